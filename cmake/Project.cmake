@@ -1,0 +1,20 @@
+# Helpers shared by every library and test program of the tree.
+
+# qt_library(name SOURCES...): one static library per subsystem folder.
+function(qt_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE ${QT_WARNINGS})
+endfunction()
+
+# qt_test(name LIBS lib... SOURCES src...): one GoogleTest program registered
+# with ctest; it runs under Wine through the cross-compiling emulator.
+function(qt_test name)
+    cmake_parse_arguments(T "" "" "LIBS;SOURCES" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_options(${name} PRIVATE ${QT_WARNINGS})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()

@@ -1,0 +1,33 @@
+#include "foundation/values/KHelpers.h"
+
+#include <windows.h>
+
+int KRoundDown(int value, int step)
+{
+    if (step <= 0)
+        return value;
+    int r = value % step;
+    if (r < 0)
+        r += step;
+    return value - r;
+}
+
+int32_t KTickCount()
+{
+    return int32_t(GetTickCount());
+}
+
+void KSleep(int milliseconds)
+{
+    Sleep(milliseconds < 0 ? 0 : DWORD(milliseconds));
+}
+
+bool KUseAnsiApi()
+{
+    // Windows 95/98/ME report the 9x platform id; everything since NT is wide.
+    OSVERSIONINFOW info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExW(&info))
+        return true;
+    return info.dwPlatformId != VER_PLATFORM_WIN32_NT;
+}

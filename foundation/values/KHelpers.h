@@ -1,0 +1,35 @@
+#pragma once
+// Small helpers used throughout the program: integer min/max/abs, rounding
+// towards minus infinity, flag words, the millisecond tick count and sleeping.
+
+#include <cstdint>
+
+inline int KMin(int a, int b) { return a < b ? a : b; }
+inline int KMax(int a, int b) { return a > b ? a : b; }
+inline int KAbs(int a) { return a < 0 ? -a : a; }
+
+// Rounds value down to a multiple of step (step > 0), towards minus infinity:
+// KRoundDown(-1, 1000) is -1000.
+int KRoundDown(int value, int step);
+
+// True when word and mask have a bit in common.
+inline bool KTestFlag(uint32_t word, uint32_t mask) { return (word & mask) != 0; }
+
+// Sets (on) or clears the mask bits of word.
+template <typename T>
+inline void KAssignFlag(T &word, uint32_t mask, bool on)
+{
+    word = on ? T(word | mask) : T(word & ~mask);
+}
+
+// Milliseconds since system start as a signed 32-bit value. It wraps after
+// 24.8 days: compare deadlines as KTickElapsed(then) >= timeout, never now > then.
+int32_t KTickCount();
+
+// Milliseconds from then to now, correct across the wrap of the tick count.
+inline int32_t KTickElapsed(int32_t then) { return int32_t(uint32_t(KTickCount()) - uint32_t(then)); }
+
+void KSleep(int milliseconds);
+
+// True on platforms that offer only the 8-bit forms of the Win32 calls.
+bool KUseAnsiApi();

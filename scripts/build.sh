@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Configures and builds the whole tree into $BUILD_DIR (default: build/),
+# and makes the build's private Wine prefix once.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/setup.sh"
+
+build=${BUILD_DIR:-$root/build}
+jobs=${JOBS:-$(nproc)}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$root" -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
+fi
+cmake --build "$build" -j "$jobs" ${BUILD_TARGET:+--target $BUILD_TARGET}
+
+export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
+       WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "build: creating the Wine prefix in $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver -w
+fi

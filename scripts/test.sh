@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test under Wine with an Xvfb display.
+# Extra arguments go to ctest (for example -R foundation).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/build.sh"
+build=${BUILD_DIR:-$root/build}
+export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
+       WINEDLLOVERRIDES="mscoree,mshtml="
+cd "$build"
+# Wine's helper processes (services, devices) must start detached from ctest's
+# output pipes, or ctest waits for them after each test: start them first,
+# under a wineserver that stays for the whole run.
+bash "$root/scripts/with-display.sh" bash -c '
+    wineserver -p
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+    rc=0
+    ctest --output-on-failure -j "${TEST_JOBS:-$(nproc)}" "$@" || rc=$?
+    wineserver -k >/dev/null 2>&1 || true
+    exit $rc' ctest "$@"
