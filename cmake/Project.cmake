@@ -1,10 +1,18 @@
 # Helpers shared by every library and test program of the tree.
+#
+# A library folder's CMakeLists.txt includes one source-list fragment per
+# area (for example foundation/core.cmake); each fragment appends its files to
+# <LIB>_SOURCES and the Win32 import libraries it needs to <LIB>_LIBS.
 
-# qt_library(name SOURCES...): one static library per subsystem folder.
+# qt_library(name SOURCES... [LIBS libs...]): one static library per subsystem.
 function(qt_library name)
-    add_library(${name} STATIC ${ARGN})
+    cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${L_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_compile_options(${name} PRIVATE ${QT_WARNINGS})
+    if(L_LIBS)
+        target_link_libraries(${name} PUBLIC ${L_LIBS})
+    endif()
 endfunction()
 
 # qt_test(name LIBS lib... SOURCES src...): one GoogleTest program registered

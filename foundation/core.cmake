@@ -1,0 +1,3 @@
+list(APPEND FOUNDATION_SOURCES
+    values/KHelpers.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND TEST_SOURCES
+    values/KHelpersTest.cpp
+)
