@@ -1,3 +1,11 @@
 list(APPEND FOUNDATION_SOURCES
+    strings/KString.cpp
+    strings/KText.cpp
+    values/KDateTime.cpp
     values/KHelpers.cpp
+    values/KInt48.cpp
+    values/KPoint.cpp
+    values/KRational.cpp
+    values/KRect.cpp
 )
+list(APPEND FOUNDATION_LIBS user32)

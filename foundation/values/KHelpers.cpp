@@ -22,6 +22,13 @@ void KSleep(int milliseconds)
     Sleep(milliseconds < 0 ? 0 : DWORD(milliseconds));
 }
 
+uint32_t KOrderU32(uint32_t value, int from, int to)
+{
+    if (from == to)
+        return value;
+    return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
+}
+
 bool KUseAnsiApi()
 {
     // Windows 95/98/ME report the 9x platform id; everything since NT is wide.

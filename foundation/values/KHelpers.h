@@ -31,5 +31,13 @@ inline int32_t KTickElapsed(int32_t then) { return int32_t(uint32_t(KTickCount()
 
 void KSleep(int milliseconds);
 
+// Byte orders of stored 32-bit values.
+constexpr int kOrderLittleEndian = 0; // least significant byte first (Intel)
+constexpr int kOrderBigEndian = 1;    // most significant byte first
+
+// value, stored in byte order from, as it reads in byte order to: the bytes
+// are swapped when the two orders differ.
+uint32_t KOrderU32(uint32_t value, int from, int to);
+
 // True on platforms that offer only the 8-bit forms of the Win32 calls.
 bool KUseAnsiApi();

@@ -1,3 +1,6 @@
 list(APPEND TEST_SOURCES
+    strings/KStringTest.cpp
+    values/KGeometryTest.cpp
     values/KHelpersTest.cpp
+    values/KNumbersTest.cpp
 )

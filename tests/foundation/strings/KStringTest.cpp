@@ -1,0 +1,247 @@
+#include "foundation/strings/KString.h"
+#include "foundation/values/KPoint.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(KStringStorage, HeapStringGrowsWithoutLimit)
+{
+    KString s;
+    std::wstring expected;
+    for (int i = 0; i < 1000; ++i) {
+        s.AppendChar(wchar_t(L'a' + i % 26));
+        expected += wchar_t(L'a' + i % 26);
+    }
+    EXPECT_EQ(s.Length(), 1000);
+    EXPECT_EQ(std::wstring(s.CStr()), expected);
+    EXPECT_EQ(s.Capacity(), -1);
+}
+
+TEST(KStringStorage, FixedStringCutsTextAtItsCapacity)
+{
+    KString15 s(L"abcdefghijklmnopqrst"); // 20 characters
+    EXPECT_EQ(s.Length(), 15);
+    EXPECT_STREQ(s.CStr(), L"abcdefghijklmno");
+    s.Append(L"more").AppendChar(L'x').AppendInt(-123456).AppendAnsi("ansi");
+    EXPECT_EQ(s.Length(), 15);
+    EXPECT_STREQ(s.CStr(), L"abcdefghijklmno");
+}
+
+TEST(KStringStorage, FixedStringNeverWritesPastItsBuffer)
+{
+    struct Guarded {
+        KString31 text;
+        wchar_t guard[4] = {0x5A5A, 0x5A5A, 0x5A5A, 0x5A5A};
+    } g;
+    std::wstring longText(600, L'q');
+    g.text = longText.c_str();
+    g.text.Append(longText.c_str());
+    g.text.AppendIntFormat(7, L"%0200d");
+    g.text.AppendAnsi(std::string(300, 'z').c_str());
+    EXPECT_EQ(g.text.Length(), 31);
+    for (wchar_t w : g.guard)
+        EXPECT_EQ(w, 0x5A5A);
+}
+
+TEST(KStringStorage, BorrowedBufferKeepsItsTextAndCapacity)
+{
+    wchar_t buffer[6] = L"ab";
+    KString s(buffer, 5);
+    EXPECT_STREQ(s.CStr(), L"ab");
+    s.Append(L"cdefgh");
+    EXPECT_STREQ(buffer, L"abcde");
+    EXPECT_EQ(s.Capacity(), 5);
+}
+
+TEST(KStringStorage, CopiesOwnTheirCharacters)
+{
+    KString255 a(L"first");
+    KString255 b(a);
+    KString c(a);
+    a = L"changed";
+    EXPECT_STREQ(b.CStr(), L"first");
+    EXPECT_STREQ(c.CStr(), L"first");
+    KString15 small;
+    small = KString(L"0123456789abcdefXYZ");
+    EXPECT_STREQ(small.CStr(), L"0123456789abcde");
+}
+
+TEST(KStringStorage, AppendingItsOwnTextDoublesIt)
+{
+    KString s(L"abc");
+    s.Append(s);
+    EXPECT_STREQ(s.CStr(), L"abcabc");
+    s = s.CStr() + 3;
+    EXPECT_STREQ(s.CStr(), L"abc");
+}
+
+TEST(KStringAppend, IntegersInDecimalIncludingTheExtremes)
+{
+    KString s;
+    s.AppendInt(0).AppendChar(L' ').AppendInt(-42).AppendChar(L' ').AppendInt(INT32_MIN).AppendChar(L' ')
+        .AppendInt(INT32_MAX);
+    EXPECT_STREQ(s.CStr(), L"0 -42 -2147483648 2147483647");
+}
+
+TEST(KStringAppend, IntFormatFollowsPrintf)
+{
+    KString s;
+    EXPECT_TRUE(s.AppendIntFormat(5, L"  %d   "));
+    EXPECT_TRUE(s.AppendIntFormat(255, L"[%04X]"));
+    EXPECT_TRUE(s.AppendIntFormat(-3, L"%+5d%%"));
+    EXPECT_STREQ(s.CStr(), L"  5   [00FF]   -3%");
+}
+
+TEST(KStringAppend, IntFormatRefusesFormatsThatWantOtherArguments)
+{
+    KString s(L"x");
+    EXPECT_FALSE(s.AppendIntFormat(1, L"%s"));
+    EXPECT_FALSE(s.AppendIntFormat(1, L"%d %d"));
+    EXPECT_FALSE(s.AppendIntFormat(1, L"%*d"));
+    EXPECT_FALSE(s.AppendIntFormat(1, L"%p"));
+    EXPECT_FALSE(s.AppendIntFormat(1, L"%"));
+    EXPECT_STREQ(s.CStr(), L"x");
+}
+
+TEST(KStringAppend, AnsiTextAndPoints)
+{
+    KString s;
+    s.AppendAnsi("abc", 2).AppendAnsi("!").AppendPoint(KPoint(-3, 40));
+    EXPECT_STREQ(s.CStr(), L"ab!(-3,40)");
+}
+
+TEST(KStringEdit, TrimRemovesSurroundingWhiteSpaceOnly)
+{
+    KString s(L" \t a b \r\n\x3000");
+    s.Trim();
+    EXPECT_STREQ(s.CStr(), L"a b");
+    KString blank(L"   ");
+    blank.Trim();
+    EXPECT_TRUE(blank.IsEmpty());
+}
+
+TEST(KStringEdit, ExpandNewlinesTurnsBackslashNIntoCrLf)
+{
+    KString s(L"one\\ntwo\\\\x\\n");
+    s.ExpandNewlines();
+    EXPECT_STREQ(s.CStr(), L"one\r\ntwo\\\\x\r\n");
+}
+
+TEST(KStringEdit, FindAndExtractClipToTheText)
+{
+    KString s(L"key=value");
+    EXPECT_EQ(s.Find(L'='), 3);
+    EXPECT_EQ(s.Find(L'e', 2), 8);
+    EXPECT_EQ(s.Find(L'#'), -1);
+    KString part;
+    s.Extract(part, 4, 100);
+    EXPECT_STREQ(part.CStr(), L"value");
+    s.Extract(part, 0, 3);
+    EXPECT_STREQ(part.CStr(), L"key");
+    s.Extract(part, 50, 2);
+    EXPECT_TRUE(part.IsEmpty());
+}
+
+TEST(KStringFields, FieldsSplitAtTheDelimiter)
+{
+    KString s(L"a,,c");
+    KString f;
+    EXPECT_TRUE(s.GetField(f, 0));
+    EXPECT_STREQ(f.CStr(), L"a");
+    EXPECT_TRUE(s.GetField(f, 1));
+    EXPECT_TRUE(f.IsEmpty());
+    EXPECT_TRUE(s.GetField(f, 2));
+    EXPECT_STREQ(f.CStr(), L"c");
+    EXPECT_FALSE(s.GetField(f, 3));
+    EXPECT_FALSE(s.GetField(f, -1));
+    EXPECT_TRUE(KString::GetField(KString(L"x;y"), f, 1, L';'));
+    EXPECT_STREQ(f.CStr(), L"y");
+}
+
+TEST(KStringFields, QuoteCharacterKeepsAQuotedDelimiter)
+{
+    KString s(L"a,\"b,c\",d");
+    KString f;
+    EXPECT_TRUE(s.GetField(f, 1, L',', L'"'));
+    EXPECT_STREQ(f.CStr(), L"b,c");
+    EXPECT_TRUE(s.GetField(f, 2, L',', L'"'));
+    EXPECT_STREQ(f.CStr(), L"d");
+    // Without the quote character the comma splits.
+    EXPECT_TRUE(s.GetField(f, 1));
+    EXPECT_STREQ(f.CStr(), L"\"b");
+}
+
+TEST(KStringFields, MaximumLimitsTheFieldLength)
+{
+    KString f;
+    EXPECT_TRUE(KString(L"abcdef,g").GetField(f, 0, L',', 0, 3));
+    EXPECT_STREQ(f.CStr(), L"abc");
+}
+
+TEST(KStringCompare, EqualityIsExactAndCaseSensitive)
+{
+    EXPECT_TRUE(KString(L"abc") == KString63(L"abc"));
+    EXPECT_TRUE(KString(L"abc") != KString(L"abC"));
+    EXPECT_TRUE(KString(L"abc") != KString(L"abcd"));
+    EXPECT_TRUE(KString() == L"");
+    EXPECT_TRUE(KString(L"x") == L"x");
+}
+
+TEST(KStringCompare, EqualsIgnoreCaseOverNCharacters)
+{
+    KString option(L"-devel");
+    EXPECT_TRUE(KString(L"-DEVEL").EqualsIgnoreCase(option));
+    EXPECT_FALSE(KString(L"-develop").EqualsIgnoreCase(option));
+    EXPECT_TRUE(KString(L"-develop").EqualsIgnoreCase(option, option.Length()));
+    EXPECT_FALSE(KString(L"-dev").EqualsIgnoreCase(option, option.Length()));
+    EXPECT_TRUE(KString::EqualsIgnoreCase(KString(L"en_US"), KString(L"EN_gb"), 2));
+    EXPECT_TRUE(KString(L"\x00C4rger").EqualsIgnoreCase(KString(L"\x00E4RGER")));
+}
+
+TEST(KStringParse, ParseIntAdvancesTheCursor)
+{
+    KString s(L"  -12 0x1F 017 +9 z");
+    int32_t v = 0;
+    ASSERT_TRUE(s.ParseInt(v));
+    EXPECT_EQ(v, -12);
+    ASSERT_TRUE(s.ParseInt(v));
+    EXPECT_EQ(v, 31);
+    ASSERT_TRUE(s.ParseInt(v));
+    EXPECT_EQ(v, 15);
+    ASSERT_TRUE(s.ParseInt(v));
+    EXPECT_EQ(v, 9);
+    int cursor = s.Cursor();
+    EXPECT_FALSE(s.ParseInt(v));
+    EXPECT_EQ(v, 9);
+    EXPECT_EQ(s.Cursor(), cursor);
+}
+
+TEST(KStringParse, ParseIntWithFixedRadixAndClamping)
+{
+    int32_t v = 0;
+    EXPECT_TRUE(KString::ParseInt(KString(L"ff"), v, 16));
+    EXPECT_EQ(v, 255);
+    EXPECT_TRUE(KString::ParseInt(KString(L"0010"), v, 10));
+    EXPECT_EQ(v, 10);
+    EXPECT_TRUE(KString::ParseInt(KString(L"99999999999"), v));
+    EXPECT_EQ(v, INT32_MAX);
+    EXPECT_TRUE(KString::ParseInt(KString(L"-99999999999"), v));
+    EXPECT_EQ(v, INT32_MIN);
+    EXPECT_FALSE(KString::ParseInt(KString(L"-"), v));
+    EXPECT_FALSE(KString::ParseInt(KString(L""), v));
+}
+
+TEST(KStringParse, ParseIntFieldTakesTheNthCommaField)
+{
+    int32_t v = -1;
+    EXPECT_TRUE(KString::ParseIntField(KString(L"0x10,7"), v, 0));
+    EXPECT_EQ(v, 16);
+    EXPECT_TRUE(KString::ParseIntField(KString(L"0x10, 7"), v, 1));
+    EXPECT_EQ(v, 7);
+    EXPECT_FALSE(KString::ParseIntField(KString(L"0x10,7"), v, 2));
+    EXPECT_EQ(v, 0);
+    v = 5;
+    EXPECT_FALSE(KString::ParseIntField(KString(L"1,N,2"), v, 1));
+    EXPECT_EQ(v, 0);
+}
