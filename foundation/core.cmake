@@ -1,4 +1,7 @@
 list(APPEND FOUNDATION_SOURCES
+    containers/KList.cpp
+    containers/KSortedList.cpp
+    containers/KSparseArray.cpp
     strings/KString.cpp
     strings/KText.cpp
     values/KDateTime.cpp

@@ -1,4 +1,5 @@
 list(APPEND TEST_SOURCES
+    containers/KListTest.cpp
     strings/KStringTest.cpp
     values/KGeometryTest.cpp
     values/KHelpersTest.cpp
