@@ -57,6 +57,18 @@ TEST(KStringStorage, BorrowedBufferKeepsItsTextAndCapacity)
     EXPECT_EQ(s.Capacity(), 5);
 }
 
+TEST(KStringStorage, NoBufferToBorrowGivesAGrowingString)
+{
+    KString s(nullptr, 5);
+    EXPECT_TRUE(s.IsEmpty());
+    s.Append(L"longer than five");
+    EXPECT_STREQ(s.CStr(), L"longer than five");
+    KString empty;
+    empty.Clear();
+    empty.Trim();
+    EXPECT_STREQ(KString().CStr(), L"");
+}
+
 TEST(KStringStorage, CopiesOwnTheirCharacters)
 {
     KString255 a(L"first");
