@@ -1,4 +1,5 @@
 #include "framework/core/ZafEventManager.h"
+#include "framework/windows/ZafOSEventWin.h"
 
 #include <gtest/gtest.h>
 
@@ -233,4 +234,29 @@ TEST(ZafEventManager, SharedPointerIsClearedWhenTheManagerGoes)
     }
     EXPECT_EQ(ZafEventManager::Shared(), nullptr);
     ZafEventManager::SetShared(before);
+}
+
+TEST(ZafEventStruct, OSMessageSurvivesTheQueueWordForWord)
+{
+    MSG message = {};
+    message.hwnd = reinterpret_cast<HWND>(0x1234);
+    message.message = WM_LBUTTONDBLCLK;
+    message.wParam = MK_LBUTTON;
+    message.lParam = MAKELPARAM(-5, 700);
+    message.time = 0xFEDCBA98u;
+    message.pt.x = -20;
+    message.pt.y = 1024;
+    ZafEventManager manager(2);
+    ASSERT_TRUE(manager.Put(ZafEventStruct(ZAF_EVENT_OS, ZafOSEventFromMSG(message))));
+    ZafEventStruct event;
+    ASSERT_TRUE(manager.TakeQueued(event));
+    EXPECT_EQ(event.InputClass(), ZAF_INPUT_MOUSE);
+    MSG back = ZafMSGFromOSEvent(event.osEvent);
+    EXPECT_EQ(back.hwnd, message.hwnd);
+    EXPECT_EQ(back.message, message.message);
+    EXPECT_EQ(back.wParam, message.wParam);
+    EXPECT_EQ(back.lParam, message.lParam);
+    EXPECT_EQ(back.time, message.time);
+    EXPECT_EQ(back.pt.x, -20);
+    EXPECT_EQ(back.pt.y, 1024);
 }
