@@ -260,3 +260,32 @@ TEST(ZafEventStruct, OSMessageSurvivesTheQueueWordForWord)
     EXPECT_EQ(back.pt.x, -20);
     EXPECT_EQ(back.pt.y, 1024);
 }
+
+TEST(ZafEventManagerQueue, APutFromAnotherThreadWakesTheGUIThread)
+{
+    ZafEventManager manager;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ;
+    std::thread worker([&] {
+        for (ZafRawCode i = 0; i < 5; ++i)
+            manager.Put(ZafEventStruct(-2999, i));
+    });
+    worker.join();
+    // One wake-up message waits for this thread (GetMessage would not
+    // block), however many events were put.
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(message.message, UINT(WM_NULL));
+    EXPECT_EQ(message.hwnd, nullptr);
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    // A put on the GUI thread itself posts nothing.
+    manager.Put(ZafEventStruct(-2999, 6));
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(manager.QueueCount(), 6);
+    // Once the GUI thread has taken an event, the next foreign put wakes it again.
+    ZafEventStruct event;
+    manager.TakeQueued(event);
+    std::thread again([&] { manager.Put(ZafEventStruct(-2999, 7)); });
+    again.join();
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+}
