@@ -7,11 +7,11 @@ bash "$root/scripts/setup.sh"
 
 build=${BUILD_DIR:-$root/build}
 jobs=${JOBS:-$(nproc)}
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$root" -B "$build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
-fi
+# Configure every time: a new optional source-list fragment is not a file
+# CMake watches, and configuring an existing tree takes a second.
+cmake -S "$root" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build "$build" -j "$jobs" ${BUILD_TARGET:+--target $BUILD_TARGET}
 
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
