@@ -36,12 +36,11 @@ struct ZafNumberDataAccess
 };
 extern ZafNumberDataAccess zafNumberDataAccess;
 
-// Access to string data objects for "%Zs", "%Zc" and "%Z[", and the start-up
-// that must run before the first conversion; installed by the string data.
+// Access to string data objects for "%Zs", "%Zc" and "%Z["; installed by the
+// string data.
 struct ZafStringDataAccess
 {
     const wchar_t *(*text)(const void *stringData);                 // null: no buffer
     wchar_t *(*buffer)(void *stringData, int *capacity);            // capacity in characters
-    void (*startUp)();
 };
 extern ZafStringDataAccess zafStringDataAccess;

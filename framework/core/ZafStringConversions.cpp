@@ -3,12 +3,13 @@
 // before the letter: the argument is a string data object).
 
 #include "framework/core/ZafFormatTables.h"
+#include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafStrings.h"
 
 #include <cstdint>
 #include <cstring>
 
-ZafStringDataAccess zafStringDataAccess = {nullptr, nullptr, nullptr};
+ZafStringDataAccess zafStringDataAccess = {nullptr, nullptr};
 
 namespace {
 
@@ -173,8 +174,8 @@ void ZafEnsureStringConversions()
     if (registered)
         return;
     registered = true;
-    if (zafStringDataAccess.startUp)
-        zafStringDataAccess.startUp();
+    // The locale must exist before the first number is formatted.
+    ZafI18nStartUp(0);
     ZafRegisterOutputConversion(L'c', OutputConversion);
     ZafRegisterOutputConversion(L's', OutputConversion);
     ZafRegisterInputConversion(L's', InputConversion);

@@ -1,0 +1,98 @@
+// The Windows half of the locale record: reads the user's conventions with
+// GetLocaleInfoW on Windows NT, else from the "Intl" section of the system
+// profile.
+
+#include "framework/core/ZafLocaleData.h"
+#include "framework/core/ZafStrings.h"
+
+#include <windows.h>
+
+namespace {
+
+// Reads one text setting into field (size characters, terminator included);
+// a setting that cannot be read, or does not fit, leaves field unchanged.
+void ReadText(LCTYPE type, wchar_t *field, int size)
+{
+    wchar_t buffer[128];
+    if (size > 128)
+        size = 128;
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, size) > 0)
+        ZafStrLCpy(field, buffer, size);
+}
+
+void ReadNumber(LCTYPE type, int &field)
+{
+    wchar_t buffer[16];
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16) > 0)
+        field = ZafAToI(buffer);
+}
+
+void ReadGrouping(LCTYPE type, unsigned char *grouping, int size)
+{
+    wchar_t buffer[19];
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 19) > 0)
+        ZafLocaleData::ParseGrouping(buffer, grouping, size);
+}
+
+// The "Intl" section through the platform object's profile calls. A missing
+// key is told apart from an empty one by a default no setting can have.
+class SystemProfile : public ZafLocaleProfile
+{
+public:
+    bool String(const char *key, char *buffer, int size) override
+    {
+        static const char missing[] = "\x01";
+        GetProfileStringA("Intl", key, missing, buffer, DWORD(size));
+        return !(buffer[0] == '\x01' && buffer[1] == 0);
+    }
+    int Int(const char *key, int fallback) override
+    {
+        return int(GetProfileIntA("Intl", key, fallback));
+    }
+};
+
+} // namespace
+
+int ZafLocaleData::ReadSystemLocale()
+{
+    // Windows NT reports its version without the top bit.
+    if ((GetVersion() & 0x80000000u) == 0)
+        ReadLocaleInfo();
+    else
+    {
+        SystemProfile profile;
+        ReadProfile(profile);
+    }
+    return 1;
+}
+
+void ZafLocaleData::ReadLocaleInfo()
+{
+    ReadText(LOCALE_SDECIMAL, decimalSeparator, 4);
+    ReadText(LOCALE_SMONDECIMALSEP, monDecimalSeparator, 4);
+    ReadText(LOCALE_STHOUSAND, thousandsSeparator, 4);
+    ReadText(LOCALE_SMONTHOUSANDSEP, monThousandsSeparator, 4);
+    ReadText(LOCALE_SCURRENCY, currencySymbol, 8);
+    ReadGrouping(LOCALE_SGROUPING, grouping, int(sizeof grouping));
+    ReadGrouping(LOCALE_SMONGROUPING, monGrouping, int(sizeof monGrouping));
+    ReadText(LOCALE_SINTLSYMBOL, intCurrencySymbol, 8);
+    ReadNumber(LOCALE_IPOSSYMPRECEDES, posCurrencyPrecedes);
+    ReadNumber(LOCALE_INEGSYMPRECEDES, negCurrencyPrecedes);
+    ReadNumber(LOCALE_ICURRDIGITS, currencyDigits);
+    ReadNumber(LOCALE_IINTLCURRDIGITS, intCurrencyDigits);
+    ReadText(LOCALE_SPOSITIVESIGN, positiveSign, 4);
+    ReadNumber(LOCALE_IPOSSYMPRECEDES, posSymbolPrecedes);
+    ReadNumber(LOCALE_IPOSSEPBYSPACE, posSpaceSeparation);
+    ReadText(LOCALE_SNEGATIVESIGN, negativeSign, 4);
+    // The sign position is its own setting (0-4); the symbol-precedes flag
+    // (0/1) is a different thing.
+    ReadNumber(LOCALE_INEGSIGNPOSN, negSignPosition);
+    ReadNumber(LOCALE_INEGSEPBYSPACE, negSpaceSeparation);
+    ReadText(LOCALE_SDATE, dateSeparator, 4);
+    int hour24 = 0;
+    ReadNumber(LOCALE_ITIME, hour24);
+    wchar_t picture[128];
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, picture, 128) > 0)
+        SetDatePicture(picture, hour24 == 1);
+    ReadText(LOCALE_STIME, timeSeparator, 4);
+}
