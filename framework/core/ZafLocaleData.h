@@ -23,6 +23,10 @@ public:
     virtual int Int(const char *key, int fallback) = 0;
 };
 
+// Reads one locale setting (a Windows LCTYPE) into buffer (size characters);
+// answers the characters written including the terminator, 0 on failure.
+using ZafLocaleInfoReader = int (*)(unsigned long type, wchar_t *buffer, int size);
+
 class ZafLocaleData : public ZafData
 {
 public:
@@ -47,8 +51,9 @@ public:
     // on Windows NT, else the "Intl" profile section. A setting that cannot
     // be read keeps the value the record already has. Answers 1.
     int ReadSystemLocale();
-    // The two halves of ReadSystemLocale, for the platform decision and tests.
-    void ReadLocaleInfo();
+    // The two halves of ReadSystemLocale, for the platform decision and tests
+    // (reader null: GetLocaleInfoW of the user's default locale).
+    void ReadLocaleInfo(ZafLocaleInfoReader reader = nullptr);
     void ReadProfile(ZafLocaleProfile &profile);
 
     // Translates a short-date picture (dd.MM.yyyy) into the framework's date

@@ -3,6 +3,7 @@
 
 #include "framework/core/ZafCharacters.h"
 #include "framework/core/ZafFormatTables.h"
+#include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafLocaleData.h"
 #include "framework/core/ZafStrings.h"
 
@@ -11,9 +12,11 @@
 void ZafGetNumberConventions(ZafNumberConventions &conventions, bool monetary)
 {
     ZafLocaleData *locale = ZafLocaleData::Locale();
-    ZafLocaleData defaults;
     if (!locale)
-        locale = &defaults;
+    {
+        ZafI18nStartUp(0);
+        locale = ZafLocaleData::Locale();
+    }
     ZafStrLCpy(conventions.decimal, monetary ? locale->monDecimalSeparator : locale->decimalSeparator, 8);
     ZafStrLCpy(conventions.thousands, monetary ? locale->monThousandsSeparator : locale->thousandsSeparator, 8);
     static_assert(sizeof conventions.grouping == sizeof locale->grouping, "grouping lists differ in size");

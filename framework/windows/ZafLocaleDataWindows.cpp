@@ -9,29 +9,43 @@
 
 namespace {
 
+int SystemReader(unsigned long type, wchar_t *buffer, int size)
+{
+    return GetLocaleInfoW(LOCALE_USER_DEFAULT, LCTYPE(type), buffer, size);
+}
+
 // Reads one text setting into field (size characters, terminator included);
 // a setting that cannot be read, or does not fit, leaves field unchanged.
-void ReadText(LCTYPE type, wchar_t *field, int size)
+void ReadText(ZafLocaleInfoReader reader, LCTYPE type, wchar_t *field, int size)
 {
-    wchar_t buffer[128];
+    wchar_t buffer[128] = {0};
     if (size > 128)
         size = 128;
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, size) > 0)
+    if (reader(type, buffer, size) > 0)
+    {
+        buffer[size - 1] = 0;
         ZafStrLCpy(field, buffer, size);
+    }
 }
 
-void ReadNumber(LCTYPE type, int &field)
+void ReadNumber(ZafLocaleInfoReader reader, LCTYPE type, int &field)
 {
-    wchar_t buffer[16];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16) > 0)
+    wchar_t buffer[16] = {0};
+    if (reader(type, buffer, 16) > 0)
+    {
+        buffer[15] = 0;
         field = ZafAToI(buffer);
+    }
 }
 
-void ReadGrouping(LCTYPE type, unsigned char *grouping, int size)
+void ReadGrouping(ZafLocaleInfoReader reader, LCTYPE type, unsigned char *grouping, int size)
 {
-    wchar_t buffer[19];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 19) > 0)
+    wchar_t buffer[19] = {0};
+    if (reader(type, buffer, 19) > 0)
+    {
+        buffer[18] = 0;
         ZafLocaleData::ParseGrouping(buffer, grouping, size);
+    }
 }
 
 // The "Intl" section through the platform object's profile calls. A missing
@@ -66,33 +80,37 @@ int ZafLocaleData::ReadSystemLocale()
     return 1;
 }
 
-void ZafLocaleData::ReadLocaleInfo()
+void ZafLocaleData::ReadLocaleInfo(ZafLocaleInfoReader source)
 {
-    ReadText(LOCALE_SDECIMAL, decimalSeparator, 4);
-    ReadText(LOCALE_SMONDECIMALSEP, monDecimalSeparator, 4);
-    ReadText(LOCALE_STHOUSAND, thousandsSeparator, 4);
-    ReadText(LOCALE_SMONTHOUSANDSEP, monThousandsSeparator, 4);
-    ReadText(LOCALE_SCURRENCY, currencySymbol, 8);
-    ReadGrouping(LOCALE_SGROUPING, grouping, int(sizeof grouping));
-    ReadGrouping(LOCALE_SMONGROUPING, monGrouping, int(sizeof monGrouping));
-    ReadText(LOCALE_SINTLSYMBOL, intCurrencySymbol, 8);
-    ReadNumber(LOCALE_IPOSSYMPRECEDES, posCurrencyPrecedes);
-    ReadNumber(LOCALE_INEGSYMPRECEDES, negCurrencyPrecedes);
-    ReadNumber(LOCALE_ICURRDIGITS, currencyDigits);
-    ReadNumber(LOCALE_IINTLCURRDIGITS, intCurrencyDigits);
-    ReadText(LOCALE_SPOSITIVESIGN, positiveSign, 4);
-    ReadNumber(LOCALE_IPOSSYMPRECEDES, posSymbolPrecedes);
-    ReadNumber(LOCALE_IPOSSEPBYSPACE, posSpaceSeparation);
-    ReadText(LOCALE_SNEGATIVESIGN, negativeSign, 4);
+    ZafLocaleInfoReader reader = source ? source : SystemReader;
+    ReadText(reader, LOCALE_SDECIMAL, decimalSeparator, 4);
+    ReadText(reader, LOCALE_SMONDECIMALSEP, monDecimalSeparator, 4);
+    ReadText(reader, LOCALE_STHOUSAND, thousandsSeparator, 4);
+    ReadText(reader, LOCALE_SMONTHOUSANDSEP, monThousandsSeparator, 4);
+    ReadText(reader, LOCALE_SCURRENCY, currencySymbol, 8);
+    ReadGrouping(reader, LOCALE_SGROUPING, grouping, int(sizeof grouping));
+    ReadGrouping(reader, LOCALE_SMONGROUPING, monGrouping, int(sizeof monGrouping));
+    ReadText(reader, LOCALE_SINTLSYMBOL, intCurrencySymbol, 8);
+    ReadNumber(reader, LOCALE_IPOSSYMPRECEDES, posCurrencyPrecedes);
+    ReadNumber(reader, LOCALE_INEGSYMPRECEDES, negCurrencyPrecedes);
+    ReadNumber(reader, LOCALE_ICURRDIGITS, currencyDigits);
+    ReadNumber(reader, LOCALE_IINTLCURRDIGITS, intCurrencyDigits);
+    ReadText(reader, LOCALE_SPOSITIVESIGN, positiveSign, 4);
+    ReadNumber(reader, LOCALE_IPOSSYMPRECEDES, posSymbolPrecedes);
+    ReadNumber(reader, LOCALE_IPOSSEPBYSPACE, posSpaceSeparation);
+    ReadText(reader, LOCALE_SNEGATIVESIGN, negativeSign, 4);
     // The sign position is its own setting (0-4); the symbol-precedes flag
     // (0/1) is a different thing.
-    ReadNumber(LOCALE_INEGSIGNPOSN, negSignPosition);
-    ReadNumber(LOCALE_INEGSEPBYSPACE, negSpaceSeparation);
-    ReadText(LOCALE_SDATE, dateSeparator, 4);
+    ReadNumber(reader, LOCALE_INEGSIGNPOSN, negSignPosition);
+    ReadNumber(reader, LOCALE_INEGSEPBYSPACE, negSpaceSeparation);
+    ReadText(reader, LOCALE_SDATE, dateSeparator, 4);
     int hour24 = 0;
-    ReadNumber(LOCALE_ITIME, hour24);
-    wchar_t picture[128];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, picture, 128) > 0)
+    ReadNumber(reader, LOCALE_ITIME, hour24);
+    wchar_t picture[128] = {0};
+    if (reader(LOCALE_SSHORTDATE, picture, 128) > 0)
+    {
+        picture[127] = 0;
         SetDatePicture(picture, hour24 == 1);
-    ReadText(LOCALE_STIME, timeSeparator, 4);
+    }
+    ReadText(reader, LOCALE_STIME, timeSeparator, 4);
 }

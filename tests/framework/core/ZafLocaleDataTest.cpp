@@ -178,3 +178,49 @@ TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
     EXPECT_EQ(std::wstring(ZafI18nData::LocaleName()), L"C");
     ZafLocaleData::SetLocale(new ZafLocaleData);
 }
+
+namespace {
+
+// A locale whose currency symbol and date separator cannot be read, with
+// Indian grouping but a plain monetary grouping.
+int PartlyFailingReader(unsigned long type, wchar_t *buffer, int size)
+{
+    const wchar_t *value = nullptr;
+    switch (type)
+    {
+    case LOCALE_SDECIMAL: value = L","; break;
+    case LOCALE_SGROUPING: value = L"3;2;0"; break;
+    case LOCALE_SMONGROUPING: value = L"3;0"; break;
+    case LOCALE_INEGSIGNPOSN: value = L"3"; break;
+    case LOCALE_INEGSYMPRECEDES: value = L"0"; break;
+    case LOCALE_SSHORTDATE: value = L"yyyy-MM-dd"; break;
+    case LOCALE_ITIME: value = L"1"; break;
+    case LOCALE_SCURRENCY: value = L"far too long a symbol"; break;
+    default: return 0;
+    }
+    int length = lstrlenW(value);
+    if (length + 1 > size)
+        return 0;                        // as GetLocaleInfoW: the buffer is too small
+    lstrcpyW(buffer, value);
+    return length + 1;
+}
+
+} // namespace
+
+TEST(ZafLocaleData, SettingsThatCannotBeReadKeepTheirValues)
+{
+    ZafLocaleData locale;
+    locale.ReadLocaleInfo(PartlyFailingReader);
+    EXPECT_EQ(std::wstring(locale.decimalSeparator), L",");
+    EXPECT_EQ(std::wstring(locale.currencySymbol), L"$");
+    EXPECT_EQ(std::wstring(locale.dateSeparator), L"/");
+    EXPECT_EQ(locale.negSignPosition, 3);
+    EXPECT_EQ(locale.negCurrencyPrecedes, 0);
+    EXPECT_EQ(locale.currencyDigits, 2);
+    EXPECT_EQ(locale.grouping[0], 3);
+    EXPECT_EQ(locale.grouping[1], 2);
+    EXPECT_EQ(locale.monGrouping[0], 3);
+    EXPECT_EQ(locale.monGrouping[1], 0);
+    EXPECT_EQ(std::wstring(locale.DateFormat()), L"%Y/%m/%d");
+    EXPECT_EQ(std::wstring(locale.DateTimeFormat()), L"%Y/%m/%d %H:%M:%S");
+}
