@@ -23,5 +23,6 @@ list(APPEND FRAMEWORK_SOURCES
     core/ZafApplication.cpp
     windows/ZafCodeSetDataWin.cpp
     windows/ZafImageDataWin.cpp
+    windows/ZafEventManagerThread.cpp
 )
 list(APPEND FRAMEWORK_LIBS gdi32 user32)

@@ -26,11 +26,11 @@ ZafErrorSystem *ZafErrorSystem::SetShared(ZafErrorSystem *errorSystem)
     return previous;
 }
 
-ZafInt32 ZafErrorSystem::Report(ZafErrorSystem *errorSystem, ZafDisplay *display, const ZafIChar *title,
-                                ZafUInt32 options, const ZafIChar *message)
+ZafInt32 ZafErrorSystem::Report(ZafErrorSystem *errorSystem, ZafWindowManager *windowManager,
+                                const ZafIChar *title, ZafUInt32 options, const ZafIChar *message)
 {
     ZafErrorSystem *reporter = errorSystem ? errorSystem : sharedErrorSystem;
     if (!reporter)
         return ZAF_NOT_HANDLED;
-    return reporter->ReportError(display, title, options, message);
+    return reporter->ReportError(windowManager, title, options, message);
 }

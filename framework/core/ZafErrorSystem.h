@@ -8,7 +8,7 @@
 
 #include "framework/core/ZafTypes.h"
 
-class ZafDisplay;
+class ZafWindowManager;
 
 class ZafErrorSystem
 {
@@ -17,10 +17,10 @@ public:
 
     virtual ~ZafErrorSystem();
 
-    // Shows the message under the title with the given options; answers
-    // the user's answer.
-    virtual ZafInt32 ReportError(ZafDisplay *display, const ZafIChar *title, ZafUInt32 options,
-                                 const ZafIChar *message) = 0;
+    // Shows the message text as it stands (never as a format) under the
+    // title, with the given dialog flags; answers the user's answer.
+    virtual ZafInt32 ReportError(ZafWindowManager *windowManager, const ZafIChar *title,
+                                 ZafUInt32 options, const ZafIChar *message) = 0;
 
     // The installed error system, or null.
     static ZafErrorSystem *Shared();
@@ -28,6 +28,6 @@ public:
     static ZafErrorSystem *SetShared(ZafErrorSystem *errorSystem);
     // Reports through the given error system, else the shared one; answers
     // its answer, or ZAF_NOT_HANDLED when there is none.
-    static ZafInt32 Report(ZafErrorSystem *errorSystem, ZafDisplay *display, const ZafIChar *title,
-                           ZafUInt32 options, const ZafIChar *message);
+    static ZafInt32 Report(ZafErrorSystem *errorSystem, ZafWindowManager *windowManager,
+                           const ZafIChar *title, ZafUInt32 options, const ZafIChar *message);
 };

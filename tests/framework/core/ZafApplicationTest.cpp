@@ -24,7 +24,7 @@ struct RecordingHelp : ZafHelpSystem
 
 struct AnsweringErrors : ZafErrorSystem
 {
-    ZafInt32 ReportError(ZafDisplay *, const ZafIChar *, ZafUInt32 options, const ZafIChar *message) override
+    ZafInt32 ReportError(ZafWindowManager *, const ZafIChar *, ZafUInt32 options, const ZafIChar *message) override
     {
         last = message;
         return ZafInt32(options);
