@@ -4,6 +4,7 @@
 
 #include "framework/core/ZafLocaleData.h"
 #include "framework/core/ZafStrings.h"
+#include "framework/windows/ZafMSWindowsApp.h"
 
 #include <windows.h>
 
@@ -56,12 +57,12 @@ public:
     bool String(const char *key, char *buffer, int size) override
     {
         static const char missing[] = "\x01";
-        GetProfileStringA("Intl", key, missing, buffer, DWORD(size));
+        ZafGetProfileStringA("Intl", key, missing, buffer, DWORD(size));
         return !(buffer[0] == '\x01' && buffer[1] == 0);
     }
     int Int(const char *key, int fallback) override
     {
-        return int(GetProfileIntA("Intl", key, fallback));
+        return int(ZafGetProfileIntA("Intl", key, fallback));
     }
 };
 
@@ -69,8 +70,7 @@ public:
 
 int ZafLocaleData::ReadSystemLocale()
 {
-    // Windows NT reports its version without the top bit.
-    if ((GetVersion() & 0x80000000u) == 0)
+    if (ZafMSWindowsApp::Platform().platform == 3)
         ReadLocaleInfo();
     else
     {

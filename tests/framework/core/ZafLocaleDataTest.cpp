@@ -1,6 +1,8 @@
 #include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafLocaleData.h"
 #include "framework/core/ZafPrintf.h"
+#include "framework/core/ZafStrings.h"
+#include "framework/windows/ZafMSWindowsApp.h"
 
 #include <gtest/gtest.h>
 
@@ -223,4 +225,22 @@ TEST(ZafLocaleData, SettingsThatCannotBeReadKeepTheirValues)
     EXPECT_EQ(locale.monGrouping[1], 0);
     EXPECT_EQ(std::wstring(locale.DateFormat()), L"%Y/%m/%d");
     EXPECT_EQ(std::wstring(locale.DateTimeFormat()), L"%Y/%m/%d %H:%M:%S");
+}
+
+TEST(ZafLocaleData, OnTheNinetyFivePlatformTheProfileSectionIsRead)
+{
+    ZafPlatformInfo saved = ZafMSWindowsApp::Platform();
+    ZafPlatformInfo old = ZafDecidePlatform(VER_PLATFORM_WIN32_WINDOWS, 4, 10);
+    ASSERT_NE(old.platform, 3);
+    ZafMSWindowsApp::ApplyPlatform(old);
+    ZafLocaleData locale;
+    ZafStrCpy(locale.decimalSeparator, L"#");
+    EXPECT_EQ(locale.ReadSystemLocale(), 1);
+    ZafMSWindowsApp::ApplyPlatform(saved);
+    // The decimal separator is the profile's, or unchanged when it has none.
+    char decimal[21];
+    GetProfileStringA("Intl", "sDecimal", "#", decimal, sizeof decimal);
+    wchar_t expected[21];
+    MultiByteToWideChar(CP_ACP, 0, decimal, -1, expected, 21);
+    EXPECT_EQ(std::wstring(locale.decimalSeparator), std::wstring(expected).substr(0, 3));
 }
