@@ -22,6 +22,15 @@ void ZafGetNumberConventions(ZafNumberConventions &conventions, bool monetary)
     static_assert(sizeof conventions.grouping == sizeof locale->grouping, "grouping lists differ in size");
     std::memcpy(conventions.grouping, monetary ? locale->monGrouping : locale->grouping, sizeof conventions.grouping);
     conventions.grouping[sizeof conventions.grouping - 1] = 0;
+    ZafStrLCpy(conventions.symbol, locale->currencySymbol, 8);
+    ZafStrLCpy(conventions.positiveSign, locale->positiveSign, 4);
+    ZafStrLCpy(conventions.negativeSign, locale->negativeSign, 4);
+    conventions.digits = locale->currencyDigits >= 0 && locale->currencyDigits <= 20 ? locale->currencyDigits : 2;
+    conventions.positivePrecedes = locale->posCurrencyPrecedes;
+    conventions.positiveSpace = locale->posSpaceSeparation;
+    conventions.negativePrecedes = locale->negCurrencyPrecedes;
+    conventions.negativeSpace = locale->negSpaceSeparation;
+    conventions.negativeSignPosition = locale->negSignPosition;
 }
 
 bool ZafFormatIsSpace(wchar_t c)

@@ -244,3 +244,32 @@ TEST(ZafLocaleData, OnTheNinetyFivePlatformTheProfileSectionIsRead)
     MultiByteToWideChar(CP_ACP, 0, decimal, -1, expected, 21);
     EXPECT_EQ(std::wstring(locale.decimalSeparator), std::wstring(expected).substr(0, 3));
 }
+
+TEST(ZafLocaleData, CurrencyFlagPlacesSymbolAndSignAsTheLocaleSays)
+{
+    ZafLocaleData::SetLocale(new ZafLocaleData);
+    wchar_t buffer[64];
+    ZafSPrintf(buffer, L"%$f|%$d|%$10d|", -1234.5, 1234, 5);
+    EXPECT_EQ(std::wstring(buffer), L"-$1,234.50|$1,234|        $5|");
+    ZafLocaleData *euro = new ZafLocaleData;
+    ZafStrCpy(euro->currencySymbol, L"\u20ac");
+    ZafStrCpy(euro->monDecimalSeparator, L",");
+    ZafStrCpy(euro->monThousandsSeparator, L".");
+    euro->posCurrencyPrecedes = euro->negCurrencyPrecedes = 0;
+    euro->posSpaceSeparation = euro->negSpaceSeparation = 1;
+    ZafLocaleData::SetLocale(euro);
+    ZafSPrintf(buffer, L"%$f|%$f", 1234.5, -2.0);
+    EXPECT_EQ(std::wstring(buffer), L"1.234,50 \u20ac|-2,00 \u20ac");
+    double value = 0;
+    EXPECT_EQ(ZafSScanf(L"-1.234,50 \u20ac", L"%$lf", &value), 1);
+    EXPECT_DOUBLE_EQ(value, -1234.5);
+    euro->negSignPosition = 0;
+    euro->negCurrencyPrecedes = 1;
+    euro->negSpaceSeparation = 0;
+    ZafSPrintf(buffer, L"%$.1f", -3.25);
+    EXPECT_EQ(std::wstring(buffer), L"(\u20ac3,2)");
+    int whole = 0;
+    EXPECT_EQ(ZafSScanf(L"(\u20ac1.000)", L"%$d", &whole), 1);
+    EXPECT_EQ(whole, -1000);
+    ZafLocaleData::SetLocale(new ZafLocaleData);
+}
