@@ -1,12 +1,20 @@
 #include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafLanguageData.h"
 #include "framework/core/ZafLocaleData.h"
+#include "framework/core/ZafStaticData.h"
 #include "framework/core/ZafStrings.h"
 
 namespace {
 
 wchar_t localeName[64] = L"C";
 ZafLocaleLoader localeLoader = nullptr;
+
+// At shut-down the shared locale goes; the next start-up makes it again.
+void ReleaseLocale(bool release)
+{
+    if (release)
+        ZafLocaleData::SetLocale(nullptr);
+}
 
 } // namespace
 
@@ -43,6 +51,9 @@ int ZafI18nData::ResetI18n(const wchar_t *name)
 int ZafI18nStartUp(int)
 {
     if (!ZafLocaleData::Locale())
+    {
         ZafLocaleData::SetLocale(ZafI18nData::LoadLocale());
+        ZafRegisterStaticData(ReleaseLocale);
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafLocaleData.h"
 #include "framework/core/ZafPrintf.h"
+#include "framework/core/ZafStaticData.h"
 #include "framework/core/ZafStrings.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
@@ -178,6 +179,19 @@ TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
     EXPECT_EQ(std::wstring(ZafI18nData::LocaleName()), L"de_DE.1252");
     ZafI18nData::ResetI18n(nullptr);
     EXPECT_EQ(std::wstring(ZafI18nData::LocaleName()), L"C");
+    ZafLocaleData::SetLocale(new ZafLocaleData);
+}
+
+TEST(ZafI18nData, ShutDownReleasesTheLocaleAndItComesBackOnNextUse)
+{
+    ZafLocaleData::SetLocale(nullptr);
+    ZafI18nStartUp(0);
+    ASSERT_NE(ZafLocaleData::Locale(), nullptr);
+    ZafReleaseStaticData();
+    EXPECT_EQ(ZafLocaleData::Locale(), nullptr);
+    wchar_t buffer[16];
+    ZafSPrintf(buffer, L"%,d", 5);
+    EXPECT_NE(ZafLocaleData::Locale(), nullptr);
     ZafLocaleData::SetLocale(new ZafLocaleData);
 }
 
