@@ -4,4 +4,5 @@ list(APPEND TEST_SOURCES
     display/ZafMSWindowsAppTest.cpp
     display/ZafWindowObjectTest.cpp
     display/ZafGdiDisplayTest.cpp
+    display/ZafGdiImageTest.cpp
 )
