@@ -1,0 +1,13 @@
+# Values, display back end, attributes, viewing kernel, scene objects, model.
+list(APPEND CHART_SOURCES
+    values/cf_Check.cpp
+    values/cf_Format.cpp
+    values/cf_String.cpp
+    values/cf_DyArr.cpp
+    values/cf_Stack.cpp
+    values/cf_XYZ.cpp
+)
+# The chart library sits on the framework library once that has sources.
+if(NOT TARGET framework)
+    list(REMOVE_ITEM CHART_LIBS framework)
+endif()

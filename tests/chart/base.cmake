@@ -1,0 +1,6 @@
+list(APPEND TEST_SOURCES
+    values/cf_FormatTest.cpp
+    values/cf_StringTest.cpp
+    values/cf_ContainersTest.cpp
+    values/cf_XYZTest.cpp
+)
