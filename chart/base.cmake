@@ -6,6 +6,7 @@ list(APPEND CHART_SOURCES
     values/cf_DyArr.cpp
     values/cf_Stack.cpp
     values/cf_XYZ.cpp
+    kernel/cf_Kernel.cpp
 )
 # The chart library sits on the framework library once that has sources.
 if(NOT TARGET framework)

@@ -3,4 +3,5 @@ list(APPEND TEST_SOURCES
     values/cf_StringTest.cpp
     values/cf_ContainersTest.cpp
     values/cf_XYZTest.cpp
+    kernel/cf_KernelTest.cpp
 )
