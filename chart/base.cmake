@@ -7,6 +7,9 @@ list(APPEND CHART_SOURCES
     values/cf_Stack.cpp
     values/cf_XYZ.cpp
     kernel/cf_Kernel.cpp
+    backend/bf_Font.cpp
+    attribs/cf_AutoScaleFontSpec.cpp
+    attribs/cf_TextAttribs.cpp
 )
 # The chart library sits on the framework library once that has sources.
 if(NOT TARGET framework)

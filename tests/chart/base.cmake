@@ -4,4 +4,6 @@ list(APPEND TEST_SOURCES
     values/cf_ContainersTest.cpp
     values/cf_XYZTest.cpp
     kernel/cf_KernelTest.cpp
+    backend/bf_FontTest.cpp
+    attribs/cf_AttribsTest.cpp
 )
