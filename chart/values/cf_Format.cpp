@@ -1,5 +1,7 @@
 #include "chart/values/cf_Format.h"
 
+#include "framework/core/ZafPrintf.h"
+
 #include <cwchar>
 #include <vector>
 
@@ -36,13 +38,13 @@ bool ReadField(const wchar_t *&p, int &value)
     return value <= kMaxField;
 }
 
-// Formats through the platform's bounded wide formatter. The buffer is sized
-// by Bound, so the result is never cut.
+// Formats through the framework's wide formatter. The buffer is sized by
+// Bound, so the result is never cut; the bounded form guards it anyway.
 template <typename T>
 std::wstring FormatWith(const wchar_t *fmt, T value, std::size_t bound)
 {
     std::vector<wchar_t> buffer(bound, L'\0');
-    int n = std::swprintf(buffer.data(), buffer.size(), fmt, value);
+    int n = ZafSNPrintf(buffer.data(), int(buffer.size()), fmt, value);
     if (n < 0)
         return std::wstring();
     return std::wstring(buffer.data(), std::size_t(n));

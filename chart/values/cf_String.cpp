@@ -1,6 +1,7 @@
 #include "chart/values/cf_String.h"
 
 #include "chart/values/cf_Format.h"
+#include "framework/core/ZafStrings.h"
 
 #include <cwchar>
 #include <string>
@@ -9,7 +10,7 @@ namespace {
 
 int TextLength(const wchar_t *text)
 {
-    return text ? int(std::wcslen(text)) : 0;
+    return text ? ZafStrLen(text) : 0;
 }
 
 } // namespace
