@@ -10,6 +10,10 @@ list(APPEND CHART_SOURCES
     backend/bf_Font.cpp
     attribs/cf_AutoScaleFontSpec.cpp
     attribs/cf_TextAttribs.cpp
+    model/cf_DataGroup.cpp
+    model/cf_ChartModel.cpp
+    model/cf_ChartModelItems.cpp
+    model/cf_ChartModelRanges.cpp
 )
 # The chart library sits on the framework library once that has sources.
 if(NOT TARGET framework)

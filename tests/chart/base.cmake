@@ -6,4 +6,6 @@ list(APPEND TEST_SOURCES
     kernel/cf_KernelTest.cpp
     backend/bf_FontTest.cpp
     attribs/cf_AttribsTest.cpp
+    model/cf_DataGroupTest.cpp
+    model/cf_ChartModelTest.cpp
 )
