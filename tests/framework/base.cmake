@@ -1,0 +1,6 @@
+list(APPEND TEST_SOURCES
+    core/ZafListTest.cpp
+    core/ZafRegionTest.cpp
+    core/ZafEventManagerTest.cpp
+    core/ZafDataTest.cpp
+)
