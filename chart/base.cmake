@@ -14,6 +14,14 @@ list(APPEND CHART_SOURCES
     model/cf_ChartModel.cpp
     model/cf_ChartModelItems.cpp
     model/cf_ChartModelRanges.cpp
+    attribs/cf_DispAttribsDraw.cpp
+    attribs/cf_AutoScaleFontSpecDraw.cpp
+    kernel/cf_KernelDisplay.cpp
+    scene/cf_Virt3DObj.cpp
+    scene/cf_3DPoint.cpp
+    scene/cf_3DPointSeries.cpp
+    scene/cf_3DPolyLine.cpp
+    scene/cf_3DPolygon.cpp
 )
 # The chart library sits on the framework library once that has sources.
 if(NOT TARGET framework)

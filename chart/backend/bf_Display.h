@@ -14,6 +14,7 @@
 #include "chart/values/cf_Stack.h"
 
 class ZafDisplay;
+class ZafGdiDisplay;
 class ZafWindowObject;
 
 class bf_Display {
@@ -97,4 +98,5 @@ private:
     cf_Stack fonts;
     ZafDisplay *display;
     ZafWindowObject *window;
+    ZafGdiDisplay *gdi; // the display as a GDI display, or null
 };
