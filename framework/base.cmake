@@ -13,4 +13,16 @@ list(APPEND FRAMEWORK_SOURCES
     core/ZafNotification.cpp
     core/ZafData.cpp
     core/ZafPaletteData.cpp
+    core/ZafCaseTables.cpp
+    core/ZafCharacters.cpp
+    core/ZafCodeSetData.cpp
+    core/ZafImageData.cpp
+    core/ZafErrorSystem.cpp
+    core/ZafHelpSystem.cpp
+    core/ZafStaticData.cpp
+    core/ZafApplication.cpp
+    windows/ZafCodeSetDataWin.cpp
+    windows/ZafImageDataWin.cpp
+    windows/ZafEventManagerThread.cpp
 )
+list(APPEND FRAMEWORK_LIBS gdi32 user32)

@@ -6,7 +6,7 @@ ZafEventManager *sharedEventManager = nullptr;
 
 } // namespace
 
-ZafEventManager::ZafEventManager(int queueCapacity) : queueBlock(queueCapacity)
+ZafEventManager::ZafEventManager(int queueCapacity) : guiThread(AttachThread()), queueBlock(queueCapacity)
 {
 }
 
@@ -51,8 +51,18 @@ ZafDevice *ZafEventManager::Subtract(ZafDevice *device)
 
 bool ZafEventManager::Put(const ZafEventStruct &event, ZafUInt32 flags)
 {
-    std::lock_guard<std::mutex> guard(queueLock);
-    return queueBlock.Put(event, (flags & ZAF_QUEUE_BACK) != 0);
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> guard(queueLock);
+        if (!queueBlock.Put(event, (flags & ZAF_QUEUE_BACK) != 0))
+            return false;
+        if (!wakePending && CurrentThread() != guiThread)
+            wake = wakePending = true;
+    }
+    // The GUI thread may be blocked reading OS messages: give it one.
+    if (wake)
+        WakeGUIThread();
+    return true;
 }
 
 bool ZafEventManager::TakeQueued(ZafEventStruct &event, ZafUInt32 flags)
@@ -64,6 +74,8 @@ bool ZafEventManager::TakeQueued(ZafEventStruct &event, ZafUInt32 flags)
     event = element->event;
     if (!(flags & ZAF_PEEK))
         queueBlock.Remove(element);
+    if (CurrentThread() == guiThread)
+        wakePending = false;
     return true;
 }
 

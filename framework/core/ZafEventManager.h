@@ -4,9 +4,12 @@
 // events. The application's loop takes events with Get (the Windows half)
 // and hands them to the window manager.
 //
-// Threads: devices are added, removed and addressed on the GUI thread only.
-// The queue is shared: any thread may Put while the GUI thread takes events;
-// every queue edit happens under the manager's lock.
+// Threads: the thread that makes the manager is its GUI thread. Devices are
+// added, removed and addressed on that thread only. The queue is shared: any
+// thread may Put while the GUI thread takes events; every queue edit happens
+// under the manager's lock, and a Put from another thread wakes the GUI
+// thread if it is waiting for OS messages (one wake-up at a time: none is
+// sent again until the GUI thread has taken an event).
 
 #include "framework/core/ZafDevice.h"
 #include "framework/core/ZafList.h"
@@ -65,6 +68,14 @@ public:
     ZafEventType BroadcastToDevices(const ZafEventStruct &event, ZafDeviceType type);
 
 private:
+    // The Windows half (ZafEventManagerThread.cpp): the calling thread's id,
+    // making sure it has an OS message queue; and waking the GUI thread.
+    static unsigned long AttachThread();
+    static unsigned long CurrentThread();
+    void WakeGUIThread() const;
+
+    unsigned long guiThread;
     mutable std::mutex queueLock;
+    bool wakePending = false;         // a wake-up is on its way (under the lock)
     ZafQueueBlock queueBlock;
 };

@@ -1,4 +1,5 @@
 #include "framework/core/ZafEventManager.h"
+#include "framework/windows/ZafOSEventWin.h"
 
 #include <gtest/gtest.h>
 
@@ -233,4 +234,58 @@ TEST(ZafEventManager, SharedPointerIsClearedWhenTheManagerGoes)
     }
     EXPECT_EQ(ZafEventManager::Shared(), nullptr);
     ZafEventManager::SetShared(before);
+}
+
+TEST(ZafEventStruct, OSMessageSurvivesTheQueueWordForWord)
+{
+    MSG message = {};
+    message.hwnd = reinterpret_cast<HWND>(0x1234);
+    message.message = WM_LBUTTONDBLCLK;
+    message.wParam = MK_LBUTTON;
+    message.lParam = MAKELPARAM(-5, 700);
+    message.time = 0xFEDCBA98u;
+    message.pt.x = -20;
+    message.pt.y = 1024;
+    ZafEventManager manager(2);
+    ASSERT_TRUE(manager.Put(ZafEventStruct(ZAF_EVENT_OS, ZafOSEventFromMSG(message))));
+    ZafEventStruct event;
+    ASSERT_TRUE(manager.TakeQueued(event));
+    EXPECT_EQ(event.InputClass(), ZAF_INPUT_MOUSE);
+    MSG back = ZafMSGFromOSEvent(event.osEvent);
+    EXPECT_EQ(back.hwnd, message.hwnd);
+    EXPECT_EQ(back.message, message.message);
+    EXPECT_EQ(back.wParam, message.wParam);
+    EXPECT_EQ(back.lParam, message.lParam);
+    EXPECT_EQ(back.time, message.time);
+    EXPECT_EQ(back.pt.x, -20);
+    EXPECT_EQ(back.pt.y, 1024);
+}
+
+TEST(ZafEventManagerQueue, APutFromAnotherThreadWakesTheGUIThread)
+{
+    ZafEventManager manager;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ;
+    std::thread worker([&] {
+        for (ZafRawCode i = 0; i < 5; ++i)
+            manager.Put(ZafEventStruct(-2999, i));
+    });
+    worker.join();
+    // One wake-up message waits for this thread (GetMessage would not
+    // block), however many events were put.
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(message.message, UINT(WM_NULL));
+    EXPECT_EQ(message.hwnd, nullptr);
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    // A put on the GUI thread itself posts nothing.
+    manager.Put(ZafEventStruct(-2999, 6));
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(manager.QueueCount(), 6);
+    // Once the GUI thread has taken an event, the next foreign put wakes it again.
+    ZafEventStruct event;
+    manager.TakeQueued(event);
+    std::thread again([&] { manager.Put(ZafEventStruct(-2999, 7)); });
+    again.join();
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
 }
