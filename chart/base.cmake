@@ -8,6 +8,8 @@ list(APPEND CHART_SOURCES
     values/cf_XYZ.cpp
     kernel/cf_Kernel.cpp
     backend/bf_Font.cpp
+    backend/bf_Display.cpp
+    backend/bf_DisplayDraw.cpp
     attribs/cf_AutoScaleFontSpec.cpp
     attribs/cf_TextAttribs.cpp
     model/cf_DataGroup.cpp
@@ -23,7 +25,3 @@ list(APPEND CHART_SOURCES
     scene/cf_3DPolyLine.cpp
     scene/cf_3DPolygon.cpp
 )
-# The chart library sits on the framework library once that has sources.
-if(NOT TARGET framework)
-    list(REMOVE_ITEM CHART_LIBS framework)
-endif()

@@ -8,4 +8,9 @@ list(APPEND TEST_SOURCES
     attribs/cf_AttribsTest.cpp
     model/cf_DataGroupTest.cpp
     model/cf_ChartModelTest.cpp
+    harness/RecordingDisplay.cpp
+    harness/MemoryDC.cpp
+    backend/bf_DisplayTest.cpp
+    backend/bf_DisplayPixelTest.cpp
+    scene/cf_SceneTest.cpp
 )
