@@ -112,9 +112,16 @@ void bf_Display::SelectFont(bf_Font *font)
 bf_Font *bf_Display::PopFont()
 {
     auto *popped = static_cast<bf_Font *>(fonts.Pop());
-    bf_Font *below = CurrentFont();
-    if (gdi && below && below->FontNumber() != BF_NO_FONT_NUMBER)
-        gdi->SetFont(static_cast<ZafInt8>(below->FontNumber()));
+    if (!gdi || !popped || popped->FontNumber() == BF_NO_FONT_NUMBER)
+        return popped;
+    // A numbered font changed the framework font: the nearest numbered font
+    // below it gives it back.
+    for (int depth = 0; bf_Font *below = static_cast<bf_Font *>(fonts.At(depth)); ++depth) {
+        if (below->FontNumber() != BF_NO_FONT_NUMBER) {
+            gdi->SetFont(static_cast<ZafInt8>(below->FontNumber()));
+            break;
+        }
+    }
     return popped;
 }
 

@@ -42,7 +42,9 @@ public:
     void SelectBrushColor(bf_Color color);
     bf_Brush *PopBrush();
     bf_Brush *CurrentBrush() const { return static_cast<bf_Brush *>(brushes.Top()); }
-    // A font with a framework number (not 255) becomes the framework font.
+    // A font with a framework number (not 255) becomes the framework font;
+    // popping it puts back the framework font of the nearest numbered font
+    // below it.
     void SelectFont(bf_Font *font);
     bf_Font *PopFont();
     bf_Font *CurrentFont() const { return static_cast<bf_Font *>(fonts.Top()); }

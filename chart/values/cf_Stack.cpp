@@ -23,3 +23,11 @@ void *cf_Stack::Pop()
     delete cell;
     return item;
 }
+
+void *cf_Stack::At(int depth) const
+{
+    cf_StackCell *cell = top;
+    while (cell && depth-- > 0)
+        cell = cell->next;
+    return cell ? cell->item : nullptr;
+}

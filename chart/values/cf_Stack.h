@@ -20,6 +20,8 @@ public:
     void *Pop();
     // The top item, or null when the stack is empty.
     void *Top() const { return top ? top->item : nullptr; }
+    // The item depth cells below the top (0: the top), or null past the bottom.
+    void *At(int depth) const;
     bool IsEmpty() const { return top == nullptr; }
 
 private:

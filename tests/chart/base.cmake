@@ -13,4 +13,5 @@ list(APPEND TEST_SOURCES
     backend/bf_DisplayTest.cpp
     backend/bf_DisplayPixelTest.cpp
     scene/cf_SceneTest.cpp
+    attribs/cf_AttribsDisplayTest.cpp
 )

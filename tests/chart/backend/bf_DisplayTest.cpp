@@ -194,3 +194,29 @@ TEST_F(bf_DisplayTest, TextExtentAndDeviceRectComeFromTheFramework)
     EXPECT_EQ(twips.right + 1, 1440);
     EXPECT_EQ(twips.bottom + 1, 720);
 }
+
+TEST_F(bf_DisplayTest, ColoursAndDrawModeAreSetDirectly)
+{
+    bf_Display d(&recorder, &window);
+    EXPECT_EQ(d.SetForeground(bf_Color(13)).Index(), 13);
+    EXPECT_EQ(d.Foreground().Index(), 13);
+    EXPECT_EQ(d.SetBackground(bf_Color(8)).Index(), 8);
+    EXPECT_EQ(d.Background().Index(), 8);
+    d.SetDrawMode();
+    EXPECT_EQ(recorder.Mode(), 1);
+    d.ResetDrawMode();
+    EXPECT_EQ(recorder.Mode(), 0);
+}
+
+TEST(bf_Display, ADisplayThatCannotDrawIsLeftAlone)
+{
+    ZafDisplay plain; // not a GDI display
+    bf_Display d(&plain, nullptr);
+    cf_2DPoint line[] = {{0, 0}, {5, 5}};
+    EXPECT_TRUE(d.Polyline(line, 2));
+    EXPECT_TRUE(d.Rectangle(cf_2DRect(0, 0, 5, 5)));
+    EXPECT_EQ(d.TextExtent(L"abc", 3), cf_2DRect());
+    cf_2DRect device;
+    d.DeviceRect(device); // without a window: the whole display
+    EXPECT_EQ(device, cf_2DRect(0, 0, plain.columns - 1, plain.lines - 1));
+}

@@ -305,3 +305,23 @@ TEST(cf_ChartModel, XStepIgnoresGroupsWithoutARealStep)
     m.AddValueXY(2.25, 5);
     EXPECT_DOUBLE_EQ(m.XStep(), 0.25);
 }
+
+TEST(cf_ChartModel, AxisLabelsGoToTheirGroupsFormattedOrAsGiven)
+{
+    cf_ChartModel m(nullptr, 2);
+    m.SelectGroup(2);
+    m.AddDomainLabel(1.5, L"start");
+    m.AddDomainLabel(3.0, 0.25);
+    m.AddRangeLabel(600.0, 600.0);
+    m.AddGroupsLabel(7.0, L"left");
+    m.AddGroupsLabel(8.0, 8.0);
+    EXPECT_DOUBLE_EQ(m.Domain()->Value(1)->X(), 1.5);
+    EXPECT_DOUBLE_EQ(m.Domain()->Value(1)->Z(), 2);
+    EXPECT_EQ(LabelOf(m.Domain()->Value(1)), L"start");
+    EXPECT_EQ(LabelOf(m.Domain()->Value(2)), L"0.25");
+    EXPECT_DOUBLE_EQ(m.Range()->Value(1)->Y(), 600);
+    EXPECT_EQ(LabelOf(m.Range()->Value(1)), L"600");
+    EXPECT_DOUBLE_EQ(m.Groups()->Value(2)->X(), 2);
+    EXPECT_DOUBLE_EQ(m.Groups()->Value(2)->Z(), 8);
+    EXPECT_EQ(LabelOf(m.Groups()->Value(1)), L"left");
+}

@@ -46,6 +46,8 @@ TEST(cf_Stack, PushPopTopInLastInFirstOutOrder)
     s.Push(&a);
     s.Push(&b);
     EXPECT_EQ(s.Top(), &b);
+    EXPECT_EQ(s.At(1), &a);
+    EXPECT_EQ(s.At(2), nullptr);
     EXPECT_EQ(s.Pop(), &b);
     EXPECT_EQ(s.Pop(), &a);
     EXPECT_TRUE(s.IsEmpty());
