@@ -76,6 +76,56 @@ int GroupDigits(wchar_t *text, int count, int capacity, const ZafNumberConventio
     return n;
 }
 
+// A currency amount: body (digits with monetary separators) with the symbol
+// and sign placed as the locale says, padded with blanks to the width.
+void EmitCurrency(ZafFormatOutput &out, bool negative, const wchar_t *body, int bodyLength, const Spec &spec,
+    const ZafNumberConventions &conventions)
+{
+    wchar_t text[512];
+    int n = 0;
+    auto put = [&](const wchar_t *part, int length) {
+        for (int i = 0; i < length && n < 510; ++i)
+            text[n++] = part[i];
+    };
+    auto putText = [&](const wchar_t *part) { put(part, int(std::wcslen(part))); };
+    const wchar_t *sign = negative ? conventions.negativeSign : conventions.positiveSign;
+    int position = negative ? conventions.negativeSignPosition : 1;
+    bool precedes = negative ? conventions.negativePrecedes : conventions.positivePrecedes;
+    bool space = negative ? conventions.negativeSpace : conventions.positiveSpace;
+    auto putSymbol = [&]() {
+        if (position == 3)
+            putText(sign);
+        putText(conventions.symbol);
+        if (position == 4)
+            putText(sign);
+    };
+    if (position == 0 && negative)
+        putText(L"(");
+    else if (position == 1)
+        putText(sign);
+    if (precedes)
+    {
+        putSymbol();
+        if (space)
+            putText(L" ");
+        put(body, bodyLength);
+    }
+    else
+    {
+        put(body, bodyLength);
+        if (space)
+            putText(L" ");
+        putSymbol();
+    }
+    if (position == 0 && negative)
+        putText(L")");
+    else if (position == 2)
+        putText(sign);
+    Spec blanks = spec;
+    blanks.flags &= ~ZAF_PRINTF_ZERO;
+    EmitField(out, L"", text, n, blanks, false);
+}
+
 void FormatInteger(ZafFormatOutput &out, va_list *args, const Spec &spec)
 {
     bool isSigned = spec.conversion == L'd' || spec.conversion == L'i';
@@ -122,11 +172,17 @@ void FormatInteger(ZafFormatOutput &out, va_list *args, const Spec &spec)
         body[length++] = L'0';
     while (count)
         body[length++] = reversed[--count];
-    if ((spec.flags & ZAF_PRINTF_GROUP) && radix == 10)
+    bool currency = (spec.flags & ZAF_PRINTF_CURRENCY) && radix == 10;
+    if (((spec.flags & ZAF_PRINTF_GROUP) || currency) && radix == 10)
     {
         ZafNumberConventions conventions;
-        ZafGetNumberConventions(conventions, false);
+        ZafGetNumberConventions(conventions, currency);
         length = GroupDigits(body, length, 190, conventions);
+        if (currency)
+        {
+            EmitCurrency(out, negative, body, length, spec, conventions);
+            return;
+        }
     }
 
     wchar_t prefix[4] = {0};
@@ -187,7 +243,12 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
     *f++ = 'L';
     *f++ = char(spec.conversion);
     *f = 0;
-    int precision = spec.precision < 0 ? 6 : (spec.precision > 60 ? 60 : spec.precision);
+    bool currency = spec.flags & ZAF_PRINTF_CURRENCY;
+    bool localised = spec.flags & (ZAF_PRINTF_GROUP | ZAF_PRINTF_CURRENCY);
+    ZafNumberConventions conventions;
+    if (localised)
+        ZafGetNumberConventions(conventions, currency);
+    int precision = spec.precision < 0 ? (currency ? conventions.digits : 6) : (spec.precision > 60 ? 60 : spec.precision);
     char text[400];
     // Very large values in %f form have up to 4933 digits; cap them in the
     // buffer rather than overflow (the field is then cut, never written past).
@@ -201,10 +262,6 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
     if (made >= int(sizeof text))
         made = int(sizeof text) - 1;
 
-    bool localised = spec.flags & (ZAF_PRINTF_GROUP | ZAF_PRINTF_CURRENCY);
-    ZafNumberConventions conventions;
-    if (localised)
-        ZafGetNumberConventions(conventions, (spec.flags & ZAF_PRINTF_CURRENCY) != 0);
     int integerDigits = 0;
     while (integerDigits < made && text[integerDigits] >= '0' && text[integerDigits] <= '9')
         ++integerDigits;
@@ -220,7 +277,10 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
         else
             body[length++] = wchar_t(text[i]);
     }
-    EmitField(out, prefix, body, length, spec, true);
+    if (currency)
+        EmitCurrency(out, negative, body, length, spec, conventions);
+    else
+        EmitField(out, prefix, body, length, spec, true);
 }
 
 // Reads flags, width and precision after a "%"; leaves format on the

@@ -45,6 +45,41 @@ int DigitValue(wchar_t c)
     return 99;
 }
 
+// The parts of a currency amount around its digits: the symbol, the
+// negative sign and parentheses, in whatever order the locale puts them.
+void SkipCurrencyParts(const wchar_t *&p, int &remaining, const ZafNumberConventions &conventions,
+    bool &negative, bool &parenthesis, bool closing)
+{
+    for (int round = 0; round < 4 && remaining > 0; ++round)
+    {
+        auto skip = [&](const wchar_t *part) {
+            int length = int(std::wcslen(part));
+            if (length && length <= remaining && StartsWith(p, part))
+            {
+                p += length;
+                remaining -= length;
+                return true;
+            }
+            return false;
+        };
+        while (remaining > 0 && *p == L' ')
+        {
+            ++p;
+            --remaining;
+        }
+        if (!closing && skip(L"("))
+            negative = parenthesis = true;
+        else if (closing && parenthesis && skip(L")"))
+            parenthesis = false;
+        else if (skip(conventions.symbol))
+            continue;
+        else if (skip(conventions.negativeSign))
+            negative = true;
+        else
+            break;
+    }
+}
+
 // Reads an integer of the conversion's radix; false when no digit was found.
 bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
 {
@@ -55,6 +90,14 @@ bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
     {
         negative = *p++ == L'-';
         --remaining;
+    }
+    bool currency = spec.flags & ZAF_SCANF_CURRENCY;
+    bool parenthesis = false;
+    ZafNumberConventions money;
+    if (currency)
+    {
+        ZafGetNumberConventions(money, true);
+        SkipCurrencyParts(p, remaining, money, negative, parenthesis, false);
     }
     int radix = 10;
     if (spec.conversion == L'o')
@@ -71,9 +114,9 @@ bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
     else if (spec.conversion == L'i' && remaining && p[0] == L'0')
         radix = 8;
     ZafNumberConventions conventions;
-    bool grouped = spec.flags & ZAF_SCANF_GROUP;
+    bool grouped = spec.flags & (ZAF_SCANF_GROUP | ZAF_SCANF_CURRENCY);
     if (grouped)
-        ZafGetNumberConventions(conventions, false);
+        ZafGetNumberConventions(conventions, currency);
     uint64_t magnitude = 0;
     int digits = 0;
     while (remaining > 0)
@@ -97,6 +140,8 @@ bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
     }
     if (!digits)
         return false;
+    if (currency)
+        SkipCurrencyParts(p, remaining, money, negative, parenthesis, true);
     input = p;
     value = negative ? int64_t(uint64_t(0) - magnitude) : int64_t(magnitude);
     return true;
@@ -119,6 +164,10 @@ bool ScanReal(const wchar_t *&input, const Spec &spec, long double &value)
         ++p;
         --remaining;
     };
+    bool currency = spec.flags & ZAF_SCANF_CURRENCY;
+    bool negative = false, parenthesis = false;
+    if (currency)
+        SkipCurrencyParts(p, remaining, conventions, negative, parenthesis, false);
     if (remaining && (*p == L'-' || *p == L'+'))
         take(*p);
     int digits = 0;
@@ -174,8 +223,12 @@ bool ScanReal(const wchar_t *&input, const Spec &spec, long double &value)
             n = markN;
         }
     }
+    if (currency)
+        SkipCurrencyParts(p, remaining, conventions, negative, parenthesis, true);
     text[n] = 0;
     value = std::strtold(text, nullptr);
+    if (negative)
+        value = -value;
     input = p;
     return true;
 }
