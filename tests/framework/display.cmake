@@ -3,4 +3,6 @@ list(APPEND TEST_SOURCES
     display/ZafGuiTestSupport.cpp
     display/ZafMSWindowsAppTest.cpp
     display/ZafWindowObjectTest.cpp
+    display/ZafGdiDisplayTest.cpp
+    display/ZafGdiImageTest.cpp
 )
