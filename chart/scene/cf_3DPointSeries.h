@@ -4,11 +4,8 @@
 // projects them together and keeps their extents in data, working and view
 // coordinates and as a device box. A template point gives every added point
 // its marker style and sizes the markers from the chart size. An empty
-// series transforms, projects and draws nothing. GUI thread only.
-//
-// cf_3DPolyLine draws the series as a connected line (in the fill colour of
-// its attributes), optionally with markers; cf_3DPolygon as a filled polygon
-// or a closed outline. Neither clips: points draw where they project.
+// series transforms, projects and draws nothing. Nothing is clipped: points
+// draw where they project. GUI thread only.
 
 #include "chart/scene/cf_3DPoint.h"
 #include "chart/values/cf_DyArr.h"
@@ -99,30 +96,4 @@ private:
     double devMaxX, devMinX, devMaxY, devMinY;
     mutable cf_DyArr points;
     int count;
-};
-
-class cf_3DPolyLine : public cf_3DPointSeries {
-public:
-    cf_3DPolyLine() = default;
-    explicit cf_3DPolyLine(cf_DispAttribs *borrowed) : cf_3DPointSeries(borrowed) {}
-    // The open line through the points in the attributes' fill colour; with
-    // markPointsA (markPointsB for form B) then every point's marker, drawn
-    // with a pen of width 1 in the line colour and filled in the fill
-    // colour. The attributes end as they were.
-    void DrawFormA(bf_Display *display) override;
-    void DrawFormB(bf_Display *display) override;
-
-private:
-    void DrawLine(bf_Display *display, bool formB);
-};
-
-class cf_3DPolygon : public cf_3DPointSeries {
-public:
-    cf_3DPolygon() = default;
-    explicit cf_3DPolygon(cf_DispAttribs *borrowed) : cf_3DPointSeries(borrowed) {}
-    // The polygon through the points, filled with the brush.
-    void DrawFormA(bf_Display *display) override;
-    void DrawFormB(bf_Display *display) override;
-    // The closed outline (point 1 repeated at the end), pen only.
-    virtual void DrawOutline(bf_Display *display);
 };

@@ -1,4 +1,4 @@
-#include "chart/scene/cf_3DPointSeries.h"
+#include "chart/scene/cf_3DPolygon.h"
 
 #include "chart/backend/bf_Display.h"
 

@@ -2,7 +2,8 @@
 #include "chart/harness/MemoryDC.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
-#include "chart/scene/cf_3DPointSeries.h"
+#include "chart/scene/cf_3DPolyLine.h"
+#include "chart/scene/cf_3DPolygon.h"
 
 #include <gtest/gtest.h>
 
