@@ -110,3 +110,37 @@ TEST_F(ChartPixels, FillRectangleFillsWithTheBrush)
     EXPECT_EQ(memory.Pixel(40, 40), kRed);
     EXPECT_EQ(memory.Pixel(80, 40), kWhite);
 }
+
+TEST_F(ChartPixels, TextLeavesInkInsideItsExtent)
+{
+    cf_2DRect extent;
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        d.Text(cf_2DPoint(20, 20), L"Wg8");
+        extent = d.TextExtent(L"Wg8", 3);
+    }
+    memory.End();
+    ASSERT_GT(extent.Width(), 0);
+    ASSERT_GT(extent.Height(), 0);
+    int ink = 0;
+    for (int y = 20; y < 20 + extent.Height(); ++y)
+        for (int x = 20; x < 20 + extent.Width(); ++x)
+            ink += memory.Pixel(x, y) != kWhite;
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(memory.Pixel(20 + extent.Width() + 5, 20), kWhite);
+}
+
+TEST_F(ChartPixels, DisplayOutlivingTheDrawingSequenceIsHarmless)
+{
+    // The hosting control ends drawing before its bf_Display goes away.
+    memory.Begin();
+    auto *d = new bf_Display(memory.Display(), &window);
+    d->SelectPenColor(bf_Color(9));
+    cf_2DPoint row[] = {{10, 30}, {190, 30}};
+    d->Polyline(row, 2);
+    memory.End();
+    delete d;
+    EXPECT_EQ(memory.Pixel(100, 30), kBlue);
+    EXPECT_EQ(memory.Display()->Font(), 1);
+}
