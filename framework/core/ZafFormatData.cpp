@@ -29,6 +29,13 @@ const wchar_t *ZafFormatData::DataFormatLine(const wchar_t *line, wchar_t *out, 
     {
         if (n < size - 1)
             out[n++] = *p;
+        // A doubled percent sign is a literal one, not the conversion.
+        if (*p == L'%' && p[1] == L'%')
+        {
+            if (n < size - 1)
+                out[n++] = *++p;
+            continue;
+        }
         if (*p == L'%' && !inserted && n < size - 1)
         {
             out[n++] = L'Z';

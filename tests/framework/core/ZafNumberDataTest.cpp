@@ -42,6 +42,8 @@ TEST_F(ZafIntegerDataTest, FormatsWithTheGivenOrTheDefaultFormat)
     EXPECT_EQ(std::wstring(buffer), L"   1,234");
     EXPECT_EQ(data.FormattedText(buffer, 4, nullptr), 0);
     EXPECT_EQ(std::wstring(buffer), L"");
+    EXPECT_EQ(data.FormattedText(buffer, 32, L"100%% of %d"), 12);
+    EXPECT_EQ(std::wstring(buffer), L"100% of 1234");
 }
 
 TEST_F(ZafIntegerDataTest, ParsesThroughTheFormatListAndReportsErrors)
