@@ -1,4 +1,8 @@
 list(APPEND FOUNDATION_SOURCES
+    containers/KList.cpp
+    containers/KSortedList.cpp
+    containers/KSparseArray.cpp
+    messages/KMessageObject.cpp
     strings/KString.cpp
     strings/KText.cpp
     values/KDateTime.cpp
