@@ -5,16 +5,9 @@
 
 #include <cstdint>
 
-// Phase bits in the high 16 bits of a message code.
-constexpr uint32_t kMsgNoModify = 0x10000;     // a change that leaves the document unmodified
-constexpr uint32_t kMsgBefore = 0x20000;       // just before a change
-constexpr uint32_t kMsgAfter = 0x40000;        // just after a change
-constexpr uint32_t kMsgListBefore = 0x80000;   // before a list change (items added or removed)
-constexpr uint32_t kMsgListAfter = 0x100000;   // after a list change
-constexpr uint32_t kMsgPhaseMask = 0xFFFF0000;
-constexpr uint32_t kMsgTopicMask = 0x0000FFFF;
+#include "foundation/messages/KMessage.h"
 
-inline uint32_t KMsgTopic(uint32_t code) { return code & kMsgTopicMask; }
+// The phase bits of a message code are those of KMessage.h.
 
 // Topics.
 constexpr uint32_t kMsgResultsChanged = 12;    // a leg's results changed (views re-read the list)

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class KStream;
 class KString;
 
 class VRaceTime
@@ -84,6 +85,12 @@ public:
     static void SetSeparators(wchar_t separator, wchar_t decimal);
     static wchar_t Separator();
     static wchar_t DecimalPoint();
+
+    // The stored form: time (low 32 bits, then the high 16 sign-extended),
+    // resolution and tag, each a 32-bit word. Read throws KXPersistent 3010
+    // for a resolution below -1.
+    void Write(KStream &stream) const;
+    void Read(KStream &stream);
 
 private:
     static int64_t Clamp48(int64_t value);

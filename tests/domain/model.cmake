@@ -1,3 +1,5 @@
 list(APPEND TEST_SOURCES
     timing/VRaceTimeTest.cpp
+    results/QVResultsTest.cpp
+    results/QVResultsViewTest.cpp
 )
