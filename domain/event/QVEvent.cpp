@@ -113,9 +113,9 @@ VLeg *QVEvent::AddLeg()
     return leg;
 }
 
-void QVEvent::Lock()
+bool QVEvent::Lock(int32_t timeout)
 {
-    m_mutex.Lock(0, -1);
+    return m_mutex.Lock(0, timeout);
 }
 
 void QVEvent::Unlock()

@@ -98,8 +98,9 @@ public:
     QVEventView &View() { return m_view; }
 
     // The document's lock (recursive); held between each before- and
-    // after-message. Lock waits for ever.
-    void Lock();
+    // after-message. Lock waits up to timeout ms (negative: for ever) and
+    // answers whether the lock is now held.
+    bool Lock(int32_t timeout = -1);
     void Unlock();
 
     void Handle(const KMessage &message) override;

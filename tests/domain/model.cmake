@@ -1,5 +1,7 @@
 list(APPEND TEST_SOURCES
+    ../foundation/support/TestStreams.cpp
     timing/VRaceTimeTest.cpp
     results/QVResultsTest.cpp
     results/QVResultsViewTest.cpp
+    event/QVEventFileTest.cpp
 )
