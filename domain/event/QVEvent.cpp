@@ -30,6 +30,7 @@ int QVEvent::Initialize(int flags)
         leg->AddChart()->View(0, true);
     m_dateTime.SetNow();
     Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
+    m_modified = false;   // a new document has nothing to save yet
     if (VHardware *hub = VHardware::Instance())
         hub->Arm(this);
     return 0;

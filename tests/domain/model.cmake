@@ -4,4 +4,5 @@ list(APPEND TEST_SOURCES
     results/QVResultsTest.cpp
     results/QVResultsViewTest.cpp
     event/QVEventFileTest.cpp
+    event/QVEventTest.cpp
 )
