@@ -5,4 +5,6 @@ list(APPEND TEST_SOURCES
     results/QVResultsViewTest.cpp
     event/QVEventFileTest.cpp
     event/QVEventTest.cpp
+    charts/VZoomTest.cpp
+    hardware/VHardwareTest.cpp
 )
