@@ -24,6 +24,7 @@ list(APPEND DOMAIN_SOURCES
     event/QVEventFile.cpp
     event/QVEventDirectory.cpp
     event/QVEventView.cpp
+    event/QVFileReader.cpp
     hardware/VHardware.cpp
     hardware/VHardwareView.cpp
     ui/QVUserInterface.cpp
