@@ -1,0 +1,6 @@
+# Start-list database, results interface, scoreboards and the camera side.
+list(APPEND DOMAIN_SOURCES
+    scoreboards/QVScoreboardScript.cpp
+    scoreboards/QVScoreboardEncoding.cpp
+    schedule/QVStartList.cpp
+)

@@ -1,0 +1,6 @@
+list(APPEND TEST_SOURCES
+    scoreboards/QVScoreboardScriptTest.cpp
+    schedule/QVStartListTest.cpp
+)
+set_source_files_properties(schedule/QVStartListTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
