@@ -4,3 +4,8 @@ list(APPEND DOMAIN_SOURCES
     scoreboards/QVScoreboardEncoding.cpp
     schedule/QVStartList.cpp
 )
+list(APPEND DOMAIN_SOURCES
+    camera/VCamera.cpp
+    fdm/VFDM.cpp
+    results/QVResultsQueries.cpp
+)
