@@ -84,7 +84,11 @@ public:
 
     // Text settings (see the table above).
     int ReadEncoding() const { return itsReadEncoding; }
-    void SetReadEncoding(int encoding) { itsReadEncoding = encoding; }
+    void SetReadEncoding(int encoding)
+    {
+        itsReadEncoding = encoding;
+        itsDetected = false;
+    }
     int WriteEncoding() const { return itsWriteEncoding; }
     void SetWriteEncoding(int encoding) { itsWriteEncoding = encoding; }
     int ReadLineEnd() const { return itsReadLineEnd; }
@@ -125,6 +129,10 @@ protected:
     // Forgets bytes read ahead by the text reader (after the transport was
     // repositioned or closed behind the stream's back).
     void DropReadAhead() { itsBackCount = 0; }
+    // A new input begins (a file was opened): an encoding that detection
+    // chose for the previous input goes back to detect-on-read; one the
+    // caller set stays.
+    void RestartDetection();
 
 private:
     int ReadByte();
@@ -137,6 +145,7 @@ private:
     uint8_t itsBack[8];
     int itsBackCount = 0;
     int itsReadEncoding = kEncodingDetect;
+    bool itsDetected = false; // itsReadEncoding was chosen by detection
     int itsWriteEncoding = kEncoding8Bit;
     int itsReadLineEnd = kLineEndCRLF;
     int itsWriteLineEnd = kLineEndCRLF;
