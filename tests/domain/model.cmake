@@ -7,6 +7,8 @@ list(APPEND TEST_SOURCES
     event/QVEventTest.cpp
     charts/VZoomTest.cpp
     hardware/VHardwareTest.cpp
+    ui/QVSettingsTest.cpp
+    hardware/QVSerialPortTest.cpp
 )
 
 # Save/open speed against a plain file transfer; a program to run by hand,
