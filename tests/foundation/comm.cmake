@@ -1,0 +1,5 @@
+# Tests of port descriptions, sockets, OS texts and bitmaps.
+list(APPEND TEST_SOURCES
+    comm/KAddressTest.cpp
+    comm/KZOSTextTest.cpp
+)
