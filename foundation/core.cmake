@@ -1,10 +1,14 @@
 list(APPEND FOUNDATION_SOURCES
+    app/KApplicationHooks.cpp
     containers/KList.cpp
     containers/KSortedList.cpp
     containers/KSparseArray.cpp
+    log/KLog.cpp
     messages/KMessageObject.cpp
     strings/KString.cpp
     strings/KText.cpp
+    threads/KMutex.cpp
+    threads/KPeriodicTask.cpp
     values/KDateTime.cpp
     values/KHelpers.cpp
     values/KInt48.cpp

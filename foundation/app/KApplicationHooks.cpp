@@ -1,0 +1,50 @@
+#include "foundation/app/KApplicationHooks.h"
+
+#include "foundation/strings/KString.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+KApplicationHooks *gHooks = nullptr;
+
+} // namespace
+
+void KSetApplicationHooks(KApplicationHooks *hooks)
+{
+    gHooks = hooks;
+}
+
+KApplicationHooks *KGetApplicationHooks()
+{
+    return gHooks;
+}
+
+void KProgramPath(KString &path)
+{
+    if (gHooks) {
+        gHooks->ProgramPath(path);
+        return;
+    }
+    // Long paths do not fit MAX_PATH: grow until the name is complete.
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), DWORD(buffer.size()));
+        if (n == 0)
+            return;
+        if (n < buffer.size()) {
+            path.Append(buffer.data(), int(n));
+            return;
+        }
+        if (buffer.size() >= 32768)
+            return;
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+const wchar_t *KFindOption(const wchar_t *option)
+{
+    return gHooks && option ? gHooks->FindOption(option) : nullptr;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// KMutex: a system mutex guarding data shared between threads. The thread
+// that locks it owns it and may lock it again (each Lock paired with an
+// Unlock). A mutex whose owning thread ended without unlocking counts as
+// taken by the next locker. Not copyable.
+
+#include <cstdint>
+
+class KMutex
+{
+public:
+    KMutex();
+    KMutex(const KMutex &) = delete;
+    KMutex &operator=(const KMutex &) = delete;
+    ~KMutex();
+
+    // Waits up to timeout milliseconds (negative: for ever) for the mutex.
+    // The first argument has no effect. True when the mutex is now held.
+    bool Lock(int32_t unused = 0, int32_t timeout = -1);
+    // Releases one Lock of the calling thread; false when it held none.
+    bool Unlock();
+
+private:
+    void *itsHandle;
+};

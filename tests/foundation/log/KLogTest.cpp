@@ -1,0 +1,142 @@
+#include "foundation/log/KLog.h"
+
+#include "foundation/support/KTestApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+bool Exists(const std::wstring &path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadAll(const std::wstring &path)
+{
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(KLog, IsNamedLikeTheProgramWithExtensionLog)
+{
+    KTestApplication app(L"quorvane.v2.exe");
+    KLog log;
+    EXPECT_TRUE(log.IsOpen());
+    EXPECT_TRUE(log.Path() == app.PathOf(L"quorvane.v2.log").c_str());
+}
+
+TEST(KLog, AnEmptyLogLeavesNoFile)
+{
+    KTestApplication app;
+    {
+        KLog log;
+        EXPECT_TRUE(Exists(app.PathOf(L"test.log")));
+    }
+    EXPECT_FALSE(Exists(app.PathOf(L"test.log")));
+}
+
+TEST(KLog, ErrorsAndWarningsBecomeTaggedLines)
+{
+    KTestApplication app;
+    {
+        KLog log;
+        log.Error(KString(L"x"));
+        log.Warning(KString(L"careful"));
+        log.Consistency(L"VImageBlocks", L"Add", L"p null");
+    }
+    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("E ", 0), 0u);
+    EXPECT_NE(lines[0].find(" x\r"), std::string::npos);
+    EXPECT_EQ(lines[1].rfind("W ", 0), 0u);
+    EXPECT_NE(lines[1].find("careful"), std::string::npos);
+    EXPECT_NE(lines[2].find("VImageBlocks::Add: p null"), std::string::npos);
+}
+
+TEST(KLog, AppendsToWhatAnEarlierRunLeft)
+{
+    KTestApplication app;
+    {
+        std::ofstream old(app.PathOf(L"test.log").c_str(), std::ios::binary);
+        old << "earlier line\r\n";
+    }
+    {
+        KLog log;
+        log.Error(KString(L"later"));
+    }
+    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "earlier line\r");
+    EXPECT_NE(lines[1].find("later"), std::string::npos);
+}
+
+TEST(KLog, LinesFromSeveralThreadsStayWhole)
+{
+    KTestApplication app;
+    {
+        KLog log;
+        std::vector<std::thread> writers;
+        for (int t = 0; t < 4; ++t)
+            writers.emplace_back([&log] {
+                for (int i = 0; i < 50; ++i)
+                    log.Warning(KString(L"0123456789012345678901234567890123456789"));
+            });
+        for (std::thread &writer : writers)
+            writer.join();
+    }
+    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    ASSERT_EQ(lines.size(), 200u);
+    for (const std::string &line : lines) {
+        EXPECT_EQ(line.rfind("W ", 0), 0u);
+        EXPECT_NE(line.find("0123456789012345678901234567890123456789\r"), std::string::npos);
+    }
+}
+
+TEST(KLog, TextIsStoredAsUtf8)
+{
+    KTestApplication app;
+    {
+        KLog log;
+        log.Error(KString(L"\x00E4"));
+    }
+    EXPECT_NE(ReadAll(app.PathOf(L"test.log")).find("\xC3\xA4"), std::string::npos);
+}
+
+TEST(KLog, AFolderThatCannotHoldTheLogMakesALogThatWritesNothing)
+{
+    KTestApplication app;
+    app.SetProgram(app.PathOf(L"missing\\test.exe"));
+    KLog log;
+    EXPECT_FALSE(log.IsOpen());
+    log.Error(KString(L"lost"));
+}
+
+TEST(KLog, ThePublishedLogIsWithdrawnWhenDestroyed)
+{
+    KTestApplication app;
+    {
+        KLog log;
+        KSetProgramLog(&log);
+        EXPECT_EQ(KProgramLog(), &log);
+    }
+    EXPECT_EQ(KProgramLog(), nullptr);
+}
