@@ -2,9 +2,8 @@
 #include "foundation/comm/KZOSText.h"
 
 #include "foundation/strings/KString.h"
+#include "foundation/strings/KText.h"
 #include "foundation/values/KHelpers.h"
-
-#include <windows.h>
 
 #include <cstring>
 
@@ -20,7 +19,7 @@ int ConvertChar(wchar_t c, char *out)
         return 1;
     }
     char bytes[8];
-    int n = WideCharToMultiByte(CP_ACP, 0, &c, 1, bytes, sizeof bytes, nullptr, nullptr);
+    int n = KTextWideToAnsi(&c, 1, bytes, sizeof bytes);
     if (n < 1 || n > 2) {
         out[0] = '?';
         return 1;
@@ -31,13 +30,8 @@ int ConvertChar(wchar_t c, char *out)
 } // namespace
 
 KZOSText::KZOSText(const KString &text, bool forcePrivateCopy)
-    : KZOSText(text, forcePrivateCopy, KUseAnsiApi())
 {
-}
-
-KZOSText::KZOSText(const KString &text, bool forcePrivateCopy, bool useAnsi)
-{
-    if (!useAnsi)
+    if (!KUseAnsiApi())
         return;
     const int32_t length = text.Length();
     if (length <= kSharedLength && !forcePrivateCopy) {

@@ -20,8 +20,6 @@ class KZOSText
 {
 public:
     KZOSText(const KString &text, bool forcePrivateCopy = false);
-    // The same with the platform decision made by the caller (tests).
-    KZOSText(const KString &text, bool forcePrivateCopy, bool useAnsi);
     ~KZOSText();
     KZOSText(const KZOSText &) = delete;
     KZOSText &operator=(const KZOSText &) = delete;

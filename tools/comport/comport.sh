@@ -27,21 +27,31 @@ check_number() {
         die "COM number must be 1..128, not '$1'"
 }
 
-# Ends the socat of DIR, if it is still ours, and removes the links it made.
-stop_pair() {
-    local dir=$1
-    if [ -f "$dir/socat.pid" ]; then
-        local pid
-        pid=$(cat "$dir/socat.pid")
-        if [ -n "$pid" ] && [ "$(cat /proc/"$pid"/comm 2>/dev/null)" = socat ]; then
+# Ends a process of ours named in a pid file (only if it still runs that
+# program), then removes the file.
+end_processes() {
+    local file=$1 program=$2 pid
+    [ -f "$file" ] || return 0
+    while read -r pid; do
+        if [ -n "$pid" ] && [ "$(cat /proc/"$pid"/comm 2>/dev/null)" = "$program" ]; then
             kill "$pid" 2>/dev/null || true
+            # Gone, or a zombie that only its parent can still reap.
             for _ in $(seq 50); do
-                kill -0 "$pid" 2>/dev/null || break
+                case "$(cut -d' ' -f3 /proc/"$pid"/stat 2>/dev/null)" in
+                    "" | Z) break ;;
+                esac
                 sleep 0.1
             done
         fi
-        rm -f "$dir/socat.pid"
-    fi
+    done <"$file"
+    rm -f "$file"
+}
+
+# Ends the socat of DIR, if it is still ours, and removes the links it made.
+stop_pair() {
+    local dir=$1
+    end_processes "$dir/holders.pid" sleep
+    end_processes "$dir/socat.pid" socat
     if [ -f "$dir/links" ]; then
         local link
         while read -r link; do
@@ -83,6 +93,7 @@ start_pair() {
     setsid socat pty,raw,echo=0,link="$dir/unitA" pty,raw,echo=0,link="$dir/unitB" \
         </dev/null >"$dir/socat.log" 2>&1 &
     echo $! >"$dir/socat.pid"
+    disown $! 2>/dev/null || true
     for _ in $(seq 50); do
         [ -e "$dir/unitA" ] && [ -e "$dir/unitB" ] && break
         sleep 0.1
@@ -91,6 +102,16 @@ start_pair() {
         stop_pair "$dir"
         die "socat did not create the pseudo-terminals (see $dir/socat.log)"
     fi
+    # Each end becomes the controlling terminal of a small holder process of
+    # its own. Otherwise the first process to open it without O_NOCTTY while
+    # leading a session takes it: that is the wineserver, which then receives
+    # the hang-up when the pair ends (and dumps its state on SIGHUP).
+    local end
+    for end in unitA unitB; do
+        setsid sh -c 'exec sleep 2147483647 <"$0"' "$dir/$end" </dev/null >/dev/null 2>&1 &
+        echo $! >>"$dir/holders.pid"
+        disown $! 2>/dev/null || true
+    done
     : >"$dir/links"
     link_port "$dir" "$com_a" unitA
     [ -z "$com_b" ] || link_port "$dir" "$com_b" unitB

@@ -1,20 +1,33 @@
 #include "foundation/comm/KZOSText.h"
 #include "foundation/strings/KString.h"
+#include "foundation/values/KHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
+namespace {
+// Pretends the 8-bit system calls are (or are not) the only ones, for one test.
+class AnsiPlatform
+{
+public:
+    explicit AnsiPlatform(bool ansi) { KForceAnsiApi(ansi ? 1 : 0); }
+    ~AnsiPlatform() { KForceAnsiApi(-1); }
+};
+} // namespace
+
 TEST(KZOSText, WideSystemCallsNeedNoConversion)
 {
-    KZOSText text(KString(L"Printer"), false, false);
+    AnsiPlatform wide(false);
+    KZOSText text(KString(L"Printer"));
     EXPECT_EQ(text.GetText(), nullptr);
 }
 
 TEST(KZOSText, AnsiSystemCallsGetTheTextInTheCodePage)
 {
-    KZOSText text(KString(L"Page 1 of 2"), false, true);
+    AnsiPlatform ansi(true);
+    KZOSText text(KString(L"Page 1 of 2"));
     ASSERT_NE(text.GetText(), nullptr);
     EXPECT_STREQ(text.GetText(), "Page 1 of 2");
     EXPECT_EQ(text.Length(), 11);
@@ -22,13 +35,14 @@ TEST(KZOSText, AnsiSystemCallsGetTheTextInTheCodePage)
 
 TEST(KZOSText, ShortTextsShareOneBufferUnlessAPrivateCopyIsAsked)
 {
-    KZOSText first(KString(L"first"), false, true);
+    AnsiPlatform ansi(true);
+    KZOSText first(KString(L"first"));
     const char *shared = first.GetText();
-    KZOSText second(KString(L"second"), false, true);
+    KZOSText second(KString(L"second"));
     EXPECT_EQ(second.GetText(), shared);
     EXPECT_STREQ(first.GetText(), "second"); // the shared buffer was reused
 
-    KZOSText own(KString(L"own"), true, true);
+    KZOSText own(KString(L"own"), true);
     EXPECT_NE(own.GetText(), shared);
     EXPECT_STREQ(own.GetText(), "own");
     EXPECT_STREQ(second.GetText(), "second");
@@ -36,17 +50,19 @@ TEST(KZOSText, ShortTextsShareOneBufferUnlessAPrivateCopyIsAsked)
 
 TEST(KZOSText, LongTextsGetTheirOwnBuffer)
 {
+    AnsiPlatform ansi(true);
     std::wstring wide(KZOSText::kSharedLength, L'a');
-    KZOSText atLimit(KString(wide.c_str()), false, true);
+    KZOSText atLimit(KString(wide.c_str()));
     wide += L'b';
-    KZOSText beyond(KString(wide.c_str()), false, true);
+    KZOSText beyond(KString(wide.c_str()));
     EXPECT_NE(beyond.GetText(), atLimit.GetText());
     EXPECT_EQ(std::string(beyond.GetText()), std::string(KZOSText::kSharedLength, 'a') + "b");
 }
 
 TEST(KZOSText, CharactersTheCodePageLacksBecomeQuestionMarks)
 {
-    KZOSText text(KString(L"a\x4E2D" L"b"), true, true); // a CJK character in a Western code page
+    AnsiPlatform ansi(true);
+    KZOSText text(KString(L"a\x4E2D" L"b"), true); // a CJK character in a Western code page
     ASSERT_NE(text.GetText(), nullptr);
     EXPECT_EQ(text.GetText()[0], 'a');
     EXPECT_EQ(text.GetText()[text.Length() - 1], 'b');
