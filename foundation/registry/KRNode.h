@@ -53,7 +53,8 @@ public:
 
     // Name and place in the tree.
     const KString &Name() const { return itsName; }
-    // Appends to the name; what passes 15 characters is cut.
+    // Appends to the name; what passes 15 characters is cut, and the
+    // characters a name cannot hold ("\", ":", "=", line breaks) are left out.
     void AppendName(const KString &text);
     KRNode *Parent() const { return itsParent; }
     // Number of ancestors: 0 for the root.

@@ -246,7 +246,7 @@ TEST(KRegistryTree, ChildrenOrderPathsDepthAndIndex)
     EXPECT_EQ(path, L"\\Serial\\ShortTimeout");
 
     KRNode *first = KRegistry::FindPrototype(KString(L"String"))->NewNode();
-    first->AppendName(KString(L"AVeryLongNameIndeed"));
+    first->AppendName(KString(L"A:Very\\Long=Name\nIndeed"));
     EXPECT_EQ(first->Name(), L"AVeryLongNameIn");
     serial->AddChild(first, nullptr);
     KRNode *second = KRegistry::FindPrototype(KString(L"Int"))->NewNode();
