@@ -111,9 +111,14 @@ public:
     // Writes FF FE when the write encoding is 16-bit; nothing otherwise.
     void WriteByteOrderMark();
     // Writes the characters in the write encoding, line feeds as line ends.
-    // In 8-bit text a character the code page lacks is written as '?'.
+    // In 8-bit text a character the code page lacks is written as '?' or as
+    // the code page's look-alike (LostCharacters tells).
     void WriteText(const KString &text);
     void WriteText(const wchar_t *text, int length = -1);
+    // True when 8-bit text written since the last clear held a character the
+    // code page could not carry exactly (written as '?' or a look-alike).
+    bool LostCharacters() const { return itsLostCharacters; }
+    void ClearLostCharacters() { itsLostCharacters = false; }
 
 protected:
     // The transport. DoRead answers the bytes read (0 at the end of input)
@@ -149,4 +154,5 @@ private:
     int itsWriteEncoding = kEncoding8Bit;
     int itsReadLineEnd = kLineEndCRLF;
     int itsWriteLineEnd = kLineEndCRLF;
+    bool itsLostCharacters = false;
 };

@@ -181,6 +181,9 @@ void KStream::WriteText(const wchar_t *text, int length)
             out[0] = '?';
             n = 1;
         }
+        wchar_t back[4];
+        if (KTextAnsiToWide(out, n, back, 4) != units || back[0] != text[i] || (units == 2 && back[1] != text[i + 1]))
+            itsLostCharacters = true;
         bytes.append(out, size_t(n));
         i += units - 1;
     }
