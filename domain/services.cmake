@@ -9,3 +9,14 @@ list(APPEND DOMAIN_SOURCES
     fdm/VFDM.cpp
     results/QVResultsQueries.cpp
 )
+list(APPEND DOMAIN_SOURCES
+    schedule/QVScheduleItem.cpp
+    schedule/QVSchedule.cpp
+    resultslink/QVResultsFile.cpp
+)
+list(APPEND DOMAIN_SOURCES
+    resultslink/QVResultsLink.cpp
+    resultslink/QVEventResults.cpp
+    scoreboards/QVScoreboard.cpp
+    scoreboards/QVScoreboards.cpp
+)
