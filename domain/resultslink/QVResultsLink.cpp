@@ -26,7 +26,7 @@ QVResultsLink *g_link = nullptr;
 constexpr int32_t kRetryOpenAfter = 2000;   // ms between attempts to open a failed link
 constexpr int32_t kConnectTimeout = 500;    // ms a TCP connection may take
 constexpr int32_t kAckSlice = 100;          // ms of each wait for the acknowledge
-constexpr int kMaxReadsPerPoll = 64;
+constexpr int kMaxReadsPerPoll = 8192;     // bytes taken in one poll
 constexpr int kMaxPending = 65536;          // characters kept of an unfinished line
 
 void SetReadTimeout(KStream &stream, int32_t milliseconds)
@@ -158,7 +158,9 @@ bool QVResultsLink::ReadAvailable(int32_t wait)
 {
     if (!m_stream)
         return false;
-    char buffer[256];
+    // One byte per read: a stream read waits until its whole count arrived,
+    // and the dialogue's lines are short.
+    char buffer[1];
     SetReadTimeout(*m_stream, wait < 0 ? 0 : wait);
     for (int i = 0; i < kMaxReadsPerPoll; ++i) {
         int32_t count = 0;
