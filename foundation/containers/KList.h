@@ -25,8 +25,9 @@ class KListItem
 {
 public:
     KListItem() = default;
-    KListItem(const KListItem &) = delete;
-    KListItem &operator=(const KListItem &) = delete;
+    // A copy is in no list; assignment leaves the target where it is.
+    KListItem(const KListItem &) {}
+    KListItem &operator=(const KListItem &) { return *this; }
     // Unlinks the item from its list.
     virtual ~KListItem();
 

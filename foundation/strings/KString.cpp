@@ -36,8 +36,10 @@ KString::KString(const KString &other) : KString()
 
 KString::KString(wchar_t *buffer, int capacity) : KString(buffer, capacity, kBorrowed)
 {
-    itsLength = buffer ? int(wcsnlen(buffer, size_t(itsCapacity))) : 0;
-    itsText[itsLength] = 0;
+    if (itsKind == kBorrowed) {
+        itsLength = int(wcsnlen(buffer, size_t(itsCapacity)));
+        itsText[itsLength] = 0;
+    }
 }
 
 KString::KString(wchar_t *buffer, int capacity, Kind kind)
@@ -49,7 +51,7 @@ KString::KString(wchar_t *buffer, int capacity, Kind kind)
         itsCapacity = 0;
         itsKind = kHeap;
     }
-    if (itsKind != kBorrowed)
+    if (itsKind == kFixed)
         itsText[0] = 0;
 }
 
@@ -87,7 +89,9 @@ void KString::Clear()
 {
     itsLength = 0;
     itsCursor = 0;
-    itsText[0] = 0;
+    // The shared empty text is never written, not even its 0.
+    if (itsText != gEmptyText)
+        itsText[0] = 0;
 }
 
 void KString::Truncate(int length)
@@ -152,8 +156,8 @@ KString &KString::Append(const wchar_t *text, int count)
     if (n > 0) {
         std::wmemmove(itsText + itsLength, text, size_t(n));
         itsLength = length;
+        itsText[itsLength] = 0;
     }
-    itsText[itsLength] = 0;
     return *this;
 }
 
@@ -214,6 +218,9 @@ KString &KString::AppendPoint(const KPoint &point)
 
 void KString::Trim()
 {
+    itsCursor = 0;
+    if (itsLength == 0)
+        return;
     int end = itsLength;
     while (end > 0 && KTextIsSpace(itsText[end - 1]))
         --end;
@@ -224,7 +231,6 @@ void KString::Trim()
         std::wmemmove(itsText, itsText + start, size_t(end - start));
     itsLength = end - start;
     itsText[itsLength] = 0;
-    itsCursor = 0;
 }
 
 void KString::ExpandNewlines()

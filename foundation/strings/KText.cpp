@@ -110,3 +110,26 @@ int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity)
     }
     return n;
 }
+
+int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity)
+{
+    if (!text)
+        return 0;
+    if (length < 0)
+        length = int(std::wcslen(text));
+    if (length == 0)
+        return 0;
+    if (!buffer)
+        return WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (capacity <= 0)
+        return 0;
+    int n = WideCharToMultiByte(CP_ACP, 0, text, length, buffer, capacity, nullptr, nullptr);
+    if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+        int need = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+        std::vector<char> all(size_t(need > 0 ? need : 1));
+        need = WideCharToMultiByte(CP_ACP, 0, text, length, all.data(), need, nullptr, nullptr);
+        n = need < capacity ? need : capacity;
+        std::memcpy(buffer, all.data(), size_t(n > 0 ? n : 0));
+    }
+    return n;
+}

@@ -29,3 +29,8 @@ int KTextFormatInt(wchar_t *buffer, int capacity, const wchar_t *format, int32_t
 // terminator added). With a null buffer answers the number of characters the
 // conversion needs. Answers the number of characters written.
 int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity);
+
+// The reverse: length wide characters (-1: up to the terminating 0) into
+// 8-bit text of the ANSI code page; characters without an 8-bit form become
+// "?". Same buffer rules as above.
+int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity);

@@ -29,12 +29,30 @@ uint32_t KOrderU32(uint32_t value, int from, int to)
     return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
 }
 
+namespace {
+
+int gForcedAnsiApi = -1;
+
+} // namespace
+
+bool KIsAnsiOnlyPlatform(uint32_t platformId)
+{
+    return platformId != VER_PLATFORM_WIN32_NT;
+}
+
+void KForceAnsiApi(int forced)
+{
+    gForcedAnsiApi = forced < 0 ? -1 : forced > 0 ? 1 : 0;
+}
+
 bool KUseAnsiApi()
 {
+    if (gForcedAnsiApi >= 0)
+        return gForcedAnsiApi == 1;
     // Windows 95/98/ME report the 9x platform id; everything since NT is wide.
     OSVERSIONINFOW info = {};
     info.dwOSVersionInfoSize = sizeof info;
     if (!GetVersionExW(&info))
         return true;
-    return info.dwPlatformId != VER_PLATFORM_WIN32_NT;
+    return KIsAnsiOnlyPlatform(info.dwPlatformId);
 }

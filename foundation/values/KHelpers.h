@@ -41,3 +41,9 @@ uint32_t KOrderU32(uint32_t value, int from, int to);
 
 // True on platforms that offer only the 8-bit forms of the Win32 calls.
 bool KUseAnsiApi();
+// Decides the answer from a platform id of the system's version data:
+// true for the Windows 9x family (platform ids 0 and 1), false for NT.
+bool KIsAnsiOnlyPlatform(uint32_t platformId);
+// Test seam: 1 makes KUseAnsiApi answer true, 0 false, -1 (the default)
+// asks the running system again.
+void KForceAnsiApi(int forced);

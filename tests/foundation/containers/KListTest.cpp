@@ -203,3 +203,17 @@ TEST(KSparseArray, ChangingAnIdMovesTheItem)
     KSparseArrayItem loose;
     EXPECT_EQ(loose.Id(), -1);
 }
+
+TEST(KList, ACopiedItemIsInNoListAndTheOriginalStays)
+{
+    KList list;
+    auto *original = new Counted(4);
+    list.AddItem(original);
+    Counted copy(*original);
+    EXPECT_EQ(copy.Owner(), nullptr);
+    EXPECT_EQ(copy.value, 4);
+    copy = *original;
+    EXPECT_EQ(copy.Owner(), nullptr);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(original->Owner(), &list);
+}

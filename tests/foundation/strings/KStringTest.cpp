@@ -1,7 +1,10 @@
 #include "foundation/strings/KString.h"
+#include "foundation/strings/KText.h"
 #include "foundation/values/KPoint.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <string>
 
@@ -52,6 +55,18 @@ TEST(KStringStorage, BorrowedBufferKeepsItsTextAndCapacity)
     s.Append(L"cdefgh");
     EXPECT_STREQ(buffer, L"abcde");
     EXPECT_EQ(s.Capacity(), 5);
+}
+
+TEST(KStringStorage, NoBufferToBorrowGivesAGrowingString)
+{
+    KString s(nullptr, 5);
+    EXPECT_TRUE(s.IsEmpty());
+    s.Append(L"longer than five");
+    EXPECT_STREQ(s.CStr(), L"longer than five");
+    KString empty;
+    empty.Clear();
+    empty.Trim();
+    EXPECT_STREQ(KString().CStr(), L"");
 }
 
 TEST(KStringStorage, CopiesOwnTheirCharacters)
@@ -244,4 +259,35 @@ TEST(KStringParse, ParseIntFieldTakesTheNthCommaField)
     v = 5;
     EXPECT_FALSE(KString::ParseIntField(KString(L"1,N,2"), v, 1));
     EXPECT_EQ(v, 0);
+}
+
+TEST(KText, AnsiConversionRoundTripsAndCutsAtTheBuffer)
+{
+    wchar_t wide[8];
+    int n = KTextAnsiToWide("hello", -1, wide, 8);
+    ASSERT_EQ(n, 5);
+    char narrow[4];
+    EXPECT_EQ(KTextWideToAnsi(wide, n, narrow, 4), 4);
+    EXPECT_EQ(std::string(narrow, 4), "hell");
+    EXPECT_EQ(KTextWideToAnsi(L"abc", -1, nullptr, 0), 3);
+    EXPECT_EQ(KTextAnsiToWide("abcdef", -1, wide, 3), 3);
+    if (GetACP() == 1252) {
+        // The Western code page holds e acute at 0xE9.
+        ASSERT_EQ(KTextAnsiToWide("\xE9", 1, wide, 8), 1);
+        EXPECT_EQ(wide[0], 0x00E9);
+        EXPECT_EQ(KTextWideToAnsi(L"\x00E9\x4E00", 2, narrow, 4), 2);
+        EXPECT_EQ(std::string(narrow, 2), "\xE9?");
+    }
+}
+
+TEST(KText, CaseAndWhiteSpaceClassification)
+{
+    EXPECT_EQ(KTextToUpper(L'a'), L'A');
+    EXPECT_EQ(KTextToUpper(L'1'), L'1');
+    EXPECT_EQ(KTextToLower(0x00C9), 0x00E9);
+    EXPECT_TRUE(KTextIsSpace(L'\t'));
+    EXPECT_TRUE(KTextIsSpace(0x00A0));
+    EXPECT_TRUE(KTextIsSpace(0xFEFF));
+    EXPECT_FALSE(KTextIsSpace(L'x'));
+    EXPECT_FALSE(KTextIsSpace(0x200C));
 }

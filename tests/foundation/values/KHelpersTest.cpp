@@ -17,3 +17,29 @@ TEST(KHelpers, TickElapsedSurvivesTheWrap)
     EXPECT_GE(KTickElapsed(then), 50);
     EXPECT_LT(KTickElapsed(then), 10000);
 }
+
+TEST(KHelpers, AnsiApiOnlyOnThe9xFamilyUnlessForced)
+{
+    EXPECT_TRUE(KIsAnsiOnlyPlatform(1));  // Windows 95/98/ME
+    EXPECT_TRUE(KIsAnsiOnlyPlatform(0));  // Win32s
+    EXPECT_FALSE(KIsAnsiOnlyPlatform(2)); // NT and later
+    EXPECT_FALSE(KUseAnsiApi());          // Wine reports an NT system
+    KForceAnsiApi(1);
+    EXPECT_TRUE(KUseAnsiApi());
+    KForceAnsiApi(-1);
+    EXPECT_FALSE(KUseAnsiApi());
+}
+
+TEST(KHelpers, MinMaxAbsAndFlags)
+{
+    EXPECT_EQ(KMin(-3, 2), -3);
+    EXPECT_EQ(KMax(-3, 2), 2);
+    EXPECT_EQ(KAbs(-7), 7);
+    uint16_t word = 0x0101;
+    KAssignFlag(word, 0x0010, true);
+    EXPECT_EQ(word, 0x0111);
+    KAssignFlag(word, 0x0101, false);
+    EXPECT_EQ(word, 0x0010);
+    EXPECT_TRUE(KTestFlag(word, 0x00F0));
+    EXPECT_FALSE(KTestFlag(word, 0x0F0F));
+}
