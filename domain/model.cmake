@@ -29,6 +29,7 @@ list(APPEND DOMAIN_SOURCES
     hardware/VHardware.cpp
     hardware/VHardwareView.cpp
     hardware/QVSerialPort.cpp
+    hardware/VSerialPort.cpp
     ui/QVUserInterface.cpp
     ui/QVSettings.cpp
 )
