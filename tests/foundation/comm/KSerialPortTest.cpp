@@ -4,6 +4,7 @@
 #include "foundation/comm/KPortStream.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
 #include "support/ComPortPair.h"
@@ -312,6 +313,14 @@ TEST(KSerialPortList, PortNameIsTheLocalPrefixAndTheNumber)
     KString name(L"> ");
     KSerialPort::PortName(12, name);
     EXPECT_STREQ(name.CStr(), L"> COM12");
+
+    KRegistry settings;
+    settings.Parse(L"Strings\\SerialPort\\PortLocal:String=Port ");
+    KSerialPort::SetSettings(&settings);
+    KString local;
+    KSerialPort::PortName(3, local);
+    KSerialPort::SetSettings(nullptr);
+    EXPECT_STREQ(local.CStr(), L"Port 3");
 }
 
 TEST(KPortStreamFactory, SerialDescriptionsOpenASerialPort)
