@@ -6,7 +6,8 @@
 // Sharing: objects that open the same COM port share one system handle; each
 // object carries a usage bit (given at construction) that it adds while it
 // uses the port. Close takes this object off and closes the handle when no
-// user remains; it is harmless on a closed port.
+// user remains; it is harmless on a closed port. The line settings are those
+// of the latest Open.
 //
 // Transfers: a read waits up to the read time-out for data and returns what
 // arrived (at least one byte); no byte in that time throws KXSerialPort 5002.
