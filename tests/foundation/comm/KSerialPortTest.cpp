@@ -4,6 +4,7 @@
 #include "foundation/comm/KPortStream.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
 #include "support/ComPortPair.h"
@@ -186,6 +187,20 @@ TEST(KSerialPortState, ClosedPortsRefuseTransfersAndCloseTwiceHarmlessly)
     EXPECT_EQ(port.Port(), 0);
 }
 
+TEST(KSerialPortState, AWriteThatTheSystemRefusesRaisesTheTransmitError)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort listener;
+    ASSERT_TRUE(listener.Open(Text(ComPortPair::Description(pair.port)), KSerialPort::kModeRead));
+    try {
+        listener.Write("x", 1);
+        ADD_FAILURE() << "a port opened for reading accepted a write";
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialTransmit);
+        EXPECT_EQ(e.Extra(), pair.port);
+    }
+}
+
 TEST(KSerialPortState, OpenRefusesDescriptionsItCannotHonour)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -238,9 +253,10 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
     std::string got = Collect(display, 1000);
     board.Close();
     got += Drain(display, 300); // a copy on its way when the second ended
-    // The message itself and about five repeats in one second.
+    // The message itself and about five repeats in one second (a busy
+    // machine may delay a repeat, never add one).
     const int copies = Count(got, "<12:03>");
-    EXPECT_GE(copies, 4);
+    EXPECT_GE(copies, 3);
     EXPECT_LE(copies, 8);
     EXPECT_EQ(got.size(), size_t(copies) * 7) << "only whole messages are repeated";
 }
@@ -312,6 +328,14 @@ TEST(KSerialPortList, PortNameIsTheLocalPrefixAndTheNumber)
     KString name(L"> ");
     KSerialPort::PortName(12, name);
     EXPECT_STREQ(name.CStr(), L"> COM12");
+
+    KRegistry settings;
+    settings.Parse(L"Strings\\SerialPort\\PortLocal:String=Port ");
+    KSerialPort::SetSettings(&settings);
+    KString local;
+    KSerialPort::PortName(3, local);
+    KSerialPort::SetSettings(nullptr);
+    EXPECT_STREQ(local.CStr(), L"Port 3");
 }
 
 TEST(KPortStreamFactory, SerialDescriptionsOpenASerialPort)
