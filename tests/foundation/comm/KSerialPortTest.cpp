@@ -5,6 +5,7 @@
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
 #include "support/ComPortPair.h"
@@ -127,6 +128,25 @@ TEST(KSerialPortTransfer, TypedValuesAndLinesCrossInBothDirections)
     KString line;
     EXPECT_EQ(a.ReadLine(line, L"\n", L"\r"), L'\n');
     EXPECT_STREQ(line.CStr(), L"RRQ,1,1,2");
+}
+
+TEST(KSerialPortTransfer, TheNativePeerPathIsTheOtherEnd)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ASSERT_FALSE(pair.peerPty.empty());
+    KSerialPort port;
+    OpenRaw(port, ComPortPair::Description(pair.port));
+    port.Write("unit", 4);
+    // A simulated unit running natively reads the Linux path; Wine shows it on drive Z:.
+    KString path(L"Z:");
+    path.AppendAnsi(pair.peerPty.c_str());
+    KFile peer;
+    peer.SetFullName(path);
+    ASSERT_NO_THROW(peer.Open(3));
+    char got[4] = {};
+    EXPECT_EQ(peer.Read(got, 4), 4);
+    EXPECT_EQ(std::string(got, 4), "unit");
+    peer.Close();
 }
 
 TEST(KSerialPortTransfer, ReadOnASilentPortRaisesTimeoutAfterTheReadTimeout)
