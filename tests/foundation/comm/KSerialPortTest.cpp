@@ -262,6 +262,22 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
 }
 
+TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort first(1024, 1024, 0x02), second(1024, 1024, 0x02), peer;
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    first.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
+    second.Write("ok", 2);
+    char got[2];
+    peer.SetReadTimeout(2000);
+    peer.Read(got, 2);
+    EXPECT_EQ(std::string(got, 2), "ok");
+}
+
 TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -304,6 +320,18 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
     board.Close();
     EXPECT_EQ(Count(got, "old"), 1);
     EXPECT_GE(Count(got, "new"), 2);
+}
+
+TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board(4, 1024, 1), display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,100"));
+    board.Write("12:03:45", 8);
+    std::string got = Collect(display, 500);
+    board.Close();
+    EXPECT_EQ(got, "12:03:45") << "a cut copy would show a wrong time";
 }
 
 TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)
