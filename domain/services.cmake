@@ -12,6 +12,7 @@ list(APPEND DOMAIN_SOURCES
 list(APPEND DOMAIN_SOURCES
     schedule/QVScheduleItem.cpp
     schedule/QVSchedule.cpp
+    schedule/QVScheduleLookup.cpp
     resultslink/QVResultsFile.cpp
 )
 list(APPEND DOMAIN_SOURCES

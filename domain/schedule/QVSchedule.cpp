@@ -3,6 +3,7 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
+#include "domain/resultslink/QVResultsLink.h"
 #include "domain/schedule/QVScheduleItem.h"
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/timing/VLeg.h"
@@ -226,9 +227,7 @@ int QVSchedule::SendResults(QVEvent *event, int)
 
 void QVSchedule::Startup() {}
 
-void QVSchedule::Shutdown() {}
-
-bool QVSchedule::LoadFromLookup()
+void QVSchedule::Shutdown()
 {
-    return false;
+    QVResultsLink::Shutdown();
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-enum { kSchedule = 0, kEvents = 1, kPeople = 2 };
-
 // Longest line taken from a start-list file; the rest of a longer line is
 // dropped (and the line then fails its checks or is cut).
 constexpr int kMaxLine = 1023;
@@ -59,9 +57,7 @@ bool QVStartList::NextLine(KStream &stream, KString &line, int &lineNumber)
         if (end < 0 && line.IsEmpty())
             return false;
         ++lineNumber;
-        KString trimmed(line);
-        trimmed.Trim();
-        if (trimmed.IsEmpty() || trimmed[0] == L';' || trimmed[0] == L'#')
+        if (IsComment(line))
             continue;
         return true;
     }
@@ -105,17 +101,24 @@ void QVStartList::Skip(const KString &name, int lineNumber, const wchar_t *reaso
     }
 }
 
-int QVStartList::ReadSchedule(KStream &stream, const KString &name, const KString &statusChar)
+bool QVStartList::IsComment(const KString &line)
 {
-    int before = m_skipped;
-    KString line;
-    int number = 0;
+    KString trimmed(line);
+    trimmed.Trim();
+    return trimmed.IsEmpty() || trimmed[0] == L';' || trimmed[0] == L'#';
+}
+
+void QVStartList::AddLine(File which, const KString &line, const KString &name, int number,
+                          const KString &statusChar)
+{
+    if (IsComment(line))
+        return;
     std::vector<KString> f;
-    while (NextLine(stream, line, number)) {
-        int count = SplitFields(line, f);
-        if (count < 0) {
-            Skip(name, number, L"unclosed quote");
-        } else if (count < 3 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
+    int count = SplitFields(line, f);
+    if (count < 0) {
+        Skip(name, number, L"unclosed quote");
+    } else if (which == kScheduleLines) {
+        if (count < 3 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
             Skip(name, number, L"event, round and heat are needed");
         } else if (FindHeat(f[0], f[1], f[2]) >= 0) {
             Skip(name, number, L"heat listed twice");
@@ -127,21 +130,8 @@ int QVStartList::ReadSchedule(KStream &stream, const KString &name, const KStrin
             heat.done = count > 3 && !statusChar.IsEmpty() && f[3] == statusChar;
             m_heats.push_back(heat);
         }
-    }
-    return m_skipped - before;
-}
-
-int QVStartList::ReadEvents(KStream &stream, const KString &name)
-{
-    int before = m_skipped;
-    KString line;
-    int number = 0;
-    std::vector<KString> f;
-    while (NextLine(stream, line, number)) {
-        int count = SplitFields(line, f);
-        if (count < 0) {
-            Skip(name, number, L"unclosed quote");
-        } else if (count < 3 || f[0].IsEmpty() || f[2].IsEmpty()) {
+    } else if (which == kEventLines) {
+        if (count < 3 || f[0].IsEmpty() || f[2].IsEmpty()) {
             Skip(name, number, L"event and name are needed");
         } else {
             QVStartListEvent event;
@@ -150,46 +140,55 @@ int QVStartList::ReadEvents(KStream &stream, const KString &name)
             event.name = f[2];
             m_events.push_back(event);
         }
+    } else if (count < 7 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
+        Skip(name, number, L"event, round, heat, lane, id, last and first name are needed");
+    } else if (!f[3].IsEmpty() && !IsDigits(f[3])) {
+        Skip(name, number, L"lane is not a number");
+    } else if (f[5].IsEmpty() && f[6].IsEmpty()) {
+        Skip(name, number, L"no name");
+    } else {
+        QVStartListPerson p;
+        p.event = f[0];
+        p.round = f[1];
+        p.heat = f[2];
+        p.lane = f[3];
+        p.id = f[4];
+        p.last = f[5];
+        p.first = f[6];
+        if (count > 7)
+            p.affiliation = f[7];
+        if (count > 8)
+            p.licence = f[8];
+        m_people.push_back(p);
     }
-    return m_skipped - before;
 }
 
-int QVStartList::ReadPeople(KStream &stream, const KString &name)
+int QVStartList::ReadLines(File which, KStream &stream, const KString &name, const KString &statusChar)
 {
     int before = m_skipped;
     KString line;
     int number = 0;
-    std::vector<KString> f;
-    while (NextLine(stream, line, number)) {
-        int count = SplitFields(line, f);
-        if (count < 0) {
-            Skip(name, number, L"unclosed quote");
-        } else if (count < 7 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
-            Skip(name, number, L"event, round, heat, lane, id, last and first name are needed");
-        } else if (!f[3].IsEmpty() && !IsDigits(f[3])) {
-            Skip(name, number, L"lane is not a number");
-        } else if (f[5].IsEmpty() && f[6].IsEmpty()) {
-            Skip(name, number, L"no name");
-        } else {
-            QVStartListPerson p;
-            p.event = f[0];
-            p.round = f[1];
-            p.heat = f[2];
-            p.lane = f[3];
-            p.id = f[4];
-            p.last = f[5];
-            p.first = f[6];
-            if (count > 7)
-                p.affiliation = f[7];
-            if (count > 8)
-                p.licence = f[8];
-            m_people.push_back(p);
-        }
-    }
+    while (NextLine(stream, line, number))
+        AddLine(which, line, name, number, statusChar);
     return m_skipped - before;
 }
 
-bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charMode, int which,
+int QVStartList::ReadSchedule(KStream &stream, const KString &name, const KString &statusChar)
+{
+    return ReadLines(kScheduleLines, stream, name, statusChar);
+}
+
+int QVStartList::ReadEvents(KStream &stream, const KString &name)
+{
+    return ReadLines(kEventLines, stream, name, KString());
+}
+
+int QVStartList::ReadPeople(KStream &stream, const KString &name)
+{
+    return ReadLines(kPeopleLines, stream, name, KString());
+}
+
+bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charMode, File which,
                            const KString &statusChar)
 {
     KBufferedFile stream;
@@ -210,12 +209,7 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
             if (stream.Read(bom, 2) != 2 || bom[0] != 0xFF || bom[1] != 0xFE)
                 stream.Seek(0);
         }
-        if (which == kSchedule)
-            ReadSchedule(stream, name, statusChar);
-        else if (which == kEvents)
-            ReadEvents(stream, name);
-        else
-            ReadPeople(stream, name);
+        ReadLines(which, stream, name, statusChar);
         stream.Close();
     } catch (const KX &error) {
         if (KLog *log = KProgramLog()) {
@@ -232,12 +226,12 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
 bool QVStartList::Load(const KString &folder, int charMode, const KString &statusChar)
 {
     Clear();
-    if (!ReadFile(folder, kScheduleFile, charMode, kSchedule, statusChar)) {
+    if (!ReadFile(folder, kScheduleFile, charMode, kScheduleLines, statusChar)) {
         Clear();
         return false;
     }
-    ReadFile(folder, kEventFile, charMode, kEvents, statusChar);
-    ReadFile(folder, kPeopleFile, charMode, kPeople, statusChar);
+    ReadFile(folder, kEventFile, charMode, kEventLines, statusChar);
+    ReadFile(folder, kPeopleFile, charMode, kPeopleLines, statusChar);
     return true;
 }
 

@@ -51,7 +51,13 @@ public:
     static constexpr const wchar_t *kEventFile = L"vexa.evt";
     static constexpr const wchar_t *kPeopleFile = L"vexa.ppl";
 
+    // The three kinds of lines.
+    enum File { kScheduleLines = 0, kEventLines = 1, kPeopleLines = 2 };
+
     void Clear();
+    // Adds one line of a file (blank and comment lines are ignored, a
+    // malformed one is skipped and logged with name and number).
+    void AddLine(File which, const KString &line, const KString &name, int number, const KString &statusChar);
 
     // Readers of one file each; they add to what is held and answer the
     // number of lines skipped as malformed. name is used in log lines.
@@ -87,8 +93,10 @@ private:
     // false at the end. lineNumber counts every line read.
     static bool NextLine(KStream &stream, KString &line, int &lineNumber);
     static int SplitFields(const KString &line, std::vector<KString> &fields);
+    static bool IsComment(const KString &line);
+    int ReadLines(File which, KStream &stream, const KString &name, const KString &statusChar);
     void Skip(const KString &name, int lineNumber, const wchar_t *reason);
-    bool ReadFile(const KString &folder, const wchar_t *file, int charMode, int which, const KString &statusChar);
+    bool ReadFile(const KString &folder, const wchar_t *file, int charMode, File which, const KString &statusChar);
 
     std::vector<QVStartListHeat> m_heats;
     std::vector<QVStartListEvent> m_events;

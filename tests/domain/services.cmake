@@ -37,3 +37,6 @@ set_property(TEST domain_comport_tests APPEND PROPERTY ENVIRONMENT "QV_TEST_COM2
 list(APPEND TEST_SOURCES
     scoreboards/QVScoreboardsTest.cpp
 )
+list(APPEND TEST_SOURCES
+    schedule/QVScheduleLookupTest.cpp
+)
