@@ -40,3 +40,5 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_SOURCES
     schedule/QVScheduleLookupTest.cpp
 )
+set_source_files_properties(scoreboards/QVScoreboardScriptTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")

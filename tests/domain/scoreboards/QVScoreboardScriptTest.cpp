@@ -1,6 +1,7 @@
 #include "domain/scoreboards/QVScoreboardData.h"
 #include "domain/scoreboards/QVScoreboardEncoding.h"
 #include "domain/scoreboards/QVScoreboardScript.h"
+#include "foundation/streams/KFile.h"
 
 #include <gtest/gtest.h>
 
@@ -132,4 +133,33 @@ TEST(QVScoreboardEncoding, TheThreeCharacterModes)
     EXPECT_EQ(unicode, (std::vector<uint8_t>{'A', 0, 0xE9, 0, 0xAC, 0x20}));
     ASSERT_GE(native.size(), 2u);
     EXPECT_EQ(native[0], 'A');
+}
+
+TEST(QVScoreboardScript, ExampleScriptOfTheUserPageRendersAsDescribed)
+{
+    KFile file(QV_SERVICES_INPUTS L"/scoreboard/example.vss");
+    file.Open(KFile::kModeRead);
+    QVScoreboardScript script;
+    ASSERT_TRUE(script.Parse(file)) << script.ErrorLine() << " " << std::wstring(script.ErrorText().CStr()).size();
+    QVScoreboardData data;
+    data.year = 2026;
+    data.month = 5;
+    data.day = 1;
+    data.hour = 18;
+    data.minute = 32;
+    data.second = 5;
+    data.eventName = L"60 m Women Heats";
+    data.page = 1;
+    data.pages = 2;
+    data.pageSize = 2;
+    data.rows.push_back(Row(L"1", L"2", L"Dubois", L"0.142"));
+    data.rows.push_back(Row(L"2", L"5", L"O'Neill", L"0.093"));
+    data.message = L"Wind +0.4";
+    EXPECT_EQ(Render(script, QVScoreboardScript::kInit, data), L"\x02\x1B" L"C\x03");
+    EXPECT_EQ(Render(script, QVScoreboardScript::kTimeOfDay, data),
+              L"\x02      18:32:05      \r2026-05-01          \x03");
+    EXPECT_EQ(Render(script, QVScoreboardScript::kResults, data),
+              L"\x02" L"60 m Women Heats1/2\r 1 2 Dubois    0.142\r 2 5 O'Neill   0.093\r\x03");
+    EXPECT_EQ(Render(script, QVScoreboardScript::kMessage, data),
+              L"\x02Wind +0.4" + std::wstring(31, L' ') + L"\x03");
 }
