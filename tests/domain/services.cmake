@@ -6,6 +6,7 @@ set_source_files_properties(schedule/QVStartListTest.cpp PROPERTIES
     COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
 list(APPEND TEST_SOURCES
     camera/VCameraTest.cpp
+    results/QVResultsQueriesTest.cpp
 )
 list(APPEND TEST_SOURCES
     schedule/QVScheduleTest.cpp

@@ -2,6 +2,8 @@
 // listens on end B.
 #include "domain/scoreboards/QVScoreboard.h"
 #include "domain/scoreboards/QVScoreboards.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
 #include "domain/ui/QVSettings.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
@@ -166,4 +168,28 @@ TEST_F(QVScoreboardPortTest, ScriptWithASyntaxErrorSendsNothing)
     boards->SetTimeOfDay(true);
     boards->RequestUpdate();
     EXPECT_EQ(Collect(peer, 800), "");
+}
+
+TEST_F(QVScoreboardPortTest, ResultsArePagedEveryPageTimeInSingleBytes)
+{
+    m_folder.WriteFile(L"pages.vss", "[Results]\r\n{PAGE}/{PAGES} {PLACE}.{NAME:-8}{RT:6}\\r\r\n");
+    m_group->GetString(L"Script")->SetValue(KString(L"pages.vss"));
+    m_group->GetInt(L"CharMode")->SetValue(0);
+    m_group->GetInt(L"ResultsMode")->SetValue(1);
+    m_group->GetInt(L"SendPlace")->SetValue(1);
+    m_group->GetInt(L"PageTime")->SetValue(400);
+    QVResults results;
+    QVResult *a = results.NewResult();
+    a->SetLastName(KString(L"Dubois"));
+    a->SetReactionTime(VRaceTime::FromMilliseconds(142));
+    results.NewResult()->SetLastName(KString(L"O'Neill"));
+    KSerialPort peer;
+    OpenPeer(peer, m_pair.peerPort);
+    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    ASSERT_NE(boards, nullptr);
+    boards->SetResults(&results, nullptr);
+    std::string first = Collect(peer, 1500, "\r");
+    std::string second = Collect(peer, 1500, "\r");
+    EXPECT_EQ(first, "1/2 1.Dubois   0.142\r");
+    EXPECT_EQ(second, "2/2 2.O'Neill       \r");
 }
