@@ -23,8 +23,8 @@ namespace {
 
 QVResultsLink *g_link = nullptr;
 
-constexpr int32_t kRetryOpenAfter = 2000;   // ms between attempts to open a failed link
-constexpr int32_t kConnectTimeout = 500;    // ms a TCP connection may take
+constexpr int32_t kRetryOpenAfter = 10000;  // ms between attempts to open a failed link
+constexpr int32_t kConnectTimeout = 250;    // ms a TCP connection may take (on the GUI thread)
 constexpr int32_t kAckSlice = 100;          // ms of each wait for the acknowledge
 constexpr int kMaxReadsPerPoll = 8192;     // bytes taken in one poll
 constexpr int kMaxPending = 65536;          // characters kept of an unfinished line

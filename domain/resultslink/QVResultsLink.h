@@ -9,8 +9,9 @@
 // "-1,0,1950") means the link is not configured: nothing is opened and no
 // connection to 0.0.0.0 is tried. Requests are read without waiting, so the
 // idle tick that polls them never blocks; a link that failed to open is
-// tried again at most every two seconds. One link for the program, made on
-// first use and closed by Shutdown; GUI thread.
+// tried again at most every ten seconds (a hand-over asked for tries at
+// once). One link for the program, made on first use and closed by
+// Shutdown; GUI thread.
 
 #include <cstdint>
 #include <memory>

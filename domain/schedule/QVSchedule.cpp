@@ -218,6 +218,31 @@ QVScheduleItem *QVSchedule::NextEntry(QVScheduleItem *entry) const
     return static_cast<QVScheduleItem *>(m_entries.Next(entry));
 }
 
+bool QVSchedule::FillResult(QVResult &result)
+{
+    const KString &id = result.TextField(QVResult::kIdentity);
+    if (id.IsEmpty() || !LoadStartList())
+        return false;
+    const QVStartListPerson *found = nullptr;
+    std::vector<const QVStartListPerson *> people;
+    if (!m_event.IsEmpty())
+        m_list.PeopleOf(m_event, m_round, m_heat, people);
+    for (const QVStartListPerson *p : people)
+        if (!found && QVStartList::SameNumber(p->id, id))
+            found = p;
+    for (int i = 0; !found && i < m_list.PersonCount(); ++i)
+        if (QVStartList::SameNumber(m_list.PersonAt(i).id, id))
+            found = &m_list.PersonAt(i);
+    if (!found)
+        return false;
+    result.SetLastName(found->last);
+    result.SetFirstName(found->first);
+    result.SetTextField(QVResult::kAffiliation, found->affiliation);
+    result.SetTextField(QVResult::kLane, found->lane);
+    result.SetTextField(QVResult::kLicence, found->licence);
+    return true;
+}
+
 int QVSchedule::SendResults(QVEvent *event, int)
 {
     if (!event || !m_settings.writeResults || m_settings.mode == kModeOff)

@@ -18,6 +18,7 @@
 #include "foundation/strings/KString.h"
 
 class QVEvent;
+class QVResult;
 class QVScheduleItem;
 
 class QVSchedule
@@ -57,7 +58,9 @@ public:
 
     // Loads the heat event/round/heat into target (none: a new document,
     // which the caller then owns) and makes it the current heat. Answers the
-    // document, or none after showing NotFound (or Empty).
+    // document, or none after showing NotFound (or Empty). The person lines
+    // of target are replaced; its trials that hold a measurement are kept.
+    // flag is passed on by the callers and changes nothing here.
     QVEvent *LoadEvent(QVEvent *target, int flag, const KString &event, const KString &round,
                        const KString &heat);
     // Loads the heat direction steps from the current one in running order
@@ -77,6 +80,12 @@ public:
     QVScheduleItem *EntryAt(int index) const;
     QVScheduleItem *NextEntry(QVScheduleItem *entry) const;
     int EntryCount() const { return m_entries.Count(); }
+
+    // Fills a result from its identification (text field 4): the person of
+    // the current heat with that id, else the first person of the start
+    // list with it, gives names, affiliation, lane and licence. False, the
+    // result unchanged, when no person has that id.
+    bool FillResult(QVResult &result);
 
     // The results hand-over after a save: with "\Database\File\WriteVIF" on
     // and the database not off, the document's results are written and sent

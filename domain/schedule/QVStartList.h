@@ -83,6 +83,8 @@ public:
     void PeopleOf(const KString &event, const KString &round, const KString &heat,
                   std::vector<const QVStartListPerson *> &out) const;
     int PersonCount() const { return int(m_people.size()); }
+    // Person index (0 .. PersonCount - 1) in file order.
+    const QVStartListPerson &PersonAt(int index) const { return m_people[size_t(index)]; }
     int SkippedLines() const { return m_skipped; }
 
     // Number comparison used for event, round and heat texts.

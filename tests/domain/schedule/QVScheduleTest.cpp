@@ -140,3 +140,19 @@ TEST_F(QVScheduleTest, LoadingIntoADocumentKeepsMeasuredTrials)
     EXPECT_EQ(results->FindByField(QVResult::kLastName, KString(L"Placeholder")), nullptr);
     EXPECT_NE(results->FindByField(QVResult::kLastName, KString(L"Berg")), nullptr);
 }
+
+TEST_F(QVScheduleTest, FillResultTakesThePersonByTheirId)
+{
+    QVSchedule schedule;
+    QVResult result;
+    result.SetTextField(QVResult::kIdentity, KString(L"0202"));
+    EXPECT_TRUE(schedule.FillResult(result));
+    EXPECT_EQ(result.LastName(), L"O'Neill");
+    EXPECT_EQ(result.TextField(QVResult::kLane), L"5");
+    EXPECT_EQ(result.TextField(QVResult::kLicence), L"IE-77");
+    QVResult unknown;
+    unknown.SetTextField(QVResult::kIdentity, KString(L"999"));
+    unknown.SetLastName(KString(L"kept"));
+    EXPECT_FALSE(schedule.FillResult(unknown));
+    EXPECT_EQ(unknown.LastName(), L"kept");
+}
