@@ -98,3 +98,21 @@ TEST(QVStartList, MissingScheduleFileHoldsNothing)
     EXPECT_TRUE(list.Heats().empty());
     EXPECT_EQ(list.PersonCount(), 0);
 }
+
+TEST(QVStartList, DamagedFilesKeepOnlyTheirGoodLines)
+{
+    QVStartList list;
+    ASSERT_TRUE(list.Load(KString(QV_SERVICES_INPUTS L"/startlist-damaged/"), 0, KString(L"\\")));
+    EXPECT_GT(list.SkippedLines(), 3);
+    ASSERT_GE(list.Heats().size(), 2u);
+    EXPECT_EQ(list.Heats().front().event, L"1");
+    EXPECT_GE(list.FindHeat(KString(L"4"), KString(L"1"), KString(L"1")), 0);
+    EXPECT_EQ(list.EventName(KString(L"4"), KString(L"1")), L"Final");
+    std::vector<const QVStartListPerson *> people;
+    list.PeopleOf(KString(L"4"), KString(L"1"), KString(L"1"), people);
+    ASSERT_EQ(people.size(), 1u);
+    EXPECT_EQ(people[0]->last, L"Also");
+    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), people);
+    ASSERT_EQ(people.size(), 1u);
+    EXPECT_EQ(people[0]->last, L"Good");
+}

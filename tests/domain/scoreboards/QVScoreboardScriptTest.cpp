@@ -163,3 +163,13 @@ TEST(QVScoreboardScript, ExampleScriptOfTheUserPageRendersAsDescribed)
     EXPECT_EQ(Render(script, QVScoreboardScript::kMessage, data),
               L"\x02Wind +0.4" + std::wstring(31, L' ') + L"\x03");
 }
+
+TEST(QVScoreboardScript, RandomBytesAreRefusedCleanly)
+{
+    KFile file(QV_SERVICES_INPUTS L"/scoreboard/random.vss");
+    file.Open(KFile::kModeRead);
+    QVScoreboardScript script;
+    EXPECT_FALSE(script.Parse(file));
+    EXPECT_GE(script.ErrorLine(), 1);
+    EXPECT_FALSE(script.HasSection(QVScoreboardScript::kResults));
+}
