@@ -23,7 +23,8 @@
 // none. The transmit state is shared with that worker under a KMutex.
 //
 // The port list: EnumeratePorts probes COM1 to COM128 once at start-up (not
-// with "-noserialport") and the Port... functions answer from that list.
+// with "-noserialport") and the Port... functions answer from that list; it
+// is built and read on the GUI thread.
 //
 // An object belongs to one thread at a time (the repeat worker aside).
 // Modem-control lines are set when the system allows (a pseudo-terminal

@@ -5,6 +5,7 @@
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
 #include "support/ComPortPair.h"
@@ -129,6 +130,25 @@ TEST(KSerialPortTransfer, TypedValuesAndLinesCrossInBothDirections)
     EXPECT_STREQ(line.CStr(), L"RRQ,1,1,2");
 }
 
+TEST(KSerialPortTransfer, TheNativePeerPathIsTheOtherEnd)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ASSERT_FALSE(pair.peerPty.empty());
+    KSerialPort port;
+    OpenRaw(port, ComPortPair::Description(pair.port));
+    port.Write("unit", 4);
+    // A simulated unit running natively reads the Linux path; Wine shows it on drive Z:.
+    KString path(L"Z:");
+    path.AppendAnsi(pair.peerPty.c_str());
+    KFile peer;
+    peer.SetFullName(path);
+    ASSERT_NO_THROW(peer.Open(3));
+    char got[4] = {};
+    EXPECT_EQ(peer.Read(got, 4), 4);
+    EXPECT_EQ(std::string(got, 4), "unit");
+    peer.Close();
+}
+
 TEST(KSerialPortTransfer, ReadOnASilentPortRaisesTimeoutAfterTheReadTimeout)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -242,6 +262,22 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
 }
 
+TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort first(1024, 1024, 0x02), second(1024, 1024, 0x02), peer;
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    first.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
+    second.Write("ok", 2);
+    char got[2];
+    peer.SetReadTimeout(2000);
+    peer.Read(got, 2);
+    EXPECT_EQ(std::string(got, 2), "ok");
+}
+
 TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -284,6 +320,18 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
     board.Close();
     EXPECT_EQ(Count(got, "old"), 1);
     EXPECT_GE(Count(got, "new"), 2);
+}
+
+TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board(4, 1024, 1), display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,100"));
+    board.Write("12:03:45", 8);
+    std::string got = Collect(display, 500);
+    board.Close();
+    EXPECT_EQ(got, "12:03:45") << "a cut copy would show a wrong time";
 }
 
 TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)
