@@ -73,46 +73,42 @@ bool IsSafeIntFormat(const wchar_t *format)
 
 // The code set converts terminated texts; embedded NULs are kept by
 // converting the pieces between them and putting one NUL for each.
-std::string ToLocal(const wchar_t *text, int length)
+// convert(piece) answers the converted piece as a new[] allocation.
+template <typename To, typename From, typename Convert>
+std::basic_string<To> ConvertPieces(const From *text, int length, Convert convert)
 {
-    std::string out;
-    ZafCodeSetData *codeSet = ZafCodeSetData::Shared();
+    std::basic_string<To> out;
     int start = 0;
     while (start <= length) {
         int end = start;
         while (end < length && text[end] != 0)
             ++end;
         if (end > start) {
-            std::wstring piece(text + start, size_t(end - start));
-            std::unique_ptr<char[]> local(codeSet->WideToLocal(piece.c_str(), nullptr, true));
-            out += local.get();
+            std::basic_string<From> piece(text + start, size_t(end - start));
+            std::unique_ptr<To[]> converted(convert(piece.c_str()));
+            out += converted.get();
         }
         if (end < length)
-            out += '\0';
+            out += To(0);
         start = end + 1;
     }
     return out;
 }
 
+std::string ToLocal(const wchar_t *text, int length)
+{
+    ZafCodeSetData *codeSet = ZafCodeSetData::Shared();
+    return ConvertPieces<char>(text, length, [codeSet](const wchar_t *piece) {
+        return codeSet->WideToLocal(piece, nullptr, true);
+    });
+}
+
 std::wstring ToWide(const char *text, int length)
 {
-    std::wstring out;
     ZafCodeSetData *codeSet = ZafCodeSetData::Shared();
-    int start = 0;
-    while (start <= length) {
-        int end = start;
-        while (end < length && text[end] != 0)
-            ++end;
-        if (end > start) {
-            std::string piece(text + start, size_t(end - start));
-            std::unique_ptr<wchar_t[]> wide(codeSet->LocalToWide(piece.c_str(), nullptr, true));
-            out += wide.get();
-        }
-        if (end < length)
-            out += L'\0';
-        start = end + 1;
-    }
-    return out;
+    return ConvertPieces<wchar_t>(text, length, [codeSet](const char *piece) {
+        return codeSet->LocalToWide(piece, nullptr, true);
+    });
 }
 
 // Copies what fits of a converted text; answers the count copied, or the
