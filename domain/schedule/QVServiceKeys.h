@@ -30,3 +30,17 @@ constexpr const wchar_t *kKeyScoreboardsOptimize = L"\\Scoreboards\\Optimize";  
 constexpr const wchar_t *kKeyScoreboardsPortBuffer = L"\\Scoreboards\\PortBuffer"; // Int: port buffer bytes
 constexpr const wchar_t *kKeyScoreboardScripts = L"\\Scoreboards\\Scripts";      // Group: script names (not saved)
 constexpr const wchar_t *kTextScoreboardDefaultName = L"\\Strings\\Scoreboards\\DefaultName";
+
+// Entries of a board's group under "\Scoreboards\".
+constexpr const wchar_t *kBoardName = L"Name";                      // String
+constexpr const wchar_t *kBoardScript = L"Script";                  // String: script file name
+constexpr const wchar_t *kBoardSerialPort = L"SerialPort";          // String: port description
+constexpr const wchar_t *kBoardCharMode = L"CharMode";              // Int: 0 single byte, 1 Unicode, 2 native
+constexpr const wchar_t *kBoardMinUpdateDelay = L"MinUpdateDelay";  // Int: ms between transmissions
+constexpr const wchar_t *kBoardResultsMode = L"ResultsMode";        // Int: 0 off, 1 automatic, 2 manual
+constexpr const wchar_t *kBoardSendPlace = L"SendPlace";            // Int: 1 numbers the rows
+constexpr const wchar_t *kBoardPageMode = L"PageMode";              // Int: 1 pages through the results
+constexpr const wchar_t *kBoardPageSize = L"PageSize";              // Int: results per page
+constexpr const wchar_t *kBoardPageTime = L"PageTime";              // Int: ms per page
+constexpr const wchar_t *kBoardIncludeFirst = L"IncludeFirst";      // Bool: NAME with the first name
+constexpr const wchar_t *kBoardAffilAbbr = L"AffilAbbr";            // Bool: AFFIL cut to three characters

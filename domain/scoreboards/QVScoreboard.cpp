@@ -1,5 +1,6 @@
 #include "domain/scoreboards/QVScoreboard.h"
 
+#include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboardEncoding.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
@@ -38,14 +39,14 @@ void Warn(const KString &board, const wchar_t *text, const KString &detail)
 
 QVScoreboard::QVScoreboard(KRGroup &group, const KString &scriptFolder) : m_group(group)
 {
-    if (KRString *port = m_group.GetString(L"SerialPort"))
+    if (KRString *port = m_group.GetString(kBoardSerialPort))
         port->SetChangeHandler(&QVScoreboard::PortChanged, this);
     Reload(scriptFolder);
 }
 
 QVScoreboard::~QVScoreboard()
 {
-    if (KRString *port = m_group.GetString(L"SerialPort"))
+    if (KRString *port = m_group.GetString(kBoardSerialPort))
         port->SetChangeHandler(nullptr, nullptr);
     m_mutex.Lock();
     m_port.reset();
@@ -55,26 +56,26 @@ QVScoreboard::~QVScoreboard()
 void QVScoreboard::Reload(const KString &scriptFolder)
 {
     m_mutex.Lock();
-    m_name = m_group.GetText(L"Name");
-    m_charMode = IntSetting(m_group, L"CharMode", kCharModeSingleByte);
-    m_minUpdateDelay = IntSetting(m_group, L"MinUpdateDelay", 0);
-    m_resultsMode = IntSetting(m_group, L"ResultsMode", kResultsOff);
-    m_sendPlace = IntSetting(m_group, L"SendPlace", 0) != 0;
-    m_pageMode = IntSetting(m_group, L"PageMode", 1) != 0;
-    m_pageSize = KMax(1, IntSetting(m_group, L"PageSize", 1));
-    m_pageTime = KMax(100, IntSetting(m_group, L"PageTime", 5000));
-    m_includeFirst = BoolSetting(m_group, L"IncludeFirst", false);
-    m_affilAbbr = BoolSetting(m_group, L"AffilAbbr", false);
+    m_name = m_group.GetText(kBoardName);
+    m_charMode = IntSetting(m_group, kBoardCharMode, kCharModeSingleByte);
+    m_minUpdateDelay = IntSetting(m_group, kBoardMinUpdateDelay, 0);
+    m_resultsMode = IntSetting(m_group, kBoardResultsMode, kResultsOff);
+    m_sendPlace = IntSetting(m_group, kBoardSendPlace, 0) != 0;
+    m_pageMode = IntSetting(m_group, kBoardPageMode, 1) != 0;
+    m_pageSize = KMax(1, IntSetting(m_group, kBoardPageSize, 1));
+    m_pageTime = KMax(100, IntSetting(m_group, kBoardPageTime, 5000));
+    m_includeFirst = BoolSetting(m_group, kBoardIncludeFirst, false);
+    m_affilAbbr = BoolSetting(m_group, kBoardAffilAbbr, false);
     LoadScript(scriptFolder);
     m_initPending = true;
     m_forceNext = true;
     m_mutex.Unlock();
-    OpenPort(m_group.GetText(L"SerialPort"));
+    OpenPort(m_group.GetText(kBoardSerialPort));
 }
 
 void QVScoreboard::LoadScript(const KString &scriptFolder)
 {
-    m_scriptName = m_group.GetText(L"Script");
+    m_scriptName = m_group.GetText(kBoardScript);
     m_scriptName.Trim();
     m_script.Parse(KString());
     m_scriptOk = false;

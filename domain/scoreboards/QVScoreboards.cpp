@@ -116,22 +116,26 @@ KRGroup *QVScoreboards::AddGroup()
             break;
     }
     const KString &defaultName = settings->GetText(kTextScoreboardDefaultName);
-    KString nameLine(L"Name:String=");
-    nameLine.Append(defaultName.IsEmpty() ? KString(L"Scoreboard") : defaultName);
-    const wchar_t *const lines[] = {L"Script:String=",        L"SerialPort:String=0,9600,8,N,1.0",
-                                    L"CharMode:Int=0",        L"MinUpdateDelay:Int=0",
-                                    L"ResultsMode:Int=0",     L"SendPlace:Int=0",
-                                    L"PageMode:Int=1",        L"PageSize:Int=1",
-                                    L"PageTime:Int=5000",     L"IncludeFirst:Bool=0",
-                                    L"AffilAbbr:Bool=0"};
-    auto add = [&](const KString &entry) {
+    // The entries of a new board, each "name:type=value".
+    KString nameValue(defaultName.IsEmpty() ? KString(L"Scoreboard") : defaultName);
+    const struct
+    {
+        const wchar_t *entry;
+        const wchar_t *typeAndValue;
+    } entries[] = {{kBoardScript, L":String="},         {kBoardSerialPort, L":String=0,9600,8,N,1.0"},
+                   {kBoardCharMode, L":Int=0"},         {kBoardMinUpdateDelay, L":Int=0"},
+                   {kBoardResultsMode, L":Int=0"},      {kBoardSendPlace, L":Int=0"},
+                   {kBoardPageMode, L":Int=1"},         {kBoardPageSize, L":Int=1"},
+                   {kBoardPageTime, L":Int=5000"},      {kBoardIncludeFirst, L":Bool=0"},
+                   {kBoardAffilAbbr, L":Bool=0"}};
+    auto add = [&](const wchar_t *entry, const wchar_t *typeAndValue, const KString &value) {
         KString line(kKeyScoreboards);
-        line.AppendChar(L'\\').Append(name).AppendChar(L'\\').Append(entry);
+        line.AppendChar(L'\\').Append(name).AppendChar(L'\\').Append(entry).Append(typeAndValue).Append(value);
         settings->Parse(line);
     };
-    add(nameLine);
-    for (const wchar_t *entry : lines)
-        add(KString(entry));
+    add(kBoardName, L":String=", nameValue);
+    for (const auto &e : entries)
+        add(e.entry, e.typeAndValue, KString());
     return boards->GetGroup(name.CStr());
 }
 
