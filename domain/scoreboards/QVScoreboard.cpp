@@ -218,6 +218,8 @@ void QVScoreboard::Tick(const Frame &frame)
         if (m_pendingManualTake) {
             m_rows = frame.data.rows;
             m_pendingManualTake = false;
+            m_page = 0;
+            m_pageStarted = frame.now;
         }
         data.rows = m_rows;
     } else if (m_resultsMode == kResultsOff) {
