@@ -5,4 +5,5 @@ list(APPEND TEST_SOURCES
     display/ZafWindowObjectTest.cpp
     display/ZafGdiDisplayTest.cpp
     display/ZafGdiImageTest.cpp
+    display/ZafWindowObjectDrawTest.cpp
 )

@@ -68,6 +68,7 @@ ZafEventType RecordingObject::Event(const ZafEventStruct &event)
     if (event.type == ZAF_EVENT_OS)
     {
         messages.push_back(event.osEvent.message);
+        wParams.push_back(event.osEvent.wParam);
         if (answeredMessage && event.osEvent.message == answeredMessage)
             return answer;
     }

@@ -43,6 +43,7 @@ public:
 
     std::vector<ZafEventType> types;
     std::vector<UINT> messages;
+    std::vector<WPARAM> wParams;      // beside messages
     UINT answeredMessage = 0;
     ZafEventType answer = 0;
 };
