@@ -9,7 +9,8 @@
 
 #include "framework/core/ZafWindowObject.h"
 
-// A plain top-level window of a test class (not a framework window).
+// A plain top-level window of a test class (not a framework window), shared
+// by the tests of the program; each user's child windows go at its end.
 class TopLevelWindow
 {
 public:
