@@ -241,3 +241,32 @@ TEST_F(ZafWindowObjectDrawTest, FontChangeReachesTheOwnWindowAndRedraws)
     EXPECT_EQ(reinterpret_cast<WPARAM>(display->FontAt(4)), object->wParams[index]);
     EXPECT_NE(object->types.end(), std::find(object->types.begin(), object->types.end(), ZAF_EV_REDRAW));
 }
+
+namespace {
+
+class TextObject : public ZafWindowObject
+{
+public:
+    TextObject() : ZafWindowObject(0, 0, 64, 64) { }
+    const ZafIChar *Text() override { return L"Wg"; }
+};
+
+} // namespace
+
+TEST_F(ZafWindowObjectDrawTest, RedisplayWritesTheTextInTheTextColourOverTheBackground)
+{
+    std::unique_ptr<TextObject> object(Register(new TextObject));
+    display->BeginDraw(surface->Context(), nullptr);
+    object->Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
+    display->EndDraw();
+    int text = 0, face = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+        {
+            COLORREF pixel = surface->PixelAt(x, y);
+            text += pixel == GetSysColor(COLOR_WINDOWTEXT);
+            face += pixel == GetSysColor(COLOR_BTNFACE);
+        }
+    EXPECT_GT(text, 0);
+    EXPECT_GT(face, 64 * 64 / 2);
+}
