@@ -412,3 +412,18 @@ TEST(ZafGdiPaletteDevice, ColourTableHoldsPaletteIndicesThatStillAnswerTheirColo
     display.PaletteEntries(index, red, green, blue);
     EXPECT_EQ(RGB(1, 2, 3), RGB(red, green, blue));
 }
+
+TEST_F(ZafGdiDisplayTest, HotKeyCharacterIsUnderlinedAndAmpersandsAreShown)
+{
+    display->Text(0, 0, 63, 20, L"AB", -1, 0, 0, -1, false);
+    int plain = CountPixels(black);
+    display->SetBackground(15);
+    display->Rectangle(0, 0, 63, 63, 0, true);
+    display->Text(0, 0, 63, 20, L"AB", -1, 0, 0, 0, false);
+    EXPECT_GT(CountPixels(black), plain);
+    display->Rectangle(0, 0, 63, 63, 0, true);
+    // Without a hot key an ampersand is an ordinary character.
+    display->Text(0, 0, 63, 20, L"A&B", -1, 0, 0, -1, false);
+    int withAmpersand = CountPixels(black);
+    EXPECT_GT(withAmpersand, plain);
+}

@@ -1,5 +1,6 @@
 #include "framework/core/ZafWindowObject.h"
 #include "framework/core/ZafList.h"
+#include "framework/core/ZafDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"
 
@@ -372,4 +373,24 @@ TEST_F(ZafWindowObjectGui, AutomaticUpdateSwitchesRedrawingOfTheOwnWindow)
     EXPECT_FALSE(Has(object->types, ZAF_EV_REDRAW));
     EXPECT_TRUE(object->SetAutomaticUpdate(true));
     EXPECT_TRUE(Has(object->types, ZAF_EV_REDRAW));
+}
+
+TEST(ZafWindowObjectModel, CellRowsOfChildObjectsKeepTheirSpacingInPixels)
+{
+    ZafWindowObject parent(0, 0, 40, 10), child(1, 1, 2, 1), plain(1, 1, 2, 1);
+    child.SetParent(&parent);
+    ZafRegionStruct loose = plain.Region(), spaced = child.Region();
+    plain.ConvertRegion(loose, ZAF_PIXEL);
+    child.ConvertRegion(spaced, ZAF_PIXEL);
+    ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    EXPECT_EQ(loose.left, spaced.left);
+    EXPECT_EQ(loose.right, spaced.right);
+    EXPECT_EQ(loose.top + display.preSpace, spaced.top);
+    EXPECT_EQ(loose.bottom - display.postSpace, spaced.bottom);
+    // And back again to the same cells.
+    child.ConvertRegion(spaced, ZAF_CELL);
+    EXPECT_EQ(1, spaced.top);
+    EXPECT_EQ(1, spaced.bottom);
+    EXPECT_EQ(2, spaced.right);
+    child.SetParent(nullptr);
 }
