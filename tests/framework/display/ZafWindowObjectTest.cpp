@@ -394,3 +394,32 @@ TEST(ZafWindowObjectModel, CellRowsOfChildObjectsKeepTheirSpacingInPixels)
     EXPECT_EQ(2, spaced.right);
     child.SetParent(nullptr);
 }
+
+TEST_F(ZafWindowObjectGui, LateRegisteredObjectTakesItsListPlaceInTheZOrder)
+{
+    ZafWindowObject parent(0, 0, 200, 100);
+    parent.SetCoordinateType(ZAF_PIXEL);
+    parent.SetParent(host.get());
+    parent.Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    ZafList children;
+    ZafWindowObject *first = new ZafWindowObject(0, 0, 10, 10);
+    ZafWindowObject *middle = new ZafWindowObject(20, 0, 10, 10);
+    ZafWindowObject *last = new ZafWindowObject(40, 0, 10, 10);
+    for (ZafWindowObject *child : { first, middle, last })
+    {
+        children.Add(child);
+        child->SetParent(&parent);
+    }
+    middle->SetNumberID(7);
+    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    last->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    middle->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    HWND firstWindow = static_cast<HWND>(first->OSWindow());
+    EXPECT_EQ(middle->OSWindow(), GetWindow(firstWindow, GW_HWNDNEXT));
+    EXPECT_EQ(last->OSWindow(), GetWindow(static_cast<HWND>(middle->OSWindow()), GW_HWNDNEXT));
+    // A child's control id is its number id.
+    EXPECT_EQ(7, GetWindowLongW(static_cast<HWND>(middle->OSWindow()), GWL_ID));
+    for (ZafWindowObject *child : { first, middle, last })
+        child->SetParent(nullptr);
+    children.Destroy();
+}
