@@ -7,6 +7,7 @@
 #include "framework/core/ZafWindowObject.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSEventWin.h"
 
 namespace {
 
@@ -94,16 +95,11 @@ LRESULT CALLBACK ZafWindowProcedure(HWND window, UINT message, WPARAM wParam, LP
         static_cast<intptr_t>(os.getWindowLong(window, GWL_USERDATA)));
     if (!object)
         return os.defWindowProc(window, message, wParam, lParam);
-    ZafOSEventStruct osEvent = {};
-    osEvent.hwnd = window;
-    osEvent.message = message;
-    osEvent.wParam = wParam;
-    osEvent.lParam = lParam;
-    osEvent.time = ZafUInt32(GetMessageTime());
+    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
     DWORD position = GetMessagePos();
-    osEvent.x = ZafInt16(LOWORD(position));
-    osEvent.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, osEvent);
+    record.pt.x = ZafInt16(LOWORD(position));
+    record.pt.y = ZafInt16(HIWORD(position));
+    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
     // Nothing thrown may unwind through Windows.
     try
     {
