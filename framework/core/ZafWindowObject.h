@@ -218,7 +218,7 @@ public:
     static int SetRepeatInterval(int value) { return repeatInterval = value; }
 
     // The class palette map.
-    static const ZafPaletteMap defaultPaletteMap[];
+    static const ZafPaletteMap defaultPaletteMap[];   // constant-initialised
 
 protected:
     static void ResetRegion(ZafRegionStruct &lastRegion);
@@ -273,7 +273,7 @@ protected:
 private:
     static ZafError PaletteDataChanged(ZafElement *observer, ZafUpdateCode code);
     void ReleasePaletteData();
-    const ZafPaletteStruct *OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
+    ZafPaletteStruct OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
     static ZafWindowObject *windowManager;
     static int repeatDelay;
     static int repeatInterval;

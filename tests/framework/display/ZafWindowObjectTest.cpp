@@ -1,4 +1,6 @@
 #include "framework/core/ZafWindowObject.h"
+#include "framework/core/ZafList.h"
+#include "framework/core/ZafDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"
 
@@ -6,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -280,4 +283,143 @@ TEST_F(ZafWindowObjectGui, ChangingOwnWindowReregistersTheObject)
     EXPECT_TRUE(object->SetOwnOSWindow(true));
     ASSERT_NE(top->Handle(), object->OSWindow());
     EXPECT_TRUE(IsWindow(static_cast<HWND>(object->OSWindow())));
+}
+
+namespace {
+
+// A list control standing in for the framework's lists: a LISTBOX window
+// whose object answers the list class id.
+class ListStandIn : public ZafWindowObject
+{
+public:
+    ListStandIn(HWND parent, DWORD style) : ZafWindowObject(0, 0, 100, 100)
+    {
+        osWindow = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 100,
+            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (const wchar_t *text : { L"one", L"two", L"three" })
+            SendMessageW(static_cast<HWND>(osWindow), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    ~ListStandIn() override { DestroyWindow(static_cast<HWND>(osWindow)); osWindow = nullptr; }
+    bool IsAClassID(ZafClassID id) const override { return id == ZAF_ID_LIST || ZafWindowObject::IsAClassID(id); }
+};
+
+class ListItem : public ZafWindowObject
+{
+public:
+    explicit ListItem(const wchar_t *text) : ZafWindowObject(0, 0, 10, 1), text(text) { SetOwnOSWindow(false); }
+    const ZafIChar *Text() override { return text; }
+    const wchar_t *text;
+};
+
+std::wstring ItemText(HWND list, int index)
+{
+    wchar_t buffer[64] = {};
+    SendMessageW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+} // namespace
+
+TEST_F(ZafWindowObjectGui, ListItemReplacesItsLineAndKeepsItsSelection)
+{
+    ListStandIn list(top->Handle(), LBS_NOTIFY);
+    HWND listWindow = static_cast<HWND>(list.OSWindow());
+    ZafList items;
+    ListItem *first = new ListItem(L"one");
+    ListItem *second = new ListItem(L"TWO");
+    items.Add(first);
+    items.Add(second);
+    for (ListItem *item : { first, second })
+    {
+        item->SetParent(&list);
+        item->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    }
+    second->SetSelected(true);
+    EXPECT_EQ(0, second->UpdateOSListItem());
+    EXPECT_EQ(L"TWO", ItemText(listWindow, 1));
+    EXPECT_EQ(3, SendMessageW(listWindow, LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(1, SendMessageW(listWindow, LB_GETCURSEL, 0, 0));
+
+    ZafWindowObject outsider(0, 0, 1, 1);
+    EXPECT_EQ(1, outsider.UpdateOSListItem());
+    for (ListItem *item : { first, second })
+        item->SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, ListItemOfAMultipleSelectionListIsSelectedAlongside)
+{
+    ListStandIn list(top->Handle(), LBS_NOTIFY | LBS_MULTIPLESEL);
+    HWND listWindow = static_cast<HWND>(list.OSWindow());
+    ZafList items;
+    ListItem *first = new ListItem(L"ONE");
+    items.Add(first);
+    first->SetParent(&list);
+    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    first->SetSelected(true);
+    EXPECT_EQ(0, first->UpdateOSListItem());
+    EXPECT_EQ(L"ONE", ItemText(listWindow, 0));
+    EXPECT_GT(SendMessageW(listWindow, LB_GETSEL, 0, 0), 0);
+    first->SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, AutomaticUpdateSwitchesRedrawingOfTheOwnWindow)
+{
+    RecordingObject *object = new RecordingObject(0, 0, 20, 20);
+    std::unique_ptr<RecordingObject> owner(Register(object));
+    object->messages.clear();
+    object->types.clear();
+    EXPECT_FALSE(object->SetAutomaticUpdate(false));
+    EXPECT_NE(object->messages.end(), std::find(object->messages.begin(), object->messages.end(), UINT(WM_SETREDRAW)));
+    EXPECT_FALSE(Has(object->types, ZAF_EV_REDRAW));
+    EXPECT_TRUE(object->SetAutomaticUpdate(true));
+    EXPECT_TRUE(Has(object->types, ZAF_EV_REDRAW));
+}
+
+TEST(ZafWindowObjectModel, CellRowsOfChildObjectsKeepTheirSpacingInPixels)
+{
+    ZafWindowObject parent(0, 0, 40, 10), child(1, 1, 2, 1), plain(1, 1, 2, 1);
+    child.SetParent(&parent);
+    ZafRegionStruct loose = plain.Region(), spaced = child.Region();
+    plain.ConvertRegion(loose, ZAF_PIXEL);
+    child.ConvertRegion(spaced, ZAF_PIXEL);
+    ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    EXPECT_EQ(loose.left, spaced.left);
+    EXPECT_EQ(loose.right, spaced.right);
+    EXPECT_EQ(loose.top + display.preSpace, spaced.top);
+    EXPECT_EQ(loose.bottom - display.postSpace, spaced.bottom);
+    // And back again to the same cells.
+    child.ConvertRegion(spaced, ZAF_CELL);
+    EXPECT_EQ(1, spaced.top);
+    EXPECT_EQ(1, spaced.bottom);
+    EXPECT_EQ(2, spaced.right);
+    child.SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, LateRegisteredObjectTakesItsListPlaceInTheZOrder)
+{
+    ZafWindowObject parent(0, 0, 200, 100);
+    parent.SetCoordinateType(ZAF_PIXEL);
+    parent.SetParent(host.get());
+    parent.Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    ZafList children;
+    ZafWindowObject *first = new ZafWindowObject(0, 0, 10, 10);
+    ZafWindowObject *middle = new ZafWindowObject(20, 0, 10, 10);
+    ZafWindowObject *last = new ZafWindowObject(40, 0, 10, 10);
+    for (ZafWindowObject *child : { first, middle, last })
+    {
+        children.Add(child);
+        child->SetParent(&parent);
+    }
+    middle->SetNumberID(7);
+    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    last->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    middle->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    HWND firstWindow = static_cast<HWND>(first->OSWindow());
+    EXPECT_EQ(middle->OSWindow(), GetWindow(firstWindow, GW_HWNDNEXT));
+    EXPECT_EQ(last->OSWindow(), GetWindow(static_cast<HWND>(middle->OSWindow()), GW_HWNDNEXT));
+    // A child's control id is its number id.
+    EXPECT_EQ(7, GetWindowLongW(static_cast<HWND>(middle->OSWindow()), GWL_ID));
+    for (ZafWindowObject *child : { first, middle, last })
+        child->SetParent(nullptr);
+    children.Destroy();
 }
