@@ -1,0 +1,12 @@
+# Framework data files: files and file systems, the storage file, object
+# persistence and the storage records of data objects and window objects.
+list(APPEND FRAMEWORK_SOURCES
+    core/ZafFile.cpp
+    core/ZafDiskFileSystem.cpp
+    core/ZafDirectoryElement.cpp
+    core/ZafStorageFile.cpp
+    core/ZafStorage.cpp
+    core/ZafStoragePaths.cpp
+    core/ZafStorageSave.cpp
+    core/ZafObjectPersistence.cpp
+)

@@ -1,0 +1,6 @@
+# Storage file, object persistence and storage records.
+list(APPEND TEST_SOURCES
+    storage/ZafStorageTestSupport.cpp
+    storage/ZafStorageTest.cpp
+    storage/ZafStorageHostileTest.cpp
+)

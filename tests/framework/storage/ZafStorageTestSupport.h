@@ -1,0 +1,37 @@
+#pragma once
+// Scratch folders and whole-file helpers for the storage tests. Each test
+// works in its own folder below the test program's working directory.
+
+#include "framework/core/ZafDiskFileSystem.h"
+
+#include <string>
+#include <vector>
+
+class ZafScratchFolder
+{
+public:
+    // A fresh, empty folder named after the test.
+    explicit ZafScratchFolder(const std::wstring &name);
+    ~ZafScratchFolder();
+
+    // The folder's path joined with name.
+    std::wstring Path(const std::wstring &name) const { return folder + L"\\" + name; }
+    bool Exists(const std::wstring &name) const;
+    std::vector<unsigned char> Read(const std::wstring &name) const;
+    void Write(const std::wstring &name, const std::vector<unsigned char> &bytes) const;
+    // Names of the files in the folder.
+    std::vector<std::wstring> Files() const;
+
+private:
+    void Empty() const;
+    std::wstring folder;
+};
+
+// A disk file system whose writes fail once armed: the written count comes
+// back short, as on a full disk.
+class ZafFailingDiskFileSystem : public ZafDiskFileSystem
+{
+public:
+    bool failWrites = false;
+    ZafFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
+};
