@@ -9,4 +9,7 @@ list(APPEND FRAMEWORK_SOURCES
     core/ZafStoragePaths.cpp
     core/ZafStorageSave.cpp
     core/ZafObjectPersistence.cpp
+    core/ZafDataRecord.cpp
+    core/ZafDataStorage.cpp
+    core/ZafImageDataStorage.cpp
 )

@@ -52,6 +52,7 @@ ZafObjectPersistence &ZafObjectPersistence::PopLevel(ZafObjectPersistence &persi
     persistence.levels.pop_back();
     if (persistence.storage) {
         if (level.file) {
+            persistence.storage->SetError(0);
             persistence.storage->Close(level.file);
             if (persistence.storage->Error() && !persistence.error)
                 persistence.error = persistence.storage->Error();

@@ -3,4 +3,5 @@ list(APPEND TEST_SOURCES
     storage/ZafStorageTestSupport.cpp
     storage/ZafStorageTest.cpp
     storage/ZafStorageHostileTest.cpp
+    storage/ZafDataStorageTest.cpp
 )
