@@ -332,3 +332,31 @@ TEST(ZafScreenDisplayMetrics, BaseColoursComeFromTheDefaultPaletteAndFontOneIsTh
     }
     EXPECT_EQ(display.FontAt(2), GetStockObject(SYSTEM_FONT));
 }
+
+TEST_F(ZafGdiDisplayTest, XorTextInvertsAndASecondDrawingRestores)
+{
+    display->SetForeground(15);
+    display->SetMode(1);
+    display->Text(0, 0, L"Wg");
+    int inverted = CountPixels(black);
+    EXPECT_GT(inverted, 0);
+    display->Text(0, 0, L"Wg");
+    EXPECT_EQ(64 * 64, CountPixels(white));
+}
+
+TEST_F(ZafGdiDisplayTest, ScaleStretchesCoordinatesAndText)
+{
+    display->SetScale(2, 1);
+    display->Line(0, 0, 10, 0, 1);
+    EXPECT_EQ(black, surface->PixelAt(20, 0));
+    EXPECT_EQ(white, surface->PixelAt(21, 0));
+    ZafRegionStruct extent = display->TextExtent(L"I");
+    display->Text(0, 10, L"I");
+    int lowest = -1;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (y > 1 && surface->PixelAt(x, y) != white)
+                lowest = y;
+    // The text's cell is drawn twice as high as it measures.
+    EXPECT_GT(lowest, 20 + extent.bottom / 2);
+}
