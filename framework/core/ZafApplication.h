@@ -1,0 +1,52 @@
+#pragma once
+// ZafApplication: the framework half of the application object. It keeps the
+// program's arguments as wide texts and a status word that the program reads
+// after construction (13: beep and end), and it makes the process-wide
+// services the framework runs on: the event manager (shared through
+// ZafEventManager::Shared) and, as they exist, the screen display, the window
+// manager and the input devices. It runs on built-in defaults when no
+// language data is found. One per process, made and destroyed on the GUI
+// thread; it owns what it made and releases the framework's static data when
+// it goes.
+
+#include "framework/core/ZafTypes.h"
+
+#include <string>
+#include <vector>
+
+class ZafEventManager;
+
+class ZafApplication
+{
+public:
+    static constexpr ZafInt32 STATUS_BEEP_AND_END = 13;
+
+    // Arguments in the local code set (converted through the shared code set).
+    ZafApplication(int argc, char **argv);
+    // Wide arguments (a wmain entry point).
+    ZafApplication(int argc, wchar_t **argv);
+    ZafApplication(const ZafApplication &) = delete;
+    ZafApplication &operator=(const ZafApplication &) = delete;
+    virtual ~ZafApplication();
+
+    int ArgumentCount() const { return int(arguments.size()); }
+    // The argument at index (0 is the program); null outside.
+    const ZafIChar *Argument(int index) const;
+
+    ZafInt32 Status() const { return status; }
+    // Stores the status word; answers it.
+    virtual ZafInt32 SetStatus(ZafInt32 value);
+
+    // The event manager the application made (or found already shared).
+    ZafEventManager *EventManager() const { return eventManager; }
+
+protected:
+    ZafInt32 status = 0;
+
+private:
+    void StartUp();
+
+    std::vector<std::wstring> arguments;
+    ZafEventManager *eventManager = nullptr;
+    bool ownsEventManager = false;
+};
