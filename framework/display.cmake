@@ -14,6 +14,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafGdiDisplayText.cpp
     windows/ZafGdiDisplayFonts.cpp
     windows/ZafGdiDisplayImages.cpp
+    windows/ZafImagePacking.cpp
     windows/ZafScreenDisplay.cpp
 )
 list(APPEND FRAMEWORK_LIBS gdi32 user32)

@@ -313,7 +313,7 @@ protected:
 private:
     static ZafError PaletteDataChanged(ZafElement *observer, ZafUpdateCode code);
     void ReleasePaletteData();
-    const ZafPaletteStruct *OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
+    ZafPaletteStruct OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
     static ZafWindowObject *windowManager;
     static int repeatDelay;
     static int repeatInterval;

@@ -56,6 +56,16 @@ void ParentToUnset(ZafPaletteStruct &p)
     if (ZafUInt8(p.font) == ZAF_PARENT_STYLE) p.font = ZafInt8(ZAF_UNSET_STYLE);
 }
 
+// Every applying record of an own map, in order, fills what the earlier ones
+// left unset: a font set for every state must not hide a text colour set for
+// the enabled state.
+void FillFromMap(ZafPaletteStruct &result, const ZafPaletteMap *map, ZafPaletteType type, ZafPaletteState state)
+{
+    for (; map && map->type != 0; ++map)
+        if ((map->type & type) && (map->state & state) == map->state)
+            FillUnset(result, map->palette);
+}
+
 // An index the tables hold, or one of the markers; anything else becomes
 // the unset marker, so that resolution falls back to the class default.
 ZafInt8 CheckedColorByte(ZafInt8 color)
@@ -126,8 +136,7 @@ ZafPaletteStruct ZafWindowObject::ResolvePalette(ZafPaletteType type, ZafPalette
     while (object)
     {
         if (object->paletteData)
-            if (const ZafPaletteStruct *own = FindPalette(object->paletteData, type, state))
-                FillUnset(result, *own);
+            FillFromMap(result, object->paletteData->PaletteMap(), type, state);
         if (!object->paletteFromParent && AnyUnset(result))
             if (const ZafPaletteStruct *mapped = object->MapPalette(type, state))
                 FillUnset(result, *mapped);
@@ -143,39 +152,42 @@ ZafPaletteStruct ZafWindowObject::ResolvePalette(ZafPaletteType type, ZafPalette
 
 // ---- Non-virtual queries ------------------------------------------------------
 
-const ZafPaletteStruct *ZafWindowObject::OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state)
+ZafPaletteStruct ZafWindowObject::OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state)
 {
-    return FindPalette(paletteData, type, state);
+    ZafPaletteStruct own = ZafPaletteStruct::Unset();
+    if (paletteData)
+        FillFromMap(own, paletteData->PaletteMap(), type, state);
+    return own;
 }
 
 ZafInt8 ZafWindowObject::PaletteFont()
 {
-    const ZafPaletteStruct *own = OwnPaletteEntry(ZAF_PT_TEXT, 0x61);
-    if (own && !StyleUnset(own->font))
-        return own->font;
+    ZafPaletteStruct own = OwnPaletteEntry(ZAF_PT_TEXT, 0x61);
+    if (!StyleUnset(own.font))
+        return own.font;
     const ZafPaletteStruct *mapped = MapPalette(ZAF_PT_TEXT, 0x61);
     return mapped ? mapped->font : ZafInt8(ZAF_UNSET_STYLE);
 }
 
 void ZafWindowObject::PaletteTextColor(ZafInt8 &foreground, ZafInt8 &mono)
 {
-    const ZafPaletteStruct *own = OwnPaletteEntry(ZAF_PT_TEXT, 0x61);
+    ZafPaletteStruct own = OwnPaletteEntry(ZAF_PT_TEXT, 0x61);
     const ZafPaletteStruct *mapped = MapPalette(ZAF_PT_TEXT, 0x61);
     ZafInt8 unset = ZafInt8(ZAF_UNSET_COLOR);
-    foreground = own && !ColorUnset(own->colorForeground) ? own->colorForeground
+    foreground = !ColorUnset(own.colorForeground) ? own.colorForeground
         : mapped ? mapped->colorForeground : unset;
-    mono = own && !ColorUnset(own->monoForeground) ? own->monoForeground
+    mono = !ColorUnset(own.monoForeground) ? own.monoForeground
         : mapped ? mapped->monoForeground : unset;
 }
 
 void ZafWindowObject::PaletteBackgroundColor(ZafInt8 &background, ZafInt8 &mono)
 {
-    const ZafPaletteStruct *own = OwnPaletteEntry(ZAF_PT_BACKGROUND, 0x61);
+    ZafPaletteStruct own = OwnPaletteEntry(ZAF_PT_BACKGROUND, 0x61);
     const ZafPaletteStruct *mapped = MapPalette(ZAF_PT_BACKGROUND, 0x61);
     ZafInt8 unset = ZafInt8(ZAF_UNSET_COLOR);
-    background = own && !ColorUnset(own->colorBackground) ? own->colorBackground
+    background = !ColorUnset(own.colorBackground) ? own.colorBackground
         : mapped ? mapped->colorBackground : unset;
-    mono = own && !ColorUnset(own->monoBackground) ? own->monoBackground
+    mono = !ColorUnset(own.monoBackground) ? own.monoBackground
         : mapped ? mapped->monoBackground : unset;
 }
 

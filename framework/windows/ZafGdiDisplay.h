@@ -5,11 +5,8 @@
 #include <vector>
 
 #include "framework/core/ZafDisplay.h"
+#include "framework/core/ZafImageStruct.h"
 #include "framework/windows/ZafCache.h"
-
-struct ZafBitmapStruct;
-struct ZafIconStruct;
-struct ZafMouseStruct;
 
 // Display answers.
 constexpr int ZAF_DISPLAY_OK = 0;

@@ -20,13 +20,9 @@ int ZafGdiDisplay::DrawTextRaw(HDC dc, const ZafIChar *text, int length, RECT &r
 {
     if (!ZafMSWindowsApp::Ansi())
         return ZafDrawTextW(dc, text, length, &rect, format);
-    ZafIChar *part = new ZafIChar[size_t(length) + 1];
-    std::wmemcpy(part, text, size_t(length));
-    part[length] = 0;
-    char *local = ZafNewLocalText(part);
+    char *local = ZafNewLocalText(text, length);
     int result = DrawTextA(dc, local, -1, &rect, format);
     delete[] local;
-    delete[] part;
     return result;
 }
 
@@ -132,13 +128,9 @@ ZafRegionStruct ZafGdiDisplay::TextExtent(const ZafIChar *text, int length)
     SIZE size = {};
     if (ZafMSWindowsApp::Ansi())
     {
-        ZafIChar *part = new ZafIChar[size_t(length) + 1];
-        std::wmemcpy(part, text, size_t(length));
-        part[length] = 0;
-        char *local = ZafNewLocalText(part);
+        char *local = ZafNewLocalText(text, length);
         GetTextExtentPoint32A(dc, local, int(std::strlen(local)), &size);
         delete[] local;
-        delete[] part;
     }
     else
         GetTextExtentPoint32W(dc, text, length, &size);

@@ -1,6 +1,5 @@
 #include "framework/windows/ZafOSText.h"
-
-#include <windows.h>
+#include "framework/core/ZafCodeSetData.h"
 
 #include <cwchar>
 
@@ -8,22 +7,18 @@ char *ZafNewLocalText(const ZafIChar *text, int length)
 {
     if (!text)
         return nullptr;
-    if (length < 0)
-        length = int(std::wcslen(text));
-    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    char *local = new char[size_t(size) + 1];
-    WideCharToMultiByte(CP_ACP, 0, text, length, local, size, nullptr, nullptr);
-    local[size] = 0;
+    int whole = int(std::wcslen(text));
+    if (length < 0 || length >= whole)
+        return ZafCodeSetData::Shared()->WideToLocal(text, nullptr, true);
+    ZafIChar *part = new ZafIChar[size_t(length) + 1];
+    std::wmemcpy(part, text, size_t(length));
+    part[length] = 0;
+    char *local = ZafCodeSetData::Shared()->WideToLocal(part, nullptr, true);
+    delete[] part;
     return local;
 }
 
 ZafIChar *ZafNewWideText(const char *text)
 {
-    if (!text)
-        return nullptr;
-    int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    ZafIChar *wide = new ZafIChar[size_t(size) + 1];
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide, size);
-    wide[size] = 0;
-    return wide;
+    return text ? ZafCodeSetData::Shared()->LocalToWide(text, nullptr, true) : nullptr;
 }

@@ -21,16 +21,24 @@ const wchar_t *TestClassName()
 
 } // namespace
 
+// Without a window manager Wine waits two seconds whenever a visible
+// top-level window goes: the tests share one that stays for the whole run.
 TopLevelWindow::TopLevelWindow(int width, int height)
 {
-    window = CreateWindowExW(0, TestClassName(), L"Test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-        10, 10, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    static HWND shared = nullptr;
+    if (!shared || !IsWindow(shared))
+        shared = CreateWindowExW(0, TestClassName(), L"Test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+            10, 10, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window = shared;
+    SetWindowPos(window, nullptr, 10, 10, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     PumpMessages();
 }
 
 TopLevelWindow::~TopLevelWindow()
 {
-    DestroyWindow(window);
+    // Child windows a test left behind go with it.
+    while (HWND child = GetWindow(window, GW_CHILD))
+        DestroyWindow(child);
     PumpMessages();
 }
 
@@ -68,6 +76,7 @@ ZafEventType RecordingObject::Event(const ZafEventStruct &event)
     if (event.type == ZAF_EVENT_OS)
     {
         messages.push_back(event.osEvent.message);
+        wParams.push_back(event.osEvent.wParam);
         if (answeredMessage && event.osEvent.message == answeredMessage)
             return answer;
     }

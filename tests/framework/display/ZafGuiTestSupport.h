@@ -9,7 +9,8 @@
 
 #include "framework/core/ZafWindowObject.h"
 
-// A plain top-level window of a test class (not a framework window).
+// A plain top-level window of a test class (not a framework window), shared
+// by the tests of the program; each user's child windows go at its end.
 class TopLevelWindow
 {
 public:
@@ -43,6 +44,7 @@ public:
 
     std::vector<ZafEventType> types;
     std::vector<UINT> messages;
+    std::vector<WPARAM> wParams;      // beside messages
     UINT answeredMessage = 0;
     ZafEventType answer = 0;
 };

@@ -1,4 +1,5 @@
 #include "framework/core/ZafWindowObject.h"
+#include "framework/core/ZafList.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"
 
@@ -6,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -280,4 +282,94 @@ TEST_F(ZafWindowObjectGui, ChangingOwnWindowReregistersTheObject)
     EXPECT_TRUE(object->SetOwnOSWindow(true));
     ASSERT_NE(top->Handle(), object->OSWindow());
     EXPECT_TRUE(IsWindow(static_cast<HWND>(object->OSWindow())));
+}
+
+namespace {
+
+// A list control standing in for the framework's lists: a LISTBOX window
+// whose object answers the list class id.
+class ListStandIn : public ZafWindowObject
+{
+public:
+    ListStandIn(HWND parent, DWORD style) : ZafWindowObject(0, 0, 100, 100)
+    {
+        osWindow = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 100,
+            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (const wchar_t *text : { L"one", L"two", L"three" })
+            SendMessageW(static_cast<HWND>(osWindow), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    ~ListStandIn() override { DestroyWindow(static_cast<HWND>(osWindow)); osWindow = nullptr; }
+    bool IsAClassID(ZafClassID id) const override { return id == ZAF_ID_LIST || ZafWindowObject::IsAClassID(id); }
+};
+
+class ListItem : public ZafWindowObject
+{
+public:
+    explicit ListItem(const wchar_t *text) : ZafWindowObject(0, 0, 10, 1), text(text) { SetOwnOSWindow(false); }
+    const ZafIChar *Text() override { return text; }
+    const wchar_t *text;
+};
+
+std::wstring ItemText(HWND list, int index)
+{
+    wchar_t buffer[64] = {};
+    SendMessageW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+} // namespace
+
+TEST_F(ZafWindowObjectGui, ListItemReplacesItsLineAndKeepsItsSelection)
+{
+    ListStandIn list(top->Handle(), LBS_NOTIFY);
+    HWND listWindow = static_cast<HWND>(list.OSWindow());
+    ZafList items;
+    ListItem *first = new ListItem(L"one");
+    ListItem *second = new ListItem(L"TWO");
+    items.Add(first);
+    items.Add(second);
+    for (ListItem *item : { first, second })
+    {
+        item->SetParent(&list);
+        item->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    }
+    second->SetSelected(true);
+    EXPECT_EQ(0, second->UpdateOSListItem());
+    EXPECT_EQ(L"TWO", ItemText(listWindow, 1));
+    EXPECT_EQ(3, SendMessageW(listWindow, LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(1, SendMessageW(listWindow, LB_GETCURSEL, 0, 0));
+
+    ZafWindowObject outsider(0, 0, 1, 1);
+    EXPECT_EQ(1, outsider.UpdateOSListItem());
+    for (ListItem *item : { first, second })
+        item->SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, ListItemOfAMultipleSelectionListIsSelectedAlongside)
+{
+    ListStandIn list(top->Handle(), LBS_NOTIFY | LBS_MULTIPLESEL);
+    HWND listWindow = static_cast<HWND>(list.OSWindow());
+    ZafList items;
+    ListItem *first = new ListItem(L"ONE");
+    items.Add(first);
+    first->SetParent(&list);
+    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    first->SetSelected(true);
+    EXPECT_EQ(0, first->UpdateOSListItem());
+    EXPECT_EQ(L"ONE", ItemText(listWindow, 0));
+    EXPECT_GT(SendMessageW(listWindow, LB_GETSEL, 0, 0), 0);
+    first->SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, AutomaticUpdateSwitchesRedrawingOfTheOwnWindow)
+{
+    RecordingObject *object = new RecordingObject(0, 0, 20, 20);
+    std::unique_ptr<RecordingObject> owner(Register(object));
+    object->messages.clear();
+    object->types.clear();
+    EXPECT_FALSE(object->SetAutomaticUpdate(false));
+    EXPECT_NE(object->messages.end(), std::find(object->messages.begin(), object->messages.end(), UINT(WM_SETREDRAW)));
+    EXPECT_FALSE(Has(object->types, ZAF_EV_REDRAW));
+    EXPECT_TRUE(object->SetAutomaticUpdate(true));
+    EXPECT_TRUE(Has(object->types, ZAF_EV_REDRAW));
 }
