@@ -14,6 +14,14 @@ struct ZafNumberConventions
     wchar_t decimal[8];
     wchar_t thousands[8];
     unsigned char grouping[20];       // group sizes from the right, ended by 0
+    // The currency form of the "$" flag.
+    wchar_t symbol[8];
+    wchar_t positiveSign[4];
+    wchar_t negativeSign[4];
+    int digits;                       // default precision of a currency amount
+    int positivePrecedes, positiveSpace;
+    int negativePrecedes, negativeSpace;
+    int negativeSignPosition;         // 0 parentheses, 1 before all, 2 after all, 3/4 before/after the symbol
 };
 // The locale's conventions (monetary ones when monetary is true).
 void ZafGetNumberConventions(ZafNumberConventions &conventions, bool monetary);
@@ -36,12 +44,11 @@ struct ZafNumberDataAccess
 };
 extern ZafNumberDataAccess zafNumberDataAccess;
 
-// Access to string data objects for "%Zs", "%Zc" and "%Z[", and the start-up
-// that must run before the first conversion; installed by the string data.
+// Access to string data objects for "%Zs", "%Zc" and "%Z["; installed by the
+// string data.
 struct ZafStringDataAccess
 {
     const wchar_t *(*text)(const void *stringData);                 // null: no buffer
     wchar_t *(*buffer)(void *stringData, int *capacity);            // capacity in characters
-    void (*startUp)();
 };
 extern ZafStringDataAccess zafStringDataAccess;

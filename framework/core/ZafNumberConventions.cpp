@@ -1,22 +1,39 @@
 // The separators and grouping that the "," and "$" flags of the formatted
-// text engines use.
+// text engines use: those of the shared locale record.
 
+#include "framework/core/ZafCharacters.h"
 #include "framework/core/ZafFormatTables.h"
+#include "framework/core/ZafI18nData.h"
+#include "framework/core/ZafLocaleData.h"
+#include "framework/core/ZafStrings.h"
 
 #include <cstring>
-#include <cwchar>
 
 void ZafGetNumberConventions(ZafNumberConventions &conventions, bool monetary)
 {
-    (void)monetary;
-    std::wcscpy(conventions.decimal, L".");
-    std::wcscpy(conventions.thousands, L",");
-    std::memset(conventions.grouping, 0, sizeof conventions.grouping);
-    conventions.grouping[0] = 3;
+    ZafLocaleData *locale = ZafLocaleData::Locale();
+    if (!locale)
+    {
+        ZafI18nStartUp(0);
+        locale = ZafLocaleData::Locale();
+    }
+    ZafStrLCpy(conventions.decimal, monetary ? locale->monDecimalSeparator : locale->decimalSeparator, 8);
+    ZafStrLCpy(conventions.thousands, monetary ? locale->monThousandsSeparator : locale->thousandsSeparator, 8);
+    static_assert(sizeof conventions.grouping == sizeof locale->grouping, "grouping lists differ in size");
+    std::memcpy(conventions.grouping, monetary ? locale->monGrouping : locale->grouping, sizeof conventions.grouping);
+    conventions.grouping[sizeof conventions.grouping - 1] = 0;
+    ZafStrLCpy(conventions.symbol, locale->currencySymbol, 8);
+    ZafStrLCpy(conventions.positiveSign, locale->positiveSign, 4);
+    ZafStrLCpy(conventions.negativeSign, locale->negativeSign, 4);
+    conventions.digits = locale->currencyDigits >= 0 && locale->currencyDigits <= 20 ? locale->currencyDigits : 2;
+    conventions.positivePrecedes = locale->posCurrencyPrecedes;
+    conventions.positiveSpace = locale->posSpaceSeparation;
+    conventions.negativePrecedes = locale->negCurrencyPrecedes;
+    conventions.negativeSpace = locale->negSpaceSeparation;
+    conventions.negativeSignPosition = locale->negSignPosition;
 }
 
 bool ZafFormatIsSpace(wchar_t c)
 {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xA0 || (c >= 0x2000 && c <= 0x200B) || c == 0x2028
-        || c == 0x2029 || c == 0x3000 || c == 0xFEFF;
+    return ZafIsSpace(c);
 }

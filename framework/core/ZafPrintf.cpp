@@ -14,7 +14,7 @@
 
 namespace {
 
-struct Spec
+struct Directive
 {
     int flags = 0;
     int width = 0;
@@ -24,14 +24,14 @@ struct Spec
 
 // Writes prefix and body as one field of the given width.
 void EmitField(ZafFormatOutput &out, const wchar_t *prefix, const wchar_t *body, int bodyLength,
-    const Spec &spec, bool zeroAllowed)
+    const Directive &directive, bool zeroAllowed)
 {
     int prefixLength = 0;
     while (prefix[prefixLength])
         ++prefixLength;
-    int pad = spec.width - prefixLength - bodyLength;
-    bool left = spec.flags & ZAF_PRINTF_LEFT;
-    bool zero = !left && zeroAllowed && (spec.flags & ZAF_PRINTF_ZERO);
+    int pad = directive.width - prefixLength - bodyLength;
+    bool left = directive.flags & ZAF_PRINTF_LEFT;
+    bool zero = !left && zeroAllowed && (directive.flags & ZAF_PRINTF_ZERO);
     if (pad > 0 && !left && !zero)
         out.Fill(L' ', pad);
     out.Put(prefix, prefixLength);
@@ -76,95 +76,151 @@ int GroupDigits(wchar_t *text, int count, int capacity, const ZafNumberConventio
     return n;
 }
 
-void FormatInteger(ZafFormatOutput &out, va_list *args, const Spec &spec)
+// A currency amount: body (digits with monetary separators) with the symbol
+// and sign placed as the locale says, padded with blanks to the width.
+void EmitCurrency(ZafFormatOutput &out, bool negative, const wchar_t *body, int bodyLength, const Directive &directive,
+    const ZafNumberConventions &conventions)
 {
-    bool isSigned = spec.conversion == L'd' || spec.conversion == L'i';
+    wchar_t text[512];
+    int n = 0;
+    auto put = [&](const wchar_t *part, int length) {
+        for (int i = 0; i < length && n < 510; ++i)
+            text[n++] = part[i];
+    };
+    auto putText = [&](const wchar_t *part) { put(part, int(std::wcslen(part))); };
+    const wchar_t *sign = negative ? conventions.negativeSign : conventions.positiveSign;
+    int position = negative ? conventions.negativeSignPosition : 1;
+    bool precedes = negative ? conventions.negativePrecedes : conventions.positivePrecedes;
+    bool space = negative ? conventions.negativeSpace : conventions.positiveSpace;
+    auto putSymbol = [&]() {
+        if (position == 3)
+            putText(sign);
+        putText(conventions.symbol);
+        if (position == 4)
+            putText(sign);
+    };
+    if (position == 0 && negative)
+        putText(L"(");
+    else if (position == 1)
+        putText(sign);
+    if (precedes)
+    {
+        putSymbol();
+        if (space)
+            putText(L" ");
+        put(body, bodyLength);
+    }
+    else
+    {
+        put(body, bodyLength);
+        if (space)
+            putText(L" ");
+        putSymbol();
+    }
+    if (position == 0 && negative)
+        putText(L")");
+    else if (position == 2)
+        putText(sign);
+    Directive blanks = directive;
+    blanks.flags &= ~ZAF_PRINTF_ZERO;
+    EmitField(out, L"", text, n, blanks, false);
+}
+
+void FormatInteger(ZafFormatOutput &out, va_list *args, const Directive &directive)
+{
+    bool isSigned = directive.conversion == L'd' || directive.conversion == L'i';
     int64_t value;
-    if (spec.flags & ZAF_PRINTF_DATA)
+    if (directive.flags & ZAF_PRINTF_DATA)
     {
         const void *data = va_arg(*args, const void *);
         value = data && zafNumberDataAccess.integerValue ? zafNumberDataAccess.integerValue(data) : 0;
     }
-    else if (spec.flags & ZAF_PRINTF_QUAD)
+    else if (directive.flags & ZAF_PRINTF_QUAD)
         value = isSigned ? int64_t(va_arg(*args, long long)) : int64_t(va_arg(*args, unsigned long long));
     else if (isSigned)
-        value = (spec.flags & ZAF_PRINTF_SHORT) ? int64_t(short(va_arg(*args, int))) : int64_t(va_arg(*args, int));
+        value = (directive.flags & ZAF_PRINTF_SHORT) ? int64_t(short(va_arg(*args, int))) : int64_t(va_arg(*args, int));
     else
-        value = (spec.flags & ZAF_PRINTF_SHORT) ? int64_t(static_cast<unsigned short>(va_arg(*args, unsigned int)))
+        value = (directive.flags & ZAF_PRINTF_SHORT) ? int64_t(static_cast<unsigned short>(va_arg(*args, unsigned int)))
                                                  : int64_t(va_arg(*args, unsigned int));
 
     int radix = 10;
-    if (spec.conversion == L'o')
+    if (directive.conversion == L'o')
         radix = 8;
-    else if (spec.conversion == L'x' || spec.conversion == L'X' || spec.conversion == L'p')
+    else if (directive.conversion == L'x' || directive.conversion == L'X' || directive.conversion == L'p')
         radix = 16;
-    const wchar_t *digitSet = spec.conversion == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
+    const wchar_t *digitSet = directive.conversion == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
     bool negative = isSigned && value < 0;
     uint64_t magnitude = negative ? uint64_t(0) - uint64_t(value) : uint64_t(value);
-    if (!isSigned && !(spec.flags & ZAF_PRINTF_QUAD) && !(spec.flags & ZAF_PRINTF_DATA))
+    if (!isSigned && !(directive.flags & ZAF_PRINTF_QUAD) && !(directive.flags & ZAF_PRINTF_DATA))
         magnitude &= 0xFFFFFFFFu;
 
     wchar_t body[192];
     wchar_t reversed[72];
     int count = 0;
-    if (!(magnitude == 0 && spec.precision == 0))
+    if (!(magnitude == 0 && directive.precision == 0))
         do
         {
             reversed[count++] = digitSet[magnitude % uint64_t(radix)];
             magnitude /= uint64_t(radix);
         } while (magnitude);
-    int precision = spec.precision < 64 ? spec.precision : 64;
+    int precision = directive.precision < 64 ? directive.precision : 64;
     int length = 0;
     for (int i = count; i < precision; ++i)
         body[length++] = L'0';
-    if (spec.conversion == L'o' && (spec.flags & ZAF_PRINTF_ALTERNATE) && (count == 0 || reversed[count - 1] != L'0')
+    if (directive.conversion == L'o' && (directive.flags & ZAF_PRINTF_ALTERNATE) && (count == 0 || reversed[count - 1] != L'0')
         && length == 0)
         body[length++] = L'0';
     while (count)
         body[length++] = reversed[--count];
-    if ((spec.flags & ZAF_PRINTF_GROUP) && radix == 10)
+    bool currency = (directive.flags & ZAF_PRINTF_CURRENCY) && radix == 10;
+    if (((directive.flags & ZAF_PRINTF_GROUP) || currency) && radix == 10)
     {
         ZafNumberConventions conventions;
-        ZafGetNumberConventions(conventions, false);
+        ZafGetNumberConventions(conventions, currency);
         length = GroupDigits(body, length, 190, conventions);
+        if (currency)
+        {
+            EmitCurrency(out, negative, body, length, directive, conventions);
+            return;
+        }
     }
 
     wchar_t prefix[4] = {0};
     if (negative)
         prefix[0] = L'-';
-    else if (isSigned && (spec.flags & ZAF_PRINTF_PLUS))
+    else if (isSigned && (directive.flags & ZAF_PRINTF_PLUS))
         prefix[0] = L'+';
-    else if (isSigned && (spec.flags & ZAF_PRINTF_BLANK))
+    else if (isSigned && (directive.flags & ZAF_PRINTF_BLANK))
         prefix[0] = L' ';
-    else if (radix == 16 && (spec.flags & ZAF_PRINTF_ALTERNATE) && length && !(length == 1 && body[0] == L'0'))
+    else if (radix == 16 && (directive.flags & ZAF_PRINTF_ALTERNATE) && length && !(length == 1 && body[0] == L'0'))
     {
         prefix[0] = L'0';
-        prefix[1] = spec.conversion == L'X' ? L'X' : L'x';
+        prefix[1] = directive.conversion == L'X' ? L'X' : L'x';
     }
-    EmitField(out, prefix, body, length, spec, spec.precision < 0);
+    EmitField(out, prefix, body, length, directive, directive.precision < 0);
 }
 
-void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
+void FormatReal(ZafFormatOutput &out, va_list *args, const Directive &directive)
 {
     long double value;
-    if (spec.flags & ZAF_PRINTF_DATA)
+    if (directive.flags & ZAF_PRINTF_DATA)
     {
         const void *data = va_arg(*args, const void *);
         value = data && zafNumberDataAccess.realValue ? zafNumberDataAccess.realValue(data) : 0.0;
     }
-    else if (spec.flags & ZAF_PRINTF_LONG_DOUBLE)
+    else if (directive.flags & ZAF_PRINTF_LONG_DOUBLE)
         value = va_arg(*args, long double);
     else
         value = va_arg(*args, double);
 
-    bool upper = spec.conversion == L'E' || spec.conversion == L'G';
+    bool upper = directive.conversion == L'E' || directive.conversion == L'G';
     bool negative = std::signbit(value);
     wchar_t prefix[2] = {0};
     if (negative)
         prefix[0] = L'-';
-    else if (spec.flags & ZAF_PRINTF_PLUS)
+    else if (directive.flags & ZAF_PRINTF_PLUS)
         prefix[0] = L'+';
-    else if (spec.flags & ZAF_PRINTF_BLANK)
+    else if (directive.flags & ZAF_PRINTF_BLANK)
         prefix[0] = L' ';
     wchar_t body[400];
     int length = 0;
@@ -173,21 +229,26 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
         const char *text = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
         for (; text[length]; ++length)
             body[length] = wchar_t(text[length]);
-        EmitField(out, prefix, body, length, spec, false);
+        EmitField(out, prefix, body, length, directive, false);
         return;
     }
 
     char format[16];
     char *f = format;
     *f++ = '%';
-    if (spec.flags & ZAF_PRINTF_ALTERNATE)
+    if (directive.flags & ZAF_PRINTF_ALTERNATE)
         *f++ = '#';
     *f++ = '.';
     *f++ = '*';
     *f++ = 'L';
-    *f++ = char(spec.conversion);
+    *f++ = char(directive.conversion);
     *f = 0;
-    int precision = spec.precision < 0 ? 6 : (spec.precision > 60 ? 60 : spec.precision);
+    bool currency = directive.flags & ZAF_PRINTF_CURRENCY;
+    bool localised = directive.flags & (ZAF_PRINTF_GROUP | ZAF_PRINTF_CURRENCY);
+    ZafNumberConventions conventions;
+    if (localised)
+        ZafGetNumberConventions(conventions, currency);
+    int precision = directive.precision < 0 ? (currency ? conventions.digits : 6) : (directive.precision > 60 ? 60 : directive.precision);
     char text[400];
     // Very large values in %f form have up to 4933 digits; cap them in the
     // buffer rather than overflow (the field is then cut, never written past).
@@ -201,10 +262,6 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
     if (made >= int(sizeof text))
         made = int(sizeof text) - 1;
 
-    bool localised = spec.flags & (ZAF_PRINTF_GROUP | ZAF_PRINTF_CURRENCY);
-    ZafNumberConventions conventions;
-    if (localised)
-        ZafGetNumberConventions(conventions, (spec.flags & ZAF_PRINTF_CURRENCY) != 0);
     int integerDigits = 0;
     while (integerDigits < made && text[integerDigits] >= '0' && text[integerDigits] <= '9')
         ++integerDigits;
@@ -220,73 +277,76 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Spec &spec)
         else
             body[length++] = wchar_t(text[i]);
     }
-    EmitField(out, prefix, body, length, spec, true);
+    if (currency)
+        EmitCurrency(out, negative, body, length, directive, conventions);
+    else
+        EmitField(out, prefix, body, length, directive, true);
 }
 
 // Reads flags, width and precision after a "%"; leaves format on the
 // conversion character.
-void ParseSpec(const wchar_t *&format, va_list *args, Spec &spec)
+void ParseDirective(const wchar_t *&format, va_list *args, Directive &directive)
 {
     for (;; ++format)
     {
         switch (*format)
         {
-        case L'#': spec.flags |= ZAF_PRINTF_ALTERNATE; continue;
-        case L'-': spec.flags |= ZAF_PRINTF_LEFT; continue;
-        case L'0': spec.flags |= ZAF_PRINTF_ZERO; continue;
-        case L' ': spec.flags |= ZAF_PRINTF_BLANK; continue;
-        case L'+': spec.flags |= ZAF_PRINTF_PLUS; continue;
-        case L'$': spec.flags |= ZAF_PRINTF_CURRENCY; continue;
-        case L'@': spec.flags |= ZAF_PRINTF_AT; continue;
-        case L',': spec.flags |= ZAF_PRINTF_GROUP; continue;
-        case L'Z': spec.flags |= ZAF_PRINTF_DATA; continue;
-        case L'a': spec.flags |= ZAF_PRINTF_A; continue;
+        case L'#': directive.flags |= ZAF_PRINTF_ALTERNATE; continue;
+        case L'-': directive.flags |= ZAF_PRINTF_LEFT; continue;
+        case L'0': directive.flags |= ZAF_PRINTF_ZERO; continue;
+        case L' ': directive.flags |= ZAF_PRINTF_BLANK; continue;
+        case L'+': directive.flags |= ZAF_PRINTF_PLUS; continue;
+        case L'$': directive.flags |= ZAF_PRINTF_CURRENCY; continue;
+        case L'@': directive.flags |= ZAF_PRINTF_AT; continue;
+        case L',': directive.flags |= ZAF_PRINTF_GROUP; continue;
+        case L'Z': directive.flags |= ZAF_PRINTF_DATA; continue;
+        case L'a': directive.flags |= ZAF_PRINTF_A; continue;
         default: break;
         }
         break;
     }
     if (*format == L'*')
     {
-        spec.width = va_arg(*args, int);
-        if (spec.width < 0)
+        directive.width = va_arg(*args, int);
+        if (directive.width < 0)
         {
-            spec.flags |= ZAF_PRINTF_LEFT;
-            spec.width = spec.width == INT_MIN ? 0 : -spec.width;
+            directive.flags |= ZAF_PRINTF_LEFT;
+            directive.width = directive.width == INT_MIN ? 0 : -directive.width;
         }
         ++format;
     }
     else
         for (; *format >= L'0' && *format <= L'9'; ++format)
-            spec.width = spec.width < 100000 ? spec.width * 10 + (*format - L'0') : spec.width;
+            directive.width = directive.width < 100000 ? directive.width * 10 + (*format - L'0') : directive.width;
     if (*format == L'.')
     {
         ++format;
-        spec.precision = 0;
+        directive.precision = 0;
         if (*format == L'*')
         {
-            spec.precision = va_arg(*args, int);
-            if (spec.precision < 0)
-                spec.precision = -1;
+            directive.precision = va_arg(*args, int);
+            if (directive.precision < 0)
+                directive.precision = -1;
             ++format;
         }
         else
             for (; *format >= L'0' && *format <= L'9'; ++format)
-                spec.precision = spec.precision < 100000 ? spec.precision * 10 + (*format - L'0') : spec.precision;
+                directive.precision = directive.precision < 100000 ? directive.precision * 10 + (*format - L'0') : directive.precision;
     }
     for (;; ++format)
     {
         switch (*format)
         {
-        case L'L': spec.flags |= ZAF_PRINTF_LONG_DOUBLE; continue;
-        case L'l': spec.flags |= ZAF_PRINTF_LONG; continue;
-        case L'q': spec.flags |= ZAF_PRINTF_QUAD; continue;
-        case L'h': spec.flags |= ZAF_PRINTF_SHORT; continue;
+        case L'L': directive.flags |= ZAF_PRINTF_LONG_DOUBLE; continue;
+        case L'l': directive.flags |= ZAF_PRINTF_LONG; continue;
+        case L'q': directive.flags |= ZAF_PRINTF_QUAD; continue;
+        case L'h': directive.flags |= ZAF_PRINTF_SHORT; continue;
         default: break;
         }
         break;
     }
     // "ll" is the usual spelling of a 64-bit integer.
-    spec.conversion = *format;
+    directive.conversion = *format;
 }
 
 void Format(ZafFormatOutput &out, const wchar_t *format, va_list *args)
@@ -300,36 +360,36 @@ void Format(ZafFormatOutput &out, const wchar_t *format, va_list *args)
             continue;
         }
         ++format;
-        Spec spec;
+        Directive directive;
         const wchar_t *start = format;
-        ParseSpec(format, args, spec);
+        ParseDirective(format, args, directive);
         for (const wchar_t *p = start; p < format; ++p)
             if (p[0] == L'l' && p[1] == L'l')
-                spec.flags |= ZAF_PRINTF_QUAD;
+                directive.flags |= ZAF_PRINTF_QUAD;
         if (!*format)
             break;
         ++format;
-        ZafOutputConversion conversion = ZafFindOutputConversion(spec.conversion);
+        ZafOutputConversion conversion = ZafFindOutputConversion(directive.conversion);
         if (conversion)
         {
-            if (conversion(args, &out, spec.conversion, spec.flags, spec.width, spec.precision) < 0)
+            if (conversion(args, &out, directive.conversion, directive.flags, directive.width, directive.precision) < 0)
                 break;
             continue;
         }
-        switch (spec.conversion)
+        switch (directive.conversion)
         {
         case L'd': case L'i': case L'u': case L'o': case L'x': case L'X':
-            FormatInteger(out, args, spec);
+            FormatInteger(out, args, directive);
             break;
         case L'p':
-            spec.flags |= ZAF_PRINTF_ZERO;
-            spec.flags &= ~ZAF_PRINTF_DATA;
-            if (spec.width == 0)
-                spec.width = 8;
-            FormatInteger(out, args, spec);
+            directive.flags |= ZAF_PRINTF_ZERO;
+            directive.flags &= ~ZAF_PRINTF_DATA;
+            if (directive.width == 0)
+                directive.width = 8;
+            FormatInteger(out, args, directive);
             break;
         case L'e': case L'E': case L'f': case L'F': case L'g': case L'G':
-            FormatReal(out, args, spec);
+            FormatReal(out, args, directive);
             break;
         case L'n':
             if (int *count = va_arg(*args, int *))
@@ -339,8 +399,8 @@ void Format(ZafFormatOutput &out, const wchar_t *format, va_list *args)
         {
             // "%%" and letters that nothing claims stand for themselves, as a
             // one-character field.
-            wchar_t c = spec.conversion;
-            EmitField(out, L"", &c, 1, spec, true);
+            wchar_t c = directive.conversion;
+            EmitField(out, L"", &c, 1, directive, true);
             break;
         }
         }

@@ -11,7 +11,7 @@
 
 namespace {
 
-struct Spec
+struct Directive
 {
     int flags = 0;
     int width = 0;               // 0 = unlimited
@@ -45,10 +45,45 @@ int DigitValue(wchar_t c)
     return 99;
 }
 
-// Reads an integer of the conversion's radix; false when no digit was found.
-bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
+// The parts of a currency amount around its digits: the symbol, the
+// negative sign and parentheses, in whatever order the locale puts them.
+void SkipCurrencyParts(const wchar_t *&p, int &remaining, const ZafNumberConventions &conventions,
+    bool &negative, bool &parenthesis, bool closing)
 {
-    int remaining = spec.width > 0 ? spec.width : INT32_MAX;
+    for (int round = 0; round < 4 && remaining > 0; ++round)
+    {
+        auto skip = [&](const wchar_t *part) {
+            int length = int(std::wcslen(part));
+            if (length && length <= remaining && StartsWith(p, part))
+            {
+                p += length;
+                remaining -= length;
+                return true;
+            }
+            return false;
+        };
+        while (remaining > 0 && *p == L' ')
+        {
+            ++p;
+            --remaining;
+        }
+        if (!closing && skip(L"("))
+            negative = parenthesis = true;
+        else if (closing && parenthesis && skip(L")"))
+            parenthesis = false;
+        else if (skip(conventions.symbol))
+            continue;
+        else if (skip(conventions.negativeSign))
+            negative = true;
+        else
+            break;
+    }
+}
+
+// Reads an integer of the conversion's radix; false when no digit was found.
+bool ScanInteger(const wchar_t *&input, const Directive &directive, int64_t &value)
+{
+    int remaining = directive.width > 0 ? directive.width : INT32_MAX;
     const wchar_t *p = input;
     bool negative = false;
     if (remaining && (*p == L'-' || *p == L'+'))
@@ -56,24 +91,32 @@ bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
         negative = *p++ == L'-';
         --remaining;
     }
+    bool currency = directive.flags & ZAF_SCANF_CURRENCY;
+    bool parenthesis = false;
+    ZafNumberConventions money;
+    if (currency)
+    {
+        ZafGetNumberConventions(money, true);
+        SkipCurrencyParts(p, remaining, money, negative, parenthesis, false);
+    }
     int radix = 10;
-    if (spec.conversion == L'o')
+    if (directive.conversion == L'o')
         radix = 8;
-    else if (spec.conversion == L'x' || spec.conversion == L'X')
+    else if (directive.conversion == L'x' || directive.conversion == L'X')
         radix = 16;
-    if ((spec.conversion == L'i' || radix == 16) && remaining >= 2 && p[0] == L'0' && (p[1] == L'x' || p[1] == L'X')
+    if ((directive.conversion == L'i' || radix == 16) && remaining >= 2 && p[0] == L'0' && (p[1] == L'x' || p[1] == L'X')
         && DigitValue(p[2]) < 16)
     {
         p += 2;
         remaining -= 2;
         radix = 16;
     }
-    else if (spec.conversion == L'i' && remaining && p[0] == L'0')
+    else if (directive.conversion == L'i' && remaining && p[0] == L'0')
         radix = 8;
     ZafNumberConventions conventions;
-    bool grouped = spec.flags & ZAF_SCANF_GROUP;
+    bool grouped = directive.flags & (ZAF_SCANF_GROUP | ZAF_SCANF_CURRENCY);
     if (grouped)
-        ZafGetNumberConventions(conventions, false);
+        ZafGetNumberConventions(conventions, currency);
     uint64_t magnitude = 0;
     int digits = 0;
     while (remaining > 0)
@@ -97,28 +140,34 @@ bool ScanInteger(const wchar_t *&input, const Spec &spec, int64_t &value)
     }
     if (!digits)
         return false;
+    if (currency)
+        SkipCurrencyParts(p, remaining, money, negative, parenthesis, true);
     input = p;
     value = negative ? int64_t(uint64_t(0) - magnitude) : int64_t(magnitude);
     return true;
 }
 
 // Collects the characters of a decimal real number and converts them.
-bool ScanReal(const wchar_t *&input, const Spec &spec, long double &value)
+bool ScanReal(const wchar_t *&input, const Directive &directive, long double &value)
 {
-    int remaining = spec.width > 0 ? spec.width : INT32_MAX;
+    int remaining = directive.width > 0 ? directive.width : INT32_MAX;
     const wchar_t *p = input;
     char text[128];
     int n = 0;
     ZafNumberConventions conventions;
-    bool localised = spec.flags & (ZAF_SCANF_GROUP | ZAF_SCANF_CURRENCY);
+    bool localised = directive.flags & (ZAF_SCANF_GROUP | ZAF_SCANF_CURRENCY);
     if (localised)
-        ZafGetNumberConventions(conventions, (spec.flags & ZAF_SCANF_CURRENCY) != 0);
+        ZafGetNumberConventions(conventions, (directive.flags & ZAF_SCANF_CURRENCY) != 0);
     auto take = [&](wchar_t c) {
         if (n < 126)
             text[n++] = char(c);
         ++p;
         --remaining;
     };
+    bool currency = directive.flags & ZAF_SCANF_CURRENCY;
+    bool negative = false, parenthesis = false;
+    if (currency)
+        SkipCurrencyParts(p, remaining, conventions, negative, parenthesis, false);
     if (remaining && (*p == L'-' || *p == L'+'))
         take(*p);
     int digits = 0;
@@ -174,73 +223,77 @@ bool ScanReal(const wchar_t *&input, const Spec &spec, long double &value)
             n = markN;
         }
     }
+    if (currency)
+        SkipCurrencyParts(p, remaining, conventions, negative, parenthesis, true);
     text[n] = 0;
     value = std::strtold(text, nullptr);
+    if (negative)
+        value = -value;
     input = p;
     return true;
 }
 
-void StoreInteger(va_list *args, const Spec &spec, int64_t value)
+void StoreInteger(va_list *args, const Directive &directive, int64_t value)
 {
-    if (spec.flags & ZAF_SCANF_DATA)
+    if (directive.flags & ZAF_SCANF_DATA)
     {
         void *data = va_arg(*args, void *);
         if (data && zafNumberDataAccess.setIntegerValue)
             zafNumberDataAccess.setIntegerValue(data, value);
     }
-    else if (spec.flags & ZAF_SCANF_SHORT)
+    else if (directive.flags & ZAF_SCANF_SHORT)
         *va_arg(*args, short *) = short(value);
-    else if (spec.flags & ZAF_SCANF_LONG_DOUBLE)
+    else if (directive.flags & ZAF_SCANF_LONG_DOUBLE)
         *va_arg(*args, long long *) = value;
     else
         *va_arg(*args, int *) = int(value);
 }
 
-void StoreReal(va_list *args, const Spec &spec, long double value)
+void StoreReal(va_list *args, const Directive &directive, long double value)
 {
-    if (spec.flags & ZAF_SCANF_DATA)
+    if (directive.flags & ZAF_SCANF_DATA)
     {
         void *data = va_arg(*args, void *);
         if (data && zafNumberDataAccess.setRealValue)
             zafNumberDataAccess.setRealValue(data, value);
     }
-    else if (spec.flags & ZAF_SCANF_LONG_DOUBLE)
+    else if (directive.flags & ZAF_SCANF_LONG_DOUBLE)
         *va_arg(*args, long double *) = value;
-    else if (spec.flags & ZAF_SCANF_LONG)
+    else if (directive.flags & ZAF_SCANF_LONG)
         *va_arg(*args, double *) = double(value);
     else
         *va_arg(*args, float *) = float(value);
 }
 
-void ParseSpec(const wchar_t *&format, Spec &spec)
+void ParseDirective(const wchar_t *&format, Directive &directive)
 {
     for (;; ++format)
     {
         switch (*format)
         {
-        case L'*': spec.flags |= ZAF_SCANF_SUPPRESS; continue;
-        case L'$': spec.flags |= ZAF_SCANF_CURRENCY; continue;
-        case L'@': spec.flags |= ZAF_SCANF_AT; continue;
-        case L',': spec.flags |= ZAF_SCANF_GROUP; continue;
-        case L'Z': spec.flags |= ZAF_SCANF_DATA; continue;
+        case L'*': directive.flags |= ZAF_SCANF_SUPPRESS; continue;
+        case L'$': directive.flags |= ZAF_SCANF_CURRENCY; continue;
+        case L'@': directive.flags |= ZAF_SCANF_AT; continue;
+        case L',': directive.flags |= ZAF_SCANF_GROUP; continue;
+        case L'Z': directive.flags |= ZAF_SCANF_DATA; continue;
         default: break;
         }
         break;
     }
     for (; *format >= L'0' && *format <= L'9'; ++format)
-        spec.width = spec.width < 100000 ? spec.width * 10 + (*format - L'0') : spec.width;
+        directive.width = directive.width < 100000 ? directive.width * 10 + (*format - L'0') : directive.width;
     for (;; ++format)
     {
         switch (*format)
         {
-        case L'l': spec.flags |= ZAF_SCANF_LONG; continue;
-        case L'h': spec.flags |= ZAF_SCANF_SHORT; continue;
-        case L'L': case L'q': spec.flags |= ZAF_SCANF_LONG_DOUBLE; continue;
+        case L'l': directive.flags |= ZAF_SCANF_LONG; continue;
+        case L'h': directive.flags |= ZAF_SCANF_SHORT; continue;
+        case L'L': case L'q': directive.flags |= ZAF_SCANF_LONG_DOUBLE; continue;
         default: break;
         }
         break;
     }
-    spec.conversion = *format;
+    directive.conversion = *format;
 }
 
 int Scan(const wchar_t *text, const wchar_t *format, va_list *args)
@@ -272,49 +325,49 @@ int Scan(const wchar_t *text, const wchar_t *format, va_list *args)
             continue;
         }
         ++format;
-        Spec spec;
-        ParseSpec(format, spec);
+        Directive directive;
+        ParseDirective(format, directive);
         if (!*format)
             break;
         ++format;
-        if (spec.conversion == L'n')
+        if (directive.conversion == L'n')
         {
-            if (!(spec.flags & ZAF_SCANF_SUPPRESS))
+            if (!(directive.flags & ZAF_SCANF_SUPPRESS))
                 *va_arg(*args, int *) = int(input - text);
             continue;
         }
-        ZafInputConversion conversion = ZafFindInputConversion(spec.conversion);
+        ZafInputConversion conversion = ZafFindInputConversion(directive.conversion);
         if (conversion)
         {
             // Nothing left to read: the scan ends, as at the end of input.
             const wchar_t *peek = input;
-            if (spec.conversion != L'c' && spec.conversion != L'[')
+            if (directive.conversion != L'c' && directive.conversion != L'[')
                 SkipSpace(peek);
             if (!*peek)
                 break;
-            int result = conversion(args, &input, spec.conversion, spec.flags, spec.width, &format);
+            int result = conversion(args, &input, directive.conversion, directive.flags, directive.width, &format);
             if (result < 0)
                 break;
-            if (!(spec.flags & ZAF_SCANF_SUPPRESS) && result > 0)
+            if (!(directive.flags & ZAF_SCANF_SUPPRESS) && result > 0)
                 ++assigned;
             continue;
         }
         SkipSpace(input);
         bool matched = false;
-        switch (spec.conversion)
+        switch (directive.conversion)
         {
         case L'd': case L'i': case L'u': case L'o': case L'x': case L'X':
         {
             int64_t value;
-            if ((matched = ScanInteger(input, spec, value)) && !(spec.flags & ZAF_SCANF_SUPPRESS))
-                StoreInteger(args, spec, value);
+            if ((matched = ScanInteger(input, directive, value)) && !(directive.flags & ZAF_SCANF_SUPPRESS))
+                StoreInteger(args, directive, value);
             break;
         }
         case L'e': case L'E': case L'f': case L'F': case L'g': case L'G':
         {
             long double value;
-            if ((matched = ScanReal(input, spec, value)) && !(spec.flags & ZAF_SCANF_SUPPRESS))
-                StoreReal(args, spec, value);
+            if ((matched = ScanReal(input, directive, value)) && !(directive.flags & ZAF_SCANF_SUPPRESS))
+                StoreReal(args, directive, value);
             break;
         }
         default:
@@ -322,7 +375,7 @@ int Scan(const wchar_t *text, const wchar_t *format, va_list *args)
         }
         if (!matched)
             break;
-        if (!(spec.flags & ZAF_SCANF_SUPPRESS))
+        if (!(directive.flags & ZAF_SCANF_SUPPRESS))
             ++assigned;
     }
     return assigned;

@@ -3,12 +3,13 @@
 // before the letter: the argument is a string data object).
 
 #include "framework/core/ZafFormatTables.h"
+#include "framework/core/ZafI18nData.h"
 #include "framework/core/ZafStrings.h"
 
 #include <cstdint>
 #include <cstring>
 
-ZafStringDataAccess zafStringDataAccess = {nullptr, nullptr, nullptr};
+ZafStringDataAccess zafStringDataAccess = {nullptr, nullptr};
 
 namespace {
 
@@ -106,7 +107,8 @@ void ParseScanSet(const wchar_t *&format, CharacterMap &map)
 int InputConversion(va_list *args, const wchar_t **input, wchar_t conversion, int flags, int width,
     const wchar_t **format)
 {
-    static CharacterMap map;
+    // 8 KB: kept per thread rather than on a worker's small stack.
+    static thread_local CharacterMap map;
     if (conversion == L'c' || conversion == L'[')
         flags |= ZAF_SCANF_NO_SKIP;
     if (!(flags & ZAF_SCANF_NO_SKIP))
@@ -173,8 +175,8 @@ void ZafEnsureStringConversions()
     if (registered)
         return;
     registered = true;
-    if (zafStringDataAccess.startUp)
-        zafStringDataAccess.startUp();
+    // The locale must exist before the first number is formatted.
+    ZafI18nStartUp(0);
     ZafRegisterOutputConversion(L'c', OutputConversion);
     ZafRegisterOutputConversion(L's', OutputConversion);
     ZafRegisterInputConversion(L's', InputConversion);

@@ -4,4 +4,8 @@ list(APPEND TEST_SOURCES
     core/ZafCollationTest.cpp
     core/ZafPrintfTest.cpp
     core/ZafScanfTest.cpp
+    core/ZafStringDataTest.cpp
+    core/ZafNumberDataTest.cpp
+    core/ZafLocaleDataTest.cpp
+    core/ZafLanguageDataTest.cpp
 )

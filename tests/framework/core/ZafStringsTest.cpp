@@ -134,3 +134,35 @@ TEST(ZafStrings, WildcardMatchesStarsAndQuestionMarks)
     EXPECT_NE(ZafWildcardMatch(L"report.doc", L"*.txt"), 0);
     EXPECT_EQ(ZafWildcardMatch(L"a.b.c", L"*.?"), 0);
 }
+
+TEST(ZafStrings, CaseInsensitiveFunctionsFoldUnicodeCapitals)
+{
+    EXPECT_EQ(ZafStrICmp(L"CAF\u00c9", L"caf\u00e9"), 0);
+    EXPECT_LT(ZafStrICmp(L"abc", L"ABD"), 0);
+    EXPECT_EQ(ZafStrNICmp(L"HELLO world", L"hello WORLD!", 11), 0);
+    wchar_t text[] = L"Mixed \u00c9t\u00e9";
+    EXPECT_EQ(std::wstring(ZafStrUpr(text)), L"MIXED \u00c9T\u00c9");
+    EXPECT_EQ(std::wstring(ZafStrLwr(text)), L"mixed \u00e9t\u00e9");
+}
+
+TEST(ZafStrings, FileWrappersWorkOnWidePaths)
+{
+    wchar_t start[260];
+    ASSERT_NE(ZafGetCwd(start, 260), nullptr);
+    wchar_t tiny[2];
+    EXPECT_EQ(ZafGetCwd(tiny, 2), nullptr);
+    wchar_t scratch[300];
+    ZafStrCpy(scratch, start);
+    ZafStrCat(scratch, L"\\zaf_scratch_\u00e9.txt");
+    FILE *file = _wfopen(scratch, L"w");
+    ASSERT_NE(file, nullptr);
+    fclose(file);
+    wchar_t renamed[300];
+    ZafStrCpy(renamed, start);
+    ZafStrCat(renamed, L"\\zaf_scratch_renamed.txt");
+    EXPECT_EQ(ZafRename(scratch, renamed), 0);
+    EXPECT_EQ(ZafUnlink(renamed), 0);
+    EXPECT_NE(ZafRemove(renamed), 0);
+    EXPECT_NE(ZafChDir(L"no such folder here"), 0);
+    EXPECT_EQ(ZafChDir(start), 0);
+}
