@@ -1,6 +1,7 @@
 // The portable half of ZafWindow: children and support objects, lookups,
 // selection, the focus chain and the default buttons.
 #include "framework/core/ZafWindow.h"
+#include "framework/core/ZafStringData.h"
 #include "framework/core/ZafStrings.h"
 
 #include <cwchar>
@@ -176,13 +177,20 @@ ZafFrameObjectFactory ZafWindow::SetFrameObjectFactory(ZafFrameObjectFactory fac
     return previous;
 }
 
-ZafWindow *ZafWindow::AddFrameObjects(const ZafIChar *title, ZafWindowObject *extra)
+ZafWindow *ZafWindow::AddFrameObjects(ZafStringData *title, ZafWindowObject *extra)
 {
     if (frameObjectFactory)
         frameObjectFactory(this, title);
+    else if (title && title->Destroyable() && title->NotificationCount() == 0)
+        delete title;   // nobody took it
     if (extra)
         Add(extra);
     return this;
+}
+
+ZafWindow *ZafWindow::AddFrameObjects(const ZafIChar *title, ZafWindowObject *extra)
+{
+    return AddFrameObjects(new ZafStringData(title ? title : L"", -1, false), extra);
 }
 
 ZafEventType ZafWindow::BroadcastEvent(const ZafEventStruct &event, int depth)

@@ -20,11 +20,13 @@
 
 class ZafWindow;
 
+class ZafStringData;
+
 // Builds a window's frame objects (border, maximize and minimize buttons,
-// system button, title holding the text) for AddFrameObjects. The frame
-// classes install it; until they do, AddFrameObjects adds only the extra
-// object.
-using ZafFrameObjectFactory = void (*)(ZafWindow *window, const ZafIChar *title);
+// system button, title holding the title data, which it takes over) for
+// AddFrameObjects. The frame classes install it; until they do,
+// AddFrameObjects adds only the extra object.
+using ZafFrameObjectFactory = void (*)(ZafWindow *window, ZafStringData *title);
 
 class ZafWindow : public ZafWindowObject, public ZafList
 {
@@ -78,6 +80,7 @@ public:
     int TranslateInputEvent(ZafEventStruct &event) override;        // Windows half
     ZafOSWindow OSHandle(int kind = 2) const override;              // Windows half
     void ApplyPosition() override;                                  // Windows half
+    ZafEventType ApplyOSFont() override;                            // Windows half
     void OSRegisterObject() override;                               // Windows half
     ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
 
@@ -116,6 +119,8 @@ public:
 
     // Adds the frame objects (through the installed factory) holding the
     // title, then the extra object when one is given. Answers the window.
+    ZafWindow *AddFrameObjects(ZafStringData *title, ZafWindowObject *extra = nullptr);
+    // The same with a wide title text wrapped in a new string data object.
     ZafWindow *AddFrameObjects(const ZafIChar *title, ZafWindowObject *extra = nullptr);
     static ZafFrameObjectFactory SetFrameObjectFactory(ZafFrameObjectFactory factory);
 

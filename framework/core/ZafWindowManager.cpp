@@ -5,6 +5,7 @@
 #include "framework/core/ZafDisplay.h"
 #include "framework/core/ZafEventManager.h"
 #include "framework/core/ZafHelpSystem.h"
+#include "framework/core/ZafI18nData.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -369,11 +370,9 @@ ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)
 
 // ---- Window commands --------------------------------------------------------
 
-void ZafWindowManager::ChangeLanguage(const ZafIChar *)
+void ZafWindowManager::ChangeLanguage(const ZafIChar *name)
 {
-    // The language and locale data follow the application's locale name;
-    // until the framework's locale tables can be reloaded by name, the
-    // windows only redraw their texts (-3511).
+    ZafI18nData::ResetI18n(name);
 }
 
 ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)

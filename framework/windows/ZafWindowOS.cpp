@@ -496,6 +496,22 @@ ZafEventType ZafWindow::FrameStyleChanged()
 
 // ---- Drawing and input ----------------------------------------------------------
 
+ZafEventType ZafWindow::ApplyOSFont()
+{
+    if (Registered() && ownOSWindow && systemDrawn)
+    {
+        ZafMSWindowsApp::Entry().sendMessage(Handle(osWindow), WM_SETREDRAW, FALSE, 0);
+        for (int pass = 0; pass < 2; ++pass)
+            for (ZafElement *e = pass ? ZafList::First() : supportList.First(); e; e = e->Next())
+                if (AsObject(e)->OwnOSWindow())
+                    AsObject(e)->ApplyOSFont();
+        ZafWindowObject::ApplyOSFont();
+        if (AutomaticUpdate(true))
+            ZafMSWindowsApp::Entry().sendMessage(Handle(osWindow), WM_SETREDRAW, TRUE, 0);
+    }
+    return Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+}
+
 ZafRegionStruct ZafWindow::BeginDraw()
 {
     if (!ownOSWindow || designMode)

@@ -289,7 +289,9 @@ ZafEventType ZafWindowObject::MoveSizeEvent(const ZafEventStruct &event)
     ZafRegionStruct start;
     start.Assign(windowRect.left, windowRect.top, windowRect.right - 1, windowRect.bottom - 1, ZAF_PIXEL);
     ZafRegionStruct current = start;
-    const int startX = event.osEvent.x, startY = event.osEvent.y;
+    // Pointer positions in the object's own coordinates (TranslateInputEvent);
+    // the object stays where it is until the end, so they compare directly.
+    const int startX = event.region.left, startY = event.region.top;
 
     auto draw = [&](const ZafRegionStruct &from, const ZafRegionStruct &to) {
         if (!display)
@@ -309,7 +311,7 @@ ZafEventType ZafWindowObject::MoveSizeEvent(const ZafEventStruct &event)
         ZafLogicalEvent logical = MapEvent(next);
         if (logical == ZAF_L_CONTINUE_SELECT || logical == ZAF_L_END_SELECT)
         {
-            int dx = next.osEvent.x - startX, dy = next.osEvent.y - startY;
+            int dx = next.region.left - startX, dy = next.region.top - startY;
             // Snap the offset to the object's coordinate grid.
             ZafRegionStruct offset;
             offset.Assign(0, 0, dx, dy, ZAF_PIXEL);

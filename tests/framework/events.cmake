@@ -7,4 +7,5 @@ list(APPEND TEST_SOURCES
     events/ZafWindowTest.cpp
     events/ZafWindowFrameTest.cpp
     events/ZafWindowManagerTest.cpp
+    events/ZafWindowRoutingTest.cpp
 )

@@ -35,6 +35,11 @@ int EventLog::Count(ZafEventType type) const
     return int(std::count(types.begin(), types.end(), type));
 }
 
+int EventLog::CountMessage(UINT message) const
+{
+    return int(std::count(messages.begin(), messages.end(), message));
+}
+
 int LoggingWindow::Count(ZafEventType type) const
 {
     return int(std::count(types.begin(), types.end(), type));

@@ -52,11 +52,18 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override
     {
         types.push_back(event.type);
+        if (event.type == ZAF_EVENT_OS)
+            messages.push_back(event.osEvent.message);
+        if (event.type == ZAF_EV_HOT_KEY)
+            keys.push_back(ZafIChar(event.key));
         return ZafWindowObject::Event(event);
     }
     int Count(ZafEventType type) const;
+    int CountMessage(UINT message) const;
 
     std::vector<ZafEventType> types;
+    std::vector<UINT> messages;
+    std::vector<ZafIChar> keys;
 };
 
 // A window that records the framework events it is given.
