@@ -60,6 +60,10 @@ ZafWindow::ZafWindow(const ZafWindow &copy)
 
 ZafWindow::~ZafWindow()
 {
+    // A window deleted while on screen takes its OS windows (and its
+    // children's) down first, while the objects they name still exist.
+    if (Registered() || frameWindow)
+        ZafWindow::Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
     // The support list and then the child list delete their objects; the
     // objects still name this window as parent, so clear that first.
     for (ZafElement *e = supportList.First(); e; e = e->Next())

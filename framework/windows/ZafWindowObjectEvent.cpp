@@ -262,7 +262,7 @@ ZafEventType ZafWindowObject::OSEvent(const ZafEventStruct &event)
             HWND focusWindow = GetFocus();
             if (osWindow && focusWindow != Handle(osWindow) && !IsChild(Handle(osWindow), focusWindow))
             {
-                SetFocus(window);
+                ::SetFocus(window);
                 ZafMSWindowsApp::Entry().postMessage(Handle(osWindow), WM_LBUTTONUP, 0, 0);
                 return 0;
             }

@@ -1,5 +1,7 @@
 #include "ZafEventTestSupport.h"
 
+#include "framework/windows/ZafWindowsShared.h"
+
 namespace {
 
 class TestButton : public EventLog
@@ -175,4 +177,46 @@ TEST_F(ZafDesignMode, APressInTheMiddleMovesTheObject)
     MapWindowPoints(nullptr, static_cast<HWND>(window->OSWindow()), reinterpret_cast<POINT *>(&rect), 2);
     EXPECT_EQ(50, rect.left);
     EXPECT_EQ(35, rect.top);
+}
+
+TEST_F(ZafWindowRouting, ThePointerEnteringAnObjectMakesItTheTipObjectUntilTheTimerSeesItLeave)
+{
+    HWND handle = static_cast<HWND>(field->OSWindow());
+    SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(field, manager->tipObject);
+    EXPECT_EQ(1, field->Count(ZAF_EV_POINTER_ENTERED));
+    ASSERT_NE(0u, ZafTipsTimer());
+    // The pointer is far away when the timer fires: the object is left.
+    SetCursorPos(1270, 1010);
+    ZafOSEventStruct os = {};
+    os.message = WM_TIMER;
+    os.wParam = ZafTipsTimer();
+    manager->Event(ZafEventStruct(ZAF_EVENT_OS, os));
+    EXPECT_EQ(nullptr, manager->tipObject);
+    EXPECT_EQ(1, field->Count(ZAF_EV_POINTER_LEFT));
+    EXPECT_EQ(0u, ZafTipsTimer());
+}
+
+TEST_F(ZafWindowRouting, RemovingAWindowRemovesTheWindowsItOwns)
+{
+    ZafWindow *owned = NewTopLevel(80, 40, { -1, -5 }, 500, 200);
+    owned->SetOwner(window);
+    manager->Add(owned);
+    HWND ownedFrame = static_cast<HWND>(owned->OSHandle(2));
+    EXPECT_EQ(static_cast<HWND>(window->OSHandle(2)), GetWindow(ownedFrame, GW_OWNER));
+    manager->Remove(window);
+    EXPECT_EQ(0, manager->Count());
+    EXPECT_FALSE(IsWindow(ownedFrame));
+}
+
+TEST_F(ZafWindowRouting, DeletingAWindowOnScreenDestroysItsOSWindows)
+{
+    manager->Subtract(window);
+    manager->Add(window);
+    HWND frame = static_cast<HWND>(window->OSHandle(2));
+    HWND child = static_cast<HWND>(field->OSWindow());
+    manager->ZafList::Subtract(window);   // out of the list, still on screen
+    delete window;
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_FALSE(IsWindow(child));
 }
