@@ -47,6 +47,15 @@ TEST_F(ZafEventRetrieval, QueueOnlyNoWaitLeavesWaitingOSMessagesAlone)
     EXPECT_EQ(UINT(WM_USER + 7), event.osEvent.message);
 }
 
+TEST_F(ZafEventRetrieval, AWaitingQueueOnlyGetOnAnEmptyQueueStillEndsWhenAMessageComes)
+{
+    // Nothing could ever end this wait if the OS queue were left unread.
+    PostThreadMessageW(GetCurrentThreadId(), WM_USER + 5, 0, 0);
+    ZafEventStruct event;
+    ASSERT_EQ(0, events->Get(event, ZAF_QUEUE_ONLY));
+    EXPECT_EQ(UINT(WM_USER + 5), event.osEvent.message);
+}
+
 TEST_F(ZafEventRetrieval, OSMessagesBecomeRawEventsWithoutBeingDispatched)
 {
     ZafWindowObject object(0, 0, 10, 10);
