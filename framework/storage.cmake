@@ -12,4 +12,6 @@ list(APPEND FRAMEWORK_SOURCES
     core/ZafDataRecord.cpp
     core/ZafDataStorage.cpp
     core/ZafImageDataStorage.cpp
+    core/ZafWindowObjectStorage.cpp
+    core/ZafWindowStorage.cpp
 )

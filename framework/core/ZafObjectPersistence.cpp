@@ -130,6 +130,12 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode)
     // class's (data objects).
     const ZafIChar *directory = (level.flags & ZAF_PERSIST_DATA) ? level.className.c_str() : name;
     ZafNumberID directoryID = (level.flags & ZAF_PERSIST_DATA) ? 0 : ZafNumberID(level.classID);
+    if (writing && !(level.flags & ZAF_PERSIST_DATA) && storage->ChDir(directory) == 0) {
+        // An object written again replaces its whole directory, so that no
+        // child of the earlier version is read back with it.
+        storage->ChDir(level.directory.c_str());
+        storage->RmDir(directory, true);
+    }
     if (storage->ChDir(directory) != 0) {
         if (!writing || storage->MkDir(directory, (level.flags & ZAF_PERSIST_DATA) ? nullptr : level.className.c_str(),
                                        directoryID) != 0 || storage->ChDir(directory) != 0) {

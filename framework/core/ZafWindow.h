@@ -35,6 +35,10 @@ public:
     // wanted client size.
     ZafWindow(int left, int top, int width, int height);
     ZafWindow(const ZafWindow &copy);
+    // Persistent constructor: the window object's record, the window's
+    // record, then every stored object whose class the persistence can make
+    // (ZafWindowStorage.cpp).
+    ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafWindow() override;
 
     static const ZafClassID classID;
@@ -83,6 +87,16 @@ public:
     ZafEventType ApplyOSFont() override;                            // Windows half
     void OSRegisterObject() override;                               // Windows half
     ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
+
+    // Persistence: the window object's record, the window's record, then the
+    // support objects and children, each on its own level.
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafWindow::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual void WriteChildren(ZafObjectPersistence &persistence);
+    virtual void WriteSupportObjects(ZafObjectPersistence &persistence);
+    // The name of a compare function in the persistence's table; null.
+    virtual const ZafIChar *CompareFunctionName(ZafCompareFunction function, ZafObjectPersistence &persistence) const;
 
     // Sends the event to every support object, then every child; then, for
     // depth -1 or positive, repeats into every object that is a window with

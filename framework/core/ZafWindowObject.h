@@ -6,6 +6,7 @@
 #include "framework/core/ZafRegionStruct.h"
 #include "framework/core/ZafEventStruct.h"
 #include "framework/core/ZafPaletteData.h"
+#include "framework/core/ZafObjectPersistence.h"
 #include "framework/core/ZafInputMap.h"
 
 class ZafWindowObject;
@@ -31,6 +32,10 @@ class ZafWindowObject : public ZafElement
 public:
     ZafWindowObject(int left, int top, int width, int height);
     ZafWindowObject(const ZafWindowObject &copy);
+    // Persistent constructor: reads the object named name on the
+    // persistence's current level (ZafWindowObjectStorage.cpp); a storage
+    // error goes to SetError and leaves the stored fields at their defaults.
+    ZafWindowObject(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject &operator=(const ZafWindowObject &) = delete;
     virtual ~ZafWindowObject();
 
@@ -102,6 +107,16 @@ public:
     ZafOSWindow OSWindow() const { return osWindow; }
     bool Registered() const { return osWindow != nullptr; }
     ZafEventType CallUserFunction(const ZafEventStruct &event, ZafEventType code);
+
+    // Persistence: registers the class, names an unnamed object "FIELD_"
+    // and its number id, and writes its record; failures go to SetError.
+    virtual void Write(ZafObjectPersistence &persistence);
+    // The creation function of the class (New for this class).
+    virtual ZafObjectConstructor NewFunction() const { return &ZafWindowObject::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    // The names the persistence has the function or object registered under.
+    virtual const ZafIChar *UserFunctionName(ZafUserFunction function, ZafObjectPersistence &persistence) const;
+    virtual const ZafIChar *UserObjectName(void *object, ZafObjectPersistence &persistence) const;
 
     // Texts: each setter stores a copy (null clears) and answers the stored text.
     virtual const ZafIChar *SetTipText2(const ZafIChar *text);

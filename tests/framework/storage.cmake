@@ -4,4 +4,5 @@ list(APPEND TEST_SOURCES
     storage/ZafStorageTest.cpp
     storage/ZafStorageHostileTest.cpp
     storage/ZafDataStorageTest.cpp
+    storage/ZafWindowStorageTest.cpp
 )
