@@ -14,4 +14,6 @@ list(APPEND FRAMEWORK_SOURCES
     core/ZafImageDataStorage.cpp
     core/ZafWindowObjectStorage.cpp
     core/ZafWindowStorage.cpp
+    core/ZafLanguageStorage.cpp
+    core/ZafApplicationStorage.cpp
 )

@@ -27,6 +27,7 @@ ZafApplication::ZafApplication(int argc, wchar_t **argv)
 
 ZafApplication::~ZafApplication()
 {
+    CloseI18nStorage();
     if (ownsEventManager)
         delete eventManager;
     ZafReleaseStaticData();
@@ -40,6 +41,7 @@ void ZafApplication::StartUp()
         ownsEventManager = true;
         ZafEventManager::SetShared(eventManager);
     }
+    OpenI18nStorage();
 }
 
 const ZafIChar *ZafApplication::Argument(int index) const

@@ -15,6 +15,8 @@
 #include <vector>
 
 class ZafEventManager;
+class ZafObjectPersistence;
+class ZafStorage;
 
 class ZafApplication
 {
@@ -39,14 +41,21 @@ public:
 
     // The event manager the application made (or found already shared).
     ZafEventManager *EventManager() const { return eventManager; }
+    // The framework's language data file "i18n.zaf", opened read-only when it
+    // exists (ZafApplicationStorage.cpp); null without one.
+    ZafStorage *I18nStorage() const { return i18nStorage; }
 
 protected:
     ZafInt32 status = 0;
 
 private:
     void StartUp();
+    void OpenI18nStorage();
+    void CloseI18nStorage();
 
     std::vector<std::wstring> arguments;
     ZafEventManager *eventManager = nullptr;
     bool ownsEventManager = false;
+    ZafStorage *i18nStorage = nullptr;
+    ZafObjectPersistence *i18nPersistence = nullptr;
 };

@@ -5,4 +5,5 @@ list(APPEND TEST_SOURCES
     storage/ZafStorageHostileTest.cpp
     storage/ZafDataStorageTest.cpp
     storage/ZafWindowStorageTest.cpp
+    storage/ZafLanguageStorageTest.cpp
 )
