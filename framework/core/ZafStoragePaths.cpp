@@ -51,6 +51,27 @@ std::vector<std::wstring> Components(const std::wstring &path)
     return parts;
 }
 
+// Levels below the root; the root is 0.
+int Depth(const ZafDirectoryElement *entry)
+{
+    int depth = 0;
+    for (; entry && entry->ParentEntry(); entry = entry->ParentEntry())
+        ++depth;
+    return depth;
+}
+
+// Levels of the subtree below entry; 0 for an entry without children.
+int Height(const ZafDirectoryElement *entry)
+{
+    int height = 0;
+    for (const ZafDirectoryElement *child = entry->FirstChild(); child; child = child->NextSibling()) {
+        int below = 1 + Height(child);
+        if (below > height)
+            height = below;
+    }
+    return height;
+}
+
 } // namespace
 
 bool ZafStorage::IdsMatch(const ZafDirectoryElement *entry, ZafStringID stringID, ZafNumberID numberID)
@@ -183,7 +204,9 @@ int ZafStorage::MkDir(const ZafIChar *path, ZafStringID stringID, ZafNumberID nu
 {
     std::wstring name;
     ZafDirectoryElement *directory = SplitPath(path, name);
-    if (!directory || name.empty() || name == L"." || name == L".." || FindChild(directory, name))
+    // Deeper trees could be saved but not read again.
+    if (!directory || name.empty() || name == L"." || name == L".." || FindChild(directory, name) ||
+        name.find_first_of(L"*?") != std::wstring::npos || Depth(directory) + 1 > ZAF_STORAGE_MAX_DEPTH)
         return -1;
     directory->AddChild(new ZafDirectoryElement(name.c_str(), ZAF_ENTRY_DIRECTORY, stringID, numberID));
     return 0;
@@ -237,7 +260,8 @@ ZafStorageFile *ZafStorage::Open(const ZafIChar *path, int openMode, ZafStringID
         entry = nullptr;
     }
     if (!entry) {
-        if (!makes || name.find_first_of(L"*?") != std::wstring::npos) {
+        if (!makes || name.find_first_of(L"*?") != std::wstring::npos ||
+            Depth(directory) + 1 > ZAF_STORAGE_MAX_DEPTH) {
             error = ZAF_FILE_ERROR_NOT_FOUND;
             return nullptr;
         }
@@ -314,7 +338,8 @@ int ZafStorage::Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStri
         return ZAF_FILE_ERROR_NOT_FOUND;
     if (!existing) {
         if (newName.empty() || newName.find_first_of(L"*?") != std::wstring::npos ||
-            (entry->IsDirectory() && entry->IsAncestorOf(newDirectory)))
+            (entry->IsDirectory() && entry->IsAncestorOf(newDirectory)) ||
+            Depth(newDirectory) + 1 + Height(entry) > ZAF_STORAGE_MAX_DEPTH)
             return ZAF_FILE_ERROR_NOT_FOUND;
         oldDirectory->SubtractChild(entry);
         entry->SetName(newName.c_str());

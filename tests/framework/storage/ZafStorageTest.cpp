@@ -401,3 +401,26 @@ TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
     ZafStorage reread(folder.Path(L"named").c_str(), ZAF_FILE_READ);
     EXPECT_EQ("abc", ReadFile(reread, L"f"));
 }
+
+TEST(ZafStorage, TreesAreKeptWithinTheDepthAFileCanBeReadBackWith)
+{
+    ZafScratchFolder folder(L"depth");
+    std::wstring name = folder.Path(L"deep");
+    {
+        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
+        int made = 0;
+        while (storage.MkDir(L"d") == 0 && storage.ChDir(L"d") == 0)
+            ++made;
+        EXPECT_EQ(ZAF_STORAGE_MAX_DEPTH, made);
+        EXPECT_EQ(nullptr, storage.Open(L"f", ZAF_FILE_OPENCREATE));
+        storage.ChDir(L"..");
+        EXPECT_TRUE(WriteFile(storage, L"f", "deepest"));
+        ASSERT_EQ(0, storage.Save());
+    }
+    ZafStorage reread(name.c_str(), ZAF_FILE_READ);
+    EXPECT_EQ(0, reread.Error());
+    std::wstring path;
+    for (int i = 0; i < ZAF_STORAGE_MAX_DEPTH - 1; ++i)
+        path += L"d~";
+    EXPECT_EQ("deepest", ReadFile(reread, (path + L"f").c_str()));
+}
