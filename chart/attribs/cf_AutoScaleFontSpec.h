@@ -50,7 +50,7 @@ public:
     // Character cell (width, height) for a reference rectangle of W x H
     // twips; zero when the rectangle is empty.
     void CharCell(int widthTwips, int heightTwips, int &charWidth, int &charHeight) const;
-    // The specification as realised on the display.
+    // The font description as realised on the display.
     bf_FontSpec ScaledFontSpec(bf_Display *display);
 
 private:

@@ -43,7 +43,7 @@ public:
     explicit bf_Font(const bf_FontSpec &spec);
     explicit bf_Font(unsigned char frameworkFont);
 
-    // The specification this font was made from (number or face and size).
+    // The font description this font was made from (number or face and size).
     bf_FontSpec Spec() const;
     unsigned char FontNumber() const { return fontNumber; }
     int Size() const { return size; }
