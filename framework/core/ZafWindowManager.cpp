@@ -247,9 +247,13 @@ ZafWindowObject *ZafWindowManager::NotifyFocus(ZafWindowObject *object, bool gai
             return refused;
     if (!gained)
     {
+        // The window manager's own Event hands unknown events to the front
+        // window, so the focus events go to the current window directly.
         focusObject = nullptr;
         if (current)
-            return current->NotifyFocus(nullptr, false);
+            if (ZafWindowObject *refused = current->NotifyFocus(nullptr, false))
+                return refused;
+        focus = false;
         return nullptr;
     }
     if (!window || !Contains(window))
