@@ -14,7 +14,7 @@ const ZafClassID ZafWindowManager::classID = ZAF_ID_WINDOW_MANAGER;
 const ZafIChar *const ZafWindowManager::className = L"ZafWindowManager";
 
 const ZafInputMap ZafWindowManager::defaultInputMap[] = {
-    { 1020, ZAF_INPUT_KEYBOARD, 27, ZAF_KEY_PRESS },
+    { ZAF_L_ESCAPE_WINDOW, ZAF_INPUT_KEYBOARD, 27, ZAF_KEY_PRESS },
     { ZAF_NO_EVENT, 0, 0, 0 },
 };
 
@@ -317,11 +317,13 @@ ZafEventType ZafWindowManager::Event(const ZafEventStruct &event)
     case ZAF_EV_LANGUAGE_CHANGED:
         BroadcastEvent(event, -1);
         return event.type;
-    case 1040:
+    case ZAF_L_FIRST_WINDOW:
         return event.type;
     default:
-        if (event.type == -3600 || event.type == -3601 || event.type == -3602 || event.type == -3603
-            || event.type == -3620 || event.type == -3630 || event.type == -3631)
+        if (event.type == ZAF_EV_FRONT_COMMAND || event.type == ZAF_EV_FRONT_COMMAND_2
+            || event.type == ZAF_EV_OPEN_BY_NAME || event.type == ZAF_EV_CLOSE_BY_NAME
+            || event.type == ZAF_EV_CHANGE_LANGUAGE || event.type == ZAF_EV_MINIMIZE_ALL
+            || event.type == ZAF_EV_RESTORE_ALL)
             return WindowCommandEvent(event);
         return front ? front->Event(event) : ZAF_MODAL_GONE;
     }
@@ -384,8 +386,8 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
     const ZafEventType type = event.type;
     switch (type)
     {
-    case -3600:
-    case -3601:
+    case ZAF_EV_FRONT_COMMAND:
+    case ZAF_EV_FRONT_COMMAND_2:
     {
         ZafWindow *front = FrontWindow();
         ZafEventType answer = front ? front->Event(event) : ZAF_MODAL_GONE;
@@ -393,7 +395,7 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
             DeleteCommandText(event);
         return answer;
     }
-    case -3602:
+    case ZAF_EV_OPEN_BY_NAME:
     {
         if (!event.text)
             return type;
@@ -412,7 +414,7 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
         DeleteCommandText(event);
         return type;
     }
-    case -3603:
+    case ZAF_EV_CLOSE_BY_NAME:
     {
         if (!event.text)
             return type;
@@ -436,20 +438,20 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
         DeleteCommandText(event);
         return type;
     }
-    case -3620:
+    case ZAF_EV_CHANGE_LANGUAGE:
         if (!event.text)
             return type;
         ChangeLanguage(event.text);
         BroadcastEvent(ZafEventStruct(ZAF_EV_LANGUAGE_CHANGED, 0), -1);
         DeleteCommandText(event);
         return type;
-    case -3630:
-    case -3631:
+    case ZAF_EV_MINIMIZE_ALL:
+    case ZAF_EV_RESTORE_ALL:
         for (ZafElement *e = ZafList::First(); e; e = e->Next())
             if (ZafWindow *window = AsWindow(e))
-                window->SetMinimized(type == -3630);
+                window->SetMinimized(type == ZAF_EV_MINIMIZE_ALL);
         return type;
-    case -3640:
+    case ZAF_EV_HELP_TOPIC:
         if (!event.text)
             return type;
         ZafHelpSystem::Show(event.text);
