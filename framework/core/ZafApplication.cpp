@@ -27,6 +27,7 @@ ZafApplication::ZafApplication(int argc, wchar_t **argv)
 
 ZafApplication::~ZafApplication()
 {
+    EndWindows();
     if (ownsEventManager)
         delete eventManager;
     ZafReleaseStaticData();
@@ -40,6 +41,7 @@ void ZafApplication::StartUp()
         ownsEventManager = true;
         ZafEventManager::SetShared(eventManager);
     }
+    StartWindows();
 }
 
 const ZafIChar *ZafApplication::Argument(int index) const

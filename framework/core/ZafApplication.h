@@ -15,6 +15,8 @@
 #include <vector>
 
 class ZafEventManager;
+class ZafWindowManager;
+class ZafDevice;
 
 class ZafApplication
 {
@@ -39,6 +41,9 @@ public:
 
     // The event manager the application made (or found already shared).
     ZafEventManager *EventManager() const { return eventManager; }
+    // The window manager the application made (or found already in place);
+    // the input devices (keyboard, mouse, caret) are in the event manager.
+    ZafWindowManager *WindowManager() const { return windowManager; }
 
 protected:
     ZafInt32 status = 0;
@@ -49,4 +54,10 @@ private:
     std::vector<std::wstring> arguments;
     ZafEventManager *eventManager = nullptr;
     bool ownsEventManager = false;
+    // The window manager and input devices (made in ZafApplicationWindows.cpp).
+    void StartWindows();
+    void EndWindows();
+    ZafWindowManager *windowManager = nullptr;
+    bool ownsWindowManager = false;
+    std::vector<ZafDevice *> addedDevices;   // added to an event manager the application does not own
 };
