@@ -184,6 +184,29 @@ void ZafWindowManager::Center(ZafWindowObject *window)
 
 // ---- Lookups ----------------------------------------------------------------
 
+namespace {
+
+bool TreeHolds(const ZafElement *first, const ZafWindowObject *object)
+{
+    for (const ZafElement *e = first; e; e = e->Next())
+    {
+        const ZafWindowObject *candidate = static_cast<const ZafWindowObject *>(e);
+        if (candidate == object)
+            return true;
+        const ZafWindow *window = dynamic_cast<const ZafWindow *>(candidate);
+        if (window && (TreeHolds(window->SupportList().First(), object) || TreeHolds(window->FirstChild(), object)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool ZafWindowManager::Holds(const ZafWindowObject *object) const
+{
+    return object && TreeHolds(ZafList::First(), object);
+}
+
 ZafWindowObject *ZafWindowManager::GetObjectByNumberID(ZafNumberID id)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
@@ -298,20 +321,17 @@ ZafEventType ZafWindowManager::Event(const ZafEventStruct &event)
         PostQuitMessageToLoop();
         return 0;
     case ZAF_EV_ACTIVATE:
-        if (ZafWindowObject *object = ZafEventObject(event))
-            if (object->RootObject() && Contains(object->RootObject()))
-                object->SetFocus(true);
+        // The object may have gone while the event waited in the queue.
+        if (Holds(ZafEventObject(event)))
+            ZafEventObject(event)->SetFocus(true);
         return event.type;
     case ZAF_EV_ADD_OBJECT:
         Add(ZafEventObject(event));
         return event.type;
     case ZAF_EV_SUBTRACT_OBJECT:
-    {
-        ZafWindow *window = dynamic_cast<ZafWindow *>(ZafEventObject(event));
-        if (window && Contains(window))
-            Subtract(window);
+        if (Holds(ZafEventObject(event)) && ZafEventObject(event)->Parent() == nullptr)
+            Subtract(ZafEventObject(event));
         return event.type;
-    }
     case ZAF_EV_EXIT_QUERY:
         return ExitQuery();
     case ZAF_EV_LANGUAGE_CHANGED:
@@ -343,7 +363,10 @@ ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)
 {
     const bool temporaryOnly = (event.type == ZAF_EV_CLOSE_TEMPORARY);
     ZafWindow *window = nullptr;
-    if (ZafWindowObject *named = ZafEventObject(event))
+    ZafWindowObject *named = ZafEventObject(event);
+    if (named && !Holds(named))
+        return FrontWindow() ? event.type : ZAF_MODAL_GONE;   // gone while the close waited
+    if (named)
         window = dynamic_cast<ZafWindow *>(named->RootObject());
     else if (temporaryOnly)
         window = FrontWindow();
