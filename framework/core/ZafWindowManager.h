@@ -47,7 +47,7 @@ public:
 
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
-    using ZafWindowObject::GetObjectByStringID;
+    using ZafWindow::GetObjectByStringID;
     // The whole screen in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
     ZafWindowObject *Duplicate() override { return nullptr; }
