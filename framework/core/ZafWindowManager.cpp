@@ -20,6 +20,24 @@ const ZafInputMap ZafWindowManager::defaultInputMap[] = {
 
 namespace {
 
+bool TreeHolds(const ZafElement *first, const ZafWindowObject *object)
+{
+    for (const ZafElement *e = first; e; e = e->Next())
+    {
+        const ZafWindowObject *candidate = static_cast<const ZafWindowObject *>(e);
+        if (candidate == object)
+            return true;
+        const ZafWindow *window = dynamic_cast<const ZafWindow *>(candidate);
+        if (window && (TreeHolds(window->SupportList().First(), object) || TreeHolds(window->FirstChild(), object)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+namespace {
+
 ZafWindow *AsWindow(ZafElement *element)
 {
     return dynamic_cast<ZafWindow *>(static_cast<ZafWindowObject *>(element));
@@ -111,7 +129,13 @@ ZafWindowObject *ZafWindowManager::Add(ZafWindowObject *object, ZafWindowObject 
 
 void ZafWindowManager::ForgetObjectsOf(ZafWindowObject *window)
 {
-    auto of = [window](ZafWindowObject *object) { return object && object->RootObject() == window; };
+    // Addresses are compared only: a remembered object may be gone already.
+    ZafWindow *container = dynamic_cast<ZafWindow *>(window);
+    auto of = [window, container](ZafWindowObject *object) {
+        return object && (object == window
+            || (container && (TreeHolds(container->SupportList().First(), object)
+                || TreeHolds(container->FirstChild(), object))));
+    };
     if (of(dragObject))
         dragObject = nullptr;
     if (of(tipObject))
@@ -184,23 +208,6 @@ void ZafWindowManager::Center(ZafWindowObject *window)
 
 // ---- Lookups ----------------------------------------------------------------
 
-namespace {
-
-bool TreeHolds(const ZafElement *first, const ZafWindowObject *object)
-{
-    for (const ZafElement *e = first; e; e = e->Next())
-    {
-        const ZafWindowObject *candidate = static_cast<const ZafWindowObject *>(e);
-        if (candidate == object)
-            return true;
-        const ZafWindow *window = dynamic_cast<const ZafWindow *>(candidate);
-        if (window && (TreeHolds(window->SupportList().First(), object) || TreeHolds(window->FirstChild(), object)))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 bool ZafWindowManager::Holds(const ZafWindowObject *object) const
 {
