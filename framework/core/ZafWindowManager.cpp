@@ -34,10 +34,6 @@ bool TreeHolds(const ZafElement *first, const ZafWindowObject *object)
     return false;
 }
 
-} // namespace
-
-namespace {
-
 ZafWindow *AsWindow(ZafElement *element)
 {
     return dynamic_cast<ZafWindow *>(static_cast<ZafWindowObject *>(element));
