@@ -72,6 +72,20 @@ TEST_F(ZafWindowRouting, ACommandFromAControlGoesBackToThatControl)
     EXPECT_EQ(1, field->CountMessage(WM_CTLCOLORSTATIC));
     SendMessageW(client, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(control));
     EXPECT_EQ(1, field->CountMessage(WM_VSCROLL));
+    // Owner drawing and notifications name their control in their records.
+    HDC drawContext = GetDC(control);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_STATIC;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = control;
+    item.hDC = drawContext;
+    item.rcItem = { 0, 0, 100, 20 };
+    EXPECT_EQ(WM_DRAWITEM, SendMessageW(client, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    ReleaseDC(control, drawContext);
+    EXPECT_EQ(1, field->CountMessage(WM_DRAWITEM));
+    NMHDR header = { control, 7, 1 };
+    SendMessageW(client, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(1, field->CountMessage(WM_NOTIFY));
 }
 
 TEST_F(ZafWindowRouting, AMenuCommandGoesToTheObjectWithThatNumberID)
