@@ -1,6 +1,7 @@
 # Event retrieval, input devices, window-object event handling, the window
 # container with its frame, message routing and the window manager.
 list(APPEND FRAMEWORK_SOURCES
+    core/ZafApplicationWindows.cpp
     core/ZafKeyboard.cpp
     core/ZafWindow.cpp
     core/ZafWindowManager.cpp

@@ -27,6 +27,7 @@ ZafApplication::ZafApplication(int argc, wchar_t **argv)
 
 ZafApplication::~ZafApplication()
 {
+    EndWindows();
     CloseI18nStorage();
     if (ownsEventManager)
         delete eventManager;
@@ -42,6 +43,7 @@ void ZafApplication::StartUp()
         ZafEventManager::SetShared(eventManager);
     }
     OpenI18nStorage();
+    StartWindows();
 }
 
 const ZafIChar *ZafApplication::Argument(int index) const

@@ -17,6 +17,8 @@
 class ZafEventManager;
 class ZafObjectPersistence;
 class ZafStorage;
+class ZafWindowManager;
+class ZafDevice;
 
 class ZafApplication
 {
@@ -44,6 +46,9 @@ public:
     // The framework's language data file "i18n.zaf", opened read-only when it
     // exists (ZafApplicationStorage.cpp); null without one.
     ZafStorage *I18nStorage() const { return i18nStorage; }
+    // The window manager the application made (or found already in place);
+    // the input devices (keyboard, mouse, caret) are in the event manager.
+    ZafWindowManager *WindowManager() const { return windowManager; }
 
 protected:
     ZafInt32 status = 0;
@@ -58,4 +63,10 @@ private:
     bool ownsEventManager = false;
     ZafStorage *i18nStorage = nullptr;
     ZafObjectPersistence *i18nPersistence = nullptr;
+    // The window manager and input devices (made in ZafApplicationWindows.cpp).
+    void StartWindows();
+    void EndWindows();
+    ZafWindowManager *windowManager = nullptr;
+    bool ownsWindowManager = false;
+    std::vector<ZafDevice *> addedDevices;   // added to an event manager the application does not own
 };

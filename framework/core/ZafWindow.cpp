@@ -271,6 +271,14 @@ ZafWindowObject *ZafWindow::GetObjectByStringID(const ZafIChar *path)
     return nullptr;
 }
 
+ZafWindowObject *ZafWindow::GetObjectByStringID(const char *path)
+{
+    if (!path)
+        return nullptr;
+    ZafStringData wide(path);
+    return GetObjectByStringID(wide.Text());
+}
+
 ZafWindowObject *ZafWindow::SupportObject(ZafNumberID id) const
 {
     for (ZafElement *e = supportList.First(); e; e = e->Next())

@@ -52,7 +52,8 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;    // Windows half
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
-    using ZafWindowObject::GetObjectByStringID;
+    // The same for a path in the local 8-bit code set.
+    ZafWindowObject *GetObjectByStringID(const char *path);
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override; // Windows half
     ZafWindowObject *Duplicate() override { return new ZafWindow(*this); }
     ZafWindowObject *FocusObject() const override;

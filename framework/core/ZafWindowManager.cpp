@@ -14,11 +14,25 @@ const ZafClassID ZafWindowManager::classID = ZAF_ID_WINDOW_MANAGER;
 const ZafIChar *const ZafWindowManager::className = L"ZafWindowManager";
 
 const ZafInputMap ZafWindowManager::defaultInputMap[] = {
-    { 1020, ZAF_INPUT_KEYBOARD, 27, ZAF_KEY_PRESS },
+    { ZAF_L_ESCAPE_WINDOW, ZAF_INPUT_KEYBOARD, 27, ZAF_KEY_PRESS },
     { ZAF_NO_EVENT, 0, 0, 0 },
 };
 
 namespace {
+
+bool TreeHolds(const ZafElement *first, const ZafWindowObject *object)
+{
+    for (const ZafElement *e = first; e; e = e->Next())
+    {
+        const ZafWindowObject *candidate = static_cast<const ZafWindowObject *>(e);
+        if (candidate == object)
+            return true;
+        const ZafWindow *window = dynamic_cast<const ZafWindow *>(candidate);
+        if (window && (TreeHolds(window->SupportList().First(), object) || TreeHolds(window->FirstChild(), object)))
+            return true;
+    }
+    return false;
+}
 
 ZafWindow *AsWindow(ZafElement *element)
 {
@@ -111,7 +125,13 @@ ZafWindowObject *ZafWindowManager::Add(ZafWindowObject *object, ZafWindowObject 
 
 void ZafWindowManager::ForgetObjectsOf(ZafWindowObject *window)
 {
-    auto of = [window](ZafWindowObject *object) { return object && object->RootObject() == window; };
+    // Addresses are compared only: a remembered object may be gone already.
+    ZafWindow *container = dynamic_cast<ZafWindow *>(window);
+    auto of = [window, container](ZafWindowObject *object) {
+        return object && (object == window
+            || (container && (TreeHolds(container->SupportList().First(), object)
+                || TreeHolds(container->FirstChild(), object))));
+    };
     if (of(dragObject))
         dragObject = nullptr;
     if (of(tipObject))
@@ -184,6 +204,12 @@ void ZafWindowManager::Center(ZafWindowObject *window)
 
 // ---- Lookups ----------------------------------------------------------------
 
+
+bool ZafWindowManager::Holds(const ZafWindowObject *object) const
+{
+    return object && TreeHolds(ZafList::First(), object);
+}
+
 ZafWindowObject *ZafWindowManager::GetObjectByNumberID(ZafNumberID id)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
@@ -247,9 +273,13 @@ ZafWindowObject *ZafWindowManager::NotifyFocus(ZafWindowObject *object, bool gai
             return refused;
     if (!gained)
     {
+        // The window manager's own Event hands unknown events to the front
+        // window, so the focus events go to the current window directly.
         focusObject = nullptr;
         if (current)
-            return current->NotifyFocus(nullptr, false);
+            if (ZafWindowObject *refused = current->NotifyFocus(nullptr, false))
+                return refused;
+        focus = false;
         return nullptr;
     }
     if (!window || !Contains(window))
@@ -294,30 +324,29 @@ ZafEventType ZafWindowManager::Event(const ZafEventStruct &event)
         PostQuitMessageToLoop();
         return 0;
     case ZAF_EV_ACTIVATE:
-        if (ZafWindowObject *object = ZafEventObject(event))
-            if (object->RootObject() && Contains(object->RootObject()))
-                object->SetFocus(true);
+        // The object may have gone while the event waited in the queue.
+        if (Holds(ZafEventObject(event)))
+            ZafEventObject(event)->SetFocus(true);
         return event.type;
     case ZAF_EV_ADD_OBJECT:
         Add(ZafEventObject(event));
         return event.type;
     case ZAF_EV_SUBTRACT_OBJECT:
-    {
-        ZafWindow *window = dynamic_cast<ZafWindow *>(ZafEventObject(event));
-        if (window && Contains(window))
-            Subtract(window);
+        if (Holds(ZafEventObject(event)) && ZafEventObject(event)->Parent() == nullptr)
+            Subtract(ZafEventObject(event));
         return event.type;
-    }
     case ZAF_EV_EXIT_QUERY:
         return ExitQuery();
     case ZAF_EV_LANGUAGE_CHANGED:
         BroadcastEvent(event, -1);
         return event.type;
-    case 1040:
+    case ZAF_L_FIRST_WINDOW:
         return event.type;
     default:
-        if (event.type == -3600 || event.type == -3601 || event.type == -3602 || event.type == -3603
-            || event.type == -3620 || event.type == -3630 || event.type == -3631)
+        if (event.type == ZAF_EV_FRONT_COMMAND || event.type == ZAF_EV_FRONT_COMMAND_2
+            || event.type == ZAF_EV_OPEN_BY_NAME || event.type == ZAF_EV_CLOSE_BY_NAME
+            || event.type == ZAF_EV_CHANGE_LANGUAGE || event.type == ZAF_EV_MINIMIZE_ALL
+            || event.type == ZAF_EV_RESTORE_ALL)
             return WindowCommandEvent(event);
         return front ? front->Event(event) : ZAF_MODAL_GONE;
     }
@@ -337,7 +366,10 @@ ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)
 {
     const bool temporaryOnly = (event.type == ZAF_EV_CLOSE_TEMPORARY);
     ZafWindow *window = nullptr;
-    if (ZafWindowObject *named = ZafEventObject(event))
+    ZafWindowObject *named = ZafEventObject(event);
+    if (named && !Holds(named))
+        return FrontWindow() ? event.type : ZAF_MODAL_GONE;   // gone while the close waited
+    if (named)
         window = dynamic_cast<ZafWindow *>(named->RootObject());
     else if (temporaryOnly)
         window = FrontWindow();
@@ -380,8 +412,8 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
     const ZafEventType type = event.type;
     switch (type)
     {
-    case -3600:
-    case -3601:
+    case ZAF_EV_FRONT_COMMAND:
+    case ZAF_EV_FRONT_COMMAND_2:
     {
         ZafWindow *front = FrontWindow();
         ZafEventType answer = front ? front->Event(event) : ZAF_MODAL_GONE;
@@ -389,7 +421,7 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
             DeleteCommandText(event);
         return answer;
     }
-    case -3602:
+    case ZAF_EV_OPEN_BY_NAME:
     {
         if (!event.text)
             return type;
@@ -408,7 +440,7 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
         DeleteCommandText(event);
         return type;
     }
-    case -3603:
+    case ZAF_EV_CLOSE_BY_NAME:
     {
         if (!event.text)
             return type;
@@ -432,20 +464,20 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
         DeleteCommandText(event);
         return type;
     }
-    case -3620:
+    case ZAF_EV_CHANGE_LANGUAGE:
         if (!event.text)
             return type;
         ChangeLanguage(event.text);
         BroadcastEvent(ZafEventStruct(ZAF_EV_LANGUAGE_CHANGED, 0), -1);
         DeleteCommandText(event);
         return type;
-    case -3630:
-    case -3631:
+    case ZAF_EV_MINIMIZE_ALL:
+    case ZAF_EV_RESTORE_ALL:
         for (ZafElement *e = ZafList::First(); e; e = e->Next())
             if (ZafWindow *window = AsWindow(e))
-                window->SetMinimized(type == -3630);
+                window->SetMinimized(type == ZAF_EV_MINIMIZE_ALL);
         return type;
-    case -3640:
+    case ZAF_EV_HELP_TOPIC:
         if (!event.text)
             return type;
         ZafHelpSystem::Show(event.text);

@@ -47,7 +47,7 @@ public:
 
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
-    using ZafWindowObject::GetObjectByStringID;
+    using ZafWindow::GetObjectByStringID;
     // The whole screen in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
     ZafWindowObject *Duplicate() override { return nullptr; }
@@ -90,6 +90,9 @@ public:
     ZafOSWindow MainWindow() const { return osWindow; }
 
     ZafWindow *FrontWindow() const { return static_cast<ZafWindow *>(ZafList::First()); }
+    // True when the object is a window on screen or inside one. Compares
+    // addresses only, so a queued event may name an object that is gone.
+    bool Holds(const ZafWindowObject *object) const;
 
     ZafWindowObject *grabObject = nullptr;         // every event goes to it first
     ZafWindowObject *dragObject = nullptr;         // the object being dragged

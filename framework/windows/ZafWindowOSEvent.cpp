@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/core/ZafCharacters.h"
+#include "framework/core/ZafHelpSystem.h"
 #include "framework/core/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
@@ -170,7 +171,18 @@ ZafEventType ZafWindow::OSEvent(const ZafEventStruct &event)
         else if (message == WM_KEYDOWN && wParam >= VK_LEFT && wParam <= VK_DOWN && current)
             answer = MoveFocusByArrow(ZafRawCode(wParam));
         else if (message == WM_KEYDOWN && wParam == VK_F1)
-            answer = ZafWindowObject::OSEvent(event);
+        {
+            // Keys reach the root window: F1 asks for the help of the object
+            // that holds the focus (its own topic or its nearest ancestor's).
+            ZafWindowObject *focusObject = FocusObject();
+            if (ZafHelpSystem::Shared() && focusObject && focusObject != this)
+            {
+                focusObject->Event(ZafEventStruct(ZAF_EV_HELP, 0));
+                answer = WM_KEYDOWN;
+            }
+            else
+                answer = ZafWindowObject::OSEvent(event);
+        }
         if (answer != ZAF_NOT_HANDLED)
             return answer;
     }

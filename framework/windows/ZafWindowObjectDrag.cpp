@@ -83,7 +83,7 @@ bool ZafWindowObject::MouseMoveDrag(const ZafEventStruct &event)
         if (std::abs(x - pressX) >= 4 || std::abs(y - pressY) >= 4)
         {
             dragPending = false;
-            ZafEventStruct start(ZAF_EV_DRAG_FIRST + 3, 0);   // -409: the drag begins
+            ZafEventStruct start(ZAF_EV_BEGIN_DRAG, 0);
             start.region.Assign(x, y, x, y, ZAF_PIXEL);
             Event(start);
         }
@@ -131,27 +131,27 @@ void ZafWindowObject::DragTrack(const ZafEventStruct &event, bool release)
     if (!target || (!target->DropTarget() && target != source))
     {
         if (!release)
-            SetPointer(-3213);
+            SetPointer(ZAF_POINTER_NO_DROP);
         return;
     }
     const WPARAM keys = event.osEvent.wParam;
     const bool shift = (keys & MK_SHIFT) != 0, control = (keys & MK_CONTROL) != 0;
     ZafEventType type;
     if (shift && control && source->DragCtrlShift())
-        type = release ? -408 : -407;
+        type = release ? ZAF_EV_DROP_MOVE_COPY : ZAF_EV_DRAG_MOVE_COPY;
     else if (shift && !control && source->DragShift())
-        type = release ? -405 : -403;
+        type = release ? ZAF_EV_DROP_MOVE : ZAF_EV_DRAG_MOVE;
     else if (control && !shift && source->DragCtrl())
-        type = release ? -406 : -404;
+        type = release ? ZAF_EV_DROP_COPY : ZAF_EV_DRAG_COPY;
     else
-        type = release ? -412 : -411;
+        type = release ? ZAF_EV_DROP_DEFAULT : ZAF_EV_DRAG_DEFAULT;
     POINT client = point;
     if (target->OSWindow())
         ScreenToClient(Handle(target->OSWindow()), &client);
     ZafEventStruct dragEvent(type, 0);
     dragEvent.region.Assign(client.x, client.y, client.x, client.y, ZAF_PIXEL);
     if (target->Event(dragEvent) == ZAF_REFUSED)
-        SetPointer(-3213);
+        SetPointer(ZAF_POINTER_NO_DROP);
 }
 
 ZafEventType ZafWindowObject::DragDropEvent(const ZafEventStruct &event)
@@ -159,41 +159,41 @@ ZafEventType ZafWindowObject::DragDropEvent(const ZafEventStruct &event)
     ZafWindowManager *manager = Manager();
     ZafWindowObject *source = manager ? manager->dragObject : nullptr;
     const ZafEventType type = event.type;
-    if (type != -409 && !dropTarget && source != this && !IsAncestorOf(this, source))
+    if (type != ZAF_EV_BEGIN_DRAG && !dropTarget && source != this && !IsAncestorOf(this, source))
         return ZAF_REFUSED;
     switch (type)
     {
-    case -409:
+    case ZAF_EV_BEGIN_DRAG:
         if (manager)
             manager->dragObject = this;
         return type;
-    case -410:
+    case ZAF_EV_END_DRAG:
         if (manager)
             manager->dragObject = nullptr;
         return type;
-    case -411:
-    case -412:
+    case ZAF_EV_DRAG_DEFAULT:
+    case ZAF_EV_DROP_DEFAULT:
         if (source && source->DragShift())
         {
-            if (type == -411)
-                SetPointer(-3215);
-            return type == -411 ? -403 : DragDropEvent(ZafEventStruct(-405, 0));
+            if (type == ZAF_EV_DRAG_DEFAULT)
+                SetPointer(ZAF_POINTER_DRAG_MOVE);
+            return type == ZAF_EV_DRAG_DEFAULT ? ZAF_EV_DRAG_MOVE : DragDropEvent(ZafEventStruct(ZAF_EV_DROP_MOVE, 0));
         }
         if (source && source->DragCtrl())
         {
-            if (type == -411)
-                SetPointer(-3216);
-            return type == -411 ? -404 : DragDropEvent(ZafEventStruct(-406, 0));
+            if (type == ZAF_EV_DRAG_DEFAULT)
+                SetPointer(ZAF_POINTER_DRAG_COPY);
+            return type == ZAF_EV_DRAG_DEFAULT ? ZAF_EV_DRAG_COPY : DragDropEvent(ZafEventStruct(ZAF_EV_DROP_COPY, 0));
         }
         return ZAF_REFUSED;
-    case -403:
-        SetPointer(-3215);
+    case ZAF_EV_DRAG_MOVE:
+        SetPointer(ZAF_POINTER_DRAG_MOVE);
         return type;
-    case -404:
-        SetPointer(-3216);
+    case ZAF_EV_DRAG_COPY:
+        SetPointer(ZAF_POINTER_DRAG_COPY);
         return type;
-    case -405:
-    case -406:
+    case ZAF_EV_DROP_MOVE:
+    case ZAF_EV_DROP_COPY:
     {
         if (!source || source == this || IsDisabled(true))
             return ZAF_REFUSED;
@@ -203,7 +203,7 @@ ZafEventType ZafWindowObject::DragDropEvent(const ZafEventStruct &event)
             // The source may reuse its buffer when its text changes: copy first.
             ZafIChar *copy = CopyText(text);
             SetText(copy);
-            if (type == -405)
+            if (type == ZAF_EV_DROP_MOVE)
                 source->SetText(L"");
             delete[] copy;
         }
@@ -231,15 +231,15 @@ ZafEventType ZafWindowObject::DesignModeEvent(ZafEventStruct &event)
         int width = own.Width(), height = own.Height();
         int x = event.region.left, y = event.region.top;
         bool left = x < 4, right = x >= width - 4, top = y < 4, bottom = y >= height - 4;
-        ZafEventType image = -3204;
-        if (left && top) image = -3209;
-        else if (right && bottom) image = -3212;
-        else if (right && top) image = -3210;
-        else if (left && bottom) image = -3211;
-        else if (left) image = -3205;
-        else if (right) image = -3206;
-        else if (top) image = -3207;
-        else if (bottom) image = -3208;
+        ZafEventType image = ZAF_POINTER_MOVE;
+        if (left && top) image = ZAF_POINTER_NW_SIZE;
+        else if (right && bottom) image = ZAF_POINTER_SE_SIZE;
+        else if (right && top) image = ZAF_POINTER_NE_SIZE;
+        else if (left && bottom) image = ZAF_POINTER_SW_SIZE;
+        else if (left) image = ZAF_POINTER_W_SIZE;
+        else if (right) image = ZAF_POINTER_E_SIZE;
+        else if (top) image = ZAF_POINTER_N_SIZE;
+        else if (bottom) image = ZAF_POINTER_S_SIZE;
         SetPointer(image);
         if (logical == ZAF_L_MOVE)
             return logical;
@@ -247,17 +247,17 @@ ZafEventType ZafWindowObject::DesignModeEvent(ZafEventStruct &event)
         SetCapture(window);
         MoveSizeEvent(event);
         ReleaseCapture();
-        ZafEventStruct created(ZAF_EV_DESIGN_LAST, ZafRawCode(ClassID()));
+        ZafEventStruct created(ZAF_EV_DESIGN_CREATED, ZafRawCode(ClassID()));
         created.dataObject = this;
         Event(created);
-        ZafEventStruct placed(ZAF_EV_DESIGN_FIRST, event.rawCode, event.region);
+        ZafEventStruct placed(ZAF_EV_DESIGN_MOVED, event.rawCode, event.region);
         Event(placed);
         return logical;
     }
     case ZAF_L_SELECT:
     case ZAF_L_DOUBLE_CLICK:
     {
-        ZafEventStruct edit(ZAF_EV_DESIGN_LAST - 1, ZafRawCode(ClassID()));
+        ZafEventStruct edit(ZAF_EV_DESIGN_EDIT, ZafRawCode(ClassID()));
         edit.dataObject = this;
         Event(edit);
         return logical;

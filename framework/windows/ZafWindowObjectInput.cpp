@@ -220,7 +220,7 @@ bool ZafWindowObject::SetFocus(bool value)
     }
     if (value)
         ::SetFocus(Handle(osWindow));
-    else if (parent && !parent->NotifyFocus(parent, false))
+    else if (!NotifyFocus(parent, false) && parent)
         ::SetFocus(Handle(parent->osWindow));
     return focus;
 }

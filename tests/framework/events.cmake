@@ -8,4 +8,5 @@ list(APPEND TEST_SOURCES
     events/ZafWindowFrameTest.cpp
     events/ZafWindowManagerTest.cpp
     events/ZafWindowRoutingTest.cpp
+    events/ZafApplicationWindowsTest.cpp
 )

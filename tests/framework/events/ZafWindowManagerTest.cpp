@@ -214,3 +214,24 @@ TEST_F(ZafWindowManagerTest, ThePinnedSettingsStayWhateverIsAsked)
     EXPECT_EQ(nullptr, manager->Duplicate());
     EXPECT_EQ(ZafWindowManager::Shared(), manager.get());
 }
+
+TEST_F(ZafWindowManagerTest, AQueuedCloseOrActivationOfAWindowThatIsGoneIsIgnored)
+{
+    ZafWindow *stays = NewTopLevel(100, 50, { -1, -5 });
+    manager->Add(stays);
+    ZafWindow *goes = NewTopLevel(100, 50, { -1, -5 });
+    manager->Add(goes);
+    ZafEventStruct close(ZAF_EV_CLOSE, 0);
+    close.dataObject = goes;
+    ZafEventStruct activate(ZAF_EV_ACTIVATE, 0);
+    activate.dataObject = goes;
+    events->Put(close, ZAF_QUEUE_BACK);
+    events->Put(activate, ZAF_QUEUE_BACK);
+    EXPECT_FALSE(manager->Holds(nullptr));
+    EXPECT_TRUE(manager->Holds(goes));
+    manager->Remove(goes);
+    EXPECT_FALSE(manager->Holds(goes));
+    Pump(100);
+    EXPECT_EQ(1, manager->Count());
+    EXPECT_EQ(stays, manager->FrontWindow());
+}

@@ -1,5 +1,6 @@
 #include "ZafEventTestSupport.h"
 
+#include "framework/core/ZafHelpSystem.h"
 #include "framework/windows/ZafWindowsShared.h"
 
 namespace {
@@ -71,6 +72,20 @@ TEST_F(ZafWindowRouting, ACommandFromAControlGoesBackToThatControl)
     EXPECT_EQ(1, field->CountMessage(WM_CTLCOLORSTATIC));
     SendMessageW(client, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(control));
     EXPECT_EQ(1, field->CountMessage(WM_VSCROLL));
+    // Owner drawing and notifications name their control in their records.
+    HDC drawContext = GetDC(control);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_STATIC;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = control;
+    item.hDC = drawContext;
+    item.rcItem = { 0, 0, 100, 20 };
+    EXPECT_EQ(WM_DRAWITEM, SendMessageW(client, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    ReleaseDC(control, drawContext);
+    EXPECT_EQ(1, field->CountMessage(WM_DRAWITEM));
+    NMHDR header = { control, 7, 1 };
+    SendMessageW(client, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(1, field->CountMessage(WM_NOTIFY));
 }
 
 TEST_F(ZafWindowRouting, AMenuCommandGoesToTheObjectWithThatNumberID)
@@ -219,4 +234,70 @@ TEST_F(ZafWindowRouting, DeletingAWindowOnScreenDestroysItsOSWindows)
     delete window;
     EXPECT_FALSE(IsWindow(frame));
     EXPECT_FALSE(IsWindow(child));
+}
+
+namespace {
+
+struct RecordingHelp : ZafHelpSystem
+{
+    void DisplayHelp(const ZafIChar *topic) override { topics.push_back(topic ? topic : L"(none)"); }
+    std::vector<std::wstring> topics;
+};
+
+} // namespace
+
+TEST_F(ZafWindowRouting, HelpShowsTheTopicOfTheObjectOrItsNearestAncestor)
+{
+    RecordingHelp help;
+    ZafHelpSystem *previous = ZafHelpSystem::SetShared(&help);
+    window->SetHelpTopic(L"window topic");
+    field->Event(ZafEventStruct(ZAF_EV_HELP, 0));
+    button->SetHelpTopic(L"button topic");
+    button->Event(ZafEventStruct(ZAF_EV_HELP, 0));
+    // F1 shows the topic of the object that holds the focus.
+    button->SetFocus(true);
+    Pump(20);
+    SendMessageW(static_cast<HWND>(button->OSWindow()), WM_KEYDOWN, VK_F1, 1);
+    ZafHelpSystem::SetShared(previous);
+    ASSERT_EQ(3u, help.topics.size());
+    EXPECT_EQ(L"window topic", help.topics[0]);
+    EXPECT_EQ(L"button topic", help.topics[1]);
+    EXPECT_EQ(L"button topic", help.topics[2]);
+}
+
+TEST_F(ZafWindowRouting, DisablingAWindowDisablesItsChildWindows)
+{
+    window->SetDisabled(true);
+    EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(field->OSWindow())));
+    window->SetDisabled(false);
+    EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(field->OSWindow())));
+}
+
+TEST_F(ZafWindowRouting, TheSystemMenuOfALockedImmovableWindowGraysCloseAndMove)
+{
+    ZafWindow *locked = NewTopLevel(100, 50, { -1, -4, -5 }, 420, 40);
+    locked->SetLocked(true);
+    locked->SetMoveable(false);
+    manager->Add(locked);
+    HWND frame = static_cast<HWND>(locked->OSHandle(2));
+    HMENU menu = GetSystemMenu(frame, FALSE);
+    ASSERT_NE(nullptr, menu);
+    SendMessageW(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, 1));
+    EXPECT_EQ(UINT(MF_GRAYED), GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(UINT(MF_GRAYED), GetMenuState(menu, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED);
+    RECT before, after;
+    GetWindowRect(frame, &before);
+    EXPECT_EQ(0, SendMessageW(frame, WM_SYSCOMMAND, SC_MOVE, 0));
+    GetWindowRect(frame, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(ZafWindowRouting, ALanguageChangeReachesEveryWindowAndItsDescendants)
+{
+    ZafEventStruct change(ZAF_EV_CHANGE_LANGUAGE, 0);
+    change.text = new ZafIChar[2] { L'C', 0 };
+    EXPECT_EQ(ZAF_EV_CHANGE_LANGUAGE, manager->Event(change));
+    EXPECT_LE(1, field->Count(ZAF_EV_LANGUAGE_CHANGED));
+    EXPECT_LE(1, button->Count(ZAF_EV_LANGUAGE_CHANGED));
 }
