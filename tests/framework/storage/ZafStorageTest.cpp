@@ -388,6 +388,57 @@ TEST(ZafStorage, SaveInterruptedByAFailingWriteLeavesThePreviousFileReadable)
     EXPECT_EQ("version one", ReadFile(backup, L"f"));
 }
 
+TEST(ZafStorage, SaveCopiesTheNewFileInPlaceWhenItCannotBeRenamed)
+{
+    ZafScratchFolder folder(L"copied");
+    std::wstring name = folder.Path(L"t");
+    auto *fileSystem = new ZafFailingDiskFileSystem;
+    fileSystem->failTemporaryRenames = true;
+    {
+        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE, fileSystem);
+        WriteFile(storage, L"f", std::string(10000, 'c'));
+        ASSERT_EQ(0, storage.Save());
+        EXPECT_EQ(std::string(10000, 'c'), ReadFile(storage, L"f"));
+    }
+    ZafStorage reread(name.c_str(), ZAF_FILE_READ);
+    EXPECT_EQ(std::string(10000, 'c'), ReadFile(reread, L"f"));
+    for (const std::wstring &file : folder.Files())
+        EXPECT_NE(0, file.compare(0, 4, L"ZTMP")) << "left behind: " << std::string(file.begin(), file.end());
+}
+
+TEST(ZafStorage, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
+{
+    ZafScratchFolder folder(L"shortcopy");
+    std::wstring name = folder.Path(L"t");
+    {
+        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
+        WriteFile(storage, L"f", "old");
+        ASSERT_EQ(0, storage.Save());
+    }
+    auto *fileSystem = new ZafFailingDiskFileSystem;
+    std::wstring newFile;
+    {
+        ZafStorage storage(name.c_str(), ZAF_FILE_READWRITE, fileSystem);
+        WriteFile(storage, L"f", "new");
+        fileSystem->failTemporaryRenames = true;
+        fileSystem->failWritesTo = L"t.zaf";
+        EXPECT_EQ(-1, storage.Save(1));
+        EXPECT_EQ(17, storage.Error());
+        EXPECT_FALSE(folder.Exists(L"t.bk1"));
+        // The storage still reads its data.
+        EXPECT_EQ("new", ReadFile(storage, L"f"));
+        std::wstring ownTemporary = ZafDiskFileSystem::FileNamePart(storage.TempFileName());
+        for (const std::wstring &file : folder.Files())
+            if (file.compare(0, 4, L"ZTMP") == 0 && file != ownTemporary)
+                newFile = file;
+    }
+    ZafStorage previous(name.c_str(), ZAF_FILE_READ);
+    EXPECT_EQ("old", ReadFile(previous, L"f"));
+    ASSERT_FALSE(newFile.empty());
+    ZafStorage kept(folder.Path(newFile).c_str(), ZAF_FILE_READ);
+    EXPECT_EQ("new", ReadFile(kept, L"f"));
+}
+
 TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
 {
     ZafScratchFolder folder(L"saveas");

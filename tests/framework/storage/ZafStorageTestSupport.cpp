@@ -9,17 +9,24 @@ namespace {
 class FailingDiskFile : public ZafDiskFile
 {
 public:
-    FailingDiskFile(FILE *stream, const bool &fail) : ZafDiskFile(stream), fail(fail) { }
+    FailingDiskFile(FILE *stream, const bool &fail, bool failHere)
+        : ZafDiskFile(stream), fail(fail), failHere(failHere) { }
     int WriteData(const void *buffer, int count) override
     {
-        if (fail)
+        if (fail || failHere)
             return count > 1 ? ZafDiskFile::WriteData(buffer, count / 2) : 0;
         return ZafDiskFile::WriteData(buffer, count);
     }
 
 private:
     const bool &fail;
+    bool failHere;
 };
+
+bool EndsWith(const std::wstring &text, const std::wstring &end)
+{
+    return !end.empty() && text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 } // namespace
 
@@ -29,7 +36,15 @@ ZafFile *ZafFailingDiskFileSystem::Open(const ZafIChar *path, int mode, ZafStrin
     FILE *stream = path && *path ? _wfopen(path, how) : nullptr;
     if (!stream)
         error = ZAF_FILE_ERROR_OPEN;
-    return new FailingDiskFile(stream, failWrites);
+    return new FailingDiskFile(stream, failWrites, path && EndsWith(path, failWritesTo));
+}
+
+int ZafFailingDiskFileSystem::Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID,
+    ZafNumberID numberID)
+{
+    if (failTemporaryRenames && oldPath && std::wstring(oldPath).find(L"ZTMP") != std::wstring::npos)
+        return ZAF_FILE_ERROR_NOT_FOUND;
+    return ZafDiskFileSystem::Rename(oldPath, newPath, stringID, numberID);
 }
 
 ZafScratchFolder::ZafScratchFolder(const std::wstring &name) : folder(L"scratch_" + name)

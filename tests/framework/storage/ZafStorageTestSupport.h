@@ -27,11 +27,16 @@ private:
     std::wstring folder;
 };
 
-// A disk file system whose writes fail once armed: the written count comes
-// back short, as on a full disk.
+// A disk file system that fails on demand: writes come back short (as on a
+// full disk), to every file or only to files whose name ends with a given
+// text; renames of temporary files ("ZTMP...") fail.
 class ZafFailingDiskFileSystem : public ZafDiskFileSystem
 {
 public:
     bool failWrites = false;
+    std::wstring failWritesTo;
+    bool failTemporaryRenames = false;
     ZafFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
+    int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr,
+        ZafNumberID numberID = 0) override;
 };
