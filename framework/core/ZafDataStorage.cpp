@@ -8,7 +8,6 @@
 namespace {
 
 constexpr ZafInt32 paletteRecordSize = 2 + 2 + 7 + 4 + 4;
-constexpr ZafInt32 maxStoredLength = 65535;
 
 void WritePalette(ZafFile &file, const ZafPaletteMap &record)
 {
@@ -84,15 +83,18 @@ ZafError ZafFormatData::Write(ZafObjectPersistence &persistence)
     return ZafWriteDataRecord(*this, persistence, L"ZafFormatData", ZAF_ID_FORMAT_DATA, [](ZafFile &) { });
 }
 
-// ---- ZafStringData: i32 maximum length (-1 unlimited), the text.
+// ---- ZafStringData: i16 maximum length (-1 unlimited), the text.
+
+ZafElement *ZafStringData::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafStringData(name, persistence);
+}
 
 ZafStringData::ZafStringData(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafStringData(false)
 {
     ZafReadDataRecord(*this, name, persistence, L"ZafStringData", ZAF_ID_STRING_DATA, [this](ZafFile &file) {
-        ZafInt32 maximum;
-        // The buffer is made for the maximum: a damaged word must not ask
-        // for gigabytes.
-        if (!file.ReadInt32(maximum) || maximum < -1 || maximum > maxStoredLength)
+        ZafInt16 maximum;
+        if (!file.ReadInt16(maximum))
             return false;
         ZafIChar *stored = file.ReadNewString();
         if (file.Error()) {
@@ -100,7 +102,7 @@ ZafStringData::ZafStringData(const ZafIChar *name, ZafObjectPersistence &persist
             return false;
         }
         BeginUpdate();
-        SetText(stored ? stored : L"", maximum);
+        SetText(stored ? stored : L"", maximum < 0 ? -1 : maximum);
         EndUpdate(false);
         delete[] stored;
         return true;
@@ -110,7 +112,8 @@ ZafStringData::ZafStringData(const ZafIChar *name, ZafObjectPersistence &persist
 ZafError ZafStringData::Write(ZafObjectPersistence &persistence)
 {
     return ZafWriteDataRecord(*this, persistence, L"ZafStringData", ZAF_ID_STRING_DATA, [this](ZafFile &file) {
-        file.WriteInt32(maxLength);
+        // A maximum beyond what the record holds is stored as unlimited.
+        file.WriteInt16(ZafInt16(maxLength > 0x7FFF ? -1 : maxLength));
         file.WriteString(text);
     });
 }

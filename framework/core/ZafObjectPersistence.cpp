@@ -114,7 +114,8 @@ void ZafObjectPersistence::CloseFile(ZafFile *file)
         storage->Close(file);
 }
 
-ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode)
+ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode, const ZafIChar *className,
+    ZafClassID classID)
 {
     if (!storage || !name || !*name || levels.empty()) {
         error = ZAF_FILE_ERROR_OPEN;
@@ -129,7 +130,7 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode)
     // The directory that holds the object: its own (window objects) or its
     // class's (data objects).
     const ZafIChar *directory = (level.flags & ZAF_PERSIST_DATA) ? level.className.c_str() : name;
-    ZafNumberID directoryID = (level.flags & ZAF_PERSIST_DATA) ? 0 : ZafNumberID(level.classID);
+    ZafNumberID directoryID = (level.flags & ZAF_PERSIST_DATA) ? 0 : ZafNumberID(classID);
     if (writing && !(level.flags & ZAF_PERSIST_DATA) && storage->ChDir(directory) == 0) {
         // An object written again replaces its whole directory, so that no
         // child of the earlier version is read back with it.
@@ -137,14 +138,14 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode)
         storage->RmDir(directory, true);
     }
     if (storage->ChDir(directory) != 0) {
-        if (!writing || storage->MkDir(directory, (level.flags & ZAF_PERSIST_DATA) ? nullptr : level.className.c_str(),
+        if (!writing || storage->MkDir(directory, (level.flags & ZAF_PERSIST_DATA) ? nullptr : className,
                                        directoryID) != 0 || storage->ChDir(directory) != 0) {
             error = ZAF_FILE_ERROR_NOT_FOUND;
             return nullptr;
         }
     }
     const ZafIChar *fileName = (level.flags & ZAF_PERSIST_DATA) ? name : ZAF_OBJECT_DATA;
-    ZafFile *file = OpenFile(fileName, mode, ZafNumberID(level.classID));
+    ZafFile *file = OpenFile(fileName, mode, ZafNumberID(classID));
     if (!file) {
         storage->ChDir(level.directory.c_str());
         return nullptr;
@@ -159,7 +160,8 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode)
 
 ZafFile *ZafDataPersistence::OpenObjectFile(ZafObjectPersistence &persistence, const ZafIChar *name, int mode)
 {
-    return persistence.OpenObjectFile(name, mode);
+    const ZafIChar *className = persistence.CurrentClassName();
+    return persistence.OpenObjectFile(name, mode, className, persistence.CurrentClassID());
 }
 
 void ZafObjectPersistence::AddObjectConstructor(const ZafIChar *className, ZafClassID classID,

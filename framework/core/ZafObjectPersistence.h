@@ -76,6 +76,11 @@ public:
         ZafNumberID numberID = 0);
     int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
         ZafNumberID numberID = 0);
+    // Opens the object file of name on the current level (as
+    // ZafDataPersistence::OpenObjectFile); a window object's directory is
+    // made with the given class name and id as its string id and number id
+    // (the object's own class, however many levels its classes pushed).
+    ZafFile *OpenObjectFile(const ZafIChar *name, int mode, const ZafIChar *className, ZafClassID classID);
     // A plain file beside the current object's record (the user function's
     // name and the like): read mode 1 or write mode 6. Close it with
     // CloseFile.
@@ -126,8 +131,6 @@ private:
         std::wstring name;
         T value;
     };
-
-    ZafFile *OpenObjectFile(const ZafIChar *name, int mode);
 
     ZafStorage *storage;
     ZafError error = 0;

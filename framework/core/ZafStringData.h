@@ -36,6 +36,8 @@ public:
     // The text comes back owned (not static) with its maximum length.
     ZafStringData(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafError Write(ZafObjectPersistence &persistence) override;
+    // Makes a string data object from storage (the class's creation function).
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafStringData() override;
 
     ZafClassID ClassID() const override { return ZAF_ID_STRING_DATA; }

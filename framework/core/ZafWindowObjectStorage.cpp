@@ -65,7 +65,9 @@ void ZafWindowObject::Write(ZafObjectPersistence &persistence)
     if (!StringID() || !*StringID())
         SetStringID((L"FIELD_" + std::to_wstring(NumberID())).c_str());
     persistence.SetError(0);
-    ZafFile *file = ZafDataPersistence::OpenObjectFile(persistence, StringID(), ZAF_PERSIST_WRITE);
+    // The directory carries the object's own class, so that it is made again
+    // as what it is.
+    ZafFile *file = persistence.OpenObjectFile(StringID(), ZAF_PERSIST_WRITE, ClassName(), ClassID());
     if (!file) {
         SetError(persistence.Error());
     } else {

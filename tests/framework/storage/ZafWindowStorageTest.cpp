@@ -22,6 +22,33 @@ int ReverseOrder(ZafElement *a, ZafElement *b)
 
 int userThing = 42;
 
+// A window class of its own that stores itself on an extra level, as the
+// dialog classes do.
+class SampleDialog : public ZafWindow
+{
+public:
+    static constexpr ZafClassID sampleID = 3999;
+    SampleDialog() : ZafWindow(0, 0, 20, 5) { }
+    SampleDialog(const ZafIChar *name, ZafObjectPersistence &persistence)
+        : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, L"SampleDialog", sampleID))
+    {
+        ZafObjectPersistence::PopLevel(persistence);
+    }
+    ZafClassID ClassID() const override { return sampleID; }
+    ZafClassName ClassName() const override { return L"SampleDialog"; }
+    ZafObjectConstructor NewFunction() const override { return New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence)
+    {
+        return new SampleDialog(name, persistence);
+    }
+    void Write(ZafObjectPersistence &persistence) override
+    {
+        ZafObjectPersistence::PushLevel(persistence, L"SampleDialog", sampleID);
+        ZafWindow::Write(persistence);
+        ZafObjectPersistence::PopLevel(persistence);
+    }
+};
+
 class ZafWindowStorage : public ::testing::Test
 {
 protected:
@@ -239,4 +266,26 @@ TEST_F(ZafWindowStorage, WindowsRoundTripThroughASavedFile)
     ZafWindow read(L"saved", reader);
     EXPECT_EQ(0, read.Error());
     EXPECT_EQ(1, read.ZafList::Count());
+}
+
+TEST_F(ZafWindowStorage, ObjectsOfDerivedClassesAreMadeAgainAsTheirOwnClass)
+{
+    ZafWindow outer(0, 0, 50, 20);
+    outer.SetStringID(L"holder");
+    auto *dialog = new SampleDialog;
+    dialog->SetStringID(L"dialog");
+    dialog->Add(new ZafWindowObject(1, 1, 3, 1));
+    outer.Add(dialog);
+    outer.Write(persistence);
+    ASSERT_EQ(0, outer.Error());
+    ZafFindStruct find;
+    ASSERT_EQ(0, storage.FindFirst(find, L"~holder~dialog"));
+    EXPECT_EQ(SampleDialog::sampleID, find.numberID);
+    EXPECT_STREQ(L"SampleDialog", find.stringID);
+
+    ZafWindow read(L"holder", persistence);
+    ASSERT_EQ(0, read.Error());
+    auto *readDialog = dynamic_cast<SampleDialog *>(read.GetObjectByStringID(L"dialog"));
+    ASSERT_NE(nullptr, readDialog);
+    EXPECT_EQ(1, readDialog->ZafList::Count());
 }
