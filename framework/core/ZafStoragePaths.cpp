@@ -293,8 +293,9 @@ void ZafStorage::Close(ZafFile *file)
     if (!storageFile)
         return;
     auto position = std::find(openFiles.begin(), openFiles.end(), storageFile);
-    if (position != openFiles.end())
-        openFiles.erase(position);
+    if (position == openFiles.end())
+        return;   // not a file of this storage
+    openFiles.erase(position);
     ZafDirectoryElement *entry = storageFile->Entry();
     if (storageFile->Modified() && entry && tempFile && Writable()) {
         ZafInt32 length = storageFile->Length();

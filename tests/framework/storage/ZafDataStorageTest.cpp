@@ -138,6 +138,17 @@ TEST_F(ZafDataStorage, StringAndScrollValuesRoundTrip)
     EXPECT_EQ(10, readScroll.PageSize());
 }
 
+TEST_F(ZafDataStorage, FormatDataKeepsItsNumberID)
+{
+    ZafFormatData format;
+    format.SetStringID(L"plainFormat");
+    format.SetNumberID(-7);
+    ASSERT_EQ(0, format.Write(persistence));
+    ZafFormatData read(L"plainFormat", persistence);
+    EXPECT_EQ(0, read.Error());
+    EXPECT_EQ(-7, read.NumberID());
+}
+
 TEST_F(ZafDataStorage, DataObjectWithoutANameIsNotStored)
 {
     ZafScrollData scroll;

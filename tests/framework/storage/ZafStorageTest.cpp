@@ -341,6 +341,19 @@ TEST(ZafStorage, FileOpenWhileItsEntryIsRemovedClosesSafely)
     EXPECT_EQ(0, storage.Root()->ChildCount());
 }
 
+TEST(ZafStorage, AFileOfAnotherStorageIsNotClosedIntoThisOne)
+{
+    ZafStorage one;
+    ZafStorage other;
+    ZafStorageFile *file = one.Open(L"f", ZAF_FILE_CREATE | ZAF_FILE_READWRITE);
+    ASSERT_NE(nullptr, file);
+    file->WriteData("abc", 3);
+    other.Close(file);
+    EXPECT_EQ(0, other.Root()->ChildCount());
+    one.Close(file);
+    EXPECT_EQ("abc", ReadFile(one, L"f"));
+}
+
 TEST(ZafStorage, ReadOnlyStorageNeitherAddsNorReplacesEntries)
 {
     ZafScratchFolder folder(L"readonly");
