@@ -452,6 +452,29 @@ TEST(ZafStorage, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
     EXPECT_EQ("new", ReadFile(kept, L"f"));
 }
 
+TEST(ZafStorage, FailedReopenAfterSaveLeavesAClearErrorStateAndTheSavedFile)
+{
+    ZafScratchFolder folder(L"reopen");
+    std::wstring name = folder.Path(L"t");
+    auto *fileSystem = new ZafFailingDiskFileSystem;
+    {
+        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE, fileSystem);
+        WriteFile(storage, L"f", "saved");
+        ASSERT_EQ(0, storage.Save());
+        fileSystem->failOpensOf = L"t.zaf";
+        WriteFile(storage, L"g", "also saved");
+        EXPECT_EQ(-1, storage.Save());
+        EXPECT_EQ(14, storage.Error());
+        // Entries whose data lay in the file that could not be reopened
+        // answer an error instead of reading a closed file.
+        EXPECT_EQ(nullptr, storage.Open(L"f", ZAF_FILE_READ));
+        EXPECT_EQ(14, storage.Error());
+    }
+    ZafStorage reread(name.c_str(), ZAF_FILE_READ);
+    EXPECT_EQ("saved", ReadFile(reread, L"f"));
+    EXPECT_EQ("also saved", ReadFile(reread, L"g"));
+}
+
 TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
 {
     ZafScratchFolder folder(L"saveas");

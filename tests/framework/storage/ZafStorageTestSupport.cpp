@@ -33,7 +33,7 @@ bool EndsWith(const std::wstring &text, const std::wstring &end)
 ZafFile *ZafFailingDiskFileSystem::Open(const ZafIChar *path, int mode, ZafStringID, ZafNumberID)
 {
     const wchar_t *how = (mode & ZAF_FILE_CREATE) ? L"w+b" : (mode & ZAF_FILE_READWRITE) ? L"r+b" : L"rb";
-    FILE *stream = path && *path ? _wfopen(path, how) : nullptr;
+    FILE *stream = path && *path && !EndsWith(path, failOpensOf) ? _wfopen(path, how) : nullptr;
     if (!stream)
         error = ZAF_FILE_ERROR_OPEN;
     return new FailingDiskFile(stream, failWrites, path && EndsWith(path, failWritesTo));

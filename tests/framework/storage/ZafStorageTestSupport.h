@@ -36,6 +36,7 @@ public:
     bool failWrites = false;
     std::wstring failWritesTo;
     bool failTemporaryRenames = false;
+    std::wstring failOpensOf;           // opens of paths ending with this fail
     ZafFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
     int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr,
         ZafNumberID numberID = 0) override;
