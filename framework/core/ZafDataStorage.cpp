@@ -1,9 +1,14 @@
-// Storage forms of the palette, format, string and scroll data objects.
+// Storage forms of the palette, format, string, number and scroll data
+// objects.
 
 #include "framework/core/ZafDataRecord.h"
+#include "framework/core/ZafIntegerData.h"
 #include "framework/core/ZafPaletteData.h"
+#include "framework/core/ZafRealData.h"
 #include "framework/core/ZafScrollData.h"
 #include "framework/core/ZafStringData.h"
+
+#include <cstring>
 
 namespace {
 
@@ -144,5 +149,48 @@ ZafError ZafScrollData::Write(ZafObjectPersistence &persistence)
         file.WriteInt32(current);
         file.WriteInt32(lineStep);
         file.WriteInt32(pageSize);
+    });
+}
+
+// ---- ZafIntegerData: i32 value.
+
+ZafIntegerData::ZafIntegerData(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafIntegerData(0)
+{
+    ZafReadDataRecord(*this, name, persistence, L"ZafIntegerData", ZAF_ID_INTEGER_DATA, [this](ZafFile &file) {
+        ZafInt32 stored;
+        if (!file.ReadInt32(stored))
+            return false;
+        value = stored;
+        return true;
+    });
+}
+
+ZafError ZafIntegerData::Write(ZafObjectPersistence &persistence)
+{
+    return ZafWriteDataRecord(*this, persistence, L"ZafIntegerData", ZAF_ID_INTEGER_DATA,
+        [this](ZafFile &file) { file.WriteInt32(value); });
+}
+
+// ---- ZafRealData: the value as an IEEE double, low word first.
+
+ZafRealData::ZafRealData(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafRealData(0.0)
+{
+    ZafReadDataRecord(*this, name, persistence, L"ZafRealData", ZAF_ID_REAL_DATA, [this](ZafFile &file) {
+        ZafUInt32 low, high;
+        if (!file.ReadUInt32(low) || !file.ReadUInt32(high))
+            return false;
+        unsigned long long bits = (static_cast<unsigned long long>(high) << 32) | low;
+        std::memcpy(&value, &bits, sizeof value);
+        return true;
+    });
+}
+
+ZafError ZafRealData::Write(ZafObjectPersistence &persistence)
+{
+    return ZafWriteDataRecord(*this, persistence, L"ZafRealData", ZAF_ID_REAL_DATA, [this](ZafFile &file) {
+        unsigned long long bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        file.WriteUInt32(ZafUInt32(bits));
+        file.WriteUInt32(ZafUInt32(bits >> 32));
     });
 }

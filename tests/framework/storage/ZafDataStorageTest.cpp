@@ -3,6 +3,8 @@
 #include "ZafStorageTestSupport.h"
 
 #include "framework/core/ZafImageData.h"
+#include "framework/core/ZafIntegerData.h"
+#include "framework/core/ZafRealData.h"
 #include "framework/core/ZafObjectPersistence.h"
 #include "framework/core/ZafPaletteData.h"
 #include "framework/core/ZafScrollData.h"
@@ -136,6 +138,22 @@ TEST_F(ZafDataStorage, StringAndScrollValuesRoundTrip)
     EXPECT_EQ(100, readScroll.Maximum());
     EXPECT_EQ(40, readScroll.Current());
     EXPECT_EQ(10, readScroll.PageSize());
+}
+
+TEST_F(ZafDataStorage, NumbersRoundTripExactly)
+{
+    ZafIntegerData integer(-123456);
+    integer.SetStringID(L"count");
+    ASSERT_EQ(0, integer.Write(persistence));
+    ZafRealData real(-0.1);
+    real.SetStringID(L"ratio");
+    ASSERT_EQ(0, real.Write(persistence));
+    ZafIntegerData readInteger(L"count", persistence);
+    EXPECT_EQ(0, readInteger.Error());
+    EXPECT_EQ(-123456, readInteger.Value());
+    ZafRealData readReal(L"ratio", persistence);
+    EXPECT_EQ(0, readReal.Error());
+    EXPECT_EQ(-0.1, readReal.Value());
 }
 
 TEST_F(ZafDataStorage, FormatDataKeepsItsNumberID)
