@@ -20,9 +20,25 @@ enum : ZafUInt16 {
     flagAltFreeHotKeys = 0x0100
 };
 
-// Writes one object on its own level.
+// Writes one object on its own level. The window's directory is made afresh
+// for each write, so a name already in it belongs to a sibling written just
+// before (two objects without string id and with the same number id, say):
+// the later object gets the name with "_2", "_3", ... added rather than
+// replace its sibling.
 void WriteObject(ZafWindowObject *object, ZafObjectPersistence &persistence)
 {
+    std::wstring name = object->StringID() && *object->StringID()
+        ? std::wstring(object->StringID()) : L"FIELD_" + std::to_wstring(object->NumberID());
+    ZafFindStruct find;
+    if (persistence.FindFirst(find, name.c_str()) == 0) {
+        std::wstring unique;
+        for (int suffix = 2;; ++suffix) {
+            unique = name + L"_" + std::to_wstring(suffix);
+            if (persistence.FindFirst(find, unique.c_str()) != 0)
+                break;
+        }
+        object->SetStringID(unique.c_str());
+    }
     ZafObjectPersistence::PushLevel(persistence, object->ClassName(), object->ClassID());
     object->Write(persistence);
     ZafObjectPersistence::PopLevel(persistence);

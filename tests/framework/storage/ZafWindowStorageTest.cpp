@@ -289,3 +289,25 @@ TEST_F(ZafWindowStorage, ObjectsOfDerivedClassesAreMadeAgainAsTheirOwnClass)
     ASSERT_NE(nullptr, readDialog);
     EXPECT_EQ(1, readDialog->ZafList::Count());
 }
+
+TEST_F(ZafWindowStorage, SiblingsWithTheSameNameAreAllKept)
+{
+    ZafWindow window(0, 0, 30, 10);
+    window.SetStringID(L"crowd");
+    for (int i = 0; i < 3; ++i)
+        window.Add(new ZafWindowObject(1, i, 5, 1));   // all "FIELD_0"
+    auto *named = new ZafWindowObject(1, 5, 5, 1);
+    named->SetStringID(L"objectData");                 // the name of the record file
+    window.Add(named);
+    window.Write(persistence);
+    ASSERT_EQ(0, window.Error());
+
+    ZafWindow read(L"crowd", persistence);
+    ASSERT_EQ(0, read.Error());
+    ASSERT_EQ(4, read.ZafList::Count());
+    EXPECT_STREQ(L"FIELD_0", static_cast<ZafWindowObject *>(read.ZafList::First())->StringID());
+    const int tops[] = { 0, 1, 2, 5 };
+    int index = 0;
+    for (ZafElement *child = read.ZafList::First(); child; child = child->Next())
+        EXPECT_EQ(tops[index++], static_cast<ZafWindowObject *>(child)->Region().top);
+}
