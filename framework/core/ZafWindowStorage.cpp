@@ -9,6 +9,7 @@
 
 #include "framework/core/ZafStorage.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ enum : ZafUInt16 {
     flagMoveable = 0x0010, flagSizeable = 0x0020, flagTemporary = 0x0040, flagModal = 0x0080,
     flagAltFreeHotKeys = 0x0100
 };
+
+ZafInt32 SizeWord(int64_t value)
+{
+    return value < 0 ? 0 : value > 0x7FFFFFFF ? 0x7FFFFFFF : ZafInt32(value);
+}
 
 // Writes one object on its own level. The window's directory is made afresh
 // for each write, so a name already in it belongs to a sibling written just
@@ -111,7 +117,9 @@ void ZafWindow::Write(ZafObjectPersistence &persistence)
 ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafWindowObject(name, ZafObjectPersistence::PushLevel(persistence, L"ZafWindow", classID)), ZafList(nullptr)
 {
-    clientSize.Assign(0, 0, region.right - region.left, region.bottom - region.top, coordinateType);
+    // A damaged region must not overflow the size computed from it.
+    clientSize.Assign(0, 0, SizeWord(int64_t(region.right) - region.left),
+        SizeWord(int64_t(region.bottom) - region.top), coordinateType);
     restoreRegion.Assign(0, 0, 0, 0, coordinateType);
     ZafFile *file = persistence.File();
     if (file && !Error()) {
@@ -125,6 +133,8 @@ ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence)
         ZafIChar *compareName = file->ReadNewString();
         if (file->Error())
             SetError(file->Error());
+        else if (width < 0 || height < 0)
+            SetError(ZAF_FILE_ERROR_FORMAT);
         else {
             clientSize.Assign(0, 0, width - 1, height - 1, coordinateType);
             destroyable = flags & flagDestroyable;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace {
 
 ZafEventType StoredHook(ZafWindowObject *, ZafEventStruct &, ZafEventType code)
@@ -310,4 +313,42 @@ TEST_F(ZafWindowStorage, SiblingsWithTheSameNameAreAllKept)
     int index = 0;
     for (ZafElement *child = read.ZafList::First(); child; child = child->Next())
         EXPECT_EQ(tops[index++], static_cast<ZafWindowObject *>(child)->Region().top);
+}
+
+TEST_F(ZafWindowStorage, DamagedWindowRecordsNeverCrash)
+{
+    ZafWindow window(0, 0, 30, 10);
+    window.SetStringID(L"target");
+    window.SetHelpTopic(L"help");
+    auto *palette = new ZafPaletteData(false);
+    palette->SetStringID(L"p");
+    palette->AddPalette(ZAF_PT_TEXT, ZAF_PS_ENABLED, ZafPaletteStruct::Default());
+    window.SetPaletteData(palette);
+    window.Add(new ZafWindowObject(1, 1, 5, 1));
+    window.Write(persistence);
+    ASSERT_EQ(0, window.Error());
+    ZafStorageFile *file = storage.Open(L"~target~objectData", ZAF_FILE_READ);
+    ASSERT_NE(nullptr, file);
+    std::string record(size_t(file->Length()), '\0');
+    file->ReadData(&record[0], file->Length());
+    storage.Close(file);
+
+    std::mt19937 random(4711);
+    int damaged = 0;
+    for (int run = 0; run < 300; ++run) {
+        std::string bytes = record;
+        for (int i = 0; i < 1 + int(random() % 4); ++i)
+            bytes[random() % bytes.size()] = char(random());
+        if (run % 7 == 0)
+            bytes.resize(random() % bytes.size());
+        file = storage.Open(L"~target~objectData", ZAF_FILE_CREATE | ZAF_FILE_READWRITE);
+        file->WriteData(bytes.data(), int(bytes.size()));
+        storage.Close(file);
+        ZafWindow read(L"target", persistence);
+        damaged += read.Error() ? 1 : 0;
+        ZafIChar cwd[16];
+        storage.GetCWD(cwd, 16);
+        EXPECT_STREQ(L"~", cwd) << run;
+    }
+    EXPECT_GT(damaged, 0);
 }
