@@ -129,22 +129,22 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode, co
     }
     // The directory that holds the object: its own (window objects) or its
     // class's (data objects).
-    const ZafIChar *directory = (level.flags & ZAF_PERSIST_DATA) ? level.className.c_str() : name;
-    ZafNumberID directoryID = (level.flags & ZAF_PERSIST_DATA) ? 0 : ZafNumberID(classID);
-    if (writing && !(level.flags & ZAF_PERSIST_DATA) && storage->ChDir(directory) == 0) {
+    const ZafIChar *directory = (level.flags & ZAF_PERSIST_DATA_BIT) ? level.className.c_str() : name;
+    ZafNumberID directoryID = (level.flags & ZAF_PERSIST_DATA_BIT) ? 0 : ZafNumberID(classID);
+    if (writing && !(level.flags & ZAF_PERSIST_DATA_BIT) && storage->ChDir(directory) == 0) {
         // An object written again replaces its whole directory, so that no
         // child of the earlier version is read back with it.
         storage->ChDir(level.directory.c_str());
         storage->RmDir(directory, true);
     }
     if (storage->ChDir(directory) != 0) {
-        if (!writing || storage->MkDir(directory, (level.flags & ZAF_PERSIST_DATA) ? nullptr : className,
+        if (!writing || storage->MkDir(directory, (level.flags & ZAF_PERSIST_DATA_BIT) ? nullptr : className,
                                        directoryID) != 0 || storage->ChDir(directory) != 0) {
             error = ZAF_FILE_ERROR_NOT_FOUND;
             return nullptr;
         }
     }
-    const ZafIChar *fileName = (level.flags & ZAF_PERSIST_DATA) ? name : ZAF_OBJECT_DATA;
+    const ZafIChar *fileName = (level.flags & ZAF_PERSIST_DATA_BIT) ? name : ZAF_OBJECT_DATA;
     ZafFile *file = OpenFile(fileName, mode, ZafNumberID(classID));
     if (!file) {
         storage->ChDir(level.directory.c_str());
@@ -153,7 +153,7 @@ ZafFile *ZafObjectPersistence::OpenObjectFile(const ZafIChar *name, int mode, co
     if (level.file)
         storage->Close(level.file);
     level.file = file;
-    if (level.flags & ZAF_PERSIST_DATA)
+    if (level.flags & ZAF_PERSIST_DATA_BIT)
         storage->ChDir(level.directory.c_str());
     return file;
 }

@@ -31,9 +31,10 @@ using ZafObjectConstructor = ZafElement *(*)(const ZafIChar *name, ZafObjectPers
 using ZafUserFunction = ZafEventType (*)(ZafWindowObject *object, ZafEventStruct &event, ZafEventType code);
 using ZafCompareFunction = int (*)(ZafElement *a, ZafElement *b);
 
-// PushLevel flags.
-constexpr ZafUInt16 ZAF_PERSIST_OBJECT = 0x0000;     // a window object: its own directory
-constexpr ZafUInt16 ZAF_PERSIST_DATA = 0x0001;       // a data object: a file in its class directory
+// PushLevel flags: bit 0 set for data objects.
+constexpr ZafUInt16 ZAF_PERSIST_DATA_BIT = 0x0001;
+constexpr ZafUInt16 ZAF_PERSIST_OBJECT = 0x0002;     // a window object: its own directory
+constexpr ZafUInt16 ZAF_PERSIST_DATA = 0x0003;       // a data object: a file in its class directory
 
 // Object file open modes.
 constexpr int ZAF_PERSIST_READ = 1;
