@@ -17,12 +17,6 @@ LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
     return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
 }
 
-// The dialog class is passed as its atom.
-bool IsDialogAtom(const ZafIChar *name)
-{
-    return reinterpret_cast<uintptr_t>(name) == 32770;
-}
-
 } // namespace
 
 HWND ZafCreateWindowEx(DWORD exStyle, const wchar_t *className, const wchar_t *title,
@@ -32,6 +26,7 @@ HWND ZafCreateWindowEx(DWORD exStyle, const wchar_t *className, const wchar_t *t
     if (!ZafMSWindowsApp::Ansi())
         return CreateWindowExW(exStyle, className, title, style, x, y, width, height,
             parent, menu, instance, createParam);
+    // A class given as an atom (the dialog class, 32770) passes unchanged.
     const char *localClass = reinterpret_cast<const char *>(className);
     char *classBuffer = nullptr;
     if (!IS_INTRESOURCE(className))
@@ -58,7 +53,6 @@ ZafOSWindow ZafWindowObject::CreateOSWindow(ZafWindowObject *object, const ZafIC
         module = GetModuleHandleW(nullptr);
     HMENU controlID = parentObject
         ? reinterpret_cast<HMENU>(static_cast<intptr_t>(object->numberID)) : nullptr;
-    (void)IsDialogAtom;
     HWND window = ZafCreateWindowEx(exStyle, osClassName, title, style, 0, 0, 0, 0,
         Handle(parentWindow), controlID, module, createParam);
     if (!window)
