@@ -27,6 +27,8 @@ ZafApplication::ZafApplication(int argc, wchar_t **argv)
 
 ZafApplication::~ZafApplication()
 {
+    EndWindows();
+    CloseI18nStorage();
     if (ownsEventManager)
         delete eventManager;
     ZafReleaseStaticData();
@@ -40,6 +42,8 @@ void ZafApplication::StartUp()
         ownsEventManager = true;
         ZafEventManager::SetShared(eventManager);
     }
+    OpenI18nStorage();
+    StartWindows();
 }
 
 const ZafIChar *ZafApplication::Argument(int index) const

@@ -15,6 +15,10 @@
 #include <vector>
 
 class ZafEventManager;
+class ZafObjectPersistence;
+class ZafStorage;
+class ZafWindowManager;
+class ZafDevice;
 
 class ZafApplication
 {
@@ -39,14 +43,30 @@ public:
 
     // The event manager the application made (or found already shared).
     ZafEventManager *EventManager() const { return eventManager; }
+    // The framework's language data file "i18n.zaf", opened read-only when it
+    // exists (ZafApplicationStorage.cpp); null without one.
+    ZafStorage *I18nStorage() const { return i18nStorage; }
+    // The window manager the application made (or found already in place);
+    // the input devices (keyboard, mouse, caret) are in the event manager.
+    ZafWindowManager *WindowManager() const { return windowManager; }
 
 protected:
     ZafInt32 status = 0;
 
 private:
     void StartUp();
+    void OpenI18nStorage();
+    void CloseI18nStorage();
 
     std::vector<std::wstring> arguments;
     ZafEventManager *eventManager = nullptr;
     bool ownsEventManager = false;
+    ZafStorage *i18nStorage = nullptr;
+    ZafObjectPersistence *i18nPersistence = nullptr;
+    // The window manager and input devices (made in ZafApplicationWindows.cpp).
+    void StartWindows();
+    void EndWindows();
+    ZafWindowManager *windowManager = nullptr;
+    bool ownsWindowManager = false;
+    std::vector<ZafDevice *> addedDevices;   // added to an event manager the application does not own
 };

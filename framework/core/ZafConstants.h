@@ -261,3 +261,42 @@ constexpr ZafPaletteState ZAF_PS_NOT_CURRENT = 0x80;
 
 // ---- Error codes ------------------------------------------------------------
 constexpr ZafError ZAF_ERROR_NONE = 0;
+
+// ---- Event handling: drag and drop, design mode, pointer images and the
+// window manager's commands -----------------------------------------------------
+constexpr ZafEventType ZAF_EV_DRAG_MOVE = -403;          // over a target: move (Shift)
+constexpr ZafEventType ZAF_EV_DRAG_COPY = -404;          // over a target: copy (Ctrl)
+constexpr ZafEventType ZAF_EV_DROP_MOVE = -405;          // released: move the text
+constexpr ZafEventType ZAF_EV_DROP_COPY = -406;          // released: copy the text
+constexpr ZafEventType ZAF_EV_DRAG_MOVE_COPY = -407;     // over a target with Ctrl+Shift
+constexpr ZafEventType ZAF_EV_DROP_MOVE_COPY = -408;     // released with Ctrl+Shift
+constexpr ZafEventType ZAF_EV_BEGIN_DRAG = -409;         // the object becomes the drag object
+constexpr ZafEventType ZAF_EV_END_DRAG = -410;
+constexpr ZafEventType ZAF_EV_DRAG_DEFAULT = -411;       // over a target, no keys
+constexpr ZafEventType ZAF_EV_DROP_DEFAULT = -412;       // released, no keys
+constexpr ZafEventType ZAF_EV_DESIGN_CREATED = -4500;    // design mode: an object was placed (class id, object)
+constexpr ZafEventType ZAF_EV_DESIGN_EDIT = -4501;       // design mode: edit the object
+constexpr ZafEventType ZAF_EV_DESIGN_MOVED = -4502;      // design mode: raw code and position
+constexpr ZafEventType ZAF_POINTER_CROSS = -3203;
+constexpr ZafEventType ZAF_POINTER_MOVE = -3204;
+constexpr ZafEventType ZAF_POINTER_W_SIZE = -3205;
+constexpr ZafEventType ZAF_POINTER_E_SIZE = -3206;
+constexpr ZafEventType ZAF_POINTER_N_SIZE = -3207;
+constexpr ZafEventType ZAF_POINTER_S_SIZE = -3208;
+constexpr ZafEventType ZAF_POINTER_NW_SIZE = -3209;
+constexpr ZafEventType ZAF_POINTER_NE_SIZE = -3210;
+constexpr ZafEventType ZAF_POINTER_SW_SIZE = -3211;
+constexpr ZafEventType ZAF_POINTER_SE_SIZE = -3212;
+constexpr ZafEventType ZAF_POINTER_NO_DROP = -3213;
+constexpr ZafEventType ZAF_POINTER_DRAG_MOVE = -3215;
+constexpr ZafEventType ZAF_POINTER_DRAG_COPY = -3216;
+constexpr ZafEventType ZAF_EV_FRONT_COMMAND = -3600;     // -3600, -3601: for the front window (text)
+constexpr ZafEventType ZAF_EV_FRONT_COMMAND_2 = -3601;
+constexpr ZafEventType ZAF_EV_OPEN_BY_NAME = -3602;      // text: "path~name" or "name"
+constexpr ZafEventType ZAF_EV_CLOSE_BY_NAME = -3603;     // text: a top-level window's string id
+constexpr ZafEventType ZAF_EV_CHANGE_LANGUAGE = -3620;   // text: a locale name
+constexpr ZafEventType ZAF_EV_MINIMIZE_ALL = -3630;
+constexpr ZafEventType ZAF_EV_RESTORE_ALL = -3631;
+constexpr ZafEventType ZAF_EV_HELP_TOPIC = -3640;        // text: a help topic
+constexpr ZafLogicalEvent ZAF_L_ESCAPE_WINDOW = 1020;    // the window manager's Esc
+constexpr ZafLogicalEvent ZAF_L_FIRST_WINDOW = 1040;     // locates the first window that is not temporary

@@ -7,6 +7,8 @@
 
 #include "framework/core/ZafData.h"
 
+class ZafObjectPersistence;
+
 // The parse error of SetFormattedText: the text matched no format line
 // (also the number id of the "is invalid" message).
 constexpr ZafError ZAF_ERROR_INVALID_TEXT = 1;
@@ -16,6 +18,10 @@ class ZafFormatData : public ZafData
 public:
     ZafFormatData();
     ZafFormatData(const ZafFormatData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    ZafFormatData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
 
     ZafClassID ClassID() const override { return ZAF_ID_FORMAT_DATA; }
     ZafClassName ClassName() const override { return L"ZafFormatData"; }

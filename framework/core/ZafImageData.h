@@ -10,11 +10,18 @@
 #include "framework/core/ZafData.h"
 #include "framework/core/ZafImageStruct.h"
 
+class ZafObjectPersistence;
+
 class ZafBitmapData : public ZafData
 {
 public:
     explicit ZafBitmapData(const ZafBitmapStruct &description);
     ZafBitmapData(const ZafBitmapData &copy);
+    // Storage form (docs/zaf-data-files.md): read by name from the
+    // persistence's data file; the pixel array is owned. A failure goes to
+    // Error() and leaves an empty image.
+    ZafBitmapData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafBitmapData() override;
 
     ZafClassID ClassID() const override { return ZAF_ID_BITMAP_DATA; }
@@ -40,6 +47,11 @@ class ZafIconData : public ZafData
 public:
     explicit ZafIconData(const ZafIconStruct &description);
     ZafIconData(const ZafIconData &copy);
+    // Storage form (docs/zaf-data-files.md): read by name from the
+    // persistence's data file; the pixel array is owned. A failure goes to
+    // Error() and leaves an empty image.
+    ZafIconData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafIconData() override;
 
     ZafClassID ClassID() const override { return ZAF_ID_ICON_DATA; }
@@ -64,6 +76,11 @@ class ZafMouseData : public ZafData
 public:
     explicit ZafMouseData(const ZafMouseStruct &description, ZafNumberID id = 0);
     ZafMouseData(const ZafMouseData &copy);
+    // Storage form (docs/zaf-data-files.md): read by name from the
+    // persistence's data file; the pixel array is owned. A failure goes to
+    // Error() and leaves an empty image.
+    ZafMouseData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafMouseData() override;
 
     ZafClassID ClassID() const override { return ZAF_ID_MOUSE_DATA; }

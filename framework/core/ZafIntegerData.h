@@ -5,11 +5,17 @@
 
 #include "framework/core/ZafFormatData.h"
 
+class ZafObjectPersistence;
+
 class ZafIntegerData : public ZafFormatData
 {
 public:
     explicit ZafIntegerData(int value = 0);
     ZafIntegerData(const ZafIntegerData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    ZafIntegerData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafError Write(ZafObjectPersistence &persistence) override;
 
     ZafClassID ClassID() const override { return ZAF_ID_INTEGER_DATA; }
     ZafClassName ClassName() const override { return L"ZafIntegerData"; }

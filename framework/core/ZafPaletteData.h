@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class ZafObjectPersistence;
+
 struct ZafPaletteMap
 {
     ZafPaletteType type;              // 0 ends a map
@@ -24,6 +26,10 @@ public:
     explicit ZafPaletteData(bool staticData = false);
     // A destroyable copy of the map.
     ZafPaletteData(const ZafPaletteData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    ZafPaletteData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafPaletteData() override = default;
 
     ZafClassID ClassID() const override { return ZAF_ID_PALETTE_DATA; }

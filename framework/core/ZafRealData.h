@@ -5,11 +5,17 @@
 
 #include "framework/core/ZafFormatData.h"
 
+class ZafObjectPersistence;
+
 class ZafRealData : public ZafFormatData
 {
 public:
     explicit ZafRealData(double value = 0.0);
     ZafRealData(const ZafRealData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    ZafRealData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafError Write(ZafObjectPersistence &persistence) override;
 
     ZafClassID ClassID() const override { return ZAF_ID_REAL_DATA; }
     ZafClassName ClassName() const override { return L"ZafRealData"; }

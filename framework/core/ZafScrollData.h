@@ -7,11 +7,17 @@
 
 #include "framework/core/ZafData.h"
 
+class ZafObjectPersistence;
+
 class ZafScrollData : public ZafData
 {
 public:
     ZafScrollData(int minimum = 0, int maximum = 0, int current = 0, int lineStep = 1, int pageSize = 0);
     ZafScrollData(const ZafScrollData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    ZafScrollData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    virtual ZafError Write(ZafObjectPersistence &persistence);
 
     ZafClassID ClassID() const override { return ZAF_ID_SCROLL_DATA; }
     ZafClassName ClassName() const override { return L"ZafScrollData"; }

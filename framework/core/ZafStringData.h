@@ -14,6 +14,8 @@
 
 #include "framework/core/ZafFormatData.h"
 
+class ZafObjectPersistence;
+
 class ZafStringData : public ZafFormatData
 {
 public:
@@ -29,6 +31,13 @@ public:
     // Takes the other's static flag and text (a static copy shares the
     // other's buffer).
     ZafStringData(const ZafStringData &copy);
+    // Storage form (written and read on the persistence's current level,
+    // under the class's own name); a failure goes to Error().
+    // The text comes back owned (not static) with its maximum length.
+    ZafStringData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafError Write(ZafObjectPersistence &persistence) override;
+    // Makes a string data object from storage (the class's creation function).
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafStringData() override;
 
     ZafClassID ClassID() const override { return ZAF_ID_STRING_DATA; }

@@ -6,6 +6,8 @@
 #include "framework/core/ZafRegionStruct.h"
 #include "framework/core/ZafEventStruct.h"
 #include "framework/core/ZafPaletteData.h"
+#include "framework/core/ZafObjectPersistence.h"
+#include "framework/core/ZafInputMap.h"
 
 class ZafWindowObject;
 class ZafGdiDisplay;
@@ -30,6 +32,10 @@ class ZafWindowObject : public ZafElement
 public:
     ZafWindowObject(int left, int top, int width, int height);
     ZafWindowObject(const ZafWindowObject &copy);
+    // Persistent constructor: reads the object named name on the
+    // persistence's current level (ZafWindowObjectStorage.cpp); a storage
+    // error goes to SetError and leaves the stored fields at their defaults.
+    ZafWindowObject(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject &operator=(const ZafWindowObject &) = delete;
     virtual ~ZafWindowObject();
 
@@ -45,6 +51,44 @@ public:
     virtual ZafEventType Event(const ZafEventStruct &event);
     // Raw OS messages (event type 1); answers the message result.
     virtual ZafEventType OSEvent(const ZafEventStruct &event);
+
+    // ---- Input and the focus protocol (ZafWindowObjectEvent.cpp,
+    // ZafWindowObjectInput.cpp, ZafWindowObjectDrag.cpp) ----
+    // Fills the input fields (raw code, modifiers, character, map modifier
+    // field, position) of a keyboard or mouse event for this object and
+    // makes the event name it; 1 when it did, 0 otherwise.
+    virtual int TranslateInputEvent(ZafEventStruct &event);
+    // The logical event of a raw input event by the map; 9999 when the map
+    // has none; the event's own type for types outside 0 .. 99.
+    ZafLogicalEvent MapInputTable(const ZafInputMap *map, ZafEventStruct &event);
+    // MapInputTable over the class input map, answering the event's own
+    // type instead of 9999.
+    virtual ZafLogicalEvent MapEvent(ZafEventStruct &event);
+    // An object inside this one gains (true) or gives up the focus; answers
+    // null on success, else the object that refused.
+    virtual ZafWindowObject *NotifyFocus(ZafWindowObject *object, bool gained);
+    // Drag and drop events -412 .. -403: the answered drag code, or -1.
+    virtual ZafEventType DragDropEvent(const ZafEventStruct &event);
+    // Design mode: moves or sizes the object with the mouse; answers 1005.
+    virtual ZafEventType MoveSizeEvent(const ZafEventStruct &event);
+    virtual ZafEventType DragHook(const ZafEventStruct &event) { return event.type; }
+    virtual ZafEventType DropHook(const ZafEventStruct &event) { return event.type; }
+    // A button that may become the window's current default (ZafButton).
+    virtual bool AllowDefault() const { return false; }
+    // The class input map of ZafWindowObject.
+    static const ZafInputMap defaultInputMap[];
+
+protected:
+    // Pieces of event handling (Windows half).
+    ZafEventType DesignModeEvent(ZafEventStruct &event);
+    ZafEventType DrawItemEvent(const ZafEventStruct &event);
+    ZafEventType ControlColorEvent(const ZafEventStruct &event);
+    void TrackTips();
+    void PressForDrag(const ZafEventStruct &event);
+    bool MouseMoveDrag(const ZafEventStruct &event);
+    void ReleaseForDrag(const ZafEventStruct &event);
+    void DragTrack(const ZafEventStruct &event, bool release);
+public:
 
     // Lookup and small queries.
     virtual ZafWindowObject *GetObjectByNumberID(ZafNumberID id);
@@ -63,6 +107,16 @@ public:
     ZafOSWindow OSWindow() const { return osWindow; }
     bool Registered() const { return osWindow != nullptr; }
     ZafEventType CallUserFunction(const ZafEventStruct &event, ZafEventType code);
+
+    // Persistence: registers the class, names an unnamed object "FIELD_"
+    // and its number id, and writes its record; failures go to SetError.
+    virtual void Write(ZafObjectPersistence &persistence);
+    // The creation function of the class (New for this class).
+    virtual ZafObjectConstructor NewFunction() const { return &ZafWindowObject::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    // The names the persistence has the function or object registered under.
+    virtual const ZafIChar *UserFunctionName(ZafUserFunction function, ZafObjectPersistence &persistence) const;
+    virtual const ZafIChar *UserObjectName(void *object, ZafObjectPersistence &persistence) const;
 
     // Texts: each setter stores a copy (null clears) and answers the stored text.
     virtual const ZafIChar *SetTipText2(const ZafIChar *text);
@@ -124,8 +178,9 @@ public:
     virtual bool SetDragCtrl(bool value) { return dragCtrl = value; }
     virtual bool SetDisabled(bool value);                         // OS half
     virtual ZafError SetError(ZafError value) { return error = value; }
-    // Stores the flag only; the focus protocol belongs to event handling.
-    virtual bool SetFocus(bool value) { return focus = value; }
+    // The focus protocol (event handling): a disabled or focus-blocked
+    // object never takes the focus; answers the focus flag.
+    virtual bool SetFocus(bool value);
     virtual bool SetDragCtrlShift(bool value) { return dragCtrlShift = value; }
     virtual bool SetDragShift(bool value) { return dragShift = value; }
     virtual bool SetFocusBlocked(bool value) { return focusBlocked = value; }

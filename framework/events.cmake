@@ -1,0 +1,19 @@
+# Event retrieval, input devices, window-object event handling, the window
+# container with its frame, message routing and the window manager.
+list(APPEND FRAMEWORK_SOURCES
+    core/ZafApplicationWindows.cpp
+    core/ZafKeyboard.cpp
+    core/ZafWindow.cpp
+    core/ZafWindowManager.cpp
+    windows/ZafEventManagerGet.cpp
+    windows/ZafMouse.cpp
+    windows/ZafMouseImages.cpp
+    windows/ZafCursor.cpp
+    windows/ZafWindowObjectInput.cpp
+    windows/ZafWindowObjectDrag.cpp
+    windows/ZafWindowOS.cpp
+    windows/ZafWindowOSEvent.cpp
+    windows/ZafFrameRouter.cpp
+    windows/ZafWindowManagerOS.cpp
+)
+list(APPEND FRAMEWORK_LIBS user32 gdi32)

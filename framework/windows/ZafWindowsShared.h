@@ -1,0 +1,29 @@
+#pragma once
+// Process-wide values of the framework's Windows half that several classes
+// read: the tips timer that watches the pointer (a thread timer, 500 ms),
+// the combo box whose list is dropped down, and the procedures of the frame
+// windows. GUI thread only.
+
+#include <windows.h>
+
+// The id of the running tips timer; 0 when none runs.
+UINT_PTR ZafTipsTimer();
+UINT_PTR ZafSetTipsTimer(UINT_PTR id);
+
+// The combo box whose list is dropped down (kept by the combo box); null.
+HWND ZafDroppedComboBox();
+HWND ZafSetDroppedComboBox(HWND comboBox);
+
+// The framework window procedure installed on frame windows: the frame
+// router with ZafDefaultWindowProc.
+LRESULT CALLBACK ZafWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// CallWindowProc of DefWindowProc through the entry-point table.
+LRESULT CALLBACK ZafDefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The heart of the frame procedures (window, MDI frame and MDI child).
+LRESULT ZafFrameRouter(WNDPROC defaultProcedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The class window procedure of a window (GetClassLong GCL_WNDPROC) called
+// with the message of a raw event; its answer.
+class ZafWindowObject;
+struct ZafEventStruct;
+long ZafCallClassProcedure(const ZafEventStruct &event);

@@ -1,0 +1,121 @@
+#include "ZafEventTestSupport.h"
+
+#include <algorithm>
+
+#include "framework/core/ZafKeyboard.h"
+#include "framework/core/ZafMouse.h"
+
+namespace {
+
+// Under Wine with a bare X server (no window manager), hiding or destroying a
+// window that Wine hands to the window manager waits two seconds for an
+// answer that never comes. The tests' windows are left unmanaged instead.
+// This runs before the display driver loads (it reads the setting then).
+struct UnmanagedWineWindows
+{
+    UnmanagedWineWindows()
+    {
+        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
+            return;
+        HKEY key;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
+                nullptr, &key, nullptr) != ERROR_SUCCESS)
+            return;
+        const wchar_t value[] = L"N";
+        RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE *>(value), sizeof(value));
+        RegCloseKey(key);
+    }
+} unmanagedWineWindows;
+
+} // namespace
+
+int EventLog::Count(ZafEventType type) const
+{
+    return int(std::count(types.begin(), types.end(), type));
+}
+
+int EventLog::CountMessage(UINT message) const
+{
+    return int(std::count(messages.begin(), messages.end(), message));
+}
+
+int LoggingWindow::Count(ZafEventType type) const
+{
+    return int(std::count(types.begin(), types.end(), type));
+}
+
+void EventTest::SetUp()
+{
+    app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr));
+    events = std::make_unique<ZafEventManager>();
+    ZafEventManager::SetShared(events.get());
+    events->Add(new ZafKeyboard(ZAF_DEVICE_ON));
+    events->Add(new ZafMouse(ZAF_DEVICE_ON, ZAF_POINTER_ARROW));
+    manager = std::make_unique<ZafWindowManager>();
+    Drain();
+}
+
+void EventTest::TearDown()
+{
+    manager.reset();
+    Drain();
+    ZafEventManager::SetShared(nullptr);
+    events.reset();
+    app.reset();
+}
+
+ZafWindow *EventTest::NewTopLevel(int width, int height, std::initializer_list<ZafNumberID> parts, int left, int top)
+{
+    ZafWindow *window = new ZafWindow(left, top, width, height);
+    window->SetCoordinateType(ZAF_PIXEL);
+    for (ZafNumberID id : parts)
+        window->Add(new FramePart(id));
+    return window;
+}
+
+ZafEventType EventTest::RunLoop(int milliseconds)
+{
+    DWORD end = GetTickCount() + DWORD(milliseconds);
+    ZafEventType answer = 0;
+    while (GetTickCount() < end)
+    {
+        ZafEventStruct event;
+        if (events->Get(event, ZAF_NO_WAIT) != 0)
+        {
+            Sleep(1);
+            continue;
+        }
+        answer = manager->Event(event);
+        if (answer == ZAF_MODAL_GONE || answer == ZAF_EV_EXIT)
+            return answer;
+    }
+    return 0;
+}
+
+void EventTest::Pump(int milliseconds)
+{
+    DWORD end = GetTickCount() + DWORD(milliseconds);
+    while (GetTickCount() < end)
+    {
+        ZafEventStruct event;
+        if (events->Get(event, ZAF_NO_WAIT) != 0)
+        {
+            Sleep(1);
+            continue;
+        }
+        if (event.type == ZAF_EV_LAST_WINDOW_GONE)
+            continue;
+        manager->Event(event);
+    }
+}
+
+void EventTest::Drain()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT)
+            DispatchMessageW(&message);
+    if (events)
+        events->ClearQueue();
+}

@@ -1,0 +1,135 @@
+#include "ZafEventTestSupport.h"
+
+#include "framework/core/ZafCursor.h"
+#include "framework/core/ZafImageData.h"
+#include "framework/core/ZafKeyboard.h"
+#include "framework/core/ZafMouse.h"
+
+namespace {
+
+ZafDevice *FindDevice(ZafEventManager &events, ZafDeviceType type)
+{
+    for (ZafDevice *device = events.First(); device; device = device->Next())
+        if (device->DeviceType() == type)
+            return device;
+    return nullptr;
+}
+
+} // namespace
+
+using ZafInputDevices = EventTest;
+
+TEST_F(ZafInputDevices, TheStateQueryAnswersTheStateWithoutChangingIt)
+{
+    ZafKeyboard keyboard(ZAF_DEVICE_OFF);
+    ZafCursor caret(ZAF_DEVICE_ON, ZAF_CARET_INSERT);
+    EXPECT_EQ(ZAF_DEVICE_OFF, keyboard.Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
+    EXPECT_EQ(ZAF_DEVICE_OFF, keyboard.DeviceState());
+    EXPECT_EQ(ZAF_DEVICE_ON, caret.Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
+    ZafDevice *mouse = FindDevice(*events, ZAF_MOUSE);
+    ASSERT_NE(nullptr, mouse);
+    EXPECT_EQ(ZAF_DEVICE_ON, mouse->Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
+    EXPECT_EQ(ZAF_DEVICE_ON, mouse->DeviceState());
+}
+
+TEST_F(ZafInputDevices, TheBusyAndArrowImagesShowTheSystemCursors)
+{
+    EXPECT_EQ(ZAF_POINTER_BUSY, events->DeviceState(ZAF_MOUSE, ZAF_POINTER_BUSY));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
+    events->DeviceState(ZAF_MOUSE, ZAF_POINTER_IBEAM);
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_IBEAM), GetCursor());
+    events->DeviceState(ZAF_MOUSE, ZAF_POINTER_ARROW);
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
+    EXPECT_EQ(ZAF_POINTER_ARROW, static_cast<ZafMouse *>(FindDevice(*events, ZAF_MOUSE))->Image());
+}
+
+TEST_F(ZafInputDevices, AnUnknownImageIsStoredAndLeavesThePointerAlone)
+{
+    events->DeviceState(ZAF_MOUSE, ZAF_POINTER_BUSY);
+    HCURSOR before = GetCursor();
+    EXPECT_EQ(-3250, events->DeviceState(ZAF_MOUSE, -3250));
+    EXPECT_EQ(before, GetCursor());
+    EXPECT_EQ(-3250, static_cast<ZafMouse *>(FindDevice(*events, ZAF_MOUSE))->Image());
+}
+
+TEST_F(ZafInputDevices, ThePointerTableHasTheSizesAndHotSpotsOfEachImage)
+{
+    struct Row { ZafEventType id; int width, height, hotX, hotY; } rows[] = {
+        { -3200, 10, 16, 0, 0 }, { -3201, 5, 15, 2, 6 }, { -3202, 15, 27, 7, 13 },
+        { -3204, 19, 19, 9, 9 }, { -3213, 20, 20, 7, 7 }, { -3215, 15, 26, 7, 7 },
+        { -3218, 19, 26, 7, 7 }, { -3222, 16, 17, 7, 9 }, { -3223, 17, 18, 9, 9 },
+    };
+    for (const Row &row : rows)
+    {
+        ZafMouseData *data = ZafMouse::PointerImage(row.id);
+        ASSERT_NE(nullptr, data) << row.id;
+        const ZafMouseStruct &image = data->Mouse();
+        EXPECT_EQ(row.width, image.width) << row.id;
+        EXPECT_EQ(row.height, image.height) << row.id;
+        EXPECT_EQ(row.hotX, image.hotSpotX) << row.id;
+        EXPECT_EQ(row.hotY, image.hotSpotY) << row.id;
+        ASSERT_NE(nullptr, image.array) << row.id;
+        bool drawn = false;
+        for (int i = 0; i < image.width * image.height; ++i)
+            drawn = drawn || image.array[i] == 0;
+        EXPECT_TRUE(drawn) << row.id;
+    }
+    EXPECT_EQ(nullptr, ZafMouse::PointerImage(-3250));
+}
+
+TEST_F(ZafInputDevices, ASwitchedOffKeyboardDoesNotHangANoWaitGet)
+{
+    events->SetDeviceState(ZAF_KEYBOARD, ZAF_DEVICE_OFF);
+    ZafEventStruct event;
+    DWORD start = GetTickCount();
+    EXPECT_EQ(ZAF_NOT_HANDLED, events->Get(event, ZAF_NO_WAIT));
+    EXPECT_EQ(ZAF_NOT_HANDLED, events->Get(event, ZAF_NO_WAIT));
+    EXPECT_LT(GetTickCount() - start, 500u);
+    EXPECT_EQ(ZAF_NO_EVENT, event.type);
+}
+
+TEST_F(ZafInputDevices, ASwitchedOffKeyboardDropsKeysButKeepsOtherMessages)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    events->SetDeviceState(ZAF_KEYBOARD, ZAF_DEVICE_OFF);
+    PostMessageW(window, WM_KEYDOWN, 'A', 0);
+    PostMessageW(window, WM_USER + 1, 0, 0);
+    ZafEventStruct event;
+    bool sawKey = false, sawUser = false;
+    for (int i = 0; i < 10; ++i)
+        if (events->Get(event, ZAF_NO_WAIT) == 0 && event.type == ZAF_EVENT_OS)
+        {
+            sawKey = sawKey || event.osEvent.message == WM_KEYDOWN;
+            sawUser = sawUser || event.osEvent.message == WM_USER + 1;
+        }
+    EXPECT_FALSE(sawKey);
+    EXPECT_TRUE(sawUser);
+    DestroyWindow(window);
+}
+
+TEST_F(ZafInputDevices, ASwitchedOnKeyboardNeverTakesEventsOffTheQueue)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    PostMessageW(window, WM_KEYDOWN, 'A', 0);
+    ZafEventStruct event;
+    ASSERT_EQ(0, events->Get(event, ZAF_NO_WAIT));
+    EXPECT_EQ(UINT(WM_KEYDOWN), event.osEvent.message);
+    DestroyWindow(window);
+}
+
+TEST_F(ZafInputDevices, TheCaretKeepsItsModeAndTheMouseMovesThePointer)
+{
+    ZafCursor caret(ZAF_DEVICE_ON, ZAF_CARET_INSERT);
+    EXPECT_EQ(ZAF_CARET_OVERSTRIKE, caret.Event(ZafEventStruct(ZAF_CARET_OVERSTRIKE, 0)));
+    EXPECT_EQ(ZAF_CARET_OVERSTRIKE, caret.Mode());
+    EXPECT_EQ(ZAF_DEVICE_OFF, caret.Event(ZafEventStruct(ZAF_DEVICE_OFF, 0)));
+    EXPECT_EQ(ZAF_DEVICE_OFF, caret.DeviceState());
+
+    ZafEventStruct move(ZAF_DEVICE_MOVE_POINTER, 0);
+    move.region.Assign(123, 77, 123, 77, ZAF_PIXEL);
+    events->BroadcastToDevices(move, ZAF_MOUSE);
+    POINT point;
+    GetCursorPos(&point);
+    EXPECT_EQ(123, point.x);
+    EXPECT_EQ(77, point.y);
+}
