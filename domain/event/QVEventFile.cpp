@@ -1,0 +1,159 @@
+// The event document's record and its files: opening reads a complete
+// document beside the open one and only then takes it over; saving writes a
+// complete temporary file that then replaces the old one.
+#include "domain/event/QVEvent.h"
+
+#include "domain/QVDomainCodes.h"
+#include "domain/timing/VLeg.h"
+#include "domain/ui/QVUserInterface.h"
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KBufferedFile.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/streams/KPersistent.h"
+#include "foundation/streams/KReplacingFile.h"
+#include "foundation/streams/KStream.h"
+
+#include <new>
+
+namespace
+{
+constexpr int32_t kFileBuffer = 64 * 1024;
+constexpr uint32_t kMinLegBytes = 33;
+
+void WriteDateTime(KStream &stream, const KDateTime &d)
+{
+    for (int32_t v : {d.Year(), d.Month(), d.Day(), d.Hour(), d.Minute(), d.Second(), d.Millisecond()})
+        stream.WriteI32(v);
+}
+
+KDateTime ReadDateTime(KStream &stream)
+{
+    int32_t v[7];
+    for (int32_t &x : v) {
+        x = stream.ReadI32();
+        if (x < -1 || x > 9999)
+            throw KXPersistent(kErrFileContents);
+    }
+    return KDateTime(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+}
+}
+
+void QVEvent::Write(KStream &stream) const
+{
+    KPersistent::WriteVersion(stream, kRecordEvent);
+    stream.WriteU32(uint32_t(m_kind));
+    m_name.Write(stream);
+    m_eventNumber.Write(stream);
+    m_roundNumber.Write(stream);
+    m_heatNumber.Write(stream);
+    WriteDateTime(stream, m_dateTime);
+    stream.WriteU32(uint32_t(m_legs.Count()));
+    for (VLeg *leg = NextLeg(nullptr); leg; leg = NextLeg(leg))
+        leg->Write(stream);
+    stream.WriteU32(kRecordEventEnd);
+}
+
+// Reads into this document without announcing anything; Open uses it on a
+// document of its own and takes the result over only when it is complete.
+void QVEvent::Read(KStream &stream)
+{
+    KPersistent::ReadVersion(stream, {kRecordEvent});
+    uint32_t kind = stream.ReadU32();
+    if (kind != kWorkout && kind != kEvent)
+        throw KXPersistent(kErrFileContents);
+    m_kind = Kind(kind);
+    m_name.Read(stream);
+    m_eventNumber.Read(stream);
+    m_roundNumber.Read(stream);
+    m_heatNumber.Read(stream);
+    m_dateTime = ReadDateTime(stream);
+    m_legs.DeleteAll();
+    uint32_t legs = KPersistent::ReadCount(stream, kMinLegBytes, kMaxLegs);
+    for (uint32_t i = 0; i < legs; ++i) {
+        VLeg *leg = new VLeg(nullptr);
+        m_legs.AddItem(leg);
+        leg->SetEvent(this);
+        leg->Read(stream);
+    }
+    if (stream.ReadU32() != kRecordEventEnd)
+        throw KXPersistent(kErrFileContents);
+    // Bytes after the end mark mean the file is not what it claims to be.
+    if (stream.Remaining() > 0)
+        throw KXPersistent(kErrFileContents);
+}
+
+int QVEvent::Open(int mode, const KString &path)
+{
+    if (mode != kOpenRead)
+        return kErrUnspecified;
+    QVEvent loaded;
+    try {
+        KBufferedFile file(kFileBuffer);
+        file.SetFullName(path);
+        file.Open(KFile::kModeRead);
+        try {
+            loaded.Read(file);
+        } catch (const KXStream &x) {
+            // The data ended before the records did: a cut file.
+            if (x.Code() == kErrFileRead)
+                return kErrFileContents;
+            return x.Code();
+        }
+    } catch (const KX &x) {
+        return x.Code();
+    } catch (const std::bad_alloc &) {
+        return kErrFileContents;
+    }
+    Send(kMsgListBefore | kMsgLegList, 0);
+    TakeContents(loaded);
+    m_path = path;
+    m_modified = false;
+    Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
+    return 0;
+}
+
+int QVEvent::Save(int flags)
+{
+    if (!(flags & kSaveWrite))
+        return 0;
+    if (m_oldVersion)
+        return kErrSaveOldVersion;
+    KString path(m_path);
+    if ((flags & (kSaveAskWorkout | kSaveAskEvent)) || path.IsEmpty()) {
+        bool asEvent = (flags & kSaveAskEvent) || (!(flags & kSaveAskWorkout) && m_kind == kEvent);
+        QVUserInterface *ui = QVUserInterface::Installed();
+        if (path.IsEmpty()) {
+            Directory(path);
+            if (!m_name.IsEmpty())
+                path.Append(m_name);
+        }
+        if (!ui || !ui->ChooseSaveFile(path, asEvent ? L"qve" : L"qvw") || path.IsEmpty())
+            return kErrDialogCancelled;
+        m_kind = asEvent ? kEvent : kWorkout;
+    }
+    m_saveFlags = flags;
+    int code = WriteFile(path);
+    if (code != 0)
+        return code;
+    m_path = path;
+    SetModified(false);
+    return 0;
+}
+
+int QVEvent::WriteFile(const KString &path)
+{
+    Lock();
+    int code = 0;
+    try {
+        KReplacingFile file(path, kFileBuffer);
+        file.Begin();
+        Write(file);
+        file.Commit();
+    } catch (const KX &x) {
+        code = x.Code();
+    } catch (const std::bad_alloc &) {
+        code = kErrMemoryAlloc;
+    }
+    Unlock();
+    return code;
+}

@@ -1,0 +1,30 @@
+# Race times, the timing model, results, charts, the event document and the hub.
+list(APPEND DOMAIN_SOURCES
+    timing/VRaceTime.cpp
+    timing/VRaceTimeRecord.cpp
+    timing/VGray15.cpp
+    timing/VWind.cpp
+    timing/VStart.cpp
+    timing/VLeg.cpp
+    timing/VLegRecord.cpp
+    results/QVResult.cpp
+    results/QVResultRecord.cpp
+    results/QVResults.cpp
+    results/QVResultsRecord.cpp
+    results/QVResultFilter.cpp
+    results/QVResultFilterRecord.cpp
+    results/QVResultsView.cpp
+    results/QVResultsViewRecord.cpp
+    charts/VZoom.cpp
+    charts/VZoomRecord.cpp
+    charts/QVChart.cpp
+    charts/QVChartView.cpp
+    charts/QVChartRecord.cpp
+    event/QVEvent.cpp
+    event/QVEventFile.cpp
+    event/QVEventDirectory.cpp
+    event/QVEventView.cpp
+    hardware/VHardware.cpp
+    hardware/VHardwareView.cpp
+    ui/QVUserInterface.cpp
+)

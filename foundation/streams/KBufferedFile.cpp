@@ -1,0 +1,113 @@
+// KBufferedFile: the buffer between the caller and the system file.
+#include "foundation/streams/KBufferedFile.h"
+
+#include <cstring>
+
+KBufferedFile::KBufferedFile(int32_t bufferSize) : itsBuffer(size_t(bufferSize > 16 ? bufferSize : 16)) {}
+
+KBufferedFile::~KBufferedFile()
+{
+    try {
+        FlushWrites();
+    } catch (...) {
+        // Nothing may leave a destructor; Close reports this failure.
+    }
+    CloseHandleOnly();
+}
+
+void KBufferedFile::Open(int mode, bool create)
+{
+    KFile::Open(mode, create);
+    itsNext = itsEnd = itsPending = 0;
+}
+
+void KBufferedFile::Close()
+{
+    try {
+        FlushWrites();
+    } catch (...) {
+        itsPending = 0;
+        CloseHandleOnly();
+        throw;
+    }
+    itsNext = itsEnd = 0;
+    CloseHandleOnly();
+}
+
+void KBufferedFile::FlushWrites()
+{
+    if (itsPending > 0) {
+        int32_t count = itsPending;
+        itsPending = 0;
+        KFile::DoWrite(itsBuffer.data(), count);
+    }
+}
+
+void KBufferedFile::DropReadBuffer()
+{
+    int32_t unread = itsEnd - itsNext;
+    itsNext = itsEnd = 0;
+    if (unread > 0)
+        KFile::DoSeek(-int64_t(unread), kFromCurrent);
+}
+
+int32_t KBufferedFile::DoRead(void *buffer, int32_t count)
+{
+    FlushWrites();
+    if (itsNext == itsEnd) {
+        // A large read bypasses the buffer.
+        if (count >= int32_t(itsBuffer.size()))
+            return KFile::DoRead(buffer, count);
+        itsNext = 0;
+        itsEnd = KFile::DoRead(itsBuffer.data(), int32_t(itsBuffer.size()));
+        if (itsEnd <= 0) {
+            itsEnd = 0;
+            return 0;
+        }
+    }
+    int32_t n = count < itsEnd - itsNext ? count : itsEnd - itsNext;
+    std::memcpy(buffer, itsBuffer.data() + itsNext, size_t(n));
+    itsNext += n;
+    return n;
+}
+
+void KBufferedFile::DoWrite(const void *buffer, int32_t count)
+{
+    DropReadBuffer();
+    const int32_t capacity = int32_t(itsBuffer.size());
+    if (itsPending + count > capacity)
+        FlushWrites();
+    if (count >= capacity) {
+        KFile::DoWrite(buffer, count);
+        return;
+    }
+    std::memcpy(itsBuffer.data() + itsPending, buffer, size_t(count));
+    itsPending += count;
+}
+
+int64_t KBufferedFile::DoGetSize()
+{
+    FlushWrites();
+    return KFile::DoGetSize();
+}
+
+void KBufferedFile::DoSetSize(int64_t size)
+{
+    FlushWrites();
+    DropReadBuffer();
+    KFile::DoSetSize(size);
+}
+
+int64_t KBufferedFile::DoGetPosition()
+{
+    return KFile::DoGetPosition() - (itsEnd - itsNext) + itsPending;
+}
+
+void KBufferedFile::DoSeek(int64_t offset, int origin)
+{
+    FlushWrites();
+    DropReadBuffer();
+    KFile::DoSeek(offset, origin);
+}
+
+void KBufferedFile::DoFlush() { FlushWrites(); }

@@ -1,0 +1,130 @@
+#pragma once
+// KFile: a path holder and a file stream. The path is kept as given (full or
+// relative, "\" or "/" separators); the path operations edit its folder,
+// name and extension parts. Open gives the object a system file handle in one
+// of three modes; reads and writes go straight to the system (KBufferedFile
+// adds a buffer). Open and the transport throw KXStream; the destructor closes
+// the file. The system file dialogs and the folder chooser live here too
+// (KFileDialogs.cpp); tests answer them through a hook instead of a window.
+// A KFile belongs to one thread at a time.
+
+#include "foundation/streams/KStream.h"
+#include "foundation/strings/KString.h"
+
+#include <functional>
+
+// <commdlg.h> maps these names to its ANSI or wide functions; the members
+// below keep their own names in every file that sees this header.
+#undef GetOpenFileName
+#undef GetSaveFileName
+
+class KFileInfo;
+
+class KFile : public KStream
+{
+public:
+    enum
+    {
+        kModeRead = 1,      // read only; others may read and write
+        kModeWrite = 2,     // write only; others may read
+        kModeReadWrite = 3  // read and write; others may read
+    };
+    enum
+    {
+        kDialogOpen = 0,    // GetOpenFileName
+        kDialogSave = 1,    // GetSaveFileName
+        kDialogFolder = 2   // GetFolderName
+    };
+    // Answers a file dialog in place of the system (tests): receives the kind,
+    // the file (which it may give a new path), the extension list and the
+    // title, and answers what the dialog function would return.
+    using DialogHook = std::function<int(int kind, KFile &file, const KString &extensions, const KString &title)>;
+
+    KFile();
+    explicit KFile(const wchar_t *fullName);
+    // Copies path and mode, never the open file.
+    KFile(const KFile &other);
+    KFile &operator=(const KFile &other);
+    ~KFile() override;
+
+    // Path parts. The Get... operations append to out.
+    void SetFullName(const KString &fullName);
+    void SetFullName(const wchar_t *fullName);
+    void GetFullName(KString &out) const;
+    const KString &FullName() const { return itsPath; }
+    // The file part, with or without its extension.
+    void GetName(KString &out, bool withExtension = true) const;
+    // Replaces the file part and keeps the folder. Without carriesExtension
+    // the old extension is kept after the new name.
+    void SetName(const KString &name, bool carriesExtension = false);
+    // The extension without its dot; nothing when there is none.
+    void GetExtension(KString &out) const;
+    // Replaces the extension, or adds "." and text when there is none.
+    void SetExtension(const KString &extension);
+    void RemoveExtension();
+    // The folder part ending with its separator; nothing when the path has none.
+    void GetFolder(KString &out) const;
+    // Replaces the folder part (a separator is added when missing) and keeps the name.
+    void SetFolderPath(const KString &folder);
+    // True when the path names an existing file (not a folder).
+    bool Exists() const;
+
+    // Opens the file in a mode above; with create a missing file is made.
+    // Nothing is truncated (SetSize(0) does that). Throws KXStream 3001 when
+    // already open, 3002 when the system refuses (extra: its error number).
+    virtual void Open(int mode, bool create = false);
+    bool IsOpen() const { return itsHandle != nullptr; }
+    int Mode() const { return itsMode; }
+    // Writes out what is buffered and closes; harmless on a closed file.
+    virtual void Close();
+    // Closes and deletes the file; true when it is gone.
+    bool Delete();
+    // Moves (renames) the file to newFullName, replacing a file there; an
+    // open file stays open at its position. False, nothing changed, on failure.
+    bool Move(const KString &newFullName);
+    // Closes this file and takes over other's open file, path and mode;
+    // other is left closed.
+    void TakeOver(KFile &other);
+    // Directory search with this path as the pattern ("C:\x\*.lng"): the
+    // first call starts it, each call gives the next entry ("." and ".."
+    // skipped); false at the end.
+    bool FindNext(KFileInfo &info) const;
+
+    // The system open-file dialog, starting at this file's folder, with one
+    // filter per comma-separated extension; the chosen file must exist. On Ok
+    // the path becomes the file's and the answer is the chosen filter's index
+    // from 0; -1 when cancelled. owner is a window handle or null.
+    int GetOpenFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
+    // The system save-file dialog; the same answers. The chosen filter's
+    // extension is added when the typed name has none.
+    int GetSaveFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
+    // The system folder chooser, starting at this file's folder: on Ok the
+    // chosen folder becomes the file's folder (SetFolderPath) and the answer
+    // is 0; -1 when cancelled.
+    int GetFolderName(const KString &title = KString(), void *owner = nullptr);
+    // Installs (or, with an empty hook, removes) the answer for every dialog.
+    static void SetDialogHook(DialogHook hook);
+
+protected:
+    int32_t DoRead(void *buffer, int32_t count) override;
+    void DoWrite(const void *buffer, int32_t count) override;
+    int64_t DoGetSize() override;
+    void DoSetSize(int64_t size) override;
+    int64_t DoGetPosition() override;
+    void DoSeek(int64_t offset, int origin) override;
+    // Closes the system handle only (no flushing).
+    void CloseHandleOnly();
+    // The system file handle (a HANDLE), null when closed.
+    void *NativeHandle() const { return itsHandle; }
+
+private:
+    // Index of the first character of the file part.
+    int NameStart() const;
+    // Index of the extension's dot in the file part, -1 when none.
+    int ExtensionDot() const;
+    void RequireOpen() const;
+
+    KString itsPath;
+    void *itsHandle = nullptr;
+    int itsMode = kModeRead;
+};

@@ -1,0 +1,160 @@
+// KFile: the system open and save dialogs (COMDLG32) and the folder chooser
+// (SHELL32), with the hook through which tests answer them.
+#include "foundation/streams/KFile.h"
+
+#include "foundation/streams/KFileExtension.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <vector>
+
+// The dialog members share their names with the system's ANSI/wide macros.
+#undef GetOpenFileName
+#undef GetSaveFileName
+
+namespace
+{
+KFile::DialogHook &Hook()
+{
+    static KFile::DialogHook hook;
+    return hook;
+}
+
+// The comma-separated extensions, trimmed, empty ones dropped.
+std::vector<KString> SplitExtensions(const KString &extensions)
+{
+    std::vector<KString> result;
+    KString field;
+    for (int i = 0; extensions.GetField(field, i); ++i) {
+        field.Trim();
+        if (field[0] == L'.') {
+            KString rest;
+            field.Extract(rest, 1, -1);
+            field = rest;
+        }
+        if (!field.IsEmpty())
+            result.push_back(field);
+    }
+    return result;
+}
+
+// "Description\0*.ext\0" per extension, then the closing 0.
+std::vector<wchar_t> BuildFilter(const std::vector<KString> &extensions)
+{
+    std::vector<wchar_t> filter;
+    auto add = [&filter](const KString &text) { filter.insert(filter.end(), text.CStr(), text.CStr() + text.Length()); };
+    for (const KString &extension : extensions) {
+        KString pattern(L"*.");
+        pattern.Append(extension);
+        const KFileExtension *type = KFileExtension::Find(extension);
+        add(type && !type->Description().IsEmpty() ? type->Description() : pattern);
+        filter.push_back(0);
+        add(pattern);
+        filter.push_back(0);
+    }
+    if (extensions.empty()) {
+        add(KString(L"*.*"));
+        filter.push_back(0);
+        add(KString(L"*.*"));
+        filter.push_back(0);
+    }
+    filter.push_back(0);
+    return filter;
+}
+
+int RunFileDialog(KFile &file, const KString &extensions, const KString &title, void *owner, bool save)
+{
+    std::vector<KString> list = SplitExtensions(extensions);
+    std::vector<wchar_t> filter = BuildFilter(list);
+    KString folder, name;
+    file.GetFolder(folder);
+    file.GetName(name);
+    std::vector<wchar_t> buffer(4096, 0);
+    for (int i = 0; i < name.Length() && i + 1 < int(buffer.size()); ++i)
+        buffer[size_t(i)] = name[i];
+
+    OPENFILENAMEW ofn;
+    ZeroMemory(&ofn, sizeof ofn);
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = static_cast<HWND>(owner);
+    ofn.lpstrFilter = filter.data();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = DWORD(buffer.size());
+    ofn.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.CStr();
+    ofn.lpstrTitle = title.IsEmpty() ? nullptr : title.CStr();
+    ofn.lpstrDefExt = list.empty() ? nullptr : list[0].CStr();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    if (!ok)
+        return -1;
+    int index = ofn.nFilterIndex > 0 ? int(ofn.nFilterIndex) - 1 : 0;
+    file.SetFullName(buffer.data());
+    KString extension;
+    file.GetExtension(extension);
+    if (save && extension.IsEmpty() && index < int(list.size()))
+        file.SetExtension(list[size_t(index)]);
+    return index;
+}
+
+int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM data)
+{
+    if (message == BFFM_INITIALIZED && data)
+        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, data);
+    return 0;
+}
+} // namespace
+
+void KFile::SetDialogHook(DialogHook hook) { Hook() = std::move(hook); }
+
+int KFile::GetOpenFileName(const KString &extensions, const KString &title, void *owner)
+{
+    if (Hook())
+        return Hook()(kDialogOpen, *this, extensions, title);
+    return RunFileDialog(*this, extensions, title, owner, false);
+}
+
+int KFile::GetSaveFileName(const KString &extensions, const KString &title, void *owner)
+{
+    if (Hook())
+        return Hook()(kDialogSave, *this, extensions, title);
+    return RunFileDialog(*this, extensions, title, owner, true);
+}
+
+int KFile::GetFolderName(const KString &title, void *owner)
+{
+    if (Hook())
+        return Hook()(kDialogFolder, *this, KString(), title);
+    KString folder;
+    GetFolder(folder);
+    // The chooser wants the folder without its trailing separator, except for a drive root.
+    if (folder.Length() > 3 && (folder[folder.Length() - 1] == L'\\' || folder[folder.Length() - 1] == L'/'))
+        folder.Truncate(folder.Length() - 1);
+    wchar_t display[MAX_PATH] = {0};
+    BROWSEINFOW info;
+    ZeroMemory(&info, sizeof info);
+    info.hwndOwner = static_cast<HWND>(owner);
+    info.pszDisplayName = display;
+    info.lpszTitle = title.IsEmpty() ? nullptr : title.CStr();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = BrowseCallback;
+    info.lParam = folder.IsEmpty() ? 0 : LPARAM(folder.CStr());
+    HRESULT com = CoInitialize(nullptr);
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&info);
+    int result = -1;
+    if (chosen) {
+        wchar_t path[MAX_PATH] = {0};
+        if (SHGetPathFromIDListW(chosen, path) && path[0]) {
+            SetFolderPath(KString(path));
+            result = 0;
+        }
+        CoTaskMemFree(chosen);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return result;
+}

@@ -1,0 +1,213 @@
+// KFile: opening, closing, the system transport and directory searches.
+#include "foundation/streams/KFile.h"
+
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KFileInfo.h"
+
+#include <windows.h>
+
+namespace
+{
+HANDLE Native(void *handle) { return static_cast<HANDLE>(handle); }
+
+int32_t WriteErrorCode(DWORD error)
+{
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? kErrDiskFull : kErrFileWrite;
+}
+} // namespace
+
+void KFile::Open(int mode, bool create)
+{
+    if (IsOpen())
+        throw KXStream(kErrFileAlreadyOpen);
+    DWORD access, share;
+    switch (mode) {
+    case kModeRead:
+        access = GENERIC_READ;
+        share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        break;
+    case kModeWrite:
+        access = GENERIC_WRITE;
+        share = FILE_SHARE_READ;
+        break;
+    case kModeReadWrite:
+        access = GENERIC_READ | GENERIC_WRITE;
+        share = FILE_SHARE_READ;
+        break;
+    default:
+        throw KXStream(kErrFileOpen);
+    }
+    if (itsPath.IsEmpty())
+        throw KXStream(kErrFileOpen, ERROR_INVALID_NAME);
+    HANDLE handle = CreateFileW(itsPath.CStr(), access, share, nullptr, create ? OPEN_ALWAYS : OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw KXStream(kErrFileOpen, int32_t(GetLastError()));
+    itsHandle = handle;
+    itsMode = mode;
+    DropReadAhead();
+}
+
+void KFile::Close()
+{
+    CloseHandleOnly();
+}
+
+void KFile::CloseHandleOnly()
+{
+    if (itsHandle) {
+        CloseHandle(Native(itsHandle));
+        itsHandle = nullptr;
+    }
+    DropReadAhead();
+}
+
+bool KFile::Delete()
+{
+    Close();
+    if (itsPath.IsEmpty())
+        return false;
+    if (DeleteFileW(itsPath.CStr()))
+        return true;
+    return GetFileAttributesW(itsPath.CStr()) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool KFile::Move(const KString &newFullName)
+{
+    const bool wasOpen = IsOpen();
+    const int mode = itsMode;
+    int64_t position = wasOpen ? GetPosition() : 0;
+    Close();
+    bool moved = MoveFileExW(itsPath.CStr(), newFullName.CStr(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
+    if (moved)
+        itsPath = newFullName;
+    if (wasOpen) {
+        Open(mode, false);
+        Seek(position, kFromStart);
+    }
+    return moved;
+}
+
+void KFile::TakeOver(KFile &other)
+{
+    if (&other == this)
+        return;
+    Close();
+    other.Flush();
+    itsHandle = other.itsHandle;
+    itsPath = other.itsPath;
+    itsMode = other.itsMode;
+    other.itsHandle = nullptr;
+    other.Close();
+    DropReadAhead();
+}
+
+void KFile::RequireOpen() const
+{
+    if (!IsOpen())
+        throw KXStream(kErrFileAccess);
+}
+
+int32_t KFile::DoRead(void *buffer, int32_t count)
+{
+    RequireOpen();
+    DWORD done = 0;
+    if (!ReadFile(Native(itsHandle), buffer, DWORD(count), &done, nullptr))
+        throw KXStream(kErrFileRead, int32_t(GetLastError()));
+    return int32_t(done);
+}
+
+void KFile::DoWrite(const void *buffer, int32_t count)
+{
+    RequireOpen();
+    const char *bytes = static_cast<const char *>(buffer);
+    while (count > 0) {
+        DWORD done = 0;
+        if (!WriteFile(Native(itsHandle), bytes, DWORD(count), &done, nullptr))
+            throw KXStream(WriteErrorCode(GetLastError()), int32_t(GetLastError()));
+        if (done == 0)
+            throw KXStream(kErrDiskFull);
+        bytes += done;
+        count -= int32_t(done);
+    }
+}
+
+int64_t KFile::DoGetSize()
+{
+    RequireOpen();
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(Native(itsHandle), &size))
+        throw KXStream(kErrFileAccess, int32_t(GetLastError()));
+    return size.QuadPart;
+}
+
+void KFile::DoSetSize(int64_t size)
+{
+    RequireOpen();
+    LARGE_INTEGER target, previous, zero;
+    target.QuadPart = size;
+    zero.QuadPart = 0;
+    if (!SetFilePointerEx(Native(itsHandle), zero, &previous, FILE_CURRENT) ||
+        !SetFilePointerEx(Native(itsHandle), target, nullptr, FILE_BEGIN) || !SetEndOfFile(Native(itsHandle)))
+        throw KXStream(kErrFileAccess, int32_t(GetLastError()));
+    // The position stays where it was, or at the new end when it lay beyond.
+    if (previous.QuadPart < size)
+        SetFilePointerEx(Native(itsHandle), previous, nullptr, FILE_BEGIN);
+}
+
+int64_t KFile::DoGetPosition()
+{
+    RequireOpen();
+    LARGE_INTEGER zero, position;
+    zero.QuadPart = 0;
+    if (!SetFilePointerEx(Native(itsHandle), zero, &position, FILE_CURRENT))
+        throw KXStream(kErrFileAccess, int32_t(GetLastError()));
+    return position.QuadPart;
+}
+
+void KFile::DoSeek(int64_t offset, int origin)
+{
+    RequireOpen();
+    static const DWORD methods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
+    if (origin < kFromStart || origin > kFromEnd)
+        throw KXStream(kErrFileAccess);
+    LARGE_INTEGER distance;
+    distance.QuadPart = offset;
+    if (!SetFilePointerEx(Native(itsHandle), distance, nullptr, methods[origin]))
+        throw KXStream(kErrFileAccess, int32_t(GetLastError()));
+}
+
+bool KFile::FindNext(KFileInfo &info) const
+{
+    WIN32_FIND_DATAW data;
+    for (;;) {
+        if (!info.itsSearch) {
+            HANDLE search = FindFirstFileW(itsPath.CStr(), &data);
+            if (search == INVALID_HANDLE_VALUE)
+                return false;
+            info.itsSearch = search;
+        } else if (!FindNextFileW(Native(info.itsSearch), &data)) {
+            info.Reset();
+            return false;
+        }
+        if (wcscmp(data.cFileName, L".") != 0 && wcscmp(data.cFileName, L"..") != 0)
+            break;
+    }
+    info.itsName = data.cFileName;
+    info.itsFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info.itsSize = (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+KFileInfo::KFileInfo() = default;
+
+KFileInfo::~KFileInfo() { Reset(); }
+
+void KFileInfo::Reset()
+{
+    if (itsSearch) {
+        FindClose(Native(itsSearch));
+        itsSearch = nullptr;
+    }
+}

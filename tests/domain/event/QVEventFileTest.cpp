@@ -1,0 +1,212 @@
+#include "domain/event/QVEvent.h"
+
+#include "domain/charts/QVChart.h"
+#include "domain/charts/QVChartView.h"
+#include "domain/event/QVEventTestData.h"
+#include "domain/fakes/QVRecordingFakes.h"
+#include "domain/results/QVResultsView.h"
+#include "foundation/errors/KErrorCodes.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/support/TestStreams.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace
+{
+void ExpectSameDocument(QVEvent &a, QVEvent &b)
+{
+    EXPECT_EQ(a.Name(), b.Name());
+    EXPECT_EQ(a.EventNumber(), b.EventNumber());
+    EXPECT_EQ(a.HeatNumber(), b.HeatNumber());
+    EXPECT_EQ(a.DateTime().Compare(b.DateTime()), 0);
+    ASSERT_EQ(a.LegCount(), b.LegCount());
+    for (int l = 0; l < a.LegCount(); ++l) {
+        VLeg *la = a.Leg(l);
+        VLeg *lb = b.Leg(l);
+        ASSERT_EQ(la->ChartCount(), lb->ChartCount());
+        ASSERT_EQ(!la->Results(), !lb->Results());
+        if (!la->Results())
+            continue;
+        ASSERT_EQ(la->Results()->ResultCount(), lb->Results()->ResultCount());
+        QVResult *rb = lb->Results()->NextResult(nullptr);
+        for (QVResult *ra = la->Results()->NextResult(nullptr); ra; ra = la->Results()->NextResult(ra)) {
+            EXPECT_TRUE(ra->Equals(*rb));
+            rb = lb->Results()->NextResult(rb);
+        }
+    }
+}
+
+std::string Saved(ScratchFolder &folder, const wchar_t *name, int results = 3)
+{
+    FakeUserInterface ui;
+    ui.savePath = folder.File(name);
+    QVEvent event;
+    FillTestEvent(event, results);
+    EXPECT_EQ(event.Save(17), 0);
+    return folder.ReadFile(name);
+}
+}
+
+TEST(QVEventFile, SavedResultsOpenIntoAFreshEventFieldForFieldAndSampleForSample)
+{
+    ScratchFolder folder;
+    FakeUserInterface ui;
+    ui.savePath = folder.File(L"w1.qvw");
+    QVEvent original;
+    FillTestEvent(original);
+    ASSERT_EQ(original.Save(17), 0);
+    EXPECT_EQ(ui.dialogs, 1);
+    EXPECT_EQ(ui.offered, L"qvw");
+    EXPECT_FALSE(original.IsModified());
+    EXPECT_TRUE(original.HasFileName(KString(ui.savePath)));
+
+    QVEvent reopened;
+    ASSERT_EQ(reopened.Open(QVEvent::kOpenRead, ui.savePath), 0);
+    ExpectSameDocument(original, reopened);
+    EXPECT_FALSE(reopened.IsModified());
+    KString title;
+    reopened.FileTitle(title);
+    EXPECT_EQ(title, L"w1");
+
+    std::vector<double> a(2 * kTraceSamples), b(2 * kTraceSamples);
+    QVResult *ra = original.Leg(0)->Results()->NextResult(nullptr);
+    QVResult *rb = reopened.Leg(0)->Results()->NextResult(nullptr);
+    for (; ra && rb; ra = ra->Results()->NextResult(ra), rb = rb->Results()->NextResult(rb)) {
+        ra->DecodeTrace(a.data());
+        rb->DecodeTrace(b.data());
+        EXPECT_EQ(a, b);
+    }
+    // The reopened document keeps the views of its charts and lists.
+    EXPECT_NE(reopened.Leg(0)->Chart(1)->View(0, false), nullptr);
+    EXPECT_NE(reopened.Leg(0)->Results()->NextView(nullptr), nullptr);
+}
+
+TEST(QVEventFile, SaveWithoutTheWriteFlagDoesNothing)
+{
+    ScratchFolder folder;
+    FakeUserInterface ui;
+    ui.savePath = folder.File(L"never.qvw");
+    QVEvent event;
+    FillTestEvent(event);
+    EXPECT_EQ(event.Save(0), 0);
+    EXPECT_EQ(ui.dialogs, 0);
+    EXPECT_FALSE(KFile(ui.savePath.CStr()).Exists());
+    EXPECT_TRUE(event.IsModified());
+}
+
+TEST(QVEventFile, ACancelledDialogAnswers1004AndANeverSavedDocumentAlwaysAsks)
+{
+    ScratchFolder folder;
+    FakeUserInterface ui;
+    QVEvent event;
+    FillTestEvent(event);
+    EXPECT_EQ(event.Save(17), kErrDialogCancelled);
+    EXPECT_EQ(event.Save(1), kErrDialogCancelled);
+    EXPECT_EQ(ui.dialogs, 2);
+    EXPECT_EQ(event.Save(33), kErrDialogCancelled);
+    EXPECT_EQ(ui.offered, L"qve");
+    EXPECT_TRUE(event.IsModified());
+
+    ui.savePath = folder.File(L"e1.qve");
+    EXPECT_EQ(event.Save(33), 0);
+    EXPECT_EQ(event.DocumentKind(), QVEvent::kEvent);
+    ui.savePath = KString();
+    EXPECT_EQ(event.Save(1), 0);   // a saved document writes to its file without asking
+    EXPECT_EQ(ui.dialogs, 4);
+}
+
+TEST(QVEventFile, APatchedVersionWordGives3009AndLeavesTheDocumentAsItWas)
+{
+    ScratchFolder folder;
+    std::string bytes = Saved(folder, L"v.qvw");
+    ASSERT_GT(bytes.size(), 4u);
+    bytes[0] = char(0x07);
+    folder.WriteFile(L"v.qvw", bytes);
+
+    QVEvent event;
+    FillTestEvent(event, 1);
+    EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"v.qvw")), kErrFileVersion);
+    EXPECT_EQ(event.Name(), L"Morning blocks");
+    EXPECT_EQ(event.Leg(0)->Results()->ResultCount(), 1);
+    EXPECT_TRUE(event.FileName().IsEmpty());
+}
+
+TEST(QVEventFile, AFileCutInTheMiddleOfATraceGives3010)
+{
+    ScratchFolder folder;
+    std::string bytes = Saved(folder, L"cut.qvw");
+    // The last result's trace ends just before the legs' charts and the end
+    // mark; cutting 30000 bytes from the end lands inside a trace.
+    folder.WriteFile(L"cut.qvw", bytes.substr(0, bytes.size() - 30000));
+    QVEvent event;
+    EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"cut.qvw")), kErrFileContents);
+    EXPECT_EQ(event.LegCount(), 0);
+
+    folder.WriteFile(L"tail.qvw", bytes + "x");
+    EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"tail.qvw")), kErrFileContents);
+    folder.WriteFile(L"empty.qvw", "");
+    EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"empty.qvw")), kErrFileContents);
+    EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"missing.qvw")), kErrFileOpen);
+}
+
+TEST(QVEventFile, AFailedSaveKeepsThePreviousFile)
+{
+    ScratchFolder folder;
+    std::string before = Saved(folder, L"keep.qvw", 1);
+    FakeUserInterface ui;
+    ui.savePath = folder.File(L"keep.qvw");
+    QVEvent event;
+    FillTestEvent(event, 3);
+    {
+        // Another program holds the file open: it cannot be replaced.
+        KFile holder(ui.savePath.CStr());
+        holder.Open(KFile::kModeRead);
+        EXPECT_NE(event.Save(17), 0);
+    }
+    EXPECT_EQ(folder.ReadFile(L"keep.qvw"), before);
+    EXPECT_TRUE(event.IsModified());
+
+    ui.savePath = folder.File(L"no such folder\\x.qvw");
+    EXPECT_NE(event.Save(17), 0);
+}
+
+TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)
+{
+    ScratchFolder folder;
+    std::string good = Saved(folder, L"good.qvw", 2);
+    std::mt19937 random(20261207);
+    int failures = 0;
+    for (int copy = 0; copy < 300; ++copy) {
+        std::string bytes = good;
+        int damage = 1 + int(random() % 8);
+        for (int d = 0; d < damage; ++d) {
+            size_t at = random() % bytes.size();
+            switch (random() % 4) {
+            case 0: bytes[at] = char(random()); break;
+            case 1: bytes[at] = char(0xFF); break;
+            case 2: bytes.resize(at); break;
+            default: bytes.insert(at, 1, char(random())); break;
+            }
+            if (bytes.empty())
+                break;
+        }
+        folder.WriteFile(L"bad.qvw", bytes);
+        QVEvent event;
+        int code = event.Open(QVEvent::kOpenRead, folder.File(L"bad.qvw"));
+        if (code != 0) {
+            ++failures;
+            EXPECT_TRUE(code == kErrFileVersion || code == kErrFileContents) << code;
+            EXPECT_EQ(event.LegCount(), 0);
+            continue;
+        }
+        // An accepted document is whole: every result decodes.
+        std::vector<double> samples(2 * kTraceSamples);
+        for (VLeg *leg = event.NextLeg(nullptr); leg; leg = event.NextLeg(leg))
+            if (leg->Results())
+                for (QVResult *r = leg->Results()->NextResult(nullptr); r; r = leg->Results()->NextResult(r))
+                    r->DecodeTrace(samples.data());
+    }
+    EXPECT_GT(failures, 150);
+}

@@ -1,0 +1,253 @@
+// KFile, KFileInfo, KBufferedFile and KReplacingFile on real files in a
+// scratch folder.
+#include "foundation/streams/KBufferedFile.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/streams/KFileInfo.h"
+#include "foundation/streams/KReplacingFile.h"
+#include "foundation/support/TestStreams.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+KString Path(const KFile &file)
+{
+    KString text;
+    file.GetFullName(text);
+    return text;
+}
+
+int32_t CodeOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const KX &error) {
+        return error.Code();
+    }
+    return 0;
+}
+} // namespace
+
+TEST(KFilePath, NameExtensionAndFolderPartsAreEdited)
+{
+    KFile file(L"C:\\data\\events\\race.qve");
+    KString part;
+    file.GetFolder(part);
+    EXPECT_EQ(part, L"C:\\data\\events\\");
+    part.Clear();
+    file.GetName(part, false);
+    EXPECT_EQ(part, L"race");
+    part.Clear();
+    file.GetExtension(part);
+    EXPECT_EQ(part, L"qve");
+
+    file.SetName(KString(L"heat2"));
+    EXPECT_EQ(Path(file), L"C:\\data\\events\\heat2.qve");
+    file.SetName(KString(L"notes.txt"), true);
+    EXPECT_EQ(Path(file), L"C:\\data\\events\\notes.txt");
+    file.SetExtension(KString(L"cfg"));
+    EXPECT_EQ(Path(file), L"C:\\data\\events\\notes.cfg");
+    file.RemoveExtension();
+    file.RemoveExtension();
+    EXPECT_EQ(Path(file), L"C:\\data\\events\\notes");
+    file.SetExtension(KString(L".lng"));
+    EXPECT_EQ(Path(file), L"C:\\data\\events\\notes.lng");
+    file.SetFolderPath(KString(L"D:\\other"));
+    EXPECT_EQ(Path(file), L"D:\\other\\notes.lng");
+}
+
+TEST(KFilePath, DotsInFoldersAreNotExtensions)
+{
+    KFile file(L"C:\\v1.2\\readme");
+    KString extension;
+    file.GetExtension(extension);
+    EXPECT_TRUE(extension.IsEmpty());
+    file.SetExtension(KString(L"txt"));
+    EXPECT_EQ(Path(file), L"C:\\v1.2\\readme.txt");
+    KFile bare;
+    KString folder;
+    bare.GetFolder(folder);
+    EXPECT_TRUE(folder.IsEmpty());
+}
+
+TEST(KFilePath, AssignmentCopiesPathAndModeButNotTheOpenFile)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"a.bin", "abc");
+    KFile file(scratch.File(L"a.bin").CStr());
+    file.Open(KFile::kModeReadWrite);
+    KFile copy;
+    copy = file;
+    EXPECT_EQ(Path(copy), Path(file));
+    EXPECT_EQ(copy.Mode(), KFile::kModeReadWrite);
+    EXPECT_FALSE(copy.IsOpen());
+    EXPECT_TRUE(file.IsOpen());
+}
+
+TEST(KFileOpen, MissingFileInReadModeThrows3002AndCreateMakesIt)
+{
+    ScratchFolder scratch;
+    KFile file(scratch.File(L"missing.cfg").CStr());
+    EXPECT_FALSE(file.Exists());
+    EXPECT_EQ(CodeOf([&] { file.Open(KFile::kModeRead); }), kErrFileOpen);
+    EXPECT_FALSE(file.IsOpen());
+    file.Open(KFile::kModeReadWrite, true);
+    EXPECT_TRUE(file.Exists());
+    EXPECT_EQ(CodeOf([&] { file.Open(KFile::kModeRead); }), kErrFileAlreadyOpen);
+    file.Close();
+    file.Close();
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(KFileOpen, AFolderPathOrAPathThroughAFileIsRefused)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"plain", "x");
+    KFile folder(scratch.Path().CStr());
+    EXPECT_FALSE(folder.Exists());
+    KFile through(scratch.File(L"plain\\inner.cfg").CStr());
+    EXPECT_EQ(CodeOf([&] { through.Open(KFile::kModeWrite, true); }), kErrFileOpen);
+}
+
+TEST(KFileIO, WrittenBytesReadBackWithSizeSeekAndTruncation)
+{
+    ScratchFolder scratch;
+    KFile file(scratch.File(L"data.bin").CStr());
+    file.Open(KFile::kModeReadWrite, true);
+    file.WriteU32(0x01020304);
+    file.WriteU32(7);
+    EXPECT_EQ(file.GetSize(), 8);
+    file.Seek(0);
+    EXPECT_EQ(file.ReadU32(), 0x01020304u);
+    file.Seek(-4, KStream::kFromEnd);
+    EXPECT_EQ(file.ReadU32(), 7u);
+    file.SetSize(0);
+    EXPECT_EQ(file.GetSize(), 0);
+    file.Close();
+    EXPECT_EQ(scratch.ReadFile(L"data.bin"), "");
+}
+
+TEST(KFileIO, DeleteMoveAndTakeOver)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"old.img", "0123456789");
+    KFile file(scratch.File(L"old.img").CStr());
+    file.Open(KFile::kModeReadWrite);
+    file.Seek(4);
+    EXPECT_TRUE(file.Move(scratch.File(L"new.img")));
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.GetPosition(), 4);
+    EXPECT_EQ(file.ReadU8(), '4');
+    EXPECT_FALSE(KFile(scratch.File(L"old.img").CStr()).Exists());
+
+    KFile owner;
+    owner.TakeOver(file);
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(owner.IsOpen());
+    EXPECT_EQ(Path(owner), scratch.File(L"new.img"));
+    EXPECT_EQ(owner.ReadU8(), '5');
+
+    EXPECT_TRUE(owner.Delete());
+    EXPECT_FALSE(owner.IsOpen());
+    EXPECT_FALSE(owner.Exists());
+    EXPECT_FALSE(KFile(scratch.File(L"nothing").CStr()).Move(scratch.File(L"else")));
+}
+
+TEST(KFileFind, FindNextListsMatchingEntriesThenAnswersFalse)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"de.lng", "Deutsch,de_DE\n");
+    scratch.WriteFile(L"fr.lng", "Francais,fr_FR\n");
+    scratch.WriteFile(L"other.txt", "");
+    KFile pattern(scratch.File(L"*.lng").CStr());
+    KFileInfo info;
+    std::set<std::wstring> found;
+    while (pattern.FindNext(info))
+        found.insert(info.GetName().CStr());
+    EXPECT_EQ(found, (std::set<std::wstring>{L"de.lng", L"fr.lng"}));
+    KFile none(scratch.File(L"*.xyz").CStr());
+    EXPECT_FALSE(none.FindNext(info));
+}
+
+TEST(KBufferedFileIO, MixedReadsWritesAndSeeksMatchTheFile)
+{
+    ScratchFolder scratch;
+    {
+        KBufferedFile file(16);
+        file.SetFullName(scratch.File(L"buf.bin"));
+        file.Open(KFile::kModeReadWrite, true);
+        for (uint32_t i = 0; i < 100; ++i)
+            file.WriteU32(i);
+        EXPECT_EQ(file.GetPosition(), 400);
+        EXPECT_EQ(file.GetSize(), 400);
+        file.Seek(40);
+        EXPECT_EQ(file.ReadU32(), 10u);
+        // A write after a read lands right after what was read.
+        file.WriteU32(0xFFFFFFFF);
+        EXPECT_EQ(file.GetPosition(), 48);
+        EXPECT_EQ(file.ReadU32(), 12u);
+        file.Close();
+    }
+    std::string bytes = scratch.ReadFile(L"buf.bin");
+    ASSERT_EQ(bytes.size(), 400u);
+    EXPECT_EQ(uint8_t(bytes[44]), 0xFF);
+    EXPECT_EQ(uint8_t(bytes[48]), 12);
+}
+
+TEST(KBufferedFileIO, TextLinesReadThroughTheBuffer)
+{
+    ScratchFolder scratch;
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    scratch.WriteFile(L"t.txt", text);
+    KBufferedFile file(4096);
+    file.SetFullName(scratch.File(L"t.txt"));
+    file.Open(KFile::kModeRead);
+    KString line;
+    int count = 0;
+    while (file.ReadLine(line, L"\n", L"\r") >= 0) {
+        ++count;
+        if (count == 300) {
+            EXPECT_EQ(line, L"line 299");
+        }
+    }
+    EXPECT_EQ(count, 300);
+}
+
+TEST(KReplacingFileSave, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"s.cfg", "old contents");
+    KReplacingFile file(scratch.File(L"s.cfg"));
+    file.Begin();
+    file.WriteText(L"new");
+    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "old contents");
+    file.Commit();
+    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "new");
+    EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
+}
+
+TEST(KReplacingFileSave, AbandonOrDestructionLeavesTheTargetUntouched)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"s.cfg", "keep me");
+    {
+        KReplacingFile file(scratch.File(L"s.cfg"));
+        file.Begin();
+        file.WriteText(L"half a");
+    }
+    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "keep me");
+    EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
+}
+
+TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBegin)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"plain", "x");
+    KReplacingFile file(scratch.File(L"plain\\s.cfg"));
+    EXPECT_EQ(CodeOf([&] { file.Begin(); }), kErrFileOpen);
+    EXPECT_EQ(scratch.ReadFile(L"plain"), "x");
+}

@@ -1,0 +1,105 @@
+// Test helpers: memory stream and scratch folder.
+#include "foundation/support/TestStreams.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+int32_t MemoryStream::DoRead(void *buffer, int32_t count)
+{
+    int64_t left = int64_t(itsBytes.size()) - itsPosition;
+    int64_t n = count < left ? count : left;
+    if (itsReadLimit > 0 && n > itsReadLimit)
+        n = itsReadLimit;
+    if (n <= 0)
+        return 0;
+    std::memcpy(buffer, itsBytes.data() + itsPosition, size_t(n));
+    itsPosition += n;
+    return int32_t(n);
+}
+
+void MemoryStream::DoWrite(const void *buffer, int32_t count)
+{
+    if (itsFailAfter >= 0 && itsWritten + count > itsFailAfter)
+        throw KXStream(kErrFileWrite);
+    itsWritten += count;
+    if (size_t(itsPosition + count) > itsBytes.size())
+        itsBytes.resize(size_t(itsPosition + count));
+    std::memcpy(itsBytes.data() + itsPosition, buffer, size_t(count));
+    itsPosition += count;
+}
+
+void MemoryStream::DoSeek(int64_t offset, int origin)
+{
+    int64_t base = origin == kFromStart ? 0 : origin == kFromCurrent ? itsPosition : int64_t(itsBytes.size());
+    itsPosition = base + offset;
+    if (itsPosition < 0)
+        itsPosition = 0;
+}
+
+namespace
+{
+void RemoveTree(const std::wstring &folder)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &data);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            std::wstring path = folder + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + L"\\");
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &data));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+} // namespace
+
+ScratchFolder::ScratchFolder()
+{
+    static int counter = 0;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    wchar_t name[64];
+    swprintf(name, 64, L"kstest_%lu_%d\\", GetCurrentProcessId(), ++counter);
+    itsPath = temp;
+    itsPath.Append(name);
+    CreateDirectoryW(itsPath.CStr(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(itsPath.CStr()); }
+
+KString ScratchFolder::File(const wchar_t *name) const
+{
+    KString path(itsPath);
+    path.Append(name);
+    return path;
+}
+
+void ScratchFolder::WriteFile(const wchar_t *name, const std::string &bytes) const
+{
+    HANDLE file = CreateFileW(File(name).CStr(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD done = 0;
+    ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+}
+
+std::string ScratchFolder::ReadFile(const wchar_t *name) const
+{
+    std::string bytes;
+    HANDLE file = CreateFileW(File(name).CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    char buffer[4096];
+    DWORD done = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &done, nullptr) && done > 0)
+        bytes.append(buffer, done);
+    CloseHandle(file);
+    return bytes;
+}
