@@ -1,0 +1,44 @@
+#pragma once
+// QVUnitExchange: one request and its checked reply on a unit's port. It
+// numbers the requests, writes each as one frame and reads the reply frame,
+// checking start byte, length, checksum, destination, sequence and command
+// in that order. Every failure throws KXSerialPort: 5002 when the reply does
+// not come within the port's read time-out (also a cut-off frame), 5005 for
+// a wrong checksum, 5006 for a wrong destination, sequence or command, 5001
+// for any other bad reply (a wrong start byte or length, a broken layout, a
+// busy or refused answer). Errors of the port itself pass unchanged (5003,
+// 5004, 5007). The port is not owned; one thread at a time.
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "domain/blocksensors/QVUnitPacket.h"
+
+class KStream;
+
+class QVUnitExchange
+{
+public:
+    QVUnitExchange() = default;
+
+    // Sends the request and answers the checked reply.
+    QVUnitPacket Transact(KStream &port, uint32_t destination, uint32_t command,
+                          std::initializer_list<uint32_t> arguments,
+                          const std::vector<uint8_t> &data = std::vector<uint8_t>());
+
+    // What the last failed exchange met: kBusy when the unit answered busy,
+    // kRefused when it refused, kOk otherwise.
+    QVFrameCheck LastAnswer() const { return m_lastAnswer; }
+    uint32_t NextSequence() const { return m_sequence; }
+
+private:
+    void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
+    QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
+
+    uint32_t m_sequence = 1;
+    QVFrameCheck m_lastAnswer = QVFrameCheck::kOk;
+};
+
+// The error code of a failed check (kOk answers 0).
+int32_t QVFrameCheckError(QVFrameCheck check);
