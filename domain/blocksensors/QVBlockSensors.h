@@ -120,9 +120,13 @@ private:
     void DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record);
     void SamplesWindow(int32_t &first, int32_t &last) const;
     void ShowFailure(const class KX &error);
+    bool OpenUploadPort(KSerialPort &port);
+    void ShowUploadFailure(const class KX &error);
+    void SaveSoundNames();
 
     QVBlockSensorSettings m_settings;
     QVUnitExchange m_exchange;
     std::unique_ptr<QVTrialRecord> m_trial;
     std::unique_ptr<QVTrialRecord> m_scratch;   // the download under way
+    KString255 m_unitText;                      // the unit's answer to a refused upload
 };

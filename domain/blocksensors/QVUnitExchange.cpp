@@ -57,6 +57,25 @@ void QVUnitExchange::ReadBytes(KStream &port, uint8_t *buffer, int32_t count)
 
 QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request)
 {
+    for (;;)
+    {
+        QVUnitPacket reply = ReadFrame(port, request);
+        // A late answer to an earlier request of this exchange is dropped, so
+        // that one slow reply does not put every later one out of step.
+        uint32_t age = request.sequence - reply.sequence;
+        if (reply.destination == kUnitHost && age > 0 && age < kStaleWindow && reply.sequence != 0)
+            continue;
+        QVFrameCheck check = QVCheckReply(request, reply);
+        if (check == QVFrameCheck::kBusy || check == QVFrameCheck::kRefused)
+            m_lastAnswer = check;
+        if (check != QVFrameCheck::kOk)
+            throw KXSerialPort(QVFrameCheckError(check));
+        return reply;
+    }
+}
+
+QVUnitPacket QVUnitExchange::ReadFrame(KStream &port, const QVUnitPacket &)
+{
     uint8_t header[3];
     ReadBytes(port, header, 1);
     if (header[0] != kUnitStartByte)
@@ -75,10 +94,6 @@ QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &reques
 
     QVUnitPacket reply;
     check = QVDecodeFrame(frame.data(), frame.size(), reply);
-    if (check == QVFrameCheck::kOk)
-        check = QVCheckReply(request, reply);
-    if (check == QVFrameCheck::kBusy || check == QVFrameCheck::kRefused)
-        m_lastAnswer = check;
     if (check != QVFrameCheck::kOk)
         throw KXSerialPort(QVFrameCheckError(check));
     return reply;

@@ -2,7 +2,8 @@
 // QVUnitExchange: one request and its checked reply on a unit's port. It
 // numbers the requests, writes each as one frame and reads the reply frame,
 // checking start byte, length, checksum, destination, sequence and command
-// in that order. Every failure throws KXSerialPort: 5002 when the reply does
+// in that order; a late reply to one of the last 64 requests is skipped.
+// Every failure throws KXSerialPort: 5002 when the reply does
 // not come within the port's read time-out (also a cut-off frame), 5005 for
 // a wrong checksum, 5006 for a wrong destination, sequence or command, 5001
 // for any other bad reply (a wrong start byte or length, a broken layout, a
@@ -35,6 +36,9 @@ public:
 private:
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
     QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
+    QVUnitPacket ReadFrame(KStream &port, const QVUnitPacket &request);
+
+    static constexpr uint32_t kStaleWindow = 64;   // how far back a late reply is recognised
 
     uint32_t m_sequence = 1;
     QVFrameCheck m_lastAnswer = QVFrameCheck::kOk;
