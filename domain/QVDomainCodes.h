@@ -1,13 +1,15 @@
 #pragma once
-// Constants of the training domain: message topics and phase bits, the row
-// kinds of the event walker, the version words of the stored records, the
-// fixed sizes of a trial, and the result codes the domain answers.
+// Constants of the training domain: message topics, the row kinds of the
+// event walker, the version words of the stored records and the fixed sizes
+// of a trial.
 
 #include <cstdint>
 
 #include "foundation/messages/KMessage.h"
 
-// The phase bits of a message code are those of KMessage.h.
+// The phase bits of a message code are those of KMessage.h. Messages about a
+// result or a cell carry a pointer in their 32-bit data word.
+static_assert(sizeof(void *) <= sizeof(uint32_t), "message data words hold pointers");
 
 // Topics.
 constexpr uint32_t kMsgResultsChanged = 12;    // a leg's results changed (views re-read the list)

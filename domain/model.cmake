@@ -2,6 +2,7 @@
 list(APPEND DOMAIN_SOURCES
     timing/VRaceTime.cpp
     timing/VRaceTimeRecord.cpp
+    timing/VRaceTimeSeparators.cpp
     timing/VGray15.cpp
     timing/VWind.cpp
     timing/VStart.cpp
@@ -24,7 +25,10 @@ list(APPEND DOMAIN_SOURCES
     event/QVEventFile.cpp
     event/QVEventDirectory.cpp
     event/QVEventView.cpp
+    event/QVFileReader.cpp
     hardware/VHardware.cpp
     hardware/VHardwareView.cpp
+    hardware/QVSerialPort.cpp
     ui/QVUserInterface.cpp
+    ui/QVSettings.cpp
 )

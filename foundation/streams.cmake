@@ -13,3 +13,17 @@ list(APPEND FOUNDATION_SOURCES
     streams/KStringRecord.cpp
 )
 list(APPEND FOUNDATION_LIBS comdlg32 shell32 ole32)
+list(APPEND FOUNDATION_SOURCES
+    registry/KRBool.cpp
+    registry/KRFloat.cpp
+    registry/KRGroup.cpp
+    registry/KRInt.cpp
+    registry/KRIterator.cpp
+    registry/KRNode.cpp
+    registry/KRNodeLines.cpp
+    registry/KRNodeText.cpp
+    registry/KRRat.cpp
+    registry/KRString.cpp
+    registry/KRValueText.cpp
+    registry/KRegistry.cpp
+)

@@ -22,12 +22,14 @@ int QVEvent::Initialize(int flags)
 {
     if (flags != kInitNew)
         return kErrEventArm;
-    Send(kMsgListBefore | kMsgLegList, 0);
-    VLeg *leg = new VLeg(this);
-    m_legs.AddItem(leg);
+    // The leg is built complete before the document takes it.
+    VLeg *leg = new VLeg(nullptr);
     leg->CreateResults()->NewView();
     for (int c = 0; c < 2; ++c)
         leg->AddChart()->View(0, true);
+    Send(kMsgListBefore | kMsgLegList, 0);
+    m_legs.AddItem(leg);
+    leg->SetEvent(this);
     m_dateTime.SetNow();
     Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
     m_modified = false;   // a new document has nothing to save yet
@@ -107,9 +109,10 @@ VLeg *QVEvent::NextLeg(const VLeg *leg) const
 
 VLeg *QVEvent::AddLeg()
 {
+    VLeg *leg = new VLeg(nullptr);
     Send(kMsgListBefore | kMsgLegList, 0);
-    VLeg *leg = new VLeg(this);
     m_legs.AddItem(leg);
+    leg->SetEvent(this);
     Send(kMsgListAfter | kMsgLegList, 0);
     return leg;
 }

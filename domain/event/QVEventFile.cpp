@@ -4,10 +4,11 @@
 #include "domain/event/QVEvent.h"
 
 #include "domain/QVDomainCodes.h"
+#include "domain/event/QVFileReader.h"
+#include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVUserInterface.h"
 #include "foundation/errors/KX.h"
-#include "foundation/streams/KBufferedFile.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KPersistent.h"
 #include "foundation/streams/KReplacingFile.h"
@@ -17,7 +18,7 @@
 
 namespace
 {
-constexpr int32_t kFileBuffer = 64 * 1024;
+constexpr int32_t kFileBuffer = 1024 * 1024;   // write buffer of a save
 constexpr uint32_t kMinLegBytes = 33;
 
 void WriteDateTime(KStream &stream, const KDateTime &d)
@@ -88,9 +89,7 @@ int QVEvent::Open(int mode, const KString &path)
         return kErrUnspecified;
     QVEvent loaded;
     try {
-        KBufferedFile file(kFileBuffer);
-        file.SetFullName(path);
-        file.Open(KFile::kModeRead);
+        QVFileReader file(path);
         try {
             loaded.Read(file);
         } catch (const KXStream &x) {

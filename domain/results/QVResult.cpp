@@ -45,6 +45,8 @@ void QVResult::CopyFrom(const QVResult &other)
 {
     if (&other == this)
         return;
+    // Copy the trace first: nothing that can fail runs inside the change.
+    std::vector<int16_t> trace(other.m_trace);
     BeginChange();
     for (int i = 0; i < kResultTextFields; ++i)
         m_text[i] = other.m_text[i];
@@ -65,7 +67,7 @@ void QVResult::CopyFrom(const QVResult &other)
     m_replyFlags = other.m_replyFlags;
     m_downloadStart = other.m_downloadStart;
     m_downloadEnd = other.m_downloadEnd;
-    m_trace = other.m_trace;
+    m_trace.swap(trace);
     EndChange();
 }
 
@@ -250,14 +252,15 @@ void QVResult::SetDownloadWindow(int32_t startMs, int32_t endMs)
 
 void QVResult::SetTrace(const int16_t *channelA, const int16_t *channelB)
 {
-    BeginChange();
-    if (!channelA || !channelB) {
-        m_trace.clear();
-    } else {
-        m_trace.resize(2 * kTraceSamples);
-        std::copy(channelA, channelA + kTraceSamples, m_trace.begin());
-        std::copy(channelB, channelB + kTraceSamples, m_trace.begin() + kTraceSamples);
+    // Build the new trace first: nothing that can fail runs inside the change.
+    std::vector<int16_t> trace;
+    if (channelA && channelB) {
+        trace.resize(2 * kTraceSamples);
+        std::copy(channelA, channelA + kTraceSamples, trace.begin());
+        std::copy(channelB, channelB + kTraceSamples, trace.begin() + kTraceSamples);
     }
+    BeginChange();
+    m_trace.swap(trace);
     EndChange();
 }
 

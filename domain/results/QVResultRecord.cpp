@@ -10,6 +10,12 @@ namespace
 constexpr uint32_t kFlagFalseStart = 1;
 constexpr uint32_t kFlagPrint = 2;
 
+bool HostIsLittleEndian()
+{
+    const uint16_t probe = 1;
+    return *reinterpret_cast<const uint8_t *>(&probe) == 1;
+}
+
 void EncodeSamples(const int16_t *samples, int count, uint8_t *bytes)
 {
     for (int i = 0; i < count; ++i) {
@@ -46,7 +52,9 @@ void QVResult::Write(KStream &stream) const
     stream.WriteI32(m_downloadStart);
     stream.WriteI32(m_downloadEnd);
     stream.WriteU32(uint32_t(TraceLength()));
-    if (!m_trace.empty()) {
+    if (!m_trace.empty() && HostIsLittleEndian()) {
+        stream.Write(m_trace.data(), TraceLength());
+    } else if (!m_trace.empty()) {
         std::vector<uint8_t> bytes(m_trace.size() * 2);
         EncodeSamples(m_trace.data(), int(m_trace.size()), bytes.data());
         stream.Write(bytes.data(), int32_t(bytes.size()));
@@ -85,7 +93,10 @@ void QVResult::Read(KStream &stream)
     if (traceBytes != 0 && traceBytes != uint32_t(kTraceBytes))
         throw KXPersistent(kErrFileContents);
     m_trace.clear();
-    if (traceBytes) {
+    if (traceBytes && HostIsLittleEndian()) {
+        m_trace.resize(traceBytes / 2);
+        stream.ReadExact(m_trace.data(), int32_t(traceBytes));
+    } else if (traceBytes) {
         std::vector<uint8_t> bytes(traceBytes);
         stream.ReadExact(bytes.data(), int32_t(traceBytes));
         m_trace.resize(traceBytes / 2);

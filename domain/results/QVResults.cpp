@@ -14,6 +14,11 @@ QVResults::~QVResults()
     m_views.DeleteAll();
 }
 
+void QVResults::Add(KListItem *item)
+{
+    KList::Add(item);
+}
+
 QVEvent *QVResults::Event() const
 {
     return m_leg ? m_leg->Event() : nullptr;

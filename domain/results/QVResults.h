@@ -70,6 +70,11 @@ public:
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 
+protected:
+    // Results keep the order they were added in (equal items of a sorted
+    // list stay in insertion order), so adding appends at once.
+    void Add(KListItem *item) override;
+
 private:
     friend class QVResult;
     void AnnounceResultChange(QVResult *result, bool before);

@@ -26,8 +26,9 @@ void VLeg::SetEvent(QVEvent *event)
 QVResults *VLeg::CreateResults()
 {
     if (!m_results) {
+        auto *results = new QVResults(this);
         Send(kMsgListBefore | kMsgResultList, 0);
-        m_results = new QVResults(this);
+        m_results = results;
         Send(kMsgListAfter | kMsgResultList, 0);
     }
     return m_results;

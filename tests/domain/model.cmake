@@ -7,4 +7,13 @@ list(APPEND TEST_SOURCES
     event/QVEventTest.cpp
     charts/VZoomTest.cpp
     hardware/VHardwareTest.cpp
+    ui/QVSettingsTest.cpp
+    hardware/QVSerialPortTest.cpp
 )
+
+# Save/open speed against a plain file transfer; a program to run by hand,
+# not a test.
+add_executable(domain_bench bench/QVEventBench.cpp)
+target_include_directories(domain_bench PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_options(domain_bench PRIVATE ${QT_WARNINGS})
+target_link_libraries(domain_bench PRIVATE domain)

@@ -63,7 +63,10 @@ TEST(QVEventFile, SavedResultsOpenIntoAFreshEventFieldForFieldAndSampleForSample
     EXPECT_TRUE(original.HasFileName(KString(ui.savePath)));
 
     QVEvent reopened;
+    FakeEventWindow window;
+    reopened.View().SetWindow(&window);
     ASSERT_EQ(reopened.Open(QVEvent::kOpenRead, ui.savePath), 0);
+    EXPECT_EQ(window.changes, 1);
     ExpectSameDocument(original, reopened);
     EXPECT_FALSE(reopened.IsModified());
     KString title;

@@ -147,3 +147,25 @@ TEST(QVEvent, TextsOfTheDocument)
     EXPECT_TRUE(title.IsEmpty());
     EXPECT_FALSE(event.HasFileName(KString(L"")));
 }
+
+TEST(QVEventView, WindowAndPaneHearOfEachCompletedChangeAndColumnsAreNeverResized)
+{
+    QVEvent event;
+    event.Initialize(1);
+    FakeEventWindow window, pane;
+    event.View().SetWindow(&window);
+    event.View().SetPane(&pane);
+    event.SetName(KString(L"Heats"));
+    event.Leg(0)->Select(KPoint(0, 0));   // no change of the document
+    EXPECT_EQ(window.changes, 1);
+    EXPECT_EQ(pane.changes, 1);
+
+    const int32_t edges[3] = {0, 40, 100};
+    EXPECT_EQ(QVEventView::ColumnPosition(edges, 3, 1), 40);
+    EXPECT_EQ(QVEventView::ColumnWidth(edges, 3, 1), 60);
+    EXPECT_EQ(QVEventView::ColumnWidth(edges, 3, 2), 0);
+    EXPECT_FALSE(QVEventView::IsValidColumn(nullptr, 3, 0));
+    EXPECT_FALSE(QVEventView::IsValidColumn(edges, 3, 3));
+    EXPECT_EQ(event.View().ColumnCount(0), 0);
+    EXPECT_FALSE(event.View().ResizeColumn(0, 0, 10));
+}

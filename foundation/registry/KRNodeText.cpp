@@ -1,0 +1,150 @@
+// KRNode: reading and writing the settings text, and saving it safely.
+#include "foundation/registry/KRNode.h"
+
+#include "foundation/log/KLog.h"
+#include "foundation/streams/KBufferedFile.h"
+#include "foundation/streams/KReplacingFile.h"
+
+namespace
+{
+const wchar_t kHeader[] = L"Registry Version: 1.00";
+const wchar_t kHeaderStart[] = L"Registry Version:";
+// Skipped lines are reported one by one up to this many.
+constexpr int kReportedLines = 20;
+
+bool IsBlank(const KString &line)
+{
+    KString copy(line);
+    copy.Trim();
+    return copy.IsEmpty();
+}
+
+void Warn(const KString &text)
+{
+    if (KLog *log = KProgramLog())
+        log->Warning(text);
+}
+
+void WarnAboutHeader(const KString &line)
+{
+    KString start;
+    line.Extract(start, 0, int(sizeof kHeaderStart / sizeof kHeaderStart[0]) - 1);
+    if (start == kHeaderStart)
+        return;
+    KString text(L"KRNode::Read: first line is not a registry header and was skipped: ");
+    KString shown;
+    line.Extract(shown, 0, 80);
+    text.Append(shown);
+    Warn(text);
+}
+} // namespace
+
+int KRNode::Read(KStream &stream)
+{
+    KString line;
+    int end = stream.ReadLine(line, L"\n", L"\r", nullptr, kMaxLine);
+    if (end < 0 && line.IsEmpty())
+        return 0;
+    WarnAboutHeader(line);
+    int skipped = 0;
+    for (int number = 2; end >= 0; ++number) {
+        end = stream.ReadLine(line, L"\n", L"\r", nullptr, kMaxLine);
+        if (IsBlank(line) || ParseLine(line, 0) == 0)
+            continue;
+        if (++skipped <= kReportedLines) {
+            KString text(L"KRNode::Read: line ");
+            text.AppendInt(number);
+            text.Append(L" skipped");
+            Warn(text);
+        }
+    }
+    return skipped;
+}
+
+void KRNode::Write(KStream &stream) const
+{
+    KString header(kHeader);
+    header.AppendChar(L'\n');
+    stream.WriteText(header);
+    WriteLines(stream);
+}
+
+void KRNode::WriteLines(KStream &stream) const
+{
+    // The node's own flags do not keep it from being written when asked for
+    // directly; they apply when its parent writes it.
+    if (itsParent)
+        WriteLine(stream);
+    for (const KRNode *child = itsFirstChild; child; child = child->itsNext)
+        child->WriteTree(stream);
+}
+
+void KRNode::WriteTree(KStream &stream) const
+{
+    if (!IsSaved() || IsOmitted())
+        return;
+    WriteLine(stream);
+    for (const KRNode *child = itsFirstChild; child; child = child->itsNext)
+        child->WriteTree(stream);
+}
+
+void KRNode::WriteLine(KStream &stream) const
+{
+    KString path, line;
+    GetPath(path);
+    path.Extract(line, 1, -1);
+    if (IsGroup()) {
+        line.Append(L"\\:=");
+    } else {
+        line.AppendChar(L':');
+        line.Append(TypeName());
+        KString attribute;
+        WriteAttribute(attribute);
+        if (!attribute.IsEmpty()) {
+            line.AppendChar(L',');
+            line.Append(attribute);
+        }
+        line.AppendChar(L'=');
+        WriteValue(line);
+    }
+    line.AppendChar(L'\n');
+    stream.WriteText(line);
+}
+
+void KRNode::Save(KReplacingFile &file, int encoding) const
+{
+    file.Begin();
+    try {
+        file.SetWriteEncoding(encoding == KStream::kEncoding16Bit ? KStream::kEncoding16Bit : KStream::kEncoding8Bit);
+        file.SetWriteLineEnd(KStream::kLineEndCRLF);
+        file.WriteByteOrderMark();
+        Write(file);
+        file.Commit();
+    } catch (...) {
+        file.Abandon();
+        throw;
+    }
+}
+
+void KRNode::Save(const KString &path, int encoding) const
+{
+    KReplacingFile file(path);
+    Save(file, encoding);
+}
+
+int KRNode::Load(const KString &path)
+{
+    KBufferedFile file(4096);
+    file.SetFullName(path);
+    if (!file.Exists())
+        return -1;
+    file.Open(KFile::kModeRead);
+    if (file.GetSize() < 1) {
+        file.Close();
+        return -1;
+    }
+    Read(file);
+    int encoding = file.ReadEncoding() == KStream::kEncoding16Bit ? KStream::kEncoding16Bit : KStream::kEncoding8Bit;
+    file.Close();
+    return encoding;
+}
