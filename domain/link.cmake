@@ -8,4 +8,5 @@ list(APPEND DOMAIN_SOURCES
     blocksensors/QVBlockSensorFiles.cpp
     blocksensors/QVBlockSensors.cpp
     blocksensors/QVBlockSensorsControlCenter.cpp
+    blocksensors/QVBlockSensorsSettings.cpp
 )

@@ -28,7 +28,7 @@ void StatusKey(const QVLinkTextKey &key)
 VRaceTime Time(int32_t milliseconds) { return VRaceTime::FromMilliseconds(milliseconds); }
 } // namespace
 
-QVBlockSensors::QVBlockSensors() : m_trial(new QVTrialRecord), m_scratch(new QVTrialRecord) {}
+QVBlockSensors::QVBlockSensors() : m_trial(new QVTrialRecord), m_scratch(new QVTrialRecord) { LoadSettings(); }
 
 QVBlockSensors::~QVBlockSensors() = default;
 
@@ -176,6 +176,7 @@ void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t
 bool QVBlockSensors::DownloadTrial(KStream &port, int32_t destination, int32_t trial, int32_t, bool headerOnly,
                                    bool resetOnFailure, bool quiet)
 {
+    LoadSettings();
     QVTrialRecord &record = *m_scratch;
     record.Clear();
     try

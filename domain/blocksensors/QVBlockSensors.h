@@ -48,7 +48,11 @@ public:
     QVBlockSensors(const QVBlockSensors &) = delete;
     QVBlockSensors &operator=(const QVBlockSensors &) = delete;
 
+    // The settings in use. LoadSettings refreshes them from the installed
+    // program settings (nothing without them); the constructor, the
+    // downloads and the uploads call it.
     QVBlockSensorSettings &Settings() { return m_settings; }
+    void LoadSettings();
 
     // Identify request to destination 0: kDeviceBlockSensor or
     // kDeviceControlCenter; 0 when the exchange failed. A busy unit shows

@@ -158,6 +158,7 @@ void QVBlockSensors::ShowUploadFailure(const KX &error)
 
 bool QVBlockSensors::UpdateFirmware(bool firstPass)
 {
+    LoadSettings();
     if (firstPass || m_settings.firmwareName.IsEmpty())
     {
         KFile file(m_settings.firmwareName.CStr());
@@ -190,6 +191,7 @@ bool QVBlockSensors::UpdateFirmware(bool firstPass)
 
 bool QVBlockSensors::LoadAudio(bool firstPass)
 {
+    LoadSettings();
     bool gunAudio = KFindOption(L"-gunaudio") != nullptr;
     if (firstPass)
     {
