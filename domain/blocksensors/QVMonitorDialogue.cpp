@@ -78,11 +78,11 @@ void QVMonitorDialogue::WaitForPrompt()
             int64_t poll = Now() + kMonitorPollMs;
             while (Now() < poll)
             {
-                char buffer[256];
+                char c = 0;
                 int32_t got = 0;
                 try
                 {
-                    got = m_port.Read(buffer, sizeof buffer);
+                    got = m_port.Read(&c, 1);
                 }
                 catch (const KXSerialPort &error)
                 {
@@ -90,7 +90,11 @@ void QVMonitorDialogue::WaitForPrompt()
                         throw;
                     break;
                 }
-                m_pending.append(buffer, size_t(got));
+                if (got <= 0)
+                    break;
+                m_pending += c;
+                if (m_pending.size() > 4096)
+                    m_pending.erase(0, m_pending.size() - 16);   // a long banner
                 size_t prompt = m_pending.rfind("> ");
                 if (prompt != std::string::npos && prompt + 2 == m_pending.size())
                 {
@@ -134,11 +138,12 @@ std::string QVMonitorDialogue::ReadAnswer()
             }
             if (m_pending.size() > 4096)
                 throw KXSerialPort(kErrSerialReceive);
-            char buffer[256];
-            int32_t got = m_port.Read(buffer, sizeof buffer);
-            if (got <= 0)
+            // One byte at a time: a stream read waits until all it asked for
+            // has come, and the unit says no more than its answer.
+            char c = 0;
+            if (m_port.Read(&c, 1) <= 0)
                 throw KXSerialPort(kErrSerialTimeout);
-            m_pending.append(buffer, size_t(got));
+            m_pending += c;
         }
     }
     catch (...)
