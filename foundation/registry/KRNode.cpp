@@ -24,7 +24,16 @@ void KRNode::WriteAttribute(KString &) const {}
 
 bool KRNode::IsGroup() const { return wcscmp(TypeName(), L"Group") == 0; }
 
-void KRNode::AppendName(const KString &text) { itsName.Append(text); }
+void KRNode::AppendName(const KString &text)
+{
+    // "\", ":" and "=" separate the parts of a settings line and a line break
+    // ends it: a name holding one could not be read back.
+    for (int i = 0; i < text.Length(); ++i) {
+        wchar_t c = text[i];
+        if (c != L'\\' && c != L':' && c != L'=' && c != L'\r' && c != L'\n')
+            itsName.AppendChar(c);
+    }
+}
 
 void KRNode::SetName(const wchar_t *name, int length)
 {

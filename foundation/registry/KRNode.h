@@ -53,7 +53,8 @@ public:
 
     // Name and place in the tree.
     const KString &Name() const { return itsName; }
-    // Appends to the name; what passes 15 characters is cut.
+    // Appends to the name; what passes 15 characters is cut, and the
+    // characters a name cannot hold ("\", ":", "=", line breaks) are left out.
     void AppendName(const KString &text);
     KRNode *Parent() const { return itsParent; }
     // Number of ancestors: 0 for the root.
@@ -132,10 +133,12 @@ public:
     // Writes the lines only (no header).
     void WriteLines(KStream &stream) const;
     // Saves the settings text into file's target through its temporary file,
-    // in encoding (KStream; a byte-order mark for 16-bit). Throws KXStream;
-    // on failure the target file is as it was.
-    void Save(KReplacingFile &file, int encoding) const;
-    void Save(const KString &path, int encoding) const;
+    // in encoding (KStream; a byte-order mark for 16-bit; 3 counts as 8-bit).
+    // When 8-bit text cannot carry a character of the tree, the file is
+    // written in 16-bit instead. Answers the encoding written. Throws
+    // KXStream; on failure the target file is as it was.
+    int Save(KReplacingFile &file, int encoding) const;
+    int Save(const KString &path, int encoding) const;
     // Reads a settings file through a 4096-byte buffer. Answers the encoding
     // found (KStream 0 or 1), -1 when the file does not exist or is empty.
     // Throws KXStream when it exists but cannot be read.

@@ -111,25 +111,36 @@ void KRNode::WriteLine(KStream &stream) const
     stream.WriteText(line);
 }
 
-void KRNode::Save(KReplacingFile &file, int encoding) const
+int KRNode::Save(KReplacingFile &file, int encoding) const
 {
-    file.Begin();
-    try {
-        file.SetWriteEncoding(encoding == KStream::kEncoding16Bit ? KStream::kEncoding16Bit : KStream::kEncoding8Bit);
-        file.SetWriteLineEnd(KStream::kLineEndCRLF);
-        file.WriteByteOrderMark();
-        Write(file);
-        file.Commit();
-    } catch (...) {
-        file.Abandon();
-        throw;
+    encoding = encoding == KStream::kEncoding16Bit ? KStream::kEncoding16Bit : KStream::kEncoding8Bit;
+    for (;;) {
+        file.Begin();
+        try {
+            file.SetWriteEncoding(encoding);
+            file.SetWriteLineEnd(KStream::kLineEndCRLF);
+            file.ClearLostCharacters();
+            file.WriteByteOrderMark();
+            Write(file);
+            if (encoding == KStream::kEncoding8Bit && file.LostCharacters()) {
+                // Nothing may be lost: start again in an encoding that holds every character.
+                file.Abandon();
+                encoding = KStream::kEncoding16Bit;
+                continue;
+            }
+            file.Commit();
+            return encoding;
+        } catch (...) {
+            file.Abandon();
+            throw;
+        }
     }
 }
 
-void KRNode::Save(const KString &path, int encoding) const
+int KRNode::Save(const KString &path, int encoding) const
 {
     KReplacingFile file(path);
-    Save(file, encoding);
+    return Save(file, encoding);
 }
 
 int KRNode::Load(const KString &path)

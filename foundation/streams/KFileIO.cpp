@@ -46,6 +46,7 @@ void KFile::Open(int mode, bool create)
     itsHandle = handle;
     itsMode = mode;
     DropReadAhead();
+    RestartDetection();
 }
 
 void KFile::Close()
@@ -83,8 +84,10 @@ bool KFile::Move(const KString &newFullName)
     if (moved)
         itsPath = newFullName;
     if (wasOpen) {
+        const int encoding = ReadEncoding();
         Open(mode, false);
         Seek(position, kFromStart);
+        SetReadEncoding(encoding);
     }
     return moved;
 }

@@ -84,7 +84,11 @@ public:
 
     // Text settings (see the table above).
     int ReadEncoding() const { return itsReadEncoding; }
-    void SetReadEncoding(int encoding) { itsReadEncoding = encoding; }
+    void SetReadEncoding(int encoding)
+    {
+        itsReadEncoding = encoding;
+        itsDetected = false;
+    }
     int WriteEncoding() const { return itsWriteEncoding; }
     void SetWriteEncoding(int encoding) { itsWriteEncoding = encoding; }
     int ReadLineEnd() const { return itsReadLineEnd; }
@@ -107,9 +111,14 @@ public:
     // Writes FF FE when the write encoding is 16-bit; nothing otherwise.
     void WriteByteOrderMark();
     // Writes the characters in the write encoding, line feeds as line ends.
-    // In 8-bit text a character the code page lacks is written as '?'.
+    // In 8-bit text a character the code page lacks is written as '?' or as
+    // the code page's look-alike (LostCharacters tells).
     void WriteText(const KString &text);
     void WriteText(const wchar_t *text, int length = -1);
+    // True when 8-bit text written since the last clear held a character the
+    // code page could not carry exactly (written as '?' or a look-alike).
+    bool LostCharacters() const { return itsLostCharacters; }
+    void ClearLostCharacters() { itsLostCharacters = false; }
 
 protected:
     // The transport. DoRead answers the bytes read (0 at the end of input)
@@ -125,6 +134,10 @@ protected:
     // Forgets bytes read ahead by the text reader (after the transport was
     // repositioned or closed behind the stream's back).
     void DropReadAhead() { itsBackCount = 0; }
+    // A new input begins (a file was opened): an encoding that detection
+    // chose for the previous input goes back to detect-on-read; one the
+    // caller set stays.
+    void RestartDetection();
 
 private:
     int ReadByte();
@@ -137,7 +150,9 @@ private:
     uint8_t itsBack[8];
     int itsBackCount = 0;
     int itsReadEncoding = kEncodingDetect;
+    bool itsDetected = false; // itsReadEncoding was chosen by detection
     int itsWriteEncoding = kEncoding8Bit;
     int itsReadLineEnd = kLineEndCRLF;
     int itsWriteLineEnd = kLineEndCRLF;
+    bool itsLostCharacters = false;
 };

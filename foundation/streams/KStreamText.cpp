@@ -41,12 +41,21 @@ void KStream::DetectEncoding()
 {
     uint8_t bom[2];
     int n = Read(bom, 2);
+    itsDetected = true;
     if (n == 2 && bom[0] == 0xFF && bom[1] == 0xFE) {
         itsReadEncoding = kEncoding16Bit;
         return;
     }
     itsReadEncoding = kEncoding8Bit;
     PushBack(bom, n);
+}
+
+void KStream::RestartDetection()
+{
+    if (itsDetected) {
+        itsReadEncoding = kEncodingDetect;
+        itsDetected = false;
+    }
 }
 
 int KStream::Decode8Bit(int first)
@@ -167,11 +176,14 @@ void KStream::WriteText(const wchar_t *text, int length)
         // 8-bit text: the code page decides; a surrogate pair converts as one.
         int units = (c >= 0xD800 && c < 0xDC00 && i + 1 < length) ? 2 : 1;
         char out[8];
-        int n = WideCharToMultiByte(CP_ACP, 0, text + i, units, out, sizeof out, "?", nullptr);
+        int n = KTextWideToAnsi(text + i, units, out, sizeof out);
         if (n <= 0) {
             out[0] = '?';
             n = 1;
         }
+        wchar_t back[4];
+        if (KTextAnsiToWide(out, n, back, 4) != units || back[0] != text[i] || (units == 2 && back[1] != text[i + 1]))
+            itsLostCharacters = true;
         bytes.append(out, size_t(n));
         i += units - 1;
     }

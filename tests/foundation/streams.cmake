@@ -2,6 +2,7 @@ list(APPEND TEST_SOURCES
     registry/KRIteratorTest.cpp
     registry/KRegistryFileTest.cpp
     registry/KRegistryTest.cpp
+    streams/KDamageTest.cpp
     streams/KFileDialogTest.cpp
     streams/KFileTest.cpp
     streams/KRecordTest.cpp

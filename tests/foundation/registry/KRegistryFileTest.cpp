@@ -113,6 +113,21 @@ TEST(KRegistryFile, SixteenBitFileWithByteOrderMarkReadsBackEqual)
     EXPECT_EQ(fresh.GetText(L"\\Competition\\Name"), L"Z\x00FCrich \x65E5\x672C");
 }
 
+TEST(KRegistryFile, EightBitSaveSwitchesToSixteenBitRatherThanLoseACharacter)
+{
+    ScratchFolder scratch;
+    KRegistry registry(kTestDefaults);
+    EXPECT_EQ(registry.Save(scratch.File(L"a.cfg"), KStream::kEncodingDetect), KStream::kEncoding8Bit);
+    EXPECT_EQ(scratch.ReadFile(L"a.cfg").substr(0, 8), "Registry");
+
+    registry.GetString(L"\\Competition\\Name")->SetValue(KString(L"\xFF52\x65E5 Meet"));
+    EXPECT_EQ(registry.Save(scratch.File(L"a.cfg"), KStream::kEncoding8Bit), KStream::kEncoding16Bit);
+    EXPECT_EQ(scratch.ReadFile(L"a.cfg").substr(0, 2), "\xFF\xFE");
+    KRegistry fresh;
+    EXPECT_EQ(fresh.Load(scratch.File(L"a.cfg")), KStream::kEncoding16Bit);
+    EXPECT_EQ(fresh.GetText(L"\\Competition\\Name"), L"\xFF52\x65E5 Meet");
+}
+
 TEST(KRegistryFile, GarbageLinesAreSkippedAndTheLinesAfterThemApply)
 {
     KRegistry registry(kTestDefaults);

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace
 {
 std::string Lines(const KRNode &node)
@@ -148,6 +151,25 @@ TEST(KRegistryValues, IntLimitsBoolWordsFloatsAndRationalsReadAndWriteBack)
                                "V\\Whole:Rat=5/1\n");
 }
 
+TEST(KRegistryValues, FloatsUseAPointWhateverTheRuntimeLocale)
+{
+    std::string previous = setlocale(LC_NUMERIC, nullptr);
+    if (!setlocale(LC_NUMERIC, "German_Germany.1252") && !setlocale(LC_NUMERIC, "de-DE"))
+        GTEST_SKIP() << "no German locale in this runtime";
+    ASSERT_STRNE(std::localeconv()->decimal_point, ".");
+    KRegistry registry;
+    KRFloat *mask = static_cast<KRFloat *>(registry.Parse(L"Mask:Float=0.6"));
+    bool commaRefused = registry.Parse(L"Other:Float=2,5") == nullptr;
+    KString written;
+    if (mask)
+        mask->WriteValue(written);
+    setlocale(LC_NUMERIC, previous.c_str());
+    ASSERT_NE(mask, nullptr);
+    EXPECT_DOUBLE_EQ(mask->Value(), 0.6);
+    EXPECT_EQ(written, L"0.6");
+    EXPECT_TRUE(commaRefused);
+}
+
 TEST(KRegistryValues, LineBreaksInTextsAreWrittenAsBlanks)
 {
     KRegistry registry;
@@ -224,7 +246,7 @@ TEST(KRegistryTree, ChildrenOrderPathsDepthAndIndex)
     EXPECT_EQ(path, L"\\Serial\\ShortTimeout");
 
     KRNode *first = KRegistry::FindPrototype(KString(L"String"))->NewNode();
-    first->AppendName(KString(L"AVeryLongNameIndeed"));
+    first->AppendName(KString(L"A:Very\\Long=Name\nIndeed"));
     EXPECT_EQ(first->Name(), L"AVeryLongNameIn");
     serial->AddChild(first, nullptr);
     KRNode *second = KRegistry::FindPrototype(KString(L"Int"))->NewNode();

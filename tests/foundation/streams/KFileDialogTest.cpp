@@ -106,3 +106,12 @@ TEST(KFileDialogSystem, RealOpenDialogCancelledAnswersMinusOne)
     EXPECT_TRUE(canceller.Cancelled());
     EXPECT_EQ(file.FullName(), L"C:\\windows\\none.txt");
 }
+
+TEST(KFileDialogSystem, RealFolderChooserCancelledAnswersMinusOne)
+{
+    KFile file(L"C:\\windows\\none.txt");
+    DialogCanceller canceller;
+    EXPECT_EQ(file.GetFolderName(KString(L"Choose a folder")), -1);
+    EXPECT_TRUE(canceller.Cancelled());
+    EXPECT_EQ(file.FullName(), L"C:\\windows\\none.txt");
+}

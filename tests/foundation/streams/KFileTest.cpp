@@ -217,6 +217,31 @@ TEST(KBufferedFileIO, TextLinesReadThroughTheBuffer)
     EXPECT_EQ(count, 300);
 }
 
+TEST(KBufferedFileIO, EachOpenDetectsTheEncodingAfreshUnlessTheCallerChoseIt)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"wide.lng", std::string("\xFF\xFE" "D\0e\0\n\0", 8));
+    scratch.WriteFile(L"narrow.lng", "Fr\n");
+    KBufferedFile file(4096);
+    KString line;
+    file.SetFullName(scratch.File(L"wide.lng"));
+    file.Open(KFile::kModeRead);
+    file.ReadLine(line);
+    file.Close();
+    EXPECT_EQ(file.ReadEncoding(), KStream::kEncoding16Bit);
+    file.SetFullName(scratch.File(L"narrow.lng"));
+    file.Open(KFile::kModeRead);
+    file.ReadLine(line);
+    file.Close();
+    EXPECT_EQ(line, L"Fr");
+    EXPECT_EQ(file.ReadEncoding(), KStream::kEncoding8Bit);
+
+    file.SetReadEncoding(KStream::kEncoding8Bit);
+    file.SetFullName(scratch.File(L"wide.lng"));
+    file.Open(KFile::kModeRead);
+    EXPECT_EQ(file.ReadChar(), 0xFF);
+}
+
 TEST(KReplacingFileSave, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
 {
     ScratchFolder scratch;

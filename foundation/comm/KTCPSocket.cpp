@@ -1,0 +1,202 @@
+// TCP connections and listeners.
+#include "foundation/comm/KTCPSocket.h"
+
+#include "foundation/comm/KAddress.h"
+#include "foundation/errors/KX.h"
+#include "foundation/strings/KString.h"
+
+#include <winsock2.h>
+
+namespace {
+sockaddr_in MakeAddress(uint32_t address, uint16_t port)
+{
+    sockaddr_in where = {};
+    where.sin_family = AF_INET;
+    where.sin_addr.s_addr = htonl(address);
+    where.sin_port = htons(port);
+    return where;
+}
+
+void SetBlocking(SOCKET s, bool blocking)
+{
+    u_long nonBlocking = blocking ? 0 : 1;
+    ioctlsocket(s, FIONBIO, &nonBlocking);
+}
+} // namespace
+
+KTCPSocket::KTCPSocket() : itsClient(uintptr_t(INVALID_SOCKET)) {}
+
+KTCPSocket::~KTCPSocket() { CloseSocket(itsClient); }
+
+void KTCPSocket::Open(const KString &description, int /*mode*/)
+{
+    Close();
+    int32_t kind = 0;
+    uint32_t address = 0;
+    uint16_t port = 0;
+    KString::ParseIntField(description, kind, 0);
+    if (HasField(description, 1) && !ParseAddress(description, address, 1))
+        throw KXStream(kErrSocketConnect);
+    if (!ParsePort(description, port, 2) || port == 0)
+        throw KXStream(kErrSocketConnect);
+    if (kind == kTCPConnect) {
+        if (address == 0)
+            throw KXStream(kErrSocketConnect); // "not configured"
+        Connect(address, port);
+    } else if (kind == kTCPListen) {
+        Listen(address, port);
+    } else {
+        throw KXStream(kErrSocketConnect);
+    }
+}
+
+void KTCPSocket::Connect(uint32_t address, uint16_t port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s == INVALID_SOCKET)
+        Fail(kErrSocketConnect);
+    uintptr_t handle = uintptr_t(s);
+    // Connect without blocking so that the read time-out bounds the wait.
+    SetBlocking(s, false);
+    sockaddr_in where = MakeAddress(address, port);
+    if (connect(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == SOCKET_ERROR) {
+        int error = WSAGetLastError();
+        bool connected = false;
+        if (error == WSAEWOULDBLOCK) {
+            try {
+                connected = WaitFor(handle, false, itsReadTimeout, kErrSocketConnect);
+            } catch (const KX &) {
+                CloseSocket(handle);
+                throw;
+            }
+            error = WSAETIMEDOUT;
+        }
+        if (!connected) {
+            CloseSocket(handle);
+            throw KXStream(kErrSocketConnect, error);
+        }
+    }
+    SetBlocking(s, true);
+    itsSocket = handle;
+    itsListening = false;
+}
+
+void KTCPSocket::Listen(uint32_t address, uint16_t port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s == INVALID_SOCKET)
+        Fail(kErrSocketConnect);
+    uintptr_t handle = uintptr_t(s);
+    sockaddr_in where = MakeAddress(address, port);
+    if (bind(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == SOCKET_ERROR ||
+        listen(s, 1) == SOCKET_ERROR) {
+        int error = WSAGetLastError();
+        CloseSocket(handle);
+        throw KXStream(kErrSocketConnect, error);
+    }
+    itsSocket = handle;
+    itsListening = true;
+}
+
+void KTCPSocket::Close()
+{
+    CloseSocket(itsClient);
+    KSocketStream::Close();
+    itsListening = false;
+}
+
+bool KTCPSocket::Accept(int32_t timeout)
+{
+    if (!IsOpen())
+        return false;
+    if (!itsListening || itsClient != uintptr_t(INVALID_SOCKET))
+        return true;
+    if (!WaitFor(itsSocket, true, timeout, kErrSocketReceive))
+        return false;
+    SOCKET client = accept(SOCKET(itsSocket), nullptr, nullptr);
+    if (client == INVALID_SOCKET)
+        return false;
+    SetBlocking(client, true);
+    itsClient = uintptr_t(client);
+    return true;
+}
+
+uintptr_t KTCPSocket::Connection(int32_t code)
+{
+    if (!IsOpen())
+        throw KXStream(code);
+    if (!itsListening)
+        return itsSocket;
+    if (!Accept(itsReadTimeout))
+        throw KXStream(code, WSAETIMEDOUT);
+    return itsClient;
+}
+
+void KTCPSocket::DropClient()
+{
+    DropReadAhead();
+    // A connection is over; a listener waits for the next client.
+    if (itsListening)
+        CloseSocket(itsClient);
+    else
+        KSocketStream::Close();
+}
+
+int32_t KTCPSocket::DoRead(void *buffer, int32_t count)
+{
+    uintptr_t s = Connection(kErrSocketReceive);
+    if (!WaitFor(s, true, itsReadTimeout, kErrSocketReceive))
+        throw KXStream(kErrSocketReceive, WSAETIMEDOUT);
+    int n = recv(SOCKET(s), static_cast<char *>(buffer), count, 0);
+    if (n == 0) {
+        DropClient();
+        throw KXStream(kErrSocketReadClosed);
+    }
+    if (n == SOCKET_ERROR) {
+        int error = WSAGetLastError();
+        DropClient();
+        throw KXStream(kErrSocketReceive, error);
+    }
+    return n;
+}
+
+void KTCPSocket::DoWrite(const void *buffer, int32_t count)
+{
+    uintptr_t s = Connection(kErrSocketSend);
+    const char *bytes = static_cast<const char *>(buffer);
+    while (count > 0) {
+        int n = send(SOCKET(s), bytes, count, 0);
+        if (n == SOCKET_ERROR || n == 0) {
+            int error = WSAGetLastError();
+            DropClient();
+            throw KXStream(kErrSocketSend, error);
+        }
+        bytes += n;
+        count -= n;
+    }
+}
+
+bool KTCPSocket::MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port)
+{
+    out.AppendInt(kind).AppendChar(L',');
+    KFormatAddress(out, address);
+    out.AppendChar(L',').AppendInt(port);
+    return true;
+}
+
+bool KTCPSocket::ParseAddress(const KString &text, uint32_t &address, int field)
+{
+    KString value;
+    address = 0;
+    return KString::GetField(text, value, field) && KParseAddress(value, address);
+}
+
+bool KTCPSocket::ParsePort(const KString &text, uint16_t &port, int field)
+{
+    int32_t value = 0;
+    port = 0;
+    if (!KString::ParseIntField(text, value, field) || value < 0 || value > 65535)
+        return false;
+    port = uint16_t(value);
+    return true;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// KTCPSocket: a TCP connection as a stream, opened from a port description.
+//   "-1,address,port"   connects to a listener at that address;
+//   "-2,[address],port" listens there (no address or 0.0.0.0: every local
+//                       address) and serves one client at a time: the first
+//                       read or write waits (read time-out) for a client, and
+//                       after the client left the next one is accepted.
+// A connect description with address 0 ("-1,0,1950") means "not configured":
+// Open refuses it with 8003 instead of trying 0.0.0.0.
+// Reads return what has arrived (at least one byte); no data within the read
+// time-out throws 8002, a peer that closed throws 8001; writes send every
+// byte or throw 8004. The socket library must be started (KSocketStartup).
+// A socket belongs to one thread at a time.
+
+#include "foundation/comm/KSocket.h"
+
+class KTCPSocket : public KSocketStream
+{
+public:
+    KTCPSocket();
+    ~KTCPSocket() override;
+
+    void Open(const KString &description, int mode = 3) override;
+    void Close() override;
+    // True for a listener, false for a connection.
+    bool IsListener() const { return itsListening; }
+    // Listener: waits up to timeout ms (negative: for ever) for a client;
+    // true when one is connected. A connection answers true while open.
+    bool Accept(int32_t timeout);
+
+    // Port descriptions. MakeDescription appends kind, the dotted-decimal
+    // address and the port, separated by commas ("-2,0.0.0.0,1950"); always
+    // true. ParseAddress reads the address field (host order; 0 and false when
+    // missing, empty or no address); ParsePort the port field (0 and false
+    // when missing or not 0..65535).
+    static bool MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port);
+    static bool ParseAddress(const KString &text, uint32_t &address, int field);
+    static bool ParsePort(const KString &text, uint16_t &port, int field);
+
+protected:
+    int32_t DoRead(void *buffer, int32_t count) override;
+    void DoWrite(const void *buffer, int32_t count) override;
+
+private:
+    void Connect(uint32_t address, uint16_t port);
+    void Listen(uint32_t address, uint16_t port);
+    // The socket that carries data (the accepted client for a listener);
+    // throws code when there is none.
+    uintptr_t Connection(int32_t code);
+    void DropClient();
+
+    uintptr_t itsClient;
+    bool itsListening = false;
+};

@@ -1,0 +1,337 @@
+// Serial ports on a real COM port pair: the harness links two connected
+// pseudo-terminals into the Wine prefix, so what end A sends arrives at end B.
+#include "foundation/app/KApplicationHooks.h"
+#include "foundation/comm/KPortStream.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/errors/KX.h"
+#include "foundation/strings/KString.h"
+#include "foundation/values/KHelpers.h"
+#include "support/ComPortPair.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+KString Text(const std::wstring &text) { return KString(text.c_str()); }
+
+// Opens a port raw, as the program's callers do.
+void OpenRaw(KSerialPort &port, const std::wstring &description)
+{
+    port.SetReadEncoding(0);
+    port.SetReadLineEnd(0);
+    port.SetWriteEncoding(0);
+    port.SetWriteLineEnd(0);
+    ASSERT_TRUE(port.Open(Text(description))) << std::string(description.begin(), description.end());
+}
+
+// Reads whatever arrives until the line stays silent for quiet ms.
+std::string Drain(KSerialPort &port, int32_t quiet)
+{
+    std::string got;
+    port.SetReadTimeout(quiet);
+    try {
+        for (;;) {
+            char c;
+            port.Read(&c, 1);
+            got += c;
+        }
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialTimeout);
+    }
+    return got;
+}
+
+// Reads whatever arrives during ms milliseconds.
+std::string Collect(KSerialPort &port, int32_t ms)
+{
+    std::string got;
+    port.SetReadTimeout(50);
+    const int32_t start = KTickCount();
+    while (KTickElapsed(start) < ms) {
+        char c;
+        try {
+            port.Read(&c, 1);
+            got += c;
+        } catch (const KXSerialPort &) {
+        }
+    }
+    return got;
+}
+
+int Count(const std::string &text, const std::string &part)
+{
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
+class OptionHooks : public KApplicationHooks
+{
+public:
+    explicit OptionHooks(const wchar_t *option) : itsOption(option) {}
+    void ProgramPath(KString &path) const override { path.Append(L"C:\\test.exe"); }
+    const wchar_t *FindOption(const wchar_t *option) const override
+    {
+        return KString(option).EqualsIgnoreCase(KString(itsOption)) ? itsOption : nullptr;
+    }
+
+private:
+    const wchar_t *itsOption;
+};
+} // namespace
+
+TEST(KSerialPortTransfer, TenThousandBytesArriveIntactAtTheOtherEnd)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort sender, receiver;
+    OpenRaw(sender, ComPortPair::Description(pair.port));
+    OpenRaw(receiver, ComPortPair::Description(pair.peerPort));
+    std::vector<uint8_t> sent(10000);
+    for (size_t i = 0; i < sent.size(); ++i)
+        sent[i] = uint8_t(i * 7 + i / 251);
+
+    std::thread writer([&] { sender.Write(sent.data(), int32_t(sent.size())); });
+    std::vector<uint8_t> got(sent.size());
+    receiver.SetReadTimeout(3000);
+    int32_t n = 0;
+    try {
+        n = receiver.Read(got.data(), int32_t(got.size()));
+    } catch (const KX &e) {
+        ADD_FAILURE() << "read failed with " << e.Code();
+    }
+    writer.join();
+    EXPECT_EQ(n, 10000);
+    EXPECT_TRUE(got == sent);
+}
+
+TEST(KSerialPortTransfer, TypedValuesAndLinesCrossInBothDirections)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort a, b;
+    OpenRaw(a, ComPortPair::Description(pair.port, L"9600,8,E,2.0"));
+    OpenRaw(b, ComPortPair::Description(pair.peerPort, L"9600,8,E,2.0"));
+    a.WriteU32(0x10006);
+    a.WriteU16(0x281);
+    b.SetReadTimeout(2000);
+    EXPECT_EQ(b.ReadU32(), 0x10006u);
+    EXPECT_EQ(b.ReadU16(), 0x281u);
+
+    b.WriteText(L"RRQ,1,1,2\r\n");
+    a.SetReadTimeout(2000);
+    KString line;
+    EXPECT_EQ(a.ReadLine(line, L"\n", L"\r"), L'\n');
+    EXPECT_STREQ(line.CStr(), L"RRQ,1,1,2");
+}
+
+TEST(KSerialPortTransfer, ReadOnASilentPortRaisesTimeoutAfterTheReadTimeout)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort port;
+    OpenRaw(port, ComPortPair::Description(pair.peerPort));
+    port.SetReadTimeout(300);
+    const int32_t start = KTickCount();
+    try {
+        port.ReadU8();
+        ADD_FAILURE() << "a read on a silent port returned";
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialTimeout);
+        EXPECT_EQ(e.Extra(), pair.peerPort);
+    }
+    const int32_t elapsed = KTickElapsed(start);
+    EXPECT_GE(elapsed, 250);
+    EXPECT_LT(elapsed, 1500);
+}
+
+TEST(KSerialPortTransfer, APartAnswerRaisesTheTimeoutAndTheNextReadStartsClean)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort a, b;
+    OpenRaw(a, ComPortPair::Description(pair.port));
+    OpenRaw(b, ComPortPair::Description(pair.peerPort));
+    a.Write("abc", 3);
+    b.SetReadTimeout(300);
+    char got[8] = {};
+    // Three bytes arrive of the five asked for: the stream hands them out and
+    // then reports the time-out for the rest.
+    EXPECT_THROW(b.Read(got, 5), KXSerialPort);
+    a.Write("de", 2);
+    char next[2] = {};
+    b.SetReadTimeout(2000);
+    b.Read(next, 2);
+    EXPECT_EQ(std::string(next, 2), "de");
+}
+
+TEST(KSerialPortState, ClosedPortsRefuseTransfersAndCloseTwiceHarmlessly)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort port;
+    try {
+        port.WriteU8(1);
+        ADD_FAILURE() << "write on a closed port";
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialNotOpen);
+    }
+    EXPECT_THROW(port.ReadU8(), KXSerialPort);
+    port.Close();
+    OpenRaw(port, ComPortPair::Description(pair.port));
+    EXPECT_EQ(port.Port(), pair.port);
+    port.Close();
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.Port(), 0);
+}
+
+TEST(KSerialPortState, OpenRefusesDescriptionsItCannotHonour)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort port;
+    EXPECT_FALSE(port.Open(KString(L"0,19200,8,N,1.0")));   // no port chosen
+    EXPECT_FALSE(port.Open(KString(L"-1,127.0.0.1,1950"))); // not a serial description
+    EXPECT_FALSE(port.Open(Text(ComPortPair::Description(pair.port, L"19200,9,N,1.0"))));
+    EXPECT_FALSE(port.Open(Text(ComPortPair::Description(pair.port, L"19200,8,X,1.0"))));
+    EXPECT_FALSE(port.Open(Text(ComPortPair::Description(pair.port, L"19200,8,N,3.0"))));
+    EXPECT_FALSE(port.Open(Text(ComPortPair::Description(pair.port, L"fast,8,N,1.0"))));
+    EXPECT_FALSE(port.Open(KString(L"127,9600,8,N,1.0"))); // no such port in the prefix
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
+    // Missing fields take their defaults.
+    EXPECT_TRUE(port.Open(Text(std::to_wstring(pair.port))));
+    EXPECT_EQ(port.RepeatPeriod(), 0);
+}
+
+TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort first(1024, 1024, 0x01), second(1024, 1024, 0x80), peer;
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x81u);
+
+    first.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x80u);
+    second.Write("still open", 10);
+    char got[10];
+    peer.SetReadTimeout(2000);
+    peer.Read(got, 10);
+    EXPECT_EQ(std::string(got, 10), "still open");
+
+    second.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
+    first.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
+}
+
+TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board, display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,200"));
+    EXPECT_EQ(board.RepeatPeriod(), 200);
+    board.Write("<12:03>", 7);
+    std::string got = Collect(display, 1000);
+    board.Close();
+    got += Drain(display, 300); // a copy on its way when the second ended
+    // The message itself and about five repeats in one second.
+    const int copies = Count(got, "<12:03>");
+    EXPECT_GE(copies, 4);
+    EXPECT_LE(copies, 8);
+    EXPECT_EQ(got.size(), size_t(copies) * 7) << "only whole messages are repeated";
+}
+
+TEST(KSerialPortRepeat, ANegativePeriodIsKeptButRepeatsNothing)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board, display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,-5000"));
+    EXPECT_EQ(board.RepeatPeriod(), -5000);
+    board.Write("once", 4);
+    EXPECT_EQ(Drain(display, 800), "once");
+}
+
+TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board, display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,150"));
+    board.Write("old", 3);
+    board.Write("new", 3);
+    std::string got = Collect(display, 500);
+    board.Close();
+    EXPECT_EQ(Count(got, "old"), 1);
+    EXPECT_GE(Count(got, "new"), 2);
+}
+
+TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort::EnumeratePorts();
+    const int32_t a = KSerialPort::PortIndex(pair.port);
+    const int32_t b = KSerialPort::PortIndex(pair.peerPort);
+    ASSERT_GE(a, 0);
+    ASSERT_GE(b, 0);
+    EXPECT_LT(a, b) << "probe order is ascending";
+    EXPECT_EQ(KSerialPort::PortNumber(a), pair.port);
+    EXPECT_EQ(KSerialPort::PortNumber(b), pair.peerPort);
+    EXPECT_EQ(KSerialPort::PortNumber(-1), 0);
+    EXPECT_EQ(KSerialPort::PortNumber(KSerialPort::PortCount()), 0);
+    EXPECT_EQ(KSerialPort::PortIndex(0), -1);
+
+    // A port some object holds open counts as present too.
+    KSerialPort held;
+    OpenRaw(held, ComPortPair::Description(pair.port));
+    KSerialPort::EnumeratePorts();
+    EXPECT_GE(KSerialPort::PortIndex(pair.port), 0);
+
+    KSerialPort::ForgetPorts();
+    EXPECT_EQ(KSerialPort::PortCount(), 0);
+    EXPECT_EQ(KSerialPort::PortIndex(pair.port), -1);
+}
+
+TEST(KSerialPortList, NoSerialPortOptionSkipsTheProbe)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    OptionHooks hooks(L"-noserialport");
+    KSetApplicationHooks(&hooks);
+    KSerialPort::EnumeratePorts();
+    KSetApplicationHooks(nullptr);
+    EXPECT_EQ(KSerialPort::PortCount(), 0);
+    EXPECT_EQ(KSerialPort::PortIndex(pair.port), -1);
+}
+
+TEST(KSerialPortList, PortNameIsTheLocalPrefixAndTheNumber)
+{
+    KString name(L"> ");
+    KSerialPort::PortName(12, name);
+    EXPECT_STREQ(name.CStr(), L"> COM12");
+}
+
+TEST(KPortStreamFactory, SerialDescriptionsOpenASerialPort)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    std::unique_ptr<KStream> stream = KOpenPortStream(Text(ComPortPair::Description(pair.port)), 3, 2000);
+    ASSERT_NE(dynamic_cast<KSerialPort *>(stream.get()), nullptr);
+    KSerialPort peer;
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    stream->Write("ping", 4);
+    char got[4];
+    peer.SetReadTimeout(2000);
+    peer.Read(got, 4);
+    EXPECT_EQ(std::string(got, 4), "ping");
+    EXPECT_EQ(dynamic_cast<KSerialPort *>(stream.get())->ReadTimeout(), 2000);
+
+    try {
+        KOpenPortStream(KString(L"0,9600,8,N,1.0"));
+        ADD_FAILURE() << "a description without a port opened";
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialNotOpen);
+    }
+}

@@ -1,0 +1,233 @@
+// TCP and UDP streams on the loopback interface.
+#include "foundation/comm/KPortStream.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/comm/KUDPSocket.h"
+#include "foundation/errors/KX.h"
+#include "foundation/strings/KString.h"
+#include "foundation/values/KHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+// Each case takes its own ports, so a port left in TIME_WAIT cannot disturb another.
+constexpr int kFirstTestPort = 45123;
+
+class KSocketTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(KSocketStartup()); }
+    void TearDown() override { KSocketCleanup(); }
+
+    static KString Description(int kind, const wchar_t *address, int port)
+    {
+        KString text;
+        text.AppendInt(kind).AppendChar(L',').Append(address).AppendChar(L',').AppendInt(port);
+        return text;
+    }
+};
+
+int32_t CodeOf(void (*action)(KSocketStream &), KSocketStream &socket)
+{
+    try {
+        action(socket);
+    } catch (const KX &e) {
+        return e.Code();
+    }
+    return 0;
+}
+
+int32_t OpenCode(KSocketStream &socket, const KString &description)
+{
+    try {
+        socket.Open(description);
+    } catch (const KX &e) {
+        return e.Code();
+    }
+    return 0;
+}
+
+std::vector<uint8_t> Pattern(size_t size, int seed)
+{
+    std::vector<uint8_t> bytes(size);
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = uint8_t(i * 13 + seed + i / 256);
+    return bytes;
+}
+} // namespace
+
+TEST_F(KSocketTest, ListenerAndClientOnLoopbackExchange64KiB)
+{
+    const int port = kFirstTestPort;
+    KTCPSocket listener;
+    listener.Open(Description(-2, L"0.0.0.0", port));
+    EXPECT_TRUE(listener.IsListener());
+    const std::vector<uint8_t> up = Pattern(65536, 1), down = Pattern(65536, 2);
+    std::vector<uint8_t> clientGot(down.size());
+    std::string clientError;
+
+    std::thread client([&] {
+        try {
+            KTCPSocket socket;
+            socket.Open(Description(-1, L"127.0.0.1", port));
+            socket.Write(up.data(), int32_t(up.size()));
+            socket.ReadExact(clientGot.data(), int32_t(clientGot.size()));
+        } catch (const KX &e) {
+            clientError = "client failed with " + std::to_string(e.Code());
+        }
+    });
+    std::vector<uint8_t> serverGot(up.size());
+    try {
+        listener.ReadExact(serverGot.data(), int32_t(serverGot.size()));
+        listener.Write(down.data(), int32_t(down.size()));
+    } catch (const KX &e) {
+        ADD_FAILURE() << "listener failed with " << e.Code();
+    }
+    client.join();
+    EXPECT_EQ(clientError, "");
+    EXPECT_TRUE(serverGot == up);
+    EXPECT_TRUE(clientGot == down);
+}
+
+TEST_F(KSocketTest, ConnectDescriptionWithAddressZeroIsNotConfigured)
+{
+    KTCPSocket socket;
+    socket.SetReadTimeout(5000);
+    const int32_t start = KTickCount();
+    EXPECT_EQ(OpenCode(socket, KString(L"-1,0,1950")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(socket, KString(L"-1,0.0.0.0,1950")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(socket, KString(L"-1,,1950")), kErrSocketConnect);
+    EXPECT_LT(KTickElapsed(start), 1000) << "no connection was attempted";
+    EXPECT_FALSE(socket.IsOpen());
+}
+
+TEST_F(KSocketTest, UnusableDescriptionsAreRefused)
+{
+    KTCPSocket tcp;
+    EXPECT_EQ(OpenCode(tcp, KString(L"-1,results-pc,1950")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(tcp, KString(L"-1,127.0.0.1")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(tcp, KString(L"-1,127.0.0.1,0")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(tcp, KString(L"-3,127.0.0.1,1950")), kErrSocketConnect);
+    KUDPSocket udp;
+    EXPECT_EQ(OpenCode(udp, KString(L"-3,10.0.0.300,1950")), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(udp, KString(L"-3,scoreboard,1950")), kErrSocketConnect);
+    EXPECT_FALSE(udp.IsOpen());
+}
+
+TEST_F(KSocketTest, ConnectWithoutAListenerFails)
+{
+    KTCPSocket socket;
+    socket.SetReadTimeout(2000);
+    EXPECT_EQ(OpenCode(socket, Description(-1, L"127.0.0.1", kFirstTestPort + 1)), kErrSocketConnect);
+    EXPECT_FALSE(socket.IsOpen());
+}
+
+TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
+{
+    const int port = kFirstTestPort + 2;
+    KTCPSocket listener, client;
+    listener.Open(Description(-2, L"127.0.0.1", port));
+    client.Open(Description(-1, L"127.0.0.1", port));
+    listener.SetReadTimeout(300);
+    EXPECT_TRUE(listener.Accept(2000));
+    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
+
+    client.Write("ab", 2);
+    client.Close();
+    // The bytes sent before the close arrive; reading on after them reports the close.
+    EXPECT_EQ(CodeOf([](KSocketStream &s) {
+                  char buffer[4];
+                  s.Read(buffer, 4);
+              }, listener),
+              kErrSocketReadClosed);
+    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.WriteU8(1); }, client), kErrSocketSend);
+}
+
+TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
+{
+    const int port = kFirstTestPort + 3;
+    KTCPSocket listener;
+    listener.Open(Description(-2, L"", port));
+    listener.SetReadTimeout(2000);
+    for (uint8_t round = 1; round <= 2; ++round) {
+        KTCPSocket client;
+        client.Open(Description(-1, L"127.0.0.1", port));
+        client.WriteU8(round);
+        EXPECT_EQ(listener.ReadU8(), round);
+        client.Close();
+        EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReadClosed);
+    }
+    EXPECT_TRUE(listener.IsOpen());
+}
+
+TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
+{
+    KTCPSocket listener;
+    listener.Open(Description(-2, L"127.0.0.1", kFirstTestPort + 4));
+    listener.SetReadTimeout(200);
+    EXPECT_FALSE(listener.Accept(100));
+    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
+}
+
+TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
+{
+    const int port = kFirstTestPort + 5;
+    KUDPSocket socket;
+    socket.Open(Description(-3, L"127.0.0.1", port));
+    EXPECT_EQ(socket.Destination(), 0x7F000001u);
+    socket.SetReadTimeout(2000);
+    socket.Write("first", 5);
+    socket.Write("second!", 7);
+    char got[12] = {};
+    socket.ReadExact(got, 12);
+    EXPECT_EQ(std::string(got, 12), "firstsecond!");
+    socket.SetReadTimeout(200);
+    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, socket), kErrSocketReceive);
+    std::vector<char> huge(KUDPSocket::kMaxDatagram + 1);
+    try {
+        socket.Write(huge.data(), int32_t(huge.size()));
+        ADD_FAILURE() << "an oversized datagram was sent";
+    } catch (const KXStream &e) {
+        EXPECT_EQ(e.Code(), kErrSocketSend);
+    }
+}
+
+TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
+{
+    KUDPSocket none, blank, explicitBroadcast;
+    none.Open(KString(L"-3,,45130"));
+    EXPECT_EQ(none.Destination(), 0xFFFFFFFFu);
+    none.Close();
+    blank.Open(KString(L"-3,  ,45130"));
+    EXPECT_EQ(blank.Destination(), 0xFFFFFFFFu);
+    blank.Close();
+    explicitBroadcast.Open(KString(L"-3,255.255.255.255,45130"));
+    EXPECT_EQ(explicitBroadcast.Destination(), 0xFFFFFFFFu);
+    EXPECT_EQ(explicitBroadcast.Port(), 45130);
+}
+
+TEST_F(KSocketTest, FactoryOpensTheStreamOfEachKind)
+{
+    const int port = kFirstTestPort + 6;
+    std::unique_ptr<KStream> listener = KOpenPortStream(Description(-2, L"0.0.0.0", port), 3, 2000);
+    ASSERT_NE(dynamic_cast<KTCPSocket *>(listener.get()), nullptr);
+    std::unique_ptr<KStream> client = KOpenPortStream(Description(-1, L"127.0.0.1", port), 3, 2000);
+    client->WriteU32(0xC0FFEE);
+    EXPECT_EQ(listener->ReadU32(), 0xC0FFEEu);
+
+    std::unique_ptr<KStream> udp = KOpenPortStream(Description(-3, L"127.0.0.1", port + 1));
+    EXPECT_NE(dynamic_cast<KUDPSocket *>(udp.get()), nullptr);
+
+    try {
+        KOpenPortStream(KString(L"-1,0,1950"));
+        ADD_FAILURE() << "an unconfigured connection opened";
+    } catch (const KXStream &e) {
+        EXPECT_EQ(e.Code(), kErrSocketConnect);
+    }
+    EXPECT_THROW(KOpenPortStream(KString(L"-7,0,1950")), KXStream);
+    EXPECT_THROW(KOpenPortStream(KString(L"")), KXStream);
+}
