@@ -9,4 +9,6 @@ list(APPEND DOMAIN_SOURCES
     blocksensors/QVBlockSensors.cpp
     blocksensors/QVBlockSensorsControlCenter.cpp
     blocksensors/QVBlockSensorsSettings.cpp
+    blocksensors/QVMonitorDialogue.cpp
+    blocksensors/QVBlockSensorsUpload.cpp
 )

@@ -283,16 +283,24 @@ void Unit::HandleFrame(const Frame &request)
     std::vector<uint32_t> args;
     std::vector<uint8_t> block;
     uint32_t command = request.command | 0x80000000u;
-    if (!Answer(request, args, block, command))
-        return;   // not addressed to this unit
+    if (!IsForThisUnit(request))
+        return;
+    // A busy unit does nothing; a lost reply still did the work.
     Fault fault = TakeFault(request.command);
     if (fault == Fault::Busy)
-    {
         command = kBusy;
-        args.clear();
-        block.clear();
-    }
+    else if (!Answer(request, args, block, command))
+        return;
     Send(request, command, args, block, fault);
+}
+
+bool Unit::IsForThisUnit(const Frame &request) const
+{
+    if (request.destination == 0)
+        return request.command == 1;
+    if (m_config.deviceType == 0x10001)
+        return request.destination == 0x200 || request.destination == (0x200 | m_config.unit);
+    return request.destination == 0x281;
 }
 
 bool Unit::Answer(const Frame &request, std::vector<uint32_t> &args, std::vector<uint8_t> &block,

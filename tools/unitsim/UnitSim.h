@@ -139,6 +139,7 @@ private:
     void ServeBytes(const uint8_t *bytes, int count);
     void HandleFrame(const Frame &request);
     Fault TakeFault(uint32_t command);
+    bool IsForThisUnit(const Frame &request) const;
     bool Answer(const Frame &request, std::vector<uint32_t> &args, std::vector<uint8_t> &block, uint32_t &command);
     bool AnswerBlockSensor(const Frame &request, std::vector<uint32_t> &args, std::vector<uint8_t> &block,
                            uint32_t &command);

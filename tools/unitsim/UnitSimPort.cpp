@@ -10,12 +10,51 @@ namespace unitsim
 
 Port::~Port() { Close(); }
 
+namespace
+{
+// Runs one overlapped transfer to its end (or, for a read, at most waitMs;
+// waitMs < 0 waits for ever) and answers the bytes moved, -1 on an error.
+int Overlapped(HANDLE handle, HANDLE event, bool write, void *buffer, DWORD count, int waitMs)
+{
+    OVERLAPPED overlapped;
+    std::memset(&overlapped, 0, sizeof overlapped);
+    overlapped.hEvent = event;
+    ResetEvent(event);
+    DWORD done = 0;
+    BOOL ok = write ? WriteFile(handle, buffer, count, &done, &overlapped)
+                    : ReadFile(handle, buffer, count, &done, &overlapped);
+    if (!ok)
+    {
+        if (GetLastError() != ERROR_IO_PENDING)
+            return -1;
+        if (WaitForSingleObject(event, waitMs < 0 ? INFINITE : DWORD(waitMs)) != WAIT_OBJECT_0)
+            CancelIo(handle);
+        ok = GetOverlappedResult(handle, &overlapped, &done, TRUE);
+        if (!ok && GetLastError() != ERROR_OPERATION_ABORTED)
+            return -1;
+    }
+    return int(done);
+}
+
+void SetTimeouts(HANDLE handle, bool immediate)
+{
+    // Immediate: a read takes what is there and returns. Otherwise a read
+    // waits for every byte it asked for.
+    COMMTIMEOUTS timeouts;
+    std::memset(&timeouts, 0, sizeof timeouts);
+    if (immediate)
+        timeouts.ReadIntervalTimeout = MAXDWORD;
+    SetCommTimeouts(handle, &timeouts);
+}
+} // namespace
+
 bool Port::Open(int number)
 {
     Close();
     wchar_t name[32];
     std::swprintf(name, 32, L"\\\\.\\COM%d", number);
-    HANDLE h = CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DCB dcb;
@@ -30,12 +69,11 @@ bool Port::Open(int number)
         dcb.fBinary = TRUE;
         dcb.fOutxCtsFlow = dcb.fOutxDsrFlow = FALSE;
         dcb.fOutX = dcb.fInX = FALSE;
-        dcb.fDtrControl = DTR_CONTROL_ENABLE;
-        dcb.fRtsControl = RTS_CONTROL_ENABLE;
         SetCommState(h, &dcb);   // a pseudo-terminal may refuse parts of it
     }
     m_handle = h;
-    m_wait = -1;
+    m_readEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_writeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     return true;
 }
 
@@ -43,36 +81,36 @@ void Port::Close()
 {
     if (m_handle)
         CloseHandle(m_handle);
-    m_handle = nullptr;
+    if (m_readEvent)
+        CloseHandle(m_readEvent);
+    if (m_writeEvent)
+        CloseHandle(m_writeEvent);
+    m_handle = m_readEvent = m_writeEvent = nullptr;
 }
 
 int Port::Read(uint8_t *buffer, int size, int waitMs)
 {
-    if (!m_handle)
+    if (!m_handle || size < 1)
         return -1;
-    // Return at once with what is there; otherwise wait up to waitMs for the
-    // first byte.
-    if (waitMs != m_wait)
-    {
-        COMMTIMEOUTS timeouts = {MAXDWORD, MAXDWORD, DWORD(waitMs), 0, 0};
-        SetCommTimeouts(m_handle, &timeouts);
-        m_wait = waitMs;
-    }
-    DWORD got = 0;
-    if (!ReadFile(m_handle, buffer, DWORD(size), &got, nullptr))
-        return -1;
-    return int(got);
+    // The first byte with a bounded wait, then whatever else is there.
+    SetTimeouts(m_handle, false);
+    int got = Overlapped(m_handle, m_readEvent, false, buffer, 1, waitMs);
+    if (got <= 0 || size == 1)
+        return got;
+    SetTimeouts(m_handle, true);
+    int more = Overlapped(m_handle, m_readEvent, false, buffer + 1, DWORD(size - 1), -1);
+    return more < 0 ? -1 : 1 + more;
 }
 
 bool Port::Write(const uint8_t *bytes, size_t count)
 {
     while (count > 0 && m_handle)
     {
-        DWORD put = 0;
-        if (!WriteFile(m_handle, bytes, DWORD(count), &put, nullptr) || put == 0)
+        int put = Overlapped(m_handle, m_writeEvent, true, const_cast<uint8_t *>(bytes), DWORD(count), -1);
+        if (put <= 0)
             return false;
         bytes += put;
-        count -= put;
+        count -= size_t(put);
     }
     return m_handle != nullptr;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // UnitSimPort: the simulated unit's end of the line, a COM port opened with
-// plain Win32 calls (no overlapped I/O). Reads wait at most a few
-// milliseconds so that the serving thread can watch its stop flag. One
-// thread at a time.
+// plain Win32 calls (overlapped transfers). A read waits at most the time
+// given for its first byte, so that the serving thread can watch its stop
+// flag, and then takes whatever else has come. One thread at a time.
 
 #include <cstddef>
 #include <cstdint>
@@ -29,8 +29,9 @@ public:
     bool Write(const uint8_t *bytes, size_t count);
 
 private:
-    void *m_handle = nullptr;
-    int m_wait = -1;   // read wait now set on the handle
+    void *m_handle = nullptr;      // opened for overlapped transfers
+    void *m_readEvent = nullptr;
+    void *m_writeEvent = nullptr;
 };
 
 } // namespace unitsim

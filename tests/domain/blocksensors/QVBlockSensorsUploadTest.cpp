@@ -1,5 +1,5 @@
 // Firmware and sound upload through the monitor dialogue of a simulated unit.
-#include "blocksensors/QVUnitLinkFixture.h"
+#include "QVUnitLinkFixture.h"
 
 #include <random>
 
@@ -85,7 +85,8 @@ TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
     ASSERT_NO_THROW(link.UploadFirmware(*port, image));
     EXPECT_TRUE(unit->Firmware() == image);
     // "G" restarted the unit into its frames again.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (int wait = 0; wait < 100 && unit->Restarts() < 1; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(1, unit->Restarts());
     EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
 }
@@ -110,6 +111,8 @@ TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
     unit->PowerOn(300);
     ASSERT_TRUE(link.UpdateFirmware(false));
     EXPECT_EQ(1, dialog.asked);
+    for (int wait = 0; wait < 100 && unit->Restarts() < 2; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(2, unit->Restarts());
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_TRUE(ui.messages.empty());

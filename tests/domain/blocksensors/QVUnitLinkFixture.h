@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "domain/ui/QVUserInterface.h"
+#include "foundation/errors/KX.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/strings/KString.h"
 #include "support/ComPortPair.h"
@@ -78,6 +79,25 @@ protected:
         port->SetReadLineEnd(KStream::kLineEndRaw);
         port->SetWriteLineEnd(KStream::kLineEndRaw);
         port->SetReadTimeout(kShortTimeout);
+    }
+
+    // Reads what the unit says until it has been quiet for the short time-out.
+    std::string DrainText()
+    {
+        std::string text;
+        try
+        {
+            for (;;)
+            {
+                char c = 0;
+                port->Read(&c, 1);
+                text += c;
+            }
+        }
+        catch (const KX &)
+        {
+        }
+        return text;
     }
 
     std::wstring Description() const { return ComPortPair::Description(pair.port); }
