@@ -73,7 +73,16 @@ private:
 };
 } // namespace
 
-using MonitorUpload = UnitLinkTest;
+class MonitorUpload : public UnitLinkTest
+{
+protected:
+    // "G" reaches the unit a moment after the upload returns.
+    void WaitForRestarts(int count)
+    {
+        for (int wait = 0; wait < 200 && unit->Restarts() < count; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+};
 
 TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
 {
@@ -85,8 +94,7 @@ TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
     ASSERT_NO_THROW(link.UploadFirmware(*port, image));
     EXPECT_TRUE(unit->Firmware() == image);
     // "G" restarted the unit into its frames again.
-    for (int wait = 0; wait < 100 && unit->Restarts() < 1; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    WaitForRestarts(1);
     EXPECT_EQ(1, unit->Restarts());
     EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
 }
@@ -106,13 +114,13 @@ TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
     ASSERT_TRUE(link.UpdateFirmware(true));
     EXPECT_EQ(1, dialog.asked);
     EXPECT_TRUE(unit->Firmware() == Vector(folder.ReadFile(L"unit.img")));
+    WaitForRestarts(1);
 
     unit->PowerOff();
     unit->PowerOn(300);
     ASSERT_TRUE(link.UpdateFirmware(false));
     EXPECT_EQ(1, dialog.asked);
-    for (int wait = 0; wait < 100 && unit->Restarts() < 2; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    WaitForRestarts(2);
     EXPECT_EQ(2, unit->Restarts());
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_TRUE(ui.messages.empty());
@@ -187,6 +195,7 @@ TEST_F(MonitorUpload, LoadAudioSendsTheChosenSoundsAndReusesThem)
     EXPECT_TRUE(unit->Sound(1) == Vector(folder.ReadFile(L"set.wav")));
     EXPECT_TRUE(unit->Sound(2).empty());
     EXPECT_TRUE(link.Settings().soundNames[0] == folder.File(L"marks.wav"));
+    WaitForRestarts(1);
 
     unit->PowerOff();
     unit->PowerOn(200);
