@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <utility>
 
 #include "domain/blocksensors/QVLinkTexts.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
@@ -158,15 +160,54 @@ void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t
     SamplesWindow(first, last);
     for (int i = 0; i < QVTrialRecord::kSamples; ++i)
         record.x[i] = record.y[i] = 0;
-    for (int32_t next = first; next <= last;)
+
+    // Up to kUnitRequestWindow requests are out before their replies are
+    // read, so that the line's turn-around does not add up over the chunks.
+    // A reply with fewer samples than asked adds a request for the rest.
+    struct Chunk
     {
-        int32_t count = std::min<int32_t>(kUnitMaxChunk, last - next + 1);
-        QVUnitPacket reply = m_exchange.Transact(port, uint32_t(destination), kUnitTrialData,
-                                                 {uint32_t(trial), uint32_t(next), uint32_t(count)});
+        QVUnitPacket request;
+        int32_t first;
+        int32_t count;
+    };
+    std::deque<Chunk> pending;
+    std::vector<std::pair<int32_t, int32_t>> gaps;
+    int32_t next = first;
+    auto queueChunk = [&](int32_t from, int32_t count) {
+        Chunk chunk;
+        chunk.first = from;
+        chunk.count = count;
+        chunk.request = m_exchange.Queue(uint32_t(destination), kUnitTrialData,
+                                         {uint32_t(trial), uint32_t(from), uint32_t(count)});
+        pending.push_back(chunk);
+    };
+    while (next <= last || !gaps.empty() || !pending.empty())
+    {
+        // Top the window up in one write once half of it has been answered.
+        if (int(pending.size()) <= kUnitRequestWindow / 2)
+        {
+            while (int(pending.size()) < kUnitRequestWindow && (!gaps.empty() || next <= last))
+            {
+                if (!gaps.empty())
+                {
+                    queueChunk(gaps.back().first, gaps.back().second);
+                    gaps.pop_back();
+                    continue;
+                }
+                int32_t count = std::min<int32_t>(kUnitChunkSamples, last - next + 1);
+                queueChunk(next, count);
+                next += count;
+            }
+            m_exchange.SendQueued(port);
+        }
+        Chunk chunk = pending.front();
+        pending.pop_front();
         int32_t received = 0;
-        if (!QVDecodeTrialData(reply, next, count, record, received))
+        QVUnitPacket reply = m_exchange.Receive(port, chunk.request, !pending.empty());
+        if (!QVDecodeTrialData(reply, chunk.first, chunk.count, record, received))
             throw KXSerialPort(kErrSerialReceive);
-        next += received;
+        if (received < chunk.count)
+            gaps.emplace_back(chunk.first + received, chunk.count - received);
     }
     record.hasSamples = true;
     record.windowStart = first;

@@ -27,19 +27,38 @@ QVUnitPacket QVUnitExchange::Transact(KStream &port, uint32_t destination, uint3
                                       std::initializer_list<uint32_t> arguments,
                                       const std::vector<uint8_t> &data)
 {
+    QVUnitPacket request = Queue(destination, command, arguments, data);
+    SendQueued(port);
+    return Receive(port, request);
+}
+
+QVUnitPacket QVUnitExchange::Queue(uint32_t destination, uint32_t command, std::initializer_list<uint32_t> arguments,
+                                   const std::vector<uint8_t> &data)
+{
     QVUnitPacket request;
     request.destination = destination;
     request.command = command;
     request.sequence = m_sequence++;
     request.arguments = arguments;
     request.data = data;
-    m_lastAnswer = QVFrameCheck::kOk;
+    QVEncodeFrame(request, m_outgoing);
+    return request;
+}
 
-    std::vector<uint8_t> frame;
-    QVEncodeFrame(request, frame);
-    port.Write(frame.data(), int32_t(frame.size()));
+void QVUnitExchange::SendQueued(KStream &port)
+{
+    std::vector<uint8_t> frames;
+    frames.swap(m_outgoing);
+    if (frames.empty())
+        return;
+    port.Write(frames.data(), int32_t(frames.size()));
     port.Flush();
-    return ReadReply(port, request);
+}
+
+QVUnitPacket QVUnitExchange::Receive(KStream &port, const QVUnitPacket &request, bool another)
+{
+    m_lastAnswer = QVFrameCheck::kOk;
+    return ReadReply(port, request, another);
 }
 
 // A stream that ends (rather than timing out) counts as silence too.
@@ -55,11 +74,11 @@ void QVUnitExchange::ReadBytes(KStream &port, uint8_t *buffer, int32_t count)
     }
 }
 
-QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request)
+QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request, bool another)
 {
     for (;;)
     {
-        QVUnitPacket reply = ReadFrame(port, request);
+        QVUnitPacket reply = ReadFrame(port, another);
         // A late answer to an earlier request of this exchange is dropped, so
         // that one slow reply does not put every later one out of step.
         uint32_t age = request.sequence - reply.sequence;
@@ -74,23 +93,34 @@ QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &reques
     }
 }
 
-QVUnitPacket QVUnitExchange::ReadFrame(KStream &port, const QVUnitPacket &)
+QVUnitPacket QVUnitExchange::ReadFrame(KStream &port, bool another)
 {
+    // Start byte and length in one read (the shortest reply is far longer),
+    // unless they came with the frame before.
     uint8_t header[3];
-    ReadBytes(port, header, 1);
-    if (header[0] != kUnitStartByte)
-        throw KXSerialPort(kErrSerialReceive);
-    ReadBytes(port, header + 1, 2);
+    int have = m_aheadCount;
+    for (int i = 0; i < have; ++i)
+        header[i] = m_ahead[i];
+    m_aheadCount = 0;
+    ReadBytes(port, header + have, 3 - have);
     int length = 0;
     QVFrameCheck check = QVCheckFrameHeader(header, length);
     if (check != QVFrameCheck::kOk)
         throw KXSerialPort(QVFrameCheckError(check));
 
-    std::vector<uint8_t> frame(size_t(length) + kUnitFrameOverhead);
+    // The rest of the frame, and the next frame's first three bytes when one
+    // is known to follow: one read fewer per reply.
+    int rest = length + 2;
+    int extra = another ? 3 : 0;
+    std::vector<uint8_t> frame(size_t(length) + kUnitFrameOverhead + size_t(extra));
     frame[0] = header[0];
     frame[1] = header[1];
     frame[2] = header[2];
-    ReadBytes(port, frame.data() + 3, length + 2);
+    ReadBytes(port, frame.data() + 3, rest + extra);
+    for (int i = 0; i < extra; ++i)
+        m_ahead[i] = frame[size_t(3 + rest + i)];
+    m_aheadCount = extra;
+    frame.resize(frame.size() - size_t(extra));
 
     QVUnitPacket reply;
     check = QVDecodeFrame(frame.data(), frame.size(), reply);

@@ -28,6 +28,16 @@ public:
                           std::initializer_list<uint32_t> arguments,
                           const std::vector<uint8_t> &data = std::vector<uint8_t>());
 
+    // Requests that go out before the replies to earlier ones are read (the
+    // unit answers in order): Queue numbers a request and keeps its frame,
+    // SendQueued writes every kept frame at once, Receive reads the checked
+    // reply to one request. With another set, a further reply is known to
+    // follow: its first bytes are read together with this one's last.
+    QVUnitPacket Queue(uint32_t destination, uint32_t command, std::initializer_list<uint32_t> arguments,
+                       const std::vector<uint8_t> &data = std::vector<uint8_t>());
+    void SendQueued(KStream &port);
+    QVUnitPacket Receive(KStream &port, const QVUnitPacket &request, bool another = false);
+
     // What the last failed exchange met: kBusy when the unit answered busy,
     // kRefused when it refused, kOk otherwise.
     QVFrameCheck LastAnswer() const { return m_lastAnswer; }
@@ -35,12 +45,15 @@ public:
 
 private:
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
-    QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
-    QVUnitPacket ReadFrame(KStream &port, const QVUnitPacket &request);
+    QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request, bool another);
+    QVUnitPacket ReadFrame(KStream &port, bool another);
 
     static constexpr uint32_t kStaleWindow = 64;   // how far back a late reply is recognised
 
     uint32_t m_sequence = 1;
+    std::vector<uint8_t> m_outgoing;   // queued request frames
+    uint8_t m_ahead[3];                // start of the next frame, read with the last one
+    int m_aheadCount = 0;
     QVFrameCheck m_lastAnswer = QVFrameCheck::kOk;
 };
 

@@ -248,6 +248,8 @@ void Unit::ServeBytes(const uint8_t *bytes, int count)
         }
         return;
     }
+    // Replies to the requests of one read go out in one write, as a unit's
+    // transmit buffer would send them.
     Frame frame;
     bool more = m_parser.Feed(bytes, size_t(count), frame);
     while (more)
@@ -255,6 +257,14 @@ void Unit::ServeBytes(const uint8_t *bytes, int count)
         HandleFrame(frame);
         more = m_parser.Feed(nullptr, 0, frame);
     }
+    FlushOutbox();
+}
+
+void Unit::FlushOutbox()
+{
+    if (!m_outbox.empty())
+        m_port.Write(m_outbox.data(), m_outbox.size());
+    m_outbox.clear();
 }
 
 Fault Unit::TakeFault(uint32_t command)
@@ -435,6 +445,7 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
     case Fault::NoReply:
         return;
     case Fault::LateReply:
+        FlushOutbox();
         Sleep(m_config.lateMs);
         break;
     case Fault::WrongSequence:
@@ -451,6 +462,13 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
         {
             args[1] += 1;
             block.insert(block.end(), 4, 0);
+        }
+        break;
+    case Fault::FewerSamples:
+        if (args.size() == 2 && args[1] > 1)
+        {
+            args[1] /= 2;
+            block.resize(4 * size_t(args[1]));
         }
         break;
     case Fault::HugeTrialCount:
@@ -474,7 +492,7 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
     out.args = args;
     out.block = block;
     Log(out);
-    m_port.Write(bytes.data(), bytes.size());
+    m_outbox.insert(m_outbox.end(), bytes.begin(), bytes.end());
 }
 
 } // namespace unitsim

@@ -79,6 +79,7 @@ enum class Fault
     Truncated,        // sends half the frame
     Busy,             // answers 0x8000FFFF
     TooManySamples,   // a data reply with one sample more than asked
+    FewerSamples,     // a data reply with half the samples asked (allowed)
     HugeTrialCount    // a trial list beyond what a unit holds
 };
 
@@ -147,6 +148,7 @@ private:
     void Send(const Frame &request, uint32_t command, const std::vector<uint32_t> &args,
               const std::vector<uint8_t> &block, Fault fault);
     void Log(const Record &record);
+    void FlushOutbox();
     void MonitorLine(const std::string &line);
     void MonitorSay(const std::string &text);
     void FinishTransfer();
@@ -160,6 +162,7 @@ private:
     std::map<uint32_t, FaultRule> m_faults;
     std::vector<Record> m_transcript;
     FrameParser m_parser;
+    std::vector<uint8_t> m_outbox;   // replies not yet written
 
     // Power and monitor state (serving thread, power requests under the lock).
     Mode m_mode = Mode::Frames;

@@ -46,6 +46,10 @@ void SetTimeouts(HANDLE handle, bool immediate)
         timeouts.ReadIntervalTimeout = MAXDWORD;
     SetCommTimeouts(handle, &timeouts);
 }
+
+// Milliseconds after the last byte during which a read polls instead of
+// waiting: requests come in bursts, and a poll answers them sooner.
+constexpr DWORD kBurstMs = 3;
 } // namespace
 
 bool Port::Open(int number)
@@ -72,6 +76,8 @@ bool Port::Open(int number)
         SetCommState(h, &dcb);   // a pseudo-terminal may refuse parts of it
     }
     m_handle = h;
+    m_immediate = false;
+    m_lastData = 0;
     m_readEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_writeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     return true;
@@ -92,13 +98,35 @@ int Port::Read(uint8_t *buffer, int size, int waitMs)
 {
     if (!m_handle || size < 1)
         return -1;
-    // The first byte with a bounded wait, then whatever else is there.
+    for (;;)
+    {
+        if (!m_immediate)
+        {
+            SetTimeouts(m_handle, true);
+            m_immediate = true;
+        }
+        // Wine may leave even an immediate read pending on an empty line.
+        int got = Overlapped(m_handle, m_readEvent, false, buffer, DWORD(size), 0);
+        if (got != 0)
+        {
+            if (got > 0)
+                m_lastData = GetTickCount();
+            return got;
+        }
+        if (GetTickCount() - m_lastData > kBurstMs)
+            break;
+        Sleep(0);
+    }
+    // Quiet: wait for the first byte (at most waitMs), then take the rest.
     SetTimeouts(m_handle, false);
+    m_immediate = false;
     int got = Overlapped(m_handle, m_readEvent, false, buffer, 1, waitMs);
     if (got <= 0 || size == 1)
         return got;
+    m_lastData = GetTickCount();
     SetTimeouts(m_handle, true);
-    int more = Overlapped(m_handle, m_readEvent, false, buffer + 1, DWORD(size - 1), -1);
+    m_immediate = true;
+    int more = Overlapped(m_handle, m_readEvent, false, buffer + 1, DWORD(size - 1), 0);
     return more < 0 ? -1 : 1 + more;
 }
 

@@ -2,7 +2,9 @@
 // UnitSimPort: the simulated unit's end of the line, a COM port opened with
 // plain Win32 calls (overlapped transfers). A read waits at most the time
 // given for its first byte, so that the serving thread can watch its stop
-// flag, and then takes whatever else has come. One thread at a time.
+// flag, and then takes whatever else has come; for a few milliseconds after
+// each byte it polls instead, since requests come in bursts. One thread at
+// a time.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +34,8 @@ private:
     void *m_handle = nullptr;      // opened for overlapped transfers
     void *m_readEvent = nullptr;
     void *m_writeEvent = nullptr;
+    bool m_immediate = false;      // the handle's reads return at once
+    uint32_t m_lastData = 0;       // tick of the last byte read
 };
 
 } // namespace unitsim

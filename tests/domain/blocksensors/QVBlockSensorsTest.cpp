@@ -91,8 +91,40 @@ TEST_F(BlockSensorLink, DownloadedTrialFillsEveryTimeAndSample)
     for (int i = 0; i < 5001; ++i)
         wrong += result.Sample(0, i) != trial.x[i] || result.Sample(1, i) != trial.y[i];
     EXPECT_EQ(0, wrong);
-    // 5001 samples in requests of at most 256.
-    EXPECT_EQ(1u + 20u, Requests().size());
+    // 5001 samples in requests of at most 256 (248 at a time).
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(1u + 21u, requests.size());
+    uint32_t asked = 0;
+    for (size_t i = 1; i < requests.size(); ++i)
+    {
+        EXPECT_EQ(asked, requests[i].args[1]);
+        EXPECT_LE(requests[i].args[2], 256u);
+        asked += requests[i].args[2];
+    }
+    EXPECT_EQ(5001u, asked);
+}
+
+TEST_F(BlockSensorLink, RepliesWithFewerSamplesAreCompletedAndLaterRequestsStayInStep)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    Serve(config);
+    unit->SetFault(kUnitTrialData, Fault::FewerSamples, 2, 3);
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, true));
+    QVResult result;
+    link.FillResult(result, false);
+    int wrong = 0;
+    for (int i = 0; i < 5001; ++i)
+        wrong += result.Sample(0, i) != config.trials[1].x[i] || result.Sample(1, i) != config.trials[1].y[i];
+    EXPECT_EQ(0, wrong);
+
+    // A download that fails half-way leaves replies in flight; the next
+    // request still gets its own answer.
+    unit->SetFault(kUnitTrialData, Fault::BadChecksum, 2, 1);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 2, 0, false, true));
+    int32_t count = 0;
+    EXPECT_TRUE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(3, count);
 }
 
 TEST_F(BlockSensorLink, HeaderPassKeepsNoValueCodesAndReactionLimits)
@@ -132,7 +164,7 @@ TEST_F(BlockSensorLink, DownloadWindowLimitsTheSamplesAsked)
     EXPECT_EQ(2500, result.DownloadStart());
     EXPECT_EQ(3500, result.DownloadEnd());
     std::vector<unitsim::Record> requests = Requests();
-    ASSERT_EQ(1u + 4u, requests.size());
+    ASSERT_EQ(1u + 5u, requests.size());
     EXPECT_EQ(2500u, requests[1].args[1]);
     EXPECT_EQ(0, result.Sample(1, 2499));
     EXPECT_EQ(3000 - 2500 + 1, result.Sample(1, 2500));

@@ -109,7 +109,7 @@ TEST(QVUnitExchange, ReplyFromTheFutureOrCutOffFails)
     port.Queue(bytes);
     EXPECT_EQ(kErrSerialTimeout, ErrorOf(exchange, port, kUnitStatus));
 
-    port.Queue(std::vector<uint8_t>{0x55});
+    port.Queue(std::vector<uint8_t>{0x55, 0x10, 0x00});   // no start byte
     EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
     port.Queue(std::vector<uint8_t>{0x02, 0x00, 0x20});   // 8192 bytes: beyond any frame
     EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
