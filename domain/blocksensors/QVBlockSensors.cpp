@@ -154,7 +154,8 @@ void QVBlockSensors::DownloadHeader(KStream &port, int32_t destination, int32_t 
         throw KXSerialPort(kErrSerialReceive);
 }
 
-void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record)
+void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record,
+                                     bool withHeader)
 {
     int32_t first = 0, last = 0;
     SamplesWindow(first, last);
@@ -181,10 +182,15 @@ void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t
                                          {uint32_t(trial), uint32_t(from), uint32_t(count)});
         pending.push_back(chunk);
     };
+    // The header request goes out with the first data requests.
+    QVUnitPacket header;
+    if (withHeader)
+        header = m_exchange.Queue(uint32_t(destination), kUnitTrialHeader, {uint32_t(trial)});
     while (next <= last || !gaps.empty() || !pending.empty())
     {
-        // Top the window up in one write once half of it has been answered.
-        if (int(pending.size()) <= kUnitRequestWindow / 2)
+        // Top the window up in one write once most of it has been answered:
+        // every write costs about as much as a read of a whole reply.
+        if (int(pending.size()) <= kUnitRequestWindow / 4)
         {
             while (int(pending.size()) < kUnitRequestWindow && (!gaps.empty() || next <= last))
             {
@@ -199,6 +205,13 @@ void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t
                 next += count;
             }
             m_exchange.SendQueued(port);
+        }
+        if (withHeader)
+        {
+            if (!QVDecodeTrialHeader(m_exchange.Receive(port, header, !pending.empty()), record))
+                throw KXSerialPort(kErrSerialReceive);
+            withHeader = false;
+            continue;
         }
         Chunk chunk = pending.front();
         pending.pop_front();
@@ -224,8 +237,11 @@ bool QVBlockSensors::DownloadTrial(KStream &port, int32_t destination, int32_t t
     {
         if (trial < 0 || trial >= kUnitMaxTrials)
             throw KXSerialPort(kErrSerialReceive);
-        DownloadHeader(port, destination, trial, record);
-        if (!headerOnly)
+        if (headerOnly)
+        {
+            DownloadHeader(port, destination, trial, record);
+        }
+        else
         {
             if (!quiet)
             {
@@ -235,7 +251,7 @@ bool QVBlockSensors::DownloadTrial(KStream &port, int32_t destination, int32_t t
                 text.Append(L": ").AppendInt(trial + 1);
                 Status(text);
             }
-            DownloadSamples(port, destination, trial, record);
+            DownloadSamples(port, destination, trial, record, true);
         }
         std::swap(m_trial, m_scratch);
         return true;

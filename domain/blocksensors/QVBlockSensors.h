@@ -121,7 +121,9 @@ public:
 
 private:
     void DownloadHeader(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record);
-    void DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record);
+    // The samples over the download window, with the header when withHeader.
+    void DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record,
+                         bool withHeader);
     void SamplesWindow(int32_t &first, int32_t &last) const;
     void ShowFailure(const class KX &error);
     bool OpenUploadPort(KSerialPort &port);

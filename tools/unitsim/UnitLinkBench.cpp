@@ -1,7 +1,7 @@
 // Download benchmark: ten full trials from a simulated block sensor over a
 // COM port pair, against a plain transfer of the same number of bytes over
 // the same pair in the same run. The 1100 ms settling wait after opening a
-// port is left out of both.
+// port is left out of both; each figure is the best of three runs.
 //
 //   unit_link_bench [COM_A COM_B]   (default: QV_TEST_COM and QV_TEST_PEER_COM)
 #include <chrono>
@@ -17,6 +17,7 @@
 namespace
 {
 constexpr int kTrials = 10;
+constexpr int kRounds = 3;   // each figure is the best of three runs
 
 double Seconds()
 {
@@ -84,14 +85,20 @@ int main(int argc, char **argv)
             return 1;
         }
         QVBlockSensors link;
-        double start = Seconds();
-        for (int i = 0; i < kTrials; ++i)
-            if (!link.DownloadTrial(port, 0x202, i, 0, false, true, true))
-            {
-                std::fprintf(stderr, "download of trial %d failed\n", i + 1);
-                return 1;
-            }
-        linkSeconds = Seconds() - start;
+        for (int round = 0; round < kRounds; ++round)
+        {
+            unit.ClearTranscript();
+            double start = Seconds();
+            for (int i = 0; i < kTrials; ++i)
+                if (!link.DownloadTrial(port, 0x202, i, 0, false, true, true))
+                {
+                    std::fprintf(stderr, "download of trial %d failed\n", i + 1);
+                    return 1;
+                }
+            double seconds = Seconds() - start;
+            if (round == 0 || seconds < linkSeconds)
+                linkSeconds = seconds;
+        }
         port.Close();
         unit.Stop();
         replyBytes = FrameBytes(unit.Transcript(), false);
@@ -109,25 +116,30 @@ int main(int argc, char **argv)
         std::vector<uint8_t> blob(total);
         for (size_t i = 0; i < total; ++i)
             blob[i] = uint8_t(i * 31);
-        std::vector<uint8_t> received(total);
-        double start = Seconds();
-        std::thread writer([&] { sender.Write(blob.data(), blob.size()); });
-        try
+        for (int round = 0; round < kRounds; ++round)
         {
-            port.ReadExact(received.data(), int32_t(total));
-        }
-        catch (const KX &error)
-        {
+            std::vector<uint8_t> received(total);
+            double start = Seconds();
+            std::thread writer([&] { sender.Write(blob.data(), blob.size()); });
+            try
+            {
+                port.ReadExact(received.data(), int32_t(total));
+            }
+            catch (const KX &error)
+            {
+                writer.join();
+                std::fprintf(stderr, "plain transfer failed (%d)\n", int(error.Code()));
+                return 1;
+            }
+            double seconds = Seconds() - start;
             writer.join();
-            std::fprintf(stderr, "plain transfer failed (%d)\n", int(error.Code()));
-            return 1;
-        }
-        plainSeconds = Seconds() - start;
-        writer.join();
-        if (received != blob)
-        {
-            std::fprintf(stderr, "plain transfer damaged the bytes\n");
-            return 1;
+            if (received != blob)
+            {
+                std::fprintf(stderr, "plain transfer damaged the bytes\n");
+                return 1;
+            }
+            if (round == 0 || seconds < plainSeconds)
+                plainSeconds = seconds;
         }
     }
 
