@@ -72,21 +72,38 @@ void Skip(KStream &stream, int32_t count)
         count -= n;
     }
 }
+// Copies one file row of width pixels of sourceBytes each into target
+// pixels of depth bytes, converting the depth when they differ.
+void ConvertRow(const uint8_t *source, int32_t sourceBytes, bool rightToLeft, uint8_t *target,
+                int32_t depth, int32_t width)
+{
+    for (int32_t x = 0; x < width; ++x) {
+        const int32_t sourceX = rightToLeft ? width - 1 - x : x;
+        const uint8_t *from = source + size_t(sourceX) * size_t(sourceBytes);
+        uint8_t *pixel = target + size_t(x) * size_t(depth);
+        if (depth == sourceBytes)
+            std::memcpy(pixel, from, size_t(depth));
+        else
+            KPixel::Store(pixel, depth, KPixel::Load(from, sourceBytes));
+        if (depth == 2)
+            pixel[1] &= 0x7F; // the attribute bit of 16-bit files is no colour
+    }
+}
 } // namespace
 
 bool KBitmap::ImportTarga(KStream &stream)
 {
-    itsPixels.clear();
     const uint32_t keptFormat = itsFormat;
+    itsPixels.clear();
+    itsWidth = itsHeight = 0;
     try {
         TargaHeader header;
-        if (!ReadHeader(stream, header))
-            return false;
         // A damaged size must not make us allocate before the data is known to be there.
-        const int64_t pixelBytes = int64_t(header.width) * header.height * header.bytes;
+        const bool usable = ReadHeader(stream, header);
+        const int64_t pixelBytes = usable ? int64_t(header.width) * header.height * header.bytes : 0;
         const int64_t remaining = stream.Remaining();
-        if (remaining >= 0 && remaining < header.idLength + header.mapBytes + pixelBytes)
-            return false;
+        if (!usable || (remaining >= 0 && remaining < header.idLength + header.mapBytes + pixelBytes))
+            throw KXStream(kErrFileContents);
         Skip(stream, header.idLength + header.mapBytes);
 
         if (BytesPerPixel() == 0)
@@ -96,27 +113,14 @@ bool KBitmap::ImportTarga(KStream &stream)
         if (!Allocate())
             throw KXStream(kErrMemoryAlloc);
 
-        const int32_t depth = BytesPerPixel();
-        const bool sameDepth = depth == header.bytes;
         const bool topFirst = (header.descriptor & kTopFirst) != 0;
         const bool bottomUp = (itsFormat & kFormatBottomUp) != 0;
         std::vector<uint8_t> row(size_t(header.width) * size_t(header.bytes));
         for (int32_t fileRow = 0; fileRow < itsHeight; ++fileRow) {
             stream.ReadExact(row.data(), int32_t(row.size()));
-            // Row number counted from the top of the picture.
             const int32_t fromTop = topFirst ? fileRow : itsHeight - 1 - fileRow;
-            uint8_t *target = RowPointer(bottomUp ? itsHeight - 1 - fromTop : fromTop);
-            for (int32_t x = 0; x < itsWidth; ++x) {
-                const int32_t sourceX = (header.descriptor & kRightToLeft) ? itsWidth - 1 - x : x;
-                const uint8_t *source = row.data() + size_t(sourceX) * size_t(header.bytes);
-                uint8_t *pixel = target + size_t(x) * size_t(depth);
-                if (sameDepth)
-                    std::memcpy(pixel, source, size_t(depth));
-                else
-                    KPixel::Store(pixel, depth, KPixel::Load(source, header.bytes));
-                if (depth == 2)
-                    pixel[1] &= 0x7F; // the attribute bit of 16-bit files is no colour
-            }
+            ConvertRow(row.data(), header.bytes, (header.descriptor & kRightToLeft) != 0,
+                       RowPointer(bottomUp ? itsHeight - 1 - fromTop : fromTop), BytesPerPixel(), itsWidth);
         }
         return true;
     } catch (const KX &) {

@@ -148,7 +148,7 @@ bool KSerialPort::Configure(const Settings &settings, bool first)
 {
     HANDLE h = itsHandle;
     if (first)
-        SetupComm(h, DWORD(itsReadBufferSize), DWORD(itsRepeatBuffer.size() > 0 ? itsRepeatBuffer.size() : 1024));
+        SetupComm(h, DWORD(itsReadBufferSize), DWORD(itsReadBufferSize));
 
     DCB dcb = {};
     dcb.DCBlength = sizeof dcb;

@@ -6,7 +6,8 @@
 // Sharing: objects that open the same COM port share one system handle; each
 // object carries a usage bit (given at construction) that it adds while it
 // uses the port. Close takes this object off and closes the handle when no
-// user remains; it is harmless on a closed port.
+// user remains; it is harmless on a closed port. The line settings are those
+// of the latest Open.
 //
 // Transfers: a read waits up to the read time-out for data and returns what
 // arrived (at least one byte); no byte in that time throws KXSerialPort 5002.
@@ -22,7 +23,8 @@
 // none. The transmit state is shared with that worker under a KMutex.
 //
 // The port list: EnumeratePorts probes COM1 to COM128 once at start-up (not
-// with "-noserialport") and the Port... functions answer from that list.
+// with "-noserialport") and the Port... functions answer from that list; it
+// is built and read on the GUI thread.
 //
 // An object belongs to one thread at a time (the repeat worker aside).
 // Modem-control lines are set when the system allows (a pseudo-terminal
@@ -35,6 +37,7 @@
 #include <vector>
 
 class KMutex;
+class KRNode;
 class KString;
 class KSerialRepeatTask;
 
@@ -84,9 +87,12 @@ public:
     static int32_t PortNumber(int32_t index);
     // Index of a COM number in the list; -1 when absent.
     static int32_t PortIndex(int32_t port);
-    // Appends the port's name: the text "\Strings\SerialPort\PortLocal"
-    // ("COM" by default) and the number.
+    // Appends the port's name: the text "\Strings\SerialPort\PortLocal" of
+    // the settings (see SetSettings; "COM" without them) and the number.
     static void PortName(int32_t port, KString &out);
+    // The settings tree PortName reads; the start-up sets it once the
+    // settings are loaded and clears it (none) before they are deleted.
+    static void SetSettings(const KRNode *settings);
     // Usage bits of the objects that have this COM port open; 0 when none.
     static uint32_t UsageMask(int32_t port);
 

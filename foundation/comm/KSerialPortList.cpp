@@ -3,6 +3,7 @@
 
 #include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KSerialPortShare.h"
+#include "foundation/registry/KRNode.h"
 #include "foundation/strings/KString.h"
 
 #include <windows.h>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+const KRNode *gSettings = nullptr;
+
 std::vector<int32_t> &PresentPorts()
 {
     static std::vector<int32_t> ports;
@@ -69,8 +72,13 @@ int32_t KSerialPort::PortIndex(int32_t port)
 
 void KSerialPort::PortName(int32_t port, KString &out)
 {
-    out.Append(L"COM");
+    if (gSettings)
+        out.Append(gSettings->GetText(L"\\Strings\\SerialPort\\PortLocal"));
+    else
+        out.Append(L"COM");
     out.AppendInt(port);
 }
+
+void KSerialPort::SetSettings(const KRNode *settings) { gSettings = settings; }
 
 uint32_t KSerialPort::UsageMask(int32_t port) { return KSerialPortShare::UsageMask(port); }

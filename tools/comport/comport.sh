@@ -18,7 +18,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=${WINEPREFIX:-$here/../../build/wineprefix}
+prefix=${WINEPREFIX:-$(cd "$here/../.." && pwd)/build/wineprefix}
 
 die() { echo "comport: $*" >&2; exit 1; }
 
@@ -65,15 +65,22 @@ stop_pair() {
     rm -f "$dir/unitA" "$dir/unitB"
 }
 
-link_port() {
-    local dir=$1 com=$2 end=$3
+# Dies unless COM$2 is free for DIR: unlinked, linked into DIR, or linked to
+# a pair that has ended (the link dangles).
+check_free() {
+    local dir=$1 com=$2
     local link="$prefix/dosdevices/com$com"
-    if [ -e "$link" ] || [ -L "$link" ]; then
+    if [ -e "$link" ]; then
         case "$(readlink "$link")" in
             "$dir"/*) ;;
             *) die "COM$com is already taken in $prefix ($(readlink "$link"))" ;;
         esac
     fi
+}
+
+link_port() {
+    local dir=$1 com=$2 end=$3
+    local link="$prefix/dosdevices/com$com"
     ln -sfn "$dir/$end" "$link"
     echo "$link" >>"$dir/links"
 }
@@ -86,6 +93,8 @@ start_pair() {
     command -v socat >/dev/null || die "socat is not installed (scripts/setup.sh)"
     mkdir -p "$dir"
     dir=$(cd "$dir" && pwd)
+    check_free "$dir" "$com_a"
+    [ -z "$com_b" ] || check_free "$dir" "$com_b"
     stop_pair "$dir"
 
     # Raw, no echo: bytes pass unchanged in both directions. The pair survives

@@ -178,8 +178,11 @@ TEST(KBitmapTarga, MalformedFilesFailCleanlyAndLeaveTheBitmapEmpty)
         Header(2, 2, 2, 24, 0, 200) + pixels,                    // id longer than the file
     };
     for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-        MemoryStream stream(cases[i]);
+        // A picture loaded before is replaced by nothing.
+        MemoryStream good(Header(2, 1, 1, 24, 0) + "abc");
         KBitmap picture(KBitmap::kFormat24Bit, 1);
+        ASSERT_TRUE(picture.ImportTarga(good));
+        MemoryStream stream(cases[i]);
         EXPECT_FALSE(picture.ImportTarga(stream)) << "case " << i;
         EXPECT_FALSE(picture.HasPixels()) << "case " << i;
         EXPECT_EQ(picture.Width(), 0) << "case " << i;

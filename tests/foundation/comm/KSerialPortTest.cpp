@@ -4,6 +4,8 @@
 #include "foundation/comm/KPortStream.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
 #include "support/ComPortPair.h"
@@ -128,6 +130,25 @@ TEST(KSerialPortTransfer, TypedValuesAndLinesCrossInBothDirections)
     EXPECT_STREQ(line.CStr(), L"RRQ,1,1,2");
 }
 
+TEST(KSerialPortTransfer, TheNativePeerPathIsTheOtherEnd)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ASSERT_FALSE(pair.peerPty.empty());
+    KSerialPort port;
+    OpenRaw(port, ComPortPair::Description(pair.port));
+    port.Write("unit", 4);
+    // A simulated unit running natively reads the Linux path; Wine shows it on drive Z:.
+    KString path(L"Z:");
+    path.AppendAnsi(pair.peerPty.c_str());
+    KFile peer;
+    peer.SetFullName(path);
+    ASSERT_NO_THROW(peer.Open(3));
+    char got[4] = {};
+    EXPECT_EQ(peer.Read(got, 4), 4);
+    EXPECT_EQ(std::string(got, 4), "unit");
+    peer.Close();
+}
+
 TEST(KSerialPortTransfer, ReadOnASilentPortRaisesTimeoutAfterTheReadTimeout)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -186,6 +207,20 @@ TEST(KSerialPortState, ClosedPortsRefuseTransfersAndCloseTwiceHarmlessly)
     EXPECT_EQ(port.Port(), 0);
 }
 
+TEST(KSerialPortState, AWriteThatTheSystemRefusesRaisesTheTransmitError)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort listener;
+    ASSERT_TRUE(listener.Open(Text(ComPortPair::Description(pair.port)), KSerialPort::kModeRead));
+    try {
+        listener.Write("x", 1);
+        ADD_FAILURE() << "a port opened for reading accepted a write";
+    } catch (const KXSerialPort &e) {
+        EXPECT_EQ(e.Code(), kErrSerialTransmit);
+        EXPECT_EQ(e.Extra(), pair.port);
+    }
+}
+
 TEST(KSerialPortState, OpenRefusesDescriptionsItCannotHonour)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -227,6 +262,22 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
 }
 
+TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort first(1024, 1024, 0x02), second(1024, 1024, 0x02), peer;
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    first.Close();
+    EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
+    second.Write("ok", 2);
+    char got[2];
+    peer.SetReadTimeout(2000);
+    peer.Read(got, 2);
+    EXPECT_EQ(std::string(got, 2), "ok");
+}
+
 TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -238,9 +289,10 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
     std::string got = Collect(display, 1000);
     board.Close();
     got += Drain(display, 300); // a copy on its way when the second ended
-    // The message itself and about five repeats in one second.
+    // The message itself and about five repeats in one second (a busy
+    // machine may delay a repeat, never add one).
     const int copies = Count(got, "<12:03>");
-    EXPECT_GE(copies, 4);
+    EXPECT_GE(copies, 3);
     EXPECT_LE(copies, 8);
     EXPECT_EQ(got.size(), size_t(copies) * 7) << "only whole messages are repeated";
 }
@@ -268,6 +320,18 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
     board.Close();
     EXPECT_EQ(Count(got, "old"), 1);
     EXPECT_GE(Count(got, "new"), 2);
+}
+
+TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort board(4, 1024, 1), display;
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,100"));
+    board.Write("12:03:45", 8);
+    std::string got = Collect(display, 500);
+    board.Close();
+    EXPECT_EQ(got, "12:03:45") << "a cut copy would show a wrong time";
 }
 
 TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)
@@ -312,6 +376,14 @@ TEST(KSerialPortList, PortNameIsTheLocalPrefixAndTheNumber)
     KString name(L"> ");
     KSerialPort::PortName(12, name);
     EXPECT_STREQ(name.CStr(), L"> COM12");
+
+    KRegistry settings;
+    settings.Parse(L"Strings\\SerialPort\\PortLocal:String=Port ");
+    KSerialPort::SetSettings(&settings);
+    KString local;
+    KSerialPort::PortName(3, local);
+    KSerialPort::SetSettings(nullptr);
+    EXPECT_STREQ(local.CStr(), L"Port 3");
 }
 
 TEST(KPortStreamFactory, SerialDescriptionsOpenASerialPort)

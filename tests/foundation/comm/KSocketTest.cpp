@@ -9,13 +9,25 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
-// Each case takes its own ports, so a port left in TIME_WAIT cannot disturb another.
-constexpr int kFirstTestPort = 45123;
+// Each case takes its own ports, so a port left in TIME_WAIT cannot disturb
+// another. The range starts at a point drawn once per run: test programs of
+// other build trees on the same machine share the loopback interface.
+int TestPort(int offset)
+{
+    static const int base = [] {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return 30000 + int((uint64_t(now.QuadPart) ^ GetCurrentProcessId()) % 2000) * 16;
+    }();
+    return base + offset;
+}
 
 class KSocketTest : public ::testing::Test
 {
@@ -62,7 +74,7 @@ std::vector<uint8_t> Pattern(size_t size, int seed)
 
 TEST_F(KSocketTest, ListenerAndClientOnLoopbackExchange64KiB)
 {
-    const int port = kFirstTestPort;
+    const int port = TestPort(0);
     KTCPSocket listener;
     listener.Open(Description(-2, L"0.0.0.0", port));
     EXPECT_TRUE(listener.IsListener());
@@ -122,13 +134,13 @@ TEST_F(KSocketTest, ConnectWithoutAListenerFails)
 {
     KTCPSocket socket;
     socket.SetReadTimeout(2000);
-    EXPECT_EQ(OpenCode(socket, Description(-1, L"127.0.0.1", kFirstTestPort + 1)), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(socket, Description(-1, L"127.0.0.1", TestPort(1))), kErrSocketConnect);
     EXPECT_FALSE(socket.IsOpen());
 }
 
 TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
 {
-    const int port = kFirstTestPort + 2;
+    const int port = TestPort(2);
     KTCPSocket listener, client;
     listener.Open(Description(-2, L"127.0.0.1", port));
     client.Open(Description(-1, L"127.0.0.1", port));
@@ -149,7 +161,7 @@ TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
 
 TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
 {
-    const int port = kFirstTestPort + 3;
+    const int port = TestPort(3);
     KTCPSocket listener;
     listener.Open(Description(-2, L"", port));
     listener.SetReadTimeout(2000);
@@ -167,7 +179,7 @@ TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
 TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
 {
     KTCPSocket listener;
-    listener.Open(Description(-2, L"127.0.0.1", kFirstTestPort + 4));
+    listener.Open(Description(-2, L"127.0.0.1", TestPort(4)));
     listener.SetReadTimeout(200);
     EXPECT_FALSE(listener.Accept(100));
     EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
@@ -175,7 +187,7 @@ TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
 
 TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 {
-    const int port = kFirstTestPort + 5;
+    const int port = TestPort(5);
     KUDPSocket socket;
     socket.Open(Description(-3, L"127.0.0.1", port));
     EXPECT_EQ(socket.Destination(), 0x7F000001u);
@@ -198,21 +210,22 @@ TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 
 TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
 {
+    const int port = TestPort(8);
     KUDPSocket none, blank, explicitBroadcast;
-    none.Open(KString(L"-3,,45130"));
+    none.Open(Description(-3, L"", port));
     EXPECT_EQ(none.Destination(), 0xFFFFFFFFu);
     none.Close();
-    blank.Open(KString(L"-3,  ,45130"));
+    blank.Open(Description(-3, L"  ", port));
     EXPECT_EQ(blank.Destination(), 0xFFFFFFFFu);
     blank.Close();
-    explicitBroadcast.Open(KString(L"-3,255.255.255.255,45130"));
+    explicitBroadcast.Open(Description(-3, L"255.255.255.255", port));
     EXPECT_EQ(explicitBroadcast.Destination(), 0xFFFFFFFFu);
-    EXPECT_EQ(explicitBroadcast.Port(), 45130);
+    EXPECT_EQ(explicitBroadcast.Port(), port);
 }
 
 TEST_F(KSocketTest, FactoryOpensTheStreamOfEachKind)
 {
-    const int port = kFirstTestPort + 6;
+    const int port = TestPort(6);
     std::unique_ptr<KStream> listener = KOpenPortStream(Description(-2, L"0.0.0.0", port), 3, 2000);
     ASSERT_NE(dynamic_cast<KTCPSocket *>(listener.get()), nullptr);
     std::unique_ptr<KStream> client = KOpenPortStream(Description(-1, L"127.0.0.1", port), 3, 2000);
