@@ -5,6 +5,7 @@ list(APPEND DOMAIN_SOURCES
     timing/VRaceTimeSeparators.cpp
     timing/VGray15.cpp
     timing/VWind.cpp
+    timing/VWindGauge.cpp
     timing/VStart.cpp
     timing/VLeg.cpp
     timing/VLegRecord.cpp
@@ -29,6 +30,7 @@ list(APPEND DOMAIN_SOURCES
     hardware/VHardware.cpp
     hardware/VHardwareView.cpp
     hardware/QVSerialPort.cpp
+    hardware/VSerialPort.cpp
     ui/QVUserInterface.cpp
     ui/QVSettings.cpp
 )

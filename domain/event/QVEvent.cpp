@@ -22,17 +22,21 @@ int QVEvent::Initialize(int flags)
 {
     if (flags != kInitNew)
         return kErrEventArm;
-    // The leg is built complete before the document takes it.
-    VLeg *leg = new VLeg(nullptr);
-    leg->CreateResults()->NewView();
-    for (int c = 0; c < 2; ++c)
-        leg->AddChart()->View(0, true);
-    Send(kMsgListBefore | kMsgLegList, 0);
-    m_legs.AddItem(leg);
-    leg->SetEvent(this);
-    m_dateTime.SetNow();
-    Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
-    m_modified = false;   // a new document has nothing to save yet
+    // A document that already has its legs (set up before, or opened) is
+    // only armed again.
+    if (m_legs.Count() == 0) {
+        // The leg is built complete before the document takes it.
+        VLeg *leg = new VLeg(nullptr);
+        leg->CreateResults()->NewView();
+        for (int c = 0; c < 2; ++c)
+            leg->AddChart()->View(0, true);
+        Send(kMsgListBefore | kMsgLegList, 0);
+        m_legs.AddItem(leg);
+        leg->SetEvent(this);
+        m_dateTime.SetNow();
+        Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
+        m_modified = false;   // a new document has nothing to save yet
+    }
     if (VHardware *hub = VHardware::Instance())
         hub->Arm(this);
     return 0;

@@ -42,8 +42,9 @@ public:
     QVEvent &operator=(const QVEvent &) = delete;
 
     // With kInitNew: builds the first leg with the views of its first two
-    // charts, arms the document with the hub and answers 0; any other flags
-    // value answers 31000 and changes nothing.
+    // charts (unless the document has legs already), arms the document with
+    // the hub and answers 0; any other flags value answers 31000 and changes
+    // nothing.
     int Initialize(int flags);
     // Mode 1: reads the document from path and keeps the file as its own.
     // Answers 0, 3009 (a version this program does not read), 3010 (damaged

@@ -14,6 +14,7 @@
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/streams/KStream.h"
 
+#include <exception>
 #include <new>
 
 namespace
@@ -100,7 +101,8 @@ int QVEvent::Open(int mode, const KString &path)
         }
     } catch (const KX &x) {
         return x.Code();
-    } catch (const std::bad_alloc &) {
+    } catch (const std::exception &) {
+        // A damaged count that still passed the checks asked for too much.
         return kErrFileContents;
     }
     Send(kMsgListBefore | kMsgLegList, 0);
@@ -118,6 +120,7 @@ int QVEvent::Save(int flags)
     if (m_oldVersion)
         return kErrSaveOldVersion;
     KString path(m_path);
+    Kind kind = m_kind;
     if ((flags & (kSaveAskWorkout | kSaveAskEvent)) || path.IsEmpty()) {
         bool asEvent = (flags & kSaveAskEvent) || (!(flags & kSaveAskWorkout) && m_kind == kEvent);
         QVUserInterface *ui = QVUserInterface::Installed();
@@ -128,12 +131,16 @@ int QVEvent::Save(int flags)
         }
         if (!ui || !ui->ChooseSaveFile(path, asEvent ? L"qve" : L"qvw") || path.IsEmpty())
             return kErrDialogCancelled;
-        m_kind = asEvent ? kEvent : kWorkout;
+        kind = asEvent ? kEvent : kWorkout;
+    }
+    Kind previous = m_kind;
+    m_kind = kind;
+    int code = WriteFile(path);
+    if (code != 0) {
+        m_kind = previous;
+        return code;
     }
     m_saveFlags = flags;
-    int code = WriteFile(path);
-    if (code != 0)
-        return code;
     m_path = path;
     SetModified(false);
     return 0;

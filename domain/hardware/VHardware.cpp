@@ -40,9 +40,8 @@ VHardware *VHardware::Instance()
 
 void VHardware::Idle()
 {
-    if (!m_changed)
+    if (!m_changed.exchange(false))
         return;
-    m_changed = false;
     Send(kMsgHardwareChanged | kMsgNoModify, 0);
 }
 

@@ -8,6 +8,7 @@
 // at start-up and reachable through Instance; it never deletes the events
 // it holds. Created and used on the GUI thread; the rings from any thread.
 
+#include <atomic>
 #include <cstdint>
 
 #include "domain/hardware/VHardwareView.h"
@@ -83,5 +84,5 @@ private:
     KMutex m_ringMutex;
     Ring m_starts;
     Ring m_breaks;
-    volatile bool m_changed = false;
+    std::atomic<bool> m_changed{false};   // set by any thread, taken by Idle
 };

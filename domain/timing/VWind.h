@@ -1,7 +1,7 @@
 #pragma once
-// VWind: the wind module of the timing model. Its gauge reader is part of
-// the photo-finish design and is never started in this program; the module
-// start-up only resets the last reading. GUI thread.
+// VWind: the wind module of the timing model. Its gauge reader (VWindGauge)
+// is part of the photo-finish design and is never made in this program; the
+// module start-up only resets the last reading. GUI thread.
 
 #include <cstdint>
 

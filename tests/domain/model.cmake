@@ -9,6 +9,7 @@ list(APPEND TEST_SOURCES
     hardware/VHardwareTest.cpp
     ui/QVSettingsTest.cpp
     hardware/QVSerialPortTest.cpp
+    hardware/VSerialPortTest.cpp
 )
 
 # Save/open speed against a plain file transfer; a program to run by hand,

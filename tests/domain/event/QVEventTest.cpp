@@ -31,6 +31,9 @@ TEST(QVEvent, InitializeBuildsTheFirstLegWithTwoChartViewsAndArmsTheEvent)
     EXPECT_NE(leg->Chart(0)->View(0, false), nullptr);
     EXPECT_NE(leg->Chart(1)->View(0, false), nullptr);
     EXPECT_FALSE(event.IsModified());
+    EXPECT_EQ(event.Initialize(1), 0);
+    EXPECT_EQ(event.LegCount(), 1);
+    EXPECT_EQ(hub.ArmedList().Count(), 1);
 }
 
 TEST(QVEvent, DestroyingAnArmedEventTakesItOutOfTheHubWithoutTheHubDeletingIt)

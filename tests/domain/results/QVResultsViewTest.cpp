@@ -53,3 +53,15 @@ TEST(QVResultsView, SetColumnPositionClampsBetweenTheNeighbours)
     EXPECT_FALSE(view->SetColumnPosition(0, 5));
     EXPECT_FALSE(view->SetColumnPosition(9, 5));
 }
+
+TEST(QVResultsView, FittingAfterADragKeepsTheWidthTheUserGaveTheColumnLeftOfIt)
+{
+    QVResults list;
+    QVResultsView *view = list.NewView();
+    ASSERT_TRUE(view->SetColumnPosition(2, view->ColumnPosition(1) + 150));
+    view->FitColumns(900, true);
+    EXPECT_EQ(view->ColumnWidth(1), 150);
+    EXPECT_EQ(Total(*view), 900);
+    view->FitColumns(700, false);
+    EXPECT_NE(view->ColumnWidth(1), 150);
+}

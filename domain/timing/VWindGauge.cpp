@@ -1,0 +1,8 @@
+#include "domain/timing/VWindGauge.h"
+
+VWindGauge::~VWindGauge()
+{
+    Stop();
+}
+
+void VWindGauge::Tick(int32_t) {}
