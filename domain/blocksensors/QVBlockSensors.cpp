@@ -28,7 +28,13 @@ void StatusKey(const QVLinkTextKey &key)
 }
 
 VRaceTime Time(int32_t milliseconds) { return VRaceTime::FromMilliseconds(milliseconds); }
+
+QVBlockSensors *g_global = nullptr;
 } // namespace
+
+QVBlockSensors *QVBlockSensors::Global() { return g_global; }
+
+void QVBlockSensors::SetGlobal(QVBlockSensors *link) { g_global = link; }
 
 QVBlockSensors::QVBlockSensors() : m_trial(new QVTrialRecord), m_scratch(new QVTrialRecord) { LoadSettings(); }
 

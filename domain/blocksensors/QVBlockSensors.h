@@ -115,6 +115,11 @@ public:
     void UploadFirmware(KSerialPort &port, const std::vector<uint8_t> &image);
     void UploadSound(KSerialPort &port, int slot, const std::vector<uint8_t> &sound, bool waitForPrompt);
 
+    // The program's link, made and installed by the start-up; none when the
+    // program runs without it.
+    static QVBlockSensors *Global();
+    static void SetGlobal(QVBlockSensors *link);
+
     // Module start-up and shut-down (nothing to do).
     static void Startup() {}
     static void Shutdown() {}

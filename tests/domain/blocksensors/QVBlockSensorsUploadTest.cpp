@@ -6,6 +6,8 @@
 #include "domain/blocksensors/QVBlockSensorFiles.h"
 #include "domain/blocksensors/QVBlockSensors.h"
 #include "domain/blocksensors/QVUnitCrc.h"
+#include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRegistry.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/support/KTestApplication.h"
@@ -242,4 +244,53 @@ TEST_F(MonitorUpload, LoadAudioRefusesCancelAndFilesThatAreNoSound)
     EXPECT_FALSE(link.LoadAudio(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_NE(std::string::npos, ui.messages[0].find("notes.txt"));
+}
+
+TEST_F(MonitorUpload, ChosenSoundNamesAreKeptInTheSettings)
+{
+    KRegistry registry;
+    QVSetSettings(&registry);
+    ScratchFolder folder;
+    folder.WriteFile(L"marks.wav", Wave(300, 4));
+    folder.WriteFile(L"set.wav", Wave(300, 5));
+    FakeSoundFiles files;
+    files.names[0] = folder.File(L"marks.wav");
+    files.names[1] = folder.File(L"set.wav");
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    registry.Parse(KString(L"\\SerialPorts\\1\\SerialPort:String=").Append(Description().c_str()));
+    registry.Parse(L"\\SerialPorts\\1\\Name:String=Lane 1");
+    unit->PowerOff();
+    unit->PowerOn(100);
+    QVBlockSensors link;
+    bool loaded = link.LoadAudio(true);
+    QVSetSettings(nullptr);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(registry.GetText(L"\\Hardware\\BlockSensor\\OnMarkFName") == folder.File(L"marks.wav"));
+    EXPECT_TRUE(registry.GetText(L"\\Hardware\\BlockSensor\\SetFName") == folder.File(L"set.wav"));
+    EXPECT_TRUE(unit->Sound(1) == Vector(folder.ReadFile(L"set.wav")));
+}
+
+TEST_F(MonitorUpload, SimulatedUnitWritesReceivedFilesAndItsTranscript)
+{
+    ScratchFolder folder;
+    std::string path;
+    for (int i = 0; i < folder.Path().Length(); ++i)
+        path += char(folder.Path()[i]);
+    path.pop_back();   // the trailing separator
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.outputDir = path;
+    config.transcriptFile = path + "\\transcript.log";
+    Serve(config);
+    QVBlockSensors link;
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+    unit->PowerOff();
+    unit->PowerOn(100);
+    std::vector<uint8_t> image = Vector(RandomBytes(1000, 9));
+    ASSERT_NO_THROW(link.UploadFirmware(*port, image));
+    EXPECT_TRUE(Vector(folder.ReadFile(L"firmware.img")) == image);
+    std::string transcript = folder.ReadFile(L"transcript.log");
+    EXPECT_NE(std::string::npos, transcript.find(">> dst=000 cmd=00000001 seq=1 args=0 data=0"));
+    EXPECT_NE(std::string::npos, transcript.find("<< dst=100 cmd=80000001 seq=1 args=3 data=0"));
+    EXPECT_NE(std::string::npos, transcript.find(">> F 1000 "));
 }
