@@ -17,6 +17,8 @@ int64_t Now()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+constexpr int kShortestAnswer = 6;   // "OK\r\n> "
+
 // Drops prompts and blank lines in front of an answer.
 void SkipPrompts(std::string &text)
 {
@@ -138,12 +140,14 @@ std::string QVMonitorDialogue::ReadAnswer()
             }
             if (m_pending.size() > 4096)
                 throw KXSerialPort(kErrSerialReceive);
-            // One byte at a time: a stream read waits until all it asked for
-            // has come, and the unit says no more than its answer.
-            char c = 0;
-            if (m_port.Read(&c, 1) <= 0)
+            // A stream read waits until all it asked for has come, and the
+            // unit says no more than its answer: the shortest answer ("OK",
+            // CR LF, "> ") at once when nothing is waiting, then byte by byte.
+            char bytes[kShortestAnswer];
+            int32_t want = m_pending.empty() ? kShortestAnswer : 1;
+            if (m_port.Read(bytes, want) < want)
                 throw KXSerialPort(kErrSerialTimeout);
-            m_pending += c;
+            m_pending.append(bytes, size_t(want));
         }
     }
     catch (...)

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "domain/blocksensors/QVMonitorDialogue.h"
 #include "domain/blocksensors/QVUnitCrc.h"
 #include "domain/blocksensors/QVUnitPacket.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
@@ -205,4 +206,14 @@ TEST(QVUnitReplies, HeaderNeedsAllSeventeenWords)
     EXPECT_EQ(5, record.source);
     words.pop_back();
     EXPECT_FALSE(QVDecodeTrialHeader(Reply(0, words), record));
+}
+
+TEST(QVMonitorDialogueLines, DataLinesAreUpperCaseHexAndCrcHasEightDigits)
+{
+    std::vector<uint8_t> bytes = {0x00, 0xAB, 0x7F, 0x10};
+    EXPECT_EQ("D 00AB7F10", QVMonitorDialogue::DataLine(bytes.data(), bytes.size()));
+    std::vector<uint8_t> full(kMonitorLineBytes, 0xFF);
+    EXPECT_EQ(2u + 128u, QVMonitorDialogue::DataLine(full.data(), full.size()).size());
+    EXPECT_EQ("0000002A", QVMonitorDialogue::CrcText(42));
+    EXPECT_EQ("CBF43926", QVMonitorDialogue::CrcText(0xCBF43926u));
 }
