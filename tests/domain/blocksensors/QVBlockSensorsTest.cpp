@@ -306,6 +306,21 @@ TEST_F(BlockSensorLink, FailedDownloadWithoutResetKeepsThePreviousTrial)
     EXPECT_EQ(153, link.CurrentTrial().reaction);
 }
 
+TEST_F(BlockSensorLink, ClosedPortFailsEveryRequestWith5007)
+{
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    QVBlockSensors link;
+    EXPECT_EQ(0, link.GetDeviceType(*port));
+    int32_t count = -1;
+    EXPECT_FALSE(link.GetTrialList(*port, 2, count));
+    ASSERT_EQ(1u, ui.errors.size());
+    EXPECT_EQ(kErrSerialNotOpen, ui.errors[0]);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, true));
+    EXPECT_FALSE(link.DeleteAllTrials(*port, 0));
+    EXPECT_TRUE(Requests().empty());
+}
+
 TEST_F(BlockSensorLink, PoweredOffUnitIsSilentUntilPoweredOn)
 {
     Serve(unitsim::Config::BlockSensor());
