@@ -16,4 +16,5 @@ list(APPEND FOUNDATION_SOURCES
     values/KRational.cpp
     values/KRect.cpp
 )
-list(APPEND FOUNDATION_LIBS user32)
+# The foundation stands on the framework's character, format and code-set services.
+list(APPEND FOUNDATION_LIBS framework user32)

@@ -113,6 +113,16 @@ public:
     static void Startup();
     static void Shutdown();
 
+    // The results interface towards the photo-finish system
+    // (QVEventResults.cpp, docs/results-interface.md). SendResults writes the
+    // results file into the data-out folder and hands it over on the results
+    // link: 0 when acknowledged, 33002 when the file could not be written,
+    // 35001 when it was not handed over (no link configured, no answer).
+    // ServeResultsRequests answers the requests that arrived on the link,
+    // without waiting; called on every idle tick of the event's window.
+    int SendResults();
+    void ServeResultsRequests();
+
     // Walks the rows of an event: row 0 the event, then each leg followed
     // by its result list when it has one.
     class RowIterator

@@ -18,6 +18,7 @@
 #include "foundation/threads/KMutex.h"
 
 class QVEvent;
+class VCamera;
 
 class VHardware : public KMessageObject
 {
@@ -66,6 +67,20 @@ public:
     int DeviceCount() const { return 0; }
     // Hub serial ports offered besides the machine's (numbered from 256).
     int PortCount() const { return 0; }
+
+    // Camera devices, capture per device and alignment: no camera devices in
+    // this program, so each answers "no device" (false, 0, nothing done).
+    bool IsCaptureCamera(int) const { return false; }
+    bool GetCameraSettings(int, VCamera &) const { return false; }
+    bool SendCameraSettings(int, const VCamera &) { return false; }
+    bool StartDeviceCapture(int) { return false; }
+    bool StopDeviceCapture(int) { return false; }
+    bool StartAlignment(int, int32_t) { return false; }
+    bool BeginAlignment() { return false; }
+    void StopAlignment() {}
+    bool SendRemoteCommand(int, wchar_t, wchar_t) { return false; }
+    int CameraLaneCount() const { return 0; }
+    bool CameraLanesReversed() const { return false; }
 
     void SetChanged() { m_changed = true; }
     void Handle(const KMessage &message) override;

@@ -18,6 +18,7 @@ class QVEvent;
 class QVResult;
 class QVResultsView;
 class VLeg;
+class VRaceTime;
 
 class QVResults : public KSortedList, public KMessageObject
 {
@@ -66,6 +67,30 @@ public:
     // Passes a message of the event's tree to the views.
     void Handle(const KMessage &message) override;
 
+    // Queries of the image side (QVResultsQueries.cpp). Timed results hold a
+    // valid finish time; flagged ones carry the per-image print flag. The
+    // Next... walks start after result (first for none) and answer none at
+    // the end.
+    QVResult *NextTimed(QVResult *after) const;
+    QVResult *NextUntimed(QVResult *after) const;
+    // The timed result whose finish time is closest to time; none without one.
+    QVResult *NearestTimed(const VRaceTime &time) const;
+    // The next result that passes the view's filter (no view: every
+    // result) and carries the flag.
+    QVResult *NextFlagged(QVResult *after, const QVResultsView *view = nullptr) const;
+    void SetFlagAll(bool on);
+    // The first result whose text field equals text (case ignored); none.
+    QVResult *FindByField(int field, const KString &text) const;
+    // True when a timed result other than except lies within the list's
+    // threshold of time.
+    bool IsNearTimed(const VRaceTime &time, const QVResult *except = nullptr) const;
+    // The list's threshold for IsNearTimed, in ticks (default 0.01 s).
+    int64_t NearThreshold() const { return m_nearThreshold; }
+    void SetNearThreshold(int64_t ticks) { m_nearThreshold = ticks; }
+    // Option flags; bit 0: enter results from images in order of time.
+    uint32_t OptionFlags() const { return m_optionFlags; }
+    void SetOptionFlags(uint32_t flags) { m_optionFlags = flags; }
+
     // The list record: views, results. Read replaces everything.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
@@ -83,4 +108,6 @@ private:
     VLeg *m_leg;
     KList m_views;
     int32_t m_nextId = 1;
+    int64_t m_nearThreshold = 800;   // image-side queries: 0.01 s in ticks
+    uint32_t m_optionFlags = 0;
 };

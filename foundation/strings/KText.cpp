@@ -1,29 +1,31 @@
 #include "foundation/strings/KText.h"
 
-#include <windows.h>
+#include "framework/core/ZafCharacters.h"
+#include "framework/core/ZafCodeSetData.h"
+#include "framework/core/ZafPrintf.h"
 
+#include <cstdarg>
 #include <cstring>
 #include <cwchar>
-#include <vector>
+#include <memory>
+#include <string>
+
+// The foundation stands on the framework's character classes, formatter and
+// code set, so that the whole program classifies and converts text alike.
 
 wchar_t KTextToUpper(wchar_t c)
 {
-    WCHAR one = c;
-    CharUpperBuffW(&one, 1);
-    return one;
+    return ZafToUpper(c);
 }
 
 wchar_t KTextToLower(wchar_t c)
 {
-    WCHAR one = c;
-    CharLowerBuffW(&one, 1);
-    return one;
+    return ZafToLower(c);
 }
 
 bool KTextIsSpace(wchar_t c)
 {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xA0 || (c >= 0x2000 && c <= 0x200B) ||
-           c == 0x2028 || c == 0x2029 || c == 0x3000 || c == 0xFEFF;
+    return ZafIsSpace(c);
 }
 
 namespace {
@@ -69,6 +71,68 @@ bool IsSafeIntFormat(const wchar_t *format)
     return true;
 }
 
+// The code set converts terminated texts; embedded NULs are kept by
+// converting the pieces between them and putting one NUL for each.
+// convert(piece) answers the converted piece as a new[] allocation.
+template <typename To, typename From, typename Convert>
+std::basic_string<To> ConvertPieces(const From *text, int length, Convert convert)
+{
+    std::basic_string<To> out;
+    int start = 0;
+    while (start <= length) {
+        int end = start;
+        while (end < length && text[end] != 0)
+            ++end;
+        if (end > start) {
+            std::basic_string<From> piece(text + start, size_t(end - start));
+            std::unique_ptr<To[]> converted(convert(piece.c_str()));
+            out += converted.get();
+        }
+        if (end < length)
+            out += To(0);
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string ToLocal(const wchar_t *text, int length)
+{
+    ZafCodeSetData *codeSet = ZafCodeSetData::Shared();
+    return ConvertPieces<char>(text, length, [codeSet](const wchar_t *piece) {
+        return codeSet->WideToLocal(piece, nullptr, true);
+    });
+}
+
+std::wstring ToWide(const char *text, int length)
+{
+    ZafCodeSetData *codeSet = ZafCodeSetData::Shared();
+    return ConvertPieces<wchar_t>(text, length, [codeSet](const char *piece) {
+        return codeSet->LocalToWide(piece, nullptr, true);
+    });
+}
+
+// Copies what fits of a converted text; answers the count copied, or the
+// full count when there is no buffer.
+template <typename Char>
+int CopyOut(const std::basic_string<Char> &converted, Char *buffer, int capacity)
+{
+    const int count = int(converted.size());
+    if (!buffer)
+        return count;
+    const int n = count < capacity ? count : (capacity > 0 ? capacity : 0);
+    std::memcpy(buffer, converted.data(), size_t(n) * sizeof(Char));
+    return n;
+}
+
+int FormattedLength(const wchar_t *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int n = ZafVSPrintfLength(format, args);
+    va_end(args);
+    return n;
+}
+
 } // namespace
 
 int KTextFormatInt(wchar_t *buffer, int capacity, const wchar_t *format, int32_t value)
@@ -78,13 +142,9 @@ int KTextFormatInt(wchar_t *buffer, int capacity, const wchar_t *format, int32_t
     buffer[0] = 0;
     if (!format || !IsSafeIntFormat(format))
         return -1;
-    int n = _snwprintf(buffer, size_t(capacity), format, int(value));
-    if (n < 0 || n >= capacity) {
-        buffer[0] = 0;
+    if (FormattedLength(format, int(value)) >= capacity)
         return -1;
-    }
-    buffer[n] = 0;
-    return n;
+    return ZafSNPrintf(buffer, capacity, format, int(value));
 }
 
 int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity)
@@ -93,22 +153,9 @@ int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity)
         return 0;
     if (length < 0)
         length = int(std::strlen(text));
-    if (length == 0)
+    if (length == 0 || (buffer && capacity <= 0))
         return 0;
-    if (!buffer)
-        return MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
-    if (capacity <= 0)
-        return 0;
-    int n = MultiByteToWideChar(CP_ACP, 0, text, length, buffer, capacity);
-    if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
-        // Convert everything, then keep what fits.
-        int need = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
-        std::vector<wchar_t> all(size_t(need > 0 ? need : 1));
-        need = MultiByteToWideChar(CP_ACP, 0, text, length, all.data(), need);
-        n = need < capacity ? need : capacity;
-        std::wmemcpy(buffer, all.data(), size_t(n > 0 ? n : 0));
-    }
-    return n;
+    return CopyOut(ToWide(text, length), buffer, capacity);
 }
 
 int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity)
@@ -117,19 +164,7 @@ int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity)
         return 0;
     if (length < 0)
         length = int(std::wcslen(text));
-    if (length == 0)
+    if (length == 0 || (buffer && capacity <= 0))
         return 0;
-    if (!buffer)
-        return WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (capacity <= 0)
-        return 0;
-    int n = WideCharToMultiByte(CP_ACP, 0, text, length, buffer, capacity, nullptr, nullptr);
-    if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
-        int need = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-        std::vector<char> all(size_t(need > 0 ? need : 1));
-        need = WideCharToMultiByte(CP_ACP, 0, text, length, all.data(), need, nullptr, nullptr);
-        n = need < capacity ? need : capacity;
-        std::memcpy(buffer, all.data(), size_t(n > 0 ? n : 0));
-    }
-    return n;
+    return CopyOut(ToLocal(text, length), buffer, capacity);
 }

@@ -3,7 +3,9 @@
 // printf-style formatting of one integer and 8-bit to wide conversion.
 // There is exactly one function for each need; every string operation of the
 // foundation goes through these, so that a single place decides how text is
-// classified and converted. All functions are thread-safe.
+// classified and converted. They are the framework's services: case, white
+// space and formatting may be used from any thread; the conversions use the
+// framework's shared code set, which the GUI thread makes at start-up.
 
 #include <cstdint>
 

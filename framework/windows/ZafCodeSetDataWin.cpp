@@ -41,7 +41,10 @@ int ZafCodeSetData::WideToLocalText(unsigned codePage, const ZafIChar *text, int
 {
     if (length <= 0 || outSize <= 0)
         return 0;
-    int written = WideCharToMultiByte(codePage, 0, text, length, out, outSize, nullptr, nullptr);
+    // No best-fit look-alikes: a character the code page lacks becomes its
+    // default character, never a different letter.
+    int written = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text, length, out, outSize,
+                                      nullptr, nullptr);
     if (written > 0)
         return written;
     // Too long for the buffer: convert character by character while it fits.
@@ -49,7 +52,8 @@ int ZafCodeSetData::WideToLocalText(unsigned codePage, const ZafIChar *text, int
     for (int i = 0; i < length;) {
         const int units = WideCharLength(text + i, length - i);
         char piece[8];
-        const int bytes = WideCharToMultiByte(codePage, 0, text + i, units, piece, sizeof piece, nullptr, nullptr);
+        const int bytes = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text + i, units, piece,
+                                              sizeof piece, nullptr, nullptr);
         if (bytes <= 0 || written + bytes > outSize)
             break;
         CopyMemory(out + written, piece, size_t(bytes));

@@ -291,3 +291,13 @@ TEST(KText, CaseAndWhiteSpaceClassification)
     EXPECT_FALSE(KTextIsSpace(L'x'));
     EXPECT_FALSE(KTextIsSpace(0x200C));
 }
+
+TEST(KText, CharactersWithoutAnEightBitFormBecomeTheDefaultCharacterNotALookAlike)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the system code page is not 1252";
+    char narrow[4] = {};
+    // U+FF52 (fullwidth r) has no form in code page 1252.
+    ASSERT_EQ(KTextWideToAnsi(L"\xFF52", 1, narrow, 4), 1);
+    EXPECT_EQ(narrow[0], '?');
+}

@@ -1,0 +1,128 @@
+#include "chart/backend/bf_Display.h"
+
+#include "framework/windows/ZafGdiDisplay.h"
+
+#include <vector>
+
+// Drawing operations of bf_Display: each turns into framework display calls
+// in the current pen, brush and line width.
+
+bool bf_Display::Polyline(const cf_2DPoint *points, int count)
+{
+    if (!gdi || !points)
+        return true;
+    for (int i = 0; i + 1 < count; ++i)
+        gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
+    return true;
+}
+
+bool bf_Display::Polygon(const cf_2DPoint *points, int count)
+{
+    if (!gdi || !points || count < 1)
+        return true;
+    std::vector<int> pairs;
+    pairs.reserve(std::size_t(count) * 2);
+    for (int i = 0; i < count; ++i) {
+        pairs.push_back(points[i].x);
+        pairs.push_back(points[i].y);
+    }
+    gdi->Polygon(count, pairs.data(), lineWidth, true, false);
+    return true;
+}
+
+bool bf_Display::Rectangle(const cf_2DRect &r)
+{
+    if (!gdi)
+        return true;
+    gdi->Line(r.left, r.top, r.right, r.top, lineWidth);       // top, left to right
+    gdi->Line(r.right, r.top, r.right, r.bottom, lineWidth);   // right, downwards
+    gdi->Line(r.right, r.bottom, r.left, r.bottom, lineWidth); // bottom, right to left
+    gdi->Line(r.left, r.bottom, r.left, r.top, lineWidth);     // left, upwards
+    return true;
+}
+
+bool bf_Display::FillRectangle(const cf_2DRect &r)
+{
+    // Filled, as the name says (an unfilled framework rectangle is an outline).
+    if (gdi)
+        gdi->Rectangle(r.left, r.top, r.right, r.bottom, lineWidth, true);
+    return true;
+}
+
+bool bf_Display::Circle(const cf_2DPoint &centre, int radius)
+{
+    if (gdi)
+        gdi->Ellipse(centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius,
+                     0.0f, 360.0f, lineWidth, true);
+    return true;
+}
+
+bool bf_Display::Ellipse(const cf_2DPoint &corner, const cf_2DPoint &opposite)
+{
+    if (gdi)
+        gdi->Ellipse(corner.x, corner.y, opposite.x, opposite.y, 0.0f, 360.0f, lineWidth, true);
+    return true;
+}
+
+bool bf_Display::EllipseBetween(const cf_2DRect &rect, const cf_2DPoint &start, const cf_2DPoint &end,
+                                bool fill)
+{
+    cf_2DPoint centre((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    double from = AngleOf(centre, start);
+    double to = AngleOf(centre, end);
+    if (to == 0)
+        to = 360;
+    if (gdi)
+        gdi->Ellipse(rect.left, rect.top, rect.right, rect.bottom, float(from), float(to), lineWidth,
+                     fill);
+    return true;
+}
+
+bool bf_Display::Pie(const cf_2DRect &rect, const cf_2DPoint &start, const cf_2DPoint &end)
+{
+    return EllipseBetween(rect, start, end, true);
+}
+
+bool bf_Display::Arc(const cf_2DRect &rect, const cf_2DPoint &start, const cf_2DPoint &end)
+{
+    return EllipseBetween(rect, start, end, false);
+}
+
+bf_Color bf_Display::Pixel(const cf_2DPoint &point)
+{
+    if (gdi)
+        gdi->Pixel(point.x, point.y, -3);
+    return bf_Color(0);
+}
+
+bf_Color bf_Display::Pixel(const cf_2DPoint &point, bf_Color color)
+{
+    if (gdi)
+        gdi->Pixel(point.x, point.y, -3);
+    return color;
+}
+
+bool bf_Display::Text(const cf_2DPoint &point, const wchar_t *text)
+{
+    if (gdi && text && *text)
+        gdi->Text(point.x, point.y, text, -1, -1, false);
+    return true;
+}
+
+bool bf_Display::Text(const cf_2DPoint &point, const cf_String &text)
+{
+    return Text(point, text.Text());
+}
+
+cf_2DRect bf_Display::TextExtent(const wchar_t *text, int length) const
+{
+    if (!gdi || !text)
+        return cf_2DRect();
+    ZafRegionStruct extent = gdi->TextExtent(text, length);
+    return cf_2DRect(0, 0, extent.right - extent.left + 1, extent.bottom - extent.top + 1);
+}
+
+cf_2DRect bf_Display::TextExtent(const cf_String &text) const
+{
+    return TextExtent(text.Text(), text.Length());
+}

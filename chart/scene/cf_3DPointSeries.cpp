@@ -1,0 +1,257 @@
+#include "chart/scene/cf_3DPointSeries.h"
+
+#include "chart/backend/bf_Display.h"
+
+#include <cmath>
+
+cf_3DPointSeries::cf_3DPointSeries() : cf_3DPointSeries(nullptr) {}
+
+cf_3DPointSeries::cf_3DPointSeries(cf_DispAttribs *borrowed)
+    : cf_Virt3DObj(borrowed), dataMaxX(0), dataMinX(0), dataMaxY(0), dataMinY(0), dataMaxZ(0),
+      dataMinZ(0), workMaxX(0), workMinX(0), workMaxY(0), workMinY(0), workMaxZ(0), workMinZ(0),
+      offset{0, 0, 0}, scale{1, 1, 1}, viewMaxX(0), viewMinX(0), viewCentreX(0), viewMaxY(0),
+      viewMinY(0), viewCentreY(0), viewMaxZ(0), viewMinZ(0), viewCentreZ(0), devMaxX(0),
+      devMinX(0), devMaxY(0), devMinY(0), points(41), count(0)
+{
+    templatePoint.SetAutoSize(1);
+}
+
+cf_3DPointSeries::~cf_3DPointSeries()
+{
+    DeletePoints();
+}
+
+cf_3DPointSeries &cf_3DPointSeries::operator=(const cf_3DPointSeries &other)
+{
+    if (this == &other)
+        return *this;
+    cf_Virt3DObj::operator=(other);
+    templatePoint = other.templatePoint;
+    DeletePoints();
+    for (int n = 1; n <= other.count; ++n)
+        points.At(n) = new cf_3DPoint(*other.PointAt(n));
+    count = other.count;
+    dataMaxX = other.dataMaxX, dataMinX = other.dataMinX, dataMaxY = other.dataMaxY;
+    dataMinY = other.dataMinY, dataMaxZ = other.dataMaxZ, dataMinZ = other.dataMinZ;
+    workMaxX = other.workMaxX, workMinX = other.workMinX, workMaxY = other.workMaxY;
+    workMinY = other.workMinY, workMaxZ = other.workMaxZ, workMinZ = other.workMinZ;
+    for (int i = 0; i < 3; ++i) {
+        offset[i] = other.offset[i];
+        scale[i] = other.scale[i];
+    }
+    viewMaxX = other.viewMaxX, viewMinX = other.viewMinX, viewCentreX = other.viewCentreX;
+    viewMaxY = other.viewMaxY, viewMinY = other.viewMinY, viewCentreY = other.viewCentreY;
+    viewMaxZ = other.viewMaxZ, viewMinZ = other.viewMinZ, viewCentreZ = other.viewCentreZ;
+    devMaxX = other.devMaxX, devMinX = other.devMinX;
+    devMaxY = other.devMaxY, devMinY = other.devMinY;
+    return *this;
+}
+
+cf_3DPoint *cf_3DPointSeries::PointAt(int n) const
+{
+    if (n < 1 || n > count)
+        return nullptr;
+    return static_cast<cf_3DPoint *>(points.At(n));
+}
+
+cf_3DPoint *cf_3DPointSeries::CopyPointAt(int n) const
+{
+    cf_3DPoint *point = PointAt(n);
+    return point ? new cf_3DPoint(*point) : nullptr;
+}
+
+void cf_3DPointSeries::AddPoint(cf_3DPoint *point)
+{
+    if (!point)
+        return;
+    ++count;
+    points.At(count) = point;
+    point->SetMarkerStyle(templatePoint.MarkerStyle());
+    point->SetAutoSize(0);
+    point->SetNoPen(1);
+    point->SetNoBrush(1);
+    Widen(*point);
+}
+
+void cf_3DPointSeries::AddPoint(const cf_3DPoint &point)
+{
+    AddPoint(new cf_3DPoint(point));
+}
+
+void cf_3DPointSeries::Widen(const cf_3DPoint &p)
+{
+    if (count == 1) {
+        dataMinX = dataMaxX = p.DataX();
+        dataMinY = dataMaxY = p.DataY();
+        dataMinZ = dataMaxZ = p.DataZ();
+        workMinX = workMaxX = p.WorkX();
+        workMinY = workMaxY = p.WorkY();
+        workMinZ = workMaxZ = p.WorkZ();
+        return;
+    }
+    dataMinX = std::fmin(dataMinX, p.DataX());
+    dataMaxX = std::fmax(dataMaxX, p.DataX());
+    dataMinY = std::fmin(dataMinY, p.DataY());
+    dataMaxY = std::fmax(dataMaxY, p.DataY());
+    dataMinZ = std::fmin(dataMinZ, p.DataZ());
+    dataMaxZ = std::fmax(dataMaxZ, p.DataZ());
+    workMinX = std::fmin(workMinX, p.WorkX());
+    workMaxX = std::fmax(workMaxX, p.WorkX());
+    workMinY = std::fmin(workMinY, p.WorkY());
+    workMaxY = std::fmax(workMaxY, p.WorkY());
+    workMinZ = std::fmin(workMinZ, p.WorkZ());
+    workMaxZ = std::fmax(workMaxZ, p.WorkZ());
+}
+
+void cf_3DPointSeries::DeletePoints()
+{
+    for (int n = 1; n <= count; ++n) {
+        delete PointAt(n);
+        points.At(n) = nullptr;
+    }
+    count = 0;
+}
+
+void cf_3DPointSeries::Clear()
+{
+    DeletePoints();
+    dataMaxX = dataMinX = dataMaxY = dataMinY = dataMaxZ = dataMinZ = 0;
+    workMaxX = workMinX = workMaxY = workMinY = workMaxZ = workMinZ = 0;
+    viewMaxX = viewMinX = viewMaxY = viewMinY = viewMaxZ = viewMinZ = 0;
+    devMaxX = devMinX = devMaxY = devMinY = 0;
+}
+
+void cf_3DPointSeries::Translate(double dx, double dy, double dz)
+{
+    for (int n = 1; n <= count; ++n)
+        PointAt(n)->Translate(dx, dy, dz);
+    offset[0] += dx;
+    offset[1] += dy;
+    offset[2] += dz;
+    workMinX += dx;
+    workMaxX += dx;
+    workMinY += dy;
+    workMaxY += dy;
+    workMinZ += dz;
+    workMaxZ += dz;
+}
+
+namespace {
+
+// Multiplies an extent by a factor, keeping minimum below maximum.
+void ScaleExtent(double &lo, double &hi, double factor)
+{
+    double a = lo * factor, b = hi * factor;
+    lo = a < b ? a : b;
+    hi = a < b ? b : a;
+}
+
+} // namespace
+
+void cf_3DPointSeries::Scale(double sx, double sy, double sz)
+{
+    double saved[3] = {offset[0], offset[1], offset[2]};
+    Translate(-saved[0], -saved[1], -saved[2]);
+    for (int n = 1; n <= count; ++n)
+        PointAt(n)->Scale(sx, sy, sz);
+    scale[0] *= sx;
+    scale[1] *= sy;
+    scale[2] *= sz;
+    ScaleExtent(workMinX, workMaxX, sx);
+    ScaleExtent(workMinY, workMaxY, sy);
+    ScaleExtent(workMinZ, workMaxZ, sz);
+    Translate(saved[0], saved[1], saved[2]);
+}
+
+void cf_3DPointSeries::Setup(const cf_Kernel &kernel)
+{
+    templatePoint.Setup(kernel);
+    prepared = 1;
+}
+
+void cf_3DPointSeries::Transform(const cf_Kernel &kernel)
+{
+    if (count == 0)
+        return; // nothing to map; the view box stays as it is
+    for (int n = 1; n <= count; ++n)
+        PointAt(n)->Transform(kernel);
+    const cf_3DPoint *first = PointAt(1);
+    viewMinX = viewMaxX = first->ViewX();
+    viewMinY = viewMaxY = first->ViewY();
+    viewMinZ = viewMaxZ = first->ViewZ();
+    for (int n = 2; n <= count; ++n) {
+        const cf_3DPoint *p = PointAt(n);
+        viewMinX = std::fmin(viewMinX, p->ViewMinX());
+        viewMaxX = std::fmax(viewMaxX, p->ViewMaxX());
+        viewMinY = std::fmin(viewMinY, p->ViewMinY());
+        viewMaxY = std::fmax(viewMaxY, p->ViewMaxY());
+        viewMinZ = std::fmin(viewMinZ, p->ViewMinZ());
+        viewMaxZ = std::fmax(viewMaxZ, p->ViewMaxZ());
+    }
+    viewCentreX = (viewMaxX - viewMinX) * 0.5 + viewMinX;
+    viewCentreY = (viewMaxY - viewMinY) * 0.5 + viewMinY;
+    viewCentreZ = (viewMaxZ - viewMinZ) * 0.5 + viewMinZ;
+}
+
+void cf_3DPointSeries::Project(const cf_Kernel &kernel)
+{
+    for (int n = 1; n <= count; ++n)
+        PointAt(n)->Project(kernel);
+    // The device box spans the points themselves (seeded from point 1).
+    devMinX = devMaxX = devMinY = devMaxY = 0;
+    for (int n = 1; n <= count; ++n) {
+        cf_2DPoint d = PointAt(n)->DevicePoint();
+        if (n == 1) {
+            devMinX = devMaxX = d.x;
+            devMinY = devMaxY = d.y;
+            continue;
+        }
+        devMinX = std::fmin(devMinX, d.x);
+        devMaxX = std::fmax(devMaxX, d.x);
+        devMinY = std::fmin(devMinY, d.y);
+        devMaxY = std::fmax(devMaxY, d.y);
+    }
+    prepared = 1;
+}
+
+std::vector<cf_2DPoint> cf_3DPointSeries::DevicePoints() const
+{
+    std::vector<cf_2DPoint> device;
+    device.reserve(std::size_t(count));
+    for (int n = 1; n <= count; ++n)
+        device.push_back(PointAt(n)->DevicePoint());
+    return device;
+}
+
+void cf_3DPointSeries::DrawFormA(bf_Display *display)
+{
+    DrawFormB(display);
+}
+
+void cf_3DPointSeries::DrawFormB(bf_Display *display)
+{
+    SelectPen(display);
+    SelectBrush(display);
+    for (int n = 1; n <= count; ++n) {
+        cf_3DPoint *point = PointAt(n);
+        point->SetMarkerSize(templatePoint.MarkerSize());
+        point->SetMarkerStyle(templatePoint.MarkerStyle());
+        point->DrawFormC(display);
+    }
+    ReleaseBrush(display);
+    ReleasePen(display);
+}
+
+void cf_3DPointSeries::Offset(double &x, double &y, double &z) const
+{
+    x = offset[0];
+    y = offset[1];
+    z = offset[2];
+}
+
+void cf_3DPointSeries::ScaleFactors(double &x, double &y, double &z) const
+{
+    x = scale[0];
+    y = scale[1];
+    z = scale[2];
+}

@@ -1,0 +1,245 @@
+#include "domain/camera/VCamera.h"
+
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KStream.h"
+
+namespace {
+
+struct Limits
+{
+    int32_t minimum;
+    int32_t maximum;
+    int32_t initial;
+};
+
+// Limits and initial values of the 42 parameters.
+const Limits kLimits[VCamera::kParameterCount] = {
+    {100, 102, 101},        // 0 model
+    {0, INT32_MAX, 0},      // 1 serial number
+    {0, 255, 0},            // 2 device number
+    {INT32_MIN, INT32_MAX, 0}, // 3 IP address
+    {1, 16, 1},             // 4 frames per time step
+    {0, 7, 0},              // 5 frame mode
+    {0, 255, 0},            // 6
+    {0, 1024, 0},           // 7 density (model rule below)
+    {1, 20000, 1000},       // 8 frame rate
+    {0, 100, 50},           // 9 compression
+    {0, 100, 0},            // 10 compression minimum
+    {0, 2, 0},              // 11 gain method
+    {0, 1023, 0},           // 12 gain
+    {0, 255, 128},          // 13 brightness
+    {0, 255, 128},          // 14 brightness (second channel)
+    {0, 1000, 50},          // 15 frequency
+    {0, 1, 0},              // 16 orientation
+    {0, 1, 0},              // 17 reverse lanes
+    {0, 3, 0},              // 18 identification method
+    {-255, 255, 0},         // 19 colour offset red
+    {-255, 255, 0},         // 20 colour offset green
+    {-255, 255, 0},         // 21 colour offset blue
+    {0, 255, 0},            // 22
+    {0, 4096, 64},          // 23 memory in MB
+    {0, 255, 0},            // 24
+    {0, 255, 0},            // 25
+    {0, 255, 0},            // 26
+    {0, 1, 0},              // 27 pixel format
+    {0, 255, 0},            // 28
+    {0, 255, 0},            // 29
+    {0, 255, 0},            // 30
+    {0, 255, 0},            // 31
+    {0, 255, 0},            // 32
+    {0, 1, 0},              // 33 gun sensor
+    {0, 1, 0},              // 34 gun sensor polarity
+    {0, 1, 0},              // 35 photo-eye
+    {0, 1, 0},              // 36 photo-eye polarity
+    {0, 1, 0},              // 37 photo-eye mode
+    {0, 255, 0},            // 38
+    {0, 255, 0},            // 39
+    {0, 1023, 1023},        // 40 maximum gain
+    {0, 1, 0},              // 41 gun sensor mode
+};
+
+bool ValidIndex(int i)
+{
+    return i >= 0 && i < VCamera::kParameterCount;
+}
+
+int32_t Clamp(int32_t value, int32_t low, int32_t high)
+{
+    return value < low ? low : value > high ? high : value;
+}
+
+} // namespace
+
+VCamera::VCamera()
+{
+    for (int i = 0; i < kParameterCount; ++i) {
+        m_values[i] = kLimits[i].initial;
+        m_flags[i] = 0;
+    }
+}
+
+int32_t VCamera::Parameter(int i) const
+{
+    return ValidIndex(i) ? m_values[i] : 0;
+}
+
+uint32_t VCamera::ParameterFlags(int i) const
+{
+    return ValidIndex(i) ? m_flags[i] : 0;
+}
+
+void VCamera::SetParameterFlags(int i, uint32_t flags)
+{
+    if (ValidIndex(i))
+        m_flags[i] = flags;
+}
+
+int32_t VCamera::MinimumValue(int i) const
+{
+    if (!ValidIndex(i))
+        return 0;
+    if (i == kDensity && IsModel102())
+        return 64;
+    return kLimits[i].minimum;
+}
+
+int32_t VCamera::MaximumValue(int i) const
+{
+    if (!ValidIndex(i))
+        return 0;
+    if (i == kDensity && !IsModel102())
+        return 3;
+    return kLimits[i].maximum;
+}
+
+bool VCamera::IsValidValue(int i, int32_t value) const
+{
+    if (!ValidIndex(i) || value < MinimumValue(i) || value > MaximumValue(i))
+        return false;
+    switch (i) {
+    case kCompressionMin: return value <= m_values[kCompression];
+    case kCompression: return value >= m_values[kCompressionMin];
+    case kGain: return value <= m_values[kMaxGain];
+    case kMaxGain: return value >= m_values[kGain];
+    default: return true;
+    }
+}
+
+bool VCamera::SetParameter(int i, int32_t value, bool notify)
+{
+    if (!ValidIndex(i) || IsLocked(i))
+        return false;
+    if (i == kDensity && IsModel102())
+        value &= ~1;
+    if (!IsValidValue(i, value))
+        return false;
+    bool changed = m_values[i] != value;
+    m_values[i] = value;
+    if (i == kModel && changed)   // the density's range follows the model
+        m_values[kDensity] = IsModel102() ? 512 : 0;
+    if (notify && changed)
+        Send(kMsgCameraChanged, uint32_t(i));
+    return true;
+}
+
+int32_t VCamera::FrameHeight() const
+{
+    if (IsModel102())
+        return m_values[kDensity];
+    return 1024 >> Clamp(m_values[kDensity], 0, 3);
+}
+
+int32_t VCamera::FramesPerBlock() const
+{
+    int32_t height = FrameHeight();
+    int32_t frames = height > 0 ? 16000 / height : 1;
+    return frames > 0 ? frames : 1;
+}
+
+void VCamera::SetLaneCount(int32_t lanes)
+{
+    m_lanes = Clamp(lanes, 0, kMaxLanes);
+}
+
+void VCamera::SetBrightness(int32_t value)
+{
+    m_brightness = Clamp(value, 0, 255);
+}
+
+void VCamera::SetContrast(int32_t value)
+{
+    m_contrast = Clamp(value, 0, 255);
+}
+
+void VCamera::SetGamma(int32_t value)
+{
+    m_gamma = Clamp(value, 10, 400);
+}
+
+void VCamera::SetAutomaticGain(int32_t value)
+{
+    if (SetParameter(kGainMethod, 1))
+        SetParameter(kGain, value);
+}
+
+void VCamera::CopyFrom(const VCamera &other, int flags)
+{
+    if (flags & kCopyParameters)
+        for (int i = 0; i < kParameterCount; ++i)
+            m_values[i] = other.m_values[i];
+    if (flags & kCopyFlags)
+        for (int i = 0; i < kParameterCount; ++i)
+            m_flags[i] = other.m_flags[i];
+    if (flags & kCopyIdentity) {
+        m_name = other.m_name;
+        m_lanes = other.m_lanes;
+    }
+    if (flags & kCopyDisplay) {
+        m_brightness = other.m_brightness;
+        m_contrast = other.m_contrast;
+        m_gamma = other.m_gamma;
+    }
+}
+
+bool VCamera::Equals(const VCamera &other) const
+{
+    for (int i = 0; i < kParameterCount; ++i)
+        if (m_values[i] != other.m_values[i] || m_flags[i] != other.m_flags[i])
+            return false;
+    return m_name == other.m_name && m_lanes == other.m_lanes && m_brightness == other.m_brightness &&
+           m_contrast == other.m_contrast && m_gamma == other.m_gamma;
+}
+
+void VCamera::Write(KStream &stream) const
+{
+    stream.WriteU32(kRecordVersion);
+    m_name.Write(stream);
+    stream.WriteI32(m_lanes);
+    stream.WriteI32(m_brightness);
+    stream.WriteI32(m_contrast);
+    stream.WriteI32(m_gamma);
+    stream.WriteI32(kParameterCount);
+    for (int i = 0; i < kParameterCount; ++i) {
+        stream.WriteI32(m_values[i]);
+        stream.WriteU32(m_flags[i]);
+    }
+}
+
+void VCamera::Read(KStream &stream)
+{
+    if (stream.ReadU32() != kRecordVersion)
+        throw KXPersistent(kErrFileVersion);
+    VCamera read;
+    read.m_name.Read(stream);
+    read.m_lanes = stream.ReadI32();
+    read.m_brightness = stream.ReadI32();
+    read.m_contrast = stream.ReadI32();
+    read.m_gamma = stream.ReadI32();
+    if (read.m_lanes < 0 || read.m_lanes > kMaxLanes || stream.ReadI32() != kParameterCount)
+        throw KXPersistent(kErrFileContents);
+    for (int i = 0; i < kParameterCount; ++i) {
+        read.m_values[i] = stream.ReadI32();
+        read.m_flags[i] = stream.ReadU32();
+    }
+    CopyFrom(read, kCopyParameters | kCopyFlags | kCopyIdentity | kCopyDisplay);
+}

@@ -1,0 +1,6 @@
+#include "domain/fdm/VFDM.h"
+
+bool VFDM::SendResult(const QVResult &)
+{
+    return false;
+}

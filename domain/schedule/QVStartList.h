@@ -1,0 +1,107 @@
+#pragma once
+// QVStartList: the contents of the start-list database: the heats of the
+// schedule in running order ("vexa.sch"), the event names ("vexa.evt") and
+// the people of each heat ("vexa.ppl"), all comma-separated text lines
+// (docs/start-list-files.md). Each reader takes one file's lines from a
+// stream; a malformed line is skipped and reported to the program log with
+// its file name and line number, so a damaged line never puts a wrong person
+// into a heat. Event, round and heat numbers compare as numbers when they
+// are digits ("01" is "1"), else as texts with case ignored. A plain value
+// owned by the schedule; GUI thread.
+
+#include <cstdint>
+#include <vector>
+
+#include "foundation/strings/KString.h"
+
+class KStream;
+
+struct QVStartListHeat
+{
+    KString15 event;
+    KString15 round;
+    KString15 heat;
+    bool done = false;   // status field holds the status character
+};
+
+struct QVStartListEvent
+{
+    KString15 event;
+    KString15 round;     // empty: every round of the event
+    KString63 name;
+};
+
+struct QVStartListPerson
+{
+    KString15 event;
+    KString15 round;
+    KString15 heat;
+    KString15 lane;
+    KString31 id;
+    KString63 last;
+    KString63 first;
+    KString63 affiliation;
+    KString31 licence;
+};
+
+class QVStartList
+{
+public:
+    static constexpr const wchar_t *kScheduleFile = L"vexa.sch";
+    static constexpr const wchar_t *kEventFile = L"vexa.evt";
+    static constexpr const wchar_t *kPeopleFile = L"vexa.ppl";
+
+    // The three kinds of lines.
+    enum File { kScheduleLines = 0, kEventLines = 1, kPeopleLines = 2 };
+
+    void Clear();
+    // Adds one line of a file (blank and comment lines are ignored, a
+    // malformed one is skipped and logged with name and number).
+    void AddLine(File which, const KString &line, const KString &name, int number, const KString &statusChar);
+
+    // Readers of one file each; they add to what is held and answer the
+    // number of lines skipped as malformed. name is used in log lines.
+    // statusChar: the text that marks a heat done in its status field.
+    int ReadSchedule(KStream &stream, const KString &name, const KString &statusChar);
+    int ReadEvents(KStream &stream, const KString &name);
+    int ReadPeople(KStream &stream, const KString &name);
+
+    // Reads the three files of folder (a separator at its end is optional).
+    // charMode 1 reads UTF-16 text; otherwise a byte-order mark selects
+    // UTF-16 and its absence 8-bit text. A missing event or people file
+    // leaves names or people empty. False when the schedule file is missing
+    // or unreadable (then nothing is held).
+    bool Load(const KString &folder, int charMode, const KString &statusChar);
+
+    const std::vector<QVStartListHeat> &Heats() const { return m_heats; }
+    // Index of the heat in the schedule, -1 when it is not there.
+    int FindHeat(const KString &event, const KString &round, const KString &heat) const;
+    // The name of the event's round (a line for that round before one for
+    // every round); empty when none is known.
+    const KString &EventName(const KString &event, const KString &round) const;
+    // The people of a heat, in file order.
+    void PeopleOf(const KString &event, const KString &round, const KString &heat,
+                  std::vector<const QVStartListPerson *> &out) const;
+    int PersonCount() const { return int(m_people.size()); }
+    // Person index (0 .. PersonCount - 1) in file order.
+    const QVStartListPerson &PersonAt(int index) const { return m_people[size_t(index)]; }
+    int SkippedLines() const { return m_skipped; }
+
+    // Number comparison used for event, round and heat texts.
+    static bool SameNumber(const KString &a, const KString &b);
+
+private:
+    // Reads the next meaningful line (blank and comment lines skipped);
+    // false at the end. lineNumber counts every line read.
+    static bool NextLine(KStream &stream, KString &line, int &lineNumber);
+    static int SplitFields(const KString &line, std::vector<KString> &fields);
+    static bool IsComment(const KString &line);
+    int ReadLines(File which, KStream &stream, const KString &name, const KString &statusChar);
+    void Skip(const KString &name, int lineNumber, const wchar_t *reason);
+    bool ReadFile(const KString &folder, const wchar_t *file, int charMode, File which, const KString &statusChar);
+
+    std::vector<QVStartListHeat> m_heats;
+    std::vector<QVStartListEvent> m_events;
+    std::vector<QVStartListPerson> m_people;
+    int m_skipped = 0;
+};

@@ -1,0 +1,146 @@
+#include "chart/backend/bf_Display.h"
+#include "chart/harness/MemoryDC.h"
+#include "chart/harness/StandInWindow.h"
+#include "chart/kernel/cf_Kernel.h"
+#include "chart/scene/cf_3DPolyLine.h"
+#include "chart/scene/cf_3DPolygon.h"
+
+#include <gtest/gtest.h>
+
+// Pixels drawn by the chart back end through the real screen display on a
+// 200 x 100 memory device context. Only interiors are checked, never edges.
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlue = 0x0000FF;
+constexpr uint32_t kRed = 0xFF0000;
+
+// A flat kernel whose model box -50..50 fills the 200 x 100 device area.
+cf_Kernel FillingKernel(bf_Display &display)
+{
+    cf_Kernel k(100, 100, 100);
+    k.SetViewAngles(0, 0);
+    k.SetLeftMargin(0);
+    k.SetRightMargin(0);
+    k.SetTopMargin(0);
+    k.SetBottomMargin(0);
+    k.SetIndependentScale(1);
+    k.UpdateGeometry();
+    k.Prepare(&display);
+    return k;
+}
+
+class ChartPixels : public ::testing::Test {
+protected:
+    MemoryDC memory{200, 100};
+    StandInWindow window{0, 0, 200, 100};
+};
+
+} // namespace
+
+TEST_F(ChartPixels, PolylineInPenColourNineIsPureBlue)
+{
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        d.SelectPenColor(bf_Color(9));
+        cf_2DPoint row[] = {{10, 50}, {190, 50}};
+        d.Polyline(row, 2);
+        delete d.PopPen();
+    }
+    memory.End();
+    EXPECT_EQ(memory.Pixel(100, 50), kBlue);
+    EXPECT_EQ(memory.Pixel(100, 40), kWhite);
+}
+
+TEST_F(ChartPixels, PolyLineDrawsInTheFillColourOfItsAttributes)
+{
+    cf_DispAttribs attribs; // line colour stays 0: the line must still be blue
+    attribs.SetFillColor(bf_Color(9));
+    cf_3DPolyLine line(&attribs);
+    line.AddPoint(cf_3DPoint(-45, 0, 0));
+    line.AddPoint(cf_3DPoint(45, 0, 0));
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        cf_Kernel k = FillingKernel(d);
+        line.Transform(k);
+        line.Project(k);
+        ASSERT_EQ(line.PointAt(1)->DeviceY(), 50);
+        line.DrawFormA(&d);
+    }
+    memory.End();
+    EXPECT_EQ(memory.Pixel(100, 50), kBlue);
+    EXPECT_EQ(memory.Pixel(100, 40), kWhite);
+    EXPECT_EQ(memory.Pixel(100, 60), kWhite);
+}
+
+TEST_F(ChartPixels, PolygonFilledWithColourTwelveHasARedInterior)
+{
+    cf_DispAttribs attribs;
+    attribs.SetFillColor(bf_Color(12));
+    cf_3DPolygon triangle(&attribs);
+    triangle.AddPoint(cf_3DPoint(-40, -40, 0));
+    triangle.AddPoint(cf_3DPoint(40, -40, 0));
+    triangle.AddPoint(cf_3DPoint(0, 40, 0));
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        cf_Kernel k = FillingKernel(d);
+        triangle.Transform(k);
+        triangle.Project(k);
+        triangle.DrawFormA(&d);
+    }
+    memory.End();
+    EXPECT_EQ(memory.Pixel(100, 70), kRed);
+    EXPECT_EQ(memory.Pixel(5, 5), kWhite);
+}
+
+TEST_F(ChartPixels, FillRectangleFillsWithTheBrush)
+{
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        d.SelectBrushColor(bf_Color(12));
+        d.FillRectangle(cf_2DRect(20, 20, 60, 60));
+        delete d.PopBrush();
+    }
+    memory.End();
+    EXPECT_EQ(memory.Pixel(40, 40), kRed);
+    EXPECT_EQ(memory.Pixel(80, 40), kWhite);
+}
+
+TEST_F(ChartPixels, TextLeavesInkInsideItsExtent)
+{
+    cf_2DRect extent;
+    memory.Begin();
+    {
+        bf_Display d(memory.Display(), &window);
+        d.Text(cf_2DPoint(20, 20), L"Wg8");
+        extent = d.TextExtent(L"Wg8", 3);
+    }
+    memory.End();
+    ASSERT_GT(extent.Width(), 0);
+    ASSERT_GT(extent.Height(), 0);
+    int ink = 0;
+    for (int y = 20; y < 20 + extent.Height(); ++y)
+        for (int x = 20; x < 20 + extent.Width(); ++x)
+            ink += memory.Pixel(x, y) != kWhite;
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(memory.Pixel(20 + extent.Width() + 5, 20), kWhite);
+}
+
+TEST_F(ChartPixels, DisplayOutlivingTheDrawingSequenceIsHarmless)
+{
+    // The hosting control ends drawing before its bf_Display goes away.
+    memory.Begin();
+    auto *d = new bf_Display(memory.Display(), &window);
+    d->SelectPenColor(bf_Color(9));
+    cf_2DPoint row[] = {{10, 30}, {190, 30}};
+    d->Polyline(row, 2);
+    memory.End();
+    delete d;
+    EXPECT_EQ(memory.Pixel(100, 30), kBlue);
+    EXPECT_EQ(memory.Display()->Font(), 1);
+}

@@ -1,0 +1,72 @@
+#include "chart/values/cf_2DRect.h"
+#include "chart/values/cf_DyArr.h"
+#include "chart/values/cf_Stack.h"
+
+#include <gtest/gtest.h>
+
+TEST(cf_DyArr, AtGrowsByDoublingAndKeepsEarlierSlots)
+{
+    cf_DyArr a;
+    EXPECT_EQ(a.Capacity(), 16);
+    int marker = 0;
+    a.At(3) = &marker;
+    a.At(100) = &marker;
+    EXPECT_EQ(a.Capacity(), 128);
+    EXPECT_EQ(a.At(3), &marker);
+    EXPECT_EQ(a.At(50), nullptr);
+}
+
+TEST(cf_DyArr, GrowAndResizeOnlyEnlarge)
+{
+    cf_DyArr a(26);
+    a.Grow(4);
+    EXPECT_EQ(a.Capacity(), 30);
+    a.Resize(10);
+    EXPECT_EQ(a.Capacity(), 30);
+    a.Resize(41);
+    EXPECT_EQ(a.Capacity(), 41);
+}
+
+TEST(cf_DyArr, DegenerateSizesAndIndicesStayInBounds)
+{
+    cf_DyArr a(0);
+    EXPECT_EQ(a.Capacity(), 1);
+    a.At(5) = &a; // would loop for ever if the capacity stayed 0
+    EXPECT_EQ(a.Capacity(), 8);
+    a.At(-4) = nullptr; // refers to slot 0
+    EXPECT_EQ(a.At(5), &a);
+}
+
+TEST(cf_Stack, PushPopTopInLastInFirstOutOrder)
+{
+    cf_Stack s;
+    EXPECT_EQ(s.Pop(), nullptr);
+    EXPECT_EQ(s.Top(), nullptr);
+    int a = 1, b = 2;
+    s.Push(&a);
+    s.Push(&b);
+    EXPECT_EQ(s.Top(), &b);
+    EXPECT_EQ(s.At(1), &a);
+    EXPECT_EQ(s.At(2), nullptr);
+    EXPECT_EQ(s.Pop(), &b);
+    EXPECT_EQ(s.Pop(), &a);
+    EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(cf_2DPoint, MinAndMaxAreComponentWise)
+{
+    cf_2DPoint a(3, 9), b(5, 2);
+    EXPECT_EQ(cf_2DPoint::Min(a, b), cf_2DPoint(3, 2));
+    EXPECT_EQ(cf_2DPoint::Max(a, b), cf_2DPoint(5, 9));
+    a += b;
+    EXPECT_EQ(a, cf_2DPoint(8, 11));
+}
+
+TEST(cf_2DRect, WidthAndHeightAreNotNormalised)
+{
+    cf_2DRect r(10, 20, 5, 50);
+    EXPECT_EQ(r.Width(), -5);
+    EXPECT_EQ(r.Height(), 30);
+    cf_2DRect fromPoints(cf_2DPoint(1, 2), cf_2DPoint(11, 22));
+    EXPECT_EQ(fromPoints, cf_2DRect(1, 2, 11, 22));
+}

@@ -1,0 +1,73 @@
+#include "chart/values/cf_String.h"
+#include "chart/values/cf_XYZ.h"
+
+#include <gtest/gtest.h>
+
+TEST(cf_XYZ, NewValueHasFlagOneAndNoLabel)
+{
+    cf_XYZ v(1, 2, 3);
+    EXPECT_EQ(v.Flag(), 1);
+    EXPECT_FALSE(v.HasLabel());
+    EXPECT_EQ(v.Label(), nullptr);
+    cf_XYZ sum = v + cf_XYZ(1, 1, 1);
+    cf_XYZ product = v * cf_XYZ(2, 3, 4);
+    EXPECT_DOUBLE_EQ(sum.Z(), 4);
+    EXPECT_DOUBLE_EQ(product.Y(), 6);
+}
+
+TEST(cf_XYZ, AttachedLabelOutlivesTheValue)
+{
+    cf_String shared(L"axis");
+    {
+        cf_XYZ v;
+        v.AttachLabel(&shared);
+        EXPECT_TRUE(v.HasLabel());
+        EXPECT_FALSE(v.OwnsLabel());
+        EXPECT_EQ(v.Label(), &shared);
+    }
+    EXPECT_TRUE(shared == L"axis");
+}
+
+TEST(cf_XYZ, SetLabelWithNullKeepsTextButMarksLabelled)
+{
+    cf_XYZ v;
+    v.SetLabel(L"first");
+    v.SetLabel(static_cast<const wchar_t *>(nullptr));
+    EXPECT_TRUE(v.HasLabel());
+    EXPECT_TRUE(*v.Label() == L"first");
+    cf_XYZ bare;
+    bare.SetLabel(static_cast<const wchar_t *>(nullptr));
+    EXPECT_TRUE(bare.HasLabel());
+}
+
+TEST(cf_XYZ, NumberLabelsHoldTheWholeText)
+{
+    cf_XYZ v;
+    v.SetLabel(-1.23457e-05, L"%g");
+    EXPECT_TRUE(*v.Label() == L"-1.23457e-05");
+    v.SetLabel(12, L"%d");
+    EXPECT_TRUE(*v.Label() == L"12");
+}
+
+TEST(cf_XYZ, AssignmentCopiesOwnedSharesBorrowedAndDropsStaleLabels)
+{
+    cf_XYZ owned;
+    owned.SetLabel(L"own");
+    cf_XYZ target;
+    target = owned;
+    EXPECT_TRUE(target.OwnsLabel());
+    EXPECT_NE(target.Label(), owned.Label());
+    EXPECT_TRUE(*target.Label() == L"own");
+
+    cf_String shared(L"shared");
+    cf_XYZ borrowed;
+    borrowed.AttachLabel(&shared);
+    target = borrowed;
+    EXPECT_EQ(target.Label(), &shared);
+
+    cf_XYZ plain(7, 8, 9);
+    target = plain;
+    EXPECT_FALSE(target.HasLabel());
+    EXPECT_EQ(target.Label(), nullptr);
+    EXPECT_DOUBLE_EQ(target.X(), 7);
+}

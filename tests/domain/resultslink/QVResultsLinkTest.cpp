@@ -1,0 +1,228 @@
+// The results interface on a loopback TCP peer: requests, hand-over, and
+// the results file.
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/resultslink/QVResultsFile.h"
+#include "domain/resultslink/QVResultsLink.h"
+#include "domain/timing/VLeg.h"
+#include "domain/ui/QVSettings.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/support/TestStreams.h"
+#include "foundation/values/KHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr int kFirstPort = 46211;   // each case takes its own ports
+
+KString Description(int kind, const wchar_t *address, int port)
+{
+    KString text;
+    text.AppendInt(kind).AppendChar(L',').Append(address).AppendChar(L',').AppendInt(port);
+    return text;
+}
+
+// Reads from the peer until the text holds that many complete lines or
+// time runs out.
+std::string ReadLines(KTCPSocket &peer, int lines, int32_t timeout)
+{
+    std::string text;
+    int32_t start = KTickCount();
+    peer.SetReadTimeout(50);
+    while (KTickElapsed(start) < timeout) {
+        int count = 0;
+        for (char c : text)
+            count += c == '\n';
+        if (count >= lines)
+            break;
+        char buffer[1];   // a stream read waits for its whole count
+        try {
+            int32_t n = peer.Read(buffer, sizeof buffer);
+            text.append(buffer, size_t(n));
+        } catch (const KX &) {
+        }
+    }
+    return text;
+}
+
+void Send(KTCPSocket &peer, const std::string &text)
+{
+    peer.Write(text.data(), int32_t(text.size()));
+}
+
+class QVResultsLinkTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(KSocketStartup());
+        KString out(L"\\Database\\File\\DataOutDir:String=");
+        out.Append(m_folder.Path());
+        m_settings.Parse(out);
+        m_settings.Parse(L"\\Database\\File\\CharModeVIF:Int=0");
+        m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=3000");
+        m_settings.Parse(L"\\Database\\QIF\\IgnoreERHCheck:Bool=1");
+        m_settings.Parse(L"\\Database\\QIF\\SerialPort:String=-1,0,1950");
+        QVSetSettings(&m_settings);
+        ASSERT_EQ(m_event.Initialize(QVEvent::kInitNew), 0);
+        m_event.SetEventRoundHeat(KString(L"1"), KString(L"1"), KString(L"2"));
+        m_event.SetName(KString(L"60 m, Women"));
+        QVResults *results = m_event.Leg(0)->Results();
+        QVResult *a = results->NewResult();
+        a->SetLastName(KString(L"Dubois"));
+        a->SetFirstName(KString(L"Claire"));
+        a->SetTextField(QVResult::kLane, KString(L"2"));
+        a->SetTextField(QVResult::kIdentity, KString(L"201"));
+        a->SetReactionTime(VRaceTime::FromMilliseconds(142));
+        a->SetPower(1830);
+        QVResult *b = results->NewResult();
+        b->SetLastName(KString(L"O\"Neill"));
+        b->SetTextField(QVResult::kAffiliation, KString(L"Dublin, AC"));
+    }
+    void TearDown() override
+    {
+        QVResultsLink::Shutdown();
+        QVSetSettings(nullptr);
+        KSocketCleanup();
+    }
+    void UseLink(const KString &description)
+    {
+        KString line(L"\\Database\\QIF\\SerialPort:String=");
+        line.Append(description);
+        m_settings.Parse(line);
+    }
+
+    ScratchFolder m_folder;
+    KRegistry m_settings;
+    QVEvent m_event;
+};
+
+} // namespace
+
+TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
+{
+    const int port = kFirstPort;
+    KTCPSocket peer;
+    peer.Open(Description(-2, L"127.0.0.1", port));
+    UseLink(Description(-1, L"127.0.0.1", port));
+    m_event.ServeResultsRequests();   // connects
+    ASSERT_TRUE(peer.Accept(2000));
+    Send(peer, "RRQ,1,01,2\r\n");
+    KSleep(50);
+    for (int tick = 0; tick < 3; ++tick)
+        m_event.ServeResultsRequests();
+    std::string reply = ReadLines(peer, 3, 2000);
+    EXPECT_EQ(reply, "RRP,2\r\n"
+                     "RESULT,1,1,2,201,,Dubois,Claire,,0.142,,1830,0,0\r\n"
+                     "RESULT,1,2,,,,\"O\"\"Neill\",,\"Dublin, AC\",,,,0,0\r\n");
+
+    Send(peer, "RRQ,1,1,3\r\nRRQ,1,1,2,2\r\n");   // unknown heat; a leg the document lacks
+    KSleep(50);
+    for (int tick = 0; tick < 3; ++tick)
+        m_event.ServeResultsRequests();
+    EXPECT_EQ(ReadLines(peer, 2, 2000), "RNR\r\nRNR\r\n");
+}
+
+TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipient)
+{
+    const int port = kFirstPort + 1;
+    KTCPSocket peer;
+    peer.Open(Description(-2, L"127.0.0.1", port));
+    UseLink(Description(-1, L"127.0.0.1", port));
+    std::string received;
+    std::thread recipient([&] {
+        if (!peer.Accept(5000))
+            return;
+        received = ReadLines(peer, 6, 4000);   // the RFL line and the file's five lines
+        Send(peer, "ROK\r\n");
+    });
+    int32_t code = m_event.SendResults();
+    recipient.join();
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kSent);
+    std::string file = m_folder.ReadFile(L"1-1-2.qit");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(received, "RFL,1-1-2.qit," + std::to_string(file.size()) + "\r\n" + file);
+    EXPECT_EQ(file.substr(0, 33), "QIT,1\r\nEVENT,1,1,2,\"60 m, Women\",");
+    EXPECT_NE(file.find("\r\nEND,2\r\n"), std::string::npos);
+}
+
+TEST_F(QVResultsLinkTest, HandOverWithoutAcknowledgeAnswers35001)
+{
+    const int port = kFirstPort + 2;
+    m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=300");
+    KTCPSocket peer;
+    peer.Open(Description(-2, L"127.0.0.1", port));
+    UseLink(Description(-1, L"127.0.0.1", port));
+    std::thread silent([&] {
+        if (peer.Accept(5000))
+            ReadLines(peer, 6, 1500);
+    });
+    int32_t code = m_event.SendResults();
+    silent.join();
+    EXPECT_EQ(code, kErrSendResults);
+    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kNotAcknowledged);
+    EXPECT_FALSE(m_folder.ReadFile(L"1-1-2.qit").empty());
+}
+
+TEST_F(QVResultsLinkTest, LinkWithoutAddressIsNotConfiguredButTheFileIsWritten)
+{
+    int32_t start = KTickCount();
+    EXPECT_EQ(m_event.SendResults(), kErrSendResults);
+    EXPECT_LT(KTickElapsed(start), 1000);
+    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kNotConfigured);
+    EXPECT_FALSE(QVResultsLink::Instance().IsOpen());
+    EXPECT_FALSE(m_folder.ReadFile(L"1-1-2.qit").empty());
+    EXPECT_FALSE(QVResultsLink::IsConfigured(KString(L"-1,0.0.0.0,1950")));
+    EXPECT_FALSE(QVResultsLink::IsConfigured(KString(L"0,9600,8,N,1.0")));
+    EXPECT_FALSE(QVResultsLink::IsConfigured(KString(L"-1,10.0.0.2,0")));
+    EXPECT_TRUE(QVResultsLink::IsConfigured(KString(L"-2,,1950")));
+    EXPECT_TRUE(QVResultsLink::IsConfigured(KString(L"3,9600,8,N,1.0")));
+}
+
+TEST_F(QVResultsLinkTest, UnwritableOutputFolderAnswers33002)
+{
+    KString missing(L"\\Database\\File\\DataOutDir:String=");
+    missing.Append(m_folder.File(L"no such folder\\"));
+    m_settings.Parse(missing);
+    EXPECT_EQ(m_event.SendResults(), kErrWriteQifFile);
+
+    m_folder.WriteFile(L"plain", "a regular file");
+    KString file(L"\\Database\\File\\DataOutDir:String=");
+    file.Append(m_folder.File(L"plain"));
+    m_settings.Parse(file);
+    EXPECT_EQ(m_event.SendResults(), kErrWriteQifFile);
+    EXPECT_EQ(m_folder.ReadFile(L"plain"), "a regular file");
+}
+
+TEST_F(QVResultsLinkTest, DocumentWithoutNumbersIsHandedOverOnlyWhenTheCheckIsIgnored)
+{
+    QVEvent workout;
+    ASSERT_EQ(workout.Initialize(QVEvent::kInitNew), 0);
+    m_settings.Parse(L"\\Database\\QIF\\IgnoreERHCheck:Bool=0");
+    EXPECT_EQ(workout.SendResults(), kErrSendResults);
+    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kNotNumbered);
+    EXPECT_TRUE(m_folder.ReadFile(L"results.qit").empty());
+    m_settings.Parse(L"\\Database\\QIF\\IgnoreERHCheck:Bool=1");
+    workout.SendResults();
+    EXPECT_FALSE(m_folder.ReadFile(L"results.qit").empty());
+}
+
+TEST(QVResultsFile, TimesAreSecondsWithThreeDecimals)
+{
+    KString text;
+    QVResultsFile::AppendMilliseconds(text, 142);
+    text.AppendChar(L' ');
+    QVResultsFile::AppendMilliseconds(text, -12);
+    text.AppendChar(L' ');
+    QVResultsFile::AppendMilliseconds(text, 61005);
+    EXPECT_EQ(text, L"0.142 -0.012 61.005");
+}

@@ -1,0 +1,45 @@
+list(APPEND TEST_SOURCES
+    scoreboards/QVScoreboardScriptTest.cpp
+    schedule/QVStartListTest.cpp
+)
+set_source_files_properties(schedule/QVStartListTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
+list(APPEND TEST_SOURCES
+    camera/VCameraTest.cpp
+    results/QVResultsQueriesTest.cpp
+)
+list(APPEND TEST_SOURCES
+    schedule/QVScheduleTest.cpp
+)
+set_source_files_properties(schedule/QVScheduleTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
+list(APPEND TEST_SOURCES
+    resultslink/QVResultsLinkTest.cpp
+)
+
+# Scoreboards on COM port pairs: COM61/COM62 and COM63/COM64 in the test prefix.
+include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)
+qt_test(domain_comport_tests LIBS domain SOURCES
+    scoreboards/QVScoreboardPortTest.cpp
+    ../foundation/support/TestStreams.cpp
+    ../support/ComPortPair.cpp
+)
+qt_use_comports(domain_comport_tests 61 62)
+set(d3_second_pair ${CMAKE_BINARY_DIR}/comports/domain_comport_tests_2)
+add_test(NAME domain_comport_tests_comports2_start
+         COMMAND bash ${QT_COMPORT_SCRIPT} start ${d3_second_pair} 63 64)
+add_test(NAME domain_comport_tests_comports2_stop COMMAND bash ${QT_COMPORT_SCRIPT} stop ${d3_second_pair})
+set_tests_properties(domain_comport_tests_comports2_start PROPERTIES
+    FIXTURES_SETUP domain_comport_tests_comports2 ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+set_tests_properties(domain_comport_tests_comports2_stop PROPERTIES
+    FIXTURES_CLEANUP domain_comport_tests_comports2 ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+set_property(TEST domain_comport_tests APPEND PROPERTY FIXTURES_REQUIRED domain_comport_tests_comports2)
+set_property(TEST domain_comport_tests APPEND PROPERTY ENVIRONMENT "QV_TEST_COM2=63" "QV_TEST_PEER_COM2=64")
+list(APPEND TEST_SOURCES
+    scoreboards/QVScoreboardsTest.cpp
+)
+list(APPEND TEST_SOURCES
+    schedule/QVScheduleLookupTest.cpp
+)
+set_source_files_properties(scoreboards/QVScoreboardScriptTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")

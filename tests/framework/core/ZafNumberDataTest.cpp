@@ -1,0 +1,135 @@
+#include "framework/core/ZafIntegerData.h"
+#include "framework/core/ZafLocaleData.h"
+#include "framework/core/ZafPrintf.h"
+#include "framework/core/ZafRealData.h"
+#include "framework/core/ZafScrollData.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Counter : ZafElement
+{
+    int changes = 0;
+    static ZafError Changed(ZafElement *observer, ZafUpdateCode code)
+    {
+        if (code == 2)
+            ++static_cast<Counter *>(observer)->changes;
+        return 0;
+    }
+};
+
+// Runs a test with the C conventions as the shared locale.
+struct CLocale : ::testing::Test
+{
+    void SetUp() override { ZafLocaleData::SetLocale(new ZafLocaleData); }
+};
+
+} // namespace
+
+using ZafIntegerDataTest = CLocale;
+using ZafRealDataTest = CLocale;
+
+TEST_F(ZafIntegerDataTest, FormatsWithTheGivenOrTheDefaultFormat)
+{
+    ZafIntegerData data(1234);
+    wchar_t buffer[32];
+    EXPECT_EQ(data.FormattedText(buffer, 32, nullptr), 4);
+    EXPECT_EQ(std::wstring(buffer), L"1234");
+    EXPECT_EQ(data.FormattedText(buffer, 32, L"%,8d"), 8);
+    EXPECT_EQ(std::wstring(buffer), L"   1,234");
+    EXPECT_EQ(data.FormattedText(buffer, 4, nullptr), 0);
+    EXPECT_EQ(std::wstring(buffer), L"");
+    EXPECT_EQ(data.FormattedText(buffer, 32, L"100%% of %d"), 12);
+    EXPECT_EQ(std::wstring(buffer), L"100% of 1234");
+}
+
+TEST_F(ZafIntegerDataTest, ParsesThroughTheFormatListAndReportsErrors)
+{
+    ZafIntegerData data(7);
+    Counter counter;
+    data.AddNotification(&counter, Counter::Changed, 2);
+    EXPECT_EQ(data.SetFormattedText(L" -42", nullptr), 0);
+    EXPECT_EQ(data.Value(), -42);
+    EXPECT_EQ(counter.changes, 1);
+    EXPECT_EQ(data.SetFormattedText(L"#17", L"%d\n#%d"), 0);
+    EXPECT_EQ(data.Value(), 17);
+    EXPECT_EQ(data.SetFormattedText(L"abc", nullptr), ZAF_ERROR_INVALID_TEXT);
+    EXPECT_EQ(data.Value(), 17);
+    data.SubtractNotification(&counter);
+}
+
+TEST_F(ZafIntegerDataTest, ArithmeticNotifiesOncePerChange)
+{
+    ZafIntegerData data(10);
+    Counter counter;
+    data.AddNotification(&counter, Counter::Changed, 2);
+    EXPECT_EQ(data.Add(5), 15);
+    EXPECT_EQ(data.Subtract(20), -5);
+    ZafIntegerData other(3);
+    EXPECT_EQ(data.SetValue(other), 3);
+    EXPECT_EQ(counter.changes, 3);
+    EXPECT_TRUE(data == other);
+    EXPECT_TRUE(ZafIntegerData(2) < other);
+    data.SubtractNotification(&counter);
+}
+
+TEST_F(ZafRealDataTest, FormatsAndParsesRealNumbers)
+{
+    ZafRealData data(2.5);
+    wchar_t buffer[32];
+    EXPECT_EQ(data.FormattedText(buffer, 32, nullptr), 3);
+    EXPECT_EQ(std::wstring(buffer), L"2.5");
+    EXPECT_EQ(data.FormattedText(buffer, 32, L"%08.3f"), 8);
+    EXPECT_EQ(std::wstring(buffer), L"0002.500");
+    EXPECT_EQ(data.SetFormattedText(L"1e3", nullptr), 0);
+    EXPECT_DOUBLE_EQ(data.Value(), 1000.0);
+    EXPECT_EQ(data.SetFormattedText(L"x", nullptr), ZAF_ERROR_INVALID_TEXT);
+    EXPECT_DOUBLE_EQ(data.Add(0.5), 1000.5);
+    EXPECT_DOUBLE_EQ(data.Subtract(1000), 0.5);
+}
+
+TEST_F(ZafRealDataTest, DataObjectsCanBePassedToTheEnginesDirectly)
+{
+    ZafIntegerData integer(5);
+    ZafRealData real(0.25);
+    wchar_t buffer[32];
+    ZafSPrintf(buffer, L"%Zd/%Zg", static_cast<ZafFormatData *>(&integer), static_cast<ZafFormatData *>(&real));
+    EXPECT_EQ(std::wstring(buffer), L"5/0.25");
+    EXPECT_EQ(ZafSScanf(L"8 1.5", L"%Zd %Zf", static_cast<ZafFormatData *>(&integer),
+                  static_cast<ZafFormatData *>(&real)),
+        2);
+    EXPECT_EQ(integer.Value(), 8);
+    EXPECT_DOUBLE_EQ(real.Value(), 1.5);
+}
+
+TEST(ZafScrollData, CurrentIsClampedIntoTheRange)
+{
+    ZafScrollData data(0, 10, 15, 1, 5);
+    EXPECT_EQ(data.Current(), 10);
+    ZafScrollData below(0, 10, -3, 1, 5);
+    EXPECT_EQ(below.Current(), 0);
+    ZafScrollData copy(data);
+    EXPECT_EQ(copy.Current(), 10);
+    EXPECT_EQ(copy.PageSize(), 5);
+}
+
+TEST(ZafScrollData, SetValuesNotifiesOnlyWhenSomethingChanged)
+{
+    ZafScrollData data(0, 100, 50, 1, 10);
+    Counter counter;
+    data.AddNotification(&counter, Counter::Changed, 2);
+    data.SetValues(0, 100, 50, 1, 10);
+    EXPECT_EQ(counter.changes, 0);
+    EXPECT_EQ(data.SetValues(0, 40, 50, 2, 10), 40);
+    EXPECT_EQ(counter.changes, 1);
+    EXPECT_EQ(data.LineStep(), 2);
+    data.SetCurrent(40);
+    EXPECT_EQ(counter.changes, 1);
+    data.SetCurrent(-1);
+    EXPECT_EQ(data.Current(), 0);
+    EXPECT_EQ(counter.changes, 2);
+    data.SubtractNotification(&counter);
+}

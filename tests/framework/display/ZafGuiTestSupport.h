@@ -1,0 +1,73 @@
+#ifndef ZAF_GUI_TEST_SUPPORT_H
+#define ZAF_GUI_TEST_SUPPORT_H
+
+// Helpers of the display tests: a plain top-level window, window objects that
+// adopt it or record their events, and a 32-bit DIB section to draw on.
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/core/ZafWindowObject.h"
+
+// A plain top-level window of a test class (not a framework window), shared
+// by the tests of the program; each user's child windows go at its end.
+class TopLevelWindow
+{
+public:
+    TopLevelWindow(int width = 300, int height = 200);
+    ~TopLevelWindow();
+    HWND Handle() const { return window; }
+
+private:
+    HWND window;
+};
+
+// A window object that stands for an existing OS window (the test's
+// top-level window), so that children register into it.
+class HostObject : public ZafWindowObject
+{
+public:
+    explicit HostObject(HWND window, int width = 300, int height = 200);
+    ~HostObject() override;
+    ZafEventType Event(const ZafEventStruct &event) override;
+
+    std::vector<UINT> messages;   // raw messages that reached it
+};
+
+// A window object that records every framework event it is given and
+// answers a chosen value for raw messages of one number.
+class RecordingObject : public ZafWindowObject
+{
+public:
+    RecordingObject(int left, int top, int width, int height) : ZafWindowObject(left, top, width, height) { }
+    ZafEventType Event(const ZafEventStruct &event) override;
+
+    std::vector<ZafEventType> types;
+    std::vector<UINT> messages;
+    std::vector<WPARAM> wParams;      // beside messages
+    UINT answeredMessage = 0;
+    ZafEventType answer = 0;
+};
+
+// The address a function pointer finally jumps to (import thunks resolved).
+const void *CallTarget(const void *function);
+
+// A 32-bit top-down DIB section selected into a memory device context.
+class DibSurface
+{
+public:
+    DibSurface(int width, int height, COLORREF fill);
+    ~DibSurface();
+    HDC Context() const { return context; }
+    COLORREF PixelAt(int x, int y) const { return GetPixel(context, x, y); }
+
+private:
+    HDC context;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+};
+
+// Pumps the thread's waiting messages.
+void PumpMessages();
+
+#endif
