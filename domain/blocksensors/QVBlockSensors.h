@@ -73,8 +73,8 @@ public:
     bool GetTrialList(KStream &port, int32_t unit, int32_t &count);
 
     // Downloads trial (from 0) of the block sensor at destination: its
-    // header, and unless headerOnly its samples over the download window, in
-    // requests of at most 256 samples. time is not used. Unless quiet the
+    // header, and unless headerOnly its samples over the download window, 248
+    // samples a request with up to eight requests in flight. time is not used. Unless quiet the
     // data pass shows "Downloading Trial: n" in the status line. The record
     // is replaced only by a complete download; on failure with reset its
     // times become no time.
@@ -94,9 +94,11 @@ public:
 
     // Sends text to the Control Center as two halves of 31 8-bit characters
     // (cut or padded with blanks; characters beyond Latin-1 become '?').
+    // work holds the data block being sent; flag is the callers' (1) and
+    // changes nothing.
     bool SendText(KStream &port, WorkBuffer &work, const KString &text, int32_t flag);
-    // Sends one 2-bit state per listed result of view (QVLaneState), at
-    // most 256 lanes.
+    // Sends one 2-bit state per listed result of view (none: every result),
+    // QVLaneState, at most 256 lanes; work and flag as for SendText.
     bool SendLaneData(KStream &port, WorkBuffer &work, const QVResults &results, const QVResultsView *view,
                       int32_t flag);
 
