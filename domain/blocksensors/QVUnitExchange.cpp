@@ -1,8 +1,24 @@
 #include "domain/blocksensors/QVUnitExchange.h"
 
+#include <atomic>
+
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KStream.h"
+
+namespace
+{
+// Sequence numbers are unique across every exchange of the program, so that
+// a late reply meant for one link object is never taken by another on the
+// same port. 0 is left out.
+std::atomic<uint32_t> g_sequence{1};
+
+uint32_t NextNumber()
+{
+    uint32_t number = g_sequence++;
+    return number ? number : g_sequence++;
+}
+} // namespace
 
 int32_t QVFrameCheckError(QVFrameCheck check)
 {
@@ -38,7 +54,7 @@ QVUnitPacket QVUnitExchange::Queue(uint32_t destination, uint32_t command, std::
     QVUnitPacket request;
     request.destination = destination;
     request.command = command;
-    request.sequence = m_sequence++;
+    request.sequence = NextNumber();
     request.arguments = arguments;
     request.data = data;
     QVEncodeFrame(request, m_outgoing);

@@ -1,6 +1,6 @@
 #pragma once
 // QVUnitExchange: one request and its checked reply on a unit's port. It
-// numbers the requests, writes each as one frame and reads the reply frame,
+// numbers the requests (the numbers are unique across the program), writes each as one frame and reads the reply frame,
 // checking start byte, length, checksum, destination, sequence and command
 // in that order; a late reply to one of the last 64 requests is skipped.
 // Every failure throws KXSerialPort: 5002 when the reply does
@@ -41,7 +41,6 @@ public:
     // What the last failed exchange met: kBusy when the unit answered busy,
     // kRefused when it refused, kOk otherwise.
     QVFrameCheck LastAnswer() const { return m_lastAnswer; }
-    uint32_t NextSequence() const { return m_sequence; }
 
 private:
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
@@ -50,7 +49,6 @@ private:
 
     static constexpr uint32_t kStaleWindow = 64;   // how far back a late reply is recognised
 
-    uint32_t m_sequence = 1;
     std::vector<uint8_t> m_outgoing;   // queued request frames
     uint8_t m_ahead[3];                // start of the next frame, read with the last one
     int m_aheadCount = 0;

@@ -290,7 +290,7 @@ TEST_F(MonitorUpload, SimulatedUnitWritesReceivedFilesAndItsTranscript)
     ASSERT_NO_THROW(link.UploadFirmware(*port, image));
     EXPECT_TRUE(Vector(folder.ReadFile(L"firmware.img")) == image);
     std::string transcript = folder.ReadFile(L"transcript.log");
-    EXPECT_NE(std::string::npos, transcript.find(">> dst=000 cmd=00000001 seq=1 args=0 data=0"));
-    EXPECT_NE(std::string::npos, transcript.find("<< dst=100 cmd=80000001 seq=1 args=3 data=0"));
+    EXPECT_NE(std::string::npos, transcript.find(">> dst=000 cmd=00000001 seq="));
+    EXPECT_NE(std::string::npos, transcript.find("<< dst=100 cmd=80000001 seq="));
     EXPECT_NE(std::string::npos, transcript.find(">> F 1000 "));
 }
