@@ -26,8 +26,8 @@ class QVResult;
 class QVResults;
 class QVResultsView;
 
-// The settings the link works with; Load reads them from the program's
-// settings, tests set them directly.
+// The settings the link works with; QVBlockSensors::LoadSettings reads them
+// from the program's settings, tests set them directly.
 struct QVBlockSensorSettings
 {
     double startTimeDL = 0.0;   // "\Hardware\BlockSensor\StartTimeDL", seconds from the trace start
@@ -62,7 +62,8 @@ public:
     // kind kDeviceBlockSensor: status request to 0x200; time and time
     // difference become no time (0x80000000). kind kDeviceControlCenter: the
     // version (asked when version is 0; 0x15000 when that fails), then the
-    // trial information. False when the exchange failed (outs unchanged).
+    // trial information. False when the exchange failed (the outs other than
+    // version unchanged).
     bool GetStatus(KStream &port, int32_t kind, int32_t &status, int32_t &unit, int32_t &valueA,
                    int32_t &timeDifference, int32_t &time, int32_t &version);
 
@@ -73,9 +74,10 @@ public:
     bool GetTrialList(KStream &port, int32_t unit, int32_t &count);
 
     // Downloads trial (from 0) of the block sensor at destination: its
-    // header, and unless headerOnly its samples over the download window, 248
-    // samples a request with up to eight requests in flight. time is not used. Unless quiet the
-    // data pass shows "Downloading Trial: n" in the status line. The record
+    // header, and unless headerOnly its samples over the download window (248
+    // samples a request, up to eight requests in flight). time is not used.
+    // Unless quiet the data pass shows "Downloading Trial: n" in the status
+    // line. The record
     // is replaced only by a complete download; on failure with reset its
     // times become no time.
     bool DownloadTrial(KStream &port, int32_t destination, int32_t trial, int32_t time, bool headerOnly,
