@@ -1,0 +1,261 @@
+// Firmware update and sound upload through the units' monitor dialogue.
+#include "domain/blocksensors/QVBlockSensors.h"
+
+#include "domain/blocksensors/QVBlockSensorFiles.h"
+#include "domain/blocksensors/QVLinkTexts.h"
+#include "domain/blocksensors/QVMonitorDialogue.h"
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/ui/QVUserInterface.h"
+#include "foundation/app/KApplicationHooks.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KFile.h"
+
+namespace
+{
+constexpr uint32_t kUploadUsageBit = 0x100;   // the upload's bit in the shared port
+
+struct ProgressText
+{
+    const QVLinkTextKey *key;
+    int lastPercent;
+};
+
+void ShowProgress(void *context, size_t sent, size_t total)
+{
+    ProgressText &progress = *static_cast<ProgressText *>(context);
+    int percent = total ? int(sent * 100 / total) : 100;
+    if (percent == progress.lastPercent)
+        return;
+    progress.lastPercent = percent;
+    if (QVUserInterface *ui = QVUserInterface::Installed())
+    {
+        KString text;
+        QVLinkText(*progress.key, text);
+        text.AppendInt(percent).AppendChar(L'%');
+        ui->StatusText(text);
+    }
+}
+
+void Message(const QVLinkTextKey &key, const KString &detail)
+{
+    if (QVUserInterface *ui = QVUserInterface::Installed())
+    {
+        KString title, text;
+        QVLinkText(kTextErrorTitle, title);
+        QVLinkText(key, text);
+        text.Append(detail);
+        ui->ShowMessage(title, text);
+    }
+}
+
+void ClearStatus()
+{
+    if (QVUserInterface *ui = QVUserInterface::Installed())
+        ui->StatusText(KString());
+}
+
+// Reads a whole file of 1 byte up to the largest image; false (with the
+// message shown) when it cannot be read or has no usable size.
+bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
+{
+    try
+    {
+        KFile file(name.CStr());
+        file.Open(1);
+        int64_t size = file.GetSize();
+        if (size < 1 || size > kMonitorMaxImage)
+        {
+            Message(kTextBadFile, name);
+            return false;
+        }
+        bytes.resize(size_t(size));
+        file.ReadExact(bytes.data(), int32_t(size));
+        file.Close();
+        return true;
+    }
+    catch (const KX &)
+    {
+        Message(kTextBadFile, name);
+        return false;
+    }
+}
+
+bool IsWave(const std::vector<uint8_t> &bytes)
+{
+    return bytes.size() >= 12 && bytes[0] == 'R' && bytes[1] == 'I' && bytes[2] == 'F' && bytes[3] == 'F' &&
+           bytes[8] == 'W' && bytes[9] == 'A' && bytes[10] == 'V' && bytes[11] == 'E';
+}
+} // namespace
+
+void QVBlockSensors::UploadFirmware(KSerialPort &port, const std::vector<uint8_t> &image)
+{
+    QVMonitorDialogue dialogue(port, m_settings.longTimeout);
+    dialogue.WaitForPrompt();
+    ProgressText progress = {&kTextSendFirmware, -1};
+    try
+    {
+        dialogue.Transfer("F", image, ShowProgress, &progress);
+    }
+    catch (const KXSerialPort &)
+    {
+        m_unitText = dialogue.UnitText();
+        throw;
+    }
+    dialogue.Restart();
+}
+
+void QVBlockSensors::UploadSound(KSerialPort &port, int slot, const std::vector<uint8_t> &sound, bool waitForPrompt)
+{
+    QVMonitorDialogue dialogue(port, m_settings.longTimeout);
+    if (waitForPrompt)
+        dialogue.WaitForPrompt();
+    ProgressText progress = {&kTextSendSound, -1};
+    try
+    {
+        dialogue.Transfer("W " + std::to_string(slot), sound, ShowProgress, &progress);
+    }
+    catch (const KXSerialPort &)
+    {
+        m_unitText = dialogue.UnitText();
+        throw;
+    }
+}
+
+bool QVBlockSensors::OpenUploadPort(KSerialPort &port)
+{
+    int32_t number = 0;
+    KSerialPort::ParsePort(m_settings.portDescription, number);
+    if (number < 1)
+    {
+        Message(kTextNoPort, KString());
+        return false;
+    }
+    if (!port.Open(m_settings.portDescription))
+    {
+        if (QVUserInterface *ui = QVUserInterface::Installed())
+            ui->ShowError(kErrSerialNotOpen, number);
+        return false;
+    }
+    port.SetReadEncoding(KStream::kEncoding8Bit);
+    port.SetWriteEncoding(KStream::kEncoding8Bit);
+    port.SetReadLineEnd(KStream::kLineEndRaw);
+    port.SetWriteLineEnd(KStream::kLineEndRaw);
+    KString text;
+    QVLinkText(kTextWaitMonitor, text);
+    if (QVUserInterface *ui = QVUserInterface::Installed())
+        ui->StatusText(text);
+    return true;
+}
+
+void QVBlockSensors::ShowUploadFailure(const KX &error)
+{
+    if (!m_unitText.IsEmpty())
+        Message(kTextUnitRefused, m_unitText);
+    else
+        ShowFailure(error);
+}
+
+bool QVBlockSensors::UpdateFirmware(bool firstPass)
+{
+    LoadSettings();
+    if (firstPass || m_settings.firmwareName.IsEmpty())
+    {
+        KFile file(m_settings.firmwareName.CStr());
+        if (file.GetOpenFileName(KString(L"img")) < 0)
+            return false;
+        m_settings.firmwareName = file.FullName();
+    }
+    std::vector<uint8_t> image;
+    if (!ReadWholeFile(m_settings.firmwareName, image))
+        return false;
+
+    KSerialPort port(1024, 1024, kUploadUsageBit);
+    if (!OpenUploadPort(port))
+        return false;
+    m_unitText.Clear();
+    bool done = false;
+    try
+    {
+        UploadFirmware(port, image);
+        done = true;
+    }
+    catch (const KX &error)
+    {
+        ShowUploadFailure(error);
+    }
+    port.Close();
+    ClearStatus();
+    return done;
+}
+
+bool QVBlockSensors::LoadAudio(bool firstPass)
+{
+    LoadSettings();
+    bool gunAudio = KFindOption(L"-gunaudio") != nullptr;
+    if (firstPass)
+    {
+        QVBlockSensorFiles *files = QVBlockSensorFiles::Installed();
+        if (!files)
+            return false;
+        KString names[3];
+        for (int i = 0; i < 3; ++i)
+            names[i] = m_settings.soundNames[i];
+        if (!files->ChooseSounds(names[0], names[1], names[2], gunAudio, KFindOption(L"-devel") != nullptr))
+            return false;
+        for (int i = 0; i < 3; ++i)
+            m_settings.soundNames[i] = names[i];
+        SaveSoundNames();
+    }
+
+    // The sounds to send: on your marks and set, and the gun with "-gunaudio";
+    // a slot without a file keeps the sound the unit has.
+    std::vector<uint8_t> sounds[3];
+    int slots = gunAudio ? 3 : 2;
+    int count = 0;
+    for (int slot = 0; slot < slots; ++slot)
+    {
+        const KString &name = m_settings.soundNames[slot];
+        if (name.IsEmpty())
+            continue;
+        if (!ReadWholeFile(name, sounds[slot]))
+            return false;
+        if (!IsWave(sounds[slot]))
+        {
+            Message(kTextBadFile, name);
+            return false;
+        }
+        ++count;
+    }
+    if (count == 0)
+    {
+        Message(kTextBadFile, KString());
+        return false;
+    }
+
+    KSerialPort port(1024, 1024, kUploadUsageBit);
+    if (!OpenUploadPort(port))
+        return false;
+    m_unitText.Clear();
+    bool done = false;
+    try
+    {
+        bool first = true;
+        for (int slot = 0; slot < slots; ++slot)
+        {
+            if (sounds[slot].empty())
+                continue;
+            UploadSound(port, slot, sounds[slot], first);
+            first = false;
+        }
+        QVMonitorDialogue(port, m_settings.longTimeout).Restart();
+        done = true;
+    }
+    catch (const KX &error)
+    {
+        ShowUploadFailure(error);
+    }
+    port.Close();
+    ClearStatus();
+    return done;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The user-visible texts of the block-sensor link: their keys under
+// "\Strings\" and the English text each falls back to. QVLinkText appends
+// the text of a key to out.
+
+class KString;
+
+struct QVLinkTextKey
+{
+    const wchar_t *path;      // key path below "\Strings\"
+    const wchar_t *english;   // the text when the key has none
+};
+
+constexpr QVLinkTextKey kTextDeviceBusy = {L"Alerts\\DeviceBusy", L"The Block Sensor/Control Center is currently busy"};
+constexpr QVLinkTextKey kTextMessageTitle = {L"Alerts\\Message", L"Message"};
+constexpr QVLinkTextKey kTextErrorTitle = {L"Alerts\\Error", L"Error"};
+constexpr QVLinkTextKey kTextTrialListError = {L"Alerts\\TrialListError", L"Unable to read the trial list"};
+constexpr QVLinkTextKey kTextGetTrialList = {L"BlockSensor\\GetTrialList", L"Getting Trial List..."};
+constexpr QVLinkTextKey kTextDownloading = {L"Chart\\Downloading", L"Downloading "};
+constexpr QVLinkTextKey kTextTrial = {L"Chart\\Trial", L"Trial"};
+constexpr QVLinkTextKey kTextWaitMonitor = {L"BlockSensor\\WaitMonitor", L"Waiting for the Quorvane unit..."};
+constexpr QVLinkTextKey kTextSendFirmware = {L"BlockSensor\\SendFirmware", L"Sending firmware: "};
+constexpr QVLinkTextKey kTextSendSound = {L"BlockSensor\\SendSound", L"Sending sound: "};
+constexpr QVLinkTextKey kTextUnitRefused = {L"BlockSensor\\UnitRefused", L"The Quorvane unit refused the transfer: "};
+constexpr QVLinkTextKey kTextBadFile = {L"BlockSensor\\BadFile", L"The file cannot be used: "};
+constexpr QVLinkTextKey kTextNoPort = {L"SerialPort\\NoComSelected", L"No COM port has been selected"};
+
+void QVLinkText(const QVLinkTextKey &key, KString &out);

@@ -1,0 +1,52 @@
+#pragma once
+// QVMonitorDialogue: the host side of a unit's text monitor dialogue, used
+// for firmware images and start-command sounds. Lines from the host end in
+// CR; the unit answers each command line with "OK" or "ERR <text>" and a
+// new prompt "> "; "E" ends a transfer with "DONE <crc32>" or "ERR <text>".
+// Every failure throws KXSerialPort: 5002 when the prompt or an answer does
+// not come in time, 5001 for an answer that is not the expected one (the
+// unit's own text is kept in UnitText). The port is not owned; one thread.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "foundation/strings/KString.h"
+
+class KSerialPort;
+
+class QVMonitorDialogue
+{
+public:
+    QVMonitorDialogue(KSerialPort &port, int32_t longTimeout);
+
+    // Sends CR every 200 ms until the prompt arrives or the long time-out
+    // has passed.
+    void WaitForPrompt();
+    // One whole transfer: the command line ("F <size> <crc>" or "W <slot>
+    // <size> <crc>"), the data lines and "E"; checks the CRC the unit
+    // reports. progress (may be none) is told the bytes sent so far.
+    void Transfer(const std::string &command, const std::vector<uint8_t> &bytes,
+                  void (*progress)(void *context, size_t sent, size_t total) = nullptr,
+                  void *context = nullptr);
+    // "G": the unit restarts (no answer is awaited).
+    void Restart();
+
+    // The text of the unit's last "ERR" answer.
+    const KString &UnitText() const { return m_unitText; }
+
+    // The line texts, for tests: "D" and up to 128 hex digits of bytes.
+    static std::string DataLine(const uint8_t *bytes, size_t count);
+    static std::string CrcText(uint32_t crc);
+
+private:
+    void SendLine(const std::string &line);
+    // Reads up to the next answer line and the prompt after it.
+    std::string ReadAnswer();
+    void Expect(const std::string &answer, const std::string &wanted);
+
+    KSerialPort &m_port;
+    int32_t m_longTimeout;
+    std::string m_pending;   // received text not yet taken
+    KString m_unitText;
+};

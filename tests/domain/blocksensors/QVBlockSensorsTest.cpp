@@ -1,0 +1,412 @@
+// The block-sensor link against a simulated unit on a COM port.
+#include "QVUnitLinkFixture.h"
+
+#include <chrono>
+
+#include "domain/blocksensors/QVBlockSensors.h"
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "foundation/errors/KX.h"
+
+namespace
+{
+using unitsim::Fault;
+
+int64_t Millis()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+int32_t ExchangeError(QVUnitExchange &exchange, KStream &port, uint32_t destination, uint32_t command)
+{
+    try
+    {
+        exchange.Transact(port, destination, command, {});
+    }
+    catch (const KX &error)
+    {
+        return error.Code();
+    }
+    return 0;
+}
+} // namespace
+
+using BlockSensorLink = UnitLinkTest;
+using ControlCenterLink = UnitLinkTest;
+
+TEST_F(BlockSensorLink, IdentifiesStatusAndTrialCount)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+
+    int32_t status = -1, unitNumber = -1, valueA = 0, difference = 0, time = 0, version = 0;
+    ASSERT_TRUE(link.GetStatus(*port, kDeviceBlockSensor, status, unitNumber, valueA, difference, time, version));
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(2, unitNumber);
+    EXPECT_EQ(17, valueA);
+    EXPECT_EQ(int32_t(kUnitNoTime), time);
+    EXPECT_EQ(int32_t(kUnitNoTime), difference);
+
+    int32_t count = -1;
+    ASSERT_TRUE(link.GetTrialList(*port, unitNumber, count));
+    EXPECT_EQ(3, count);
+    ASSERT_FALSE(ui.status.empty());
+    EXPECT_EQ("Getting Trial List...", ui.status.front());
+
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(3u, requests.size());
+    EXPECT_EQ(0u, requests[0].destination);
+    EXPECT_EQ(0x200u, requests[1].destination);
+    EXPECT_EQ(0x202u, requests[2].destination);
+}
+
+TEST_F(BlockSensorLink, DownloadedTrialFillsEveryTimeAndSample)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    Serve(config);
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, int32_t(kUnitNoTime), false, true));
+    EXPECT_EQ("Downloading Trial: 3", ui.status.back());
+
+    QVResult result;
+    ASSERT_TRUE(link.FillResult(result, false));
+    const unitsim::Trial &trial = config.trials[2];
+    EXPECT_EQ(153, result.ReactionTime().Milliseconds());
+    EXPECT_EQ(trial.timeToDistance, result.TimeToDistance().Milliseconds());
+    EXPECT_EQ(2150, result.Power());
+    ASSERT_EQ(9, result.BreakCount());
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(trial.breaks[i], result.TrialTime(i).Milliseconds()) << "break " << i;
+    EXPECT_EQ(trial.setCommand, result.SetCommandTime().Milliseconds());
+    EXPECT_EQ(trial.setReference, result.SetReferenceTime().Milliseconds());
+    EXPECT_EQ(trial.source, result.SourceNumber());
+    EXPECT_EQ(trial.flags, result.ReplyFlags());
+    EXPECT_EQ(0, result.DownloadStart());
+    EXPECT_EQ(5000, result.DownloadEnd());
+    ASSERT_EQ(2 * 5001 * 2, result.TraceLength());
+    int wrong = 0;
+    for (int i = 0; i < 5001; ++i)
+        wrong += result.Sample(0, i) != trial.x[i] || result.Sample(1, i) != trial.y[i];
+    EXPECT_EQ(0, wrong);
+    // 5001 samples in requests of at most 256 (248 at a time).
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(1u + 21u, requests.size());
+    uint32_t asked = 0;
+    for (size_t i = 1; i < requests.size(); ++i)
+    {
+        EXPECT_EQ(asked, requests[i].args[1]);
+        EXPECT_LE(requests[i].args[2], 256u);
+        asked += requests[i].args[2];
+    }
+    EXPECT_EQ(5001u, asked);
+}
+
+TEST_F(BlockSensorLink, RepliesWithFewerSamplesAreCompletedAndLaterRequestsStayInStep)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    Serve(config);
+    unit->SetFault(kUnitTrialData, Fault::FewerSamples, 2, 3);
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, true));
+    QVResult result;
+    link.FillResult(result, false);
+    int wrong = 0;
+    for (int i = 0; i < 5001; ++i)
+        wrong += result.Sample(0, i) != config.trials[1].x[i] || result.Sample(1, i) != config.trials[1].y[i];
+    EXPECT_EQ(0, wrong);
+
+    // A download that fails half-way leaves replies in flight; the next
+    // request still gets its own answer.
+    unit->SetFault(kUnitTrialData, Fault::BadChecksum, 2, 1);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 2, 0, false, true));
+    int32_t count = 0;
+    EXPECT_TRUE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(3, count);
+}
+
+TEST_F(BlockSensorLink, HeaderPassKeepsNoValueCodesAndReactionLimits)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    QVResult first, second;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 0, 0, true, true));
+    ASSERT_TRUE(link.FillResult(first, true));
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, true, true, true));
+    ASSERT_TRUE(link.FillResult(second, true));
+
+    EXPECT_EQ(99, first.ReactionTime().Milliseconds());
+    EXPECT_TRUE(first.IsFalseStart());
+    EXPECT_EQ(QVResult::kPowerBlank, first.Power());
+    EXPECT_EQ(3, first.BreakCount());
+    EXPECT_EQ(0, first.TraceLength());
+
+    EXPECT_EQ(100, second.ReactionTime().Milliseconds());
+    EXPECT_FALSE(second.IsFalseStart());
+    EXPECT_EQ(QVResult::kPowerInvalid, second.Power());
+    EXPECT_EQ(0, second.BreakCount());
+    EXPECT_FALSE(second.TimeToDistance().IsValid());
+    // The quiet download shows nothing in the status line.
+    EXPECT_TRUE(ui.status.empty());
+}
+
+TEST_F(BlockSensorLink, DownloadWindowLimitsTheSamplesAsked)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    link.Settings().startTimeDL = 2.5;
+    link.Settings().endTimeDL = 3.5;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, true));
+    QVResult result;
+    link.FillResult(result, false);
+    EXPECT_EQ(2500, result.DownloadStart());
+    EXPECT_EQ(3500, result.DownloadEnd());
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(1u + 5u, requests.size());
+    EXPECT_EQ(2500u, requests[1].args[1]);
+    EXPECT_EQ(0, result.Sample(1, 2499));
+    EXPECT_EQ(3000 - 2500 + 1, result.Sample(1, 2500));
+}
+
+TEST_F(BlockSensorLink, DeleteAllWithUnitZeroGoesToThisPortsSensor)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    EXPECT_TRUE(link.DeleteAllTrials(*port, 0));
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(0x10006u, requests[0].command);
+    EXPECT_EQ(0x200u, requests[0].destination);
+    EXPECT_TRUE(requests[0].args.empty());
+    int32_t count = -1;
+    ASSERT_TRUE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(0, count);
+}
+
+TEST_F(BlockSensorLink, FailedDeleteIsReportedToTheCaller)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    unit->SetFault(kUnitDeleteAll, Fault::Busy);
+    EXPECT_FALSE(link.DeleteAllTrials(*port, 0));
+    EXPECT_EQ(3u, unit->TrialCount());
+    // The unit deleted but its confirmation was lost: still not a success.
+    unit->SetFault(kUnitDeleteAll, Fault::NoReply);
+    EXPECT_FALSE(link.DeleteAllTrials(*port, 0));
+}
+
+TEST_F(BlockSensorLink, DamagedRepliesGiveTheirErrorCodes)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVUnitExchange exchange;
+    unit->SetFault(kUnitStatus, Fault::BadChecksum, 1, 1);
+    EXPECT_EQ(kErrSerialChecksum, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    unit->SetFault(kUnitStatus, Fault::WrongSequence, 1, 1);
+    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    unit->SetFault(kUnitStatus, Fault::WrongCommand, 1, 1);
+    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    unit->SetFault(kUnitStatus, Fault::WrongDestination, 1, 1);
+    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    unit->SetFault(kUnitStatus, Fault::Truncated, 1, 1);
+    EXPECT_EQ(kErrSerialTimeout, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    unit->SetFault(kUnitStatus, Fault::Busy, 1, 1);
+    EXPECT_EQ(kErrSerialReceive, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    EXPECT_EQ(kErrSerialReceive, ExchangeError(exchange, *port, 0x200, 0x10099));   // refused
+    EXPECT_EQ(QVFrameCheck::kRefused, exchange.LastAnswer());
+    // After all of it the link is in step again.
+    EXPECT_EQ(0, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+}
+
+TEST_F(BlockSensorLink, BadChecksumOnTheTrialListIsShownAs5005)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->SetFault(kUnitTrialList, Fault::BadChecksum);
+    QVBlockSensors link;
+    int32_t count = -1;
+    EXPECT_FALSE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(0, count);
+    ASSERT_EQ(1u, ui.errors.size());
+    EXPECT_EQ(kErrSerialChecksum, ui.errors[0]);
+    EXPECT_EQ("Unable to read the trial list", ui.status.back());
+}
+
+TEST_F(BlockSensorLink, SilentUnitTimesOutAfterTheShortTimeout)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->SetFault(kUnitIdentify, Fault::NoReply);
+    QVBlockSensors link;
+    int64_t start = Millis();
+    EXPECT_EQ(0, link.GetDeviceType(*port));
+    int64_t elapsed = Millis() - start;
+    EXPECT_GE(elapsed, kShortTimeout - 100);
+    EXPECT_LT(elapsed, 4 * kShortTimeout);
+    EXPECT_TRUE(ui.messages.empty());
+
+    unit->SetFault(kUnitTrialList, Fault::NoReply);
+    int32_t count = 0;
+    EXPECT_FALSE(link.GetTrialList(*port, 2, count));
+    ASSERT_EQ(1u, ui.errors.size());
+    EXPECT_EQ(kErrSerialTimeout, ui.errors[0]);
+}
+
+TEST_F(BlockSensorLink, LateReplyIsSkippedByTheNextRequest)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.lateMs = kShortTimeout + 300;
+    Serve(config);
+    unit->SetFault(kUnitStatus, Fault::LateReply, 1, 1);
+    QVBlockSensors link;
+    int32_t status = 0, unitNumber = 0, valueA = 0, difference = 0, time = 0, version = 0;
+    EXPECT_FALSE(link.GetStatus(*port, kDeviceBlockSensor, status, unitNumber, valueA, difference, time, version));
+    int32_t count = 0;
+    EXPECT_TRUE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(3, count);
+}
+
+TEST_F(BlockSensorLink, BusyUnitAnswersZeroAndRaisesTheBusyAlert)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->SetFault(kUnitIdentify, Fault::Busy);
+    QVBlockSensors link;
+    EXPECT_EQ(0, link.GetDeviceType(*port));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ("The Block Sensor/Control Center is currently busy", ui.messages[0]);
+}
+
+TEST_F(BlockSensorLink, RepliesBeyondWhatWasAskedAreBadReplies)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, true, true));
+
+    unit->SetFault(kUnitTrialData, Fault::TooManySamples, 3, 1);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, true));
+    QVResult result;
+    link.FillResult(result, false);
+    // The failed download left nothing of trial 0 and cleared trial 2's times.
+    EXPECT_FALSE(result.ReactionTime().IsValid());
+    EXPECT_EQ(QVResult::kPowerNone, result.Power());
+
+    unit->SetFault(kUnitTrialList, Fault::HugeTrialCount);
+    int32_t count = -1;
+    EXPECT_FALSE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(0, count);
+    EXPECT_EQ(kErrSerialReceive, ui.errors.back());
+}
+
+TEST_F(BlockSensorLink, FailedDownloadWithoutResetKeepsThePreviousTrial)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, true, true));
+    unit->SetFault(kUnitTrialHeader, Fault::BadChecksum);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, true, false));
+    EXPECT_EQ(153, link.CurrentTrial().reaction);
+}
+
+TEST_F(BlockSensorLink, ClosedPortFailsEveryRequestWith5007)
+{
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    QVBlockSensors link;
+    EXPECT_EQ(0, link.GetDeviceType(*port));
+    int32_t count = -1;
+    EXPECT_FALSE(link.GetTrialList(*port, 2, count));
+    ASSERT_EQ(1u, ui.errors.size());
+    EXPECT_EQ(kErrSerialNotOpen, ui.errors[0]);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, true));
+    EXPECT_FALSE(link.DeleteAllTrials(*port, 0));
+    EXPECT_TRUE(Requests().empty());
+}
+
+TEST_F(BlockSensorLink, PoweredOffUnitIsSilentUntilPoweredOn)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->PowerOff();
+    QVBlockSensors link;
+    EXPECT_EQ(0, link.GetDeviceType(*port));
+    unit->PowerOn();
+    // The boot banner comes first; the unit then serves frames.
+    std::string banner = DrainText();
+    EXPECT_NE(std::string::npos, banner.find("monitor"));
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+}
+
+TEST_F(ControlCenterLink, IdentifiesAndReadsVersionAndTrialInformation)
+{
+    Serve(unitsim::Config::ControlCenter());
+    QVBlockSensors link;
+    EXPECT_EQ(int32_t(kDeviceControlCenter), link.GetDeviceType(*port));
+    int32_t status = -1, unitNumber = -1, valueA = -1, difference = 0, time = 0, version = 0;
+    ASSERT_TRUE(link.GetStatus(*port, kDeviceControlCenter, status, unitNumber, valueA, difference, time, version));
+    EXPECT_EQ(0x15100, version);
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(1234, time);
+    EXPECT_EQ(5, difference);
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(3u, requests.size());
+    EXPECT_EQ(0x281u, requests[1].destination);
+    EXPECT_EQ(kUnitCcVersion, requests[1].command);
+    EXPECT_EQ(kUnitCcTrialInfo, requests[2].command);
+}
+
+TEST_F(ControlCenterLink, UnansweredVersionIsTakenAs15000)
+{
+    unitsim::Config config = unitsim::Config::ControlCenter();
+    config.ccAnswersVersion = false;
+    Serve(config);
+    QVBlockSensors link;
+    int32_t status = -1, unitNumber = -1, valueA = -1, difference = 0, time = 0, version = 0;
+    ASSERT_TRUE(link.GetStatus(*port, kDeviceControlCenter, status, unitNumber, valueA, difference, time, version));
+    EXPECT_EQ(int32_t(kCcDefaultVersion), version);
+    EXPECT_EQ(0, status);
+}
+
+TEST_F(ControlCenterLink, TextOfFortyCharactersGoesAsTwoHalves)
+{
+    Serve(unitsim::Config::ControlCenter());
+    QVBlockSensors link;
+    QVBlockSensors::WorkBuffer work;
+    KString text(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd");
+    ASSERT_EQ(40, text.Length());
+    ASSERT_TRUE(link.SendText(*port, work, text, 1));
+    std::vector<unitsim::Record> requests = Requests();
+    ASSERT_EQ(2u, requests.size());
+    for (uint32_t half = 0; half < 2; ++half)
+    {
+        EXPECT_EQ(0x281u, requests[half].destination);
+        EXPECT_EQ(kUnitCcText, requests[half].command);
+        ASSERT_EQ(1u, requests[half].args.size());
+        EXPECT_EQ(half, requests[half].args[0]);
+        EXPECT_EQ(31u, requests[half].block.size());
+    }
+    EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", unit->CcText(0));
+    EXPECT_EQ("56789abcd" + std::string(22, ' '), unit->CcText(1));
+}
+
+TEST_F(ControlCenterLink, LaneStatesArePackedFourToAByte)
+{
+    Serve(unitsim::Config::ControlCenter());
+    QVResults results;
+    QVResult *timed = results.NewResult();
+    timed->SetReactionTime(VRaceTime::FromMilliseconds(150));
+    QVResult *falseStart = results.NewResult();
+    falseStart->SetReactionTime(VRaceTime::FromMilliseconds(80));
+    results.NewResult();   // no time
+    QVResult *out = results.NewResult();
+    out->SetResultCode(QVResult::kCodeDisqualified);
+    QVResult *fifth = results.NewResult();
+    fifth->SetReactionTime(VRaceTime::FromMilliseconds(120));
+
+    QVBlockSensors link;
+    QVBlockSensors::WorkBuffer work;
+    ASSERT_TRUE(link.SendLaneData(*port, work, results, nullptr, 1));
+    uint32_t lanes = 0;
+    std::vector<uint8_t> states = unit->CcLanes(lanes);
+    EXPECT_EQ(5u, lanes);
+    ASSERT_EQ(2u, states.size());
+    EXPECT_EQ(uint8_t(kLaneTimed | kLaneFalseStart << 2 | kLaneEmpty << 4 | kLaneOut << 6), states[0]);
+    EXPECT_EQ(uint8_t(kLaneTimed), states[1]);
+}

@@ -1,0 +1,296 @@
+// Firmware and sound upload through the monitor dialogue of a simulated unit.
+#include "QVUnitLinkFixture.h"
+
+#include <random>
+
+#include "domain/blocksensors/QVBlockSensorFiles.h"
+#include "domain/blocksensors/QVBlockSensors.h"
+#include "domain/blocksensors/QVUnitCrc.h"
+#include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/support/KTestApplication.h"
+#include "foundation/support/TestStreams.h"
+
+namespace
+{
+std::string RandomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char &c : bytes)
+        c = char(random() & 0xFF);
+    return bytes;
+}
+
+std::string Wave(size_t size, unsigned seed)
+{
+    std::string bytes = "RIFF....WAVEfmt " + RandomBytes(size, seed);
+    return bytes;
+}
+
+std::vector<uint8_t> Vector(const std::string &bytes) { return std::vector<uint8_t>(bytes.begin(), bytes.end()); }
+
+// Answers the sound dialog with scripted names and counts the questions.
+class FakeSoundFiles : public QVBlockSensorFiles
+{
+public:
+    FakeSoundFiles() { Install(this); }
+    ~FakeSoundFiles() override { Install(nullptr); }
+    bool ChooseSounds(KString &onMarks, KString &set, KString &gun, bool gunAudio, bool) override
+    {
+        ++asked;
+        offeredGun = gunAudio;
+        if (cancel)
+            return false;
+        onMarks = names[0];
+        set = names[1];
+        gun = names[2];
+        return true;
+    }
+    KString names[3];
+    bool cancel = false;
+    bool offeredGun = false;
+    int asked = 0;
+};
+
+// Answers the open-file dialog with a scripted path.
+class FileDialogAnswer
+{
+public:
+    explicit FileDialogAnswer(const KString &path) : m_path(path)
+    {
+        KFile::SetDialogHook([this](int, KFile &file, const KString &, const KString &) {
+            ++asked;
+            file.SetFullName(m_path);
+            return 0;
+        });
+    }
+    ~FileDialogAnswer() { KFile::SetDialogHook(nullptr); }
+    int asked = 0;
+
+private:
+    KString m_path;
+};
+} // namespace
+
+class MonitorUpload : public UnitLinkTest
+{
+protected:
+    // "G" reaches the unit a moment after the upload returns.
+    void WaitForRestarts(int count)
+    {
+        for (int wait = 0; wait < 200 && unit->Restarts() < count; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+};
+
+TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->PowerOff();
+    unit->PowerOn(400);   // the user switches the unit on a little later
+    std::vector<uint8_t> image = Vector(RandomBytes(100 * 1024, 7));
+    QVBlockSensors link;
+    ASSERT_NO_THROW(link.UploadFirmware(*port, image));
+    EXPECT_TRUE(unit->Firmware() == image);
+    // "G" restarted the unit into its frames again.
+    WaitForRestarts(1);
+    EXPECT_EQ(1, unit->Restarts());
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+}
+
+TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"unit.img", RandomBytes(3000, 11));
+    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();   // UpdateFirmware opens the port itself
+    QVBlockSensors link;
+    link.Settings().portDescription = Description().c_str();
+
+    unit->PowerOff();
+    unit->PowerOn(300);
+    ASSERT_TRUE(link.UpdateFirmware(true));
+    EXPECT_EQ(1, dialog.asked);
+    EXPECT_TRUE(unit->Firmware() == Vector(folder.ReadFile(L"unit.img")));
+    WaitForRestarts(1);
+
+    unit->PowerOff();
+    unit->PowerOn(300);
+    ASSERT_TRUE(link.UpdateFirmware(false));
+    EXPECT_EQ(1, dialog.asked);
+    WaitForRestarts(2);
+    EXPECT_EQ(2, unit->Restarts());
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MonitorUpload, RefusedDataLineFailsTheUpdateWithTheUnitsText)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"unit.img", RandomBytes(1000, 3));
+    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    QVBlockSensors link;
+    link.Settings().portDescription = Description().c_str();
+    unit->FailDataLine(3);
+    unit->PowerOff();
+    unit->PowerOn(100);
+    EXPECT_FALSE(link.UpdateFirmware(true));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(std::string::npos, ui.messages[0].find("bad data"));
+    EXPECT_TRUE(unit->Firmware().empty());
+}
+
+TEST_F(MonitorUpload, UnitThatNeverPromptsTimesOut)
+{
+    Serve(unitsim::Config::BlockSensor());
+    unit->PowerOff();
+    QVBlockSensors link;
+    link.Settings().longTimeout = 700;
+    try
+    {
+        link.UploadFirmware(*port, std::vector<uint8_t>(100, 1));
+        FAIL() << "the upload went through without a unit";
+    }
+    catch (const KX &error)
+    {
+        EXPECT_EQ(kErrSerialTimeout, error.Code());
+    }
+}
+
+TEST_F(MonitorUpload, UpdateWithoutAPortSaysNoPortSelected)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"unit.img", RandomBytes(100, 5));
+    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    QVBlockSensors link;
+    link.Settings().portDescription = L"0,19200,8,N,1.0";
+    EXPECT_FALSE(link.UpdateFirmware(true));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ("No COM port has been selected", ui.messages[0]);
+}
+
+TEST_F(MonitorUpload, LoadAudioSendsTheChosenSoundsAndReusesThem)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"marks.wav", Wave(5000, 1));
+    folder.WriteFile(L"set.wav", Wave(7000, 2));
+    FakeSoundFiles files;
+    files.names[0] = folder.File(L"marks.wav");
+    files.names[1] = folder.File(L"set.wav");
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    QVBlockSensors link;
+    link.Settings().portDescription = Description().c_str();
+
+    unit->PowerOff();
+    unit->PowerOn(200);
+    ASSERT_TRUE(link.LoadAudio(true));
+    EXPECT_EQ(1, files.asked);
+    EXPECT_FALSE(files.offeredGun);   // no "-gunaudio"
+    EXPECT_TRUE(unit->Sound(0) == Vector(folder.ReadFile(L"marks.wav")));
+    EXPECT_TRUE(unit->Sound(1) == Vector(folder.ReadFile(L"set.wav")));
+    EXPECT_TRUE(unit->Sound(2).empty());
+    EXPECT_TRUE(link.Settings().soundNames[0] == folder.File(L"marks.wav"));
+    WaitForRestarts(1);
+
+    unit->PowerOff();
+    unit->PowerOn(200);
+    ASSERT_TRUE(link.LoadAudio(false));
+    EXPECT_EQ(1, files.asked);
+}
+
+TEST_F(MonitorUpload, LoadAudioWithGunAudioSendsTheGunSound)
+{
+    KTestApplication application;
+    application.AddArgument(L"-gunaudio");
+    ScratchFolder folder;
+    folder.WriteFile(L"marks.wav", Wave(500, 1));
+    folder.WriteFile(L"set.wav", Wave(700, 2));
+    folder.WriteFile(L"gun.wav", Wave(900, 3));
+    FakeSoundFiles files;
+    files.names[0] = folder.File(L"marks.wav");
+    files.names[1] = folder.File(L"set.wav");
+    files.names[2] = folder.File(L"gun.wav");
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    QVBlockSensors link;
+    link.Settings().portDescription = Description().c_str();
+    unit->PowerOff();
+    unit->PowerOn(100);
+    ASSERT_TRUE(link.LoadAudio(true));
+    EXPECT_TRUE(files.offeredGun);
+    EXPECT_TRUE(unit->Sound(2) == Vector(folder.ReadFile(L"gun.wav")));
+}
+
+TEST_F(MonitorUpload, LoadAudioRefusesCancelAndFilesThatAreNoSound)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"notes.txt", "not a sound at all");
+    FakeSoundFiles files;
+    files.cancel = true;
+    QVBlockSensors link;
+    link.Settings().portDescription = L"0,19200,8,N,1.0";
+    EXPECT_FALSE(link.LoadAudio(true));
+    EXPECT_TRUE(ui.messages.empty());
+
+    files.cancel = false;
+    files.names[0] = folder.File(L"notes.txt");
+    EXPECT_FALSE(link.LoadAudio(true));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(std::string::npos, ui.messages[0].find("notes.txt"));
+}
+
+TEST_F(MonitorUpload, ChosenSoundNamesAreKeptInTheSettings)
+{
+    KRegistry registry;
+    QVSetSettings(&registry);
+    ScratchFolder folder;
+    folder.WriteFile(L"marks.wav", Wave(300, 4));
+    folder.WriteFile(L"set.wav", Wave(300, 5));
+    FakeSoundFiles files;
+    files.names[0] = folder.File(L"marks.wav");
+    files.names[1] = folder.File(L"set.wav");
+    Serve(unitsim::Config::BlockSensor());
+    port->Close();
+    registry.Parse(KString(L"\\SerialPorts\\1\\SerialPort:String=").Append(Description().c_str()));
+    registry.Parse(L"\\SerialPorts\\1\\Name:String=Lane 1");
+    unit->PowerOff();
+    unit->PowerOn(100);
+    QVBlockSensors link;
+    bool loaded = link.LoadAudio(true);
+    QVSetSettings(nullptr);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(registry.GetText(L"\\Hardware\\BlockSensor\\OnMarkFName") == folder.File(L"marks.wav"));
+    EXPECT_TRUE(registry.GetText(L"\\Hardware\\BlockSensor\\SetFName") == folder.File(L"set.wav"));
+    EXPECT_TRUE(unit->Sound(1) == Vector(folder.ReadFile(L"set.wav")));
+}
+
+TEST_F(MonitorUpload, SimulatedUnitWritesReceivedFilesAndItsTranscript)
+{
+    ScratchFolder folder;
+    std::string path;
+    for (int i = 0; i < folder.Path().Length(); ++i)
+        path += char(folder.Path()[i]);
+    path.pop_back();   // the trailing separator
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.outputDir = path;
+    config.transcriptFile = path + "\\transcript.log";
+    Serve(config);
+    QVBlockSensors link;
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+    unit->PowerOff();
+    unit->PowerOn(100);
+    std::vector<uint8_t> image = Vector(RandomBytes(1000, 9));
+    ASSERT_NO_THROW(link.UploadFirmware(*port, image));
+    EXPECT_TRUE(Vector(folder.ReadFile(L"firmware.img")) == image);
+    std::string transcript = folder.ReadFile(L"transcript.log");
+    EXPECT_NE(std::string::npos, transcript.find(">> dst=000 cmd=00000001 seq="));
+    EXPECT_NE(std::string::npos, transcript.find("<< dst=100 cmd=80000001 seq="));
+    EXPECT_NE(std::string::npos, transcript.find(">> F 1000 "));
+}

@@ -1,0 +1,219 @@
+// The request exchange on a scripted stream: what it sends, and how it reads
+// replies that come late, cut off or not at all.
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "domain/blocksensors/QVBlockSensors.h"
+#include "domain/blocksensors/QVUnitExchange.h"
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KStream.h"
+
+namespace
+{
+// Written frames are kept; each one takes the next scripted answer, which
+// echoes its sequence number moved by the answer's offset (a late answer to
+// the request before has -1). Reads end, as a silent port would time out,
+// when nothing is queued.
+class ScriptedPort : public KStream
+{
+public:
+    struct Answer
+    {
+        QVUnitPacket reply;
+        int32_t sequenceOffset = 0;
+        bool silent = false;          // no answer to this request
+        size_t cut = 0;               // bytes cut off the end of the frame
+    };
+
+    void Script(uint32_t command, std::vector<uint32_t> arguments, int32_t offset = 0, size_t cut = 0)
+    {
+        Answer answer;
+        answer.reply.destination = kUnitHost;
+        answer.reply.command = command;
+        answer.reply.arguments = arguments;
+        answer.sequenceOffset = offset;
+        answer.cut = cut;
+        answers.push_back(answer);
+    }
+    void ScriptSilence()
+    {
+        Answer answer;
+        answer.silent = true;
+        answers.push_back(answer);
+    }
+    void Queue(const std::vector<uint8_t> &bytes) { incoming.insert(incoming.end(), bytes.begin(), bytes.end()); }
+
+    std::vector<QVUnitPacket> requests;
+    std::deque<Answer> answers;
+    std::deque<uint8_t> incoming;
+    QVUnitPacket lastSilent;
+
+protected:
+    int32_t DoRead(void *buffer, int32_t count) override
+    {
+        int32_t n = 0;
+        for (; n < count && !incoming.empty(); ++n)
+        {
+            static_cast<uint8_t *>(buffer)[n] = incoming.front();
+            incoming.pop_front();
+        }
+        return n;
+    }
+    void DoWrite(const void *buffer, int32_t count) override
+    {
+        const uint8_t *bytes = static_cast<const uint8_t *>(buffer);
+        m_written.insert(m_written.end(), bytes, bytes + count);
+        QVUnitPacket request;
+        while (m_written.size() >= 3)
+        {
+            size_t size = size_t(m_written[1] | m_written[2] << 8) + kUnitFrameOverhead;
+            if (m_written.size() < size || QVDecodeFrame(m_written.data(), size, request) != QVFrameCheck::kOk)
+                break;
+            m_written.erase(m_written.begin(), m_written.begin() + long(size));
+            requests.push_back(request);
+            if (answers.empty())
+                continue;
+            Answer answer = answers.front();
+            answers.pop_front();
+            if (answer.silent)
+                continue;
+            answer.reply.sequence = request.sequence + uint32_t(answer.sequenceOffset);
+            std::vector<uint8_t> frame;
+            QVEncodeFrame(answer.reply, frame);
+            frame.resize(frame.size() - answer.cut);
+            Queue(frame);
+        }
+    }
+
+private:
+    std::vector<uint8_t> m_written;
+};
+
+int32_t ErrorOf(QVUnitExchange &exchange, KStream &port, uint32_t command)
+{
+    try
+    {
+        exchange.Transact(port, 0x200, command, {});
+        return 0;
+    }
+    catch (const KX &error)
+    {
+        return error.Code();
+    }
+}
+} // namespace
+
+TEST(QVUnitExchange, NumbersRequestsAndSendsQueuedOnesTogether)
+{
+    ScriptedPort port;
+    QVUnitExchange exchange;
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2});
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2});
+    QVUnitPacket first = exchange.Queue(0x200, kUnitStatus, {});
+    QVUnitPacket second = exchange.Queue(0x200, kUnitStatus, {});
+    EXPECT_TRUE(port.requests.empty());
+    exchange.SendQueued(port);
+    ASSERT_EQ(2u, port.requests.size());
+    EXPECT_EQ(first.sequence + 1, second.sequence);
+    EXPECT_EQ(second.sequence, port.requests[1].sequence);
+    EXPECT_NO_THROW(exchange.Receive(port, first, true));
+    EXPECT_NO_THROW(exchange.Receive(port, second));
+    // Numbers never repeat, not even in another exchange.
+    QVUnitExchange other;
+    port.Script(kUnitIdentify | kUnitReplyBit, {kDeviceBlockSensor, 1, 2});
+    other.Transact(port, 0, kUnitIdentify, {});
+    EXPECT_GT(port.requests.back().sequence, second.sequence);
+}
+
+TEST(QVUnitExchange, LateReplyToAnEarlierRequestIsSkipped)
+{
+    ScriptedPort port;
+    QVUnitExchange exchange;
+    port.ScriptSilence();
+    EXPECT_EQ(kErrSerialTimeout, ErrorOf(exchange, port, kUnitStatus));
+    // The answer to the first request comes only now, before the second's.
+    QVUnitPacket late;
+    late.destination = kUnitHost;
+    late.command = kUnitStatus | kUnitReplyBit;
+    late.sequence = port.requests.back().sequence;
+    late.arguments = {0, 0, 2};
+    std::vector<uint8_t> frame;
+    QVEncodeFrame(late, frame);
+    port.Queue(frame);
+    port.Script(kUnitTrialList | kUnitReplyBit, {0, 4});
+    QVUnitPacket request = exchange.Queue(0x200, kUnitTrialList, {});
+    exchange.SendQueued(port);
+    EXPECT_EQ(4u, exchange.Receive(port, request).arguments[1]);
+}
+
+TEST(QVUnitExchange, ReplyFromTheFutureOrCutOffFails)
+{
+    ScriptedPort port;
+    QVUnitExchange exchange;
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2}, +3);
+    EXPECT_EQ(kErrSerialHandshake, ErrorOf(exchange, port, kUnitStatus));
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2}, 0, 3);
+    EXPECT_EQ(kErrSerialTimeout, ErrorOf(exchange, port, kUnitStatus));
+
+    port.incoming.clear();
+    port.Queue(std::vector<uint8_t>{0x55, 0x10, 0x00});   // no start byte
+    EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
+    port.Queue(std::vector<uint8_t>{0x02, 0x00, 0x20});   // 8192 bytes: beyond any frame
+    EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
+}
+
+TEST(QVUnitExchange, LinkAnswersFailureForRepliesOfTheWrongShape)
+{
+    ScriptedPort port;
+    QVBlockSensors link;
+    port.Script(kUnitIdentify | kUnitReplyBit, {0x30001, 1, 2});   // no such device
+    EXPECT_EQ(0, link.GetDeviceType(port));
+    port.Script(kUnitDeleteAll | kUnitReplyBit, {1});              // not confirmed
+    EXPECT_FALSE(link.DeleteAllTrials(port, 0));
+    int32_t status = 7, unit = 7, valueA = 7, difference = 7, time = 7, version = 0;
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0});              // argument missing
+    EXPECT_FALSE(link.GetStatus(port, kDeviceBlockSensor, status, unit, valueA, difference, time, version));
+    EXPECT_EQ(7, status);
+    EXPECT_EQ(7, unit);
+}
+
+TEST(QVUnitExchange, FullDownloadAsksTheRestOfAShortReply)
+{
+    ScriptedPort port;
+    QVBlockSensors link;
+    link.Settings().startTimeDL = 1.0;
+    link.Settings().endTimeDL = 1.299;   // samples 1000..1299: 248 and 52
+    std::vector<uint32_t> header(kUnitHeaderWords, kUnitNoTime);
+    header[3] = 120;
+    port.Script(kUnitTrialHeader | kUnitReplyBit, header);
+    // The first data reply brings 100 of 248 samples.
+    ScriptedPort::Answer shortReply;
+    shortReply.reply.destination = kUnitHost;
+    shortReply.reply.command = kUnitTrialData | kUnitReplyBit;
+    shortReply.reply.arguments = {1000, 100};
+    shortReply.reply.data.assign(400, 1);
+    port.answers.push_back(shortReply);
+    ScriptedPort::Answer second = shortReply;
+    second.reply.arguments = {1248, 52};
+    second.reply.data.assign(52 * 4, 2);
+    port.answers.push_back(second);
+    ScriptedPort::Answer rest = shortReply;
+    rest.reply.arguments = {1100, 148};
+    rest.reply.data.assign(148 * 4, 3);
+    port.answers.push_back(rest);
+
+    ASSERT_TRUE(link.DownloadTrial(port, 0x202, 0, 0, false, true));
+    ASSERT_EQ(4u, port.requests.size());
+    EXPECT_EQ(kUnitTrialHeader, port.requests[0].command);
+    EXPECT_EQ(1100u, port.requests[3].arguments[1]);
+    EXPECT_EQ(148u, port.requests[3].arguments[2]);
+    const QVTrialRecord &record = link.CurrentTrial();
+    EXPECT_EQ(120, record.reaction);
+    EXPECT_EQ(0x0101, record.x[1099]);
+    EXPECT_EQ(0x0303, record.x[1100]);
+    EXPECT_EQ(0x0202, record.y[1299]);
+    EXPECT_EQ(0, record.x[999]);
+    EXPECT_EQ(0, record.x[1300]);
+}

@@ -1,0 +1,119 @@
+#pragma once
+// A simulated unit on the far end of the test's COM port pair, and the
+// test's own port on the near end. Tests skip when the program runs without
+// the serial-port harness.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "domain/ui/QVUserInterface.h"
+#include "foundation/errors/KX.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/strings/KString.h"
+#include "support/ComPortPair.h"
+#include "tools/unitsim/UnitSim.h"
+
+// Records what the link shows: message texts, status texts, error codes.
+class RecordingUserInterface : public QVUserInterface
+{
+public:
+    RecordingUserInterface() { QVUserInterface::Install(this); }
+    ~RecordingUserInterface() override { QVUserInterface::Install(nullptr); }
+
+    void ShowError(int32_t code, int32_t) override { errors.push_back(code); }
+    void ShowMessage(const KString &, const KString &text) override { messages.push_back(Narrow(text)); }
+    int Ask(const KString &, const KString &, int) override { return kCancel; }
+    void StatusText(const KString &text) override { status.push_back(Narrow(text)); }
+    bool ChooseSaveFile(KString &, const wchar_t *) override { return false; }
+
+    static std::string Narrow(const KString &text)
+    {
+        std::string out;
+        for (int i = 0; i < text.Length(); ++i)
+            out += char(text[i]);
+        return out;
+    }
+
+    std::vector<int32_t> errors;
+    std::vector<std::string> messages;
+    std::vector<std::string> status;
+};
+
+class UnitLinkTest : public ::testing::Test
+{
+protected:
+    static constexpr int32_t kShortTimeout = 500;
+
+    void SetUp() override
+    {
+        pair = ComPortPair::FromEnvironment();
+        if (!pair.HasPort() || !pair.HasPeerPort())
+            GTEST_SKIP() << "needs a COM port pair: run through ctest or tools/comport/comport.sh run";
+    }
+
+    void TearDown() override
+    {
+        if (port)
+            port->Close();
+        if (unit)
+            unit->Stop();
+    }
+
+    // Starts the simulated unit and opens the test's port (raw, short time-out).
+    void Serve(const unitsim::Config &config)
+    {
+        unit.reset(new unitsim::Unit(config));
+        ASSERT_TRUE(unit->Start(pair.peerPort));
+        OpenPort();
+    }
+
+    void OpenPort()
+    {
+        port.reset(new KSerialPort(1024, 1024, 1));
+        ASSERT_TRUE(port->Open(KString(Description().c_str())));
+        port->SetReadEncoding(KStream::kEncoding8Bit);
+        port->SetWriteEncoding(KStream::kEncoding8Bit);
+        port->SetReadLineEnd(KStream::kLineEndRaw);
+        port->SetWriteLineEnd(KStream::kLineEndRaw);
+        port->SetReadTimeout(kShortTimeout);
+    }
+
+    // Reads what the unit says until it has been quiet for the short time-out.
+    std::string DrainText()
+    {
+        std::string text;
+        try
+        {
+            for (;;)
+            {
+                char c = 0;
+                port->Read(&c, 1);
+                text += c;
+            }
+        }
+        catch (const KX &)
+        {
+        }
+        return text;
+    }
+
+    std::wstring Description() const { return ComPortPair::Description(pair.port); }
+
+    // The requests the unit received, in order.
+    std::vector<unitsim::Record> Requests() const
+    {
+        std::vector<unitsim::Record> out;
+        for (const unitsim::Record &record : unit->Transcript())
+            if (record.fromHost && record.text.empty())
+                out.push_back(record);
+        return out;
+    }
+
+    ComPortPair pair;
+    std::unique_ptr<unitsim::Unit> unit;
+    std::unique_ptr<KSerialPort> port;
+    RecordingUserInterface ui;
+};
