@@ -106,6 +106,18 @@ TEST_F(ZafWindowRouting, HotKeysReachTheChildrenUpperCased)
     EXPECT_EQ(1, button->Count(ZAF_EV_HOT_KEY));
 }
 
+TEST_F(ZafWindowRouting, AKeyPressOnAChildGivesItExactlyOneCharacter)
+{
+    field->SetFocus(true);
+    Pump(20);
+    HWND handle = static_cast<HWND>(field->OSWindow());
+    ASSERT_EQ(handle, GetFocus());
+    PostMessageW(handle, WM_KEYDOWN, 'A', 0x001E0001);
+    PostMessageW(handle, WM_KEYUP, 'A', 0xC01E0001);
+    Pump(80);
+    EXPECT_EQ(1, field->CountMessage(WM_CHAR));
+}
+
 TEST_F(ZafWindowRouting, EscapeClosesTheTemporaryWindowInFront)
 {
     ZafWindow *popUp = NewTopLevel(80, 40, {});
