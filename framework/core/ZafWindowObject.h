@@ -258,7 +258,7 @@ public:
     static int SetRepeatInterval(int value) { return repeatInterval = value; }
 
     // The class palette map.
-    static const ZafPaletteMap defaultPaletteMap[];
+    static const ZafPaletteMap defaultPaletteMap[];   // constant-initialised
 
 protected:
     static void ResetRegion(ZafRegionStruct &lastRegion);

@@ -7,7 +7,7 @@ constexpr ZafUInt8 SYS = ZAF_SYSTEM_COLOR;    // 253
 constexpr ZafUInt8 PAR = ZAF_PARENT_COLOR;    // 252
 constexpr ZafUInt8 PST = ZAF_PARENT_STYLE;    // 253
 
-ZafPaletteStruct Entry(ZafUInt8 line, ZafUInt8 fill, ZafUInt8 fg, ZafUInt8 bg, ZafUInt8 monoFg,
+constexpr ZafPaletteStruct Entry(ZafUInt8 line, ZafUInt8 fill, ZafUInt8 fg, ZafUInt8 bg, ZafUInt8 monoFg,
     ZafUInt8 monoBg, ZafUInt8 font)
 {
     return { ZafInt8(line), fill, ZafInt8(fg), ZafInt8(bg), ZafInt8(monoFg), ZafInt8(monoBg),

@@ -7,6 +7,7 @@
 #include "framework/core/ZafWindowObject.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSEventWin.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
 LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
-}
-
-// The dialog class is passed as its atom.
-bool IsDialogAtom(const ZafIChar *name)
-{
-    return reinterpret_cast<uintptr_t>(name) == 32770;
 }
 
 } // namespace
@@ -32,6 +27,7 @@ HWND ZafCreateWindowEx(DWORD exStyle, const wchar_t *className, const wchar_t *t
     if (!ZafMSWindowsApp::Ansi())
         return CreateWindowExW(exStyle, className, title, style, x, y, width, height,
             parent, menu, instance, createParam);
+    // A class given as an atom (the dialog class, 32770) passes unchanged.
     const char *localClass = reinterpret_cast<const char *>(className);
     char *classBuffer = nullptr;
     if (!IS_INTRESOURCE(className))
@@ -58,7 +54,6 @@ ZafOSWindow ZafWindowObject::CreateOSWindow(ZafWindowObject *object, const ZafIC
         module = GetModuleHandleW(nullptr);
     HMENU controlID = parentObject
         ? reinterpret_cast<HMENU>(static_cast<intptr_t>(object->numberID)) : nullptr;
-    (void)IsDialogAtom;
     HWND window = ZafCreateWindowEx(exStyle, osClassName, title, style, 0, 0, 0, 0,
         Handle(parentWindow), controlID, module, createParam);
     if (!window)
@@ -100,16 +95,11 @@ LRESULT CALLBACK ZafWindowProcedure(HWND window, UINT message, WPARAM wParam, LP
         static_cast<intptr_t>(os.getWindowLong(window, GWL_USERDATA)));
     if (!object)
         return os.defWindowProc(window, message, wParam, lParam);
-    ZafOSEventStruct osEvent = {};
-    osEvent.hwnd = window;
-    osEvent.message = message;
-    osEvent.wParam = wParam;
-    osEvent.lParam = lParam;
-    osEvent.time = ZafUInt32(GetMessageTime());
+    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
     DWORD position = GetMessagePos();
-    osEvent.x = ZafInt16(LOWORD(position));
-    osEvent.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, osEvent);
+    record.pt.x = ZafInt16(LOWORD(position));
+    record.pt.y = ZafInt16(HIWORD(position));
+    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
     // Nothing thrown may unwind through Windows.
     try
     {

@@ -15,3 +15,10 @@ add_test(NAME framework_tests_win98
         $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
         --gtest_filter=ZafAnsiPlatformTest.*:ZafPlatformDecision.*:ZafHotKeyText.*:ZafGdiDisplayTest.*:ZafWindowObjectDrawTest.*)
 set_tests_properties(framework_tests_win98 PROPERTIES TIMEOUT 600)
+
+# A stand-in "ctl3d32.dll" for the old-platform path, kept in a folder of its
+# own that only the test using it adds to the DLL search path.
+add_library(fake_ctl3d32 SHARED display/fakectl3d/FakeCtl3d.cpp display/fakectl3d/FakeCtl3d.def)
+set_target_properties(fake_ctl3d32 PROPERTIES PREFIX "" OUTPUT_NAME ctl3d32
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fakectl3d)
+target_link_options(fake_ctl3d32 PRIVATE -static-libgcc -static-libstdc++)

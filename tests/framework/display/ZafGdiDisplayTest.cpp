@@ -360,3 +360,70 @@ TEST_F(ZafGdiDisplayTest, ScaleStretchesCoordinatesAndText)
     // The text's cell is drawn twice as high as it measures.
     EXPECT_GT(lowest, 20 + extent.bottom / 2);
 }
+
+TEST_F(ZafGdiDisplayTest, BlockMovesAndXorRectanglesWorkOnDevicePixels)
+{
+    display->SetForeground(12);
+    display->Pixel(1, 1);
+    ZafRegionStruct block;
+    block.Assign(0, 0, 3, 3, ZAF_PIXEL);
+    display->RegionMove(block, 20, 20);
+    EXPECT_EQ(Color(12), surface->PixelAt(21, 21));
+    ZafRegionStruct first, second;
+    first.Assign(30, 30, 40, 40, ZAF_PIXEL);
+    second.Assign(30, 30, 40, 40, ZAF_PIXEL);
+    int before = CountPixels(white);
+    display->XorRectangle(first, second);   // the same rectangle twice: nothing left
+    EXPECT_EQ(before, CountPixels(white));
+    second.Assign(45, 45, 55, 55, ZAF_PIXEL);
+    display->XorRectangle(first, second);
+    EXPECT_LT(CountPixels(white), before);
+}
+
+namespace {
+
+// A display that reports a palette device, as 8-bit screens do.
+class PaletteScreen : public ZafScreenDisplay
+{
+public:
+    PaletteScreen()
+    {
+        paletteDevice = true;
+        RebuildPalette();
+    }
+};
+
+} // namespace
+
+TEST(ZafGdiPaletteDevice, ColourTableHoldsPaletteIndicesThatStillAnswerTheirColours)
+{
+    ZafMSWindowsApp app(GetModuleHandleW(nullptr));
+    ZafScreenDisplay plain;
+    COLORREF gray = plain.EntryRGB(8);
+    PaletteScreen display;
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(ZafGdiDisplay::PALETTE_INDEX + ZafUInt32(i), display.ColorValue(i));
+    int index = display.AddColor(-2, 1, 2, 3);
+    EXPECT_EQ(ZafGdiDisplay::PALETTE_INDEX + 17u, display.ColorValue(index));
+    EXPECT_EQ(index, display.PaletteSlotColor(17));
+    int red = 0, green = 0, blue = 0;
+    display.PaletteEntries(8, red, green, blue);
+    EXPECT_EQ(gray, RGB(red, green, blue));
+    display.PaletteEntries(index, red, green, blue);
+    EXPECT_EQ(RGB(1, 2, 3), RGB(red, green, blue));
+}
+
+TEST_F(ZafGdiDisplayTest, HotKeyCharacterIsUnderlinedAndAmpersandsAreShown)
+{
+    display->Text(0, 0, 63, 20, L"AB", -1, 0, 0, -1, false);
+    int plain = CountPixels(black);
+    display->SetBackground(15);
+    display->Rectangle(0, 0, 63, 63, 0, true);
+    display->Text(0, 0, 63, 20, L"AB", -1, 0, 0, 0, false);
+    EXPECT_GT(CountPixels(black), plain);
+    display->Rectangle(0, 0, 63, 63, 0, true);
+    // Without a hot key an ampersand is an ordinary character.
+    display->Text(0, 0, 63, 20, L"A&B", -1, 0, 0, -1, false);
+    int withAmpersand = CountPixels(black);
+    EXPECT_GT(withAmpersand, plain);
+}

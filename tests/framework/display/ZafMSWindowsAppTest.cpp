@@ -58,6 +58,56 @@ TEST(ZafHotKeyText, DoublesAmpersandsAndMarksTheHotKey)
     EXPECT_EQ(L"<null>", Take(ZafConvertHotKeyText(nullptr, 0)));
 }
 
+namespace {
+
+template <typename Call>
+Call Procedure(HMODULE module, const char *name)
+{
+    return reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Wine has a built-in "ctl3d32.dll" that it prefers to any file of that
+// name; for this program's run it is told to take the native one instead.
+class NativeCtl3d
+{
+public:
+    NativeCtl3d()
+    {
+        char path[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string program = path;
+        key = "Software\\Wine\\AppDefaults\\" + program.substr(program.find_last_of("\\/") + 1) + "\\DllOverrides";
+        HKEY handle = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) == ERROR_SUCCESS)
+        {
+            RegSetValueExA(handle, "ctl3d32", 0, REG_SZ, reinterpret_cast<const BYTE *>("native"), 7);
+            RegCloseKey(handle);
+        }
+    }
+    ~NativeCtl3d()
+    {
+        HKEY handle = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_SET_VALUE, &handle) == ERROR_SUCCESS)
+        {
+            RegDeleteValueA(handle, "ctl3d32");
+            RegCloseKey(handle);
+        }
+    }
+
+private:
+    std::string key;
+};
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of("\\/"));
+}
+
+} // namespace
+
 class ZafMSWindowsAppTest : public ::testing::Test
 {
 protected:
@@ -97,6 +147,7 @@ TEST_F(ZafMSWindowsAppTest, WineRunsAsAWideNTPlatform)
 
 TEST_F(ZafMSWindowsAppTest, OldPlatformWithoutCtl3dLeavesTheLibraryUnavailableAndUsesPlainBorders)
 {
+    NativeCtl3d native;   // not Wine's built-in stand-in
     OSVERSIONINFOA nt350 = Version(VER_PLATFORM_WIN32_NT, 3, 50);
     app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr), &nt350);
     EXPECT_FALSE(ZafMSWindowsApp::ThreeDPlatform());
@@ -135,4 +186,45 @@ TEST_F(ZafMSWindowsAppTest, Windows95VersionChoosesTheAnsiEntryPoints)
     GetWindowTextW(window, title, 16);
     EXPECT_STREQ(L"Caf\u00e9", title);
     DestroyWindow(window);
+}
+
+
+TEST_F(ZafMSWindowsAppTest, OldPlatformUsesCtl3dInItsOrderWhenPresent)
+{
+    NativeCtl3d native;
+    HMODULE fake = LoadLibraryA((ProgramFolder() + "\\fakectl3d\\ctl3d32.dll").c_str());
+    if (!fake || !GetProcAddress(fake, MAKEINTRESOURCEA(21)))
+        GTEST_SKIP() << "the stand-in ctl3d32.dll is not built";
+    // Its test entries are taken by ordinal, like the library's own.
+    auto log = Procedure<const char *(WINAPI *)()>(fake, MAKEINTRESOURCEA(20));
+    auto reset = Procedure<void (WINAPI *)(BOOL)>(fake, MAKEINTRESOURCEA(21));
+    reset(TRUE);
+    OSVERSIONINFOA nt350 = Version(VER_PLATFORM_WIN32_NT, 3, 50);
+    app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr), &nt350);
+    EXPECT_STREQ("12,5,16", log());
+    EXPECT_TRUE(ZafMSWindowsApp::ThreeDLibraryAvailable());
+    {
+        TopLevelWindow top;
+        HostObject host(top.Handle());
+        ZafWindowObject bordered(0, 0, 10, 10), plain(0, 0, 10, 10);
+        bordered.SetBorder(true);
+        for (ZafWindowObject *object : { &bordered, &plain })
+        {
+            object->SetParent(&host);
+            object->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+        }
+        EXPECT_STREQ("12,5,16,3", log());
+        for (ZafWindowObject *object : { &bordered, &plain })
+            object->SetParent(nullptr);
+    }
+    app.reset();
+    EXPECT_STREQ("12,5,16,3,13", log());
+
+    // A library that refuses to enable itself is not used.
+    reset(FALSE);
+    app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr), &nt350);
+    EXPECT_STREQ("12,5", log());
+    EXPECT_FALSE(ZafMSWindowsApp::ThreeDLibraryAvailable());
+    app.reset();
+    FreeLibrary(fake);
 }

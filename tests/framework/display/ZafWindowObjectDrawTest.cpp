@@ -270,3 +270,26 @@ TEST_F(ZafWindowObjectDrawTest, RedisplayWritesTheTextInTheTextColourOverTheBack
     EXPECT_GT(text, 0);
     EXPECT_GT(face, 64 * 64 / 2);
 }
+
+TEST_F(ZafWindowObjectDrawTest, DesignModeDrawingReleasesOnlyTheContextItTook)
+{
+    ZafWindowObject *object = new ZafWindowObject(0, 0, 20, 20);
+    object->SetDesignMode(true);
+    std::unique_ptr<ZafWindowObject> owner(Register(object));
+    object->BeginDraw();
+    EXPECT_EQ(1, display->DrawCount());
+    EXPECT_NE(nullptr, display->DeviceContext());
+    object->EndDraw();
+    EXPECT_EQ(0, display->DrawCount());
+
+    // Inside another drawing the object draws there, and the enclosing
+    // drawing keeps its device context.
+    display->BeginDraw(surface->Context(), nullptr);
+    object->BeginDraw();
+    object->EndDraw();
+    EXPECT_EQ(surface->Context(), display->DeviceContext());
+    display->SetForeground(12);
+    display->Pixel(5, 5);
+    EXPECT_EQ(display->EntryRGB(12), surface->PixelAt(5, 5));
+    display->EndDraw();
+}

@@ -1,5 +1,6 @@
 #include "framework/core/ZafWindowObject.h"
 #include "framework/core/ZafList.h"
+#include "framework/core/ZafDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"
 
@@ -372,4 +373,53 @@ TEST_F(ZafWindowObjectGui, AutomaticUpdateSwitchesRedrawingOfTheOwnWindow)
     EXPECT_FALSE(Has(object->types, ZAF_EV_REDRAW));
     EXPECT_TRUE(object->SetAutomaticUpdate(true));
     EXPECT_TRUE(Has(object->types, ZAF_EV_REDRAW));
+}
+
+TEST(ZafWindowObjectModel, CellRowsOfChildObjectsKeepTheirSpacingInPixels)
+{
+    ZafWindowObject parent(0, 0, 40, 10), child(1, 1, 2, 1), plain(1, 1, 2, 1);
+    child.SetParent(&parent);
+    ZafRegionStruct loose = plain.Region(), spaced = child.Region();
+    plain.ConvertRegion(loose, ZAF_PIXEL);
+    child.ConvertRegion(spaced, ZAF_PIXEL);
+    ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    EXPECT_EQ(loose.left, spaced.left);
+    EXPECT_EQ(loose.right, spaced.right);
+    EXPECT_EQ(loose.top + display.preSpace, spaced.top);
+    EXPECT_EQ(loose.bottom - display.postSpace, spaced.bottom);
+    // And back again to the same cells.
+    child.ConvertRegion(spaced, ZAF_CELL);
+    EXPECT_EQ(1, spaced.top);
+    EXPECT_EQ(1, spaced.bottom);
+    EXPECT_EQ(2, spaced.right);
+    child.SetParent(nullptr);
+}
+
+TEST_F(ZafWindowObjectGui, LateRegisteredObjectTakesItsListPlaceInTheZOrder)
+{
+    ZafWindowObject parent(0, 0, 200, 100);
+    parent.SetCoordinateType(ZAF_PIXEL);
+    parent.SetParent(host.get());
+    parent.Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    ZafList children;
+    ZafWindowObject *first = new ZafWindowObject(0, 0, 10, 10);
+    ZafWindowObject *middle = new ZafWindowObject(20, 0, 10, 10);
+    ZafWindowObject *last = new ZafWindowObject(40, 0, 10, 10);
+    for (ZafWindowObject *child : { first, middle, last })
+    {
+        children.Add(child);
+        child->SetParent(&parent);
+    }
+    middle->SetNumberID(7);
+    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    last->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    middle->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    HWND firstWindow = static_cast<HWND>(first->OSWindow());
+    EXPECT_EQ(middle->OSWindow(), GetWindow(firstWindow, GW_HWNDNEXT));
+    EXPECT_EQ(last->OSWindow(), GetWindow(static_cast<HWND>(middle->OSWindow()), GW_HWNDNEXT));
+    // A child's control id is its number id.
+    EXPECT_EQ(7, GetWindowLongW(static_cast<HWND>(middle->OSWindow()), GWL_ID));
+    for (ZafWindowObject *child : { first, middle, last })
+        child->SetParent(nullptr);
+    children.Destroy();
 }
