@@ -40,6 +40,8 @@ protected:
         window->Add(button);
         manager->Add(window);
         Pump(30);
+        ASSERT_TRUE(IsWindow(static_cast<HWND>(window->OSWindow())));
+        ASSERT_TRUE(IsWindow(static_cast<HWND>(field->OSWindow())));
     }
 
     ZafWindow *window = nullptr;
