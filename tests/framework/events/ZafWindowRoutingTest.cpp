@@ -42,6 +42,7 @@ protected:
         Pump(30);
         ASSERT_TRUE(IsWindow(static_cast<HWND>(window->OSWindow())));
         ASSERT_TRUE(IsWindow(static_cast<HWND>(field->OSWindow())));
+        ASSERT_TRUE(Activate(window));
     }
 
     ZafWindow *window = nullptr;
@@ -147,7 +148,7 @@ TEST_F(ZafWindowRouting, ActivationFocusesTheWindowAndTheFrontWindowHoldsTheFocu
 {
     ZafWindow *second = NewTopLevel(100, 60, { -1, -5 }, 400, 40);
     manager->Add(second);
-    Pump(50);
+    ASSERT_TRUE(Activate(second));
     EXPECT_EQ(second, manager->FrontWindow());
     ZafEventStruct activate(ZAF_EV_ACTIVATE, 0);
     activate.dataObject = window;
