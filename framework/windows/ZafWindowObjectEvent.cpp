@@ -350,6 +350,11 @@ ZafEventType ZafWindowObject::OSEvent(const ZafEventStruct &event)
         // fall through
     case WM_KEYUP:
     {
+        // Keys of a child's window pass through its ancestors on their way
+        // to it (ZafWindow gives unhandled keys to its current child): only
+        // the object of the message's window translates them, once.
+        if (window != Handle(osWindow))
+            return ZAF_NOT_HANDLED;
         MSG msg = { window, message, wParam, lParam, event.osEvent.time, { event.osEvent.x, event.osEvent.y } };
         TranslateMessage(&msg);
         ZafCallClassProcedure(event);

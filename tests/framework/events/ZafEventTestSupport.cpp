@@ -119,3 +119,17 @@ void EventTest::Drain()
     if (events)
         events->ClearQueue();
 }
+
+bool EventTest::Activate(ZafWindow *window)
+{
+    HWND frame = static_cast<HWND>(window->OSHandle(2));
+    for (int attempt = 0; attempt < 50; ++attempt)
+    {
+        SetForegroundWindow(frame);
+        SetActiveWindow(frame);
+        Pump(10);
+        if (GetActiveWindow() == frame && GetForegroundWindow() == frame)
+            return true;
+    }
+    return false;
+}

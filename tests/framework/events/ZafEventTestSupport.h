@@ -101,6 +101,9 @@ protected:
     void Pump(int milliseconds = 100);
     // Drops everything queued (framework and OS).
     void Drain();
+    // Makes the window's frame the active foreground window (other test
+    // programs on the same display may hold the foreground); true when it is.
+    bool Activate(ZafWindow *window);
 
     std::unique_ptr<ZafMSWindowsApp> app;
     std::unique_ptr<ZafEventManager> events;

@@ -103,6 +103,7 @@ protected:
         below = AddField(10, 60);
         manager->Add(window);
         Pump(50);
+        ASSERT_TRUE(Activate(window));
     }
     ZafWindowObject *AddField(int x, int y)
     {

@@ -197,7 +197,7 @@ TEST_F(ZafWindowManagerTest, OpenByNameBringsAnExistingWindowToTheFront)
     manager->Add(back);
     ZafWindow *front = NewTopLevel(100, 50, { -1, -5 });
     manager->Add(front);
-    Pump(30);
+    ASSERT_TRUE(Activate(front));
     ZafEventStruct command(-3602, 0);
     command.text = NewText(L"files~back");
     EXPECT_EQ(-3602, manager->Event(command));

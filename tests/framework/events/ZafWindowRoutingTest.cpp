@@ -40,6 +40,9 @@ protected:
         window->Add(button);
         manager->Add(window);
         Pump(30);
+        ASSERT_TRUE(IsWindow(static_cast<HWND>(window->OSWindow())));
+        ASSERT_TRUE(IsWindow(static_cast<HWND>(field->OSWindow())));
+        ASSERT_TRUE(Activate(window));
     }
 
     ZafWindow *window = nullptr;
@@ -106,6 +109,18 @@ TEST_F(ZafWindowRouting, HotKeysReachTheChildrenUpperCased)
     EXPECT_EQ(1, button->Count(ZAF_EV_HOT_KEY));
 }
 
+TEST_F(ZafWindowRouting, AKeyPressOnAChildGivesItExactlyOneCharacter)
+{
+    field->SetFocus(true);
+    Pump(20);
+    HWND handle = static_cast<HWND>(field->OSWindow());
+    ASSERT_EQ(handle, GetFocus());
+    PostMessageW(handle, WM_KEYDOWN, 'A', 0x001E0001);
+    PostMessageW(handle, WM_KEYUP, 'A', 0xC01E0001);
+    Pump(80);
+    EXPECT_EQ(1, field->CountMessage(WM_CHAR));
+}
+
 TEST_F(ZafWindowRouting, EscapeClosesTheTemporaryWindowInFront)
 {
     ZafWindow *popUp = NewTopLevel(80, 40, {});
@@ -133,7 +148,7 @@ TEST_F(ZafWindowRouting, ActivationFocusesTheWindowAndTheFrontWindowHoldsTheFocu
 {
     ZafWindow *second = NewTopLevel(100, 60, { -1, -5 }, 400, 40);
     manager->Add(second);
-    Pump(50);
+    ASSERT_TRUE(Activate(second));
     EXPECT_EQ(second, manager->FrontWindow());
     ZafEventStruct activate(ZAF_EV_ACTIVATE, 0);
     activate.dataObject = window;
