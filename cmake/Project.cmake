@@ -26,3 +26,15 @@ function(qt_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# qt_tests_share_display(test...): these test programs show windows on the one
+# test display, and each one's windows take the keyboard focus from another's:
+# ctest never runs two of them at the same time. Call it in the folder that
+# defines the tests.
+function(qt_tests_share_display)
+    foreach(test ${ARGN})
+        if(TEST ${test})
+            set_tests_properties(${test} PROPERTIES RESOURCE_LOCK test_display)
+        endif()
+    endforeach()
+endfunction()
