@@ -14,10 +14,4 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build "$build" -j "$jobs" ${BUILD_TARGET:+--target $BUILD_TARGET}
 
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
-       WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "build: creating the Wine prefix in $WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
-fi
+bash "$root/scripts/prepare-prefix.sh" "$build/wineprefix"
