@@ -10,14 +10,14 @@ list(APPEND CHART_SOURCES
     backend/bf_Font.cpp
     backend/bf_Display.cpp
     backend/bf_DisplayDraw.cpp
-    attribs/cf_AutoScaleFontSpec.cpp
+    attribs/cf_AutoScaleFont.cpp
     attribs/cf_TextAttribs.cpp
     model/cf_DataGroup.cpp
     model/cf_ChartModel.cpp
     model/cf_ChartModelItems.cpp
     model/cf_ChartModelRanges.cpp
     attribs/cf_DispAttribsDraw.cpp
-    attribs/cf_AutoScaleFontSpecDraw.cpp
+    attribs/cf_AutoScaleFontDraw.cpp
     kernel/cf_KernelDisplay.cpp
     scene/cf_Virt3DObj.cpp
     scene/cf_3DPoint.cpp

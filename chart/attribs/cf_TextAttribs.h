@@ -4,7 +4,7 @@
 // and one vertical choice), two side flags read by the grid and tick series,
 // and the format of numeric labels (default "%g"). Plain value.
 
-#include "chart/attribs/cf_AutoScaleFontSpec.h"
+#include "chart/attribs/cf_AutoScaleFont.h"
 #include "chart/backend/bf_Color.h"
 #include "chart/values/cf_String.h"
 

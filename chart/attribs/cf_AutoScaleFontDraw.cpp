@@ -1,4 +1,4 @@
-#include "chart/attribs/cf_AutoScaleFontSpec.h"
+#include "chart/attribs/cf_AutoScaleFont.h"
 
 #include "chart/backend/bf_Display.h"
 
