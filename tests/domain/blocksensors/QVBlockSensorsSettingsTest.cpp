@@ -39,15 +39,6 @@ TEST(QVBlockSensorsSettings, ReadsWindowTimeoutSoundsAndTheFirstPort)
     EXPECT_TRUE(link.Settings().portDescription == L"7,19200,8,N,1.0");
 }
 
-TEST(QVBlockSensorsSettings, WithoutSettingsTheBuiltInValuesStand)
-{
-    QVBlockSensors link;
-    EXPECT_DOUBLE_EQ(0.0, link.Settings().startTimeDL);
-    EXPECT_DOUBLE_EQ(5.0, link.Settings().endTimeDL);
-    EXPECT_EQ(10000, link.Settings().longTimeout);
-    EXPECT_TRUE(link.Settings().portDescription.IsEmpty());
-}
-
 TEST(QVBlockSensorsSettings, TextsComeFromTheStringsWithEnglishFallback)
 {
     KString text;
@@ -59,7 +50,4 @@ TEST(QVBlockSensorsSettings, TextsComeFromTheStringsWithEnglishFallback)
     text.Clear();
     QVLinkText(kTextDeviceBusy, text);
     EXPECT_TRUE(text == L"Occupato");
-    text.Clear();
-    QVLinkText(kTextGetTrialList, text);
-    EXPECT_TRUE(text == L"Getting Trial List...");
 }

@@ -84,13 +84,35 @@ protected:
         for (int wait = 0; wait < 200 && unit->Restarts() < count; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    // The user switches the unit off and on again; it prompts after delayMs.
+    void Restart(int delayMs)
+    {
+        unit->PowerOff();
+        unit->PowerOn(delayMs);
+    }
+    // A unit behind the port that the menu commands open themselves.
+    void ServeForMenu(QVBlockSensors &link, int delayMs)
+    {
+        Serve(unitsim::Config::BlockSensor());
+        port->Close();
+        link.Settings().portDescription = Description().c_str();
+        Restart(delayMs);
+    }
+    // Sound files in the folder, offered by the sound dialog in that order.
+    static void OfferSounds(ScratchFolder &folder, FakeSoundFiles &files, std::vector<const wchar_t *> names)
+    {
+        for (size_t i = 0; i < names.size(); ++i)
+        {
+            folder.WriteFile(names[i], Wave(300 + 200 * i, unsigned(i + 1)));
+            files.names[i] = folder.File(names[i]);
+        }
+    }
 };
 
 TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
 {
     Serve(unitsim::Config::BlockSensor());
-    unit->PowerOff();
-    unit->PowerOn(400);   // the user switches the unit on a little later
+    Restart(400);   // the user switches the unit on a little later
     std::vector<uint8_t> image = Vector(RandomBytes(100 * 1024, 7));
     QVBlockSensors link;
     ASSERT_NO_THROW(link.UploadFirmware(*port, image));
@@ -106,20 +128,14 @@ TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
     ScratchFolder folder;
     folder.WriteFile(L"unit.img", RandomBytes(3000, 11));
     FileDialogAnswer dialog(folder.File(L"unit.img"));
-    Serve(unitsim::Config::BlockSensor());
-    port->Close();   // UpdateFirmware opens the port itself
     QVBlockSensors link;
-    link.Settings().portDescription = Description().c_str();
-
-    unit->PowerOff();
-    unit->PowerOn(300);
+    ServeForMenu(link, 300);
     ASSERT_TRUE(link.UpdateFirmware(true));
     EXPECT_EQ(1, dialog.asked);
     EXPECT_TRUE(unit->Firmware() == Vector(folder.ReadFile(L"unit.img")));
     WaitForRestarts(1);
 
-    unit->PowerOff();
-    unit->PowerOn(300);
+    Restart(300);
     ASSERT_TRUE(link.UpdateFirmware(false));
     EXPECT_EQ(1, dialog.asked);
     WaitForRestarts(2);
@@ -133,13 +149,9 @@ TEST_F(MonitorUpload, RefusedDataLineFailsTheUpdateWithTheUnitsText)
     ScratchFolder folder;
     folder.WriteFile(L"unit.img", RandomBytes(1000, 3));
     FileDialogAnswer dialog(folder.File(L"unit.img"));
-    Serve(unitsim::Config::BlockSensor());
-    port->Close();
     QVBlockSensors link;
-    link.Settings().portDescription = Description().c_str();
+    ServeForMenu(link, 100);
     unit->FailDataLine(3);
-    unit->PowerOff();
-    unit->PowerOn(100);
     EXPECT_FALSE(link.UpdateFirmware(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_NE(std::string::npos, ui.messages[0].find("bad data"));
@@ -178,18 +190,10 @@ TEST_F(MonitorUpload, UpdateWithoutAPortSaysNoPortSelected)
 TEST_F(MonitorUpload, LoadAudioSendsTheChosenSoundsAndReusesThem)
 {
     ScratchFolder folder;
-    folder.WriteFile(L"marks.wav", Wave(5000, 1));
-    folder.WriteFile(L"set.wav", Wave(7000, 2));
     FakeSoundFiles files;
-    files.names[0] = folder.File(L"marks.wav");
-    files.names[1] = folder.File(L"set.wav");
-    Serve(unitsim::Config::BlockSensor());
-    port->Close();
+    OfferSounds(folder, files, {L"marks.wav", L"set.wav"});
     QVBlockSensors link;
-    link.Settings().portDescription = Description().c_str();
-
-    unit->PowerOff();
-    unit->PowerOn(200);
+    ServeForMenu(link, 200);
     ASSERT_TRUE(link.LoadAudio(true));
     EXPECT_EQ(1, files.asked);
     EXPECT_FALSE(files.offeredGun);   // no "-gunaudio"
@@ -199,8 +203,7 @@ TEST_F(MonitorUpload, LoadAudioSendsTheChosenSoundsAndReusesThem)
     EXPECT_TRUE(link.Settings().soundNames[0] == folder.File(L"marks.wav"));
     WaitForRestarts(1);
 
-    unit->PowerOff();
-    unit->PowerOn(200);
+    Restart(200);
     ASSERT_TRUE(link.LoadAudio(false));
     EXPECT_EQ(1, files.asked);
 }
@@ -210,19 +213,10 @@ TEST_F(MonitorUpload, LoadAudioWithGunAudioSendsTheGunSound)
     KTestApplication application;
     application.AddArgument(L"-gunaudio");
     ScratchFolder folder;
-    folder.WriteFile(L"marks.wav", Wave(500, 1));
-    folder.WriteFile(L"set.wav", Wave(700, 2));
-    folder.WriteFile(L"gun.wav", Wave(900, 3));
     FakeSoundFiles files;
-    files.names[0] = folder.File(L"marks.wav");
-    files.names[1] = folder.File(L"set.wav");
-    files.names[2] = folder.File(L"gun.wav");
-    Serve(unitsim::Config::BlockSensor());
-    port->Close();
+    OfferSounds(folder, files, {L"marks.wav", L"set.wav", L"gun.wav"});
     QVBlockSensors link;
-    link.Settings().portDescription = Description().c_str();
-    unit->PowerOff();
-    unit->PowerOn(100);
+    ServeForMenu(link, 100);
     ASSERT_TRUE(link.LoadAudio(true));
     EXPECT_TRUE(files.offeredGun);
     EXPECT_TRUE(unit->Sound(2) == Vector(folder.ReadFile(L"gun.wav")));
@@ -251,17 +245,13 @@ TEST_F(MonitorUpload, ChosenSoundNamesAreKeptInTheSettings)
     KRegistry registry;
     QVSetSettings(&registry);
     ScratchFolder folder;
-    folder.WriteFile(L"marks.wav", Wave(300, 4));
-    folder.WriteFile(L"set.wav", Wave(300, 5));
     FakeSoundFiles files;
-    files.names[0] = folder.File(L"marks.wav");
-    files.names[1] = folder.File(L"set.wav");
+    OfferSounds(folder, files, {L"marks.wav", L"set.wav"});
     Serve(unitsim::Config::BlockSensor());
     port->Close();
     registry.Parse(KString(L"\\SerialPorts\\1\\SerialPort:String=").Append(Description().c_str()));
     registry.Parse(L"\\SerialPorts\\1\\Name:String=Lane 1");
-    unit->PowerOff();
-    unit->PowerOn(100);
+    Restart(100);
     QVBlockSensors link;
     bool loaded = link.LoadAudio(true);
     QVSetSettings(nullptr);
@@ -284,8 +274,7 @@ TEST_F(MonitorUpload, SimulatedUnitWritesReceivedFilesAndItsTranscript)
     Serve(config);
     QVBlockSensors link;
     EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
-    unit->PowerOff();
-    unit->PowerOn(100);
+    Restart(100);
     std::vector<uint8_t> image = Vector(RandomBytes(1000, 9));
     ASSERT_NO_THROW(link.UploadFirmware(*port, image));
     EXPECT_TRUE(Vector(folder.ReadFile(L"firmware.img")) == image);

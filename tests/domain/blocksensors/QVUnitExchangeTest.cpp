@@ -27,15 +27,22 @@ public:
         size_t cut = 0;               // bytes cut off the end of the frame
     };
 
-    void Script(uint32_t command, std::vector<uint32_t> arguments, int32_t offset = 0, size_t cut = 0)
+    void Script(uint32_t command, std::vector<uint32_t> arguments, int32_t offset = 0, size_t cut = 0,
+                std::vector<uint8_t> data = {})
     {
         Answer answer;
         answer.reply.destination = kUnitHost;
         answer.reply.command = command;
         answer.reply.arguments = arguments;
+        answer.reply.data = data;
         answer.sequenceOffset = offset;
         answer.cut = cut;
         answers.push_back(answer);
+    }
+    // A trial-data reply of count samples from first, every byte fill.
+    void ScriptSamples(uint32_t first, uint32_t count, uint8_t fill)
+    {
+        Script(kUnitTrialData | kUnitReplyBit, {first, count}, 0, 0, std::vector<uint8_t>(count * 4, fill));
     }
     void ScriptSilence()
     {
@@ -188,21 +195,9 @@ TEST(QVUnitExchange, FullDownloadAsksTheRestOfAShortReply)
     std::vector<uint32_t> header(kUnitHeaderWords, kUnitNoTime);
     header[3] = 120;
     port.Script(kUnitTrialHeader | kUnitReplyBit, header);
-    // The first data reply brings 100 of 248 samples.
-    ScriptedPort::Answer shortReply;
-    shortReply.reply.destination = kUnitHost;
-    shortReply.reply.command = kUnitTrialData | kUnitReplyBit;
-    shortReply.reply.arguments = {1000, 100};
-    shortReply.reply.data.assign(400, 1);
-    port.answers.push_back(shortReply);
-    ScriptedPort::Answer second = shortReply;
-    second.reply.arguments = {1248, 52};
-    second.reply.data.assign(52 * 4, 2);
-    port.answers.push_back(second);
-    ScriptedPort::Answer rest = shortReply;
-    rest.reply.arguments = {1100, 148};
-    rest.reply.data.assign(148 * 4, 3);
-    port.answers.push_back(rest);
+    port.ScriptSamples(1000, 100, 1);   // the first data reply brings 100 of 248 samples
+    port.ScriptSamples(1248, 52, 2);
+    port.ScriptSamples(1100, 148, 3);
 
     ASSERT_TRUE(link.DownloadTrial(port, 0x202, 0, 0, false, true));
     ASSERT_EQ(4u, port.requests.size());

@@ -81,25 +81,6 @@ protected:
         port->SetReadTimeout(kShortTimeout);
     }
 
-    // Reads what the unit says until it has been quiet for the short time-out.
-    std::string DrainText()
-    {
-        std::string text;
-        try
-        {
-            for (;;)
-            {
-                char c = 0;
-                port->Read(&c, 1);
-                text += c;
-            }
-        }
-        catch (const KX &)
-        {
-        }
-        return text;
-    }
-
     std::wstring Description() const { return ComPortPair::Description(pair.port); }
 
     // The requests the unit received, in order.

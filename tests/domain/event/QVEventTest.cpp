@@ -25,7 +25,6 @@ TEST(QVEvent, InitializeBuildsTheFirstLegWithTwoChartViewsAndArmsTheEvent)
     ASSERT_EQ(event.LegCount(), 1);
     VLeg *leg = event.Leg(0);
     EXPECT_EQ(event.Leg(1), nullptr);
-    EXPECT_EQ(event.Leg(-1), nullptr);
     ASSERT_NE(leg->Results(), nullptr);
     ASSERT_GE(leg->ChartCount(), 2);
     EXPECT_NE(leg->Chart(0)->View(0, false), nullptr);
@@ -134,7 +133,7 @@ TEST(QVEvent, ChangesMarkTheDocumentModifiedAndHoldItsLockUntilTheAfterMessage)
     EXPECT_TRUE(free);
 }
 
-TEST(QVEvent, TextsOfTheDocument)
+TEST(QVEvent, CompetitionIdNeedsEventRoundAndHeat)
 {
     QVEvent event;
     KString id;
@@ -145,10 +144,6 @@ TEST(QVEvent, TextsOfTheDocument)
     event.SetEventRoundHeat(KString(L"12"), KString(L"1"), KString(L"3"));
     EXPECT_TRUE(event.CompetitionId(id));
     EXPECT_EQ(id, L"12-1-3");
-    KString title;
-    event.FileTitle(title);
-    EXPECT_TRUE(title.IsEmpty());
-    EXPECT_FALSE(event.HasFileName(KString(L"")));
 }
 
 TEST(QVEventView, WindowAndPaneHearOfEachCompletedChangeAndColumnsAreNeverResized)

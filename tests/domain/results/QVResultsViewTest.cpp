@@ -12,7 +12,7 @@ int32_t Total(const QVResultsView &view)
 }
 }
 
-TEST(QVResultsView, FitColumnsMatchesTheWidthThroughTheNameAndSourceColumns)
+TEST(QVResultsView, FitColumnsMatchesTheWidthThroughTheNameAndSourceColumnsButNeverBelowTheMinimum)
 {
     QVResults list;
     QVResultsView *view = list.NewView();
@@ -24,19 +24,9 @@ TEST(QVResultsView, FitColumnsMatchesTheWidthThroughTheNameAndSourceColumns)
     EXPECT_EQ(view->ColumnWidth(5), power);
     view->FitColumns(500, false);
     EXPECT_EQ(Total(*view), 500);
-    for (int c = 0; c < QVResultsView::kColumnCount; ++c)
-        EXPECT_GE(view->ColumnWidth(c), QVResultsView::kMinimumWidth);
-}
-
-TEST(QVResultsView, FitColumnsNeverMakesAColumnNarrowerThanTheMinimum)
-{
-    QVResults list;
-    QVResultsView *view = list.NewView();
     view->FitColumns(10, false);
     for (int c = 0; c < QVResultsView::kColumnCount; ++c)
         EXPECT_GE(view->ColumnWidth(c), QVResultsView::kMinimumWidth);
-    for (int e = 1; e <= QVResultsView::kColumnCount; ++e)
-        EXPECT_GT(view->ColumnPosition(e), view->ColumnPosition(e - 1));
 }
 
 TEST(QVResultsView, SetColumnPositionClampsBetweenTheNeighbours)

@@ -93,10 +93,12 @@ protected:
         QVSetSettings(nullptr);
         KSocketCleanup();
     }
-    void UseLink(const KString &description)
+    // The peer listens on the port and the link is set to connect to it.
+    void Listen(KTCPSocket &peer, int port)
     {
+        peer.Open(Description(-2, L"127.0.0.1", port));
         KString line(L"\\Database\\QIF\\SerialPort:String=");
-        line.Append(description);
+        line.Append(Description(-1, L"127.0.0.1", port));
         m_settings.Parse(line);
     }
 
@@ -109,10 +111,8 @@ protected:
 
 TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
 {
-    const int port = kFirstPort;
     KTCPSocket peer;
-    peer.Open(Description(-2, L"127.0.0.1", port));
-    UseLink(Description(-1, L"127.0.0.1", port));
+    Listen(peer, kFirstPort);
     m_event.ServeResultsRequests();   // connects
     ASSERT_TRUE(peer.Accept(2000));
     Send(peer, "RRQ,1,01,2\r\n");
@@ -133,10 +133,8 @@ TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
 
 TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipient)
 {
-    const int port = kFirstPort + 1;
     KTCPSocket peer;
-    peer.Open(Description(-2, L"127.0.0.1", port));
-    UseLink(Description(-1, L"127.0.0.1", port));
+    Listen(peer, kFirstPort + 1);
     std::string received;
     std::thread recipient([&] {
         if (!peer.Accept(5000))
@@ -157,11 +155,9 @@ TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipient)
 
 TEST_F(QVResultsLinkTest, HandOverWithoutAcknowledgeAnswers35001)
 {
-    const int port = kFirstPort + 2;
     m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=300");
     KTCPSocket peer;
-    peer.Open(Description(-2, L"127.0.0.1", port));
-    UseLink(Description(-1, L"127.0.0.1", port));
+    Listen(peer, kFirstPort + 2);
     std::thread silent([&] {
         if (peer.Accept(5000))
             ReadLines(peer, 6, 1500);

@@ -32,6 +32,16 @@ void Send(KTCPSocket &peer, const std::string &text)
     peer.Write(text.data(), int32_t(text.size()));
 }
 
+// Sets the schedule to look its files up over a link to that address.
+void UseLookup(QVSchedule &schedule, const wchar_t *address, int32_t shortTimeout)
+{
+    QVSchedule::Settings settings;
+    settings.mode = QVSchedule::kModeSerial;
+    settings.lookupPort = address;
+    settings.shortTimeout = shortTimeout;
+    schedule.SetSettings(settings);
+}
+
 } // namespace
 
 TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
@@ -55,12 +65,7 @@ TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
         }
     });
     QVSchedule schedule;
-    QVSchedule::Settings settings;
-    settings.mode = QVSchedule::kModeSerial;
-    settings.lookupPort = L"-1,127.0.0.1,46231";
-    settings.shortTimeout = 2000;
-    settings.longTimeout = 4000;
-    schedule.SetSettings(settings);
+    UseLookup(schedule, L"-1,127.0.0.1,46231", 2000);
     schedule.BuildList();
     server.join();
     ASSERT_EQ(requests.size(), 3u);
@@ -77,17 +82,12 @@ TEST(QVScheduleLookup, SilentOrUnconfiguredLinkGivesAnEmptySchedule)
     KTCPSocket peer;
     peer.Open(KString(L"-2,127.0.0.1,46232"));
     QVSchedule schedule;
-    QVSchedule::Settings settings;
-    settings.mode = QVSchedule::kModeSerial;
-    settings.lookupPort = L"-1,127.0.0.1,46232";
-    settings.shortTimeout = 300;
-    schedule.SetSettings(settings);
+    UseLookup(schedule, L"-1,127.0.0.1,46232", 300);
     int32_t start = KTickCount();
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
     EXPECT_LT(KTickElapsed(start), 3000);
-    settings.lookupPort = L"0,9600,8,N,1.0";
-    schedule.SetSettings(settings);
+    UseLookup(schedule, L"0,9600,8,N,1.0", 300);
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
     KSocketCleanup();

@@ -50,9 +50,6 @@ TEST_F(QVScoreboardsTest, AddGroupTakesTheNextFreeNumberWithTheDefaults)
     EXPECT_EQ(second->Name(), L"2");
     EXPECT_EQ(second->GetText(L"Name"), L"Anzeige");
     EXPECT_EQ(second->GetText(L"SerialPort"), L"0,9600,8,N,1.0");
-    EXPECT_EQ(second->GetInt(L"PageTime")->Value(), 5000);
-    EXPECT_EQ(second->GetInt(L"PageMode")->Value(), 1);
-    EXPECT_FALSE(second->GetBool(L"AffilAbbr")->Value());
     QVScoreboards::ListScripts();   // the script list is a group too, but no board
     EXPECT_EQ(QVScoreboards::GroupCount(), 2);
     EXPECT_EQ(QVScoreboards::GroupAt(1), second);
@@ -74,7 +71,7 @@ TEST_F(QVScoreboardsTest, ScriptListNamesEveryScriptFileAndIsNotSaved)
     EXPECT_EQ(QVScoreboards::NextScript(nullptr), nullptr);
 }
 
-TEST_F(QVScoreboardsTest, BoardIsTheContextOfItsPortSettingAndSwitchesTakeTheLock)
+TEST_F(QVScoreboardsTest, BoardIsTheContextOfItsPortSettingAndItsWorkerEndsWithIt)
 {
     KRGroup *group = QVScoreboards::AddGroup();
     group->GetString(L"Script")->SetValue(KString(L"missing.vss"));
@@ -86,11 +83,6 @@ TEST_F(QVScoreboardsTest, BoardIsTheContextOfItsPortSettingAndSwitchesTakeTheLoc
     EXPECT_FALSE(board->IsScriptLoaded());
     EXPECT_FALSE(board->IsPortOpen());   // port 0: no port chosen
     EXPECT_EQ(QVScoreboards::RunningWorkers(), 1);
-    EXPECT_FALSE(boards->TimeOfDay());
-    boards->SetTimeOfDay(true);
-    boards->SetUse24Hour(false);
-    EXPECT_TRUE(boards->TimeOfDay());
-    EXPECT_FALSE(boards->Use24Hour());
     KRGroup *later = QVScoreboards::AddGroup();   // made after start-up: not loaded
     EXPECT_EQ(later->GetString(L"SerialPort")->ChangeContext(), nullptr);
     boards.reset();

