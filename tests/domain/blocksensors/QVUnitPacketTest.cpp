@@ -118,7 +118,9 @@ TEST(QVUnitPacket, DamagedFramesAreRefusedInCheckOrder)
     EXPECT_EQ(QVFrameCheck::kBadLayout, QVDecodeFrame(frame.data(), frame.size(), out));
 }
 
-TEST(QVUnitPacket, ReplyChecksDestinationSequenceAndCommand)
+// Wrong destinations, sequences, busy and refused replies reach the link from
+// the simulated unit; these are the shapes the unit never sends.
+TEST(QVUnitPacket, ReplyMustCarryTheReplyBitOfItsOwnCommand)
 {
     QVUnitPacket request;
     request.destination = 0x202;
@@ -126,14 +128,7 @@ TEST(QVUnitPacket, ReplyChecksDestinationSequenceAndCommand)
     request.sequence = 7;
 
     EXPECT_EQ(QVFrameCheck::kOk, QVCheckReply(request, Reply(kUnitTrialList | kUnitReplyBit, {0, 3})));
-    QVUnitPacket reply = Reply(kUnitTrialList | kUnitReplyBit, {0, 3});
-    reply.destination = 0x101;
-    EXPECT_EQ(QVFrameCheck::kWrongDestination, QVCheckReply(request, reply));
-    EXPECT_EQ(QVFrameCheck::kWrongSequence, QVCheckReply(request, Reply(kUnitTrialList | kUnitReplyBit, {0, 3}, 8)));
     EXPECT_EQ(QVFrameCheck::kWrongCommand, QVCheckReply(request, Reply(kUnitTrialList, {0, 3})));
-    EXPECT_EQ(QVFrameCheck::kWrongCommand, QVCheckReply(request, Reply(kUnitStatus | kUnitReplyBit, {0, 3})));
-    EXPECT_EQ(QVFrameCheck::kBusy, QVCheckReply(request, Reply(kUnitBusyReply, {})));
-    EXPECT_EQ(QVFrameCheck::kRefused, QVCheckReply(request, Reply(kUnitRefusedReply, {5})));
     EXPECT_EQ(QVFrameCheck::kBadLayout, QVCheckReply(request, Reply(kUnitBusyReply, {1})));
 }
 

@@ -57,7 +57,7 @@ public:
     ~FakeUserInterface() override { QVUserInterface::Install(nullptr); }
 
     void ShowError(int32_t code, int32_t) override { errors.push_back(code); }
-    void ShowMessage(const KString &, const KString &) override { ++messages; }
+    void ShowMessage(const KString &, const KString &text) override { messages.push_back(text.CStr()); }
     int Ask(const KString &, const KString &, int) override { return answer; }
     void StatusText(const KString &) override {}
     bool ChooseSaveFile(KString &path, const wchar_t *extensions) override
@@ -73,7 +73,7 @@ public:
     KString savePath;
     std::wstring offered;
     int dialogs = 0;
-    int messages = 0;
+    std::vector<std::wstring> messages;
     int answer = QVUserInterface::kCancel;
     std::vector<int32_t> errors;
 };

@@ -5,7 +5,7 @@
 #include "domain/schedule/QVScheduleItem.h"
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVSettings.h"
-#include "domain/ui/QVUserInterface.h"
+#include "domain/fakes/QVRecordingFakes.h"
 #include "foundation/registry/KRegistry.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +15,6 @@
 #include <vector>
 
 namespace {
-
-// Records the texts of the messages shown.
-class MessageRecorder : public QVUserInterface
-{
-public:
-    MessageRecorder() { QVUserInterface::Install(this); }
-    ~MessageRecorder() override { QVUserInterface::Install(nullptr); }
-    void ShowError(int32_t code, int32_t) override { texts.push_back(L"error " + std::to_wstring(code)); }
-    void ShowMessage(const KString &, const KString &text) override { texts.push_back(text.CStr()); }
-    int Ask(const KString &, const KString &, int) override { return kCancel; }
-    void StatusText(const KString &) override {}
-    bool ChooseSaveFile(KString &, const wchar_t *) override { return false; }
-    std::vector<std::wstring> texts;
-};
 
 class QVScheduleTest : public ::testing::Test
 {
@@ -49,7 +35,7 @@ protected:
     void TearDown() override { QVSetSettings(nullptr); }
 
     KRegistry m_settings;
-    MessageRecorder m_ui;
+    FakeUserInterface m_ui;
 };
 
 } // namespace
@@ -66,7 +52,8 @@ TEST_F(QVScheduleTest, BuildListGivesOneEntryPerScheduledHeat)
     second->Text(text);
     EXPECT_EQ(text, L"1-1-2  60 m Women Heats");
     EXPECT_EQ(schedule.NextEntry(schedule.EntryAt(2)), nullptr);
-    EXPECT_TRUE(m_ui.texts.empty());
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_TRUE(m_ui.errors.empty());
 }
 
 TEST_F(QVScheduleTest, LoadEventFillsTheFirstLegWithTheHeatsPeople)
@@ -97,11 +84,11 @@ TEST_F(QVScheduleTest, NavigateStopsAtEitherEndWithItsMessage)
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(event->HeatNumber(), L"1");
     EXPECT_EQ(schedule.Navigate(event.get(), 0, -1), nullptr);
-    EXPECT_EQ(m_ui.texts, std::vector<std::wstring>{L"AtStart"});
+    EXPECT_EQ(m_ui.messages, std::vector<std::wstring>{L"AtStart"});
     ASSERT_EQ(schedule.LoadEvent(event.get(), 0, KString(L"2"), KString(L"1"), KString(L"1")), event.get());
     EXPECT_EQ(event->Name(), L"60 m Men, Final");
     EXPECT_EQ(schedule.Navigate(event.get(), 0, 1), nullptr);
-    EXPECT_EQ(m_ui.texts.back(), L"AtEnd");
+    EXPECT_EQ(m_ui.messages.back(), L"AtEnd");
     EXPECT_EQ(event->EventNumber(), L"2");   // the document is left as it was
 }
 
@@ -109,7 +96,7 @@ TEST_F(QVScheduleTest, UnknownHeatShowsNotFoundAndLoadsNothing)
 {
     QVSchedule schedule;
     EXPECT_EQ(schedule.LoadEvent(nullptr, 0, KString(L"1"), KString(L"1"), KString(L"7")), nullptr);
-    EXPECT_EQ(m_ui.texts, std::vector<std::wstring>{L"NotFound"});
+    EXPECT_EQ(m_ui.messages, std::vector<std::wstring>{L"NotFound"});
 }
 
 TEST_F(QVScheduleTest, EmptyOrSwitchedOffDatabaseShowsEmpty)
@@ -119,7 +106,7 @@ TEST_F(QVScheduleTest, EmptyOrSwitchedOffDatabaseShowsEmpty)
     EXPECT_EQ(schedule.Navigate(nullptr, 0, 1), nullptr);
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
-    EXPECT_EQ(m_ui.texts, std::vector<std::wstring>{L"Empty"});
+    EXPECT_EQ(m_ui.messages, std::vector<std::wstring>{L"Empty"});
 }
 
 TEST_F(QVScheduleTest, LoadingIntoADocumentKeepsMeasuredTrials)
