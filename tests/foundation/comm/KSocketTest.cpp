@@ -211,16 +211,12 @@ TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
 {
     const int port = TestPort(8);
-    KUDPSocket none, blank, explicitBroadcast;
-    none.Open(Description(-3, L"", port));
-    EXPECT_EQ(none.Destination(), 0xFFFFFFFFu);
-    none.Close();
-    blank.Open(Description(-3, L"  ", port));
-    EXPECT_EQ(blank.Destination(), 0xFFFFFFFFu);
-    blank.Close();
-    explicitBroadcast.Open(Description(-3, L"255.255.255.255", port));
-    EXPECT_EQ(explicitBroadcast.Destination(), 0xFFFFFFFFu);
-    EXPECT_EQ(explicitBroadcast.Port(), port);
+    for (const wchar_t *address : {L"", L"  ", L"255.255.255.255"}) {
+        KUDPSocket socket;
+        socket.Open(Description(-3, address, port));
+        EXPECT_EQ(socket.Destination(), 0xFFFFFFFFu) << address;
+        EXPECT_EQ(socket.Port(), port);
+    }
 }
 
 TEST_F(KSocketTest, FactoryOpensTheStreamOfEachKind)
