@@ -66,10 +66,6 @@ TEST(KFilePath, DotsInFoldersAreNotExtensions)
     EXPECT_TRUE(extension.IsEmpty());
     file.SetExtension(KString(L"txt"));
     EXPECT_EQ(Path(file), L"C:\\v1.2\\readme.txt");
-    KFile bare;
-    KString folder;
-    bare.GetFolder(folder);
-    EXPECT_TRUE(folder.IsEmpty());
 }
 
 TEST(KFileOpen, MissingFileInReadModeThrows3002AndCreateMakesIt)

@@ -117,12 +117,11 @@ TEST(KStringFields, FieldsSplitAtTheDelimiter)
 {
     KString s(L"a,,c");
     KString f;
-    EXPECT_TRUE(s.GetField(f, 0));
-    EXPECT_STREQ(f.CStr(), L"a");
-    EXPECT_TRUE(s.GetField(f, 1));
-    EXPECT_TRUE(f.IsEmpty());
-    EXPECT_TRUE(s.GetField(f, 2));
-    EXPECT_STREQ(f.CStr(), L"c");
+    const wchar_t *expected[] = {L"a", L"", L"c"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(s.GetField(f, i));
+        EXPECT_STREQ(f.CStr(), expected[i]);
+    }
     EXPECT_FALSE(s.GetField(f, 3));
     EXPECT_FALSE(s.GetField(f, -1));
 }
@@ -154,14 +153,10 @@ TEST(KStringParse, ParseIntAdvancesTheCursor)
 {
     KString s(L"  -12 0x1F 017 +9 z");
     int32_t v = 0;
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, -12);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 31);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 15);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 9);
+    for (int32_t expected : {-12, 31, 15, 9}) {
+        ASSERT_TRUE(s.ParseInt(v));
+        EXPECT_EQ(v, expected);
+    }
     int cursor = s.Cursor();
     EXPECT_FALSE(s.ParseInt(v));
     EXPECT_EQ(v, 9);
