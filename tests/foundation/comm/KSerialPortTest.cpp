@@ -1,6 +1,5 @@
 // Serial ports on a real COM port pair: the harness links two connected
 // pseudo-terminals into the Wine prefix, so what end A sends arrives at end B.
-#include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KPortStream.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
@@ -8,6 +7,7 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
+#include "foundation/support/KTestApplication.h"
 #include "support/ComPortPair.h"
 
 #include <gtest/gtest.h>
@@ -72,19 +72,14 @@ int Count(const std::string &text, const std::string &part)
     return n;
 }
 
-class OptionHooks : public KApplicationHooks
+// Reads exactly count bytes, waiting up to two seconds for them.
+std::string ReadExactly(KSerialPort &port, int32_t count)
 {
-public:
-    explicit OptionHooks(const wchar_t *option) : itsOption(option) {}
-    void ProgramPath(KString &path) const override { path.Append(L"C:\\test.exe"); }
-    const wchar_t *FindOption(const wchar_t *option) const override
-    {
-        return KString(option).EqualsIgnoreCase(KString(itsOption)) ? itsOption : nullptr;
-    }
-
-private:
-    const wchar_t *itsOption;
-};
+    std::string got(size_t(count), '\0');
+    port.SetReadTimeout(2000);
+    port.Read(&got[0], count);
+    return got;
+}
 } // namespace
 
 TEST(KSerialPortTransfer, TenThousandBytesArriveIntactAtTheOtherEnd)
@@ -181,10 +176,7 @@ TEST(KSerialPortTransfer, APartAnswerRaisesTheTimeoutAndTheNextReadStartsClean)
     // then reports the time-out for the rest.
     EXPECT_THROW(b.Read(got, 5), KXSerialPort);
     a.Write("de", 2);
-    char next[2] = {};
-    b.SetReadTimeout(2000);
-    b.Read(next, 2);
-    EXPECT_EQ(std::string(next, 2), "de");
+    EXPECT_EQ(ReadExactly(b, 2), "de");
 }
 
 TEST(KSerialPortState, ClosedPortsRefuseTransfersAndCloseTwiceHarmlessly)
@@ -251,10 +243,7 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
     first.Close();
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x80u);
     second.Write("still open", 10);
-    char got[10];
-    peer.SetReadTimeout(2000);
-    peer.Read(got, 10);
-    EXPECT_EQ(std::string(got, 10), "still open");
+    EXPECT_EQ(ReadExactly(peer, 10), "still open");
 
     second.Close();
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0u);
@@ -272,10 +261,7 @@ TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther
     first.Close();
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
     second.Write("ok", 2);
-    char got[2];
-    peer.SetReadTimeout(2000);
-    peer.Read(got, 2);
-    EXPECT_EQ(std::string(got, 2), "ok");
+    EXPECT_EQ(ReadExactly(peer, 2), "ok");
 }
 
 TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
@@ -363,10 +349,11 @@ TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)
 TEST(KSerialPortList, NoSerialPortOptionSkipsTheProbe)
 {
     QV_REQUIRE_COMPORTS(pair);
-    OptionHooks hooks(L"-noserialport");
-    KSetApplicationHooks(&hooks);
-    KSerialPort::EnumeratePorts();
-    KSetApplicationHooks(nullptr);
+    {
+        KTestApplication app;
+        app.AddArgument(L"-noserialport");
+        KSerialPort::EnumeratePorts();
+    }
     EXPECT_EQ(KSerialPort::PortCount(), 0);
     EXPECT_EQ(KSerialPort::PortIndex(pair.port), -1);
 }
@@ -394,10 +381,7 @@ TEST(KPortStreamFactory, SerialDescriptionsOpenASerialPort)
     KSerialPort peer;
     OpenRaw(peer, ComPortPair::Description(pair.peerPort));
     stream->Write("ping", 4);
-    char got[4];
-    peer.SetReadTimeout(2000);
-    peer.Read(got, 4);
-    EXPECT_EQ(std::string(got, 4), "ping");
+    EXPECT_EQ(ReadExactly(peer, 4), "ping");
     EXPECT_EQ(dynamic_cast<KSerialPort *>(stream.get())->ReadTimeout(), 2000);
 
     try {

@@ -117,7 +117,7 @@ TEST_F(KSocketTest, ConnectDescriptionWithAddressZeroIsNotConfigured)
     EXPECT_FALSE(socket.IsOpen());
 }
 
-TEST_F(KSocketTest, UnusableDescriptionsAreRefused)
+TEST_F(KSocketTest, UnusableDescriptionsAndConnectsWithoutAListenerAreRefused)
 {
     KTCPSocket tcp;
     EXPECT_EQ(OpenCode(tcp, KString(L"-1,results-pc,1950")), kErrSocketConnect);
@@ -128,14 +128,10 @@ TEST_F(KSocketTest, UnusableDescriptionsAreRefused)
     EXPECT_EQ(OpenCode(udp, KString(L"-3,10.0.0.300,1950")), kErrSocketConnect);
     EXPECT_EQ(OpenCode(udp, KString(L"-3,scoreboard,1950")), kErrSocketConnect);
     EXPECT_FALSE(udp.IsOpen());
-}
-
-TEST_F(KSocketTest, ConnectWithoutAListenerFails)
-{
-    KTCPSocket socket;
-    socket.SetReadTimeout(2000);
-    EXPECT_EQ(OpenCode(socket, Description(-1, L"127.0.0.1", TestPort(1))), kErrSocketConnect);
-    EXPECT_FALSE(socket.IsOpen());
+    // A well-formed description with no listener behind it fails the same way.
+    tcp.SetReadTimeout(2000);
+    EXPECT_EQ(OpenCode(tcp, Description(-1, L"127.0.0.1", TestPort(1))), kErrSocketConnect);
+    EXPECT_FALSE(tcp.IsOpen());
 }
 
 TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
@@ -211,16 +207,12 @@ TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
 {
     const int port = TestPort(8);
-    KUDPSocket none, blank, explicitBroadcast;
-    none.Open(Description(-3, L"", port));
-    EXPECT_EQ(none.Destination(), 0xFFFFFFFFu);
-    none.Close();
-    blank.Open(Description(-3, L"  ", port));
-    EXPECT_EQ(blank.Destination(), 0xFFFFFFFFu);
-    blank.Close();
-    explicitBroadcast.Open(Description(-3, L"255.255.255.255", port));
-    EXPECT_EQ(explicitBroadcast.Destination(), 0xFFFFFFFFu);
-    EXPECT_EQ(explicitBroadcast.Port(), port);
+    for (const wchar_t *address : {L"", L"  ", L"255.255.255.255"}) {
+        KUDPSocket socket;
+        socket.Open(Description(-3, address, port));
+        EXPECT_EQ(socket.Destination(), 0xFFFFFFFFu) << address;
+        EXPECT_EQ(socket.Port(), port);
+    }
 }
 
 TEST_F(KSocketTest, FactoryOpensTheStreamOfEachKind)

@@ -17,22 +17,6 @@ public:
 };
 } // namespace
 
-TEST(KZOSText, WideSystemCallsNeedNoConversion)
-{
-    AnsiPlatform wide(false);
-    KZOSText text(KString(L"Printer"));
-    EXPECT_EQ(text.GetText(), nullptr);
-}
-
-TEST(KZOSText, AnsiSystemCallsGetTheTextInTheCodePage)
-{
-    AnsiPlatform ansi(true);
-    KZOSText text(KString(L"Page 1 of 2"));
-    ASSERT_NE(text.GetText(), nullptr);
-    EXPECT_STREQ(text.GetText(), "Page 1 of 2");
-    EXPECT_EQ(text.Length(), 11);
-}
-
 TEST(KZOSText, ShortTextsShareOneBufferUnlessAPrivateCopyIsAsked)
 {
     AnsiPlatform ansi(true);
@@ -41,6 +25,7 @@ TEST(KZOSText, ShortTextsShareOneBufferUnlessAPrivateCopyIsAsked)
     KZOSText second(KString(L"second"));
     EXPECT_EQ(second.GetText(), shared);
     EXPECT_STREQ(first.GetText(), "second"); // the shared buffer was reused
+    EXPECT_EQ(second.Length(), 6);
 
     KZOSText own(KString(L"own"), true);
     EXPECT_NE(own.GetText(), shared);

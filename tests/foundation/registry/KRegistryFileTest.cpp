@@ -1,12 +1,12 @@
 // The settings text on files and streams: header, round trips in both
 // encodings, skipped lines, language-file merges and safe saving.
-#include "foundation/app/KApplicationHooks.h"
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRInt.h"
 #include "foundation/registry/KRString.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/support/TestStreams.h"
+#include "foundation/support/KTestApplication.h"
 #include "foundation/support/RegistryTestTable.h"
 
 #include <gtest/gtest.h>
@@ -43,17 +43,6 @@ protected:
 private:
     int64_t itsLimit;
     int64_t itsWritten = 0;
-};
-
-class ScratchHooks : public KApplicationHooks
-{
-public:
-    explicit ScratchHooks(const KString &program) : itsProgram(program) {}
-    void ProgramPath(KString &path) const override { path.Append(itsProgram); }
-    const wchar_t *FindOption(const wchar_t *) const override { return nullptr; }
-
-private:
-    KString itsProgram;
 };
 } // namespace
 
@@ -178,9 +167,9 @@ TEST(KRegistryFile, LanguageFileMergeReplacesTheEnglishText)
 TEST(KRegistryFile, AFirstLineThatIsNoHeaderIsSkippedWithALogWarning)
 {
     ScratchFolder scratch;
-    ScratchHooks hooks(scratch.File(L"program.exe"));
-    KSetApplicationHooks(&hooks);
     {
+        KTestApplication app;
+        app.SetProgram(scratch.File(L"program.exe").CStr());
         KLog log;
         KSetProgramLog(&log);
         KRegistry registry(kTestDefaults);
@@ -192,7 +181,6 @@ TEST(KRegistryFile, AFirstLineThatIsNoHeaderIsSkippedWithALogWarning)
         registry.Read(good);
         KSetProgramLog(nullptr);
     }
-    KSetApplicationHooks(nullptr);
     std::string log = scratch.ReadFile(L"program.log");
     EXPECT_TRUE(Contains(log, "not a registry header"));
     EXPECT_TRUE(Contains(log, "Serial\\ShortTimeout:Int=1"));

@@ -183,6 +183,5 @@ TEST(KGeometryRecords, PointAndRectRoundTrip)
     KReadPoint(stream, point);
     KReadRect(stream, rect);
     EXPECT_EQ(point, KPoint(-3, 4));
-    EXPECT_EQ(rect.left, 1);
-    EXPECT_EQ(rect.bottom, -40);
+    EXPECT_EQ(rect, KRect(1, 2, 30, -40));
 }

@@ -8,19 +8,6 @@
 
 #include <string>
 
-TEST(KStringStorage, HeapStringGrowsWithoutLimit)
-{
-    KString s;
-    std::wstring expected;
-    for (int i = 0; i < 1000; ++i) {
-        s.AppendChar(wchar_t(L'a' + i % 26));
-        expected += wchar_t(L'a' + i % 26);
-    }
-    EXPECT_EQ(s.Length(), 1000);
-    EXPECT_EQ(std::wstring(s.CStr()), expected);
-    EXPECT_EQ(s.Capacity(), -1);
-}
-
 TEST(KStringStorage, FixedStringCutsTextAtItsCapacity)
 {
     KString15 s(L"abcdefghijklmnopqrst"); // 20 characters
@@ -57,18 +44,6 @@ TEST(KStringStorage, BorrowedBufferKeepsItsTextAndCapacity)
     EXPECT_EQ(s.Capacity(), 5);
 }
 
-TEST(KStringStorage, NoBufferToBorrowGivesAGrowingString)
-{
-    KString s(nullptr, 5);
-    EXPECT_TRUE(s.IsEmpty());
-    s.Append(L"longer than five");
-    EXPECT_STREQ(s.CStr(), L"longer than five");
-    KString empty;
-    empty.Clear();
-    empty.Trim();
-    EXPECT_STREQ(KString().CStr(), L"");
-}
-
 TEST(KStringStorage, CopiesOwnTheirCharacters)
 {
     KString255 a(L"first");
@@ -99,31 +74,13 @@ TEST(KStringAppend, IntegersInDecimalIncludingTheExtremes)
     EXPECT_STREQ(s.CStr(), L"0 -42 -2147483648 2147483647");
 }
 
-TEST(KStringAppend, IntFormatFollowsPrintf)
-{
-    KString s;
-    EXPECT_TRUE(s.AppendIntFormat(5, L"  %d   "));
-    EXPECT_TRUE(s.AppendIntFormat(255, L"[%04X]"));
-    EXPECT_TRUE(s.AppendIntFormat(-3, L"%+5d%%"));
-    EXPECT_STREQ(s.CStr(), L"  5   [00FF]   -3%");
-}
-
-TEST(KStringAppend, IntFormatRefusesFormatsThatWantOtherArguments)
+TEST(KStringAppend, IntFormatFollowsPrintfAndRefusesFormatsThatWantOtherArguments)
 {
     KString s(L"x");
-    EXPECT_FALSE(s.AppendIntFormat(1, L"%s"));
-    EXPECT_FALSE(s.AppendIntFormat(1, L"%d %d"));
-    EXPECT_FALSE(s.AppendIntFormat(1, L"%*d"));
-    EXPECT_FALSE(s.AppendIntFormat(1, L"%p"));
-    EXPECT_FALSE(s.AppendIntFormat(1, L"%"));
-    EXPECT_STREQ(s.CStr(), L"x");
-}
-
-TEST(KStringAppend, AnsiTextAndPoints)
-{
-    KString s;
-    s.AppendAnsi("abc", 2).AppendAnsi("!").AppendPoint(KPoint(-3, 40));
-    EXPECT_STREQ(s.CStr(), L"ab!(-3,40)");
+    EXPECT_TRUE(s.AppendIntFormat(255, L"[%04X]%%"));
+    for (const wchar_t *format : {L"%s", L"%d %d", L"%*d", L"%p", L"%"})
+        EXPECT_FALSE(s.AppendIntFormat(1, format)) << format;
+    EXPECT_STREQ(s.CStr(), L"x[00FF]%");
 }
 
 TEST(KStringEdit, TrimRemovesSurroundingWhiteSpaceOnly)
@@ -152,8 +109,6 @@ TEST(KStringEdit, FindAndExtractClipToTheText)
     KString part;
     s.Extract(part, 4, 100);
     EXPECT_STREQ(part.CStr(), L"value");
-    s.Extract(part, 0, 3);
-    EXPECT_STREQ(part.CStr(), L"key");
     s.Extract(part, 50, 2);
     EXPECT_TRUE(part.IsEmpty());
 }
@@ -162,16 +117,13 @@ TEST(KStringFields, FieldsSplitAtTheDelimiter)
 {
     KString s(L"a,,c");
     KString f;
-    EXPECT_TRUE(s.GetField(f, 0));
-    EXPECT_STREQ(f.CStr(), L"a");
-    EXPECT_TRUE(s.GetField(f, 1));
-    EXPECT_TRUE(f.IsEmpty());
-    EXPECT_TRUE(s.GetField(f, 2));
-    EXPECT_STREQ(f.CStr(), L"c");
+    const wchar_t *expected[] = {L"a", L"", L"c"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(s.GetField(f, i));
+        EXPECT_STREQ(f.CStr(), expected[i]);
+    }
     EXPECT_FALSE(s.GetField(f, 3));
     EXPECT_FALSE(s.GetField(f, -1));
-    EXPECT_TRUE(KString::GetField(KString(L"x;y"), f, 1, L';'));
-    EXPECT_STREQ(f.CStr(), L"y");
 }
 
 TEST(KStringFields, QuoteCharacterKeepsAQuotedDelimiter)
@@ -187,22 +139,6 @@ TEST(KStringFields, QuoteCharacterKeepsAQuotedDelimiter)
     EXPECT_STREQ(f.CStr(), L"\"b");
 }
 
-TEST(KStringFields, MaximumLimitsTheFieldLength)
-{
-    KString f;
-    EXPECT_TRUE(KString(L"abcdef,g").GetField(f, 0, L',', 0, 3));
-    EXPECT_STREQ(f.CStr(), L"abc");
-}
-
-TEST(KStringCompare, EqualityIsExactAndCaseSensitive)
-{
-    EXPECT_TRUE(KString(L"abc") == KString63(L"abc"));
-    EXPECT_TRUE(KString(L"abc") != KString(L"abC"));
-    EXPECT_TRUE(KString(L"abc") != KString(L"abcd"));
-    EXPECT_TRUE(KString() == L"");
-    EXPECT_TRUE(KString(L"x") == L"x");
-}
-
 TEST(KStringCompare, EqualsIgnoreCaseOverNCharacters)
 {
     KString option(L"-devel");
@@ -210,7 +146,6 @@ TEST(KStringCompare, EqualsIgnoreCaseOverNCharacters)
     EXPECT_FALSE(KString(L"-develop").EqualsIgnoreCase(option));
     EXPECT_TRUE(KString(L"-develop").EqualsIgnoreCase(option, option.Length()));
     EXPECT_FALSE(KString(L"-dev").EqualsIgnoreCase(option, option.Length()));
-    EXPECT_TRUE(KString::EqualsIgnoreCase(KString(L"en_US"), KString(L"EN_gb"), 2));
     EXPECT_TRUE(KString(L"\x00C4rger").EqualsIgnoreCase(KString(L"\x00E4RGER")));
 }
 
@@ -218,14 +153,10 @@ TEST(KStringParse, ParseIntAdvancesTheCursor)
 {
     KString s(L"  -12 0x1F 017 +9 z");
     int32_t v = 0;
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, -12);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 31);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 15);
-    ASSERT_TRUE(s.ParseInt(v));
-    EXPECT_EQ(v, 9);
+    for (int32_t expected : {-12, 31, 15, 9}) {
+        ASSERT_TRUE(s.ParseInt(v));
+        EXPECT_EQ(v, expected);
+    }
     int cursor = s.Cursor();
     EXPECT_FALSE(s.ParseInt(v));
     EXPECT_EQ(v, 9);
@@ -237,8 +168,6 @@ TEST(KStringParse, ParseIntWithFixedRadixAndClamping)
     int32_t v = 0;
     EXPECT_TRUE(KString::ParseInt(KString(L"ff"), v, 16));
     EXPECT_EQ(v, 255);
-    EXPECT_TRUE(KString::ParseInt(KString(L"0010"), v, 10));
-    EXPECT_EQ(v, 10);
     EXPECT_TRUE(KString::ParseInt(KString(L"99999999999"), v));
     EXPECT_EQ(v, INT32_MAX);
     EXPECT_TRUE(KString::ParseInt(KString(L"-99999999999"), v));
@@ -269,7 +198,6 @@ TEST(KText, AnsiConversionRoundTripsAndCutsAtTheBuffer)
     char narrow[4];
     EXPECT_EQ(KTextWideToAnsi(wide, n, narrow, 4), 4);
     EXPECT_EQ(std::string(narrow, 4), "hell");
-    EXPECT_EQ(KTextWideToAnsi(L"abc", -1, nullptr, 0), 3);
     EXPECT_EQ(KTextAnsiToWide("abcdef", -1, wide, 3), 3);
     if (GetACP() == 1252) {
         // The Western code page holds e acute at 0xE9.
@@ -278,18 +206,6 @@ TEST(KText, AnsiConversionRoundTripsAndCutsAtTheBuffer)
         EXPECT_EQ(KTextWideToAnsi(L"\x00E9\x4E00", 2, narrow, 4), 2);
         EXPECT_EQ(std::string(narrow, 2), "\xE9?");
     }
-}
-
-TEST(KText, CaseAndWhiteSpaceClassification)
-{
-    EXPECT_EQ(KTextToUpper(L'a'), L'A');
-    EXPECT_EQ(KTextToUpper(L'1'), L'1');
-    EXPECT_EQ(KTextToLower(0x00C9), 0x00E9);
-    EXPECT_TRUE(KTextIsSpace(L'\t'));
-    EXPECT_TRUE(KTextIsSpace(0x00A0));
-    EXPECT_TRUE(KTextIsSpace(0xFEFF));
-    EXPECT_FALSE(KTextIsSpace(L'x'));
-    EXPECT_FALSE(KTextIsSpace(0x200C));
 }
 
 TEST(KText, CharactersWithoutAnEightBitFormBecomeTheDefaultCharacterNotALookAlike)

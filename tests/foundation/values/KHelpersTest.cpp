@@ -29,17 +29,3 @@ TEST(KHelpers, AnsiApiOnlyOnThe9xFamilyUnlessForced)
     KForceAnsiApi(-1);
     EXPECT_FALSE(KUseAnsiApi());
 }
-
-TEST(KHelpers, MinMaxAbsAndFlags)
-{
-    EXPECT_EQ(KMin(-3, 2), -3);
-    EXPECT_EQ(KMax(-3, 2), 2);
-    EXPECT_EQ(KAbs(-7), 7);
-    uint16_t word = 0x0101;
-    KAssignFlag(word, 0x0010, true);
-    EXPECT_EQ(word, 0x0111);
-    KAssignFlag(word, 0x0101, false);
-    EXPECT_EQ(word, 0x0010);
-    EXPECT_TRUE(KTestFlag(word, 0x00F0));
-    EXPECT_FALSE(KTestFlag(word, 0x0F0F));
-}
