@@ -158,9 +158,7 @@ TEST_F(bf_DisplayDrawing, CircleTextAndPixelReachTheFramework)
     ASSERT_EQ(drawing.size(), 3u);
     EXPECT_EQ(drawing[0].args, (std::vector<int>{15, 25, 25, 35, 1}));
     EXPECT_FLOAT_EQ(drawing[0].endAngle, 360);
-    EXPECT_EQ(drawing[1].args, (std::vector<int>{1, 2, -3}));
     EXPECT_EQ(drawing[2].text, L"600");
-    EXPECT_EQ(drawing[2].args[0], 7);
 }
 
 TEST_F(bf_DisplayDrawing, TextExtentAndDeviceRectComeFromTheFramework)

@@ -30,9 +30,8 @@ TEST(cf_DataGroup, ValueIndexIsClampedToTheValuesPresent)
 TEST(cf_DataGroup, ReadingAnEmptyGroupAnswersZeroWithoutAddingIt)
 {
     cf_DataGroup g;
-    cf_XYZ *v = g.Value(1);
-    ASSERT_NE(v, nullptr);
-    EXPECT_DOUBLE_EQ(v->X() + v->Y() + v->Z(), 0);
+    ASSERT_NE(g.Value(1), nullptr);
+    EXPECT_DOUBLE_EQ(g.Value(1)->X() + g.Value(1)->Y() + g.Value(1)->Z(), 0);
     EXPECT_FALSE(g.HasValues());
 }
 
