@@ -57,15 +57,6 @@ TEST(cf_AutoScaleFontSpec, CharacterCellFollowsTheReferenceRectangle)
     }
 }
 
-TEST(cf_TextAttribs, DefaultsAreCentredWithGFormat)
-{
-    cf_TextAttribs t;
-    EXPECT_EQ(t.AnchorHCentre(), 1);
-    EXPECT_EQ(t.AnchorVCentre(), 1);
-    EXPECT_EQ(t.AnchorLeft() + t.AnchorRight() + t.AnchorTop() + t.AnchorBottom(), 0);
-    EXPECT_TRUE(t.Format() == L"%g");
-}
-
 TEST(cf_TextAttribs, AnchorGroupsKeepExactlyOneChoice)
 {
     cf_TextAttribs t;
