@@ -41,16 +41,3 @@ TEST(ZafImageData, CopiesShareStaticDataAndNeverAnOwnedHandle)
     EXPECT_EQ(iconCopy.Icon().array, staticPixels);
     EXPECT_EQ(iconCopy.Icon().osIcon, icon.osIcon);
 }
-
-TEST(ZafImageData, MouseDataKeepsHotSpotAndNumberID)
-{
-    ZafMouseData pointer(ZafMouseStruct(2, 2, staticPixels, 1, 0, true), -3200);
-    EXPECT_EQ(pointer.NumberID(), -3200);
-    EXPECT_EQ(pointer.Mouse().hotSpotX, 1);
-    EXPECT_EQ(pointer.Mouse().hotSpotY, 0);
-    EXPECT_EQ(pointer.Mouse().osCursor, nullptr);
-    ZafMouseData copy(pointer);
-    EXPECT_EQ(copy.NumberID(), -3200);
-    EXPECT_TRUE(copy.IsAClassName(L"ZafMouseData"));
-    EXPECT_TRUE(copy.IsAClassID(ZAF_ID_DATA));
-}

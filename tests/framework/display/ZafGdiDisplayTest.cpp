@@ -202,17 +202,6 @@ TEST_F(ZafGdiDisplayTest, OutOfRangeIndicesFallBackToTheDefaultEntries)
     EXPECT_EQ(black, surface->PixelAt(10, 10));
 }
 
-TEST_F(ZafGdiDisplayTest, SettersAnswerThePreviousValue)
-{
-    EXPECT_EQ(0, display->SetForeground(12));
-    EXPECT_EQ(12, display->SetForeground(9));
-    EXPECT_EQ(15, display->SetBackground(7));
-    EXPECT_EQ(1, display->SetFont(0));
-    ZafPaletteStruct previous = display->SetPalette(ZafPaletteStruct::Default());
-    EXPECT_EQ(9, previous.colorForeground);
-    EXPECT_EQ(0, display->SetMode(1));
-}
-
 TEST_F(ZafGdiDisplayTest, EndOfTheOutermostDrawingResetsTheAttributes)
 {
     display->SetForeground(12);
