@@ -77,7 +77,6 @@ TEST(ZafWindowObjectModel, LookupsMatchOwnIdsOnly)
     EXPECT_EQ(&object, object.GetObjectByStringID("NAME"));
     EXPECT_EQ(nullptr, object.GetObjectByStringID(L"OTHER"));
     EXPECT_EQ(nullptr, object.GetObjectByStringID(L"~NAME"));
-    EXPECT_EQ(1, object.SetText(L"ignored"));
 }
 
 TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow)
