@@ -1,6 +1,5 @@
 #include "framework/core/ZafApplication.h"
 #include "framework/core/ZafCodeSetData.h"
-#include "framework/core/ZafEventManager.h"
 #include "framework/core/ZafStaticData.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +26,6 @@ TEST(ZafApplication, KeepsTheArgumentsAsWideTexts)
     EXPECT_EQ(application.Argument(2), nullptr);
     EXPECT_EQ(application.Argument(-1), nullptr);
     EXPECT_EQ(application.Status(), 0);
-}
-
-TEST(ZafApplication, MakesAndReleasesTheSharedEventManager)
-{
-    ASSERT_EQ(ZafEventManager::Shared(), nullptr);
-    {
-        wchar_t program[] = L"training.exe";
-        wchar_t *argv[] = { program };
-        ZafApplication application(1, argv);
-        EXPECT_NE(application.EventManager(), nullptr);
-        EXPECT_EQ(ZafEventManager::Shared(), application.EventManager());
-        EXPECT_TRUE(application.EventManager()->Put(ZafEventStruct(-32, 0)));
-    }
-    EXPECT_EQ(ZafEventManager::Shared(), nullptr);
 }
 
 TEST(ZafStaticData, ReleaseCallsEachFunctionOnceWithTrueLastFirst)
