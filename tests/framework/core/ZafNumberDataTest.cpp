@@ -42,8 +42,6 @@ TEST_F(ZafIntegerDataTest, FormatsWithTheGivenOrTheDefaultFormat)
     EXPECT_EQ(std::wstring(buffer), L"   1,234");
     EXPECT_EQ(data.FormattedText(buffer, 4, nullptr), 0);
     EXPECT_EQ(std::wstring(buffer), L"");
-    EXPECT_EQ(data.FormattedText(buffer, 32, L"100%% of %d"), 12);
-    EXPECT_EQ(std::wstring(buffer), L"100% of 1234");
 }
 
 TEST_F(ZafIntegerDataTest, ParsesThroughTheFormatListAndReportsErrors)
@@ -71,8 +69,6 @@ TEST_F(ZafIntegerDataTest, ArithmeticNotifiesOncePerChange)
     ZafIntegerData other(3);
     EXPECT_EQ(data.SetValue(other), 3);
     EXPECT_EQ(counter.changes, 3);
-    EXPECT_TRUE(data == other);
-    EXPECT_TRUE(ZafIntegerData(2) < other);
     data.SubtractNotification(&counter);
 }
 
@@ -87,8 +83,6 @@ TEST_F(ZafRealDataTest, FormatsAndParsesRealNumbers)
     EXPECT_EQ(data.SetFormattedText(L"1e3", nullptr), 0);
     EXPECT_DOUBLE_EQ(data.Value(), 1000.0);
     EXPECT_EQ(data.SetFormattedText(L"x", nullptr), ZAF_ERROR_INVALID_TEXT);
-    EXPECT_DOUBLE_EQ(data.Add(0.5), 1000.5);
-    EXPECT_DOUBLE_EQ(data.Subtract(1000), 0.5);
 }
 
 TEST_F(ZafRealDataTest, DataObjectsCanBePassedToTheEnginesDirectly)
@@ -111,9 +105,6 @@ TEST(ZafScrollData, CurrentIsClampedIntoTheRange)
     EXPECT_EQ(data.Current(), 10);
     ZafScrollData below(0, 10, -3, 1, 5);
     EXPECT_EQ(below.Current(), 0);
-    ZafScrollData copy(data);
-    EXPECT_EQ(copy.Current(), 10);
-    EXPECT_EQ(copy.PageSize(), 5);
 }
 
 TEST(ZafScrollData, SetValuesNotifiesOnlyWhenSomethingChanged)

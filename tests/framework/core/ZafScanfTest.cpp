@@ -25,12 +25,7 @@ TEST(ZafScanf, NumbersOfEveryKind)
     EXPECT_EQ(ZafSScanf(L"2.5e3,0.25", L"%lf,%f", &d, &f), 2);
     EXPECT_DOUBLE_EQ(d, 2500.0);
     EXPECT_FLOAT_EQ(f, 0.25f);
-}
-
-TEST(ZafScanf, WidthLimitsAConversion)
-{
-    int a = 0, b = 0;
-    EXPECT_EQ(ZafSScanf(L"12345", L"%2d%d", &a, &b), 2);
+    EXPECT_EQ(ZafSScanf(L"12345", L"%2d%d", &a, &b), 2);   // a width limits a conversion
     EXPECT_EQ(a, 12);
     EXPECT_EQ(b, 345);
 }
@@ -82,13 +77,10 @@ TEST(ZafScanf, ScanSets)
     EXPECT_EQ(scan(L"a-ab", L"%[a-]"), L"a-a");
     EXPECT_EQ(scan(L"z-ab", L"%[z-a]"), L"z-a");
     EXPECT_EQ(scan(L"dcba", L"%[a-c]"), L"<none>");
-}
-
-TEST(ZafScanf, ScanSetThatMatchesNothingStopsTheScan)
-{
-    wchar_t a[8], b[8];
+    // A set that matches nothing stops the whole scan.
+    wchar_t b[8];
     int n = 0;
-    EXPECT_EQ(ZafSScanf(L"xyz 5", L"%[a-c]%s%d", a, b, &n), 0);
+    EXPECT_EQ(ZafSScanf(L"xyz 5", L"%[a-c]%s%d", out, b, &n), 0);
     EXPECT_EQ(n, 0);
 }
 

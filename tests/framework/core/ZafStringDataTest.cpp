@@ -63,8 +63,6 @@ TEST(ZafStringData, CapacityFollowsTheTextAndTheMaximum)
     EXPECT_EQ(TextOf(empty), L"");
     ZafStringData limited(L"abc", 10);
     EXPECT_EQ(limited.Capacity(), 11);
-    EXPECT_EQ(three.ClassID(), 3105);
-    EXPECT_TRUE(three.IsAClassName(L"ZafFormatData"));
 }
 
 TEST(ZafStringData, LimitedValuesKeepOnlyTheirMaximum)
@@ -79,6 +77,9 @@ TEST(ZafStringData, LimitedValuesKeepOnlyTheirMaximum)
     EXPECT_EQ(TextOf(data), L"twent");
     data.SetMaxLength(2);
     EXPECT_EQ(TextOf(data), L"tw");
+    ZafStringData inserted(L"abcd", 6);
+    inserted.Insert(2, L"12345");
+    EXPECT_EQ(TextOf(inserted), L"ab1234");
 }
 
 TEST(ZafStringData, UnlimitedValuesGrow)
@@ -157,13 +158,6 @@ TEST(ZafStringData, InsertAndDeleteClampPositionsToTheText)
     EXPECT_EQ(TextOf(data), L"1212<aXYb");
 }
 
-TEST(ZafStringData, InsertOverflowingALimitedValueIsCut)
-{
-    ZafStringData data(L"abcd", 6);
-    data.Insert(2, L"12345");
-    EXPECT_EQ(TextOf(data), L"ab1234");
-}
-
 TEST(ZafStringData, StaticBuffersAreNeverWrittenPastTheirRoom)
 {
     GuardedBuffer buffer(L"abc");
@@ -223,9 +217,7 @@ TEST(ZafStringData, OperatorsBuildNewOwnedValues)
     EXPECT_EQ(TextOf(joined), L"abcdef");
     EXPECT_FALSE(joined.StaticText());
     EXPECT_EQ(std::wstring(buffer), L"abc");
-    ZafStringData removed = borrowed - L"b";
-    EXPECT_EQ(TextOf(removed), L"ac");
-    EXPECT_EQ(std::wstring(buffer), L"abc");
+    EXPECT_EQ(TextOf(borrowed - L"b"), L"ac");
     EXPECT_EQ(TextOf(L'<' + borrowed + L'>'), L"<abc>");
     EXPECT_EQ(TextOf(L"xabcx" - borrowed), L"xx");
     ZafStringData other(L"123");
@@ -233,16 +225,6 @@ TEST(ZafStringData, OperatorsBuildNewOwnedValues)
     other = L'z';
     other += L'!';
     EXPECT_EQ(TextOf(other), L"z!");
-    other = borrowed;
-    EXPECT_EQ(TextOf(other), L"abc");
-}
-
-TEST(ZafStringData, CompareHonoursCase)
-{
-    ZafStringData data(L"Hello");
-    EXPECT_NE(data.Compare(L"hello"), 0);
-    EXPECT_EQ(data.Compare(L"hello", true), 0);
-    EXPECT_LT(data.Compare(L"Help"), 0);
 }
 
 TEST(ZafStringData, LocalTextConvertsThroughTheCodeSet)

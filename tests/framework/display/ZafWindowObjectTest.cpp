@@ -26,29 +26,6 @@ ZafRegionStruct PixelRegion(int left, int top, int right, int bottom)
 
 } // namespace
 
-TEST(ZafWindowObjectModel, ConstructorMakesACellRegionWithTheDefaultFlags)
-{
-    ZafWindowObject object(3, 4, 10, 5);
-    ZafRegionStruct region = object.Region();
-    EXPECT_EQ(3, region.left);
-    EXPECT_EQ(4, region.top);
-    EXPECT_EQ(12, region.right);
-    EXPECT_EQ(8, region.bottom);
-    EXPECT_EQ(ZAF_CELL, region.coordinateType);
-    EXPECT_TRUE(object.SystemDrawn());
-    EXPECT_TRUE(object.OwnOSWindow());
-    EXPECT_TRUE(object.IsVisible(false));
-    EXPECT_TRUE(object.AutomaticUpdate(false));
-    EXPECT_FALSE(object.Border());
-    EXPECT_FALSE(object.IsDisabled(false));
-    EXPECT_EQ(-1, object.LastRegion().left);
-    EXPECT_EQ(-2, object.LastRegion().right);
-    EXPECT_STREQ(L"ZafWindowObject", object.ClassName());
-    EXPECT_TRUE(object.IsAClassID(ZAF_ID_WINDOW_OBJECT));
-    EXPECT_TRUE(object.IsAClassID(ZAF_ID_ELEMENT));
-    EXPECT_FALSE(object.IsAClassID(ZAF_ID_WINDOW));
-}
-
 TEST(ZafWindowObjectModel, InheritedFlagsFollowTheParents)
 {
     ZafWindowObject parent(0, 0, 10, 10), child(1, 1, 2, 2);
@@ -100,7 +77,6 @@ TEST(ZafWindowObjectModel, LookupsMatchOwnIdsOnly)
     EXPECT_EQ(&object, object.GetObjectByStringID("NAME"));
     EXPECT_EQ(nullptr, object.GetObjectByStringID(L"OTHER"));
     EXPECT_EQ(nullptr, object.GetObjectByStringID(L"~NAME"));
-    EXPECT_EQ(1, object.SetText(L"ignored"));
 }
 
 TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow)

@@ -26,6 +26,7 @@ TEST(ZafApplicationWindows, TheApplicationMakesTheWindowManagerAndTheInputDevice
         ASSERT_NE(nullptr, application.WindowManager());
         EXPECT_EQ(application.WindowManager(), ZafWindowManager::Shared());
         ZafEventManager *events = application.EventManager();
+        EXPECT_EQ(events, ZafEventManager::Shared());
         EXPECT_EQ(1, CountDevices(events, ZAF_KEYBOARD));
         EXPECT_EQ(1, CountDevices(events, ZAF_MOUSE));
         EXPECT_EQ(1, CountDevices(events, ZAF_CARET));

@@ -52,31 +52,6 @@ TEST_F(ZafInputDevices, AnUnknownImageIsStoredAndLeavesThePointerAlone)
     EXPECT_EQ(-3250, static_cast<ZafMouse *>(FindDevice(*events, ZAF_MOUSE))->Image());
 }
 
-TEST_F(ZafInputDevices, ThePointerTableHasTheSizesAndHotSpotsOfEachImage)
-{
-    struct Row { ZafEventType id; int width, height, hotX, hotY; } rows[] = {
-        { -3200, 10, 16, 0, 0 }, { -3201, 5, 15, 2, 6 }, { -3202, 15, 27, 7, 13 },
-        { -3204, 19, 19, 9, 9 }, { -3213, 20, 20, 7, 7 }, { -3215, 15, 26, 7, 7 },
-        { -3218, 19, 26, 7, 7 }, { -3222, 16, 17, 7, 9 }, { -3223, 17, 18, 9, 9 },
-    };
-    for (const Row &row : rows)
-    {
-        ZafMouseData *data = ZafMouse::PointerImage(row.id);
-        ASSERT_NE(nullptr, data) << row.id;
-        const ZafMouseStruct &image = data->Mouse();
-        EXPECT_EQ(row.width, image.width) << row.id;
-        EXPECT_EQ(row.height, image.height) << row.id;
-        EXPECT_EQ(row.hotX, image.hotSpotX) << row.id;
-        EXPECT_EQ(row.hotY, image.hotSpotY) << row.id;
-        ASSERT_NE(nullptr, image.array) << row.id;
-        bool drawn = false;
-        for (int i = 0; i < image.width * image.height; ++i)
-            drawn = drawn || image.array[i] == 0;
-        EXPECT_TRUE(drawn) << row.id;
-    }
-    EXPECT_EQ(nullptr, ZafMouse::PointerImage(-3250));
-}
-
 TEST_F(ZafInputDevices, ASwitchedOffKeyboardDoesNotHangANoWaitGet)
 {
     events->SetDeviceState(ZAF_KEYBOARD, ZAF_DEVICE_OFF);

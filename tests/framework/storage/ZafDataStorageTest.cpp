@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -119,52 +120,39 @@ TEST_F(ZafDataStorage, PaletteMapRoundTripsInTypeAndStateOrder)
     EXPECT_TRUE(read.Destroyable());
 }
 
-TEST_F(ZafDataStorage, StringAndScrollValuesRoundTrip)
+TEST_F(ZafDataStorage, ValueDataRoundTripsExactly)
 {
     ZafStringData text(L"Grüße \x20AC", 20);
     text.SetStringID(L"greeting");
-    ASSERT_EQ(0, text.Write(persistence));
     ZafScrollData scroll(0, 100, 40, 2, 10);
     scroll.SetStringID(L"range");
+    ZafIntegerData integer(-123456);
+    integer.SetStringID(L"count");
+    ZafRealData real(-0.1);
+    real.SetStringID(L"ratio");
+    ZafFormatData format;
+    format.SetStringID(L"plainFormat");
+    format.SetNumberID(-7);
     ASSERT_EQ(0, scroll.Write(persistence));
+    for (ZafFormatData *data : std::initializer_list<ZafFormatData *>{ &text, &integer, &real, &format })
+        ASSERT_EQ(0, data->Write(persistence));
 
     ZafStringData readText(L"greeting", persistence);
-    EXPECT_EQ(0, readText.Error());
     EXPECT_STREQ(L"Grüße \x20AC", readText.Text());
     EXPECT_EQ(20, readText.MaxLength());
     EXPECT_FALSE(readText.StaticText());
     ZafScrollData readScroll(L"range", persistence);
-    EXPECT_EQ(0, readScroll.Error());
     EXPECT_EQ(100, readScroll.Maximum());
     EXPECT_EQ(40, readScroll.Current());
     EXPECT_EQ(10, readScroll.PageSize());
-}
-
-TEST_F(ZafDataStorage, NumbersRoundTripExactly)
-{
-    ZafIntegerData integer(-123456);
-    integer.SetStringID(L"count");
-    ASSERT_EQ(0, integer.Write(persistence));
-    ZafRealData real(-0.1);
-    real.SetStringID(L"ratio");
-    ASSERT_EQ(0, real.Write(persistence));
     ZafIntegerData readInteger(L"count", persistence);
-    EXPECT_EQ(0, readInteger.Error());
     EXPECT_EQ(-123456, readInteger.Value());
     ZafRealData readReal(L"ratio", persistence);
-    EXPECT_EQ(0, readReal.Error());
     EXPECT_EQ(-0.1, readReal.Value());
-}
-
-TEST_F(ZafDataStorage, FormatDataKeepsItsNumberID)
-{
-    ZafFormatData format;
-    format.SetStringID(L"plainFormat");
-    format.SetNumberID(-7);
-    ASSERT_EQ(0, format.Write(persistence));
-    ZafFormatData read(L"plainFormat", persistence);
-    EXPECT_EQ(0, read.Error());
-    EXPECT_EQ(-7, read.NumberID());
+    ZafFormatData readFormat(L"plainFormat", persistence);
+    EXPECT_EQ(-7, readFormat.NumberID());
+    for (ZafData *data : std::initializer_list<ZafData *>{ &readText, &readScroll, &readInteger, &readReal, &readFormat })
+        EXPECT_EQ(0, data->Error());
 }
 
 TEST_F(ZafDataStorage, DataObjectWithoutANameIsNotStored)

@@ -119,13 +119,6 @@ TEST(ZafFile, ReadStringCutsToTheBufferAndSkipsTheRest)
     EXPECT_STREQ(L"z", buffer);
 }
 
-TEST(ZafStorage, NamesWithoutAnExtensionGetZaf)
-{
-    EXPECT_EQ(L"t.zaf", ZafStorage::StorageFileName(L"t"));
-    EXPECT_EQ(L"dir.x\\t.zaf", ZafStorage::StorageFileName(L"dir.x\\t"));
-    EXPECT_EQ(L"t.dat", ZafStorage::StorageFileName(L"t.dat"));
-}
-
 TEST(ZafStorage, SavedFileHasTheSignatureHeaderAndReadsBackTheSameBytes)
 {
     ZafScratchFolder folder(L"save");
@@ -485,6 +478,8 @@ TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
     EXPECT_EQ(0, storage.SaveAs(folder.Path(L"named").c_str()));
     EXPECT_TRUE(folder.Exists(L"named.zaf"));
     EXPECT_STREQ(L"named.zaf", storage.StringID());
+    EXPECT_EQ(L"dir.x\\t.zaf", ZafStorage::StorageFileName(L"dir.x\\t"));
+    EXPECT_EQ(L"t.dat", ZafStorage::StorageFileName(L"t.dat"));
     ZafStorage reread(folder.Path(L"named").c_str(), ZAF_FILE_READ);
     EXPECT_EQ("abc", ReadFile(reread, L"f"));
 }
