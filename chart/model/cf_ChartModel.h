@@ -162,6 +162,10 @@ private:
     double SmallestGroupYMin(bool &found) const;
     double LargestGroupYMax(bool &found) const;
     int LargestCount() const;
+    // The stacked extreme over all positions: sign +1 sums the positive
+    // values of each position and answers the largest sum, -1 the negative
+    // ones and the smallest.
+    double StackedExtreme(int sign, bool &found) const;
     double FinishYMin(double value) const;
     double FinishYMax(double value) const;
 

@@ -140,22 +140,29 @@ double cf_ChartModel::YMax() const
     return FinishYMax(value);
 }
 
-double cf_ChartModel::StackedYMax() const
+double cf_ChartModel::StackedExtreme(int sign, bool &found) const
 {
-    bool found = false;
+    found = false;
     double value = 0;
     int positions = LargestCount();
     for (int i = 1; i <= positions; ++i) {
         double sum = 0;
         for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
             cf_DataGroup *g = Group(n);
-            if (g && g->Count() >= i && g->Value(i)->Y() > 0)
+            if (g && g->Count() >= i && g->Value(i)->Y() * sign > 0)
                 sum += g->Value(i)->Y();
         }
-        if (!found || sum > value)
+        if (!found || sum * sign > value * sign)
             value = sum;
         found = true;
     }
+    return value;
+}
+
+double cf_ChartModel::StackedYMax() const
+{
+    bool found = false;
+    double value = StackedExtreme(+1, found);
     if (rangeGroup.HasValues() && (!found || rangeGroup.YMax() > value))
         value = rangeGroup.YMax();
     return FinishYMax(value);
@@ -164,19 +171,7 @@ double cf_ChartModel::StackedYMax() const
 double cf_ChartModel::StackedYMin() const
 {
     bool found = false;
-    double value = 0;
-    int positions = LargestCount();
-    for (int i = 1; i <= positions; ++i) {
-        double sum = 0;
-        for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
-            cf_DataGroup *g = Group(n);
-            if (g && g->Count() >= i && g->Value(i)->Y() < 0)
-                sum += g->Value(i)->Y();
-        }
-        if (!found || sum < value)
-            value = sum;
-        found = true;
-    }
+    double value = StackedExtreme(-1, found);
     if (rangeGroup.HasValues() && (!found || rangeGroup.YMin() < value))
         value = rangeGroup.YMin();
     return FinishYMin(value);
