@@ -1,8 +1,8 @@
 # Windows platform object, window object, GDI and screen display, images and
 # window-object drawing.
 list(APPEND FRAMEWORK_SOURCES
-    core/ZafWindowObject.cpp
-    core/ZafWindowObjectPalette.cpp
+    core/objects/ZafWindowObject.cpp
+    core/objects/ZafWindowObjectPalette.cpp
     windows/ZafMSWindowsApp.cpp
     windows/ZafOSText.cpp
     windows/ZafWindowObjectOS.cpp

@@ -1,10 +1,10 @@
 # Event retrieval, input devices, window-object event handling, the window
 # container with its frame, message routing and the window manager.
 list(APPEND FRAMEWORK_SOURCES
-    core/ZafApplicationWindows.cpp
-    core/ZafKeyboard.cpp
-    core/ZafWindow.cpp
-    core/ZafWindowManager.cpp
+    core/objects/ZafApplicationWindows.cpp
+    core/events/ZafKeyboard.cpp
+    core/objects/ZafWindow.cpp
+    core/objects/ZafWindowManager.cpp
     windows/ZafEventManagerGet.cpp
     windows/ZafMouse.cpp
     windows/ZafMouseImages.cpp

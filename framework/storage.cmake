@@ -1,19 +1,19 @@
 # Framework data files: files and file systems, the storage file, object
 # persistence and the storage records of data objects and window objects.
 list(APPEND FRAMEWORK_SOURCES
-    core/ZafFile.cpp
-    core/ZafDiskFileSystem.cpp
-    core/ZafDirectoryElement.cpp
-    core/ZafStorageFile.cpp
-    core/ZafStorage.cpp
-    core/ZafStoragePaths.cpp
-    core/ZafStorageSave.cpp
-    core/ZafObjectPersistence.cpp
-    core/ZafDataRecord.cpp
-    core/ZafDataStorage.cpp
-    core/ZafImageDataStorage.cpp
-    core/ZafWindowObjectStorage.cpp
-    core/ZafWindowStorage.cpp
-    core/ZafLanguageStorage.cpp
-    core/ZafApplicationStorage.cpp
+    core/storage/ZafFile.cpp
+    core/storage/ZafDiskFileSystem.cpp
+    core/storage/ZafDirectoryElement.cpp
+    core/storage/ZafStorageFile.cpp
+    core/storage/ZafStorage.cpp
+    core/storage/ZafStoragePaths.cpp
+    core/storage/ZafStorageSave.cpp
+    core/storage/ZafObjectPersistence.cpp
+    core/data/ZafDataRecord.cpp
+    core/data/ZafDataStorage.cpp
+    core/data/ZafImageDataStorage.cpp
+    core/objects/ZafWindowObjectStorage.cpp
+    core/objects/ZafWindowStorage.cpp
+    core/text/ZafLanguageStorage.cpp
+    core/objects/ZafApplicationStorage.cpp
 )

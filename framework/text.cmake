@@ -1,25 +1,25 @@
 # Formatted text, the wide string library, string data, language and locale.
 list(APPEND FRAMEWORK_SOURCES
-    core/ZafStrings.cpp
-    core/ZafStringsCase.cpp
-    core/ZafCollation.cpp
-    core/ZafFileNames.cpp
-    core/ZafFormatOutput.cpp
-    core/ZafPrintf.cpp
-    core/ZafScanf.cpp
-    core/ZafStringConversions.cpp
-    core/ZafNumberConventions.cpp
-    core/ZafFormatData.cpp
-    core/ZafIntegerData.cpp
-    core/ZafRealData.cpp
-    core/ZafScrollData.cpp
-    core/ZafStringData.cpp
-    core/ZafStringDataFormat.cpp
-    core/ZafStringDataLocal.cpp
-    core/ZafLanguageData.cpp
-    core/ZafI18nData.cpp
-    core/ZafLocaleData.cpp
-    core/ZafLocaleProfile.cpp
+    core/text/ZafStrings.cpp
+    core/text/ZafStringsCase.cpp
+    core/text/ZafCollation.cpp
+    core/storage/ZafFileNames.cpp
+    core/text/ZafFormatOutput.cpp
+    core/text/ZafPrintf.cpp
+    core/text/ZafScanf.cpp
+    core/text/ZafStringConversions.cpp
+    core/text/ZafNumberConventions.cpp
+    core/text/ZafFormatData.cpp
+    core/data/ZafIntegerData.cpp
+    core/data/ZafRealData.cpp
+    core/data/ZafScrollData.cpp
+    core/data/ZafStringData.cpp
+    core/data/ZafStringDataFormat.cpp
+    core/data/ZafStringDataLocal.cpp
+    core/text/ZafLanguageData.cpp
+    core/text/ZafI18nData.cpp
+    core/text/ZafLocaleData.cpp
+    core/text/ZafLocaleProfile.cpp
     windows/ZafLocaleDataWindows.cpp
 )
 list(APPEND FRAMEWORK_LIBS kernel32)

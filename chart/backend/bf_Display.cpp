@@ -1,6 +1,6 @@
 #include "chart/backend/bf_Display.h"
 
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "chart/values/cf_Format.h"
 
-#include "framework/core/ZafPrintf.h"
+#include "framework/core/text/ZafPrintf.h"
 
 #include <cwchar>
 #include <vector>

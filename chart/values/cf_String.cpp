@@ -1,7 +1,7 @@
 #include "chart/values/cf_String.h"
 
 #include "chart/values/cf_Format.h"
-#include "framework/core/ZafStrings.h"
+#include "framework/core/text/ZafStrings.h"
 
 #include <cwchar>
 #include <string>

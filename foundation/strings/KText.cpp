@@ -1,8 +1,8 @@
 #include "foundation/strings/KText.h"
 
-#include "framework/core/ZafCharacters.h"
-#include "framework/core/ZafCodeSetData.h"
-#include "framework/core/ZafPrintf.h"
+#include "framework/core/text/ZafCharacters.h"
+#include "framework/core/text/ZafCodeSetData.h"
+#include "framework/core/text/ZafPrintf.h"
 
 #include <cstdarg>
 #include <cstring>

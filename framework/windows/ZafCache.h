@@ -1,7 +1,7 @@
 #ifndef ZAF_CACHE_H
 #define ZAF_CACHE_H
 
-#include "framework/core/ZafList.h"
+#include "framework/core/base/ZafList.h"
 
 // ZafCache: a most-recently-used list of reference-counted objects made from
 // two keys (the GDI pens and brushes every display shares). Get answers the

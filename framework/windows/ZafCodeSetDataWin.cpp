@@ -1,7 +1,7 @@
 // The Windows half of ZafCodeSetData: the ANSI code page and the raw
 // conversions through WideCharToMultiByte and MultiByteToWideChar.
 
-#include "framework/core/ZafCodeSetData.h"
+#include "framework/core/text/ZafCodeSetData.h"
 
 #include <windows.h>
 

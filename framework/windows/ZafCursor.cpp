@@ -3,7 +3,7 @@
 
 #include <cwchar>
 
-#include "framework/core/ZafCursor.h"
+#include "framework/core/events/ZafCursor.h"
 
 int ZafCursor::blinkTime = 0;
 

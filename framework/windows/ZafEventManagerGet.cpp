@@ -5,7 +5,7 @@
 // to the window manager.
 #include <windows.h>
 
-#include "framework/core/ZafEventManager.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"
 

@@ -1,7 +1,7 @@
 // The Windows half of the event manager's thread handling: which thread is
 // the GUI thread, and waking it when another thread queues an event.
 
-#include "framework/core/ZafEventManager.h"
+#include "framework/core/events/ZafEventManager.h"
 
 #include <windows.h>
 

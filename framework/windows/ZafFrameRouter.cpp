@@ -5,8 +5,8 @@
 // child procedures share it with their own defaults.
 #include <windows.h>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "framework/windows/ZafWindowsShared.h"

@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <vector>
 
-#include "framework/core/ZafDisplay.h"
-#include "framework/core/ZafImageStruct.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/data/ZafImageStruct.h"
 #include "framework/windows/ZafCache.h"
 
 // Display answers.

@@ -1,7 +1,7 @@
 // The Windows half of the image data objects: releasing the OS handles that
 // the display made from their descriptions.
 
-#include "framework/core/ZafImageData.h"
+#include "framework/core/data/ZafImageData.h"
 
 #include <windows.h>
 

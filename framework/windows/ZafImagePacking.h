@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/core/ZafImageStruct.h"
+#include "framework/core/data/ZafImageStruct.h"
 
 // The byte layouts the operating system takes images in, made from the
 // framework's pixel arrays (one signed byte per pixel, top row first, -1

@@ -2,8 +2,8 @@
 // GetLocaleInfoW on Windows NT, else from the "Intl" section of the system
 // profile.
 
-#include "framework/core/ZafLocaleData.h"
-#include "framework/core/ZafStrings.h"
+#include "framework/core/text/ZafLocaleData.h"
+#include "framework/core/text/ZafStrings.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
 #include <windows.h>

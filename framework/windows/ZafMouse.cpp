@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafKeyboard.h"
-#include "framework/core/ZafMouse.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/events/ZafKeyboard.h"
+#include "framework/core/events/ZafMouse.h"
 
 ZafMouse::ZafMouse(ZafDeviceState state, ZafEventType image) : ZafDevice(ZAF_MOUSE, state), image(image)
 {

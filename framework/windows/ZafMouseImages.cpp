@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "framework/core/ZafDisplay.h"
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafMouse.h"
-#include "framework/core/ZafStaticData.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/events/ZafMouse.h"
+#include "framework/core/base/ZafStaticData.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 

@@ -2,7 +2,7 @@
 // Conversion between the Windows MSG record and the portable copy of it in
 // ZafEventStruct (ZafOSEventStruct), word for word.
 
-#include "framework/core/ZafEventStruct.h"
+#include "framework/core/events/ZafEventStruct.h"
 
 #include <windows.h>
 

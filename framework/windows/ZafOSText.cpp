@@ -1,5 +1,5 @@
 #include "framework/windows/ZafOSText.h"
-#include "framework/core/ZafCodeSetData.h"
+#include "framework/core/text/ZafCodeSetData.h"
 
 #include <cwchar>
 

@@ -4,8 +4,8 @@
 // enabling the windows behind a modal one.
 #include <windows.h>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "framework/windows/ZafWindowsShared.h"

@@ -5,9 +5,9 @@
 // size, and drawing.
 #include <windows.h>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafRegionList.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/display/ZafRegionList.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"

@@ -4,9 +4,9 @@
 // command, scroll and colour messages to the child controls that sent them.
 #include <windows.h>
 
-#include "framework/core/ZafCharacters.h"
-#include "framework/core/ZafHelpSystem.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/text/ZafCharacters.h"
+#include "framework/core/objects/ZafHelpSystem.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"

@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"

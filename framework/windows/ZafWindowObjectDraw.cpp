@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 

@@ -6,9 +6,9 @@
 #include <cwchar>
 #include <string>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafHelpSystem.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafHelpSystem.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"

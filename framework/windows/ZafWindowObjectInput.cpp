@@ -3,9 +3,9 @@
 // class input maps, and the focus protocol.
 #include <windows.h>
 
-#include "framework/core/ZafCharacters.h"
-#include "framework/core/ZafCodeSetData.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/text/ZafCharacters.h"
+#include "framework/core/text/ZafCodeSetData.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"

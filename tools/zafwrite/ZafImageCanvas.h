@@ -2,7 +2,7 @@
 // ZafImageCanvas: a small pixel grid (colour indices, -1 transparent) that
 // the data-file writer draws its pictures on before storing them as bitmaps.
 
-#include "framework/core/ZafTypes.h"
+#include "framework/core/base/ZafTypes.h"
 
 #include <vector>
 

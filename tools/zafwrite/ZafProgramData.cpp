@@ -3,9 +3,9 @@
 #include "ZafImageCanvas.h"
 #include "ZafWriteData.h"
 
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafStorage.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
 
 #include <string>
 

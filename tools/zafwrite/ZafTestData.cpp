@@ -2,11 +2,11 @@
 
 #include "ZafWriteData.h"
 
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafStorage.h"
-#include "framework/core/ZafStringData.h"
-#include "framework/core/ZafWindow.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/core/objects/ZafWindow.h"
 
 ZafError ZafWriteTestData(const wchar_t *fileName)
 {

@@ -11,7 +11,7 @@
 //   (x + 4y) mod 16 except (3, 2), which is transparent; the string data
 //   "Greeting" holding "Hello, data file".
 
-#include "framework/core/ZafTypes.h"
+#include "framework/core/base/ZafTypes.h"
 
 // Names of the program's bitmaps, in the order they are written.
 constexpr const wchar_t *ZAF_PROGRAM_BITMAPS[] = {

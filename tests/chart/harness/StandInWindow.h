@@ -3,7 +3,7 @@
 // its OS window is fixed, so that a bf_Display drawn for it has a known
 // device rectangle without any OS window.
 
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 
 class StandInWindow : public ZafWindowObject {
 public:

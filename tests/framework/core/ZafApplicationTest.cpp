@@ -1,6 +1,6 @@
-#include "framework/core/ZafApplication.h"
-#include "framework/core/ZafCodeSetData.h"
-#include "framework/core/ZafStaticData.h"
+#include "framework/core/objects/ZafApplication.h"
+#include "framework/core/text/ZafCodeSetData.h"
+#include "framework/core/base/ZafStaticData.h"
 
 #include <gtest/gtest.h>
 

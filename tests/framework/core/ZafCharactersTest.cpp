@@ -1,4 +1,4 @@
-#include "framework/core/ZafCharacters.h"
+#include "framework/core/text/ZafCharacters.h"
 
 #include <gtest/gtest.h>
 

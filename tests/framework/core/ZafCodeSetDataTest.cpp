@@ -1,4 +1,4 @@
-#include "framework/core/ZafCodeSetData.h"
+#include "framework/core/text/ZafCodeSetData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/core/ZafStrings.h"
+#include "framework/core/text/ZafStrings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/core/ZafPaletteData.h"
+#include "framework/core/data/ZafPaletteData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/core/ZafEventManager.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "framework/windows/ZafOSEventWin.h"
 
 #include <gtest/gtest.h>

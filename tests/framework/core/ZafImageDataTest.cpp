@@ -1,4 +1,4 @@
-#include "framework/core/ZafImageData.h"
+#include "framework/core/data/ZafImageData.h"
 
 #include <gtest/gtest.h>
 

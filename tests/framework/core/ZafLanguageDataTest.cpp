@@ -1,4 +1,4 @@
-#include "framework/core/ZafLanguageData.h"
+#include "framework/core/text/ZafLanguageData.h"
 
 #include <gtest/gtest.h>
 

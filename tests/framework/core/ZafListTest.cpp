@@ -1,4 +1,4 @@
-#include "framework/core/ZafList.h"
+#include "framework/core/base/ZafList.h"
 
 #include <gtest/gtest.h>
 

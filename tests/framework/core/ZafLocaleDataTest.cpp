@@ -1,8 +1,8 @@
-#include "framework/core/ZafI18nData.h"
-#include "framework/core/ZafLocaleData.h"
-#include "framework/core/ZafPrintf.h"
-#include "framework/core/ZafStaticData.h"
-#include "framework/core/ZafStrings.h"
+#include "framework/core/text/ZafI18nData.h"
+#include "framework/core/text/ZafLocaleData.h"
+#include "framework/core/text/ZafPrintf.h"
+#include "framework/core/base/ZafStaticData.h"
+#include "framework/core/text/ZafStrings.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "framework/core/ZafIntegerData.h"
-#include "framework/core/ZafLocaleData.h"
-#include "framework/core/ZafPrintf.h"
-#include "framework/core/ZafRealData.h"
-#include "framework/core/ZafScrollData.h"
+#include "framework/core/data/ZafIntegerData.h"
+#include "framework/core/text/ZafLocaleData.h"
+#include "framework/core/text/ZafPrintf.h"
+#include "framework/core/data/ZafRealData.h"
+#include "framework/core/data/ZafScrollData.h"
 
 #include <gtest/gtest.h>
 

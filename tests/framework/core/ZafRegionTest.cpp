@@ -1,5 +1,5 @@
-#include "framework/core/ZafDisplay.h"
-#include "framework/core/ZafRegionList.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/display/ZafRegionList.h"
 
 #include <gtest/gtest.h>
 

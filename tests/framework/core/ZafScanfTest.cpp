@@ -1,4 +1,4 @@
-#include "framework/core/ZafPrintf.h"
+#include "framework/core/text/ZafPrintf.h"
 
 #include <gtest/gtest.h>
 

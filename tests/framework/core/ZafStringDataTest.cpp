@@ -1,5 +1,5 @@
-#include "framework/core/ZafStringData.h"
-#include "framework/core/ZafPrintf.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/core/text/ZafPrintf.h"
 
 #include <gtest/gtest.h>
 

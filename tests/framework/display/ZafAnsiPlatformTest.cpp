@@ -1,7 +1,7 @@
 // The 8-bit (Windows 95 family) path run for real: these tests act only when
 // the program runs with a Windows 98 version (the build's second run of this
 // program, under Wine's per-program version setting); elsewhere they skip.
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafScreenDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"

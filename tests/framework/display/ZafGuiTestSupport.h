@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 
 // A plain top-level window of a test class (not a framework window), shared
 // by the tests of the program; each user's child windows go at its end.

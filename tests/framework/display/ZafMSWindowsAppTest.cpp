@@ -1,5 +1,5 @@
 #include "framework/windows/ZafMSWindowsApp.h"
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "ZafGuiTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/core/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafScreenDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"

@@ -1,6 +1,6 @@
-#include "framework/core/ZafWindowObject.h"
-#include "framework/core/ZafList.h"
-#include "framework/core/ZafDisplay.h"
+#include "framework/core/objects/ZafWindowObject.h"
+#include "framework/core/base/ZafList.h"
+#include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "ZafGuiTestSupport.h"
 

@@ -1,6 +1,6 @@
-#include "framework/core/ZafApplication.h"
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/objects/ZafApplication.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 
 #include <gtest/gtest.h>
 

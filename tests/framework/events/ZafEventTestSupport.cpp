@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/core/ZafKeyboard.h"
-#include "framework/core/ZafMouse.h"
+#include "framework/core/events/ZafKeyboard.h"
+#include "framework/core/events/ZafMouse.h"
 
 namespace {
 

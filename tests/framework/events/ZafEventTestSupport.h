@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/ZafEventManager.h"
-#include "framework/core/ZafWindowManager.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
 // A support object without an OS window of its own: a frame style of its

@@ -1,9 +1,9 @@
 #include "ZafEventTestSupport.h"
 
-#include "framework/core/ZafCursor.h"
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafKeyboard.h"
-#include "framework/core/ZafMouse.h"
+#include "framework/core/events/ZafCursor.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/events/ZafKeyboard.h"
+#include "framework/core/events/ZafMouse.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ZafEventTestSupport.h"
 
-#include "framework/core/ZafHelpSystem.h"
+#include "framework/core/objects/ZafHelpSystem.h"
 #include "framework/windows/ZafWindowsShared.h"
 
 namespace {

@@ -2,14 +2,14 @@
 
 #include "ZafStorageTestSupport.h"
 
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafIntegerData.h"
-#include "framework/core/ZafRealData.h"
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafPaletteData.h"
-#include "framework/core/ZafScrollData.h"
-#include "framework/core/ZafStorage.h"
-#include "framework/core/ZafStringData.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/data/ZafIntegerData.h"
+#include "framework/core/data/ZafRealData.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/data/ZafPaletteData.h"
+#include "framework/core/data/ZafScrollData.h"
+#include "framework/core/storage/ZafStorage.h"
+#include "framework/core/data/ZafStringData.h"
 
 #include <gtest/gtest.h>
 

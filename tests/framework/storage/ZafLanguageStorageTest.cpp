@@ -2,10 +2,10 @@
 
 #include "ZafStorageTestSupport.h"
 
-#include "framework/core/ZafApplication.h"
-#include "framework/core/ZafLanguageStorage.h"
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafStorage.h"
+#include "framework/core/objects/ZafApplication.h"
+#include "framework/core/text/ZafLanguageStorage.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
 
 #include <gtest/gtest.h>
 

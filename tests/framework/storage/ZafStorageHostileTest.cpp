@@ -3,7 +3,7 @@
 
 #include "ZafStorageTestSupport.h"
 
-#include "framework/core/ZafStorage.h"
+#include "framework/core/storage/ZafStorage.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Scratch folders and whole-file helpers for the storage tests. Each test
 // works in its own folder below the test program's working directory.
 
-#include "framework/core/ZafDiskFileSystem.h"
+#include "framework/core/storage/ZafDiskFileSystem.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 
 #include "ZafStorageTestSupport.h"
 
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafStorage.h"
-#include "framework/core/ZafWindow.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
+#include "framework/core/objects/ZafWindow.h"
 
 #include <gtest/gtest.h>
 

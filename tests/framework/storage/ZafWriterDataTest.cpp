@@ -3,11 +3,11 @@
 
 #include "tools/zafwrite/ZafWriteData.h"
 
-#include "framework/core/ZafImageData.h"
-#include "framework/core/ZafObjectPersistence.h"
-#include "framework/core/ZafStorage.h"
-#include "framework/core/ZafStringData.h"
-#include "framework/core/ZafWindow.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/core/objects/ZafWindow.h"
 
 #include <gtest/gtest.h>
 

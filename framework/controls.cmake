@@ -1,0 +1,23 @@
+# Framework windows and controls: portable halves in controls/, Windows
+# halves in windows/. One block per group of controls.
+
+# Dialog and MDI windows, buttons, border, title, icons.
+list(APPEND FRAMEWORK_SOURCES
+)
+
+# Menus, frame buttons, string and text fields, prompts, message window,
+# error reporter, help tips.
+list(APPEND FRAMEWORK_SOURCES
+)
+
+# Scroll bars and sliders, lists, combo boxes, number fields, notebook.
+list(APPEND FRAMEWORK_SOURCES
+)
+
+# Geometry manager, tool bar, status bar, printer and print dialog.
+list(APPEND FRAMEWORK_SOURCES
+)
+
+# Chart stub.
+list(APPEND FRAMEWORK_SOURCES
+)

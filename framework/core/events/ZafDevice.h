@@ -1,0 +1,42 @@
+#pragma once
+// ZafDevice: base of the input devices (keyboard, mouse, caret, help tips).
+// A device is an element of the event manager's device list, which owns it
+// while it is added. It carries an installed flag, its device type and its
+// state (-3001 on, -3000 off, or a device-specific mode). The event manager
+// gives it events and polls it once in each pass of Get that found the queue
+// empty. GUI thread only.
+
+#include "framework/core/base/ZafElement.h"
+#include "framework/core/events/ZafEventStruct.h"
+
+class ZafDevice : public ZafElement
+{
+public:
+    ZafDevice(ZafDeviceType type, ZafDeviceState state);
+    ~ZafDevice() override = default;
+
+    ZafClassID ClassID() const override { return ZAF_ID_DEVICE; }
+    ZafClassName ClassName() const override { return L"ZafDevice"; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -3005 answers the state; -3001 and -3000 become the state; -3006 and
+    // -3007 set and clear the installed flag; other types are answered
+    // unchanged.
+    virtual ZafEventType Event(const ZafEventStruct &event);
+    // Called when the queue is empty; a device may queue events. Base: nothing.
+    virtual void Poll();
+    // Stores the state; answers it.
+    virtual ZafDeviceState SetDeviceState(ZafDeviceState state);
+
+    ZafDeviceType DeviceType() const { return deviceType; }
+    ZafDeviceState DeviceState() const { return deviceState; }
+    bool Installed() const { return installed != 0; }
+
+    ZafDevice *Next() const { return static_cast<ZafDevice *>(next); }
+
+protected:
+    ZafUInt8 installed = 0;
+    ZafDeviceType deviceType;
+    ZafDeviceState deviceState;
+};

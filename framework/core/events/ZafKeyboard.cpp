@@ -1,0 +1,62 @@
+#include "framework/core/events/ZafKeyboard.h"
+#include "framework/core/events/ZafEventManager.h"
+
+#include <cwchar>
+
+void ZafDropQueuedInput(ZafEventType inputClass)
+{
+    ZafEventManager *manager = ZafEventManager::Shared();
+    if (!manager)
+        return;
+    // Peek without waiting and without reading the OS queue: polling runs
+    // inside Get while the queue may be empty, and a waiting peek on an empty
+    // queue would never return.
+    ZafEventStruct event;
+    if (manager->Get(event, ZAF_NO_WAIT | ZAF_PEEK | ZAF_QUEUE_ONLY) != 0)
+        return;
+    if (event.InputClass() == inputClass)
+        manager->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY);
+}
+
+ZafKeyboard::ZafKeyboard(ZafDeviceState state) : ZafDevice(ZAF_KEYBOARD, state)
+{
+}
+
+ZafKeyboard::~ZafKeyboard()
+{
+    installed = 0;
+}
+
+bool ZafKeyboard::IsAClassID(ZafClassID id) const
+{
+    return id == ZAF_ID_KEYBOARD || ZafDevice::IsAClassID(id);
+}
+
+bool ZafKeyboard::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, L"ZafKeyboard") == 0) || ZafDevice::IsAClassName(name);
+}
+
+ZafEventType ZafKeyboard::Event(const ZafEventStruct &event)
+{
+    switch (event.type)
+    {
+    case ZAF_DEVICE_STATE_QUERY:
+        return deviceState;
+    case ZAF_DEVICE_ON:
+    case ZAF_DEVICE_OFF:
+        deviceState = event.type;
+        return event.type;
+    case ZAF_DEVICE_ADDED:
+    case ZAF_DEVICE_REMOVED:
+        return ZafDevice::Event(event);
+    default:
+        return event.type;
+    }
+}
+
+void ZafKeyboard::Poll()
+{
+    if (deviceState == ZAF_DEVICE_OFF)
+        ZafDropQueuedInput(ZAF_INPUT_KEYBOARD);
+}

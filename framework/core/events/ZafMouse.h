@@ -1,0 +1,47 @@
+#pragma once
+// ZafMouse: the mouse device (device type and input class 30): the pointer
+// image, the pointer's visibility and its position. Images are selected by
+// number id (-3200 arrow, -3202 busy, ... -3299) from the framework's table
+// of pointer images, which the first mouse builds and which lives until the
+// framework's static data is released. While switched off (-3000) the
+// pointer is hidden and polling drops mouse input from the head of the
+// queue. Owned by the event manager's device list once added. GUI thread.
+
+#include "framework/core/events/ZafDevice.h"
+
+class ZafMouseData;
+
+class ZafMouse : public ZafDevice
+{
+public:
+    ZafMouse(ZafDeviceState state = ZAF_DEVICE_ON, ZafEventType image = ZAF_POINTER_ARROW);
+    ~ZafMouse() override;
+
+    ZafClassID ClassID() const override { return ZAF_ID_MOUSE; }
+    ZafClassName ClassName() const override { return L"ZafMouse"; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -3008 moves the pointer to the event's position (screen pixels);
+    // -3005 answers the state; -3001/-3000 show or hide the pointer;
+    // -3299 .. -3200 select the pointer image (an unknown number is stored
+    // and leaves the pointer as it is). Other codes are answered unchanged.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    void Poll() override;
+
+    ZafEventType Image() const { return image; }
+    // Stores the image number only.
+    ZafEventType SetImage(ZafEventType value) { return image = value; }
+    int X() const { return x; }
+    int Y() const { return y; }
+
+    // The pointer image of that number id from the framework's table, null
+    // when there is none. Builds the table on first use.
+    static ZafMouseData *PointerImage(ZafEventType id);
+
+private:
+    int x = 0;
+    int y = 0;
+    ZafEventType image;
+    ZafInt32 reserved[2] = { 0, 0 };
+};

@@ -1,0 +1,127 @@
+#pragma once
+// ZafWindowManager: the root of the window tree, a ZafWindow whose children
+// are the top-level windows, front window first. The application makes one
+// at start-up beside the display and the event manager; it installs itself
+// as the framework's window manager (ZafWindowObject::WindowManager). It
+// receives every event the application's loop takes from the event manager
+// and routes it (capture object, grab object, named target, raw messages,
+// window commands), makes windows live (Add) and removes them (Subtract),
+// asks the exit function before the program ends, and keeps the objects that
+// hold the focus, a drag, a help tip or the status line. It owns the
+// top-level windows while they are added and deletes destroyable ones when
+// it removes them. GUI thread only.
+
+#include "framework/core/objects/ZafWindow.h"
+
+class ZafDisplay;
+class ZafEventManager;
+class ZafWindowManager;
+
+// Asked before the program ends: 0 allows the exit.
+using ZafExitFunction = ZafInt32 (*)(ZafDisplay *display, ZafEventManager *eventManager,
+    ZafWindowManager *windowManager);
+
+class ZafWindowManager : public ZafWindow
+{
+public:
+    explicit ZafWindowManager(ZafExitFunction exitFunction = nullptr);
+    ~ZafWindowManager() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // The process's window manager; null when none exists.
+    static ZafWindowManager *Shared();
+
+    ZafEventType Event(const ZafEventStruct &event) override;
+    // Raw events that no window claimed (Windows half).
+    ZafEventType OSEvent(const ZafEventStruct &event) override;
+    // Window commands -3600 .. -3640. Whoever handles a command owns its
+    // text: the window manager deletes the text of a command it carries out
+    // itself, and of a command the front window did not take.
+    virtual ZafEventType WindowCommandEvent(const ZafEventStruct &event);
+
+    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
+    ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
+    using ZafWindow::GetObjectByStringID;
+    // The whole screen in pixels.
+    ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
+    ZafWindowObject *Duplicate() override { return nullptr; }
+    ZafWindowObject *FocusObject() const override;
+    ZafWindowObject *NotifyFocus(ZafWindowObject *object, bool gained) override;
+    ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
+    ZafOSWindow OSHandle(int kind = 2) const override { (void)kind; return osWindow; }
+    void ApplyPosition() override { }
+    void OSRegisterObject() override { }
+
+    // Pinned settings.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetSystemDrawn(bool) override { return systemDrawn = true; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
+    int SetSelectionType(int) override { return selectionType = 0; }
+    bool SetTemporary(bool) override { return temporary = false; }
+
+    // Makes a window live: closes the temporary windows in front (unless it
+    // is temporary itself), puts it at the front and builds it (-10).
+    ZafWindowObject *Add(ZafWindowObject *window, ZafWindowObject *position = nullptr) override;
+    // Removes a window (and the windows it owns), destroying its OS windows;
+    // the caller owns it afterwards. The last window out queues -7.
+    ZafWindowObject *Subtract(ZafWindowObject *window) override;
+    // Subtracts the window and deletes it when it is destroyable.
+    void Remove(ZafWindow *window);
+
+    // Centres the window on the screen (pixels), at most screen-sized.
+    void Center(ZafWindowObject *window);
+    ZafExitFunction SetExitFunction(ZafExitFunction function) { return exitFunction = function; }
+    ZafExitFunction ExitFunction() const { return exitFunction; }
+    // The application gives the window manager the OS window of its main
+    // window: closing that window asks the exit query and ends the program.
+    ZafOSWindow SetMainWindow(ZafOSWindow window) { return osWindow = window; }
+    ZafOSWindow MainWindow() const { return osWindow; }
+
+    ZafWindow *FrontWindow() const { return static_cast<ZafWindow *>(ZafList::First()); }
+    // True when the object is a window on screen or inside one. Compares
+    // addresses only, so a queued event may name an object that is gone.
+    bool Holds(const ZafWindowObject *object) const;
+
+    ZafWindowObject *grabObject = nullptr;         // every event goes to it first
+    ZafWindowObject *dragObject = nullptr;         // the object being dragged
+    ZafWindowObject *focusObject = nullptr;        // the object holding the focus
+    ZafWindowObject *statusObject = nullptr;       // shows the status texts
+    ZafWindowObject *captureObject = nullptr;      // every mouse event goes to it first
+    ZafWindowObject *tipObject = nullptr;          // under the pointer, for tips
+    ZafWindowObject *previousFocusObject = nullptr;
+
+    // The window manager's input map: Esc gives 1020.
+    static const ZafInputMap defaultInputMap[];
+
+private:
+    ZafEventType CloseWindow(const ZafEventStruct &event);
+    ZafEventType ExitQuery();
+    void CloseTemporaryWindowsInFront();
+    void ForgetObjectsOf(ZafWindowObject *window);
+    ZafEventType KeyDispatch(const ZafEventStruct &event);
+    ZafEventType TimerEvent(const ZafEventStruct &event);
+    ZafEventType Dispatch(const ZafEventStruct &event);
+    // Windows half: PostQuitMessage; enabling the windows behind a modal one.
+    static void PostQuitMessageToLoop();
+    void EnableWindowsBehind(ZafWindow *window);
+    // Switches the language and locale data to the named locale.
+    static void ChangeLanguage(const ZafIChar *name);
+
+    ZafExitFunction exitFunction;
+};
+
+// The window named in the first data word of -11, -18, -50, -400 and -401
+// (null when none).
+inline ZafWindowObject *ZafEventObject(const ZafEventStruct &event) { return event.dataObject; }

@@ -1,0 +1,76 @@
+#pragma once
+// ZafDiskFileSystem: the native file system under ZafStorage. Open never
+// answers null: a file that could not be opened carries error 14 and moves
+// no bytes. Paths are wide and go to the C runtime's wide calls. The path
+// helpers split a path, replace its extension and find a free temporary name
+// ("ZTMP" + number + ".$$$"). Virtual so that a test can stand in a file
+// system whose writes fail. One thread at a time.
+
+#include "framework/core/storage/ZafFileSystem.h"
+
+#include <cstdio>
+#include <string>
+
+// A native file (binary). Owned by whoever opened it; Close deletes it.
+class ZafDiskFile : public ZafFile
+{
+public:
+    // Takes the C runtime stream (null: a failed open, error 14).
+    explicit ZafDiskFile(FILE *stream);
+    ~ZafDiskFile() override;
+
+    int ReadData(void *buffer, int count) override;
+    int WriteData(const void *buffer, int count) override;
+    int Seek(ZafInt32 offset, int whence) override;
+    ZafInt32 Tell() override;
+    ZafInt32 Length() override;
+    // Flushes and closes the stream; answers false (error 14) when buffered
+    // data could not be written. Idempotent.
+    bool CloseStream();
+    // Hands buffered data to the system; false when it could not be written.
+    bool Flush();
+    bool IsOpen() const { return stream != nullptr; }
+
+private:
+    FILE *stream;
+};
+
+class ZafDiskFileSystem : public ZafFileSystem
+{
+public:
+    ZafDiskFileSystem() = default;
+
+    int ChDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
+    // The disk file system does not enumerate: both answer -1.
+    int FindFirst(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
+        ZafNumberID numberID = 0) override;
+    int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
+        ZafNumberID numberID = 0) override;
+    int FindClose(ZafFindStruct &) override { return 0; }
+    int GetCWD(ZafIChar *buffer, int size) override;
+    int MkDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
+    int RmDir(const ZafIChar *path, bool recursive = false) override;
+    // Closes the stream (a failed flush sets this file system's error 14)
+    // and deletes the file.
+    void Close(ZafFile *file) override;
+    // mode: 1 read, 2 read-write, 4 create (empty, read-write), 0x20 binary
+    // (always binary). Never null.
+    ZafFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr,
+        ZafNumberID numberID = 0) override;
+    int Remove(const ZafIChar *path) override;
+    // Fails (non-zero) when the new name exists.
+    int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr,
+        ZafNumberID numberID = 0) override;
+
+    bool Exists(const ZafIChar *path);
+
+    // Path helpers (the separators are "\" and "/", and ":" after a drive).
+    // The directory part with its trailing separator ("" when none).
+    static std::wstring DirectoryPart(const std::wstring &path);
+    static std::wstring FileNamePart(const std::wstring &path);
+    // The path with its extension replaced (the "." added when missing).
+    static std::wstring ReplaceExtension(const std::wstring &path, const std::wstring &extension);
+    // "ZTMP" + the first number from 0 whose file does not exist + ".$$$" in
+    // directory (which ends in a separator or is empty).
+    std::wstring TempName(const std::wstring &directory);
+};
