@@ -7,6 +7,11 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafDialogWindowOS.cpp
     controls/ZafMDIWindow.cpp
     windows/ZafMDIWindowOS.cpp
+    controls/ZafButton.cpp
+    controls/ZafButtonImages.cpp
+    controls/ZafButtonStorage.cpp
+    windows/ZafButtonOS.cpp
+    windows/ZafButtonDraw.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

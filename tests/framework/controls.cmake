@@ -6,6 +6,7 @@ list(APPEND TEST_SOURCES
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
     controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
