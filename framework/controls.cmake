@@ -20,4 +20,7 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafChartStub.cpp
+    controls/ZafChartStubStorage.cpp
+    windows/ZafChartStubDraw.cpp
 )

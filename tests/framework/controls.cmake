@@ -19,4 +19,5 @@ list(APPEND TEST_SOURCES
 
 # Chart stub.
 list(APPEND TEST_SOURCES
+    controls/ZafChartStubTest.cpp
 )
