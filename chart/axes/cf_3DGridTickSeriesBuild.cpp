@@ -8,6 +8,18 @@
 
 #include <cmath>
 
+namespace {
+
+// The value as a double: x87 registers hold more precision, so that
+// v + interval may differ from v there and yet be v once stored.
+double Rounded(double value)
+{
+    volatile double stored = value;
+    return stored;
+}
+
+} // namespace
+
 cf_3DTextMarker *cf_3DGridTickSeries::CreateTick(double, int)
 {
     return nullptr;
@@ -288,7 +300,7 @@ void cf_3DGridTickSeries::BuildUpward(double from, double to, bool zeroMade)
     }
     // Capped, and stopped when the interval no longer moves v.
     for (int made = 0; v < to && made < kMaxTicksPerRun; ++made) {
-        double next = v + tickInterval;
+        double next = Rounded(v + tickInterval);
         if (next == v)
             break;
         v = next;
@@ -317,7 +329,7 @@ void cf_3DGridTickSeries::BuildDownward(double from, double to, bool zeroMade)
         MakeRunTick(v, counters);
     }
     for (int made = 0; v > to && made < kMaxTicksPerRun; ++made) {
-        double next = v - tickInterval;
+        double next = Rounded(v - tickInterval);
         if (next == v)
             break;
         v = next;

@@ -16,6 +16,9 @@ ZafChartControl::ZafChartControl(int left, int top, int width, int height, int c
 {
     SetFocusBlocked(true);
     SetSystemDrawn(false);
+    // A window of its own: its paint message redraws the chart, and a
+    // redisplay it asks for reaches it whatever its parent paints.
+    SetOwnOSWindow(true);
     view = new cf_ChartView(chartType, dimension, flag);
 }
 
