@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // A line engine whose origin following can be driven directly.
@@ -145,4 +147,20 @@ TEST(cf_3DBitmap, WithoutAFileNameNothingIsDrawn)
     kernel.PrepareRect(cf_2DRect(0, 0, 100, 100));
     bitmap.DrawFormB(&display);
     EXPECT_FALSE(recorder.Drawing().empty()); // its outline
+}
+
+TEST(cf_Kernel, FarOffAndUndefinedPositionsProjectToBoundedPixels)
+{
+    cf_Kernel kernel(100, 100, 100);
+    kernel.UpdateGeometry();
+    kernel.PrepareRect(cf_2DRect(0, 0, 400, 400));
+    cf_3DPoint distant(1e30, -1e30, 0);
+    distant.Transform(kernel);
+    distant.Project(kernel);
+    EXPECT_EQ(100000, distant.DeviceX());
+    EXPECT_EQ(100000, distant.DeviceY()); // device y grows downwards
+    cf_3DPoint undefined(std::nan(""), 0, 0);
+    undefined.Transform(kernel);
+    undefined.Project(kernel);
+    EXPECT_EQ(0, undefined.DeviceX());
 }
