@@ -251,15 +251,20 @@ void ScaleExtent(double &lo, double &hi, double factor)
 void cf_3DPointSeries::Scale(double sx, double sy, double sz)
 {
     double saved[3] = {offset[0], offset[1], offset[2]};
-    Translate(-saved[0], -saved[1], -saved[2]);
     if (bulk) {
+        // About the offset in one pass: (w - offset) x s + offset.
         block.projected = false;
         for (int i = 0; i < count; ++i) {
-            block.workX[i] *= sx;
-            block.workY[i] *= sy;
-            block.workZ[i] *= sz;
+            block.workX[i] = (block.workX[i] - saved[0]) * sx + saved[0];
+            block.workY[i] = (block.workY[i] - saved[1]) * sy + saved[1];
+            block.workZ[i] = (block.workZ[i] - saved[2]) * sz + saved[2];
         }
+        workMinX -= saved[0], workMaxX -= saved[0];
+        workMinY -= saved[1], workMaxY -= saved[1];
+        workMinZ -= saved[2], workMaxZ -= saved[2];
+        offset[0] = offset[1] = offset[2] = 0;
     } else {
+        Translate(-saved[0], -saved[1], -saved[2]);
         for (int n = 1; n <= count; ++n)
             PointAt(n)->Scale(sx, sy, sz);
     }
@@ -269,7 +274,14 @@ void cf_3DPointSeries::Scale(double sx, double sy, double sz)
     ScaleExtent(workMinX, workMaxX, sx);
     ScaleExtent(workMinY, workMaxY, sy);
     ScaleExtent(workMinZ, workMaxZ, sz);
-    Translate(saved[0], saved[1], saved[2]);
+    if (bulk) {
+        offset[0] = saved[0], offset[1] = saved[1], offset[2] = saved[2];
+        workMinX += saved[0], workMaxX += saved[0];
+        workMinY += saved[1], workMaxY += saved[1];
+        workMinZ += saved[2], workMaxZ += saved[2];
+    } else {
+        Translate(saved[0], saved[1], saved[2]);
+    }
 }
 
 void cf_3DPointSeries::Setup(const cf_Kernel &kernel)
