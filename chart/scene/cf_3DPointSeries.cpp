@@ -80,7 +80,8 @@ cf_3DPoint *cf_3DPointSeries::CopyPointAt(int n) const
 
 void cf_3DPointSeries::Block::Clear()
 {
-    for (std::vector<double> *v : {&data, &workX, &workY, &workZ, &viewX, &viewY, &viewZ})
+    data.clear();
+    for (std::vector<double> *v : {&workX, &workY, &workZ, &viewX, &viewY, &viewZ})
         v->clear();
     viewIsWork = true;
     projected = false;
@@ -90,9 +91,10 @@ void cf_3DPointSeries::Block::Clear()
 void cf_3DPointSeries::Materialise() const
 {
     const double *vx = block.ViewX(), *vy = block.ViewY(), *vz = block.ViewZ();
+    block.device.resize(std::size_t(count));
     for (int i = 0; i < count; ++i) {
-        const double *d = &block.data[3 * std::size_t(i)];
-        auto *point = new cf_3DPoint(d[0], d[1], d[2]);
+        const Block::Coordinates &d = block.data[std::size_t(i)];
+        auto *point = new cf_3DPoint(d.x, d.y, d.z);
         point->SetWorking(block.workX[i], block.workY[i], block.workZ[i]);
         point->SetView(vx[i], vy[i], vz[i]);
         point->SetDevicePoint(block.device[i]);
@@ -110,10 +112,9 @@ void cf_3DPointSeries::Reserve(int n)
 {
     if (n <= 0)
         return;
-    block.data.reserve(3 * std::size_t(n));
+    block.data.reserve(std::size_t(n));
     for (std::vector<double> *v : {&block.workX, &block.workY, &block.workZ})
         v->reserve(std::size_t(n));
-    block.device.reserve(std::size_t(n));
 }
 
 void cf_3DPointSeries::AddPointXYZ(double x, double y, double z)
@@ -126,13 +127,10 @@ void cf_3DPointSeries::AddPointXYZ(double x, double y, double z)
     }
     bulk = true;
     // A new point starts at its data position in every state, as an object would.
-    block.data.push_back(x);
-    block.data.push_back(y);
-    block.data.push_back(z);
+    block.data.push_back({x, y, z});
     block.workX.push_back(x);
     block.workY.push_back(y);
     block.workZ.push_back(z);
-    block.device.push_back(cf_2DPoint());
     block.projected = false;
     ++count;
     Widen(x, y, z, x, y, z);
@@ -387,6 +385,7 @@ void cf_3DPointSeries::ProjectBlock(const cf_Kernel &kernel)
     // Projected already, unchanged since: the device points stand.
     if (block.projected && std::equal(key, key + 4, block.projection))
         return;
+    block.device.resize(std::size_t(count));
     kernel.ProjectPoints(block.ViewX(), block.ViewY(), block.device.data(), count);
     WidenDevice(block.device.data(), count);
     std::copy(key, key + 4, block.projection);
@@ -410,16 +409,20 @@ void cf_3DPointSeries::Project(const cf_Kernel &kernel)
 
 const cf_2DPoint *cf_3DPointSeries::DevicePoints(std::vector<cf_2DPoint> &scratch) const
 {
-    if (bulk)
+    if (bulk) {
+        block.device.resize(std::size_t(count));
         return block.device.data();
+    }
     scratch = DevicePoints();
     return scratch.data();
 }
 
 std::vector<cf_2DPoint> cf_3DPointSeries::DevicePoints() const
 {
-    if (bulk)
+    if (bulk) {
+        block.device.resize(std::size_t(count));
         return block.device;
+    }
     std::vector<cf_2DPoint> device;
     device.reserve(std::size_t(count));
     for (int n = 1; n <= count; ++n)

@@ -97,7 +97,11 @@ protected:
 private:
     // The coordinates of the points kept in bulk, in their four states.
     struct Block {
-        std::vector<double> data; // x, y, z of each point in turn
+        struct Coordinates {
+            double x, y, z;
+        };
+        std::vector<Coordinates> data;
+        // Device points, sized when the block is first projected.
         std::vector<double> workX, workY, workZ;
         // The view coordinates, unless the geometry maps every point onto
         // itself, when they are the working ones.
