@@ -16,6 +16,12 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafConstraint.cpp
+    controls/ZafAttachment.cpp
+    controls/ZafRelativeConstraint.cpp
+    controls/ZafDimensionConstraint.cpp
+    controls/ZafGeometryManager.cpp
+    controls/ZafGeometryManagerStorage.cpp
 )
 
 # Chart stub.

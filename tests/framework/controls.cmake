@@ -15,6 +15,8 @@ list(APPEND TEST_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND TEST_SOURCES
+    controls/ZafControlsTestSupport.cpp
+    controls/ZafGeometryManagerTest.cpp
 )
 
 # Chart stub.
