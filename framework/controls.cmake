@@ -22,6 +22,10 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafDimensionConstraint.cpp
     controls/ZafGeometryManager.cpp
     controls/ZafGeometryManagerStorage.cpp
+    controls/ZafToolBar.cpp
+    windows/ZafToolBarOS.cpp
+    controls/ZafStatusBar.cpp
+    windows/ZafStatusBarOS.cpp
 )
 
 # Chart stub.

@@ -17,6 +17,8 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_SOURCES
     controls/ZafControlsTestSupport.cpp
     controls/ZafGeometryManagerTest.cpp
+    controls/ZafToolBarTest.cpp
+    controls/ZafStatusBarTest.cpp
 )
 
 # Chart stub.

@@ -1,0 +1,144 @@
+#include "ZafControlsTestSupport.h"
+
+#include "framework/controls/ZafToolBar.h"
+#include "framework/core/storage/ZafStorage.h"
+
+namespace {
+
+struct WrapCase
+{
+    const char *name;
+    int dock;
+    int clientWidth, clientHeight;
+    int childWidth, childHeight, children;
+    RECT expected[3];          // the first three children, in the bar (right and bottom exclusive)
+    int barSize;               // height of a horizontal bar, width of a vertical one
+};
+
+RECT Rect(int left, int top, int width, int height) { return { left, top, left + width, top + height }; }
+
+} // namespace
+
+class ZafToolBarTest : public ControlsTest
+{
+protected:
+    ZafToolBar *AddBar(ZafWindow *window, int dock, int children, int childWidth, int childHeight)
+    {
+        ZafToolBar *bar = new ZafToolBar(0, 0, 10, 10);
+        bar->SetCoordinateType(ZAF_PIXEL);
+        bar->SetDockType(dock);
+        for (int i = 0; i < children; ++i)
+            bar->Add(NewChild(0, 0, childWidth, childHeight));
+        window->Add(bar);
+        return bar;
+    }
+    static SIZE Size(ZafOSWindow window)
+    {
+        RECT rect;
+        GetWindowRect(static_cast<HWND>(window), &rect);
+        return { rect.right - rect.left, rect.bottom - rect.top };
+    }
+};
+
+TEST_F(ZafToolBarTest, ChildrenWrapIntoRowsOrColumnsAndTheBarTakesTheirSize)
+{
+    const WrapCase cases[] = {
+        { "top, three 30 x 20 in 70", ZafToolBar::DOCK_TOP, 70, 100, 30, 20, 3,
+          { Rect(2, 2, 30, 20), Rect(32, 2, 30, 20), Rect(2, 24, 30, 20) }, 48 },
+        { "bottom, the edge above the first row", ZafToolBar::DOCK_BOTTOM, 70, 100, 30, 20, 3,
+          { Rect(2, 4, 30, 20), Rect(32, 4, 30, 20), Rect(2, 26, 30, 20) }, 50 },
+        { "top, a child wider than the bar opens a row", ZafToolBar::DOCK_TOP, 70, 100, 80, 10, 2,
+          { Rect(2, 14, 80, 10), Rect(2, 26, 80, 10) }, 40 },
+        { "left, columns", ZafToolBar::DOCK_LEFT, 120, 70, 20, 30, 3,
+          { Rect(2, 2, 20, 30), Rect(2, 32, 20, 30), Rect(24, 2, 20, 30) }, 48 },
+    };
+    for (const WrapCase &test : cases) {
+        SCOPED_TRACE(test.name);
+        ZafWindow *window = NewTopLevel(test.clientWidth, test.clientHeight, { -1 });
+        ZafToolBar *bar = AddBar(window, test.dock, test.children, test.childWidth, test.childHeight);
+        manager->Add(window);
+        Pump(30);
+        int index = 0;
+        for (ZafElement *e = bar->ZafList::First(); e && index < 3; e = e->Next(), ++index) {
+            RECT rect = RectInParent(static_cast<ZafWindowObject *>(e)->OSWindow());
+            EXPECT_EQ(test.expected[index].left, rect.left) << index;
+            EXPECT_EQ(test.expected[index].top, rect.top) << index;
+            EXPECT_EQ(test.expected[index].right, rect.right) << index;
+            EXPECT_EQ(test.expected[index].bottom, rect.bottom) << index;
+        }
+        const SIZE size = Size(bar->OSWindow());
+        const bool horizontal = test.dock == ZafToolBar::DOCK_TOP || test.dock == ZafToolBar::DOCK_BOTTOM;
+        EXPECT_EQ(test.barSize, horizontal ? size.cy : size.cx);
+        EXPECT_EQ(horizontal ? test.clientWidth : test.clientHeight, horizontal ? size.cx : size.cy);
+        // The window's client area starts beside the bar.
+        const RECT client = RectInParent(window->OSWindow());
+        const RECT place = RectInParent(bar->OSWindow());
+        if (test.dock == ZafToolBar::DOCK_TOP)
+            EXPECT_EQ(place.bottom, client.top);
+        else if (test.dock == ZafToolBar::DOCK_BOTTOM)
+            EXPECT_EQ(place.top, client.bottom);
+        else
+            EXPECT_EQ(place.right, client.left);
+        manager->Subtract(window);
+        delete window;
+    }
+}
+
+TEST_F(ZafToolBarTest, AnEmptyBarIsOneCellHighOrThreeCellsWide)
+{
+    ZafWindow *window = NewTopLevel(150, 150, { -1 });
+    ZafToolBar *top = AddBar(window, ZafToolBar::DOCK_TOP, 0, 0, 0);
+    ZafToolBar *left = AddBar(window, ZafToolBar::DOCK_LEFT, 0, 0, 0);
+    manager->Add(window);
+    Pump(30);
+    EXPECT_EQ(display->cellHeight, Size(top->OSWindow()).cy);
+    EXPECT_EQ(3 * display->cellWidth, Size(left->OSWindow()).cx);
+}
+
+TEST_F(ZafToolBarTest, ATopBarDrawsItsEdgeLightBelowDarkOnItsBottomRows)
+{
+    ZafWindow *window = NewTopLevel(120, 80, { -1 });
+    ZafToolBar *bar = AddBar(window, ZafToolBar::DOCK_TOP, 1, 30, 20);
+    manager->Add(window);
+    Pump(30);
+    HWND handle = static_cast<HWND>(bar->OSWindow());
+    RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const ZafPaletteState state = bar->PaletteState();
+    const ZafPaletteStruct light = bar->ResolvePalette(ZAF_PT_LIGHT_EDGE, state);
+    const ZafPaletteStruct dark = bar->ResolvePalette(ZAF_PT_DARK_EDGE, state);
+    const ZafPaletteStruct face = bar->ResolvePalette(ZAF_PT_BACKGROUND, state);
+    const COLORREF lightColor = display->ColorReference(light.colorForeground, light.osColorForeground);
+    const COLORREF darkColor = display->ColorReference(dark.colorForeground, dark.osColorForeground);
+    ASSERT_NE(lightColor, darkColor);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), display->ColorReference(face.colorBackground, face.osColorBackground));
+    const int height = Size(bar->OSWindow()).cy;
+    HDC context = GetDC(handle);
+    EXPECT_EQ(lightColor, GetPixel(context, 100, height - 1));
+    EXPECT_EQ(darkColor, GetPixel(context, 100, height - 2));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(context, 100, height - 3));
+    ReleaseDC(handle, context);
+}
+
+TEST_F(ZafToolBarTest, DockTypeAndWrapAreFixedOnScreenAndSurviveStorage)
+{
+    ZafWindow *window = NewTopLevel(120, 80, { -1 });
+    ZafToolBar *bar = AddBar(window, ZafToolBar::DOCK_RIGHT, 1, 20, 20);
+    EXPECT_FALSE(bar->SetWrap(false));
+    bar->SetStringID(L"TOOLS");
+    manager->Add(window);
+    EXPECT_EQ(ZafToolBar::DOCK_RIGHT, bar->SetDockType(ZafToolBar::DOCK_TOP));
+    EXPECT_FALSE(bar->SetWrap(true));
+    EXPECT_EQ(ZAF_NOT_HANDLED, bar->Event(ZafEventStruct(1054, 0)));
+
+    ZafStorage storage;
+    ZafObjectPersistence persistence(&storage);
+    bar->Write(persistence);
+    ASSERT_EQ(0, bar->Error());
+    persistence.AddObjectConstructor(L"ZafWindowObject", ZAF_ID_WINDOW_OBJECT, &ZafWindowObject::New);
+    ZafToolBar read(L"TOOLS", persistence);
+    ASSERT_EQ(0, read.Error());
+    EXPECT_EQ(ZafToolBar::DOCK_RIGHT, read.DockType());
+    EXPECT_FALSE(read.Wrap());
+    EXPECT_EQ(1, read.ZafList::Count());
+    EXPECT_TRUE(read.UseParentFrameHandle());
+}
