@@ -26,7 +26,10 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafToolBarOS.cpp
     controls/ZafStatusBar.cpp
     windows/ZafStatusBarOS.cpp
+    windows/ZafPrinter.cpp
+    windows/ZafPrinterJob.cpp
 )
+list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES

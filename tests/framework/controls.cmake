@@ -19,6 +19,7 @@ list(APPEND TEST_SOURCES
     controls/ZafGeometryManagerTest.cpp
     controls/ZafToolBarTest.cpp
     controls/ZafStatusBarTest.cpp
+    controls/ZafPrinterTest.cpp
 )
 
 # Chart stub.
