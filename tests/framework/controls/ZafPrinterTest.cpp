@@ -289,3 +289,28 @@ TEST_F(ZafPrinterTest, OnlyADeviceModeThatSaysLandscapeTurnsThePage)
         EXPECT_EQ(printer.dotsPerInchX / 2, left);
     }
 }
+
+// One real page through the system's spooler to its default printer. The
+// printing check (print-to-pdf.sh) names the document and looks at the PDF
+// that the PDF printer makes of it; without that name there is nothing to
+// check the page against, and the test does not run.
+TEST(ZafPrinterSpooler, APagePrintsThroughTheDefaultPrinter)
+{
+    wchar_t name[128] = {};
+    if (!GetEnvironmentVariableW(L"ZAF_PRINT_DOCUMENT", name, 128))
+        GTEST_SKIP() << "run by print-to-pdf.sh";
+    ZafPrinter printer;
+    ASSERT_TRUE(printer.HasDevice()) << "no default printer";
+    printer.SetCoordinateType(ZAF_MILS);
+    ASSERT_EQ(0, printer.BeginPrintJob(name));
+    ASSERT_EQ(0, printer.BeginPage());
+    // A black bar one inch below and right of the printable corner, 2 by 1
+    // inches, and a line of text an inch below it.
+    printer.SetForeground(0);
+    printer.SetBackground(0);
+    printer.Rectangle(1000, 1000, 3000, 2000, 1, true);
+    printer.SetFont(1);
+    printer.Text(1000, 3000, L"ZafPrinter page");
+    EXPECT_EQ(0, printer.EndPage());
+    EXPECT_EQ(0, printer.EndPrintJob());
+}
