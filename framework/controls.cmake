@@ -30,6 +30,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafStatusBarOS.cpp
     windows/ZafPrinter.cpp
     windows/ZafPrinterJob.cpp
+    windows/ZafPrintDialog.cpp
 )
 list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/ZafDialogWindow.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafScreenDisplay.h"
 
@@ -354,7 +355,7 @@ ZafEventType ZafPrinter::RunPrintDialog(ZafPrintJobSettings &settings, bool copi
     dialog.nMaxPage = WORD(settings.maximumPage);
     dialog.nCopies = WORD(settings.copies);
     if (!calls.printDlg || !calls.printDlg(&dialog))
-        return ZAF_PRINT_CANCELLED;
+        return ZAF_DIALOG_CANCEL;
     TakeDialogResult(dialog);
     settings.collate = (dialog.Flags & PD_COLLATE) ? 1 : 0;
     settings.copies = dialog.nCopies;
@@ -365,5 +366,5 @@ ZafEventType ZafPrinter::RunPrintDialog(ZafPrintJobSettings &settings, bool copi
         settings.fromPage = settings.minimumPage;
         settings.toPage = settings.maximumPage;
     }
-    return ZAF_PRINT_ACCEPTED;
+    return ZAF_DIALOG_OK;
 }

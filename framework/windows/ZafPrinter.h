@@ -9,9 +9,6 @@
 // Printer answers.
 constexpr int ZAF_PRINTER_NOT_AVAILABLE = 20;   // an operation a printer cannot do
 constexpr int ZAF_PRINTER_FAILED = -1;          // no printer, or the spooler refused
-// Answers of the print dialog's run.
-constexpr ZafEventType ZAF_PRINT_ACCEPTED = -2999;
-constexpr ZafEventType ZAF_PRINT_CANCELLED = -2993;
 
 // The job settings the print dialog shows and returns (owned by the caller;
 // packed as stored by the program).

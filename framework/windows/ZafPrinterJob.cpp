@@ -5,6 +5,7 @@
 
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSText.h"
+#include "framework/windows/ZafPrintDialog.h"
 
 namespace {
 
@@ -127,5 +128,6 @@ int ZafPrinter::DrawParagraph(int left, int top, int right, const ZafIChar *text
 
 bool ZafPrinter::ShowPrintDialog(ZafPrintJobSettings &settings)
 {
-    return RunPrintDialog(settings, true, true, true) == ZAF_PRINT_ACCEPTED;
+    ZafPrintDialog dialog(0, 0, this, &settings);
+    return dialog.DoModal() == ZAF_DIALOG_OK;
 }

@@ -18,7 +18,7 @@ list(APPEND TEST_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND TEST_SOURCES
-    controls/ZafControlsTestSupport.cpp
+    controls/ZafLayoutTestSupport.cpp
     controls/ZafGeometryManagerTest.cpp
     controls/ZafToolBarTest.cpp
     controls/ZafStatusBarTest.cpp

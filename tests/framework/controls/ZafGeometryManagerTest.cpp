@@ -1,4 +1,4 @@
-#include "ZafControlsTestSupport.h"
+#include "ZafLayoutTestSupport.h"
 
 #include "framework/controls/ZafConstraint.h"
 #include "framework/controls/ZafGeometryManager.h"
@@ -19,7 +19,7 @@ struct LayoutCase
 
 } // namespace
 
-class ZafGeometryManagerTest : public ControlsTest
+class ZafGeometryManagerTest : public ControlTest
 {
 protected:
     // A 101 x 60 client (a frame without caption, which has no minimum
@@ -27,7 +27,7 @@ protected:
     ZafWindow *NewLaidOutWindow(int childWidth, ZafWindowObject *&child, ZafGeometryManager *&geometry)
     {
         ZafWindow *window = NewTopLevel(101, 60, { -1 });
-        child = window->Add(NewChild(5, 5, childWidth, 10));
+        child = window->Add(NewPixelChild(5, 5, childWidth, 10));
         geometry = new ZafGeometryManager;
         window->Add(geometry);
         return window;
@@ -107,9 +107,9 @@ TEST_F(ZafGeometryManagerTest, AnAttachmentToTheRightEdgeFollowsAResizedFrame)
 TEST_F(ZafGeometryManagerTest, AStretchedSecondAttachmentSpansTheChildBetweenTwoReferences)
 {
     ZafWindow *window = NewTopLevel(200, 60, { -1, -5 });
-    ZafWindowObject *leftPost = window->Add(NewChild(10, 5, 20, 10));
-    ZafWindowObject *rightPost = window->Add(NewChild(150, 5, 20, 10));
-    ZafWindowObject *bridge = window->Add(NewChild(60, 30, 15, 10));
+    ZafWindowObject *leftPost = window->Add(NewPixelChild(10, 5, 20, 10));
+    ZafWindowObject *rightPost = window->Add(NewPixelChild(150, 5, 20, 10));
+    ZafWindowObject *bridge = window->Add(NewPixelChild(60, 30, 15, 10));
     ZafGeometryManager *geometry = new ZafGeometryManager;
     window->Add(geometry);
     ZafAttachment *from = new ZafAttachment(bridge, 0);
@@ -148,7 +148,7 @@ TEST_F(ZafGeometryManagerTest, ANegativeMiniCellOffsetMovesByLessThanACell)
 TEST_F(ZafGeometryManagerTest, SettlingNumbersConstraintsFromTheRootAndFindsObjectsByNumber)
 {
     ZafWindow *window = NewTopLevel(201, 60, { -1, -5 });
-    ZafWindowObject *child = window->Add(NewChild(5, 5, 20, 10));
+    ZafWindowObject *child = window->Add(NewPixelChild(5, 5, 20, 10));
     child->SetNumberID(7);
     ZafGeometryManager *geometry = new ZafGeometryManager;
     window->Add(geometry);
@@ -198,9 +198,9 @@ TEST_F(ZafGeometryManagerTest, AStoredManagerLaysTheWindowOutTheSameWayAfterRead
     auto build = [this](ZafWindow *&window, ZafWindowObject *&child) {
         window = NewTopLevel(201, 60, { -1, -5 });
         window->SetStringID(L"LAYOUT");
-        ZafWindowObject *post = window->Add(NewChild(10, 20, 30, 10));
+        ZafWindowObject *post = window->Add(NewPixelChild(10, 20, 30, 10));
         post->SetNumberID(3);
-        child = window->Add(NewChild(0, 0, 20, 7));
+        child = window->Add(NewPixelChild(0, 0, 20, 7));
         child->SetNumberID(4);
         ZafGeometryManager *geometry = new ZafGeometryManager;
         window->Add(geometry);

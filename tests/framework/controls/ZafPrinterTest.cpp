@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "../display/ZafGuiTestSupport.h"
-#include "framework/windows/ZafPrinter.h"
+#include "framework/windows/ZafPrintDialog.h"
 
 namespace {
 
@@ -220,7 +220,9 @@ TEST_F(ZafPrinterTest, ARefusedDocumentOrPageIsReportedAndNeverEnded)
     Detach(printer);
 }
 
-TEST_F(ZafPrinterTest, ThePrintDialogTakesTheSettingsAndGivesTheChoiceBack)
+using ZafPrintDialogTest = ZafPrinterTest;
+
+TEST_F(ZafPrintDialogTest, TheDialogTakesTheSettingsAndGivesTheChoiceBack)
 {
     ZafPrinter printer;
     ZafPrintJobSettings settings = { 1, 2, 3, 4, 1, 9 };
@@ -245,21 +247,25 @@ TEST_F(ZafPrinterTest, ThePrintDialogTakesTheSettingsAndGivesTheChoiceBack)
     // Without page numbers chosen, the whole allowed range.
     script.answerFlags = 0;
     settings.collate = 0;
-    EXPECT_EQ(ZAF_PRINT_ACCEPTED, printer.RunPrintDialog(settings, false, true, false));
+    ZafPrintDialog dialog(0, 0, &printer, &settings);
+    dialog.SetCopiesAllowed(false);
+    dialog.SetPageNumbersAllowed(false);
+    EXPECT_EQ(ZAF_DIALOG_OK, dialog.DoModal());
     EXPECT_EQ(DWORD(PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES), script.seen.Flags);
     EXPECT_EQ(0, settings.collate);
     EXPECT_EQ(1u, settings.fromPage);
     EXPECT_EQ(9u, settings.toPage);
 }
 
-TEST_F(ZafPrinterTest, ACancelledDialogLeavesThePrinterAsItWas)
+TEST_F(ZafPrintDialogTest, ACancelledDialogLeavesThePrinterAsItWas)
 {
     ZafPrinter printer;
     DibSurface surface(50, 50, RGB(255, 255, 255));
     Attach(printer, surface);
     const int width = printer.PageWidth();
     ZafPrintJobSettings settings = { 0, 1, 1, 1, 1, 1 };
-    EXPECT_EQ(ZAF_PRINT_CANCELLED, printer.RunPrintDialog(settings, true, true, true));
+    ZafPrintDialog dialog(0, 0, &printer, &settings);
+    EXPECT_EQ(ZAF_DIALOG_CANCEL, dialog.DoModal());
     EXPECT_FALSE(printer.RunPrintSetup());
     EXPECT_EQ(PD_PRINTSETUP | PD_RETURNDC, script.seen.Flags);
     EXPECT_EQ(surface.Context(), printer.DeviceContext());

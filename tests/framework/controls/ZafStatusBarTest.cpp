@@ -1,4 +1,4 @@
-#include "ZafControlsTestSupport.h"
+#include "ZafLayoutTestSupport.h"
 
 #include "framework/controls/ZafStatusBar.h"
 
@@ -22,12 +22,12 @@ public:
 
 } // namespace
 
-class ZafStatusBarTest : public ControlsTest
+class ZafStatusBarTest : public ControlTest
 {
 protected:
     void SetUp() override
     {
-        ControlsTest::SetUp();
+        ControlTest::SetUp();
         window = NewTopLevel(200, 120, { -1 });
         bar = new ZafStatusBar(0, 0, 10, 24);
         bar->SetCoordinateType(ZAF_PIXEL);

@@ -1,4 +1,4 @@
-#include "ZafControlsTestSupport.h"
+#include "ZafLayoutTestSupport.h"
 
 #include "framework/controls/ZafToolBar.h"
 #include "framework/core/storage/ZafStorage.h"
@@ -19,7 +19,7 @@ RECT Rect(int left, int top, int width, int height) { return { left, top, left +
 
 } // namespace
 
-class ZafToolBarTest : public ControlsTest
+class ZafToolBarTest : public ControlTest
 {
 protected:
     ZafToolBar *AddBar(ZafWindow *window, int dock, int children, int childWidth, int childHeight)
@@ -28,7 +28,7 @@ protected:
         bar->SetCoordinateType(ZAF_PIXEL);
         bar->SetDockType(dock);
         for (int i = 0; i < children; ++i)
-            bar->Add(NewChild(0, 0, childWidth, childHeight));
+            bar->Add(NewPixelChild(0, 0, childWidth, childHeight));
         window->Add(bar);
         return bar;
     }

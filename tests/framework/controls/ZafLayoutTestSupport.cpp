@@ -1,18 +1,6 @@
-#include "ZafControlsTestSupport.h"
+#include "ZafLayoutTestSupport.h"
 
-void ControlsTest::SetUp()
-{
-    EventTest::SetUp();
-    display = std::make_unique<ZafScreenDisplay>();
-}
-
-void ControlsTest::TearDown()
-{
-    EventTest::TearDown();
-    display.reset();
-}
-
-ZafWindowObject *ControlsTest::NewChild(int left, int top, int width, int height)
+ZafWindowObject *NewPixelChild(int left, int top, int width, int height)
 {
     ZafWindowObject *child = new ZafWindowObject(left, top, width, height);
     child->SetCoordinateType(ZAF_PIXEL);
