@@ -41,9 +41,6 @@ void ZafGeometryManager::Pin()
     systemDrawn = false;
     coordinateType = ZAF_PIXEL;
     region.coordinateType = ZAF_PIXEL;
-    // It has no OS window: its window takes it for a frame part and keeps
-    // no room for it.
-    ownOSWindow = false;
     delete[] helpTopic;
     delete[] tipText;
     delete[] tipText2;

@@ -202,11 +202,6 @@ ZafElement *ZafToolBar::New(const ZafIChar *name, ZafObjectPersistence &persiste
     return new ZafToolBar(name, persistence);
 }
 
-void ZafToolBar::Write(ZafObjectPersistence &persistence)
-{
-    ZafWindow::Write(persistence);
-}
-
 void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
 {
     // The window's record is written and its file still open: the bar's own

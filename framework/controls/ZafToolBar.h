@@ -41,7 +41,6 @@ public:
     // The bar's whole area, from (0, 0), in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
     ZafWindowObject *Duplicate() override { return new ZafToolBar(*this); }
-    void Write(ZafObjectPersistence &persistence) override;
     ZafObjectConstructor NewFunction() const override { return &ZafToolBar::New; }
     static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 

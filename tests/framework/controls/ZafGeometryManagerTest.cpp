@@ -169,6 +169,22 @@ TEST_F(ZafGeometryManagerTest, SettlingNumbersConstraintsFromTheRootAndFindsObje
     EXPECT_EQ(geometry, window->GeometryManager());
 }
 
+TEST_F(ZafGeometryManagerTest, AManagerAddedToAShownWindowLaysItOutAtOnce)
+{
+    ZafWindow *window = NewTopLevel(101, 60, { -1 });
+    ZafWindowObject *child = window->Add(NewPixelChild(5, 5, 20, 10));
+    manager->Add(window);
+    Pump(30);
+    ASSERT_EQ(5, Left(child));
+    ZafGeometryManager *geometry = new ZafGeometryManager;
+    ZafAttachment *attachment = new ZafAttachment(child, 2);
+    attachment->SetOffset(0);
+    geometry->Add(attachment);
+    window->Add(geometry);
+    Pump(30);
+    EXPECT_EQ(100, Right(child));
+}
+
 TEST_F(ZafGeometryManagerTest, AConstraintBelongsToOneManagerAtATime)
 {
     ZafGeometryManager first, second;

@@ -84,6 +84,27 @@ TEST_F(ZafToolBarTest, ChildrenWrapIntoRowsOrColumnsAndTheBarTakesTheirSize)
     }
 }
 
+TEST_F(ZafToolBarTest, WideningTheFrameTakesTheWrappedChildBackIntoTheFirstRow)
+{
+    ZafWindow *window = NewTopLevel(70, 100, { -1 });
+    ZafToolBar *bar = AddBar(window, ZafToolBar::DOCK_TOP, 3, 30, 20);
+    manager->Add(window);
+    Pump(30);
+    ASSERT_EQ(48, Size(bar->OSWindow()).cy);
+    ResizeFrame(window->OSHandle(2), 30, 0);
+    Pump(30);
+    ZafWindowObject *third = static_cast<ZafWindowObject *>(bar->ZafList::Last());
+    const RECT place = RectInParent(third->OSWindow());
+    EXPECT_EQ(62, place.left);
+    EXPECT_EQ(2, place.top);
+    EXPECT_EQ(26, Size(bar->OSWindow()).cy);
+    EXPECT_EQ(26, RectInParent(window->OSWindow()).top);
+    ResizeFrame(window->OSHandle(2), -30, 0);
+    Pump(30);
+    EXPECT_EQ(24, RectInParent(third->OSWindow()).top);
+    EXPECT_EQ(48, RectInParent(window->OSWindow()).top);
+}
+
 TEST_F(ZafToolBarTest, AnEmptyBarIsOneCellHighOrThreeCellsWide)
 {
     ZafWindow *window = NewTopLevel(150, 150, { -1 });
