@@ -15,6 +15,7 @@ set_source_files_properties(schedule/QVScheduleTest.cpp PROPERTIES
     COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
 list(APPEND TEST_SOURCES
     resultslink/QVResultsLinkTest.cpp
+    resultslink/QVResultsLinkPeersTest.cpp
 )
 
 # Scoreboards on COM port pairs: COM61/COM62 and COM63/COM64 in the test prefix.
