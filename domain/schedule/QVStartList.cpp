@@ -164,8 +164,9 @@ bool QVStartList::FieldsFit(File which, const std::vector<KString> &f, const KSt
 bool QVStartList::IsNewLine(File which, const std::vector<KString> &f)
 {
     std::wstring key;
+    const size_t numbers = which == kEventLines ? 2 : 3;   // event, round[, heat]
     for (size_t i = 0; i < f.size(); ++i) {
-        if (i < 3)
+        if (i < numbers)
             AppendNumberKey(key, f[i]);
         else
             key.append(f[i].CStr(), size_t(f[i].Length()));
