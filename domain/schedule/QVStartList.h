@@ -5,12 +5,12 @@
 // (docs/start-list-files.md). Each reader takes one file's lines from a
 // stream; a malformed line is skipped and reported to the program log with
 // its file name and line number, so a damaged line never puts a wrong person
-// into a heat. A line with a field longer than its field keeps (kMax...
-// below) is skipped the same way, never cut, so that two long heat numbers
-// never become one; a line the file already held is kept once. Event, round
-// and heat numbers compare as numbers when they are digits ("01" is "1"),
-// else as texts with case ignored. A plain value owned by the schedule; GUI
-// thread.
+// into a heat. A line with a field longer than its field keeps (the
+// kStartList...Chars limits below) is skipped the same way, never cut, so
+// that two long heat numbers never become one; a line the file already held
+// is kept once. Event, round and heat numbers compare as numbers when they
+// are digits ("01" is "1"), else as texts with case ignored. A plain value
+// owned by the schedule; GUI thread.
 
 #include <cstdint>
 #include <string>
