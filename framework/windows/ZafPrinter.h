@@ -61,8 +61,10 @@ public:
     int XorRectangle(const ZafRegionStruct &oldRegion, const ZafRegionStruct &newRegion) override;
     // The region is relative to the printable area; answers the previous one.
     ZafRegionStruct SetClipRegion(const ZafRegionStruct &region) override;
-    // Makes the context current (answers the previous one, which the caller
-    // owns again) and reads the page, resolution and offsets from it.
+    // Makes the context current and reads the page, resolution and offsets
+    // from it; answers the previous one, which the caller owns again. The
+    // printer deletes the context it holds when a dialog replaces it and
+    // when it is destroyed (take a borrowed one back with a null context).
     HDC PrepareDeviceContext(HDC newContext) override;
     // Ends a drawing sequence without giving up the printer's own context.
     void RestoreDisplayContext() override;

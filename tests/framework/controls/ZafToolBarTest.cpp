@@ -3,6 +3,8 @@
 #include "framework/controls/ZafToolBar.h"
 #include "framework/core/storage/ZafStorage.h"
 
+#include <utility>
+
 namespace {
 
 struct WrapCase
@@ -31,6 +33,22 @@ protected:
             bar->Add(NewPixelChild(0, 0, childWidth, childHeight));
         window->Add(bar);
         return bar;
+    }
+    // The colours of the bar's last two pixel rows (bottom row first) at x.
+    static std::pair<COLORREF, COLORREF> BottomRows(ZafToolBar *bar, int x)
+    {
+        HWND handle = static_cast<HWND>(bar->OSWindow());
+        UpdateWindow(handle);
+        const int height = Size(bar->OSWindow()).cy;
+        HDC context = GetDC(handle);
+        std::pair<COLORREF, COLORREF> rows = { GetPixel(context, x, height - 1), GetPixel(context, x, height - 2) };
+        ReleaseDC(handle, context);
+        return rows;
+    }
+    COLORREF EdgeColor(ZafToolBar *bar, ZafPaletteType type)
+    {
+        const ZafPaletteStruct edge = bar->ResolvePalette(type, bar->PaletteState());
+        return display->ColorReference(edge.colorForeground, edge.osColorForeground);
     }
     static SIZE Size(ZafOSWindow window)
     {
@@ -99,6 +117,9 @@ TEST_F(ZafToolBarTest, WideningTheFrameTakesTheWrappedChildBackIntoTheFirstRow)
     EXPECT_EQ(2, place.top);
     EXPECT_EQ(26, Size(bar->OSWindow()).cy);
     EXPECT_EQ(26, RectInParent(window->OSWindow()).top);
+    // The edge is drawn again along the new bottom.
+    const std::pair<COLORREF, COLORREF> edge = { EdgeColor(bar, ZAF_PT_LIGHT_EDGE), EdgeColor(bar, ZAF_PT_DARK_EDGE) };
+    EXPECT_EQ(edge, BottomRows(bar, 97));
     ResizeFrame(window->OSHandle(2), -30, 0);
     Pump(30);
     EXPECT_EQ(24, RectInParent(third->OSWindow()).top);
@@ -124,19 +145,11 @@ TEST_F(ZafToolBarTest, ATopBarDrawsItsEdgeLightBelowDarkOnItsBottomRows)
     Pump(30);
     HWND handle = static_cast<HWND>(bar->OSWindow());
     RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const ZafPaletteState state = bar->PaletteState();
-    const ZafPaletteStruct light = bar->ResolvePalette(ZAF_PT_LIGHT_EDGE, state);
-    const ZafPaletteStruct dark = bar->ResolvePalette(ZAF_PT_DARK_EDGE, state);
-    const ZafPaletteStruct face = bar->ResolvePalette(ZAF_PT_BACKGROUND, state);
-    const COLORREF lightColor = display->ColorReference(light.colorForeground, light.osColorForeground);
-    const COLORREF darkColor = display->ColorReference(dark.colorForeground, dark.osColorForeground);
-    ASSERT_NE(lightColor, darkColor);
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), display->ColorReference(face.colorBackground, face.osColorBackground));
-    const int height = Size(bar->OSWindow()).cy;
+    const COLORREF light = EdgeColor(bar, ZAF_PT_LIGHT_EDGE), dark = EdgeColor(bar, ZAF_PT_DARK_EDGE);
+    ASSERT_NE(light, dark);
+    EXPECT_EQ(std::make_pair(light, dark), BottomRows(bar, 100));
     HDC context = GetDC(handle);
-    EXPECT_EQ(lightColor, GetPixel(context, 100, height - 1));
-    EXPECT_EQ(darkColor, GetPixel(context, 100, height - 2));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(context, 100, height - 3));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(context, 100, Size(bar->OSWindow()).cy - 3));
     ReleaseDC(handle, context);
 }
 
