@@ -16,7 +16,8 @@ public:
     // Copies, collation and page numbers all allowed.
     ZafPrintDialog(int left, int top, ZafPrinter *printer, ZafPrintJobSettings *settings);
 
-    // Runs the system Print dialog (not the framework's loop): answers -2999
+    // Runs the system Print dialog instead of the framework's loop (it hides
+    // ZafDialogWindow::DoModal; call it on the print dialog): answers -2999
     // when the user accepted, -2993 when the dialog was cancelled or failed
     // (the printer and the record are then unchanged).
     ZafInt32 DoModal(ZafUInt32 flags = 0);
