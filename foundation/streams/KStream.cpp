@@ -29,6 +29,16 @@ int32_t KStream::Read(void *buffer, int32_t count)
     return done;
 }
 
+int32_t KStream::ReadSome(void *buffer, int32_t count)
+{
+    if (count <= 0)
+        return 0;
+    if (itsBackCount > 0)
+        return Read(buffer, count < itsBackCount ? count : itsBackCount);
+    int32_t n = DoRead(buffer, count);
+    return n > 0 ? n : 0;
+}
+
 void KStream::Write(const void *buffer, int32_t count)
 {
     if (count > 0)
