@@ -33,9 +33,15 @@ int32_t KStream::ReadSome(void *buffer, int32_t count)
 {
     if (count <= 0)
         return 0;
-    if (itsBackCount > 0)
-        return Read(buffer, count < itsBackCount ? count : itsBackCount);
-    int32_t n = DoRead(buffer, count);
+    uint8_t *out = static_cast<uint8_t *>(buffer);
+    int32_t done = 0;
+    while (itsBackCount > 0 && done < count) {
+        out[done++] = itsBack[0];
+        std::memmove(itsBack, itsBack + 1, size_t(--itsBackCount));
+    }
+    if (done > 0)
+        return done;   // bytes in hand are not held back by a transport that waits
+    int32_t n = DoRead(out, count);
     return n > 0 ? n : 0;
 }
 

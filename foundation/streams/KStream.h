@@ -54,8 +54,9 @@ public:
     // at the end of the input (0 there). Write writes all or throws.
     int32_t Read(void *buffer, int32_t count);
     void Write(const void *buffer, int32_t count);
-    // One transfer of the transport, for callers that keep their own clock:
-    // what arrives within a single wait (up to count bytes), 0 at the end.
+    // Reads what one transfer of the transport gives, at most count bytes:
+    // fewer whenever less has arrived. A port or socket waits up to its read
+    // time-out for the first byte and throws as its reads do.
     int32_t ReadSome(void *buffer, int32_t count);
     // Reads exactly count bytes; throws KXStream 3004 when the input ends first.
     void ReadExact(void *buffer, int32_t count);

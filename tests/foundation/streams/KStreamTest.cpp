@@ -53,17 +53,6 @@ TEST(KStreamTyped, ShortTransportReadsAreJoined)
     EXPECT_EQ(stream.Remaining(), 0);
 }
 
-TEST(KStreamTyped, ReadSomeTakesOneTransportReadAndZeroAtTheEnd)
-{
-    MemoryStream stream(Bytes({1, 2, 3, 4, 5}));
-    stream.LimitReads(2);
-    uint8_t buffer[8] = {};
-    EXPECT_EQ(stream.ReadSome(buffer, 8), 2);
-    EXPECT_EQ(buffer[1], 2);
-    EXPECT_EQ(stream.Read(buffer, 8), 3);
-    EXPECT_EQ(stream.ReadSome(buffer, 8), 0);
-}
-
 TEST(KStreamLines, ReadLineAnswersTheDelimiterAndMinusOneAtTheEnd)
 {
     MemoryStream stream(std::string("first\r\nsecond;third"));
