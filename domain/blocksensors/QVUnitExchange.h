@@ -45,11 +45,11 @@ public:
     // kRefused when it refused, kOk otherwise.
     QVFrameCheck LastAnswer() const { return m_lastAnswer; }
 
+private:
     // Longest a drain reads before the next request goes out anyway, in
     // short time-outs: a line that never falls quiet is not waited out.
     static constexpr int kDrainLimit = 10;
 
-private:
     // The reply's clock: the short time-out from now (none off a serial port
     // or with a negative time-out).
     void StartClock();

@@ -131,7 +131,7 @@ TEST_F(BlockSensorLink, RepliesWithFewerSamplesAreCompletedAndLaterRequestsStayI
         wrong += result.Sample(0, i) != config.trials[1].x[i] || result.Sample(1, i) != config.trials[1].y[i];
     EXPECT_EQ(0, wrong);
 
-    // A download that fails half-way leaves replies in flight; the next
+    // After a download that failed half-way on a bad checksum the next
     // request still gets its own answer.
     unit->SetFault(kUnitTrialData, Fault::BadChecksum, 2, 1);
     EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 2, 0, false, true));
