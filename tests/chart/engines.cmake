@@ -4,6 +4,7 @@ list(APPEND TEST_SOURCES
     scene/cf_PointBlockTest.cpp
     engine/cf_EngineTest.cpp
     view/cf_ChartViewTest.cpp
+    view/cf_ChartContentTest.cpp
     view/ZafChartControlTest.cpp
 )
 
