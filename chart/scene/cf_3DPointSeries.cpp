@@ -117,6 +117,37 @@ void cf_3DPointSeries::Reserve(int n)
         v->reserve(std::size_t(n));
 }
 
+void cf_3DPointSeries::AddPointsXYZ(const double *xs, const double *ys, double z, int n)
+{
+    if (n <= 0 || !xs || !ys)
+        return;
+    if (count > 0 && (!bulk || !block.viewIsWork)) {
+        for (int i = 0; i < n; ++i)
+            AddPointXYZ(xs[i], ys[i], z);
+        return;
+    }
+    bulk = true;
+    block.projected = false;
+    std::size_t first = block.workX.size();
+    std::size_t total = first + std::size_t(n);
+    block.data.resize(total);
+    block.workX.insert(block.workX.end(), xs, xs + n);
+    block.workY.insert(block.workY.end(), ys, ys + n);
+    block.workZ.resize(total, z);
+    double minX = xs[0], maxX = xs[0], minY = ys[0], maxY = ys[0];
+    for (int i = 0; i < n; ++i) {
+        block.data[first + std::size_t(i)] = {xs[i], ys[i], z};
+        minX = xs[i] < minX ? xs[i] : minX;
+        maxX = xs[i] > maxX ? xs[i] : maxX;
+        minY = ys[i] < minY ? ys[i] : minY;
+        maxY = ys[i] > maxY ? ys[i] : maxY;
+    }
+    // Working and data positions agree for new points.
+    WidenExtents(minX, minY, z, minX, minY, z, count == 0);
+    WidenExtents(maxX, maxY, z, maxX, maxY, z, false);
+    count += n;
+}
+
 void cf_3DPointSeries::AddPointXYZ(double x, double y, double z)
 {
     // Into the block only while it holds no view of its own (a transformed
@@ -163,7 +194,12 @@ void cf_3DPointSeries::Widen(const cf_3DPoint &p)
 
 void cf_3DPointSeries::Widen(double dx, double dy, double dz, double wx, double wy, double wz)
 {
-    if (count == 1) {
+    WidenExtents(dx, dy, dz, wx, wy, wz, count == 1);
+}
+
+void cf_3DPointSeries::WidenExtents(double dx, double dy, double dz, double wx, double wy, double wz, bool first)
+{
+    if (first) {
         dataMinX = dataMaxX = dx;
         dataMinY = dataMaxY = dy;
         dataMinZ = dataMaxZ = dz;
