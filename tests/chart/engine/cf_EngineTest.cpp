@@ -215,3 +215,21 @@ TEST(cf_ChartEngine, DataRangesFollowTheChartType)
             EXPECT_DOUBLE_EQ(row.range[i], got[i]) << row.chartType << "/" << row.mode << " " << i;
     }
 }
+
+TEST(cf_ChartEngine, ZeroSpanOfTheDataBoxScalesByOne)
+{
+    struct FlatData : public cf_eng_Line2D {
+        using cf_ChartEngine::ComputeScale;
+        void SetBox(double low, double high)
+        {
+            dataBox[1] = low;
+            dataBox[4] = high;
+        }
+    } engine;
+    engine.SetBox(5, 5.0005);
+    engine.ComputeScale();
+    EXPECT_DOUBLE_EQ(1.0, engine.Scale()[1]);
+    engine.SetBox(0, 50);
+    engine.ComputeScale();
+    EXPECT_DOUBLE_EQ(2.0, engine.Scale()[1]);
+}
