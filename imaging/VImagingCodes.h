@@ -5,10 +5,8 @@
 
 #include <cstdint>
 
-// Topics (the zoom's topic 39 is the domain's kMsgZoomChanged).
-constexpr uint32_t kMsgCameraParameters = 22;  // camera parameters changed (views redraw fully)
-constexpr uint32_t kMsgCameraDisplay = 23;     // camera display values changed (views redraw)
-constexpr uint32_t kMsgCameraLanes = 24;       // camera lanes changed
+// Topics (the camera's topics 22-24 stand in VCamera.h, the zoom's topic
+// 39 is the domain's kMsgZoomChanged).
 constexpr uint32_t kMsgTopicImage = 31;        // the image's frames or display map changed
 constexpr uint32_t kMsgImageRedraw = 32;       // redraw the image's views
 constexpr uint32_t kMsgImageExtent = 33;       // the image's extent changed
