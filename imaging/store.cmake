@@ -1,5 +1,5 @@
 # The image store: frames, blocks and their codec, block lists and the block
-# manager, and the image with its settings.
+# manager, the image with its views, files and operations.
 list(APPEND IMAGING_SOURCES
     VImagingSettings.cpp
     store/VImageFrame.cpp
@@ -10,4 +10,16 @@ list(APPEND IMAGING_SOURCES
     store/VImageBlocks.cpp
     store/VImageBlockManager.cpp
     image/VImage.cpp
+    image/VImageServices.cpp
+    image/VImageFrames.cpp
+    image/VImageMapping.cpp
+    image/VImageDisplay.cpp
+    image/VImageFile.cpp
+    image/VImageSearch.cpp
+    image/VImageCut.cpp
+    image/VImageRender.cpp
+    image/VImagePrint.cpp
+    image/VFrameCopy.cpp
+    views/VImageView.cpp
+    views/VImageViewRecord.cpp
 )
