@@ -269,6 +269,8 @@ void VImage::ReadHeader(KStream &stream)
     views.Read(stream, MakeView, this);
     KString extension;
     extension.Read(stream);
+    if (!IsPlainExtension(extension))
+        throw KXPersistent(kErrFileContents);
     if (extension[0] == L'.')
         extension.Extract(extension, 1, -1);
     if (extension[0] == L'C') {

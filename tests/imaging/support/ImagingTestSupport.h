@@ -44,3 +44,47 @@ protected:
 void SetCodedCamera(VCamera &camera, int height, int pixelFormat, int device = 0);
 // Model 101 (plain) with frame height 1024 >> density.
 void SetPlainCamera(VCamera &camera, int density);
+
+#include "foundation/messages/KMessageObject.h"
+#include "foundation/registry/KRegistry.h"
+
+#include <vector>
+
+class VImage;
+class VImageBlockManager;
+
+// A message root that records every message it gets.
+class RecordingOwner : public KMessageObject
+{
+public:
+    void Handle(const KMessage &message) override { messages.push_back(message); }
+    // The codes received with topic (any phase).
+    int Count(uint32_t topic) const;
+    std::vector<KMessage> messages;
+};
+
+// The frames a test put into an image, in order.
+struct TestFrames
+{
+    std::vector<std::vector<uint16_t>> pixels;  // colour words, or grey levels shown as bytes
+    std::vector<int32_t> times;
+};
+
+// The store's start-up, a block pool of 64 blocks and the test's own settings.
+class ImageTest : public ImageStoreTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    KRegistry settings;
+    VImageBlockManager *manager = nullptr;
+};
+
+// Adds blocks of colour frames (a plain frame, then delta and paired frames)
+// to a coded colour image, blocks from the installed pool.
+TestFrames AddColourBlocks(VImage &image, int blocks, int framesPerBlock, uint32_t seed, int firstTime = 1000);
+// Adds grey plain frames (one per blockette) with the given levels per frame.
+TestFrames AddGreyBlocks(VImage &image, const std::vector<std::vector<uint8_t>> &levels, int framesPerBlock);
+// The frame's pixels as 16-bit words (colour) or bytes (grey) from the image.
+std::vector<uint16_t> ImagePixels(VImage &image, int32_t frame);
