@@ -167,7 +167,18 @@ public:
     int32_t CutFrames(int32_t firstX, int32_t lastX, const VImageView &view, bool withMarks);
     void RestoreFrames();
     bool CreateBlock(VImageBlock *destination, bool restart, int32_t &sourceBlock);
+    // Draws view column x from view row y over length pixels (one byte per
+    // grey pixel, one 16-bit word per colour pixel); false outside the image.
     bool RenderRun(uint8_t *destination, int32_t x, int32_t y, int32_t length, const VImageView &view);
+    // Renders a view rectangle into the module's 192000-byte buffer and
+    // answers its output part (none for an empty rectangle or one of which
+    // nothing fits); rect is cut to what fits and handed back. Format flags:
+    // pixel 8, 16, 32, 64, 128 = 8, 15, 16 (5-6-5), 24, 32 bits (default 15
+    // for colour, 8 for grey); row alignment 256, 512, 1024 = 1, 2, 4 bytes
+    // (default 1); direction 2048 / 4096: an output row is one frame column
+    // (its pixels top to bottom), rows in increasing / decreasing view x;
+    // 8192 / 16384: an output row is one pixel row across the frames (left
+    // to right), rows top down / bottom up. Default 2048, 4096 when mirrored.
     const uint8_t *RenderRect(KRect &rect, const VImageView &view, uint32_t formatFlags);
     int32_t FrameOfTime(const VRaceTime &time, const VImageView &view, bool strict);
     void ShowBlackFractions(const VImageView &view);

@@ -14,6 +14,7 @@ list(APPEND TEST_SOURCES
     image/VImageViewTest.cpp
     image/VImageFileTest.cpp
     image/VImageOperationsTest.cpp
+    image/VImageCaptureTest.cpp
 )
 set_source_files_properties(image/VImageFileTest.cpp PROPERTIES
     COMPILE_DEFINITIONS "QV_IMAGING_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
