@@ -7,7 +7,6 @@ list(APPEND TEST_SOURCES
     store/VImageBlockTest.cpp
     store/VImageBlockCodecTest.cpp
     store/VImageBlockManagerTest.cpp
-    image/VImageStartupTest.cpp
 )
 list(APPEND TEST_SOURCES
     image/VImageTest.cpp

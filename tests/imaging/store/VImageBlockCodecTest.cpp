@@ -109,26 +109,6 @@ TEST_F(VImageBlockCodecTest, PairedPixelWithZeroChangesGivesTwoFramesEqualToTheR
     EXPECT_EQ(ColourFrame(3, 64), Pixels(64, 7));
 }
 
-TEST_F(VImageBlockCodecTest, PairedCodesReachEveryTableChange)
-{
-    Colour(64);
-    Pixels reference(64), first(64), second(64);
-    const int changes[] = {0, 1, 31, 2, 30, 3, 4, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 28, 29};
-    for (int i = 0; i < 64; ++i) {
-        reference[i] = Rgb15(i % 32, (3 * i) % 32, 5);
-        const int d = changes[i % 21];
-        first[i] = Rgb15((i + d) % 32, (3 * i) % 32, 5 + d);
-        const int e = changes[(i + 7) % 21];
-        second[i] = Rgb15((i + d + e) % 32, (3 * i + e) % 32, 5 + d);
-    }
-    TestBlockEncoder encoder(VImageBlock::kPixelColour);
-    encoder.AddColourPlain(0, reference);
-    encoder.AddPaired(1, 2, reference, first, second);
-    encoder.WriteTo(block);
-    EXPECT_EQ(ColourFrame(1, 64), first);
-    EXPECT_EQ(ColourFrame(2, 64), second);
-}
-
 TEST_F(VImageBlockCodecTest, APayloadCutInsideACodeReadsAsNoChange)
 {
     Colour(64);

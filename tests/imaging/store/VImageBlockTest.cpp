@@ -80,19 +80,6 @@ TEST_F(VImageBlockTest, ABlockWithoutUsableFormatHasNoFramesAndDecodesNothing)
     EXPECT_TRUE(log.Contains("VImageBlock::Frame: error decompressing"));
 }
 
-TEST_F(VImageBlockTest, WordAndHalfAccessOutsideTheDataReadsZeroAndWritesNothing)
-{
-    block.SetWord(3999, 0xAABBCCDD);
-    block.SetWord(4000, 1);
-    block.SetWord(-1, 1);
-    block.SetHalf(3999, 2, 7);
-    EXPECT_EQ(block.Word(4000), 0u);
-    EXPECT_EQ(block.Word(-1), 0u);
-    EXPECT_EQ(block.Half(3999, 1), 0xAABB);
-    EXPECT_EQ(block.Half(4000, 0), 0);
-    EXPECT_EQ(block.Word(3999), 0xAABBCCDDu);
-}
-
 TEST_F(VImageBlockTest, BlocketteFieldsAreClampedToWhatTheCodecHandles)
 {
     SetCodedCamera(image.Camera(), 64, 1);
@@ -150,28 +137,6 @@ TEST_F(VImageBlockTest, ValidateMasksTheCountsAndRefusesBrokenChains)
     EXPECT_FALSE(block.Validate());
 }
 
-TEST_F(VImageBlockTest, FindBlocketteCountsPairedBlockettesAsTwoFrames)
-{
-    SetCodedCamera(image.Camera(), 64, 1);
-    block.SetImage(&image);
-    const std::vector<uint16_t> pixels(64, Rgb15(3, 4, 5));
-    TestBlockEncoder encoder(VImageBlock::kPixelColour);
-    const int first = encoder.AddColourPlain(100, pixels);
-    const int pair = encoder.AddPaired(101, 102, pixels, pixels, pixels);
-    const int last = encoder.AddDelta(103, pixels, pixels);
-    encoder.WriteTo(block);
-    const struct
-    {
-        int32_t frame, offset, within;
-    } cases[] = {{0, first, 0}, {1, pair, 0}, {2, pair, 1}, {3, last, 0}};
-    for (const auto &c : cases) {
-        int32_t f = c.frame;
-        EXPECT_EQ(block.FindBlockette(f), c.offset) << c.frame;
-        EXPECT_EQ(f, c.within) << c.frame;
-        EXPECT_EQ(block.Time(c.frame).ToInt64(), 100 + c.frame);
-    }
-}
-
 TEST_F(VImageBlockTest, ADamagedChainEndsTheBlocketteSearch)
 {
     SetCodedCamera(image.Camera(), 64, 1);
@@ -222,25 +187,6 @@ TEST_F(VImageBlockTest, CopyFrameAsRawWritesAPlainBlocketteThatDecodesToTheSameF
     const auto *again = reinterpret_cast<const uint16_t *>(copy.Frame(0));
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(std::vector<uint16_t>(again, again + 64), expected);
-}
-
-TEST_F(VImageBlockTest, CopyFrameAsRawStoresGreyLevelsThroughTheInverseMap)
-{
-    SetCodedCamera(image.Camera(), 64, 0);
-    block.SetImage(&image);
-    Hold(block);
-    std::vector<uint8_t> levels(64);
-    for (int i = 0; i < 64; ++i)
-        levels[i] = uint8_t(i + 20);
-    TestBlockEncoder encoder(VImageBlock::kPixelGrey);
-    encoder.AddGreyPlain(7, levels);
-    encoder.WriteTo(block);
-    VImageBlock copy(1);
-    int32_t offset = 2, frames = 0;
-    ASSERT_TRUE(block.CopyFrameAsRaw(&copy, offset, frames, 0));
-    EXPECT_EQ(copy.BlocketteLength(2), 64 / 4 + 2);
-    for (int i = 0; i < 64; ++i)
-        EXPECT_EQ(copy.Bytes()[4 * 4 + i], levels[i]);
 }
 
 TEST_F(VImageBlockTest, CopyBlocketteCopiesTheWholeBlocketteOfItsFirstFrame)
