@@ -36,8 +36,10 @@ VImage::~VImage()
             itsBlockFile.Delete();
         } else {
             try {
-                if (itsSavedBlocks >= 0)
-                    itsBlockFile.SetSize(int64_t(kBlockBytes) * (itsSavedBlocks + 1));
+                // Blocks written after the last save go; a short file stays as it is.
+                const int64_t saved = int64_t(kBlockBytes) * (itsSavedBlocks + 1);
+                if (itsSavedBlocks >= 0 && itsBlockFile.GetSize() > saved)
+                    itsBlockFile.SetSize(saved);
                 itsBlockFile.Close();
             } catch (const KX &) {
                 // Nothing more can be done for the file while the image goes.

@@ -152,8 +152,9 @@ public:
     // Image file (VImageFile.cpp).
     void Export(KStream &stream);
     void Import(KStream &stream);
-    // Opens file (with create, a missing one is made) for reading and
-    // writing, or reading only when it is read-only; at least 16000 bytes long.
+    // Opens file for reading and writing, or reading only when it is
+    // read-only; with create a missing file is made and the file extended to
+    // at least 16000 bytes.
     static void OpenBlockFile(KFile &file, bool create);
     // True when the image's block file is the stream file's block file.
     bool CheckImageFile(const KFile &streamFile) const;

@@ -86,7 +86,8 @@ void VImage::OpenBlockFile(KFile &file, bool create)
             throw;
         file.Open(KFile::kModeRead);  // a read-only file is read as it is
     }
-    if (file.Mode() != KFile::kModeRead && file.GetSize() < kBlockBytes)
+    // Only a file being written is extended: reading changes no file.
+    if (create && file.GetSize() < kBlockBytes)
         file.SetSize(kBlockBytes);
 }
 
@@ -147,6 +148,8 @@ void VImage::Export(KStream &stream)
 
     KString path;
     BlockFilePath(document.FullName(), path);
+    if (path.EqualsIgnoreCase(document.FullName()))
+        throw KXStream(kErrFileAccess);  // the blocks would overwrite the document
     std::unique_ptr<KFile> separate;
     int32_t first = std::max(0, itsSavedBlocks);
     if (!itsBlockFile.IsOpen()) {
@@ -323,6 +326,8 @@ void VImage::ReadHeader(KStream &stream)
     itsBlocks.ClearLow();
     KString path;
     BlockFilePath(StreamFile(stream).FullName(), path);
+    if (path.EqualsIgnoreCase(StreamFile(stream).FullName()))
+        throw KXPersistent(kErrFileContents);
     itsBlockFile.Close();
     itsBlockFile.SetFullName(path);
     itsTemporary = false;

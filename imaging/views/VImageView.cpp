@@ -73,7 +73,8 @@ void VImageView::SetShowTimeTrack(bool on)
 bool VImageView::ShowFirstRect()
 {
     KRect clipped = itsFirstRect;
-    if (itsFirstRect.IsEmpty() || (clipped.ClipTo(KRect(0, 0, Width() - 1, Height() - 1)), clipped.IsEmpty()))
+    clipped.ClipTo(KRect(0, 0, Width() - 1, Height() - 1));
+    if (itsFirstRect.IsEmpty() || clipped.IsEmpty())
         itsShowFirstRect = false;
     return itsShowFirstRect;
 }

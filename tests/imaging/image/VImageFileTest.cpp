@@ -214,12 +214,22 @@ TEST_F(VImageFileTest, ABlockFileWithoutBlocksIsLoggedAndShowsNoFrames)
         Export(image, L"race.qve");
     }
     WriteBytes(Path(L"race.i01"), std::string(16000, '\0'));
-    VImage copy;
-    Import(copy, L"race.qve");
-    EXPECT_TRUE(log.Contains("VImage::Import: blocks != blockWidth"));
-    EXPECT_TRUE(log.Contains("VImage::Import: blocks <= 0"));
-    EXPECT_EQ(copy.FrameCount(), 0);
-    EXPECT_EQ(copy.BlockCount(), 0);
+    {
+        VImage copy;
+        Import(copy, L"race.qve");
+        EXPECT_TRUE(log.Contains("VImage::Import: blocks != blockWidth"));
+        EXPECT_TRUE(log.Contains("VImage::Import: blocks <= 0"));
+        EXPECT_EQ(copy.FrameCount(), 0);
+        EXPECT_EQ(copy.BlockCount(), 0);
+    }
+
+    // Reading changes no file, however short.
+    WriteBytes(Path(L"race.i01"), std::string(100, 'x'));
+    {
+        VImage other;
+        Import(other, L"race.qve");
+    }
+    EXPECT_EQ(ReadBytes(Path(L"race.i01")), std::string(100, 'x'));
 }
 
 TEST_F(VImageFileTest, StoredExtensionsAreMendedAndMustStayBesideTheDocument)
@@ -232,7 +242,7 @@ TEST_F(VImageFileTest, StoredExtensionsAreMendedAndMustStayBesideTheDocument)
         const wchar_t *stored;
         const wchar_t *extension;  // none: refused with 3010
     } cases[] = {{L".t0", L"t0"}, {L"C01", L"i01"}, {L"..\\", nullptr}, {L"a:b", nullptr},
-                 {L"a/b", nullptr}, {L"..a", nullptr}};
+                 {L"a/b", nullptr}, {L"..a", nullptr}, {L"qve", nullptr}};
     for (const Case &c : cases) {
         std::string patched = header;
         ASSERT_TRUE(PatchText(patched, L"Z01", c.stored));
