@@ -2,7 +2,6 @@
 
 #include "domain/ui/QVSettings.h"
 #include "foundation/registry/KRegistry.h"
-#include "imaging/image/VImagingTexts.h"
 
 KRInt *VImagingSettingNode(const wchar_t *path)
 {
@@ -14,10 +13,4 @@ int32_t VImagingSetting(const wchar_t *path, int32_t builtIn)
 {
     KRInt *node = VImagingSettingNode(path);
     return node ? node->Value() : builtIn;
-}
-
-void VImagingText(const wchar_t *key, KString &out)
-{
-    if (KRegistry *settings = QVSettings())
-        out.Append(settings->GetText(key));
 }

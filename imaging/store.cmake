@@ -11,6 +11,7 @@ list(APPEND IMAGING_SOURCES
     store/VImageBlockManager.cpp
     image/VImage.cpp
     image/VImageServices.cpp
+    image/VImagingTexts.cpp
     image/VImageFrames.cpp
     image/VImageMapping.cpp
     image/VImageDisplay.cpp

@@ -14,6 +14,7 @@ namespace
 {
 constexpr int32_t kSharedFileBuffer = 4096;
 KBufferedFile *g_sharedFile = nullptr;
+KSparseArray g_table;
 
 // The overlay number a name's last character asks for: 0-9, or -1 for "A"
 // (the next free number from 10); -2 when the file is no overlay.
@@ -71,8 +72,14 @@ void VOverlay::Startup()
 
 void VOverlay::Shutdown()
 {
+    g_table.DeleteAll();
     delete g_sharedFile;
     g_sharedFile = nullptr;
+}
+
+KSparseArray &VOverlay::Table()
+{
+    return g_table;
 }
 
 void VOverlay::Discover(KSparseArray &overlays, const KString &folder)

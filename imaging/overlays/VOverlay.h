@@ -32,9 +32,12 @@ public:
     void Unlock();
     const KBitmap &Picture() const { return itsPicture; }
 
-    // Module start-up and shut-down: the shared file overlays are read through.
+    // Module start-up and shut-down: the shared file overlays are read
+    // through; shut-down also empties the program's overlay table.
     static void Startup();
     static void Shutdown();
+    // The program's overlays, by number (filled by the image pane's start-up).
+    static KSparseArray &Table();
     // Adds an overlay for every "*.tg?" file of folder (ending with its
     // separator) whose last character is a digit or "A" (either case).
     static void Discover(KSparseArray &overlays, const KString &folder);

@@ -66,9 +66,11 @@ TEST(VOverlay, TheProgramFolderIsSearchedUnlessOverlaysAreSwitchedOff)
 {
     KTestApplication app;
     Touch(app.PathOf(L"finish.tg2"));
-    KSparseArray overlays;
-    VOverlay::DiscoverProgramOverlays(overlays);
-    EXPECT_EQ(Numbers(overlays), (std::map<int32_t, std::wstring>{{2, L"finish"}}));
+    VOverlay::Startup();
+    VOverlay::DiscoverProgramOverlays(VOverlay::Table());
+    EXPECT_EQ(Numbers(VOverlay::Table()), (std::map<int32_t, std::wstring>{{2, L"finish"}}));
+    VOverlay::Shutdown();
+    EXPECT_EQ(VOverlay::Table().Count(), 0);
 
     app.AddArgument(L"-nooverlay");
     KSparseArray none;
