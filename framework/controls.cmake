@@ -7,6 +7,18 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafDialogWindowOS.cpp
     controls/ZafMDIWindow.cpp
     windows/ZafMDIWindowOS.cpp
+    controls/ZafButton.cpp
+    controls/ZafButtonImages.cpp
+    controls/ZafButtonStorage.cpp
+    windows/ZafButtonOS.cpp
+    windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
+    controls/ZafIcon.cpp
+    windows/ZafIconOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -20,8 +32,25 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafConstraint.cpp
+    controls/ZafAttachment.cpp
+    controls/ZafRelativeConstraint.cpp
+    controls/ZafDimensionConstraint.cpp
+    controls/ZafGeometryManager.cpp
+    controls/ZafGeometryManagerStorage.cpp
+    controls/ZafToolBar.cpp
+    windows/ZafToolBarOS.cpp
+    controls/ZafStatusBar.cpp
+    windows/ZafStatusBarOS.cpp
+    windows/ZafPrinter.cpp
+    windows/ZafPrinterJob.cpp
+    windows/ZafPrintDialog.cpp
 )
+list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafChartStub.cpp
+    controls/ZafChartStubStorage.cpp
+    windows/ZafChartStubDraw.cpp
 )

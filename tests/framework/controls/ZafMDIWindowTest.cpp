@@ -170,3 +170,29 @@ TEST_F(ZafMDIWindowTest, TheKindFollowsThePlaceAtCreation)
     EXPECT_EQ(document, document->RootObject());
     EXPECT_EQ(ZAF_MDI_CHILD, document->SetMDIType(ZAF_MDI_FRAME));   // registered: unchanged
 }
+
+TEST_F(ZafMDIWindowTest, AModalDocumentDisablesTheOlderOnesUntilItCloses)
+{
+    first = new Document;
+    Document *modal = new Document;
+    modal->SetModal(true);
+    frame->Add(first);
+    frame->Add(modal);
+    manager->Add(frame);
+    HWND firstFrame = static_cast<HWND>(first->OSHandle(2));
+    EXPECT_FALSE(IsWindowEnabled(firstFrame));
+    ZafEventStruct close(ZAF_EV_MDI_CLOSE, 0);
+    close.dataObject = modal;
+    frame->Event(close);
+    EXPECT_EQ(1, frame->Count());
+    EXPECT_TRUE(IsWindowEnabled(firstFrame));
+}
+
+TEST_F(ZafMDIWindowTest, TheFrameIsPaintedInTheWorkspaceColourAndDocumentsInTheFaceColour)
+{
+    ShowWithTwoDocuments();
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE),
+        frame->ResolvePalette(ZAF_PT_BACKGROUND, frame->PaletteState()).osColorBackground);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE),
+        first->ResolvePalette(ZAF_PT_BACKGROUND, first->PaletteState()).osColorBackground);
+}
