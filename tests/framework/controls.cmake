@@ -7,6 +7,8 @@ list(APPEND TEST_SOURCES
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND TEST_SOURCES
+    controls/ZafControlTestSupport.cpp
+    controls/ZafStringFieldTest.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
