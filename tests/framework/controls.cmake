@@ -9,6 +9,8 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_SOURCES
     controls/ZafControlTestSupport.cpp
     controls/ZafStringFieldTest.cpp
+    controls/ZafPromptTest.cpp
+    controls/ZafTextTest.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.

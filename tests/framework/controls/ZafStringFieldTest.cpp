@@ -130,7 +130,7 @@ TEST_F(ZafStringField, TheMaximumLengthLimitsTheControlAndMinusOneSetsNoLimit)
     ZafString *free = new ZafString(1, 3, 20, L"", -1);
     ShowWindow({ limited, free });
     EXPECT_EQ(5, SendMessageW(static_cast<HWND>(limited->OSWindow()), EM_GETLIMITTEXT, 0, 0));
-    EXPECT_GT(SendMessageW(static_cast<HWND>(free->OSWindow()), EM_GETLIMITTEXT, 0, 0), 30000);
+    EXPECT_GT(DWORD(SendMessageW(static_cast<HWND>(free->OSWindow()), EM_GETLIMITTEXT, 0, 0)), 30000u);
 }
 
 TEST_F(ZafStringField, TheFormatListPutsTheOutputFormatFirst)
