@@ -18,6 +18,8 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafPromptOS.cpp
     controls/ZafText.cpp
     windows/ZafTextOS.cpp
+    core/events/ZafHelpTips.cpp
+    windows/ZafHelpTipsOS.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.

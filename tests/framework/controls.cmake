@@ -11,6 +11,7 @@ list(APPEND TEST_SOURCES
     controls/ZafStringFieldTest.cpp
     controls/ZafPromptTest.cpp
     controls/ZafTextTest.cpp
+    controls/ZafHelpTipsTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).
