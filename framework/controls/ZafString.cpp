@@ -365,7 +365,8 @@ ZafEventType ZafString::ValidateFunction(const ZafEventStruct &event, ZafEventTy
         bool leaving = false;
         if (code == ZAF_EV_MAY_LEAVE)
         {
-            ZafWindowObject *target = event.windowObject;
+            // The object that is to receive the focus, when the query names one.
+            ZafWindowObject *target = event.dataObject;
             leaving = !target || target->RootObject() != RootObject();
         }
         ZafError result = Validate(reportErrors && !leaving);
