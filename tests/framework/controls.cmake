@@ -7,7 +7,7 @@ list(APPEND TEST_SOURCES
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND TEST_SOURCES
-    controls/ZafControlTestSupport.cpp
+    controls/ZafFieldTestSupport.cpp
     controls/ZafStringFieldTest.cpp
     controls/ZafPromptTest.cpp
     controls/ZafTextTest.cpp

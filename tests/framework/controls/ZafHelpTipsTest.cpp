@@ -1,4 +1,4 @@
-#include "ZafControlTestSupport.h"
+#include "ZafFieldTestSupport.h"
 
 #include "framework/core/events/ZafHelpTips.h"
 
@@ -11,12 +11,12 @@ HWND FindTip()
 
 } // namespace
 
-class ZafHelpTipsDevice : public ControlTest
+class ZafHelpTipsDevice : public FieldTest
 {
 protected:
     void SetUp() override
     {
-        ControlTest::SetUp();
+        FieldTest::SetUp();
         tips = static_cast<ZafHelpTips *>(events->Add(new ZafHelpTips(ZAF_DEVICE_ON, 0)));
         target = new TextObject(2, 2, 80, 30);
         target->SetTipText(L"Hello");
@@ -28,7 +28,7 @@ protected:
     {
         manager->tipObject = nullptr;
         manager->statusObject = nullptr;
-        ControlTest::TearDown();
+        FieldTest::TearDown();
     }
 
     // The pointer rests on the target at (x, y) of its window: the device

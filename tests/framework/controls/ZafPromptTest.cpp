@@ -1,9 +1,9 @@
-#include "ZafControlTestSupport.h"
+#include "ZafFieldTestSupport.h"
 
 #include "framework/controls/ZafPrompt.h"
 #include "framework/controls/ZafString.h"
 
-using ZafPromptLabel = ControlTest;
+using ZafPromptLabel = FieldTest;
 
 TEST_F(ZafPromptLabel, TheControlTextDoublesAmpersandsAndMarksTheHotKey)
 {
@@ -14,7 +14,7 @@ TEST_F(ZafPromptLabel, TheControlTextDoublesAmpersandsAndMarksTheHotKey)
         ZafPrompt *prompt = new ZafPrompt(1, 1, 20, L"a&b");
         prompt->SetHotKey(L'a', c.index);
         ZafWindow *window = ShowWindow({ prompt });
-        EXPECT_EQ(c.expected, WindowText(prompt->OSWindow())) << c.index;
+        EXPECT_EQ(c.expected, ControlText(prompt->OSWindow())) << c.index;
         manager->Remove(window);
     }
 }

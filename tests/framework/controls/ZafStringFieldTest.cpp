@@ -1,4 +1,4 @@
-#include "ZafControlTestSupport.h"
+#include "ZafFieldTestSupport.h"
 
 #include <vector>
 
@@ -23,7 +23,7 @@ void Type(ZafString *field, const wchar_t *text)
 
 } // namespace
 
-using ZafStringField = ControlTest;
+using ZafStringField = FieldTest;
 
 TEST_F(ZafStringField, UpperAndLowerCaseExcludeEachOtherAndBecomeTheControlStyle)
 {
@@ -59,9 +59,9 @@ TEST_F(ZafStringField, TheControlShowsTheDataAndTheDataTakesWhatWasTyped)
 {
     ZafString *field = new ZafString(1, 1, 20, L"start");
     ShowWindow({ field });
-    EXPECT_EQ(L"start", WindowText(field->OSWindow()));
+    EXPECT_EQ(L"start", ControlText(field->OSWindow()));
     field->StringData()->SetText(L"changed");
-    EXPECT_EQ(L"changed", WindowText(field->OSWindow()));
+    EXPECT_EQ(L"changed", ControlText(field->OSWindow()));
     SetWindowTextW(static_cast<HWND>(field->OSWindow()), L"typed");
     EXPECT_STREQ(L"typed", field->Text());
 }
@@ -74,7 +74,7 @@ TEST_F(ZafStringField, UnderscoreBlanksStoreTypedBlanksAsUnderscores)
     Type(field, L"a b");
     EXPECT_STREQ(L"a_b", field->Text());
     field->SetText(L"c d");
-    EXPECT_EQ(L"c_d", WindowText(field->OSWindow()));
+    EXPECT_EQ(L"c_d", ControlText(field->OSWindow()));
 }
 
 TEST_F(ZafStringField, PastingWithUnderscoreBlanksTypesTheWideClipboardText)
@@ -184,8 +184,8 @@ TEST_F(ZafStringField, ASharedValueOutlivesTheFieldThatGaveItUp)
     share.dataObject = first;
     second->Event(share);
     EXPECT_EQ(first->StringData(), second->StringData());
-    EXPECT_EQ(L"one", WindowText(second->OSWindow()));
+    EXPECT_EQ(L"one", ControlText(second->OSWindow()));
     delete window->Subtract(first);
     second->SetText(L"still here");
-    EXPECT_EQ(L"still here", WindowText(second->OSWindow()));
+    EXPECT_EQ(L"still here", ControlText(second->OSWindow()));
 }

@@ -1,9 +1,9 @@
-#include "ZafControlTestSupport.h"
+#include "ZafFieldTestSupport.h"
 
 #include "framework/controls/ZafText.h"
 #include "framework/core/data/ZafStringData.h"
 
-using ZafTextField = ControlTest;
+using ZafTextField = FieldTest;
 
 TEST_F(ZafTextField, TypingMarksAChangeByTheUserButFillingTheControlDoesNot)
 {
@@ -58,7 +58,7 @@ TEST_F(ZafTextField, TheEditControlIsMultiLineWithoutLimitAndWordWrapRemakesIt)
     text->SetWordWrap(false);
     ASSERT_TRUE(text->Registered());
     EXPECT_TRUE(WindowStyle(text->OSWindow()) & ES_AUTOHSCROLL);
-    EXPECT_EQ(L"typed before", WindowText(text->OSWindow()));
+    EXPECT_EQ(L"typed before", ControlText(text->OSWindow()));
 }
 
 TEST_F(ZafTextField, TextDrawnByTheFrameworkWrapsWithinTheRegion)

@@ -1,5 +1,5 @@
-#ifndef ZAF_CONTROL_TEST_SUPPORT_H
-#define ZAF_CONTROL_TEST_SUPPORT_H
+#ifndef ZAF_FIELD_TEST_SUPPORT_H
+#define ZAF_FIELD_TEST_SUPPORT_H
 
 // Helpers of the control tests: the event-test fixture with the screen
 // display installed, a shown top-level window to put controls in, raw
@@ -10,7 +10,7 @@
 
 #include "framework/windows/ZafScreenDisplay.h"
 
-class ControlTest : public EventTest
+class FieldTest : public EventTest
 {
 protected:
     void SetUp() override;
@@ -26,7 +26,7 @@ protected:
 // A raw event of an OS message for the given window.
 ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // GetWindowTextW of a window.
-std::wstring WindowText(ZafOSWindow window);
+std::wstring ControlText(ZafOSWindow window);
 // The style (or extended style) of a window.
 LONG WindowStyle(ZafOSWindow window, int index = GWL_STYLE);
 // Puts a text on the clipboard as CF_UNICODETEXT; true when it is there.

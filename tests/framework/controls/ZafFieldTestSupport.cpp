@@ -1,23 +1,23 @@
-#include "ZafControlTestSupport.h"
+#include "ZafFieldTestSupport.h"
 
 #include <cstring>
 #include <vector>
 
-void ControlTest::SetUp()
+void FieldTest::SetUp()
 {
     EventTest::SetUp();
     display = std::make_unique<ZafScreenDisplay>();
     ZafDisplay::SetShared(display.get());
 }
 
-void ControlTest::TearDown()
+void FieldTest::TearDown()
 {
     EventTest::TearDown();
     ZafDisplay::SetShared(nullptr);
     display.reset();
 }
 
-ZafWindow *ControlTest::ShowWindow(std::initializer_list<ZafWindowObject *> objects, int width, int height)
+ZafWindow *FieldTest::ShowWindow(std::initializer_list<ZafWindowObject *> objects, int width, int height)
 {
     ZafWindow *window = NewTopLevel(width, height, { -1, -5 });
     for (ZafWindowObject *object : objects)
@@ -36,7 +36,7 @@ ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam, LPARA
     return ZafEventStruct(ZAF_EVENT_OS, os);
 }
 
-std::wstring WindowText(ZafOSWindow window)
+std::wstring ControlText(ZafOSWindow window)
 {
     wchar_t buffer[512] = {};
     GetWindowTextW(static_cast<HWND>(window), buffer, 512);
