@@ -15,6 +15,7 @@ list(APPEND TEST_SOURCES
     controls/ZafPromptTest.cpp
     controls/ZafTextTest.cpp
     controls/ZafHelpTipsTest.cpp
+    controls/ZafFieldStorageTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).
