@@ -19,6 +19,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafPromptStorage.cpp
     windows/ZafPromptOS.cpp
     controls/ZafText.cpp
+    controls/ZafTextStorage.cpp
     windows/ZafTextOS.cpp
     core/events/ZafHelpTips.cpp
     windows/ZafHelpTipsOS.cpp
