@@ -5,6 +5,8 @@
 list(APPEND FRAMEWORK_SOURCES
     controls/ZafDialogWindow.cpp
     windows/ZafDialogWindowOS.cpp
+    controls/ZafMDIWindow.cpp
+    windows/ZafMDIWindowOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

@@ -27,3 +27,11 @@ LRESULT ZafFrameRouter(WNDPROC defaultProcedure, HWND window, UINT message, WPAR
 class ZafWindowObject;
 struct ZafEventStruct;
 long ZafCallClassProcedure(const ZafEventStruct &event);
+
+// The procedures of the MDI window classes ("ZafMDIFrame", "ZafMDIChild")
+// and their default procedures (DefFrameProc with the frame's MDI client,
+// DefMDIChildProc).
+LRESULT CALLBACK ZafMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafDefaultMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafDefaultMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
