@@ -35,3 +35,13 @@ LRESULT CALLBACK ZafMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT CALLBACK ZafMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ZafDefaultMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ZafDefaultMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A window procedure for OS child controls inside a framework object's
+// window (the combo box installs it): the message goes as a raw event to
+// the object kept in the control's parent window; a control whose parent
+// holds no framework object gets its own class procedure.
+LRESULT CALLBACK ZafChildControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_SETTEXT with the text in the form the platform takes (converted to the
+// local code set on 8-bit platforms).
+LRESULT ZafSetOSWindowText(HWND window, const wchar_t *text);

@@ -6,6 +6,10 @@ list(APPEND TEST_SOURCES
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
     controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
+    controls/ZafFrameObjectsTest.cpp
+    controls/ZafIconTest.cpp
+    controls/ZafControlStorageTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
