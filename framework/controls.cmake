@@ -47,6 +47,9 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafPullDownMenuOS.cpp
     controls/ZafFrameButtons.cpp
     windows/ZafFrameButtonsOS.cpp
+    controls/ZafMessageWindow.cpp
+    windows/ZafMessageWindowOS.cpp
+    windows/ZafErrorReporter.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.

@@ -23,6 +23,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFieldStorageTest.cpp
     controls/ZafMenuTest.cpp
     controls/ZafFrameButtonsTest.cpp
+    controls/ZafMessageWindowTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).
