@@ -45,6 +45,8 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafPopUpItemOS.cpp
     controls/ZafPullDownMenu.cpp
     windows/ZafPullDownMenuOS.cpp
+    controls/ZafMenuStorage.cpp
+    controls/ZafMenuItemStorage.cpp
     controls/ZafFrameButtons.cpp
     windows/ZafFrameButtonsOS.cpp
     controls/ZafMessageWindow.cpp
