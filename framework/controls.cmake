@@ -3,6 +3,8 @@
 
 # Dialog and MDI windows, buttons, border, title, icons.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafDialogWindow.cpp
+    windows/ZafDialogWindowOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

@@ -2,6 +2,9 @@
 
 # Dialog and MDI windows, buttons, border, title, icons.
 list(APPEND TEST_SOURCES
+    controls/ZafControlTestSupport.cpp
+    controls/ZafControlColorsTest.cpp
+    controls/ZafDialogWindowTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
