@@ -14,7 +14,11 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafWindowRecord.cpp
+    controls/ZafScrollBar.cpp
+    windows/ZafScrollBarOS.cpp
 )
+list(APPEND FRAMEWORK_LIBS comctl32)
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES

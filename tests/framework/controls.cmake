@@ -14,6 +14,7 @@ list(APPEND TEST_SOURCES
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES
+    controls/ZafScrollBarTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
