@@ -29,6 +29,8 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafWindowRecord.cpp
     controls/ZafScrollBar.cpp
     windows/ZafScrollBarOS.cpp
+    controls/ZafVtList.cpp
+    windows/ZafVtListOS.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 

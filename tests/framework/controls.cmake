@@ -28,6 +28,7 @@ set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LO
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES
     controls/ZafScrollBarTest.cpp
+    controls/ZafVtListTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
