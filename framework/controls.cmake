@@ -31,6 +31,8 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafScrollBarOS.cpp
     controls/ZafVtList.cpp
     windows/ZafVtListOS.cpp
+    controls/ZafNumberField.cpp
+    controls/ZafNumberFieldStorage.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 

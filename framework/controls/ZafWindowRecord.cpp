@@ -28,3 +28,13 @@ ZafError ZafReadWindowRecord(ZafObjectPersistence &persistence, const ZafIChar *
     persistence.CloseFile(file);
     return error;
 }
+
+ZafError ZafWriteObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
+    ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &writer)
+{
+    // Entering the directory through its record opened for reading leaves
+    // the record as written.
+    if (!persistence.File() && !persistence.OpenObjectFile(name, ZAF_PERSIST_READ, className, classID))
+        return persistence.Error() ? persistence.Error() : 16;
+    return ZafWriteWindowRecord(persistence, recordName, writer);
+}

@@ -21,3 +21,8 @@ ZafError ZafWriteWindowRecord(ZafObjectPersistence &persistence, const ZafIChar 
 // error, 0 when read. The level's object file stays open until PopLevel.
 ZafError ZafReadWindowRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
     ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &reader);
+// The same for a window object (not a window): the record goes into the
+// object's directory, which the persistence enters first (on the current
+// level, the class's own) when it is not there yet.
+ZafError ZafWriteObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
+    ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &writer);

@@ -29,6 +29,7 @@ set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LO
 list(APPEND TEST_SOURCES
     controls/ZafScrollBarTest.cpp
     controls/ZafVtListTest.cpp
+    controls/ZafNumberFieldTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
