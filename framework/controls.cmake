@@ -33,6 +33,8 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafVtListOS.cpp
     controls/ZafNumberField.cpp
     controls/ZafNumberFieldStorage.cpp
+    controls/ZafComboBox.cpp
+    windows/ZafComboBoxOS.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 

@@ -109,39 +109,49 @@ bool ZafVtList::DragShift() const { return temporary && parent ? parent->DragShi
 
 // ---- Colours and fonts ---------------------------------------------------------------
 
-ZafInt8 ZafVtList::SetPaletteByte(ZafPaletteType type, ZafPaletteState state, int field, ZafInt8 value, ZafInt8 mono)
+namespace {
+
+ZafInt8 SetPaletteByte(ZafWindowObject *object, ZafPaletteType type, ZafPaletteState state, int field,
+    ZafInt8 value, ZafInt8 mono)
 {
-    if (!paletteData)
-        SetPaletteData(new ZafPaletteData(false));
-    ZafPaletteStruct entry = paletteData->GetPalette(type, state);
+    if (!object->PaletteData())
+        object->SetPaletteData(new ZafPaletteData(false));
+    ZafPaletteData *data = object->PaletteData();
+    ZafPaletteStruct entry = data->GetPalette(type, state);
     switch (field)
     {
     case 0: entry.colorForeground = value; entry.monoForeground = mono; break;
     case 1: entry.colorBackground = value; entry.monoBackground = mono; break;
     default: entry.font = value; break;
     }
-    paletteData->AddPalette(type, state, entry);
+    data->AddPalette(type, state, entry);
     return value;
 }
 
-ZafInt8 ZafVtList::SetBackgroundColor(ZafInt8 color, ZafInt8 mono)
+} // namespace
+
+ZafInt8 ZafSetListBackgroundColor(ZafWindowObject *object, ZafInt8 color, ZafInt8 mono)
 {
-    SetPaletteByte(ZAF_PT_BACKGROUND, ZAF_PS_NOT_SELECTED, 1, color, mono);
-    return SetPaletteByte(ZAF_PT_TEXT, ZAF_PS_ENABLED | ZAF_PS_SELECTED, 0, color, mono);
+    SetPaletteByte(object, ZAF_PT_BACKGROUND, ZAF_PS_NOT_SELECTED, 1, color, mono);
+    return SetPaletteByte(object, ZAF_PT_TEXT, ZAF_PS_ENABLED | ZAF_PS_SELECTED, 0, color, mono);
 }
 
-ZafInt8 ZafVtList::SetTextColor(ZafInt8 color, ZafInt8 mono)
+ZafInt8 ZafSetListTextColor(ZafWindowObject *object, ZafInt8 color, ZafInt8 mono)
 {
-    SetPaletteByte(ZAF_PT_TEXT, ZAF_PS_ENABLED | ZAF_PS_NOT_SELECTED, 0, color, mono);
-    return SetPaletteByte(ZAF_PT_BACKGROUND, ZAF_PS_SELECTED, 1, color, mono);
+    SetPaletteByte(object, ZAF_PT_TEXT, ZAF_PS_ENABLED | ZAF_PS_NOT_SELECTED, 0, color, mono);
+    return SetPaletteByte(object, ZAF_PT_BACKGROUND, ZAF_PS_SELECTED, 1, color, mono);
 }
 
-ZafInt8 ZafVtList::SetFont(ZafInt8 font)
+ZafInt8 ZafSetListFont(ZafWindowObject *object, ZafInt8 font)
 {
     for (ZafPaletteState state : { ZafPaletteState(0x60), ZafPaletteState(0x28), ZafPaletteState(0) })
-        SetPaletteByte(ZAF_PT_TEXT, state, 2, font, 0);
+        SetPaletteByte(object, ZAF_PT_TEXT, state, 2, font, 0);
     return font;
 }
+
+ZafInt8 ZafVtList::SetBackgroundColor(ZafInt8 color, ZafInt8 mono) { return ZafSetListBackgroundColor(this, color, mono); }
+ZafInt8 ZafVtList::SetTextColor(ZafInt8 color, ZafInt8 mono) { return ZafSetListTextColor(this, color, mono); }
+ZafInt8 ZafVtList::SetFont(ZafInt8 font) { return ZafSetListFont(this, font); }
 
 // ---- Sorting ---------------------------------------------------------------------------
 

@@ -100,6 +100,9 @@ public:
     // Empties the OS list and fills it again from the items.
     virtual void RefillOSList();                                                        // Windows half
     bool Sorted() const { return sorted; }
+    // Inside a combo box: the list works in the combo box's control (null
+    // when that goes) and has none of its own.
+    void ShareOSWindow(ZafOSWindow window) { osWindow = window; }
 
     // The text collation compare: null texts first, then by collation key.
     static int CompareText(ZafElement *a, ZafElement *b);
@@ -110,14 +113,20 @@ public:
 protected:
     // Fills the OS list from the items (on registration and refill).
     void FillOSList(bool registering);                                                  // Windows half
-    // Sets the colour or font of the palette entries the list shows with.
-    ZafInt8 SetPaletteByte(ZafPaletteType type, ZafPaletteState state, int field, ZafInt8 value, ZafInt8 mono);
     // A new text item of the drag object's text, or the selected items of
     // a list; answers the drop's code, or -1.
     ZafEventType TakeDrop(ZafWindowObject *source, ZafEventType code);
 
     bool sorted = false;
 };
+
+// The colours and font of a list or combo box, kept in its own palette map:
+// the background colour is the background of unselected entries and the
+// text colour of selected ones; the text colour the reverse; the font that
+// of the text entries.
+ZafInt8 ZafSetListBackgroundColor(ZafWindowObject *object, ZafInt8 color, ZafInt8 mono);
+ZafInt8 ZafSetListTextColor(ZafWindowObject *object, ZafInt8 color, ZafInt8 mono);
+ZafInt8 ZafSetListFont(ZafWindowObject *object, ZafInt8 font);
 
 // A drop code for a -412 drop of the object: -405 with Shift dragging,
 // -406 with Ctrl dragging, else -1.

@@ -30,6 +30,7 @@ list(APPEND TEST_SOURCES
     controls/ZafScrollBarTest.cpp
     controls/ZafVtListTest.cpp
     controls/ZafNumberFieldTest.cpp
+    controls/ZafComboBoxTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.

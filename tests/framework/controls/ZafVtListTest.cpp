@@ -232,3 +232,12 @@ TEST_F(ZafVtListTest, ASortedListReadsBackSorted)
     EXPECT_STREQ(L"a", static_cast<ZafWindowObject *>(read.Get(0))->Text());
     EXPECT_FALSE(static_cast<ZafWindowObject *>(read.Get(0))->OwnOSWindow());
 }
+
+using ZafVtListText = ZafVtListTest;
+
+TEST_F(ZafVtListText, TextsOutsideASCIIReachTheControl)
+{
+    ZafVtList *list = AddList(0, { L"Gr\u00f6\u00dfe", L"caf\u00e9" });
+    EXPECT_EQ(L"Gr\u00f6\u00dfe", ListText(Control(list), 0));
+    EXPECT_EQ(L"caf\u00e9", ListText(Control(list), 1));
+}
