@@ -35,6 +35,9 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafNumberFieldStorage.cpp
     controls/ZafComboBox.cpp
     windows/ZafComboBoxOS.cpp
+    controls/ZafNotebook.cpp
+    windows/ZafNotebookOS.cpp
+    windows/ZafNotebookParts.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 

@@ -31,6 +31,7 @@ list(APPEND TEST_SOURCES
     controls/ZafVtListTest.cpp
     controls/ZafNumberFieldTest.cpp
     controls/ZafComboBoxTest.cpp
+    controls/ZafNotebookTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
