@@ -5,6 +5,8 @@ list(APPEND TEST_SOURCES
     controls/ZafControlTestSupport.cpp
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
+    controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

@@ -18,6 +18,8 @@
 #include "framework/core/base/ZafList.h"
 #include "framework/core/objects/ZafWindowObject.h"
 
+#include <functional>
+
 class ZafWindow;
 
 class ZafStringData;
@@ -41,6 +43,16 @@ public:
     // (ZafWindowStorage.cpp).
     ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafWindow() override;
+
+protected:
+    // For derived windows whose record continues after the window's own
+    // fields (in the same record file, before the stored children): the
+    // persistent constructor hands the open file to readExtension right
+    // after the window's fields, and Write calls WriteRecordExtension there.
+    using RecordExtensionReader = std::function<void(ZafFile &file)>;
+    ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &readExtension);
+    virtual void WriteRecordExtension(ZafFile &) { }
+public:
 
     static const ZafClassID classID;
     static const ZafIChar *const className;
