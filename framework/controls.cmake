@@ -33,7 +33,7 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND FRAMEWORK_SOURCES
-    controls/ZafWindowRecord.cpp
+    controls/ZafObjectRecord.cpp
     controls/ZafScrollBar.cpp
     windows/ZafScrollBarOS.cpp
     controls/ZafVtList.cpp

@@ -3,12 +3,12 @@
 #include "framework/controls/ZafComboBox.h"
 
 #include "framework/controls/ZafString.h"
-#include "framework/controls/ZafWindowRecord.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafFile.h"
 
 #include <cwchar>
+#include <memory>
 #include <vector>
 
 const ZafClassID ZafComboBox::classID = ZAF_ID_COMBO_BOX;
@@ -354,8 +354,8 @@ ZafEventType ZafComboBox::TakeDrop(ZafWindowObject *source, ZafEventType code)
 }
 
 // ---- Storage -----------------------------------------------------------------------------
-// The window's record, the combo box's own record "ZafComboBox" (u16 flags,
-// bit 0 view-only) and the list as a window of its own named "list".
+// After the window's record, in the same record file: u16 flags (bit 0
+// view-only). The list is stored as a window of its own named "list".
 
 ZafElement *ZafComboBox::New(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
@@ -363,18 +363,22 @@ ZafElement *ZafComboBox::New(const ZafIChar *name, ZafObjectPersistence &persist
 }
 
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafComboBox(name, persistence, std::make_shared<bool>(false))
 {
-    if (!Error())
-    {
-        ZafError error = ZafReadWindowRecord(persistence, name, className, classID, className, [this](ZafFile &file) {
-            ZafUInt16 flags = 0;
-            if (file.ReadUInt16(flags))
-                viewOnly = flags & 1;
-        });
-        if (error)
-            SetError(error);
-    }
+}
+
+// The flag is read inside the window's constructor, before this object's
+// own members exist; it waits in storedViewOnly until they do.
+ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence,
+    std::shared_ptr<bool> storedViewOnly)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          [storedViewOnly](ZafFile &file) {
+              ZafUInt16 flags = 0;
+              if (file.ReadUInt16(flags))
+                  *storedViewOnly = (flags & 1) != 0;
+          }),
+      viewOnly(*storedViewOnly)
+{
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         if (AsObject(e)->IsAClassID(ZAF_ID_VT_LIST))
         {
@@ -387,7 +391,8 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
     AdoptList();
     SetSelectionType(0);
     ZafObjectPersistence::PopLevel(persistence);
-    persistence.SetError(0);
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
 }
 
 void ZafComboBox::Write(ZafObjectPersistence &persistence)
@@ -399,12 +404,13 @@ void ZafComboBox::Write(ZafObjectPersistence &persistence)
         SetError(persistence.Error());
 }
 
+void ZafComboBox::WriteRecordExtension(ZafFile &file)
+{
+    file.WriteUInt16(viewOnly ? 1 : 0);
+}
+
 void ZafComboBox::WriteSupportObjects(ZafObjectPersistence &persistence)
 {
-    if (ZafError error = ZafWriteWindowRecord(persistence, className, [this](ZafFile &file) {
-            file.WriteUInt16(viewOnly ? 1 : 0);
-        }))
-        SetError(error);
     ZafWindow::WriteSupportObjects(persistence);
     if (!list->StringID() || !*list->StringID())
         list->SetStringID(L"list");

@@ -141,7 +141,12 @@ protected:
     ZafEventType DrawItem(const ZafEventStruct &event);
     ZafEventType MeasureItem(const ZafEventStruct &event);
 
+    void WriteRecordExtension(ZafFile &file) override;
+
     ZafVtList *list = nullptr;
     bool viewOnly = false;
     ZafStringData stringData{ L"" };
+
+private:
+    ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedViewOnly);
 };

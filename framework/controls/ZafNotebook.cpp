@@ -2,11 +2,11 @@
 // tab texts and hot keys, the page area and storage.
 #include "framework/controls/ZafNotebook.h"
 
-#include "framework/controls/ZafWindowRecord.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/storage/ZafFile.h"
 
 #include <cwchar>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -290,10 +290,10 @@ int ZafNotebook::TabHotKeyIndex(int index) const
 }
 
 // ---- Storage --------------------------------------------------------------------------------
-// The window's record and its pages (each with a temporary title carrying
-// its tab text), then the notebook's own record "ZafNotebook": i32 tab
-// height, i32 tab width, then per page u16 hot-key character and i16
-// hot-key position.
+// After the window's record, in the same record file: i32 tab height, i32
+// tab width, u16 count, then per tab u16 hot-key character and i16 hot-key
+// position. The pages are the stored children, each with a temporary title
+// carrying its tab text.
 
 ZafElement *ZafNotebook::New(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
@@ -301,38 +301,43 @@ ZafElement *ZafNotebook::New(const ZafIChar *name, ZafObjectPersistence &persist
 }
 
 ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafNotebook(name, persistence, std::make_shared<Stored>())
 {
-    std::vector<std::pair<ZafIChar, int>> hotKeys;
-    if (!Error())
-    {
-        ZafError error = ZafReadWindowRecord(persistence, name, className, classID, className, [&](ZafFile &file) {
-            ZafInt32 height = 0, width = 0;
-            file.ReadInt32(height);
-            file.ReadInt32(width);
-            if (file.Error())
-                return;
-            tabHeight = height < 0 ? 0 : height;
-            tabWidth = width;
-            ZafUInt16 character = 0;
-            ZafInt16 position = -1;
-            while (file.ReadUInt16(character) && file.ReadInt16(position))
-                hotKeys.emplace_back(ZafIChar(character), position);
-            file.SetError(0);
-        });
-        if (error)
-            SetError(error);
-    }
+}
+
+// The record is read inside the window's constructor, before this object's
+// own members exist; it waits in stored until they do.
+ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          [stored](ZafFile &file) {
+              ZafInt32 height = 0, width = 0;
+              ZafUInt16 count = 0;
+              file.ReadInt32(height);
+              file.ReadInt32(width);
+              file.ReadUInt16(count);
+              for (int i = 0; i < count && !file.Error(); ++i)
+              {
+                  ZafUInt16 character = 0;
+                  ZafInt16 position = -1;
+                  if (file.ReadUInt16(character) && file.ReadInt16(position))
+                      stored->hotKeys.emplace_back(ZafIChar(character), position);
+              }
+              stored->tabHeight = height < 0 ? 0 : height;
+              stored->tabWidth = width;
+          }),
+      tabHeight(stored->tabHeight), tabWidth(stored->tabWidth)
+{
     std::vector<ZafWindowObject *> pages;
     while (ZafWindowObject *page = FirstChild())
         pages.push_back(ZafWindow::Subtract(page));
     for (ZafWindowObject *page : pages)
         if (!Add(page))
             delete page;
-    for (size_t i = 0; i < hotKeys.size(); ++i)
-        SetTabHotKey(int(i), hotKeys[i].first, hotKeys[i].second);
+    for (size_t i = 0; i < stored->hotKeys.size(); ++i)
+        SetTabHotKey(int(i), stored->hotKeys[i].first, stored->hotKeys[i].second);
     ZafObjectPersistence::PopLevel(persistence);
-    persistence.SetError(0);
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
 }
 
 void ZafNotebook::Write(ZafObjectPersistence &persistence)
@@ -344,20 +349,21 @@ void ZafNotebook::Write(ZafObjectPersistence &persistence)
         SetError(persistence.Error());
 }
 
-void ZafNotebook::WriteSupportObjects(ZafObjectPersistence &persistence)
+void ZafNotebook::WriteRecordExtension(ZafFile &file)
 {
-    ZafError error = ZafWriteWindowRecord(persistence, className, [this](ZafFile &file) {
-        file.WriteInt32(tabHeight);
-        file.WriteInt32(tabWidth);
-        for (ZafElement *e = supportList.First(); e; e = e->Next())
-        {
-            const ZafNotebookTab *tab = static_cast<const ZafNotebookTab *>(AsObject(e));
-            file.WriteUInt16(ZafUInt16(tab->HotKey()));
-            file.WriteInt16(ZafInt16(tab->HotKeyIndex()));
-        }
-    });
-    if (error)
-        SetError(error);
+    file.WriteInt32(tabHeight);
+    file.WriteInt32(tabWidth);
+    file.WriteUInt16(ZafUInt16(supportList.Count()));
+    for (ZafElement *e = supportList.First(); e; e = e->Next())
+    {
+        const ZafNotebookTab *tab = static_cast<const ZafNotebookTab *>(AsObject(e));
+        file.WriteUInt16(ZafUInt16(tab->HotKey()));
+        file.WriteInt16(ZafInt16(tab->HotKeyIndex()));
+    }
+}
+
+void ZafNotebook::WriteSupportObjects(ZafObjectPersistence &)
+{
 }
 
 void ZafNotebook::WriteChildren(ZafObjectPersistence &persistence)

@@ -17,6 +17,10 @@
 
 #include "framework/core/objects/ZafWindow.h"
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 class ZafNotebookTab : public ZafWindowObject
 {
 public:
@@ -74,8 +78,7 @@ public:
     static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // Each page is written with a temporary title carrying its tab text.
     void WriteChildren(ZafObjectPersistence &persistence) override;
-    // The tabs are not written (the pages carry their texts); the
-    // notebook's own record is.
+    // The tabs are not written (the pages carry their texts).
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 
     bool SetDropTarget(bool) override { return dropTarget = false; }
@@ -150,6 +153,14 @@ protected:
     int firstVisibleTab = 0;
     ZafWindowObject *leftButton = nullptr;
     ZafWindowObject *rightButton = nullptr;
-    int lastWidth = -1;
-    int lastHeight = -1;
+    void WriteRecordExtension(ZafFile &file) override;
+
+private:
+    struct Stored
+    {
+        int tabHeight = 0;
+        int tabWidth = 0;
+        std::vector<std::pair<ZafIChar, int>> hotKeys;
+    };
+    ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored);
 };

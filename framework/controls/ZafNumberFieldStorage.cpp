@@ -3,7 +3,7 @@
 // stored beside the field under that name.
 #include "framework/controls/ZafNumberField.h"
 
-#include "framework/controls/ZafWindowRecord.h"
+#include "framework/controls/ZafObjectRecord.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/storage/ZafFile.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
@@ -25,7 +25,7 @@ ZafNumberField<Data>::ZafNumberField(const ZafIChar *name, ZafObjectPersistence 
     Data *data = nullptr;
     if (!Error())
     {
-        ZafError error = ZafReadWindowRecord(persistence, name, className, classID, valueRecord, [&](ZafFile &file) {
+        ZafError error = ZafReadObjectRecord(persistence, name, className, classID, valueRecord, [&](ZafFile &file) {
             ZafIChar *dataName = file.ReadNewString();
             if (!file.Error() && dataName && *dataName)
             {

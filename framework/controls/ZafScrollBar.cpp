@@ -5,10 +5,10 @@
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafScrollData.h"
-#include "framework/controls/ZafWindowRecord.h"
 #include "framework/core/storage/ZafFile.h"
 
 #include <cwchar>
+#include <memory>
 
 const ZafClassID ZafScrollBar::classID = ZAF_ID_SCROLL_BAR;
 const ZafIChar *const ZafScrollBar::className = L"ZafScrollBar";
@@ -248,9 +248,9 @@ void ZafScrollBar::StoreCurrent(int value)
 }
 
 // ---- Storage --------------------------------------------------------------------
-// The window's record, then the scroll bar's own record "ZafScrollBar": u16
-// flags (bit 0 automatic size), u16 scroll type (low four bits), the name of
-// the scroll data, which is stored beside it under that name.
+// After the window's record, in the same record file: u16 flags (bit 0
+// automatic size), u16 scroll type (low four bits), the name of the scroll
+// data, which is stored beside the record under that name.
 
 ZafElement *ZafScrollBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
@@ -258,43 +258,47 @@ ZafElement *ZafScrollBar::New(const ZafIChar *name, ZafObjectPersistence &persis
 }
 
 ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafScrollBar(name, persistence, std::make_shared<Stored>())
 {
-    ZafScrollData *data = nullptr;
-    if (!Error())
-    {
-        ZafError error = ZafReadWindowRecord(persistence, name, className, classID, className, [&](ZafFile &file) {
-            ZafUInt16 flags = 0, type = 0;
-            file.ReadUInt16(flags);
-            file.ReadUInt16(type);
-            ZafIChar *dataName = file.ReadNewString();
-            if (!file.Error())
-            {
-                autoSize = flags & 1;
-                // The stored ids stay: a support object keeps what it was.
-                scrollType = type & 0x0F;
-                if (dataName && *dataName)
-                {
-                    data = new ZafScrollData(dataName, persistence);
-                    if (data->Error())
-                        SetError(data->Error());
-                }
-            }
-            delete[] dataName;
-        });
-        if (error)
-            SetError(error);
-    }
+}
+
+// The record is read inside the window's constructor, before this object's
+// own members exist; it waits in stored until they do.
+ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          [stored, &persistence](ZafFile &file) {
+              ZafUInt16 flags = 0, type = 0;
+              file.ReadUInt16(flags);
+              file.ReadUInt16(type);
+              ZafIChar *dataName = file.ReadNewString();
+              if (!file.Error())
+              {
+                  stored->autoSize = flags & 1;
+                  stored->scrollType = type & 0x0F;
+                  if (dataName && *dataName)
+                      stored->data = new ZafScrollData(dataName, persistence);
+              }
+              delete[] dataName;
+          }),
+      scrollType(stored->scrollType), autoSize(stored->autoSize)
+{
+    ZafScrollData *data = stored->data;
+    if (data && data->Error() && !Error())
+        SetError(data->Error());
     SetScrollData(data ? data : new ZafScrollData(0, 0, 0, 1, 1));
+    // The stored ids stay: a support object keeps what it was.
     if (IsSlider())
         useParentFrameHandle = false;
     ownOSWindow = !useParentFrameHandle;
     ZafObjectPersistence::PopLevel(persistence);
-    persistence.SetError(0);
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
 }
 
 void ZafScrollBar::Write(ZafObjectPersistence &persistence)
 {
+    if (scrollData && !(scrollData->StringID() && *scrollData->StringID()))
+        scrollData->SetStringID(L"scrollData");
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
     ZafObjectPersistence::PopLevel(persistence);
@@ -302,18 +306,17 @@ void ZafScrollBar::Write(ZafObjectPersistence &persistence)
         SetError(persistence.Error());
 }
 
+void ZafScrollBar::WriteRecordExtension(ZafFile &file)
+{
+    file.WriteUInt16(autoSize ? 1 : 0);
+    file.WriteUInt16(ZafUInt16(scrollType & 0x0F));
+    file.WriteString(scrollData ? scrollData->StringID() : nullptr);
+}
+
 void ZafScrollBar::WriteSupportObjects(ZafObjectPersistence &persistence)
 {
-    if (scrollData && !(scrollData->StringID() && *scrollData->StringID()))
-        scrollData->SetStringID(L"scrollData");
-    ZafError error = ZafWriteWindowRecord(persistence, className, [this](ZafFile &file) {
-        file.WriteUInt16(autoSize ? 1 : 0);
-        file.WriteUInt16(ZafUInt16(scrollType & 0x0F));
-        file.WriteString(scrollData ? scrollData->StringID() : nullptr);
-    });
-    if (!error && scrollData)
-        error = scrollData->Write(persistence);
-    if (error)
-        SetError(error);
+    if (scrollData)
+        if (ZafError error = scrollData->Write(persistence))
+            SetError(error);
     ZafWindow::WriteSupportObjects(persistence);
 }

@@ -19,6 +19,8 @@
 
 #include "framework/core/objects/ZafWindow.h"
 
+#include <memory>
+
 class ZafScrollData;
 
 class ZafScrollBar : public ZafWindow
@@ -51,7 +53,7 @@ public:
     void Write(ZafObjectPersistence &persistence) override;
     ZafObjectConstructor NewFunction() const override { return &ZafScrollBar::New; }
     static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
-    // Writes the scroll bar's own record beside the window's.
+    // The scroll data is stored beside the record.
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 
     bool SetFocus(bool value) override { return ZafWindowObject::SetFocus(value); }
@@ -137,7 +139,16 @@ protected:
     bool autoSize = true;
     int scaleFactor = 1;
 
+    void WriteRecordExtension(ZafFile &file) override;
+
 private:
+    struct Stored
+    {
+        bool autoSize = true;
+        int scrollType = -1;
+        ZafScrollData *data = nullptr;
+    };
+    ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored);
     void Finish();
     void ReleaseData(ZafScrollData *data);
 };

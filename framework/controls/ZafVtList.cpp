@@ -3,7 +3,6 @@
 #include "framework/controls/ZafVtList.h"
 
 #include "framework/controls/ZafString.h"
-#include "framework/controls/ZafWindowRecord.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -11,6 +10,7 @@
 #include "framework/core/text/ZafStrings.h"
 
 #include <cwchar>
+#include <memory>
 #include <vector>
 
 const ZafClassID ZafVtList::classID = ZAF_ID_VT_LIST;
@@ -270,8 +270,8 @@ ZafEventType ZafVtList::TakeDrop(ZafWindowObject *source, ZafEventType code)
 }
 
 // ---- Storage -----------------------------------------------------------------------------
-// The window's record (children included), then the list's own record
-// "ZafVtList": u16 flags (bit 0 sorted).
+// After the window's record, in the same record file: u16 flags (bit 0
+// sorted); the items are the stored children.
 
 ZafElement *ZafVtList::New(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
@@ -279,28 +279,31 @@ ZafElement *ZafVtList::New(const ZafIChar *name, ZafObjectPersistence &persisten
 }
 
 ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafVtList(name, persistence, std::make_shared<bool>(false))
 {
-    if (!Error())
-    {
-        ZafError error = ZafReadWindowRecord(persistence, name, className, classID, className, [this](ZafFile &file) {
-            ZafUInt16 flags = 0;
-            if (file.ReadUInt16(flags) && (flags & 1))
-            {
-                sorted = true;
-                compareFunction = &ZafVtList::CompareText;
-            }
-        });
-        if (error)
-            SetError(error);
-    }
+}
+
+// The flag is read inside the window's constructor, before this object's
+// own members exist; it waits in storedSorted until they do.
+ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedSorted)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          [storedSorted](ZafFile &file) {
+              ZafUInt16 flags = 0;
+              if (file.ReadUInt16(flags))
+                  *storedSorted = (flags & 1) != 0;
+          }),
+      sorted(*storedSorted)
+{
+    if (sorted)
+        compareFunction = &ZafVtList::CompareText;
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
     {
         AsObject(e)->SetOwnOSWindow(false);
         AsObject(e)->SetPaletteFromParent(true);
     }
     ZafObjectPersistence::PopLevel(persistence);
-    persistence.SetError(0);
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
 }
 
 void ZafVtList::Write(ZafObjectPersistence &persistence)
@@ -312,11 +315,7 @@ void ZafVtList::Write(ZafObjectPersistence &persistence)
         SetError(persistence.Error());
 }
 
-void ZafVtList::WriteSupportObjects(ZafObjectPersistence &persistence)
+void ZafVtList::WriteRecordExtension(ZafFile &file)
 {
-    if (ZafError error = ZafWriteWindowRecord(persistence, className, [this](ZafFile &file) {
-            file.WriteUInt16(sorted ? 1 : 0);
-        }))
-        SetError(error);
-    ZafWindow::WriteSupportObjects(persistence);
+    file.WriteUInt16(sorted ? 1 : 0);
 }

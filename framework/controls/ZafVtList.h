@@ -16,6 +16,8 @@
 
 #include "framework/core/objects/ZafWindow.h"
 
+#include <memory>
+
 class ZafVtList : public ZafWindow
 {
 public:
@@ -35,7 +37,6 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
     ZafWindowObject *Duplicate() override { return new ZafVtList(*this); }
     void Write(ZafObjectPersistence &persistence) override;
-    void WriteSupportObjects(ZafObjectPersistence &persistence) override;
     ZafObjectConstructor NewFunction() const override { return &ZafVtList::New; }
     static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
@@ -117,7 +118,12 @@ protected:
     // a list; answers the drop's code, or -1.
     ZafEventType TakeDrop(ZafWindowObject *source, ZafEventType code);
 
+    void WriteRecordExtension(ZafFile &file) override;
+
     bool sorted = false;
+
+private:
+    ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedSorted);
 };
 
 // The colours and font of a list or combo box, kept in its own palette map:
