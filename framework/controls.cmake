@@ -44,7 +44,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafComboBoxOS.cpp
     controls/ZafNotebook.cpp
     windows/ZafNotebookOS.cpp
-    windows/ZafNotebookParts.cpp
+    controls/ZafNotebookParts.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 
