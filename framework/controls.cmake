@@ -12,6 +12,11 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafButtonStorage.cpp
     windows/ZafButtonOS.cpp
     windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
