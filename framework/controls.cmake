@@ -58,8 +58,25 @@ list(APPEND FRAMEWORK_LIBS comctl32)
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafConstraint.cpp
+    controls/ZafAttachment.cpp
+    controls/ZafRelativeConstraint.cpp
+    controls/ZafDimensionConstraint.cpp
+    controls/ZafGeometryManager.cpp
+    controls/ZafGeometryManagerStorage.cpp
+    controls/ZafToolBar.cpp
+    windows/ZafToolBarOS.cpp
+    controls/ZafStatusBar.cpp
+    windows/ZafStatusBarOS.cpp
+    windows/ZafPrinter.cpp
+    windows/ZafPrinterJob.cpp
+    windows/ZafPrintDialog.cpp
 )
+list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafChartStub.cpp
+    controls/ZafChartStubStorage.cpp
+    windows/ZafChartStubDraw.cpp
 )
