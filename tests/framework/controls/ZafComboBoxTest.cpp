@@ -82,6 +82,23 @@ TEST_F(ZafComboBoxTest, TheKindOfControlFollowsDrawingAndViewOnly)
     EXPECT_FALSE(typed->List()->OwnOSWindow());
 }
 
+TEST_F(ZafComboBoxTest, TheControlSitsAtItsRegionWithRoomForTheDroppedList)
+{
+    ZafComboBox *combo = ShowCombo({ L"a", L"b" });
+    const ZafRegionStruct area = combo->Region();
+    HWND control = static_cast<HWND>(combo->OSWindow());
+    RECT shown, dropped, client;
+    GetWindowRect(control, &shown);
+    GetWindowRect(static_cast<HWND>(combo->Parent()->OSWindow()), &client);
+    EXPECT_EQ(area.left, shown.left - client.left);
+    EXPECT_EQ(area.top, shown.top - client.top);
+    EXPECT_EQ(area.Width(), shown.right - shown.left);
+    SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    // The control shares the height it was given (one line and the list)
+    // between its closed part and its dropped list.
+    EXPECT_EQ(area.Height() + 100, (dropped.bottom - dropped.top) + (shown.bottom - shown.top));
+}
+
 TEST_F(ZafComboBoxTest, ItemsAddedAndRemovedOnScreenKeepTheOSListInStep)
 {
     ZafComboBox *combo = ShowCombo({ L"one", L"three" });
