@@ -9,6 +9,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
 #include "framework/core/storage/ZafStorage.h"
+#include "framework/windows/ZafWindowsShared.h"
 
 namespace {
 
@@ -152,10 +153,17 @@ TEST_F(ZafComboBoxTest, AViewOnlyComboRefusesNewText)
 TEST_F(ZafComboBoxTest, EnterWithTheListDroppedOnlyClosesIt)
 {
     ZafComboBox *combo = ShowCombo({ L"a", L"b" });
+    HWND control = static_cast<HWND>(combo->OSWindow());
     ComboMessage(combo, CB_SHOWDROPDOWN, TRUE);
     ASSERT_NE(0, ComboMessage(combo, CB_GETDROPPEDSTATE));
+    // The window manager knows which list is dropped, to close it on a
+    // click elsewhere.
+    ComboMessage(combo, WM_COMMAND, MAKEWPARAM(0, CBN_DROPDOWN), 0);
+    EXPECT_EQ(control, ZafDroppedComboBox());
     EXPECT_EQ(0, combo->Event(RawMessage(combo->OSWindow(), WM_KEYDOWN, VK_RETURN)));
     EXPECT_EQ(0, ComboMessage(combo, CB_GETDROPPEDSTATE));
+    ComboMessage(combo, WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), 0);
+    EXPECT_EQ(nullptr, ZafDroppedComboBox());
 }
 
 TEST_F(ZafComboBoxTest, KeysOfTheEditPartAreKeptAndOthersLeftToTheParent)
