@@ -9,10 +9,23 @@
 
 bool bf_Display::Polyline(const cf_2DPoint *points, int count)
 {
-    if (!gdi || !points)
+    if (!gdi || !points || count < 2)
         return true;
-    for (int i = 0; i + 1 < count; ++i)
-        gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
+    if (lineWidth > 1) {
+        for (int i = 0; i + 1 < count; ++i)
+            gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
+        return true;
+    }
+    // A thin run in one framework call: the GDI poly-line leaves out the
+    // last point's pixel, which a line of its own would include.
+    std::vector<int> pairs;
+    pairs.reserve(std::size_t(count) * 2);
+    for (int i = 0; i < count; ++i) {
+        pairs.push_back(points[i].x);
+        pairs.push_back(points[i].y);
+    }
+    gdi->Polygon(count, pairs.data(), lineWidth, false, false);
+    gdi->Pixel(points[count - 1].x, points[count - 1].y);
     return true;
 }
 

@@ -33,4 +33,5 @@ set_tests_properties(framework_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 
 
 # Chart stub.
 list(APPEND TEST_SOURCES
+    controls/ZafChartStubTest.cpp
 )
