@@ -5,3 +5,8 @@ list(APPEND TEST_SOURCES
     view/cf_ChartViewTest.cpp
     view/ZafChartControlTest.cpp
 )
+
+# Solids, surfaces, the other chart engines and every chart type drawn.
+list(APPEND TEST_SOURCES
+    engines/cf_ChartMatrixTest.cpp
+)
