@@ -17,14 +17,10 @@ bool bf_Display::Polyline(const cf_2DPoint *points, int count)
         return true;
     }
     // A thin run in one framework call: the GDI poly-line leaves out the
-    // last point's pixel, which a line of its own would include.
-    std::vector<int> pairs;
-    pairs.reserve(std::size_t(count) * 2);
-    for (int i = 0; i < count; ++i) {
-        pairs.push_back(points[i].x);
-        pairs.push_back(points[i].y);
-    }
-    gdi->Polygon(count, pairs.data(), lineWidth, false, false);
+    // last point's pixel, which a line of its own would include. A device
+    // point is an (x, y) pair of ints, as the framework takes them.
+    static_assert(sizeof(cf_2DPoint) == 2 * sizeof(int), "a device point is two ints");
+    gdi->Polygon(count, &points[0].x, lineWidth, false, false);
     gdi->Pixel(points[count - 1].x, points[count - 1].y);
     return true;
 }

@@ -76,11 +76,10 @@ void cf_eng_CartXYZ::SetDataBox()
 void cf_eng_CartXYZ::AddGroupPoints(cf_3DPointSeries &series, cf_DataGroup &group, int g, int mode)
 {
     double z = mode == 3 ? group.ZMin() : g - 1;
-    cf_3DPoint point;
+    series.Reserve(group.Count());
     for (int j = 1; j <= group.Count(); ++j) {
         const cf_XYZ *value = group.Value(j);
         double x = mode == 3 ? value->X() : mode == 2 ? j - 1 : j;
-        point.SetPosition(x, value->Y(), z);
-        series.AddPoint(point);
+        series.AddPointXYZ(x, value->Y(), z);
     }
 }

@@ -30,9 +30,13 @@ inline int cf_Trunc(double value)
         return static_cast<int>(CF_DEVICE_LIMIT);
     if (value < -CF_DEVICE_LIMIT)
         return -static_cast<int>(CF_DEVICE_LIMIT);
-    double whole = static_cast<double>(static_cast<long long>(value + (value < 0 ? -0.5 : 0.5)));
-    double diff = value - whole;
-    if (diff < 1e-7 && diff > -1e-7)
-        return static_cast<int>(whole);
-    return static_cast<int>(value);
+    // One conversion: truncate, then snap a value just short of the next
+    // whole number (away from zero) onto it.
+    int whole = static_cast<int>(value);
+    double rest = value - whole;
+    if (rest > 1 - 1e-7)
+        return whole + 1;
+    if (rest < -(1 - 1e-7))
+        return whole - 1;
+    return whole;
 }
