@@ -19,3 +19,6 @@ target_link_libraries(chart_bench PRIVATE chart)
 list(APPEND TEST_SOURCES
     engines/cf_ChartMatrixTest.cpp
 )
+list(APPEND TEST_SOURCES
+    solids/cf_SolidsTest.cpp
+)
