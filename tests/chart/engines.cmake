@@ -22,3 +22,10 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_SOURCES
     solids/cf_SolidsTest.cpp
 )
+list(APPEND TEST_SOURCES
+    engines/cf_FlatEnginesTest.cpp
+    engines/cf_DepthEnginesTest.cpp
+)
+list(APPEND TEST_SOURCES
+    engines/cf_PieEnginesTest.cpp
+)
