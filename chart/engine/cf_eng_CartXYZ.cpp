@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <algorithm>
+#include <vector>
 
 cf_eng_CartXYZ::cf_eng_CartXYZ(int type, int dim) : cf_ChartEngine(type, dim)
 {
@@ -76,10 +77,12 @@ void cf_eng_CartXYZ::SetDataBox()
 void cf_eng_CartXYZ::AddGroupPoints(cf_3DPointSeries &series, cf_DataGroup &group, int g, int mode)
 {
     double z = mode == 3 ? group.ZMin() : g - 1;
-    series.Reserve(group.Count());
-    for (int j = 1; j <= group.Count(); ++j) {
+    int n = group.Count();
+    std::vector<double> xs(static_cast<std::size_t>(n)), ys(static_cast<std::size_t>(n));
+    for (int j = 1; j <= n; ++j) {
         const cf_XYZ *value = group.Value(j);
-        double x = mode == 3 ? value->X() : mode == 2 ? j - 1 : j;
-        series.AddPointXYZ(x, value->Y(), z);
+        xs[std::size_t(j - 1)] = mode == 3 ? value->X() : mode == 2 ? j - 1 : j;
+        ys[std::size_t(j - 1)] = value->Y();
     }
+    series.AddPointsXYZ(xs.data(), ys.data(), z, n);
 }

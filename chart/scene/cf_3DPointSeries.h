@@ -64,6 +64,8 @@ public:
     virtual void AddPoint(const cf_3DPoint &point);
     // Adds a point at (x, y, z) to the block of the series (see above).
     void AddPointXYZ(double x, double y, double z);
+    // Adds n points (x[i], y[i], z) to the block at once.
+    void AddPointsXYZ(const double *xs, const double *ys, double z, int n);
     // Room for n points in the block.
     void Reserve(int n);
     // Deletes every point; counts, extents, view box and device box become
@@ -119,6 +121,7 @@ private:
     };
     void Widen(const cf_3DPoint &point);
     void Widen(double dx, double dy, double dz, double wx, double wy, double wz);
+    void WidenExtents(double dx, double dy, double dz, double wx, double wy, double wz, bool first);
     void DeletePoints();
     // Turns the block into point objects (the series keeps them afterwards).
     void Materialise() const;

@@ -1,5 +1,6 @@
 // The chart engine, its bases and the line chart.
 
+#include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/engine/cf_eng_Line2D.h"
 #include "chart/engine/cf_eng_Polar.h"
 #include "chart/kernel/cf_Kernel.h"
@@ -163,4 +164,72 @@ TEST(cf_Kernel, FarOffAndUndefinedPositionsProjectToBoundedPixels)
     undefined.Transform(kernel);
     undefined.Project(kernel);
     EXPECT_EQ(0, undefined.DeviceX());
+}
+
+TEST(cf_ChartEngine, EachChartTypeGivesItsFacesTheirScaleSources)
+{
+    struct Row {
+        int chartType;
+        int sources[8]; // by face number 1..7: back x, bottom x, back y, left y, bottom z, left z, polar
+    } rows[] = {
+        {4, {0, 5, 5, 6, 6, 4, 4, 0}},
+        {2, {0, 6, 6, 5, 5, 4, 4, 0}},
+        {8, {0, 5, 5, 7, 7, 4, 4, 0}},
+        {12, {0, 5, 5, 6, 6, 4, 4, 0}},
+    };
+    for (const Row &row : rows) {
+        cf_eng_CartXYZ engine(row.chartType, 1);
+        for (int face = 1; face <= 7; ++face) {
+            EXPECT_EQ(row.sources[face], engine.GridSeries(face)->ScaleSource()) << row.chartType << " " << face;
+            EXPECT_EQ(face, engine.GridSeries(face)->FaceNumber());
+        }
+    }
+    cf_eng_Polar pie(5, 1);
+    EXPECT_EQ(4, pie.PolarFloor()->ScaleSource());
+    EXPECT_EQ(0, pie.LeftFaceY()->ScaleSource());
+}
+
+TEST(cf_ChartEngine, DataRangesFollowTheChartType)
+{
+    struct Row {
+        int chartType;
+        int mode;
+        double range[6]; // x min, x max, y min, y max, z min, z max
+    } rows[] = {
+        // The model's z range is 0 .. 1 (the group number).
+        {4, 1, {0, 4, 3, 9, 0, 1}},   // x from 0 to n + 1
+        {4, 2, {0, 2, 3, 9, 0, 1}},   // x 0 .. n - 1
+        {3, 2, {0, 3, 3, 9, 0, 1}},   // columns: one more slot; z max 2 x 1 - 1
+        {2, 2, {3, 9, 0, 3, 0, 1}},   // bars: x and y exchanged
+    };
+    for (const Row &row : rows) {
+        cf_ChartModel model(nullptr, row.mode);
+        model.SetZeroRatio(0);
+        for (double y : {3.0, 9.0, 5.0})
+            model.AddValue(y);
+        cf_eng_CartXYZ engine(row.chartType, 1);
+        engine.BuildFromModel(&model);
+        const double got[6] = {engine.DataRangeXMin(), engine.DataRangeXMax(), engine.DataRangeYMin(),
+                               engine.DataRangeYMax(), engine.DataRangeZMin(), engine.DataRangeZMax()};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_DOUBLE_EQ(row.range[i], got[i]) << row.chartType << "/" << row.mode << " " << i;
+    }
+}
+
+TEST(cf_ChartEngine, ZeroSpanOfTheDataBoxScalesByOne)
+{
+    struct FlatData : public cf_eng_Line2D {
+        using cf_ChartEngine::ComputeScale;
+        void SetBox(double low, double high)
+        {
+            dataBox[1] = low;
+            dataBox[4] = high;
+        }
+    } engine;
+    engine.SetBox(5, 5.0005);
+    engine.ComputeScale();
+    EXPECT_DOUBLE_EQ(1.0, engine.Scale()[1]);
+    engine.SetBox(0, 50);
+    engine.ComputeScale();
+    EXPECT_DOUBLE_EQ(2.0, engine.Scale()[1]);
 }

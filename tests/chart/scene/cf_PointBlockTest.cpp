@@ -82,3 +82,23 @@ TEST(cf_PointBlock, ProjectingAgainAfterAMoveGivesTheNewDevicePoints)
     line.Project(k);
     EXPECT_NE(wider.x, line.DevicePoints()[1].x);
 }
+
+TEST(cf_PointBlock, PointsAddedTogetherEqualPointsAddedOneByOne)
+{
+    const double xs[] = {3, -7, 12, 0}, ys[] = {-2, 9, 4, -11};
+    Line together, single;
+    together.AddPointXYZ(1, 1, 2); // a block that already holds a point
+    single.AddPointXYZ(1, 1, 2);
+    together.AddPointsXYZ(xs, ys, 2, 4);
+    for (int i = 0; i < 4; ++i)
+        single.AddPointXYZ(xs[i], ys[i], 2);
+    ASSERT_EQ(single.Count(), together.Count());
+    EXPECT_DOUBLE_EQ(single.MinX(), together.MinX());
+    EXPECT_DOUBLE_EQ(single.MaxY(), together.MaxY());
+    EXPECT_DOUBLE_EQ(single.WorkMinY(), together.WorkMinY());
+    EXPECT_DOUBLE_EQ(single.MaxZ(), together.MaxZ());
+    cf_Kernel k = Prepared(0, 0);
+    Map(together, k);
+    Map(single, k);
+    EXPECT_EQ(single.DevicePoints(), together.DevicePoints());
+}

@@ -115,3 +115,23 @@ TEST(cf_ChartView, RecordedChartDrawsWallThenGridThenTraceThenTitles)
     EXPECT_EQ(2, std::count(texts.begin(), texts.end(), L"Power"));
     EXPECT_EQ(6u + 11u + 2u, texts.size());
 }
+
+TEST(cf_ChartView, EveryAxisSetterShowsItsSeries)
+{
+    cf_ChartView view(4, 1, 2);
+    using Setter = void (*)(cf_ChartView &, int);
+    const Setter setters[] = {
+        [](cf_ChartView &v, int s) { v.SetAxisScaleSource(s, 2); },
+        [](cf_ChartView &v, int s) { v.SetAxisTicks(s, 10, 1, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisTickMarks(s, 5, 1, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisTickStep(s, 1, 1); },
+        [](cf_ChartView &v, int s) { v.SetAxisLabelStep(s, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisGrid(s, 4, 1, 1, 1, 1, 2, 0); },
+    };
+    for (const Setter &set : setters) {
+        view.ShowAxisTicks(3, false);
+        ASSERT_FALSE(view.GridTickSeries(3)->IsShown());
+        set(view, 3);
+        EXPECT_TRUE(view.GridTickSeries(3)->IsShown());
+    }
+}
