@@ -67,6 +67,18 @@ template <class Object> void Mapped(Object &object, const cf_Kernel &k)
     object.Project(k);
 }
 
+// Facets and solids that count how many of them are alive.
+int liveFacets = 0;
+struct CountedFacet : cf_3DFacet {
+    CountedFacet() { ++liveFacets; }
+    ~CountedFacet() override { --liveFacets; }
+};
+int liveSolids = 0;
+struct CountedSolid : cf_3DPolyHedra {
+    CountedSolid() { ++liveSolids; }
+    ~CountedSolid() override { --liveSolids; }
+};
+
 } // namespace
 
 TEST(cf_3DFacet, OnlyACounterClockwiseTurnFacesTheViewerAndCulledFacesDrawNothing)
@@ -141,6 +153,29 @@ TEST(cf_3DPolyHedra, FacesAreDrawnNearestDepthFirstAndEqualDepthsKeepTheirOrder)
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(expected[std::size_t(i)], solid.Facet(i + 1)) << "sort " << sort << ", face " << i + 1;
     }
+}
+
+TEST(cf_3DPolyHedra, ResettingASolidOrASeriesDeletesWhatItDrops)
+{
+    cf_3DPolyHedra solid;
+    for (int i = 0; i < 3; ++i) {
+        auto *facet = new CountedFacet;
+        facet->AddPoint(cf_3DPoint(i, i, i));
+        solid.AddFacet(facet);
+    }
+    ASSERT_EQ(3, liveFacets);
+    solid.Reset();
+    EXPECT_EQ(0, liveFacets);
+    EXPECT_EQ(0, solid.FacetCount());
+    EXPECT_DOUBLE_EQ(0, solid.WorkMaxX());
+
+    cf_3DPhedraSeries series;
+    series.AddPolyhedron(new CountedSolid);
+    series.AddPolyhedron(new CountedSolid);
+    ASSERT_EQ(2, liveSolids);
+    series.Reset();
+    EXPECT_EQ(0, liveSolids);
+    EXPECT_EQ(0, series.MemberCount());
 }
 
 TEST(cf_3DPolyHedra, ScalingATranslatedBoxWorksAboutItsOffset)
@@ -248,6 +283,26 @@ TEST(cf_3DSurface, BackFacesShowUntilCullingHidesThemAtTheNextTransform)
     // Its view extents are its own; the scene object's answer 0.
     EXPECT_DOUBLE_EQ(10, surface.SurfaceViewMaxX());
     EXPECT_DOUBLE_EQ(0, static_cast<cf_Virt3DObj &>(surface).ViewMaxX());
+}
+
+TEST(cf_3DSurface, TheNearerOfTwoOverlappingFacesIsDrawnLast)
+{
+    cf_Kernel k = FlatKernel();
+    cf_3DSurface surface;
+    cf_3DFacet *nearer = Facet({{0, 0, 10}, {10, 0, 10}, {10, 10, 10}, {0, 10, 10}});
+    cf_3DFacet *farther = Facet({{5, 5, 0}, {15, 5, 0}, {15, 15, 0}, {5, 15, 0}});
+    surface.AddFacet(nearer);
+    surface.AddFacet(farther);
+    surface.Transform(k);
+    EXPECT_EQ(farther, surface.Facet(1));
+    EXPECT_EQ(nearer, surface.Facet(2));
+    // Faces beside each other keep their order.
+    cf_3DSurface apart;
+    cf_3DFacet *first = Facet({{0, 0, 10}, {10, 0, 10}, {10, 10, 10}});
+    apart.AddFacet(first);
+    apart.AddFacet(Facet({{20, 0, 0}, {30, 0, 0}, {30, 10, 0}}));
+    apart.Transform(k);
+    EXPECT_EQ(first, apart.Facet(1));
 }
 
 TEST(cf_3DSurface, EdgesInTheFillColourLeaveTheLineColourAsItWas)
