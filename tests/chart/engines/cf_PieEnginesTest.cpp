@@ -90,6 +90,21 @@ TEST(cf_eng_Pie2D, WithoutGroupsOrWithOneTheWholeFloorIsOneEllipse)
     }
     EXPECT_EQ(2u, Filled(DrawnWithoutModel(empty), "Ellipse").size()); // floor and pie
 
+    // The cylinder adds a white side band with black edges and a white top.
+    cf_eng_Pie3D cylinder;
+    std::vector<RecordedCall> calls = DrawnWithoutModel(cylinder);
+    std::vector<RecordedCall> bands = Filled(calls, "Polygon");
+    ASSERT_EQ(1u, bands.size());
+    EXPECT_EQ(15, bands[0].foreground);
+    EXPECT_EQ(15, bands[0].background);
+    std::vector<RecordedCall> plain = Filled(calls, "Ellipse");
+    ASSERT_EQ(3u, plain.size()); // floor, pie, top
+    EXPECT_EQ(0, plain[2].foreground);
+    EXPECT_EQ(15, plain[2].background);
+    for (const RecordedCall &c : calls)
+        if (c.op == "Polygon" && !c.fill)
+            EXPECT_EQ(0, c.foreground);
+
     cf_ChartView view(5, 1, 1);
     view.AddGroupValue(1, 4);
     std::vector<RecordedCall> ellipses = Filled(Drawn(view), "Ellipse");
