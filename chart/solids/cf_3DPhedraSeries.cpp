@@ -34,17 +34,17 @@ cf_3DPhedraSeries &cf_3DPhedraSeries::operator=(const cf_3DPhedraSeries &other)
         *copy = *other.Member(i);
         members.At(i) = copy;
     }
-    count = other.count;
+    count = stored = other.count;
     return *this;
 }
 
 void cf_3DPhedraSeries::DeleteMembers()
 {
-    for (int i = 1; i <= count; ++i) {
-        delete Member(i);
+    for (int i = 1; i <= stored; ++i) {
+        delete static_cast<cf_3DPolyHedra *>(members.At(i));
         members.At(i) = nullptr;
     }
-    count = 0;
+    count = stored = 0;
 }
 
 void cf_3DPhedraSeries::Reset()
@@ -66,7 +66,11 @@ void cf_3DPhedraSeries::AddPolyhedron(cf_3DPolyHedra *solid)
     if (!solid)
         return;
     ++count;
+    if (count <= stored)
+        delete static_cast<cf_3DPolyHedra *>(members.At(count)); // dropped by SetMemberCount
     members.At(count) = solid;
+    if (count > stored)
+        stored = count;
     solid->Scale(ext.scale[0], ext.scale[1], ext.scale[2]);
     solid->Translate(ext.offset[0], ext.offset[1], ext.offset[2]);
     ext.TakePart(*solid, count == 1);

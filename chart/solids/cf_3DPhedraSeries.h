@@ -74,7 +74,9 @@ public:
     cf_3DPolyHedra *FirstMember() const { return Member(1); }
     cf_3DPolyHedra *LastMember() const { return Member(count); }
     int MemberCount() const { return count; }
-    void SetMemberCount(int n) { count = n; }
+    // Sets the count only, within 0..the number stored; the members beyond it
+    // stay owned (a later AddPolyhedron replaces the first of them).
+    void SetMemberCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
 
     double ViewMidX() const { return ext.viewMid[0]; }
     double ViewMidY() const { return ext.viewMid[1]; }
@@ -101,4 +103,5 @@ private:
     cf_CompoundExtents ext;
     cf_DyArr members;
     int count = 0;
+    int stored = 0; // slots 1..stored hold owned members
 };

@@ -36,17 +36,17 @@ cf_3DPolyHedra &cf_3DPolyHedra::operator=(const cf_3DPolyHedra &other)
         *copy = *other.Facet(i);
         facets.At(i) = copy;
     }
-    count = other.count;
+    count = stored = other.count;
     return *this;
 }
 
 void cf_3DPolyHedra::DeleteFacets()
 {
-    for (int i = 1; i <= count; ++i) {
-        delete Facet(i);
+    for (int i = 1; i <= stored; ++i) {
+        delete static_cast<cf_3DFacet *>(facets.At(i));
         facets.At(i) = nullptr;
     }
-    count = 0;
+    count = stored = 0;
 }
 
 void cf_3DPolyHedra::Reset()
@@ -68,7 +68,11 @@ void cf_3DPolyHedra::AddFacet(cf_3DFacet *facet)
     if (!facet)
         return;
     ++count;
+    if (count <= stored)
+        delete static_cast<cf_3DFacet *>(facets.At(count)); // dropped by SetFacetCount
     facets.At(count) = facet;
+    if (count > stored)
+        stored = count;
     if (HasDispAttribs()) {
         facet->SetDispAttribs(DispAttribs());
     } else {

@@ -73,7 +73,9 @@ public:
     cf_3DFacet *FirstFacet() const { return Facet(1); }
     cf_3DFacet *LastFacet() const { return Facet(count); }
     int FacetCount() const { return count; }
-    void SetFacetCount(int n) { count = n; }
+    // Sets the count only, within 0..the number stored; the facets beyond it
+    // stay owned (a later AddFacet replaces the first of them).
+    void SetFacetCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
 
     double ViewMidX() const { return ext.viewMid[0]; }
     double ViewMidY() const { return ext.viewMid[1]; }
@@ -109,4 +111,5 @@ private:
     cf_CompoundExtents ext;
     cf_DyArr facets;
     int count = 0;
+    int stored = 0; // slots 1..stored hold owned facets
 };

@@ -34,17 +34,17 @@ cf_3DSurface &cf_3DSurface::operator=(const cf_3DSurface &other)
         *copy = *other.Facet(i);
         facets.At(i) = copy;
     }
-    count = other.count;
+    count = stored = other.count;
     return *this;
 }
 
 void cf_3DSurface::DeleteFacets()
 {
-    for (int i = 1; i <= count; ++i) {
-        delete Facet(i);
+    for (int i = 1; i <= stored; ++i) {
+        delete static_cast<cf_3DFacet *>(facets.At(i));
         facets.At(i) = nullptr;
     }
-    count = 0;
+    count = stored = 0;
 }
 
 cf_3DFacet *cf_3DSurface::Facet(int i) const
@@ -59,7 +59,11 @@ void cf_3DSurface::AddFacet(cf_3DFacet *facet)
     if (!facet)
         return;
     ++count;
+    if (count <= stored)
+        delete static_cast<cf_3DFacet *>(facets.At(count)); // dropped by SetFacetCount
     facets.At(count) = facet;
+    if (count > stored)
+        stored = count;
     if (HasDispAttribs()) {
         facet->SetDispAttribs(DispAttribs());
     } else {

@@ -75,7 +75,9 @@ public:
     cf_3DFacet *FirstFacet() const { return Facet(1); }
     cf_3DFacet *LastFacet() const { return Facet(count); }
     int FacetCount() const { return count; }
-    void SetFacetCount(int n) { count = n; }
+    // Sets the count only, within 0..the number stored; the facets beyond it
+    // stay owned (a later AddFacet replaces the first of them).
+    void SetFacetCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
     // 1: faces outlined in the line colour; 0: in the fill colour (form A).
     unsigned char EdgesInLineColour() const { return edgesInLineColour; }
     void SetEdgesInLineColour(unsigned char flag) { edgesInLineColour = flag; }
@@ -99,4 +101,5 @@ private:
     cf_CompoundExtents ext;
     cf_DyArr facets;
     int count = 0;
+    int stored = 0; // slots 1..stored hold owned facets
 };

@@ -155,15 +155,26 @@ TEST(cf_3DPolyHedra, FacesAreDrawnNearestDepthFirstAndEqualDepthsKeepTheirOrder)
     }
 }
 
-TEST(cf_3DPolyHedra, ResettingASolidOrASeriesDeletesWhatItDrops)
+TEST(cf_3DPolyHedra, FacesDroppedByCountOrResetAreDeleted)
 {
     cf_3DPolyHedra solid;
-    for (int i = 0; i < 3; ++i) {
+    auto add = [&solid](int i) {
         auto *facet = new CountedFacet;
         facet->AddPoint(cf_3DPoint(i, i, i));
         solid.AddFacet(facet);
-    }
+    };
+    for (int i = 0; i < 3; ++i)
+        add(i);
     ASSERT_EQ(3, liveFacets);
+    // A count beyond the faces stored is held to them.
+    solid.SetFacetCount(7);
+    EXPECT_EQ(3, solid.FacetCount());
+    solid.Transform(FlatKernel());
+    // A face added after the count was lowered replaces a dropped one.
+    solid.SetFacetCount(1);
+    add(5);
+    EXPECT_EQ(3, liveFacets); // four made, the replaced one deleted
+    EXPECT_EQ(2, solid.FacetCount());
     solid.Reset();
     EXPECT_EQ(0, liveFacets);
     EXPECT_EQ(0, solid.FacetCount());
