@@ -44,6 +44,7 @@ std::vector<double> cf_eng_Pie2D::EndAngles(const cf_ChartModel &model)
     double percent = 0;
     for (double value : values) {
         if (std::fabs(dDataSum) > CF_NUM_ZERO_IF_LT) {
+            // The module's consistency check of the divisor (it holds here).
             if (!(std::fabs(dDataSum) > CF_NUM_ZERO_IF_LT))
                 cf_ReportCheck(kModule, "fabs( dDataSum ) > CF_NUM_ZERO_IF_LT");
             percent += value * 100 / dDataSum;
