@@ -5,6 +5,12 @@ list(APPEND TEST_SOURCES
     controls/ZafControlTestSupport.cpp
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
+    controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
+    controls/ZafFrameObjectsTest.cpp
+    controls/ZafIconTest.cpp
+    controls/ZafControlStorageTest.cpp
+    controls/ZafWindowManagerCommandsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
