@@ -10,6 +10,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFrameObjectsTest.cpp
     controls/ZafIconTest.cpp
     controls/ZafControlStorageTest.cpp
+    controls/ZafWindowManagerCommandsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
