@@ -27,6 +27,7 @@ list(APPEND DOMAIN_SOURCES
     event/QVEventDirectory.cpp
     event/QVEventView.cpp
     event/QVFileReader.cpp
+    event/QVTextRecord.cpp
     hardware/VHardware.cpp
     hardware/VHardwareView.cpp
     hardware/QVSerialPort.cpp

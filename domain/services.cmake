@@ -17,6 +17,8 @@ list(APPEND DOMAIN_SOURCES
 )
 list(APPEND DOMAIN_SOURCES
     resultslink/QVResultsLink.cpp
+    resultslink/QVResultsLinkHandOver.cpp
+    resultslink/QVLinkConnection.cpp
     resultslink/QVEventResults.cpp
     scoreboards/QVScoreboard.cpp
     scoreboards/QVScoreboards.cpp

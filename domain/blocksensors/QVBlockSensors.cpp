@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <utility>
 
 #include "domain/blocksensors/QVLinkTexts.h"
@@ -160,73 +159,22 @@ void QVBlockSensors::DownloadHeader(KStream &port, int32_t destination, int32_t 
         throw KXSerialPort(kErrSerialReceive);
 }
 
-void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record,
-                                     bool withHeader)
+void QVBlockSensors::DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record)
 {
     int32_t first = 0, last = 0;
     SamplesWindow(first, last);
-    for (int i = 0; i < QVTrialRecord::kSamples; ++i)
-        record.x[i] = record.y[i] = 0;
-
-    // Up to kUnitRequestWindow requests are out before their replies are
-    // read, so that the line's turn-around does not add up over the chunks.
-    // A reply with fewer samples than asked adds a request for the rest.
-    struct Chunk
+    // One request at a time (sending the next ones ahead gains too little on
+    // a real line to ask every unit to buffer them); a reply with fewer
+    // samples than asked is followed by a request for the rest.
+    for (int32_t next = first; next <= last;)
     {
-        QVUnitPacket request;
-        int32_t first;
-        int32_t count;
-    };
-    std::deque<Chunk> pending;
-    std::vector<std::pair<int32_t, int32_t>> gaps;
-    int32_t next = first;
-    auto queueChunk = [&](int32_t from, int32_t count) {
-        Chunk chunk;
-        chunk.first = from;
-        chunk.count = count;
-        chunk.request = m_exchange.Queue(uint32_t(destination), kUnitTrialData,
-                                         {uint32_t(trial), uint32_t(from), uint32_t(count)});
-        pending.push_back(chunk);
-    };
-    // The header request goes out with the first data requests.
-    QVUnitPacket header;
-    if (withHeader)
-        header = m_exchange.Queue(uint32_t(destination), kUnitTrialHeader, {uint32_t(trial)});
-    while (next <= last || !gaps.empty() || !pending.empty())
-    {
-        // Top the window up in one write once most of it has been answered:
-        // every write costs about as much as a read of a whole reply.
-        if (int(pending.size()) <= kUnitRequestWindow / 4)
-        {
-            while (int(pending.size()) < kUnitRequestWindow && (!gaps.empty() || next <= last))
-            {
-                if (!gaps.empty())
-                {
-                    queueChunk(gaps.back().first, gaps.back().second);
-                    gaps.pop_back();
-                    continue;
-                }
-                int32_t count = std::min<int32_t>(kUnitChunkSamples, last - next + 1);
-                queueChunk(next, count);
-                next += count;
-            }
-            m_exchange.SendQueued(port);
-        }
-        if (withHeader)
-        {
-            if (!QVDecodeTrialHeader(m_exchange.Receive(port, header, !pending.empty()), record))
-                throw KXSerialPort(kErrSerialReceive);
-            withHeader = false;
-            continue;
-        }
-        Chunk chunk = pending.front();
-        pending.pop_front();
+        int32_t count = std::min<int32_t>(kUnitChunkSamples, last - next + 1);
         int32_t received = 0;
-        QVUnitPacket reply = m_exchange.Receive(port, chunk.request, !pending.empty());
-        if (!QVDecodeTrialData(reply, chunk.first, chunk.count, record, received))
+        QVUnitPacket reply = m_exchange.Transact(port, uint32_t(destination), kUnitTrialData,
+                                                 {uint32_t(trial), uint32_t(next), uint32_t(count)});
+        if (!QVDecodeTrialData(reply, next, count, record, received))
             throw KXSerialPort(kErrSerialReceive);
-        if (received < chunk.count)
-            gaps.emplace_back(chunk.first + received, chunk.count - received);
+        next += received;
     }
     record.hasSamples = true;
     record.windowStart = first;
@@ -257,15 +205,18 @@ bool QVBlockSensors::DownloadTrial(KStream &port, int32_t destination, int32_t t
                 text.Append(L": ").AppendInt(trial + 1);
                 Status(text);
             }
-            DownloadSamples(port, destination, trial, record, true);
+            DownloadHeader(port, destination, trial, record);
+            DownloadSamples(port, destination, trial, record);
         }
         std::swap(m_trial, m_scratch);
         return true;
     }
     catch (const KX &)
     {
+        // Reset leaves nothing of an earlier trial: a result filled from the
+        // record then gets no times, no samples, no flags and no source.
         if (resetOnFailure)
-            m_trial->ClearTimes();
+            m_trial->Clear();
         return false;
     }
 }

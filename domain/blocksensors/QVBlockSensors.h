@@ -75,11 +75,11 @@ public:
 
     // Downloads trial (from 0) of the block sensor at destination: its
     // header, and unless headerOnly its samples over the download window (248
-    // samples a request, up to eight requests in flight). time is not used.
-    // Unless quiet the data pass shows "Downloading Trial: n" in the status
-    // line. The record
-    // is replaced only by a complete download; on failure with reset its
-    // times become no time.
+    // samples a request, one request at a time). time is not used. Unless
+    // quiet the data pass shows "Downloading Trial: n" in the status line.
+    // The record is replaced only by a complete download; a failure leaves
+    // it as it was, or with reset wholly empty (no times, samples, flags or
+    // source).
     bool DownloadTrial(KStream &port, int32_t destination, int32_t trial, int32_t time, bool headerOnly,
                        bool resetOnFailure, bool quiet = false);
 
@@ -130,9 +130,8 @@ public:
 
 private:
     void DownloadHeader(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record);
-    // The samples over the download window, with the header when withHeader.
-    void DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record,
-                         bool withHeader);
+    // The samples over the download window into the cleared record.
+    void DownloadSamples(KStream &port, int32_t destination, int32_t trial, QVTrialRecord &record);
     void SamplesWindow(int32_t &first, int32_t &last) const;
     void ShowFailure(const class KX &error);
     bool OpenUploadPort(KSerialPort &port);

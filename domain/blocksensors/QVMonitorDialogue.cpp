@@ -116,7 +116,7 @@ void QVMonitorDialogue::WaitForPrompt()
     throw KXSerialPort(kErrSerialTimeout);
 }
 
-std::string QVMonitorDialogue::ReadAnswer()
+std::string QVMonitorDialogue::ReadAnswer(bool promptFollows)
 {
     int32_t saved = m_port.ReadTimeout();
     m_port.SetReadTimeout(m_longTimeout);
@@ -128,12 +128,14 @@ std::string QVMonitorDialogue::ReadAnswer()
             size_t end = m_pending.find("\r\n");
             if (end != std::string::npos)
             {
-                // The answer is complete once the prompt after it has come.
+                // A command's answer is complete once the prompt after it
+                // has come; the last answer of a transfer with its line.
                 size_t prompt = m_pending.find("> ", end + 2);
-                if (prompt != std::string::npos)
+                if (prompt != std::string::npos || !promptFollows)
                 {
                     std::string answer = m_pending.substr(0, end);
-                    m_pending.erase(0, prompt + 2);
+                    m_prompted = prompt != std::string::npos;
+                    m_pending.erase(0, m_prompted ? prompt + 2 : end + 2);
                     m_port.SetReadTimeout(saved);
                     return answer;
                 }
@@ -155,6 +157,32 @@ std::string QVMonitorDialogue::ReadAnswer()
         m_port.SetReadTimeout(saved);
         throw;
     }
+}
+
+void QVMonitorDialogue::TakePrompt(int32_t waitMs)
+{
+    int32_t saved = m_port.ReadTimeout();
+    m_port.SetReadTimeout(waitMs);
+    try
+    {
+        while (m_pending.find("> ") == std::string::npos && m_pending.size() < 4)
+        {
+            char c = 0;
+            if (m_port.Read(&c, 1) < 1)
+                break;
+            m_pending += c;
+        }
+    }
+    catch (const KXSerialPort &error)
+    {
+        if (error.Code() != kErrSerialTimeout)
+        {
+            m_port.SetReadTimeout(saved);
+            throw;
+        }
+    }
+    m_port.SetReadTimeout(saved);
+    SkipPrompts(m_pending);
 }
 
 void QVMonitorDialogue::Expect(const std::string &answer, const std::string &wanted)
@@ -184,7 +212,10 @@ void QVMonitorDialogue::Transfer(const std::string &command, const std::vector<u
             progress(context, at + count, bytes.size());
     }
     SendLine("E");
-    std::string answer = ReadAnswer();
+    // Some units end the transfer without a new prompt: the line decides.
+    std::string answer = ReadAnswer(false);
+    if (!m_prompted)
+        TakePrompt(kMonitorPollMs);
     uint32_t reported = 0;
     if (answer.size() == 13 && answer.compare(0, 5, "DONE ") == 0 &&
         std::sscanf(answer.c_str() + 5, "%8x", &reported) == 1 && reported == crc)

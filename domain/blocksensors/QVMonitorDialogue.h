@@ -2,7 +2,9 @@
 // QVMonitorDialogue: the host side of a unit's text monitor dialogue, used
 // for firmware images and start-command sounds. Lines from the host end in
 // CR; the unit answers each command line with "OK" or "ERR <text>" and a
-// new prompt "> "; "E" ends a transfer with "DONE <crc32>" or "ERR <text>".
+// new prompt "> "; "E" ends a transfer with "DONE <crc32>" or "ERR <text>",
+// which counts as soon as its line is complete (a prompt after it is taken
+// when it comes soon, not awaited).
 // Every failure throws KXSerialPort: 5002 when the prompt or an answer does
 // not come in time, 5001 for an answer that is not the expected one (the
 // unit's own text is kept in UnitText). The port is not owned; one thread.
@@ -41,12 +43,16 @@ public:
 
 private:
     void SendLine(const std::string &line);
-    // Reads up to the next answer line and the prompt after it.
-    std::string ReadAnswer();
+    // Reads up to the next answer line and, when promptFollows, the prompt
+    // after it.
+    std::string ReadAnswer(bool promptFollows = true);
+    // Takes a prompt that arrives within waitMs, if one does.
+    void TakePrompt(int32_t waitMs);
     void Expect(const std::string &answer, const std::string &wanted);
 
     KSerialPort &m_port;
     int32_t m_longTimeout;
     std::string m_pending;   // received text not yet taken
+    bool m_prompted = false; // the last answer came with its prompt
     KString m_unitText;
 };

@@ -3,8 +3,10 @@
 #include <atomic>
 
 #include "domain/blocksensors/QVUnitProtocol.h"
+#include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KStream.h"
+#include "foundation/values/KHelpers.h"
 
 namespace
 {
@@ -18,6 +20,26 @@ uint32_t NextNumber()
     uint32_t number = g_sequence++;
     return number ? number : g_sequence++;
 }
+
+// Gives the port its caller's read time-out back when the exchange ends.
+class ReadTimeoutKeeper
+{
+public:
+    explicit ReadTimeoutKeeper(KSerialPort *port) : m_port(port), m_saved(port ? port->ReadTimeout() : 0) {}
+    ~ReadTimeoutKeeper()
+    {
+        if (m_port)
+            m_port->SetReadTimeout(m_saved);
+    }
+    ReadTimeoutKeeper(const ReadTimeoutKeeper &) = delete;
+    ReadTimeoutKeeper &operator=(const ReadTimeoutKeeper &) = delete;
+
+private:
+    KSerialPort *m_port;
+    int32_t m_saved;
+};
+
+constexpr int32_t kQuietWithoutTimeout = 1000;   // ms of quiet a drain waits for on a port that waits for ever
 } // namespace
 
 int32_t QVFrameCheckError(QVFrameCheck check)
@@ -43,60 +65,101 @@ QVUnitPacket QVUnitExchange::Transact(KStream &port, uint32_t destination, uint3
                                       std::initializer_list<uint32_t> arguments,
                                       const std::vector<uint8_t> &data)
 {
-    QVUnitPacket request = Queue(destination, command, arguments, data);
-    SendQueued(port);
-    return Receive(port, request);
-}
-
-QVUnitPacket QVUnitExchange::Queue(uint32_t destination, uint32_t command, std::initializer_list<uint32_t> arguments,
-                                   const std::vector<uint8_t> &data)
-{
     QVUnitPacket request;
     request.destination = destination;
     request.command = command;
     request.sequence = NextNumber();
     request.arguments = arguments;
     request.data = data;
-    QVEncodeFrame(request, m_outgoing);
-    return request;
-}
+    std::vector<uint8_t> frame;
+    QVEncodeFrame(request, frame);
 
-void QVUnitExchange::SendQueued(KStream &port)
-{
-    std::vector<uint8_t> frames;
-    frames.swap(m_outgoing);
-    if (frames.empty())
-        return;
-    port.Write(frames.data(), int32_t(frames.size()));
-    port.Flush();
-}
-
-QVUnitPacket QVUnitExchange::Receive(KStream &port, const QVUnitPacket &request, bool another)
-{
+    m_serial = dynamic_cast<KSerialPort *>(&port);
+    m_shortTimeout = m_serial ? m_serial->ReadTimeout() : -1;
+    ReadTimeoutKeeper keeper(m_serial);
     m_lastAnswer = QVFrameCheck::kOk;
-    return ReadReply(port, request, another);
+    if (m_resync)
+        Drain(port);
+    port.Write(frame.data(), int32_t(frame.size()));
+    port.Flush();
+    StartClock();
+    return ReadReply(port, request);
 }
 
-// A stream that ends (rather than timing out) counts as silence too.
+void QVUnitExchange::StartClock()
+{
+    m_clocked = m_serial && m_shortTimeout >= 0;
+    m_deadline = KTickCount() + (m_shortTimeout > 0 ? m_shortTimeout : 0);
+}
+
+void QVUnitExchange::ExtendClock(int32_t bytes)
+{
+    if (!m_clocked)
+        return;
+    int64_t baud = m_serial->Baud() > 0 ? m_serial->Baud() : 9600;
+    m_deadline += int32_t((int64_t(bytes) * 10000 + baud - 1) / baud);
+}
+
+int32_t QVUnitExchange::ReadPiece(KStream &port, uint8_t *buffer, int32_t count)
+{
+    if (m_clocked)
+    {
+        int32_t left = m_deadline - KTickCount();
+        if (left <= 0)
+            throw KXSerialPort(kErrSerialTimeout);
+        m_serial->SetReadTimeout(left);
+    }
+    // One wait at a time, so that the clock bounds it; a stream that ends
+    // (rather than timing out) counts as silence too.
+    int32_t got = port.ReadSome(buffer, count);
+    if (got <= 0)
+        throw KXSerialPort(kErrSerialTimeout);
+    return got;
+}
+
 void QVUnitExchange::ReadBytes(KStream &port, uint8_t *buffer, int32_t count)
 {
     while (count > 0)
     {
-        int32_t got = port.Read(buffer, count);
-        if (got <= 0)
-            throw KXSerialPort(kErrSerialTimeout);
+        int32_t got = ReadPiece(port, buffer, count);
         buffer += got;
         count -= got;
     }
 }
 
-QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request, bool another)
+void QVUnitExchange::Drain(KStream &port)
+{
+    m_resync = false;
+    int32_t quiet = m_shortTimeout >= 0 ? m_shortTimeout : kQuietWithoutTimeout;
+    if (m_serial)
+        m_serial->SetReadTimeout(quiet);
+    int32_t start = KTickCount();
+    uint8_t scrap[256];
+    for (;;)
+    {
+        if (m_serial && KTickElapsed(start) > kDrainLimit * quiet)
+            break;
+        try
+        {
+            if (port.Read(scrap, int32_t(sizeof scrap)) <= 0)
+                break;
+        }
+        catch (const KX &)
+        {
+            break;   // quiet (or a port error, which the request meets again)
+        }
+    }
+    if (m_serial)
+        m_serial->SetReadTimeout(m_shortTimeout);
+}
+
+QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request)
 {
     for (;;)
     {
-        QVUnitPacket reply = ReadFrame(port, another);
-        // A late answer to an earlier request of this exchange is dropped, so
-        // that one slow reply does not put every later one out of step.
+        QVUnitPacket reply = ReadFrame(port);
+        // A late answer to an earlier request is dropped, so that one slow
+        // reply does not put every later one out of step.
         uint32_t age = request.sequence - reply.sequence;
         if (reply.destination == kUnitHost && age > 0 && age < kStaleWindow && reply.sequence != 0)
             continue;
@@ -109,38 +172,34 @@ QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &reques
     }
 }
 
-QVUnitPacket QVUnitExchange::ReadFrame(KStream &port, bool another)
+QVUnitPacket QVUnitExchange::ReadFrame(KStream &port)
 {
-    // Start byte and length in one read (the shortest reply is far longer),
-    // unless they came with the frame before.
+    // Silence before the first byte leaves the line as it was.
     uint8_t header[3];
-    int have = m_aheadCount;
-    for (int i = 0; i < have; ++i)
-        header[i] = m_ahead[i];
-    m_aheadCount = 0;
-    ReadBytes(port, header + have, 3 - have);
-    int length = 0;
-    QVFrameCheck check = QVCheckFrameHeader(header, length);
-    if (check != QVFrameCheck::kOk)
-        throw KXSerialPort(QVFrameCheckError(check));
+    int32_t got = ReadPiece(port, header, 3);
+    try
+    {
+        ReadBytes(port, header + got, 3 - got);
+        int length = 0;
+        QVFrameCheck check = QVCheckFrameHeader(header, length);
+        if (check != QVFrameCheck::kOk)
+            throw KXSerialPort(QVFrameCheckError(check));
+        ExtendClock(length + kUnitFrameOverhead);
 
-    // The rest of the frame, and the next frame's first three bytes when one
-    // is known to follow: one read fewer per reply.
-    int rest = length + 2;
-    int extra = another ? 3 : 0;
-    std::vector<uint8_t> frame(size_t(length) + kUnitFrameOverhead + size_t(extra));
-    frame[0] = header[0];
-    frame[1] = header[1];
-    frame[2] = header[2];
-    ReadBytes(port, frame.data() + 3, rest + extra);
-    for (int i = 0; i < extra; ++i)
-        m_ahead[i] = frame[size_t(3 + rest + i)];
-    m_aheadCount = extra;
-    frame.resize(frame.size() - size_t(extra));
-
-    QVUnitPacket reply;
-    check = QVDecodeFrame(frame.data(), frame.size(), reply);
-    if (check != QVFrameCheck::kOk)
-        throw KXSerialPort(QVFrameCheckError(check));
-    return reply;
+        std::vector<uint8_t> frame(size_t(length) + kUnitFrameOverhead);
+        frame[0] = header[0];
+        frame[1] = header[1];
+        frame[2] = header[2];
+        ReadBytes(port, frame.data() + 3, int32_t(frame.size()) - 3);
+        QVUnitPacket reply;
+        check = QVDecodeFrame(frame.data(), frame.size(), reply);
+        if (check != QVFrameCheck::kOk)
+            throw KXSerialPort(QVFrameCheckError(check));
+        return reply;
+    }
+    catch (const KX &)
+    {
+        m_resync = true;   // the rest of a damaged frame may still be coming
+        throw;
+    }
 }

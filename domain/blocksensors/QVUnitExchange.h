@@ -1,14 +1,26 @@
 #pragma once
 // QVUnitExchange: one request and its checked reply on a unit's port. It
-// numbers the requests (the numbers are unique across the program), writes each as one frame and reads the reply frame,
-// checking start byte, length, checksum, destination, sequence and command
-// in that order; a late reply to one of the last 64 requests is skipped.
-// Every failure throws KXSerialPort: 5002 when the reply does
-// not come within the port's read time-out (also a cut-off frame), 5005 for
-// a wrong checksum, 5006 for a wrong destination, sequence or command, 5001
-// for any other bad reply (a wrong start byte or length, a broken layout, a
-// busy or refused answer). Errors of the port itself pass unchanged (5003,
-// 5004, 5007). The port is not owned; one thread at a time.
+// numbers the requests (the numbers are unique across the program), writes
+// each as one frame and reads the reply frame, checking start byte, length,
+// checksum, destination, sequence and command in that order; a late reply to
+// one of the last 64 requests is skipped.
+//
+// Time: on a serial port the reply must begin within the port's read
+// time-out (the short time-out) from the request and be complete within that
+// time plus its own time on the line (10 bits a byte at the port's rate), in
+// total however its bytes arrive. Other streams are read as they come.
+//
+// Resynchronisation: after a reply that was damaged on the line (cut short,
+// a wrong start byte or length, a wrong checksum), the next request first
+// reads and drops whatever comes until the line has been quiet for the short
+// time-out, so that one damaged reply costs one failed exchange.
+//
+// Every failure throws KXSerialPort: 5002 when the reply does not come in
+// time (also a cut-off frame), 5005 for a wrong checksum, 5006 for a wrong
+// destination, sequence or command, 5001 for any other bad reply (a wrong
+// start byte or length, a broken layout, a busy or refused answer). Errors of
+// the port itself pass unchanged (5003, 5004, 5007). The port is not owned;
+// one thread at a time.
 
 #include <cstdint>
 #include <initializer_list>
@@ -16,6 +28,7 @@
 
 #include "domain/blocksensors/QVUnitPacket.h"
 
+class KSerialPort;
 class KStream;
 
 class QVUnitExchange
@@ -28,30 +41,34 @@ public:
                           std::initializer_list<uint32_t> arguments,
                           const std::vector<uint8_t> &data = std::vector<uint8_t>());
 
-    // Requests that go out before the replies to earlier ones are read (the
-    // unit answers in order): Queue numbers a request and keeps its frame,
-    // SendQueued writes every kept frame at once, Receive reads the checked
-    // reply to one request. With another set, a further reply is known to
-    // follow: its first bytes are read together with this one's last.
-    QVUnitPacket Queue(uint32_t destination, uint32_t command, std::initializer_list<uint32_t> arguments,
-                       const std::vector<uint8_t> &data = std::vector<uint8_t>());
-    void SendQueued(KStream &port);
-    QVUnitPacket Receive(KStream &port, const QVUnitPacket &request, bool another = false);
-
     // What the last failed exchange met: kBusy when the unit answered busy,
     // kRefused when it refused, kOk otherwise.
     QVFrameCheck LastAnswer() const { return m_lastAnswer; }
 
 private:
+    // Longest a drain reads before the next request goes out anyway, in
+    // short time-outs: a line that never falls quiet is not waited out.
+    static constexpr int kDrainLimit = 10;
+
+    // The reply's clock: the short time-out from now (none off a serial port
+    // or with a negative time-out).
+    void StartClock();
+    // Adds the line time of a frame of bytes to the clock.
+    void ExtendClock(int32_t bytes);
+    // What one wait within the clock brings (at least a byte, else 5002).
+    int32_t ReadPiece(KStream &port, uint8_t *buffer, int32_t count);
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
-    QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request, bool another);
-    QVUnitPacket ReadFrame(KStream &port, bool another);
+    void Drain(KStream &port);
+    QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
+    QVUnitPacket ReadFrame(KStream &port);
 
     static constexpr uint32_t kStaleWindow = 64;   // how far back a late reply is recognised
 
-    std::vector<uint8_t> m_outgoing;   // queued request frames
-    uint8_t m_ahead[3];                // start of the next frame, read with the last one
-    int m_aheadCount = 0;
+    KSerialPort *m_serial = nullptr;   // the port of the exchange under way, when a serial one
+    int32_t m_shortTimeout = -1;       // its read time-out as the caller set it
+    int32_t m_deadline = 0;            // tick by which the reply must be complete
+    bool m_clocked = false;            // a deadline applies
+    bool m_resync = false;             // the line must fall quiet before the next request
     QVFrameCheck m_lastAnswer = QVFrameCheck::kOk;
 };
 

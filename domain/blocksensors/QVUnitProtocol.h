@@ -45,10 +45,9 @@ constexpr uint32_t kCcDefaultVersion = 0x15000;
 constexpr int kUnitHeaderWords = 17;          // 5 times, 9 breaks, power, flags, source
 constexpr int kUnitHeaderBreaks = 9;
 constexpr int kUnitMaxChunk = 256;            // most samples a data request may ask for
-// Samples the host asks for at a time: a reply (29 + 4 x 248 bytes) and the
-// first three bytes of the next one fill exactly one 1024-byte port read.
+// Samples the host asks for at a time: a reply (29 + 4 x 248 bytes) fits
+// one 1024-byte port read.
 constexpr int kUnitChunkSamples = 248;
-constexpr int kUnitRequestWindow = 8;         // data requests out before their replies are read
 constexpr int kUnitSampleBytes = 4;           // int16 X, int16 Y
 constexpr int kUnitMaxTrials = 1000;          // most trials a unit holds
 constexpr uint32_t kUnitNoTime = 0x80000000;  // a time field without a time

@@ -5,6 +5,7 @@
 
 #include "domain/QVDomainCodes.h"
 #include "domain/event/QVFileReader.h"
+#include "domain/event/QVTextRecord.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVUserInterface.h"
@@ -64,10 +65,10 @@ void QVEvent::Read(KStream &stream)
     if (kind != kWorkout && kind != kEvent)
         throw KXPersistent(kErrFileContents);
     m_kind = Kind(kind);
-    m_name.Read(stream);
-    m_eventNumber.Read(stream);
-    m_roundNumber.Read(stream);
-    m_heatNumber.Read(stream);
+    QVReadText(stream, m_name, L"name");
+    QVReadText(stream, m_eventNumber, L"event");
+    QVReadText(stream, m_roundNumber, L"round");
+    QVReadText(stream, m_heatNumber, L"heat");
     m_dateTime = ReadDateTime(stream);
     m_legs.DeleteAll();
     uint32_t legs = KPersistent::ReadCount(stream, kMinLegBytes, kMaxLegs);

@@ -1,6 +1,7 @@
 #include "domain/results/QVResultFilter.h"
 
 #include "domain/QVDomainCodes.h"
+#include "domain/event/QVTextRecord.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KPersistent.h"
 #include "foundation/streams/KStream.h"
@@ -20,7 +21,7 @@ void QVResultFilter::Read(KStream &stream)
     int32_t field = stream.ReadI32();
     if (field < -1 || field >= kResultTextFields)
         throw KXPersistent(kErrFileContents);
-    m_text.Read(stream);
+    QVReadText(stream, m_text, L"filter text");
     m_options = options;
     m_field = field;
 }

@@ -1,6 +1,7 @@
 #include "domain/results/QVResult.h"
 
 #include "domain/QVDomainCodes.h"
+#include "domain/event/QVTextRecord.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KPersistent.h"
 #include "foundation/streams/KStream.h"
@@ -66,9 +67,11 @@ void QVResult::Write(KStream &stream) const
 void QVResult::Read(KStream &stream)
 {
     KPersistent::ReadVersion(stream, {kRecordResult});
-    for (KString63 &text : m_text)
-        text.Read(stream);
-    m_source.Read(stream);
+    static const wchar_t *const kFieldNames[kResultTextFields] = {L"first name", L"last name", L"affiliation",
+                                                                  L"lane", L"identity", L"licence"};
+    for (int i = 0; i < kResultTextFields; ++i)
+        QVReadText(stream, m_text[i], kFieldNames[i]);
+    QVReadText(stream, m_source, L"source");
     m_sourceNumber = stream.ReadI32();
     m_code = stream.ReadI32();
     if (m_code < kCodeNone || m_code > kCodeLast)

@@ -3,21 +3,19 @@
 #include "domain/event/QVEvent.h"
 #include "domain/hardware/VHardware.h"
 #include "domain/results/QVResults.h"
+#include "domain/resultslink/QVLinkConnection.h"
 #include "domain/resultslink/QVResultsFile.h"
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/schedule/QVStartList.h"
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVSettings.h"
 #include "foundation/comm/KPortStream.h"
-#include "foundation/comm/KSerialPort.h"
 #include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
-#include "foundation/streams/KFile.h"
 #include "foundation/values/KHelpers.h"
-
-#include <vector>
 
 namespace {
 
@@ -25,22 +23,8 @@ QVResultsLink *g_link = nullptr;
 
 constexpr int32_t kRetryOpenAfter = 10000;  // ms between attempts to open a failed link
 constexpr int32_t kConnectTimeout = 250;    // ms a TCP connection may take (on the GUI thread)
-constexpr int32_t kAckSlice = 100;          // ms of each wait for the acknowledge
-constexpr int kMaxReadsPerPoll = 8192;     // bytes taken in one poll
-constexpr int kMaxPending = 65536;          // characters kept of an unfinished line
-
-void SetReadTimeout(KStream &stream, int32_t milliseconds)
-{
-    if (KSerialPort *port = dynamic_cast<KSerialPort *>(&stream))
-        port->SetReadTimeout(milliseconds);
-    else if (KSocketStream *socket = dynamic_cast<KSocketStream *>(&stream))
-        socket->SetReadTimeout(milliseconds);
-}
-
-bool IsNoData(int32_t code)
-{
-    return code == kErrSerialTimeout || code == kErrSocketReceive;
-}
+constexpr int32_t kSendTimeout = 1000;      // ms a listener's client may leave an answer untaken
+constexpr int kLinesPerTick = 64;           // requests of one peer answered in one tick
 
 bool IsZeroAddress(KString text)
 {
@@ -116,19 +100,25 @@ void QVResultsLink::Log(const wchar_t *text, const KString &detail) const
     }
 }
 
+bool QVResultsLink::IsOpen() const
+{
+    return m_listener || !m_connections.empty();
+}
+
 void QVResultsLink::Close()
 {
-    m_stream.reset();
+    m_connections.clear();
+    m_listener.reset();
     m_openedWith.Clear();
-    m_pending.Clear();
+    m_handOverPeer = nullptr;
 }
 
 bool QVResultsLink::EnsureOpen()
 {
     ReadSettings();
-    if (m_stream && m_openedWith != m_description)
+    if (IsOpen() && m_openedWith != m_description)
         Close();
-    if (m_stream)
+    if (IsOpen())
         return true;
     if (!IsConfigured(m_description))
         return false;
@@ -136,89 +126,76 @@ bool QVResultsLink::EnsureOpen()
         return false;
     m_triedOpen = true;
     m_lastOpenTry = KTickCount();
+    std::unique_ptr<KStream> stream;
     try {
-        m_stream = KOpenPortStream(m_description, 3, kConnectTimeout);
+        stream = KOpenPortStream(m_description, 3, kConnectTimeout);
     } catch (const KX &error) {
         KString detail(m_description);
         detail.Append(L", error ").AppendInt(error.Code());
         Log(L"cannot open ", detail);
-        m_stream.reset();
         return false;
     }
-    m_stream->SetReadEncoding(KStream::kEncoding8Bit);
-    m_stream->SetWriteEncoding(KStream::kEncoding8Bit);
-    m_stream->SetReadLineEnd(KStream::kLineEndRaw);
-    m_stream->SetWriteLineEnd(KStream::kLineEndRaw);
+    KTCPSocket *socket = dynamic_cast<KTCPSocket *>(stream.get());
+    if (socket && socket->IsListener()) {
+        stream.release();
+        m_listener.reset(socket);
+    } else {
+        m_connections.emplace_back(new QVLinkConnection(std::move(stream)));
+    }
+    m_largestTake = 0;
     m_openedWith = m_description;
     m_triedOpen = false;
     return true;
 }
 
-bool QVResultsLink::ReadAvailable(int32_t wait)
+void QVResultsLink::AcceptClients()
 {
-    if (!m_stream)
-        return false;
-    // One byte per read: a stream read waits until its whole count arrived,
-    // and the dialogue's lines are short.
-    char buffer[1];
-    SetReadTimeout(*m_stream, wait < 0 ? 0 : wait);
-    for (int i = 0; i < kMaxReadsPerPoll; ++i) {
-        int32_t count = 0;
+    for (int i = 0; m_listener && i < KTCPSocket::kBacklog; ++i) {
+        std::unique_ptr<KTCPSocket> client(new KTCPSocket);
         try {
-            count = m_stream->Read(buffer, int32_t(sizeof buffer));
+            if (!m_listener->AcceptClient(*client, 0))
+                return;
         } catch (const KX &error) {
-            if (IsNoData(error.Code()))
-                return true;
-            bool listener = m_description.Length() > 1 && m_description[0] == L'-' && m_description[1] == L'2';
-            if (error.Code() == kErrSocketReadClosed && listener)
-                return true;   // the client left; the listener takes the next one
             KString detail;
             detail.AppendInt(error.Code());
-            Log(L"closed after error ", detail);
+            Log(L"listener closed after error ", detail);
             Close();
-            return false;
+            return;
         }
-        if (count <= 0)
-            return true;
-        m_pending.AppendAnsi(buffer, count);
-        if (m_pending.Length() > kMaxPending) {
-            Log(L"dropped an over-long line", KString());
-            m_pending.Clear();
+        if (int(m_connections.size()) >= kMaxClients) {
+            KString detail;
+            detail.AppendInt(kMaxClients);
+            Log(L"refused a client: clients served at once: ", detail);
+            continue;   // closed as it goes
         }
-        SetReadTimeout(*m_stream, 0);
+        client->SetWriteTimeout(kSendTimeout);
+        m_connections.emplace_back(new QVLinkConnection(std::move(client)));
     }
-    return true;
 }
 
-bool QVResultsLink::NextLine(KString &line)
+void QVResultsLink::EndConnection(size_t index, const wchar_t *why)
 {
-    int end = m_pending.Find(L'\n');
-    if (end < 0)
-        return false;
-    line.Clear();
-    m_pending.Extract(line, 0, end);
-    KString rest;
-    m_pending.Extract(rest, end + 1, -1);
-    m_pending = rest;
-    line.Trim();   // drops the CR and blanks around the line
-    return true;
+    QVLinkConnection &peer = *m_connections[index];
+    KString detail;
+    if (peer.Error() != 0)
+        detail.AppendInt(peer.Error());
+    if (why)
+        Log(why, KString());
+    else if (peer.Error() != 0)
+        Log(L"closed after error ", detail);
+    else if (!IsListener())
+        Log(L"the peer closed the link", KString());
+    if (m_handOverPeer == &peer)
+        m_handOverPeer = nullptr;
+    if (IsListener())
+        m_connections.erase(m_connections.begin() + std::ptrdiff_t(index));
+    else
+        Close();   // the one peer is gone: the link opens again on a later tick
 }
 
-bool QVResultsLink::SendLine(const KString &text)
+bool QVResultsLink::SendLine(QVLinkConnection &peer, const KString &text)
 {
-    if (!m_stream)
-        return false;
-    try {
-        m_stream->WriteText(text);
-        m_stream->Flush();
-    } catch (const KX &error) {
-        KString detail;
-        detail.AppendInt(error.Code());
-        Log(L"send failed, error ", detail);
-        Close();
-        return false;
-    }
-    return true;
+    return peer.Send(text);
 }
 
 const QVResults *QVResultsLink::FindResults(const KString &request, QVEvent &event, int &leg) const
@@ -248,12 +225,13 @@ const QVResults *QVResultsLink::FindResults(const KString &request, QVEvent &eve
     return nullptr;
 }
 
-void QVResultsLink::Answer(const KString &line, QVEvent &event)
+void QVResultsLink::Answer(const KString &line, QVEvent &event, QVLinkConnection &peer)
 {
     KString word;
     line.GetField(word, 0);
     if (word.EqualsIgnoreCase(KString(L"ROK"))) {
-        ++m_acknowledges;
+        if (&peer == m_handOverPeer)
+            ++m_acknowledges;
         return;
     }
     if (!word.EqualsIgnoreCase(KString(L"RRQ"))) {
@@ -264,7 +242,7 @@ void QVResultsLink::Answer(const KString &line, QVEvent &event)
     int leg = 1;
     const QVResults *results = FindResults(line, event, leg);
     if (!results) {
-        SendLine(KString(L"RNR\r\n"));
+        SendLine(peer, KString(L"RNR\r\n"));
         return;
     }
     KString lines;
@@ -276,97 +254,46 @@ void QVResultsLink::Answer(const KString &line, QVEvent &event)
             reply.AppendChar(L'\r');
         reply.AppendChar(lines[i]);
     }
-    SendLine(reply);
+    SendLine(peer, reply);
+}
+
+bool QVResultsLink::ServeConnection(QVLinkConnection &peer, QVEvent &event)
+{
+    // A peer with requests still waiting gives no more until they are
+    // answered: a flood of requests is met at the pace of the ticks.
+    if (!peer.HasLine()) {
+        QVLinkConnection::Outcome outcome = peer.Take(0);
+        if (peer.LastTaken() > m_largestTake)
+            m_largestTake = peer.LastTaken();
+        if (outcome == QVLinkConnection::kEnded || outcome == QVLinkConnection::kFailed)
+            return false;
+    }
+    if (int dropped = peer.TakeDroppedLines()) {
+        KString detail;
+        detail.AppendInt(dropped).Append(L" longer than ").AppendInt(QVLinkConnection::kMaxLine);
+        Log(L"dropped over-long lines: ", detail);
+    }
+    KString line;
+    for (int i = 0; i < kLinesPerTick && peer.NextLine(line); ++i) {
+        Answer(line, event, peer);
+        if (peer.IsGone())
+            return false;
+    }
+    return true;
 }
 
 void QVResultsLink::Serve(QVEvent &event)
 {
-    if (!EnsureOpen() || !ReadAvailable(0))
-        return;
-    KString line;
-    while (m_stream && NextLine(line))
-        Answer(line, event);
-}
-
-bool QVResultsLink::WaitForAcknowledge(int32_t timeout)
-{
-    m_acknowledges = 0;
-    const int32_t start = KTickCount();
-    KString line;
-    for (;;) {
-        while (m_stream && NextLine(line)) {
-            // Requests that arrive meanwhile are answered on the way; the
-            // event that is being handed over is the one asked first.
-            if (m_waitingFor)
-                Answer(line, *m_waitingFor);
-            if (m_acknowledges > 0)
-                return true;
-        }
-        int32_t left = timeout - KTickElapsed(start);
-        if (left <= 0 || !m_stream)
-            return false;
-        if (!ReadAvailable(left < kAckSlice ? left : kAckSlice))
-            return false;
-    }
-}
-
-int32_t QVResultsLink::SendResults(QVEvent &event)
-{
-    ReadSettings();
-    m_lastHandOver = kNotTried;
-    if (!event.HasEventRoundHeat() && !m_ignoreERHCheck) {
-        m_lastHandOver = kNotNumbered;
-        Log(L"not handed over: the document has no event, round and heat", KString());
-        return kErrSendResults;
-    }
-    KString path;
-    int32_t code = QVResultsFile::Write(event, m_dataOutDir, m_charMode, path);
-    if (code != 0)
-        return code;
-    m_lastFile = path;
-    if (!IsConfigured(m_description)) {
-        m_lastHandOver = kNotConfigured;
-        Log(L"not configured, results file not handed over: ", path);
-        return kErrSendResults;
-    }
-    m_triedOpen = false;   // a hand-over asked for by the user tries at once
-    m_lastHandOver = kNotAcknowledged;
     if (!EnsureOpen())
-        return kErrSendResults;
-    std::vector<uint8_t> bytes;
-    try {
-        KFile file;
-        file.SetFullName(path);
-        file.Open(KFile::kModeRead);
-        int64_t size = file.GetSize();
-        bytes.resize(size_t(size > 0 ? size : 0));
-        if (!bytes.empty())
-            file.ReadExact(bytes.data(), int32_t(bytes.size()));
-    } catch (const KX &) {
-        return kErrWriteQifFile;
+        return;
+    AcceptClients();
+    for (size_t i = 0; i < m_connections.size();) {
+        QVLinkConnection &peer = *m_connections[i];
+        if (!ServeConnection(peer, event))
+            EndConnection(i, nullptr);
+        else if (IsListener() && peer.SilentFor() > m_clientTimeout)
+            EndConnection(i, L"closed a client silent for longer than the client time-out");
+        else
+            ++i;
     }
-    KString header(L"RFL,");
-    KString name;
-    QVResultsFile::FileName(event, name);
-    QVResultsFile::AppendField(header, name);
-    header.AppendChar(L',').AppendInt(int32_t(bytes.size())).Append(L"\r\n");
-    if (!SendLine(header))
-        return kErrSendResults;
-    try {
-        if (!bytes.empty())
-            m_stream->Write(bytes.data(), int32_t(bytes.size()));
-        m_stream->Flush();
-    } catch (const KX &) {
-        Close();
-        return kErrSendResults;
-    }
-    m_waitingFor = &event;
-    bool acknowledged = WaitForAcknowledge(m_ackTimeout);
-    m_waitingFor = nullptr;
-    if (!acknowledged) {
-        Log(L"no acknowledge for ", name);
-        return kErrSendResults;
-    }
-    m_lastHandOver = kSent;
-    return 0;
 }

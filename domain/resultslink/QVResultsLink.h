@@ -8,18 +8,24 @@
 // port (serial port 0, or a TCP connection to address 0 as in the default
 // "-1,0,1950") means the link is not configured: nothing is opened and no
 // connection to 0.0.0.0 is tried. Requests are read without waiting, so the
-// idle tick that polls them never blocks; a link that failed to open is
+// idle tick that polls them never blocks, and one tick takes at most one
+// buffer (QVLinkConnection::kReadBuffer) from each peer, whatever it sends.
+// A TCP listener serves up to kMaxClients clients at once, each with its own
+// unfinished line, answers each only to itself and closes a client that
+// stayed silent for the client time-out. A link that failed to open is
 // tried again at most every ten seconds (a hand-over asked for tries at
 // once). One link for the program, made on first use and closed by
 // Shutdown; GUI thread.
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "foundation/strings/KString.h"
 
-class KStream;
+class KTCPSocket;
 class QVEvent;
+class QVLinkConnection;
 class QVResults;
 
 class QVResultsLink
@@ -27,6 +33,9 @@ class QVResultsLink
 public:
     // What became of the last hand-over.
     enum HandOver { kNotTried, kSent, kNotConfigured, kNotAcknowledged, kNotNumbered };
+
+    static constexpr int kMaxClients = 32;               // clients a listener serves at once
+    static constexpr int32_t kClientTimeout = 30000;    // ms a listener's client may stay silent
 
     static QVResultsLink &Instance();
     // Closes the link (module shut-down).
@@ -44,23 +53,38 @@ public:
     HandOver LastHandOver() const { return m_lastHandOver; }
     // The path of the last results file written.
     const KString &LastFile() const { return m_lastFile; }
-    bool IsOpen() const { return m_stream != nullptr; }
+    bool IsOpen() const;
     void Close();
+    // Milliseconds after which a silent client of a listener is closed
+    // (kClientTimeout until set).
+    void SetClientTimeout(int32_t milliseconds) { m_clientTimeout = milliseconds; }
+    // Peers connected now: the listener's clients, else 1 while open.
+    int ConnectionCount() const { return int(m_connections.size()); }
+    // The most bytes taken from one peer in one idle tick since the link was
+    // opened (never more than QVLinkConnection::kReadBuffer).
+    int32_t LargestTake() const { return m_largestTake; }
 
 private:
     QVResultsLink();
     ~QVResultsLink();
     void ReadSettings();
     bool EnsureOpen();
-    // Reads the bytes waiting (up to wait ms for the first); false when the
-    // link failed (and was closed).
-    bool ReadAvailable(int32_t wait);
-    // Takes the next complete line out of the pending text; false when none.
-    bool NextLine(KString &line);
-    void Answer(const KString &request, QVEvent &event);
+    bool IsListener() const { return m_listener != nullptr; }
+    // Listener: takes the clients waiting to be accepted.
+    void AcceptClients();
+    // Reads one buffer from the peer when it has no line waiting and answers
+    // its complete requests; false when the peer is gone or failed.
+    bool ServeConnection(QVLinkConnection &peer, QVEvent &event);
+    // Ends the peer at index (a listener's client), or the whole link.
+    void EndConnection(size_t index, const wchar_t *why);
+    void Answer(const KString &request, QVEvent &event, QVLinkConnection &peer);
     const QVResults *FindResults(const KString &request, QVEvent &event, int &leg) const;
-    bool SendLine(const KString &line);
-    bool WaitForAcknowledge(int32_t timeout);
+    bool SendLine(QVLinkConnection &peer, const KString &line);
+    // The peer a hand-over goes to (the one heard from last); none when no
+    // peer is connected within the connect time.
+    QVLinkConnection *HandOverPeer();
+    // Answers what the peer sends (event first) until it acknowledges.
+    bool WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout);
     void Log(const wchar_t *text, const KString &detail) const;
 
     KString m_description;
@@ -68,14 +92,16 @@ private:
     int m_charMode = 0;
     bool m_ignoreERHCheck = true;
     KString m_dataOutDir;
+    int32_t m_clientTimeout = kClientTimeout;
 
-    std::unique_ptr<KStream> m_stream;
+    std::unique_ptr<KTCPSocket> m_listener;                     // a listening link
+    std::vector<std::unique_ptr<QVLinkConnection>> m_connections; // its clients, or the one peer
     KString m_openedWith;
     bool m_triedOpen = false;
     int32_t m_lastOpenTry = 0;
-    KString m_pending;
+    int32_t m_largestTake = 0;
     int m_acknowledges = 0;
-    QVEvent *m_waitingFor = nullptr;   // the document being handed over
+    QVLinkConnection *m_handOverPeer = nullptr;   // the peer whose acknowledge is awaited
     HandOver m_lastHandOver = kNotTried;
     KString m_lastFile;
 };

@@ -4,6 +4,9 @@
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KBufferedFile.h"
 
+#include <cwctype>
+#include <iterator>
+
 namespace {
 
 // Longest line taken from a start-list file; the rest of a longer line is
@@ -20,6 +23,49 @@ bool IsDigits(const KString &text)
     return true;
 }
 
+struct FieldLimit
+{
+    int index;
+    int chars;
+    const wchar_t *name;
+};
+
+const FieldLimit kScheduleLimits[] = {
+    {0, kStartListNumberChars, L"event"},
+    {1, kStartListNumberChars, L"round"},
+    {2, kStartListNumberChars, L"heat"},
+};
+const FieldLimit kEventLimits[] = {
+    {0, kStartListNumberChars, L"event"},
+    {1, kStartListNumberChars, L"round"},
+    {2, kStartListNameChars, L"name"},
+};
+const FieldLimit kPeopleLimits[] = {
+    {0, kStartListNumberChars, L"event"},
+    {1, kStartListNumberChars, L"round"},
+    {2, kStartListNumberChars, L"heat"},
+    {3, kStartListNumberChars, L"lane"},
+    {4, kStartListIdChars, L"id"},
+    {5, kStartListNameChars, L"last name"},
+    {6, kStartListNameChars, L"first name"},
+    {7, kStartListNameChars, L"affiliation"},
+    {8, kStartListIdChars, L"licence"},
+};
+
+// A number as SameNumber sees it: digits without leading zeros, other
+// texts in capitals.
+void AppendNumberKey(std::wstring &key, const KString &number)
+{
+    KString text(number);
+    text.Trim();
+    int i = 0;
+    if (IsDigits(text))
+        while (i < text.Length() - 1 && text[i] == L'0')
+            ++i;
+    for (; i < text.Length(); ++i)
+        key.push_back(wchar_t(towupper(text[i])));
+}
+
 } // namespace
 
 void QVStartList::Clear()
@@ -28,6 +74,8 @@ void QVStartList::Clear()
     m_events.clear();
     m_people.clear();
     m_skipped = 0;
+    for (std::unordered_set<std::wstring> &seen : m_seen)
+        seen.clear();
 }
 
 bool QVStartList::SameNumber(const KString &a, const KString &b)
@@ -90,6 +138,45 @@ int QVStartList::SplitFields(const KString &line, std::vector<KString> &fields)
 
 void QVStartList::Skip(const KString &name, int lineNumber, const wchar_t *reason)
 {
+    Skip(name, lineNumber, KString(reason));
+}
+
+bool QVStartList::FieldsFit(File which, const std::vector<KString> &f, const KString &name, int lineNumber)
+{
+    const FieldLimit *limits = which == kScheduleLines ? kScheduleLimits
+                               : which == kEventLines  ? kEventLimits
+                                                       : kPeopleLimits;
+    const size_t count = which == kScheduleLines ? std::size(kScheduleLimits)
+                         : which == kEventLines  ? std::size(kEventLimits)
+                                                 : std::size(kPeopleLimits);
+    for (size_t i = 0; i < count; ++i) {
+        const FieldLimit &limit = limits[i];
+        if (size_t(limit.index) < f.size() && f[size_t(limit.index)].Length() > limit.chars) {
+            KString reason(limit.name);
+            reason.Append(L" longer than ").AppendInt(limit.chars).Append(L" characters");
+            Skip(name, lineNumber, reason);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool QVStartList::IsNewLine(File which, const std::vector<KString> &f)
+{
+    std::wstring key;
+    const size_t numbers = which == kEventLines ? 2 : 3;   // event, round[, heat]
+    for (size_t i = 0; i < f.size(); ++i) {
+        if (i < numbers)
+            AppendNumberKey(key, f[i]);
+        else
+            key.append(f[i].CStr(), size_t(f[i].Length()));
+        key.push_back(L'\x1F');
+    }
+    return m_seen[which].insert(key).second;
+}
+
+void QVStartList::Skip(const KString &name, int lineNumber, const KString &reason)
+{
     ++m_skipped;
     if (KLog *log = KProgramLog()) {
         KString text(name);
@@ -117,6 +204,8 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
     int count = SplitFields(line, f);
     if (count < 0) {
         Skip(name, number, L"unclosed quote");
+    } else if (!FieldsFit(which, f, name, number)) {
+        return;
     } else if (which == kScheduleLines) {
         if (count < 3 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
             Skip(name, number, L"event, round and heat are needed");
@@ -133,6 +222,8 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
     } else if (which == kEventLines) {
         if (count < 3 || f[0].IsEmpty() || f[2].IsEmpty()) {
             Skip(name, number, L"event and name are needed");
+        } else if (!IsNewLine(which, f)) {
+            Skip(name, number, L"line listed twice");
         } else {
             QVStartListEvent event;
             event.event = f[0];
@@ -146,6 +237,8 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
         Skip(name, number, L"lane is not a number");
     } else if (f[5].IsEmpty() && f[6].IsEmpty()) {
         Skip(name, number, L"no name");
+    } else if (!IsNewLine(which, f)) {
+        Skip(name, number, L"line listed twice");
     } else {
         QVStartListPerson p;
         p.event = f[0];

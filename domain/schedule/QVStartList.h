@@ -5,43 +5,53 @@
 // (docs/start-list-files.md). Each reader takes one file's lines from a
 // stream; a malformed line is skipped and reported to the program log with
 // its file name and line number, so a damaged line never puts a wrong person
-// into a heat. Event, round and heat numbers compare as numbers when they
+// into a heat. A line with a field longer than its field keeps (the
+// kStartList...Chars limits below) is skipped the same way, never cut, so
+// that two long heat numbers never become one; a line the file already held
+// is kept once. Event, round and heat numbers compare as numbers when they
 // are digits ("01" is "1"), else as texts with case ignored. A plain value
 // owned by the schedule; GUI thread.
 
 #include <cstdint>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "foundation/strings/KString.h"
 
 class KStream;
 
+// The longest text each field keeps, in characters.
+constexpr int kStartListNumberChars = 15;   // event, round, heat, lane
+constexpr int kStartListIdChars = 31;       // id, licence
+constexpr int kStartListNameChars = 63;     // event name, last and first name, affiliation
+
 struct QVStartListHeat
 {
-    KString15 event;
-    KString15 round;
-    KString15 heat;
+    KFixedString<kStartListNumberChars> event;
+    KFixedString<kStartListNumberChars> round;
+    KFixedString<kStartListNumberChars> heat;
     bool done = false;   // status field holds the status character
 };
 
 struct QVStartListEvent
 {
-    KString15 event;
-    KString15 round;     // empty: every round of the event
-    KString63 name;
+    KFixedString<kStartListNumberChars> event;
+    KFixedString<kStartListNumberChars> round;     // empty: every round of the event
+    KFixedString<kStartListNameChars> name;
 };
 
 struct QVStartListPerson
 {
-    KString15 event;
-    KString15 round;
-    KString15 heat;
-    KString15 lane;
-    KString31 id;
-    KString63 last;
-    KString63 first;
-    KString63 affiliation;
-    KString31 licence;
+    KFixedString<kStartListNumberChars> event;
+    KFixedString<kStartListNumberChars> round;
+    KFixedString<kStartListNumberChars> heat;
+    KFixedString<kStartListNumberChars> lane;
+    KFixedString<kStartListIdChars> id;
+    KFixedString<kStartListNameChars> last;
+    KFixedString<kStartListNameChars> first;
+    KFixedString<kStartListNameChars> affiliation;
+    KFixedString<kStartListIdChars> licence;
 };
 
 class QVStartList
@@ -98,10 +108,17 @@ private:
     static bool IsComment(const KString &line);
     int ReadLines(File which, KStream &stream, const KString &name, const KString &statusChar);
     void Skip(const KString &name, int lineNumber, const wchar_t *reason);
+    void Skip(const KString &name, int lineNumber, const KString &reason);
+    // False, with the line skipped and logged naming the field, when a field
+    // of f is longer than it keeps.
+    bool FieldsFit(File which, const std::vector<KString> &f, const KString &name, int lineNumber);
+    // True the first time a line with these fields is met in the file kind.
+    bool IsNewLine(File which, const std::vector<KString> &f);
     bool ReadFile(const KString &folder, const wchar_t *file, int charMode, File which, const KString &statusChar);
 
     std::vector<QVStartListHeat> m_heats;
     std::vector<QVStartListEvent> m_events;
     std::vector<QVStartListPerson> m_people;
     int m_skipped = 0;
+    std::unordered_set<std::wstring> m_seen[3];   // lines kept, per file kind, numbers normalised
 };

@@ -78,6 +78,8 @@ public:
     // Milliseconds a read waits for data; negative waits for ever. Default 1000.
     void SetReadTimeout(int32_t milliseconds) { itsReadTimeout = milliseconds; }
     int32_t ReadTimeout() const { return itsReadTimeout; }
+    // The line's rate in baud, as the latest Open set it.
+    int32_t Baud() const { return itsBaud; }
 
     // The present-port list (probe order = ascending COM numbers).
     static void EnumeratePorts();

@@ -29,7 +29,7 @@ public:
     enum
     {
         kTCPConnect = -1, // "-1,address,port": connects to a listener
-        kTCPListen = -2,  // "-2,[address],port": waits for one client at a time
+        kTCPListen = -2,  // "-2,[address],port": waits for clients (KTCPSocket)
         kUDP = -3         // "-3,[address],port": datagrams; no address = broadcast
     };
 

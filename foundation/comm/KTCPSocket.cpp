@@ -89,7 +89,7 @@ void KTCPSocket::Listen(uint32_t address, uint16_t port)
     uintptr_t handle = uintptr_t(s);
     sockaddr_in where = MakeAddress(address, port);
     if (bind(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == SOCKET_ERROR ||
-        listen(s, 1) == SOCKET_ERROR) {
+        listen(s, kBacklog) == SOCKET_ERROR) {
         int error = WSAGetLastError();
         CloseSocket(handle);
         throw KXStream(kErrSocketConnect, error);
@@ -118,6 +118,24 @@ bool KTCPSocket::Accept(int32_t timeout)
         return false;
     SetBlocking(client, true);
     itsClient = uintptr_t(client);
+    return true;
+}
+
+bool KTCPSocket::AcceptClient(KTCPSocket &connection, int32_t timeout)
+{
+    if (!IsOpen() || !itsListening || &connection == this)
+        return false;
+    connection.Close();
+    if (!WaitFor(itsSocket, true, timeout, kErrSocketReceive))
+        return false;
+    SOCKET client = accept(SOCKET(itsSocket), nullptr, nullptr);
+    if (client == INVALID_SOCKET)
+        return false;   // the client gave up between the wait and the accept
+    // Reads wait in select; a non-blocking socket lets the write time-out
+    // bound every send too.
+    SetBlocking(client, false);
+    connection.itsSocket = uintptr_t(client);
+    connection.itsListening = false;
     return true;
 }
 
@@ -166,6 +184,14 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
     const char *bytes = static_cast<const char *>(buffer);
     while (count > 0) {
         int n = send(SOCKET(s), bytes, count, 0);
+        if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) {
+            // The peer's window is full: wait until it takes bytes again.
+            if (!WaitFor(s, false, itsWriteTimeout, kErrSocketSend)) {
+                DropClient();
+                throw KXStream(kErrSocketSend, WSAETIMEDOUT);
+            }
+            continue;
+        }
         if (n == SOCKET_ERROR || n == 0) {
             int error = WSAGetLastError();
             DropClient();

@@ -2,14 +2,19 @@
 // KTCPSocket: a TCP connection as a stream, opened from a port description.
 //   "-1,address,port"   connects to a listener at that address;
 //   "-2,[address],port" listens there (no address or 0.0.0.0: every local
-//                       address) and serves one client at a time: the first
-//                       read or write waits (read time-out) for a client, and
-//                       after the client left the next one is accepted.
+//                       address). Used as a stream it serves one client at a
+//                       time: the first read or write waits (read time-out)
+//                       for a client, and after the client left the next one
+//                       is accepted. AcceptClient instead hands each waiting
+//                       client to a connection of its own, so that a caller
+//                       can serve several at once; up to kBacklog clients
+//                       wait to be accepted.
 // A connect description with address 0 ("-1,0,1950") means "not configured":
 // Open refuses it with 8003 instead of trying 0.0.0.0.
 // Reads return what has arrived (at least one byte); no data within the read
 // time-out throws 8002, a peer that closed throws 8001; writes send every
-// byte or throw 8004. The socket library must be started (KSocketStartup).
+// byte or throw 8004, also when the peer takes none of them within the write
+// time-out (then the connection is dropped as if the peer had left). The socket library must be started (KSocketStartup).
 // A socket belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
@@ -27,6 +32,16 @@ public:
     // Listener: waits up to timeout ms (negative: for ever) for a client;
     // true when one is connected. A connection answers true while open.
     bool Accept(int32_t timeout);
+    // Listener: waits up to timeout ms (0: only looks) for the next client
+    // and makes connection an open connection to it (connection is closed
+    // first); false when none came or this is no listener.
+    bool AcceptClient(KTCPSocket &connection, int32_t timeout);
+    // Milliseconds a write may wait for the peer to take bytes; negative (the
+    // default) waits for ever.
+    void SetWriteTimeout(int32_t milliseconds) { itsWriteTimeout = milliseconds; }
+
+    // Clients that may wait to be accepted by a listener.
+    static constexpr int kBacklog = 32;
 
     // Port descriptions. MakeDescription appends kind, the dotted-decimal
     // address and the port, separated by commas ("-2,0.0.0.0,1950"); always
@@ -51,4 +66,5 @@ private:
 
     uintptr_t itsClient;
     bool itsListening = false;
+    int32_t itsWriteTimeout = -1;
 };

@@ -29,6 +29,22 @@ int32_t KStream::Read(void *buffer, int32_t count)
     return done;
 }
 
+int32_t KStream::ReadSome(void *buffer, int32_t count)
+{
+    if (count <= 0)
+        return 0;
+    uint8_t *out = static_cast<uint8_t *>(buffer);
+    int32_t done = 0;
+    while (itsBackCount > 0 && done < count) {
+        out[done++] = itsBack[0];
+        std::memmove(itsBack, itsBack + 1, size_t(--itsBackCount));
+    }
+    if (done > 0)
+        return done;   // bytes in hand are not held back by a transport that waits
+    int32_t n = DoRead(out, count);
+    return n > 0 ? n : 0;
+}
+
 void KStream::Write(const void *buffer, int32_t count)
 {
     if (count > 0)

@@ -54,6 +54,10 @@ public:
     // at the end of the input (0 there). Write writes all or throws.
     int32_t Read(void *buffer, int32_t count);
     void Write(const void *buffer, int32_t count);
+    // Reads what one transfer of the transport gives, at most count bytes:
+    // fewer whenever less has arrived. A port or socket waits up to its read
+    // time-out for the first byte and throws as its reads do.
+    int32_t ReadSome(void *buffer, int32_t count);
     // Reads exactly count bytes; throws KXStream 3004 when the input ends first.
     void ReadExact(void *buffer, int32_t count);
 

@@ -15,7 +15,14 @@ set_source_files_properties(schedule/QVScheduleTest.cpp PROPERTIES
     COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
 list(APPEND TEST_SOURCES
     resultslink/QVResultsLinkTest.cpp
+    resultslink/QVResultsLinkPeersTest.cpp
 )
+# Idle tick of the results link under a flood against a quiet one; a program
+# to run by hand, not a test.
+add_executable(domain_link_bench bench/QVResultsLinkBench.cpp)
+target_include_directories(domain_link_bench PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_options(domain_link_bench PRIVATE ${QT_WARNINGS})
+target_link_libraries(domain_link_bench PRIVATE domain)
 
 # Scoreboards on COM port pairs: COM61/COM62 and COM63/COM64 in the test prefix.
 include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)

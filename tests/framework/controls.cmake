@@ -10,6 +10,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFrameObjectsTest.cpp
     controls/ZafIconTest.cpp
     controls/ZafControlStorageTest.cpp
+    controls/ZafWindowManagerCommandsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -36,12 +37,29 @@ set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LO
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES
+    controls/ZafScrollBarTest.cpp
+    controls/ZafVtListTest.cpp
+    controls/ZafNumberFieldTest.cpp
+    controls/ZafComboBoxTest.cpp
+    controls/ZafNotebookTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND TEST_SOURCES
+    controls/ZafLayoutTestSupport.cpp
+    controls/ZafGeometryManagerTest.cpp
+    controls/ZafToolBarTest.cpp
+    controls/ZafStatusBarTest.cpp
+    controls/ZafPrinterTest.cpp
 )
+
+# One page through the spooler to the CUPS PDF printer, checked as a picture.
+add_test(NAME framework_print_pdf
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/controls/print-to-pdf.sh
+        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
+set_tests_properties(framework_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 
 # Chart stub.
 list(APPEND TEST_SOURCES
+    controls/ZafChartStubTest.cpp
 )

@@ -1,5 +1,6 @@
 #include "tools/unitsim/UnitSim.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -19,6 +20,22 @@ int64_t Now()
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+int64_t NowMicro()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void SleepUntilMicro(int64_t tick)
+{
+    int64_t wait = tick - NowMicro();
+    if (wait > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(wait));
+}
+
+// Bytes a paced unit writes at a time (about 8 ms at 19,200 baud).
+constexpr size_t kBurstBytes = 16;
 
 void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 } // namespace
@@ -70,8 +87,9 @@ Unit::~Unit() { Stop(); }
 bool Unit::Start(int port)
 {
     Stop();
-    if (!m_port.Open(port))
+    if (!m_port.Open(port, m_config.baud))
         return false;
+    m_lineOut = m_lineIn = 0;
     m_stop = false;
     m_thread = std::thread([this] { Serve(); });
     return true;
@@ -250,6 +268,7 @@ void Unit::ServeBytes(const uint8_t *bytes, int count)
     }
     // Replies to the requests of one read go out in one write, as a unit's
     // transmit buffer would send them.
+    m_readAt = NowMicro();
     Frame frame;
     bool more = m_parser.Feed(bytes, size_t(count), frame);
     while (more)
@@ -263,8 +282,41 @@ void Unit::ServeBytes(const uint8_t *bytes, int count)
 void Unit::FlushOutbox()
 {
     if (!m_outbox.empty())
-        m_port.Write(m_outbox.data(), m_outbox.size());
+        SendBytes(m_outbox.data(), m_outbox.size());
     m_outbox.clear();
+}
+
+void Unit::SendBytes(const uint8_t *bytes, size_t count)
+{
+    if (!m_config.paced || m_config.baud <= 0)
+    {
+        m_port.Write(bytes, count);
+        return;
+    }
+    // Each burst leaves when its last byte would have reached the far end.
+    m_lineOut = std::max(m_lineOut, NowMicro());
+    for (size_t at = 0; at < count; at += kBurstBytes)
+    {
+        size_t burst = std::min(kBurstBytes, count - at);
+        m_lineOut += int64_t(burst) * 10000000 / m_config.baud;
+        SleepUntilMicro(m_lineOut);
+        if (!m_port.Write(bytes + at, burst))
+            return;
+    }
+}
+
+void Unit::AwaitRequest(size_t size, int64_t readAt)
+{
+    if (!m_config.paced || m_config.baud <= 0)
+        return;
+    // A request read at once is taken to have started coming in when it was
+    // read; one that waited while the unit was sending came in meanwhile.
+    m_lineIn = std::max(m_lineIn, readAt) + int64_t(size) * 10000000 / m_config.baud;
+    if (m_lineIn > NowMicro())
+    {
+        FlushOutbox();   // earlier replies go out while this request comes in
+        SleepUntilMicro(m_lineIn);
+    }
 }
 
 Fault Unit::TakeFault(uint32_t command)
@@ -288,6 +340,7 @@ void Unit::HandleFrame(const Frame &request)
     in.sequence = request.sequence;
     in.args = request.args;
     in.block = request.block;
+    AwaitRequest(request.raw.size(), m_readAt);
     Log(in);
 
     std::vector<uint32_t> args;
@@ -483,6 +536,18 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
         bytes.back() ^= 0x5A;
     if (fault == Fault::Truncated)
         bytes.resize(bytes.size() / 2);
+    if (fault == Fault::TrailingBytes)
+        bytes.insert(bytes.end(), {0x55, 0x02, 0xAA});
+    if (fault == Fault::StrayStart)
+        bytes.insert(bytes.begin(), 0x02);
+    if (fault == Fault::SlowReply)
+    {
+        FlushOutbox();
+        Sleep(m_config.lateMs / 2);
+        SendBytes(bytes.data(), bytes.size() / 2);
+        Sleep(m_config.lateMs - m_config.lateMs / 2);
+        bytes.erase(bytes.begin(), bytes.begin() + long(bytes.size() / 2));
+    }
 
     Record out;
     out.fromHost = false;

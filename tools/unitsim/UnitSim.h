@@ -58,6 +58,14 @@ struct Config
     int32_t ccTimeDifference = 5;
     std::vector<Trial> trials;
     int lateMs = 1500;               // delay of a late reply
+    int baud = 19200;                // the rate the unit's port is set to
+    // Paced, the unit keeps to its line's rate as a real cable would: what
+    // it sends leaves in small bursts no faster than 10 bits a byte at that
+    // rate, and it takes a request only once the request's bytes could have
+    // come in at that rate. Unpaced (the default) it is as fast as the
+    // pseudo-terminal.
+    bool paced = false;
+    bool promptAfterDone = true;     // false: "DONE <crc>" ends the transfer without a new prompt
     std::string outputDir;           // where received images and sounds go ("" = keep in memory only)
     std::string transcriptFile;      // "" = the transcript stays in memory
 
@@ -72,11 +80,14 @@ enum class Fault
     None,
     NoReply,          // stays silent
     LateReply,        // answers after Config::lateMs
+    SlowReply,        // sends half the frame after half of Config::lateMs, the rest after all of it
     BadChecksum,
     WrongSequence,
     WrongCommand,
     WrongDestination,
     Truncated,        // sends half the frame
+    TrailingBytes,    // sends the frame and three bytes of noise after it
+    StrayStart,       // sends one 0x02 byte before the frame
     Busy,             // answers 0x8000FFFF
     TooManySamples,   // a data reply with one sample more than asked
     FewerSamples,     // a data reply with half the samples asked (allowed)
@@ -149,6 +160,11 @@ private:
               const std::vector<uint8_t> &block, Fault fault);
     void Log(const Record &record);
     void FlushOutbox();
+    // Writes bytes at the line's rate when paced, else at once.
+    void SendBytes(const uint8_t *bytes, size_t count);
+    // Waits, when paced, until a request of size bytes read at readAt could
+    // have wholly come in.
+    void AwaitRequest(size_t size, int64_t readAt);
     void MonitorLine(const std::string &line);
     void MonitorSay(const std::string &text);
     void FinishTransfer();
@@ -163,6 +179,9 @@ private:
     std::vector<Record> m_transcript;
     FrameParser m_parser;
     std::vector<uint8_t> m_outbox;   // replies not yet written
+    int64_t m_lineOut = 0;           // paced: microsecond the line out is free again
+    int64_t m_lineIn = 0;            // paced: microsecond the last request came in wholly
+    int64_t m_readAt = 0;            // microsecond the bytes being served were read
 
     // Power and monitor state (serving thread, power requests under the lock).
     Mode m_mode = Mode::Frames;

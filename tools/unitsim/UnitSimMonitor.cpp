@@ -43,7 +43,7 @@ std::string Crc32Text(uint32_t crc)
 
 void Unit::MonitorSay(const std::string &text)
 {
-    m_port.Write(reinterpret_cast<const uint8_t *>(text.data()), text.size());
+    SendBytes(reinterpret_cast<const uint8_t *>(text.data()), text.size());
 }
 
 void Unit::WriteFile(const std::string &name, const std::vector<uint8_t> &bytes) const
@@ -161,7 +161,7 @@ void Unit::FinishTransfer()
     }
     WriteFile(m_transferSlot < 0 ? "firmware.img" : "sound" + std::to_string(m_transferSlot) + ".wav", m_transfer);
     m_transferSlot = -2;
-    MonitorSay("DONE " + Crc32Text(crc) + "\r\n> ");
+    MonitorSay("DONE " + Crc32Text(crc) + (m_config.promptAfterDone ? "\r\n> " : "\r\n"));
 }
 
 } // namespace unitsim

@@ -52,7 +52,7 @@ void SetTimeouts(HANDLE handle, bool immediate)
 constexpr DWORD kBurstMs = 3;
 } // namespace
 
-bool Port::Open(int number)
+bool Port::Open(int number, int baud)
 {
     Close();
     wchar_t name[32];
@@ -66,7 +66,7 @@ bool Port::Open(int number)
     dcb.DCBlength = sizeof dcb;
     if (GetCommState(h, &dcb))
     {
-        dcb.BaudRate = 19200;
+        dcb.BaudRate = DWORD(baud > 0 ? baud : 19200);
         dcb.ByteSize = 8;
         dcb.Parity = NOPARITY;
         dcb.StopBits = ONESTOPBIT;

@@ -20,8 +20,9 @@ public:
     Port(const Port &) = delete;
     Port &operator=(const Port &) = delete;
 
-    // Opens COM<number>; false when the system refuses it.
-    bool Open(int number);
+    // Opens COM<number> at baud (8 data bits, no parity, one stop bit); false
+    // when the system refuses it.
+    bool Open(int number, int baud = 19200);
     void Close();
     bool IsOpen() const { return m_handle != nullptr; }
 

@@ -31,6 +31,21 @@ int32_t ExchangeError(QVUnitExchange &exchange, KStream &port, uint32_t destinat
     }
     return 0;
 }
+
+// Samples of the record that differ from the trial's.
+int WrongSamples(const QVTrialRecord &record, const unitsim::Trial &trial)
+{
+    int wrong = 0;
+    for (int i = 0; i < QVTrialRecord::kSamples; ++i)
+        wrong += record.x[i] != trial.x[i] || record.y[i] != trial.y[i];
+    return wrong;
+}
+
+struct DamagedReply
+{
+    Fault fault;
+    const char *name;
+};
 } // namespace
 
 using BlockSensorLink = UnitLinkTest;
@@ -116,13 +131,106 @@ TEST_F(BlockSensorLink, RepliesWithFewerSamplesAreCompletedAndLaterRequestsStayI
         wrong += result.Sample(0, i) != config.trials[1].x[i] || result.Sample(1, i) != config.trials[1].y[i];
     EXPECT_EQ(0, wrong);
 
-    // A download that fails half-way leaves replies in flight; the next
+    // After a download that failed half-way on a bad checksum the next
     // request still gets its own answer.
     unit->SetFault(kUnitTrialData, Fault::BadChecksum, 2, 1);
     EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 2, 0, false, true));
     int32_t count = 0;
     EXPECT_TRUE(link.GetTrialList(*port, 2, count));
     EXPECT_EQ(3, count);
+}
+
+// One damaged reply in the middle of a download costs that download only:
+// the link finds its frames again for the next one on the same open port.
+TEST_F(BlockSensorLink, DamagedReplyFailsOneDownloadAndTheNextSucceeds)
+{
+    const DamagedReply cases[] = {
+        {Fault::Truncated, "cut short"},
+        {Fault::TrailingBytes, "extra bytes after the frame"},
+        {Fault::StrayStart, "stray start byte before the frame"},
+    };
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    Serve(config);
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, true, true));
+    for (const DamagedReply &damage : cases)
+    {
+        SCOPED_TRACE(damage.name);
+        unit->SetFault(kUnitTrialData, damage.fault, 3, 1);
+        EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, false, true));
+        EXPECT_EQ(153, link.CurrentTrial().reaction);
+        EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[2]));
+
+        ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, false, true));
+        EXPECT_EQ(100, link.CurrentTrial().reaction);
+        EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[1]));
+        ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, false, true));
+    }
+}
+
+// The short time-out (here 1 s) holds for each reply as a whole, plus the
+// reply's own time on the line (0.53 s for 248 samples at 19,200 baud):
+// neither a reply that starts late nor one whose second half comes late is
+// taken, and the exchange gives up before the reply has ended.
+TEST_F(BlockSensorLink, DataReplyLaterThanTheShortTimeoutFailsWith5002)
+{
+    struct LateReply
+    {
+        Fault fault;
+        int lateMs;
+        const char *name;
+    };
+    const LateReply cases[] = {
+        {Fault::LateReply, 1500, "the whole reply 1.5 s late"},
+        {Fault::SlowReply, 1800, "half after 0.9 s, the rest after 1.8 s"},
+    };
+    for (const LateReply &late : cases)
+    {
+        SCOPED_TRACE(late.name);
+        unitsim::Config config = unitsim::Config::BlockSensor();
+        config.lateMs = late.lateMs;
+        Serve(config);
+        port->SetReadTimeout(1000);
+        QVBlockSensors link;
+        unit->SetFault(kUnitTrialData, late.fault, 2, 1);
+        EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 1, 0, false, true, true));
+        ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, true, true));
+        EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[1]));
+
+        unit->SetFault(kUnitTrialData, late.fault, 1, 1);
+        QVUnitExchange exchange;
+        int64_t start = Millis();
+        try
+        {
+            exchange.Transact(*port, 0x202, kUnitTrialData, {1, 0, 248});
+            ADD_FAILURE() << "the late reply was taken";
+        }
+        catch (const KX &error)
+        {
+            EXPECT_EQ(kErrSerialTimeout, error.Code());
+        }
+        EXPECT_LT(Millis() - start, late.lateMs);
+        EXPECT_EQ(1000, port->ReadTimeout());
+    }
+}
+
+TEST_F(BlockSensorLink, FailedDownloadWithResetLeavesNothingOfTheEarlierTrial)
+{
+    Serve(unitsim::Config::BlockSensor());
+    QVBlockSensors link;
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, true, true));
+    unit->SetFault(kUnitTrialData, Fault::BadChecksum, 2, 1);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, true, true));
+
+    QVResult result;
+    ASSERT_TRUE(link.FillResult(result, false));
+    EXPECT_EQ(0, result.TraceLength());
+    EXPECT_EQ(0u, result.ReplyFlags());
+    EXPECT_EQ(0, result.SourceNumber());
+    EXPECT_FALSE(result.ReactionTime().IsValid());
+    EXPECT_EQ(0, result.BreakCount());
+    EXPECT_FALSE(result.SetCommandTime().IsValid());
+    EXPECT_EQ(QVResult::kPowerNone, result.Power());
 }
 
 TEST_F(BlockSensorLink, HeaderPassKeepsNoValueCodesAndReactionLimits)

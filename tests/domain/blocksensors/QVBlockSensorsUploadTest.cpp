@@ -283,3 +283,29 @@ TEST_F(MonitorUpload, SimulatedUnitWritesReceivedFilesAndItsTranscript)
     EXPECT_NE(std::string::npos, transcript.find("<< dst=100 cmd=80000001 seq="));
     EXPECT_NE(std::string::npos, transcript.find(">> F 1000 "));
 }
+
+// A unit that ends a transfer with "DONE <crc>" and no new prompt: the
+// transfer counts at once, and the next one and the unit's frames follow.
+TEST_F(MonitorUpload, DoneWithoutAPromptIsASuccess)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.promptAfterDone = false;
+    Serve(config);
+    Restart(100);
+    QVBlockSensors link;
+    link.Settings().longTimeout = 5000;
+    std::vector<uint8_t> marks = Vector(Wave(700, 1)), set = Vector(Wave(300, 2));
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_NO_THROW(link.UploadSound(*port, kSoundOnMarks, marks, true));
+    ASSERT_NO_THROW(link.UploadSound(*port, kSoundSet, set, false));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(5000));
+    EXPECT_TRUE(unit->Sound(0) == marks);
+    EXPECT_TRUE(unit->Sound(1) == set);
+
+    std::vector<uint8_t> image = Vector(RandomBytes(500, 4));
+    Restart(100);
+    ASSERT_NO_THROW(link.UploadFirmware(*port, image));
+    EXPECT_TRUE(unit->Firmware() == image);
+    WaitForRestarts(1);
+    EXPECT_EQ(int32_t(kDeviceBlockSensor), link.GetDeviceType(*port));
+}

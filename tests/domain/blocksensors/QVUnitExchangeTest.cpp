@@ -25,6 +25,7 @@ public:
         int32_t sequenceOffset = 0;
         bool silent = false;          // no answer to this request
         size_t cut = 0;               // bytes cut off the end of the frame
+        std::vector<uint8_t> raw;     // when not empty: these bytes instead of a frame
     };
 
     void Script(uint32_t command, std::vector<uint32_t> arguments, int32_t offset = 0, size_t cut = 0,
@@ -43,6 +44,12 @@ public:
     void ScriptSamples(uint32_t first, uint32_t count, uint8_t fill)
     {
         Script(kUnitTrialData | kUnitReplyBit, {first, count}, 0, 0, std::vector<uint8_t>(count * 4, fill));
+    }
+    void ScriptRaw(std::vector<uint8_t> bytes)
+    {
+        Answer answer;
+        answer.raw = bytes;
+        answers.push_back(answer);
     }
     void ScriptSilence()
     {
@@ -86,6 +93,11 @@ protected:
             answers.pop_front();
             if (answer.silent)
                 continue;
+            if (!answer.raw.empty())
+            {
+                Queue(answer.raw);
+                continue;
+            }
             answer.reply.sequence = request.sequence + uint32_t(answer.sequenceOffset);
             std::vector<uint8_t> frame;
             QVEncodeFrame(answer.reply, frame);
@@ -112,26 +124,19 @@ int32_t ErrorOf(QVUnitExchange &exchange, KStream &port, uint32_t command)
 }
 } // namespace
 
-TEST(QVUnitExchange, NumbersRequestsAndSendsQueuedOnesTogether)
+TEST(QVUnitExchange, SequenceNumbersNeverRepeatAcrossExchanges)
 {
     ScriptedPort port;
-    QVUnitExchange exchange;
+    QVUnitExchange exchange, other;
     port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2});
     port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2});
-    QVUnitPacket first = exchange.Queue(0x200, kUnitStatus, {});
-    QVUnitPacket second = exchange.Queue(0x200, kUnitStatus, {});
-    EXPECT_TRUE(port.requests.empty());
-    exchange.SendQueued(port);
-    ASSERT_EQ(2u, port.requests.size());
-    EXPECT_EQ(first.sequence + 1, second.sequence);
-    EXPECT_EQ(second.sequence, port.requests[1].sequence);
-    EXPECT_NO_THROW(exchange.Receive(port, first, true));
-    EXPECT_NO_THROW(exchange.Receive(port, second));
-    // Numbers never repeat, not even in another exchange.
-    QVUnitExchange other;
     port.Script(kUnitIdentify | kUnitReplyBit, {kDeviceBlockSensor, 1, 2});
-    other.Transact(port, 0, kUnitIdentify, {});
-    EXPECT_GT(port.requests.back().sequence, second.sequence);
+    EXPECT_NO_THROW(exchange.Transact(port, 0x200, kUnitStatus, {}));
+    EXPECT_NO_THROW(exchange.Transact(port, 0x200, kUnitStatus, {}));
+    EXPECT_NO_THROW(other.Transact(port, 0, kUnitIdentify, {}));
+    ASSERT_EQ(3u, port.requests.size());
+    EXPECT_LT(port.requests[0].sequence, port.requests[1].sequence);
+    EXPECT_LT(port.requests[1].sequence, port.requests[2].sequence);
 }
 
 TEST(QVUnitExchange, LateReplyToAnEarlierRequestIsSkipped)
@@ -140,19 +145,22 @@ TEST(QVUnitExchange, LateReplyToAnEarlierRequestIsSkipped)
     QVUnitExchange exchange;
     port.ScriptSilence();
     EXPECT_EQ(kErrSerialTimeout, ErrorOf(exchange, port, kUnitStatus));
-    // The answer to the first request comes only now, before the second's.
+    // The answer to the first request comes only with the second's.
     QVUnitPacket late;
     late.destination = kUnitHost;
     late.command = kUnitStatus | kUnitReplyBit;
     late.sequence = port.requests.back().sequence;
     late.arguments = {0, 0, 2};
-    std::vector<uint8_t> frame;
-    QVEncodeFrame(late, frame);
-    port.Queue(frame);
-    port.Script(kUnitTrialList | kUnitReplyBit, {0, 4});
-    QVUnitPacket request = exchange.Queue(0x200, kUnitTrialList, {});
-    exchange.SendQueued(port);
-    EXPECT_EQ(4u, exchange.Receive(port, request).arguments[1]);
+    std::vector<uint8_t> bytes;
+    QVEncodeFrame(late, bytes);
+    QVUnitPacket answer;
+    answer.destination = kUnitHost;
+    answer.command = kUnitTrialList | kUnitReplyBit;
+    answer.sequence = late.sequence + 1;
+    answer.arguments = {0, 4};
+    QVEncodeFrame(answer, bytes);
+    port.ScriptRaw(bytes);
+    EXPECT_EQ(4u, exchange.Transact(port, 0x200, kUnitTrialList, {}).arguments[1]);
 }
 
 TEST(QVUnitExchange, ReplyFromTheFutureOrCutOffFails)
@@ -163,12 +171,28 @@ TEST(QVUnitExchange, ReplyFromTheFutureOrCutOffFails)
     EXPECT_EQ(kErrSerialHandshake, ErrorOf(exchange, port, kUnitStatus));
     port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2}, 0, 3);
     EXPECT_EQ(kErrSerialTimeout, ErrorOf(exchange, port, kUnitStatus));
+    port.ScriptRaw({0x55, 0x10, 0x00});   // no start byte
+    EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
+    port.ScriptRaw({0x02, 0x00, 0x20});   // 8192 bytes: beyond any frame
+    EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
+}
 
-    port.incoming.clear();
-    port.Queue(std::vector<uint8_t>{0x55, 0x10, 0x00});   // no start byte
+TEST(QVUnitExchange, BytesLeftByADamagedReplyAreDroppedBeforeTheNextRequest)
+{
+    ScriptedPort port;
+    QVUnitExchange exchange;
+    // A reply with a wrong start byte, whose rest is still on the line.
+    QVUnitPacket reply;
+    reply.destination = kUnitHost;
+    reply.command = kUnitStatus | kUnitReplyBit;
+    reply.arguments = {0, 0, 2};
+    std::vector<uint8_t> bytes(1, 0x7F);
+    QVEncodeFrame(reply, bytes);
+    port.ScriptRaw(bytes);
     EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
-    port.Queue(std::vector<uint8_t>{0x02, 0x00, 0x20});   // 8192 bytes: beyond any frame
-    EXPECT_EQ(kErrSerialReceive, ErrorOf(exchange, port, kUnitStatus));
+    EXPECT_FALSE(port.incoming.empty());
+    port.Script(kUnitStatus | kUnitReplyBit, {0, 0, 2});
+    EXPECT_EQ(0, ErrorOf(exchange, port, kUnitStatus));
 }
 
 TEST(QVUnitExchange, LinkAnswersFailureForRepliesOfTheWrongShape)
@@ -196,14 +220,16 @@ TEST(QVUnitExchange, FullDownloadAsksTheRestOfAShortReply)
     header[3] = 120;
     port.Script(kUnitTrialHeader | kUnitReplyBit, header);
     port.ScriptSamples(1000, 100, 1);   // the first data reply brings 100 of 248 samples
+    port.ScriptSamples(1100, 148, 3);   // and the second 148 of the 200 left
     port.ScriptSamples(1248, 52, 2);
-    port.ScriptSamples(1100, 148, 3);
 
     ASSERT_TRUE(link.DownloadTrial(port, 0x202, 0, 0, false, true));
     ASSERT_EQ(4u, port.requests.size());
     EXPECT_EQ(kUnitTrialHeader, port.requests[0].command);
-    EXPECT_EQ(1100u, port.requests[3].arguments[1]);
-    EXPECT_EQ(148u, port.requests[3].arguments[2]);
+    EXPECT_EQ(1100u, port.requests[2].arguments[1]);
+    EXPECT_EQ(200u, port.requests[2].arguments[2]);
+    EXPECT_EQ(1248u, port.requests[3].arguments[1]);
+    EXPECT_EQ(52u, port.requests[3].arguments[2]);
     const QVTrialRecord &record = link.CurrentTrial();
     EXPECT_EQ(120, record.reaction);
     EXPECT_EQ(0x0101, record.x[1099]);

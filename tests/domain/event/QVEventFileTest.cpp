@@ -6,7 +6,9 @@
 #include "domain/fakes/QVRecordingFakes.h"
 #include "domain/results/QVResultsView.h"
 #include "foundation/errors/KErrorCodes.h"
+#include "foundation/log/KLog.h"
 #include "foundation/streams/KFile.h"
+#include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,24 @@ std::string Saved(ScratchFolder &folder, const wchar_t *name, int results = 3)
     FillTestEvent(event, results);
     EXPECT_EQ(event.Save(17), 0);
     return folder.ReadFile(name);
+}
+
+// Replaces the first string record holding text by one holding replacement.
+bool ReplaceText(std::string &bytes, const std::string &text, const std::string &replacement)
+{
+    auto utf16 = [](const std::string &t) {
+        std::string out;
+        for (char c : t)
+            out += std::string(1, c) + std::string(1, '\0');
+        return out;
+    };
+    size_t at = bytes.find(utf16(text));
+    if (at == std::string::npos || at < 4)
+        return false;
+    uint32_t length = uint32_t(replacement.size());
+    std::string count{char(length & 0xFF), char(length >> 8), 0, 0};
+    bytes.replace(at - 4, 4 + text.size() * 2, count + utf16(replacement));
+    return true;
 }
 }
 
@@ -212,4 +232,28 @@ TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)
                     r->DecodeTrace(samples.data());
     }
     EXPECT_GT(failures, 150);
+}
+
+TEST(QVEventFile, TextsLongerThanTheirFieldsAreCutOnOpeningAndLogged)
+{
+    ScratchFolder folder;
+    std::string bytes = Saved(folder, L"long.qvw", 1);
+    ASSERT_TRUE(ReplaceText(bytes, "Morning blocks", std::string(80, 'N')));
+    ASSERT_TRUE(ReplaceText(bytes, "Ada", std::string(70, 'A')));
+    folder.WriteFile(L"long.qvw", bytes);
+
+    QVEvent event;
+    {
+        KTestApplication app;
+        app.SetProgram(folder.File(L"program.exe").CStr());
+        KLog log;
+        KSetProgramLog(&log);
+        EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"long.qvw")), 0);
+        KSetProgramLog(nullptr);
+    }
+    EXPECT_EQ(event.Name(), std::wstring(63, L'N').c_str());
+    EXPECT_EQ(event.Leg(0)->Results()->NextResult(nullptr)->FirstName(), std::wstring(63, L'A').c_str());
+    std::string log = folder.ReadFile(L"program.log");
+    EXPECT_NE(log.find("name of 80 characters cut to 63"), std::string::npos) << log;
+    EXPECT_NE(log.find("first name of 70 characters cut to 63"), std::string::npos) << log;
 }

@@ -1,4 +1,6 @@
 #include "domain/schedule/QVStartList.h"
+#include "foundation/log/KLog.h"
+#include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,30 @@ std::string Utf16WithBom(const std::wstring &text)
         bytes.push_back(char((c >> 8) & 0xFF));
     }
     return bytes;
+}
+
+int Count(const std::string &text, const std::string &part)
+{
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// Runs read with the program log in a scratch folder; answers the log.
+template <typename Read>
+std::string Logged(Read read)
+{
+    ScratchFolder scratch;
+    {
+        KTestApplication app;
+        app.SetProgram(scratch.File(L"program.exe").CStr());
+        KLog log;
+        KSetProgramLog(&log);
+        read();
+        KSetProgramLog(nullptr);
+    }
+    return scratch.ReadFile(L"program.log");
 }
 
 } // namespace
@@ -112,4 +138,89 @@ TEST(QVStartList, DamagedFilesKeepOnlyTheirGoodLines)
     list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), people);
     ASSERT_EQ(people.size(), 1u);
     EXPECT_EQ(people[0]->last, L"Good");
+}
+
+TEST(QVStartList, LongHeatNumbersAreRefusedNotCutIntoOneHeat)
+{
+    MemoryStream schedule(std::string("1,1,1\n"
+                                      "1,1,HEAT-0000000000001\n"
+                                      "1,1,HEAT-0000000000002\n"
+                                      "1,1,HEAT-0000000000\n"));   // 15 characters: kept
+    MemoryStream people(std::string("1,1,HEAT-0000000000001,1,11,Amsel,Ada\n"
+                                    "1,1,HEAT-0000000000002,2,12,Bauer,Ben\n"
+                                    "1,1,HEAT-0000000000,3,13,Claes,Cora\n"
+                                    "1,1,1,4,14,Dahl,Dora\n"));
+    QVStartList list;
+    std::string log = Logged([&] {
+        EXPECT_EQ(list.ReadSchedule(schedule, KString(L"vexa.sch"), KString(L"\\")), 2);
+        EXPECT_EQ(list.ReadPeople(people, KString(L"vexa.ppl")), 2);
+    });
+    ASSERT_EQ(list.Heats().size(), 2u);
+    EXPECT_EQ(list.Heats()[1].heat, L"HEAT-0000000000");
+    std::vector<const QVStartListPerson *> heat;
+    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"HEAT-0000000000"), heat);
+    ASSERT_EQ(heat.size(), 1u);
+    EXPECT_EQ(heat[0]->last, L"Claes");
+    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), heat);
+    ASSERT_EQ(heat.size(), 1u);
+    EXPECT_EQ(heat[0]->last, L"Dahl");
+    EXPECT_EQ(Count(log, "vexa.sch line 2 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(Count(log, "vexa.sch line 3 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(Count(log, "vexa.ppl line 1 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(Count(log, "vexa.ppl line 2 skipped: heat longer than 15 characters"), 1);
+}
+
+TEST(QVStartList, EveryFieldIsKeptWholeOrItsLineIsSkipped)
+{
+    const std::string name63(63, 'n'), id31(31, 'i');
+    struct Case
+    {
+        std::string line;
+        const char *field;   // the field named in the log, none when the line is kept
+    };
+    const Case cases[] = {
+        {"1,1,1,0000000000000001,1,A,B", "lane"},
+        {"1,1,1,1," + id31 + "x,A,B", "id"},
+        {"1,1,1,1,1," + name63 + "x,B", "last name"},
+        {"1,1,1,1,1,A," + name63 + "x", "first name"},
+        {"1,1,1,1,1,A,B," + name63 + "x", "affiliation"},
+        {"1,1,1,1,1,A,B,C," + id31 + "x", "licence"},
+        {"1234567890123456,1,1,1,1,A,B", "event"},
+        {"1,1,1,123456789012345," + id31 + "," + name63 + "," + name63 + "," + name63 + "," + id31, nullptr},
+    };
+    for (const Case &c : cases) {
+        MemoryStream stream(c.line + "\n");
+        QVStartList list;
+        std::string log = Logged([&] { list.ReadPeople(stream, KString(L"vexa.ppl")); });
+        EXPECT_EQ(list.PersonCount(), c.field ? 0 : 1) << c.line;
+        if (c.field)
+            EXPECT_EQ(Count(log, std::string("line 1 skipped: ") + c.field + " longer than"), 1) << c.line;
+        else
+            EXPECT_EQ(list.PersonAt(0).licence, std::wstring(31, L'i').c_str());
+    }
+    MemoryStream events(std::string("1,," + name63 + "x\n1,2," + name63 + "\n"));
+    QVStartList list;
+    EXPECT_EQ(list.ReadEvents(events, KString(L"vexa.evt")), 1);
+    EXPECT_EQ(list.EventName(KString(L"1"), KString(L"1")), L"");
+    EXPECT_EQ(list.EventName(KString(L"1"), KString(L"2")).Length(), 63);
+}
+
+TEST(QVStartList, ALineListedTwiceIsKeptOnce)
+{
+    MemoryStream people(std::string("1,1,2,3,201,Dubois,Claire\n"
+                                    "1,1,2,4,202,Ekberg,Lisa\n"
+                                    "01,1,2,3,201,Dubois,Claire\n"     // the first line again
+                                    "1,1,2,5,201,Dubois,Claire\n"));   // another lane: kept
+    MemoryStream events(std::string("1,1,60 m\n1,1,60 m\n"));
+    QVStartList list;
+    std::string log = Logged([&] {
+        EXPECT_EQ(list.ReadPeople(people, KString(L"vexa.ppl")), 1);
+        EXPECT_EQ(list.ReadEvents(events, KString(L"vexa.evt")), 1);
+    });
+    std::vector<const QVStartListPerson *> heat;
+    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"2"), heat);
+    ASSERT_EQ(heat.size(), 3u);
+    EXPECT_EQ(heat[2]->lane, L"5");
+    EXPECT_EQ(Count(log, "vexa.ppl line 3 skipped: line listed twice"), 1);
+    EXPECT_EQ(Count(log, "vexa.evt line 2 skipped: line listed twice"), 1);
 }

@@ -181,6 +181,50 @@ TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
     EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
 }
 
+TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
+{
+    const int port = TestPort(9);
+    KTCPSocket listener;
+    listener.Open(Description(-2, L"127.0.0.1", port));
+    KTCPSocket clients[3], connections[3];
+    for (KTCPSocket &client : clients)
+        client.Open(Description(-1, L"127.0.0.1", port));
+    for (KTCPSocket &connection : connections) {
+        ASSERT_TRUE(listener.AcceptClient(connection, 2000));
+        EXPECT_FALSE(connection.IsListener());
+    }
+    EXPECT_FALSE(listener.AcceptClient(connections[0], 0));
+    EXPECT_FALSE(connections[0].IsOpen());   // given back closed when none waited
+
+    clients[1].Write("abc", 3);
+    char buffer[100];
+    connections[1].SetReadTimeout(2000);
+    EXPECT_EQ(connections[1].ReadSome(buffer, sizeof buffer), 3);   // what arrived, not the whole count
+    connections[2].Write("z", 1);
+    clients[2].SetReadTimeout(2000);
+    EXPECT_EQ(clients[2].ReadU8(), 'z');
+    clients[1].SetReadTimeout(100);
+    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, clients[1]), kErrSocketReceive);
+}
+
+TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
+{
+    const int port = TestPort(10);
+    KTCPSocket listener, client, connection;
+    listener.Open(Description(-2, L"127.0.0.1", port));
+    client.Open(Description(-1, L"127.0.0.1", port));
+    ASSERT_TRUE(listener.AcceptClient(connection, 2000));
+    connection.SetWriteTimeout(200);
+    int32_t code = 0;
+    for (int i = 0; i < 256 && code == 0; ++i)
+        code = CodeOf([](KSocketStream &s) {
+                   static const std::vector<char> bytes(1024 * 1024, 'x');
+                   s.Write(bytes.data(), int32_t(bytes.size()));
+               }, connection);
+    EXPECT_EQ(code, kErrSocketSend);
+    EXPECT_FALSE(connection.IsOpen());
+}
+
 TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 {
     const int port = TestPort(5);

@@ -1,0 +1,141 @@
+// The hand-over of a results file on the results link.
+#include "domain/resultslink/QVResultsLink.h"
+
+#include "domain/QVDomainCodes.h"
+#include "domain/event/QVEvent.h"
+#include "domain/resultslink/QVLinkConnection.h"
+#include "domain/resultslink/QVResultsFile.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/errors/KX.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/values/KHelpers.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int32_t kAckSlice = 100;        // ms of each wait for the acknowledge
+constexpr int32_t kClientWait = 250;      // ms a listener waits for a client to hand over to
+constexpr int kTransfersBeforeSend = 16;  // buffers read and answered before the file goes out
+
+} // namespace
+
+QVLinkConnection *QVResultsLink::HandOverPeer()
+{
+    if (IsListener()) {
+        AcceptClients();
+        if (m_connections.empty() && m_listener) {
+            std::unique_ptr<KTCPSocket> client(new KTCPSocket);
+            try {
+                if (m_listener->AcceptClient(*client, kClientWait))
+                    m_connections.emplace_back(new QVLinkConnection(std::move(client)));
+            } catch (const KX &) {
+                return nullptr;
+            }
+        }
+    }
+    // The peer heard from last: after a reconnect, the new connection rather
+    // than the stale one.
+    QVLinkConnection *peer = nullptr;
+    for (const std::unique_ptr<QVLinkConnection> &c : m_connections)
+        if (!peer || c->SilentFor() < peer->SilentFor())
+            peer = c.get();
+    return peer;
+}
+
+bool QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout)
+{
+    m_acknowledges = 0;
+    const int32_t start = KTickCount();
+    KString line;
+    for (;;) {
+        // Requests that arrive meanwhile are answered on the way; the event
+        // that is being handed over is the one asked first.
+        while (peer.NextLine(line)) {
+            Answer(line, event, peer);
+            if (m_acknowledges > 0)
+                return true;
+            if (peer.IsGone())
+                return false;
+        }
+        int32_t left = timeout - KTickElapsed(start);
+        if (left <= 0)
+            return false;
+        QVLinkConnection::Outcome outcome = peer.Take(left < kAckSlice ? left : kAckSlice);
+        if (outcome == QVLinkConnection::kEnded || outcome == QVLinkConnection::kFailed)
+            return false;
+    }
+}
+
+int32_t QVResultsLink::SendResults(QVEvent &event)
+{
+    ReadSettings();
+    m_lastHandOver = kNotTried;
+    if (!event.HasEventRoundHeat() && !m_ignoreERHCheck) {
+        m_lastHandOver = kNotNumbered;
+        Log(L"not handed over: the document has no event, round and heat", KString());
+        return kErrSendResults;
+    }
+    KString path;
+    int32_t code = QVResultsFile::Write(event, m_dataOutDir, m_charMode, path);
+    if (code != 0)
+        return code;
+    m_lastFile = path;
+    if (!IsConfigured(m_description)) {
+        m_lastHandOver = kNotConfigured;
+        Log(L"not configured, results file not handed over: ", path);
+        return kErrSendResults;
+    }
+    m_triedOpen = false;   // a hand-over asked for by the user tries at once
+    m_lastHandOver = kNotAcknowledged;
+    if (!EnsureOpen())
+        return kErrSendResults;
+    std::vector<uint8_t> bytes;
+    try {
+        KFile file;
+        file.SetFullName(path);
+        file.Open(KFile::kModeRead);
+        int64_t size = file.GetSize();
+        bytes.resize(size_t(size > 0 ? size : 0));
+        if (!bytes.empty())
+            file.ReadExact(bytes.data(), int32_t(bytes.size()));
+    } catch (const KX &) {
+        return kErrWriteQifFile;
+    }
+    KString name;
+    QVResultsFile::FileName(event, name);
+    QVLinkConnection *peer = HandOverPeer();
+    if (!peer) {
+        Log(L"no client to hand over to: ", name);
+        return kErrSendResults;
+    }
+    // What the peer sent before the file is answered now or forgotten: the
+    // acknowledge is looked for only in what comes after the file.
+    peer->TakeWaiting(kTransfersBeforeSend);
+    KString line;
+    while (!peer->IsGone() && peer->NextLine(line))
+        Answer(line, event, *peer);
+    peer->DropUnread();
+
+    KString header(L"RFL,");
+    QVResultsFile::AppendField(header, name);
+    header.AppendChar(L',').AppendInt(int32_t(bytes.size())).Append(L"\r\n");
+    m_handOverPeer = peer;
+    bool acknowledged = !peer->IsGone() && SendLine(*peer, header) &&
+                        peer->Send(bytes.data(), int32_t(bytes.size())) &&
+                        WaitForAcknowledge(*peer, event, m_ackTimeout);
+    m_handOverPeer = nullptr;
+    if (peer->IsGone()) {
+        for (size_t i = 0; i < m_connections.size(); ++i)
+            if (m_connections[i].get() == peer) {
+                EndConnection(i, nullptr);
+                break;
+            }
+    }
+    if (!acknowledged) {
+        Log(L"no acknowledge for ", name);
+        return kErrSendResults;
+    }
+    m_lastHandOver = kSent;
+    return 0;
+}

@@ -1,0 +1,258 @@
+// The results link against awkward peers on loopback: floods, clients that
+// leave half-way, silent clients, many clients at once.
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/resultslink/QVLinkConnection.h"
+#include "domain/resultslink/QVResultsLink.h"
+#include "domain/timing/VLeg.h"
+#include "domain/ui/QVSettings.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/support/TestStreams.h"
+#include "foundation/values/KHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int kFirstPort = 46241;   // each case takes its own port
+
+const std::string kAnswerForHeat2 = "RRP,1\r\nRESULT,1,1,2,201,,Dubois,Claire,,,,,0,0\r\n";
+
+KString Description(int kind, int port)
+{
+    KString text;
+    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
+    return text;
+}
+
+void Send(KTCPSocket &peer, const std::string &text)
+{
+    peer.Write(text.data(), int32_t(text.size()));
+}
+
+// What the peer has received so far, waiting at most wait ms for the first byte.
+std::string Received(KTCPSocket &peer, int32_t wait)
+{
+    std::string text;
+    char buffer[4096];
+    peer.SetReadTimeout(wait);
+    try {
+        for (;;) {
+            int32_t n = peer.ReadSome(buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            text.append(buffer, size_t(n));
+            peer.SetReadTimeout(20);
+        }
+    } catch (const KX &) {
+    }
+    return text;
+}
+
+class QVResultsLinkPeersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(KSocketStartup());
+        KString out(L"\\Database\\File\\DataOutDir:String=");
+        out.Append(m_folder.Path());
+        m_settings.Parse(out);
+        m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=3000");
+        QVSetSettings(&m_settings);
+        ASSERT_EQ(m_event.Initialize(QVEvent::kInitNew), 0);
+        m_event.SetEventRoundHeat(KString(L"1"), KString(L"1"), KString(L"2"));
+        QVResult *a = m_event.Leg(0)->Results()->NewResult();
+        a->SetLastName(KString(L"Dubois"));
+        a->SetFirstName(KString(L"Claire"));
+        a->SetTextField(QVResult::kLane, KString(L"2"));
+        a->SetTextField(QVResult::kIdentity, KString(L"201"));
+    }
+    void TearDown() override
+    {
+        QVResultsLink::Shutdown();
+        QVSetSettings(nullptr);
+        KSocketCleanup();
+    }
+    // The link listens on port (opened by the first tick).
+    void LinkListensOn(int port)
+    {
+        KString line(L"\\Database\\QIF\\SerialPort:String=");
+        line.Append(Description(-2, port));
+        m_settings.Parse(line);
+        Tick();
+        ASSERT_TRUE(QVResultsLink::Instance().IsOpen());
+    }
+    // The link connects to a peer listening on port.
+    void LinkConnectsTo(KTCPSocket &peer, int port)
+    {
+        peer.Open(Description(-2, port));
+        KString line(L"\\Database\\QIF\\SerialPort:String=");
+        line.Append(Description(-1, port));
+        m_settings.Parse(line);
+    }
+    std::unique_ptr<KTCPSocket> Client(int port)
+    {
+        std::unique_ptr<KTCPSocket> client(new KTCPSocket);
+        client->SetReadTimeout(2000);
+        client->Open(Description(-1, port));
+        return client;
+    }
+    void Tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            m_event.ServeResultsRequests();
+    }
+    // Ticks (a little apart) until the peer received something.
+    std::string TickUntilAnswered(KTCPSocket &peer, int maxTicks)
+    {
+        std::string text;
+        for (int i = 0; i < maxTicks && text.empty(); ++i) {
+            Tick();
+            text = Received(peer, 20);
+        }
+        return text + Received(peer, 50);
+    }
+
+    ScratchFolder m_folder;
+    KRegistry m_settings;
+    QVEvent m_event;
+};
+
+} // namespace
+
+TEST_F(QVResultsLinkPeersTest, RequestAfterAnOverLongLineIsAnsweredWithinAFewTicks)
+{
+    const int port = kFirstPort;
+    LinkListensOn(port);
+    std::unique_ptr<KTCPSocket> client = Client(port);
+    std::atomic<bool> sent(false);
+    std::thread flood([&] {
+        Send(*client, std::string(200000, 'x') + "\r\nRRQ,1,1,2\r\n");
+        sent = true;
+    });
+    // Sending may wait for the link to take bytes: tick until it is all out.
+    for (int i = 0; i < 2000 && !sent; ++i) {
+        Tick();
+        KSleep(1);
+    }
+    flood.join();
+    ASSERT_TRUE(sent);
+    // Whatever is still unread is at most the whole message: a few buffers.
+    const int buffers = 200013 / QVLinkConnection::kReadBuffer + 1;
+    int ticks = 0;
+    std::string answer;
+    while (answer.empty() && ticks < buffers + 2) {
+        KSleep(10);
+        Tick();
+        ++ticks;
+        answer = Received(*client, 10);
+    }
+    EXPECT_EQ(answer + Received(*client, 50), kAnswerForHeat2);
+    EXPECT_LE(ticks, buffers + 1);
+    EXPECT_GT(QVResultsLink::Instance().LargestTake(), 0);
+    EXPECT_LE(QVResultsLink::Instance().LargestTake(), QVLinkConnection::kReadBuffer);
+}
+
+TEST_F(QVResultsLinkPeersTest, UnfinishedLineOfALeavingClientNeverReachesTheNextClient)
+{
+    const int port = kFirstPort + 1;
+    LinkListensOn(port);
+    {
+        std::unique_ptr<KTCPSocket> first = Client(port);
+        Send(*first, "RRQ,1,1");
+        KSleep(50);
+        Tick(3);
+    }
+    KSleep(50);
+    Tick(2);
+    std::unique_ptr<KTCPSocket> second = Client(port);
+    Send(*second, "RRQ,1,1,2\r\n");   // glued to a leftover "RRQ,1,1" it would ask for heat "1RRQ"
+    EXPECT_EQ(TickUntilAnswered(*second, 20), kAnswerForHeat2);
+}
+
+TEST_F(QVResultsLinkPeersTest, SilentClientNeitherBlocksOthersNorStaysForEver)
+{
+    const int port = kFirstPort + 2;
+    LinkListensOn(port);
+    std::unique_ptr<KTCPSocket> silent = Client(port);
+    Tick(2);
+    std::unique_ptr<KTCPSocket> asking = Client(port);
+    Send(*asking, "RRQ,1,1,2\r\n");
+    EXPECT_EQ(TickUntilAnswered(*asking, 20), kAnswerForHeat2);
+    EXPECT_EQ(Received(*silent, 0), "");
+
+    QVResultsLink::Instance().SetClientTimeout(300);
+    KSleep(400);
+    Send(*asking, "RRQ,1,1,3\r\n");   // keeps talking, so it stays
+    EXPECT_EQ(TickUntilAnswered(*asking, 20), "RNR\r\n");
+    EXPECT_EQ(QVResultsLink::Instance().ConnectionCount(), 1);
+    silent->SetReadTimeout(1000);
+    char byte;
+    try {
+        silent->Read(&byte, 1);
+        ADD_FAILURE() << "the silent client was not closed";
+    } catch (const KX &error) {
+        EXPECT_EQ(error.Code(), kErrSocketReadClosed);
+    }
+}
+
+TEST_F(QVResultsLinkPeersTest, ClientsConnectingAtOnceEachGetOnlyTheirOwnAnswer)
+{
+    const int port = kFirstPort + 3;
+    LinkListensOn(port);
+    std::vector<std::unique_ptr<KTCPSocket>> clients;
+    for (int i = 0; i < 20; ++i)
+        clients.push_back(Client(port));
+    // Even clients ask for the document's heat (some in lower case), odd
+    // ones for a heat no document holds.
+    for (int i = 0; i < 20; ++i)
+        Send(*clients[size_t(i)], i % 2 ? "RRQ,1,1,9\r\n" : i % 4 ? "rrq,1,1,2\r\n" : "RRQ,1,1,2\r\n");
+    KSleep(50);
+    Tick(3);
+    EXPECT_EQ(QVResultsLink::Instance().ConnectionCount(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(Received(*clients[size_t(i)], 1000), i % 2 ? "RNR\r\n" : kAnswerForHeat2) << "client " << i;
+}
+
+TEST_F(QVResultsLinkPeersTest, HandOverAfterAJunkFloodIsAcknowledged)
+{
+    const int port = kFirstPort + 4;
+    KTCPSocket peer;
+    LinkConnectsTo(peer, port);
+    std::atomic<bool> flooded(false);
+    std::thread recipient([&] {
+        if (!peer.Accept(5000))
+            return;
+        Send(peer, std::string(100000, '#'));
+        flooded = true;
+        for (int handOver = 0; handOver < 2; ++handOver) {
+            std::string got;
+            while (got.find("END,1\r\n") == std::string::npos) {
+                std::string more = Received(peer, 3000);
+                if (more.empty())
+                    return;
+                got += more;
+            }
+            Send(peer, "ROK\r\n");
+        }
+    });
+    Tick();   // connects
+    for (int i = 0; i < 500 && !flooded; ++i)
+        KSleep(10);
+    EXPECT_EQ(m_event.SendResults(), 0);
+    Tick(2);
+    EXPECT_EQ(m_event.SendResults(), 0);
+    recipient.join();
+    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kSent);
+}
