@@ -4,6 +4,7 @@
 // command, scroll and colour messages to the child controls that sent them.
 #include <windows.h>
 
+#include "framework/controls/ZafScrollBar.h"
 #include "framework/core/text/ZafCharacters.h"
 #include "framework/core/objects/ZafHelpSystem.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -194,9 +195,11 @@ ZafEventType ZafWindow::OSEvent(const ZafEventStruct &event)
     case WM_NOTIFY:
     {
         const NMHDR *header = reinterpret_cast<const NMHDR *>(lParam);
+        // The control's own object answers its notification (a custom-draw
+        // notice answered with -2 would tell a track bar to draw nothing).
         if (header && header->hwndFrom && header->hwndFrom != Handle(osWindow))
-            Send(header->hwndFrom, message, wParam, lParam);
-        return answer;
+            return ZafEventType(Send(header->hwndFrom, message, wParam, lParam));
+        return 0;
     }
     case WM_DRAWITEM:
     {
@@ -238,7 +241,7 @@ ZafEventType ZafWindow::OSEvent(const ZafEventStruct &event)
                 return answer;
             return ZafEventType(Send(bar, message, wParam, lParam));
         }
-        if (ZafWindowObject *bar = (message == WM_HSCROLL ? HorizontalScrollBar() : VerticalScrollBar()))
+        if (ZafScrollBar *bar = (message == WM_HSCROLL ? HorizontalScrollBar() : VerticalScrollBar()))
             return bar->Event(event);
         return ZafCallClassProcedure(event);
     case WM_PAINT:

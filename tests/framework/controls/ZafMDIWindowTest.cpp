@@ -196,3 +196,19 @@ TEST_F(ZafMDIWindowTest, TheFrameIsPaintedInTheWorkspaceColourAndDocumentsInTheF
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE),
         first->ResolvePalette(ZAF_PT_BACKGROUND, first->PaletteState()).osColorBackground);
 }
+
+TEST_F(ZafMDIWindowTest, FocusOnADocumentActivatesItAndPutsItFirst)
+{
+    ShowWithTwoDocuments();
+    ASSERT_TRUE(Activate(frame));
+    HWND client = static_cast<HWND>(frame->OSWindow());
+    first->SetFocus(true);
+    Pump(30);
+    EXPECT_EQ(first, frame->FirstChild());
+    EXPECT_EQ(first, frame->CurrentChild());
+    EXPECT_EQ(static_cast<HWND>(first->OSHandle(2)), HWND(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+    frame->Event(ZafEventStruct(ZAF_EV_MDI_NEXT, 0));
+    Pump(30);
+    EXPECT_EQ(second, frame->CurrentChild());
+    EXPECT_EQ(static_cast<HWND>(second->OSHandle(2)), HWND(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+}
