@@ -25,7 +25,8 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "imaging/startup/VImageStoreModules.h"
+#include "imaging/image/VImage.h"
+#include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
@@ -172,7 +173,8 @@ void VZApplication::StartModules()
     QVBlockSensors::Startup();
     VWind::Startup();
     QVResult::Startup();
-    VImageStoreStartup();
+    VImageFrame::Startup();
+    VImage::Startup();
     QVSchedule::Startup();
     QVScoreboards::ListScripts();
     QVSerialPort::Startup();
@@ -213,7 +215,8 @@ void VZApplication::StopModules()
     QVSerialPort::Shutdown();
     QVScoreboards::ForgetScripts();
     QVSchedule::Shutdown();
-    VImageStoreShutdown();
+    VImage::Shutdown();
+    VImageFrame::Shutdown();
     QVResult::Shutdown();
     VWind::Shutdown();
     QVBlockSensors::Shutdown();
