@@ -124,7 +124,6 @@ protected:
     void ShowLoopError() override;
 
 private:
-    friend class VZUserInterface;
     static void RaisePriority();
     int RunSteps();
     void LoadSettings();
