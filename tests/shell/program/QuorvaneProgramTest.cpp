@@ -172,6 +172,7 @@ TEST(QuorvaneProgram, OpenEventCommandsArriveOverDde)
     EXPECT_TRUE(WaitForText(program.File(L"log"), "OpenEvent: C:\\t\\a,b.qvw"));
 
     EXPECT_TRUE(client.Execute(L"openevent,x"));
+    Sleep(300);   // one command waits at a time: let the idle step drop this one
     const std::string oversized(600, 'z');   // no NUL: cut, and the program runs on
     EXPECT_TRUE(client.Execute(oversized.data(), DWORD(oversized.size())));
     Sleep(300);
