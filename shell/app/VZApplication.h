@@ -126,6 +126,10 @@ protected:
 private:
     static void RaisePriority();
     int RunSteps();
+    unsigned long StartServices();
+    bool ConfirmFurtherCopy();
+    void InstallSeams();
+    void ShutDown();
     void LoadSettings();
     void SaveSettings();
     void StartModules();

@@ -61,6 +61,38 @@ int VZApplication::Run()
 
 int VZApplication::RunSteps()
 {
+    const DWORD started = StartServices();
+    KRegistry::InitPrototypes();
+    registry = new KRegistry;
+    LoadDefaults();
+    if (!FindOption(L"-noregistry"))
+        LoadSettings();
+    LoadAlertTexts();
+    if (!OpenDataFile()) {
+        ShowErrorCode(kErrAppResources);
+        return EndRun(-1);
+    }
+    if (!ConfirmFurtherCopy())
+        return EndRun(0);
+
+    InstallSeams();
+    StartModules();
+    CreateDomainObjects();
+    RegisterFileTypes();
+    const DWORD elapsed = GetTickCount() - started;
+    if (elapsed < kSplashMinimum)
+        Sleep(kSplashMinimum - elapsed);
+    ShowMainWindow();
+    Control(nullptr, false);
+
+    ShutDown();
+    return EndRun(0);
+}
+
+// The log, the priorities and the DDE server; answers the tick count from
+// which the start-up's minimum length counts.
+DWORD VZApplication::StartServices()
+{
     // The foundation names the log and the settings after the program path it asks here.
     KSetApplicationHooks(this);
     KSetProgramLog(new KLog);
@@ -68,42 +100,32 @@ int VZApplication::RunSteps()
     if (!StartDdeServer())
         ShowErrorCode(kErrDdeInit);
     Control(nullptr, true);
-    const DWORD started = GetTickCount();
+    return GetTickCount();
+}
 
-    KRegistry::InitPrototypes();
-    registry = new KRegistry;
-    LoadDefaults();
-    if (!FindOption(L"-noregistry"))
-        LoadSettings();
-    LoadAlertTexts();
+// A later copy asks whether to go on; true for the first copy or Ok.
+bool VZApplication::ConfirmFurtherCopy()
+{
+    if (InstanceNumber() <= 1)
+        return true;
+    KString caption(registry->GetText(kKeyAlertCopyTitle));
+    caption.AppendChar(L' ').AppendInt(InstanceNumber());
+    return Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
+               kIconQuestion);
+}
 
-    if (!OpenDataFile()) {
-        ShowErrorCode(kErrAppResources);
-        return EndRun(-1);
-    }
-    if (InstanceNumber() > 1) {
-        KString caption(registry->GetText(kKeyAlertCopyTitle));
-        caption.AppendChar(L' ').AppendInt(InstanceNumber());
-        if (!Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
-                 kIconQuestion))
-            return EndRun(0);
-    }
-
+// The settings, the user interface and the program path as the domain and
+// the foundation reach them.
+void VZApplication::InstallSeams()
+{
     QVSetSettings(registry);
     gUserInterface = std::make_unique<VZUserInterface>(*this);
     QVUserInterface::Install(gUserInterface.get());
     seamsInstalled = true;
-    StartModules();
-    CreateDomainObjects();
-    RegisterFileTypes();
+}
 
-    const DWORD elapsed = GetTickCount() - started;
-    if (elapsed < kSplashMinimum)
-        Sleep(kSplashMinimum - elapsed);
-
-    ShowMainWindow();
-    Control(nullptr, false);
-
+void VZApplication::ShutDown()
+{
     if (QVZControl *control = MainControl()) {
         // The window manager deletes the main window when it closes it; one
         // still standing goes now, before the objects it shows.
@@ -123,7 +145,6 @@ int VZApplication::RunSteps()
     }
     if (!FindOption(L"-noregistry"))
         SaveSettings();
-    return EndRun(0);
 }
 
 void VZApplication::RaisePriority()
