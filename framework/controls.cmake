@@ -50,6 +50,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafFrameButtons.cpp
     windows/ZafFrameButtonsOS.cpp
     controls/ZafMessageWindow.cpp
+    controls/ZafMessageWindowStorage.cpp
     windows/ZafMessageWindowOS.cpp
     windows/ZafErrorReporter.cpp
 )
