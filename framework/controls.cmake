@@ -3,6 +3,8 @@
 
 # Dialog and MDI windows, buttons, border, title, icons.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafDialogWindow.cpp
+    windows/ZafDialogWindowOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -16,7 +18,21 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafConstraint.cpp
+    controls/ZafAttachment.cpp
+    controls/ZafRelativeConstraint.cpp
+    controls/ZafDimensionConstraint.cpp
+    controls/ZafGeometryManager.cpp
+    controls/ZafGeometryManagerStorage.cpp
+    controls/ZafToolBar.cpp
+    windows/ZafToolBarOS.cpp
+    controls/ZafStatusBar.cpp
+    windows/ZafStatusBarOS.cpp
+    windows/ZafPrinter.cpp
+    windows/ZafPrinterJob.cpp
+    windows/ZafPrintDialog.cpp
 )
+list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES

@@ -8,6 +8,8 @@ build=${BUILD_DIR:-$root/build}
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
        WINEDLLOVERRIDES="mscoree,mshtml="
 cd "$build"
+# A real printer (CUPS with its PDF printer) for the printing tests.
+bash "$root/scripts/start-printer.sh"
 # Wine's helper processes (services, devices) must start detached from ctest's
 # output pipes, or ctest waits for them after each test: start them first,
 # under a wineserver that stays for the whole run.

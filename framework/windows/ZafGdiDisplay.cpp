@@ -1,5 +1,7 @@
 #include "framework/windows/ZafGdiDisplay.h"
 
+#include <algorithm>
+
 // ---- The shared cache -------------------------------------------------------
 
 ZafCache &ZafGdiDisplay::Cache()
@@ -61,6 +63,48 @@ void ZafGdiDisplay::ReleaseCachedObject(HGDIOBJ object)
         Cache().Release(object);
 }
 
+namespace {
+
+// Brushes handed to Windows in WM_CTLCOLOR* answers, each holding one use
+// of its cache entry so that the cache never deletes it under a control.
+std::vector<HBRUSH> &ControlBrushes()
+{
+    static std::vector<HBRUSH> brushes;
+    return brushes;
+}
+
+} // namespace
+
+HBRUSH ZafGdiDisplay::ControlColors(HDC context, const ZafPaletteStruct &text, const ZafPaletteStruct &background)
+{
+    if (osPalette)
+        SelectPalette(context, static_cast<HPALETTE>(osPalette), FALSE);
+    ::SetTextColor(context, ColorReference(text.colorForeground, text.osColorForeground));
+    ::SetBkColor(context, ColorReference(background.colorBackground, background.osColorBackground));
+    HBRUSH brush = GetCachedBrush(background);
+    if (!brush)
+        return nullptr;
+    std::vector<HBRUSH> &kept = ControlBrushes();
+    if (std::find(kept.begin(), kept.end(), brush) != kept.end())
+        ReleaseCachedObject(brush);
+    else
+        kept.push_back(brush);
+    return brush;
+}
+
+void ZafGdiDisplay::ReleaseControlBrushes()
+{
+    std::vector<HBRUSH> kept;
+    kept.swap(ControlBrushes());
+    for (HBRUSH brush : kept)
+        ReleaseCachedObject(brush);
+}
+
+int ZafGdiDisplay::KeptControlBrushes()
+{
+    return int(ControlBrushes().size());
+}
+
 // ---- Construction -----------------------------------------------------------
 
 ZafGdiDisplay::ZafGdiDisplay()
@@ -75,6 +119,7 @@ ZafGdiDisplay::~ZafGdiDisplay()
 {
     while (drawCount > 0)
         EndDraw();
+    ReleaseControlBrushes();
 }
 
 // ---- Tables and checks ------------------------------------------------------

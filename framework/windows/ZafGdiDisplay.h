@@ -125,6 +125,17 @@ public:
     HPEN GetCachedPen(const ZafPaletteStruct &pal, int width);
     HBRUSH GetCachedBrush(const ZafPaletteStruct &pal);
     static void ReleaseCachedObject(HGDIOBJ object);
+    // The colours and brush of a WM_CTLCOLOR* answer: selects the OS
+    // palette, sets the text colour (text palette's foreground) and the
+    // background colour (background palette's background) on the context
+    // and answers the cached brush of the background. Windows paints with
+    // that brush after the message returns, so the display keeps it (one
+    // use per distinct brush) until the colour table or the OS palette
+    // changes; nobody releases it. Null when no brush can be made.
+    HBRUSH ControlColors(HDC context, const ZafPaletteStruct &text, const ZafPaletteStruct &background);
+    // Gives every kept control brush back to the cache.
+    static void ReleaseControlBrushes();
+    static int KeptControlBrushes();
     void RebuildPalette();
     static void *CreateCachedObject(ZafUInt32 key1, ZafUInt32 key2);
     static void DeleteCachedObject(ZafUInt32 key1, ZafUInt32 key2, void *handle);

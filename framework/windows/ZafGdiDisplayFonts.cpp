@@ -26,6 +26,7 @@ int ZafGdiDisplay::RemoveColor(int index)
     if (!ValidColorIndex(index))
         return ZAF_DISPLAY_BAD_INDEX;
     SetColorValue(index, UNUSED_COLOR);
+    ReleaseControlBrushes();
     return ZAF_DISPLAY_OK;
 }
 
@@ -61,6 +62,7 @@ int ZafGdiDisplay::PaletteSlotColor(int slot) const
 
 void ZafGdiDisplay::RebuildPalette()
 {
+    ReleaseControlBrushes();
     std::vector<PALETTEENTRY> entries;
     std::vector<int> slots;
     for (int i = 0; i < COLOR_TABLE_SIZE; ++i)

@@ -25,6 +25,20 @@ COLORREF NearestDefaultColor(COLORREF color)
 
 } // namespace
 
+COLORREF ZafScreenDisplay::BaseColor(int index)
+{
+    if (index < 0 || index >= BASE_COLORS)
+        return UNUSED_COLOR;
+    return NearestDefaultColor(RGB(baseColors[index][0], baseColors[index][1], baseColors[index][2]));
+}
+
+HBITMAP ZafScreenDisplay::NewPatternBitmap(int pattern)
+{
+    static const WORD solid[8] = { 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF };
+    static const WORD checker[8] = { 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA };
+    return CreateBitmap(8, 8, 1, 1, pattern == 0 ? solid : checker);
+}
+
 int ZafScreenDisplay::CellWidth(const ZafRegionStruct &extent)
 {
     return (extent.right - extent.left + 20) / 39;
@@ -55,8 +69,8 @@ ZafScreenDisplay::ZafScreenDisplay()
     // Colours.
     HDC screen = GetDC(nullptr);
     paletteDevice = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
-    for (int i = 0; i < 17; ++i)
-        SetColorValue(i, NearestDefaultColor(RGB(baseColors[i][0], baseColors[i][1], baseColors[i][2])));
+    for (int i = 0; i < BASE_COLORS; ++i)
+        SetColorValue(i, BaseColor(i));
     RebuildPalette();
 
     // Metrics, with the cell size measured in font 1.
@@ -84,10 +98,8 @@ ZafScreenDisplay::ZafScreenDisplay()
     // Tables and the starting attributes.
     lineStyleTable[0] = PS_SOLID;
     lineStyleTable[1] = PS_DOT;
-    static const WORD solid[8] = { 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF };
-    static const WORD checker[8] = { 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA };
-    patternTable[0] = CreateBitmap(8, 8, 1, 1, solid);
-    patternTable[1] = CreateBitmap(8, 8, 1, 1, checker);
+    patternTable[0] = NewPatternBitmap(0);
+    patternTable[1] = NewPatternBitmap(1);
     modeTable[0] = { R2_COPYPEN, SRCCOPY };
     modeTable[1] = { R2_XORPEN, SRCINVERT };
     mode = 0;

@@ -24,6 +24,12 @@ public:
     static int CellHeight(const ZafRegionStruct &extent, int spaceAbove, int spaceBelow);
     // The 52 letters the cell size is measured with.
     static const ZafIChar *const cellText;
+    // The standard tables, shared with the printer: the 17 base colours
+    // (0 .. 16, as the default palette shows them) and a new bitmap of
+    // pattern 0 (solid) or 1 (checker); the caller deletes the bitmap.
+    static constexpr int BASE_COLORS = 17;
+    static COLORREF BaseColor(int index);
+    static HBITMAP NewPatternBitmap(int pattern);
 };
 
 #endif

@@ -463,14 +463,7 @@ ZafEventType ZafWindowObject::ControlColorEvent(const ZafEventStruct &event)
     if (!display)
         return ZafCallClassProcedure(event);
     ZafPaletteState state = PaletteState();
-    ZafPaletteStruct text = ResolvePalette(ZAF_PT_TEXT, state);
-    ZafPaletteStruct background = ResolvePalette(ZAF_PT_BACKGROUND, state);
-    if (display->osPalette)
-        SelectPalette(context, static_cast<HPALETTE>(display->osPalette), FALSE);
-    ::SetTextColor(context, display->ColorReference(text.colorForeground, text.osColorForeground));
-    ::SetBkColor(context, display->ColorReference(background.colorBackground, background.osColorBackground));
-    // The brush stays in the display's cache, which keeps it alive.
-    HBRUSH brush = display->GetCachedBrush(background);
-    ZafGdiDisplay::ReleaseCachedObject(brush);
+    HBRUSH brush = display->ControlColors(context, ResolvePalette(ZAF_PT_TEXT, state),
+        ResolvePalette(ZAF_PT_BACKGROUND, state));
     return ZafEventType(reinterpret_cast<intptr_t>(brush));
 }

@@ -2,6 +2,9 @@
 
 # Dialog and MDI windows, buttons, border, title, icons.
 list(APPEND TEST_SOURCES
+    controls/ZafControlTestSupport.cpp
+    controls/ZafControlColorsTest.cpp
+    controls/ZafDialogWindowTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -15,7 +18,18 @@ list(APPEND TEST_SOURCES
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND TEST_SOURCES
+    controls/ZafLayoutTestSupport.cpp
+    controls/ZafGeometryManagerTest.cpp
+    controls/ZafToolBarTest.cpp
+    controls/ZafStatusBarTest.cpp
+    controls/ZafPrinterTest.cpp
 )
+
+# One page through the spooler to the CUPS PDF printer, checked as a picture.
+add_test(NAME framework_print_pdf
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/controls/print-to-pdf.sh
+        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
+set_tests_properties(framework_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 
 # Chart stub.
 list(APPEND TEST_SOURCES

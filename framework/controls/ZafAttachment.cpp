@@ -1,0 +1,138 @@
+// ZafAttachment: an edge of the object at a distance from an edge of a
+// reference (another object, the parent's client area, or the screen).
+#include "framework/controls/ZafConstraint.h"
+
+#include "framework/core/objects/ZafWindowObject.h"
+
+#include "framework/controls/ZafGeometryManager.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/storage/ZafStorage.h"
+
+#include <algorithm>
+#include <cwchar>
+
+const ZafIChar *const ZafAttachment::className = L"ZafAttachment";
+
+namespace {
+
+constexpr ZafUInt16 stretchBit = 0x0001;
+constexpr ZafUInt16 oppositeBit = 0x0002;
+
+} // namespace
+
+ZafAttachment::ZafAttachment(ZafWindowObject *newObject, int newSide) : ZafConstraint(newObject), side(newSide)
+{
+}
+
+ZafAttachment::ZafAttachment(const ZafAttachment &copy)
+    : ZafConstraint(copy), referenceNumberID(copy.reference ? copy.reference->NumberID() : copy.referenceNumberID),
+      offset(copy.offset), side(copy.side), stretch(copy.stretch), opposite(copy.opposite)
+{
+}
+
+ZafAttachment::ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafConstraint(name, persistence)
+{
+    ZafFile *file = TakeFile();
+    if (!file || error)
+        return;
+    ZafUInt16 flags = 0;
+    file->ReadInt16(referenceNumberID);
+    file->ReadInt32(offset);
+    file->ReadUInt16(flags);
+    if (file->Error()) {
+        error = file->Error();
+        return;
+    }
+    side = flags >> 12;
+    stretch = flags & stretchBit;
+    opposite = flags & oppositeBit;
+}
+
+bool ZafAttachment::IsAClassID(ZafClassID id) const
+{
+    return id == ZAF_ID_ATTACHMENT || ZafConstraint::IsAClassID(id);
+}
+
+bool ZafAttachment::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
+}
+
+ZafElement *ZafAttachment::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafAttachment(name, persistence);
+}
+
+ZafWindowObject *ZafAttachment::SetReference(ZafWindowObject *value)
+{
+    reference = value;
+    referenceNumberID = value ? value->NumberID() : -1;
+    return reference;
+}
+
+ZafEventType ZafAttachment::Event(const ZafEventStruct &event)
+{
+    if (event.type == ZAF_EV_SETTLE) {
+        ZafConstraint::Event(event);
+        if (!reference && referenceNumberID >= 0 && ManagerWindow())
+            reference = ManagerWindow()->GetObjectByNumberID(referenceNumberID);
+        return ZAF_EV_SETTLE;
+    }
+    if (event.type != ZAF_EV_COMPUTE_REGION)
+        return ZafConstraint::Event(event);
+
+    ZafRegionStruct region;
+    if (!ObjectRegion(region))
+        return ZAF_EV_COMPUTE_REGION;
+    ZafRegionStruct r;
+    if (reference) {
+        r = reference->Region();
+        reference->ConvertRegion(r, ZAF_PIXEL);
+    } else if (!object->Parent()) {
+        const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+        r.Assign(0, 0, display.columns - 1, display.lines - 1, ZAF_PIXEL);
+    } else
+        r = ParentArea();
+    if (opposite) {
+        std::swap(r.left, r.right);
+        std::swap(r.top, r.bottom);
+    }
+    const int width = region.Width(), height = region.Height();
+    const ZafInt32 d = PixelLength(offset, object->CoordinateType(), side == 0 || side == 2);
+    switch (side) {
+    case 0:
+        region.left = r.left + d;
+        if (!stretch)
+            region.right = region.left + width - 1;
+        break;
+    case 1:
+        region.top = r.top + d;
+        if (!stretch)
+            region.bottom = region.top + height - 1;
+        break;
+    case 2:
+        region.right = r.right - d;
+        if (!stretch)
+            region.left = region.right - width + 1;
+        break;
+    case 3:
+        region.bottom = r.bottom - d;
+        if (!stretch)
+            region.top = region.bottom - height + 1;
+        break;
+    default:
+        return ZAF_EV_COMPUTE_REGION;
+    }
+    object->SetRegion(region);
+    return ZAF_EV_COMPUTE_REGION;
+}
+
+void ZafAttachment::WriteFields(ZafFile &file)
+{
+    if (reference)
+        referenceNumberID = reference->NumberID();
+    file.WriteInt16(referenceNumberID);
+    file.WriteInt32(offset);
+    file.WriteUInt16(ZafUInt16(((side & 0x0F) << 12) | (stretch ? stretchBit : 0) | (opposite ? oppositeBit : 0)));
+}

@@ -1,0 +1,66 @@
+#pragma once
+// ZafDialogWindow: the framework's dialog. A window that is modal by
+// default, is never deleted by the window manager on its own (whoever made
+// it deletes it), cannot be sized and lives in an OS dialog frame. It can run
+// its own modal loop (DoModal) that ends with the dialog's result code. The
+// message window and the print dialog derive from it. GUI thread only.
+
+#include "framework/core/objects/ZafWindow.h"
+
+// Dialog result codes: an event of one of these types ends DoModal with it.
+constexpr ZafEventType ZAF_DIALOG_OK = -2999;
+constexpr ZafEventType ZAF_DIALOG_YES = -2998;
+constexpr ZafEventType ZAF_DIALOG_NO = -2997;
+constexpr ZafEventType ZAF_DIALOG_ABORT = -2996;
+constexpr ZafEventType ZAF_DIALOG_RETRY = -2995;
+constexpr ZafEventType ZAF_DIALOG_IGNORE = -2994;
+constexpr ZafEventType ZAF_DIALOG_CANCEL = -2993;
+
+class ZafDialogWindow : public ZafWindow
+{
+public:
+    ZafDialogWindow(int left, int top, int width, int height);
+    ZafDialogWindow(const ZafDialogWindow &copy);
+    // Reads the window part on the dialog's own level; a storage error goes
+    // to SetError and the object is still built.
+    ZafDialogWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // A result code (-2999 .. -2993) is answered with its own type and
+    // nothing else happens; everything else is the window's.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafWindowObject *Duplicate() override { return new ZafDialogWindow(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafDialogWindow::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    // Shows the dialog through the application's window manager and runs
+    // the events (flags go to ZafEventManager::Get) until a result code is
+    // answered, the dialog's OS window is gone (-3) or the program ends
+    // (-32 then -3). Answers -1 at once, showing nothing, for a destroyable
+    // dialog. The dialog is taken off the screen again; the caller owns it.
+    ZafInt32 DoModal(ZafUInt32 flags = 0);
+
+    // The OS dialog frame (class atom 32770) with the framework's frame
+    // procedure, and a "ZafWindow" client (Windows half).
+    void OSRegisterObject() override;
+
+    // Settings the class fixes: each stores its value and answers it.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetTemporary(bool) override { return temporary = false; }
+
+private:
+    static bool IsResultCode(ZafEventType type) { return type >= ZAF_DIALOG_OK && type <= ZAF_DIALOG_CANCEL; }
+};

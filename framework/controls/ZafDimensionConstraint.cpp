@@ -1,0 +1,75 @@
+// ZafDimensionConstraint: a minimum and a maximum width or height; the
+// maximum is applied last, so it wins when both apply.
+#include "framework/controls/ZafConstraint.h"
+
+#include "framework/core/objects/ZafWindowObject.h"
+
+#include "framework/core/storage/ZafStorage.h"
+
+#include <cwchar>
+
+const ZafIChar *const ZafDimensionConstraint::className = L"ZafDimensionConstraint";
+
+ZafDimensionConstraint::ZafDimensionConstraint(ZafWindowObject *newObject, int newType)
+    : ZafConstraint(newObject), type(newType)
+{
+}
+
+ZafDimensionConstraint::ZafDimensionConstraint(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafConstraint(name, persistence)
+{
+    ZafFile *file = TakeFile();
+    if (!file || error)
+        return;
+    ZafUInt16 flags = 0;
+    file->ReadInt32(maximum);
+    file->ReadInt32(minimum);
+    file->ReadUInt16(flags);
+    if (file->Error()) {
+        error = file->Error();
+        return;
+    }
+    type = flags >> 12;
+}
+
+bool ZafDimensionConstraint::IsAClassID(ZafClassID id) const
+{
+    return id == ZAF_ID_DIMENSION_CONSTRAINT || ZafConstraint::IsAClassID(id);
+}
+
+bool ZafDimensionConstraint::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
+}
+
+ZafElement *ZafDimensionConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafDimensionConstraint(name, persistence);
+}
+
+ZafEventType ZafDimensionConstraint::Event(const ZafEventStruct &event)
+{
+    if (event.type != ZAF_EV_COMPUTE_REGION)
+        return ZafConstraint::Event(event);
+    ZafRegionStruct region;
+    if ((type != 0 && type != 1) || !ObjectRegion(region))
+        return ZAF_EV_COMPUTE_REGION;
+    const bool horizontal = type == 0;
+    const ZafInt32 low = PixelLength(minimum, object->CoordinateType(), horizontal);
+    const ZafInt32 high = PixelLength(maximum, object->CoordinateType(), horizontal);
+    ZafInt32 &start = horizontal ? region.left : region.top;
+    ZafInt32 &end = horizontal ? region.right : region.bottom;
+    if (low != 0 && end - start + 1 < low)
+        end = start + low - 1;
+    if (high != 0 && end - start + 1 > high)
+        end = start + high - 1;
+    object->SetRegion(region);
+    return ZAF_EV_COMPUTE_REGION;
+}
+
+void ZafDimensionConstraint::WriteFields(ZafFile &file)
+{
+    file.WriteInt32(maximum);
+    file.WriteInt32(minimum);
+    file.WriteUInt16(ZafUInt16((type & 0x0F) << 12));
+}

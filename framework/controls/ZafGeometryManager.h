@@ -1,0 +1,91 @@
+#pragma once
+// ZafGeometryManager: the support object (number id -9) that lays the
+// children of its window out by rules. It holds its constraints in the order
+// they were added and owns them; on -201 every constraint moves its object in
+// that order, so later constraints see what earlier ones did. The window runs
+// it on every -3504, after its children computed their own regions and
+// before they move their OS windows. It has no OS window, never draws, never
+// takes the focus and keeps none of the window object's texts or colours.
+// GUI thread only.
+
+#include "framework/core/base/ZafList.h"
+#include "framework/core/objects/ZafWindowObject.h"
+
+class ZafConstraint;
+
+class ZafGeometryManager : public ZafWindowObject, public ZafList
+{
+public:
+    static constexpr ZafNumberID numberIDValue = -9;
+    static const ZafIChar *const stringIDText;      // "ZAF_NUMID_GEOMETRY"
+
+    // An empty manager at (0, 0, 0, 0).
+    ZafGeometryManager();
+    // Duplicates every constraint of the copy.
+    ZafGeometryManager(const ZafGeometryManager &copy);
+    // Persistent constructor: the window object's record, then every stored
+    // constraint whose class the persistence can make.
+    ZafGeometryManager(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ~ZafGeometryManager() override;
+
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return ZAF_ID_GEOMETRY_MANAGER; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -201 runs the constraints; -9 settles itself and them; -10 settles and
+    // asks the window for a layout (-3504); -400 and -401 add and subtract
+    // the event's constraint (dataObject). Others answer -2.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafWindowObject *Duplicate() override { return new ZafGeometryManager(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafGeometryManager::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    void ApplyPosition() override { }
+    // A hook for derived managers; answers 0.
+    virtual int LayoutHook() { return 0; }
+
+    // Inserts a constraint that is in no manager before `before` (at the end
+    // when null or not here) and takes ownership; a constraint of another
+    // manager is left where it is. Answers the constraint.
+    ZafConstraint *Add(ZafConstraint *constraint, ZafConstraint *before = nullptr);
+    ZafGeometryManager &operator+(ZafConstraint *constraint) { Add(constraint); return *this; }
+    // Unlinks the constraint and hands ownership back; answers it.
+    ZafConstraint *Subtract(ZafConstraint *constraint);
+    ZafConstraint *First() const;
+
+    // Pinned settings: the argument is ignored and the fixed value answered.
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
+    bool SetDisabled(bool) override { return disabled = true; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = true; }
+    bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
+    bool SetVisible(bool) override { return visible = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetFocus(bool) override { return focus = false; }
+    bool SetSystemDrawn(bool) override { return systemDrawn = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetSelected(bool) override { return selected = false; }
+    ZafCoordinateType SetCoordinateType(ZafCoordinateType) override;
+    int SetRegionMode(int) override { return regionMode = 2; }
+    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
+    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
+    ZafInt8 SetFont(ZafInt8) override { return -1; }
+    ZafInt8 SetBackgroundColor(ZafInt8, ZafInt8) override { return -2; }
+    ZafInt8 SetTextColor(ZafInt8, ZafInt8) override { return -2; }
+
+private:
+    ZafGeometryManager(const ZafIChar *name, ZafObjectPersistence &persistence, bool ownLevel);
+    void Pin();
+    void ReadConstraints(ZafObjectPersistence &persistence);
+    void Broadcast(const ZafEventStruct &event);
+};

@@ -1,0 +1,118 @@
+// ZafRelativeConstraint: an edge of the object at a percentage of the
+// parent's client area, optionally centring the object on it.
+#include "framework/controls/ZafConstraint.h"
+
+#include "framework/core/objects/ZafWindowObject.h"
+
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/storage/ZafStorage.h"
+
+#include <cstdint>
+#include <cwchar>
+
+const ZafIChar *const ZafRelativeConstraint::className = L"ZafRelativeConstraint";
+
+namespace {
+
+constexpr ZafUInt16 stretchBit = 0x0001;
+constexpr ZafUInt16 oppositeBit = 0x0002;
+constexpr ZafUInt16 centerBit = 0x0004;
+
+} // namespace
+
+ZafRelativeConstraint::ZafRelativeConstraint(ZafWindowObject *newObject, int newSide)
+    : ZafConstraint(newObject), side(newSide)
+{
+}
+
+ZafRelativeConstraint::ZafRelativeConstraint(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafConstraint(name, persistence)
+{
+    ZafFile *file = TakeFile();
+    if (!file || error)
+        return;
+    ZafUInt16 flags = 0;
+    file->ReadInt32(percent);
+    file->ReadUInt16(flags);
+    if (file->Error()) {
+        error = file->Error();
+        return;
+    }
+    side = flags >> 12;
+    stretch = flags & stretchBit;
+    opposite = flags & oppositeBit;
+    center = flags & centerBit;
+}
+
+bool ZafRelativeConstraint::IsAClassID(ZafClassID id) const
+{
+    return id == ZAF_ID_RELATIVE_CONSTRAINT || ZafConstraint::IsAClassID(id);
+}
+
+bool ZafRelativeConstraint::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
+}
+
+ZafElement *ZafRelativeConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafRelativeConstraint(name, persistence);
+}
+
+ZafEventType ZafRelativeConstraint::Event(const ZafEventStruct &event)
+{
+    if (event.type != ZAF_EV_COMPUTE_REGION)
+        return ZafConstraint::Event(event);
+    ZafRegionStruct region;
+    if (!ObjectRegion(region))
+        return ZAF_EV_COMPUTE_REGION;
+    const int w = region.Width();
+    int h = region.Height();
+    if (h == 0)
+        h = ZafDisplay::SharedOrDefault().cellHeight;
+    const ZafRegionStruct p = ParentArea();
+    // Signed 64-bit, truncating toward zero: no wrap for odd percentages.
+    auto q = [this](ZafInt32 extent) { return ZafInt32(int64_t(extent) * percent / 100); };
+    const ZafInt32 W = p.right + 1, H = p.bottom + 1;
+    switch (side) {
+    case 0:
+        region.left = opposite ? p.right - q(W) : q(W);
+        if (center)
+            region.left -= w / 2;
+        if (!stretch)
+            region.right = region.left + w - 1;
+        break;
+    case 1:
+        region.top = opposite ? p.bottom - q(H) : q(H);
+        if (center)
+            region.top -= h / 2;
+        if (!stretch)
+            region.bottom = region.top + h - 1;
+        break;
+    case 2:
+        region.right = opposite ? q(W) : p.right - q(W);
+        if (center)
+            region.right += w / 2;
+        if (!stretch)
+            region.left = region.right - w + 1;
+        break;
+    case 3:
+        region.bottom = opposite ? q(H) : p.bottom - q(H);
+        if (center)
+            region.bottom += h / 2;
+        if (!stretch)
+            region.top = region.bottom - h + 1;
+        break;
+    default:
+        return ZAF_EV_COMPUTE_REGION;
+    }
+    object->SetRegion(region);
+    return ZAF_EV_COMPUTE_REGION;
+}
+
+void ZafRelativeConstraint::WriteFields(ZafFile &file)
+{
+    file.WriteInt32(percent);
+    file.WriteUInt16(ZafUInt16(((side & 0x0F) << 12) | (stretch ? stretchBit : 0) | (opposite ? oppositeBit : 0)
+        | (center ? centerBit : 0)));
+}

@@ -1,0 +1,86 @@
+#pragma once
+// ZafStatusBar: a strip that stays at the bottom of its window, keeps its
+// height when the window is resized, and draws the controls placed in it
+// itself (they get no OS windows and take the bar's palettes and border).
+// It has an OS child window of its own, a two-pixel edge along its top and a
+// size grip at its right end, repainted when the bar's width changes. It is
+// a support object of its window; the window owns it, it owns its children.
+// GUI thread only.
+//
+// The portable half (here) holds the settings, the region rule, coordinates
+// and storage; the Windows half (framework/windows/ZafStatusBarOS.cpp) the
+// OS window, messages and drawing.
+
+#include "framework/core/objects/ZafWindow.h"
+
+class ZafStatusBar : public ZafWindow
+{
+public:
+    // The size grip's square, in pixels, at the bar's right end.
+    static constexpr int GRIP_SIZE = 14;
+
+    ZafStatusBar(int left, int top, int width, int height);
+    ZafStatusBar(const ZafStatusBar &copy);
+    ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return ZAF_ID_STATUS_BAR; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -201 keeps the height and hangs the bar from the bottom of its area;
+    // -3504 also invalidates the grip's strip.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
+    // Below the edge: (0, upper spacing [+ 2]) to (width - 1, height - 1).
+    ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
+    ZafWindowObject *Duplicate() override { return new ZafStatusBar(*this); }
+    ZafObjectConstructor NewFunction() const override { return &ZafStatusBar::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    // The object is drawn by the bar, in the bar's window, palettes and
+    // border; then added as by ZafWindow.
+    ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr) override;
+
+    // Pinned settings: the argument is ignored and the fixed value answered.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetDestroyable(bool) override { return destroyable = false; }
+    bool SetFocus(bool) override { return focus = false; }
+    bool SetLocked(bool) override { return locked = false; }
+    bool SetMaximized(bool) override { return maximized = false; }
+    bool SetMinimized(bool) override { return minimized = false; }
+    bool SetModal(bool) override { return modal = false; }
+    bool SetMoveable(bool) override { return moveable = false; }
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetTemporary(bool) override { return temporary = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = true; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
+    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
+    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+    int SetSelectionType(int) override { return selectionType = 0; }
+
+    // The children sit 2 pixels lower in the OS window when bordered.
+    void ConvertToOSPosition(ZafWindowObject *object, int &x, int &y) const override;
+    void ConvertFromOSPosition(ZafWindowObject *object, int &x, int &y) const override;
+    void ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type) const override;
+    // Drawing (Windows half): edge, background, grip, then the children that
+    // meet the update region.
+    ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;
+    ZafEventType DrawBorder(ZafRegionStruct &drawRegion, ZafEventType code) override;
+    void ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state) override;
+    ZafOSWindow OSHandle(int kind = 2) const override;
+    void ApplyPosition() override;
+    const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
+    void OSRegisterObject() override;                                        // Windows half
+
+    static const ZafPaletteMap defaultPaletteMap[];
+
+private:
+    void Configure();
+    static void Adopt(ZafWindowObject *object);
+    void InvalidateGrip(const ZafRegionStruct &previous);                    // Windows half
+    void DrawGrip(const ZafRegionStruct &area);                              // Windows half
+};

@@ -1,0 +1,244 @@
+// ZafToolBar, portable half: settings, the wrap layout, docking and storage.
+#include "framework/controls/ZafToolBar.h"
+
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/core/storage/ZafStorage.h"
+
+#include <algorithm>
+#include <cwchar>
+
+const ZafIChar *const ZafToolBar::className = L"ZafToolBar";
+
+namespace {
+
+constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
+constexpr int edge = 2;              // the edge's width, and the gap around rows
+constexpr ZafEventType ignoredFirst = 1054;
+constexpr ZafEventType ignoredLast = 1055;
+
+ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+
+ZafRegionStruct PixelRegion(const ZafWindowObject *object)
+{
+    ZafRegionStruct region = object->Region();
+    object->ConvertRegion(region, ZAF_PIXEL);
+    return region;
+}
+
+} // namespace
+
+const ZafPaletteMap ZafToolBar::defaultPaletteMap[] = {
+    { ZAF_PT_BACKGROUND, 0, { 0, 0, SYS, SYS, 0, 2, 3, 0, 0 } },
+    { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
+};
+
+ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+{
+    Configure();
+}
+
+ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
+{
+}
+
+void ZafToolBar::Configure()
+{
+    border = true;
+    destroyable = false;
+    moveable = false;
+    focusBlocked = true;
+    regionMode = 2;
+    sizeable = false;
+    useParentFrameHandle = true;
+}
+
+bool ZafToolBar::IsAClassID(ZafClassID id) const
+{
+    return id == ZAF_ID_TOOL_BAR || ZafWindow::IsAClassID(id);
+}
+
+bool ZafToolBar::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
+}
+
+int ZafToolBar::SetDockType(int value)
+{
+    if (!Registered())
+        dockType = value;
+    return dockType;
+}
+
+bool ZafToolBar::SetWrap(bool value)
+{
+    if (!Registered())
+        wrap = value;
+    return wrap;
+}
+
+bool ZafToolBar::SetUseParentFrameHandle(bool value)
+{
+    if (!parent)
+        useParentFrameHandle = value;
+    return useParentFrameHandle;
+}
+
+ZafRegionStruct ZafToolBar::ClientRegion(ZafWindowObject *)
+{
+    ZafRegionStruct area = PixelRegion(this);
+    area.Assign(0, 0, area.Width() - 1, area.Height() - 1, ZAF_PIXEL);
+    return area;
+}
+
+const ZafPaletteStruct *ZafToolBar::MapPalette(ZafPaletteType type, ZafPaletteState state)
+{
+    if (const ZafPaletteStruct *own = FindPalette(defaultPaletteMap, type, state))
+        return own;
+    return ZafWindow::MapPalette(type, state);
+}
+
+void ZafToolBar::ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type) const
+{
+    if (convert.coordinateType == type)
+        return;
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    if (border && type == ZAF_CELL)
+        convert.bottom -= display.ConvertYValue(edge, ZAF_PIXEL, convert.coordinateType);
+    ZafWindow::ConvertRegion(convert, type);
+    if (border && coordinateType == ZAF_CELL && type != ZAF_CELL)
+        convert.bottom += display.ConvertYValue(edge, ZAF_PIXEL, type);
+}
+
+// ---- Layout -------------------------------------------------------------------
+
+int ZafToolBar::WrapRows(int barWidth)
+{
+    int rowHeight = 1;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
+        AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+        rowHeight = std::max(rowHeight, PixelRegion(AsObject(e)).Height());
+    }
+    int rowTop = edge + (border && dockType == DOCK_BOTTOM ? edge : 0);
+    int x = edge;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
+        const int w = PixelRegion(AsObject(e)).Width();
+        // Also true at a row's start: a child wider than the bar opens a row.
+        if (x + w > barWidth - edge) {
+            x = edge;
+            rowTop += rowHeight + edge;
+        }
+        ZafRegionStruct place;
+        place.Assign(x, rowTop, x + w - 1, rowTop + rowHeight - 1, ZAF_PIXEL);
+        AsObject(e)->SetRegion(place);
+        x += w;
+    }
+    return (border ? edge : 0) + rowTop + rowHeight + edge;
+}
+
+int ZafToolBar::WrapColumns(int barHeight)
+{
+    int columnWidth = 1;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
+        AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+        columnWidth = std::max(columnWidth, PixelRegion(AsObject(e)).Width());
+    }
+    int columnLeft = edge + (border && dockType == DOCK_RIGHT ? edge : 0);
+    int y = edge;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
+        const int h = PixelRegion(AsObject(e)).Height();
+        if (y + h > barHeight - edge) {
+            y = edge;
+            columnLeft += columnWidth + edge;
+        }
+        ZafRegionStruct place;
+        place.Assign(columnLeft, y, columnLeft + columnWidth - 1, y + h - 1, ZAF_PIXEL);
+        AsObject(e)->SetRegion(place);
+        y += h;
+    }
+    return (border ? edge : 0) + columnLeft + columnWidth + edge;
+}
+
+void ZafToolBar::LayOut(int oldWidth, int oldHeight)
+{
+    // The window object's rule gives the area left to the bar in its frame.
+    ZafWindowObject::Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+    ConvertCoordinates(ZAF_PIXEL);
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    const bool horizontal = dockType == DOCK_TOP || dockType == DOCK_BOTTOM;
+    const bool empty = ZafList::First() == nullptr;
+    int width = oldWidth, height = oldHeight;
+    if (wrap && horizontal)
+        height = empty ? display.cellHeight : WrapRows(region.Width());
+    else if (wrap)
+        width = empty ? 3 * display.cellWidth : WrapColumns(region.Height());
+    switch (dockType) {
+    case DOCK_TOP: region.bottom = region.top + height - 1; break;
+    case DOCK_BOTTOM: region.top = region.bottom - height + 1; break;
+    case DOCK_LEFT: region.right = region.left + width - 1; break;
+    case DOCK_RIGHT: region.left = region.right - width + 1; break;
+    default: break;
+    }
+}
+
+ZafEventType ZafToolBar::Event(const ZafEventStruct &event)
+{
+    const ZafEventType type = event.type;
+    if (type == ZAF_EV_COMPUTE_REGION) {
+        ZafRegionStruct before = PixelRegion(this);
+        LayOut(before.Width(), before.Height());
+        return type;
+    }
+    if (type == ZAF_EV_SIZED)
+        return wrap ? ApplyLayout(event) : ZafWindow::Event(event);
+    if (type >= ignoredFirst && type <= ignoredLast)
+        return ZAF_NOT_HANDLED;
+    return ZafWindow::Event(event);
+}
+
+// ---- Storage --------------------------------------------------------------------
+
+ZafElement *ZafToolBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafToolBar(name, persistence);
+}
+
+void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
+{
+    // The window's record is written and its file still open: the bar's own
+    // words follow it, before the objects go into their directories.
+    if (ZafFile *file = persistence.File()) {
+        file->WriteUInt16(wrap ? 1 : 0);
+        file->WriteUInt16(ZafUInt16(dockType & 0x0F));
+        if (file->Error())
+            SetError(file->Error());
+    }
+    ZafWindow::WriteSupportObjects(persistence);
+}
+
+ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafWindow(name, persistence)
+{
+    Configure();
+    if (Error())
+        return;
+    // The window's reading has left the bar's directory: the two words are
+    // the last four bytes of the record.
+    ZafFile *file = nullptr;
+    if (persistence.ChDir(name) == 0) {
+        file = persistence.OpenFile(ZAF_OBJECT_DATA, ZAF_PERSIST_READ);
+        persistence.ChDir(L"..");
+    }
+    ZafUInt16 storedWrap = 0, storedDock = 0;
+    if (!file || file->Length() < 4 || file->Seek(-4, 2) != 0) {
+        SetError(ZAF_FILE_ERROR_FORMAT);
+    } else {
+        file->ReadUInt16(storedWrap);
+        file->ReadUInt16(storedDock);
+        if (file->Error())
+            SetError(file->Error());
+        else {
+            wrap = storedWrap != 0;
+            dockType = storedDock & 0x0F;
+        }
+    }
+    persistence.CloseFile(file);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// ZafToolBar: a strip docked to one side of its window (top, left, bottom or
+// right) that lays its child controls out in rows (or columns), wrapping
+// them when the strip is too short, and draws a two-pixel edge on the side
+// facing the window's client area. It is a support object of its window with
+// an OS child window of its own; the window owns it, it owns its children.
+// Dock type and wrap are fixed once the OS window exists. GUI thread only.
+//
+// The portable half (here) holds the layout, storage and settings; the
+// Windows half (framework/windows/ZafToolBarOS.cpp) the OS window, messages
+// and drawing.
+
+#include "framework/core/objects/ZafWindow.h"
+
+class ZafToolBar : public ZafWindow
+{
+public:
+    // Dock sides.
+    static constexpr int DOCK_TOP = 0;
+    static constexpr int DOCK_LEFT = 1;
+    static constexpr int DOCK_BOTTOM = 2;
+    static constexpr int DOCK_RIGHT = 3;
+
+    // Docked at the top, wrapping, bordered, never moved, sized or focused.
+    ZafToolBar(int left, int top, int width, int height);
+    ZafToolBar(const ZafToolBar &copy);
+    // Persistent constructor: the window's record, then wrap and dock type
+    // (the last four bytes of the record).
+    ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return ZAF_ID_TOOL_BAR; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -201 lays the children out and docks the bar; -3504 moves their OS
+    // windows and repaints the edge; 1054 and 1055 answer -2.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
+    // The bar's whole area, from (0, 0), in pixels.
+    ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
+    ZafWindowObject *Duplicate() override { return new ZafToolBar(*this); }
+    ZafObjectConstructor NewFunction() const override { return &ZafToolBar::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    // 0 top, 1 left, 2 bottom, 3 right; ignored once the OS window exists.
+    int SetDockType(int value);
+    // Ignored once the OS window exists.
+    bool SetWrap(bool value);
+    int DockType() const { return dockType; }
+    bool Wrap() const { return wrap; }
+    // Acts only while the bar has no parent.
+    bool SetUseParentFrameHandle(bool value) override;
+
+    // Pinned settings: the argument is ignored and the fixed value answered.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetDestroyable(bool) override { return destroyable = false; }
+    bool SetLocked(bool) override { return locked = false; }
+    bool SetMaximized(bool) override { return maximized = false; }
+    bool SetMinimized(bool) override { return minimized = false; }
+    bool SetModal(bool) override { return modal = false; }
+    bool SetMoveable(bool) override { return moveable = false; }
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetTemporary(bool) override { return temporary = false; }
+    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+
+    // The 2-pixel edge leaves the height while converting to cells.
+    void ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type) const override;
+    // Drawing (Windows half): edge, then background; no focus rectangle.
+    ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;
+    ZafEventType DrawBorder(ZafRegionStruct &drawRegion, ZafEventType code) override;
+    ZafEventType DrawFocus(ZafRegionStruct &, ZafEventType code) override { return code; }
+    void ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state) override;
+    ZafOSWindow OSHandle(int kind = 2) const override;
+    void ApplyPosition() override;
+    const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
+    void OSRegisterObject() override;                                        // Windows half
+
+    static const ZafPaletteMap defaultPaletteMap[];
+
+protected:
+    void WriteSupportObjects(ZafObjectPersistence &persistence) override;
+
+private:
+    void Configure();
+    void LayOut(int oldWidth, int oldHeight);
+    // Place the children; answer the bar's height (width).
+    int WrapRows(int barWidth);
+    int WrapColumns(int barHeight);
+    ZafEventType ApplyLayout(const ZafEventStruct &event);             // Windows half
+
+    int dockType = DOCK_TOP;
+    bool wrap = true;
+};

@@ -1,0 +1,63 @@
+// The Windows half of ZafDialogWindow: an OS dialog frame (class atom 32770)
+// driven by the framework's frame procedure, holding a "ZafWindow" client.
+#include <windows.h>
+
+#include "framework/controls/ZafDialogWindow.h"
+#include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafWindowsShared.h"
+
+namespace {
+
+// The OS dialog class by its atom.
+const ZafIChar *const dialogClass = reinterpret_cast<const ZafIChar *>(static_cast<uintptr_t>(32770));
+
+} // namespace
+
+void ZafDialogWindow::OSRegisterObject()
+{
+    DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    DWORD clientStyle = WS_CHILD | WS_VISIBLE;
+    for (ZafElement *e = supportList.First(); e; e = e->Next())
+    {
+        ZafWindowObject *support = static_cast<ZafWindowObject *>(e);
+        if (support->OwnOSWindow())
+            continue;
+        switch (support->NumberID())
+        {
+        case -1: style |= WS_DLGFRAME; break;
+        case -5: style |= WS_CAPTION; break;
+        case -4: style |= WS_SYSMENU; break;
+        case -6: clientStyle |= WS_HSCROLL; break;
+        case -7: clientStyle |= WS_VSCROLL; break;
+        default: break;
+        }
+    }
+    if (border && !(style & WS_DLGFRAME))
+        style |= WS_BORDER;
+    if (!parent && !(style & (WS_BORDER | WS_DLGFRAME)))
+        style |= WS_POPUP;
+    if (visible)
+        style |= WS_VISIBLE;
+    if (parent)
+        style |= WS_CHILD;
+    HWND ownerWindow = nullptr;
+    if (!parent && owner && owner->Registered())
+        ownerWindow = static_cast<HWND>(owner->OSHandle(2));
+
+    HWND frame = static_cast<HWND>(CreateOSWindow(this, dialogClass, style, nullptr, ownerWindow,
+        WS_EX_DLGMODALFRAME));
+    if (!frame)
+        return;
+    frameWindow = frame;
+    ZafMSWindowsApp::Entry().setWindowLong(frame, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafWindowProc)));
+    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle, nullptr, frame,
+        WS_EX_NOPARENTNOTIFY);
+    if (!osWindow)
+    {
+        ReleaseFrame();
+        return;
+    }
+    RECT client;
+    GetClientRect(frame, &client);
+    MoveWindow(static_cast<HWND>(osWindow), 0, 0, client.right, client.bottom, FALSE);
+}

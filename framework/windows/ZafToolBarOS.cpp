@@ -1,0 +1,151 @@
+// ZafToolBar, Windows half: its OS window, messages, moving the children's
+// OS windows after a layout, and drawing the edge and background.
+#include <windows.h>
+
+#include "framework/controls/ZafToolBar.h"
+#include "framework/windows/ZafGdiDisplay.h"
+
+namespace {
+
+constexpr int edge = 2;
+
+HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+
+ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+
+bool IsRedrawCode(ZafEventType code)
+{
+    return code == ZAF_EV_REDRAW || code == ZAF_EV_REDRAW_AREA;
+}
+
+} // namespace
+
+void ZafToolBar::OSRegisterObject()
+{
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
+    osWindow = CreateOSWindow(this, nullptr, style);
+}
+
+ZafOSWindow ZafToolBar::OSHandle(int) const
+{
+    return osWindow;
+}
+
+void ZafToolBar::ApplyPosition()
+{
+    ZafWindowObject::ApplyPosition();
+}
+
+ZafEventType ZafToolBar::OSEvent(const ZafEventStruct &event)
+{
+    switch (event.osEvent.message) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+        return ZafWindowObject::OSEvent(event);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        if (ZafWindowObject *root = RootObject())
+            SetForegroundWindow(Handle(root->OSHandle(2)));
+        return ZafWindowObject::OSEvent(event);
+    default:
+        return ZafWindow::OSEvent(event);
+    }
+}
+
+ZafEventType ZafToolBar::ApplyLayout(const ZafEventStruct &event)
+{
+    ZafRegionStruct now = region;
+    ConvertRegion(now, ZAF_PIXEL);
+    const ZafRegionStruct &old = event.region;
+    const bool horizontal = dockType == DOCK_TOP || dockType == DOCK_BOTTOM;
+    const bool longer = horizontal ? now.Width() > old.Width() : now.Height() > old.Height();
+    // Growing: the first child moves first, into room already made;
+    // shrinking: the last first, so that no two children overlap on the way.
+    if (longer)
+        for (ZafElement *e = ZafList::First(); e; e = e->Next())
+            AsObject(e)->ApplyPosition();
+    else
+        for (ZafElement *e = ZafList::Last(); e; e = e->Previous())
+            AsObject(e)->ApplyPosition();
+    if (!border || old.Width() <= 0 || old.Height() <= 0)
+        return ZAF_EV_SIZED;
+
+    const int oldWidth = old.Width(), oldHeight = old.Height();
+    const int width = now.Width(), height = now.Height();
+    auto redraw = [this](int left, int top, int right, int bottom) {
+        ZafRegionStruct strip;
+        strip.Assign(left, top, right, bottom, ZAF_PIXEL);
+        Event(ZafEventStruct(ZAF_EV_REDRAW_AREA, 0, strip));
+    };
+    if (horizontal && height != oldHeight) {
+        if (dockType == DOCK_TOP) {
+            redraw(0, oldHeight - edge, width - 1, oldHeight - 1);
+            redraw(0, height - edge, width - 1, height - 1);
+        } else {
+            redraw(0, height - oldHeight, width - 1, height - oldHeight + 1);
+            redraw(0, 0, width - 1, 1);
+        }
+    } else if (!horizontal && width != oldWidth) {
+        if (dockType == DOCK_LEFT) {
+            redraw(oldWidth - edge, 0, oldWidth - 1, height - 1);
+            redraw(width - edge, 0, width - 1, height - 1);
+        } else {
+            redraw(width - oldWidth, 0, width - oldWidth + 1, height - 1);
+            redraw(0, 0, 1, height - 1);
+        }
+    }
+    return ZAF_EV_SIZED;
+}
+
+ZafEventType ZafToolBar::Redisplay(const ZafEventStruct &, ZafEventType code)
+{
+    ZafRegionStruct drawRegion = BeginDraw();
+    if (border)
+        DrawBorder(drawRegion, code);
+    DrawBackground(drawRegion, code);
+    EndDraw();
+    return code;
+}
+
+ZafEventType ZafToolBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
+{
+    ZafGdiDisplay *display = DrawDisplay();
+    const bool draw = IsRedrawCode(code) && display;
+    const ZafPaletteState state = PaletteState();
+    // The side facing the client: light outside and dark inside for the top
+    // and left bars, the reverse for the bottom and right ones.
+    const bool lightFirst = dockType == DOCK_TOP || dockType == DOCK_LEFT;
+    for (int line = 0; line < edge; ++line) {
+        if (draw) {
+            const bool light = (line == 0) == lightFirst;
+            display->SetPalette(ResolvePalette(light ? ZAF_PT_LIGHT_EDGE : ZAF_PT_DARK_EDGE, state));
+            switch (dockType) {
+            case DOCK_TOP: display->Line(r.left, r.bottom, r.right, r.bottom, 1); break;
+            case DOCK_LEFT: display->Line(r.right, r.top, r.right, r.bottom, 1); break;
+            case DOCK_BOTTOM: display->Line(r.left, r.top, r.right, r.top, 1); break;
+            case DOCK_RIGHT: display->Line(r.left, r.top, r.left, r.bottom, 1); break;
+            default: break;
+            }
+        }
+        switch (dockType) {
+        case DOCK_TOP: --r.bottom; break;
+        case DOCK_LEFT: --r.right; break;
+        case DOCK_BOTTOM: ++r.top; break;
+        case DOCK_RIGHT: ++r.left; break;
+        default: break;
+        }
+    }
+    return code;
+}
+
+void ZafToolBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
+{
+    if (type != ZAF_PT_BACKGROUND) {
+        ZafWindow::ResolveSystemColors(palette, type, state);
+        return;
+    }
+    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
+        palette.osColorForeground = GetSysColor(COLOR_BTNFACE);
+    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
+        palette.osColorBackground = GetSysColor(COLOR_BTNFACE);
+}

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Prints one page through Wine's spooler to the CUPS PDF printer and checks
+# the picture of the page: a black bar where the program drew it, white
+# around it, and ink where it wrote its line of text.
+# Usage: print-to-pdf.sh <framework_tests.exe> <wine-run.sh>
+# Answers 77 (skipped) when there is no PDF printer.
+set -u
+program=$1
+runner=$2
+if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
+    echo "no PDF printer: the page is not checked"
+    exit 77
+fi
+name="zafcheck-$$-$(date +%s)"
+ZAF_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=ZafPrinterSpooler.* || exit 1
+
+# The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+pdf=""
+for _ in $(seq 1 60); do
+    pdf=$(find "$home/PDF" "${HOME:-/nonexistent}/PDF" /var/spool/cups-pdf -name "$name*.pdf" 2>/dev/null | head -n 1)
+    [ -n "$pdf" ] && break
+    sleep 0.5
+done
+if [ -z "$pdf" ]; then
+    echo "the PDF printer made no file named $name"
+    exit 1
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
+pdftoppm -r 50 -png -f 1 -l 1 "$pdf" "$work/page" || exit 1
+page=$(ls "$work"/page*.png | head -n 1)
+
+# At 50 dpi the printable corner is half an inch in (25, 25): the bar spans
+# 75..175 across and 75..125 down, the text starts at (75, 175).
+pixel() { convert "$page" -crop "1x1+$1+$2" -format "%[fx:int(255*mean)]" info:; }
+status=0
+check() {
+    value=$(pixel "$1" "$2")
+    if [ "$3" = dark ] && [ "$value" -gt 64 ]; then echo "($1, $2) should be dark: $value"; status=1; fi
+    if [ "$3" = white ] && [ "$value" -lt 250 ]; then echo "($1, $2) should be white: $value"; status=1; fi
+}
+check 80 80 dark
+check 170 120 dark
+check 125 100 dark
+check 70 100 white
+check 180 100 white
+check 125 135 white
+ink=$(convert "$page" -crop 200x25+75+172 -format "%[fx:int(1000*mean)]" info:)
+if [ "$ink" -ge 999 ]; then echo "no text below the bar"; status=1; fi
+[ $status -eq 0 ] && echo "the printed page shows the bar and the text ($pdf)"
+exit $status
