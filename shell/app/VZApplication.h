@@ -126,6 +126,7 @@ protected:
 private:
     friend class VZUserInterface;
     static void RaisePriority();
+    int RunSteps();
     void LoadSettings();
     void SaveSettings();
     void StartModules();

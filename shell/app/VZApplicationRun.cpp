@@ -69,6 +69,17 @@ void RemoveSplash(ZafWindowManager *manager)
 
 int VZApplication::Run()
 {
+    try {
+        return RunSteps();
+    } catch (const KX &error) {
+        // A failure no step handled itself still ends through the one clean-up.
+        ShowErrorCode(error.Code(), error.Extra());
+        return EndRun(-1);
+    }
+}
+
+int VZApplication::RunSteps()
+{
     // The foundation names the log and the settings after the program path it asks here.
     KSetApplicationHooks(this);
     KSetProgramLog(new KLog);

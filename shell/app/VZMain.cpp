@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "foundation/errors/KX.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "shell/app/KZCommandLine.h"
 #include "shell/app/VZApplication.h"
@@ -40,12 +39,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     if (application->Status() == ZafApplication::STATUS_BEEP_AND_END) {
         MessageBeep(MB_OK);
     } else {
-        try {
-            exitCode = application->Run();
-        } catch (const KX &error) {
-            application->ShowErrorCode(error.Code(), error.Extra());
-            exitCode = -1;
-        }
+        exitCode = application->Run();
     }
     delete application;
     delete platform;
