@@ -5,6 +5,18 @@
 list(APPEND FRAMEWORK_SOURCES
     controls/ZafDialogWindow.cpp
     windows/ZafDialogWindowOS.cpp
+    controls/ZafMDIWindow.cpp
+    windows/ZafMDIWindowOS.cpp
+    controls/ZafButton.cpp
+    controls/ZafButtonImages.cpp
+    controls/ZafButtonStorage.cpp
+    windows/ZafButtonOS.cpp
+    windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

@@ -5,6 +5,9 @@ list(APPEND TEST_SOURCES
     controls/ZafControlTestSupport.cpp
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
+    controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
+    controls/ZafFrameObjectsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
