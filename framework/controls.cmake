@@ -22,6 +22,19 @@ list(APPEND FRAMEWORK_SOURCES
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafControlData.cpp
+    controls/ZafString.cpp
+    controls/ZafStringStorage.cpp
+    windows/ZafTextControl.cpp
+    windows/ZafStringOS.cpp
+    controls/ZafPrompt.cpp
+    controls/ZafPromptStorage.cpp
+    windows/ZafPromptOS.cpp
+    controls/ZafText.cpp
+    controls/ZafTextStorage.cpp
+    windows/ZafTextOS.cpp
+    core/events/ZafHelpTips.cpp
+    windows/ZafHelpTipsOS.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
