@@ -5,11 +5,36 @@
 list(APPEND FRAMEWORK_SOURCES
     controls/ZafDialogWindow.cpp
     windows/ZafDialogWindowOS.cpp
+    controls/ZafMDIWindow.cpp
+    windows/ZafMDIWindowOS.cpp
+    controls/ZafButton.cpp
+    controls/ZafButtonImages.cpp
+    controls/ZafButtonStorage.cpp
+    windows/ZafButtonOS.cpp
+    windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafControlData.cpp
+    controls/ZafString.cpp
+    controls/ZafStringStorage.cpp
+    windows/ZafTextControl.cpp
+    windows/ZafStringOS.cpp
+    controls/ZafPrompt.cpp
+    controls/ZafPromptStorage.cpp
+    windows/ZafPromptOS.cpp
+    controls/ZafText.cpp
+    controls/ZafTextStorage.cpp
+    windows/ZafTextOS.cpp
+    core/events/ZafHelpTips.cpp
+    windows/ZafHelpTipsOS.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
