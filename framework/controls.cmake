@@ -39,7 +39,20 @@ list(APPEND FRAMEWORK_SOURCES
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafObjectRecord.cpp
+    controls/ZafScrollBar.cpp
+    windows/ZafScrollBarOS.cpp
+    controls/ZafVtList.cpp
+    windows/ZafVtListOS.cpp
+    controls/ZafNumberField.cpp
+    controls/ZafNumberFieldStorage.cpp
+    controls/ZafComboBox.cpp
+    windows/ZafComboBoxOS.cpp
+    controls/ZafNotebook.cpp
+    windows/ZafNotebookOS.cpp
+    controls/ZafNotebookParts.cpp
 )
+list(APPEND FRAMEWORK_LIBS comctl32)
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES

@@ -30,6 +30,11 @@ set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LO
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES
+    controls/ZafScrollBarTest.cpp
+    controls/ZafVtListTest.cpp
+    controls/ZafNumberFieldTest.cpp
+    controls/ZafComboBoxTest.cpp
+    controls/ZafNotebookTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
