@@ -12,6 +12,11 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafButtonStorage.cpp
     windows/ZafButtonOS.cpp
     windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -26,6 +31,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafPromptStorage.cpp
     windows/ZafPromptOS.cpp
     controls/ZafText.cpp
+    controls/ZafTextStorage.cpp
     windows/ZafTextOS.cpp
     core/events/ZafHelpTips.cpp
     windows/ZafHelpTipsOS.cpp
@@ -44,7 +50,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafComboBoxOS.cpp
     controls/ZafNotebook.cpp
     windows/ZafNotebookOS.cpp
-    windows/ZafNotebookParts.cpp
+    controls/ZafNotebookParts.cpp
 )
 list(APPEND FRAMEWORK_LIBS comctl32)
 

@@ -1,7 +1,10 @@
 # The toolkit's window layer: leeches and plain windows, the font cache,
 # status bar, field and geometry wrappers, menus, the MDI frame, the splash.
 list(APPEND SHELL_SOURCES
+    toolkit/KZAccelerator.cpp
     toolkit/KZFontCache.cpp
+    toolkit/KZHotKeyText.cpp
+    toolkit/KZMenuWatchDog.cpp
     toolkit/KZPalette.cpp
     toolkit/KZProgressBar.cpp
     toolkit/KZStatusBar.cpp

@@ -28,6 +28,7 @@ public:
     // Over the given data object (a new empty one when null).
     ZafText(int left, int top, int width, int height, ZafStringData *stringData);
     ZafText(const ZafText &copy);
+    ZafText(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafText() override;
 
     static const ZafClassID classID;
@@ -40,6 +41,12 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
     ZafWindowObject *Duplicate() override { return new ZafText(*this); }
+    // The control's text is taken into the data first.
+    void Write(ZafObjectPersistence &persistence) override;
+    // The field's own record (a text has no children of its own).
+    void WriteChildren(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafText::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The control's text is taken into the data first.
     const ZafIChar *Text() override;

@@ -68,6 +68,9 @@ void ZafComboBox::OSRegisterObject()
         selectionChanged = changed;
     }
     ZafTextControlSetFont(this);
+    // The edit part's messages reach the framework through the combo box.
+    if (HWND edit = GetWindow(Handle(osWindow), GW_CHILD))
+        ZafMSWindowsApp::Entry().setWindowLong(edit, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafChildControlProc)));
 }
 
 ZafEventType ZafComboBox::UpdateOSListItem()

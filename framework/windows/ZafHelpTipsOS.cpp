@@ -219,8 +219,19 @@ ZafEventType ZafHelpTips::Event(const ZafEventStruct &event)
     case ZAF_SHOW_STATUS_TEXT:
         if (deviceState == ZAF_DEVICE_ON && manager && manager->statusObject && (style == 1 || style == 2))
         {
+            // The status line's own text is kept for when the menu closes.
             ZafWindowObject *object = event.dataObject;
-            manager->statusObject->SetText(object ? object->TipText2() : savedStatusText);
+            if (object)
+            {
+                if (!statusSaved)
+                    SaveStatusText(manager->statusObject->Text());
+                manager->statusObject->SetText(object->TipText2());
+            }
+            else
+            {
+                manager->statusObject->SetText(savedStatusText);
+                ForgetStatusText();
+            }
         }
         return type;
 

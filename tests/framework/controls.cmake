@@ -7,6 +7,7 @@ list(APPEND TEST_SOURCES
     controls/ZafDialogWindowTest.cpp
     controls/ZafMDIWindowTest.cpp
     controls/ZafButtonTest.cpp
+    controls/ZafFrameObjectsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

@@ -23,12 +23,15 @@
 class ZafWindow;
 
 class ZafStringData;
+class ZafBorder;
+class ZafTitle;
+class ZafIcon;
 class ZafScrollBar;
 
 // Builds a window's frame objects (border, maximize and minimize buttons,
 // system button, title holding the title data, which it takes over) for
-// AddFrameObjects. The frame classes install it; until they do,
-// AddFrameObjects adds only the extra object.
+// AddFrameObjects. The framework's own (ZafAddStandardFrameObjects) is
+// installed from the start.
 using ZafFrameObjectFactory = void (*)(ZafWindow *window, ZafStringData *title);
 
 class ZafWindow : public ZafWindowObject, public ZafList
@@ -158,9 +161,12 @@ public:
 
     // Fixed support objects by number id; null when absent.
     ZafWindowObject *SupportObject(ZafNumberID id) const;
-    ZafWindowObject *Border() const { return SupportObject(-1); }
+    // The frame objects as their classes; null when absent or of another
+    // class (defined beside those classes).
+    ZafBorder *Border() const;
+    ZafTitle *Title() const;
+    ZafIcon *MinimizeIcon() const;
     ZafWindowObject *SystemButton() const { return SupportObject(-4); }
-    ZafWindowObject *Title() const { return SupportObject(-5); }
     // The scroll-bar support objects (ZafScrollBar.cpp): the first support
     // object of the number id when it is a scroll bar, else null.
     ZafScrollBar *HorizontalScrollBar() const;

@@ -291,14 +291,26 @@ TEST_F(ZafButtonTest, TheDefaultStyleFollowsTheFocusAndEnterSelectsTheDefault)
 TEST_F(ZafButtonTest, AChildControlWithoutAFrameworkParentKeepsItsOwnProcedure)
 {
     TopLevelWindow plain;
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, plain.Handle(), nullptr,
+    // In the platform's form, as the framework makes its controls.
+    const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
+    HWND edit = ZafCreateWindowEx(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, plain.Handle(), nullptr,
         GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(nullptr, edit);
-    SetWindowLongW(edit, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafChildControlProc)));
-    SendMessageW(edit, WM_CHAR, L'a', 1);
-    SendMessageW(edit, WM_CHAR, L'b', 1);
+    os.setWindowLong(edit, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafChildControlProc)));
+    os.sendMessage(edit, WM_CHAR, 'a', 1);
+    os.sendMessage(edit, WM_CHAR, 'b', 1);
     wchar_t text[8] = {};
     GetWindowTextW(edit, text, 8);
     EXPECT_STREQ(L"ab", text);
     DestroyWindow(edit);
+}
+
+TEST_F(ZafButtonTest, TheOSTextFollowsTheTextWithItsHotKeyMark)
+{
+    ZafButton *button = AddButton(new ZafButton(10, 10, 80, 20, L"Save & go"));
+    button->SetHotKey(L's', 0);
+    Show();
+    EXPECT_EQ(L"&Save && go", WindowText(Handle(button)));
+    button->SetText(L"Stop");
+    EXPECT_EQ(L"&Stop", WindowText(Handle(button)));
 }

@@ -2,6 +2,8 @@
 // text line, keys, selection notices, drops, lookups and storage.
 #include "ZafFieldTestSupport.h"
 
+#include <vector>
+
 #include "framework/controls/ZafComboBox.h"
 #include "framework/controls/ZafString.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -154,6 +156,28 @@ TEST_F(ZafComboBoxTest, KeysOfTheEditPartAreKeptAndOthersLeftToTheParent)
         key.osEvent.hwnd = edit;
         EXPECT_EQ(c.answer, combo->Event(key)) << c.key;
     }
+}
+
+TEST_F(ZafComboBoxTest, TypingIntoTheEditPartReachesTheControlThroughTheFramework)
+{
+    ZafComboBox *combo = ShowCombo({ L"a" });
+    HWND edit = GetWindow(static_cast<HWND>(combo->OSWindow()), GW_CHILD);
+    ASSERT_TRUE(Activate(static_cast<ZafWindow *>(combo->RootObject())));
+    combo->SetFocus(true);
+    ::SetFocus(edit);
+    std::vector<INPUT> keys;
+    for (WORD key : { WORD('O'), WORD('K') })
+        for (DWORD flags : { DWORD(0), DWORD(KEYEVENTF_KEYUP) })
+        {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flags;
+            keys.push_back(input);
+        }
+    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+    Pump(300);
+    EXPECT_STREQ(L"ok", combo->Text());
 }
 
 TEST_F(ZafComboBoxTest, AShiftDropOfATextFieldAddsItsTextAndEmptiesIt)

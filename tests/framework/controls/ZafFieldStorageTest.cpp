@@ -4,6 +4,7 @@
 
 #include "framework/controls/ZafPrompt.h"
 #include "framework/controls/ZafString.h"
+#include "framework/controls/ZafText.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
@@ -22,6 +23,7 @@ protected:
         persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
         persistence.AddObjectConstructor(ZafString::className, ZafString::classID, ZafString::New);
         persistence.AddObjectConstructor(ZafPrompt::className, ZafPrompt::classID, ZafPrompt::New);
+        persistence.AddObjectConstructor(ZafText::className, ZafText::classID, ZafText::New);
     }
 };
 
@@ -79,4 +81,32 @@ TEST_F(ZafStringFieldStorage, APromptKeepsItsRequestedRegionAndHotKey)
     EXPECT_EQ(2, copy->VtJustify());
     EXPECT_EQ(2, copy->Region().left);
     EXPECT_EQ(16, copy->Region().right);
+}
+
+TEST_F(ZafStringFieldStorage, AMultiLineTextKeepsItsLinesAndWordWrap)
+{
+    ZafWindow window(0, 0, 40, 10);
+    window.SetStringID(L"form");
+    ZafText *text = new ZafText(1, 1, 30, 5, L"first line\r\nsecond line");
+    text->SetStringID(L"notes");
+    text->SetWordWrap(false);
+    text->SetViewOnly(true);
+    text->SetJustification(1);
+    window.Add(text);
+    window.Add(new ZafString(1, 7, 10, L"after"));
+    window.Write(persistence);
+    ASSERT_EQ(0, text->Error());
+
+    ZafWindow read(L"form", persistence);
+    ASSERT_EQ(0, read.Error());
+    auto *copy = dynamic_cast<ZafText *>(read.FirstChild());
+    ASSERT_NE(nullptr, copy);
+    EXPECT_EQ(0, copy->Error());
+    EXPECT_STREQ(L"first line\r\nsecond line", copy->Text());
+    EXPECT_FALSE(copy->WordWrap());
+    EXPECT_TRUE(copy->ViewOnly());
+    EXPECT_EQ(1, copy->Justification());
+    auto *after = dynamic_cast<ZafString *>(copy->Next());
+    ASSERT_NE(nullptr, after);
+    EXPECT_STREQ(L"after", after->Text());
 }

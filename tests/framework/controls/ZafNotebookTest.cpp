@@ -171,6 +171,10 @@ TEST_F(ZafNotebookTest, TabsThatDoNotFitScrollByWholeTabs)
     EXPECT_EQ(2, notebook->Tab(1)->Region().left);
     notebook->Event(ZafEventStruct(-310, 0));
     EXPECT_EQ(0, notebook->FirstVisibleTab());
+    // The ">" button scrolls as -311 does.
+    SendMessageW(static_cast<HWND>(notebook->RightButton()->OSWindow()), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, notebook->FirstVisibleTab());
+    notebook->Event(ZafEventStruct(-310, 0));
     // Choosing the last page scrolls its tab into view.
     notebook->SetCurrentPage(5);
     EXPECT_GT(notebook->FirstVisibleTab(), 0);

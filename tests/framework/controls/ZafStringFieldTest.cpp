@@ -189,3 +189,39 @@ TEST_F(ZafStringField, ASharedValueOutlivesTheFieldThatGaveItUp)
     second->SetText(L"still here");
     EXPECT_EQ(L"still here", ControlText(second->OSWindow()));
 }
+
+namespace {
+
+// A field whose value is always out of range, as a number field's can be.
+class RejectingField : public ZafString
+{
+public:
+    RejectingField() : ZafString(0, 0, 10, L"11") { changedValue = true; }
+    ZafError Validate(bool processError) override
+    {
+        reported.push_back(processError);
+        return 5;
+    }
+    std::vector<bool> reported;
+};
+
+} // namespace
+
+TEST_F(ZafStringField, AFailedValidationKeepsTheFocusOrMarksTheFieldWhenLeavingTheWindow)
+{
+    userCodes.clear();
+    RejectingField field;
+    field.SetUserFunction(RecordCode);
+    EXPECT_EQ(5, field.Event(ZafEventStruct(ZAF_L_SELECT, 0)));
+    EXPECT_EQ(5, field.Error());
+    EXPECT_FALSE(field.Invalid());
+    EXPECT_TRUE(userCodes.empty());     // a rejected value goes no further
+
+    ZafWindow elsewhere(0, 0, 10, 5);
+    ZafEventStruct leave(ZAF_EV_MAY_LEAVE, 0);
+    leave.dataObject = &elsewhere;
+    EXPECT_EQ(12, field.Event(leave));
+    EXPECT_TRUE(field.Invalid());
+    EXPECT_EQ((std::vector<bool>{ true, false }), field.reported);   // no message while leaving
+    EXPECT_EQ(ZAF_REFUSED, field.Event(ZafEventStruct(ZAF_EV_RESTORE_FOCUS, 0)));
+}
