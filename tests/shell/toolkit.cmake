@@ -3,6 +3,7 @@
 list(APPEND TEST_SOURCES
     support/ToolkitTest.cpp
     toolkit/KZAcceleratorTest.cpp
+    toolkit/KZFieldsTest.cpp
     toolkit/KZMenuWatchDogTest.cpp
     toolkit/KZSplashTest.cpp
     toolkit/KZStatusBarTest.cpp
