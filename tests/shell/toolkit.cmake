@@ -17,4 +17,5 @@ list(APPEND TEST_SOURCES
     toolkit/KZScrollerTest.cpp
     toolkit/KZSelectorTest.cpp
     toolkit/KZSizerTest.cpp
+    toolkit/KZToolBarTest.cpp
 )
