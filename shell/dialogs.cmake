@@ -9,6 +9,7 @@ list(APPEND SHELL_SOURCES
     toolkit/KZPrinter.cpp
     toolkit/KZPrinterDevice.cpp
     toolkit/KZPrinterDraw.cpp
+    toolkit/KZPrinterPageSetup.cpp
     toolkit/KZSerialPort.cpp
     toolkit/KZSerialPortDescription.cpp
     toolkit/KZSettingText.cpp

@@ -1,5 +1,6 @@
 # Dialogs, the port-settings panel, the printer and the settings editor.
 list(APPEND TEST_SOURCES
+    support/DialogTestSupport.cpp
     support/TestPrinterDevice.cpp
     toolkit/KZDialogTest.cpp
     toolkit/KZPrinterTest.cpp

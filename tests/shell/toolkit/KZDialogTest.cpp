@@ -15,6 +15,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
 #include "shell/toolkit/KZButton.h"
 #include "shell/toolkit/KZDialog.h"
@@ -25,25 +26,6 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {
-
-// Runs an action once from inside the next modal loop (a thread timer is
-// dispatched by the loop like any message).
-std::function<void()> pendingAction;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    auto action = std::move(pendingAction);
-    pendingAction = nullptr;
-    if (action)
-        action();
-}
-
-void WhileModal(std::function<void()> action)
-{
-    pendingAction = std::move(action);
-    SetTimer(nullptr, 0, 30, &RunPending);
-}
 
 void Queue(ZafEventType type)
 {
