@@ -2,6 +2,21 @@
 
 #include "chart/engine/cf_eng_Line2D.h"
 #include "chart/engine/cf_eng_PointSer2D.h"
+#include "chart/engines/cf_eng_Area2D.h"
+#include "chart/engines/cf_eng_Area3D.h"
+#include "chart/engines/cf_eng_Bar2D.h"
+#include "chart/engines/cf_eng_Bar3D.h"
+#include "chart/engines/cf_eng_Col2D.h"
+#include "chart/engines/cf_eng_Col3D.h"
+#include "chart/engines/cf_eng_Line3D.h"
+#include "chart/engines/cf_eng_Pie2D.h"
+#include "chart/engines/cf_eng_Pie3D.h"
+#include "chart/engines/cf_eng_PointSer3D.h"
+#include "chart/engines/cf_eng_Ribbon2D.h"
+#include "chart/engines/cf_eng_Ribbon3D.h"
+#include "chart/engines/cf_eng_Stack2D.h"
+#include "chart/engines/cf_eng_Stack3D.h"
+#include "chart/engines/cf_eng_XPie2D3D.h"
 #include "chart/view/cf_ChartView.h"
 
 namespace {
@@ -10,29 +25,29 @@ template <class Engine> cf_ChartEngine *Make() { return new Engine; }
 
 struct EngineEntry {
     const char *className;
-    cf_ChartEngine *(*make)(); // null: not part of the library yet
+    cf_ChartEngine *(*make)();
 };
 
 // By dimension (1, 2) and chart type (1..9).
 const EngineEntry kEngines[2][9] = {
-    {{"cf_eng_Area2D", nullptr},
-     {"cf_eng_Bar2D", nullptr},
-     {"cf_eng_Col2D", nullptr},
+    {{"cf_eng_Area2D", &Make<cf_eng_Area2D>},
+     {"cf_eng_Bar2D", &Make<cf_eng_Bar2D>},
+     {"cf_eng_Col2D", &Make<cf_eng_Col2D>},
      {"cf_eng_Line2D", &Make<cf_eng_Line2D>},
-     {"cf_eng_Pie2D", nullptr},
+     {"cf_eng_Pie2D", &Make<cf_eng_Pie2D>},
      {"cf_eng_PointSer2D", &Make<cf_eng_PointSer2D>},
-     {"cf_eng_Ribbon2D", nullptr},
-     {"cf_eng_Stack2D", nullptr},
-     {"cf_eng_XPie2D3D", nullptr}},
-    {{"cf_eng_Area3D", nullptr},
-     {"cf_eng_Bar3D", nullptr},
-     {"cf_eng_Col3D", nullptr},
-     {"cf_eng_Line3D", nullptr},
-     {"cf_eng_Pie3D", nullptr},
-     {"cf_eng_PointSer3D", nullptr},
-     {"cf_eng_Ribbon3D", nullptr},
-     {"cf_eng_Stack3D", nullptr},
-     {"cf_eng_XPie2D3D", nullptr}},
+     {"cf_eng_Ribbon2D", &Make<cf_eng_Ribbon2D>},
+     {"cf_eng_Stack2D", &Make<cf_eng_Stack2D>},
+     {"cf_eng_XPie2D3D", &Make<cf_eng_XPie2D3D>}},
+    {{"cf_eng_Area3D", &Make<cf_eng_Area3D>},
+     {"cf_eng_Bar3D", &Make<cf_eng_Bar3D>},
+     {"cf_eng_Col3D", &Make<cf_eng_Col3D>},
+     {"cf_eng_Line3D", &Make<cf_eng_Line3D>},
+     {"cf_eng_Pie3D", &Make<cf_eng_Pie3D>},
+     {"cf_eng_PointSer3D", &Make<cf_eng_PointSer3D>},
+     {"cf_eng_Ribbon3D", &Make<cf_eng_Ribbon3D>},
+     {"cf_eng_Stack3D", &Make<cf_eng_Stack3D>},
+     {"cf_eng_XPie2D3D", &Make<cf_eng_XPie2D3D>}},
 };
 
 const EngineEntry kFallback = {"cf_eng_PointSer2D", &Make<cf_eng_PointSer2D>};

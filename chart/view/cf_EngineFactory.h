@@ -2,8 +2,7 @@
 // The engine factory: makes the engine of a chart type (1 area, 2 bar, 3
 // column, 4 line, 5 pie, 6 point series, 7 ribbon, 8 stacked, 9 exploded
 // pie) and a dimension (1 flat, 2 three-dimensional) for a view. Any other
-// pair, and a pair whose engine class is not part of the library yet, gives
-// the two-dimensional point-series engine.
+// pair gives the two-dimensional point-series engine.
 
 class cf_ChartEngine;
 class cf_ChartView;

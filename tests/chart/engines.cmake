@@ -14,3 +14,18 @@ add_executable(chart_bench bench/ChartBench.cpp)
 target_include_directories(chart_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_options(chart_bench PRIVATE ${QT_WARNINGS})
 target_link_libraries(chart_bench PRIVATE chart)
+
+# Solids, surfaces, the other chart engines and every chart type drawn.
+list(APPEND TEST_SOURCES
+    engines/cf_ChartMatrixTest.cpp
+)
+list(APPEND TEST_SOURCES
+    solids/cf_SolidsTest.cpp
+)
+list(APPEND TEST_SOURCES
+    engines/cf_FlatEnginesTest.cpp
+    engines/cf_DepthEnginesTest.cpp
+)
+list(APPEND TEST_SOURCES
+    engines/cf_PieEnginesTest.cpp
+)

@@ -27,9 +27,6 @@ TEST(cf_EngineFactory, KnownPairsGiveTheirEnginesAndEverythingElseThePointSeries
     EXPECT_STREQ("cf_eng_Col2D", cf_EngineClassName(3, 1));
     EXPECT_STREQ(cf_EngineClassName(9, 1), cf_EngineClassName(9, 2));
     EXPECT_STREQ("cf_eng_PointSer2D", cf_EngineClassName(12, 7));
-    // Not part of the library yet: the point series stands in.
-    EXPECT_TRUE(view.SetChartType(3));
-    EXPECT_NE(nullptr, dynamic_cast<cf_eng_PointSer2D *>(view.Engine()));
 }
 
 TEST(cf_ChartView, PlotSizeSplitsTheRestIntoEqualMargins)
