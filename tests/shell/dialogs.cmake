@@ -4,6 +4,7 @@ list(APPEND TEST_SOURCES
     support/TestPrinterDevice.cpp
     toolkit/KZDialogTest.cpp
     toolkit/KZPrinterTest.cpp
+    toolkit/KZRegistryDialogTest.cpp
     toolkit/KZSerialPortTest.cpp
 )
 
