@@ -26,6 +26,7 @@ class ZafStringData;
 class ZafBorder;
 class ZafTitle;
 class ZafIcon;
+class ZafScrollBar;
 
 // Builds a window's frame objects (border, maximize and minimize buttons,
 // system button, title holding the title data, which it takes over) for
@@ -166,8 +167,11 @@ public:
     ZafTitle *Title() const;
     ZafIcon *MinimizeIcon() const;
     ZafWindowObject *SystemButton() const { return SupportObject(-4); }
-    ZafWindowObject *HorizontalScrollBar() const { return SupportObject(-6); }
-    ZafWindowObject *VerticalScrollBar() const { return SupportObject(-7); }
+    // The scroll-bar support objects (ZafScrollBar.cpp): the first support
+    // object of the number id when it is a scroll bar, else null.
+    ZafScrollBar *HorizontalScrollBar() const;
+    ZafScrollBar *VerticalScrollBar() const;
+    ZafScrollBar *CornerScrollBar() const;
     ZafWindowObject *GeometryManager() const { return SupportObject(-9); }
     ZafWindowObject *PullDownMenu() const { return SupportObject(-11); }
 
