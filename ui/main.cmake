@@ -3,3 +3,9 @@ list(APPEND UI_SOURCES
     main/QVZControl.cpp
     main/QVZStatusBar.cpp
 )
+# The Goto dialog and the scoreboard message editor.
+list(APPEND UI_SOURCES
+    main/QVZScheduleDialog.cpp
+    main/QVZScoreboardMessage.cpp
+    main/QVZScoreboardMessageDialog.cpp
+)

@@ -2,3 +2,8 @@
 list(APPEND TEST_SOURCES
     main/QVZStatusBarTest.cpp
 )
+# The Goto dialog and the scoreboard message editor.
+list(APPEND TEST_SOURCES
+    ../shell/support/DialogTestSupport.cpp
+    main/QVZScheduleDialogTest.cpp
+)

@@ -108,6 +108,13 @@ HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) co
 
 namespace {
 
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 // Every window below box, depth first in window order.
 std::vector<HWND> Descendants(HWND box)
 {
