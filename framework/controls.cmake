@@ -89,4 +89,7 @@ list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafChartStub.cpp
+    controls/ZafChartStubStorage.cpp
+    windows/ZafChartStubDraw.cpp
 )

@@ -76,6 +76,19 @@ VCamera::VCamera()
         m_values[i] = kLimits[i].initial;
         m_flags[i] = 0;
     }
+    SpreadBoundaries();
+}
+
+void VCamera::SpreadBoundaries()
+{
+    for (int i = 0; i <= kMaxLanes; ++i)
+        m_boundaries[i] = m_lanes > 0 ? Clamp(i * kBoundaryScale / m_lanes, 0, kBoundaryScale) : 0;
+}
+
+void VCamera::SendIfChanged(bool changed, uint32_t topic)
+{
+    if (changed)
+        Send(topic);
 }
 
 int32_t VCamera::Parameter(int i) const
@@ -138,7 +151,7 @@ bool VCamera::SetParameter(int i, int32_t value, bool notify)
     if (i == kModel && changed)   // the density's range follows the model
         m_values[kDensity] = IsModel102() ? 512 : 0;
     if (notify && changed)
-        Send(kMsgCameraChanged, uint32_t(i));
+        Send(kMsgCameraParameters, uint32_t(i));
     return true;
 }
 
@@ -158,22 +171,55 @@ int32_t VCamera::FramesPerBlock() const
 
 void VCamera::SetLaneCount(int32_t lanes)
 {
+    const int32_t old = m_lanes;
     m_lanes = Clamp(lanes, 0, kMaxLanes);
+    SpreadBoundaries();
+    SendIfChanged(old != m_lanes, kMsgCameraLanes);
 }
 
-void VCamera::SetBrightness(int32_t value)
+int32_t VCamera::LaneBoundary(int i) const
 {
-    m_brightness = Clamp(value, 0, 255);
+    return i >= 0 && i <= m_lanes ? m_boundaries[i] : -1;
 }
 
-void VCamera::SetContrast(int32_t value)
+void VCamera::SetLaneBoundary(int i, int32_t value)
 {
-    m_contrast = Clamp(value, 0, 255);
+    if (i < 0 || i > m_lanes)
+        return;
+    const int32_t old = m_boundaries[i];
+    m_boundaries[i] = Clamp(value, 0, kBoundaryScale);
+    SendIfChanged(old != m_boundaries[i], kMsgCameraLanes);
 }
 
-void VCamera::SetGamma(int32_t value)
+namespace {
+
+double ClampReal(double value, double low, double high)
 {
-    m_gamma = Clamp(value, 10, 400);
+    // NaN fails both tests and becomes the low end.
+    return value >= low ? (value <= high ? value : high) : low;
+}
+
+} // namespace
+
+void VCamera::SetBrightness(double value)
+{
+    const double old = m_brightness;
+    m_brightness = ClampReal(value, -1.0, 1.0);
+    SendIfChanged(old != m_brightness, kMsgCameraDisplay);
+}
+
+void VCamera::SetContrast(double value)
+{
+    const double old = m_contrast;
+    m_contrast = ClampReal(value, -1.0, 1.0);
+    SendIfChanged(old != m_contrast, kMsgCameraDisplay);
+}
+
+void VCamera::SetGamma(double value)
+{
+    const double old = m_gamma;
+    m_gamma = ClampReal(value, kMinGamma, kMaxGamma);
+    SendIfChanged(old != m_gamma, kMsgCameraDisplay);
 }
 
 void VCamera::SetAutomaticGain(int32_t value)
@@ -193,6 +239,9 @@ void VCamera::CopyFrom(const VCamera &other, int flags)
     if (flags & kCopyIdentity) {
         m_name = other.m_name;
         m_lanes = other.m_lanes;
+        for (int i = 0; i <= kMaxLanes; ++i)
+            m_boundaries[i] = other.m_boundaries[i];
+        m_firstValue = other.m_firstValue;
     }
     if (flags & kCopyDisplay) {
         m_brightness = other.m_brightness;
@@ -206,8 +255,11 @@ bool VCamera::Equals(const VCamera &other) const
     for (int i = 0; i < kParameterCount; ++i)
         if (m_values[i] != other.m_values[i] || m_flags[i] != other.m_flags[i])
             return false;
-    return m_name == other.m_name && m_lanes == other.m_lanes && m_brightness == other.m_brightness &&
-           m_contrast == other.m_contrast && m_gamma == other.m_gamma;
+    for (int i = 0; i <= kMaxLanes; ++i)
+        if (m_boundaries[i] != other.m_boundaries[i])
+            return false;
+    return m_name == other.m_name && m_lanes == other.m_lanes && m_firstValue == other.m_firstValue &&
+           m_brightness == other.m_brightness && m_contrast == other.m_contrast && m_gamma == other.m_gamma;
 }
 
 void VCamera::Write(KStream &stream) const
@@ -215,9 +267,13 @@ void VCamera::Write(KStream &stream) const
     stream.WriteU32(kRecordVersion);
     m_name.Write(stream);
     stream.WriteI32(m_lanes);
-    stream.WriteI32(m_brightness);
-    stream.WriteI32(m_contrast);
-    stream.WriteI32(m_gamma);
+    stream.WriteDouble(m_brightness);
+    stream.WriteDouble(m_contrast);
+    stream.WriteDouble(m_gamma);
+    stream.WriteI32(m_firstValue);
+    stream.WriteI32(kMaxLanes + 1);
+    for (int32_t boundary : m_boundaries)
+        stream.WriteI32(boundary);
     stream.WriteI32(kParameterCount);
     for (int i = 0; i < kParameterCount; ++i) {
         stream.WriteI32(m_values[i]);
@@ -232,14 +288,28 @@ void VCamera::Read(KStream &stream)
     VCamera read;
     read.m_name.Read(stream);
     read.m_lanes = stream.ReadI32();
-    read.m_brightness = stream.ReadI32();
-    read.m_contrast = stream.ReadI32();
-    read.m_gamma = stream.ReadI32();
-    if (read.m_lanes < 0 || read.m_lanes > kMaxLanes || stream.ReadI32() != kParameterCount)
+    read.m_brightness = stream.ReadDouble();
+    read.m_contrast = stream.ReadDouble();
+    read.m_gamma = stream.ReadDouble();
+    read.m_firstValue = stream.ReadI32();
+    if (read.m_lanes < 0 || read.m_lanes > kMaxLanes || !(read.m_brightness >= -1.0 && read.m_brightness <= 1.0) ||
+        !(read.m_contrast >= -1.0 && read.m_contrast <= 1.0) ||
+        !(read.m_gamma >= kMinGamma && read.m_gamma <= kMaxGamma) || stream.ReadI32() != kMaxLanes + 1)
+        throw KXPersistent(kErrFileContents);
+    for (int32_t &boundary : read.m_boundaries) {
+        boundary = stream.ReadI32();
+        if (boundary < 0 || boundary > kBoundaryScale)
+            throw KXPersistent(kErrFileContents);
+    }
+    if (stream.ReadI32() != kParameterCount)
         throw KXPersistent(kErrFileContents);
     for (int i = 0; i < kParameterCount; ++i) {
         read.m_values[i] = stream.ReadI32();
         read.m_flags[i] = stream.ReadU32();
     }
+    // The model first: the density's limits depend on it.
+    for (int i = 0; i < kParameterCount; ++i)
+        if (read.m_values[i] < read.MinimumValue(i) || read.m_values[i] > read.MaximumValue(i))
+            throw KXPersistent(kErrFileContents);
     CopyFrom(read, kCopyParameters | kCopyFlags | kCopyIdentity | kCopyDisplay);
 }

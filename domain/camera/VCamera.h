@@ -1,13 +1,16 @@
 #pragma once
 // VCamera: the description of a photo-finish line-scan camera: a name, a
-// lane count (at most 20), display brightness, contrast and gamma, and 42
-// numbered parameters, each with limits and a lock flag. Parameter 0 is the
-// model code (101 or 102). Values are checked on the way in: a locked
-// parameter, a value outside the limits or one that breaks a rule between
-// parameters is refused silently, and model 102 keeps parameter 7 (its frame
-// height) even. With notify, a change is announced to the camera's message
-// tree (topic kMsgCameraChanged, data = the parameter). The record (version
-// 0x20009) is written inside image headers and read back field for field.
+// lane count (at most 20) with the lane boundaries, display brightness,
+// contrast and gamma, and 42 numbered parameters, each with limits and a
+// lock flag. Parameter 0 is the model code (101 or 102). Values are checked
+// on the way in: a locked parameter, a value outside the limits or one that
+// breaks a rule between parameters is refused silently, and model 102 keeps
+// parameter 7 (its frame height) even. Changes are announced to the
+// camera's message tree: a parameter set with notify (topic
+// kMsgCameraParameters, data = the parameter), the display values (topic
+// kMsgCameraDisplay) and the lanes (topic kMsgCameraLanes). The record
+// (version 0x20009) is written inside image headers and read back field for
+// field.
 // Owned by whoever made it (the hub or an image); GUI thread. This program
 // has no cameras: the class exists for the image side.
 
@@ -18,7 +21,9 @@
 
 class KStream;
 
-constexpr uint32_t kMsgCameraChanged = 45;   // a camera parameter changed; data = its number
+constexpr uint32_t kMsgCameraParameters = 22;  // a camera parameter changed; data = its number
+constexpr uint32_t kMsgCameraDisplay = 23;     // brightness, contrast or gamma changed
+constexpr uint32_t kMsgCameraLanes = 24;       // lane count or boundaries changed
 
 class VCamera : public KMessageObject
 {
@@ -85,35 +90,55 @@ public:
     const KString &Name() const { return m_name; }
     void SetName(const KString &name) { m_name = name; }
     int32_t LaneCount() const { return m_lanes; }
-    // Cut to 0..20.
+    // Cut to 0..20; the boundaries are spread evenly again.
     void SetLaneCount(int32_t lanes);
+    // Boundary i (0..lane count) of the lanes across the frame, in
+    // ten-thousandths (0..10000); -1 outside.
+    static constexpr int32_t kBoundaryScale = 10000;
+    int32_t LaneBoundary(int i) const;
+    // Clamped to 0..10000; nothing outside 0..lane count.
+    void SetLaneBoundary(int i, int32_t value);
+    // The lane bar's dragged divider.
+    int32_t FirstValue() const { return m_firstValue; }
+    void SetFirstValue(int32_t value) { m_firstValue = value; }
 
-    // Display settings (0..255, gamma in hundredths 10..400).
-    int32_t Brightness() const { return m_brightness; }
-    int32_t Contrast() const { return m_contrast; }
-    int32_t Gamma() const { return m_gamma; }
-    void SetBrightness(int32_t value);
-    void SetContrast(int32_t value);
-    void SetGamma(int32_t value);
+    // Display values: brightness and contrast as fractions -1..1 (neutral
+    // 0.0), gamma as a factor 0.1..4.0 (neutral 1.0). Each setter clamps and
+    // announces a change.
+    static constexpr double kMinGamma = 0.1;
+    static constexpr double kMaxGamma = 4.0;
+    double Brightness() const { return m_brightness; }
+    double Contrast() const { return m_contrast; }
+    double Gamma() const { return m_gamma; }
+    void SetBrightness(double value);
+    void SetContrast(double value);
+    void SetGamma(double value);
     // Gain method automatic (1) with value as gain, when both are allowed.
     void SetAutomaticGain(int32_t value);
 
     void CopyFrom(const VCamera &other, int flags);
     bool Equals(const VCamera &other) const;
 
-    // The record: version, name, lane count, display settings, then for each
-    // parameter its value and flags. Read takes back exactly what Write
-    // wrote; it throws KXPersistent 3009 for another version and 3010 for
-    // contents out of range, leaving the camera unchanged.
+    // The record: version, name, lane count, display values, the first
+    // value and the lane boundaries, then for each parameter its value and
+    // flags. Read takes back exactly what Write wrote; it throws KXPersistent
+    // 3009 for another version and 3010 for contents out of range (a value
+    // outside its parameter's limits among them), leaving the camera
+    // unchanged.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 
 private:
+    void SpreadBoundaries();
+    void SendIfChanged(bool changed, uint32_t topic);
+
     KString31 m_name;
     int32_t m_lanes = 8;
-    int32_t m_brightness = 128;
-    int32_t m_contrast = 128;
-    int32_t m_gamma = 100;
+    int32_t m_boundaries[kMaxLanes + 1] = {};
+    int32_t m_firstValue = 0;
+    double m_brightness = 0.0;
+    double m_contrast = 0.0;
+    double m_gamma = 1.0;
     int32_t m_values[kParameterCount];
     uint32_t m_flags[kParameterCount];
 };

@@ -33,11 +33,16 @@ bool VZoom::CopyFrom(const VZoom &other, bool notify)
 {
     if (Equals(other))
         return false;
+    const bool bracket = notify && m_hook;
+    if (bracket)
+        m_hook(m_hookContext, true);
     m_flags = other.m_flags;
     m_hNum = other.m_hNum;
     m_hDen = other.m_hDen;
     m_vNum = other.m_vNum;
     m_vDen = other.m_vDen;
+    if (bracket)
+        m_hook(m_hookContext, false);
     if (notify)
         Send(kMsgZoomChanged | kMsgNoModify, 0);
     return true;

@@ -19,8 +19,12 @@ public:
     static constexpr int32_t kMaxMagnification = 256;
     static constexpr uint32_t kFlagSmooth = 1;   // fractional zooms draw interpolated
 
+    // Called by a notified copy before (begin) and after it changes the
+    // zoom; the object holding the zoom uses it to keep its marks in place.
+    using ChangeHook = void (*)(void *context, bool begin);
+
     explicit VZoom(KMessageObject *parent = nullptr);
-    // Takes every field of other without notification.
+    // Takes every field of other without notification (not the hook).
     VZoom(const VZoom &other);
     VZoom &operator=(const VZoom &other) = delete;
 
@@ -28,6 +32,12 @@ public:
     // topic 39. True when anything changed.
     bool CopyFrom(const VZoom &other, bool notify);
     bool Equals(const VZoom &other) const;
+
+    void SetChangeHook(ChangeHook hook, void *context)
+    {
+        m_hook = hook;
+        m_hookContext = context;
+    }
 
     bool SetSmooth(bool on);
     bool IsSmooth() const { return (m_flags & kFlagSmooth) != 0; }
@@ -64,6 +74,8 @@ private:
     void Normalise(bool snap);
     static void NormaliseDirection(int32_t &numerator, int32_t &denominator, bool snap);
 
+    ChangeHook m_hook = nullptr;
+    void *m_hookContext = nullptr;
     uint32_t m_flags = 0;
     int32_t m_hNum = 1;
     int32_t m_hDen = 1;

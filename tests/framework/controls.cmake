@@ -10,6 +10,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFrameObjectsTest.cpp
     controls/ZafIconTest.cpp
     controls/ZafControlStorageTest.cpp
+    controls/ZafWindowManagerCommandsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -59,4 +60,5 @@ set_tests_properties(framework_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 
 
 # Chart stub.
 list(APPEND TEST_SOURCES
+    controls/ZafChartStubTest.cpp
 )

@@ -1,0 +1,10 @@
+#include "imaging/image/VImagingTexts.h"
+
+#include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRegistry.h"
+
+void VImagingText(const wchar_t *key, KString &out)
+{
+    if (KRegistry *settings = QVSettings())
+        out.Append(settings->GetText(key));
+}

@@ -1,0 +1,5 @@
+# Overlay discovery and the row resamplers.
+list(APPEND TEST_SOURCES
+    overlays/VOverlayTest.cpp
+    overlays/VRowResamplerTest.cpp
+)
