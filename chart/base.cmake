@@ -22,6 +22,7 @@ list(APPEND CHART_SOURCES
     scene/cf_Virt3DObj.cpp
     scene/cf_3DPoint.cpp
     scene/cf_3DPointSeries.cpp
+    scene/cf_3DPointSeriesBlock.cpp
     scene/cf_3DPolyLine.cpp
     scene/cf_3DPolygon.cpp
 )

@@ -17,6 +17,8 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafTitle.cpp
     windows/ZafTitleOS.cpp
     controls/ZafFrameObjects.cpp
+    controls/ZafIcon.cpp
+    windows/ZafIconOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -35,6 +37,22 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafTextOS.cpp
     core/events/ZafHelpTips.cpp
     windows/ZafHelpTipsOS.cpp
+    controls/ZafMenuImages.cpp
+    windows/ZafMenuOS.cpp
+    controls/ZafPopUpMenu.cpp
+    windows/ZafPopUpMenuOS.cpp
+    controls/ZafPopUpItem.cpp
+    windows/ZafPopUpItemOS.cpp
+    controls/ZafPullDownMenu.cpp
+    windows/ZafPullDownMenuOS.cpp
+    controls/ZafMenuStorage.cpp
+    controls/ZafMenuItemStorage.cpp
+    controls/ZafFrameButtons.cpp
+    windows/ZafFrameButtonsOS.cpp
+    controls/ZafMessageWindow.cpp
+    controls/ZafMessageWindowStorage.cpp
+    windows/ZafMessageWindowOS.cpp
+    windows/ZafErrorReporter.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
@@ -74,4 +92,7 @@ list(APPEND FRAMEWORK_LIBS comdlg32 winspool)
 
 # Chart stub.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafChartStub.cpp
+    controls/ZafChartStubStorage.cpp
+    windows/ZafChartStubDraw.cpp
 )

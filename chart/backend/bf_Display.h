@@ -60,7 +60,9 @@ public:
     void ResetDrawMode();
 
     // Drawing, in the current pen, brush and line width.
-    bool Polyline(const cf_2DPoint *points, int count); // count - 1 lines
+    // The pixels of count - 1 lines (a thin run in one framework call, then
+    // the last point's pixel); fewer than two points draw nothing.
+    bool Polyline(const cf_2DPoint *points, int count);
     bool Polygon(const cf_2DPoint *points, int count);  // filled
     bool Rectangle(const cf_2DRect &rect);              // four lines
     bool FillRectangle(const cf_2DRect &rect);

@@ -9,10 +9,19 @@
 
 bool bf_Display::Polyline(const cf_2DPoint *points, int count)
 {
-    if (!gdi || !points)
+    if (!gdi || !points || count < 2)
         return true;
-    for (int i = 0; i + 1 < count; ++i)
-        gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
+    if (lineWidth > 1) {
+        for (int i = 0; i + 1 < count; ++i)
+            gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
+        return true;
+    }
+    // A thin run in one framework call: the GDI poly-line leaves out the
+    // last point's pixel, which a line of its own would include. A device
+    // point is an (x, y) pair of ints, as the framework takes them.
+    static_assert(sizeof(cf_2DPoint) == 2 * sizeof(int), "a device point is two ints");
+    gdi->Polygon(count, &points[0].x, lineWidth, false, false);
+    gdi->Pixel(points[count - 1].x, points[count - 1].y);
     return true;
 }
 

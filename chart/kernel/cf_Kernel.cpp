@@ -170,16 +170,27 @@ void cf_Kernel::RecalculateGeometry()
     geomCurrent = true;
 }
 
+bool cf_Kernel::IsIdentityGeometry() const
+{
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col)
+            if (geomMatrix[row][col] != (row == col ? 1.0 : 0.0))
+                return false;
+    return true;
+}
+
 void cf_Kernel::TransformPoints(double *xs, double *ys, double *zs, int n) const
 {
     const double (&m)[4][4] = geomMatrix;
+    if (IsIdentityGeometry())
+        return;
     for (int i = 0; i < n; ++i) {
         double x = xs[i], y = ys[i], z = zs[i];
         double nx = m[0][0] * x + m[1][0] * y + m[2][0] * z;
         double ny = m[0][1] * x + m[1][1] * y + m[2][1] * z;
         double nz = m[0][2] * x + m[1][2] * y + m[2][2] * z;
         double w = m[0][3] * x + m[1][3] * y + m[2][3] * z + m[3][3];
-        if (!cf_IsZero(w)) {
+        if (w != 1.0 && !cf_IsZero(w)) {
             nx /= w;
             ny /= w;
         }

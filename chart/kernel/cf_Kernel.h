@@ -53,6 +53,8 @@ public:
     double ZExtent() const { return zMax - zMin; }
 
     bool IsChanged() const { return changed != 0; }
+    // The geometry maps every point onto itself (flat view, no perspective).
+    bool IsIdentityGeometry() const;
     bool IsGeomCurrent() const { return geomCurrent; }
     bool IsProjCurrent() const { return projCurrent; }
 

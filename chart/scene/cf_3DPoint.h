@@ -52,6 +52,10 @@ public:
     void SetDataX(double x) { dataX = workX = viewX = x; }
     void SetDataY(double y) { dataY = workY = viewY = y; }
     void SetDataZ(double z) { dataZ = workZ = viewZ = z; }
+    // Restore a point's later states (a series that kept it in bulk).
+    void SetWorking(double x, double y, double z) { workX = x, workY = y, workZ = z; }
+    void SetView(double x, double y, double z) { viewX = x, viewY = y, viewZ = z; }
+    void SetDevicePoint(const cf_2DPoint &point) { device = point; }
     double DataX() const { return dataX; }
     double DataY() const { return dataY; }
     double DataZ() const { return dataZ; }

@@ -1,8 +1,19 @@
 #include "chart/scene/cf_3DPointSeries.h"
 
 #include "chart/backend/bf_Display.h"
+#include "chart/kernel/cf_Kernel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
+
+namespace {
+
+// The smaller and larger of two values, without a library call.
+inline double Smaller(double a, double b) { return b < a ? b : a; }
+inline double Larger(double a, double b) { return b > a ? b : a; }
+
+} // namespace
 
 cf_3DPointSeries::cf_3DPointSeries() : cf_3DPointSeries(nullptr) {}
 
@@ -28,8 +39,13 @@ cf_3DPointSeries &cf_3DPointSeries::operator=(const cf_3DPointSeries &other)
     cf_Virt3DObj::operator=(other);
     templatePoint = other.templatePoint;
     DeletePoints();
-    for (int n = 1; n <= other.count; ++n)
-        points.At(n) = new cf_3DPoint(*other.PointAt(n));
+    if (other.bulk) {
+        block = other.block;
+        bulk = true;
+    } else {
+        for (int n = 1; n <= other.count; ++n)
+            points.At(n) = new cf_3DPoint(*other.PointAt(n));
+    }
     count = other.count;
     dataMaxX = other.dataMaxX, dataMinX = other.dataMinX, dataMaxY = other.dataMaxY;
     dataMinY = other.dataMinY, dataMaxZ = other.dataMaxZ, dataMinZ = other.dataMinZ;
@@ -51,6 +67,8 @@ cf_3DPoint *cf_3DPointSeries::PointAt(int n) const
 {
     if (n < 1 || n > count)
         return nullptr;
+    if (bulk)
+        Materialise();
     return static_cast<cf_3DPoint *>(points.At(n));
 }
 
@@ -64,6 +82,8 @@ void cf_3DPointSeries::AddPoint(cf_3DPoint *point)
 {
     if (!point)
         return;
+    if (bulk)
+        Materialise();
     ++count;
     points.At(count) = point;
     point->SetMarkerStyle(templatePoint.MarkerStyle());
@@ -80,31 +100,47 @@ void cf_3DPointSeries::AddPoint(const cf_3DPoint &point)
 
 void cf_3DPointSeries::Widen(const cf_3DPoint &p)
 {
-    if (count == 1) {
-        dataMinX = dataMaxX = p.DataX();
-        dataMinY = dataMaxY = p.DataY();
-        dataMinZ = dataMaxZ = p.DataZ();
-        workMinX = workMaxX = p.WorkX();
-        workMinY = workMaxY = p.WorkY();
-        workMinZ = workMaxZ = p.WorkZ();
+    Widen(p.DataX(), p.DataY(), p.DataZ(), p.WorkX(), p.WorkY(), p.WorkZ());
+}
+
+void cf_3DPointSeries::Widen(double dx, double dy, double dz, double wx, double wy, double wz)
+{
+    WidenExtents(dx, dy, dz, wx, wy, wz, count == 1);
+}
+
+void cf_3DPointSeries::WidenExtents(double dx, double dy, double dz, double wx, double wy, double wz, bool first)
+{
+    if (first) {
+        dataMinX = dataMaxX = dx;
+        dataMinY = dataMaxY = dy;
+        dataMinZ = dataMaxZ = dz;
+        workMinX = workMaxX = wx;
+        workMinY = workMaxY = wy;
+        workMinZ = workMaxZ = wz;
         return;
     }
-    dataMinX = std::fmin(dataMinX, p.DataX());
-    dataMaxX = std::fmax(dataMaxX, p.DataX());
-    dataMinY = std::fmin(dataMinY, p.DataY());
-    dataMaxY = std::fmax(dataMaxY, p.DataY());
-    dataMinZ = std::fmin(dataMinZ, p.DataZ());
-    dataMaxZ = std::fmax(dataMaxZ, p.DataZ());
-    workMinX = std::fmin(workMinX, p.WorkX());
-    workMaxX = std::fmax(workMaxX, p.WorkX());
-    workMinY = std::fmin(workMinY, p.WorkY());
-    workMaxY = std::fmax(workMaxY, p.WorkY());
-    workMinZ = std::fmin(workMinZ, p.WorkZ());
-    workMaxZ = std::fmax(workMaxZ, p.WorkZ());
+    dataMinX = Smaller(dataMinX, dx);
+    dataMaxX = Larger(dataMaxX, dx);
+    dataMinY = Smaller(dataMinY, dy);
+    dataMaxY = Larger(dataMaxY, dy);
+    dataMinZ = Smaller(dataMinZ, dz);
+    dataMaxZ = Larger(dataMaxZ, dz);
+    workMinX = Smaller(workMinX, wx);
+    workMaxX = Larger(workMaxX, wx);
+    workMinY = Smaller(workMinY, wy);
+    workMaxY = Larger(workMaxY, wy);
+    workMinZ = Smaller(workMinZ, wz);
+    workMaxZ = Larger(workMaxZ, wz);
 }
 
 void cf_3DPointSeries::DeletePoints()
 {
+    if (bulk) {
+        block.Clear();
+        bulk = false;
+        count = 0;
+        return;
+    }
     for (int n = 1; n <= count; ++n) {
         delete PointAt(n);
         points.At(n) = nullptr;
@@ -123,8 +159,17 @@ void cf_3DPointSeries::Clear()
 
 void cf_3DPointSeries::Translate(double dx, double dy, double dz)
 {
-    for (int n = 1; n <= count; ++n)
-        PointAt(n)->Translate(dx, dy, dz);
+    if (bulk) {
+        block.projected = false;
+        for (int i = 0; i < count; ++i) {
+            block.workX[i] += dx;
+            block.workY[i] += dy;
+            block.workZ[i] += dz;
+        }
+    } else {
+        for (int n = 1; n <= count; ++n)
+            PointAt(n)->Translate(dx, dy, dz);
+    }
     offset[0] += dx;
     offset[1] += dy;
     offset[2] += dz;
@@ -151,16 +196,37 @@ void ScaleExtent(double &lo, double &hi, double factor)
 void cf_3DPointSeries::Scale(double sx, double sy, double sz)
 {
     double saved[3] = {offset[0], offset[1], offset[2]};
-    Translate(-saved[0], -saved[1], -saved[2]);
-    for (int n = 1; n <= count; ++n)
-        PointAt(n)->Scale(sx, sy, sz);
+    if (bulk) {
+        // About the offset in one pass: (w - offset) x s + offset.
+        block.projected = false;
+        for (int i = 0; i < count; ++i) {
+            block.workX[i] = (block.workX[i] - saved[0]) * sx + saved[0];
+            block.workY[i] = (block.workY[i] - saved[1]) * sy + saved[1];
+            block.workZ[i] = (block.workZ[i] - saved[2]) * sz + saved[2];
+        }
+        workMinX -= saved[0], workMaxX -= saved[0];
+        workMinY -= saved[1], workMaxY -= saved[1];
+        workMinZ -= saved[2], workMaxZ -= saved[2];
+        offset[0] = offset[1] = offset[2] = 0;
+    } else {
+        Translate(-saved[0], -saved[1], -saved[2]);
+        for (int n = 1; n <= count; ++n)
+            PointAt(n)->Scale(sx, sy, sz);
+    }
     scale[0] *= sx;
     scale[1] *= sy;
     scale[2] *= sz;
     ScaleExtent(workMinX, workMaxX, sx);
     ScaleExtent(workMinY, workMaxY, sy);
     ScaleExtent(workMinZ, workMaxZ, sz);
-    Translate(saved[0], saved[1], saved[2]);
+    if (bulk) {
+        offset[0] = saved[0], offset[1] = saved[1], offset[2] = saved[2];
+        workMinX += saved[0], workMaxX += saved[0];
+        workMinY += saved[1], workMaxY += saved[1];
+        workMinZ += saved[2], workMaxZ += saved[2];
+    } else {
+        Translate(saved[0], saved[1], saved[2]);
+    }
 }
 
 void cf_3DPointSeries::Setup(const cf_Kernel &kernel)
@@ -169,24 +235,48 @@ void cf_3DPointSeries::Setup(const cf_Kernel &kernel)
     prepared = 1;
 }
 
+void cf_3DPointSeries::WidenView(double x, double y, double z, bool first)
+{
+    if (first) {
+        viewMinX = viewMaxX = x;
+        viewMinY = viewMaxY = y;
+        viewMinZ = viewMaxZ = z;
+        return;
+    }
+    viewMinX = Smaller(viewMinX, x);
+    viewMaxX = Larger(viewMaxX, x);
+    viewMinY = Smaller(viewMinY, y);
+    viewMaxY = Larger(viewMaxY, y);
+    viewMinZ = Smaller(viewMinZ, z);
+    viewMaxZ = Larger(viewMaxZ, z);
+}
+
+void cf_3DPointSeries::WidenDevice(const cf_2DPoint &d, bool first)
+{
+    if (first) {
+        devMinX = devMaxX = d.x;
+        devMinY = devMaxY = d.y;
+        return;
+    }
+    devMinX = Smaller(devMinX, d.x);
+    devMaxX = Larger(devMaxX, d.x);
+    devMinY = Smaller(devMinY, d.y);
+    devMaxY = Larger(devMaxY, d.y);
+}
+
 void cf_3DPointSeries::Transform(const cf_Kernel &kernel)
 {
     if (count == 0)
         return; // nothing to map; the view box stays as it is
-    for (int n = 1; n <= count; ++n)
-        PointAt(n)->Transform(kernel);
-    const cf_3DPoint *first = PointAt(1);
-    viewMinX = viewMaxX = first->ViewX();
-    viewMinY = viewMaxY = first->ViewY();
-    viewMinZ = viewMaxZ = first->ViewZ();
-    for (int n = 2; n <= count; ++n) {
-        const cf_3DPoint *p = PointAt(n);
-        viewMinX = std::fmin(viewMinX, p->ViewMinX());
-        viewMaxX = std::fmax(viewMaxX, p->ViewMaxX());
-        viewMinY = std::fmin(viewMinY, p->ViewMinY());
-        viewMaxY = std::fmax(viewMaxY, p->ViewMaxY());
-        viewMinZ = std::fmin(viewMinZ, p->ViewMinZ());
-        viewMaxZ = std::fmax(viewMaxZ, p->ViewMaxZ());
+    if (bulk) {
+        TransformBlock(kernel);
+    } else {
+        for (int n = 1; n <= count; ++n)
+            PointAt(n)->Transform(kernel);
+        for (int n = 1; n <= count; ++n) {
+            const cf_3DPoint *p = PointAt(n);
+            WidenView(p->ViewX(), p->ViewY(), p->ViewZ(), n == 1);
+        }
     }
     viewCentreX = (viewMaxX - viewMinX) * 0.5 + viewMinX;
     viewCentreY = (viewMaxY - viewMinY) * 0.5 + viewMinY;
@@ -195,27 +285,35 @@ void cf_3DPointSeries::Transform(const cf_Kernel &kernel)
 
 void cf_3DPointSeries::Project(const cf_Kernel &kernel)
 {
-    for (int n = 1; n <= count; ++n)
-        PointAt(n)->Project(kernel);
     // The device box spans the points themselves (seeded from point 1).
-    devMinX = devMaxX = devMinY = devMaxY = 0;
-    for (int n = 1; n <= count; ++n) {
-        cf_2DPoint d = PointAt(n)->DevicePoint();
-        if (n == 1) {
-            devMinX = devMaxX = d.x;
-            devMinY = devMaxY = d.y;
-            continue;
-        }
-        devMinX = std::fmin(devMinX, d.x);
-        devMaxX = std::fmax(devMaxX, d.x);
-        devMinY = std::fmin(devMinY, d.y);
-        devMaxY = std::fmax(devMaxY, d.y);
+    if (bulk) {
+        ProjectBlock(kernel);
+    } else {
+        devMinX = devMaxX = devMinY = devMaxY = 0;
+        for (int n = 1; n <= count; ++n)
+            PointAt(n)->Project(kernel);
+        for (int n = 1; n <= count; ++n)
+            WidenDevice(PointAt(n)->DevicePoint(), n == 1);
     }
     prepared = 1;
 }
 
+const cf_2DPoint *cf_3DPointSeries::DevicePoints(std::vector<cf_2DPoint> &scratch) const
+{
+    if (bulk) {
+        block.device.resize(std::size_t(count));
+        return block.device.data();
+    }
+    scratch = DevicePoints();
+    return scratch.data();
+}
+
 std::vector<cf_2DPoint> cf_3DPointSeries::DevicePoints() const
 {
+    if (bulk) {
+        block.device.resize(std::size_t(count));
+        return block.device;
+    }
     std::vector<cf_2DPoint> device;
     device.reserve(std::size_t(count));
     for (int n = 1; n <= count; ++n)

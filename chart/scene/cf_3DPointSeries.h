@@ -6,6 +6,12 @@
 // its marker style and sizes the markers from the chart size. An empty
 // series transforms, projects and draws nothing. Nothing is clipped: points
 // draw where they project. GUI thread only.
+//
+// Points given by their coordinates alone (AddPointXYZ) are kept in one
+// block of coordinates that is moved and mapped in bulk; point objects are
+// made for them only when one is asked for (PointAt, or an added object).
+// While the kernel's geometry maps every point onto itself, their view
+// coordinates are their working ones.
 
 #include "chart/scene/cf_3DPoint.h"
 #include "chart/values/cf_DyArr.h"
@@ -56,6 +62,12 @@ public:
     virtual void AddPoint(cf_3DPoint *point);
     // Adds a copy of the point.
     virtual void AddPoint(const cf_3DPoint &point);
+    // Adds a point at (x, y, z) to the block of the series (see above).
+    void AddPointXYZ(double x, double y, double z);
+    // Adds n points (x[i], y[i], z) to the block at once.
+    void AddPointsXYZ(const double *xs, const double *ys, double z, int n);
+    // Room for n points in the block.
+    void Reserve(int n);
     // Deletes every point; counts, extents, view box and device box become
     // 0 (view centres, offset and scale stay).
     virtual void Clear();
@@ -80,10 +92,47 @@ public:
 protected:
     // The device points of all points, in order.
     std::vector<cf_2DPoint> DevicePoints() const;
+    // The same without a copy for points kept in bulk: answers their own
+    // device points, or fills scratch and answers its data.
+    const cf_2DPoint *DevicePoints(std::vector<cf_2DPoint> &scratch) const;
 
 private:
+    // The coordinates of the points kept in bulk, in their four states.
+    struct Block {
+        struct Coordinates {
+            double x, y, z;
+        };
+        std::vector<Coordinates> data;
+        // Device points, sized when the block is first projected.
+        std::vector<double> workX, workY, workZ;
+        // The view coordinates, unless the geometry maps every point onto
+        // itself, when they are the working ones.
+        std::vector<double> viewX, viewY, viewZ;
+        bool viewIsWork = true;
+        std::vector<cf_2DPoint> device;
+        // The device points are those of the view under this projection
+        // (scale and offset of x and y); cleared by every change of a view.
+        bool projected = false;
+        double projection[4] = {0, 0, 0, 0};
+        void Clear();
+        const double *ViewX() const { return viewIsWork ? workX.data() : viewX.data(); }
+        const double *ViewY() const { return viewIsWork ? workY.data() : viewY.data(); }
+        const double *ViewZ() const { return viewIsWork ? workZ.data() : viewZ.data(); }
+    };
     void Widen(const cf_3DPoint &point);
+    void Widen(double dx, double dy, double dz, double wx, double wy, double wz);
+    void WidenExtents(double dx, double dy, double dz, double wx, double wy, double wz, bool first);
     void DeletePoints();
+    // Turns the block into point objects (the series keeps them afterwards).
+    void Materialise() const;
+    void TransformBlock(const cf_Kernel &kernel);
+    void ProjectBlock(const cf_Kernel &kernel);
+    void WidenView(double x, double y, double z, bool first);
+    void WidenDevice(const cf_2DPoint &d, bool first);
+    void WidenDevice(const cf_2DPoint *device, int n);
+
+    mutable Block block;
+    mutable bool bulk = false;
 
     cf_3DPoint templatePoint;
     double dataMaxX, dataMinX, dataMaxY, dataMinY, dataMaxZ, dataMinZ;

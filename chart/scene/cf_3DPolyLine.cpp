@@ -16,7 +16,8 @@ void cf_3DPolyLine::DrawLine(bf_Display *display, bool formB)
 {
     if (!display || Count() == 0)
         return;
-    std::vector<cf_2DPoint> device = DevicePoints();
+    std::vector<cf_2DPoint> scratch;
+    const cf_2DPoint *device = DevicePoints(scratch);
     cf_DispAttribs *attribs = HasDispAttribs() ? DispAttribs() : nullptr;
 
     // The line itself is drawn in the fill colour.
@@ -24,7 +25,7 @@ void cf_3DPolyLine::DrawLine(bf_Display *display, bool formB)
     if (attribs)
         attribs->SetLineColor(attribs->FillColor());
     SelectPen(display);
-    display->Polyline(device.data(), int(device.size()));
+    display->Polyline(device, Count());
     ReleasePen(display);
     if (attribs)
         attribs->SetLineColor(lineColor);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 // Pixels drawn by the chart back end through the real screen display on a
 // 200 x 100 memory device context. Only interiors are checked, never edges.
 
@@ -129,4 +131,42 @@ TEST_F(ChartPixels, DisplayOutlivingTheDrawingSequenceIsHarmless)
     EXPECT_EQ(memory.Pixel(100, 30), kBlue);
     EXPECT_EQ(memory.Pixel(100, 20), kWhite);
     EXPECT_EQ(memory.Display()->Font(), 1);
+}
+
+TEST_F(ChartPixels, ThinRunSetsThePixelsOfItsLinesWithTheLastPointIncluded)
+{
+    const cf_2DPoint run[] = {{10, 10}, {60, 10}, {60, 50}, {100, 80}, {150, 80}};
+    const int n = 5;
+    auto pixels = [this]() {
+        std::vector<uint32_t> all;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                all.push_back(memory.Pixel(x, y));
+        return all;
+    };
+    Drawn([&](bf_Display &d) {
+        d.SelectPenColor(bf_Color(9));
+        d.Polyline(run, n);
+        delete d.PopPen();
+    });
+    std::vector<uint32_t> asRun = pixels();
+    for (const cf_2DPoint &p : run)
+        EXPECT_EQ(kBlue, memory.Pixel(p.x, p.y)) << p.x << "," << p.y;
+
+    Drawn([&](bf_Display &d) {
+        memory.Display()->SetBackground(15);
+        memory.Display()->Rectangle(0, 0, 199, 99, 0, true);
+        memory.Display()->SetForeground(9);
+        for (int i = 0; i + 1 < n; ++i)
+            memory.Display()->Line(run[i].x, run[i].y, run[i + 1].x, run[i + 1].y, 1);
+        (void)d;
+    });
+    std::vector<uint32_t> asLines = pixels();
+    // The straight segments, ends included, and the last horizontal one.
+    for (int x = 10; x <= 60; ++x)
+        EXPECT_EQ(asLines[10 * 200 + x], asRun[10 * 200 + x]) << x;
+    for (int y = 10; y <= 50; ++y)
+        EXPECT_EQ(asLines[y * 200 + 60], asRun[y * 200 + 60]) << y;
+    for (int x = 100; x <= 152; ++x)
+        EXPECT_EQ(asLines[80 * 200 + x], asRun[80 * 200 + x]) << x;
 }

@@ -224,7 +224,7 @@ TEST_F(cf_SceneTest, SecondFormDrawsOnlyTheMarksItIsAskedFor)
     line.AddPoint(cf_3DPoint(-10, 0, 0));
     line.AddPoint(cf_3DPoint(10, 0, 0));
     Placed(line, k).DrawFormB(&d);
-    EXPECT_EQ(recorder.Drawing().size(), 1u);
+    EXPECT_EQ(recorder.Calls("Polygon").size(), 1u); // the thin line as one run
     EXPECT_TRUE(recorder.Calls("Ellipse").empty());
 }
 
@@ -243,10 +243,12 @@ TEST_F(cf_SceneTest, PolygonFillsAndItsOutlineClosesOnTheFirstPoint)
     EXPECT_EQ(polygons[0].args, (std::vector<int>{3, 1, 0, 0, 400, 400, 400, 200, 0}));
     recorder.Clear();
     triangle.DrawOutline(&d);
-    auto lines = recorder.Calls("Line");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2].args[2], 0);
-    EXPECT_EQ(lines[2].args[3], 400);
+    auto runs = recorder.Calls("Polygon");
+    ASSERT_EQ(runs.size(), 1u); // one unfilled run of four points
+    EXPECT_FALSE(runs[0].fill);
+    EXPECT_EQ(runs[0].args[0], 4);
+    EXPECT_EQ(runs[0].args[9], 0);
+    EXPECT_EQ(runs[0].args[10], 400);
     EXPECT_TRUE(recorder.Calls("SetBackground").empty()); // no brush for an outline
 }
 

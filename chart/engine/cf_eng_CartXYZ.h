@@ -1,0 +1,29 @@
+#pragma once
+// cf_eng_CartXYZ: the base of the Cartesian engines (point series, line,
+// area, bar, column, stack, ribbon). It sets the Cartesian view (box as
+// high as wide and half as deep), draws every object list after the walls,
+// shows the bottom x and left y axes, and takes the data box from the
+// objects actually built. GUI thread only.
+
+#include "chart/engine/cf_ChartEngine.h"
+
+class cf_eng_CartXYZ : public cf_ChartEngine {
+public:
+    cf_eng_CartXYZ(int chartType, int dimension);
+
+    void BuildFromModel(cf_ChartModel *model) override;
+    void DrawWalls(bf_Display *display) override;
+    void DrawWallsAndBitmap(bf_Display *display) override;
+
+protected:
+    // Shows the bottom x face (source 5) and the left y face (source 6),
+    // each with label step 1 and grid step 1.
+    void CreateGridFaces() override;
+    // The working extents of the data objects (else of the auxiliary
+    // objects, else the kernel's box), reaching the box edge on an axis
+    // whose data range starts or ends at 0.
+    void SetDataBox() override;
+    // Turns a group's values into the points of a series: x by value mode,
+    // z the group's smallest z in mode 3, else g - 1.
+    void AddGroupPoints(class cf_3DPointSeries &series, class cf_DataGroup &group, int g, int mode);
+};

@@ -1,0 +1,115 @@
+#include "chart/engines/cf_GroupLayout.h"
+
+#include "chart/axes/cf_3DGridTickSeries.h"
+#include "chart/engine/cf_ChartEngine.h"
+
+namespace cf_GroupLayout {
+
+double ValueX(cf_DataGroup &group, int j, int mode)
+{
+    return mode == 3 ? group.Value(j)->X() : mode == 2 ? j - 1 : j;
+}
+
+double FirstX(const cf_DataGroup &group, int mode)
+{
+    return mode == 3 ? group.XMin() : mode == 2 ? 0 : 1;
+}
+
+double LastX(const cf_DataGroup &group, int mode)
+{
+    return mode == 3 ? group.XMax() : mode == 2 ? group.Count() - 1 : group.Count();
+}
+
+double PositionCentre(double ownX, int j, int mode)
+{
+    return mode == 3 ? ownX : mode == 2 ? j - 0.5 : j;
+}
+
+int LongestGroup(const cf_ChartModel &model, int &count)
+{
+    int longest = 0;
+    count = 0;
+    for (int g = model.FirstGroup(); g >= 1 && g <= model.LastGroup(); ++g) {
+        const cf_DataGroup *group = model.Group(g);
+        if (group && (longest == 0 || group->Count() > count)) {
+            longest = g;
+            count = group->Count();
+        }
+    }
+    return longest;
+}
+
+double PlusOne(double value)
+{
+    return double(float(value) + 1.0f);
+}
+
+double MinusOne(double value)
+{
+    return double(float(value) - 1.0f);
+}
+
+void SurfaceRanges(const cf_ChartModel &model, double *r)
+{
+    int mode = model.ValueMode();
+    r[0] = model.XMin();
+    r[1] = model.XMax();
+    if (mode == 1) {
+        r[0] = MinusOne(r[0]);
+        r[1] = PlusOne(r[1]);
+    }
+    r[2] = model.YMin();
+    r[3] = model.YMax();
+    r[4] = model.ZMin();
+    r[5] = model.ZMax();
+    if (mode == 1) {
+        r[4] = 0;
+        r[5] = 2 * r[5];
+    } else if (mode == 3) {
+        r[4] -= model.XStep() / 2;
+        r[5] += model.XStep() / 2;
+    } else {
+        r[4] = 0;
+        r[5] = 2 * r[5] - 1;
+    }
+}
+
+void RowRange(const cf_ChartModel &model, double &low, double &high)
+{
+    low = model.ZMin();
+    high = model.ZMax();
+    if (model.ValueMode() == 3) {
+        low -= model.XStep() / 2;
+        high += model.XStep() / 2;
+    } else {
+        low = 0;
+        high = 2 * high - 1;
+    }
+}
+
+void PositionRange(const cf_ChartModel &model, double &low, double &high)
+{
+    low = model.XMin();
+    high = model.XMax();
+    if (model.ValueMode() == 3) {
+        low -= model.XStep() / 2;
+        high += model.XStep() / 2;
+    } else {
+        low = 0;
+        high = PlusOne(high);
+    }
+}
+
+void ShowAxisFaces(cf_ChartEngine &engine, int bottomSource, int leftSource)
+{
+    cf_3DGridTickSeries *faces[2] = {engine.BottomFaceX(), engine.LeftFaceY()};
+    const int sources[2] = {bottomSource, leftSource};
+    for (int i = 0; i < 2; ++i) {
+        faces[i]->Show();
+        faces[i]->SetScaleSource(sources[i]);
+        faces[i]->SetLabelStep(1);
+        faces[i]->SetGridStep(1);
+    }
+}
+
+} // namespace cf_GroupLayout

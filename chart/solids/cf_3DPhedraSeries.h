@@ -1,0 +1,107 @@
+#pragma once
+// cf_3DPhedraSeries: the solids of one data series of a three-dimensional
+// bar, column, stack or exploded-pie chart. It makes each solid from chart
+// values, owns them, hands the scene-object operations down to them, keeps
+// the series' extents, and orders the solids at each Transform for
+// painter's drawing (later ones cover earlier ones). Owned by its engine;
+// GUI thread only.
+
+#include "chart/solids/cf_3DPolyHedra.h"
+
+class cf_3DPhedraSeries : public cf_Virt3DObj {
+public:
+    // Creates and owns its display attributes.
+    cf_3DPhedraSeries();
+    // Borrows the given attributes (null: none).
+    explicit cf_3DPhedraSeries(cf_DispAttribs *borrowed);
+    cf_3DPhedraSeries(const cf_3DPhedraSeries &) = delete;
+    // Copies attributes, flags and extents; the members become plain
+    // polyhedra with copies of the other series' members' faces.
+    cf_3DPhedraSeries &operator=(const cf_3DPhedraSeries &other);
+    ~cf_3DPhedraSeries() override;
+
+    // Members, view extents, then the orderings that are on.
+    void Transform(const cf_Kernel &kernel) override;
+    void Project(const cf_Kernel &kernel) override;
+    // Scales about the accumulated offset, which stays where it is.
+    void Scale(double sx, double sy, double sz) override;
+    void Translate(double dx, double dy, double dz) override;
+    // Each stores the flag and passes it to every member.
+    void SetSortByOverlap(unsigned char flag) override;
+    void SetSortByDepth(unsigned char flag) override;
+    void SetCullBackFaces(unsigned char flag) override;
+    // Form A is form B: the series' pen and brush, then every member in order.
+    void DrawFormA(bf_Display *display) override;
+    void DrawFormB(bf_Display *display) override;
+
+    double MinX() const override { return ext.dataMin[0]; }
+    double MaxX() const override { return ext.dataMax[0]; }
+    double MinY() const override { return ext.dataMin[1]; }
+    double MaxY() const override { return ext.dataMax[1]; }
+    double MinZ() const override { return ext.dataMin[2]; }
+    double MaxZ() const override { return ext.dataMax[2]; }
+    double WorkMinX() const override { return ext.workMin[0]; }
+    double WorkMaxX() const override { return ext.workMax[0]; }
+    double WorkMinY() const override { return ext.workMin[1]; }
+    double WorkMaxY() const override { return ext.workMax[1]; }
+    double WorkMinZ() const override { return ext.workMin[2]; }
+    double WorkMaxZ() const override { return ext.workMax[2]; }
+    double ViewMinX() const override { return ext.viewMin[0]; }
+    double ViewMaxX() const override { return ext.viewMax[0]; }
+    double ViewMinY() const override { return ext.viewMin[1]; }
+    double ViewMaxY() const override { return ext.viewMax[1]; }
+    double ViewMinZ() const override { return ext.viewMin[2]; }
+    double ViewMaxZ() const override { return ext.viewMax[2]; }
+
+    // Takes the solid (null is ignored), scales and moves it with the
+    // series and widens the extents; its attributes and flags stay.
+    virtual void AddPolyhedron(cf_3DPolyHedra *solid);
+    // A box solid between the bounds in the series' attributes (drawing
+    // with the pen and brush of its faces), ordered by depth and culled.
+    virtual void AddBar(double x0, double x1, double y0, double y1, double z0, double z1);
+    virtual void AddColumn(double x0, double x1, double y0, double y1, double z0, double z1);
+    virtual void AddStack(double x0, double x1, double y0, double y1, double z0, double z1);
+    // A pie wedge (angles in radians) in the given attributes, ordered by
+    // overlap and culled.
+    virtual void AddRadial(const cf_3DPoint &a, const cf_3DPoint &b, double r, double a0, double a1,
+                           double heightPercent, double explodePercent, unsigned char wedgeFlag,
+                           cf_DispAttribs *attribs);
+    // Deletes every member; the working extents become 0.
+    virtual void Reset();
+
+    // Member i (1..count), else null.
+    cf_3DPolyHedra *Member(int i) const;
+    cf_3DPolyHedra *FirstMember() const { return Member(1); }
+    cf_3DPolyHedra *LastMember() const { return Member(count); }
+    int MemberCount() const { return count; }
+    // Sets the count only, within 0..the number stored; the members beyond it
+    // stay owned (a later AddPolyhedron replaces the first of them).
+    void SetMemberCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
+
+    double ViewMidX() const { return ext.viewMid[0]; }
+    double ViewMidY() const { return ext.viewMid[1]; }
+    double ViewMidZ() const { return ext.viewMid[2]; }
+    double XScale() const { return ext.scale[0]; }
+    double YScale() const { return ext.scale[1]; }
+    double ZScale() const { return ext.scale[2]; }
+    double XOffset() const { return ext.offset[0]; }
+    double YOffset() const { return ext.offset[1]; }
+    double ZOffset() const { return ext.offset[2]; }
+    double DeviceXMax() const { return ext.deviceXMax; }
+    double DeviceXMin() const { return ext.deviceXMin; }
+    double DeviceYMax() const { return ext.deviceYMax; }
+    double DeviceYMin() const { return ext.deviceYMin; }
+
+protected:
+    void SortMembersByDepth();
+    void SortMembersByOverlap();
+
+private:
+    void AddBox(cf_3DPolyHedra *box);
+    void DeleteMembers();
+
+    cf_CompoundExtents ext;
+    cf_DyArr members;
+    int count = 0;
+    int stored = 0; // slots 1..stored hold owned members
+};

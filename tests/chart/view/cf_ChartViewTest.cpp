@@ -1,0 +1,137 @@
+// The chart view, the engine factory and the recorded drawing of a chart.
+
+#include "chart/axes/cf_3DGridTickSeries.h"
+#include "chart/backend/bf_Display.h"
+#include "chart/engine/cf_eng_Line2D.h"
+#include "chart/engine/cf_eng_PointSer2D.h"
+#include "chart/harness/RecordingDisplay.h"
+#include "chart/harness/StandInWindow.h"
+#include "chart/kernel/cf_Kernel.h"
+#include "chart/model/cf_ChartModel.h"
+#include "chart/view/cf_ChartView.h"
+#include "chart/view/ChartScenes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+TEST(cf_EngineFactory, KnownPairsGiveTheirEnginesAndEverythingElseThePointSeries)
+{
+    cf_ChartView view(4, 1, 2);
+    EXPECT_NE(nullptr, dynamic_cast<cf_eng_Line2D *>(view.Engine()));
+    EXPECT_TRUE(cf_EngineFactory(&view, 4, 3, 1));
+    EXPECT_NE(nullptr, dynamic_cast<cf_eng_PointSer2D *>(view.Engine()));
+    EXPECT_FALSE(view.IsCurrent());
+    EXPECT_STREQ("cf_eng_Col2D", cf_EngineClassName(3, 1));
+    EXPECT_STREQ(cf_EngineClassName(9, 1), cf_EngineClassName(9, 2));
+    EXPECT_STREQ("cf_eng_PointSer2D", cf_EngineClassName(12, 7));
+}
+
+TEST(cf_ChartView, PlotSizeSplitsTheRestIntoEqualMargins)
+{
+    cf_ChartView view(4, 1, 2);
+    view.SetPlotSize(80, 60);
+    EXPECT_DOUBLE_EQ(10, view.LeftMargin());
+    EXPECT_DOUBLE_EQ(10, view.RightMargin());
+    EXPECT_DOUBLE_EQ(20, view.TopMargin());
+    EXPECT_DOUBLE_EQ(20, view.BottomMargin());
+}
+
+TEST(cf_ChartView, SetRangeClearsTheZeroRatioFirstAndTitlesUseTheirPresets)
+{
+    cf_ChartView view(4, 1, 2);
+    view.SetZeroRatio(0.5);
+    view.AddGroupValue(1, 40);
+    view.AddGroupValue(1, 100);
+    EXPECT_TRUE(view.SetRange(20, 200));
+    EXPECT_DOUBLE_EQ(0, view.ZeroRatio());
+    EXPECT_DOUBLE_EQ(20, view.RangeMinimum());
+
+    view.AddAxisTitle(L"t", 0);
+    const cf_XYZ *at = view.Model()->AxisTitleItem(2)->Value(1);
+    EXPECT_DOUBLE_EQ(-100, at->X());
+    EXPECT_DOUBLE_EQ(-125, at->Y());
+    EXPECT_DOUBLE_EQ(125, at->Z());
+    EXPECT_EQ(view.GridTickSeries(2), view.GridTickSeries(8));
+}
+
+TEST(cf_ChartView, AxisValuesGoToTheSameGroupsAsAxisLabels)
+{
+    cf_ChartView view(4, 1, 2);
+    cf_ChartModel *model = view.Model();
+    model->Domain()->Clear();
+    int domain = model->Domain()->Count(), range = model->Range()->Count(), groups = model->Groups()->Count();
+    view.AddAxisValue(1.5, 5, 10);
+    view.AddAxisValue(2.5, 2, 20);
+    view.AddAxisValue(3.5, 3, 30); // no such kind
+    EXPECT_EQ(domain + 1, model->Domain()->Count());
+    EXPECT_EQ(range + 1, model->Range()->Count());
+    EXPECT_EQ(groups, model->Groups()->Count());
+    EXPECT_EQ(L"2.5", std::wstring(model->Range()->Value(model->Range()->Count())->Label()->Text()));
+}
+
+TEST(cf_ChartView, RecordedChartDrawsWallThenGridThenTraceThenTitles)
+{
+    cf_ChartView view(4, 1, 2);
+    BuildPaneChart(view);
+    RecordingDisplay recorder;
+    StandInWindow window(0, 0, 399, 299);
+    {
+        bf_Display display(&recorder, &window);
+        recorder.Clear();
+        view.Prepare(&display);
+        view.Draw(&display);
+    }
+    EXPECT_TRUE(view.IsCurrent());
+    const cf_2DRect plot = view.Engine()->Kernel()->PlotRect();
+    EXPECT_EQ(cf_2DRect(39, 23, 352, 264), plot);
+
+    std::vector<RecordedCall> calls = recorder.Drawing();
+    auto first = [&calls](auto match) {
+        return std::find_if(calls.begin(), calls.end(), match) - calls.begin();
+    };
+    auto wall = first([](const RecordedCall &c) { return c.op == "Polygon" && c.fill && c.background == 7; });
+    auto grid = first([](const RecordedCall &c) { return c.op == "Text" && c.text == L"600"; });
+    auto trace = first([](const RecordedCall &c) { return c.foreground == 9 && c.op != "Text"; });
+    // The title manager draws the axis title after the traces (its series
+    // drew it once before, with the grid).
+    auto isTitle = [](const RecordedCall &c) { return c.op == "Text" && c.text == L"Power"; };
+    auto title = std::find_if(calls.rbegin(), calls.rend(), isTitle).base() - calls.begin() - 1;
+    ASSERT_LT(title, std::ptrdiff_t(calls.size()));
+    EXPECT_LT(wall, grid);
+    EXPECT_LT(grid, trace);
+    EXPECT_LT(trace, title);
+
+    std::vector<std::wstring> texts;
+    for (const RecordedCall &c : recorder.Calls("Text"))
+        texts.push_back(c.text);
+    for (const wchar_t *expected : {L"0", L"600", L"1200", L"1800", L"2400", L"3000", L"-3", L"-2.5", L"Gun",
+                                    L"1.5", L"2", L"Power"})
+        EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), expected)) << expected;
+    // Six power labels, eleven time labels; the axis title is drawn by its
+    // series and again by the title manager.
+    EXPECT_EQ(2, std::count(texts.begin(), texts.end(), L"Power"));
+    EXPECT_EQ(6u + 11u + 2u, texts.size());
+}
+
+TEST(cf_ChartView, EveryAxisSetterShowsItsSeries)
+{
+    cf_ChartView view(4, 1, 2);
+    using Setter = void (*)(cf_ChartView &, int);
+    const Setter setters[] = {
+        [](cf_ChartView &v, int s) { v.SetAxisScaleSource(s, 2); },
+        [](cf_ChartView &v, int s) { v.SetAxisTicks(s, 10, 1, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisTickMarks(s, 5, 1, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisTickStep(s, 1, 1); },
+        [](cf_ChartView &v, int s) { v.SetAxisLabelStep(s, 2, 0); },
+        [](cf_ChartView &v, int s) { v.SetAxisGrid(s, 4, 1, 1, 1, 1, 2, 0); },
+    };
+    for (const Setter &set : setters) {
+        view.ShowAxisTicks(3, false);
+        ASSERT_FALSE(view.GridTickSeries(3)->IsShown());
+        set(view, 3);
+        EXPECT_TRUE(view.GridTickSeries(3)->IsShown());
+    }
+}
