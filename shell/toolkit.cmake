@@ -36,3 +36,21 @@ list(APPEND SHELL_SOURCES
     toolkit/KZWindowObjectLeechImage.cpp
 )
 
+# Owner-drawn lists and bars: the scrolling unit window, the selector grid,
+# the editable selector, the column-title bar, the tool bar and its items.
+list(APPEND SHELL_SOURCES
+    toolkit/KZEditableSelector.cpp
+    toolkit/KZEditableSelectorString.cpp
+    toolkit/KZScroller.cpp
+    toolkit/KZScrollerDraw.cpp
+    toolkit/KZSelector.cpp
+    toolkit/KZSelectorMouse.cpp
+    toolkit/KZSizer.cpp
+    toolkit/KZSizerMouse.cpp
+    toolkit/KZTBButton.cpp
+    toolkit/KZTBComboBox.cpp
+    toolkit/KZTBSelector.cpp
+    toolkit/KZTBSpace.cpp
+    toolkit/KZTBString.cpp
+    toolkit/KZToolBar.cpp
+)

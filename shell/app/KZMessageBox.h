@@ -1,11 +1,12 @@
 #pragma once
 // KZMessageBox: the one place that puts a modal message box on screen for
-// the application's prompts and error display. It shows a caption, a text,
-// the buttons given as kButton... flags with one of them as the default and
-// a kIcon... image, and answers the pressed button's dialog result (Ok
-// -2999 ... Cancel -2993; closing the box counts as its Cancel, else its
-// only button). Tests install a hook that answers in place of the screen.
-// GUI thread only.
+// the application's prompts and error display: the framework's message
+// window, run in the application's modal loop (KZApplication::Control). It
+// shows a caption, a text, the buttons given as kButton... flags with one
+// of them as the default and a kIcon... image, and answers the pressed
+// button's dialog result (Ok -2999 ... Cancel -2993; a box that goes away
+// without a button counts as its Cancel, else its default button). Tests
+// install a hook that answers in place of the screen. GUI thread only.
 
 #include <cstdint>
 #include <functional>
