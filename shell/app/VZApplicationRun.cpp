@@ -25,14 +25,13 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "imaging/startup/VImageStoreModules.h"
+#include "imaging/image/VImage.h"
+#include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
-#include "shell/app/KZSplash.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/app/VZUserInterface.h"
-#include "shell/toolkit/KZFontCache.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
@@ -46,24 +45,6 @@ namespace {
 constexpr DWORD kSplashMinimum = 3000;   // ms the start-up lasts at least, from the splash's first paint
 
 std::unique_ptr<VZUserInterface> gUserInterface;
-KZSplash *gSplash = nullptr;
-
-void ShowSplash(ZafWindowManager *manager)
-{
-    gSplash = new KZSplash;
-    if (manager)
-        manager->Add(gSplash);
-}
-
-void RemoveSplash(ZafWindowManager *manager)
-{
-    if (!gSplash)
-        return;
-    if (manager && manager->Holds(gSplash))
-        manager->Subtract(gSplash);
-    delete gSplash;
-    gSplash = nullptr;
-}
 
 } // namespace
 
@@ -80,52 +61,71 @@ int VZApplication::Run()
 
 int VZApplication::RunSteps()
 {
-    // The foundation names the log and the settings after the program path it asks here.
-    KSetApplicationHooks(this);
-    KSetProgramLog(new KLog);
-    RaisePriority();
-    if (!StartDdeServer())
-        ShowErrorCode(kErrDdeInit);
-    KZInitFontCache();
-    ShowSplash(WindowManager());
-    Control(nullptr, true);
-    const DWORD started = GetTickCount();
-
+    const DWORD started = StartServices();
     KRegistry::InitPrototypes();
     registry = new KRegistry;
     LoadDefaults();
     if (!FindOption(L"-noregistry"))
         LoadSettings();
     LoadAlertTexts();
-
     if (!OpenDataFile()) {
         ShowErrorCode(kErrAppResources);
         return EndRun(-1);
     }
-    if (InstanceNumber() > 1) {
-        KString caption(registry->GetText(kKeyAlertCopyTitle));
-        caption.AppendChar(L' ').AppendInt(InstanceNumber());
-        if (!Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
-                 kIconQuestion))
-            return EndRun(0);
-    }
+    if (!ConfirmFurtherCopy())
+        return EndRun(0);
 
+    InstallSeams();
+    StartModules();
+    CreateDomainObjects();
+    RegisterFileTypes();
+    const DWORD elapsed = GetTickCount() - started;
+    if (elapsed < kSplashMinimum)
+        Sleep(kSplashMinimum - elapsed);
+    ShowMainWindow();
+    Control(nullptr, false);
+
+    ShutDown();
+    return EndRun(0);
+}
+
+// The log, the priorities and the DDE server; answers the tick count from
+// which the start-up's minimum length counts.
+DWORD VZApplication::StartServices()
+{
+    // The foundation names the log and the settings after the program path it asks here.
+    KSetApplicationHooks(this);
+    KSetProgramLog(new KLog);
+    RaisePriority();
+    if (!StartDdeServer())
+        ShowErrorCode(kErrDdeInit);
+    Control(nullptr, true);
+    return GetTickCount();
+}
+
+// A later copy asks whether to go on; true for the first copy or Ok.
+bool VZApplication::ConfirmFurtherCopy()
+{
+    if (InstanceNumber() <= 1)
+        return true;
+    KString caption(registry->GetText(kKeyAlertCopyTitle));
+    caption.AppendChar(L' ').AppendInt(InstanceNumber());
+    return Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
+               kIconQuestion);
+}
+
+// The settings, the user interface and the program path as the domain and
+// the foundation reach them.
+void VZApplication::InstallSeams()
+{
     QVSetSettings(registry);
     gUserInterface = std::make_unique<VZUserInterface>(*this);
     QVUserInterface::Install(gUserInterface.get());
     seamsInstalled = true;
-    StartModules();
-    CreateDomainObjects();
-    RegisterFileTypes();
+}
 
-    const DWORD elapsed = GetTickCount() - started;
-    if (elapsed < kSplashMinimum)
-        Sleep(kSplashMinimum - elapsed);
-    RemoveSplash(WindowManager());
-
-    ShowMainWindow();
-    Control(nullptr, false);
-
+void VZApplication::ShutDown()
+{
     if (QVZControl *control = MainControl()) {
         // The window manager deletes the main window when it closes it; one
         // still standing goes now, before the objects it shows.
@@ -145,7 +145,6 @@ int VZApplication::RunSteps()
     }
     if (!FindOption(L"-noregistry"))
         SaveSettings();
-    return EndRun(0);
 }
 
 void VZApplication::RaisePriority()
@@ -195,7 +194,8 @@ void VZApplication::StartModules()
     QVBlockSensors::Startup();
     VWind::Startup();
     QVResult::Startup();
-    VImageStoreStartup();
+    VImageFrame::Startup();
+    VImage::Startup();
     QVSchedule::Startup();
     QVScoreboards::ListScripts();
     QVSerialPort::Startup();
@@ -236,7 +236,8 @@ void VZApplication::StopModules()
     QVSerialPort::Shutdown();
     QVScoreboards::ForgetScripts();
     QVSchedule::Shutdown();
-    VImageStoreShutdown();
+    VImage::Shutdown();
+    VImageFrame::Shutdown();
     QVResult::Shutdown();
     VWind::Shutdown();
     QVBlockSensors::Shutdown();
@@ -298,8 +299,6 @@ void VZApplication::ShowMainWindow()
 // The one way out of Run, whatever the step it ends at.
 int VZApplication::EndRun(int exitCode)
 {
-    RemoveSplash(WindowManager());
-    KZFreeFontCache();
     if (seamsInstalled) {
         QVUserInterface::Install(nullptr);
         gUserInterface.reset();

@@ -1,11 +1,10 @@
 #pragma once
-// QVZControl: the program's main window, titled "Quorvane Training  v1.32".
-// This form is the framework's MDI frame with a system-drawn frame: it allows
-// the exit (10019 answers 1), takes the menu-opening and idle events without
-// effect, and its OpenEvent only records the file name in the program log.
-// It publishes itself as the application's main window and withdraws when
-// it goes. Made once by the start-up, owned by the window manager once
-// added. GUI thread only.
+// QVZControl: the program's main window, the MDI frame titled "Quorvane
+// Training  v1.32". This form allows the exit (10019 answers 1), takes the
+// menu-opening and idle events without effect, and its OpenEvent only
+// records the file name in the program log. It publishes itself as the
+// application's main window and withdraws when it goes. Made once by the
+// start-up, owned by the window manager once added. GUI thread only.
 
 #include "framework/controls/ZafMDIWindow.h"
 
@@ -19,8 +18,6 @@ public:
     ~QVZControl() override;
 
     ZafEventType Event(const ZafEventStruct &event) override;
-    const ZafIChar *Text() override;
-    void OSRegisterObject() override;
 
     // Opens the event or workout file (none: asks for one); answers the
     // window that shows it, or none.
@@ -28,7 +25,4 @@ public:
 
     // "Quorvane Training  v" and the version.
     static void Title(KString &out);
-
-private:
-    std::wstring title;
 };
