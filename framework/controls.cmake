@@ -5,16 +5,54 @@
 list(APPEND FRAMEWORK_SOURCES
     controls/ZafDialogWindow.cpp
     windows/ZafDialogWindowOS.cpp
+    controls/ZafMDIWindow.cpp
+    windows/ZafMDIWindowOS.cpp
+    controls/ZafButton.cpp
+    controls/ZafButtonImages.cpp
+    controls/ZafButtonStorage.cpp
+    windows/ZafButtonOS.cpp
+    windows/ZafButtonDraw.cpp
+    controls/ZafBorder.cpp
+    windows/ZafBorderOS.cpp
+    controls/ZafTitle.cpp
+    windows/ZafTitleOS.cpp
+    controls/ZafFrameObjects.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafControlData.cpp
+    controls/ZafString.cpp
+    controls/ZafStringStorage.cpp
+    windows/ZafTextControl.cpp
+    windows/ZafStringOS.cpp
+    controls/ZafPrompt.cpp
+    controls/ZafPromptStorage.cpp
+    windows/ZafPromptOS.cpp
+    controls/ZafText.cpp
+    controls/ZafTextStorage.cpp
+    windows/ZafTextOS.cpp
+    core/events/ZafHelpTips.cpp
+    windows/ZafHelpTipsOS.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND FRAMEWORK_SOURCES
+    controls/ZafObjectRecord.cpp
+    controls/ZafScrollBar.cpp
+    windows/ZafScrollBarOS.cpp
+    controls/ZafVtList.cpp
+    windows/ZafVtListOS.cpp
+    controls/ZafNumberField.cpp
+    controls/ZafNumberFieldStorage.cpp
+    controls/ZafComboBox.cpp
+    windows/ZafComboBoxOS.cpp
+    controls/ZafNotebook.cpp
+    windows/ZafNotebookOS.cpp
+    controls/ZafNotebookParts.cpp
 )
+list(APPEND FRAMEWORK_LIBS comctl32)
 
 # Geometry manager, tool bar, status bar, printer and print dialog.
 list(APPEND FRAMEWORK_SOURCES

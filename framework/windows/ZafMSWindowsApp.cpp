@@ -1,4 +1,5 @@
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafWindowsShared.h"
 #include "framework/windows/ZafOSText.h"
 
 HINSTANCE ZafMSWindowsApp::instance = nullptr;
@@ -33,17 +34,6 @@ const ZafOSEntryPoints ansiEntryPoints = {
     GetClassLongAForm, GetMessageA, PeekMessageA, PostMessageA, SendMessageA,
     GetObjectAForm, GetWindowLongA, SetWindowLongA,
 };
-
-// Until the MDI window supplies its procedures the default ones serve.
-LRESULT CALLBACK DefaultMDIFrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ZafMSWindowsApp::Entry().defFrameProc(window, nullptr, message, wParam, lParam);
-}
-
-LRESULT CALLBACK DefaultMDIChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ZafMSWindowsApp::Entry().defMDIChildProc(window, message, wParam, lParam);
-}
 
 // Entry points taken by ordinal are cast through the generic function type.
 template <typename Call>
@@ -99,9 +89,9 @@ ZafMSWindowsApp::ZafMSWindowsApp(HINSTANCE instanceHandle, const OSVERSIONINFOA 
         ctl3dAvailable = true;
     entry = decided.ansi ? ansiEntryPoints : wideEntryPoints;
     if (!mdiFrameProcedure)
-        mdiFrameProcedure = DefaultMDIFrameProcedure;
+        mdiFrameProcedure = ZafMDIFrameProc;
     if (!mdiChildProcedure)
-        mdiChildProcedure = DefaultMDIChildProcedure;
+        mdiChildProcedure = ZafMDIChildProc;
     RegisterClasses();
 }
 

@@ -76,8 +76,8 @@ public:
     static const wchar_t *const mdiFrameClassName;  // "ZafMDIFrame"
     static const wchar_t *const mdiChildClassName;  // "ZafMDIChild"
 
-    // The procedures of the MDI classes; the MDI window installs its own
-    // (until then the default frame and child procedures serve).
+    // The procedures of the MDI classes (the MDI window's, unless a program
+    // sets others before the platform object is made).
     static WNDPROC mdiFrameProcedure;
     static WNDPROC mdiChildProcedure;
 

@@ -5,6 +5,7 @@
 // size, and drawing.
 #include <windows.h>
 
+#include "framework/controls/ZafNotebook.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/display/ZafRegionList.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -410,6 +411,9 @@ void ZafWindow::ApplyPosition()
 
 bool ZafWindow::SetFocus(bool value)
 {
+    // The focus moving into a page of a notebook shows that page.
+    if (value && parent && parent->IsAClassID(ZAF_ID_NOTEBOOK))
+        static_cast<ZafNotebook *>(parent)->SetCurrentPageObject(this);
     if (!Registered())
         return ZafWindowObject::SetFocus(value);
     if (!CurrentChild())

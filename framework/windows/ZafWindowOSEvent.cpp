@@ -4,6 +4,7 @@
 // command, scroll and colour messages to the child controls that sent them.
 #include <windows.h>
 
+#include "framework/controls/ZafScrollBar.h"
 #include "framework/core/text/ZafCharacters.h"
 #include "framework/core/objects/ZafHelpSystem.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -238,7 +239,7 @@ ZafEventType ZafWindow::OSEvent(const ZafEventStruct &event)
                 return answer;
             return ZafEventType(Send(bar, message, wParam, lParam));
         }
-        if (ZafWindowObject *bar = (message == WM_HSCROLL ? HorizontalScrollBar() : VerticalScrollBar()))
+        if (ZafScrollBar *bar = (message == WM_HSCROLL ? HorizontalScrollBar() : VerticalScrollBar()))
             return bar->Event(event);
         return ZafCallClassProcedure(event);
     case WM_PAINT:

@@ -27,3 +27,21 @@ LRESULT ZafFrameRouter(WNDPROC defaultProcedure, HWND window, UINT message, WPAR
 class ZafWindowObject;
 struct ZafEventStruct;
 long ZafCallClassProcedure(const ZafEventStruct &event);
+
+// The procedures of the MDI window classes ("ZafMDIFrame", "ZafMDIChild")
+// and their default procedures (DefFrameProc with the frame's MDI client,
+// DefMDIChildProc).
+LRESULT CALLBACK ZafMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafDefaultMDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ZafDefaultMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A window procedure for OS child controls inside a framework object's
+// window (the combo box installs it): the message goes as a raw event to
+// the object kept in the control's parent window; a control whose parent
+// holds no framework object gets its own class procedure.
+LRESULT CALLBACK ZafChildControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_SETTEXT with the text in the form the platform takes (converted to the
+// local code set on 8-bit platforms).
+LRESULT ZafSetOSWindowText(HWND window, const wchar_t *text);

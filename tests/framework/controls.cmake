@@ -5,15 +5,36 @@ list(APPEND TEST_SOURCES
     controls/ZafControlTestSupport.cpp
     controls/ZafControlColorsTest.cpp
     controls/ZafDialogWindowTest.cpp
+    controls/ZafMDIWindowTest.cpp
+    controls/ZafButtonTest.cpp
+    controls/ZafFrameObjectsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
 # error reporter, help tips.
 list(APPEND TEST_SOURCES
+    controls/ZafFieldTestSupport.cpp
+    controls/ZafStringFieldTest.cpp
+    controls/ZafPromptTest.cpp
+    controls/ZafTextTest.cpp
+    controls/ZafHelpTipsTest.cpp
+    controls/ZafFieldStorageTest.cpp
 )
+# Their 8-bit window-system paths, run as a Windows 98 program (the wide
+# clipboard text has no 8-bit form there).
+add_test(NAME framework_controls_win98
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/display/run-as-win98.sh
+        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
+        --gtest_filter=ZafStringField.*:ZafPromptLabel.*:ZafTextField.*:-*WideClipboardText)
+set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LOCK test_display)
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES
+    controls/ZafScrollBarTest.cpp
+    controls/ZafVtListTest.cpp
+    controls/ZafNumberFieldTest.cpp
+    controls/ZafComboBoxTest.cpp
+    controls/ZafNotebookTest.cpp
 )
 
 # Geometry manager, tool bar, status bar, printer and print dialog.

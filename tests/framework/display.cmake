@@ -13,7 +13,7 @@ list(APPEND TEST_SOURCES
 add_test(NAME framework_tests_win98
     COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/display/run-as-win98.sh
         $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
-        --gtest_filter=ZafAnsiPlatformTest.*:ZafPlatformDecision.*:ZafHotKeyText.*:ZafGdiDisplayTest.*:ZafWindowObjectDrawTest.*)
+        --gtest_filter=ZafAnsiPlatformTest.*:ZafPlatformDecision.*:ZafHotKeyText.*:ZafGdiDisplayTest.*:ZafWindowObjectDrawTest.*:ZafTitleTest.*:ZafButtonTest.*:ZafVtListText.*:ZafComboBoxText.*)
 set_tests_properties(framework_tests_win98 PROPERTIES TIMEOUT 600)
 
 # A stand-in "ctl3d32.dll" for the old-platform path, kept in a folder of its

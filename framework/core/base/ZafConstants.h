@@ -300,3 +300,26 @@ constexpr ZafEventType ZAF_EV_RESTORE_ALL = -3631;
 constexpr ZafEventType ZAF_EV_HELP_TOPIC = -3640;        // text: a help topic
 constexpr ZafLogicalEvent ZAF_L_ESCAPE_WINDOW = 1020;    // the window manager's Esc
 constexpr ZafLogicalEvent ZAF_L_FIRST_WINDOW = 1040;     // locates the first window that is not temporary
+
+// ---- Fixed ids of the support objects (frame parts, menus, bars) -----------
+constexpr ZafNumberID ZAF_NUMID_BORDER = -1;
+constexpr ZafNumberID ZAF_NUMID_MAXIMIZE = -2;
+constexpr ZafNumberID ZAF_NUMID_MINIMIZE = -3;
+constexpr ZafNumberID ZAF_NUMID_SYSTEM = -4;
+constexpr ZafNumberID ZAF_NUMID_TITLE = -5;
+constexpr ZafNumberID ZAF_NUMID_HZ_SCROLL = -6;          // horizontal scroll bar
+constexpr ZafNumberID ZAF_NUMID_VT_SCROLL = -7;          // vertical scroll bar
+constexpr ZafNumberID ZAF_NUMID_CORNER_SCROLL = -8;      // the corner between the scroll bars
+constexpr ZafNumberID ZAF_NUMID_GEOMETRY = -9;
+constexpr ZafNumberID ZAF_NUMID_PULL_DOWN_MENU = -11;
+constexpr ZafNumberID ZAF_NUMID_SYSTEM_BUTTON_MENU = -12;
+constexpr ZafNumberID ZAF_NUMID_MIN_ICON = -13;
+constexpr const wchar_t *ZAF_STRID_BORDER = L"ZAF_NUMID_BORDER";
+constexpr const wchar_t *ZAF_STRID_MAXIMIZE = L"ZAF_NUMID_MAXIMIZE";
+constexpr const wchar_t *ZAF_STRID_MINIMIZE = L"ZAF_NUMID_MINIMIZE";
+constexpr const wchar_t *ZAF_STRID_SYSTEM = L"ZAF_NUMID_SYSTEM";
+constexpr const wchar_t *ZAF_STRID_TITLE = L"ZAF_NUMID_TITLE";
+constexpr const wchar_t *ZAF_STRID_GEOMETRY = L"ZAF_NUMID_GEOMETRY";
+constexpr const wchar_t *ZAF_STRID_PULL_DOWN_MENU = L"ZAF_NUMID_PULL_DOWN_MENU";
+constexpr const wchar_t *ZAF_STRID_SYSTEM_BUTTON_MENU = L"ZAF_NUMID_SYSTEM_BUTTON_MENU";
+constexpr const wchar_t *ZAF_STRID_MIN_ICON = L"ZAF_NUMID_MIN_ICON";

@@ -35,6 +35,9 @@ public:
     int SetValues(int newMinimum, int newMaximum, int newCurrent, int newLineStep, int newPageSize);
     // The current value alone, clamped into the range.
     int SetCurrent(int newCurrent) { return SetValues(minimum, maximum, newCurrent, lineStep, pageSize); }
+    // The current value alone, clamped, without telling the observers: for
+    // the view that made the change and shows it itself.
+    int StoreCurrent(int newCurrent) { return current = Clamp(newCurrent, minimum, maximum); }
 
 private:
     static int Clamp(int value, int low, int high);

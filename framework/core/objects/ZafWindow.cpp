@@ -1,6 +1,7 @@
 // The portable half of ZafWindow: children and support objects, lookups,
 // selection, the focus chain and the default buttons.
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFrameObjects.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafStrings.h"
 
@@ -8,7 +9,7 @@
 
 const ZafClassID ZafWindow::classID = ZAF_ID_WINDOW;
 const ZafIChar *const ZafWindow::className = L"ZafWindow";
-ZafFrameObjectFactory ZafWindow::frameObjectFactory = nullptr;
+ZafFrameObjectFactory ZafWindow::frameObjectFactory = &ZafAddStandardFrameObjects;
 
 const ZafInputMap ZafWindow::defaultInputMap[] = {
     { ZAF_L_DOWN, ZAF_INPUT_KEYBOARD, 40, ZAF_KEY_PRESS },
@@ -297,13 +298,13 @@ ZafWindowObject *ZafWindow::FocusObject() const
 
 const ZafIChar *ZafWindow::Text()
 {
-    ZafWindowObject *title = Title();
+    ZafWindowObject *title = SupportObject(ZAF_NUMID_TITLE);
     return title ? title->Text() : nullptr;
 }
 
 ZafError ZafWindow::SetText(const ZafIChar *text)
 {
-    ZafWindowObject *title = Title();
+    ZafWindowObject *title = SupportObject(ZAF_NUMID_TITLE);
     return title ? title->SetText(text) : 1;
 }
 

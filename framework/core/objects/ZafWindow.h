@@ -18,14 +18,20 @@
 #include "framework/core/base/ZafList.h"
 #include "framework/core/objects/ZafWindowObject.h"
 
+#include <functional>
+
 class ZafWindow;
 
 class ZafStringData;
+class ZafBorder;
+class ZafTitle;
+class ZafIcon;
+class ZafScrollBar;
 
 // Builds a window's frame objects (border, maximize and minimize buttons,
 // system button, title holding the title data, which it takes over) for
-// AddFrameObjects. The frame classes install it; until they do,
-// AddFrameObjects adds only the extra object.
+// AddFrameObjects. The framework's own (ZafAddStandardFrameObjects) is
+// installed from the start.
 using ZafFrameObjectFactory = void (*)(ZafWindow *window, ZafStringData *title);
 
 class ZafWindow : public ZafWindowObject, public ZafList
@@ -40,6 +46,16 @@ public:
     // (ZafWindowStorage.cpp).
     ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafWindow() override;
+
+protected:
+    // For derived windows whose record continues after the window's own
+    // fields (in the same record file, before the stored children): the
+    // persistent constructor hands the open file to readExtension right
+    // after the window's fields, and Write calls WriteRecordExtension there.
+    using RecordExtensionReader = std::function<void(ZafFile &file)>;
+    ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &readExtension);
+    virtual void WriteRecordExtension(ZafFile &) { }
+public:
 
     static const ZafClassID classID;
     static const ZafIChar *const className;
@@ -145,11 +161,17 @@ public:
 
     // Fixed support objects by number id; null when absent.
     ZafWindowObject *SupportObject(ZafNumberID id) const;
-    ZafWindowObject *Border() const { return SupportObject(-1); }
+    // The frame objects as their classes; null when absent or of another
+    // class (defined beside those classes).
+    ZafBorder *Border() const;
+    ZafTitle *Title() const;
+    ZafIcon *MinimizeIcon() const;
     ZafWindowObject *SystemButton() const { return SupportObject(-4); }
-    ZafWindowObject *Title() const { return SupportObject(-5); }
-    ZafWindowObject *HorizontalScrollBar() const { return SupportObject(-6); }
-    ZafWindowObject *VerticalScrollBar() const { return SupportObject(-7); }
+    // The scroll-bar support objects (ZafScrollBar.cpp): the first support
+    // object of the number id when it is a scroll bar, else null.
+    ZafScrollBar *HorizontalScrollBar() const;
+    ZafScrollBar *VerticalScrollBar() const;
+    ZafScrollBar *CornerScrollBar() const;
     ZafWindowObject *GeometryManager() const { return SupportObject(-9); }
     ZafWindowObject *PullDownMenu() const { return SupportObject(-11); }
 

@@ -98,6 +98,7 @@ void ZafWindow::Write(ZafObjectPersistence &persistence)
         file->WriteString(permanentDefault ? permanentDefault->StringID() : nullptr);
         const ZafIChar *compareName = CompareFunctionName(compareFunction, persistence);
         file->WriteString(compareName);
+        WriteRecordExtension(*file);
         if (file->Error())
             SetError(file->Error());
         if (compareName && *compareName) {
@@ -115,6 +116,12 @@ void ZafWindow::Write(ZafObjectPersistence &persistence)
 }
 
 ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafWindow(name, persistence, RecordExtensionReader())
+{
+}
+
+ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence,
+    const RecordExtensionReader &readExtension)
     : ZafWindowObject(name, ZafObjectPersistence::PushLevel(persistence, L"ZafWindow", classID)), ZafList(nullptr)
 {
     // A damaged region must not overflow the size computed from it.
@@ -131,6 +138,8 @@ ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence)
         file->ReadUInt16(storedSelection);
         ZafIChar *defaultName = file->ReadNewString();
         ZafIChar *compareName = file->ReadNewString();
+        if (readExtension && !file->Error())
+            readExtension(*file);
         if (file->Error())
             SetError(file->Error());
         else if (width < 0 || height < 0)

@@ -40,8 +40,8 @@ TEST_F(ZafWindowContainer, SupportObjectsGoToTheSupportListAndChildrenToTheChild
     window.Add(new ZafWindowObject(0, 0, 5, 1));
     EXPECT_EQ(1, window.SupportList().Count());
     EXPECT_EQ(1, window.Count());
-    EXPECT_NE(nullptr, window.Title());
-    EXPECT_EQ(window.Title(), window.GetObjectByNumberID(-5));
+    EXPECT_NE(nullptr, window.SupportObject(-5));
+    EXPECT_EQ(window.SupportObject(-5), window.GetObjectByNumberID(-5));
 }
 
 TEST_F(ZafWindowContainer, AddBeforeAPositionKeepsTheTabOrder)

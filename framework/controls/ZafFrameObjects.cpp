@@ -1,0 +1,13 @@
+#include "framework/controls/ZafFrameObjects.h"
+
+#include "framework/controls/ZafBorder.h"
+#include "framework/controls/ZafTitle.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/core/objects/ZafWindow.h"
+
+void ZafAddStandardFrameObjects(ZafWindow *window, ZafStringData *title)
+{
+    window->Add(new ZafBorder);
+    // The maximize, minimize and system buttons go here, in that order.
+    window->Add(new ZafTitle(title ? title : new ZafStringData(L"", -1, false)));
+}

@@ -1,0 +1,90 @@
+#pragma once
+// ZafMDIWindow: the framework's multiple-document window. One class plays
+// two roles by its MDI kind: the frame (kind 0, a top-level window holding
+// an OS "MDICLIENT" window) and the child (kind 1, a document window inside
+// its frame's MDI client). The kind follows the window's place when it is
+// settled (-9): with a parent it is a child, without one a frame. The frame
+// turns the MDI command events (-501 .. -509) into the OS MDI messages and
+// keeps its child list, current child and focus in step with the active MDI
+// child; the newest child is first in the list. A child is its own root
+// window. Children are owned by their frame like any window's. GUI thread
+// only.
+
+#include "framework/core/objects/ZafWindow.h"
+
+#include <memory>
+
+constexpr int ZAF_MDI_FRAME = 0;
+constexpr int ZAF_MDI_CHILD = 1;
+
+class ZafMDIWindow : public ZafWindow
+{
+public:
+    ZafMDIWindow(int left, int top, int width, int height, int mdiType = ZAF_MDI_FRAME);
+    ZafMDIWindow(const ZafMDIWindow &copy);
+    ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // The MDI command events and the kind's own handling of -9, -26, -27
+    // and -201 (Windows half); every other event is the window's.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
+    ZafWindowObject *Duplicate() override { return new ZafMDIWindow(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafMDIWindow::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    // Both kinds are their own root window.
+    ZafWindowObject *RootObject() const override { return const_cast<ZafMDIWindow *>(this); }
+    ZafEventType DragHook(const ZafEventStruct &) override { return ZAF_NOT_HANDLED; }
+    // A frame gaining the focus on one of its children activates it and
+    // moves it to the front of the list (Windows half).
+    ZafWindowObject *NotifyFocus(ZafWindowObject *object, bool gained) override;
+    void ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state) override;
+    const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
+    void OSRegisterObject() override;                                 // Windows half
+    // A child maximizes and restores through its MDI client.
+    bool SetMaximized(bool value) override;                           // Windows half
+    // A frame puts a new child (added without a position) first.
+    ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr) override;
+
+    // Only before registration, and only while a frame has no children or
+    // a child has no parent; answers the kind.
+    virtual int SetMDIType(int type);
+    int MDIType() const { return mdiType; }
+    bool IsFrame() const { return mdiType == ZAF_MDI_FRAME; }
+
+    // Settings the class fixes (by kind where noted).
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetTemporary(bool) override { return temporary = false; }
+    bool SetDropTarget(bool value) override;
+    ZafWindow *SetOwner(ZafWindow *window) override;
+    int SetSelectionType(int type) override;
+
+    static const ZafPaletteMap defaultPaletteMap[];
+
+protected:
+    void WriteRecordExtension(ZafFile &file) override;
+
+private:
+    ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<int> storedKind);
+    ZafEventType CloseChild(const ZafEventStruct &event);
+    ZafEventType FrameCommand(const ZafEventStruct &event);
+    ZafEventType ChildCommand(const ZafEventStruct &event);
+    ZafEventType RegisterEvent(const ZafEventStruct &event);
+    ZafEventType UnregisterChild(const ZafEventStruct &event);
+    void DisableLaterSiblings();
+    ZafOSWindow ParentClient() const;
+
+    int mdiType = ZAF_MDI_FRAME;
+};

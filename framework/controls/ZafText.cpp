@@ -1,0 +1,130 @@
+// ZafText, portable half: construction, the string data and its
+// ownership, and the flags.
+#include "framework/controls/ZafText.h"
+
+#include "framework/core/data/ZafStringData.h"
+
+#include <cwchar>
+
+const ZafClassID ZafText::classID = ZAF_ID_TEXT;
+const ZafIChar *const ZafText::className = L"ZafText";
+
+ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text, int maxLength)
+    : ZafText(left, top, width, height, new ZafStringData(text ? text : L"", maxLength, false))
+{
+}
+
+ZafText::ZafText(int left, int top, int width, int height, ZafStringData *data)
+    : ZafWindow(left, top, width, height)
+{
+    border = true;
+    destroyable = false;
+    moveable = false;
+    sizeable = false;
+    stringData = data ? data : new ZafStringData(L"", -1, false);
+    Observe();
+}
+
+ZafText::ZafText(const ZafText &copy)
+    : ZafWindow(copy), autoSelect(copy.autoSelect), invalid(copy.invalid), unanswered(copy.unanswered),
+      viewOnly(copy.viewOnly), wordWrap(copy.wordWrap), justification(copy.justification)
+{
+    destroyable = false;
+    if (copy.stringData)
+        stringData = copy.stringData->Destroyable() ? new ZafStringData(*copy.stringData) : copy.stringData;
+    else
+        stringData = new ZafStringData(L"", -1, false);
+    Observe();
+}
+
+ZafText::~ZafText()
+{
+    Release();
+}
+
+bool ZafText::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafWindow::IsAClassID(id);
+}
+
+bool ZafText::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
+}
+
+void ZafText::Observe()
+{
+    stringData->AddNotification(this, &ZafText::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED);
+}
+
+void ZafText::Release()
+{
+    if (!stringData)
+        return;
+    stringData->SubtractNotification(this, &ZafText::Notification);
+    if (stringData->Destroyable() && stringData->NotificationCount() == 0)
+        delete stringData;
+    stringData = nullptr;
+}
+
+ZafError ZafText::Notification(ZafElement *observer, ZafUpdateCode code)
+{
+    ZafText *text = static_cast<ZafText *>(static_cast<ZafWindowObject *>(observer));
+    if (code == ZAF_UPDATE_CHANGED)
+        return text->UpdateOSListItem();
+    if (code == ZAF_UPDATE_READ)
+    {
+        text->GetOSText();
+        return 0;
+    }
+    return 1;
+}
+
+const ZafIChar *ZafText::Text()
+{
+    GetOSText();
+    return stringData->Text();
+}
+
+ZafError ZafText::SetText(const ZafIChar *text)
+{
+    stringData->SetText(text ? text : L"");
+    return 0;
+}
+
+ZafError ZafText::SetStringData(ZafStringData *data)
+{
+    if (!data)
+        data = new ZafStringData(L"", -1, false);
+    if (data == stringData)
+        return 0;
+    Release();
+    stringData = data;
+    Observe();
+    UpdateOSListItem();
+    return 0;
+}
+
+bool ZafText::SetUnanswered(bool value)
+{
+    if (value && !unanswered)
+    {
+        unanswered = true;
+        stringData->Clear();
+    }
+    return unanswered = value;
+}
+
+int ZafText::SetJustification(int value)
+{
+    if (!Registered())
+        justification = value;
+    return justification;
+}
+
+bool ZafText::SetViewOnly(bool value)
+{
+    if (!Registered())
+        viewOnly = value;
+    return viewOnly;
+}

@@ -1,0 +1,87 @@
+#pragma once
+// ZafTitle: the title bar of a window, a support object that holds the
+// window's title text (ZafWindow::Text and SetText read and write it). On
+// Windows it has no OS window and draws nothing: the window's frame gets a
+// caption, and the title keeps the frame's caption text equal to its own
+// text, at registration and whenever the text changes. Its settings are
+// fixed; as a value it accepts only the window commands maximize (-5),
+// restore (-25) and their MDI forms (-502, -504). The window owns it. GUI
+// thread only.
+
+#include "framework/controls/ZafButton.h"
+
+class ZafTitle : public ZafButton
+{
+public:
+    explicit ZafTitle(const ZafIChar *text);
+    explicit ZafTitle(ZafStringData *text);
+    ZafTitle(const ZafTitle &copy);
+    ZafTitle(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -26 shares the frame window and sets its caption, -20 forgets it;
+    // every event answers -2 (Windows half).
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafWindowObject *Duplicate() override { return new ZafTitle(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafTitle::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    // WM_SETTEXT of the frame with the title's text (Windows half).
+    ZafEventType UpdateOSListItem() override;
+
+    // Fixed settings.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetAllowDefault(bool) override { return allowDefault = false; }
+    bool SetToggle(bool) override { return toggle = false; }
+    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocus(bool) override { return focus = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetSelected(bool) override { return selected = false; }
+    bool SetPressed(bool) override { return pressed = false; }
+    bool SetAutoSize(bool) override { return autoSize = true; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = true; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
+    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = true; }
+    bool SetSelectOnPress(bool) override { return selectOnPress = true; }
+    bool SetSendMessage(bool) override;
+    int SetButtonType(int) override { return buttonType = ZAF_FLAT_BUTTON; }
+    int SetDepth(int) override { return depth = 0; }
+    int SetHorizontalPlacement(int) override { return horizontalPlacement = ZAF_PLACE_CENTER; }
+    int SetVerticalPlacement(int) override { return verticalPlacement = ZAF_PLACE_CENTER; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+    ZafIChar SetHotKey(ZafIChar, int) override;
+    // Removes any bitmap; answers 1.
+    ZafError SetBitmap(ZafBitmapData *bitmap) override;
+    const ZafIChar *SetMessageText(const ZafIChar *) override;
+    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
+    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
+    // Accepts -5, -25, -502 and -504 only; answers the value in force.
+    ZafInt32 SetValue(ZafInt32 newValue) override;
+
+    // Nothing to draw or place on Windows.
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    void OSRegisterObject() override { }
+    void ApplyPosition() override { }
+    ZafEventType ApplyOSFont() override { return 0; }
+
+    static const ZafPaletteMap defaultPaletteMap[];
+    const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
+
+private:
+    void ApplySettings();
+};

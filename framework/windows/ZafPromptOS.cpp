@@ -1,0 +1,249 @@
+// ZafPrompt on Windows: the "STATIC" control with its hot-key text, fitting
+// the region to the text, the prompt's events and raw messages, and drawing
+// when the framework draws the label.
+#include <windows.h>
+
+#include "framework/controls/ZafPrompt.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafGdiDisplay.h"
+#include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafTextControl.h"
+#include "framework/windows/ZafWindowsShared.h"
+
+namespace {
+
+HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+
+LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
+}
+
+} // namespace
+
+void ZafPrompt::OSRegisterObject()
+{
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible)
+        style |= WS_VISIBLE;
+    if (hzJustify == 2)
+        style |= SS_CENTER;
+    else if (hzJustify == 1)
+        style |= SS_RIGHT;
+    if (IsDisabled(true) && !designMode)
+        style |= WS_DISABLED;
+    osWindow = CreateOSWindow(this, L"STATIC", style);
+    if (!osWindow)
+        return;
+    ZafTextControlSetFont(this);
+    UpdateOSListItem();
+}
+
+ZafEventType ZafPrompt::UpdateOSListItem()
+{
+    if (parent && parent->IsAClassID(ZAF_ID_LIST) && parent->SystemDrawn())
+        return ZafWindowObject::UpdateOSListItem();
+    if (!Registered())
+        return 0;
+    if (autoSize)
+    {
+        Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+        ApplyPosition();
+    }
+    if (!ownOSWindow || !systemDrawn)
+    {
+        Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+        return 0;
+    }
+    const ZafIChar *text = stringData && stringData->Text() ? stringData->Text() : L"";
+    wchar_t *label = ZafConvertHotKeyText(text, hotKeyIndex);
+    ZafTextControlWrite(osWindow, nullptr, label ? label : L"");
+    delete[] label;
+    return 0;
+}
+
+void ZafPrompt::FitToText()
+{
+    region = requestedRegion;
+    if (!autoSize || DesignMode() || region.coordinateType != ZAF_PIXEL)
+        return;
+    ZafGdiDisplay *display = DrawDisplay();
+    if (!display)
+        return;
+    HWND window = Handle(osWindow);
+    HDC context = GetDC(window);
+    display->PrepareDeviceContext(context);
+    display->SetFont(ResolvePalette(ZAF_PT_TEXT, PaletteState()).font);
+    const ZafIChar *text = Text();
+    ZafRegionStruct extent = display->TextExtent(text ? text : L"");
+    display->RestoreDisplayContext();
+    ReleaseDC(window, context);
+    const int w = extent.right - extent.left + 1;
+    const int h = extent.bottom - extent.top + 1;
+    const int W = region.Width(), H = region.Height();
+    if (vtJustify == 2)
+    {
+        region.top = region.top + H / 2 - (h + 1) / 2;
+        region.bottom = region.top + h;
+    }
+    else if (vtJustify == 1)
+        region.top = region.bottom - h;
+    else
+    {
+        if (border)
+            region.top += 3;
+        region.bottom = region.top + h;
+    }
+    if (hzJustify == 2)
+    {
+        region.left = region.left + W / 2 - (w + 1) / 2;
+        region.right = region.left + w;
+    }
+    else if (hzJustify == 1)
+        region.left = region.right - w;
+    else
+        region.right = region.left + w;
+}
+
+ZafEventType ZafPrompt::Event(const ZafEventStruct &event)
+{
+    const ZafEventType type = event.type;
+    switch (type)
+    {
+    case ZAF_EVENT_OS:
+        return OSEvent(event);
+
+    case ZAF_EV_HOT_KEY:
+        if (hotKeyChar && ZafIChar(event.key) == hotKeyChar)
+        {
+            if (ZafWindowObject *next = static_cast<ZafWindowObject *>(Next()))
+                next->SetFocus(true);
+            return type;
+        }
+        return ZAF_NOT_HANDLED;
+
+    case ZAF_EV_SIZED:
+        Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+        return type;
+
+    case ZAF_EV_COMPUTE_REGION:
+    {
+        ZafRegionStruct fitted = requestedRegion;
+        region = requestedRegion;
+        ZafWindowObject::Event(event);
+        if (region != fitted)
+            requestedRegion = region;     // the parent placed the prompt
+        FitToText();
+        return type;
+    }
+
+    case ZAF_EV_REDRAW:
+    case ZAF_EV_REDRAW_AREA:
+        if (Registered() && AutomaticUpdate(true) && transparent && parent)
+        {
+            ZafRegionStruct area = type == ZAF_EV_REDRAW_AREA ? event.region : region;
+            if (type == ZAF_EV_REDRAW)
+                parent->ConvertToOSRegion(this, area);
+            parent->Event(ZafEventStruct(ZAF_EV_REDRAW_AREA, 0, area));
+            return type;
+        }
+        return ZafWindowObject::Event(event);
+
+    default:
+        return ZafWindowObject::Event(event);
+    }
+}
+
+ZafEventType ZafPrompt::OSEvent(const ZafEventStruct &event)
+{
+    const UINT message = event.osEvent.message;
+    if (designMode && event.InputClass() == ZAF_INPUT_MOUSE)
+        return ZafWindowObject::Event(event);
+    switch (message)
+    {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+        if (systemDrawn && !transparent && autoSize && !designMode && vtJustify == 0)
+            return ZafCallClassProcedure(event);
+        return ZafWindowObject::OSEvent(event);
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        SetForegroundWindow(Handle(RootObject()->OSHandle(2)));
+        return 0;
+    default:
+        return ZafWindowObject::OSEvent(event);
+    }
+}
+
+bool ZafPrompt::SetDisabled(bool value)
+{
+    if (value == disabled)
+        return disabled;
+    if ((systemDrawn && !transparent && autoSize) || !Registered() || !automaticUpdate)
+        return ZafWindowObject::SetDisabled(value);
+    Send(osWindow, WM_SETREDRAW, FALSE);
+    ZafWindowObject::SetDisabled(value);
+    Send(osWindow, WM_SETREDRAW, TRUE);
+    Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+    return disabled;
+}
+
+ZafEventType ZafPrompt::Redisplay(const ZafEventStruct &, ZafEventType code)
+{
+    if (code == ZAF_EV_REDRAW_DATA)
+        code = ZAF_EV_REDRAW;
+    ZafRegionStruct drawRegion = BeginDraw();
+    ZafGdiDisplay *display = DrawDisplay();
+    if (!display)
+    {
+        EndDraw();
+        return code;
+    }
+    if (!transparent || designMode)
+        DrawBackground(drawRegion, code);
+    if (designMode)
+    {
+        display->SetLineStyle(1);
+        display->SetForeground(0);
+        display->Rectangle(drawRegion.left, drawRegion.top, drawRegion.right, drawRegion.bottom, -1, false);
+    }
+    if ((!autoSize || designMode) && border)
+        drawRegion.top += 3;
+    if (code == ZAF_EV_REDRAW || code == ZAF_EV_REDRAW_AREA)
+    {
+        const ZafIChar *text = Text();
+        ZafPaletteState state = PaletteState();
+        ZafPaletteStruct palette = ResolvePalette(ZAF_PT_TEXT, state);
+        if (IsDisabled(true))
+        {
+            // Etched: a highlight copy one pixel right and down first.
+            ZafPaletteStruct etched = ResolvePalette(ZAF_PT_BACKGROUND, state);
+            etched.colorForeground = -3;
+            etched.osColorForeground = GetSysColor(COLOR_BTNHIGHLIGHT);
+            display->SetPalette(etched);
+            display->Text(drawRegion.left + 1, drawRegion.top + 1, drawRegion.right, drawRegion.bottom,
+                text ? text : L"", -1, hzJustify, vtJustify, hotKeyIndex, false);
+        }
+        display->SetPalette(palette);
+        display->Text(drawRegion.left, drawRegion.top, drawRegion.right - 1, drawRegion.bottom - 1,
+            text ? text : L"", -1, hzJustify, vtJustify, hotKeyIndex, false);
+    }
+    EndDraw();
+    return code;
+}
+
+void ZafPrompt::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
+{
+    if (type != ZAF_PT_TEXT)
+    {
+        ZafWindowObject::ResolveSystemColors(palette, type, state);
+        return;
+    }
+    bool disabledState = (state & ZAF_PS_DISABLED) != 0;
+    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
+        palette.osColorForeground = GetSysColor(disabledState ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
+    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
+        palette.osColorBackground = GetSysColor(disabledState ? COLOR_BTNHIGHLIGHT : COLOR_WINDOW);
+}
