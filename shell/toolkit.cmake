@@ -38,7 +38,10 @@ list(APPEND SHELL_SOURCES
     toolkit/KZSelectorMouse.cpp
     toolkit/KZSizer.cpp
     toolkit/KZSizerMouse.cpp
+    toolkit/KZTBButton.cpp
+    toolkit/KZTBComboBox.cpp
     toolkit/KZTBSelector.cpp
     toolkit/KZTBSpace.cpp
+    toolkit/KZTBString.cpp
     toolkit/KZToolBar.cpp
 )

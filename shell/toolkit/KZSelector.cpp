@@ -78,8 +78,10 @@ void KZSelector::DrawUnit(KPoint unit)
 
 bool KZSelector::SetSelection(KPoint unit)
 {
+    // A list without rows (or columns) has no selectable unit at all.
     const KPoint extent = Extent();
-    const KPoint stored(ClampAxis(unit.x, extent.x), ClampAxis(unit.y, extent.y));
+    const KPoint stored = ExtentRect().IsEmpty() ? KPoint(-1, -1)
+                                                 : KPoint(ClampAxis(unit.x, extent.x), ClampAxis(unit.y, extent.y));
     if (stored == selection)
         return false;
     selection = stored;

@@ -44,7 +44,8 @@ public:
     void DrawUnit(KPoint unit) override;
 
     // ---- Selector slots, in order ----
-    // Stores the unit clamped into the extent (-1 in an empty axis); true when it changed.
+    // Stores the unit clamped into the extent ((-1, -1) while the extent is
+    // empty); true when it changed.
     virtual bool SetSelection(KPoint unit);
     // SetSelection, then redraws the old and the new unit when it changed.
     virtual void Select(KPoint unit);
@@ -65,8 +66,8 @@ public:
 
     // ---- Non-virtual ----
     KPoint Selection() const { return selection; }
-    // n column positions, all 0; count and positions unchanged when n is not
-    // positive or the memory cannot be had.
+    // count column positions, all 0; count and positions unchanged when
+    // count is negative or the memory cannot be had.
     void SetColumnCount(int count);
     // Ignored before SetColumnCount or for a column outside the count.
     void SetColumnPosition(int column, int x);
