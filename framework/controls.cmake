@@ -17,6 +17,8 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafTitle.cpp
     windows/ZafTitleOS.cpp
     controls/ZafFrameObjects.cpp
+    controls/ZafIcon.cpp
+    windows/ZafIconOS.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

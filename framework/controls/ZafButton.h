@@ -13,6 +13,7 @@
 #include "framework/core/objects/ZafWindowObject.h"
 
 #include <cstdint>
+#include <functional>
 
 class ZafStringData;
 class ZafBitmapData;
@@ -159,6 +160,14 @@ public:
     static const ZafPaletteMap defaultPaletteMap[];
 
 protected:
+    // For derived buttons whose record continues after the button's (in the
+    // same record file): the persistent constructor hands the open file to
+    // readExtension after the button's fields and data objects, and Write
+    // calls WriteRecordExtension there.
+    using RecordExtensionReader = std::function<void(ZafFile &file, ZafObjectPersistence &persistence)>;
+    ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &readExtension);
+    virtual void WriteRecordExtension(ZafFile &, ZafObjectPersistence &) { }
+
     // The selection with code 1002 or 1012: toggling, then the member
     // function.
     ZafEventType Select(const ZafEventStruct &event, ZafEventType code);

@@ -39,6 +39,12 @@ ZafElement *ZafButton::New(const ZafIChar *name, ZafObjectPersistence &persisten
 }
 
 ZafButton::ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafButton(name, persistence, RecordExtensionReader())
+{
+}
+
+ZafButton::ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence,
+    const RecordExtensionReader &readExtension)
     : ZafWindowObject(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
 {
     savedRegion = region;
@@ -84,6 +90,13 @@ ZafButton::ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence)
                 SetStringData(new ZafStringData(textName, persistence));
             if (*bitmapName)
                 SetBitmap(new ZafBitmapData(bitmapName, persistence));
+            if (readExtension)
+            {
+                persistence.SetError(0);
+                readExtension(*file, persistence);
+                if (file->Error())
+                    SetError(file->Error());
+            }
         }
         delete[] storedMessage;
     }
@@ -127,6 +140,9 @@ void ZafButton::Write(ZafObjectPersistence &persistence)
             stringData->Write(persistence);
         if (bitmapData)
             bitmapData->Write(persistence);
+        WriteRecordExtension(*file, persistence);
+        if (file->Error())
+            SetError(file->Error());
     }
     ZafObjectPersistence::PopLevel(persistence);
     if (persistence.Error() && !Error())

@@ -3,6 +3,7 @@
 // stored with.
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafNotebook.h"
+#include "framework/controls/ZafTitle.h"
 #include "framework/core/base/ZafConstants.h"
 
 namespace {
@@ -45,7 +46,7 @@ void ZafNotebook::DeleteScrollButtons()
     leftButton = rightButton = nullptr;
 }
 
-ZafWindowObject *ZafNotebook::NewTitle(const ZafIChar *)
+ZafWindowObject *ZafNotebook::NewTitle(const ZafIChar *text)
 {
-    return nullptr;
+    return new ZafTitle(text ? text : L"");
 }

@@ -8,6 +8,8 @@ list(APPEND TEST_SOURCES
     controls/ZafMDIWindowTest.cpp
     controls/ZafButtonTest.cpp
     controls/ZafFrameObjectsTest.cpp
+    controls/ZafIconTest.cpp
+    controls/ZafControlStorageTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,

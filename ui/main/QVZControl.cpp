@@ -1,6 +1,10 @@
 // The main window.
 #include "ui/main/QVZControl.h"
 
+#include <windows.h>
+// The system's OpenEvent macro would rename the window's operation.
+#undef OpenEvent
+
 #include "foundation/log/KLog.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/base/ZafConstants.h"
@@ -24,7 +28,7 @@ public:
 
 } // namespace
 
-QVZControl::QVZControl() : ZafWindow(40, 40, 800, 560)
+QVZControl::QVZControl() : ZafMDIWindow(40, 40, 800, 560, ZAF_MDI_FRAME)
 {
     KString text;
     Title(text);
@@ -53,6 +57,14 @@ const ZafIChar *QVZControl::Text()
     return title.c_str();
 }
 
+void QVZControl::OSRegisterObject()
+{
+    ZafMDIWindow::OSRegisterObject();
+    // The frame is made without a caption text; it shows the window's title.
+    if (HWND frame = static_cast<HWND>(OSHandle(2)))
+        SetWindowTextW(frame, title.c_str());
+}
+
 ZafEventType QVZControl::Event(const ZafEventStruct &event)
 {
     switch (event.type) {
@@ -62,7 +74,7 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
     case kEvtIdle:
         return 0;
     default:
-        return ZafWindow::Event(event);
+        return ZafMDIWindow::Event(event);
     }
 }
 

@@ -4,31 +4,12 @@
 
 #include "framework/controls/ZafNotebook.h"
 #include "framework/controls/ZafString.h"
+#include "framework/controls/ZafTitle.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
 #include "framework/core/storage/ZafStorage.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 namespace {
-
-// A page title as the frame classes make it: a support object of class 17
-// that holds a text.
-class PageTitle : public ZafWindowObject
-{
-public:
-    explicit PageTitle(const wchar_t *text) : ZafWindowObject(0, 0, 0, 0), text(text)
-    {
-        numberID = -5;
-        useParentFrameHandle = true;
-        ownOSWindow = false;
-    }
-    ZafClassID ClassID() const override { return ZAF_ID_TITLE; }
-    bool IsAClassID(ZafClassID id) const override { return id == ZAF_ID_TITLE || ZafWindowObject::IsAClassID(id); }
-    const ZafIChar *Text() override { return text.c_str(); }
-    ZafError SetText(const ZafIChar *newText) override { text = newText ? newText : L""; return 0; }
-    using ZafWindowObject::SetText;
-    ZafWindowObject *Duplicate() override { return new PageTitle(text.c_str()); }
-    std::wstring text;
-};
 
 // A notebook that counts its page-change notices.
 class CountingNotebook : public ZafNotebook
@@ -49,7 +30,7 @@ ZafWindow *NewPage(const wchar_t *title)
     auto *page = new ZafWindow(0, 0, 100, 50);
     page->SetCoordinateType(ZAF_PIXEL);
     if (title)
-        page->Add(new PageTitle(title));
+        page->Add(new ZafTitle(title));
     return page;
 }
 
@@ -245,17 +226,18 @@ TEST_F(ZafNotebookTest, TheFocusMovingIntoAHiddenPageShowsIt)
     EXPECT_TRUE(field->Registered());
 }
 
-TEST_F(ZafNotebookTest, AStoredNotebookKeepsItsPagesTabsAndHotKeys)
+TEST_F(ZafNotebookTest, AStoredNotebookKeepsItsPagesTabTextsAndHotKeys)
 {
     ZafStorage storage;
     ZafObjectPersistence persistence(&storage);
     persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
+    persistence.AddObjectConstructor(L"ZafTitle", ZafTitle::classID, ZafTitle::New);
     ZafNotebook book(0, 0, 300, 200);
     book.SetStringID(L"options");
     book.SetTabHeight(30);
     for (const wchar_t *name : { L"first", L"second" })
     {
-        ZafWindow *page = NewPage(nullptr);
+        ZafWindow *page = NewPage(name == std::wstring(L"first") ? L"General" : L"Ports");
         page->SetStringID(name);
         book.Add(page);
     }
@@ -270,4 +252,8 @@ TEST_F(ZafNotebookTest, AStoredNotebookKeepsItsPagesTabsAndHotKeys)
     EXPECT_EQ(0, read.CurrentPageIndex());
     EXPECT_EQ(L'S', read.TabHotKey(1));
     EXPECT_STREQ(L"second", static_cast<ZafWindowObject *>(read.Get(1))->StringID());
+    EXPECT_STREQ(L"General", read.TabText(0));
+    EXPECT_STREQ(L"Ports", read.TabText(1));
+    // The temporary titles are gone from the pages written.
+    EXPECT_EQ(0, static_cast<ZafWindow *>(book.Get(0))->SupportList().Count());
 }

@@ -1,0 +1,8 @@
+# Dialogs and what they hold: the layout builder, the message window, browse
+# buttons, the port-settings panel, the printer and the settings editor.
+list(APPEND SHELL_SOURCES
+    toolkit/KZPrinter.cpp
+    toolkit/KZPrinterDevice.cpp
+    toolkit/KZPrinterDraw.cpp
+)
+list(APPEND SHELL_LIBS gdi32 comdlg32)
