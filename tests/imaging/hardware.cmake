@@ -1,0 +1,12 @@
+# The image and hardware windows: module start-ups, the hardware tool bar,
+# its lists and dialogs.
+list(APPEND TEST_SOURCES
+    ../shell/support/ShellAppTest.cpp
+    ../shell/support/ShellScratch.cpp
+    ../shell/support/ToolkitTest.cpp
+    support/HardwareTestSupport.cpp
+    support/ImagingWindowTest.cpp
+    windows/VZWindowModulesTest.cpp
+    hardware/VZHardwareBarTest.cpp
+    hardware/VZHardwareListsTest.cpp
+)
