@@ -37,6 +37,19 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafTextOS.cpp
     core/events/ZafHelpTips.cpp
     windows/ZafHelpTipsOS.cpp
+    controls/ZafMenuImages.cpp
+    windows/ZafMenuOS.cpp
+    controls/ZafPopUpMenu.cpp
+    windows/ZafPopUpMenuOS.cpp
+    controls/ZafPopUpItem.cpp
+    windows/ZafPopUpItemOS.cpp
+    controls/ZafPullDownMenu.cpp
+    windows/ZafPullDownMenuOS.cpp
+    controls/ZafFrameButtons.cpp
+    windows/ZafFrameButtonsOS.cpp
+    controls/ZafMessageWindow.cpp
+    windows/ZafMessageWindowOS.cpp
+    windows/ZafErrorReporter.cpp
 )
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.

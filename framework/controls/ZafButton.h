@@ -108,21 +108,21 @@ public:
     virtual bool SetAutoSize(bool value);                           // *
     // Lets go of the old bitmap, observes the new one; resizes on screen.
     virtual ZafError SetBitmap(ZafBitmapData *bitmap);
-    // Types 0 and 3 get depth 2, the others 0.                     // *
-    virtual int SetButtonType(int type);
+    // Types 0 and 3 get depth 2, the others 0.
+    virtual int SetButtonType(int type);                            // *
     // Redraws when it changed on screen and the button is not selected.
     virtual bool SetPressed(bool value);
     virtual int SetDepth(int value);                                // *
-    // The hot-key character is kept upper-cased; answers it.       // *
-    virtual ZafIChar SetHotKey(ZafIChar character, int index);
+    // The hot-key character is kept upper-cased; answers it.
+    virtual ZafIChar SetHotKey(ZafIChar character, int index);      // *
     virtual int SetHorizontalPlacement(int value);                  // *
     virtual bool SetSelectOnDoubleClick(bool value);                // *
     virtual bool SetSelectOnPress(bool value);                      // *
     // A copy of text (null clears); answers the copy.
     virtual const ZafIChar *SetMessageText(const ZafIChar *text);
     // The member function becomes the sending routine (on) or the window
-    // object's user-function call (off).                           // *
-    virtual bool SetSendMessage(bool value);
+    // object's user-function call (off).
+    virtual bool SetSendMessage(bool value);                        // *
     virtual ZafError SetStringData(ZafStringData *data);
     virtual ZafInt32 SetValue(ZafInt32 newValue);
     virtual int SetVerticalPlacement(int value);                    // *

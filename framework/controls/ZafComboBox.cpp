@@ -238,7 +238,18 @@ ZafCoordinateType ZafComboBox::SetCoordinateType(ZafCoordinateType type)
 {
     if (Registered() || type == coordinateType)
         return coordinateType;
-    return ZafWindow::SetCoordinateType(type);
+    // A one-line combo box keeps the height of one line.
+    const bool oneLine = coordinateType == ZAF_CELL && region.top == region.bottom;
+    ZafRegionStruct converted = region;
+    ZafWindow::SetCoordinateType(type);
+    // The drop-down height was given in the combo box's units.
+    list->SetCoordinateType(type);
+    if (oneLine)
+    {
+        ConvertRegion(converted, type);
+        region.bottom = region.top + (converted.bottom - converted.top);
+    }
+    return coordinateType;
 }
 
 int ZafComboBox::SetSelectionType(int)

@@ -1,6 +1,7 @@
 #include "framework/controls/ZafFrameObjects.h"
 
 #include "framework/controls/ZafBorder.h"
+#include "framework/controls/ZafFrameButtons.h"
 #include "framework/controls/ZafTitle.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/objects/ZafWindow.h"
@@ -8,6 +9,8 @@
 void ZafAddStandardFrameObjects(ZafWindow *window, ZafStringData *title)
 {
     window->Add(new ZafBorder);
-    // The maximize, minimize and system buttons go here, in that order.
+    window->Add(new ZafMaximizeButton);
+    window->Add(new ZafMinimizeButton);
+    window->Add(new ZafSystemButton(0));
     window->Add(new ZafTitle(title ? title : new ZafStringData(L"", -1, false)));
 }

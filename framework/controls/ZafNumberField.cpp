@@ -195,10 +195,9 @@ void ZafNumberField<Data>::Restore(const Data &saved, bool notify)
 // ---- Validation -------------------------------------------------------------------------
 
 template <typename Data>
-ZafError ZafNumberField<Data>::CheckRanges(const ZafIChar *text, std::wstring *description, int &lines,
-    int &examined)
+ZafError ZafNumberField<Data>::CheckRanges(const ZafIChar *text, std::wstring *description, int &examined)
 {
-    lines = examined = 0;
+    examined = 0;
     Data candidate;
     ZafError error = ZafError(candidate.SetFormattedText(text, TextOf(formatList)));
     const ZafIChar *rangeText = TextOf(range);
@@ -209,7 +208,6 @@ ZafError ZafNumberField<Data>::CheckRanges(const ZafIChar *text, std::wstring *d
     {
         ZafIChar minimumText[formatSize], maximumText[formatSize];
         line = SplitRangeLine(line, minimumText, maximumText, formatSize);
-        ++lines;
         ++examined;
         Data minimum, maximum;
         const bool hasMinimum = *minimumText != 0, hasMaximum = *maximumText != 0;
@@ -241,8 +239,8 @@ ZafError ZafNumberField<Data>::Validate(bool processError)
 {
     const std::wstring text = stringData->Text() ? stringData->Text() : L"";
     std::wstring description;
-    int lines = 0, examined = 0;
-    ZafError error = CheckRanges(text.c_str(), &description, lines, examined);
+    int examined = 0;
+    ZafError error = CheckRanges(text.c_str(), &description, examined);
     SetError(error);
     if (error == 0)
         return 0;
@@ -339,7 +337,11 @@ ZafEventType ZafNumberField<Data>::SelectOrLeave(const ZafEventStruct &event)
     else if (answer == ZAF_NUMBER_KEPT_INVALID && leaving)
         Restore(saved, false);
     else if (answer != ZAF_NUMBER_KEPT_INVALID)
-        Restore(saved, true), FormatValue(true);
+    {
+        // The previous value is shown again (also when it did not change).
+        Restore(saved, true);
+        FormatValue(true);
+    }
     SetError(0);
     return answer;
 }

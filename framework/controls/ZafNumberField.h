@@ -87,9 +87,10 @@ protected:
     // Text to value, with the field's own notification off; the result is
     // also the field's error.
     ZafError ParseText();
-    // The range-checked result of a text (0, a parse error or 5) and the
-    // description of the ranges it missed ("min..max" joined by ", ").
-    ZafError CheckRanges(const ZafIChar *text, std::wstring *description, int &lines, int &examined);
+    // The range-checked result of a text (0, a parse error or 5), the
+    // description of the ranges it missed ("min..max" joined by ", ") and
+    // the number of range lines examined.
+    ZafError CheckRanges(const ZafIChar *text, std::wstring *description, int &examined);
     // Reports message number with its arguments; answers the user's answer.
     ZafInt32 Report(ZafError number, ZafUInt32 options, const ZafIChar *text, const ZafIChar *description);
     // Puts a saved value back, with or without the field hearing of it.

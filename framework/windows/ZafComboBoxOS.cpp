@@ -282,6 +282,10 @@ ZafEventType ZafComboBox::OSEvent(const ZafEventStruct &event)
     case WM_PAINT:
     case WM_ERASEBKGND:
         return ZafEventType(ZafCallClassProcedure(event));
+    case WM_WINDOWPOSCHANGED:
+        // The control sizes itself to its font; the combo box keeps the
+        // region it was given.
+        return ZafEventType(ZafCallClassProcedure(event));
     case WM_DRAWITEM:
         return DrawItem(event);
     case WM_MEASUREITEM:

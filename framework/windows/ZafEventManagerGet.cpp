@@ -12,21 +12,30 @@
 namespace {
 
 // Reads one OS message into the queue. With noWait only a message that is
-// already waiting is read, and only while the queue has room for it.
-void ReadOSMessage(ZafEventManager &manager, bool noWait)
+// already waiting is read, and only while the queue has room for it. False
+// when GetMessage failed.
+bool ReadOSMessage(ZafEventManager &manager, bool noWait)
 {
     const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
     MSG message;
     if (noWait)
     {
         if (manager.QueueFull() || !os.peekMessage(&message, nullptr, 0, 0, PM_NOREMOVE))
-            return;
+            return true;
     }
     // GetMessage answers 0 for WM_QUIT (which is queued like any other
     // message, so that the window manager sees it) and -1 on failure.
     if (os.getMessage(&message, nullptr, 0, 0) == -1)
-        return;
+        return false;
     manager.Put(ZafEventStruct(ZAF_EVENT_OS, ZafOSEventFromMSG(message)), ZAF_QUEUE_BACK);
+    return true;
+}
+
+ZafEventType NoEvent(ZafEventStruct &event)
+{
+    event = ZafEventStruct();
+    event.type = ZAF_NO_EVENT;
+    return ZAF_NOT_HANDLED;
 }
 
 } // namespace
@@ -36,22 +45,19 @@ ZafEventType ZafEventManager::Get(ZafEventStruct &event, ZafUInt32 flags)
     const bool noWait = (flags & ZAF_NO_WAIT) != 0;
     for (;;)
     {
+        bool read = true;
         if (QueueEmpty() && !(flags & ZAF_QUEUE_ONLY))
         {
-            ReadOSMessage(*this, noWait);
+            read = ReadOSMessage(*this, noWait);
             PollDevices();
         }
         if (TakeQueued(event, flags & (ZAF_QUEUE_BACK | ZAF_PEEK)))
             return 0;
-        if (noWait)
-        {
-            event = ZafEventStruct();
-            event.type = ZAF_NO_EVENT;
-            return ZAF_NOT_HANDLED;
-        }
+        if (noWait || !read)
+            return NoEvent(event);
         // Flag 8 without flag 1 on an empty queue could never end: nothing
         // would be read. Read the OS queue rather than spin for ever.
-        if (flags & ZAF_QUEUE_ONLY)
-            ReadOSMessage(*this, false);
+        if ((flags & ZAF_QUEUE_ONLY) && !ReadOSMessage(*this, false))
+            return NoEvent(event);
     }
 }

@@ -61,8 +61,8 @@ ZafEventType ZafScrollBar::UpdateOSScroll()
     const short pos = short((ZafUInt32(scrollData->Current()) - ZafUInt32(minimum)) / ZafUInt32(scaleFactor) - 32767u);
     if (IsSlider())
     {
-        Send(osWindow, TBM_SETRANGEMIN, FALSE, -32767);
-        Send(osWindow, TBM_SETRANGEMAX, TRUE, top);
+        // The track bar reads both words as signed 16-bit positions.
+        Send(osWindow, TBM_SETRANGE, TRUE, MAKELONG(WORD(-32767), WORD(top)));
         const int shown = scrollType == VERTICAL_SLIDER ? top - (pos + 32767) : pos;
         Send(osWindow, TBM_SETPOS, TRUE, shown);
         return 0;

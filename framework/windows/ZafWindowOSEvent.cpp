@@ -195,9 +195,11 @@ ZafEventType ZafWindow::OSEvent(const ZafEventStruct &event)
     case WM_NOTIFY:
     {
         const NMHDR *header = reinterpret_cast<const NMHDR *>(lParam);
+        // The control's own object answers its notification (a custom-draw
+        // notice answered with -2 would tell a track bar to draw nothing).
         if (header && header->hwndFrom && header->hwndFrom != Handle(osWindow))
-            Send(header->hwndFrom, message, wParam, lParam);
-        return answer;
+            return ZafEventType(Send(header->hwndFrom, message, wParam, lParam));
+        return 0;
     }
     case WM_DRAWITEM:
     {

@@ -10,6 +10,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFrameObjectsTest.cpp
     controls/ZafIconTest.cpp
     controls/ZafControlStorageTest.cpp
+    controls/ZafWindowManagerCommandsTest.cpp
 )
 
 # Menus, frame buttons, string and text fields, prompts, message window,
@@ -21,13 +22,16 @@ list(APPEND TEST_SOURCES
     controls/ZafTextTest.cpp
     controls/ZafHelpTipsTest.cpp
     controls/ZafFieldStorageTest.cpp
+    controls/ZafMenuTest.cpp
+    controls/ZafFrameButtonsTest.cpp
+    controls/ZafMessageWindowTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).
 add_test(NAME framework_controls_win98
     COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/display/run-as-win98.sh
         $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
-        --gtest_filter=ZafStringField.*:ZafPromptLabel.*:ZafTextField.*:-*WideClipboardText)
+        --gtest_filter=ZafStringField.*:ZafPromptLabel.*:ZafTextField.*:ZafPopUp*:ZafPullDownMenuBar.*:ZafSystemButtonMenu.*:-*WideClipboardText)
 set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LOCK test_display)
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.

@@ -79,6 +79,16 @@ bool ZafEventManager::TakeQueued(ZafEventStruct &event, ZafUInt32 flags)
     return true;
 }
 
+bool ZafEventManager::DropFrontInput(ZafEventType inputClass)
+{
+    std::lock_guard<std::mutex> guard(queueLock);
+    ZafQueueElement *element = queueBlock.Front();
+    if (!element || element->event.InputClass() != inputClass)
+        return false;
+    queueBlock.Remove(element);
+    return true;
+}
+
 bool ZafEventManager::QueueEmpty() const
 {
     std::lock_guard<std::mutex> guard(queueLock);

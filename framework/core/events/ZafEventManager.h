@@ -42,13 +42,19 @@ public:
     // Waits for (or, with ZAF_NO_WAIT, looks for) the next event: reads the
     // OS queue, polls the devices and takes a queued event. 0 when an event
     // was delivered; -2 with type 9999 when none was and the caller would
-    // not wait. Defined by the Windows half. GUI thread.
+    // not wait, or when reading the OS queue failed (a waiting Get never
+    // spins on a failing read). Defined by the Windows half. GUI thread.
     ZafEventType Get(ZafEventStruct &event, ZafUInt32 flags = 0);
 
     // Takes the event at the front (back with ZAF_QUEUE_BACK) of the queue
     // without reading the OS queue; leaves it queued with ZAF_PEEK. False
     // when the queue is empty. Any thread.
     bool TakeQueued(ZafEventStruct &event, ZafUInt32 flags = 0);
+    // Removes the front event when it is of the input class (keyboard or
+    // mouse input of a device that is off): the look and the removal are one
+    // locked step, so an event put meanwhile by another thread stays. True
+    // when one was removed. Any thread.
+    bool DropFrontInput(ZafEventType inputClass);
     bool QueueEmpty() const;
     bool QueueFull() const;
     int QueueCount() const;

@@ -8,14 +8,7 @@ void ZafDropQueuedInput(ZafEventType inputClass)
     ZafEventManager *manager = ZafEventManager::Shared();
     if (!manager)
         return;
-    // Peek without waiting and without reading the OS queue: polling runs
-    // inside Get while the queue may be empty, and a waiting peek on an empty
-    // queue would never return.
-    ZafEventStruct event;
-    if (manager->Get(event, ZAF_NO_WAIT | ZAF_PEEK | ZAF_QUEUE_ONLY) != 0)
-        return;
-    if (event.InputClass() == inputClass)
-        manager->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY);
+    manager->DropFrontInput(inputClass);
 }
 
 ZafKeyboard::ZafKeyboard(ZafDeviceState state) : ZafDevice(ZAF_KEYBOARD, state)

@@ -6,9 +6,11 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafHelpSystem.h"
 #include "framework/core/text/ZafI18nData.h"
+#include "framework/core/storage/ZafStorage.h"
 
 #include <algorithm>
 #include <cwchar>
+#include <string>
 
 const ZafClassID ZafWindowManager::classID = ZAF_ID_WINDOW_MANAGER;
 const ZafIChar *const ZafWindowManager::className = L"ZafWindowManager";
@@ -121,6 +123,14 @@ ZafWindowObject *ZafWindowManager::Add(ZafWindowObject *object, ZafWindowObject 
         AddBefore(window, ZafList::First());
     window->Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
     return window;
+}
+
+void ZafWindowManager::ForgetObject(const ZafWindowObject *object)
+{
+    for (ZafWindowObject **field : { &grabObject, &dragObject, &focusObject, &statusObject, &captureObject,
+             &tipObject, &previousFocusObject })
+        if (*field == object)
+            *field = nullptr;
 }
 
 void ZafWindowManager::ForgetObjectsOf(ZafWindowObject *window)
@@ -402,6 +412,41 @@ ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)
 
 // ---- Window commands --------------------------------------------------------
 
+// Reads the object name from the directory path of the default persistence's
+// storage (an empty path is the root); null when there is no such object or
+// its class cannot be made. The storage's current directory is kept.
+ZafWindowObject *ZafWindowManager::OpenStoredObject(const std::wstring &path, const ZafIChar *name)
+{
+    ZafObjectPersistence *persistence = ZafObjectPersistence::DefaultPersistence();
+    ZafStorage *storage = persistence ? persistence->Storage() : nullptr;
+    if (!storage)
+        return nullptr;
+    ZafIChar current[ZAF_STORAGE_MAX_NAME + 2] = {};
+    if (storage->GetCWD(current, ZAF_STORAGE_MAX_NAME + 2) != 0)
+        return nullptr;
+    ZafWindowObject *object = nullptr;
+    ZafFindStruct find;
+    if (persistence->ChDir(path.empty() ? L"~" : path.c_str()) == 0 && persistence->FindFirst(find, name) == 0
+        && (find.flags & ZAF_ENTRY_DIRECTORY))
+    {
+        const ZafClassID classID = ZafClassID(ZafInt16(find.numberID));
+        if (ZafObjectConstructor make = persistence->GetObjectConstructor(classID))
+        {
+            ZafObjectPersistence::PushLevel(*persistence, persistence->ClassNameOf(classID), classID);
+            ZafElement *made = make(name, *persistence);
+            ZafObjectPersistence::PopLevel(*persistence);
+            object = dynamic_cast<ZafWindowObject *>(made);
+            if (!object || object->Error())
+            {
+                delete made;
+                object = nullptr;
+            }
+        }
+    }
+    persistence->ChDir(current);
+    return object;
+}
+
 void ZafWindowManager::ChangeLanguage(const ZafIChar *name)
 {
     ZafI18nData::ResetI18n(name);
@@ -427,18 +472,25 @@ ZafEventType ZafWindowManager::WindowCommandEvent(const ZafEventStruct &event)
             return type;
         const ZafIChar *tilde = std::wcsrchr(event.text, L'~');
         const ZafIChar *name = tilde ? tilde + 1 : event.text;
+        ZafEventType answer = ZAF_NOT_HANDLED;
         for (ZafElement *e = ZafList::First(); e; e = e->Next())
         {
             ZafWindowObject *window = static_cast<ZafWindowObject *>(e);
             if (window->StringID() && std::wcscmp(window->StringID(), name) == 0)
             {
                 window->SetFocus(true);
+                answer = type;
                 break;
             }
         }
-        // Opening a stored window by path needs the framework storage.
+        if (answer == ZAF_NOT_HANDLED && tilde && *name)
+            if (ZafWindowObject *stored = OpenStoredObject(std::wstring(event.text, size_t(tilde - event.text)), name))
+            {
+                Add(stored);
+                answer = type;
+            }
         DeleteCommandText(event);
-        return type;
+        return answer;
     }
     case ZAF_EV_CLOSE_BY_NAME:
     {

@@ -13,6 +13,8 @@
 
 #include "framework/core/objects/ZafWindow.h"
 
+#include <string>
+
 class ZafDisplay;
 class ZafEventManager;
 class ZafWindowManager;
@@ -89,6 +91,10 @@ public:
     ZafOSWindow SetMainWindow(ZafOSWindow window) { return osWindow = window; }
     ZafOSWindow MainWindow() const { return osWindow; }
 
+    // Clears every remembered object (grab, drag, focus, status, capture,
+    // tip, previous focus) that is the object; called as it is deleted.
+    void ForgetObject(const ZafWindowObject *object);
+
     ZafWindow *FrontWindow() const { return static_cast<ZafWindow *>(ZafList::First()); }
     // True when the object is a window on screen or inside one. Compares
     // addresses only, so a queued event may name an object that is gone.
@@ -116,6 +122,7 @@ private:
     // Windows half: PostQuitMessage; enabling the windows behind a modal one.
     static void PostQuitMessageToLoop();
     void EnableWindowsBehind(ZafWindow *window);
+    ZafWindowObject *OpenStoredObject(const std::wstring &path, const ZafIChar *name);
     // Switches the language and locale data to the named locale.
     static void ChangeLanguage(const ZafIChar *name);
 

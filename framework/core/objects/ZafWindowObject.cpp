@@ -1,4 +1,5 @@
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/display/ZafDisplay.h"
 
 #include <cstring>
@@ -65,6 +66,8 @@ ZafWindowObject::~ZafWindowObject()
     ReleaseOSWindow();
     if (windowManager == this)
         windowManager = nullptr;
+    else if (ZafWindowManager *manager = ZafWindowManager::Shared())
+        manager->ForgetObject(this);
     delete[] extraText;
     delete[] helpTopic;
     delete[] tipText;

@@ -9,6 +9,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
 #include "framework/core/storage/ZafStorage.h"
+#include "framework/windows/ZafWindowsShared.h"
 
 namespace {
 
@@ -82,6 +83,23 @@ TEST_F(ZafComboBoxTest, TheKindOfControlFollowsDrawingAndViewOnly)
     EXPECT_FALSE(typed->List()->OwnOSWindow());
 }
 
+TEST_F(ZafComboBoxTest, TheControlSitsAtItsRegionWithRoomForTheDroppedList)
+{
+    ZafComboBox *combo = ShowCombo({ L"a", L"b" });
+    const ZafRegionStruct area = combo->Region();
+    HWND control = static_cast<HWND>(combo->OSWindow());
+    RECT shown, dropped, client;
+    GetWindowRect(control, &shown);
+    GetWindowRect(static_cast<HWND>(combo->Parent()->OSWindow()), &client);
+    EXPECT_EQ(area.left, shown.left - client.left);
+    EXPECT_EQ(area.top, shown.top - client.top);
+    EXPECT_EQ(area.Width(), shown.right - shown.left);
+    SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    // The control shares the height it was given (one line and the list)
+    // between its closed part and its dropped list.
+    EXPECT_EQ(area.Height() + 100, (dropped.bottom - dropped.top) + (shown.bottom - shown.top));
+}
+
 TEST_F(ZafComboBoxTest, ItemsAddedAndRemovedOnScreenKeepTheOSListInStep)
 {
     ZafComboBox *combo = ShowCombo({ L"one", L"three" });
@@ -135,10 +153,17 @@ TEST_F(ZafComboBoxTest, AViewOnlyComboRefusesNewText)
 TEST_F(ZafComboBoxTest, EnterWithTheListDroppedOnlyClosesIt)
 {
     ZafComboBox *combo = ShowCombo({ L"a", L"b" });
+    HWND control = static_cast<HWND>(combo->OSWindow());
     ComboMessage(combo, CB_SHOWDROPDOWN, TRUE);
     ASSERT_NE(0, ComboMessage(combo, CB_GETDROPPEDSTATE));
+    // The window manager knows which list is dropped, to close it on a
+    // click elsewhere.
+    ComboMessage(combo, WM_COMMAND, MAKEWPARAM(0, CBN_DROPDOWN), 0);
+    EXPECT_EQ(control, ZafDroppedComboBox());
     EXPECT_EQ(0, combo->Event(RawMessage(combo->OSWindow(), WM_KEYDOWN, VK_RETURN)));
     EXPECT_EQ(0, ComboMessage(combo, CB_GETDROPPEDSTATE));
+    ComboMessage(combo, WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), 0);
+    EXPECT_EQ(nullptr, ZafDroppedComboBox());
 }
 
 TEST_F(ZafComboBoxTest, KeysOfTheEditPartAreKeptAndOthersLeftToTheParent)

@@ -3,15 +3,16 @@
 #include "ZafControlTestSupport.h"
 
 #include "framework/controls/ZafDialogWindow.h"
+#include "framework/core/objects/ZafWindowManager.h"
 
 namespace {
 
-ZafDialogWindow *NewDialog(std::initializer_list<ZafNumberID> parts)
+// A dialog with a border and a title.
+ZafDialogWindow *NewDialog()
 {
     ZafDialogWindow *dialog = new ZafDialogWindow(60, 60, 200, 100);
     dialog->SetCoordinateType(ZAF_PIXEL);
-    for (ZafNumberID id : parts)
-        dialog->Add(new FramePart(id));
+    dialog->AddFrameObjects(L"Dialog");
     return dialog;
 }
 
@@ -54,7 +55,7 @@ TEST_F(ZafDialogWindowTest, ResultCodesAnswerThemselvesAndNothingElse)
 
 TEST_F(ZafDialogWindowTest, DoModalAnswersAQueuedResultAndTakesTheFrameAway)
 {
-    std::unique_ptr<ZafDialogWindow> dialog(NewDialog({ -1, -5 }));
+    std::unique_ptr<ZafDialogWindow> dialog(NewDialog());
     events->Put(ZafEventStruct(ZAF_DIALOG_CANCEL, 0));
     EXPECT_EQ(ZAF_DIALOG_CANCEL, dialog->DoModal(0));
     EXPECT_EQ(nullptr, dialog->OSWindow());
@@ -65,7 +66,7 @@ TEST_F(ZafDialogWindowTest, DoModalAnswersAQueuedResultAndTakesTheFrameAway)
 
 TEST_F(ZafDialogWindowTest, ADestroyableDialogIsNotShownAndAnswersRefused)
 {
-    std::unique_ptr<ZafDialogWindow> dialog(NewDialog({ -1, -5 }));
+    std::unique_ptr<ZafDialogWindow> dialog(NewDialog());
     dialog->SetDestroyable(true);
     events->Put(ZafEventStruct(ZAF_DIALOG_OK, 0));
     EXPECT_EQ(ZAF_REFUSED, dialog->DoModal(0));
@@ -74,7 +75,7 @@ TEST_F(ZafDialogWindowTest, ADestroyableDialogIsNotShownAndAnswersRefused)
 
 TEST_F(ZafDialogWindowTest, LosingTheOSWindowEndsDoModalWithModalGone)
 {
-    std::unique_ptr<ZafDialogWindow> dialog(NewDialog({ -1, -5 }));
+    std::unique_ptr<ZafDialogWindow> dialog(NewDialog());
     dialogToBreak = dialog.get();
     SetTimer(nullptr, 0, 50, DestroyDialogClient);
     EXPECT_EQ(ZAF_MODAL_GONE, dialog->DoModal(0));
@@ -84,14 +85,14 @@ TEST_F(ZafDialogWindowTest, LosingTheOSWindowEndsDoModalWithModalGone)
 
 TEST_F(ZafDialogWindowTest, TheExitEventIsRoutedAndEndsDoModal)
 {
-    std::unique_ptr<ZafDialogWindow> dialog(NewDialog({ -1, -5 }));
+    std::unique_ptr<ZafDialogWindow> dialog(NewDialog());
     events->Put(ZafEventStruct(ZAF_EV_EXIT, 0));
     EXPECT_EQ(ZAF_MODAL_GONE, dialog->DoModal(0));
 }
 
 TEST_F(ZafDialogWindowTest, TheFrameIsAModalDialogFrameWithTheStylesOfItsParts)
 {
-    ZafDialogWindow *dialog = NewDialog({ -1, -5 });
+    ZafDialogWindow *dialog = NewDialog();
     manager->Add(dialog);
     HWND frame = static_cast<HWND>(dialog->FrameWindow());
     ASSERT_NE(nullptr, frame);
@@ -100,6 +101,7 @@ TEST_F(ZafDialogWindowTest, TheFrameIsAModalDialogFrameWithTheStylesOfItsParts)
     EXPECT_TRUE(GetWindowLongW(frame, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     EXPECT_EQ(LONG(WS_DLGFRAME), style & WS_DLGFRAME);
     EXPECT_EQ(LONG(WS_CAPTION), style & WS_CAPTION);
+    EXPECT_EQ(L"Dialog", WindowText(frame));
     HWND client = static_cast<HWND>(dialog->OSWindow());
     EXPECT_EQ(L"ZafWindow", WindowClassName(client));
     EXPECT_EQ(frame, GetParent(client));
@@ -112,7 +114,7 @@ TEST_F(ZafDialogWindowTest, AModalDialogDisablesTheOtherWindowsUntilItGoes)
     ZafWindow *main = NewTopLevel(200, 100, { -1, -5 });
     manager->Add(main);
     HWND mainFrame = static_cast<HWND>(main->OSHandle(2));
-    ZafDialogWindow *dialog = NewDialog({ -1, -5 });
+    ZafDialogWindow *dialog = NewDialog();
     manager->Add(dialog);
     EXPECT_FALSE(IsWindowEnabled(mainFrame));
     manager->Subtract(dialog);

@@ -170,3 +170,45 @@ TEST_F(ZafMDIWindowTest, TheKindFollowsThePlaceAtCreation)
     EXPECT_EQ(document, document->RootObject());
     EXPECT_EQ(ZAF_MDI_CHILD, document->SetMDIType(ZAF_MDI_FRAME));   // registered: unchanged
 }
+
+TEST_F(ZafMDIWindowTest, AModalDocumentDisablesTheOlderOnesUntilItCloses)
+{
+    first = new Document;
+    Document *modal = new Document;
+    modal->SetModal(true);
+    frame->Add(first);
+    frame->Add(modal);
+    manager->Add(frame);
+    HWND firstFrame = static_cast<HWND>(first->OSHandle(2));
+    EXPECT_FALSE(IsWindowEnabled(firstFrame));
+    ZafEventStruct close(ZAF_EV_MDI_CLOSE, 0);
+    close.dataObject = modal;
+    frame->Event(close);
+    EXPECT_EQ(1, frame->Count());
+    EXPECT_TRUE(IsWindowEnabled(firstFrame));
+}
+
+TEST_F(ZafMDIWindowTest, TheFrameIsPaintedInTheWorkspaceColourAndDocumentsInTheFaceColour)
+{
+    ShowWithTwoDocuments();
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE),
+        frame->ResolvePalette(ZAF_PT_BACKGROUND, frame->PaletteState()).osColorBackground);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE),
+        first->ResolvePalette(ZAF_PT_BACKGROUND, first->PaletteState()).osColorBackground);
+}
+
+TEST_F(ZafMDIWindowTest, FocusOnADocumentActivatesItAndPutsItFirst)
+{
+    ShowWithTwoDocuments();
+    ASSERT_TRUE(Activate(frame));
+    HWND client = static_cast<HWND>(frame->OSWindow());
+    first->SetFocus(true);
+    Pump(30);
+    EXPECT_EQ(first, frame->FirstChild());
+    EXPECT_EQ(first, frame->CurrentChild());
+    EXPECT_EQ(static_cast<HWND>(first->OSHandle(2)), HWND(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+    frame->Event(ZafEventStruct(ZAF_EV_MDI_NEXT, 0));
+    Pump(30);
+    EXPECT_EQ(second, frame->CurrentChild());
+    EXPECT_EQ(static_cast<HWND>(second->OSHandle(2)), HWND(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+}

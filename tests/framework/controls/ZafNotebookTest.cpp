@@ -181,6 +181,20 @@ TEST_F(ZafNotebookTest, PageKeysAndCtrlTabChooseTheNeighbouringPages)
     EXPECT_EQ(2, notebook->CurrentPageIndex());
 }
 
+TEST_F(ZafNotebookTest, APressOnATabChoosesItsPage)
+{
+    ShowNotebook({ L"One", L"Two", L"Three" });
+    ZafRegionStruct tab = notebook->Tab(2)->Region();
+    const int x = (tab.left + tab.right - 3) / 2, y = (tab.top + tab.bottom) / 2;
+    SendMessageW(Control(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(Control(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    EXPECT_EQ(2, notebook->CurrentPageIndex());
+    // A press below the tab row changes nothing.
+    SendMessageW(Control(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 100));
+    SendMessageW(Control(), WM_LBUTTONUP, 0, MAKELPARAM(x, 100));
+    EXPECT_EQ(2, notebook->CurrentPageIndex());
+}
+
 TEST_F(ZafNotebookTest, ATabHotKeyChoosesItsPage)
 {
     ShowNotebook({ L"One", L"Two", L"Three" });

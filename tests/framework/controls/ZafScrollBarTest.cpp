@@ -252,3 +252,17 @@ TEST_F(ZafScrollBarTest, AStoredSliderReadsBackWithItsTypeAndData)
     EXPECT_EQ(2, data->LineStep());
     EXPECT_EQ(8, data->PageSize());
 }
+
+TEST_F(ZafScrollBarTest, ASliderIsDrawnOnItsWindowsBackground)
+{
+    ZafScrollBar *slider = AddBar(3, 0, 100, 40, 1, 10);
+    HWND control = static_cast<HWND>(slider->OSWindow());
+    HWND client = static_cast<HWND>(window->OSWindow());
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC sliderContext = GetDC(control), clientContext = GetDC(client);
+    const COLORREF corner = GetPixel(sliderContext, 1, 1);
+    const COLORREF background = GetPixel(clientContext, 250, 150);
+    ReleaseDC(control, sliderContext);
+    ReleaseDC(client, clientContext);
+    EXPECT_EQ(background, corner);
+}

@@ -233,6 +233,54 @@ TEST_F(ZafVtListTest, ASortedListReadsBackSorted)
     EXPECT_FALSE(static_cast<ZafWindowObject *>(read.Get(0))->OwnOSWindow());
 }
 
+namespace {
+
+// An item that sizes itself 30 pixels high and records what it is asked
+// to draw.
+class DrawingItem : public ZafWindowObject
+{
+public:
+    DrawingItem() : ZafWindowObject(0, 0, 50, 1) { }
+    ZafEventType Event(const ZafEventStruct &event) override
+    {
+        if (event.type == ZAF_EV_COMPUTE_REGION)
+        {
+            region.Assign(0, 0, 49, 29, ZAF_PIXEL);
+            ++measured;
+            return event.type;
+        }
+        if (event.type == ZAF_EVENT_OS && event.osEvent.message == WM_DRAWITEM)
+        {
+            drawnAt.push_back(Region());
+            return 1;
+        }
+        return ZafWindowObject::Event(event);
+    }
+    int measured = 0;
+    std::vector<ZafRegionStruct> drawnAt;
+};
+
+} // namespace
+
+TEST_F(ZafVtListTest, OwnerDrawnItemsSizeAndDrawThemselves)
+{
+    auto *list = new ZafVtList(10, 10, 150, 120);
+    list->SetCoordinateType(ZAF_PIXEL);
+    list->SetSystemDrawn(false);
+    auto *first = new DrawingItem, *second = new DrawingItem;
+    list->Add(first);
+    list->Add(second);
+    window->Add(list);
+    UpdateWindow(Control(list));
+    EXPECT_TRUE(GetWindowLongW(Control(list), GWL_STYLE) & LBS_OWNERDRAWVARIABLE);
+    EXPECT_GE(first->measured, 1);
+    EXPECT_EQ(30, SendMessageW(Control(list), LB_GETITEMHEIGHT, 1, 0));
+    ASSERT_FALSE(second->drawnAt.empty());
+    // Each item draws in its own row of the list.
+    EXPECT_EQ(30, second->drawnAt.back().top);
+    EXPECT_EQ(59, second->drawnAt.back().bottom);
+}
+
 using ZafVtListText = ZafVtListTest;
 
 TEST_F(ZafVtListText, TextsOutsideASCIIReachTheControl)

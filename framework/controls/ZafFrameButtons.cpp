@@ -1,0 +1,171 @@
+// The frame buttons, portable half: their settings, the commands they
+// accept, the system button's menu and storage.
+#include "framework/controls/ZafFrameButtons.h"
+
+#include "framework/core/storage/ZafStorage.h"
+
+#include <cwchar>
+
+const ZafClassID ZafMaximizeButton::classID = ZAF_ID_MAXIMIZE_BUTTON;
+const ZafIChar *const ZafMaximizeButton::className = L"ZafMaximizeButton";
+const ZafClassID ZafMinimizeButton::classID = ZAF_ID_MINIMIZE_BUTTON;
+const ZafIChar *const ZafMinimizeButton::className = L"ZafMinimizeButton";
+const ZafClassID ZafSystemButton::classID = ZAF_ID_SYSTEM_BUTTON;
+const ZafIChar *const ZafSystemButton::className = L"ZafSystemButton";
+
+// ---- Shared -----------------------------------------------------------------
+
+ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocked, bool sends, ZafInt32 command)
+    : ZafButton(0, 0, 0, 0, static_cast<const ZafIChar *>(nullptr), nullptr, 0)
+{
+    numberID = id;
+    SetStringID(name);
+    border = false;
+    focusBlocked = blocked;
+    useParentFrameHandle = true;
+    ownOSWindow = false;
+    regionMode = 2;
+    ZafButton::SetToggle(false);
+    ZafButton::SetSendMessage(sends);
+    ZafButton::SetValue(command);
+    ZafButton::SetButtonType(3);
+    ZafButton::SetHorizontalPlacement(2);
+    ZafButton::SetDepth(1);
+    ZafButton::SetAutoSize(true);
+}
+
+ZafFrameButton::ZafFrameButton(const ZafFrameButton &copy) : ZafButton(copy)
+{
+    ownOSWindow = false;
+    useParentFrameHandle = true;
+}
+
+ZafFrameButton::~ZafFrameButton()
+{
+    osWindow = nullptr;   // the window's frame, which is not the button's
+}
+
+void ZafFrameButton::WriteEmpty(ZafObjectPersistence &persistence)
+{
+    ZafObjectPersistence::PushLevel(persistence, ClassName(), ClassID());
+    persistence.AddObjectConstructor(ClassName(), ClassID(), NewFunction());
+    if (ZafFile *file = persistence.OpenObjectFile(StringID(), ZAF_PERSIST_WRITE, ClassName(), ClassID()))
+        (void)file;
+    if (persistence.Error())
+        SetError(persistence.Error());
+    ZafObjectPersistence::PopLevel(persistence);
+}
+
+// ---- Maximize and minimize ----------------------------------------------------
+
+ZafMaximizeButton::ZafMaximizeButton()
+    : ZafFrameButton(-2, L"ZAF_NUMID_MAXIMIZE", true, true, ZAF_EV_MAXIMIZE)
+{
+}
+
+bool ZafMaximizeButton::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafButton::IsAClassID(id);
+}
+
+bool ZafMaximizeButton::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
+}
+
+ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
+{
+    return new ZafMaximizeButton;
+}
+
+ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
+{
+    if (command == ZAF_EV_MAXIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MAXIMIZE
+        || command == ZAF_EV_MDI_RESTORE)
+        return ZafButton::SetValue(command);
+    return Value();
+}
+
+ZafMinimizeButton::ZafMinimizeButton()
+    : ZafFrameButton(-3, L"ZAF_NUMID_MINIMIZE", true, true, ZAF_EV_MINIMIZE)
+{
+}
+
+bool ZafMinimizeButton::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafButton::IsAClassID(id);
+}
+
+bool ZafMinimizeButton::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
+}
+
+ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
+{
+    return new ZafMinimizeButton;
+}
+
+ZafInt32 ZafMinimizeButton::SetValue(ZafInt32 command)
+{
+    if (command == ZAF_EV_MINIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MINIMIZE
+        || command == ZAF_EV_MDI_RESTORE)
+        return ZafButton::SetValue(command);
+    return Value();
+}
+
+// ---- System button ----------------------------------------------------------
+
+ZafSystemButton::ZafSystemButton(int menuType)
+    : ZafFrameButton(-4, L"ZAF_NUMID_SYSTEM", false, false, 0)
+{
+    SetSystemMenuType(menuType);
+    systemMenu.SetParent(this);
+    systemMenu.SetDestroyable(false);
+    systemMenu.SetNumberID(-12);
+    systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
+}
+
+ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)
+    : ZafFrameButton(copy), systemMenu(copy.systemMenu), systemMenuType(copy.systemMenuType)
+{
+    systemMenu.SetParent(this);
+}
+
+ZafSystemButton::~ZafSystemButton() = default;
+
+bool ZafSystemButton::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafButton::IsAClassID(id);
+}
+
+bool ZafSystemButton::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
+}
+
+int ZafSystemButton::SetSystemMenuType(int type)
+{
+    if (!Registered())
+        systemMenuType = type;
+    return systemMenuType;
+}
+
+ZafWindowObject *ZafSystemButton::AddMenuItem(ZafWindowObject *item, ZafWindowObject *position)
+{
+    return systemMenu.ZafWindow::Add(item, position);
+}
+
+ZafWindowObject *ZafSystemButton::GetObjectByNumberID(ZafNumberID id)
+{
+    if (numberID == id)
+        return this;
+    return systemMenu.GetObjectByNumberID(id);
+}
+
+ZafWindowObject *ZafSystemButton::GetObjectByStringID(const ZafIChar *id)
+{
+    if (id && stringID && std::wcscmp(id, stringID) == 0)
+        return this;
+    return systemMenu.GetObjectByStringID(id);
+}

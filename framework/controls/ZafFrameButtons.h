@@ -1,0 +1,149 @@
+#pragma once
+// The button-shaped frame objects of a window: ZafMaximizeButton,
+// ZafMinimizeButton and ZafSystemButton. They are support objects of their
+// window without OS windows of their own: on Windows the window shows them
+// as frame styles (WS_MAXIMIZEBOX, WS_MINIMIZEBOX, WS_SYSMENU) and the OS
+// draws them. Where the framework handles them itself a selection queues the
+// window command named by their value. The system button holds a pop-up menu
+// that can replace the items of the window's OS system menu. The window owns
+// them. GUI thread only.
+
+#include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafPopUpMenu.h"
+
+// What the three frame buttons share: the pinned settings, no drawing and
+// no OS window; registration remembers the window's frame.
+class ZafFrameButton : public ZafButton
+{
+public:
+    ZafFrameButton(ZafNumberID id, const ZafIChar *stringID, bool blocked, bool sends, ZafInt32 value);
+    ZafFrameButton(const ZafFrameButton &copy);
+
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetSelected(bool) override { return selected = false; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
+    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
+    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetAllowDefault(bool) override { return allowDefault = false; }
+    bool SetToggle(bool) override { return toggle = false; }
+    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
+    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
+    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
+    bool SetAutoSize(bool) override { return autoSize = true; }
+    int SetButtonType(int) override { return buttonType = 3; }
+    int SetDepth(int) override { return depth = 1; }
+    int SetHorizontalPlacement(int) override { return horizontalPlacement = 2; }
+    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
+    ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; }
+
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    void OSRegisterObject() override { }
+    void ApplyPosition() override { }
+    ZafEventType ApplyOSFont() override { return 0; }
+    // -26 remembers the window's frame, -20 forgets it; everything else is
+    // left to the window (-2).
+    ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
+
+protected:
+    ~ZafFrameButton() override;
+    void WriteEmpty(ZafObjectPersistence &persistence);
+};
+
+class ZafMaximizeButton : public ZafFrameButton
+{
+public:
+    ZafMaximizeButton();
+    ZafMaximizeButton(const ZafMaximizeButton &copy) = default;
+    ~ZafMaximizeButton() override = default;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+    ZafWindowObject *Duplicate() override { return new ZafMaximizeButton(*this); }
+    void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
+    ZafObjectConstructor NewFunction() const override { return &ZafMaximizeButton::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    bool SetFocus(bool) override { return focus = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = true; }
+    // Only the commands of its kind: maximize, restore and their MDI forms.
+    ZafInt32 SetValue(ZafInt32 value) override;
+};
+
+class ZafMinimizeButton : public ZafFrameButton
+{
+public:
+    ZafMinimizeButton();
+    ZafMinimizeButton(const ZafMinimizeButton &copy) = default;
+    ~ZafMinimizeButton() override = default;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+    ZafWindowObject *Duplicate() override { return new ZafMinimizeButton(*this); }
+    void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
+    ZafObjectConstructor NewFunction() const override { return &ZafMinimizeButton::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    bool SetFocus(bool) override { return focus = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = true; }
+    // Only the commands of its kind: minimize, restore and their MDI forms.
+    ZafInt32 SetValue(ZafInt32 value) override;
+};
+
+class ZafSystemButton : public ZafFrameButton
+{
+public:
+    // Menu type 0 keeps the OS's own system menu; any other lets the
+    // button's menu items replace it while the window is on screen.
+    explicit ZafSystemButton(int menuType = 0);
+    ZafSystemButton(const ZafSystemButton &copy);
+    ~ZafSystemButton() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+    ZafWindowObject *Duplicate() override { return new ZafSystemButton(*this); }
+    ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
+    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
+    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
+    using ZafWindowObject::GetObjectByStringID;
+
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    ZafInt32 SetValue(ZafInt32) override { return value = 0; }
+
+    // Before registration only; answers the type in force.
+    virtual int SetSystemMenuType(int type);
+    virtual ZafWindowObject *AddMenuItem(ZafWindowObject *item, ZafWindowObject *position = nullptr);
+    virtual void DestroyMenuItems() { systemMenu.DestroyChildren(); }
+    virtual void SortMenuItems() { systemMenu.Sort(); }
+    virtual ZafWindowObject *SubtractMenuItem(ZafWindowObject *item) { return systemMenu.Subtract(item); }
+
+    int SystemMenuType() const { return systemMenuType; }
+    ZafPopUpMenu &SystemMenu() { return systemMenu; }
+
+protected:
+    ZafPopUpMenu systemMenu;
+    int systemMenuType = -1;
+};

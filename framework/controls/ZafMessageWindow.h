@@ -1,0 +1,113 @@
+#pragma once
+// ZafMessageWindow: the framework's message box. A dialog that shows an
+// optional title, an optional system icon, a message and a row of standard
+// buttons, sizes itself to them and centres itself on the screen. Each
+// button queues its result when pressed, which ends DoModal with it (Help
+// queues -34 and the dialog goes on). The children are made each time the
+// window is built and placed when it is sized, in pixels. The title and
+// the message belong to the window until it adds them. GUI thread only.
+
+#include <cstdarg>
+
+#include "framework/controls/ZafDialogWindow.h"
+
+class ZafButton;
+class ZafIcon;
+class ZafLanguageData;
+class ZafStringData;
+class ZafText;
+class ZafTitle;
+
+// The standard buttons (flag = number id of the label in the language data).
+constexpr ZafUInt16 ZAF_MESSAGE_OK = 0x0001;
+constexpr ZafUInt16 ZAF_MESSAGE_YES = 0x0002;
+constexpr ZafUInt16 ZAF_MESSAGE_NO = 0x0004;
+constexpr ZafUInt16 ZAF_MESSAGE_ABORT = 0x0008;
+constexpr ZafUInt16 ZAF_MESSAGE_RETRY = 0x0010;
+constexpr ZafUInt16 ZAF_MESSAGE_IGNORE = 0x0020;
+constexpr ZafUInt16 ZAF_MESSAGE_CANCEL = 0x0040;
+constexpr ZafUInt16 ZAF_MESSAGE_HELP = 0x0080;       // queues -34; the dialog goes on
+
+class ZafMessageWindow : public ZafDialogWindow
+{
+public:
+    static constexpr int MESSAGE_LENGTH = 1024;     // characters of a formatted message
+
+    // title: null gives an empty title; the window takes the data object.
+    // The message is format with its arguments, at most MESSAGE_LENGTH - 1
+    // (or maximumLength - 1) characters.
+    ZafMessageWindow(ZafStringData *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
+        const ZafIChar *format, ...);
+    ZafMessageWindow(const ZafIChar *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
+        const ZafIChar *format, ...);
+    ZafMessageWindow(ZafStringData *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
+        int maximumLength, const ZafIChar *format, ...);
+    ZafMessageWindow(const ZafMessageWindow &copy);
+    ~ZafMessageWindow() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    // -9 makes the children, -201 places them; the rest is the dialog's.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    ZafWindowObject *Duplicate() override { return new ZafMessageWindow(*this); }
+
+    // Settings the class fixes.
+    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetDestroyable(bool) override { return destroyable = false; }
+    bool SetLocked(bool) override { return locked = false; }
+    bool SetMaximized(bool) override { return maximized = false; }
+    bool SetMinimized(bool) override { return minimized = false; }
+    bool SetMoveable(bool) override { return moveable = true; }
+    int SetSelectionType(int) override { return selectionType = 0; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetTemporary(bool) override { return temporary = false; }
+
+    // Before the OS window exists only; each answers the value in force.
+    ZafUInt16 SetButtons(ZafUInt16 flags);
+    ZafUInt16 ClearButtons(ZafUInt16 flags);
+    ZafUInt16 SetDefaultButtonFlag(ZafUInt16 flag);
+    ZafUInt16 SetIconType(ZafUInt16 type);
+    // The message, formatted and cut to its room; before the OS window
+    // exists only (else 1). Answers 0.
+    ZafError SetMessage(const ZafIChar *format, ...);
+    ZafError SetMessage(int maximumLength, const ZafIChar *format, ...);
+
+    ZafUInt16 Buttons() const { return buttonFlags; }
+    ZafUInt16 DefaultButtonFlag() const { return defaultButton; }
+    ZafUInt16 IconType() const { return iconType; }
+    // The message text; null without one.
+    const ZafIChar *Message() const;
+    ZafButton *FirstButton() const { return firstButton; }
+    ZafText *MessageText() const { return text; }
+
+    // The result a button's flag puts on the queue.
+    static ZafEventType ButtonResult(ZafUInt16 flag);
+
+private:
+    void Construct(ZafStringData *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
+        int maximumLength, const ZafIChar *format, va_list arguments);
+    ZafError SetMessageV(int maximumLength, const ZafIChar *format, va_list arguments);
+    void MakeChildren();
+    void PlaceChildren();
+
+    ZafUInt16 buttonFlags = 0;
+    ZafUInt16 defaultButton = 0;
+    ZafUInt16 iconType = 0;
+    ZafIcon *icon = nullptr;
+    ZafText *text = nullptr;
+    ZafTitle *title = nullptr;
+    ZafButton *firstButton = nullptr;
+    ZafLanguageData *languageData = nullptr;
+};

@@ -1,0 +1,108 @@
+#pragma once
+// ZafPopUpItem: one entry of a pop-up menu. It is a button without an OS
+// window of its own: registered, it is an entry of its parent menu's OS menu
+// at its list index. An entry whose sub-menu has entries is an OS sub-menu;
+// choosing a plain entry sends it event 1010, which calls its user function
+// and, for an entry that sends its value, queues that value. The item type
+// gives standard entries (close, exit, copy ...) their value and text; in a
+// system button's menu the window commands are the OS's own. The parent
+// menu owns the entry; the entry owns its sub-menu. GUI thread only.
+
+#include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafPopUpMenu.h"
+
+class ZafLanguageData;
+
+class ZafPopUpItem : public ZafButton
+{
+public:
+    ZafPopUpItem(const ZafIChar *text, int type = 0);
+    ZafPopUpItem(ZafStringData *text, int type = 0);
+    ZafPopUpItem(const ZafPopUpItem &copy);
+    ~ZafPopUpItem() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
+    ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
+    ZafWindowObject *Duplicate() override { return new ZafPopUpItem(*this); }
+    // The entry, else an entry of its sub-menu.
+    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
+    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
+    using ZafWindowObject::GetObjectByStringID;
+    // The open sub-menu's focus object, the sub-menu itself while nothing in
+    // it is current, the entry when it is current, else null.
+    ZafWindowObject *FocusObject() const override;
+
+    // Pinned settings of an entry.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetFocus(bool) override { return focus; }
+    bool SetAllowDefault(bool) override { return allowDefault = false; }
+    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
+    bool SetAutoSize(bool) override { return autoSize = false; }
+    bool SetPressed(bool) override { return pressed = false; }
+    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
+    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
+    int SetButtonType(int) override { return buttonType = 4; }
+    int SetDepth(int) override { return depth = 0; }
+    int SetHorizontalPlacement(int) override { return horizontalPlacement = 0; }
+    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
+
+    // The check mark and the grey state; on screen at once.
+    bool SetSelected(bool value) override;                           // Windows half
+    bool SetDisabled(bool value) override;                           // Windows half
+    // Entries draw nothing: the OS menu shows them.
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
+    void ApplyPosition() override { }
+    void OSRegisterObject() override;                                // Windows half
+    // Relabels the OS entry.
+    ZafEventType UpdateOSListItem() override;                        // Windows half
+
+    // Only while not registered; answers the type in force.
+    virtual int SetType(int type);
+    // Adds to / removes from the sub-menu; an entry on screen switches
+    // between plain and sub-menu form.
+    virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
+    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
+    virtual void Destroy() { subMenu.Destroy(); }
+    virtual ZafWindowObject *Subtract(ZafWindowObject *object);
+    // The object whose string id is the local 8-bit text.
+    virtual ZafWindowObject *GetObjectByText(const char *text);
+
+    int Type() const { return itemType; }
+    ZafPopUpMenu &SubMenu() { return subMenu; }
+    const ZafPopUpMenu &SubMenu() const { return subMenu; }
+    // The command id the OS menu carries for the entry.
+    ZafUInt32 CommandID() const;
+    // The value chosen entries of a type send (0 for types without one).
+    static ZafInt32 TypeValue(int type);
+
+protected:
+    void Construct(int type);
+    // The entry's OS flags and label, as registration and relabelling use them.
+    ZafUInt32 OSFlags() const;
+    bool InSystemMenu() const;
+    // Unregisters, changes the sub-menu, registers again when its form changed.
+    void ChangeForm(bool wasPlain);
+
+    ZafPopUpMenu subMenu;
+    int itemType = 0;
+    ZafLanguageData *languageData = nullptr;
+    bool osCommand = false;         // a system command the OS carries out
+};

@@ -1,0 +1,74 @@
+// ZafPopUpMenu, portable half: construction, storage and lookups.
+#include "framework/controls/ZafPopUpMenu.h"
+
+#include "framework/controls/ZafPopUpItem.h"
+#include "framework/core/storage/ZafStorage.h"
+
+#include <cwchar>
+
+const ZafClassID ZafPopUpMenu::classID = ZAF_ID_POP_UP_MENU;
+const ZafIChar *const ZafPopUpMenu::className = L"ZafPopUpMenu";
+
+ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafWindow(left, top, 0, 0)
+{
+    region.Assign(left, top, left - 1, top - 1, ZAF_PIXEL);
+    coordinateType = ZAF_PIXEL;
+    clientSize.Assign(0, 0, -1, -1, ZAF_PIXEL);
+    border = true;
+    destroyable = false;
+    moveable = false;
+    altFreeHotKeys = true;
+    sizeable = false;
+    temporary = true;
+    ownOSWindow = false;
+}
+
+ZafPopUpMenu::ZafPopUpMenu(const ZafPopUpMenu &copy) : ZafWindow(copy)
+{
+    ownOSWindow = false;
+    temporary = true;
+}
+
+ZafPopUpMenu::ZafPopUpMenu(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+{
+    ZafObjectPersistence::PopLevel(persistence);
+    ownOSWindow = false;
+    temporary = true;
+    border = true;
+}
+
+ZafPopUpMenu::~ZafPopUpMenu()
+{
+    // The menu handle goes here, never through the window's handling of
+    // OS windows.
+    Unregister();
+}
+
+ZafElement *ZafPopUpMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafPopUpMenu(name, persistence);
+}
+
+void ZafPopUpMenu::Write(ZafObjectPersistence &persistence)
+{
+    ZafObjectPersistence::PushLevel(persistence, className, classID);
+    ZafWindow::Write(persistence);
+    ZafObjectPersistence::PopLevel(persistence);
+}
+
+bool ZafPopUpMenu::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafWindow::IsAClassID(id);
+}
+
+bool ZafPopUpMenu::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
+}
+
+ZafPopUpItem *ZafPopUpMenu::CurrentItem() const
+{
+    ZafWindowObject *current = CurrentChild();
+    return current && current->IsAClassID(ZAF_ID_POP_UP_ITEM) ? static_cast<ZafPopUpItem *>(current) : nullptr;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// ZafPopUpMenu: a list of menu entries (ZafPopUpItem) shown by the OS as a
+// pop-up menu. It is either the sub-menu of an entry (its parent is the
+// entry, which owns it) or free-standing: added to the window manager as a
+// temporary window, shown at its position (screen pixels) with
+// TrackPopupMenu, and closed again at once; whoever made it deletes it.
+//
+// Its OS handle is a menu handle, never a window: the menu has no OS window
+// of its own, and nothing of the window object's handling that acts on OS
+// windows runs for it. A menu handle it created is destroyed when the menu
+// is unregistered. GUI thread only.
+
+#include "framework/core/objects/ZafWindow.h"
+
+class ZafPopUpItem;
+
+// Sent to a menu entry when it was chosen (the number of the logical cancel
+// event, which menus use for this).
+constexpr ZafEventType ZAF_EV_MENU_CHOSEN = ZAF_L_CANCEL;
+
+class ZafPopUpMenu : public ZafWindow
+{
+public:
+    // A menu at a screen point (pixels).
+    explicit ZafPopUpMenu(int left = 0, int top = 0);
+    ZafPopUpMenu(const ZafPopUpMenu &copy);
+    ZafPopUpMenu(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ~ZafPopUpMenu() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
+    ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
+    ZafWindowObject *Duplicate() override { return new ZafPopUpMenu(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafPopUpMenu::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+    // Pinned settings.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = true; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetLocked(bool) override { return locked = false; }
+    bool SetMaximized(bool) override { return maximized = false; }
+    bool SetMinimized(bool) override { return minimized = false; }
+    bool SetModal(bool) override { return modal = false; }
+    bool SetMoveable(bool) override { return moveable = false; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
+    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
+    bool SetTemporary(bool) override { return temporary = true; }
+    // A menu is no window on screen: these only keep the flag.
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetFocus(bool) override { return focus; }
+
+    // Menus draw nothing: the OS does.
+    ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; }
+    void DrawHook() override { }
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    // The menu handle (null while unregistered).
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
+    void ApplyPosition() override { }
+    // Creates the OS menu, only when the menu has entries.
+    void OSRegisterObject() override;                                // Windows half
+
+    // Uses an existing OS menu (the system menu of a window) instead of
+    // creating one: the menu puts its entries in it but never destroys it.
+    void UseOSMenu(ZafOSWindow menu) { osWindow = menu; createdMenu = false; }
+
+protected:
+    // Shows a free-standing menu and closes it (event -10).
+    ZafEventType Show();                                             // Windows half
+    ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half
+    void Unregister();                                               // Windows half
+    ZafPopUpItem *CurrentItem() const;
+
+    bool createdMenu = false;       // the handle came from CreatePopupMenu
+};

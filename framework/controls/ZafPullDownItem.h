@@ -1,0 +1,90 @@
+#pragma once
+// ZafPullDownItem: one entry of a menu bar. A button without an OS window of
+// its own: on screen it is the bar's OS menu entry at its list index (plus
+// one after a maximized MDI child's system menu). An entry whose pop-up
+// menu has entries drops that menu down; a plain entry sends itself event
+// 1010 when chosen, which calls its user function. The bar owns the entry;
+// the entry owns its pop-up menu. GUI thread only.
+
+#include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafPopUpMenu.h"
+
+class ZafPullDownItem : public ZafButton
+{
+public:
+    explicit ZafPullDownItem(const ZafIChar *text);
+    explicit ZafPullDownItem(ZafStringData *text);
+    ZafPullDownItem(const ZafPullDownItem &copy);
+    ~ZafPullDownItem() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
+    ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
+    ZafWindowObject *Duplicate() override { return new ZafPullDownItem(*this); }
+    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
+    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
+    using ZafWindowObject::GetObjectByStringID;
+    ZafWindowObject *FocusObject() const override;
+
+    // Pinned settings of an entry.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetSelected(bool) override { return selected = false; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetFocus(bool) override { return focus; }
+    bool SetAllowDefault(bool) override { return allowDefault = false; }
+    bool SetToggle(bool) override { return toggle = false; }
+    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
+    bool SetAutoSize(bool) override { return autoSize = false; }
+    bool SetPressed(bool) override { return pressed = false; }
+    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
+    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
+    bool SetSendMessage(bool) override { return sendMessage = false; }
+    int SetButtonType(int) override { return buttonType = 4; }
+    int SetDepth(int) override { return depth = 0; }
+    int SetHorizontalPlacement(int) override { return horizontalPlacement = 2; }
+    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
+    ZafInt32 SetValue(ZafInt32) override { return value = 0; }
+
+    // The grey state; on screen at once.
+    bool SetDisabled(bool value) override;                           // Windows half
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
+    void ApplyPosition() override { }
+    void OSRegisterObject() override;                                // Windows half
+    ZafEventType UpdateOSListItem() override;                        // Windows half
+
+    // Adds to / removes from the pop-up menu; an entry on screen switches
+    // between plain and drop-down form and keeps its position.
+    virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
+    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
+    virtual void Destroy() { subMenu.Destroy(); }
+    virtual ZafWindowObject *Subtract(ZafWindowObject *object);
+    virtual ZafWindowObject *GetObjectByText(const char *text);
+
+    ZafPopUpMenu &SubMenu() { return subMenu; }
+    const ZafPopUpMenu &SubMenu() const { return subMenu; }
+    ZafUInt32 CommandID() const;
+    // The entry's position in the bar's OS menu.
+    int OSPosition() const;
+
+protected:
+    void Construct();
+    int MDIAdjustment() const;
+
+    ZafPopUpMenu subMenu;
+};

@@ -1,0 +1,217 @@
+// ZafPullDownMenu and ZafPullDownItem, portable halves: construction,
+// storage, the entries' pop-up menus and lookups.
+#include "framework/controls/ZafPullDownItem.h"
+#include "framework/controls/ZafPullDownMenu.h"
+
+#include "framework/core/data/ZafStringData.h"
+#include "framework/core/storage/ZafStorage.h"
+#include "framework/windows/ZafOSText.h"
+
+#include <cwchar>
+
+const ZafClassID ZafPullDownMenu::classID = ZAF_ID_PULL_DOWN_MENU;
+const ZafIChar *const ZafPullDownMenu::className = L"ZafPullDownMenu";
+const ZafClassID ZafPullDownItem::classID = ZAF_ID_PULL_DOWN_ITEM;
+const ZafIChar *const ZafPullDownItem::className = L"ZafPullDownItem";
+
+namespace {
+
+void SetUpBar(ZafPullDownMenu &bar)
+{
+    bar.SetNumberID(-11);
+    bar.SetStringID(L"ZAF_NUMID_PULL_DOWN_MENU");
+}
+
+int TextWidth(const ZafIChar *text)
+{
+    int length = text ? int(std::wcslen(text)) : 0;
+    return length > 0 ? length : 1;
+}
+
+} // namespace
+
+// ---- The bar ----------------------------------------------------------------
+
+ZafPullDownMenu::ZafPullDownMenu() : ZafWindow(0, 0, 0, 0)
+{
+    region.Assign(0, 0, 0, 0, ZAF_CELL);
+    SetUpBar(*this);
+    border = true;
+    destroyable = false;
+    moveable = false;
+    altFreeHotKeys = true;
+    sizeable = false;
+    regionMode = 2;
+    useParentFrameHandle = true;
+}
+
+ZafPullDownMenu::ZafPullDownMenu(const ZafPullDownMenu &copy) : ZafWindow(copy)
+{
+    SetUpBar(*this);
+    useParentFrameHandle = true;
+    destroyable = false;
+}
+
+ZafPullDownMenu::ZafPullDownMenu(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+{
+    ZafObjectPersistence::PopLevel(persistence);
+    SetNumberID(-11);
+    useParentFrameHandle = true;
+    destroyable = false;
+    regionMode = 2;
+}
+
+ZafPullDownMenu::~ZafPullDownMenu()
+{
+    // The menu handle is released through the bar's own handling only.
+    if (Registered())
+        Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
+}
+
+ZafElement *ZafPullDownMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafPullDownMenu(name, persistence);
+}
+
+void ZafPullDownMenu::Write(ZafObjectPersistence &persistence)
+{
+    ZafObjectPersistence::PushLevel(persistence, className, classID);
+    ZafWindow::Write(persistence);
+    ZafObjectPersistence::PopLevel(persistence);
+}
+
+bool ZafPullDownMenu::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafWindow::IsAClassID(id);
+}
+
+bool ZafPullDownMenu::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
+}
+
+ZafPullDownItem *ZafPullDownMenu::CurrentItem() const
+{
+    ZafWindowObject *current = CurrentChild();
+    return current && current->IsAClassID(ZAF_ID_PULL_DOWN_ITEM) ? static_cast<ZafPullDownItem *>(current) : nullptr;
+}
+
+ZafOSWindow ZafPullDownMenu::FrameWindow() const
+{
+    return parent ? parent->OSHandle(2) : nullptr;
+}
+
+int ZafPullDownMenu::MDIAdjustment() const
+{
+    ZafWindowObject *root = RootObject();
+    if (!root || root == this || !root->IsAClassID(ZAF_ID_MDI_WINDOW))
+        return 0;
+    ZafWindow *window = dynamic_cast<ZafWindow *>(root);
+    ZafWindow *last = window ? dynamic_cast<ZafWindow *>(window->LastChild()) : nullptr;
+    return last && last->Maximized() ? 1 : 0;
+}
+
+// ---- The entries --------------------------------------------------------------
+
+ZafPullDownItem::ZafPullDownItem(const ZafIChar *text)
+    : ZafButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
+{
+    Construct();
+}
+
+ZafPullDownItem::ZafPullDownItem(ZafStringData *text)
+    : ZafButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
+{
+    Construct();
+}
+
+ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafButton(copy), subMenu(copy.subMenu)
+{
+    ownOSWindow = false;
+    subMenu.SetParent(this);
+}
+
+void ZafPullDownItem::Construct()
+{
+    ownOSWindow = false;
+    ZafButton::SetButtonType(4);
+    ZafButton::SetDepth(0);
+    ZafButton::SetAutoSize(false);
+    ZafButton::SetSendMessage(false);
+    ZafButton::SetValue(0);
+    subMenu.SetDestroyable(false);
+    subMenu.SetStringID(L"menu");
+    subMenu.SetParent(this);
+}
+
+ZafPullDownItem::~ZafPullDownItem()
+{
+    osWindow = nullptr;   // the bar's menu handle, never a window
+}
+
+bool ZafPullDownItem::IsAClassID(ZafClassID id) const
+{
+    return id == classID || ZafButton::IsAClassID(id);
+}
+
+bool ZafPullDownItem::IsAClassName(ZafClassName name) const
+{
+    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
+}
+
+ZafWindowObject *ZafPullDownItem::GetObjectByNumberID(ZafNumberID id)
+{
+    if (numberID == id)
+        return this;
+    return subMenu.GetObjectByNumberID(id);
+}
+
+ZafWindowObject *ZafPullDownItem::GetObjectByStringID(const ZafIChar *id)
+{
+    if (id && stringID && std::wcscmp(id, stringID) == 0)
+        return this;
+    return subMenu.GetObjectByStringID(id);
+}
+
+ZafWindowObject *ZafPullDownItem::GetObjectByText(const char *text)
+{
+    ZafIChar *wide = ZafNewWideText(text);
+    ZafStringData name(wide ? wide : L"");
+    delete[] wide;
+    return GetObjectByStringID(name.Text());
+}
+
+ZafWindowObject *ZafPullDownItem::FocusObject() const
+{
+    if (subMenu.Focus())
+    {
+        ZafWindowObject *inner = subMenu.FocusObject();
+        return inner ? inner : const_cast<ZafPopUpMenu *>(&subMenu);
+    }
+    return focus ? const_cast<ZafPullDownItem *>(this) : nullptr;
+}
+
+ZafWindowObject *ZafPullDownItem::Add(ZafWindowObject *object, ZafWindowObject *position)
+{
+    bool wasPlain = subMenu.Count() == 0;
+    bool registered = Registered();
+    if (registered && wasPlain)
+        Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
+    subMenu.ZafWindow::Add(object, position);
+    if (registered && wasPlain)
+        Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
+    return object;
+}
+
+ZafWindowObject *ZafPullDownItem::Subtract(ZafWindowObject *object)
+{
+    bool registered = Registered();
+    bool becomesPlain = subMenu.Count() == 1 && subMenu.Contains(object);
+    if (registered && becomesPlain)
+        Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
+    subMenu.ZafWindow::Subtract(object);
+    if (registered && becomesPlain)
+        Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
+    return object;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// ZafPullDownMenu: a window's menu bar, a support object of the window (number
+// id -11). It has no OS window: on screen it is an OS menu attached to the
+// window's frame, in which each entry (ZafPullDownItem) stands at its list
+// index (after the system menu of a maximized MDI child, which takes
+// position 0). The window owns the bar; the bar owns its entries. GUI
+// thread only.
+
+#include "framework/core/objects/ZafWindow.h"
+
+class ZafPullDownItem;
+
+class ZafPullDownMenu : public ZafWindow
+{
+public:
+    ZafPullDownMenu();
+    ZafPullDownMenu(const ZafPullDownMenu &copy);
+    ZafPullDownMenu(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ~ZafPullDownMenu() override;
+
+    static const ZafClassID classID;
+    static const ZafIChar *const className;
+    ZafClassID ClassID() const override { return classID; }
+    ZafClassName ClassName() const override { return className; }
+    bool IsAClassID(ZafClassID id) const override;
+    bool IsAClassName(ZafClassName name) const override;
+
+    ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
+    ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
+    ZafWindowObject *Duplicate() override { return new ZafPullDownMenu(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafPullDownMenu::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafRegionStruct ClientRegion(ZafWindowObject *) override { return region; }
+
+    // Pinned settings.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = true; }
+    bool SetDisabled(bool) override { return disabled = false; }
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    int SetRegionMode(int) override { return regionMode = 2; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
+    bool SetDestroyable(bool) override { return destroyable = false; }
+    bool SetLocked(bool) override { return locked = false; }
+    bool SetMaximized(bool) override { return maximized = false; }
+    bool SetMinimized(bool) override { return minimized = false; }
+    bool SetModal(bool) override { return modal = false; }
+    bool SetMoveable(bool) override { return moveable = false; }
+    bool SetSizeable(bool) override { return sizeable = false; }
+    bool SetTemporary(bool) override { return temporary = false; }
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
+    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
+    int SetSelectionType(int) override { return selectionType = 0; }
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetFocus(bool) override { return focus; }
+
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; }
+    // The menu handle (null while unregistered).
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
+    void ApplyPosition() override { }
+    // The menu is made on event -26.
+    void OSRegisterObject() override { }
+
+    // 1 when the bar's window is an MDI window whose last child is
+    // maximized (its system menu then takes position 0), else 0.
+    int MDIAdjustment() const;
+    // True while the bar is putting its entries into a new OS menu.
+    bool Building() const { return building; }
+
+protected:
+    ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half
+    ZafPullDownItem *CurrentItem() const;
+    ZafOSWindow FrameWindow() const;
+
+    bool building = false;
+};

@@ -1,0 +1,58 @@
+#include "framework/windows/ZafMenuOS.h"
+
+#include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSText.h"
+
+int ZafMenuPosition(HMENU menu, ZafUInt32 commandID)
+{
+    if (!menu || !IsMenu(menu))
+        return -1;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i)
+    {
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub ? reinterpret_cast<uintptr_t>(sub) == commandID : GetMenuItemID(menu, i) == commandID)
+            return i;
+    }
+    return -1;
+}
+
+bool ZafRemoveMenuEntry(HMENU menu, ZafUInt32 commandID)
+{
+    int position = ZafMenuPosition(menu, commandID);
+    return position >= 0 && RemoveMenu(menu, UINT(position), MF_BYPOSITION);
+}
+
+namespace {
+
+BOOL Insert(bool modify, HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label)
+{
+    UINT where = position < 0 ? UINT(-1) : UINT(position);
+    if (flags & MF_SEPARATOR)
+        label = nullptr;
+    if (!ZafMSWindowsApp::Ansi())
+        return modify ? ModifyMenuW(menu, where, flags, id, label) : InsertMenuW(menu, where, flags, id, label);
+    char *local = label ? ZafNewLocalText(label) : nullptr;
+    BOOL done = modify ? ModifyMenuA(menu, where, flags, id, local) : InsertMenuA(menu, where, flags, id, local);
+    delete[] local;
+    return done;
+}
+
+} // namespace
+
+BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label)
+{
+    return Insert(false, menu, position, flags | MF_BYPOSITION, id, label);
+}
+
+BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label)
+{
+    return Insert(true, menu, position, flags | MF_BYPOSITION, id, label);
+}
+
+void ZafRedrawMenuBar(ZafOSWindow window)
+{
+    HWND handle = static_cast<HWND>(window);
+    if (handle && IsWindow(handle))
+        DrawMenuBar(handle);
+}

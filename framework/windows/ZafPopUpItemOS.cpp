@@ -1,0 +1,218 @@
+// ZafPopUpItem on Windows: the entry in its menu's OS menu, the commands
+// the OS sends for it, the highlight and the status texts of the help tips.
+#include <windows.h>
+
+#include "framework/controls/ZafPopUpItem.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/text/ZafStrings.h"
+#include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafMenuOS.h"
+
+namespace {
+
+// The OS system command of an item type; 0 for types without one.
+ZafUInt32 SystemCommand(int type)
+{
+    switch (type)
+    {
+    case 2: return SC_CLOSE;
+    case 3: return SC_MAXIMIZE;
+    case 4: return SC_MINIMIZE;
+    case 5: return SC_MOVE;
+    case 6: return SC_RESTORE;
+    case 8: return SC_SIZE;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+ZafUInt32 ZafPopUpItem::CommandID() const
+{
+    if (ZafOSWindow sub = subMenu.OSHandle())
+        return ZafUInt32(reinterpret_cast<uintptr_t>(sub));
+    if (InSystemMenu())
+        if (ZafUInt32 command = SystemCommand(itemType))
+            return command;
+    return ZafUInt16(numberID);
+}
+
+ZafUInt32 ZafPopUpItem::OSFlags() const
+{
+    ZafUInt32 flags = MF_BYPOSITION;
+    if (itemType == 7)
+        flags |= MF_SEPARATOR;
+    if (subMenu.Count() > 0 && subMenu.OSHandle())
+        flags |= MF_POPUP;
+    if (disabled)
+        flags |= MF_GRAYED | MF_DISABLED;
+    if (selected)
+        flags |= MF_CHECKED;
+    return flags;
+}
+
+void ZafPopUpItem::OSRegisterObject()
+{
+    osWindow = parent ? parent->OSHandle(2) : nullptr;
+    HMENU menu = ZafMenuHandle(osWindow);
+    if (!menu)
+        return;
+    if (InSystemMenu() && SystemCommand(itemType))
+    {
+        // The OS carries the command out: the entry posts no value.
+        memberFunction = &ZafWindowObject::CallUserFunction;
+        osCommand = true;
+    }
+    const ZafIChar *text = Text();
+    wchar_t *label = text ? ZafConvertHotKeyText(text, hotKeyIndex) : nullptr;
+    ZafInsertMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), label);
+    delete[] label;
+}
+
+ZafEventType ZafPopUpItem::UpdateOSListItem()
+{
+    HMENU menu = ZafMenuHandle(osWindow);
+    if (!menu)
+        return 0;
+    const ZafIChar *text = Text();
+    wchar_t *label = text ? ZafConvertHotKeyText(text, hotKeyIndex) : nullptr;
+    ZafModifyMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), label);
+    delete[] label;
+    return 0;
+}
+
+bool ZafPopUpItem::SetSelected(bool value)
+{
+    if (value == selected)
+        return selected;
+    selected = value;
+    if (HMENU menu = ZafMenuHandle(osWindow))
+        CheckMenuItem(menu, UINT(ListIndex()), MF_BYPOSITION | (selected ? MF_CHECKED : MF_UNCHECKED));
+    return selected;
+}
+
+bool ZafPopUpItem::SetDisabled(bool value)
+{
+    if (value == disabled)
+        return disabled;
+    disabled = value;
+    if (HMENU menu = ZafMenuHandle(osWindow))
+        EnableMenuItem(menu, UINT(ListIndex()), MF_BYPOSITION | (disabled ? MF_GRAYED : MF_ENABLED));
+    return disabled;
+}
+
+ZafEventType ZafPopUpItem::Event(const ZafEventStruct &event)
+{
+    const ZafEventType type = event.type;
+    ZafEventManager *events = ZafEventManager::Shared();
+    switch (type)
+    {
+    case ZAF_EVENT_OS:
+        return OSEvent(event);
+
+    case ZAF_EV_MENU_CHOSEN:
+    {
+        if (!SendMessage() || osCommand)
+            return memberFunction ? (this->*memberFunction)(event, type) : 0;
+        // The user function, then the entry's value as a sending button
+        // queues it (the message text's copy first, the entry second).
+        ZafEventType answer = CallUserFunction(event, type);
+        if (events)
+        {
+            ZafEventStruct command(value, 0);
+            command.text = ZafStrDup(messageText);
+            command.region.top = ZafInt32(reinterpret_cast<intptr_t>(static_cast<ZafButton *>(this)));
+            events->Put(command, ZAF_QUEUE_BACK);
+        }
+        return answer;
+    }
+
+    case ZAF_EV_REBUILD:
+    {
+        Event(ZafEventStruct(ZAF_EV_SETTLE, 0));
+        Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+        ZafWindowObject *root = RootObject();
+        if (root != this)
+            ZafRedrawMenuBar(root->OSHandle(2));
+        return type;
+    }
+
+    case ZAF_EV_SETTLE:
+        subMenu.Event(event);
+        return ZafWindowObject::Event(event);
+
+    case ZAF_EV_REGISTER:
+        subMenu.Event(event);
+        if (!Registered())
+            OSRegisterObject();
+        return type;
+
+    case ZAF_EV_OS_WINDOW_GONE:
+        subMenu.Event(event);
+        osWindow = nullptr;
+        focus = false;
+        return type;
+
+    case ZAF_EV_UNREGISTER:
+        if (HMENU menu = ZafMenuHandle(osWindow))
+            ZafRemoveMenuEntry(menu, CommandID());
+        subMenu.Event(event);
+        Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
+        return type;
+
+    case ZAF_EV_FOCUS_GAINED:
+        focus = true;
+        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
+        return type;
+
+    case ZAF_EV_FOCUS_LOST:
+        if (subMenu.Focus())
+            subMenu.Event(event);
+        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
+        focus = false;
+        return type;
+
+    case ZAF_EV_BECAME_CURRENT:
+        if (tipText2 && RootObject()->Focus() && events)
+        {
+            ZafEventStruct status = event;
+            status.type = ZAF_SHOW_STATUS_TEXT;
+            status.dataObject = this;
+            events->BroadcastToDevices(status, ZAF_HELP_TIPS);
+        }
+        return type;
+
+    case ZAF_EV_MAY_LEAVE:
+        if (tipText2 && events)
+            events->BroadcastToDevices(ZafEventStruct(ZAF_SHOW_STATUS_TEXT, 0), ZAF_HELP_TIPS);
+        return type;
+
+    case ZAF_EV_ADD_OBJECT:
+        Add(event.dataObject);
+        return type;
+
+    case ZAF_EV_SUBTRACT_OBJECT:
+        Subtract(event.dataObject);
+        return type;
+
+    case ZAF_EV_REDRAW:
+    case ZAF_EV_REDRAW_AREA:
+    case ZAF_EV_REDRAW_DATA:
+    case ZAF_EV_COMPUTE_REGION:
+    case ZAF_EV_SIZED:
+    case ZAF_EV_MOVED:
+    case ZAF_EV_DEFAULT_BUTTON:
+        return type;
+
+    default:
+        return ZafWindowObject::Event(event);
+    }
+}
+
+ZafEventType ZafPopUpItem::OSEvent(const ZafEventStruct &event)
+{
+    const UINT message = event.osEvent.message;
+    if (message == WM_COMMAND || message == WM_SYSCOMMAND)
+        return Event(ZafEventStruct(ZAF_EV_MENU_CHOSEN, 0));
+    return ZAF_NOT_HANDLED;
+}

@@ -1,0 +1,156 @@
+// ZafPopUpMenu on Windows: the OS pop-up menu, showing a free-standing menu
+// with TrackPopupMenu, and following the highlighted entry.
+#include <windows.h>
+
+#include "framework/controls/ZafPopUpItem.h"
+#include "framework/controls/ZafPopUpMenu.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafMenuOS.h"
+
+void ZafPopUpMenu::OSRegisterObject()
+{
+    if (osWindow || !ZafList::First())
+        return;
+    osWindow = CreatePopupMenu();
+    createdMenu = osWindow != nullptr;
+}
+
+void ZafPopUpMenu::Unregister()
+{
+    HMENU menu = ZafMenuHandle(osWindow);
+    if (createdMenu && menu && IsMenu(menu))
+        DestroyMenu(menu);
+    createdMenu = false;
+    osWindow = nullptr;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        static_cast<ZafWindowObject *>(e)->Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
+}
+
+ZafEventType ZafPopUpMenu::Show()
+{
+    Event(ZafEventStruct(ZAF_EV_SETTLE, 0));
+    Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+    ZafWindowObject *behind = static_cast<ZafWindowObject *>(Next());
+    if (parent || !behind)
+        return ZAF_EV_REBUILD;
+    HWND owner = static_cast<HWND>(behind->OSHandle(2));
+    // A menu without entries has nothing to show: it closes at once.
+    if (HMENU menu = ZafMenuHandle(osWindow))
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON, region.left, region.top, 0, owner, nullptr);
+    // The chosen entry's command arrives now, while the menu is still here.
+    const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
+    MSG message;
+    while (owner && os.peekMessage(&message, owner, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+        os.dispatchMessage(&message);
+    if (ZafEventManager *events = ZafEventManager::Shared())
+        events->Put(ZafEventStruct(ZAF_EV_CLOSE_TEMPORARY, 0), 0);
+    return ZAF_EV_REBUILD;
+}
+
+ZafEventType ZafPopUpMenu::Event(const ZafEventStruct &event)
+{
+    const ZafEventType type = event.type;
+    switch (type)
+    {
+    case ZAF_EVENT_OS:
+        return OSEvent(event);
+    case ZAF_EV_REBUILD:
+        return Show();
+    case ZAF_EV_SETTLE:
+        ZafWindowObject::Event(event);
+        BroadcastEvent(event, 0);
+        return type;
+    case ZAF_EV_REGISTER:
+        OSRegisterObject();
+        BroadcastEvent(event, 0);
+        return type;
+    case ZAF_EV_UNREGISTER:
+        Unregister();
+        focus = false;
+        return type;
+    case ZAF_EV_OS_WINDOW_GONE:
+        osWindow = nullptr;
+        createdMenu = false;
+        focus = false;
+        BroadcastEvent(event, 0);
+        return type;
+    case ZAF_EV_FOCUS_GAINED:
+        focus = true;
+        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
+        return type;
+    case ZAF_EV_FOCUS_LOST:
+        if (ZafWindowObject *current = CurrentChild())
+            if (current->Focus())
+                current->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
+        SetCurrent(nullptr);
+        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
+        focus = false;
+        return type;
+    case ZAF_EV_ADD_OBJECT:
+    case ZAF_EV_SUBTRACT_OBJECT:
+        if (parent)
+            return parent->Event(event);
+        return ZafWindow::Event(event);
+    case ZAF_EV_CLOSE_QUERY:
+        return 0;
+    case ZAF_EV_REDRAW:
+    case ZAF_EV_REDRAW_AREA:
+    case ZAF_EV_REDRAW_DATA:
+    case ZAF_EV_COMPUTE_REGION:
+    case ZAF_EV_SIZED:
+    case ZAF_EV_MOVED:
+        return type;
+    default:
+        return ZafWindowObject::Event(event);
+    }
+}
+
+ZafEventType ZafPopUpMenu::OSEvent(const ZafEventStruct &event)
+{
+    switch (event.osEvent.message)
+    {
+    case WM_COMMAND:
+        return ZafWindow::OSEvent(event);
+    case WM_MENUSELECT:
+        return MenuSelect(event);
+    default:
+        return ZAF_NOT_HANDLED;
+    }
+}
+
+ZafEventType ZafPopUpMenu::MenuSelect(const ZafEventStruct &event)
+{
+    const UINT item = LOWORD(event.osEvent.wParam);
+    const UINT flags = HIWORD(event.osEvent.wParam);
+    HMENU menu = reinterpret_cast<HMENU>(event.osEvent.lParam);
+    ZafPopUpItem *previous = CurrentItem();
+    if (menu != ZafMenuHandle(osWindow))
+    {
+        // The message travels down the open sub-menus.
+        if (previous)
+            previous->SubMenu().Event(event);
+        return 0;
+    }
+    ZafWindowObject *found = nullptr;
+    if (!(flags & MF_POPUP))
+    {
+        for (ZafElement *e = ZafList::First(); e && !found; e = e->Next())
+            if (ZafUInt16(static_cast<ZafWindowObject *>(e)->NumberID()) == item)
+                found = static_cast<ZafWindowObject *>(e);
+    }
+    else
+        found = static_cast<ZafWindowObject *>(ZafList::Get(int(item)));
+    if (!focus)
+        Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
+    else if (previous && previous->SubMenu().Focus())
+        previous->SubMenu().Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
+    if (found && !found->Focus())
+    {
+        if (previous && previous->Focus())
+            previous->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
+        SetCurrent(found);
+        found->Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
+    }
+    return 0;
+}
