@@ -253,12 +253,14 @@ void ZafWindowObject::ApplyPosition()
 
     if (ownOSWindow)
     {
+        // Only a placed OS window counts as placed: an object positioned
+        // before its window exists must still be moved once it does.
         if (Registered())
         {
             MoveWindow(Handle(OSHandle(2)), target.left, target.top, target.Width(), target.Height(), TRUE);
             UpdateWindow(Handle(OSHandle(2)));
+            lastRegion = target;
         }
-        lastRegion = target;
         return;
     }
 

@@ -1,6 +1,7 @@
 # Dialogs, the port-settings panel, the printer and the settings editor.
 list(APPEND TEST_SOURCES
     support/TestPrinterDevice.cpp
+    toolkit/KZDialogTest.cpp
     toolkit/KZPrinterTest.cpp
 )
 
