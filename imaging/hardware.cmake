@@ -3,4 +3,6 @@ list(APPEND IMAGING_SOURCES
     hardware/VZHardwareBar.cpp
     hardware/VZStarts.cpp
     hardware/VZEvents.cpp
+    hardware/VZManualStartDialog.cpp
+    hardware/VZKeyboardCaptureDialog.cpp
 )

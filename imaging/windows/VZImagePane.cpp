@@ -10,6 +10,7 @@
 #include "imaging/VImagingSettings.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/overlays/VOverlay.h"
+#include "imaging/printer/VZPrinter.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ IntSetting g_ints[kIntSettings] = {
 KRString *g_competitionName = nullptr;
 KRString *g_competitionSponsor = nullptr;
 KFile g_exportFile;
+VZPrinter *g_printer = nullptr;
 
 int32_t Read(int which)
 {
@@ -63,10 +65,15 @@ void VZImagePane::Startup()
 
     VOverlay::Startup();
     VOverlay::DiscoverProgramOverlays(VOverlay::Table());
+
+    if (!g_printer)
+        g_printer = new VZPrinter;
 }
 
 void VZImagePane::Shutdown()
 {
+    delete g_printer;
+    g_printer = nullptr;
     VOverlay::Shutdown();
     for (IntSetting &setting : g_ints)
         setting.node = nullptr;
@@ -96,4 +103,9 @@ void VZImagePane::CompetitionSponsor(KString &out)
 KFile &VZImagePane::ExportFile()
 {
     return g_exportFile;
+}
+
+VZPrinter *VZImagePane::Printer()
+{
+    return g_printer;
 }

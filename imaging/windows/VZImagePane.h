@@ -2,13 +2,15 @@
 // VZImagePane: the module of the image pane. Its start-up looks up the
 // settings the pane reads (kept as nodes, read at each use; a missing node
 // reads as its built-in value), starts the export file in the program's
-// folder and finds the overlay pictures of the program's folder (none with
-// "-nooverlay"); its shut-down undoes each step. GUI thread.
+// folder, finds the overlay pictures of the program's folder (none with
+// "-nooverlay") and makes the image printer; its shut-down undoes each
+// step. GUI thread.
 
 #include <cstdint>
 
 class KFile;
 class KString;
+class VZPrinter;
 
 class VZImagePane
 {
@@ -29,4 +31,6 @@ public:
 
     // The last bitmap export path (the program's folder at first).
     static KFile &ExportFile();
+    // The image printer; none outside start-up and shut-down.
+    static VZPrinter *Printer();
 };

@@ -9,4 +9,7 @@ list(APPEND TEST_SOURCES
     windows/VZWindowModulesTest.cpp
     hardware/VZHardwareBarTest.cpp
     hardware/VZHardwareListsTest.cpp
+    hardware/VZHardwareDialogsTest.cpp
+    support/ModalTestSupport.cpp
+    printer/VZPrinterTest.cpp
 )

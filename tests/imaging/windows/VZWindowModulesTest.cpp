@@ -11,6 +11,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "imaging/overlays/VOverlay.h"
+#include "imaging/printer/VZPrinter.h"
 #include "imaging/startup/VImageStoreModules.h"
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/toolkit/KZBitmap.h"
@@ -99,7 +100,10 @@ TEST_F(WindowModules, StartUpsLoadEveryNamedBitmapAndShutDownsFreeThem)
     }
     EXPECT_NE(nullptr, VZRemotePane::Bitmaps().Find(L"ZoomIn"));
     EXPECT_NE(nullptr, VZImageWindow::Bitmaps().Find(L"ZoomIn"));
+    ASSERT_NE(nullptr, VZImagePane::Printer());
+    EXPECT_EQ(0, VZImagePane::Printer()->Zoom());
     StopAll();
+    EXPECT_EQ(nullptr, VZImagePane::Printer());
     for (const Module &module : modules)
         EXPECT_EQ(0, module.bitmaps.Count());
     EXPECT_FALSE(LogHasErrors());

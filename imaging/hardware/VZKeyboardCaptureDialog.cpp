@@ -1,0 +1,46 @@
+#include "imaging/hardware/VZKeyboardCaptureDialog.h"
+
+#include <windows.h>
+
+#include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRegistry.h"
+#include "imaging/VZWindowCodes.h"
+#include "shell/app/KZAppCodes.h"
+
+namespace {
+
+constexpr ZafUInt32 kKeyPress = 0x200;   // input-map flag of a key press
+
+KString SettingText(const wchar_t *key)
+{
+    KRegistry *settings = QVSettings();
+    return settings ? settings->GetText(key) : KString();
+}
+
+} // namespace
+
+VZKeyboardCaptureDialog::VZKeyboardCaptureDialog(ZafWindowObject *target)
+    : KZDialog(SettingText(kTextKeyboardCaptureTitle).CStr(), kButtonOk, kButtonOk), target(target)
+{
+    NewLine();
+    AddPrompt(SettingText(kTextKeyboardCaptureSpace).CStr());
+    NewLine();
+}
+
+ZafEventType VZKeyboardCaptureDialog::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = ZafWindow::MapEvent(mapped);
+    if (event.InputClass() == ZAF_INPUT_KEYBOARD && event.key == L' ' && (event.mapModifiers & kKeyPress)) {
+        Beep();
+        return code;
+    }
+    if (code == kEvtKeyboardCapture && target)
+        return target->Event(ZafEventStruct(kEvtCaptureKey, 0));
+    return KZDialog::Event(event);
+}
+
+void VZKeyboardCaptureDialog::Beep()
+{
+    MessageBeep(0);
+}
