@@ -5,19 +5,16 @@
 #include "domain/event/QVEvent.h"
 #include "domain/hardware/VHardware.h"
 #include "domain/hardware/VHardwareView.h"
-#include "domain/ui/QVSettings.h"
-#include "foundation/registry/KRegistry.h"
+#include "imaging/image/VImagingTexts.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "imaging/VZWindowCodes.h"
 
 VZEvents::VZEvents(void *owner, VHardwareView *view, int width, int height)
     : KZTBSelector(width, height), owner(owner), view(view), hardware(view ? view->Hardware() : nullptr)
 {
-    if (KRegistry *settings = QVSettings()) {
-        emptyText = settings->GetText(kTextNoEvents);
-        for (const wchar_t *key : { kTextCodeArmed, kTextCodeCapturing, kTextCodeScoreboard })
-            codeWidth = std::max<int32_t>(codeWidth, TextWidth(settings->GetText(key).CStr()));
-    }
+    emptyText = VImagingText(kTextNoEvents);
+    for (const wchar_t *key : { kTextCodeArmed, kTextCodeCapturing, kTextCodeScoreboard })
+        codeWidth = std::max<int32_t>(codeWidth, TextWidth(VImagingText(key).CStr()));
     codeWidth += 2;
     SetEmptyText(&emptyText);
     Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));

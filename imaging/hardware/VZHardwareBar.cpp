@@ -8,8 +8,7 @@
 #include "domain/hardware/VHardware.h"
 #include "domain/hardware/VHardwareView.h"
 #include "domain/timing/VLeg.h"
-#include "foundation/registry/KRegistry.h"
-#include "domain/ui/QVSettings.h"
+#include "imaging/image/VImagingTexts.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/app/KZAppCodes.h"
@@ -40,12 +39,6 @@ void SelectNoneOnFirstLeg(QVEvent *event)
 {
     if (VLeg *leg = event->Leg(0))
         leg->SelectNone();
-}
-
-KString SettingText(const wchar_t *key)
-{
-    KRegistry *settings = QVSettings();
-    return settings ? settings->GetText(key) : KString();
 }
 
 void SetPointer(int32_t image)
@@ -130,7 +123,7 @@ bool VZHardwareBar::StopCapture()
     if (hardware->IsCaptureRunning()) {
         KZApplication *application = KZApplication::Instance();
         if (!application ||
-            !application->Ask(SettingText(kTextStopCaptureTitle), SettingText(kTextStopCaptureText), kButtonOk | kButtonCancel,
+            !application->Ask(VImagingText(kTextStopCaptureTitle), VImagingText(kTextStopCaptureText), kButtonOk | kButtonCancel,
                               kButtonCancel, kIconQuestion))
             return false;
     }

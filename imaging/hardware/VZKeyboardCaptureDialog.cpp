@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "domain/ui/QVSettings.h"
-#include "foundation/registry/KRegistry.h"
+#include "imaging/image/VImagingTexts.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
 
@@ -11,19 +10,13 @@ namespace {
 
 constexpr ZafUInt32 kKeyPress = 0x200;   // input-map flag of a key press
 
-KString SettingText(const wchar_t *key)
-{
-    KRegistry *settings = QVSettings();
-    return settings ? settings->GetText(key) : KString();
-}
-
 } // namespace
 
 VZKeyboardCaptureDialog::VZKeyboardCaptureDialog(ZafWindowObject *target)
-    : KZDialog(SettingText(kTextKeyboardCaptureTitle).CStr(), kButtonOk, kButtonOk), target(target)
+    : KZDialog(VImagingText(kTextKeyboardCaptureTitle).CStr(), kButtonOk, kButtonOk), target(target)
 {
     NewLine();
-    AddPrompt(SettingText(kTextKeyboardCaptureSpace).CStr());
+    AddPrompt(VImagingText(kTextKeyboardCaptureSpace).CStr());
     NewLine();
 }
 

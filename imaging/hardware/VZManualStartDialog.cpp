@@ -4,8 +4,7 @@
 
 #include "domain/hardware/VHardware.h"
 #include "domain/timing/VRaceTime.h"
-#include "domain/ui/QVSettings.h"
-#include "foundation/registry/KRegistry.h"
+#include "imaging/image/VImagingTexts.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
@@ -15,12 +14,6 @@ namespace {
 
 constexpr int kOffsetWidth = 12;    // cells
 constexpr int kOffsetLength = 31;   // characters
-
-KString SettingText(const wchar_t *key)
-{
-    KRegistry *settings = QVSettings();
-    return settings ? settings->GetText(key) : KString();
-}
 
 bool IsSpacePress(const ZafEventStruct &event)
 {
@@ -33,14 +26,14 @@ bool IsSpacePress(const ZafEventStruct &event)
 } // namespace
 
 VZManualStartDialog::VZManualStartDialog(VHardware *hardware)
-    : KZDialog(SettingText(kTextManualStartTitle).CStr(), kButtonCancel, kButtonCancel), hardware(hardware)
+    : KZDialog(VImagingText(kTextManualStartTitle).CStr(), kButtonCancel, kButtonCancel), hardware(hardware)
 {
     NewLine();
-    AddPrompt(SettingText(kTextManualStartOffset).CStr());
+    AddPrompt(VImagingText(kTextManualStartOffset).CStr());
     offsetField = AddString(L"0.0", kOffsetWidth, kOffsetLength);
     NewLine();
     NewLine();
-    AddPrompt(SettingText(kTextManualStartHit).CStr());
+    AddPrompt(VImagingText(kTextManualStartHit).CStr());
     NewLine();
 }
 

@@ -5,8 +5,7 @@
 #include "domain/hardware/VHardware.h"
 #include "domain/hardware/VHardwareView.h"
 #include "domain/timing/VRaceTime.h"
-#include "foundation/registry/KRegistry.h"
-#include "domain/ui/QVSettings.h"
+#include "imaging/image/VImagingTexts.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/toolkit/KZListCodes.h"
@@ -14,8 +13,7 @@
 VZStarts::VZStarts(void *owner, VHardwareView *view, int width, int height)
     : KZTBSelector(width, height), owner(owner), view(view), hardware(view ? view->Hardware() : nullptr)
 {
-    if (KRegistry *settings = QVSettings())
-        emptyText = settings->GetText(kTextNoStarts);
+    emptyText = VImagingText(kTextNoStarts);
     SetEmptyText(&emptyText);
     Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
 }

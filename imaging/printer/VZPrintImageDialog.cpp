@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "domain/ui/QVSettings.h"
 #include "foundation/registry/KRegistry.h"
+#include "imaging/image/VImagingTexts.h"
 #include "imaging/VImagingSettings.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
@@ -30,8 +30,7 @@ KString DialogText(const wchar_t *key)
 {
     KString path(kTextPrintDialogGroup);
     path.Append(key);
-    KRegistry *settings = QVSettings();
-    return settings ? settings->GetText(path.CStr()) : KString();
+    return VImagingText(path.CStr());
 }
 
 int Selection(const KZRadioGroup *group)
