@@ -119,7 +119,12 @@ void ZafWindowObject::RegisterWithOS()
     if (Registered())
         return;
     if (ownOSWindow)
+    {
         OSRegisterObject();
+        // A position worked out before the OS window existed was never
+        // applied to it: the next ApplyPosition must move the new window.
+        ResetRegion(lastRegion);
+    }
     else if (parent)
         osWindow = parent->osWindow;
 }
@@ -253,14 +258,12 @@ void ZafWindowObject::ApplyPosition()
 
     if (ownOSWindow)
     {
-        // Only a placed OS window counts as placed: an object positioned
-        // before its window exists must still be moved once it does.
         if (Registered())
         {
             MoveWindow(Handle(OSHandle(2)), target.left, target.top, target.Width(), target.Height(), TRUE);
             UpdateWindow(Handle(OSHandle(2)));
-            lastRegion = target;
         }
+        lastRegion = target;
         return;
     }
 
