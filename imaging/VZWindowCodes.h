@@ -50,6 +50,8 @@ constexpr const wchar_t *kTextManualStartOffset = L"\\Strings\\Hardware\\ManualS
 constexpr const wchar_t *kTextManualStartHit = L"\\Strings\\Hardware\\ManualStartDlg\\HitSpacebar";
 constexpr const wchar_t *kTextKeyboardCaptureTitle = L"\\Strings\\Hardware\\KbdCaptureDlg\\Title";
 constexpr const wchar_t *kTextKeyboardCaptureSpace = L"\\Strings\\Hardware\\KbdCaptureDlg\\Spacebar";
+// Serial-port panel: the text before a port's number in the port list.
+constexpr const wchar_t *kTextPortLocal = L"\\Strings\\SerialPort\\PortLocal";
 // Print-image dialog: the group of its texts, each key appended to it.
 constexpr const wchar_t *kTextPrintDialogGroup = L"\\Strings\\Event\\Image\\PrintDlg\\";
 

@@ -12,4 +12,5 @@ list(APPEND TEST_SOURCES
     hardware/VZHardwareDialogsTest.cpp
     support/ModalTestSupport.cpp
     printer/VZPrinterTest.cpp
+    ports/VZSerialPortTest.cpp
 )
