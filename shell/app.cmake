@@ -8,6 +8,7 @@ list(APPEND SHELL_SOURCES
     app/KZLocaleName.cpp
     app/KZLocaleTables.cpp
     app/KZMessageBox.cpp
+    app/KZSplash.cpp
     app/VZApplication.cpp
     app/VZApplicationDde.cpp
     app/VZApplicationErrors.cpp

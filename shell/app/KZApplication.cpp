@@ -8,6 +8,8 @@
 
 #include "foundation/strings/KString.h"
 #include "foundation/strings/KText.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/windows/ZafScreenDisplay.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
 #include "framework/core/storage/ZafStorage.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -17,6 +19,17 @@
 
 KZApplication *KZApplication::instance = nullptr;
 ZafWindow *KZApplication::mainWindow = nullptr;
+
+KZScreenDisplayOwner::KZScreenDisplayOwner()
+{
+    if (!ZafDisplay::Shared())
+        screenDisplay = new ZafScreenDisplay;
+}
+
+KZScreenDisplayOwner::~KZScreenDisplayOwner()
+{
+    delete screenDisplay;
+}
 
 KZApplication::KZApplication(int argc, wchar_t **argv)
     : ZafApplication(argc, argv)

@@ -34,7 +34,22 @@ public:
     virtual int IsEndCode(const ZafEventStruct &event) = 0;
 };
 
-class KZApplication : public ZafApplication, public KApplicationHooks
+// The screen display every window draws on, made (unless one is in place)
+// before the framework application builds its window manager, which takes
+// the screen's size from it, and removed after the windows have gone.
+class KZScreenDisplayOwner
+{
+protected:
+    KZScreenDisplayOwner();
+    ~KZScreenDisplayOwner();
+    KZScreenDisplayOwner(const KZScreenDisplayOwner &) = delete;
+    KZScreenDisplayOwner &operator=(const KZScreenDisplayOwner &) = delete;
+
+private:
+    ZafDisplay *screenDisplay = nullptr;
+};
+
+class KZApplication : private KZScreenDisplayOwner, public ZafApplication, public KApplicationHooks
 {
 public:
     // Wide arguments; argument 0 is the program's full path.

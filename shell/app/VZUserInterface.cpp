@@ -5,6 +5,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZStatusBar.h"
 
 namespace {
 
@@ -34,8 +35,10 @@ int VZUserInterface::Ask(const KString &title, const KString &text, int buttons)
     return KZMessageBox(title, text, uint32_t(buttons), DefaultButton(uint32_t(buttons)), kIconQuestion);
 }
 
-void VZUserInterface::StatusText(const KString &)
+void VZUserInterface::StatusText(const KString &text)
 {
+    if (KZStatusBar *bar = KZMainStatusBar())
+        bar->SetMessage(text.CStr());
 }
 
 bool VZUserInterface::ChooseSaveFile(KString &path, const wchar_t *extensions)

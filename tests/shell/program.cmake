@@ -4,6 +4,7 @@ if(TARGET quorvane)
         support/ShellScratch.cpp
         program/QuorvaneProgram.cpp
         program/QuorvaneProgramTest.cpp
+        program/SplashProgramTest.cpp
     )
-    add_dependencies(shell_program_tests quorvane zafdata)
+    add_dependencies(shell_program_tests quorvane zafdata splashdata)
 endif()
