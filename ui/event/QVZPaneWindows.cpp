@@ -7,22 +7,27 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindow.h"
 #include "ui/event/QVZEventMDI.h"
+#include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
 
-ZafWindow *QVZMakePaneWindow(int, QVZEventMDI &)
+ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
-    // Stand-in for every kind: a plain window that the layout places.
+    if (kind == kPaneKindSummary)
+        return new QVZEventWindow(&owner, nullptr);
+    // The results and chart panes: plain windows that the layout places.
     auto *window = new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
 
-bool QVZSetPaneView(int kind, ZafWindow *, QVZEventMDI &owner)
+bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
 {
     QVEvent *event = owner.Event();
     VLeg *leg = event ? event->Leg(0) : nullptr;
     switch (kind) {
     case kPaneKindSummary:
+        if (auto *summary = dynamic_cast<QVZEventWindow *>(window); summary && event)
+            summary->SetView(&event->View());
         return event != nullptr;
     case kPaneKindResults:
         return leg && leg->Results() && leg->Results()->NextView(nullptr);
