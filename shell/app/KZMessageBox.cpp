@@ -1,4 +1,4 @@
-// The message box on the framework's message window, run in the
+// The message box on the program's message window, run in the
 // application's own modal loop.
 #include "shell/app/KZMessageBox.h"
 
@@ -7,6 +7,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
+#include "shell/toolkit/KZMessageWindow.h"
 
 namespace {
 
@@ -57,17 +58,13 @@ int32_t KZMessageBox(const KString &caption, const KString &text, uint32_t butto
     ZafWindowManager *manager = application ? application->WindowManager() : nullptr;
     if (!manager)
         return ClosedAnswer(buttons, defaultButton);
-    auto *box = new ZafMessageWindow(caption.CStr(), ZafUInt16(icon), FrameworkButtons(buttons),
-                                     FrameworkButtons(defaultButton), L"%s", text.CStr());
-    box->SetModal(true);
-    manager->Add(box);
-    int32_t result = application->Control(box);
-    if (manager->Holds(box))
-        manager->Subtract(box);
-    delete box;
-    if (result < kDialogOk || result > kDialogCancel)
-        result = ClosedAnswer(buttons, defaultButton);
-    return result;
+    KZMessageWindow box(caption.CStr(), text.CStr(), buttons, defaultButton, icon);
+    const int32_t result = box.DoModal();
+    if (result >= kDialogOk && result <= kDialogCancel)
+        return result;
+    // Closed from its frame: the Cancel it offers, else no answer at all
+    // (-3), which confirms nothing.
+    return (buttons & kButtonCancel) ? kDialogCancel : kEvtWindowGone;
 }
 
 void KZSetMessageBoxHook(KZMessageBoxHook hook)

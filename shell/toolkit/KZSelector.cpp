@@ -4,6 +4,8 @@
 
 #include "shell/toolkit/KZSelector.h"
 
+#include <windows.h>
+
 #include <new>
 
 #include "foundation/strings/KString.h"

@@ -3,6 +3,8 @@
 
 #include "shell/toolkit/KZSizer.h"
 
+#include <windows.h>
+
 #include "shell/app/KZApplication.h"
 #include "shell/toolkit/KZListCodes.h"
 

@@ -123,6 +123,51 @@ HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) co
     return nullptr;
 }
 
+namespace {
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+// Every window below box, depth first in window order.
+std::vector<HWND> Descendants(HWND box)
+{
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        found.push_back(child);
+        const std::vector<HWND> below = Descendants(child);
+        found.insert(found.end(), below.begin(), below.end());
+    }
+    return found;
+}
+
+} // namespace
+
+std::wstring QuorvaneProgram::BoxText(HWND box)
+{
+    for (HWND child : Descendants(box)) {
+        const std::wstring text = WindowText(child);
+        if (Lower(ClassOf(child)) == L"static" && text.find_first_not_of(L" \t\r\n") != std::wstring::npos)
+            return text;
+    }
+    return std::wstring();
+}
+
+std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)
+{
+    std::vector<std::wstring> labels;
+    for (HWND child : Descendants(box))
+        if (Lower(ClassOf(child)) == L"button") {
+            std::wstring text = WindowText(child);
+            text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+            labels.push_back(text);
+        }
+    return labels;
+}
+
 bool QuorvaneProgram::Press(HWND box, const std::wstring &label)
 {
     Inside search = { Lower(label), nullptr };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/program/QuorvaneProgram.h"
 
@@ -116,6 +117,9 @@ TEST(QuorvaneProgram, ASecondCopyAsksAndCancelLeavesTheFirstRunning)
     ASSERT_TRUE(second.Start());
     HWND box = second.WaitForWindow(L"Copy 2");
     ASSERT_NE(nullptr, box);
+    // The program's own message window, labelled from its language strings.
+    EXPECT_EQ(L"A copy of Quorvane is already running.", QuorvaneProgram::BoxText(box));
+    EXPECT_EQ((std::vector<std::wstring>{ L"Ok", L"Cancel" }), QuorvaneProgram::ButtonLabels(box));
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
     EXPECT_EQ(0u, second.WaitForExit());
     EXPECT_TRUE(first.Running());
