@@ -169,6 +169,13 @@ TEST_F(QVZControlTest, HelpOpensTheContentsOfTheFileBesideTheProgramAndOtherComm
     EXPECT_EQ(3u, helpCalls[0].second);   // HELP_CONTENTS
 }
 
+TEST_F(QVZControlTest, WithoutTheHelpFileHelpAnswersFalseAndTheProgramGoesOn)
+{
+    QVZControl::SetHelpCall({});
+    EXPECT_FALSE(control->ShowHelp(0));
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)
 {
     control->Event(ZafEventStruct(kCmdFileNew, 0));
