@@ -1,6 +1,11 @@
 # The main window, its commands and its status bar.
 list(APPEND UI_SOURCES
     main/QVZControl.cpp
+    main/QVZControlCommands.cpp
+    main/QVZControlDocuments.cpp
+    main/QVZControlHelp.cpp
+    main/QVZControlMaintenance.cpp
+    main/QVZControlMenus.cpp
     main/QVZStatusBar.cpp
 )
 # The Goto dialog and the scoreboard message editor.

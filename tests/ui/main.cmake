@@ -1,5 +1,8 @@
 # The main window, its commands and its status bar.
 list(APPEND TEST_SOURCES
+    support/MainWindowTest.cpp
+    main/QVZControlMaintenanceTest.cpp
+    main/QVZControlTest.cpp
     main/QVZStatusBarTest.cpp
 )
 # The Goto dialog and the scoreboard message editor.

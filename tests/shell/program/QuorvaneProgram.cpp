@@ -127,18 +127,15 @@ std::vector<HWND> Descendants(HWND box)
     return found;
 }
 
-bool IsBlank(const std::wstring &text)
-{
-    return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
-}
-
 } // namespace
 
 std::wstring QuorvaneProgram::BoxText(HWND box)
 {
-    for (HWND child : Descendants(box))
-        if (Lower(ClassOf(child)) == L"static" && !IsBlank(WindowText(child)))
-            return WindowText(child);
+    for (HWND child : Descendants(box)) {
+        const std::wstring text = WindowText(child);
+        if (Lower(ClassOf(child)) == L"static" && text.find_first_not_of(L" \t\r\n") != std::wstring::npos)
+            return text;
+    }
     return std::wstring();
 }
 
