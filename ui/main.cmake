@@ -10,6 +10,7 @@ list(APPEND UI_SOURCES
 )
 # The Goto dialog and the scoreboard message editor.
 list(APPEND UI_SOURCES
+    main/QVZControlOptions.cpp
     main/QVZScheduleDialog.cpp
     main/QVZScoreboardMessage.cpp
     main/QVZScoreboardMessageDialog.cpp

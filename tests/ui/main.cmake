@@ -8,5 +8,6 @@ list(APPEND TEST_SOURCES
 # The Goto dialog and the scoreboard message editor.
 list(APPEND TEST_SOURCES
     ../shell/support/DialogTestSupport.cpp
+    main/QVZControlOptionsTest.cpp
     main/QVZScheduleDialogTest.cpp
 )

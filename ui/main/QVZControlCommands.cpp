@@ -62,8 +62,21 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
         return code;
     case kCmdHardwareDeleteTrials:
         return DeleteAllTrials();
+    case kCmdFileOptions:
+    case kCmdHardwareOptions:
+    case kCmdChartOptions:
+    case kCmdScoreboardOptions:
+    case kCmdOptionsPage4:
+        RunOptions(code);
+        return code;
+    case kCmdScoreboardEditMessage:
+        scoreboardMessage.Edit();
+        return code;
+    case kCmdScoreboardSendMessage:
+        scoreboardMessage.Send();
+        return code;
     default:
-        // The options pages, the developer chart modes and the Window
+        // The developer chart modes and the Window
         // commands go on to the frame, which passes the rest to the active
         // event window.
         return KZControl::Event(event);
