@@ -253,12 +253,14 @@ void ZafWindowObject::ApplyPosition()
 
     if (ownOSWindow)
     {
+        // The last region is where the OS window is: an object placed before
+        // its window exists is placed again once it does.
         if (Registered())
         {
             MoveWindow(Handle(OSHandle(2)), target.left, target.top, target.Width(), target.Height(), TRUE);
             UpdateWindow(Handle(OSHandle(2)));
+            lastRegion = target;
         }
-        lastRegion = target;
         return;
     }
 

@@ -7,6 +7,7 @@
 
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafMessageWindow.h"
+#include "framework/controls/ZafText.h"
 #include "framework/core/objects/ZafHelpSystem.h"
 #include "framework/windows/ZafErrorReporter.h"
 
@@ -69,7 +70,15 @@ struct Seen
     LONG firstStyle = 0;
     std::wstring message;
     const wchar_t *press = L"OK";
+    bool buttonsInside = false;     // every button lies in the client area, below the message
+    int iconWidth = 0;              // of the system icon's window
 } seen;
+
+bool Inside(const RECT &inner, const RECT &outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right
+        && inner.bottom <= outer.bottom && inner.right > inner.left && inner.bottom > inner.top;
+}
 
 void CALLBACK LookAndPress(HWND, UINT, UINT_PTR id, DWORD)
 {
@@ -85,7 +94,27 @@ void CALLBACK LookAndPress(HWND, UINT, UINT_PTR id, DWORD)
     auto *window = reinterpret_cast<ZafMessageWindow *>(
         static_cast<intptr_t>(GetWindowLongW(dialogs.front(), GWL_USERDATA)));
     if (window)
+    {
         seen.message = window->Message() ? window->Message() : L"";
+        RECT client, text = {};
+        GetWindowRect(static_cast<HWND>(window->OSWindow()), &client);
+        if (window->MessageText())
+            GetWindowRect(static_cast<HWND>(window->MessageText()->OSWindow()), &text);
+        seen.buttonsInside = !found.buttons.empty();
+        for (ZafWindowObject *c = window->FirstChild(); c; c = static_cast<ZafWindowObject *>(c->Next()))
+            if (c->IsAClassID(ZAF_ID_ICON) && c->OSWindow())
+            {
+                RECT icon;
+                GetWindowRect(static_cast<HWND>(c->OSWindow()), &icon);
+                seen.iconWidth = icon.right - icon.left;
+            }
+        for (HWND button : found.buttons)
+        {
+            RECT rect;
+            GetWindowRect(button, &rect);
+            seen.buttonsInside = seen.buttonsInside && Inside(rect, client) && rect.top >= text.bottom;
+        }
+    }
     for (size_t i = 0; i < found.buttons.size(); ++i)
         if (found.labels[i] == seen.press)
             PostMessageW(found.buttons[i], BM_CLICK, 0, 0);
@@ -140,6 +169,7 @@ TEST_F(ZafMessageWindowBox, OkAndCancelComeInOrderAndCancelEndsTheDialog)
     EXPECT_EQ((std::vector<std::wstring>{ L"OK", L"Cancel" }), seen.labels);
     EXPECT_EQ(LONG(BS_DEFPUSHBUTTON), seen.firstStyle & 0x0F);
     EXPECT_EQ(L"Go on?", seen.message);
+    EXPECT_TRUE(seen.buttonsInside);
 }
 
 TEST_F(ZafMessageWindowBox, HelpAsksForHelpAndTheDialogGoesOn)
@@ -184,6 +214,7 @@ TEST_F(ZafErrorReportBox, AReportBeepsShowsTheTextAndAnswersTheButton)
     EXPECT_EQ(1, seen.dialogs);
     EXPECT_EQ(std::vector<std::wstring>{ L"OK" }, seen.labels);
     EXPECT_EQ(L"100% done", seen.message);
+    EXPECT_EQ(32, seen.iconWidth);
     EXPECT_TRUE(DialogFrames().empty());
     ZafErrorSystem::SetShared(nullptr);
     ZafErrorReporter::SetBeep(previous);
