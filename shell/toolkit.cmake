@@ -29,3 +29,19 @@ list(APPEND SHELL_SOURCES
     toolkit/KZWindowObjectLeechImage.cpp
 )
 
+# Owner-drawn lists and bars: the scrolling unit window, the selector grid,
+# the column-title bar, the tool bar and its items.
+list(APPEND SHELL_SOURCES
+    toolkit/KZScroller.cpp
+    toolkit/KZScrollerDraw.cpp
+    toolkit/KZSelector.cpp
+    toolkit/KZSelectorMouse.cpp
+    toolkit/KZSizer.cpp
+    toolkit/KZSizerMouse.cpp
+    toolkit/KZTBButton.cpp
+    toolkit/KZTBComboBox.cpp
+    toolkit/KZTBSelector.cpp
+    toolkit/KZTBSpace.cpp
+    toolkit/KZTBString.cpp
+    toolkit/KZToolBar.cpp
+)

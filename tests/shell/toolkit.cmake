@@ -9,3 +9,13 @@ list(APPEND TEST_SOURCES
     toolkit/KZStatusBarTest.cpp
     toolkit/KZWindowLeechTest.cpp
 )
+
+# Owner-drawn lists and bars: scroller, selector, title bar, tool bar,
+# editable selector.
+list(APPEND TEST_SOURCES
+    support/ListTestSupport.cpp
+    toolkit/KZScrollerTest.cpp
+    toolkit/KZSelectorTest.cpp
+    toolkit/KZSizerTest.cpp
+    toolkit/KZToolBarTest.cpp
+)
