@@ -7,32 +7,13 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 
-namespace {
-
-// A part of the window's frame drawn by the system: border -1, maximize -2,
-// minimize -3, system button -4, title -5.
-class FramePart : public ZafWindowObject
-{
-public:
-    explicit FramePart(ZafNumberID id) : ZafWindowObject(0, 0, 1, 1)
-    {
-        numberID = id;
-        useParentFrameHandle = true;
-        ownOSWindow = false;
-    }
-};
-
-} // namespace
-
-QVZControl::QVZControl() : ZafWindow(40, 40, 800, 560)
+QVZControl::QVZControl() : KZControl(40, 40, 800, 560)
 {
     KString text;
     Title(text);
-    title = text.CStr();
+    SetText(text.CStr());
     SetCoordinateType(ZAF_PIXEL);
     SetSizeable(true);
-    for (ZafNumberID id : { -1, -2, -3, -4, -5 })
-        Add(new FramePart(id));
     VZApplication::PublishMainControl(this, this);
 }
 
@@ -48,22 +29,9 @@ void QVZControl::Title(KString &out)
     out.Append(VZApplication::VersionSuffixString());
 }
 
-const ZafIChar *QVZControl::Text()
-{
-    return title.c_str();
-}
-
 ZafEventType QVZControl::Event(const ZafEventStruct &event)
 {
-    switch (event.type) {
-    case kEvtExitQuery:
-        return 1;
-    case kEvtMenuOpening:
-    case kEvtIdle:
-        return 0;
-    default:
-        return ZafWindow::Event(event);
-    }
+    return KZControl::Event(event);
 }
 
 QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
