@@ -1,4 +1,6 @@
-// The message box on the system's own dialog.
+// The message box: the program's message window, or the system's own box
+// while there is no window manager to show it (early start-up, late
+// shut-down).
 #include "shell/app/KZMessageBox.h"
 
 #include <windows.h>
@@ -7,6 +9,8 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/toolkit/KZMessageWindow.h"
 
 namespace {
 
@@ -76,6 +80,15 @@ int32_t KZMessageBox(const KString &caption, const KString &text, uint32_t butto
 {
     if (Hook())
         return Hook()(caption, text, buttons, defaultButton, icon);
+    KZApplication *app = KZApplication::Instance();
+    if (app && app->WindowManager()) {
+        KZMessageWindow box(caption.CStr(), text.CStr(), buttons, defaultButton, icon);
+        const int32_t result = box.DoModal();
+        // Closed from its frame: the Cancel it offers, else not confirmed (-3).
+        if (result == kEvtWindowGone && (buttons & kButtonCancel))
+            return kDialogCancel;
+        return result;
+    }
     const ButtonSet set = ChooseButtons(buttons);
     HWND owner = nullptr;
     if (ZafWindow *main = KZApplication::MainWindow())

@@ -3,9 +3,9 @@
 // the application's prompts and error display. It shows a caption, a text,
 // the buttons given as kButton... flags with one of them as the default and
 // a kIcon... image, and answers the pressed button's dialog result (Ok
-// -2999 ... Cancel -2993; closing the box counts as its Cancel, else its
-// only button). Tests install a hook that answers in place of the screen.
-// GUI thread only.
+// -2999 ... Cancel -2993; closing the box counts as its Cancel when it
+// offers one, else it answers -3, which confirms nothing). Tests install
+// a hook that answers in place of the screen. GUI thread only.
 
 #include <cstdint>
 #include <functional>

@@ -110,23 +110,56 @@ HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) co
     return nullptr;
 }
 
+namespace {
+
+// Every window below box, depth first in window order.
+std::vector<HWND> Descendants(HWND box)
+{
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        found.push_back(child);
+        const std::vector<HWND> below = Descendants(child);
+        found.insert(found.end(), below.begin(), below.end());
+    }
+    return found;
+}
+
+bool IsBlank(const std::wstring &text)
+{
+    return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
+}
+
+} // namespace
+
 std::wstring QuorvaneProgram::BoxText(HWND box)
 {
-    std::wstring text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (Lower(ClassOf(child)) == L"static" && !WindowText(child).empty())
-            text = WindowText(child);
-    }
-    return text;
+    for (HWND child : Descendants(box))
+        if (Lower(ClassOf(child)) == L"static" && !IsBlank(WindowText(child)))
+            return WindowText(child);
+    return std::wstring();
+}
+
+std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)
+{
+    std::vector<std::wstring> labels;
+    for (HWND child : Descendants(box))
+        if (Lower(ClassOf(child)) == L"button") {
+            std::wstring text = WindowText(child);
+            text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+            labels.push_back(text);
+        }
+    return labels;
 }
 
 bool QuorvaneProgram::Press(HWND box, const std::wstring &label)
 {
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : Descendants(box)) {
+        if (Lower(ClassOf(child)) != L"button")
+            continue;
         std::wstring text = WindowText(child);
         text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
         if (Lower(text) == Lower(label)) {
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), LPARAM(child));
+            PostMessageW(child, BM_CLICK, 0, 0);
             return true;
         }
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/program/QuorvaneProgram.h"
 
@@ -118,6 +119,8 @@ TEST(QuorvaneProgram, ASecondCopyAsksAndCancelLeavesTheFirstRunning)
     HWND box = second.WaitForWindow(L"Copy 2");
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(L"A copy of Quorvane is already running.", QuorvaneProgram::BoxText(box));
+    // The program's own message window, with the labels of its language strings.
+    EXPECT_EQ((std::vector<std::wstring>{ L"Ok", L"Cancel" }), QuorvaneProgram::ButtonLabels(box));
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
     EXPECT_EQ(0u, second.WaitForExit());
     EXPECT_TRUE(first.Running());
