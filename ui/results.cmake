@@ -2,7 +2,13 @@
 list(APPEND UI_SOURCES
     results/QVZBlockSensorLink.cpp
     results/QVZOverlayList.cpp
+    results/QVZResultsPane.cpp
+    results/QVZResultsPaneEvents.cpp
+    results/QVZResultsPaneLink.cpp
     results/QVZResultsPrompts.cpp
     results/QVZTrialDownload.cpp
     results/QVZTrialImport.cpp
+    results/QVZResultsTitle.cpp
+    results/QVZResultsWindow.cpp
+    results/QVZWaveformDialog.cpp
 )

@@ -4,4 +4,6 @@ list(APPEND TEST_SOURCES
     results/ScriptedUnitLink.cpp
     results/ResultsTest.cpp
     results/QVZTrialDownloadTest.cpp
+    results/QVZResultsPaneTest.cpp
+    results/QVZWaveformDialogTest.cpp
 )

@@ -38,39 +38,39 @@ TEST_F(TrialDownload, WithoutUsablePortsNothingIsOpenedOrAsked)
     EXPECT_EQ(1, Run(false, true));
     EXPECT_TRUE(link.opened.empty());
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(0, host->results.Count());
+    EXPECT_EQ(0, list->results.Count());
 }
 
 TEST_F(TrialDownload, FalseStartMarkFollowsTheDownloadedReactionTime)
 {
     AddPort(L"Lane 1", kPortA);
     link.Add(kPortA, Unit(1, { 99, 100 }));
-    host->choices.push_back({ kDialogOk, -2 });   // Download All of this unit
+    list->choices.push_back({ kDialogOk, -2 });   // Download All of this unit
 
     EXPECT_EQ(1, Run(false, true));
-    ASSERT_EQ(2, host->results.Count());
-    QVResult *first = host->results.MatchingAt(0, host->view);
-    QVResult *second = host->results.MatchingAt(1, host->view);
+    ASSERT_EQ(2, list->results.Count());
+    QVResult *first = list->results.MatchingAt(0, list->view);
+    QVResult *second = list->results.MatchingAt(1, list->view);
     EXPECT_TRUE(first->IsFalseStart());
     EXPECT_FALSE(second->IsFalseStart());
     EXPECT_EQ(std::wstring(L"Lane 1"), first->Source().CStr());
     EXPECT_EQ(2 * 5001 * 2, first->TraceLength());
     EXPECT_EQ(ScriptedSample(1, 4321), first->Sample(1, 4321));
-    EXPECT_EQ(std::wstring(L"Select Trial from Lane 1"), host->dialogTitles.at(0));
-    EXPECT_EQ(KPoint(0, 1), host->selected);   // the last trial written is shown
+    EXPECT_EQ(std::wstring(L"Select Trial from Lane 1"), list->dialogTitles.at(0));
+    EXPECT_EQ(KPoint(0, 1), list->selected);   // the last trial written is shown
 }
 
 TEST_F(TrialDownload, OverwritingAPairedTrialAssignsTheFalseStartMarkAfresh)
 {
     AddPort(L"Lane 1", kPortA);
     link.Add(kPortA, Unit(1, { 120 }));
-    QVResult *existing = host->AddTrial(120, 2000, true);
+    QVResult *existing = list->AddTrial(120, 2000, true);
     existing->SetFalseStart(true);   // marked by hand
-    host->choices.push_back({ kDialogOk, 0 });
+    list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogYes });
 
     EXPECT_EQ(1, Run(false, true));
-    EXPECT_EQ(1, host->results.Count());
+    EXPECT_EQ(1, list->results.Count());
     EXPECT_FALSE(existing->IsFalseStart());
     EXPECT_EQ(ScriptedSample(0, 10), existing->Sample(0, 10));
     ASSERT_EQ(1u, boxes.size());
@@ -91,16 +91,16 @@ TEST_F(TrialDownload, PairingNeedsEqualReactionTimeAndEqualPowerAboveZero)
     for (const Case &c : cases)
     {
         SCOPED_TRACE(c.listedMs * 10000 + c.listedPower);
-        host = std::make_unique<RecordingDownloadHost>();
+        list = std::make_unique<RecordingDownloadHost>();
         boxes.clear();
         link.Add(kPortA, Unit(1, { 153 }, c.downloadedPower));
-        host->AddTrial(c.listedMs, c.listedPower, c.withTrace);
-        host->choices.push_back({ kDialogOk, 0 });
+        list->AddTrial(c.listedMs, c.listedPower, c.withTrace);
+        list->choices.push_back({ kDialogOk, 0 });
         Answer({ kDialogYes });
         Run(false, true);
-        EXPECT_EQ(c.rowsAfter, host->results.Count());
+        EXPECT_EQ(c.rowsAfter, list->results.Count());
         EXPECT_EQ(size_t(c.questions), boxes.size());
-        EXPECT_NE(0, host->results.MatchingAt(c.rowsAfter - 1, host->view)->TraceLength());
+        EXPECT_NE(0, list->results.MatchingAt(c.rowsAfter - 1, list->view)->TraceLength());
     }
 }
 
@@ -108,13 +108,13 @@ TEST_F(TrialDownload, ReactionTimesOnlyAskBeforeOverwritingAndCancelEndsTheUnits
 {
     AddPort(L"Lane 1", kPortA);
     link.Add(kPortA, Unit(1, { 140, 150, 160 }));
-    host->AddTrial(140, 2000, false);
-    host->AddTrial(150, 2000, false);
-    host->choices.push_back({ kDialogOk, -2 });
+    list->AddTrial(140, 2000, false);
+    list->AddTrial(150, 2000, false);
+    list->choices.push_back({ kDialogOk, -2 });
     Answer({ kDialogNo, kDialogCancel });
 
     EXPECT_EQ(1, Run(true, false));
-    EXPECT_EQ(2, host->results.Count());   // the third trial was never reached
+    EXPECT_EQ(2, list->results.Count());   // the third trial was never reached
     ASSERT_EQ(2u, boxes.size());
     EXPECT_EQ(std::wstring(L"Overwrite Existing Trial: Trial 1"), boxes[0].caption);
     EXPECT_EQ(std::wstring(L"Overwrite Existing Trial: Trial 2"), boxes[1].caption);
@@ -127,16 +127,16 @@ TEST_F(TrialDownload, DownloadAllAcrossUnitsFetchesTrialByTrial)
     AddPort(L"Lane 2", kPortB);
     link.Add(kPortA, Unit(1, { 150, 151, 152 }));
     link.Add(kPortB, Unit(2, { 160, 161, 162, 163, 164 }));
-    host->choices.push_back({ kDialogOk, -2 });
+    list->choices.push_back({ kDialogOk, -2 });
     Answer({ kDialogYes, kDialogYes });   // download from every block; go on despite the counts
 
     EXPECT_EQ(1, Run(false, true));
     const std::vector<std::string> expected = { "u1t0", "u2t0", "u1t1", "u2t1", "u1t2", "u2t2", "u2t3", "u2t4" };
     EXPECT_EQ(expected, link.traces);
-    EXPECT_EQ(8, host->results.Count());
+    EXPECT_EQ(8, list->results.Count());
     EXPECT_EQ(1, BoxesStartingWith(L"Do you want to 'Download All'"));
     EXPECT_EQ(1, BoxesStartingWith(L"The number of traces is not the same"));
-    EXPECT_EQ(1u, host->dialogTitles.size());
+    EXPECT_EQ(1u, list->dialogTitles.size());
 }
 
 TEST_F(TrialDownload, AnsweringNoToTheCountMismatchRefusesTheRun)
@@ -145,12 +145,12 @@ TEST_F(TrialDownload, AnsweringNoToTheCountMismatchRefusesTheRun)
     AddPort(L"Lane 2", kPortB);
     link.Add(kPortA, Unit(1, { 150, 151, 152 }));
     link.Add(kPortB, Unit(2, { 160 }));
-    host->choices.push_back({ kDialogOk, -2 });
+    list->choices.push_back({ kDialogOk, -2 });
     Answer({ kDialogYes, kDialogNo });
 
     EXPECT_EQ(1, Run(false, true));
     EXPECT_TRUE(link.traces.empty());
-    EXPECT_EQ(0, host->results.Count());
+    EXPECT_EQ(0, list->results.Count());
 }
 
 TEST_F(TrialDownload, AFailedOrAbortedDownloadLeavesNoRow)
@@ -159,12 +159,12 @@ TEST_F(TrialDownload, AFailedOrAbortedDownloadLeavesNoRow)
     ScriptedUnit unit = Unit(1, { 150 });
     unit.failTrace = 1;
     link.Add(kPortA, unit);
-    host->AddTrial(300, 2000, false);
-    host->choices.push_back({ kDialogOk, 0 });
+    list->AddTrial(300, 2000, false);
+    list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogAbort });
 
     EXPECT_EQ(1, Run(false, true));
-    EXPECT_EQ(1, host->results.Count());
+    EXPECT_EQ(1, list->results.Count());
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(std::wstring(L"Communication Error"), boxes[0].caption);
     EXPECT_EQ(std::wstring(L"A timeout error occurred when communicating with Quorvane: Lane 1"), boxes[0].text);
@@ -177,11 +177,11 @@ TEST_F(TrialDownload, RetryRepeatsTheFailedRequest)
     unit.failIdentify = 1;
     unit.failHeader = 1;
     link.Add(kPortA, unit);
-    host->choices.push_back({ kDialogOk, 0 });
+    list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogRetry, kDialogRetry });
 
     EXPECT_EQ(1, Run(false, true));
-    EXPECT_EQ(1, host->results.Count());
+    EXPECT_EQ(1, list->results.Count());
     EXPECT_EQ(2u, boxes.size());
 }
 
@@ -197,7 +197,7 @@ TEST_F(TrialDownload, ControlCenterOrSilentUnitIsReportedAndTheNextUnitFollows)
     silent.deviceType = 0;
     link.Add(kPortB, silent);
     link.Add(L"9,19200,8,N,1.0", Unit(3, { 170 }));
-    host->choices.push_back({ kDialogOk, 0 });
+    list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogOk, kDialogAbort });
 
     EXPECT_EQ(1, Run(false, true));
@@ -252,15 +252,15 @@ TEST_F(TrialDownload, DownloadsGoToTheOverlayUntilItIsFull)
     link.Add(kPortA, Unit(1, { 150, 151 }));
     for (int row = 0; row < 11; ++row)
     {
-        host->AddTrial(200 + row, 2000, true);
-        host->overlay.Add(row);
+        list->AddTrial(200 + row, 2000, true);
+        list->overlay.Add(row);
     }
-    host->choices.push_back({ kDialogOk, -2 });
+    list->choices.push_back({ kDialogOk, -2 });
 
     EXPECT_EQ(1, Run(false, true));
-    EXPECT_TRUE(host->overlayMode);
-    EXPECT_EQ(13, host->results.Count());   // both traces are stored
-    EXPECT_EQ(12, host->overlay.Count());
-    EXPECT_TRUE(host->overlay.Contains(11));
+    EXPECT_TRUE(list->overlayMode);
+    EXPECT_EQ(13, list->results.Count());   // both traces are stored
+    EXPECT_EQ(12, list->overlay.Count());
+    EXPECT_TRUE(list->overlay.Contains(11));
     EXPECT_EQ(1, BoxesStartingWith(L"No more traces can be added to the overlay"));
 }

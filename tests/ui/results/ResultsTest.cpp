@@ -52,21 +52,21 @@ QVResult *RecordingDownloadHost::AddTrial(int32_t reactionMs, int32_t power, boo
 
 void ResultsTest::SetUp()
 {
-    ShellAppTest::SetUp();
+    ToolkitTest::SetUp();
     QVSetSettings(registry);
     whileBoxIsUp = [this] {
         boxAnswer = answers_.empty() ? kDialogOk : answers_.front();
         if (!answers_.empty())
             answers_.pop_front();
     };
-    host = std::make_unique<RecordingDownloadHost>();
+    list = std::make_unique<RecordingDownloadHost>();
 }
 
 void ResultsTest::TearDown()
 {
-    host.reset();
+    list.reset();
     QVSetSettings(nullptr);
-    ShellAppTest::TearDown();
+    ToolkitTest::TearDown();
 }
 
 void ResultsTest::AddPort(const std::wstring &name, const std::wstring &description)
@@ -84,7 +84,7 @@ void ResultsTest::SetFlag(const wchar_t *key, bool on)
 
 int ResultsTest::Run(bool addTimes, bool downloadTraces)
 {
-    QVZTrialDownload download(*host, link);
+    QVZTrialDownload download(*list, link);
     return download.Run(addTimes, downloadTraces);
 }
 

@@ -13,7 +13,7 @@
 #include "domain/results/QVResultsView.h"
 #include "domain/ui/QVWindowHooks.h"
 #include "ui/results/ScriptedUnitLink.h"
-#include "shell/support/ShellAppTest.h"
+#include "shell/support/ToolkitTest.h"
 #include "ui/results/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
@@ -55,7 +55,7 @@ public:
     std::vector<std::wstring> dialogTitles;
 };
 
-class ResultsTest : public ShellAppTest
+class ResultsTest : public ToolkitTest
 {
 protected:
     void SetUp() override;
@@ -70,7 +70,7 @@ protected:
     // The boxes whose text begins with prefix.
     int BoxesStartingWith(const std::wstring &prefix) const;
 
-    std::unique_ptr<RecordingDownloadHost> host;
+    std::unique_ptr<RecordingDownloadHost> list;   // the list, its view and the pane's side of a download
     ScriptedUnitLink link;
 
 private:
