@@ -1,4 +1,6 @@
 // KZEditableSelector: starting, ending and moving an edit, and its colours.
+#include <windows.h>
+
 #include "shell/toolkit/KZEditableSelector.h"
 
 #include <new>

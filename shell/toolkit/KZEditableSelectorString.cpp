@@ -1,4 +1,6 @@
 // KZEditableSelectorString: the in-place cell field's events.
+#include <windows.h>
+
 #include "shell/toolkit/KZEditableSelectorString.h"
 
 #include "framework/core/events/ZafEventManager.h"
