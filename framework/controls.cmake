@@ -45,9 +45,12 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafPopUpItemOS.cpp
     controls/ZafPullDownMenu.cpp
     windows/ZafPullDownMenuOS.cpp
+    controls/ZafMenuStorage.cpp
+    controls/ZafMenuItemStorage.cpp
     controls/ZafFrameButtons.cpp
     windows/ZafFrameButtonsOS.cpp
     controls/ZafMessageWindow.cpp
+    controls/ZafMessageWindowStorage.cpp
     windows/ZafMessageWindowOS.cpp
     windows/ZafErrorReporter.cpp
 )

@@ -34,6 +34,16 @@ ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocke
     ZafButton::SetAutoSize(true);
 }
 
+ZafFrameButton::ZafFrameButton(const ZafIChar *name, ZafObjectPersistence &persistence,
+    const RecordExtensionReader &reader)
+    : ZafButton(name, persistence, reader)
+{
+    border = false;
+    useParentFrameHandle = true;
+    ownOSWindow = false;
+    regionMode = 2;
+}
+
 ZafFrameButton::ZafFrameButton(const ZafFrameButton &copy) : ZafButton(copy)
 {
     ownOSWindow = false;
@@ -120,10 +130,62 @@ ZafSystemButton::ZafSystemButton(int menuType)
     : ZafFrameButton(-4, L"ZAF_NUMID_SYSTEM", false, false, 0)
 {
     SetSystemMenuType(menuType);
+    SetUp();
+}
+
+void ZafSystemButton::SetUp()
+{
     systemMenu.SetParent(this);
     systemMenu.SetDestroyable(false);
     systemMenu.SetNumberID(-12);
     systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
+}
+
+ZafElement *ZafSystemButton::New(const ZafIChar *name, ZafObjectPersistence &persistence)
+{
+    return new ZafSystemButton(name, persistence);
+}
+
+void ZafSystemButton::Write(ZafObjectPersistence &persistence)
+{
+    ZafObjectPersistence::PushLevel(persistence, className, classID);
+    ZafButton::Write(persistence);
+    ZafObjectPersistence::PopLevel(persistence);
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
+}
+
+void ZafSystemButton::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)
+{
+    file.WriteUInt16(ZafUInt16(systemMenuType));
+    if (systemMenuType != 0)
+        ZafWriteSubMenu(file, systemMenu, persistence);
+}
+
+ZafSystemButton::ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafSystemButton(name, persistence, std::make_shared<ZafStoredMenu>())
+{
+}
+
+ZafSystemButton::ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence,
+    std::shared_ptr<ZafStoredMenu> stored)
+    : ZafFrameButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          [stored](ZafFile &file, ZafObjectPersistence &from) {
+              ZafUInt16 type = 0;
+              file.ReadUInt16(type);
+              stored->type = ZafInt16(type);
+              if (!file.Error() && type != 0)
+                  ZafReadSubMenu(file, from, *stored);
+          })
+{
+    ZafObjectPersistence::PopLevel(persistence);
+    numberID = -4;
+    systemMenuType = stored->type;
+    SetUp();
+    ZafTakeSubMenuEntries(*stored, systemMenu);
+    systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
+    if (persistence.Error() && !Error())
+        SetError(persistence.Error());
 }
 
 ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)

@@ -9,6 +9,7 @@
 // them. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
 
 // What the three frame buttons share: the pinned settings, no drawing and
@@ -17,6 +18,8 @@ class ZafFrameButton : public ZafButton
 {
 public:
     ZafFrameButton(ZafNumberID id, const ZafIChar *stringID, bool blocked, bool sends, ZafInt32 value);
+    // The button's stored record, read on the class's level.
+    ZafFrameButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &reader);
     ZafFrameButton(const ZafFrameButton &copy);
 
     bool SetDropTarget(bool) override { return dropTarget = false; }
@@ -116,6 +119,7 @@ public:
     // button's menu items replace it while the window is on screen.
     explicit ZafSystemButton(int menuType = 0);
     ZafSystemButton(const ZafSystemButton &copy);
+    ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafSystemButton() override;
 
     static const ZafClassID classID;
@@ -125,6 +129,9 @@ public:
     bool IsAClassID(ZafClassID id) const override;
     bool IsAClassName(ZafClassName name) const override;
     ZafWindowObject *Duplicate() override { return new ZafSystemButton(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafSystemButton::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
@@ -144,6 +151,11 @@ public:
     ZafPopUpMenu &SystemMenu() { return systemMenu; }
 
 protected:
+    ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<ZafStoredMenu> stored);
+    // The 16-bit menu type and, for a type other than 0, the menu.
+    void WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence) override;
+    void SetUp();
+
     ZafPopUpMenu systemMenu;
     int systemMenuType = -1;
 };

@@ -31,6 +31,11 @@ const ZafLanguageStruct defaultLabels[] = {
 
 } // namespace
 
+const ZafLanguageStruct *ZafMessageWindow::DefaultLabels()
+{
+    return defaultLabels;
+}
+
 ZafEventType ZafMessageWindow::ButtonResult(ZafUInt16 flag)
 {
     if (flag == ZAF_MESSAGE_HELP)
@@ -196,4 +201,9 @@ ZafError ZafMessageWindow::SetMessageV(int maximumLength, const ZafIChar *format
 const ZafIChar *ZafMessageWindow::Message() const
 {
     return text ? text->Text() : nullptr;
+}
+
+const ZafIChar *ZafMessageWindow::TitleText() const
+{
+    return title ? title->Text() : nullptr;
 }

@@ -14,6 +14,7 @@
 class ZafButton;
 class ZafIcon;
 class ZafLanguageData;
+struct ZafLanguageStruct;
 class ZafStringData;
 class ZafText;
 class ZafTitle;
@@ -43,6 +44,7 @@ public:
     ZafMessageWindow(ZafStringData *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
         int maximumLength, const ZafIChar *format, ...);
     ZafMessageWindow(const ZafMessageWindow &copy);
+    ZafMessageWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafMessageWindow() override;
 
     static const ZafClassID classID;
@@ -55,6 +57,13 @@ public:
     // -9 makes the children, -201 places them; the rest is the dialog's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafWindowObject *Duplicate() override { return new ZafMessageWindow(*this); }
+    // The window part and the message record; the children are made anew
+    // each time the window is shown, so none are stored.
+    void Write(ZafObjectPersistence &persistence) override;
+    void WriteSupportObjects(ZafObjectPersistence &) override { }
+    void WriteChildren(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafMessageWindow::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Settings the class fixes.
     const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
@@ -89,6 +98,8 @@ public:
     ZafUInt16 IconType() const { return iconType; }
     // The message text; null without one.
     const ZafIChar *Message() const;
+    // The title text; null without a title.
+    const ZafIChar *TitleText() const;
     ZafButton *FirstButton() const { return firstButton; }
     ZafText *MessageText() const { return text; }
 
@@ -96,6 +107,8 @@ public:
     static ZafEventType ButtonResult(ZafUInt16 flag);
 
 private:
+    // The built-in English labels of the buttons.
+    static const ZafLanguageStruct *DefaultLabels();
     void Construct(ZafStringData *title, ZafUInt16 iconType, ZafUInt16 buttons, ZafUInt16 defaultButton,
         int maximumLength, const ZafIChar *format, va_list arguments);
     ZafError SetMessageV(int maximumLength, const ZafIChar *format, va_list arguments);

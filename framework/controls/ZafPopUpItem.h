@@ -9,6 +9,7 @@
 // menu owns the entry; the entry owns its sub-menu. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
 
 class ZafLanguageData;
@@ -19,6 +20,7 @@ public:
     ZafPopUpItem(const ZafIChar *text, int type = 0);
     ZafPopUpItem(ZafStringData *text, int type = 0);
     ZafPopUpItem(const ZafPopUpItem &copy);
+    ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPopUpItem() override;
 
     static const ZafClassID classID;
@@ -31,6 +33,9 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
     ZafWindowObject *Duplicate() override { return new ZafPopUpItem(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafPopUpItem::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // The entry, else an entry of its sub-menu.
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
@@ -94,6 +99,9 @@ public:
     static ZafInt32 TypeValue(int type);
 
 protected:
+    ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<ZafStoredMenu> stored);
+    // The 16-bit item type and the sub-menu, after the button's record.
+    void WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence) override;
     void Construct(int type);
     // The entry's OS flags and label, as registration and relabelling use them.
     ZafUInt32 OSFlags() const;

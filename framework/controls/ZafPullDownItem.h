@@ -7,6 +7,7 @@
 // the entry owns its pop-up menu. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
 
 class ZafPullDownItem : public ZafButton
@@ -15,6 +16,7 @@ public:
     explicit ZafPullDownItem(const ZafIChar *text);
     explicit ZafPullDownItem(ZafStringData *text);
     ZafPullDownItem(const ZafPullDownItem &copy);
+    ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPullDownItem() override;
 
     static const ZafClassID classID;
@@ -27,6 +29,9 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
     ZafWindowObject *Duplicate() override { return new ZafPullDownItem(*this); }
+    void Write(ZafObjectPersistence &persistence) override;
+    ZafObjectConstructor NewFunction() const override { return &ZafPullDownItem::New; }
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
     using ZafWindowObject::GetObjectByStringID;
@@ -83,6 +88,9 @@ public:
     int OSPosition() const;
 
 protected:
+    ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<ZafStoredMenu> stored);
+    // The drop-down menu, after the button's record.
+    void WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence) override;
     void Construct();
     int MDIAdjustment() const;
 

@@ -25,6 +25,7 @@ list(APPEND TEST_SOURCES
     controls/ZafMenuTest.cpp
     controls/ZafFrameButtonsTest.cpp
     controls/ZafMessageWindowTest.cpp
+    controls/ZafMenuStorageTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).

@@ -1,6 +1,7 @@
 #include "ZafFieldTestSupport.h"
 
 #include "framework/core/events/ZafHelpTips.h"
+#include "framework/windows/ZafWindowsShared.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ protected:
     void SetUp() override
     {
         FieldTest::SetUp();
+        // The window manager's pointer watch (left running by earlier
+        // windows) would take the tip object away when the real pointer is
+        // elsewhere: these tests place the pointer themselves.
+        if (ZafTipsTimer())
+            KillTimer(nullptr, ZafTipsTimer());
+        ZafSetTipsTimer(0);
         tips = static_cast<ZafHelpTips *>(events->Add(new ZafHelpTips(ZAF_DEVICE_ON, 0)));
         target = new TextObject(2, 2, 80, 30);
         target->SetTipText(L"Hello");

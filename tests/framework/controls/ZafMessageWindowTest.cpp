@@ -9,6 +9,8 @@
 #include "framework/controls/ZafMessageWindow.h"
 #include "framework/controls/ZafText.h"
 #include "framework/core/objects/ZafHelpSystem.h"
+#include "framework/core/storage/ZafObjectPersistence.h"
+#include "framework/core/storage/ZafStorage.h"
 #include "framework/windows/ZafErrorReporter.h"
 
 namespace {
@@ -218,4 +220,29 @@ TEST_F(ZafErrorReportBox, AReportBeepsShowsTheTextAndAnswersTheButton)
     EXPECT_TRUE(DialogFrames().empty());
     ZafErrorSystem::SetShared(nullptr);
     ZafErrorReporter::SetBeep(previous);
+}
+
+TEST_F(ZafMessageWindowBox, AStoredMessageWindowComesBackAndShowsItsButtons)
+{
+    ZafStorage storage;
+    ZafObjectPersistence persistence(&storage);
+    {
+        ZafMessageWindow window(L"Stored", 2, ZAF_MESSAGE_YES | ZAF_MESSAGE_NO, ZAF_MESSAGE_NO, L"Keep %d%%?", 100);
+        window.SetStringID(L"question");
+        window.Write(persistence);
+        ASSERT_EQ(0, window.Error());
+    }
+    ZafMessageWindow read(L"question", persistence);
+    ASSERT_EQ(0, read.Error());
+    EXPECT_STREQ(L"Keep 100%?", read.Message());
+    EXPECT_STREQ(L"Stored", read.TitleText());
+    EXPECT_EQ(2, read.IconType());
+    EXPECT_EQ(ZAF_MESSAGE_YES | ZAF_MESSAGE_NO, read.Buttons());
+    EXPECT_EQ(ZAF_MESSAGE_NO, read.DefaultButtonFlag());
+    seen = Seen();
+    seen.press = L"No";
+    SafetyTimer safety;
+    SetTimer(nullptr, 0, 300, LookAndPress);
+    EXPECT_EQ(ZAF_DIALOG_NO, read.DoModal(0));
+    EXPECT_EQ((std::vector<std::wstring>{ L"Yes", L"No" }), seen.labels);
 }

@@ -91,4 +91,15 @@ TEST_F(ZafTextField, TextDrawnByTheFrameworkWrapsWithinTheRegion)
     RECT rect;
     GetClientRect(window, &rect);
     EXPECT_EQ(150, rect.right);
+    // Nothing of the text beside the field: the parent's strip to its right
+    // is one colour.
+    HWND parentWindow = GetParent(window);
+    HDC parentContext = GetDC(parentWindow);
+    COLORREF beside = GetPixel(parentContext, 165, 15);
+    bool plain = true;
+    for (int y = 10; y < 130 && plain; ++y)
+        for (int x = 161; x < 200 && plain; ++x)
+            plain = GetPixel(parentContext, x, y) == beside;
+    ReleaseDC(parentWindow, parentContext);
+    EXPECT_TRUE(plain);
 }
