@@ -93,6 +93,10 @@ public:
     int SendEventName(const KString &text);
     int SendResults();
 
+    // Asks the main window to load the start-list entry in direction into
+    // the event window of this pane; true when it did.
+    bool LoadScheduled(int direction);
+
     // The lines of the photobeam-break pop-up of result: each break with a
     // time, with its difference to the previous one, then the time to
     // distance with its difference to the last break.

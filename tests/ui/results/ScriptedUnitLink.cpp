@@ -41,7 +41,7 @@ int32_t ScriptedUnitLink::DeviceType()
 
 bool ScriptedUnitLink::Status(int32_t, int32_t &status, int32_t &unit, int32_t &time)
 {
-    if (!current || current->deviceType == 0)
+    if (!current || current->deviceType == 0 || ++current->statusRequests == current->failStatusOn)
         return false;
     status = current->status;
     unit = current->number;

@@ -27,6 +27,8 @@ struct ScriptedUnit
     int failCount = 0;
     int failHeader = 0;
     int failTrace = 0;
+    int failStatusOn = 0;          // the status request of this number (from 1) goes unanswered
+    int statusRequests = 0;
 };
 
 class ScriptedUnitLink : public QVZUnitLink
