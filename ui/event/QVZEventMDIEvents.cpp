@@ -10,6 +10,7 @@
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/results/QVZResultsWindow.h"
+#include "ui/results/QVZTrialDownload.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
     switch (code) {
     case kEvtExitQuery:
     case kEvtCloseQuery:
+        // A trial download lets events run between trials; its results
+        // list must stay until it ends.
+        if (QVZTrialDownload::Running())
+            return 0;
         return AskToSave(zafEvent, code);
     case kCmdFileSave:
         Save(QVEvent::kSaveWrite);
