@@ -5,10 +5,12 @@
 #include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "foundation/registry/KRegistry.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
 
@@ -118,6 +120,9 @@ bool QVZEventMDI::Save(int flags)
         KString title;
         event->FileTitle(title);
         SetTitle(title.CStr());
+        if (QVZControl *control = VZApplication::MainControl())
+            if (VZHardwareBar *bar = control->HardwareBar())
+                bar->UpdateStatus();
         event->SetModified(false);
     } else if (result != 1004 && app) {
         app->ShowErrorCode(result, -1);

@@ -7,15 +7,19 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindow.h"
 #include "ui/event/QVZEventMDI.h"
+#include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
 #include "ui/results/QVZResultsWindow.h"
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
-    // The summary and chart panes are plain windows that the layout places
-    // until their own windows take their place.
-    ZafWindow *window = kind == kPaneKindResults ? static_cast<ZafWindow *>(new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0))
-                                                 : new KZWindow(0, 0, 0, 0);
+    if (kind == kPaneKindSummary)
+        return new QVZEventWindow(&owner, nullptr);
+    // The chart pane: a plain window that the layout places until its own
+    // window takes its place.
+    ZafWindow *window = kind == kPaneKindResults
+                            ? static_cast<ZafWindow *>(new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0))
+                            : new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
@@ -26,6 +30,8 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
     VLeg *leg = event ? event->Leg(0) : nullptr;
     switch (kind) {
     case kPaneKindSummary:
+        if (auto *summary = dynamic_cast<QVZEventWindow *>(window); summary && event)
+            summary->SetView(&event->View());
         return event != nullptr;
     case kPaneKindResults:
     {
