@@ -8,4 +8,5 @@ list(APPEND TEST_SOURCES
     results/QVZResultsPaneTest.cpp
     results/QVZWaveformDialogTest.cpp
     results/QVZBlockSensorLinkTest.cpp
+    results/QVZResultsInEventWindowTest.cpp
 )

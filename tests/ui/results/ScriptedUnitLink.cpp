@@ -61,6 +61,8 @@ bool ScriptedUnitLink::TrialCount(int32_t, int32_t &count)
 bool ScriptedUnitLink::Download(int32_t, int32_t trial, int32_t, bool headerOnly, bool)
 {
     held = nullptr;
+    if (whileDownloading)
+        whileDownloading();
     if (!current || current->deviceType == 0 || trial < 0 || trial >= int32_t(current->trials.size()))
         return false;
     if (Fails(headerOnly ? current->failHeader : current->failTrace))
