@@ -31,6 +31,9 @@ const KString &SettingText(const wchar_t *key)
 
 bool SystemHelp(HWND frame, const KString &file, uint32_t command)
 {
+    // Without the help file the help engine would only report it missing.
+    if (command == kHelpContents && !KFile(file.CStr()).Exists())
+        return false;
     KZOSText ansi(file);
     if (ansi.GetText())
         return WinHelpA(frame, ansi.GetText(), command, 0) != FALSE;

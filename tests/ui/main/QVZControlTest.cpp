@@ -169,6 +169,13 @@ TEST_F(QVZControlTest, HelpOpensTheContentsOfTheFileBesideTheProgramAndOtherComm
     EXPECT_EQ(3u, helpCalls[0].second);   // HELP_CONTENTS
 }
 
+TEST_F(QVZControlTest, WithoutTheHelpFileHelpAnswersFalseAndTheProgramGoesOn)
+{
+    QVZControl::SetHelpCall({});
+    EXPECT_FALSE(control->ShowHelp(0));
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)
 {
     control->Event(ZafEventStruct(kCmdFileNew, 0));
@@ -176,6 +183,9 @@ TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)
     boxAnswer = kDialogCancel;
     EXPECT_EQ(0, control->Event(ZafEventStruct(kEvtExitQuery, 0)));
     EXPECT_TRUE(helpCalls.empty());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(L"Exit Quorvane Training", boxes[0].caption);
+    EXPECT_NE(std::wstring::npos, boxes[0].text.find(L"' has changed. Save before exiting?"));
     boxAnswer = kDialogNo;
     EXPECT_NE(0, control->Event(ZafEventStruct(kEvtExitQuery, 0)));
     ASSERT_EQ(1u, helpCalls.size());
