@@ -6,7 +6,10 @@
 #include "domain/results/QVResults.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZProgressBar.h"
+#include "shell/toolkit/KZStatusBar.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/event/QVZEventMDI.h"
@@ -80,4 +83,38 @@ TEST_F(ResultsInEventWindow, DownloadTraceReachesTheListAndTheWorkoutStaysOpenMe
     for (ZafEventType answer : closeAnswers)
         EXPECT_EQ(0, answer);
     EXPECT_EQ(window, control->ActiveEventWindow());
+}
+
+TEST_F(ResultsInEventWindow, EveryWayOutOfADownloadClearsTheStatusBar)
+{
+    QVZResultsWindow *results = NewWorkout();
+    ASSERT_NE(nullptr, results);
+    registry->Parse(L"SerialPorts\\1\\:=");
+    registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
+    registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    ScriptedUnitLink link;
+    ScriptedUnit unit;
+    unit.trials = { { 150, 2000 }, { 160, 2000 } };
+    unit.failTrace = 1;
+    link.Add(L"7,19200,8,N,1.0", unit);
+    results->Pane()->SetUnitLink(&link);
+    results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
+        choice = -2;
+        return kDialogOk;
+    });
+    KZStatusBar *bar = KZMainStatusBar();
+    ASSERT_NE(nullptr, bar);
+    const struct { int32_t answer; int rows; } cases[] = {
+        { kDialogAbort, 1 },    // the first trace given up, the second fetched
+        { kDialogCancel, 2 },   // the first trial added, the overwrite question of the second cancelled
+    };
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c.answer);
+        bar->SetProgress(40);
+        boxAnswer = c.answer;
+        control->Event(ZafEventStruct(kCmdResultsDownloadTraces, 0));
+        EXPECT_EQ(c.rows, results->Results()->Count());
+        EXPECT_EQ(KZProgressBar::kNoValue, bar->ProgressPane()->Value());
+    }
 }
