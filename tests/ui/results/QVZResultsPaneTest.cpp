@@ -209,6 +209,10 @@ TEST_F(ResultsPane, OverlayButtonSwitchesTheModeAndTheChartsSetAndReactionLines)
     Command(kCmdOverlayMode);
     EXPECT_FALSE(app->IsOverlayMode());
     EXPECT_FALSE(window->ClearOverlayButton()->IsVisible(false));
+
+    app->SetOverlayMode(true);
+    ShowList();   // a window made in overlay mode offers to clear the overlay
+    EXPECT_TRUE(window->ClearOverlayButton()->IsVisible(false));
 }
 
 TEST_F(ResultsPane, ResultCodesNeedASelectedResultAndAreSentAtOnce)
