@@ -9,13 +9,17 @@
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
+#include "ui/results/QVZResultsWindow.h"
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
     if (kind == kPaneKindSummary)
         return new QVZEventWindow(&owner, nullptr);
-    // The results and chart panes: plain windows that the layout places.
-    auto *window = new KZWindow(0, 0, 0, 0);
+    // The chart pane: a plain window that the layout places until its own
+    // window takes its place.
+    ZafWindow *window = kind == kPaneKindResults
+                            ? static_cast<ZafWindow *>(new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0))
+                            : new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
@@ -30,7 +34,12 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
             summary->SetView(&event->View());
         return event != nullptr;
     case kPaneKindResults:
-        return leg && leg->Results() && leg->Results()->NextView(nullptr);
+    {
+        QVResultsView *view = leg && leg->Results() ? leg->Results()->NextView(nullptr) : nullptr;
+        if (auto *results = dynamic_cast<QVZResultsWindow *>(window))
+            results->SetView(view);
+        return view != nullptr;
+    }
     case kPaneKindChart:
         return leg && leg->Chart(0) && leg->Chart(0)->View(0, true);
     default:
