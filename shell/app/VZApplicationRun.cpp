@@ -82,6 +82,7 @@ int VZApplication::RunSteps()
     const DWORD elapsed = GetTickCount() - started;
     if (elapsed < kSplashMinimum)
         Sleep(kSplashMinimum - elapsed);
+    RemoveSplash(WindowManager());
     ShowMainWindow();
     Control(nullptr, false);
 
@@ -89,7 +90,7 @@ int VZApplication::RunSteps()
     return EndRun(0);
 }
 
-// The log, the priorities and the DDE server; answers the tick count from
+// The log, the priorities, the DDE server, the font cache and the splash; answers the tick count from
 // which the start-up's minimum length counts.
 DWORD VZApplication::StartServices()
 {

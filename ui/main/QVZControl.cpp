@@ -7,13 +7,13 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 
-QVZControl::QVZControl() : ZafMDIWindow(40, 40, 800, 560, ZAF_MDI_FRAME)
+QVZControl::QVZControl() : KZControl(40, 40, 800, 560)
 {
-    KString title;
-    Title(title);
+    KString text;
+    Title(text);
+    SetText(text.CStr());
     SetCoordinateType(ZAF_PIXEL);
     SetSizeable(true);
-    AddFrameObjects(title.CStr());
     VZApplication::PublishMainControl(this, this);
 }
 
@@ -31,15 +31,7 @@ void QVZControl::Title(KString &out)
 
 ZafEventType QVZControl::Event(const ZafEventStruct &event)
 {
-    switch (event.type) {
-    case kEvtExitQuery:
-        return 1;
-    case kEvtMenuOpening:
-    case kEvtIdle:
-        return 0;
-    default:
-        return ZafMDIWindow::Event(event);
-    }
+    return KZControl::Event(event);
 }
 
 QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)

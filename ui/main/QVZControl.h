@@ -1,17 +1,20 @@
 #pragma once
-// QVZControl: the program's main window, the MDI frame titled "Quorvane
-// Training  v1.32". This form allows the exit (10019 answers 1), takes the
-// menu-opening and idle events without effect, and its OpenEvent only
-// records the file name in the program log. It publishes itself as the
-// application's main window and withdraws when it goes. Made once by the
-// start-up, owned by the window manager once added. GUI thread only.
+// QVZControl: the program's main window, titled "Quorvane Training  v1.32".
+// This form is the toolkit's MDI frame with its title and no menus yet: the
+// frame's own handling answers the exit query, the menu-opening and the idle
+// events, and its OpenEvent only records the file name in the program log.
+// It publishes itself as the application's main window and withdraws when
+// it goes. Made once by the start-up, owned by the window manager once
+// added. GUI thread only.
 
-#include "framework/controls/ZafMDIWindow.h"
+#include <string>
+
+#include "shell/toolkit/KZControl.h"
 
 class KString;
 class QVZEventMDI;
 
-class QVZControl : public ZafMDIWindow
+class QVZControl : public KZControl
 {
 public:
     QVZControl();
