@@ -30,8 +30,10 @@
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
+#include "shell/app/KZSplash.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/app/VZUserInterface.h"
+#include "shell/toolkit/KZFontCache.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
@@ -45,6 +47,24 @@ namespace {
 constexpr DWORD kSplashMinimum = 3000;   // ms the start-up lasts at least, from the splash's first paint
 
 std::unique_ptr<VZUserInterface> gUserInterface;
+KZSplash *gSplash = nullptr;
+
+void ShowSplash(ZafWindowManager *manager)
+{
+    gSplash = new KZSplash;
+    if (manager)
+        manager->Add(gSplash);
+}
+
+void RemoveSplash(ZafWindowManager *manager)
+{
+    if (!gSplash)
+        return;
+    if (manager && manager->Holds(gSplash))
+        manager->Subtract(gSplash);
+    delete gSplash;
+    gSplash = nullptr;
+}
 
 } // namespace
 
@@ -100,6 +120,8 @@ DWORD VZApplication::StartServices()
     RaisePriority();
     if (!StartDdeServer())
         ShowErrorCode(kErrDdeInit);
+    KZInitFontCache();
+    ShowSplash(WindowManager());
     Control(nullptr, true);
     return GetTickCount();
 }
@@ -300,6 +322,8 @@ void VZApplication::ShowMainWindow()
 // The one way out of Run, whatever the step it ends at.
 int VZApplication::EndRun(int exitCode)
 {
+    RemoveSplash(WindowManager());
+    KZFreeFontCache();
     if (seamsInstalled) {
         QVUserInterface::Install(nullptr);
         gUserInterface.reset();
