@@ -70,3 +70,17 @@ constexpr const wchar_t *kRemotePaneBitmaps[] = {
 };
 constexpr const wchar_t *kHardwareWindowBitmaps[] = { L"GetInfo", L"AlignOn", L"AlignOff" };
 constexpr const wchar_t *kHardwareBarBitmaps[] = { L"New", L"Open", L"Save" };
+
+// ---- Hardware list, alignment and remote windows ----
+constexpr int32_t kEvtHardwareFirst = 10549;      // 10549..10560: the hardware list's own events
+constexpr int32_t kEvtHardwareLast = 10560;
+constexpr int32_t kEvtRemoteFirst = 10561;        // 10561..10574: the remote pad's events
+constexpr int32_t kEvtRemoteLast = 10574;
+constexpr int32_t kEvtAlignFirst = 10575;         // 10575, 10576: the alignment window's events
+constexpr int32_t kEvtAlignLast = 10576;
+constexpr int32_t kEvtHardwareRefresh = 10187;    // to the hardware list: the hub's devices changed
+constexpr const wchar_t *kTextHardwareTitle = L"\\Strings\\Hardware\\Title";
+constexpr const wchar_t *kTextAlignWhileCapturing = L"\\Strings\\Hardware\\Align\\WhileCapturing";
+// Palette type of a hardware row's cells that shows a marked device.
+constexpr uint16_t kHardwareMarkedPalette = 8;
+constexpr int32_t kHardwareMarkedColor = 12;

@@ -1,6 +1,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 
 #include <windows.h>
+#undef OpenEvent   // the system names its event call so; the bar has its own
 
 #include <algorithm>
 
