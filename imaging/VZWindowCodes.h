@@ -84,3 +84,10 @@ constexpr const wchar_t *kTextAlignWhileCapturing = L"\\Strings\\Hardware\\Align
 // Palette type of a hardware row's cells that shows a marked device.
 constexpr uint16_t kHardwareMarkedPalette = 8;
 constexpr int32_t kHardwareMarkedColor = 12;
+
+// ---- Adjustments dialog ----
+constexpr int32_t kEvtAdjustmentSlider = 10543;   // a slider of the adjustments dialog moved
+constexpr const wchar_t *kTextAdjustmentsTitle = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Title";
+constexpr const wchar_t *kTextAdjustmentsBrightness = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Brightness";
+constexpr const wchar_t *kTextAdjustmentsContrast = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Contrast";
+constexpr const wchar_t *kTextAdjustmentsGamma = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Gamma";

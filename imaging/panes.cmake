@@ -2,6 +2,7 @@
 # remote windows, the lane ruler, and the interface item.
 list(APPEND IMAGING_SOURCES
     interface/VInterface.cpp
+    windows/VZAdjustmentsDialog.cpp
     windows/VZAlignPane.cpp
     windows/VZAlignWindow.cpp
     windows/VZHardwareMDI.cpp

@@ -3,5 +3,6 @@ list(APPEND TEST_SOURCES
     ../shell/support/ListTestSupport.cpp
     support/HardwareWindowsTestSupport.cpp
     windows/VZHardwareWindowsTest.cpp
+    windows/VZAdjustmentsDialogTest.cpp
     windows/VZAlignRemoteTest.cpp
 )
