@@ -1,7 +1,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 
 #include <windows.h>
-#undef OpenEvent   // the system names its event call so; the bar has its own
+#undef OpenEvent  // the bar's own member, not the kernel call
 
 #include <algorithm>
 

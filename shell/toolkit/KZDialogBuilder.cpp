@@ -229,6 +229,8 @@ KZComboBox *KZDialog::EndComboBox(int selected, bool editable, int visibleRows)
         pendingEntries.Subtract(entry);
         box->Add(static_cast<ZafWindowObject *>(entry));
     }
+    if (entries > visibleRows)
+        box->Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
     box->SetSelection(selected);
     box->SetSelectionChanged(false);
     listWidth = 0;

@@ -194,7 +194,6 @@ void KZRegistryDialog::NewSetting()
     ask.NewLine();
     ask.AddPrompt(Setting(L"\\Strings\\OtherSettings\\Name"), labels);
     KZString *name = ask.AddString(L"", kNameWidth, kNameWidth);
-    ask.SetDefaultButton(nullptr, true);
     name->SetFocus(true);
     if (ask.DoModal() != kDialogOk)
         return;
