@@ -91,3 +91,15 @@ constexpr const wchar_t *kTextAdjustmentsTitle = L"\\Strings\\Event\\Image\\Adju
 constexpr const wchar_t *kTextAdjustmentsBrightness = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Brightness";
 constexpr const wchar_t *kTextAdjustmentsContrast = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Contrast";
 constexpr const wchar_t *kTextAdjustmentsGamma = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Gamma";
+
+// ---- Camera dialog ----
+constexpr int32_t kEvtCameraPixelMode = 10593;
+constexpr int32_t kEvtCameraAveraging = 10594;
+constexpr int32_t kEvtCameraCompression = 10595;
+constexpr int32_t kEvtCameraGainMethod = 10596;
+constexpr int32_t kEvtCameraDensity = 10597;
+constexpr int32_t kEvtCameraFrameMode = 10598;
+constexpr int32_t kEvtCameraGunSensor = 10599;
+constexpr int32_t kEvtCameraPhotoEye = 10600;
+// The group of the dialog's texts, each key appended to it.
+constexpr const wchar_t *kTextCameraDialogGroup = L"\\Strings\\Hardware\\CameraDlg\\";

@@ -5,6 +5,8 @@ list(APPEND IMAGING_SOURCES
     windows/VZAdjustmentsDialog.cpp
     windows/VZAlignPane.cpp
     windows/VZAlignWindow.cpp
+    windows/VZCameraDialog.cpp
+    windows/VZCameraDialogApply.cpp
     windows/VZHardwareMDI.cpp
     windows/VZHardwarePane.cpp
     windows/VZHardwareTitle.cpp

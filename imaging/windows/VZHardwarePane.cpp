@@ -13,7 +13,7 @@
 #include "shell/app/KZAppCodes.h"
 
 VZHardwarePane::VZHardwarePane(VZHardwareWindow *window, VHardwareView *hardwareView)
-    : KZSelector(0, 0, 0, 0), window(window), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
+    : KZEditableSelector(0, 0, 0, 0), window(window), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
       hardwareView(hardwareView)
 {
     title = new VZHardwareTitle(this, hardwareView, UnitSize().y);
@@ -24,8 +24,8 @@ VZHardwarePane::VZHardwarePane(VZHardwareWindow *window, VHardwareView *hardware
     if (hardwareView) {
         const KPoint scroll = hardwareView->ScrollPosition();
         const KPoint selected = hardwareView->Selection();
-        KZSelector::SetScrollPosition(scroll);
-        KZSelector::SetSelection(selected);
+        KZEditableSelector::SetScrollPosition(scroll);
+        KZEditableSelector::SetSelection(selected);
     }
 }
 
@@ -36,12 +36,12 @@ ZafEventType VZHardwarePane::Event(const ZafEventStruct &event)
     if ((code >= kEvtHardwareFirst && code <= kEvtHardwareLast) || code == kEvtMenuOpening || code == kEvtIdle ||
         code == kEvtHardwareRefresh)
         return code;
-    return KZSelector::Event(event);
+    return KZEditableSelector::Event(event);
 }
 
 void VZHardwarePane::UpdateLayout()
 {
-    KZSelector::UpdateLayout();
+    KZEditableSelector::UpdateLayout();
     if (title)
         title->SetCellSize(UnitSize().x);
 }
@@ -49,12 +49,12 @@ void VZHardwarePane::UpdateLayout()
 void VZHardwarePane::Redisplay()
 {
     SetExtent(KPoint(1, hardwareView ? hardwareView->ItemCount() : 0));
-    KZSelector::Redisplay();
+    KZEditableSelector::Redisplay();
 }
 
 bool VZHardwarePane::SetScrollPosition(KPoint position)
 {
-    const bool changed = KZSelector::SetScrollPosition(position);
+    const bool changed = KZEditableSelector::SetScrollPosition(position);
     if (hardwareView)
         hardwareView->SetScrollPosition(ScrollPosition());
     return changed;
@@ -64,12 +64,12 @@ void VZHardwarePane::DrawCell(KPoint unit, int column)
 {
     if (hardwareView)
         hardwareView->FitColumns(unit.y, ClientSize().x, false);
-    KZSelector::DrawCell(unit, column);
+    KZEditableSelector::DrawCell(unit, column);
 }
 
 bool VZHardwarePane::SetSelection(KPoint unit)
 {
-    const bool changed = KZSelector::SetSelection(unit);
+    const bool changed = KZEditableSelector::SetSelection(unit);
     if (hardwareView)
         hardwareView->SetSelection(Selection());
     VZHardwareMDI *mdi = window ? window->Mdi() : nullptr;
@@ -91,12 +91,12 @@ void VZHardwarePane::CellRect(KPoint unit, int column, KRect &rect, int part)
         rect.left += hardwareView->ColumnPosition(unit.y, column);
         rect.right = rect.left + hardwareView->ColumnWidth(unit.y, column) - 1;
     }
-    KZSelector::CellRect(unit, column, rect, part);
+    KZEditableSelector::CellRect(unit, column, rect, part);
 }
 
 KZPaletteEntry VZHardwarePane::CellPalette(KPoint unit, int column, uint16_t type, uint16_t state)
 {
-    KZPaletteEntry entry = KZSelector::CellPalette(unit, column, type, state);
+    KZPaletteEntry entry = KZEditableSelector::CellPalette(unit, column, type, state);
     if (type != kHardwareMarkedPalette || !hardware || !hardware->IsDeviceMarked(unit.y))
         return entry;
     KZPaletteEntry marked;
@@ -107,6 +107,21 @@ KZPaletteEntry VZHardwarePane::CellPalette(KPoint unit, int column, uint16_t typ
 }
 
 void VZHardwarePane::CellText(KPoint, int, KString &, uint32_t &) {}
+
+int VZHardwarePane::NextEditableColumn(KPoint, int)
+{
+    return -1;
+}
+
+int VZHardwarePane::PrevEditableColumn(KPoint, int)
+{
+    return -1;
+}
+
+bool VZHardwarePane::CanEdit(KPoint, int)
+{
+    return false;
+}
 
 void VZHardwarePane::SetView(VHardwareView *view)
 {

@@ -4,5 +4,6 @@ list(APPEND TEST_SOURCES
     support/HardwareWindowsTestSupport.cpp
     windows/VZHardwareWindowsTest.cpp
     windows/VZAdjustmentsDialogTest.cpp
+    windows/VZCameraDialogTest.cpp
     windows/VZAlignRemoteTest.cpp
 )
