@@ -8,7 +8,6 @@
 #include <cstring>
 
 namespace {
-char gShared[2 * KZOSText::kSharedLength + 2];
 
 // Bytes of one character in the code page: one or two (a double-byte code
 // page). A character that needs more, or none, becomes '?'.
@@ -29,17 +28,13 @@ int ConvertChar(wchar_t c, char *out)
 }
 } // namespace
 
-KZOSText::KZOSText(const KString &text, bool forcePrivateCopy)
+KZOSText::KZOSText(const KString &text, bool)
 {
     if (!KUseAnsiApi())
         return;
     const int32_t length = text.Length();
-    if (length <= kSharedLength && !forcePrivateCopy) {
-        itsText = gShared;
-    } else {
-        itsText = new char[size_t(2 * length + 2)];
-        itsOwned = true;
-    }
+    itsText = new char[size_t(2 * length + 2)];
+    itsOwned = true;
     // Each character takes at most two bytes, so 2 x length + 1 always holds the text.
     const wchar_t *source = text.CStr();
     for (int32_t i = 0; i < length; ++i)

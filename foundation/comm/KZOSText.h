@@ -6,11 +6,10 @@
 // nothing and GetText answers null, since the wide calls take the KString
 // itself.
 //
-// Buffer: a text of at most 127 characters without a private copy goes into
-// one shared static buffer, which the next such KZOSText overwrites; longer
-// texts, or a private copy asked for, get a buffer of 2 x length + 2 bytes
-// of their own, freed by the destructor. Use it on the GUI thread only (the
-// shared buffer is not guarded), and only while the source is unchanged.
+// Buffer: every text gets a buffer of 2 x length + 2 bytes of its own,
+// freed by the destructor, so that several live texts (a DDE service and
+// its topic, a document name and an output path) never overwrite each
+// other. Use it only while the source is unchanged.
 
 #include <cstdint>
 
@@ -19,6 +18,7 @@ class KString;
 class KZOSText
 {
 public:
+    // forcePrivateCopy is kept for callers that ask for it; every text has its own copy.
     KZOSText(const KString &text, bool forcePrivateCopy = false);
     ~KZOSText();
     KZOSText(const KZOSText &) = delete;
@@ -28,8 +28,6 @@ public:
     const char *GetText() const { return itsText; }
     // Bytes before the terminator (embedded NUL characters included).
     int32_t Length() const { return itsLength; }
-
-    enum { kSharedLength = 127 }; // the longest text the shared buffer takes
 
 private:
     char *itsText = nullptr;

@@ -119,7 +119,12 @@ void ZafWindowObject::RegisterWithOS()
     if (Registered())
         return;
     if (ownOSWindow)
+    {
         OSRegisterObject();
+        // A position worked out before the OS window existed was never
+        // applied to it: the next ApplyPosition must move the new window.
+        ResetRegion(lastRegion);
+    }
     else if (parent)
         osWindow = parent->osWindow;
 }

@@ -17,31 +17,17 @@ public:
 };
 } // namespace
 
-TEST(KZOSText, ShortTextsShareOneBufferUnlessAPrivateCopyIsAsked)
+TEST(KZOSText, LiveTextsKeepTheirOwnBytes)
 {
     AnsiPlatform ansi(true);
-    KZOSText first(KString(L"first"));
-    const char *shared = first.GetText();
-    KZOSText second(KString(L"second"));
-    EXPECT_EQ(second.GetText(), shared);
-    EXPECT_STREQ(first.GetText(), "second"); // the shared buffer was reused
-    EXPECT_EQ(second.Length(), 6);
-
-    KZOSText own(KString(L"own"), true);
-    EXPECT_NE(own.GetText(), shared);
-    EXPECT_STREQ(own.GetText(), "own");
-    EXPECT_STREQ(second.GetText(), "second");
-}
-
-TEST(KZOSText, LongTextsGetTheirOwnBuffer)
-{
-    AnsiPlatform ansi(true);
-    std::wstring wide(KZOSText::kSharedLength, L'a');
-    KZOSText atLimit(KString(wide.c_str()));
-    wide += L'b';
-    KZOSText beyond(KString(wide.c_str()));
-    EXPECT_NE(beyond.GetText(), atLimit.GetText());
-    EXPECT_EQ(std::string(beyond.GetText()), std::string(KZOSText::kSharedLength, 'a') + "b");
+    KZOSText service(KString(L"Quorvane Training"));
+    KZOSText topic(KString(L"System"));
+    std::wstring wide(300, L'a');
+    KZOSText path(KString(wide.c_str()));
+    EXPECT_STREQ(service.GetText(), "Quorvane Training");
+    EXPECT_STREQ(topic.GetText(), "System");
+    EXPECT_EQ(std::string(path.GetText()), std::string(300, 'a'));
+    EXPECT_EQ(topic.Length(), 6);
 }
 
 TEST(KZOSText, CharactersTheCodePageLacksBecomeQuestionMarks)

@@ -23,11 +23,16 @@ std::wstring DataFile(const wchar_t *name)
     return std::wstring(ZAF_WIDEN(ZAF_TEST_DATA_DIR)) + L"/" + name;
 }
 
+std::wstring ProgramFile(const wchar_t *name)
+{
+    return std::wstring(ZAF_WIDEN(ZAF_PROGRAM_DATA_DIR)) + L"/" + name;
+}
+
 } // namespace
 
 TEST(ZafWriterData, ProgramDataFileHoldsEveryNamedBitmap)
 {
-    ZafStorage storage(DataFile(L"quorvane.zaf").c_str(), ZAF_FILE_READ);
+    ZafStorage storage(ProgramFile(L"quorvane.zaf").c_str(), ZAF_FILE_READ);
     ASSERT_EQ(0, storage.Error());
     ZafObjectPersistence persistence(&storage);
     for (const wchar_t *name : ZAF_PROGRAM_BITMAPS) {

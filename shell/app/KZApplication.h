@@ -1,0 +1,153 @@
+#pragma once
+// KZApplication: the toolkit layer's application object, on the framework's
+// ZafApplication. It owns the program's one modal event loop (Control),
+// which runs the main loop and every modal dialog, with the idle tick to the
+// main window, mouse grabbing, the single-instance count, command-line
+// option lookup, prompts, the busy pointer, the user-abort test and the
+// framework data file. It also answers the foundation's questions (program
+// path, options) as its KApplicationHooks. One per process, made, used and
+// destroyed on the GUI thread.
+
+#include <cstdint>
+
+#include "foundation/app/KApplicationHooks.h"
+#include "foundation/streams/KFile.h"
+#include "framework/core/events/ZafEventStruct.h"
+#include "framework/core/objects/ZafApplication.h"
+
+class KString;
+class ZafDisplay;
+class ZafObjectPersistence;
+class ZafStorage;
+class ZafWindow;
+class ZafWindowObject;
+
+// A modal window that decides for itself which events end its loop
+// (dialogs implement it); other windows end their loop on the dialog
+// results -2999 .. -2000.
+class KZModalWindow
+{
+public:
+    virtual ~KZModalWindow() = default;
+    // 0 hands the event to the window manager, 1 drops it, 2 ends the loop
+    // with the event's type as the result.
+    virtual int IsEndCode(const ZafEventStruct &event) = 0;
+};
+
+// The screen display every window draws on, made (unless one is in place)
+// before the framework application builds its window manager, which takes
+// the screen's size from it, and removed after the windows have gone.
+class KZScreenDisplayOwner
+{
+protected:
+    KZScreenDisplayOwner();
+    ~KZScreenDisplayOwner();
+    KZScreenDisplayOwner(const KZScreenDisplayOwner &) = delete;
+    KZScreenDisplayOwner &operator=(const KZScreenDisplayOwner &) = delete;
+
+private:
+    ZafDisplay *screenDisplay = nullptr;
+};
+
+class KZApplication : private KZScreenDisplayOwner, public ZafApplication, public KApplicationHooks
+{
+public:
+    // Wide arguments; argument 0 is the program's full path.
+    KZApplication(int argc, wchar_t **argv);
+    ~KZApplication() override;
+    KZApplication(const KZApplication &) = delete;
+    KZApplication &operator=(const KZApplication &) = delete;
+
+    // The application object; none before one is made and after it went.
+    static KZApplication *Instance() { return instance; }
+
+    // Idle step of the loop: the idle tick to the main window (withheld
+    // during a grab without kGrabKeepIdle). True while further calls are wanted.
+    virtual bool Idle(int32_t count);
+    // Takes the next event (never waiting with ZAF_NO_WAIT in flags); true
+    // when the caller is to handle the event now in the record.
+    virtual bool GetEvent(ZafEventStruct &event, uint32_t flags);
+    // The modal loop. Without a window: the main loop, until the window
+    // manager answers -32. With a window (added to the window manager): until
+    // the window ends it (a dialog result, or its own KZModalWindow rule;
+    // the result is the ending event's type) or goes away (-3). With noWait
+    // it returns as soon as nothing is waiting. An exception escaping one
+    // pass is shown (ShowLoopError) and the loop goes on.
+    virtual int32_t Control(ZafWindow *window = nullptr, bool noWait = false);
+    // Loops now running (nested dialogs count); 0 outside every loop.
+    int LoopDepth() const { return loopDepth; }
+    // True while the only loop running is the main loop (no modal window).
+    bool InMainLoopOnly() const { return loopDepth == 1 && modalDepth == 0; }
+
+    // The window manager's exit check: with no main window 0; otherwise the
+    // main window's answer to 10019: 0 refuses (-7), anything else allows (0).
+    int32_t ExitQuery();
+
+    // Counts the copies started under name: 1 for the first, at least 2 for
+    // later ones. The count is never lowered while any copy holds it.
+    void CountInstance(const wchar_t *name);
+    int32_t InstanceNumber() const { return instanceNumber; }
+
+    // KApplicationHooks: the program path (argument 0) and the first
+    // argument after it that begins with option, case ignored.
+    void ProgramPath(KString &path) const override;
+    const wchar_t *FindOption(const wchar_t *option) const override;
+    const KFile &GetProgramFile() const { return programFile; }
+
+    // Shows a message box and waits for it; true for Ok or Yes. buttons and
+    // defaultButton are kButton... flags, icon a kIcon... number.
+    bool Ask(const KString &caption, const KString &text, uint32_t buttons, uint32_t defaultButton, int icon);
+
+    // Hands a pointer image (-3200 normal, -3202 busy) to the mouse device.
+    void SetMousePointer(int32_t image);
+    // Removes every pending key message of this thread; true when one of
+    // them is the Escape key as the main window maps it.
+    bool UserAbort();
+    // Removes every pending key message; true when there was one.
+    bool FlushKeys();
+    // With a window: the first grab takes it and the flags (kGrab...) and
+    // captures the mouse; a later one only captures again. With none: ends
+    // the grab.
+    void Grab(ZafWindowObject *window, uint32_t flags);
+    ZafWindowObject *GrabWindow() const { return grabWindow; }
+
+    // Opens the framework data file (none: the program path with the
+    // extension "zaf", when it exists) and makes its persistence current.
+    // False when there is no such file or it cannot be read.
+    bool OpenDataFile(const wchar_t *name = nullptr);
+    ZafStorage *DataStorage() const { return storage; }
+
+    // The main window that receives the idle tick and the exit query; none
+    // before the start-up publishes it (the window clears it when it goes).
+    static ZafWindow *MainWindow() { return mainWindow; }
+    static void SetMainWindow(ZafWindow *window) { mainWindow = window; }
+
+protected:
+    // Shows an exception caught by the loop. While one such report is on
+    // screen, later ones only go to the log.
+    virtual void ShowLoopError();
+    void ReportLoopException(const wchar_t *what);
+
+private:
+    static int32_t ExitCheck(ZafDisplay *display, ZafEventManager *events, ZafWindowManager *manager);
+    void AdjustLocale();
+    int EndCode(ZafWindow *window, const ZafEventStruct &event);
+    bool ModalWindowGone(ZafWindow *window) const;
+
+    static KZApplication *instance;
+    static ZafWindow *mainWindow;
+
+    int32_t instanceNumber = 1;
+    ZafWindowObject *grabWindow = nullptr;
+    uint32_t grabFlags = 0;
+    ZafEventStruct lastMouseEvent;
+    void *semaphore = nullptr;
+    KFile programFile;
+    ZafStorage *storage = nullptr;
+    ZafObjectPersistence *persistence = nullptr;
+    ZafObjectPersistence *currentPersistence = nullptr;
+
+    int loopDepth = 0;
+    int modalDepth = 0;
+    bool showingLoopError = false;
+};

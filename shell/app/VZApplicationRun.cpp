@@ -1,0 +1,318 @@
+// The start-up sequence, the main loop and the shut-down sequence.
+#include "shell/app/VZApplication.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "domain/blocksensors/QVBlockSensors.h"
+#include "domain/event/QVEvent.h"
+#include "domain/hardware/QVSerialPort.h"
+#include "domain/hardware/VHardware.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResultsView.h"
+#include "domain/schedule/QVSchedule.h"
+#include "domain/scoreboards/QVScoreboards.h"
+#include "domain/timing/VGray15.h"
+#include "domain/timing/VRaceTime.h"
+#include "domain/timing/VWind.h"
+#include "domain/ui/QVSettings.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/errors/KErrorCodes.h"
+#include "foundation/errors/KX.h"
+#include "foundation/log/KLog.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFileExtension.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "imaging/startup/VImageStoreModules.h"
+#include "imaging/startup/VZWindowModules.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLocaleName.h"
+#include "shell/app/KZSplash.h"
+#include "shell/app/VZSettingKeys.h"
+#include "shell/app/VZUserInterface.h"
+#include "shell/toolkit/KZFontCache.h"
+#include "ui/chart/QVZChartPane.h"
+#include "ui/chart/QVZChartWindow.h"
+#include "ui/event/QVZEventMDI.h"
+#include "ui/event/QVZEventWindow.h"
+#include "ui/main/QVZControl.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsWindow.h"
+
+namespace {
+
+constexpr DWORD kSplashMinimum = 3000;   // ms the start-up lasts at least, from the splash's first paint
+
+std::unique_ptr<VZUserInterface> gUserInterface;
+KZSplash *gSplash = nullptr;
+
+void ShowSplash(ZafWindowManager *manager)
+{
+    gSplash = new KZSplash;
+    if (manager)
+        manager->Add(gSplash);
+}
+
+void RemoveSplash(ZafWindowManager *manager)
+{
+    if (!gSplash)
+        return;
+    if (manager && manager->Holds(gSplash))
+        manager->Subtract(gSplash);
+    delete gSplash;
+    gSplash = nullptr;
+}
+
+} // namespace
+
+int VZApplication::Run()
+{
+    try {
+        return RunSteps();
+    } catch (const KX &error) {
+        // A failure no step handled itself still ends through the one clean-up.
+        ShowErrorCode(error.Code(), error.Extra());
+        return EndRun(-1);
+    }
+}
+
+int VZApplication::RunSteps()
+{
+    // The foundation names the log and the settings after the program path it asks here.
+    KSetApplicationHooks(this);
+    KSetProgramLog(new KLog);
+    RaisePriority();
+    if (!StartDdeServer())
+        ShowErrorCode(kErrDdeInit);
+    KZInitFontCache();
+    ShowSplash(WindowManager());
+    Control(nullptr, true);
+    const DWORD started = GetTickCount();
+
+    KRegistry::InitPrototypes();
+    registry = new KRegistry;
+    LoadDefaults();
+    if (!FindOption(L"-noregistry"))
+        LoadSettings();
+    LoadAlertTexts();
+
+    if (!OpenDataFile()) {
+        ShowErrorCode(kErrAppResources);
+        return EndRun(-1);
+    }
+    if (InstanceNumber() > 1) {
+        KString caption(registry->GetText(kKeyAlertCopyTitle));
+        caption.AppendChar(L' ').AppendInt(InstanceNumber());
+        if (!Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
+                 kIconQuestion))
+            return EndRun(0);
+    }
+
+    QVSetSettings(registry);
+    gUserInterface = std::make_unique<VZUserInterface>(*this);
+    QVUserInterface::Install(gUserInterface.get());
+    seamsInstalled = true;
+    StartModules();
+    CreateDomainObjects();
+    RegisterFileTypes();
+
+    const DWORD elapsed = GetTickCount() - started;
+    if (elapsed < kSplashMinimum)
+        Sleep(kSplashMinimum - elapsed);
+    RemoveSplash(WindowManager());
+
+    ShowMainWindow();
+    Control(nullptr, false);
+
+    if (QVZControl *control = MainControl()) {
+        // The window manager deletes the main window when it closes it; one
+        // still standing goes now, before the objects it shows.
+        if (ZafWindowManager *manager = WindowManager())
+            if (manager->Holds(control))
+                manager->Subtract(control);
+        delete control;
+    }
+    DeleteDomainObjects();
+    StopModules();
+    if ((GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000)) {
+        try {
+            WriteLanguageFile();
+        } catch (const KX &error) {
+            ShowErrorCode(error.Code(), error.Extra());
+        }
+    }
+    if (!FindOption(L"-noregistry"))
+        SaveSettings();
+    return EndRun(0);
+}
+
+void VZApplication::RaisePriority()
+{
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+}
+
+void VZApplication::LoadSettings()
+{
+    try {
+        LoadSettingsFile();
+    } catch (const KX &) {
+        // The file is there but cannot be read: keep it as it is at the end.
+        settingsUnreadable = true;
+        ShowErrorCode(kErrConfigLoad);
+    }
+    ListLanguages();
+    if (!SettingsLoaded())
+        if (KRString *choice = registry->GetString(kKeyLanguageChoice))
+            choice->SetValue(LocaleName());
+    LoadLanguageFile();
+}
+
+void VZApplication::SaveSettings()
+{
+    if (settingsUnreadable) {
+        if (KLog *log = KProgramLog())
+            log->Warning(KString(L"VZApplication::Run: the unreadable settings file is left as it was"));
+        return;
+    }
+    try {
+        SaveSettingsFile();
+    } catch (const KX &) {
+        ShowErrorCode(kErrConfigSave);
+    }
+}
+
+// Module start-ups; StopModules runs the shut-downs in exactly the reverse order.
+void VZApplication::StartModules()
+{
+    VBuildGray15Table();
+    KSerialPort::EnumeratePorts();
+    KSocketStartup();
+    VRaceTime::LoadSeparators();
+    QVEvent::Startup();
+    QVBlockSensors::Startup();
+    VWind::Startup();
+    QVResult::Startup();
+    VImageStoreStartup();
+    QVSchedule::Startup();
+    QVScoreboards::ListScripts();
+    QVSerialPort::Startup();
+    QVResultsView::Startup();
+    QVZEventWindow::Startup();
+    QVZResultsWindow::Startup();
+    QVZResultsPane::Startup();
+    QVZChartWindow::Startup();
+    QVZChartPane::Startup();
+    VZImageWindow::Startup();
+    VZImagePane::Startup();
+    QVZEventMDI::Startup();
+    VZHardwareWindow::Startup();
+    VZAlignWindow::Startup();
+    VZRemoteWindow::Startup();
+    VZRemotePane::Startup();
+    VZHardwareBar::Startup();
+    VZCameraDialog::Startup();
+}
+
+void VZApplication::StopModules()
+{
+    VZCameraDialog::Shutdown();
+    VZHardwareBar::Shutdown();
+    VZRemotePane::Shutdown();
+    VZRemoteWindow::Shutdown();
+    VZAlignWindow::Shutdown();
+    VZHardwareWindow::Shutdown();
+    QVZEventMDI::Shutdown();
+    VZImagePane::Shutdown();
+    VZImageWindow::Shutdown();
+    QVZChartPane::Shutdown();
+    QVZChartWindow::Shutdown();
+    QVZResultsPane::Shutdown();
+    QVZResultsWindow::Shutdown();
+    QVZEventWindow::Shutdown();
+    QVResultsView::Shutdown();
+    QVSerialPort::Shutdown();
+    QVScoreboards::ForgetScripts();
+    QVSchedule::Shutdown();
+    VImageStoreShutdown();
+    QVResult::Shutdown();
+    VWind::Shutdown();
+    QVBlockSensors::Shutdown();
+    QVEvent::Shutdown();
+    KSocketCleanup();
+    KSerialPort::ForgetPorts();
+}
+
+void VZApplication::CreateDomainObjects()
+{
+    new VHardware;
+    auto *schedule = new QVSchedule;
+    QVSchedule::SetInstance(schedule);
+    schedule->ApplySettings();
+    QVBlockSensors::SetGlobal(new QVBlockSensors);
+    scoreboards = QVScoreboards::Create();
+}
+
+void VZApplication::DeleteDomainObjects()
+{
+    delete scoreboards;
+    scoreboards = nullptr;
+    QVSchedule *schedule = QVSchedule::Instance();
+    QVSchedule::SetInstance(nullptr);
+    delete schedule;
+    delete VHardware::Instance();
+    QVBlockSensors *link = QVBlockSensors::Global();
+    QVBlockSensors::SetGlobal(nullptr);
+    delete link;
+}
+
+void VZApplication::RegisterFileTypes()
+{
+    static const struct
+    {
+        const wchar_t *extension;
+        const wchar_t *key;
+    } kTypes[] = {
+        { L"jpg", L"\\Strings\\FileTypes\\JPEG" },    { L"tga", L"\\Strings\\FileTypes\\Targa" },
+        { L"wav", L"\\Strings\\FileTypes\\Sound" },   { L"img", L"\\Strings\\FileTypes\\ROMImage" },
+        { L"txt", L"\\Strings\\FileTypes\\Text" },    { L"qve", L"\\Strings\\FileTypes\\Event" },
+        { L"qvw", L"\\Strings\\FileTypes\\Workout" },
+    };
+    // Added in the reverse order: the workout type comes first in the list.
+    for (int i = int(sizeof kTypes / sizeof kTypes[0]) - 1; i >= 0; --i)
+        if (!KFileExtension::Find(KString(kTypes[i].extension)))
+            new KFileExtension(KString(kTypes[i].extension), registry->GetText(kTypes[i].key));
+}
+
+void VZApplication::ShowMainWindow()
+{
+    auto *control = new QVZControl;
+    if (ZafWindowManager *manager = WindowManager()) {
+        manager->Add(control);
+        manager->SetMainWindow(control->OSWindow());
+    }
+}
+
+// The one way out of Run, whatever the step it ends at.
+int VZApplication::EndRun(int exitCode)
+{
+    RemoveSplash(WindowManager());
+    KZFreeFontCache();
+    if (seamsInstalled) {
+        QVUserInterface::Install(nullptr);
+        gUserInterface.reset();
+        QVSetSettings(nullptr);
+        seamsInstalled = false;
+    }
+    delete registry;
+    registry = nullptr;
+    KRegistry::FreePrototypes();
+    KZSetMainStatusBar(nullptr);
+    KLog *log = KProgramLog();
+    KSetProgramLog(nullptr);
+    delete log;
+    KSetApplicationHooks(nullptr);
+    return exitCode;
+}

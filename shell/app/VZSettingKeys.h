@@ -1,0 +1,14 @@
+#pragma once
+// Setting keys the application shell reads and writes. The data folders'
+// keys are the domain's (domain/schedule/QVServiceKeys.h).
+
+constexpr const wchar_t *kKeyStrings = L"\\Strings\\";                      // every user-visible text; never saved
+constexpr const wchar_t *kKeyErrors = L"\\Strings\\Errors\\";               // error texts, named by their code
+constexpr const wchar_t *kKeyAlertOperationFailed = L"\\Strings\\Alerts\\OperationFailed";
+constexpr const wchar_t *kKeyAlertError = L"\\Strings\\Alerts\\Error";      // caption of error boxes
+constexpr const wchar_t *kKeyAlertMessage = L"\\Strings\\Alerts\\Message";  // caption of message boxes
+constexpr const wchar_t *kKeyAlertCopyTitle = L"\\Strings\\Alerts\\CopyTitle";  // second-copy caption, before the number
+constexpr const wchar_t *kKeyAlertCopyText = L"\\Strings\\Alerts\\CopyText";
+constexpr const wchar_t *kKeyLanguageChoice = L"\\Language\\Choice";        // String: locale code of the chosen language
+constexpr const wchar_t *kKeyLanguageChoices = L"\\Language\\Choices\\";    // one entry per language file; never saved
+constexpr const wchar_t *kKeyEventLayout = L"\\Event\\Layout\\";            // window layouts, built again after a language change

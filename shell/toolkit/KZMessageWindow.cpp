@@ -1,0 +1,37 @@
+#include "shell/toolkit/KZMessageWindow.h"
+
+#include "framework/controls/ZafIcon.h"
+#include "framework/core/data/ZafImageData.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "shell/toolkit/KZPrompt.h"
+
+namespace {
+
+// Width of the system icons when their picture is not known yet.
+constexpr int kIconPixels = 32;
+// Where the icon sits.
+constexpr int kIconColumn = 2;
+constexpr int kIconRow = 1;
+
+} // namespace
+
+KZMessageWindow::KZMessageWindow(const wchar_t *title, const wchar_t *text, uint32_t buttons, uint32_t defaultButton,
+                                 int iconNumber)
+    : KZDialog(title, buttons, defaultButton)
+{
+    if (iconNumber > 0 && iconNumber < ZAF_SYSTEM_ICONS) {
+        ZafIconData *image = ZafIcon::SystemIcon(ZafNumberID(iconNumber));
+        icon = new ZafIcon(kIconColumn, kIconRow, static_cast<const ZafIChar *>(nullptr), image);
+        icon->SetBorder(false);
+        icon->SetFocusBlocked(true);
+        AddToContainer(icon);
+        const int pixels = image && image->Width() > 0 ? image->Width() : kIconPixels;
+        const int cellWidth = ZafDisplay::SharedOrDefault().cellWidth;
+        Move(cellWidth > 0 ? (pixels + cellWidth - 1) / cellWidth : 0, 0);
+    }
+    Move(2, 1);
+    message = AddPrompt(text ? text : L"");
+    NewLine();
+    AddPrompt(L" ");
+    NewLine();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// KZMessageWindow: the program's message box, a KZDialog holding an
+// optional icon and the message as a prompt above the standard buttons.
+// The caller runs it with DoModal and reads the result (Ok -2999, Yes -2998,
+// ... Cancel -2993; -3 when it was closed from its frame). GUI thread only.
+
+#include <cstdint>
+
+#include "shell/toolkit/KZDialog.h"
+
+class KZPrompt;
+class ZafIcon;
+
+class KZMessageWindow : public KZDialog
+{
+public:
+    // icon: the number of one of the framework's system icons (kIcon...),
+    // 0 for none.
+    KZMessageWindow(const wchar_t *title, const wchar_t *message, uint32_t buttons, uint32_t defaultButton,
+                    int icon);
+
+    ZafIcon *Icon() const { return icon; }
+    KZPrompt *Message() const { return message; }
+
+private:
+    ZafIcon *icon = nullptr;
+    KZPrompt *message = nullptr;
+};

@@ -1,0 +1,9 @@
+#include "shell/toolkit/KZTBSpace.h"
+
+#include "shell/toolkit/KZToolkitCodes.h"
+
+KZTBSpace::KZTBSpace(int size) : KZWindow(0, 0, size, size)
+{
+    SetCoordinateType(kCoordPixels);
+    SetFocusBlocked(true);
+}

@@ -1,0 +1,216 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "framework/core/base/ZafConstants.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/support/ShellAppTest.h"
+
+namespace {
+
+// A main window that counts idle ticks, answers the exit query as told and
+// records the program events that reach it.
+class TestMain : public ZafWindow
+{
+public:
+    TestMain() : ZafWindow(20, 20, 200, 100) { SetCoordinateType(ZAF_PIXEL); }
+    ~TestMain() override
+    {
+        if (gone)
+            *gone = true;
+    }
+
+    ZafEventType Event(const ZafEventStruct &event) override
+    {
+        if (event.type == kEvtIdle) {
+            ++ticks;
+            if (onIdle)
+                onIdle();
+            return 0;
+        }
+        if (event.type == kEvtExitQuery) {
+            ++exitQueries;
+            return exitAnswer;
+        }
+        if (event.type >= 10000 && event.type < 11000) {
+            seen.push_back(event.type);
+            if (onCommand)
+                onCommand(event.type);
+            return event.type;
+        }
+        return ZafWindow::Event(event);
+    }
+
+    int ticks = 0;
+    int exitQueries = 0;
+    ZafEventType exitAnswer = 1;
+    std::vector<ZafEventType> seen;
+    std::function<void()> onIdle;
+    std::function<void(ZafEventType)> onCommand;
+    bool *gone = nullptr;
+};
+
+class KZEventLoop : public ShellAppTest
+{
+protected:
+    void SetUp() override
+    {
+        ShellAppTest::SetUp();
+        manager = app->WindowManager();
+        main = new TestMain;
+        main->gone = &mainGone;
+        manager->Add(main);
+        KZApplication::SetMainWindow(main);
+    }
+    void TearDown() override
+    {
+        KZApplication::SetMainWindow(nullptr);
+        if (!mainGone && manager->Holds(main))
+            manager->Subtract(main);
+        if (!mainGone)
+            delete main;
+        ShellAppTest::TearDown();
+    }
+    void Put(ZafEventType type) { app->EventManager()->Put(ZafEventStruct(type, 0)); }
+    // Ends the main loop (through the exit query) at that idle tick.
+    void QuitAtTick(int tick, std::function<void()> before = {})
+    {
+        main->onIdle = [this, tick, before] {
+            if (before)
+                before();
+            if (main->ticks == tick)
+                PostQuitMessage(0);
+        };
+    }
+
+    ZafWindowManager *manager = nullptr;
+    TestMain *main = nullptr;
+    bool mainGone = false;
+};
+
+const std::wstring kLoopError = L"Unhandled main loop exception (1001).";
+
+} // namespace
+
+TEST_F(KZEventLoop, AnIdleLoopTicksTheMainWindowUntilTheExitIsAllowed)
+{
+    QuitAtTick(50);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(kEvtExit, app->Control());
+    EXPECT_GE(main->ticks, 50);
+    EXPECT_EQ(1, main->exitQueries);
+    EXPECT_GE(GetTickCount() - start, 40u);   // one pass, and a 1 ms sleep, per tick
+    EXPECT_EQ(0, app->LoopDepth());
+}
+
+TEST_F(KZEventLoop, ScoreboardCommandsReachNoWindow)
+{
+    for (ZafEventType type = kCmdScoreboardInitialize; type <= kCmdScoreboardRefresh; ++type)
+        Put(type);
+    Put(10016);
+    QuitAtTick(5);
+    app->Control();
+    EXPECT_EQ(std::vector<ZafEventType>{ 10016 }, main->seen);
+}
+
+TEST_F(KZEventLoop, ARefusedExitKeepsTheProgramRunning)
+{
+    main->exitAnswer = 0;
+    EXPECT_EQ(kEvtExitRefused, app->ExitQuery());
+    PostMessageW(static_cast<HWND>(main->OSHandle(2)), WM_CLOSE, 0, 0);
+    bool heldWhenAllowed = false;
+    main->onIdle = [&] {
+        if (main->ticks == 30) {
+            heldWhenAllowed = manager->Holds(main);
+            main->exitAnswer = 1;
+            PostQuitMessage(0);
+        }
+    };
+    EXPECT_EQ(kEvtExit, app->Control());
+    EXPECT_TRUE(heldWhenAllowed);
+    EXPECT_GE(main->exitQueries, 2);
+    KZApplication::SetMainWindow(nullptr);
+    EXPECT_EQ(0, app->ExitQuery());   // no main window: nothing to ask
+}
+
+TEST_F(KZEventLoop, AHandlersExceptionIsShownOnceAndTheLoopGoesOn)
+{
+    main->onCommand = [](ZafEventType type) {
+        if (type == 10500)
+            throw std::runtime_error("broken handler");
+    };
+    Put(10500);
+    Put(10501);
+    QuitAtTick(10);
+    EXPECT_EQ(kEvtExit, app->Control());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(kLoopError, boxes[0].text);
+    EXPECT_EQ(L"Error", boxes[0].caption);
+    EXPECT_EQ((std::vector<ZafEventType>{ 10500, 10501 }), main->seen);
+}
+
+TEST_F(KZEventLoop, AnIdleTickExceptionIsShownOnceAndTheTicksGoOn)
+{
+    QuitAtTick(10, [this] {
+        if (main->ticks == 1)
+            throw std::runtime_error("broken tick");
+    });
+    EXPECT_EQ(kEvtExit, app->Control());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(kLoopError, boxes[0].text);
+    EXPECT_GE(main->ticks, 10);
+}
+
+TEST_F(KZEventLoop, FailuresWhileTheErrorBoxIsUpAreNotShownAgain)
+{
+    // The box runs a modal loop of its own, in which the idle tick keeps failing.
+    int failures = 0;
+    bool boxUp = false;
+    int boxTicks = 0;
+    whileBoxIsUp = [&] {
+        boxUp = true;
+        auto *box = new ZafWindow(60, 60, 100, 60);
+        box->SetCoordinateType(ZAF_PIXEL);
+        manager->Add(box);
+        app->Control(box);
+        manager->Subtract(box);
+        delete box;
+        boxUp = false;
+    };
+    main->onIdle = [&] {
+        if (boxUp && ++boxTicks == 20)
+            Put(kDialogOk);
+        if (boxTicks < 20) {
+            ++failures;
+            throw std::runtime_error("tick fails again");
+        }
+        if (main->ticks > 40)
+            PostQuitMessage(0);
+    };
+    EXPECT_EQ(kEvtExit, app->Control());
+    EXPECT_EQ(1u, boxes.size());
+    EXPECT_GE(failures, 10);
+}
+
+TEST_F(KZEventLoop, UserAbortSeesEscapeAndLeavesNoKeys)
+{
+    HWND window = static_cast<HWND>(main->OSHandle(2));
+    PostMessageW(window, WM_KEYDOWN, 'A', 0x001E0001);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    EXPECT_TRUE(app->UserAbort());
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+
+    PostMessageW(window, WM_KEYDOWN, 'A', 0x001E0001);
+    EXPECT_FALSE(app->UserAbort());
+    EXPECT_FALSE(app->FlushKeys());
+    PostMessageW(window, WM_CHAR, 'b', 0x00300001);
+    EXPECT_TRUE(app->FlushKeys());
+}

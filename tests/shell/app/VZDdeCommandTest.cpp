@@ -1,0 +1,148 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "foundation/log/KLog.h"
+#include "framework/core/base/ZafConstants.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/support/ShellAppTest.h"
+#include "ui/main/QVZControl.h"
+
+namespace {
+
+constexpr uint32_t kTaken = 0x8000;
+constexpr uint32_t kBusy = 0x4000;
+
+class VZDdeCommand : public ShellAppTest
+{
+protected:
+    uint32_t Accept(const std::wstring &text)
+    {
+        return app->AcceptCommand(text.c_str(), int32_t((text.size() + 1) * sizeof(wchar_t)), true);
+    }
+    std::wstring Pending() const { return app->PendingCommand().CStr(); }
+};
+
+// The same with the main window and a program log in the scratch folder.
+class VZDdeServing : public VZDdeCommand
+{
+protected:
+    void SetUp() override
+    {
+        VZDdeCommand::SetUp();
+        KSetProgramLog(new KLog);
+        control = new QVZControl;
+    }
+    void TearDown() override
+    {
+        if (app->WindowManager()->Holds(control))
+            app->WindowManager()->Subtract(control);
+        delete control;
+        delete KProgramLog();
+        KSetProgramLog(nullptr);
+        VZDdeCommand::TearDown();
+    }
+    std::string Log() const { return ReadBytes(scratch.PathOf(L"quorvane.log")); }
+
+    QVZControl *control = nullptr;
+};
+
+} // namespace
+
+TEST_F(VZDdeCommand, OneCommandWaitsAtATimeAndLaterOnesAreBusy)
+{
+    EXPECT_EQ(kTaken, Accept(L"OpenEvent,a.qvw"));
+    EXPECT_EQ(kBusy, Accept(L"OpenEvent,b.qvw"));
+    EXPECT_EQ(L"OpenEvent,a.qvw", Pending());
+}
+
+TEST_F(VZDdeCommand, CommandsAreCutToTheirBufferAndAtTheirFirstNul)
+{
+    const std::wstring wide(600, L'w');   // 1200 bytes, no NUL
+    EXPECT_EQ(kTaken, app->AcceptCommand(wide.c_str(), 600, true));
+    EXPECT_EQ(std::wstring(255, L'w'), Pending());   // 511 bytes hold 255 characters
+
+    MakeApplication({});
+    const std::string bytes(600, 'n');
+    EXPECT_EQ(kTaken, app->AcceptCommand(bytes.data(), 600, false));
+    EXPECT_EQ(std::wstring(511, L'n'), Pending());
+
+    MakeApplication({});
+    const wchar_t withNul[] = L"OpenEvent,x\0tail";
+    EXPECT_EQ(kTaken, app->AcceptCommand(withNul, int32_t(sizeof withNul), true));
+    EXPECT_EQ(L"OpenEvent,x", Pending());
+
+    MakeApplication({});
+    EXPECT_EQ(kTaken, app->AcceptCommand(nullptr, 0, true));
+    EXPECT_EQ(L"", Pending());
+}
+
+TEST_F(VZDdeCommand, NothingIsServedBeforeTheMainWindowExists)
+{
+    Accept(L"OpenEvent,a.qvw");
+    app->ServePendingCommand();
+    EXPECT_EQ(L"OpenEvent,a.qvw", Pending());
+}
+
+TEST_F(VZDdeServing, OnlyOpenEventWithAFileCallsTheMainWindow)
+{
+    const struct
+    {
+        const wchar_t *command;
+        const char *logged;   // null: nothing opened
+    } cases[] = {
+        { L"OpenEvent,\"C:\\t\\a,b.qvw\"", "QVZControl::OpenEvent: C:\\t\\a,b.qvw" },
+        { L"OpenEvent,C:\\t\\plain.qve", "QVZControl::OpenEvent: C:\\t\\plain.qve" },
+        { L"openevent,x", nullptr },
+        { L"OpenEvent", nullptr },
+        { L"Close,y", nullptr },
+    };
+    for (const auto &c : cases) {
+        const size_t before = Log().size();
+        Accept(c.command);
+        app->ServePendingCommand();
+        EXPECT_EQ(L"", Pending()) << c.command;
+        const std::string added = Log().substr(before);
+        if (c.logged)
+            EXPECT_NE(std::string::npos, added.find(c.logged)) << c.command;
+        else
+            EXPECT_EQ("", added) << c.command;
+    }
+}
+
+TEST_F(VZDdeServing, ACommandWaitsWhileAModalWindowIsUpAndRunsInTheMainLoop)
+{
+    ZafWindowManager *manager = app->WindowManager();
+    manager->Add(control);
+    auto *dialog = new ZafWindow(60, 60, 100, 60);
+    dialog->SetCoordinateType(ZAF_PIXEL);
+    manager->Add(dialog);
+    Accept(L"OpenEvent,\"C:\\t\\modal.qvw\"");
+
+    ZafEventManager *events = app->EventManager();
+    std::thread closer([events] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        events->Put(ZafEventStruct(kDialogOk, 0));
+    });
+    EXPECT_EQ(kDialogOk, app->Control(dialog));
+    closer.join();
+    EXPECT_EQ(L"OpenEvent,\"C:\\t\\modal.qvw\"", Pending());
+    manager->Subtract(dialog);
+    delete dialog;
+
+    const DWORD gui = GetCurrentThreadId();
+    std::thread quitter([gui] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        PostThreadMessageW(gui, WM_QUIT, 0, 0);
+    });
+    EXPECT_EQ(kEvtExit, app->Control());
+    quitter.join();
+    EXPECT_EQ(L"", Pending());
+    EXPECT_NE(std::string::npos, Log().find("C:\\t\\modal.qvw"));
+}

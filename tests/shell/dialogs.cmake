@@ -1,0 +1,12 @@
+# Dialogs, the port-settings panel, the printer and the settings editor.
+list(APPEND TEST_SOURCES
+    support/TestPrinterDevice.cpp
+    toolkit/KZDialogTest.cpp
+    toolkit/KZPrinterTest.cpp
+)
+
+# One page through the spooler to the CUPS PDF printer, checked as a picture.
+add_test(NAME shell_print_pdf
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/print-report-to-pdf.sh
+        $<TARGET_FILE:shell_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
+set_tests_properties(shell_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RESOURCE_LOCK test_display)

@@ -1,0 +1,10 @@
+# quorvane.exe run as a process of its own (it must be built first).
+if(TARGET quorvane)
+    qt_test(shell_program_tests LIBS user32 SOURCES
+        support/ShellScratch.cpp
+        program/QuorvaneProgram.cpp
+        program/QuorvaneProgramTest.cpp
+        program/SplashProgramTest.cpp
+    )
+    add_dependencies(shell_program_tests quorvane zafdata splashdata)
+endif()

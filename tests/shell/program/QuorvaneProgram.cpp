@@ -1,0 +1,186 @@
+#include "shell/program/QuorvaneProgram.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <vector>
+
+namespace {
+
+struct Search
+{
+    DWORD processId;
+    std::wstring title;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM parameter)
+{
+    auto *search = reinterpret_cast<Search *>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (search->title == text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::wstring Lower(std::wstring text)
+{
+    for (wchar_t &c : text)
+        c = wchar_t(std::towlower(c));
+    return text;
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+} // namespace
+
+std::wstring BuiltProgramFolder()
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring folder = path;
+    for (int level = 0; level < 3; ++level)
+        folder.erase(folder.find_last_of(L"\\/"));
+    return folder + L"\\bin";
+}
+
+QuorvaneProgram::QuorvaneProgram(ShellScratch &folder, bool withDataFile) : folder(folder)
+{
+    const std::wstring built = BuiltProgramFolder();
+    CopyFileW((built + L"\\quorvane.exe").c_str(), folder.PathOf(L"quorvane.exe").c_str(), FALSE);
+    if (withDataFile)
+        CopyFileW((built + L"\\quorvane.zaf").c_str(), folder.PathOf(L"quorvane.zaf").c_str(), FALSE);
+}
+
+QuorvaneProgram::~QuorvaneProgram()
+{
+    if (!process.hProcess)
+        return;
+    if (Running()) {
+        TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+bool QuorvaneProgram::Start(const std::wstring &arguments)
+{
+    std::wstring line = L"\"" + folder.PathOf(L"quorvane.exe") + L"\"";
+    if (!arguments.empty())
+        line += L" " + arguments;
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    started = GetTickCount();
+    return CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.Folder().c_str(),
+                          &startup, &process)
+           != FALSE;
+}
+
+HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) const
+{
+    const DWORD end = GetTickCount() + timeout;
+    do {
+        Search search = { process.dwProcessId, title, nullptr };
+        EnumWindows(&FindTitled, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        Sleep(50);
+    } while (int(end - GetTickCount()) > 0);
+    return nullptr;
+}
+
+namespace {
+
+// Every window below box, depth first in window order.
+std::vector<HWND> Descendants(HWND box)
+{
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        found.push_back(child);
+        const std::vector<HWND> below = Descendants(child);
+        found.insert(found.end(), below.begin(), below.end());
+    }
+    return found;
+}
+
+bool IsBlank(const std::wstring &text)
+{
+    return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
+}
+
+} // namespace
+
+std::wstring QuorvaneProgram::BoxText(HWND box)
+{
+    for (HWND child : Descendants(box))
+        if (Lower(ClassOf(child)) == L"static" && !IsBlank(WindowText(child)))
+            return WindowText(child);
+    return std::wstring();
+}
+
+std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)
+{
+    std::vector<std::wstring> labels;
+    for (HWND child : Descendants(box))
+        if (Lower(ClassOf(child)) == L"button") {
+            std::wstring text = WindowText(child);
+            text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+            labels.push_back(text);
+        }
+    return labels;
+}
+
+bool QuorvaneProgram::Press(HWND box, const std::wstring &label)
+{
+    for (HWND child : Descendants(box)) {
+        if (Lower(ClassOf(child)) != L"button")
+            continue;
+        std::wstring text = WindowText(child);
+        text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+        if (Lower(text) == Lower(label)) {
+            PostMessageW(child, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+DWORD QuorvaneProgram::WaitForExit(DWORD timeout) const
+{
+    if (WaitForSingleObject(process.hProcess, timeout) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    return code;
+}
+
+bool QuorvaneProgram::Running() const
+{
+    return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::wstring QuorvaneProgram::File(const wchar_t *extension) const
+{
+    return folder.PathOf(std::wstring(L"quorvane.") + extension);
+}

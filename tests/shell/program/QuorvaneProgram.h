@@ -1,0 +1,53 @@
+#ifndef QUORVANE_PROGRAM_H
+#define QUORVANE_PROGRAM_H
+
+// Runs quorvane.exe as a second process from a scratch folder that holds a
+// copy of the program (and, unless asked otherwise, its data file), finds
+// its windows and boxes, presses their buttons and waits for its end.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/support/ShellScratch.h"
+
+class QuorvaneProgram
+{
+public:
+    explicit QuorvaneProgram(ShellScratch &folder, bool withDataFile = true);
+    ~QuorvaneProgram();
+    QuorvaneProgram(const QuorvaneProgram &) = delete;
+    QuorvaneProgram &operator=(const QuorvaneProgram &) = delete;
+
+    // Starts the program with these arguments; false when it cannot start.
+    bool Start(const std::wstring &arguments = L"");
+    // The top-level window of this process with that title, waiting up to
+    // timeout ms; null when none appeared.
+    HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
+    // The text of a message box's message: its first static text that is
+    // not blank, at any depth.
+    static std::wstring BoxText(HWND box);
+    // The labels of the box's buttons, at any depth, in window order.
+    static std::vector<std::wstring> ButtonLabels(HWND box);
+    // Presses the box's button with that label (case ignored).
+    static bool Press(HWND box, const std::wstring &label);
+    // The exit code after the process ended; STILL_ACTIVE when it runs on
+    // after timeout ms.
+    DWORD WaitForExit(DWORD timeout = 15000) const;
+    bool Running() const;
+    // Milliseconds since Start.
+    DWORD Elapsed() const { return GetTickCount() - started; }
+    DWORD ProcessId() const { return process.dwProcessId; }
+
+    std::wstring File(const wchar_t *extension) const;   // beside the program: "cfg", "log"
+
+private:
+    ShellScratch &folder;
+    PROCESS_INFORMATION process = {};
+    DWORD started = 0;
+};
+
+// The folder of the built program (build/bin), found from this test's own location.
+std::wstring BuiltProgramFolder();
+
+#endif

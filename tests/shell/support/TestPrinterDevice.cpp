@@ -1,0 +1,196 @@
+#include "shell/support/TestPrinterDevice.h"
+
+#include <algorithm>
+#include <commdlg.h>
+
+namespace {
+
+// The picture never exceeds this many pixels on a side; the capabilities
+// may report more (only the arithmetic sees them).
+constexpr int kMaxPicture = 1000;
+
+bool IsWhite(uint32_t pixel)
+{
+    return (pixel & 0xFFFFFF) == 0xFFFFFF;
+}
+
+} // namespace
+
+TestPrinterDevice::~TestPrinterDevice()
+{
+    ReleaseContext();
+}
+
+bool TestPrinterDevice::Answer(DWORD &flags, HGLOBAL &devMode, HDC &dc, size_t devModeSize)
+{
+    if (flags & PD_RETURNDEFAULT) {
+        calls.push_back("ReturnDefault");
+        if (!hasDefaultPrinter)
+            return false;
+        devMode = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, devModeSize);
+        return true;
+    }
+    calls.push_back(flags & PD_PRINTSETUP ? "PrintSetup" : "Print");
+    if (!dialogAccepts)
+        return false;
+    if (flags & PD_RETURNDC) {
+        MakeContext();
+        dc = context;
+        if (printToFile)
+            flags |= PD_PRINTTOFILE;
+    }
+    return true;
+}
+
+bool TestPrinterDevice::PrintDialogW(void *record)
+{
+    auto *dialog = static_cast<PRINTDLGW *>(record);
+    if (!Answer(dialog->Flags, dialog->hDevMode, dialog->hDC, sizeof(DEVMODEW)))
+        return false;
+    if (auto *mode = static_cast<DEVMODEW *>(GlobalLock(dialog->hDevMode))) {
+        mode->dmSize = sizeof(DEVMODEW);
+        GlobalUnlock(dialog->hDevMode);
+    }
+    return true;
+}
+
+bool TestPrinterDevice::PrintDialogA(void *record)
+{
+    auto *dialog = static_cast<PRINTDLGA *>(record);
+    calls.push_back("8-bit");
+    return Answer(dialog->Flags, dialog->hDevMode, dialog->hDC, sizeof(DEVMODEA));
+}
+
+int TestPrinterDevice::Capability(void *, int index)
+{
+    switch (index) {
+    case HORZSIZE: return horizontalMillimetres;
+    case VERTSIZE: return verticalMillimetres;
+    case HORZRES: return horizontalPixels;
+    case VERTRES: return verticalPixels;
+    default: return 0;
+    }
+}
+
+int TestPrinterDevice::StartDocW(void *, const void *info)
+{
+    auto *document = static_cast<const DOCINFOW *>(info);
+    calls.push_back("StartDoc");
+    documentName = document->lpszDocName ? document->lpszDocName : L"";
+    outputFile = document->lpszOutput ? document->lpszOutput : L"";
+    return 7;
+}
+
+int TestPrinterDevice::StartDocA(void *, const void *info)
+{
+    auto *document = static_cast<const DOCINFOA *>(info);
+    calls.push_back("StartDoc");
+    const char *name = document->lpszDocName ? document->lpszDocName : "";
+    documentName.assign(name, name + strlen(name));
+    return 7;
+}
+
+int TestPrinterDevice::StartPage(void *)
+{
+    calls.push_back("StartPage");
+    return 1;
+}
+
+int TestPrinterDevice::EndPage(void *)
+{
+    calls.push_back("EndPage");
+    return 1;
+}
+
+int TestPrinterDevice::AbortDoc(void *)
+{
+    calls.push_back("AbortDoc");
+    return 1;
+}
+
+int TestPrinterDevice::EndDoc(void *)
+{
+    calls.push_back("EndDoc");
+    return 1;
+}
+
+void TestPrinterDevice::DeleteContext(void *dc)
+{
+    calls.push_back("DeleteContext");
+    if (dc == context) {
+        // The picture stays readable; only the context's mapping is dropped.
+        SetMapMode(context, MM_TEXT);
+        SetViewportOrgEx(context, 0, 0, nullptr);
+    }
+}
+
+void TestPrinterDevice::MakeContext()
+{
+    ReleaseContext();
+    pictureWidth = std::min(horizontalPixels, kMaxPicture);
+    pictureHeight = std::min(verticalPixels, kMaxPicture);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = pictureWidth;
+    info.bmiHeader.biHeight = -pictureHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *memory = nullptr;
+    picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    bits = static_cast<const uint32_t *>(memory);
+    std::fill(static_cast<uint32_t *>(memory), static_cast<uint32_t *>(memory) + pictureWidth * pictureHeight,
+              0xFFFFFFu);
+    context = CreateCompatibleDC(nullptr);
+    oldPicture = SelectObject(context, picture);
+}
+
+void TestPrinterDevice::ReleaseContext()
+{
+    if (!context)
+        return;
+    SelectObject(context, oldPicture);
+    DeleteDC(context);
+    DeleteObject(picture);
+    context = nullptr;
+    picture = nullptr;
+    bits = nullptr;
+}
+
+COLORREF TestPrinterDevice::Pixel(int x, int y) const
+{
+    if (!bits || x < 0 || y < 0 || x >= pictureWidth || y >= pictureHeight)
+        return 0xFFFFFFFF;
+    GdiFlush();
+    const uint32_t pixel = bits[y * pictureWidth + x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::pair<int, int> TestPrinterDevice::InkedRows() const
+{
+    std::pair<int, int> rows(-1, -1);
+    GdiFlush();
+    for (int y = 0; bits && y < pictureHeight; ++y)
+        for (int x = 0; x < pictureWidth; ++x)
+            if (!IsWhite(bits[y * pictureWidth + x])) {
+                if (rows.first < 0)
+                    rows.first = y;
+                rows.second = y;
+                break;
+            }
+    return rows;
+}
+
+std::pair<int, int> TestPrinterDevice::InkedColumns() const
+{
+    std::pair<int, int> columns(-1, -1);
+    GdiFlush();
+    for (int x = 0; bits && x < pictureWidth; ++x)
+        for (int y = 0; y < pictureHeight; ++y)
+            if (!IsWhite(bits[y * pictureWidth + x])) {
+                if (columns.first < 0)
+                    columns.first = x;
+                columns.second = x;
+                break;
+            }
+    return columns;
+}

@@ -1,0 +1,63 @@
+#ifndef SHELL_TEST_PRINTER_DEVICE_H
+#define SHELL_TEST_PRINTER_DEVICE_H
+
+// A printer that is a memory context: it reports the device capabilities it
+// is given, answers the print dialog as told (with a context on a white
+// 32-bit picture of its own), records the job calls in order and keeps the
+// document record's output file. Pixels of the picture can be read back.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/toolkit/KZPrinterDevice.h"
+
+class TestPrinterDevice : public KZPrinterDevice
+{
+public:
+    ~TestPrinterDevice() override;
+
+    bool PrintDialogW(void *record) override;
+    bool PrintDialogA(void *record) override;
+    int Capability(void *dc, int index) override;
+    int StartDocW(void *dc, const void *info) override;
+    int StartDocA(void *dc, const void *info) override;
+    int StartPage(void *dc) override;
+    int EndPage(void *dc) override;
+    int AbortDoc(void *dc) override;
+    int EndDoc(void *dc) override;
+    void DeleteContext(void *dc) override;
+
+    // The colour of a pixel of the picture (0xFFFFFFFF outside it or without one).
+    COLORREF Pixel(int x, int y) const;
+    // Rows (from, to) holding a pixel that is not white; (-1, -1) when none.
+    std::pair<int, int> InkedRows() const;
+    // Columns likewise.
+    std::pair<int, int> InkedColumns() const;
+
+    int horizontalMillimetres = 254;
+    int verticalMillimetres = 254;
+    int horizontalPixels = 750;
+    int verticalPixels = 750;
+    bool hasDefaultPrinter = true;   // the return-default call finds one
+    bool dialogAccepts = true;       // the print and setup dialogs are confirmed
+    bool printToFile = false;        // ... with print-to-file chosen
+
+    std::vector<std::string> calls;  // "StartDoc", "StartPage", ... in order
+    std::wstring documentName;
+    std::wstring outputFile;
+    HDC context = nullptr;           // the last context handed out
+
+private:
+    bool Answer(DWORD &flags, HGLOBAL &devMode, HDC &dc, size_t devModeSize);
+    void MakeContext();
+    void ReleaseContext();
+
+    HBITMAP picture = nullptr;
+    HGDIOBJ oldPicture = nullptr;
+    const uint32_t *bits = nullptr;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+};
+
+#endif

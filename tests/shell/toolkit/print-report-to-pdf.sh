@@ -1,0 +1,56 @@
+#!/bin/sh
+# Prints one report page through Wine's spooler to the CUPS PDF printer and
+# checks its picture: a black square one inch in from the margins' corner,
+# white around it, a rule below it and ink where the line of text was
+# written.
+# Usage: print-report-to-pdf.sh <shell_tests.exe> <wine-run.sh>
+# Answers 77 (skipped) when there is no PDF printer.
+set -u
+program=$1
+runner=$2
+if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
+    echo "no PDF printer: the page is not checked"
+    exit 77
+fi
+name="kzcheck-$$-$(date +%s)"
+KZ_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=KZPrinterSpooler.* || exit 1
+
+# The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+pdf=""
+for _ in $(seq 1 60); do
+    pdf=$(find "$home/PDF" "${HOME:-/nonexistent}/PDF" /var/spool/cups-pdf -name "$name*.pdf" 2>/dev/null | head -n 1)
+    [ -n "$pdf" ] && break
+    sleep 0.5
+done
+if [ -z "$pdf" ]; then
+    echo "the PDF printer made no file named $name"
+    exit 1
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
+pdftoppm -r 50 -png -f 1 -l 1 "$pdf" "$work/page" || exit 1
+page=$(ls "$work"/page*.png | head -n 1)
+[ -n "${KZ_KEEP_PAGE:-}" ] && cp "$page" "$KZ_KEEP_PAGE"
+
+# At 50 dpi the margins' corner is 50 pixels in: the square spans 50..100
+# both ways, the rule lies near 142 down and the text near 157.
+pixel() { convert "$page" -crop "1x1+$1+$2" -format "%[fx:int(255*mean)]" info:; }
+status=0
+check() {
+    value=$(pixel "$1" "$2")
+    if [ "$3" = dark ] && [ "$value" -gt 64 ]; then echo "($1, $2) should be dark: $value"; status=1; fi
+    if [ "$3" = white ] && [ "$value" -lt 250 ]; then echo "($1, $2) should be white: $value"; status=1; fi
+}
+check 55 55 dark
+check 95 95 dark
+check 75 75 dark
+check 45 75 white
+check 105 75 white
+check 75 45 white
+check 75 110 white
+ink() { convert "$page" -crop "$1" -format "%[fx:int(1000*mean)]" info:; }
+if [ "$(ink 60x8+60+138)" -ge 999 ]; then echo "no rule below the square"; status=1; fi
+if [ "$(ink 120x14+52+152)" -ge 999 ]; then echo "no text below the rule"; status=1; fi
+[ $status -eq 0 ] && echo "the printed page shows the square, the rule and the text ($pdf)"
+exit $status

@@ -1,0 +1,4 @@
+# The main window.
+list(APPEND UI_SOURCES
+    main/QVZControl.cpp
+)
