@@ -1,0 +1,4 @@
+# The event window, its pane layout and the summary window.
+list(APPEND TEST_SOURCES
+    event/QVZPaneLayoutTest.cpp
+)
