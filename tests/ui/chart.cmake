@@ -1,0 +1,6 @@
+# The chart pane, its window, the chart data pipeline and the chart dialogs.
+list(APPEND TEST_SOURCES
+    chart/QVZChartPlotterTest.cpp
+    chart/QVZChartTracesTest.cpp
+    chart/QVZSlopeDetectorTest.cpp
+)
