@@ -2,6 +2,7 @@
 list(APPEND UI_SOURCES
     chart/QVZChartPlotter.cpp
     chart/QVZChartTraces.cpp
+    chart/QVZLocalAlgorithmDialog.cpp
     chart/QVZSlopeDetector.cpp
 )
 list(APPEND UI_LIBS chart)

@@ -2,5 +2,6 @@
 list(APPEND TEST_SOURCES
     chart/QVZChartPlotterTest.cpp
     chart/QVZChartTracesTest.cpp
+    chart/QVZLocalAlgorithmDialogTest.cpp
     chart/QVZSlopeDetectorTest.cpp
 )
