@@ -2,18 +2,25 @@
 # status bar, field and geometry wrappers, menus, the MDI frame, the splash.
 list(APPEND SHELL_SOURCES
     toolkit/KZAccelerator.cpp
+    toolkit/KZAnchoredPopUpMenu.cpp
     toolkit/KZBitmap.cpp
     toolkit/KZButton.cpp
     toolkit/KZComboBox.cpp
+    toolkit/KZControl.cpp
     toolkit/KZFontCache.cpp
     toolkit/KZGeometry.cpp
     toolkit/KZHotKeyText.cpp
     toolkit/KZInteger.cpp
+    toolkit/KZMDIChild.cpp
     toolkit/KZMenuWatchDog.cpp
     toolkit/KZNumberRange.cpp
     toolkit/KZPalette.cpp
+    toolkit/KZPopUpItem.cpp
+    toolkit/KZPopUpMenu.cpp
     toolkit/KZProgressBar.cpp
     toolkit/KZPrompt.cpp
+    toolkit/KZPullDownItem.cpp
+    toolkit/KZPullDownMenu.cpp
     toolkit/KZRadioGroup.cpp
     toolkit/KZReal.cpp
     toolkit/KZSlider.cpp

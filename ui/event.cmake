@@ -1,4 +1,7 @@
 # The event window, its pane layout and the summary window.
 list(APPEND UI_SOURCES
+    event/QVZEventMDI.cpp
+    event/QVZEventMDIEvents.cpp
     event/QVZPaneLayout.cpp
+    event/QVZPaneWindows.cpp
 )

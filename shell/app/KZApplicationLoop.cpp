@@ -12,6 +12,8 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/app/KZMessageBox.h"
 
 namespace {
@@ -116,7 +118,14 @@ bool KZApplication::ModalWindowGone(ZafWindow *window) const
 bool KZApplication::GetEvent(ZafEventStruct &event, uint32_t flags)
 {
     ZafEventManager *events = EventManager();
-    return events && events->Get(event, flags) == 0;
+    if (!events || events->Get(event, flags) != 0)
+        return false;
+    // Keys go to the menu accelerators first; one they use goes no further.
+    if (!grabWindow)
+        if (KZPullDownMenu *menu = KZMainMenuBar())
+            if (menu->DispatchAccelerator(event))
+                return false;
+    return true;
 }
 
 bool KZApplication::Idle(int32_t)

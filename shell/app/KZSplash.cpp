@@ -1,3 +1,6 @@
+// The system header first: the leech's header then drops its DrawText macro.
+#include <windows.h>
+
 #include "shell/app/KZSplash.h"
 
 #include <cstring>

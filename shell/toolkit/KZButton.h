@@ -28,6 +28,8 @@ public:
     // Takes the bitmap only when it differs from the current one.
     ZafError SetBitmap(ZafBitmapData *bitmap) override;
 
+    using ZafButton::Redisplay;
+    using KZWindowObjectLeech::Redisplay;
     using ZafButton::DrawBackground;
     using ZafButton::DrawEdge;
 

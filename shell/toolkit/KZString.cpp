@@ -1,5 +1,7 @@
 #include "shell/toolkit/KZString.h"
 
+#include <windows.h>
+
 #include "domain/timing/VRaceTime.h"
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/KZToolkitCodes.h"

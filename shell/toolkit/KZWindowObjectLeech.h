@@ -14,11 +14,12 @@
 // are meant for the time between the host's BeginDraw and EndDraw and draw
 // nothing while the host has no OS window.
 
-// The leech draws through the system's DrawText under its own name: the
-// Windows header is taken here once so that its DrawText macro can be
-// dropped for every file that sees this class.
-#include <windows.h>
+// The system header's DrawText macro would rename DrawText below: a source
+// that includes <windows.h> and calls DrawText includes it before this
+// header, which drops the macro.
+#ifdef DrawText
 #undef DrawText
+#endif
 
 #include <cstdint>
 

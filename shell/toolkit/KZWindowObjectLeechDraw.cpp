@@ -1,5 +1,8 @@
 // KZWindowObjectLeech: palettes, clipping and drawing on the shared display.
 // Every operation takes client coordinates and converts them with ClientToOS.
+// The system header first: the leech's header then drops its DrawText macro.
+#include <windows.h>
+
 #include "shell/toolkit/KZWindowObjectLeech.h"
 
 #include "framework/core/display/ZafDisplay.h"

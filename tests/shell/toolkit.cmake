@@ -1,9 +1,12 @@
 # The toolkit's window layer: leeches, windows, status bar, fields, menus,
 # the MDI frame and the splash.
 list(APPEND TEST_SOURCES
+    support/MenuFrameTest.cpp
     support/ToolkitTest.cpp
     toolkit/KZAcceleratorTest.cpp
+    toolkit/KZControlTest.cpp
     toolkit/KZFieldsTest.cpp
+    toolkit/KZMenuTest.cpp
     toolkit/KZMenuWatchDogTest.cpp
     toolkit/KZSplashTest.cpp
     toolkit/KZStatusBarTest.cpp

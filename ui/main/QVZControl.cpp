@@ -1,42 +1,52 @@
-// The main window.
+// The main window: construction, title and first place.
 #include "ui/main/QVZControl.h"
 
 #include <windows.h>
-// The system's OpenEvent macro would rename the window's operation.
-#undef OpenEvent
 
-#include "foundation/log/KLog.h"
-#include "foundation/strings/KString.h"
-#include "framework/core/base/ZafConstants.h"
-#include "shell/app/KZAppCodes.h"
+#include <algorithm>
+
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/main/QVZStatusBar.h"
 
 namespace {
 
-// A part of the window's frame drawn by the system: border -1, maximize -2,
-// minimize -3, system button -4, title -5.
-class FramePart : public ZafWindowObject
+KRect ScreenRect()
 {
-public:
-    explicit FramePart(ZafNumberID id) : ZafWindowObject(0, 0, 1, 1)
-    {
-        numberID = id;
-        useParentFrameHandle = true;
-        ownOSWindow = false;
-    }
-};
+    return QVZControl::InitialRect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+int32_t MenuTimeOut()
+{
+    KRegistry *settings = VZApplication::Registry();
+    KRInt *setting = settings ? settings->GetInt(L"\\Hardware\\MenuTimeOut") : nullptr;
+    return setting ? setting->Value() : 5000;
+}
 
 } // namespace
 
-QVZControl::QVZControl() : ZafMDIWindow(40, 40, 800, 560, ZAF_MDI_FRAME)
+QVZControl::QVZControl()
+    : KZControl(ScreenRect().left, ScreenRect().top, ScreenRect().Width(), ScreenRect().Height()),
+      maintenancePort(new KSerialPort(1024, 1024))
 {
-    KString text;
-    Title(text);
-    title = text.CStr();
-    SetCoordinateType(ZAF_PIXEL);
-    SetSizeable(true);
-    for (ZafNumberID id : { -1, -2, -3, -4, -5 })
-        Add(new FramePart(id));
+    SetCoordinateType(kCoordPixels);
+    SetMaximized(true);
+    if (KRegistry *settings = VZApplication::Registry())
+        singleEvent = settings->GetInt(L"\\Event\\SingleEvent");
+    KString title;
+    Title(title);
+    SetText(title.CStr());
+    menuBar = new KZPullDownMenu(MenuTimeOut());
+    Add(menuBar);
+    BuildMenus();
+    KZSetMainMenuBar(menuBar);
+    // The hardware tool bar comes here, between the menu bar and the status bar.
+    statusBar = new QVZStatusBar;
+    KZSetMainStatusBar(statusBar);
+    Add(statusBar);
     VZApplication::PublishMainControl(this, this);
 }
 
@@ -44,6 +54,10 @@ QVZControl::~QVZControl()
 {
     if (VZApplication::MainControl() == this)
         VZApplication::PublishMainControl(nullptr, nullptr);
+    if (KZMainMenuBar() == menuBar)
+        KZSetMainMenuBar(nullptr);
+    if (KZMainStatusBar() == statusBar)
+        KZSetMainStatusBar(nullptr);
 }
 
 void QVZControl::Title(KString &out)
@@ -52,39 +66,9 @@ void QVZControl::Title(KString &out)
     out.Append(VZApplication::VersionSuffixString());
 }
 
-const ZafIChar *QVZControl::Text()
+KRect QVZControl::InitialRect(int screenWidth, int screenHeight)
 {
-    return title.c_str();
-}
-
-void QVZControl::OSRegisterObject()
-{
-    ZafMDIWindow::OSRegisterObject();
-    // The frame is made without a caption text; it shows the window's title.
-    if (HWND frame = static_cast<HWND>(OSHandle(2)))
-        SetWindowTextW(frame, title.c_str());
-}
-
-ZafEventType QVZControl::Event(const ZafEventStruct &event)
-{
-    switch (event.type) {
-    case kEvtExitQuery:
-        return 1;
-    case kEvtMenuOpening:
-    case kEvtIdle:
-        return 0;
-    default:
-        return ZafMDIWindow::Event(event);
-    }
-}
-
-QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
-{
-    if (KLog *log = KProgramLog()) {
-        KString line(L"QVZControl::OpenEvent: ");
-        if (fileName)
-            line.Append(*fileName);
-        log->Warning(line);
-    }
-    return nullptr;
+    const int width = std::max(600, screenWidth * 3 / 4);
+    const int height = std::max(320, screenHeight * 3 / 5);
+    return KRect(10, 10, 10 + width - 1, 10 + height - 1);
 }

@@ -1,0 +1,207 @@
+#include "shell/toolkit/KZControl.h"
+
+#include <windows.h>
+
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZMDIChild.h"
+#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+
+namespace {
+
+constexpr int kNumberedKeys = 9;
+
+KZMDIChild *AsChild(ZafElement *element)
+{
+    return dynamic_cast<KZMDIChild *>(static_cast<ZafWindowObject *>(element));
+}
+
+} // namespace
+
+KZControl::KZControl(int left, int top, int width, int height)
+    : ZafMDIWindow(left, top, width, height, ZAF_MDI_FRAME), KZWindowLeech(this), windowKeyModifier(kAccelAlt)
+{
+    AddFrameObjects(L"");
+}
+
+KZControl::~KZControl()
+{
+    // The children's entries live inside the children: the menu must not
+    // delete them with itself.
+    if (windowMenu)
+        for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
+            if (child->WindowMenuItem().Parent())
+                windowMenu->Subtract(&child->WindowMenuItem());
+}
+
+// ---- Children ---------------------------------------------------------------
+
+ZafWindowObject *KZControl::Add(ZafWindowObject *object, ZafWindowObject *position)
+{
+    auto *child = dynamic_cast<KZMDIChild *>(object);
+    if (!child)
+        return ZafMDIWindow::Add(object, position);
+    const ZafWindowObject *before = child->Parent();
+    SetAutomaticUpdate(false);
+    ZafMDIWindow::Add(child, position);
+    SetAutomaticUpdate(true);
+    child->Activate();
+    if (before != this && windowMenu) {
+        KZAddToMenu(windowMenu, &child->WindowMenuItem());
+        UpdateWindowMenu();
+    }
+    return object;
+}
+
+ZafWindowObject *KZControl::Subtract(ZafWindowObject *object)
+{
+    if (auto *child = dynamic_cast<KZMDIChild *>(object))
+        if (windowMenu && child->WindowMenuItem().Parent()) {
+            windowMenu->Subtract(&child->WindowMenuItem());
+            UpdateWindowMenu();
+        }
+    return ZafMDIWindow::Subtract(object);
+}
+
+void KZControl::CloseChild(KZMDIChild *child)
+{
+    Subtract(child);
+    delete child;
+}
+
+KZMDIChild *KZControl::ActiveChild() const
+{
+    return AsChild(CurrentChild());
+}
+
+KZMDIChild *KZControl::NextChild(KZMDIChild *child) const
+{
+    ZafElement *e = child ? static_cast<ZafWindowObject *>(child)->Next() : ZafList::First();
+    for (; e; e = e->Next())
+        if (KZMDIChild *found = AsChild(e))
+            return found;
+    return nullptr;
+}
+
+KZMDIChild *KZControl::PreviousChild(KZMDIChild *child) const
+{
+    ZafElement *e = child ? static_cast<ZafWindowObject *>(child)->Previous() : ZafList::Last();
+    for (; e; e = e->Previous())
+        if (KZMDIChild *found = AsChild(e))
+            return found;
+    return nullptr;
+}
+
+int KZControl::ChildCount() const
+{
+    int count = 0;
+    for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
+        ++count;
+    return count;
+}
+
+void KZControl::UpdateWindowMenu()
+{
+    if (!windowMenu)
+        return;
+    KZMDIChild *active = ActiveChild();
+    int32_t code = kEvtWindowMenuFirst;
+    for (KZPopUpItem *entry = windowMenu->NextEntry(nullptr); entry; entry = windowMenu->NextEntry(entry)) {
+        if (!entry->Window())
+            continue;
+        if (code > kEvtWindowMenuLast) {
+            // No command of its own: the numbers after the Window range belong to other commands.
+            entry->SetValue(0);
+            entry->Enable(false);
+            entry->SetSelectedTree(false, false);
+        } else {
+            entry->SetValue(code);
+            entry->Enable(true);
+            entry->SetSelectedTree(entry->Window() == active && active, false);
+            if (windowKeyModifier && code - kEvtWindowMenuFirst < kNumberedKeys)
+                entry->SetAccelerator(windowKeyModifier | uint32_t(L'1' + (code - kEvtWindowMenuFirst)));
+        }
+        ++code;
+    }
+}
+
+// ---- Events -----------------------------------------------------------------
+
+ZafEventType KZControl::Event(const ZafEventStruct &event)
+{
+    if (ZafEventType answer = KZWindowLeech::Event(event))
+        return answer;
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (code >= kEvtWindowMenuFirst && code <= kEvtWindowMenuLast)
+        return ActivateByMenu(code);
+    switch (code) {
+    case kEvtCascade:
+        ZafMDIWindow::Event(ZafEventStruct(kEvtMDICascade, 0));
+        return code;
+    case kEvtTileHorizontal:
+        ZafMDIWindow::Event(ZafEventStruct(kEvtMDITile, 0));
+        return code;
+    case kEvtTileVertical:
+        if (HWND client = static_cast<HWND>(OSWindow()))
+            SendMessageW(client, WM_MDITILE, MDITILE_VERTICAL, 0);
+        return code;
+    case kEvtCloseChild:
+        return CloseActive();
+    case kEvtExitQuery:
+        return ExitQuery(event);
+    case kEvtMenuOpening:
+        return MenuOpening(event);
+    case kEvtIdle:
+        if (KZStatusBar *bar = KZMainStatusBar())
+            return bar->Event(event);
+        return 0;
+    default:
+        return ZafMDIWindow::Event(event);
+    }
+}
+
+ZafEventType KZControl::ActivateByMenu(ZafEventType code)
+{
+    for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
+        if (child->WindowMenuItem().Value() == code) {
+            SetAutomaticUpdate(false);
+            child->Activate();
+            SetAutomaticUpdate(true);
+            break;
+        }
+    return code;
+}
+
+ZafEventType KZControl::CloseActive()
+{
+    KZMDIChild *child = ActiveChild();
+    if (!child || child->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
+        return kEvtNotHandled;
+    CloseChild(child);
+    return kEvtCloseChild;
+}
+
+ZafEventType KZControl::ExitQuery(const ZafEventStruct &event)
+{
+    for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
+        if (child->Event(event) == 0)
+            return 0;
+    while (KZMDIChild *child = NextChild(nullptr))
+        CloseChild(child);
+    return kEvtExitQuery;
+}
+
+ZafEventType KZControl::MenuOpening(const ZafEventStruct &event)
+{
+    if (KZPullDownMenu *menu = KZMainMenuBar()) {
+        menu->EnableItem(kEvtCloseChild, ActiveChild() != nullptr);
+        for (int32_t code : { kEvtExit, kEvtCascade, kEvtTileHorizontal, kEvtTileVertical })
+            menu->EnableItem(code, true);
+    }
+    UpdateWindowMenu();
+    return ZafMDIWindow::Event(event);
+}

@@ -1,0 +1,93 @@
+#include "shell/toolkit/KZPullDownMenu.h"
+
+#include "shell/toolkit/KZMenuWatchDog.h"
+#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+
+namespace {
+
+constexpr uint32_t kKeyCtrl = 0x4;
+constexpr uint32_t kKeyAlt = 0x8;
+
+} // namespace
+
+KZPullDownMenu::KZPullDownMenu(int32_t timeout) : KZWindowLeech(this)
+{
+    if (timeout > 0)
+        watchDog = std::make_unique<KZMenuWatchDog>(timeout);
+}
+
+KZPullDownMenu::~KZPullDownMenu() = default;
+
+template <typename Visit> void KZPullDownMenu::ForEachTitle(Visit visit) const
+{
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        if (auto *title = dynamic_cast<KZPullDownItem *>(static_cast<ZafWindowObject *>(e)))
+            if (visit(title))
+                return;
+}
+
+ZafEventType KZPullDownMenu::Event(const ZafEventStruct &event)
+{
+    if (ZafEventType answer = KZWindowLeech::Event(event))
+        return answer;
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (watchDog)
+        watchDog->Restart();
+    if (code == kEvtMenuClosed) {
+        if (watchDog)
+            watchDog->Stop();
+        return ZafPullDownMenu::Event(event);
+    }
+    if (code == kEvtMenuOpened) {
+        const ZafEventType answer = ZafPullDownMenu::Event(event);
+        ResetItems();
+        if (watchDog)
+            watchDog->Start();
+        return answer;
+    }
+    return ZafPullDownMenu::Event(event);
+}
+
+bool KZPullDownMenu::DispatchAccelerator(const ZafEventStruct &event)
+{
+    if (event.InputClass() != ZAF_INPUT_KEYBOARD)
+        return false;
+    ZafEventStruct key = event;
+    key.windowObject = nullptr;
+    TranslateInputEvent(key);
+    if (!(key.mapModifiers & ZAF_KEY_PRESS) || !(key.modifiers & (kKeyCtrl | kKeyAlt)))
+        return false;
+    ResetItems();
+    bool dispatched = false;
+    ForEachTitle([&](KZPullDownItem *title) { return dispatched = title->DispatchAccelerator(key); });
+    return dispatched;
+}
+
+void KZPullDownMenu::ResetItems()
+{
+    ForEachTitle([](KZPullDownItem *title) {
+        title->EnableAll(false);
+        title->SetSelected(false);
+        return false;
+    });
+    if (ZafWindowObject *window = Parent())
+        window->Event(ZafEventStruct(kEvtMenuOpening, 0));
+}
+
+void KZPullDownMenu::EnableItem(int32_t code, bool enable)
+{
+    ForEachTitle([&](KZPullDownItem *title) {
+        title->EnableItem(code, enable);
+        return false;
+    });
+}
+
+void KZPullDownMenu::CheckItem(int32_t code, bool checked)
+{
+    ForEachTitle([&](KZPullDownItem *title) {
+        title->CheckItem(code, checked);
+        return false;
+    });
+}
