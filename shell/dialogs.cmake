@@ -9,6 +9,8 @@ list(APPEND SHELL_SOURCES
     toolkit/KZPrinter.cpp
     toolkit/KZPrinterDevice.cpp
     toolkit/KZPrinterDraw.cpp
+    toolkit/KZSerialPort.cpp
+    toolkit/KZSerialPortDescription.cpp
     toolkit/KZSettingText.cpp
 )
 list(APPEND SHELL_LIBS gdi32 comdlg32)

@@ -2,6 +2,8 @@
 // handling is in KZSelectorMouse.cpp.
 #include "shell/toolkit/KZSelector.h"
 
+#include <windows.h>
+
 #include <new>
 
 #include "foundation/strings/KString.h"

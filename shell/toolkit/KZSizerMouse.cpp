@@ -1,6 +1,8 @@
 // KZSizer: the pointer over dividers, presses and divider drags.
 #include "shell/toolkit/KZSizer.h"
 
+#include <windows.h>
+
 #include "shell/app/KZApplication.h"
 #include "shell/toolkit/KZListCodes.h"
 

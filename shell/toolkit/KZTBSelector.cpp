@@ -1,5 +1,7 @@
 #include "shell/toolkit/KZTBSelector.h"
 
+#include <windows.h>
+
 #include "shell/toolkit/KZListCodes.h"
 
 KZTBSelector::KZTBSelector(int width, int height) : KZSelector(0, 0, width, height) {}

@@ -3,6 +3,7 @@ list(APPEND TEST_SOURCES
     support/TestPrinterDevice.cpp
     toolkit/KZDialogTest.cpp
     toolkit/KZPrinterTest.cpp
+    toolkit/KZSerialPortTest.cpp
 )
 
 # One page through the spooler to the CUPS PDF printer, checked as a picture.
