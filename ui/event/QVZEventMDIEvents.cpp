@@ -9,6 +9,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "ui/main/QVZCommands.h"
+#include "ui/results/QVZResultsWindow.h"
 
 namespace {
 
@@ -126,6 +127,9 @@ bool QVZEventMDI::Save(int flags)
 void QVZEventMDI::Activate()
 {
     KZMDIChild::Activate();
+    // The scoreboards show the results of the front event window.
+    if (auto *results = dynamic_cast<QVZResultsWindow *>(resultsWindow))
+        results->ShowOnScoreboards();
     // The chart window registers itself again as the current one once the
     // chart pane has its own window.
 }

@@ -32,6 +32,7 @@ QVZResultsPane::QVZResultsPane(QVZResultsWindow *owner, QVResultsView *attach, i
     : KZSelector(left, top, width, height), owner(owner)
 {
     SetLayoutFlags(LayoutFlags() | kScrollUnitWidthFollows);
+    SetSelectorFlags(SelectorFlags() | kSelectorHeaderFollows);
     title = new QVZResultsTitle(this, UnitSize().y);
     Add(title);
     SetHeaderBar(title);
@@ -57,14 +58,18 @@ void QVZResultsPane::SetView(QVResultsView *attach)
     }
     if (!attach)
         return;
-    view = attach;
-    results = view->Results();
+    // The place the view keeps is taken first: marking the false starts
+    // redraws the list, which must not overwrite it.
+    const KPoint scroll = attach->ScrollPosition();
+    const KPoint selected = attach->Selection();
+    results = attach->Results();
     if (results)
         results->MarkFalseStarts();
+    view = attach;
     title->SetView(view);
     UpdateExtent();
-    KZSelector::SetScrollPosition(view->ScrollPosition());
-    KZSelector::SetSelection(view->Selection());
+    SetScrollPosition(scroll);
+    SetSelection(selected);
     Redisplay();
 }
 

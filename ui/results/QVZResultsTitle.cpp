@@ -29,10 +29,12 @@ QVZResultsTitle::QVZResultsTitle(QVZResultsPane *pane, int height) : KZSizer(0, 
 {
 }
 
+// The titles stand over the list's columns, which the list fits to its
+// client width (the bar also spans the list's scroll bar).
 void QVZResultsTitle::Fit(bool keep)
 {
     if (view)
-        view->FitColumns(ClientRect().Width(), keep);
+        view->FitColumns(pane ? pane->ClientSize().x : ClientRect().Width(), keep);
 }
 
 ZafEventType QVZResultsTitle::Draw(const ZafEventStruct &event, ZafEventType code)

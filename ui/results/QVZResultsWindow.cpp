@@ -78,7 +78,7 @@ QVZResultsWindow::~QVZResultsWindow()
 {
     SetView(nullptr);
     if (front == this)
-        front = nullptr;
+        ClearScoreboards();
 }
 
 void QVZResultsWindow::BuildToolBar()
