@@ -1,21 +1,28 @@
 #include "ui/event/QVZPaneWindows.h"
 
 #include "domain/charts/QVChart.h"
+#include "domain/charts/QVChartView.h"
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindow.h"
+#include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZPaneLayout.h"
 #include "ui/results/QVZResultsWindow.h"
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
-    // The summary and chart panes are plain windows that the layout places
-    // until their own windows take their place.
-    ZafWindow *window = kind == kPaneKindResults ? static_cast<ZafWindow *>(new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0))
-                                                 : new KZWindow(0, 0, 0, 0);
+    // The summary pane is a plain window that the layout places until its
+    // own window takes its place.
+    ZafWindow *window = nullptr;
+    if (kind == kPaneKindResults)
+        window = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
+    else if (kind == kPaneKindChart)
+        window = new QVZChartWindow(&owner, nullptr);
+    else
+        window = new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
@@ -35,7 +42,12 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
         return view != nullptr;
     }
     case kPaneKindChart:
-        return leg && leg->Chart(0) && leg->Chart(0)->View(0, true);
+    {
+        QVChartView *view = leg && leg->Chart(0) ? leg->Chart(0)->View(0, true) : nullptr;
+        if (auto *chart = dynamic_cast<QVZChartWindow *>(window))
+            chart->SetView(view);
+        return view != nullptr;
+    }
     default:
         return false;
     }
