@@ -6,9 +6,12 @@ list(APPEND SHELL_SOURCES
     toolkit/KZDialogBuilder.cpp
     toolkit/KZDialogLayout.cpp
     toolkit/KZMessageWindow.cpp
+    toolkit/KZNodeSelector.cpp
     toolkit/KZPrinter.cpp
     toolkit/KZPrinterDevice.cpp
     toolkit/KZPrinterDraw.cpp
+    toolkit/KZPrinterPageSetup.cpp
+    toolkit/KZRegistryDialog.cpp
     toolkit/KZSerialPort.cpp
     toolkit/KZSerialPortDescription.cpp
     toolkit/KZSettingText.cpp

@@ -45,6 +45,11 @@ void VHardware::Idle()
     Send(kMsgHardwareChanged | kMsgNoModify, 0);
 }
 
+bool VHardware::ManualStart(const VRaceTime *)
+{
+    return false;   // no timing device here to take it
+}
+
 void VHardware::Arm(QVEvent *event)
 {
     if (event && !IsArmed(event)) {

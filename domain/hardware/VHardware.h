@@ -56,31 +56,35 @@ public:
     bool GetStart(int n, VRaceTime &time);
     bool GetBreak(int n, VRaceTime &time);
 
-    // Capture and device queries: no devices in this program.
-    bool IsCaptureRunning() const { return false; }
-    bool IsCapturing() const { return false; }
-    bool IsCaptureIdle() const { return true; }
-    bool StartCapture(QVEvent *, int) { return false; }
-    void StopCapture() {}
-    bool UsesKeyboardButton() const { return false; }
-    bool IsDeviceMarked(int) const { return false; }
-    int DeviceCount() const { return 0; }
+    // Capture, device and port operations. This program has no timing
+    // devices, so each answers "none" (false, 0, nothing done); they are
+    // virtual so that a hub with devices can answer for them.
+    virtual bool IsCaptureRunning() const { return false; }
+    virtual bool IsCapturing() const { return false; }
+    virtual bool IsCaptureIdle() const { return true; }
+    virtual bool StartCapture(QVEvent *, int) { return false; }
+    virtual void StopCapture() {}
+    virtual bool UsesKeyboardButton() const { return false; }
+    virtual bool IsDeviceMarked(int) const { return false; }
+    virtual int DeviceCount() const { return 0; }
+    // A hand start, taken now, less offset when one is given (none: no
+    // offset); false when no device takes it.
+    virtual bool ManualStart(const VRaceTime *offset);
     // Hub serial ports offered besides the machine's (numbered from 256).
-    int PortCount() const { return 0; }
+    virtual int PortCount() const { return 0; }
 
-    // Camera devices, capture per device and alignment: no camera devices in
-    // this program, so each answers "no device" (false, 0, nothing done).
-    bool IsCaptureCamera(int) const { return false; }
-    bool GetCameraSettings(int, VCamera &) const { return false; }
-    bool SendCameraSettings(int, const VCamera &) { return false; }
-    bool StartDeviceCapture(int) { return false; }
-    bool StopDeviceCapture(int) { return false; }
-    bool StartAlignment(int, int32_t) { return false; }
-    bool BeginAlignment() { return false; }
-    void StopAlignment() {}
-    bool SendRemoteCommand(int, wchar_t, wchar_t) { return false; }
-    int CameraLaneCount() const { return 0; }
-    bool CameraLanesReversed() const { return false; }
+    // Camera devices, capture per device and alignment.
+    virtual bool IsCaptureCamera(int) const { return false; }
+    virtual bool GetCameraSettings(int, VCamera &) const { return false; }
+    virtual bool SendCameraSettings(int, const VCamera &) { return false; }
+    virtual bool StartDeviceCapture(int) { return false; }
+    virtual bool StopDeviceCapture(int) { return false; }
+    virtual bool StartAlignment(int, int32_t) { return false; }
+    virtual bool BeginAlignment() { return false; }
+    virtual void StopAlignment() {}
+    virtual bool SendRemoteCommand(int, wchar_t, wchar_t) { return false; }
+    virtual int CameraLaneCount() const { return 0; }
+    virtual bool CameraLanesReversed() const { return false; }
 
     void SetChanged() { m_changed = true; }
     void Handle(const KMessage &message) override;

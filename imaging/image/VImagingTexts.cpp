@@ -8,3 +8,10 @@ void VImagingText(const wchar_t *key, KString &out)
     if (KRegistry *settings = QVSettings())
         out.Append(settings->GetText(key));
 }
+
+KString VImagingText(const wchar_t *key)
+{
+    KString text;
+    VImagingText(key, text);
+    return text;
+}

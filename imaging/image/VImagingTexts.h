@@ -12,3 +12,5 @@ constexpr const wchar_t *kTextUserAborted = L"\\Strings\\Alerts\\UserAborted";
 
 // Appends the text of key to out.
 void VImagingText(const wchar_t *key, KString &out);
+// The text of key.
+KString VImagingText(const wchar_t *key);

@@ -1,60 +1,12 @@
 #pragma once
-// Module start-ups and shut-downs of the image and hardware windows, called
-// in the program's start-up and shut-down sequence. Nothing to prepare yet:
-// each pair is empty.
+// The image and hardware window modules whose start-ups and shut-downs the
+// program's start-up and shut-down sequence calls.
 
-class VZImageWindow
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZImagePane
-{
-public:
-    static void Startup() {}    // the overlay pictures are not loaded with "-nooverlay"
-    static void Shutdown() {}
-};
-
-class VZHardwareWindow
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZAlignWindow
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZRemoteWindow
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZRemotePane
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZHardwareBar
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
-
-class VZCameraDialog
-{
-public:
-    static void Startup() {}
-    static void Shutdown() {}
-};
+#include "imaging/hardware/VZHardwareBar.h"
+#include "imaging/windows/VZAlignWindow.h"
+#include "imaging/windows/VZCameraDialog.h"
+#include "imaging/windows/VZHardwareWindow.h"
+#include "imaging/windows/VZImagePane.h"
+#include "imaging/windows/VZImageWindow.h"
+#include "imaging/windows/VZRemotePane.h"
+#include "imaging/windows/VZRemoteWindow.h"

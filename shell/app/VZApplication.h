@@ -124,9 +124,12 @@ protected:
     void ShowLoopError() override;
 
 private:
-    friend class VZUserInterface;
     static void RaisePriority();
     int RunSteps();
+    unsigned long StartServices();
+    bool ConfirmFurtherCopy();
+    void InstallSeams();
+    void ShutDown();
     void LoadSettings();
     void SaveSettings();
     void StartModules();

@@ -45,10 +45,11 @@ HDDEDATA Answer(uint32_t flags) { return reinterpret_cast<HDDEDATA>(uintptr_t(fl
 HDDEDATA Execute(VZApplication &application, HDDEDATA data)
 {
     // The data arrive in a zeroed buffer, so that a text without a NUL of
-    // its own still ends inside it.
-    unsigned char bytes[kMaxCommandBytes + 3] = {};
-    const DWORD count = data ? DdeGetData(data, bytes, kMaxCommandBytes, 0) : 0;
-    return Answer(application.AcceptCommand(bytes, int32_t(count), !KUseAnsiApi()));
+    // its own still ends inside it; a buffer of wide characters, so that a
+    // wide text is read from aligned memory.
+    wchar_t buffer[kMaxCommandBytes / 2 + 2] = {};
+    const DWORD count = data ? DdeGetData(data, reinterpret_cast<LPBYTE>(buffer), kMaxCommandBytes, 0) : 0;
+    return Answer(application.AcceptCommand(buffer, int32_t(count), !KUseAnsiApi()));
 }
 
 HDDEDATA CALLBACK DdeCallback(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDATA data, ULONG_PTR, ULONG_PTR)

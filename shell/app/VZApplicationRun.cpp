@@ -26,7 +26,8 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "imaging/startup/VImageStoreModules.h"
+#include "imaging/image/VImage.h"
+#include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
@@ -91,6 +92,40 @@ int VZApplication::Run()
 
 int VZApplication::RunSteps()
 {
+    const DWORD started = StartServices();
+    KRegistry::InitPrototypes();
+    registry = new KRegistry;
+    LoadDefaults();
+    if (!FindOption(L"-noregistry"))
+        LoadSettings();
+    LoadAlertTexts();
+    if (!OpenDataFile()) {
+        ShowErrorCode(kErrAppResources);
+        return EndRun(-1);
+    }
+    if (!ConfirmFurtherCopy())
+        return EndRun(0);
+
+    InstallSeams();
+    StartModules();
+    CreateDomainObjects();
+    RegisterFileTypes();
+    const DWORD elapsed = GetTickCount() - started;
+    const DWORD floor = SplashMinimum();
+    if (elapsed < floor)
+        Sleep(floor - elapsed);
+    RemoveSplash(WindowManager());
+    ShowMainWindow();
+    Control(nullptr, false);
+
+    ShutDown();
+    return EndRun(0);
+}
+
+// The log, the priorities, the DDE server, the font cache and the splash; answers the tick count from
+// which the start-up's minimum length counts.
+DWORD VZApplication::StartServices()
+{
     // The foundation names the log and the settings after the program path it asks here.
     KSetApplicationHooks(this);
     KSetProgramLog(new KLog);
@@ -100,44 +135,32 @@ int VZApplication::RunSteps()
     KZInitFontCache();
     ShowSplash(WindowManager());
     Control(nullptr, true);
-    const DWORD started = GetTickCount();
+    return GetTickCount();
+}
 
-    KRegistry::InitPrototypes();
-    registry = new KRegistry;
-    LoadDefaults();
-    if (!FindOption(L"-noregistry"))
-        LoadSettings();
-    LoadAlertTexts();
+// A later copy asks whether to go on; true for the first copy or Ok.
+bool VZApplication::ConfirmFurtherCopy()
+{
+    if (InstanceNumber() <= 1)
+        return true;
+    KString caption(registry->GetText(kKeyAlertCopyTitle));
+    caption.AppendChar(L' ').AppendInt(InstanceNumber());
+    return Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
+               kIconQuestion);
+}
 
-    if (!OpenDataFile()) {
-        ShowErrorCode(kErrAppResources);
-        return EndRun(-1);
-    }
-    if (InstanceNumber() > 1) {
-        KString caption(registry->GetText(kKeyAlertCopyTitle));
-        caption.AppendChar(L' ').AppendInt(InstanceNumber());
-        if (!Ask(caption, registry->GetText(kKeyAlertCopyText), kButtonOk | kButtonCancel, kButtonCancel,
-                 kIconQuestion))
-            return EndRun(0);
-    }
-
+// The settings, the user interface and the program path as the domain and
+// the foundation reach them.
+void VZApplication::InstallSeams()
+{
     QVSetSettings(registry);
     gUserInterface = std::make_unique<VZUserInterface>(*this);
     QVUserInterface::Install(gUserInterface.get());
     seamsInstalled = true;
-    StartModules();
-    CreateDomainObjects();
-    RegisterFileTypes();
+}
 
-    const DWORD elapsed = GetTickCount() - started;
-    const DWORD floor = SplashMinimum();
-    if (elapsed < floor)
-        Sleep(floor - elapsed);
-    RemoveSplash(WindowManager());
-
-    ShowMainWindow();
-    Control(nullptr, false);
-
+void VZApplication::ShutDown()
+{
     if (QVZControl *control = MainControl()) {
         // The window manager deletes the main window when it closes it; one
         // still standing goes now, before the objects it shows.
@@ -157,7 +180,6 @@ int VZApplication::RunSteps()
     }
     if (!FindOption(L"-noregistry"))
         SaveSettings();
-    return EndRun(0);
 }
 
 void VZApplication::RaisePriority()
@@ -207,7 +229,8 @@ void VZApplication::StartModules()
     QVBlockSensors::Startup();
     VWind::Startup();
     QVResult::Startup();
-    VImageStoreStartup();
+    VImageFrame::Startup();
+    VImage::Startup();
     QVSchedule::Startup();
     QVScoreboards::ListScripts();
     QVSerialPort::Startup();
@@ -248,7 +271,8 @@ void VZApplication::StopModules()
     QVSerialPort::Shutdown();
     QVScoreboards::ForgetScripts();
     QVSchedule::Shutdown();
-    VImageStoreShutdown();
+    VImage::Shutdown();
+    VImageFrame::Shutdown();
     QVResult::Shutdown();
     VWind::Shutdown();
     QVBlockSensors::Shutdown();

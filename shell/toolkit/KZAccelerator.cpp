@@ -3,15 +3,11 @@
 #include <cwctype>
 
 #include "foundation/registry/KRegistry.h"
+#include "framework/core/base/ZafConstants.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {
-
-// Framework modifier bits of a key event.
-constexpr uint32_t kKeyShift = 0x3;
-constexpr uint32_t kKeyCtrl = 0x4;
-constexpr uint32_t kKeyAlt = 0x8;
 
 KString MenuText(const wchar_t *key, const wchar_t *english)
 {
@@ -68,13 +64,13 @@ bool KZAcceleratorMatches(uint32_t accelerator, wchar_t key, uint32_t modifiers)
         return false;
     uint32_t expected = 0;
     if (accelerator & kAccelAlt)
-        expected |= kKeyAlt;
+        expected |= ZAF_ALT;
     if (accelerator & kAccelCtrl)
-        expected |= kKeyCtrl;
+        expected |= ZAF_CTRL;
     if (accelerator & kAccelShift)
-        expected |= kKeyShift;
+        expected |= ZAF_SHIFT;
     uint32_t actual = modifiers;
-    if (actual & kKeyShift)
-        actual |= kKeyShift;
+    if (actual & ZAF_SHIFT)
+        actual |= ZAF_SHIFT;
     return (actual & 0xF) == expected;
 }

@@ -52,7 +52,8 @@ KZDialog::KZDialog(const wchar_t *title, uint32_t buttonFlags, uint32_t defaultF
 
 KZDialog::~KZDialog()
 {
-    // Pending fields that never reached a container go with their lists.
+    // A dialog still on screen leaves it first (its fields, and pending ones
+    // that never reached a container, go with the dialog and its lists).
     if (ZafWindowManager *manager = ZafWindowManager::Shared())
         if (manager->Holds(this))
             manager->Subtract(this);

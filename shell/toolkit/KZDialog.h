@@ -21,6 +21,7 @@
 #include "shell/app/KZApplication.h"
 #include "shell/toolkit/KZWindowLeech.h"
 
+class KZAnchoredPopUpMenu;
 class KZButton;
 class KZComboBox;
 class KZInteger;
@@ -97,6 +98,10 @@ public:
     void BeginComboBox();
     KZButton *AddComboItem(const wchar_t *text, int32_t value);
     KZComboBox *EndComboBox(int selected, bool editable, int visibleRows);
+
+    // A 17 x 16 pixel button that drops a pop-up menu (the caller adds the
+    // entries), sitting 4 pixels above the bottom of the row.
+    KZAnchoredPopUpMenu *AddMenuButton();
 
     // A bordered list with a vertical scroll bar, placed in pixels, rows
     // lines of the list font high; the row moves on below it.

@@ -9,6 +9,7 @@
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/display/ZafDisplay.h"
+#include "shell/toolkit/KZAnchoredPopUpMenu.h"
 #include "shell/toolkit/KZBrowseButton.h"
 #include "shell/toolkit/KZButton.h"
 #include "shell/toolkit/KZComboBox.h"
@@ -228,10 +229,23 @@ KZComboBox *KZDialog::EndComboBox(int selected, bool editable, int visibleRows)
         pendingEntries.Subtract(entry);
         box->Add(static_cast<ZafWindowObject *>(entry));
     }
+    if (entries > visibleRows)
+        box->Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
     box->SetSelection(selected);
     box->SetSelectionChanged(false);
     listWidth = 0;
     return Place(box, width);
+}
+
+KZAnchoredPopUpMenu *KZDialog::AddMenuButton()
+{
+    constexpr int kWidth = 17, kHeight = 16, kAboveRowBottom = 4;
+    const ZafDisplay &display = Display();
+    const int bottom = (*row + 1) * display.cellHeight - 1 - kAboveRowBottom;
+    auto *button = new KZAnchoredPopUpMenu(*column * display.cellWidth, bottom - kHeight + 1, kWidth, kHeight);
+    AddToContainer(button);
+    *column += display.cellWidth > 0 ? (display.cellWidth + 16) / display.cellWidth + kFieldGap : kFieldGap;
+    return button;
 }
 
 KZSelector *KZDialog::AddSelector(int width, int rows)

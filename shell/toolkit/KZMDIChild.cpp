@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/controls/ZafPullDownItem.h"
 #include "framework/core/objects/ZafWindow.h"
 
 namespace {
@@ -25,10 +26,19 @@ KZMDIChild::~KZMDIChild()
     LeaveWindowMenu();
 }
 
+// Through the menu's title where there is one, so that a title left without
+// entries changes its form on screen.
 void KZMDIChild::LeaveWindowMenu()
 {
-    if (auto *menu = dynamic_cast<ZafWindow *>(windowMenuItem.Parent()))
-        menu->Subtract(&windowMenuItem);
+    ZafWindowObject *menu = windowMenuItem.Parent();
+    if (!menu)
+        return;
+    if (auto *title = dynamic_cast<ZafPullDownItem *>(menu->Parent()))
+        title->Subtract(&windowMenuItem);
+    else if (auto *entry = dynamic_cast<ZafPopUpItem *>(menu->Parent()))
+        entry->Subtract(&windowMenuItem);
+    else if (auto *window = dynamic_cast<ZafWindow *>(menu))
+        window->Subtract(&windowMenuItem);
 }
 
 ZafEventType KZMDIChild::Event(const ZafEventStruct &event)

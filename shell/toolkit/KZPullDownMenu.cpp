@@ -4,13 +4,6 @@
 #include "shell/toolkit/KZPullDownItem.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
-namespace {
-
-constexpr uint32_t kKeyCtrl = 0x4;
-constexpr uint32_t kKeyAlt = 0x8;
-
-} // namespace
-
 KZPullDownMenu::KZPullDownMenu(int32_t timeout) : KZWindowLeech(this)
 {
     if (timeout > 0)
@@ -57,7 +50,7 @@ bool KZPullDownMenu::DispatchAccelerator(const ZafEventStruct &event)
     ZafEventStruct key = event;
     key.windowObject = nullptr;
     TranslateInputEvent(key);
-    if (!(key.mapModifiers & ZAF_KEY_PRESS) || !(key.modifiers & (kKeyCtrl | kKeyAlt)))
+    if (!(key.mapModifiers & ZAF_KEY_PRESS) || !(key.modifiers & (ZAF_CTRL | ZAF_ALT)))
         return false;
     ResetItems();
     bool dispatched = false;

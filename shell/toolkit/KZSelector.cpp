@@ -1,5 +1,7 @@
 // KZSelector: construction, columns, cells, drawing and list colours. Mouse
 // handling is in KZSelectorMouse.cpp.
+#include <windows.h>
+
 #include "shell/toolkit/KZSelector.h"
 
 #include <windows.h>

@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include "shell/toolkit/KZTBSelector.h"
 
 #include <windows.h>

@@ -8,4 +8,5 @@ list(APPEND TEST_SOURCES
     app/VZDdeCommandTest.cpp
     app/VZErrorDisplayTest.cpp
     app/VZSettingsTest.cpp
+    app/VZStartUpTest.cpp
 )

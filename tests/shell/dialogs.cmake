@@ -1,8 +1,10 @@
 # Dialogs, the port-settings panel, the printer and the settings editor.
 list(APPEND TEST_SOURCES
+    support/DialogTestSupport.cpp
     support/TestPrinterDevice.cpp
     toolkit/KZDialogTest.cpp
     toolkit/KZPrinterTest.cpp
+    toolkit/KZRegistryDialogTest.cpp
     toolkit/KZSerialPortTest.cpp
 )
 

@@ -1,4 +1,6 @@
 # The main window, its commands and its status bar.
 list(APPEND TEST_SOURCES
+    support/MainWindowTest.cpp
+    main/QVZControlTest.cpp
     main/QVZStatusBarTest.cpp
 )

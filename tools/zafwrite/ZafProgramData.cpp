@@ -1,6 +1,7 @@
 // The program's named bitmaps: simple 16 x 16 pictures drawn on a canvas.
 
 #include "ZafImageCanvas.h"
+#include "ZafImagingBitmaps.h"
 #include "ZafWriteData.h"
 
 #include "framework/core/data/ZafImageData.h"
@@ -107,7 +108,7 @@ void Draw(const std::wstring &name, ZafImageCanvas &canvas)
         canvas.Fill(12, on ? 4 : 6, 14, on ? 13 : 15, ZAF_COLOR_DARKGRAY);
         if (on)
             canvas.Line(0, 3, 15, 3, ZAF_COLOR_RED);
-    } else
+    } else if (!ZafDrawImagingBitmap(name, canvas))
         canvas.Frame(0, 0, size - 1, size - 1, ZAF_COLOR_BLACK);
 }
 

@@ -20,6 +20,14 @@ constexpr const wchar_t *ZAF_PROGRAM_BITMAPS[] = {
     L"ShowReactionTimeLine", L"HideReactionTimeLine", L"ShowPowerLine", L"HidePowerLine",
     L"AddReactionTimes", L"DownloadData", L"DeleteTrace", L"OverlayModeOn", L"OverlayModeOff", L"OverlayClear",
     L"GetInfo", L"AlignOn", L"AlignOff",
+    // Image window tool bar ("ZoomIn" and "ZoomOut" serve the remote pad too).
+    L"IdMethodNone", L"IdMethodId", L"IdMethodLane", L"IdMethodLicense", L"ZoomOut", L"ZoomIn",
+    L"Crop", L"Uncrop", L"AutoCrop", L"FindObject", L"Enhance", L"Unenhance", L"MaximizeImage", L"RestoreImage",
+    // Remote pad of a camera.
+    L"PositionUp", L"PositionDown", L"PositionLeft", L"PositionRight", L"PositionCW", L"PositionCCW",
+    L"IrisClose", L"IrisOpen", L"FocusNear", L"FocusFar",
+    // Main window's hardware tool bar.
+    L"New", L"Open", L"Save",
 };
 constexpr int ZAF_PROGRAM_BITMAP_SIZE = 16;
 

@@ -18,6 +18,9 @@
 #include "foundation/values/KRect.h"
 #include "shell/toolkit/KZControl.h"
 
+// The system headers' OpenEvent macro would rename the operation below.
+#undef OpenEvent
+
 class KRInt;
 class KSerialPort;
 class KZPullDownItem;

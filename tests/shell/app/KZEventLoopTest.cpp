@@ -214,3 +214,27 @@ TEST_F(KZEventLoop, UserAbortSeesEscapeAndLeavesNoKeys)
     PostMessageW(window, WM_CHAR, 'b', 0x00300001);
     EXPECT_TRUE(app->FlushKeys());
 }
+
+TEST_F(KZEventLoop, DuringAGrabTheIdleTickIsWithheldUnlessKept)
+{
+    auto *holder = new TestMain;
+    manager->Add(holder);
+    const struct
+    {
+        uint32_t flags;
+        int mainTicks;
+    } cases[] = { { 0, 0 }, { kGrabKeepIdle, 1 }, { kGrabRepeatMouse | kGrabKeepIdle, 1 } };
+    for (const auto &c : cases) {
+        main->ticks = 0;
+        app->Grab(holder, c.flags);
+        EXPECT_EQ(holder, app->GrabWindow());
+        app->Idle(0);
+        app->Grab(nullptr, 0);
+        EXPECT_EQ(c.mainTicks, main->ticks) << c.flags;
+    }
+    main->ticks = 0;
+    app->Idle(0);
+    EXPECT_EQ(1, main->ticks);   // no grab: the tick comes again
+    manager->Subtract(holder);
+    delete holder;
+}

@@ -82,6 +82,19 @@ TEST_F(VZDdeCommand, CommandsAreCutToTheirBufferAndAtTheirFirstNul)
     EXPECT_EQ(L"", Pending());
 }
 
+TEST_F(VZDdeCommand, OnlyTheFirstCopyWithoutTheSwitchServes)
+{
+    MakeApplication({ L"-NoDdeServer" });
+    EXPECT_TRUE(app->StartDdeServer());
+    EXPECT_FALSE(app->DdeServing());
+
+    MakeApplication({});
+    const std::wstring name = L"QuorvaneShellTest" + std::to_wstring(GetCurrentProcessId());
+    app->CountInstance(name.c_str());   // a later copy
+    EXPECT_TRUE(app->StartDdeServer());
+    EXPECT_FALSE(app->DdeServing());
+}
+
 TEST_F(VZDdeCommand, NothingIsServedBeforeTheMainWindowExists)
 {
     Accept(L"OpenEvent,a.qvw");

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/app/KZMessageBox.h"
+
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/ShellAppTest.h"
@@ -88,4 +95,18 @@ TEST_F(VZErrorDisplay, BoxesCarryTheirCaptionsButtonsAndIcons)
     EXPECT_EQ(kIconAsterisk, boxes[3].icon);
     EXPECT_EQ(L"Port", boxes[4].caption);
     EXPECT_EQ(kIconExclamation, boxes[4].icon);
+}
+
+TEST_F(VZErrorDisplay, OnScreenTheBoxRunsInTheApplicationsLoopUntilAButtonAnswers)
+{
+    KZSetMessageBoxHook({});
+    ZafEventManager *events = app->EventManager();
+    std::thread pressRetry([events] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        events->Put(ZafEventStruct(kDialogRetry, 0));
+    });
+    EXPECT_EQ(kDialogRetry, app->AskAbortRetry(KString(L"Link"), KString(L"No reply")));
+    pressRetry.join();
+    EXPECT_EQ(0, app->LoopDepth());
+    EXPECT_EQ(nullptr, app->WindowManager()->FrontWindow());   // the box is gone
 }

@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(VZSettings, TheDefaultsHold129SettingLinesAnd34ErrorTexts)
+TEST_F(VZSettings, TheDefaultsHold145SettingLinesAnd34ErrorTexts)
 {
     int settings = 0, errors = 0, total = 0;
     bool inTexts = false;
@@ -70,7 +70,7 @@ TEST_F(VZSettings, TheDefaultsHold129SettingLinesAnd34ErrorTexts)
         settings += inTexts ? 0 : 1;
         errors += (text.rfind(L"Strings\\Errors\\", 0) == 0 && text.find(L":String=") != std::wstring::npos) ? 1 : 0;
     }
-    EXPECT_EQ(129, settings);
+    EXPECT_EQ(145, settings);
     EXPECT_EQ(34, errors);
     EXPECT_EQ(total, VZApplication::DefaultsCount());
 

@@ -36,18 +36,31 @@ std::wstring Lower(std::wstring text)
     return text;
 }
 
+// The window's text as the window itself answers it (an edit control's
+// contents too, which GetWindowText does not ask another process for).
 std::wstring WindowText(HWND window)
 {
     wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
     return text;
 }
 
-std::wstring ClassOf(HWND window)
+struct Inside
 {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
+    std::wstring label;   // lower case, without '&'
+    HWND found;
+};
+
+BOOL CALLBACK FindLabel(HWND window, LPARAM parameter)
+{
+    auto *search = reinterpret_cast<Inside *>(parameter);
+    std::wstring text = WindowText(window);
+    text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+    if (Lower(text) != search->label)
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 } // namespace
@@ -112,6 +125,13 @@ HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) co
 
 namespace {
 
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 // Every window below box, depth first in window order.
 std::vector<HWND> Descendants(HWND box)
 {
@@ -124,18 +144,15 @@ std::vector<HWND> Descendants(HWND box)
     return found;
 }
 
-bool IsBlank(const std::wstring &text)
-{
-    return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
-}
-
 } // namespace
 
 std::wstring QuorvaneProgram::BoxText(HWND box)
 {
-    for (HWND child : Descendants(box))
-        if (Lower(ClassOf(child)) == L"static" && !IsBlank(WindowText(child)))
-            return WindowText(child);
+    for (HWND child : Descendants(box)) {
+        const std::wstring text = WindowText(child);
+        if (Lower(ClassOf(child)) == L"static" && text.find_first_not_of(L" \t\r\n") != std::wstring::npos)
+            return text;
+    }
     return std::wstring();
 }
 
@@ -153,17 +170,12 @@ std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)
 
 bool QuorvaneProgram::Press(HWND box, const std::wstring &label)
 {
-    for (HWND child : Descendants(box)) {
-        if (Lower(ClassOf(child)) != L"button")
-            continue;
-        std::wstring text = WindowText(child);
-        text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
-        if (Lower(text) == Lower(label)) {
-            PostMessageW(child, BM_CLICK, 0, 0);
-            return true;
-        }
-    }
-    return false;
+    Inside search = { Lower(label), nullptr };
+    EnumChildWindows(box, &FindLabel, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return false;
+    PostMessageW(search.found, BM_CLICK, 0, 0);
+    return true;
 }
 
 DWORD QuorvaneProgram::WaitForExit(DWORD timeout) const

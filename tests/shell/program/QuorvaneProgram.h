@@ -3,7 +3,8 @@
 
 // Runs quorvane.exe as a second process from a scratch folder that holds a
 // copy of the program (and, unless asked otherwise, its data file), finds
-// its windows and boxes, presses their buttons and waits for its end.
+// its windows and boxes (by their captions), presses their buttons and
+// waits for its end. The boxes' messages are checked in-process.
 #include <windows.h>
 
 #include <string>
@@ -24,12 +25,11 @@ public:
     // The top-level window of this process with that title, waiting up to
     // timeout ms; null when none appeared.
     HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
-    // The text of a message box's message: its first static text that is
-    // not blank, at any depth.
+    // The box's message: its first static text that is not blank, at any depth.
     static std::wstring BoxText(HWND box);
     // The labels of the box's buttons, at any depth, in window order.
     static std::vector<std::wstring> ButtonLabels(HWND box);
-    // Presses the box's button with that label (case ignored).
+    // Presses the box's button with that label (case and '&' ignored).
     static bool Press(HWND box, const std::wstring &label);
     // The exit code after the process ended; STILL_ACTIVE when it runs on
     // after timeout ms.

@@ -42,19 +42,28 @@ void ShellAppTest::MakeApplication(std::initializer_list<const wchar_t *> extra)
 void ShellAppTest::MakeRegistry()
 {
     KRegistry::InitPrototypes();
+    prototypesMade = true;
     registry = new KRegistry;
     VZApplication::PublishRegistry(registry);
     app->LoadDefaults();
+}
+
+void ShellAppTest::DropRegistry()
+{
+    if (VZApplication::Registry() == registry)
+        VZApplication::PublishRegistry(nullptr);
+    delete registry;
+    registry = nullptr;
+    if (prototypesMade)
+        KRegistry::FreePrototypes();
+    prototypesMade = false;
 }
 
 void ShellAppTest::DropApplication()
 {
     if (!app)
         return;
-    VZApplication::PublishRegistry(nullptr);
-    delete registry;
-    registry = nullptr;
-    KRegistry::FreePrototypes();
+    DropRegistry();
     KSetApplicationHooks(nullptr);
     app.reset();
 }

@@ -39,6 +39,8 @@ protected:
     void TearDown() override;
     // Makes the application again with these arguments after the program path.
     void MakeApplication(std::initializer_list<const wchar_t *> arguments);
+    // Drops the fixture's settings registry (Run makes its own).
+    void DropRegistry();
     // A file in the program's folder.
     std::wstring ProgramFolderFile(const wchar_t *name) const { return scratch.PathOf(name); }
 
@@ -54,6 +56,7 @@ protected:
 private:
     void MakeRegistry();
     void DropApplication();
+    bool prototypesMade = false;
     std::vector<std::wstring> arguments;
     std::vector<wchar_t *> argv;
 };

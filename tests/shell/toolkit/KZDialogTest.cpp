@@ -15,7 +15,9 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
+#include "shell/toolkit/KZAnchoredPopUpMenu.h"
 #include "shell/toolkit/KZButton.h"
 #include "shell/toolkit/KZDialog.h"
 #include "shell/toolkit/KZMessageWindow.h"
@@ -25,25 +27,6 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {
-
-// Runs an action once from inside the next modal loop (a thread timer is
-// dispatched by the loop like any message).
-std::function<void()> pendingAction;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    auto action = std::move(pendingAction);
-    pendingAction = nullptr;
-    if (action)
-        action();
-}
-
-void WhileModal(std::function<void()> action)
-{
-    pendingAction = std::move(action);
-    SetTimer(nullptr, 0, 30, &RunPending);
-}
 
 void Queue(ZafEventType type)
 {
@@ -177,6 +160,17 @@ TEST_F(Dialog, FieldsTakeTheirAllowancesAndMoveTheCursorPastTheGap)
     KZButton *check = dialog.AddCheckBox(L"On", true, 0, 5);
     EXPECT_EQ(7, Cells(check).Width());
     EXPECT_TRUE(check->Selected());
+
+    // The menu button sits 4 pixels above the bottom of row 1.
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    const int column = dialog.CursorColumn();
+    KZAnchoredPopUpMenu *menu = dialog.AddMenuButton();
+    const ZafRegionStruct place = menu->Region();
+    EXPECT_EQ(column * display.cellWidth, place.left);
+    EXPECT_EQ(2 * display.cellHeight - 1 - 4, place.bottom);
+    EXPECT_EQ(17, place.Width());
+    EXPECT_EQ(16, place.Height());
+    EXPECT_EQ(column + (display.cellWidth + 16) / display.cellWidth + 1, dialog.CursorColumn());
 }
 
 TEST_F(Dialog, RadioButtonsOfFourFiveAndSixCellsMakeA26CellGroup)

@@ -4,13 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/values/KHelpers.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/support/TestPrinterDevice.h"
+#include "shell/support/ToolkitTest.h"
+#include "shell/toolkit/KZRadioGroup.h"
+#include "shell/toolkit/KZReal.h"
 #include "shell/toolkit/KZPrinter.h"
 
 namespace {
@@ -335,4 +342,66 @@ TEST(KZPrinterSpooler, AReportPagePrintsThroughTheDefaultPrinter)
     EXPECT_TRUE(printer.EndPage());
     EXPECT_TRUE(printer.EndDoc());
     printer.EndPrinting();
+}
+
+// The page-setup dialog, answered by a hand at the open dialog.
+namespace {
+
+class PageSetupDialog : public ToolkitTest
+{
+protected:
+    // Opens the dialog; while it is open, reads the four margin fields' texts
+    // and the unit, lets change act on the fields, then presses answer.
+    bool Run(KZPrinter &printer, std::function<void(std::vector<KZReal *> &, KZRadioGroup &)> change,
+             int32_t answer = -2999)
+    {
+        WhileModal([&] {
+            ZafWindow *dialog = FrontWindow();
+            std::vector<KZReal *> fields = FieldsOf<KZReal>(dialog);
+            std::vector<KZRadioGroup *> units = FieldsOf<KZRadioGroup>(dialog);
+            texts.clear();
+            for (KZReal *field : fields)
+                texts.push_back(field->Text() ? field->Text() : L"");
+            if (fields.size() == 4 && units.size() == 1 && change)
+                change(fields, *units[0]);
+            ZafEventManager::Shared()->Put(ZafEventStruct(answer, 0));
+        });
+        return printer.PageSetup();
+    }
+    std::vector<std::wstring> texts;   // left, right, top, bottom as shown
+};
+
+} // namespace
+
+TEST_F(PageSetupDialog, MarginsShowInTheirUnitAndAreStoredInThousandths)
+{
+    TestPrinterDevice device;
+    KZPrinter printer(&device);
+    printer.SetMargins(KRect(1000, 500, 250, 0));
+    EXPECT_TRUE(Run(printer, nullptr));
+    EXPECT_EQ((std::vector<std::wstring>{ L"1.00", L"0.25", L"0.50", L"0.00" }), texts);
+
+    // Switched to centimetres, 2.00 for the left margin stores 787.
+    EXPECT_TRUE(Run(printer, [](std::vector<KZReal *> &fields, KZRadioGroup &unit) {
+        unit.SetSelection(1);
+        fields[0]->SetValue(2.00);
+        fields[1]->SetValue(2.54);
+        fields[2]->SetValue(1.27);
+        fields[3]->SetValue(0.0);
+    }));
+    EXPECT_EQ(KZPrinter::kUnitCentimeters, printer.Unit());
+    EXPECT_EQ(KRect(787, 500, 1000, 0), printer.Margins());
+    // Shown as 2.00 again; Ok without a change keeps 787 (the shown value counts).
+    EXPECT_TRUE(Run(printer, nullptr));
+    EXPECT_EQ(L"2.00", texts[0]);
+    EXPECT_EQ(L"1.27", texts[2]);
+    EXPECT_EQ(KRect(787, 500, 1000, 0), printer.Margins());
+
+    // Cancel keeps everything.
+    EXPECT_FALSE(Run(printer, [](std::vector<KZReal *> &fields, KZRadioGroup &unit) {
+        unit.SetSelection(0);
+        fields[0]->SetValue(9.0);
+    }, -2993));
+    EXPECT_EQ(KRect(787, 500, 1000, 0), printer.Margins());
+    EXPECT_EQ(KZPrinter::kUnitCentimeters, printer.Unit());
 }

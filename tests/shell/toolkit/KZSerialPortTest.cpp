@@ -185,6 +185,14 @@ TEST_F(PortPanel, EachKindOfPortShowsItsOwnFields)
         EXPECT_EQ(test.address, Shown(address)) << test.kind;
         EXPECT_EQ(!test.serial, Shown(ipPort)) << test.kind;
     }
+    // The user picks "Network (listen)" in the list: the fields follow.
+    HWND list = static_cast<HWND>(port.PortList()->OSWindow());
+    SendMessageW(list, CB_SETCURSEL, WPARAM(port.NetworkIndex() + 1), 0);
+    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE), LPARAM(list));
+    Pump();
+    EXPECT_FALSE(Shown(baud));
+    EXPECT_FALSE(Shown(address));
+    EXPECT_TRUE(Shown(ipPort));
 }
 
 TEST_F(PortPanel, NetworkDescriptionsNeedARealAddress)

@@ -7,6 +7,7 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/VZUserInterface.h"
 #include "shell/support/ToolkitTest.h"
+#include "shell/toolkit/KZPalette.h"
 #include "shell/toolkit/KZProgressBar.h"
 #include "shell/toolkit/KZStatusBar.h"
 #include "shell/toolkit/KZStatusString.h"
@@ -87,6 +88,13 @@ TEST_F(KZStatusBarTest, ANewMessageRenewsTheTimeButTheSameOneDoesNot)
     bar->Message(t + 2000, L"Same");
     bar->Idle(t + 3001);
     EXPECT_EQ(L"", bar->Shown());
+
+    bar->now = t;
+    bar->SetProgress(40);
+    bar->now = t + 2000;
+    bar->SetProgress(40);
+    bar->Idle(t + 3001);
+    EXPECT_EQ(-1, bar->ProgressPane()->Value());
 }
 
 TEST_F(KZStatusBarTest, WithoutATimeOutAMessageStaysUntilCleared)
@@ -136,6 +144,24 @@ TEST_F(KZStatusBarTest, PercentageAboveAHundredShowsAFullBar)
     EXPECT_EQ(-1, pane->Value());
     EXPECT_NE(fill, PixelOf(bar, left + 99, os.top + 2));
     EXPECT_NE(fill, PixelOf(bar, left, os.top + 2));
+}
+
+TEST(KZPalette, EntriesCompareWithoutTheirSystemColours)
+{
+    KZPaletteEntry a, b;
+    a.palette = ZafPaletteStruct::Unset();
+    b.palette = ZafPaletteStruct::Default();
+    KZInitPalette(a);
+    KZInitPalette(b);
+    EXPECT_TRUE(KZSamePalette(a, b));
+    EXPECT_EQ(1, a.palette.font);
+    b.extra = 1;
+    EXPECT_FALSE(KZSamePalette(a, b));
+    KZCopyPalette(b, a.palette, 0);
+    b.palette.osColorBackground = 0x123456;
+    EXPECT_TRUE(KZSamePalette(a, b));
+    b.palette.colorBackground = 10;
+    EXPECT_FALSE(KZSamePalette(a, b));
 }
 
 TEST_F(KZStatusBarTest, DomainStatusTextsShowInTheMainStatusBar)

@@ -116,6 +116,24 @@ TEST_F(LeechServices, MouseEventsMapByButtonStateOnly)
     }
 }
 
+TEST_F(LeechServices, ANewSizeRedrawsOnlyAWindowThatAsksForIt)
+{
+    const COLORREF marked = RGB(1, 2, 3);
+    auto mark = [&] {
+        HDC dc = GetDC(Window());
+        SetPixel(dc, 5, 5, marked);
+        ReleaseDC(Window(), dc);
+    };
+    mark();
+    host->Event(ZafEventStruct(kEvtClientResized, 0));
+    Pump();
+    EXPECT_EQ(marked, PixelOf(host, 5, 5));
+    host->SetLeechFlags(KZWindowObjectLeech::kFullRedrawAfterResize);
+    host->Event(ZafEventStruct(kEvtClientResized, 0));
+    Pump();
+    EXPECT_NE(marked, PixelOf(host, 5, 5));
+}
+
 TEST_F(LeechServices, ConversionsToTheOSWindowClampAfterAdding)
 {
     ASSERT_EQ(KPoint(20, 0), object->ClientOrigin());

@@ -1,0 +1,72 @@
+#pragma once
+// Constants of the image and hardware windows: program events, the settings
+// keys and texts they read, and the names of their bitmaps in the program's
+// data file.
+
+#include <cstdint>
+
+// ---- Program events ----
+constexpr int32_t kEvtSaveEvent = 10003;          // hardware bar: save the event document
+constexpr int32_t kEvtKeyboardCapture = 10186;    // a capture key, as the keyboard-capture dialog gets it
+constexpr int32_t kEvtPrintImageChoice = 10542;   // print-image dialog: zoom, resolution or unit clicked
+constexpr int32_t kEvtNewEvent = 10578;           // hardware bar: new event document
+constexpr int32_t kEvtOpenEvent = 10579;          // hardware bar: open an event or workout file
+constexpr int32_t kEvtCaptureKey = 10585;         // a capture key passed on to its target window
+constexpr int32_t kEvtStopCapture = 10589;        // stop the running capture (asks first)
+constexpr int32_t kEvtDialogOk = -2999;           // a dialog's Ok result
+
+// ---- Settings read by the image pane (missing nodes read as the value given) ----
+constexpr const wchar_t *kKeyHashColor = L"\\Event\\Image\\Hash\\Color";
+constexpr int32_t kDefaultHashColor = 1;
+constexpr const wchar_t *kKeyHashWidth = L"\\Event\\Image\\Hash\\Width";
+constexpr int32_t kDefaultHashWidth = 1;
+constexpr const wchar_t *kKeyHashCrossWidth = L"\\Event\\Image\\Hash\\CrossWidth";
+constexpr int32_t kDefaultHashCrossWidth = 7;
+constexpr const wchar_t *kKeyPrintLines = L"\\Event\\Image\\Selection\\PrintLines";
+constexpr int32_t kDefaultPrintLines = 1;
+constexpr const wchar_t *kKeyCompetitionName = L"\\Competition\\Name";
+constexpr const wchar_t *kKeyCompetitionSponsor = L"\\Competition\\Sponsor";
+constexpr const wchar_t *kKeyOverlayDpi = L"\\Event\\Image\\Print\\OverlayDPI";
+constexpr int32_t kDefaultOverlayDpi = 300;
+constexpr const wchar_t *kKeyExportMaxMemory = L"\\Event\\Image\\ExportBitmap\\MaxMemory";
+constexpr int32_t kDefaultExportMaxMemory = 16777216;
+
+// ---- Settings of image printing ----
+constexpr const wchar_t *kKeyPrintResults = L"\\Event\\Image\\Print\\PrintResults";
+constexpr int32_t kDefaultPrintResults = 0;
+constexpr const wchar_t *kKeyMaxResults = L"\\Event\\Image\\Print\\MaxResults";
+constexpr int32_t kDefaultMaxResults = 10;
+
+// ---- Texts ----
+constexpr const wchar_t *kTextStopCaptureTitle = L"\\Strings\\Hardware\\Capture\\Stop\\Title";
+constexpr const wchar_t *kTextStopCaptureText = L"\\Strings\\Hardware\\Capture\\Stop\\Text";
+constexpr const wchar_t *kTextNoStarts = L"\\Strings\\Hardware\\Status\\NoStarts";
+constexpr const wchar_t *kTextNoEvents = L"\\Strings\\Hardware\\Status\\NoEvents";
+constexpr const wchar_t *kTextCodeArmed = L"\\Strings\\Event\\ListCodes\\Armed";
+constexpr const wchar_t *kTextCodeCapturing = L"\\Strings\\Event\\ListCodes\\Capturing";
+constexpr const wchar_t *kTextCodeScoreboard = L"\\Strings\\Event\\ListCodes\\Scoreboard";
+constexpr const wchar_t *kTextManualStartTitle = L"\\Strings\\Hardware\\ManualStartDlg\\Title";
+constexpr const wchar_t *kTextManualStartOffset = L"\\Strings\\Hardware\\ManualStartDlg\\Offset";
+constexpr const wchar_t *kTextManualStartHit = L"\\Strings\\Hardware\\ManualStartDlg\\HitSpacebar";
+constexpr const wchar_t *kTextKeyboardCaptureTitle = L"\\Strings\\Hardware\\KbdCaptureDlg\\Title";
+constexpr const wchar_t *kTextKeyboardCaptureSpace = L"\\Strings\\Hardware\\KbdCaptureDlg\\Spacebar";
+// Serial-port panel: the text before a port's number in the port list.
+constexpr const wchar_t *kTextPortLocal = L"\\Strings\\SerialPort\\PortLocal";
+// Print-image dialog: the group of its texts, each key appended to it.
+constexpr const wchar_t *kTextPrintDialogGroup = L"\\Strings\\Event\\Image\\PrintDlg\\";
+
+// ---- Named bitmaps of the program's data file ----
+// Image window tool bar, indexed as listed (the identification methods 0 to 3 first).
+constexpr const wchar_t *kImageWindowBitmaps[] = {
+    L"IdMethodNone", L"IdMethodId", L"IdMethodLane", L"IdMethodLicense", L"ZoomOut", L"ZoomIn",
+    L"Crop", L"Uncrop", L"AutoCrop", L"FindObject", L"Enhance", L"Unenhance", L"Print",
+    L"MaximizeImage", L"RestoreImage",
+};
+// Remote pad: up, down, left, right, clockwise, counter-clockwise, iris
+// close and open, focus near and far, zoom in and out.
+constexpr const wchar_t *kRemotePaneBitmaps[] = {
+    L"PositionUp", L"PositionDown", L"PositionLeft", L"PositionRight", L"PositionCW", L"PositionCCW",
+    L"IrisClose", L"IrisOpen", L"FocusNear", L"FocusFar", L"ZoomIn", L"ZoomOut",
+};
+constexpr const wchar_t *kHardwareWindowBitmaps[] = { L"GetInfo", L"AlignOn", L"AlignOff" };
+constexpr const wchar_t *kHardwareBarBitmaps[] = { L"New", L"Open", L"Save" };

@@ -1,0 +1,4 @@
+# The serial-port panel of the options pages.
+list(APPEND IMAGING_SOURCES
+    ports/VZSerialPort.cpp
+)

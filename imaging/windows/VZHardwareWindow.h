@@ -1,0 +1,15 @@
+#pragma once
+// VZHardwareWindow: the module of the hardware list window's buttons. Its start-up reads
+// the module's named bitmaps from the program's data file (VZWindowCodes.h
+// lists them); its shut-down deletes them. GUI thread.
+
+#include "imaging/windows/VZNamedBitmaps.h"
+
+class VZHardwareWindow
+{
+public:
+    static void Startup();
+    static void Shutdown();
+    // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
+    static const VZNamedBitmaps &Bitmaps();
+};

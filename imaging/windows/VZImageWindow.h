@@ -1,0 +1,15 @@
+#pragma once
+// VZImageWindow: the module of the image window's tool bar. Its start-up reads
+// the module's named bitmaps from the program's data file (VZWindowCodes.h
+// lists them); its shut-down deletes them. GUI thread.
+
+#include "imaging/windows/VZNamedBitmaps.h"
+
+class VZImageWindow
+{
+public:
+    static void Startup();
+    static void Shutdown();
+    // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
+    static const VZNamedBitmaps &Bitmaps();
+};

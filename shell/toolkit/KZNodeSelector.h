@@ -1,0 +1,42 @@
+#pragma once
+// KZNodeSelector: the settings editor's list of the settings tree. Row n is
+// the n-th visible node of a KRIterator (a group's children are visible
+// while it is expanded); column 0 holds "+" or "-" for a group, indented
+// 18 pixels per level, column 1 the node's name, greyed when the node is
+// omitted (deleted). A press on the "+"/"-" of the selected group expands
+// or collapses it; before each selection change the dialog commits the
+// value being edited, and after it shows the newly selected node. Owned by
+// the dialog like its other fields; the iterator belongs to the dialog.
+// GUI thread only.
+
+#include "shell/toolkit/KZSelector.h"
+
+class KRIterator;
+class KRNode;
+class KZRegistryDialog;
+
+class KZNodeSelector : public KZSelector
+{
+public:
+    static constexpr int kIndent = 18;       // pixels per level of depth
+    static constexpr int kMarkWidth = 14;    // the "+"/"-" cell
+    // A list at (x, y), width x height pixels, with a vertical scroll bar.
+    KZNodeSelector(KZRegistryDialog *dialog, KRIterator *iterator, int x, int y, int width, int height);
+    ~KZNodeSelector() override;
+
+    // Counts the visible rows again, then redisplays.
+    void Redisplay() override;
+    using KZSelector::Redisplay;
+    bool SetSelection(KPoint unit) override;
+    bool CellClicked(KPoint pixel, int mode) override;
+    int ColumnCount(KPoint unit) override;
+    void CellRect(KPoint unit, int column, KRect &rect, int part) override;
+    void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
+
+    // The node of a row; none outside the visible rows.
+    KRNode *NodeAt(int32_t row) const;
+
+private:
+    KZRegistryDialog *dialog;
+    KRIterator *iterator;
+};

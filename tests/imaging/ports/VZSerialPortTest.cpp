@@ -1,0 +1,90 @@
+// The options pages' serial-port panel in a dialog being built: the hub's
+// ports after the machine's, and the port numbers it reads and selects.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "foundation/strings/KString.h"
+#include "imaging/ports/VZSerialPort.h"
+#include "imaging/support/ImagingWindowTest.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/KZComboBox.h"
+#include "shell/toolkit/KZDialog.h"
+
+namespace {
+
+constexpr uint32_t kOptionsPanel = 0x3F;
+
+using SerialPortPanel = ImagingWindowTest;
+
+std::vector<std::wstring> EntriesOf(KZSerialPort &panel)
+{
+    std::vector<std::wstring> entries;
+    if (KZComboBox *list = panel.PortList())
+        for (ZafElement *entry = list->List()->ZafList::First(); entry; entry = entry->Next())
+            entries.push_back(static_cast<ZafWindowObject *>(entry)->Text());
+    return entries;
+}
+
+int32_t PortOf(KZSerialPort &panel)
+{
+    int32_t port = -99;
+    EXPECT_TRUE(panel.GetPort(port));
+    return port;
+}
+
+} // namespace
+
+TEST_F(SerialPortPanel, WithoutHubPortsTheListIsTheBasePanels)
+{
+    KZDialog dialog(L"Ports", kButtonOk, kButtonOk);
+    KZSerialPort base(&dialog, kOptionsPanel);
+    base.Build();
+    dialog.NewLine();
+    VZSerialPort panel(&dialog, kOptionsPanel);
+    panel.Build();
+    EXPECT_EQ(EntriesOf(base), EntriesOf(panel));
+    EXPECT_EQ(0, PortOf(panel));
+}
+
+TEST_F(SerialPortPanel, HubPortsFollowTheMachinesAndAreChosenByNumber)
+{
+    hub->ports = 2;
+    KZDialog dialog(L"Ports", kButtonOk, kButtonOk);
+    VZSerialPort panel(&dialog, kOptionsPanel);
+    panel.Build();
+    const std::vector<std::wstring> entries = EntriesOf(panel);
+    ASSERT_GE(entries.size(), 3u);
+    EXPECT_EQ(L"COM256", entries[entries.size() - 2]);
+    EXPECT_EQ(L"COM257", entries.back());
+
+    EXPECT_TRUE(panel.SetPort(257));
+    EXPECT_EQ(int(entries.size()) - 1, panel.PortList()->Selection());
+    EXPECT_EQ(257, PortOf(panel));
+
+    EXPECT_TRUE(panel.SetPort(999));
+    EXPECT_EQ(0, panel.PortList()->Selection());
+    EXPECT_EQ(L"<none>", entries[0]);
+    EXPECT_EQ(0, PortOf(panel));
+
+    panel.SetPort(256);
+    KString description;
+    EXPECT_TRUE(panel.GetDescription(description));
+    EXPECT_EQ(std::wstring(L"256,9600,8,N,1.0"), description.CStr());
+}
+
+TEST_F(SerialPortPanel, SerialFieldsComeFromTheChosenFieldsOfADescription)
+{
+    KZDialog dialog(L"Ports", kButtonOk, kButtonOk);
+    VZSerialPort panel(&dialog, kOptionsPanel);
+    panel.Build();
+    EXPECT_TRUE(panel.SetSerialFields(KString(L"x,y,19200,7,E,2.0"), 2));
+    int32_t baud = 0, dataBits = 0, parity = 0, stopBits = 0;
+    ASSERT_TRUE(panel.GetBaud(baud) && panel.GetDataBits(dataBits) && panel.GetParity(parity) &&
+                panel.GetStopBits(stopBits));
+    EXPECT_EQ(19200, baud);
+    EXPECT_EQ(1, dataBits);
+    EXPECT_EQ(2, parity);
+    EXPECT_EQ(2, stopBits);
+}

@@ -1,0 +1,32 @@
+#include "shell/support/DialogTestSupport.h"
+
+#include <windows.h>
+
+#include "framework/core/objects/ZafWindowManager.h"
+
+namespace {
+
+std::function<void()> pendingAction;
+
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    auto action = std::move(pendingAction);
+    pendingAction = nullptr;
+    if (action)
+        action();
+}
+
+} // namespace
+
+void WhileModal(std::function<void()> action)
+{
+    pendingAction = std::move(action);
+    SetTimer(nullptr, 0, 30, &RunPending);
+}
+
+ZafWindow *FrontWindow()
+{
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    return manager ? dynamic_cast<ZafWindow *>(static_cast<ZafWindowObject *>(manager->ZafList::First())) : nullptr;
+}

@@ -1,0 +1,35 @@
+#ifndef SHELL_DIALOG_TEST_SUPPORT_H
+#define SHELL_DIALOG_TEST_SUPPORT_H
+
+// Helpers of the dialog tests: an action run from inside the next modal
+// loop (the hand of a user at a dialog that is open), and walks over a
+// window's fields.
+#include <functional>
+#include <vector>
+
+#include "framework/core/objects/ZafWindow.h"
+
+// Runs action once from inside the next modal loop: a thread timer is
+// dispatched by the loop like any message.
+void WhileModal(std::function<void()> action);
+
+// The front window of the window manager (an open dialog), none without one.
+ZafWindow *FrontWindow();
+
+// Every object of type T below window (children, then their children), in order.
+template <typename T> std::vector<T *> FieldsOf(ZafWindow *window)
+{
+    std::vector<T *> found;
+    for (ZafWindowObject *child = window ? window->FirstChild() : nullptr; child;
+         child = static_cast<ZafWindowObject *>(child->Next())) {
+        if (auto *field = dynamic_cast<T *>(child))
+            found.push_back(field);
+        if (auto *inner = dynamic_cast<ZafWindow *>(child)) {
+            const std::vector<T *> below = FieldsOf<T>(inner);
+            found.insert(found.end(), below.begin(), below.end());
+        }
+    }
+    return found;
+}
+
+#endif
