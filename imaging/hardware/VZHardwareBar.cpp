@@ -1,6 +1,8 @@
 #include "imaging/hardware/VZHardwareBar.h"
 
 #include <windows.h>
+// The system's OpenEvent macro would rename the bar's own operation.
+#undef OpenEvent
 
 #include <algorithm>
 
