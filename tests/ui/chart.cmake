@@ -1,6 +1,7 @@
 # The chart pane, its window, the chart data pipeline and the chart dialogs.
 list(APPEND TEST_SOURCES
     chart/ChartTest.cpp
+    chart/QVZChartEventWindowTest.cpp
     chart/QVZChartPaneTest.cpp
     chart/QVZChartPlotterTest.cpp
     chart/QVZChartTracesTest.cpp
