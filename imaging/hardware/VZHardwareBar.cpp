@@ -1,8 +1,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 
 #include <windows.h>
-// The system's OpenEvent macro would rename the bar's own operation.
-#undef OpenEvent
+#undef OpenEvent  // the bar's own member, not the kernel call
 
 #include <algorithm>
 
