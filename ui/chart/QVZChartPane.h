@@ -20,8 +20,6 @@ class KZGeomMgr;
 class QVChart;
 class QVChartView;
 class QVResult;
-class QVResults;
-class QVResultsView;
 class QVZChartTrials;
 class QVZChartWindow;
 class ZafChartControl;
@@ -77,7 +75,6 @@ public:
 
 private:
     QVZChartTrials *Trials() const;
-    QVResults *ResultList(QVResultsView *&resultsView) const;
     bool OverlayMode() const;
     void OverlayResults(std::vector<const QVResult *> &out) const;
     void ShowDisplayResMessage();
