@@ -43,6 +43,11 @@ const wchar_t *const kLineKeys[kLineCount] = { kKeyChartLineSet, kKeyChartLineGu
 
 KRegistry *Settings() { return VZApplication::Registry(); }
 
+const KString &SettingText(const wchar_t *key)
+{
+    return Settings() ? Settings()->GetText(key) : KRNode::EmptyText();
+}
+
 bool LineOn(int line)
 {
     const KRBool *node = Settings() ? Settings()->GetBool(kLineKeys[line]) : nullptr;
@@ -206,14 +211,14 @@ void QVZChartWindow::Update(const KPoint &selection)
         QVResults *results = resultsView ? resultsView->Results() : nullptr;
         const KPoint cell = selection == KPoint(-1, -1) && resultsView ? resultsView->Selection() : selection;
         if (const QVResult *result = results ? results->MatchingAt(cell.y, resultsView) : nullptr) {
-            caption.Append(Settings()->GetText(kTextChartTrialNum)).Append(L" ").AppendInt(cell.y + 1);
-            caption.Append(L"     (").Append(Settings()->GetText(kTextChartSetTime)).Append(L" = ");
+            caption.Append(SettingText(kTextChartTrialNum)).Append(L" ").AppendInt(cell.y + 1);
+            caption.Append(L"     (").Append(SettingText(kTextChartSetTime)).Append(L" = ");
             const VRaceTime &set = result->SetCommandTime();
             if (set.IsValid() && set.Milliseconds() != VRaceTime::kNoMilliseconds) {
                 set.Format(caption, VRaceTime::kHundredth);
                 caption.Append(L"s");
             } else {
-                caption.Append(Settings()->GetText(kTextChartNotAvailable));
+                caption.Append(SettingText(kTextChartNotAvailable));
             }
             caption.Append(L")");
         }
