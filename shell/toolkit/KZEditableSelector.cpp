@@ -1,7 +1,7 @@
 // KZEditableSelector: starting, ending and moving an edit, and its colours.
-#include <windows.h>
-
 #include "shell/toolkit/KZEditableSelector.h"
+
+#include <windows.h>
 
 #include <new>
 #include <vector>

@@ -1,7 +1,7 @@
 // KZEditableSelectorString: the in-place cell field's events.
-#include <windows.h>
-
 #include "shell/toolkit/KZEditableSelectorString.h"
+
+#include <windows.h>
 
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZApplication.h"

@@ -1,7 +1,5 @@
 // KZSelector: construction, columns, cells, drawing and list colours. Mouse
 // handling is in KZSelectorMouse.cpp.
-#include <windows.h>
-
 #include "shell/toolkit/KZSelector.h"
 
 #include <windows.h>

@@ -1,6 +1,4 @@
 // KZSizer: the pointer over dividers, presses and divider drags.
-#include <windows.h>
-
 #include "shell/toolkit/KZSizer.h"
 
 #include <windows.h>

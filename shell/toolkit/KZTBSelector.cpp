@@ -1,5 +1,3 @@
-#include <windows.h>
-
 #include "shell/toolkit/KZTBSelector.h"
 
 #include <windows.h>

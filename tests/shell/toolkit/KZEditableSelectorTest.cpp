@@ -216,6 +216,24 @@ TEST_F(EditableSelector, TabOrShiftTabAtTheEndsOfTheListEndsEditing)
     EXPECT_EQ(KPoint(0, 0), pane->Selection());
 }
 
+TEST_F(EditableSelector, KeysTypedIntoTheFieldReachTheListThroughTheLoop)
+{
+    OpenAt(2, 1);
+    ASSERT_NE(nullptr, pane->Editor());
+    HWND field = static_cast<HWND>(pane->Editor()->OSWindow());
+    PostMessageW(field, WM_KEYDOWN, VK_TAB, 1);
+    RunQueued();
+    RunQueued();
+    ASSERT_NE(nullptr, pane->Editor());
+    EXPECT_EQ(2, pane->EditColumn());
+    field = static_cast<HWND>(pane->Editor()->OSWindow());
+    PostMessageW(field, WM_KEYDOWN, VK_ESCAPE, 1);
+    RunQueued();
+    RunQueued();
+    EXPECT_EQ(nullptr, pane->Editor());
+    EXPECT_EQ(1u, pane->commits.size());
+}
+
 TEST_F(EditableSelector, PaneThatKeepsTheRowOrHasNoNavigationEndsOnTab)
 {
     pane->stayOnRow = true;
