@@ -2,6 +2,9 @@
 list(APPEND UI_SOURCES
     event/QVZEventMDI.cpp
     event/QVZEventMDIEvents.cpp
+    event/QVZEventPane.cpp
+    event/QVZEventTitle.cpp
+    event/QVZEventWindow.cpp
     event/QVZPaneLayout.cpp
     event/QVZPaneWindows.cpp
 )

@@ -3,6 +3,7 @@ list(APPEND UI_SOURCES
     results/QVZBlockSensorLink.cpp
     results/QVZOverlayList.cpp
     results/QVZResultsPane.cpp
+    results/QVZResultsPaneEdit.cpp
     results/QVZResultsPaneEvents.cpp
     results/QVZResultsPaneLink.cpp
     results/QVZResultsPrompts.cpp

@@ -5,11 +5,14 @@
 #include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "foundation/registry/KRegistry.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
 #include "ui/results/QVZResultsWindow.h"
+#include "ui/results/QVZTrialDownload.h"
 
 namespace {
 
@@ -32,6 +35,10 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
     switch (code) {
     case kEvtExitQuery:
     case kEvtCloseQuery:
+        // A trial download lets events run between trials; its results
+        // list must stay until it ends.
+        if (QVZTrialDownload::Running())
+            return 0;
         return AskToSave(zafEvent, code);
     case kCmdFileSave:
         Save(QVEvent::kSaveWrite);
@@ -113,6 +120,9 @@ bool QVZEventMDI::Save(int flags)
         KString title;
         event->FileTitle(title);
         SetTitle(title.CStr());
+        if (QVZControl *control = VZApplication::MainControl())
+            if (VZHardwareBar *bar = control->HardwareBar())
+                bar->UpdateStatus();
         event->SetModified(false);
     } else if (result != 1004 && app) {
         app->ShowErrorCode(result, -1);

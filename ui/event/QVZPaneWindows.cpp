@@ -9,13 +9,14 @@
 #include "shell/toolkit/KZWindow.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
+#include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
 #include "ui/results/QVZResultsWindow.h"
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
-    // The summary pane is a plain window that the layout places until its
-    // own window takes its place.
+    if (kind == kPaneKindSummary)
+        return new QVZEventWindow(&owner, nullptr);
     ZafWindow *window = nullptr;
     if (kind == kPaneKindResults)
         window = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
@@ -33,6 +34,8 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
     VLeg *leg = event ? event->Leg(0) : nullptr;
     switch (kind) {
     case kPaneKindSummary:
+        if (auto *summary = dynamic_cast<QVZEventWindow *>(window); summary && event)
+            summary->SetView(&event->View());
         return event != nullptr;
     case kPaneKindResults:
     {

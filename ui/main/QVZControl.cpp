@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
+#include "domain/hardware/VHardware.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/registry/KRegistry.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -43,7 +45,9 @@ QVZControl::QVZControl()
     Add(menuBar);
     BuildMenus();
     KZSetMainMenuBar(menuBar);
-    // The hardware tool bar comes here, between the menu bar and the status bar.
+    VHardware *hub = VHardware::Instance();
+    hardwareBar = new VZHardwareBar(this, hub ? hub->MessageInterface() : nullptr);
+    Add(hardwareBar);
     statusBar = new QVZStatusBar;
     KZSetMainStatusBar(statusBar);
     Add(statusBar);

@@ -16,6 +16,7 @@
 
 #include "foundation/strings/KString.h"
 #include "foundation/values/KRect.h"
+#include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/toolkit/KZControl.h"
 
 // The system headers' OpenEvent macro would rename the operation below.
@@ -27,8 +28,9 @@ class KZPullDownItem;
 class KZPullDownMenu;
 class QVZEventMDI;
 class QVZStatusBar;
+class VZHardwareBar;
 
-class QVZControl : public KZControl
+class QVZControl : public KZControl, public VZMainWindowHook
 {
 public:
     QVZControl();
@@ -42,6 +44,9 @@ public:
     // The window showing the file (none: the user picks one); an open file's
     // window comes to the front. None when cancelled or failed.
     QVZEventMDI *OpenEvent(const KString *fileName);
+    // The hardware tool bar's New and Open: the event of the window made or opened.
+    QVEvent *NewEventDocument() override;
+    QVEvent *OpenEventDocument(const wchar_t *fileName) override;
     // With "\Event\SingleEvent" set, closes every event window after its
     // close query; false when one refused.
     bool CloseEventWindowsIfSingle();
@@ -83,7 +88,7 @@ public:
     KZPullDownMenu *MenuBar() const { return menuBar; }
     QVZStatusBar *StatusBar() const { return statusBar; }
     KZPullDownItem *WindowMenuItem() const { return windowMenuItem; }
-    ZafWindow *HardwareBar() const { return hardwareBar; }
+    VZHardwareBar *HardwareBar() const { return hardwareBar; }
 
 private:
     // QVZControlMenus.cpp
@@ -102,7 +107,7 @@ private:
     bool OpenMaintenancePort(const KString &description);
 
     KZPullDownItem *windowMenuItem = nullptr;
-    ZafWindow *hardwareBar = nullptr;
+    VZHardwareBar *hardwareBar = nullptr;
     KRInt *singleEvent = nullptr;
     KZPullDownMenu *menuBar = nullptr;
     QVZStatusBar *statusBar = nullptr;

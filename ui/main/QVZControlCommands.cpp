@@ -3,6 +3,7 @@
 #include "domain/hardware/VHardware.h"
 #include "domain/scoreboards/QVScoreboards.h"
 #include "domain/timing/VLeg.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/VZApplication.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/main/QVZCommands.h"
@@ -92,18 +93,5 @@ ZafEventType QVZControl::Idle(const ZafEventStruct &event)
 
 ZafEventType QVZControl::HardwareBarEvent(const ZafEventStruct &event, ZafEventType code)
 {
-    if (hardwareBar)
-        return hardwareBar->Event(event);
-    // Without the hardware tool bar its New and Open are served here, as
-    // the bar would.
-    if (code == kCmdHardwareBarNew) {
-        if (QVZEventMDI *window = NewEvent())
-            if (VLeg *leg = window->Event()->Leg(0))
-                leg->SelectNone();
-    } else if (code == kCmdHardwareBarOpen) {
-        if (QVZEventMDI *window = OpenEvent(nullptr))
-            if (VLeg *leg = window->Event()->Leg(0))
-                leg->SelectNone();
-    }
-    return code;
+    return hardwareBar ? hardwareBar->Event(event) : code;
 }

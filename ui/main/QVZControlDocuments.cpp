@@ -47,6 +47,19 @@ QVZEventMDI *QVZControl::ActiveEventWindow() const
     return dynamic_cast<QVZEventMDI *>(ActiveChild());
 }
 
+QVEvent *QVZControl::NewEventDocument()
+{
+    QVZEventMDI *window = NewEvent();
+    return window ? window->Event() : nullptr;
+}
+
+QVEvent *QVZControl::OpenEventDocument(const wchar_t *fileName)
+{
+    const KString name(fileName ? fileName : L"");
+    QVZEventMDI *window = OpenEvent(fileName ? &name : nullptr);
+    return window ? window->Event() : nullptr;
+}
+
 bool QVZControl::CloseEventWindowsIfSingle()
 {
     if (!singleEvent || singleEvent->Value() == 0)

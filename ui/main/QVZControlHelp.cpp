@@ -5,8 +5,9 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/values/KHelpers.h"
-#include "shell/app/KZMessageBox.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZDialog.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZControl.h"
@@ -30,6 +31,9 @@ const KString &SettingText(const wchar_t *key)
 
 bool SystemHelp(HWND frame, const KString &file, uint32_t command)
 {
+    // Without the help file the help engine would only report it missing.
+    if (command == kHelpContents && !KFile(file.CStr()).Exists())
+        return false;
     KZOSText ansi(file);
     if (ansi.GetText())
         return WinHelpA(frame, ansi.GetText(), command, 0) != FALSE;
@@ -83,5 +87,7 @@ void QVZControl::ShowAbout()
     caption.Append(SettingText(L"\\Strings\\About\\Title")).Append(L" ").Append(VZApplication::kProgramTitle);
     KString text;
     AboutText(text);
-    KZMessageBox(caption, text, kButtonOk, kButtonOk, 0);
+    KZDialog about(caption.CStr(), kButtonOk, kButtonOk);
+    about.AddText(text.CStr());
+    about.DoModal();
 }

@@ -7,6 +7,7 @@
 // GUI thread.
 
 #include "foundation/comm/KSerialPort.h"
+#include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZUnitLink.h"
 
 #include <vector>
@@ -19,7 +20,8 @@ public:
     // link: the block-sensor object to use (none: the program's own; when
     // there is none either, every request fails). settleMs is the wait after
     // opening; timeoutMs < 0 reads "\Serial\ShortTimeout" at each Open.
-    explicit QVZBlockSensorLink(QVBlockSensors *link = nullptr, int32_t settleMs = 1100, int32_t timeoutMs = -1);
+    explicit QVZBlockSensorLink(QVBlockSensors *link = nullptr, int32_t settleMs = kPortSettleMs,
+                                int32_t timeoutMs = -1);
     ~QVZBlockSensorLink() override;
 
     bool Open(const KString &description) override;

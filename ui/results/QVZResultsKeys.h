@@ -7,7 +7,6 @@
 #include <cstdint>
 
 // Settings
-constexpr const wchar_t *kKeySerialPorts = L"\\SerialPorts";                 // one group per block port
 constexpr const wchar_t *kKeyPortName = L"Name";                             // String, in a port group
 constexpr const wchar_t *kKeyPortDescription = L"SerialPort";                // String, in a port group
 constexpr const wchar_t *kKeyShortTimeout = L"\\Serial\\ShortTimeout";       // Int, ms

@@ -29,7 +29,7 @@ bool HoldsTime(const VRaceTime &time)
 
 QVZResultsPane::QVZResultsPane(QVZResultsWindow *owner, QVResultsView *attach, int left, int top, int width,
                                int height)
-    : KZSelector(left, top, width, height), owner(owner)
+    : KZEditableSelector(left, top, width, height), owner(owner)
 {
     SetLayoutFlags(LayoutFlags() | kScrollUnitWidthFollows);
     SetSelectorFlags(SelectorFlags() | kSelectorHeaderFollows);
@@ -54,6 +54,7 @@ void QVZResultsPane::SetView(QVResultsView *attach)
         title->SetView(nullptr);
         view = nullptr;
         results = nullptr;
+        editedResult = nullptr;
         overlay.Clear();
     }
     if (!attach)
@@ -96,12 +97,12 @@ void QVZResultsPane::UpdateExtent()
 void QVZResultsPane::Redisplay()
 {
     UpdateExtent();
-    KZSelector::Redisplay();
+    KZEditableSelector::Redisplay();
 }
 
 bool QVZResultsPane::SetScrollPosition(KPoint position)
 {
-    bool changed = KZSelector::SetScrollPosition(position);
+    bool changed = KZEditableSelector::SetScrollPosition(position);
     if (view)
         view->SetScrollPosition(ScrollPosition());
     return changed;
@@ -109,7 +110,7 @@ bool QVZResultsPane::SetScrollPosition(KPoint position)
 
 bool QVZResultsPane::SetSelection(KPoint unit)
 {
-    bool changed = KZSelector::SetSelection(unit);
+    bool changed = KZEditableSelector::SetSelection(unit);
     if (view)
         view->SetSelection(Selection());
     return changed;
@@ -124,8 +125,8 @@ void QVZResultsPane::FitColumns()
 void QVZResultsPane::DrawUnit(KPoint unit)
 {
     FitColumns();
-    drawnResult = ResultAt(unit.y);
-    KZSelector::DrawUnit(unit);
+    drawnResult = IsEditing() && editedResult && unit.y == Selection().y ? editedResult : ResultAt(unit.y);
+    KZEditableSelector::DrawUnit(unit);
     drawnResult = nullptr;
 }
 
@@ -142,12 +143,12 @@ void QVZResultsPane::CellRect(KPoint unit, int column, KRect &rect, int part)
         rect.left = left + view->ColumnPosition(column);
         rect.right = rect.left + view->ColumnWidth(column) - 1;
     }
-    KZSelector::CellRect(unit, column, rect, part);
+    KZEditableSelector::CellRect(unit, column, rect, part);
 }
 
 KZPaletteEntry QVZResultsPane::CellPalette(KPoint unit, int column, uint16_t type, uint16_t state)
 {
-    KZPaletteEntry own = KZSelector::CellPalette(unit, column, type, state);
+    KZPaletteEntry own = KZEditableSelector::CellPalette(unit, column, type, state);
     if (!drawnResult)
         return own;
     KZPaletteEntry marked;

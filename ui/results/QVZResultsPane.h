@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/KZEditableSelector.h"
 #include "ui/results/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
@@ -28,7 +28,7 @@ class QVZResultsTitle;
 class QVZResultsWindow;
 class QVZUnitLink;
 
-class QVZResultsPane : public KZSelector, public QVZDownloadHost
+class QVZResultsPane : public KZEditableSelector, public QVZDownloadHost
 {
 public:
     static constexpr int kColumnCount = 8;
@@ -44,12 +44,22 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;
     // Extent (1, listed count), then the selector's redisplay.
     void Redisplay() override;
-    using KZSelector::Redisplay;
+    using KZEditableSelector::Redisplay;
     bool SetScrollPosition(KPoint position) override;
     void DrawUnit(KPoint unit) override;
     bool SetSelection(KPoint unit) override;
-    // Overlay toggling and the photobeam-break pop-up (on the selected row).
+    // Editing of the name cells first; else overlay toggling and the
+    // photobeam-break pop-up (on the selected row).
     bool CellClicked(KPoint pixel, int mode) override;
+    // Editing: the result at the selected row is the one edited; the first
+    // and last names (columns 1 and 2) are the editable cells.
+    void MarkEditing() override;
+    bool ClearEditing() override;
+    int NextEditableColumn(KPoint unit, int after) override;
+    int PrevEditableColumn(KPoint unit, int before) override;
+    bool CanEdit(KPoint unit, int column) override;
+    void CommitEdit(int column, KZEditableSelectorString *editor, int32_t code) override;
+    QVResult *EditedResult() const { return editedResult; }
     int ColumnCount(KPoint unit) override;
     void CellRect(KPoint unit, int column, KRect &rect, int part) override;
     KZPaletteEntry CellPalette(KPoint unit, int column, uint16_t type, uint16_t state) override;
@@ -83,6 +93,10 @@ public:
     int SendEventName(const KString &text);
     int SendResults();
 
+    // Asks the main window to load the start-list entry in direction into
+    // the event window of this pane; true when it did.
+    bool LoadScheduled(int direction);
+
     // The lines of the photobeam-break pop-up of result: each break with a
     // time, with its difference to the previous one, then the time to
     // distance with its difference to the last break.
@@ -115,6 +129,7 @@ public:
 
 private:
     void FitColumns();
+    bool HasCellArea(KPoint unit, int column);
     void SetResultCode(int32_t code);
     void DeleteSelected();
     void ToggleOverlayMode();
@@ -128,6 +143,7 @@ private:
     QVResults *results = nullptr;
     QVResultsView *view = nullptr;
     QVResult *drawnResult = nullptr;
+    QVResult *editedResult = nullptr;
     QVZOverlayList overlay;
     QVZResultsTitle *title = nullptr;
     QVZUnitLink *unitLink = nullptr;

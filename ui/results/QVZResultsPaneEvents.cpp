@@ -85,7 +85,7 @@ ZafEventType QVZResultsPane::Event(const ZafEventStruct &event)
         MenuOpening();
         return code;
     default:
-        return KZSelector::Event(event);
+        return KZEditableSelector::Event(event);
     }
 }
 
@@ -140,7 +140,7 @@ void QVZResultsPane::MenuOpening()
 
 bool QVZResultsPane::CellClicked(KPoint pixel, int mode)
 {
-    if (KZSelector::CellClicked(pixel, mode))
+    if (KZEditableSelector::CellClicked(pixel, mode))
         return true;
     KPoint unit = PixelToUnit(pixel);
     const QVResult *result = ResultAt(unit.y);

@@ -6,10 +6,14 @@
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/hardware/QVSerialPort.h"
 #include "foundation/registry/KRGroup.h"
+#include "shell/app/VZApplication.h"
+#include "ui/event/QVZEventMDI.h"
+#include "ui/main/QVZControl.h"
 #include "shell/app/KZAppCodes.h"
 #include "ui/results/QVZBlockSensorLink.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
+#include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZWaveformDialog.h"
 
 namespace P = QVZResultsPrompts;
@@ -97,4 +101,11 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
     }
     link->Close();
     return 1;
+}
+
+bool QVZResultsPane::LoadScheduled(int direction)
+{
+    QVZControl *control = VZApplication::MainControl();
+    auto *window = owner ? dynamic_cast<QVZEventMDI *>(owner->Owner()) : nullptr;
+    return control && window && control->LoadScheduledEvent(direction, window, 0) != nullptr;
 }

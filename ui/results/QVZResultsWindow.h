@@ -32,6 +32,8 @@ public:
     QVResultsView *View() const { return view; }
     QVResults *Results() const { return results; }
     QVZResultsPane *Pane() const { return pane; }
+    // The event window that holds this window; none.
+    ZafWindowObject *Owner() const { return owner; }
 
     // QVResultsWindowHook: Refresh redisplays the pane (with the flag) and
     // hands the list to the scoreboards when this is the front window.

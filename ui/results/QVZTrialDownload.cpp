@@ -147,8 +147,14 @@ bool QVZTrialDownload::VisitUnit(const KRGroup &group)
     if (trialIndex == kTrialAll && groupCount > 1 && firstOfPass && !downloadAll)
     {
         int32_t answer = P::Ask(P::Text(kTextDLAllTitle), P::Text(kTextDLAll), kButtonYes | kButtonNo);
-        if (answer == kDialogYes && !CountUnits(group))
-            return false;
+        if (answer == kDialogYes)
+        {
+            const CountOutcome counted = CountUnits(group);
+            if (counted == CountOutcome::NoPort)
+                return false;
+            if (counted == CountOutcome::SkipUnit)
+                return true;
+        }
     }
     bool ok = Fetch(group, empty);
     title.Clear();
@@ -178,9 +184,9 @@ bool QVZTrialDownload::ChooseTrial(const KRGroup &group, bool &empty)
     return true;
 }
 
-// The counting pass of a download from every block. False when the
-// current unit turns out to have no port (the run ends with 0).
-bool QVZTrialDownload::CountUnits(const KRGroup &current)
+// The counting pass of a download from every block, then the current unit
+// opened again.
+QVZTrialDownload::CountOutcome QVZTrialDownload::CountUnits(const KRGroup &current)
 {
     P::BusyPointer(true);
     link.Close();
@@ -226,12 +232,12 @@ bool QVZTrialDownload::CountUnits(const KRGroup &current)
     if (P::GroupPortNumber(current) < 1)
     {
         P::ShowMessage(P::Text(kTextNoComSelected));
-        return false;
+        return CountOutcome::NoPort;
     }
     OpenUnit(current);
-    if (!ReadStatus(current))
-        trialIndex = kTrialCancelled;   // the unit is given up for this pass
-    return true;
+    // A unit that no longer answers is given up for this pass; the run
+    // goes on with the next.
+    return ReadStatus(current) ? CountOutcome::Fetch : CountOutcome::SkipUnit;
 }
 
 bool QVZTrialDownload::Fetch(const KRGroup &group, bool empty)

@@ -63,6 +63,7 @@ public:
 
 private:
     enum class Outcome { Written, NotWritten, Cancelled, NoRecord };
+    enum class CountOutcome { Fetch, SkipUnit, NoPort };
 
     bool VisitUnit(const KRGroup &group);
     void NextGroup(bool opened);
@@ -70,7 +71,7 @@ private:
     bool ReadStatus(const KRGroup &group);
     bool ReadTrialCount(const KRGroup &group, int32_t &count);
     bool ChooseTrial(const KRGroup &group, bool &empty);
-    bool CountUnits(const KRGroup &current);
+    CountOutcome CountUnits(const KRGroup &current);
     bool Fetch(const KRGroup &group, bool empty);
     bool FetchEveryTrial(const KRGroup &group);
     Outcome Import(const KRGroup &group, int32_t trial, bool everyTrialLoop);

@@ -3,6 +3,8 @@
 // question, and the main window's document operations.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "domain/event/QVEvent.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
@@ -258,4 +260,31 @@ TEST_F(QVZEventMDITest, AFileThatCannotBeOpenedShowsItsErrorAndLeavesNoWindow)
     EXPECT_EQ(0, EventWindowCount());
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(kIconExclamation, boxes[0].icon);
+}
+
+TEST_F(QVZEventMDITest, SaveQitWithoutAResultsLinkShowsItsError)
+{
+    QVZEventMDI *window = NewWindow();
+    window->Event(ZafEventStruct(kCmdFileSaveQit, 0));
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(kIconExclamation, boxes[0].icon);
+    EXPECT_NE(std::wstring::npos, boxes[0].text.find(L"35001")) << boxes[0].text;
+}
+
+TEST_F(QVZEventMDITest, ChildrenThatAreNotEventWindowsAreSkipped)
+{
+    registry->GetInt(L"\\Event\\SingleEvent")->SetValue(0);
+    QVZEventMDI *first = NewWindow();
+    auto *other = new KZMDIChild(0, 0, 200, 100);
+    control->Add(other);
+    QVZEventMDI *second = NewWindow();
+    std::set<QVZEventMDI *> walked;
+    for (QVZEventMDI *w = control->NextEventWindow(nullptr); w; w = control->NextEventWindow(w))
+        walked.insert(w);
+    EXPECT_EQ((std::set<QVZEventMDI *>{ first, second }), walked);
+    EXPECT_EQ(3, control->ChildCount());
+    other->Activate();
+    EXPECT_EQ(nullptr, control->ActiveEventWindow());
+    second->Activate();
+    EXPECT_EQ(second, control->ActiveEventWindow());
 }

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <string>
+#include <thread>
 
 #include "domain/event/QVEvent.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPullDownItem.h"
 #include "shell/toolkit/KZPullDownMenu.h"
@@ -31,6 +34,14 @@ std::wstring MenuText(HMENU menu, int position)
     wchar_t text[128] = {};
     GetMenuStringW(menu, UINT(position), text, 128, MF_BYPOSITION);
     return text;
+}
+
+BOOL CALLBACK CollectText(HWND child, LPARAM context)
+{
+    wchar_t buffer[256] = {};
+    GetWindowTextW(child, buffer, 256);
+    *reinterpret_cast<std::wstring *>(context) += buffer;
+    return TRUE;
 }
 
 } // namespace
@@ -125,12 +136,27 @@ TEST_F(QVZControlTest, AnEventWindowEnablesTheSaveEntries)
         EXPECT_FALSE(Entry(kFile, command)->IsDisabled(true)) << command;
 }
 
-TEST_F(QVZControlTest, AboutShowsTheVersionAndReleaseBlock)
+TEST_F(QVZControlTest, AboutShowsTheVersionAndReleaseBlockUntilOk)
 {
+    KString text;
+    QVZControl::AboutText(text);
+    EXPECT_STREQ(L"\r\nVersion:  1.32\r\nReleased:  Apr 10 2020\r\n", text.CStr());
+
+    std::wstring shown;
+    ZafEventManager *events = app->EventManager();
+    std::thread user([&] {
+        HWND about = nullptr;
+        for (int i = 0; i < 100 && !about; ++i, Sleep(50))
+            about = FindWindowW(nullptr, L"About Quorvane Training");
+        if (about)
+            EnumChildWindows(about, CollectText, reinterpret_cast<LPARAM>(&shown));
+        events->Put(ZafEventStruct(kDialogOk, 0));
+    });
     control->Event(ZafEventStruct(kCmdHelpAbout, 0));
-    ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ(L"About Quorvane Training", boxes[0].caption);
-    EXPECT_EQ(L"\r\nVersion:  1.32\r\nReleased:  Apr 10 2020\r\n", boxes[0].text);
+    user.join();
+    EXPECT_NE(std::wstring::npos, shown.find(L"Version:  1.32")) << shown;
+    EXPECT_NE(std::wstring::npos, shown.find(L"Released:  Apr 10 2020")) << shown;
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(QVZControlTest, HelpOpensTheContentsOfTheFileBesideTheProgramAndOtherCommandsMakeNoCall)
@@ -143,6 +169,13 @@ TEST_F(QVZControlTest, HelpOpensTheContentsOfTheFileBesideTheProgramAndOtherComm
     EXPECT_EQ(3u, helpCalls[0].second);   // HELP_CONTENTS
 }
 
+TEST_F(QVZControlTest, WithoutTheHelpFileHelpAnswersFalseAndTheProgramGoesOn)
+{
+    QVZControl::SetHelpCall({});
+    EXPECT_FALSE(control->ShowHelp(0));
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)
 {
     control->Event(ZafEventStruct(kCmdFileNew, 0));
@@ -150,6 +183,9 @@ TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)
     boxAnswer = kDialogCancel;
     EXPECT_EQ(0, control->Event(ZafEventStruct(kEvtExitQuery, 0)));
     EXPECT_TRUE(helpCalls.empty());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(L"Exit Quorvane Training", boxes[0].caption);
+    EXPECT_NE(std::wstring::npos, boxes[0].text.find(L"' has changed. Save before exiting?"));
     boxAnswer = kDialogNo;
     EXPECT_NE(0, control->Event(ZafEventStruct(kEvtExitQuery, 0)));
     ASSERT_EQ(1u, helpCalls.size());
@@ -168,4 +204,33 @@ TEST_F(QVZControlTest, TheStatusBarShowsFlyOversAndKeepsItsPercentagePaneAtTheRi
     const ZafRegionStruct progress = bar->ProgressPane()->Region();
     EXPECT_EQ(QVZStatusBar::kProgressWidth, progress.Width());
     EXPECT_EQ(whole.Width() - 1 - GetSystemMetrics(SM_CXVSCROLL), progress.right);
+}
+
+TEST_F(QVZControlTest, CtrlNMakesAWorkoutAndCtrlSIsTakenOnlyWhileOneIsOpen)
+{
+    auto press = [this](wchar_t key) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+        SetKeyboardState(state);
+        ZafOSEventStruct os = {};
+        os.hwnd = Frame(control);
+        os.message = WM_KEYDOWN;
+        os.wParam = WPARAM(key);
+        os.lParam = LPARAM(MapVirtualKeyW(UINT(key), 0) << 16) | 1;
+        const bool taken = control->MenuBar()->DispatchAccelerator(ZafEventStruct(ZAF_EVENT_OS, os));
+        BYTE none[256] = {};
+        SetKeyboardState(none);
+        return taken;
+    };
+    auto serveQueued = [this] {
+        ZafEventStruct event;
+        while (app->EventManager()->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+            if (event.type >= 10000)
+                control->Event(event);
+    };
+    EXPECT_FALSE(press(L'S'));
+    EXPECT_TRUE(press(L'N'));
+    serveQueued();
+    EXPECT_NE(nullptr, control->ActiveEventWindow());
+    EXPECT_TRUE(press(L'S'));
 }

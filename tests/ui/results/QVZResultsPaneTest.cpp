@@ -10,7 +10,10 @@
 #include "foundation/registry/KRBool.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/KZEditableSelectorString.h"
+#include "shell/toolkit/KZListCodes.h"
 #include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/KZWindowHelpers.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
@@ -206,6 +209,10 @@ TEST_F(ResultsPane, OverlayButtonSwitchesTheModeAndTheChartsSetAndReactionLines)
     Command(kCmdOverlayMode);
     EXPECT_FALSE(app->IsOverlayMode());
     EXPECT_FALSE(window->ClearOverlayButton()->IsVisible(false));
+
+    app->SetOverlayMode(true);
+    ShowList();   // a window made in overlay mode offers to clear the overlay
+    EXPECT_TRUE(window->ClearOverlayButton()->IsVisible(false));
 }
 
 TEST_F(ResultsPane, ResultCodesNeedASelectedResultAndAreSentAtOnce)
@@ -260,4 +267,37 @@ TEST(ResultsPaneBreaks, WithoutBreaksOnlyTheTimeToDistanceIsListed)
     QVZResultsPane::BreakLines(trial, lines);
     ASSERT_EQ(1u, lines.size());
     EXPECT_EQ(std::wstring(L"3.000"), lines[0].CStr());
+}
+
+TEST_F(ResultsPane, OnlyTheNameCellsAreEditedInPlace)
+{
+    QVResult *trial = list->AddTrial(150, 2000, false);
+    QVZResultsPane *pane = ShowList();
+    pane->Select(KPoint(0, 0));
+    EXPECT_TRUE(pane->CellClicked(PointIn(0, 4), 1));   // reaction time: no field
+    EXPECT_FALSE(pane->IsEditing());
+
+    pane->CellClicked(PointIn(0, 2), 1);
+    ASSERT_TRUE(pane->IsEditing());
+    ASSERT_NE(nullptr, pane->Editor());
+    EXPECT_EQ(trial, pane->EditedResult());
+    KZSetText(pane->Editor(), L"Hopper");
+    pane->EndEdit(kEvtEnter);
+    EXPECT_EQ(std::wstring(L"Hopper"), trial->LastName().CStr());
+    EXPECT_FALSE(pane->IsEditing());
+    EXPECT_EQ(nullptr, pane->EditedResult());
+}
+
+TEST_F(ResultsPane, EditingStepsThroughTheFirstAndLastNameOnly)
+{
+    list->AddTrial(150, 2000, false);
+    QVZResultsPane *pane = ShowList();
+    const KPoint row(0, 0);
+    const int cases[][3] = { { -1, 1, 2 }, { 1, 2, -1 }, { 2, -1, 1 } };   // from, next, previous
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(c[1], pane->NextEditableColumn(row, c[0]));
+        EXPECT_EQ(c[2], pane->PrevEditableColumn(row, c[0]));
+    }
 }

@@ -139,6 +139,21 @@ TEST_F(TrialDownload, DownloadAllAcrossUnitsFetchesTrialByTrial)
     EXPECT_EQ(1u, list->dialogTitles.size());
 }
 
+TEST_F(TrialDownload, AUnitLostAfterCountingMissesOnlyItsTurnInThatPass)
+{
+    AddPort(L"Lane 1", kPortA);
+    AddPort(L"Lane 2", kPortB);
+    ScriptedUnit first = Unit(1, { 150, 151 });
+    first.failStatusOn = 3;   // asked when chosen, when counted, and when opened again to fetch
+    link.Add(kPortA, first);
+    link.Add(kPortB, Unit(2, { 160, 161 }));
+    list->choices.push_back({ kDialogOk, -2 });
+    Answer({ kDialogYes, kDialogAbort });
+
+    EXPECT_EQ(1, Run(false, true));
+    EXPECT_EQ((std::vector<std::string>{ "u2t0", "u1t1", "u2t1" }), link.traces);
+}
+
 TEST_F(TrialDownload, AnsweringNoToTheCountMismatchRefusesTheRun)
 {
     AddPort(L"Lane 1", kPortA);

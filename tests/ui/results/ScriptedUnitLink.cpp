@@ -41,7 +41,7 @@ int32_t ScriptedUnitLink::DeviceType()
 
 bool ScriptedUnitLink::Status(int32_t, int32_t &status, int32_t &unit, int32_t &time)
 {
-    if (!current || current->deviceType == 0)
+    if (!current || current->deviceType == 0 || ++current->statusRequests == current->failStatusOn)
         return false;
     status = current->status;
     unit = current->number;
@@ -61,6 +61,8 @@ bool ScriptedUnitLink::TrialCount(int32_t, int32_t &count)
 bool ScriptedUnitLink::Download(int32_t, int32_t trial, int32_t, bool headerOnly, bool)
 {
     held = nullptr;
+    if (whileDownloading)
+        whileDownloading();
     if (!current || current->deviceType == 0 || trial < 0 || trial >= int32_t(current->trials.size()))
         return false;
     if (Fails(headerOnly ? current->failHeader : current->failTrace))

@@ -4,6 +4,7 @@
 // It records what was opened and fetched ("u1t0": unit 1, trial 0).
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ struct ScriptedUnit
     int failCount = 0;
     int failHeader = 0;
     int failTrace = 0;
+    int failStatusOn = 0;          // the status request of this number (from 1) goes unanswered
+    int statusRequests = 0;
 };
 
 class ScriptedUnitLink : public QVZUnitLink
@@ -50,6 +53,7 @@ public:
     std::vector<std::string> traces;    // trace downloads that succeeded
     std::vector<std::wstring> sentTexts;
     int laneSends = 0;
+    std::function<void()> whileDownloading;   // runs inside each trial download
 
 private:
     static bool Fails(int &counter);

@@ -1,5 +1,6 @@
 #include "ui/support/MainWindowTest.h"
 
+#include "domain/ui/QVSettings.h"
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/core/objects/ZafWindowManager.h"
@@ -33,6 +34,7 @@ void MainWindowTest::TearDown()
     control = nullptr;
     QVZControl::SetHelpCall({});
     QVUserInterface::Install(nullptr);
+    QVSetSettings(nullptr);
     userInterface.reset();
     delete KProgramLog();
     KSetProgramLog(nullptr);
@@ -67,6 +69,7 @@ void MainWindowTest::Restart(std::initializer_list<const wchar_t *> arguments)
 
 void MainWindowTest::InstallUserInterface()
 {
+    QVSetSettings(registry);
     userInterface = std::make_unique<VZUserInterface>(*app);
     QVUserInterface::Install(userInterface.get());
 }
