@@ -3,6 +3,10 @@
 // show in the menu.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "chart/model/cf_ChartModel.h"
+#include "chart/view/ZafChartControl.h"
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -11,6 +15,8 @@
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/KZToolBar.h"
+#include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
@@ -47,6 +53,23 @@ protected:
 };
 
 } // namespace
+
+TEST_F(ChartEventWindow, SelectingATrialChartsIt)
+{
+    QVZEventMDI *window = NewWindow();
+    ASSERT_NE(window, nullptr);
+    auto *chart = dynamic_cast<QVZChartWindow *>(ChartPane(window)->window);
+    ASSERT_NE(chart, nullptr);
+    VLeg *leg = window->Event()->Leg(0);
+    QVResult *trial = leg->Results()->NewResult();
+    trial->StoreSetCommandTime(VRaceTime::FromMilliseconds(1520));
+    leg->Results()->NextView(nullptr)->SetSelection(KPoint(0, 0));
+    leg->Select(KPoint(0, 0));
+    EXPECT_EQ(std::wstring(chart->ToolBar()->BarText().CStr()), L"Trial 1     (Set Time = 1.52s)");
+    cf_DataGroup *series = chart->Pane()->Control()->Model()->Group(1);
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->Count(), 5000);
+}
 
 TEST_F(ChartEventWindow, MaximizeAndRestoreTakeAndGiveBackTheEventWindow)
 {
