@@ -7,6 +7,7 @@
 #include "chart/model/cf_ChartModel.h"
 
 class cf_ChartEngine;
+class cf_3DPhedraSeries;
 
 namespace cf_GroupLayout {
 
@@ -39,6 +40,14 @@ void PositionRange(const cf_ChartModel &model, double &low, double &high);
 // Shows the bottom x face and the left y face with the given scale
 // sources, each with label step 1 and grid step 1.
 void ShowAxisFaces(cf_ChartEngine &engine, int bottomSource, int leftSource);
+
+// The solids of group g of a three-dimensional bar (columns false) or
+// column chart, on the group's attributes, ordered by depth and by overlap,
+// back faces culled; null when the group has no values. Value j is a box
+// from 0 to its y, centred on its position (PositionCentre) in the row's
+// depth (its own z in mode 3), each side x step / 2 x barWidth from there;
+// a bar lays the value along x, a column along y.
+cf_3DPhedraSeries *BoxSeries(cf_ChartModel &model, int g, double barWidth, bool columns);
 
 // The slots of a two-dimensional bar or column chart: for each value
 // position j = 1..N (N the largest count) and, within it, each group g in
