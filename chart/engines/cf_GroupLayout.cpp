@@ -26,6 +26,17 @@ double PositionCentre(double ownX, int j, int mode)
     return mode == 3 ? ownX : mode == 2 ? j - 0.5 : j;
 }
 
+void StackSpan(double v, double &top, double &bottom, double &from, double &to)
+{
+    if (v >= 0) {
+        from = top;
+        to = top += v;
+    } else {
+        to = bottom;
+        from = bottom += v;
+    }
+}
+
 int LongestGroup(const cf_ChartModel &model, int &count)
 {
     int longest = 0;

@@ -22,6 +22,10 @@ double LastX(const cf_DataGroup &group, int mode);
 double PositionCentre(double ownX, int j, int mode);
 // The depth of row g in the three-dimensional view: 2 g - 1.5.
 inline double RowDepth(int g) { return 2.0 * g - 1.5; }
+// The span from..to of value v on a stack whose positive part ends at top
+// and whose negative part ends at bottom (both start at 0): a value of 0 or
+// more goes on top, a negative one below; that part grows by v.
+void StackSpan(double v, double &top, double &bottom, double &from, double &to);
 // The largest value count of the groups and the first group that has it
 // (0 when there is no group).
 int LongestGroup(const cf_ChartModel &model, int &count);
