@@ -37,8 +37,10 @@ list(APPEND SHELL_SOURCES
 )
 
 # Owner-drawn lists and bars: the scrolling unit window, the selector grid,
-# the column-title bar, the tool bar and its items.
+# the editable selector, the column-title bar, the tool bar and its items.
 list(APPEND SHELL_SOURCES
+    toolkit/KZEditableSelector.cpp
+    toolkit/KZEditableSelectorString.cpp
     toolkit/KZScroller.cpp
     toolkit/KZScrollerDraw.cpp
     toolkit/KZSelector.cpp

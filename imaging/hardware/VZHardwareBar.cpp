@@ -1,6 +1,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 
 #include <windows.h>
+#undef OpenEvent  // the bar's own member, not the kernel call
 
 #include <algorithm>
 

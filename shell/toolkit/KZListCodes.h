@@ -12,35 +12,35 @@
 constexpr int32_t kEvtCellEdited = 10017;            // posted to a list: its cell editor ended (value: end code)
 
 // Framework events of the scrolling windows
-constexpr int32_t kEvtScrollVertical = -300;         // scroll request, signed change in scroll.delta
-constexpr int32_t kEvtScrollHorizontal = -301;
+constexpr int32_t kEvtScrollVertical = ZAF_EV_SCROLL_VERTICAL;      // scroll request, signed change in scroll.delta
+constexpr int32_t kEvtScrollHorizontal = ZAF_EV_SCROLL_HORIZONTAL;
 constexpr int32_t kEvtUpdateVerticalBar = -306;      // a scroller recomputes its vertical bar
 constexpr int32_t kEvtUpdateHorizontalBar = -307;    // ... its horizontal bar
-constexpr int32_t kEvtVerticalBarMoved = -3506;      // the user moved the support bar, change in scroll.delta
-constexpr int32_t kEvtHorizontalBarMoved = -3507;
-constexpr int32_t kEvtObjectAdded = -10;             // an object was added to its window
-constexpr int32_t kEvtObjectRemoved = -27;           // an object is taken from its window
+constexpr int32_t kEvtVerticalBarMoved = ZAF_EV_VERTICAL_SCROLLED;  // the user moved the support bar, change in scroll.delta
+constexpr int32_t kEvtHorizontalBarMoved = ZAF_EV_HORIZONTAL_SCROLLED;
+constexpr int32_t kEvtObjectAdded = ZAF_EV_REBUILD;             // an object was added to a shown window
+constexpr int32_t kEvtObjectRemoved = ZAF_EV_UNREGISTER;        // an object is taken from its window
 
 // Logical keys the lists react to (also the cell editor's end codes)
-constexpr int32_t kEvtEnter = 1002;                   // (Escape is kEvtCancelKey)
-constexpr int32_t kEvtKeyUp = 1050;
-constexpr int32_t kEvtKeyDown = 1051;
-constexpr int32_t kEvtKeyLeft = 1052;
-constexpr int32_t kEvtKeyRight = 1053;
-constexpr int32_t kEvtShiftTab = 1054;
-constexpr int32_t kEvtTab = 1055;
+constexpr int32_t kEvtEnter = ZAF_L_SELECT;                      // (Escape is kEvtCancelKey)
+constexpr int32_t kEvtKeyUp = ZAF_L_UP;
+constexpr int32_t kEvtKeyDown = ZAF_L_DOWN;
+constexpr int32_t kEvtKeyLeft = ZAF_L_LEFT;
+constexpr int32_t kEvtKeyRight = ZAF_L_RIGHT;
+constexpr int32_t kEvtShiftTab = ZAF_L_PREVIOUS;
+constexpr int32_t kEvtTab = ZAF_L_NEXT;
 
 // Mouse pointer images
-constexpr int32_t kPointerText = -3201;
-constexpr int32_t kPointerSizeWE = -3205;            // west-east sizing
-constexpr int32_t kPointerSizeNS = -3207;            // north-south sizing
+constexpr int32_t kPointerText = ZAF_POINTER_IBEAM;
+constexpr int32_t kPointerSizeWE = ZAF_POINTER_WE_SIZE;           // west-east sizing
+constexpr int32_t kPointerSizeNS = ZAF_POINTER_NS_SIZE;           // north-south sizing
 
 // Palette types and states the lists use
-constexpr uint16_t kPaletteBackground = 0x02;        // background fill
-constexpr uint16_t kPaletteFaceText = 0x04;
-constexpr uint16_t kPaletteText = 0x08;
-constexpr uint16_t kStateSelected = 0x08;            // added for the selected unit
-constexpr uint16_t kStateGreyed = 0x10;              // a greyed cell's text
+constexpr uint16_t kPaletteBackground = ZAF_PT_BACKGROUND;        // background fill
+constexpr uint16_t kPaletteFaceText = ZAF_PT_FACE_TEXT;
+constexpr uint16_t kPaletteText = ZAF_PT_TEXT;
+constexpr uint16_t kStateSelected = ZAF_PS_SELECTED;             // added for the selected unit
+constexpr uint16_t kStateGreyed = ZAF_PS_DISABLED;               // a greyed cell's text
 
 // Scroller layout flags
 constexpr uint32_t kScrollUnitWidthFollows = 0x4;    // the unit width is the client width
@@ -78,6 +78,3 @@ constexpr uint32_t kTitleRight = 0x4;
 
 // Tool-bar flags
 constexpr uint32_t kToolBarNotifyParent = 0x1;       // a released button sends 10016 to the bar's parent
-
-// Framework button kind of tool-bar buttons
-constexpr int kButtonKindToolBar = 5;

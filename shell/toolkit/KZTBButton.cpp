@@ -33,7 +33,7 @@ KZTBButton::KZTBButton(int32_t value, const wchar_t *text, int widthInCells)
 void KZTBButton::Configure()
 {
     SetCoordinateType(kCoordPixels);
-    SetButtonType(kButtonKindToolBar);
+    SetButtonType(ZAF_TOOL_BAR_BUTTON);
     SetAutoSize(false);
     SetFocusBlocked(true);
 }

@@ -17,6 +17,7 @@ list(APPEND TEST_SOURCES
 # editable selector.
 list(APPEND TEST_SOURCES
     support/ListTestSupport.cpp
+    toolkit/KZEditableSelectorTest.cpp
     toolkit/KZScrollerTest.cpp
     toolkit/KZSelectorTest.cpp
     toolkit/KZSizerTest.cpp

@@ -12,7 +12,8 @@
 #include "foundation/streams/KFile.h"
 #include "imaging/overlays/VOverlay.h"
 #include "imaging/printer/VZPrinter.h"
-#include "imaging/startup/VImageStoreModules.h"
+#include "imaging/image/VImage.h"
+#include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
 #include "shell/toolkit/KZBitmap.h"
 #include "imaging/support/ImagingWindowTest.h"
@@ -59,7 +60,8 @@ protected:
 
 void StartAll()
 {
-    VImageStoreStartup();
+    VImageFrame::Startup();
+    VImage::Startup();
     VZImageWindow::Startup();
     VZImagePane::Startup();
     VZHardwareWindow::Startup();
@@ -80,7 +82,8 @@ void StopAll()
     VZHardwareWindow::Shutdown();
     VZImagePane::Shutdown();
     VZImageWindow::Shutdown();
-    VImageStoreShutdown();
+    VImage::Shutdown();
+    VImageFrame::Shutdown();
 }
 
 } // namespace

@@ -76,10 +76,12 @@ COLORREF RecordingSelector::RowColor(int row)
 
 // ---- ListHand -------------------------------------------------------------------------
 
+// Bounded, so that a window that never stops asking to be painted cannot
+// hang a test.
 void ListHand::Dispatch()
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (int count = 0; count < 500 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++count) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

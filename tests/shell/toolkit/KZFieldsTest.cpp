@@ -9,6 +9,7 @@
 
 #include "framework/core/data/ZafStringData.h"
 #include "shell/support/ToolkitTest.h"
+#include "shell/toolkit/KZBitmap.h"
 #include "shell/toolkit/KZButton.h"
 #include "shell/toolkit/KZComboBox.h"
 #include "shell/toolkit/KZGeometry.h"
@@ -225,4 +226,38 @@ TEST_F(KZFields, DimensionWithMaximumMinusOneFixesTheSize)
     POINT corner = { rect.right, rect.top };
     ScreenToClient(static_cast<HWND>(host->OSWindow()), &corner);
     EXPECT_EQ(client.right, corner.x);
+}
+
+TEST_F(KZFields, RelativeConstraintMovesItsEdgeByTheExtraOffset)
+{
+    auto *child = new KZWindow(5, 5, 30, 10);
+    child->SetCoordinateType(kCoordPixels);
+    host->Add(child);
+    auto *geometry = new KZGeomMgr;
+    geometry->Add(new KZGeomRC(child, kGeomLeft | kGeomKeepSize, 50, 7));
+    host->Add(geometry);
+    Pump();
+    RECT client;
+    GetClientRect(static_cast<HWND>(host->OSWindow()), &client);
+    RECT rect;
+    GetWindowRect(static_cast<HWND>(child->OSHandle(2)), &rect);
+    POINT corner = { rect.left, rect.top };
+    ScreenToClient(static_cast<HWND>(host->OSWindow()), &corner);
+    EXPECT_EQ(client.right / 2 + 7, corner.x);
+    EXPECT_EQ(30 - 7, rect.right - rect.left);   // only the placed edge moves further
+}
+
+TEST_F(KZFields, BitmapsComeFromTheProgramsDataFileAndStayWithTheirMaker)
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring built = path;
+    for (int level = 0; level < 3; ++level)
+        built.erase(built.find_last_of(L"\\/"));
+    ASSERT_TRUE(app->OpenDataFile((built + L"\\bin\\quorvane.zaf").c_str()));
+    KZBitmap print(L"Print");
+    EXPECT_GT(print.Width(), 0);
+    EXPECT_FALSE(print.Destroyable());
+    KZBitmap missing(L"NoSuchPicture");
+    EXPECT_EQ(0, missing.Width());
 }

@@ -9,6 +9,7 @@
 #include "shell/app/KZApplication.h"
 #include "shell/support/ListTestSupport.h"
 #include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/KZSizer.h"
 
 namespace {
 
@@ -71,6 +72,16 @@ TEST_F(Selector, ColumnPositionsGiveTheCellsAndMarginsTheirContent)
     list->ColumnAt(point, &column);
     EXPECT_EQ(2, column);
     EXPECT_EQ(KPoint(0, 1), point);
+}
+
+TEST_F(Selector, TitleBarIsKeptAsLongAsARow)
+{
+    RecordingSelector *list = MakeList(200, 100, 3);
+    KZSizer header(0, 20, 50, 0);
+    list->SetHeaderBar(&header);
+    list->UpdateLayout();
+    EXPECT_EQ(200, header.CellSize());
+    list->SetHeaderBar(nullptr);
 }
 
 TEST_F(Selector, CellsAreDrawnForRowsInsideTheExtentOnly)

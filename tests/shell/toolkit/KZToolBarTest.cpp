@@ -72,7 +72,7 @@ TEST_F(ToolBar, ButtonsTakeTheSizeOfTheirContents)
         EXPECT_EQ(kCoordPixels, region.coordinateType);
         EXPECT_EQ(c.expectedWidth, region.Width());
         EXPECT_EQ(c.expectedHeight, region.Height());
-        EXPECT_EQ(kButtonKindToolBar, button.ButtonType());
+        EXPECT_EQ(ZAF_TOOL_BAR_BUTTON, button.ButtonType());
         EXPECT_TRUE(button.FocusBlocked());
     }
 }
