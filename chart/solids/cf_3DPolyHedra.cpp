@@ -1,7 +1,5 @@
 #include "chart/solids/cf_3DPolyHedra.h"
 
-#include "chart/solids/cf_PaintOrder.h"
-
 #include <cmath>
 
 cf_3DPolyHedra::cf_3DPolyHedra() : cf_3DPolyHedra(nullptr)
@@ -73,18 +71,14 @@ void cf_3DPolyHedra::SortFacetsByDepth()
 {
     if (!SortByDepth())
         return;
-    cf_BubbleOrder<cf_3DFacet>(faces.Slots(), faces.Count(), [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return b.ViewMinZ() < a.ViewMinZ();
-    });
+    faces.OrderByDepth();
 }
 
 void cf_3DPolyHedra::SortFacetsByOverlap()
 {
     if (!SortByOverlap())
         return;
-    cf_PairwiseOrder<cf_3DFacet>(faces.Slots(), faces.Count(), [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return a.MustFollow(b);
-    });
+    faces.OrderByOverlap();
 }
 
 void cf_3DPolyHedra::UpdateDepthKey(const cf_Kernel &kernel)

@@ -1,7 +1,6 @@
 #include "chart/solids/cf_3DSurface.h"
 
 #include "chart/solids/cf_3DBoxHedra.h"
-#include "chart/solids/cf_PaintOrder.h"
 
 cf_3DSurface::cf_3DSurface() : cf_3DSurface(nullptr)
 {
@@ -79,18 +78,14 @@ void cf_3DSurface::SortFacetsByDepth()
 {
     if (!SortByDepth())
         return;
-    cf_BubbleOrder<cf_3DFacet>(faces.Slots(), faces.Count(), [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return b.ViewMinZ() < a.ViewMinZ();
-    });
+    faces.OrderByDepth();
 }
 
 void cf_3DSurface::SortFacetsByOverlap()
 {
     if (!SortByOverlap())
         return;
-    cf_PairwiseOrder<cf_3DFacet>(faces.Slots(), faces.Count(), [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return a.MustFollow(b);
-    });
+    faces.OrderByOverlap();
 }
 
 void cf_3DSurface::Project(const cf_Kernel &kernel)
