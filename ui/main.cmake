@@ -1,4 +1,10 @@
-# The main window.
+# The main window, its commands and its status bar.
 list(APPEND UI_SOURCES
     main/QVZControl.cpp
+    main/QVZControlCommands.cpp
+    main/QVZControlDocuments.cpp
+    main/QVZControlHelp.cpp
+    main/QVZControlMaintenance.cpp
+    main/QVZControlMenus.cpp
+    main/QVZStatusBar.cpp
 )

@@ -49,6 +49,9 @@ public:
     // extraOffset moves the placed edge further, in the region's units.
     KZGeomRC(ZafWindowObject *object, uint32_t flags, int32_t percent, int32_t extraOffset);
     ZafEventType Event(const ZafEventStruct &event) override;
+    // The further move of the placed edge, in the region's units.
+    void SetAdjustment(int32_t value) { extraOffset = value; }
+    int32_t Adjustment() const { return extraOffset; }
 
 private:
     int32_t extraOffset;

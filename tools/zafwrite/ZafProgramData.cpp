@@ -101,6 +101,13 @@ void Draw(const std::wstring &name, ZafImageCanvas &canvas)
         canvas.Fill(3, 2, 12, 13, ZAF_COLOR_BLUE);
         canvas.Fill(7, 4, 8, 5, ZAF_COLOR_WHITE);
         canvas.Fill(7, 7, 8, 11, ZAF_COLOR_WHITE);
+    } else if (name == L"ArmedOn" || name == L"ArmedOff") {
+        canvas.Fill(4, 4, 11, 11, name == L"ArmedOn" ? ZAF_COLOR_RED : ZAF_COLOR_LIGHTGRAY);
+        canvas.Frame(4, 4, 11, 11, ZAF_COLOR_DARKGRAY);
+    } else if (name == L"CaptureModeOn" || name == L"CaptureModeOff") {
+        canvas.Fill(2, 5, 13, 12, name == L"CaptureModeOn" ? ZAF_COLOR_GREEN : ZAF_COLOR_LIGHTGRAY);
+        canvas.Frame(2, 5, 13, 12, ZAF_COLOR_DARKGRAY);
+        canvas.Fill(5, 3, 9, 4, ZAF_COLOR_DARKGRAY);
     } else if (name == L"AlignOn" || name == L"AlignOff") {
         bool on = name == L"AlignOn";
         canvas.Fill(2, on ? 4 : 2, 4, on ? 13 : 11, ZAF_COLOR_DARKGRAY);

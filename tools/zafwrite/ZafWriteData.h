@@ -28,6 +28,8 @@ constexpr const wchar_t *ZAF_PROGRAM_BITMAPS[] = {
     L"IrisClose", L"IrisOpen", L"FocusNear", L"FocusFar",
     // Main window's hardware tool bar.
     L"New", L"Open", L"Save",
+    // Summary window's armed and capture-mode indicators.
+    L"ArmedOn", L"ArmedOff", L"CaptureModeOn", L"CaptureModeOff",
 };
 constexpr int ZAF_PROGRAM_BITMAP_SIZE = 16;
 

@@ -1,19 +1,56 @@
-// The main window.
+// The main window: construction, title and first place.
 #include "ui/main/QVZControl.h"
 
-#include "foundation/log/KLog.h"
-#include "foundation/strings/KString.h"
-#include "framework/core/base/ZafConstants.h"
-#include "shell/app/KZAppCodes.h"
-#include "shell/app/VZApplication.h"
+#include <windows.h>
 
-QVZControl::QVZControl() : KZControl(40, 40, 800, 560)
+#include <algorithm>
+
+#include "domain/hardware/VHardware.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/registry/KRegistry.h"
+#include "imaging/hardware/VZHardwareBar.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/main/QVZStatusBar.h"
+
+namespace {
+
+KRect ScreenRect()
 {
-    KString text;
-    Title(text);
-    SetText(text.CStr());
-    SetCoordinateType(ZAF_PIXEL);
-    SetSizeable(true);
+    return QVZControl::InitialRect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+int32_t MenuTimeOut()
+{
+    KRegistry *settings = VZApplication::Registry();
+    KRInt *setting = settings ? settings->GetInt(L"\\Hardware\\MenuTimeOut") : nullptr;
+    return setting ? setting->Value() : 5000;
+}
+
+} // namespace
+
+QVZControl::QVZControl()
+    : KZControl(ScreenRect().left, ScreenRect().top, ScreenRect().Width(), ScreenRect().Height()),
+      maintenancePort(new KSerialPort(1024, 1024))
+{
+    SetCoordinateType(kCoordPixels);
+    SetMaximized(true);
+    if (KRegistry *settings = VZApplication::Registry())
+        singleEvent = settings->GetInt(L"\\Event\\SingleEvent");
+    KString title;
+    Title(title);
+    SetText(title.CStr());
+    menuBar = new KZPullDownMenu(MenuTimeOut());
+    Add(menuBar);
+    BuildMenus();
+    KZSetMainMenuBar(menuBar);
+    VHardware *hub = VHardware::Instance();
+    hardwareBar = new VZHardwareBar(this, hub ? hub->MessageInterface() : nullptr);
+    Add(hardwareBar);
+    statusBar = new QVZStatusBar;
+    KZSetMainStatusBar(statusBar);
+    Add(statusBar);
     VZApplication::PublishMainControl(this, this);
 }
 
@@ -21,6 +58,10 @@ QVZControl::~QVZControl()
 {
     if (VZApplication::MainControl() == this)
         VZApplication::PublishMainControl(nullptr, nullptr);
+    if (KZMainMenuBar() == menuBar)
+        KZSetMainMenuBar(nullptr);
+    if (KZMainStatusBar() == statusBar)
+        KZSetMainStatusBar(nullptr);
 }
 
 void QVZControl::Title(KString &out)
@@ -29,18 +70,9 @@ void QVZControl::Title(KString &out)
     out.Append(VZApplication::VersionSuffixString());
 }
 
-ZafEventType QVZControl::Event(const ZafEventStruct &event)
+KRect QVZControl::InitialRect(int screenWidth, int screenHeight)
 {
-    return KZControl::Event(event);
-}
-
-QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
-{
-    if (KLog *log = KProgramLog()) {
-        KString line(L"QVZControl::OpenEvent: ");
-        if (fileName)
-            line.Append(*fileName);
-        log->Warning(line);
-    }
-    return nullptr;
+    const int width = std::max(600, screenWidth * 3 / 4);
+    const int height = std::max(320, screenHeight * 3 / 5);
+    return KRect(10, 10, 10 + width - 1, 10 + height - 1);
 }

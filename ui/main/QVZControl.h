@@ -1,20 +1,36 @@
 #pragma once
-// QVZControl: the program's main window, titled "Quorvane Training  v1.32".
-// This form is the toolkit's MDI frame with its title and no menus yet: the
-// frame's own handling answers the exit query, the menu-opening and the idle
-// events, and its OpenEvent only records the file name in the program log.
-// It publishes itself as the application's main window and withdraws when
-// it goes. Made once by the start-up, owned by the window manager once
-// added. GUI thread only.
+// QVZControl: the program's main window, "Quorvane Training  v1.32", the
+// MDI frame that holds one event window (QVZEventMDI) per open event or
+// workout document, with the menu bar of every command, the hardware tool
+// bar and the status bar. Its event handler is the first stop of every
+// command: it serves the program-wide ones (new and open, block-sensor
+// maintenance, scoreboard switches, About and help) and hands the rest to
+// the frame, which passes them to the active event window. Made once by the
+// start-up after the domain objects; it publishes itself with its menu bar
+// and status bar and withdraws when it goes. Owned by the window manager
+// once added; GUI thread only.
 
-#include <string>
+#include <cstdint>
+#include <functional>
+#include <memory>
 
+#include "foundation/strings/KString.h"
+#include "foundation/values/KRect.h"
+#include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/toolkit/KZControl.h"
 
-class KString;
-class QVZEventMDI;
+// The system headers' OpenEvent macro would rename the operation below.
+#undef OpenEvent
 
-class QVZControl : public KZControl
+class KRInt;
+class KSerialPort;
+class KZPullDownItem;
+class KZPullDownMenu;
+class QVZEventMDI;
+class QVZStatusBar;
+class VZHardwareBar;
+
+class QVZControl : public KZControl, public VZMainWindowHook
 {
 public:
     QVZControl();
@@ -22,10 +38,78 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;
 
-    // Opens the event or workout file (none: asks for one); answers the
-    // window that shows it, or none.
+    // ---- Documents (QVZControlDocuments.cpp) ----
+    // A new workout in a new event window; none when refused or failed.
+    QVZEventMDI *NewEvent();
+    // The window showing the file (none: the user picks one); an open file's
+    // window comes to the front. None when cancelled or failed.
     QVZEventMDI *OpenEvent(const KString *fileName);
+    // The hardware tool bar's New and Open: the event of the window made or opened.
+    QVEvent *NewEventDocument() override;
+    QVEvent *OpenEventDocument(const wchar_t *fileName) override;
+    // With "\Event\SingleEvent" set, closes every event window after its
+    // close query; false when one refused.
+    bool CloseEventWindowsIfSingle();
+    // An event of the start-list schedule into window (none: a new one);
+    // direction 0 asks with the Goto dialog, others step through the list.
+    QVZEventMDI *LoadScheduledEvent(int direction, QVZEventMDI *window, int flag);
+    // Leg 0 of every event window's document: selection cleared, results
+    // changed, options changed.
+    void RefreshCharts();
+    void RefreshResults();
+    void RefreshOptions();
+
+    // The event window after window (the first with none), skipping other
+    // children; the active child when it is an event window.
+    QVZEventMDI *NextEventWindow(QVZEventMDI *after) const;
+    QVZEventMDI *ActiveEventWindow() const;
+
+    // ---- About and help (QVZControlHelp.cpp) ----
+    void ShowAbout();
+    // 0 shows the help file's contents, 1 closes the help window; other
+    // commands answer false without a call. True when the help system
+    // accepted the call.
+    bool ShowHelp(int command);
+    // The about box's text block.
+    static void AboutText(KString &out);
+    // "<program folder>\Quorvane_Help.hlp".
+    static void HelpFile(KString &out);
+    // Makes the system help call in place of WinHelp (tests); an empty one
+    // restores the system's.
+    using HelpCall = std::function<bool(const KString &file, uint32_t command)>;
+    static void SetHelpCall(HelpCall call);
 
     // "Quorvane Training  v" and the version.
     static void Title(KString &out);
+    // The window's first place on a screen of that size, before it is
+    // maximised: (10, 10), at least 600 x 320, else 3/4 x 3/5 of the screen.
+    static KRect InitialRect(int screenWidth, int screenHeight);
+
+    KZPullDownMenu *MenuBar() const { return menuBar; }
+    QVZStatusBar *StatusBar() const { return statusBar; }
+    KZPullDownItem *WindowMenuItem() const { return windowMenuItem; }
+    VZHardwareBar *HardwareBar() const { return hardwareBar; }
+
+private:
+    // QVZControlMenus.cpp
+    void BuildMenus();
+    void MenuOpening();
+    // QVZControlCommands.cpp
+    ZafEventType HardwareBarEvent(const ZafEventStruct &event, ZafEventType code);
+    ZafEventType Idle(const ZafEventStruct &event);
+    // QVZControlMaintenance.cpp
+    void FirmwareLoop();
+    void SoundLoop();
+    int32_t DeleteAllTrials();
+    // The developer chart commands: display modes, the local algorithm's
+    // dialog and switch (ui/chart/QVZChartCommands.cpp).
+    void ChartCommand(int32_t code);
+    bool OpenMaintenancePort(const KString &description);
+
+    KZPullDownItem *windowMenuItem = nullptr;
+    VZHardwareBar *hardwareBar = nullptr;
+    KRInt *singleEvent = nullptr;
+    KZPullDownMenu *menuBar = nullptr;
+    QVZStatusBar *statusBar = nullptr;
+    std::unique_ptr<KSerialPort> maintenancePort;
 };

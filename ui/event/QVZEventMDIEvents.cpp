@@ -1,0 +1,150 @@
+// The event window's commands: routing to the pane windows, saving, the
+// close and exit questions, menu states and activation.
+#include "ui/event/QVZEventMDI.h"
+
+#include "domain/event/QVEvent.h"
+#include "domain/schedule/QVSchedule.h"
+#include "foundation/registry/KRegistry.h"
+#include "imaging/hardware/VZHardwareBar.h"
+#include "shell/app/KZMessageBox.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
+#include "ui/results/QVZResultsWindow.h"
+#include "ui/results/QVZTrialDownload.h"
+
+namespace {
+
+const KString &SettingText(const wchar_t *key)
+{
+    KRegistry *settings = VZApplication::Registry();
+    return settings ? settings->GetText(key) : KRNode::EmptyText();
+}
+
+} // namespace
+
+ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
+{
+    ZafEventStruct mapped = zafEvent;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (code >= kCmdChartWindowFirst && code <= kCmdChartWindowLast)
+        return PassTo(chartWindow, zafEvent);
+    if (code >= kCmdResultsWindowFirst && code <= kCmdResultsWindowLast)
+        return PassTo(resultsWindow, zafEvent);
+    switch (code) {
+    case kEvtExitQuery:
+    case kEvtCloseQuery:
+        // A trial download lets events run between trials; its results
+        // list must stay until it ends.
+        if (QVZTrialDownload::Running())
+            return 0;
+        return AskToSave(zafEvent, code);
+    case kCmdFileSave:
+        Save(QVEvent::kSaveWrite);
+        return code;
+    case kCmdFileSaveAs:
+        Save(QVEvent::kSaveWrite | QVEvent::kSaveAskWorkout);
+        return code;
+    case kCmdFileSave33:
+        Save(QVEvent::kSaveWrite | QVEvent::kSaveAskEvent);
+        return code;
+    case kCmdFileSaveQit:
+        if (int result = event->SendResults())
+            if (VZApplication *app = VZApplication::Instance())
+                app->ShowErrorCode(result, -1);
+        return code;
+    case kEvtMenuOpening:
+        MenuOpening(zafEvent);
+        return code;
+    case kEvtIdle:
+        event->ServeResultsRequests();
+        return code;
+    default:
+        return KZMDIChild::Event(zafEvent);
+    }
+}
+
+ZafEventType QVZEventMDI::PassTo(ZafWindow *window, const ZafEventStruct &zafEvent)
+{
+    // A layout without a pane of that kind ignores its commands.
+    return window ? window->Event(zafEvent) : 0;
+}
+
+void QVZEventMDI::MenuOpening(const ZafEventStruct &zafEvent)
+{
+    if (KZPullDownMenu *menu = KZMainMenuBar())
+        for (int32_t code : { kCmdFileSave, kCmdFileSaveAs, kCmdFileSave33, kCmdFileSaveQit })
+            menu->EnableItem(code, true);
+    for (ZafWindow *window : { summaryWindow, chartWindow, resultsWindow })
+        if (window)
+            window->Event(zafEvent);
+}
+
+ZafEventType QVZEventMDI::AskToSave(const ZafEventStruct &, ZafEventType code)
+{
+    if (!event->IsModified())
+        return code;
+    const bool exiting = code == kEvtExitQuery;
+    KString caption;
+    if (exiting)
+        caption.Append(SettingText(L"\\Strings\\Event\\Close\\ExitTitle")).Append(L" ").Append(VZApplication::kProgramTitle);
+    else
+        caption.Append(SettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
+    KString text(L"'");
+    event->FileTitle(text);
+    text.Append(L"' ");
+    text.Append(SettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
+    switch (KZMessageBox(caption, text, kButtonYes | kButtonNo | kButtonCancel, kButtonYes, kIconQuestion)) {
+    case kDialogYes:
+        return Save(QVEvent::kSaveWrite) ? code : 0;
+    case kDialogNo:
+        return code;
+    default:
+        return 0;
+    }
+}
+
+bool QVZEventMDI::Save(int flags)
+{
+    VZApplication *app = VZApplication::Instance();
+    if (event->IsOldVersion()) {
+        if (app)
+            app->ShowErrorCode(3011, -1);
+        return false;
+    }
+    if (app)
+        app->SetMousePointer(kPointerBusy);
+    const int result = event->Save(flags);
+    if (result == 0) {
+        KString title;
+        event->FileTitle(title);
+        SetTitle(title.CStr());
+        if (QVZControl *control = VZApplication::MainControl())
+            if (VZHardwareBar *bar = control->HardwareBar())
+                bar->UpdateStatus();
+        event->SetModified(false);
+    } else if (result != 1004 && app) {
+        app->ShowErrorCode(result, -1);
+    }
+    if (QVSchedule *schedule = QVSchedule::Instance())
+        schedule->SendResults(event, 0);
+    if (app)
+        app->SetMousePointer(kPointerArrow);
+    return result == 0;
+}
+
+void QVZEventMDI::Activate()
+{
+    KZMDIChild::Activate();
+    // The scoreboards show the results of the front event window.
+    if (auto *results = dynamic_cast<QVZResultsWindow *>(resultsWindow))
+        results->ShowOnScoreboards();
+    // The chart window registers itself again as the current one once the
+    // chart pane has its own window.
+}
+
+void QVZEventMDI::SetTitle(const wchar_t *text)
+{
+    KZMDIChild::SetTitle(text);
+}

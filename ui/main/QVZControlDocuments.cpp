@@ -1,0 +1,161 @@
+// The main window's document operations: new, open, close when single,
+// load from the schedule, and the broadcasts to every event window.
+#include "domain/event/QVEvent.h"
+#include "domain/schedule/QVSchedule.h"
+#include "domain/timing/VLeg.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
+#include "shell/app/VZApplication.h"
+#include "ui/event/QVZEventMDI.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/main/QVZControl.h"
+
+namespace {
+
+void ShowError(int code)
+{
+    if (VZApplication *app = VZApplication::Instance())
+        app->ShowErrorCode(code, -1);
+}
+
+void SetOverlayOff()
+{
+    if (VZApplication *app = VZApplication::Instance())
+        app->SetOverlayMode(false);
+}
+
+template <typename Visit> void ForEachFirstLeg(const QVZControl &control, Visit visit)
+{
+    for (QVZEventMDI *window = control.NextEventWindow(nullptr); window; window = control.NextEventWindow(window))
+        if (VLeg *leg = window->Event()->Leg(0))
+            visit(*leg);
+}
+
+} // namespace
+
+QVZEventMDI *QVZControl::NextEventWindow(QVZEventMDI *after) const
+{
+    for (KZMDIChild *child = NextChild(after); child; child = NextChild(child))
+        if (auto *window = dynamic_cast<QVZEventMDI *>(child))
+            return window;
+    return nullptr;
+}
+
+QVZEventMDI *QVZControl::ActiveEventWindow() const
+{
+    return dynamic_cast<QVZEventMDI *>(ActiveChild());
+}
+
+QVEvent *QVZControl::NewEventDocument()
+{
+    QVZEventMDI *window = NewEvent();
+    return window ? window->Event() : nullptr;
+}
+
+QVEvent *QVZControl::OpenEventDocument(const wchar_t *fileName)
+{
+    const KString name(fileName ? fileName : L"");
+    QVZEventMDI *window = OpenEvent(fileName ? &name : nullptr);
+    return window ? window->Event() : nullptr;
+}
+
+bool QVZControl::CloseEventWindowsIfSingle()
+{
+    if (!singleEvent || singleEvent->Value() == 0)
+        return true;
+    while (QVZEventMDI *window = NextEventWindow(nullptr)) {
+        if (window->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
+            return false;
+        CloseChild(window);
+    }
+    return true;
+}
+
+QVZEventMDI *QVZControl::NewEvent()
+{
+    if (!CloseEventWindowsIfSingle())
+        return nullptr;
+    auto *event = new QVEvent;
+    if (const int result = event->Initialize(QVEvent::kInitNew)) {
+        delete event;
+        ShowError(result);
+        return nullptr;
+    }
+    SetOverlayOff();
+    auto *window = new QVZEventMDI(event);
+    Add(window);
+    return window;
+}
+
+QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
+{
+    if (!CloseEventWindowsIfSingle())
+        return nullptr;
+    KFile file;
+    if (fileName) {
+        file.SetFullName(*fileName);
+    } else {
+        KString folder;
+        QVEvent::Directory(folder);
+        file.SetFolderPath(folder);
+        if (file.GetOpenFileName(KString(L"qvw"), KString(), OSHandle(2)) < 0)
+            return nullptr;
+        QVEvent::SetDirectory(file.FullName());
+    }
+    for (QVZEventMDI *window = NextEventWindow(nullptr); window; window = NextEventWindow(window))
+        if (window->Event()->HasFileName(file.FullName())) {
+            window->Activate();
+            return window;
+        }
+    auto *event = new QVEvent;
+    if (const int result = event->Open(QVEvent::kOpenRead, file.FullName())) {
+        delete event;
+        ShowError(result);
+        return nullptr;
+    }
+    SetOverlayOff();
+    auto *window = new QVZEventMDI(event);
+    Add(window);
+    event->SetModified(false);
+    return window;
+}
+
+QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, int flag)
+{
+    if (!window && !CloseEventWindowsIfSingle())
+        return nullptr;
+    QVEvent *target = window ? window->Event() : nullptr;
+    const bool wasModified = target && target->IsModified();
+    QVSchedule *schedule = QVSchedule::Instance();
+    // Direction 0 asks with the Goto dialog, which is not part of this window.
+    if (!schedule || direction == 0)
+        return nullptr;
+    QVEvent *loaded = schedule->Navigate(target, flag, direction);
+    if (!loaded)
+        return nullptr;
+    if (window) {
+        loaded->SetModified(wasModified);
+        return window;
+    }
+    SetOverlayOff();
+    auto *made = new QVZEventMDI(loaded);
+    Add(made);
+    loaded->SetModified(false);
+    return made;
+}
+
+void QVZControl::RefreshCharts()
+{
+    ForEachFirstLeg(*this, [](VLeg &leg) { leg.SelectNone(); });
+}
+
+void QVZControl::RefreshResults()
+{
+    ForEachFirstLeg(*this, [](VLeg &leg) { leg.NotifyResultsChanged(); });
+}
+
+void QVZControl::RefreshOptions()
+{
+    ForEachFirstLeg(*this, [](VLeg &leg) { leg.NotifyOptionsChanged(); });
+}

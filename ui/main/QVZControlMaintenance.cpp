@@ -1,0 +1,154 @@
+// The main window's block-sensor maintenance: the firmware and sound
+// upload loops and deleting all trials of a unit.
+#include <windows.h>
+
+#include "domain/blocksensors/QVBlockSensors.h"
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/hardware/QVSerialPort.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/KZMessageBox.h"
+#include "shell/app/VZApplication.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
+
+namespace {
+
+const KString &SettingText(const wchar_t *key)
+{
+    KRegistry *settings = VZApplication::Registry();
+    return settings ? settings->GetText(key) : KRNode::EmptyText();
+}
+
+int32_t Ask(const wchar_t *captionKey, const wchar_t *textKey, uint32_t buttons, uint32_t defaultButton)
+{
+    return KZMessageBox(SettingText(captionKey), SettingText(textKey), buttons, defaultButton, kIconQuestion);
+}
+
+void ShowMessage(const wchar_t *key)
+{
+    if (VZApplication *app = VZApplication::Instance())
+        app->ShowMessage(SettingText(key));
+}
+
+void ShowError(const wchar_t *key)
+{
+    if (VZApplication *app = VZApplication::Instance())
+        app->ShowError(SettingText(key));
+}
+
+// The communication-error prompt for the port group: true for Retry.
+bool AskRetry(KRGroup &group)
+{
+    VZApplication *app = VZApplication::Instance();
+    if (!app)
+        return false;
+    KString text(SettingText(L"\\Strings\\Alerts\\TimeoutError"));
+    text.Append(L": ");
+    if (KRString *name = group.GetString(L"Name"))
+        text.Append(name->GetValue());
+    return app->AskAbortRetry(SettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
+}
+
+// Repeats exchange while it fails and the user answers Retry.
+template <typename Exchange> bool WithRetry(KRGroup &group, Exchange exchange)
+{
+    for (;;) {
+        if (exchange())
+            return true;
+        if (!AskRetry(group))
+            return false;
+    }
+}
+
+int32_t ShortTimeout()
+{
+    KRegistry *settings = VZApplication::Registry();
+    KRInt *setting = settings ? settings->GetInt(L"\\Serial\\ShortTimeout") : nullptr;
+    return setting ? setting->Value() : 1000;
+}
+
+} // namespace
+
+void QVZControl::FirmwareLoop()
+{
+    QVBlockSensors *link = QVBlockSensors::Global();
+    if (!link)
+        return;
+    for (bool firstPass = true;; firstPass = false) {
+        Ask(L"\\Strings\\Hardware\\UpdateFirmware\\PowerTitle", L"\\Strings\\Hardware\\UpdateFirmware\\Power",
+            kButtonOk, kButtonOk);
+        if (!link->UpdateFirmware(firstPass))
+            return;
+        if (Ask(L"\\Strings\\Hardware\\UpdateFirmware\\DoMoreTitle", L"\\Strings\\Hardware\\UpdateFirmware\\DoMore",
+                kButtonYes | kButtonNo, kButtonNo) == kDialogNo)
+            return;
+    }
+}
+
+void QVZControl::SoundLoop()
+{
+    QVBlockSensors *link = QVBlockSensors::Global();
+    if (!link)
+        return;
+    for (bool firstPass = true;; firstPass = false) {
+        if (!link->LoadAudio(firstPass))
+            return;
+        if (Ask(L"\\Strings\\Hardware\\LoadAudio\\DoMoreTitle", L"\\Strings\\Hardware\\LoadAudio\\DoMore",
+                kButtonYes | kButtonNo, kButtonNo) == kDialogNo)
+            return;
+    }
+}
+
+bool QVZControl::OpenMaintenancePort(const KString &description)
+{
+    KSerialPort &port = *maintenancePort;
+    port.SetReadEncoding(0);
+    port.SetWriteEncoding(0);
+    port.SetReadLineEnd(0);
+    port.SetWriteLineEnd(0);
+    if (!port.Open(description))
+        return false;
+    Sleep(1100);
+    port.SetReadTimeout(ShortTimeout());
+    return true;
+}
+
+int32_t QVZControl::DeleteAllTrials()
+{
+    if (QVSerialPort::GroupCount() > 1)
+        ShowMessage(L"\\Strings\\Alerts\\OnlyFirstSerial");
+    KRGroup *group = QVSerialPort::GroupAt(0);
+    KRString *setting = group ? group->GetString(L"SerialPort") : nullptr;
+    int32_t portNumber = 0;
+    if (!setting || !KSerialPort::ParsePort(setting->GetValue(), portNumber) || portNumber < 1) {
+        ShowMessage(L"\\Strings\\SerialPort\\NoComSelected");
+        return 0;
+    }
+    if (!WithRetry(*group, [&] { return OpenMaintenancePort(setting->GetValue()); }))
+        return 0;
+    KSerialPort &port = *maintenancePort;
+    QVBlockSensors link;
+    // Like a download, the unit is identified and its status read first:
+    // nothing is deleted on a Control Center, a busy unit or a silent one.
+    int32_t type = 0;
+    int32_t status = 0, unit = 0, valueA = 0, difference = 0, time = 0, version = 0;
+    bool go = WithRetry(*group, [&] { return (type = link.GetDeviceType(port)) != 0; });
+    if (go && uint32_t(type) == kDeviceControlCenter) {
+        ShowError(L"\\Strings\\Alerts\\DeviceIsCC");
+        go = false;
+    }
+    go = go && uint32_t(type) == kDeviceBlockSensor &&
+         WithRetry(*group, [&] {
+             return link.GetStatus(port, kDeviceBlockSensor, status, unit, valueA, difference, time, version);
+         });
+    if (go && status != 0) {
+        ShowMessage(L"\\Strings\\Alerts\\DeviceBusy");
+        go = false;
+    }
+    if (go && Ask(L"\\Strings\\BlockSensor\\DeleteAll\\ConfirmTitle", L"\\Strings\\BlockSensor\\DeleteAll\\Confirm",
+                  kButtonYes | kButtonNo, kButtonNo) == kDialogYes)
+        WithRetry(*group, [&] { return link.DeleteAllTrials(port, 0); });
+    port.Close();
+    return kCmdHardwareDeleteTrials;
+}
