@@ -70,3 +70,36 @@ constexpr const wchar_t *kRemotePaneBitmaps[] = {
 };
 constexpr const wchar_t *kHardwareWindowBitmaps[] = { L"GetInfo", L"AlignOn", L"AlignOff" };
 constexpr const wchar_t *kHardwareBarBitmaps[] = { L"New", L"Open", L"Save" };
+
+// ---- Hardware list, alignment and remote windows ----
+constexpr int32_t kEvtHardwareFirst = 10549;      // 10549..10560: the hardware list's own events
+constexpr int32_t kEvtHardwareLast = 10560;
+constexpr int32_t kEvtRemoteFirst = 10561;        // 10561..10574: the remote pad's events
+constexpr int32_t kEvtRemoteLast = 10574;
+constexpr int32_t kEvtAlignFirst = 10575;         // 10575, 10576: the alignment window's events
+constexpr int32_t kEvtAlignLast = 10576;
+constexpr int32_t kEvtHardwareRefresh = 10187;    // to the hardware list: the hub's devices changed
+constexpr const wchar_t *kTextHardwareTitle = L"\\Strings\\Hardware\\Title";
+constexpr const wchar_t *kTextAlignWhileCapturing = L"\\Strings\\Hardware\\Align\\WhileCapturing";
+// Palette type of a hardware row's cells that shows a marked device.
+constexpr uint16_t kHardwareMarkedPalette = 8;
+constexpr int32_t kHardwareMarkedColor = 12;
+
+// ---- Adjustments dialog ----
+constexpr int32_t kEvtAdjustmentSlider = 10543;   // a slider of the adjustments dialog moved
+constexpr const wchar_t *kTextAdjustmentsTitle = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Title";
+constexpr const wchar_t *kTextAdjustmentsBrightness = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Brightness";
+constexpr const wchar_t *kTextAdjustmentsContrast = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Contrast";
+constexpr const wchar_t *kTextAdjustmentsGamma = L"\\Strings\\Event\\Image\\AdjustmentsDlg\\Gamma";
+
+// ---- Camera dialog ----
+constexpr int32_t kEvtCameraPixelMode = 10593;
+constexpr int32_t kEvtCameraAveraging = 10594;
+constexpr int32_t kEvtCameraCompression = 10595;
+constexpr int32_t kEvtCameraGainMethod = 10596;
+constexpr int32_t kEvtCameraDensity = 10597;
+constexpr int32_t kEvtCameraFrameMode = 10598;
+constexpr int32_t kEvtCameraGunSensor = 10599;
+constexpr int32_t kEvtCameraPhotoEye = 10600;
+// The group of the dialog's texts, each key appended to it.
+constexpr const wchar_t *kTextCameraDialogGroup = L"\\Strings\\Hardware\\CameraDlg\\";

@@ -47,11 +47,11 @@ const Limits kLimits[VCamera::kParameterCount] = {
     {0, 255, 0},            // 30
     {0, 255, 0},            // 31
     {0, 255, 0},            // 32
-    {0, 1, 0},              // 33 gun sensor
-    {0, 1, 0},              // 34 gun sensor polarity
+    {0, 2, 0},              // 33 gun sensor: none, normally open, normally closed
+    {0, 60000, 0},          // 34 gun sensor debounce, ms
     {0, 1, 0},              // 35 photo-eye
-    {0, 1, 0},              // 36 photo-eye polarity
-    {0, 1, 0},              // 37 photo-eye mode
+    {0, 60000, 0},          // 36 photo-eye debounce, ms
+    {0, 60000, 0},          // 37 photo-eye offset, ms
     {0, 255, 0},            // 38
     {0, 255, 0},            // 39
     {0, 1023, 1023},        // 40 maximum gain

@@ -85,6 +85,9 @@ public:
     virtual bool SendRemoteCommand(int, wchar_t, wchar_t) { return false; }
     virtual int CameraLaneCount() const { return 0; }
     virtual bool CameraLanesReversed() const { return false; }
+    // Lane boundary i of the hub's camera in ten-thousandths of the frame.
+    virtual int32_t CameraLaneBoundary(int) const { return 0; }
+    virtual void SetCameraLaneBoundary(int, int32_t) {}
 
     void SetChanged() { m_changed = true; }
     void Handle(const KMessage &message) override;

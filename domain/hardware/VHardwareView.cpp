@@ -37,3 +37,9 @@ void VHardwareView::Handle(const KMessage &)
     if (m_toolBar)
         m_toolBar->HardwareChanged();
 }
+
+void VHardwareView::LanesChanged()
+{
+    if (m_alignWindow)
+        m_alignWindow->LanesChanged();
+}

@@ -12,9 +12,20 @@ int KRoundDown(int value, int step)
     return value - r;
 }
 
+namespace {
+
+KTickSource g_tickSource = nullptr;
+
+} // namespace
+
 int32_t KTickCount()
 {
-    return int32_t(GetTickCount());
+    return g_tickSource ? g_tickSource() : int32_t(GetTickCount());
+}
+
+void KSetTickSource(KTickSource source)
+{
+    g_tickSource = source;
 }
 
 void KSleep(int milliseconds)

@@ -25,6 +25,10 @@ inline void KAssignFlag(T &word, uint32_t mask, bool on)
 // Milliseconds since system start as a signed 32-bit value. It wraps after
 // 24.8 days: compare deadlines as KTickElapsed(then) >= timeout, never now > then.
 int32_t KTickCount();
+// Replaces the system's tick count as KTickCount's source (none: the system's
+// again), so that timing behaviour can be driven step by step.
+using KTickSource = int32_t (*)();
+void KSetTickSource(KTickSource source);
 
 // Milliseconds from then to now, correct across the wrap of the tick count.
 inline int32_t KTickElapsed(int32_t then) { return int32_t(uint32_t(KTickCount()) - uint32_t(then)); }

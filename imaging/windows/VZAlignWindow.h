@@ -1,10 +1,40 @@
 #pragma once
-// VZAlignWindow: the module of the camera alignment window. Its start-up and shut-down,
-// called in the program's start-up and shut-down sequence, have nothing to do.
+// VZAlignWindow: the plain window that holds the alignment pane of the
+// hardware view's camera. It is the view's alignment window, which redraws
+// its lane ruler when the camera's lanes change. The module's start-up and
+// shut-down have nothing to do. GUI thread.
 
-class VZAlignWindow
+#include "domain/hardware/VHardwareView.h"
+#include "shell/toolkit/KZWindow.h"
+
+class VHardware;
+class VZAlignPane;
+
+class VZAlignWindow : public KZWindow, public VHardwareLanesHook
 {
 public:
     static void Startup() {}
     static void Shutdown() {}
+
+    VZAlignWindow(ZafWindowObject *owner, VHardwareView *hardwareView);
+    ~VZAlignWindow() override;
+
+    // The idle tick runs the pane's idle step; the rest as KZWindow.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    void LanesChanged() override { RedisplayLaneBar(); }
+
+    void SetCameraNumber(int number);
+    int CameraNumber() const { return cameraNumber; }
+    void SetView(VHardwareView *view);
+    void Align(bool on, int mode);
+    void RedisplayLaneBar();
+
+    VZAlignPane *Pane() const { return pane; }
+
+private:
+    ZafWindowObject *owner;
+    VHardware *hardware;
+    VHardwareView *hardwareView;
+    VZAlignPane *pane = nullptr;
+    int cameraNumber = -1;
 };

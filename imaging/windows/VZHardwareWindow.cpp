@@ -1,6 +1,11 @@
 #include "imaging/windows/VZHardwareWindow.h"
 
+#include "domain/hardware/VHardwareView.h"
 #include "imaging/VZWindowCodes.h"
+#include "imaging/windows/VZHardwarePane.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/KZGeometry.h"
 
 namespace {
 
@@ -21,4 +26,54 @@ void VZHardwareWindow::Shutdown()
 const VZNamedBitmaps &VZHardwareWindow::Bitmaps()
 {
     return g_bitmaps;
+}
+
+VZHardwareWindow::VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView)
+    : KZWindow(0, 0, 0, 0), mdi(mdi), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
+      hardwareView(hardwareView)
+{
+    SetCoordinateType(kCoordPixels);
+    if (hardwareView)
+        hardwareView->SetWindow(this);
+    pane = new VZHardwarePane(this, hardwareView);
+    Add(pane);
+    // The pane fills the window.
+    auto *geometry = new KZGeomMgr;
+    for (uint32_t edge : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
+        geometry->Add(new KZGeomAtt(pane, edge, 0));
+    Add(geometry);
+    RedisplayPane(false);
+}
+
+VZHardwareWindow::~VZHardwareWindow()
+{
+    if (hardwareView && hardwareView->Window() == this)
+        hardwareView->SetWindow(nullptr);
+}
+
+ZafEventType VZHardwareWindow::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafEventType code = MapEvent(mapped);
+    if ((code >= kEvtHardwareFirst && code <= kEvtHardwareLast) || code == kEvtMenuOpening || code == kEvtIdle ||
+        code == kEvtHardwareRefresh)
+        return pane->Event(event);
+    return KZWindow::Event(event);
+}
+
+void VZHardwareWindow::SetView(VHardwareView *view)
+{
+    if (hardwareView && hardwareView->Window() == this)
+        hardwareView->SetWindow(nullptr);
+    hardwareView = view;
+    hardware = view ? view->Hardware() : nullptr;
+    if (view)
+        view->SetWindow(this);
+    pane->SetView(view);
+}
+
+void VZHardwareWindow::RedisplayPane(bool now)
+{
+    if (now)
+        pane->Redisplay();
 }

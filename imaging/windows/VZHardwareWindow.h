@@ -1,15 +1,45 @@
 #pragma once
-// VZHardwareWindow: the module of the hardware list window's buttons. Its start-up reads
-// the module's named bitmaps from the program's data file (VZWindowCodes.h
-// lists them); its shut-down deletes them. GUI thread.
+// VZHardwareWindow: the plain window inside the hardware list's MDI child
+// that holds the list pane (VZHardwarePane). It is the hub view's window:
+// a change of the hub redraws the list. The module's start-up reads the
+// window's named bitmaps from the program's data file (VZWindowCodes.h lists
+// them); its shut-down deletes them. Owned by its MDI child; GUI thread.
 
+#include "domain/ui/QVWindowHooks.h"
 #include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/KZWindow.h"
 
-class VZHardwareWindow
+class VHardware;
+class VHardwareView;
+class VZHardwareMDI;
+class VZHardwarePane;
+
+class VZHardwareWindow : public KZWindow, public QVHardwareWindowHook
 {
 public:
     static void Startup();
     static void Shutdown();
     // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
     static const VZNamedBitmaps &Bitmaps();
+
+    VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView);
+    ~VZHardwareWindow() override;
+
+    // The list's events, the menu opening, the idle tick and the refresh go
+    // to the pane; the rest as KZWindow.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    void HardwareChanged() override { RedisplayPane(true); }
+
+    void SetView(VHardwareView *view);
+    // Redraws the pane when now is true.
+    void RedisplayPane(bool now);
+
+    VZHardwareMDI *Mdi() const { return mdi; }
+    VZHardwarePane *Pane() const { return pane; }
+
+private:
+    VZHardwareMDI *mdi;
+    VHardware *hardware;
+    VHardwareView *hardwareView;
+    VZHardwarePane *pane = nullptr;
 };

@@ -11,6 +11,8 @@
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/main/QVZControl.h"
+#include "ui/results/QVZResultsWindow.h"
+#include "ui/results/QVZTrialDownload.h"
 
 namespace {
 
@@ -33,6 +35,10 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
     switch (code) {
     case kEvtExitQuery:
     case kEvtCloseQuery:
+        // A trial download lets events run between trials; its results
+        // list must stay until it ends.
+        if (QVZTrialDownload::Running())
+            return 0;
         return AskToSave(zafEvent, code);
     case kCmdFileSave:
         Save(QVEvent::kSaveWrite);
@@ -131,6 +137,9 @@ bool QVZEventMDI::Save(int flags)
 void QVZEventMDI::Activate()
 {
     KZMDIChild::Activate();
+    // The scoreboards show the results of the front event window.
+    if (auto *results = dynamic_cast<QVZResultsWindow *>(resultsWindow))
+        results->ShowOnScoreboards();
     // The chart window registers itself again as the current one once the
     // chart pane has its own window.
 }

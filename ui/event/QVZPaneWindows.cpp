@@ -1,21 +1,29 @@
 #include "ui/event/QVZPaneWindows.h"
 
 #include "domain/charts/QVChart.h"
+#include "domain/charts/QVChartView.h"
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindow.h"
+#include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
+#include "ui/results/QVZResultsWindow.h"
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
     if (kind == kPaneKindSummary)
         return new QVZEventWindow(&owner, nullptr);
-    // The results and chart panes: plain windows that the layout places.
-    auto *window = new KZWindow(0, 0, 0, 0);
+    ZafWindow *window = nullptr;
+    if (kind == kPaneKindResults)
+        window = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
+    else if (kind == kPaneKindChart)
+        window = new QVZChartWindow(&owner, nullptr);
+    else
+        window = new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
@@ -30,9 +38,19 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
             summary->SetView(&event->View());
         return event != nullptr;
     case kPaneKindResults:
-        return leg && leg->Results() && leg->Results()->NextView(nullptr);
+    {
+        QVResultsView *view = leg && leg->Results() ? leg->Results()->NextView(nullptr) : nullptr;
+        if (auto *results = dynamic_cast<QVZResultsWindow *>(window))
+            results->SetView(view);
+        return view != nullptr;
+    }
     case kPaneKindChart:
-        return leg && leg->Chart(0) && leg->Chart(0)->View(0, true);
+    {
+        QVChartView *view = leg && leg->Chart(0) ? leg->Chart(0)->View(0, true) : nullptr;
+        if (auto *chart = dynamic_cast<QVZChartWindow *>(window))
+            chart->SetView(view);
+        return view != nullptr;
+    }
     default:
         return false;
     }

@@ -75,10 +75,18 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
     case kCmdScoreboardSendMessage:
         scoreboardMessage.Send();
         return code;
+    case kCmdChartRawX:
+    case kCmdChartRawY:
+    case kCmdChartFilteredX:
+    case kCmdChartFilteredY:
+    case kCmdChartSummedXY:
+    case kCmdChartLocalAlgorithmSettings:
+    case kCmdChartLocalAlgorithmShow:
+        ChartCommand(code);
+        return code;
     default:
-        // The developer chart modes and the Window
-        // commands go on to the frame, which passes the rest to the active
-        // event window.
+        // The Window commands go on to the frame, which passes the rest to
+        // the active event window.
         return KZControl::Event(event);
     }
 }

@@ -205,3 +205,32 @@ TEST_F(QVZControlTest, TheStatusBarShowsFlyOversAndKeepsItsPercentagePaneAtTheRi
     EXPECT_EQ(QVZStatusBar::kProgressWidth, progress.Width());
     EXPECT_EQ(whole.Width() - 1 - GetSystemMetrics(SM_CXVSCROLL), progress.right);
 }
+
+TEST_F(QVZControlTest, CtrlNMakesAWorkoutAndCtrlSIsTakenOnlyWhileOneIsOpen)
+{
+    auto press = [this](wchar_t key) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+        SetKeyboardState(state);
+        ZafOSEventStruct os = {};
+        os.hwnd = Frame(control);
+        os.message = WM_KEYDOWN;
+        os.wParam = WPARAM(key);
+        os.lParam = LPARAM(MapVirtualKeyW(UINT(key), 0) << 16) | 1;
+        const bool taken = control->MenuBar()->DispatchAccelerator(ZafEventStruct(ZAF_EVENT_OS, os));
+        BYTE none[256] = {};
+        SetKeyboardState(none);
+        return taken;
+    };
+    auto serveQueued = [this] {
+        ZafEventStruct event;
+        while (app->EventManager()->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+            if (event.type >= 10000)
+                control->Event(event);
+    };
+    EXPECT_FALSE(press(L'S'));
+    EXPECT_TRUE(press(L'N'));
+    serveQueued();
+    EXPECT_NE(nullptr, control->ActiveEventWindow());
+    EXPECT_TRUE(press(L'S'));
+}

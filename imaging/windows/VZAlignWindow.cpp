@@ -1,0 +1,61 @@
+#include "imaging/windows/VZAlignWindow.h"
+
+#include "imaging/windows/VZAlignPane.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/app/KZAppCodes.h"
+
+VZAlignWindow::VZAlignWindow(ZafWindowObject *owner, VHardwareView *hardwareView)
+    : KZWindow(0, 0, 0, 0), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
+      hardwareView(hardwareView)
+{
+    SetCoordinateType(kCoordPixels);
+    pane = new VZAlignPane(this, hardwareView);
+    Add(pane);
+    if (hardwareView)
+        hardwareView->SetAlignWindow(this);
+    RedisplayLaneBar();
+}
+
+VZAlignWindow::~VZAlignWindow()
+{
+    if (hardwareView && hardwareView->AlignWindow() == this)
+        hardwareView->SetAlignWindow(nullptr);
+}
+
+ZafEventType VZAlignWindow::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafEventType code = MapEvent(mapped);
+    if (code == kEvtIdle) {
+        pane->Idle();
+        return code;
+    }
+    return KZWindow::Event(event);
+}
+
+void VZAlignWindow::SetCameraNumber(int number)
+{
+    cameraNumber = number;
+    pane->SetCameraNumber(number);
+}
+
+void VZAlignWindow::SetView(VHardwareView *view)
+{
+    if (hardwareView && hardwareView->AlignWindow() == this)
+        hardwareView->SetAlignWindow(nullptr);
+    hardwareView = view;
+    hardware = view ? view->Hardware() : nullptr;
+    if (view)
+        view->SetAlignWindow(this);
+    pane->SetView(view);
+}
+
+void VZAlignWindow::Align(bool on, int mode)
+{
+    pane->Align(on, mode);
+}
+
+void VZAlignWindow::RedisplayLaneBar()
+{
+    pane->RedisplayLaneBar();
+}

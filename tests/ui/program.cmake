@@ -1,0 +1,15 @@
+# quorvane.exe end to end with the simulated block sensor on a COM pair (the
+# program must be built first).
+if(TARGET quorvane)
+    qt_test(ui_program_tests LIBS domain unitsim user32 gdi32 SOURCES
+        ../shell/support/ShellScratch.cpp
+        ../shell/program/QuorvaneProgram.cpp
+        ../support/ComPortPair.cpp
+        program/ProgramHand.cpp
+        program/DownloadProgramTest.cpp
+    )
+    add_dependencies(ui_program_tests quorvane zafdata splashdata)
+    include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)
+    qt_use_comports(ui_program_tests 49 50)
+    qt_tests_share_display(ui_program_tests)
+endif()

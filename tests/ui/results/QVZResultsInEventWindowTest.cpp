@@ -1,0 +1,120 @@
+// The results window inside a workout window of the main window: the
+// Results menu's states and the download command travelling from the main
+// window to the results list.
+#include <gtest/gtest.h>
+
+#include "domain/results/QVResults.h"
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZProgressBar.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/event/QVZEventMDI.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
+#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsWindow.h"
+#include "ui/results/ScriptedUnitLink.h"
+#include "ui/support/MainWindowTest.h"
+
+namespace {
+
+constexpr int kChartMenu = 1, kResultsMenu = 2;
+
+class ResultsInEventWindow : public MainWindowTest
+{
+protected:
+    QVZResultsWindow *NewWorkout()
+    {
+        control->Event(ZafEventStruct(kCmdFileNew, 0));
+        Pump();
+        window = control->ActiveEventWindow();
+        return window ? dynamic_cast<QVZResultsWindow *>(window->ResultsWindow()) : nullptr;
+    }
+    QVZEventMDI *window = nullptr;
+};
+
+} // namespace
+
+TEST_F(ResultsInEventWindow, ANewWorkoutOffersTheDownloadsButDeletesOnlyASelectedTrial)
+{
+    QVZResultsWindow *results = NewWorkout();
+    ASSERT_NE(nullptr, results);
+    control->MenuBar()->ResetItems();
+    for (int32_t command : { kCmdResultsAddTimes, kCmdResultsDownloadTraces, kCmdResultsPrinterSetup, kCmdResultsPrint })
+        EXPECT_FALSE(Entry(kResultsMenu, command)->IsDisabled(true)) << command;
+    EXPECT_TRUE(Entry(kResultsMenu, kCmdResultsDeleteTrial)->IsDisabled(true));
+    EXPECT_FALSE(Entry(kChartMenu, kCmdOverlayMode)->IsDisabled(true));
+    EXPECT_TRUE(Entry(kChartMenu, kCmdOverlayClear)->IsDisabled(true));
+
+    results->Results()->NewResult();
+    results->Pane()->Redisplay();
+    results->Pane()->Select(KPoint(0, 0));
+    control->MenuBar()->ResetItems();
+    EXPECT_FALSE(Entry(kResultsMenu, kCmdResultsDeleteTrial)->IsDisabled(true));
+}
+
+TEST_F(ResultsInEventWindow, DownloadTraceReachesTheListAndTheWorkoutStaysOpenMeanwhile)
+{
+    QVZResultsWindow *results = NewWorkout();
+    ASSERT_NE(nullptr, results);
+    registry->Parse(L"SerialPorts\\1\\:=");
+    registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
+    registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    ScriptedUnitLink link;
+    ScriptedUnit unit;
+    unit.trials = { { 150, 2000 }, { 160, 2000 } };
+    link.Add(L"7,19200,8,N,1.0", unit);
+    std::vector<ZafEventType> closeAnswers;
+    link.whileDownloading = [&] { closeAnswers.push_back(window->Event(ZafEventStruct(kEvtCloseQuery, 0))); };
+    results->Pane()->SetUnitLink(&link);
+    results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
+        choice = -2;
+        return kDialogOk;
+    });
+
+    control->Event(ZafEventStruct(kCmdResultsDownloadTraces, 0));
+    EXPECT_EQ(2, results->Results()->Count());
+    ASSERT_FALSE(closeAnswers.empty());
+    for (ZafEventType answer : closeAnswers)
+        EXPECT_EQ(0, answer);
+    EXPECT_EQ(window, control->ActiveEventWindow());
+}
+
+TEST_F(ResultsInEventWindow, EveryWayOutOfADownloadClearsTheStatusBar)
+{
+    QVZResultsWindow *results = NewWorkout();
+    ASSERT_NE(nullptr, results);
+    registry->Parse(L"SerialPorts\\1\\:=");
+    registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
+    registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    ScriptedUnitLink link;
+    ScriptedUnit unit;
+    unit.trials = { { 150, 2000 }, { 160, 2000 } };
+    unit.failTrace = 1;
+    link.Add(L"7,19200,8,N,1.0", unit);
+    results->Pane()->SetUnitLink(&link);
+    results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
+        choice = -2;
+        return kDialogOk;
+    });
+    KZStatusBar *bar = KZMainStatusBar();
+    ASSERT_NE(nullptr, bar);
+    const struct { int32_t answer; int rows; } cases[] = {
+        { kDialogAbort, 1 },    // the first trace given up, the second fetched
+        { kDialogCancel, 2 },   // the first trial added, the overwrite question of the second cancelled
+    };
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c.answer);
+        bar->SetProgress(40);
+        boxAnswer = c.answer;
+        control->Event(ZafEventStruct(kCmdResultsDownloadTraces, 0));
+        EXPECT_EQ(c.rows, results->Results()->Count());
+        EXPECT_EQ(KZProgressBar::kNoValue, bar->ProgressPane()->Value());
+    }
+}

@@ -1,0 +1,15 @@
+# The results area: results list and window, trial download, trial choice dialog.
+list(APPEND UI_SOURCES
+    results/QVZBlockSensorLink.cpp
+    results/QVZOverlayList.cpp
+    results/QVZResultsPane.cpp
+    results/QVZResultsPaneEdit.cpp
+    results/QVZResultsPaneEvents.cpp
+    results/QVZResultsPaneLink.cpp
+    results/QVZResultsPrompts.cpp
+    results/QVZTrialDownload.cpp
+    results/QVZTrialImport.cpp
+    results/QVZResultsTitle.cpp
+    results/QVZResultsWindow.cpp
+    results/QVZWaveformDialog.cpp
+)

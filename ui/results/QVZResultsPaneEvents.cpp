@@ -1,0 +1,242 @@
+// QVZResultsPane: the results commands, the menu states, overlay clicks and
+// the photobeam-break pop-up.
+#include "ui/results/QVZResultsPane.h"
+
+#include <climits>
+
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "domain/timing/VLeg.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsPrompts.h"
+#include "ui/results/QVZResultsWindow.h"
+
+namespace P = QVZResultsPrompts;
+
+namespace {
+
+bool HoldsTime(const VRaceTime &time)
+{
+    return time.IsValid() && time.Milliseconds() != INT32_MIN;
+}
+
+VLeg *LegOf(const QVResults *results)
+{
+    return results ? results->Leg() : nullptr;
+}
+
+} // namespace
+
+bool QVZResultsPane::InOverlayMode()
+{
+    VZApplication *application = VZApplication::Instance();
+    return application && application->IsOverlayMode();
+}
+
+void QVZResultsPane::StartOverlayMode()
+{
+    if (owner)
+        owner->SetOverlayButton(true);
+    else if (VZApplication *application = VZApplication::Instance())
+        application->SetOverlayMode(true);
+}
+
+ZafEventType QVZResultsPane::Event(const ZafEventStruct &event)
+{
+    const ZafEventType code = event.type;
+    if (code >= kCmdResultCodeFirst && code <= kCmdResultCodeLast)
+    {
+        SetResultCode(code - kCmdResultCodeFirst);
+        return code;
+    }
+    switch (code)
+    {
+    case kCmdResultsAddTimes:
+        DownloadTrials(true, false);
+        return code;
+    case kCmdResultsDownloadTraces:
+        if (InOverlayMode())
+            P::ShowMessage(P::Text(kTextNoAddOverlay));
+        else
+            DownloadTrials(false, true);
+        return code;
+    case kCmdResultsDeleteTrial:
+        if (InOverlayMode())
+            P::ShowMessage(P::Text(kTextNoDeleteOvly));
+        else
+            DeleteSelected();
+        return code;
+    case kCmdOverlayMode:
+        ToggleOverlayMode();
+        return code;
+    case kCmdOverlayClear:
+        if (VLeg *leg = LegOf(results))
+            leg->ClearSelection();
+        overlay.Clear();
+        return code;
+    case kEvtMenuOpening:
+        MenuOpening();
+        return code;
+    default:
+        return KZEditableSelector::Event(event);
+    }
+}
+
+// A result code needs a selected result; without one nothing happens.
+void QVZResultsPane::SetResultCode(int32_t code)
+{
+    QVResult *result = ResultAt(Selection().y);
+    if (!result)
+        return;
+    result->SetResultCode(code);
+    SendResults();
+}
+
+void QVZResultsPane::DeleteSelected()
+{
+    QVResult *result = ResultAt(Selection().y);
+    if (!result)
+        return;
+    results->Delete(result);
+    Redisplay();
+}
+
+void QVZResultsPane::ToggleOverlayMode()
+{
+    overlay.Clear();
+    bool on = !InOverlayMode();
+    if (owner)
+        owner->SetOverlayButton(on);
+    else if (VZApplication *application = VZApplication::Instance())
+        application->SetOverlayMode(on);
+    if (VLeg *leg = LegOf(results))
+        leg->ClearSelection();
+}
+
+// The download and the list commands work in any workout that has a list,
+// also an empty new one; deleting needs a selected row.
+void QVZResultsPane::MenuOpening()
+{
+    KZPullDownMenu *menu = KZMainMenuBar();
+    if (!menu || !results)
+        return;
+    for (int32_t command : { kCmdResultsAddTimes, kCmdResultsDownloadTraces, kCmdResultsPrinterSetup,
+                             kCmdResultsPrint, kCmdOverlayMode })
+        menu->EnableItem(command, true);
+    menu->EnableItem(kCmdResultsDeleteTrial, ResultAt(Selection().y) != nullptr);
+    if (InOverlayMode())
+    {
+        menu->EnableItem(kCmdOverlayClear, true);
+        menu->CheckItem(kCmdOverlayMode, true);
+    }
+}
+
+bool QVZResultsPane::CellClicked(KPoint pixel, int mode)
+{
+    if (KZEditableSelector::CellClicked(pixel, mode))
+        return true;
+    KPoint unit = PixelToUnit(pixel);
+    const QVResult *result = ResultAt(unit.y);
+    if (!result)
+        return true;
+    KPoint cell = Selection();
+    if (!InOverlayMode())
+    {
+        if (VLeg *leg = LegOf(results))
+            leg->Select(cell);
+    }
+    else
+        ToggleOverlayRow(cell.y);
+    KRect row;
+    UnitRect(unit, row);
+    FitColumns();
+    int across = pixel.x - row.left;
+    if (view && across >= view->ColumnPosition(kColumnTimeToDistance) &&
+        across < view->ColumnPosition(kColumnTimeToDistance + 1))
+        ShowBreaks(pixel, *result);
+    return true;
+}
+
+// A listed row leaves the overlay and the rest are selected again in list
+// order; a new row joins while there is room.
+void QVZResultsPane::ToggleOverlayRow(int row)
+{
+    VLeg *leg = LegOf(results);
+    if (overlay.Contains(row))
+    {
+        if (leg)
+            leg->ClearSelection();
+        overlay.Remove(row);
+        for (QVTraceInfo *entry = overlay.Next(); entry; entry = overlay.Next(entry))
+            if (leg)
+                leg->Select(KPoint(0, entry->Row()));
+        return;
+    }
+    if (!overlay.Add(row))
+    {
+        P::ShowMessage(P::Text(kTextNoMoreOverlay));
+        return;
+    }
+    if (leg)
+        leg->Select(KPoint(0, row));
+}
+
+void QVZResultsPane::BreakLines(const QVResult &result, std::vector<KString> &lines)
+{
+    lines.clear();
+    bool listed = false;
+    VRaceTime last;
+    for (int i = 0; i < result.BreakCount(); ++i)
+    {
+        VRaceTime time = result.TrialTime(i);
+        if (!HoldsTime(time))
+            continue;
+        KString line;
+        FormatTime(time, line);
+        if (listed)
+        {
+            line.Append(L" (");
+            FormatTime(time - last, line);
+            line.AppendChar(L')');
+        }
+        lines.push_back(line);
+        last = time;
+        listed = true;
+    }
+    KString final;
+    const VRaceTime &distance = result.TimeToDistance();
+    FormatTime(distance, final);
+    if (listed && HoldsTime(distance))
+    {
+        final.Append(L" (");
+        FormatTime(distance - last, final);
+        final.AppendChar(L')');
+    }
+    lines.push_back(final);
+}
+
+void QVZResultsPane::ShowBreaks(KPoint pixel, const QVResult &result)
+{
+    std::vector<KString> lines;
+    BreakLines(result, lines);
+    KPoint screen = pixel;
+    ClientToScreen(screen);
+    if (breakMenu)
+    {
+        breakMenu(screen, lines);
+        return;
+    }
+    KZPopUpMenu menu(screen);
+    auto *item = new KZPopUpItem(P::Text(kTextPhotobreaks).CStr(), 0);
+    for (const KString &line : lines)
+        KZAddToMenu(item, new KZPopUpItem(line.CStr(), 0));
+    KZAddToMenu(&menu, item);
+    menu.Show();
+}

@@ -1,0 +1,111 @@
+// QVZResultsPane: the trial download and the sends to the Control Center.
+#include "ui/results/QVZResultsPane.h"
+
+#include <memory>
+
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/hardware/QVSerialPort.h"
+#include "foundation/registry/KRGroup.h"
+#include "shell/app/VZApplication.h"
+#include "ui/event/QVZEventMDI.h"
+#include "ui/main/QVZControl.h"
+#include "shell/app/KZAppCodes.h"
+#include "ui/results/QVZBlockSensorLink.h"
+#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsPrompts.h"
+#include "ui/results/QVZResultsWindow.h"
+#include "ui/results/QVZWaveformDialog.h"
+
+namespace P = QVZResultsPrompts;
+
+int QVZResultsPane::DownloadTrials(bool addTimes, bool downloadTraces)
+{
+    std::unique_ptr<QVZUnitLink> own;
+    QVZUnitLink *link = unitLink;
+    if (!link)
+    {
+        own = std::make_unique<QVZBlockSensorLink>();
+        link = own.get();
+    }
+    QVZTrialDownload download(*this, *link);
+    int answer = download.Run(addTimes, downloadTraces);
+    Redisplay();
+    return answer;
+}
+
+int32_t QVZResultsPane::ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &dialogTitle,
+                                    const KRGroup &group, int32_t &choice)
+{
+    if (trialChooser)
+        return trialChooser(link, unit, dialogTitle, group, choice);
+    return QVZWaveformDialog::Choose(link, unit, choice, dialogTitle, group);
+}
+
+int QVZResultsPane::SendEventName(const KString &text)
+{
+    return SendToControlCenter(&text);
+}
+
+int QVZResultsPane::SendResults()
+{
+    return SendToControlCenter(nullptr);
+}
+
+int QVZResultsPane::SendToControlCenter(const KString *text)
+{
+    const KRGroup *group = QVSerialPort::GroupCount() > 0 ? QVSerialPort::GroupAt(0) : nullptr;
+    if (!group)
+        return 0;
+    if (P::GroupPortNumber(*group) < 1)
+    {
+        P::ShowMessage(P::Text(kTextNoComSelected));
+        return 0;
+    }
+    if (QVZTrialDownload::Running())
+        return 1;   // the port is busy with the download; the states follow with the next change
+    std::unique_ptr<QVZUnitLink> own;
+    QVZUnitLink *link = unitLink;
+    if (!link)
+    {
+        own = std::make_unique<QVZBlockSensorLink>();
+        link = own.get();
+    }
+    link->Open(P::GroupDescription(*group));
+    int32_t type = 0;
+    while ((type = link->DeviceType()) == 0 && P::RetryAfterFailure(*group))
+    {
+    }
+    if (type == int32_t(kDeviceBlockSensor))
+        P::ShowError(P::Text(kTextDeviceIsBS));
+    else if (type == int32_t(kDeviceControlCenter))
+    {
+        int32_t status = 0, unit = 0, time = 0;
+        bool known = false;
+        while (!(known = link->Status(int32_t(kDeviceControlCenter), status, unit, time)) &&
+               P::RetryAfterFailure(*group))
+        {
+        }
+        if (known && status == 0)
+        {
+            P::BusyPointer(true);
+            auto send = [&] { return text ? link->SendText(*text) : !results || link->SendLaneData(*results, view); };
+            while (!send() && P::RetryAfterFailure(*group))
+            {
+            }
+            P::DispatchPending();
+            P::BusyPointer(false);
+            P::ClearStatus();
+        }
+        else if (known)
+            P::ShowMessage(P::Text(kTextDeviceBusy));
+    }
+    link->Close();
+    return 1;
+}
+
+bool QVZResultsPane::LoadScheduled(int direction)
+{
+    QVZControl *control = VZApplication::MainControl();
+    auto *window = owner ? dynamic_cast<QVZEventMDI *>(owner->Owner()) : nullptr;
+    return control && window && control->LoadScheduledEvent(direction, window, 0) != nullptr;
+}

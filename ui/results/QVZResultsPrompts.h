@@ -1,0 +1,53 @@
+#pragma once
+// QVZResultsPrompts: the settings, texts and message boxes of the results
+// area. Texts are read from the program's settings at each use; boxes go
+// through the shell's message box (which tests answer through its hook).
+// Also the busy pointer, the main status bar's progress and the dispatch of
+// pending events during long operations. GUI thread.
+
+#include <cstdint>
+
+#include "foundation/strings/KString.h"
+
+class KRGroup;
+class KRegistry;
+
+namespace QVZResultsPrompts
+{
+// The settings in use: the application's, else the domain's; none in tests
+// that install neither.
+KRegistry *Settings();
+// The text of a String setting (empty when missing), a Bool or Int setting
+// (fallback when missing).
+const KString &Text(const wchar_t *key);
+bool Flag(const wchar_t *key, bool fallback);
+int32_t Number(const wchar_t *key, int32_t fallback);
+void SetFlag(const wchar_t *key, bool on);
+
+// A port group's "Name" and "SerialPort" texts, and the COM number of its
+// description (field 0; 0 when it does not parse).
+const KString &GroupName(const KRGroup &group);
+const KString &GroupDescription(const KRGroup &group);
+int32_t GroupPortNumber(const KRGroup &group);
+
+// An error (exclamation icon, "Error" caption) and a message (information
+// icon, "Message" caption), each with an Ok button.
+void ShowError(const KString &text);
+void ShowMessage(const KString &text);
+// A question with the question icon, Yes the default; buttons are the
+// message box's flags. Answers the pressed button's dialog result.
+int32_t Ask(const KString &caption, const KString &text, uint32_t buttons);
+// The communication-error prompt for the unit of a port group: "Abort" or
+// "Retry" under the communication-error caption. True for Retry.
+bool RetryAfterFailure(const KRGroup &group);
+
+// The wait pointer (busy true) or the normal one.
+void BusyPointer(bool busy);
+// The main status bar's progress (0..100) and its clearing; nothing
+// without a main status bar.
+void Progress(int percent);
+void ClearStatus();
+// Runs the events waiting in the queue (the window repaints, the status
+// bar shows progress) and returns when none is left.
+void DispatchPending();
+}

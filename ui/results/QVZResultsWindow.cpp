@@ -1,0 +1,183 @@
+// QVZResultsWindow: the results tool bar over the results pane.
+#include "ui/results/QVZResultsWindow.h"
+
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "domain/scoreboards/QVScoreboards.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/KZTBSpace.h"
+#include "shell/toolkit/KZToolBar.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsPrompts.h"
+
+namespace {
+
+enum Picture { kAddTimes, kDownload, kDelete, kOverlayOn, kOverlayOff, kOverlayClear, kPrint, kPictureCount };
+
+const wchar_t *const kPictureNames[kPictureCount] = {
+    L"AddReactionTimes", L"DownloadData", L"DeleteTrace", L"OverlayModeOn", L"OverlayModeOff", L"OverlayClear", L"Print",
+};
+
+KZBitmap *pictures[kPictureCount] = {};
+
+KZBitmap *Picture(int index)
+{
+    if (!pictures[index])
+        pictures[index] = new KZBitmap(kPictureNames[index]);
+    return pictures[index];
+}
+
+constexpr int kSpacers = 10;
+constexpr int kSpacerSize = 4;
+
+} // namespace
+
+QVZResultsWindow *QVZResultsWindow::front = nullptr;
+
+void QVZResultsWindow::Startup()
+{
+    for (int i = 0; i < kPictureCount; ++i)
+        Picture(i);
+}
+
+void QVZResultsWindow::Shutdown()
+{
+    for (KZBitmap *&picture : pictures)
+    {
+        delete picture;
+        picture = nullptr;
+    }
+}
+
+QVZResultsWindow::QVZResultsWindow(ZafWindowObject *owner, QVResultsView *attach, int left, int top, int width,
+                                   int height)
+    : KZWindow(left, top, width, height), owner(owner)
+{
+    BuildToolBar();
+    pane = new QVZResultsPane(this, nullptr, 0, 0, width, height);
+    Add(pane);
+    auto *geometry = new KZGeomMgr;
+    geometry->Add(new KZGeomAtt(pane, kGeomLeft, 0));
+    geometry->Add(new KZGeomAtt(pane, kGeomTop, 0));
+    geometry->Add(new KZGeomAtt(pane, kGeomRight, 0));
+    geometry->Add(new KZGeomAtt(pane, kGeomBottom, 0));
+    Add(geometry);
+    VZApplication *application = VZApplication::Instance();
+    clearButton->SetVisible(application && application->IsOverlayMode());
+    SetView(attach);
+}
+
+QVZResultsWindow::~QVZResultsWindow()
+{
+    SetView(nullptr);
+    if (front == this)
+        ClearScoreboards();
+}
+
+void QVZResultsWindow::BuildToolBar()
+{
+    toolBar = new KZToolBar(0, -1);
+    auto button = [this](int32_t command, int picture) {
+        auto *made = new KZTBButton(command, Picture(picture), 0, 0);
+        toolBar->Add(made);
+        return made;
+    };
+    button(kCmdResultsAddTimes, kAddTimes);
+    button(kCmdResultsDownloadTraces, kDownload);
+    button(kCmdResultsDeleteTrial, kDelete);
+    button(kCmdResultsPrint, kPrint);
+    for (int i = 0; i < kSpacers; ++i)
+        toolBar->Add(new KZTBSpace(kSpacerSize));
+    overlayButton = button(kCmdOverlayMode, kOverlayOff);
+    clearButton = button(kCmdOverlayClear, kOverlayClear);
+    Add(toolBar);
+}
+
+ZafEventType QVZResultsWindow::Event(const ZafEventStruct &event)
+{
+    if ((event.type >= kCmdResultsWindowFirst && event.type <= kCmdResultsWindowLast) ||
+        event.type == kEvtMenuOpening)
+        return pane->Event(event);
+    return KZWindow::Event(event);
+}
+
+void QVZResultsWindow::SetView(QVResultsView *attach)
+{
+    if (attach == view)
+        return;
+    if (view)
+    {
+        view->SetWindow(nullptr);
+        pane->SetView(nullptr);
+        results = nullptr;
+        view = nullptr;
+    }
+    if (!attach)
+        return;
+    view = attach;
+    results = view->Results();
+    view->SetWindow(this);
+    pane->SetView(view);
+    Refresh(true);
+}
+
+void QVZResultsWindow::Refresh(bool redisplay)
+{
+    if (redisplay)
+        pane->Redisplay();
+    if (front == this)
+        ShowOnScoreboards();
+}
+
+void QVZResultsWindow::ShowResult(QVResult *result)
+{
+    int row = pane->IndexOf(result);
+    if (row < 0)
+        return;
+    pane->UpdateExtent();
+    pane->Select(KPoint(0, row));
+    pane->ScrollIntoView(KPoint(0, row), true, true);
+    pane->Redisplay();
+}
+
+void QVZResultsWindow::SendEventName()
+{
+    const QVEvent *event = results ? results->Event() : nullptr;
+    pane->SendEventName(event ? event->Name() : KString());
+}
+
+void QVZResultsWindow::SendResults()
+{
+    pane->SendResults();
+}
+
+void QVZResultsWindow::SetOverlayButton(bool on)
+{
+    if (VZApplication *application = VZApplication::Instance())
+        application->SetOverlayMode(on);
+    overlayButton->SetBitmap(Picture(on ? kOverlayOn : kOverlayOff));
+    clearButton->SetVisible(on);
+    QVZResultsPrompts::SetFlag(kKeyChartShowSet, false);
+    QVZResultsPrompts::SetFlag(kKeyChartShowReaction, false);
+}
+
+void QVZResultsWindow::ShowOnScoreboards()
+{
+    front = this;
+    if (QVScoreboards *boards = VZApplication::Scoreboards())
+        boards->SetResults(results, results ? results->Event() : nullptr);
+}
+
+void QVZResultsWindow::ClearScoreboards()
+{
+    front = nullptr;
+    if (QVScoreboards *boards = VZApplication::Scoreboards())
+        boards->SetResults(nullptr, nullptr);
+}

@@ -1,0 +1,297 @@
+// The trial download: the walk over the units, the trial choice and the
+// counting pass of a download from every block.
+#include "ui/results/QVZTrialDownload.h"
+
+#include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/hardware/QVSerialPort.h"
+#include "foundation/registry/KRGroup.h"
+#include "shell/app/KZAppCodes.h"
+#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsPrompts.h"
+#include "ui/results/QVZUnitLink.h"
+
+namespace P = QVZResultsPrompts;
+
+bool QVZTrialDownload::running = false;
+
+namespace {
+
+// Restores the normal pointer, clears the status bar and ends the run,
+// however the run is left.
+class RunScope
+{
+public:
+    explicit RunScope(bool &running) : running(running) { running = true; }
+    ~RunScope()
+    {
+        running = false;
+        P::BusyPointer(false);
+        P::ClearStatus();
+    }
+
+private:
+    bool &running;
+};
+
+} // namespace
+
+QVZTrialDownload::QVZTrialDownload(QVZDownloadHost &host, QVZUnitLink &link) : host(host), link(link)
+{
+}
+
+int QVZTrialDownload::Run(bool times, bool traces)
+{
+    if (running)
+        return 1;
+    RunScope scope(running);
+    addTimes = times;
+    downloadTraces = traces;
+    groupCount = QVSerialPort::GroupCount();
+    groupIndex = 0;
+    while (groupIndex < groupCount && !stop)
+    {
+        const KRGroup *group = QVSerialPort::GroupAt(groupIndex);
+        if (!group || P::GroupPortNumber(*group) < 1)
+        {
+            NextGroup(false);
+            continue;
+        }
+        bool ok = VisitUnit(*group);
+        link.Close();
+        if (!ok)
+            return 0;
+        NextGroup(true);
+    }
+    return 1;
+}
+
+void QVZTrialDownload::NextGroup(bool opened)
+{
+    ++groupIndex;
+    if (opened)
+        firstOfPass = false;
+    if (groupIndex >= groupCount && downloadAll && trialIndex < largestCount - 1)
+    {
+        groupIndex = 0;
+        firstOfPass = true;
+    }
+}
+
+void QVZTrialDownload::OpenUnit(const KRGroup &group)
+{
+    link.Open(P::GroupDescription(group));
+}
+
+int32_t QVZTrialDownload::Identify(const KRGroup &group)
+{
+    for (;;)
+    {
+        int32_t type = link.DeviceType();
+        if (type != 0 || !P::RetryAfterFailure(group))
+            return type;
+    }
+}
+
+bool QVZTrialDownload::ReadStatus(const KRGroup &group)
+{
+    for (;;)
+    {
+        if (link.Status(int32_t(kDeviceBlockSensor), status, unit, unitTime))
+            return true;
+        if (!P::RetryAfterFailure(group))
+            return false;
+    }
+}
+
+bool QVZTrialDownload::ReadTrialCount(const KRGroup &group, int32_t &count)
+{
+    for (;;)
+    {
+        // A count no unit can hold is a garbled reply, never a size to use.
+        if (link.TrialCount(unit, count) && count >= 0 && count <= kMaxUnitTrials)
+            return true;
+        count = 0;
+        if (!P::RetryAfterFailure(group))
+            return false;
+    }
+}
+
+// Returns false when the run is to end with 0.
+bool QVZTrialDownload::VisitUnit(const KRGroup &group)
+{
+    OpenUnit(group);
+    int32_t type = Identify(group);
+    if (!downloadAll)
+        trialIndex = kTrialNone;
+    else if (firstOfPass)
+        ++trialIndex;
+    if (type == int32_t(kDeviceControlCenter))
+    {
+        P::ShowError(P::Text(kTextDeviceIsCC));
+        return true;
+    }
+    if (type != int32_t(kDeviceBlockSensor))
+        return true;
+    if (!ReadStatus(group))
+        return true;
+    if (status != 0)
+    {
+        P::ShowMessage(P::Text(kTextDeviceBusy));
+        return true;
+    }
+    title = P::Text(kTextChartTitle);
+    title.AppendChar(L' ').Append(P::Text(kTextChartFrom)).AppendChar(L' ').Append(P::GroupName(group));
+    bool empty = false;
+    if (!ChooseTrial(group, empty))
+        return true;
+    if (trialIndex == kTrialAll && groupCount > 1 && firstOfPass && !downloadAll)
+    {
+        int32_t answer = P::Ask(P::Text(kTextDLAllTitle), P::Text(kTextDLAll), kButtonYes | kButtonNo);
+        if (answer == kDialogYes)
+        {
+            const CountOutcome counted = CountUnits(group);
+            if (counted == CountOutcome::NoPort)
+                return false;
+            if (counted == CountOutcome::SkipUnit)
+                return true;
+        }
+    }
+    bool ok = Fetch(group, empty);
+    title.Clear();
+    return ok;
+}
+
+// Sets the trial index for this unit; false when the unit is given up.
+bool QVZTrialDownload::ChooseTrial(const KRGroup &group, bool &empty)
+{
+    if (!P::Flag(kKeyPromptTraceDL, true))
+    {
+        int32_t count = 0;
+        if (!ReadTrialCount(group, count))
+            return false;
+        if (count < 1)
+            empty = true;
+        else
+            trialIndex = count - 1;
+        return true;
+    }
+    if (downloadAll)
+        return true;
+    P::BusyPointer(true);
+    int32_t choice = trialIndex;
+    int32_t result = host.ChooseTrial(link, unit, title, group, choice);
+    trialIndex = result == kDialogCancel ? kTrialCancelled : choice;
+    return true;
+}
+
+// The counting pass of a download from every block, then the current unit
+// opened again.
+QVZTrialDownload::CountOutcome QVZTrialDownload::CountUnits(const KRGroup &current)
+{
+    P::BusyPointer(true);
+    link.Close();
+    bool carryOn = true;
+    bool firstCounted = true;
+    groupsWithPort = 0;
+    for (int index = 0; index < groupCount && carryOn; ++index)
+    {
+        const KRGroup *group = QVSerialPort::GroupAt(index);
+        if (!group || P::GroupPortNumber(*group) < 1)
+            continue;
+        ++groupsWithPort;
+        OpenUnit(*group);
+        int32_t count = -1;
+        if (ReadStatus(*group))
+        {
+            carryOn = ReadTrialCount(*group, count);
+            if (carryOn)
+            {
+                if (index != 0 && count != largestCount && !firstCounted)
+                    carryOn = P::Ask(P::Text(kTextDLAllBadTitle), P::Text(kTextDLAllBadCount),
+                                     kButtonYes | kButtonNo) == kDialogYes;
+                if (count > largestCount)
+                    largestCount = count;
+                if (carryOn)
+                {
+                    downloadAll = true;
+                    trialIndex = 0;
+                }
+                else
+                {
+                    downloadAll = false;
+                    trialIndex = kTrialRefused;
+                    stop = true;
+                }
+                firstCounted = false;
+            }
+        }
+        link.Close();
+    }
+    int32_t divisor = largestCount * groupsWithPort;
+    progressStep = divisor > 0 ? 100 / divisor : 0;
+    if (P::GroupPortNumber(current) < 1)
+    {
+        P::ShowMessage(P::Text(kTextNoComSelected));
+        return CountOutcome::NoPort;
+    }
+    OpenUnit(current);
+    // A unit that no longer answers is given up for this pass; the run
+    // goes on with the next.
+    return ReadStatus(current) ? CountOutcome::Fetch : CountOutcome::SkipUnit;
+}
+
+bool QVZTrialDownload::Fetch(const KRGroup &group, bool empty)
+{
+    P::BusyPointer(true);
+    if (trialIndex == kTrialAll)
+        return FetchEveryTrial(group);
+    if (trialIndex >= 0)
+    {
+        if (downloadAll)
+        {
+            int32_t count = 0;
+            if (!ReadTrialCount(group, count) || trialIndex >= count)
+                return true;
+        }
+        Outcome outcome = Import(group, trialIndex, false);
+        if (outcome == Outcome::NoRecord)
+            return false;
+        if (outcome == Outcome::Written)
+        {
+            ++downloaded;
+            P::BusyPointer(true);
+            P::Progress(downloaded * progressStep);
+            P::DispatchPending();
+        }
+        return true;
+    }
+    if (empty)
+    {
+        KString text(P::Text(kTextNoTracesOn));
+        text.Append(P::GroupName(group));
+        P::ShowMessage(text);
+    }
+    return true;
+}
+
+bool QVZTrialDownload::FetchEveryTrial(const KRGroup &group)
+{
+    int32_t count = 0;
+    if (!ReadTrialCount(group, count))
+        return true;
+    int32_t step = count > 0 ? 100 / count : 0;
+    overlayStopped = false;
+    for (int32_t trial = 0; trial < count; ++trial)
+    {
+        Outcome outcome = Import(group, trial, true);
+        if (outcome == Outcome::NoRecord)
+            return false;
+        if (outcome == Outcome::Cancelled)
+            break;
+        P::BusyPointer(true);
+        P::Progress(trial * step);
+        P::DispatchPending();
+    }
+    P::Progress(100);
+    return true;
+}
