@@ -72,7 +72,7 @@ public:
     KZSerialPort *BoardPanel() const { return boardPanel.get(); }
 
 private:
-    // Pages (QVZOptionsPages.cpp).
+    // Pages (QVZOptionsPages.cpp). The port panels are VZSerialPort panels.
     void BuildGeneral();
     void BuildSerial();
     void BuildChart();

@@ -11,6 +11,7 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "domain/hardware/QVSerialPort.h"
 #include "domain/scoreboards/QVScoreboards.h"
+#include "imaging/ports/VZSerialPort.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZButton.h"
 #include "shell/toolkit/KZComboBox.h"
@@ -137,7 +138,8 @@ void QVZOptionsDialog::AddListButtons(const wchar_t *newKey, int32_t newCode, co
 
 std::unique_ptr<KZSerialPort> QVZOptionsDialog::AddPortPanel(uint32_t options, const wchar_t *noneText)
 {
-    auto panel = std::make_unique<KZSerialPort>(this, options);
+    // The hardware hub's ports follow the machine's in the port list.
+    auto panel = std::make_unique<VZSerialPort>(this, options);
     panel->Build(noneText);
     return panel;
 }
