@@ -1,0 +1,163 @@
+// The image pane's view, scrolling and cursor moves.
+#include "imaging/windows/VZImagePane.h"
+
+#include <algorithm>
+
+#include "domain/timing/VRaceTime.h"
+#include "foundation/values/KHelpers.h"
+#include "framework/controls/ZafScrollBar.h"
+#include "imaging/image/VImage.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZLaneBar.h"
+
+namespace {
+
+// Arrow runs: events closer than the gap continue a run; after the run has
+// lasted the threshold each event moves by the factor.
+constexpr int32_t kArrowGap = 150;
+constexpr int32_t kArrowFastAfter = 1500;
+constexpr int32_t kArrowFastFactor = 5;
+
+} // namespace
+
+VZImagePane::VZImagePane(VZImageWindow *owner, VImageView *newView) : KZScroller(0, 0, 0, 0), owner(owner)
+{
+    SetUnitSize(KPoint(1, 1));
+    laneBar = new VZLaneBar(nullptr, nullptr, -1);
+    Add(new ZafScrollBar(ZafScrollBar::CORNER));
+    Add(new ZafScrollBar(ZafScrollBar::HORIZONTAL_BAR));
+    Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
+    Add(laneBar);
+    SetView(newView);
+}
+
+VZImagePane::~VZImagePane()
+{
+    SetView(nullptr);
+    overlayLocations.DeleteAll();
+}
+
+void VZImagePane::SetView(VImageView *newView)
+{
+    if (newView == view)
+        return;
+    cursorDrawn = false;
+    drawnHalfWidth = 0;
+    laneBar->SetImage(nullptr);
+    view = newView;
+    image = view ? view->Image() : nullptr;
+    if (!view) {
+        SetExtent(KPoint(0, 0));
+        return;
+    }
+    laneBar->SetImage(image);
+    SetExtent(KPoint(view->Width(), view->Height()));
+    KZScroller::SetScrollPosition(view->Position());
+    Redisplay();
+}
+
+void VZImagePane::Redisplay()
+{
+    if (view)
+        SetExtent(KPoint(view->Width(), view->Height()));
+    laneBar->Redisplay();
+    KZScroller::Redisplay();
+}
+
+bool VZImagePane::SetScrollPosition(KPoint position)
+{
+    const bool changed = KZScroller::SetScrollPosition(position);
+    if (view)
+        view->SetPosition(ScrollPosition());
+    return changed;
+}
+
+int VZImagePane::HorizontalStep()
+{
+    return std::max(1, VisibleColumns() / 4);
+}
+
+int VZImagePane::VerticalStep()
+{
+    return std::max(1, KZScroller::VisibleRows() / 4);
+}
+
+int VZImagePane::AutoScrollRate(int32_t elapsed)
+{
+    return elapsed < 1500 ? 300 : 500;
+}
+
+bool VZImagePane::MoveCursorTo(KPoint point)
+{
+    if (!view || (view->ShowTimeTrack() && view->TimeTrackPoint() == point))
+        return false;
+    const bool hold = view->RedrawSuspended() == 0 && view->ShowTimeTrack();
+    if (hold)
+        view->SetRedrawSuspended(1);
+    EraseCursor();
+    view->SetTimeTrackPoint(point);
+    view->SetShowTimeTrack(true);
+    view->ClipMarks();
+    if (!view->ShowTimeTrack()) {
+        // Outside the image: nothing to show.
+        if (hold)
+            view->SetRedrawSuspended(0);
+        return false;
+    }
+    ScrollIntoView(view->TimeTrackPoint(), true, true);
+    UpdateScrollBars();
+    DrawCursor();
+    if (hold) {
+        // Back to idle without the view's own full redraw.
+        const bool drawn = cursorDrawn;
+        view->SetRedrawSuspended(0);
+        cursorDrawn = drawn;
+    }
+    return true;
+}
+
+bool VZImagePane::MoveCursorBy(KPoint offset)
+{
+    if (!view || !view->ShowTimeTrack())
+        return false;
+    const KPoint at = view->TimeTrackPoint();
+    const bool moved = MoveCursorTo(KPoint(at.x + offset.x, at.y + offset.y));
+    if (moved)
+        view->BroadcastTimeTrack();
+    return moved;
+}
+
+void VZImagePane::MoveCursorToTime(const VRaceTime &time, int32_t row)
+{
+    if (!view || !time.IsValid())
+        return;
+    const int32_t x = image->FrameToView(image->FrameOfTime(time, *view, false), view->Zoom());
+    MoveCursorTo(KPoint(x, row < 0 ? view->TimeTrackPoint().y : row));
+}
+
+void VZImagePane::ArrowKey(ZafLogicalEvent code)
+{
+    static const KPoint steps[] = { KPoint(0, -1), KPoint(0, 1), KPoint(-1, 0), KPoint(1, 0) };
+    KPoint step = steps[code - ZAF_L_UP];
+    const int32_t now = KTickCount();
+    if (code == arrowCode && int32_t(uint32_t(now) - uint32_t(arrowLast)) < kArrowGap) {
+        if (int32_t(uint32_t(now) - uint32_t(arrowRunStart)) > kArrowFastAfter)
+            step = KPoint(step.x * kArrowFastFactor, step.y * kArrowFastFactor);
+    } else {
+        arrowCode = code;
+        arrowRunStart = now;
+    }
+    arrowLast = now;
+    MoveCursorBy(step);
+}
+
+ZafEventType VZImagePane::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (code >= ZAF_L_UP && code <= ZAF_L_RIGHT) {
+        ArrowKey(code);
+        return code;
+    }
+    return KZScroller::Event(event);
+}

@@ -1,0 +1,5 @@
+# The image window and its pane.
+list(APPEND TEST_SOURCES
+    support/ImagePaneTest.cpp
+    windows/VZImagePaneTest.cpp
+)
