@@ -30,6 +30,11 @@ class VZPrinter;
 class VZImagePane : public KZScroller
 {
 public:
+    // The view's redraw-suspended word serves as the drag state.
+    static constexpr int32_t kModeIdle = 0;
+    static constexpr int32_t kModeCursorDrag = 1;
+    static constexpr int32_t kModeSelectionDrag = 2;
+
     // Where a placed overlay's centre sits, in image coordinates.
     class VOverlayLocation : public KListItem
     {
@@ -69,6 +74,14 @@ public:
     void DrawCursor();
     void EraseCursor();
 
+    // ---- The selection (the view's first rectangle) ----
+    // Drawn inverted, so that drawing it again removes it; only inside
+    // clip (view units) when given.
+    void DrawSelection(const KRect *clip = nullptr);
+    // Removes the frame; the view has no selection afterwards.
+    void ClearSelection();
+    bool HasSelection() const;
+
     // ---- The module ----
     static void Startup();
     static void Shutdown();
@@ -95,6 +108,11 @@ private:
     void VisibleRows(int32_t &first, int32_t &last);
     bool Mirrored() const;
     void ArrowKey(ZafLogicalEvent code);
+    void LeftPress(const ZafEventStruct &event, KPoint at);
+    void TrackCursor(ZafLogicalEvent code, KPoint at);
+    void RightPress(KPoint at);
+    void TrackSelection(ZafLogicalEvent code, KPoint at);
+    void EndDrag();
 
     VZImageWindow *owner;
     VImage *image = nullptr;
@@ -107,4 +125,7 @@ private:
     ZafLogicalEvent arrowCode = 0;
     int32_t arrowLast = 0;
     int32_t arrowRunStart = 0;
+    // The selection drag: where it began and the last point taken.
+    KPoint dragAnchor;
+    KPoint dragLast;
 };

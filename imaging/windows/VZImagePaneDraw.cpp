@@ -78,6 +78,8 @@ void VZImagePane::DrawUnits(const KRect &units)
     // part of the window never loses its piece of the cursor.
     if (view->ShowTimeTrack())
         DrawCursor();
+    // Only the repainted part of the frame is drawn again.
+    DrawSelection(&units);
 }
 
 void VZImagePane::DrawCursor()

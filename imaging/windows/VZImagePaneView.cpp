@@ -93,15 +93,16 @@ bool VZImagePane::MoveCursorTo(KPoint point)
         return false;
     const bool hold = view->RedrawSuspended() == 0 && view->ShowTimeTrack();
     if (hold)
-        view->SetRedrawSuspended(1);
+        view->SetRedrawSuspended(kModeCursorDrag);
     EraseCursor();
+    ClearSelection();
     view->SetTimeTrackPoint(point);
     view->SetShowTimeTrack(true);
     view->ClipMarks();
     if (!view->ShowTimeTrack()) {
         // Outside the image: nothing to show.
         if (hold)
-            view->SetRedrawSuspended(0);
+            view->SetRedrawSuspended(kModeIdle);
         return false;
     }
     ScrollIntoView(view->TimeTrackPoint(), true, true);
@@ -110,7 +111,7 @@ bool VZImagePane::MoveCursorTo(KPoint point)
     if (hold) {
         // Back to idle without the view's own full redraw.
         const bool drawn = cursorDrawn;
-        view->SetRedrawSuspended(0);
+        view->SetRedrawSuspended(kModeIdle);
         cursorDrawn = drawn;
     }
     return true;
@@ -155,9 +156,34 @@ ZafEventType VZImagePane::Event(const ZafEventStruct &event)
 {
     ZafEventStruct mapped = event;
     const ZafLogicalEvent code = MapEvent(mapped);
-    if (code >= ZAF_L_UP && code <= ZAF_L_RIGHT) {
+    const KPoint at(mapped.region.left, mapped.region.top);
+    const int32_t mode = view ? view->RedrawSuspended() : -1;
+    switch (code) {
+    case ZAF_L_UP:
+    case ZAF_L_DOWN:
+    case ZAF_L_LEFT:
+    case ZAF_L_RIGHT:
         ArrowKey(code);
         return code;
+    case ZAF_L_BEGIN_SELECT:
+        if (mode == kModeIdle)
+            LeftPress(event, at);
+        return code;
+    case ZAF_L_CONTINUE_SELECT:
+    case ZAF_L_END_SELECT:
+        if (mode == kModeCursorDrag)
+            TrackCursor(code, at);
+        return code;
+    case ZAF_L_BEGIN_ALT:
+        if (mode == kModeIdle)
+            RightPress(at);
+        return code;
+    case ZAF_L_CONTINUE_ALT:
+    case ZAF_L_END_ALT:
+        if (mode == kModeSelectionDrag)
+            TrackSelection(code, at);
+        return code;
+    default:
+        return KZScroller::Event(event);
     }
-    return KZScroller::Event(event);
 }

@@ -2,4 +2,5 @@
 list(APPEND TEST_SOURCES
     support/ImagePaneTest.cpp
     windows/VZImagePaneTest.cpp
+    windows/VZImagePaneMouseTest.cpp
 )
