@@ -103,3 +103,22 @@ constexpr int32_t kEvtCameraGunSensor = 10599;
 constexpr int32_t kEvtCameraPhotoEye = 10600;
 // The group of the dialog's texts, each key appended to it.
 constexpr const wchar_t *kTextCameraDialogGroup = L"\\Strings\\Hardware\\CameraDlg\\";
+
+// ---- Image pane commands ----
+constexpr int32_t kEvtImageAdjustments = 10254;     // the adjustments dialog
+constexpr int32_t kEvtImageWhiteBalance = 10257;    // white balance from the selection (also 10375)
+constexpr int32_t kEvtImageOverlayMenu = 10258;     // the overlay sub-menu
+constexpr int32_t kEvtImageClearOverlays = 10259;   // removes every placed overlay
+constexpr int32_t kEvtImagePlaceOverlay = 10260;    // 10260 + id: places overlay id at the cursor
+constexpr int32_t kImageOverlayLastId = 99;         // overlays above have no command
+constexpr int32_t kEvtImageExport = 10360;          // exports the selection (also 10376)
+constexpr int32_t kEvtImagePageSetup = 10361;
+constexpr int32_t kEvtImageChoosePrinter = 10362;
+constexpr int32_t kEvtImagePrint = 10363;           // prints the selection (also 10377)
+constexpr int32_t kEvtImageCrop = 10373;            // selection pop-up: crop
+constexpr int32_t kEvtImageEnhance = 10374;         // selection pop-up: enhance
+constexpr int32_t kEvtImageWhiteBalancePopup = 10375;
+constexpr int32_t kEvtImageExportPopup = 10376;
+constexpr int32_t kEvtImagePrintPopup = 10377;
+constexpr const wchar_t *kTextBadSelection = L"\\Strings\\Event\\Image\\BadSelection";
+constexpr const wchar_t *kTextExportingBitmap = L"\\Strings\\Event\\Image\\ExportingBitmap";

@@ -82,6 +82,18 @@ public:
     void ClearSelection();
     bool HasSelection() const;
 
+    // ---- Overlays and export ----
+    void PlaceOverlay(int32_t id);
+    void ClearOverlays();
+    int32_t OverlayCount() const { return overlayLocations.Count(); }
+    // Enables the pane's entries of the main menu bar.
+    void MenuOpening();
+    // Asks for a file and writes the selection (image frames by pixels) to
+    // it as a 15-bit Targa picture; true when written. Without a selection
+    // an error is shown; a cancelled dialog does nothing; an abort (Escape)
+    // or a failure leaves no file.
+    bool ExportBitmap();
+
     // ---- The module ----
     static void Startup();
     static void Shutdown();
@@ -104,6 +116,9 @@ public:
 
 private:
     void DrawStrip(const KRect &strip, const uint8_t *pixels);
+    void DrawOverlays(const KRect &units);
+    // The pane's menu and pop-up commands; false for codes it does not take.
+    bool Command(ZafLogicalEvent code);
     // First and last visible rows, clipped to the extent.
     void VisibleRows(int32_t &first, int32_t &last);
     bool Mirrored() const;

@@ -74,6 +74,7 @@ void VZImagePane::DrawUnits(const KRect &units)
         else
             left.right = strip.left - 1;
     }
+    DrawOverlays(units);
     // Drawn again over any repaint that reaches it, so that an uncovered
     // part of the window never loses its piece of the cursor.
     if (view->ShowTimeTrack())

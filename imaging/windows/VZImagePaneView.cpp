@@ -6,7 +6,9 @@
 #include "domain/timing/VRaceTime.h"
 #include "foundation/values/KHelpers.h"
 #include "framework/controls/ZafScrollBar.h"
+#include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
+#include "shell/app/KZAppCodes.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZLaneBar.h"
 
@@ -184,6 +186,39 @@ ZafEventType VZImagePane::Event(const ZafEventStruct &event)
             TrackSelection(code, at);
         return code;
     default:
-        return KZScroller::Event(event);
+        return Command(code) ? code : KZScroller::Event(event);
+    }
+}
+
+bool VZImagePane::Command(ZafLogicalEvent code)
+{
+    if (code >= kEvtImagePlaceOverlay && code <= kEvtImagePlaceOverlay + kImageOverlayLastId) {
+        PlaceOverlay(code - kEvtImagePlaceOverlay);
+        return true;
+    }
+    switch (code) {
+    case kEvtMenuOpening:
+        MenuOpening();
+        return true;
+    case kEvtImageClearOverlays:
+        ClearOverlays();
+        return true;
+    case kEvtImageWhiteBalance:
+    case kEvtImageWhiteBalancePopup:
+        if (HasSelection()) {
+            const KRect rect = view->FirstRect();
+            ClearSelection();
+            image->WhiteBalance({ image->ViewToImage(rect, view->Zoom()) });
+        }
+        return true;
+    case kEvtImageExport:
+    case kEvtImageExportPopup:
+        ExportBitmap();
+        return true;
+    case kEvtImagePrint:
+    case kEvtImagePrintPopup:
+        return true;
+    default:
+        return false;
     }
 }

@@ -3,4 +3,5 @@ list(APPEND TEST_SOURCES
     support/ImagePaneTest.cpp
     windows/VZImagePaneTest.cpp
     windows/VZImagePaneMouseTest.cpp
+    windows/VZImagePaneExportTest.cpp
 )
