@@ -122,3 +122,22 @@ constexpr int32_t kEvtImageExportPopup = 10376;
 constexpr int32_t kEvtImagePrintPopup = 10377;
 constexpr const wchar_t *kTextBadSelection = L"\\Strings\\Event\\Image\\BadSelection";
 constexpr const wchar_t *kTextExportingBitmap = L"\\Strings\\Event\\Image\\ExportingBitmap";
+
+// ---- Image window ----
+constexpr int32_t kEvtImageZoomOut = 10241;
+constexpr int32_t kEvtImageZoomIn = 10242;
+constexpr int32_t kEvtImageZoomChoice = 10243;      // an entry of the zoom selector was chosen
+constexpr int32_t kEvtImageSmooth = 10244;
+constexpr int32_t kEvtImageIdMethod = 10245;        // 10245 + method: steps to the next method
+constexpr int32_t kEvtImageEnterResult = 10249;
+constexpr int32_t kEvtImageCropButton = 10250;
+constexpr int32_t kEvtImageUncrop = 10251;
+constexpr int32_t kEvtImageAutoCrop = 10252;
+constexpr int32_t kEvtImageFindObject = 10253;
+constexpr int32_t kEvtImageEnhanceButton = 10255;
+constexpr int32_t kEvtImageUnenhance = 10256;
+constexpr int32_t kEvtImageMaximize = 10364;
+constexpr int32_t kEvtImageRestore = 10365;
+constexpr int32_t kEvtImageResolutionFirst = 10367; // 10367..10372: 1 s down to 1/10000 s
+constexpr int64_t kImageResolutions[] = { 80000, 16000, 8000, 800, 80, 8 };
+constexpr const wchar_t *kKeyImageToolBar = L"\\Event\\Image\\ToolBar\\";

@@ -5,4 +5,5 @@ list(APPEND IMAGING_SOURCES
     windows/VZImagePaneMouse.cpp
     windows/VZImagePaneOverlays.cpp
     windows/VZImagePaneView.cpp
+    windows/VZImageWindowView.cpp
 )

@@ -4,4 +4,5 @@ list(APPEND TEST_SOURCES
     windows/VZImagePaneTest.cpp
     windows/VZImagePaneMouseTest.cpp
     windows/VZImagePaneExportTest.cpp
+    windows/VZImageWindowTest.cpp
 )
