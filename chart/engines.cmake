@@ -28,6 +28,7 @@ list(APPEND CHART_SOURCES
 list(APPEND CHART_SOURCES
     solids/cf_CompoundExtents.cpp
     solids/cf_3DFacet.cpp
+    solids/cf_FacetStore.cpp
     solids/cf_3DPolyHedra.cpp
     solids/cf_3DBoxHedra.cpp
     solids/cf_3DRadialHedra.cpp

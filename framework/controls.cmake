@@ -44,6 +44,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafPopUpItem.cpp
     windows/ZafPopUpItemOS.cpp
     controls/ZafPullDownMenu.cpp
+    controls/ZafSubMenuLookup.cpp
     windows/ZafPullDownMenuOS.cpp
     controls/ZafMenuStorage.cpp
     controls/ZafMenuItemStorage.cpp

@@ -2,6 +2,7 @@
 
 #include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/engine/cf_ChartEngine.h"
+#include "chart/solids/cf_3DPhedraSeries.h"
 
 namespace cf_GroupLayout {
 
@@ -23,6 +24,17 @@ double LastX(const cf_DataGroup &group, int mode)
 double PositionCentre(double ownX, int j, int mode)
 {
     return mode == 3 ? ownX : mode == 2 ? j - 0.5 : j;
+}
+
+void StackSpan(double v, double &top, double &bottom, double &from, double &to)
+{
+    if (v >= 0) {
+        from = top;
+        to = top += v;
+    } else {
+        to = bottom;
+        from = bottom += v;
+    }
 }
 
 int LongestGroup(const cf_ChartModel &model, int &count)
@@ -110,6 +122,31 @@ void ShowAxisFaces(cf_ChartEngine &engine, int bottomSource, int leftSource)
         faces[i]->SetLabelStep(1);
         faces[i]->SetGridStep(1);
     }
+}
+
+cf_3DPhedraSeries *BoxSeries(cf_ChartModel &model, int g, double barWidth, bool columns)
+{
+    cf_DataGroup *group = model.Group(g);
+    if (!group || !group->HasValues())
+        return nullptr;
+    int mode = model.ValueMode();
+    double h = model.XStep() * 0.5 * barWidth;
+    auto *series = new cf_3DPhedraSeries(&group->DispAttribs());
+    series->SetSortByOverlap(1);
+    series->SetSortByDepth(1);
+    series->SetCullBackFaces(1);
+    for (int j = 1; j <= group->Count(); ++j) {
+        const cf_XYZ *value = group->Value(j);
+        double v = value->Y();
+        double lo = v < 0 ? v : 0, hi = v < 0 ? 0 : v;
+        double c = PositionCentre(value->X(), j, mode);
+        double zc = mode == 3 ? value->Z() : RowDepth(g);
+        if (columns)
+            series->AddColumn(c - h, c + h, lo, hi, zc - h, zc + h);
+        else
+            series->AddBar(lo, hi, c - h, c + h, zc - h, zc + h);
+    }
+    return series;
 }
 
 } // namespace cf_GroupLayout

@@ -7,6 +7,7 @@
 #include "chart/model/cf_ChartModel.h"
 
 class cf_ChartEngine;
+class cf_3DPhedraSeries;
 
 namespace cf_GroupLayout {
 
@@ -21,6 +22,10 @@ double LastX(const cf_DataGroup &group, int mode);
 double PositionCentre(double ownX, int j, int mode);
 // The depth of row g in the three-dimensional view: 2 g - 1.5.
 inline double RowDepth(int g) { return 2.0 * g - 1.5; }
+// The span from..to of value v on a stack whose positive part ends at top
+// and whose negative part ends at bottom (both start at 0): a value of 0 or
+// more goes on top, a negative one below; that part grows by v.
+void StackSpan(double v, double &top, double &bottom, double &from, double &to);
 // The largest value count of the groups and the first group that has it
 // (0 when there is no group).
 int LongestGroup(const cf_ChartModel &model, int &count);
@@ -39,6 +44,14 @@ void PositionRange(const cf_ChartModel &model, double &low, double &high);
 // Shows the bottom x face and the left y face with the given scale
 // sources, each with label step 1 and grid step 1.
 void ShowAxisFaces(cf_ChartEngine &engine, int bottomSource, int leftSource);
+
+// The solids of group g of a three-dimensional bar (columns false) or
+// column chart, on the group's attributes, ordered by depth and by overlap,
+// back faces culled; null when the group has no values. Value j is a box
+// from 0 to its y, centred on its position (PositionCentre) in the row's
+// depth (its own z in mode 3), each side x step / 2 x barWidth from there;
+// a bar lays the value along x, a column along y.
+cf_3DPhedraSeries *BoxSeries(cf_ChartModel &model, int g, double barWidth, bool columns);
 
 // The slots of a two-dimensional bar or column chart: for each value
 // position j = 1..N (N the largest count) and, within it, each group g in

@@ -14,26 +14,9 @@ void cf_eng_Col3D::BuildFromModel(cf_ChartModel *model)
     cf_ChartEngine::BuildFromModel(model);
     if (!model)
         return;
-    int mode = model->ValueMode();
-    double h = model->XStep() * 0.5 * barWidth;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-        cf_DataGroup *group = model->Group(g);
-        if (!group || !group->HasValues())
-            continue;
-        auto *series = new cf_3DPhedraSeries(&group->DispAttribs());
-        series->SetSortByOverlap(1);
-        series->SetSortByDepth(1);
-        series->SetCullBackFaces(1);
-        for (int j = 1; j <= group->Count(); ++j) {
-            const cf_XYZ *value = group->Value(j);
-            double v = value->Y();
-            double lo = v < 0 ? v : 0, hi = v < 0 ? 0 : v;
-            double c = mode == 3 ? value->X() : mode == 2 ? j - 0.5 : j;
-            double zc = mode == 3 ? value->Z() : cf_GroupLayout::RowDepth(g);
-            series->AddColumn(c - h, c + h, lo, hi, zc - h, zc + h);
-        }
-        AddDataObject(series);
-    }
+    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g)
+        if (cf_3DPhedraSeries *series = cf_GroupLayout::BoxSeries(*model, g, barWidth, true))
+            AddDataObject(series);
     UpdateAxisLabels(model);
     AddPlaceholders(model);
 }

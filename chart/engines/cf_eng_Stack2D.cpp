@@ -32,13 +32,7 @@ void cf_eng_Stack2D::BuildFromModel(cf_ChartModel *model)
                 continue;
             double v = group->Value(j)->Y();
             double from, to;
-            if (v >= 0) {
-                from = top;
-                to = top += v;
-            } else {
-                to = bottom;
-                from = bottom += v;
-            }
+            cf_GroupLayout::StackSpan(v, top, bottom, from, to);
             auto *block = new cf_3DPolygon(&group->DispAttribs());
             block->AddPoint(cf_3DPoint(c - half, from, 0));
             block->AddPoint(cf_3DPoint(c - half, to, 0));

@@ -35,13 +35,7 @@ void cf_eng_Stack3D::BuildFromModel(cf_ChartModel *model)
             // The next solid takes the group's colours from the series.
             series->SetDispAttribs(&group->DispAttribs());
             double from, to;
-            if (v < 0) {
-                to = bottom;
-                from = bottom += v;
-            } else {
-                from = top;
-                to = top += v;
-            }
+            cf_GroupLayout::StackSpan(v, top, bottom, from, to);
             series->AddStack(c - h, c + h, from, to, 0.5 - h, 0.5 + h);
         }
         AddDataObject(series);

@@ -11,16 +11,12 @@ cf_3DPhedraSeries::cf_3DPhedraSeries() : cf_3DPhedraSeries(nullptr)
 
 cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_Virt3DObj(borrowed)
 {
-    members.Grow(25);
     cf_Virt3DObj::SetSortByOverlap(0);
     cf_Virt3DObj::SetSortByDepth(1);
     cf_Virt3DObj::SetCullBackFaces(1);
 }
 
-cf_3DPhedraSeries::~cf_3DPhedraSeries()
-{
-    DeleteMembers();
-}
+cf_3DPhedraSeries::~cf_3DPhedraSeries() = default;
 
 cf_3DPhedraSeries &cf_3DPhedraSeries::operator=(const cf_3DPhedraSeries &other)
 {
@@ -28,52 +24,30 @@ cf_3DPhedraSeries &cf_3DPhedraSeries::operator=(const cf_3DPhedraSeries &other)
         return *this;
     cf_Virt3DObj::operator=(other);
     ext.AssignFrom(other.ext);
-    DeleteMembers();
-    for (int i = 1; i <= other.count; ++i) {
-        auto *copy = new cf_3DPolyHedra;
-        *copy = *other.Member(i);
-        members.At(i) = copy;
-    }
-    count = stored = other.count;
+    parts = other.parts;
     return *this;
-}
-
-void cf_3DPhedraSeries::DeleteMembers()
-{
-    for (int i = 1; i <= stored; ++i) {
-        delete static_cast<cf_3DPolyHedra *>(members.At(i));
-        members.At(i) = nullptr;
-    }
-    count = stored = 0;
 }
 
 void cf_3DPhedraSeries::Reset()
 {
     // The members are owned: dropping them deletes them.
-    DeleteMembers();
+    parts.Clear();
     ext.ClearWork();
 }
 
 cf_3DPolyHedra *cf_3DPhedraSeries::Member(int i) const
 {
-    if (i < 1 || i > count)
-        return nullptr;
-    return static_cast<cf_3DPolyHedra *>(const_cast<cf_DyArr &>(members).At(i));
+    return parts.At(i);
 }
 
 void cf_3DPhedraSeries::AddPolyhedron(cf_3DPolyHedra *solid)
 {
     if (!solid)
         return;
-    ++count;
-    if (count <= stored)
-        delete static_cast<cf_3DPolyHedra *>(members.At(count)); // dropped by SetMemberCount
-    members.At(count) = solid;
-    if (count > stored)
-        stored = count;
+    parts.Put(solid);
     solid->Scale(ext.scale[0], ext.scale[1], ext.scale[2]);
     solid->Translate(ext.offset[0], ext.offset[1], ext.offset[2]);
-    ext.TakePart(*solid, count == 1);
+    ext.TakePart(*solid, parts.Count() == 1);
 }
 
 void cf_3DPhedraSeries::AddBox(cf_3DPolyHedra *box)
@@ -117,9 +91,9 @@ void cf_3DPhedraSeries::AddRadial(const cf_3DPoint &a, const cf_3DPoint &b, doub
 
 void cf_3DPhedraSeries::Transform(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->Transform(kernel);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         ext.TakeViewOf(*Member(i), i == 1);
     ext.FinishView();
     if (SortByDepth() == 1)
@@ -132,7 +106,7 @@ void cf_3DPhedraSeries::SortMembersByDepth()
 {
     if (!SortByDepth())
         return;
-    cf_BubbleOrder<cf_3DPolyHedra>(members, count, [](const cf_3DPolyHedra &a, const cf_3DPolyHedra &b) {
+    cf_BubbleOrder<cf_3DPolyHedra>(parts.Slots(), parts.Count(), [](const cf_3DPolyHedra &a, const cf_3DPolyHedra &b) {
         // Farther first; among equal depths the larger depth key first.
         return a.AnchorViewZ() > b.AnchorViewZ() ||
                (a.AnchorViewZ() == b.AnchorViewZ() && a.DepthKey() < b.DepthKey());
@@ -143,7 +117,7 @@ void cf_3DPhedraSeries::SortMembersByOverlap()
 {
     if (!SortByOverlap())
         return;
-    cf_PairwiseOrder<cf_3DPolyHedra>(members, count, [](const cf_3DPolyHedra &a, const cf_3DPolyHedra &b) {
+    cf_PairwiseOrder<cf_3DPolyHedra>(parts.Slots(), parts.Count(), [](const cf_3DPolyHedra &a, const cf_3DPolyHedra &b) {
         const cf_3DFacet *fa = a.LastFacet(), *fb = b.LastFacet();
         return fa && fb && fa->MustFollow(*fb);
     });
@@ -151,7 +125,7 @@ void cf_3DPhedraSeries::SortMembersByOverlap()
 
 void cf_3DPhedraSeries::Project(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->Project(kernel);
     prepared = 1;
 }
@@ -160,7 +134,7 @@ void cf_3DPhedraSeries::Scale(double sx, double sy, double sz)
 {
     const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
     Translate(-saved[0], -saved[1], -saved[2]);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->Scale(sx, sy, sz);
     ext.Scaled(sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
@@ -168,7 +142,7 @@ void cf_3DPhedraSeries::Scale(double sx, double sy, double sz)
 
 void cf_3DPhedraSeries::Translate(double dx, double dy, double dz)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->Translate(dx, dy, dz);
     ext.Translated(dx, dy, dz);
 }
@@ -176,21 +150,21 @@ void cf_3DPhedraSeries::Translate(double dx, double dy, double dz)
 void cf_3DPhedraSeries::SetSortByOverlap(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByOverlap(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->SetSortByOverlap(flag);
 }
 
 void cf_3DPhedraSeries::SetSortByDepth(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByDepth(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->SetSortByDepth(flag);
 }
 
 void cf_3DPhedraSeries::SetCullBackFaces(unsigned char flag)
 {
     cf_Virt3DObj::SetCullBackFaces(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->SetCullBackFaces(flag);
 }
 
@@ -205,7 +179,7 @@ void cf_3DPhedraSeries::DrawFormB(bf_Display *display)
         return;
     SelectPen(display);
     SelectBrush(display);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= parts.Count(); ++i)
         Member(i)->DrawFormB(display);
     ReleaseBrush(display);
     ReleasePen(display);

@@ -7,6 +7,7 @@
 // GUI thread only.
 
 #include "chart/solids/cf_3DPolyHedra.h"
+#include "chart/solids/cf_OwnedSlots.h"
 
 class cf_3DPhedraSeries : public cf_Virt3DObj {
 public:
@@ -72,11 +73,11 @@ public:
     // Member i (1..count), else null.
     cf_3DPolyHedra *Member(int i) const;
     cf_3DPolyHedra *FirstMember() const { return Member(1); }
-    cf_3DPolyHedra *LastMember() const { return Member(count); }
-    int MemberCount() const { return count; }
+    cf_3DPolyHedra *LastMember() const { return Member(parts.Count()); }
+    int MemberCount() const { return parts.Count(); }
     // Sets the count only, within 0..the number stored; the members beyond it
     // stay owned (a later AddPolyhedron replaces the first of them).
-    void SetMemberCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
+    void SetMemberCount(int n) { parts.SetCount(n); }
 
     double ViewMidX() const { return ext.viewMid[0]; }
     double ViewMidY() const { return ext.viewMid[1]; }
@@ -98,10 +99,7 @@ protected:
 
 private:
     void AddBox(cf_3DPolyHedra *box);
-    void DeleteMembers();
 
     cf_CompoundExtents ext;
-    cf_DyArr members;
-    int count = 0;
-    int stored = 0; // slots 1..stored hold owned members
+    cf_OwnedSlots<cf_3DPolyHedra> parts;
 };

@@ -11,7 +11,7 @@
 #include "chart/scene/cf_3DPoint.h"
 #include "chart/solids/cf_3DFacet.h"
 #include "chart/solids/cf_CompoundExtents.h"
-#include "chart/values/cf_DyArr.h"
+#include "chart/solids/cf_FacetStore.h"
 
 class cf_3DPolyHedra : public cf_Virt3DObj {
 public:
@@ -71,11 +71,11 @@ public:
     // Face i (1..count), else null.
     cf_3DFacet *Facet(int i) const;
     cf_3DFacet *FirstFacet() const { return Facet(1); }
-    cf_3DFacet *LastFacet() const { return Facet(count); }
-    int FacetCount() const { return count; }
+    cf_3DFacet *LastFacet() const { return Facet(faces.Count()); }
+    int FacetCount() const { return faces.Count(); }
     // Sets the count only, within 0..the number stored; the facets beyond it
     // stay owned (a later AddFacet replaces the first of them).
-    void SetFacetCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
+    void SetFacetCount(int n) { faces.SetCount(n); }
 
     double ViewMidX() const { return ext.viewMid[0]; }
     double ViewMidY() const { return ext.viewMid[1]; }
@@ -106,10 +106,6 @@ protected:
     double depthKey = 0;
 
 private:
-    void DeleteFacets();
-
     cf_CompoundExtents ext;
-    cf_DyArr facets;
-    int count = 0;
-    int stored = 0; // slots 1..stored hold owned facets
+    cf_FacetStore faces;
 };

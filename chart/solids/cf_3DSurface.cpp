@@ -1,7 +1,6 @@
 #include "chart/solids/cf_3DSurface.h"
 
 #include "chart/solids/cf_3DBoxHedra.h"
-#include "chart/solids/cf_PaintOrder.h"
 
 cf_3DSurface::cf_3DSurface() : cf_3DSurface(nullptr)
 {
@@ -10,16 +9,12 @@ cf_3DSurface::cf_3DSurface() : cf_3DSurface(nullptr)
 
 cf_3DSurface::cf_3DSurface(cf_DispAttribs *borrowed) : cf_Virt3DObj(borrowed)
 {
-    facets.Grow(25);
     cf_Virt3DObj::SetSortByOverlap(1);
     cf_Virt3DObj::SetSortByDepth(0);
     cf_Virt3DObj::SetCullBackFaces(0);
 }
 
-cf_3DSurface::~cf_3DSurface()
-{
-    DeleteFacets();
-}
+cf_3DSurface::~cf_3DSurface() = default;
 
 cf_3DSurface &cf_3DSurface::operator=(const cf_3DSurface &other)
 {
@@ -28,54 +23,18 @@ cf_3DSurface &cf_3DSurface::operator=(const cf_3DSurface &other)
     edgesInLineColour = other.edgesInLineColour;
     cf_Virt3DObj::operator=(other);
     ext.AssignFrom(other.ext);
-    DeleteFacets();
-    for (int i = 1; i <= other.count; ++i) {
-        auto *copy = new cf_3DFacet;
-        *copy = *other.Facet(i);
-        facets.At(i) = copy;
-    }
-    count = stored = other.count;
+    faces = other.faces;
     return *this;
-}
-
-void cf_3DSurface::DeleteFacets()
-{
-    for (int i = 1; i <= stored; ++i) {
-        delete static_cast<cf_3DFacet *>(facets.At(i));
-        facets.At(i) = nullptr;
-    }
-    count = stored = 0;
 }
 
 cf_3DFacet *cf_3DSurface::Facet(int i) const
 {
-    if (i < 1 || i > count)
-        return nullptr;
-    return static_cast<cf_3DFacet *>(const_cast<cf_DyArr &>(facets).At(i));
+    return faces.At(i);
 }
 
 void cf_3DSurface::AddFacet(cf_3DFacet *facet)
 {
-    if (!facet)
-        return;
-    ++count;
-    if (count <= stored)
-        delete static_cast<cf_3DFacet *>(facets.At(count)); // dropped by SetFacetCount
-    facets.At(count) = facet;
-    if (count > stored)
-        stored = count;
-    if (HasDispAttribs()) {
-        facet->SetDispAttribs(DispAttribs());
-    } else {
-        facet->SetNoPen(1);
-        facet->SetNoBrush(1);
-    }
-    facet->SetSortByOverlap(SortByOverlap());
-    facet->SetSortByDepth(SortByDepth());
-    facet->SetCullBackFaces(CullBackFaces());
-    facet->Scale(ext.scale[0], ext.scale[1], ext.scale[2]);
-    facet->Translate(ext.offset[0], ext.offset[1], ext.offset[2]);
-    ext.TakePart(*facet, count == 1);
+    faces.Add(facet, *this, ext);
 }
 
 void cf_3DSurface::AddCopies(const cf_3DPoint *points, int n)
@@ -104,9 +63,9 @@ void cf_3DSurface::AddSegment(double x0, double x1, double y0, double y1, double
 
 void cf_3DSurface::Transform(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->Transform(kernel);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         ext.TakeViewOf(*Facet(i), i == 1);
     ext.FinishView();
     if (SortByDepth() == 1)
@@ -119,23 +78,19 @@ void cf_3DSurface::SortFacetsByDepth()
 {
     if (!SortByDepth())
         return;
-    cf_BubbleOrder<cf_3DFacet>(facets, count, [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return b.ViewMinZ() < a.ViewMinZ();
-    });
+    faces.OrderByDepth();
 }
 
 void cf_3DSurface::SortFacetsByOverlap()
 {
     if (!SortByOverlap())
         return;
-    cf_PairwiseOrder<cf_3DFacet>(facets, count, [](const cf_3DFacet &a, const cf_3DFacet &b) {
-        return a.MustFollow(b);
-    });
+    faces.OrderByOverlap();
 }
 
 void cf_3DSurface::Project(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->Project(kernel);
     prepared = 1;
 }
@@ -144,7 +99,7 @@ void cf_3DSurface::Scale(double sx, double sy, double sz)
 {
     const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
     Translate(-saved[0], -saved[1], -saved[2]);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->Scale(sx, sy, sz);
     ext.Scaled(sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
@@ -152,7 +107,7 @@ void cf_3DSurface::Scale(double sx, double sy, double sz)
 
 void cf_3DSurface::Translate(double dx, double dy, double dz)
 {
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->Translate(dx, dy, dz);
     ext.Translated(dx, dy, dz);
 }
@@ -160,21 +115,21 @@ void cf_3DSurface::Translate(double dx, double dy, double dz)
 void cf_3DSurface::SetSortByOverlap(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByOverlap(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->SetSortByOverlap(flag);
 }
 
 void cf_3DSurface::SetSortByDepth(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByDepth(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->SetSortByDepth(flag);
 }
 
 void cf_3DSurface::SetCullBackFaces(unsigned char flag)
 {
     cf_Virt3DObj::SetCullBackFaces(flag);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->SetCullBackFaces(flag);
 }
 
@@ -197,7 +152,7 @@ void cf_3DSurface::DrawFormB(bf_Display *display)
         return;
     SelectPen(display);
     SelectBrush(display);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= faces.Count(); ++i)
         Facet(i)->DrawFormB(display);
     ReleaseBrush(display);
     ReleasePen(display);

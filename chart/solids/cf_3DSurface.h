@@ -9,7 +9,7 @@
 
 #include "chart/solids/cf_3DFacet.h"
 #include "chart/solids/cf_CompoundExtents.h"
-#include "chart/values/cf_DyArr.h"
+#include "chart/solids/cf_FacetStore.h"
 
 class cf_3DSurface : public cf_Virt3DObj {
 public:
@@ -73,11 +73,11 @@ public:
     // Face i (1..count), else null.
     cf_3DFacet *Facet(int i) const;
     cf_3DFacet *FirstFacet() const { return Facet(1); }
-    cf_3DFacet *LastFacet() const { return Facet(count); }
-    int FacetCount() const { return count; }
+    cf_3DFacet *LastFacet() const { return Facet(faces.Count()); }
+    int FacetCount() const { return faces.Count(); }
     // Sets the count only, within 0..the number stored; the facets beyond it
     // stay owned (a later AddFacet replaces the first of them).
-    void SetFacetCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
+    void SetFacetCount(int n) { faces.SetCount(n); }
     // 1: faces outlined in the line colour; 0: in the fill colour (form A).
     unsigned char EdgesInLineColour() const { return edgesInLineColour; }
     void SetEdgesInLineColour(unsigned char flag) { edgesInLineColour = flag; }
@@ -95,11 +95,7 @@ public:
 
 private:
     void AddCopies(const cf_3DPoint *points, int n);
-    void DeleteFacets();
-
     unsigned char edgesInLineColour = 1;
     cf_CompoundExtents ext;
-    cf_DyArr facets;
-    int count = 0;
-    int stored = 0; // slots 1..stored hold owned facets
+    cf_FacetStore faces;
 };

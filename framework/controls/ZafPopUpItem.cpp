@@ -3,9 +3,9 @@
 #include "framework/controls/ZafPopUpItem.h"
 
 #include "framework/controls/ZafMenuImages.h"
+#include "framework/controls/ZafSubMenuLookup.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafLanguageData.h"
-#include "framework/windows/ZafOSText.h"
 
 #include <cstring>
 #include <cwchar>
@@ -132,34 +132,22 @@ int ZafPopUpItem::SetType(int type)
 
 ZafWindowObject *ZafPopUpItem::GetObjectByNumberID(ZafNumberID id)
 {
-    if (numberID == id)
-        return this;
-    return subMenu.GetObjectByNumberID(id);
+    return ZafSubMenuByNumberID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafPopUpItem::GetObjectByStringID(const ZafIChar *id)
 {
-    if (id && stringID && std::wcscmp(id, stringID) == 0)
-        return this;
-    return subMenu.GetObjectByStringID(id);
+    return ZafSubMenuByStringID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafPopUpItem::GetObjectByText(const char *text)
 {
-    ZafIChar *wide = ZafNewWideText(text);
-    ZafStringData name(wide ? wide : L"");
-    delete[] wide;
-    return GetObjectByStringID(name.Text());
+    return ZafSubMenuByText(*this, text);
 }
 
 ZafWindowObject *ZafPopUpItem::FocusObject() const
 {
-    if (subMenu.Focus())
-    {
-        ZafWindowObject *inner = subMenu.FocusObject();
-        return inner ? inner : const_cast<ZafPopUpMenu *>(&subMenu);
-    }
-    return focus ? const_cast<ZafPopUpItem *>(this) : nullptr;
+    return ZafSubMenuFocusObject(*this, focus, subMenu);
 }
 
 bool ZafPopUpItem::InSystemMenu() const

@@ -3,9 +3,9 @@
 #include "framework/controls/ZafPullDownItem.h"
 #include "framework/controls/ZafPullDownMenu.h"
 
+#include "framework/controls/ZafSubMenuLookup.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/storage/ZafStorage.h"
-#include "framework/windows/ZafOSText.h"
 
 #include <cwchar>
 
@@ -162,34 +162,22 @@ bool ZafPullDownItem::IsAClassName(ZafClassName name) const
 
 ZafWindowObject *ZafPullDownItem::GetObjectByNumberID(ZafNumberID id)
 {
-    if (numberID == id)
-        return this;
-    return subMenu.GetObjectByNumberID(id);
+    return ZafSubMenuByNumberID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafPullDownItem::GetObjectByStringID(const ZafIChar *id)
 {
-    if (id && stringID && std::wcscmp(id, stringID) == 0)
-        return this;
-    return subMenu.GetObjectByStringID(id);
+    return ZafSubMenuByStringID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafPullDownItem::GetObjectByText(const char *text)
 {
-    ZafIChar *wide = ZafNewWideText(text);
-    ZafStringData name(wide ? wide : L"");
-    delete[] wide;
-    return GetObjectByStringID(name.Text());
+    return ZafSubMenuByText(*this, text);
 }
 
 ZafWindowObject *ZafPullDownItem::FocusObject() const
 {
-    if (subMenu.Focus())
-    {
-        ZafWindowObject *inner = subMenu.FocusObject();
-        return inner ? inner : const_cast<ZafPopUpMenu *>(&subMenu);
-    }
-    return focus ? const_cast<ZafPullDownItem *>(this) : nullptr;
+    return ZafSubMenuFocusObject(*this, focus, subMenu);
 }
 
 ZafWindowObject *ZafPullDownItem::Add(ZafWindowObject *object, ZafWindowObject *position)

@@ -77,6 +77,12 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
         bool wasVisible = visible, wasMaximized = maximized, wasMinimized = minimized;
         visible = maximized = minimized = false;
         ZafEventType answer = ZafWindowObject::Event(event);
+        // Maximizing or minimizing shows the OS window: the window counts as
+        // visible from then on, or the first paint of its bars and children
+        // would find it hidden and be validated undrawn. A hidden window is
+        // hidden again below.
+        if (wasMaximized || wasMinimized)
+            visible = true;
         SetMaximized(wasMaximized);
         SetMinimized(wasMinimized);
         SetVisible(wasVisible);

@@ -1,10 +1,97 @@
 #pragma once
-// QVZChartPane: module start-up and shut-down of the chart pane, called in the program's
-// start-up and shut-down sequence. Nothing to prepare yet.
+// QVZChartPane: the chart of a chart window: one trial's force or power
+// trace, or up to twelve overlaid trials, with the time and power axes, the
+// Set, Gun, Legal, reaction-time and power lines and, in overlay mode, a
+// legend. It owns a chart control that fills it, computes the traces into
+// the shared working arrays (QVZChartTraces) and hands them to the control
+// through QVZChartPlotter. The first pane registers the chart font
+// ("helvetica", 8 points) and the last one releases it. Owned by its chart
+// window; GUI thread only.
 
-class QVZChartPane
+#include <vector>
+
+#include "foundation/values/KPoint.h"
+#include "foundation/strings/KString.h"
+#include "shell/toolkit/KZScroller.h"
+#include "ui/chart/QVZChartTimeLine.h"
+#include "ui/chart/QVZChartTraces.h"
+
+class KZGeomMgr;
+class QVChart;
+class QVChartView;
+class QVResult;
+class QVZChartTrials;
+class QVZChartWindow;
+class ZafChartControl;
+
+class QVZChartPane : public KZScroller
 {
 public:
+    using ChartTimeLine = QVZChartTimeLine;
+
+    QVZChartPane(QVZChartWindow *owner, QVChartView *view);
+    ~QVZChartPane() override;
+
+    // Menu states on 10020, the pop-up menu on a mouse press or release,
+    // everything else to the scroller.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    using KZScroller::Redisplay;
+    // The scroller's move, then the position is kept in the attached view.
+    bool SetScrollPosition(KPoint position) override;
+
+    // Attaches a chart view (none detaches); takes its scroll position.
+    void SetView(QVChartView *view);
+    QVChartView *View() const { return view; }
+
+    // Builds the chart of the selected trial (cell (-1, -1): the results
+    // view's selection). With redraw the series are rebuilt (added to in
+    // overlay mode); without it only the lines, power lines and frame.
+    // Nothing happens without a results view; a row without a trial leaves
+    // the chart cleared.
+    void Plot(KPoint selection, bool redraw);
+    // An empty chart: one zero series over the window, axes, scale 0, series 1.
+    void Clear();
+    // Frame colours, font and margins again from the settings.
+    void RefreshFrame();
+
+    // Parts of a plot, in the order Plot calls them.
+    void ComputeTraces(const QVResult *result, bool updateScale);
+    void AddSeriesData(ZafChartControl *target, int k);
+    void SetSeriesStyle(const QVResult *result, int k);
+    void SetupScales();
+    void AddMarkerLines(const QVResult *result);
+    void AddPowerLine(const QVResult *result);
+    void SetupFrame();
+
+    ZafChartControl *Control() const { return control; }
+    int Scale() const { return scale; }
+    int SeriesNumber() const { return series; }
+    const KString &PrintTitle() const { return printTitle; }
+    // The font number the chart texts use; -1 when none could be made.
+    static int ChartFont() { return fontNumber; }
+
     static void Startup() {}
     static void Shutdown() {}
+
+private:
+    QVZChartTrials *Trials() const;
+    bool OverlayMode() const;
+    void OverlayResults(std::vector<const QVResult *> &out) const;
+    void ShowDisplayResMessage();
+    void RedrawControl();
+    void MenuOpening(const ZafEventStruct &event);
+    void PopUp(const ZafEventStruct &event);
+
+    QVZChartWindow *owner;
+    QVChartView *view = nullptr;
+    QVChart *chart = nullptr;
+    ZafChartControl *control = nullptr;
+    KZGeomMgr *geometry = nullptr;
+    int scale = 0;
+    int series = 1;
+    int rangeMultiplier = 1;
+    KString printTitle;
+
+    static int paneCount;
+    static int fontNumber;
 };

@@ -1,10 +1,83 @@
 #pragma once
-// QVZChartWindow: module start-up and shut-down of the chart window, called in the program's
-// start-up and shut-down sequence. Nothing to prepare yet.
+// QVZChartWindow: the chart pane's frame inside an event window: a tool bar
+// with the trial's caption, Print, Maximize/Restore and the five line
+// toggles (Set, Gun, Legal, Reaction, Power), above the chart pane. The
+// leg's chart view calls its QVChartWindowHook operations when the results
+// selection or the data change. The thirteen tool-bar bitmaps are made by
+// Startup and deleted by Shutdown. Owned by its event window; GUI thread only.
 
-class QVZChartWindow
+#include <memory>
+
+#include "domain/ui/QVWindowHooks.h"
+#include "shell/toolkit/KZWindow.h"
+
+class KZGeomMgr;
+class KZTBButton;
+class KZToolBar;
+class QVChart;
+class QVChartView;
+class QVZChartPane;
+class QVZChartTrials;
+class QVZEventMDI;
+class ZafBitmapData;
+
+class QVZChartWindow : public KZWindow, public QVChartWindowHook
 {
 public:
-    static void Startup() {}
-    static void Shutdown() {}
+    QVZChartWindow(QVZEventMDI *eventWindow, QVChartView *view);
+    ~QVZChartWindow() override;
+
+    // Line toggles, Maximize/Restore; menu opening and the pane's commands
+    // (10480-10482) go to the pane.
+    ZafEventType Event(const ZafEventStruct &event) override;
+    // Makes this window its event window's current chart window.
+    virtual void RegisterWithEventWindow();
+
+    // Attaches a chart view (none detaches) to the window and its pane.
+    void SetView(QVChartView *view);
+    QVChartView *View() const { return view; }
+
+    // QVChartWindowHook
+    void UpdateButtons(bool redisplay) override;
+    void Update(const KPoint &selection) override;
+    void ShowChartData() override;
+    void Clear() override;
+    void RefreshFrame() override;
+
+    // Where the pane finds its trials: the one set here, else the event
+    // window's results window with its view and overlay list.
+    QVZChartTrials *Trials() const;
+    void SetTrials(QVZChartTrials *source) { trials = source; }
+
+    QVZChartPane *Pane() const { return pane; }
+    KZToolBar *ToolBar() const { return toolBar; }
+    bool IsMaximized() const { return maximized != 0; }
+    // The tool-bar button that sends code; none when it is not on the bar.
+    KZTBButton *Button(int code) const;
+
+    // The named tool-bar bitmap ("Print", "MaximizeChart", "HideGunLine" ...);
+    // none for another name or outside Startup..Shutdown.
+    static ZafBitmapData *Bitmap(const wchar_t *name);
+
+    static void Startup();
+    static void Shutdown();
+
+private:
+    void ToggleLine(int code);
+    bool SetLineAllowed();
+    void Replot();
+    void ResizeInEventWindow(bool maximize);
+
+    QVZEventMDI *eventWindow;
+    QVChart *chart = nullptr;
+    QVChartView *view = nullptr;
+    QVZChartTrials *trials = nullptr;
+    std::unique_ptr<QVZChartTrials> eventTrials;
+    QVZChartPane *pane = nullptr;
+    KZToolBar *toolBar = nullptr;
+    KZGeomMgr *geometry = nullptr;
+    unsigned char maximized = 0;
+    KZTBButton *printButton = nullptr;
+    KZTBButton *sizeButton = nullptr;
+    KZTBButton *lineButtons[5] = {};
 };

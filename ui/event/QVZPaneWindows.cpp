@@ -1,11 +1,13 @@
 #include "ui/event/QVZPaneWindows.h"
 
 #include "domain/charts/QVChart.h"
+#include "domain/charts/QVChartView.h"
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindow.h"
+#include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
@@ -15,11 +17,13 @@ ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
     if (kind == kPaneKindSummary)
         return new QVZEventWindow(&owner, nullptr);
-    // The chart pane: a plain window that the layout places until its own
-    // window takes its place.
-    ZafWindow *window = kind == kPaneKindResults
-                            ? static_cast<ZafWindow *>(new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0))
-                            : new KZWindow(0, 0, 0, 0);
+    ZafWindow *window = nullptr;
+    if (kind == kPaneKindResults)
+        window = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
+    else if (kind == kPaneKindChart)
+        window = new QVZChartWindow(&owner, nullptr);
+    else
+        window = new KZWindow(0, 0, 0, 0);
     window->SetCoordinateType(kCoordPixels);
     return window;
 }
@@ -41,7 +45,12 @@ bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner)
         return view != nullptr;
     }
     case kPaneKindChart:
-        return leg && leg->Chart(0) && leg->Chart(0)->View(0, true);
+    {
+        QVChartView *view = leg && leg->Chart(0) ? leg->Chart(0)->View(0, true) : nullptr;
+        if (auto *chart = dynamic_cast<QVZChartWindow *>(window))
+            chart->SetView(view);
+        return view != nullptr;
+    }
     default:
         return false;
     }

@@ -101,6 +101,9 @@ private:
     void FirmwareLoop();
     void SoundLoop();
     int32_t DeleteAllTrials();
+    // The developer chart commands: display modes, the local algorithm's
+    // dialog and switch (ui/chart/QVZChartCommands.cpp).
+    void ChartCommand(int32_t code);
     bool OpenMaintenancePort(const KString &description);
 
     KZPullDownItem *windowMenuItem = nullptr;

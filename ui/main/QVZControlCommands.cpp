@@ -62,8 +62,17 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
         return code;
     case kCmdHardwareDeleteTrials:
         return DeleteAllTrials();
+    case kCmdChartRawX:
+    case kCmdChartRawY:
+    case kCmdChartFilteredX:
+    case kCmdChartFilteredY:
+    case kCmdChartSummedXY:
+    case kCmdChartLocalAlgorithmSettings:
+    case kCmdChartLocalAlgorithmShow:
+        ChartCommand(code);
+        return code;
     default:
-        // The options pages, the developer chart modes and the Window
+        // The options pages and the Window
         // commands go on to the frame, which passes the rest to the active
         // event window.
         return KZControl::Event(event);

@@ -189,6 +189,28 @@ TEST(cf_3DPolyHedra, FacesDroppedByCountOrResetAreDeleted)
     EXPECT_EQ(0, series.MemberCount());
 }
 
+TEST(cf_3DPolyHedra, ACopyOwnsCopiesOfTheCountedFacesOnly)
+{
+    cf_3DPolyHedra solid;
+    for (int i = 0; i < 3; ++i) {
+        auto *facet = new CountedFacet;
+        facet->AddPoint(cf_3DPoint(i, i, i));
+        solid.AddFacet(facet);
+    }
+    solid.SetFacetCount(2);
+    cf_3DPolyHedra copy;
+    copy = solid;
+    ASSERT_EQ(2, copy.FacetCount());
+    EXPECT_NE(solid.Facet(2), copy.Facet(2));
+    EXPECT_DOUBLE_EQ(1, copy.Facet(2)->MaxX());
+    // The face the count left behind in the source was not copied.
+    copy.SetFacetCount(3);
+    EXPECT_EQ(2, copy.FacetCount());
+    solid.Reset();
+    EXPECT_EQ(0, liveFacets);
+    EXPECT_DOUBLE_EQ(1, copy.Facet(2)->MaxX());
+}
+
 TEST(cf_3DPolyHedra, ScalingATranslatedBoxWorksAboutItsOffset)
 {
     cf_3DColumnHedra box(0, 1, 0, 1, 0, 1, nullptr);

@@ -46,6 +46,7 @@ class UnitLinkTest : public ::testing::Test
 {
 protected:
     static constexpr int32_t kShortTimeout = 500;
+    static constexpr int32_t kQuietLine = 100;   // ms without a byte that end a test's line
 
     void SetUp() override
     {
@@ -54,12 +55,34 @@ protected:
             GTEST_SKIP() << "needs a COM port pair: run through ctest or tools/comport/comport.sh run";
     }
 
+    // A test may end while the unit still owes a reply (a late or slow one):
+    // the unit is stopped first, so that the reply is on the line, and the
+    // line is read until it falls quiet. Otherwise the rest of that reply
+    // could reach the next test's port after its open cleared the line.
     void TearDown() override
     {
-        if (port)
-            port->Close();
         if (unit)
             unit->Stop();
+        if (port)
+        {
+            DrainLine();
+            port->Close();
+        }
+    }
+
+    void DrainLine()
+    {
+        port->SetReadTimeout(kQuietLine);
+        uint8_t scrap[256];
+        try
+        {
+            for (int i = 0; i < 1000 && port->Read(scrap, int32_t(sizeof scrap)) > 0; ++i)
+                continue;
+        }
+        catch (const KX &)
+        {
+            // quiet (or closed)
+        }
     }
 
     // Starts the simulated unit and opens the test's port (raw, short time-out).

@@ -24,6 +24,10 @@ protected:
         if (ZafTipsTimer())
             KillTimer(nullptr, ZafTipsTimer());
         ZafSetTipsTimer(0);
+        // The real pointer may rest where an earlier test left it, over
+        // where this test's window appears: its moves would make another
+        // object the tip object. It waits in the screen's far corner.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         tips = static_cast<ZafHelpTips *>(events->Add(new ZafHelpTips(ZAF_DEVICE_ON, 0)));
         target = new TextObject(2, 2, 80, 30);
         target->SetTipText(L"Hello");

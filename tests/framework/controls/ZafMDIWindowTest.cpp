@@ -1,8 +1,11 @@
 // The MDI window: a frame with its MDI client and document windows, the
-// MDI commands, closing children through the close query.
-#include "ZafControlTestSupport.h"
+// MDI commands, closing children through the close query, and the bars of
+// a maximized frame painted on screen.
+#include "ZafLayoutTestSupport.h"
 
 #include "framework/controls/ZafMDIWindow.h"
+#include "framework/controls/ZafStatusBar.h"
+#include "framework/controls/ZafToolBar.h"
 
 namespace {
 
@@ -211,4 +214,78 @@ TEST_F(ZafMDIWindowTest, FocusOnADocumentActivatesItAndPutsItFirst)
     Pump(30);
     EXPECT_EQ(second, frame->CurrentChild());
     EXPECT_EQ(static_cast<HWND>(second->OSHandle(2)), HWND(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+}
+
+// ---- Bars on a maximized frame --------------------------------------------------
+
+namespace {
+
+// The colour at a point in the middle of a bar, read from its window after
+// the loop has run (nothing invalidated by the test itself).
+COLORREF BarPixel(ZafWindowObject *bar, int x, int y)
+{
+    HWND handle = static_cast<HWND>(bar->OSWindow());
+    HDC context = GetDC(handle);
+    const COLORREF color = GetPixel(context, x, y);
+    ReleaseDC(handle, context);
+    return color;
+}
+
+SIZE WindowSize(ZafWindowObject *object)
+{
+    RECT rect = {};
+    GetWindowRect(static_cast<HWND>(object->OSWindow()), &rect);
+    return { rect.right - rect.left, rect.bottom - rect.top };
+}
+
+} // namespace
+
+class ZafMDIWindowBarsTest : public ZafMDIWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        ZafMDIWindowTest::SetUp();
+        frame->Add(new FramePart(-2));
+        frame->SetMaximized(true);
+        toolBar = new ZafToolBar(0, 0, 10, 10);
+        toolBar->SetCoordinateType(ZAF_PIXEL);
+        toolBar->Add(NewPixelChild(0, 0, 30, 20));
+        frame->Add(toolBar);
+        statusBar = new ZafStatusBar(0, 0, 10, 24);
+        statusBar->SetCoordinateType(ZAF_PIXEL);
+        frame->Add(statusBar);
+    }
+    // Both bars show their face colour away from their edges and children.
+    void ExpectBarsPainted()
+    {
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const SIZE tools = WindowSize(toolBar), status = WindowSize(statusBar);
+        ASSERT_GT(tools.cx, 100);
+        ASSERT_GT(status.cx, 100);
+        for (int x : { 50, int(tools.cx / 2), int(tools.cx - 20) })
+        {
+            EXPECT_EQ(face, BarPixel(toolBar, x, 6)) << "tool bar at " << x;
+            EXPECT_EQ(face, BarPixel(statusBar, x, status.cy / 2)) << "status bar at " << x;
+        }
+    }
+    ZafToolBar *toolBar = nullptr;
+    ZafStatusBar *statusBar = nullptr;
+};
+
+TEST_F(ZafMDIWindowBarsTest, BarsOfAMaximizedFrameArePaintedWhenShownAndWhenADocumentOpens)
+{
+    manager->Add(frame);
+    Pump(100);
+    ASSERT_TRUE(IsZoomed(static_cast<HWND>(frame->OSHandle(2))));
+    {
+        SCOPED_TRACE("shown");
+        ExpectBarsPainted();
+    }
+    frame->Add(new Document);
+    Pump(100);
+    {
+        SCOPED_TRACE("a document added");
+        ExpectBarsPainted();
+    }
 }

@@ -136,6 +136,39 @@ TEST_F(ZafPopUpItemEntry, StandardTypesGiveTheirValueAndText)
     EXPECT_TRUE(separator.FocusBlocked());
 }
 
+// An entry with a drop-down answers for itself first, then for what its
+// drop-down holds: by number, by string id and by a narrow text.
+template <class Item> void ExpectDropDownLookups()
+{
+    Item item(L"File");
+    item.SetNumberID(7);
+    item.SetStringID(L"file");
+    ZafPopUpItem *open = new ZafPopUpItem(L"Open");
+    open->SetNumberID(8);
+    open->SetStringID(L"open");
+    item.Add(open);
+    EXPECT_EQ(&item, item.GetObjectByNumberID(7));
+    EXPECT_EQ(open, item.GetObjectByNumberID(8));
+    EXPECT_EQ(&item, item.GetObjectByStringID(L"file"));
+    EXPECT_EQ(open, item.GetObjectByStringID(L"open"));
+    EXPECT_EQ(open, item.GetObjectByText("open"));
+    EXPECT_EQ(nullptr, item.GetObjectByStringID(L"save"));
+    EXPECT_EQ(nullptr, item.GetObjectByText(nullptr));
+    EXPECT_EQ(nullptr, item.FocusObject());
+}
+
+TEST_F(ZafPopUpItemEntry, EntriesWithADropDownFindThemselvesThenTheirDropDownsEntries)
+{
+    {
+        SCOPED_TRACE("pop-up entry");
+        ExpectDropDownLookups<ZafPopUpItem>();
+    }
+    {
+        SCOPED_TRACE("menu-bar entry");
+        ExpectDropDownLookups<ZafPullDownItem>();
+    }
+}
+
 TEST_F(ZafPopUpItemEntry, CheckAndGreyStatesWaitForRegistrationThenFollowAtOnce)
 {
     ZafPullDownMenu *bar = new ZafPullDownMenu;

@@ -254,3 +254,22 @@ TEST_F(ZafWindowFrame, AMaximizedWindowRebuiltStaysMaximizedWithItsRestoreRegion
     EXPECT_TRUE(window->Maximized());
     EXPECT_TRUE(IsZoomed(static_cast<HWND>(window->OSHandle(2))));
 }
+
+TEST_F(ZafWindowFrame, AMaximizedWindowComesOnScreenOnlyWhenVisible)
+{
+    for (bool visible : { true, false })
+    {
+        SCOPED_TRACE(visible ? "visible" : "hidden");
+        ZafWindow *window = NewTopLevel(200, 100, { -1, -2, -5 });
+        window->SetMaximized(true);
+        window->SetVisible(visible);
+        manager->Add(window);
+        Pump(30);
+        HWND frame = static_cast<HWND>(window->OSHandle(2));
+        EXPECT_TRUE(IsZoomed(frame));
+        EXPECT_EQ(visible, IsWindowVisible(frame) != FALSE);
+        EXPECT_EQ(visible, window->IsVisible(true));
+        manager->Subtract(window);
+        delete window;
+    }
+}

@@ -15,22 +15,10 @@ fi
 name="kzcheck-$$-$(date +%s)"
 KZ_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=KZPrinterSpooler.* || exit 1
 
-# The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
-home=$(getent passwd "$(id -un)" | cut -d: -f6)
-pdf=""
-for _ in $(seq 1 60); do
-    pdf=$(find "$home/PDF" "${HOME:-/nonexistent}/PDF" /var/spool/cups-pdf -name "$name*.pdf" 2>/dev/null | head -n 1)
-    [ -n "$pdf" ] && break
-    sleep 0.5
-done
-if [ -z "$pdf" ]; then
-    echo "the PDF printer made no file named $name"
-    exit 1
-fi
 work=$(mktemp -d)
+. "$(dirname "$0")/../../support/printed-page.sh"
+printed_page "$name" "$work" || { rm -rf "$work"; [ -n "$pdf" ] && rm -f "$pdf"; exit 1; }
 trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
-pdftoppm -r 50 -png -f 1 -l 1 "$pdf" "$work/page" || exit 1
-page=$(ls "$work"/page*.png | head -n 1)
 [ -n "${KZ_KEEP_PAGE:-}" ] && cp "$page" "$KZ_KEEP_PAGE"
 
 # At 50 dpi the margins' corner is 50 pixels in: the square spans 50..100

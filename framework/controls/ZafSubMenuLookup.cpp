@@ -1,0 +1,39 @@
+#include "framework/controls/ZafSubMenuLookup.h"
+
+#include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafOSText.h"
+
+#include <cwchar>
+
+ZafWindowObject *ZafSubMenuByNumberID(ZafWindowObject &item, ZafPopUpMenu &subMenu, ZafNumberID id)
+{
+    if (item.NumberID() == id)
+        return &item;
+    return subMenu.GetObjectByNumberID(id);
+}
+
+ZafWindowObject *ZafSubMenuByStringID(ZafWindowObject &item, ZafPopUpMenu &subMenu, const ZafIChar *id)
+{
+    const ZafIChar *own = item.StringID();
+    if (id && own && std::wcscmp(id, own) == 0)
+        return &item;
+    return subMenu.GetObjectByStringID(id);
+}
+
+ZafWindowObject *ZafSubMenuByText(ZafWindowObject &item, const char *text)
+{
+    ZafIChar *wide = ZafNewWideText(text);
+    ZafStringData name(wide ? wide : L"");
+    delete[] wide;
+    return item.GetObjectByStringID(name.Text());
+}
+
+ZafWindowObject *ZafSubMenuFocusObject(const ZafWindowObject &item, bool focus, const ZafPopUpMenu &subMenu)
+{
+    if (subMenu.Focus())
+    {
+        ZafWindowObject *inner = subMenu.FocusObject();
+        return inner ? inner : const_cast<ZafPopUpMenu *>(&subMenu);
+    }
+    return focus ? const_cast<ZafWindowObject *>(&item) : nullptr;
+}

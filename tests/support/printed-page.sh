@@ -1,0 +1,27 @@
+# Shared by the print checks: waits for the PDF printer's file of a job and
+# turns its first page into a picture at 50 dpi.
+# Usage (sourced): printed_page <job name> <work folder>; sets $pdf and $page,
+# answers non-zero when no complete file came within 30 s.
+printed_page() {
+    # The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
+    home=$(getent passwd "$(id -un)" | cut -d: -f6)
+    pdf=""
+    page=""
+    for _ in $(seq 1 60); do
+        pdf=$(find "$home/PDF" "${HOME:-/nonexistent}/PDF" /var/spool/cups-pdf -name "$1*.pdf" 2>/dev/null | head -n 1)
+        # The file appears before the printer has finished writing it: a page
+        # that does not convert yet is tried again.
+        if [ -n "$pdf" ] && [ -s "$pdf" ] &&
+           pdftoppm -r 50 -png -f 1 -l 1 "$pdf" "$2/page" 2>/dev/null; then
+            page=$(ls "$2"/page*.png 2>/dev/null | head -n 1)
+            [ -n "$page" ] && return 0
+        fi
+        sleep 0.5
+    done
+    if [ -z "$pdf" ]; then
+        echo "the PDF printer made no file named $1"
+    else
+        echo "the PDF printer's file $pdf did not become a readable page"
+    fi
+    return 1
+}

@@ -1,0 +1,17 @@
+# The chart pane, its window, the chart data pipeline and the chart dialogs.
+list(APPEND TEST_SOURCES
+    chart/ChartTest.cpp
+    chart/QVZChartEventWindowTest.cpp
+    chart/QVZChartPaneTest.cpp
+    chart/QVZChartPlotterTest.cpp
+    chart/QVZChartTracesTest.cpp
+    chart/QVZChartWindowTest.cpp
+    chart/QVZLocalAlgorithmDialogTest.cpp
+    chart/QVZSlopeDetectorTest.cpp
+)
+
+# The overlay chart's redraw against bare poly-lines (run by hand).
+add_executable(overlay_bench bench/OverlayBench.cpp)
+target_include_directories(overlay_bench PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_options(overlay_bench PRIVATE ${QT_WARNINGS})
+target_link_libraries(overlay_bench PRIVATE ui chart)

@@ -1,0 +1,74 @@
+#include "ChartTest.h"
+
+#include <vector>
+
+#include "domain/results/QVResult.h"
+#include "domain/timing/VRaceTime.h"
+#include "foundation/registry/KRegistry.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/KZWindowHelpers.h"
+#include "ui/chart/QVZChartTraces.h"
+#include "ui/chart/QVZChartWindow.h"
+#include "ui/main/QVZCommands.h"
+
+void ChartTest::SetUp()
+{
+    ToolkitTest::SetUp();
+    view = results.NewView();
+    QVZChartTraces::SetDisplayMode(kCmdChartSummedXY);
+    QVZChartTraces::SetLocalDetection(0);
+}
+
+void ChartTest::TearDown()
+{
+    SetOverlayMode(false);
+    ToolkitTest::TearDown();
+}
+
+QVResult *ChartTest::AddTrial(int setMs, int reactionMs, int power, int level)
+{
+    QVResult *r = results.NewResult();
+    if (setMs >= 0)
+        r->StoreSetCommandTime(VRaceTime::FromMilliseconds(setMs));
+    if (reactionMs >= 0)
+        r->SetReactionTime(VRaceTime::FromMilliseconds(reactionMs));
+    if (power >= 0)
+        r->SetPower(power);
+    std::vector<int16_t> x(QVZChartTraces::kSamples, int16_t(level));
+    std::vector<int16_t> y(QVZChartTraces::kSamples, 0);
+    r->SetTrace(x.data(), y.data());
+    return r;
+}
+
+QVZChartWindow *ChartTest::MakeWindow()
+{
+    auto *window = new QVZChartWindow(nullptr, nullptr);
+    window->SetTrials(this);
+    window->SetCoordinateType(kCoordPixels);
+    window->SetRegion(KZMakeRegion(KRect(0, 0, 399, 299), kCoordPixels));
+    host->Add(window);
+    Pump();
+    return window;
+}
+
+void ChartTest::SetOverlayMode(bool on)
+{
+    if (VZApplication *application = VZApplication::Instance())
+        application->SetOverlayMode(on);
+}
+
+void ChartTest::SetInt(const wchar_t *key, int value)
+{
+    registry->GetInt(key)->SetValue(value);
+}
+
+void ChartTest::SetBool(const wchar_t *key, bool value)
+{
+    registry->GetBool(key)->SetValue(value);
+}
+
+bool ChartTest::Bool(const wchar_t *key)
+{
+    return registry->GetBool(key)->Value();
+}

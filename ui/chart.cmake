@@ -1,0 +1,15 @@
+# The chart pane, its window, the chart data pipeline and the chart dialogs.
+list(APPEND UI_SOURCES
+    chart/QVZChartCommands.cpp
+    chart/QVZChartPane.cpp
+    chart/QVZChartPaneEvents.cpp
+    chart/QVZChartPanePlot.cpp
+    chart/QVZChartPlotter.cpp
+    chart/QVZChartTraces.cpp
+    chart/QVZChartWindow.cpp
+    chart/QVZChartWindowEvents.cpp
+    chart/QVZIdPane.cpp
+    chart/QVZLocalAlgorithmDialog.cpp
+    chart/QVZSlopeDetector.cpp
+)
+list(APPEND UI_LIBS chart)

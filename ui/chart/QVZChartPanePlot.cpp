@@ -1,0 +1,109 @@
+// QVZChartPane: building a plot and clearing the chart.
+#include "ui/chart/QVZChartPane.h"
+
+#include "chart/attribs/cf_DispAttribs.h"
+#include "chart/attribs/cf_TextAttribs.h"
+#include "chart/model/cf_ChartModel.h"
+#include "chart/view/ZafChartControl.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/VZApplication.h"
+#include "ui/chart/QVZChartKeys.h"
+#include "ui/chart/QVZChartTrials.h"
+
+namespace {
+
+const KString &SettingText(const wchar_t *key)
+{
+    KRegistry *settings = VZApplication::Registry();
+    return settings ? settings->GetText(key) : KRNode::EmptyText();
+}
+
+void SetPointer(int image)
+{
+    if (KZApplication *app = KZApplication::Instance())
+        app->SetMousePointer(image);
+}
+
+} // namespace
+
+void QVZChartPane::Plot(KPoint selection, bool redraw)
+{
+    scale = 0;
+    QVZChartTrials *trials = Trials();
+    QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
+    QVResults *results = resultsView ? resultsView->Results() : nullptr;
+    if (!results || !trials->OverlayList())
+        return;
+    SetPointer(-3202);
+    const bool overlay = OverlayMode();
+    cf_ChartModel *model = control->Model();
+    if (redraw && (!overlay || series == 1)) {
+        model->Reset();
+        model->ClearLegend();
+    }
+    // The power lines are added again below; an overlay plot must not keep
+    // the previous ones.
+    model->Range()->Clear();
+    model->Groups()->Clear();
+    if (selection == KPoint(-1, -1))
+        selection = resultsView->Selection();
+
+    const QVResult *result = nullptr;
+    if (overlay) {
+        std::vector<const QVResult *> overlaid;
+        OverlayResults(overlaid);
+        for (const QVResult *r : overlaid)
+            ComputeTraces(r, true);
+        result = results->MatchingAt(selection.y, resultsView);
+    } else {
+        result = results->MatchingAt(selection.y, resultsView);
+        if (result)
+            ComputeTraces(result, true);
+    }
+    if (!result) { // a row without a trial keeps the cleared chart
+        RedrawControl();
+        SetPointer(-3200);
+        return;
+    }
+    if (redraw) {
+        SetSeriesStyle(result, series);
+        ComputeTraces(result, false);
+        AddSeriesData(control, series);
+        SetupScales();
+        if (overlay) {
+            KString legend(SettingText(kTextChartTrial));
+            legend.Append(L" ").AppendInt(selection.y + 1);
+            control->AddLegendEntry(legend.CStr(), 115, 100 - 6 * (series - 1), 0);
+            if (cf_DataGroup *entry = model->LegendEntry(model->LegendCount()))
+                entry->TextAttribs().SetTextColor(control->GroupDispAttribs(series)->FillColor());
+            ++series;
+        }
+    }
+    AddMarkerLines(result);
+    AddPowerLine(result);
+    SetupFrame();
+    control->AddAxisTitleAt(SettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
+    control->AddAxisTitleAt(SettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
+    RedrawControl();
+    SetPointer(-3200);
+}
+
+void QVZChartPane::Clear()
+{
+    series = 1;
+    rangeMultiplier = 1;
+    scale = 0;
+    control->Model()->Reset();
+    control->Model()->ClearLegend();
+    SetSeriesStyle(nullptr, 1);
+    ComputeTraces(nullptr, false);
+    AddSeriesData(control, 1);
+    SetupScales();
+    RedrawControl();
+    series = 1;
+    rangeMultiplier = 1;
+    scale = 0;
+}
