@@ -141,3 +141,6 @@ constexpr int32_t kEvtImageRestore = 10365;
 constexpr int32_t kEvtImageResolutionFirst = 10367; // 10367..10372: 1 s down to 1/10000 s
 constexpr int64_t kImageResolutions[] = { 80000, 16000, 8000, 800, 80, 8 };
 constexpr const wchar_t *kKeyImageToolBar = L"\\Event\\Image\\ToolBar\\";
+constexpr const wchar_t *kTextEnterResultTitle = L"\\Strings\\Event\\Image\\EnterResultDlg\\Title";
+constexpr const wchar_t *kTextEnterResultNoTime = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoTime";
+constexpr const wchar_t *kTextEnterResultNoValue = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoValue";

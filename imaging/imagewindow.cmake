@@ -5,5 +5,6 @@ list(APPEND IMAGING_SOURCES
     windows/VZImagePaneMouse.cpp
     windows/VZImagePaneOverlays.cpp
     windows/VZImagePaneView.cpp
+    windows/VZImageWindowResult.cpp
     windows/VZImageWindowView.cpp
 )

@@ -73,6 +73,15 @@ public:
 
     // The tool bar's texts, pictures and zoom text follow the view.
     void Update(bool fullRepaint);
+    // The image's identification method (camera parameter 18), 0 none.
+    int32_t IdMethod() const;
+    // The next of the methods 0 to 3, stored with notification.
+    void StepIdMethod();
+    // Enters a result at the cursor's time from the identification field;
+    // refuses with a beep and a message when there is no time there, or the
+    // field is empty while a method is set.
+    bool EnterResult();
+
     // Centres the pane on the cursor, else on the selection's centre.
     void Recentre();
 
@@ -96,6 +105,7 @@ private:
     void BuildToolBar();
     KZTBButton *AddButton(int32_t code, int bitmap);
     void ChooseZoom();
+    void UpdateIdMethodButton();
 
     KMessageObject *owner;
     VImage *image = nullptr;

@@ -157,6 +157,7 @@ void VZImageWindow::Update(bool fullRepaint)
     if (fullRepaint)
         pane->Redisplay();
     toolBar->SetText(image->CameraName());
+    UpdateIdMethodButton();
     if (zoomSelector) {
         wchar_t percent[16];
         std::swprintf(percent, 16, L"%d", int(view->Zoom().HorizontalPercent()));
@@ -231,6 +232,15 @@ ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
             Recentre();
             Update(true);
         }
+        return code;
+    case kEvtImageIdMethod:
+    case kEvtImageIdMethod + 1:
+    case kEvtImageIdMethod + 2:
+    case kEvtImageIdMethod + 3:
+        StepIdMethod();
+        return code;
+    case kEvtImageEnterResult:
+        EnterResult();
         return code;
     case kEvtImageZoomChoice:
         ChooseZoom();

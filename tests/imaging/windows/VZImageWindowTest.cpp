@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "domain/camera/VCamera.h"
 #include "domain/charts/VZoom.h"
+#include "domain/timing/VRaceTime.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/support/ImagePaneTest.h"
@@ -136,6 +138,32 @@ TEST_F(ImageWindow, CursorKeysGoToThePane)
     EXPECT_EQ(KPoint(11, 10), view->TimeTrackPoint());
     window->IdPane()->Event(ZafEventStruct(ZAF_L_DOWN, 0));
     EXPECT_EQ(KPoint(11, 11), view->TimeTrackPoint());
+}
+
+TEST_F(ImageWindow, IdMethodStepsThroughFourAndTheButtonCarriesItsCommand)
+{
+    MakeWindow();
+    for (int method : { 1, 2, 3, 0, 1 }) {
+        window->Event(ZafEventStruct(kEvtImageIdMethod, 0));
+        EXPECT_EQ(method, image->Camera().Parameter(VCamera::kIdMethod));
+    }
+    EXPECT_EQ("B10246", Items()[3]);
+}
+
+TEST_F(ImageWindow, EnterWithoutACursorSaysNoTimeAndWithAnEmptyIdSaysNoValue)
+{
+    MakeWindow();
+    window->Event(ZafEventStruct(kEvtImageEnterResult, 0));
+    EXPECT_EQ(1u, boxes.size());
+    // With a time at the cursor only the empty field is left to refuse.
+    window->Pane()->MoveCursorTo(KPoint(10, 10));
+    ASSERT_TRUE(image->TimeAt(*view, view->TimeTrackPoint(), false).IsValid());
+    image->Camera().SetParameter(VCamera::kIdMethod, 0);
+    EXPECT_FALSE(window->EnterResult());
+    EXPECT_EQ(1u, boxes.size());
+    image->Camera().SetParameter(VCamera::kIdMethod, 1);
+    window->IdPane()->Event(ZafEventStruct(ZAF_L_SELECT, 0));
+    EXPECT_EQ(2u, boxes.size());
 }
 
 } // namespace
