@@ -103,3 +103,44 @@ constexpr int32_t kEvtCameraGunSensor = 10599;
 constexpr int32_t kEvtCameraPhotoEye = 10600;
 // The group of the dialog's texts, each key appended to it.
 constexpr const wchar_t *kTextCameraDialogGroup = L"\\Strings\\Hardware\\CameraDlg\\";
+
+// ---- Image pane commands ----
+constexpr int32_t kEvtImageAdjustments = 10254;     // the adjustments dialog
+constexpr int32_t kEvtImageWhiteBalance = 10257;    // white balance from the selection (also 10375)
+constexpr int32_t kEvtImageOverlayMenu = 10258;     // the overlay sub-menu
+constexpr int32_t kEvtImageClearOverlays = 10259;   // removes every placed overlay
+constexpr int32_t kEvtImagePlaceOverlay = 10260;    // 10260 + id: places overlay id at the cursor
+constexpr int32_t kImageOverlayLastId = 99;         // overlays above have no command
+constexpr int32_t kEvtImageExport = 10360;          // exports the selection (also 10376)
+constexpr int32_t kEvtImagePageSetup = 10361;
+constexpr int32_t kEvtImageChoosePrinter = 10362;
+constexpr int32_t kEvtImagePrint = 10363;           // prints the selection (also 10377)
+constexpr int32_t kEvtImageCrop = 10373;            // selection pop-up: crop
+constexpr int32_t kEvtImageEnhance = 10374;         // selection pop-up: enhance
+constexpr int32_t kEvtImageWhiteBalancePopup = 10375;
+constexpr int32_t kEvtImageExportPopup = 10376;
+constexpr int32_t kEvtImagePrintPopup = 10377;
+constexpr const wchar_t *kTextBadSelection = L"\\Strings\\Event\\Image\\BadSelection";
+constexpr const wchar_t *kTextExportingBitmap = L"\\Strings\\Event\\Image\\ExportingBitmap";
+
+// ---- Image window ----
+constexpr int32_t kEvtImageZoomOut = 10241;
+constexpr int32_t kEvtImageZoomIn = 10242;
+constexpr int32_t kEvtImageZoomChoice = 10243;      // an entry of the zoom selector was chosen
+constexpr int32_t kEvtImageSmooth = 10244;
+constexpr int32_t kEvtImageIdMethod = 10245;        // 10245 + method: steps to the next method
+constexpr int32_t kEvtImageEnterResult = 10249;
+constexpr int32_t kEvtImageCropButton = 10250;
+constexpr int32_t kEvtImageUncrop = 10251;
+constexpr int32_t kEvtImageAutoCrop = 10252;
+constexpr int32_t kEvtImageFindObject = 10253;
+constexpr int32_t kEvtImageEnhanceButton = 10255;
+constexpr int32_t kEvtImageUnenhance = 10256;
+constexpr int32_t kEvtImageMaximize = 10364;
+constexpr int32_t kEvtImageRestore = 10365;
+constexpr int32_t kEvtImageResolutionFirst = 10367; // 10367..10372: 1 s down to 1/10000 s
+constexpr int64_t kImageResolutions[] = { 80000, 16000, 8000, 800, 80, 8 };
+constexpr const wchar_t *kKeyImageToolBar = L"\\Event\\Image\\ToolBar\\";
+constexpr const wchar_t *kTextEnterResultTitle = L"\\Strings\\Event\\Image\\EnterResultDlg\\Title";
+constexpr const wchar_t *kTextEnterResultNoTime = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoTime";
+constexpr const wchar_t *kTextEnterResultNoValue = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoValue";

@@ -60,8 +60,9 @@ public:
     void ResetDrawMode();
 
     // Drawing, in the current pen, brush and line width.
-    // The pixels of count - 1 lines (a thin run in one framework call, then
-    // the last point's pixel); fewer than two points draw nothing.
+    // The pixels of count - 1 lines, in one framework poly-line call (a thin
+    // run then sets the last point's pixel); wide lines in exclusive-or mode
+    // are drawn one by one. Fewer than two points draw nothing.
     bool Polyline(const cf_2DPoint *points, int count);
     bool Polygon(const cf_2DPoint *points, int count);  // filled
     bool Rectangle(const cf_2DRect &rect);              // four lines

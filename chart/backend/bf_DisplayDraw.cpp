@@ -11,17 +11,23 @@ bool bf_Display::Polyline(const cf_2DPoint *points, int count)
 {
     if (!gdi || !points || count < 2)
         return true;
-    if (lineWidth > 1) {
+    const bool wide = lineWidth > 1;
+    if (wide && gdi->Mode() != 0) {
+        // Exclusive-or lines cancel where they overlap, so the run must be
+        // drawn line by line to look the same.
         for (int i = 0; i + 1 < count; ++i)
             gdi->Line(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, lineWidth);
         return true;
     }
-    // A thin run in one framework call: the GDI poly-line leaves out the
-    // last point's pixel, which a line of its own would include. A device
-    // point is an (x, y) pair of ints, as the framework takes them.
+    // The run in one framework call. A wide pen has round ends and joins, so
+    // the poly-line covers just the pixels of its lines drawn one by one; a
+    // thin GDI poly-line leaves out the last point's pixel, which a line of
+    // its own would include. A device point is an (x, y) pair of ints, as
+    // the framework takes them.
     static_assert(sizeof(cf_2DPoint) == 2 * sizeof(int), "a device point is two ints");
     gdi->Polygon(count, &points[0].x, lineWidth, false, false);
-    gdi->Pixel(points[count - 1].x, points[count - 1].y);
+    if (!wide)
+        gdi->Pixel(points[count - 1].x, points[count - 1].y);
     return true;
 }
 

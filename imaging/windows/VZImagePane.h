@@ -1,20 +1,100 @@
 #pragma once
-// VZImagePane: the module of the image pane. Its start-up looks up the
-// settings the pane reads (kept as nodes, read at each use; a missing node
-// reads as its built-in value), starts the export file in the program's
-// folder, finds the overlay pictures of the program's folder (none with
-// "-nooverlay") and makes the image printer; its shut-down undoes each
-// step. GUI thread.
+// VZImagePane: the scrolling drawing area of the image window. It shows one
+// view of a captured image: the image in strips from the block store, the
+// hash cursor (the view's time-track point) and moves the cursor with the
+// mouse and the arrow keys. One scroll unit is one view pixel. Owned by its
+// window once added; GUI thread.
+//
+// The module part (start-up and shut-down, run once per program start)
+// looks up the settings the pane reads (kept as nodes, read at each use; a
+// missing node reads as its built-in value), starts the export file in the
+// program's folder, finds the overlay pictures of the program's folder (none
+// with "-nooverlay") and makes the image printer; its shut-down undoes each
+// step.
 
 #include <cstdint>
 
+#include "foundation/containers/KList.h"
+#include "foundation/values/KPoint.h"
+#include "shell/toolkit/KZScroller.h"
+
 class KFile;
 class KString;
+class VImage;
+class VImageView;
+class VRaceTime;
+class VZImageWindow;
+class VZLaneBar;
 class VZPrinter;
 
-class VZImagePane
+class VZImagePane : public KZScroller
 {
 public:
+    // The view's redraw-suspended word serves as the drag state.
+    static constexpr int32_t kModeIdle = 0;
+    static constexpr int32_t kModeCursorDrag = 1;
+    static constexpr int32_t kModeSelectionDrag = 2;
+
+    // Where a placed overlay's centre sits, in image coordinates.
+    class VOverlayLocation : public KListItem
+    {
+    public:
+        VOverlayLocation(int32_t id, KPoint position) : id(id), position(position) {}
+        int32_t id;
+        KPoint position;
+    };
+
+    VZImagePane(VZImageWindow *owner, VImageView *view);
+    ~VZImagePane() override;
+
+    VImageView *View() const { return view; }
+    VImage *Image() const { return image; }
+    VZLaneBar *LaneBar() const { return laneBar; }
+    void SetView(VImageView *newView);
+
+    ZafEventType Event(const ZafEventStruct &event) override;
+    void Redisplay() override;
+    bool SetScrollPosition(KPoint position) override;
+    // A quarter of the visible units, at least 1.
+    int HorizontalStep() override;
+    int VerticalStep() override;
+    // 300 up to 1499 ms of automatic scrolling, 500 from then on.
+    int AutoScrollRate(int32_t elapsed) override;
+    // The image strips, then the cursor when the view shows it.
+    void DrawUnits(const KRect &units) override;
+
+    // ---- The hash cursor ----
+    // False when the cursor is shown and already there.
+    bool MoveCursorTo(KPoint point);
+    // Only while the cursor is shown; announces the new time when it moved.
+    bool MoveCursorBy(KPoint offset);
+    // row -1 keeps the cursor's row; an invalid time does nothing.
+    void MoveCursorToTime(const VRaceTime &time, int32_t row);
+    bool CursorDrawn() const { return cursorDrawn; }
+    void DrawCursor();
+    void EraseCursor();
+
+    // ---- The selection (the view's first rectangle) ----
+    // Drawn inverted, so that drawing it again removes it; only inside
+    // clip (view units) when given.
+    void DrawSelection(const KRect *clip = nullptr);
+    // Removes the frame; the view has no selection afterwards.
+    void ClearSelection();
+    bool HasSelection() const;
+
+    // ---- Overlays and export ----
+    void PlaceOverlay(int32_t id);
+    void ClearOverlays();
+    int32_t OverlayCount() const { return overlayLocations.Count(); }
+    // Enables the pane's entries of the main menu bar.
+    void MenuOpening();
+    // Asks for a file and writes the selection (image frames by pixels) to
+    // it as a 15-bit Targa picture; true when written. Without a selection
+    // an error is shown; a cancelled dialog does nothing; an abort (Escape)
+    // or a failure leaves no file.
+    bool ExportBitmap();
+
+    // ---- The module ----
     static void Startup();
     static void Shutdown();
 
@@ -33,4 +113,34 @@ public:
     static KFile &ExportFile();
     // The image printer; none outside start-up and shut-down.
     static VZPrinter *Printer();
+
+private:
+    void DrawStrip(const KRect &strip, const uint8_t *pixels);
+    void DrawOverlays(const KRect &units);
+    // The pane's menu and pop-up commands; false for codes it does not take.
+    bool Command(ZafLogicalEvent code);
+    // First and last visible rows, clipped to the extent.
+    void VisibleRows(int32_t &first, int32_t &last);
+    bool Mirrored() const;
+    void ArrowKey(ZafLogicalEvent code);
+    void LeftPress(const ZafEventStruct &event, KPoint at);
+    void TrackCursor(ZafLogicalEvent code, KPoint at);
+    void RightPress(KPoint at);
+    void TrackSelection(ZafLogicalEvent code, KPoint at);
+    void EndDrag();
+
+    VZImageWindow *owner;
+    VImage *image = nullptr;
+    VImageView *view = nullptr;
+    VZLaneBar *laneBar = nullptr;
+    KList overlayLocations;
+    bool cursorDrawn = false;
+    int32_t drawnHalfWidth = 0;
+    // The arrow key's run: its code (0 none), its last event and its start.
+    ZafLogicalEvent arrowCode = 0;
+    int32_t arrowLast = 0;
+    int32_t arrowRunStart = 0;
+    // The selection drag: where it began and the last point taken.
+    KPoint dragAnchor;
+    KPoint dragLast;
 };

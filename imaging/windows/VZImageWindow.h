@@ -1,15 +1,129 @@
 #pragma once
-// VZImageWindow: the module of the image window's tool bar. Its start-up reads
-// the module's named bitmaps from the program's data file (VZWindowCodes.h
-// lists them); its shut-down deletes them. GUI thread.
+// VZImageWindow: the window that shows one image view: a tool bar on top
+// (enter button, identification field, identification method, zoom buttons,
+// zoom selector, crop, auto-crop, find object, enhance, print and maximise,
+// each switched by a setting under "\Event\Image\ToolBar\") and the image
+// pane below. The view knows the window through VImageViewWindow. Owned by
+// the window it is added to; GUI thread.
+//
+// The module part: its start-up reads the tool bar's named bitmaps from the
+// program's data file (VZWindowCodes.h lists them); its shut-down deletes them.
 
+#include <cstdint>
+
+#include "imaging/views/VImageViewWindow.h"
 #include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/KZTBComboBox.h"
+#include "shell/toolkit/KZTBString.h"
+#include "shell/toolkit/KZWindow.h"
 
-class VZImageWindow
+class KMessageObject;
+class KZTBButton;
+class KZToolBar;
+class VImage;
+class VImageView;
+class VZImagePane;
+class VZImageWindow;
+
+// The identification field of the tool bar (at most 31 characters).
+class VZIdPane : public KZTBString
 {
 public:
+    explicit VZIdPane(VZImageWindow *owner);
+    // Enter asks the window to enter a result; the cursor keys go to the window.
+    ZafEventType Event(const ZafEventStruct &event) override;
+
+private:
+    VZImageWindow *owner;
+};
+
+// The zoom choices, in percent, from "1600" down to "10".
+class VZZoomSelector : public KZTBComboBox
+{
+public:
+    static constexpr int kEntries = 14;
+    static const wchar_t *const kPercents[kEntries];
+
+    explicit VZZoomSelector(VZImageWindow *owner);
+    // The chosen entry's percentage, 0 when none is chosen.
+    int32_t ChosenPercent();
+
+private:
+    VZImageWindow *owner;
+};
+
+class VZImageWindow : public KZWindow, public VImageViewWindow
+{
+public:
+    VZImageWindow(KMessageObject *owner, VImageView *view);
+    ~VZImageWindow() override;
+
+    ZafEventType Event(const ZafEventStruct &event) override;
+    void SetView(VImageView *newView);
+    VImageView *View() const { return view; }
+    VZImagePane *Pane() const { return pane; }
+    KZToolBar *ToolBar() const { return toolBar; }
+    VZIdPane *IdPane() const { return idPane; }
+    VZZoomSelector *ZoomSelector() const { return zoomSelector; }
+
+    // The set time resolution in ticks of 1/80000 s, 0 automatic.
+    int64_t TimeResolution() const { return timeResolution; }
+    // With automatic resolution: 1/10 s for a hand start, else 1/100 s.
+    int64_t EffectiveTimeResolution() const;
+
+    // The tool bar's texts, pictures and zoom text follow the view.
+    void Update(bool fullRepaint);
+    // The image's identification method (camera parameter 18), 0 none.
+    int32_t IdMethod() const;
+    // The next of the methods 0 to 3, stored with notification.
+    void StepIdMethod();
+    // Enters a result at the cursor's time from the identification field;
+    // refuses with a beep and a message when there is no time there, or the
+    // field is empty while a method is set.
+    bool EnterResult();
+
+    // Centres the pane on the cursor, else on the selection's centre.
+    void Recentre();
+
+    // VImageViewWindow
+    void Redraw(bool fullRepaint) override { Update(fullRepaint); }
+    void LanesChanged() override;
+    void ExtentChanged() override { Update(false); }
+    void BlockAdded() override;
+    bool HasPane() const override { return pane != nullptr; }
+    void MoveTimeTrack(const VRaceTime &time, int32_t y) override;
+    void Follow(uint32_t) override {}
+    void ShowLines(bool) override;
+
+    // ---- The module ----
     static void Startup();
     static void Shutdown();
     // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
     static const VZNamedBitmaps &Bitmaps();
+
+private:
+    void BuildToolBar();
+    KZTBButton *AddButton(int32_t code, int bitmap);
+    void ChooseZoom();
+    void UpdateIdMethodButton();
+
+    KMessageObject *owner;
+    VImage *image = nullptr;
+    VImageView *view = nullptr;
+    VZImagePane *pane = nullptr;
+    KZToolBar *toolBar = nullptr;
+    KZTBButton *enterButton = nullptr;
+    int64_t timeResolution = 0;
+    VZIdPane *idPane = nullptr;
+    KZTBButton *idMethodButton = nullptr;
+    KZTBButton *zoomOutButton = nullptr;
+    KZTBButton *zoomInButton = nullptr;
+    VZZoomSelector *zoomSelector = nullptr;
+    KZTBButton *cropButton = nullptr;
+    KZTBButton *autoCropButton = nullptr;
+    KZTBButton *findObjectButton = nullptr;
+    KZTBButton *enhanceButton = nullptr;
+    KZTBButton *printButton = nullptr;
+    bool maximized = false;
+    KZTBButton *maximizeButton = nullptr;
 };

@@ -29,6 +29,9 @@ public:
     // The cell's lane number (counted from the far end when reversed).
     void CellText(int cell, KString &text, uint32_t &flags) override;
 
+    // The lanes of this image's camera from now on (none: the hub's camera).
+    void SetImage(VImage *newImage) { image = newImage; }
+
     // The camera's lanes changed: the ruler is drawn again.
     void LanesChanged() override { KZSizer::Redisplay(); }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 // Pixels drawn by the chart back end through the real screen display on a
@@ -56,9 +57,46 @@ protected:
         });
     }
 
+    // Every pixel, row by row.
+    std::vector<uint32_t> AllPixels() const
+    {
+        std::vector<uint32_t> all;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                all.push_back(memory.Pixel(x, y));
+        return all;
+    }
+    // Whitens the whole area with the framework display directly.
+    void Whiten()
+    {
+        memory.Display()->SetBackground(15);
+        memory.Display()->Rectangle(0, 0, 199, 99, 0, true);
+    }
+
     MemoryDC memory{200, 100};
     StandInWindow window{0, 0, 200, 100};
 };
+
+struct TestRun {
+    const char *name;
+    std::vector<cf_2DPoint> points;
+};
+
+// Runs whose lines meet at right angles, slant, turn back on themselves,
+// are a pixel or none long, and a wavy trace of many short lines.
+std::vector<TestRun> TestRuns()
+{
+    std::vector<TestRun> runs = {
+        {"corners", {{10, 10}, {60, 10}, {60, 50}, {20, 50}, {20, 20}}},
+        {"slanted", {{10, 90}, {50, 20}, {90, 70}, {140, 15}, {190, 60}}},
+        {"reversing", {{20, 50}, {120, 50}, {40, 50}, {100, 53}, {30, 80}, {100, 53}}},
+        {"very short", {{100, 40}, {101, 40}, {101, 41}, {103, 42}, {103, 42}, {104, 40}, {104, 40}}},
+        {"wavy trace", {}},
+    };
+    for (int i = 0; i < 170; ++i)
+        runs.back().points.push_back(cf_2DPoint(15 + i, 50 + int(35 * std::sin(i * 0.4) * std::cos(i * 0.05))));
+    return runs;
+}
 
 } // namespace
 
@@ -137,31 +175,23 @@ TEST_F(ChartPixels, ThinRunSetsThePixelsOfItsLinesWithTheLastPointIncluded)
 {
     const cf_2DPoint run[] = {{10, 10}, {60, 10}, {60, 50}, {100, 80}, {150, 80}};
     const int n = 5;
-    auto pixels = [this]() {
-        std::vector<uint32_t> all;
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 200; ++x)
-                all.push_back(memory.Pixel(x, y));
-        return all;
-    };
     Drawn([&](bf_Display &d) {
         d.SelectPenColor(bf_Color(9));
         d.Polyline(run, n);
         delete d.PopPen();
     });
-    std::vector<uint32_t> asRun = pixels();
+    std::vector<uint32_t> asRun = AllPixels();
     for (const cf_2DPoint &p : run)
         EXPECT_EQ(kBlue, memory.Pixel(p.x, p.y)) << p.x << "," << p.y;
 
     Drawn([&](bf_Display &d) {
-        memory.Display()->SetBackground(15);
-        memory.Display()->Rectangle(0, 0, 199, 99, 0, true);
+        Whiten();
         memory.Display()->SetForeground(9);
         for (int i = 0; i + 1 < n; ++i)
             memory.Display()->Line(run[i].x, run[i].y, run[i + 1].x, run[i + 1].y, 1);
         (void)d;
     });
-    std::vector<uint32_t> asLines = pixels();
+    std::vector<uint32_t> asLines = AllPixels();
     // The straight segments, ends included, and the last horizontal one.
     for (int x = 10; x <= 60; ++x)
         EXPECT_EQ(asLines[10 * 200 + x], asRun[10 * 200 + x]) << x;
@@ -169,4 +199,68 @@ TEST_F(ChartPixels, ThinRunSetsThePixelsOfItsLinesWithTheLastPointIncluded)
         EXPECT_EQ(asLines[y * 200 + 60], asRun[y * 200 + 60]) << y;
     for (int x = 100; x <= 152; ++x)
         EXPECT_EQ(asLines[80 * 200 + x], asRun[80 * 200 + x]) << x;
+}
+
+TEST_F(ChartPixels, WideRunSetsExactlyThePixelsOfItsLines)
+{
+    struct Pen {
+        int width;
+        int style;
+    };
+    const Pen pens[] = {{2, 0}, {3, 0}, {2, 1}};
+    for (const Pen &pen : pens) {
+        for (const TestRun &run : TestRuns()) {
+            SCOPED_TRACE(::testing::Message() << run.name << ", width " << pen.width << ", style " << pen.style);
+            const int n = int(run.points.size());
+            const cf_2DPoint *p = run.points.data();
+            Drawn([&](bf_Display &d) {
+                Whiten();
+                d.SelectPen(new bf_Pen(bf_Color(9), pen.style, pen.width));
+                d.Polyline(p, n);
+                delete d.PopPen();
+            });
+            std::vector<uint32_t> asRun = AllPixels();
+            Drawn([&](bf_Display &d) {
+                Whiten();
+                d.SelectPen(new bf_Pen(bf_Color(9), pen.style, pen.width));
+                for (int i = 0; i + 1 < n; ++i)
+                    memory.Display()->Line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, pen.width);
+                delete d.PopPen();
+            });
+            std::vector<uint32_t> asLines = AllPixels();
+            int differing = 0;
+            for (std::size_t i = 0; i < asRun.size(); ++i)
+                differing += asRun[i] != asLines[i];
+            EXPECT_EQ(differing, 0);
+            EXPECT_EQ(memory.Pixel(p[n - 1].x, p[n - 1].y), kBlue);
+        }
+    }
+}
+
+TEST_F(ChartPixels, WideExclusiveOrRunLeavesOverlapsOfItsLinesCancelled)
+{
+    // Where two lines of the run overlap, exclusive or restores the white.
+    const TestRun run = TestRuns()[2];
+    const int n = int(run.points.size());
+    const cf_2DPoint *p = run.points.data();
+    Drawn([&](bf_Display &d) {
+        Whiten();
+        d.SelectPen(new bf_Pen(bf_Color(9), 0, 2));
+        d.SetDrawMode();
+        d.Polyline(p, n);
+        d.ResetDrawMode();
+        delete d.PopPen();
+    });
+    std::vector<uint32_t> asRun = AllPixels();
+    EXPECT_EQ(memory.Pixel(110, 50), kWhite); // drawn there and back
+    Drawn([&](bf_Display &d) {
+        Whiten();
+        d.SelectPen(new bf_Pen(bf_Color(9), 0, 2));
+        d.SetDrawMode();
+        for (int i = 0; i + 1 < n; ++i)
+            memory.Display()->Line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, 2);
+        d.ResetDrawMode();
+        delete d.PopPen();
+    });
+    EXPECT_EQ(AllPixels(), asRun);
 }

@@ -82,7 +82,7 @@ TEST_F(bf_DisplayTest, DestructionRestoresTheFontAndDeletesLeftovers)
     EXPECT_EQ(recorder.palette.font, 1);
 }
 
-TEST_F(bf_DisplayDrawing, PolylineDrawsOneLineLessThanItHasPoints)
+TEST_F(bf_DisplayDrawing, WidePolylineIsOneUnfilledRunButLineByLineInExclusiveOr)
 {
     cf_2DPoint one[] = {{5, 5}};
     d.Polyline(one, 1);
@@ -90,10 +90,21 @@ TEST_F(bf_DisplayDrawing, PolylineDrawsOneLineLessThanItHasPoints)
     cf_2DPoint three[] = {{0, 0}, {10, 5}, {20, 0}};
     d.SelectPen(new bf_Pen(bf_Color(2), 0, 2));
     d.Polyline(three, 3);
-    auto lines = recorder.Calls("Line");
+    auto drawing = recorder.Drawing();
+    ASSERT_EQ(drawing.size(), 1u); // no extra last pixel for a wide pen
+    EXPECT_EQ(drawing[0].op, "Polygon");
+    EXPECT_FALSE(drawing[0].fill);
+    EXPECT_EQ(drawing[0].args, (std::vector<int>{3, 2, 0, 0, 0, 10, 5, 20, 0}));
+    EXPECT_EQ(drawing[0].foreground, 2);
+
+    recorder.Clear();
+    d.SetDrawMode();
+    d.Polyline(three, 3);
+    d.ResetDrawMode();
+    auto lines = recorder.Drawing();
     ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].op, "Line");
     EXPECT_EQ(lines[1].args, (std::vector<int>{10, 5, 20, 0, 2}));
-    EXPECT_EQ(lines[1].foreground, 2);
     delete d.PopPen();
 }
 

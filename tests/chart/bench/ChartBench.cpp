@@ -7,20 +7,16 @@
 //
 // Usage: chart_bench [frames]   (default 20)
 
-#include "chart/engine/cf_ChartEngine.h"
-#include "chart/scene/cf_3DPolyLine.h"
+#include "chart/harness/ChartBenchRun.h"
 #include "chart/view/ZafChartControl.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafScreenDisplay.h"
 
 #include <windows.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -28,42 +24,7 @@ constexpr int kGroups = 12;
 constexpr int kSamples = 5001;
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
-constexpr int kRuns = 3;
-
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-// A white 32-bit memory bitmap to draw on.
-class Surface {
-public:
-    Surface()
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *bits = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous = SelectObject(dc, bitmap);
-    }
-    ~Surface()
-    {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-
-private:
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
+constexpr int kRuns = 5;
 
 // Twelve traces of a force curve, each shifted a little.
 void FillChart(ZafChartControl &chart)
@@ -82,66 +43,22 @@ void FillChart(ZafChartControl &chart)
 
 int main(int argc, char **argv)
 {
-    int frames = argc > 1 ? std::atoi(argv[1]) : 20;
-    if (frames < 1)
-        frames = 1;
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
     ZafMSWindowsApp app(GetModuleHandleW(nullptr));
     ZafScreenDisplay display;
-    Surface surface;
     ZafChartControl chart(0, 0, kWidth, kHeight, 4, 1, 2);
     chart.SetCoordinateType(ZAF_PIXEL);
     FillChart(chart);
 
-    auto redraw = [&]() {
-        display.BeginDraw(surface.dc, nullptr);
-        chart.Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
-        display.EndDraw();
-    };
-    redraw();
-
-    // The device points the chart drew, for the bare poly-lines.
-    std::vector<std::vector<POINT>> traces;
-    for (cf_Virt3DObj *object : chart.Engine()->List(3)) {
-        auto *line = static_cast<cf_3DPointSeries *>(object);
-        std::vector<POINT> points;
-        for (int n = 1; n <= line->Count(); ++n)
-            points.push_back({line->PointAt(n)->DeviceX(), line->PointAt(n)->DeviceY()});
-        traces.push_back(points);
-    }
-    if (int(traces.size()) != kGroups) {
-        std::printf("expected %d traces, the chart built %d\n", kGroups, int(traces.size()));
+    const ChartBenchTimes times = TimeChartAgainstPolylines(chart, kWidth, kHeight, 1, frames, kRuns);
+    if (times.traces != kGroups) {
+        std::printf("expected %d traces, the chart built %d\n", kGroups, times.traces);
         return 1;
     }
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
-    auto polylines = [&]() {
-        HGDIOBJ old = SelectObject(surface.dc, pen);
-        for (const std::vector<POINT> &points : traces)
-            Polyline(surface.dc, points.data(), int(points.size()));
-        SelectObject(surface.dc, old);
-        GdiFlush();
-    };
-
-    double chartTime = 1e9, plainTime = 1e9;
-    for (int run = 0; run < kRuns; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        for (int f = 0; f < frames; ++f)
-            redraw();
-        GdiFlush();
-        double s = Seconds(start) / frames;
-        chartTime = s < chartTime ? s : chartTime;
-
-        start = std::chrono::steady_clock::now();
-        for (int f = 0; f < frames; ++f)
-            polylines();
-        s = Seconds(start) / frames;
-        plainTime = s < plainTime ? s : plainTime;
-    }
-    DeleteObject(pen);
-
-    std::printf("%d traces of %d samples on %d x %d pixels, best of %d runs of %d frames\n", kGroups, kSamples,
+    std::printf("%d traces of %d samples on %d x %d pixels, medians of %d runs of %d frames\n", kGroups, kSamples,
                 kWidth, kHeight, kRuns, frames);
-    std::printf("bare poly-lines %8.2f ms per frame\n", plainTime * 1000);
-    std::printf("chart redraw    %8.2f ms per frame (target 1.50 x)\n", chartTime * 1000);
-    std::printf("chart ratio %.2f\n", chartTime / plainTime);
+    std::printf("bare poly-lines %8.2f ms per frame\n", times.plain * 1000);
+    std::printf("chart redraw    %8.2f ms per frame (target 1.50 x)\n", times.chart * 1000);
+    std::printf("chart ratio %.2f\n", times.chart / times.plain);
     return 0;
 }

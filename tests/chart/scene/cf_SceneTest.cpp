@@ -197,13 +197,12 @@ TEST_F(cf_SceneTest, PolyLineDrawsInItsFillColourThenMarksAndRestoresItsAttribut
     Placed(line, k).DrawFormA(&d);
 
     auto drawing = recorder.Drawing();
-    ASSERT_EQ(drawing.size(), std::size_t(n - 1 + 2 * n)); // lines, then marker and pixel each
-    for (int i = 0; i < n - 1; ++i) {
-        EXPECT_EQ(drawing[i].op, "Line");
-        EXPECT_EQ(drawing[i].foreground, 9);
-        EXPECT_EQ(drawing[i].args[4], 3);
-    }
-    for (int i = n - 1; i < int(drawing.size()); i += 2) {
+    ASSERT_EQ(drawing.size(), std::size_t(1 + 2 * n)); // the run, then marker and pixel each
+    EXPECT_EQ(drawing[0].op, "Polygon");
+    EXPECT_EQ(drawing[0].foreground, 9);
+    EXPECT_EQ(drawing[0].args[0], n);
+    EXPECT_EQ(drawing[0].args[1], 3);
+    for (int i = 1; i < int(drawing.size()); i += 2) {
         EXPECT_EQ(drawing[i].op, "Ellipse");
         EXPECT_EQ(drawing[i].foreground, 4);
         EXPECT_EQ(drawing[i].background, 9);

@@ -8,8 +8,7 @@
 //
 // Usage: overlay_bench [frames] [runs]   (defaults 20 and 7)
 
-#include "chart/engine/cf_ChartEngine.h"
-#include "chart/scene/cf_3DPolyLine.h"
+#include "chart/harness/ChartBenchRun.h"
 #include "chart/view/ZafChartControl.h"
 #include "foundation/strings/KString.h"
 #include "framework/windows/ZafMSWindowsApp.h"
@@ -21,7 +20,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,48 +31,6 @@ namespace {
 constexpr int kTrials = 12;
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
-
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// A white 32-bit memory bitmap to draw on.
-class Surface
-{
-public:
-    Surface()
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *bits = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous = SelectObject(dc, bitmap);
-    }
-    ~Surface()
-    {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-
-private:
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
 
 // Twelve start traces, each a push that begins a little later, plotted the
 // way the pane plots an overlay.
@@ -115,67 +71,24 @@ void FillChart(ZafChartControl &chart)
 
 int main(int argc, char **argv)
 {
-    int frames = argc > 1 ? std::atoi(argv[1]) : 20;
-    int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-    frames = std::max(frames, 1);
-    runs = std::max(runs, 1);
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     ZafMSWindowsApp app(GetModuleHandleW(nullptr));
     ZafScreenDisplay display;
-    Surface surface;
     ZafChartControl chart(0, 0, kWidth, kHeight, 4, 1, 2);
     chart.SetCoordinateType(ZAF_PIXEL);
     FillChart(chart);
 
-    auto redraw = [&]() {
-        display.BeginDraw(surface.dc, nullptr);
-        chart.Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
-        display.EndDraw();
-    };
-    redraw();
-
-    // The device points the chart drew, for the bare poly-lines.
-    std::vector<std::vector<POINT>> traces;
-    for (cf_Virt3DObj *object : chart.Engine()->List(3)) {
-        auto *line = static_cast<cf_3DPointSeries *>(object);
-        std::vector<POINT> points;
-        for (int n = 1; n <= line->Count(); ++n)
-            points.push_back({ line->PointAt(n)->DeviceX(), line->PointAt(n)->DeviceY() });
-        traces.push_back(points);
-    }
-    if (int(traces.size()) != kTrials) {
-        std::printf("expected %d traces, the chart built %d\n", kTrials, int(traces.size()));
+    // Overlay traces are drawn two pixels wide.
+    const ChartBenchTimes times = TimeChartAgainstPolylines(chart, kWidth, kHeight, 2, frames, runs);
+    if (times.traces != kTrials) {
+        std::printf("expected %d traces, the chart built %d\n", kTrials, times.traces);
         return 1;
     }
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
-    auto polylines = [&]() {
-        HGDIOBJ old = SelectObject(surface.dc, pen);
-        for (const std::vector<POINT> &points : traces)
-            Polyline(surface.dc, points.data(), int(points.size()));
-        SelectObject(surface.dc, old);
-        GdiFlush();
-    };
-
-    std::vector<double> chartTimes, plainTimes;
-    for (int run = 0; run < runs; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        for (int f = 0; f < frames; ++f)
-            redraw();
-        GdiFlush();
-        chartTimes.push_back(Seconds(start) / frames);
-
-        start = std::chrono::steady_clock::now();
-        for (int f = 0; f < frames; ++f)
-            polylines();
-        plainTimes.push_back(Seconds(start) / frames);
-    }
-    DeleteObject(pen);
-
-    const double chartTime = Median(chartTimes);
-    const double plainTime = Median(plainTimes);
     std::printf("%d overlaid trials of %d points on %d x %d pixels, medians of %d runs of %d frames\n", kTrials,
-                int(traces[0].size()), kWidth, kHeight, runs, frames);
-    std::printf("bare poly-lines %8.2f ms per frame\n", plainTime * 1000);
-    std::printf("overlay redraw  %8.2f ms per frame (target 1.50 x)\n", chartTime * 1000);
-    std::printf("overlay ratio %.2f\n", chartTime / plainTime);
+                times.points, kWidth, kHeight, std::max(runs, 1), std::max(frames, 1));
+    std::printf("bare poly-lines %8.2f ms per frame\n", times.plain * 1000);
+    std::printf("overlay redraw  %8.2f ms per frame (target 1.50 x)\n", times.chart * 1000);
+    std::printf("overlay ratio %.2f\n", times.chart / times.plain);
     return 0;
 }

@@ -164,6 +164,10 @@ TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
     H::Rest(300);
     ASSERT_TRUE(QuorvaneProgram::Press(choice, L"Download All"));
     ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(choice) || !IsWindowVisible(choice); }));
+    // The download goes on after the dialog has gone (the port settles for a
+    // second first): wait for its rows before the list counts as settled.
+    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000))
+        << "the downloaded trials were not listed";
     const H::Picture before = SettledList(list);
 
     // Three rows, their numbers drawn in the trial column; false-start red

@@ -1,0 +1,10 @@
+# The image window and its pane.
+list(APPEND IMAGING_SOURCES
+    windows/VZImagePaneDraw.cpp
+    windows/VZImagePaneExport.cpp
+    windows/VZImagePaneMouse.cpp
+    windows/VZImagePaneOverlays.cpp
+    windows/VZImagePaneView.cpp
+    windows/VZImageWindowResult.cpp
+    windows/VZImageWindowView.cpp
+)

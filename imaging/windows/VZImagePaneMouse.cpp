@@ -1,0 +1,136 @@
+// The image pane's mouse: the cursor drag (left button), the selection drag
+// (right button) and the selection frame.
+#include "imaging/windows/VZImagePane.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "framework/core/base/ZafConstants.h"
+#include "framework/core/display/ZafDisplay.h"
+#include "framework/windows/ZafGdiDisplay.h"
+#include "imaging/views/VImageView.h"
+#include "shell/app/KZApplication.h"
+#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+
+namespace {
+
+// The drags capture the mouse with repeated mouse events, so that the pane
+// keeps scrolling while the pointer rests outside it.
+constexpr uint32_t kDragGrab = 3;
+
+void GrabFor(ZafWindowObject *window, uint32_t flags)
+{
+    if (KZApplication *app = KZApplication::Instance())
+        app->Grab(window, flags);
+}
+
+} // namespace
+
+bool VZImagePane::HasSelection() const
+{
+    return view && view->ShowFirstRect();
+}
+
+void VZImagePane::DrawSelection(const KRect *clip)
+{
+    if (!HasSelection())
+        return;
+    auto *display = dynamic_cast<ZafGdiDisplay *>(ZafDisplay::Shared());
+    if (!display || !HasOSWindow())
+        return;
+    KRect frame = UnitRectToPixels(view->FirstRect());
+    ClientToOS(frame);
+    const ZafRegionStruct none = KZMakeRegion(KRect(0, 0, -1, -1), kCoordPixels);
+    BeginDraw();
+    const KRect previous = clip ? SetClipUnits(*clip) : KRect();
+    display->XorRectangle(none, KZMakeRegion(frame, kCoordPixels));
+    if (clip)
+        SetClipUnits(previous);
+    EndDraw();
+}
+
+void VZImagePane::ClearSelection()
+{
+    if (!view)
+        return;
+    DrawSelection();
+    view->SetShowFirstRect(false);
+}
+
+void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint)
+{
+    if (event.modifiers & ZAF_SHIFT) {
+        // The result pop-up belongs to the window; without one there is nothing to offer.
+        MessageBeep(0);
+        return;
+    }
+    ClearSelection();
+    GrabFor(this, kDragGrab);
+    view->SetRedrawSuspended(kModeCursorDrag);
+}
+
+void VZImagePane::TrackCursor(ZafLogicalEvent code, KPoint at)
+{
+    KPoint unit = ParentToUnit(at);
+    bool scrolled = false;
+    if (AutoScrollNeeded(unit)) {
+        EraseCursor();
+        scrolled = AutoScroll(unit);
+    }
+    unit.ClampTo(ExtentRect());
+    if (unit != view->TimeTrackPoint()) {
+        EraseCursor();
+        view->SetTimeTrackPoint(unit);
+    }
+    if ((!scrolled || code == ZAF_L_END_SELECT) && !cursorDrawn) {
+        view->SetShowTimeTrack(true);
+        DrawCursor();
+        view->BroadcastTimeTrack();
+    }
+    if (code == ZAF_L_END_SELECT)
+        EndDrag();
+}
+
+void VZImagePane::RightPress(KPoint at)
+{
+    EraseCursor();
+    GrabFor(this, kDragGrab);
+    view->SetRedrawSuspended(kModeSelectionDrag);
+    dragAnchor = ParentToUnit(at);
+    dragAnchor.ClampTo(ExtentRect());
+    dragLast = KPoint(dragAnchor.x - 1, dragAnchor.y);
+}
+
+void VZImagePane::TrackSelection(ZafLogicalEvent code, KPoint at)
+{
+    KPoint unit = ParentToUnit(at);
+    bool scrolled = false;
+    if (AutoScrollNeeded(unit)) {
+        ClearSelection();
+        scrolled = AutoScroll(unit);
+    }
+    unit.ClampTo(ExtentRect());
+    if (unit != dragLast) {
+        ClearSelection();
+        view->SetFirstRect(KRect(std::min(dragAnchor.x, unit.x), std::min(dragAnchor.y, unit.y),
+                                 std::max(dragAnchor.x, unit.x), std::max(dragAnchor.y, unit.y)));
+        dragLast = unit;
+    }
+    if ((!scrolled || code == ZAF_L_END_ALT) && !view->ShowFirstRect()) {
+        view->SetShowFirstRect(true);
+        DrawSelection();
+    }
+    if (code == ZAF_L_END_ALT)
+        EndDrag();
+}
+
+// Back to idle; the cursor and the frame stay as drawn.
+void VZImagePane::EndDrag()
+{
+    GrabFor(nullptr, 0);
+    const bool drawn = cursorDrawn;
+    view->SetRedrawSuspended(kModeIdle);
+    cursorDrawn = drawn;
+}

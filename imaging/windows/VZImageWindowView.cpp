@@ -1,0 +1,259 @@
+// The image window: its tool bar, view and events.
+#include "imaging/windows/VZImageWindow.h"
+
+#include <cwchar>
+
+#include "domain/charts/VZoom.h"
+#include "foundation/strings/KString.h"
+#include "framework/core/base/ZafConstants.h"
+#include "framework/core/data/ZafStringData.h"
+#include "framework/controls/ZafString.h"
+#include "imaging/VImagingSettings.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/image/VImage.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/KZTBSpace.h"
+#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+
+namespace {
+
+enum Bitmap { kIdMethodNone, kIdMethodId, kIdMethodLane, kIdMethodLicense, kZoomOut, kZoomIn, kCrop, kUncrop,
+              kAutoCrop, kFindObject, kEnhance, kUnenhance, kPrint, kMaximize, kRestore };
+
+constexpr int kIdLength = 31;
+
+bool Switch(const wchar_t *name, int32_t builtIn)
+{
+    KString key(kKeyImageToolBar);
+    key.Append(name);
+    return VImagingSetting(key.CStr(), builtIn) != 0;
+}
+
+} // namespace
+
+const wchar_t *const VZZoomSelector::kPercents[kEntries] = {
+    L"1600", L"1200", L"800", L"600", L"400", L"300", L"200", L"150", L"125", L"100", L"75", L"50", L"25", L"10",
+};
+
+VZIdPane::VZIdPane(VZImageWindow *owner) : KZTBString(new ZafStringData(L"", kIdLength), 8), owner(owner)
+{
+}
+
+ZafEventType VZIdPane::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (code == ZAF_L_SELECT)
+        return owner->Event(ZafEventStruct(kEvtImageEnterResult, 0));
+    if (code >= ZAF_L_UP && code <= ZAF_L_RIGHT)
+        return owner->Event(event);
+    return KZTBString::Event(event);
+}
+
+VZZoomSelector::VZZoomSelector(VZImageWindow *owner) : KZTBComboBox(6, 14, false), owner(owner)
+{
+    for (const wchar_t *percent : kPercents)
+        Add(new ZafString(0, 0, 6, percent));
+}
+
+int32_t VZZoomSelector::ChosenPercent()
+{
+    const ZafIChar *text = Text();
+    return text ? int32_t(std::wcstol(text, nullptr, 10)) : 0;
+}
+
+VZImageWindow::VZImageWindow(KMessageObject *owner, VImageView *newView) : KZWindow(0, 0, 0, 0), owner(owner)
+{
+    SetCoordinateType(kCoordPixels);
+    BuildToolBar();
+    pane = new VZImagePane(this, nullptr);
+    Add(toolBar);
+    Add(pane);
+    auto *geometry = new KZGeomMgr;
+    for (uint32_t side : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
+        geometry->Add(new KZGeomAtt(pane, side, 0));
+    Add(geometry);
+    SetView(newView);
+}
+
+VZImageWindow::~VZImageWindow()
+{
+    SetView(nullptr);
+}
+
+KZTBButton *VZImageWindow::AddButton(int32_t code, int bitmap)
+{
+    auto *button = new KZTBButton(code, Bitmaps().At(bitmap), 0, 0);
+    toolBar->Add(button);
+    return button;
+}
+
+void VZImageWindow::BuildToolBar()
+{
+    toolBar = new KZToolBar(0, -1);
+    enterButton = new KZTBButton(kEvtImageEnterResult, L"", 4);
+    toolBar->Add(enterButton);
+    toolBar->Add(new KZTBSpace(4));
+    idPane = new VZIdPane(this);
+    toolBar->Add(idPane);
+    if (Switch(L"IdMethod", 1))
+        idMethodButton = AddButton(kEvtImageIdMethod, kIdMethodNone);
+    toolBar->Add(new KZTBSpace(4));
+    if (Switch(L"ZoomInOut", 1)) {
+        zoomOutButton = AddButton(kEvtImageZoomOut, kZoomOut);
+        zoomInButton = AddButton(kEvtImageZoomIn, kZoomIn);
+    }
+    if (Switch(L"ZoomSelector", 0)) {
+        zoomSelector = new VZZoomSelector(this);
+        toolBar->Add(zoomSelector);
+    }
+    if (Switch(L"Crop", 1))
+        cropButton = AddButton(kEvtImageCropButton, kCrop);
+    if (Switch(L"AutoCrop", 1))
+        autoCropButton = AddButton(kEvtImageAutoCrop, kAutoCrop);
+    if (Switch(L"FindObject", 1))
+        findObjectButton = AddButton(kEvtImageFindObject, kFindObject);
+    if (Switch(L"Enhance", 1))
+        enhanceButton = AddButton(kEvtImageEnhanceButton, kEnhance);
+    if (Switch(L"Print", 1))
+        printButton = AddButton(kEvtImagePrint, kPrint);
+    if (Switch(L"Maximize", 1))
+        maximizeButton = AddButton(kEvtImageMaximize, kMaximize);
+}
+
+void VZImageWindow::SetView(VImageView *newView)
+{
+    if (newView == view)
+        return;
+    if (view) {
+        if (view->Window() == this)
+            view->SetWindow(nullptr);
+        pane->SetView(nullptr);
+    }
+    view = newView;
+    image = view ? view->Image() : nullptr;
+    if (!view)
+        return;
+    view->SetWindow(this);
+    pane->SetView(view);
+    Update(false);
+}
+
+int64_t VZImageWindow::EffectiveTimeResolution() const
+{
+    return timeResolution ? timeResolution : kImageResolutions[3];
+}
+
+void VZImageWindow::Update(bool fullRepaint)
+{
+    if (!view)
+        return;
+    if (fullRepaint)
+        pane->Redisplay();
+    toolBar->SetText(image->CameraName());
+    UpdateIdMethodButton();
+    if (zoomSelector) {
+        wchar_t percent[16];
+        std::swprintf(percent, 16, L"%d", int(view->Zoom().HorizontalPercent()));
+        zoomSelector->SetValue(percent);
+    }
+}
+
+void VZImageWindow::Recentre()
+{
+    if (view->ShowTimeTrack())
+        pane->CenterOn(view->TimeTrackPoint(), false);
+    else if (view->ShowFirstRect()) {
+        const KRect &rect = view->FirstRect();
+        pane->CenterOn(KPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), false);
+    }
+}
+
+void VZImageWindow::ChooseZoom()
+{
+    const int32_t percent = zoomSelector ? zoomSelector->ChosenPercent() : 0;
+    if (!view || percent <= 0)
+        return;
+    view->Zoom().SetBoth(percent, 100, true);
+    Recentre();
+    Update(true);
+}
+
+void VZImageWindow::LanesChanged()
+{
+    pane->Redisplay();
+}
+
+void VZImageWindow::BlockAdded()
+{
+    pane->Redisplay();
+}
+
+void VZImageWindow::MoveTimeTrack(const VRaceTime &time, int32_t y)
+{
+    pane->MoveCursorToTime(time, y);
+}
+
+void VZImageWindow::ShowLines(bool)
+{
+    pane->RedrawClient(kEvtRedisplayNow);
+}
+
+ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const ZafLogicalEvent code = MapEvent(mapped);
+    if (code >= kEvtImageResolutionFirst && code < kEvtImageResolutionFirst + 6) {
+        timeResolution = kImageResolutions[code - kEvtImageResolutionFirst];
+        return code;
+    }
+    switch (code) {
+    case ZAF_L_UP:
+    case ZAF_L_DOWN:
+    case ZAF_L_LEFT:
+    case ZAF_L_RIGHT:
+        return pane->Event(event);
+    case ZAF_L_PREVIOUS:
+    case ZAF_L_NEXT:
+        return code;
+    case kEvtImageZoomOut:
+    case kEvtImageZoomIn:
+        if (view) {
+            if (code == kEvtImageZoomIn)
+                view->Zoom().ZoomIn(true);
+            else
+                view->Zoom().ZoomOut(true);
+            Recentre();
+            Update(true);
+        }
+        return code;
+    case kEvtImageIdMethod:
+    case kEvtImageIdMethod + 1:
+    case kEvtImageIdMethod + 2:
+    case kEvtImageIdMethod + 3:
+        StepIdMethod();
+        return code;
+    case kEvtImageEnterResult:
+        EnterResult();
+        return code;
+    case kEvtImageZoomChoice:
+        ChooseZoom();
+        return code;
+    case kEvtImageSmooth:
+        if (view)
+            view->Zoom().SetSmooth(!view->Zoom().IsSmooth());
+        return code;
+    default:
+        if (code == kEvtMenuOpening || (code >= kEvtImageAdjustments && code <= kEvtImagePrintPopup &&
+                                            code != kEvtImageCropButton && code != kEvtImageCrop &&
+                                            code != kEvtImageEnhance))
+            return pane->Event(event);
+        return KZWindow::Event(event);
+    }
+}

@@ -1,0 +1,73 @@
+#include "imaging/support/ImagePaneTest.h"
+
+#include "foundation/registry/KRegistry.h"
+#include "imaging/image/VImage.h"
+#include "imaging/store/VImageBlockManager.h"
+#include "imaging/store/VImageFrame.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
+#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+
+void ImagePaneTest::SetUp()
+{
+    ImagingWindowTest::SetUp();
+    VImageFrame::Startup();
+    VImage::Startup();
+    manager = new VImageBlockManager(64);
+    VImageBlockManager::SetInstance(manager);
+    VZImagePane::Startup();
+    image = std::make_unique<VImage>();
+    SetCodedCamera(image->Camera(), 64, 1);
+    frames = AddColourBlocks(*image, 4, 20, 7);
+    view = image->GetView(0, true);
+}
+
+void ImagePaneTest::TearDown()
+{
+    if (pane) {
+        host->Subtract(pane);
+        delete pane;
+    }
+    image.reset();
+    VZImagePane::Shutdown();
+    VImage::Shutdown();
+    VImageFrame::Shutdown();
+    ImagingWindowTest::TearDown();
+}
+
+void ImagePaneTest::SetInt(const wchar_t *key, int32_t value)
+{
+    registry->GetInt(key)->SetValue(value);
+}
+
+VZImagePane *ImagePaneTest::MakePane(int width, int height)
+{
+    pane = new VZImagePane(nullptr, view);
+    pane->SetRegion(KZMakeRegion(KRect(0, 0, width - 1, height - 1), kCoordPixels));
+    host->Add(pane);
+    Pump();
+    return pane;
+}
+
+COLORREF ImagePaneTest::UnitPixel(KPoint unit)
+{
+    KPoint pixel = pane->UnitToPixel(unit);
+    pane->ClientToOS(pixel);
+    return PixelOf(pane, pixel.x, pixel.y);
+}
+
+COLORREF ImagePaneTest::ImageColour(KPoint unit) const
+{
+    const uint16_t word = frames.pixels.at(size_t(unit.x)).at(size_t(unit.y));
+    auto channel = [word](int shift) { return (word >> shift & 31) * 255 / 31; };
+    return RGB(channel(10), channel(5), channel(0));
+}
+
+bool ImagePaneTest::Near(COLORREF a, COLORREF b)
+{
+    auto close = [](int x, int y) { return x - y <= 8 && y - x <= 8; };
+    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
+           close(GetBValue(a), GetBValue(b));
+}

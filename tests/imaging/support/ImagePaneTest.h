@@ -1,0 +1,38 @@
+#pragma once
+// The fixture of the image pane and window tests: the image window fixture
+// with the image store started, a block pool of 64 blocks, the pane's
+// module started, and a coded colour image of random frames with one view.
+
+#include "imaging/support/ImagingTestSupport.h"
+#include "imaging/support/ImagingWindowTest.h"
+
+#include <memory>
+
+class VImage;
+class VImageBlockManager;
+class VImageView;
+class VZImagePane;
+
+class ImagePaneTest : public ImagingWindowTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void SetInt(const wchar_t *key, int32_t value);
+    // A pane over the view, width x height pixels at (0, 0) of the host.
+    VZImagePane *MakePane(int width, int height);
+    // The colour on the screen of a view unit of the pane.
+    COLORREF UnitPixel(KPoint unit);
+    // The colour a frame's pixel should show.
+    COLORREF ImageColour(KPoint unit) const;
+    static bool Near(COLORREF a, COLORREF b);
+
+    std::unique_ptr<VImage> image;
+    VImageView *view = nullptr;
+    VZImagePane *pane = nullptr;
+    TestFrames frames;
+
+private:
+    VImageBlockManager *manager = nullptr;
+};

@@ -1,0 +1,162 @@
+// The image pane's overlays and its export of a selection, on real windows:
+// placed pictures centred on the cursor with black left out, the Targa file
+// a selection gives, and what is left when the export cannot go on.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "foundation/streams/KFile.h"
+#include "foundation/strings/KString.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/image/VImage.h"
+#include "imaging/overlays/VOverlay.h"
+#include "imaging/support/ImagePaneTest.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
+#include "shell/app/KZApplication.h"
+
+namespace {
+
+class ImagePaneExport : public ImagePaneTest
+{
+protected:
+    void TearDown() override
+    {
+        KFile::SetDialogHook(nullptr);
+        ImagePaneTest::TearDown();
+    }
+    // The save dialog answers with the scratch file name (none: Cancel).
+    void AnswerSaveDialog(const wchar_t *name)
+    {
+        const std::wstring path = name ? ProgramFolderFile(name) : std::wstring();
+        KFile::SetDialogHook([this, path](int kind, KFile &file, const KString &extensions, const KString &) {
+            ++dialogs;
+            offered = extensions.CStr();
+            EXPECT_EQ(KFile::kDialogSave, kind);
+            if (path.empty())
+                return -1;
+            file.SetFullName(KString(path.c_str()));
+            return 0;
+        });
+    }
+    void Select(const KRect &rect)
+    {
+        view->SetFirstRect(rect);
+        view->SetShowFirstRect(true);
+    }
+    std::string FileBytes(const wchar_t *name)
+    {
+        std::ifstream in(ProgramFolderFile(name).c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool FileExists(const wchar_t *name) { return GetFileAttributesW(ProgramFolderFile(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    void RestartWithOverlays()
+    {
+        VZImagePane::Shutdown();
+        WriteTarga(L"x.tg3", 5, 3, RGB(0, 0, 0));
+        WriteTarga(L"y.tga", 5, 3, RGB(0, 200, 0));
+        VZImagePane::Startup();
+    }
+
+    int dialogs = 0;
+    std::wstring offered;
+};
+
+TEST_F(ImagePaneExport, PlacedOverlayIsCentredOnTheCursorAndClearingRemovesIt)
+{
+    RestartWithOverlays();
+    ASSERT_NE(nullptr, VOverlay::Table().Find(3));
+    ASSERT_NE(nullptr, VOverlay::Table().Find(10));
+    MakePane(300, 200);
+    pane->Event(ZafEventStruct(kEvtImagePlaceOverlay + 10, 0));
+    EXPECT_EQ(0, pane->OverlayCount());                // no cursor shown
+    pane->MoveCursorTo(KPoint(40, 30));
+    pane->Event(ZafEventStruct(kEvtImagePlaceOverlay + 10, 0));
+    ASSERT_EQ(1, pane->OverlayCount());
+    for (int y = 29; y <= 31; ++y)
+        for (int x = 38; x <= 42; ++x)
+            EXPECT_TRUE(Near(RGB(0, 200, 0), UnitPixel(KPoint(x, y)))) << x << "," << y;
+    for (KPoint outside : { KPoint(37, 30), KPoint(43, 30), KPoint(40, 28), KPoint(40, 32) })
+        EXPECT_TRUE(Near(ImageColour(outside), UnitPixel(outside))) << outside.x << "," << outside.y;
+
+    pane->Event(ZafEventStruct(kEvtImageClearOverlays, 0));
+    EXPECT_EQ(0, pane->OverlayCount());
+    EXPECT_TRUE(Near(ImageColour(KPoint(40, 30)), UnitPixel(KPoint(40, 30))));
+}
+
+TEST_F(ImagePaneExport, BlackPixelsOfAnOverlayLeaveTheImageShowing)
+{
+    RestartWithOverlays();
+    MakePane(300, 200);
+    pane->MoveCursorTo(KPoint(20, 20));
+    pane->Event(ZafEventStruct(kEvtImagePlaceOverlay + 3, 0));
+    ASSERT_EQ(1, pane->OverlayCount());
+    for (int x = 18; x <= 22; ++x)
+        EXPECT_TRUE(Near(ImageColour(KPoint(x, 20)), UnitPixel(KPoint(x, 20)))) << x;
+}
+
+TEST_F(ImagePaneExport, WithoutASelectionOnlyTheBadSelectionErrorShows)
+{
+    AnswerSaveDialog(L"shot.tga");
+    MakePane(300, 200);
+    EXPECT_FALSE(pane->ExportBitmap());
+    EXPECT_EQ(0, dialogs);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_FALSE(FileExists(L"shot.tga"));
+}
+
+TEST_F(ImagePaneExport, SelectionBecomesA15BitTargaOfItsSizeWhateverNameIsTyped)
+{
+    AnswerSaveDialog(L"shot.jpg");
+    MakePane(300, 200);
+    const KRect selection(10, 5, 49, 34);                 // 40 x 30
+    Select(selection);
+    ASSERT_TRUE(pane->ExportBitmap());
+    EXPECT_EQ(L"tga", offered);
+    EXPECT_FALSE(FileExists(L"shot.jpg"));
+    const std::string bytes = FileBytes(L"shot.tga");
+    ASSERT_EQ(size_t(18 + 40 * 30 * 2), bytes.size());
+    auto word = [&bytes](size_t at) { return uint16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8); };
+    EXPECT_EQ(40, word(12));
+    EXPECT_EQ(30, word(14));
+    EXPECT_EQ(16, bytes[16]);
+    EXPECT_TRUE(boxes.empty());
+    // Rows bottom first.
+    for (KPoint at : { KPoint(0, 0), KPoint(39, 0), KPoint(7, 29), KPoint(20, 13) }) {
+        const size_t offset = 18 + (size_t(29 - at.y) * 40 + size_t(at.x)) * 2;
+        EXPECT_EQ(frames.pixels[size_t(selection.left + at.x)][size_t(selection.top + at.y)], word(offset))
+            << at.x << "," << at.y;
+    }
+}
+
+TEST_F(ImagePaneExport, CancelledDialogWritesNothingAndShowsNothing)
+{
+    AnswerSaveDialog(nullptr);
+    MakePane(300, 200);
+    Select(KRect(0, 0, 9, 9));
+    EXPECT_FALSE(pane->ExportBitmap());
+    EXPECT_EQ(1, dialogs);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFile)
+{
+    AnswerSaveDialog(L"stopped.tga");
+    MakePane(300, 200);
+    Select(KRect(0, 0, 39, 29));
+    KZApplication::SetMainWindow(host);
+    HWND window = static_cast<HWND>(host->OSWindow());
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    const bool written = pane->ExportBitmap();
+    KZApplication::SetMainWindow(nullptr);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(FileExists(L"stopped.tga"));
+    EXPECT_EQ(1u, boxes.size());
+}
+
+} // namespace

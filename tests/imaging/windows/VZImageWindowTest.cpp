@@ -1,0 +1,169 @@
+// The image window on real windows over a synthetic colour image: the tool
+// bar the switches give, the zoom buttons and selector, the time resolution.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "domain/camera/VCamera.h"
+#include "domain/charts/VZoom.h"
+#include "domain/timing/VRaceTime.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/image/VImage.h"
+#include "imaging/support/ImagePaneTest.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
+#include "imaging/windows/VZImageWindow.h"
+#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/KZTBSpace.h"
+#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/KZWindowHelpers.h"
+
+namespace {
+
+const wchar_t *const kSwitches[] = { L"IdMethod", L"ZoomInOut", L"ZoomSelector", L"Crop", L"AutoCrop",
+                                     L"FindObject", L"Enhance", L"Print", L"Maximize" };
+
+class ImageWindow : public ImagePaneTest
+{
+protected:
+    void SetUp() override
+    {
+        ImagePaneTest::SetUp();
+        VZImageWindow::Startup();
+    }
+    void TearDown() override
+    {
+        if (window) {
+            host->Subtract(window);
+            delete window;
+        }
+        VZImageWindow::Shutdown();
+        ImagePaneTest::TearDown();
+    }
+    void SetSwitch(const wchar_t *name, int32_t value)
+    {
+        SetInt((std::wstring(kKeyImageToolBar) + name).c_str(), value);
+    }
+    VZImageWindow *MakeWindow()
+    {
+        window = new VZImageWindow(nullptr, view);
+        window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
+        host->Add(window);
+        Pump();
+        return window;
+    }
+    // The tool bar's items: 'B' button (with its command), 'S' space, 'I' id pane, 'Z' zoom selector.
+    std::vector<std::string> Items()
+    {
+        std::vector<std::string> items;
+        for (ZafElement *element = window->ToolBar()->FirstChild(); element; element = element->Next()) {
+            auto *item = static_cast<ZafWindowObject *>(element);
+            if (auto *button = dynamic_cast<KZTBButton *>(item))
+                items.push_back("B" + std::to_string(button->Value()));
+            else if (dynamic_cast<KZTBSpace *>(item))
+                items.push_back("S");
+            else if (dynamic_cast<VZIdPane *>(item))
+                items.push_back("I");
+            else if (dynamic_cast<VZZoomSelector *>(item))
+                items.push_back("Z");
+            else
+                items.push_back("?");
+        }
+        return items;
+    }
+
+    VZImageWindow *window = nullptr;
+};
+
+TEST_F(ImageWindow, DefaultSwitchesGiveThirteenItemsInOrder)
+{
+    MakeWindow();
+    const std::vector<std::string> expected = { "B10249", "S", "I", "B10245", "S", "B10241", "B10242", "B10250",
+                                                "B10252", "B10253", "B10255", "B10363", "B10364" };
+    EXPECT_EQ(expected, Items());
+    EXPECT_EQ(window, view->Window());
+}
+
+TEST_F(ImageWindow, AllSwitchesOffLeaveTheEnterButtonTheIdPaneAndTwoSpaces)
+{
+    for (const wchar_t *name : kSwitches)
+        SetSwitch(name, 0);
+    MakeWindow();
+    EXPECT_EQ((std::vector<std::string>{ "B10249", "S", "I", "S" }), Items());
+}
+
+TEST_F(ImageWindow, ZoomSelectorChoiceSetsBothRatiosAndShowsTheZoom)
+{
+    SetSwitch(L"ZoomSelector", 1);
+    MakeWindow();
+    ASSERT_NE(nullptr, window->ZoomSelector());
+    EXPECT_STREQ(L"100", window->ZoomSelector()->Text());
+    window->ZoomSelector()->SetValue(L"125");
+    window->Event(ZafEventStruct(kEvtImageZoomChoice, 0));
+    EXPECT_EQ(125, view->Zoom().HorizontalPercent());
+    EXPECT_EQ(125 * view->Zoom().VerticalDenominator(), 100 * view->Zoom().VerticalNumerator());
+    EXPECT_STREQ(L"125", window->ZoomSelector()->Text());
+    EXPECT_EQ(KPoint(100, 80), window->Pane()->Extent());
+}
+
+TEST_F(ImageWindow, ZoomInFromFullSizeShowsTwoHundred)
+{
+    SetSwitch(L"ZoomSelector", 1);
+    MakeWindow();
+    window->Event(ZafEventStruct(kEvtImageZoomIn, 0));
+    EXPECT_STREQ(L"200", window->ZoomSelector()->Text());
+    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
+    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
+    EXPECT_STREQ(L"50", window->ZoomSelector()->Text());
+}
+
+TEST_F(ImageWindow, ResolutionCommandsSetTheirTicks)
+{
+    MakeWindow();
+    EXPECT_EQ(0, window->TimeResolution());
+    const int64_t ticks[] = { 80000, 16000, 8000, 800, 80, 8 };
+    for (int i = 0; i < 6; ++i) {
+        window->Event(ZafEventStruct(kEvtImageResolutionFirst + i, 0));
+        EXPECT_EQ(ticks[i], window->TimeResolution()) << i;
+    }
+}
+
+TEST_F(ImageWindow, CursorKeysGoToThePane)
+{
+    MakeWindow();
+    window->Pane()->MoveCursorTo(KPoint(10, 10));
+    window->Event(ZafEventStruct(ZAF_L_RIGHT, 0));
+    EXPECT_EQ(KPoint(11, 10), view->TimeTrackPoint());
+    window->IdPane()->Event(ZafEventStruct(ZAF_L_DOWN, 0));
+    EXPECT_EQ(KPoint(11, 11), view->TimeTrackPoint());
+}
+
+TEST_F(ImageWindow, IdMethodStepsThroughFourAndTheButtonCarriesItsCommand)
+{
+    MakeWindow();
+    for (int method : { 1, 2, 3, 0, 1 }) {
+        window->Event(ZafEventStruct(kEvtImageIdMethod, 0));
+        EXPECT_EQ(method, image->Camera().Parameter(VCamera::kIdMethod));
+    }
+    EXPECT_EQ("B10246", Items()[3]);
+}
+
+TEST_F(ImageWindow, EnterWithoutACursorSaysNoTimeAndWithAnEmptyIdSaysNoValue)
+{
+    MakeWindow();
+    window->Event(ZafEventStruct(kEvtImageEnterResult, 0));
+    EXPECT_EQ(1u, boxes.size());
+    // With a time at the cursor only the empty field is left to refuse.
+    window->Pane()->MoveCursorTo(KPoint(10, 10));
+    ASSERT_TRUE(image->TimeAt(*view, view->TimeTrackPoint(), false).IsValid());
+    image->Camera().SetParameter(VCamera::kIdMethod, 0);
+    EXPECT_FALSE(window->EnterResult());
+    EXPECT_EQ(1u, boxes.size());
+    image->Camera().SetParameter(VCamera::kIdMethod, 1);
+    window->IdPane()->Event(ZafEventStruct(ZAF_L_SELECT, 0));
+    EXPECT_EQ(2u, boxes.size());
+}
+
+} // namespace
