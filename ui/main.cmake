@@ -8,3 +8,10 @@ list(APPEND UI_SOURCES
     main/QVZControlMenus.cpp
     main/QVZStatusBar.cpp
 )
+# The Goto dialog and the scoreboard message editor.
+list(APPEND UI_SOURCES
+    main/QVZControlOptions.cpp
+    main/QVZScheduleDialog.cpp
+    main/QVZScoreboardMessage.cpp
+    main/QVZScoreboardMessageDialog.cpp
+)

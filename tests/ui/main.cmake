@@ -5,3 +5,9 @@ list(APPEND TEST_SOURCES
     main/QVZControlTest.cpp
     main/QVZStatusBarTest.cpp
 )
+# The Goto dialog and the scoreboard message editor.
+list(APPEND TEST_SOURCES
+    ../shell/support/DialogTestSupport.cpp
+    main/QVZControlOptionsTest.cpp
+    main/QVZScheduleDialogTest.cpp
+)

@@ -18,6 +18,7 @@
 #include "foundation/values/KRect.h"
 #include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/toolkit/KZControl.h"
+#include "ui/main/QVZScoreboardMessage.h"
 
 // The system headers' OpenEvent macro would rename the operation below.
 #undef OpenEvent
@@ -63,6 +64,14 @@ public:
     // children; the active child when it is an event window.
     QVZEventMDI *NextEventWindow(QVZEventMDI *after) const;
     QVZEventMDI *ActiveEventWindow() const;
+
+    // ---- Options (QVZControlOptions.cpp) ----
+    // Commands 10131 to 10135: the options dialog on the page of the code
+    // (the settings editor for 10131 with Ctrl and Shift held), again on the
+    // Chart page while the chart's time range is empty, then the refreshes.
+    void RunOptions(int32_t code);
+    // The scoreboards' free text, kept while the program runs.
+    QVZScoreboardMessage &ScoreboardMessage() { return scoreboardMessage; }
 
     // ---- About and help (QVZControlHelp.cpp) ----
     void ShowAbout();
@@ -111,5 +120,6 @@ private:
     KRInt *singleEvent = nullptr;
     KZPullDownMenu *menuBar = nullptr;
     QVZStatusBar *statusBar = nullptr;
+    QVZScoreboardMessage scoreboardMessage;
     std::unique_ptr<KSerialPort> maintenancePort;
 };

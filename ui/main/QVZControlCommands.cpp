@@ -62,6 +62,19 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
         return code;
     case kCmdHardwareDeleteTrials:
         return DeleteAllTrials();
+    case kCmdFileOptions:
+    case kCmdHardwareOptions:
+    case kCmdChartOptions:
+    case kCmdScoreboardOptions:
+    case kCmdOptionsPage4:
+        RunOptions(code);
+        return code;
+    case kCmdScoreboardEditMessage:
+        scoreboardMessage.Edit();
+        return code;
+    case kCmdScoreboardSendMessage:
+        scoreboardMessage.Send();
+        return code;
     case kCmdChartRawX:
     case kCmdChartRawY:
     case kCmdChartFilteredX:
@@ -72,9 +85,8 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
         ChartCommand(code);
         return code;
     default:
-        // The options pages and the Window
-        // commands go on to the frame, which passes the rest to the active
-        // event window.
+        // The Window commands go on to the frame, which passes the rest to
+        // the active event window.
         return KZControl::Event(event);
     }
 }

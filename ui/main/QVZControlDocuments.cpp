@@ -10,6 +10,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZControl.h"
+#include "ui/main/QVZScheduleDialog.h"
 
 namespace {
 
@@ -128,10 +129,16 @@ QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, 
     QVEvent *target = window ? window->Event() : nullptr;
     const bool wasModified = target && target->IsModified();
     QVSchedule *schedule = QVSchedule::Instance();
-    // Direction 0 asks with the Goto dialog, which is not part of this window.
-    if (!schedule || direction == 0)
+    if (!schedule)
         return nullptr;
-    QVEvent *loaded = schedule->Navigate(target, flag, direction);
+    QVEvent *loaded = nullptr;
+    if (direction == 0) {
+        QVZScheduleDialog dialog;
+        if (dialog.DoModal() == kDialogOk)
+            loaded = schedule->LoadEvent(target, flag, dialog.EventText(), dialog.RoundText(), dialog.HeatText());
+    } else {
+        loaded = schedule->Navigate(target, flag, direction);
+    }
     if (!loaded)
         return nullptr;
     if (window) {

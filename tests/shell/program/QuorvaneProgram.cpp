@@ -46,23 +46,6 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-struct Inside
-{
-    std::wstring label;   // lower case, without '&'
-    HWND found;
-};
-
-BOOL CALLBACK FindLabel(HWND window, LPARAM parameter)
-{
-    auto *search = reinterpret_cast<Inside *>(parameter);
-    std::wstring text = WindowText(window);
-    text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
-    if (Lower(text) != search->label)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 } // namespace
 
 std::wstring BuiltProgramFolder()
@@ -170,12 +153,17 @@ std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)
 
 bool QuorvaneProgram::Press(HWND box, const std::wstring &label)
 {
-    Inside search = { Lower(label), nullptr };
-    EnumChildWindows(box, &FindLabel, reinterpret_cast<LPARAM>(&search));
-    if (!search.found)
-        return false;
-    PostMessageW(search.found, BM_CLICK, 0, 0);
-    return true;
+    for (HWND child : Descendants(box)) {
+        if (Lower(ClassOf(child)) != L"button")
+            continue;
+        std::wstring text = WindowText(child);
+        text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+        if (Lower(text) == Lower(label)) {
+            PostMessageW(child, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
 }
 
 DWORD QuorvaneProgram::WaitForExit(DWORD timeout) const

@@ -25,11 +25,12 @@ public:
     // The top-level window of this process with that title, waiting up to
     // timeout ms; null when none appeared.
     HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
-    // The box's message: its first static text that is not blank, at any depth.
+    // The text of a message box's message: its first static text that is
+    // not blank, at any depth.
     static std::wstring BoxText(HWND box);
     // The labels of the box's buttons, at any depth, in window order.
     static std::vector<std::wstring> ButtonLabels(HWND box);
-    // Presses the box's button with that label (case and '&' ignored).
+    // Presses the box's button with that label (case ignored).
     static bool Press(HWND box, const std::wstring &label);
     // The exit code after the process ended; STILL_ACTIVE when it runs on
     // after timeout ms.

@@ -105,7 +105,6 @@ TEST(QuorvaneProgram, ASecondCopyAsksAndCancelLeavesTheFirstRunning)
     ASSERT_TRUE(second.Start());
     HWND box = second.WaitForWindow(L"Copy 2");
     ASSERT_NE(nullptr, box);
-    // The program's own message window, labelled from its language strings.
     EXPECT_EQ(L"A copy of Quorvane is already running.", QuorvaneProgram::BoxText(box));
     EXPECT_EQ((std::vector<std::wstring>{ L"Ok", L"Cancel" }), QuorvaneProgram::ButtonLabels(box));
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));

@@ -1,0 +1,197 @@
+// The main window's options loop, the Goto step of the schedule loader and
+// the scoreboard message commands, with the dialogs answered from inside
+// their modal loops.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "domain/event/QVEvent.h"
+#include "domain/schedule/QVSchedule.h"
+#include "foundation/registry/KRFloat.h"
+#include "foundation/registry/KRegistry.h"
+#include "framework/controls/ZafNotebook.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
+#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/KZRegistryDialog.h"
+#include "shell/toolkit/KZString.h"
+#include "ui/event/QVZEventMDI.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
+#include "ui/main/QVZScheduleDialog.h"
+#include "ui/main/QVZScoreboardMessage.h"
+#include "ui/options/QVZOptionsDialog.h"
+#include "ui/support/MainWindowTest.h"
+
+namespace {
+
+// Steps run on each new dialog that comes to the front, one per dialog.
+std::vector<std::function<void(ZafWindow *)>> gSteps;
+
+// The open dialog among the window manager's windows.
+ZafWindow *OpenDialog()
+{
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    for (ZafElement *e = manager ? manager->ZafList::First() : nullptr; e; e = e->Next())
+        if (auto *dialog = dynamic_cast<KZDialog *>(static_cast<ZafWindowObject *>(e)))
+            return dialog;
+    return nullptr;
+}
+
+void CALLBACK NextStep(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ZafWindow *front = OpenDialog();
+    if (gSteps.empty()) {
+        KillTimer(nullptr, timer);
+        return;
+    }
+    // A dialog is marked on its OS window once its step ran (dialogs made on
+    // the same stack share an address, and handles come back).
+    HWND window = front ? static_cast<HWND>(front->OSWindow()) : nullptr;
+    if (!window || GetPropW(window, L"TestStepDone"))
+        return;
+    SetPropW(window, L"TestStepDone", HANDLE(1));
+    auto step = std::move(gSteps.front());
+    gSteps.erase(gSteps.begin());
+    step(front);
+}
+
+void OnEachDialog(std::vector<std::function<void(ZafWindow *)>> steps)
+{
+    gSteps = std::move(steps);
+    SetTimer(nullptr, 0, 40, &NextStep);
+}
+
+void Press(ZafWindow *dialog, int32_t result)
+{
+    for (KZButton *button : FieldsOf<KZButton>(dialog))
+        if (button->Value() == result)
+            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+}
+
+std::vector<std::pair<std::wstring, bool>> gSent;
+
+void Record(const KString &text, bool show)
+{
+    gSent.emplace_back(text.CStr(), show);
+}
+
+class MainWindowDialogs : public MainWindowTest
+{
+protected:
+    void TearDown() override
+    {
+        gSteps.clear();
+        QVZScoreboardMessage::SetSender(nullptr);
+        QVSchedule::SetInstance(nullptr);
+        schedule.reset();
+        MainWindowTest::TearDown();
+    }
+    void Command(int32_t code) { control->Event(ZafEventStruct(code, 0)); }
+    double Float(const wchar_t *key) { return registry->GetFloat(key)->Value(); }
+
+    std::unique_ptr<QVSchedule> schedule;
+};
+
+} // namespace
+
+TEST_F(MainWindowDialogs, AnEmptyTimeRangeShowsTheAlertAndReopensOnTheChartPageUntilCancel)
+{
+    std::vector<int> pages;
+    OnEachDialog({
+        [&](ZafWindow *front) {
+            auto *dialog = dynamic_cast<QVZOptionsDialog *>(front);
+            ASSERT_NE(nullptr, dialog);
+            pages.push_back(dialog->Notebook()->CurrentPageIndex());
+            dialog->MinimumField()->SetValue(1.0);
+            dialog->MaximumField()->SetValue(0.0);
+            Press(dialog, kDialogOk);
+        },
+        [&](ZafWindow *front) {
+            auto *dialog = dynamic_cast<QVZOptionsDialog *>(front);
+            ASSERT_NE(nullptr, dialog);
+            pages.push_back(dialog->Notebook()->CurrentPageIndex());
+            Press(dialog, kDialogCancel);
+        },
+    });
+    Command(kCmdScoreboardOptions);
+    EXPECT_EQ((std::vector<int>{ 3, 2 }), pages);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(L"The minimum X axis value is greater than or equal to the value for Max X axis", boxes[0].text);
+    EXPECT_DOUBLE_EQ(1.0, Float(L"\\Chart\\Axes\\MinX"));   // stored by the first Ok
+}
+
+TEST_F(MainWindowDialogs, AValidRangeEndsTheLoopAfterOnePass)
+{
+    int opened = 0;
+    OnEachDialog({ [&](ZafWindow *front) {
+        ++opened;
+        Press(front, kDialogOk);
+    } });
+    Command(kCmdChartOptions);
+    EXPECT_EQ(1, opened);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowDialogs, FileOptionsWithCtrlAndShiftHeldOpensTheSettingsEditor)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    bool editor = false;
+    OnEachDialog({ [&](ZafWindow *front) {
+        editor = dynamic_cast<KZRegistryDialog *>(front) != nullptr;
+        DestroyWindow(static_cast<HWND>(front->OSWindow()));
+    } });
+    Command(kCmdFileOptions);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(editor);
+}
+
+TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
+{
+    WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
+    WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
+    WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
+    schedule = std::make_unique<QVSchedule>();
+    QVSchedule::SetInstance(schedule.get());
+    OnEachDialog({ [&](ZafWindow *front) {
+        const std::vector<KZString *> fields = FieldsOf<KZString>(front);
+        fields[0]->SetText(L"1");
+        fields[1]->SetText(L"1");
+        fields[2]->SetText(L"2");
+        Press(front, kDialogOk);
+    } });
+    QVZEventMDI *window = control->LoadScheduledEvent(0, nullptr, 0);
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
+    EXPECT_EQ(1, EventWindowCount());
+
+    // Cancel loads nothing.
+    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, window, 0));
+}
+
+TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
+{
+    QVZScoreboardMessage::SetSender(&Record);
+    gSent.clear();
+    OnEachDialog({ [&](ZafWindow *front) {
+        FieldsOf<KZString>(front).front()->SetText(L"Final call 100 m");
+        Press(front, kDialogOk);
+    } });
+    Command(kCmdScoreboardEditMessage);
+    EXPECT_EQ(std::wstring(L"Final call 100 m"), control->ScoreboardMessage().Text().CStr());
+    EXPECT_TRUE(gSent.empty());
+    Command(kCmdScoreboardSendMessage);
+    control->ScoreboardMessage().SetText(KString());
+    Command(kCmdScoreboardSendMessage);
+    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), gSent);
+}

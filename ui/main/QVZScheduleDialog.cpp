@@ -1,0 +1,138 @@
+// The Goto dialog: three number fields, Load Schedule and the entry list.
+#include "ui/main/QVZScheduleDialog.h"
+
+#include "domain/schedule/QVSchedule.h"
+#include "domain/schedule/QVScheduleItem.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/KZApplication.h"
+#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/KZComboBox.h"
+#include "shell/toolkit/KZSettingText.h"
+#include "shell/toolkit/KZString.h"
+#include "ui/main/QVZDialogCommands.h"
+
+namespace {
+
+constexpr int kPlaceholderEntries = 25;
+const wchar_t kPlaceholder[] = L"WWWWWWWWWWWWWWWWWWWW";
+
+const wchar_t *Label(const wchar_t *key)
+{
+    return KZSettingText(key).CStr();
+}
+
+void CurrentNumber(void (QVSchedule::*read)(KString &) const, KString &out)
+{
+    if (QVSchedule *schedule = QVSchedule::Instance())
+        (schedule->*read)(out);
+}
+
+} // namespace
+
+QVZScheduleDialog::QVZScheduleDialog()
+    : KZDialog(Label(L"\\Strings\\Database\\Goto\\Title"), kButtonOk | kButtonCancel, kButtonOk)
+{
+    KString value;
+    CurrentNumber(&QVSchedule::CurrentEvent, value);
+    eventField = AddNumberRow(L"\\Strings\\Database\\Goto\\Event", value, true);
+    value.Clear();
+    CurrentNumber(&QVSchedule::CurrentRound, value);
+    roundField = AddNumberRow(L"\\Strings\\Database\\Goto\\Round", value, false);
+    value.Clear();
+    CurrentNumber(&QVSchedule::CurrentHeat, value);
+    heatField = AddNumberRow(L"\\Strings\\Database\\Goto\\Heat", value, true);
+    AlignColumn(1);
+
+    loadButton = AddButton(Label(L"\\Strings\\Database\\Goto\\Refresh"), kCmdScheduleLoad);
+    NewLine();
+
+    // Sized by placeholders, then filled with the schedule's entries.
+    BeginComboBox();
+    for (int i = 0; i < kPlaceholderEntries; ++i)
+        AddComboItem(kPlaceholder, 0);
+    list = EndComboBox(-1, false, kListRows);
+    NewLine();
+    FillList();
+}
+
+KZString *QVZScheduleDialog::AddNumberRow(const wchar_t *key, const KString &value, bool step)
+{
+    AddPrompt(Label(key));
+    if (step)
+        Move(1, 0);
+    KZString *field = AddString(value.CStr(), kFieldWidth, kFieldLength);
+    NewLine();
+    return field;
+}
+
+ZafEventType QVZScheduleDialog::Event(const ZafEventStruct &event)
+{
+    switch (event.type) {
+    case kCmdScheduleEntryChosen:
+        EntryChosen();
+        return event.type;
+    case kCmdScheduleLoad:
+        LoadSchedule();
+        return event.type;
+    default:
+        return KZDialog::Event(event);
+    }
+}
+
+void QVZScheduleDialog::Finish(int32_t result)
+{
+    KZDialog::Finish(result);
+    CopyFields();
+}
+
+void QVZScheduleDialog::CopyFields()
+{
+    eventText = eventField->Text() ? eventField->Text() : L"";
+    roundText = roundField->Text() ? roundField->Text() : L"";
+    heatText = heatField->Text() ? heatField->Text() : L"";
+}
+
+void QVZScheduleDialog::FillList()
+{
+    list->SetAutomaticUpdate(false);
+    list->Clear();
+    CopyFields();
+    int matched = -1, index = 0;
+    QVSchedule *schedule = QVSchedule::Instance();
+    for (QVScheduleItem *entry = schedule ? schedule->NextEntry(nullptr) : nullptr; entry;
+         entry = schedule->NextEntry(entry), ++index) {
+        KString text;
+        entry->Text(text);
+        list->Add(new KZButton(0, 0, 1, 1, text.CStr(), nullptr, KZButton::kPush, kCmdScheduleEntryChosen));
+        if (entry->EventText() == eventText && entry->RoundText() == roundText && entry->HeatText() == heatText)
+            matched = index;
+    }
+    if (matched >= 0)
+        list->SetSelection(matched);
+    list->SetSelectionChanged(false);
+    list->SetAutomaticUpdate(true);
+    list->Redisplay();
+}
+
+void QVZScheduleDialog::EntryChosen()
+{
+    QVSchedule *schedule = QVSchedule::Instance();
+    QVScheduleItem *entry = schedule ? schedule->EntryAt(list->Selection()) : nullptr;
+    if (!entry)
+        return;
+    eventField->SetText(entry->EventText().CStr());
+    roundField->SetText(entry->RoundText().CStr());
+    heatField->SetText(entry->HeatText().CStr());
+}
+
+void QVZScheduleDialog::LoadSchedule()
+{
+    KZApplication *app = KZApplication::Instance();
+    if (app)
+        app->SetMousePointer(kPointerBusy);
+    if (QVSchedule *schedule = QVSchedule::Instance())
+        schedule->BuildList();
+    FillList();
+    if (app)
+        app->SetMousePointer(kPointerArrow);
+}

@@ -1,0 +1,192 @@
+// The options dialog's group editors: the selected port or board group to
+// and from the fields, and New and Delete on the two lists.
+#include "ui/options/QVZOptionsDialog.h"
+
+#include "domain/hardware/QVSerialPort.h"
+#include "domain/scoreboards/QVScoreboards.h"
+#include "foundation/registry/KRBool.h"
+#include "foundation/registry/KRGroup.h"
+#include "foundation/registry/KRInt.h"
+#include "foundation/registry/KRString.h"
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/KZComboBox.h"
+#include "shell/toolkit/KZInteger.h"
+#include "shell/toolkit/KZRadioGroup.h"
+#include "shell/toolkit/KZSerialPort.h"
+#include "shell/toolkit/KZString.h"
+#include "ui/options/QVZGroupSelectors.h"
+#include "ui/options/QVZOptionsKeys.h"
+
+namespace {
+
+constexpr int64_t kTimeResolution = 80;   // race-time ticks: page times shown to the millisecond
+
+KString FieldText(ZafWindowObject *field)
+{
+    const ZafIChar *text = field->Text();
+    return KString(text ? text : L"");
+}
+
+void StoreString(KRGroup &group, const wchar_t *name, const KString &value)
+{
+    if (KRString *entry = group.GetString(name))
+        entry->SetValue(value);
+}
+
+void StoreInt(KRGroup &group, const wchar_t *name, int32_t value)
+{
+    if (KRInt *entry = group.GetInt(name))
+        entry->SetValue(value);
+}
+
+void StoreBool(KRGroup &group, const wchar_t *name, bool value)
+{
+    if (KRBool *entry = group.GetBool(name))
+        entry->SetValue(value);
+}
+
+void StoreDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay)
+{
+    KRegistry *settings = VZApplication::Registry();
+    if (!settings)
+        return;
+    if (KRBool *prompt = settings->GetBool(QVZOptionsKeys::kPromptTraceDL))
+        prompt->SetValue(promptTrace->Selected());
+    if (KRBool *overlay = settings->GetBool(QVZOptionsKeys::kAddDLToOverlay))
+        overlay->SetValue(addToOverlay->Selected());
+}
+
+void LoadDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay)
+{
+    KRegistry *settings = VZApplication::Registry();
+    if (!settings)
+        return;
+    if (KRBool *prompt = settings->GetBool(QVZOptionsKeys::kPromptTraceDL))
+        promptTrace->SetSelected(prompt->Value());
+    if (KRBool *overlay = settings->GetBool(QVZOptionsKeys::kAddDLToOverlay))
+        addToOverlay->SetSelected(overlay->Value());
+}
+
+} // namespace
+
+// ---- Ports ----
+
+void QVZOptionsDialog::StoreSerialPort()
+{
+    if (portGroup) {
+        StoreString(*portGroup, L"Name", FieldText(portName));
+        KString description;
+        if (portPanel->Changed() && portGroup->GetString(L"SerialPort") && portPanel->GetDescription(description))
+            StoreString(*portGroup, L"SerialPort", description);
+    }
+    StoreDownloadChoices(promptTrace, addToOverlay);
+}
+
+void QVZOptionsDialog::LoadSerialPort()
+{
+    KRGroup *group = QVSerialPort::GroupAt(portList->Selection().y);
+    if (group == portGroup)
+        return;
+    if (group) {
+        portName->SetText(group->GetText(L"Name").CStr());
+        if (KRString *port = group->GetString(L"SerialPort"))
+            portPanel->SetDescription(port->GetValue());
+        portPanel->SetChanged(false);
+    }
+    LoadDownloadChoices(promptTrace, addToOverlay);
+    portGroup = group;
+}
+
+void QVZOptionsDialog::NewPort()
+{
+    if (!QVSerialPort::AddGroup())
+        return;
+    const int count = QVSerialPort::GroupCount();
+    if (count == 1)
+        EnablePortFields(true);
+    portList->Redisplay();
+    portList->Select(KPoint{ 1, count - 1 });
+    portList->ScrollIntoView(portList->Selection(), true, true);
+}
+
+void QVZOptionsDialog::DeletePort()
+{
+    if (KRGroup *group = QVSerialPort::GroupAt(portList->Selection().y))
+        group->SetOmitted(true);
+    portList->Redisplay();
+}
+
+// ---- Boards ----
+
+void QVZOptionsDialog::StoreScoreboard()
+{
+    if (!boardGroup)
+        return;
+    KRGroup &group = *boardGroup;
+    StoreString(group, L"Name", FieldText(boardName));
+    StoreString(group, L"Script", FieldText(script));
+    StoreInt(group, L"CharMode", codeSet->Selection());
+    KString description;
+    if (boardPanel->Changed() && group.GetString(L"SerialPort") && boardPanel->GetDescription(description))
+        StoreString(group, L"SerialPort", description);
+    StoreInt(group, L"ResultsMode", resultsMode->Selection());
+    StoreInt(group, L"PageMode", pagingBox->Selected() ? 1 : 0);
+    StoreInt(group, L"PageSize", pageSize->Value());
+    int32_t milliseconds = 0;
+    if (pageTime->GetTime(milliseconds))
+        StoreInt(group, L"PageTime", milliseconds);
+    StoreBool(group, L"IncludeFirst", includeFirst->Selected());
+    StoreBool(group, L"AffilAbbr", affiliation->Selected());
+}
+
+void QVZOptionsDialog::LoadScoreboard()
+{
+    KRGroup *group = QVScoreboards::GroupAt(boardList->Selection().y);
+    if (group == boardGroup)
+        return;
+    if (group) {
+        if (KRString *name = group->GetString(L"Name"))
+            boardName->SetText(name->GetValue().CStr());
+        if (KRString *scriptName = group->GetString(L"Script"))
+            script->SetValue(scriptName->GetValue().CStr());
+        if (KRInt *mode = group->GetInt(L"CharMode"))
+            codeSet->SetSelection(mode->Value());
+        if (KRString *port = group->GetString(L"SerialPort"))
+            boardPanel->SetDescription(port->GetValue());
+        boardPanel->SetChanged(false);
+        if (KRInt *mode = group->GetInt(L"ResultsMode"))
+            resultsMode->SetSelection(mode->Value());
+        if (KRInt *paging = group->GetInt(L"PageMode"))
+            pagingBox->SetSelected(paging->Value() != 0);
+        if (KRInt *size = group->GetInt(L"PageSize"))
+            pageSize->SetValue(size->Value());
+        if (KRInt *time = group->GetInt(L"PageTime"))
+            pageTime->SetTime(time->Value(), kTimeResolution);
+        if (KRBool *first = group->GetBool(L"IncludeFirst"))
+            includeFirst->SetSelected(first->Value());
+        if (KRBool *abbreviation = group->GetBool(L"AffilAbbr"))
+            affiliation->SetSelected(abbreviation->Value());
+    }
+    boardGroup = group;
+}
+
+void QVZOptionsDialog::NewBoard()
+{
+    if (!QVScoreboards::AddGroup())
+        return;
+    const int count = QVScoreboards::GroupCount();
+    if (count == 1)
+        EnableBoardFields(true);
+    boardList->Redisplay();
+    boardList->Select(KPoint{ 1, count - 1 });
+    boardList->ScrollIntoView(boardList->Selection(), true, true);
+}
+
+void QVZOptionsDialog::DeleteBoard()
+{
+    if (KRGroup *group = QVScoreboards::GroupAt(boardList->Selection().y))
+        group->SetOmitted(true);
+    boardList->Redisplay();
+}
