@@ -86,6 +86,8 @@ public:
     void MenuOpening();
     // Cuts the selection's frames from the image; nothing without a selection.
     void Crop();
+    // Asks, then shows the cut frames again.
+    void Uncrop();
     // Cuts the empty stretches between objects (from the start with Shift held).
     void AutoCrop();
     // Moves the cursor to the next object's leading edge; a beep when none is left.

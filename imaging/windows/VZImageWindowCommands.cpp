@@ -10,8 +10,10 @@
 #include "domain/charts/VZoom.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
+#include "imaging/image/VImagingTexts.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -51,6 +53,20 @@ void VZImageWindow::Crop()
     const KRect rect = view->FirstRect();
     pane->ClearSelection();
     image->CutFrames(rect.left, rect.right, *view, true);
+    Update(true);
+}
+
+void VZImageWindow::Uncrop()
+{
+    if (!view || !image->HasGaps())
+        return;
+    VZApplication *application = VZApplication::Instance();
+    if (!application || !application->Ask(VImagingText(kTextUncropTitle), VImagingText(kTextUncropText),
+                                          kButtonYes | kButtonNo, kButtonNo, kIconQuestion))
+        return;
+    image->RestoreFrames();
+    if (view->ShowTimeTrack())
+        pane->CenterOn(view->TimeTrackPoint(), false);
     Update(true);
 }
 

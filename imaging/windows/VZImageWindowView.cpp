@@ -253,6 +253,9 @@ ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
     case kEvtImageCrop:
         Crop();
         return code;
+    case kEvtImageUncrop:
+        Uncrop();
+        return code;
     case kEvtImageAutoCrop:
         AutoCrop();
         return code;

@@ -15,6 +15,7 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "imaging/windows/VZImageWindow.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPopUpMenu.h"
@@ -246,7 +247,7 @@ TEST_F(ImageWindowMenu, EntriesFollowSelectionCutsEnhancementSmoothingAndResolut
     EXPECT_EQ(std::string("E E EX- E E E - E - E E E E E EXE "), Open()) << "enhanced";
 }
 
-TEST_F(ImageWindow, CropCutsTheSelectedColumnsOnlyWhileASelectionIsShown)
+TEST_F(ImageWindow, CropCutsTheSelectedColumnsOnlyWhileASelectionIsShownAndUncropAsksFirst)
 {
     MakeWindow();
     const int32_t width = view->Width();
@@ -259,6 +260,17 @@ TEST_F(ImageWindow, CropCutsTheSelectedColumnsOnlyWhileASelectionIsShown)
     EXPECT_TRUE(image->HasGaps());
     EXPECT_LT(view->Width(), width);
     EXPECT_FALSE(view->ShowFirstRect());
+
+    boxAnswer = kDialogNo;
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_TRUE(image->HasGaps());
+    boxAnswer = kDialogYes;
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    EXPECT_FALSE(image->HasGaps());
+    EXPECT_EQ(width, view->Width());
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    EXPECT_EQ(2u, boxes.size());   // nothing cut: no question
 }
 
 TEST_F(ImageWindow, EnhanceNeedsASelectionAndUnenhanceResetsTheDisplayMap)
