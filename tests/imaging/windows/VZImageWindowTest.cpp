@@ -286,3 +286,18 @@ TEST_F(ImageWindow, EnhanceNeedsASelectionAndUnenhanceResetsTheDisplayMap)
     window->Event(ZafEventStruct(kEvtImageUnenhance, 0));
     EXPECT_TRUE(image->DisplayIsIdentity());
 }
+
+TEST_F(ImageWindow, FindObjectClearsTheSelectionAndPutsTheCursorOnTheObjectsLeftEdge)
+{
+    MakeWindow();
+    view->SetFirstRect(KRect(5, 5, 40, 40));
+    view->SetShowFirstRect(true);
+    image->Camera().SetParameter(16, 0);
+    window->Event(ZafEventStruct(kEvtImageFindObject, 0));
+    EXPECT_FALSE(view->ShowFirstRect());
+    ASSERT_TRUE(view->ObjectFound());
+    const KRect &found = view->ObjectRect();
+    EXPECT_TRUE(view->ShowTimeTrack());
+    EXPECT_EQ(KPoint(found.left, (found.top + found.bottom) / 2), view->TimeTrackPoint());
+    EXPECT_TRUE(window->Pane()->CursorDrawn());
+}
