@@ -5,6 +5,7 @@ list(APPEND IMAGING_SOURCES
     windows/VZImagePaneMouse.cpp
     windows/VZImagePaneOverlays.cpp
     windows/VZImagePaneView.cpp
+    windows/VZImageWindowCommands.cpp
     windows/VZImageWindowResult.cpp
     windows/VZImageWindowView.cpp
 )

@@ -11,6 +11,8 @@
 #include "shell/app/KZAppCodes.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZLaneBar.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZStatusBar.h"
 
 namespace {
 
@@ -161,6 +163,14 @@ ZafEventType VZImagePane::Event(const ZafEventStruct &event)
     const KPoint at(mapped.region.left, mapped.region.top);
     const int32_t mode = view ? view->RedrawSuspended() : -1;
     switch (code) {
+    case ZAF_EV_POINTER_ENTERED:
+        if (KZStatusBar *bar = KZMainStatusBar(); bar && image)
+            bar->SetMessage(image->CameraName().CStr());
+        return KZScroller::Event(event);
+    case ZAF_EV_POINTER_LEFT:
+        if (KZStatusBar *bar = KZMainStatusBar())
+            bar->Clear();
+        return KZScroller::Event(event);
     case ZAF_L_UP:
     case ZAF_L_DOWN:
     case ZAF_L_LEFT:

@@ -82,6 +82,20 @@ public:
     // field is empty while a method is set.
     bool EnterResult();
 
+    // Enables and checks the window's entries of the main menu bar, then the pane's.
+    void MenuOpening();
+    // Cuts the selection's frames from the image; nothing without a selection.
+    void Crop();
+    // Asks, then shows the cut frames again.
+    void Uncrop();
+    // Cuts the empty stretches between objects (from the start with Shift held).
+    void AutoCrop();
+    // Moves the cursor to the next object's leading edge; a beep when none is left.
+    void FindObject();
+    // Spreads the levels found in the selection over the display range.
+    void Enhance();
+    void Unenhance();
+
     // Centres the pane on the cursor, else on the selection's centre.
     void Recentre();
 

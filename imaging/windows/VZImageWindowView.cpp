@@ -249,6 +249,29 @@ ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
         if (view)
             view->Zoom().SetSmooth(!view->Zoom().IsSmooth());
         return code;
+    case kEvtImageCropButton:
+    case kEvtImageCrop:
+        Crop();
+        return code;
+    case kEvtImageUncrop:
+        Uncrop();
+        return code;
+    case kEvtImageAutoCrop:
+        AutoCrop();
+        return code;
+    case kEvtImageFindObject:
+        FindObject();
+        return code;
+    case kEvtImageEnhanceButton:
+    case kEvtImageEnhance:
+        Enhance();
+        return code;
+    case kEvtImageUnenhance:
+        Unenhance();
+        return code;
+    case kEvtMenuOpening:
+        MenuOpening();
+        return pane->Event(event);
     default:
         if (code == kEvtMenuOpening || (code >= kEvtImageAdjustments && code <= kEvtImagePrintPopup &&
                                             code != kEvtImageCropButton && code != kEvtImageCrop &&

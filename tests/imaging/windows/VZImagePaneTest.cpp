@@ -14,7 +14,12 @@
 #include "imaging/image/VImage.h"
 #include "imaging/support/ImagePaneTest.h"
 #include "imaging/views/VImageView.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZProgressBar.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/KZWindowHelpers.h"
 #include "imaging/windows/VZImagePane.h"
 
 namespace {
@@ -23,6 +28,19 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 int32_t g_tick = 0;
 int32_t HandTick() { return g_tick; }
+
+class StatusBar : public KZStatusBar
+{
+public:
+    StatusBar() : KZStatusBar(24, 0)
+    {
+        auto *message = new KZStatusString;
+        message->SetRegion(KZMakeRegion(KRect(4, 0, 203, 19), kCoordPixels));
+        auto *progress = new KZProgressBar;
+        progress->SetRegion(KZMakeRegion(KRect(210, 0, 313, 19), kCoordPixels));
+        SetPanes(message, progress);
+    }
+};
 
 class ImagePane : public ImagePaneTest
 {
@@ -36,6 +54,21 @@ protected:
     bool ShowsImage(KPoint unit) { return Near(ImageColour(unit), UnitPixel(unit)); }
     bool ShowsRed(KPoint unit) { return UnitPixel(unit) == kRed; }
 };
+
+TEST_F(ImagePane, PointerOverThePaneShowsTheCameraNameInTheStatusBarUntilItLeaves)
+{
+    auto *bar = new StatusBar;
+    host->Add(bar);
+    KZStatusString *message = bar->MessagePane();
+    KZSetMainStatusBar(bar);
+    image->Camera().SetName(KString(L"Finish 2"));
+    MakePane(120, 90);
+    pane->Event(ZafEventStruct(ZAF_EV_POINTER_ENTERED, 0));
+    EXPECT_STREQ(L"Finish 2", message->ShownText().CStr());
+    pane->Event(ZafEventStruct(ZAF_EV_POINTER_LEFT, 0));
+    EXPECT_STREQ(L"", message->ShownText().CStr());
+    KZSetMainStatusBar(nullptr);
+}
 
 TEST_F(ImagePane, StripsShowTheImagesPixelsAtTheirViewUnits)
 {

@@ -2,6 +2,7 @@
 // bar the switches give, the zoom buttons and selector, the time resolution.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,12 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "imaging/windows/VZImageWindow.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZTBButton.h"
 #include "shell/toolkit/KZTBSpace.h"
 #include "shell/toolkit/KZToolBar.h"
@@ -167,3 +174,130 @@ TEST_F(ImageWindow, EnterWithoutACursorSaysNoTimeAndWithAnEmptyIdSaysNoValue)
 }
 
 } // namespace
+
+namespace {
+
+// The window's entries of a main menu bar; each entry reads 'E' enabled or
+// '-' disabled, then 'X' checked or ' ' not.
+class ImageWindowMenu : public ImageWindow
+{
+protected:
+    void SetUp() override
+    {
+        ImageWindow::SetUp();
+        menuBar = new KZPullDownMenu(0);
+        auto *image = new KZPullDownItem(L"&Image");
+        for (int32_t code : kCodes)
+            KZAddToMenu(image, new KZPopUpItem(code, L"x", 0));
+        menuBar->Add(image);
+        for (KZPopUpItem *entry = image->NextEntry(nullptr); entry; entry = image->NextEntry(entry))
+            entries[entry->Value()] = entry;
+        KZSetMainMenuBar(menuBar);
+        MakeWindow();
+    }
+    void TearDown() override
+    {
+        KZSetMainMenuBar(nullptr);
+        delete menuBar;
+        ImageWindow::TearDown();
+    }
+    std::string Open()
+    {
+        for (int32_t code : kCodes) {
+            menuBar->EnableItem(code, false);
+            menuBar->CheckItem(code, false);
+        }
+        window->Event(ZafEventStruct(kEvtMenuOpening, 0));
+        std::string states;
+        for (int32_t code : kCodes) {
+            states += entries[code]->IsDisabled(true) ? '-' : 'E';
+            states += entries[code]->Selected() ? 'X' : ' ';
+        }
+        return states;
+    }
+    void Select(int32_t left, int32_t right)
+    {
+        view->SetFirstRect(KRect(left, 0, right, 40));
+        view->SetShowFirstRect(true);
+    }
+
+    // Zoom out, in, smooth; crop, uncrop, auto-crop, find, enhance, unenhance,
+    // white balance; 10366; the resolutions 1 s to 1/10000 s.
+    static constexpr int32_t kCodes[] = { 10241, 10242, 10244, 10250, 10251, 10252, 10253, 10255,
+                                          10256, 10257, 10366, 10367, 10368, 10369, 10370, 10371, 10372 };
+    KZPullDownMenu *menuBar = nullptr;
+    std::map<int32_t, KZPopUpItem *> entries;
+};
+
+} // namespace
+
+TEST_F(ImageWindowMenu, EntriesFollowSelectionCutsEnhancementSmoothingAndResolution)
+{
+    // Entries: out in sm | crop uncrop auto find enhance unenhance white | 10366 | 1 s ... 1/10000 s.
+    EXPECT_EQ(std::string("E E E - - E E - - - E E E E EXE E "), Open()) << "plain";
+    view->Zoom().SetSmooth(true);
+    window->Event(ZafEventStruct(kEvtImageResolutionFirst + 4, 0));
+    EXPECT_EQ(std::string("E E EX- - E E - - - E E E E E EXE "), Open()) << "smooth, 1/1000 s";
+    Select(10, 29);
+    EXPECT_EQ(std::string("E E EXE - E E E - E E E E E E EXE "), Open()) << "selection";
+    window->Event(ZafEventStruct(kEvtImageCropButton, 0));
+    EXPECT_EQ(std::string("E E EX- E E E - - - E E E E E EXE "), Open()) << "cropped";
+    Select(0, 20);
+    window->Event(ZafEventStruct(kEvtImageEnhanceButton, 0));
+    EXPECT_EQ(std::string("E E EX- E E E - E - E E E E E EXE "), Open()) << "enhanced";
+}
+
+TEST_F(ImageWindow, CropCutsTheSelectedColumnsOnlyWhileASelectionIsShownAndUncropAsksFirst)
+{
+    MakeWindow();
+    const int32_t width = view->Width();
+    window->Event(ZafEventStruct(kEvtImageCropButton, 0));
+    EXPECT_EQ(width, view->Width());
+    EXPECT_FALSE(image->HasGaps());
+    view->SetFirstRect(KRect(10, 0, 29, 40));
+    view->SetShowFirstRect(true);
+    window->Event(ZafEventStruct(kEvtImageCrop, 0));
+    EXPECT_TRUE(image->HasGaps());
+    EXPECT_LT(view->Width(), width);
+    EXPECT_FALSE(view->ShowFirstRect());
+
+    boxAnswer = kDialogNo;
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_TRUE(image->HasGaps());
+    boxAnswer = kDialogYes;
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    EXPECT_FALSE(image->HasGaps());
+    EXPECT_EQ(width, view->Width());
+    window->Event(ZafEventStruct(kEvtImageUncrop, 0));
+    EXPECT_EQ(2u, boxes.size());   // nothing cut: no question
+}
+
+TEST_F(ImageWindow, EnhanceNeedsASelectionAndUnenhanceResetsTheDisplayMap)
+{
+    MakeWindow();
+    window->Event(ZafEventStruct(kEvtImageEnhanceButton, 0));
+    EXPECT_TRUE(image->DisplayIsIdentity());
+    view->SetFirstRect(KRect(5, 5, 40, 40));
+    view->SetShowFirstRect(true);
+    window->Event(ZafEventStruct(kEvtImageEnhance, 0));
+    EXPECT_FALSE(image->DisplayIsIdentity());
+    EXPECT_FALSE(view->ShowFirstRect());
+    window->Event(ZafEventStruct(kEvtImageUnenhance, 0));
+    EXPECT_TRUE(image->DisplayIsIdentity());
+}
+
+TEST_F(ImageWindow, FindObjectClearsTheSelectionAndPutsTheCursorOnTheObjectsLeftEdge)
+{
+    MakeWindow();
+    view->SetFirstRect(KRect(5, 5, 40, 40));
+    view->SetShowFirstRect(true);
+    image->Camera().SetParameter(16, 0);
+    window->Event(ZafEventStruct(kEvtImageFindObject, 0));
+    EXPECT_FALSE(view->ShowFirstRect());
+    ASSERT_TRUE(view->ObjectFound());
+    const KRect &found = view->ObjectRect();
+    EXPECT_TRUE(view->ShowTimeTrack());
+    EXPECT_EQ(KPoint(found.left, (found.top + found.bottom) / 2), view->TimeTrackPoint());
+    EXPECT_TRUE(window->Pane()->CursorDrawn());
+}
