@@ -84,6 +84,9 @@ void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount
         KString file;
         event->FileTitle(file);
         title.Append(file);
+        KString id;
+        if (event->CompetitionId(id))
+            title.Append(L" (").Append(id).AppendChar(L')');
     }
     printer.SetFont(1);
     printer.DrawText(line, title, kCentre, kBottom);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <windows.h>
+#include <commdlg.h>
+
 #include <cstdio>
 
 #include "domain/results/QVResult.h"
@@ -51,15 +54,66 @@ TEST(ResultsPrintPages, SplitsResultsOverPagesWithoutEverClosingAnEmptyOne)
         EXPECT_EQ(c.pages, Split(c.breaks, c.usable)) << c.name;
 }
 
-// The memory-context printer whose document can be made to fail.
+// The memory-context printer whose document can be made to fail and whose
+// print-dialog context can be an enhanced metafile, the drawn texts of which
+// are read back.
 class Printer : public TestPrinterDevice
 {
 public:
+    ~Printer() override
+    {
+        if (metafile)
+            DeleteEnhMetaFile(metafile);
+    }
+    bool PrintDialogW(void *record) override
+    {
+        auto *dialog = static_cast<PRINTDLGW *>(record);
+        const bool wantsContext = (dialog->Flags & PD_RETURNDC) != 0;
+        if (!TestPrinterDevice::PrintDialogW(record))
+            return false;
+        if (recordTexts && wantsContext && dialog->hDC)
+            dialog->hDC = recording = CreateEnhMetaFileW(dialog->hDC, nullptr, nullptr, nullptr);
+        return true;
+    }
     int StartDocW(void *dc, const void *info) override
     {
         return failStart ? 0 : TestPrinterDevice::StartDocW(dc, info);
     }
+    void DeleteContext(void *dc) override
+    {
+        if (dc && dc == recording)
+        {
+            metafile = CloseEnhMetaFile(recording);
+            recording = nullptr;
+            dc = context;
+        }
+        TestPrinterDevice::DeleteContext(dc);
+    }
+    // The texts drawn into the metafile, in order.
+    std::vector<std::wstring> Texts() const
+    {
+        std::vector<std::wstring> texts;
+        if (metafile)
+            EnumEnhMetaFile(nullptr, metafile, &Collect, &texts, nullptr);
+        return texts;
+    }
     bool failStart = false;
+    bool recordTexts = false;
+
+private:
+    static int CALLBACK Collect(HDC, HANDLETABLE *, const ENHMETARECORD *record, int, LPARAM data)
+    {
+        if (record->iType == EMR_EXTTEXTOUTW)
+        {
+            const auto *text = reinterpret_cast<const EMREXTTEXTOUTW *>(record);
+            const auto *chars = reinterpret_cast<const wchar_t *>(reinterpret_cast<const BYTE *>(record) +
+                                                                  text->emrtext.offString);
+            reinterpret_cast<std::vector<std::wstring> *>(data)->emplace_back(chars, text->emrtext.nChars);
+        }
+        return 1;
+    }
+    HDC recording = nullptr;
+    HENHMETAFILE metafile = nullptr;
 };
 
 // Whether the file holds text, stored narrow or as UTF-16.
@@ -155,6 +209,21 @@ TEST_F(ResultsPrint, PrintsOnePagePerSplitAndEndsTheDocument)
         EXPECT_EQ(1, Count("EndDoc")) << c.results;
         EXPECT_EQ(L"Quorvane Training Results Printout", device.documentName);
     }
+}
+
+TEST_F(ResultsPrint, PagesAreNumberedOfTheirCountAndRowsNumberedThroughout)
+{
+    AddResults(41, 0);
+    PageOfLines(46);
+    device.recordTexts = true;
+    EXPECT_TRUE(ShowList()->Print());
+    const std::vector<std::wstring> texts = device.Texts();
+    auto has = [&](const std::wstring &text) { return std::count(texts.begin(), texts.end(), text); };
+    for (const wchar_t *page : { L"Page 1 of 3", L"Page 2 of 3", L"Page 3 of 3" })
+        EXPECT_EQ(1, has(page)) << page;
+    EXPECT_EQ(3, has(L"Trial"));
+    for (int trial = 1; trial <= 41; ++trial)
+        EXPECT_EQ(1, has(std::to_wstring(trial))) << trial;
 }
 
 TEST_F(ResultsPrint, LongResultGoesOnOnTheNextPageWithoutAnEmptyPage)
