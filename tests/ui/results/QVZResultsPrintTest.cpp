@@ -231,8 +231,14 @@ TEST_F(ResultsPrint, LongResultGoesOnOnTheNextPageWithoutAnEmptyPage)
     AddResults(1, 0);
     AddResults(1, 9);   // 11 lines on pages of 4 usable lines
     PageOfLines(10);
+    device.recordTexts = true;
     EXPECT_TRUE(ShowList()->Print());
     EXPECT_EQ(4, Count("StartPage"));   // the short one, then 4 + 4 + 3 lines
+    const std::vector<std::wstring> texts = device.Texts();
+    EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(L"Page 4 of 4")));
+    KString last;
+    QVZResultsPane::FormatTime(VRaceTime::FromMilliseconds(9000), last);
+    EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(last.CStr())));   // the last break
 }
 
 TEST_F(ResultsPrint, PageUnderSevenLinesIsRefusedAndLogged)
