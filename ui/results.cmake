@@ -5,6 +5,8 @@ list(APPEND UI_SOURCES
     results/QVZResultsPane.cpp
     results/QVZResultsPaneEdit.cpp
     results/QVZResultsPaneEvents.cpp
+    results/QVZResultsPanePrint.cpp
+    results/QVZResultsPanePrintPage.cpp
     results/QVZResultsPaneLink.cpp
     results/QVZResultsPrompts.cpp
     results/QVZTrialDownload.cpp

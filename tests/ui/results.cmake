@@ -6,6 +6,8 @@ list(APPEND TEST_SOURCES
     results/ResultsTest.cpp
     results/QVZTrialDownloadTest.cpp
     results/QVZResultsPaneTest.cpp
+    results/QVZResultsPrintTest.cpp
+    ../shell/support/TestPrinterDevice.cpp
     results/QVZWaveformDialogTest.cpp
     results/QVZBlockSensorLinkTest.cpp
     results/QVZResultsInEventWindowTest.cpp

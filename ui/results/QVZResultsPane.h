@@ -20,6 +20,9 @@
 #include "ui/results/QVZTrialDownload.h"
 
 class KRGroup;
+class KZPrinter;
+class KZPrinterDevice;
+class VZPrinter;
 class QVResult;
 class VRaceTime;
 class QVResults;
@@ -124,8 +127,33 @@ public:
     int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
 
-    static void Startup() {}
-    static void Shutdown() {}
+    // The module's printer: made at start-up with the margins of the
+    // results print settings (device: the printer seam, none the system's),
+    // margins written back and printer deleted at shut-down.
+    static void Startup(KZPrinterDevice *device = nullptr);
+    static void Shutdown();
+    static VZPrinter *Printer();
+
+    // Printing of the listed results. Print: true when the job ran to its
+    // end. Pages splits results of the given break counts (each takes its
+    // row, a line per break and a closing line) over pages of usable lines;
+    // a page is never closed empty, and a result longer than a page goes on
+    // with its remaining lines on the next pages (skip: the lines of the
+    // page's first result printed before). An empty list gives one page.
+    struct PrintPage
+    {
+        int first = 0;
+        int count = 0;
+        int skip = 0;
+    };
+    bool Print();
+    static std::vector<PrintPage> Pages(const std::vector<int> &breakCounts, int usableLines);
+    void PrintPageHeader(KZPrinter &printer, int page, int pageCount);
+    // The column heads on line, then up to count results from the listed
+    // one at first; lines of the first result below skip and lines past
+    // lastLine (none for a negative one) are left out.
+    void PrintRows(KZPrinter &printer, int line, int first, int count, int skip = 0, int lastLine = -1);
+    KRect ColumnRect(int column, const KRect &line) const;
 
 private:
     void FitColumns();

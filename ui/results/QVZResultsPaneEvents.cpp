@@ -10,6 +10,7 @@
 #include "domain/timing/VLeg.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "imaging/printer/VZPrinter.h"
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPopUpMenu.h"
 #include "shell/toolkit/KZPullDownMenu.h"
@@ -60,6 +61,13 @@ ZafEventType QVZResultsPane::Event(const ZafEventStruct &event)
     {
     case kCmdResultsAddTimes:
         DownloadTrials(true, false);
+        return code;
+    case kCmdResultsPrinterSetup:
+        if (Printer())
+            Printer()->ChoosePrinter();
+        return code;
+    case kCmdResultsPrint:
+        Print();
         return code;
     case kCmdResultsDownloadTraces:
         if (InOverlayMode())

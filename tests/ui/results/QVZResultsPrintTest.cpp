@@ -1,0 +1,278 @@
+// Results printing: the split of the listed results over pages and whole
+// print jobs on a memory-context printer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstdio>
+
+#include "domain/results/QVResult.h"
+#include "foundation/log/KLog.h"
+#include "imaging/printer/VZPrinter.h"
+#include "shell/support/TestPrinterDevice.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsWindow.h"
+#include "ui/results/ResultsTest.h"
+
+namespace {
+
+using Page = QVZResultsPane::PrintPage;
+
+std::vector<std::vector<int>> Split(const std::vector<int> &breaks, int usable)
+{
+    std::vector<std::vector<int>> pages;
+    for (const Page &page : QVZResultsPane::Pages(breaks, usable))
+        pages.push_back({ page.first, page.count, page.skip });
+    return pages;
+}
+
+TEST(ResultsPrintPages, SplitsResultsOverPagesWithoutEverClosingAnEmptyOne)
+{
+    struct Case
+    {
+        const char *name;
+        std::vector<int> breaks;
+        int usable;
+        std::vector<std::vector<int>> pages;   // first, count, skip
+    };
+    std::vector<int> fortyOne(41, 0);
+    std::vector<int> moved(18, 0);
+    moved.push_back(3);
+    const Case cases[] = {
+        { "41 results of 2 lines", fortyOne, 40, { { 0, 20, 0 }, { 20, 20, 0 }, { 40, 1, 0 } } },
+        { "3 breaks with 4 lines free", moved, 40, { { 0, 18, 0 }, { 18, 1, 0 } } },
+        { "empty list", {}, 40, { { 0, 0, 0 } } },
+        { "first result longer than a page", { 9, 0 }, 4, { { 0, 1, 0 }, { 0, 1, 4 }, { 0, 1, 8 }, { 1, 1, 0 } } },
+        { "long result shares its last page", { 7, 0 }, 4, { { 0, 1, 0 }, { 0, 1, 4 }, { 0, 2, 8 } } },
+        { "long result after a short one", { 0, 5 }, 4, { { 0, 1, 0 }, { 1, 1, 0 }, { 1, 1, 4 } } },
+        { "exactly a page", { 2, 0 }, 4, { { 0, 1, 0 }, { 1, 1, 0 } } },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.pages, Split(c.breaks, c.usable)) << c.name;
+}
+
+// The memory-context printer whose document can be made to fail and whose
+// print-dialog context can be an enhanced metafile, the drawn texts of which
+// are read back.
+class Printer : public TestPrinterDevice
+{
+public:
+    ~Printer() override
+    {
+        if (metafile)
+            DeleteEnhMetaFile(metafile);
+    }
+    bool PrintDialogW(void *record) override
+    {
+        auto *dialog = static_cast<PRINTDLGW *>(record);
+        const bool wantsContext = (dialog->Flags & PD_RETURNDC) != 0;
+        if (!TestPrinterDevice::PrintDialogW(record))
+            return false;
+        if (recordTexts && wantsContext && dialog->hDC)
+            dialog->hDC = recording = CreateEnhMetaFileW(dialog->hDC, nullptr, nullptr, nullptr);
+        return true;
+    }
+    int StartDocW(void *dc, const void *info) override
+    {
+        return failStart ? 0 : TestPrinterDevice::StartDocW(dc, info);
+    }
+    void DeleteContext(void *dc) override
+    {
+        if (dc && dc == recording)
+        {
+            metafile = CloseEnhMetaFile(recording);
+            recording = nullptr;
+            dc = context;
+        }
+        TestPrinterDevice::DeleteContext(dc);
+    }
+    // The texts drawn into the metafile, in order.
+    std::vector<std::wstring> Texts() const
+    {
+        std::vector<std::wstring> texts;
+        if (metafile)
+            EnumEnhMetaFile(nullptr, metafile, &Collect, &texts, nullptr);
+        return texts;
+    }
+    bool failStart = false;
+    bool recordTexts = false;
+
+private:
+    static int CALLBACK Collect(HDC, HANDLETABLE *, const ENHMETARECORD *record, int, LPARAM data)
+    {
+        if (record->iType == EMR_EXTTEXTOUTW)
+        {
+            const auto *text = reinterpret_cast<const EMREXTTEXTOUTW *>(record);
+            const auto *chars = reinterpret_cast<const wchar_t *>(reinterpret_cast<const BYTE *>(record) +
+                                                                  text->emrtext.offString);
+            reinterpret_cast<std::vector<std::wstring> *>(data)->emplace_back(chars, text->emrtext.nChars);
+        }
+        return 1;
+    }
+    HDC recording = nullptr;
+    HENHMETAFILE metafile = nullptr;
+};
+
+// Whether the file holds text, stored narrow or as UTF-16.
+bool FileHolds(const KString &path, const std::string &text)
+{
+    std::string bytes;
+    if (FILE *file = _wfopen(path.CStr(), L"rb"))
+    {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;)
+            bytes.append(buffer, n);
+        fclose(file);
+    }
+    std::string wide;
+    for (char c : text)
+        wide += std::string { c, '\0' };
+    return bytes.find(text) != std::string::npos || bytes.find(wide) != std::string::npos;
+}
+
+class ResultsPrint : public ResultsTest
+{
+protected:
+    void SetUp() override
+    {
+        ResultsTest::SetUp();
+        QVZResultsWindow::Startup();
+        QVZResultsPane::Startup(&device);
+    }
+    void TearDown() override
+    {
+        if (window)
+        {
+            host->Subtract(window);
+            delete window;
+        }
+        QVZResultsPane::Shutdown();
+        QVZResultsWindow::Shutdown();
+        ResultsTest::TearDown();
+    }
+    // Gives the page lines of the results printer's line height.
+    void PageOfLines(int lines)
+    {
+        VZPrinter probe(&device);
+        ASSERT_TRUE(probe.PrintDialog());
+        ASSERT_TRUE(probe.BeginPrinting());
+        const int height = probe.LineHeight();
+        probe.EndPrinting();
+        device.verticalPixels = lines * height + height / 2;   // 75 dots per inch: one pixel a unit
+        device.verticalMillimetres = device.verticalPixels * 254 / 750;
+        device.calls.clear();
+    }
+    QVZResultsPane *ShowList()
+    {
+        list->view->SetWindow(nullptr);
+        window = new QVZResultsWindow(nullptr, list->view, 0, 0, 380, 260);
+        host->Add(window);
+        Pump();
+        return window->Pane();
+    }
+    void AddResults(int count, int breaks)
+    {
+        std::vector<VRaceTime> times;
+        for (int i = 0; i < breaks; ++i)
+            times.push_back(VRaceTime::FromMilliseconds(1000 * (i + 1)));
+        for (int i = 0; i < count; ++i)
+            list->AddTrial(150, 900, false)->SetTrialTimes(times.data(), breaks);
+    }
+    long Count(const char *call) const
+    {
+        return std::count(device.calls.begin(), device.calls.end(), std::string(call));
+    }
+
+    Printer device;
+    QVZResultsWindow *window = nullptr;
+};
+
+TEST_F(ResultsPrint, PrintsOnePagePerSplitAndEndsTheDocument)
+{
+    struct Case { int results; int breaks; long pages; };
+    for (const Case c : { Case { 41, 0, 3 }, Case { 0, 0, 1 }, Case { 1, 9, 1 } })
+    {
+        list = std::make_unique<RecordingDownloadHost>();
+        AddResults(c.results, c.breaks);
+        PageOfLines(46);
+        if (window)
+        {
+            host->Subtract(window);
+            delete window;
+        }
+        EXPECT_TRUE(ShowList()->Print()) << c.results;
+        EXPECT_EQ(c.pages, Count("StartPage")) << c.results;
+        EXPECT_EQ(c.pages, Count("EndPage")) << c.results;
+        EXPECT_EQ(1, Count("EndDoc")) << c.results;
+        EXPECT_EQ(L"Quorvane Training Results Printout", device.documentName);
+    }
+}
+
+TEST_F(ResultsPrint, PagesAreNumberedOfTheirCountAndRowsNumberedThroughout)
+{
+    AddResults(41, 0);
+    PageOfLines(46);
+    device.recordTexts = true;
+    EXPECT_TRUE(ShowList()->Print());
+    const std::vector<std::wstring> texts = device.Texts();
+    auto has = [&](const std::wstring &text) { return std::count(texts.begin(), texts.end(), text); };
+    for (const wchar_t *page : { L"Page 1 of 3", L"Page 2 of 3", L"Page 3 of 3" })
+        EXPECT_EQ(1, has(page)) << page;
+    EXPECT_EQ(3, has(L"Trial"));
+    for (int trial = 1; trial <= 41; ++trial)
+        EXPECT_EQ(1, has(std::to_wstring(trial))) << trial;
+}
+
+TEST_F(ResultsPrint, LongResultGoesOnOnTheNextPageWithoutAnEmptyPage)
+{
+    AddResults(1, 0);
+    AddResults(1, 9);   // 11 lines on pages of 4 usable lines
+    PageOfLines(10);
+    device.recordTexts = true;
+    EXPECT_TRUE(ShowList()->Print());
+    EXPECT_EQ(4, Count("StartPage"));   // the short one, then 4 + 4 + 3 lines
+    const std::vector<std::wstring> texts = device.Texts();
+    EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(L"Page 4 of 4")));
+    KString last;
+    QVZResultsPane::FormatTime(VRaceTime::FromMilliseconds(9000), last);
+    EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(last.CStr())));   // the last break
+}
+
+TEST_F(ResultsPrint, PageUnderSevenLinesIsRefusedAndLogged)
+{
+    AddResults(2, 0);
+    PageOfLines(6);
+    KSetProgramLog(new KLog());
+    const bool printed = ShowList()->Print();
+    const KString path = KProgramLog()->Path();
+    delete KProgramLog();
+    KSetProgramLog(nullptr);
+    EXPECT_FALSE(printed);
+    EXPECT_EQ(0, Count("StartPage"));
+    EXPECT_EQ(1, Count("AbortDoc"));
+    EXPECT_TRUE(FileHolds(path, "QVZResultsPane::Print: page too small"));
+}
+
+TEST_F(ResultsPrint, FailedStartShowsPrinterNotResponding)
+{
+    AddResults(2, 0);
+    device.failStart = true;
+    ShowList();
+    window->Event(ZafEventStruct(kCmdResultsPrint, 0));
+    EXPECT_EQ(0, Count("StartPage"));
+    EXPECT_EQ(1, BoxesStartingWith(L"Printer not responding (4001)."));
+}
+
+TEST_F(ResultsPrint, CancelledPrintDialogPrintsNothing)
+{
+    AddResults(2, 0);
+    device.dialogAccepts = false;
+    device.calls.clear();
+    EXPECT_FALSE(ShowList()->Print());
+    EXPECT_EQ(std::vector<std::string> { "Print" }, device.calls);
+}
+
+} // namespace

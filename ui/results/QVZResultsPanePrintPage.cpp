@@ -1,0 +1,167 @@
+// QVZResultsPane: the header and the rows of one printed page.
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "foundation/values/KDateTime.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZPrinter.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsPrompts.h"
+
+namespace P = QVZResultsPrompts;
+
+namespace {
+
+constexpr int kLeft = 0;
+constexpr int kRight = 1;
+constexpr int kCentre = 2;
+constexpr int kBottom = 1;
+
+struct Head
+{
+    const wchar_t *key;
+    const wchar_t *english;
+    int alignment;
+};
+
+const Head kHeads[QVZResultsPane::kColumnCount] = {
+    { L"TrialNum", L"Trial", kLeft },          { L"FirstName", L"First Name", kLeft },
+    { L"LastName", L"Last Name", kLeft },      { L"Source", L"Source", kCentre },
+    { L"ReactionTime", L"Reaction Time", kRight }, { L"Power", L"Power", kRight },
+    { L"TimeToDist", L"Time To Distance", kRight }, { L"RawTime", L"TTD - RT", kRight },
+};
+
+KString Textual(const KString &key, const wchar_t *fallback)
+{
+    const KString &text = P::Text(key.CStr());
+    return text.CStr()[0] ? text : KString(fallback);
+}
+
+KString Field(const wchar_t *name, const wchar_t *english)
+{
+    KString key(L"\\Strings\\Event\\Results\\Print\\Fields\\");
+    key.Append(name);
+    return Textual(key, english);
+}
+
+KString Time(const VRaceTime &time)
+{
+    KString text;
+    QVZResultsPane::FormatTime(time, text);
+    return text;
+}
+
+} // namespace
+
+KRect QVZResultsPane::ColumnRect(int column, const KRect &line) const
+{
+    KRect rect = line;
+    if (view)
+    {
+        rect.left = line.left + view->ColumnPosition(column);
+        rect.right = rect.left + view->ColumnWidth(column) - 1;
+    }
+    rect.right -= 3;
+    return rect;
+}
+
+void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount)
+{
+    KRect line = printer.PageRect();
+    line.top = line.bottom = 0;
+    KDateTime now;
+    now.SetNow();
+    KString date;
+    now.Format(date);
+    printer.SetFont(0);
+    printer.DrawText(line, date, kLeft, kBottom);
+    KString title(P::Text(L"\\Competition\\Name"));
+    if (title.CStr()[0])
+        title.Append(L" - ");
+    if (QVEvent *event = results ? results->Event() : nullptr)
+    {
+        KString file;
+        event->FileTitle(file);
+        title.Append(file);
+        KString id;
+        if (event->CompetitionId(id))
+            title.Append(L" (").Append(id).AppendChar(L')');
+    }
+    printer.SetFont(1);
+    printer.DrawText(line, title, kCentre, kBottom);
+    KString number(Textual(KString(L"\\Strings\\Event\\Results\\Print\\Page"), L"Page"));
+    number.AppendChar(L' ').AppendInt(page).AppendChar(L' ');
+    number.Append(Textual(KString(L"\\Strings\\Event\\Results\\Print\\Of"), L"of"));
+    number.AppendChar(L' ').AppendInt(pageCount);
+    printer.SetFont(0);
+    printer.DrawText(line, number, kRight, kBottom);
+    line.top = line.bottom = printer.LinesPerPage() - 1;
+    printer.DrawText(line, VZApplication::NoticeString(), kLeft, kBottom);
+}
+
+void QVZResultsPane::PrintRows(KZPrinter &printer, int lineNumber, int first, int count, int skip, int lastLine)
+{
+    KRect line = printer.PageRect();
+    if (view)
+        view->FitColumns(line.right - line.left + 1, false);
+    line.top = line.bottom = lineNumber;
+    printer.SetFont(3);
+    for (int column = 0; column < kColumnCount; ++column)
+        printer.DrawText(ColumnRect(column, line), Field(kHeads[column].key, kHeads[column].english),
+                         kHeads[column].alignment, kBottom);
+    printer.DrawRule(line);
+    printer.SetFont(1);
+    // Line k of a result's block is printed when k is not below the lines
+    // printed on earlier pages and its page line is not past the last one.
+    int row = lineNumber + 1;
+    int blockLine = 0;
+    auto shown = [&] {
+        line.top = line.bottom = row;
+        return blockLine >= skip && (lastLine < 0 || row <= lastLine);
+    };
+    auto cell = [&](int column, const KString &text, int alignment) {
+        if (!shown())
+            return;
+        printer.DrawText(ColumnRect(column, line), text, alignment, kBottom);
+        printer.DrawRule(ColumnRect(column, line));
+    };
+    auto next = [&] {
+        if (blockLine++ >= skip)
+            ++row;
+    };
+    int number = first + 1;
+    for (QVResult *result = ResultAt(first); result && count > 0; result = NextResult(result), --count)
+    {
+        blockLine = 0;
+        KString trial;
+        trial.AppendInt(number++);
+        KString power;
+        result->FormatPower(power);
+        cell(0, trial, kLeft);
+        cell(1, result->FirstName(), kLeft);
+        cell(2, result->LastName(), kLeft);
+        cell(3, result->Source(), kCentre);
+        cell(4, Time(result->ReactionTime()), kRight);
+        cell(5, power, kRight);
+        cell(6, Time(result->TimeToDistance()), kRight);
+        cell(7, Time(result->RawTime()), kRight);
+        next();
+        if (shown())
+            printer.DrawText(ColumnRect(kColumnTimeToDistance, line), Field(L"Breaks", L"Breaks"), kLeft,
+                             kBottom);
+        for (int i = 0; i < result->BreakCount(); ++i)
+        {
+            VRaceTime time = result->TrialTime(i);
+            if (!time.IsValid())
+                continue;
+            cell(6, Time(time), kRight);
+            cell(7, Time(result->RawTrialTime(i)), kRight);
+            next();
+        }
+        cell(6, Time(result->TimeToDistance()), kRight);
+        cell(7, Time(result->RawTime()), kRight);
+        next();
+        skip = 0;
+    }
+}
