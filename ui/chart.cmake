@@ -4,11 +4,14 @@ list(APPEND UI_SOURCES
     chart/QVZChartPane.cpp
     chart/QVZChartPaneEvents.cpp
     chart/QVZChartPanePlot.cpp
+    chart/QVZChartPaneExport.cpp
     chart/QVZChartPlotter.cpp
     chart/QVZChartTraces.cpp
     chart/QVZChartWindow.cpp
     chart/QVZChartWindowEvents.cpp
     chart/QVZIdPane.cpp
+    chart/QVZChartDataDialog.cpp
+    chart/QVZChartDataDisplaySelector.cpp
     chart/QVZLocalAlgorithmDialog.cpp
     chart/QVZSlopeDetector.cpp
 )

@@ -2,10 +2,12 @@
 list(APPEND TEST_SOURCES
     chart/ChartTest.cpp
     chart/QVZChartEventWindowTest.cpp
+    chart/QVZChartExportTest.cpp
     chart/QVZChartPaneTest.cpp
     chart/QVZChartPlotterTest.cpp
     chart/QVZChartTracesTest.cpp
     chart/QVZChartWindowTest.cpp
+    chart/QVZChartDataDialogTest.cpp
     chart/QVZLocalAlgorithmDialogTest.cpp
     chart/QVZSlopeDetectorTest.cpp
 )

@@ -60,3 +60,10 @@ constexpr const wchar_t *kTextChartNoSetOverlay = L"\\Strings\\Alerts\\NoSetOver
 
 // The chart's pop-up menu entry (nothing serves it).
 constexpr int kCmdChartPopupOption = 10373;
+
+// Texts of the bitmap export.
+constexpr const wchar_t *kTextExportBitmapExporting = L"\\Strings\\Event\\Chart\\ExportBitmap\\Exporting";
+constexpr const wchar_t *kTextExportBitmapError = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error";
+constexpr const wchar_t *kTextExportBitmapGeneral = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General";
+constexpr const wchar_t *kTextExportBitmapMemory = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\Memory";
+constexpr const wchar_t *kTextUserAborted = L"\\Strings\\Alerts\\UserAborted";

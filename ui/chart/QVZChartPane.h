@@ -8,6 +8,7 @@
 // ("helvetica", 8 points) and the last one releases it. Owned by its chart
 // window; GUI thread only.
 
+#include <cstdint>
 #include <vector>
 
 #include "foundation/values/KPoint.h"
@@ -49,6 +50,9 @@ public:
     // Nothing happens without a results view; a row without a trial leaves
     // the chart cleared.
     void Plot(KPoint selection, bool redraw);
+    // Computes the selected trial (the results view's selection) and shows
+    // its numbers in the chart data dialog; nothing without a trial.
+    void ShowChartData();
     // An empty chart: one zero series over the window, axes, scale 0, series 1.
     void Clear();
     // Frame colours, font and margins again from the settings.
@@ -69,6 +73,25 @@ public:
     const KString &PrintTitle() const { return printTitle; }
     // The font number the chart texts use; -1 when none could be made.
     static int ChartFont() { return fontNumber; }
+
+    // Writes the chart as it stands on the screen to a Targa file the user
+    // names (the extension is always ".tga"); Escape while writing aborts
+    // and deletes the file.
+    void ExportBitmap();
+    // What the row callback of the export walks: the rows of a bottom-up
+    // device-independent bitmap, stride bytes apart.
+    struct ExportRowContext
+    {
+        QVZChartPane *pane;
+        int32_t height;
+        const uint8_t *next;
+        int32_t stride;
+        int32_t rowsLeft;
+        bool aborted;
+    };
+    // The next row for KBitmap::Export, or null when the user aborted or the
+    // rows are used up.
+    static const uint8_t *ExportRow(int32_t row, void *context);
 
     static void Startup() {}
     static void Shutdown() {}

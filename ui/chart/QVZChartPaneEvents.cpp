@@ -34,6 +34,9 @@ ZafEventType QVZChartPane::Event(const ZafEventStruct &event)
     case kEvtMenuOpening:
         MenuOpening(event);
         return code;
+    case kCmdChartExportBitmap:
+        ExportBitmap();
+        return code;
     case kLeftPress:
     case kLeftRelease:
     case kRightPress:

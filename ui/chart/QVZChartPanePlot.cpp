@@ -10,6 +10,7 @@
 #include "domain/results/QVResultsView.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
+#include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 
@@ -106,4 +107,19 @@ void QVZChartPane::Clear()
     series = 1;
     rangeMultiplier = 1;
     scale = 0;
+}
+
+void QVZChartPane::ShowChartData()
+{
+    QVZChartTrials *trials = Trials();
+    QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
+    QVResults *results = resultsView ? resultsView->Results() : nullptr;
+    if (!results)
+        return;
+    const QVResult *result = results->MatchingAt(resultsView->Selection().y, resultsView);
+    if (!result)
+        return;
+    ComputeTraces(result, false);
+    QVZChartDataDialog dialog;
+    dialog.DoModal();
 }

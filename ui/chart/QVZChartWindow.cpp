@@ -229,7 +229,7 @@ void QVZChartWindow::Update(const KPoint &selection)
 
 void QVZChartWindow::ShowChartData()
 {
-    // The chart data dialog is not part of this window yet.
+    pane->ShowChartData();
 }
 
 void QVZChartWindow::Clear()

@@ -34,6 +34,7 @@ constexpr int32_t kCmdChartPrinterSetup = 10481;
 constexpr int32_t kCmdChartPrint = 10482;
 // ... developer entries, only with "-devel"
 constexpr int32_t kCmdChartShowData = 10167;
+constexpr int32_t kCmdChartDataExport = 10168;
 constexpr int32_t kCmdChartRawX = 10169;
 constexpr int32_t kCmdChartRawY = 10170;
 constexpr int32_t kCmdChartFilteredX = 10171;
