@@ -11,6 +11,7 @@ list(APPEND TEST_SOURCES
     hardware/VZHardwareListsTest.cpp
     hardware/VZHardwareDialogsTest.cpp
     support/ModalTestSupport.cpp
+    ../shell/support/DialogTestSupport.cpp
     printer/VZPrinterTest.cpp
     ports/VZSerialPortTest.cpp
 )
