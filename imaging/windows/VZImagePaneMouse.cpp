@@ -10,7 +10,9 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZApplication.h"
+#include "shell/toolkit/KZMessageBeep.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
@@ -59,11 +61,11 @@ void VZImagePane::ClearSelection()
     view->SetShowFirstRect(false);
 }
 
-void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint)
+void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint at)
 {
     if (event.modifiers & ZAF_SHIFT) {
-        // The result pop-up belongs to the window; without one there is nothing to offer.
-        MessageBeep(0);
+        if (!owner || !owner->ResultPopUp(ScreenPoint(at)))
+            KZMessageBeep(0);
         return;
     }
     ClearSelection();
@@ -124,6 +126,12 @@ void VZImagePane::TrackSelection(ZafLogicalEvent code, KPoint at)
     }
     if (code == ZAF_L_END_ALT)
         EndDrag();
+}
+
+KPoint VZImagePane::ScreenPoint(KPoint at) const
+{
+    OSToScreen(at);
+    return at;
 }
 
 // Back to idle; the cursor and the frame stay as drawn.
