@@ -4,11 +4,14 @@
 // time resolution follows the leg's start.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <utility>
 #include <string>
 
 #include "domain/camera/VCamera.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
+#include "domain/schedule/QVSchedule.h"
 #include "domain/timing/VLeg.h"
 #include "domain/timing/VRaceTime.h"
 #include "imaging/VZWindowCodes.h"
@@ -170,6 +173,47 @@ TEST_F(ImageWindowResults, AutomaticResolutionIsATenthForAHandStartAndAHundredth
     window->Event(ZafEventStruct(kEvtImageResolutionFirst + 4, 0));
     EXPECT_EQ(kEvtImageResolutionFirst + 4, CheckedResolution());
     EXPECT_EQ(80, window->TimeResolution());
+}
+
+TEST_F(ImageWindowResults, ANewResultByIdIsFilledFromTheStartListUnlessTheListAsksFirst)
+{
+    // A start list of one heat in the program's folder.
+    const std::pair<const wchar_t *, const char *> files[] = {
+        { L"vexa.sch", "1,1,1\n" },
+        { L"vexa.evt", "1,1,100 m Heats\n" },
+        { L"vexa.ppl", "1,1,1,3,101,Berg,Anna,Oslo IL,N-2231\n1,1,1,4,102,Costa,Maria,Lisboa\n" },
+    };
+    for (const auto &file : files) {
+        FILE *out = _wfopen(ProgramFolderFile(file.first).c_str(), L"wb");
+        ASSERT_NE(nullptr, out);
+        std::fputs(file.second, out);
+        std::fclose(out);
+    }
+    QVSchedule schedule;
+    QVSchedule::Settings settings;
+    settings.mode = QVSchedule::kModeFiles;
+    settings.dataInDir = KString(ProgramFolderFile(L"").c_str());
+    schedule.SetSettings(settings);
+    QVSchedule::SetInstance(&schedule);
+    image->Camera().SetParameter(VCamera::kIdMethod, 2);
+
+    PlaceCursor(KPoint(30, 10));
+    EnterId(L"101");
+    QVResult *filled = results->FindByField(QVResult::kIdentity, KString(L"101"));
+    ASSERT_NE(nullptr, filled);
+    EXPECT_EQ(filled->LastName(), L"Berg");
+    EXPECT_EQ(filled->TextField(QVResult::kLane), L"3");
+    EXPECT_TRUE(filled->FinishTime().IsValid());
+
+    // When the list asks before adding, the new result holds the identification only.
+    results->SetOptionFlags(kResultsAskNotInList);
+    PlaceCursor(KPoint(60, 10));
+    EnterId(L"102");
+    QVResult *asked = results->FindByField(QVResult::kIdentity, KString(L"102"));
+    ASSERT_NE(nullptr, asked);
+    EXPECT_TRUE(asked->LastName().IsEmpty());
+    EXPECT_EQ(1u, boxes.size());
+    QVSchedule::SetInstance(nullptr);
 }
 
 } // namespace
