@@ -90,9 +90,9 @@ public:
     // holds the identification pane's text, else to a new result of the
     // leg. Refuses with a beep and a message when there is no time there or
     // the text is empty while a method names a field; asks before giving a
-    // time to a timed or coded result, one close to another's time, or (by
-    // the list's option) a result not in the list. True when stored; false
-    // as well without a leg.
+    // time to a timed or coded result, a time close to another result's, or
+    // (by the list's option) a new result. True when stored; false (with a
+    // beep) as well without a leg.
     bool EnterResult(QVResult *chosen = nullptr);
 
     // The pop-up of the leg's untimed results (at most 100, each labelled
