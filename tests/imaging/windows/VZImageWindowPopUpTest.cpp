@@ -122,4 +122,18 @@ TEST_F(ImageWindowPopUps, TheEndOfASelectionDragOffersItsCommandsAndTheChoiceAct
     EXPECT_FALSE(image->DisplayIsIdentity());
 }
 
+TEST_F(ImageWindowPopUps, TheSelectionsOtherCommandsReachThePane)
+{
+    // White balance takes the selection away as it uses it.
+    view->SetFirstRect(KRect(10, 5, 29, 40));
+    view->SetShowFirstRect(true);
+    EXPECT_EQ(kEvtImageWhiteBalancePopup, window->Event(ZafEventStruct(kEvtImageWhiteBalancePopup, 0)));
+    EXPECT_FALSE(view->ShowFirstRect());
+    // Export without a selection only says so.
+    window->Event(ZafEventStruct(kEvtImageExportPopup, 0));
+    EXPECT_EQ(1u, boxes.size());
+    EXPECT_EQ(kEvtImagePrintPopup, window->Event(ZafEventStruct(kEvtImagePrintPopup, 0)));
+    EXPECT_EQ(1u, boxes.size());
+}
+
 } // namespace
