@@ -1,9 +1,14 @@
 #pragma once
 // VZImagePane: the scrolling drawing area of the image window. It shows one
 // view of a captured image: the image in strips from the block store, the
-// hash cursor (the view's time-track point) and moves the cursor with the
-// mouse and the arrow keys. One scroll unit is one view pixel. Owned by its
-// window once added; GUI thread.
+// hash cursor (the view's time-track point), the time lines of the timed
+// results of the image's leg, the selection with the print lines of the
+// results flagged in it. It moves the cursor with the mouse and the arrow
+// keys. One scroll unit is one view pixel. Owned by its window once added;
+// GUI thread.
+//
+// The image's leg is the first leg in the image's message parent chain; an
+// image without one has no results, so no time lines and no print lines.
 //
 // The module part (start-up and shut-down, run once per program start)
 // looks up the settings the pane reads (kept as nodes, read at each use; a
@@ -20,6 +25,7 @@
 
 class KFile;
 class KString;
+class QVResults;
 class VImage;
 class VImageView;
 class VRaceTime;
@@ -60,7 +66,8 @@ public:
     int VerticalStep() override;
     // 300 up to 1499 ms of automatic scrolling, 500 from then on.
     int AutoScrollRate(int32_t elapsed) override;
-    // The image strips, then the cursor when the view shows it.
+    // The image strips, the overlays, the cursor when the view shows it,
+    // the time lines and the selection, all inside units.
     void DrawUnits(const KRect &units) override;
 
     // ---- The hash cursor ----
@@ -78,9 +85,23 @@ public:
     // Drawn inverted, so that drawing it again removes it; only inside
     // clip (view units) when given.
     void DrawSelection(const KRect *clip = nullptr);
-    // Removes the frame; the view has no selection afterwards.
+    // Removes the frame (with its print lines, whose flags are cleared);
+    // the view has no selection afterwards.
     void ClearSelection();
     bool HasSelection() const;
+
+    // ---- Print lines (results marked for printing inside the selection) ----
+    // With "\Event\Image\Selection\PrintLines" on and point (view units)
+    // in the selection: inverts the print flag of the result nearest in time
+    // to the point's column, when that column lies inside the selection, and
+    // its line with it; true when it did.
+    bool ToggleResultLine(KPoint point);
+    // Flags every timed result from the one nearest in time to the
+    // selection's left edge to the one nearest to its right edge.
+    void FlagResultsInSelection();
+    bool ResultLinesChanged() const { return resultLinesChanged; }
+    // The view column of a time, -1 when the image has no frame for it.
+    int32_t ColumnOfTime(const VRaceTime &time);
 
     // ---- Overlays and export ----
     void PlaceOverlay(int32_t id);
@@ -117,6 +138,16 @@ public:
 private:
     void DrawStrip(const KRect &strip, const uint8_t *pixels);
     void DrawOverlays(const KRect &units);
+    void DrawTimeLines(const KRect &units);
+    // The hash colour as the display's current palette.
+    void UseHashPalette();
+    // Inverts a one-pixel column from top to bottom (view units).
+    void InvertColumn(int32_t x, int32_t top, int32_t bottom);
+    void DrawPrintLines();
+    // The result list of the image's leg; none without a leg.
+    QVResults *LegResults() const;
+    // The selection's size in image frames and pixels on the status bar.
+    void ShowSelectionSize();
     // The pane's menu and pop-up commands; false for codes it does not take.
     bool Command(ZafLogicalEvent code);
     // First and last visible rows, clipped to the extent.
@@ -143,4 +174,6 @@ private:
     // The selection drag: where it began and the last point taken.
     KPoint dragAnchor;
     KPoint dragLast;
+    // A print flag was set or inverted during the current selection.
+    bool resultLinesChanged = false;
 };

@@ -136,8 +136,9 @@ void VZImagePane::MoveCursorToTime(const VRaceTime &time, int32_t row)
 {
     if (!view || !time.IsValid())
         return;
-    const int32_t x = image->FrameToView(image->FrameOfTime(time, *view, false), view->Zoom());
-    MoveCursorTo(KPoint(x, row < 0 ? view->TimeTrackPoint().y : row));
+    const int32_t x = ColumnOfTime(time);
+    if (x >= 0)
+        MoveCursorTo(KPoint(x, row < 0 ? view->TimeTrackPoint().y : row));
 }
 
 void VZImagePane::ArrowKey(ZafLogicalEvent code)

@@ -4,5 +4,6 @@ list(APPEND TEST_SOURCES
     windows/VZImagePaneTest.cpp
     windows/VZImagePaneMouseTest.cpp
     windows/VZImagePaneExportTest.cpp
+    windows/VZImagePaneLinesTest.cpp
     windows/VZImageWindowTest.cpp
 )
