@@ -3,9 +3,9 @@
 // view of a captured image: the image in strips from the block store, the
 // hash cursor (the view's time-track point), the time lines of the timed
 // results of the image's leg, the selection with the print lines of the
-// results flagged in it. It moves the cursor with the mouse and the arrow
-// keys. One scroll unit is one view pixel. Owned by its window once added;
-// GUI thread.
+// results flagged in it, and the lane ruler beside the rows. It moves the
+// cursor with the mouse and the arrow keys. One scroll unit is one view
+// pixel. Owned by its window once added; GUI thread.
 //
 // The image's leg is the first leg in the image's message parent chain; an
 // image without one has no results, so no time lines and no print lines.
@@ -59,7 +59,10 @@ public:
     void SetView(VImageView *newView);
 
     ZafEventType Event(const ZafEventStruct &event) override;
+    // Brings the lane ruler up to date, draws a mirrored image against the
+    // right edge, takes the view's size and marks everything for repainting.
     void Redisplay() override;
+    // Stored in the view; the lane ruler follows (redrawn when its range changed).
     bool SetScrollPosition(KPoint position) override;
     // A quarter of the visible units, at least 1.
     int HorizontalStep() override;
@@ -69,6 +72,15 @@ public:
     // The image strips, the overlays, the cursor when the view shows it,
     // the time lines and the selection, all inside units.
     void DrawUnits(const KRect &units) override;
+
+    // ---- The view's image grew (a block was added) ----
+    // New columns of a plain image come in on the right and are drawn; those
+    // of a mirrored image come in on the left, and the scroll position, the
+    // cursor and the selection move with them so that the picture stays put.
+    void ImageGrown();
+    // Gives the lane ruler the scroll position and the view's height; a
+    // ruler whose range changed is repainted at once, else marked for it.
+    void UpdateLaneBar();
 
     // ---- The hash cursor ----
     // False when the cursor is shown and already there.

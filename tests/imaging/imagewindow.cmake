@@ -5,5 +5,6 @@ list(APPEND TEST_SOURCES
     windows/VZImagePaneMouseTest.cpp
     windows/VZImagePaneExportTest.cpp
     windows/VZImagePaneLinesTest.cpp
+    windows/VZImagePaneRangeTest.cpp
     windows/VZImageWindowTest.cpp
 )
