@@ -111,7 +111,6 @@ public:
     // Flags every timed result from the one nearest in time to the
     // selection's left edge to the one nearest to its right edge.
     void FlagResultsInSelection();
-    bool ResultLinesChanged() const { return resultLinesChanged; }
     // The view column of a time, -1 when the image has no frame for it.
     int32_t ColumnOfTime(const VRaceTime &time);
 

@@ -220,26 +220,6 @@ TEST_F(ImagePaneLines, PressInTheSelectionTogglesThePrintLineOfTheNearestResult)
     Send(ZAF_L_END_SELECT, KPoint(26, 20));
 }
 
-TEST_F(ImagePaneLines, ClearingTheSelectionRemovesPrintLinesAndTheirFlags)
-{
-    SetInt(kKeyHashShowLines, 0);
-    SetInt(kKeyPrintLines, 1);
-    TimedAt(20);
-    TimedAt(30);
-    MakePane(300, 200);
-    Select(KPoint(10, 5), KPoint(40, 50));
-    Send(ZAF_L_BEGIN_SELECT, KPoint(20, 20));
-    Send(ZAF_L_BEGIN_SELECT, KPoint(31, 20));
-    ASSERT_EQ((std::set<int>{ 20, 30 }), Flagged());
-
-    pane->ClearSelection();
-    EXPECT_TRUE(Flagged().empty());
-    EXPECT_FALSE(pane->ResultLinesChanged());
-    for (int x : { 20, 30 })
-        for (int y : { 6, 30, 49 })
-            EXPECT_TRUE(ShowsImage(KPoint(x, y))) << x << "," << y;
-}
-
 TEST_F(ImagePaneLines, PressWithPrintLinesOffOrOutsideTheSelectionStartsACursorDrag)
 {
     SetInt(kKeyHashShowLines, 0);
@@ -290,16 +270,6 @@ TEST_F(ImagePaneLines, ReleaseWithPrintLinesTwoFlagsTheResultsBetweenTheEdgesWha
         delete pane;
         pane = nullptr;
     }
-}
-
-TEST_F(ImagePaneLines, ReleaseWithPrintLinesOneFlagsNothing)
-{
-    SetInt(kKeyPrintLines, 1);
-    TimedAt(20);
-    MakePane(300, 200);
-    Select(KPoint(10, 5), KPoint(40, 50));
-    EXPECT_TRUE(Flagged().empty());
-    EXPECT_FALSE(pane->ResultLinesChanged());
 }
 
 } // namespace
