@@ -4,5 +4,7 @@ list(APPEND TEST_SOURCES
     windows/VZImagePaneTest.cpp
     windows/VZImagePaneMouseTest.cpp
     windows/VZImagePaneExportTest.cpp
+    windows/VZImagePaneLinesTest.cpp
+    windows/VZImagePaneRangeTest.cpp
     windows/VZImageWindowTest.cpp
 )
