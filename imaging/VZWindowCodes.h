@@ -24,6 +24,7 @@ constexpr const wchar_t *kKeyHashCrossWidth = L"\\Event\\Image\\Hash\\CrossWidth
 constexpr int32_t kDefaultHashCrossWidth = 7;
 constexpr const wchar_t *kKeyPrintLines = L"\\Event\\Image\\Selection\\PrintLines";
 constexpr int32_t kDefaultPrintLines = 1;
+constexpr int32_t kPrintLinesOnRelease = 2;      // the selection's release flags the results in it
 constexpr const wchar_t *kKeyCompetitionName = L"\\Competition\\Name";
 constexpr const wchar_t *kKeyCompetitionSponsor = L"\\Competition\\Sponsor";
 constexpr const wchar_t *kKeyOverlayDpi = L"\\Event\\Image\\Print\\OverlayDPI";

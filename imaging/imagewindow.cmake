@@ -2,6 +2,7 @@
 list(APPEND IMAGING_SOURCES
     windows/VZImagePaneDraw.cpp
     windows/VZImagePaneExport.cpp
+    windows/VZImagePaneLines.cpp
     windows/VZImagePaneMouse.cpp
     windows/VZImagePaneOverlays.cpp
     windows/VZImagePaneView.cpp

@@ -1,9 +1,14 @@
 #pragma once
 // VZImagePane: the scrolling drawing area of the image window. It shows one
 // view of a captured image: the image in strips from the block store, the
-// hash cursor (the view's time-track point) and moves the cursor with the
-// mouse and the arrow keys. One scroll unit is one view pixel. Owned by its
-// window once added; GUI thread.
+// hash cursor (the view's time-track point), the time lines of the timed
+// results of the image's leg, the selection with the print lines of the
+// results flagged in it, and the lane ruler beside the rows. It moves the
+// cursor with the mouse and the arrow keys. One scroll unit is one view
+// pixel. Owned by its window once added; GUI thread.
+//
+// The image's leg is the first leg in the image's message parent chain; an
+// image without one has no results, so no time lines and no print lines.
 //
 // The module part (start-up and shut-down, run once per program start)
 // looks up the settings the pane reads (kept as nodes, read at each use; a
@@ -20,6 +25,7 @@
 
 class KFile;
 class KString;
+class QVResults;
 class VImage;
 class VImageView;
 class VRaceTime;
@@ -53,15 +59,28 @@ public:
     void SetView(VImageView *newView);
 
     ZafEventType Event(const ZafEventStruct &event) override;
+    // Brings the lane ruler up to date, draws a mirrored image against the
+    // right edge, takes the view's size and marks everything for repainting.
     void Redisplay() override;
+    // Stored in the view; the lane ruler follows (redrawn when its range changed).
     bool SetScrollPosition(KPoint position) override;
     // A quarter of the visible units, at least 1.
     int HorizontalStep() override;
     int VerticalStep() override;
     // 300 up to 1499 ms of automatic scrolling, 500 from then on.
     int AutoScrollRate(int32_t elapsed) override;
-    // The image strips, then the cursor when the view shows it.
+    // The image strips, the overlays, the cursor when the view shows it,
+    // the time lines and the selection, all inside units.
     void DrawUnits(const KRect &units) override;
+
+    // ---- The view's image grew (a block was added) ----
+    // New columns of a plain image come in on the right and are drawn; those
+    // of a mirrored image come in on the left, and the scroll position, the
+    // cursor and the selection move with them so that the picture stays put.
+    void ImageGrown();
+    // Gives the lane ruler the scroll position and the view's height; a
+    // ruler whose range changed is repainted at once, else marked for it.
+    void UpdateLaneBar();
 
     // ---- The hash cursor ----
     // False when the cursor is shown and already there.
@@ -78,9 +97,22 @@ public:
     // Drawn inverted, so that drawing it again removes it; only inside
     // clip (view units) when given.
     void DrawSelection(const KRect *clip = nullptr);
-    // Removes the frame; the view has no selection afterwards.
+    // Removes the frame (with its print lines, whose flags are cleared);
+    // the view has no selection afterwards.
     void ClearSelection();
     bool HasSelection() const;
+
+    // ---- Print lines (results marked for printing inside the selection) ----
+    // With "\Event\Image\Selection\PrintLines" on and point (view units)
+    // in the selection: inverts the print flag of the result nearest in time
+    // to the point's column, when that column lies inside the selection, and
+    // its line with it; true when it did.
+    bool ToggleResultLine(KPoint point);
+    // Flags every timed result from the one nearest in time to the
+    // selection's left edge to the one nearest to its right edge.
+    void FlagResultsInSelection();
+    // The view column of a time, -1 when the image has no frame for it.
+    int32_t ColumnOfTime(const VRaceTime &time);
 
     // ---- Overlays and export ----
     void PlaceOverlay(int32_t id);
@@ -117,6 +149,16 @@ public:
 private:
     void DrawStrip(const KRect &strip, const uint8_t *pixels);
     void DrawOverlays(const KRect &units);
+    void DrawTimeLines(const KRect &units);
+    // The hash colour as the display's current palette.
+    void UseHashPalette();
+    // Inverts a one-pixel column from top to bottom (view units).
+    void InvertColumn(int32_t x, int32_t top, int32_t bottom);
+    void DrawPrintLines();
+    // The result list of the image's leg; none without a leg.
+    QVResults *LegResults() const;
+    // The selection's size in image frames and pixels on the status bar.
+    void ShowSelectionSize();
     // The pane's menu and pop-up commands; false for codes it does not take.
     bool Command(ZafLogicalEvent code);
     // First and last visible rows, clipped to the extent.
@@ -145,4 +187,6 @@ private:
     // The selection drag: where it began and the last point taken.
     KPoint dragAnchor;
     KPoint dragLast;
+    // A print flag was set or inverted during the current selection.
+    bool resultLinesChanged = false;
 };

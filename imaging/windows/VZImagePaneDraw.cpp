@@ -79,8 +79,18 @@ void VZImagePane::DrawUnits(const KRect &units)
     // part of the window never loses its piece of the cursor.
     if (view->ShowTimeTrack())
         DrawCursor();
+    DrawTimeLines(units);
     // Only the repainted part of the frame is drawn again.
     DrawSelection(&units);
+}
+
+void VZImagePane::UseHashPalette()
+{
+    KZPaletteEntry entry;
+    KZInitPalette(entry);
+    entry.palette.colorForeground = ZafInt8(HashColourIndex(HashColor()));
+    entry.palette.colorBackground = entry.palette.colorForeground;
+    UsePalette(entry);
 }
 
 void VZImagePane::DrawCursor()
@@ -96,11 +106,7 @@ void VZImagePane::DrawCursor()
     VisibleRows(top, bottom);
 
     BeginDraw();
-    KZPaletteEntry entry;
-    KZInitPalette(entry);
-    entry.palette.colorForeground = ZafInt8(HashColourIndex(HashColor()));
-    entry.palette.colorBackground = entry.palette.colorForeground;
-    UsePalette(entry);
+    UseHashPalette();
     if (h > 0)
         FillUnits(KRect(std::max(0, at.x - h), at.y, std::min(at.x + h, size.x - 1), at.y), 0, true);
     for (int32_t k = 0; k < n; ++k) {

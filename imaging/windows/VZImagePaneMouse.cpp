@@ -6,13 +6,19 @@
 
 #include <algorithm>
 
+#include "domain/results/QVResults.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "imaging/VZWindowCodes.h"
+#include "foundation/strings/KString.h"
+#include "imaging/image/VImage.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZApplication.h"
+#include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZMessageBeep.h"
+#include "shell/toolkit/KZStatusBar.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
@@ -48,6 +54,7 @@ void VZImagePane::DrawSelection(const KRect *clip)
     BeginDraw();
     const KRect previous = clip ? SetClipUnits(*clip) : KRect();
     display->XorRectangle(none, KZMakeRegion(frame, kCoordPixels));
+    DrawPrintLines();
     if (clip)
         SetClipUnits(previous);
     EndDraw();
@@ -58,7 +65,23 @@ void VZImagePane::ClearSelection()
     if (!view)
         return;
     DrawSelection();
+    if (resultLinesChanged) {
+        if (QVResults *results = LegResults())
+            results->SetFlagAll(false);
+        resultLinesChanged = false;
+    }
     view->SetShowFirstRect(false);
+}
+
+void VZImagePane::ShowSelectionSize()
+{
+    KZStatusBar *bar = KZMainStatusBar();
+    if (!bar || !view)
+        return;
+    const KRect frames = image->ViewToImage(view->FirstRect(), view->Zoom());
+    KString text;
+    text.AppendPoint(KPoint(frames.Width(), frames.Height()));
+    bar->SetMessage(text.CStr());
 }
 
 void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint at)
@@ -68,6 +91,8 @@ void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint at)
             KZMessageBeep(0);
         return;
     }
+    if (ToggleResultLine(ParentToUnit(at)))
+        return;
     ClearSelection();
     GrabFor(this, kDragGrab);
     view->SetRedrawSuspended(kModeCursorDrag);
@@ -119,13 +144,21 @@ void VZImagePane::TrackSelection(ZafLogicalEvent code, KPoint at)
         view->SetFirstRect(KRect(std::min(dragAnchor.x, unit.x), std::min(dragAnchor.y, unit.y),
                                  std::max(dragAnchor.x, unit.x), std::max(dragAnchor.y, unit.y)));
         dragLast = unit;
+        ShowSelectionSize();
     }
     if ((!scrolled || code == ZAF_L_END_ALT) && !view->ShowFirstRect()) {
         view->SetShowFirstRect(true);
         DrawSelection();
     }
-    if (code == ZAF_L_END_ALT)
+    if (code == ZAF_L_END_ALT) {
+        if (PrintLines() == kPrintLinesOnRelease) {
+            ClearSelection();
+            view->SetShowFirstRect(true);
+            FlagResultsInSelection();
+            DrawSelection();
+        }
         EndDrag();
+    }
 }
 
 KPoint VZImagePane::ScreenPoint(KPoint at) const

@@ -13,7 +13,9 @@
 #include "imaging/windows/VZImageWindow.h"
 #include "imaging/windows/VZLaneBar.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZListCodes.h"
 #include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {
 
@@ -63,18 +65,66 @@ void VZImagePane::SetView(VImageView *newView)
 
 void VZImagePane::Redisplay()
 {
+    UpdateLaneBar();
+    const uint32_t flags = LayoutFlags() & ~kScrollRightAligned;
+    SetLayoutFlags(Mirrored() ? flags | kScrollRightAligned : flags);
     if (view)
         SetExtent(KPoint(view->Width(), view->Height()));
-    laneBar->Redisplay();
     KZScroller::Redisplay();
 }
 
 bool VZImagePane::SetScrollPosition(KPoint position)
 {
     const bool changed = KZScroller::SetScrollPosition(position);
-    if (view)
+    if (view && laneBar) {
         view->SetPosition(ScrollPosition());
+        if (laneBar->SetRange(ScrollPosition().y, view->Height()))
+            laneBar->RedrawClient(kEvtRedisplayNow);
+    }
     return changed;
+}
+
+void VZImagePane::UpdateLaneBar()
+{
+    const bool changed = view ? laneBar->SetRange(ScrollPosition().y, view->Height()) : laneBar->SetRange(0, 0);
+    if (changed)
+        laneBar->RedrawClient(kEvtRedisplayNow);
+    else
+        laneBar->KZSizer::Redisplay();
+}
+
+void VZImagePane::ImageGrown()
+{
+    if (!view)
+        return;
+    const int32_t oldWidth = Extent().x;
+    if (!SetExtent(KPoint(view->Width(), view->Height())))
+        return;
+    const int32_t newWidth = Extent().x;
+    const int32_t top = 0, bottom = Extent().y - 1;
+    if (!Mirrored()) {
+        UpdateScrollBars();
+        if (newWidth > oldWidth)
+            RedrawRect(KRect(oldWidth, top, newWidth - 1, bottom), kEvtRedisplayNow);
+        return;
+    }
+    // The new frames push the picture right: everything held in view
+    // columns moves with it, so that what is shown stays where it was.
+    const int32_t growth = newWidth - oldWidth;
+    const KPoint position = ScrollPosition();
+    SetScrollPosition(KPoint(position.x + growth, position.y));
+    if (view->ShowTimeTrack()) {
+        const KPoint at = view->TimeTrackPoint();
+        view->SetTimeTrackPoint(KPoint(at.x + growth, at.y));
+    }
+    if (view->ShowFirstRect()) {
+        KRect rect = view->FirstRect();
+        rect += KPoint(growth, 0);
+        view->SetFirstRect(rect);
+    }
+    UpdateScrollBars();
+    if (growth > 0)
+        RedrawRect(KRect(0, top, growth - 1, bottom), kEvtRedisplayNow);
 }
 
 int VZImagePane::HorizontalStep()
@@ -137,8 +187,9 @@ void VZImagePane::MoveCursorToTime(const VRaceTime &time, int32_t row)
 {
     if (!view || !time.IsValid())
         return;
-    const int32_t x = image->FrameToView(image->FrameOfTime(time, *view, false), view->Zoom());
-    MoveCursorTo(KPoint(x, row < 0 ? view->TimeTrackPoint().y : row));
+    const int32_t x = ColumnOfTime(time);
+    if (x >= 0)
+        MoveCursorTo(KPoint(x, row < 0 ? view->TimeTrackPoint().y : row));
 }
 
 void VZImagePane::ArrowKey(ZafLogicalEvent code)

@@ -3,10 +3,10 @@
 // (enter button, identification field, identification method, zoom buttons,
 // zoom selector, crop, auto-crop, find object, enhance, print and maximise,
 // each switched by a setting under "\Event\Image\ToolBar\") and the image
-// pane below. The view knows the window through VImageViewWindow. The
-// window's owner, when it is a leg, is the leg whose results the window
-// enters and whose start gives the automatic time resolution. Owned by the
-// window it is added to; GUI thread.
+// pane below. The view knows the window through VImageViewWindow. The leg
+// that owns the image (its message parent, or an ancestor of it) is the leg
+// whose results the window enters and whose start gives the automatic time
+// resolution. Owned by the window it is added to; GUI thread.
 //
 // The module part: its start-up reads the tool bar's named bitmaps from the
 // program's data file (VZWindowCodes.h lists them); its shut-down deletes them.
@@ -71,7 +71,7 @@ public:
     VZIdPane *IdPane() const { return idPane; }
     VZZoomSelector *ZoomSelector() const { return zoomSelector; }
 
-    // The leg given as the window's owner; none when the owner is no leg.
+    // The leg that owns the image; none when no owner of the image is a leg.
     VLeg *Leg() const;
 
     // The set time resolution in ticks of 1/80000 s, 0 automatic.

@@ -42,7 +42,11 @@ bool Confirm(const wchar_t *textKey)
 
 VLeg *VZImageWindow::Leg() const
 {
-    return dynamic_cast<VLeg *>(owner);
+    // The pane finds the leg of its time lines the same way.
+    for (KMessageObject *object = image ? image->GetParent() : nullptr; object; object = object->GetParent())
+        if (auto *leg = dynamic_cast<VLeg *>(object))
+            return leg;
+    return nullptr;
 }
 
 int32_t VZImageWindow::IdMethod() const

@@ -197,7 +197,7 @@ void VZImageWindow::LanesChanged()
 
 void VZImageWindow::BlockAdded()
 {
-    pane->Redisplay();
+    pane->ImageGrown();
 }
 
 void VZImageWindow::MoveTimeTrack(const VRaceTime &time, int32_t y)

@@ -40,8 +40,17 @@ int VZLaneBar::ColumnCount()
     return hardware ? hardware->CameraLaneCount() : 0;
 }
 
+bool VZLaneBar::SetRange(int position, int length)
+{
+    const bool offsetChanged = SetOffset(position);
+    const bool lengthChanged = SetCellSize(std::max(0, length));
+    return offsetChanged || lengthChanged;
+}
+
 int VZLaneBar::Length()
 {
+    if (CellSize() > 0)
+        return CellSize();
     const KRect client = ClientRect();
     return std::max(0, IsHorizontal() ? client.Width() : client.Height());
 }

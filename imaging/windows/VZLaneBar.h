@@ -3,7 +3,11 @@
 // camera, the dividers being the lane boundaries. The lanes come from the
 // image's camera, or, without an image, from the hub's camera (the alignment
 // pane's case). Boundaries are kept in ten-thousandths of the frame, so the
-// ruler scales with its length. Owned by its window; GUI thread.
+// ruler scales with its length. Beside an image pane the ruler spans the
+// view's rows (its range: the scroll position as the offset, the view height
+// as the length), so the lanes stay level with the picture while it scrolls
+// or zooms; without a range it spans its own client length. Owned by its
+// window; GUI thread.
 
 #include <cstdint>
 
@@ -38,7 +42,11 @@ public:
     // The lane whose span holds the position along the bar, -1 none.
     int LaneAt(int position);
     int LaneNumber(int cell);
+    // The range's length when one is set, else the client length along the bar.
     int Length();
+    // The rows the ruler spans: the first row shown (the bar's offset) and
+    // the rows in all; true when either changed (nothing is redrawn).
+    bool SetRange(int position, int length);
 
 private:
     bool Reversed() const;

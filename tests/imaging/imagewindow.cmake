@@ -6,6 +6,8 @@ list(APPEND TEST_SOURCES
     windows/VZImagePaneTest.cpp
     windows/VZImagePaneMouseTest.cpp
     windows/VZImagePaneExportTest.cpp
+    windows/VZImagePaneLinesTest.cpp
+    windows/VZImagePaneRangeTest.cpp
     windows/VZImageWindowTest.cpp
     windows/VZImageWindowResultTest.cpp
     windows/VZImageWindowPopUpTest.cpp

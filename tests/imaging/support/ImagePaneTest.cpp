@@ -6,6 +6,10 @@
 #include "imaging/store/VImageFrame.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZProgressBar.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZStatusString.h"
 #include "shell/toolkit/KZWindow.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -24,8 +28,35 @@ void ImagePaneTest::SetUp()
     view = image->GetView(0, true);
 }
 
+namespace {
+
+// A message pane and a progress pane, as the main window's bar has them.
+class StatusBar : public KZStatusBar
+{
+public:
+    StatusBar() : KZStatusBar(24, 0)
+    {
+        auto *message = new KZStatusString;
+        message->SetRegion(KZMakeRegion(KRect(4, 0, 203, 19), kCoordPixels));
+        auto *progress = new KZProgressBar;
+        progress->SetRegion(KZMakeRegion(KRect(210, 0, 313, 19), kCoordPixels));
+        SetPanes(message, progress);
+    }
+};
+
+} // namespace
+
+KZStatusString *ImagePaneTest::InstallStatusBar()
+{
+    auto *bar = new StatusBar;
+    host->Add(bar);
+    KZSetMainStatusBar(bar);
+    return bar->MessagePane();
+}
+
 void ImagePaneTest::TearDown()
 {
+    KZSetMainStatusBar(nullptr);
     if (pane) {
         host->Subtract(pane);
         delete pane;

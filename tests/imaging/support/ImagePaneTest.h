@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class KZStatusString;
 class VImage;
 class VImageBlockManager;
 class VImageView;
@@ -27,6 +28,9 @@ protected:
     // The colour a frame's pixel should show.
     COLORREF ImageColour(KPoint unit) const;
     static bool Near(COLORREF a, COLORREF b);
+    // A status bar on the host, installed as the program's; its message
+    // pane. The fixture takes it down again.
+    KZStatusString *InstallStatusBar();
 
     std::unique_ptr<VImage> image;
     VImageView *view = nullptr;

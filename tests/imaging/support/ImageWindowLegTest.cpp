@@ -20,6 +20,13 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 
+void ImageOwningLeg::Handle(const KMessage &message)
+{
+    VLeg::Handle(message);
+    if (image)
+        image->Handle(message);
+}
+
 int ImageWindowLegTest::beeps = 0;
 
 void ImageWindowLegTest::CountBeep(uint32_t) { ++beeps; }
@@ -62,8 +69,10 @@ void ImageWindowLegTest::SetUp()
     menuBar->Add(entries);
     KZSetMainMenuBar(menuBar);
 
-    leg = std::make_unique<VLeg>();
+    leg = std::make_unique<ImageOwningLeg>();
     results = leg->CreateResults();
+    image->SetParent(leg.get());
+    leg->image = image.get();
     image->Camera().SetParameter(VCamera::kIdMethod, 1);
     window = new VZImageWindow(leg.get(), view);
     window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
@@ -75,6 +84,7 @@ void ImageWindowLegTest::TearDown()
 {
     host->Subtract(window);
     delete window;
+    image->SetParent(nullptr);
     leg.reset();
     KZSetMainMenuBar(nullptr);
     delete menuBar;

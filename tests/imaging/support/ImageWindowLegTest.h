@@ -1,6 +1,6 @@
 #pragma once
 // The fixture of the result-entry tests: an image window over the pane
-// fixture's colour image, owned by a free-standing leg with a result list,
+// fixture's colour image, which a free-standing leg with a result list owns;
 // the image's identification method 1 (the lane field), beeps counted, the
 // entry texts set, and a menu bar holding the time-resolution entries.
 
@@ -18,6 +18,15 @@ class QVResult;
 class QVResults;
 class VRaceTime;
 class VZImageWindow;
+
+// A leg that also hands its tree's messages to the image it owns, as an
+// owner of images does.
+class ImageOwningLeg : public VLeg
+{
+public:
+    void Handle(const KMessage &message) override;
+    VImage *image = nullptr;
+};
 
 class ImageWindowLegTest : public ImagePaneTest
 {
@@ -41,7 +50,7 @@ protected:
     static int beeps;
     static void CountBeep(uint32_t type);
 
-    std::unique_ptr<VLeg> leg;
+    std::unique_ptr<ImageOwningLeg> leg;
     QVResults *results = nullptr;
     VZImageWindow *window = nullptr;
 

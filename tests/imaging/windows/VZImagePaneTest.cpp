@@ -15,8 +15,6 @@
 #include "imaging/support/ImagePaneTest.h"
 #include "imaging/views/VImageView.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusBar.h"
 #include "shell/toolkit/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindowHelpers.h"
@@ -28,19 +26,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 int32_t g_tick = 0;
 int32_t HandTick() { return g_tick; }
-
-class StatusBar : public KZStatusBar
-{
-public:
-    StatusBar() : KZStatusBar(24, 0)
-    {
-        auto *message = new KZStatusString;
-        message->SetRegion(KZMakeRegion(KRect(4, 0, 203, 19), kCoordPixels));
-        auto *progress = new KZProgressBar;
-        progress->SetRegion(KZMakeRegion(KRect(210, 0, 313, 19), kCoordPixels));
-        SetPanes(message, progress);
-    }
-};
 
 class ImagePane : public ImagePaneTest
 {
@@ -57,17 +42,13 @@ protected:
 
 TEST_F(ImagePane, PointerOverThePaneShowsTheCameraNameInTheStatusBarUntilItLeaves)
 {
-    auto *bar = new StatusBar;
-    host->Add(bar);
-    KZStatusString *message = bar->MessagePane();
-    KZSetMainStatusBar(bar);
+    KZStatusString *message = InstallStatusBar();
     image->Camera().SetName(KString(L"Finish 2"));
     MakePane(120, 90);
     pane->Event(ZafEventStruct(ZAF_EV_POINTER_ENTERED, 0));
     EXPECT_STREQ(L"Finish 2", message->ShownText().CStr());
     pane->Event(ZafEventStruct(ZAF_EV_POINTER_LEFT, 0));
     EXPECT_STREQ(L"", message->ShownText().CStr());
-    KZSetMainStatusBar(nullptr);
 }
 
 TEST_F(ImagePane, StripsShowTheImagesPixelsAtTheirViewUnits)

@@ -142,13 +142,13 @@ TEST_F(ImageWindowResults, WithoutAnIdentificationMethodEachEnterMakesANewTimedR
     }
 }
 
-TEST_F(ImageWindowResults, AWindowWithoutALegStoresNothing)
+TEST_F(ImageWindowResults, AnImageWithoutALegStoresNothing)
 {
     AddResult(L"3");
-    VZImageWindow orphan(nullptr, image->GetView(1, true));
-    orphan.Pane()->MoveCursorTo(KPoint(30, 10));
-    orphan.IdPane()->SetText(L"3");
-    EXPECT_FALSE(orphan.EnterResult());
+    image->SetParent(nullptr);
+    PlaceCursor(KPoint(30, 10));
+    EXPECT_EQ(nullptr, window->Leg());
+    EnterId(L"3");
     EXPECT_EQ(1, beeps);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(nullptr, results->NextTimed(nullptr));
