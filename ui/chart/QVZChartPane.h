@@ -112,7 +112,6 @@ public:
     static void Startup();
     static void Shutdown();
     static ZafPrinter *Printer() { return printer; }
-    static const KString &ExportPath() { return exportPath; }
 
 private:
     QVZChartTrials *Trials() const;

@@ -11,7 +11,7 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "framework/windows/ZafPrinter.h"
-#include "shell/toolkit/KZPrinterDevice.h"
+#include "shell/support/DefaultPrinterDevice.h"
 #include "ui/chart/ChartTest.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
@@ -35,25 +35,6 @@ void SetText(KRegistry *registry, const wchar_t *key, const std::wstring &text)
 {
     registry->Parse((std::wstring(key) + L":String=" + text).c_str());
 }
-
-// The results printer's dialog answered by the default printer.
-class DefaultPrinterDevice : public KZPrinterDevice
-{
-public:
-    bool PrintDialogW(void *record) override
-    {
-        auto *dialog = static_cast<PRINTDLGW *>(record);
-        if (dialog->Flags & PD_RETURNDC) {
-            if (dialog->hDevMode)
-                GlobalFree(dialog->hDevMode);
-            if (dialog->hDevNames)
-                GlobalFree(dialog->hDevNames);
-            dialog->hDevMode = dialog->hDevNames = nullptr;
-            dialog->Flags |= PD_RETURNDEFAULT;
-        }
-        return KZPrinterDevice::PrintDialogW(record);
-    }
-};
 
 // The chart printer's setup dialog answered by the default printer.
 BOOL WINAPI DefaultPrinterDialog(LPPRINTDLGA dialog)
