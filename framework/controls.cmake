@@ -44,7 +44,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafPopUpItem.cpp
     windows/ZafPopUpItemOS.cpp
     controls/ZafPullDownMenu.cpp
-    controls/ZafSubMenuLookup.cpp
+    controls/ZafSubMenuItem.cpp
     windows/ZafPullDownMenuOS.cpp
     controls/ZafMenuStorage.cpp
     controls/ZafMenuItemStorage.cpp
@@ -85,6 +85,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafToolBarOS.cpp
     controls/ZafStatusBar.cpp
     windows/ZafStatusBarOS.cpp
+    windows/ZafBarOS.cpp
     windows/ZafPrinter.cpp
     windows/ZafPrinterJob.cpp
     windows/ZafPrintDialog.cpp

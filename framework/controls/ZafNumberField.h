@@ -17,6 +17,8 @@
 #include "framework/core/data/ZafIntegerData.h"
 #include "framework/core/data/ZafRealData.h"
 
+#include <utility>
+
 class ZafLanguageData;
 struct ZafLanguageStruct;
 
@@ -36,7 +38,7 @@ template <typename Data>
 class ZafNumberField : public ZafString
 {
 public:
-    using ValueType = decltype(static_cast<const Data *>(nullptr)->Value());
+    using ValueType = decltype(std::declval<const Data &>().Value());
 
     ~ZafNumberField() override;
 

@@ -3,7 +3,7 @@
 #include "framework/controls/ZafPopUpItem.h"
 
 #include "framework/controls/ZafMenuImages.h"
-#include "framework/controls/ZafSubMenuLookup.h"
+#include "framework/controls/ZafSubMenuItem.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafLanguageData.h"
 
@@ -160,24 +160,10 @@ bool ZafPopUpItem::InSystemMenu() const
 
 ZafWindowObject *ZafPopUpItem::Add(ZafWindowObject *object, ZafWindowObject *position)
 {
-    bool wasPlain = subMenu.Count() == 0;
-    bool registered = Registered();
-    if (registered && wasPlain)
-        Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
-    subMenu.ZafWindow::Add(object, position);
-    if (registered && wasPlain)
-        Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
-    return object;
+    return ZafSubMenuAdd(*this, subMenu, object, position);
 }
 
 ZafWindowObject *ZafPopUpItem::Subtract(ZafWindowObject *object)
 {
-    bool registered = Registered();
-    bool becomesPlain = subMenu.Count() == 1 && subMenu.Contains(object);
-    if (registered && becomesPlain)
-        Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
-    subMenu.ZafWindow::Subtract(object);
-    if (registered && becomesPlain)
-        Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
-    return object;
+    return ZafSubMenuSubtract(*this, subMenu, object);
 }

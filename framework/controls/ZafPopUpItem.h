@@ -99,6 +99,7 @@ public:
     static ZafInt32 TypeValue(int type);
 
 protected:
+    template <class Entry> friend struct ZafMenuEntryEvents;
     ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<ZafStoredMenu> stored);
     // The 16-bit item type and the sub-menu, after the button's record.
     void WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence) override;
@@ -106,8 +107,6 @@ protected:
     // The entry's OS flags and label, as registration and relabelling use them.
     ZafUInt32 OSFlags() const;
     bool InSystemMenu() const;
-    // Unregisters, changes the sub-menu, registers again when its form changed.
-    void ChangeForm(bool wasPlain);
 
     ZafPopUpMenu subMenu;
     int itemType = 0;

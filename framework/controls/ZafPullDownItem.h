@@ -88,6 +88,7 @@ public:
     int OSPosition() const;
 
 protected:
+    template <class Entry> friend struct ZafMenuEntryEvents;
     ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<ZafStoredMenu> stored);
     // The drop-down menu, after the button's record.
     void WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence) override;

@@ -1,5 +1,6 @@
 #include "framework/windows/ZafMenuOS.h"
 
+#include "framework/core/objects/ZafWindow.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSText.h"
 
@@ -55,4 +56,19 @@ void ZafRedrawMenuBar(ZafOSWindow window)
     HWND handle = static_cast<HWND>(window);
     if (handle && IsWindow(handle))
         DrawMenuBar(handle);
+}
+
+void ZafMoveMenuHighlight(ZafWindow &menu, ZafWindowObject *previous, ZafWindowObject *previousDropDown,
+    ZafWindowObject *found)
+{
+    if (!menu.Focus())
+        menu.Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
+    else if (previousDropDown && previousDropDown->Focus())
+        previousDropDown->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
+    if (!found || found->Focus())
+        return;
+    if (previous && previous->Focus())
+        previous->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
+    menu.SetCurrent(found);
+    found->Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
 }

@@ -7,6 +7,9 @@
 
 #include "framework/core/base/ZafTypes.h"
 
+class ZafWindow;
+class ZafWindowObject;
+
 inline HMENU ZafMenuHandle(ZafOSWindow handle) { return static_cast<HMENU>(handle); }
 
 // The position of the entry with that command id (a sub-menu entry's id is
@@ -20,3 +23,9 @@ BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const
 BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label);
 // DrawMenuBar of a window, when it is one.
 void ZafRedrawMenuBar(ZafOSWindow window);
+// After a WM_MENUSELECT for an entry of menu: the menu gains the focus when
+// it had none, else the previous entry's open drop-down loses it; the entry
+// found (null for none) becomes current and gains it, the previous entry
+// losing it first.
+void ZafMoveMenuHighlight(ZafWindow &menu, ZafWindowObject *previous, ZafWindowObject *previousDropDown,
+    ZafWindowObject *found);

@@ -6,6 +6,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/text/ZafStrings.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafMenuEntryEvents.h"
 #include "framework/windows/ZafMenuOS.h"
 
 namespace {
@@ -127,51 +128,6 @@ ZafEventType ZafPopUpItem::Event(const ZafEventStruct &event)
         return answer;
     }
 
-    case ZAF_EV_REBUILD:
-    {
-        Event(ZafEventStruct(ZAF_EV_SETTLE, 0));
-        Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
-        ZafWindowObject *root = RootObject();
-        if (root != this)
-            ZafRedrawMenuBar(root->OSHandle(2));
-        return type;
-    }
-
-    case ZAF_EV_SETTLE:
-        subMenu.Event(event);
-        return ZafWindowObject::Event(event);
-
-    case ZAF_EV_REGISTER:
-        subMenu.Event(event);
-        if (!Registered())
-            OSRegisterObject();
-        return type;
-
-    case ZAF_EV_OS_WINDOW_GONE:
-        subMenu.Event(event);
-        osWindow = nullptr;
-        focus = false;
-        return type;
-
-    case ZAF_EV_UNREGISTER:
-        if (HMENU menu = ZafMenuHandle(osWindow))
-            ZafRemoveMenuEntry(menu, CommandID());
-        subMenu.Event(event);
-        Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
-        return type;
-
-    case ZAF_EV_FOCUS_GAINED:
-        focus = true;
-        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
-        return type;
-
-    case ZAF_EV_FOCUS_LOST:
-        if (subMenu.Focus())
-            subMenu.Event(event);
-        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
-        focus = false;
-        return type;
-
     case ZAF_EV_BECAME_CURRENT:
         if (tipText2 && RootObject()->Focus() && events)
         {
@@ -187,25 +143,13 @@ ZafEventType ZafPopUpItem::Event(const ZafEventStruct &event)
             events->BroadcastToDevices(ZafEventStruct(ZAF_SHOW_STATUS_TEXT, 0), ZAF_HELP_TIPS);
         return type;
 
-    case ZAF_EV_ADD_OBJECT:
-        Add(event.dataObject);
-        return type;
-
-    case ZAF_EV_SUBTRACT_OBJECT:
-        Subtract(event.dataObject);
-        return type;
-
-    case ZAF_EV_REDRAW:
-    case ZAF_EV_REDRAW_AREA:
-    case ZAF_EV_REDRAW_DATA:
-    case ZAF_EV_COMPUTE_REGION:
-    case ZAF_EV_SIZED:
-    case ZAF_EV_MOVED:
-    case ZAF_EV_DEFAULT_BUTTON:
-        return type;
-
     default:
+    {
+        ZafEventType answer = 0;
+        if (ZafMenuEntryEvents<ZafPopUpItem>::Handle(*this, event, answer))
+            return answer;
         return ZafWindowObject::Event(event);
+    }
     }
 }
 

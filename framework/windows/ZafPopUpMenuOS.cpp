@@ -141,16 +141,6 @@ ZafEventType ZafPopUpMenu::MenuSelect(const ZafEventStruct &event)
     }
     else
         found = static_cast<ZafWindowObject *>(ZafList::Get(int(item)));
-    if (!focus)
-        Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
-    else if (previous && previous->SubMenu().Focus())
-        previous->SubMenu().Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
-    if (found && !found->Focus())
-    {
-        if (previous && previous->Focus())
-            previous->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
-        SetCurrent(found);
-        found->Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
-    }
+    ZafMoveMenuHighlight(*this, previous, previous ? &previous->SubMenu() : nullptr, found);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "framework/controls/ZafPullDownItem.h"
 #include "framework/controls/ZafPullDownMenu.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafMenuEntryEvents.h"
 #include "framework/windows/ZafMenuOS.h"
 
 // ---- The bar ------------------------------------------------------------------
@@ -101,17 +102,7 @@ ZafEventType ZafPullDownMenu::MenuSelect(const ZafEventStruct &event)
         if (!(flags & MF_POPUP) ? ZafUInt16(entry->NumberID()) == item : UINT(index + adjustment) == item)
             found = entry;
     }
-    if (!focus)
-        Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
-    else if (previous && previous->SubMenu().Focus())
-        previous->SubMenu().Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
-    if (found && !found->Focus())
-    {
-        if (previous && previous->Focus())
-            previous->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
-        SetCurrent(found);
-        found->Event(ZafEventStruct(ZAF_EV_FOCUS_GAINED, 0));
-    }
+    ZafMoveMenuHighlight(*this, previous, previous ? &previous->SubMenu() : nullptr, found);
     return 0;
 }
 
@@ -202,67 +193,14 @@ bool ZafPullDownItem::SetDisabled(bool value)
 ZafEventType ZafPullDownItem::Event(const ZafEventStruct &event)
 {
     const ZafEventType type = event.type;
-    switch (type)
-    {
-    case ZAF_EVENT_OS:
+    if (type == ZAF_EVENT_OS)
         return OSEvent(event);
-    case ZAF_EV_MENU_CHOSEN:
+    if (type == ZAF_EV_MENU_CHOSEN)
         return memberFunction ? (this->*memberFunction)(event, type) : 0;
-    case ZAF_EV_REBUILD:
-    {
-        Event(ZafEventStruct(ZAF_EV_SETTLE, 0));
-        Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
-        ZafWindowObject *root = RootObject();
-        if (root != this)
-            ZafRedrawMenuBar(root->OSHandle(2));
-        return type;
-    }
-    case ZAF_EV_SETTLE:
-        subMenu.Event(event);
-        return ZafWindowObject::Event(event);
-    case ZAF_EV_REGISTER:
-        subMenu.Event(event);
-        if (!Registered())
-            OSRegisterObject();
-        return type;
-    case ZAF_EV_OS_WINDOW_GONE:
-        subMenu.Event(event);
-        osWindow = nullptr;
-        focus = false;
-        return type;
-    case ZAF_EV_UNREGISTER:
-        if (HMENU menu = ZafMenuHandle(osWindow))
-            ZafRemoveMenuEntry(menu, CommandID());
-        subMenu.Event(event);    // destroys the drop-down's OS menu
-        Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
-        return type;
-    case ZAF_EV_FOCUS_GAINED:
-        focus = true;
-        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
-        return type;
-    case ZAF_EV_FOCUS_LOST:
-        if (subMenu.Focus())
-            subMenu.Event(event);
-        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
-        focus = false;
-        return type;
-    case ZAF_EV_ADD_OBJECT:
-        Add(event.dataObject);
-        return type;
-    case ZAF_EV_SUBTRACT_OBJECT:
-        Subtract(event.dataObject);
-        return type;
-    case ZAF_EV_REDRAW:
-    case ZAF_EV_REDRAW_AREA:
-    case ZAF_EV_REDRAW_DATA:
-    case ZAF_EV_COMPUTE_REGION:
-    case ZAF_EV_SIZED:
-    case ZAF_EV_MOVED:
-    case ZAF_EV_DEFAULT_BUTTON:
-        return type;
-    default:
-        return ZafWindowObject::Event(event);
-    }
+    ZafEventType answer = 0;
+    if (ZafMenuEntryEvents<ZafPullDownItem>::Handle(*this, event, answer))
+        return answer;
+    return ZafWindowObject::Event(event);
 }
 
 ZafEventType ZafPullDownItem::OSEvent(const ZafEventStruct &event)

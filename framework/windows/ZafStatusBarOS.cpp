@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/controls/ZafStatusBar.h"
+#include "framework/windows/ZafBarOS.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 namespace {
@@ -23,8 +24,7 @@ bool IsRedrawCode(ZafEventType code)
 
 void ZafStatusBar::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
-    osWindow = CreateOSWindow(this, nullptr, style);
+    osWindow = ZafCreateBarWindow(*this, visible);
 }
 
 ZafOSWindow ZafStatusBar::OSHandle(int) const
@@ -39,18 +39,7 @@ void ZafStatusBar::ApplyPosition()
 
 ZafEventType ZafStatusBar::OSEvent(const ZafEventStruct &event)
 {
-    switch (event.osEvent.message) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-        return ZafWindowObject::OSEvent(event);
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        if (ZafWindowObject *root = RootObject())
-            SetForegroundWindow(Handle(root->OSHandle(2)));
-        return ZafWindowObject::OSEvent(event);
-    default:
-        return ZafWindow::OSEvent(event);
-    }
+    return ZafBarOSEvent(*this, event);
 }
 
 void ZafStatusBar::InvalidateGrip(const ZafRegionStruct &previous)
@@ -135,12 +124,5 @@ ZafEventType ZafStatusBar::Redisplay(const ZafEventStruct &event, ZafEventType c
 
 void ZafStatusBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    if (type != ZAF_PT_BACKGROUND) {
-        ZafWindow::ResolveSystemColors(palette, type, state);
-        return;
-    }
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(COLOR_BTNFACE);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(COLOR_BTNFACE);
+    ZafResolveBarColors(*this, palette, type, state);
 }

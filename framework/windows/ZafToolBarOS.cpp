@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include "framework/controls/ZafToolBar.h"
+#include "framework/windows/ZafBarOS.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 namespace {
 
 constexpr int edge = 2;
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
 
 ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
@@ -22,8 +21,7 @@ bool IsRedrawCode(ZafEventType code)
 
 void ZafToolBar::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
-    osWindow = CreateOSWindow(this, nullptr, style);
+    osWindow = ZafCreateBarWindow(*this, visible);
 }
 
 ZafOSWindow ZafToolBar::OSHandle(int) const
@@ -38,18 +36,7 @@ void ZafToolBar::ApplyPosition()
 
 ZafEventType ZafToolBar::OSEvent(const ZafEventStruct &event)
 {
-    switch (event.osEvent.message) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-        return ZafWindowObject::OSEvent(event);
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        if (ZafWindowObject *root = RootObject())
-            SetForegroundWindow(Handle(root->OSHandle(2)));
-        return ZafWindowObject::OSEvent(event);
-    default:
-        return ZafWindow::OSEvent(event);
-    }
+    return ZafBarOSEvent(*this, event);
 }
 
 ZafEventType ZafToolBar::ApplyLayout(const ZafEventStruct &event)
@@ -140,12 +127,5 @@ ZafEventType ZafToolBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
 
 void ZafToolBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    if (type != ZAF_PT_BACKGROUND) {
-        ZafWindow::ResolveSystemColors(palette, type, state);
-        return;
-    }
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(COLOR_BTNFACE);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(COLOR_BTNFACE);
+    ZafResolveBarColors(*this, palette, type, state);
 }

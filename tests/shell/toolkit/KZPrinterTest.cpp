@@ -48,11 +48,6 @@ private:
     std::unique_ptr<KRegistry> settings;
 };
 
-bool IsDark(COLORREF colour)
-{
-    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 128;
-}
-
 // A printer on the test device with a job prepared.
 void Prepare(KZPrinter &printer)
 {

@@ -1,4 +1,4 @@
-#include "framework/controls/ZafSubMenuLookup.h"
+#include "framework/controls/ZafSubMenuItem.h"
 
 #include "framework/core/data/ZafStringData.h"
 #include "framework/windows/ZafOSText.h"
@@ -36,4 +36,27 @@ ZafWindowObject *ZafSubMenuFocusObject(const ZafWindowObject &item, bool focus, 
         return inner ? inner : const_cast<ZafPopUpMenu *>(&subMenu);
     }
     return focus ? const_cast<ZafWindowObject *>(&item) : nullptr;
+}
+
+ZafWindowObject *ZafSubMenuAdd(ZafWindowObject &item, ZafPopUpMenu &subMenu, ZafWindowObject *object,
+    ZafWindowObject *position)
+{
+    const bool formChanges = item.Registered() && subMenu.Count() == 0;
+    if (formChanges)
+        item.Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
+    subMenu.ZafWindow::Add(object, position);
+    if (formChanges)
+        item.Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
+    return object;
+}
+
+ZafWindowObject *ZafSubMenuSubtract(ZafWindowObject &item, ZafPopUpMenu &subMenu, ZafWindowObject *object)
+{
+    const bool formChanges = item.Registered() && subMenu.Count() == 1 && subMenu.Contains(object);
+    if (formChanges)
+        item.Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
+    subMenu.ZafWindow::Subtract(object);
+    if (formChanges)
+        item.Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
+    return object;
 }
