@@ -106,9 +106,8 @@ public:
     // overlay mode; the pane's own control is left as it was.
     void DrawChartOn(ZafPrinter &display, int top);
 
-    // The module's chart printer (made by Startup), the competition name the
-    // print header shows and the remembered path of the bitmap export (the
-    // program file until the first export).
+    // The module's chart printer (made by Startup) and the remembered path
+    // of the bitmap export (the program file until the first export).
     static void Startup();
     static void Shutdown();
     static ZafPrinter *Printer() { return printer; }

@@ -11,6 +11,12 @@
 #include <vector>
 
 #include "ChartTest.h"
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/timing/VLeg.h"
+#include "foundation/streams/KFile.h"
+#include "shell/app/VZUserInterface.h"
+#include "ui/chart/QVZChartTraces.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/windows/ZafPrinter.h"
 #include "ui/chart/QVZChartPane.h"
@@ -85,6 +91,34 @@ TEST_F(ChartPrint, PrintsOnePageWithItsHeaderAndTheSelectedTrace)
     EXPECT_EQ(shown, pane->Control());
     EXPECT_EQ(series, pane->SeriesNumber());
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ChartPrint, TitleNamesTheEventFileWithItsEventRoundAndHeat)
+{
+    // The event's save-file dialog goes through the program's user interface.
+    VZUserInterface saving(*app);
+    QVUserInterface::Install(&saving);
+    QVEvent event;
+    QVResults *legResults = event.AddLeg()->CreateResults();
+    event.SetEventRoundHeat(KString(L"12"), KString(L"2"), KString(L"3"));
+    const std::wstring path = ProgramFolderFile(L"Heats.qve");
+    KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
+        file.SetFullName(path.c_str());
+        return 0;
+    });
+    const int saved = event.Save(QVEvent::kSaveWrite);
+    KFile::SetDialogHook({});
+    QVUserInterface::Install(nullptr);
+    ASSERT_EQ(0, saved);
+    std::vector<int16_t> x(QVZChartTraces::kSamples, 500), y(QVZChartTraces::kSamples, 0);
+    legResults->NewResult()->SetTrace(x.data(), y.data());
+    QVResultsView *own = view;
+    view = legResults->NewView();
+    Select(0);
+    Send(kCmdChartPrint);
+    view = own;   // the event goes before the window
+    EXPECT_TRUE(HasText(L"Heats (12-2-3)"));
+    EXPECT_EQ(1, printing->Traces());
 }
 
 TEST_F(ChartPrint, OverlayPrintDrawsEveryOverlaidTrial)
