@@ -15,5 +15,6 @@ list(APPEND SHELL_SOURCES
     app/VZApplicationRun.cpp
     app/VZApplicationSettings.cpp
     app/VZDefaults.cpp
+    app/VZDefaultTexts.cpp
     app/VZUserInterface.cpp
 )

@@ -97,13 +97,15 @@ void QVResultsView::Handle(const KMessage &message)
         return;
     uint32_t topic = message.Topic();
     uint32_t phase = message.Phase();
-    bool after = (phase & (kMsgAfter | kMsgListAfter)) != 0;
+    // A change announced in two steps is shown after it; a notice without
+    // before or after phase (a broadcast) is shown at once.
+    bool before = (phase & (kMsgBefore | kMsgListBefore)) != 0;
     switch (topic) {
     case kMsgResultList:
     case kMsgResultsChanged:
     case kMsgResultChanged:
     case kMsgOptionsChanged:
-        if (after)
+        if (!before)
             m_window->Refresh(true);
         break;
     case kMsgShowResult:

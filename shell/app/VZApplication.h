@@ -116,6 +116,8 @@ public:
     // Publishes the settings registry (none withdraws it; the caller owns it).
     static void PublishRegistry(KRegistry *settings) { registry = settings; }
     static QVScoreboards *Scoreboards() { return scoreboards; }
+    // Publishes scoreboards made elsewhere (none withdraws them; the caller owns them).
+    static void PublishScoreboards(QVScoreboards *boards) { scoreboards = boards; }
     static QVZControl *MainControl() { return mainControl; }
     // The main window publishes and withdraws itself (with its menu and status bars).
     static void PublishMainControl(QVZControl *control, ZafWindow *window);

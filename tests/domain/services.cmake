@@ -32,16 +32,7 @@ qt_test(domain_comport_tests LIBS domain SOURCES
     ../support/ComPortPair.cpp
 )
 qt_use_comports(domain_comport_tests 61 62)
-set(d3_second_pair ${CMAKE_BINARY_DIR}/comports/domain_comport_tests_2)
-add_test(NAME domain_comport_tests_comports2_start
-         COMMAND bash ${QT_COMPORT_SCRIPT} start ${d3_second_pair} 63 64)
-add_test(NAME domain_comport_tests_comports2_stop COMMAND bash ${QT_COMPORT_SCRIPT} stop ${d3_second_pair})
-set_tests_properties(domain_comport_tests_comports2_start PROPERTIES
-    FIXTURES_SETUP domain_comport_tests_comports2 ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
-set_tests_properties(domain_comport_tests_comports2_stop PROPERTIES
-    FIXTURES_CLEANUP domain_comport_tests_comports2 ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
-set_property(TEST domain_comport_tests APPEND PROPERTY FIXTURES_REQUIRED domain_comport_tests_comports2)
-set_property(TEST domain_comport_tests APPEND PROPERTY ENVIRONMENT "QV_TEST_COM2=63" "QV_TEST_PEER_COM2=64")
+qt_use_second_comports(domain_comport_tests 63 64)
 list(APPEND TEST_SOURCES
     scoreboards/QVScoreboardsTest.cpp
 )

@@ -20,6 +20,14 @@ ComPortPair ComPortPair::FromEnvironment()
     return pair;
 }
 
+ComPortPair ComPortPair::SecondFromEnvironment()
+{
+    ComPortPair pair;
+    pair.port = NumberFrom("QV_TEST_COM2");
+    pair.peerPort = NumberFrom("QV_TEST_PEER_COM2");
+    return pair;
+}
+
 std::wstring ComPortPair::Description(int port, const wchar_t *settings)
 {
     return std::to_wstring(port) + L"," + settings;

@@ -28,6 +28,9 @@ struct ComPortPair
     bool HasPeerPort() const { return peerPort > 0; }
 
     static ComPortPair FromEnvironment();
+    // The further pair of a test program that has two (qt_use_second_comports:
+    // QV_TEST_COM2 and QV_TEST_PEER_COM2, both linked as COM ports).
+    static ComPortPair SecondFromEnvironment();
     // A serial description "port,settings", for example Description(41) is
     // "41,19200,8,N,1.0".
     static std::wstring Description(int port, const wchar_t *settings = L"19200,8,N,1.0");

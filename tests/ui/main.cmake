@@ -10,4 +10,5 @@ list(APPEND TEST_SOURCES
     ../shell/support/DialogTestSupport.cpp
     main/QVZControlOptionsTest.cpp
     main/QVZScheduleDialogTest.cpp
+    main/QVZScoreboardMessagePortTest.cpp
 )

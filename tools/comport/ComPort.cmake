@@ -21,3 +21,19 @@ function(qt_use_comports test com_a)
         FIXTURES_REQUIRED ${test}_comports
         ENVIRONMENT "QV_TEST_COM=${com_a};QV_TEST_PEER_COM=${com_b};QV_TEST_PEER_PTY=${dir}/unitB")
 endfunction()
+
+# qt_use_second_comports(<test> <COM_A> <COM_B>): a further pair for a test
+# that already has one; the test finds it as QV_TEST_COM2 and
+# QV_TEST_PEER_COM2.
+function(qt_use_second_comports test com_a com_b)
+    set(dir ${CMAKE_BINARY_DIR}/comports/${test}_2)
+    set(prefix_env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+    add_test(NAME ${test}_comports2_start COMMAND bash ${QT_COMPORT_SCRIPT} start ${dir} ${com_a} ${com_b})
+    add_test(NAME ${test}_comports2_stop COMMAND bash ${QT_COMPORT_SCRIPT} stop ${dir})
+    set_tests_properties(${test}_comports2_start PROPERTIES
+        FIXTURES_SETUP ${test}_comports2 ENVIRONMENT ${prefix_env})
+    set_tests_properties(${test}_comports2_stop PROPERTIES
+        FIXTURES_CLEANUP ${test}_comports2 ENVIRONMENT ${prefix_env})
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED ${test}_comports2)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "QV_TEST_COM2=${com_a}" "QV_TEST_PEER_COM2=${com_b}")
+endfunction()

@@ -2,11 +2,16 @@
 
 #include <windows.h>
 
+#include <cwctype>
+#include <map>
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "domain/schedule/QVServiceKeys.h"
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/VZDefaultTables.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/support/ShellAppTest.h"
 
@@ -58,26 +63,106 @@ protected:
     }
 };
 
+// The text groups under "Strings\" with the line count each may reach
+// (its group line and subgroup lines included), and whether every one of
+// those texts is built in.
+struct TextGroup
+{
+    const wchar_t *name;
+    int lines;
+    bool complete;
+};
+const TextGroup kTextGroups[] = {
+    { L"Event", 131, false },    { L"Options", 115, false },     { L"MenuBar", 59, false },
+    { L"Hardware", 41, false },  { L"Errors", 35, true },        { L"Alerts", 28, false },
+    { L"SerialPort", 25, true }, { L"BlockSensor", 22, false },  { L"Database", 17, false },
+    { L"Chart", 16, false },     { L"Print", 12, true },         { L"OtherSettings", 10, true },
+    { L"About", 9, false },      { L"Dialog", 9, true },         { L"FileTypes", 8, true },
+    { L"Scoreboards", 5, true }, { L"CharMode", 4, true },       { L"Menu", 4, true },
+};
+
+std::wstring Lower(std::wstring text)
+{
+    for (wchar_t &c : text)
+        c = towlower(c);
+    return text;
+}
+
 } // namespace
 
-TEST_F(VZSettings, TheDefaultsHold145SettingLinesAnd34ErrorTexts)
+TEST_F(VZSettings, TheSettingsAreThe129ProgramLinesFollowedByTheImageBlock)
 {
-    int settings = 0, errors = 0, total = 0;
-    bool inTexts = false;
-    for (const wchar_t *const *line = VZApplication::DefaultsTable(); *line; ++line, ++total) {
-        const std::wstring text = *line;
-        inTexts = inTexts || text.rfind(L"Strings\\", 0) == 0;
-        settings += inTexts ? 0 : 1;
-        errors += (text.rfind(L"Strings\\Errors\\", 0) == 0 && text.find(L":String=") != std::wstring::npos) ? 1 : 0;
+    const VZDefaultLines settings = VZDefaultSettings(), imaging = VZDefaultImagingSettings();
+    EXPECT_EQ(129, settings.count);
+    EXPECT_EQ(16, imaging.count);
+    const wchar_t *const *table = VZApplication::DefaultsTable();
+    for (int n = 0; n < settings.count + imaging.count; ++n) {
+        const std::wstring line = table[n];
+        EXPECT_NE(0u, line.rfind(L"Strings\\", 0)) << n;
+        const bool image = line.rfind(L"Event\\Image\\", 0) == 0 && line.rfind(L"Event\\Image\\ToolBar\\", 0) != 0 &&
+                           line != L"Event\\Image\\:=";
+        EXPECT_EQ(n >= settings.count, image) << line.c_str();
     }
-    EXPECT_EQ(145, settings);
-    EXPECT_EQ(34, errors);
-    EXPECT_EQ(total, VZApplication::DefaultsCount());
+    EXPECT_EQ(std::wstring(L"Strings\\:="), table[settings.count + imaging.count]);
 
     KRegistry fresh;
-    EXPECT_EQ(0, fresh.AddDefaults(VZApplication::DefaultsTable()));   // every line is understood
+    EXPECT_EQ(0, fresh.AddDefaults(table));   // every line is understood
     EXPECT_EQ(std::wstring(L"\\"), fresh.GetText(L"\\Database\\SetStatusChar").CStr());
     ASSERT_NE(nullptr, fresh.GetBool(L"\\Scoreboards\\Boot"));          // "bool" in small letters
+    ASSERT_NE(nullptr, fresh.GetBool(L"\\Database\\File\\WriteVIF"));
+    ASSERT_NE(nullptr, fresh.GetFloat(L"\\Chart\\LocalAlg\\SetMask"));
+    ASSERT_NE(nullptr, fresh.GetInt(L"\\Event\\Image\\Print\\OverlayDPI"));
+}
+
+TEST_F(VZSettings, EveryTextLiesInOneOfTheEighteenGroupsOnceAndWithinItsCount)
+{
+    const VZDefaultLines texts = VZDefaultTexts();
+    std::map<std::wstring, int> counts;
+    std::set<std::wstring> keys, groups{ L"strings\\" };
+    for (int n = 1; n < texts.count; ++n) {
+        const std::wstring line = texts.lines[n];
+        ASSERT_EQ(0u, line.rfind(L"Strings\\", 0)) << line.c_str();
+        const size_t second = line.find(L'\\', 8);
+        ASSERT_NE(std::wstring::npos, second) << line.c_str();
+        ++counts[line.substr(8, second - 8)];
+        const size_t colon = line.find(L':');
+        const std::wstring key = Lower(line.substr(0, colon));
+        // Each key once, and each text after the line of the group that holds it.
+        EXPECT_TRUE(keys.insert(key).second) << line.c_str();
+        const std::wstring parent = key.substr(0, key.find_last_of(L'\\', key.size() - 2) + 1);
+        EXPECT_TRUE(groups.count(parent) || keys.count(parent.substr(0, parent.size() - 1))) << line.c_str();
+        if (line.compare(colon, 2, L":=") == 0)
+            groups.insert(key);
+        else
+            EXPECT_EQ(0, line.compare(colon, 8, L":String=")) << line.c_str();
+    }
+    int total = 1;
+    for (const TextGroup &group : kTextGroups) {
+        const int lines = counts[group.name];
+        total += lines;
+        EXPECT_LE(lines, group.lines) << group.name;
+        if (group.complete)
+            EXPECT_EQ(group.lines, lines) << group.name;
+    }
+    EXPECT_EQ(18u, counts.size());
+    EXPECT_EQ(texts.count, total);
+    EXPECT_EQ(VZDefaultSettings().count + VZDefaultImagingSettings().count + texts.count, VZApplication::DefaultsCount());
+}
+
+TEST_F(VZSettings, TextsReadByTheirFullKeyIncludingThoseBelowAText)
+{
+    const std::pair<const wchar_t *, const wchar_t *> samples[] = {
+        { L"\\Strings\\Event\\Chart\\ExportBitmap\\Error", L"Unable to Export Bitmap" },
+        { L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General", L"Unable to export bitmap" },
+        { L"\\Strings\\Event\\Results\\Print\\Fields\\Breaks", L"Breaks" },
+        { L"\\Strings\\Options\\Chart\\BrushStyle\\Dash", L"Dot" },
+        { L"\\Strings\\Scoreboards\\DefaultName", L"Scoreboard" },
+        { L"\\Strings\\SerialPort\\DefaultName", L"SerialPort" },
+        { L"\\Strings\\MenuBar\\File\\ScheduleNext", L"Ne&xt event" },
+        { L"\\Strings\\SerialPort\\IPPort", L"" },   // left to the language files
+    };
+    for (const auto &sample : samples)
+        EXPECT_EQ(std::wstring(sample.second), Text(sample.first)) << sample.first;
 }
 
 TEST_F(VZSettings, DataFoldersStartAtTheProgramFolderAndAnEmptyTextKeepsThem)
@@ -188,6 +273,22 @@ TEST_F(VZLanguages, LoadingAFileReplacesTheEnglishTexts)
     EXPECT_EQ(L"Fehler", Text(kKeyAlertError));
     EXPECT_EQ(L"Meldung", Text(kKeyAlertMessage));
     EXPECT_EQ(L"Copy", Text(kKeyAlertCopyTitle));   // a text the file lacks stays English
+}
+
+TEST_F(VZLanguages, GroupLinesInAFileKeepTheTextsTheFileLacks)
+{
+    WriteLanguage(L"de.lng", "Deutsch,de_DE",
+                  "Strings\\Options\\:=\r\nStrings\\Options\\Chart\\Colors\\:=\r\n"
+                  "Strings\\Options\\Chart\\Colors\\DarkRed:String=Dunkelrot\r\n"
+                  "Strings\\Event\\Chart\\ExportBitmap\\Error\\General:String=Export nicht moeglich\r\n");
+    app->ListLanguages();
+    Set(kKeyLanguageChoice, L"de_DE");
+    ASSERT_TRUE(app->LoadLanguageFile());
+    EXPECT_EQ(L"Dunkelrot", Text(L"\\Strings\\Options\\Chart\\Colors\\DarkRed"));
+    EXPECT_EQ(L"Light Gray", Text(L"\\Strings\\Options\\Chart\\Colors\\LightGray"));
+    EXPECT_EQ(L"Options", Text(L"\\Strings\\Options\\Title"));
+    EXPECT_EQ(L"Unable to Export Bitmap", Text(L"\\Strings\\Event\\Chart\\ExportBitmap\\Error"));
+    EXPECT_EQ(L"Export nicht moeglich", Text(L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General"));
 }
 
 TEST_F(VZLanguages, AWrittenLanguageFileReadsBackTheSameTexts)

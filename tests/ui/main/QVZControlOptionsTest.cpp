@@ -8,8 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "domain/charts/QVChart.h"
+#include "domain/charts/QVChartView.h"
 #include "domain/event/QVEvent.h"
+#include "domain/fakes/QVRecordingFakes.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
 #include "domain/schedule/QVSchedule.h"
+#include "domain/timing/VLeg.h"
 #include "foundation/registry/KRFloat.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/controls/ZafNotebook.h"
@@ -124,6 +130,41 @@ TEST_F(MainWindowDialogs, AnEmptyTimeRangeShowsTheAlertAndReopensOnTheChartPageU
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"The minimum X axis value is greater than or equal to the value for Max X axis", boxes[0].text);
     EXPECT_DOUBLE_EQ(1.0, Float(L"\\Chart\\Axes\\MinX"));   // stored by the first Ok
+}
+
+TEST_F(MainWindowDialogs, AfterTheOptionsTheResultsAndOptionsBroadcastsGoOutAndTheChartOneOnlyUnlessCancelled)
+{
+    Command(kCmdFileNew);
+    ASSERT_EQ(1, EventWindowCount());
+    VLeg *leg = control->ActiveEventWindow()->Event()->Leg(0);
+    // Extra views on the event's first leg record what reaches its windows.
+    QVChart *chart = leg->Chart(0);
+    QVChartView *chartView = chart->View(chart->ViewCount(), true);
+    QVResultsView *resultsView = leg->Results()->NewView();
+    FakeChartWindow chartWindow;
+    FakeResultsWindow resultsWindow;
+    chartView->SetWindow(&chartWindow);
+    resultsView->SetWindow(&resultsWindow);
+
+    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    Command(kCmdChartOptions);
+    // No select-none for the charts; the results re-read (Update(-1,-1) on the
+    // chart, Refresh on the list), then the options (frame and buttons, list).
+    EXPECT_EQ((std::vector<std::string>{ "Update(-1,-1)", "RefreshFrame", "UpdateButtons" }), chartWindow.calls);
+    EXPECT_EQ((std::vector<std::string>{ "Refresh", "Refresh" }), resultsWindow.calls);
+
+    chartWindow.calls.clear();
+    resultsWindow.calls.clear();
+    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogOk); } });
+    Command(kCmdChartOptions);
+    EXPECT_EQ((std::vector<std::string>{ "Update(-1,-1)", "Update(-1,-1)", "RefreshFrame", "UpdateButtons" }),
+              chartWindow.calls);
+    EXPECT_EQ((std::vector<std::string>{ "Refresh", "Refresh" }), resultsWindow.calls);
+
+    chartView->SetWindow(nullptr);
+    resultsView->SetWindow(nullptr);
+    delete chartView;
+    delete resultsView;
 }
 
 TEST_F(MainWindowDialogs, AValidRangeEndsTheLoopAfterOnePass)

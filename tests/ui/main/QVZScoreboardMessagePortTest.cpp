@@ -1,0 +1,146 @@
+// The scoreboard message from the main window to a board's real COM port:
+// the board sends on end A of a port pair, the test listens on end B.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "domain/scoreboards/QVScoreboards.h"
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/errors/KX.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/values/KHelpers.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
+#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/KZString.h"
+#include "support/ComPortPair.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/main/QVZControl.h"
+#include "ui/main/QVZDialogCommands.h"
+#include "ui/main/QVZScoreboardMessage.h"
+#include "ui/main/QVZScoreboardMessageDialog.h"
+#include "ui/support/MainWindowTest.h"
+
+namespace {
+
+// Each output framed so that the test can tell where one ends.
+const char kScript[] = "; test board\r\n"
+                       "[Message]\r\n"
+                       "<{TEXT}>\\r\r\n"
+                       "[Clear]\r\n"
+                       "CLEAR\\r\r\n";
+
+KString Port(int number)
+{
+    return KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str());
+}
+
+// What arrives within ms, or up to and including the first carriage return.
+std::string Line(KSerialPort &port, int32_t ms)
+{
+    std::string got;
+    port.SetReadTimeout(50);
+    const int32_t start = KTickCount();
+    while (KTickElapsed(start) < ms) {
+        char c;
+        try {
+            port.Read(&c, 1);
+        } catch (const KX &) {
+            continue;
+        }
+        got += c;
+        if (c == '\r')
+            break;
+    }
+    return got;
+}
+
+// The open message dialog among the window manager's windows, none when closed.
+ZafWindow *MessageDialog()
+{
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    for (ZafElement *e = manager ? manager->ZafList::First() : nullptr; e; e = e->Next())
+        if (auto *dialog = dynamic_cast<QVZScoreboardMessageDialog *>(static_cast<ZafWindowObject *>(e)))
+            return dialog;
+    return nullptr;
+}
+
+void Click(ZafWindow *dialog, int32_t value)
+{
+    for (KZButton *button : FieldsOf<KZButton>(dialog))
+        if (button->Value() == value)
+            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+}
+
+class ScoreboardOnPort : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        pair = ComPortPair::SecondFromEnvironment();
+        if (!pair.HasPort() || !pair.HasPeerPort())
+            GTEST_SKIP() << "needs the second COM port pair: run through ctest";
+        WriteBytes(scratch.PathOf(L"board.vss"), kScript);
+        registry->GetString(L"\\Database\\File\\DataInDir")->SetValue(KString(scratch.Folder().c_str()));
+        KRGroup *group = QVScoreboards::AddGroup();
+        ASSERT_NE(nullptr, group);
+        group->GetString(L"Script")->SetValue(KString(L"board.vss"));
+        group->GetString(L"SerialPort")->SetValue(Port(pair.port));
+        peer.SetReadEncoding(0);
+        peer.SetReadLineEnd(0);
+        ASSERT_TRUE(peer.Open(Port(pair.peerPort)));
+        boards = std::make_unique<QVScoreboards>();
+        VZApplication::PublishScoreboards(boards.get());
+        ASSERT_EQ("CLEAR\r", Line(peer, 3000));   // the board starts with nothing to show
+    }
+    void TearDown() override
+    {
+        VZApplication::PublishScoreboards(nullptr);
+        boards.reset();
+        peer.Close();
+        MainWindowTest::TearDown();
+    }
+
+    ComPortPair pair;
+    KSerialPort peer;
+    std::unique_ptr<QVScoreboards> boards;
+};
+
+} // namespace
+
+TEST_F(ScoreboardOnPort, SendInTheEditorPutsTheTextOnTheBoardAndTheEditorStaysOpen)
+{
+    std::string sent;
+    bool openAfterSend = false;
+    std::function<void()> edit = [&] {
+        ZafWindow *dialog = MessageDialog();
+        if (!dialog) {
+            WhileModal(edit);   // not up yet
+            return;
+        }
+        FieldsOf<KZString>(dialog).front()->SetText(L"Final call 100 m");
+        Click(dialog, kCmdScoreboardMessageSend);
+        WhileModal([&, dialog] {
+            openAfterSend = MessageDialog() == dialog;
+            sent = Line(peer, 3000);
+            Click(dialog, kDialogCancel);
+        });
+    };
+    WhileModal(edit);
+    control->Event(ZafEventStruct(kCmdScoreboardEditMessage, 0));
+    EXPECT_TRUE(openAfterSend);
+    EXPECT_EQ("<Final call 100 m>\r", sent);
+    EXPECT_EQ(std::wstring(L"Final call 100 m"), control->ScoreboardMessage().Text().CStr());   // kept after Cancel
+
+    // Send message with an empty text takes the message off: the board shows
+    // what it showed before.
+    control->ScoreboardMessage().SetText(KString());
+    control->Event(ZafEventStruct(kCmdScoreboardSendMessage, 0));
+    EXPECT_EQ("CLEAR\r", Line(peer, 3000));
+}
