@@ -5,6 +5,7 @@ list(APPEND UI_SOURCES
     chart/QVZChartPaneEvents.cpp
     chart/QVZChartPanePlot.cpp
     chart/QVZChartPaneExport.cpp
+    chart/QVZChartPanePrint.cpp
     chart/QVZChartPlotter.cpp
     chart/QVZChartTraces.cpp
     chart/QVZChartWindow.cpp

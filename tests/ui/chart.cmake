@@ -3,6 +3,7 @@ list(APPEND TEST_SOURCES
     chart/ChartTest.cpp
     chart/QVZChartEventWindowTest.cpp
     chart/QVZChartExportTest.cpp
+    chart/QVZChartPrintTest.cpp
     chart/QVZChartPaneTest.cpp
     chart/QVZChartPlotterTest.cpp
     chart/QVZChartTracesTest.cpp

@@ -67,3 +67,10 @@ constexpr const wchar_t *kTextExportBitmapError = L"\\Strings\\Event\\Chart\\Exp
 constexpr const wchar_t *kTextExportBitmapGeneral = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General";
 constexpr const wchar_t *kTextExportBitmapMemory = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\Memory";
 constexpr const wchar_t *kTextUserAborted = L"\\Strings\\Alerts\\UserAborted";
+
+// Chart printing: the header's competition name and texts.
+constexpr const wchar_t *kKeyCompetitionName = L"\\Competition\\Name";              // String
+constexpr const wchar_t *kTextChartPrinting = L"\\Strings\\Event\\Chart\\Print\\Printing";
+constexpr const wchar_t *kTextChartPrintStart = L"\\Strings\\Event\\Chart\\Print\\Start";
+constexpr const wchar_t *kTextChartPrintPage = L"\\Strings\\Event\\Chart\\Print\\Page";
+constexpr const wchar_t *kTextChartPrintOf = L"\\Strings\\Event\\Chart\\Print\\Of";

@@ -24,6 +24,7 @@ class QVResult;
 class QVZChartTrials;
 class QVZChartWindow;
 class ZafChartControl;
+class ZafPrinter;
 
 class QVZChartPane : public KZScroller
 {
@@ -93,8 +94,23 @@ public:
     // rows are used up.
     static const uint8_t *ExportRow(int32_t row, void *context);
 
-    static void Startup() {}
-    static void Shutdown() {}
+    // Prints the chart on one page after the printer's setup dialog: a
+    // header (print time, title, page number, event start) and the chart
+    // drawn afresh below it. A job that does not start shows error 4001 and
+    // prints nothing; a cancelled setup dialog prints nothing.
+    void Print();
+    // The header lines of a page on the printer; answers the y below them.
+    int PrintPage(ZafPrinter &printer, int page, int pageCount);
+    // Draws the chart once more, on a new control of its own over the
+    // display's printable area below top, with every overlaid trial in
+    // overlay mode; the pane's own control is left as it was.
+    void DrawChartOn(ZafPrinter &display, int top);
+
+    // The module's chart printer (made by Startup) and the remembered path
+    // of the bitmap export (the program file until the first export).
+    static void Startup();
+    static void Shutdown();
+    static ZafPrinter *Printer() { return printer; }
 
 private:
     QVZChartTrials *Trials() const;
@@ -117,4 +133,6 @@ private:
 
     static int paneCount;
     static int fontNumber;
+    static ZafPrinter *printer;
+    static KString exportPath;
 };

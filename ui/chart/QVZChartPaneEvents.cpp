@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "domain/results/QVResultsView.h"
+#include "framework/windows/ZafPrinter.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPopUpItem.h"
@@ -36,6 +37,13 @@ ZafEventType QVZChartPane::Event(const ZafEventStruct &event)
         return code;
     case kCmdChartExportBitmap:
         ExportBitmap();
+        return code;
+    case kCmdChartPrinterSetup:
+        if (printer)
+            printer->RunPrintSetup();
+        return code;
+    case kCmdChartPrint:
+        Print();
         return code;
     case kLeftPress:
     case kLeftRelease:

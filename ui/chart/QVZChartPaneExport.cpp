@@ -21,9 +21,6 @@
 
 namespace {
 
-// The remembered path of the last export.
-KString exportPath;
-
 const KString &SettingString(const wchar_t *key)
 {
     KRegistry *settings = VZApplication::Registry();
@@ -143,6 +140,8 @@ void PumpMessages()
 }
 
 } // namespace
+
+KString QVZChartPane::exportPath;
 
 void QVZChartPane::ExportBitmap()
 {

@@ -13,6 +13,7 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/values/KHelpers.h"
 #include "framework/core/events/ZafEventManager.h"
+#include "shell/support/DefaultPrinterDevice.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/TestPrinterDevice.h"
 #include "shell/support/ToolkitTest.h"
@@ -290,30 +291,6 @@ TEST(KZPrinter, OnAnAnsiOnlySystemTheEightBitCallsPrint)
 // One real page through the system's spooler to its default printer. The
 // printing check (print-report-to-pdf.sh) names the document and looks at
 // the PDF the PDF printer makes of it; without that name the test does not run.
-namespace {
-
-// The system printer, with the print dialog answered by the default printer
-// instead of a window.
-class DefaultPrinterDevice : public KZPrinterDevice
-{
-public:
-    bool PrintDialogW(void *record) override
-    {
-        auto *dialog = static_cast<PRINTDLGW *>(record);
-        if (dialog->Flags & PD_RETURNDC) {
-            if (dialog->hDevMode)
-                GlobalFree(dialog->hDevMode);
-            if (dialog->hDevNames)
-                GlobalFree(dialog->hDevNames);
-            dialog->hDevMode = dialog->hDevNames = nullptr;
-            dialog->Flags |= PD_RETURNDEFAULT;
-        }
-        return KZPrinterDevice::PrintDialogW(record);
-    }
-};
-
-} // namespace
-
 TEST(KZPrinterSpooler, AReportPagePrintsThroughTheDefaultPrinter)
 {
     wchar_t name[128] = {};

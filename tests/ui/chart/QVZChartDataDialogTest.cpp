@@ -13,7 +13,9 @@
 #include "foundation/streams/KFile.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
+#include "shell/toolkit/KZButton.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/main/QVZCommands.h"
@@ -147,6 +149,20 @@ TEST_F(ChartDataDialog, ExportAfterACancelledFileDialogStillWrites)
     });
     EXPECT_EQ(statusAfterCancel, QVZChartDataDialog::kStatusCancelled);
     EXPECT_FALSE(writtenAfterCancel);
+    EXPECT_EQ(result, kDialogOk);
+    EXPECT_EQ(ReadLines(name).size(), 5001u);
+}
+
+TEST_F(ChartDataDialog, ClickOnExportWritesTheFileAndCloses)
+{
+    const std::wstring name = ProgramFolderFile(L"clicked.txt");
+    AnswerDialogs({ name });
+    QVZChartDataDialog dialog;
+    const int32_t result = RunWith(dialog, [&dialog] {
+        for (KZButton *button : FieldsOf<KZButton>(&dialog))
+            if (button->Text() && std::wstring(button->Text()) == L"Export")
+                SendMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+    });
     EXPECT_EQ(result, kDialogOk);
     EXPECT_EQ(ReadLines(name).size(), 5001u);
 }

@@ -13,8 +13,10 @@
 #include "ChartTest.h"
 #include "chart/view/ZafChartControl.h"
 #include "foundation/streams/KFile.h"
+#include "shell/toolkit/KZStatusBar.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
+#include "ui/support/PrintedMetafile.h"
 
 namespace {
 
@@ -59,7 +61,65 @@ protected:
     QVZChartWindow *window = nullptr;
 };
 
+// A main status bar that keeps its messages and presses Escape on the
+// target window as soon as the export says it is writing.
+class EscapeWhileExporting : public KZStatusBar
+{
+public:
+    explicit EscapeWhileExporting(HWND target) : KZStatusBar(20, 0), target(target) {}
+    void SetMessage(const wchar_t *text) override
+    {
+        KZStatusBar::SetMessage(text);
+        messages.emplace_back(text ? text : L"");
+        if (messages.back() == L"Exporting bitmap...") {
+            PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+            PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        }
+    }
+    std::vector<std::wstring> messages;
+
+private:
+    HWND target;
+};
+
 } // namespace
+
+TEST_F(ChartExport, StartsInTheProgramFolderThenWhereTheLastExportWent)
+{
+    MetafilePrintCalls noPrinter;
+    QVZChartPane::Startup();
+    const std::wstring folder = ProgramFolderFile(L"exports");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::vector<std::wstring> offered;
+    KFile::SetDialogHook([&](int, KFile &file, const KString &, const KString &) {
+        offered.emplace_back(file.FullName().CStr());
+        file.SetFullName((folder + L"\\chart.tga").c_str());
+        return 0;
+    });
+    window->Pane()->ExportBitmap();
+    window->Pane()->ExportBitmap();
+    QVZChartPane::Shutdown();
+    ASSERT_EQ(2u, offered.size());
+    EXPECT_EQ(ProgramFolderFile(L"QV-"), offered[0]);
+    EXPECT_EQ(folder + L"\\QV-", offered[1]);
+    EXPECT_TRUE(Exists(folder + L"\\chart.tga"));
+}
+
+TEST_F(ChartExport, EscapeWhileWritingAbortsAndDeletesTheFile)
+{
+    const std::wstring path = ProgramFolderFile(L"stopped.tga");
+    Answer(path);
+    HWND target = static_cast<HWND>(host->OSWindow());
+    EscapeWhileExporting bar(target);
+    KZSetMainStatusBar(&bar);
+    KZApplication::SetMainWindow(host);
+    window->Pane()->ExportBitmap();
+    KZApplication::SetMainWindow(nullptr);
+    KZSetMainStatusBar(nullptr);
+    EXPECT_FALSE(Exists(path));
+    ASSERT_FALSE(bar.messages.empty());
+    EXPECT_EQ(L"Operation aborted by user.", bar.messages.back());
+}
 
 TEST_F(ChartExport, WritesTheChartsScreenPixelsAsTargaUnderATgaName)
 {

@@ -16,6 +16,7 @@
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/ResultsTest.h"
+#include "ui/support/PrintedMetafile.h"
 
 namespace {
 
@@ -90,28 +91,11 @@ public:
         TestPrinterDevice::DeleteContext(dc);
     }
     // The texts drawn into the metafile, in order.
-    std::vector<std::wstring> Texts() const
-    {
-        std::vector<std::wstring> texts;
-        if (metafile)
-            EnumEnhMetaFile(nullptr, metafile, &Collect, &texts, nullptr);
-        return texts;
-    }
+    std::vector<std::wstring> Texts() const { return MetafileTexts(metafile); }
     bool failStart = false;
     bool recordTexts = false;
 
 private:
-    static int CALLBACK Collect(HDC, HANDLETABLE *, const ENHMETARECORD *record, int, LPARAM data)
-    {
-        if (record->iType == EMR_EXTTEXTOUTW)
-        {
-            const auto *text = reinterpret_cast<const EMREXTTEXTOUTW *>(record);
-            const auto *chars = reinterpret_cast<const wchar_t *>(reinterpret_cast<const BYTE *>(record) +
-                                                                  text->emrtext.offString);
-            reinterpret_cast<std::vector<std::wstring> *>(data)->emplace_back(chars, text->emrtext.nChars);
-        }
-        return 1;
-    }
     HDC recording = nullptr;
     HENHMETAFILE metafile = nullptr;
 };

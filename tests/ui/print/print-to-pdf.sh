@@ -1,0 +1,50 @@
+#!/bin/sh
+# Prints a results page and a chart page through Wine's spooler to the CUPS
+# PDF printer and checks their pictures: the results list fits one page and
+# its rows are printed; the chart page holds the trace in the brush colour
+# (blue) inside the chart.
+# Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
+# Answers 77 (skipped) when there is no PDF printer.
+set -u
+program=$1
+runner=$2
+if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
+    echo "no PDF printer: the pages are not checked"
+    exit 77
+fi
+name="uicheck-$$-$(date +%s)"
+UI_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter='ResultsSpooler.*:ChartSpooler.*' || exit 1
+
+work=$(mktemp -d)
+pdfs=""
+trap 'rm -rf "$work"; [ -n "$pdfs" ] && rm -f $pdfs' EXIT
+. "$(dirname "$0")/../../support/printed-page.sh"
+status=0
+# The documents are named "Quorvane Training" and the print title.
+mkdir "$work/results" "$work/chart"
+if printed_page "*$name-results" "$work/results"; then
+    pdfs="$pdfs $pdf"
+    pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
+    [ "$pages" = 1 ] || { echo "the results printout has ${pages:-no} pages, not 1"; status=1; }
+    # Header, column heads and three rows: ink in the top quarter of the page.
+    height=$(identify -format %h "$page")
+    ink=$(convert "$page" -crop "100%x$((height / 4))+0+0" -format "%[fx:int(1000*mean)]" info:)
+    [ "$ink" -lt 999 ] || { echo "the results page shows no rows"; status=1; }
+else
+    status=1
+fi
+if printed_page "*$name-chart" "$work/chart"; then
+    pdfs="$pdfs $pdf"
+    pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
+    [ "$pages" = 1 ] || { echo "the chart printout has ${pages:-no} pages, not 1"; status=1; }
+    # The trace is thin on paper: look at a sharper picture with lines drawn solid.
+    pdftoppm -r 100 -thinlinemode solid -png -f 1 -l 1 "$pdf" "$work/chart/sharp"
+    sharp=$(ls "$work"/chart/sharp*.png | head -n 1)
+    blue=$(convert "$sharp" -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { r = $3; g = $4; b = $5; if (b - r > 80 && b - g > 80) n++ } END { print n + 0 }')
+    [ "$blue" -ge 100 ] || { echo "the chart page shows no trace ($blue blue pixels)"; status=1; }
+else
+    status=1
+fi
+[ $status -eq 0 ] && echo "the printed pages show the results and the chart's trace"
+exit $status

@@ -1,0 +1,197 @@
+// QVZChartPane: the chart printer of the module, and printing a chart on one
+// page with its header.
+#include "ui/chart/QVZChartPane.h"
+
+#include <algorithm>
+
+#include "chart/view/ZafChartControl.h"
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "domain/results/QVTraceInfo.h"
+#include "foundation/registry/KRegistry.h"
+#include "foundation/values/KDateTime.h"
+#include "framework/core/objects/ZafWindow.h"
+#include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafPrinter.h"
+#include "shell/app/KZAppCodes.h"
+#include "foundation/errors/KErrorCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "ui/chart/QVZChartKeys.h"
+#include "ui/chart/QVZChartTrials.h"
+#include "ui/results/QVZOverlayList.h"
+
+ZafPrinter *QVZChartPane::printer = nullptr;
+
+namespace {
+
+constexpr int kLeft = 0;
+constexpr int kRight = 1;
+constexpr int kCentre = 2;
+// The chart keeps this many device units clear of the paper's right edge.
+constexpr int kChartRightGap = 200;
+
+// The date and time at which the current print job started.
+KString63 printStart;
+
+KString SettingOr(const wchar_t *key, const wchar_t *english)
+{
+    KRegistry *settings = VZApplication::Registry();
+    const KString &text = settings ? settings->GetText(key) : KRNode::EmptyText();
+    return text.IsEmpty() ? KString(english) : text;
+}
+
+void Pointer(int32_t image)
+{
+    if (VZApplication *app = VZApplication::Instance())
+        app->SetMousePointer(image);
+}
+
+void HeaderLine(ZafPrinter &printer, int font, int top, const KString &text, int alignment, int *bottom = nullptr)
+{
+    printer.SetFont(static_cast<ZafInt8>(font));
+    const int below = printer.DrawParagraph(0, top, printer.PrintableWidth() - 1, text.CStr(), -1, alignment, false);
+    if (bottom)
+        *bottom = below;
+}
+
+} // namespace
+
+void QVZChartPane::Startup()
+{
+    if (KZApplication *app = KZApplication::Instance())
+        exportPath = app->GetProgramFile().FullName();
+    delete printer;
+    printer = new ZafPrinter;
+}
+
+void QVZChartPane::Shutdown()
+{
+    delete printer;
+    printer = nullptr;
+}
+
+void QVZChartPane::Print()
+{
+    if (!printer || !printer->RunPrintSetup())
+        return;
+    VZApplication *app = VZApplication::Instance();
+    // A job the spooler refuses is ended at once: no page of it is driven.
+    if (printer->BeginPrintJob(printTitle.CStr()) != 0) {
+        printer->EndPrintJob();
+        if (app)
+            app->ShowErrorCode(kErrPrinterNotResponding);
+        return;
+    }
+    Pointer(kPointerBusy);
+    KZStatusBar *bar = KZMainStatusBar();
+    if (bar) {
+        bar->SetMessage(SettingOr(kTextChartPrinting, L"Printing Chart...").CStr());
+        bar->SetProgress(0);
+    }
+    KDateTime now;
+    now.SetNow();
+    KString started;
+    now.Format(started);
+    printStart = started;
+    const bool paged = printer->BeginPage() == 0;
+    if (paged) {
+        const int top = PrintPage(*printer, 1, 1);
+        DrawChartOn(*printer, top);
+        printer->EndPage();
+    }
+    printer->EndPrintJob();
+    if (bar)
+        bar->Clear();
+    Pointer(kPointerArrow);
+    if (!paged && app)
+        app->ShowErrorCode(kErrPrinterNotResponding);
+}
+
+int QVZChartPane::PrintPage(ZafPrinter &on, int page, int pageCount)
+{
+    QVZChartTrials *trials = Trials();
+    QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
+    QVResults *results = resultsView ? resultsView->Results() : nullptr;
+    const QVEvent *event = results ? results->Event() : nullptr;
+
+    KString title(SettingOr(kKeyCompetitionName, L""));
+    if (!title.IsEmpty())
+        title.Append(L" - ");
+    if (event) {
+        event->FileTitle(title);
+        if (event->HasEventRoundHeat()) {
+            title.Append(L" (");
+            event->CompetitionId(title);
+            title.AppendChar(L')');
+        }
+    }
+    KString number(SettingOr(kTextChartPrintPage, L"Page"));
+    number.AppendChar(L' ').AppendInt(page).AppendChar(L' ');
+    number.Append(SettingOr(kTextChartPrintOf, L"of")).AppendChar(L' ').AppendInt(pageCount);
+    KString start(SettingOr(kTextChartPrintStart, L"Start:"));
+    start.AppendChar(L' ');
+    if (event) {
+        event->DateTime().FormatTime(start);
+        start.AppendChar(L' ');
+        event->DateTime().FormatDate(start);
+    }
+
+    int titleBottom = 0;
+    int below = 0;
+    HeaderLine(on, 0, 0, KString(printStart.CStr()), kLeft);
+    HeaderLine(on, 1, 0, title, kCentre, &titleBottom);
+    HeaderLine(on, 0, 0, number, kRight);
+    HeaderLine(on, 0, titleBottom, start, kCentre, &below);
+    return below;
+}
+
+void QVZChartPane::DrawChartOn(ZafPrinter &on, int top)
+{
+    ZafChartControl *own = control;
+    const int ownSeries = series, ownScale = scale, ownMultiplier = rangeMultiplier;
+    control = new ZafChartControl(33, 7, 33, 7, 4, 1, 1);
+    if (!OverlayMode()) {
+        Plot(KPoint(-1, -1), true);
+    } else {
+        series = 1;
+        rangeMultiplier = 1;
+        QVZChartTrials *trials = Trials();
+        if (const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr)
+            for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
+                Plot(KPoint(0, item->Row()), true);
+    }
+
+    // The printable area below the header, at most as wide as the paper
+    // less the gap on the right.
+    int left = 0, marginTop = 0, right = 0, bottom = 0;
+    on.Margins(left, marginTop, right, bottom);
+    const int width = std::min(on.PrintableWidth(), on.PageWidth() - kChartRightGap - left);
+    const int height = on.PrintableHeight() - top;
+    if (width > 0 && height > 0) {
+        ZafRegionStruct area;
+        area.Assign(0, 0, width - 1, height - 1, ZAF_PIXEL);
+        control->SetCoordinateType(ZAF_PIXEL);
+        control->SetRegion(area);
+        auto *temporary = new ZafWindow(0, 0, 1, 1);
+        temporary->Add(control);
+        ZafWindowManager *manager = ZafWindowManager::Shared();
+        if (manager)
+            manager->Add(temporary);
+        ZafDisplay *previous = ZafDisplay::SetShared(&on);
+        on.SetOrigin(0, top);
+        control->Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
+        on.SetOrigin(0, 0);
+        ZafDisplay::SetShared(previous);
+        if (manager)
+            manager->Subtract(temporary);
+        delete temporary;
+    } else {
+        delete control;
+    }
+    control = own;
+    series = ownSeries;
+    scale = ownScale;
+    rangeMultiplier = ownMultiplier;
+}
