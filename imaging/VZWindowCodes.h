@@ -148,3 +148,23 @@ constexpr const wchar_t *kTextUncropText = L"\\Strings\\Event\\Image\\UncropText
 constexpr const wchar_t *kTextEnterResultTitle = L"\\Strings\\Event\\Image\\EnterResultDlg\\Title";
 constexpr const wchar_t *kTextEnterResultNoTime = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoTime";
 constexpr const wchar_t *kTextEnterResultNoValue = L"\\Strings\\Event\\Image\\EnterResultDlg\\NoValue";
+constexpr int32_t kEvtImageResultFirst = 10378;     // 10378 + n: the n-th untimed result of the pop-up
+constexpr int32_t kImageResultPopUpCount = 100;     // most results the pop-up lists
+constexpr uint32_t kResultsAskNotInList = 1;        // result list option: ask before adding a result
+constexpr const wchar_t *kTextEnterResultHasTime = L"\\Strings\\Event\\Image\\EnterResultDlg\\HasTime";
+constexpr const wchar_t *kTextEnterResultInvalid = L"\\Strings\\Event\\Image\\EnterResultDlg\\Invalid";
+constexpr const wchar_t *kTextEnterResultCloseToAnother =
+    L"\\Strings\\Event\\Image\\EnterResultDlg\\CloseToAnother";
+constexpr const wchar_t *kTextEnterResultNotInList = L"\\Strings\\Event\\Image\\EnterResultDlg\\NotInList";
+// The selection's pop-up menu: each entry's label key and command, top to bottom.
+struct VZImagePopUpEntry
+{
+    const wchar_t *label;
+    int32_t code;
+};
+constexpr VZImagePopUpEntry kImageSelectionPopUp[] = {
+    { L"\\Strings\\Event\\Image\\SelectionPopup\\Crop", kEvtImageCrop },
+    { L"\\Strings\\Event\\Image\\SelectionPopup\\Enhance", kEvtImageEnhance },
+    { L"\\Strings\\Event\\Image\\SelectionPopup\\ExportBitmap", kEvtImageExportPopup },
+    { L"\\Strings\\Event\\Image\\SelectionPopup\\Print", kEvtImagePrintPopup },
+};

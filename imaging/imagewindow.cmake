@@ -7,6 +7,7 @@ list(APPEND IMAGING_SOURCES
     windows/VZImagePaneOverlays.cpp
     windows/VZImagePaneView.cpp
     windows/VZImageWindowCommands.cpp
+    windows/VZImageWindowPopUps.cpp
     windows/VZImageWindowResult.cpp
     windows/VZImageWindowView.cpp
 )

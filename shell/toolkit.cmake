@@ -13,6 +13,7 @@ list(APPEND SHELL_SOURCES
     toolkit/KZInteger.cpp
     toolkit/KZMDIChild.cpp
     toolkit/KZMenuWatchDog.cpp
+    toolkit/KZMessageBeep.cpp
     toolkit/KZNumberRange.cpp
     toolkit/KZPalette.cpp
     toolkit/KZPopUpItem.cpp

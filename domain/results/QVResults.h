@@ -87,7 +87,8 @@ public:
     // The list's threshold for IsNearTimed, in ticks (default 0.01 s).
     int64_t NearThreshold() const { return m_nearThreshold; }
     void SetNearThreshold(int64_t ticks) { m_nearThreshold = ticks; }
-    // Option flags; bit 0: enter results from images in order of time.
+    // Option flags; bit 0: ask before a result entered from an image is
+    // added to the list.
     uint32_t OptionFlags() const { return m_optionFlags; }
     void SetOptionFlags(uint32_t flags) { m_optionFlags = flags; }
 

@@ -170,6 +170,8 @@ private:
     void RightPress(KPoint at);
     void TrackSelection(ZafLogicalEvent code, KPoint at);
     void EndDrag();
+    // A point of the event's (OS window) coordinates on the screen.
+    KPoint ScreenPoint(KPoint at) const;
 
     VZImageWindow *owner;
     VImage *image = nullptr;

@@ -14,8 +14,10 @@
 #include "foundation/strings/KString.h"
 #include "imaging/image/VImage.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZApplication.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZMessageBeep.h"
 #include "shell/toolkit/KZStatusBar.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -85,8 +87,8 @@ void VZImagePane::ShowSelectionSize()
 void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint at)
 {
     if (event.modifiers & ZAF_SHIFT) {
-        // The result pop-up belongs to the window; without one there is nothing to offer.
-        MessageBeep(0);
+        if (!owner || !owner->ResultPopUp(ScreenPoint(at)))
+            KZMessageBeep(0);
         return;
     }
     if (ToggleResultLine(ParentToUnit(at)))
@@ -157,6 +159,12 @@ void VZImagePane::TrackSelection(ZafLogicalEvent code, KPoint at)
         }
         EndDrag();
     }
+}
+
+KPoint VZImagePane::ScreenPoint(KPoint at) const
+{
+    OSToScreen(at);
+    return at;
 }
 
 // Back to idle; the cursor and the frame stay as drawn.

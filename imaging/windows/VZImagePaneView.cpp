@@ -10,6 +10,7 @@
 #include "imaging/image/VImage.h"
 #include "shell/app/KZAppCodes.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImageWindow.h"
 #include "imaging/windows/VZLaneBar.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZListCodes.h"
@@ -243,8 +244,11 @@ ZafEventType VZImagePane::Event(const ZafEventStruct &event)
         return code;
     case ZAF_L_CONTINUE_ALT:
     case ZAF_L_END_ALT:
-        if (mode == kModeSelectionDrag)
+        if (mode == kModeSelectionDrag) {
             TrackSelection(code, at);
+            if (code == ZAF_L_END_ALT && owner)
+                VZImageWindow::SelectionPopUp(ScreenPoint(at));
+        }
         return code;
     default:
         return Command(code) ? code : KZScroller::Event(event);

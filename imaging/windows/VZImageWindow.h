@@ -3,14 +3,17 @@
 // (enter button, identification field, identification method, zoom buttons,
 // zoom selector, crop, auto-crop, find object, enhance, print and maximise,
 // each switched by a setting under "\Event\Image\ToolBar\") and the image
-// pane below. The view knows the window through VImageViewWindow. Owned by
-// the window it is added to; GUI thread.
+// pane below. The view knows the window through VImageViewWindow. The leg
+// that owns the image (its message parent, or an ancestor of it) is the leg
+// whose results the window enters and whose start gives the automatic time
+// resolution. Owned by the window it is added to; GUI thread.
 //
 // The module part: its start-up reads the tool bar's named bitmaps from the
 // program's data file (VZWindowCodes.h lists them); its shut-down deletes them.
 
 #include <cstdint>
 
+#include "foundation/values/KPoint.h"
 #include "imaging/views/VImageViewWindow.h"
 #include "imaging/windows/VZNamedBitmaps.h"
 #include "shell/toolkit/KZTBComboBox.h"
@@ -18,10 +21,12 @@
 #include "shell/toolkit/KZWindow.h"
 
 class KMessageObject;
+class QVResult;
 class KZTBButton;
 class KZToolBar;
 class VImage;
 class VImageView;
+class VLeg;
 class VZImagePane;
 class VZImageWindow;
 
@@ -66,6 +71,9 @@ public:
     VZIdPane *IdPane() const { return idPane; }
     VZZoomSelector *ZoomSelector() const { return zoomSelector; }
 
+    // The leg that owns the image; none when no owner of the image is a leg.
+    VLeg *Leg() const;
+
     // The set time resolution in ticks of 1/80000 s, 0 automatic.
     int64_t TimeResolution() const { return timeResolution; }
     // With automatic resolution: 1/10 s for a hand start, else 1/100 s.
@@ -77,10 +85,25 @@ public:
     int32_t IdMethod() const;
     // The next of the methods 0 to 3, stored with notification.
     void StepIdMethod();
-    // Enters a result at the cursor's time from the identification field;
-    // refuses with a beep and a message when there is no time there, or the
-    // field is empty while a method is set.
-    bool EnterResult();
+    // Gives the time at the cursor, with the window's time resolution, to
+    // chosen, or (chosen none) to the result whose identification field
+    // holds the identification pane's text, else to a new result of the
+    // leg. Refuses with a beep and a message when there is no time there or
+    // the text is empty while a method names a field; asks before giving a
+    // time to a timed or coded result, a time close to another result's, or
+    // (by the list's option) a new result. True when stored; false (with a
+    // beep) as well without a leg.
+    bool EnterResult(QVResult *chosen = nullptr);
+
+    // The pop-up of the leg's untimed results (at most 100, each labelled
+    // with its identification, a tab and its affiliation) at a screen point,
+    // while the identification method names a field. Answers false, opening
+    // nothing, when there is no entry to offer; waits while the menu is open.
+    bool ResultPopUp(KPoint screen);
+    // The selection's pop-up menu (crop, enhance, export, print) at a screen
+    // point; waits while it is open. The chosen entry's command arrives as a
+    // queued event.
+    static void SelectionPopUp(KPoint screen);
 
     // Enables and checks the window's entries of the main menu bar, then the pane's.
     void MenuOpening();
@@ -119,6 +142,8 @@ private:
     void BuildToolBar();
     KZTBButton *AddButton(int32_t code, int bitmap);
     void ChooseZoom();
+    // The n-th untimed result of the leg gets the time; nothing when gone.
+    void EnterPopUpChoice(int32_t n);
     void UpdateIdMethodButton();
 
     KMessageObject *owner;

@@ -15,6 +15,7 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZMessageBeep.h"
 #include "shell/toolkit/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
@@ -91,7 +92,7 @@ void VZImageWindow::FindObject()
     pane->EraseCursor();
     view->SetShowTimeTrack(false);
     if (!view->FindNextObject()) {
-        MessageBeep(0);
+        KZMessageBeep(0);
         return;
     }
     const KRect &found = view->ObjectRect();

@@ -4,6 +4,8 @@
 #include <cwchar>
 
 #include "domain/charts/VZoom.h"
+#include "domain/timing/VLeg.h"
+#include "domain/timing/VRaceTime.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafStringData.h"
@@ -147,7 +149,10 @@ void VZImageWindow::SetView(VImageView *newView)
 
 int64_t VZImageWindow::EffectiveTimeResolution() const
 {
-    return timeResolution ? timeResolution : kImageResolutions[3];
+    if (timeResolution)
+        return timeResolution;
+    const VLeg *leg = Leg();
+    return leg && leg->Start().IsManual() ? VRaceTime::kTenth : VRaceTime::kHundredth;
 }
 
 void VZImageWindow::Update(bool fullRepaint)
@@ -211,6 +216,10 @@ ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
     const ZafLogicalEvent code = MapEvent(mapped);
     if (code >= kEvtImageResolutionFirst && code < kEvtImageResolutionFirst + 6) {
         timeResolution = kImageResolutions[code - kEvtImageResolutionFirst];
+        return code;
+    }
+    if (code >= kEvtImageResultFirst && code < kEvtImageResultFirst + kImageResultPopUpCount) {
+        EnterPopUpChoice(code - kEvtImageResultFirst);
         return code;
     }
     switch (code) {

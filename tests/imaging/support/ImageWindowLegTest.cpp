@@ -1,0 +1,157 @@
+#include "imaging/support/ImageWindowLegTest.h"
+
+#include "domain/camera/VCamera.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/timing/VLeg.h"
+#include "domain/timing/VRaceTime.h"
+#include "foundation/registry/KRegistry.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/image/VImage.h"
+#include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
+#include "imaging/windows/VZImageWindow.h"
+#include "shell/toolkit/KZMessageBeep.h"
+#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/KZWindowHelpers.h"
+
+void ImageOwningLeg::Handle(const KMessage &message)
+{
+    VLeg::Handle(message);
+    if (image)
+        image->Handle(message);
+}
+
+int ImageWindowLegTest::beeps = 0;
+
+void ImageWindowLegTest::CountBeep(uint32_t) { ++beeps; }
+
+namespace {
+
+// Each text is its key's last name, so that a box shows which text it holds.
+const wchar_t *const kTexts[] = {
+    L"Strings\\Event\\Image\\EnterResultDlg\\Title:String=Title",
+    L"Strings\\Event\\Image\\EnterResultDlg\\NoTime:String=NoTime",
+    L"Strings\\Event\\Image\\EnterResultDlg\\NoValue:String=NoValue",
+    L"Strings\\Event\\Image\\EnterResultDlg\\HasTime:String=HasTime",
+    L"Strings\\Event\\Image\\EnterResultDlg\\Invalid:String=Invalid",
+    L"Strings\\Event\\Image\\EnterResultDlg\\CloseToAnother:String=CloseToAnother",
+    L"Strings\\Event\\Image\\EnterResultDlg\\NotInList:String=NotInList",
+    L"Strings\\Event\\Image\\SelectionPopup\\Crop:String=&Crop",
+    L"Strings\\Event\\Image\\SelectionPopup\\Enhance:String=&Enhance",
+    L"Strings\\Event\\Image\\SelectionPopup\\ExportBitmap:String=E&xport bitmap",
+    L"Strings\\Event\\Image\\SelectionPopup\\Print:String=&Print",
+};
+
+} // namespace
+
+void ImageWindowLegTest::SetUp()
+{
+    ImagePaneTest::SetUp();
+    VZImageWindow::Startup();
+    for (const wchar_t *line : kTexts)
+        registry->Parse(line);
+    beeps = 0;
+    KZSetMessageBeep(&ImageWindowLegTest::CountBeep);
+
+    menuBar = new KZPullDownMenu(0);
+    auto *entries = new KZPullDownItem(L"&Image");
+    for (int32_t i = 0; i < kImageResolutionCount; ++i) {
+        auto *entry = new KZPopUpItem(kEvtImageResolutionFirst + i, L"x", 0);
+        KZAddToMenu(entries, entry);
+        resolutionEntries[kEvtImageResolutionFirst + i] = entry;
+    }
+    menuBar->Add(entries);
+    KZSetMainMenuBar(menuBar);
+
+    leg = std::make_unique<ImageOwningLeg>();
+    results = leg->CreateResults();
+    image->SetParent(leg.get());
+    leg->image = image.get();
+    image->Camera().SetParameter(VCamera::kIdMethod, 1);
+    window = new VZImageWindow(leg.get(), view);
+    window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
+    host->Add(window);
+    Pump();
+}
+
+void ImageWindowLegTest::TearDown()
+{
+    host->Subtract(window);
+    delete window;
+    image->SetParent(nullptr);
+    leg.reset();
+    KZSetMainMenuBar(nullptr);
+    delete menuBar;
+    KZSetMessageBeep(nullptr);
+    if (ZafEventManager *events = ZafEventManager::Shared())
+        events->ClearQueue();
+    VZImageWindow::Shutdown();
+    ImagePaneTest::TearDown();
+}
+
+QVResult *ImageWindowLegTest::AddResult(const wchar_t *lane, const wchar_t *affiliation, int32_t ms)
+{
+    QVResult *result = results->NewResult();
+    result->SetTextField(QVResult::kLane, KString(lane));
+    result->SetTextField(QVResult::kAffiliation, KString(affiliation));
+    if (ms >= 0)
+        result->SetFinishTime(VRaceTime::FromMilliseconds(ms));
+    return result;
+}
+
+VRaceTime ImageWindowLegTest::PlaceCursor(KPoint unit)
+{
+    window->Pane()->MoveCursorTo(unit);
+    return image->TimeAt(*view, view->TimeTrackPoint(), false);
+}
+
+void ImageWindowLegTest::EnterId(const wchar_t *text)
+{
+    window->IdPane()->SetText(text);
+    window->IdPane()->Event(ZafEventStruct(ZAF_L_SELECT, 0));
+}
+
+void ImageWindowLegTest::SendToPane(ZafLogicalEvent code, KPoint unit, uint32_t modifiers)
+{
+    VZImagePane *imagePane = window->Pane();
+    KPoint pixel = imagePane->UnitToPixel(unit);
+    imagePane->ClientToOS(pixel);
+    ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
+    event.modifiers = modifiers;
+    imagePane->Event(event);
+}
+
+std::vector<int32_t> ImageWindowLegTest::DeliverCommands()
+{
+    Pump();
+    std::vector<int32_t> codes;
+    ZafEventManager *events = ZafEventManager::Shared();
+    ZafEventStruct event;
+    while (events && events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0) {
+        if (event.type < 10000)
+            continue;
+        codes.push_back(event.type);
+        window->Event(event);
+    }
+    return codes;
+}
+
+int32_t ImageWindowLegTest::CheckedResolution()
+{
+    for (auto &entry : resolutionEntries) {
+        menuBar->EnableItem(entry.first, false);
+        menuBar->CheckItem(entry.first, false);
+    }
+    window->Event(ZafEventStruct(kEvtMenuOpening, 0));
+    int32_t checked = 0;
+    for (auto &entry : resolutionEntries)
+        if (entry.second->Selected())
+            checked = checked ? -1 : entry.first;
+    return checked;
+}
