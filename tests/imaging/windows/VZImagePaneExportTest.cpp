@@ -17,7 +17,13 @@
 #include "imaging/support/ImagePaneTest.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
+#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZWindowHelpers.h"
 
 namespace {
 
@@ -86,6 +92,34 @@ TEST_F(ImagePaneExport, PlacedOverlayIsCentredOnTheCursorAndClearingRemovesIt)
     pane->Event(ZafEventStruct(kEvtImageClearOverlays, 0));
     EXPECT_EQ(0, pane->OverlayCount());
     EXPECT_TRUE(Near(ImageColour(KPoint(40, 30)), UnitPixel(KPoint(40, 30))));
+}
+
+TEST_F(ImagePaneExport, OverlayEntriesAreOfferedOnlyWhileTheCursorIsShown)
+{
+    RestartWithOverlays();
+    KZPullDownMenu menuBar(0);
+    auto *entries = new KZPullDownItem(L"&Image");
+    const int32_t codes[] = { kEvtImagePlaceOverlay + 3, kEvtImagePlaceOverlay + 10, kEvtImageClearOverlays };
+    for (int32_t code : codes)
+        KZAddToMenu(entries, new KZPopUpItem(code, L"x", 0));
+    menuBar.Add(entries);
+    KZSetMainMenuBar(&menuBar);
+    MakePane(300, 200);
+    auto open = [&] {
+        std::string states;
+        for (int32_t code : codes)
+            menuBar.EnableItem(code, false);
+        pane->Event(ZafEventStruct(kEvtMenuOpening, 0));
+        for (KZPopUpItem *entry = entries->NextEntry(nullptr); entry; entry = entries->NextEntry(entry))
+            states += entry->IsDisabled(true) ? '-' : 'E';
+        return states;
+    };
+    EXPECT_EQ("---", open()) << "no cursor";
+    pane->MoveCursorTo(KPoint(40, 30));
+    EXPECT_EQ("EE-", open()) << "cursor shown";
+    pane->Event(ZafEventStruct(kEvtImagePlaceOverlay + 3, 0));
+    EXPECT_EQ("--E", open()) << "placed: the cursor is erased, clearing is offered";
+    KZSetMainMenuBar(nullptr);
 }
 
 TEST_F(ImagePaneExport, BlackPixelsOfAnOverlayLeaveTheImageShowing)
