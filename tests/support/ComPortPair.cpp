@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 
+#include "foundation/comm/KSerialPort.h"
+#include "foundation/errors/KX.h"
+#include "foundation/values/KHelpers.h"
+
 namespace {
 int NumberFrom(const char *name)
 {
@@ -31,4 +35,23 @@ ComPortPair ComPortPair::SecondFromEnvironment()
 std::wstring ComPortPair::Description(int port, const wchar_t *settings)
 {
     return std::to_wstring(port) + L"," + settings;
+}
+
+std::string CollectFromPort(KSerialPort &port, int32_t ms, const std::string &end)
+{
+    std::string got;
+    port.SetReadTimeout(50);
+    const int32_t start = KTickCount();
+    while (KTickElapsed(start) < ms) {
+        char c;
+        try {
+            port.Read(&c, 1);
+        } catch (const KX &) {
+            continue;   // nothing within the read time-out
+        }
+        got += c;
+        if (!end.empty() && got.size() >= end.size() && got.compare(got.size() - end.size(), end.size(), end) == 0)
+            break;
+    }
+    return got;
 }

@@ -16,7 +16,10 @@
 // Tests start with QV_REQUIRE_COMPORTS(pair), which skips the test with a
 // hint when the program runs without the harness.
 
+#include <cstdint>
 #include <string>
+
+class KSerialPort;
 
 struct ComPortPair
 {
@@ -35,6 +38,10 @@ struct ComPortPair
     // "41,19200,8,N,1.0".
     static std::wstring Description(int port, const wchar_t *settings = L"19200,8,N,1.0");
 };
+
+// What arrives on an open port within ms milliseconds; it stops early once
+// the text read ends with end (never when end is empty).
+std::string CollectFromPort(KSerialPort &port, int32_t ms, const std::string &end = std::string());
 
 #define QV_REQUIRE_COMPORTS(pair)                                                                  \
     ComPortPair pair = ComPortPair::FromEnvironment();                                             \

@@ -34,26 +34,6 @@ void OpenPeer(KSerialPort &port, int number)
     ASSERT_TRUE(port.Open(KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str())));
 }
 
-// Reads what arrives within ms, or until the text ends with end.
-std::string Collect(KSerialPort &port, int32_t ms, const std::string &end = std::string())
-{
-    std::string got;
-    port.SetReadTimeout(50);
-    const int32_t start = KTickCount();
-    while (KTickElapsed(start) < ms) {
-        char c;
-        try {
-            port.Read(&c, 1);
-        } catch (const KX &) {
-            continue;
-        }
-        got += c;
-        if (!end.empty() && got.size() >= end.size() && got.compare(got.size() - end.size(), end.size(), end) == 0)
-            break;
-    }
-    return got;
-}
-
 // Seconds since midnight of an "hh:mm:ss" text, -1 when it is not one.
 int ClockSeconds(const std::string &text)
 {
@@ -95,7 +75,7 @@ protected:
     // The first whole time text the peer receives in UTF-16LE, as 8-bit text.
     static std::string TimeLine(KSerialPort &peer, int32_t ms)
     {
-        std::string raw = Collect(peer, ms, std::string("\r\0", 2));
+        std::string raw = CollectFromPort(peer, ms, std::string("\r\0", 2));
         std::string text;
         for (size_t i = 0; i + 1 < raw.size(); i += 2) {
             if (raw[i + 1] != 0)
@@ -150,10 +130,10 @@ TEST_F(QVScoreboardPortTest, ChangingTheSerialPortSettingMovesTheOutputAtOnce)
 
     ASSERT_TRUE(m_group->GetString(L"SerialPort")->SetValue(Port(secondPort)));
     EXPECT_EQ(boards->BoardAt(0)->PortDescription(), Port(secondPort));
-    Collect(first, 200);   // what was on its way before the change
+    CollectFromPort(first, 200);   // what was on its way before the change
     std::string moved = TimeLine(second, 1500);
     EXPECT_EQ(ClockSeconds(moved.substr(0, 8)) >= 0, true) << moved;
-    EXPECT_EQ(Collect(first, 1200), "");
+    EXPECT_EQ(CollectFromPort(first, 1200), "");
 }
 
 TEST_F(QVScoreboardPortTest, ScriptWithASyntaxErrorSendsNothing)
@@ -167,7 +147,7 @@ TEST_F(QVScoreboardPortTest, ScriptWithASyntaxErrorSendsNothing)
     EXPECT_TRUE(boards->BoardAt(0)->IsPortOpen());
     boards->SetTimeOfDay(true);
     boards->RequestUpdate();
-    EXPECT_EQ(Collect(peer, 800), "");
+    EXPECT_EQ(CollectFromPort(peer, 800), "");
 }
 
 TEST_F(QVScoreboardPortTest, ResultsArePagedEveryPageTimeInSingleBytes)
@@ -188,8 +168,8 @@ TEST_F(QVScoreboardPortTest, ResultsArePagedEveryPageTimeInSingleBytes)
     std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
     ASSERT_NE(boards, nullptr);
     boards->SetResults(&results, nullptr);
-    std::string first = Collect(peer, 1500, "\r");
-    std::string second = Collect(peer, 1500, "\r");
+    std::string first = CollectFromPort(peer, 1500, "\r");
+    std::string second = CollectFromPort(peer, 1500, "\r");
     EXPECT_EQ(first, "1/2 1.Dubois   0.142\r");
     EXPECT_EQ(second, "2/2 2.O'Neill       \r");
 }

@@ -47,23 +47,6 @@ std::string Drain(KSerialPort &port, int32_t quiet)
     return got;
 }
 
-// Reads whatever arrives during ms milliseconds.
-std::string Collect(KSerialPort &port, int32_t ms)
-{
-    std::string got;
-    port.SetReadTimeout(50);
-    const int32_t start = KTickCount();
-    while (KTickElapsed(start) < ms) {
-        char c;
-        try {
-            port.Read(&c, 1);
-            got += c;
-        } catch (const KXSerialPort &) {
-        }
-    }
-    return got;
-}
-
 int Count(const std::string &text, const std::string &part)
 {
     int n = 0;
@@ -272,7 +255,7 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
     OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,200"));
     EXPECT_EQ(board.RepeatPeriod(), 200);
     board.Write("<12:03>", 7);
-    std::string got = Collect(display, 1000);
+    std::string got = CollectFromPort(display, 1000);
     board.Close();
     got += Drain(display, 300); // a copy on its way when the second ended
     // The message itself and about five repeats in one second (a busy
@@ -302,7 +285,7 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
     OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,150"));
     board.Write("old", 3);
     board.Write("new", 3);
-    std::string got = Collect(display, 500);
+    std::string got = CollectFromPort(display, 500);
     board.Close();
     EXPECT_EQ(Count(got, "old"), 1);
     EXPECT_GE(Count(got, "new"), 2);
@@ -315,7 +298,7 @@ TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
     OpenRaw(display, ComPortPair::Description(pair.peerPort));
     OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,100"));
     board.Write("12:03:45", 8);
-    std::string got = Collect(display, 500);
+    std::string got = CollectFromPort(display, 500);
     board.Close();
     EXPECT_EQ(got, "12:03:45") << "a cut copy would show a wrong time";
 }

@@ -40,26 +40,6 @@ KString Port(int number)
     return KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str());
 }
 
-// What arrives within ms, or up to and including the first carriage return.
-std::string Line(KSerialPort &port, int32_t ms)
-{
-    std::string got;
-    port.SetReadTimeout(50);
-    const int32_t start = KTickCount();
-    while (KTickElapsed(start) < ms) {
-        char c;
-        try {
-            port.Read(&c, 1);
-        } catch (const KX &) {
-            continue;
-        }
-        got += c;
-        if (c == '\r')
-            break;
-    }
-    return got;
-}
-
 // The open message dialog among the window manager's windows, none when closed.
 ZafWindow *MessageDialog()
 {
@@ -97,7 +77,7 @@ protected:
         ASSERT_TRUE(peer.Open(Port(pair.peerPort)));
         boards = std::make_unique<QVScoreboards>();
         VZApplication::PublishScoreboards(boards.get());
-        ASSERT_EQ("CLEAR\r", Line(peer, 3000));   // the board starts with nothing to show
+        ASSERT_EQ("CLEAR\r", CollectFromPort(peer, 3000, "\r"));   // the board starts with nothing to show
     }
     void TearDown() override
     {
@@ -128,7 +108,7 @@ TEST_F(ScoreboardOnPort, SendInTheEditorPutsTheTextOnTheBoardAndTheEditorStaysOp
         Click(dialog, kCmdScoreboardMessageSend);
         WhileModal([&, dialog] {
             openAfterSend = MessageDialog() == dialog;
-            sent = Line(peer, 3000);
+            sent = CollectFromPort(peer, 3000, "\r");
             Click(dialog, kDialogCancel);
         });
     };
@@ -142,5 +122,5 @@ TEST_F(ScoreboardOnPort, SendInTheEditorPutsTheTextOnTheBoardAndTheEditorStaysOp
     // what it showed before.
     control->ScoreboardMessage().SetText(KString());
     control->Event(ZafEventStruct(kCmdScoreboardSendMessage, 0));
-    EXPECT_EQ("CLEAR\r", Line(peer, 3000));
+    EXPECT_EQ("CLEAR\r", CollectFromPort(peer, 3000, "\r"));
 }
