@@ -65,8 +65,16 @@ void cf_TitleMarkerMgr::DrawFormB(bf_Display *display)
     cf_3DTextMarker *const all[] = {title,          subTitle,       axisTitleA,       axisTitleB,    axisTitleLeftY,
                                     axisTitleBackY, axisTitleLeftZ, axisTitleBottomZ, axisTitlePolar};
     for (cf_3DTextMarker *marker : all)
-        if (marker)
+        if (marker && !DrawnByItsSeries(marker))
             marker->DrawFormB(display);
+}
+
+bool cf_TitleMarkerMgr::DrawnByItsSeries(const cf_3DTextMarker *marker) const
+{
+    for (cf_3DGridTickSeries *series : faces.face)
+        if (series && series->TitleMarker() == marker && series->IsShown())
+            return true;
+    return false;
 }
 
 cf_3DTextMarker *cf_TitleMarkerMgr::OwnTitle(cf_3DTextMarker *&slot, double y, double z, const wchar_t *text)

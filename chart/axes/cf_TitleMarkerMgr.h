@@ -26,7 +26,9 @@ public:
     // Deletes the own markers and forgets every reference.
     void ClearMarkers() override;
     void DrawFormA(bf_Display *display) override { DrawFormB(display); }
-    // Draws the nine referenced markers that exist, in reference order.
+    // Draws the nine referenced markers that exist, in reference order;
+    // an axis title whose grid series is shown is left to that series, so
+    // no title is drawn twice.
     void DrawFormB(bf_Display *display) override;
 
     // Make a title marker current (made on first use); the series'
@@ -48,6 +50,7 @@ private:
     cf_3DTextMarker *OwnTitle(cf_3DTextMarker *&slot, double y, double z, const wchar_t *text);
     cf_3DTextMarker *FaceTitle(cf_3DTextMarker *&slot, int face);
     cf_3DTextMarker *BuildTitle(cf_DataGroup *item);
+    bool DrawnByItsSeries(const cf_3DTextMarker *marker) const;
 
     cf_GridFaces faces;
     cf_3DTextMarker *title = nullptr;

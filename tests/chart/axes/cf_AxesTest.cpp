@@ -260,6 +260,28 @@ TEST(cf_TitleMarkerMgr, BuildAndSelectorsPairTheXTitlesTheOtherWayRound)
     EXPECT_TRUE(own->OwnsDispAttribs());
 }
 
+TEST(cf_TitleMarkerMgr, AnAxisTitleIsDrawnOnceWhetherOrNotItsSeriesIsShown)
+{
+    TestFrame frame;
+    cf_GridFaces faces;
+    cf_3DGTS_AutoMarkBottomFaceX bottomX(&frame);
+    faces.face[2] = &bottomX;
+    cf_ChartModel model(nullptr, 2);
+    model.SetAxisTitle(L"Time", 2, 0, -110, 0);
+    cf_TitleMarkerMgr titles(&frame, faces);
+    titles.Build(&model);
+    RecordingDisplay recorder;
+    StandInWindow window(0, 0, 300, 200);
+    bf_Display display(&recorder, &window);
+
+    // A shown series draws its own title: the manager leaves it alone.
+    titles.DrawFormB(&display);
+    EXPECT_TRUE(recorder.Calls("Text").empty());
+    bottomX.Hide();
+    titles.DrawFormB(&display);
+    EXPECT_EQ(1u, recorder.Calls("Text").size());
+}
+
 namespace {
 std::vector<std::string> reportedChecks;
 void RecordCheck(const char *module, const char *condition)
