@@ -55,8 +55,7 @@ cf_3DFacet *cf_3DPolyHedra::NewFacet(const cf_3DPoint *const *points, int n)
 
 void cf_3DPolyHedra::Transform(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Transform(kernel);
+    faces.ForEach([&](cf_3DFacet &face) { face.Transform(kernel); });
     UpdateDepthKey(kernel);
     for (int i = 1; i <= faces.Count(); ++i)
         ext.TakeViewOf(*Facet(i), i == 1);
@@ -95,8 +94,7 @@ void cf_3DPolyHedra::UpdateDepthKey(const cf_Kernel &kernel)
 
 void cf_3DPolyHedra::Project(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Project(kernel);
+    faces.ForEach([&](cf_3DFacet &face) { face.Project(kernel); });
     ProjectAnchor(kernel);
     prepared = 1;
 }
@@ -111,8 +109,7 @@ void cf_3DPolyHedra::Scale(double sx, double sy, double sz)
     const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
     // The solid's own translation: a kind's extra parts follow in its Scale.
     cf_3DPolyHedra::Translate(-saved[0], -saved[1], -saved[2]);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Scale(sx, sy, sz);
+    faces.ForEach([&](cf_3DFacet &face) { face.Scale(sx, sy, sz); });
     anchor.Scale(sx, sy, sz);
     ext.Scaled(sx, sy, sz);
     cf_3DPolyHedra::Translate(saved[0], saved[1], saved[2]);
@@ -120,8 +117,7 @@ void cf_3DPolyHedra::Scale(double sx, double sy, double sz)
 
 void cf_3DPolyHedra::Translate(double dx, double dy, double dz)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Translate(dx, dy, dz);
+    faces.ForEach([&](cf_3DFacet &face) { face.Translate(dx, dy, dz); });
     anchor.Translate(dx, dy, dz);
     ext.Translated(dx, dy, dz);
 }
@@ -129,22 +125,19 @@ void cf_3DPolyHedra::Translate(double dx, double dy, double dz)
 void cf_3DPolyHedra::SetSortByOverlap(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByOverlap(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetSortByOverlap(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByOverlap(flag); });
 }
 
 void cf_3DPolyHedra::SetSortByDepth(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByDepth(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetSortByDepth(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByDepth(flag); });
 }
 
 void cf_3DPolyHedra::SetCullBackFaces(unsigned char flag)
 {
     cf_Virt3DObj::SetCullBackFaces(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetCullBackFaces(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetCullBackFaces(flag); });
 }
 
 void cf_3DPolyHedra::DrawFormA(bf_Display *display)
@@ -158,8 +151,7 @@ void cf_3DPolyHedra::DrawFormB(bf_Display *display)
         return;
     SelectPen(display);
     SelectBrush(display);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->DrawFormB(display);
+    faces.ForEach([&](cf_3DFacet &face) { face.DrawFormB(display); });
     ReleaseBrush(display);
     ReleasePen(display);
 }

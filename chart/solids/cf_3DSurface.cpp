@@ -63,8 +63,7 @@ void cf_3DSurface::AddSegment(double x0, double x1, double y0, double y1, double
 
 void cf_3DSurface::Transform(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Transform(kernel);
+    faces.ForEach([&](cf_3DFacet &face) { face.Transform(kernel); });
     for (int i = 1; i <= faces.Count(); ++i)
         ext.TakeViewOf(*Facet(i), i == 1);
     ext.FinishView();
@@ -90,8 +89,7 @@ void cf_3DSurface::SortFacetsByOverlap()
 
 void cf_3DSurface::Project(const cf_Kernel &kernel)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Project(kernel);
+    faces.ForEach([&](cf_3DFacet &face) { face.Project(kernel); });
     prepared = 1;
 }
 
@@ -99,38 +97,33 @@ void cf_3DSurface::Scale(double sx, double sy, double sz)
 {
     const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
     Translate(-saved[0], -saved[1], -saved[2]);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Scale(sx, sy, sz);
+    faces.ForEach([&](cf_3DFacet &face) { face.Scale(sx, sy, sz); });
     ext.Scaled(sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 
 void cf_3DSurface::Translate(double dx, double dy, double dz)
 {
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->Translate(dx, dy, dz);
+    faces.ForEach([&](cf_3DFacet &face) { face.Translate(dx, dy, dz); });
     ext.Translated(dx, dy, dz);
 }
 
 void cf_3DSurface::SetSortByOverlap(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByOverlap(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetSortByOverlap(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByOverlap(flag); });
 }
 
 void cf_3DSurface::SetSortByDepth(unsigned char flag)
 {
     cf_Virt3DObj::SetSortByDepth(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetSortByDepth(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByDepth(flag); });
 }
 
 void cf_3DSurface::SetCullBackFaces(unsigned char flag)
 {
     cf_Virt3DObj::SetCullBackFaces(flag);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->SetCullBackFaces(flag);
+    faces.ForEach([&](cf_3DFacet &face) { face.SetCullBackFaces(flag); });
 }
 
 void cf_3DSurface::DrawFormA(bf_Display *display)
@@ -152,8 +145,7 @@ void cf_3DSurface::DrawFormB(bf_Display *display)
         return;
     SelectPen(display);
     SelectBrush(display);
-    for (int i = 1; i <= faces.Count(); ++i)
-        Facet(i)->DrawFormB(display);
+    faces.ForEach([&](cf_3DFacet &face) { face.DrawFormB(display); });
     ReleaseBrush(display);
     ReleasePen(display);
 }

@@ -9,3 +9,9 @@ const KString &KZSettingText(const wchar_t *key)
         return settings->GetText(key);
     return KRNode::EmptyText();
 }
+
+KString KZSettingText(const wchar_t *key, const wchar_t *english)
+{
+    const KString &text = KZSettingText(key);
+    return text.IsEmpty() ? KString(english) : text;
+}

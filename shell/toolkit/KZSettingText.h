@@ -6,3 +6,5 @@
 class KString;
 
 const KString &KZSettingText(const wchar_t *key);
+// The same, with english in place of a missing or empty text.
+KString KZSettingText(const wchar_t *key, const wchar_t *english);

@@ -17,6 +17,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "foundation/errors/KErrorCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZSettingText.h"
 #include "shell/toolkit/KZStatusBar.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
@@ -34,13 +35,6 @@ constexpr int kChartRightGap = 200;
 
 // The date and time at which the current print job started.
 KString63 printStart;
-
-KString SettingOr(const wchar_t *key, const wchar_t *english)
-{
-    KRegistry *settings = VZApplication::Registry();
-    const KString &text = settings ? settings->GetText(key) : KRNode::EmptyText();
-    return text.IsEmpty() ? KString(english) : text;
-}
 
 void Pointer(int32_t image)
 {
@@ -87,7 +81,7 @@ void QVZChartPane::Print()
     Pointer(kPointerBusy);
     KZStatusBar *bar = KZMainStatusBar();
     if (bar) {
-        bar->SetMessage(SettingOr(kTextChartPrinting, L"Printing Chart...").CStr());
+        bar->SetMessage(KZSettingText(kTextChartPrinting, L"Printing Chart...").CStr());
         bar->SetProgress(0);
     }
     KDateTime now;
@@ -116,7 +110,7 @@ int QVZChartPane::PrintPage(ZafPrinter &on, int page, int pageCount)
     QVResults *results = resultsView ? resultsView->Results() : nullptr;
     const QVEvent *event = results ? results->Event() : nullptr;
 
-    KString title(SettingOr(kKeyCompetitionName, L""));
+    KString title(KZSettingText(kKeyCompetitionName, L""));
     if (!title.IsEmpty())
         title.Append(L" - ");
     if (event) {
@@ -127,10 +121,10 @@ int QVZChartPane::PrintPage(ZafPrinter &on, int page, int pageCount)
             title.AppendChar(L')');
         }
     }
-    KString number(SettingOr(kTextChartPrintPage, L"Page"));
+    KString number(KZSettingText(kTextChartPrintPage, L"Page"));
     number.AppendChar(L' ').AppendInt(page).AppendChar(L' ');
-    number.Append(SettingOr(kTextChartPrintOf, L"of")).AppendChar(L' ').AppendInt(pageCount);
-    KString start(SettingOr(kTextChartPrintStart, L"Start:"));
+    number.Append(KZSettingText(kTextChartPrintOf, L"of")).AppendChar(L' ').AppendInt(pageCount);
+    KString start(KZSettingText(kTextChartPrintStart, L"Start:"));
     start.AppendChar(L' ');
     if (event) {
         event->DateTime().FormatTime(start);

@@ -37,12 +37,6 @@ KRGroup *MarginsGroup()
     return settings ? settings->GetGroup(kKeyPrintMargins) : nullptr;
 }
 
-KString Textual(const wchar_t *key, const wchar_t *fallback)
-{
-    const KString &text = P::Text(key);
-    return text.CStr()[0] ? text : KString(fallback);
-}
-
 } // namespace
 
 void QVZResultsPane::Startup(KZPrinterDevice *device)
@@ -102,7 +96,7 @@ bool QVZResultsPane::Print()
     if (!printer || !printer->PrintDialog())
         return false;
     KString name(L"Quorvane Training ");
-    name.Append(Textual(kTextPrintTitle, L"Results Printout"));
+    name.Append(P::Text(kTextPrintTitle, L"Results Printout"));
     VZApplication *application = VZApplication::Instance();
     if (!printer->BeginPrinting() || !printer->StartDoc(name))
     {
@@ -124,7 +118,7 @@ bool QVZResultsPane::Print()
     KZStatusBar *status = KZMainStatusBar();
     if (status)
     {
-        status->SetMessage(Textual(kTextPrinting, L"Printing results...").CStr());
+        status->SetMessage(P::Text(kTextPrinting, L"Printing results...").CStr());
         status->SetProgress(0);
     }
     std::vector<int> breaks;
@@ -157,7 +151,7 @@ bool QVZResultsPane::Print()
     {
         status->Clear();
         if (aborted)
-            status->SetMessage(Textual(kTextUserAborted, L"Operation aborted by user.").CStr());
+            status->SetMessage(P::Text(kTextUserAborted, L"Operation aborted by user.").CStr());
     }
     return !aborted;
 }

@@ -32,17 +32,11 @@ const Head kHeads[QVZResultsPane::kColumnCount] = {
     { L"TimeToDist", L"Time To Distance", kRight }, { L"RawTime", L"TTD - RT", kRight },
 };
 
-KString Textual(const KString &key, const wchar_t *fallback)
-{
-    const KString &text = P::Text(key.CStr());
-    return text.CStr()[0] ? text : KString(fallback);
-}
-
 KString Field(const wchar_t *name, const wchar_t *english)
 {
     KString key(L"\\Strings\\Event\\Results\\Print\\Fields\\");
     key.Append(name);
-    return Textual(key, english);
+    return P::Text(key.CStr(), english);
 }
 
 KString Time(const VRaceTime &time)
@@ -90,9 +84,9 @@ void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount
     }
     printer.SetFont(1);
     printer.DrawText(line, title, kCentre, kBottom);
-    KString number(Textual(KString(L"\\Strings\\Event\\Results\\Print\\Page"), L"Page"));
+    KString number(P::Text(L"\\Strings\\Event\\Results\\Print\\Page", L"Page"));
     number.AppendChar(L' ').AppendInt(page).AppendChar(L' ');
-    number.Append(Textual(KString(L"\\Strings\\Event\\Results\\Print\\Of"), L"of"));
+    number.Append(P::Text(L"\\Strings\\Event\\Results\\Print\\Of", L"of"));
     number.AppendChar(L' ').AppendInt(pageCount);
     printer.SetFont(0);
     printer.DrawText(line, number, kRight, kBottom);

@@ -28,6 +28,12 @@ const KString &Text(const wchar_t *key)
     return settings ? settings->GetText(key) : KRNode::EmptyText();
 }
 
+KString Text(const wchar_t *key, const wchar_t *english)
+{
+    const KString &text = Text(key);
+    return text.IsEmpty() ? KString(english) : text;
+}
+
 bool Flag(const wchar_t *key, bool fallback)
 {
     KRegistry *settings = Settings();

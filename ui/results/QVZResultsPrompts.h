@@ -20,6 +20,8 @@ KRegistry *Settings();
 // The text of a String setting (empty when missing), a Bool or Int setting
 // (fallback when missing).
 const KString &Text(const wchar_t *key);
+// The same, with english in place of a missing or empty text.
+KString Text(const wchar_t *key, const wchar_t *english);
 bool Flag(const wchar_t *key, bool fallback);
 int32_t Number(const wchar_t *key, int32_t fallback);
 void SetFlag(const wchar_t *key, bool on);
