@@ -157,11 +157,13 @@ void QVZChartPane::DrawChartOn(ZafPrinter &on, int top)
                 Plot(KPoint(0, item->Row()), true);
     }
 
-    // The printable area below the header, at most as wide as the paper
-    // less the gap on the right.
-    int left = 0, marginTop = 0, right = 0, bottom = 0;
-    on.Margins(left, marginTop, right, bottom);
-    const int width = std::min(on.PrintableWidth(), on.PageWidth() - kChartRightGap - left);
+    // Below the header, from the left margin in (room for the value labels
+    // left of the axis) to the gap on the paper's right, within the
+    // printable area.
+    int left = 0, marginTop = 0, marginRight = 0, marginBottom = 0;
+    on.Margins(left, marginTop, marginRight, marginBottom);
+    const int right = std::min(on.PrintableWidth(), on.PageWidth() - kChartRightGap - left);
+    const int width = right - left;
     const int height = on.PrintableHeight() - top;
     if (width > 0 && height > 0) {
         ZafRegionStruct area;
@@ -174,7 +176,7 @@ void QVZChartPane::DrawChartOn(ZafPrinter &on, int top)
         if (manager)
             manager->Add(temporary);
         ZafDisplay *previous = ZafDisplay::SetShared(&on);
-        on.SetOrigin(0, top);
+        on.SetOrigin(left, top);
         control->Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
         on.SetOrigin(0, 0);
         ZafDisplay::SetShared(previous);
