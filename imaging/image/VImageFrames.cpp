@@ -75,8 +75,6 @@ bool VImage::ReadFromBlockFile(int32_t i, void *bytes, int32_t count)
         const int64_t at = int64_t(kBlockBytes) * (i + 1);
         if (itsBlockFile.GetSize() < at + kBlockBytes)
             return false;
-        if (g_blockReadHook)
-            g_blockReadHook(i);
         itsBlockFile.Seek(at);
         itsBlockFile.ReadExact(bytes, count);
         return true;
@@ -120,6 +118,8 @@ VImageBlock *VImage::Block(int32_t i)
 {
     if (i < 0 || i >= itsBlockCount)
         return nullptr;
+    if (g_blockReadHook)
+        g_blockReadHook(i);
     if (VImageBlock *block = itsBlocks[i])
         return block;
     VImageBlockManager *manager = VImageBlockManager::Instance();
