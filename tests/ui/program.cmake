@@ -6,6 +6,7 @@ if(TARGET quorvane)
         ../shell/program/QuorvaneProgram.cpp
         ../support/ComPortPair.cpp
         program/ProgramHand.cpp
+        program/ProgramRoad.cpp
         program/DownloadProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
