@@ -29,6 +29,7 @@ list(APPEND CHART_SOURCES
     solids/cf_CompoundExtents.cpp
     solids/cf_3DFacet.cpp
     solids/cf_FacetStore.cpp
+    solids/cf_FacetedObj.cpp
     solids/cf_3DPolyHedra.cpp
     solids/cf_3DBoxHedra.cpp
     solids/cf_3DRadialHedra.cpp
