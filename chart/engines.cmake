@@ -40,6 +40,7 @@ list(APPEND CHART_SOURCES
     engines/cf_eng_Area2D.cpp
     engines/cf_eng_Bar2D.cpp
     engines/cf_eng_Col2D.cpp
+    engines/cf_eng_StackBase.cpp
     engines/cf_eng_Stack2D.cpp
     engines/cf_eng_PointSer3D.cpp
     engines/cf_eng_Line3D.cpp
