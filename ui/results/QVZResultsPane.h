@@ -158,6 +158,10 @@ public:
     KRect ColumnRect(int column, const KRect &line) const;
 
 private:
+    // The local date and time of the print job, taken once when it starts
+    // and printed on each of its pages.
+    static KString63 printDate;
+
     void LayOutPrintColumns(KZPrinter &printer, int32_t width, const KString *heads);
     void FitColumns();
     bool HasCellArea(KPoint unit, int column);
