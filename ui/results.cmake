@@ -2,6 +2,7 @@
 list(APPEND UI_SOURCES
     results/QVZBlockSensorLink.cpp
     results/QVZOverlayList.cpp
+    results/QVZPrintColumns.cpp
     results/QVZResultsPane.cpp
     results/QVZResultsPaneEdit.cpp
     results/QVZResultsPaneEvents.cpp

@@ -15,6 +15,8 @@
 #include "chart/axes/cf_3DTextMarker.h"
 #include "chart/values/cf_DyArr.h"
 
+#include <vector>
+
 class cf_ChartModel;
 class cf_EngineFrame;
 
@@ -43,7 +45,20 @@ public:
     void Scale(double sx, double sy, double sz) override;
     void Translate(double dx, double dy, double dz) override;
     void DrawFormA(bf_Display *display) override { DrawFormB(display); }
+    // The ticks, then the title, moved on past the labels when its place
+    // would put it on them.
     void DrawFormB(bf_Display *display) override;
+
+    // What the series' texts cover on the display as it would draw them:
+    // the labels' box and the title's (moved clear of the labels). Nothing
+    // for a hidden series.
+    struct TextLayout {
+        bool hasLabels = false;
+        cf_2DRect labels;
+        bool hasTitle = false;
+        cf_2DRect title;
+    };
+    TextLayout LayOutTexts(bf_Display *display);
 
     void Show() { shown = 1; }
     void Hide() { shown = 0; }
@@ -108,6 +123,10 @@ public:
     void RefreshBounds();
 
 protected:
+    void ApplyTickLook(cf_3DTextMarker *tick, int &alternation, cf_TextAttribs &above, cf_TextAttribs &below);
+    cf_2DPoint TitleShift(const std::vector<cf_2DRect> &boxes, const cf_2DRect &labels, const cf_2DRect &title) const;
+    TextLayout WalkTexts(bf_Display *display, bool draw);
+
     // Converts a value of an axis to its scene distance from the axis's
     // data minimum (with the data and scene spans and the scale factor).
     double SceneCoordinate(double value, double dataDim, double sceneDim, double scaleFactor,

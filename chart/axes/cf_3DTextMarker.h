@@ -7,6 +7,7 @@
 // GUI thread only.
 
 #include "chart/scene/cf_3DPoint.h"
+#include "chart/values/cf_2DRect.h"
 #include "chart/values/cf_String.h"
 
 class cf_3DTextMarker : public cf_Virt3DObj {
@@ -61,6 +62,15 @@ public:
     // Borrows the text (null changes nothing); the label becomes visible.
     void AdoptText(cf_String *borrowed);
 
+    // The device box the label covers when drawn on the display, in the
+    // display's current font unless the marker has text attributes of its
+    // own; false when no label is drawn.
+    bool LabelBox(bf_Display *display, cf_2DRect &box);
+    // The device point the label is anchored at (before any shift).
+    cf_2DPoint LabelAnchor() const { return (labelAtPoint2 ? point2 : point3)->DevicePoint(); }
+    // Moves the drawn label by pixels from its anchor (0, 0 by default).
+    void SetLabelShift(const cf_2DPoint &pixels) { labelShift = pixels; }
+
     // Bounds: x max, x min, y max, y min, z max, z min.
     const double *Bounds() const { return bounds; }
 
@@ -69,6 +79,9 @@ private:
     void DropText();
     void TakeBounds();
     void DrawLabel(bf_Display *display);
+    // The label's look and whether the marker selects a font of its own.
+    cf_TextAttribs *LabelLook(bool &ownLook);
+    cf_2DPoint LabelCorner(const cf_2DRect &extent, const cf_TextAttribs &look) const;
 
     cf_3DPoint *point1;
     cf_3DPoint *point2;
@@ -85,8 +98,12 @@ private:
     unsigned char ownsText = 0;
     unsigned char hasText = 0;
     unsigned char labelVisible = 0;
+    cf_2DPoint labelShift;
 };
 
 // Where a text of rotated size w x h goes for an anchor point, by the
 // anchoring flags and the rotation (whole degrees); shared by the markers.
 cf_2DPoint cf_AnchorText(const cf_2DPoint &anchor, int w, int h, const cf_TextAttribs &attribs);
+// The device box of a text of size w x h drawn from corner at with a
+// rotation of whole degrees (0 or a quarter turn either way).
+cf_2DRect cf_TextBox(const cf_2DPoint &at, int w, int h, int degrees);

@@ -53,11 +53,51 @@ void cf_3DTextMarker::DrawFormB(bf_Display *display)
         DrawLabel(display);
 }
 
-void cf_3DTextMarker::DrawLabel(bf_Display *display)
+cf_2DRect cf_TextBox(const cf_2DPoint &at, int w, int h, int degrees)
+{
+    // A text turned up runs upwards from its corner, one turned down downwards.
+    if (degrees > 0)
+        return cf_2DRect(at.x, at.y - w, at.x + h, at.y);
+    if (degrees < 0)
+        return cf_2DRect(at.x - h, at.y, at.x, at.y + w);
+    return cf_2DRect(at.x, at.y, at.x + w, at.y + h);
+}
+
+cf_TextAttribs *cf_3DTextMarker::LabelLook(bool &ownLook)
 {
     static cf_TextAttribs plain;
-    bool ownLook = !TextFlag() && HasTextAttribs();
-    cf_TextAttribs *attribs = HasTextAttribs() ? TextAttribs() : &plain;
+    ownLook = !TextFlag() && HasTextAttribs();
+    return HasTextAttribs() ? TextAttribs() : &plain;
+}
+
+cf_2DPoint cf_3DTextMarker::LabelCorner(const cf_2DRect &extent, const cf_TextAttribs &look) const
+{
+    const cf_3DPoint *anchor = labelAtPoint2 ? point2 : point3;
+    cf_2DPoint at = anchor->DevicePoint();
+    at.x += labelShift.x;
+    at.y += labelShift.y;
+    return cf_AnchorText(at, extent.Width(), extent.Height(), look);
+}
+
+bool cf_3DTextMarker::LabelBox(bf_Display *display, cf_2DRect &box)
+{
+    if (!display || !hasText || !labelVisible || !text || text->IsEmpty())
+        return false;
+    bool ownLook = false;
+    cf_TextAttribs *look = LabelLook(ownLook);
+    if (ownLook)
+        display->SelectFont(new bf_Font(look->ScaledFontSpec(display)));
+    const cf_2DRect extent = display->TextExtent(*text);
+    if (ownLook)
+        delete display->PopFont();
+    box = cf_TextBox(LabelCorner(extent, *look), extent.Width(), extent.Height(), look->Rotation());
+    return true;
+}
+
+void cf_3DTextMarker::DrawLabel(bf_Display *display)
+{
+    bool ownLook = false;
+    cf_TextAttribs *attribs = LabelLook(ownLook);
     bf_Color savedText, savedBack;
     if (ownLook) {
         savedText = display->Foreground();
@@ -66,9 +106,8 @@ void cf_3DTextMarker::DrawLabel(bf_Display *display)
         display->SetBackground(attribs->BackColor());
         display->SelectFont(new bf_Font(attribs->ScaledFontSpec(display)));
     }
-    const cf_3DPoint *anchor = labelAtPoint2 ? point2 : point3;
     cf_2DRect extent = display->TextExtent(*text);
-    display->Text(cf_AnchorText(anchor->DevicePoint(), extent.Width(), extent.Height(), *attribs), *text);
+    display->Text(LabelCorner(extent, *attribs), *text);
     if (ownLook) {
         display->SetForeground(savedText);
         display->SetBackground(savedBack);

@@ -1,6 +1,7 @@
 #include "chart/axes/cf_TitleMarkerMgr.h"
 
 #include "chart/axes/cf_3DGridTickSeries.h"
+#include "chart/engine/cf_EngineFrame.h"
 #include "chart/model/cf_ChartModel.h"
 
 cf_TitleMarkerMgr::cf_TitleMarkerMgr(cf_EngineFrame *owner, const cf_GridFaces &gridFaces)
@@ -71,6 +72,8 @@ void cf_TitleMarkerMgr::DrawFormB(bf_Display *display)
 
 bool cf_TitleMarkerMgr::DrawnByItsSeries(const cf_3DTextMarker *marker) const
 {
+    if (engine && !engine->DrawsGridSeries())
+        return false;
     for (cf_3DGridTickSeries *series : faces.face)
         if (series && series->TitleMarker() == marker && series->IsShown())
             return true;

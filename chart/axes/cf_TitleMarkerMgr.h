@@ -27,8 +27,8 @@ public:
     void ClearMarkers() override;
     void DrawFormA(bf_Display *display) override { DrawFormB(display); }
     // Draws the nine referenced markers that exist, in reference order;
-    // an axis title whose grid series is shown is left to that series, so
-    // no title is drawn twice.
+    // an axis title whose grid series is shown is left to that series when
+    // the engine draws its grid series, so no title is drawn twice or never.
     void DrawFormB(bf_Display *display) override;
 
     // Make a title marker current (made on first use); the series'

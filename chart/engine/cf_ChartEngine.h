@@ -168,6 +168,10 @@ protected:
     void SetPipelineFlags() { needsRefresh = geometryChanged = projectionChanged = 1; }
     // Draws every object of the four lists with form A or form B.
     void DrawLists(bf_Display *display, bool formB);
+    // Gives the plot a margin floor that keeps the shown grid series' labels
+    // and titles inside the display; true when the projection must be
+    // prepared again.
+    bool FitTextsAroundPlot(bf_Display *display);
     // The data box as the kernel's box.
     void DataBoxFromKernel();
 

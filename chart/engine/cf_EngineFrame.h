@@ -40,6 +40,9 @@ public:
     const double *Origin() const { return origin; }
     const double *BoxExtent() const { return boxExtent; }
     bf_Color AxisColor() const { return axisColor; }
+    // Whether the engine's drawing walks its grid and tick series; an axis
+    // title whose series is shown is then drawn by that series alone.
+    virtual bool DrawsGridSeries() const { return true; }
 
     // Puts the point at (x, y, z) percent of the kernel's maxima, less the
     // origin when relative is 1, and transforms it with the kernel. False

@@ -23,6 +23,8 @@ public:
     void DrawWalls(bf_Display *display) override { DrawWallsAndBitmap(display); }
     // Brings the pipeline up to date, then draws lists 3 and 4.
     void DrawWallsAndBitmap(bf_Display *display) override;
+    // No grid is drawn, so the title manager draws every axis title.
+    bool DrawsGridSeries() const override { return false; }
     // The pie's height as percent of the box height; relays out at once.
     void SetThickness(double percent);
     double Thickness() const { return top.Thickness(); }

@@ -3,6 +3,7 @@
 #include "chart/values/cf_Check.h"
 #include "chart/values/cf_Constants.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -116,6 +117,37 @@ void cf_Kernel::SetBottomMargin(double percent)
     projCurrent = false;
 }
 
+void cf_Kernel::SetMarginFloor(const cf_2DRect &pixels)
+{
+    if (pixels == marginFloor)
+        return;
+    marginFloor = pixels;
+    // A floor under the percentages leaves the projection as it is.
+    if (!(PlotRectIn(displayRect) == plotRect))
+        projCurrent = false;
+}
+
+namespace {
+
+// The room on both sides of a span of n pixels: the percentages, raised to
+// their floors, together at most three quarters of the span.
+void SideRoom(int n, double lowPercent, double highPercent, int lowFloor, int highFloor, int &low, int &high)
+{
+    low = cf_Trunc(n * lowPercent * 0.01);
+    high = cf_Trunc(n * highPercent * 0.01);
+    const int percentRoom = low + high;
+    low = std::max(low, lowFloor);
+    high = std::max(high, highFloor);
+    const int most = std::max(percentRoom, n - n / 4);
+    if (low + high > most && low + high > 0) {
+        const int total = low + high;
+        low = static_cast<int>(static_cast<long long>(low) * most / total);
+        high = most - low;
+    }
+}
+
+} // namespace
+
 void cf_Kernel::SetIndependentScale(unsigned char flag)
 {
     independentScale = flag;
@@ -209,16 +241,19 @@ void cf_Kernel::ProjectPoints(const double *xs, const double *ys, cf_2DPoint *ou
     }
 }
 
+cf_2DRect cf_Kernel::PlotRectIn(const cf_2DRect &deviceRect) const
+{
+    int left = 0, right = 0, top = 0, bottom = 0;
+    SideRoom(deviceRect.Width(), leftMargin, rightMargin, marginFloor.left, marginFloor.right, left, right);
+    SideRoom(deviceRect.Height(), topMargin, bottomMargin, marginFloor.top, marginFloor.bottom, top, bottom);
+    return cf_2DRect(deviceRect.left + left, deviceRect.top + top, deviceRect.right - right,
+                     deviceRect.bottom - bottom);
+}
+
 void cf_Kernel::PrepareRect(const cf_2DRect &deviceRect)
 {
     displayRect = deviceRect;
-    int w = deviceRect.Width();
-    int h = deviceRect.Height();
-    plotRect = deviceRect;
-    plotRect.left += cf_Trunc(w * leftMargin * 0.01);
-    plotRect.top += cf_Trunc(h * topMargin * 0.01);
-    plotRect.right -= cf_Trunc(w * rightMargin * 0.01);
-    plotRect.bottom -= cf_Trunc(h * bottomMargin * 0.01);
+    plotRect = PlotRectIn(deviceRect);
 
     double minX = viewX[0], maxX = viewX[0], minY = viewY[0], maxY = viewY[0];
     for (int i = 1; i < 8; ++i) {

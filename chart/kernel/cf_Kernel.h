@@ -32,6 +32,12 @@ public:
     void SetTopMargin(double percent);
     void SetBottomMargin(double percent);
     void SetIndependentScale(unsigned char flag);
+    // Least room in device pixels kept outside the plot on each side,
+    // whatever the percentages (room the engine found its labels and titles
+    // need). Marks the projection out of date when it changes. The plot
+    // keeps at least a quarter of the display in each direction.
+    void SetMarginFloor(const cf_2DRect &pixels);
+    const cf_2DRect &MarginFloor() const { return marginFloor; }
     double LeftMargin() const { return leftMargin; }
     double RightMargin() const { return rightMargin; }
     double TopMargin() const { return topMargin; }
@@ -96,6 +102,8 @@ public:
 
 private:
     void RecalculateGeometry();
+    // The plot rectangle inside a drawing rectangle: margins and floor.
+    cf_2DRect PlotRectIn(const cf_2DRect &deviceRect) const;
     void FaceCorners(const int (&face)[4], double *xs, double *ys, double *zs) const;
     cf_2DRect FaceRect(const int (&face)[4]) const;
 
@@ -111,6 +119,7 @@ private:
     double topMargin;
     double bottomMargin;
     unsigned char independentScale;
+    cf_2DRect marginFloor;
     cf_2DRect displayRect;
     cf_2DRect plotRect;
     cf_2DRect leftFaceRect;

@@ -233,6 +233,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\MenuBar\\Chart\\Options:String=&Options...",
     L"Strings\\MenuBar\\Chart\\PrinterSetup:String=&Printer Setup...",
     L"Strings\\MenuBar\\Chart\\Print:String=P&rint...",
+    L"Strings\\MenuBar\\Chart\\ExportBitmap:String=Export &Bitmap...",
     L"Strings\\MenuBar\\Results\\:=",
     L"Strings\\MenuBar\\Results\\Title:String=&Results",
     L"Strings\\MenuBar\\Results\\AddQuorvanes:String=&Add Reaction Times,R",

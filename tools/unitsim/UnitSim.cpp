@@ -72,6 +72,15 @@ Config Config::BlockSensor()
     return c;
 }
 
+Config Config::BlockSensorWithTrials(int count)
+{
+    Config c;
+    count = std::max(1, std::min(count, 50));
+    for (int i = 0; i < count; ++i)
+        c.trials.push_back(Trial::Make(i, 110 + 5 * i, 1800 + 150 * i, 1 + i % 5));
+    return c;
+}
+
 Config Config::ControlCenter()
 {
     Config c;

@@ -72,6 +72,10 @@ struct Config
     // Three trials: reaction times 99, 100 and 153 ms; powers blank, invalid
     // and 2150; 3, 0 and 9 breaks.
     static Config BlockSensor();
+    // A block sensor with count trials (1 to 50), each with a reaction
+    // time, a power and breaks of its own, so that no two pair with each
+    // other when downloaded.
+    static Config BlockSensorWithTrials(int count);
     static Config ControlCenter();
 };
 

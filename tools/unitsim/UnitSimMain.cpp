@@ -2,8 +2,9 @@
 // trying the program by hand (the far end of a port pair, see
 // tools/comport/comport.sh).
 //
-//   unitsim COM [-cc] [-off] [-out DIR] [-log FILE]
+//   unitsim COM [-cc] [-trials N] [-off] [-out DIR] [-log FILE]
 //     -cc    a Control Center instead of a block sensor with three trials
+//     -trials a block sensor with N trials (1 to 50) that all have a power
 //     -off   starts switched off; "on" on the input switches it on
 //     -out   folder for received firmware images and sounds
 //     -log   transcript file
@@ -20,16 +21,19 @@ int main(int argc, char **argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: unitsim COM [-cc] [-off] [-out DIR] [-log FILE]\n");
+        std::fprintf(stderr, "usage: unitsim COM [-cc] [-trials N] [-off] [-out DIR] [-log FILE]\n");
         return 2;
     }
     int port = std::atoi(argv[1]);
     bool controlCenter = false, off = false;
+    int trials = 0;
     std::string out, log;
     for (int i = 2; i < argc; ++i)
     {
         if (!std::strcmp(argv[i], "-cc"))
             controlCenter = true;
+        else if (!std::strcmp(argv[i], "-trials") && i + 1 < argc)
+            trials = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "-off"))
             off = true;
         else if (!std::strcmp(argv[i], "-out") && i + 1 < argc)
@@ -37,7 +41,9 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "-log") && i + 1 < argc)
             log = argv[++i];
     }
-    unitsim::Config config = controlCenter ? unitsim::Config::ControlCenter() : unitsim::Config::BlockSensor();
+    unitsim::Config config = controlCenter ? unitsim::Config::ControlCenter()
+                             : trials > 0  ? unitsim::Config::BlockSensorWithTrials(trials)
+                                           : unitsim::Config::BlockSensor();
     config.outputDir = out;
     config.transcriptFile = log;
     unitsim::Unit unit(config);

@@ -84,6 +84,9 @@ QVZChartPane::QVZChartPane(QVZChartWindow *owner, QVChartView *attached)
     printTitle = KString(VZApplication::kProgramTitle);
     printTitle.Append(L" ").Append(SettingText(kTextChartPrintTitle));
     SetView(attached);
+    // Until a trial is plotted the chart shows its empty frame, not the
+    // engine's bare box.
+    ShowEmptyFrame();
 }
 
 QVZChartPane::~QVZChartPane()

@@ -51,6 +51,9 @@ public:
     // Nothing happens without a results view; a row without a trial leaves
     // the chart cleared.
     void Plot(KPoint selection, bool redraw);
+    // Every trial of the overlay list plotted afresh, in list order, each
+    // as its own series with its own legend entry (an empty list clears).
+    void PlotOverlay();
     // Computes the selected trial (the results view's selection) and shows
     // its numbers in the chart data dialog; nothing without a trial.
     void ShowChartData();
@@ -117,6 +120,10 @@ private:
     bool OverlayMode() const;
     void OverlayResults(std::vector<const QVResult *> &out) const;
     void ShowDisplayResMessage();
+    void AddAxisTitles();
+    // The chart of no trial: the cleared series, the axes and their titles
+    // in the frame the settings give.
+    void ShowEmptyFrame();
     void RedrawControl();
     void MenuOpening(const ZafEventStruct &event);
     void PopUp(const ZafEventStruct &event);

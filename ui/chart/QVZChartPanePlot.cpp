@@ -8,11 +8,13 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
+#include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
+#include "ui/results/QVZOverlayList.h"
 
 namespace {
 
@@ -86,10 +88,37 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     AddMarkerLines(result);
     AddPowerLine(result);
     SetupFrame();
-    control->AddAxisTitleAt(SettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
-    control->AddAxisTitleAt(SettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
+    AddAxisTitles();
     RedrawControl();
     SetPointer(-3200);
+}
+
+void QVZChartPane::AddAxisTitles()
+{
+    control->AddAxisTitleAt(SettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
+    control->AddAxisTitleAt(SettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
+}
+
+void QVZChartPane::ShowEmptyFrame()
+{
+    Clear();
+    SetupFrame();
+    AddAxisTitles();
+    RedrawControl();
+}
+
+void QVZChartPane::PlotOverlay()
+{
+    series = 1;
+    rangeMultiplier = 1;
+    QVZChartTrials *trials = Trials();
+    const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr;
+    if (!overlay || !overlay->Next()) {
+        Clear();
+        return;
+    }
+    for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
+        Plot(KPoint(0, item->Row()), true);
 }
 
 void QVZChartPane::Clear()

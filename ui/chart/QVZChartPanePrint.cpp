@@ -8,7 +8,6 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
-#include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KDateTime.h"
 #include "framework/core/objects/ZafWindow.h"
@@ -21,7 +20,6 @@
 #include "shell/toolkit/KZStatusBar.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
 
 ZafPrinter *QVZChartPane::printer = nullptr;
 
@@ -146,16 +144,10 @@ void QVZChartPane::DrawChartOn(ZafPrinter &on, int top)
     ZafChartControl *own = control;
     const int ownSeries = series, ownScale = scale, ownMultiplier = rangeMultiplier;
     control = new ZafChartControl(33, 7, 33, 7, 4, 1, 1);
-    if (!OverlayMode()) {
+    if (!OverlayMode())
         Plot(KPoint(-1, -1), true);
-    } else {
-        series = 1;
-        rangeMultiplier = 1;
-        QVZChartTrials *trials = Trials();
-        if (const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr)
-            for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
-                Plot(KPoint(0, item->Row()), true);
-    }
+    else
+        PlotOverlay();
 
     // Below the header, from the left margin in (room for the value labels
     // left of the axis) to the gap on the paper's right, within the

@@ -224,7 +224,12 @@ void QVZChartWindow::Update(const KPoint &selection)
         }
         toolBar->SetText(caption);
     }
-    pane->Plot(selection, true);
+    // Without a cell (the results changed) an overlay is drawn again as a
+    // whole: plotting the selected row would add its curve a second time.
+    if (OverlayMode() && selection == KPoint(-1, -1))
+        pane->PlotOverlay();
+    else
+        pane->Plot(selection, true);
 }
 
 void QVZChartWindow::ShowChartData()

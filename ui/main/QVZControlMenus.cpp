@@ -38,7 +38,7 @@ const Entry kFile[] = {
 const Entry kChart[] = {
     { kCmdOverlayMode, L"OverlayMode" }, { kCmdOverlayClear, L"OverlayClear" }, { kSeparator, nullptr },
     { kCmdChartOptions, L"Options" }, { kSeparator, nullptr }, { kCmdChartPrinterSetup, L"PrinterSetup" },
-    { kCmdChartPrint, L"Print" },
+    { kCmdChartPrint, L"Print" }, { kCmdChartExportBitmap, L"ExportBitmap" },
 };
 const Entry kChartDevel[] = {
     { kSeparator, nullptr },

@@ -153,6 +153,8 @@ public:
     // one at first; lines of the first result below skip and lines past
     // lastLine (none for a negative one) are left out.
     void PrintRows(KZPrinter &printer, int line, int first, int count, int skip = 0, int lastLine = -1);
+    // A column's cell within a printed line: the printed columns of the
+    // last PrintRows, else the view's; 3 units clear of its right edge.
     KRect ColumnRect(int column, const KRect &line) const;
 
 private:
@@ -160,6 +162,7 @@ private:
     // and printed on each of its pages.
     static KString63 printDate;
 
+    void LayOutPrintColumns(KZPrinter &printer, int32_t width, const KString *heads);
     void FitColumns();
     bool HasCellArea(KPoint unit, int column);
     void SetResultCode(int32_t code);
@@ -168,6 +171,9 @@ private:
     void ClearOverlay();
     void MenuOpening();
     void ToggleOverlayRow(int row);
+    ZafEventType SelectorEvent(const ZafEventStruct &event);
+    // The chart shows the trial of cell, or the overlay takes or drops it.
+    void ChooseTrial(KPoint cell);
     void ShowBreaks(KPoint pixel, const QVResult &result);
     int SendToControlCenter(const KString *text);
 
@@ -177,6 +183,7 @@ private:
     QVResult *drawnResult = nullptr;
     QVResult *editedResult = nullptr;
     QVZOverlayList overlay;
+    std::vector<int32_t> printEdges;   // edges of the printed columns (empty off the printer)
     QVZResultsTitle *title = nullptr;
     QVZUnitLink *unitLink = nullptr;
     TrialChooser trialChooser;

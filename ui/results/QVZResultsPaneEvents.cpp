@@ -14,6 +14,7 @@
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPopUpMenu.h"
 #include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
@@ -93,8 +94,33 @@ ZafEventType QVZResultsPane::Event(const ZafEventStruct &event)
         MenuOpening();
         return code;
     default:
-        return KZEditableSelector::Event(event);
+        return SelectorEvent(event);
     }
+}
+
+// A left press on another row selects it at once; it also shows that trial
+// in the chart (or adds it to the overlay), as a second press on the
+// selected row would, so that one click does what the user asked for.
+ZafEventType QVZResultsPane::SelectorEvent(const ZafEventStruct &event)
+{
+    ZafEventStruct mapped = event;
+    const bool press = MapEvent(mapped) == kEvtLeftPress;
+    const KPoint before = Selection();
+    const ZafEventType answer = KZEditableSelector::Event(event);
+    if (press && Selection() != before && ResultAt(Selection().y))
+        ChooseTrial(Selection());
+    return answer;
+}
+
+void QVZResultsPane::ChooseTrial(KPoint cell)
+{
+    if (!InOverlayMode())
+    {
+        if (VLeg *leg = LegOf(results))
+            leg->Select(cell);
+    }
+    else
+        ToggleOverlayRow(cell.y);
 }
 
 // A result code needs a selected result; without one nothing happens.
@@ -154,14 +180,7 @@ bool QVZResultsPane::CellClicked(KPoint pixel, int mode)
     const QVResult *result = ResultAt(unit.y);
     if (!result)
         return true;
-    KPoint cell = Selection();
-    if (!InOverlayMode())
-    {
-        if (VLeg *leg = LegOf(results))
-            leg->Select(cell);
-    }
-    else
-        ToggleOverlayRow(cell.y);
+    ChooseTrial(Selection());
     KRect row;
     UnitRect(unit, row);
     FitColumns();

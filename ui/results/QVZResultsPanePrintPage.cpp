@@ -6,6 +6,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPrinter.h"
 #include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZPrintColumns.h"
 #include "ui/results/QVZResultsPrompts.h"
 
 namespace P = QVZResultsPrompts;
@@ -16,6 +17,8 @@ constexpr int kLeft = 0;
 constexpr int kRight = 1;
 constexpr int kCentre = 2;
 constexpr int kBottom = 1;
+// Printer units a cell's text keeps clear of the column's right edge.
+constexpr int kCellInset = 3;
 
 struct Head
 {
@@ -50,12 +53,17 @@ KString Time(const VRaceTime &time)
 KRect QVZResultsPane::ColumnRect(int column, const KRect &line) const
 {
     KRect rect = line;
-    if (view)
+    if (printEdges.size() == kColumnCount + 1)
+    {
+        rect.left = line.left + printEdges[column];
+        rect.right = line.left + printEdges[column + 1] - 1;
+    }
+    else if (view)
     {
         rect.left = line.left + view->ColumnPosition(column);
         rect.right = rect.left + view->ColumnWidth(column) - 1;
     }
-    rect.right -= 3;
+    rect.right -= kCellInset;
     return rect;
 }
 
@@ -89,16 +97,37 @@ void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount
     printer.DrawText(line, VZApplication::NoticeString(), kLeft, kBottom);
 }
 
+// The list's columns fitted to the page, widened where a head (in the
+// printer's current font) would otherwise be cut.
+void QVZResultsPane::LayOutPrintColumns(KZPrinter &printer, int32_t width, const KString *heads)
+{
+    printEdges.clear();
+    if (!view)
+        return;
+    view->FitColumns(width, false);
+    std::vector<int32_t> widths(kColumnCount), needs(kColumnCount);
+    for (int column = 0; column < kColumnCount; ++column)
+    {
+        widths[column] = view->ColumnWidth(column);
+        needs[column] = printer.TextWidth(heads[column]) + kCellInset + 1;
+    }
+    QVZPrintColumns::Widen(widths, needs);
+    printEdges.push_back(view->ColumnPosition(0));
+    for (int32_t w : widths)
+        printEdges.push_back(printEdges.back() + w);
+}
+
 void QVZResultsPane::PrintRows(KZPrinter &printer, int lineNumber, int first, int count, int skip, int lastLine)
 {
     KRect line = printer.PageRect();
-    if (view)
-        view->FitColumns(line.right - line.left + 1, false);
     line.top = line.bottom = lineNumber;
     printer.SetFont(3);
+    KString heads[kColumnCount];
     for (int column = 0; column < kColumnCount; ++column)
-        printer.DrawText(ColumnRect(column, line), Field(kHeads[column].key, kHeads[column].english),
-                         kHeads[column].alignment, kBottom);
+        heads[column] = Field(kHeads[column].key, kHeads[column].english);
+    LayOutPrintColumns(printer, line.right - line.left + 1, heads);
+    for (int column = 0; column < kColumnCount; ++column)
+        printer.DrawText(ColumnRect(column, line), heads[column], kHeads[column].alignment, kBottom);
     printer.DrawRule(line);
     printer.SetFont(1);
     // Line k of a result's block is printed when k is not below the lines

@@ -1,5 +1,6 @@
 // The flat, cylinder and exploded pies on the recording display.
 
+#include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/backend/bf_Display.h"
 #include "chart/engines/cf_eng_Pie3D.h"
 #include "chart/engines/cf_eng_XPie2D3D.h"
@@ -205,4 +206,19 @@ TEST(cf_eng_XPie2D3D, SolidsStartAtThreeGroupsAndOnlySolidsAndTitlesAreDrawn)
             EXPECT_EQ(2, n) << colour;
         }
     }
+}
+
+TEST(cf_eng_XPie2D3D, APolarAxisTitleWhoseGridSeriesIsShownIsDrawnOnce)
+{
+    // The exploded pie draws no grid, so its title manager draws the title.
+    cf_ChartView view(9, 1, 1);
+    for (int g = 1; g <= 3; ++g)
+        view.AddGroupValue(g, g);
+    view.AddAxisTitle(L"Share", 7);
+    view.ShowAxisTicks(7, true);
+    ASSERT_TRUE(view.GridTickSeries(7)->IsShown());
+    int titles = 0;
+    for (const RecordedCall &c : Drawn(view))
+        titles += c.op == "Text" && c.text == L"Share";
+    EXPECT_EQ(1, titles);
 }

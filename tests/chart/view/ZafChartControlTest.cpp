@@ -89,13 +89,14 @@ TEST_F(ZafChartControlWindow, PaneChartShowsItsTraceOnTheWallInsideThePlot)
     Open(chart);
     ASSERT_NE(nullptr, chart->OSWindow());
 
-    EXPECT_EQ(cf_2DRect(39, 23, 352, 264), chart->Engine()->Kernel()->PlotRect());
+    // The left margin makes room for the power title beside the labels.
+    EXPECT_EQ(cf_2DRect(50, 23, 352, 264), chart->Engine()->Kernel()->PlotRect());
     const COLORREF blue = RGB(0, 0, 255);
     for (int x = 60; x <= 330; x += 30)
         EXPECT_EQ(blue, PixelAt(chart, x, 143)) << x;
     EXPECT_EQ(RGB(192, 192, 192), PixelAt(chart, 100, 60));
     for (int y = 30; y <= 130; y += 20)
-        EXPECT_EQ(RGB(0, 0, 0), PixelAt(chart, 39, y)) << y;
+        EXPECT_EQ(RGB(0, 0, 0), PixelAt(chart, 50, y)) << y;
     EXPECT_EQ(PixelAt(chart, 2, 2), PixelAt(chart, 20, 5));
     EXPECT_NE(RGB(192, 192, 192), PixelAt(chart, 20, 5));
 }

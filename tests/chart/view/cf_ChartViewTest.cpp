@@ -85,8 +85,10 @@ TEST(cf_ChartView, RecordedChartDrawsWallThenGridWithItsTitleThenTrace)
         view.Draw(&display);
     }
     EXPECT_TRUE(view.IsCurrent());
+    // The left margin grew from 39 to make room for the power title beside
+    // the labels (at its place it would stand on them).
     const cf_2DRect plot = view.Engine()->Kernel()->PlotRect();
-    EXPECT_EQ(cf_2DRect(39, 23, 352, 264), plot);
+    EXPECT_EQ(cf_2DRect(50, 23, 352, 264), plot);
 
     std::vector<RecordedCall> calls = recorder.Drawing();
     auto first = [&calls](auto match) {
@@ -111,6 +113,57 @@ TEST(cf_ChartView, RecordedChartDrawsWallThenGridWithItsTitleThenTrace)
     // Six power labels, eleven time labels and the axis title, each once.
     EXPECT_EQ(1, std::count(texts.begin(), texts.end(), L"Power"));
     EXPECT_EQ(6u + 11u + 1u, texts.size());
+}
+
+TEST(cf_ChartView, LabelsAndTitlesStayWholeAndApartHoweverSmallTheChart)
+{
+    // Six-digit power labels and both axis titles, as the pane makes them.
+    for (int width : {399, 240}) {
+        SCOPED_TRACE(width);
+        const int height = width * 3 / 4;
+        cf_ChartView view(4, 1, 2);
+        BuildPaneChart(view);
+        view.SetRange(0, 720000);
+        view.SetAxisTicks(4, 144000, 1, 2, 0);
+        view.AddAxisTitleAt(L"Time (seconds)", 2, 0, -117, 0);
+        RecordingDisplay recorder;
+        StandInWindow window(0, 0, width - 1, height - 1);
+        {
+            bf_Display display(&recorder, &window);
+            view.Prepare(&display);
+            recorder.Clear();
+            view.Draw(&display);
+        }
+        struct Box {
+            std::wstring text;
+            int left, top, right, bottom;
+        };
+        std::vector<Box> boxes;
+        for (const RecordedCall &c : recorder.Calls("Text")) {
+            const int w = int(c.text.size()) * RecordingDisplay::kCharWidth, h = RecordingDisplay::kCharHeight;
+            const int x = c.args[0], y = c.args[1];
+            // The power title is turned up: it runs upwards from its corner.
+            boxes.push_back(c.text == L"Power" ? Box{c.text, x, y - w, x + h, y} : Box{c.text, x, y, x + w, y + h});
+        }
+        ASSERT_FALSE(boxes.empty());
+        for (const Box &b : boxes) {
+            EXPECT_GE(b.left, 0) << std::string(b.text.begin(), b.text.end());
+            EXPECT_LE(b.right, width) << std::string(b.text.begin(), b.text.end());
+            EXPECT_LE(b.bottom, height) << std::string(b.text.begin(), b.text.end());
+        }
+        for (const Box &title : boxes) {
+            if (title.text != L"Power" && title.text != L"Time (seconds)")
+                continue;
+            for (const Box &label : boxes) {
+                if (&label == &title)
+                    continue;
+                EXPECT_FALSE(label.left < title.right && title.left < label.right && label.top < title.bottom &&
+                                 title.top < label.bottom)
+                        << std::string(title.text.begin(), title.text.end()) << " on "
+                        << std::string(label.text.begin(), label.text.end());
+            }
+        }
+    }
 }
 
 TEST(cf_ChartView, EveryAxisSetterShowsItsSeries)

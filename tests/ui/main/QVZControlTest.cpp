@@ -61,16 +61,19 @@ TEST_F(QVZControlTest, TheFrameShowsTheProgramTitleAndSevenMenus)
     for (int i = 0; i < int(std::size(titles)); ++i)
         EXPECT_EQ(titles[i], MenuText(bar, i)) << i;
     EXPECT_EQ(10, GetMenuItemCount(GetSubMenu(bar, kFile)));
-    EXPECT_EQ(7, GetMenuItemCount(GetSubMenu(bar, kChart)));
+    HMENU chart = GetSubMenu(bar, kChart);
+    ASSERT_EQ(8, GetMenuItemCount(chart));
+    EXPECT_EQ(L"P&rint...", MenuText(chart, 6));
+    EXPECT_EQ(L"Export &Bitmap...", MenuText(chart, 7));
 }
 
 TEST_F(QVZControlTest, TheDeveloperSwitchAddsElevenChartEntries)
 {
     Restart({ L"-devel" });
     HMENU chart = GetSubMenu(GetMenu(Frame(control)), kChart);
-    ASSERT_EQ(18, GetMenuItemCount(chart));
-    EXPECT_EQ(L"Show Data...", MenuText(chart, 8));
-    EXPECT_EQ(L"Show Local Algorithm Reaction Time", MenuText(chart, 17));
+    ASSERT_EQ(19, GetMenuItemCount(chart));
+    EXPECT_EQ(L"Show Data...", MenuText(chart, 9));
+    EXPECT_EQ(L"Show Local Algorithm Reaction Time", MenuText(chart, 18));
 }
 
 TEST_F(QVZControlTest, LabelsCarryTheirAcceleratorsCtrlWhenNoModifierIsGiven)

@@ -89,7 +89,7 @@ TEST_F(ChartSpooler, AChartPagePrintsThroughTheDefaultPrinter)
     calls.printDlg = &DefaultPrinterDialog;
     const ZafPrintCalls saved = ZafPrinter::SetCalls(calls);
     QVZChartPane::Startup();
-    AddTrial(1500, 160, 2400, 700);
+    AddTrial(1500, 160, 2400, 3390);   // a power axis up to 716000
     QVZChartWindow *window = MakeWindow();
     Select(0);
     window->Pane()->Plot(KPoint(-1, -1), true);

@@ -2,7 +2,7 @@
 # Prints a results page and a chart page through Wine's spooler to the CUPS
 # PDF printer and checks their pictures: the results list fits one page and
 # its rows are printed; the chart page holds the trace in the brush colour
-# (blue) inside the chart.
+# (blue) inside the chart, and its power labels are printed whole.
 # Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
@@ -43,6 +43,14 @@ if printed_page "*$name-chart" "$work/chart"; then
     blue=$(convert "$sharp" -depth 8 txt:- |
         awk -F'[(),]' 'NR > 1 { r = $3; g = $4; b = $5; if (b - r > 80 && b - g > 80) n++ } END { print n + 0 }')
     [ "$blue" -ge 100 ] || { echo "the chart page shows no trace ($blue blue pixels)"; status=1; }
+    # The power axis runs to 716000: its two top labels (716000, 572800)
+    # have six digits each, all of them on the paper (a label cut at the
+    # chart's edge keeps a sliver of its first digit).
+    pdftoppm -r 150 -gray -f 1 -l 1 "$pdf" "$work/chart/labels"
+    labels=$(ls "$work"/chart/labels*.pgm | head -n 1)
+    whole=$(convert "$labels" -threshold 60% -compress none pbm:- | awk -f "$(dirname "$0")/power-labels.awk" |
+        head -n 2 | awk '$1 == 6 && $2 * 2 >= $3 { n++ } END { print n + 0 }')
+    [ "$whole" = 2 ] || { echo "the top power labels are not printed whole"; status=1; }
 else
     status=1
 fi

@@ -34,10 +34,13 @@ public:
     QuorvaneProgram &Program() { return program; }
     ShellScratch &Folder() { return folder; }
     const unitsim::Config &UnitConfig() const { return config; }
+    // Another simulated unit than the three-trial block sensor; before Start.
+    void UseUnit(const unitsim::Config &unitConfig) { config = unitConfig; }
     std::wstring SettingsFile() const { return program.File(L"cfg"); }
 
     // Ctrl+N, Ctrl+T and "Download All" in the trial choice: the new
-    // workout's results list once its three rows show; null on failure.
+    // workout's results list once its first three rows show (the download
+    // of a unit with more trials goes on); null on failure.
     HWND NewWorkoutWithTrials();
     // The MDI child that holds the results list; null before a workout.
     HWND EventWindow() const;

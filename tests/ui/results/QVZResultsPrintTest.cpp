@@ -255,6 +255,20 @@ TEST_F(ResultsPrint, LongResultGoesOnOnTheNextPageWithoutAnEmptyPage)
     EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(last.CStr())));   // the last break
 }
 
+TEST_F(ResultsPrint, EveryColumnHeadIsPrintedWholeOnAnA4Page)
+{
+    AddResults(3, 2);
+    PageOfLines(46);
+    device.horizontalPixels = 620;   // 8.27 inches at one pixel a unit
+    device.horizontalMillimetres = 210;
+    device.recordTexts = true;
+    EXPECT_TRUE(ShowList()->Print());
+    const std::vector<std::wstring> texts = device.Texts();
+    for (const wchar_t *head : { L"Trial", L"First Name", L"Last Name", L"Source", L"Reaction Time", L"Power",
+                                 L"Time To Distance", L"TTD - RT" })
+        EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::wstring(head))) << head;
+}
+
 TEST_F(ResultsPrint, PageUnderSevenLinesIsRefusedAndLogged)
 {
     AddResults(2, 0);

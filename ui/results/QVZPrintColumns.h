@@ -1,0 +1,21 @@
+#pragma once
+// QVZPrintColumns: the column widths of a printed results page. The page
+// starts from the list's own columns fitted to the page width; a column too
+// narrow for its head is widened with width taken from the columns that
+// have some to spare, so that no head is printed cut. Plain arithmetic on
+// widths in printer units; no state.
+
+#include <cstdint>
+#include <vector>
+
+class QVZPrintColumns
+{
+public:
+    // widths: the columns' widths on the page; needs: the width each
+    // column's head needs to print whole. Widens the columns short of their
+    // need with width taken from the others in proportion to what they have
+    // beyond their own need; the total stays the same. Answers false when
+    // the total is less than all needs together: the columns then share the
+    // total in proportion to their needs.
+    static bool Widen(std::vector<int32_t> &widths, const std::vector<int32_t> &needs);
+};
