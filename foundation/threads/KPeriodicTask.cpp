@@ -99,6 +99,12 @@ void KPeriodicTask::Tick(int32_t)
 {
 }
 
+void KPeriodicTask::Wake()
+{
+    if (itsEvent)
+        SetEvent(itsEvent);
+}
+
 void KPeriodicTask::Run()
 {
     for (;;) {
