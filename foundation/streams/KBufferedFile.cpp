@@ -3,8 +3,13 @@
 
 #include <cstring>
 
+namespace
+{
+int32_t Capacity(int32_t requested) { return requested > 16 ? requested : 16; }
+} // namespace
+
 KBufferedFile::KBufferedFile(int32_t bufferSize)
-    : itsBuffer(new uint8_t[size_t(bufferSize > 16 ? bufferSize : 16)]), itsCapacity(bufferSize > 16 ? bufferSize : 16)
+    : itsBuffer(new uint8_t[size_t(Capacity(bufferSize))]), itsCapacity(Capacity(bufferSize))
 {
 }
 

@@ -39,7 +39,8 @@ void KFile::Open(int mode, bool create)
     }
     if (itsPath.IsEmpty())
         throw KXStream(kErrFileOpen, ERROR_INVALID_NAME);
-    const DWORD disposition = create ? (itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS) : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
+    const DWORD disposition =
+        create ? (itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS) : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
     HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
