@@ -4,8 +4,10 @@
 
 namespace
 {
-// The worker looks for files this often even without a wake-up.
-constexpr int32_t kPeriod = 1000;
+// The worker deletes what it was given this often. Not at once: the file
+// system first serves the work of the thread that handed a file over, which
+// on some systems would otherwise wait behind the deletion.
+constexpr int32_t kPeriod = 250;
 } // namespace
 
 KFileDisposal::KFileDisposal() = default;
@@ -33,8 +35,8 @@ void KFileDisposal::Dispose(const KString &path)
     }
     itsLock.Lock();
     itsWaiting.push_back(path);
+    itsCount = int(itsWaiting.size());
     itsLock.Unlock();
-    Wake();
 }
 
 void KFileDisposal::Finish()
@@ -44,7 +46,8 @@ void KFileDisposal::Finish()
 
 void KFileDisposal::Tick(int32_t)
 {
-    DeleteWaiting();
+    if (itsCount > 0)
+        DeleteWaiting();
 }
 
 void KFileDisposal::DeleteWaiting()
@@ -53,6 +56,7 @@ void KFileDisposal::DeleteWaiting()
     std::vector<KString> taken;
     itsLock.Lock();
     taken.swap(itsWaiting);
+    itsCount = 0;
     itsLock.Unlock();
     for (const KString &path : taken)
         DeleteFileW(path.CStr());

@@ -2,7 +2,8 @@
 // KFileDisposal: deletes files on a worker thread, so that the thread that
 // hands a file over does not wait while the file system frees its space
 // (deleting a file of many megabytes takes milliseconds). Files are deleted
-// in the order given, soon after; Finish deletes what is left and waits.
+// in the order given, within a quarter of a second; Finish deletes what is
+// left at once and waits.
 // One instance for the process (Shared); its worker starts with the first
 // file and ends when the instance is destroyed, deleting what is left.
 // Dispose and Finish may be called from any thread.
@@ -11,6 +12,7 @@
 #include "foundation/threads/KMutex.h"
 #include "foundation/threads/KPeriodicTask.h"
 
+#include <atomic>
 #include <vector>
 
 class KFileDisposal : private KPeriodicTask
@@ -36,4 +38,5 @@ private:
     KMutex itsLock;      // guards itsWaiting; held only to take or add
     KMutex itsDeleting;  // held while files are being deleted
     std::vector<KString> itsWaiting;
+    std::atomic<int> itsCount{0};  // files waiting; read without the lock
 };

@@ -99,12 +99,6 @@ void KPeriodicTask::Tick(int32_t)
 {
 }
 
-void KPeriodicTask::Wake()
-{
-    if (itsEvent)
-        SetEvent(itsEvent);
-}
-
 void KPeriodicTask::Run()
 {
     for (;;) {

@@ -42,8 +42,6 @@ public:
 protected:
     // Called every period while running, with KTickCount's value.
     virtual void Tick(int32_t now);
-    // Ends the current wait: a running task ticks at once.
-    void Wake();
 
 private:
     friend struct KPeriodicTaskThread;
