@@ -62,7 +62,10 @@ public:
     // Drawing, in the current pen, brush and line width.
     // The pixels of count - 1 lines, in one framework poly-line call (a thin
     // run then sets the last point's pixel); wide lines in exclusive-or mode
-    // are drawn one by one. Fewer than two points draw nothing.
+    // are drawn one by one. Fewer than two points draw nothing. For a solid
+    // pen one or two pixels wide in copy mode only the points that change a
+    // pixel are handed on (bf_PolylineReduction): the same pixels, far
+    // fewer lines for a trace of many points a column.
     bool Polyline(const cf_2DPoint *points, int count);
     bool Polygon(const cf_2DPoint *points, int count);  // filled
     bool Rectangle(const cf_2DRect &rect);              // four lines
@@ -93,6 +96,8 @@ public:
     static double AngleOf(const cf_2DPoint &centre, const cf_2DPoint &point);
 
 private:
+    // True when Polyline may draw only the points that change a pixel.
+    bool ReducesToColumns() const;
     bool EllipseBetween(const cf_2DRect &rect, const cf_2DPoint &start, const cf_2DPoint &end, bool fill);
     void ApplyPen(const bf_Pen &pen);
     void ApplyBrush(const bf_Brush &brush);

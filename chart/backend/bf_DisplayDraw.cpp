@@ -1,5 +1,6 @@
 #include "chart/backend/bf_Display.h"
 
+#include "chart/backend/bf_PolylineReduction.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 #include <vector>
@@ -25,10 +26,28 @@ bool bf_Display::Polyline(const cf_2DPoint *points, int count)
     // its own would include. A device point is an (x, y) pair of ints, as
     // the framework takes them.
     static_assert(sizeof(cf_2DPoint) == 2 * sizeof(int), "a device point is two ints");
+    std::vector<cf_2DPoint> reduced;
+    // A run that stays on one point is left as it is (a wide pen dots it).
+    if (ReducesToColumns() && bf_PolylineReduction::Reduce(points, count, reduced) >= 2) {
+        points = reduced.data();
+        count = int(reduced.size());
+    }
     gdi->Polygon(count, &points[0].x, lineWidth, false, false);
     if (!wide)
         gdi->Pixel(points[count - 1].x, points[count - 1].y);
     return true;
+}
+
+// Dropping the points inside a pixel column keeps the pixels of a solid
+// pen drawn in copy mode that is one or two device pixels wide (the 2-pixel
+// pen's round joins stay inside the column's span; the pixel tests compare
+// both widths with the full poly-line): a dotted pen's pattern would run
+// differently, exclusive-or would cancel other overlaps, and wider pens are
+// not known to keep their pixels.
+bool bf_Display::ReducesToColumns() const
+{
+    const int width = gdi->MapWidth(lineWidth);
+    return gdi->Mode() == 0 && gdi->LineStyleEntry(gdi->LineStyle()) == PS_SOLID && (width == -1 || width == 2);
 }
 
 bool bf_Display::Polygon(const cf_2DPoint *points, int count)

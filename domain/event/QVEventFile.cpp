@@ -20,7 +20,7 @@
 
 namespace
 {
-constexpr int32_t kFileBuffer = 1024 * 1024;   // write buffer of a save
+constexpr int32_t kFileBuffer = 256 * 1024;   // write buffer of a save
 constexpr uint32_t kMinLegBytes = 33;
 
 void WriteDateTime(KStream &stream, const KDateTime &d)
@@ -153,6 +153,7 @@ int QVEvent::WriteFile(const KString &path)
     int code = 0;
     try {
         KReplacingFile file(path, kFileBuffer);
+        file.SetReleaseInBackground(true);
         file.Begin();
         Write(file);
         file.Commit();

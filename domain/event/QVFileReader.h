@@ -5,7 +5,7 @@
 // the file cost no system calls. Read-only; one thread at a time.
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KStream.h"
@@ -13,7 +13,7 @@
 class QVFileReader : public KStream
 {
 public:
-    static constexpr int32_t kWindow = 1024 * 1024;
+    static constexpr int32_t kWindow = 256 * 1024;
 
     // Opens path for reading; throws KXStream 3002 when it cannot.
     explicit QVFileReader(const KString &path);
@@ -27,7 +27,10 @@ protected:
 
 private:
     KFile m_file;
-    std::vector<uint8_t> m_window;
+    // At most kWindow bytes, no more than the file holds; not cleared when
+    // made, only bytes read into it are used.
+    std::unique_ptr<uint8_t[]> m_window;
+    int32_t m_capacity = 0;
     int64_t m_size = 0;
     int64_t m_windowStart = 0;   // file offset of m_window[0]
     int32_t m_next = 0;          // next unread byte of the window

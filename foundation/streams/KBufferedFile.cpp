@@ -3,7 +3,15 @@
 
 #include <cstring>
 
-KBufferedFile::KBufferedFile(int32_t bufferSize) : itsBuffer(size_t(bufferSize > 16 ? bufferSize : 16)) {}
+namespace
+{
+int32_t Capacity(int32_t requested) { return requested > 16 ? requested : 16; }
+} // namespace
+
+KBufferedFile::KBufferedFile(int32_t bufferSize)
+    : itsBuffer(new uint8_t[size_t(Capacity(bufferSize))]), itsCapacity(Capacity(bufferSize))
+{
+}
 
 KBufferedFile::~KBufferedFile()
 {
@@ -39,7 +47,7 @@ void KBufferedFile::FlushWrites()
     if (itsPending > 0) {
         int32_t count = itsPending;
         itsPending = 0;
-        KFile::DoWrite(itsBuffer.data(), count);
+        KFile::DoWrite(itsBuffer.get(), count);
     }
 }
 
@@ -56,17 +64,17 @@ int32_t KBufferedFile::DoRead(void *buffer, int32_t count)
     FlushWrites();
     if (itsNext == itsEnd) {
         // A large read bypasses the buffer.
-        if (count >= int32_t(itsBuffer.size()))
+        if (count >= itsCapacity)
             return KFile::DoRead(buffer, count);
         itsNext = 0;
-        itsEnd = KFile::DoRead(itsBuffer.data(), int32_t(itsBuffer.size()));
+        itsEnd = KFile::DoRead(itsBuffer.get(), itsCapacity);
         if (itsEnd <= 0) {
             itsEnd = 0;
             return 0;
         }
     }
     int32_t n = count < itsEnd - itsNext ? count : itsEnd - itsNext;
-    std::memcpy(buffer, itsBuffer.data() + itsNext, size_t(n));
+    std::memcpy(buffer, itsBuffer.get() + itsNext, size_t(n));
     itsNext += n;
     return n;
 }
@@ -74,14 +82,14 @@ int32_t KBufferedFile::DoRead(void *buffer, int32_t count)
 void KBufferedFile::DoWrite(const void *buffer, int32_t count)
 {
     DropReadBuffer();
-    const int32_t capacity = int32_t(itsBuffer.size());
+    const int32_t capacity = itsCapacity;
     if (itsPending + count > capacity)
         FlushWrites();
     if (count >= capacity) {
         KFile::DoWrite(buffer, count);
         return;
     }
-    std::memcpy(itsBuffer.data() + itsPending, buffer, size_t(count));
+    std::memcpy(itsBuffer.get() + itsPending, buffer, size_t(count));
     itsPending += count;
 }
 

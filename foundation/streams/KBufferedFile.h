@@ -8,7 +8,7 @@
 
 #include "foundation/streams/KFile.h"
 
-#include <vector>
+#include <memory>
 
 class KBufferedFile : public KFile
 {
@@ -34,7 +34,10 @@ private:
     // Forgets read-ahead bytes, moving the file back to the logical position.
     void DropReadBuffer();
 
-    std::vector<uint8_t> itsBuffer;
+    // Not cleared when made: only bytes read or written into it are used, and
+    // pages never touched cost nothing.
+    std::unique_ptr<uint8_t[]> itsBuffer;
+    int32_t itsCapacity;
     int32_t itsNext = 0;     // reading: next unread byte of the buffer
     int32_t itsEnd = 0;      // reading: end of the bytes read ahead
     int32_t itsPending = 0;  // writing: bytes waiting to be written

@@ -116,6 +116,14 @@ protected:
     void CloseHandleOnly();
     // The system file handle (a HANDLE), null when closed.
     void *NativeHandle() const { return itsHandle; }
+    // How the next Open makes its file: extra system access rights beside
+    // those of the mode (for example the right to rename the open file),
+    // and with empty set a file that exists is emptied as it is opened.
+    void SetOpenOptions(uint32_t extraAccess, bool empty)
+    {
+        itsExtraAccess = extraAccess;
+        itsEmpty = empty;
+    }
 
 private:
     // Index of the first character of the file part.
@@ -127,4 +135,6 @@ private:
     KString itsPath;
     void *itsHandle = nullptr;
     int itsMode = kModeRead;
+    uint32_t itsExtraAccess = 0;
+    bool itsEmpty = false;
 };

@@ -39,7 +39,9 @@ void KFile::Open(int mode, bool create)
     }
     if (itsPath.IsEmpty())
         throw KXStream(kErrFileOpen, ERROR_INVALID_NAME);
-    HANDLE handle = CreateFileW(itsPath.CStr(), access, share, nullptr, create ? OPEN_ALWAYS : OPEN_EXISTING,
+    const DWORD disposition =
+        create ? (itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS) : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
+    HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw KXStream(kErrFileOpen, int32_t(GetLastError()));

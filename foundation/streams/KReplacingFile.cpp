@@ -2,8 +2,63 @@
 #include "foundation/streams/KReplacingFile.h"
 
 #include "foundation/errors/KX.h"
+#include "foundation/streams/KFileDisposal.h"
 
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+// Old files at least this large are released in the background.
+constexpr int64_t kReleaseInBackground = 1024 * 1024;
+
+// The system's call that renames an open file (from Windows Vista on; looked
+// up at run time). Its rename record: replace flag, root folder, name
+// length in bytes, name.
+using SetInformationByHandle = BOOL(WINAPI *)(HANDLE, int, void *, DWORD);
+constexpr int kFileRenameInfo = 3;
+struct RenameRecord
+{
+    DWORD replaceIfExists;
+    HANDLE rootDirectory;
+    DWORD nameBytes;
+    wchar_t name[1];
+};
+
+SetInformationByHandle RenameCall()
+{
+    static const SetInformationByHandle call = reinterpret_cast<SetInformationByHandle>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetFileInformationByHandle")));
+    return call;
+}
+
+// Renames the open file to target, replacing a file there; false when the
+// system cannot (the caller then renames the closed file by its name).
+bool RenameOpenFile(void *handle, const KString &target)
+{
+    SetInformationByHandle call = RenameCall();
+    if (!call || !handle)
+        return false;
+    const size_t nameBytes = size_t(target.Length()) * sizeof(wchar_t);
+    std::vector<uint8_t> bytes(sizeof(RenameRecord) + nameBytes, 0);
+    auto *record = reinterpret_cast<RenameRecord *>(bytes.data());
+    record->replaceIfExists = TRUE;
+    record->rootDirectory = nullptr;
+    record->nameBytes = DWORD(nameBytes);
+    std::copy(target.CStr(), target.CStr() + target.Length(), record->name);
+    return call(static_cast<HANDLE>(handle), kFileRenameInfo, record, DWORD(bytes.size())) != 0;
+}
+
+int64_t SizeOf(const KString &path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.CStr(), GetFileExInfoStandard, &data))
+        return -1;
+    return (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+} // namespace
 
 KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     : KBufferedFile(bufferSize), itsTarget(target)
@@ -11,6 +66,8 @@ KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     KString temporary(target);
     temporary.Append(L".tmp");
     SetFullName(temporary);
+    // Made empty, and with the right to rename it while it is open.
+    SetOpenOptions(DELETE, true);
 }
 
 KReplacingFile::~KReplacingFile()
@@ -25,7 +82,6 @@ void KReplacingFile::Begin()
         Abandon();
     Open(kModeWrite, true);
     itsBegun = true;
-    SetSize(0);
 }
 
 void KReplacingFile::Commit()
@@ -37,17 +93,41 @@ void KReplacingFile::Commit()
         // The new contents must be on the disk before the old file goes.
         if (!FlushFileBuffers(static_cast<HANDLE>(NativeHandle())))
             throw KXStream(kErrFileWrite, int32_t(GetLastError()));
-        Close();
     } catch (...) {
         Abandon();
         throw;
     }
-    if (!MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Replace();
+    itsBegun = false;
+}
+
+void KReplacingFile::Replace()
+{
+    // A second name keeps the old file's space allocated through the
+    // rename; only the disposal worker then frees it.
+    KString kept;
+    if (itsReleaseInBackground && SizeOf(itsTarget) >= kReleaseInBackground) {
+        kept = itsTarget;
+        kept.Append(L".old");
+        if (!CreateHardLinkW(kept.CStr(), itsTarget.CStr(), nullptr))
+            kept.Clear();
+    }
+    bool renamed = RenameOpenFile(NativeHandle(), itsTarget);
+    try {
+        Close();
+    } catch (...) {
+        // Flushed already: nothing was left to write.
+    }
+    if (!renamed &&
+        !MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         int32_t error = int32_t(GetLastError());
+        if (!kept.IsEmpty())
+            DeleteFileW(kept.CStr());
         Abandon();
         throw KXStream(kErrFileWrite, error);
     }
-    itsBegun = false;
+    if (!kept.IsEmpty())
+        KFileDisposal::Shared().Dispose(kept);
 }
 
 void KReplacingFile::Abandon()

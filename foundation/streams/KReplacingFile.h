@@ -5,6 +5,17 @@
 // only then puts it in the target's place. When anything fails before that,
 // or the object is destroyed without Commit, the temporary file is deleted
 // and the target stays byte for byte as it was. One thread at a time.
+//
+// The temporary file is renamed while still open where the system can
+// (from Windows Vista on), else closed and renamed by its name.
+//
+// Replacing a large file makes the file system free the old file's space,
+// which takes milliseconds for a file of megabytes. With
+// SetReleaseInBackground an old file of a megabyte or more is kept under a
+// second name (the target's with ".old" added, when no such file exists)
+// until the new one has taken its place, and that name is then deleted by
+// KFileDisposal's worker: the target always names a whole file, the old or
+// the new one.
 
 #include "foundation/streams/KBufferedFile.h"
 
@@ -23,8 +34,14 @@ public:
     void Commit();
     // Deletes the temporary file; the target is untouched.
     void Abandon();
+    // Lets Commit hand the old file to KFileDisposal (see above).
+    void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
 private:
+    // Puts the written temporary file in the target's place; throws KXStream.
+    void Replace();
+
     KString itsTarget;
     bool itsBegun = false;
+    bool itsReleaseInBackground = false;
 };

@@ -4,26 +4,39 @@
 
 #include <new>
 
-KMutex::KMutex() : itsHandle(CreateMutexW(nullptr, FALSE, nullptr))
-{
-    if (!itsHandle)
-        throw std::bad_alloc();
-}
+KMutex::KMutex() = default;
 
 KMutex::~KMutex()
 {
-    CloseHandle(itsHandle);
+    if (void *handle = itsHandle.load())
+        CloseHandle(handle);
+}
+
+void *KMutex::Handle()
+{
+    if (void *handle = itsHandle.load(std::memory_order_acquire))
+        return handle;
+    void *made = CreateMutexW(nullptr, FALSE, nullptr);
+    if (!made)
+        throw std::bad_alloc();
+    // Two threads may make one at once: the first to store it wins.
+    void *expected = nullptr;
+    if (itsHandle.compare_exchange_strong(expected, made, std::memory_order_acq_rel))
+        return made;
+    CloseHandle(made);
+    return expected;
 }
 
 bool KMutex::Lock(int32_t, int32_t timeout)
 {
     DWORD wait = timeout < 0 ? INFINITE : DWORD(timeout);
-    DWORD result = WaitForSingleObject(itsHandle, wait);
+    DWORD result = WaitForSingleObject(Handle(), wait);
     // An abandoned mutex now belongs to this thread.
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 bool KMutex::Unlock()
 {
-    return ReleaseMutex(itsHandle) != 0;
+    void *handle = itsHandle.load(std::memory_order_acquire);
+    return handle && ReleaseMutex(handle) != 0;
 }

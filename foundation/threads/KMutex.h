@@ -2,8 +2,10 @@
 // KMutex: a system mutex guarding data shared between threads. The thread
 // that locks it owns it and may lock it again (each Lock paired with an
 // Unlock). A mutex whose owning thread ended without unlocking counts as
-// taken by the next locker. Not copyable.
+// taken by the next locker. Not copyable. The system object is made at the
+// first Lock, so a mutex that is never locked costs no system call.
 
+#include <atomic>
 #include <cstdint>
 
 class KMutex
@@ -16,10 +18,14 @@ public:
 
     // Waits up to timeout milliseconds (negative: for ever) for the mutex.
     // The first argument has no effect. True when the mutex is now held.
+    // Throws std::bad_alloc when the system cannot make the mutex.
     bool Lock(int32_t unused = 0, int32_t timeout = -1);
     // Releases one Lock of the calling thread; false when it held none.
     bool Unlock();
 
 private:
-    void *itsHandle;
+    // The system mutex, made by the first caller (any thread).
+    void *Handle();
+
+    std::atomic<void *> itsHandle{nullptr};
 };

@@ -12,6 +12,7 @@ list(APPEND TEST_SOURCES
     harness/MemoryDC.cpp
     backend/bf_DisplayTest.cpp
     backend/bf_DisplayPixelTest.cpp
+    backend/bf_PolylineReductionTest.cpp
     scene/cf_SceneTest.cpp
     attribs/cf_AttribsDisplayTest.cpp
 )

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -69,8 +70,7 @@ std::vector<std::vector<POINT>> DrawnTraces(ZafChartControl &chart)
 
 } // namespace
 
-ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int height, int penWidth,
-                                          int frames, int runs)
+ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int height, int frames, int runs)
 {
     frames = std::max(frames, 1);
     runs = std::max(runs, 1);
@@ -84,34 +84,47 @@ ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int
     redraw();
 
     const std::vector<std::vector<POINT>> traces = DrawnTraces(chart);
-    HPEN pen = CreatePen(PS_SOLID, penWidth, RGB(0, 0, 255));
-    auto polylines = [&]() {
+    auto polylines = [&](HPEN pen) {
         HGDIOBJ old = SelectObject(surface.dc, pen);
         for (const std::vector<POINT> &points : traces)
             Polyline(surface.dc, points.data(), int(points.size()));
         SelectObject(surface.dc, old);
         GdiFlush();
     };
-
-    std::vector<double> chartTimes, plainTimes;
-    for (int run = 0; run < runs; ++run) {
+    HPEN thinPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
+    HPEN widePen = CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
+    auto timed = [&](auto draw) {
         auto start = std::chrono::steady_clock::now();
         for (int f = 0; f < frames; ++f)
-            redraw();
+            draw();
         GdiFlush();
-        chartTimes.push_back(Seconds(start) / frames);
+        return Seconds(start) / frames;
+    };
 
-        start = std::chrono::steady_clock::now();
-        for (int f = 0; f < frames; ++f)
-            polylines();
-        plainTimes.push_back(Seconds(start) / frames);
+    std::vector<double> chartTimes, thinTimes, wideTimes;
+    for (int run = 0; run < runs; ++run) {
+        chartTimes.push_back(timed(redraw));
+        thinTimes.push_back(timed([&]() { polylines(thinPen); }));
+        wideTimes.push_back(timed([&]() { polylines(widePen); }));
     }
-    DeleteObject(pen);
+    DeleteObject(thinPen);
+    DeleteObject(widePen);
 
     ChartBenchTimes times;
     times.traces = int(traces.size());
     times.points = traces.empty() ? 0 : int(traces[0].size());
     times.chart = Median(chartTimes);
-    times.plain = Median(plainTimes);
+    times.thin = Median(thinTimes);
+    times.wide = Median(wideTimes);
     return times;
+}
+
+void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int goalWidth)
+{
+    std::printf("bare 1-px poly-lines %8.2f ms per frame\n", times.thin * 1000);
+    std::printf("bare 2-px poly-lines %8.2f ms per frame\n", times.wide * 1000);
+    std::printf("%-20s %8.2f ms per frame\n", name, times.chart * 1000);
+    std::printf("against 1-px %.2f, against 2-px %.2f (goal: at most 1.00 against %d-px)\n",
+                times.chart / times.thin, times.chart / times.wide, goalWidth);
+    std::printf("%s ratio %.2f\n", name, times.chart / (goalWidth == 2 ? times.wide : times.thin));
 }

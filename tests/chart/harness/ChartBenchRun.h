@@ -1,7 +1,8 @@
 #pragma once
 // The timing half shared by the chart benchmarks: a chart control redrawn
-// on a white memory bitmap against bare GDI poly-lines of the device points
-// the chart drew, in the same run, each side timed over several runs.
+// on a white memory bitmap against bare GDI poly-lines of all the device
+// points the chart's traces hold, with a 1-pixel and with a 2-pixel pen, in
+// the same run, each side timed over several runs.
 
 #include <windows.h>
 
@@ -14,10 +15,15 @@ struct ChartBenchTimes
     int traces = 0;        // poly-lines the chart drew (list 3 of its engine)
     int points = 0;        // points of the first of them
     double chart = 0;      // median seconds per chart redraw
-    double plain = 0;      // median seconds per frame of bare poly-lines
+    double thin = 0;       // median seconds per frame of bare 1-pixel poly-lines
+    double wide = 0;       // the same with a 2-pixel pen
 };
 
 // Redraws `chart` (made in pixel coordinates, width x height) frames times
-// per run, then the bare poly-lines with a pen of penWidth, runs times.
-ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int height, int penWidth,
-                                          int frames, int runs);
+// per run, then the bare poly-lines with each pen, runs times, the three
+// sides taking turns.
+ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int height, int frames, int runs);
+
+// Prints the medians and both ratios; the last line is "<name> ratio <r>"
+// against the pen of goalWidth (1 or 2), whose goal is at most 1.00.
+void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int goalWidth);

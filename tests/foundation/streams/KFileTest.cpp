@@ -2,6 +2,7 @@
 // scratch folder.
 #include "foundation/streams/KBufferedFile.h"
 #include "foundation/streams/KFile.h"
+#include "foundation/streams/KFileDisposal.h"
 #include "foundation/streams/KFileInfo.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/support/TestStreams.h"
@@ -254,4 +255,38 @@ TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBegin)
     KReplacingFile file(scratch.File(L"plain\\s.cfg"));
     EXPECT_EQ(CodeOf([&] { file.Begin(); }), kErrFileOpen);
     EXPECT_EQ(scratch.ReadFile(L"plain"), "x");
+}
+
+TEST(KReplacingFileSave, ReleasingTheOldFileInTheBackgroundLeavesOnlyTheTargetAndNoForeignFileTouched)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"d.qvw", "old d");
+    scratch.WriteFile(L"e.qvw", "old e");
+    scratch.WriteFile(L"e.qvw.old", "someone else's");
+    for (const wchar_t *name : {L"d.qvw", L"e.qvw", L"new.qvw"}) {
+        KReplacingFile file(scratch.File(name));
+        file.SetReleaseInBackground(true);
+        file.Begin();
+        file.WriteText(L"new");
+        file.Commit();
+        EXPECT_EQ(scratch.ReadFile(name), "new");
+    }
+    KFileDisposal::Shared().Finish();
+    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
+    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
+    EXPECT_EQ(scratch.ReadFile(L"e.qvw.old"), "someone else's");
+
+    // A target another program holds open cannot be replaced: it stays, and
+    // neither the second name nor the temporary file is left behind.
+    KFile holder(scratch.File(L"d.qvw").CStr());
+    holder.Open(KFile::kModeRead);
+    KReplacingFile file(scratch.File(L"d.qvw"));
+    file.SetReleaseInBackground(true);
+    file.Begin();
+    file.WriteText(L"newer");
+    EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
+    holder.Close();
+    EXPECT_EQ(scratch.ReadFile(L"d.qvw"), "new");
+    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
+    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
 }

@@ -1,0 +1,64 @@
+#include "foundation/streams/KFileDisposal.h"
+
+#include <windows.h>
+
+namespace
+{
+// The worker deletes what it was given this often. Not at once: the file
+// system first serves the work of the thread that handed a file over, which
+// on some systems would otherwise wait behind the deletion.
+constexpr int32_t kPeriod = 250;
+} // namespace
+
+KFileDisposal::KFileDisposal() = default;
+
+KFileDisposal::~KFileDisposal()
+{
+    Stop();
+    Finish();
+}
+
+KFileDisposal &KFileDisposal::Shared()
+{
+    static KFileDisposal disposal;
+    return disposal;
+}
+
+void KFileDisposal::Dispose(const KString &path)
+{
+    if (GetState() == kStopped) {
+        if (!Start(kPeriod, -1)) {
+            DeleteFileW(path.CStr());
+            return;
+        }
+        Resume();
+    }
+    itsLock.Lock();
+    itsWaiting.push_back(path);
+    itsCount = int(itsWaiting.size());
+    itsLock.Unlock();
+}
+
+void KFileDisposal::Finish()
+{
+    DeleteWaiting();
+}
+
+void KFileDisposal::Tick(int32_t)
+{
+    if (itsCount > 0)
+        DeleteWaiting();
+}
+
+void KFileDisposal::DeleteWaiting()
+{
+    itsDeleting.Lock();
+    std::vector<KString> taken;
+    itsLock.Lock();
+    taken.swap(itsWaiting);
+    itsCount = 0;
+    itsLock.Unlock();
+    for (const KString &path : taken)
+        DeleteFileW(path.CStr());
+    itsDeleting.Unlock();
+}
