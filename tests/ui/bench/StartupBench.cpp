@@ -16,6 +16,9 @@
 //
 // Usage: startup_bench [folder [runs]]: folder holds quorvane.exe with its
 // data and splash files (default: the build's bin folder), runs default 5.
+// Run it from the source folder the way the scripts run the program:
+//   export WINEPREFIX=$PWD/build/wineprefix
+//   bash scripts/with-display.sh build/wine-run.sh build/tests/ui/startup_bench.exe
 #include <windows.h>
 
 #include <algorithm>
