@@ -15,3 +15,5 @@ qt_test(foundation_comport_tests LIBS foundation SOURCES
 )
 # COM41 and COM42 in the test prefix (tools/comport/README.md lists the numbers in use).
 qt_use_comports(foundation_comport_tests 41 42)
+set_source_files_properties(bitmap/KBitmapTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_FOUNDATION_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")

@@ -6,7 +6,9 @@ if(TARGET quorvane)
         ../shell/program/QuorvaneProgram.cpp
         ../support/ComPortPair.cpp
         program/ProgramHand.cpp
+        program/ProgramRoad.cpp
         program/DownloadProgramTest.cpp
+        program/WindowLayoutProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)

@@ -45,11 +45,7 @@ std::string Header(int type, int width, int height, int bits, int descriptor, in
 // The folder of the stored damaged inputs, as Wine sees this source tree.
 KString InputsFolder()
 {
-    std::string path = __FILE__;
-    path = path.substr(0, path.find_last_of("/\\") + 1) + "../inputs/";
-    KString folder(L"Z:");
-    folder.AppendAnsi(path.c_str());
-    return folder;
+    return KString(QV_FOUNDATION_INPUTS L"/");
 }
 
 const uint8_t *StopAfterOneRow(int32_t row, void *context)

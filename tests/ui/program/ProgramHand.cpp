@@ -1,5 +1,7 @@
 #include "ui/program/ProgramHand.h"
 
+#include <iterator>
+
 namespace ProgramHand
 {
 
@@ -21,6 +23,102 @@ INPUT KeyInput(WORD key, bool up)
 }
 
 } // namespace
+
+void Chord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back(KeyInput(key, false));
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        inputs.push_back(KeyInput(*key, true));
+    Send(inputs);
+}
+
+namespace {
+
+POINT OnScreen(HWND window, int x, int y)
+{
+    POINT point = { x, y };
+    ClientToScreen(window, &point);
+    return point;
+}
+
+// An absolute move to a screen point, in the 0..65535 units SendInput
+// spreads over the primary screen.
+INPUT MoveInput(POINT screen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((screen.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((screen.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+INPUT ButtonInput(DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+void ClickWith(HWND window, int x, int y, DWORD down, DWORD up, int times)
+{
+    const POINT screen = OnScreen(window, x, y);
+    SetCursorPos(screen.x, screen.y);
+    std::vector<INPUT> inputs = { MoveInput(screen) };
+    for (int i = 0; i < times; ++i)
+    {
+        inputs.push_back(ButtonInput(down));
+        inputs.push_back(ButtonInput(up));
+    }
+    Send(inputs);
+}
+
+} // namespace
+
+void MoveTo(HWND window, int x, int y)
+{
+    const POINT screen = OnScreen(window, x, y);
+    SetCursorPos(screen.x, screen.y);
+    std::vector<INPUT> inputs = { MoveInput(screen) };
+    Send(inputs);
+}
+
+void Click(HWND window, int x, int y)
+{
+    ClickWith(window, x, y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1);
+}
+
+void RightClick(HWND window, int x, int y)
+{
+    ClickWith(window, x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1);
+}
+
+void DoubleClick(HWND window, int x, int y)
+{
+    ClickWith(window, x, y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+}
+
+void Drag(HWND window, POINT from, POINT to)
+{
+    MoveTo(window, from.x, from.y);
+    std::vector<INPUT> inputs = { ButtonInput(MOUSEEVENTF_LEFTDOWN) };
+    Send(inputs);
+    const int steps = 5;
+    for (int i = 1; i <= steps; ++i)
+        MoveTo(window, from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+    inputs = { ButtonInput(MOUSEEVENTF_LEFTUP) };
+    Send(inputs);
+}
+
+void ClickCenter(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    Click(window, client.right / 2, client.bottom / 2);
+}
 
 void Focus(HWND window)
 {
@@ -142,15 +240,34 @@ HWND FindTopWindow(DWORD process, const std::wstring &title)
     });
 }
 
+HWND FindChildByText(HWND parent, const std::wstring &text)
+{
+    return FindWindowWhere(parent, [&](HWND window) {
+        wchar_t found[256] = {};
+        GetWindowTextW(window, found, 256);
+        std::wstring shown;
+        for (const wchar_t *c = found; *c; ++c)
+            if (*c != L'&')
+                shown += *c;
+        return IsWindowVisible(window) && text == shown;
+    });
+}
+
 Picture Capture(HWND window)
 {
-    Picture picture;
     RECT client;
     GetClientRect(window, &client);
     POINT origin = { 0, 0 };
     ClientToScreen(window, &origin);
-    picture.width = client.right;
-    picture.height = client.bottom;
+    return CaptureScreen({ origin.x, origin.y, origin.x + client.right, origin.y + client.bottom });
+}
+
+Picture CaptureScreen(const RECT &area)
+{
+    Picture picture;
+    const POINT origin = { area.left, area.top };
+    picture.width = area.right - area.left;
+    picture.height = area.bottom - area.top;
     if (picture.width <= 0 || picture.height <= 0)
         return picture;
     HDC screen = GetDC(nullptr);

@@ -1,12 +1,14 @@
 #pragma once
-// ProgramHand: a user's keyboard and eyes on the program under test: key
-// presses and typed text through SendInput to the foreground window, waits
-// for windows of the program's process, and the pixels of a window's
-// client area as the screen shows them.
+// ProgramHand: a user's keyboard, mouse and eyes on the program under test:
+// key presses, typed text and mouse clicks through SendInput (so they reach
+// whatever window lies under the pointer or holds the focus, as a user's
+// would), waits for windows of the program's process, and the pixels of a
+// window's client area or of the screen as the screen shows them.
 
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,21 @@ void Focus(HWND window);
 void Control(char key);
 void Key(WORD virtualKey);
 void Type(const std::wstring &text);
+// Keys held together, pressed in order and released in reverse:
+// Chord({ VK_SHIFT, VK_TAB }).
+void Chord(std::initializer_list<WORD> keys);
+
+// The mouse, at a point of window's client area (client coordinates). The
+// pointer moves there first; the click lands on whatever the screen shows
+// at that point.
+void MoveTo(HWND window, int x, int y);
+void Click(HWND window, int x, int y);
+void RightClick(HWND window, int x, int y);
+void DoubleClick(HWND window, int x, int y);
+// Left button down at from, a few moves, up at to.
+void Drag(HWND window, POINT from, POINT to);
+// A click in the middle of the window (a button, a check box).
+void ClickCenter(HWND window);
 // Polls the condition until it holds or timeout ms passed.
 bool WaitFor(const std::function<bool()> &condition, DWORD timeout = 15000);
 // Lets the program work for a while.
@@ -34,6 +51,9 @@ DWORD ProcessOf(HWND window);
 HWND FindList(HWND parent);
 // The visible top-level window of process with exactly that title; none.
 HWND FindTopWindow(DWORD process, const std::wstring &title);
+// A visible descendant of parent whose window text, without its mnemonic
+// '&', is exactly text (a button's label, a check box's text); none.
+HWND FindChildByText(HWND parent, const std::wstring &text);
 
 // The client area of window as shown on the screen, one COLORREF a pixel,
 // rows top first.
@@ -45,4 +65,6 @@ struct Picture
     COLORREF At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 };
 Picture Capture(HWND window);
+// A rectangle of the screen (screen coordinates).
+Picture CaptureScreen(const RECT &area);
 }

@@ -1,0 +1,175 @@
+#include "ui/program/ProgramRoad.h"
+
+namespace H = ProgramHand;
+
+const wchar_t *const kMainTitle = L"Quorvane Training  v1.32";
+
+namespace {
+
+std::string Narrow(const std::wstring &text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+std::string SettingsText(const ComPortPair &pair, const std::string &more)
+{
+    std::string text = "Registry Version: 1.00\r\n";
+    if (pair.HasPort())
+        text += "SerialPorts\\:=\r\n"
+                "SerialPorts\\1\\:=\r\n"
+                "SerialPorts\\1\\Name:String=Lane 1\r\n"
+                "SerialPorts\\1\\SerialPort:String=" +
+                Narrow(ComPortPair::Description(pair.port)) + "\r\n" +
+                "Serial\\PromptTraceDL:Bool=1\r\n";
+    return text + more;
+}
+
+// Ink: a pixel that differs from the row's background.
+bool IsInk(COLORREF c, COLORREF background)
+{
+    auto apart = [](int a, int b) { return a - b > 30 || b - a > 30; };
+    return apart(GetRValue(c), GetRValue(background)) || apart(GetGValue(c), GetGValue(background)) ||
+           apart(GetBValue(c), GetBValue(background));
+}
+
+} // namespace
+
+ProgramRoad::ProgramRoad(const wchar_t *folderName, const std::string &moreSettings)
+    : folder(folderName), program(folder), pair(ComPortPair::FromEnvironment()),
+      config(unitsim::Config::BlockSensor())
+{
+    WriteBytes(program.File(L"cfg"), SettingsText(pair, moreSettings));
+}
+
+ProgramRoad::~ProgramRoad()
+{
+    if (program.Running())
+        Close();
+    if (unit)
+        unit->Stop();
+}
+
+bool ProgramRoad::Start(const std::wstring &arguments)
+{
+    if (pair.HasPeerPort())
+    {
+        unit = std::make_unique<unitsim::Unit>(config);
+        if (!unit->Start(pair.peerPort))
+            return false;
+    }
+    if (!program.Start(arguments))
+        return false;
+    main = program.WaitForWindow(kMainTitle, 60000);
+    if (main)
+        H::Rest(300);
+    return main != nullptr;
+}
+
+HWND ProgramRoad::NewWorkoutWithTrials()
+{
+    H::Focus(main);
+    H::Control('N');
+    if (!H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; }))
+        return nullptr;
+    H::Control('T');
+    HWND choice = nullptr;
+    if (!H::WaitFor([&] { return (choice = H::FindTopWindow(Process(), L"Select Trial from Lane 1")) != nullptr; }))
+        return nullptr;
+    H::Rest(300);
+    HWND downloadAll = H::FindChildByText(choice, L"Download All");
+    if (!downloadAll)
+        return nullptr;
+    H::ClickCenter(downloadAll);
+    // The download goes on after the dialog has gone (the port settles for
+    // a second first): wait for the rows.
+    if (!H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= config.trials.size(); }, 60000))
+        return nullptr;
+    return list;
+}
+
+HWND ProgramRoad::EventWindow() const
+{
+    HWND window = list;
+    while (window && GetParent(window) && H::ClassOf(GetParent(window)) != L"MDIClient")
+        window = GetParent(window);
+    return window && GetParent(window) ? window : nullptr;
+}
+
+DWORD ProgramRoad::Close()
+{
+    if (IsWindow(main))
+    {
+        H::Focus(main);
+        H::Chord({ VK_MENU, VK_F4 });
+    }
+    return program.WaitForExit();
+}
+
+std::string WindowsOf(DWORD process)
+{
+    std::string names;
+    H::FindWindowWhere(nullptr, [&](HWND window) {
+        if (H::ProcessOf(window) == process && IsWindowVisible(window))
+        {
+            wchar_t text[128] = {};
+            GetWindowTextW(window, text, 128);
+            names += " [" + Narrow(H::ClassOf(window)) + " \"" + Narrow(text) + "\"]";
+        }
+        return false;
+    });
+    return names;
+}
+
+HWND FindFileDialog(DWORD process)
+{
+    return H::FindWindowWhere(nullptr, [&](HWND window) {
+        return H::ProcessOf(window) == process && IsWindowVisible(window) && H::ClassOf(window) == L"#32770";
+    });
+}
+
+bool ChooseFile(DWORD process, const std::wstring &path)
+{
+    HWND dialog = nullptr;
+    if (!H::WaitFor([&] { return (dialog = FindFileDialog(process)) != nullptr; }))
+        return false;
+    H::Focus(dialog);
+    H::Type(path);
+    H::Key(VK_RETURN);
+    return H::WaitFor([&] { return FindFileDialog(process) == nullptr; });
+}
+
+H::Picture Settled(HWND window)
+{
+    H::Picture last = H::Capture(window);
+    for (int i = 0; i < 40; ++i)
+    {
+        H::Rest(500);
+        H::Picture now = H::Capture(window);
+        if (now.pixels == last.pixels)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
+std::vector<Band> NumberBands(const H::Picture &picture)
+{
+    // A row number leaves a few ink pixels near the left of the trial
+    // column; edge lines across the column leave many.
+    std::vector<Band> bands;
+    bool inside = false;
+    for (int y = 0; y < picture.height; ++y)
+    {
+        int ink = 0;
+        const COLORREF background = picture.At(3, y);
+        for (int x = 6; x < 30 && x < picture.width; ++x)
+            ink += IsInk(picture.At(x, y), background) ? 1 : 0;
+        const bool glyph = ink > 0 && ink < 12;
+        if (glyph && !inside)
+            bands.push_back({ y, y });
+        if (glyph)
+            bands.back().bottom = y;
+        inside = glyph;
+    }
+    return bands;
+}

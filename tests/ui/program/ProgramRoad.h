@@ -1,0 +1,77 @@
+#pragma once
+// ProgramRoad: quorvane.exe on the program's main road, as a user starts it:
+// a scratch folder with a copy of the program and a settings file that puts
+// "Lane 1" on the test's COM pair, the simulated block sensor (three trials)
+// answering on the other end, and the keys that open a workout and download
+// its trials. The program is ended when the road goes out of scope.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "shell/program/QuorvaneProgram.h"
+#include "shell/support/ShellScratch.h"
+#include "support/ComPortPair.h"
+#include "tools/unitsim/UnitSim.h"
+#include "ui/program/ProgramHand.h"
+
+extern const wchar_t *const kMainTitle;   // the main window's caption
+
+class ProgramRoad
+{
+public:
+    // moreSettings: further lines of the settings file ("Key:Type=value\r\n").
+    explicit ProgramRoad(const wchar_t *folderName, const std::string &moreSettings = "");
+    ~ProgramRoad();
+    ProgramRoad(const ProgramRoad &) = delete;
+    ProgramRoad &operator=(const ProgramRoad &) = delete;
+
+    // The simulated unit on the COM pair (when the test has one), then the
+    // program, until its main window shows; false on failure.
+    bool Start(const std::wstring &arguments = L"");
+    HWND Main() const { return main; }
+    DWORD Process() const { return program.ProcessId(); }
+    QuorvaneProgram &Program() { return program; }
+    ShellScratch &Folder() { return folder; }
+    const unitsim::Config &UnitConfig() const { return config; }
+    std::wstring SettingsFile() const { return program.File(L"cfg"); }
+
+    // Ctrl+N, Ctrl+T and "Download All" in the trial choice: the new
+    // workout's results list once its three rows show; null on failure.
+    HWND NewWorkoutWithTrials();
+    // The MDI child that holds the results list; null before a workout.
+    HWND EventWindow() const;
+
+    // Alt+F4 on the main window, as File > Exit; waits for the end and
+    // answers the exit code (STILL_ACTIVE when it runs on).
+    DWORD Close();
+
+private:
+    ShellScratch folder;
+    QuorvaneProgram program;
+    ComPortPair pair;
+    unitsim::Config config;
+    std::unique_ptr<unitsim::Unit> unit;
+    HWND main = nullptr;
+    HWND list = nullptr;
+};
+
+// The visible top-level windows of the process ("[class "title"]..."), for
+// failure messages.
+std::string WindowsOf(DWORD process);
+// A common file dialog of the process; none.
+HWND FindFileDialog(DWORD process);
+// Types the full path into the process's open or save dialog and confirms it.
+bool ChooseFile(DWORD process, const std::wstring &path);
+// The window's client area once it stopped changing (up to 20 s).
+ProgramHand::Picture Settled(HWND window);
+
+// A horizontal band of pixel rows.
+struct Band
+{
+    int top;
+    int bottom;
+};
+// The rows of a results list that hold a trial number near the left of the
+// trial column, top first.
+std::vector<Band> NumberBands(const ProgramHand::Picture &list);
