@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
 # Runs a command with an X display: the caller's, or a private Xvfb screen.
+# With WINEPREFIX set, it also sets that prefix's X11 driver for the display
+# (prepare-prefix.sh): the caller's desktop has a window manager, which
+# keeps Wine's top-level windows (managed); the private screen has none, so
+# Wine keeps them itself (unmanaged) instead of waiting up to 2 s for a
+# window manager each time one is hidden.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+windows() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        bash "$here/prepare-prefix.sh" "$WINEPREFIX" "$1"
+    fi
+}
 if [ -n "${DISPLAY:-}" ] && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then
+    windows managed
     exec "$@"
 fi
 fifo=$(mktemp -u)
@@ -12,4 +24,5 @@ xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null || true; rm -f "$fifo"' EXIT
 read -r disp <"$fifo"
 export DISPLAY=":$disp"
+windows unmanaged
 "$@"

@@ -9,4 +9,6 @@ if(TARGET quorvane)
         program/SplashProgramTest.cpp
     )
     add_dependencies(shell_program_tests quorvane zafdata splashdata)
+    add_test(NAME program_ships_without_debug_information
+        COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/program/shipped-program.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvane>)
 endif()

@@ -5,31 +5,6 @@
 #include "framework/core/events/ZafKeyboard.h"
 #include "framework/core/events/ZafMouse.h"
 
-namespace {
-
-// Under Wine with a bare X server (no window manager), hiding or destroying a
-// window that Wine hands to the window manager waits two seconds for an
-// answer that never comes. The tests' windows are left unmanaged instead.
-// This runs before the display driver loads (it reads the setting then).
-struct UnmanagedWineWindows
-{
-    UnmanagedWineWindows()
-    {
-        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
-            return;
-        HKEY key;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
-                nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        const wchar_t value[] = L"N";
-        RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE *>(value), sizeof(value));
-        RegCloseKey(key);
-    }
-} unmanagedWineWindows;
-
-} // namespace
-
 int EventLog::Count(ZafEventType type) const
 {
     return int(std::count(types.begin(), types.end(), type));
