@@ -36,7 +36,7 @@ ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persisten
 
 ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<ZafStoredMenu> stored)
-    : ZafButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafMenuEntryButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file, ZafObjectPersistence &from) {
               ZafUInt16 type = 0;
               file.ReadUInt16(type);
@@ -83,7 +83,7 @@ ZafPullDownItem::ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &per
 
 ZafPullDownItem::ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<ZafStoredMenu> stored)
-    : ZafButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafMenuEntryButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file, ZafObjectPersistence &from) { ZafReadSubMenu(file, from, *stored); })
 {
     ZafObjectPersistence::PopLevel(persistence);

@@ -115,18 +115,18 @@ int ZafPullDownMenu::MDIAdjustment() const
 // ---- The entries --------------------------------------------------------------
 
 ZafPullDownItem::ZafPullDownItem(const ZafIChar *text)
-    : ZafButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
 {
     Construct();
 }
 
 ZafPullDownItem::ZafPullDownItem(ZafStringData *text)
-    : ZafButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
 {
     Construct();
 }
 
-ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafButton(copy), subMenu(copy.subMenu)
+ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);
