@@ -42,7 +42,7 @@ const ZafInputMap ZafComboBox::defaultInputMap[] = {
 
 // ---- Construction -------------------------------------------------------------------
 
-ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafWindow(left, top, width, 1)
+ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, 1)
 {
     border = true;
     destroyable = false;
@@ -54,7 +54,7 @@ ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafWindow(l
     sizeable = false;
 }
 
-ZafComboBox::ZafComboBox(const ZafComboBox &copy) : ZafWindow(copy), viewOnly(copy.viewOnly)
+ZafComboBox::ZafComboBox(const ZafComboBox &copy) : ZafFramelessWindow(copy), viewOnly(copy.viewOnly)
 {
     list = new ZafVtList(*copy.list);
     AdoptList();
@@ -382,7 +382,7 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
 // own members exist; it waits in storedViewOnly until they do.
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<bool> storedViewOnly)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [storedViewOnly](ZafFile &file) {
               ZafUInt16 flags = 0;
               if (file.ReadUInt16(flags))

@@ -44,7 +44,7 @@ ZafScrollBar *ZafWindow::CornerScrollBar() const { return ScrollBarOf(SupportObj
 
 // ---- Construction -------------------------------------------------------------
 
-ZafScrollBar::ZafScrollBar(int type) : ZafWindow(0, 0, 0, 0)
+ZafScrollBar::ZafScrollBar(int type) : ZafFramelessWindow(0, 0, 0, 0)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -54,7 +54,7 @@ ZafScrollBar::ZafScrollBar(int type) : ZafWindow(0, 0, 0, 0)
 }
 
 ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, int minimum, int maximum, int current,
-    int lineStep, int pageSize, int type) : ZafWindow(left, top, width, height)
+    int lineStep, int pageSize, int type) : ZafFramelessWindow(left, top, width, height)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -64,7 +64,7 @@ ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, int minimum
 }
 
 ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, ZafScrollData *data, int type)
-    : ZafWindow(left, top, width, height)
+    : ZafFramelessWindow(left, top, width, height)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -74,7 +74,7 @@ ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, ZafScrollDa
 }
 
 ZafScrollBar::ZafScrollBar(const ZafScrollBar &copy)
-    : ZafWindow(copy), scrollType(copy.scrollType), autoSize(copy.autoSize)
+    : ZafFramelessWindow(copy), scrollType(copy.scrollType), autoSize(copy.autoSize)
 {
     ZafScrollData *data = copy.scrollData;
     if (data && data->Destroyable())
@@ -265,7 +265,7 @@ ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persisten
 // The record is read inside the window's constructor, before this object's
 // own members exist; it waits in stored until they do.
 ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored, &persistence](ZafFile &file) {
               ZafUInt16 flags = 0, type = 0;
               file.ReadUInt16(flags);

@@ -22,19 +22,19 @@ const ZafPaletteMap ZafStatusBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     Configure();
 }
 
-ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafWindow(copy)
+ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafFramelessWindow(copy)
 {
     Configure();
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         Adopt(AsObject(e));
 }
 
-ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafWindow(name, persistence)
+ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
 {
     Configure();
     for (ZafElement *e = ZafList::First(); e; e = e->Next())

@@ -15,7 +15,7 @@ ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text,
 }
 
 ZafText::ZafText(int left, int top, int width, int height, ZafStringData *data)
-    : ZafWindow(left, top, width, height)
+    : ZafFramelessWindow(left, top, width, height)
 {
     border = true;
     destroyable = false;
@@ -26,7 +26,7 @@ ZafText::ZafText(int left, int top, int width, int height, ZafStringData *data)
 }
 
 ZafText::ZafText(const ZafText &copy)
-    : ZafWindow(copy), autoSelect(copy.autoSelect), invalid(copy.invalid), unanswered(copy.unanswered),
+    : ZafFramelessWindow(copy), autoSelect(copy.autoSelect), invalid(copy.invalid), unanswered(copy.unanswered),
       viewOnly(copy.viewOnly), wordWrap(copy.wordWrap), justification(copy.justification)
 {
     destroyable = false;

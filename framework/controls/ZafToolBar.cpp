@@ -32,12 +32,12 @@ const ZafPaletteMap ZafToolBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     Configure();
 }
 
-ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
+ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafFramelessWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
 {
 }
 
@@ -215,7 +215,7 @@ void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
     ZafWindow::WriteSupportObjects(persistence);
 }
 
-ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafWindow(name, persistence)
+ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
 {
     Configure();
     if (Error())

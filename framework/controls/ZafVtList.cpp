@@ -54,7 +54,7 @@ const ZafInputMap ZafVtList::defaultInputMap[] = {
 
 // ---- Construction ---------------------------------------------------------------
 
-ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     SetBorder(true);
     SetDestroyable(false);
@@ -62,7 +62,7 @@ ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafWindow(left,
     SetSizeable(false);
 }
 
-ZafVtList::ZafVtList(const ZafVtList &copy) : ZafWindow(copy), sorted(copy.sorted)
+ZafVtList::ZafVtList(const ZafVtList &copy) : ZafFramelessWindow(copy), sorted(copy.sorted)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
     {
@@ -286,7 +286,7 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence)
 // The flag is read inside the window's constructor, before this object's
 // own members exist; it waits in storedSorted until they do.
 ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedSorted)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [storedSorted](ZafFile &file) {
               ZafUInt16 flags = 0;
               if (file.ReadUInt16(flags))
