@@ -2,6 +2,7 @@
 // settings, drag and drop and storage (after the button record: u16 icon
 // type, the name of the icon data).
 #include "framework/controls/ZafIcon.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafImageData.h"
@@ -53,7 +54,7 @@ ZafIcon::ZafIcon(const ZafIcon &copy) : ZafButton(copy)
 {
     SetIconType(copy.iconType);
     if (copy.iconData)
-        SetIconData(copy.iconData->Destroyable() ? new ZafIconData(*copy.iconData) : copy.iconData);
+        SetIconData(ZafCopiedData(copy.iconData));
 }
 
 ZafIcon::~ZafIcon()
@@ -73,12 +74,7 @@ bool ZafIcon::IsAClassName(ZafClassName name) const
 
 void ZafIcon::LetGoIcon()
 {
-    if (!iconData)
-        return;
-    iconData->SubtractNotification(this);
-    if (iconData->Destroyable() && iconData->NotificationCount() == 0)
-        delete iconData;
-    iconData = nullptr;
+    ZafLetGoData(iconData, this);
 }
 
 ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)

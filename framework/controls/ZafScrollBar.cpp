@@ -2,6 +2,7 @@
 // the scroll types, the scroll arithmetic and storage; also the window's
 // scroll-bar lookups.
 #include "framework/controls/ZafScrollBar.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafScrollData.h"
@@ -100,11 +101,7 @@ ZafScrollBar::~ZafScrollBar()
 
 void ZafScrollBar::ReleaseData(ZafScrollData *data)
 {
-    if (!data)
-        return;
-    data->SubtractNotification(this);
-    if (data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
+    ZafLetGoData(data, this);
 }
 
 bool ZafScrollBar::IsAClassID(ZafClassID id) const

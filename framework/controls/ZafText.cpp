@@ -1,6 +1,7 @@
 // ZafText, portable half: construction, the string data and its
 // ownership, and the flags.
 #include "framework/controls/ZafText.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/data/ZafStringData.h"
 
@@ -30,10 +31,7 @@ ZafText::ZafText(const ZafText &copy)
       viewOnly(copy.viewOnly), wordWrap(copy.wordWrap), justification(copy.justification)
 {
     destroyable = false;
-    if (copy.stringData)
-        stringData = copy.stringData->Destroyable() ? new ZafStringData(*copy.stringData) : copy.stringData;
-    else
-        stringData = new ZafStringData(L"", -1, false);
+    stringData = copy.stringData ? ZafCopiedData(copy.stringData) : new ZafStringData(L"", -1, false);
     Observe();
 }
 
@@ -59,12 +57,7 @@ void ZafText::Observe()
 
 void ZafText::Release()
 {
-    if (!stringData)
-        return;
-    stringData->SubtractNotification(this, &ZafText::Notification);
-    if (stringData->Destroyable() && stringData->NotificationCount() == 0)
-        delete stringData;
-    stringData = nullptr;
+    ZafLetGoData(stringData, this, &ZafText::Notification);
 }
 
 ZafError ZafText::Notification(ZafElement *observer, ZafUpdateCode code)
