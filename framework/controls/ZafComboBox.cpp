@@ -1,6 +1,7 @@
 // The portable half of ZafComboBox: construction and the owned list,
 // lookups, settings passed on to the list, drag and drop, and storage.
 #include "framework/controls/ZafComboBox.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafString.h"
 #include "framework/core/base/ZafConstants.h"
@@ -383,11 +384,7 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<bool> storedViewOnly)
     : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
-          [storedViewOnly](ZafFile &file) {
-              ZafUInt16 flags = 0;
-              if (file.ReadUInt16(flags))
-                  *storedViewOnly = (flags & 1) != 0;
-          }),
+          ZafFlagBitReader(storedViewOnly)),
       viewOnly(*storedViewOnly)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
@@ -401,18 +398,14 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
         list = new ZafVtList(0, 0, region.right - region.left, region.bottom - region.top);
     AdoptList();
     SetSelectionType(0);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafComboBox::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafComboBox::WriteRecordExtension(ZafFile &file)

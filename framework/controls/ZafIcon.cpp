@@ -2,6 +2,7 @@
 // settings, drag and drop and storage (after the button record: u16 icon
 // type, the name of the icon data).
 #include "framework/controls/ZafIcon.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 #include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
@@ -261,17 +262,14 @@ ZafIcon::ZafIcon(const ZafIChar *name, ZafObjectPersistence &persistence, std::s
     SetIconType(stored->type);
     if (stored->data)
         SetIconData(stored->data);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }
 
 void ZafIcon::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafIcon::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)

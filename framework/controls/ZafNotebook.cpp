@@ -1,6 +1,7 @@
 // The portable half of ZafNotebook and ZafNotebookTab: pages and their tabs,
 // tab texts and hot keys, the page area and storage.
 #include "framework/controls/ZafNotebook.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/storage/ZafFile.h"
@@ -335,18 +336,14 @@ ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence
             delete page;
     for (size_t i = 0; i < stored->hotKeys.size(); ++i)
         SetTabHotKey(int(i), stored->hotKeys[i].first, stored->hotKeys[i].second);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafNotebook::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafNotebook::WriteRecordExtension(ZafFile &file)

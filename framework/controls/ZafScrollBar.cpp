@@ -2,6 +2,7 @@
 // the scroll types, the scroll arithmetic and storage; also the window's
 // scroll-bar lookups.
 #include "framework/controls/ZafScrollBar.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 #include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
@@ -287,9 +288,7 @@ ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persisten
     if (IsSlider())
         useParentFrameHandle = false;
     ownOSWindow = !useParentFrameHandle;
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafScrollBar::Write(ZafObjectPersistence &persistence)
@@ -298,9 +297,7 @@ void ZafScrollBar::Write(ZafObjectPersistence &persistence)
         scrollData->SetStringID(L"scrollData");
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafScrollBar::WriteRecordExtension(ZafFile &file)

@@ -1,6 +1,7 @@
 // The portable half of ZafVtList: construction, the class maps, sorting,
 // colours and fonts, drag and drop, and storage.
 #include "framework/controls/ZafVtList.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafString.h"
 #include "framework/core/base/ZafConstants.h"
@@ -287,11 +288,7 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence)
 // own members exist; it waits in storedSorted until they do.
 ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedSorted)
     : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
-          [storedSorted](ZafFile &file) {
-              ZafUInt16 flags = 0;
-              if (file.ReadUInt16(flags))
-                  *storedSorted = (flags & 1) != 0;
-          }),
+          ZafFlagBitReader(storedSorted)),
       sorted(*storedSorted)
 {
     if (sorted)
@@ -301,18 +298,14 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, st
         AsObject(e)->SetOwnOSWindow(false);
         AsObject(e)->SetPaletteFromParent(true);
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafVtList::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafVtList::WriteRecordExtension(ZafFile &file)
