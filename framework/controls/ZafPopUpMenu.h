@@ -69,6 +69,7 @@ public:
     void UseOSMenu(ZafOSWindow menu) { osWindow = menu; createdMenu = false; }
 
 protected:
+    template <class Menu> friend struct ZafMenuEvents;
     // Shows a free-standing menu and closes it (event -10).
     ZafEventType Show();                                             // Windows half
     ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half

@@ -63,6 +63,7 @@ public:
     bool Building() const { return building; }
 
 protected:
+    template <class Menu> friend struct ZafMenuEvents;
     ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half
     ZafPullDownItem *CurrentItem() const;
     ZafOSWindow FrameWindow() const;
