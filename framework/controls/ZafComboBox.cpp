@@ -7,6 +7,7 @@
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafFile.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -17,10 +18,10 @@ const ZafIChar *const ZafComboBox::className = L"ZafComboBox";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr ZafUInt32 UNSET = ZAF_UNSET_OS_COLOR;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 // True when id is exactly the first length characters of path.
 bool SamePrefix(const ZafIChar *id, const ZafIChar *path, size_t length)

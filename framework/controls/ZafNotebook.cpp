@@ -5,6 +5,7 @@
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/storage/ZafFile.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -16,7 +17,7 @@ const ZafIChar *const ZafNotebook::className = L"ZafNotebook";
 
 namespace {
 
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafChildObjects::AsObject;
 
 // The number id of the geometry manager, which stays with its page.
 constexpr ZafNumberID geometryManagerID = -9;

@@ -3,6 +3,7 @@
 #include "framework/controls/ZafStatusBar.h"
 
 #include "framework/core/display/ZafDisplay.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 
@@ -10,10 +11,10 @@ const ZafIChar *const ZafStatusBar::className = L"ZafStatusBar";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr int edge = 2;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/storage/ZafStorage.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -11,12 +12,12 @@ const ZafIChar *const ZafToolBar::className = L"ZafToolBar";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr int edge = 2;              // the edge's width, and the gap around rows
 constexpr ZafEventType ignoredFirst = 1054;
 constexpr ZafEventType ignoredLast = 1055;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 ZafRegionStruct PixelRegion(const ZafWindowObject *object)
 {

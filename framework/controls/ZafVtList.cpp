@@ -9,6 +9,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafFile.h"
 #include "framework/core/text/ZafStrings.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -19,10 +20,10 @@ const ZafIChar *const ZafVtList::className = L"ZafVtList";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr ZafUInt32 UNSET = ZAF_UNSET_OS_COLOR;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 // The collation key of a text.
 std::vector<wchar_t> CollationKey(const ZafIChar *text)
