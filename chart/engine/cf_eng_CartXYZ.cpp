@@ -2,6 +2,7 @@
 
 #include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/kernel/cf_Kernel.h"
+#include "chart/model/cf_ChartModel.h"
 #include "chart/model/cf_DataGroup.h"
 #include "chart/scene/cf_3DPointSeries.h"
 
@@ -85,4 +86,21 @@ void cf_eng_CartXYZ::AddGroupPoints(cf_3DPointSeries &series, cf_DataGroup &grou
         ys[std::size_t(j - 1)] = value->Y();
     }
     series.AddPointsXYZ(xs.data(), ys.data(), z, n);
+}
+
+void cf_eng_CartXYZ::BuildGroupSeries(cf_ChartModel *model, SeriesMaker makeSeries)
+{
+    cf_ChartEngine::BuildFromModel(model);
+    if (!model)
+        return;
+    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
+        cf_DataGroup *group = model->Group(g);
+        if (!group || !group->HasValues())
+            continue;
+        cf_3DPointSeries *series = makeSeries(*group);
+        AddGroupPoints(*series, *group, g, model->ValueMode());
+        AddDataObject(series);
+    }
+    UpdateAxisLabels(model);
+    AddPlaceholders(model);
 }

@@ -7,6 +7,9 @@
 
 #include "chart/engine/cf_ChartEngine.h"
 
+class cf_3DPointSeries;
+class cf_DataGroup;
+
 class cf_eng_CartXYZ : public cf_ChartEngine {
 public:
     cf_eng_CartXYZ(int chartType, int dimension);
@@ -26,4 +29,10 @@ protected:
     // Turns a group's values into the points of a series: x by value mode,
     // z the group's smallest z in mode 3, else g - 1.
     void AddGroupPoints(class cf_3DPointSeries &series, class cf_DataGroup &group, int g, int mode);
+    // The whole build of an engine that shows one series a group: the
+    // base's build, then for each group with values a series made by
+    // makeSeries and filled by AddGroupPoints, then the axis labels and the
+    // placeholders. Nothing after the base's build without a model.
+    using SeriesMaker = cf_3DPointSeries *(*)(cf_DataGroup &group);
+    void BuildGroupSeries(cf_ChartModel *model, SeriesMaker makeSeries);
 };
