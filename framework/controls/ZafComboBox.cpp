@@ -320,13 +320,10 @@ ZafRegionStruct ZafComboBox::OSRegion(ZafWindowObject *reference, const ZafRegio
 
 ZafEventType ZafComboBox::DragDropEvent(const ZafEventStruct &event)
 {
-    ZafEventType code = event.type;
-    if (code != ZAF_EV_DROP_DEFAULT && code != ZAF_EV_DROP_COPY && code != ZAF_EV_DROP_MOVE)
+    ZafWindowObject *source = nullptr;
+    ZafEventType code = 0;
+    if (!ZafListDrop(event, source, code))
         return ZafWindowObject::DragDropEvent(event);
-    ZafWindowManager *manager = ZafWindowManager::Shared();
-    ZafWindowObject *source = manager ? manager->dragObject : nullptr;
-    if (code == ZAF_EV_DROP_DEFAULT)
-        code = ZafListDropCode(source);
     if (code == ZAF_REFUSED || IsDisabled(true))
         return ZAF_REFUSED;
     if (!dropTarget || !source || source == this)

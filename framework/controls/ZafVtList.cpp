@@ -215,15 +215,24 @@ ZafEventType ZafListDropCode(const ZafWindowObject *dragObject)
     return ZAF_REFUSED;
 }
 
-ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
+bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code)
 {
-    ZafEventType code = event.type;
+    code = event.type;
     if (code != ZAF_EV_DROP_DEFAULT && code != ZAF_EV_DROP_COPY && code != ZAF_EV_DROP_MOVE)
-        return ZafWindowObject::DragDropEvent(event);
+        return false;
     ZafWindowManager *manager = ZafWindowManager::Shared();
-    ZafWindowObject *source = manager ? manager->dragObject : nullptr;
+    source = manager ? manager->dragObject : nullptr;
     if (code == ZAF_EV_DROP_DEFAULT)
         code = ZafListDropCode(source);
+    return true;
+}
+
+ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
+{
+    ZafWindowObject *source = nullptr;
+    ZafEventType code = 0;
+    if (!ZafListDrop(event, source, code))
+        return ZafWindowObject::DragDropEvent(event);
     if (code == ZAF_REFUSED || IsDisabled(true) || !dropTarget || !source || source == this)
         return ZAF_REFUSED;
     if (selectionType == 2)

@@ -130,3 +130,7 @@ ZafInt8 ZafSetListFont(ZafWindowObject *object, ZafInt8 font);
 // A drop code for a -412 drop of the object: -405 with Shift dragging,
 // -406 with Ctrl dragging, else -1.
 ZafEventType ZafListDropCode(const ZafWindowObject *dragObject);
+// For a list's drag-and-drop event: false when it is no drop (-412, -405
+// or -406); else the object dragged (null when none) and the drop code,
+// a default drop resolved by ZafListDropCode.
+bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code);
