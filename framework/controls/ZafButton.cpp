@@ -194,26 +194,14 @@ ZafError ZafButton::BitmapChanged(ZafElement *observer, ZafUpdateCode code)
 
 ZafError ZafButton::SetStringData(ZafStringData *data)
 {
-    if (data == stringData)
-        return 0;
-    LetGo(stringData);
-    stringData = data;
-    if (stringData)
-        stringData->AddNotification(this, &ZafButton::StringChanged, ZAF_NOTIFY_CHANGED);
-    if (Registered())
+    if (ZafReplaceData(stringData, data, this, &ZafButton::StringChanged, ZAF_NOTIFY_CHANGED) && Registered())
         UpdateOSListItem();
     return 0;
 }
 
 ZafError ZafButton::SetBitmap(ZafBitmapData *bitmap)
 {
-    if (bitmap == bitmapData)
-        return 0;
-    LetGo(bitmapData);
-    bitmapData = bitmap;
-    if (bitmapData)
-        bitmapData->AddNotification(this, &ZafButton::BitmapChanged, ZAF_NOTIFY_CHANGED);
-    if (Registered())
+    if (ZafReplaceData(bitmapData, bitmap, this, &ZafButton::BitmapChanged, ZAF_NOTIFY_CHANGED) && Registered())
         UpdateSize();
     return 0;
 }

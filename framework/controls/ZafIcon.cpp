@@ -90,13 +90,7 @@ ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)
 
 void ZafIcon::SetIconData(ZafIconData *data)
 {
-    if (data != iconData)
-    {
-        LetGoIcon();
-        iconData = data;
-        if (iconData)
-            iconData->AddNotification(this, &ZafIcon::IconChanged, ZAF_NOTIFY_CHANGED);
-    }
+    ZafReplaceData(iconData, data, this, &ZafIcon::IconChanged, ZAF_NOTIFY_CHANGED);
     UpdateSize();
 }
 

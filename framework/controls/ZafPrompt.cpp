@@ -86,12 +86,8 @@ ZafError ZafPrompt::SetStringData(ZafStringData *data)
 {
     if (!data)
         data = new ZafStringData(L"", -1, false);
-    if (data == stringData)
-        return 0;
-    Release();
-    stringData = data;
-    Observe();
-    UpdateOSListItem();
+    if (ZafReplaceData(stringData, data, this, &ZafPrompt::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED, false))
+        UpdateOSListItem();
     return 0;
 }
 

@@ -89,12 +89,8 @@ ZafError ZafText::SetStringData(ZafStringData *data)
 {
     if (!data)
         data = new ZafStringData(L"", -1, false);
-    if (data == stringData)
-        return 0;
-    Release();
-    stringData = data;
-    Observe();
-    UpdateOSListItem();
+    if (ZafReplaceData(stringData, data, this, &ZafText::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED, false))
+        UpdateOSListItem();
     return 0;
 }
 

@@ -37,3 +37,19 @@ void ZafLetGoData(Data *&data, ZafElement *observer, ZafNotificationFunction fun
     old->SubtractNotification(observer, function);
     ZafDeleteIfUnobserved(old);
 }
+
+// Makes data the held data: lets go of the old as ZafLetGoData does, then
+// observer watches the new (when not null) through function for the given
+// notices. False, and nothing changed, when data is already held.
+template <class Data>
+bool ZafReplaceData(Data *&held, Data *data, ZafElement *observer, ZafNotificationFunction function,
+    ZafUInt32 notices, bool letGoAllEntries = true)
+{
+    if (data == held)
+        return false;
+    ZafLetGoData(held, observer, letGoAllEntries ? nullptr : function);
+    held = data;
+    if (held)
+        held->AddNotification(observer, function, notices);
+    return true;
+}
