@@ -1,7 +1,7 @@
 #pragma once
 // ZafFramelessWindow: what the windows without a frame of their own share
-// (the bars, menus, lists, scroll bars and text editors that live inside
-// or beside another window): none can be locked, maximized, minimized,
+// (the bars, menus, lists, notebooks, scroll bars and text editors that live
+// inside or beside another window): none can be locked, maximized, minimized,
 // modal, moved or sized, and none has an owner; those settings are pinned
 // (the argument is ignored and the fixed value answered). It adds no data
 // and no virtual functions of its own. GUI thread only.

@@ -95,7 +95,7 @@ ZafEventType ZafNotebookTab::Event(const ZafEventStruct &event)
 
 // ---- The notebook: construction -------------------------------------------------------------
 
-ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     border = true;
     destroyable = false;
@@ -105,7 +105,7 @@ ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafWindow(l
 }
 
 ZafNotebook::ZafNotebook(const ZafNotebook &copy)
-    : ZafWindow(copy), tabHeight(copy.tabHeight), tabWidth(copy.tabWidth), currentPage(copy.currentPage)
+    : ZafFramelessWindow(copy), tabHeight(copy.tabHeight), tabWidth(copy.tabWidth), currentPage(copy.currentPage)
 {
 }
 
@@ -310,7 +310,7 @@ ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence
 // The record is read inside the window's constructor, before this object's
 // own members exist; it waits in stored until they do.
 ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file) {
               ZafInt32 height = 0, width = 0;
               ZafUInt16 count = 0;
