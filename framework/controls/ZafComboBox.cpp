@@ -401,9 +401,7 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
 
 void ZafComboBox::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafComboBox::WriteRecordExtension(ZafFile &file)

@@ -36,9 +36,7 @@ ZafElement *ZafDialogWindow::New(const ZafIChar *name, ZafObjectPersistence &per
 
 void ZafDialogWindow::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 bool ZafDialogWindow::IsAClassID(ZafClassID id) const

@@ -149,9 +149,7 @@ ZafElement *ZafSystemButton::New(const ZafIChar *name, ZafObjectPersistence &per
 
 void ZafSystemButton::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 void ZafSystemButton::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)

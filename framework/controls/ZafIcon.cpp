@@ -261,9 +261,7 @@ ZafIcon::ZafIcon(const ZafIChar *name, ZafObjectPersistence &persistence, std::s
 
 void ZafIcon::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 void ZafIcon::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)

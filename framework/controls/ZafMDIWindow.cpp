@@ -57,9 +57,7 @@ ZafElement *ZafMDIWindow::New(const ZafIChar *name, ZafObjectPersistence &persis
 
 void ZafMDIWindow::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafMDIWindow::WriteRecordExtension(ZafFile &file)

@@ -342,9 +342,7 @@ ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence
 
 void ZafNotebook::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafNotebook::WriteRecordExtension(ZafFile &file)

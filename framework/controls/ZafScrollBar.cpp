@@ -295,9 +295,7 @@ void ZafScrollBar::Write(ZafObjectPersistence &persistence)
 {
     if (scrollData && !(scrollData->StringID() && *scrollData->StringID()))
         scrollData->SetStringID(L"scrollData");
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafScrollBar::WriteRecordExtension(ZafFile &file)

@@ -82,9 +82,7 @@ ZafElement *ZafTitle::New(const ZafIChar *name, ZafObjectPersistence &persistenc
 
 void ZafTitle::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 bool ZafTitle::IsAClassID(ZafClassID id) const

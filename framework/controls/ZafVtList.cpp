@@ -313,9 +313,7 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, st
 
 void ZafVtList::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafPopObjectLevel(*this, persistence);
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafVtList::WriteRecordExtension(ZafFile &file)

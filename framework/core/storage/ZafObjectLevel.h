@@ -38,3 +38,14 @@ inline auto ZafFlagBitReader(std::shared_ptr<bool> flag)
             *flag = (flags & 1) != 0;
     };
 }
+
+// Writes through write at the level of the given class (opened before,
+// closed after as ZafPopObjectLevel does).
+template <class Object, class Write>
+void ZafWriteAtLevel(Object &object, ZafObjectPersistence &persistence, const ZafIChar *className,
+    ZafClassID classID, Write write)
+{
+    ZafObjectPersistence::PushLevel(persistence, className, classID);
+    write();
+    ZafPopObjectLevel(object, persistence);
+}
