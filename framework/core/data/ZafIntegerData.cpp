@@ -40,13 +40,3 @@ const wchar_t *ZafIntegerData::DefaultFormat()
     ZafLocaleData *locale = ZafLocaleData::Locale();
     return locale ? locale->IntegerFormat() : L"%d";
 }
-
-bool ZafIntegerData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_INTEGER_DATA || ZafFormatData::IsAClassID(id);
-}
-
-bool ZafIntegerData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafIntegerData") == 0) || ZafFormatData::IsAClassName(name);
-}

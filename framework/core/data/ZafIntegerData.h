@@ -17,10 +17,8 @@ public:
     ZafIntegerData(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafError Write(ZafObjectPersistence &persistence) override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_INTEGER_DATA; }
-    ZafClassName ClassName() const override { return L"ZafIntegerData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr ZafClassID dataClassID = ZAF_ID_INTEGER_DATA;
+    static constexpr const ZafIChar *dataClassName = L"ZafIntegerData";
 
     // The locale's default integer format.
     static const wchar_t *DefaultFormat();

@@ -2,15 +2,28 @@
 // ZafNumberValueData: what ZafIntegerData and ZafRealData share: one
 // observable number that formats and parses itself, where a null format
 // means the locale's default for that kind of number (Derived::DefaultFormat).
+// The class identity comes from Derived::dataClassID and dataClassName.
 // Every change notifies the observers once. It adds no virtual functions of
 // its own. Ownership and thread as ZafData.
 
 #include "framework/core/text/ZafFormatData.h"
+#include "framework/core/text/ZafStrings.h"
 
 template <class Derived, class Number>
 class ZafNumberValueData : public ZafFormatData
 {
 public:
+    ZafClassID ClassID() const override { return Derived::dataClassID; }
+    ZafClassName ClassName() const override { return Derived::dataClassName; }
+    bool IsAClassID(ZafClassID id) const override
+    {
+        return id == Derived::dataClassID || ZafFormatData::IsAClassID(id);
+    }
+    bool IsAClassName(ZafClassName name) const override
+    {
+        return (name && ZafStrCmp(name, Derived::dataClassName) == 0) || ZafFormatData::IsAClassName(name);
+    }
+
     Number Value() const { return value; }
     // Format null selects the locale's default format.
     int FormattedText(wchar_t *buffer, int maximum, const wchar_t *format) const override

@@ -40,13 +40,3 @@ const wchar_t *ZafRealData::DefaultFormat()
     ZafLocaleData *locale = ZafLocaleData::Locale();
     return locale ? locale->RealFormat() : L"%g";
 }
-
-bool ZafRealData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_REAL_DATA || ZafFormatData::IsAClassID(id);
-}
-
-bool ZafRealData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafRealData") == 0) || ZafFormatData::IsAClassName(name);
-}

@@ -17,10 +17,8 @@ public:
     ZafRealData(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafError Write(ZafObjectPersistence &persistence) override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_REAL_DATA; }
-    ZafClassName ClassName() const override { return L"ZafRealData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr ZafClassID dataClassID = ZAF_ID_REAL_DATA;
+    static constexpr const ZafIChar *dataClassName = L"ZafRealData";
 
     // The locale's default real format.
     static const wchar_t *DefaultFormat();
