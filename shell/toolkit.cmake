@@ -26,6 +26,7 @@ list(APPEND SHELL_SOURCES
     toolkit/KZReal.cpp
     toolkit/KZSlider.cpp
     toolkit/KZStatusBar.cpp
+    toolkit/KZStatusPane.cpp
     toolkit/KZStatusString.cpp
     toolkit/KZString.cpp
     toolkit/KZText.cpp

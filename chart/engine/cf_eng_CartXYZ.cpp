@@ -2,7 +2,10 @@
 
 #include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/kernel/cf_Kernel.h"
+#include "chart/model/cf_ChartModel.h"
 #include "chart/model/cf_DataGroup.h"
+#include "chart/engines/cf_GroupLayout.h"
+#include "chart/solids/cf_3DSurface.h"
 #include "chart/scene/cf_3DPointSeries.h"
 
 #include <initializer_list>
@@ -85,4 +88,42 @@ void cf_eng_CartXYZ::AddGroupPoints(cf_3DPointSeries &series, cf_DataGroup &grou
         ys[std::size_t(j - 1)] = value->Y();
     }
     series.AddPointsXYZ(xs.data(), ys.data(), z, n);
+}
+
+void cf_eng_CartXYZ::BuildGroupSeries(cf_ChartModel *model, SeriesMaker makeSeries)
+{
+    cf_ChartEngine::BuildFromModel(model);
+    if (!model)
+        return;
+    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
+        cf_DataGroup *group = model->Group(g);
+        if (!group || !group->HasValues())
+            continue;
+        cf_3DPointSeries *series = makeSeries(*group);
+        AddGroupPoints(*series, *group, g, model->ValueMode());
+        AddDataObject(series);
+    }
+    UpdateAxisLabels(model);
+    AddPlaceholders(model);
+}
+
+void cf_eng_CartXYZ::BuildGroupSurfaces(cf_ChartModel *model, SurfaceFiller fill)
+{
+    cf_ChartEngine::BuildFromModel(model);
+    if (!model)
+        return;
+    const int mode = model->ValueMode();
+    const double h = model->XStep() * 0.5 * barWidth;
+    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
+        cf_DataGroup *group = model->Group(g);
+        if (!group || group->Count() < 2)
+            continue;
+        auto *surface = new cf_3DSurface(&group->DispAttribs());
+        surface->SetCullBackFaces(0);
+        const double zc = mode == 3 ? group->Value(1)->Z() : cf_GroupLayout::RowDepth(g);
+        fill(*surface, *group, mode, zc - h, zc + h);
+        AddDataObject(surface);
+    }
+    UpdateAxisLabels(model);
+    AddPlaceholders(model);
 }

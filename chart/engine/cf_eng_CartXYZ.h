@@ -7,6 +7,10 @@
 
 #include "chart/engine/cf_ChartEngine.h"
 
+class cf_3DPointSeries;
+class cf_3DSurface;
+class cf_DataGroup;
+
 class cf_eng_CartXYZ : public cf_ChartEngine {
 public:
     cf_eng_CartXYZ(int chartType, int dimension);
@@ -26,4 +30,16 @@ protected:
     // Turns a group's values into the points of a series: x by value mode,
     // z the group's smallest z in mode 3, else g - 1.
     void AddGroupPoints(class cf_3DPointSeries &series, class cf_DataGroup &group, int g, int mode);
+    // The whole build of an engine that shows one series a group: the
+    // base's build, then for each group with values a series made by
+    // makeSeries and filled by AddGroupPoints, then the axis labels and the
+    // placeholders. Nothing after the base's build without a model.
+    using SeriesMaker = cf_3DPointSeries *(*)(cf_DataGroup &group);
+    void BuildGroupSeries(cf_ChartModel *model, SeriesMaker makeSeries);
+    // The same for an engine that shows one surface a group of two or more
+    // values: the surface, in the group's attributes and without culling,
+    // is filled by fill between the depths z0 and z1 (the group's row, or
+    // its first z in value mode 3, less and plus half the bar width).
+    using SurfaceFiller = void (*)(cf_3DSurface &surface, cf_DataGroup &group, int mode, double z0, double z1);
+    void BuildGroupSurfaces(cf_ChartModel *model, SurfaceFiller fill);
 };

@@ -33,46 +33,31 @@ void AddFloor(cf_3DSurface &surface, double xa, double ya, double xb, double yb,
 
 void cf_eng_Area3D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    int mode = model->ValueMode();
-    double h = model->XStep() * 0.5 * barWidth;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-        cf_DataGroup *group = model->Group(g);
-        if (!group || group->Count() < 2)
-            continue;
-        auto *surface = new cf_3DSurface(&group->DispAttribs());
-        surface->SetEdgesInLineColour(1);
-        surface->SetSortByOverlap(1);
-        surface->SetCullBackFaces(0);
-        int n = group->Count();
-        double zc = mode == 3 ? group->Value(1)->Z() : cf_GroupLayout::RowDepth(g);
-        double z0 = zc - h, z1 = zc + h;
+    BuildGroupSurfaces(model, [](cf_3DSurface &surface, cf_DataGroup &group, int mode, double z0, double z1) {
+        surface.SetEdgesInLineColour(1);
+        surface.SetSortByOverlap(1);
+        const int n = group.Count();
         std::vector<double> x(n + 1), y(n + 1);
         for (int j = 1; j <= n; ++j) {
-            x[j] = cf_GroupLayout::ValueX(*group, j, mode);
-            y[j] = group->Value(j)->Y();
+            x[j] = cf_GroupLayout::ValueX(group, j, mode);
+            y[j] = group.Value(j)->Y();
         }
-        double first = cf_GroupLayout::FirstX(*group, mode);
-        double last = cf_GroupLayout::LastX(*group, mode);
-        surface->AddSegment(first, first, 0, y[1], z0, z1);
+        const double first = cf_GroupLayout::FirstX(group, mode);
+        const double last = cf_GroupLayout::LastX(group, mode);
+        surface.AddSegment(first, first, 0, y[1], z0, z1);
         for (int j = 1; j < n; ++j) {
-            surface->AddSegment(x[j], x[j + 1], y[j], y[j + 1], z0, z1);
-            AddFloor(*surface, x[j], y[j], x[j + 1], y[j + 1], z0, z1);
+            surface.AddSegment(x[j], x[j + 1], y[j], y[j + 1], z0, z1);
+            AddFloor(surface, x[j], y[j], x[j + 1], y[j + 1], z0, z1);
         }
-        surface->AddSegment(last, last, y[n], 0, z0, z1);
+        surface.AddSegment(last, last, y[n], 0, z0, z1);
 
-        auto *front = new cf_3DFacet(&group->DispAttribs());
+        auto *front = new cf_3DFacet(&group.DispAttribs());
         front->AddPoint(cf_3DPoint(last, 0, z1));
         for (int j = n; j >= 1; --j)
             front->AddPoint(cf_3DPoint(x[j], y[j], z1));
         front->AddPoint(cf_3DPoint(first, 0, z1));
-        surface->AddFacet(front);
-        AddDataObject(surface);
-    }
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+        surface.AddFacet(front);
+    });
 }
 
 void cf_eng_Area3D::ComputeDataRanges(cf_ChartModel *model)

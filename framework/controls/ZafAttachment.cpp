@@ -13,13 +13,6 @@
 
 const ZafIChar *const ZafAttachment::className = L"ZafAttachment";
 
-namespace {
-
-constexpr ZafUInt16 stretchBit = 0x0001;
-constexpr ZafUInt16 oppositeBit = 0x0002;
-
-} // namespace
-
 ZafAttachment::ZafAttachment(ZafWindowObject *newObject, int newSide) : ZafConstraint(newObject), side(newSide)
 {
 }
@@ -40,13 +33,8 @@ ZafAttachment::ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persist
     file->ReadInt16(referenceNumberID);
     file->ReadInt32(offset);
     file->ReadUInt16(flags);
-    if (file->Error()) {
-        error = file->Error();
-        return;
-    }
-    side = flags >> 12;
-    stretch = flags & stretchBit;
-    opposite = flags & oppositeBit;
+    if (ReadSucceeded(*file))
+        SplitEdgeFlagWord(flags, side, stretch, opposite);
 }
 
 bool ZafAttachment::IsAClassID(ZafClassID id) const
@@ -98,33 +86,10 @@ ZafEventType ZafAttachment::Event(const ZafEventStruct &event)
         std::swap(r.left, r.right);
         std::swap(r.top, r.bottom);
     }
-    const int width = region.Width(), height = region.Height();
     const ZafInt32 d = PixelLength(offset, object->CoordinateType(), side == 0 || side == 2);
-    switch (side) {
-    case 0:
-        region.left = r.left + d;
-        if (!stretch)
-            region.right = region.left + width - 1;
-        break;
-    case 1:
-        region.top = r.top + d;
-        if (!stretch)
-            region.bottom = region.top + height - 1;
-        break;
-    case 2:
-        region.right = r.right - d;
-        if (!stretch)
-            region.left = region.right - width + 1;
-        break;
-    case 3:
-        region.bottom = r.bottom - d;
-        if (!stretch)
-            region.top = region.bottom - height + 1;
-        break;
-    default:
-        return ZAF_EV_COMPUTE_REGION;
-    }
-    object->SetRegion(region);
+    const ZafInt32 edges[] = { r.left + d, r.top + d, r.right - d, r.bottom - d };
+    if (side >= 0 && side < 4 && PlaceEdge(region, side, edges[side], stretch, region.Width(), region.Height()))
+        object->SetRegion(region);
     return ZAF_EV_COMPUTE_REGION;
 }
 
@@ -134,5 +99,5 @@ void ZafAttachment::WriteFields(ZafFile &file)
         referenceNumberID = reference->NumberID();
     file.WriteInt16(referenceNumberID);
     file.WriteInt32(offset);
-    file.WriteUInt16(ZafUInt16(((side & 0x0F) << 12) | (stretch ? stretchBit : 0) | (opposite ? oppositeBit : 0)));
+    file.WriteUInt16(EdgeFlagWord(side, stretch, opposite));
 }

@@ -1,6 +1,7 @@
 // The portable half of ZafButton: construction, data objects, settings,
 // placement of bitmap and text, selection and the event table.
 #include "framework/controls/ZafButton.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafImageData.h"
@@ -135,9 +136,9 @@ ZafButton::ZafButton(const ZafButton &copy)
       verticalPlacement(copy.verticalPlacement), savedRegion(copy.savedRegion)
 {
     if (copy.stringData)
-        SetStringData(copy.stringData->Destroyable() ? new ZafStringData(*copy.stringData) : copy.stringData);
+        SetStringData(ZafCopiedData(copy.stringData));
     if (copy.bitmapData)
-        SetBitmap(copy.bitmapData->Destroyable() ? new ZafBitmapData(*copy.bitmapData) : copy.bitmapData);
+        SetBitmap(ZafCopiedData(copy.bitmapData));
     if (sendMessage)
         memberFunction = static_cast<ZafMemberUserFunction>(&ZafButton::SendMessageRoutine);
 }
@@ -163,22 +164,12 @@ bool ZafButton::IsAClassName(ZafClassName name) const
 
 void ZafButton::LetGo(ZafStringData *&data)
 {
-    if (!data)
-        return;
-    data->SubtractNotification(this);
-    if (data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
-    data = nullptr;
+    ZafLetGoData(data, this);
 }
 
 void ZafButton::LetGo(ZafBitmapData *&data)
 {
-    if (!data)
-        return;
-    data->SubtractNotification(this);
-    if (data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
-    data = nullptr;
+    ZafLetGoData(data, this);
 }
 
 ZafError ZafButton::StringChanged(ZafElement *observer, ZafUpdateCode code)
@@ -203,26 +194,14 @@ ZafError ZafButton::BitmapChanged(ZafElement *observer, ZafUpdateCode code)
 
 ZafError ZafButton::SetStringData(ZafStringData *data)
 {
-    if (data == stringData)
-        return 0;
-    LetGo(stringData);
-    stringData = data;
-    if (stringData)
-        stringData->AddNotification(this, &ZafButton::StringChanged, ZAF_NOTIFY_CHANGED);
-    if (Registered())
+    if (ZafReplaceData(stringData, data, this, &ZafButton::StringChanged, ZAF_NOTIFY_CHANGED) && Registered())
         UpdateOSListItem();
     return 0;
 }
 
 ZafError ZafButton::SetBitmap(ZafBitmapData *bitmap)
 {
-    if (bitmap == bitmapData)
-        return 0;
-    LetGo(bitmapData);
-    bitmapData = bitmap;
-    if (bitmapData)
-        bitmapData->AddNotification(this, &ZafButton::BitmapChanged, ZAF_NOTIFY_CHANGED);
-    if (Registered())
+    if (ZafReplaceData(bitmapData, bitmap, this, &ZafButton::BitmapChanged, ZAF_NOTIFY_CHANGED) && Registered())
         UpdateSize();
     return 0;
 }

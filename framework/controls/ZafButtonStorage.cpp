@@ -6,6 +6,7 @@
 // the string ids of the text and the bitmap data, the message text. The data
 // objects are stored beside it.
 #include "framework/controls/ZafButton.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/data/ZafStringData.h"
@@ -100,9 +101,7 @@ ZafButton::ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence,
         }
         delete[] storedMessage;
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
     if (sendMessage)
         memberFunction = static_cast<ZafMemberUserFunction>(&ZafButton::SendMessageRoutine);
 }
@@ -144,7 +143,5 @@ void ZafButton::Write(ZafObjectPersistence &persistence)
         if (file->Error())
             SetError(file->Error());
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }

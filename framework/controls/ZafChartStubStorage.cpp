@@ -4,6 +4,7 @@
 // three texts.
 
 #include "framework/controls/ZafChartStub.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/storage/ZafStorage.h"
 
@@ -35,9 +36,7 @@ void ZafChartStub::Write(ZafObjectPersistence &persistence)
         if (file->Error())
             SetError(file->Error());
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafChartStub::ZafChartStub(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -1,11 +1,13 @@
 // The portable half of ZafComboBox: construction and the owned list,
 // lookups, settings passed on to the list, drag and drop, and storage.
 #include "framework/controls/ZafComboBox.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafString.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafFile.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -16,10 +18,10 @@ const ZafIChar *const ZafComboBox::className = L"ZafComboBox";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr ZafUInt32 UNSET = ZAF_UNSET_OS_COLOR;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 // True when id is exactly the first length characters of path.
 bool SamePrefix(const ZafIChar *id, const ZafIChar *path, size_t length)
@@ -42,7 +44,7 @@ const ZafInputMap ZafComboBox::defaultInputMap[] = {
 
 // ---- Construction -------------------------------------------------------------------
 
-ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafWindow(left, top, width, 1)
+ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, 1)
 {
     border = true;
     destroyable = false;
@@ -54,7 +56,7 @@ ZafComboBox::ZafComboBox(int left, int top, int width, int height) : ZafWindow(l
     sizeable = false;
 }
 
-ZafComboBox::ZafComboBox(const ZafComboBox &copy) : ZafWindow(copy), viewOnly(copy.viewOnly)
+ZafComboBox::ZafComboBox(const ZafComboBox &copy) : ZafFramelessWindow(copy), viewOnly(copy.viewOnly)
 {
     list = new ZafVtList(*copy.list);
     AdoptList();
@@ -318,13 +320,10 @@ ZafRegionStruct ZafComboBox::OSRegion(ZafWindowObject *reference, const ZafRegio
 
 ZafEventType ZafComboBox::DragDropEvent(const ZafEventStruct &event)
 {
-    ZafEventType code = event.type;
-    if (code != ZAF_EV_DROP_DEFAULT && code != ZAF_EV_DROP_COPY && code != ZAF_EV_DROP_MOVE)
+    ZafWindowObject *source = nullptr;
+    ZafEventType code = 0;
+    if (!ZafListDrop(event, source, code))
         return ZafWindowObject::DragDropEvent(event);
-    ZafWindowManager *manager = ZafWindowManager::Shared();
-    ZafWindowObject *source = manager ? manager->dragObject : nullptr;
-    if (code == ZAF_EV_DROP_DEFAULT)
-        code = ZafListDropCode(source);
     if (code == ZAF_REFUSED || IsDisabled(true))
         return ZAF_REFUSED;
     if (!dropTarget || !source || source == this)
@@ -382,12 +381,8 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
 // own members exist; it waits in storedViewOnly until they do.
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<bool> storedViewOnly)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
-          [storedViewOnly](ZafFile &file) {
-              ZafUInt16 flags = 0;
-              if (file.ReadUInt16(flags))
-                  *storedViewOnly = (flags & 1) != 0;
-          }),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          ZafFlagBitReader(storedViewOnly)),
       viewOnly(*storedViewOnly)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
@@ -401,18 +396,12 @@ ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence
         list = new ZafVtList(0, 0, region.right - region.left, region.bottom - region.top);
     AdoptList();
     SetSelectionType(0);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafComboBox::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafComboBox::WriteRecordExtension(ZafFile &file)

@@ -13,7 +13,7 @@
 #include "framework/controls/ZafVtList.h"
 #include "framework/core/data/ZafStringData.h"
 
-class ZafComboBox : public ZafWindow
+class ZafComboBox : public ZafFramelessWindow
 {
 public:
     // One line high; the height given is the height of the dropped list.
@@ -95,15 +95,8 @@ public:
 
     // Refused features.
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetSelectionType(int) override;
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
 
     // Items (they live in the list; the OS list follows at once).

@@ -157,3 +157,57 @@ void ZafConstraint::Write(ZafObjectPersistence &persistence)
 void ZafConstraint::WriteFields(ZafFile &)
 {
 }
+
+bool ZafConstraint::ReadSucceeded(const ZafFile &in)
+{
+    if (in.Error())
+        error = in.Error();
+    return !in.Error();
+}
+
+namespace {
+
+constexpr ZafUInt16 stretchBit = 0x0001;
+constexpr ZafUInt16 oppositeBit = 0x0002;
+
+} // namespace
+
+ZafUInt16 ZafConstraint::EdgeFlagWord(int side, bool stretch, bool opposite, ZafUInt16 extra)
+{
+    return ZafUInt16(((side & 0x0F) << 12) | (stretch ? stretchBit : 0) | (opposite ? oppositeBit : 0) | extra);
+}
+
+void ZafConstraint::SplitEdgeFlagWord(ZafUInt16 word, int &side, bool &stretch, bool &opposite)
+{
+    side = word >> 12;
+    stretch = word & stretchBit;
+    opposite = word & oppositeBit;
+}
+
+bool ZafConstraint::PlaceEdge(ZafRegionStruct &region, int side, ZafInt32 edge, bool stretch, int width, int height)
+{
+    switch (side) {
+    case 0:
+        region.left = edge;
+        if (!stretch)
+            region.right = edge + width - 1;
+        return true;
+    case 1:
+        region.top = edge;
+        if (!stretch)
+            region.bottom = edge + height - 1;
+        return true;
+    case 2:
+        region.right = edge;
+        if (!stretch)
+            region.left = edge - width + 1;
+        return true;
+    case 3:
+        region.bottom = edge;
+        if (!stretch)
+            region.top = edge - height + 1;
+        return true;
+    default:
+        return false;
+    }
+}

@@ -76,6 +76,19 @@ protected:
     ZafFile *OpenForWriting(ZafObjectPersistence &persistence);
     // The object file the persistent constructor opened; handed over once.
     ZafFile *TakeFile() { ZafFile *taken = file; file = nullptr; return taken; }
+    // Ends a persistent constructor's reading: a read error goes to error;
+    // true when the fields read are sound.
+    bool ReadSucceeded(const ZafFile &file);
+
+    // The flag word of the edge constraints: the side (0 left, 1 top, 2 right,
+    // 3 bottom) in the top four bits, stretch in bit 0, opposite in bit 1 and
+    // the class's own bits (extra) below the side.
+    static ZafUInt16 EdgeFlagWord(int side, bool stretch, bool opposite, ZafUInt16 extra = 0);
+    static void SplitEdgeFlagWord(ZafUInt16 word, int &side, bool &stretch, bool &opposite);
+    // Puts the given side of region at edge; without stretch the facing side
+    // follows so the object keeps width by height. False for an unknown side
+    // (region unchanged).
+    static bool PlaceEdge(ZafRegionStruct &region, int side, ZafInt32 edge, bool stretch, int width, int height);
 
     ZafWindowObject *object = nullptr;
     ZafInt16 objectNumberID = -1;

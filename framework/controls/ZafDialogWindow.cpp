@@ -1,6 +1,7 @@
 // The portable half of ZafDialogWindow: settings, the result codes, the
 // modal loop and storage.
 #include "framework/controls/ZafDialogWindow.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/events/ZafEventManager.h"
@@ -25,9 +26,7 @@ ZafDialogWindow::ZafDialogWindow(const ZafDialogWindow &copy) : ZafWindow(copy)
 ZafDialogWindow::ZafDialogWindow(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
 {
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafElement *ZafDialogWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
@@ -37,11 +36,7 @@ ZafElement *ZafDialogWindow::New(const ZafIChar *name, ZafObjectPersistence &per
 
 void ZafDialogWindow::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 bool ZafDialogWindow::IsAClassID(ZafClassID id) const

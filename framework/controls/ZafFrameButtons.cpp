@@ -1,6 +1,7 @@
 // The frame buttons, portable half: their settings, the commands they
 // accept, the system button's menu and storage.
 #include "framework/controls/ZafFrameButtons.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/storage/ZafStorage.h"
 
@@ -148,11 +149,7 @@ ZafElement *ZafSystemButton::New(const ZafIChar *name, ZafObjectPersistence &per
 
 void ZafSystemButton::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 void ZafSystemButton::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)
@@ -184,8 +181,7 @@ ZafSystemButton::ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &per
     SetUp();
     ZafTakeSubMenuEntries(*stored, systemMenu);
     systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }
 
 ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)

@@ -2,6 +2,8 @@
 // settings, drag and drop and storage (after the button record: u16 icon
 // type, the name of the icon data).
 #include "framework/controls/ZafIcon.h"
+#include "framework/core/storage/ZafObjectLevel.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafImageData.h"
@@ -53,7 +55,7 @@ ZafIcon::ZafIcon(const ZafIcon &copy) : ZafButton(copy)
 {
     SetIconType(copy.iconType);
     if (copy.iconData)
-        SetIconData(copy.iconData->Destroyable() ? new ZafIconData(*copy.iconData) : copy.iconData);
+        SetIconData(ZafCopiedData(copy.iconData));
 }
 
 ZafIcon::~ZafIcon()
@@ -73,12 +75,7 @@ bool ZafIcon::IsAClassName(ZafClassName name) const
 
 void ZafIcon::LetGoIcon()
 {
-    if (!iconData)
-        return;
-    iconData->SubtractNotification(this);
-    if (iconData->Destroyable() && iconData->NotificationCount() == 0)
-        delete iconData;
-    iconData = nullptr;
+    ZafLetGoData(iconData, this);
 }
 
 ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)
@@ -93,13 +90,7 @@ ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)
 
 void ZafIcon::SetIconData(ZafIconData *data)
 {
-    if (data != iconData)
-    {
-        LetGoIcon();
-        iconData = data;
-        if (iconData)
-            iconData->AddNotification(this, &ZafIcon::IconChanged, ZAF_NOTIFY_CHANGED);
-    }
+    ZafReplaceData(iconData, data, this, &ZafIcon::IconChanged, ZAF_NOTIFY_CHANGED);
     UpdateSize();
 }
 
@@ -265,17 +256,12 @@ ZafIcon::ZafIcon(const ZafIChar *name, ZafObjectPersistence &persistence, std::s
     SetIconType(stored->type);
     if (stored->data)
         SetIconData(stored->data);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }
 
 void ZafIcon::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 void ZafIcon::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)

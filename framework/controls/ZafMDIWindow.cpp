@@ -1,6 +1,7 @@
 // The portable half of ZafMDIWindow: construction, settings, adding
 // children, the close command and storage.
 #include "framework/controls/ZafMDIWindow.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/base/ZafConstants.h"
 
@@ -46,9 +47,7 @@ ZafMDIWindow::ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persisten
           }),
       mdiType(*storedKind)
 {
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafElement *ZafMDIWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
@@ -58,11 +57,7 @@ ZafElement *ZafMDIWindow::New(const ZafIChar *name, ZafObjectPersistence &persis
 
 void ZafMDIWindow::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafMDIWindow::WriteRecordExtension(ZafFile &file)

@@ -2,6 +2,7 @@
 // pop-up entry its u16 item type, then the name of its sub-menu, which is
 // stored as a ZafPopUpMenu in a directory of that name.
 #include "framework/controls/ZafPopUpItem.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 #include "framework/controls/ZafPullDownItem.h"
 
 #include "framework/core/storage/ZafStorage.h"
@@ -18,9 +19,7 @@ void ZafPopUpItem::Write(ZafObjectPersistence &persistence)
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     persistence.AddObjectConstructor(className, classID, &ZafPopUpItem::New);
     ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafPopUpItem::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)
@@ -36,7 +35,7 @@ ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persisten
 
 ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<ZafStoredMenu> stored)
-    : ZafButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafMenuEntryButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file, ZafObjectPersistence &from) {
               ZafUInt16 type = 0;
               file.ReadUInt16(type);
@@ -49,8 +48,7 @@ ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persisten
     Construct(stored->type);
     numberID = id;
     ZafTakeSubMenuEntries(*stored, subMenu);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }
 
 // ---- Menu-bar entries -----------------------------------------------------
@@ -66,9 +64,7 @@ void ZafPullDownItem::Write(ZafObjectPersistence &persistence)
     persistence.AddObjectConstructor(className, classID, &ZafPullDownItem::New);
     persistence.AddObjectConstructor(ZafPopUpItem::className, ZafPopUpItem::classID, &ZafPopUpItem::New);
     ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafPullDownItem::WriteRecordExtension(ZafFile &file, ZafObjectPersistence &persistence)
@@ -83,12 +79,11 @@ ZafPullDownItem::ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &per
 
 ZafPullDownItem::ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence,
     std::shared_ptr<ZafStoredMenu> stored)
-    : ZafButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafMenuEntryButton(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file, ZafObjectPersistence &from) { ZafReadSubMenu(file, from, *stored); })
 {
     ZafObjectPersistence::PopLevel(persistence);
     Construct();
     ZafTakeSubMenuEntries(*stored, subMenu);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }

@@ -1,9 +1,11 @@
 // The portable half of ZafNotebook and ZafNotebookTab: pages and their tabs,
 // tab texts and hot keys, the page area and storage.
 #include "framework/controls/ZafNotebook.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/storage/ZafFile.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -15,7 +17,7 @@ const ZafIChar *const ZafNotebook::className = L"ZafNotebook";
 
 namespace {
 
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafChildObjects::AsObject;
 
 // The number id of the geometry manager, which stays with its page.
 constexpr ZafNumberID geometryManagerID = -9;
@@ -93,7 +95,7 @@ ZafEventType ZafNotebookTab::Event(const ZafEventStruct &event)
 
 // ---- The notebook: construction -------------------------------------------------------------
 
-ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     border = true;
     destroyable = false;
@@ -103,7 +105,7 @@ ZafNotebook::ZafNotebook(int left, int top, int width, int height) : ZafWindow(l
 }
 
 ZafNotebook::ZafNotebook(const ZafNotebook &copy)
-    : ZafWindow(copy), tabHeight(copy.tabHeight), tabWidth(copy.tabWidth), currentPage(copy.currentPage)
+    : ZafFramelessWindow(copy), tabHeight(copy.tabHeight), tabWidth(copy.tabWidth), currentPage(copy.currentPage)
 {
 }
 
@@ -308,7 +310,7 @@ ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence
 // The record is read inside the window's constructor, before this object's
 // own members exist; it waits in stored until they do.
 ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored](ZafFile &file) {
               ZafInt32 height = 0, width = 0;
               ZafUInt16 count = 0;
@@ -335,18 +337,12 @@ ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence
             delete page;
     for (size_t i = 0; i < stored->hotKeys.size(); ++i)
         SetTabHotKey(int(i), stored->hotKeys[i].first, stored->hotKeys[i].second);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafNotebook::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafNotebook::WriteRecordExtension(ZafFile &file)

@@ -15,7 +15,7 @@
 // The portable half is here and in ZafNotebook.cpp; drawing, keys and the
 // OS window live in framework/windows/ZafNotebookOS.cpp.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 #include <memory>
 #include <utility>
@@ -53,7 +53,7 @@ private:
     int hotKeyIndex = -1;
 };
 
-class ZafNotebook : public ZafWindow
+class ZafNotebook : public ZafFramelessWindow
 {
 public:
     ZafNotebook(int left, int top, int width, int height);
@@ -89,14 +89,7 @@ public:
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
     void OSRegisterObject() override;                                                   // Windows half
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetSelectionType(int) override { return selectionType = 0; }
 
     // Only a ZafWindow becomes a page (anything else: null, not added).

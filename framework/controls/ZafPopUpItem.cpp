@@ -52,19 +52,19 @@ ZafInt32 ZafPopUpItem::TypeValue(int type)
 }
 
 ZafPopUpItem::ZafPopUpItem(const ZafIChar *text, int type)
-    : ZafButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
 {
     Construct(type);
 }
 
 ZafPopUpItem::ZafPopUpItem(ZafStringData *text, int type)
-    : ZafButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
 {
     Construct(type);
 }
 
 ZafPopUpItem::ZafPopUpItem(const ZafPopUpItem &copy)
-    : ZafButton(copy), subMenu(copy.subMenu)
+    : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);

@@ -8,13 +8,13 @@
 // system button's menu the window commands are the OS's own. The parent
 // menu owns the entry; the entry owns its sub-menu. GUI thread only.
 
-#include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafMenuEntryButton.h"
 #include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
 
 class ZafLanguageData;
 
-class ZafPopUpItem : public ZafButton
+class ZafPopUpItem : public ZafMenuEntryButton
 {
 public:
     ZafPopUpItem(const ZafIChar *text, int type = 0);
@@ -44,37 +44,12 @@ public:
     // it is current, the entry when it is current, else null.
     ZafWindowObject *FocusObject() const override;
 
-    // Pinned settings of an entry.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetVisible(bool value) override { return visible = value; }
-    bool SetFocus(bool) override { return focus; }
-    bool SetAllowDefault(bool) override { return allowDefault = false; }
-    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
-    bool SetAutoSize(bool) override { return autoSize = false; }
-    bool SetPressed(bool) override { return pressed = false; }
-    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
-    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
-    int SetButtonType(int) override { return buttonType = 4; }
-    int SetDepth(int) override { return depth = 0; }
+    // Pinned settings of this kind of entry (the others: ZafMenuEntryButton).
     int SetHorizontalPlacement(int) override { return horizontalPlacement = 0; }
-    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
 
     // The check mark and the grey state; on screen at once.
     bool SetSelected(bool value) override;                           // Windows half
     bool SetDisabled(bool value) override;                           // Windows half
-    // Entries draw nothing: the OS menu shows them.
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
-    void ApplyPosition() override { }
     void OSRegisterObject() override;                                // Windows half
     // Relabels the OS entry.
     ZafEventType UpdateOSListItem() override;                        // Windows half

@@ -9,7 +9,7 @@
 const ZafClassID ZafPopUpMenu::classID = ZAF_ID_POP_UP_MENU;
 const ZafIChar *const ZafPopUpMenu::className = L"ZafPopUpMenu";
 
-ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafWindow(left, top, 0, 0)
+ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafFramelessWindow(left, top, 0, 0)
 {
     region.Assign(left, top, left - 1, top - 1, ZAF_PIXEL);
     coordinateType = ZAF_PIXEL;
@@ -23,14 +23,14 @@ ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafWindow(left, top, 0, 0)
     ownOSWindow = false;
 }
 
-ZafPopUpMenu::ZafPopUpMenu(const ZafPopUpMenu &copy) : ZafWindow(copy)
+ZafPopUpMenu::ZafPopUpMenu(const ZafPopUpMenu &copy) : ZafFramelessWindow(copy)
 {
     ownOSWindow = false;
     temporary = true;
 }
 
 ZafPopUpMenu::ZafPopUpMenu(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
 {
     ZafObjectPersistence::PopLevel(persistence);
     ownOSWindow = false;

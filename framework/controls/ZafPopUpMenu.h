@@ -10,7 +10,7 @@
 // windows runs for it. A menu handle it created is destroyed when the menu
 // is unregistered. GUI thread only.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 class ZafPopUpItem;
 
@@ -18,7 +18,7 @@ class ZafPopUpItem;
 // event, which menus use for this).
 constexpr ZafEventType ZAF_EV_MENU_CHOSEN = ZAF_L_CANCEL;
 
-class ZafPopUpMenu : public ZafWindow
+class ZafPopUpMenu : public ZafFramelessWindow
 {
 public:
     // A menu at a screen point (pixels).
@@ -48,14 +48,7 @@ public:
     bool SetFocusBlocked(bool) override { return focusBlocked = false; }
     bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
     int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     bool SetTemporary(bool) override { return temporary = true; }
     // A menu is no window on screen: these only keep the flag.
     bool SetVisible(bool value) override { return visible = value; }
@@ -76,6 +69,7 @@ public:
     void UseOSMenu(ZafOSWindow menu) { osWindow = menu; createdMenu = false; }
 
 protected:
+    template <class Menu> friend struct ZafMenuEvents;
     // Shows a free-standing menu and closes it (event -10).
     ZafEventType Show();                                             // Windows half
     ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half

@@ -1,6 +1,7 @@
 // ZafPrompt, portable half: construction, the string data, the pinned
 // settings, the requested region and the setters.
 #include "framework/controls/ZafPrompt.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
@@ -30,8 +31,7 @@ ZafPrompt::ZafPrompt(const ZafPrompt &copy)
       hzJustify(copy.hzJustify), vtJustify(copy.vtJustify), transparent(copy.transparent),
       requestedRegion(copy.requestedRegion)
 {
-    if (copy.stringData)
-        stringData = copy.stringData->Destroyable() ? new ZafStringData(*copy.stringData) : copy.stringData;
+    stringData = ZafCopiedData(copy.stringData);
     Observe();
 }
 
@@ -58,12 +58,7 @@ void ZafPrompt::Observe()
 
 void ZafPrompt::Release()
 {
-    if (!stringData)
-        return;
-    stringData->SubtractNotification(this, &ZafPrompt::Notification);
-    if (stringData->Destroyable() && stringData->NotificationCount() == 0)
-        delete stringData;
-    stringData = nullptr;
+    ZafLetGoData(stringData, this, &ZafPrompt::Notification);
 }
 
 ZafError ZafPrompt::Notification(ZafElement *observer, ZafUpdateCode code)
@@ -91,12 +86,8 @@ ZafError ZafPrompt::SetStringData(ZafStringData *data)
 {
     if (!data)
         data = new ZafStringData(L"", -1, false);
-    if (data == stringData)
-        return 0;
-    Release();
-    stringData = data;
-    Observe();
-    UpdateOSListItem();
+    if (ZafReplaceData(stringData, data, this, &ZafPrompt::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED, false))
+        UpdateOSListItem();
     return 0;
 }
 

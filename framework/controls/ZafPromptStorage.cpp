@@ -4,6 +4,7 @@
 // (bits 0-3 horizontal, 4-7 vertical), i32 hot-key index; the string data
 // is stored beside the record under its name.
 #include "framework/controls/ZafPrompt.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafControlData.h"
 #include "framework/core/data/ZafStringData.h"
@@ -35,9 +36,7 @@ void ZafPrompt::Write(ZafObjectPersistence &persistence)
         if (ZafError error = ZafWriteDataObject(stringData, persistence))
             SetError(error);
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafPrompt::ZafPrompt(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -6,11 +6,11 @@
 // 1010 when chosen, which calls its user function. The bar owns the entry;
 // the entry owns its pop-up menu. GUI thread only.
 
-#include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafMenuEntryButton.h"
 #include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
 
-class ZafPullDownItem : public ZafButton
+class ZafPullDownItem : public ZafMenuEntryButton
 {
 public:
     explicit ZafPullDownItem(const ZafIChar *text);
@@ -37,39 +37,15 @@ public:
     using ZafWindowObject::GetObjectByStringID;
     ZafWindowObject *FocusObject() const override;
 
-    // Pinned settings of an entry.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    // Pinned settings of this kind of entry (the others: ZafMenuEntryButton).
     bool SetSelected(bool) override { return selected = false; }
-    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetVisible(bool value) override { return visible = value; }
-    bool SetFocus(bool) override { return focus; }
-    bool SetAllowDefault(bool) override { return allowDefault = false; }
     bool SetToggle(bool) override { return toggle = false; }
-    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
-    bool SetAutoSize(bool) override { return autoSize = false; }
-    bool SetPressed(bool) override { return pressed = false; }
-    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
-    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
     bool SetSendMessage(bool) override { return sendMessage = false; }
-    int SetButtonType(int) override { return buttonType = 4; }
-    int SetDepth(int) override { return depth = 0; }
     int SetHorizontalPlacement(int) override { return horizontalPlacement = 2; }
-    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
     ZafInt32 SetValue(ZafInt32) override { return value = 0; }
 
     // The grey state; on screen at once.
     bool SetDisabled(bool value) override;                           // Windows half
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
-    void ApplyPosition() override { }
     void OSRegisterObject() override;                                // Windows half
     ZafEventType UpdateOSListItem() override;                        // Windows half
 

@@ -32,7 +32,7 @@ int TextWidth(const ZafIChar *text)
 
 // ---- The bar ----------------------------------------------------------------
 
-ZafPullDownMenu::ZafPullDownMenu() : ZafWindow(0, 0, 0, 0)
+ZafPullDownMenu::ZafPullDownMenu() : ZafFramelessWindow(0, 0, 0, 0)
 {
     region.Assign(0, 0, 0, 0, ZAF_CELL);
     SetUpBar(*this);
@@ -45,7 +45,7 @@ ZafPullDownMenu::ZafPullDownMenu() : ZafWindow(0, 0, 0, 0)
     useParentFrameHandle = true;
 }
 
-ZafPullDownMenu::ZafPullDownMenu(const ZafPullDownMenu &copy) : ZafWindow(copy)
+ZafPullDownMenu::ZafPullDownMenu(const ZafPullDownMenu &copy) : ZafFramelessWindow(copy)
 {
     SetUpBar(*this);
     useParentFrameHandle = true;
@@ -53,7 +53,7 @@ ZafPullDownMenu::ZafPullDownMenu(const ZafPullDownMenu &copy) : ZafWindow(copy)
 }
 
 ZafPullDownMenu::ZafPullDownMenu(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
 {
     ZafObjectPersistence::PopLevel(persistence);
     SetNumberID(-11);
@@ -115,18 +115,18 @@ int ZafPullDownMenu::MDIAdjustment() const
 // ---- The entries --------------------------------------------------------------
 
 ZafPullDownItem::ZafPullDownItem(const ZafIChar *text)
-    : ZafButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text), 1, text, nullptr, 0)
 {
     Construct();
 }
 
 ZafPullDownItem::ZafPullDownItem(ZafStringData *text)
-    : ZafButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
+    : ZafMenuEntryButton(0, 0, TextWidth(text ? text->Text() : nullptr), 1, text, nullptr, 0)
 {
     Construct();
 }
 
-ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafButton(copy), subMenu(copy.subMenu)
+ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);

@@ -6,11 +6,11 @@
 // position 0). The window owns the bar; the bar owns its entries. GUI
 // thread only.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 class ZafPullDownItem;
 
-class ZafPullDownMenu : public ZafWindow
+class ZafPullDownMenu : public ZafFramelessWindow
 {
 public:
     ZafPullDownMenu();
@@ -42,15 +42,8 @@ public:
     int SetRegionMode(int) override { return regionMode = 2; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetSelectionType(int) override { return selectionType = 0; }
     bool SetVisible(bool value) override { return visible = value; }
     bool SetFocus(bool) override { return focus; }
@@ -70,6 +63,7 @@ public:
     bool Building() const { return building; }
 
 protected:
+    template <class Menu> friend struct ZafMenuEvents;
     ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half
     ZafPullDownItem *CurrentItem() const;
     ZafOSWindow FrameWindow() const;

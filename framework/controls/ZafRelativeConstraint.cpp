@@ -14,8 +14,6 @@ const ZafIChar *const ZafRelativeConstraint::className = L"ZafRelativeConstraint
 
 namespace {
 
-constexpr ZafUInt16 stretchBit = 0x0001;
-constexpr ZafUInt16 oppositeBit = 0x0002;
 constexpr ZafUInt16 centerBit = 0x0004;
 
 } // namespace
@@ -34,13 +32,9 @@ ZafRelativeConstraint::ZafRelativeConstraint(const ZafIChar *name, ZafObjectPers
     ZafUInt16 flags = 0;
     file->ReadInt32(percent);
     file->ReadUInt16(flags);
-    if (file->Error()) {
-        error = file->Error();
+    if (!ReadSucceeded(*file))
         return;
-    }
-    side = flags >> 12;
-    stretch = flags & stretchBit;
-    opposite = flags & oppositeBit;
+    SplitEdgeFlagWord(flags, side, stretch, opposite);
     center = flags & centerBit;
 }
 
@@ -74,45 +68,17 @@ ZafEventType ZafRelativeConstraint::Event(const ZafEventStruct &event)
     // Signed 64-bit, truncating toward zero: no wrap for odd percentages.
     auto q = [this](ZafInt32 extent) { return ZafInt32(int64_t(extent) * percent / 100); };
     const ZafInt32 W = p.right + 1, H = p.bottom + 1;
-    switch (side) {
-    case 0:
-        region.left = opposite ? p.right - q(W) : q(W);
-        if (center)
-            region.left -= w / 2;
-        if (!stretch)
-            region.right = region.left + w - 1;
-        break;
-    case 1:
-        region.top = opposite ? p.bottom - q(H) : q(H);
-        if (center)
-            region.top -= h / 2;
-        if (!stretch)
-            region.bottom = region.top + h - 1;
-        break;
-    case 2:
-        region.right = opposite ? q(W) : p.right - q(W);
-        if (center)
-            region.right += w / 2;
-        if (!stretch)
-            region.left = region.right - w + 1;
-        break;
-    case 3:
-        region.bottom = opposite ? q(H) : p.bottom - q(H);
-        if (center)
-            region.bottom += h / 2;
-        if (!stretch)
-            region.top = region.bottom - h + 1;
-        break;
-    default:
-        return ZAF_EV_COMPUTE_REGION;
-    }
-    object->SetRegion(region);
+    // The placed edge, pulled back by half the object when centring on it.
+    const ZafInt32 halfW = center ? w / 2 : 0, halfH = center ? h / 2 : 0;
+    const ZafInt32 edges[] = { (opposite ? p.right - q(W) : q(W)) - halfW, (opposite ? p.bottom - q(H) : q(H)) - halfH,
+        (opposite ? q(W) : p.right - q(W)) + halfW, (opposite ? q(H) : p.bottom - q(H)) + halfH };
+    if (side >= 0 && side < 4 && PlaceEdge(region, side, edges[side], stretch, w, h))
+        object->SetRegion(region);
     return ZAF_EV_COMPUTE_REGION;
 }
 
 void ZafRelativeConstraint::WriteFields(ZafFile &file)
 {
     file.WriteInt32(percent);
-    file.WriteUInt16(ZafUInt16(((side & 0x0F) << 12) | (stretch ? stretchBit : 0) | (opposite ? oppositeBit : 0)
-        | (center ? centerBit : 0)));
+    file.WriteUInt16(EdgeFlagWord(side, stretch, opposite, center ? centerBit : 0));
 }

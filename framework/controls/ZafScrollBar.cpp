@@ -2,6 +2,8 @@
 // the scroll types, the scroll arithmetic and storage; also the window's
 // scroll-bar lookups.
 #include "framework/controls/ZafScrollBar.h"
+#include "framework/core/storage/ZafObjectLevel.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafScrollData.h"
@@ -44,7 +46,7 @@ ZafScrollBar *ZafWindow::CornerScrollBar() const { return ScrollBarOf(SupportObj
 
 // ---- Construction -------------------------------------------------------------
 
-ZafScrollBar::ZafScrollBar(int type) : ZafWindow(0, 0, 0, 0)
+ZafScrollBar::ZafScrollBar(int type) : ZafFramelessWindow(0, 0, 0, 0)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -54,7 +56,7 @@ ZafScrollBar::ZafScrollBar(int type) : ZafWindow(0, 0, 0, 0)
 }
 
 ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, int minimum, int maximum, int current,
-    int lineStep, int pageSize, int type) : ZafWindow(left, top, width, height)
+    int lineStep, int pageSize, int type) : ZafFramelessWindow(left, top, width, height)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -64,7 +66,7 @@ ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, int minimum
 }
 
 ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, ZafScrollData *data, int type)
-    : ZafWindow(left, top, width, height)
+    : ZafFramelessWindow(left, top, width, height)
 {
     SetScrollType(type);
     if (!IsSlider())
@@ -74,7 +76,7 @@ ZafScrollBar::ZafScrollBar(int left, int top, int width, int height, ZafScrollDa
 }
 
 ZafScrollBar::ZafScrollBar(const ZafScrollBar &copy)
-    : ZafWindow(copy), scrollType(copy.scrollType), autoSize(copy.autoSize)
+    : ZafFramelessWindow(copy), scrollType(copy.scrollType), autoSize(copy.autoSize)
 {
     ZafScrollData *data = copy.scrollData;
     if (data && data->Destroyable())
@@ -100,11 +102,7 @@ ZafScrollBar::~ZafScrollBar()
 
 void ZafScrollBar::ReleaseData(ZafScrollData *data)
 {
-    if (!data)
-        return;
-    data->SubtractNotification(this);
-    if (data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
+    ZafLetGoData(data, this);
 }
 
 bool ZafScrollBar::IsAClassID(ZafClassID id) const
@@ -265,7 +263,7 @@ ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persisten
 // The record is read inside the window's constructor, before this object's
 // own members exist; it waits in stored until they do.
 ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<Stored> stored)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
           [stored, &persistence](ZafFile &file) {
               ZafUInt16 flags = 0, type = 0;
               file.ReadUInt16(flags);
@@ -290,20 +288,14 @@ ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persisten
     if (IsSlider())
         useParentFrameHandle = false;
     ownOSWindow = !useParentFrameHandle;
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafScrollBar::Write(ZafObjectPersistence &persistence)
 {
     if (scrollData && !(scrollData->StringID() && *scrollData->StringID()))
         scrollData->SetStringID(L"scrollData");
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafScrollBar::WriteRecordExtension(ZafFile &file)

@@ -17,13 +17,13 @@
 // The portable half is here and in ZafScrollBar.cpp; the OS control lives in
 // framework/windows/ZafScrollBarOS.cpp.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 #include <memory>
 
 class ZafScrollData;
 
-class ZafScrollBar : public ZafWindow
+class ZafScrollBar : public ZafFramelessWindow
 {
 public:
     enum ScrollType : int {
@@ -79,15 +79,8 @@ public:
     bool SetBorder(bool) override { return border = false; }
     bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetSelectionType(int) override { return selectionType = 0; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
 
     // Before registration only.

@@ -3,6 +3,7 @@
 #include "framework/controls/ZafStatusBar.h"
 
 #include "framework/core/display/ZafDisplay.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 
@@ -10,10 +11,10 @@ const ZafIChar *const ZafStatusBar::className = L"ZafStatusBar";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr int edge = 2;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 } // namespace
 
@@ -22,19 +23,19 @@ const ZafPaletteMap ZafStatusBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     Configure();
 }
 
-ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafWindow(copy)
+ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafFramelessWindow(copy)
 {
     Configure();
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         Adopt(AsObject(e));
 }
 
-ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafWindow(name, persistence)
+ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
 {
     Configure();
     for (ZafElement *e = ZafList::First(); e; e = e->Next())

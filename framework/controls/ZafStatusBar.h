@@ -11,9 +11,9 @@
 // and storage; the Windows half (framework/windows/ZafStatusBarOS.cpp) the
 // OS window, messages and drawing.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
-class ZafStatusBar : public ZafWindow
+class ZafStatusBar : public ZafFramelessWindow
 {
 public:
     // The size grip's square, in pixels, at the bar's right end.
@@ -47,17 +47,10 @@ public:
     bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetDestroyable(bool) override { return destroyable = false; }
     bool SetFocus(bool) override { return focus = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
     int SetRegionMode(int) override { return regionMode = 2; }
     int SetSelectionType(int) override { return selectionType = 0; }

@@ -1,6 +1,7 @@
 // ZafString, portable half: construction, the data objects and their
 // ownership, the style setters, format lists and ranges, validation.
 #include "framework/controls/ZafString.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/data/ZafStringData.h"
 
@@ -56,11 +57,7 @@ ZafString::ZafString(const ZafString &copy)
       password(copy.password), reportErrors(true), upperCase(copy.upperCase),
       underscoreBlanks(copy.underscoreBlanks), viewOnly(copy.viewOnly), justification(copy.justification)
 {
-    auto take = [](ZafStringData *data) -> ZafStringData * {
-        if (!data)
-            return nullptr;
-        return data->Destroyable() ? new ZafStringData(*data) : data;
-    };
+    auto take = [](ZafStringData *data) { return ZafCopiedData(data); };
     formatList = take(copy.formatList);
     outputFormat = take(copy.outputFormat);
     range = take(copy.range);
@@ -91,8 +88,7 @@ bool ZafString::IsAClassName(ZafClassName name) const
 
 void ZafString::ReleaseData(ZafStringData *data)
 {
-    if (data && data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
+    ZafDeleteIfUnobserved(data);
 }
 
 void ZafString::ObserveStringData()

@@ -5,6 +5,7 @@
 // bits), then the names of the string data, format list, output format and
 // range; the data objects are stored beside the record under those names.
 #include "framework/controls/ZafString.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafControlData.h"
 #include "framework/core/data/ZafStringData.h"
@@ -53,9 +54,7 @@ void ZafString::Write(ZafObjectPersistence &persistence)
             if (ZafError error = ZafWriteDataObject(data, persistence))
                 SetError(error);
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafString::ZafString(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -1,6 +1,7 @@
 // ZafText, portable half: construction, the string data and its
 // ownership, and the flags.
 #include "framework/controls/ZafText.h"
+#include "framework/core/data/ZafDataLink.h"
 
 #include "framework/core/data/ZafStringData.h"
 
@@ -15,7 +16,7 @@ ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text,
 }
 
 ZafText::ZafText(int left, int top, int width, int height, ZafStringData *data)
-    : ZafWindow(left, top, width, height)
+    : ZafFramelessWindow(left, top, width, height)
 {
     border = true;
     destroyable = false;
@@ -26,14 +27,11 @@ ZafText::ZafText(int left, int top, int width, int height, ZafStringData *data)
 }
 
 ZafText::ZafText(const ZafText &copy)
-    : ZafWindow(copy), autoSelect(copy.autoSelect), invalid(copy.invalid), unanswered(copy.unanswered),
+    : ZafFramelessWindow(copy), autoSelect(copy.autoSelect), invalid(copy.invalid), unanswered(copy.unanswered),
       viewOnly(copy.viewOnly), wordWrap(copy.wordWrap), justification(copy.justification)
 {
     destroyable = false;
-    if (copy.stringData)
-        stringData = copy.stringData->Destroyable() ? new ZafStringData(*copy.stringData) : copy.stringData;
-    else
-        stringData = new ZafStringData(L"", -1, false);
+    stringData = copy.stringData ? ZafCopiedData(copy.stringData) : new ZafStringData(L"", -1, false);
     Observe();
 }
 
@@ -59,12 +57,7 @@ void ZafText::Observe()
 
 void ZafText::Release()
 {
-    if (!stringData)
-        return;
-    stringData->SubtractNotification(this, &ZafText::Notification);
-    if (stringData->Destroyable() && stringData->NotificationCount() == 0)
-        delete stringData;
-    stringData = nullptr;
+    ZafLetGoData(stringData, this, &ZafText::Notification);
 }
 
 ZafError ZafText::Notification(ZafElement *observer, ZafUpdateCode code)
@@ -96,12 +89,8 @@ ZafError ZafText::SetStringData(ZafStringData *data)
 {
     if (!data)
         data = new ZafStringData(L"", -1, false);
-    if (data == stringData)
-        return 0;
-    Release();
-    stringData = data;
-    Observe();
-    UpdateOSListItem();
+    if (ZafReplaceData(stringData, data, this, &ZafText::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED, false))
+        UpdateOSListItem();
     return 0;
 }
 

@@ -9,7 +9,7 @@
 // The portable half is here and in ZafText.cpp; the control and its
 // messages live in framework/windows/ZafTextOS.cpp.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 class ZafStringData;
 
@@ -21,7 +21,7 @@ struct ZafTextPosition
     int reserved;
 };
 
-class ZafText : public ZafWindow
+class ZafText : public ZafFramelessWindow
 {
 public:
     ZafText(int left, int top, int width, int height, const ZafIChar *text, int maxLength = -1);
@@ -71,15 +71,8 @@ public:
 
     // Pinned window settings.
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetSelectionType(int) override { return selectionType = 0; }
 
     virtual bool SetAutoSelect(bool value) { return autoSelect = value; }

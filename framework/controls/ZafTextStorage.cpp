@@ -49,7 +49,7 @@ void ZafText::WriteChildren(ZafObjectPersistence &persistence)
 }
 
 ZafText::ZafText(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID))
 {
     ZafObjectPersistence::PopLevel(persistence);
     destroyable = false;

@@ -1,4 +1,5 @@
 #include "framework/controls/ZafTitle.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafImageData.h"
@@ -41,8 +42,7 @@ ZafTitle::ZafTitle(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PopLevel(persistence);
     ApplySettings();
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafTakeStorageError(*this, persistence);
 }
 
 void ZafTitle::ApplySettings()
@@ -82,11 +82,7 @@ ZafElement *ZafTitle::New(const ZafIChar *name, ZafObjectPersistence &persistenc
 
 void ZafTitle::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafButton::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
 bool ZafTitle::IsAClassID(ZafClassID id) const

@@ -3,6 +3,7 @@
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/storage/ZafStorage.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -11,12 +12,12 @@ const ZafIChar *const ZafToolBar::className = L"ZafToolBar";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr int edge = 2;              // the edge's width, and the gap around rows
 constexpr ZafEventType ignoredFirst = 1054;
 constexpr ZafEventType ignoredLast = 1055;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 ZafRegionStruct PixelRegion(const ZafWindowObject *object)
 {
@@ -32,12 +33,12 @@ const ZafPaletteMap ZafToolBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     Configure();
 }
 
-ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
+ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafFramelessWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
 {
 }
 
@@ -215,7 +216,7 @@ void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
     ZafWindow::WriteSupportObjects(persistence);
 }
 
-ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafWindow(name, persistence)
+ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
 {
     Configure();
     if (Error())

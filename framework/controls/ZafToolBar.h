@@ -10,9 +10,9 @@
 // Windows half (framework/windows/ZafToolBarOS.cpp) the OS window, messages
 // and drawing.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
-class ZafToolBar : public ZafWindow
+class ZafToolBar : public ZafFramelessWindow
 {
 public:
     // Dock sides.
@@ -56,15 +56,8 @@ public:
     // Pinned settings: the argument is ignored and the fixed value answered.
     bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetSizeable(bool) override { return sizeable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
     int SetRegionMode(int) override { return regionMode = 2; }
 
     // The 2-pixel edge leaves the height while converting to cells.

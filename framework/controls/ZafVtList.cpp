@@ -1,6 +1,7 @@
 // The portable half of ZafVtList: construction, the class maps, sorting,
 // colours and fonts, drag and drop, and storage.
 #include "framework/controls/ZafVtList.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/controls/ZafString.h"
 #include "framework/core/base/ZafConstants.h"
@@ -8,6 +9,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/storage/ZafFile.h"
 #include "framework/core/text/ZafStrings.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 #include <memory>
@@ -18,10 +20,10 @@ const ZafIChar *const ZafVtList::className = L"ZafVtList";
 
 namespace {
 
+using ZafChildObjects::AsObject;
+
 constexpr ZafInt8 SYS = ZafInt8(ZAF_SYSTEM_COLOR);
 constexpr ZafUInt32 UNSET = ZAF_UNSET_OS_COLOR;
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 // The collation key of a text.
 std::vector<wchar_t> CollationKey(const ZafIChar *text)
@@ -54,7 +56,7 @@ const ZafInputMap ZafVtList::defaultInputMap[] = {
 
 // ---- Construction ---------------------------------------------------------------
 
-ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
+ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
 {
     SetBorder(true);
     SetDestroyable(false);
@@ -62,7 +64,7 @@ ZafVtList::ZafVtList(int left, int top, int width, int height) : ZafWindow(left,
     SetSizeable(false);
 }
 
-ZafVtList::ZafVtList(const ZafVtList &copy) : ZafWindow(copy), sorted(copy.sorted)
+ZafVtList::ZafVtList(const ZafVtList &copy) : ZafFramelessWindow(copy), sorted(copy.sorted)
 {
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
     {
@@ -213,15 +215,24 @@ ZafEventType ZafListDropCode(const ZafWindowObject *dragObject)
     return ZAF_REFUSED;
 }
 
-ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
+bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code)
 {
-    ZafEventType code = event.type;
+    code = event.type;
     if (code != ZAF_EV_DROP_DEFAULT && code != ZAF_EV_DROP_COPY && code != ZAF_EV_DROP_MOVE)
-        return ZafWindowObject::DragDropEvent(event);
+        return false;
     ZafWindowManager *manager = ZafWindowManager::Shared();
-    ZafWindowObject *source = manager ? manager->dragObject : nullptr;
+    source = manager ? manager->dragObject : nullptr;
     if (code == ZAF_EV_DROP_DEFAULT)
         code = ZafListDropCode(source);
+    return true;
+}
+
+ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
+{
+    ZafWindowObject *source = nullptr;
+    ZafEventType code = 0;
+    if (!ZafListDrop(event, source, code))
+        return ZafWindowObject::DragDropEvent(event);
     if (code == ZAF_REFUSED || IsDisabled(true) || !dropTarget || !source || source == this)
         return ZAF_REFUSED;
     if (selectionType == 2)
@@ -286,12 +297,8 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence)
 // The flag is read inside the window's constructor, before this object's
 // own members exist; it waits in storedSorted until they do.
 ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedSorted)
-    : ZafWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
-          [storedSorted](ZafFile &file) {
-              ZafUInt16 flags = 0;
-              if (file.ReadUInt16(flags))
-                  *storedSorted = (flags & 1) != 0;
-          }),
+    : ZafFramelessWindow(name, ZafObjectPersistence::PushLevel(persistence, className, classID),
+          ZafFlagBitReader(storedSorted)),
       sorted(*storedSorted)
 {
     if (sorted)
@@ -301,18 +308,12 @@ ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence, st
         AsObject(e)->SetOwnOSWindow(false);
         AsObject(e)->SetPaletteFromParent(true);
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 void ZafVtList::Write(ZafObjectPersistence &persistence)
 {
-    ZafObjectPersistence::PushLevel(persistence, className, classID);
-    ZafWindow::Write(persistence);
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
 }
 
 void ZafVtList::WriteRecordExtension(ZafFile &file)

@@ -14,11 +14,11 @@
 // The portable half is here and in ZafVtList.cpp; the control lives in
 // framework/windows/ZafVtListOS.cpp.
 
-#include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFramelessWindow.h"
 
 #include <memory>
 
-class ZafVtList : public ZafWindow
+class ZafVtList : public ZafFramelessWindow
 {
 public:
     ZafVtList(int left, int top, int width, int height);
@@ -78,14 +78,7 @@ public:
 
     // Refused features: each clears its flag and answers false (null).
     bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetLocked(bool) override { return locked = false; }
-    bool SetMaximized(bool) override { return maximized = false; }
-    bool SetMinimized(bool) override { return minimized = false; }
-    bool SetModal(bool) override { return modal = false; }
-    bool SetMoveable(bool) override { return moveable = false; }
     bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    ZafWindow *SetOwner(ZafWindow *) override { return owner = nullptr; }
-    bool SetSizeable(bool) override { return sizeable = false; }
 
     // Items: an object that has a parent is refused. On screen the item is
     // inserted into the OS list at its index at once.
@@ -137,3 +130,7 @@ ZafInt8 ZafSetListFont(ZafWindowObject *object, ZafInt8 font);
 // A drop code for a -412 drop of the object: -405 with Shift dragging,
 // -406 with Ctrl dragging, else -1.
 ZafEventType ZafListDropCode(const ZafWindowObject *dragObject);
+// For a list's drag-and-drop event: false when it is no drop (-412, -405
+// or -406); else the object dragged (null when none) and the drop code,
+// a default drop resolved by ZafListDropCode.
+bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code);

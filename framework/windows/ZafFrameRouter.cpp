@@ -10,10 +10,11 @@
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 namespace {
 
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafChildObjects::AsObject;
 
 ZafEventStruct RawEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

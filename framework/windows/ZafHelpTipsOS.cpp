@@ -12,12 +12,13 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-const wchar_t *const tipClassName = L"ZafHelpTips";
+using ZafOSCalls::Handle;
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+const wchar_t *const tipClassName = L"ZafHelpTips";
 
 ZafWindowManager *Manager() { return ZafWindowManager::Shared(); }
 

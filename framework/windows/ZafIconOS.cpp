@@ -9,10 +9,11 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+using ZafOSCalls::Handle;
 
 struct SystemIconEntry { const wchar_t *name; WORD resource; };
 const SystemIconEntry systemIconTable[ZAF_SYSTEM_ICONS] = {

@@ -11,12 +11,13 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/core/objects/ZafChildObjects.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafOSCalls::Handle;
+using ZafChildObjects::AsObject;
 
 constexpr ZafEventType scrollLeft = -310;
 constexpr ZafEventType scrollRight = -311;

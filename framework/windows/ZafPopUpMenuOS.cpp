@@ -6,6 +6,7 @@
 #include "framework/controls/ZafPopUpMenu.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafMenuEvents.h"
 #include "framework/windows/ZafMenuOS.h"
 
 void ZafPopUpMenu::OSRegisterObject()
@@ -51,6 +52,9 @@ ZafEventType ZafPopUpMenu::Show()
 ZafEventType ZafPopUpMenu::Event(const ZafEventStruct &event)
 {
     const ZafEventType type = event.type;
+    ZafEventType answer = type;
+    if (ZafMenuEvents<ZafPopUpMenu>::Handle(*this, event, answer))
+        return answer;
     switch (type)
     {
     case ZAF_EVENT_OS:
@@ -75,18 +79,6 @@ ZafEventType ZafPopUpMenu::Event(const ZafEventStruct &event)
         focus = false;
         BroadcastEvent(event, 0);
         return type;
-    case ZAF_EV_FOCUS_GAINED:
-        focus = true;
-        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
-        return type;
-    case ZAF_EV_FOCUS_LOST:
-        if (ZafWindowObject *current = CurrentChild())
-            if (current->Focus())
-                current->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
-        SetCurrent(nullptr);
-        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
-        focus = false;
-        return type;
     case ZAF_EV_ADD_OBJECT:
     case ZAF_EV_SUBTRACT_OBJECT:
         if (parent)
@@ -94,12 +86,7 @@ ZafEventType ZafPopUpMenu::Event(const ZafEventStruct &event)
         return ZafWindow::Event(event);
     case ZAF_EV_CLOSE_QUERY:
         return 0;
-    case ZAF_EV_REDRAW:
-    case ZAF_EV_REDRAW_AREA:
-    case ZAF_EV_REDRAW_DATA:
     case ZAF_EV_COMPUTE_REGION:
-    case ZAF_EV_SIZED:
-    case ZAF_EV_MOVED:
         return type;
     default:
         return ZafWindowObject::Event(event);
@@ -121,26 +108,12 @@ ZafEventType ZafPopUpMenu::OSEvent(const ZafEventStruct &event)
 
 ZafEventType ZafPopUpMenu::MenuSelect(const ZafEventStruct &event)
 {
-    const UINT item = LOWORD(event.osEvent.wParam);
-    const UINT flags = HIWORD(event.osEvent.wParam);
-    HMENU menu = reinterpret_cast<HMENU>(event.osEvent.lParam);
-    ZafPopUpItem *previous = CurrentItem();
-    if (menu != ZafMenuHandle(osWindow))
-    {
-        // The message travels down the open sub-menus.
-        if (previous)
-            previous->SubMenu().Event(event);
-        return 0;
-    }
-    ZafWindowObject *found = nullptr;
-    if (!(flags & MF_POPUP))
-    {
-        for (ZafElement *e = ZafList::First(); e && !found; e = e->Next())
+    return ZafMenuEvents<ZafPopUpMenu>::Select(*this, event, [this](UINT item, UINT flags) -> ZafWindowObject * {
+        if (flags & MF_POPUP)
+            return static_cast<ZafWindowObject *>(ZafList::Get(int(item)));
+        for (ZafElement *e = ZafList::First(); e; e = e->Next())
             if (ZafUInt16(static_cast<ZafWindowObject *>(e)->NumberID()) == item)
-                found = static_cast<ZafWindowObject *>(e);
-    }
-    else
-        found = static_cast<ZafWindowObject *>(ZafList::Get(int(item)));
-    ZafMoveMenuHighlight(*this, previous, previous ? &previous->SubMenu() : nullptr, found);
-    return 0;
+                return static_cast<ZafWindowObject *>(e);
+        return nullptr;
+    });
 }

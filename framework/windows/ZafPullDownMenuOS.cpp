@@ -7,6 +7,7 @@
 #include "framework/controls/ZafPullDownMenu.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafMenuEntryEvents.h"
+#include "framework/windows/ZafMenuEvents.h"
 #include "framework/windows/ZafMenuOS.h"
 
 // ---- The bar ------------------------------------------------------------------
@@ -14,6 +15,9 @@
 ZafEventType ZafPullDownMenu::Event(const ZafEventStruct &event)
 {
     const ZafEventType type = event.type;
+    ZafEventType answer = type;
+    if (ZafMenuEvents<ZafPullDownMenu>::Handle(*this, event, answer))
+        return answer;
     switch (type)
     {
     case ZAF_EVENT_OS:
@@ -51,24 +55,6 @@ ZafEventType ZafPullDownMenu::Event(const ZafEventStruct &event)
         ZafWindowObject::Event(event);
         BroadcastEvent(event, 0);
         return type;
-    case ZAF_EV_FOCUS_GAINED:
-        focus = true;
-        Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
-        return type;
-    case ZAF_EV_FOCUS_LOST:
-        if (ZafWindowObject *current = CurrentChild())
-            if (current->Focus())
-                current->Event(event);
-        SetCurrent(nullptr);
-        Event(ZafEventStruct(ZAF_EV_MAY_LEAVE, 0));
-        focus = false;
-        return type;
-    case ZAF_EV_REDRAW:
-    case ZAF_EV_REDRAW_AREA:
-    case ZAF_EV_REDRAW_DATA:
-    case ZAF_EV_SIZED:
-    case ZAF_EV_MOVED:
-        return type;
     default:
         return ZafWindowObject::Event(event);
     }
@@ -83,27 +69,17 @@ ZafEventType ZafPullDownMenu::OSEvent(const ZafEventStruct &event)
 
 ZafEventType ZafPullDownMenu::MenuSelect(const ZafEventStruct &event)
 {
-    const UINT item = LOWORD(event.osEvent.wParam);
-    const UINT flags = HIWORD(event.osEvent.wParam);
-    HMENU menu = reinterpret_cast<HMENU>(event.osEvent.lParam);
-    ZafPullDownItem *previous = CurrentItem();
-    if (menu != ZafMenuHandle(osWindow))
-    {
-        if (previous)
-            previous->SubMenu().Event(event);
-        return 0;
-    }
-    ZafWindowObject *found = nullptr;
-    const int adjustment = MDIAdjustment();
-    int index = 0;
-    for (ZafElement *e = ZafList::First(); e && !found; e = e->Next(), ++index)
-    {
-        ZafWindowObject *entry = static_cast<ZafWindowObject *>(e);
-        if (!(flags & MF_POPUP) ? ZafUInt16(entry->NumberID()) == item : UINT(index + adjustment) == item)
-            found = entry;
-    }
-    ZafMoveMenuHighlight(*this, previous, previous ? &previous->SubMenu() : nullptr, found);
-    return 0;
+    return ZafMenuEvents<ZafPullDownMenu>::Select(*this, event, [this](UINT item, UINT flags) -> ZafWindowObject * {
+        const int adjustment = MDIAdjustment();
+        int index = 0;
+        for (ZafElement *e = ZafList::First(); e; e = e->Next(), ++index)
+        {
+            ZafWindowObject *entry = static_cast<ZafWindowObject *>(e);
+            if (!(flags & MF_POPUP) ? ZafUInt16(entry->NumberID()) == item : UINT(index + adjustment) == item)
+                return entry;
+        }
+        return nullptr;
+    });
 }
 
 // ---- The entries --------------------------------------------------------------

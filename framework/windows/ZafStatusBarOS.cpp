@@ -6,14 +6,15 @@
 #include "framework/controls/ZafStatusBar.h"
 #include "framework/windows/ZafBarOS.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/core/objects/ZafChildObjects.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
+using ZafOSCalls::Handle;
+using ZafChildObjects::AsObject;
+
 constexpr int edge = 2;
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 bool IsRedrawCode(ZafEventType code)
 {

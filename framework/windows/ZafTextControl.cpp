@@ -10,15 +10,12 @@
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
-}
+using ZafOSCalls::Handle;
+using ZafOSCalls::Send;
 
 } // namespace
 

@@ -5,12 +5,13 @@
 #include "framework/controls/ZafToolBar.h"
 #include "framework/windows/ZafBarOS.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 namespace {
 
-constexpr int edge = 2;
+using ZafChildObjects::AsObject;
 
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+constexpr int edge = 2;
 
 bool IsRedrawCode(ZafEventType code)
 {

@@ -14,17 +14,14 @@
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafTextControl.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/core/objects/ZafChildObjects.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
-}
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafOSCalls::Handle;
+using ZafOSCalls::Send;
+using ZafChildObjects::AsObject;
 
 } // namespace
 

@@ -9,10 +9,11 @@
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+using ZafOSCalls::Handle;
 
 } // namespace
 

@@ -7,15 +7,16 @@
 #include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
+
+using ZafOSCalls::Handle;
 
 bool IsRedrawCode(ZafEventType code)
 {
     return code == ZAF_EV_REDRAW || code == ZAF_EV_REDRAW_AREA;
 }
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
 
 } // namespace
 

@@ -12,10 +12,11 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+using ZafOSCalls::Handle;
 
 ZafWindowManager *Manager() { return ZafWindowManager::Shared(); }
 

@@ -7,10 +7,11 @@
 #include "framework/core/text/ZafCodeSetData.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 
 namespace {
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+using ZafOSCalls::Handle;
 
 bool KeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 

@@ -3,34 +3,23 @@
 #include <algorithm>
 
 #include "foundation/strings/KString.h"
-#include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/toolkit/KZPalette.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
-KZProgressBar::KZProgressBar() : KZWindow(0, 0, 0, 0)
-{
-    SetCoordinateType(kCoordPixels);
-}
+KZProgressBar::KZProgressBar() = default;
 
 bool KZProgressBar::SetValue(int newValue)
 {
-    newValue = std::max(kNoValue, std::min(100, newValue));
-    if (newValue == value)
-        return false;
-    value = newValue;
-    KZWindowLeech::Redisplay();
-    return true;
+    return ChangeShown(value, std::max(kNoValue, std::min(100, newValue)));
 }
 
 ZafEventType KZProgressBar::Redisplay(const ZafEventStruct &, ZafEventType code)
 {
-    auto *display = dynamic_cast<ZafGdiDisplay *>(ZafDisplay::Shared());
-    if (!display || !HasOSWindow())
+    KRect inside;
+    ZafGdiDisplay *display = BeginPaneDraw(inside);
+    if (!display)
         return code;
-    BeginDraw();
-    KRect inside = ClientRect();
-    inside.Inflate(-1);
     const int left = inside.left, right = left + kBarWidth - 1;
     if (value > 0) {
         KZPaletteEntry fill;
@@ -45,10 +34,7 @@ ZafEventType KZProgressBar::Redisplay(const ZafEventStruct &, ZafEventType code)
     if (value >= 0) {
         KString label;
         label.AppendInt(value).AppendChar(L'%');
-        ZafPaletteStruct palette = ResolvePalette(ZAF_PT_TEXT, ZAF_PS_ROOT_CURRENT);
-        palette.font = 0;
-        display->SetPalette(palette);
-        DrawTextInRect(KRect(left, inside.top, right, inside.bottom), label.CStr(), 2, 2, -1, false);
+        DrawPaneText(*display, KRect(left, inside.top, right, inside.bottom), label.CStr(), 2);
     }
     EndDraw();
     return code;

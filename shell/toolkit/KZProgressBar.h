@@ -4,9 +4,9 @@
 // percent, with the value and "%" centred over it; -1 shows an empty bar
 // without text. Owned by the bar.
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/KZStatusPane.h"
 
-class KZProgressBar : public KZWindow
+class KZProgressBar : public KZStatusPane
 {
 public:
     static constexpr int kNoValue = -1;

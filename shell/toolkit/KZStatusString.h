@@ -4,9 +4,9 @@
 // line of text, shortened at its end when too wide. Owned by the bar.
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/KZStatusPane.h"
 
-class KZStatusString : public KZWindow
+class KZStatusString : public KZStatusPane
 {
 public:
     KZStatusString();

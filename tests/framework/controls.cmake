@@ -26,6 +26,7 @@ list(APPEND TEST_SOURCES
     controls/ZafFrameButtonsTest.cpp
     controls/ZafMessageWindowTest.cpp
     controls/ZafMenuStorageTest.cpp
+    controls/ZafPinnedSettingsTest.cpp
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).

@@ -3,11 +3,11 @@
 // parses itself (the value of real fields). Every change notifies the
 // observers once. Ownership and thread as ZafData.
 
-#include "framework/core/text/ZafFormatData.h"
+#include "framework/core/data/ZafNumberValueData.h"
 
 class ZafObjectPersistence;
 
-class ZafRealData : public ZafFormatData
+class ZafRealData : public ZafNumberValueData<ZafRealData, double>
 {
 public:
     explicit ZafRealData(double value = 0.0);
@@ -17,35 +17,12 @@ public:
     ZafRealData(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafError Write(ZafObjectPersistence &persistence) override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_REAL_DATA; }
-    ZafClassName ClassName() const override { return L"ZafRealData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr ZafClassID dataClassID = ZAF_ID_REAL_DATA;
+    static constexpr const ZafIChar *dataClassName = L"ZafRealData";
 
-    double Value() const { return value; }
-    // Format null selects the locale's default real format.
-    int FormattedText(wchar_t *buffer, int maximum, const wchar_t *format) const override;
-    // Scans text through the format list (null: the locale's default);
-    // answers 0, or ZAF_ERROR_INVALID_TEXT when no line matched (the value
-    // is then unchanged).
-    int SetFormattedText(const wchar_t *text, const wchar_t *format) override;
-    // Each answers the value in force and notifies the observers once.
-    double SetValue(double newValue);
-    double SetValue(const ZafRealData &other) { return SetValue(other.value); }
-    double Add(double amount);
-    double Subtract(double amount);
-
+    // The locale's default real format.
+    static const wchar_t *DefaultFormat();
     // Installs the engines' access to real values for "%Zf" (done by the
     // constructors).
     static void RegisterConversions();
-
-private:
-    double value;
 };
-
-inline bool operator==(const ZafRealData &a, const ZafRealData &b) { return a.Value() == b.Value(); }
-inline bool operator!=(const ZafRealData &a, const ZafRealData &b) { return a.Value() != b.Value(); }
-inline bool operator<(const ZafRealData &a, const ZafRealData &b) { return a.Value() < b.Value(); }
-inline bool operator<=(const ZafRealData &a, const ZafRealData &b) { return a.Value() <= b.Value(); }
-inline bool operator>(const ZafRealData &a, const ZafRealData &b) { return a.Value() > b.Value(); }
-inline bool operator>=(const ZafRealData &a, const ZafRealData &b) { return a.Value() >= b.Value(); }

@@ -1,11 +1,12 @@
 #include "framework/core/display/ZafDisplay.h"
+#include "framework/core/base/ZafSharedSlot.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace {
 
-ZafDisplay *sharedDisplay = nullptr;
+ZafSharedSlot<ZafDisplay> sharedDisplay;
 
 // The size of one unit of a coordinate type in pixels, as a fraction.
 struct UnitSize
@@ -70,26 +71,24 @@ ZafDisplay::ZafDisplay()
 
 ZafDisplay::~ZafDisplay()
 {
-    if (sharedDisplay == this)
-        sharedDisplay = nullptr;
+    sharedDisplay.Forget(this);
 }
 
 ZafDisplay *ZafDisplay::Shared()
 {
-    return sharedDisplay;
+    return sharedDisplay.Get();
 }
 
 ZafDisplay *ZafDisplay::SetShared(ZafDisplay *display)
 {
-    ZafDisplay *previous = sharedDisplay;
-    sharedDisplay = display;
-    return previous;
+    return sharedDisplay.Set(display);
 }
 
 ZafDisplay &ZafDisplay::SharedOrDefault()
 {
     static ZafDisplay defaultDisplay;
-    return sharedDisplay ? *sharedDisplay : defaultDisplay;
+    ZafDisplay *shared = sharedDisplay.Get();
+    return shared ? *shared : defaultDisplay;
 }
 
 ZafInt32 ZafDisplay::ConvertXValue(ZafInt32 value, ZafCoordinateType from, ZafCoordinateType to) const

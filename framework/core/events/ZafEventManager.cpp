@@ -1,8 +1,9 @@
 #include "framework/core/events/ZafEventManager.h"
+#include "framework/core/base/ZafSharedSlot.h"
 
 namespace {
 
-ZafEventManager *sharedEventManager = nullptr;
+ZafSharedSlot<ZafEventManager> sharedEventManager;
 
 } // namespace
 
@@ -12,8 +13,7 @@ ZafEventManager::ZafEventManager(int queueCapacity) : guiThread(AttachThread()),
 
 ZafEventManager::~ZafEventManager()
 {
-    if (sharedEventManager == this)
-        sharedEventManager = nullptr;
+    sharedEventManager.Forget(this);
     // Devices still added are told they leave before they are deleted.
     while (ZafDevice *device = First())
         delete Subtract(device);
@@ -21,14 +21,12 @@ ZafEventManager::~ZafEventManager()
 
 ZafEventManager *ZafEventManager::Shared()
 {
-    return sharedEventManager;
+    return sharedEventManager.Get();
 }
 
 ZafEventManager *ZafEventManager::SetShared(ZafEventManager *eventManager)
 {
-    ZafEventManager *previous = sharedEventManager;
-    sharedEventManager = eventManager;
-    return previous;
+    return sharedEventManager.Set(eventManager);
 }
 
 ZafDevice *ZafEventManager::Add(ZafDevice *device)

@@ -1,35 +1,33 @@
 #include "framework/core/objects/ZafErrorSystem.h"
+#include "framework/core/base/ZafSharedSlot.h"
 
 #include "framework/core/base/ZafConstants.h"
 
 namespace {
 
-ZafErrorSystem *sharedErrorSystem = nullptr;
+ZafSharedSlot<ZafErrorSystem> sharedErrorSystem;
 
 } // namespace
 
 ZafErrorSystem::~ZafErrorSystem()
 {
-    if (sharedErrorSystem == this)
-        sharedErrorSystem = nullptr;
+    sharedErrorSystem.Forget(this);
 }
 
 ZafErrorSystem *ZafErrorSystem::Shared()
 {
-    return sharedErrorSystem;
+    return sharedErrorSystem.Get();
 }
 
 ZafErrorSystem *ZafErrorSystem::SetShared(ZafErrorSystem *errorSystem)
 {
-    ZafErrorSystem *previous = sharedErrorSystem;
-    sharedErrorSystem = errorSystem;
-    return previous;
+    return sharedErrorSystem.Set(errorSystem);
 }
 
 ZafInt32 ZafErrorSystem::Report(ZafErrorSystem *errorSystem, ZafWindowManager *windowManager,
                                 const ZafIChar *title, ZafUInt32 options, const ZafIChar *message)
 {
-    ZafErrorSystem *reporter = errorSystem ? errorSystem : sharedErrorSystem;
+    ZafErrorSystem *reporter = errorSystem ? errorSystem : sharedErrorSystem.Get();
     if (!reporter)
         return ZAF_NOT_HANDLED;
     return reporter->ReportError(windowManager, title, options, message);

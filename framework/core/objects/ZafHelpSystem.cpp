@@ -1,33 +1,32 @@
 #include "framework/core/objects/ZafHelpSystem.h"
+#include "framework/core/base/ZafSharedSlot.h"
 
 namespace {
 
-ZafHelpSystem *sharedHelpSystem = nullptr;
+ZafSharedSlot<ZafHelpSystem> sharedHelpSystem;
 
 } // namespace
 
 ZafHelpSystem::~ZafHelpSystem()
 {
-    if (sharedHelpSystem == this)
-        sharedHelpSystem = nullptr;
+    sharedHelpSystem.Forget(this);
 }
 
 ZafHelpSystem *ZafHelpSystem::Shared()
 {
-    return sharedHelpSystem;
+    return sharedHelpSystem.Get();
 }
 
 ZafHelpSystem *ZafHelpSystem::SetShared(ZafHelpSystem *helpSystem)
 {
-    ZafHelpSystem *previous = sharedHelpSystem;
-    sharedHelpSystem = helpSystem;
-    return previous;
+    return sharedHelpSystem.Set(helpSystem);
 }
 
 bool ZafHelpSystem::Show(const ZafIChar *topic)
 {
-    if (!sharedHelpSystem)
+    ZafHelpSystem *shared = sharedHelpSystem.Get();
+    if (!shared)
         return false;
-    sharedHelpSystem->DisplayHelp(topic);
+    shared->DisplayHelp(topic);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "framework/controls/ZafFrameObjects.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafStrings.h"
+#include "framework/core/objects/ZafChildObjects.h"
 
 #include <cwchar>
 
@@ -26,7 +27,7 @@ const ZafInputMap ZafWindow::defaultInputMap[] = {
 
 namespace {
 
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
+using ZafChildObjects::AsObject;
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/core/data/ZafDataLink.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/display/ZafDisplay.h"
 
@@ -50,8 +51,7 @@ ZafWindowObject::ZafWindowObject(const ZafWindowObject &copy)
 {
     ResetRegion(lastRegion);
     if (copy.paletteData)
-        SetPaletteData(copy.paletteData->Destroyable() ? new ZafPaletteData(*copy.paletteData)
-                                                       : copy.paletteData);
+        SetPaletteData(ZafCopiedData(copy.paletteData));
 }
 
 ZafWindowObject *ZafWindowObject::SetWindowManager(ZafWindowObject *manager)

@@ -1,5 +1,6 @@
 // ZafWindowObject: palette maps, palette resolution and the attribute setters.
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/core/data/ZafDataLink.h"
 
 namespace {
 
@@ -245,13 +246,7 @@ ZafError ZafWindowObject::PaletteDataChanged(ZafElement *observer, ZafUpdateCode
 
 void ZafWindowObject::ReleasePaletteData()
 {
-    if (!paletteData)
-        return;
-    ZafPaletteData *old = paletteData;
-    paletteData = nullptr;
-    old->SubtractNotification(this);
-    if (old->Destroyable() && old->NotificationCount() == 0)
-        delete old;
+    ZafLetGoData(paletteData, this);
 }
 
 ZafPaletteData *ZafWindowObject::SetPaletteData(ZafPaletteData *data)

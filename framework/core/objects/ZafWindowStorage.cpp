@@ -6,6 +6,7 @@
 // support object and child.
 
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/core/storage/ZafObjectLevel.h"
 
 #include "framework/core/storage/ZafStorage.h"
 
@@ -110,9 +111,7 @@ void ZafWindow::Write(ZafObjectPersistence &persistence)
         WriteSupportObjects(persistence);
         WriteChildren(persistence);
     }
-    ZafObjectPersistence::PopLevel(persistence);
-    if (persistence.Error() && !Error())
-        SetError(persistence.Error());
+    ZafPopObjectLevel(*this, persistence);
 }
 
 ZafWindow::ZafWindow(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -1,4 +1,5 @@
 #include "framework/core/text/ZafLanguageData.h"
+#include "framework/core/data/ZafDataLink.h"
 #include "framework/core/text/ZafStrings.h"
 
 #include <algorithm>
@@ -101,8 +102,7 @@ void ZafLanguageManager::FreeLanguageData(ZafLanguageData *data)
     if (!data || found == cache.end() || --data->useCount > 0)
         return;
     cache.erase(found);
-    if (data->Destroyable() && data->NotificationCount() == 0)
-        delete data;
+    ZafDeleteIfUnobserved(data);
 }
 
 void ZafLanguageManager::ReloadLanguageData()

@@ -99,6 +99,33 @@ TEST_F(ZafRealDataTest, DataObjectsCanBePassedToTheEnginesDirectly)
     EXPECT_DOUBLE_EQ(real.Value(), 1.5);
 }
 
+TEST(ZafNumberData, EachKindIsItsOwnClassAndAFormatDataButNotTheOtherKind)
+{
+    ZafIntegerData integer(1);
+    ZafRealData real(1.0);
+    const struct {
+        const ZafFormatData *data;
+        ZafClassID id, otherID;
+        std::wstring name, otherName;
+    } kinds[] = {
+        { &integer, ZAF_ID_INTEGER_DATA, ZAF_ID_REAL_DATA, L"ZafIntegerData", L"ZafRealData" },
+        { &real, ZAF_ID_REAL_DATA, ZAF_ID_INTEGER_DATA, L"ZafRealData", L"ZafIntegerData" },
+    };
+    for (const auto &kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        EXPECT_EQ(kind.id, kind.data->ClassID());
+        EXPECT_EQ(kind.name, kind.data->ClassName());
+        EXPECT_TRUE(kind.data->IsAClassID(kind.id));
+        EXPECT_TRUE(kind.data->IsAClassID(ZAF_ID_FORMAT_DATA));
+        EXPECT_TRUE(kind.data->IsAClassID(ZAF_ID_DATA));
+        EXPECT_FALSE(kind.data->IsAClassID(kind.otherID));
+        EXPECT_TRUE(kind.data->IsAClassName(kind.name.c_str()));
+        EXPECT_TRUE(kind.data->IsAClassName(L"ZafFormatData"));
+        EXPECT_FALSE(kind.data->IsAClassName(kind.otherName.c_str()));
+        EXPECT_FALSE(kind.data->IsAClassName(nullptr));
+    }
+}
+
 TEST(ZafScrollData, CurrentIsClampedIntoTheRange)
 {
     ZafScrollData data(0, 10, 15, 1, 5);

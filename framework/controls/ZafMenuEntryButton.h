@@ -1,0 +1,42 @@
+#pragma once
+// ZafMenuEntryButton: what the two kinds of menu entry (ZafPopUpItem in a
+// pop-up menu, ZafPullDownItem in a menu bar) share as buttons: they have no
+// OS window of their own, draw nothing (the OS menu shows them) and keep the
+// button settings an OS menu entry cannot honour pinned. It adds no data and
+// no virtual functions of its own. GUI thread only.
+
+#include "framework/controls/ZafButton.h"
+
+class ZafMenuEntryButton : public ZafButton
+{
+public:
+    using ZafButton::ZafButton;
+
+    // Pinned settings of an entry.
+    bool SetDropTarget(bool) override { return dropTarget = false; }
+    bool SetBorder(bool) override { return border = false; }
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
+    bool SetDragShift(bool) override { return dragShift = false; }
+    bool SetBorderByParent(bool) override { return borderByParent = false; }
+    bool SetFocusByParent(bool) override { return focusByParent = false; }
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
+    int SetRegionMode(int) override { return regionMode = 0; }
+    bool SetVisible(bool value) override { return visible = value; }
+    bool SetFocus(bool) override { return focus; }
+    bool SetAllowDefault(bool) override { return allowDefault = false; }
+    bool SetAutoRepeat(bool) override { return autoRepeat = false; }
+    bool SetAutoSize(bool) override { return autoSize = false; }
+    bool SetPressed(bool) override { return pressed = false; }
+    bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = false; }
+    bool SetSelectOnPress(bool) override { return selectOnPress = false; }
+    int SetButtonType(int) override { return buttonType = 4; }
+    int SetDepth(int) override { return depth = 0; }
+    int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
+
+    // Entries draw nothing: the OS menu shows them.
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
+    void ApplyPosition() override { }
+};

@@ -1,0 +1,73 @@
+#pragma once
+// ZafNumberValueData: what ZafIntegerData and ZafRealData share: one
+// observable number that formats and parses itself, where a null format
+// means the locale's default for that kind of number (Derived::DefaultFormat).
+// The class identity comes from Derived::dataClassID and dataClassName.
+// Every change notifies the observers once. It adds no virtual functions of
+// its own. Ownership and thread as ZafData.
+
+#include "framework/core/text/ZafFormatData.h"
+#include "framework/core/text/ZafStrings.h"
+
+template <class Derived, class Number>
+class ZafNumberValueData : public ZafFormatData
+{
+public:
+    ZafClassID ClassID() const override { return Derived::dataClassID; }
+    ZafClassName ClassName() const override { return Derived::dataClassName; }
+    bool IsAClassID(ZafClassID id) const override
+    {
+        return id == Derived::dataClassID || ZafFormatData::IsAClassID(id);
+    }
+    bool IsAClassName(ZafClassName name) const override
+    {
+        return (name && ZafStrCmp(name, Derived::dataClassName) == 0) || ZafFormatData::IsAClassName(name);
+    }
+
+    Number Value() const { return value; }
+    // Format null selects the locale's default format.
+    int FormattedText(wchar_t *buffer, int maximum, const wchar_t *format) const override
+    {
+        return ZafFormatData::FormattedText(buffer, maximum, format ? format : Derived::DefaultFormat());
+    }
+    // Scans text through the format list (null: the locale's default);
+    // answers 0, or ZAF_ERROR_INVALID_TEXT when no line matched (the value
+    // is then unchanged).
+    int SetFormattedText(const wchar_t *text, const wchar_t *format) override
+    {
+        BeginUpdate();
+        const int assigned = ZafFormatData::SetFormattedText(text, format ? format : Derived::DefaultFormat());
+        EndUpdate(true);
+        return assigned > 0 ? 0 : ZAF_ERROR_INVALID_TEXT;
+    }
+    // Each answers the value in force and notifies the observers once.
+    Number SetValue(Number newValue)
+    {
+        BeginUpdate();
+        value = newValue;
+        EndUpdate(true);
+        return value;
+    }
+    Number SetValue(const Derived &other) { return SetValue(other.Value()); }
+    Number Add(Number amount) { return SetValue(value + amount); }
+    Number Subtract(Number amount) { return SetValue(value - amount); }
+
+protected:
+    explicit ZafNumberValueData(Number initial) : value(initial) { }
+    ZafNumberValueData(const ZafNumberValueData &copy) : ZafFormatData(copy), value(copy.value) { }
+
+    Number value;
+};
+
+template <class D, class N>
+bool operator==(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() == b.Value(); }
+template <class D, class N>
+bool operator!=(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() != b.Value(); }
+template <class D, class N>
+bool operator<(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() < b.Value(); }
+template <class D, class N>
+bool operator<=(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() <= b.Value(); }
+template <class D, class N>
+bool operator>(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() > b.Value(); }
+template <class D, class N>
+bool operator>=(const ZafNumberValueData<D, N> &a, const ZafNumberValueData<D, N> &b) { return a.Value() >= b.Value(); }
