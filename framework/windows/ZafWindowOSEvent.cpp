@@ -36,6 +36,12 @@ ZafRegionStruct PixelRegionOf(const ZafWindowObject *object)
 
 ZafEventType ZafWindow::MoveFocusByTab(bool backwards)
 {
+    // Inside another window, a group of alternatives (radio buttons, the
+    // pages of a notebook) is one stop, and the end of the children lets the
+    // window around go on to its next child; only a root window wraps.
+    const bool nested = parent && parent->IsAClassID(ZAF_ID_WINDOW);
+    if (nested && selectionType == 0)
+        return ZAF_NOT_HANDLED;
     ZafWindowObject *current = CurrentChild();
     auto step = [backwards](ZafElement *e) { return backwards ? e->Previous() : e->Next(); };
     ZafElement *start = current ? step(current) : (backwards ? ZafList::Last() : ZafList::First());
@@ -44,7 +50,7 @@ ZafEventType ZafWindow::MoveFocusByTab(bool backwards)
     {
         if (!e)
         {
-            if (!current || wrapped)
+            if (!current || wrapped || nested)
                 break;
             wrapped = true;
             e = backwards ? ZafList::Last() : ZafList::First();

@@ -8,6 +8,8 @@ if(TARGET quorvane)
         program/ProgramHand.cpp
         program/ProgramRoad.cpp
         program/DownloadProgramTest.cpp
+        program/OptionsProgramTest.cpp
+        program/EventWindowProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)
