@@ -13,6 +13,7 @@
 #include "domain/ui/QVSettings.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
@@ -175,12 +176,17 @@ bool ButtonsInside(ZafWindow *dialog)
     return found == 2;
 }
 
-// A key pressed where the dialog's focus is.
+// A key pressed where the dialog's focus is. A dialog the key leaves open
+// is ended with Abort afterwards, so that the test fails instead of waiting.
 void PressKey(WPARAM key)
 {
     ZafWindow *dialog = FrontWindow();
     ZafWindowObject *focus = dialog ? dialog->FocusObject() : nullptr;
     PostMessageW(static_cast<HWND>(focus ? focus->OSWindow() : dialog->OSWindow()), WM_KEYDOWN, key, 0);
+    WhileModal([dialog] {
+        if (FrontWindow() == dialog)
+            ZafEventManager::Shared()->Put(ZafEventStruct(kDialogAbort, 0), ZAF_QUEUE_BACK);
+    });
 }
 
 } // namespace
