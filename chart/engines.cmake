@@ -29,6 +29,7 @@ list(APPEND CHART_SOURCES
     solids/cf_CompoundExtents.cpp
     solids/cf_3DFacet.cpp
     solids/cf_FacetStore.cpp
+    solids/cf_FacetedObj.cpp
     solids/cf_3DPolyHedra.cpp
     solids/cf_3DBoxHedra.cpp
     solids/cf_3DRadialHedra.cpp
@@ -39,6 +40,7 @@ list(APPEND CHART_SOURCES
     engines/cf_eng_Area2D.cpp
     engines/cf_eng_Bar2D.cpp
     engines/cf_eng_Col2D.cpp
+    engines/cf_eng_StackBase.cpp
     engines/cf_eng_Stack2D.cpp
     engines/cf_eng_PointSer3D.cpp
     engines/cf_eng_Line3D.cpp

@@ -8,6 +8,7 @@ list(APPEND IMAGING_SOURCES
     store/VImageBlockFrame.cpp
     store/VImageBlockCopy.cpp
     store/VImageBlocks.cpp
+    store/VImageBlockIndex.cpp
     store/VImageBlockManager.cpp
     image/VImage.cpp
     image/VImageServices.cpp

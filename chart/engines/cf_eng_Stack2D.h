@@ -1,18 +1,14 @@
 #pragma once
 // cf_eng_Stack2D: the two-dimensional stacked column chart (type 8,
-// dimension 1): at each value position the groups' values are stacked,
-// positive ones upwards from 0 and negative ones downwards from 0. In value
-// mode 1 a hidden point at N + 1 widens the box by one position.
+// dimension 1): each block a flat rectangle on the group's attributes.
 // GUI thread only.
 
-#include "chart/engine/cf_eng_CartXYZ.h"
+#include "chart/engines/cf_eng_StackBase.h"
 
-class cf_eng_Stack2D : public cf_eng_CartXYZ {
+class cf_eng_Stack2D : public cf_eng_StackBase {
 public:
-    cf_eng_Stack2D();
-    void BuildFromModel(cf_ChartModel *model) override;
+    cf_eng_Stack2D() : cf_eng_StackBase(1) {}
 
 protected:
-    // The left y face shows the stacked range (source 7).
-    void CreateGridFaces() override;
+    void AddBlock(cf_DataGroup &group, double centre, double half, double from, double to) override;
 };

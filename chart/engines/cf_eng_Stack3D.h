@@ -1,18 +1,22 @@
 #pragma once
 // cf_eng_Stack3D: the three-dimensional stacked column chart (type 8,
 // dimension 2): per value position a series of box solids, one per group,
-// positive values stacked upwards and negative ones downwards from 0, all
-// in one row of depth. GUI thread only.
+// all in one row of depth. GUI thread only.
 
-#include "chart/engine/cf_eng_CartXYZ.h"
+#include "chart/engines/cf_eng_StackBase.h"
 
-class cf_eng_Stack3D : public cf_eng_CartXYZ {
+class cf_3DPhedraSeries;
+
+class cf_eng_Stack3D : public cf_eng_StackBase {
 public:
-    cf_eng_Stack3D();
-    void BuildFromModel(cf_ChartModel *model) override;
+    cf_eng_Stack3D() : cf_eng_StackBase(2) {}
 
 protected:
-    // As the flat stacked chart: the stacked range on the left y face.
-    void CreateGridFaces() override;
     void ComputeDataRanges(cf_ChartModel *model) override;
+    void StartPosition() override;
+    void EndPosition() override;
+    void AddBlock(cf_DataGroup &group, double centre, double half, double from, double to) override;
+
+private:
+    cf_3DPhedraSeries *series = nullptr;   // the position being built, until EndPosition adds it
 };

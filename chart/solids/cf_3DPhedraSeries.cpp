@@ -9,7 +9,7 @@ cf_3DPhedraSeries::cf_3DPhedraSeries() : cf_3DPhedraSeries(nullptr)
     CreateDispAttribs();
 }
 
-cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_Virt3DObj(borrowed)
+cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_CompoundObj(borrowed)
 {
     cf_Virt3DObj::SetSortByOverlap(0);
     cf_Virt3DObj::SetSortByDepth(1);
@@ -22,8 +22,7 @@ cf_3DPhedraSeries &cf_3DPhedraSeries::operator=(const cf_3DPhedraSeries &other)
 {
     if (this == &other)
         return *this;
-    cf_Virt3DObj::operator=(other);
-    ext.AssignFrom(other.ext);
+    AssignCompound(other);
     parts = other.parts;
     return *this;
 }

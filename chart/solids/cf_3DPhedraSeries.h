@@ -7,9 +7,10 @@
 // GUI thread only.
 
 #include "chart/solids/cf_3DPolyHedra.h"
+#include "chart/solids/cf_CompoundObj.h"
 #include "chart/solids/cf_OwnedSlots.h"
 
-class cf_3DPhedraSeries : public cf_Virt3DObj {
+class cf_3DPhedraSeries : public cf_CompoundObj {
 public:
     // Creates and owns its display attributes.
     cf_3DPhedraSeries();
@@ -35,18 +36,6 @@ public:
     void DrawFormA(bf_Display *display) override;
     void DrawFormB(bf_Display *display) override;
 
-    double MinX() const override { return ext.dataMin[0]; }
-    double MaxX() const override { return ext.dataMax[0]; }
-    double MinY() const override { return ext.dataMin[1]; }
-    double MaxY() const override { return ext.dataMax[1]; }
-    double MinZ() const override { return ext.dataMin[2]; }
-    double MaxZ() const override { return ext.dataMax[2]; }
-    double WorkMinX() const override { return ext.workMin[0]; }
-    double WorkMaxX() const override { return ext.workMax[0]; }
-    double WorkMinY() const override { return ext.workMin[1]; }
-    double WorkMaxY() const override { return ext.workMax[1]; }
-    double WorkMinZ() const override { return ext.workMin[2]; }
-    double WorkMaxZ() const override { return ext.workMax[2]; }
     double ViewMinX() const override { return ext.viewMin[0]; }
     double ViewMaxX() const override { return ext.viewMax[0]; }
     double ViewMinY() const override { return ext.viewMin[1]; }
@@ -82,16 +71,6 @@ public:
     double ViewMidX() const { return ext.viewMid[0]; }
     double ViewMidY() const { return ext.viewMid[1]; }
     double ViewMidZ() const { return ext.viewMid[2]; }
-    double XScale() const { return ext.scale[0]; }
-    double YScale() const { return ext.scale[1]; }
-    double ZScale() const { return ext.scale[2]; }
-    double XOffset() const { return ext.offset[0]; }
-    double YOffset() const { return ext.offset[1]; }
-    double ZOffset() const { return ext.offset[2]; }
-    double DeviceXMax() const { return ext.deviceXMax; }
-    double DeviceXMin() const { return ext.deviceXMin; }
-    double DeviceYMax() const { return ext.deviceYMax; }
-    double DeviceYMin() const { return ext.deviceYMin; }
 
 protected:
     void SortMembersByDepth();
@@ -100,6 +79,5 @@ protected:
 private:
     void AddBox(cf_3DPolyHedra *box);
 
-    cf_CompoundExtents ext;
     cf_OwnedSlots<cf_3DPolyHedra> parts;
 };

@@ -7,7 +7,7 @@ cf_3DSurface::cf_3DSurface() : cf_3DSurface(nullptr)
     CreateDispAttribs();
 }
 
-cf_3DSurface::cf_3DSurface(cf_DispAttribs *borrowed) : cf_Virt3DObj(borrowed)
+cf_3DSurface::cf_3DSurface(cf_DispAttribs *borrowed) : cf_FacetedObj(borrowed)
 {
     cf_Virt3DObj::SetSortByOverlap(1);
     cf_Virt3DObj::SetSortByDepth(0);
@@ -21,20 +21,8 @@ cf_3DSurface &cf_3DSurface::operator=(const cf_3DSurface &other)
     if (this == &other)
         return *this;
     edgesInLineColour = other.edgesInLineColour;
-    cf_Virt3DObj::operator=(other);
-    ext.AssignFrom(other.ext);
-    faces = other.faces;
+    AssignFaceted(other);
     return *this;
-}
-
-cf_3DFacet *cf_3DSurface::Facet(int i) const
-{
-    return faces.At(i);
-}
-
-void cf_3DSurface::AddFacet(cf_3DFacet *facet)
-{
-    faces.Add(facet, *this, ext);
 }
 
 void cf_3DSurface::AddCopies(const cf_3DPoint *points, int n)
@@ -61,71 +49,6 @@ void cf_3DSurface::AddSegment(double x0, double x1, double y0, double y1, double
     AddCopies(corners, 4);
 }
 
-void cf_3DSurface::Transform(const cf_Kernel &kernel)
-{
-    faces.ForEach([&](cf_3DFacet &face) { face.Transform(kernel); });
-    for (int i = 1; i <= faces.Count(); ++i)
-        ext.TakeViewOf(*Facet(i), i == 1);
-    ext.FinishView();
-    if (SortByDepth() == 1)
-        SortFacetsByDepth();
-    if (SortByOverlap() == 1)
-        SortFacetsByOverlap();
-}
-
-void cf_3DSurface::SortFacetsByDepth()
-{
-    if (!SortByDepth())
-        return;
-    faces.OrderByDepth();
-}
-
-void cf_3DSurface::SortFacetsByOverlap()
-{
-    if (!SortByOverlap())
-        return;
-    faces.OrderByOverlap();
-}
-
-void cf_3DSurface::Project(const cf_Kernel &kernel)
-{
-    faces.ForEach([&](cf_3DFacet &face) { face.Project(kernel); });
-    prepared = 1;
-}
-
-void cf_3DSurface::Scale(double sx, double sy, double sz)
-{
-    const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
-    Translate(-saved[0], -saved[1], -saved[2]);
-    faces.ForEach([&](cf_3DFacet &face) { face.Scale(sx, sy, sz); });
-    ext.Scaled(sx, sy, sz);
-    Translate(saved[0], saved[1], saved[2]);
-}
-
-void cf_3DSurface::Translate(double dx, double dy, double dz)
-{
-    faces.ForEach([&](cf_3DFacet &face) { face.Translate(dx, dy, dz); });
-    ext.Translated(dx, dy, dz);
-}
-
-void cf_3DSurface::SetSortByOverlap(unsigned char flag)
-{
-    cf_Virt3DObj::SetSortByOverlap(flag);
-    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByOverlap(flag); });
-}
-
-void cf_3DSurface::SetSortByDepth(unsigned char flag)
-{
-    cf_Virt3DObj::SetSortByDepth(flag);
-    faces.ForEach([&](cf_3DFacet &face) { face.SetSortByDepth(flag); });
-}
-
-void cf_3DSurface::SetCullBackFaces(unsigned char flag)
-{
-    cf_Virt3DObj::SetCullBackFaces(flag);
-    faces.ForEach([&](cf_3DFacet &face) { face.SetCullBackFaces(flag); });
-}
-
 void cf_3DSurface::DrawFormA(bf_Display *display)
 {
     if (edgesInLineColour == 1 || !HasDispAttribs()) {
@@ -137,15 +60,4 @@ void cf_3DSurface::DrawFormA(bf_Display *display)
     attribs->SetLineColor(attribs->FillColor());
     DrawFormB(display);
     attribs->SetLineColor(line);
-}
-
-void cf_3DSurface::DrawFormB(bf_Display *display)
-{
-    if (!display)
-        return;
-    SelectPen(display);
-    SelectBrush(display);
-    faces.ForEach([&](cf_3DFacet &face) { face.DrawFormB(display); });
-    ReleaseBrush(display);
-    ReleasePen(display);
 }

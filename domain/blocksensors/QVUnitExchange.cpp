@@ -155,21 +155,44 @@ void QVUnitExchange::Drain(KStream &port)
 
 QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request)
 {
-    for (;;)
+    // A whole frame that answers something else (a late reply to an earlier
+    // request, a frame for another address, this number with another
+    // command) is dropped and the wait goes on: its time on the line is in
+    // the clock already, as the unit could not answer while sending it.
+    QVFrameCheck foreign = QVFrameCheck::kOk;
+    for (int dropped = 0;; ++dropped)
     {
-        QVUnitPacket reply = ReadFrame(port);
-        // A late answer to an earlier request is dropped, so that one slow
-        // reply does not put every later one out of step.
-        uint32_t age = request.sequence - reply.sequence;
-        if (reply.destination == kUnitHost && age > 0 && age < kStaleWindow && reply.sequence != 0)
-            continue;
+        QVUnitPacket reply;
+        try
+        {
+            reply = ReadFrame(port);
+        }
+        catch (const KX &error)
+        {
+            // Silence after frames for other requests: the unit answered,
+            // but never this request.
+            if (foreign != QVFrameCheck::kOk && error.Code() == kErrSerialTimeout && !m_resync)
+                throw KXSerialPort(QVFrameCheckError(foreign));
+            throw;
+        }
         QVFrameCheck check = QVCheckReply(request, reply);
+        if (IsForeignFrame(check) && dropped < kMostDroppedFrames)
+        {
+            foreign = check;
+            continue;
+        }
         if (check == QVFrameCheck::kBusy || check == QVFrameCheck::kRefused)
             m_lastAnswer = check;
         if (check != QVFrameCheck::kOk)
             throw KXSerialPort(QVFrameCheckError(check));
         return reply;
     }
+}
+
+bool QVUnitExchange::IsForeignFrame(QVFrameCheck check)
+{
+    return check == QVFrameCheck::kWrongDestination || check == QVFrameCheck::kWrongSequence
+           || check == QVFrameCheck::kWrongCommand;
 }
 
 QVUnitPacket QVUnitExchange::ReadFrame(KStream &port)

@@ -2,13 +2,18 @@
 // QVUnitExchange: one request and its checked reply on a unit's port. It
 // numbers the requests (the numbers are unique across the program), writes
 // each as one frame and reads the reply frame, checking start byte, length,
-// checksum, destination, sequence and command in that order; a late reply to
-// one of the last 64 requests is skipped.
+// checksum, destination, sequence and command in that order. A whole frame
+// that does not answer the request under way (a late reply to an earlier
+// request, a frame for another address, the request's number with another
+// command) is dropped and the wait goes on within the reply's time, for up
+// to kMostDroppedFrames frames a request.
 //
 // Time: on a serial port the reply must begin within the port's read
 // time-out (the short time-out) from the request and be complete within that
 // time plus its own time on the line (10 bits a byte at the port's rate), in
-// total however its bytes arrive. Other streams are read as they come.
+// total however its bytes arrive; a dropped frame's time on the line is
+// added, as the unit could not answer while sending it. Other streams are
+// read as they come.
 //
 // Resynchronisation: after a reply that was damaged on the line (cut short,
 // a wrong start byte or length, a wrong checksum), the next request first
@@ -16,11 +21,11 @@
 // time-out, so that one damaged reply costs one failed exchange.
 //
 // Every failure throws KXSerialPort: 5002 when the reply does not come in
-// time (also a cut-off frame), 5005 for a wrong checksum, 5006 for a wrong
-// destination, sequence or command, 5001 for any other bad reply (a wrong
-// start byte or length, a broken layout, a busy or refused answer). Errors of
-// the port itself pass unchanged (5003, 5004, 5007). The port is not owned;
-// one thread at a time.
+// time (also a cut-off frame), 5005 for a wrong checksum, 5006 when only
+// frames for other requests came (or more than kMostDroppedFrames of them),
+// 5001 for any other bad reply (a wrong start byte or length, a broken
+// layout, a busy or refused answer). Errors of the port itself pass unchanged
+// (5003, 5004, 5007). The port is not owned; one thread at a time.
 
 #include <cstdint>
 #include <initializer_list>
@@ -62,7 +67,11 @@ private:
     QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
     QVUnitPacket ReadFrame(KStream &port);
 
-    static constexpr uint32_t kStaleWindow = 64;   // how far back a late reply is recognised
+    // Frames for other requests dropped while one reply is awaited; one more
+    // fails the exchange, so that a unit sending such frames without end
+    // cannot hold the link.
+    static constexpr int kMostDroppedFrames = 8;
+    static bool IsForeignFrame(QVFrameCheck check);
 
     KSerialPort *m_serial = nullptr;   // the port of the exchange under way, when a serial one
     int32_t m_shortTimeout = -1;       // its read time-out as the caller set it

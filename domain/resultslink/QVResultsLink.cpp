@@ -150,7 +150,10 @@ bool QVResultsLink::EnsureOpen()
 
 void QVResultsLink::AcceptClients()
 {
-    for (int i = 0; m_listener && i < KTCPSocket::kBacklog; ++i) {
+    // While every slot is taken, further clients wait in the listen queue
+    // until a served one leaves: accepting one only to close it would leave
+    // its request unanswered.
+    while (m_listener && int(m_connections.size()) < kMaxClients) {
         std::unique_ptr<KTCPSocket> client(new KTCPSocket);
         try {
             if (!m_listener->AcceptClient(*client, 0))
@@ -161,12 +164,6 @@ void QVResultsLink::AcceptClients()
             Log(L"listener closed after error ", detail);
             Close();
             return;
-        }
-        if (int(m_connections.size()) >= kMaxClients) {
-            KString detail;
-            detail.AppendInt(kMaxClients);
-            Log(L"refused a client: clients served at once: ", detail);
-            continue;   // closed as it goes
         }
         client->SetWriteTimeout(kSendTimeout);
         m_connections.emplace_back(new QVLinkConnection(std::move(client)));

@@ -10,8 +10,8 @@
 // connection to 0.0.0.0 is tried. Requests are read without waiting, so the
 // idle tick that polls them never blocks, and one tick takes at most one
 // buffer (QVLinkConnection::kReadBuffer) from each peer, whatever it sends.
-// A TCP listener serves up to kMaxClients clients at once, each with its own
-// unfinished line, answers each only to itself and closes a client that
+// A TCP listener serves up to kMaxClients clients at once (further ones wait
+// in the listen queue until a slot frees), each with its own unfinished line, answers each only to itself and closes a client that
 // stayed silent for the client time-out. A link that failed to open is
 // tried again at most every ten seconds (a hand-over asked for tries at
 // once). One link for the program, made on first use and closed by
@@ -70,7 +70,8 @@ private:
     void ReadSettings();
     bool EnsureOpen();
     bool IsListener() const { return m_listener != nullptr; }
-    // Listener: takes the clients waiting to be accepted.
+    // Listener: takes the clients waiting to be accepted while fewer than
+    // kMaxClients are served.
     void AcceptClients();
     // Reads one buffer from the peer when it has no line waiting and answers
     // its complete requests; false when the peer is gone or failed.

@@ -207,6 +207,18 @@ HDC ZafGdiDisplay::PrepareDeviceContext(HDC newContext)
     return previous;
 }
 
+// A window's drawing leaves its child windows alone: they paint themselves
+// when they are exposed, so drawing over them (the frame and client windows
+// have no WS_CLIPCHILDREN, a tool bar holds its buttons) would leave them
+// covered until something else invalidates them.
+HDC ZafGdiDisplay::WindowContext(HWND osWindow)
+{
+    DWORD flags = DCX_CACHE | DCX_CLIPCHILDREN;
+    if (GetWindowLongW(osWindow, GWL_STYLE) & WS_CLIPSIBLINGS)
+        flags |= DCX_CLIPSIBLINGS;
+    return GetDCEx(osWindow, nullptr, flags);
+}
+
 void ZafGdiDisplay::BeginDraw(HDC newContext, HWND osWindow)
 {
     clipLevels.push_back({ clipRegion, clipped });
@@ -226,7 +238,7 @@ void ZafGdiDisplay::BeginDraw(HDC newContext, HWND osWindow)
     else if (osWindow)
     {
         window = osWindow;
-        PrepareDeviceContext(GetDC(osWindow));
+        PrepareDeviceContext(WindowContext(osWindow));
     }
     else if (deviceContext)
     {

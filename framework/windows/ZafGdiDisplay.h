@@ -178,6 +178,8 @@ protected:
 
 private:
     struct ClipLevel { ZafRegionStruct region; bool clipped; };
+    // A window's device context that excludes its child windows.
+    static HDC WindowContext(HWND osWindow);
     ZafInt8 CheckedColor(ZafInt8 color, ZafInt8 fallback) const;
     ZafInt8 CheckedFont(ZafInt8 font) const;
     void ReplacePen();

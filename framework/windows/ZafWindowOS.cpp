@@ -77,6 +77,11 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
         bool wasVisible = visible, wasMaximized = maximized, wasMinimized = minimized;
         visible = maximized = minimized = false;
         ZafEventType answer = ZafWindowObject::Event(event);
+        // The children's OS windows are new and not placed yet; a window
+        // made again at its old size gets no size notice that would place
+        // them.
+        if (Registered())
+            Event(ZafEventStruct(ZAF_EV_SIZED, 0, lastRegion));
         // Maximizing or minimizing shows the OS window: the window counts as
         // visible from then on, or the first paint of its bars and children
         // would find it hidden and be validated undrawn. A hidden window is

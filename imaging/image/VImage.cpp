@@ -36,9 +36,10 @@ VImage::~VImage()
             itsBlockFile.Delete();
         } else {
             try {
-                // Blocks written after the last save go; a short file stays as it is.
+                // Blocks written after the last save go; a file only read
+                // stays as it is, however short or long.
                 const int64_t saved = int64_t(kBlockBytes) * (itsSavedBlocks + 1);
-                if (itsSavedBlocks >= 0 && itsBlockFile.GetSize() > saved)
+                if (itsWroteUnsaved && itsSavedBlocks >= 0 && itsBlockFile.GetSize() > saved)
                     itsBlockFile.SetSize(saved);
                 itsBlockFile.Close();
             } catch (const KX &) {

@@ -19,9 +19,11 @@
 #include "foundation/messages/KMessageObject.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/values/KRect.h"
+#include "imaging/store/VImageBlockIndex.h"
 #include "imaging/store/VImageBlocks.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class KRInt;
@@ -48,7 +50,7 @@ public:
     // camera a new message id. Registers the block list with the pool.
     explicit VImage(KMessageObject *owner = nullptr, int32_t id = -1);
     // Returns the blocks to the pool; deletes a temporary block file, or cuts
-    // a kept one to its saved blocks.
+    // a kept one to its saved blocks when blocks were written after them.
     ~VImage() override;
 
     KMessageObject *Find(int32_t id) override;
@@ -94,7 +96,13 @@ public:
     int32_t FlushBlocks(int32_t n);
     // Block i, read back from the block file when it is not in memory.
     VImageBlock *Block(int32_t i);
+    // The block holding a stored frame; none when its block is damaged or
+    // cannot be had. Reads at most that one block.
     VImageBlock *BlockOfFrame(int32_t stored);
+    // Called with the block number each time a block is read, from memory
+    // or from the block file (tests count the reads); an empty hook removes it.
+    using BlockReadHook = std::function<void(int32_t block)>;
+    static void SetBlockReadHook(BlockReadHook hook);
     // The pixels of a displayed frame; the blank frame when it cannot be
     // had; none outside 0..frame count - 1.
     const uint8_t *FramePixels(int32_t displayed);
@@ -213,10 +221,17 @@ private:
     void LockParameters(const int *parameters, int count, bool lock);
     bool WriteBlock(VImageBlock &block);
     bool ReadBlock(int32_t i, VImageBlock &block);
+    // Reads count bytes from the start of block i in the block file.
+    bool ReadFromBlockFile(int32_t i, void *bytes, int32_t count);
+    // Coded images: indexes blocks 0..blocks-1 of the block file, marking
+    // the damaged ones; answers the image's frame count.
+    int32_t IndexBlockFile(int32_t blocks, int32_t headerFrames);
     int32_t FrameTicksUnit() const;
     // Reading the record (VImageFile.cpp).
     void ReadHeader(KStream &stream);
     void ReconcileBlockFile();
+    // Plain images: the frame count the block file holds.
+    int32_t PlainFramesOnFile(int32_t blocks);
     int32_t CountBlocksToWrite();
     void WriteBlocks(KFile &file, int32_t blocks, int32_t first, bool packing);
     // Searches an object from frame first; frames of the object out.
@@ -236,6 +251,7 @@ private:
     KString itsExtension;
     KFile itsBlockFile;
     bool itsTemporary = false;
+    bool itsWroteUnsaved = false;   // blocks written to the block file since it was read or saved
     VImageBlocks itsBlocks;
     int32_t itsBlockCount = 0;
     int32_t itsSavedBlocks = -1;
@@ -243,7 +259,7 @@ private:
     int32_t itsSavedFrames = -1;
     std::vector<Gap> itsGaps;
     int32_t itsCropPosition = 0;
-    int32_t itsLastBlock = 0;       // block found by the last frame search
+    VImageBlockIndex itsIndex;      // coded images: the block of each stored frame
     int32_t itsLastFrameOfTime = 0; // frame found by the last time search
     int32_t itsPackSource = 0;      // CreateBlock: source block number
     int32_t itsPackCounter = 0;     // CreateBlock: displayed frames packed

@@ -18,7 +18,7 @@ namespace
 {
 constexpr uint32_t kReservedWords = 9;
 constexpr int32_t kMaxBlocks = 131072;  // a 2 GB block file
-constexpr int32_t kMaxFramesPerBlock = VImageBlock::kWords;
+constexpr int32_t kMaxFramesPerBlock = VImageBlockIndex::kMaxFramesPerBlock;
 const wchar_t *const kViewClass = L"VImageView";
 const wchar_t *const kDefaultExtension = L"img";
 
@@ -201,6 +201,9 @@ void VImage::Export(KStream &stream)
     if (packing) {
         itsGaps.clear();
         itsBlocks.ReturnAll();
+        // The packed blocks number their frames afresh.
+        if (!itsCamera.IsModel101())
+            IndexBlockFile(blocks, itsFrameCount);
     }
     if (VImageProgress *progress = VImageProgress::Installed())
         progress->Close();
@@ -208,6 +211,7 @@ void VImage::Export(KStream &stream)
     itsSavedBlocks = blocks;
     itsSavedFrames = itsFrameCount;
     itsTemporary = false;
+    itsWroteUnsaved = false;
     itsBlocks.ClearLow();
 }
 
@@ -315,6 +319,7 @@ void VImage::ReadHeader(KStream &stream)
     itsViews.MoveFrom(views);
     itsExtension = extension;
     itsBlocks.ReturnAll();
+    itsIndex.Clear();
     itsGaps.clear();
     itsBlockCount = blocks;
     itsFrameCount = frames;
@@ -340,26 +345,20 @@ void VImage::ReconcileBlockFile()
     const int32_t onFile = int32_t(std::clamp<int64_t>(onFile64, -1, kMaxBlocks));
     if (onFile != itsBlockCount)
         LogImport(L"blocks != blockWidth");
+    // Blocks past the format's limit are not read: the first ones show.
+    if (onFile64 > kMaxBlocks)
+        LogImport(L"blocks > 131072");
+    itsIndex.Clear();
     if (onFile < 1) {
         LogImport(L"blocks <= 0");
         itsBlockCount = 0;
         itsFrameCount = 0;
     } else {
-        VImageBlock last(onFile - 1);
-        last.SetImage(this);
         itsBlockCount = onFile;
-        int32_t frames = itsFrameCount;
-        if (ReadBlock(onFile - 1, last)) {
-            if (itsCamera.IsModel101()) {
-                // The last plain block is padded: any count that ends in it fits.
-                const int32_t perBlock = itsCamera.FramesPerBlock();
-                if (frames <= (onFile - 1) * perBlock || frames > onFile * perBlock)
-                    frames = onFile * perBlock;
-            } else {
-                frames = last.FirstFrame() + last.FrameCount();
-            }
-        }
-        last.SetImage(nullptr);
+        const int32_t frames =
+            itsCamera.IsModel101() ? PlainFramesOnFile(onFile) : IndexBlockFile(onFile, itsFrameCount);
+        if (itsIndex.DamagedCount() > 0)
+            LogImport(L"damaged blocks");
         if (frames != itsFrameCount) {
             LogImport(L"frames != frameWidth");
             if (frames < 0 || int64_t(frames) > int64_t(onFile) * kMaxFramesPerBlock)
@@ -371,4 +370,20 @@ void VImage::ReconcileBlockFile()
     itsCropPosition = std::min(itsCropPosition, itsFrameCount);
     itsSavedBlocks = itsBlockCount;
     itsSavedFrames = itsFrameCount;
+    itsWroteUnsaved = false;
+}
+
+int32_t VImage::PlainFramesOnFile(int32_t blocks)
+{
+    VImageBlock last(blocks - 1);
+    last.SetImage(this);
+    int32_t frames = itsFrameCount;
+    if (ReadBlock(blocks - 1, last)) {
+        // The last plain block is padded: any count that ends in it fits.
+        const int32_t perBlock = itsCamera.FramesPerBlock();
+        if (frames <= (blocks - 1) * perBlock || frames > blocks * perBlock)
+            frames = blocks * perBlock;
+    }
+    last.SetImage(nullptr);
+    return frames;
 }

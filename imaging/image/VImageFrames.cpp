@@ -9,12 +9,14 @@
 #include "imaging/store/VImageFrame.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace
 {
 // Shown for a frame that cannot be had.
 const uint8_t g_blankFrame[VImageFrame::kPixelBytes] = {};
+VImage::BlockReadHook g_blockReadHook;
 
 bool Holds(const VImageBlock &block, int32_t stored)
 {
@@ -32,6 +34,7 @@ bool VImage::AddBlock(VImageBlock *block)
     ++itsBlockCount;
     block->SetFirstFrame(TotalFrames());
     itsFrameCount += block->FrameCount();
+    itsIndex.Append(block->Id(), block->FirstFrame(), block->FrameCount());
     itsBlocks.Add(block, true);
     FlushBlocks(1);
     SendTopic(kMsgImageBlockAdded);
@@ -57,6 +60,23 @@ bool VImage::WriteBlock(VImageBlock &block)
     try {
         itsBlockFile.Seek(int64_t(kBlockBytes) * (block.Id() + 1));
         itsBlockFile.Write(block.Bytes(), kBlockBytes);
+        itsWroteUnsaved = true;
+        return true;
+    } catch (const KX &) {
+        return false;
+    }
+}
+
+bool VImage::ReadFromBlockFile(int32_t i, void *bytes, int32_t count)
+{
+    if (!itsBlockFile.IsOpen())
+        return false;
+    try {
+        const int64_t at = int64_t(kBlockBytes) * (i + 1);
+        if (itsBlockFile.GetSize() < at + kBlockBytes)
+            return false;
+        itsBlockFile.Seek(at);
+        itsBlockFile.ReadExact(bytes, count);
         return true;
     } catch (const KX &) {
         return false;
@@ -65,26 +85,41 @@ bool VImage::WriteBlock(VImageBlock &block)
 
 bool VImage::ReadBlock(int32_t i, VImageBlock &block)
 {
-    if (!itsBlockFile.IsOpen())
+    std::vector<uint8_t> bytes(kBlockBytes);
+    if (!ReadFromBlockFile(i, bytes.data(), kBlockBytes))
         return false;
-    try {
-        const int64_t at = int64_t(kBlockBytes) * (i + 1);
-        if (itsBlockFile.GetSize() < at + kBlockBytes)
-            return false;
-        std::vector<uint8_t> bytes(kBlockBytes);
-        itsBlockFile.Seek(at);
-        itsBlockFile.ReadExact(bytes.data(), kBlockBytes);
-        block.Load(bytes.data());
-        return true;
-    } catch (const KX &) {
-        return false;
+    block.Load(bytes.data());
+    return true;
+}
+
+int32_t VImage::IndexBlockFile(int32_t blocks, int32_t headerFrames)
+{
+    // Only the two words naming a block's frames are read; the probe reads
+    // them as the block itself would.
+    VImageBlock probe;
+    probe.SetImage(this);
+    std::vector<VImageBlockIndex::Head> heads;
+    heads.reserve(size_t(std::max(blocks, 0)));
+    for (int32_t i = 0; i < blocks; ++i) {
+        uint32_t words[2] = {0, 0};
+        if (!ReadFromBlockFile(i, words, int32_t(sizeof words))) {
+            heads.push_back(VImageBlockIndex::Head{-1, 0});  // agrees with no block
+            continue;
+        }
+        probe.SetWord(0, words[0]);
+        probe.SetWord(1, words[1]);
+        heads.push_back(VImageBlockIndex::Head{probe.FirstFrame(), probe.FrameCount()});
     }
+    probe.SetImage(nullptr);
+    return itsIndex.Build(heads, headerFrames);
 }
 
 VImageBlock *VImage::Block(int32_t i)
 {
     if (i < 0 || i >= itsBlockCount)
         return nullptr;
+    if (g_blockReadHook)
+        g_blockReadHook(i);
     if (VImageBlock *block = itsBlocks[i])
         return block;
     VImageBlockManager *manager = VImageBlockManager::Instance();
@@ -108,24 +143,13 @@ VImageBlock *VImage::BlockOfFrame(int32_t stored)
         return nullptr;
     if (itsCamera.IsModel101())
         return Block(stored / itsCamera.FramesPerBlock());
-    int32_t b = std::clamp(itsLastBlock, 0, itsBlockCount - 1);
-    int32_t step = 0;
-    int direction = 0;
-    bool turned = false;
-    VImageBlock *block = Block(b);
-    for (int32_t tries = 0; block && !Holds(*block, stored) && tries < itsBlockCount; ++tries) {
-        const int wanted = stored < block->FirstFrame() ? -1 : 1;
-        if (direction == -wanted)
-            turned = true;
-        step = std::max(1, turned ? step / 2 : step * 2);
-        b = std::clamp(b + wanted * step, 0, itsBlockCount - 1);
-        direction = wanted;
-        block = Block(b);
-    }
-    if (!block || !Holds(*block, stored))
-        return nullptr;
-    itsLastBlock = b;
-    return block;
+    VImageBlock *block = Block(itsIndex.Find(stored));
+    return block && Holds(*block, stored) ? block : nullptr;
+}
+
+void VImage::SetBlockReadHook(BlockReadHook hook)
+{
+    g_blockReadHook = std::move(hook);
 }
 
 const uint8_t *VImage::FramePixels(int32_t displayed)

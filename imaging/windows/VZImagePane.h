@@ -18,6 +18,7 @@
 // step.
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/containers/KList.h"
 #include "foundation/values/KPoint.h"
@@ -28,6 +29,7 @@ class KString;
 class QVResults;
 class VImage;
 class VImageView;
+class VLeg;
 class VRaceTime;
 class VZImageWindow;
 class VZLaneBar;
@@ -55,6 +57,9 @@ public:
 
     VImageView *View() const { return view; }
     VImage *Image() const { return image; }
+    // The leg that owns the image (the first leg among its message
+    // parents); none without one.
+    VLeg *Leg() const;
     VZLaneBar *LaneBar() const { return laneBar; }
     void SetView(VImageView *newView);
 
@@ -121,9 +126,13 @@ public:
     // Enables the pane's entries of the main menu bar.
     void MenuOpening();
     // Asks for a file and writes the selection (image frames by pixels) to
-    // it as a 15-bit Targa picture; true when written. Without a selection
+    // it as a 15-bit Targa picture with the print marks of the flagged
+    // results; true when written. The dialog suggests the event's
+    // competition identifier, else its file's title. While writing, the wait
+    // pointer and the progress show on the status bar. Without a selection
     // an error is shown; a cancelled dialog does nothing; an abort (Escape)
-    // or a failure leaves no file.
+    // leaves no file and says so on the status bar; a failure leaves no file
+    // and is shown.
     bool ExportBitmap();
 
     // ---- The module ----
@@ -157,6 +166,10 @@ private:
     void DrawPrintLines();
     // The result list of the image's leg; none without a leg.
     QVResults *LegResults() const;
+    // The export's file name from the leg's event; the extension goes.
+    void NameExportFile(KFile &file) const;
+    // The finish times of the results flagged for printing.
+    std::vector<VRaceTime> PrintMarks() const;
     // The selection's size in image frames and pixels on the status bar.
     void ShowSelectionSize();
     // The pane's menu and pop-up commands; false for codes it does not take.

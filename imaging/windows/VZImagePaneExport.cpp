@@ -3,6 +3,11 @@
 
 #include <vector>
 
+#include "domain/charts/VZoom.h"
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/timing/VLeg.h"
 #include "foundation/bitmap/KBitmap.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KBufferedFile.h"
@@ -11,19 +16,107 @@
 #include "imaging/image/VImage.h"
 #include "imaging/image/VImagingTexts.h"
 #include "imaging/views/VImageView.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZStatusBar.h"
 
 namespace {
 
 // Rows top down, 1-byte aligned, 15 bits: the words Targa's 15-bit rows hold.
 constexpr uint32_t kRowFormat = 8192 | 256 | 16;
 
+// The wait pointer and the progress on the status bar while the file is
+// written; the normal pointer and an empty bar (or the abort notice) after.
+class ExportProgress
+{
+public:
+    ExportProgress()
+    {
+        if (KZApplication *app = KZApplication::Instance())
+            app->SetMousePointer(kPointerBusy);
+        if (KZStatusBar *bar = KZMainStatusBar()) {
+            bar->SetMessage(VImagingText(kTextExportingBitmap).CStr());
+            bar->SetProgress(0);
+        }
+    }
+    ~ExportProgress()
+    {
+        if (KZStatusBar *bar = KZMainStatusBar()) {
+            bar->Clear();
+            if (aborted)
+                bar->SetMessage(VImagingText(kTextUserAborted).CStr());
+        }
+        if (KZApplication *app = KZApplication::Instance())
+            app->SetMousePointer(kPointerArrow);
+    }
+    ExportProgress(const ExportProgress &) = delete;
+    ExportProgress &operator=(const ExportProgress &) = delete;
+
+    // The bar is only touched when the figure changes.
+    void Set(int percent)
+    {
+        if (percent == shown)
+            return;
+        shown = percent;
+        if (KZStatusBar *bar = KZMainStatusBar())
+            bar->SetProgress(percent);
+    }
+    // True (and remembered) once the user pressed Escape.
+    bool CheckAbort()
+    {
+        if (!aborted)
+            if (KZApplication *app = KZApplication::Instance())
+                aborted = app->UserAbort();
+        return aborted;
+    }
+
+private:
+    int shown = 0;
+    bool aborted = false;
+};
+
+// The view at 1:1 with the image's print marks (the flagged results) for the
+// selection; the zoom and the marks are put back however the export ends.
+class PrintBracket
+{
+public:
+    KRect printRect;   // the selection in view units at 1:1
+
+    // selection in image frames and pixels.
+    PrintBracket(VImage &image, VImageView &view, const KRect &selection, const std::vector<VRaceTime> &marks)
+        : image(image), view(view)
+    {
+        const VZoom &zoom = view.Zoom();
+        horizontal[0] = zoom.HorizontalNumerator();
+        horizontal[1] = zoom.HorizontalDenominator();
+        vertical[0] = zoom.VerticalNumerator();
+        vertical[1] = zoom.VerticalDenominator();
+        view.Zoom().SetBoth(1, 1, false);
+        printRect = image.ImageToView(selection, view.Zoom());
+        image.BeginPrinting(printRect, marks, view, 1.0, 0);
+    }
+    ~PrintBracket()
+    {
+        image.EndPrinting();
+        view.Zoom().SetHorizontal(horizontal[0], horizontal[1], false);
+        view.Zoom().SetVertical(vertical[0], vertical[1], false);
+    }
+    PrintBracket(const PrintBracket &) = delete;
+    PrintBracket &operator=(const PrintBracket &) = delete;
+
+private:
+    VImage &image;
+    VImageView &view;
+    int32_t horizontal[2];
+    int32_t vertical[2];
+};
+
 struct ExportRows
 {
     VImage *image;
     VImageView *view;
     KRect rect;            // view units at 1:1
-    bool aborted = false;
+    ExportProgress *progress;
     std::vector<uint8_t> row;
 };
 
@@ -31,11 +124,9 @@ struct ExportRows
 const uint8_t *NextRow(int32_t row, void *context)
 {
     auto *rows = static_cast<ExportRows *>(context);
-    if (KZApplication *app = KZApplication::Instance())
-        if (app->UserAbort()) {
-            rows->aborted = true;
-            return nullptr;
-        }
+    if (rows->progress->CheckAbort())
+        return nullptr;
+    rows->progress->Set(int(int64_t(row) * 100 / rows->rect.Height()));
     const int32_t y = rows->rect.bottom - row;
     KRect band(rows->rect.left, y, rows->rect.right, y);
     const uint8_t *pixels = rows->image->RenderRect(band, *rows->view, kRowFormat);
@@ -54,6 +145,31 @@ void ShowError(const wchar_t *key)
 
 } // namespace
 
+// The event's competition identifier, else its file's title; the file keeps
+// the name it had when the image has no event or the event neither.
+void VZImagePane::NameExportFile(KFile &file) const
+{
+    file.RemoveExtension();
+    const VLeg *leg = Leg();
+    const QVEvent *event = leg ? leg->Event() : nullptr;
+    if (!event)
+        return;
+    KString name;
+    if (!event->CompetitionId(name))
+        event->FileTitle(name);
+    if (!name.IsEmpty())
+        file.SetName(name, true);
+}
+
+std::vector<VRaceTime> VZImagePane::PrintMarks() const
+{
+    std::vector<VRaceTime> marks;
+    if (QVResults *results = LegResults())
+        for (QVResult *result = results->NextFlagged(nullptr); result; result = results->NextFlagged(result))
+            marks.push_back(result->FinishTime());
+    return marks;
+}
+
 bool VZImagePane::ExportBitmap()
 {
     const KRect selection = HasSelection() ? image->ViewToImage(view->FirstRect(), view->Zoom()) : KRect(0, 0, -1, -1);
@@ -63,7 +179,7 @@ bool VZImagePane::ExportBitmap()
     }
     KBufferedFile file(4096);
     static_cast<KFile &>(file) = ExportFile();
-    file.RemoveExtension();
+    NameExportFile(file);
     // Targa is the only format written, so it is the only one offered, and
     // the file gets its extension whatever name was typed.
     if (file.GetSaveFileName(KString(L"tga")) != 0)
@@ -72,31 +188,28 @@ bool VZImagePane::ExportBitmap()
     ExportFile() = file;
 
     const KBitmap bitmap(selection.Width(), selection.Height(), KBitmap::kFormat15Bit);
-    const int32_t horizontal[2] = { view->Zoom().HorizontalNumerator(), view->Zoom().HorizontalDenominator() };
-    const int32_t vertical[2] = { view->Zoom().VerticalNumerator(), view->Zoom().VerticalDenominator() };
-    view->Zoom().SetBoth(1, 1, false);
-    ExportRows rows{ image, view, image->ImageToView(selection, view->Zoom()) };
-    rows.row.assign(size_t(bitmap.RowBytes()), 0);
     bool written = false;
     int32_t failure = 0;
-    try {
-        file.Open(KFile::kModeReadWrite, true);
-        file.SetSize(0);
-        written = bitmap.Export(file, &NextRow, &rows);
-        file.Close();
-    } catch (const KX &error) {
-        failure = error.Code();
+    {
+        ExportProgress progress;
+        const PrintBracket bracket(*image, *view, selection, PrintMarks());
+        ExportRows rows{ image, view, bracket.printRect, &progress, {} };
+        rows.row.assign(size_t(bitmap.RowBytes()), 0);
+        try {
+            file.Open(KFile::kModeReadWrite, true);
+            file.SetSize(0);
+            written = bitmap.Export(file, &NextRow, &rows);
+            file.Close();
+        } catch (const KX &error) {
+            failure = error.Code();
+        }
     }
-    view->Zoom().SetHorizontal(horizontal[0], horizontal[1], false);
-    view->Zoom().SetVertical(vertical[0], vertical[1], false);
     if (!written) {
         // No half-written picture is left behind.
         file.Delete();
         VZApplication *app = VZApplication::Instance();
         if (failure && app)
             app->ShowErrorCode(failure);
-        else if (rows.aborted)
-            ShowError(kTextUserAborted);
     }
     return written;
 }

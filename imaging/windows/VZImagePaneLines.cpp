@@ -23,12 +23,18 @@ constexpr ZafUInt8 kModeInvert = 1;        // the display's exclusive-or mode
 
 } // namespace
 
-QVResults *VZImagePane::LegResults() const
+VLeg *VZImagePane::Leg() const
 {
     for (KMessageObject *object = image ? image->GetParent() : nullptr; object; object = object->GetParent())
         if (auto *leg = dynamic_cast<VLeg *>(object))
-            return leg->Results();
+            return leg;
     return nullptr;
+}
+
+QVResults *VZImagePane::LegResults() const
+{
+    const VLeg *leg = Leg();
+    return leg ? leg->Results() : nullptr;
 }
 
 int32_t VZImagePane::ColumnOfTime(const VRaceTime &time)

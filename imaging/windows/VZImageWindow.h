@@ -79,8 +79,14 @@ public:
     // With automatic resolution: 1/10 s for a hand start, else 1/100 s.
     int64_t EffectiveTimeResolution() const;
 
-    // The tool bar's texts, pictures and zoom text follow the view.
+    // The tool bar's texts, pictures and zoom text follow the view. Without
+    // a selection shown, crop becomes uncrop (when frames are cut) and
+    // enhance becomes unenhance; while maximised, maximise becomes restore.
     void Update(bool fullRepaint);
+    // Maximising and restoring belong to the host window, which tells the
+    // window here so that its button offers the other one; updates.
+    void SetImageMaximized(bool on);
+    bool ImageMaximized() const { return maximized; }
     // The image's identification method (camera parameter 18), 0 none.
     int32_t IdMethod() const;
     // The next of the methods 0 to 3, stored with notification.

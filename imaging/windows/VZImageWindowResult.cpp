@@ -13,6 +13,7 @@
 #include "imaging/image/VImage.h"
 #include "imaging/image/VImagingTexts.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZBitmap.h"
@@ -42,11 +43,7 @@ bool Confirm(const wchar_t *textKey)
 
 VLeg *VZImageWindow::Leg() const
 {
-    // The pane finds the leg of its time lines the same way.
-    for (KMessageObject *object = image ? image->GetParent() : nullptr; object; object = object->GetParent())
-        if (auto *leg = dynamic_cast<VLeg *>(object))
-            return leg;
-    return nullptr;
+    return pane ? pane->Leg() : nullptr;
 }
 
 int32_t VZImageWindow::IdMethod() const

@@ -30,6 +30,16 @@ enum Bitmap { kIdMethodNone, kIdMethodId, kIdMethodLane, kIdMethodLicense, kZoom
 
 constexpr int kIdLength = 31;
 
+// A two-state tool-bar button: its picture and command follow the state.
+void ShowState(KZTBButton *button, bool second, int firstBitmap, int32_t firstCode, int secondBitmap,
+               int32_t secondCode)
+{
+    if (!button)
+        return;
+    button->SetBitmap(VZImageWindow::Bitmaps().At(second ? secondBitmap : firstBitmap));
+    button->SetValue(second ? secondCode : firstCode);
+}
+
 bool Switch(const wchar_t *name, int32_t builtIn)
 {
     KString key(kKeyImageToolBar);
@@ -168,6 +178,17 @@ void VZImageWindow::Update(bool fullRepaint)
         std::swprintf(percent, 16, L"%d", int(view->Zoom().HorizontalPercent()));
         zoomSelector->SetValue(percent);
     }
+    // Without a selection shown the crop and enhance buttons undo what was done.
+    const bool selection = view->ShowFirstRect();
+    ShowState(cropButton, image->HasGaps() && !selection, kCrop, kEvtImageCropButton, kUncrop, kEvtImageUncrop);
+    ShowState(enhanceButton, !selection, kEnhance, kEvtImageEnhanceButton, kUnenhance, kEvtImageUnenhance);
+    ShowState(maximizeButton, maximized, kMaximize, kEvtImageMaximize, kRestore, kEvtImageRestore);
+}
+
+void VZImageWindow::SetImageMaximized(bool on)
+{
+    maximized = on;
+    Update(false);
 }
 
 void VZImageWindow::Recentre()

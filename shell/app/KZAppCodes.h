@@ -24,6 +24,13 @@ constexpr int32_t kEvtNoResult = -2;                 // nothing decided yet
 constexpr int32_t kEvtExitRefused = -7;              // the exit check keeps the program running
 constexpr int32_t kEvtCancelKey = 1010;              // the framework's logical Escape
 
+// DDE command server
+constexpr int32_t kDdeCommandLimit = 511;            // longest command text, in bytes (255 wide characters)
+constexpr int32_t kDdeLongestPath = 259;             // longest file name an OpenEvent command may carry
+constexpr uint32_t kDdeTaken = 0x8000;               // DDE_FACK: the command waits to be carried out
+constexpr uint32_t kDdeBusy = 0x4000;                // DDE_FBUSY: another command is still waiting
+constexpr uint32_t kDdeRefused = 0;                  // DDE_FNOTPROCESSED: the command is not taken
+
 // Mouse pointer images
 constexpr int32_t kPointerArrow = -3200;             // the normal pointer
 constexpr int32_t kPointerBusy = -3202;              // the wait pointer

@@ -104,11 +104,16 @@ public:
     void StopDdeServer();
     bool DdeServing() const { return ddeInstance != 0; }
     // The server's execute step for data of count bytes (wide text, or
-    // 8-bit text in the system code page): answers the DDE reply flags
-    // (0x8000 taken, 0x4000 busy).
+    // 8-bit text in the system code page), the text ending at its first NUL
+    // or with the data: answers kDdeTaken, kDdeBusy while a command waits,
+    // or kDdeRefused (with a log line) for a text over kDdeCommandLimit
+    // bytes or an OpenEvent whose file name is over kDdeLongestPath
+    // characters, which must not be carried out in part.
     uint32_t AcceptCommand(const void *data, int32_t count, bool wide);
     const KString &PendingCommand() const { return pendingCommand; }
-    // Carries out the pending command when the main window exists.
+    // Carries out the pending command when the main window exists. The
+    // command is taken before it runs, so that one acknowledged while it
+    // runs (behind its error box) waits for the next idle pass.
     void ServePendingCommand();
 
     // ---- Program-wide objects ----
@@ -144,6 +149,7 @@ private:
     void RegisterSplashFont();
     void ReleaseSplashFont();
     static bool FolderChanged(KFile &folder, KRString &node, const KString &text);
+    static uint32_t RefuseCommand(const KString &why);
 
     static VZApplication *application;
     static KRegistry *registry;

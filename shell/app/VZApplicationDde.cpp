@@ -13,6 +13,7 @@
 #include "domain/event/QVEvent.h"
 #include "domain/timing/VLeg.h"
 #include "foundation/comm/KZOSText.h"
+#include "foundation/log/KLog.h"
 #include "foundation/values/KHelpers.h"
 #include "shell/app/KZAppCodes.h"
 #include "ui/event/QVZEventMDI.h"
@@ -24,7 +25,9 @@ const wchar_t *const kTopic = L"System";
 const wchar_t *const kVerbOpenEvent = L"OpenEvent";
 constexpr DWORD kServerFlags = APPCLASS_STANDARD | CBF_FAIL_SELFCONNECTIONS | CBF_FAIL_ADVISES | CBF_FAIL_POKES
                                | CBF_FAIL_REQUESTS | CBF_SKIP_ALLNOTIFICATIONS;
-constexpr int32_t kMaxCommandBytes = 511;
+// Read a little past the limit, so that a text over it is seen whole enough
+// to be refused (an even count: wide texts are read whole characters).
+constexpr int32_t kReadBytes = kDdeCommandLimit + 3;
 
 // The server's own names, as the callback compares them.
 HSZ gService = nullptr;
@@ -44,11 +47,10 @@ HDDEDATA Answer(uint32_t flags) { return reinterpret_cast<HDDEDATA>(uintptr_t(fl
 
 HDDEDATA Execute(VZApplication &application, HDDEDATA data)
 {
-    // The data arrive in a zeroed buffer, so that a text without a NUL of
-    // its own still ends inside it; a buffer of wide characters, so that a
-    // wide text is read from aligned memory.
-    wchar_t buffer[kMaxCommandBytes / 2 + 2] = {};
-    const DWORD count = data ? DdeGetData(data, reinterpret_cast<LPBYTE>(buffer), kMaxCommandBytes, 0) : 0;
+    // A buffer of wide characters, so that a wide text is read from aligned
+    // memory; the count read tells where a text without a NUL ends.
+    wchar_t buffer[kReadBytes / 2 + 1] = {};
+    const DWORD count = data ? DdeGetData(data, reinterpret_cast<LPBYTE>(buffer), kReadBytes, 0) : 0;
     return Answer(application.AcceptCommand(buffer, int32_t(count), !KUseAnsiApi()));
 }
 
@@ -63,14 +65,14 @@ HDDEDATA CALLBACK DdeCallback(UINT type, UINT, HCONV, HSZ topic, HSZ service, HD
             return Answer(DdeCmpStringHandles(topic, gTopic) == 0 && DdeCmpStringHandles(service, gService) == 0);
         case XTYP_EXECUTE:
             if (DdeCmpStringHandles(topic, gTopic) != 0)
-                return Answer(DDE_FNOTPROCESSED);
+                return Answer(kDdeRefused);
             return Execute(*application, data);
         default:
             return nullptr;
         }
     } catch (...) {
         // Nothing may unwind through the system's callback.
-        return Answer(DDE_FNOTPROCESSED);
+        return Answer(kDdeRefused);
     }
 }
 
@@ -109,46 +111,63 @@ void VZApplication::StopDdeServer()
     gService = gTopic = nullptr;
 }
 
+uint32_t VZApplication::RefuseCommand(const KString &why)
+{
+    if (KLog *log = KProgramLog())
+        log->Warning(KString(L"DDE command refused: ").Append(why));
+    return kDdeRefused;
+}
+
 uint32_t VZApplication::AcceptCommand(const void *data, int32_t count, bool wide)
 {
     if (!pendingCommand.IsEmpty())
-        return DDE_FBUSY;
+        return kDdeBusy;
     if (count <= 0 || !data)
-        return DDE_FACK;
-    if (count > kMaxCommandBytes)
-        count = kMaxCommandBytes;
+        return kDdeTaken;
     KString text;
+    int32_t bytes = 0;
     if (wide) {
         const auto *characters = static_cast<const wchar_t *>(data);
         int32_t length = 0;
         while (length < count / 2 && characters[length])
             ++length;
-        text.Append(characters, length);
+        bytes = length * int32_t(sizeof(wchar_t));
+        if (bytes <= kDdeCommandLimit)
+            text.Append(characters, length);
     } else {
-        const auto *bytes = static_cast<const char *>(data);
-        const int32_t length = int32_t(strnlen(bytes, size_t(count)));
-        text.AppendAnsi(bytes, length);
+        bytes = int32_t(strnlen(static_cast<const char *>(data), size_t(count)));
+        if (bytes <= kDdeCommandLimit)
+            text.AppendAnsi(static_cast<const char *>(data), bytes);
     }
+    // A cut command could name another file than its sender did.
+    if (bytes > kDdeCommandLimit)
+        return RefuseCommand(KString(L"longer than ").AppendInt(kDdeCommandLimit).Append(L" bytes"));
+    KString verb, file;
+    if (text.GetField(verb, 0) && verb == kVerbOpenEvent && text.GetField(file, 1, L',', L'"')
+        && file.Length() > kDdeLongestPath)
+        return RefuseCommand(KString(L"OpenEvent file name of ").AppendInt(file.Length())
+                                 .Append(L" characters, longer than a path may be"));
     pendingCommand = text;
-    return DDE_FACK;
+    return kDdeTaken;
 }
 
 void VZApplication::ServePendingCommand()
 {
     if (pendingCommand.IsEmpty() || !MainControl())
         return;
-    KString verb;
-    if (pendingCommand.GetField(verb, 0)) {
-        SetMousePointer(kPointerBusy);
-        KString file;
-        if (verb == kVerbOpenEvent && pendingCommand.GetField(file, 1, L',', L'"')) {
-            pendingCommand.Clear();
-            if (QVZEventMDI *window = MainControl()->OpenEvent(&file))
-                if (QVEvent *event = window->Event())
-                    if (VLeg *leg = event->Leg(0))
-                        leg->SelectNone();
-        }
-        SetMousePointer(kPointerArrow);
-    }
+    // Taken before it runs: a failed open shows its error box, whose loop
+    // lets the next command in, and that one must wait for its own turn.
+    const KString command(pendingCommand);
     pendingCommand.Clear();
+    KString verb;
+    if (!command.GetField(verb, 0))
+        return;
+    SetMousePointer(kPointerBusy);
+    KString file;
+    if (verb == kVerbOpenEvent && command.GetField(file, 1, L',', L'"'))
+        if (QVZEventMDI *window = MainControl()->OpenEvent(&file))
+            if (QVEvent *event = window->Event())
+                if (VLeg *leg = event->Leg(0))
+                    leg->SelectNone();
+    SetMousePointer(kPointerArrow);
 }

@@ -39,12 +39,20 @@ KZScroller::~KZScroller()
 
 void KZScroller::UpdateLayout()
 {
+    // A unit that follows the client width is drawn anew at its new width:
+    // the pixels still shown were drawn for the old one.
+    bool unitChanged = false;
     if (layoutFlags & kScrollUnitWidthFollows)
-        unitSize.x = std::max<int32_t>(1, ClientSize().x);
-    if (!SetScrollPosition(position))
+        unitChanged = SetUnitSize(KPoint(ClientSize().x, unitSize.y));
+    const bool fullRedraw = (LeechFlags() & kFullRedrawAfterResize) != 0;
+    if (SetScrollPosition(position)) {
+        if (!fullRedraw)
+            Redisplay();
+    } else if (unitChanged && !fullRedraw) {
+        KZScroller::Redisplay();   // the bars and every unit, nothing else
+    } else {
         UpdateScrollBars();
-    else if (!(LeechFlags() & kFullRedrawAfterResize))
-        Redisplay();
+    }
     RedisplayIfShown();
 }
 

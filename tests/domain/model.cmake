@@ -10,7 +10,10 @@ list(APPEND TEST_SOURCES
     ui/QVSettingsTest.cpp
     hardware/QVSerialPortTest.cpp
     hardware/VSerialPortTest.cpp
+    event/QVEventExamplesTest.cpp
 )
+set_source_files_properties(event/QVEventExamplesTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")
 
 # Save/open speed against a plain file transfer; a program to run by hand,
 # not a test.

@@ -10,6 +10,7 @@ if(TARGET quorvane)
         program/DownloadProgramTest.cpp
         program/OptionsProgramTest.cpp
         program/EventWindowProgramTest.cpp
+        program/WindowLayoutProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)

@@ -23,6 +23,7 @@
 #include "domain/blocksensors/QVBlockSensors.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
+#include "tools/unitsim/UnitHostPort.h"
 #include "tools/unitsim/UnitSim.h"
 
 namespace
@@ -44,20 +45,6 @@ int PortArgument(int argc, char **argv, int index, const char *variable)
         return std::atoi(argv[index]);
     const char *value = std::getenv(variable);
     return value ? std::atoi(value) : 0;
-}
-
-bool OpenHost(KSerialPort &port, int number)
-{
-    KString description;
-    KSerialPort::MakeDescription(description, number, kBaud, 0, 0, 0, 0);
-    if (!port.Open(description))
-        return false;
-    port.SetReadEncoding(KStream::kEncoding8Bit);
-    port.SetWriteEncoding(KStream::kEncoding8Bit);
-    port.SetReadLineEnd(KStream::kLineEndRaw);
-    port.SetWriteLineEnd(KStream::kLineEndRaw);
-    port.SetReadTimeout(1000);
-    return true;
 }
 
 // Bytes of every frame in the transcript (five framing bytes, four header
@@ -93,7 +80,7 @@ Run Download(int hostPort, int unitPort, int trials, double endDL, bool paced, i
         config.trials.push_back(unitsim::Trial::Make(i, 120 + i, 2000 + i, 9));
     unitsim::Unit unit(config);
     KSerialPort port(1024, 1024, 1);
-    if (!unit.Start(unitPort) || !OpenHost(port, hostPort))
+    if (!unit.Start(unitPort) || !OpenUnitHostPort(port, hostPort, kBaud))
     {
         std::fprintf(stderr, "cannot open COM%d or COM%d\n", hostPort, unitPort);
         return run;
@@ -128,7 +115,7 @@ double PlainTransfer(int hostPort, int unitPort, size_t total)
 {
     unitsim::Port sender;
     KSerialPort port(1024, 1024, 1);
-    if (!sender.Open(unitPort, kBaud) || !OpenHost(port, hostPort))
+    if (!sender.Open(unitPort, kBaud) || !OpenUnitHostPort(port, hostPort, kBaud))
         return 0;
     std::vector<uint8_t> blob(total);
     for (size_t i = 0; i < total; ++i)

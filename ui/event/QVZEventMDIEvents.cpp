@@ -9,6 +9,7 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPullDownMenu.h"
+#include "ui/chart/QVZChartWindow.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/results/QVZResultsWindow.h"
@@ -140,8 +141,9 @@ void QVZEventMDI::Activate()
     // The scoreboards show the results of the front event window.
     if (auto *results = dynamic_cast<QVZResultsWindow *>(resultsWindow))
         results->ShowOnScoreboards();
-    // The chart window registers itself again as the current one once the
-    // chart pane has its own window.
+    // The current chart window registers itself again as the current one.
+    if (auto *chart = dynamic_cast<QVZChartWindow *>(chartWindow))
+        chart->RegisterWithEventWindow();
 }
 
 void QVZEventMDI::SetTitle(const wchar_t *text)

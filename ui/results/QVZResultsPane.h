@@ -156,6 +156,10 @@ public:
     KRect ColumnRect(int column, const KRect &line) const;
 
 private:
+    // The local date and time of the print job, taken once when it starts
+    // and printed on each of its pages.
+    static KString63 printDate;
+
     void FitColumns();
     bool HasCellArea(KPoint unit, int column);
     void SetResultCode(int32_t code);

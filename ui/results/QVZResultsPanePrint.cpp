@@ -31,6 +31,17 @@ constexpr int kFirstRowLine = 3;
 
 std::unique_ptr<VZPrinter> resultsPrinter;
 
+// The wait pointer from the first page to the end of the job, the normal
+// one after it however the job ends.
+class WaitPointer
+{
+public:
+    WaitPointer() { P::BusyPointer(true); }
+    ~WaitPointer() { P::BusyPointer(false); }
+    WaitPointer(const WaitPointer &) = delete;
+    WaitPointer &operator=(const WaitPointer &) = delete;
+};
+
 KRGroup *MarginsGroup()
 {
     KRegistry *settings = P::Settings();
@@ -38,6 +49,8 @@ KRGroup *MarginsGroup()
 }
 
 } // namespace
+
+KString63 QVZResultsPane::printDate;
 
 void QVZResultsPane::Startup(KZPrinterDevice *device)
 {
@@ -115,12 +128,17 @@ bool QVZResultsPane::Print()
             log->Error(KString(L"QVZResultsPane::Print: page too small"));
         return false;
     }
+    const WaitPointer wait;
     KZStatusBar *status = KZMainStatusBar();
     if (status)
     {
         status->SetMessage(P::Text(kTextPrinting, L"Printing results...").CStr());
         status->SetProgress(0);
     }
+    KDateTime now;
+    now.SetNow();
+    printDate.Clear();
+    now.Format(printDate);
     std::vector<int> breaks;
     for (int row = 0; ResultAt(row); ++row)
         breaks.push_back(ResultAt(row)->BreakCount());

@@ -3,7 +3,6 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
-#include "foundation/values/KDateTime.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZPrinter.h"
 #include "ui/results/QVZResultsPane.h"
@@ -64,12 +63,8 @@ void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount
 {
     KRect line = printer.PageRect();
     line.top = line.bottom = 0;
-    KDateTime now;
-    now.SetNow();
-    KString date;
-    now.Format(date);
     printer.SetFont(0);
-    printer.DrawText(line, date, kLeft, kBottom);
+    printer.DrawText(line, printDate, kLeft, kBottom);
     KString title(P::Text(L"\\Competition\\Name"));
     if (title.CStr()[0])
         title.Append(L" - ");

@@ -8,6 +8,7 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "foundation/errors/KX.h"
+#include "foundation/support/TestStreams.h"
 
 namespace
 {
@@ -367,6 +368,29 @@ TEST_F(BlockSensorLink, LateReplyIsSkippedByTheNextRequest)
     int32_t count = 0;
     EXPECT_TRUE(link.GetTrialList(*port, 2, count));
     EXPECT_EQ(3, count);
+}
+
+// A reply that comes after its request failed answers nothing the link then
+// waits for, however many requests the program sent meanwhile (here to
+// another unit, which stayed silent): it is dropped and the wait goes on, so
+// a download started at once gets its own replies.
+TEST_F(BlockSensorLink, LateReplyIsDroppedAndADownloadStartedAtOnceSucceeds)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.lateMs = 1500;
+    Serve(config);
+    port->SetReadTimeout(1000);
+    QVBlockSensors link;
+    unit->SetFault(kUnitTrialData, Fault::LateReply, 2, 1);
+    EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 1, 0, false, true, true));
+    MemoryStream otherUnit;
+    QVBlockSensors otherLink;
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(0, otherLink.GetDeviceType(otherUnit));
+
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, true, true));
+    EXPECT_EQ(153, link.CurrentTrial().reaction);
+    EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[2]));
 }
 
 TEST_F(BlockSensorLink, BusyUnitAnswersZeroAndRaisesTheBusyAlert)

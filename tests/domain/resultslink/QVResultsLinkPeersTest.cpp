@@ -256,3 +256,36 @@ TEST_F(QVResultsLinkPeersTest, HandOverAfterAJunkFloodIsAcknowledged)
     recipient.join();
     EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kSent);
 }
+
+// More clients than the link serves at once, all connected before its first
+// look: those beyond the limit wait their turn instead of being closed.
+TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
+{
+    const int port = kFirstPort + 5;
+    LinkListensOn(port);
+    constexpr int kClients = QVResultsLink::kMaxClients + 8;
+    std::vector<std::string> answers(kClients);
+    std::atomic<int> finished(0);
+    std::vector<std::thread> clients;
+    for (int i = 0; i < kClients; ++i)
+        clients.emplace_back([&, i] {
+            try {
+                KTCPSocket client;
+                client.SetReadTimeout(10000);
+                client.Open(Description(-1, port));
+                Send(client, "RRQ,1,1,2\r\n");
+                answers[size_t(i)] = Received(client, 10000);
+            } catch (const KX &) {
+            }
+            ++finished;
+        });
+    KSleep(500);
+    for (int i = 0; i < 4000 && finished < kClients; ++i) {
+        Tick();
+        KSleep(2);
+    }
+    for (std::thread &client : clients)
+        client.join();
+    for (int i = 0; i < kClients; ++i)
+        EXPECT_EQ(answers[size_t(i)], kAnswerForHeat2) << "client " << i;
+}

@@ -97,6 +97,49 @@ protected:
         Export(image, L"race.qve");
         return frames;
     }
+    // A coded colour image of many blocks, captured into its block file and
+    // saved as race.qve with race.i01.
+    TestFrames SaveLargeImage(int blocks, int framesPerBlock)
+    {
+        VImage image;
+        image.SetExtension(KString(L"i01"));
+        SetCodedCamera(image.Camera(), 64, 1);
+        image.UseTemporaryFile(KString(Path(L"capture.tmp").c_str()));
+        const TestFrames frames = AddColourBlocks(image, blocks, framesPerBlock, 17);
+        Export(image, L"race.qve");
+        return frames;
+    }
+    // Flips one bit of a block's word in race.i01.
+    void FlipBit(int32_t block, int word, int bit)
+    {
+        KFile file(Path(L"race.i01").c_str());
+        file.Open(KFile::kModeReadWrite);
+        file.Seek(int64_t(VImage::kBlockBytes) * (block + 1) + 4 * word);
+        const uint32_t value = file.ReadU32() ^ (1u << bit);
+        file.Seek(int64_t(VImage::kBlockBytes) * (block + 1) + 4 * word);
+        file.WriteU32(value);
+    }
+    // Renders view columns first..first+count-1 of the whole frame height;
+    // answers each column's pixels and counts the block reads meanwhile.
+    std::vector<std::vector<uint16_t>> Render(VImage &image, int32_t first, int32_t count, int &reads)
+    {
+        reads = 0;
+        VImage::SetBlockReadHook([&reads](int32_t) { ++reads; });
+        KRect rect(first, 0, first + count - 1, image.PixelsPerFrame() - 1);
+        const uint8_t *out = image.RenderRect(rect, *image.GetView(99, true), 0);
+        VImage::SetBlockReadHook(nullptr);
+        std::vector<std::vector<uint16_t>> columns;
+        if (!out || rect.Width() != count)
+            return columns;
+        for (int32_t c = 0; c < count; ++c) {
+            columns.emplace_back();
+            for (int32_t i = 0; i < rect.Height(); ++i) {
+                const uint8_t *p = out + 2 * (c * rect.Height() + i);
+                columns.back().push_back(uint16_t(p[0] | p[1] << 8));
+            }
+        }
+        return columns;
+    }
     // Reading every frame and its time must not fail, whatever was read.
     void ReadEverything(VImage &image)
     {
@@ -323,4 +366,63 @@ TEST_F(VImageFileTest, RandomDamageImportsOrFailsCleanlyAndFramesStayReadable)
         ASSERT_LE(manager->FreeCount(), manager->BlockCount());
     }
     EXPECT_GT(imported, 0);
+}
+
+TEST_F(VImageFileTest, ADamagedBlockShowsOnlyItsOwnFramesBlankAndNoFrameReadsMoreThanItsBlock)
+{
+    const TestFrames frames = SaveLargeImage(1000, 8);
+    FlipBit(500, 1, 20);  // block 500 names a first frame far out of order
+    FlipBit(505, 0, 4);   // block 505 claims 24 frames instead of 8
+    VImage copy;
+    Import(copy, L"race.qve");
+    ASSERT_EQ(copy.FrameCount(), 8000);
+    EXPECT_TRUE(log.Contains("VImage::Import: damaged blocks"));
+
+    // 300 columns over blocks 487 to 524.
+    int reads = 0;
+    const auto columns = Render(copy, 3900, 300, reads);
+    ASSERT_EQ(columns.size(), 300u);
+    EXPECT_LE(reads, 300 - 8);  // at most one per intact frame, none for a damaged one
+    for (int32_t c = 0; c < 300; ++c) {
+        const int32_t f = 3900 + c;
+        const bool damaged = f >= 4000 && f < 4008;
+        EXPECT_EQ(columns[size_t(c)], damaged ? std::vector<uint16_t>(64, 0) : frames.pixels[size_t(f)]) << f;
+    }
+    EXPECT_EQ(copy.FrameTime(4003), VRaceTime());
+    EXPECT_EQ(copy.FrameTime(4047).Ticks(), int64_t(frames.times[4047]) * VRaceTime::kUnit8);
+}
+
+TEST_F(VImageFileTest, ASparseBlockFilePastTheBlockLimitShowsItsIntactFirstBlocksAndStaysUnchanged)
+{
+    const TestFrames frames = SaveLargeImage(3, 100);
+    // The header claims the most blocks a file may hold and 50 frames past
+    // the intact ones; the block file runs past the limit, zeros after block 2.
+    std::string header = ReadBytes(Path(L"race.qve"));
+    std::string extension = std::string("i\0" "0\0" "1\0", 6);
+    const size_t counts = header.find(extension) + 6 + 8;
+    ASSERT_EQ(header.substr(counts - 4, 4), std::string("\x80\x3e\0\0", 4));  // block size 16000
+    const int32_t claimed[2] = {131072, 350};
+    header.replace(counts, 8, reinterpret_cast<const char *>(claimed), 8);
+    WriteBytes(Path(L"race.qve"), header);
+    const int64_t size = int64_t(VImage::kBlockBytes) * (131073 + 500);
+    {
+        KFile blocks(Path(L"race.i01").c_str());
+        blocks.Open(KFile::kModeReadWrite);
+        blocks.SetSize(size);
+    }
+    {
+        VImage copy;
+        Import(copy, L"race.qve");
+        EXPECT_TRUE(log.Contains("VImage::Import: blocks > 131072"));
+        ASSERT_EQ(copy.FrameCount(), 350);
+        int reads = 0;
+        const auto columns = Render(copy, 0, 350, reads);
+        ASSERT_EQ(columns.size(), 350u);
+        EXPECT_LE(reads, 300);  // the blank frames read nothing
+        for (int32_t f = 0; f < 350; ++f)
+            EXPECT_EQ(columns[size_t(f)], f < 300 ? frames.pixels[size_t(f)] : std::vector<uint16_t>(64, 0)) << f;
+    }
+    KFile blocks(Path(L"race.i01").c_str());
+    blocks.Open(KFile::kModeRead);
+    EXPECT_EQ(blocks.GetSize(), size);
 }

@@ -1,6 +1,7 @@
 #include "imaging/support/ImagePaneTest.h"
 
 #include "foundation/registry/KRegistry.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "imaging/image/VImage.h"
 #include "imaging/store/VImageBlockManager.h"
 #include "imaging/store/VImageFrame.h"
@@ -66,6 +67,21 @@ void ImagePaneTest::TearDown()
     VImage::Shutdown();
     VImageFrame::Shutdown();
     ImagingWindowTest::TearDown();
+}
+
+std::vector<int32_t> ImagePaneTest::DeliverCommandsTo(ZafWindowObject *window)
+{
+    Pump();
+    std::vector<int32_t> codes;
+    ZafEventManager *events = ZafEventManager::Shared();
+    ZafEventStruct event;
+    while (events && events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0) {
+        if (event.type < 10000)
+            continue;
+        codes.push_back(event.type);
+        window->Event(event);
+    }
+    return codes;
 }
 
 void ImagePaneTest::SetInt(const wchar_t *key, int32_t value)

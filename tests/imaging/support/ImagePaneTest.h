@@ -6,13 +6,16 @@
 #include "imaging/support/ImagingTestSupport.h"
 #include "imaging/support/ImagingWindowTest.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class KZStatusString;
 class VImage;
 class VImageBlockManager;
 class VImageView;
 class VZImagePane;
+class ZafWindowObject;
 
 class ImagePaneTest : public ImagingWindowTest
 {
@@ -21,6 +24,9 @@ protected:
     void TearDown() override;
 
     void SetInt(const wchar_t *key, int32_t value);
+    // Hands the queued program commands (a tool-bar button's, a menu's) to
+    // window, as the program's loop would; answers their codes.
+    std::vector<int32_t> DeliverCommandsTo(ZafWindowObject *window);
     // A pane over the view, width x height pixels at (0, 0) of the host.
     VZImagePane *MakePane(int width, int height);
     // The colour on the screen of a view unit of the pane.

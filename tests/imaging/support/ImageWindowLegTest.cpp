@@ -129,17 +129,7 @@ void ImageWindowLegTest::SendToPane(ZafLogicalEvent code, KPoint unit, uint32_t 
 
 std::vector<int32_t> ImageWindowLegTest::DeliverCommands()
 {
-    Pump();
-    std::vector<int32_t> codes;
-    ZafEventManager *events = ZafEventManager::Shared();
-    ZafEventStruct event;
-    while (events && events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0) {
-        if (event.type < 10000)
-            continue;
-        codes.push_back(event.type);
-        window->Event(event);
-    }
-    return codes;
+    return DeliverCommandsTo(window);
 }
 
 int32_t ImageWindowLegTest::CheckedResolution()

@@ -3,12 +3,20 @@
 // a selection gives, and what is left when the export cannot go on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "domain/charts/VZoom.h"
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/timing/VLeg.h"
+#include "domain/fakes/QVRecordingFakes.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "imaging/VZWindowCodes.h"
@@ -23,9 +31,43 @@
 #include "shell/toolkit/KZPopUpMenu.h"
 #include "shell/toolkit/KZPullDownItem.h"
 #include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/KZStatusString.h"
 #include "shell/toolkit/KZWindowHelpers.h"
 
 namespace {
+
+// A status bar that notes what it is given, each with whether the wait
+// pointer showed at that moment ("*" after the note).
+class RecordingStatusBar : public KZStatusBar
+{
+public:
+    RecordingStatusBar() : KZStatusBar(24, 0) {}
+    void SetMessage(const wchar_t *text) override
+    {
+        Note(std::wstring(L"message ") + text);
+        KZStatusBar::SetMessage(text);
+    }
+    void SetProgress(int percent) override
+    {
+        Note(L"progress " + std::to_wstring(percent));
+        KZStatusBar::SetProgress(percent);
+    }
+    void Clear() override
+    {
+        Note(L"clear");
+        KZStatusBar::Clear();
+    }
+    std::vector<std::wstring> notes;
+
+private:
+    void Note(std::wstring note)
+    {
+        if (GetCursor() == LoadCursorW(nullptr, IDC_WAIT))
+            note += L" *";
+        notes.push_back(note);
+    }
+};
 
 class ImagePaneExport : public ImagePaneTest
 {
@@ -43,6 +85,9 @@ protected:
             ++dialogs;
             offered = extensions.CStr();
             EXPECT_EQ(KFile::kDialogSave, kind);
+            KString name;
+            file.GetName(name, false);
+            suggested = name.CStr();
             if (path.empty())
                 return -1;
             file.SetFullName(KString(path.c_str()));
@@ -68,8 +113,28 @@ protected:
         VZImagePane::Startup();
     }
 
+    RecordingStatusBar *InstallRecordingBar()
+    {
+        auto *bar = new RecordingStatusBar;
+        host->Add(bar);
+        KZSetMainStatusBar(bar);
+        return bar;
+    }
+    static bool IsWaitPointer() { return GetCursor() == LoadCursorW(nullptr, IDC_WAIT); }
+    // The image owned by a leg of an event (both outlive the image).
+    void GiveImageAnEvent()
+    {
+        event = std::make_unique<QVEvent>();
+        leg = std::make_unique<VLeg>(event.get());
+        image->SetParent(leg.get());
+    }
+
+    std::unique_ptr<QVEvent> event;
+    std::unique_ptr<VLeg> leg;
+
     int dialogs = 0;
     std::wstring offered;
+    std::wstring suggested;   // the name the dialog was opened with, without extension
 };
 
 TEST_F(ImagePaneExport, PlacedOverlayIsCentredOnTheCursorAndClearingRemovesIt)
@@ -167,6 +232,73 @@ TEST_F(ImagePaneExport, SelectionBecomesA15BitTargaOfItsSizeWhateverNameIsTyped)
     }
 }
 
+TEST_F(ImagePaneExport, WritingShowsProgressUnderTheWaitPointerAndMarksTheFlaggedResults)
+{
+    GiveImageAnEvent();
+    QVResults *results = leg->CreateResults();
+    AnswerSaveDialog(L"marked.tga");
+    RecordingStatusBar *bar = InstallRecordingBar();
+    MakePane(300, 200);
+    const KRect selection(10, 5, 49, 34);                 // 40 x 30
+    Select(selection);
+    // One result flagged for printing inside the selection, one outside it.
+    for (int32_t column : { 20, 60 }) {
+        QVResult *result = results->NewResult();
+        result->SetFinishTime(image->TimeAt(*view, KPoint(column, 0), false));
+        result->SetFlag(true);
+    }
+    ASSERT_EQ(20, pane->ColumnOfTime(results->NextFlagged(nullptr)->FinishTime()));
+    ASSERT_TRUE(pane->ExportBitmap());
+    results->SetFlagAll(false);
+
+    const std::string bytes = FileBytes(L"marked.tga");
+    ASSERT_EQ(size_t(18 + 40 * 30 * 2), bytes.size());
+    auto pixel = [&bytes](int x, int y) {
+        const size_t at = 18 + (size_t(29 - y) * 40 + size_t(x)) * 2;
+        return uint16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+    };
+    const uint16_t red = 31744;
+    for (int y : { 0, 14, 29 }) {
+        EXPECT_EQ(red, pixel(10, y)) << "marked column, row " << y;
+        EXPECT_EQ(frames.pixels[21][size_t(selection.top + y)], pixel(11, y)) << "beside it, row " << y;
+    }
+
+    ASSERT_GE(bar->notes.size(), 3u);
+    EXPECT_EQ(L"message Exporting bitmap... *", bar->notes[0]);
+    EXPECT_EQ(L"progress 0 *", bar->notes[1]);
+    EXPECT_NE(bar->notes.end(), std::find(bar->notes.begin(), bar->notes.end(), L"progress 96 *"));
+    EXPECT_EQ(L"clear *", bar->notes.back());   // the normal pointer comes back after
+    EXPECT_FALSE(IsWaitPointer());
+    EXPECT_FALSE(image->IsPrinting());
+    EXPECT_EQ(1, view->Zoom().HorizontalNumerator());
+}
+
+TEST_F(ImagePaneExport, DialogSuggestsTheCompetitionIdElseTheEventFilesTitle)
+{
+    AnswerSaveDialog(nullptr);
+    MakePane(300, 200);
+    Select(KRect(0, 0, 9, 9));
+    pane->ExportBitmap();
+    const std::wstring remembered = suggested;
+    GiveImageAnEvent();
+    pane->ExportBitmap();
+    EXPECT_EQ(remembered, suggested) << "no identifier, never saved: the remembered name stays";
+
+    event->SetEventRoundHeat(KString(L"100H"), KString(L"2"), KString(L"1"));
+    pane->ExportBitmap();
+    EXPECT_EQ(L"100H-2-1", suggested);
+
+    event->SetEventRoundHeat(KString(), KString(), KString());
+    {
+        FakeUserInterface saving;
+        saving.savePath = KString(ProgramFolderFile(L"Morning heats.qve").c_str());
+        ASSERT_EQ(0, event->Save(QVEvent::kSaveWrite));
+    }
+    pane->ExportBitmap();
+    EXPECT_EQ(L"Morning heats", suggested);
+    EXPECT_EQ(4, dialogs);
+}
+
 TEST_F(ImagePaneExport, CancelledDialogWritesNothingAndShowsNothing)
 {
     AnswerSaveDialog(nullptr);
@@ -177,7 +309,7 @@ TEST_F(ImagePaneExport, CancelledDialogWritesNothingAndShowsNothing)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFile)
+TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFileAndSaysSoOnTheStatusBar)
 {
     AnswerSaveDialog(L"stopped.tga");
     MakePane(300, 200);
@@ -186,11 +318,15 @@ TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFile)
     HWND window = static_cast<HWND>(host->OSWindow());
     PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    KZStatusString *message = InstallStatusBar();
     const bool written = pane->ExportBitmap();
     KZApplication::SetMainWindow(nullptr);
     EXPECT_FALSE(written);
     EXPECT_FALSE(FileExists(L"stopped.tga"));
-    EXPECT_EQ(1u, boxes.size());
+    // The status bar says so; no box interrupts the user.
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_STREQ(L"Operation aborted by user.", message->ShownText().CStr());
+    EXPECT_FALSE(IsWaitPointer());
 }
 
 } // namespace

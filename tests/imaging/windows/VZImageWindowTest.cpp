@@ -17,6 +17,7 @@
 #include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/KZBitmap.h"
 #include "shell/toolkit/KZPopUpItem.h"
 #include "shell/toolkit/KZPopUpMenu.h"
 #include "shell/toolkit/KZPullDownItem.h"
@@ -26,6 +27,7 @@
 #include "shell/toolkit/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/support/ListTestSupport.h"
 
 namespace {
 
@@ -80,6 +82,37 @@ protected:
         }
         return items;
     }
+    ZafWindowObject *ItemAt(int index)
+    {
+        ZafElement *element = window->ToolBar()->FirstChild();
+        for (int i = 0; element && i < index; ++i)
+            element = element->Next();
+        return static_cast<ZafWindowObject *>(element);
+    }
+    // The commands of the crop, enhance and maximise buttons, each followed
+    // by '?' when the button's picture is not that command's own.
+    std::string Toggles()
+    {
+        // Commands and their pictures' places in the window's bitmap list.
+        static const std::map<int32_t, int> pictures = { { 10250, 6 },  { 10251, 7 },  { 10255, 10 },
+                                                         { 10256, 11 }, { 10364, 13 }, { 10365, 14 } };
+        std::string text;
+        for (int index : { 7, 10, 12 }) {
+            auto *button = dynamic_cast<KZTBButton *>(ItemAt(index));
+            if (!button)
+                return "no button at " + std::to_string(index);
+            const auto picture = pictures.find(button->Value());
+            const bool own = picture != pictures.end() &&
+                             button->BitmapData() == VZImageWindow::Bitmaps().At(picture->second);
+            text += std::to_string(button->Value()) + (own ? " " : "? ");
+        }
+        return text;
+    }
+    void Select(int32_t left, int32_t right)
+    {
+        view->SetFirstRect(KRect(left, 0, right, 40));
+        view->SetShowFirstRect(true);
+    }
 
     VZImageWindow *window = nullptr;
 };
@@ -87,8 +120,9 @@ protected:
 TEST_F(ImageWindow, DefaultSwitchesGiveThirteenItemsInOrder)
 {
     MakeWindow();
+    // With no selection shown, the enhance button offers to undo an enhancement.
     const std::vector<std::string> expected = { "B10249", "S", "I", "B10245", "S", "B10241", "B10242", "B10250",
-                                                "B10252", "B10253", "B10255", "B10363", "B10364" };
+                                                "B10252", "B10253", "B10256", "B10363", "B10364" };
     EXPECT_EQ(expected, Items());
     EXPECT_EQ(window, view->Window());
 }
@@ -99,6 +133,37 @@ TEST_F(ImageWindow, AllSwitchesOffLeaveTheEnterButtonTheIdPaneAndTwoSpaces)
         SetSwitch(name, 0);
     MakeWindow();
     EXPECT_EQ((std::vector<std::string>{ "B10249", "S", "I", "S" }), Items());
+}
+
+TEST_F(ImageWindow, WithoutASelectionCropAndEnhanceButtonsUndoAndMaximisedOffersRestore)
+{
+    MakeWindow();
+    ASSERT_NE(nullptr, VZImageWindow::Bitmaps().At(7));
+    EXPECT_EQ("10250 10256 10364 ", Toggles()) << "nothing cut, no selection";
+    Select(10, 29);
+    EXPECT_EQ("10250 10255 10364 ", Toggles()) << "selection shown";
+    window->Event(ZafEventStruct(kEvtImageCrop, 0));
+    EXPECT_EQ("10251 10256 10364 ", Toggles()) << "cropped";
+    Select(0, 20);
+    EXPECT_EQ("10250 10255 10364 ", Toggles()) << "cut frames, selection shown";
+    window->Event(ZafEventStruct(kEvtImageEnhance, 0));
+    ASSERT_FALSE(image->DisplayIsIdentity());
+    EXPECT_EQ("10251 10256 10364 ", Toggles()) << "enhanced";
+    window->SetImageMaximized(true);
+    EXPECT_EQ("10251 10256 10365 ", Toggles()) << "maximised";
+    window->SetImageMaximized(false);
+    EXPECT_EQ("10251 10256 10364 ", Toggles()) << "restored";
+
+    // A click on the buttons undoes the enhancement, then (after its question) the crop.
+    ListHand(ItemAt(10)).Click(5, 5);
+    EXPECT_EQ(std::vector<int32_t>{ 10256 }, DeliverCommandsTo(window));
+    EXPECT_TRUE(image->DisplayIsIdentity());
+    boxAnswer = kDialogYes;
+    ListHand(ItemAt(7)).Click(5, 5);
+    EXPECT_EQ(std::vector<int32_t>{ 10251 }, DeliverCommandsTo(window));
+    EXPECT_EQ(1u, boxes.size());
+    EXPECT_FALSE(image->HasGaps());
+    EXPECT_EQ("10250 10256 10364 ", Toggles()) << "uncropped";
 }
 
 TEST_F(ImageWindow, ZoomSelectorChoiceSetsBothRatiosAndShowsTheZoom)
@@ -214,11 +279,6 @@ protected:
             states += entries[code]->Selected() ? 'X' : ' ';
         }
         return states;
-    }
-    void Select(int32_t left, int32_t right)
-    {
-        view->SetFirstRect(KRect(left, 0, right, 40));
-        view->SetShowFirstRect(true);
     }
 
     // Zoom out, in, smooth; crop, uncrop, auto-crop, find, enhance, unenhance,

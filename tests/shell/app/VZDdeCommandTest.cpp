@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kTaken = 0x8000;
-constexpr uint32_t kBusy = 0x4000;
 
 class VZDdeCommand : public ShellAppTest
 {
@@ -56,30 +54,34 @@ protected:
 
 TEST_F(VZDdeCommand, OneCommandWaitsAtATimeAndLaterOnesAreBusy)
 {
-    EXPECT_EQ(kTaken, Accept(L"OpenEvent,a.qvw"));
-    EXPECT_EQ(kBusy, Accept(L"OpenEvent,b.qvw"));
+    EXPECT_EQ(kDdeTaken, Accept(L"OpenEvent,a.qvw"));
+    EXPECT_EQ(kDdeBusy, Accept(L"OpenEvent,b.qvw"));
     EXPECT_EQ(L"OpenEvent,a.qvw", Pending());
 }
 
-TEST_F(VZDdeCommand, CommandsAreCutToTheirBufferAndAtTheirFirstNul)
+TEST_F(VZDdeCommand, CommandsOverTheLimitAreRefusedWholeAndOthersEndAtTheirFirstNul)
 {
-    const std::wstring wide(600, L'w');   // 1200 bytes, no NUL
-    EXPECT_EQ(kTaken, app->AcceptCommand(wide.c_str(), 600, true));
-    EXPECT_EQ(std::wstring(255, L'w'), Pending());   // 511 bytes hold 255 characters
-
-    MakeApplication({});
-    const std::string bytes(600, 'n');
-    EXPECT_EQ(kTaken, app->AcceptCommand(bytes.data(), 600, false));
-    EXPECT_EQ(std::wstring(511, L'n'), Pending());
-
-    MakeApplication({});
-    const wchar_t withNul[] = L"OpenEvent,x\0tail";
-    EXPECT_EQ(kTaken, app->AcceptCommand(withNul, int32_t(sizeof withNul), true));
-    EXPECT_EQ(L"OpenEvent,x", Pending());
-
-    MakeApplication({});
-    EXPECT_EQ(kTaken, app->AcceptCommand(nullptr, 0, true));
-    EXPECT_EQ(L"", Pending());
+    const struct
+    {
+        std::string bytes;   // the data as sent
+        bool wide;
+        uint32_t answer;
+        std::wstring pending;
+    } cases[] = {
+        { std::string(510, 'w'), true, kDdeTaken, std::wstring(255, L'\x7777') },   // 255 characters: the most 511 bytes hold
+        { std::string(512, 'w'), true, kDdeRefused, L"" },
+        { std::string(511, 'n'), false, kDdeTaken, std::wstring(511, L'n') },
+        { std::string(512, 'n'), false, kDdeRefused, L"" },
+        { std::string("OpenEvent,x") + '\0' + std::string(600, 't'), false, kDdeTaken, L"OpenEvent,x" },
+        { "OpenEvent,C:\\" + std::string(256, 'p'), false, kDdeTaken, L"OpenEvent,C:\\" + std::wstring(256, L'p') },
+        { "OpenEvent,C:\\" + std::string(257, 'p'), false, kDdeRefused, L"" },   // no path is that long
+        { "Other,C:\\" + std::string(257, 'p'), false, kDdeTaken, L"Other,C:\\" + std::wstring(257, L'p') },
+    };
+    for (const auto &c : cases) {
+        MakeApplication({});
+        EXPECT_EQ(c.answer, app->AcceptCommand(c.bytes.data(), int32_t(c.bytes.size()), c.wide)) << c.bytes.size();
+        EXPECT_EQ(c.pending, Pending()) << c.bytes.size();
+    }
 }
 
 TEST_F(VZDdeCommand, OnlyTheFirstCopyWithoutTheSwitchServes)

@@ -48,6 +48,8 @@ std::wstring WindowText(HWND window)
 
 } // namespace
 
+const wchar_t *const QuorvaneProgram::kMainTitle = L"Quorvane Training  v1.32";
+
 std::wstring BuiltProgramFolder()
 {
     wchar_t path[MAX_PATH * 4] = {};
@@ -173,6 +175,12 @@ DWORD QuorvaneProgram::WaitForExit(DWORD timeout) const
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return code;
+}
+
+DWORD QuorvaneProgram::Close(HWND main) const
+{
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    return WaitForExit();
 }
 
 bool QuorvaneProgram::Running() const

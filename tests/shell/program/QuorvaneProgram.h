@@ -15,6 +15,8 @@
 class QuorvaneProgram
 {
 public:
+    static const wchar_t *const kMainTitle;   // the main window's caption
+
     explicit QuorvaneProgram(ShellScratch &folder, bool withDataFile = true);
     ~QuorvaneProgram();
     QuorvaneProgram(const QuorvaneProgram &) = delete;
@@ -36,6 +38,9 @@ public:
     // after timeout ms.
     DWORD WaitForExit(DWORD timeout = 15000) const;
     bool Running() const;
+    // Ends the program through its main window, as the user's close does,
+    // and answers its exit code.
+    DWORD Close(HWND main) const;
     // Milliseconds since Start.
     DWORD Elapsed() const { return GetTickCount() - started; }
     DWORD ProcessId() const { return process.dwProcessId; }

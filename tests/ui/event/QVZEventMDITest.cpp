@@ -9,6 +9,8 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/chart/QVZChartWindow.h"
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/main/QVZCommands.h"
@@ -42,6 +44,19 @@ SIZE ClientSize(QVZEventMDI *window)
     GetClientRect(static_cast<HWND>(window->OSWindow()), &client);
     return { client.right, client.bottom };
 }
+
+// A chart window that counts how often it registers as the current one.
+class RegisteringChartWindow : public QVZChartWindow
+{
+public:
+    explicit RegisteringChartWindow(QVZEventMDI *eventWindow) : QVZChartWindow(eventWindow, nullptr) {}
+    void RegisterWithEventWindow() override
+    {
+        ++registrations;
+        QVZChartWindow::RegisterWithEventWindow();
+    }
+    int registrations = 0;
+};
 
 class QVZEventMDITest : public MainWindowTest
 {
@@ -287,4 +302,22 @@ TEST_F(QVZEventMDITest, ChildrenThatAreNotEventWindowsAreSkipped)
     EXPECT_EQ(nullptr, control->ActiveEventWindow());
     second->Activate();
     EXPECT_EQ(second, control->ActiveEventWindow());
+}
+
+TEST_F(QVZEventMDITest, ChoosingAnEventWindowAgainRegistersItsCurrentChartWindowAgain)
+{
+    registry->GetInt(L"\\Event\\SingleEvent")->SetValue(0);
+    QVZEventMDI *first = NewWindow();
+    ZafWindow *shown = first->ChartWindow();
+    RegisteringChartWindow chart(first);
+    first->SetChartWindow(&chart);
+    QVZEventMDI *second = NewWindow();
+    ASSERT_EQ(second, control->ActiveEventWindow());
+    EXPECT_EQ(0, chart.registrations);
+
+    control->Event(ZafEventStruct(kEvtWindowMenuFirst, 0));   // Window > 1
+    EXPECT_EQ(first, control->ActiveEventWindow());
+    EXPECT_EQ(1, chart.registrations);
+    EXPECT_EQ(&chart, first->ChartWindow());
+    first->SetChartWindow(shown);
 }

@@ -80,6 +80,13 @@ public:
     {
         return failStart ? 0 : TestPrinterDevice::StartDocW(dc, info);
     }
+    // Notes whether the wait pointer shows, then takes pageDelay ms.
+    int StartPage(void *dc) override
+    {
+        waitAtPage.push_back(GetCursor() == LoadCursorW(nullptr, IDC_WAIT));
+        Sleep(DWORD(pageDelay));
+        return TestPrinterDevice::StartPage(dc);
+    }
     void DeleteContext(void *dc) override
     {
         if (dc && dc == recording)
@@ -94,6 +101,8 @@ public:
     std::vector<std::wstring> Texts() const { return MetafileTexts(metafile); }
     bool failStart = false;
     bool recordTexts = false;
+    int pageDelay = 0;
+    std::vector<bool> waitAtPage;
 
 private:
     HDC recording = nullptr;
@@ -208,6 +217,27 @@ TEST_F(ResultsPrint, PagesAreNumberedOfTheirCountAndRowsNumberedThroughout)
     EXPECT_EQ(3, has(L"Trial"));
     for (int trial = 1; trial <= 41; ++trial)
         EXPECT_EQ(1, has(std::to_wstring(trial))) << trial;
+}
+
+TEST_F(ResultsPrint, WaitPointerShowsThroughTheJobAndEveryPageCarriesTheDateItStarted)
+{
+    AddResults(41, 0);
+    PageOfLines(46);
+    device.recordTexts = true;
+    device.pageDelay = 600;   // three pages take longer than a second
+    EXPECT_TRUE(ShowList()->Print());
+    EXPECT_EQ((std::vector<bool> { true, true, true }), device.waitAtPage);
+    EXPECT_NE(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
+    // Each header reads the date, then (the list has no event, so no title) "Page n of 3".
+    const std::vector<std::wstring> texts = device.Texts();
+    std::vector<std::wstring> dates;
+    for (size_t i = 1; i < texts.size(); ++i)
+        if (texts[i].rfind(L"Page ", 0) == 0)
+            dates.push_back(texts[i - 1]);
+    ASSERT_EQ(3u, dates.size());
+    EXPECT_FALSE(dates[0].empty());
+    EXPECT_EQ(dates[0], dates[1]);
+    EXPECT_EQ(dates[0], dates[2]);
 }
 
 TEST_F(ResultsPrint, LongResultGoesOnOnTheNextPageWithoutAnEmptyPage)
