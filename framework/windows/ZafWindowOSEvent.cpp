@@ -4,6 +4,7 @@
 // command, scroll and colour messages to the child controls that sent them.
 #include <windows.h>
 
+#include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/text/ZafCharacters.h"
 #include "framework/core/objects/ZafHelpSystem.h"
@@ -109,6 +110,10 @@ ZafEventType ZafWindow::MoveFocusByArrow(ZafRawCode key)
     if (!chosen)
         return ZAF_NOT_HANDLED;
     chosen->SetFocus(true);
+    // Among radio buttons the arrow keys choose the button they move to.
+    auto *radio = dynamic_cast<ZafButton *>(chosen);
+    if (selectionType == 0 && radio && radio->ButtonType() == ZAF_RADIO_BUTTON && !radio->Selected())
+        radio->Event(ZafEventStruct(ZAF_L_SELECT, 0));
     return 0;
 }
 

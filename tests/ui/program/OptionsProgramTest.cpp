@@ -139,7 +139,7 @@ TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved
     EXPECT_TRUE(Saved(road, "Event\\SingleEvent:Int=1"));
 }
 
-TEST(OptionsProgram, ClicksAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem)
+TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem)
 {
     ProgramRoad road(L"qoptmarks");
     ASSERT_TRUE(road.Start());
@@ -148,6 +148,10 @@ TEST(OptionsProgram, ClicksAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem
     HWND off = H::FindChildByText(dialog, L"Off"), on = H::FindChildByText(dialog, L"On");
     ASSERT_TRUE(off && on);
     H::ClickCenter(off);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(off) && !Checked(on); }, 3000));
+    H::Key(VK_RIGHT);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(on) && !Checked(off); }, 3000)) << "the arrow key does not choose";
+    H::Key(VK_LEFT);
     EXPECT_TRUE(H::WaitFor([&] { return Checked(off) && !Checked(on); }, 3000));
     H::Key(VK_RETURN);
     ASSERT_TRUE(Gone(dialog)) << "Enter on a radio button does not press Ok";
