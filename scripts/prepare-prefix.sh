@@ -9,7 +9,7 @@
 set -euo pipefail
 export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 windows=${2:-}
-marker="$WINEPREFIX/.prepared-2"
+marker="$WINEPREFIX/.prepared-3"
 
 if [ ! -f "$marker" ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -26,6 +26,14 @@ if [ ! -f "$marker" ]; then
     # start; the framework tests switch ctl3d32.dll to a stand-in while running.
     wine reg add 'HKCU\Software\Wine\AppDefaults\framework_tests.exe\DllOverrides' \
         /f >/dev/null 2>&1
+    # Wine draws caption buttons with its symbol font Marlett (package
+    # fonts-wine). The 32-bit Wine here does not look in the folder the
+    # package fills, but it does load the fonts of the prefix's own Fonts folder.
+    fonts=$(wine winepath -u 'C:\windows\Fonts' 2>/dev/null || true)
+    if [ -n "$fonts" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        mkdir -p "$fonts"
+        cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
     wineserver -w
     touch "$marker"
 fi

@@ -50,6 +50,10 @@ public:
     // The OS dialog frame (class atom 32770) with the framework's frame
     // procedure, and a "ZafWindow" client (Windows half).
     void OSRegisterObject() override;
+    // Escape (with no drop-down list open) presses the dialog's Cancel
+    // button, or its only result button (an Ok-only message); everything
+    // else is the window's (Windows half).
+    ZafEventType OSEvent(const ZafEventStruct &event) override;
 
     // Settings the class fixes: each stores its value and answers it.
     bool SetDropTarget(bool) override { return dropTarget = false; }
@@ -62,5 +66,7 @@ public:
     bool SetTemporary(bool) override { return temporary = false; }
 
 private:
+    // The enabled button of the dialog's own children that Escape presses.
+    ZafWindowObject *EscapeButton() const;
     static bool IsResultCode(ZafEventType type) { return type >= ZAF_DIALOG_OK && type <= ZAF_DIALOG_CANCEL; }
 };

@@ -238,6 +238,12 @@ template <typename Data>
 ZafError ZafNumberField<Data>::Validate(bool processError)
 {
     const std::wstring text = stringData->Text() ? stringData->Text() : L"";
+    if (text.empty() && unanswered)
+    {
+        // Empty and unanswered: no value, nothing to check.
+        SetError(0);
+        return 0;
+    }
     std::wstring description;
     int examined = 0;
     ZafError error = CheckRanges(text.c_str(), &description, examined);
@@ -319,9 +325,15 @@ ZafEventType ZafNumberField<Data>::SelectOrLeave(const ZafEventStruct &event)
         return ZAF_NUMBER_KEPT_INVALID;
     const bool leaving = LeavingWindow(event);
     Data saved(*value);
-    const ZafError parsed = ParseText();
+    ZafError parsed = ParseText();
     const ZafIChar *typed = stringData->Text();
     const std::wstring typedText = typed ? typed : L"";
+    // A field left empty while unanswered holds no value: not an error.
+    if (typedText.empty() && unanswered)
+    {
+        Restore(saved, false);
+        parsed = 0;
+    }
     if (parsed && !leaving)
         Report(ZAF_NUMBER_INVALID, 1, typedText.c_str(), nullptr);
     changedValue = !(*value == saved && typedText.empty() == unanswered);

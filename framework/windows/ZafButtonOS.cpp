@@ -201,8 +201,10 @@ ZafEventType ZafButton::OSEvent(const ZafEventStruct &event)
         {
             if (IsMark(buttonType))
                 return ZAF_NOT_HANDLED;
+            // The button pressed itself: the window must not press its
+            // default button too (one Enter, one press).
             Event(ZafEventStruct(ZAF_L_SELECT, 0));
-            return 0;
+            return ZAF_L_SELECT;
         }
         if (wParam == VK_SPACE)
         {

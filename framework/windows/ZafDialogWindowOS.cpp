@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/controls/ZafDialogWindow.h"
+#include "framework/controls/ZafButton.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
 
@@ -60,4 +61,29 @@ void ZafDialogWindow::OSRegisterObject()
     RECT client;
     GetClientRect(frame, &client);
     MoveWindow(static_cast<HWND>(osWindow), 0, 0, client.right, client.bottom, FALSE);
+}
+
+ZafWindowObject *ZafDialogWindow::EscapeButton() const
+{
+    ZafWindowObject *only = nullptr;
+    int results = 0;
+    for (ZafWindowObject *child = FirstChild(); child; child = static_cast<ZafWindowObject *>(child->Next()))
+    {
+        auto *button = dynamic_cast<ZafButton *>(child);
+        if (!button || button->IsDisabled(true) || !IsResultCode(button->Value()))
+            continue;
+        if (button->Value() == ZAF_DIALOG_CANCEL)
+            return button;
+        only = button;
+        ++results;
+    }
+    return results == 1 && only->Value() == ZAF_DIALOG_OK ? only : nullptr;
+}
+
+ZafEventType ZafDialogWindow::OSEvent(const ZafEventStruct &event)
+{
+    if (event.osEvent.message == WM_KEYDOWN && event.osEvent.wParam == VK_ESCAPE && !ZafDroppedComboBox())
+        if (ZafWindowObject *button = EscapeButton())
+            return button->Event(ZafEventStruct(ZAF_L_SELECT, 0));
+    return ZafWindow::OSEvent(event);
 }

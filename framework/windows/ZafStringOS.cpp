@@ -293,10 +293,13 @@ void ZafString::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType ty
 {
     if (type == ZAF_PT_BACKGROUND)
     {
+        // A field that takes no entry shows the face colour, as Windows
+        // draws a disabled edit control, not the white of an open one.
+        const int colour = (state & ZAF_PS_DISABLED) ? COLOR_BTNFACE : COLOR_WINDOW;
         if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-            palette.osColorForeground = GetSysColor(COLOR_WINDOW);
+            palette.osColorForeground = GetSysColor(colour);
         if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-            palette.osColorBackground = GetSysColor(COLOR_WINDOW);
+            palette.osColorBackground = GetSysColor(colour);
         return;
     }
     ZafWindowObject::ResolveSystemColors(palette, type, state);

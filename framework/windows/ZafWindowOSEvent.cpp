@@ -4,6 +4,7 @@
 // command, scroll and colour messages to the child controls that sent them.
 #include <windows.h>
 
+#include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/text/ZafCharacters.h"
 #include "framework/core/objects/ZafHelpSystem.h"
@@ -36,6 +37,12 @@ ZafRegionStruct PixelRegionOf(const ZafWindowObject *object)
 
 ZafEventType ZafWindow::MoveFocusByTab(bool backwards)
 {
+    // Inside another window, a group of alternatives (radio buttons, the
+    // pages of a notebook) is one stop, and the end of the children lets the
+    // window around go on to its next child; only a root window wraps.
+    const bool nested = parent && parent->IsAClassID(ZAF_ID_WINDOW);
+    if (nested && selectionType == 0)
+        return ZAF_NOT_HANDLED;
     ZafWindowObject *current = CurrentChild();
     auto step = [backwards](ZafElement *e) { return backwards ? e->Previous() : e->Next(); };
     ZafElement *start = current ? step(current) : (backwards ? ZafList::Last() : ZafList::First());
@@ -44,7 +51,7 @@ ZafEventType ZafWindow::MoveFocusByTab(bool backwards)
     {
         if (!e)
         {
-            if (!current || wrapped)
+            if (!current || wrapped || nested)
                 break;
             wrapped = true;
             e = backwards ? ZafList::Last() : ZafList::First();
@@ -103,6 +110,10 @@ ZafEventType ZafWindow::MoveFocusByArrow(ZafRawCode key)
     if (!chosen)
         return ZAF_NOT_HANDLED;
     chosen->SetFocus(true);
+    // Among radio buttons the arrow keys choose the button they move to.
+    auto *radio = dynamic_cast<ZafButton *>(chosen);
+    if (selectionType == 0 && radio && radio->ButtonType() == ZAF_RADIO_BUTTON && !radio->Selected())
+        radio->Event(ZafEventStruct(ZAF_L_SELECT, 0));
     return 0;
 }
 

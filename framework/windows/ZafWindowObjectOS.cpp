@@ -103,8 +103,13 @@ LRESULT CALLBACK ZafWindowProcedure(HWND window, UINT message, WPARAM wParam, LP
     // Nothing thrown may unwind through Windows.
     try
     {
-        ZafWindowObject *target = event.InputClass() == ZAF_INPUT_KEYBOARD ? object->RootObject() : object;
-        return target->Event(event);
+        if (event.InputClass() != ZAF_INPUT_KEYBOARD)
+            return object->Event(event);
+        // Keys go to the root window marked with the object that has the
+        // focus, so that each window on the way hands them down to it and
+        // the window holding it runs the navigation (Tab, arrows, Enter).
+        object->TranslateInputEvent(event);
+        return object->RootObject()->Event(event);
     }
     catch (...)
     {

@@ -26,6 +26,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafErrorReporter.h"
 #include "imaging/image/VImage.h"
 #include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
@@ -58,6 +59,8 @@ DWORD SplashMinimum()
 }
 
 std::unique_ptr<VZUserInterface> gUserInterface;
+// Tells the user why a field refused an entry (a beep and a message window).
+ZafErrorReporter gFieldErrors;
 KZSplash *gSplash = nullptr;
 
 void ShowSplash(ZafWindowManager *manager)
@@ -156,6 +159,7 @@ void VZApplication::InstallSeams()
     QVSetSettings(registry);
     gUserInterface = std::make_unique<VZUserInterface>(*this);
     QVUserInterface::Install(gUserInterface.get());
+    ZafErrorSystem::SetShared(&gFieldErrors);
     seamsInstalled = true;
 }
 
@@ -337,6 +341,7 @@ int VZApplication::EndRun(int exitCode)
     RemoveSplash(WindowManager());
     KZFreeFontCache();
     if (seamsInstalled) {
+        ZafErrorSystem::SetShared(nullptr);
         QVUserInterface::Install(nullptr);
         gUserInterface.reset();
         QVSetSettings(nullptr);

@@ -20,8 +20,12 @@ KZButton::KZButton(int left, int top, int width, int height, ZafBitmapData *bitm
 
 void KZButton::Configure(int mode, int32_t value)
 {
-    if (mode == kRadio || mode == kCheckBox)
+    // A click or Space flips a check box; a radio button turns on (its
+    // group, which allows one selection, turns the others off).
+    if (mode == kRadio || mode == kCheckBox) {
         SetHorizontalPlacement(ZAF_PLACE_LEFT);
+        SetToggle(true);
+    }
     if (value) {
         SetValue(value);
         SetSendMessage(true);

@@ -1,7 +1,7 @@
 #pragma once
 // KZButton: the toolkit's button, a framework button with the object leech.
 // Modes: 0 push button, 1 radio button, 2 check box (the label right of the
-// box). A nonzero value is sent as an event when the button is chosen. While
+// box; a click or Space flips a check box and turns a radio button on). A nonzero value is sent as an event when the button is chosen. While
 // the mouse pointer is over it, the program's status bar shows the fly-over
 // help of its value; leaving clears the bar. Owned by its window; GUI thread.
 

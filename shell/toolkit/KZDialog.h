@@ -48,6 +48,7 @@ public:
     static constexpr int kRadioAllowance = 3;    // each radio button
     static constexpr int kCheckAllowance = 2;    // check boxes
     static constexpr int kComboAllowance = 3;    // combo boxes
+    static constexpr int kEmptyListWidth = 10;   // text width of a combo box without entries
     static constexpr int kPageAllowance = 2;     // rows below a notebook page's fields
 
     // An empty dialog titled title; buttons and defaultButton are kButton...

@@ -223,7 +223,9 @@ KZComboBox *KZDialog::EndComboBox(int selected, bool editable, int visibleRows)
     const int cellHeight = Display().cellHeight;
     // A long list drops down visibleRows lines of the dialog's font and scrolls.
     const int height = entries > visibleRows && cellHeight > 0 ? FontHeight() * visibleRows / cellHeight : entries;
-    const int width = listWidth + kComboAllowance;
+    // A box without entries (no scripts or languages installed) still reads
+    // as a list box, not as a sliver holding only its arrow.
+    const int width = (entries > 0 ? listWidth : kEmptyListWidth) + kComboAllowance;
     auto *box = new KZComboBox(*column, *row, width, std::max(height, 1), editable);
     while (ZafElement *entry = pendingEntries.First()) {
         pendingEntries.Subtract(entry);

@@ -143,6 +143,9 @@ ZafNotebook *KZDialog::EndNotebook(int selected)
     column = &dialogColumn;
     auto *notebook = new ZafNotebook(dialogColumn, dialogRow, width, height);
     notebook->SetBorder(false);
+    // The notebook keeps the place measured for it: filling the dialog's
+    // client area would cover the standard buttons below it.
+    notebook->SetRegionMode(0);
     const int pages = pendingPages.Count();
     while (ZafElement *e = pendingPages.First()) {
         pendingPages.Subtract(e);

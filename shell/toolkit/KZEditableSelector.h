@@ -3,7 +3,8 @@
 // press on a cell of the already selected row opens a one-line field
 // (KZEditableSelectorString) exactly over the cell; Enter, Escape, a press
 // outside the field, Tab and Shift+Tab end the edit through the program
-// event 10017, after which the pane stores the text and editing may go on in
+// event 10017 (only Escape drops the text; a press outside keeps it, as
+// Enter does), after which the pane stores the text and editing may go on in
 // the next editable cell of the same or the adjacent row. The pane decides
 // which cells are editable, supplies the text, stores the result and tells
 // whether editing may move on. While an edit runs the list's redisplays are

@@ -68,7 +68,8 @@ ZafEventType KZEditableSelectorString::Event(const ZafEventStruct &event)
         SetMousePointer(kPointerArrow);
         if (code != kEvtLeftPress)
             return code;
-        PostEnd(kEvtCancelKey);
+        // A click elsewhere keeps what was typed, as leaving a field does.
+        PostEnd(kEvtEnter);
         return code;
     }
     // Tab keys are the window's: they reach the field itself when the keys

@@ -3,7 +3,8 @@
 // over a cell. While open it keeps the mouse and the keyboard; Enter, Escape,
 // Tab, Shift+Tab and a left press outside it end the edit by queueing the
 // program event 10017 for its list, so that the edit ends after the current
-// event, never inside the field's own handler. Owned by its list.
+// event, never inside the field's own handler. A press outside ends it like
+// Enter: what was typed is kept. Owned by its list.
 
 #include <cstdint>
 

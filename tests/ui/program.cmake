@@ -8,6 +8,8 @@ if(TARGET quorvane)
         program/ProgramHand.cpp
         program/ProgramRoad.cpp
         program/DownloadProgramTest.cpp
+        program/OptionsProgramTest.cpp
+        program/EventWindowProgramTest.cpp
         program/WindowLayoutProgramTest.cpp
         program/ChartProgramTest.cpp
     )

@@ -96,7 +96,7 @@ void QVZOptionsDialog::BuildGeneral()
     language = EndComboBox(app ? app->LanguageIndex() : -1, false, kDropDownRows);
     language->SetSelectionChanged(false);
     NewLine();
-    AlignColumn(1, 1);
+    AlignColumn(1);
 
     AddPrompt(Label(L"\\Strings\\Options\\General\\Restart"));
     EndPage();
@@ -229,7 +229,7 @@ void QVZOptionsDialog::BuildChart()
     Move(1, 0);
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Maximum"));
     maximumField = AddReal(FloatSetting(QVZOptionsKeys::kMaxX, kAxisMaximum), kAxisWidth, kAxisMinimum, kAxisMaximum);
-    AlignColumn(1, 1);
+    AlignColumn(1);
     EndPage();
 }
 

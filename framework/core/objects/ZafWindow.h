@@ -207,7 +207,10 @@ public:
 
 protected:
     // Moves the keyboard focus among the children (Tab, Shift+Tab, arrows);
-    // answers 0 when it moved, -2 when no child could take it.
+    // answers 0 when it moved, -2 when no child could take it. Tab wraps
+    // round only in a root window: a window inside another answers -2 at
+    // the end of its children (and at once when it allows one selection
+    // among them), so that the window around it moves on.
     ZafEventType MoveFocusByTab(bool backwards);
     ZafEventType MoveFocusByArrow(ZafRawCode key);
     ZafEventType HotKeyEvent(const ZafEventStruct &event);

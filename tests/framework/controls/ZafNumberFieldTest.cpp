@@ -138,6 +138,22 @@ TEST_F(ZafIntegerFieldTest, LeavingForAnotherWindowKeepsTheTextAndTheOldValueSil
     EXPECT_EQ(3, field->ValueData()->Value());
 }
 
+TEST_F(ZafIntegerFieldTest, AnEmptyUnansweredFieldLeftWithEnterOrTabHoldsNoValueWithoutAMessage)
+{
+    ZafInteger *field = ShowInteger(3, L"1..10");
+    field->SetUnanswered(true);
+    EXPECT_EQ(L"", Shown(field));
+    EXPECT_EQ(0, field->Event(RawMessage(field->OSWindow(), WM_KEYDOWN, VK_RETURN)));
+    EXPECT_EQ(0, EnterAndLeave(field, L""));
+    EXPECT_TRUE(errors.messages.empty()) << errors.messages[0];
+    EXPECT_TRUE(field->Unanswered());
+    EXPECT_EQ(L"", Shown(field));
+    // A number typed later is an answer again.
+    EXPECT_EQ(0, EnterAndLeave(field, L"4"));
+    EXPECT_FALSE(field->Unanswered());
+    EXPECT_EQ(4, field->ValueData()->Value());
+}
+
 TEST_F(ZafIntegerFieldTest, AStoredMessageThatAsksForOtherArgumentsIsNotUsed)
 {
     ZafLanguageData *language = ZafLanguageManager::GetLanguageData(L"ZafInteger", ZafNumberFieldMessages());

@@ -168,14 +168,16 @@ TEST_F(EditableSelector, EscapeCommitsNothingAndEnterCommitsOnce)
     EXPECT_FALSE(pane->IsEditing());
 }
 
-TEST_F(EditableSelector, PressOutsideTheFieldEndsTheEditLikeEscape)
+TEST_F(EditableSelector, PressOutsideTheFieldEndsTheEditKeepingTheText)
 {
     OpenAt(3, 1);
     ASSERT_NE(nullptr, pane->Editor());
+    pane->Editor()->SetText(L"typed");
     ListHand(pane->Editor()).Press(-20, 5);
     RunQueued();
     EXPECT_EQ(nullptr, pane->Editor());
-    EXPECT_TRUE(pane->commits.empty());
+    ASSERT_EQ(1u, pane->commits.size());
+    EXPECT_EQ(L"typed", pane->commits[0].text);
     EXPECT_EQ(KPoint(0, 3), pane->Selection());
 }
 

@@ -1,6 +1,8 @@
 // The Goto dialog on a real window over a schedule read from scratch
 // files, and the scoreboard message editor with the boards replaced by a
 // recorder.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +13,7 @@
 #include "domain/ui/QVSettings.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
@@ -148,6 +151,60 @@ TEST_F(GotoDialog, LoadScheduleRereadsTheFilesAndSelectsTheTypedHeat)
     EXPECT_EQ(3u, after.size());
     EXPECT_EQ(2, selected);
     EXPECT_EQ(std::wstring(L"2"), dialog.HeatText().CStr());
+}
+
+namespace {
+
+// Ok and Cancel lie inside the dialog's client area and are shown.
+bool ButtonsInside(ZafWindow *dialog)
+{
+    HWND client = static_cast<HWND>(dialog->OSWindow());
+    RECT area = {};
+    GetClientRect(client, &area);
+    int found = 0;
+    for (KZButton *button : FieldsOf<KZButton>(dialog)) {
+        if (button->Value() != kDialogOk && button->Value() != kDialogCancel)
+            continue;
+        HWND own = static_cast<HWND>(button->OSWindow());
+        RECT rect = {};
+        GetWindowRect(own, &rect);
+        MapWindowPoints(nullptr, client, reinterpret_cast<POINT *>(&rect), 2);
+        if (!IsWindowVisible(own) || rect.left < 0 || rect.top < 0 || rect.right > area.right || rect.bottom > area.bottom)
+            return false;
+        ++found;
+    }
+    return found == 2;
+}
+
+// A key pressed where the dialog's focus is. A dialog the key leaves open
+// is ended with Abort afterwards, so that the test fails instead of waiting.
+void PressKey(WPARAM key)
+{
+    ZafWindow *dialog = FrontWindow();
+    ZafWindowObject *focus = dialog ? dialog->FocusObject() : nullptr;
+    PostMessageW(static_cast<HWND>(focus ? focus->OSWindow() : dialog->OSWindow()), WM_KEYDOWN, key, 0);
+    WhileModal([dialog] {
+        if (FrontWindow() == dialog)
+            ZafEventManager::Shared()->Put(ZafEventStruct(kDialogAbort, 0), ZAF_QUEUE_BACK);
+    });
+}
+
+} // namespace
+
+TEST_F(GotoDialog, ShowsOkAndCancelEscapeCancelsAndEnterInAFieldPressesOk)
+{
+    Schedule("1,1,1\r\n");
+    bool inside = false;
+    QVZScheduleDialog cancelled;
+    WhileModal([&] {
+        inside = ButtonsInside(FrontWindow());
+        PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(kDialogCancel, cancelled.DoModal());
+    EXPECT_TRUE(inside);
+    QVZScheduleDialog confirmed;
+    WhileModal([&] { PressKey(VK_RETURN); });
+    EXPECT_EQ(kDialogOk, confirmed.DoModal());
 }
 
 namespace {

@@ -1,0 +1,164 @@
+// An event window of quorvane.exe worked as a user works it: names typed
+// into the results list and ended the ways a user ends them, and the
+// window's caption buttons as the screen shows them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/results/QVResultsView.h"
+#include "domain/timing/VLeg.h"
+#include "shell/support/ShellScratch.h"
+#include "support/ComPortPair.h"
+#include "ui/program/ProgramHand.h"
+#include "ui/program/ProgramRoad.h"
+
+namespace H = ProgramHand;
+
+namespace {
+
+// The middle of each row of the list that holds a trial, top first.
+std::vector<int> RowMiddles(HWND list)
+{
+    std::vector<int> middles;
+    for (const Band &band : NumberBands(Settled(list)))
+        middles.push_back((band.top + band.bottom) / 2);
+    return middles;
+}
+
+// The middle of a column of the list, laid out as the list lays it out.
+int ColumnMiddle(HWND list, int column)
+{
+    RECT client = {};
+    GetClientRect(list, &client);
+    QVResultsView layout(nullptr);
+    layout.FitColumns(client.right, false);
+    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
+}
+
+// A click on a cell of the selected row opens its editor; a pause first so
+// that the two clicks are not one double click.
+void EditCell(HWND list, int x, int y)
+{
+    H::Click(list, x, y);
+    H::Rest(GetDoubleClickTime() + 200);
+    H::Click(list, x, y);
+    H::Rest(300);
+}
+
+std::set<std::wstring> SavedFirstNames(const std::wstring &path)
+{
+    std::set<std::wstring> names;
+    QVEvent saved;
+    if (saved.Open(QVEvent::kOpenRead, KString(path.c_str())) != 0 || !saved.Leg(0) || !saved.Leg(0)->Results())
+        return names;
+    QVResults *results = saved.Leg(0)->Results();
+    for (QVResult *result = results->NextResult(nullptr); result; result = results->NextResult(result))
+        names.insert(result->FirstName().CStr());
+    return names;
+}
+
+// The MDI child around the first list of the main window; none.
+HWND EventChild(HWND main)
+{
+    HWND window = H::FindList(main);
+    while (window && GetParent(window) && _wcsicmp(H::ClassOf(GetParent(window)).c_str(), L"MDIClient") != 0)
+        window = GetParent(window);
+    return window && GetParent(window) ? window : nullptr;
+}
+
+int Brightness(COLORREF c)
+{
+    return GetRValue(c) + GetGValue(c) + GetBValue(c);
+}
+
+} // namespace
+
+TEST(EventWindowProgram, NamesEndedWithTabAndEnterOrWithAClickOnAnotherRowAreKeptAndSaved)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qnames");
+    ASSERT_TRUE(road.Start());
+    HWND list = road.NewWorkoutWithTrials();
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+    const std::vector<int> rows = RowMiddles(list);
+    ASSERT_EQ(3u, rows.size());
+    const int first = ColumnMiddle(list, 1);
+
+    EditCell(list, first, rows[0]);
+    H::Type(L"Ann");
+    H::Key(VK_TAB);
+    H::Rest(300);
+    H::Key(VK_RETURN);
+    H::Rest(500);
+
+    EditCell(list, first, rows[1]);
+    H::Type(L"Bob");
+    H::Click(list, first, rows[2]);
+    H::Rest(500);
+
+    const std::wstring workout = road.Folder().PathOf(L"names.qvw");
+    H::Focus(road.Main());
+    H::Control('S');
+    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    H::Rest(500);
+    EXPECT_EQ(0u, road.Close());
+    const std::set<std::wstring> names = SavedFirstNames(workout);
+    EXPECT_EQ(1u, names.count(L"Ann")) << "the name ended with Tab and Enter was lost";
+    EXPECT_EQ(1u, names.count(L"Bob")) << "the name ended with a click on another row was lost";
+}
+
+// The close button of a window's caption shows a cross, which is the same
+// mirrored left to right; the letter "r" that stands in for it without
+// the symbol font is not.
+TEST(EventWindowProgram, CaptionButtonsOfACascadedEventWindowArePicturesNotLetters)
+{
+    ProgramRoad road(L"qcaption");
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    HWND child = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (child = EventChild(road.Main())) != nullptr; })) << WindowsOf(road.Process());
+    H::Chord({ VK_MENU, 'W' });
+    H::Rest(300);
+    H::Key('C');
+    H::Rest(1000);
+
+    RECT frame = {};
+    GetWindowRect(child, &frame);
+    const int border = GetSystemMetrics(SM_CXFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
+    const int button = GetSystemMetrics(SM_CXSIZE);
+    // The close button stands 2 pixels in from the frame's border.
+    RECT close = { frame.right - border - 2 - button, frame.top + border + 2, frame.right - border - 2,
+                   frame.top + border + caption - 2 };
+    const H::Picture picture = H::CaptureScreen(close);
+    ASSERT_GT(picture.width, 4);
+    // The glyph: the black pixels inside the button's edges, and the box
+    // around them.
+    auto black = [&](int x, int y) { return Brightness(picture.At(x, y)) < 3 * 40; };
+    int left = picture.width, right = -1, ink = 0;
+    for (int y = 3; y < picture.height - 3; ++y)
+        for (int x = 3; x < picture.width - 3; ++x)
+            if (black(x, y))
+            {
+                ++ink;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GT(ink, 4) << "the close button shows nothing";
+    int mirrored = 0;
+    for (int y = 3; y < picture.height - 3; ++y)
+        for (int x = left; x <= right; ++x)
+            if (black(x, y) && black(left + right - x, y))
+                ++mirrored;
+    EXPECT_GE(mirrored * 10, ink * 9) << "the close button shows a letter: " << mirrored << " of " << ink
+                                      << " black pixels have a mirror image";
+}

@@ -1,0 +1,228 @@
+// The options dialog of quorvane.exe worked as a user works it: clicks and
+// keys from this process, checked on the screen and in the settings file
+// the program writes when it ends.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/program/QuorvaneProgram.h"
+#include "shell/support/ShellScratch.h"
+#include "ui/program/ProgramHand.h"
+#include "ui/program/ProgramRoad.h"
+
+namespace H = ProgramHand;
+
+namespace {
+
+const std::wstring kOptionsTitle = L"Options";
+
+// Opens a menu of the main window with Alt and its letter and chooses the
+// entry with the letter: the options dialog it opens.
+HWND OpenOptions(ProgramRoad &road, char menu, char entry)
+{
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, WORD(menu) });
+    H::Rest(300);
+    H::Key(WORD(entry));
+    HWND dialog = nullptr;
+    H::WaitFor([&] { return (dialog = H::FindTopWindow(road.Process(), kOptionsTitle)) != nullptr; });
+    if (dialog)
+        H::Rest(500);
+    return dialog;
+}
+
+bool Gone(HWND window)
+{
+    return H::WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 5000);
+}
+
+// Where a window sits on the screen.
+RECT ScreenRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientScreenRect(HWND window)
+{
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+// The button shows in the dialog's client area, not covered by anything.
+bool ShownInside(HWND dialog, HWND button)
+{
+    if (!button || !IsWindowVisible(button))
+        return false;
+    const RECT client = ClientScreenRect(dialog), own = ScreenRect(button);
+    if (own.left < client.left || own.top < client.top || own.right > client.right || own.bottom > client.bottom)
+        return false;
+    const POINT middle = { (own.left + own.right) / 2, (own.top + own.bottom) / 2 };
+    return WindowFromPoint(middle) == button;
+}
+
+bool Checked(HWND box)
+{
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The settings file as the program left it: does it hold that line?
+bool Saved(ProgramRoad &road, const std::string &line)
+{
+    return ReadBytes(road.SettingsFile()).find(line + "\r\n") != std::string::npos;
+}
+
+// What a text field shows (asked of the control itself).
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A visible dialog frame of the process other than the given one: a
+// message on top of it.
+HWND FindBox(DWORD process, HWND besides)
+{
+    return H::FindWindowWhere(nullptr, [&](HWND window) {
+        return H::ProcessOf(window) == process && window != besides && IsWindowVisible(window) &&
+               H::ClassOf(window) == L"#32770";
+    });
+}
+
+// The text field right of a prompt on the same row.
+HWND FieldAfter(HWND dialog, const std::wstring &prompt)
+{
+    HWND label = H::FindChildByText(dialog, prompt);
+    if (!label)
+        return nullptr;
+    const RECT own = ScreenRect(label);
+    HWND best = nullptr;
+    LONG bestLeft = LONG_MAX;
+    H::FindWindowWhere(dialog, [&](HWND window) {
+        const RECT rect = ScreenRect(window);
+        if (H::ClassOf(window) == L"Edit" && IsWindowVisible(window) && rect.left >= own.right &&
+            rect.left < bestLeft && rect.top < own.bottom && rect.bottom > own.top)
+        {
+            best = window;
+            bestLeft = rect.left;
+        }
+        return false;
+    });
+    return best;
+}
+
+} // namespace
+
+TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved)
+{
+    ProgramRoad road(L"qoptesc");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = OpenOptions(road, 'F', 'T');
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Ok"))) << "Ok";
+    EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Cancel"))) << "Cancel";
+
+    HWND on = H::FindChildByText(dialog, L"On");
+    HWND off = H::FindChildByText(dialog, L"Off");
+    ASSERT_TRUE(on && off);
+    H::ClickCenter(off);
+    ASSERT_TRUE(H::WaitFor([&] { return Checked(off); }, 3000)) << "a click does not turn the radio button on";
+    H::Key(VK_ESCAPE);
+    ASSERT_TRUE(Gone(dialog)) << "Escape leaves the dialog open";
+    EXPECT_EQ(0u, road.Close());
+    EXPECT_TRUE(Saved(road, "Event\\SingleEvent:Int=1"));
+}
+
+TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem)
+{
+    ProgramRoad road(L"qoptmarks");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = OpenOptions(road, 'F', 'T');
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND off = H::FindChildByText(dialog, L"Off"), on = H::FindChildByText(dialog, L"On");
+    ASSERT_TRUE(off && on);
+    H::ClickCenter(off);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(off) && !Checked(on); }, 3000));
+    H::Key(VK_RIGHT);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(on) && !Checked(off); }, 3000)) << "the arrow key does not choose";
+    H::Key(VK_LEFT);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(off) && !Checked(on); }, 3000));
+    H::Key(VK_RETURN);
+    ASSERT_TRUE(Gone(dialog)) << "Enter on a radio button does not press Ok";
+
+    dialog = OpenOptions(road, 'H', 'T');
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND prompt = H::FindChildByText(dialog, L"Prompt to select a trace to download");
+    HWND overlay = H::FindChildByText(dialog, L"Add trace downloads to the overlay");
+    ASSERT_TRUE(prompt && overlay);
+    ASSERT_TRUE(Checked(prompt));
+    ASSERT_FALSE(Checked(overlay));
+    H::ClickCenter(prompt);
+    EXPECT_TRUE(H::WaitFor([&] { return !Checked(prompt); }, 3000)) << "a click does not clear the check box";
+    H::Key(VK_TAB);
+    H::Key(VK_SPACE);
+    EXPECT_TRUE(H::WaitFor([&] { return Checked(overlay); }, 3000)) << "Space does not tick the check box";
+    H::Key(VK_RETURN);
+    ASSERT_TRUE(Gone(dialog));
+    EXPECT_EQ(0u, road.Close());
+    EXPECT_TRUE(Saved(road, "Event\\SingleEvent:Int=0"));
+    EXPECT_TRUE(Saved(road, "Serial\\PromptTraceDL:Bool=0"));
+    EXPECT_TRUE(Saved(road, "Serial\\AddDLToOvly:Bool=1"));
+}
+
+TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
+{
+    ProgramRoad road(L"qoptrange", "Chart\\Axes\\MinX:Float=1.5\r\nChart\\Axes\\MaxX:Float=1\r\n");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = OpenOptions(road, 'C', 'O');
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    H::Key(VK_RETURN);
+    HWND box = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Error")) != nullptr; }))
+        << "no range error:" << WindowsOf(road.Process());
+    EXPECT_NE(std::wstring::npos, QuorvaneProgram::BoxText(box).find(L"minimum X axis"));
+    H::Focus(box);
+    H::Key(VK_RETURN);
+    HWND again = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (again = H::FindTopWindow(road.Process(), kOptionsTitle)) != nullptr; }));
+    H::Rest(2000);
+    EXPECT_TRUE(IsWindow(again) && IsWindowVisible(again)) << "the reopened dialog closed by itself";
+    EXPECT_EQ(nullptr, FindBox(road.Process(), again)) << "the error came back";
+    H::Focus(again);
+    H::Key(VK_ESCAPE);
+    EXPECT_TRUE(Gone(again));
+    EXPECT_EQ(0u, road.Close());
+}
+
+TEST(OptionsProgram, ANumberOutOfRangeIsRefusedWithAMessageAndTheOldValueComesBack)
+{
+    ProgramRoad road(L"qoptnumber");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = OpenOptions(road, 'C', 'O');
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND minimum = FieldAfter(dialog, L"Minimum:");
+    ASSERT_NE(nullptr, minimum);
+    const std::wstring before = TextOf(minimum);
+    H::ClickCenter(minimum);
+    H::Key(VK_HOME);
+    H::Chord({ VK_SHIFT, VK_END });
+    H::Type(L"5");
+    H::Key(VK_RETURN);
+    HWND box = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (box = FindBox(road.Process(), dialog)) != nullptr; }, 5000))
+        << "no message about the number:" << WindowsOf(road.Process());
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the refused entry closed the dialog";
+    H::Key(VK_RETURN);
+    EXPECT_TRUE(Gone(box));
+    EXPECT_TRUE(H::WaitFor([&] { return TextOf(minimum) == before; }, 3000))
+        << "the field shows " << std::string(TextOf(minimum).begin(), TextOf(minimum).end());
+    H::Key(VK_ESCAPE);
+    EXPECT_TRUE(Gone(dialog));
+    EXPECT_EQ(0u, road.Close());
+}
