@@ -14,9 +14,9 @@
 #include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZBitmap.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/window/KZBitmap.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/bars/KZTBButton.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "domain/ui/QVWindowHooks.h"
 #include "imaging/windows/VZNamedBitmaps.h"
-#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/bars/KZToolBar.h"
 
 class KZTBButton;
 class QVEvent;

@@ -4,7 +4,7 @@
 // target as 10585. A press of the space bar only beeps. Made on the stack;
 // GUI thread only.
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class ZafWindowObject;
 

@@ -8,7 +8,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

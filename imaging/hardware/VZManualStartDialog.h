@@ -5,7 +5,7 @@
 // then ends with Ok. Holding the bar down gives one start only. Cancel ends
 // it without a start. Made on the stack; GUI thread only.
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KZString;
 class VHardware;

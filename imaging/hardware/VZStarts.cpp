@@ -8,7 +8,7 @@
 #include "imaging/image/VImagingTexts.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "imaging/VZWindowCodes.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 VZStarts::VZStarts(void *owner, VHardwareView *view, int width, int height)
     : KZTBSelector(width, height), owner(owner), view(view), hardware(view ? view->Hardware() : nullptr)

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZTBSelector.h"
+#include "shell/toolkit/bars/KZTBSelector.h"
 
 class VHardware;
 class VHardwareView;

@@ -5,8 +5,8 @@
 #include "foundation/strings/KString.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImagingTexts.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 VZSerialPort::VZSerialPort(KZDialog *dialog, uint32_t mask) : KZSerialPort(dialog, mask) {}
 

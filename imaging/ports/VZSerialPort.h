@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZSerialPort.h"
+#include "shell/toolkit/ports/KZSerialPort.h"
 
 class VZSerialPort : public KZSerialPort
 {

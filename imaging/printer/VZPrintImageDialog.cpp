@@ -9,11 +9,11 @@
 #include "imaging/VImagingSettings.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZPrinter.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/printing/KZPrinter.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZReal.h"
 
 namespace {
 

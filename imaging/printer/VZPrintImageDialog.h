@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KZButton;
 class KZInteger;

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZPrinter.h"
+#include "shell/toolkit/printing/KZPrinter.h"
 
 class VZPrinter : public KZPrinter
 {

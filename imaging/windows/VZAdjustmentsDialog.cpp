@@ -9,8 +9,8 @@
 #include "imaging/image/VImage.h"
 #include "imaging/image/VImagingTexts.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZSlider.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/fields/KZSlider.h"
 
 namespace {
 

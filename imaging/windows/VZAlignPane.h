@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;

@@ -5,7 +5,7 @@
 // shut-down have nothing to do. GUI thread.
 
 #include "domain/hardware/VHardwareView.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VZAlignPane;

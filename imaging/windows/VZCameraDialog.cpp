@@ -8,12 +8,12 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImagingTexts.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

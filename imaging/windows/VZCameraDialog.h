@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KZButton;
 class KZComboBox;

@@ -8,11 +8,11 @@
 #include "framework/core/data/ZafStringData.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "imaging/windows/VZHardwareWindow.h"
 #include "imaging/windows/VZRemoteWindow.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // the list, the alignment window and a remote window where there is one.
 // Owned by its MDI frame; GUI thread.
 
-#include "shell/toolkit/KZMDIChild.h"
+#include "shell/toolkit/window/KZMDIChild.h"
 
 class KZGeomMgr;
 class VHardware;

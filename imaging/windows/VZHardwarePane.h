@@ -7,7 +7,7 @@
 // of the selected row. Cells show no text. Owned by its hardware window;
 // GUI thread.
 
-#include "shell/toolkit/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
 
 class VHardware;
 class VHardwareView;

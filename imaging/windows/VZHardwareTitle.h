@@ -5,7 +5,7 @@
 // row selected the view answers no columns, so there is nothing to move.
 // Owned by its pane; GUI thread.
 
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 class VHardwareView;
 class VZHardwarePane;

@@ -5,7 +5,7 @@
 #include "imaging/windows/VZHardwarePane.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "domain/ui/QVWindowHooks.h"
 #include "imaging/windows/VZNamedBitmaps.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;

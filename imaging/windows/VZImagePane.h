@@ -22,7 +22,7 @@
 
 #include "foundation/containers/KList.h"
 #include "foundation/values/KPoint.h"
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZScroller.h"
 
 class KFile;
 class KString;

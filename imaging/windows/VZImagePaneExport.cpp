@@ -18,7 +18,7 @@
 #include "imaging/views/VImageView.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZApplication.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZMessageBeep.h"
-#include "shell/toolkit/KZStatusBar.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZMessageBeep.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

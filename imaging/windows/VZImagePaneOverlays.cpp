@@ -9,7 +9,7 @@
 #include "imaging/overlays/VOverlay.h"
 #include "imaging/views/VImageView.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "imaging/windows/VZImageWindow.h"
 #include "imaging/windows/VZLaneBar.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "foundation/values/KPoint.h"
 #include "imaging/views/VImageViewWindow.h"
 #include "imaging/windows/VZNamedBitmaps.h"
-#include "shell/toolkit/KZTBComboBox.h"
-#include "shell/toolkit/KZTBString.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/bars/KZTBComboBox.h"
+#include "shell/toolkit/bars/KZTBString.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KMessageObject;
 class QVResult;

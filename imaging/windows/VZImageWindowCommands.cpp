@@ -15,8 +15,8 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZMessageBeep.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/window/KZMessageBeep.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

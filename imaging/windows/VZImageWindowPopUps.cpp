@@ -9,8 +9,8 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/image/VImagingTexts.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZBitmap.h"
-#include "shell/toolkit/KZMessageBeep.h"
-#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/window/KZBitmap.h"
+#include "shell/toolkit/window/KZMessageBeep.h"
+#include "shell/toolkit/bars/KZTBButton.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZGeometry.h"
-#include "shell/toolkit/KZBitmap.h"
-#include "shell/toolkit/KZTBButton.h"
-#include "shell/toolkit/KZTBSpace.h"
-#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZBitmap.h"
+#include "shell/toolkit/bars/KZTBButton.h"
+#include "shell/toolkit/bars/KZTBSpace.h"
+#include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

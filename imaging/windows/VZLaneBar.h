@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "domain/hardware/VHardwareView.h"
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 class VHardware;
 class VImage;

@@ -4,7 +4,7 @@
 
 #include "foundation/log/KLog.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/window/KZBitmap.h"
 
 void VZNamedBitmaps::Load(const wchar_t *const *list, int count)
 {

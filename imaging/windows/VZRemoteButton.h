@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 class VZRemotePane;
 

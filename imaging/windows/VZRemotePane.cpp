@@ -8,7 +8,7 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/window/KZBitmap.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "imaging/windows/VZNamedBitmaps.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;

@@ -4,7 +4,7 @@
 // sets the camera number. The module's start-up and shut-down have nothing
 // to do. GUI thread.
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;

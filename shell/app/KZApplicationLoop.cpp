@@ -13,7 +13,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/app/KZMessageBox.h"
 
 namespace {

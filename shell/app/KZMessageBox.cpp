@@ -10,7 +10,7 @@
 #include "shell/app/KZApplication.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "shell/toolkit/KZMessageWindow.h"
+#include "shell/toolkit/dialogs/KZMessageWindow.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "foundation/bitmap/KBitmap.h"
 #include "foundation/values/KRect.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZSplash : public KZWindow
 {

@@ -35,7 +35,7 @@
 #include "shell/app/KZSplash.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/app/VZUserInterface.h"
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"

@@ -5,7 +5,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 
 namespace {
 

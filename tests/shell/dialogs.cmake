@@ -2,14 +2,14 @@
 list(APPEND TEST_SOURCES
     support/DialogTestSupport.cpp
     support/TestPrinterDevice.cpp
-    toolkit/KZDialogTest.cpp
-    toolkit/KZPrinterTest.cpp
-    toolkit/KZRegistryDialogTest.cpp
-    toolkit/KZSerialPortTest.cpp
+    toolkit/dialogs/KZDialogTest.cpp
+    toolkit/printing/KZPrinterTest.cpp
+    toolkit/dialogs/KZRegistryDialogTest.cpp
+    toolkit/ports/KZSerialPortTest.cpp
 )
 
 # One page through the spooler to the CUPS PDF printer, checked as a picture.
 add_test(NAME shell_print_pdf
-    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/print-report-to-pdf.sh
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/printing/print-report-to-pdf.sh
         $<TARGET_FILE:shell_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
 set_tests_properties(shell_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RESOURCE_LOCK test_display)

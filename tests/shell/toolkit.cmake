@@ -3,23 +3,23 @@
 list(APPEND TEST_SOURCES
     support/MenuFrameTest.cpp
     support/ToolkitTest.cpp
-    toolkit/KZAcceleratorTest.cpp
-    toolkit/KZControlTest.cpp
-    toolkit/KZFieldsTest.cpp
-    toolkit/KZMenuTest.cpp
-    toolkit/KZMenuWatchDogTest.cpp
-    toolkit/KZSplashTest.cpp
-    toolkit/KZStatusBarTest.cpp
-    toolkit/KZWindowLeechTest.cpp
+    toolkit/window/KZAcceleratorTest.cpp
+    toolkit/window/KZControlTest.cpp
+    toolkit/fields/KZFieldsTest.cpp
+    toolkit/menus/KZMenuTest.cpp
+    toolkit/menus/KZMenuWatchDogTest.cpp
+    toolkit/window/KZSplashTest.cpp
+    toolkit/bars/KZStatusBarTest.cpp
+    toolkit/window/KZWindowLeechTest.cpp
 )
 
 # Owner-drawn lists and bars: scroller, selector, title bar, tool bar,
 # editable selector.
 list(APPEND TEST_SOURCES
     support/ListTestSupport.cpp
-    toolkit/KZEditableSelectorTest.cpp
-    toolkit/KZScrollerTest.cpp
-    toolkit/KZSelectorTest.cpp
-    toolkit/KZSizerTest.cpp
-    toolkit/KZToolBarTest.cpp
+    toolkit/lists/KZEditableSelectorTest.cpp
+    toolkit/lists/KZScrollerTest.cpp
+    toolkit/lists/KZSelectorTest.cpp
+    toolkit/lists/KZSizerTest.cpp
+    toolkit/bars/KZToolBarTest.cpp
 )

@@ -8,7 +8,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/main/QVZCommands.h"
 

@@ -12,8 +12,8 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZDialog.h"
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 class KFile;
 class QVZChartDataDialog;

@@ -14,7 +14,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTrials.h"

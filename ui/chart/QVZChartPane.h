@@ -13,7 +13,7 @@
 
 #include "foundation/values/KPoint.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZScroller.h"
 #include "ui/chart/QVZChartTimeLine.h"
 #include "ui/chart/QVZChartTraces.h"
 

@@ -15,7 +15,7 @@
 #include "foundation/streams/KBufferedFile.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 

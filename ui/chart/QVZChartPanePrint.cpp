@@ -16,8 +16,8 @@
 #include "shell/app/KZAppCodes.h"
 #include "foundation/errors/KErrorCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "domain/ui/QVWindowHooks.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZGeomMgr;
 class KZTBButton;

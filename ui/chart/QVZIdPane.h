@@ -3,7 +3,7 @@
 // ignores the logical event 1002; everything else is the string field's.
 // Owned by its tool bar; GUI thread only.
 
-#include "shell/toolkit/KZTBString.h"
+#include "shell/toolkit/bars/KZTBString.h"
 
 class ZafWindowObject;
 

@@ -3,9 +3,9 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZReal.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZSlopeDetector.h"
 

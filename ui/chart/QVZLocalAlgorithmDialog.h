@@ -5,7 +5,7 @@
 // settings; Ok stores all six, any other end stores nothing. Made on the
 // caller's stack and run once with DoModal. GUI thread only.
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KRNode;
 class KZButton;

@@ -6,7 +6,7 @@
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/event/QVZPaneWindows.h"
 

@@ -15,7 +15,7 @@
 #include "domain/ui/QVWindowHooks.h"
 #include "foundation/containers/KList.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZMDIChild.h"
+#include "shell/toolkit/window/KZMDIChild.h"
 #include "ui/event/QVZPaneLayout.h"
 
 class KZGeomMgr;

@@ -8,7 +8,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/main/QVZControl.h"

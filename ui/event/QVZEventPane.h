@@ -5,7 +5,7 @@
 // scroll position and the selected cell as they change. No cell is edited.
 // Owned by its summary window; GUI thread only.
 
-#include "shell/toolkit/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
 
 class QVEvent;
 class QVEventView;

@@ -4,7 +4,7 @@
 // by the user is offered to the view, and the bar and the list are redrawn
 // only when the view takes the new width. Owned by the list; GUI thread.
 
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 class QVEventView;
 class QVZEventPane;

@@ -8,7 +8,7 @@
 // the shut-down. Owned by its event window; GUI thread only.
 
 #include "domain/ui/QVWindowHooks.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZTBButton;
 class KZToolBar;

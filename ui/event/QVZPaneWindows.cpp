@@ -6,7 +6,7 @@
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"

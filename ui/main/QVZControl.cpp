@@ -10,7 +10,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZStatusBar.h"
 

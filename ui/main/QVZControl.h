@@ -17,7 +17,7 @@
 #include "foundation/strings/KString.h"
 #include "foundation/values/KRect.h"
 #include "imaging/hardware/VZMainWindowHook.h"
-#include "shell/toolkit/KZControl.h"
+#include "shell/toolkit/window/KZControl.h"
 #include "ui/main/QVZScoreboardMessage.h"
 
 // The system headers' OpenEvent macro would rename the operation below.

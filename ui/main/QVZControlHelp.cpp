@@ -7,7 +7,7 @@
 #include "foundation/values/KHelpers.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZControl.h"

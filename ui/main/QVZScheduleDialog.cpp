@@ -5,10 +5,10 @@
 #include "domain/schedule/QVScheduleItem.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/fields/KZString.h"
 #include "ui/main/QVZDialogCommands.h"
 
 namespace {

@@ -8,7 +8,7 @@
 // stays empty. Made on its caller's stack; GUI thread only.
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KZButton;
 class KZComboBox;

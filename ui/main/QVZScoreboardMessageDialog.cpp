@@ -2,8 +2,8 @@
 #include "ui/main/QVZScoreboardMessageDialog.h"
 
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/fields/KZString.h"
 #include "ui/main/QVZDialogCommands.h"
 #include "ui/main/QVZScoreboardMessage.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class QVZScoreboardMessage;
 

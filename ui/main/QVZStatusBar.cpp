@@ -4,10 +4,10 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZGeometry.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZCommands.h"
 

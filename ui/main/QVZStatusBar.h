@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 
 class QVZStatusBar : public KZStatusBar
 {

@@ -9,8 +9,8 @@
 #include "foundation/strings/KString.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/display/ZafDisplay.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZSettingText.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/options/QVZOptionsDialog.h"
 
 namespace {

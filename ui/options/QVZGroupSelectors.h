@@ -8,7 +8,7 @@
 // being left and loads the group of the new row. The row count follows the
 // settings only on Redisplay. Owned by the dialog window; GUI thread only.
 
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 class KRGroup;
 class QVZOptionsDialog;

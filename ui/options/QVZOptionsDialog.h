@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KRGroup;
 class KZSerialPort;

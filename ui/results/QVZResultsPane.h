@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/toolkit/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
 #include "ui/results/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 

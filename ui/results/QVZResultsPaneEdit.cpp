@@ -3,8 +3,8 @@
 
 #include "domain/results/QVResult.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZEditableSelectorString.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/lists/KZEditableSelectorString.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

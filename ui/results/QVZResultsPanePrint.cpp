@@ -11,7 +11,7 @@
 #include "foundation/values/KDateTime.h"
 #include "imaging/printer/VZPrinter.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 

@@ -4,7 +4,7 @@
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPrinter.h"
+#include "shell/toolkit/printing/KZPrinter.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZPrintColumns.h"
 #include "ui/results/QVZResultsPrompts.h"

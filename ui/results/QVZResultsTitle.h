@@ -4,7 +4,7 @@
 // Dragging a divider moves that edge in the view and redraws the pane.
 // Owned by the pane (added to it); GUI thread only.
 
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 class QVResultsView;
 class QVZResultsPane;

@@ -8,7 +8,7 @@
 // it outlives never: it detaches its view when destroyed. GUI thread only.
 
 #include "domain/ui/QVWindowHooks.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZBitmap;
 class KZTBButton;

@@ -1,10 +1,10 @@
-#include "shell/toolkit/KZProgressBar.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
 
 #include <algorithm>
 
 #include "foundation/strings/KString.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZPalette.h"
+#include "shell/toolkit/window/KZPalette.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 KZProgressBar::KZProgressBar() = default;

@@ -4,7 +4,7 @@
 // percent, with the value and "%" centred over it; -1 shows an empty bar
 // without text. Owned by the bar.
 
-#include "shell/toolkit/KZStatusPane.h"
+#include "shell/toolkit/bars/KZStatusPane.h"
 
 class KZProgressBar : public KZStatusPane
 {

@@ -1,9 +1,9 @@
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 KZStatusBar::KZStatusBar(int height, int32_t timeout)

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZStatusPane.h"
+#include "shell/toolkit/bars/KZStatusPane.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"

@@ -5,7 +5,7 @@
 // one-pixel margin. It adds no data and no virtual functions of its own.
 // Owned by the bar; GUI thread only.
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class ZafGdiDisplay;
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/toolkit/KZToolkitCodes.h"

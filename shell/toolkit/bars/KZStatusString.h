@@ -4,7 +4,7 @@
 // line of text, shortened at its end when too wide. Owned by the bar.
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZStatusPane.h"
+#include "shell/toolkit/bars/KZStatusPane.h"
 
 class KZStatusString : public KZStatusPane
 {

@@ -1,10 +1,10 @@
-#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/bars/KZTBButton.h"
 
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/display/ZafDisplay.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/bars/KZToolBar.h"
 
 namespace {
 

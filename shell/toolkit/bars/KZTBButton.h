@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 class KZTBButton : public KZButton
 {

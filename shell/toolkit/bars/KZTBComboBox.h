@@ -1,7 +1,7 @@
 #pragma once
 // KZTBComboBox: a combo box inside a tool bar. Owned by its bar.
 
-#include "shell/toolkit/KZComboBox.h"
+#include "shell/toolkit/fields/KZComboBox.h"
 
 class KZTBComboBox : public KZComboBox
 {

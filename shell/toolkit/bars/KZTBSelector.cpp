@@ -1,8 +1,8 @@
-#include "shell/toolkit/KZTBSelector.h"
+#include "shell/toolkit/bars/KZTBSelector.h"
 
 #include <windows.h>
 
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 KZTBSelector::KZTBSelector(int width, int height) : KZSelector(0, 0, width, height) {}
 

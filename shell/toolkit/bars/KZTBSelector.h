@@ -2,7 +2,7 @@
 // KZTBSelector: a small list inside a tool bar. Its selected row shows the
 // highlight colours; other rows keep the bar's own colours. Owned by its bar.
 
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 class KZTBSelector : public KZSelector
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZTBSpace.h"
+#include "shell/toolkit/bars/KZTBSpace.h"
 
 #include "shell/toolkit/KZToolkitCodes.h"
 

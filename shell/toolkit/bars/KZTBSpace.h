@@ -1,7 +1,7 @@
 #pragma once
 // KZTBSpace: a fixed empty gap between groups of tool-bar items. Owned by its bar.
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZTBSpace : public KZWindow
 {

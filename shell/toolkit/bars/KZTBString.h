@@ -1,7 +1,7 @@
 #pragma once
 // KZTBString: a one-line text field inside a tool bar. Owned by its bar.
 
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZString.h"
 
 class KZTBString : public KZString
 {

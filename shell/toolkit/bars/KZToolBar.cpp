@@ -1,8 +1,8 @@
-#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/bars/KZToolBar.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "foundation/strings/KString.h"
 #include "framework/controls/ZafToolBar.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZToolBar : public ZafToolBar, public KZWindowLeech
 {

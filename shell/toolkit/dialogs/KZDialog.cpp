@@ -1,10 +1,10 @@
 // Construction, the standard buttons, the slots and the modal run.
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZSettingText.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

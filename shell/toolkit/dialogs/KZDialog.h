@@ -19,7 +19,7 @@
 #include "framework/controls/ZafDialogWindow.h"
 #include "framework/core/base/ZafList.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZAnchoredPopUpMenu;
 class KZButton;

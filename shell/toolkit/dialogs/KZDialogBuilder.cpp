@@ -1,5 +1,5 @@
 // The builder operations that place fields at the cursor.
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -9,19 +9,19 @@
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/display/ZafDisplay.h"
-#include "shell/toolkit/KZAnchoredPopUpMenu.h"
-#include "shell/toolkit/KZBrowseButton.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZReal.h"
-#include "shell/toolkit/KZSelector.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZSlider.h"
-#include "shell/toolkit/KZString.h"
-#include "shell/toolkit/KZText.h"
+#include "shell/toolkit/menus/KZAnchoredPopUpMenu.h"
+#include "shell/toolkit/fields/KZBrowseButton.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZReal.h"
+#include "shell/toolkit/lists/KZSelector.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/fields/KZSlider.h"
+#include "shell/toolkit/fields/KZString.h"
+#include "shell/toolkit/fields/KZText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

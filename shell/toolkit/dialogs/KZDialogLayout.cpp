@@ -1,5 +1,5 @@
 // Layout: column alignment, the notebook builder and Prepare.
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 #include <algorithm>
 #include <climits>
@@ -9,7 +9,7 @@
 #include "framework/controls/ZafTitle.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "shell/toolkit/KZMessageWindow.h"
+#include "shell/toolkit/dialogs/KZMessageWindow.h"
 
 #include "framework/controls/ZafIcon.h"
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/display/ZafDisplay.h"
-#include "shell/toolkit/KZPrompt.h"
+#include "shell/toolkit/fields/KZPrompt.h"
 
 namespace {
 

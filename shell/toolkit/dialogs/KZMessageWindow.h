@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KZPrompt;
 class ZafIcon;

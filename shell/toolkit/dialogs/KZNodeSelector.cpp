@@ -1,11 +1,11 @@
-#include "shell/toolkit/KZNodeSelector.h"
+#include "shell/toolkit/dialogs/KZNodeSelector.h"
 
 #include "foundation/registry/KRIterator.h"
 #include "foundation/registry/KRNode.h"
 #include "foundation/strings/KString.h"
 #include "framework/controls/ZafScrollBar.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZRegistryDialog.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/dialogs/KZRegistryDialog.h"
 
 namespace {
 

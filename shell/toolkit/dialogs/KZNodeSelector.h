@@ -9,7 +9,7 @@
 // the dialog like its other fields; the iterator belongs to the dialog.
 // GUI thread only.
 
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 class KRIterator;
 class KRNode;

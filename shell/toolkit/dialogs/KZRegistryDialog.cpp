@@ -1,5 +1,5 @@
 // Layout, showing a node, committing values, New and Delete.
-#include "shell/toolkit/KZRegistryDialog.h"
+#include "shell/toolkit/dialogs/KZRegistryDialog.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -8,14 +8,14 @@
 #include "foundation/registry/KRegistry.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZNodeSelector.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZString.h"
-#include "shell/toolkit/KZText.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/dialogs/KZNodeSelector.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/fields/KZString.h"
+#include "shell/toolkit/fields/KZText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 class KRIterator;
 class KRNode;

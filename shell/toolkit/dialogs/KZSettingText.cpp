@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZSettingText.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"

@@ -1,8 +1,8 @@
-#include "shell/toolkit/KZBrowseButton.h"
+#include "shell/toolkit/fields/KZBrowseButton.h"
 
 #include "foundation/streams/KFile.h"
-#include "shell/toolkit/KZDialog.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 // GUI thread only.
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 class KZDialog;
 class KZString;

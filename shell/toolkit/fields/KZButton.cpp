@@ -1,7 +1,7 @@
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 KZButton::KZButton(int left, int top, int width, int height, const wchar_t *text, ZafBitmapData *bitmap, int mode,

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "framework/controls/ZafButton.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class ZafBitmapData;
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZComboBox.h"
+#include "shell/toolkit/fields/KZComboBox.h"
 
 #include <cwchar>
 

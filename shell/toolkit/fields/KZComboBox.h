@@ -6,7 +6,7 @@
 // elsewhere. Owns its entries; owned by its window; GUI thread only.
 
 #include "framework/controls/ZafComboBox.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZComboBox : public ZafComboBox, public KZWindowLeech
 {

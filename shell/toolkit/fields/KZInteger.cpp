@@ -1,7 +1,7 @@
-#include "shell/toolkit/KZInteger.h"
+#include "shell/toolkit/fields/KZInteger.h"
 
 #include "framework/core/data/ZafIntegerData.h"
-#include "shell/toolkit/KZNumberRange.h"
+#include "shell/toolkit/fields/KZNumberRange.h"
 
 KZInteger::KZInteger(int left, int top, int width, int32_t value, int32_t minimum, int32_t maximum)
     : ZafInteger(left, top, width, value), KZWindowObjectLeech(this)

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "framework/controls/ZafNumberField.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class KZInteger : public ZafInteger, public KZWindowObjectLeech
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZNumberRange.h"
+#include "shell/toolkit/fields/KZNumberRange.h"
 
 #include <cwchar>
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZPrompt.h"
+#include "shell/toolkit/fields/KZPrompt.h"
 
 KZPrompt::KZPrompt(int left, int top, int width, const wchar_t *text)
     : ZafPrompt(left, top, width, text), KZWindowObjectLeech(this)

@@ -3,7 +3,7 @@
 // leech. Owned by the window it is added to; GUI thread only.
 
 #include "framework/controls/ZafPrompt.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class ZafStringData;
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
 
 KZRadioGroup::KZRadioGroup(int left, int top, int width, int height) : KZWindow(left, top, width, height)
 {

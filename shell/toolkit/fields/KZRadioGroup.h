@@ -2,7 +2,7 @@
 // KZRadioGroup: a toolkit window that holds radio buttons and allows one of
 // them to be selected. Owns its buttons; owned by its window; GUI thread.
 
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KZRadioGroup : public KZWindow
 {

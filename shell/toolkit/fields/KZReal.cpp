@@ -1,6 +1,6 @@
-#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/fields/KZReal.h"
 
-#include "shell/toolkit/KZNumberRange.h"
+#include "shell/toolkit/fields/KZNumberRange.h"
 
 KZReal::KZReal(int left, int top, int width, double value, double minimum, double maximum)
     : ZafReal(left, top, width, value), KZWindowObjectLeech(this)

@@ -5,7 +5,7 @@
 // minimum of 0 gives a range). Owned by its window; GUI thread only.
 
 #include "framework/controls/ZafNumberField.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class KZReal : public ZafReal, public KZWindowObjectLeech
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZSlider.h"
+#include "shell/toolkit/fields/KZSlider.h"
 
 #include <windows.h>
 

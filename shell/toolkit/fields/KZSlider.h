@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "framework/controls/ZafScrollBar.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZSlider : public ZafScrollBar, public KZWindowLeech
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZString.h"
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 
 #include "foundation/values/KRect.h"
 #include "framework/controls/ZafString.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class ZafStringData;
 

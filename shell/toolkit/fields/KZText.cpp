@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZText.h"
+#include "shell/toolkit/fields/KZText.h"
 
 KZText::KZText(int left, int top, int width, int height, const wchar_t *text)
     : ZafText(left, top, width, height, text), KZWindowLeech(this)

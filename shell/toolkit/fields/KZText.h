@@ -3,7 +3,7 @@
 // window leech. Owned by the window it is added to; GUI thread only.
 
 #include "framework/controls/ZafText.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZText : public ZafText, public KZWindowLeech
 {

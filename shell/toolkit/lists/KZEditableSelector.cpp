@@ -1,5 +1,5 @@
 // KZEditableSelector: starting, ending and moving an edit, and its colours.
-#include "shell/toolkit/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 
 #include "foundation/strings/KString.h"
 #include "framework/core/events/ZafEventManager.h"
-#include "shell/toolkit/KZEditableSelectorString.h"
+#include "shell/toolkit/lists/KZEditableSelectorString.h"
 
 namespace {
 

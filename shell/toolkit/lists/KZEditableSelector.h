@@ -12,8 +12,8 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 class KZEditableSelectorString;
 

@@ -1,12 +1,12 @@
 // KZEditableSelectorString: the in-place cell field's events.
-#include "shell/toolkit/KZEditableSelectorString.h"
+#include "shell/toolkit/lists/KZEditableSelectorString.h"
 
 #include <windows.h>
 
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZEditableSelector.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

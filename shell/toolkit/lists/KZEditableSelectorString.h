@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZString.h"
 
 class KZEditableSelector;
 

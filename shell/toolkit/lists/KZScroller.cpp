@@ -1,13 +1,13 @@
 // KZScroller: state, layout, conversions, scroll bars and events. Drawing,
 // scrolling with block copies and automatic scrolling are in
 // KZScrollerDraw.cpp.
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZScroller.h"
 
 #include <algorithm>
 
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/data/ZafScrollData.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

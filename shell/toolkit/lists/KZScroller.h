@@ -20,8 +20,8 @@
 
 #include "foundation/values/KPoint.h"
 #include "foundation/values/KRect.h"
-#include "shell/toolkit/KZPalette.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZPalette.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 class KString;
 

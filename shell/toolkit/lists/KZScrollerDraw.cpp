@@ -1,6 +1,6 @@
 // KZScroller: drawing in units, the framework draw, scrolling with block
 // copies and automatic scrolling.
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZScroller.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,7 +9,7 @@
 #include "foundation/values/KHelpers.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 void KZScroller::UsePalette(const KZPaletteEntry &entry)
 {

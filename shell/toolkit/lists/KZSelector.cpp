@@ -1,15 +1,15 @@
 // KZSelector: construction, columns, cells, drawing and list colours. Mouse
 // handling is in KZSelectorMouse.cpp.
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 #include <windows.h>
 
 #include <new>
 
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 namespace {
 

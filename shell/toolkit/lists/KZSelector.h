@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZScroller.h"
 
 class KString;
 class KZSizer;

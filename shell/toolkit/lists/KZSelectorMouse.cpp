@@ -1,8 +1,8 @@
 // KZSelector: mouse selection, tracking and automatic scrolling.
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

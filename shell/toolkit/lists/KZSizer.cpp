@@ -1,12 +1,12 @@
 // KZSizer: dividers, cells and drawing. Pointer and mouse handling are in
 // KZSizerMouse.cpp.
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 #include <algorithm>
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 KZSizer::KZSizer(int dockPosition, int thickness, int cellSize, int offset)
     : KZToolBar(dockPosition, thickness), sizerFlags(kSizerFirstMovable | kSizerLastMovable | kSizerPressFocus),

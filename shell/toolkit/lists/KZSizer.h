@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "shell/toolkit/KZPalette.h"
-#include "shell/toolkit/KZToolBar.h"
+#include "shell/toolkit/window/KZPalette.h"
+#include "shell/toolkit/bars/KZToolBar.h"
 
 class KZSizer : public KZToolBar
 {

@@ -1,10 +1,10 @@
 // KZSizer: the pointer over dividers, presses and divider drags.
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 #include <windows.h>
 
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "shell/toolkit/KZAnchoredPopUpMenu.h"
+#include "shell/toolkit/menus/KZAnchoredPopUpMenu.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 class KZPopUpItem;
 class KZPopUpMenu;

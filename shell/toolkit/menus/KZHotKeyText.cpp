@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZHotKeyText.h"
+#include "shell/toolkit/menus/KZHotKeyText.h"
 
 KZHotKeyText::KZHotKeyText(const wchar_t *source)
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZMenuWatchDog.h"
+#include "shell/toolkit/menus/KZMenuWatchDog.h"
 
 #include <windows.h>
 

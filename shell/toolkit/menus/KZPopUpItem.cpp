@@ -1,11 +1,11 @@
-#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
 
 #include <cwchar>
 
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindow.h"
-#include "shell/toolkit/KZAccelerator.h"
-#include "shell/toolkit/KZHotKeyText.h"
+#include "shell/toolkit/window/KZAccelerator.h"
+#include "shell/toolkit/menus/KZHotKeyText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

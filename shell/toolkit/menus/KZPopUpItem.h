@@ -11,7 +11,7 @@
 
 #include "foundation/strings/KString.h"
 #include "framework/controls/ZafPopUpItem.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class ZafWindow;
 

@@ -1,8 +1,8 @@
-#include "shell/toolkit/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
 
 #include "framework/core/objects/ZafWindowManager.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
 
 KZPopUpMenu::KZPopUpMenu(const KPoint &position) : ZafPopUpMenu(position.x, position.y)
 {

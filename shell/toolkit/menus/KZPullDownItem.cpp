@@ -1,7 +1,7 @@
-#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
 
-#include "shell/toolkit/KZHotKeyText.h"
-#include "shell/toolkit/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZHotKeyText.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
 
 KZPullDownItem::KZPullDownItem(const wchar_t *text) : ZafPullDownItem(L""), KZWindowObjectLeech(this)
 {

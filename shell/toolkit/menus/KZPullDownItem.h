@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "framework/controls/ZafPullDownItem.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class KZPopUpItem;
 

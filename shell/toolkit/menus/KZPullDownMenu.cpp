@@ -1,7 +1,7 @@
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 
-#include "shell/toolkit/KZMenuWatchDog.h"
-#include "shell/toolkit/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZMenuWatchDog.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 KZPullDownMenu::KZPullDownMenu(int32_t timeout) : KZWindowLeech(this)

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "framework/controls/ZafPullDownMenu.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZMenuWatchDog;
 

@@ -1,19 +1,19 @@
 // Building the fields, showing, enabling and the changed flags, and the
 // field accessors.
-#include "shell/toolkit/KZSerialPort.h"
+#include "shell/toolkit/ports/KZSerialPort.h"
 
-#include "shell/toolkit/KZSerialPortList.h"
+#include "shell/toolkit/ports/KZSerialPortList.h"
 
 #include "foundation/comm/KAddress.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZDialog.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZSettingText.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

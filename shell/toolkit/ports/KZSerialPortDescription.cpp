@@ -1,15 +1,15 @@
 // The port list's kinds and the conversion between the fields and a port
 // description.
-#include "shell/toolkit/KZSerialPort.h"
+#include "shell/toolkit/ports/KZSerialPort.h"
 
-#include "shell/toolkit/KZSerialPortList.h"
+#include "shell/toolkit/ports/KZSerialPortList.h"
 
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/comm/KUDPSocket.h"
 #include "foundation/strings/KString.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

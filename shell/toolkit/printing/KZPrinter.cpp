@@ -1,5 +1,5 @@
 // Construction, margins, the system dialogs and the job calls.
-#include "shell/toolkit/KZPrinterRecords.h"
+#include "shell/toolkit/printing/KZPrinterRecords.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include "foundation/values/KHelpers.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZPrinterDevice.h"
+#include "shell/toolkit/printing/KZPrinterDevice.h"
 
 namespace {
 

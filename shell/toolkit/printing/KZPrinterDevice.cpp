@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZPrinterDevice.h"
+#include "shell/toolkit/printing/KZPrinterDevice.h"
 
 #include <windows.h>
 #include <commdlg.h>

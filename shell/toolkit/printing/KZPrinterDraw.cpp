@@ -1,5 +1,5 @@
 // Mapping, fonts, text and drawing of the job in progress.
-#include "shell/toolkit/KZPrinterRecords.h"
+#include "shell/toolkit/printing/KZPrinterRecords.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
 // The page-setup dialog: the margins in inches or centimetres.
-#include "shell/toolkit/KZPrinter.h"
+#include "shell/toolkit/printing/KZPrinter.h"
 
 #include <cmath>
 
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZDialog.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZReal.h"
-#include "shell/toolkit/KZSettingText.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZReal.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 
 namespace {
 

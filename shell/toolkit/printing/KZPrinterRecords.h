@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "shell/toolkit/KZPrinter.h"
+#include "shell/toolkit/printing/KZPrinter.h"
 
 struct KZPrinter::Records
 {

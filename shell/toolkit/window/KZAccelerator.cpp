@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZAccelerator.h"
+#include "shell/toolkit/window/KZAccelerator.h"
 
 #include <cwctype>
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/window/KZBitmap.h"
 
 #include "framework/core/storage/ZafObjectPersistence.h"
 

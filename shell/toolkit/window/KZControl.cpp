@@ -1,13 +1,13 @@
-#include "shell/toolkit/KZControl.h"
+#include "shell/toolkit/window/KZControl.h"
 
 #include <windows.h>
 
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZMDIChild.h"
-#include "shell/toolkit/KZPopUpMenu.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/window/KZMDIChild.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "framework/controls/ZafMDIWindow.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZMDIChild;
 class KZPullDownItem;

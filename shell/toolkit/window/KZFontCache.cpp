@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 
 #include <windows.h>
 

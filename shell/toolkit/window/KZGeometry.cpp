@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/objects/ZafWindowObject.h"

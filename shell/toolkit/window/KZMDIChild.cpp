@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZMDIChild.h"
+#include "shell/toolkit/window/KZMDIChild.h"
 
 #include <windows.h>
 

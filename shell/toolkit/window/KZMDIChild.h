@@ -7,8 +7,8 @@
 
 #include "foundation/values/KRect.h"
 #include "framework/controls/ZafMDIWindow.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZMDIChild : public ZafMDIWindow, public KZWindowLeech
 {

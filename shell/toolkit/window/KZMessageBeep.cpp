@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZMessageBeep.h"
+#include "shell/toolkit/window/KZMessageBeep.h"
 
 #include <windows.h>
 

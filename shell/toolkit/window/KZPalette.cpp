@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZPalette.h"
+#include "shell/toolkit/window/KZPalette.h"
 
 #include "framework/core/base/ZafConstants.h"
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 #include "shell/toolkit/KZToolkitCodes.h"
 

@@ -7,7 +7,7 @@
 // the window manager) once added; GUI thread only.
 
 #include "framework/core/objects/ZafWindow.h"
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZWindow : public ZafWindow, public KZWindowLeech
 {

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 #include "framework/core/objects/ZafWindow.h"
 

@@ -1,4 +1,4 @@
-#include "shell/toolkit/KZWindowLeech.h"
+#include "shell/toolkit/window/KZWindowLeech.h"
 
 #include "framework/core/objects/ZafWindow.h"
 #include "shell/toolkit/KZToolkitCodes.h"

@@ -4,7 +4,7 @@
 // its client rectangle is the window's inside as the framework last recorded
 // it from the operating system. Lives and dies with its wrapper.
 
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 class ZafWindow;
 

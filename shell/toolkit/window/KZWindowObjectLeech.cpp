@@ -1,10 +1,10 @@
 // KZWindowObjectLeech: the event slot, the host and the coordinate and
 // measuring services. Drawing is in KZWindowObjectLeechDraw.cpp.
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

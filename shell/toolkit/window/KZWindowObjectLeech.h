@@ -26,7 +26,7 @@
 #include "foundation/values/KRect.h"
 #include "framework/core/data/ZafPaletteStruct.h"
 #include "framework/core/objects/ZafWindowObject.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 class KZWindowObjectLeech
 {

@@ -3,7 +3,7 @@
 // The system header first: the leech's header then drops its DrawText macro.
 #include <windows.h>
 
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"

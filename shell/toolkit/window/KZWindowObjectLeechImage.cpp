@@ -1,6 +1,6 @@
 // KZWindowObjectLeech::DrawImage: a top-down device-independent bitmap drawn
 // in one operation, or pixel by pixel around a transparent colour.
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 #include <cstring>
 

@@ -8,10 +8,10 @@
 #include "domain/timing/VLeg.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/hardware/VZHardwareBar.h"
-#include "shell/toolkit/KZFontCache.h"
-#include "shell/toolkit/KZTBButton.h"
+#include "shell/toolkit/window/KZFontCache.h"
+#include "shell/toolkit/bars/KZTBButton.h"
 #include "imaging/support/ImagingWindowTest.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "imaging/support/ImagingWindowTest.h"
 #include "imaging/support/ModalTestSupport.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZString.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/fields/KZString.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "imaging/hardware/VZEvents.h"
 #include "imaging/hardware/VZStarts.h"
 #include "imaging/support/ImagingWindowTest.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "imaging/ports/VZSerialPort.h"
 #include "imaging/support/ImagingWindowTest.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZDialog.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include "imaging/support/ImagingWindowTest.h"
 #include "imaging/support/ModalTestSupport.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZReal.h"
 
 namespace {
 

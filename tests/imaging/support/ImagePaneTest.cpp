@@ -8,11 +8,11 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusBar.h"
-#include "shell/toolkit/KZStatusString.h"
-#include "shell/toolkit/KZWindow.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
+#include "shell/toolkit/window/KZWindow.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 void ImagePaneTest::SetUp()

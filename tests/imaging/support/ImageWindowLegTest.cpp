@@ -12,13 +12,13 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "imaging/windows/VZImageWindow.h"
-#include "shell/toolkit/KZMessageBeep.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/window/KZMessageBeep.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 void ImageOwningLeg::Handle(const KMessage &message)
 {

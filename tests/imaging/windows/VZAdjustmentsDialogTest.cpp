@@ -15,7 +15,7 @@
 #include "imaging/support/ModalTestSupport.h"
 #include "imaging/windows/VZAdjustmentsDialog.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZSlider.h"
+#include "shell/toolkit/fields/KZSlider.h"
 
 namespace {
 

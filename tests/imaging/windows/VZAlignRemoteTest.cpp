@@ -19,7 +19,7 @@
 #include "imaging/windows/VZRemoteWindow.h"
 #include "shell/support/ListTestSupport.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

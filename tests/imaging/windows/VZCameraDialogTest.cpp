@@ -16,10 +16,10 @@
 #include "imaging/windows/VZCameraDialog.h"
 #include "shell/app/KZAppCodes.h"
 #include "framework/controls/ZafNotebook.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZString.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZString.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "imaging/windows/VZHardwareTitle.h"
 #include "imaging/windows/VZHardwareWindow.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZControl.h"
+#include "shell/toolkit/window/KZControl.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "imaging/support/HardwareWindowsTestSupport.h"
 

@@ -27,13 +27,13 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
-#include "shell/toolkit/KZStatusBar.h"
-#include "shell/toolkit/KZStatusString.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

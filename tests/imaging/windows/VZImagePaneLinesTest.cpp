@@ -20,9 +20,9 @@
 #include "imaging/support/ImagePaneTest.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

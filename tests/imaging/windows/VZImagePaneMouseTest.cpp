@@ -9,7 +9,7 @@
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

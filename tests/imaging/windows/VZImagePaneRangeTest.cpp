@@ -20,7 +20,7 @@
 #include "imaging/windows/VZImageWindow.h"
 #include "imaging/windows/VZLaneBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

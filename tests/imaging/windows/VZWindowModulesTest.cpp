@@ -15,9 +15,9 @@
 #include "imaging/image/VImage.h"
 #include "imaging/store/VImageFrame.h"
 #include "imaging/startup/VZWindowModules.h"
-#include "shell/toolkit/KZBitmap.h"
+#include "shell/toolkit/window/KZBitmap.h"
 #include "imaging/support/ImagingWindowTest.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

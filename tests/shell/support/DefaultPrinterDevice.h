@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "shell/toolkit/KZPrinterDevice.h"
+#include "shell/toolkit/printing/KZPrinterDevice.h"
 
 class DefaultPrinterDevice : public KZPrinterDevice
 {

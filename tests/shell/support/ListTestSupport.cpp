@@ -2,7 +2,7 @@
 
 #include "foundation/strings/KString.h"
 #include "framework/controls/ZafScrollBar.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 // ---- RecordingSelector ----------------------------------------------------------------
 

@@ -13,7 +13,7 @@
 
 #include "foundation/values/KPoint.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZSelector.h"
+#include "shell/toolkit/lists/KZSelector.h"
 
 // A selector that records its DrawUnit, DrawCell, SetSelection and
 // CellClicked calls and takes its cell texts from a function. With

@@ -2,10 +2,10 @@
 
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 TestFrame::TestFrame() : KZControl(20, 20, 640, 480)

@@ -11,8 +11,8 @@
 #include <set>
 #include <vector>
 
-#include "shell/toolkit/KZControl.h"
-#include "shell/toolkit/KZMDIChild.h"
+#include "shell/toolkit/window/KZControl.h"
+#include "shell/toolkit/window/KZMDIChild.h"
 
 class KZPullDownItem;
 class KZPullDownMenu;

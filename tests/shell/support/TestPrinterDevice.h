@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/toolkit/KZPrinterDevice.h"
+#include "shell/toolkit/printing/KZPrinterDevice.h"
 
 class TestPrinterDevice : public KZPrinterDevice
 {

@@ -1,9 +1,9 @@
 #include "shell/support/ToolkitTest.h"
 
 #include "framework/core/objects/ZafWindowManager.h"
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 void ToolkitTest::SetUp()
 {

@@ -15,7 +15,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/main/QVZCommands.h"

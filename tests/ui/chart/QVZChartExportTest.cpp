@@ -13,7 +13,7 @@
 #include "ChartTest.h"
 #include "chart/view/ZafChartControl.h"
 #include "foundation/streams/KFile.h"
-#include "shell/toolkit/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/support/PrintedMetafile.h"

@@ -8,7 +8,7 @@
 
 #include "ChartTest.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 #include "chart/attribs/cf_DispAttribs.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/view/ZafChartControl.h"

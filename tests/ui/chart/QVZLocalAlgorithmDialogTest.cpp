@@ -12,9 +12,9 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZInteger.h"
-#include "shell/toolkit/KZReal.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZInteger.h"
+#include "shell/toolkit/fields/KZReal.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZLocalAlgorithmDialog.h"
 

@@ -8,7 +8,7 @@
 #include "domain/event/QVEvent.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
-#include "shell/toolkit/KZGeometry.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/support/MainWindowTest.h"

@@ -8,17 +8,17 @@
 
 #include "domain/event/QVEvent.h"
 #include "framework/core/events/ZafEventManager.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/main/QVZStatusBar.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 #include "ui/main/QVZStatusBar.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZPrompt.h"
-#include "shell/toolkit/KZWindowHelpers.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZPrompt.h"
+#include "shell/toolkit/window/KZWindowHelpers.h"
 #include "ui/results/QVZWaveformDialog.h"
 #include "ui/results/ResultsTest.h"
 

@@ -5,9 +5,9 @@
 #include "foundation/registry/KRegistry.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/VZUserInterface.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/main/QVZControl.h"
 

@@ -7,12 +7,12 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/VZUserInterface.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZPalette.h"
-#include "shell/toolkit/KZProgressBar.h"
-#include "shell/toolkit/KZStatusBar.h"
-#include "shell/toolkit/KZStatusString.h"
+#include "shell/toolkit/window/KZPalette.h"
+#include "shell/toolkit/bars/KZProgressBar.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "foundation/strings/KString.h"
 #include "framework/core/data/ZafImageData.h"
 #include "shell/support/ListTestSupport.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZTBButton.h"
-#include "shell/toolkit/KZTBSelector.h"
-#include "shell/toolkit/KZTBSpace.h"
-#include "shell/toolkit/KZToolBar.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/bars/KZTBButton.h"
+#include "shell/toolkit/bars/KZTBSelector.h"
+#include "shell/toolkit/bars/KZTBSpace.h"
+#include "shell/toolkit/bars/KZToolBar.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZNodeSelector.h"
-#include "shell/toolkit/KZRegistryDialog.h"
-#include "shell/toolkit/KZString.h"
-#include "shell/toolkit/KZText.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/dialogs/KZNodeSelector.h"
+#include "shell/toolkit/dialogs/KZRegistryDialog.h"
+#include "shell/toolkit/fields/KZString.h"
+#include "shell/toolkit/fields/KZText.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "foundation/strings/KString.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/support/ListTestSupport.h"
-#include "shell/toolkit/KZEditableSelector.h"
-#include "shell/toolkit/KZEditableSelectorString.h"
-#include "shell/toolkit/KZListCodes.h"
+#include "shell/toolkit/lists/KZEditableSelector.h"
+#include "shell/toolkit/lists/KZEditableSelectorString.h"
+#include "shell/toolkit/lists/KZListCodes.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/data/ZafScrollData.h"
 #include "shell/support/ListTestSupport.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZScroller.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/lists/KZScroller.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "foundation/strings/KString.h"
 #include "shell/app/KZApplication.h"
 #include "shell/support/ListTestSupport.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZSizer.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/lists/KZSizer.h"
 
 namespace {
 

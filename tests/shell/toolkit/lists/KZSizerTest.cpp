@@ -7,9 +7,9 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/events/ZafMouse.h"
 #include "shell/support/ListTestSupport.h"
-#include "shell/toolkit/KZListCodes.h"
-#include "shell/toolkit/KZSizer.h"
-#include "shell/toolkit/KZWindow.h"
+#include "shell/toolkit/lists/KZListCodes.h"
+#include "shell/toolkit/lists/KZSizer.h"
+#include "shell/toolkit/window/KZWindow.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "shell/support/MenuFrameTest.h"
-#include "shell/toolkit/KZMenuWatchDog.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPopUpMenu.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZMenuWatchDog.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPopUpMenu.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "shell/toolkit/KZMenuWatchDog.h"
+#include "shell/toolkit/menus/KZMenuWatchDog.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZButton.h"
-#include "shell/toolkit/KZComboBox.h"
-#include "shell/toolkit/KZDialog.h"
-#include "shell/toolkit/KZSerialPort.h"
+#include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
+#include "shell/toolkit/dialogs/KZDialog.h"
+#include "shell/toolkit/ports/KZSerialPort.h"
 
 namespace {
 

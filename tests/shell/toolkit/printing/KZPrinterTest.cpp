@@ -17,9 +17,9 @@
 #include "shell/support/DialogTestSupport.h"
 #include "shell/support/TestPrinterDevice.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZRadioGroup.h"
-#include "shell/toolkit/KZReal.h"
-#include "shell/toolkit/KZPrinter.h"
+#include "shell/toolkit/fields/KZRadioGroup.h"
+#include "shell/toolkit/fields/KZReal.h"
+#include "shell/toolkit/printing/KZPrinter.h"
 
 namespace {
 

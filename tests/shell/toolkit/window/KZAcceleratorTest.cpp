@@ -1,8 +1,8 @@
 // Hot-key labels and the accelerator texts of menu entries.
 #include <gtest/gtest.h>
 
-#include "shell/toolkit/KZAccelerator.h"
-#include "shell/toolkit/KZHotKeyText.h"
+#include "shell/toolkit/window/KZAccelerator.h"
+#include "shell/toolkit/menus/KZHotKeyText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 TEST(KZHotKeyText, TheFirstSingleAmpersandMarksTheHotKey)

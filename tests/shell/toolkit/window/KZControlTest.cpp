@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "shell/support/MenuFrameTest.h"
-#include "shell/toolkit/KZPopUpItem.h"
-#include "shell/toolkit/KZPullDownItem.h"
-#include "shell/toolkit/KZPullDownMenu.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPullDownItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {

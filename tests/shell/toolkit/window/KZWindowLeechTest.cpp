@@ -7,10 +7,10 @@
 
 #include "framework/core/display/ZafDisplay.h"
 #include "shell/support/ToolkitTest.h"
-#include "shell/toolkit/KZFontCache.h"
+#include "shell/toolkit/window/KZFontCache.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/KZWindow.h"
-#include "shell/toolkit/KZWindowObjectLeech.h"
+#include "shell/toolkit/window/KZWindow.h"
+#include "shell/toolkit/window/KZWindowObjectLeech.h"
 
 namespace {
 
