@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "program/QuorvaneParts.h"
 #include "shell/app/KZCommandLine.h"
 #include "shell/app/VZApplication.h"
 
@@ -35,6 +36,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     argv.push_back(nullptr);
 
     auto *application = new VZApplication(int(arguments.size()), argv.data());
+    QuorvaneParts parts;
+    application->SetParts(&parts);
     int exitCode = 1;
     if (application->Status() == ZafApplication::STATUS_BEEP_AND_END) {
         MessageBeep(MB_OK);

@@ -20,6 +20,7 @@ class KZPullDownMenu;
 class KZStatusBar;
 class QVScoreboards;
 class QVZControl;
+class VZProgramParts;
 
 class VZApplication : public KZApplication
 {
@@ -126,6 +127,9 @@ public:
     static QVZControl *MainControl() { return mainControl; }
     // The main window publishes and withdraws itself (with its menu and status bars).
     static void PublishMainControl(QVZControl *control, ZafWindow *window);
+    // The program's parts for the run (borrowed; none: the application's
+    // own steps only).
+    void SetParts(VZProgramParts *programParts) { parts = programParts; }
 
 protected:
     void ShowLoopError() override;
@@ -156,6 +160,7 @@ private:
     static QVScoreboards *scoreboards;
     static QVZControl *mainControl;
 
+    VZProgramParts *parts = nullptr;
     KFile dataInFolder;
     KFile dataOutFolder;
     KString operationFailedText;

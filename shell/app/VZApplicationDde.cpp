@@ -2,6 +2,7 @@
 // execute command ("OpenEvent,<file>") at a time, carried out by the main
 // loop's idle step.
 #include "shell/app/VZApplication.h"
+#include "shell/app/VZProgramParts.h"
 
 #include <windows.h>
 #include <ddeml.h>
@@ -10,14 +11,10 @@
 
 #include <cstring>
 
-#include "domain/event/QVEvent.h"
-#include "domain/timing/VLeg.h"
 #include "foundation/comm/KZOSText.h"
 #include "foundation/log/KLog.h"
 #include "foundation/values/KHelpers.h"
 #include "shell/app/KZAppCodes.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZControl.h"
 
 namespace {
 
@@ -164,10 +161,7 @@ void VZApplication::ServePendingCommand()
         return;
     SetMousePointer(kPointerBusy);
     KString file;
-    if (verb == kVerbOpenEvent && command.GetField(file, 1, L',', L'"'))
-        if (QVZEventMDI *window = MainControl()->OpenEvent(&file))
-            if (QVEvent *event = window->Event())
-                if (VLeg *leg = event->Leg(0))
-                    leg->SelectNone();
+    if (verb == kVerbOpenEvent && command.GetField(file, 1, L',', L'"') && parts)
+        parts->OpenEventFile(file);
     SetMousePointer(kPointerArrow);
 }

@@ -27,22 +27,13 @@
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafErrorReporter.h"
-#include "imaging/image/VImage.h"
-#include "imaging/store/VImageFrame.h"
-#include "imaging/startup/VZWindowModules.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
 #include "shell/app/KZSplash.h"
+#include "shell/app/VZProgramParts.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/app/VZUserInterface.h"
 #include "shell/toolkit/window/KZFontCache.h"
-#include "ui/chart/QVZChartPane.h"
-#include "ui/chart/QVZChartWindow.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/event/QVZEventWindow.h"
-#include "ui/main/QVZControl.h"
-#include "ui/results/QVZResultsPane.h"
-#include "ui/results/QVZResultsWindow.h"
 
 namespace {
 
@@ -165,14 +156,8 @@ void VZApplication::InstallSeams()
 
 void VZApplication::ShutDown()
 {
-    if (QVZControl *control = MainControl()) {
-        // The window manager deletes the main window when it closes it; one
-        // still standing goes now, before the objects it shows.
-        if (ZafWindowManager *manager = WindowManager())
-            if (manager->Holds(control))
-                manager->Subtract(control);
-        delete control;
-    }
+    if (parts)
+        parts->CloseMainWindow(WindowManager());
     DeleteDomainObjects();
     StopModules();
     if ((GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000)) {
@@ -222,67 +207,17 @@ void VZApplication::SaveSettings()
     }
 }
 
-// Module start-ups; StopModules runs the shut-downs in exactly the reverse order.
+// The program's modules, in the order its composition gives.
 void VZApplication::StartModules()
 {
-    VBuildGray15Table();
-    KSerialPort::EnumeratePorts();
-    KSocketStartup();
-    VRaceTime::LoadSeparators();
-    QVEvent::Startup();
-    QVBlockSensors::Startup();
-    VWind::Startup();
-    QVResult::Startup();
-    VImageFrame::Startup();
-    VImage::Startup();
-    QVSchedule::Startup();
-    QVScoreboards::ListScripts();
-    QVSerialPort::Startup();
-    QVResultsView::Startup();
-    QVZEventWindow::Startup();
-    QVZResultsWindow::Startup();
-    QVZResultsPane::Startup();
-    QVZChartWindow::Startup();
-    QVZChartPane::Startup();
-    VZImageWindow::Startup();
-    VZImagePane::Startup();
-    QVZEventMDI::Startup();
-    VZHardwareWindow::Startup();
-    VZAlignWindow::Startup();
-    VZRemoteWindow::Startup();
-    VZRemotePane::Startup();
-    VZHardwareBar::Startup();
-    VZCameraDialog::Startup();
+    if (parts)
+        parts->StartModules();
 }
 
 void VZApplication::StopModules()
 {
-    VZCameraDialog::Shutdown();
-    VZHardwareBar::Shutdown();
-    VZRemotePane::Shutdown();
-    VZRemoteWindow::Shutdown();
-    VZAlignWindow::Shutdown();
-    VZHardwareWindow::Shutdown();
-    QVZEventMDI::Shutdown();
-    VZImagePane::Shutdown();
-    VZImageWindow::Shutdown();
-    QVZChartPane::Shutdown();
-    QVZChartWindow::Shutdown();
-    QVZResultsPane::Shutdown();
-    QVZResultsWindow::Shutdown();
-    QVZEventWindow::Shutdown();
-    QVResultsView::Shutdown();
-    QVSerialPort::Shutdown();
-    QVScoreboards::ForgetScripts();
-    QVSchedule::Shutdown();
-    VImage::Shutdown();
-    VImageFrame::Shutdown();
-    QVResult::Shutdown();
-    VWind::Shutdown();
-    QVBlockSensors::Shutdown();
-    QVEvent::Shutdown();
-    KSocketCleanup();
-    KSerialPort::ForgetPorts();
+    if (parts)
+        parts->StopModules();
 }
 
 void VZApplication::CreateDomainObjects()
@@ -328,11 +263,8 @@ void VZApplication::RegisterFileTypes()
 
 void VZApplication::ShowMainWindow()
 {
-    auto *control = new QVZControl;
-    if (ZafWindowManager *manager = WindowManager()) {
-        manager->Add(control);
-        manager->SetMainWindow(control->OSWindow());
-    }
+    if (parts)
+        parts->ShowMainWindow(WindowManager());
 }
 
 // The one way out of Run, whatever the step it ends at.

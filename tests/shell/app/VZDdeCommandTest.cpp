@@ -11,6 +11,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "program/QuorvaneParts.h"
 #include "shell/support/ShellAppTest.h"
 #include "ui/main/QVZControl.h"
 
@@ -27,7 +28,8 @@ protected:
     std::wstring Pending() const { return app->PendingCommand().CStr(); }
 };
 
-// The same with the main window and a program log in the scratch folder.
+// The same with the program's parts, the main window and a program log in
+// the scratch folder.
 class VZDdeServing : public VZDdeCommand
 {
 protected:
@@ -35,6 +37,7 @@ protected:
     {
         VZDdeCommand::SetUp();
         KSetProgramLog(new KLog);
+        app->SetParts(&parts);
         control = new QVZControl;
     }
     void TearDown() override
@@ -47,6 +50,7 @@ protected:
         VZDdeCommand::TearDown();
     }
 
+    QuorvaneParts parts;
     QVZControl *control = nullptr;
 };
 

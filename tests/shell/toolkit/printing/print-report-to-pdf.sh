@@ -16,7 +16,7 @@ name="kzcheck-$$-$(date +%s)"
 KZ_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=KZPrinterSpooler.* || exit 1
 
 work=$(mktemp -d)
-. "$(dirname "$0")/../../support/printed-page.sh"
+. "$(dirname "$0")/../../../support/printed-page.sh"
 printed_page "$name" "$work" || { rm -rf "$work"; [ -n "$pdf" ] && rm -f "$pdf"; exit 1; }
 trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
 [ -n "${KZ_KEEP_PAGE:-}" ] && cp "$page" "$KZ_KEEP_PAGE"
