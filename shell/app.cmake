@@ -1,4 +1,4 @@
-# The application object: entry, start-up and shut-down, event loop,
+# The application object: start-up and shut-down, event loop,
 # settings and language files, error display, DDE server.
 list(APPEND SHELL_SOURCES
     app/KZApplication.cpp
