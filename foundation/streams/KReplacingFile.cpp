@@ -11,9 +11,6 @@
 
 namespace
 {
-// Old files at least this large are released in the background.
-constexpr int64_t kReleaseInBackground = 1024 * 1024;
-
 // The system's call that renames an open file (from Windows Vista on; looked
 // up at run time). Its rename record: replace flag, root folder, name
 // length in bytes, name.
@@ -49,14 +46,6 @@ bool RenameOpenFile(void *handle, const KString &target)
     record->nameBytes = DWORD(nameBytes);
     std::copy(target.CStr(), target.CStr() + target.Length(), record->name);
     return call(static_cast<HANDLE>(handle), kFileRenameInfo, record, DWORD(bytes.size())) != 0;
-}
-
-int64_t SizeOf(const KString &path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.CStr(), GetFileExInfoStandard, &data))
-        return -1;
-    return (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 } // namespace
 
@@ -104,9 +93,11 @@ void KReplacingFile::Commit()
 void KReplacingFile::Replace()
 {
     // A second name keeps the old file's space allocated through the
-    // rename; only the disposal worker then frees it.
+    // rename; only the disposal worker then frees it. Freeing even a few
+    // hundred kilobytes costs the file system longer than the whole rename.
+    // No second name is made when there is no old file or the name is taken.
     KString kept;
-    if (itsReleaseInBackground && SizeOf(itsTarget) >= kReleaseInBackground) {
+    if (itsReleaseInBackground) {
         kept = itsTarget;
         kept.Append(L".old");
         if (!CreateHardLinkW(kept.CStr(), itsTarget.CStr(), nullptr))

@@ -9,13 +9,12 @@
 // The temporary file is renamed while still open where the system can
 // (from Windows Vista on), else closed and renamed by its name.
 //
-// Replacing a large file makes the file system free the old file's space,
-// which takes milliseconds for a file of megabytes. With
-// SetReleaseInBackground an old file of a megabyte or more is kept under a
-// second name (the target's with ".old" added, when no such file exists)
-// until the new one has taken its place, and that name is then deleted by
-// KFileDisposal's worker: the target always names a whole file, the old or
-// the new one.
+// Replacing a file makes the file system free the old file's space, which
+// costs more than the rename itself (milliseconds for a file of megabytes).
+// With SetReleaseInBackground the old file is kept under a second name (the
+// target's with ".old" added, when no such file exists) until the new one
+// has taken its place, and that name is then deleted by KFileDisposal's
+// worker: the target always names a whole file, the old or the new one.
 
 #include "foundation/streams/KBufferedFile.h"
 
