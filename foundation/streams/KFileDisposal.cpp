@@ -58,7 +58,16 @@ void KFileDisposal::DeleteWaiting()
     taken.swap(itsWaiting);
     itsCount = 0;
     itsLock.Unlock();
-    for (const KString &path : taken)
-        DeleteFileW(path.CStr());
+    std::vector<KString> held;
+    for (const KString &path : taken) {
+        if (!DeleteFileW(path.CStr()) && GetLastError() == ERROR_SHARING_VIOLATION)
+            held.push_back(path);
+    }
+    if (!held.empty()) {
+        itsLock.Lock();
+        itsWaiting.insert(itsWaiting.begin(), held.begin(), held.end());
+        itsCount = int(itsWaiting.size());
+        itsLock.Unlock();
+    }
     itsDeleting.Unlock();
 }

@@ -3,7 +3,8 @@
 // hands a file over does not wait while the file system frees its space
 // (deleting a file of many megabytes takes milliseconds). Files are deleted
 // in the order given, within a quarter of a second; Finish deletes what is
-// left at once and waits.
+// left at once and waits. A file another program holds open (without
+// letting it be deleted) stays waiting and is tried again on each round.
 // One instance for the process (Shared); its worker starts with the first
 // file and ends when the instance is destroyed, deleting what is left.
 // Dispose and Finish may be called from any thread.

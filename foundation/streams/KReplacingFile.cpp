@@ -112,8 +112,10 @@ void KReplacingFile::Replace()
     if (!renamed &&
         !MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         int32_t error = int32_t(GetLastError());
-        if (!kept.IsEmpty())
-            DeleteFileW(kept.CStr());
+        // The old file may be held open by the program that kept the rename
+        // from happening: its second name then goes when it is let go.
+        if (!kept.IsEmpty() && !DeleteFileW(kept.CStr()))
+            KFileDisposal::Shared().Dispose(kept);
         Abandon();
         throw KXStream(kErrFileWrite, error);
     }

@@ -277,7 +277,8 @@ TEST(KReplacingFileSave, ReleasingTheOldFileInTheBackgroundLeavesOnlyTheTargetAn
     EXPECT_EQ(scratch.ReadFile(L"e.qvw.old"), "someone else's");
 
     // A target another program holds open cannot be replaced: it stays, and
-    // neither the second name nor the temporary file is left behind.
+    // neither the second name nor the temporary file is left behind once
+    // that program lets go.
     KFile holder(scratch.File(L"d.qvw").CStr());
     holder.Open(KFile::kModeRead);
     KReplacingFile file(scratch.File(L"d.qvw"));
@@ -286,6 +287,7 @@ TEST(KReplacingFileSave, ReleasingTheOldFileInTheBackgroundLeavesOnlyTheTargetAn
     file.WriteText(L"newer");
     EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
     holder.Close();
+    KFileDisposal::Shared().Finish();
     EXPECT_EQ(scratch.ReadFile(L"d.qvw"), "new");
     EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
     EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
