@@ -11,11 +11,12 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafWindowsShared.h"
 
-namespace {
+using ZafOSCalls::Handle;
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+namespace {
 
 ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
