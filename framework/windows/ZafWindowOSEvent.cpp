@@ -11,15 +11,15 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/core/objects/ZafChildObjects.h"
 #include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafWindowsShared.h"
 
 using ZafOSCalls::Handle;
+using ZafChildObjects::AsObject;
 using ZafOSCalls::Send;
 
 namespace {
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 ZafRegionStruct PixelRegionOf(const ZafWindowObject *object)
 {
