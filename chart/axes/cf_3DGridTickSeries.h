@@ -118,8 +118,9 @@ public:
     cf_3DTextMarker *MakeTextTick(double value, const wchar_t *text, int half);
     void ComputeInterval(cf_ChartModel *model, int count);
     int BuildLinear(int kind, double minimum, double maximum);
-    void BuildUpward(double from, double to, bool zeroMade);
-    void BuildDownward(double from, double to, bool zeroMade);
+    // The ticks from `from` (zero at most on its side) up (or down) to `to`,
+    // then the end tick of that side.
+    void BuildRun(double from, double to, bool zeroMade, bool upward);
     void RefreshBounds();
 
 protected:

@@ -280,14 +280,16 @@ int cf_3DGridTickSeries::BuildLinear(int kind, double minimum, double maximum)
         zeroMade = true;
     }
     if (maximum > 0)
-        BuildUpward(minimum >= 0 ? minimum : 0, maximum, zeroMade);
+        BuildRun(minimum >= 0 ? minimum : 0, maximum, zeroMade, true);
     if (minimum < 0)
-        BuildDownward(maximum <= 0 ? maximum : 0, minimum, zeroMade);
+        BuildRun(maximum <= 0 ? maximum : 0, minimum, zeroMade, false);
     return 1;
 }
 
-void cf_3DGridTickSeries::BuildUpward(double from, double to, bool zeroMade)
+void cf_3DGridTickSeries::BuildRun(double from, double to, bool zeroMade, bool upward)
 {
+    const double step = upward ? tickInterval : -tickInterval;
+    const auto beforeEnd = [&](double value) { return upward ? value < to : value > to; };
     Counters counters{gridStep, labelStep, majorStep};
     double v = 0;
     if (zeroMade) {
@@ -295,53 +297,24 @@ void cf_3DGridTickSeries::BuildUpward(double from, double to, bool zeroMade)
         Advance(counters.label, labelStep);
         Advance(counters.major, majorStep);
     } else {
-        v = from > 0 ? from : 0;
+        v = (upward ? from > 0 : from < 0) ? from : 0;
         MakeRunTick(v, counters);
     }
     // Capped, and stopped when the interval no longer moves v.
-    for (int made = 0; v < to && made < kMaxTicksPerRun; ++made) {
-        double next = Rounded(v + tickInterval);
+    for (int made = 0; beforeEnd(v) && made < kMaxTicksPerRun; ++made) {
+        double next = Rounded(v + step);
         if (next == v)
             break;
         v = next;
-        if (v < to)
+        if (beforeEnd(v))
             MakeRunTick(v, counters);
     }
-    if (!endTickHigh)
+    if (!(upward ? endTickHigh : endTickLow))
         return;
     int half = majorStep > 0 && majorStep <= counters.major + 1 ? 0 : 1;
     if (cf_3DTextMarker *tick = MakeTick(to, to, half)) {
-        MarkEndTick(tick, counters, endLabelHigh);
-        endTickHighMarker = tick;
-    }
-}
-
-void cf_3DGridTickSeries::BuildDownward(double from, double to, bool zeroMade)
-{
-    Counters counters{gridStep, labelStep, majorStep};
-    double v = 0;
-    if (zeroMade) {
-        Advance(counters.grid, gridStep);
-        Advance(counters.label, labelStep);
-        Advance(counters.major, majorStep);
-    } else {
-        v = from < 0 ? from : 0;
-        MakeRunTick(v, counters);
-    }
-    for (int made = 0; v > to && made < kMaxTicksPerRun; ++made) {
-        double next = Rounded(v - tickInterval);
-        if (next == v)
-            break;
-        v = next;
-        if (v > to)
-            MakeRunTick(v, counters);
-    }
-    if (!endTickLow)
-        return;
-    int half = majorStep > 0 && majorStep <= counters.major + 1 ? 0 : 1;
-    if (cf_3DTextMarker *tick = MakeTick(to, to, half)) {
-        MarkEndTick(tick, counters, endLabelLow);
-        endTickLowMarker = tick;
+        MarkEndTick(tick, counters, upward ? endLabelHigh : endLabelLow);
+        (upward ? endTickHighMarker : endTickLowMarker) = tick;
     }
 }
 

@@ -168,6 +168,10 @@ protected:
     void SetPipelineFlags() { needsRefresh = geometryChanged = projectionChanged = 1; }
     // Draws every object of the four lists with form A or form B.
     void DrawLists(bf_Display *display, bool formB);
+    // Brings the geometry and the projection up to date for drawing on the
+    // display (all of it the first time); a geometry change projects again
+    // when reprojectOnGeometry is set.
+    void UpdateForDrawing(bf_Display *display, bool reprojectOnGeometry);
     // Gives the plot a margin floor that keeps the shown grid series' labels
     // and titles inside the display; true when the projection must be
     // prepared again.

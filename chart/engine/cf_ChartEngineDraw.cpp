@@ -10,10 +10,8 @@
 
 #include <algorithm>
 
-void cf_ChartEngine::Draw(bf_Display *display)
+void cf_ChartEngine::UpdateForDrawing(bf_Display *display, bool reprojectOnGeometry)
 {
-    if (!display)
-        return;
     if (!prepared) {
         kernel->UpdateGeometry();
         UpdateGeometry();
@@ -25,12 +23,21 @@ void cf_ChartEngine::Draw(bf_Display *display)
     if (geometryChanged || kernel->IsChanged()) {
         kernel->UpdateGeometry();
         UpdateGeometry();
+        if (reprojectOnGeometry)
+            projectionChanged = 1;
     }
     if (projectionChanged || !kernel->IsProjCurrent()) {
         kernel->Prepare(display);
         Project();
         Refresh();
     }
+}
+
+void cf_ChartEngine::Draw(bf_Display *display)
+{
+    if (!display)
+        return;
+    UpdateForDrawing(display, false);
     // The texts' room depends on the plot's size (tick lengths are shares of
     // it, a title may stand at its middle): a few passes settle it.
     for (int pass = 0; pass < 5 && FitTextsAroundPlot(display); ++pass) {

@@ -67,24 +67,7 @@ void cf_eng_XPie2D3D::Project()
 
 void cf_eng_XPie2D3D::DrawWallsAndBitmap(bf_Display *display)
 {
-    if (!prepared) {
-        kernel->UpdateGeometry();
-        UpdateGeometry();
-        kernel->Prepare(display);
-        Project();
-        Refresh();
-        prepared = 1;
-    }
-    if (geometryChanged || kernel->IsChanged()) {
-        kernel->UpdateGeometry();
-        UpdateGeometry();
-        projectionChanged = 1;
-    }
-    if (projectionChanged || !kernel->IsProjCurrent()) {
-        kernel->Prepare(display);
-        Project();
-        Refresh();
-    }
+    UpdateForDrawing(display, true);
     for (int list : {2, 3})
         for (cf_Virt3DObj *object : lists[list])
             object->DrawFormB(display);

@@ -9,16 +9,22 @@
 KStream::KStream() = default;
 KStream::~KStream() = default;
 
-int32_t KStream::Read(void *buffer, int32_t count)
+int32_t KStream::TakeReadAhead(uint8_t *out, int32_t count)
 {
-    if (count <= 0)
-        return 0;
-    uint8_t *out = static_cast<uint8_t *>(buffer);
     int32_t done = 0;
     while (itsBackCount > 0 && done < count) {
         out[done++] = itsBack[0];
         std::memmove(itsBack, itsBack + 1, size_t(--itsBackCount));
     }
+    return done;
+}
+
+int32_t KStream::Read(void *buffer, int32_t count)
+{
+    if (count <= 0)
+        return 0;
+    uint8_t *out = static_cast<uint8_t *>(buffer);
+    int32_t done = TakeReadAhead(out, count);
     // The transport may deliver a block in pieces; ask until it reports the end.
     while (done < count) {
         int32_t n = DoRead(out + done, count - done);
@@ -34,11 +40,7 @@ int32_t KStream::ReadSome(void *buffer, int32_t count)
     if (count <= 0)
         return 0;
     uint8_t *out = static_cast<uint8_t *>(buffer);
-    int32_t done = 0;
-    while (itsBackCount > 0 && done < count) {
-        out[done++] = itsBack[0];
-        std::memmove(itsBack, itsBack + 1, size_t(--itsBackCount));
-    }
+    int32_t done = TakeReadAhead(out, count);
     if (done > 0)
         return done;   // bytes in hand are not held back by a transport that waits
     int32_t n = DoRead(out, count);

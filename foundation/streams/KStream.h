@@ -146,6 +146,8 @@ protected:
 private:
     int ReadByte();
     void PushBack(const uint8_t *bytes, int count);
+    // Moves up to count read-ahead bytes into out; answers how many.
+    int32_t TakeReadAhead(uint8_t *out, int32_t count);
     int DecodeChar();
     int Decode8Bit(int first);
     void DetectEncoding();

@@ -335,23 +335,9 @@ ZafEventType ZafComboBox::TakeDrop(ZafWindowObject *source, ZafEventType code)
 {
     const bool combo = source->IsAClassID(ZAF_ID_COMBO_BOX);
     if (!combo && !source->IsAClassID(ZAF_ID_VT_LIST) && !source->IsAClassID(ZAF_ID_LIST))
-    {
-        const ZafIChar *text = source->Text();
-        if (!text || !*text)
-            return ZAF_REFUSED;
-        auto *item = new ZafString(0, 0, region.Width(), new ZafStringData(text));
-        item->SetBorder(false);
-        Add(item);
-        if (code == ZAF_EV_DROP_MOVE)
-            source->SetText(L"");
-        return code;
-    }
+        return ZafListDropText(*this, source, code);
     ZafWindow *from = combo ? static_cast<ZafComboBox *>(source)->List() : static_cast<ZafWindow *>(source);
-    std::vector<ZafWindowObject *> chosen;
-    for (ZafElement *e = from->ZafList::First(); e; e = e->Next())
-        if (AsObject(e)->Selected())
-            chosen.push_back(AsObject(e));
-    for (ZafWindowObject *item : chosen)
+    for (ZafWindowObject *item : ZafSelectedChildren(*from))
     {
         if (code != ZAF_EV_DROP_MOVE)
             Add(item->Duplicate());

@@ -227,6 +227,28 @@ bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEvent
     return true;
 }
 
+ZafEventType ZafListDropText(ZafWindow &list, ZafWindowObject *source, ZafEventType code)
+{
+    const ZafIChar *text = source->Text();
+    if (!text || !*text)
+        return ZAF_REFUSED;
+    auto *item = new ZafString(0, 0, list.Region().Width(), new ZafStringData(text));
+    item->SetBorder(false);
+    list.Add(item);
+    if (code == ZAF_EV_DROP_MOVE)
+        source->SetText(L"");
+    return code;
+}
+
+std::vector<ZafWindowObject *> ZafSelectedChildren(ZafWindow &window)
+{
+    std::vector<ZafWindowObject *> chosen;
+    for (ZafElement *e = window.ZafList::First(); e; e = e->Next())
+        if (AsObject(e)->Selected())
+            chosen.push_back(AsObject(e));
+    return chosen;
+}
+
 ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
 {
     ZafWindowObject *source = nullptr;
@@ -244,17 +266,7 @@ ZafEventType ZafVtList::DragDropEvent(const ZafEventStruct &event)
 ZafEventType ZafVtList::TakeDrop(ZafWindowObject *source, ZafEventType code)
 {
     if (!source->IsAClassID(ZAF_ID_LIST))
-    {
-        const ZafIChar *text = source->Text();
-        if (!text || !*text)
-            return ZAF_REFUSED;
-        auto *item = new ZafString(0, 0, region.Width(), new ZafStringData(text));
-        item->SetBorder(false);
-        Add(item);
-        if (code == ZAF_EV_DROP_MOVE)
-            source->SetText(L"");
-        return code;
-    }
+        return ZafListDropText(*this, source, code);
     // A combo box keeps its items in its own list: its drop is its own.
     if (!source->IsAClassID(ZAF_ID_WINDOW) || source->IsAClassID(ZAF_ID_COMBO_BOX))
         return code;
@@ -263,11 +275,7 @@ ZafEventType ZafVtList::TakeDrop(ZafWindowObject *source, ZafEventType code)
     if (code == ZAF_EV_DROP_MOVE)
         list->SetAutomaticUpdate(false);
     SetAutomaticUpdate(false);
-    std::vector<ZafWindowObject *> chosen;
-    for (ZafElement *e = list->ZafList::First(); e; e = e->Next())
-        if (AsObject(e)->Selected())
-            chosen.push_back(AsObject(e));
-    for (ZafWindowObject *item : chosen)
+    for (ZafWindowObject *item : ZafSelectedChildren(*list))
     {
         if (code == ZAF_EV_DROP_MOVE)
             Add(list->Subtract(item));

@@ -17,6 +17,7 @@
 #include "framework/controls/ZafFramelessWindow.h"
 
 #include <memory>
+#include <vector>
 
 class ZafVtList : public ZafFramelessWindow
 {
@@ -134,3 +135,11 @@ ZafEventType ZafListDropCode(const ZafWindowObject *dragObject);
 // or -406); else the object dragged (null when none) and the drop code,
 // a default drop resolved by ZafListDropCode.
 bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code);
+// The drop of an object that is no list on a list or combo box: a new
+// borderless text item of the object's text (the list's width) added to
+// the list, the object's text cleared on a move. Answers the code, or
+// ZAF_REFUSED when the object has no text.
+ZafEventType ZafListDropText(ZafWindow &list, ZafWindowObject *source, ZafEventType code);
+// The selected children of a window, in their order (taken before a move
+// changes the child list).
+std::vector<ZafWindowObject *> ZafSelectedChildren(ZafWindow &window);

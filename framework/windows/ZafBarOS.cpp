@@ -1,4 +1,5 @@
 #include "framework/windows/ZafBarOS.h"
+#include "framework/windows/ZafSystemColors.h"
 
 #include <windows.h>
 
@@ -32,8 +33,5 @@ void ZafResolveBarColors(ZafWindow &bar, ZafPaletteStruct &palette, ZafPaletteTy
         bar.ZafWindow::ResolveSystemColors(palette, type, state);
         return;
     }
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(COLOR_BTNFACE);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(COLOR_BTNFACE);
+    ZafFillSystemColors(palette, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
 }

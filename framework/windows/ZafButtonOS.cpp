@@ -10,13 +10,14 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafWindowsShared.h"
 
-namespace {
+using ZafOSCalls::Handle;
 
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
+namespace {
 
 constexpr UINT_PTR repeatTimer = 1;
 

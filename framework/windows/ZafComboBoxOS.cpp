@@ -15,6 +15,7 @@
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/core/objects/ZafChildObjects.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -111,10 +112,7 @@ ZafWindowObject *ZafComboBox::Add(ZafWindowObject *object, ZafWindowObject *posi
 {
     if (!object || object->Parent() || object == this)
         return object;
-    object->SetOwnOSWindow(false);
-    object->SetBorderByParent(true);
-    object->SetFocusByParent(true);
-    object->SetPaletteFromParent(true);
+    ZafChildObjects::TakeAsListItem(object);
     const bool support = object->UseParentFrameHandle();
     list->ZafWindow::Add(object, position);
     if (!support)
@@ -472,13 +470,10 @@ void ZafComboBox::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType 
         return;
     }
     const bool selectedState = (state & ZAF_PS_SELECTED) != 0;
-    const ZafInt8 system = ZafInt8(-3);
-    if (palette.colorForeground == system && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(type == ZAF_PT_BACKGROUND
-            ? (selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW)
-            : (selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    if (palette.colorBackground == system && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    const int background = selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+    const int foreground = type == ZAF_PT_BACKGROUND ? background
+        : selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+    ZafFillSystemColors(palette, GetSysColor(foreground), GetSysColor(background));
 }
 
 ZafEventType ZafComboBox::Redisplay(const ZafEventStruct &event, ZafEventType code)

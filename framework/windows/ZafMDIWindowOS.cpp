@@ -10,6 +10,7 @@
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -390,8 +391,5 @@ void ZafMDIWindow::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType
         return;
     }
     const DWORD color = GetSysColor(IsFrame() ? COLOR_APPWORKSPACE : COLOR_BTNFACE);
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = color;
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = color;
+    ZafFillSystemColors(palette, color, color);
 }

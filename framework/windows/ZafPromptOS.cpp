@@ -10,6 +10,7 @@
 #include "framework/windows/ZafTextControl.h"
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -239,8 +240,6 @@ void ZafPrompt::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType ty
         return;
     }
     bool disabledState = (state & ZAF_PS_DISABLED) != 0;
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(disabledState ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(disabledState ? COLOR_BTNHIGHLIGHT : COLOR_WINDOW);
+    ZafFillSystemColors(palette, GetSysColor(disabledState ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT),
+        GetSysColor(disabledState ? COLOR_BTNHIGHLIGHT : COLOR_WINDOW));
 }

@@ -11,20 +11,14 @@
 #include "framework/core/text/ZafCharacters.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafTextControl.h"
 #include "framework/windows/ZafWindowsShared.h"
+#include "framework/windows/ZafSystemColors.h"
 
-namespace {
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
-}
-
-} // namespace
+using ZafOSCalls::Handle;
+using ZafOSCalls::Send;
 
 // ---- The control --------------------------------------------------------------
 
@@ -296,10 +290,7 @@ void ZafString::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType ty
         // A field that takes no entry shows the face colour, as Windows
         // draws a disabled edit control, not the white of an open one.
         const int colour = (state & ZAF_PS_DISABLED) ? COLOR_BTNFACE : COLOR_WINDOW;
-        if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-            palette.osColorForeground = GetSysColor(colour);
-        if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-            palette.osColorBackground = GetSysColor(colour);
+        ZafFillSystemColors(palette, GetSysColor(colour), GetSysColor(colour));
         return;
     }
     ZafWindowObject::ResolveSystemColors(palette, type, state);

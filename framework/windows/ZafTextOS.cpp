@@ -13,6 +13,7 @@
 #include "framework/windows/ZafTextControl.h"
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -268,8 +269,5 @@ void ZafText::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type
         ZafWindowObject::ResolveSystemColors(palette, type, state);
         return;
     }
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(COLOR_WINDOW);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(COLOR_WINDOW);
+    ZafFillSystemColors(palette, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
 }

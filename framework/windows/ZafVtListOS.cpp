@@ -16,6 +16,7 @@
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/core/objects/ZafChildObjects.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -113,10 +114,7 @@ ZafWindowObject *ZafVtList::Add(ZafWindowObject *object, ZafWindowObject *positi
 {
     if (!object || object->Parent() || object == this)
         return object;
-    object->SetOwnOSWindow(false);
-    object->SetBorderByParent(true);
-    object->SetFocusByParent(true);
-    object->SetPaletteFromParent(true);
+    ZafChildObjects::TakeAsListItem(object);
     if (object->UseParentFrameHandle())
         return ZafWindow::Add(object, position);
     if (position && Contains(position))
@@ -370,17 +368,11 @@ void ZafVtList::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType ty
         return;
     }
     const bool selectedState = (state & ZAF_PS_SELECTED) != 0;
-    const ZafInt8 system = ZafInt8(-3);
-    const bool text = type != ZAF_PT_BACKGROUND;
-    if (palette.colorForeground == system && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-    {
-        int index = !text ? (selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW)
-                  : (state & ZAF_PS_DISABLED) ? COLOR_GRAYTEXT
-                  : selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
-        palette.osColorForeground = GetSysColor(index);
-    }
-    if (palette.colorBackground == system && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    const int background = selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+    const int foreground = type == ZAF_PT_BACKGROUND ? background
+        : (state & ZAF_PS_DISABLED) ? COLOR_GRAYTEXT
+        : selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+    ZafFillSystemColors(palette, GetSysColor(foreground), GetSysColor(background));
 }
 
 ZafEventType ZafVtList::ApplyOSFont()

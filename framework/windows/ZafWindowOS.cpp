@@ -11,13 +11,14 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/core/objects/ZafChildObjects.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafWindowsShared.h"
 
+using ZafOSCalls::Handle;
+using ZafChildObjects::AsObject;
+
 namespace {
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
 
 ZafRegionStruct PixelRect(const RECT &rect)
 {

@@ -11,18 +11,15 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/core/objects/ZafChildObjects.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafWindowsShared.h"
 
+using ZafOSCalls::Handle;
+using ZafChildObjects::AsObject;
+using ZafOSCalls::Send;
+
 namespace {
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-ZafWindowObject *AsObject(ZafElement *element) { return static_cast<ZafWindowObject *>(element); }
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ZafMSWindowsApp::Entry().sendMessage(window, message, wParam, lParam);
-}
 
 ZafRegionStruct PixelRegionOf(const ZafWindowObject *object)
 {

@@ -8,6 +8,7 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafSystemColors.h"
 
 namespace {
 
@@ -218,10 +219,7 @@ void ZafWindowObject::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteT
     }
     if (foreground < 0)
         return;
-    if (ZafUInt8(palette.colorForeground) == ZAF_SYSTEM_COLOR && palette.osColorForeground == ZAF_UNSET_OS_COLOR)
-        palette.osColorForeground = GetSysColor(foreground);
-    if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
-        palette.osColorBackground = GetSysColor(background);
+    ZafFillSystemColors(palette, GetSysColor(foreground), GetSysColor(background));
 }
 
 ZafEventType ZafWindowObject::ApplyOSFont()

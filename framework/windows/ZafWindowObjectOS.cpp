@@ -7,18 +7,11 @@
 #include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "framework/windows/ZafOSCalls.h"
 #include "framework/windows/ZafOSEventWin.h"
 
-namespace {
-
-HWND Handle(ZafOSWindow window) { return static_cast<HWND>(window); }
-
-LRESULT Send(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ZafMSWindowsApp::Entry().sendMessage(Handle(window), message, wParam, lParam);
-}
-
-} // namespace
+using ZafOSCalls::Handle;
+using ZafOSCalls::Send;
 
 HWND ZafCreateWindowEx(DWORD exStyle, const wchar_t *className, const wchar_t *title,
     DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,

@@ -34,6 +34,20 @@ void ShowText(VImageProgress *progress, const wchar_t *key)
     VImagingText(key, text);
     progress->SetText(text);
 }
+
+// Closes the progress window (if any) and says so when the user stopped.
+void EndProgress(VImageProgress *progress, bool userAborted)
+{
+    if (!progress)
+        return;
+    progress->Close();
+    progress->SetWaitCursor(false);
+    if (userAborted) {
+        KString text;
+        VImagingText(kTextUserAborted, text);
+        progress->ShowMessage(text);
+    }
+}
 } // namespace
 
 bool VImage::FindObjectFrames(int32_t first, int32_t &objectFirst, int32_t &objectLast, int32_t &low,
@@ -138,15 +152,7 @@ bool VImage::FindNextObject(KRect &rect, const VImageView &view, bool fromStart,
     const bool found = FindObjectFrames(first, objectFirst, objectLast, low, high, abortState, showProgress);
     if (found)
         rect = ImageToView(KRect(objectFirst, low, objectLast, high), view.Zoom());
-    if (progress) {
-        progress->Close();
-        progress->SetWaitCursor(false);
-        if (abortState == 1) {
-            KString text;
-            VImagingText(kTextUserAborted, text);
-            progress->ShowMessage(text);
-        }
-    }
+    EndProgress(progress, abortState == 1);
     return found;
 }
 
@@ -185,15 +191,7 @@ void VImage::AutoCrop(bool restart)
             CutDisplayed(itsCropPosition, itsFrameCount - 1);
         itsCropPosition = std::max(0, itsFrameCount - 1);
     }
-    if (progress) {
-        progress->Close();
-        progress->SetWaitCursor(false);
-        if (abortState == 1) {
-            KString text;
-            VImagingText(kTextUserAborted, text);
-            progress->ShowMessage(text);
-        }
-    }
+    EndProgress(progress, abortState == 1);
     ViewsFromStored();
     ClipViewMarks();
     SendTopic(kMsgListAfter | kMsgTopicImage);

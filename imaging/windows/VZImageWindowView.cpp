@@ -87,10 +87,7 @@ VZImageWindow::VZImageWindow(KMessageObject *owner, VImageView *newView) : KZWin
     pane = new VZImagePane(this, nullptr);
     Add(toolBar);
     Add(pane);
-    auto *geometry = new KZGeomMgr;
-    for (uint32_t side : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
-        geometry->Add(new KZGeomAtt(pane, side, 0));
-    Add(geometry);
+    Add(KZGeomFill(pane));
     SetView(newView);
 }
 

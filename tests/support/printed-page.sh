@@ -1,7 +1,9 @@
 # Shared by the print checks: waits for the PDF printer's file of a job and
-# turns its first page into a picture at 50 dpi.
+# turns its first page into a picture at 50 dpi, and checks pixels of it.
 # Usage (sourced): printed_page <job name> <work folder>; sets $pdf and $page,
-# answers non-zero when no complete file came within 30 s.
+# answers non-zero when no complete file came within 30 s. Then
+# check <x> <y> dark|white says so and sets status=1 when the pixel of
+# $page is not as expected (pixel <x> <y> is its grey level, 0..255).
 printed_page() {
     # The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
     home=$(getent passwd "$(id -un)" | cut -d: -f6)
@@ -24,4 +26,12 @@ printed_page() {
         echo "the PDF printer's file $pdf did not become a readable page"
     fi
     return 1
+}
+
+pixel() { convert "$page" -crop "1x1+$1+$2" -format "%[fx:int(255*mean)]" info:; }
+
+check() {
+    value=$(pixel "$1" "$2")
+    if [ "$3" = dark ] && [ "$value" -gt 64 ]; then echo "($1, $2) should be dark: $value"; status=1; fi
+    if [ "$3" = white ] && [ "$value" -lt 250 ]; then echo "($1, $2) should be white: $value"; status=1; fi
 }

@@ -51,10 +51,7 @@ QVZEventWindow::QVZEventWindow(QVZEventMDI *owner, QVEventView *view) : KZWindow
     pane = new QVZEventPane(this, nullptr);
     Add(toolBar);
     Add(pane);
-    auto *geometry = new KZGeomMgr;
-    for (uint32_t side : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
-        geometry->Add(new KZGeomAtt(pane, side, 0));
-    Add(geometry);
+    Add(KZGeomFill(pane));
     SetView(view);
 }
 

@@ -63,12 +63,7 @@ QVZResultsWindow::QVZResultsWindow(ZafWindowObject *owner, QVResultsView *attach
     BuildToolBar();
     pane = new QVZResultsPane(this, nullptr, 0, 0, width, height);
     Add(pane);
-    auto *geometry = new KZGeomMgr;
-    geometry->Add(new KZGeomAtt(pane, kGeomLeft, 0));
-    geometry->Add(new KZGeomAtt(pane, kGeomTop, 0));
-    geometry->Add(new KZGeomAtt(pane, kGeomRight, 0));
-    geometry->Add(new KZGeomAtt(pane, kGeomBottom, 0));
-    Add(geometry);
+    Add(KZGeomFill(pane));
     VZApplication *application = VZApplication::Instance();
     clearButton->SetVisible(application && application->IsOverlayMode());
     SetView(attach);

@@ -67,3 +67,11 @@ KZGeomDC::KZGeomDC(ZafWindowObject *object, uint32_t flags, int32_t minimum, int
     if (maximum)
         SetMaximum(maximum);
 }
+
+KZGeomMgr *KZGeomFill(ZafWindowObject *object)
+{
+    auto *geometry = new KZGeomMgr;
+    for (uint32_t side : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
+        geometry->Add(new KZGeomAtt(object, side, 0));
+    return geometry;
+}

@@ -42,6 +42,11 @@ public:
     KZGeomAtt(ZafWindowObject *object, ZafWindowObject *reference, uint32_t flags, int32_t offset);
 };
 
+// A new geometry manager that keeps the object filling its parent's client
+// area (attached at all four sides, offset 0); the caller adds it to the
+// parent, which owns it.
+KZGeomMgr *KZGeomFill(ZafWindowObject *object);
+
 class KZGeomRC : public ZafRelativeConstraint
 {
 public:

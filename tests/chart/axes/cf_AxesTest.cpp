@@ -4,6 +4,7 @@
 #include "chart/axes/cf_TitleMarkerMgr.h"
 #include "chart/backend/bf_Display.h"
 #include "chart/engine/cf_EngineFrame.h"
+#include "chart/harness/FlatView.h"
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
@@ -23,11 +24,7 @@ class TestFrame : public cf_EngineFrame {
 public:
     TestFrame() : box(100, 100, 100)
     {
-        box.SetViewAngles(0, 0);
-        box.SetLeftMargin(0);
-        box.SetRightMargin(0);
-        box.SetTopMargin(0);
-        box.SetBottomMargin(0);
+        SetFlatView(box);
         box.UpdateGeometry();
         box.PrepareRect(cf_2DRect(0, 0, 400, 400));
         kernel = &box;

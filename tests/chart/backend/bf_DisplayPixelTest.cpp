@@ -1,4 +1,5 @@
 #include "chart/backend/bf_Display.h"
+#include "chart/harness/FlatView.h"
 #include "chart/harness/MemoryDC.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
@@ -23,11 +24,7 @@ constexpr uint32_t kRed = 0xFF0000;
 cf_Kernel FillingKernel(bf_Display &display)
 {
     cf_Kernel k(100, 100, 100);
-    k.SetViewAngles(0, 0);
-    k.SetLeftMargin(0);
-    k.SetRightMargin(0);
-    k.SetTopMargin(0);
-    k.SetBottomMargin(0);
+    SetFlatView(k);
     k.SetIndependentScale(1);
     k.UpdateGeometry();
     k.Prepare(&display);

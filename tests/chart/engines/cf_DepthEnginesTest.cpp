@@ -6,6 +6,7 @@
 #include "chart/engines/cf_eng_Col3D.h"
 #include "chart/engines/cf_eng_Ribbon3D.h"
 #include "chart/engines/cf_eng_Stack3D.h"
+#include "chart/harness/GroupsModel.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/solids/cf_3DPhedraSeries.h"
 #include "chart/solids/cf_3DSurface.h"
@@ -18,19 +19,6 @@
 #include <vector>
 
 namespace {
-
-struct Model {
-    Model(int mode, std::initializer_list<std::vector<double>> groups) : model(nullptr, mode)
-    {
-        int g = 0;
-        for (const std::vector<double> &values : groups) {
-            model.SelectGroup(++g);
-            for (double y : values)
-                model.AddValue(y);
-        }
-    }
-    cf_ChartModel model;
-};
 
 const cf_3DSurface &Surface(const cf_ChartEngine &engine, int n)
 {
@@ -53,7 +41,7 @@ int FloorFaces(const cf_3DSurface &surface, double x0, double x1)
 
 TEST(cf_eng_Area3D, TheFloorRunsUnderThePartBelowZeroFromTheZeroCrossing)
 {
-    Model m(1, {{2, -2}});
+    GroupsModel m(1, {{2, -2}});
     cf_eng_Area3D engine;
     engine.BuildFromModel(&m.model);
     ASSERT_EQ(1u, engine.List(3).size());
@@ -68,12 +56,12 @@ TEST(cf_eng_Area3D, TheFloorRunsUnderThePartBelowZeroFromTheZeroCrossing)
 
 TEST(cf_eng_Area3D, StepsAtOrAboveZeroHaveNoFloorAndNegativeStepsAFullOne)
 {
-    Model above(1, {{0, 5}});
+    GroupsModel above(1, {{0, 5}});
     cf_eng_Area3D a;
     a.BuildFromModel(&above.model);
     EXPECT_EQ(4, Surface(a, 1).FacetCount());
 
-    Model below(1, {{-1, -3, -2}});
+    GroupsModel below(1, {{-1, -3, -2}});
     cf_eng_Area3D b;
     b.BuildFromModel(&below.model);
     EXPECT_EQ(1, FloorFaces(Surface(b, 1), 1, 2));
@@ -82,7 +70,7 @@ TEST(cf_eng_Area3D, StepsAtOrAboveZeroHaveNoFloorAndNegativeStepsAFullOne)
 
 TEST(cf_eng_Area3D, RowsStandTwoApartInDepth)
 {
-    Model m(1, {{1, 2}, {3, 4}, {5, 6}});
+    GroupsModel m(1, {{1, 2}, {3, 4}, {5, 6}});
     cf_eng_Area3D area;
     area.BuildFromModel(&m.model);
     ASSERT_EQ(3u, area.List(3).size());
@@ -113,7 +101,7 @@ TEST(cf_eng_Area3D, AGroupOfOneValueMakesNoSurfaceButOneSolid)
         {[] { return new cf_eng_Col3D; }, 1},
     };
     for (const Case &c : cases) {
-        Model m(1, {{-3}});
+        GroupsModel m(1, {{-3}});
         std::unique_ptr<cf_ChartEngine> engine(c.make());
         engine->BuildFromModel(&m.model);
         ASSERT_EQ(c.objects, engine->List(3).size());
@@ -126,7 +114,7 @@ TEST(cf_eng_Area3D, AGroupOfOneValueMakesNoSurfaceButOneSolid)
 
 TEST(cf_eng_Bar3D, BarsRunAlongXAndColumnsAlongYFromZeroToTheValue)
 {
-    Model m(1, {{-3}});
+    GroupsModel m(1, {{-3}});
     cf_eng_Bar3D bars;
     bars.BuildFromModel(&m.model);
     const cf_3DPolyHedra *bar = static_cast<const cf_3DPhedraSeries *>(bars.List(3)[0])->Member(1);
@@ -145,7 +133,7 @@ TEST(cf_eng_Bar3D, BarsRunAlongXAndColumnsAlongYFromZeroToTheValue)
 
 TEST(cf_eng_Stack3D, EachValuePositionIsOneSeriesInOneRow)
 {
-    Model m(2, {{1, 2, 3}, {-1, 4}});
+    GroupsModel m(2, {{1, 2, 3}, {-1, 4}});
     cf_eng_Stack3D engine;
     engine.BuildFromModel(&m.model);
     ASSERT_EQ(3u, engine.List(3).size());

@@ -5,6 +5,7 @@
 #include "chart/engines/cf_eng_Bar2D.h"
 #include "chart/engines/cf_eng_Col2D.h"
 #include "chart/engines/cf_eng_Stack2D.h"
+#include "chart/harness/GroupsModel.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/scene/cf_3DPolygon.h"
 
@@ -14,20 +15,6 @@
 #include <vector>
 
 namespace {
-
-// A model in the value mode whose groups hold the given y values.
-struct Model {
-    Model(int mode, std::initializer_list<std::vector<double>> groups) : model(nullptr, mode)
-    {
-        int g = 0;
-        for (const std::vector<double> &values : groups) {
-            model.SelectGroup(++g);
-            for (double y : values)
-                model.AddValue(y);
-        }
-    }
-    cf_ChartModel model;
-};
 
 const cf_3DPolygon &Polygon(const cf_ChartEngine &engine, int n)
 {
@@ -47,7 +34,7 @@ std::vector<std::pair<double, double>> Points(const cf_3DPolygon &polygon)
 
 TEST(cf_eng_Area2D, AnAreaIsClosedDownToZeroAtBothEnds)
 {
-    Model m(1, {{2, 4}});
+    GroupsModel m(1, {{2, 4}});
     cf_eng_Area2D engine;
     engine.BuildFromModel(&m.model);
     ASSERT_EQ(1u, engine.List(3).size());
@@ -57,7 +44,7 @@ TEST(cf_eng_Area2D, AnAreaIsClosedDownToZeroAtBothEnds)
 
 TEST(cf_eng_Col2D, ColumnsOfOnePositionShareItInSlots)
 {
-    Model m(1, {{5}, {7}});
+    GroupsModel m(1, {{5}, {7}});
     cf_eng_Col2D engine;
     engine.BuildFromModel(&m.model);
     ASSERT_EQ(2u, engine.List(3).size());
@@ -73,7 +60,7 @@ TEST(cf_eng_Col2D, ColumnsOfOnePositionShareItInSlots)
 
 TEST(cf_eng_Bar2D, AShorterGroupRepeatsItsLastValueAndAnEmptyOneStaysEmpty)
 {
-    Model m(2, {{1, 2, 3}, {-4}, {}});
+    GroupsModel m(2, {{1, 2, 3}, {-4}, {}});
     cf_eng_Bar2D engine;
     engine.BuildFromModel(&m.model);
     // Value position by value position, group by group.
@@ -94,7 +81,7 @@ TEST(cf_eng_Bar2D, AShorterGroupRepeatsItsLastValueAndAnEmptyOneStaysEmpty)
 TEST(cf_eng_Stack2D, PositiveAndNegativeValuesStackApartAndModeOneWidensByOnePosition)
 {
     for (int mode : {1, 2}) {
-        Model m(mode, {{3, 1, 1, 1}, {-2}, {4}});
+        GroupsModel m(mode, {{3, 1, 1, 1}, {-2}, {4}});
         cf_eng_Stack2D engine;
         engine.BuildFromModel(&m.model);
         ASSERT_EQ(12u, engine.List(3).size());

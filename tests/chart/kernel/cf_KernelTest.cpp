@@ -1,3 +1,4 @@
+#include "chart/harness/FlatView.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/values/cf_Check.h"
 
@@ -12,11 +13,7 @@ namespace {
 cf_Kernel FlatKernel(double x = 100, double y = 100, double z = 100)
 {
     cf_Kernel k(x, y, z);
-    k.SetViewAngles(0, 0);
-    k.SetLeftMargin(0);
-    k.SetRightMargin(0);
-    k.SetTopMargin(0);
-    k.SetBottomMargin(0);
+    SetFlatView(k);
     k.UpdateGeometry();
     return k;
 }

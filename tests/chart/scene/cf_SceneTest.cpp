@@ -1,4 +1,5 @@
 #include "chart/backend/bf_Display.h"
+#include "chart/harness/FlatView.h"
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
@@ -12,11 +13,7 @@ namespace {
 cf_Kernel FlatKernelWithoutMargins()
 {
     cf_Kernel k(100, 100, 100);
-    k.SetViewAngles(0, 0);
-    k.SetLeftMargin(0);
-    k.SetRightMargin(0);
-    k.SetTopMargin(0);
-    k.SetBottomMargin(0);
+    SetFlatView(k);
     return k;
 }
 

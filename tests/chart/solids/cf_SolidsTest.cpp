@@ -2,6 +2,7 @@
 // painter's order, scaling about the offset and the wedge's geometry.
 
 #include "chart/backend/bf_Display.h"
+#include "chart/harness/FlatView.h"
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
@@ -27,11 +28,7 @@ struct P {
 cf_Kernel FlatKernel()
 {
     cf_Kernel k(100, 100, 100);
-    k.SetViewAngles(0, 0);
-    k.SetLeftMargin(0);
-    k.SetRightMargin(0);
-    k.SetTopMargin(0);
-    k.SetBottomMargin(0);
+    SetFlatView(k);
     k.UpdateGeometry();
     k.PrepareRect(cf_2DRect(0, 0, 400, 400));
     return k;

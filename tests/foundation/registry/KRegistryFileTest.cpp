@@ -15,14 +15,6 @@
 
 namespace
 {
-std::string Lines(const KRNode &node)
-{
-    MemoryStream stream;
-    stream.SetWriteLineEnd(KStream::kLineEndLF);
-    node.Write(stream);
-    return stream.Text();
-}
-
 bool Contains(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
 // A replacing file whose writes fail once limit bytes have gone through.

@@ -13,17 +13,6 @@
 #include <clocale>
 #include <string>
 
-namespace
-{
-std::string Lines(const KRNode &node)
-{
-    MemoryStream stream;
-    stream.SetWriteLineEnd(KStream::kLineEndLF);
-    node.Write(stream);
-    return stream.Text();
-}
-} // namespace
-
 TEST(KRegistryDefaults, TableLinesBecomeTypedSettings)
 {
     KRegistry registry(kTestDefaults);

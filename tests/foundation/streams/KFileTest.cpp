@@ -20,15 +20,6 @@ KString Path(const KFile &file)
     return text;
 }
 
-int32_t CodeOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const KX &error) {
-        return error.Code();
-    }
-    return 0;
-}
 } // namespace
 
 TEST(KFilePath, NameExtensionAndFolderPartsAreEdited)

@@ -11,16 +11,6 @@
 
 namespace
 {
-int32_t CodeOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const KX &error) {
-        return error.Code();
-    }
-    return 0;
-}
-
 // A list item with a versioned record of one text and one number.
 class Lap : public KListItem, public KPersistent
 {

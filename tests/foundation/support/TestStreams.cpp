@@ -1,6 +1,8 @@
 // Test helpers: memory stream and scratch folder.
 #include "foundation/support/TestStreams.h"
 
+#include "foundation/registry/KRNode.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -102,4 +104,22 @@ std::string ScratchFolder::ReadFile(const wchar_t *name) const
         bytes.append(buffer, done);
     CloseHandle(file);
     return bytes;
+}
+
+int32_t CodeOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const KX &error) {
+        return error.Code();
+    }
+    return 0;
+}
+
+std::string Lines(const KRNode &node)
+{
+    MemoryStream stream;
+    stream.SetWriteLineEnd(KStream::kLineEndLF);
+    node.Write(stream);
+    return stream.Text();
 }

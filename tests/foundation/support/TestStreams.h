@@ -1,14 +1,18 @@
 #pragma once
 // Test helpers for the stream tests: a stream over bytes in memory that can
-// be told to fail after a number of written bytes, and a scratch folder that
-// is removed with everything in it at the end of the test.
+// be told to fail after a number of written bytes, a scratch folder that
+// is removed with everything in it at the end of the test, the error code an
+// action throws, and a registry node as the text it writes.
 
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KStream.h"
 #include "foundation/strings/KString.h"
 
+#include <functional>
 #include <string>
 #include <vector>
+
+class KRNode;
 
 class MemoryStream : public KStream
 {
@@ -61,3 +65,9 @@ public:
 private:
     KString itsPath;
 };
+
+// The code of the KX the action throws; 0 when it throws none.
+int32_t CodeOf(const std::function<void()> &action);
+
+// The lines a registry node writes, with LF line ends.
+std::string Lines(const KRNode &node);

@@ -26,16 +26,6 @@ ZafWindow *FieldTest::ShowWindow(std::initializer_list<ZafWindowObject *> object
     return window;
 }
 
-ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    ZafOSEventStruct os = {};
-    os.hwnd = window;
-    os.message = message;
-    os.wParam = wParam;
-    os.lParam = lParam;
-    return ZafEventStruct(ZAF_EVENT_OS, os);
-}
-
 std::wstring ControlText(ZafOSWindow window)
 {
     wchar_t buffer[512] = {};

@@ -2,8 +2,8 @@
 #define ZAF_FIELD_TEST_SUPPORT_H
 
 // Helpers of the control tests: the event-test fixture with the screen
-// display installed, a shown top-level window to put controls in, raw
-// messages built for an object, and the text of an OS window.
+// display installed, a shown top-level window to put controls in, and the
+// text of an OS window.
 #include "../events/ZafEventTestSupport.h"
 
 #include <string>
@@ -23,8 +23,6 @@ protected:
     std::unique_ptr<ZafScreenDisplay> display;
 };
 
-// A raw event of an OS message for the given window.
-ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // GetWindowTextW of a window.
 std::wstring ControlText(ZafOSWindow window);
 // The style (or extended style) of a window.

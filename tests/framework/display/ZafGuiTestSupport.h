@@ -2,12 +2,17 @@
 #define ZAF_GUI_TEST_SUPPORT_H
 
 // Helpers of the display tests: a plain top-level window, window objects that
-// adopt it or record their events, and a 32-bit DIB section to draw on.
+// adopt it or record their events, a 32-bit DIB section to draw on, and a
+// fixture that registers objects as children of a host object.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <vector>
 
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/windows/ZafMSWindowsApp.h"
 
 // A plain top-level window of a test class (not a framework window), shared
 // by the tests of the program; each user's child windows go at its end.
@@ -69,5 +74,37 @@ private:
 
 // Pumps the thread's waiting messages.
 void PumpMessages();
+
+// The platform object, a plain top-level window and a host object adopting
+// it; Register makes an object a registered, placed child of the host.
+class HostedObjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr));
+        top = std::make_unique<TopLevelWindow>();
+        host = std::make_unique<HostObject>(top->Handle());
+    }
+    void TearDown() override
+    {
+        host.reset();
+        top.reset();
+        app.reset();
+    }
+    template <typename Object>
+    Object *Register(Object *object)
+    {
+        object->SetCoordinateType(ZAF_PIXEL);
+        object->SetParent(host.get());
+        object->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+        object->ApplyPosition();
+        return object;
+    }
+
+    std::unique_ptr<ZafMSWindowsApp> app;
+    std::unique_ptr<TopLevelWindow> top;
+    std::unique_ptr<HostObject> host;
+};
 
 #endif

@@ -10,15 +10,13 @@
 
 namespace {
 
-class ZafWindowObjectDrawTest : public ::testing::Test
+class ZafWindowObjectDrawTest : public HostedObjectTest
 {
 protected:
     void SetUp() override
     {
-        app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr));
+        HostedObjectTest::SetUp();
         display = std::make_unique<ZafScreenDisplay>();
-        top = std::make_unique<TopLevelWindow>();
-        host = std::make_unique<HostObject>(top->Handle());
         surface = std::make_unique<DibSurface>(64, 64, RGB(255, 255, 255));
     }
     void TearDown() override
@@ -29,16 +27,7 @@ protected:
         host.reset();
         top.reset();
         display.reset();
-        app.reset();
-    }
-    template <typename Object>
-    Object *Register(Object *object)
-    {
-        object->SetCoordinateType(ZAF_PIXEL);
-        object->SetParent(host.get());
-        object->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
-        object->ApplyPosition();
-        return object;
+        HostedObjectTest::TearDown();
     }
     int ChangedPixels() const
     {
@@ -49,10 +38,7 @@ protected:
         return count;
     }
 
-    std::unique_ptr<ZafMSWindowsApp> app;
     std::unique_ptr<ZafScreenDisplay> display;
-    std::unique_ptr<TopLevelWindow> top;
-    std::unique_ptr<HostObject> host;
     std::unique_ptr<DibSurface> surface;
 };
 

@@ -105,34 +105,8 @@ TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow
     middle.SetParent(nullptr);
 }
 
-class ZafWindowObjectGui : public ::testing::Test
+class ZafWindowObjectGui : public HostedObjectTest
 {
-protected:
-    void SetUp() override
-    {
-        app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr));
-        top = std::make_unique<TopLevelWindow>();
-        host = std::make_unique<HostObject>(top->Handle());
-    }
-    void TearDown() override
-    {
-        host.reset();
-        top.reset();
-        app.reset();
-    }
-    // A child of the host, registered and placed.
-    template <typename Object>
-    Object *Register(Object *object)
-    {
-        object->SetCoordinateType(ZAF_PIXEL);
-        object->SetParent(host.get());
-        object->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
-        object->ApplyPosition();
-        return object;
-    }
-    std::unique_ptr<ZafMSWindowsApp> app;
-    std::unique_ptr<TopLevelWindow> top;
-    std::unique_ptr<HostObject> host;
 };
 
 TEST_F(ZafWindowObjectGui, RegisteredObjectGetsAFrameworkChildWindowThatKnowsIt)

@@ -108,3 +108,13 @@ bool EventTest::Activate(ZafWindow *window)
     }
     return false;
 }
+
+ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ZafOSEventStruct os = {};
+    os.hwnd = window;
+    os.message = message;
+    os.wParam = wParam;
+    os.lParam = lParam;
+    return ZafEventStruct(ZAF_EVENT_OS, os);
+}

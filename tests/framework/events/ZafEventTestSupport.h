@@ -4,7 +4,8 @@
 // Helpers of the event and window tests: a fixture with the platform object,
 // a shared event manager and a window manager; test-only frame parts
 // (support objects standing for the border and the title); a window object
-// with a text; and the real loop (Get, then the window manager's Event).
+// with a text; the real loop (Get, then the window manager's Event); and
+// raw events of OS messages.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -109,5 +110,8 @@ protected:
     std::unique_ptr<ZafEventManager> events;
     std::unique_ptr<ZafWindowManager> manager;
 };
+
+// A raw event of an OS message for the given window.
+ZafEventStruct RawMessage(ZafOSWindow window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 #endif

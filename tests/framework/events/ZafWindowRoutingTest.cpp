@@ -14,16 +14,6 @@ public:
     bool AllowDefault() const override { return true; }
 };
 
-ZafEventStruct Raw(ZafOSWindow window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    ZafOSEventStruct os = {};
-    os.hwnd = window;
-    os.message = message;
-    os.wParam = wParam;
-    os.lParam = lParam;
-    return ZafEventStruct(ZAF_EVENT_OS, os);
-}
-
 } // namespace
 
 class ZafWindowRouting : public EventTest
@@ -55,10 +45,10 @@ TEST_F(ZafWindowRouting, EnterPressesTheDefaultButtonButNotADisabledOne)
     window->SetDefaultButton(button, true);
     field->SetFocus(true);
     Pump(20);
-    window->Event(Raw(field->OSWindow(), WM_KEYDOWN, VK_RETURN, 1));
+    window->Event(RawMessage(field->OSWindow(), WM_KEYDOWN, VK_RETURN, 1));
     EXPECT_EQ(1, button->Count(ZAF_L_SELECT));
     button->SetDisabled(true);
-    window->Event(Raw(field->OSWindow(), WM_KEYDOWN, VK_RETURN, 1));
+    window->Event(RawMessage(field->OSWindow(), WM_KEYDOWN, VK_RETURN, 1));
     EXPECT_EQ(1, button->Count(ZAF_L_SELECT));
 }
 
@@ -103,7 +93,7 @@ TEST_F(ZafWindowRouting, HotKeysReachTheChildrenUpperCased)
 {
     field->SetFocus(true);
     Pump(20);
-    window->Event(Raw(field->OSWindow(), WM_SYSKEYDOWN, 'A', 0x20000001));
+    window->Event(RawMessage(field->OSWindow(), WM_SYSKEYDOWN, 'A', 0x20000001));
     ASSERT_EQ(1, field->Count(ZAF_EV_HOT_KEY));
     EXPECT_EQ(L'A', field->keys.front());
     EXPECT_EQ(1, button->Count(ZAF_EV_HOT_KEY));

@@ -22,22 +22,10 @@
 
 namespace {
 
-std::function<void()> pending;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    auto action = std::move(pending);
-    pending = nullptr;
-    if (action)
-        action();
-}
-
 // Runs action inside the dialog's modal loop; the action ends the loop.
 int32_t RunWith(QVZChartDataDialog &dialog, std::function<void()> action)
 {
-    pending = std::move(action);
-    SetTimer(nullptr, 0, 30, &RunPending);
+    WhileModal(std::move(action));
     return dialog.DoModal();
 }
 

@@ -11,6 +11,7 @@
 #include "framework/core/data/ZafRealData.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/support/ToolkitTest.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZInteger.h"
@@ -20,25 +21,13 @@
 
 namespace {
 
-std::function<void()> pending;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    auto action = std::move(pending);
-    pending = nullptr;
-    if (action)
-        action();
-}
-
 // Runs action inside the dialog's modal loop, then ends it with code.
 int32_t RunWith(QVZLocalAlgorithmDialog &dialog, std::function<void()> action, int32_t code)
 {
-    pending = [action, code] {
+    WhileModal([action, code] {
         action();
         ZafEventManager::Shared()->Put(ZafEventStruct(code, 0));
-    };
-    SetTimer(nullptr, 0, 30, &RunPending);
+    });
     return dialog.DoModal();
 }
 

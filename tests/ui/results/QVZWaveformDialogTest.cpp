@@ -8,6 +8,7 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZPrompt.h"
 #include "shell/toolkit/window/KZWindowHelpers.h"
@@ -17,24 +18,6 @@
 namespace {
 
 const wchar_t *const kPort = L"7,19200,8,N,1.0";
-
-// Runs an action once from inside the next modal loop.
-std::function<void()> pendingAction;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    auto action = std::move(pendingAction);
-    pendingAction = nullptr;
-    if (action)
-        action();
-}
-
-void WhileModal(std::function<void()> action)
-{
-    pendingAction = std::move(action);
-    SetTimer(nullptr, 0, 30, &RunPending);
-}
 
 void Press(ZafWindowObject *button)
 {
