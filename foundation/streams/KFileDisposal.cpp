@@ -26,17 +26,18 @@ KFileDisposal &KFileDisposal::Shared()
 
 void KFileDisposal::Dispose(const KString &path)
 {
-    if (GetState() == kStopped) {
-        if (!Start(kPeriod, -1)) {
-            DeleteFileW(path.CStr());
-            return;
-        }
-        Resume();
-    }
+    // The worker is started under the lock, so that two threads handing
+    // over their first files at once do not both start one.
     itsLock.Lock();
-    itsWaiting.push_back(path);
-    itsCount = int(itsWaiting.size());
+    bool queued = GetState() != kStopped || Start(kPeriod, -1);
+    if (queued) {
+        Resume();
+        itsWaiting.push_back(path);
+        itsCount = int(itsWaiting.size());
+    }
     itsLock.Unlock();
+    if (!queued)
+        DeleteFileW(path.CStr());
 }
 
 void KFileDisposal::Finish()

@@ -36,7 +36,7 @@ private:
     // Takes the waiting files and deletes them.
     void DeleteWaiting();
 
-    KMutex itsLock;      // guards itsWaiting; held only to take or add
+    KMutex itsLock;      // guards itsWaiting and the worker's start
     KMutex itsDeleting;  // held while files are being deleted
     std::vector<KString> itsWaiting;
     std::atomic<int> itsCount{0};  // files waiting; read without the lock
