@@ -11,11 +11,11 @@
 // idle tick that polls them never blocks, and one tick takes at most one
 // buffer (QVLinkConnection::kReadBuffer) from each peer, whatever it sends.
 // A TCP listener serves up to kMaxClients clients at once (further ones wait
-// in the listen queue until a slot frees), each with its own unfinished line, answers each only to itself and closes a client that
-// stayed silent for the client time-out. A link that failed to open is
-// tried again at most every ten seconds (a hand-over asked for tries at
-// once). One link for the program, made on first use and closed by
-// Shutdown; GUI thread.
+// in the listen queue until a slot frees), each with its own unfinished
+// line, answers each only to itself and closes a client that stayed silent
+// for the client time-out. A link that failed to open is tried again at
+// most every ten seconds (a hand-over asked for tries at once). One link
+// for the program, made on first use and closed by Shutdown; GUI thread.
 
 #include <cstdint>
 #include <memory>
