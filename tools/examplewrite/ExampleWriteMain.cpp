@@ -65,10 +65,9 @@ bool Download(KSerialPort &port, QVResults &results)
             return false;
         QVResult *result = results.NewResult();
         link.FillResult(*result, false);
-        const VRaceTime &reaction = result->ReactionTime();
-        result->SetFalseStart(reaction.IsValid() && reaction.Ticks() < QVResult::kFalseStartLimit * 80);
         result->SetSource(KString(L"Block Sensor"));
     }
+    results.MarkFalseStarts();
     return count > 0;
 }
 
