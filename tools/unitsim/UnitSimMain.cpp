@@ -33,7 +33,14 @@ int main(int argc, char **argv)
         if (!std::strcmp(argv[i], "-cc"))
             controlCenter = true;
         else if (!std::strcmp(argv[i], "-trials") && i + 1 < argc)
+        {
             trials = std::atoi(argv[++i]);
+            if (trials < 1 || trials > 50)
+            {
+                std::fprintf(stderr, "unitsim: -trials takes 1 to 50, not %s\n", argv[i]);
+                return 2;
+            }
+        }
         else if (!std::strcmp(argv[i], "-off"))
             off = true;
         else if (!std::strcmp(argv[i], "-out") && i + 1 < argc)
