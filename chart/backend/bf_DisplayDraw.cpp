@@ -27,8 +27,9 @@ bool bf_Display::Polyline(const cf_2DPoint *points, int count)
     // the framework takes them.
     static_assert(sizeof(cf_2DPoint) == 2 * sizeof(int), "a device point is two ints");
     std::vector<cf_2DPoint> reduced;
-    // A run that stays on one point is left as it is (a wide pen dots it).
-    if (ReducesToColumns() && bf_PolylineReduction::Reduce(points, count, reduced) >= 2) {
+    // A run that stays on one point is left as it is (a wide pen dots it);
+    // four points or fewer are not worth the copy (short grid and tick lines).
+    if (count > 4 && ReducesToColumns() && bf_PolylineReduction::Reduce(points, count, reduced) >= 2) {
         points = reduced.data();
         count = int(reduced.size());
     }

@@ -13,6 +13,7 @@
 #include "imaging/printer/VZPrinter.h"
 #include "shell/support/TestPrinterDevice.h"
 #include "ui/main/QVZCommands.h"
+#include "ui/results/QVZPrintColumns.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/ResultsTest.h"
@@ -28,6 +29,35 @@ std::vector<std::vector<int>> Split(const std::vector<int> &breaks, int usable)
     for (const Page &page : QVZResultsPane::Pages(breaks, usable))
         pages.push_back({ page.first, page.count, page.skip });
     return pages;
+}
+
+int Sum(const std::vector<int32_t> &widths)
+{
+    int sum = 0;
+    for (int32_t w : widths)
+        sum += w;
+    return sum;
+}
+
+TEST(PrintColumns, ShortColumnsTakeTheirNeedFromTheSpareOnesAndThePageWidthIsKept)
+{
+    // Enough room: nothing changes.
+    std::vector<int32_t> fits{ 100, 100 };
+    EXPECT_TRUE(QVZPrintColumns::Widen(fits, { 40, 100 }));
+    EXPECT_EQ(fits, (std::vector<int32_t>{ 100, 100 }));
+
+    // The middle column lacks 50; the others give it up by their spare
+    // (50 and 40), the rounding unit from the first.
+    std::vector<int32_t> widths{ 100, 100, 100 };
+    EXPECT_TRUE(QVZPrintColumns::Widen(widths, { 50, 150, 60 }));
+    EXPECT_EQ(widths, (std::vector<int32_t>{ 72, 150, 78 }));
+    EXPECT_EQ(Sum(widths), 300);
+
+    // Less room than all the heads need: shares of the need, the page
+    // width kept, and the caller told the heads do not fit.
+    std::vector<int32_t> cramped{ 50, 50 };
+    EXPECT_FALSE(QVZPrintColumns::Widen(cramped, { 100, 50 }));
+    EXPECT_EQ(cramped, (std::vector<int32_t>{ 66, 34 }));
 }
 
 TEST(ResultsPrintPages, SplitsResultsOverPagesWithoutEverClosingAnEmptyOne)
