@@ -121,24 +121,24 @@ uint32_t VZApplication::AcceptCommand(const void *data, int32_t count, bool wide
         return kDdeBusy;
     if (count <= 0 || !data)
         return kDdeTaken;
-    KString text;
-    int32_t bytes = 0;
+    // The text ends at its first NUL or with the data.
+    const auto *characters = static_cast<const wchar_t *>(data);
+    const auto *narrow = static_cast<const char *>(data);
+    int32_t length = 0;
     if (wide) {
-        const auto *characters = static_cast<const wchar_t *>(data);
-        int32_t length = 0;
         while (length < count / 2 && characters[length])
             ++length;
-        bytes = length * int32_t(sizeof(wchar_t));
-        if (bytes <= kDdeCommandLimit)
-            text.Append(characters, length);
     } else {
-        bytes = int32_t(strnlen(static_cast<const char *>(data), size_t(count)));
-        if (bytes <= kDdeCommandLimit)
-            text.AppendAnsi(static_cast<const char *>(data), bytes);
+        length = int32_t(strnlen(narrow, size_t(count)));
     }
     // A cut command could name another file than its sender did.
-    if (bytes > kDdeCommandLimit)
+    if ((wide ? length * int32_t(sizeof(wchar_t)) : length) > kDdeCommandLimit)
         return RefuseCommand(KString(L"longer than ").AppendInt(kDdeCommandLimit).Append(L" bytes"));
+    KString text;
+    if (wide)
+        text.Append(characters, length);
+    else
+        text.AppendAnsi(narrow, length);
     KString verb, file;
     if (text.GetField(verb, 0) && verb == kVerbOpenEvent && text.GetField(file, 1, L',', L'"')
         && file.Length() > kDdeLongestPath)
