@@ -97,48 +97,30 @@ int RecordingDisplay::Rectangle(int left, int top, int right, int bottom, int wi
 
 ZafInt8 RecordingDisplay::SetBackground(ZafInt8 color)
 {
-    ZafInt8 old = palette.colorBackground;
-    palette.colorBackground = color;
-    Record("SetBackground", {color});
-    return old;
+    return Replace("SetBackground", palette.colorBackground, color);
 }
 
 ZafInt8 RecordingDisplay::SetFont(ZafInt8 font)
 {
-    ZafInt8 old = palette.font;
-    palette.font = font;
-    Record("SetFont", {font});
-    return old;
+    return Replace("SetFont", palette.font, font);
 }
 
 ZafInt8 RecordingDisplay::SetForeground(ZafInt8 color)
 {
-    ZafInt8 old = palette.colorForeground;
-    palette.colorForeground = color;
-    Record("SetForeground", {color});
-    return old;
+    return Replace("SetForeground", palette.colorForeground, color);
 }
 
 ZafInt8 RecordingDisplay::SetLineStyle(ZafInt8 style)
 {
-    ZafInt8 old = palette.lineStyle;
-    palette.lineStyle = style;
-    Record("SetLineStyle", {style});
-    return old;
+    return Replace("SetLineStyle", palette.lineStyle, style);
 }
 
 ZafUInt8 RecordingDisplay::SetMode(ZafUInt8 newMode)
 {
-    ZafUInt8 old = mode;
-    mode = newMode;
-    Record("SetMode", {newMode});
-    return old;
+    return Replace("SetMode", mode, newMode);
 }
 
 ZafUInt8 RecordingDisplay::SetPattern(ZafUInt8 pattern)
 {
-    ZafUInt8 old = palette.fillPattern;
-    palette.fillPattern = pattern;
-    Record("SetPattern", {pattern});
-    return old;
+    return Replace("SetPattern", palette.fillPattern, pattern);
 }

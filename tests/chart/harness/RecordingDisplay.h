@@ -57,4 +57,13 @@ public:
 
 private:
     RecordedCall &Record(const char *op, std::vector<int> args);
+
+    // Sets one attribute, records the change and returns the old value.
+    template <typename T> T Replace(const char *op, T &attribute, T value)
+    {
+        T old = attribute;
+        attribute = value;
+        Record(op, {value});
+        return old;
+    }
 };
