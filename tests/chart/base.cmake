@@ -10,6 +10,7 @@ list(APPEND TEST_SOURCES
     model/cf_ChartModelTest.cpp
     harness/RecordingDisplay.cpp
     harness/MemoryDC.cpp
+    ../support/DibSurface.cpp
     backend/bf_DisplayTest.cpp
     backend/bf_DisplayPixelTest.cpp
     backend/bf_PolylineReductionTest.cpp

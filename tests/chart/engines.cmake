@@ -10,7 +10,8 @@ list(APPEND TEST_SOURCES
 
 # Redraw speed of a line chart against bare GDI poly-lines; a program to run
 # by hand, not a test.
-add_executable(chart_bench bench/ChartBench.cpp harness/ChartBenchRun.cpp)
+add_executable(chart_bench bench/ChartBench.cpp harness/ChartBenchRun.cpp
+    ../support/DibSurface.cpp)
 target_include_directories(chart_bench PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
 target_compile_options(chart_bench PRIVATE ${QT_WARNINGS})
 target_link_libraries(chart_bench PRIVATE chart)

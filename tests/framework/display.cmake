@@ -1,6 +1,7 @@
 # Platform object, window object, GDI and screen display, images, drawing.
 list(APPEND TEST_SOURCES
     display/ZafGuiTestSupport.cpp
+    ../support/DibSurface.cpp
     display/ZafMSWindowsAppTest.cpp
     display/ZafWindowObjectTest.cpp
     display/ZafGdiDisplayTest.cpp

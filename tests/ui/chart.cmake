@@ -14,7 +14,8 @@ list(APPEND TEST_SOURCES
 )
 
 # The overlay chart's redraw against bare poly-lines (run by hand).
-add_executable(overlay_bench bench/OverlayBench.cpp ${PROJECT_SOURCE_DIR}/tests/chart/harness/ChartBenchRun.cpp)
+add_executable(overlay_bench bench/OverlayBench.cpp ${PROJECT_SOURCE_DIR}/tests/chart/harness/ChartBenchRun.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/DibSurface.cpp)
 target_include_directories(overlay_bench PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
 target_compile_options(overlay_bench PRIVATE ${QT_WARNINGS})
 target_link_libraries(overlay_bench PRIVATE ui chart)

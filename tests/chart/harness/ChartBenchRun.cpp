@@ -4,6 +4,7 @@
 #include "chart/scene/cf_3DPolyLine.h"
 #include "chart/view/ZafChartControl.h"
 #include "framework/windows/ZafScreenDisplay.h"
+#include "support/DibSurface.h"
 
 #include <algorithm>
 #include <chrono>
@@ -21,38 +22,6 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
-
-// A white 32-bit memory bitmap to draw on.
-class Surface
-{
-public:
-    Surface(int width, int height)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *bits = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, width, height, WHITENESS);
-    }
-    ~Surface()
-    {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-
-private:
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
 
 // The device points of every poly-line the chart drew.
 std::vector<std::vector<POINT>> DrawnTraces(ZafChartControl &chart)
@@ -75,9 +44,9 @@ ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int
     frames = std::max(frames, 1);
     runs = std::max(runs, 1);
     ZafScreenDisplay display;
-    Surface surface(width, height);
+    DibSurface surface(width, height);
     auto redraw = [&]() {
-        display.BeginDraw(surface.dc, nullptr);
+        display.BeginDraw(surface.Context(), nullptr);
         chart.Redisplay(ZafEventStruct(ZAF_EV_REDRAW, 0), ZAF_EV_REDRAW);
         display.EndDraw();
     };
@@ -85,10 +54,10 @@ ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int
 
     const std::vector<std::vector<POINT>> traces = DrawnTraces(chart);
     auto polylines = [&](HPEN pen) {
-        HGDIOBJ old = SelectObject(surface.dc, pen);
+        HGDIOBJ old = SelectObject(surface.Context(), pen);
         for (const std::vector<POINT> &points : traces)
-            Polyline(surface.dc, points.data(), int(points.size()));
-        SelectObject(surface.dc, old);
+            Polyline(surface.Context(), points.data(), int(points.size()));
+        SelectObject(surface.Context(), old);
         GdiFlush();
     };
     HPEN thinPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));

@@ -5,6 +5,7 @@
 // Needs the X display (the screen display measures the screen and fonts).
 
 #include "framework/windows/ZafScreenDisplay.h"
+#include "support/DibSurface.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,10 +27,7 @@ public:
 private:
     int width;
     int height;
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    uint32_t *bits = nullptr;
+    DibSurface surface;
     std::unique_ptr<ZafScreenDisplay> display;
     ZafDisplay *previousShared = nullptr;
 };

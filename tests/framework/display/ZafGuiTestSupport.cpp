@@ -83,32 +83,6 @@ ZafEventType RecordingObject::Event(const ZafEventStruct &event)
     return ZafWindowObject::Event(event);
 }
 
-DibSurface::DibSurface(int width, int height, COLORREF fill)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    context = CreateCompatibleDC(nullptr);
-    bitmap = CreateDIBSection(context, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    old = SelectObject(context, bitmap);
-    RECT all = { 0, 0, width, height };
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(context, &all, brush);
-    DeleteObject(brush);
-}
-
-DibSurface::~DibSurface()
-{
-    SelectObject(context, old);
-    DeleteObject(bitmap);
-    DeleteDC(context);
-}
-
 void PumpMessages()
 {
     MSG message;

@@ -13,6 +13,7 @@
 
 #include "framework/core/objects/ZafWindowObject.h"
 #include "framework/windows/ZafMSWindowsApp.h"
+#include "support/DibSurface.h"
 
 // A plain top-level window of a test class (not a framework window), shared
 // by the tests of the program; each user's child windows go at its end.
@@ -56,21 +57,6 @@ public:
 
 // The address a function pointer finally jumps to (import thunks resolved).
 const void *CallTarget(const void *function);
-
-// A 32-bit top-down DIB section selected into a memory device context.
-class DibSurface
-{
-public:
-    DibSurface(int width, int height, COLORREF fill);
-    ~DibSurface();
-    HDC Context() const { return context; }
-    COLORREF PixelAt(int x, int y) const { return GetPixel(context, x, y); }
-
-private:
-    HDC context;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
 
 // Pumps the thread's waiting messages.
 void PumpMessages();
