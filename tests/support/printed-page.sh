@@ -1,9 +1,25 @@
-# Shared by the print checks: waits for the PDF printer's file of a job and
-# turns its first page into a picture at 50 dpi, and checks pixels of it.
-# Usage (sourced): printed_page <job name> <work folder>; sets $pdf and $page,
-# answers non-zero when no complete file came within 30 s. Then
-# check <x> <y> dark|white says so and sets status=1 when the pixel of
-# $page is not as expected (pixel <x> <y> is its grey level, 0..255).
+# Shared by the print checks: prints through Wine's spooler, waits for the
+# PDF printer's file of a job and turns its first page into a picture at
+# 50 dpi, and checks pixels of it. Usage (sourced):
+# spool_document <prefix> <variable> <program> <runner> <test filter> runs
+# the program's print tests with a fresh document name (set in $name) in the
+# environment variable; it exits 77 (skipped) when there is no PDF printer
+# and 1 when the tests fail.
+# printed_page <job name> <work folder> sets $pdf and $page, answers
+# non-zero when no complete file came within 30 s; open_page <job name> does
+# the same in a fresh $work folder, removes both on exit, and exits 1 when no
+# page came. Then check <x> <y> dark|white says so and sets status=1 when the
+# pixel of $page is not as expected (pixel <x> <y> is its grey level,
+# 0..255), and ink <geometry> is the mean lightness (0..1000) of a part.
+spool_document() {
+    if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
+        echo "no PDF printer: the printout is not checked"
+        exit 77
+    fi
+    name="$1-$$-$(date +%s)"
+    env "$2=$name" sh "$4" "$3" --gtest_filter="$5" || exit 1
+}
+
 printed_page() {
     # The PDF printer writes to its Out folder (the job owner's ~/PDF by default).
     home=$(getent passwd "$(id -un)" | cut -d: -f6)
@@ -27,6 +43,14 @@ printed_page() {
     fi
     return 1
 }
+
+open_page() {
+    work=$(mktemp -d)
+    printed_page "$1" "$work" || { rm -rf "$work"; [ -n "$pdf" ] && rm -f "$pdf"; exit 1; }
+    trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
+}
+
+ink() { convert "$page" -crop "$1" -format "%[fx:int(1000*mean)]" info:; }
 
 pixel() { convert "$page" -crop "1x1+$1+$2" -format "%[fx:int(255*mean)]" info:; }
 

@@ -5,19 +5,9 @@
 # Usage: print-to-pdf.sh <framework_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-program=$1
-runner=$2
-if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
-    echo "no PDF printer: the page is not checked"
-    exit 77
-fi
-name="zafcheck-$$-$(date +%s)"
-ZAF_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=ZafPrinterSpooler.* || exit 1
-
-work=$(mktemp -d)
 . "$(dirname "$0")/../../support/printed-page.sh"
-printed_page "$name" "$work" || { rm -rf "$work"; [ -n "$pdf" ] && rm -f "$pdf"; exit 1; }
-trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
+spool_document zafcheck ZAF_PRINT_DOCUMENT "$1" "$2" 'ZafPrinterSpooler.*'
+open_page "$name"
 
 # At 50 dpi the printable corner is half an inch in (25, 25): the bar spans
 # 75..175 across and 75..125 down, the text starts at (75, 175).
@@ -28,7 +18,6 @@ check 125 100 dark
 check 70 100 white
 check 180 100 white
 check 125 135 white
-ink=$(convert "$page" -crop 200x25+75+172 -format "%[fx:int(1000*mean)]" info:)
-if [ "$ink" -ge 999 ]; then echo "no text below the bar"; status=1; fi
+if [ "$(ink 200x25+75+172)" -ge 999 ]; then echo "no text below the bar"; status=1; fi
 [ $status -eq 0 ] && echo "the printed page shows the bar and the text ($pdf)"
 exit $status

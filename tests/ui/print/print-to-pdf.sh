@@ -6,37 +6,31 @@
 # Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-program=$1
-runner=$2
-if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
-    echo "no PDF printer: the pages are not checked"
-    exit 77
-fi
-name="uicheck-$$-$(date +%s)"
-UI_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter='ResultsSpooler.*:ChartSpooler.*' || exit 1
+. "$(dirname "$0")/../../support/printed-page.sh"
+spool_document uicheck UI_PRINT_DOCUMENT "$1" "$2" 'ResultsSpooler.*:ChartSpooler.*'
 
 work=$(mktemp -d)
 pdfs=""
 trap 'rm -rf "$work"; [ -n "$pdfs" ] && rm -f $pdfs' EXIT
-. "$(dirname "$0")/../../support/printed-page.sh"
 status=0
+one_page() {
+    pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
+    [ "$pages" = 1 ] || { echo "the $1 printout has ${pages:-no} pages, not 1"; status=1; }
+}
 # The documents are named "Quorvane Training" and the print title.
 mkdir "$work/results" "$work/chart"
 if printed_page "*$name-results" "$work/results"; then
     pdfs="$pdfs $pdf"
-    pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
-    [ "$pages" = 1 ] || { echo "the results printout has ${pages:-no} pages, not 1"; status=1; }
+    one_page results
     # Header, column heads and three rows: ink in the top quarter of the page.
     height=$(identify -format %h "$page")
-    ink=$(convert "$page" -crop "100%x$((height / 4))+0+0" -format "%[fx:int(1000*mean)]" info:)
-    [ "$ink" -lt 999 ] || { echo "the results page shows no rows"; status=1; }
+    [ "$(ink "100%x$((height / 4))+0+0")" -lt 999 ] || { echo "the results page shows no rows"; status=1; }
 else
     status=1
 fi
 if printed_page "*$name-chart" "$work/chart"; then
     pdfs="$pdfs $pdf"
-    pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
-    [ "$pages" = 1 ] || { echo "the chart printout has ${pages:-no} pages, not 1"; status=1; }
+    one_page chart
     # The trace is thin on paper: look at a sharper picture with lines drawn solid.
     pdftoppm -r 100 -thinlinemode solid -png -f 1 -l 1 "$pdf" "$work/chart/sharp"
     sharp=$(ls "$work"/chart/sharp*.png | head -n 1)

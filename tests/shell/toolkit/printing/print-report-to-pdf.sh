@@ -6,19 +6,9 @@
 # Usage: print-report-to-pdf.sh <shell_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-program=$1
-runner=$2
-if ! lpstat -p PDF >/dev/null 2>&1 || ! command -v pdftoppm >/dev/null 2>&1; then
-    echo "no PDF printer: the page is not checked"
-    exit 77
-fi
-name="kzcheck-$$-$(date +%s)"
-KZ_PRINT_DOCUMENT=$name sh "$runner" "$program" --gtest_filter=KZPrinterSpooler.* || exit 1
-
-work=$(mktemp -d)
 . "$(dirname "$0")/../../../support/printed-page.sh"
-printed_page "$name" "$work" || { rm -rf "$work"; [ -n "$pdf" ] && rm -f "$pdf"; exit 1; }
-trap 'rm -rf "$work"; rm -f "$pdf"' EXIT
+spool_document kzcheck KZ_PRINT_DOCUMENT "$1" "$2" 'KZPrinterSpooler.*'
+open_page "$name"
 [ -n "${KZ_KEEP_PAGE:-}" ] && cp "$page" "$KZ_KEEP_PAGE"
 
 # At 50 dpi the margins' corner is 50 pixels in: the square spans 50..100
@@ -31,7 +21,6 @@ check 45 75 white
 check 105 75 white
 check 75 45 white
 check 75 110 white
-ink() { convert "$page" -crop "$1" -format "%[fx:int(1000*mean)]" info:; }
 if [ "$(ink 60x8+60+138)" -ge 999 ]; then echo "no rule below the square"; status=1; fi
 if [ "$(ink 120x14+52+152)" -ge 999 ]; then echo "no text below the rule"; status=1; fi
 [ $status -eq 0 ] && echo "the printed page shows the square, the rule and the text ($pdf)"
