@@ -7,8 +7,7 @@
 #include "framework/controls/ZafComboBox.h"
 #include "framework/controls/ZafString.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 #include "framework/windows/ZafWindowsShared.h"
 
 namespace {
@@ -246,24 +245,20 @@ TEST_F(ZafComboBoxTest, ALongItemIdBeforeATildeIsFound)
 
 TEST_F(ZafComboBoxTest, AStoredComboReadsBackWithItsItems)
 {
-    ZafStorage storage;
-    ZafObjectPersistence persistence(&storage);
-    persistence.AddObjectConstructor(L"ZafString", ZafString::classID, ZafString::New);
-    persistence.AddObjectConstructor(L"ZafVtList", ZafVtList::classID, ZafVtList::New);
+    ZafMemoryPersistence stored;
+    stored.Construct<ZafString, ZafVtList>();
     ZafComboBox combo(1, 1, 30, 6);
     combo.SetStringID(L"fruit");
     combo.SetViewOnly(true);
     combo.Add(new ZafString(0, 0, 10, L"apple"));
     combo.Add(new ZafString(0, 0, 10, L"pear"));
-    combo.Write(persistence);
-    ASSERT_EQ(0, combo.Error());
-    ZafComboBox read(L"fruit", persistence);
-    ASSERT_EQ(0, read.Error());
-    EXPECT_TRUE(read.ViewOnly());
-    EXPECT_EQ(0, read.ZafList::Count());
-    ASSERT_EQ(2, read.List()->ZafList::Count());
-    EXPECT_STREQ(L"pear", static_cast<ZafWindowObject *>(read.List()->Get(1))->Text());
-    EXPECT_EQ(&read, read.List()->Parent());
+    std::unique_ptr<ZafComboBox> read = stored.RoundTrip(combo);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->ViewOnly());
+    EXPECT_EQ(0, read->ZafList::Count());
+    ASSERT_EQ(2, read->List()->ZafList::Count());
+    EXPECT_STREQ(L"pear", static_cast<ZafWindowObject *>(read->List()->Get(1))->Text());
+    EXPECT_EQ(read.get(), read->List()->Parent());
 }
 
 TEST_F(ZafComboBoxText, TextsOutsideASCIIReachTheControl)

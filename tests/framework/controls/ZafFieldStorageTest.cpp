@@ -7,24 +7,14 @@
 #include "framework/controls/ZafText.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/objects/ZafWindow.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 
 namespace {
 
-class ZafStringFieldStorage : public ::testing::Test
+class ZafStringFieldStorage : public ::testing::Test, protected ZafMemoryPersistence
 {
 protected:
-    ZafStorage storage;
-    ZafObjectPersistence persistence{ &storage };
-
-    void SetUp() override
-    {
-        persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
-        persistence.AddObjectConstructor(ZafString::className, ZafString::classID, ZafString::New);
-        persistence.AddObjectConstructor(ZafPrompt::className, ZafPrompt::classID, ZafPrompt::New);
-        persistence.AddObjectConstructor(ZafText::className, ZafText::classID, ZafText::New);
-    }
+    void SetUp() override { Construct<ZafWindow, ZafString, ZafPrompt, ZafText>(); }
 };
 
 } // namespace

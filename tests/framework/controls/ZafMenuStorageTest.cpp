@@ -6,26 +6,17 @@
 #include "framework/controls/ZafPopUpItem.h"
 #include "framework/controls/ZafPullDownItem.h"
 #include "framework/controls/ZafPullDownMenu.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 
 namespace {
 
-class ZafPopUpItemStorage : public ::testing::Test
+class ZafPopUpItemStorage : public ::testing::Test, protected ZafMemoryPersistence
 {
 protected:
-    ZafStorage storage;
-    ZafObjectPersistence persistence{ &storage };
-
     void SetUp() override
     {
-        persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
-        persistence.AddObjectConstructor(ZafPullDownMenu::className, ZafPullDownMenu::classID, ZafPullDownMenu::New);
-        persistence.AddObjectConstructor(ZafPullDownItem::className, ZafPullDownItem::classID, ZafPullDownItem::New);
-        persistence.AddObjectConstructor(ZafPopUpItem::className, ZafPopUpItem::classID, ZafPopUpItem::New);
-        persistence.AddObjectConstructor(ZafSystemButton::className, ZafSystemButton::classID, ZafSystemButton::New);
-        persistence.AddObjectConstructor(ZafMaximizeButton::className, ZafMaximizeButton::classID, ZafMaximizeButton::New);
-        persistence.AddObjectConstructor(ZafMinimizeButton::className, ZafMinimizeButton::classID, ZafMinimizeButton::New);
+        Construct<ZafWindow, ZafPullDownMenu, ZafPullDownItem, ZafPopUpItem, ZafSystemButton, ZafMaximizeButton,
+            ZafMinimizeButton>();
     }
 };
 

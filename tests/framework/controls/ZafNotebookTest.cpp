@@ -5,8 +5,7 @@
 #include "framework/controls/ZafNotebook.h"
 #include "framework/controls/ZafString.h"
 #include "framework/controls/ZafTitle.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 namespace {
@@ -242,10 +241,8 @@ TEST_F(ZafNotebookTest, TheFocusMovingIntoAHiddenPageShowsIt)
 
 TEST_F(ZafNotebookTest, AStoredNotebookKeepsItsPagesTabTextsAndHotKeys)
 {
-    ZafStorage storage;
-    ZafObjectPersistence persistence(&storage);
-    persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
-    persistence.AddObjectConstructor(L"ZafTitle", ZafTitle::classID, ZafTitle::New);
+    ZafMemoryPersistence stored;
+    stored.Construct<ZafWindow, ZafTitle>();
     ZafNotebook book(0, 0, 300, 200);
     book.SetStringID(L"options");
     book.SetTabHeight(30);
@@ -256,18 +253,16 @@ TEST_F(ZafNotebookTest, AStoredNotebookKeepsItsPagesTabTextsAndHotKeys)
         book.Add(page);
     }
     book.SetTabHotKey(1, L'S', 0);
-    book.Write(persistence);
-    ASSERT_EQ(0, book.Error());
-    ZafNotebook read(L"options", persistence);
-    ASSERT_EQ(0, read.Error());
-    EXPECT_EQ(30, read.TabHeight());
-    ASSERT_EQ(2, read.ZafList::Count());
-    EXPECT_EQ(2, read.SupportList().Count());
-    EXPECT_EQ(0, read.CurrentPageIndex());
-    EXPECT_EQ(L'S', read.TabHotKey(1));
-    EXPECT_STREQ(L"second", static_cast<ZafWindowObject *>(read.Get(1))->StringID());
-    EXPECT_STREQ(L"General", read.TabText(0));
-    EXPECT_STREQ(L"Ports", read.TabText(1));
+    std::unique_ptr<ZafNotebook> read = stored.RoundTrip(book);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(30, read->TabHeight());
+    ASSERT_EQ(2, read->ZafList::Count());
+    EXPECT_EQ(2, read->SupportList().Count());
+    EXPECT_EQ(0, read->CurrentPageIndex());
+    EXPECT_EQ(L'S', read->TabHotKey(1));
+    EXPECT_STREQ(L"second", static_cast<ZafWindowObject *>(read->Get(1))->StringID());
+    EXPECT_STREQ(L"General", read->TabText(0));
+    EXPECT_STREQ(L"Ports", read->TabText(1));
     // The temporary titles are gone from the pages written.
     EXPECT_EQ(0, static_cast<ZafWindow *>(book.Get(0))->SupportList().Count());
 }

@@ -6,8 +6,7 @@
 
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/data/ZafScrollData.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 
 namespace {
 
@@ -232,20 +231,16 @@ TEST_F(ZafScrollBarTest, DataObservedByAnotherOutlivesTheBar)
 
 TEST_F(ZafScrollBarTest, AStoredSliderReadsBackWithItsTypeAndData)
 {
-    ZafStorage storage;
-    ZafObjectPersistence persistence(&storage);
+    ZafMemoryPersistence stored;
     ZafScrollBar slider(5, 6, 100, 23, 10, 90, 40, 2, 8, 4);
     slider.SetStringID(L"volume");
     slider.SetAutoSize(false);
-    slider.Write(persistence);
-    ASSERT_EQ(0, slider.Error());
-
-    ZafScrollBar read(L"volume", persistence);
-    ASSERT_EQ(0, read.Error());
-    EXPECT_EQ(4, read.ScrollType());
-    EXPECT_FALSE(read.AutoSize());
-    EXPECT_TRUE(read.OwnOSWindow());
-    const ZafScrollData *data = read.ScrollData();
+    std::unique_ptr<ZafScrollBar> read = stored.RoundTrip(slider);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(4, read->ScrollType());
+    EXPECT_FALSE(read->AutoSize());
+    EXPECT_TRUE(read->OwnOSWindow());
+    const ZafScrollData *data = read->ScrollData();
     EXPECT_EQ(10, data->Minimum());
     EXPECT_EQ(90, data->Maximum());
     EXPECT_EQ(40, data->Current());

@@ -5,8 +5,7 @@
 #include "framework/controls/ZafString.h"
 #include "framework/controls/ZafVtList.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "framework/core/storage/ZafObjectPersistence.h"
-#include "framework/core/storage/ZafStorage.h"
+#include "framework/storage/ZafMemoryPersistence.h"
 
 namespace {
 
@@ -215,22 +214,19 @@ TEST_F(ZafVtListTest, SelectedItemsDroppedFromAnotherListArriveSelectedAlone)
 
 TEST_F(ZafVtListTest, ASortedListReadsBackSorted)
 {
-    ZafStorage storage;
-    ZafObjectPersistence persistence(&storage);
-    persistence.AddObjectConstructor(L"ZafString", ZafString::classID, ZafString::New);
+    ZafMemoryPersistence stored;
+    stored.Construct<ZafString>();
     ZafVtList list(0, 0, 20, 5);
     list.SetStringID(L"names");
     list.SetSorted(true);
     list.Add(new ZafString(0, 0, 10, L"b"));
     list.Add(new ZafString(0, 0, 10, L"a"));
-    list.Write(persistence);
-    ASSERT_EQ(0, list.Error());
-    ZafVtList read(L"names", persistence);
-    ASSERT_EQ(0, read.Error());
-    EXPECT_TRUE(read.Sorted());
-    ASSERT_EQ(2, read.ZafList::Count());
-    EXPECT_STREQ(L"a", static_cast<ZafWindowObject *>(read.Get(0))->Text());
-    EXPECT_FALSE(static_cast<ZafWindowObject *>(read.Get(0))->OwnOSWindow());
+    std::unique_ptr<ZafVtList> read = stored.RoundTrip(list);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->Sorted());
+    ASSERT_EQ(2, read->ZafList::Count());
+    EXPECT_STREQ(L"a", static_cast<ZafWindowObject *>(read->Get(0))->Text());
+    EXPECT_FALSE(static_cast<ZafWindowObject *>(read->Get(0))->OwnOSWindow());
 }
 
 namespace {

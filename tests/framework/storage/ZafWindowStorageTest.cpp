@@ -1,5 +1,6 @@
 // Window objects and windows written to a storage and read back.
 
+#include "ZafMemoryPersistence.h"
 #include "ZafStorageTestSupport.h"
 
 #include "framework/core/storage/ZafObjectPersistence.h"
@@ -52,16 +53,12 @@ public:
     }
 };
 
-class ZafWindowStorage : public ::testing::Test
+class ZafWindowStorage : public ::testing::Test, protected ZafMemoryPersistence
 {
 protected:
-    ZafStorage storage;
-    ZafObjectPersistence persistence{ &storage };
-
     void SetUp() override
     {
-        persistence.AddObjectConstructor(L"ZafWindowObject", ZafWindowObject::classID, ZafWindowObject::New);
-        persistence.AddObjectConstructor(L"ZafWindow", ZafWindow::classID, ZafWindow::New);
+        Construct<ZafWindowObject, ZafWindow>();
         persistence.AddUserFunction(L"StoredHook", StoredHook);
         persistence.AddUserObject(L"userThing", &userThing);
         persistence.AddCompareFunction(L"ReverseOrder", ReverseOrder);
