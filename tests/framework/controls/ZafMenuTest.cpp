@@ -196,16 +196,34 @@ TEST_F(ZafPopUpItemEntry, CheckAndGreyStatesWaitForRegistrationThenFollowAtOnce)
     EXPECT_FALSE(GetMenuState(sub, 1, MF_BYPOSITION) & MF_GRAYED);
 }
 
-using ZafPullDownMenuBar = FieldTest;
+// Menu bars shown in the frame of a logging window.
+class ZafPullDownMenuBar : public FieldTest
+{
+protected:
+    // Puts bar in a new logging window and shows the window.
+    ZafWindow *Show(ZafPullDownMenu *bar)
+    {
+        ZafWindow *window = NewLoggingWindow();
+        window->Add(bar);
+        manager->Add(window);
+        return window;
+    }
+    // Adds a "File" entry holding one "Open" entry to bar.
+    ZafPullDownItem *AddFileWithOpen(ZafPullDownMenu *bar)
+    {
+        ZafPullDownItem *file = Entry(L"File", L'f');
+        file->Add(new ZafPopUpItem(L"Open", 0));
+        bar->Add(file);
+        return file;
+    }
+};
 
 TEST_F(ZafPullDownMenuBar, EntriesStandAtTheirPositionsWithTheirHotKeys)
 {
     ZafPullDownMenu *bar = new ZafPullDownMenu;
     bar->Add(Entry(L"File", L'f'));
     bar->Add(Entry(L"Edit", L'e'));
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafWindow *window = Show(bar);
     HMENU menu = FrameMenu(window);
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(2, GetMenuItemCount(menu));
@@ -224,9 +242,7 @@ TEST_F(ZafPullDownMenuBar, ChoosingAPlainEntryCallsItsUserFunction)
     edit->SetUserFunction(RecordChoice);
     bar->Add(Entry(L"File", L'f'));
     bar->Add(edit);
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafWindow *window = Show(bar);
     SendMessageW(static_cast<HWND>(window->OSHandle(2)), WM_COMMAND, WPARAM(ZafUInt16(edit->NumberID())), 0);
     EXPECT_EQ(std::vector<ZafEventType>{ ZAF_EV_MENU_CHOSEN }, chosen);
 }
@@ -237,9 +253,7 @@ TEST_F(ZafPullDownMenuBar, AnEntryThatGainsItsFirstSubEntryOnScreenKeepsItsPosit
     ZafPullDownItem *file = Entry(L"File", L'f');
     bar->Add(file);
     bar->Add(Entry(L"Edit", L'e'));
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafWindow *window = Show(bar);
     HMENU menu = FrameMenu(window);
     file->Add(new ZafPopUpItem(L"Open", 0));
     EXPECT_EQ(2, GetMenuItemCount(menu));
@@ -254,12 +268,8 @@ TEST_F(ZafPullDownMenuBar, AnEntryThatGainsItsFirstSubEntryOnScreenKeepsItsPosit
 TEST_F(ZafPullDownMenuBar, ClosingAllMenusChangesNoCurrentEntry)
 {
     ZafPullDownMenu *bar = new ZafPullDownMenu;
-    ZafPullDownItem *file = Entry(L"File", L'f');
-    file->Add(new ZafPopUpItem(L"Open", 0));
-    bar->Add(file);
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafPullDownItem *file = AddFileWithOpen(bar);
+    ZafWindow *window = Show(bar);
     HMENU menu = FrameMenu(window);
     bar->Event(RawMessage(nullptr, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE), LPARAM(menu)));
     EXPECT_EQ(file, bar->CurrentChild());
@@ -274,12 +284,8 @@ TEST_F(ZafPullDownMenuBar, ClosingAllMenusChangesNoCurrentEntry)
 TEST_F(ZafPullDownMenuBar, TheBarsMenuGoesWithTheWindow)
 {
     ZafPullDownMenu *bar = new ZafPullDownMenu;
-    ZafPullDownItem *file = Entry(L"File", L'f');
-    file->Add(new ZafPopUpItem(L"Open", 0));
-    bar->Add(file);
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafPullDownItem *file = AddFileWithOpen(bar);
+    ZafWindow *window = Show(bar);
     HMENU menu = FrameMenu(window);
     HMENU sub = GetSubMenu(menu, 0);
     manager->Remove(window);
@@ -297,9 +303,7 @@ TEST_F(ZafPullDownMenuBar, AHighlightedEntryLendsTheStatusLineItsSecondTip)
     open->SetTipText2(L"Opens a file");
     file->Add(open);
     bar->Add(file);
-    ZafWindow *window = NewLoggingWindow();
-    window->Add(bar);
-    manager->Add(window);
+    ZafWindow *window = Show(bar);
     ASSERT_TRUE(Activate(window));
     manager->statusObject = &status;
     HMENU menu = FrameMenu(window);
