@@ -148,25 +148,40 @@ TEST_F(ZafWindowRouting, ActivationFocusesTheWindowAndTheFrontWindowHoldsTheFocu
     EXPECT_TRUE(window->Focus());
 }
 
+// A 60 x 30 object in design mode at (40, 30) of a shown top-level window.
 class ZafDesignMode : public EventTest
 {
+protected:
+    void SetUp() override
+    {
+        EventTest::SetUp();
+        window = NewTopLevel(300, 150, { -1, -5 });
+        object = new ZafWindowObject(40, 30, 60, 30);
+        object->SetCoordinateType(ZAF_PIXEL);
+        object->SetDesignMode(true);
+        window->Add(object);
+        manager->Add(window);
+        Pump(30);
+        handle = static_cast<HWND>(object->OSWindow());
+    }
+    // Drags the object with the left button from one of its points to another.
+    void Drag(int fromX, int fromY, int toX, int toY)
+    {
+        PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(fromX, fromY));
+        PostMessageW(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(WORD(toX), toY));
+        PostMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(WORD(toX), toY));
+        Pump(150);
+    }
+
+    ZafWindow *window = nullptr;
+    ZafWindowObject *object = nullptr;
+    HWND handle = nullptr;
 };
 
 TEST_F(ZafDesignMode, APressNearTheLeftEdgeSizesOnlyTheLeftEdge)
 {
-    ZafWindow *window = NewTopLevel(300, 150, { -1, -5 });
-    ZafWindowObject *object = new ZafWindowObject(40, 30, 60, 30);
-    object->SetCoordinateType(ZAF_PIXEL);
-    object->SetDesignMode(true);
-    window->Add(object);
-    manager->Add(window);
-    Pump(30);
-    HWND handle = static_cast<HWND>(object->OSWindow());
     ASSERT_NE(nullptr, handle);
-    PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 10));
-    PostMessageW(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(WORD(-8), 10));
-    PostMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(WORD(-8), 10));
-    Pump(150);
+    Drag(2, 10, -8, 10);
     ZafRegionStruct region = object->Region();
     EXPECT_EQ(30, region.left);
     EXPECT_EQ(99, region.right);
@@ -176,18 +191,7 @@ TEST_F(ZafDesignMode, APressNearTheLeftEdgeSizesOnlyTheLeftEdge)
 
 TEST_F(ZafDesignMode, APressInTheMiddleMovesTheObject)
 {
-    ZafWindow *window = NewTopLevel(300, 150, { -1, -5 });
-    ZafWindowObject *object = new ZafWindowObject(40, 30, 60, 30);
-    object->SetCoordinateType(ZAF_PIXEL);
-    object->SetDesignMode(true);
-    window->Add(object);
-    manager->Add(window);
-    Pump(30);
-    HWND handle = static_cast<HWND>(object->OSWindow());
-    PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 15));
-    PostMessageW(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 20));
-    PostMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
-    Pump(150);
+    Drag(30, 15, 40, 20);
     ZafRegionStruct region = object->Region();
     EXPECT_EQ(50, region.left);
     EXPECT_EQ(109, region.right);
