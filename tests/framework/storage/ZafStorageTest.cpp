@@ -30,6 +30,15 @@ std::string ReadFile(ZafStorage &storage, const ZafIChar *path)
     return bytes;
 }
 
+// Makes a new storage file at name holding one file and saves it; answers
+// the save's result.
+int SaveNewStorage(const std::wstring &name, const ZafIChar *path, const std::string &bytes)
+{
+    ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
+    WriteFile(storage, path, bytes);
+    return storage.Save();
+}
+
 ZafUInt32 Word32(const std::vector<unsigned char> &bytes, size_t at)
 {
     return ZafUInt32(bytes[at]) | ZafUInt32(bytes[at + 1]) << 8 | ZafUInt32(bytes[at + 2]) << 16 |
@@ -207,11 +216,7 @@ TEST(ZafStorage, ForeignSignatureTextOpensWhenMagicAndMajorVersionFit)
 {
     ZafScratchFolder folder(L"foreign");
     std::wstring name = folder.Path(L"t.zaf");
-    {
-        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
-        WriteFile(storage, L"f", "x");
-        ASSERT_EQ(0, storage.Save());
-    }
+    ASSERT_EQ(0, SaveNewStorage(name, L"f", "x"));
     std::vector<unsigned char> bytes = folder.Read(L"t.zaf");
     std::memcpy(bytes.data(), "Something else entirely   ", 27);
     bytes[65] = 9;
@@ -351,11 +356,7 @@ TEST(ZafStorage, ReadOnlyStorageNeitherAddsNorReplacesEntries)
 {
     ZafScratchFolder folder(L"readonly");
     std::wstring name = folder.Path(L"t");
-    {
-        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
-        WriteFile(storage, L"f", "keep");
-        storage.Save();
-    }
+    SaveNewStorage(name, L"f", "keep");
     ZafStorage storage(name.c_str(), ZAF_FILE_READ);
     EXPECT_EQ(nullptr, storage.Open(L"g", ZAF_FILE_OPENCREATE));
     EXPECT_EQ(nullptr, storage.Open(L"f", ZAF_FILE_CREATE));
@@ -367,11 +368,7 @@ TEST(ZafStorage, SaveInterruptedByAFailingWriteLeavesThePreviousFileReadable)
 {
     ZafScratchFolder folder(L"interrupted");
     std::wstring name = folder.Path(L"t");
-    {
-        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
-        WriteFile(storage, L"f", "version one");
-        ASSERT_EQ(0, storage.Save());
-    }
+    ASSERT_EQ(0, SaveNewStorage(name, L"f", "version one"));
     std::vector<unsigned char> before = folder.Read(L"t.zaf");
     auto *fileSystem = new ZafFailingDiskFileSystem;
     {
@@ -416,11 +413,7 @@ TEST(ZafStorage, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
 {
     ZafScratchFolder folder(L"shortcopy");
     std::wstring name = folder.Path(L"t");
-    {
-        ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
-        WriteFile(storage, L"f", "old");
-        ASSERT_EQ(0, storage.Save());
-    }
+    ASSERT_EQ(0, SaveNewStorage(name, L"f", "old"));
     auto *fileSystem = new ZafFailingDiskFileSystem;
     std::wstring newFile;
     {
