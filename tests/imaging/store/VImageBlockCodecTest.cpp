@@ -19,31 +19,39 @@ using Pixels = std::vector<uint16_t>;
 class VImageBlockCodecTest : public ImageStoreTest
 {
 protected:
-    void Colour(int height)
+    void Colour(int height) { Coded(height, 1); }
+    void Grey(int height) { Coded(height, 0); }
+    Pixels ColourFrame(int f, int n) { return Frame<uint16_t>(f, n); }
+    std::vector<uint8_t> GreyFrame(int f, int n) { return Frame<uint8_t>(f, n); }
+    // A colour encoder whose frame 0 is reference and frame 1 a delta
+    // blockette of the given codes against it.
+    static TestBlockEncoder DeltaOnReference(const Pixels &reference, const TestBitWriter &codes)
     {
-        SetCodedCamera(image.Camera(), height, 1);
-        block.SetImage(&image);
-        list.Add(&block, false);
-    }
-    void Grey(int height)
-    {
-        SetCodedCamera(image.Camera(), height, 0);
-        block.SetImage(&image);
-        list.Add(&block, false);
-    }
-    Pixels ColourFrame(int f, int n)
-    {
-        list[0];
-        const auto *pixels = reinterpret_cast<const uint16_t *>(block.Frame(f));
-        return pixels ? Pixels(pixels, pixels + n) : Pixels();
-    }
-    std::vector<uint8_t> GreyFrame(int f, int n)
-    {
-        list[0];
-        const uint8_t *pixels = block.Frame(f);
-        return pixels ? std::vector<uint8_t>(pixels, pixels + n) : std::vector<uint8_t>();
+        TestBlockEncoder encoder(VImageBlock::kPixelColour);
+        encoder.AddColourPlain(0, reference);
+        encoder.AddRaw(TestBlockEncoder::Header(0, 1, 1), {1}, codes.Units());
+        return encoder;
     }
     ~VImageBlockCodecTest() override { list.ReturnAll(); }
+
+private:
+    // The block as the first of a coded image of one camera with the given
+    // frame height and colour setting.
+    void Coded(int height, int colour)
+    {
+        SetCodedCamera(image.Camera(), height, colour);
+        block.SetImage(&image);
+        list.Add(&block, false);
+    }
+    // The first n pixels of frame f; empty when it does not decode.
+    template <typename T> std::vector<T> Frame(int f, int n)
+    {
+        list[0];
+        const auto *pixels = reinterpret_cast<const T *>(block.Frame(f));
+        return pixels ? std::vector<T>(pixels, pixels + n) : std::vector<T>();
+    }
+
+protected:
 
     VImage image;
     VImageBlocks list;
@@ -55,8 +63,6 @@ TEST_F(VImageBlockCodecTest, DeltaZeroCodeCopiesTheReferencePixelInThreeBits)
 {
     Colour(64);
     const Pixels reference(64, Rgb15(4, 5, 6));
-    TestBlockEncoder encoder(VImageBlock::kPixelColour);
-    encoder.AddColourPlain(0, reference);
     // Pixel 0 "000", pixel 1 upper +2, every other pixel "000".
     TestBitWriter bits;
     bits.Put(0, 3);
@@ -65,8 +71,7 @@ TEST_F(VImageBlockCodecTest, DeltaZeroCodeCopiesTheReferencePixelInThreeBits)
     bits.Put(0, 1);
     for (int i = 2; i < 64; ++i)
         bits.Put(0, 3);
-    encoder.AddRaw(TestBlockEncoder::Header(0, 1, 1), {1}, bits.Units());
-    encoder.WriteTo(block);
+    DeltaOnReference(reference, bits).WriteTo(block);
     Pixels expected = reference;
     expected[1] = Rgb15(6, 5, 6);
     EXPECT_EQ(ColourFrame(1, 64), expected);
@@ -76,16 +81,13 @@ TEST_F(VImageBlockCodecTest, DeltaChannelsWrapModulo32)
 {
     Colour(64);
     Pixels reference(64, Rgb15(31, 10, 0));
-    TestBlockEncoder encoder(VImageBlock::kPixelColour);
-    encoder.AddColourPlain(0, reference);
     TestBitWriter bits;
     for (int i = 0; i < 64; ++i) {
         bits.Put(0b001, 3);  // upper + 2
         bits.Put(0b11 | 17 << 2, 7);  // middle := 17
         bits.Put(0b101, 3);  // lower - 2
     }
-    encoder.AddRaw(TestBlockEncoder::Header(0, 1, 1), {1}, bits.Units());
-    encoder.WriteTo(block);
+    DeltaOnReference(reference, bits).WriteTo(block);
     EXPECT_EQ(ColourFrame(1, 64), Pixels(64, Rgb15(1, 17, 30)));
 }
 
@@ -113,15 +115,13 @@ TEST_F(VImageBlockCodecTest, APayloadCutInsideACodeReadsAsNoChange)
 {
     Colour(64);
     const Pixels reference(64, Rgb15(9, 9, 9));
-    TestBlockEncoder encoder(VImageBlock::kPixelColour);
-    encoder.AddColourPlain(0, reference);
     // Only pixel 0 is coded ("11" and the first bits of a new upper value);
     // everything after the payload reads as zero bits.
     TestBitWriter bits;
     for (int i = 0; i < 5; ++i)
         bits.Put(0, 3);
     bits.Put(0b1, 1);
-    encoder.AddRaw(TestBlockEncoder::Header(0, 1, 1), {1}, bits.Units());
+    TestBlockEncoder encoder = DeltaOnReference(reference, bits);
     // The next blockette's words follow at once: they must not be read as payload.
     encoder.AddColourPlain(2, Pixels(64, 0x7FFF));
     encoder.WriteTo(block);
