@@ -45,6 +45,12 @@ protected:
         SetPort(ComPortPair::Description(pair.port));
         return unit->Start(pair.peerPort);
     }
+    // Chooses Delete All Trials, answering every question box with answer.
+    void DeleteTrials(int answer)
+    {
+        boxAnswer = answer;
+        control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    }
     bool Sent(uint32_t command) const
     {
         for (const unitsim::Record &record : unit->Transcript())
@@ -71,8 +77,7 @@ TEST_F(QVZDeleteTrialsTest, AnIdentifiedIdleBlockSensorLosesItsTrialsAfterYes)
 {
     QV_REQUIRE_COMPORTS(pair);
     ASSERT_TRUE(Serve(unitsim::Config::BlockSensor(), pair));
-    boxAnswer = kDialogYes;
-    control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    DeleteTrials(kDialogYes);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"Delete All trials", boxes[0].caption);
     EXPECT_EQ(kButtonNo, boxes[0].defaultButton);
@@ -86,8 +91,7 @@ TEST_F(QVZDeleteTrialsTest, NoKeepsTheTrials)
 {
     QV_REQUIRE_COMPORTS(pair);
     ASSERT_TRUE(Serve(unitsim::Config::BlockSensor(), pair));
-    boxAnswer = kDialogNo;
-    control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    DeleteTrials(kDialogNo);
     EXPECT_FALSE(Sent(kUnitDeleteAll));
     EXPECT_EQ(3u, unit->TrialCount());
 }
@@ -100,7 +104,7 @@ TEST_F(QVZDeleteTrialsTest, ASilentUnitGetsTheCommunicationPromptAndNothingIsDel
     int prompts = 0;
     // Retry once (the unit then answers), and No at the question.
     whileBoxIsUp = [&] { boxAnswer = ++prompts == 1 ? kDialogRetry : kDialogNo; };
-    control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    DeleteTrials(kDialogRetry);
     ASSERT_GE(boxes.size(), 2u);
     EXPECT_EQ(L"Communication Error", boxes[0].caption);
     const std::wstring name = group->GetString(L"Name")->GetValue().CStr();
@@ -110,9 +114,8 @@ TEST_F(QVZDeleteTrialsTest, ASilentUnitGetsTheCommunicationPromptAndNothingIsDel
 
     boxes.clear();
     whileBoxIsUp = nullptr;
-    boxAnswer = kDialogAbort;
     unit->SetFault(kUnitIdentify, unitsim::Fault::NoReply);
-    control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    DeleteTrials(kDialogAbort);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"Communication Error", boxes[0].caption);
 }
@@ -121,8 +124,7 @@ TEST_F(QVZDeleteTrialsTest, AControlCenterIsNamedAndNotAsked)
 {
     QV_REQUIRE_COMPORTS(pair);
     ASSERT_TRUE(Serve(unitsim::Config::ControlCenter(), pair));
-    boxAnswer = kDialogYes;
-    control->Event(ZafEventStruct(kCmdHardwareDeleteTrials, 0));
+    DeleteTrials(kDialogYes);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"The Device you are currently communicating with is the Quorvane Control Center", boxes[0].text);
     EXPECT_FALSE(Sent(kUnitDeleteAll));
