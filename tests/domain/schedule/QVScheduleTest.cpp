@@ -21,15 +21,18 @@ class QVScheduleTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        KString folder(L"\\Database\\File\\DataInDir:String=" QV_SERVICES_INPUTS L"/startlist/");
-        m_settings.Parse(folder);
-        m_settings.Parse(L"\\Database\\Mode:Int=1");
-        m_settings.Parse(L"\\Database\\CharMode:Int=0");
-        m_settings.Parse(L"\\Database\\SetStatusChar:String=\\");
-        m_settings.Parse(L"\\Strings\\Database\\NotFound:String=NotFound");
-        m_settings.Parse(L"\\Strings\\Database\\AtStart:String=AtStart");
-        m_settings.Parse(L"\\Strings\\Database\\AtEnd:String=AtEnd");
-        m_settings.Parse(L"\\Strings\\Database\\Empty:String=Empty");
+        static const wchar_t *const settings[] = {
+            L"\\Database\\File\\DataInDir:String=" QV_SERVICES_INPUTS L"/startlist/",
+            L"\\Database\\Mode:Int=1",
+            L"\\Database\\CharMode:Int=0",
+            L"\\Database\\SetStatusChar:String=\\",
+            L"\\Strings\\Database\\NotFound:String=NotFound",
+            L"\\Strings\\Database\\AtStart:String=AtStart",
+            L"\\Strings\\Database\\AtEnd:String=AtEnd",
+            L"\\Strings\\Database\\Empty:String=Empty",
+            nullptr,
+        };
+        m_settings.AddDefaults(settings);
         QVSetSettings(&m_settings);
     }
     void TearDown() override { QVSetSettings(nullptr); }

@@ -103,14 +103,17 @@ TEST(KRegistryLines, AnExistingNodeKeepsItsTypeAndLimits)
 
 TEST(KRegistryValues, IntLimitsBoolWordsFloatsAndRationalsReadAndWriteBack)
 {
-    KRegistry registry;
-    registry.Parse(L"V\\Limited:Int,10..-10=99");
-    registry.Parse(L"V\\On:Bool=Yes");
-    registry.Parse(L"V\\Off:bool=0");
-    registry.Parse(L"V\\Third:Float=0.1");
-    registry.Parse(L"V\\Sum:Float=0.30000000000000004");
-    registry.Parse(L"V\\Ratio:Rat=6/-8");
-    registry.Parse(L"V\\Whole:rat=5");
+    const wchar_t *const lines[] = {
+        L"V\\Limited:Int,10..-10=99",
+        L"V\\On:Bool=Yes",
+        L"V\\Off:bool=0",
+        L"V\\Third:Float=0.1",
+        L"V\\Sum:Float=0.30000000000000004",
+        L"V\\Ratio:Rat=6/-8",
+        L"V\\Whole:rat=5",
+        nullptr,
+    };
+    KRegistry registry(lines);
     EXPECT_EQ(registry.GetInt(L"V\\Limited")->Minimum(), -10);
     EXPECT_EQ(registry.GetInt(L"V\\Limited")->Value(), 10);
     EXPECT_EQ(registry.GetRat(L"V\\Ratio")->Value(), KRational(-3, 4));
