@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -24,6 +25,17 @@ const ZafLanguageStruct stored[] = {
     { L"&Verschieben", 2, L"MOVE", L'V', 0 },
     { nullptr, 0, nullptr, 0, -1 },
 };
+
+// The text at index of the language data a class gets (the built-in table
+// unless a language file holds the class).
+std::wstring LanguageText(const ZafIChar *className, ZafNumberID index)
+{
+    ZafLanguageData *data = ZafLanguageManager::GetLanguageData(className, builtIn);
+    const wchar_t *found = data->GetText(index);
+    std::wstring text = found ? found : L"<none>";
+    ZafLanguageManager::FreeLanguageData(data);
+    return text;
+}
 
 } // namespace
 
@@ -57,18 +69,12 @@ TEST(ZafLanguageStorage, ApplicationTakesStoredTextsBeforeTheBuiltInTable)
         wchar_t *arguments[] = { program };
         ZafApplication application(1, arguments);
         ASSERT_NE(nullptr, application.I18nStorage());
-        ZafLanguageData *data = ZafLanguageManager::GetLanguageData(L"StoredMenuTest", builtIn);
-        EXPECT_STREQ(L"&Schließen", data->GetText(1));
-        ZafLanguageManager::FreeLanguageData(data);
+        EXPECT_EQ(L"&Schließen", LanguageText(L"StoredMenuTest", 1));
         // A class the file does not hold uses its built-in table.
-        ZafLanguageData *other = ZafLanguageManager::GetLanguageData(L"NotStoredMenuTest", builtIn);
-        EXPECT_STREQ(L"&Close", other->GetText(1));
-        ZafLanguageManager::FreeLanguageData(other);
+        EXPECT_EQ(L"&Close", LanguageText(L"NotStoredMenuTest", 1));
     }
     std::remove("i18n.zaf");
-    ZafLanguageData *after = ZafLanguageManager::GetLanguageData(L"StoredMenuTest2", builtIn);
-    EXPECT_STREQ(L"&Close", after->GetText(1));
-    ZafLanguageManager::FreeLanguageData(after);
+    EXPECT_EQ(L"&Close", LanguageText(L"StoredMenuTest2", 1));
 }
 
 TEST(ZafLanguageStorage, DamagedI18nFileIsIgnored)
@@ -82,9 +88,7 @@ TEST(ZafLanguageStorage, DamagedI18nFileIsIgnored)
         wchar_t *arguments[] = { program };
         ZafApplication application(1, arguments);
         EXPECT_EQ(nullptr, application.I18nStorage());
-        ZafLanguageData *data = ZafLanguageManager::GetLanguageData(L"DamagedMenuTest", builtIn);
-        EXPECT_STREQ(L"&Move", data->GetText(2));
-        ZafLanguageManager::FreeLanguageData(data);
+        EXPECT_EQ(L"&Move", LanguageText(L"DamagedMenuTest", 2));
     }
     std::remove("i18n.zaf");
 }
