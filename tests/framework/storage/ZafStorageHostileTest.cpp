@@ -54,6 +54,27 @@ void PutRecord(Bytes &bytes, ZafInt32 offset, ZafInt32 length, unsigned flags)
     Put16(bytes, flags);
 }
 
+// A directory entry: its name and a record marking it a directory.
+void PutDirectory(Bytes &bytes, const std::string &name)
+{
+    PutString(bytes, name);
+    PutRecord(bytes, -1, 0, 1);
+}
+
+// A file entry: its name and a record of where its data lies.
+void PutFile(Bytes &bytes, const std::string &name, ZafInt32 offset, ZafInt32 length)
+{
+    PutString(bytes, name);
+    PutRecord(bytes, offset, length, 0);
+}
+
+// The empty names that close count directory lists.
+void PutEnds(Bytes &bytes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        PutString(bytes, "");
+}
+
 // Walks the whole tree and reads every file: nothing may crash.
 int ReadEverything(ZafStorage &storage, ZafDirectoryElement *directory, const std::wstring &path)
 {
@@ -171,12 +192,9 @@ TEST_F(ZafStorageHostile, OffsetsAndLengthsOutsideTheFileAreError16)
     const ZafInt32 cases[][2] = { { 72, 1000 }, { 72, 0x7FFFFFF0 }, { 72, -5 }, { 10, 4 } };
     for (const auto &entry : cases) {
         Bytes file = Header();
-        PutString(file, "~");
-        PutRecord(file, -1, 0, 1);
-        PutString(file, "f");
-        PutRecord(file, entry[0], entry[1], 0);
-        PutString(file, "");
-        PutString(file, "");
+        PutDirectory(file, "~");
+        PutFile(file, "f", entry[0], entry[1]);
+        PutEnds(file, 2);
         EXPECT_EQ(16, Open(file)) << entry[0] << " " << entry[1];
     }
 }
@@ -184,48 +202,33 @@ TEST_F(ZafStorageHostile, OffsetsAndLengthsOutsideTheFileAreError16)
 TEST_F(ZafStorageHostile, OverLongNamesAndDeepNestingAreRefused)
 {
     Bytes longName = Header();
-    PutString(longName, "~");
-    PutRecord(longName, -1, 0, 1);
-    PutString(longName, std::string(300, 'n'));
-    PutRecord(longName, -1, 0, 1);
-    PutString(longName, "");
-    PutString(longName, "");
+    PutDirectory(longName, "~");
+    PutDirectory(longName, std::string(300, 'n'));
+    PutEnds(longName, 2);
     EXPECT_EQ(16, Open(longName));
 
     Bytes deep = Header();
-    PutString(deep, "~");
-    PutRecord(deep, -1, 0, 1);
+    PutDirectory(deep, "~");
     const int depth = 5000;
-    for (int i = 0; i < depth; ++i) {
-        PutString(deep, "d");
-        PutRecord(deep, -1, 0, 1);
-    }
-    for (int i = 0; i <= depth; ++i)
-        PutString(deep, "");
+    for (int i = 0; i < depth; ++i)
+        PutDirectory(deep, "d");
+    PutEnds(deep, depth + 1);
     EXPECT_EQ(16, Open(deep));
 
     // A hand-made file within the limits opens.
     Bytes fine = Header();
-    PutString(fine, "~");
-    PutRecord(fine, -1, 0, 1);
-    PutString(fine, "d");
-    PutRecord(fine, -1, 0, 1);
-    PutString(fine, "");
-    PutString(fine, "");
+    PutDirectory(fine, "~");
+    PutDirectory(fine, "d");
+    PutEnds(fine, 2);
     EXPECT_EQ(0, Open(fine));
 }
 
 TEST_F(ZafStorageHostile, ChildrenOfAFileAreRefused)
 {
     Bytes bytes = Header();
-    PutString(bytes, "~");
-    PutRecord(bytes, -1, 0, 1);
-    PutString(bytes, "f");
-    PutRecord(bytes, -1, 0, 0);
-    PutString(bytes, "child");
-    PutRecord(bytes, -1, 0, 0);
-    PutString(bytes, "");
-    PutString(bytes, "");
-    PutString(bytes, "");
+    PutDirectory(bytes, "~");
+    PutFile(bytes, "f", -1, 0);
+    PutFile(bytes, "child", -1, 0);
+    PutEnds(bytes, 3);
     EXPECT_EQ(16, Open(bytes));
 }
