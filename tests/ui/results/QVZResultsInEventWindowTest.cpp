@@ -35,6 +35,14 @@ protected:
         window = control->ActiveEventWindow();
         return window ? dynamic_cast<QVZResultsWindow *>(window->ResultsWindow()) : nullptr;
     }
+    // The first serial group: "Lane 1" on the port of kLanePort.
+    void AddLane()
+    {
+        registry->Parse(L"SerialPorts\\1\\:=");
+        registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
+        registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    }
+    static constexpr const wchar_t *kLanePort = L"7,19200,8,N,1.0";
     QVZEventMDI *window = nullptr;
 };
 
@@ -62,13 +70,11 @@ TEST_F(ResultsInEventWindow, DownloadTraceReachesTheListAndTheWorkoutStaysOpenMe
 {
     QVZResultsWindow *results = NewWorkout();
     ASSERT_NE(nullptr, results);
-    registry->Parse(L"SerialPorts\\1\\:=");
-    registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
-    registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    AddLane();
     ScriptedUnitLink link;
     ScriptedUnit unit;
     unit.trials = { { 150, 2000 }, { 160, 2000 } };
-    link.Add(L"7,19200,8,N,1.0", unit);
+    link.Add(kLanePort, unit);
     std::vector<ZafEventType> closeAnswers;
     link.whileDownloading = [&] { closeAnswers.push_back(window->Event(ZafEventStruct(kEvtCloseQuery, 0))); };
     results->Pane()->SetUnitLink(&link);
@@ -89,14 +95,12 @@ TEST_F(ResultsInEventWindow, EveryWayOutOfADownloadClearsTheStatusBar)
 {
     QVZResultsWindow *results = NewWorkout();
     ASSERT_NE(nullptr, results);
-    registry->Parse(L"SerialPorts\\1\\:=");
-    registry->Parse(L"SerialPorts\\1\\Name:String=Lane 1");
-    registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
+    AddLane();
     ScriptedUnitLink link;
     ScriptedUnit unit;
     unit.trials = { { 150, 2000 }, { 160, 2000 } };
     unit.failTrace = 1;
-    link.Add(L"7,19200,8,N,1.0", unit);
+    link.Add(kLanePort, unit);
     results->Pane()->SetUnitLink(&link);
     results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
         choice = -2;
