@@ -83,6 +83,22 @@ void ImageTest::TearDown()
     QVSetSettings(nullptr);
 }
 
+namespace {
+
+// Writes encoder into a block from the test pool and adds it to image.
+void AddEncodedBlock(VImage &image, const TestBlockEncoder &encoder)
+{
+    VImageBlock *block = VImageBlockManager::Instance()->CheckOutBlock(&image.Blocks(), 0);
+    if (!block)
+        throw std::runtime_error("the test pool is empty");
+    block->SetImage(&image);
+    encoder.WriteTo(*block, image.Camera().Parameter(VCamera::kDevice));
+    if (!image.AddBlock(block))
+        throw std::runtime_error("block refused");
+}
+
+} // namespace
+
 TestFrames AddColourBlocks(VImage &image, int blocks, int framesPerBlock, uint32_t seed, int firstTime)
 {
     std::mt19937 random(seed);
@@ -124,13 +140,7 @@ TestFrames AddColourBlocks(VImage &image, int blocks, int framesPerBlock, uint32
                 current = next;
             }
         }
-        VImageBlock *block = VImageBlockManager::Instance()->CheckOutBlock(&image.Blocks(), 0);
-        if (!block)
-            throw std::runtime_error("the test pool is empty");
-        block->SetImage(&image);
-        encoder.WriteTo(*block, image.Camera().Parameter(VCamera::kDevice));
-        if (!image.AddBlock(block))
-            throw std::runtime_error("block refused");
+        AddEncodedBlock(image, encoder);
     }
     return frames;
 }
@@ -150,13 +160,7 @@ TestFrames AddGreyBlocks(VImage &image, const std::vector<std::vector<uint8_t>> 
             frames.pixels.push_back(shown);
             frames.times.push_back(time);
         }
-        VImageBlock *block = VImageBlockManager::Instance()->CheckOutBlock(&image.Blocks(), 0);
-        if (!block)
-            throw std::runtime_error("the test pool is empty");
-        block->SetImage(&image);
-        encoder.WriteTo(*block, image.Camera().Parameter(VCamera::kDevice));
-        if (!image.AddBlock(block))
-            throw std::runtime_error("block refused");
+        AddEncodedBlock(image, encoder);
     }
     return frames;
 }
