@@ -14,6 +14,7 @@ list(APPEND TEST_SOURCES
 set_source_files_properties(schedule/QVScheduleTest.cpp PROPERTIES
     COMPILE_DEFINITIONS "QV_SERVICES_INPUTS=L\"Z:${CMAKE_CURRENT_SOURCE_DIR}/inputs\"")
 list(APPEND TEST_SOURCES
+    resultslink/ResultsLinkTest.cpp
     resultslink/QVResultsLinkTest.cpp
     resultslink/QVResultsLinkPeersTest.cpp
 )

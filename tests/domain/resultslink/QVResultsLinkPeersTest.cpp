@@ -1,5 +1,7 @@
 // The results link against awkward peers on loopback: floods, clients that
 // leave half-way, silent clients, many clients at once.
+#include "ResultsLinkTest.h"
+
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -35,11 +37,6 @@ KString Description(int kind, int port)
     return text;
 }
 
-void Send(KTCPSocket &peer, const std::string &text)
-{
-    peer.Write(text.data(), int32_t(text.size()));
-}
-
 // What the peer has received so far, waiting at most wait ms for the first byte.
 std::string Received(KTCPSocket &peer, int32_t wait)
 {
@@ -59,31 +56,9 @@ std::string Received(KTCPSocket &peer, int32_t wait)
     return text;
 }
 
-class QVResultsLinkPeersTest : public ::testing::Test
+class QVResultsLinkPeersTest : public ResultsLinkTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(KSocketStartup());
-        KString out(L"\\Database\\File\\DataOutDir:String=");
-        out.Append(m_folder.Path());
-        m_settings.Parse(out);
-        m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=3000");
-        QVSetSettings(&m_settings);
-        ASSERT_EQ(m_event.Initialize(QVEvent::kInitNew), 0);
-        m_event.SetEventRoundHeat(KString(L"1"), KString(L"1"), KString(L"2"));
-        QVResult *a = m_event.Leg(0)->Results()->NewResult();
-        a->SetLastName(KString(L"Dubois"));
-        a->SetFirstName(KString(L"Claire"));
-        a->SetTextField(QVResult::kLane, KString(L"2"));
-        a->SetTextField(QVResult::kIdentity, KString(L"201"));
-    }
-    void TearDown() override
-    {
-        QVResultsLink::Shutdown();
-        QVSetSettings(nullptr);
-        KSocketCleanup();
-    }
     // The link listens on port (opened by the first tick).
     void LinkListensOn(int port)
     {
@@ -123,10 +98,6 @@ protected:
         }
         return text + Received(peer, 50);
     }
-
-    ScratchFolder m_folder;
-    KRegistry m_settings;
-    QVEvent m_event;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 // The results interface on a loopback TCP peer: requests, hand-over, and
 // the results file.
+#include "ResultsLinkTest.h"
+
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -53,45 +55,26 @@ std::string ReadLines(KTCPSocket &peer, int lines, int32_t timeout)
     return text;
 }
 
-void Send(KTCPSocket &peer, const std::string &text)
-{
-    peer.Write(text.data(), int32_t(text.size()));
-}
-
-class QVResultsLinkTest : public ::testing::Test
+// The event named, the first result given a reaction time and power, and a
+// second result (O"Neill of "Dublin, AC"); the link's text mode, hand-over
+// check and port set.
+class QVResultsLinkTest : public ResultsLinkTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(KSocketStartup());
-        KString out(L"\\Database\\File\\DataOutDir:String=");
-        out.Append(m_folder.Path());
-        m_settings.Parse(out);
+        ResultsLinkTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_settings.Parse(L"\\Database\\File\\CharModeVIF:Int=0");
-        m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=3000");
         m_settings.Parse(L"\\Database\\QIF\\IgnoreERHCheck:Bool=1");
         m_settings.Parse(L"\\Database\\QIF\\SerialPort:String=-1,0,1950");
-        QVSetSettings(&m_settings);
-        ASSERT_EQ(m_event.Initialize(QVEvent::kInitNew), 0);
-        m_event.SetEventRoundHeat(KString(L"1"), KString(L"1"), KString(L"2"));
         m_event.SetName(KString(L"60 m, Women"));
-        QVResults *results = m_event.Leg(0)->Results();
-        QVResult *a = results->NewResult();
-        a->SetLastName(KString(L"Dubois"));
-        a->SetFirstName(KString(L"Claire"));
-        a->SetTextField(QVResult::kLane, KString(L"2"));
-        a->SetTextField(QVResult::kIdentity, KString(L"201"));
-        a->SetReactionTime(VRaceTime::FromMilliseconds(142));
-        a->SetPower(1830);
-        QVResult *b = results->NewResult();
+        m_dubois->SetReactionTime(VRaceTime::FromMilliseconds(142));
+        m_dubois->SetPower(1830);
+        QVResult *b = m_event.Leg(0)->Results()->NewResult();
         b->SetLastName(KString(L"O\"Neill"));
         b->SetTextField(QVResult::kAffiliation, KString(L"Dublin, AC"));
-    }
-    void TearDown() override
-    {
-        QVResultsLink::Shutdown();
-        QVSetSettings(nullptr);
-        KSocketCleanup();
     }
     // The peer listens on the port and the link is set to connect to it.
     void Listen(KTCPSocket &peer, int port)
@@ -101,10 +84,6 @@ protected:
         line.Append(Description(-1, L"127.0.0.1", port));
         m_settings.Parse(line);
     }
-
-    ScratchFolder m_folder;
-    KRegistry m_settings;
-    QVEvent m_event;
 };
 
 } // namespace
