@@ -47,6 +47,15 @@ public:
 
 } // namespace
 
+void ImagePaneTest::Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers)
+{
+    KPoint pixel = pane->UnitToPixel(unit);
+    pane->ClientToOS(pixel);
+    ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
+    event.modifiers = modifiers;
+    pane->Event(event);
+}
+
 KZStatusString *ImagePaneTest::InstallStatusBar()
 {
     auto *bar = new StatusBar;

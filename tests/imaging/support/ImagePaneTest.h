@@ -5,6 +5,7 @@
 
 #include "imaging/support/ImagingTestSupport.h"
 #include "imaging/support/ImagingWindowTest.h"
+#include "framework/core/base/ZafTypes.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,6 +35,8 @@ protected:
     // The colour a frame's pixel should show.
     COLORREF ImageColour(KPoint unit) const;
     static bool Near(COLORREF a, COLORREF b);
+    // Gives the pane a logical mouse event at a view unit.
+    void Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0);
     // A status bar on the host, installed as the program's; its message
     // pane. The fixture takes it down again.
     KZStatusString *InstallStatusBar();

@@ -1,6 +1,7 @@
 #include "imaging/support/ImagingWindowTest.h"
 
 #include "domain/ui/QVSettings.h"
+#include "imaging/windows/VZLaneBar.h"
 
 void ImagingWindowTest::SetUp()
 {
@@ -26,4 +27,16 @@ std::wstring ImagingWindowTest::BuiltProgramFolder()
     for (int level = 0; level < 3; ++level)
         folder.erase(folder.find_last_of(L"\\/"));
     return folder + L"\\bin";
+}
+
+std::vector<std::wstring> ImagingWindowTest::LaneTexts(VZLaneBar *bar)
+{
+    std::vector<std::wstring> texts;
+    for (int cell = 0; cell < bar->ColumnCount(); ++cell) {
+        KString text;
+        uint32_t flags = 0;
+        bar->CellText(cell, text, flags);
+        texts.push_back(text.CStr());
+    }
+    return texts;
 }

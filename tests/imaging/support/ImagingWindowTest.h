@@ -7,9 +7,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/support/ToolkitTest.h"
 #include "imaging/support/HardwareTestSupport.h"
+
+class VZLaneBar;
 
 class ImagingWindowTest : public ToolkitTest
 {
@@ -19,6 +22,8 @@ protected:
 
     // The built program's folder, where its data file lies.
     static std::wstring BuiltProgramFolder();
+    // The texts of a lane bar's cells, left to right.
+    static std::vector<std::wstring> LaneTexts(VZLaneBar *bar);
 
     std::unique_ptr<RecordingHub> hub;
 };

@@ -170,14 +170,7 @@ TEST_F(CameraTools, TheLaneRulerNumbersReversedLanesAndScalesBoundariesToItsLeng
     Pump();
     ASSERT_EQ(200, bar->Length());
 
-    std::vector<std::wstring> texts;
-    for (int cell = 0; cell < bar->ColumnCount(); ++cell) {
-        KString text;
-        uint32_t flags = 0;
-        bar->CellText(cell, text, flags);
-        texts.push_back(text.CStr());
-    }
-    EXPECT_EQ((std::vector<std::wstring>{ L"4", L"3", L"2", L"1" }), texts);
+    EXPECT_EQ((std::vector<std::wstring>{ L"4", L"3", L"2", L"1" }), LaneTexts(bar));
     EXPECT_EQ(50, bar->DividerPosition(1));
     EXPECT_EQ(0, bar->DividerPosition(-1));
     EXPECT_EQ(200, bar->DividerPosition(5));

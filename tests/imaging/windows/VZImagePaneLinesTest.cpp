@@ -65,14 +65,6 @@ protected:
         result->SetFinishTime(image->FrameTime(frame));
         return result;
     }
-    void Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0)
-    {
-        KPoint pixel = pane->UnitToPixel(unit);
-        pane->ClientToOS(pixel);
-        ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
-        event.modifiers = modifiers;
-        pane->Event(event);
-    }
     void Select(KPoint from, KPoint to)
     {
         Send(ZAF_L_BEGIN_ALT, from);

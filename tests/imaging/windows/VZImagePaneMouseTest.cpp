@@ -16,14 +16,6 @@ namespace {
 class ImagePaneMouse : public ImagePaneTest
 {
 protected:
-    void Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0)
-    {
-        KPoint pixel = pane->UnitToPixel(unit);
-        pane->ClientToOS(pixel);
-        ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
-        event.modifiers = modifiers;
-        pane->Event(event);
-    }
     // Units of the rectangle's edges whose pixels differ from the image.
     int ChangedEdgeUnits(const KRect &rect)
     {

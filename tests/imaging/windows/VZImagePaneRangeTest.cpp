@@ -62,17 +62,6 @@ protected:
         }
         return colours;
     }
-    std::vector<std::wstring> LaneTexts(VZLaneBar *bar)
-    {
-        std::vector<std::wstring> texts;
-        for (int cell = 0; cell < bar->ColumnCount(); ++cell) {
-            KString text;
-            uint32_t flags = 0;
-            bar->CellText(cell, text, flags);
-            texts.push_back(text.CStr());
-        }
-        return texts;
-    }
 
     VZImageWindow *window = nullptr;
 };
