@@ -31,12 +31,29 @@ int32_t RunWith(QVZLocalAlgorithmDialog &dialog, std::function<void()> action, i
     return dialog.DoModal();
 }
 
+// The six settings of the local algorithm.
+struct LocalSettings
+{
+    int incSlope;
+    int consIncSlope;
+    int totalIncSlope;
+    double setMask;
+    bool showBeforeSet;
+    bool checkNegSlope;
+};
+
 class LocalAlgorithmDialog : public ToolkitTest
 {
 protected:
-    int Int(const wchar_t *key) { return registry->GetInt(key)->Value(); }
-    bool Bool(const wchar_t *key) { return registry->GetBool(key)->Value(); }
-    double Float(const wchar_t *key) { return registry->GetFloat(key)->Value(); }
+    void ExpectStored(const LocalSettings &expected)
+    {
+        EXPECT_EQ(registry->GetInt(kKeyLocalIncSlope)->Value(), expected.incSlope);
+        EXPECT_EQ(registry->GetInt(kKeyLocalConsIncSlope)->Value(), expected.consIncSlope);
+        EXPECT_EQ(registry->GetInt(kKeyLocalTotalIncSlope)->Value(), expected.totalIncSlope);
+        EXPECT_DOUBLE_EQ(registry->GetFloat(kKeyLocalSetMask)->Value(), expected.setMask);
+        EXPECT_EQ(registry->GetBool(kKeyLocalShowBeforeSet)->Value(), expected.showBeforeSet);
+        EXPECT_EQ(registry->GetBool(kKeyLocalCheckNegSlope)->Value(), expected.checkNegSlope);
+    }
 };
 
 } // namespace
@@ -69,20 +86,10 @@ TEST_F(LocalAlgorithmDialog, OkStoresAllSixValuesAndCancelNone)
         QVZLocalAlgorithmDialog dialog;
         EXPECT_EQ(RunWith(dialog, edit(dialog), kDialogCancel), kDialogCancel);
     }
-    EXPECT_EQ(Int(kKeyLocalIncSlope), 12);
-    EXPECT_EQ(Int(kKeyLocalConsIncSlope), 8);
-    EXPECT_EQ(Int(kKeyLocalTotalIncSlope), 40);
-    EXPECT_DOUBLE_EQ(Float(kKeyLocalSetMask), 0.6);
-    EXPECT_FALSE(Bool(kKeyLocalShowBeforeSet));
-    EXPECT_FALSE(Bool(kKeyLocalCheckNegSlope));
+    ExpectStored({ 12, 8, 40, 0.6, false, false });
     {
         QVZLocalAlgorithmDialog dialog;
         EXPECT_EQ(RunWith(dialog, edit(dialog), kDialogOk), kDialogOk);
     }
-    EXPECT_EQ(Int(kKeyLocalIncSlope), 20);
-    EXPECT_EQ(Int(kKeyLocalConsIncSlope), 4);
-    EXPECT_EQ(Int(kKeyLocalTotalIncSlope), 60);
-    EXPECT_DOUBLE_EQ(Float(kKeyLocalSetMask), 1.25);
-    EXPECT_TRUE(Bool(kKeyLocalShowBeforeSet));
-    EXPECT_TRUE(Bool(kKeyLocalCheckNegSlope));
+    ExpectStored({ 20, 4, 60, 1.25, true, true });
 }
