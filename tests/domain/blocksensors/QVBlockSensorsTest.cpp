@@ -306,18 +306,18 @@ TEST_F(BlockSensorLink, DamagedRepliesGiveTheirErrorCodes)
 {
     Serve(unitsim::Config::BlockSensor());
     QVUnitExchange exchange;
-    unit->SetFault(kUnitStatus, Fault::BadChecksum, 1, 1);
-    EXPECT_EQ(kErrSerialChecksum, ExchangeError(exchange, *port, 0x200, kUnitStatus));
-    unit->SetFault(kUnitStatus, Fault::WrongSequence, 1, 1);
-    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
-    unit->SetFault(kUnitStatus, Fault::WrongCommand, 1, 1);
-    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
-    unit->SetFault(kUnitStatus, Fault::WrongDestination, 1, 1);
-    EXPECT_EQ(kErrSerialHandshake, ExchangeError(exchange, *port, 0x200, kUnitStatus));
-    unit->SetFault(kUnitStatus, Fault::Truncated, 1, 1);
-    EXPECT_EQ(kErrSerialTimeout, ExchangeError(exchange, *port, 0x200, kUnitStatus));
-    unit->SetFault(kUnitStatus, Fault::Busy, 1, 1);
-    EXPECT_EQ(kErrSerialReceive, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+    const struct {
+        Fault fault;
+        int32_t error;
+    } damaged[] = {
+        { Fault::BadChecksum, kErrSerialChecksum },    { Fault::WrongSequence, kErrSerialHandshake },
+        { Fault::WrongCommand, kErrSerialHandshake },  { Fault::WrongDestination, kErrSerialHandshake },
+        { Fault::Truncated, kErrSerialTimeout },       { Fault::Busy, kErrSerialReceive },
+    };
+    for (const auto &reply : damaged) {
+        unit->SetFault(kUnitStatus, reply.fault, 1, 1);
+        EXPECT_EQ(reply.error, ExchangeError(exchange, *port, 0x200, kUnitStatus)) << int(reply.fault);
+    }
     EXPECT_EQ(kErrSerialReceive, ExchangeError(exchange, *port, 0x200, 0x10099));   // refused
     EXPECT_EQ(QVFrameCheck::kRefused, exchange.LastAnswer());
     // After all of it the link is in step again.
