@@ -63,6 +63,14 @@ std::string ReadExactly(KSerialPort &port, int32_t count)
     port.Read(&got[0], count);
     return got;
 }
+// A scoreboard port repeating at period ms (as its description's last
+// field) and the display on the pair's far end, both opened raw.
+void OpenBoardAndDisplay(const ComPortPair &pair, const wchar_t *period, KSerialPort &board, KSerialPort &display)
+{
+    OpenRaw(display, ComPortPair::Description(pair.peerPort));
+    OpenRaw(board, ComPortPair::Description(pair.port, (std::wstring(L"19200,8,N,1.0,") + period).c_str()));
+}
+
 } // namespace
 
 TEST(KSerialPortTransfer, TenThousandBytesArriveIntactAtTheOtherEnd)
@@ -251,8 +259,7 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort board, display;
-    OpenRaw(display, ComPortPair::Description(pair.peerPort));
-    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,200"));
+    OpenBoardAndDisplay(pair, L"200", board, display);
     EXPECT_EQ(board.RepeatPeriod(), 200);
     board.Write("<12:03>", 7);
     std::string got = CollectFromPort(display, 1000);
@@ -270,8 +277,7 @@ TEST(KSerialPortRepeat, ANegativePeriodIsKeptButRepeatsNothing)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort board, display;
-    OpenRaw(display, ComPortPair::Description(pair.peerPort));
-    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,-5000"));
+    OpenBoardAndDisplay(pair, L"-5000", board, display);
     EXPECT_EQ(board.RepeatPeriod(), -5000);
     board.Write("once", 4);
     EXPECT_EQ(Drain(display, 800), "once");
@@ -281,8 +287,7 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort board, display;
-    OpenRaw(display, ComPortPair::Description(pair.peerPort));
-    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,150"));
+    OpenBoardAndDisplay(pair, L"150", board, display);
     board.Write("old", 3);
     board.Write("new", 3);
     std::string got = CollectFromPort(display, 500);
@@ -295,8 +300,7 @@ TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort board(4, 1024, 1), display;
-    OpenRaw(display, ComPortPair::Description(pair.peerPort));
-    OpenRaw(board, ComPortPair::Description(pair.port, L"19200,8,N,1.0,100"));
+    OpenBoardAndDisplay(pair, L"100", board, display);
     board.Write("12:03:45", 8);
     std::string got = CollectFromPort(display, 500);
     board.Close();
