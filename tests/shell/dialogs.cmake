@@ -2,6 +2,7 @@
 list(APPEND TEST_SOURCES
     support/DialogTestSupport.cpp
     support/TestPrinterDevice.cpp
+    ../support/DibSurface.cpp
     toolkit/dialogs/KZDialogTest.cpp
     toolkit/printing/KZPrinterTest.cpp
     toolkit/dialogs/KZRegistryDialogTest.cpp

@@ -8,6 +8,7 @@ list(APPEND TEST_SOURCES
     results/QVZResultsPaneTest.cpp
     results/QVZResultsPrintTest.cpp
     ../shell/support/TestPrinterDevice.cpp
+    ../support/DibSurface.cpp
     results/QVZWaveformDialogTest.cpp
     results/QVZBlockSensorLinkTest.cpp
     results/QVZResultsInEventWindowTest.cpp

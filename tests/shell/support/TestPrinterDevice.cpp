@@ -129,30 +129,17 @@ void TestPrinterDevice::MakeContext()
     ReleaseContext();
     pictureWidth = std::min(horizontalPixels, kMaxPicture);
     pictureHeight = std::min(verticalPixels, kMaxPicture);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pictureWidth;
-    info.bmiHeader.biHeight = -pictureHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *memory = nullptr;
-    picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-    bits = static_cast<const uint32_t *>(memory);
-    std::fill(static_cast<uint32_t *>(memory), static_cast<uint32_t *>(memory) + pictureWidth * pictureHeight,
-              0xFFFFFFu);
-    context = CreateCompatibleDC(nullptr);
-    oldPicture = SelectObject(context, picture);
+    picture = std::make_unique<DibSurface>(pictureWidth, pictureHeight);
+    context = picture->Context();
+    bits = picture->Bits();
 }
 
 void TestPrinterDevice::ReleaseContext()
 {
     if (!context)
         return;
-    SelectObject(context, oldPicture);
-    DeleteDC(context);
-    DeleteObject(picture);
+    picture.reset();
     context = nullptr;
-    picture = nullptr;
     bits = nullptr;
 }
 

@@ -7,10 +7,12 @@
 // document record's output file. Pixels of the picture can be read back.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/toolkit/printing/KZPrinterDevice.h"
+#include "support/DibSurface.h"
 
 class TestPrinterDevice : public KZPrinterDevice
 {
@@ -53,8 +55,7 @@ private:
     void MakeContext();
     void ReleaseContext();
 
-    HBITMAP picture = nullptr;
-    HGDIOBJ oldPicture = nullptr;
+    std::unique_ptr<DibSurface> picture;
     const uint32_t *bits = nullptr;
     int pictureWidth = 0;
     int pictureHeight = 0;
