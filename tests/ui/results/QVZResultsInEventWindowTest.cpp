@@ -43,6 +43,23 @@ protected:
         registry->Parse(L"SerialPorts\\1\\SerialPort:String=7,19200,8,N,1.0");
     }
     static constexpr const wchar_t *kLanePort = L"7,19200,8,N,1.0";
+    // The lane's unit, holding trials of 150 and 160 ms, reached through
+    // link by the workout's pane, which downloads every trial without
+    // asking which; answers the unit as the link keeps it.
+    ScriptedUnit &ServeTwoTrials(QVZResultsWindow *results)
+    {
+        AddLane();
+        ScriptedUnit unit;
+        unit.trials = { { 150, 2000 }, { 160, 2000 } };
+        ScriptedUnit &served = link.Add(kLanePort, unit);
+        results->Pane()->SetUnitLink(&link);
+        results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
+            choice = -2;
+            return kDialogOk;
+        });
+        return served;
+    }
+    ScriptedUnitLink link;
     QVZEventMDI *window = nullptr;
 };
 
@@ -70,18 +87,9 @@ TEST_F(ResultsInEventWindow, DownloadTraceReachesTheListAndTheWorkoutStaysOpenMe
 {
     QVZResultsWindow *results = NewWorkout();
     ASSERT_NE(nullptr, results);
-    AddLane();
-    ScriptedUnitLink link;
-    ScriptedUnit unit;
-    unit.trials = { { 150, 2000 }, { 160, 2000 } };
-    link.Add(kLanePort, unit);
+    ServeTwoTrials(results);
     std::vector<ZafEventType> closeAnswers;
     link.whileDownloading = [&] { closeAnswers.push_back(window->Event(ZafEventStruct(kEvtCloseQuery, 0))); };
-    results->Pane()->SetUnitLink(&link);
-    results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
-        choice = -2;
-        return kDialogOk;
-    });
 
     control->Event(ZafEventStruct(kCmdResultsDownloadTraces, 0));
     EXPECT_EQ(2, results->Results()->Count());
@@ -95,17 +103,7 @@ TEST_F(ResultsInEventWindow, EveryWayOutOfADownloadClearsTheStatusBar)
 {
     QVZResultsWindow *results = NewWorkout();
     ASSERT_NE(nullptr, results);
-    AddLane();
-    ScriptedUnitLink link;
-    ScriptedUnit unit;
-    unit.trials = { { 150, 2000 }, { 160, 2000 } };
-    unit.failTrace = 1;
-    link.Add(kLanePort, unit);
-    results->Pane()->SetUnitLink(&link);
-    results->Pane()->SetTrialChooser([](QVZUnitLink &, int32_t, const KString &, const KRGroup &, int32_t &choice) {
-        choice = -2;
-        return kDialogOk;
-    });
+    ServeTwoTrials(results).failTrace = 1;
     KZStatusBar *bar = KZMainStatusBar();
     ASSERT_NE(nullptr, bar);
     const struct { int32_t answer; int rows; } cases[] = {
