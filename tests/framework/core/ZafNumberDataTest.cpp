@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -27,6 +28,18 @@ struct CLocale : ::testing::Test
     void SetUp() override { ZafLocaleData::SetLocale(new ZafLocaleData); }
 };
 
+// FormattedText into a buffer of size characters (filled beforehand, so
+// that an untouched buffer shows): its answer and the text written.
+template <typename Data>
+void ExpectFormatted(Data &data, int size, const wchar_t *format, int length, const std::wstring &text)
+{
+    wchar_t buffer[32];
+    std::fill(buffer, buffer + 31, L'?');
+    buffer[31] = 0;
+    EXPECT_EQ(data.FormattedText(buffer, size, format), length) << (format ? format : L"(default)");
+    EXPECT_EQ(std::wstring(buffer), text) << (format ? format : L"(default)");
+}
+
 } // namespace
 
 using ZafIntegerDataTest = CLocale;
@@ -35,13 +48,9 @@ using ZafRealDataTest = CLocale;
 TEST_F(ZafIntegerDataTest, FormatsWithTheGivenOrTheDefaultFormat)
 {
     ZafIntegerData data(1234);
-    wchar_t buffer[32];
-    EXPECT_EQ(data.FormattedText(buffer, 32, nullptr), 4);
-    EXPECT_EQ(std::wstring(buffer), L"1234");
-    EXPECT_EQ(data.FormattedText(buffer, 32, L"%,8d"), 8);
-    EXPECT_EQ(std::wstring(buffer), L"   1,234");
-    EXPECT_EQ(data.FormattedText(buffer, 4, nullptr), 0);
-    EXPECT_EQ(std::wstring(buffer), L"");
+    ExpectFormatted(data, 32, nullptr, 4, L"1234");
+    ExpectFormatted(data, 32, L"%,8d", 8, L"   1,234");
+    ExpectFormatted(data, 4, nullptr, 0, L"");
 }
 
 TEST_F(ZafIntegerDataTest, ParsesThroughTheFormatListAndReportsErrors)
@@ -75,11 +84,8 @@ TEST_F(ZafIntegerDataTest, ArithmeticNotifiesOncePerChange)
 TEST_F(ZafRealDataTest, FormatsAndParsesRealNumbers)
 {
     ZafRealData data(2.5);
-    wchar_t buffer[32];
-    EXPECT_EQ(data.FormattedText(buffer, 32, nullptr), 3);
-    EXPECT_EQ(std::wstring(buffer), L"2.5");
-    EXPECT_EQ(data.FormattedText(buffer, 32, L"%08.3f"), 8);
-    EXPECT_EQ(std::wstring(buffer), L"0002.500");
+    ExpectFormatted(data, 32, nullptr, 3, L"2.5");
+    ExpectFormatted(data, 32, L"%08.3f", 8, L"0002.500");
     EXPECT_EQ(data.SetFormattedText(L"1e3", nullptr), 0);
     EXPECT_DOUBLE_EQ(data.Value(), 1000.0);
     EXPECT_EQ(data.SetFormattedText(L"x", nullptr), ZAF_ERROR_INVALID_TEXT);
