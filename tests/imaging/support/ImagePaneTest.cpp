@@ -47,13 +47,13 @@ public:
 
 } // namespace
 
-void ImagePaneTest::Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers)
+void ImagePaneTest::SendTo(VZImagePane *target, ZafLogicalEvent code, KPoint unit, uint32_t modifiers)
 {
-    KPoint pixel = pane->UnitToPixel(unit);
-    pane->ClientToOS(pixel);
+    KPoint pixel = target->UnitToPixel(unit);
+    target->ClientToOS(pixel);
     ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
     event.modifiers = modifiers;
-    pane->Event(event);
+    target->Event(event);
 }
 
 KZStatusString *ImagePaneTest::InstallStatusBar()

@@ -35,8 +35,10 @@ protected:
     // The colour a frame's pixel should show.
     COLORREF ImageColour(KPoint unit) const;
     static bool Near(COLORREF a, COLORREF b);
-    // Gives the pane a logical mouse event at a view unit.
-    void Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0);
+    // Gives a pane a logical mouse event at a view unit; Send gives it to
+    // the fixture's pane.
+    static void SendTo(VZImagePane *target, ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0);
+    void Send(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0) { SendTo(pane, code, unit, modifiers); }
     // A status bar on the host, installed as the program's; its message
     // pane. The fixture takes it down again.
     KZStatusString *InstallStatusBar();

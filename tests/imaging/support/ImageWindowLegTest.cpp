@@ -117,16 +117,6 @@ void ImageWindowLegTest::EnterId(const wchar_t *text)
     window->IdPane()->Event(ZafEventStruct(ZAF_L_SELECT, 0));
 }
 
-void ImageWindowLegTest::SendToPane(ZafLogicalEvent code, KPoint unit, uint32_t modifiers)
-{
-    VZImagePane *imagePane = window->Pane();
-    KPoint pixel = imagePane->UnitToPixel(unit);
-    imagePane->ClientToOS(pixel);
-    ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
-    event.modifiers = modifiers;
-    imagePane->Event(event);
-}
-
 std::vector<int32_t> ImageWindowLegTest::DeliverCommands()
 {
     return DeliverCommandsTo(window);

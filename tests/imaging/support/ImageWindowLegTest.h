@@ -40,8 +40,6 @@ protected:
     VRaceTime PlaceCursor(KPoint unit);
     // Types the identification and presses Enter in it.
     void EnterId(const wchar_t *text);
-    // The pane's mouse event at a view unit.
-    void SendToPane(ZafLogicalEvent code, KPoint unit, uint32_t modifiers = 0);
     // Hands the queued program commands to the window; answers their codes.
     std::vector<int32_t> DeliverCommands();
     // The checked resolution entry (10367..10372) after the menu opened; 0 none.

@@ -18,6 +18,7 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/support/ImagePaneTest.h"
+#include "imaging/support/ImageWindowLegTest.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "shell/toolkit/bars/KZStatusString.h"
@@ -27,20 +28,6 @@
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-// A leg that also hands its tree's messages to an image it holds, as an
-// owner of images would.
-class ImageLeg : public VLeg
-{
-public:
-    void Handle(const KMessage &message) override
-    {
-        VLeg::Handle(message);
-        if (image)
-            image->Handle(message);
-    }
-    VImage *image = nullptr;
-};
 
 class ImagePaneLines : public ImagePaneTest
 {
@@ -86,7 +73,7 @@ protected:
         return frames;
     }
 
-    ImageLeg leg;
+    ImageOwningLeg leg;
     QVResults *results = nullptr;
 };
 

@@ -33,7 +33,7 @@ TEST_F(ImageWindowPopUps, ShiftClickOffersTheUntimedResultsAndTheChoiceGetsTheCu
     const VRaceTime time = PlaceCursor(KPoint(30, 10));
     {
         PopUpMenuProbe probe(1);
-        SendToPane(ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
+        SendTo(window->Pane(), ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
         ASSERT_TRUE(probe.Opened());
         // Windows shows a doubled "&" as one.
         EXPECT_EQ((std::vector<std::wstring>{ L"1\tNorth", L"3\tSmith && Sons" }), probe.Texts());
@@ -56,7 +56,7 @@ TEST_F(ImageWindowPopUps, TheResultMenuUsesTheFieldOfTheIdentificationMethodAndL
     const VRaceTime time = PlaceCursor(KPoint(30, 10));
     {
         PopUpMenuProbe probe(99);
-        SendToPane(ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
+        SendTo(window->Pane(), ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
         ASSERT_TRUE(probe.Opened());
         ASSERT_EQ(100u, probe.Entries().size());
         EXPECT_EQ(L"1001\tClub", probe.Texts().front());
@@ -85,7 +85,7 @@ TEST_F(ImageWindowPopUps, WithNothingToOfferNoMenuOpensAndThePaneBeeps)
         image->Camera().SetParameter(VCamera::kIdMethod, c.method);
         beeps = 0;
         PopUpMenuProbe probe;
-        SendToPane(ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
+        SendTo(window->Pane(), ZAF_L_BEGIN_SELECT, KPoint(50, 20), ZAF_SHIFT);
         Pump();
         EXPECT_FALSE(probe.Opened()) << c.name;
         EXPECT_EQ(1, beeps) << c.name;
@@ -106,11 +106,11 @@ TEST_F(ImageWindowPopUps, TheEndOfASelectionDragOffersItsCommandsAndTheChoiceAct
     };
     const Case cases[] = { { 0, kEvtImageCrop }, { 1, kEvtImageEnhance } };
     for (const Case &c : cases) {
-        SendToPane(ZAF_L_BEGIN_ALT, KPoint(10, 5));
-        SendToPane(ZAF_L_CONTINUE_ALT, KPoint(29, 40));
+        SendTo(window->Pane(), ZAF_L_BEGIN_ALT, KPoint(10, 5));
+        SendTo(window->Pane(), ZAF_L_CONTINUE_ALT, KPoint(29, 40));
         {
             PopUpMenuProbe probe(c.choose);
-            SendToPane(ZAF_L_END_ALT, KPoint(29, 40));
+            SendTo(window->Pane(), ZAF_L_END_ALT, KPoint(29, 40));
             ASSERT_TRUE(probe.Opened()) << c.code;
             EXPECT_EQ((std::vector<std::wstring>{ L"&Crop", L"&Enhance", L"E&xport bitmap", L"&Print" }),
                       probe.Texts());
