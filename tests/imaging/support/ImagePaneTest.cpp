@@ -7,6 +7,7 @@
 #include "imaging/store/VImageFrame.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
+#include "imaging/windows/VZImageWindow.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/bars/KZProgressBar.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
@@ -54,6 +55,21 @@ void ImagePaneTest::SendTo(VZImagePane *target, ZafLogicalEvent code, KPoint uni
     ZafEventStruct event(code, 0, KZMakeRegion(KRect(pixel.x, pixel.y, pixel.x, pixel.y), kCoordPixels));
     event.modifiers = modifiers;
     target->Event(event);
+}
+
+VZImageWindow *ImagePaneTest::ShowImageWindow(KMessageObject *owner)
+{
+    auto *window = new VZImageWindow(owner, view);
+    window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
+    host->Add(window);
+    Pump();
+    return window;
+}
+
+void ImagePaneTest::RemoveImageWindow(VZImageWindow *window)
+{
+    host->Subtract(window);
+    delete window;
 }
 
 KZStatusString *ImagePaneTest::InstallStatusBar()

@@ -11,11 +11,13 @@
 #include <memory>
 #include <vector>
 
+class KMessageObject;
 class KZStatusString;
 class VImage;
 class VImageBlockManager;
 class VImageView;
 class VZImagePane;
+class VZImageWindow;
 class ZafWindowObject;
 
 class ImagePaneTest : public ImagingWindowTest
@@ -30,6 +32,10 @@ protected:
     std::vector<int32_t> DeliverCommandsTo(ZafWindowObject *window);
     // A pane over the view, width x height pixels at (0, 0) of the host.
     VZImagePane *MakePane(int width, int height);
+    // An image window over the view, 360 x 260 pixels at (0, 0) of the
+    // host, shown; RemoveImageWindow takes it down and deletes it.
+    VZImageWindow *ShowImageWindow(KMessageObject *owner);
+    void RemoveImageWindow(VZImageWindow *window);
     // The colour on the screen of a view unit of the pane.
     COLORREF UnitPixel(KPoint unit);
     // The colour a frame's pixel should show.

@@ -74,16 +74,12 @@ void ImageWindowLegTest::SetUp()
     image->SetParent(leg.get());
     leg->image = image.get();
     image->Camera().SetParameter(VCamera::kIdMethod, 1);
-    window = new VZImageWindow(leg.get(), view);
-    window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
-    host->Add(window);
-    Pump();
+    window = ShowImageWindow(leg.get());
 }
 
 void ImageWindowLegTest::TearDown()
 {
-    host->Subtract(window);
-    delete window;
+    RemoveImageWindow(window);
     image->SetParent(nullptr);
     leg.reset();
     KZSetMainMenuBar(nullptr);

@@ -30,8 +30,7 @@ protected:
     void TearDown() override
     {
         if (window) {
-            host->Subtract(window);
-            delete window;
+            RemoveImageWindow(window);
             VZImageWindow::Shutdown();
         }
         ImagePaneTest::TearDown();
@@ -39,10 +38,7 @@ protected:
     VZImageWindow *MakeWindow()
     {
         VZImageWindow::Startup();
-        window = new VZImageWindow(nullptr, view);
-        window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
-        host->Add(window);
-        Pump();
+        window = ShowImageWindow(nullptr);
         return window;
     }
     // Adds a block of frames after the ones there, keeping their pixels.

@@ -44,10 +44,8 @@ protected:
     }
     void TearDown() override
     {
-        if (window) {
-            host->Subtract(window);
-            delete window;
-        }
+        if (window)
+            RemoveImageWindow(window);
         VZImageWindow::Shutdown();
         ImagePaneTest::TearDown();
     }
@@ -57,10 +55,7 @@ protected:
     }
     VZImageWindow *MakeWindow()
     {
-        window = new VZImageWindow(nullptr, view);
-        window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
-        host->Add(window);
-        Pump();
+        window = ShowImageWindow(nullptr);
         return window;
     }
     // The tool bar's items: 'B' button (with its command), 'S' space, 'I' id pane, 'Z' zoom selector.
