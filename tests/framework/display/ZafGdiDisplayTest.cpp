@@ -31,6 +31,18 @@ protected:
         app.reset();
     }
     COLORREF Color(int index) const { return display->EntryRGB(index); }
+    // An inner drawing clipped to (40, 40)-(50, 50) begins and ends; then
+    // the whole surface is filled with colour 12 under the clip left.
+    void ClipAnInnerDrawingThenFillAll()
+    {
+        display->BeginDraw(nullptr, nullptr);
+        ZafRegionStruct inner;
+        inner.Assign(40, 40, 50, 50, ZAF_PIXEL);
+        display->SetClipRegion(inner);
+        display->EndDraw();
+        display->SetBackground(12);
+        display->Rectangle(0, 0, 63, 63, 0, true);
+    }
     int CountPixels(COLORREF color) const
     {
         int count = 0;
@@ -154,26 +166,14 @@ TEST_F(ZafGdiDisplayTest, InnerDrawingDoesNotWidenTheOuterClip)
     ZafRegionStruct outer;
     outer.Assign(0, 0, 31, 31, ZAF_PIXEL);
     display->SetClipRegion(outer);
-    display->BeginDraw(nullptr, nullptr);
-    ZafRegionStruct inner;
-    inner.Assign(40, 40, 50, 50, ZAF_PIXEL);
-    display->SetClipRegion(inner);
-    display->EndDraw();
-    display->SetBackground(12);
-    display->Rectangle(0, 0, 63, 63, 0, true);
+    ClipAnInnerDrawingThenFillAll();
     EXPECT_EQ(Color(12), surface->PixelAt(10, 10));
     EXPECT_EQ(32 * 32, CountPixels(Color(12)));
 }
 
 TEST_F(ZafGdiDisplayTest, InnerClipWithoutAnOuterOneIsRemovedAtItsEnd)
 {
-    display->BeginDraw(nullptr, nullptr);
-    ZafRegionStruct inner;
-    inner.Assign(40, 40, 50, 50, ZAF_PIXEL);
-    display->SetClipRegion(inner);
-    display->EndDraw();
-    display->SetBackground(12);
-    display->Rectangle(0, 0, 63, 63, 0, true);
+    ClipAnInnerDrawingThenFillAll();
     EXPECT_EQ(64 * 64, CountPixels(Color(12)));
 }
 
