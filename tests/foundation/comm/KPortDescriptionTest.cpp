@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 namespace {
 std::wstring Serial(int32_t port, int32_t baud, int32_t bits, int32_t parity, int32_t stop, int32_t repeat)
 {
@@ -18,6 +20,26 @@ bool (*const kParsers[])(const KString &, int32_t &, int) = {
     KSerialPort::ParsePort,   KSerialPort::ParseBaud,     KSerialPort::ParseDataBits,
     KSerialPort::ParseParity, KSerialPort::ParseStopBits, KSerialPort::ParseRepeatPeriod,
 };
+
+// One reading of a description's field: the text, the field's position,
+// whether it parses, and the value it gives.
+struct FieldReading
+{
+    const wchar_t *text;
+    int field;
+    bool parses;
+    int32_t value;
+};
+
+// Each reading by parse, starting from a value none of them gives.
+void ExpectReadings(bool (*parse)(const KString &, int32_t &, int), std::initializer_list<FieldReading> readings)
+{
+    for (const FieldReading &reading : readings) {
+        int32_t value = -1;
+        EXPECT_EQ(parse(KString(reading.text), value, reading.field), reading.parses) << reading.text;
+        EXPECT_EQ(value, reading.value) << reading.text;
+    }
+}
 } // namespace
 
 TEST(KSerialPortDescription, MakeDescriptionWritesTheFiveFieldsAndARepeatOnlyWhenSet)
@@ -37,47 +59,38 @@ TEST(KSerialPortDescription, AnIndexOutOfRangeLeavesItsFieldEmpty)
 
 TEST(KSerialPortDescription, ParityIsTheFirstCharacterAfterTrimmingInUpperCase)
 {
-    int32_t index = -1;
-    EXPECT_TRUE(KSerialPort::ParseParity(KString(L" e "), index, 0));
-    EXPECT_EQ(index, 2);
-    EXPECT_TRUE(KSerialPort::ParseParity(KString(L"space"), index, 0));
-    EXPECT_EQ(index, 4);
-    EXPECT_FALSE(KSerialPort::ParseParity(KString(L"X"), index, 0));
-    EXPECT_EQ(index, 0);
-    EXPECT_FALSE(KSerialPort::ParseParity(KString(L"3,9600,8,  ,1.0"), index, 3));
+    ExpectReadings(KSerialPort::ParseParity, {
+        { L" e ", 0, true, 2 },
+        { L"space", 0, true, 4 },
+        { L"X", 0, false, 0 },
+        { L"3,9600,8,  ,1.0", 3, false, 0 },
+    });
 }
 
 TEST(KSerialPortDescription, StopBitsAreReadAsARealNumber)
 {
-    int32_t index = -1;
-    EXPECT_TRUE(KSerialPort::ParseStopBits(KString(L" 1.50 "), index, 0));
-    EXPECT_EQ(index, 1);
-    EXPECT_TRUE(KSerialPort::ParseStopBits(KString(L"2"), index, 0));
-    EXPECT_EQ(index, 2);
-    for (const wchar_t *bad : {L"1.2", L"0", L"3.0", L"two", L"1.5x", L""}) {
-        EXPECT_FALSE(KSerialPort::ParseStopBits(KString(bad), index, 0)) << bad;
-        EXPECT_EQ(index, 0);
-    }
+    ExpectReadings(KSerialPort::ParseStopBits, {
+        { L" 1.50 ", 0, true, 1 },
+        { L"2", 0, true, 2 },
+        { L"1.2", 0, false, 0 },
+        { L"0", 0, false, 0 },
+        { L"3.0", 0, false, 0 },
+        { L"two", 0, false, 0 },
+        { L"1.5x", 0, false, 0 },
+        { L"", 0, false, 0 },
+    });
 }
 
 TEST(KSerialPortDescription, MissingOrInvalidFieldsGiveTheDefaultsAndFalse)
 {
-    KString text(L"3");
-    int32_t value = -1;
-    EXPECT_FALSE(KSerialPort::ParseBaud(text, value, 1));
-    EXPECT_EQ(value, 9600);
-    EXPECT_FALSE(KSerialPort::ParseRepeatPeriod(text, value, 5));
-    EXPECT_EQ(value, 0);
-
-    KString bad(L"x,fast,9,N,1.0");
-    EXPECT_FALSE(KSerialPort::ParsePort(bad, value, 0));
-    EXPECT_EQ(value, 0);
-    EXPECT_FALSE(KSerialPort::ParseBaud(bad, value, 1));
-    EXPECT_EQ(value, 9600);
-    EXPECT_FALSE(KSerialPort::ParseDataBits(bad, value, 2));
-    EXPECT_EQ(value, 0);
-    EXPECT_FALSE(KSerialPort::ParseBaud(KString(L"1,-9600"), value, 1));
-    EXPECT_EQ(value, 9600);
+    ExpectReadings(KSerialPort::ParseBaud, {
+        { L"3", 1, false, 9600 },
+        { L"x,fast,9,N,1.0", 1, false, 9600 },
+        { L"1,-9600", 1, false, 9600 },
+    });
+    ExpectReadings(KSerialPort::ParseRepeatPeriod, { { L"3", 5, false, 0 } });
+    ExpectReadings(KSerialPort::ParsePort, { { L"x,fast,9,N,1.0", 0, false, 0 } });
+    ExpectReadings(KSerialPort::ParseDataBits, { { L"x,fast,9,N,1.0", 2, false, 0 } });
 }
 
 TEST(KSerialPortDescription, EveryDescriptionMadeParsesBackToItsValues)
