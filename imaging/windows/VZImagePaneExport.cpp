@@ -11,6 +11,7 @@
 #include "foundation/bitmap/KBitmap.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/streams/KReplacingFile.h"
 #include "foundation/strings/KString.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
@@ -195,21 +196,24 @@ bool VZImagePane::ExportBitmap()
         const PrintBracket bracket(*image, *view, selection, PrintMarks());
         ExportRows rows{ image, view, bracket.printRect, &progress, {} };
         rows.row.assign(size_t(bitmap.RowBytes()), 0);
+        // The picture goes to a temporary file that replaces the chosen one
+        // only when it is whole: an abort or a failure leaves no half-written
+        // picture and keeps a file that was there before.
+        KReplacingFile out(file.FullName(), 64 * 1024);
         try {
-            file.Open(KFile::kModeReadWrite, true);
-            file.SetSize(0);
-            written = bitmap.Export(file, &NextRow, &rows);
-            file.Close();
+            out.Begin();
+            written = bitmap.Export(out, &NextRow, &rows);
+            if (written)
+                out.Commit();
+            else
+                out.Abandon();
         } catch (const KX &error) {
+            written = false;
             failure = error.Code();
         }
     }
-    if (!written) {
-        // No half-written picture is left behind.
-        file.Delete();
-        VZApplication *app = VZApplication::Instance();
-        if (failure && app)
-            app->ShowErrorCode(failure);
-    }
+    VZApplication *app = VZApplication::Instance();
+    if (!written && failure && app)
+        app->ShowErrorCode(failure);
     return written;
 }

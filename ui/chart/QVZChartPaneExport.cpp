@@ -13,6 +13,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/streams/KReplacingFile.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
@@ -197,13 +198,17 @@ void QVZChartPane::ExportBitmap()
     ExportRowContext context = { this, header->biHeight,
                                  reinterpret_cast<const uint8_t *>(header) + header->biSize,
                                  DibStride(24, header->biWidth), header->biHeight, false };
+    // Written beside the chosen file and put in its place only when whole:
+    // an abort or a failure keeps a picture that was there before.
     bool failed = false;
+    KReplacingFile out(file.FullName(), 64 * 1024);
     try {
-        file.Open(KFile::kModeReadWrite, true);
-        file.SetSize(0);
-        file.Seek(0);
-        bitmap.Export(file, &QVZChartPane::ExportRow, &context);
-        file.Close();
+        out.Begin();
+        bitmap.Export(out, &QVZChartPane::ExportRow, &context);
+        if (context.aborted)
+            out.Abandon();
+        else
+            out.Commit();
     } catch (const KX &) {
         failed = true;
     }
@@ -212,10 +217,8 @@ void QVZChartPane::ExportBitmap()
     Status(L"", -1);
     Pointer(kPointerArrow);
     if (failed) {
-        file.Delete();
         Alert(kTextExportBitmapError);
     } else if (context.aborted) {
-        file.Delete();
         Status(SettingString(kTextUserAborted).CStr(), -1);
     }
 }

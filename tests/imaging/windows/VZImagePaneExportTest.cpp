@@ -309,9 +309,11 @@ TEST_F(ImagePaneExport, CancelledDialogWritesNothingAndShowsNothing)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFileAndSaysSoOnTheStatusBar)
+TEST_F(ImagePaneExport, EscapeDuringTheExportKeepsThePictureThereBeforeAndSaysSoOnTheStatusBar)
 {
     AnswerSaveDialog(L"stopped.tga");
+    const std::string before = "an older picture";
+    std::ofstream(ProgramFolderFile(L"stopped.tga").c_str(), std::ios::binary) << before;
     MakePane(300, 200);
     Select(KRect(0, 0, 39, 29));
     KZApplication::SetMainWindow(host);
@@ -322,7 +324,8 @@ TEST_F(ImagePaneExport, EscapeDuringTheExportLeavesNoFileAndSaysSoOnTheStatusBar
     const bool written = pane->ExportBitmap();
     KZApplication::SetMainWindow(nullptr);
     EXPECT_FALSE(written);
-    EXPECT_FALSE(FileExists(L"stopped.tga"));
+    EXPECT_EQ(before, FileBytes(L"stopped.tga"));
+    EXPECT_FALSE(FileExists(L"stopped.tga.tmp"));
     // The status bar says so; no box interrupts the user.
     EXPECT_TRUE(boxes.empty());
     EXPECT_STREQ(L"Operation aborted by user.", message->ShownText().CStr());

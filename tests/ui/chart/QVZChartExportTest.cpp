@@ -105,9 +105,11 @@ TEST_F(ChartExport, StartsInTheProgramFolderThenWhereTheLastExportWent)
     EXPECT_TRUE(Exists(folder + L"\\chart.tga"));
 }
 
-TEST_F(ChartExport, EscapeWhileWritingAbortsAndDeletesTheFile)
+TEST_F(ChartExport, EscapeWhileWritingAbortsAndKeepsThePictureThereBefore)
 {
     const std::wstring path = ProgramFolderFile(L"stopped.tga");
+    const std::vector<uint8_t> before = { 'o', 'l', 'd' };
+    std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char *>(before.data()), 3);
     Answer(path);
     HWND target = static_cast<HWND>(host->OSWindow());
     EscapeWhileExporting bar(target);
@@ -116,7 +118,8 @@ TEST_F(ChartExport, EscapeWhileWritingAbortsAndDeletesTheFile)
     window->Pane()->ExportBitmap();
     KZApplication::SetMainWindow(nullptr);
     KZSetMainStatusBar(nullptr);
-    EXPECT_FALSE(Exists(path));
+    EXPECT_EQ(before, ReadAll(path));
+    EXPECT_FALSE(Exists(path + L".tmp"));
     ASSERT_FALSE(bar.messages.empty());
     EXPECT_EQ(L"Operation aborted by user.", bar.messages.back());
 }
