@@ -316,11 +316,7 @@ LRESULT CALLBACK ZafChildControlProc(HWND window, UINT message, WPARAM wParam, L
         WNDPROC procedure = reinterpret_cast<WNDPROC>(static_cast<intptr_t>(os.getClassLong(window, GCL_WNDPROC)));
         return os.callWindowProc(procedure, window, message, wParam, lParam);
     }
-    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
-    DWORD position = GetMessagePos();
-    record.pt.x = ZafInt16(LOWORD(position));
-    record.pt.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
+    ZafEventStruct event = ZafRawEventOfMessage(window, message, wParam, lParam);
     try
     {
         const ZafEventType inputClass = event.InputClass();

@@ -88,11 +88,7 @@ LRESULT CALLBACK ZafWindowProcedure(HWND window, UINT message, WPARAM wParam, LP
         static_cast<intptr_t>(os.getWindowLong(window, GWL_USERDATA)));
     if (!object)
         return os.defWindowProc(window, message, wParam, lParam);
-    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
-    DWORD position = GetMessagePos();
-    record.pt.x = ZafInt16(LOWORD(position));
-    record.pt.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
+    ZafEventStruct event = ZafRawEventOfMessage(window, message, wParam, lParam);
     // Nothing thrown may unwind through Windows.
     try
     {
