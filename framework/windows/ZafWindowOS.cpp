@@ -10,6 +10,7 @@
 #include "framework/core/display/ZafRegionList.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/windows/ZafFrameStyle.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/core/objects/ZafChildObjects.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -225,37 +226,17 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
 void ZafWindow::OSRegisterObject()
 {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    DWORD clientStyle = WS_CHILD;
-    DWORD exStyle = 0;
     const bool topLevel = (parent == nullptr);
-    bool pair = topLevel;
-    for (ZafElement *e = supportList.First(); e; e = e->Next())
-    {
-        ZafWindowObject *support = AsObject(e);
-        if (support->OwnOSWindow())
-        {
-            pair = true;
-            continue;
-        }
-        switch (support->NumberID())
-        {
-        case -1:
-            if (sizeable)
-                style |= WS_THICKFRAME;
-            else if (ZafMSWindowsApp::Platform().platform <= 1)
-                style |= WS_BORDER;
-            else
-                exStyle |= WS_EX_DLGMODALFRAME;
-            break;
-        case -2: if (sizeable) style |= WS_MAXIMIZEBOX; break;
-        case -3: style |= WS_MINIMIZEBOX; break;
-        case -4: style |= WS_SYSMENU; break;
-        case -5: style |= WS_CAPTION; break;
-        case -6: clientStyle |= WS_HSCROLL; break;
-        case -7: clientStyle |= WS_VSCROLL; break;
-        default: break;
-        }
-    }
+    // A fixed-size frame's edge is a border on old platforms, a dialog
+    // frame on newer ones.
+    const bool oldPlatform = ZafMSWindowsApp::Platform().platform <= 1;
+    const DWORD partStyles[5] = { DWORD(sizeable ? WS_THICKFRAME : oldPlatform ? WS_BORDER : 0),
+        DWORD(sizeable ? WS_MAXIMIZEBOX : 0), WS_MINIMIZEBOX, WS_SYSMENU, WS_CAPTION };
+    const ZafFrameStyle parts = ZafSupportFrameStyle(supportList, partStyles);
+    style |= parts.frame;
+    const DWORD clientStyle = WS_CHILD | parts.client;
+    DWORD exStyle = (parts.border && !sizeable && !oldPlatform) ? WS_EX_DLGMODALFRAME : 0;
+    const bool pair = topLevel || parts.supportWindow;
     if (border && !(style & WS_THICKFRAME) && !(exStyle & WS_EX_DLGMODALFRAME)
         && (supportList.Count() > 0 || systemDrawn))
     {
