@@ -40,16 +40,8 @@ void ZafDialogWindow::OSRegisterObject()
         return;
     frameWindow = frame;
     ZafMSWindowsApp::Entry().setWindowLong(frame, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafWindowProc)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (!osWindow)
-    {
+    if (!ZafCreateFrameClient(this, frame, clientStyle, osWindow))
         ReleaseFrame();
-        return;
-    }
-    RECT client;
-    GetClientRect(frame, &client);
-    MoveWindow(static_cast<HWND>(osWindow), 0, 0, client.right, client.bottom, FALSE);
 }
 
 ZafWindowObject *ZafDialogWindow::EscapeButton() const

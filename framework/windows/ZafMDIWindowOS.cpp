@@ -143,14 +143,7 @@ void ZafMDIWindow::OSRegisterObject()
     if (top && top != HWND(os.sendMessage(client, WM_MDIGETACTIVE, 0, 0)))
         os.sendMessage(client, WM_MDIACTIVATE, WPARAM(top), 0);
     os.setWindowLong(frame, GWL_USERDATA, LONG(reinterpret_cast<intptr_t>(this)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (osWindow)
-    {
-        RECT area;
-        GetClientRect(frame, &area);
-        MoveWindow(Handle(osWindow), 0, 0, area.right, area.bottom, FALSE);
-    }
+    ZafCreateFrameClient(this, frame, clientStyle, osWindow);
 }
 
 // ---- Events -----------------------------------------------------------------------

@@ -272,18 +272,22 @@ void ZafWindow::OSRegisterObject()
     frameWindow = frame;
     const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
     os.setWindowLong(frame, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafWindowProc)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle | WS_VISIBLE, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (!osWindow)
-    {
+    if (!ZafCreateFrameClient(this, frame, clientStyle | WS_VISIBLE, osWindow))
         ReleaseFrame();
-        return;
-    }
+}
+
+bool ZafCreateFrameClient(ZafWindowObject *object, HWND frame, DWORD style, ZafOSWindow &client)
+{
+    client = ZafWindowObject::CreateOSWindow(object, ZafMSWindowsApp::windowClassName, style, nullptr, frame,
+        WS_EX_NOPARENTNOTIFY);
+    if (!client)
+        return false;
     // The client's size follows the frame at once (the frame may be sized
     // already when it was made maximized).
-    RECT client;
-    GetClientRect(frame, &client);
-    MoveWindow(Handle(osWindow), 0, 0, client.right, client.bottom, FALSE);
+    RECT area;
+    GetClientRect(frame, &area);
+    MoveWindow(Handle(client), 0, 0, area.right, area.bottom, FALSE);
+    return true;
 }
 
 void ZafWindow::ReleaseFrame()
@@ -444,28 +448,29 @@ bool ZafWindow::SetDisabled(bool value)
     return disabled;
 }
 
+// Sets one of the two size states (maximized, minimized), clearing the
+// other when set; a registered window's frame is shown that way (restored
+// when cleared).
+static bool SetSizeState(bool &state, bool &other, bool value, HWND frame, int showCommand)
+{
+    if (value == state)
+        return state;
+    state = value;
+    if (value)
+        other = false;
+    if (frame)
+        ShowWindow(frame, value ? showCommand : SW_RESTORE);
+    return state;
+}
+
 bool ZafWindow::SetMaximized(bool value)
 {
-    if (value == maximized)
-        return maximized;
-    maximized = value;
-    if (value)
-        minimized = false;
-    if (Registered())
-        ShowWindow(Handle(OSHandle(2)), value ? SW_MAXIMIZE : SW_RESTORE);
-    return maximized;
+    return SetSizeState(maximized, minimized, value, Registered() ? Handle(OSHandle(2)) : nullptr, SW_MAXIMIZE);
 }
 
 bool ZafWindow::SetMinimized(bool value)
 {
-    if (value == minimized)
-        return minimized;
-    minimized = value;
-    if (value)
-        maximized = false;
-    if (Registered())
-        ShowWindow(Handle(OSHandle(2)), value ? SW_MINIMIZE : SW_RESTORE);
-    return minimized;
+    return SetSizeState(minimized, maximized, value, Registered() ? Handle(OSHandle(2)) : nullptr, SW_MINIMIZE);
 }
 
 // ---- Frame re-layout ----------------------------------------------------------

@@ -9,6 +9,12 @@
 
 #include "framework/core/display/ZafRegionStruct.h"
 
+// Makes the client window (the framework's window class) of a frame pair
+// inside the frame, sized to the frame's client area; answers whether it
+// was made. The client handle is stored before the sizing.
+class ZafWindowObject;
+bool ZafCreateFrameClient(ZafWindowObject *object, HWND frame, DWORD style, ZafOSWindow &client);
+
 // The id of the running tips timer; 0 when none runs.
 UINT_PTR ZafTipsTimer();
 UINT_PTR ZafSetTipsTimer(UINT_PTR id);
