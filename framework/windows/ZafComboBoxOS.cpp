@@ -8,6 +8,7 @@
 
 #include "framework/controls/ZafComboBox.h"
 #include "framework/core/base/ZafConstants.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafListControl.h"
 #include "framework/windows/ZafMSWindowsApp.h"
@@ -38,16 +39,9 @@ bool EditKey(WPARAM key)
 
 void ZafComboBox::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (ZafMSWindowsApp::ThreeDPlatform())
-        exStyle |= WS_EX_CLIENTEDGE;
-    else
-        style |= WS_BORDER;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+    ZafAddControlBorder(ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (!systemDrawn)
         style |= CBS_OWNERDRAWVARIABLE | CBS_DROPDOWNLIST;
     else if (!viewOnly)

@@ -5,6 +5,7 @@
 
 #include "framework/controls/ZafPrompt.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafTextControl.h"
@@ -40,15 +41,11 @@ void FitSpan(ZafInt32 &first, ZafInt32 &last, int extent, int justification, int
 
 void ZafPrompt::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (visible)
-        style |= WS_VISIBLE;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     if (hzJustify == 2)
         style |= SS_CENTER;
     else if (hzJustify == 1)
         style |= SS_RIGHT;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
     osWindow = CreateOSWindow(this, L"STATIC", style);
     if (!osWindow)
         return;

@@ -9,6 +9,7 @@
 #include "framework/controls/ZafString.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -24,19 +25,10 @@ using ZafOSCalls::Send;
 
 void ZafString::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
-    if (visible)
-        style |= WS_VISIBLE;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     if (!systemDrawn)
     {
         osWindow = CreateOSWindow(this, nullptr, style, nullptr, nullptr, exStyle);

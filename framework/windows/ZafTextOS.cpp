@@ -7,6 +7,7 @@
 
 #include "framework/controls/ZafText.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSText.h"
@@ -24,23 +25,15 @@ using ZafOSCalls::Send;
 
 void ZafText::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN
+        | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
-    if (visible)
-        style |= WS_VISIBLE;
     if (HorizontalScrollBar())
         style |= WS_HSCROLL;
     if (VerticalScrollBar())
         style |= WS_VSCROLL;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     if (!systemDrawn)
     {
         osWindow = CreateOSWindow(this, nullptr, style, nullptr, nullptr, exStyle);

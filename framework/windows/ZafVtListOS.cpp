@@ -8,6 +8,7 @@
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/controls/ZafVtList.h"
 #include "framework/core/base/ZafConstants.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafListControl.h"
 #include "framework/windows/ZafMSWindowsApp.h"
@@ -30,23 +31,14 @@ using ZafChildObjects::AsObject;
 
 void ZafVtList::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | ZafControlStateStyle(this);
     DWORD exStyle = 0;
     if (selectionType == 1)
         style |= LBS_MULTIPLESEL;
     else if (selectionType == 2)
         style |= LBS_EXTENDEDSEL | LBS_MULTIPLESEL;
-    if (visible)
-        style |= WS_VISIBLE;
     if (border)
-    {
-        if (ZafMSWindowsApp::ThreeDPlatform())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+        ZafAddControlBorder(ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (!systemDrawn)
         style |= LBS_OWNERDRAWVARIABLE;
     if (VerticalScrollBar())

@@ -10,6 +10,7 @@
 #include "framework/core/display/ZafRegionList.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafFrameStyle.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/core/objects/ZafChildObjects.h"
@@ -239,24 +240,16 @@ void ZafWindow::OSRegisterObject()
     const bool pair = topLevel || parts.supportWindow;
     if (border && !(style & WS_THICKFRAME) && !(exStyle & WS_EX_DLGMODALFRAME)
         && (supportList.Count() > 0 || systemDrawn))
-    {
-        if (topLevel || !ZafMSWindowsApp::ThreeDPlatform())
-            style |= WS_BORDER;
-        else
-            exStyle |= WS_EX_CLIENTEDGE;
-    }
+        ZafAddControlBorder(!topLevel && ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (topLevel && (style & WS_CAPTION) != WS_CAPTION)
         style |= WS_POPUP;
-    if (visible)
-        style |= WS_VISIBLE;
+    style |= ZafControlStateStyle(this);
     if (!topLevel)
         style |= WS_CHILD;
     if (maximized)
         style |= WS_MAXIMIZE;
     if (minimized)
         style |= WS_MINIMIZE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
 
     if (!pair)
     {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -125,19 +126,10 @@ void ZafWindowObject::RegisterWithOS()
 
 void ZafWindowObject::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, style, nullptr, nullptr, exStyle);
 }
 
