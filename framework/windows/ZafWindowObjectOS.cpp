@@ -147,34 +147,34 @@ void ZafWindowObject::ReleaseOSWindow()
 
 // ---- Flags that act on the OS window --------------------------------------
 
+// Sets a flag the object's look shows; when it changed on a registered
+// object, its own OS window follows through osChange when byOS, else the
+// object redraws. Answers the flag.
+template <class OSChange>
+static bool ChangeShownFlag(ZafWindowObject *object, bool &flag, bool value, bool byOS, OSChange osChange)
+{
+    if (value == flag)
+        return flag;
+    flag = value;
+    if (!object->Registered())
+        return flag;
+    if (byOS)
+        osChange();
+    else
+        object->Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+    return flag;
+}
+
 bool ZafWindowObject::SetDisabled(bool value)
 {
-    if (value == disabled)
-        return disabled;
-    disabled = value;
-    if (Registered())
-    {
-        if (ownOSWindow && !designMode)
-            EnableWindow(Handle(OSHandle(2)), !disabled);
-        else
-            Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
-    }
-    return disabled;
+    return ChangeShownFlag(this, disabled, value, ownOSWindow && !designMode,
+        [this] { EnableWindow(Handle(OSHandle(2)), !disabled); });
 }
 
 bool ZafWindowObject::SetVisible(bool value)
 {
-    if (value == visible)
-        return visible;
-    visible = value;
-    if (Registered())
-    {
-        if (ownOSWindow)
-            ShowWindow(Handle(OSHandle(2)), visible ? SW_SHOW : SW_HIDE);
-        else
-            Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
-    }
-    return visible;
+    return ChangeShownFlag(this, visible, value, ownOSWindow,
+        [this] { ShowWindow(Handle(OSHandle(2)), visible ? SW_SHOW : SW_HIDE); });
 }
 
 bool ZafWindowObject::SetAutomaticUpdate(bool value)
