@@ -24,15 +24,6 @@ using ZafOSCalls::Handle;
 using ZafOSCalls::Send;
 using ZafChildObjects::AsObject;
 
-// Keys an edit part keeps for itself: digits and letters, the keypad, the
-// blank and cursor keys, Backspace.
-bool EditKey(WPARAM key)
-{
-    const UINT character = MapVirtualKeyW(UINT(key), 2) & 0xFFFF;
-    return (character >= L'0' && character <= L'9') || (character >= L'A' && character <= L'Z')
-        || (key >= 0x60 && key <= 0x6F) || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_BACK;
-}
-
 } // namespace
 
 // ---- The control ------------------------------------------------------------------------
@@ -342,7 +333,7 @@ ZafEventType ZafComboBox::KeyEvent(const ZafEventStruct &event)
         ZafCallClassProcedure(event);
         answer = ZAF_NOT_HANDLED;
     }
-    if (answer == ZAF_NOT_HANDLED && EditKey(key) && key != VK_TAB)
+    if (answer == ZAF_NOT_HANDLED && ZafTextControlKeepsKey(key) && key != VK_TAB)
         return 0;
     return answer;
 }
