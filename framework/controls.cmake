@@ -63,6 +63,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafScrollBarOS.cpp
     controls/ZafVtList.cpp
     windows/ZafVtListOS.cpp
+    windows/ZafListControl.cpp
     controls/ZafNumberField.cpp
     controls/ZafNumberFieldStorage.cpp
     controls/ZafComboBox.cpp

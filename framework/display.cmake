@@ -6,6 +6,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafMSWindowsApp.cpp
     windows/ZafOSText.cpp
     windows/ZafWindowObjectOS.cpp
+    windows/ZafControlStyle.cpp
     windows/ZafWindowObjectDraw.cpp
     windows/ZafWindowObjectEvent.cpp
     windows/ZafCache.cpp

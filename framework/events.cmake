@@ -12,6 +12,7 @@ list(APPEND FRAMEWORK_SOURCES
     windows/ZafWindowObjectInput.cpp
     windows/ZafWindowObjectDrag.cpp
     windows/ZafWindowOS.cpp
+    windows/ZafFrameStyle.cpp
     windows/ZafWindowOSEvent.cpp
     windows/ZafFrameRouter.cpp
     windows/ZafWindowManagerOS.cpp

@@ -8,6 +8,7 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -40,7 +41,7 @@ LRESULT ZafSetOSWindowText(HWND window, const wchar_t *text)
 
 void ZafButton::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     const bool native = Native();
     if (systemDrawn && native)
     {
@@ -53,10 +54,6 @@ void ZafButton::OSRegisterObject()
     }
     else
         style |= BS_OWNERDRAW;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
-    if (visible)
-        style |= WS_VISIBLE;
     if (border && systemDrawn && native)
         style |= WS_BORDER;
     osWindow = CreateOSWindow(this, L"BUTTON", style, nullptr, nullptr, WS_EX_NOPARENTNOTIFY);
@@ -316,11 +313,7 @@ LRESULT CALLBACK ZafChildControlProc(HWND window, UINT message, WPARAM wParam, L
         WNDPROC procedure = reinterpret_cast<WNDPROC>(static_cast<intptr_t>(os.getClassLong(window, GCL_WNDPROC)));
         return os.callWindowProc(procedure, window, message, wParam, lParam);
     }
-    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
-    DWORD position = GetMessagePos();
-    record.pt.x = ZafInt16(LOWORD(position));
-    record.pt.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
+    ZafEventStruct event = ZafRawEventOfMessage(window, message, wParam, lParam);
     try
     {
         const ZafEventType inputClass = event.InputClass();

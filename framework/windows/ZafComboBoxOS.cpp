@@ -8,6 +8,7 @@
 
 #include "framework/controls/ZafComboBox.h"
 #include "framework/core/base/ZafConstants.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafListControl.h"
 #include "framework/windows/ZafMSWindowsApp.h"
@@ -23,31 +24,15 @@ using ZafOSCalls::Handle;
 using ZafOSCalls::Send;
 using ZafChildObjects::AsObject;
 
-// Keys an edit part keeps for itself: digits and letters, the keypad, the
-// blank and cursor keys, Backspace.
-bool EditKey(WPARAM key)
-{
-    const UINT character = MapVirtualKeyW(UINT(key), 2) & 0xFFFF;
-    return (character >= L'0' && character <= L'9') || (character >= L'A' && character <= L'Z')
-        || (key >= 0x60 && key <= 0x6F) || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_BACK;
-}
-
 } // namespace
 
 // ---- The control ------------------------------------------------------------------------
 
 void ZafComboBox::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (ZafMSWindowsApp::ThreeDPlatform())
-        exStyle |= WS_EX_CLIENTEDGE;
-    else
-        style |= WS_BORDER;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+    ZafAddControlBorder(ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (!systemDrawn)
         style |= CBS_OWNERDRAWVARIABLE | CBS_DROPDOWNLIST;
     else if (!viewOnly)
@@ -301,12 +286,7 @@ ZafEventType ZafComboBox::OSEvent(const ZafEventStruct &event)
         {
             const int index = int(Send(osWindow, CB_GETCURSEL));
             if (ZafWindowObject *item = static_cast<ZafWindowObject *>(list->Get(index)))
-            {
-                item->NotifyFocus(item, true);
-                item->SetSelected(true);
-                if (ZafMemberUserFunction function = item->MemberUserFunction())
-                    (item->*function)(event, ZAF_L_SELECT);
-            }
+                ZafChooseListItem(item, event);
             break;
         }
         case CBN_DROPDOWN:
@@ -353,7 +333,7 @@ ZafEventType ZafComboBox::KeyEvent(const ZafEventStruct &event)
         ZafCallClassProcedure(event);
         answer = ZAF_NOT_HANDLED;
     }
-    if (answer == ZAF_NOT_HANDLED && EditKey(key) && key != VK_TAB)
+    if (answer == ZAF_NOT_HANDLED && ZafTextControlKeepsKey(key) && key != VK_TAB)
         return 0;
     return answer;
 }
@@ -362,27 +342,16 @@ ZafEventType ZafComboBox::KeyEvent(const ZafEventStruct &event)
 
 ZafEventType ZafComboBox::DrawItem(const ZafEventStruct &event)
 {
-    const DRAWITEMSTRUCT *draw = reinterpret_cast<const DRAWITEMSTRUCT *>(event.osEvent.lParam);
-    ZafGdiDisplay *display = DrawDisplay();
-    if (!draw || !display)
-        return TRUE;
-    display->BeginDraw(draw->hDC, draw->hwndItem);
-    ZafRegionStruct area;
-    area.Assign(draw->rcItem.left, draw->rcItem.top, draw->rcItem.right - 1, draw->rcItem.bottom - 1, ZAF_PIXEL);
-    const ZafEventType focusCode = (draw->itemState & ODS_FOCUS) ? ZAF_EV_FOCUS_GAINED : ZAF_EV_FOCUS_LOST;
-    ZafWindowObject *item = int(draw->itemID) == -1 ? nullptr : reinterpret_cast<ZafWindowObject *>(draw->itemData);
-    if (!item)
-        DrawFocus(area, focusCode);
-    else
-    {
-        item->SetRegion(area);
-        if (!(draw->itemAction & ODA_FOCUS))
-            item->OSEvent(event);
-        else
-            DrawFocus(area, focusCode);
-    }
-    display->EndDraw();
-    return TRUE;
+    return ZafDrawOwnerListItem(DrawDisplay(), event,
+        [this, &event](const DRAWITEMSTRUCT &draw, ZafRegionStruct &area, ZafWindowObject *item) {
+            const ZafEventType focusCode = (draw.itemState & ODS_FOCUS) ? ZAF_EV_FOCUS_GAINED : ZAF_EV_FOCUS_LOST;
+            if (item)
+                item->SetRegion(area);
+            if (item && !(draw.itemAction & ODA_FOCUS))
+                item->OSEvent(event);
+            else
+                DrawFocus(area, focusCode);
+        });
 }
 
 ZafEventType ZafComboBox::MeasureItem(const ZafEventStruct &event)
@@ -392,22 +361,14 @@ ZafEventType ZafComboBox::MeasureItem(const ZafEventStruct &event)
     MEASUREITEMSTRUCT *measure = reinterpret_cast<MEASUREITEMSTRUCT *>(event.osEvent.lParam);
     if (!measure)
         return TRUE;
-    auto sizeOf = [](ZafWindowObject *item, int &width, int &height) {
-        item->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-        ZafRegionStruct size = item->Region();
-        item->ConvertRegion(size, ZAF_PIXEL);
-        width = size.Width();
-        height = size.Height();
-    };
     int width = 0, height = 0;
     if (int(measure->itemID) == -1)
     {
         for (ZafElement *e = list->ZafList::First(); e; e = e->Next())
         {
-            int w = 0, h = 0;
-            sizeOf(AsObject(e), w, h);
-            width = std::max(width, w);
-            height = std::max(height, h);
+            const SIZE size = ZafListItemSize(AsObject(e));
+            width = std::max(width, int(size.cx));
+            height = std::max(height, int(size.cy));
         }
         if (height == 0)
         {
@@ -416,7 +377,11 @@ ZafEventType ZafComboBox::MeasureItem(const ZafEventStruct &event)
         }
     }
     else if (ZafWindowObject *item = reinterpret_cast<ZafWindowObject *>(measure->itemData))
-        sizeOf(item, width, height);
+    {
+        const SIZE size = ZafListItemSize(item);
+        width = size.cx;
+        height = size.cy;
+    }
     measure->itemWidth = UINT(width);
     measure->itemHeight = UINT(height);
     return TRUE;
@@ -464,16 +429,8 @@ ZafEventType ZafComboBox::ApplyOSFont()
 
 void ZafComboBox::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    if (type != ZAF_PT_TEXT && type != ZAF_PT_FACE_TEXT && type != ZAF_PT_BACKGROUND)
-    {
+    if (!ZafResolveListItemColors(palette, type, state, false))
         ZafWindow::ResolveSystemColors(palette, type, state);
-        return;
-    }
-    const bool selectedState = (state & ZAF_PS_SELECTED) != 0;
-    const int background = selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW;
-    const int foreground = type == ZAF_PT_BACKGROUND ? background
-        : selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
-    ZafFillSystemColors(palette, GetSysColor(foreground), GetSysColor(background));
 }
 
 ZafEventType ZafComboBox::Redisplay(const ZafEventStruct &event, ZafEventType code)

@@ -4,6 +4,7 @@
 
 #include "framework/controls/ZafDialogWindow.h"
 #include "framework/controls/ZafButton.h"
+#include "framework/windows/ZafFrameStyle.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
 
@@ -17,22 +18,10 @@ const ZafIChar *const dialogClass = reinterpret_cast<const ZafIChar *>(static_ca
 void ZafDialogWindow::OSRegisterObject()
 {
     DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    DWORD clientStyle = WS_CHILD | WS_VISIBLE;
-    for (ZafElement *e = supportList.First(); e; e = e->Next())
-    {
-        ZafWindowObject *support = static_cast<ZafWindowObject *>(e);
-        if (support->OwnOSWindow())
-            continue;
-        switch (support->NumberID())
-        {
-        case -1: style |= WS_DLGFRAME; break;
-        case -5: style |= WS_CAPTION; break;
-        case -4: style |= WS_SYSMENU; break;
-        case -6: clientStyle |= WS_HSCROLL; break;
-        case -7: clientStyle |= WS_VSCROLL; break;
-        default: break;
-        }
-    }
+    static const DWORD partStyles[5] = { WS_DLGFRAME, 0, 0, WS_SYSMENU, WS_CAPTION };
+    const ZafFrameStyle parts = ZafSupportFrameStyle(supportList, partStyles);
+    style |= parts.frame;
+    const DWORD clientStyle = WS_CHILD | WS_VISIBLE | parts.client;
     if (border && !(style & WS_DLGFRAME))
         style |= WS_BORDER;
     if (!parent && !(style & (WS_BORDER | WS_DLGFRAME)))
@@ -51,16 +40,8 @@ void ZafDialogWindow::OSRegisterObject()
         return;
     frameWindow = frame;
     ZafMSWindowsApp::Entry().setWindowLong(frame, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafWindowProc)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (!osWindow)
-    {
+    if (!ZafCreateFrameClient(this, frame, clientStyle, osWindow))
         ReleaseFrame();
-        return;
-    }
-    RECT client;
-    GetClientRect(frame, &client);
-    MoveWindow(static_cast<HWND>(osWindow), 0, 0, client.right, client.bottom, FALSE);
 }
 
 ZafWindowObject *ZafDialogWindow::EscapeButton() const

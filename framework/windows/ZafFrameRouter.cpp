@@ -16,20 +16,6 @@ namespace {
 
 using ZafChildObjects::AsObject;
 
-ZafEventStruct RawEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    ZafOSEventStruct os = {};
-    os.hwnd = window;
-    os.message = message;
-    os.wParam = wParam;
-    os.lParam = lParam;
-    os.time = ZafUInt32(GetMessageTime());
-    DWORD position = GetMessagePos();
-    os.x = ZafInt16(LOWORD(position));
-    os.y = ZafInt16(HIWORD(position));
-    return ZafEventStruct(ZAF_EVENT_OS, os);
-}
-
 } // namespace
 
 // The router's access to the window's frame state.
@@ -82,7 +68,7 @@ LRESULT ZafFrameRouting::Route(ZafWindow *window, WNDPROC defaultProcedure, HWND
 {
     const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
     auto callDefault = [&]() { return os.callWindowProc(defaultProcedure, handle, message, wParam, lParam); };
-    ZafEventStruct event = RawEvent(handle, message, wParam, lParam);
+    ZafEventStruct event = ZafRawEventOfMessage(handle, message, wParam, lParam);
 
     switch (message)
     {
@@ -171,7 +157,7 @@ LRESULT ZafFrameRouting::SystemCommand(ZafWindow *window, WNDPROC defaultProcedu
     {
         ZafWindowObject *object = window->GetObjectByNumberID(ZafNumberID(LOWORD(wParam)));
         if (object)
-            return object->Event(RawEvent(handle, WM_SYSCOMMAND, wParam, lParam));
+            return object->Event(ZafRawEventOfMessage(handle, WM_SYSCOMMAND, wParam, lParam));
         return callDefault();
     }
     const WPARAM command = wParam & 0xFFF0;

@@ -192,6 +192,12 @@ int ZafGdiDisplay::MapWidth(int width) const
     return converted == 1 ? -1 : converted;
 }
 
+void ZafGdiDisplay::MapCorners(int &x1, int &y1, int &x2, int &y2) const
+{
+    x1 = MapX(x1), x2 = MapX(x2);
+    y1 = MapY(y1), y2 = MapY(y2);
+}
+
 // ---- Drawing sequences ------------------------------------------------------
 
 HDC ZafGdiDisplay::PrepareDeviceContext(HDC newContext)
@@ -347,48 +353,52 @@ ZafPaletteStruct ZafGdiDisplay::SetPalette(const ZafPaletteStruct &newPalette)
     return old;
 }
 
+ZafInt8 ZafGdiDisplay::ChangeColor(ZafInt8 &slot, ZafInt8 color, ZafUInt32 explicitColor,
+    COLORREF (WINAPI *apply)(HDC, COLORREF), void (ZafGdiDisplay::*replace)())
+{
+    ZafInt8 old = slot;
+    slot = color;
+    if (deviceContext)
+        apply(deviceContext, ColorReference(slot, explicitColor));
+    (this->*replace)();
+    return old;
+}
+
+template <class Value>
+Value ZafGdiDisplay::ChangeStyle(Value &slot, Value value, void (ZafGdiDisplay::*replace)())
+{
+    const Value old = slot;
+    if (value == old)
+        return old;
+    slot = value;
+    (this->*replace)();
+    return old;
+}
+
 ZafInt8 ZafGdiDisplay::SetForeground(ZafInt8 color)
 {
-    ZafInt8 old = palette.colorForeground;
-    palette.colorForeground = CheckedColor(color, 0);
-    if (deviceContext)
-        SetTextColor(deviceContext, ColorReference(palette.colorForeground, palette.osColorForeground));
-    ReplacePen();
-    return old;
+    return ChangeColor(palette.colorForeground, CheckedColor(color, 0), palette.osColorForeground, SetTextColor,
+        &ZafGdiDisplay::ReplacePen);
 }
 
 ZafInt8 ZafGdiDisplay::SetBackground(ZafInt8 color)
 {
-    ZafInt8 old = palette.colorBackground;
-    palette.colorBackground = CheckedColor(color, 15);
-    if (deviceContext)
-        SetBkColor(deviceContext, ColorReference(palette.colorBackground, palette.osColorBackground));
-    ReplaceBrush();
-    return old;
+    return ChangeColor(palette.colorBackground, CheckedColor(color, 15), palette.osColorBackground, SetBkColor,
+        &ZafGdiDisplay::ReplaceBrush);
 }
 
 ZafInt8 ZafGdiDisplay::SetLineStyle(ZafInt8 style)
 {
-    ZafInt8 old = palette.lineStyle;
     if (style == -2 || style < 0 || style >= LINE_STYLES)
         style = 0;
-    if (style == old)
-        return old;
-    palette.lineStyle = style;
-    ReplacePen();
-    return old;
+    return ChangeStyle(palette.lineStyle, style, &ZafGdiDisplay::ReplacePen);
 }
 
 ZafUInt8 ZafGdiDisplay::SetPattern(ZafUInt8 pattern)
 {
-    ZafUInt8 old = palette.fillPattern;
     if (pattern == 254 || pattern >= PATTERNS || (pattern != 0 && !patternTable[pattern]))
         pattern = 0;
-    if (pattern == old)
-        return old;
-    palette.fillPattern = pattern;
-    ReplaceBrush();
-    return old;
+    return ChangeStyle(palette.fillPattern, pattern, &ZafGdiDisplay::ReplaceBrush);
 }
 
 ZafInt8 ZafGdiDisplay::SetFont(ZafInt8 font)

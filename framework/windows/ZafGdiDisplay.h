@@ -160,6 +160,8 @@ public:
     int ScaleX(int size) const;
     int ScaleY(int size) const;
     int MapWidth(int width) const;
+    // Maps two corners (or a line's two ends) in place.
+    void MapCorners(int &x1, int &y1, int &x2, int &y2) const;
     bool FullScale() const { return scaleNumerator * 100 / scaleDenominator == 100; }
 
 protected:
@@ -184,6 +186,16 @@ private:
     ZafInt8 CheckedFont(ZafInt8 font) const;
     void ReplacePen();
     void ReplaceBrush();
+    // Sets a colour of the palette: the colour byte into its slot, the
+    // COLORREF (explicit word for -3) into the device context through
+    // apply, and the pen or brush drawn with replaced; answers the old byte.
+    ZafInt8 ChangeColor(ZafInt8 &slot, ZafInt8 color, ZafUInt32 explicitColor,
+        COLORREF (WINAPI *apply)(HDC, COLORREF), void (ZafGdiDisplay::*replace)());
+    // Stores a checked line style or fill pattern in its palette slot and,
+    // when it changed, replaces the pen or brush drawn with; answers the old
+    // value.
+    template <class Value>
+    Value ChangeStyle(Value &slot, Value value, void (ZafGdiDisplay::*replace)());
     int DrawTextRaw(HDC dc, const ZafIChar *text, int length, RECT &rect, UINT format);
     int BlendBitmap(int x, int y, ZafBitmapStruct &bitmap);
 

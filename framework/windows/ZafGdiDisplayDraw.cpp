@@ -40,10 +40,7 @@ int ZafGdiDisplay::Line(int x1, int y1, int x2, int y2, int width)
 {
     if (!deviceContext)
         return 0;
-    x1 = MapX(x1);
-    y1 = MapY(y1);
-    x2 = MapX(x2);
-    y2 = MapY(y2);
+    MapCorners(x1, y1, x2, y2);
     width = MapWidth(width);
     if (width == -1)
     {
@@ -79,10 +76,7 @@ int ZafGdiDisplay::Rectangle(int left, int top, int right, int bottom, int width
 {
     if (!deviceContext)
         return 0;
-    left = MapX(left);
-    top = MapY(top);
-    right = MapX(right);
-    bottom = MapY(bottom);
+    MapCorners(left, top, right, bottom);
     width = MapWidth(width);
     RECT rect = { left, top, right + 1, bottom + 1 };
     if (width == 0)
@@ -127,10 +121,7 @@ int ZafGdiDisplay::Ellipse(int left, int top, int right, int bottom, float start
 {
     if (!deviceContext)
         return 0;
-    left = MapX(left);
-    top = MapY(top);
-    right = MapX(right);
-    bottom = MapY(bottom);
+    MapCorners(left, top, right, bottom);
     auto normalise = [](float angle) {
         while (angle > 360.0f)
             angle -= 360.0f;

@@ -72,14 +72,33 @@ struct BitmapInfo256
     RGBQUAD colors[256];
 };
 
-void ReplaceArray(ZafImageStruct &image, int width, int height, ZafInt8 *array)
+// Frees the image's pixel array unless it is static.
+void FreeArray(ZafImageStruct &image)
 {
     if (image.array && !image.staticArray)
+    {
         delete[] image.array;
+        image.array = nullptr;
+    }
+}
+
+void ReplaceArray(ZafImageStruct &image, int width, int height, ZafInt8 *array)
+{
+    FreeArray(image);
     image.width = width;
     image.height = height;
     image.array = array;
     image.staticArray = 0;
+}
+
+// The OS image of an image, made from its pixel array by convert when there
+// is none yet; null when there is neither.
+template <class OSImage, class Convert>
+OSImage MadeOSImage(const ZafImageStruct &image, const OSImage &osImage, Convert convert)
+{
+    if (image.array && !osImage)
+        convert();
+    return osImage;
 }
 
 int Distance(COLORREF a, COLORREF b)
@@ -235,21 +254,13 @@ int ZafGdiDisplay::DestroyOSBitmap(ZafBitmapStruct &bitmap)
 
 int ZafGdiDisplay::DestroyZafBitmap(ZafBitmapStruct &bitmap)
 {
-    if (bitmap.array && !bitmap.staticArray)
-    {
-        delete[] bitmap.array;
-        bitmap.array = nullptr;
-    }
+    FreeArray(bitmap);
     return ZAF_DISPLAY_OK;
 }
 
 int ZafGdiDisplay::Bitmap(int x, int y, ZafBitmapStruct &bitmap)
 {
-    if (!deviceContext)
-        return ZAF_DISPLAY_OK;
-    if (bitmap.array && !bitmap.osBitmap)
-        ConvertToOSBitmap(bitmap);
-    if (!bitmap.osBitmap)
+    if (!deviceContext || !MadeOSImage(bitmap, bitmap.osBitmap, [&] { ConvertToOSBitmap(bitmap); }))
         return ZAF_DISPLAY_OK;
     x = MapX(x);
     y = MapY(y);
@@ -343,21 +354,13 @@ int ZafGdiDisplay::DestroyOSIcon(ZafIconStruct &icon)
 
 int ZafGdiDisplay::DestroyZafIcon(ZafIconStruct &icon)
 {
-    if (icon.array && !icon.staticArray)
-    {
-        delete[] icon.array;
-        icon.array = nullptr;
-    }
+    FreeArray(icon);
     return ZAF_DISPLAY_OK;
 }
 
 int ZafGdiDisplay::Icon(int x, int y, ZafIconStruct &icon)
 {
-    if (!deviceContext)
-        return ZAF_DISPLAY_OK;
-    if (icon.array && !icon.osIcon)
-        ConvertToOSIcon(icon);
-    if (!icon.osIcon)
+    if (!deviceContext || !MadeOSImage(icon, icon.osIcon, [&] { ConvertToOSIcon(icon); }))
         return ZAF_DISPLAY_OK;
     x = MapX(x);
     y = MapY(y);

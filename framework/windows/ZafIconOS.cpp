@@ -10,6 +10,7 @@
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
+#include "framework/windows/ZafWindowsShared.h"
 
 namespace {
 
@@ -124,10 +125,7 @@ ZafEventType ZafIcon::Event(const ZafEventStruct &event)
         if (Registered() && AutomaticUpdate(true) && parent && iconType != ZAF_ICON_MINIMIZE)
         {
             // The icon is transparent: the parent repaints what lies under it.
-            ZafRegionStruct area = type == ZAF_EV_REDRAW_AREA ? event.region : region;
-            if (type == ZAF_EV_REDRAW)
-                parent->ConvertToOSRegion(this, area);
-            parent->Event(ZafEventStruct(ZAF_EV_REDRAW_AREA, 0, area));
+            ZafRedrawByParent(this, event);
             return type;
         }
         return ZafWindowObject::Event(event);

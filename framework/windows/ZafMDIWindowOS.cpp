@@ -7,6 +7,7 @@
 #include "framework/controls/ZafMDIWindow.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafFrameStyle.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -83,25 +84,13 @@ void ZafMDIWindow::OSRegisterObject()
     DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if (visible)
         style |= WS_VISIBLE;
+    const DWORD partStyles[5] = { DWORD(sizeable ? WS_THICKFRAME : WS_BORDER), WS_MAXIMIZEBOX, WS_MINIMIZEBOX,
+        WS_SYSMENU, WS_CAPTION };
+    const ZafFrameStyle parts = ZafSupportFrameStyle(supportList, partStyles);
+    style |= parts.frame;
     DWORD clientStyle = IsFrame() ? WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES
                                   : WS_CHILD | WS_VISIBLE;
-    for (ZafElement *e = supportList.First(); e; e = e->Next())
-    {
-        ZafWindowObject *support = static_cast<ZafWindowObject *>(e);
-        if (support->OwnOSWindow())
-            continue;
-        switch (support->NumberID())
-        {
-        case -1: style |= sizeable ? WS_THICKFRAME : WS_BORDER; break;
-        case -2: style |= WS_MAXIMIZEBOX; break;
-        case -3: style |= WS_MINIMIZEBOX; break;
-        case -4: style |= WS_SYSMENU; break;
-        case -5: style |= WS_CAPTION; break;
-        case -6: clientStyle |= WS_HSCROLL; break;
-        case -7: clientStyle |= WS_VSCROLL; break;
-        default: break;
-        }
-    }
+    clientStyle |= parts.client;
     if (border && IsFrame() && !(style & (WS_BORDER | WS_THICKFRAME)))
         style |= WS_BORDER;
     if (IsFrame() && !(style & (WS_BORDER | WS_DLGFRAME)))
@@ -154,14 +143,7 @@ void ZafMDIWindow::OSRegisterObject()
     if (top && top != HWND(os.sendMessage(client, WM_MDIGETACTIVE, 0, 0)))
         os.sendMessage(client, WM_MDIACTIVATE, WPARAM(top), 0);
     os.setWindowLong(frame, GWL_USERDATA, LONG(reinterpret_cast<intptr_t>(this)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (osWindow)
-    {
-        RECT area;
-        GetClientRect(frame, &area);
-        MoveWindow(Handle(osWindow), 0, 0, area.right, area.bottom, FALSE);
-    }
+    ZafCreateFrameClient(this, frame, clientStyle, osWindow);
 }
 
 // ---- Events -----------------------------------------------------------------------

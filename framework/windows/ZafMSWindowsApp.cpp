@@ -137,6 +137,22 @@ void ZafMSWindowsApp::SubclassThreeD(HWND window)
         ProcAs<Ctl3dCall>(ctl3dEntries[4])(window);
 }
 
+// One window class of the framework in the platform's wide or 8-bit form
+// (WNDCLASSW with RegisterClassW, WNDCLASSA with RegisterClassA).
+template <class WindowClass, class Name>
+static void RegisterFrameClass(ATOM (WINAPI *registerClass)(const WindowClass *), Name name, WNDPROC procedure,
+    HINSTANCE instance, HICON icon, HCURSOR cursor)
+{
+    WindowClass wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = cursor;
+    wc.lpszClassName = name;
+    registerClass(&wc);
+}
+
 void ZafMSWindowsApp::RegisterClasses()
 {
     struct ClassEntry { const wchar_t *name; const char *ansiName; WNDPROC procedure; bool icon; };
@@ -150,27 +166,11 @@ void ZafMSWindowsApp::RegisterClasses()
     for (const ClassEntry &entryClass : classes)
     {
         if (platform.ansi)
-        {
-            WNDCLASSA wc = {};
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = entryClass.procedure;
-            wc.hInstance = instance;
-            wc.hIcon = entryClass.icon ? icon : nullptr;
-            wc.hCursor = arrow;
-            wc.lpszClassName = entryClass.ansiName;
-            RegisterClassA(&wc);
-        }
+            RegisterFrameClass(RegisterClassA, entryClass.ansiName, entryClass.procedure, instance,
+                entryClass.icon ? icon : nullptr, arrow);
         else
-        {
-            WNDCLASSW wc = {};
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = entryClass.procedure;
-            wc.hInstance = instance;
-            wc.hIcon = entryClass.icon ? icon : nullptr;
-            wc.hCursor = arrow;
-            wc.lpszClassName = entryClass.name;
-            RegisterClassW(&wc);
-        }
+            RegisterFrameClass(RegisterClassW, entryClass.name, entryClass.procedure, instance,
+                entryClass.icon ? icon : nullptr, arrow);
     }
 }
 

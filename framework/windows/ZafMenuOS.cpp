@@ -39,16 +39,25 @@ BOOL Insert(bool modify, HMENU menu, int position, UINT flags, UINT_PTR id, cons
     return done;
 }
 
-} // namespace
-
-BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label)
+BOOL InsertLabelled(bool modify, HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *text,
+    int hotKeyIndex)
 {
-    return Insert(false, menu, position, flags | MF_BYPOSITION, id, label);
+    wchar_t *label = ZafConvertHotKeyText(text, hotKeyIndex);
+    BOOL done = Insert(modify, menu, position, flags | MF_BYPOSITION, id, label);
+    delete[] label;
+    return done;
 }
 
-BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label)
+} // namespace
+
+BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *text, int hotKeyIndex)
 {
-    return Insert(true, menu, position, flags | MF_BYPOSITION, id, label);
+    return InsertLabelled(false, menu, position, flags, id, text, hotKeyIndex);
+}
+
+BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *text, int hotKeyIndex)
+{
+    return InsertLabelled(true, menu, position, flags, id, text, hotKeyIndex);
 }
 
 void ZafRedrawMenuBar(ZafOSWindow window)

@@ -18,9 +18,10 @@ int ZafMenuPosition(HMENU menu, ZafUInt32 commandID);
 // Removes the entry with that command id; true when one was removed.
 bool ZafRemoveMenuEntry(HMENU menu, ZafUInt32 commandID);
 // InsertMenu by position (AppendMenu when position is -1), ModifyMenu by
-// position, with a wide label or, on 8-bit platforms, the local one.
-BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label);
-BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *label);
+// position, labelled with the text (none when null) with its hot key marked
+// for the OS, wide or, on 8-bit platforms, in the local code set.
+BOOL ZafInsertMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *text, int hotKeyIndex);
+BOOL ZafModifyMenuEntry(HMENU menu, int position, UINT flags, UINT_PTR id, const wchar_t *text, int hotKeyIndex);
 // DrawMenuBar of a window, when it is one.
 void ZafRedrawMenuBar(ZafOSWindow window);
 // After a WM_MENUSELECT for an entry of menu: the menu gains the focus when

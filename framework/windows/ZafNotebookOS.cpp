@@ -8,6 +8,7 @@
 #include "framework/controls/ZafNotebook.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
@@ -42,11 +43,7 @@ bool Visible(ZafWindowObject *object)
 
 void ZafNotebook::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     osWindow = CreateOSWindow(this, nullptr, style, nullptr, nullptr, WS_EX_NOPARENTNOTIFY);
 }
 

@@ -64,10 +64,7 @@ void ZafPopUpItem::OSRegisterObject()
         memberFunction = &ZafWindowObject::CallUserFunction;
         osCommand = true;
     }
-    const ZafIChar *text = Text();
-    wchar_t *label = text ? ZafConvertHotKeyText(text, hotKeyIndex) : nullptr;
-    ZafInsertMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), label);
-    delete[] label;
+    ZafInsertMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), Text(), hotKeyIndex);
 }
 
 ZafEventType ZafPopUpItem::UpdateOSListItem()
@@ -75,31 +72,34 @@ ZafEventType ZafPopUpItem::UpdateOSListItem()
     HMENU menu = ZafMenuHandle(osWindow);
     if (!menu)
         return 0;
-    const ZafIChar *text = Text();
-    wchar_t *label = text ? ZafConvertHotKeyText(text, hotKeyIndex) : nullptr;
-    ZafModifyMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), label);
-    delete[] label;
+    ZafModifyMenuEntry(menu, ListIndex(), OSFlags(), CommandID(), Text(), hotKeyIndex);
     return 0;
+}
+
+// Sets a flag the entry's OS menu shows; when it changed, the entry at that
+// position in the menu (when there is one) takes the on or off state through
+// apply (CheckMenuItem, EnableMenuItem). Answers the flag.
+template <class Apply>
+static bool ChangeMenuFlag(bool &flag, bool value, HMENU menu, int position, Apply apply, UINT on, UINT off)
+{
+    if (value == flag)
+        return flag;
+    flag = value;
+    if (menu)
+        apply(menu, UINT(position), MF_BYPOSITION | (flag ? on : off));
+    return flag;
 }
 
 bool ZafPopUpItem::SetSelected(bool value)
 {
-    if (value == selected)
-        return selected;
-    selected = value;
-    if (HMENU menu = ZafMenuHandle(osWindow))
-        CheckMenuItem(menu, UINT(ListIndex()), MF_BYPOSITION | (selected ? MF_CHECKED : MF_UNCHECKED));
-    return selected;
+    return ChangeMenuFlag(selected, value, ZafMenuHandle(osWindow), ListIndex(), CheckMenuItem, MF_CHECKED,
+        MF_UNCHECKED);
 }
 
 bool ZafPopUpItem::SetDisabled(bool value)
 {
-    if (value == disabled)
-        return disabled;
-    disabled = value;
-    if (HMENU menu = ZafMenuHandle(osWindow))
-        EnableMenuItem(menu, UINT(ListIndex()), MF_BYPOSITION | (disabled ? MF_GRAYED : MF_ENABLED));
-    return disabled;
+    return ChangeMenuFlag(disabled, value, ZafMenuHandle(osWindow), ListIndex(), EnableMenuItem, MF_GRAYED,
+        MF_ENABLED);
 }
 
 ZafEventType ZafPopUpItem::Event(const ZafEventStruct &event)

@@ -5,6 +5,7 @@
 
 #include "framework/controls/ZafPrompt.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafTextControl.h"
@@ -17,19 +18,34 @@ namespace {
 using ZafOSCalls::Handle;
 using ZafOSCalls::Send;
 
+// Narrows the span first..last to a text extent placed by the
+// justification: 0 at the start (after the gap kept there), 1 at the end,
+// 2 centred.
+void FitSpan(ZafInt32 &first, ZafInt32 &last, int extent, int justification, int startGap = 0)
+{
+    if (justification == 2)
+    {
+        first = first + (last - first + 1) / 2 - (extent + 1) / 2;
+        last = first + extent;
+    }
+    else if (justification == 1)
+        first = last - extent;
+    else
+    {
+        first += startGap;
+        last = first + extent;
+    }
+}
+
 } // namespace
 
 void ZafPrompt::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (visible)
-        style |= WS_VISIBLE;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     if (hzJustify == 2)
         style |= SS_CENTER;
     else if (hzJustify == 1)
         style |= SS_RIGHT;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
     osWindow = CreateOSWindow(this, L"STATIC", style);
     if (!osWindow)
         return;
@@ -76,31 +92,8 @@ void ZafPrompt::FitToText()
     ZafRegionStruct extent = display->TextExtent(text ? text : L"");
     display->RestoreDisplayContext();
     ReleaseDC(window, context);
-    const int w = extent.right - extent.left + 1;
-    const int h = extent.bottom - extent.top + 1;
-    const int W = region.Width(), H = region.Height();
-    if (vtJustify == 2)
-    {
-        region.top = region.top + H / 2 - (h + 1) / 2;
-        region.bottom = region.top + h;
-    }
-    else if (vtJustify == 1)
-        region.top = region.bottom - h;
-    else
-    {
-        if (border)
-            region.top += 3;
-        region.bottom = region.top + h;
-    }
-    if (hzJustify == 2)
-    {
-        region.left = region.left + W / 2 - (w + 1) / 2;
-        region.right = region.left + w;
-    }
-    else if (hzJustify == 1)
-        region.left = region.right - w;
-    else
-        region.right = region.left + w;
+    FitSpan(region.left, region.right, extent.right - extent.left + 1, hzJustify);
+    FitSpan(region.top, region.bottom, extent.bottom - extent.top + 1, vtJustify, border ? 3 : 0);
 }
 
 ZafEventType ZafPrompt::Event(const ZafEventStruct &event)
@@ -139,10 +132,7 @@ ZafEventType ZafPrompt::Event(const ZafEventStruct &event)
     case ZAF_EV_REDRAW_AREA:
         if (Registered() && AutomaticUpdate(true) && transparent && parent)
         {
-            ZafRegionStruct area = type == ZAF_EV_REDRAW_AREA ? event.region : region;
-            if (type == ZAF_EV_REDRAW)
-                parent->ConvertToOSRegion(this, area);
-            parent->Event(ZafEventStruct(ZAF_EV_REDRAW_AREA, 0, area));
+            ZafRedrawByParent(this, event);
             return type;
         }
         return ZafWindowObject::Event(event);

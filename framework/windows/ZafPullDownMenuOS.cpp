@@ -128,13 +128,11 @@ void ZafPullDownItem::OSRegisterObject()
     if (!menu)
         return;
     const ZafIChar *text = Text();
-    wchar_t *label = ZafConvertHotKeyText(text ? text : L"", hotKeyIndex);
     // While the bar is built the entries come in list order; an entry made
     // again later goes back to its own position.
     ZafPullDownMenu *bar = dynamic_cast<ZafPullDownMenu *>(parent);
     int position = (bar && bar->Building()) ? -1 : OSPosition();
-    ZafInsertMenuEntry(menu, position, ItemFlags(subMenu, disabled), CommandID(), label);
-    delete[] label;
+    ZafInsertMenuEntry(menu, position, ItemFlags(subMenu, disabled), CommandID(), text ? text : L"", hotKeyIndex);
 }
 
 ZafEventType ZafPullDownItem::UpdateOSListItem()
@@ -143,10 +141,8 @@ ZafEventType ZafPullDownItem::UpdateOSListItem()
     if (!menu)
         return 0;
     const ZafIChar *text = Text();
-    wchar_t *label = ZafConvertHotKeyText(text ? text : L"", hotKeyIndex);
     int position = OSPosition();
-    ZafModifyMenuEntry(menu, position, ItemFlags(subMenu, disabled), CommandID(), label);
-    delete[] label;
+    ZafModifyMenuEntry(menu, position, ItemFlags(subMenu, disabled), CommandID(), text ? text : L"", hotKeyIndex);
     EnableMenuItem(menu, UINT(position), MF_BYPOSITION | (disabled ? MF_GRAYED : MF_ENABLED));
     if (parent && parent->Parent())
         ZafRedrawMenuBar(parent->Parent()->OSHandle(2));

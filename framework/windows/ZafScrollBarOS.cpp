@@ -8,6 +8,7 @@
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafScrollData.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafWindowsShared.h"
@@ -22,11 +23,7 @@ using ZafOSCalls::Send;
 
 void ZafScrollBar::OSRegisterObject()
 {
-    DWORD style = WS_CHILD;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+    DWORD style = WS_CHILD | ZafControlStateStyle(this);
     if (scrollType == HORIZONTAL_BAR || scrollType == VERTICAL_BAR)
     {
         if (scrollType == VERTICAL_BAR)

@@ -14,34 +14,9 @@ namespace {
 using ZafOSCalls::Handle;
 using ZafChildObjects::AsObject;
 
-constexpr int edge = 2;
-
-bool IsRedrawCode(ZafEventType code)
-{
-    return code == ZAF_EV_REDRAW || code == ZAF_EV_REDRAW_AREA;
-}
-
 } // namespace
 
-void ZafStatusBar::OSRegisterObject()
-{
-    osWindow = ZafCreateBarWindow(*this, visible);
-}
-
-ZafOSWindow ZafStatusBar::OSHandle(int) const
-{
-    return osWindow;
-}
-
-void ZafStatusBar::ApplyPosition()
-{
-    ZafWindowObject::ApplyPosition();
-}
-
-ZafEventType ZafStatusBar::OSEvent(const ZafEventStruct &event)
-{
-    return ZafBarOSEvent(*this, event);
-}
+ZAF_BAR_WINDOWS_HALF(ZafStatusBar)
 
 void ZafStatusBar::InvalidateGrip(const ZafRegionStruct &previous)
 {
@@ -60,7 +35,7 @@ void ZafStatusBar::InvalidateGrip(const ZafRegionStruct &previous)
 ZafEventType ZafStatusBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
 {
     ZafGdiDisplay *display = DrawDisplay();
-    if (IsRedrawCode(code) && display) {
+    if (ZafBarRedrawsParts(code) && display) {
         const ZafPaletteState state = PaletteState();
         display->SetPalette(ResolvePalette(ZAF_PT_DARK_EDGE, state));
         display->Line(r.left, r.top, r.right, r.top, 1);
@@ -69,7 +44,7 @@ ZafEventType ZafStatusBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
         display->Line(r.left, r.top, r.right, r.top, 1);
         ++r.top;
     } else
-        r.top += edge;
+        r.top += ZafBarEdgeWidth;
     return code;
 }
 
@@ -100,7 +75,7 @@ ZafEventType ZafStatusBar::Redisplay(const ZafEventStruct &event, ZafEventType c
     if (border)
         DrawBorder(drawRegion, code);
     DrawBackground(drawRegion, code);
-    if (IsRedrawCode(code))
+    if (ZafBarRedrawsParts(code))
         DrawGrip(drawRegion);
     // Children draw themselves in the bar's window; only those the update
     // region meets.
@@ -121,9 +96,4 @@ ZafEventType ZafStatusBar::Redisplay(const ZafEventStruct &event, ZafEventType c
     }
     EndDraw();
     return code;
-}
-
-void ZafStatusBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
-{
-    ZafResolveBarColors(*this, palette, type, state);
 }

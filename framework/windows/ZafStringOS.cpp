@@ -9,6 +9,7 @@
 #include "framework/controls/ZafString.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -24,19 +25,10 @@ using ZafOSCalls::Send;
 
 void ZafString::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
-    if (visible)
-        style |= WS_VISIBLE;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     if (!systemDrawn)
     {
         osWindow = CreateOSWindow(this, nullptr, style, nullptr, nullptr, exStyle);
@@ -58,8 +50,7 @@ void ZafString::OSRegisterObject()
     osWindow = CreateOSWindow(this, L"EDIT", style, nullptr, nullptr, exStyle);
     if (!osWindow)
         return;
-    int limit = stringData->MaxLength();
-    Send(osWindow, EM_LIMITTEXT, WPARAM(limit < 0 ? 0 : limit), 0);
+    ZafTextControlSetLimit(osWindow, stringData->MaxLength());
     ZafTextControlSetFont(this);
     UpdateOSListItem();
 }
@@ -86,17 +77,14 @@ void ZafString::GetOSText()
 {
     if (!Registered() || !ownOSWindow || !systemDrawn)
         return;
-    stringData->SetNotificationValue(this, 0);
-    ZafTextControlRead(osWindow, stringData);
-    stringData->SetNotificationValue(this, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED);
+    ZafTextControlReadField(this, osWindow, stringData);
 }
 
 ZafError ZafString::SetCursorPosition(int position)
 {
     if (!Registered() || !ownOSWindow || !systemDrawn)
         return 8;
-    Send(osWindow, EM_SETSEL, WPARAM(position), LPARAM(position));
-    Send(osWindow, EM_SCROLLCARET);
+    ZafTextControlSelect(osWindow, position, position);
     return 0;
 }
 
@@ -155,10 +143,7 @@ ZafEventType ZafString::Event(const ZafEventStruct &event)
     {
         ZafEventType answer = ZafWindowObject::Event(event);
         if (autoSelect && ownOSWindow && systemDrawn && Registered())
-        {
-            Send(osWindow, EM_SETSEL, 0, -1);
-            Send(osWindow, EM_SCROLLCARET);
-        }
+            ZafTextControlSelect(osWindow, 0, -1);
         return answer;
     }
 
@@ -166,7 +151,7 @@ ZafEventType ZafString::Event(const ZafEventStruct &event)
     case ZAF_EV_COPY:
     case ZAF_EV_PASTE:
         if (Registered())
-            Send(osWindow, type == ZAF_EV_CUT ? WM_CUT : type == ZAF_EV_COPY ? WM_COPY : WM_PASTE);
+            ZafTextControlClipboard(osWindow, type);
         return type;
 
     case ZAF_EV_FOCUS_LOST:
@@ -215,8 +200,6 @@ ZafEventType ZafString::OSEvent(const ZafEventStruct &event)
     case WM_KEYUP:
         if (wParam == VK_RETURN)
             return message == WM_KEYDOWN ? Event(ZafEventStruct(ZAF_L_SELECT, 0)) : 0;
-        if (wParam == VK_TAB)
-            return ZAF_NOT_HANDLED;
         return ZafTextControlKey(this, event);
 
     case WM_CHAR:

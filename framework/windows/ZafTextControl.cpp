@@ -29,6 +29,11 @@ void ZafTextControlSetFont(ZafWindowObject *object)
     Send(object->OSWindow(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+void ZafTextControlSetLimit(ZafOSWindow control, int maximumLength)
+{
+    Send(control, EM_LIMITTEXT, WPARAM(maximumLength < 0 ? 0 : maximumLength));
+}
+
 void ZafTextControlWrite(ZafOSWindow control, const ZafStringData *data, const ZafIChar *text)
 {
     if (!text)
@@ -64,17 +69,39 @@ void ZafTextControlRead(ZafOSWindow control, ZafStringData *data)
         data->SetText(buffer.data());
 }
 
+void ZafTextControlReadField(ZafWindowObject *field, ZafOSWindow control, ZafStringData *data)
+{
+    data->SetNotificationValue(field, 0);
+    ZafTextControlRead(control, data);
+    data->SetNotificationValue(field, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED);
+}
+
+bool ZafTextControlKeepsKey(WPARAM key)
+{
+    const UINT character = MapVirtualKeyW(UINT(key), 2) & 0xFFFF;
+    return (character >= L'0' && character <= L'9') || (character >= L'A' && character <= L'Z')
+        || (key >= VK_NUMPAD0 && key <= VK_DIVIDE) || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_BACK;
+}
+
 ZafEventType ZafTextControlKey(ZafWindowObject *object, const ZafEventStruct &event)
 {
+    if (event.osEvent.wParam == VK_TAB)
+        return ZAF_NOT_HANDLED;
     ZafEventType answer = object->ZafWindowObject::OSEvent(event);
     if (answer != ZAF_NOT_HANDLED)
         return answer;
-    const UINT key = UINT(event.osEvent.wParam);
-    UINT character = MapVirtualKeyW(key, 2) & 0xFFFF;
-    if ((character >= L'0' && character <= L'9') || (character >= L'A' && character <= L'Z')
-        || (key >= VK_NUMPAD0 && key <= VK_DIVIDE) || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_BACK)
-        return 0;
-    return ZAF_NOT_HANDLED;
+    return ZafTextControlKeepsKey(event.osEvent.wParam) ? 0 : ZAF_NOT_HANDLED;
+}
+
+void ZafTextControlSelect(ZafOSWindow control, int start, int end)
+{
+    Send(control, EM_SETSEL, WPARAM(start), LPARAM(end));
+    Send(control, EM_SCROLLCARET);
+}
+
+void ZafTextControlClipboard(ZafOSWindow control, ZafEventType type)
+{
+    Send(control, type == ZAF_EV_CUT ? WM_CUT : type == ZAF_EV_COPY ? WM_COPY : WM_PASTE);
 }
 
 int ZafTextControlPasteAsTyping(ZafOSWindow control, int maximumLength)

@@ -7,6 +7,7 @@
 
 #include "framework/controls/ZafText.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSText.h"
@@ -24,23 +25,15 @@ using ZafOSCalls::Send;
 
 void ZafText::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN
+        | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
-    if (visible)
-        style |= WS_VISIBLE;
     if (HorizontalScrollBar())
         style |= WS_HSCROLL;
     if (VerticalScrollBar())
         style |= WS_VSCROLL;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     if (!systemDrawn)
     {
         osWindow = CreateOSWindow(this, nullptr, style, nullptr, nullptr, exStyle);
@@ -58,8 +51,7 @@ void ZafText::OSRegisterObject()
     if (!osWindow)
         return;
     ZafTextControlSetFont(this);
-    int limit = stringData->MaxLength();
-    Send(osWindow, EM_LIMITTEXT, WPARAM(limit < 0 ? 0 : limit));
+    ZafTextControlSetLimit(osWindow, stringData->MaxLength());
     // Filling the control is no change by the user.
     bool changed = selectionChanged;
     UpdateOSListItem();
@@ -81,9 +73,7 @@ void ZafText::GetOSText()
 {
     if (!RealControl())
         return;
-    stringData->SetNotificationValue(this, 0);
-    ZafTextControlRead(osWindow, stringData);
-    stringData->SetNotificationValue(this, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED);
+    ZafTextControlReadField(this, osWindow, stringData);
 }
 
 // ---- The caret ----------------------------------------------------------------
@@ -112,8 +102,7 @@ ZafError ZafText::SetCursorPosition(int position)
 {
     if (!RealControl())
         return 8;
-    Send(osWindow, EM_SETSEL, WPARAM(position), LPARAM(position));
-    Send(osWindow, EM_SCROLLCARET);
+    ZafTextControlSelect(osWindow, position, position);
     return 0;
 }
 
@@ -167,17 +156,14 @@ ZafEventType ZafText::Event(const ZafEventStruct &event)
     case ZAF_EV_PASTE:
     case ZAF_EV_COPY:
         if (RealControl())
-            Send(osWindow, type == ZAF_EV_CUT ? WM_CUT : type == ZAF_EV_COPY ? WM_COPY : WM_PASTE);
+            ZafTextControlClipboard(osWindow, type);
         return type;
     case ZAF_EV_FOCUS_LOST:
         GetOSText();
         return ZafWindowObject::Event(event);
     case ZAF_EV_FOCUS_GAINED:
         if (autoSelect && RealControl())
-        {
-            Send(osWindow, EM_SETSEL, 0, -1);
-            Send(osWindow, EM_SCROLLCARET);
-        }
+            ZafTextControlSelect(osWindow, 0, -1);
         return ZafWindowObject::Event(event);
     case ZAF_EV_MAY_LEAVE:
     {
@@ -213,8 +199,6 @@ ZafEventType ZafText::OSEvent(const ZafEventStruct &event)
         return ZafWindow::OSEvent(event);
     case WM_KEYDOWN:
     case WM_KEYUP:
-        if (wParam == VK_TAB)
-            return ZAF_NOT_HANDLED;
         return ZafTextControlKey(this, event);
     case WM_CHAR:
         return ZafCallClassProcedure(event);

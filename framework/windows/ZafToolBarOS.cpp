@@ -11,34 +11,9 @@ namespace {
 
 using ZafChildObjects::AsObject;
 
-constexpr int edge = 2;
-
-bool IsRedrawCode(ZafEventType code)
-{
-    return code == ZAF_EV_REDRAW || code == ZAF_EV_REDRAW_AREA;
-}
-
 } // namespace
 
-void ZafToolBar::OSRegisterObject()
-{
-    osWindow = ZafCreateBarWindow(*this, visible);
-}
-
-ZafOSWindow ZafToolBar::OSHandle(int) const
-{
-    return osWindow;
-}
-
-void ZafToolBar::ApplyPosition()
-{
-    ZafWindowObject::ApplyPosition();
-}
-
-ZafEventType ZafToolBar::OSEvent(const ZafEventStruct &event)
-{
-    return ZafBarOSEvent(*this, event);
-}
+ZAF_BAR_WINDOWS_HALF(ZafToolBar)
 
 ZafEventType ZafToolBar::ApplyLayout(const ZafEventStruct &event)
 {
@@ -67,16 +42,16 @@ ZafEventType ZafToolBar::ApplyLayout(const ZafEventStruct &event)
     };
     if (horizontal && height != oldHeight) {
         if (dockType == DOCK_TOP) {
-            redraw(0, oldHeight - edge, width - 1, oldHeight - 1);
-            redraw(0, height - edge, width - 1, height - 1);
+            redraw(0, oldHeight - ZafBarEdgeWidth, width - 1, oldHeight - 1);
+            redraw(0, height - ZafBarEdgeWidth, width - 1, height - 1);
         } else {
             redraw(0, height - oldHeight, width - 1, height - oldHeight + 1);
             redraw(0, 0, width - 1, 1);
         }
     } else if (!horizontal && width != oldWidth) {
         if (dockType == DOCK_LEFT) {
-            redraw(oldWidth - edge, 0, oldWidth - 1, height - 1);
-            redraw(width - edge, 0, width - 1, height - 1);
+            redraw(oldWidth - ZafBarEdgeWidth, 0, oldWidth - 1, height - 1);
+            redraw(width - ZafBarEdgeWidth, 0, width - 1, height - 1);
         } else {
             redraw(width - oldWidth, 0, width - oldWidth + 1, height - 1);
             redraw(0, 0, 1, height - 1);
@@ -98,12 +73,12 @@ ZafEventType ZafToolBar::Redisplay(const ZafEventStruct &, ZafEventType code)
 ZafEventType ZafToolBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
 {
     ZafGdiDisplay *display = DrawDisplay();
-    const bool draw = IsRedrawCode(code) && display;
+    const bool draw = ZafBarRedrawsParts(code) && display;
     const ZafPaletteState state = PaletteState();
     // The side facing the client: light outside and dark inside for the top
     // and left bars, the reverse for the bottom and right ones.
     const bool lightFirst = dockType == DOCK_TOP || dockType == DOCK_LEFT;
-    for (int line = 0; line < edge; ++line) {
+    for (int line = 0; line < ZafBarEdgeWidth; ++line) {
         if (draw) {
             const bool light = (line == 0) == lightFirst;
             display->SetPalette(ResolvePalette(light ? ZAF_PT_LIGHT_EDGE : ZAF_PT_DARK_EDGE, state));
@@ -124,9 +99,4 @@ ZafEventType ZafToolBar::DrawBorder(ZafRegionStruct &r, ZafEventType code)
         }
     }
     return code;
-}
-
-void ZafToolBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
-{
-    ZafResolveBarColors(*this, palette, type, state);
 }

@@ -8,10 +8,10 @@
 #include "framework/controls/ZafScrollBar.h"
 #include "framework/controls/ZafVtList.h"
 #include "framework/core/base/ZafConstants.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "framework/windows/ZafListControl.h"
 #include "framework/windows/ZafMSWindowsApp.h"
-#include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafTextControl.h"
 #include "framework/windows/ZafWindowsShared.h"
 #include "framework/core/objects/ZafChildObjects.h"
@@ -30,23 +30,14 @@ using ZafChildObjects::AsObject;
 
 void ZafVtList::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | ZafControlStateStyle(this);
     DWORD exStyle = 0;
     if (selectionType == 1)
         style |= LBS_MULTIPLESEL;
     else if (selectionType == 2)
         style |= LBS_EXTENDEDSEL | LBS_MULTIPLESEL;
-    if (visible)
-        style |= WS_VISIBLE;
     if (border)
-    {
-        if (ZafMSWindowsApp::ThreeDPlatform())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
+        ZafAddControlBorder(ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (!systemDrawn)
         style |= LBS_OWNERDRAWVARIABLE;
     if (VerticalScrollBar())
@@ -54,25 +45,6 @@ void ZafVtList::OSRegisterObject()
     osWindow = CreateOSWindow(this, L"LISTBOX", style, nullptr, nullptr, exStyle);
     if (osWindow)
         ZafTextControlSetFont(this);
-}
-
-void ZafInsertOSListItem(ZafOSWindow control, UINT message, int index, ZafWindowObject *item, bool systemDrawn)
-{
-    if (!systemDrawn)
-    {
-        Send(control, message, WPARAM(index), reinterpret_cast<LPARAM>(item));
-        return;
-    }
-    const ZafIChar *text = item->Text();
-    if (ZafMSWindowsApp::Ansi())
-    {
-        char *local = ZafNewLocalText(text ? text : L"");
-        ZafMSWindowsApp::Entry().sendMessage(Handle(control), message, WPARAM(index),
-            reinterpret_cast<LPARAM>(local ? local : ""));
-        delete[] local;
-    }
-    else
-        Send(control, message, WPARAM(index), reinterpret_cast<LPARAM>(text ? text : L""));
 }
 
 void ZafVtList::FillOSList(bool registering)
@@ -246,10 +218,7 @@ static void FollowOSSelection(ZafVtList *list, ZafOSWindow control, const ZafEve
     {
         if (!caretItem)
             return;
-        caretItem->NotifyFocus(caretItem, true);
-        caretItem->SetSelected(true);
-        if (ZafMemberUserFunction function = caretItem->MemberUserFunction())
-            (caretItem->*function)(event, ZAF_L_SELECT);
+        ZafChooseListItem(caretItem, event);
         return;
     }
     int count = int(Send(control, LB_GETSELCOUNT));
@@ -271,8 +240,7 @@ static void FollowOSSelection(ZafVtList *list, ZafOSWindow control, const ZafEve
         if (item->IsDisabled(true) || inOS == item->Selected())
             continue;
         item->SetSelected(inOS);
-        if (ZafMemberUserFunction function = item->MemberUserFunction())
-            (item->*function)(event, ZAF_L_SELECT);
+        ZafCallItemFunction(item, event, ZAF_L_SELECT);
     }
 }
 
@@ -296,24 +264,16 @@ ZafEventType ZafVtList::OSEvent(const ZafEventStruct &event)
     case WM_ERASEBKGND:
         return ZafEventType(ZafCallClassProcedure(event));
     case WM_DRAWITEM:
-    {
-        const DRAWITEMSTRUCT *draw = reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
-        ZafGdiDisplay *display = DrawDisplay();
-        if (!draw || !display)
-            return TRUE;
-        display->BeginDraw(draw->hDC, draw->hwndItem);
-        ZafRegionStruct area;
-        area.Assign(draw->rcItem.left, draw->rcItem.top, draw->rcItem.right - 1, draw->rcItem.bottom - 1, ZAF_PIXEL);
-        if (int(draw->itemID) == -1)
-            DrawFocus(area, (draw->itemState & ODS_FOCUS) ? ZAF_EV_FOCUS_GAINED : ZAF_EV_FOCUS_LOST);
-        else if (ZafWindowObject *item = reinterpret_cast<ZafWindowObject *>(draw->itemData))
-        {
-            item->SetRegion(area);
-            item->Event(event);
-        }
-        display->EndDraw();
-        return TRUE;
-    }
+        return ZafDrawOwnerListItem(DrawDisplay(), event,
+            [this, &event](const DRAWITEMSTRUCT &draw, ZafRegionStruct &area, ZafWindowObject *item) {
+                if (int(draw.itemID) == -1)
+                    DrawFocus(area, (draw.itemState & ODS_FOCUS) ? ZAF_EV_FOCUS_GAINED : ZAF_EV_FOCUS_LOST);
+                else if (item)
+                {
+                    item->SetRegion(area);
+                    item->Event(event);
+                }
+            });
     case WM_MEASUREITEM:
     {
         if (systemDrawn)
@@ -321,11 +281,9 @@ ZafEventType ZafVtList::OSEvent(const ZafEventStruct &event)
         MEASUREITEMSTRUCT *measure = reinterpret_cast<MEASUREITEMSTRUCT *>(lParam);
         if (ZafWindowObject *item = measure ? reinterpret_cast<ZafWindowObject *>(measure->itemData) : nullptr)
         {
-            item->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-            ZafRegionStruct size = item->Region();
-            item->ConvertRegion(size, ZAF_PIXEL);
-            measure->itemWidth = UINT(size.Width());
-            measure->itemHeight = UINT(size.Height());
+            const SIZE size = ZafListItemSize(item);
+            measure->itemWidth = UINT(size.cx);
+            measure->itemHeight = UINT(size.cy);
         }
         return TRUE;
     }
@@ -344,8 +302,7 @@ ZafEventType ZafVtList::OSEvent(const ZafEventStruct &event)
             break;
         case LBN_DBLCLK:
             if (ZafWindowObject *item = CurrentChild())
-                if (ZafMemberUserFunction function = item->MemberUserFunction())
-                    (item->*function)(event, ZAF_L_DOUBLE_CLICK);
+                ZafCallItemFunction(item, event, ZAF_L_DOUBLE_CLICK);
             break;
         default:
             break;
@@ -362,17 +319,8 @@ ZafEventType ZafVtList::OSEvent(const ZafEventStruct &event)
 
 void ZafVtList::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    if (type != ZAF_PT_TEXT && type != ZAF_PT_FACE_TEXT && type != ZAF_PT_BACKGROUND)
-    {
+    if (!ZafResolveListItemColors(palette, type, state, true))
         ZafWindow::ResolveSystemColors(palette, type, state);
-        return;
-    }
-    const bool selectedState = (state & ZAF_PS_SELECTED) != 0;
-    const int background = selectedState ? COLOR_HIGHLIGHT : COLOR_WINDOW;
-    const int foreground = type == ZAF_PT_BACKGROUND ? background
-        : (state & ZAF_PS_DISABLED) ? COLOR_GRAYTEXT
-        : selectedState ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
-    ZafFillSystemColors(palette, GetSysColor(foreground), GetSysColor(background));
 }
 
 ZafEventType ZafVtList::ApplyOSFont()

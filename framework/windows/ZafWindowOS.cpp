@@ -10,6 +10,8 @@
 #include "framework/core/display/ZafRegionList.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/windows/ZafControlStyle.h"
+#include "framework/windows/ZafFrameStyle.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/core/objects/ZafChildObjects.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -225,57 +227,29 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
 void ZafWindow::OSRegisterObject()
 {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    DWORD clientStyle = WS_CHILD;
-    DWORD exStyle = 0;
     const bool topLevel = (parent == nullptr);
-    bool pair = topLevel;
-    for (ZafElement *e = supportList.First(); e; e = e->Next())
-    {
-        ZafWindowObject *support = AsObject(e);
-        if (support->OwnOSWindow())
-        {
-            pair = true;
-            continue;
-        }
-        switch (support->NumberID())
-        {
-        case -1:
-            if (sizeable)
-                style |= WS_THICKFRAME;
-            else if (ZafMSWindowsApp::Platform().platform <= 1)
-                style |= WS_BORDER;
-            else
-                exStyle |= WS_EX_DLGMODALFRAME;
-            break;
-        case -2: if (sizeable) style |= WS_MAXIMIZEBOX; break;
-        case -3: style |= WS_MINIMIZEBOX; break;
-        case -4: style |= WS_SYSMENU; break;
-        case -5: style |= WS_CAPTION; break;
-        case -6: clientStyle |= WS_HSCROLL; break;
-        case -7: clientStyle |= WS_VSCROLL; break;
-        default: break;
-        }
-    }
+    // A fixed-size frame's edge is a border on old platforms, a dialog
+    // frame on newer ones.
+    const bool oldPlatform = ZafMSWindowsApp::Platform().platform <= 1;
+    const DWORD partStyles[5] = { DWORD(sizeable ? WS_THICKFRAME : oldPlatform ? WS_BORDER : 0),
+        DWORD(sizeable ? WS_MAXIMIZEBOX : 0), WS_MINIMIZEBOX, WS_SYSMENU, WS_CAPTION };
+    const ZafFrameStyle parts = ZafSupportFrameStyle(supportList, partStyles);
+    style |= parts.frame;
+    const DWORD clientStyle = WS_CHILD | parts.client;
+    DWORD exStyle = (parts.border && !sizeable && !oldPlatform) ? WS_EX_DLGMODALFRAME : 0;
+    const bool pair = topLevel || parts.supportWindow;
     if (border && !(style & WS_THICKFRAME) && !(exStyle & WS_EX_DLGMODALFRAME)
         && (supportList.Count() > 0 || systemDrawn))
-    {
-        if (topLevel || !ZafMSWindowsApp::ThreeDPlatform())
-            style |= WS_BORDER;
-        else
-            exStyle |= WS_EX_CLIENTEDGE;
-    }
+        ZafAddControlBorder(!topLevel && ZafMSWindowsApp::ThreeDPlatform(), style, exStyle);
     if (topLevel && (style & WS_CAPTION) != WS_CAPTION)
         style |= WS_POPUP;
-    if (visible)
-        style |= WS_VISIBLE;
+    style |= ZafControlStateStyle(this);
     if (!topLevel)
         style |= WS_CHILD;
     if (maximized)
         style |= WS_MAXIMIZE;
     if (minimized)
         style |= WS_MINIMIZE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
 
     if (!pair)
     {
@@ -291,18 +265,22 @@ void ZafWindow::OSRegisterObject()
     frameWindow = frame;
     const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
     os.setWindowLong(frame, GWL_WNDPROC, LONG(reinterpret_cast<intptr_t>(&ZafWindowProc)));
-    osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, clientStyle | WS_VISIBLE, nullptr, frame,
-        WS_EX_NOPARENTNOTIFY);
-    if (!osWindow)
-    {
+    if (!ZafCreateFrameClient(this, frame, clientStyle | WS_VISIBLE, osWindow))
         ReleaseFrame();
-        return;
-    }
+}
+
+bool ZafCreateFrameClient(ZafWindowObject *object, HWND frame, DWORD style, ZafOSWindow &client)
+{
+    client = ZafWindowObject::CreateOSWindow(object, ZafMSWindowsApp::windowClassName, style, nullptr, frame,
+        WS_EX_NOPARENTNOTIFY);
+    if (!client)
+        return false;
     // The client's size follows the frame at once (the frame may be sized
     // already when it was made maximized).
-    RECT client;
-    GetClientRect(frame, &client);
-    MoveWindow(Handle(osWindow), 0, 0, client.right, client.bottom, FALSE);
+    RECT area;
+    GetClientRect(frame, &area);
+    MoveWindow(Handle(client), 0, 0, area.right, area.bottom, FALSE);
+    return true;
 }
 
 void ZafWindow::ReleaseFrame()
@@ -463,28 +441,29 @@ bool ZafWindow::SetDisabled(bool value)
     return disabled;
 }
 
+// Sets one of the two size states (maximized, minimized), clearing the
+// other when set; a registered window's frame is shown that way (restored
+// when cleared).
+static bool SetSizeState(bool &state, bool &other, bool value, HWND frame, int showCommand)
+{
+    if (value == state)
+        return state;
+    state = value;
+    if (value)
+        other = false;
+    if (frame)
+        ShowWindow(frame, value ? showCommand : SW_RESTORE);
+    return state;
+}
+
 bool ZafWindow::SetMaximized(bool value)
 {
-    if (value == maximized)
-        return maximized;
-    maximized = value;
-    if (value)
-        minimized = false;
-    if (Registered())
-        ShowWindow(Handle(OSHandle(2)), value ? SW_MAXIMIZE : SW_RESTORE);
-    return maximized;
+    return SetSizeState(maximized, minimized, value, Registered() ? Handle(OSHandle(2)) : nullptr, SW_MAXIMIZE);
 }
 
 bool ZafWindow::SetMinimized(bool value)
 {
-    if (value == minimized)
-        return minimized;
-    minimized = value;
-    if (value)
-        maximized = false;
-    if (Registered())
-        ShowWindow(Handle(OSHandle(2)), value ? SW_MINIMIZE : SW_RESTORE);
-    return minimized;
+    return SetSizeState(minimized, maximized, value, Registered() ? Handle(OSHandle(2)) : nullptr, SW_MINIMIZE);
 }
 
 // ---- Frame re-layout ----------------------------------------------------------

@@ -28,6 +28,18 @@ ZafRegionStruct PixelRegionOf(const ZafWindowObject *object)
     return region;
 }
 
+// Realizes the palette in the window's device context (in the background
+// when asked); answers how many entries of the system palette changed.
+UINT RealizePaletteIn(HWND window, HPALETTE palette, BOOL background)
+{
+    HDC context = GetDC(window);
+    HPALETTE old = SelectPalette(context, palette, background);
+    const UINT changed = RealizePalette(context);
+    SelectPalette(context, old, background);
+    ReleaseDC(window, context);
+    return changed;
+}
+
 } // namespace
 
 // ---- Keyboard navigation --------------------------------------------------------
@@ -325,12 +337,7 @@ ZafEventType ZafWindow::WindowPosChanged(const ZafEventStruct &event, ZafEventTy
     const bool outer = (window == Handle(OSHandle(2)));
     if (outer && !minimized)
     {
-        ZafRegionStruct newRegion;
-        newRegion.Assign(position->x, position->y, position->x + position->cx - 1,
-            position->y + position->cy - 1, ZAF_PIXEL);
-        if (ZafWindowObject *reference = parent ? parent : WindowManager())
-            reference->ConvertFromOSRegion(this, newRegion);
-        region = newRegion;
+        region = ZafRegionOfWindowPos(this, *position);
     }
     // The client window of a pair moves inside its frame: only its size
     // matters here.
@@ -375,11 +382,7 @@ ZafEventType ZafWindow::PaletteEvent(const ZafEventStruct &event)
             answer = AsObject(e)->Event(event);
         if (parent || !palette)
             return answer;
-        HDC context = GetDC(Handle(OSHandle(2)));
-        HPALETTE old = SelectPalette(context, palette, FALSE);
-        UINT changed = RealizePalette(context);
-        SelectPalette(context, old, FALSE);
-        ReleaseDC(Handle(OSHandle(2)), context);
+        const UINT changed = RealizePaletteIn(Handle(OSHandle(2)), palette, FALSE);
         if (changed)
         {
             InvalidateRect(Handle(osWindow), nullptr, TRUE);
@@ -391,11 +394,7 @@ ZafEventType ZafWindow::PaletteEvent(const ZafEventStruct &event)
     ZafEventType answer = BroadcastEvent(event, 0);
     if (reinterpret_cast<HWND>(event.osEvent.wParam) == Handle(OSHandle(2)) || !palette)
         return answer;
-    HDC context = GetDC(Handle(OSHandle(2)));
-    HPALETTE old = SelectPalette(context, palette, TRUE);
-    UINT changed = RealizePalette(context);
-    SelectPalette(context, old, TRUE);
-    ReleaseDC(Handle(OSHandle(2)), context);
+    const UINT changed = RealizePaletteIn(Handle(OSHandle(2)), palette, TRUE);
     if (changed)
         InvalidateRect(Handle(osWindow), nullptr, TRUE);
     return ZafEventType(changed);

@@ -30,6 +30,24 @@ UINT_PTR ZafSetTipsTimer(UINT_PTR id) { return tipsTimer = id; }
 HWND ZafDroppedComboBox() { return droppedComboBox; }
 HWND ZafSetDroppedComboBox(HWND comboBox) { return droppedComboBox = comboBox; }
 
+ZafRegionStruct ZafRegionOfWindowPos(ZafWindowObject *object, const WINDOWPOS &position)
+{
+    ZafRegionStruct placed;
+    placed.Assign(position.x, position.y, position.x + position.cx - 1, position.y + position.cy - 1, ZAF_PIXEL);
+    if (ZafWindowObject *reference = object->Parent() ? object->Parent() : ZafWindowObject::WindowManager())
+        reference->ConvertFromOSRegion(object, placed);
+    return placed;
+}
+
+void ZafRedrawByParent(ZafWindowObject *object, const ZafEventStruct &event)
+{
+    ZafWindowObject *parent = object->Parent();
+    ZafRegionStruct area = event.type == ZAF_EV_REDRAW_AREA ? event.region : object->Region();
+    if (event.type == ZAF_EV_REDRAW)
+        parent->ConvertToOSRegion(object, area);
+    parent->Event(ZafEventStruct(ZAF_EV_REDRAW_AREA, 0, area));
+}
+
 long ZafCallClassProcedure(const ZafEventStruct &event)
 {
     const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
@@ -320,12 +338,7 @@ ZafEventType ZafWindowObject::OSEvent(const ZafEventStruct &event)
         const WINDOWPOS *position = reinterpret_cast<const WINDOWPOS *>(lParam);
         if (position && (position->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE))
         {
-            ZafRegionStruct newRegion;
-            newRegion.Assign(position->x, position->y, position->x + position->cx - 1,
-                position->y + position->cy - 1, ZAF_PIXEL);
-            if (ZafWindowObject *reference = parent ? parent : WindowManager())
-                reference->ConvertFromOSRegion(this, newRegion);
-            region = newRegion;
+            region = ZafRegionOfWindowPos(this, *position);
             if (!(position->flags & SWP_NOMOVE))
                 Event(ZafEventStruct(ZAF_EV_MOVED, 0, lastRegion));
             if (!(position->flags & SWP_NOSIZE))

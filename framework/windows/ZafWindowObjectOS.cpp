@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/windows/ZafControlStyle.h"
 #include "framework/windows/ZafOSText.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafOSCalls.h"
@@ -88,11 +89,7 @@ LRESULT CALLBACK ZafWindowProcedure(HWND window, UINT message, WPARAM wParam, LP
         static_cast<intptr_t>(os.getWindowLong(window, GWL_USERDATA)));
     if (!object)
         return os.defWindowProc(window, message, wParam, lParam);
-    MSG record = { window, message, wParam, lParam, DWORD(GetMessageTime()), {} };
-    DWORD position = GetMessagePos();
-    record.pt.x = ZafInt16(LOWORD(position));
-    record.pt.y = ZafInt16(HIWORD(position));
-    ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(record));
+    ZafEventStruct event = ZafRawEventOfMessage(window, message, wParam, lParam);
     // Nothing thrown may unwind through Windows.
     try
     {
@@ -129,19 +126,10 @@ void ZafWindowObject::RegisterWithOS()
 
 void ZafWindowObject::OSRegisterObject()
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ZafControlStateStyle(this);
     DWORD exStyle = 0;
-    if (visible)
-        style |= WS_VISIBLE;
-    if (IsDisabled(true) && !designMode)
-        style |= WS_DISABLED;
     if (border && systemDrawn)
-    {
-        if (ZafMSWindowsApp::NativeThreeDControls())
-            exStyle |= WS_EX_CLIENTEDGE;
-        else
-            style |= WS_BORDER;
-    }
+        ZafAddControlBorder(ZafMSWindowsApp::NativeThreeDControls(), style, exStyle);
     osWindow = CreateOSWindow(this, ZafMSWindowsApp::windowClassName, style, nullptr, nullptr, exStyle);
 }
 
@@ -159,34 +147,34 @@ void ZafWindowObject::ReleaseOSWindow()
 
 // ---- Flags that act on the OS window --------------------------------------
 
+// Sets a flag the object's look shows; when it changed on a registered
+// object, its own OS window follows through osChange when byOS, else the
+// object redraws. Answers the flag.
+template <class OSChange>
+static bool ChangeShownFlag(ZafWindowObject *object, bool &flag, bool value, bool byOS, OSChange osChange)
+{
+    if (value == flag)
+        return flag;
+    flag = value;
+    if (!object->Registered())
+        return flag;
+    if (byOS)
+        osChange();
+    else
+        object->Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+    return flag;
+}
+
 bool ZafWindowObject::SetDisabled(bool value)
 {
-    if (value == disabled)
-        return disabled;
-    disabled = value;
-    if (Registered())
-    {
-        if (ownOSWindow && !designMode)
-            EnableWindow(Handle(OSHandle(2)), !disabled);
-        else
-            Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
-    }
-    return disabled;
+    return ChangeShownFlag(this, disabled, value, ownOSWindow && !designMode,
+        [this] { EnableWindow(Handle(OSHandle(2)), !disabled); });
 }
 
 bool ZafWindowObject::SetVisible(bool value)
 {
-    if (value == visible)
-        return visible;
-    visible = value;
-    if (Registered())
-    {
-        if (ownOSWindow)
-            ShowWindow(Handle(OSHandle(2)), visible ? SW_SHOW : SW_HIDE);
-        else
-            Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
-    }
-    return visible;
+    return ChangeShownFlag(this, visible, value, ownOSWindow,
+        [this] { ShowWindow(Handle(OSHandle(2)), visible ? SW_SHOW : SW_HIDE); });
 }
 
 bool ZafWindowObject::SetAutomaticUpdate(bool value)
