@@ -2,6 +2,7 @@
 
 #include "chart/values/cf_Check.h"
 #include "chart/values/cf_Constants.h"
+#include "chart/values/cf_Extent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -361,21 +362,15 @@ void cf_Kernel::LeftFaceCorners(double *xs, double *ys, double *zs) const
 
 void cf_Kernel::Origin(double &x, double &y, double &z) const
 {
-    x = origin[0];
-    y = origin[1];
-    z = origin[2];
+    cf_ReadTriple(origin, x, y, z);
 }
 
 void cf_Kernel::Viewpoint(double &x, double &y, double &z) const
 {
-    x = viewpoint[0];
-    y = viewpoint[1];
-    z = viewpoint[2];
+    cf_ReadTriple(viewpoint, x, y, z);
 }
 
 void cf_Kernel::TopFrontLeft(double &x, double &y, double &z) const
 {
-    x = topFrontLeft[0];
-    y = topFrontLeft[1];
-    z = topFrontLeft[2];
+    cf_ReadTriple(topFrontLeft, x, y, z);
 }
