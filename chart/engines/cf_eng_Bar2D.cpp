@@ -16,19 +16,16 @@ void cf_eng_Bar2D::CreateGridFaces()
 
 void cf_eng_Bar2D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    cf_GroupLayout::ForEachBarSlot(*model, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
-        auto *bar = new cf_3DPolygon(&group.DispAttribs());
-        bar->AddPoint(cf_3DPoint(0, c - half, 0));
-        bar->AddPoint(cf_3DPoint(v, c - half, 0));
-        bar->AddPoint(cf_3DPoint(v, c + half, 0));
-        bar->AddPoint(cf_3DPoint(0, c + half, 0));
-        AddDataObject(bar);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        cf_GroupLayout::ForEachBarSlot(m, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
+            auto *bar = new cf_3DPolygon(&group.DispAttribs());
+            bar->AddPoint(cf_3DPoint(0, c - half, 0));
+            bar->AddPoint(cf_3DPoint(v, c - half, 0));
+            bar->AddPoint(cf_3DPoint(v, c + half, 0));
+            bar->AddPoint(cf_3DPoint(0, c + half, 0));
+            AddDataObject(bar);
+        });
     });
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
 }
 
 void cf_eng_Bar2D::ComputeDataRanges(cf_ChartModel *model)
