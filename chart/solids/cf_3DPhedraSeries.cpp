@@ -9,11 +9,8 @@ cf_3DPhedraSeries::cf_3DPhedraSeries() : cf_3DPhedraSeries(nullptr)
     CreateDispAttribs();
 }
 
-cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_CompoundObj(borrowed)
+cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_SolidCompound(borrowed)
 {
-    cf_Virt3DObj::SetSortByOverlap(0);
-    cf_Virt3DObj::SetSortByDepth(1);
-    cf_Virt3DObj::SetCullBackFaces(1);
 }
 
 cf_3DPhedraSeries::~cf_3DPhedraSeries() = default;

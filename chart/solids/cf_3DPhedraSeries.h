@@ -9,8 +9,9 @@
 #include "chart/solids/cf_3DPolyHedra.h"
 #include "chart/solids/cf_CompoundObj.h"
 #include "chart/solids/cf_OwnedSlots.h"
+#include "chart/solids/cf_SolidCompound.h"
 
-class cf_3DPhedraSeries : public cf_CompoundObj {
+class cf_3DPhedraSeries : public cf_SolidCompound<cf_CompoundObj> {
 public:
     // Creates and owns its display attributes.
     cf_3DPhedraSeries();
@@ -36,13 +37,6 @@ public:
     void DrawFormA(bf_Display *display) override;
     void DrawFormB(bf_Display *display) override;
 
-    double ViewMinX() const override { return ext.viewMin[0]; }
-    double ViewMaxX() const override { return ext.viewMax[0]; }
-    double ViewMinY() const override { return ext.viewMin[1]; }
-    double ViewMaxY() const override { return ext.viewMax[1]; }
-    double ViewMinZ() const override { return ext.viewMin[2]; }
-    double ViewMaxZ() const override { return ext.viewMax[2]; }
-
     // Takes the solid (null is ignored), scales and moves it with the
     // series and widens the extents; its attributes and flags stay.
     virtual void AddPolyhedron(cf_3DPolyHedra *solid);
@@ -67,10 +61,6 @@ public:
     // Sets the count only, within 0..the number stored; the members beyond it
     // stay owned (a later AddPolyhedron replaces the first of them).
     void SetMemberCount(int n) { parts.SetCount(n); }
-
-    double ViewMidX() const { return ext.viewMid[0]; }
-    double ViewMidY() const { return ext.viewMid[1]; }
-    double ViewMidZ() const { return ext.viewMid[2]; }
 
 protected:
     void SortMembersByDepth();
