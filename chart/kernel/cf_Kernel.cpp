@@ -94,28 +94,30 @@ void cf_Kernel::SetPerspective(double value)
     RecalculateGeometry();
 }
 
+void cf_Kernel::SetMargin(double &margin, double percent)
+{
+    margin = percent;
+    projCurrent = false;
+}
+
 void cf_Kernel::SetLeftMargin(double percent)
 {
-    leftMargin = percent;
-    projCurrent = false;
+    SetMargin(leftMargin, percent);
 }
 
 void cf_Kernel::SetRightMargin(double percent)
 {
-    rightMargin = percent;
-    projCurrent = false;
+    SetMargin(rightMargin, percent);
 }
 
 void cf_Kernel::SetTopMargin(double percent)
 {
-    topMargin = percent;
-    projCurrent = false;
+    SetMargin(topMargin, percent);
 }
 
 void cf_Kernel::SetBottomMargin(double percent)
 {
-    bottomMargin = percent;
-    projCurrent = false;
+    SetMargin(bottomMargin, percent);
 }
 
 void cf_Kernel::SetMarginFloor(const cf_2DRect &pixels)
