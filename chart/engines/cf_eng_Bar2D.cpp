@@ -33,15 +33,7 @@ void cf_eng_Bar2D::ComputeDataRanges(cf_ChartModel *model)
     double *r = dataRange;
     r[0] = model->YMin();
     r[1] = model->YMax();
-    r[2] = model->XMin();
-    r[3] = model->XMax();
-    if (model->ValueMode() == 3) {
-        r[2] -= model->XStep() / 2;
-        r[3] += model->XStep() / 2;
-    } else {
-        r[2] = 0;
-        r[3] = cf_GroupLayout::PlusOne(r[3]);
-    }
+    cf_GroupLayout::PositionRange(*model, r[2], r[3]);
     r[4] = 0;
     r[5] = 2 * model->ZMax() - 1;
 }
