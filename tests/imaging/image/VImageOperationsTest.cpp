@@ -318,6 +318,27 @@ TEST_F(VImageOperationsTest, RenderRectGivesAlignedRowsAndHandsBackTheRectangle)
     EXPECT_EQ(image.RenderRect(empty, *view, 0), nullptr);
 }
 
+TEST_F(VImageOperationsTest, RenderRectCutsWhatDoesNotFitAtTheFarEndOfItsWalk)
+{
+    // 800 grey frames in 24 bits fill more than the render buffer holds:
+    // 750 frames of 64 rows, or 60 rows of 800 frames.
+    VImage image;
+    GreyImage(image, 800, 0, 799, 40);
+    VImageView *view = image.GetView(0, true);
+    KRect forward(0, 0, 799, 63);
+    ASSERT_NE(image.RenderRect(forward, *view, 64 | 2048), nullptr);
+    EXPECT_EQ(forward, KRect(0, 0, 749, 63));
+    KRect backward(0, 0, 799, 63);
+    ASSERT_NE(image.RenderRect(backward, *view, 64 | 4096), nullptr);
+    EXPECT_EQ(backward, KRect(50, 0, 799, 63));
+    KRect down(0, 0, 799, 63);
+    ASSERT_NE(image.RenderRect(down, *view, 64 | 8192), nullptr);
+    EXPECT_EQ(down, KRect(0, 0, 799, 59));
+    KRect up(0, 0, 799, 63);
+    ASSERT_NE(image.RenderRect(up, *view, 64 | 16384), nullptr);
+    EXPECT_EQ(up, KRect(0, 4, 799, 63));
+}
+
 TEST_F(VImageOperationsTest, GreyRendersToColourThroughTheGreyTable)
 {
     VImage image;
