@@ -93,10 +93,7 @@ void cf_3DTextMarker::Scale(double sx, double sy, double sz)
     point1->Scale(sx, sy, sz);
     point2->Scale(sx, sy, sz);
     point3->Scale(sx, sy, sz);
-    scale[0] *= sx;
-    scale[1] *= sy;
-    scale[2] *= sz;
-    cf_ScaleBounds(bounds, sx, sy, sz);
+    cf_ScaleBounds(bounds, scale, sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 

@@ -136,10 +136,7 @@ void cf_3DTextMarkerSeries::Scale(double sx, double sy, double sz)
     Translate(-saved[0], -saved[1], -saved[2]);
     for (int n = 1; n <= markerCount; ++n)
         Marker(n)->Scale(sx, sy, sz);
-    scale[0] *= sx;
-    scale[1] *= sy;
-    scale[2] *= sz;
-    cf_ScaleBounds(bounds, sx, sy, sz);
+    cf_ScaleBounds(bounds, scale, sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 

@@ -27,6 +27,15 @@ inline void cf_ScaleBounds(double (&bounds)[6], double sx, double sy, double sz)
     }
 }
 
+// The same, with the accumulated scale multiplied by the factors too.
+inline void cf_ScaleBounds(double (&bounds)[6], double (&scale)[3], double sx, double sy, double sz)
+{
+    scale[0] *= sx;
+    scale[1] *= sy;
+    scale[2] *= sz;
+    cf_ScaleBounds(bounds, sx, sy, sz);
+}
+
 // Moves each axis's pair of bounds and the accumulated offset by that axis's move.
 inline void cf_MoveBounds(double (&bounds)[6], double (&offset)[3], double dx, double dy, double dz)
 {
