@@ -325,18 +325,21 @@ TEST_F(VImageOperationsTest, RenderRectCutsWhatDoesNotFitAtTheFarEndOfItsWalk)
     VImage image;
     GreyImage(image, 800, 0, 799, 40);
     VImageView *view = image.GetView(0, true);
-    KRect forward(0, 0, 799, 63);
-    ASSERT_NE(image.RenderRect(forward, *view, 64 | 2048), nullptr);
-    EXPECT_EQ(forward, KRect(0, 0, 749, 63));
-    KRect backward(0, 0, 799, 63);
-    ASSERT_NE(image.RenderRect(backward, *view, 64 | 4096), nullptr);
-    EXPECT_EQ(backward, KRect(50, 0, 799, 63));
-    KRect down(0, 0, 799, 63);
-    ASSERT_NE(image.RenderRect(down, *view, 64 | 8192), nullptr);
-    EXPECT_EQ(down, KRect(0, 0, 799, 59));
-    KRect up(0, 0, 799, 63);
-    ASSERT_NE(image.RenderRect(up, *view, 64 | 16384), nullptr);
-    EXPECT_EQ(up, KRect(0, 4, 799, 63));
+    // Frames forward, frames backward, rows down, rows up.
+    const struct {
+        uint32_t walk;
+        KRect kept;
+    } walks[] = {
+        { 64 | 2048, KRect(0, 0, 749, 63) },
+        { 64 | 4096, KRect(50, 0, 799, 63) },
+        { 64 | 8192, KRect(0, 0, 799, 59) },
+        { 64 | 16384, KRect(0, 4, 799, 63) },
+    };
+    for (const auto &walk : walks) {
+        KRect rect(0, 0, 799, 63);
+        ASSERT_NE(image.RenderRect(rect, *view, walk.walk), nullptr) << walk.walk;
+        EXPECT_EQ(rect, walk.kept) << walk.walk;
+    }
 }
 
 TEST_F(VImageOperationsTest, GreyRendersToColourThroughTheGreyTable)
