@@ -58,19 +58,19 @@ constexpr const wchar_t *kTextPrintDialogGroup = L"\\Strings\\Event\\Image\\Prin
 
 // ---- Named bitmaps of the program's data file ----
 // Image window tool bar, indexed as listed (the identification methods 0 to 3 first).
-constexpr const wchar_t *kImageWindowBitmaps[] = {
+inline constexpr const wchar_t *kImageWindowBitmaps[] = {
     L"IdMethodNone", L"IdMethodId", L"IdMethodLane", L"IdMethodLicense", L"ZoomOut", L"ZoomIn",
     L"Crop", L"Uncrop", L"AutoCrop", L"FindObject", L"Enhance", L"Unenhance", L"Print",
     L"MaximizeImage", L"RestoreImage",
 };
 // Remote pad: up, down, left, right, clockwise, counter-clockwise, iris
 // close and open, focus near and far, zoom in and out.
-constexpr const wchar_t *kRemotePaneBitmaps[] = {
+inline constexpr const wchar_t *kRemotePaneBitmaps[] = {
     L"PositionUp", L"PositionDown", L"PositionLeft", L"PositionRight", L"PositionCW", L"PositionCCW",
     L"IrisClose", L"IrisOpen", L"FocusNear", L"FocusFar", L"ZoomIn", L"ZoomOut",
 };
-constexpr const wchar_t *kHardwareWindowBitmaps[] = { L"GetInfo", L"AlignOn", L"AlignOff" };
-constexpr const wchar_t *kHardwareBarBitmaps[] = { L"New", L"Open", L"Save" };
+inline constexpr const wchar_t *kHardwareWindowBitmaps[] = { L"GetInfo", L"AlignOn", L"AlignOff" };
+inline constexpr const wchar_t *kHardwareBarBitmaps[] = { L"New", L"Open", L"Save" };
 
 // ---- Hardware list, alignment and remote windows ----
 constexpr int32_t kEvtHardwareFirst = 10549;      // 10549..10560: the hardware list's own events

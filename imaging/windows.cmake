@@ -2,7 +2,6 @@
 # the image pane's settings, export file and overlays.
 list(APPEND IMAGING_SOURCES
     windows/VZNamedBitmaps.cpp
-    windows/VZImageWindow.cpp
     windows/VZImagePane.cpp
     windows/VZHardwareWindow.cpp
     windows/VZRemotePane.cpp

@@ -20,83 +20,88 @@ cf_3DTextMarker *AddPoints(cf_3DGridTickSeries &series, const TickPoints &t)
                           new cf_3DPoint(t.p[2][0], t.p[2][1], t.p[2][2]));
 }
 
+// How a face checks the data span and scale factor of its value axis
+// before using them: not at all, by size, or for being positive.
+enum class SpanCheck { None, Size, Positive };
+
+// The layout of a box face. Axes are 0 x, 1 y, 2 z. The tick runs from the
+// value's point on its axis across the face to the full span of the grid
+// axis, then on by the mark length (taken from the mark axis's span) along
+// the mark axis, forward or back. The check texts are what a failed check
+// reports.
+struct BoxFaceLayout {
+    int scaleSource;
+    int valueAxis;
+    int gridAxis;
+    int markAxis;
+    double markDirection;
+    SpanCheck check;
+    const char *dataCheck;
+    const char *scaleCheck;
+};
+
+const BoxFaceLayout kBoxFaces[7] = {
+    {},
+    {5, 0, 1, 1, +1, SpanCheck::None, nullptr, nullptr},
+    {5, 0, 2, 1, -1, SpanCheck::Size, "fabs( this->dEngDataXDim ) > CF_NUM_ZERO_IF_LT",
+     "fabs( this->dScaleFacX ) > CF_NUM_ZERO_IF_LT"},
+    {6, 1, 0, 0, +1, SpanCheck::None, nullptr, nullptr},
+    {6, 1, 2, 0, -1, SpanCheck::None, nullptr, nullptr},
+    {4, 2, 0, 0, +1, SpanCheck::Size, "fabs( this->dEngDataZDim ) > CF_NUM_ZERO_IF_LT",
+     "fabs( this->dScaleFacZ ) > CF_NUM_ZERO_IF_LT"},
+    {4, 2, 1, 0, -1, SpanCheck::Positive, "this->dEngDataZDim > CF_NUM_ZERO_IF_LT",
+     "this->dScaleFacZ > CF_NUM_ZERO_IF_LT"},
+};
+
+// Reports the failed check, as CF_CHECK would.
+void CheckSpan(SpanCheck check, double value, const char *text)
+{
+    const bool passed = check == SpanCheck::Size ? fabs(value) > CF_NUM_ZERO_IF_LT
+                                                 : value > CF_NUM_ZERO_IF_LT;
+    if (check != SpanCheck::None && !passed)
+        cf_ReportCheck(cf_3DGridTickSeries::kModule, text);
+}
+
 } // namespace
 
-#define CF_FACE_CONSTRUCTOR(cls, face, source)                                                                \
-    cls::cls(cf_EngineFrame *owner) : cf_3DGridTickSeries(owner)                                           \
-    {                                                                                                        \
-        faceNumber = face;                                                                                   \
-        scaleSource = source;                                                                                \
-    }
-
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkBackFaceX, 1, 5)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkBottomFaceX, 2, 5)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkBackFaceY, 3, 6)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkLeftFaceY, 4, 6)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkBottomFaceZ, 5, 4)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkLeftFaceZ, 6, 4)
-CF_FACE_CONSTRUCTOR(cf_3DGTS_AutoMarkPolarFloor, 7, 4)
-
-#undef CF_FACE_CONSTRUCTOR
-
-cf_3DTextMarker *cf_3DGTS_AutoMarkBackFaceX::CreateTick(double v, int half)
+template <int Face>
+cf_3DGTS_AutoMarkBoxFace<Face>::cf_3DGTS_AutoMarkBoxFace(cf_EngineFrame *owner) : cf_3DGridTickSeries(owner)
 {
-    double e = SceneCoordinate(v, dEngDataXDim, sceneXDim, dScaleFacX, dataBoxV[1]);
-    double t = MarkLength(sceneYDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{e, 0, 0}, {e, sceneYDim, 0}, {e, sceneYDim + t, 0}}});
+    faceNumber = Face;
+    scaleSource = kBoxFaces[Face].scaleSource;
+}
+
+template <int Face> cf_3DTextMarker *cf_3DGTS_AutoMarkBoxFace<Face>::CreateTick(double v, int half)
+{
+    const BoxFaceLayout &face = kBoxFaces[Face];
+    const double dataDim[3] = {dEngDataXDim, dEngDataYDim, dEngDataZDim};
+    const double sceneDim[3] = {sceneXDim, sceneYDim, sceneZDim};
+    const double scaleFac[3] = {dScaleFacX, dScaleFacY, dScaleFacZ};
+    const int a = face.valueAxis;
+    CheckSpan(face.check, dataDim[a], face.dataCheck);
+    CheckSpan(face.check, scaleFac[a], face.scaleCheck);
+
+    const double e = SceneCoordinate(v, dataDim[a], sceneDim[a], scaleFac[a], dataBoxV[2 * a + 1]);
+    TickPoints t = {};
+    t.p[0][a] = t.p[1][a] = t.p[2][a] = e;
+    t.p[1][face.gridAxis] = t.p[2][face.gridAxis] = sceneDim[face.gridAxis];
+    t.p[2][face.markAxis] += face.markDirection * MarkLength(sceneDim[face.markAxis], half);
+    cf_3DTextMarker *tick = AddPoints(*this, t);
     tick->SetLabelAtPoint2(ticksInward);
     return tick;
 }
 
-cf_3DTextMarker *cf_3DGTS_AutoMarkBottomFaceX::CreateTick(double v, int half)
-{
-    CF_CHECK(kModule, fabs( this->dEngDataXDim ) > CF_NUM_ZERO_IF_LT);
-    CF_CHECK(kModule, fabs( this->dScaleFacX ) > CF_NUM_ZERO_IF_LT);
-    double e = SceneCoordinate(v, dEngDataXDim, sceneXDim, dScaleFacX, dataBoxV[1]);
-    double t = MarkLength(sceneYDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{e, 0, 0}, {e, 0, sceneZDim}, {e, -t, sceneZDim}}});
-    tick->SetLabelAtPoint2(ticksInward);
-    return tick;
-}
+template class cf_3DGTS_AutoMarkBoxFace<1>;
+template class cf_3DGTS_AutoMarkBoxFace<2>;
+template class cf_3DGTS_AutoMarkBoxFace<3>;
+template class cf_3DGTS_AutoMarkBoxFace<4>;
+template class cf_3DGTS_AutoMarkBoxFace<5>;
+template class cf_3DGTS_AutoMarkBoxFace<6>;
 
-cf_3DTextMarker *cf_3DGTS_AutoMarkBackFaceY::CreateTick(double v, int half)
+cf_3DGTS_AutoMarkPolarFloor::cf_3DGTS_AutoMarkPolarFloor(cf_EngineFrame *owner) : cf_3DGridTickSeries(owner)
 {
-    double e = SceneCoordinate(v, dEngDataYDim, sceneYDim, dScaleFacY, dataBoxV[3]);
-    double t = MarkLength(sceneXDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{0, e, 0}, {sceneXDim, e, 0}, {sceneXDim + t, e, 0}}});
-    tick->SetLabelAtPoint2(ticksInward);
-    return tick;
-}
-
-cf_3DTextMarker *cf_3DGTS_AutoMarkLeftFaceY::CreateTick(double v, int half)
-{
-    double e = SceneCoordinate(v, dEngDataYDim, sceneYDim, dScaleFacY, dataBoxV[3]);
-    double t = MarkLength(sceneXDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{0, e, 0}, {0, e, sceneZDim}, {-t, e, sceneZDim}}});
-    tick->SetLabelAtPoint2(ticksInward);
-    return tick;
-}
-
-cf_3DTextMarker *cf_3DGTS_AutoMarkBottomFaceZ::CreateTick(double v, int half)
-{
-    CF_CHECK(kModule, fabs( this->dEngDataZDim ) > CF_NUM_ZERO_IF_LT);
-    CF_CHECK(kModule, fabs( this->dScaleFacZ ) > CF_NUM_ZERO_IF_LT);
-    double e = SceneCoordinate(v, dEngDataZDim, sceneZDim, dScaleFacZ, dataBoxV[5]);
-    double t = MarkLength(sceneXDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{0, 0, e}, {sceneXDim, 0, e}, {sceneXDim + t, 0, e}}});
-    tick->SetLabelAtPoint2(ticksInward);
-    return tick;
-}
-
-cf_3DTextMarker *cf_3DGTS_AutoMarkLeftFaceZ::CreateTick(double v, int half)
-{
-    CF_CHECK(kModule, this->dEngDataZDim > CF_NUM_ZERO_IF_LT);
-    CF_CHECK(kModule, this->dScaleFacZ > CF_NUM_ZERO_IF_LT);
-    double e = SceneCoordinate(v, dEngDataZDim, sceneZDim, dScaleFacZ, dataBoxV[5]);
-    double t = MarkLength(sceneXDim, half);
-    cf_3DTextMarker *tick = AddPoints(*this, {{{0, 0, e}, {0, sceneYDim, e}, {-t, sceneYDim, e}}});
-    tick->SetLabelAtPoint2(ticksInward);
-    return tick;
+    faceNumber = 7;
+    scaleSource = 4;
 }
 
 cf_3DTextMarker *cf_3DGTS_AutoMarkPolarFloor::CreateTick(double v, int)

@@ -5,6 +5,7 @@
 #include "chart/backend/bf_Display.h"
 #include "chart/engine/cf_EngineFrame.h"
 #include "chart/kernel/cf_Kernel.h"
+#include "chart/values/cf_Extent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -144,11 +145,7 @@ void cf_3DGridTickSeries::Scale(double sx, double sy, double sz)
     dScaleFacX *= sx;
     dScaleFacY *= sy;
     dScaleFacZ *= sz;
-    const double factors[3] = {sx, sy, sz};
-    for (int axis = 0; axis < 3; ++axis) {
-        bounds[2 * axis] *= factors[axis];
-        bounds[2 * axis + 1] *= factors[axis];
-    }
+    cf_ScaleBounds(bounds, sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 
@@ -157,12 +154,7 @@ void cf_3DGridTickSeries::Translate(double dx, double dy, double dz)
     for (int i = 1; i <= tickCount; ++i)
         Tick(i)->Translate(dx, dy, dz);
     titleMarker->Translate(dx, dy, dz);
-    const double moves[3] = {dx, dy, dz};
-    for (int axis = 0; axis < 3; ++axis) {
-        offset[axis] += moves[axis];
-        bounds[2 * axis] += moves[axis];
-        bounds[2 * axis + 1] += moves[axis];
-    }
+    cf_MoveBounds(bounds, offset, dx, dy, dz);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "chart/axes/cf_3DTextMarker.h"
 
+#include "chart/values/cf_Extent.h"
+
 #include <algorithm>
 
 cf_3DTextMarker::cf_3DTextMarker()
@@ -91,12 +93,7 @@ void cf_3DTextMarker::Scale(double sx, double sy, double sz)
     point1->Scale(sx, sy, sz);
     point2->Scale(sx, sy, sz);
     point3->Scale(sx, sy, sz);
-    const double factors[3] = {sx, sy, sz};
-    for (int axis = 0; axis < 3; ++axis) {
-        scale[axis] *= factors[axis];
-        bounds[2 * axis] *= factors[axis];
-        bounds[2 * axis + 1] *= factors[axis];
-    }
+    cf_ScaleBounds(bounds, scale, sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 
@@ -105,12 +102,7 @@ void cf_3DTextMarker::Translate(double dx, double dy, double dz)
     point1->Translate(dx, dy, dz);
     point2->Translate(dx, dy, dz);
     point3->Translate(dx, dy, dz);
-    const double moves[3] = {dx, dy, dz};
-    for (int axis = 0; axis < 3; ++axis) {
-        offset[axis] += moves[axis];
-        bounds[2 * axis] += moves[axis];
-        bounds[2 * axis + 1] += moves[axis];
-    }
+    cf_MoveBounds(bounds, offset, dx, dy, dz);
 }
 
 cf_DispAttribs *cf_3DTextMarker::CreateDispAttribs()

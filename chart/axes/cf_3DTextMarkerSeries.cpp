@@ -2,6 +2,7 @@
 
 #include "chart/engine/cf_EngineFrame.h"
 #include "chart/model/cf_ChartModel.h"
+#include "chart/values/cf_Extent.h"
 
 cf_3DTextMarkerSeries::cf_3DTextMarkerSeries(cf_EngineFrame *owner) : engine(owner), markers(1)
 {
@@ -135,12 +136,7 @@ void cf_3DTextMarkerSeries::Scale(double sx, double sy, double sz)
     Translate(-saved[0], -saved[1], -saved[2]);
     for (int n = 1; n <= markerCount; ++n)
         Marker(n)->Scale(sx, sy, sz);
-    const double factors[3] = {sx, sy, sz};
-    for (int axis = 0; axis < 3; ++axis) {
-        scale[axis] *= factors[axis];
-        bounds[2 * axis] *= factors[axis];
-        bounds[2 * axis + 1] *= factors[axis];
-    }
+    cf_ScaleBounds(bounds, scale, sx, sy, sz);
     Translate(saved[0], saved[1], saved[2]);
 }
 
@@ -148,12 +144,7 @@ void cf_3DTextMarkerSeries::Translate(double dx, double dy, double dz)
 {
     for (int n = 1; n <= markerCount; ++n)
         Marker(n)->Translate(dx, dy, dz);
-    const double moves[3] = {dx, dy, dz};
-    for (int axis = 0; axis < 3; ++axis) {
-        offset[axis] += moves[axis];
-        bounds[2 * axis] += moves[axis];
-        bounds[2 * axis + 1] += moves[axis];
-    }
+    cf_MoveBounds(bounds, offset, dx, dy, dz);
 }
 
 void cf_3DTextMarkerSeries::DrawFormB(bf_Display *display)

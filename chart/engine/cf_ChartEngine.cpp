@@ -264,17 +264,22 @@ void cf_ChartEngine::SetBoxProportions(double yPercent, double zPercent)
     geometryChanged = 1;
 }
 
+void cf_ChartEngine::EnterFlatView(double elevation)
+{
+    savedView[0] = kernel->Elevation();
+    savedView[1] = kernel->Rotation();
+    savedView[2] = kernel->Roll();
+    savedView[3] = kernel->Perspective();
+    kernel->SetViewAngles(elevation, 0);
+    kernel->SetPerspective(0);
+    if (dimension == 2)
+        geometryChanged = 1;
+}
+
 bool cf_ChartEngine::SetViewMode(int mode)
 {
     if (mode == 1) {
-        savedView[0] = kernel->Elevation();
-        savedView[1] = kernel->Rotation();
-        savedView[2] = kernel->Roll();
-        savedView[3] = kernel->Perspective();
-        kernel->SetViewAngles(0, 0);
-        kernel->SetPerspective(0);
-        if (dimension == 2)
-            geometryChanged = 1;
+        EnterFlatView(0);
         return true;
     }
     if (mode == 2) {

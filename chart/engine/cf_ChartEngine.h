@@ -139,6 +139,10 @@ public:
     bool GeometryChanged() const { return geometryChanged != 0; }
 
 protected:
+    // View mode 1: keeps the view angles and perspective for mode 2 and
+    // looks straight at the chart from the elevation given (degrees),
+    // without perspective.
+    void EnterFlatView(double elevation);
     virtual void DeleteDataObjects();
     virtual void ApplyScale();
     virtual void ApplyOffset();

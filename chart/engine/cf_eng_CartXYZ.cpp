@@ -5,6 +5,7 @@
 #include "chart/model/cf_ChartModel.h"
 #include "chart/model/cf_DataGroup.h"
 #include "chart/engines/cf_GroupLayout.h"
+#include "chart/solids/cf_3DPhedraSeries.h"
 #include "chart/solids/cf_3DSurface.h"
 #include "chart/scene/cf_3DPointSeries.h"
 
@@ -92,38 +93,41 @@ void cf_eng_CartXYZ::AddGroupPoints(cf_3DPointSeries &series, cf_DataGroup &grou
 
 void cf_eng_CartXYZ::BuildGroupSeries(cf_ChartModel *model, SeriesMaker makeSeries)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-        cf_DataGroup *group = model->Group(g);
-        if (!group || !group->HasValues())
-            continue;
-        cf_3DPointSeries *series = makeSeries(*group);
-        AddGroupPoints(*series, *group, g, model->ValueMode());
-        AddDataObject(series);
-    }
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        for (int g = m.FirstGroup(); g <= m.LastGroup(); ++g) {
+            cf_DataGroup *group = m.Group(g);
+            if (!group || !group->HasValues())
+                continue;
+            cf_3DPointSeries *series = makeSeries(*group);
+            AddGroupPoints(*series, *group, g, m.ValueMode());
+            AddDataObject(series);
+        }
+    });
 }
 
 void cf_eng_CartXYZ::BuildGroupSurfaces(cf_ChartModel *model, SurfaceFiller fill)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    const int mode = model->ValueMode();
-    const double h = model->XStep() * 0.5 * barWidth;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-        cf_DataGroup *group = model->Group(g);
-        if (!group || group->Count() < 2)
-            continue;
-        auto *surface = new cf_3DSurface(&group->DispAttribs());
-        surface->SetCullBackFaces(0);
-        const double zc = mode == 3 ? group->Value(1)->Z() : cf_GroupLayout::RowDepth(g);
-        fill(*surface, *group, mode, zc - h, zc + h);
-        AddDataObject(surface);
-    }
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        const int mode = m.ValueMode();
+        const double h = m.XStep() * 0.5 * barWidth;
+        for (int g = m.FirstGroup(); g <= m.LastGroup(); ++g) {
+            cf_DataGroup *group = m.Group(g);
+            if (!group || group->Count() < 2)
+                continue;
+            auto *surface = new cf_3DSurface(&group->DispAttribs());
+            surface->SetCullBackFaces(0);
+            const double zc = mode == 3 ? group->Value(1)->Z() : cf_GroupLayout::RowDepth(g);
+            fill(*surface, *group, mode, zc - h, zc + h);
+            AddDataObject(surface);
+        }
+    });
+}
+
+void cf_eng_CartXYZ::BuildGroupBoxes(cf_ChartModel *model, bool columns)
+{
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        for (int g = m.FirstGroup(); g <= m.LastGroup(); ++g)
+            if (cf_3DPhedraSeries *series = cf_GroupLayout::BoxSeries(m, g, barWidth, columns))
+                AddDataObject(series);
+    });
 }

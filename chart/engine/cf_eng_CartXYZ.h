@@ -30,6 +30,18 @@ protected:
     // Turns a group's values into the points of a series: x by value mode,
     // z the group's smallest z in mode 3, else g - 1.
     void AddGroupPoints(class cf_3DPointSeries &series, class cf_DataGroup &group, int g, int mode);
+    // The frame of an engine's build: the base's build, then (with a model)
+    // addObjects(model), the axis labels and the placeholders. Nothing after
+    // the base's build without a model.
+    template <class F> void BuildFrame(cf_ChartModel *model, F addObjects)
+    {
+        cf_ChartEngine::BuildFromModel(model);
+        if (!model)
+            return;
+        addObjects(*model);
+        UpdateAxisLabels(model);
+        AddPlaceholders(model);
+    }
     // The whole build of an engine that shows one series a group: the
     // base's build, then for each group with values a series made by
     // makeSeries and filled by AddGroupPoints, then the axis labels and the
@@ -42,4 +54,7 @@ protected:
     // its first z in value mode 3, less and plus half the bar width).
     using SurfaceFiller = void (*)(cf_3DSurface &surface, cf_DataGroup &group, int mode, double z0, double z1);
     void BuildGroupSurfaces(cf_ChartModel *model, SurfaceFiller fill);
+    // The same for an engine that shows one series of boxes a group: bars
+    // across the x axis, or columns up the y axis when columns is true.
+    void BuildGroupBoxes(cf_ChartModel *model, bool columns);
 };

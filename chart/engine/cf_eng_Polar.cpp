@@ -59,14 +59,7 @@ void cf_eng_Polar::Project()
 bool cf_eng_Polar::SetViewMode(int mode)
 {
     if (mode == 1) {
-        savedView[0] = kernel->Elevation();
-        savedView[1] = kernel->Rotation();
-        savedView[2] = kernel->Roll();
-        savedView[3] = kernel->Perspective();
-        kernel->SetViewAngles(90, 0);
-        kernel->SetPerspective(0);
-        if (dimension == 2)
-            geometryChanged = 1;
+        EnterFlatView(90);
         return true;
     }
     return cf_ChartEngine::SetViewMode(mode);

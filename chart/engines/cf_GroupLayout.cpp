@@ -72,17 +72,11 @@ void SurfaceRanges(const cf_ChartModel &model, double *r)
     }
     r[2] = model.YMin();
     r[3] = model.YMax();
-    r[4] = model.ZMin();
-    r[5] = model.ZMax();
     if (mode == 1) {
         r[4] = 0;
-        r[5] = 2 * r[5];
-    } else if (mode == 3) {
-        r[4] -= model.XStep() / 2;
-        r[5] += model.XStep() / 2;
+        r[5] = 2 * model.ZMax();
     } else {
-        r[4] = 0;
-        r[5] = 2 * r[5] - 1;
+        RowRange(model, r[4], r[5]);
     }
 }
 

@@ -11,21 +11,18 @@ cf_eng_Area2D::cf_eng_Area2D() : cf_eng_CartXYZ(1, 1)
 
 void cf_eng_Area2D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    int mode = model->ValueMode();
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-        cf_DataGroup *group = model->Group(g);
-        if (!group || !group->HasValues())
-            continue;
-        auto *area = new cf_3DPolygon(&group->DispAttribs());
-        double z = mode == 3 ? group->ZMin() : g - 1;
-        area->AddPoint(cf_3DPoint(cf_GroupLayout::FirstX(*group, mode), 0, z));
-        AddGroupPoints(*area, *group, g, mode);
-        area->AddPoint(cf_3DPoint(cf_GroupLayout::LastX(*group, mode), 0, z));
-        AddDataObject(area);
-    }
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        int mode = m.ValueMode();
+        for (int g = m.FirstGroup(); g <= m.LastGroup(); ++g) {
+            cf_DataGroup *group = m.Group(g);
+            if (!group || !group->HasValues())
+                continue;
+            auto *area = new cf_3DPolygon(&group->DispAttribs());
+            double z = mode == 3 ? group->ZMin() : g - 1;
+            area->AddPoint(cf_3DPoint(cf_GroupLayout::FirstX(*group, mode), 0, z));
+            AddGroupPoints(*area, *group, g, mode);
+            area->AddPoint(cf_3DPoint(cf_GroupLayout::LastX(*group, mode), 0, z));
+            AddDataObject(area);
+        }
+    });
 }

@@ -16,19 +16,16 @@ void cf_eng_Bar2D::CreateGridFaces()
 
 void cf_eng_Bar2D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    cf_GroupLayout::ForEachBarSlot(*model, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
-        auto *bar = new cf_3DPolygon(&group.DispAttribs());
-        bar->AddPoint(cf_3DPoint(0, c - half, 0));
-        bar->AddPoint(cf_3DPoint(v, c - half, 0));
-        bar->AddPoint(cf_3DPoint(v, c + half, 0));
-        bar->AddPoint(cf_3DPoint(0, c + half, 0));
-        AddDataObject(bar);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        cf_GroupLayout::ForEachBarSlot(m, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
+            auto *bar = new cf_3DPolygon(&group.DispAttribs());
+            bar->AddPoint(cf_3DPoint(0, c - half, 0));
+            bar->AddPoint(cf_3DPoint(v, c - half, 0));
+            bar->AddPoint(cf_3DPoint(v, c + half, 0));
+            bar->AddPoint(cf_3DPoint(0, c + half, 0));
+            AddDataObject(bar);
+        });
     });
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
 }
 
 void cf_eng_Bar2D::ComputeDataRanges(cf_ChartModel *model)
@@ -36,15 +33,7 @@ void cf_eng_Bar2D::ComputeDataRanges(cf_ChartModel *model)
     double *r = dataRange;
     r[0] = model->YMin();
     r[1] = model->YMax();
-    r[2] = model->XMin();
-    r[3] = model->XMax();
-    if (model->ValueMode() == 3) {
-        r[2] -= model->XStep() / 2;
-        r[3] += model->XStep() / 2;
-    } else {
-        r[2] = 0;
-        r[3] = cf_GroupLayout::PlusOne(r[3]);
-    }
+    cf_GroupLayout::PositionRange(*model, r[2], r[3]);
     r[4] = 0;
     r[5] = 2 * model->ZMax() - 1;
 }

@@ -1,7 +1,6 @@
 #include "chart/engines/cf_eng_Bar3D.h"
 
 #include "chart/engines/cf_GroupLayout.h"
-#include "chart/solids/cf_3DPhedraSeries.h"
 
 cf_eng_Bar3D::cf_eng_Bar3D() : cf_eng_CartXYZ(2, 2)
 {
@@ -16,14 +15,7 @@ void cf_eng_Bar3D::CreateGridFaces()
 
 void cf_eng_Bar3D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g)
-        if (cf_3DPhedraSeries *series = cf_GroupLayout::BoxSeries(*model, g, barWidth, false))
-            AddDataObject(series);
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+    BuildGroupBoxes(model, false);
 }
 
 void cf_eng_Bar3D::ComputeDataRanges(cf_ChartModel *model)

@@ -11,17 +11,14 @@ cf_eng_Col2D::cf_eng_Col2D() : cf_eng_CartXYZ(3, 1)
 
 void cf_eng_Col2D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    cf_GroupLayout::ForEachBarSlot(*model, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
-        auto *column = new cf_3DPolygon(&group.DispAttribs());
-        column->AddPoint(cf_3DPoint(c - half, 0, 0));
-        column->AddPoint(cf_3DPoint(c - half, v, 0));
-        column->AddPoint(cf_3DPoint(c + half, v, 0));
-        column->AddPoint(cf_3DPoint(c + half, 0, 0));
-        AddDataObject(column);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        cf_GroupLayout::ForEachBarSlot(m, barWidth, [this](cf_DataGroup &group, double v, double c, double half) {
+            auto *column = new cf_3DPolygon(&group.DispAttribs());
+            column->AddPoint(cf_3DPoint(c - half, 0, 0));
+            column->AddPoint(cf_3DPoint(c - half, v, 0));
+            column->AddPoint(cf_3DPoint(c + half, v, 0));
+            column->AddPoint(cf_3DPoint(c + half, 0, 0));
+            AddDataObject(column);
+        });
     });
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
 }

@@ -1,7 +1,6 @@
 #include "chart/engines/cf_eng_Col3D.h"
 
 #include "chart/engines/cf_GroupLayout.h"
-#include "chart/solids/cf_3DPhedraSeries.h"
 
 cf_eng_Col3D::cf_eng_Col3D() : cf_eng_CartXYZ(3, 2)
 {
@@ -11,14 +10,7 @@ cf_eng_Col3D::cf_eng_Col3D() : cf_eng_CartXYZ(3, 2)
 
 void cf_eng_Col3D::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g)
-        if (cf_3DPhedraSeries *series = cf_GroupLayout::BoxSeries(*model, g, barWidth, true))
-            AddDataObject(series);
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+    BuildGroupBoxes(model, true);
 }
 
 void cf_eng_Col3D::ComputeDataRanges(cf_ChartModel *model)

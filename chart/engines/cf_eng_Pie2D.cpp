@@ -61,15 +61,23 @@ void cf_eng_Pie2D::BuildFromModel(cf_ChartModel *model)
     cf_ChartEngine::BuildFromModel(model);
     if (!model)
         return;
-    double r = Radius();
-    std::vector<double> angles = EndAngles(*model);
+    for (cf_3DPoint *point : RimPoints(*model, 0))
+        AddAuxObject(point);
+}
+
+std::vector<cf_3DPoint *> cf_eng_Pie2D::RimPoints(cf_ChartModel &model, double height) const
+{
+    const double r = Radius();
+    std::vector<double> angles = EndAngles(model);
+    std::vector<cf_3DPoint *> points;
     for (std::size_t i = 0; i < angles.size(); ++i) {
-        auto *point = new cf_3DPoint(r * std::cos(angles[i]), 0, -r * std::sin(angles[i]));
-        cf_DataGroup *group = model->Group(model->FirstGroup() + int(i));
+        auto *point = new cf_3DPoint(r * std::cos(angles[i]), height, -r * std::sin(angles[i]));
+        cf_DataGroup *group = model.Group(model.FirstGroup() + int(i));
         if (group)
             point->SetDispAttribs(&group->DispAttribs());
-        AddAuxObject(point);
+        points.push_back(point);
     }
+    return points;
 }
 
 cf_3DPoint *cf_eng_Pie2D::RingPoint(int n) const

@@ -44,6 +44,9 @@ protected:
     void DrawManagers(bf_Display *display);
     // The wedge radius: the kernel's x maximum - 0.1.
     double Radius() const;
+    // New points on the wedge radius at the given height, one at each
+    // group's end angle in that group's attributes; the caller takes them.
+    std::vector<cf_3DPoint *> RimPoints(cf_ChartModel &model, double height) const;
 
     unsigned char radiiLines = 0;
     unsigned char arcOutline = 0;

@@ -37,15 +37,8 @@ void cf_eng_Pie3D::BuildFromModel(cf_ChartModel *model)
     cf_eng_Pie2D::BuildFromModel(model);
     if (!model)
         return;
-    double r = Radius();
-    std::vector<double> angles = EndAngles(*model);
-    for (std::size_t i = 0; i < angles.size(); ++i) {
-        auto *point = new cf_3DPoint(r * std::cos(angles[i]), top.Thickness(), -r * std::sin(angles[i]));
-        cf_DataGroup *group = model->Group(model->FirstGroup() + int(i));
-        if (group)
-            point->SetDispAttribs(&group->DispAttribs());
+    for (cf_3DPoint *point : RimPoints(*model, top.Thickness()))
         AddDataObject(point);
-    }
 }
 
 cf_3DPoint *cf_eng_Pie3D::TopPoint(int n) const

@@ -16,32 +16,29 @@ void cf_eng_StackBase::CreateGridFaces()
 
 void cf_eng_StackBase::BuildFromModel(cf_ChartModel *model)
 {
-    cf_ChartEngine::BuildFromModel(model);
-    if (!model)
-        return;
-    int mode = model->ValueMode();
-    double half = model->XStep() * 0.5 * barWidth;
-    int count = 0;
-    cf_DataGroup *longest = model->Group(cf_GroupLayout::LongestGroup(*model, count));
-    for (int j = 1; longest && j <= count; ++j) {
-        StartPosition();
-        double c = cf_GroupLayout::PositionCentre(longest->Value(j)->X(), j, mode);
-        double top = 0, bottom = 0; // the positive and the negative stack
-        for (int g = model->FirstGroup(); g <= model->LastGroup(); ++g) {
-            cf_DataGroup *group = model->Group(g);
-            if (!group)
-                continue;
-            double from, to;
-            cf_GroupLayout::StackSpan(group->Value(j)->Y(), top, bottom, from, to);
-            AddBlock(*group, c, half, from, to);
+    BuildFrame(model, [&](cf_ChartModel &m) {
+        int mode = m.ValueMode();
+        double half = m.XStep() * 0.5 * barWidth;
+        int count = 0;
+        cf_DataGroup *longest = m.Group(cf_GroupLayout::LongestGroup(m, count));
+        for (int j = 1; longest && j <= count; ++j) {
+            StartPosition();
+            double c = cf_GroupLayout::PositionCentre(longest->Value(j)->X(), j, mode);
+            double top = 0, bottom = 0; // the positive and the negative stack
+            for (int g = m.FirstGroup(); g <= m.LastGroup(); ++g) {
+                cf_DataGroup *group = m.Group(g);
+                if (!group)
+                    continue;
+                double from, to;
+                cf_GroupLayout::StackSpan(group->Value(j)->Y(), top, bottom, from, to);
+                AddBlock(*group, c, half, from, to);
+            }
+            EndPosition();
         }
-        EndPosition();
-    }
-    if (mode == 1) {
-        auto *hidden = new cf_3DPoint(count + 1, 0, 0);
-        hidden->SetVisible(0);
-        AddAuxObject(hidden);
-    }
-    UpdateAxisLabels(model);
-    AddPlaceholders(model);
+        if (mode == 1) {
+            auto *hidden = new cf_3DPoint(count + 1, 0, 0);
+            hidden->SetVisible(0);
+            AddAuxObject(hidden);
+        }
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "chart/values/cf_Check.h"
 #include "chart/values/cf_Constants.h"
+#include "chart/values/cf_Extent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,28 +94,30 @@ void cf_Kernel::SetPerspective(double value)
     RecalculateGeometry();
 }
 
+void cf_Kernel::SetMargin(double &margin, double percent)
+{
+    margin = percent;
+    projCurrent = false;
+}
+
 void cf_Kernel::SetLeftMargin(double percent)
 {
-    leftMargin = percent;
-    projCurrent = false;
+    SetMargin(leftMargin, percent);
 }
 
 void cf_Kernel::SetRightMargin(double percent)
 {
-    rightMargin = percent;
-    projCurrent = false;
+    SetMargin(rightMargin, percent);
 }
 
 void cf_Kernel::SetTopMargin(double percent)
 {
-    topMargin = percent;
-    projCurrent = false;
+    SetMargin(topMargin, percent);
 }
 
 void cf_Kernel::SetBottomMargin(double percent)
 {
-    bottomMargin = percent;
-    projCurrent = false;
+    SetMargin(bottomMargin, percent);
 }
 
 void cf_Kernel::SetMarginFloor(const cf_2DRect &pixels)
@@ -361,21 +364,15 @@ void cf_Kernel::LeftFaceCorners(double *xs, double *ys, double *zs) const
 
 void cf_Kernel::Origin(double &x, double &y, double &z) const
 {
-    x = origin[0];
-    y = origin[1];
-    z = origin[2];
+    cf_ReadTriple(origin, x, y, z);
 }
 
 void cf_Kernel::Viewpoint(double &x, double &y, double &z) const
 {
-    x = viewpoint[0];
-    y = viewpoint[1];
-    z = viewpoint[2];
+    cf_ReadTriple(viewpoint, x, y, z);
 }
 
 void cf_Kernel::TopFrontLeft(double &x, double &y, double &z) const
 {
-    x = topFrontLeft[0];
-    y = topFrontLeft[1];
-    z = topFrontLeft[2];
+    cf_ReadTriple(topFrontLeft, x, y, z);
 }

@@ -101,6 +101,8 @@ public:
     void ProjectPoints(const double *xs, const double *ys, cf_2DPoint *out, int n) const;
 
 private:
+    // Sets one of the margins; the projection is made again before its next use.
+    void SetMargin(double &margin, double percent);
     void RecalculateGeometry();
     // The plot rectangle inside a drawing rectangle: margins and floor.
     cf_2DRect PlotRectIn(const cf_2DRect &deviceRect) const;

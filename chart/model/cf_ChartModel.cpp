@@ -219,15 +219,30 @@ void cf_ChartModel::SetColourSequence(const bf_Color (&colours)[kColourCount])
         colourSequence[i] = colours[i];
 }
 
+namespace {
+
+// Style n (1, 2, ... round the sequence) of a style sequence; 0 before 1.
+int StyleAt(const int (&sequence)[cf_ChartModel::kStyleCount], int n)
+{
+    return n < 1 ? 0 : sequence[(n - 1) % cf_ChartModel::kStyleCount];
+}
+
+void SetStyleAt(int (&sequence)[cf_ChartModel::kStyleCount], int n, int style)
+{
+    if (n >= 1)
+        sequence[(n - 1) % cf_ChartModel::kStyleCount] = style;
+}
+
+} // namespace
+
 int cf_ChartModel::StyleA(int n) const
 {
-    return n < 1 ? 0 : styleSequenceA[(n - 1) % kStyleCount];
+    return StyleAt(styleSequenceA, n);
 }
 
 void cf_ChartModel::SetStyleA(int n, int style)
 {
-    if (n >= 1)
-        styleSequenceA[(n - 1) % kStyleCount] = style;
+    SetStyleAt(styleSequenceA, n, style);
 }
 
 void cf_ChartModel::SetStyleSequenceA(int a, int b, int c)
@@ -239,13 +254,12 @@ void cf_ChartModel::SetStyleSequenceA(int a, int b, int c)
 
 int cf_ChartModel::StyleB(int n) const
 {
-    return n < 1 ? 0 : styleSequenceB[(n - 1) % kStyleCount];
+    return StyleAt(styleSequenceB, n);
 }
 
 void cf_ChartModel::SetStyleB(int n, int style)
 {
-    if (n >= 1)
-        styleSequenceB[(n - 1) % kStyleCount] = style;
+    SetStyleAt(styleSequenceB, n, style);
 }
 
 void cf_ChartModel::SetStyleSequenceB(int a, int b, int c)

@@ -7,34 +7,37 @@
 // Value ranges of the chart model. Only groups that hold values take part,
 // so a group selected but not yet filled does not pull a range to 0.
 
-double cf_ChartModel::SmallestGroupYMin(bool &found) const
+namespace {
+
+// The smallest (with largest: the largest) of a group's extent (part) over
+// the model's groups that hold values; found says whether there was one,
+// else the answer is 0.
+double GroupExtreme(const cf_ChartModel &model, double (cf_DataGroup::*part)() const, bool largest, bool &found)
 {
-    double smallest = 0;
+    double extreme = 0;
     found = false;
-    for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
-        const cf_DataGroup *g = Group(n);
+    for (int n = model.FirstGroup(); n >= 1 && n <= model.LastGroup(); ++n) {
+        const cf_DataGroup *g = model.Group(n);
         if (!g || !g->HasValues())
             continue;
-        if (!found || g->YMin() < smallest)
-            smallest = g->YMin();
+        const double value = (g->*part)();
+        if (!found || (largest ? value > extreme : value < extreme))
+            extreme = value;
         found = true;
     }
-    return smallest;
+    return extreme;
+}
+
+} // namespace
+
+double cf_ChartModel::SmallestGroupYMin(bool &found) const
+{
+    return GroupExtreme(*this, &cf_DataGroup::YMin, false, found);
 }
 
 double cf_ChartModel::LargestGroupYMax(bool &found) const
 {
-    double largest = 0;
-    found = false;
-    for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
-        const cf_DataGroup *g = Group(n);
-        if (!g || !g->HasValues())
-            continue;
-        if (!found || g->YMax() > largest)
-            largest = g->YMax();
-        found = true;
-    }
-    return largest;
+    return GroupExtreme(*this, &cf_DataGroup::YMax, true, found);
 }
 
 int cf_ChartModel::LargestCount() const
@@ -53,15 +56,7 @@ double cf_ChartModel::XMin() const
     double value = valueMode == 2 ? 0.0 : 1.0;
     if (valueMode == 3) {
         bool found = false;
-        for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
-            const cf_DataGroup *g = Group(n);
-            if (g && g->HasValues() && (!found || g->XMin() < value)) {
-                value = g->XMin();
-                found = true;
-            }
-        }
-        if (!found)
-            value = 0;
+        value = GroupExtreme(*this, &cf_DataGroup::XMin, false, found);
     }
     if (xFixedMinSet && xFixedMin < value)
         value = xFixedMin;
@@ -73,13 +68,7 @@ double cf_ChartModel::XMax() const
     double value = 0;
     if (valueMode == 3) {
         bool found = false;
-        for (int n = firstGroup; n >= 1 && n <= lastGroup; ++n) {
-            const cf_DataGroup *g = Group(n);
-            if (g && g->HasValues() && (!found || g->XMax() > value)) {
-                value = g->XMax();
-                found = true;
-            }
-        }
+        value = GroupExtreme(*this, &cf_DataGroup::XMax, true, found);
     } else if (valueMode == 2) {
         // Positions run 0..n-1: the range ends at the last value's x.
         int largest = LargestCount();

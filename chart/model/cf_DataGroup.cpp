@@ -1,5 +1,7 @@
 #include "chart/model/cf_DataGroup.h"
 
+#include "chart/values/cf_Extent.h"
+
 #include <cmath>
 
 cf_DataGroup::cf_DataGroup()
@@ -50,18 +52,9 @@ cf_XYZ *cf_DataGroup::Append(cf_XYZ *value)
     ++count;
     values.At(count) = value;
     double x = value->X(), y = value->Y(), z = value->Z();
-    if (count == 1) {
-        xMin = xMax = x;
-        yMin = yMax = y;
-        zMin = zMax = z;
-    } else {
-        xMax = x > xMax ? x : xMax;
-        xMin = x < xMin ? x : xMin;
-        yMax = y > yMax ? y : yMax;
-        yMin = y < yMin ? y : yMin;
-        zMax = z > zMax ? z : zMax;
-        zMin = z < zMin ? z : zMin;
-    }
+    cf_WidenRange(xMin, xMax, x, count == 1);
+    cf_WidenRange(yMin, yMax, y, count == 1);
+    cf_WidenRange(zMin, zMax, z, count == 1);
     xSum += x;
     ySum += y;
     zSum += z;

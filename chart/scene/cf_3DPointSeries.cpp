@@ -2,18 +2,11 @@
 
 #include "chart/backend/bf_Display.h"
 #include "chart/kernel/cf_Kernel.h"
+#include "chart/values/cf_Extent.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-
-namespace {
-
-// The smaller and larger of two values, without a library call.
-inline double Smaller(double a, double b) { return b < a ? b : a; }
-inline double Larger(double a, double b) { return b > a ? b : a; }
-
-} // namespace
 
 cf_3DPointSeries::cf_3DPointSeries() : cf_3DPointSeries(nullptr) {}
 
@@ -110,27 +103,12 @@ void cf_3DPointSeries::Widen(double dx, double dy, double dz, double wx, double 
 
 void cf_3DPointSeries::WidenExtents(double dx, double dy, double dz, double wx, double wy, double wz, bool first)
 {
-    if (first) {
-        dataMinX = dataMaxX = dx;
-        dataMinY = dataMaxY = dy;
-        dataMinZ = dataMaxZ = dz;
-        workMinX = workMaxX = wx;
-        workMinY = workMaxY = wy;
-        workMinZ = workMaxZ = wz;
-        return;
-    }
-    dataMinX = Smaller(dataMinX, dx);
-    dataMaxX = Larger(dataMaxX, dx);
-    dataMinY = Smaller(dataMinY, dy);
-    dataMaxY = Larger(dataMaxY, dy);
-    dataMinZ = Smaller(dataMinZ, dz);
-    dataMaxZ = Larger(dataMaxZ, dz);
-    workMinX = Smaller(workMinX, wx);
-    workMaxX = Larger(workMaxX, wx);
-    workMinY = Smaller(workMinY, wy);
-    workMaxY = Larger(workMaxY, wy);
-    workMinZ = Smaller(workMinZ, wz);
-    workMaxZ = Larger(workMaxZ, wz);
+    cf_WidenRange(dataMinX, dataMaxX, dx, first);
+    cf_WidenRange(dataMinY, dataMaxY, dy, first);
+    cf_WidenRange(dataMinZ, dataMaxZ, dz, first);
+    cf_WidenRange(workMinX, workMaxX, wx, first);
+    cf_WidenRange(workMinY, workMaxY, wy, first);
+    cf_WidenRange(workMinZ, workMaxZ, wz, first);
 }
 
 void cf_3DPointSeries::DeletePoints()
@@ -237,31 +215,15 @@ void cf_3DPointSeries::Setup(const cf_Kernel &kernel)
 
 void cf_3DPointSeries::WidenView(double x, double y, double z, bool first)
 {
-    if (first) {
-        viewMinX = viewMaxX = x;
-        viewMinY = viewMaxY = y;
-        viewMinZ = viewMaxZ = z;
-        return;
-    }
-    viewMinX = Smaller(viewMinX, x);
-    viewMaxX = Larger(viewMaxX, x);
-    viewMinY = Smaller(viewMinY, y);
-    viewMaxY = Larger(viewMaxY, y);
-    viewMinZ = Smaller(viewMinZ, z);
-    viewMaxZ = Larger(viewMaxZ, z);
+    cf_WidenRange(viewMinX, viewMaxX, x, first);
+    cf_WidenRange(viewMinY, viewMaxY, y, first);
+    cf_WidenRange(viewMinZ, viewMaxZ, z, first);
 }
 
 void cf_3DPointSeries::WidenDevice(const cf_2DPoint &d, bool first)
 {
-    if (first) {
-        devMinX = devMaxX = d.x;
-        devMinY = devMaxY = d.y;
-        return;
-    }
-    devMinX = Smaller(devMinX, d.x);
-    devMaxX = Larger(devMaxX, d.x);
-    devMinY = Smaller(devMinY, d.y);
-    devMaxY = Larger(devMaxY, d.y);
+    cf_WidenRange(devMinX, devMaxX, d.x, first);
+    cf_WidenRange(devMinY, devMaxY, d.y, first);
 }
 
 void cf_3DPointSeries::Transform(const cf_Kernel &kernel)
@@ -342,14 +304,10 @@ void cf_3DPointSeries::DrawFormB(bf_Display *display)
 
 void cf_3DPointSeries::Offset(double &x, double &y, double &z) const
 {
-    x = offset[0];
-    y = offset[1];
-    z = offset[2];
+    cf_ReadTriple(offset, x, y, z);
 }
 
 void cf_3DPointSeries::ScaleFactors(double &x, double &y, double &z) const
 {
-    x = scale[0];
-    y = scale[1];
-    z = scale[2];
+    cf_ReadTriple(scale, x, y, z);
 }

@@ -36,35 +36,8 @@ cf_Virt3DObj &cf_Virt3DObj::operator=(const cf_Virt3DObj &other)
     prepared = other.prepared;
     visible = other.visible;
 
-    if (!other.hasDispAttribs) {
-        DropDispAttribs();
-    } else if (other.ownsDispAttribs) {
-        if (!ownsDispAttribs) {
-            DropDispAttribs();
-            dispAttribs = new cf_DispAttribs();
-            ownsDispAttribs = hasDispAttribs = 1;
-        }
-        *dispAttribs = *other.dispAttribs;
-    } else {
-        DropDispAttribs();
-        dispAttribs = other.dispAttribs;
-        hasDispAttribs = 1;
-    }
-
-    if (!other.hasTextAttribs) {
-        DropTextAttribs();
-    } else if (other.ownsTextAttribs) {
-        if (!ownsTextAttribs) {
-            DropTextAttribs();
-            textAttribs = new cf_TextAttribs();
-            ownsTextAttribs = hasTextAttribs = 1;
-        }
-        *textAttribs = *other.textAttribs;
-    } else {
-        DropTextAttribs();
-        textAttribs = other.textAttribs;
-        hasTextAttribs = 1;
-    }
+    DispSlot().CopyFrom(other.dispAttribs, other.hasDispAttribs, other.ownsDispAttribs);
+    TextSlot().CopyFrom(other.textAttribs, other.hasTextAttribs, other.ownsTextAttribs);
     return *this;
 }
 
@@ -76,56 +49,32 @@ cf_Virt3DObj::~cf_Virt3DObj()
 
 void cf_Virt3DObj::DropDispAttribs()
 {
-    if (ownsDispAttribs)
-        delete dispAttribs;
-    dispAttribs = nullptr;
-    hasDispAttribs = ownsDispAttribs = 0;
+    DispSlot().Drop();
 }
 
 void cf_Virt3DObj::DropTextAttribs()
 {
-    if (ownsTextAttribs)
-        delete textAttribs;
-    textAttribs = nullptr;
-    hasTextAttribs = ownsTextAttribs = 0;
+    TextSlot().Drop();
 }
 
 cf_TextAttribs *cf_Virt3DObj::CreateTextAttribs()
 {
-    DropTextAttribs();
-    textAttribs = new cf_TextAttribs();
-    hasTextAttribs = ownsTextAttribs = 1;
-    return textAttribs;
+    return TextSlot().Create();
 }
 
 void cf_Virt3DObj::SetTextAttribs(cf_TextAttribs *attribs)
 {
-    if (attribs == textAttribs && attribs)
-        return;
-    DropTextAttribs();
-    if (attribs) {
-        textAttribs = attribs;
-        hasTextAttribs = 1;
-    }
+    TextSlot().Borrow(attribs);
 }
 
 cf_DispAttribs *cf_Virt3DObj::CreateDispAttribs()
 {
-    DropDispAttribs();
-    dispAttribs = new cf_DispAttribs();
-    hasDispAttribs = ownsDispAttribs = 1;
-    return dispAttribs;
+    return DispSlot().Create();
 }
 
 void cf_Virt3DObj::SetDispAttribs(cf_DispAttribs *attribs)
 {
-    if (attribs == dispAttribs && attribs)
-        return;
-    DropDispAttribs();
-    if (attribs) {
-        dispAttribs = attribs;
-        hasDispAttribs = 1;
-    }
+    DispSlot().Borrow(attribs);
 }
 
 cf_DispAttribs *cf_Virt3DObj::DispAttribs()

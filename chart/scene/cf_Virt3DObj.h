@@ -10,6 +10,7 @@
 
 #include "chart/attribs/cf_DispAttribs.h"
 #include "chart/attribs/cf_TextAttribs.h"
+#include "chart/scene/cf_AttribsSlot.h"
 
 class bf_Display;
 class cf_Kernel;
@@ -98,6 +99,9 @@ protected:
 private:
     void DropDispAttribs();
     void DropTextAttribs();
+    // The owned-or-borrowed slots of the display and the text attributes.
+    cf_AttribsSlot<cf_DispAttribs> DispSlot() { return {dispAttribs, hasDispAttribs, ownsDispAttribs}; }
+    cf_AttribsSlot<cf_TextAttribs> TextSlot() { return {textAttribs, hasTextAttribs, ownsTextAttribs}; }
 
     cf_DispAttribs *dispAttribs;
     unsigned char hasDispAttribs;

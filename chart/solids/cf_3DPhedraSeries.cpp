@@ -9,11 +9,8 @@ cf_3DPhedraSeries::cf_3DPhedraSeries() : cf_3DPhedraSeries(nullptr)
     CreateDispAttribs();
 }
 
-cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_CompoundObj(borrowed)
+cf_3DPhedraSeries::cf_3DPhedraSeries(cf_DispAttribs *borrowed) : cf_SolidCompound(borrowed)
 {
-    cf_Virt3DObj::SetSortByOverlap(0);
-    cf_Virt3DObj::SetSortByDepth(1);
-    cf_Virt3DObj::SetCullBackFaces(1);
 }
 
 cf_3DPhedraSeries::~cf_3DPhedraSeries() = default;
@@ -88,19 +85,6 @@ void cf_3DPhedraSeries::AddRadial(const cf_3DPoint &a, const cf_3DPoint &b, doub
     wedge->SetCullBackFaces(1);
 }
 
-void cf_3DPhedraSeries::Transform(const cf_Kernel &kernel)
-{
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->Transform(kernel);
-    for (int i = 1; i <= parts.Count(); ++i)
-        ext.TakeViewOf(*Member(i), i == 1);
-    ext.FinishView();
-    if (SortByDepth() == 1)
-        SortMembersByDepth();
-    if (SortByOverlap() == 1)
-        SortMembersByOverlap();
-}
-
 void cf_3DPhedraSeries::SortMembersByDepth()
 {
     if (!SortByDepth())
@@ -122,64 +106,7 @@ void cf_3DPhedraSeries::SortMembersByOverlap()
     });
 }
 
-void cf_3DPhedraSeries::Project(const cf_Kernel &kernel)
-{
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->Project(kernel);
-    prepared = 1;
-}
-
-void cf_3DPhedraSeries::Scale(double sx, double sy, double sz)
-{
-    const double saved[3] = {ext.offset[0], ext.offset[1], ext.offset[2]};
-    Translate(-saved[0], -saved[1], -saved[2]);
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->Scale(sx, sy, sz);
-    ext.Scaled(sx, sy, sz);
-    Translate(saved[0], saved[1], saved[2]);
-}
-
-void cf_3DPhedraSeries::Translate(double dx, double dy, double dz)
-{
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->Translate(dx, dy, dz);
-    ext.Translated(dx, dy, dz);
-}
-
-void cf_3DPhedraSeries::SetSortByOverlap(unsigned char flag)
-{
-    cf_Virt3DObj::SetSortByOverlap(flag);
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->SetSortByOverlap(flag);
-}
-
-void cf_3DPhedraSeries::SetSortByDepth(unsigned char flag)
-{
-    cf_Virt3DObj::SetSortByDepth(flag);
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->SetSortByDepth(flag);
-}
-
-void cf_3DPhedraSeries::SetCullBackFaces(unsigned char flag)
-{
-    cf_Virt3DObj::SetCullBackFaces(flag);
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->SetCullBackFaces(flag);
-}
-
 void cf_3DPhedraSeries::DrawFormA(bf_Display *display)
 {
     DrawFormB(display);
-}
-
-void cf_3DPhedraSeries::DrawFormB(bf_Display *display)
-{
-    if (!display)
-        return;
-    SelectPen(display);
-    SelectBrush(display);
-    for (int i = 1; i <= parts.Count(); ++i)
-        Member(i)->DrawFormB(display);
-    ReleaseBrush(display);
-    ReleasePen(display);
 }

@@ -7,10 +7,11 @@
 // GUI thread only.
 
 #include "chart/solids/cf_3DPolyHedra.h"
-#include "chart/solids/cf_CompoundObj.h"
 #include "chart/solids/cf_OwnedSlots.h"
+#include "chart/solids/cf_PartsCompound.h"
+#include "chart/solids/cf_SolidCompound.h"
 
-class cf_3DPhedraSeries : public cf_CompoundObj {
+class cf_3DPhedraSeries : public cf_SolidCompound<cf_PartsCompound<cf_OwnedSlots<cf_3DPolyHedra>>> {
 public:
     // Creates and owns its display attributes.
     cf_3DPhedraSeries();
@@ -22,26 +23,8 @@ public:
     cf_3DPhedraSeries &operator=(const cf_3DPhedraSeries &other);
     ~cf_3DPhedraSeries() override;
 
-    // Members, view extents, then the orderings that are on.
-    void Transform(const cf_Kernel &kernel) override;
-    void Project(const cf_Kernel &kernel) override;
-    // Scales about the accumulated offset, which stays where it is.
-    void Scale(double sx, double sy, double sz) override;
-    void Translate(double dx, double dy, double dz) override;
-    // Each stores the flag and passes it to every member.
-    void SetSortByOverlap(unsigned char flag) override;
-    void SetSortByDepth(unsigned char flag) override;
-    void SetCullBackFaces(unsigned char flag) override;
     // Form A is form B: the series' pen and brush, then every member in order.
     void DrawFormA(bf_Display *display) override;
-    void DrawFormB(bf_Display *display) override;
-
-    double ViewMinX() const override { return ext.viewMin[0]; }
-    double ViewMaxX() const override { return ext.viewMax[0]; }
-    double ViewMinY() const override { return ext.viewMin[1]; }
-    double ViewMaxY() const override { return ext.viewMax[1]; }
-    double ViewMinZ() const override { return ext.viewMin[2]; }
-    double ViewMaxZ() const override { return ext.viewMax[2]; }
 
     // Takes the solid (null is ignored), scales and moves it with the
     // series and widens the extents; its attributes and flags stay.
@@ -68,16 +51,12 @@ public:
     // stay owned (a later AddPolyhedron replaces the first of them).
     void SetMemberCount(int n) { parts.SetCount(n); }
 
-    double ViewMidX() const { return ext.viewMid[0]; }
-    double ViewMidY() const { return ext.viewMid[1]; }
-    double ViewMidZ() const { return ext.viewMid[2]; }
-
 protected:
     void SortMembersByDepth();
     void SortMembersByOverlap();
+    void OrderPartsByDepth() override { SortMembersByDepth(); }
+    void OrderPartsByOverlap() override { SortMembersByOverlap(); }
 
 private:
     void AddBox(cf_3DPolyHedra *box);
-
-    cf_OwnedSlots<cf_3DPolyHedra> parts;
 };

@@ -7,11 +7,8 @@ cf_3DPolyHedra::cf_3DPolyHedra() : cf_3DPolyHedra(nullptr)
     CreateDispAttribs();
 }
 
-cf_3DPolyHedra::cf_3DPolyHedra(cf_DispAttribs *borrowed) : cf_FacetedObj(borrowed)
+cf_3DPolyHedra::cf_3DPolyHedra(cf_DispAttribs *borrowed) : cf_SolidCompound(borrowed)
 {
-    cf_Virt3DObj::SetSortByOverlap(0);
-    cf_Virt3DObj::SetSortByDepth(1);
-    cf_Virt3DObj::SetCullBackFaces(1);
 }
 
 cf_3DPolyHedra::~cf_3DPolyHedra() = default;

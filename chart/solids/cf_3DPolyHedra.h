@@ -8,8 +8,9 @@
 
 #include "chart/scene/cf_3DPoint.h"
 #include "chart/solids/cf_FacetedObj.h"
+#include "chart/solids/cf_SolidCompound.h"
 
-class cf_3DPolyHedra : public cf_FacetedObj {
+class cf_3DPolyHedra : public cf_SolidCompound<cf_FacetedObj> {
 public:
     // Creates and owns its display attributes.
     cf_3DPolyHedra();
@@ -23,16 +24,6 @@ public:
 
     // Form A is form B.
     void DrawFormA(bf_Display *display) override { DrawFormB(display); }
-
-    double ViewMinX() const override { return ext.viewMin[0]; }
-    double ViewMaxX() const override { return ext.viewMax[0]; }
-    double ViewMinY() const override { return ext.viewMin[1]; }
-    double ViewMaxY() const override { return ext.viewMax[1]; }
-    double ViewMinZ() const override { return ext.viewMin[2]; }
-    double ViewMaxZ() const override { return ext.viewMax[2]; }
-    double ViewMidX() const { return ext.viewMid[0]; }
-    double ViewMidY() const { return ext.viewMid[1]; }
-    double ViewMidZ() const { return ext.viewMid[2]; }
 
     // Transforms the anchor and sets the depth key from it.
     virtual void UpdateDepthKey(const cf_Kernel &kernel);

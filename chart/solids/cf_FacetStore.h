@@ -19,11 +19,4 @@ public:
     // test (a face that must follow another is drawn after it).
     void OrderByDepth();
     void OrderByOverlap();
-    // Calls f on every counted face, in order.
-    template <class F>
-    void ForEach(F f) const
-    {
-        for (int i = 1; i <= Count(); ++i)
-            f(*At(i));
-    }
 };

@@ -55,6 +55,12 @@ public:
         return static_cast<T *>(const_cast<cf_DyArr &>(slots).At(i));
     }
     int Count() const { return count; }
+    // Calls f on every counted part, in order.
+    template <class F> void ForEach(F f) const
+    {
+        for (int i = 1; i <= count; ++i)
+            f(*At(i));
+    }
     // Sets the count only, within 0..the number stored.
     void SetCount(int n) { count = n < 0 ? 0 : n > stored ? stored : n; }
     // The slots, for the painter's orderings over 1..Count().

@@ -93,24 +93,30 @@ std::size_t Bound(const wchar_t *fmt, bool floating)
     return literal + std::size_t(width) + std::size_t(precision) + kDigits + 1;
 }
 
-std::wstring Double(double value, const wchar_t *fmt)
+namespace {
+
+// Formats value with fmt, or with the plain format where fmt is no valid
+// format for a value of its kind (real or integer).
+template <class T> std::wstring FormatOrPlain(T value, const wchar_t *fmt, const wchar_t *plain, bool real)
 {
-    std::size_t bound = Bound(fmt, true);
+    std::size_t bound = Bound(fmt, real);
     if (bound == 0) {
-        fmt = L"%g";
-        bound = Bound(fmt, true);
+        fmt = plain;
+        bound = Bound(fmt, real);
     }
     return FormatWith(fmt, value, bound);
 }
 
+} // namespace
+
+std::wstring Double(double value, const wchar_t *fmt)
+{
+    return FormatOrPlain(value, fmt, L"%g", true);
+}
+
 std::wstring Int(int value, const wchar_t *fmt)
 {
-    std::size_t bound = Bound(fmt, false);
-    if (bound == 0) {
-        fmt = L"%d";
-        bound = Bound(fmt, false);
-    }
-    return FormatWith(fmt, value, bound);
+    return FormatOrPlain(value, fmt, L"%d", false);
 }
 
 } // namespace cf_Format

@@ -141,26 +141,32 @@ void cf_ChartView::AddTitle(const wchar_t *text, int kind)
         AddTitleAt(text, 1, 0, 125, -125);
 }
 
-void cf_ChartView::AddAxisLabel(const wchar_t *label, int kind, double value)
+namespace {
+
+// Adds the label (a text or a number) at value to the axis list of the
+// kind: 1 or 5 the domain, 2 or 6 the range, 4 or 8 the groups; other
+// kinds add nothing.
+template <class Label> void AddToAxisList(cf_ChartModel &model, int kind, double value, Label label)
 {
     if (kind == 1 || kind == 5)
-        model->AddDomainLabel(value, label);
+        model.AddDomainLabel(value, label);
     else if (kind == 2 || kind == 6)
-        model->AddRangeLabel(value, label);
+        model.AddRangeLabel(value, label);
     else if (kind == 4 || kind == 8)
-        model->AddGroupsLabel(value, label);
+        model.AddGroupsLabel(value, label);
+}
+
+} // namespace
+
+void cf_ChartView::AddAxisLabel(const wchar_t *label, int kind, double value)
+{
+    AddToAxisList(*model, kind, value, label);
     current = 0;
 }
 
 void cf_ChartView::AddAxisValue(double labelNumber, int kind, double value)
 {
-    // The same kinds as AddAxisLabel, with the number as the label.
-    if (kind == 1 || kind == 5)
-        model->AddDomainLabel(value, labelNumber);
-    else if (kind == 2 || kind == 6)
-        model->AddRangeLabel(value, labelNumber);
-    else if (kind == 4 || kind == 8)
-        model->AddGroupsLabel(value, labelNumber);
+    AddToAxisList(*model, kind, value, labelNumber);
     current = 0;
 }
 

@@ -23,11 +23,9 @@ namespace {
 constexpr int32_t kStatusInterval = 100;   // ms between two status updates
 constexpr int kButtonFrame = 6;            // pixels a button adds around its bitmap
 
-VZNamedBitmaps g_bitmaps;
-
 KZBitmap *Bitmap(int index)
 {
-    return g_bitmaps.At(index);
+    return VZHardwareBar::Bitmaps().At(index);
 }
 
 int BitmapHeight(int index)
@@ -157,17 +155,3 @@ void VZHardwareBar::StartNewestArmed(QVEvent *event)
     }
 }
 
-void VZHardwareBar::Startup()
-{
-    g_bitmaps.Load(kHardwareBarBitmaps, int(sizeof kHardwareBarBitmaps / sizeof kHardwareBarBitmaps[0]));
-}
-
-void VZHardwareBar::Shutdown()
-{
-    g_bitmaps.Free();
-}
-
-const VZNamedBitmaps &VZHardwareBar::Bitmaps()
-{
-    return g_bitmaps;
-}

@@ -9,7 +9,8 @@
 #include <cstdint>
 
 #include "domain/ui/QVWindowHooks.h"
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/windows/VZModuleBitmaps.h"
 #include "shell/toolkit/bars/KZToolBar.h"
 
 class KZTBButton;
@@ -18,7 +19,9 @@ class VHardware;
 class VHardwareView;
 class VZMainWindowHook;
 
-class VZHardwareBar : public KZToolBar, public QVHardwareWindowHook
+class VZHardwareBar : public KZToolBar,
+                      public QVHardwareWindowHook,
+                      public VZModuleBitmaps<kHardwareBarBitmaps> // "New", "Open" and "Save"
 {
 public:
     // Buttons New (10578), Open (10579) and Save (10003), left to right.
@@ -43,10 +46,6 @@ public:
     // without an event.
     void StartNewestArmed(QVEvent *event);
 
-    static void Startup();
-    static void Shutdown();
-    // "New", "Open" and "Save"; empty outside start-up and shut-down.
-    static const VZNamedBitmaps &Bitmaps();
 
 private:
     void NewEvent();

@@ -9,6 +9,17 @@
 
 namespace
 {
+// The rectangle from the mapped top-left to the mapped bottom-right corner
+// of source; left and right are swapped back where the mapping turned a
+// well-ordered source round (frames run right to left).
+KRect MappedCorners(const KRect &source, const KPoint &topLeft, const KPoint &bottomRight)
+{
+    KRect out(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    if (out.left > out.right && source.left <= source.right)
+        std::swap(out.left, out.right);
+    return out;
+}
+
 // value x numerator / denominator; the remainder goes out, or rounds the
 // result up when not wanted (horizontal) or when above half (vertical).
 int32_t Scale(int64_t value, int64_t numerator, int64_t denominator, int32_t *remainder, bool half)
@@ -76,20 +87,14 @@ KPoint VImage::ImageToView(const KPoint &point, const VZoom &zoom) const
 
 KRect VImage::ViewToImage(const KRect &rect, const VZoom &zoom) const
 {
-    KRect out(ViewToFrame(rect.left, zoom), ViewToPixel(rect.top, zoom), ViewToFrame(rect.right, zoom),
-              ViewToPixel(rect.bottom, zoom));
-    if (out.left > out.right && rect.left <= rect.right)
-        std::swap(out.left, out.right);
-    return out;
+    return MappedCorners(rect, ViewToImage(KPoint(rect.left, rect.top), zoom),
+                         ViewToImage(KPoint(rect.right, rect.bottom), zoom));
 }
 
 KRect VImage::ImageToView(const KRect &rect, const VZoom &zoom) const
 {
-    KRect out(FrameToView(rect.left, zoom), PixelToView(rect.top, zoom), FrameToView(rect.right, zoom),
-              PixelToView(rect.bottom, zoom));
-    if (out.left > out.right && rect.left <= rect.right)
-        std::swap(out.left, out.right);
-    return out;
+    return MappedCorners(rect, ImageToView(KPoint(rect.left, rect.top), zoom),
+                         ImageToView(KPoint(rect.right, rect.bottom), zoom));
 }
 
 VRaceTime VImage::TimeAt(const VImageView &view, const KPoint &point, bool withNeighbours) const

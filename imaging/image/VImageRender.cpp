@@ -28,6 +28,18 @@ int32_t Aligned(int32_t bytes, int32_t alignment)
     return (bytes + alignment - 1) / alignment * alignment;
 }
 
+// Cuts the span lo..hi (both inside) to at most fit, keeping the end the
+// walk starts from: lo when forward, else hi.
+void CutSpan(int32_t &lo, int32_t &hi, int32_t fit, bool forward)
+{
+    if (hi - lo + 1 <= fit)
+        return;
+    if (forward)
+        hi = lo + fit - 1;
+    else
+        lo = hi - fit + 1;
+}
+
 void Fill(uint8_t *destination, int32_t length, bool grey, uint16_t value)
 {
     for (int32_t i = 0; i < length; ++i) {
@@ -122,28 +134,14 @@ const uint8_t *VImage::RenderRect(KRect &rect, const VImageView &view, uint32_t 
 
     // Cut the rectangle to what fits in both parts.
     const bool rowsOfFrames = (direction & (kFramesForward | kFramesBackward)) != 0;
-    const int32_t width = rect.Width(), height = rect.Height();
-    if (rowsOfFrames) {
-        const int32_t fit = std::min(unit / height, outputBytes / Aligned(height * o, alignment));
-        if (fit < 1)
-            return nullptr;
-        if (width > fit) {
-            if (direction & kFramesForward)
-                rect.right = rect.left + fit - 1;
-            else
-                rect.left = rect.right - fit + 1;
-        }
-    } else {
-        const int32_t fit = std::min(unit / width, outputBytes / Aligned(width * o, alignment));
-        if (fit < 1)
-            return nullptr;
-        if (height > fit) {
-            if (direction & kRowsDown)
-                rect.bottom = rect.top + fit - 1;
-            else
-                rect.top = rect.bottom - fit + 1;
-        }
-    }
+    const int32_t across = rowsOfFrames ? rect.Height() : rect.Width(); // pixels of one rendered line
+    const int32_t fit = std::min(unit / across, outputBytes / Aligned(across * o, alignment));
+    if (fit < 1)
+        return nullptr;
+    if (rowsOfFrames)
+        CutSpan(rect.left, rect.right, fit, (direction & kFramesForward) != 0);
+    else
+        CutSpan(rect.top, rect.bottom, fit, (direction & kRowsDown) != 0);
     const int32_t columns = rect.Width(), rows = rect.Height();
     for (int32_t c = 0; c < columns; ++c)
         if (!RenderRun(source + c * rows * b, rect.left + c, rect.top, rows, view))

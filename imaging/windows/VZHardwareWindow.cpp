@@ -7,27 +7,6 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/window/KZGeometry.h"
 
-namespace {
-
-VZNamedBitmaps g_bitmaps;
-
-} // namespace
-
-void VZHardwareWindow::Startup()
-{
-    g_bitmaps.Load(kHardwareWindowBitmaps, int(sizeof kHardwareWindowBitmaps / sizeof kHardwareWindowBitmaps[0]));
-}
-
-void VZHardwareWindow::Shutdown()
-{
-    g_bitmaps.Free();
-}
-
-const VZNamedBitmaps &VZHardwareWindow::Bitmaps()
-{
-    return g_bitmaps;
-}
-
 VZHardwareWindow::VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView)
     : KZWindow(0, 0, 0, 0), mdi(mdi), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
       hardwareView(hardwareView)

@@ -6,7 +6,8 @@
 // them); its shut-down deletes them. Owned by its MDI child; GUI thread.
 
 #include "domain/ui/QVWindowHooks.h"
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/windows/VZModuleBitmaps.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
@@ -14,13 +15,11 @@ class VHardwareView;
 class VZHardwareMDI;
 class VZHardwarePane;
 
-class VZHardwareWindow : public KZWindow, public QVHardwareWindowHook
+class VZHardwareWindow : public KZWindow,
+                         public QVHardwareWindowHook,
+                         public VZModuleBitmaps<kHardwareWindowBitmaps>
 {
 public:
-    static void Startup();
-    static void Shutdown();
-    // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
-    static const VZNamedBitmaps &Bitmaps();
 
     VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView);
     ~VZHardwareWindow() override;

@@ -15,7 +15,8 @@
 
 #include "foundation/values/KPoint.h"
 #include "imaging/views/VImageViewWindow.h"
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/windows/VZModuleBitmaps.h"
 #include "shell/toolkit/bars/KZTBComboBox.h"
 #include "shell/toolkit/bars/KZTBString.h"
 #include "shell/toolkit/window/KZWindow.h"
@@ -57,7 +58,7 @@ private:
     VZImageWindow *owner;
 };
 
-class VZImageWindow : public KZWindow, public VImageViewWindow
+class VZImageWindow : public KZWindow, public VImageViewWindow, public VZModuleBitmaps<kImageWindowBitmaps>
 {
 public:
     VZImageWindow(KMessageObject *owner, VImageView *view);
@@ -138,11 +139,6 @@ public:
     void Follow(uint32_t) override {}
     void ShowLines(bool) override;
 
-    // ---- The module ----
-    static void Startup();
-    static void Shutdown();
-    // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
-    static const VZNamedBitmaps &Bitmaps();
 
 private:
     void BuildToolBar();

@@ -122,18 +122,24 @@ void VZImageWindow::BuildToolBar()
         zoomSelector = new VZZoomSelector(this);
         toolBar->Add(zoomSelector);
     }
-    if (Switch(L"Crop", 1))
-        cropButton = AddButton(kEvtImageCropButton, kCrop);
-    if (Switch(L"AutoCrop", 1))
-        autoCropButton = AddButton(kEvtImageAutoCrop, kAutoCrop);
-    if (Switch(L"FindObject", 1))
-        findObjectButton = AddButton(kEvtImageFindObject, kFindObject);
-    if (Switch(L"Enhance", 1))
-        enhanceButton = AddButton(kEvtImageEnhanceButton, kEnhance);
-    if (Switch(L"Print", 1))
-        printButton = AddButton(kEvtImagePrint, kPrint);
-    if (Switch(L"Maximize", 1))
-        maximizeButton = AddButton(kEvtImageMaximize, kMaximize);
+    // The single buttons after the zoom selector, each shown unless its
+    // switch is off: switch name, field, command, bitmap.
+    static const struct {
+        const wchar_t *name;
+        KZTBButton *VZImageWindow::*field;
+        int32_t code;
+        int bitmap;
+    } kSwitchedButtons[] = {
+        { L"Crop", &VZImageWindow::cropButton, kEvtImageCropButton, kCrop },
+        { L"AutoCrop", &VZImageWindow::autoCropButton, kEvtImageAutoCrop, kAutoCrop },
+        { L"FindObject", &VZImageWindow::findObjectButton, kEvtImageFindObject, kFindObject },
+        { L"Enhance", &VZImageWindow::enhanceButton, kEvtImageEnhanceButton, kEnhance },
+        { L"Print", &VZImageWindow::printButton, kEvtImagePrint, kPrint },
+        { L"Maximize", &VZImageWindow::maximizeButton, kEvtImageMaximize, kMaximize },
+    };
+    for (const auto &button : kSwitchedButtons)
+        if (Switch(button.name, 1))
+            this->*button.field = AddButton(button.code, button.bitmap);
 }
 
 void VZImageWindow::SetView(VImageView *newView)

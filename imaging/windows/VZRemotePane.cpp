@@ -12,8 +12,6 @@
 
 namespace {
 
-VZNamedBitmaps g_bitmaps;
-
 struct ButtonPlace
 {
     int left;
@@ -42,21 +40,6 @@ wchar_t FastSpeed(wchar_t command)
 
 } // namespace
 
-void VZRemotePane::Startup()
-{
-    g_bitmaps.Load(kRemotePaneBitmaps, int(sizeof kRemotePaneBitmaps / sizeof kRemotePaneBitmaps[0]));
-}
-
-void VZRemotePane::Shutdown()
-{
-    g_bitmaps.Free();
-}
-
-const VZNamedBitmaps &VZRemotePane::Bitmaps()
-{
-    return g_bitmaps;
-}
-
 VZRemotePane::VZRemotePane(ZafWindowObject *owner, VHardwareView *hardwareView)
     : KZWindow(0, 0, kPadWidth, kPadHeight), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
       hardwareView(hardwareView)
@@ -64,7 +47,7 @@ VZRemotePane::VZRemotePane(ZafWindowObject *owner, VHardwareView *hardwareView)
     SetCoordinateType(kCoordPixels);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace &place = kButtons[i];
-        buttons[i] = new VZRemoteButton(this, place.left, place.top, g_bitmaps.Find(place.bitmap), place.event,
+        buttons[i] = new VZRemoteButton(this, place.left, place.top, Bitmaps().Find(place.bitmap), place.event,
                                         place.command);
         Add(buttons[i]);
     }

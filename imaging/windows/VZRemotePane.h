@@ -9,20 +9,17 @@
 
 #include <cstdint>
 
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "imaging/VZWindowCodes.h"
+#include "imaging/windows/VZModuleBitmaps.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;
 class VZRemoteButton;
 
-class VZRemotePane : public KZWindow
+class VZRemotePane : public KZWindow, public VZModuleBitmaps<kRemotePaneBitmaps>
 {
 public:
-    static void Startup();
-    static void Shutdown();
-    // The module's bitmaps, in the order of their list; empty outside start-up and shut-down.
-    static const VZNamedBitmaps &Bitmaps();
 
     static constexpr int kButtonCount = 12;
     // The pad's size in pixels: three buttons across, four down, 10-pixel margins.

@@ -318,6 +318,30 @@ TEST_F(VImageOperationsTest, RenderRectGivesAlignedRowsAndHandsBackTheRectangle)
     EXPECT_EQ(image.RenderRect(empty, *view, 0), nullptr);
 }
 
+TEST_F(VImageOperationsTest, RenderRectCutsWhatDoesNotFitAtTheFarEndOfItsWalk)
+{
+    // 800 grey frames in 24 bits fill more than the render buffer holds:
+    // 750 frames of 64 rows, or 60 rows of 800 frames.
+    VImage image;
+    GreyImage(image, 800, 0, 799, 40);
+    VImageView *view = image.GetView(0, true);
+    // Frames forward, frames backward, rows down, rows up.
+    const struct {
+        uint32_t walk;
+        KRect kept;
+    } walks[] = {
+        { 64 | 2048, KRect(0, 0, 749, 63) },
+        { 64 | 4096, KRect(50, 0, 799, 63) },
+        { 64 | 8192, KRect(0, 0, 799, 59) },
+        { 64 | 16384, KRect(0, 4, 799, 63) },
+    };
+    for (const auto &walk : walks) {
+        KRect rect(0, 0, 799, 63);
+        ASSERT_NE(image.RenderRect(rect, *view, walk.walk), nullptr) << walk.walk;
+        EXPECT_EQ(rect, walk.kept) << walk.walk;
+    }
+}
+
 TEST_F(VImageOperationsTest, GreyRendersToColourThroughTheGreyTable)
 {
     VImage image;
