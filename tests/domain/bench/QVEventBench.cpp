@@ -1,8 +1,9 @@
 // Times saving and reopening workouts of 10, 100 and 1,000 trials with full
 // traces against a plain transfer of the same bytes, in the same run:
-// - a save against a plain write of the file's bytes from memory to a fresh
-//   file (one that did not exist), flushed to the disk before it is closed,
-//   as a save must before it replaces the old file;
+// - a save against a plain write of the saved file's own bytes from memory
+//   to a fresh file (one that did not exist), in pieces of the size a save
+//   writes, flushed to the disk before it is closed, as a save must before
+//   it replaces the old file;
 // - an open against a plain read of the file into new memory, as opening a
 //   document must put the data somewhere it was not before.
 // Before each timed step the disk is settled: the old file a save let go is
@@ -98,14 +99,15 @@ void Settle(const KString &scratch)
     CloseHandle(file);
 }
 
-// Writes bytes to a new file at path in 64 KB pieces and flushes it.
+// Writes bytes to a new file at path in the pieces a save writes and
+// flushes it.
 double FlushedWrite(const KString &path, const std::vector<char> &bytes)
 {
     auto start = std::chrono::steady_clock::now();
     HANDLE file = CreateFileW(path.CStr(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
-    const size_t chunk = 64 * 1024;
+    const size_t chunk = size_t(QVEvent::kSavePieceBytes);
     for (size_t done = 0; done < bytes.size(); done += chunk) {
         DWORD n = DWORD(std::min(chunk, bytes.size() - done));
         DWORD written = 0;
@@ -131,6 +133,17 @@ double PlainRead(const KString &path, size_t size)
     }
     CloseHandle(file);
     return Seconds(start);
+}
+
+// The whole file's bytes.
+std::vector<char> FileBytes(const KString &path)
+{
+    KFile file(path.CStr());
+    file.Open(KFile::kModeRead);
+    std::vector<char> bytes(size_t(file.GetSize()));
+    file.ReadExact(bytes.data(), int32_t(bytes.size()));
+    file.Close();
+    return bytes;
 }
 
 struct Figures
@@ -173,11 +186,8 @@ bool Measure(const KString &folder, int trials, int rounds, Figures &figures)
             }
         }
 
-        KFile probe(workout.CStr());
-        probe.Open(KFile::kModeRead);
-        figures.bytes = probe.GetSize();
-        probe.Close();
-        std::vector<char> bytes(size_t(figures.bytes), 'x');
+        std::vector<char> bytes = FileBytes(workout);
+        figures.bytes = (long long)bytes.size();
         DeleteFileW(plain.CStr());
         Settle(scratch);
         writes.push_back(FlushedWrite(plain, bytes));
