@@ -31,6 +31,8 @@ public:
     static constexpr int kSaveWrite = 1;        // write the document (nothing happens without it)
     static constexpr int kSaveAskWorkout = 16;  // ask for a workout file name first ("qvw")
     static constexpr int kSaveAskEvent = 32;    // ask for an event file name first ("qve")
+    // A save hands its file to the system in pieces of this many bytes.
+    static constexpr int32_t kSavePieceBytes = 256 * 1024;
     // Open modes.
     static constexpr int kOpenRead = 1;         // read an existing file and keep it
     // Most legs a document takes from a file.

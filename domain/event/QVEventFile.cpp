@@ -20,7 +20,6 @@
 
 namespace
 {
-constexpr int32_t kFileBuffer = 256 * 1024;   // write buffer of a save
 constexpr uint32_t kMinLegBytes = 33;
 
 void WriteDateTime(KStream &stream, const KDateTime &d)
@@ -152,7 +151,7 @@ int QVEvent::WriteFile(const KString &path)
     Lock();
     int code = 0;
     try {
-        KReplacingFile file(path, kFileBuffer);
+        KReplacingFile file(path, kSavePieceBytes);
         file.SetReleaseInBackground(true);
         file.Begin();
         Write(file);

@@ -6,6 +6,20 @@
 namespace
 {
 int32_t Capacity(int32_t requested) { return requested > 16 ? requested : 16; }
+
+// Copies into the buffer. The typed values (a few bytes each, tens of
+// thousands of them in a document) are copied in place: calling the
+// library's copy costs more than such a value.
+void CopyBytes(uint8_t *to, const void *from, int32_t count)
+{
+    const uint8_t *bytes = static_cast<const uint8_t *>(from);
+    if (count > 8) {
+        std::memcpy(to, bytes, size_t(count));
+        return;
+    }
+    for (int32_t i = 0; i < count; ++i)
+        to[i] = bytes[i];
+}
 } // namespace
 
 KBufferedFile::KBufferedFile(int32_t bufferSize)
@@ -81,7 +95,8 @@ int32_t KBufferedFile::DoRead(void *buffer, int32_t count)
 
 void KBufferedFile::DoWrite(const void *buffer, int32_t count)
 {
-    DropReadBuffer();
+    if (itsNext != itsEnd)
+        DropReadBuffer();
     const int32_t capacity = itsCapacity;
     if (itsPending + count > capacity)
         FlushWrites();
@@ -89,7 +104,7 @@ void KBufferedFile::DoWrite(const void *buffer, int32_t count)
         KFile::DoWrite(buffer, count);
         return;
     }
-    std::memcpy(itsBuffer.get() + itsPending, buffer, size_t(count));
+    CopyBytes(itsBuffer.get() + itsPending, buffer, count);
     itsPending += count;
 }
 
