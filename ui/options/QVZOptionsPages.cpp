@@ -110,6 +110,17 @@ void QVZOptionsDialog::AddListTitles(const wchar_t *nameKey, const wchar_t *stat
     NewLine();
 }
 
+template <class List> List *QVZOptionsDialog::AddGroupList(const wchar_t *nameKey, const wchar_t *statusKey)
+{
+    AddListTitles(nameKey, statusKey);
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    const int row = CursorRow(), column = CursorColumn();
+    auto *list = new List(this, column * display.cellWidth, row * display.cellHeight,
+                          (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
+    AddToContainer(list);
+    return list;
+}
+
 int QVZOptionsDialog::ListHeight() const
 {
     const ZafDisplay &display = ZafDisplay::SharedOrDefault();
@@ -153,12 +164,8 @@ void QVZOptionsDialog::EnablePortFields(bool enable)
 void QVZOptionsDialog::BuildSerial()
 {
     BeginPage(Label(L"\\Strings\\Options\\Serial\\Title"));
-    AddListTitles(L"\\Strings\\Options\\Serial\\PortName", L"\\Strings\\Options\\Serial\\PortStatus");
-    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
-    const int row = CursorRow(), column = CursorColumn();
-    portList = new QVZSerialSelector(this, column * display.cellWidth, row * display.cellHeight,
-                                     (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
-    AddToContainer(portList);
+    portList = AddGroupList<QVZSerialSelector>(L"\\Strings\\Options\\Serial\\PortName",
+                                                L"\\Strings\\Options\\Serial\\PortStatus");
     AddListButtons(L"\\Strings\\Options\\Serial\\New", kCmdOptionsSerialNew, L"\\Strings\\Options\\Serial\\Delete",
                    kCmdOptionsSerialDelete);
 
@@ -261,12 +268,8 @@ void QVZOptionsDialog::BuildScoreboard()
 {
     boardGroup = nullptr;
     ZafWindow *page = BeginPage(Label(L"\\Strings\\Options\\Scoreboard\\Title"));
-    AddListTitles(L"\\Strings\\Options\\Scoreboard\\ListName", L"\\Strings\\Options\\Scoreboard\\ListStatus");
-    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
-    const int row = CursorRow(), column = CursorColumn();
-    boardList = new QVZScoreboardSelector(this, column * display.cellWidth, row * display.cellHeight,
-                                          (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
-    AddToContainer(boardList);
+    boardList = AddGroupList<QVZScoreboardSelector>(L"\\Strings\\Options\\Scoreboard\\ListName",
+                                                    L"\\Strings\\Options\\Scoreboard\\ListStatus");
     AddListButtons(L"\\Strings\\Options\\Scoreboard\\New", kCmdOptionsScoreboardNew,
                    L"\\Strings\\Options\\Scoreboard\\Delete", kCmdOptionsScoreboardDelete);
     int firstField = 0;
