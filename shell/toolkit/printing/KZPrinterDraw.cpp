@@ -29,6 +29,24 @@ int32_t Scale(int32_t value, int32_t numerator, int32_t denominator)
     return int32_t(int64_t(value) * numerator / denominator);
 }
 
+// Scales point from one extent to another, axis by axis; unchanged while
+// either extent is not yet known (zero or less).
+void ScalePoint(KPoint &point, KPoint to, KPoint from)
+{
+    if (from.x <= 0 || from.y <= 0 || to.x <= 0 || to.y <= 0)
+        return;
+    point.x = Scale(point.x, to.x, from.x);
+    point.y = Scale(point.y, to.y, from.y);
+}
+
+void ScaleRect(KRect &rect, KPoint to, KPoint from)
+{
+    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
+    ScalePoint(topLeft, to, from);
+    ScalePoint(bottomRight, to, from);
+    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+}
+
 // Selects a font into a context for the lifetime of the object.
 class SelectedFont
 {
@@ -72,34 +90,22 @@ void KZPrinter::UseDeviceUnits()
 
 void KZPrinter::LogicalToDevice(KPoint &point) const
 {
-    if (printableLogical.x <= 0 || printableLogical.y <= 0 || printablePixels.x <= 0 || printablePixels.y <= 0)
-        return;
-    point.x = Scale(point.x, printablePixels.x, printableLogical.x);
-    point.y = Scale(point.y, printablePixels.y, printableLogical.y);
+    ScalePoint(point, printablePixels, printableLogical);
 }
 
 void KZPrinter::LogicalToDevice(KRect &rect) const
 {
-    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
-    LogicalToDevice(topLeft);
-    LogicalToDevice(bottomRight);
-    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    ScaleRect(rect, printablePixels, printableLogical);
 }
 
 void KZPrinter::DeviceToLogical(KPoint &point) const
 {
-    if (printableLogical.x <= 0 || printableLogical.y <= 0 || printablePixels.x <= 0 || printablePixels.y <= 0)
-        return;
-    point.x = Scale(point.x, printableLogical.x, printablePixels.x);
-    point.y = Scale(point.y, printableLogical.y, printablePixels.y);
+    ScalePoint(point, printableLogical, printablePixels);
 }
 
 void KZPrinter::DeviceToLogical(KRect &rect) const
 {
-    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
-    DeviceToLogical(topLeft);
-    DeviceToLogical(bottomRight);
-    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    ScaleRect(rect, printableLogical, printablePixels);
 }
 
 int32_t KZPrinter::LinesPerPage() const
