@@ -18,6 +18,17 @@ struct FontSlot
 };
 constexpr FontSlot kFontSlots[] = { { 0, 9, FW_NORMAL }, { 1, 12, FW_NORMAL }, { 3, 13, FW_BOLD } };
 
+// The printed face of a font slot over the system's icon-title face (a
+// LOGFONTA or LOGFONTW): the slot's height and weight, TrueType only.
+template <class Face> void SetSlotFace(Face &face, const FontSlot &slot)
+{
+    face.lfHeight = slot.height;
+    face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
+    face.lfWeight = slot.weight;
+    face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
+    face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+}
+
 HDC Dc(void *dc)
 {
     return static_cast<HDC>(dc);
@@ -134,20 +145,12 @@ bool KZPrinter::MakeFonts()
         if (KUseAnsiApi()) {
             LOGFONTA face = {};
             SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
-            face.lfHeight = slot.height;
-            face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
-            face.lfWeight = slot.weight;
-            face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
-            face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            SetSlotFace(face, slot);
             made = CreateFontIndirectA(&face);
         } else {
             LOGFONTW face = {};
             SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
-            face.lfHeight = slot.height;
-            face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
-            face.lfWeight = slot.weight;
-            face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
-            face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            SetSlotFace(face, slot);
             made = CreateFontIndirectW(&face);
         }
         if (!made)
