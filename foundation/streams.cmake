@@ -25,6 +25,7 @@ list(APPEND FOUNDATION_SOURCES
     registry/KRNodeText.cpp
     registry/KRRat.cpp
     registry/KRString.cpp
+    registry/KRValueOr.cpp
     registry/KRValueText.cpp
     registry/KRegistry.cpp
 )
