@@ -4,6 +4,7 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KReplacingFile.h"
@@ -152,9 +153,9 @@ void QVResultsFile::FileName(const QVEvent &event, KString &out)
 int32_t QVResultsFile::Write(const QVEvent &event, const KString &folder, int charMode, KString &path)
 {
     path = folder;
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    FileName(event, path);
+    KString name;
+    FileName(event, name);
+    KAppendPathName(path, name);
     KString text;
     Format(event, text);
     try {

@@ -1,5 +1,6 @@
 #include "domain/schedule/QVStartList.h"
 
+#include "foundation/strings/KPathText.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KBufferedFile.h"
@@ -280,9 +281,7 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
 {
     KBufferedFile stream;
     KString path(folder);
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    path.Append(file);
+    KAppendPathName(path, KString(file));
     stream.SetFullName(path);
     if (!stream.Exists())
         return false;

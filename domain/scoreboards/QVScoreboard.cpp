@@ -2,6 +2,7 @@
 
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboardEncoding.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
@@ -83,9 +84,7 @@ void QVScoreboard::LoadScript(const KString &scriptFolder)
         return;
     KBufferedFile file;
     KString path(scriptFolder);
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    path.Append(m_scriptName);
+    KAppendPathName(path, m_scriptName);
     file.SetFullName(path);
     KString extension;
     file.GetExtension(extension);

@@ -7,6 +7,7 @@
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboard.h"
 #include "domain/ui/QVSettings.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KFileInfo.h"
@@ -160,9 +161,7 @@ void QVScoreboards::ListScripts()
     scripts->SetSaved(false);
     KString pattern;
     ScriptFolder(pattern);
-    if (!pattern.IsEmpty() && pattern[pattern.Length() - 1] != L'\\' && pattern[pattern.Length() - 1] != L'/')
-        pattern.AppendChar(L'\\');
-    pattern.Append(L"*.vss");
+    KAppendPathName(pattern, KString(L"*.vss"));
     KFile search;
     search.SetFullName(pattern);
     KFileInfo info;
