@@ -56,9 +56,16 @@ void StorePortDescription(KRGroup &group, KZSerialPort &panel)
         StoreString(group, L"SerialPort", description);
 }
 
-// After New: the list shows the added group (the last row), selected.
-void SelectLastRow(KZSelector &list, int count)
+// New: adds a group of the family; the first one enables the page's fields
+// (enable), then the list shows the added group (the last row), selected.
+void AddGroupRow(QVZOptionsDialog &dialog, KRGroup *(*add)(), int (*groupCount)(),
+                 void (QVZOptionsDialog::*enable)(bool), KZSelector &list)
 {
+    if (!add())
+        return;
+    const int count = groupCount();
+    if (count == 1)
+        (dialog.*enable)(true);
     list.Redisplay();
     list.Select(KPoint{ 1, count - 1 });
     list.ScrollIntoView(list.Selection(), true, true);
@@ -124,12 +131,7 @@ void QVZOptionsDialog::LoadSerialPort()
 
 void QVZOptionsDialog::NewPort()
 {
-    if (!QVSerialPort::AddGroup())
-        return;
-    const int count = QVSerialPort::GroupCount();
-    if (count == 1)
-        EnablePortFields(true);
-    SelectLastRow(*portList, count);
+    AddGroupRow(*this, &QVSerialPort::AddGroup, &QVSerialPort::GroupCount, &QVZOptionsDialog::EnablePortFields, *portList);
 }
 
 void QVZOptionsDialog::DeletePort()
@@ -191,12 +193,7 @@ void QVZOptionsDialog::LoadScoreboard()
 
 void QVZOptionsDialog::NewBoard()
 {
-    if (!QVScoreboards::AddGroup())
-        return;
-    const int count = QVScoreboards::GroupCount();
-    if (count == 1)
-        EnableBoardFields(true);
-    SelectLastRow(*boardList, count);
+    AddGroupRow(*this, &QVScoreboards::AddGroup, &QVScoreboards::GroupCount, &QVZOptionsDialog::EnableBoardFields, *boardList);
 }
 
 void QVZOptionsDialog::DeleteBoard()
