@@ -18,6 +18,7 @@ list(APPEND FOUNDATION_SOURCES
     registry/KRBool.cpp
     registry/KRFloat.cpp
     registry/KRGroup.cpp
+    registry/KRGroupList.cpp
     registry/KRInt.cpp
     registry/KRIterator.cpp
     registry/KRNode.cpp

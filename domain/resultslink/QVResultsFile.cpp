@@ -4,10 +4,10 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
-#include "foundation/strings/KPathText.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KReplacingFile.h"
+#include "foundation/strings/KPathText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "domain/schedule/QVStartList.h"
 
-#include "foundation/strings/KPathText.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/strings/KPathText.h"
 
 #include <cwctype>
 #include <iterator>

@@ -2,12 +2,12 @@
 
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboardEncoding.h"
-#include "foundation/strings/KPathText.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/values/KHelpers.h"
 
 namespace {

@@ -7,10 +7,11 @@
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboard.h"
 #include "domain/ui/QVSettings.h"
-#include "foundation/strings/KPathText.h"
+#include "foundation/registry/KRGroupList.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KFileInfo.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/values/KDateTime.h"
 
 #include <atomic>
@@ -80,23 +81,12 @@ int QVScoreboards::RunningWorkers()
 
 int QVScoreboards::GroupCount()
 {
-    KRGroup *boards = Boards();
-    int count = 0;
-    for (KRNode *n = boards ? boards->NextChild() : nullptr; n; n = boards->NextChild(n))
-        if (IsBoardGroup(n))
-            ++count;
-    return count;
+    return KRCountMembers(Boards(), &IsBoardGroup);
 }
 
 KRGroup *QVScoreboards::GroupAt(int index)
 {
-    KRGroup *boards = Boards();
-    if (!boards || index < 0)
-        return nullptr;
-    for (KRNode *n = boards->NextChild(); n; n = boards->NextChild(n))
-        if (IsBoardGroup(n) && index-- == 0)
-            return static_cast<KRGroup *>(n);
-    return nullptr;
+    return KRMemberAt(Boards(), index, &IsBoardGroup);
 }
 
 KRGroup *QVScoreboards::AddGroup()
@@ -109,13 +99,7 @@ KRGroup *QVScoreboards::AddGroup()
     KRGroup *boards = Boards();
     if (!boards)
         return nullptr;
-    KString name;
-    for (int number = 1;; ++number) {
-        name.Clear();
-        name.AppendInt(number);
-        if (!boards->FindChild(name.CStr()))
-            break;
-    }
+    const KString name = KRFreeNumberName(*boards);
     const KString &defaultName = settings->GetText(kTextScoreboardDefaultName);
     // The entries of a new board, each "name:type=value".
     KString nameValue(defaultName.IsEmpty() ? KString(L"Scoreboard") : defaultName);
