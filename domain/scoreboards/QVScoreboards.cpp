@@ -213,32 +213,26 @@ void QVScoreboards::ReinitializeAll()
 
 bool QVScoreboards::TimeOfDay() const
 {
-    m_lock.Lock();
-    bool on = m_timeOfDay;
-    m_lock.Unlock();
-    return on;
+    KMutexHold hold(m_lock);
+    return m_timeOfDay;
 }
 
 void QVScoreboards::SetTimeOfDay(bool on)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_timeOfDay = on;
-    m_lock.Unlock();
 }
 
 bool QVScoreboards::Use24Hour() const
 {
-    m_lock.Lock();
-    bool on = m_use24Hour;
-    m_lock.Unlock();
-    return on;
+    KMutexHold hold(m_lock);
+    return m_use24Hour;
 }
 
 void QVScoreboards::SetUse24Hour(bool on)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_use24Hour = on;
-    m_lock.Unlock();
 }
 
 void QVScoreboards::SetResults(const QVResults *results, const QVEvent *event)
@@ -276,10 +270,9 @@ void QVScoreboards::SetResults(const QVResults *results, const QVEvent *event)
 
 void QVScoreboards::SetMessage(const KString &text, bool show)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_data.message = text;
     m_showMessage = show;
-    m_lock.Unlock();
 }
 
 void QVScoreboards::Tick(int32_t now)
