@@ -10,6 +10,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTimeLine.h"
+#include "ui/results/QVZResultsKeys.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +56,7 @@ void QVZChartPlotter::SetSeriesStyle(int k, bool overlay, const KRNode *registry
     int fill = 0;
     if (overlay)
         fill = OverlayColour(k);
-    else if (falseStart && KRBoolOr(registry, kKeyChartFalseStartsRed, false))
+    else if (falseStart && KRBoolOr(registry, kKeyShowAllFSInRed, false))
         fill = kFalseStartColour;
     else
         fill = PaletteOf(KRIntOr(registry, kKeyChartBrushColor, 4), 0);

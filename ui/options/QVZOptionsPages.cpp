@@ -1,4 +1,5 @@
 // The options dialog's four pages, laid out with the dialog builder.
+#include "shell/app/VZSettingKeys.h"
 #include "ui/options/QVZOptionsDialog.h"
 
 #include "foundation/registry/KRBool.h"
@@ -85,7 +86,7 @@ void QVZOptionsDialog::BuildGeneral()
 
     AddPrompt(Label(L"\\Strings\\Options\\General\\Language"));
     BeginComboBox();
-    KRGroup *choices = Settings() ? Settings()->GetGroup(QVZOptionsKeys::kLanguageChoices) : nullptr;
+    KRGroup *choices = Settings() ? Settings()->GetGroup(kKeyLanguageChoices) : nullptr;
     for (KRNode *child = choices ? choices->NextChild() : nullptr; child; child = choices->NextChild(child)) {
         KString name;
         if (auto *entry = dynamic_cast<KRString *>(child))
@@ -232,10 +233,10 @@ void QVZOptionsDialog::BuildChart()
 
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Scale"));
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Minimum"));
-    minimumField = AddReal(FloatSetting(QVZOptionsKeys::kMinX, kAxisMinimum), kAxisWidth, kAxisMinimum, kAxisMaximum);
+    minimumField = AddReal(FloatSetting(kKeyChartMinX, kAxisMinimum), kAxisWidth, kAxisMinimum, kAxisMaximum);
     Move(1, 0);
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Maximum"));
-    maximumField = AddReal(FloatSetting(QVZOptionsKeys::kMaxX, kAxisMaximum), kAxisWidth, kAxisMinimum, kAxisMaximum);
+    maximumField = AddReal(FloatSetting(kKeyChartMaxX, kAxisMaximum), kAxisWidth, kAxisMinimum, kAxisMaximum);
     AlignColumn(1);
     EndPage();
 }
