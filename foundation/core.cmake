@@ -5,6 +5,7 @@ list(APPEND FOUNDATION_SOURCES
     containers/KSparseArray.cpp
     log/KLog.cpp
     messages/KMessageObject.cpp
+    strings/KPathText.cpp
     strings/KString.cpp
     strings/KText.cpp
     threads/KMutex.cpp

@@ -18,6 +18,7 @@ list(APPEND FOUNDATION_SOURCES
     registry/KRBool.cpp
     registry/KRFloat.cpp
     registry/KRGroup.cpp
+    registry/KRGroupList.cpp
     registry/KRInt.cpp
     registry/KRIterator.cpp
     registry/KRNode.cpp
@@ -25,6 +26,7 @@ list(APPEND FOUNDATION_SOURCES
     registry/KRNodeText.cpp
     registry/KRRat.cpp
     registry/KRString.cpp
+    registry/KRValueOr.cpp
     registry/KRValueText.cpp
     registry/KRegistry.cpp
 )

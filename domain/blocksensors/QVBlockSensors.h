@@ -13,6 +13,7 @@
 // installed QVUserInterface (status line, alerts). GUI thread only.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -136,6 +137,10 @@ private:
     void ShowFailure(const class KX &error);
     bool OpenUploadPort(KSerialPort &port);
     void ShowUploadFailure(const class KX &error);
+    // Opens the upload port and runs upload on it; a KX it throws is shown.
+    // True when upload ran to its end. The port is closed and the status
+    // cleared afterwards either way.
+    bool RunUpload(const std::function<void(KSerialPort &port)> &upload);
     void SaveSoundNames();
 
     QVBlockSensorSettings m_settings;

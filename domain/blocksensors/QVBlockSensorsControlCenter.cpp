@@ -10,6 +10,15 @@
 
 namespace
 {
+// One send to the Control Center; anything but its acknowledgement throws.
+void SendAcknowledged(QVUnitExchange &exchange, KStream &port, uint32_t command, uint32_t argument,
+                      const std::vector<uint8_t> &block)
+{
+    QVUnitPacket reply = exchange.Transact(port, kUnitControlCenter, command, {argument}, block);
+    if (!QVDecodeAcknowledge(reply))
+        throw KXSerialPort(kErrSerialReceive);
+}
+
 uint8_t LatinChar(wchar_t c) { return c < 0x100 ? uint8_t(c) : uint8_t('?'); }
 
 uint8_t LaneState(const QVResult &result)
@@ -45,9 +54,7 @@ bool QVBlockSensors::SendText(KStream &port, WorkBuffer &work, const KString &te
                 if (at < text.Length())
                     work[i] = LatinChar(text[at]);
             }
-            QVUnitPacket reply = m_exchange.Transact(port, kUnitControlCenter, kUnitCcText, {uint32_t(half)}, work);
-            if (!QVDecodeAcknowledge(reply))
-                throw KXSerialPort(kErrSerialReceive);
+            SendAcknowledged(m_exchange, port, kUnitCcText, uint32_t(half), work);
         }
         return true;
     }
@@ -71,9 +78,7 @@ bool QVBlockSensors::SendLaneData(KStream &port, WorkBuffer &work, const QVResul
     }
     try
     {
-        QVUnitPacket reply = m_exchange.Transact(port, kUnitControlCenter, kUnitCcLanes, {uint32_t(lanes)}, work);
-        if (!QVDecodeAcknowledge(reply))
-            throw KXSerialPort(kErrSerialReceive);
+        SendAcknowledged(m_exchange, port, kUnitCcLanes, uint32_t(lanes), work);
         return true;
     }
     catch (const KX &)

@@ -3,6 +3,7 @@
 
 #include "domain/hardware/QVSerialPort.h"
 #include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 
 namespace
@@ -19,12 +20,9 @@ void QVBlockSensors::LoadSettings()
     KRegistry *settings = QVSettings();
     if (!settings)
         return;
-    if (KRFloat *start = settings->GetFloat(kStartTimeKey))
-        m_settings.startTimeDL = start->Value();
-    if (KRFloat *end = settings->GetFloat(kEndTimeKey))
-        m_settings.endTimeDL = end->Value();
-    if (KRInt *timeout = settings->GetInt(kLongTimeoutKey))
-        m_settings.longTimeout = timeout->Value();
+    m_settings.startTimeDL = KRFloatOr(settings, kStartTimeKey, m_settings.startTimeDL);
+    m_settings.endTimeDL = KRFloatOr(settings, kEndTimeKey, m_settings.endTimeDL);
+    m_settings.longTimeout = KRIntOr(settings, kLongTimeoutKey, m_settings.longTimeout);
     for (int slot = 0; slot < 3; ++slot)
         if (settings->GetString(kSoundKeys[slot]))
             m_settings.soundNames[slot] = settings->GetText(kSoundKeys[slot]);

@@ -170,23 +170,7 @@ bool QVBlockSensors::UpdateFirmware(bool firstPass)
     if (!ReadWholeFile(m_settings.firmwareName, image))
         return false;
 
-    KSerialPort port(1024, 1024, kUploadUsageBit);
-    if (!OpenUploadPort(port))
-        return false;
-    m_unitText.Clear();
-    bool done = false;
-    try
-    {
-        UploadFirmware(port, image);
-        done = true;
-    }
-    catch (const KX &error)
-    {
-        ShowUploadFailure(error);
-    }
-    port.Close();
-    ClearStatus();
-    return done;
+    return RunUpload([&](KSerialPort &port) { UploadFirmware(port, image); });
 }
 
 bool QVBlockSensors::LoadAudio(bool firstPass)
@@ -233,13 +217,7 @@ bool QVBlockSensors::LoadAudio(bool firstPass)
         return false;
     }
 
-    KSerialPort port(1024, 1024, kUploadUsageBit);
-    if (!OpenUploadPort(port))
-        return false;
-    m_unitText.Clear();
-    bool done = false;
-    try
-    {
+    return RunUpload([&](KSerialPort &port) {
         bool first = true;
         for (int slot = 0; slot < slots; ++slot)
         {
@@ -249,6 +227,19 @@ bool QVBlockSensors::LoadAudio(bool firstPass)
             first = false;
         }
         QVMonitorDialogue(port, m_settings.longTimeout).Restart();
+    });
+}
+
+bool QVBlockSensors::RunUpload(const std::function<void(KSerialPort &port)> &upload)
+{
+    KSerialPort port(1024, 1024, kUploadUsageBit);
+    if (!OpenUploadPort(port))
+        return false;
+    m_unitText.Clear();
+    bool done = false;
+    try
+    {
+        upload(port);
         done = true;
     }
     catch (const KX &error)

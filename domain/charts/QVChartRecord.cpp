@@ -23,13 +23,7 @@ void QVChart::Write(KStream &stream) const
 void QVChart::Read(KStream &stream)
 {
     KPersistent::ReadVersion(stream, {kRecordChart});
-    m_views.DeleteAll();
-    uint32_t views = KPersistent::ReadCount(stream, kMinViewBytes, kMaxViews);
-    for (uint32_t i = 0; i < views; ++i) {
-        auto *view = new QVChartView(this);
-        m_views.AddItem(view);
-        view->Read(stream);
-    }
+    KReadItems(stream, m_views, kMinViewBytes, kMaxViews, [this] { return new QVChartView(this); });
 }
 
 void QVChartView::Write(KStream &stream) const

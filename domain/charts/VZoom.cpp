@@ -87,47 +87,49 @@ void VZoom::Normalise(bool snap)
 
 bool VZoom::SetHorizontal(int32_t numerator, int32_t denominator, bool notify)
 {
-    VZoom copy(*this);
-    copy.m_hNum = numerator;
-    copy.m_hDen = denominator;
-    copy.Normalise(false);
-    return CopyFrom(copy, notify);
+    return SetRatio(true, false, numerator, denominator, notify);
 }
 
 bool VZoom::SetVertical(int32_t numerator, int32_t denominator, bool notify)
 {
-    VZoom copy(*this);
-    copy.m_vNum = numerator;
-    copy.m_vDen = denominator;
-    copy.Normalise(false);
-    return CopyFrom(copy, notify);
+    return SetRatio(false, true, numerator, denominator, notify);
 }
 
 bool VZoom::SetBoth(int32_t numerator, int32_t denominator, bool notify)
 {
+    return SetRatio(true, true, numerator, denominator, notify);
+}
+
+bool VZoom::SetRatio(bool horizontal, bool vertical, int32_t numerator, int32_t denominator, bool notify)
+{
     VZoom copy(*this);
-    copy.m_hNum = copy.m_vNum = numerator;
-    copy.m_hDen = copy.m_vDen = denominator;
+    if (horizontal) {
+        copy.m_hNum = numerator;
+        copy.m_hDen = denominator;
+    }
+    if (vertical) {
+        copy.m_vNum = numerator;
+        copy.m_vDen = denominator;
+    }
     copy.Normalise(false);
     return CopyFrom(copy, notify);
 }
 
 bool VZoom::ZoomIn(bool notify)
 {
-    VZoom copy(*this);
-    if (copy.m_hNum <= INT32_MAX / 2)
-        copy.m_hNum *= 2;
-    copy.m_vNum = copy.m_hNum;
-    copy.m_vDen = copy.m_hDen;
-    copy.Normalise(true);
-    return CopyFrom(copy, notify);
+    return DoubleHorizontal(&VZoom::m_hNum, notify);
 }
 
 bool VZoom::ZoomOut(bool notify)
 {
+    return DoubleHorizontal(&VZoom::m_hDen, notify);
+}
+
+bool VZoom::DoubleHorizontal(int32_t VZoom::*term, bool notify)
+{
     VZoom copy(*this);
-    if (copy.m_hDen <= INT32_MAX / 2)
-        copy.m_hDen *= 2;
+    if (copy.*term <= INT32_MAX / 2)
+        copy.*term *= 2;
     copy.m_vNum = copy.m_hNum;
     copy.m_vDen = copy.m_hDen;
     copy.Normalise(true);

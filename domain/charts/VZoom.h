@@ -72,6 +72,11 @@ public:
 
 private:
     void Normalise(bool snap);
+    // Zoom in or out: the horizontal term given doubled (unless that would
+    // overflow), both directions then equal to the horizontal one, snapped.
+    bool DoubleHorizontal(int32_t VZoom::*term, bool notify);
+    // The ratio given to the directions named, unsnapped.
+    bool SetRatio(bool horizontal, bool vertical, int32_t numerator, int32_t denominator, bool notify);
     static void NormaliseDirection(int32_t &numerator, int32_t &denominator, bool snap);
 
     ChangeHook m_hook = nullptr;

@@ -1,6 +1,7 @@
 #include "domain/hardware/QVSerialPort.h"
 
 #include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRGroupList.h"
 #include "foundation/registry/KRegistry.h"
 
 namespace
@@ -15,27 +16,21 @@ KRGroup *Ports()
     KRegistry *settings = QVSettings();
     return settings ? settings->GetGroup(kPortsKey) : nullptr;
 }
+
+bool IsPortGroup(const KRNode *node)
+{
+    return node->IsGroup();
+}
 }
 
 int QVSerialPort::GroupCount()
 {
-    KRGroup *ports = Ports();
-    int count = 0;
-    for (KRNode *n = ports ? ports->NextChild() : nullptr; n; n = ports->NextChild(n))
-        if (n->IsGroup())
-            ++count;
-    return count;
+    return KRCountMembers(Ports(), &IsPortGroup);
 }
 
 KRGroup *QVSerialPort::GroupAt(int index)
 {
-    KRGroup *ports = Ports();
-    if (!ports || index < 0)
-        return nullptr;
-    for (KRNode *n = ports->NextChild(); n; n = ports->NextChild(n))
-        if (n->IsGroup() && index-- == 0)
-            return static_cast<KRGroup *>(n);
-    return nullptr;
+    return KRMemberAt(Ports(), index, &IsPortGroup);
 }
 
 KRGroup *QVSerialPort::AddGroup()
@@ -45,14 +40,7 @@ KRGroup *QVSerialPort::AddGroup()
     KRGroup *ports = Ports();
     if (!settings || !ports)
         return nullptr;
-    int number = 1;
-    KString name;
-    for (;; ++number) {
-        name.Clear();
-        name.AppendInt(number);
-        if (!ports->FindChild(name.CStr()))
-            break;
-    }
+    const KString name = KRFreeNumberName(*ports);
     KString line(kPortsKey);
     line.AppendChar(L'\\').Append(name).Append(L"\\Name:String=");
     const KString &defaultName = settings->GetText(kDefaultNameKey);

@@ -103,46 +103,34 @@ void QVResult::SetTextField(int index, const KString &text)
 {
     if (index < 0 || index >= kResultTextFields)
         return;
-    BeginChange();
-    m_text[index] = text;
-    EndChange();
+    Change(m_text[index], text);
 }
 
 void QVResult::SetSource(const KString &text)
 {
-    BeginChange();
-    m_source = text;
-    EndChange();
+    Change(m_source, text);
 }
 
 void QVResult::SetSourceNumber(int32_t number)
 {
-    BeginChange();
-    m_sourceNumber = number;
-    EndChange();
+    Change(m_sourceNumber, number);
 }
 
 void QVResult::SetResultCode(int32_t code)
 {
     if (code < kCodeNone || code > kCodeLast)
         return;
-    BeginChange();
-    m_code = code;
-    EndChange();
+    Change(m_code, code);
 }
 
 void QVResult::SetFalseStart(bool on)
 {
-    BeginChange();
-    m_falseStart = on;
-    EndChange();
+    Change(m_falseStart, on);
 }
 
 void QVResult::SetFlag(bool on)
 {
-    BeginChange();
-    m_printFlag = on;
-    EndChange();
+    Change(m_printFlag, on);
 }
 
 void QVResult::SetReactionTime(const VRaceTime &time)
@@ -155,9 +143,7 @@ void QVResult::SetReactionTime(const VRaceTime &time)
 
 void QVResult::SetTimeToDistance(const VRaceTime &time)
 {
-    BeginChange();
-    m_timeToDistance = time;
-    EndChange();
+    Change(m_timeToDistance, time);
 }
 
 VRaceTime QVResult::RawTime() const
@@ -167,30 +153,22 @@ VRaceTime QVResult::RawTime() const
 
 void QVResult::StoreSetCommandTime(const VRaceTime &time)
 {
-    BeginChange();
-    m_setCommand = time;
-    EndChange();
+    Change(m_setCommand, time);
 }
 
 void QVResult::StoreSetReferenceTime(const VRaceTime &time)
 {
-    BeginChange();
-    m_setReference = time;
-    EndChange();
+    Change(m_setReference, time);
 }
 
 void QVResult::StoreGunReferenceTime(const VRaceTime &time)
 {
-    BeginChange();
-    m_gunReference = time;
-    EndChange();
+    Change(m_gunReference, time);
 }
 
 void QVResult::SetFinishTime(const VRaceTime &time)
 {
-    BeginChange();
-    m_finish = time;
-    EndChange();
+    Change(m_finish, time);
 }
 
 VRaceTime QVResult::TrialTime(int index) const
@@ -219,9 +197,7 @@ void QVResult::SetTrialTimes(const VRaceTime *times, int count)
 
 void QVResult::SetPower(int32_t power)
 {
-    BeginChange();
-    m_power = power;
-    EndChange();
+    Change(m_power, power);
 }
 
 bool QVResult::HasPower() const
@@ -237,9 +213,7 @@ void QVResult::FormatPower(KString &text) const
 
 void QVResult::SetReplyFlags(uint32_t flags)
 {
-    BeginChange();
-    m_replyFlags = flags;
-    EndChange();
+    Change(m_replyFlags, flags);
 }
 
 void QVResult::SetDownloadWindow(int32_t startMs, int32_t endMs)

@@ -138,6 +138,13 @@ private:
     void Attach(QVResults *list, int32_t id);
     void BeginChange();
     void EndChange();
+    // One field set between BeginChange and EndChange.
+    template <class Field, class Value> void Change(Field &field, const Value &value)
+    {
+        BeginChange();
+        field = value;
+        EndChange();
+    }
 
     QVResults *m_list;
     int32_t m_id;

@@ -31,13 +31,7 @@ void QVResults::Read(KStream &stream)
 {
     KPersistent::ReadVersion(stream, {kRecordResults});
     DeleteAll();
-    m_views.DeleteAll();
-    uint32_t views = KPersistent::ReadCount(stream, kMinViewBytes, kMaxViews);
-    for (uint32_t i = 0; i < views; ++i) {
-        auto *view = new QVResultsView(this);
-        m_views.AddItem(view);
-        view->Read(stream);
-    }
+    KReadItems(stream, m_views, kMinViewBytes, kMaxViews, [this] { return new QVResultsView(this); });
     uint32_t results = KPersistent::ReadCount(stream, kMinResultBytes, kMaxResults);
     for (uint32_t i = 0; i < results; ++i) {
         auto *result = new QVResult(this, m_nextId++);

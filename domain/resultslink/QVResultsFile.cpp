@@ -7,6 +7,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KReplacingFile.h"
+#include "foundation/strings/KPathText.h"
 
 namespace {
 
@@ -22,6 +23,15 @@ void AppendTime(KString &out, const VRaceTime &time)
 void AppendTwo(KString &out, int32_t value)
 {
     out.AppendIntFormat(value < 0 ? 0 : value, L"%02d");
+}
+
+// The two later parts of a date or a time, each after the separator.
+void AppendTwoParts(KString &out, wchar_t separator, int32_t second, int32_t third)
+{
+    out.AppendChar(separator);
+    AppendTwo(out, second);
+    out.AppendChar(separator);
+    AppendTwo(out, third);
 }
 
 } // namespace
@@ -104,18 +114,12 @@ void QVResultsFile::Format(const QVEvent &event, KString &out)
     const KDateTime &when = event.DateTime();
     if (when.IsDateSet()) {
         out.AppendIntFormat(when.Year(), L"%04d");
-        out.AppendChar(L'-');
-        AppendTwo(out, when.Month());
-        out.AppendChar(L'-');
-        AppendTwo(out, when.Day());
+        AppendTwoParts(out, L'-', when.Month(), when.Day());
     }
     out.AppendChar(L',');
     if (when.IsTimeSet()) {
         AppendTwo(out, when.Hour());
-        out.AppendChar(L':');
-        AppendTwo(out, when.Minute());
-        out.AppendChar(L':');
-        AppendTwo(out, when.Second());
+        AppendTwoParts(out, L':', when.Minute(), when.Second());
     }
     out.AppendChar(L'\n');
     int count = 0;
@@ -152,9 +156,9 @@ void QVResultsFile::FileName(const QVEvent &event, KString &out)
 int32_t QVResultsFile::Write(const QVEvent &event, const KString &folder, int charMode, KString &path)
 {
     path = folder;
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    FileName(event, path);
+    KString name;
+    FileName(event, name);
+    KAppendPathName(path, name);
     KString text;
     Format(event, text);
     try {

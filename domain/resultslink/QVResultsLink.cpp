@@ -14,6 +14,7 @@
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
 
@@ -77,18 +78,11 @@ bool QVResultsLink::IsConfigured(const KString &description)
 void QVResultsLink::ReadSettings()
 {
     KRegistry *settings = QVSettings();
-    if (!settings)
-        return;
-    if (KRString *s = settings->GetString(kKeyResultsLink))
-        m_description = s->GetValue();
-    if (KRInt *n = settings->GetInt(kKeyLookupLongTimeout))
-        m_ackTimeout = n->Value();
-    if (KRInt *n = settings->GetInt(kKeyCharModeVIF))
-        m_charMode = n->Value();
-    if (KRBool *b = settings->GetBool(kKeyIgnoreERHCheck))
-        m_ignoreERHCheck = b->Value();
-    if (KRString *s = settings->GetString(kKeyDataOutDir))
-        m_dataOutDir = s->GetValue();
+    m_description = KRStringOr(settings, kKeyResultsLink, m_description);
+    m_ackTimeout = KRIntOr(settings, kKeyLookupLongTimeout, m_ackTimeout);
+    m_charMode = KRIntOr(settings, kKeyCharModeVIF, m_charMode);
+    m_ignoreERHCheck = KRBoolOr(settings, kKeyIgnoreERHCheck, m_ignoreERHCheck);
+    m_dataOutDir = KRStringOr(settings, kKeyDataOutDir, m_dataOutDir);
 }
 
 void QVResultsLink::Log(const wchar_t *text, const KString &detail) const

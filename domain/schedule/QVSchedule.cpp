@@ -9,6 +9,7 @@
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVSettings.h"
 #include "domain/ui/QVUserInterface.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 
 namespace {
@@ -50,24 +51,14 @@ void QVSchedule::SetInstance(QVSchedule *schedule)
 void QVSchedule::ApplySettings()
 {
     KRegistry *settings = QVSettings();
-    if (!settings)
-        return;
-    if (KRInt *n = settings->GetInt(kKeyDatabaseMode))
-        m_settings.mode = n->Value();
-    if (KRInt *n = settings->GetInt(kKeyDatabaseCharMode))
-        m_settings.charMode = n->Value();
-    if (KRString *s = settings->GetString(kKeyDatabaseStatusChar))
-        m_settings.statusChar = s->GetValue();
-    if (KRString *s = settings->GetString(kKeyDataInDir))
-        m_settings.dataInDir = s->GetValue();
-    if (KRString *s = settings->GetString(kKeyLookupPort))
-        m_settings.lookupPort = s->GetValue();
-    if (KRInt *n = settings->GetInt(kKeyLookupShortTimeout))
-        m_settings.shortTimeout = n->Value();
-    if (KRInt *n = settings->GetInt(kKeyLookupLongTimeout))
-        m_settings.longTimeout = n->Value();
-    if (KRBool *b = settings->GetBool(kKeyWriteVIF))
-        m_settings.writeResults = b->Value();
+    m_settings.mode = KRIntOr(settings, kKeyDatabaseMode, m_settings.mode);
+    m_settings.charMode = KRIntOr(settings, kKeyDatabaseCharMode, m_settings.charMode);
+    m_settings.statusChar = KRStringOr(settings, kKeyDatabaseStatusChar, m_settings.statusChar);
+    m_settings.dataInDir = KRStringOr(settings, kKeyDataInDir, m_settings.dataInDir);
+    m_settings.lookupPort = KRStringOr(settings, kKeyLookupPort, m_settings.lookupPort);
+    m_settings.shortTimeout = KRIntOr(settings, kKeyLookupShortTimeout, m_settings.shortTimeout);
+    m_settings.longTimeout = KRIntOr(settings, kKeyLookupLongTimeout, m_settings.longTimeout);
+    m_settings.writeResults = KRBoolOr(settings, kKeyWriteVIF, m_settings.writeResults);
 }
 
 bool QVSchedule::LoadStartList()

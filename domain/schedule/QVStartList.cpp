@@ -3,6 +3,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/strings/KPathText.h"
 
 #include <cwctype>
 #include <iterator>
@@ -21,6 +22,14 @@ bool IsDigits(const KString &text)
         if (text[i] < L'0' || text[i] > L'9')
             return false;
     return true;
+}
+
+// The line's fields, in order, into the record's fields named; a field the
+// line lacks stays empty.
+template <class... Fields> void TakeFields(const std::vector<KString> &f, Fields &...fields)
+{
+    size_t i = 0;
+    ((i < f.size() ? (void)(fields = f[i]) : void(), ++i), ...);
 }
 
 struct FieldLimit
@@ -213,9 +222,7 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
             Skip(name, number, L"heat listed twice");
         } else {
             QVStartListHeat heat;
-            heat.event = f[0];
-            heat.round = f[1];
-            heat.heat = f[2];
+            TakeFields(f, heat.event, heat.round, heat.heat);
             heat.done = count > 3 && !statusChar.IsEmpty() && f[3] == statusChar;
             m_heats.push_back(heat);
         }
@@ -226,9 +233,7 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
             Skip(name, number, L"line listed twice");
         } else {
             QVStartListEvent event;
-            event.event = f[0];
-            event.round = f[1];
-            event.name = f[2];
+            TakeFields(f, event.event, event.round, event.name);
             m_events.push_back(event);
         }
     } else if (count < 7 || f[0].IsEmpty() || f[1].IsEmpty() || f[2].IsEmpty()) {
@@ -241,17 +246,7 @@ void QVStartList::AddLine(File which, const KString &line, const KString &name, 
         Skip(name, number, L"line listed twice");
     } else {
         QVStartListPerson p;
-        p.event = f[0];
-        p.round = f[1];
-        p.heat = f[2];
-        p.lane = f[3];
-        p.id = f[4];
-        p.last = f[5];
-        p.first = f[6];
-        if (count > 7)
-            p.affiliation = f[7];
-        if (count > 8)
-            p.licence = f[8];
+        TakeFields(f, p.event, p.round, p.heat, p.lane, p.id, p.last, p.first, p.affiliation, p.licence);
         m_people.push_back(p);
     }
 }
@@ -286,9 +281,7 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
 {
     KBufferedFile stream;
     KString path(folder);
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    path.Append(file);
+    KAppendPathName(path, KString(file));
     stream.SetFullName(path);
     if (!stream.Exists())
         return false;

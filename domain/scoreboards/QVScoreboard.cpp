@@ -7,6 +7,7 @@
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KBufferedFile.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/values/KHelpers.h"
 
 namespace {
@@ -83,9 +84,7 @@ void QVScoreboard::LoadScript(const KString &scriptFolder)
         return;
     KBufferedFile file;
     KString path(scriptFolder);
-    if (!path.IsEmpty() && path[path.Length() - 1] != L'\\' && path[path.Length() - 1] != L'/')
-        path.AppendChar(L'\\');
-    path.Append(m_scriptName);
+    KAppendPathName(path, m_scriptName);
     file.SetFullName(path);
     KString extension;
     file.GetExtension(extension);
@@ -121,7 +120,7 @@ bool QVScoreboard::PortChanged(KRString &node, const KString &text, void *contex
 
 void QVScoreboard::OpenPort(const KString &description)
 {
-    m_mutex.Lock();
+    KMutexHold hold(m_mutex);
     m_port.reset();
     m_portDescription = description;
     int32_t number = 0;
@@ -138,48 +137,38 @@ void QVScoreboard::OpenPort(const KString &description)
     m_initPending = true;
     m_forceNext = true;
     m_reportedSendError = false;
-    m_mutex.Unlock();
 }
 
 void QVScoreboard::RequestUpdate()
 {
-    m_mutex.Lock();
+    KMutexHold hold(m_mutex);
     m_initPending = true;
     m_forceNext = true;
     m_pendingManualTake = true;
-    m_mutex.Unlock();
 }
 
 bool QVScoreboard::IsScriptLoaded() const
 {
-    m_mutex.Lock();
-    bool loaded = m_scriptOk;
-    m_mutex.Unlock();
-    return loaded;
+    KMutexHold hold(m_mutex);
+    return m_scriptOk;
 }
 
 bool QVScoreboard::IsPortOpen() const
 {
-    m_mutex.Lock();
-    bool open = m_port != nullptr;
-    m_mutex.Unlock();
-    return open;
+    KMutexHold hold(m_mutex);
+    return m_port != nullptr;
 }
 
 KString QVScoreboard::PortDescription() const
 {
-    m_mutex.Lock();
-    KString description(m_portDescription);
-    m_mutex.Unlock();
-    return description;
+    KMutexHold hold(m_mutex);
+    return m_portDescription;
 }
 
 uint32_t QVScoreboard::SentCount() const
 {
-    m_mutex.Lock();
-    uint32_t count = m_sentBytes;
-    m_mutex.Unlock();
-    return count;
+    KMutexHold hold(m_mutex);
+    return m_sentBytes;
 }
 
 void QVScoreboard::Page(const Frame &frame, QVScoreboardData &data)

@@ -2,6 +2,7 @@
 
 #include "domain/scoreboards/QVScoreboardData.h"
 #include "foundation/streams/KStream.h"
+#include "foundation/strings/KText.h"
 
 namespace {
 
@@ -13,17 +14,6 @@ const wchar_t *const kFieldNames[QVScoreboardScript::kFieldCount] = {
     L"FIRST", L"LAST", L"AFFIL", L"RT", L"TTD", L"POWER", L"TRIAL", L"PAGE", L"PAGES", L"TEXT"};
 
 constexpr int kMaxWidth = 200;
-
-int HexDigit(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
 
 void AppendTwoDigits(KString &out, int32_t value)
 {
@@ -168,8 +158,8 @@ private:
             int digits = c == L'x' ? 2 : 4;
             int value = 0;
             for (int k = 0; k < digits; ++k) {
-                int d = HexDigit(line[i + 2 + k]);
-                if (d < 0)
+                const int d = KTextDigitValue(line[i + 2 + k]);
+                if (d >= 16)
                     return Fail(number, c == L'x' ? L"\\x needs two hex digits" : L"\\u needs four hex digits");
                 value = value * 16 + d;
             }

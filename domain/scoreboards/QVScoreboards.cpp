@@ -7,9 +7,11 @@
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/scoreboards/QVScoreboard.h"
 #include "domain/ui/QVSettings.h"
+#include "foundation/registry/KRGroupList.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KFileInfo.h"
+#include "foundation/strings/KPathText.h"
 #include "foundation/values/KDateTime.h"
 
 #include <atomic>
@@ -79,23 +81,12 @@ int QVScoreboards::RunningWorkers()
 
 int QVScoreboards::GroupCount()
 {
-    KRGroup *boards = Boards();
-    int count = 0;
-    for (KRNode *n = boards ? boards->NextChild() : nullptr; n; n = boards->NextChild(n))
-        if (IsBoardGroup(n))
-            ++count;
-    return count;
+    return KRCountMembers(Boards(), &IsBoardGroup);
 }
 
 KRGroup *QVScoreboards::GroupAt(int index)
 {
-    KRGroup *boards = Boards();
-    if (!boards || index < 0)
-        return nullptr;
-    for (KRNode *n = boards->NextChild(); n; n = boards->NextChild(n))
-        if (IsBoardGroup(n) && index-- == 0)
-            return static_cast<KRGroup *>(n);
-    return nullptr;
+    return KRMemberAt(Boards(), index, &IsBoardGroup);
 }
 
 KRGroup *QVScoreboards::AddGroup()
@@ -108,13 +99,7 @@ KRGroup *QVScoreboards::AddGroup()
     KRGroup *boards = Boards();
     if (!boards)
         return nullptr;
-    KString name;
-    for (int number = 1;; ++number) {
-        name.Clear();
-        name.AppendInt(number);
-        if (!boards->FindChild(name.CStr()))
-            break;
-    }
+    const KString name = KRFreeNumberName(*boards);
     const KString &defaultName = settings->GetText(kTextScoreboardDefaultName);
     // The entries of a new board, each "name:type=value".
     KString nameValue(defaultName.IsEmpty() ? KString(L"Scoreboard") : defaultName);
@@ -160,9 +145,7 @@ void QVScoreboards::ListScripts()
     scripts->SetSaved(false);
     KString pattern;
     ScriptFolder(pattern);
-    if (!pattern.IsEmpty() && pattern[pattern.Length() - 1] != L'\\' && pattern[pattern.Length() - 1] != L'/')
-        pattern.AppendChar(L'\\');
-    pattern.Append(L"*.vss");
+    KAppendPathName(pattern, KString(L"*.vss"));
     KFile search;
     search.SetFullName(pattern);
     KFileInfo info;
@@ -230,32 +213,26 @@ void QVScoreboards::ReinitializeAll()
 
 bool QVScoreboards::TimeOfDay() const
 {
-    m_lock.Lock();
-    bool on = m_timeOfDay;
-    m_lock.Unlock();
-    return on;
+    KMutexHold hold(m_lock);
+    return m_timeOfDay;
 }
 
 void QVScoreboards::SetTimeOfDay(bool on)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_timeOfDay = on;
-    m_lock.Unlock();
 }
 
 bool QVScoreboards::Use24Hour() const
 {
-    m_lock.Lock();
-    bool on = m_use24Hour;
-    m_lock.Unlock();
-    return on;
+    KMutexHold hold(m_lock);
+    return m_use24Hour;
 }
 
 void QVScoreboards::SetUse24Hour(bool on)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_use24Hour = on;
-    m_lock.Unlock();
 }
 
 void QVScoreboards::SetResults(const QVResults *results, const QVEvent *event)
@@ -293,10 +270,9 @@ void QVScoreboards::SetResults(const QVResults *results, const QVEvent *event)
 
 void QVScoreboards::SetMessage(const KString &text, bool show)
 {
-    m_lock.Lock();
+    KMutexHold hold(m_lock);
     m_data.message = text;
     m_showMessage = show;
-    m_lock.Unlock();
 }
 
 void QVScoreboards::Tick(int32_t now)

@@ -38,11 +38,5 @@ void VLeg::Read(KStream &stream)
         m_results = new QVResults(this);
         m_results->Read(stream);
     }
-    m_charts.DeleteAll();
-    uint32_t charts = KPersistent::ReadCount(stream, kMinChartBytes, kMaxCharts);
-    for (uint32_t i = 0; i < charts; ++i) {
-        auto *chart = new QVChart(this);
-        m_charts.AddItem(chart);
-        chart->Read(stream);
-    }
+    KReadItems(stream, m_charts, kMinChartBytes, kMaxCharts, [this] { return new QVChart(this); });
 }

@@ -1,6 +1,7 @@
 // Socket library start-up and the common part of the socket streams.
 #include "foundation/comm/KSocket.h"
 
+#include "foundation/comm/KAddress.h"
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
 
@@ -62,4 +63,29 @@ bool KSocketStream::HasField(const KString &description, int field)
         return false;
     value.Trim();
     return !value.IsEmpty();
+}
+
+bool KSocketStream::MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port)
+{
+    out.AppendInt(kind).AppendChar(L',');
+    KFormatAddress(out, address);
+    out.AppendChar(L',').AppendInt(port);
+    return true;
+}
+
+bool KSocketStream::ParseAddress(const KString &text, uint32_t &address, int field)
+{
+    KString value;
+    address = 0;
+    return KString::GetField(text, value, field) && KParseAddress(value, address);
+}
+
+bool KSocketStream::ParsePort(const KString &text, uint16_t &port, int field)
+{
+    int32_t value = 0;
+    port = 0;
+    if (!KString::ParseIntField(text, value, field) || value < 0 || value > 65535)
+        return false;
+    port = uint16_t(value);
+    return true;
 }

@@ -48,6 +48,16 @@ public:
     void SetReadTimeout(int32_t milliseconds) { itsReadTimeout = milliseconds; }
     int32_t ReadTimeout() const { return itsReadTimeout; }
 
+    // Port descriptions. MakeDescription appends kind, the dotted-decimal
+    // address and the port, separated by commas ("-2,0.0.0.0,1950"; -3 with
+    // 0xFFFFFFFF gives "-3,255.255.255.255,1950"); always true. ParseAddress
+    // reads the address field (host order; 0 and false when missing, empty or
+    // no address); ParsePort the port field (0 and false when missing or not
+    // 0..65535).
+    static bool MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port);
+    static bool ParseAddress(const KString &text, uint32_t &address, int field);
+    static bool ParsePort(const KString &text, uint16_t &port, int field);
+
 protected:
     KSocketStream();
 

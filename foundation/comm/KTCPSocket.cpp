@@ -201,28 +201,3 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
         count -= n;
     }
 }
-
-bool KTCPSocket::MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port)
-{
-    out.AppendInt(kind).AppendChar(L',');
-    KFormatAddress(out, address);
-    out.AppendChar(L',').AppendInt(port);
-    return true;
-}
-
-bool KTCPSocket::ParseAddress(const KString &text, uint32_t &address, int field)
-{
-    KString value;
-    address = 0;
-    return KString::GetField(text, value, field) && KParseAddress(value, address);
-}
-
-bool KTCPSocket::ParsePort(const KString &text, uint16_t &port, int field)
-{
-    int32_t value = 0;
-    port = 0;
-    if (!KString::ParseIntField(text, value, field) || value < 0 || value > 65535)
-        return false;
-    port = uint16_t(value);
-    return true;
-}

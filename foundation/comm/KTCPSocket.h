@@ -43,15 +43,6 @@ public:
     // Clients that may wait to be accepted by a listener.
     static constexpr int kBacklog = 32;
 
-    // Port descriptions. MakeDescription appends kind, the dotted-decimal
-    // address and the port, separated by commas ("-2,0.0.0.0,1950"); always
-    // true. ParseAddress reads the address field (host order; 0 and false when
-    // missing, empty or no address); ParsePort the port field (0 and false
-    // when missing or not 0..65535).
-    static bool MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port);
-    static bool ParseAddress(const KString &text, uint32_t &address, int field);
-    static bool ParsePort(const KString &text, uint16_t &port, int field);
-
 protected:
     int32_t DoRead(void *buffer, int32_t count) override;
     void DoWrite(const void *buffer, int32_t count) override;

@@ -1,7 +1,6 @@
 // UDP datagram streams.
 #include "foundation/comm/KUDPSocket.h"
 
-#include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
 
@@ -89,19 +88,4 @@ void KUDPSocket::DoWrite(const void *buffer, int32_t count)
                    reinterpret_cast<sockaddr *>(&where), sizeof where);
     if (n != count)
         Fail(kErrSocketSend);
-}
-
-bool KUDPSocket::MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port)
-{
-    return KTCPSocket::MakeDescription(out, kind, address, port);
-}
-
-bool KUDPSocket::ParseAddress(const KString &text, uint32_t &address, int field)
-{
-    return KTCPSocket::ParseAddress(text, address, field);
-}
-
-bool KUDPSocket::ParsePort(const KString &text, uint16_t &port, int field)
-{
-    return KTCPSocket::ParsePort(text, port, field);
 }

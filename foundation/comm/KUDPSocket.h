@@ -29,12 +29,6 @@ public:
     uint32_t Destination() const { return itsAddress; }
     uint16_t Port() const { return itsPort; }
 
-    // Port descriptions, as KTCPSocket's; MakeDescription(out, -3, 0xFFFFFFFF,
-    // 1950) gives "-3,255.255.255.255,1950".
-    static bool MakeDescription(KString &out, int32_t kind, uint32_t address, uint16_t port);
-    static bool ParseAddress(const KString &text, uint32_t &address, int field);
-    static bool ParsePort(const KString &text, uint16_t &port, int field);
-
 protected:
     int32_t DoRead(void *buffer, int32_t count) override;
     void DoWrite(const void *buffer, int32_t count) override;

@@ -33,3 +33,18 @@ public:
     // stream (when the stream knows its length).
     static uint32_t ReadCount(KStream &stream, uint32_t bytesPerItem, uint32_t maximum);
 };
+
+// Reads the items of a counted list: the list emptied (DeleteAll), the count
+// read and checked (ReadCount), then each item made by make (which answers
+// a new item the list will own), added to the list, and read.
+template <class List, class Make>
+void KReadItems(KStream &stream, List &list, uint32_t bytesPerItem, uint32_t maximum, Make make)
+{
+    list.DeleteAll();
+    const uint32_t count = KPersistent::ReadCount(stream, bytesPerItem, maximum);
+    for (uint32_t i = 0; i < count; ++i) {
+        auto *item = make();
+        list.AddItem(item);
+        item->Read(stream);
+    }
+}

@@ -21,30 +21,29 @@ int32_t KStream::TakeReadAhead(uint8_t *out, int32_t count)
 
 int32_t KStream::Read(void *buffer, int32_t count)
 {
+    return ReadUpTo(buffer, count, true);
+}
+
+int32_t KStream::ReadSome(void *buffer, int32_t count)
+{
+    return ReadUpTo(buffer, count, false);
+}
+
+int32_t KStream::ReadUpTo(void *buffer, int32_t count, bool whole)
+{
     if (count <= 0)
         return 0;
     uint8_t *out = static_cast<uint8_t *>(buffer);
     int32_t done = TakeReadAhead(out, count);
-    // The transport may deliver a block in pieces; ask until it reports the end.
-    while (done < count) {
+    // The transport may deliver a block in pieces: a whole read asks until it
+    // reports the end. Bytes in hand are not held back by a transport that waits.
+    while (done < count && (whole || done == 0)) {
         int32_t n = DoRead(out + done, count - done);
         if (n <= 0)
             break;
         done += n;
     }
     return done;
-}
-
-int32_t KStream::ReadSome(void *buffer, int32_t count)
-{
-    if (count <= 0)
-        return 0;
-    uint8_t *out = static_cast<uint8_t *>(buffer);
-    int32_t done = TakeReadAhead(out, count);
-    if (done > 0)
-        return done;   // bytes in hand are not held back by a transport that waits
-    int32_t n = DoRead(out, count);
-    return n > 0 ? n : 0;
 }
 
 void KStream::Write(const void *buffer, int32_t count)

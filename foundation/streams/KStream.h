@@ -148,6 +148,9 @@ private:
     void PushBack(const uint8_t *bytes, int count);
     // Moves up to count read-ahead bytes into out; answers how many.
     int32_t TakeReadAhead(uint8_t *out, int32_t count);
+    // Read (whole: until count bytes or the end) and ReadSome (the read-ahead
+    // bytes, else one transport read).
+    int32_t ReadUpTo(void *buffer, int32_t count, bool whole);
     int DecodeChar();
     int Decode8Bit(int first);
     void DetectEncoding();

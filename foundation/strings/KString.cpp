@@ -355,21 +355,6 @@ void KString::SkipWhiteSpace()
         ++itsCursor;
 }
 
-namespace {
-
-int DigitValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'z')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'Z')
-        return c - L'A' + 10;
-    return 99;
-}
-
-} // namespace
-
 bool KString::ParseInt(int32_t &value, int radix)
 {
     if (radix != 0 && (radix < 2 || radix > 36))
@@ -381,16 +366,16 @@ bool KString::ParseInt(int32_t &value, int radix)
     if ((*this)[i] == L'+' || (*this)[i] == L'-')
         negative = itsText[i++] == L'-';
     bool hexPrefix = (*this)[i] == L'0' && ((*this)[i + 1] == L'x' || (*this)[i + 1] == L'X') &&
-                     DigitValue((*this)[i + 2]) < 16;
+                     KTextDigitValue((*this)[i + 2]) < 16;
     if (radix == 0)
         radix = hexPrefix ? 16 : (*this)[i] == L'0' ? 8 : 10;
     if (radix == 16 && hexPrefix)
         i += 2;
     int start = i;
     int64_t magnitude = 0;
-    while (i < itsLength && DigitValue(itsText[i]) < radix) {
+    while (i < itsLength && KTextDigitValue(itsText[i]) < radix) {
         if (magnitude <= int64_t(INT32_MAX) + 1)
-            magnitude = magnitude * radix + DigitValue(itsText[i]);
+            magnitude = magnitude * radix + KTextDigitValue(itsText[i]);
         ++i;
     }
     if (i == start)

@@ -17,6 +17,10 @@ wchar_t KTextToLower(wchar_t c);
 // U+2029, U+3000 and U+FEFF.
 bool KTextIsSpace(wchar_t c);
 
+// The value of an ASCII digit or letter as a digit of a base up to 36 (0-9,
+// then a/A 10 ... z/Z 35); 99 for any other character.
+int KTextDigitValue(wchar_t c);
+
 // Formats value with a printf-style format holding at most one integer
 // conversion (d, i, u, x, X, o or c with flags, width and precision; "%%" for
 // a percent sign) into buffer, which holds capacity characters including the

@@ -29,3 +29,17 @@ private:
 
     std::atomic<void *> itsHandle{nullptr};
 };
+
+// Holds a mutex for a scope: locked (waiting for ever) when made, unlocked
+// when it goes, also when the scope is left by an exception.
+class KMutexHold
+{
+public:
+    explicit KMutexHold(KMutex &mutex) : itsMutex(mutex) { itsMutex.Lock(); }
+    ~KMutexHold() { itsMutex.Unlock(); }
+    KMutexHold(const KMutexHold &) = delete;
+    KMutexHold &operator=(const KMutexHold &) = delete;
+
+private:
+    KMutex &itsMutex;
+};

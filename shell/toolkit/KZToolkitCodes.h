@@ -53,3 +53,7 @@ constexpr uint32_t kAccelModifierMask = 0xF000000;            // bits 24-27: Ctr
 // Coordinate types of the framework
 constexpr int kCoordCells = ZAF_CELL;
 constexpr int kCoordPixels = ZAF_PIXEL;
+
+// Selection type of the dialogs' windows and notebook pages: several children
+// may be selected at once (check boxes are independent).
+constexpr int kSeveralSelected = 1;

@@ -38,6 +38,14 @@ void SleepUntilMicro(int64_t tick)
 constexpr size_t kBurstBytes = 16;
 
 void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Answers a request with a refusal for reason (always answered: true).
+bool Refuse(uint32_t &command, std::vector<uint32_t> &args, uint32_t reason)
+{
+    command = kRefused;
+    args = {reason};
+    return true;
+}
 } // namespace
 
 Trial Trial::Make(int index, int32_t reaction, int32_t power, int breakCount)
@@ -448,14 +456,10 @@ bool Unit::AnswerBlockSensor(const Frame &request, std::vector<uint32_t> &args, 
         args = {0};
         return true;
     default:
-        command = kRefused;
-        args = {kReasonUnknown};
-        return true;
+        return Refuse(command, args, kReasonUnknown);
     }
-    command = kRefused;
-    args = {kReasonArgument};
     block.clear();
-    return true;
+    return Refuse(command, args, kReasonArgument);
 }
 
 bool Unit::AnswerControlCenter(const Frame &request, std::vector<uint32_t> &args, uint32_t &command)
@@ -487,13 +491,9 @@ bool Unit::AnswerControlCenter(const Frame &request, std::vector<uint32_t> &args
         args = {0};
         return true;
     default:
-        command = kRefused;
-        args = {kReasonUnknown};
-        return true;
+        return Refuse(command, args, kReasonUnknown);
     }
-    command = kRefused;
-    args = {kReasonArgument};
-    return true;
+    return Refuse(command, args, kReasonArgument);
 }
 
 void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32_t> &argsIn,

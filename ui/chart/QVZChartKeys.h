@@ -19,7 +19,6 @@ constexpr const wchar_t *kKeyDefaultLanes = L"\\Event\\Results\\DefaultLanes";  
 constexpr const wchar_t *kKeyChartBrushWidth = L"\\Chart\\Brush\\Width";               // Int
 constexpr const wchar_t *kKeyChartBrushStyle = L"\\Chart\\Brush\\Style";               // Int 0 solid, 1/2 dashed
 constexpr const wchar_t *kKeyChartBrushColor = L"\\Chart\\Brush\\Color";               // Int, colour option
-constexpr const wchar_t *kKeyChartFalseStartsRed = L"\\Event\\Results\\ShowAllFSInRed"; // Bool
 constexpr const wchar_t *kKeyChartBackColor = L"\\Chart\\Background\\Color";           // Int, colour option
 constexpr const wchar_t *kKeyChartFaceColor = L"\\Chart\\Background\\FaceColor";       // Int, colour option
 constexpr const wchar_t *kKeyChartMarginLeft = L"\\Chart\\Margins\\LeftPct";           // Float, percent
@@ -53,7 +52,6 @@ constexpr const wchar_t *kTextChartAxisTime = L"\\Strings\\Event\\Chart\\Axes\\T
 constexpr const wchar_t *kTextChartAxisPower = L"\\Strings\\Event\\Chart\\Axes\\Power";
 constexpr const wchar_t *kTextChartDisplayRes = L"\\Strings\\Chart\\DisplayRes";
 constexpr const wchar_t *kTextChartPrintTitle = L"\\Strings\\Event\\Chart\\Print\\Title";
-constexpr const wchar_t *kTextChartTrialNum = L"\\Strings\\Event\\Results\\Fields\\TrialNum";
 constexpr const wchar_t *kTextChartSetTime = L"\\Strings\\Event\\Chart\\SetTime";
 constexpr const wchar_t *kTextChartNotAvailable = L"\\Strings\\Event\\Chart\\NotAvailable";
 constexpr const wchar_t *kTextChartNoSetOverlay = L"\\Strings\\Alerts\\NoSetOverlay";
@@ -66,10 +64,8 @@ constexpr const wchar_t *kTextExportBitmapExporting = L"\\Strings\\Event\\Chart\
 constexpr const wchar_t *kTextExportBitmapError = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error";
 constexpr const wchar_t *kTextExportBitmapGeneral = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General";
 constexpr const wchar_t *kTextExportBitmapMemory = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\Memory";
-constexpr const wchar_t *kTextUserAborted = L"\\Strings\\Alerts\\UserAborted";
 
 // Chart printing: the header's competition name and texts.
-constexpr const wchar_t *kKeyCompetitionName = L"\\Competition\\Name";              // String
 constexpr const wchar_t *kTextChartPrinting = L"\\Strings\\Event\\Chart\\Print\\Printing";
 constexpr const wchar_t *kTextChartPrintStart = L"\\Strings\\Event\\Chart\\Print\\Start";
 constexpr const wchar_t *kTextChartPrintPage = L"\\Strings\\Event\\Chart\\Print\\Page";

@@ -1,4 +1,5 @@
 // QVZChartPane: the bitmap export of the chart as it stands on the screen.
+#include "imaging/image/VImagingTexts.h"
 #include "ui/chart/QVZChartPane.h"
 
 #include <windows.h>

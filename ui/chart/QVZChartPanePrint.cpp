@@ -1,5 +1,6 @@
 // QVZChartPane: the chart printer of the module, and printing a chart on one
 // page with its header.
+#include "imaging/VZWindowCodes.h"
 #include "ui/chart/QVZChartPane.h"
 
 #include <algorithm>

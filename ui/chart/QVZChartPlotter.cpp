@@ -6,9 +6,11 @@
 #include "chart/engine/cf_ChartEngine.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/view/ZafChartControl.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTimeLine.h"
+#include "ui/results/QVZResultsKeys.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,24 +29,6 @@ constexpr int kSlotPowerAxis = 4;
 constexpr int kKindTime = 1;
 constexpr int kKindPower = 2;
 constexpr int kKindMarker = 4;
-
-int IntOf(const KRNode *registry, const wchar_t *key, int fallback)
-{
-    const KRInt *node = registry ? registry->GetInt(key) : nullptr;
-    return node ? node->Value() : fallback;
-}
-
-double FloatOf(const KRNode *registry, const wchar_t *key, double fallback)
-{
-    const KRFloat *node = registry ? registry->GetFloat(key) : nullptr;
-    return node ? node->Value() : fallback;
-}
-
-bool BoolOf(const KRNode *registry, const wchar_t *key, bool fallback)
-{
-    const KRBool *node = registry ? registry->GetBool(key) : nullptr;
-    return node ? node->Value() : fallback;
-}
 
 bool Inside(double t, const QVZChartSettings &s) { return s.minX <= t && t <= s.maxX; }
 
@@ -65,17 +49,17 @@ int QVZChartPlotter::PaletteOf(int option, int outside)
 void QVZChartPlotter::SetSeriesStyle(int k, bool overlay, const KRNode *registry, bool falseStart)
 {
     cf_DispAttribs *series = control.GroupDispAttribs(overlay ? k : 1);
-    series->SetLineWidth(overlay ? 2 : IntOf(registry, kKeyChartBrushWidth, 1));
-    const int style = IntOf(registry, kKeyChartBrushStyle, 0);
+    series->SetLineWidth(overlay ? 2 : KRIntOr(registry, kKeyChartBrushWidth, 1));
+    const int style = KRIntOr(registry, kKeyChartBrushStyle, 0);
     control.GroupDispAttribs(1)->SetLineStyle(style == 1 || style == 2 ? 1 : 0);
     series->SetLineColor(bf_Color(0));
     int fill = 0;
     if (overlay)
         fill = OverlayColour(k);
-    else if (falseStart && BoolOf(registry, kKeyChartFalseStartsRed, false))
+    else if (falseStart && KRBoolOr(registry, kKeyShowAllFSInRed, false))
         fill = kFalseStartColour;
     else
-        fill = PaletteOf(IntOf(registry, kKeyChartBrushColor, 4), 0);
+        fill = PaletteOf(KRIntOr(registry, kKeyChartBrushColor, 4), 0);
     series->SetFillColor(bf_Color(static_cast<unsigned char>(fill)));
 }
 
@@ -198,10 +182,10 @@ void QVZChartPlotter::SetupFrame(const KRNode *registry, int fontNumber)
         for (int item : { 2, 1, 4, 3 })
             control.TextAttribs(item)->SetFontSpec(font);
     }
-    const int back = PaletteOf(IntOf(registry, kKeyChartBackColor, 1), 15);
+    const int back = PaletteOf(KRIntOr(registry, kKeyChartBackColor, 1), 15);
     control.SetBackgroundColor(static_cast<ZafInt8>(back), -2);
-    const int face = PaletteOf(IntOf(registry, kKeyChartFaceColor, 1), 15);
+    const int face = PaletteOf(KRIntOr(registry, kKeyChartFaceColor, 1), 15);
     control.Engine()->SetFaceColor(bf_Color(static_cast<unsigned char>(face)));
-    control.SetMargins(FloatOf(registry, kKeyChartMarginTop, 8), FloatOf(registry, kKeyChartMarginBottom, 12),
-                       FloatOf(registry, kKeyChartMarginLeft, 10), FloatOf(registry, kKeyChartMarginRight, 12));
+    control.SetMargins(KRFloatOr(registry, kKeyChartMarginTop, 8), KRFloatOr(registry, kKeyChartMarginBottom, 12),
+                       KRFloatOr(registry, kKeyChartMarginLeft, 10), KRFloatOr(registry, kKeyChartMarginRight, 12));
 }

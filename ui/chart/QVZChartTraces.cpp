@@ -1,6 +1,7 @@
 #include "ui/chart/QVZChartTraces.h"
 
 #include "domain/results/QVResult.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/main/QVZCommands.h"
@@ -14,18 +15,6 @@ namespace {
 int displayMode = kCmdChartSummedXY;
 int localDetection = 0;
 
-double FloatOf(const KRNode *settings, const wchar_t *key, double fallback)
-{
-    const KRFloat *node = settings ? settings->GetFloat(key) : nullptr;
-    return node ? node->Value() : fallback;
-}
-
-int IntOf(const KRNode *settings, const wchar_t *key, int fallback)
-{
-    const KRInt *node = settings ? settings->GetInt(key) : nullptr;
-    return node ? node->Value() : fallback;
-}
-
 // Whole milliseconds of a span in seconds. The small allowance keeps a
 // setting such as -2.7 s from landing one sample short through rounding.
 int Milliseconds(double seconds) { return static_cast<int>(seconds * 1000.0 + 1e-6); }
@@ -38,13 +27,13 @@ int SampleAt(double seconds) { return Milliseconds(seconds + 3.0); }
 QVZChartSettings QVZChartSettings::Read(const KRNode *settings)
 {
     QVZChartSettings s;
-    s.minX = FloatOf(settings, kKeyChartMinX, s.minX);
-    s.maxX = FloatOf(settings, kKeyChartMaxX, s.maxX);
-    s.filtAvePts = IntOf(settings, kKeyChartFiltAvePts, s.filtAvePts);
-    s.sumIntegral = IntOf(settings, kKeyChartSumIntegral, s.sumIntegral);
-    s.minScaleVal = IntOf(settings, kKeyChartMinScaleVal, s.minScaleVal);
-    s.defScaleVal = IntOf(settings, kKeyChartDefScaleVal, s.defScaleVal);
-    s.powerRoundVal = IntOf(settings, kKeyChartPowerRoundVal, s.powerRoundVal);
+    s.minX = KRFloatOr(settings, kKeyChartMinX, s.minX);
+    s.maxX = KRFloatOr(settings, kKeyChartMaxX, s.maxX);
+    s.filtAvePts = KRIntOr(settings, kKeyChartFiltAvePts, s.filtAvePts);
+    s.sumIntegral = KRIntOr(settings, kKeyChartSumIntegral, s.sumIntegral);
+    s.minScaleVal = KRIntOr(settings, kKeyChartMinScaleVal, s.minScaleVal);
+    s.defScaleVal = KRIntOr(settings, kKeyChartDefScaleVal, s.defScaleVal);
+    s.powerRoundVal = KRIntOr(settings, kKeyChartPowerRoundVal, s.powerRoundVal);
     s.MakeSafe();
     return s;
 }

@@ -9,18 +9,19 @@
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/window/KZBitmap.h"
-#include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
+#include "shell/toolkit/window/KZBitmap.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/event/QVZEventMDI.h"
+#include "ui/main/QVZCommands.h"
+#include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
-#include "ui/main/QVZCommands.h"
 
 namespace {
 
@@ -211,7 +212,7 @@ void QVZChartWindow::Update(const KPoint &selection)
         QVResults *results = resultsView ? resultsView->Results() : nullptr;
         const KPoint cell = selection == KPoint(-1, -1) && resultsView ? resultsView->Selection() : selection;
         if (const QVResult *result = results ? results->MatchingAt(cell.y, resultsView) : nullptr) {
-            caption.Append(SettingText(kTextChartTrialNum)).Append(L" ").AppendInt(cell.y + 1);
+            caption.Append(SettingText(kTextTrialNum)).Append(L" ").AppendInt(cell.y + 1);
             caption.Append(L"     (").Append(SettingText(kTextChartSetTime)).Append(L" = ");
             const VRaceTime &set = result->SetCommandTime();
             if (set.IsValid() && set.Milliseconds() != VRaceTime::kNoMilliseconds) {

@@ -6,13 +6,13 @@
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/window/KZGeometry.h"
+#include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/window/KZGeometry.h"
 #include "ui/event/QVZPaneWindows.h"
 
 namespace {
 
-const wchar_t *const kLayoutGroup = L"\\Event\\Layout\\";
 const uint32_t kEdgeFlags[4] = { kGeomLeft, kGeomTop, kGeomRight | kGeomOpposite, kGeomBottom | kGeomOpposite };
 
 } // namespace
@@ -63,7 +63,7 @@ QVZEventMDI::~QVZEventMDI()
 void QVZEventMDI::Startup()
 {
     KRegistry *settings = VZApplication::Registry();
-    if (!settings || settings->GetGroup(kLayoutGroup))
+    if (!settings || settings->GetGroup(kKeyEventLayout))
         return;
     KRNode *group = settings->Parse(L"Event\\Layout\\:=");
     if (!group)
@@ -81,7 +81,7 @@ void QVZEventMDI::Startup()
 void QVZEventMDI::ReadLayout()
 {
     KRegistry *settings = VZApplication::Registry();
-    KRGroup *group = settings ? settings->GetGroup(kLayoutGroup) : nullptr;
+    KRGroup *group = settings ? settings->GetGroup(kKeyEventLayout) : nullptr;
     if (!group)
         return;
     for (KRNode *node = group->NextChild(); node; node = group->NextChild(node)) {

@@ -31,38 +31,43 @@ bool TakeWholeEdge(Rect &h, Rect &o)
     return true;
 }
 
-// Neighbours flush with one end of a side: the neighbour stretches across
-// the hidden pane, which loses the strip the neighbour now covers.
+// One way a neighbour can be flush with one end of a side: it touches the
+// hidden pane (its touching side on the pane's facing side), shares the
+// aligned end, and ends short of the pane's other end.
+struct PartialEdge
+{
+    int32_t Rect::*touching;
+    int32_t Rect::*facing;
+    int32_t Rect::*aligned;
+    int32_t Rect::*inner;
+    bool innerBefore;   // the neighbour's inner end lies before the pane's (else after)
+};
+
+constexpr PartialEdge kPartialEdges[] = {
+    { &Rect::right, &Rect::left, &Rect::top, &Rect::bottom, true },
+    { &Rect::right, &Rect::left, &Rect::bottom, &Rect::top, false },
+    { &Rect::left, &Rect::right, &Rect::top, &Rect::bottom, true },
+    { &Rect::left, &Rect::right, &Rect::bottom, &Rect::top, false },
+    { &Rect::bottom, &Rect::top, &Rect::left, &Rect::right, true },
+    { &Rect::bottom, &Rect::top, &Rect::right, &Rect::left, false },
+    { &Rect::top, &Rect::bottom, &Rect::left, &Rect::right, true },
+    { &Rect::top, &Rect::bottom, &Rect::right, &Rect::left, false },
+};
+
+// Neighbours flush with one end of a side, tried in the table's order: the
+// neighbour stretches across the hidden pane, which loses the strip the
+// neighbour now covers.
 bool TakePartialEdge(Rect &h, Rect &o)
 {
-    if (o.right == h.left && o.top == h.top && o.bottom < h.bottom) {
-        o.right = h.right;
-        h.top = o.bottom;
-    } else if (o.right == h.left && o.bottom == h.bottom && o.top > h.top) {
-        o.right = h.right;
-        h.bottom = o.top;
-    } else if (o.left == h.right && o.top == h.top && o.bottom < h.bottom) {
-        o.left = h.left;
-        h.top = o.bottom;
-    } else if (o.left == h.right && o.bottom == h.bottom && o.top > h.top) {
-        o.left = h.left;
-        h.bottom = o.top;
-    } else if (o.bottom == h.top && o.left == h.left && o.right < h.right) {
-        o.bottom = h.bottom;
-        h.left = o.right;
-    } else if (o.bottom == h.top && o.right == h.right && o.left > h.left) {
-        o.bottom = h.bottom;
-        h.right = o.left;
-    } else if (o.top == h.bottom && o.left == h.left && o.right < h.right) {
-        o.top = h.top;
-        h.left = o.right;
-    } else if (o.top == h.bottom && o.right == h.right && o.left > h.left) {
-        o.top = h.top;
-        h.right = o.left;
-    } else {
-        return false;
+    for (const PartialEdge &e : kPartialEdges) {
+        const bool inside = e.innerBefore ? o.*e.inner < h.*e.inner : o.*e.inner > h.*e.inner;
+        if (o.*e.touching == h.*e.facing && o.*e.aligned == h.*e.aligned && inside) {
+            o.*e.touching = h.*e.touching;
+            h.*e.aligned = o.*e.inner;
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 bool Sweep(std::vector<QVZPaneArea> &panes, bool partial)

@@ -100,6 +100,10 @@ public:
     VZHardwareBar *HardwareBar() const { return hardwareBar; }
 
 private:
+    // QVZControlDocuments.cpp: a window for event, made, read or loaded with
+    // result; on failure (nonzero) the error is shown, the event deleted and
+    // the answer null.
+    QVZEventMDI *AddEventWindow(QVEvent *event, int result);
     // QVZControlMenus.cpp
     void BuildMenus();
     void MenuOpening();

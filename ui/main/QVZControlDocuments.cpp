@@ -78,7 +78,12 @@ QVZEventMDI *QVZControl::NewEvent()
     if (!CloseEventWindowsIfSingle())
         return nullptr;
     auto *event = new QVEvent;
-    if (const int result = event->Initialize(QVEvent::kInitNew)) {
+    return AddEventWindow(event, event->Initialize(QVEvent::kInitNew));
+}
+
+QVZEventMDI *QVZControl::AddEventWindow(QVEvent *event, int result)
+{
+    if (result) {
         delete event;
         ShowError(result);
         return nullptr;
@@ -110,15 +115,9 @@ QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
             return window;
         }
     auto *event = new QVEvent;
-    if (const int result = event->Open(QVEvent::kOpenRead, file.FullName())) {
-        delete event;
-        ShowError(result);
-        return nullptr;
-    }
-    SetOverlayOff();
-    auto *window = new QVZEventMDI(event);
-    Add(window);
-    event->SetModified(false);
+    QVZEventMDI *window = AddEventWindow(event, event->Open(QVEvent::kOpenRead, file.FullName()));
+    if (window)
+        event->SetModified(false);
     return window;
 }
 
@@ -145,9 +144,7 @@ QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, 
         loaded->SetModified(wasModified);
         return window;
     }
-    SetOverlayOff();
-    auto *made = new QVZEventMDI(loaded);
-    Add(made);
+    QVZEventMDI *made = AddEventWindow(loaded, 0);
     loaded->SetModified(false);
     return made;
 }

@@ -13,9 +13,7 @@
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/options/QVZOptionsDialog.h"
 
-namespace {
-
-struct Family
+struct QVZGroupFamily
 {
     int (*count)();
     KRGroup *(*at)(int n);
@@ -23,23 +21,25 @@ struct Family
     const wchar_t *notRunning;
     const wchar_t *notLoaded;
     bool needsContext;   // a board is loaded only when its object watches its port
+    void (QVZOptionsDialog::*store)();   // the dialog's fields into the selected group
+    void (QVZOptionsDialog::*load)();    // the selected group into the dialog's fields
 };
 
+namespace {
+
+using Family = QVZGroupFamily;
+
 const Family kPorts = { &QVSerialPort::GroupCount, &QVSerialPort::GroupAt, L"\\Strings\\Options\\Serial\\Running",
-                        L"\\Strings\\Options\\Serial\\NotRunning", L"\\Strings\\Options\\Serial\\NotLoaded", false };
+                        L"\\Strings\\Options\\Serial\\NotRunning", L"\\Strings\\Options\\Serial\\NotLoaded", false,
+                        &QVZOptionsDialog::StoreSerialPort, &QVZOptionsDialog::LoadSerialPort };
 const Family kBoards = { &QVScoreboards::GroupCount, &QVScoreboards::GroupAt,
                          L"\\Strings\\Options\\Scoreboard\\Running", L"\\Strings\\Options\\Scoreboard\\NotRunning",
-                         L"\\Strings\\Options\\Scoreboard\\NotLoaded", true };
+                         L"\\Strings\\Options\\Scoreboard\\NotLoaded", true, &QVZOptionsDialog::StoreScoreboard,
+                         &QVZOptionsDialog::LoadScoreboard };
 
 int NameWidth()
 {
     return QVZOptionsDialog::kNameColumn * ZafDisplay::SharedOrDefault().cellWidth;
-}
-
-void Configure(KZSelector &list, const Family &family)
-{
-    list.Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
-    list.SetExtent(KPoint{ 1, family.count() });
 }
 
 const wchar_t *StateKey(const Family &family, KRGroup &group)
@@ -53,7 +53,47 @@ const wchar_t *StateKey(const Family &family, KRGroup &group)
     return family.notRunning;
 }
 
-void GroupCellText(const Family &family, KPoint unit, int column, KString &text, uint32_t &flags)
+} // namespace
+
+QVZGroupSelector::QVZGroupSelector(const Family &source, QVZOptionsDialog *owner, int left, int top, int width,
+                                   int height)
+    : KZSelector(left, top, width, height), family(source), dialog(owner), nameWidth(NameWidth())
+{
+    Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
+    SetExtent(KPoint{ 1, family.count() });
+}
+
+QVZGroupSelector::~QVZGroupSelector() = default;
+
+void QVZGroupSelector::Redisplay()
+{
+    SetExtent(KPoint{ 1, family.count() });
+    KZSelector::Redisplay();
+}
+
+bool QVZGroupSelector::SetSelection(KPoint unit)
+{
+    (dialog->*family.store)();
+    const bool changed = KZSelector::SetSelection(unit);
+    (dialog->*family.load)();
+    return changed;
+}
+
+int QVZGroupSelector::ColumnCount(KPoint)
+{
+    return 2;
+}
+
+void QVZGroupSelector::CellRect(KPoint unit, int column, KRect &rect, int part)
+{
+    if (column == 0)
+        rect.right = rect.left + nameWidth - 1;
+    else
+        rect.left += nameWidth;
+    KZSelector::CellRect(unit, column, rect, part);
+}
+
+void QVZGroupSelector::CellText(KPoint unit, int column, KString &text, uint32_t &flags)
 {
     KRGroup *group = family.at(unit.y);
     if (!group)
@@ -66,92 +106,12 @@ void GroupCellText(const Family &family, KPoint unit, int column, KString &text,
         flags |= kCellGreyed;
 }
 
-void NarrowToColumn(int nameWidth, int column, KRect &rect)
-{
-    if (column == 0)
-        rect.right = rect.left + nameWidth - 1;
-    else
-        rect.left += nameWidth;
-}
-
-} // namespace
-
-// ---- Ports ----
-
 QVZSerialSelector::QVZSerialSelector(QVZOptionsDialog *owner, int left, int top, int width, int height)
-    : KZSelector(left, top, width, height), dialog(owner), nameWidth(NameWidth())
+    : QVZGroupSelector(kPorts, owner, left, top, width, height)
 {
-    Configure(*this, kPorts);
 }
-
-QVZSerialSelector::~QVZSerialSelector() = default;
-
-void QVZSerialSelector::Redisplay()
-{
-    SetExtent(KPoint{ 1, kPorts.count() });
-    KZSelector::Redisplay();
-}
-
-bool QVZSerialSelector::SetSelection(KPoint unit)
-{
-    dialog->StoreSerialPort();
-    const bool changed = KZSelector::SetSelection(unit);
-    dialog->LoadSerialPort();
-    return changed;
-}
-
-int QVZSerialSelector::ColumnCount(KPoint)
-{
-    return 2;
-}
-
-void QVZSerialSelector::CellRect(KPoint unit, int column, KRect &rect, int part)
-{
-    NarrowToColumn(nameWidth, column, rect);
-    KZSelector::CellRect(unit, column, rect, part);
-}
-
-void QVZSerialSelector::CellText(KPoint unit, int column, KString &text, uint32_t &flags)
-{
-    GroupCellText(kPorts, unit, column, text, flags);
-}
-
-// ---- Boards ----
 
 QVZScoreboardSelector::QVZScoreboardSelector(QVZOptionsDialog *owner, int left, int top, int width, int height)
-    : KZSelector(left, top, width, height), dialog(owner), nameWidth(NameWidth())
+    : QVZGroupSelector(kBoards, owner, left, top, width, height)
 {
-    Configure(*this, kBoards);
-}
-
-QVZScoreboardSelector::~QVZScoreboardSelector() = default;
-
-void QVZScoreboardSelector::Redisplay()
-{
-    SetExtent(KPoint{ 1, kBoards.count() });
-    KZSelector::Redisplay();
-}
-
-bool QVZScoreboardSelector::SetSelection(KPoint unit)
-{
-    dialog->StoreScoreboard();
-    const bool changed = KZSelector::SetSelection(unit);
-    dialog->LoadScoreboard();
-    return changed;
-}
-
-int QVZScoreboardSelector::ColumnCount(KPoint)
-{
-    return 2;
-}
-
-void QVZScoreboardSelector::CellRect(KPoint unit, int column, KRect &rect, int part)
-{
-    NarrowToColumn(nameWidth, column, rect);
-    KZSelector::CellRect(unit, column, rect, part);
-}
-
-void QVZScoreboardSelector::CellText(KPoint unit, int column, KString &text, uint32_t &flags)
-{
-    GroupCellText(kBoards, unit, column, text, flags);
 }

@@ -13,12 +13,15 @@
 class KRGroup;
 class QVZOptionsDialog;
 
-class QVZSerialSelector : public KZSelector
+struct QVZGroupFamily;
+
+// What both lists share: the rows of one settings-group family, the name
+// column of the dialog's name width, and the store-then-load round on each
+// change of the selection. The family is one of the source's fixed tables.
+class QVZGroupSelector : public KZSelector
 {
 public:
-    // A rectangle in pixels.
-    QVZSerialSelector(QVZOptionsDialog *dialog, int left, int top, int width, int height);
-    ~QVZSerialSelector() override;
+    ~QVZGroupSelector() override;
 
     void Redisplay() override;
     using KZSelector::Redisplay;
@@ -27,25 +30,26 @@ public:
     void CellRect(KPoint unit, int column, KRect &rect, int part) override;
     void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
 
+protected:
+    // A rectangle in pixels.
+    QVZGroupSelector(const QVZGroupFamily &family, QVZOptionsDialog *dialog, int left, int top, int width,
+                     int height);
+
 private:
+    const QVZGroupFamily &family;
     QVZOptionsDialog *dialog;
     int nameWidth;
 };
 
-class QVZScoreboardSelector : public KZSelector
+class QVZSerialSelector : public QVZGroupSelector
+{
+public:
+    // A rectangle in pixels.
+    QVZSerialSelector(QVZOptionsDialog *dialog, int left, int top, int width, int height);
+};
+
+class QVZScoreboardSelector : public QVZGroupSelector
 {
 public:
     QVZScoreboardSelector(QVZOptionsDialog *dialog, int left, int top, int width, int height);
-    ~QVZScoreboardSelector() override;
-
-    void Redisplay() override;
-    using KZSelector::Redisplay;
-    bool SetSelection(KPoint unit) override;
-    int ColumnCount(KPoint unit) override;
-    void CellRect(KPoint unit, int column, KRect &rect, int part) override;
-    void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
-
-private:
-    QVZOptionsDialog *dialog;
-    int nameWidth;
 };

@@ -93,9 +93,9 @@ void QVZOptionsDialog::Finish(int32_t result)
             continue;
         entry->SetValue(chartBoxes[n]->Selection() + (n == 0 ? 1 : 0));
     }
-    if (KRFloat *minimum = settings->GetFloat(QVZOptionsKeys::kMinX))
+    if (KRFloat *minimum = settings->GetFloat(kKeyChartMinX))
         minimum->SetValue(minimumField->Value());
-    if (KRFloat *maximum = settings->GetFloat(QVZOptionsKeys::kMaxX))
+    if (KRFloat *maximum = settings->GetFloat(kKeyChartMaxX))
         maximum->SetValue(maximumField->Value());
     StoreScoreboard();
 }

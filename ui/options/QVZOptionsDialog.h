@@ -78,6 +78,8 @@ private:
     void BuildChart();
     void BuildScoreboard();
     void AddListTitles(const wchar_t *nameKey, const wchar_t *statusKey);
+    // The titles, then a group list of the given class at the cursor, added to the page.
+    template <class List> List *AddGroupList(const wchar_t *nameKey, const wchar_t *statusKey);
     void AddListButtons(const wchar_t *newKey, int32_t newCode, const wchar_t *deleteKey, int32_t deleteCode);
     std::unique_ptr<KZSerialPort> AddPortPanel(uint32_t options, const wchar_t *noneText);
     KZRadioGroup *AddCodeSet(int initial);

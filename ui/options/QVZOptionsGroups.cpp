@@ -47,6 +47,38 @@ void StoreBool(KRGroup &group, const wchar_t *name, bool value)
         entry->SetValue(value);
 }
 
+// The port panel's description into the group, when the panel was changed
+// and the group has a port entry.
+void StorePortDescription(KRGroup &group, KZSerialPort &panel)
+{
+    KString description;
+    if (panel.Changed() && group.GetString(L"SerialPort") && panel.GetDescription(description))
+        StoreString(group, L"SerialPort", description);
+}
+
+// New: adds a group of the family; the first one enables the page's fields
+// (enable), then the list shows the added group (the last row), selected.
+void AddGroupRow(QVZOptionsDialog &dialog, KRGroup *(*add)(), int (*groupCount)(),
+                 void (QVZOptionsDialog::*enable)(bool), KZSelector &list)
+{
+    if (!add())
+        return;
+    const int count = groupCount();
+    if (count == 1)
+        (dialog.*enable)(true);
+    list.Redisplay();
+    list.Select(KPoint{ 1, count - 1 });
+    list.ScrollIntoView(list.Selection(), true, true);
+}
+
+// Delete marks the selected group omitted; the list then shows it greyed.
+void OmitSelectedRow(KRGroup *(*groupAt)(int n), KZSelector &list)
+{
+    if (KRGroup *group = groupAt(list.Selection().y))
+        group->SetOmitted(true);
+    list.Redisplay();
+}
+
 void StoreDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay)
 {
     KRegistry *settings = VZApplication::Registry();
@@ -77,9 +109,7 @@ void QVZOptionsDialog::StoreSerialPort()
 {
     if (portGroup) {
         StoreString(*portGroup, L"Name", FieldText(portName));
-        KString description;
-        if (portPanel->Changed() && portGroup->GetString(L"SerialPort") && portPanel->GetDescription(description))
-            StoreString(*portGroup, L"SerialPort", description);
+        StorePortDescription(*portGroup, *portPanel);
     }
     StoreDownloadChoices(promptTrace, addToOverlay);
 }
@@ -101,21 +131,12 @@ void QVZOptionsDialog::LoadSerialPort()
 
 void QVZOptionsDialog::NewPort()
 {
-    if (!QVSerialPort::AddGroup())
-        return;
-    const int count = QVSerialPort::GroupCount();
-    if (count == 1)
-        EnablePortFields(true);
-    portList->Redisplay();
-    portList->Select(KPoint{ 1, count - 1 });
-    portList->ScrollIntoView(portList->Selection(), true, true);
+    AddGroupRow(*this, &QVSerialPort::AddGroup, &QVSerialPort::GroupCount, &QVZOptionsDialog::EnablePortFields, *portList);
 }
 
 void QVZOptionsDialog::DeletePort()
 {
-    if (KRGroup *group = QVSerialPort::GroupAt(portList->Selection().y))
-        group->SetOmitted(true);
-    portList->Redisplay();
+    OmitSelectedRow(&QVSerialPort::GroupAt, *portList);
 }
 
 // ---- Boards ----
@@ -128,9 +149,7 @@ void QVZOptionsDialog::StoreScoreboard()
     StoreString(group, L"Name", FieldText(boardName));
     StoreString(group, L"Script", FieldText(script));
     StoreInt(group, L"CharMode", codeSet->Selection());
-    KString description;
-    if (boardPanel->Changed() && group.GetString(L"SerialPort") && boardPanel->GetDescription(description))
-        StoreString(group, L"SerialPort", description);
+    StorePortDescription(group, *boardPanel);
     StoreInt(group, L"ResultsMode", resultsMode->Selection());
     StoreInt(group, L"PageMode", pagingBox->Selected() ? 1 : 0);
     StoreInt(group, L"PageSize", pageSize->Value());
@@ -174,19 +193,10 @@ void QVZOptionsDialog::LoadScoreboard()
 
 void QVZOptionsDialog::NewBoard()
 {
-    if (!QVScoreboards::AddGroup())
-        return;
-    const int count = QVScoreboards::GroupCount();
-    if (count == 1)
-        EnableBoardFields(true);
-    boardList->Redisplay();
-    boardList->Select(KPoint{ 1, count - 1 });
-    boardList->ScrollIntoView(boardList->Selection(), true, true);
+    AddGroupRow(*this, &QVScoreboards::AddGroup, &QVScoreboards::GroupCount, &QVZOptionsDialog::EnableBoardFields, *boardList);
 }
 
 void QVZOptionsDialog::DeleteBoard()
 {
-    if (KRGroup *group = QVScoreboards::GroupAt(boardList->Selection().y))
-        group->SetOmitted(true);
-    boardList->Redisplay();
+    OmitSelectedRow(&QVScoreboards::GroupAt, *boardList);
 }

@@ -1,5 +1,8 @@
 #pragma once
-// Settings the options dialog edits, and the group of its texts.
+// Settings the options dialog edits, and the group of its texts. The chart
+// settings it edits are the chart's own keys.
+
+#include "ui/chart/QVZChartKeys.h"
 
 namespace QVZOptionsKeys {
 
@@ -7,20 +10,12 @@ constexpr const wchar_t *kSingleEvent = L"\\Event\\SingleEvent";
 constexpr const wchar_t *kEventDirectory = L"\\Event\\Directory";
 constexpr const wchar_t *kPromptTraceDL = L"\\Serial\\PromptTraceDL";
 constexpr const wchar_t *kAddDLToOverlay = L"\\Serial\\AddDLToOvly";
-constexpr const wchar_t *kMinX = L"\\Chart\\Axes\\MinX";
-constexpr const wchar_t *kMaxX = L"\\Chart\\Axes\\MaxX";
-constexpr const wchar_t *kLanguageChoices = L"\\Language\\Choices\\";
 constexpr const wchar_t *kScripts = L"\\Scoreboards\\Scripts\\";
 
 // The chart boxes, in the order of the Chart page: brush width, pen style,
 // brush colour, background colour, chart background colour.
-constexpr const wchar_t *kChartBoxes[5] = {
-    L"\\Chart\\Brush\\Width",
-    L"\\Chart\\Brush\\Style",
-    L"\\Chart\\Brush\\Color",
-    L"\\Chart\\Background\\Color",
-    L"\\Chart\\Background\\FaceColor",
-};
+constexpr const wchar_t *kChartBoxes[5] = { kKeyChartBrushWidth, kKeyChartBrushStyle, kKeyChartBrushColor,
+                                            kKeyChartBackColor, kKeyChartFaceColor };
 
 // The sixteen chart colours, by stored index, as keys under kColors.
 constexpr const wchar_t *kColors = L"\\Strings\\Options\\Chart\\Colors\\";

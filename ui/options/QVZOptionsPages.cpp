@@ -1,4 +1,5 @@
 // The options dialog's four pages, laid out with the dialog builder.
+#include "shell/app/VZSettingKeys.h"
 #include "ui/options/QVZOptionsDialog.h"
 
 #include "foundation/registry/KRBool.h"
@@ -85,7 +86,7 @@ void QVZOptionsDialog::BuildGeneral()
 
     AddPrompt(Label(L"\\Strings\\Options\\General\\Language"));
     BeginComboBox();
-    KRGroup *choices = Settings() ? Settings()->GetGroup(QVZOptionsKeys::kLanguageChoices) : nullptr;
+    KRGroup *choices = Settings() ? Settings()->GetGroup(kKeyLanguageChoices) : nullptr;
     for (KRNode *child = choices ? choices->NextChild() : nullptr; child; child = choices->NextChild(child)) {
         KString name;
         if (auto *entry = dynamic_cast<KRString *>(child))
@@ -108,6 +109,17 @@ void QVZOptionsDialog::AddListTitles(const wchar_t *nameKey, const wchar_t *stat
     AddPrompt(Label(nameKey), kNameColumn - kPromptAllowance - kFieldGap);
     AddPrompt(Label(statusKey));
     NewLine();
+}
+
+template <class List> List *QVZOptionsDialog::AddGroupList(const wchar_t *nameKey, const wchar_t *statusKey)
+{
+    AddListTitles(nameKey, statusKey);
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    const int row = CursorRow(), column = CursorColumn();
+    auto *list = new List(this, column * display.cellWidth, row * display.cellHeight,
+                          (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
+    AddToContainer(list);
+    return list;
 }
 
 int QVZOptionsDialog::ListHeight() const
@@ -153,12 +165,8 @@ void QVZOptionsDialog::EnablePortFields(bool enable)
 void QVZOptionsDialog::BuildSerial()
 {
     BeginPage(Label(L"\\Strings\\Options\\Serial\\Title"));
-    AddListTitles(L"\\Strings\\Options\\Serial\\PortName", L"\\Strings\\Options\\Serial\\PortStatus");
-    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
-    const int row = CursorRow(), column = CursorColumn();
-    portList = new QVZSerialSelector(this, column * display.cellWidth, row * display.cellHeight,
-                                     (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
-    AddToContainer(portList);
+    portList = AddGroupList<QVZSerialSelector>(L"\\Strings\\Options\\Serial\\PortName",
+                                                L"\\Strings\\Options\\Serial\\PortStatus");
     AddListButtons(L"\\Strings\\Options\\Serial\\New", kCmdOptionsSerialNew, L"\\Strings\\Options\\Serial\\Delete",
                    kCmdOptionsSerialDelete);
 
@@ -225,10 +233,10 @@ void QVZOptionsDialog::BuildChart()
 
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Scale"));
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Minimum"));
-    minimumField = AddReal(FloatSetting(QVZOptionsKeys::kMinX, kAxisMinimum), kAxisWidth, kAxisMinimum, kAxisMaximum);
+    minimumField = AddReal(FloatSetting(kKeyChartMinX, kAxisMinimum), kAxisWidth, kAxisMinimum, kAxisMaximum);
     Move(1, 0);
     AddPrompt(Label(L"\\Strings\\Options\\Chart\\Maximum"));
-    maximumField = AddReal(FloatSetting(QVZOptionsKeys::kMaxX, kAxisMaximum), kAxisWidth, kAxisMinimum, kAxisMaximum);
+    maximumField = AddReal(FloatSetting(kKeyChartMaxX, kAxisMaximum), kAxisWidth, kAxisMinimum, kAxisMaximum);
     AlignColumn(1);
     EndPage();
 }
@@ -261,12 +269,8 @@ void QVZOptionsDialog::BuildScoreboard()
 {
     boardGroup = nullptr;
     ZafWindow *page = BeginPage(Label(L"\\Strings\\Options\\Scoreboard\\Title"));
-    AddListTitles(L"\\Strings\\Options\\Scoreboard\\ListName", L"\\Strings\\Options\\Scoreboard\\ListStatus");
-    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
-    const int row = CursorRow(), column = CursorColumn();
-    boardList = new QVZScoreboardSelector(this, column * display.cellWidth, row * display.cellHeight,
-                                          (kNameColumn + kStatusColumn) * display.cellWidth, ListHeight());
-    AddToContainer(boardList);
+    boardList = AddGroupList<QVZScoreboardSelector>(L"\\Strings\\Options\\Scoreboard\\ListName",
+                                                    L"\\Strings\\Options\\Scoreboard\\ListStatus");
     AddListButtons(L"\\Strings\\Options\\Scoreboard\\New", kCmdOptionsScoreboardNew,
                    L"\\Strings\\Options\\Scoreboard\\Delete", kCmdOptionsScoreboardDelete);
     int firstField = 0;

@@ -10,15 +10,9 @@
 constexpr const wchar_t *kKeyPortName = L"Name";                             // String, in a port group
 constexpr const wchar_t *kKeyPortDescription = L"SerialPort";                // String, in a port group
 constexpr const wchar_t *kKeyShortTimeout = L"\\Serial\\ShortTimeout";       // Int, ms
-constexpr const wchar_t *kKeyPromptTraceDL = L"\\Serial\\PromptTraceDL";     // Bool: trial choice dialog
-constexpr const wchar_t *kKeyAddDLToOvly = L"\\Serial\\AddDLToOvly";         // Bool: downloads go to the overlay
 constexpr const wchar_t *kKeyShowAllFSInRed = L"\\Event\\Results\\ShowAllFSInRed";   // Bool
-constexpr const wchar_t *kKeyChartShowSet = L"\\Chart\\Lines\\ShowSet";       // Bool
-constexpr const wchar_t *kKeyChartShowReaction = L"\\Chart\\Lines\\ShowReaction";   // Bool
 
 // Texts
-constexpr const wchar_t *kTextAlertError = L"\\Strings\\Alerts\\Error";
-constexpr const wchar_t *kTextAlertMessage = L"\\Strings\\Alerts\\Message";
 constexpr const wchar_t *kTextCommErrorTitle = L"\\Strings\\Alerts\\CommErrorTitle";
 constexpr const wchar_t *kTextTimeoutError = L"\\Strings\\Alerts\\TimeoutError";
 constexpr const wchar_t *kTextDeviceIsCC = L"\\Strings\\Alerts\\DeviceIsCC";

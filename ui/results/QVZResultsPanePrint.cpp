@@ -9,6 +9,7 @@
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KDateTime.h"
+#include "imaging/image/VImagingTexts.h"
 #include "imaging/printer/VZPrinter.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
@@ -24,7 +25,6 @@ constexpr const wchar_t *kTextPrintTitle = L"\\Strings\\Event\\Results\\Print\\T
 constexpr const wchar_t *kTextPrintPage = L"\\Strings\\Event\\Results\\Print\\Page";
 constexpr const wchar_t *kTextPrintOf = L"\\Strings\\Event\\Results\\Print\\Of";
 constexpr const wchar_t *kTextPrinting = L"\\Strings\\Event\\Results\\Print\\Printing";
-constexpr const wchar_t *kTextUserAborted = L"\\Strings\\Alerts\\UserAborted";
 constexpr int32_t kErrorPrinterNotResponding = 4001;
 constexpr int kHeaderLines = 6;   // header, heads and the notice line
 constexpr int kFirstRowLine = 3;

@@ -9,6 +9,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
+#include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/results/QVZResultsKeys.h"
 
@@ -75,12 +76,12 @@ int32_t GroupPortNumber(const KRGroup &group)
 
 void ShowError(const KString &text)
 {
-    KZMessageBox(Text(kTextAlertError), text, kButtonOk, kButtonOk, kIconExclamation);
+    KZMessageBox(Text(kKeyAlertError), text, kButtonOk, kButtonOk, kIconExclamation);
 }
 
 void ShowMessage(const KString &text)
 {
-    KZMessageBox(Text(kTextAlertMessage), text, kButtonOk, kButtonOk, kIconAsterisk);
+    KZMessageBox(Text(kKeyAlertMessage), text, kButtonOk, kButtonOk, kIconAsterisk);
 }
 
 int32_t Ask(const KString &caption, const KString &text, uint32_t buttons)

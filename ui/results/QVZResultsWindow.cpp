@@ -12,6 +12,7 @@
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
+#include "ui/chart/QVZChartKeys.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
@@ -159,8 +160,8 @@ void QVZResultsWindow::SetOverlayButton(bool on)
         application->SetOverlayMode(on);
     overlayButton->SetBitmap(Picture(on ? kOverlayOn : kOverlayOff));
     clearButton->SetVisible(on);
-    QVZResultsPrompts::SetFlag(kKeyChartShowSet, false);
-    QVZResultsPrompts::SetFlag(kKeyChartShowReaction, false);
+    QVZResultsPrompts::SetFlag(kKeyChartLineSet, false);
+    QVZResultsPrompts::SetFlag(kKeyChartLineReaction, false);
 }
 
 void QVZResultsWindow::ShowOnScoreboards()

@@ -6,6 +6,7 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
+#include "ui/options/QVZOptionsKeys.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
@@ -164,7 +165,7 @@ bool QVZTrialDownload::VisitUnit(const KRGroup &group)
 // Sets the trial index for this unit; false when the unit is given up.
 bool QVZTrialDownload::ChooseTrial(const KRGroup &group, bool &empty)
 {
-    if (!P::Flag(kKeyPromptTraceDL, true))
+    if (!P::Flag(QVZOptionsKeys::kPromptTraceDL, true))
     {
         int32_t count = 0;
         if (!ReadTrialCount(group, count))

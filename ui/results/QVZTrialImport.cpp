@@ -1,4 +1,5 @@
 // The trial download: importing one trial into the results list.
+#include "ui/options/QVZOptionsKeys.h"
 #include "ui/results/QVZTrialDownload.h"
 
 #include <climits>
@@ -111,7 +112,7 @@ void QVZTrialDownload::ShowWritten(bool everyTrialLoop)
 {
     VLeg *leg = host.DownloadResults()->Leg();
     KPoint cell = host.SelectedCell();
-    if (!P::Flag(kKeyAddDLToOvly, false))
+    if (!P::Flag(QVZOptionsKeys::kAddDLToOverlay, false))
     {
         if (leg)
             leg->Select(cell);

@@ -34,8 +34,6 @@ const StandardButton *FindStandard(uint32_t flag)
     return nullptr;
 }
 
-// Several children may be selected at once: check boxes are independent.
-constexpr int kSeveralSelected = 1;
 // The dialog's font: the display's font number 1.
 constexpr ZafInt8 kDialogFont = 1;
 

@@ -54,8 +54,6 @@ Extent ChildExtent(const ZafWindow *window)
     return extent;
 }
 
-constexpr int kSeveralSelected = 1;
-
 } // namespace
 
 void KZDialog::AlignColumn(int n, int firstChild)

@@ -6,16 +6,12 @@
 KZInteger::KZInteger(int left, int top, int width, int32_t value, int32_t minimum, int32_t maximum)
     : ZafInteger(left, top, width, value), KZWindowObjectLeech(this)
 {
-    KString range;
-    if (KZIntegerRange(minimum, maximum, range))
-        SetRange(range.CStr());
+    KZApplyRange(*this, minimum, maximum, &KZIntegerRange);
 }
 
 ZafEventType KZInteger::Event(const ZafEventStruct &event)
 {
-    if (ZafEventType answer = KZWindowObjectLeech::Event(event))
-        return answer;
-    return ZafInteger::Event(event);
+    return KZLeechThenBase<ZafInteger>(*this, event);
 }
 
 int32_t KZInteger::Value()

@@ -16,3 +16,13 @@ constexpr double kRealNoMaximum = 1.7976931348623157e+308;   // the largest doub
 // False (out untouched) when both bounds are the no-bound values.
 bool KZIntegerRange(int32_t minimum, int32_t maximum, KString &out);
 bool KZRealRange(double minimum, double maximum, KString &out);
+
+// Gives field the range text of rangeText (KZIntegerRange or KZRealRange),
+// when there is one.
+template <class Field, class Number>
+void KZApplyRange(Field &field, Number minimum, Number maximum, bool (*rangeText)(Number, Number, KString &))
+{
+    KString range;
+    if (rangeText(minimum, maximum, range))
+        field.SetRange(range.CStr());
+}

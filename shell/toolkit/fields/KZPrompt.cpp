@@ -16,7 +16,5 @@ KZPrompt::KZPrompt(int left, int top, int width, ZafStringData *text)
 
 ZafEventType KZPrompt::Event(const ZafEventStruct &event)
 {
-    if (ZafEventType answer = KZWindowObjectLeech::Event(event))
-        return answer;
-    return ZafPrompt::Event(event);
+    return KZLeechThenBase<ZafPrompt>(*this, event);
 }

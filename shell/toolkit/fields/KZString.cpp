@@ -33,9 +33,7 @@ KZString::KZString(const KRect &rect, const wchar_t *text, int maxLength)
 
 ZafEventType KZString::Event(const ZafEventStruct &event)
 {
-    if (ZafEventType answer = KZWindowObjectLeech::Event(event))
-        return answer;
-    return ZafString::Event(event);
+    return KZLeechThenBase<ZafString>(*this, event);
 }
 
 bool KZString::GetTime(int32_t &milliseconds)

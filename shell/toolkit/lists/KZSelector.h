@@ -94,6 +94,10 @@ protected:
 private:
     void Press(KPoint position);
     void RightPress(KPoint position);
+    // The unit under a press at position (parent coordinates) and the press
+    // in client pixels; false when that unit is not shown in full inside
+    // the extent.
+    bool PressedUnit(KPoint position, KPoint &unit, KPoint &pixel);
     void Track(ZafLogicalEvent code, KPoint position);
 
     KZSizer *header = nullptr;

@@ -14,14 +14,20 @@ void GrabFor(ZafWindowObject *window, uint32_t flags)
 
 } // namespace
 
+bool KZSelector::PressedUnit(KPoint at, KPoint &unit, KPoint &pixel)
+{
+    unit = ParentToUnit(at);
+    pixel = at;
+    ParentToClient(pixel);
+    return IsUnitVisible(unit, true) && ExtentRect().ContainsPoint(unit);
+}
+
 // A press on a unit shown in full inside the extent starts tracking, unless
 // it is a press on the selected unit that CellClicked takes.
 void KZSelector::Press(KPoint at)
 {
-    const KPoint unit = ParentToUnit(at);
-    KPoint pixel = at;
-    ParentToClient(pixel);
-    if (!IsUnitVisible(unit, true) || !ExtentRect().ContainsPoint(unit))
+    KPoint unit, pixel;
+    if (!PressedUnit(at, unit, pixel))
         return;
     if (unit != selection || !CellClicked(pixel, kClickOnSelected)) {
         // The repeated mouse event keeps the automatic scrolling going while
@@ -34,10 +40,8 @@ void KZSelector::Press(KPoint at)
 
 void KZSelector::RightPress(KPoint at)
 {
-    const KPoint unit = ParentToUnit(at);
-    KPoint pixel = at;
-    ParentToClient(pixel);
-    if (!IsUnitVisible(unit, true) || !ExtentRect().ContainsPoint(unit))
+    KPoint unit, pixel;
+    if (!PressedUnit(at, unit, pixel))
         return;
     Select(unit);
     CellClicked(pixel, kClickRight);

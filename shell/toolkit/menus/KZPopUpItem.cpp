@@ -53,9 +53,7 @@ void KZPopUpItem::SetCommand(int32_t value)
 
 ZafEventType KZPopUpItem::Event(const ZafEventStruct &event)
 {
-    if (ZafEventType answer = KZWindowObjectLeech::Event(event))
-        return answer;
-    return ZafPopUpItem::Event(event);
+    return KZLeechThenBase<ZafPopUpItem>(*this, event);
 }
 
 ZafError KZPopUpItem::SetText(const ZafIChar *text)

@@ -14,9 +14,7 @@ KZPullDownItem::~KZPullDownItem() = default;
 
 ZafEventType KZPullDownItem::Event(const ZafEventStruct &event)
 {
-    if (ZafEventType answer = KZWindowObjectLeech::Event(event))
-        return answer;
-    return ZafPullDownItem::Event(event);
+    return KZLeechThenBase<ZafPullDownItem>(*this, event);
 }
 
 template <typename Visit> void KZPullDownItem::ForEachEntry(Visit visit) const

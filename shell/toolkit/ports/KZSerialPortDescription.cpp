@@ -5,8 +5,7 @@
 #include "shell/toolkit/ports/KZSerialPortList.h"
 
 #include "foundation/comm/KSerialPort.h"
-#include "foundation/comm/KTCPSocket.h"
-#include "foundation/comm/KUDPSocket.h"
+#include "foundation/comm/KSocket.h"
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/fields/KZComboBox.h"
 #include "shell/toolkit/fields/KZString.h"
@@ -94,16 +93,16 @@ bool KZSerialPort::GetDescription(KString &out)
             return false;
         if (!GetIPPort(port))
             return false;
-        return KUDPSocket::MakeDescription(out, kind, ipAddress, port);
+        return KSocketStream::MakeDescription(out, kind, ipAddress, port);
     }
     case kKindTCPConnect:
         if (!GetAddress(ipAddress) || !GetIPPort(port))
             return false;
-        return KTCPSocket::MakeDescription(out, kind, ipAddress, port);
+        return KSocketStream::MakeDescription(out, kind, ipAddress, port);
     case kKindTCPListen:
         if (!GetIPPort(port))
             return false;
-        return KTCPSocket::MakeDescription(out, kind, 0, port);
+        return KSocketStream::MakeDescription(out, kind, 0, port);
     default:
         break;
     }
@@ -126,23 +125,14 @@ bool KZSerialPort::SetDescription(const KString &description)
     uint16_t port = 0;
     switch (kind) {
     case kKindUDP:
-        SetPort(kind);
-        KUDPSocket::ParseAddress(description, ipAddress, 1);
-        SetAddress(ipAddress);
-        KUDPSocket::ParsePort(description, port, 2);
-        SetIPPort(port);
-        return true;
     case kKindTCPConnect:
-        SetPort(kind);
-        KTCPSocket::ParseAddress(description, ipAddress, 1);
-        SetAddress(ipAddress);
-        KTCPSocket::ParsePort(description, port, 2);
-        SetIPPort(port);
-        return true;
     case kKindTCPListen:
+        // A listener's description carries no address to show.
         SetPort(kind);
-        SetAddress(0);
-        KTCPSocket::ParsePort(description, port, 2);
+        if (kind != kKindTCPListen)
+            KSocketStream::ParseAddress(description, ipAddress, 1);
+        SetAddress(ipAddress);
+        KSocketStream::ParsePort(description, port, 2);
         SetIPPort(port);
         return true;
     default:

@@ -18,6 +18,17 @@ struct FontSlot
 };
 constexpr FontSlot kFontSlots[] = { { 0, 9, FW_NORMAL }, { 1, 12, FW_NORMAL }, { 3, 13, FW_BOLD } };
 
+// The printed face of a font slot over the system's icon-title face (a
+// LOGFONTA or LOGFONTW): the slot's height and weight, TrueType only.
+template <class Face> void SetSlotFace(Face &face, const FontSlot &slot)
+{
+    face.lfHeight = slot.height;
+    face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
+    face.lfWeight = slot.weight;
+    face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
+    face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+}
+
 HDC Dc(void *dc)
 {
     return static_cast<HDC>(dc);
@@ -27,6 +38,24 @@ HDC Dc(void *dc)
 int32_t Scale(int32_t value, int32_t numerator, int32_t denominator)
 {
     return int32_t(int64_t(value) * numerator / denominator);
+}
+
+// Scales point from one extent to another, axis by axis; unchanged while
+// either extent is not yet known (zero or less).
+void ScalePoint(KPoint &point, KPoint to, KPoint from)
+{
+    if (from.x <= 0 || from.y <= 0 || to.x <= 0 || to.y <= 0)
+        return;
+    point.x = Scale(point.x, to.x, from.x);
+    point.y = Scale(point.y, to.y, from.y);
+}
+
+void ScaleRect(KRect &rect, KPoint to, KPoint from)
+{
+    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
+    ScalePoint(topLeft, to, from);
+    ScalePoint(bottomRight, to, from);
+    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
 }
 
 // Selects a font into a context for the lifetime of the object.
@@ -72,34 +101,22 @@ void KZPrinter::UseDeviceUnits()
 
 void KZPrinter::LogicalToDevice(KPoint &point) const
 {
-    if (printableLogical.x <= 0 || printableLogical.y <= 0 || printablePixels.x <= 0 || printablePixels.y <= 0)
-        return;
-    point.x = Scale(point.x, printablePixels.x, printableLogical.x);
-    point.y = Scale(point.y, printablePixels.y, printableLogical.y);
+    ScalePoint(point, printablePixels, printableLogical);
 }
 
 void KZPrinter::LogicalToDevice(KRect &rect) const
 {
-    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
-    LogicalToDevice(topLeft);
-    LogicalToDevice(bottomRight);
-    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    ScaleRect(rect, printablePixels, printableLogical);
 }
 
 void KZPrinter::DeviceToLogical(KPoint &point) const
 {
-    if (printableLogical.x <= 0 || printableLogical.y <= 0 || printablePixels.x <= 0 || printablePixels.y <= 0)
-        return;
-    point.x = Scale(point.x, printableLogical.x, printablePixels.x);
-    point.y = Scale(point.y, printableLogical.y, printablePixels.y);
+    ScalePoint(point, printableLogical, printablePixels);
 }
 
 void KZPrinter::DeviceToLogical(KRect &rect) const
 {
-    KPoint topLeft(rect.left, rect.top), bottomRight(rect.right, rect.bottom);
-    DeviceToLogical(topLeft);
-    DeviceToLogical(bottomRight);
-    rect = KRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    ScaleRect(rect, printableLogical, printablePixels);
 }
 
 int32_t KZPrinter::LinesPerPage() const
@@ -128,20 +145,12 @@ bool KZPrinter::MakeFonts()
         if (KUseAnsiApi()) {
             LOGFONTA face = {};
             SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
-            face.lfHeight = slot.height;
-            face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
-            face.lfWeight = slot.weight;
-            face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
-            face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            SetSlotFace(face, slot);
             made = CreateFontIndirectA(&face);
         } else {
             LOGFONTW face = {};
             SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
-            face.lfHeight = slot.height;
-            face.lfWidth = face.lfEscapement = face.lfOrientation = 0;
-            face.lfWeight = slot.weight;
-            face.lfItalic = face.lfUnderline = face.lfStrikeOut = 0;
-            face.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            SetSlotFace(face, slot);
             made = CreateFontIndirectW(&face);
         }
         if (!made)

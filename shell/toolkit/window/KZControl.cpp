@@ -19,6 +19,15 @@ KZMDIChild *AsChild(ZafElement *element)
     return dynamic_cast<KZMDIChild *>(static_cast<ZafWindowObject *>(element));
 }
 
+// The first child window from element on, stepping with step (Next or Previous).
+KZMDIChild *ChildFrom(ZafElement *element, ZafElement *(ZafElement::*step)() const)
+{
+    for (; element; element = (element->*step)())
+        if (KZMDIChild *found = AsChild(element))
+            return found;
+    return nullptr;
+}
+
 } // namespace
 
 KZControl::KZControl(int left, int top, int width, int height)
@@ -79,20 +88,13 @@ KZMDIChild *KZControl::ActiveChild() const
 
 KZMDIChild *KZControl::NextChild(KZMDIChild *child) const
 {
-    ZafElement *e = child ? static_cast<ZafWindowObject *>(child)->Next() : ZafList::First();
-    for (; e; e = e->Next())
-        if (KZMDIChild *found = AsChild(e))
-            return found;
-    return nullptr;
+    return ChildFrom(child ? static_cast<ZafWindowObject *>(child)->Next() : ZafList::First(), &ZafElement::Next);
 }
 
 KZMDIChild *KZControl::PreviousChild(KZMDIChild *child) const
 {
-    ZafElement *e = child ? static_cast<ZafWindowObject *>(child)->Previous() : ZafList::Last();
-    for (; e; e = e->Previous())
-        if (KZMDIChild *found = AsChild(e))
-            return found;
-    return nullptr;
+    return ChildFrom(child ? static_cast<ZafWindowObject *>(child)->Previous() : ZafList::Last(),
+                     &ZafElement::Previous);
 }
 
 int KZControl::ChildCount() const

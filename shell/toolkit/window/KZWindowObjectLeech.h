@@ -125,3 +125,12 @@ private:
     ZafWindowObject *const host;
     uint32_t flags = 0;
 };
+
+// The wrappers' event order in one place: the leech first (a nonzero answer
+// is final), then the framework class Base the wrapper derives from.
+template <class Base, class Wrapper> ZafEventType KZLeechThenBase(Wrapper &wrapper, const ZafEventStruct &event)
+{
+    if (ZafEventType answer = wrapper.KZWindowObjectLeech::Event(event))
+        return answer;
+    return wrapper.Base::Event(event);
+}

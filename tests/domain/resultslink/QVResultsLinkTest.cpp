@@ -14,6 +14,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/support/TestStreams.h"
+#include "foundation/values/KDateTime.h"
 #include "foundation/values/KHelpers.h"
 
 #include <gtest/gtest.h>
@@ -200,4 +201,19 @@ TEST(QVResultsFile, TimesAreSecondsWithThreeDecimals)
     text.AppendChar(L' ');
     QVResultsFile::AppendMilliseconds(text, 61005);
     EXPECT_EQ(text, L"0.142 -0.012 61.005");
+}
+
+TEST_F(QVResultsLinkTest, TheEventLineGivesTheDateAndTimeZeroPaddedAndLeavesUnsetPartsEmpty)
+{
+    const auto eventLine = [this] {
+        KString text;
+        QVResultsFile::Format(m_event, text);
+        std::wstring all(text.CStr());
+        const size_t start = all.find(L"EVENT,");
+        return all.substr(start, all.find(L'\n', start) - start);
+    };
+    m_event.SetDateTime(KDateTime(2026, 3, 7, 9, 5, 3));
+    EXPECT_EQ(eventLine(), L"EVENT,1,1,2,\"60 m, Women\",2026-03-07,09:05:03");
+    m_event.SetDateTime(KDateTime(2026, 12, 31));
+    EXPECT_EQ(eventLine(), L"EVENT,1,1,2,\"60 m, Women\",2026-12-31,");
 }

@@ -4,6 +4,7 @@
 #include "foundation/registry/KRInt.h"
 #include "foundation/registry/KRRat.h"
 #include "foundation/registry/KRString.h"
+#include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/support/TestStreams.h"
 #include "foundation/support/RegistryTestTable.h"
@@ -37,6 +38,22 @@ TEST(KRegistryDefaults, LookupsOfMissingOrOtherTypesAnswerNoneAndTheSharedEmptyT
     EXPECT_TRUE(missing.IsEmpty());
     EXPECT_EQ(&missing, &registry.GetText(L"\\Serial\\ShortTimeout"));
     EXPECT_EQ(&missing, &KRNode::EmptyText());
+}
+
+TEST(KRegistryDefaults, ValueOrReadsTheTypedSettingAndFallsBackForMissingOtherTypeOrNoSettings)
+{
+    KRegistry registry(kTestDefaults);
+    EXPECT_EQ(KRIntOr(&registry, L"\\Serial\\ShortTimeout", 7), 1000);
+    EXPECT_DOUBLE_EQ(KRFloatOr(&registry, L"\\Chart\\Axes\\MinX", 7.0), -3.0);
+    EXPECT_TRUE(KRBoolOr(&registry, L"\\Serial\\PromptTraceDL", false));
+    EXPECT_EQ(KRStringOr(&registry, L"\\Database\\SetStatusChar", KString(L"x")), L"\\");
+
+    EXPECT_EQ(KRIntOr(&registry, L"\\Database\\SetStatusChar", 7), 7);
+    EXPECT_DOUBLE_EQ(KRFloatOr(&registry, L"\\Serial\\ShortTimeout", 7.5), 7.5);
+    EXPECT_FALSE(KRBoolOr(&registry, L"\\Serial\\Missing", false));
+    EXPECT_EQ(KRStringOr(&registry, L"\\Serial\\ShortTimeout", KString(L"x")), L"x");
+    EXPECT_EQ(KRIntOr(nullptr, L"\\Serial\\ShortTimeout", 7), 7);
+    EXPECT_EQ(KRStringOr(nullptr, L"\\Database\\SetStatusChar", KString(L"x")), L"x");
 }
 
 TEST(KRegistryDefaults, NamesAreMatchedIgnoringCaseAndTextReferencesStayValid)

@@ -117,6 +117,33 @@ TEST(QVZPaneLayout, NeighboursFlushWithOneEndShareTheHiddenPaneBetweenThem)
     EXPECT_TRUE(out[2].IsEmpty());
 }
 
+TEST(QVZPaneLayout, ANeighbourFlushWithEitherEndOfAnySideTakesItsStripAcross)
+{
+    // One neighbour on the left, flush with the hidden pane's top or its
+    // bottom: it stretches across, the rest stays uncovered. The same layout
+    // mirrored and turned puts the neighbour on each of the four sides.
+    struct Case
+    {
+        Rect neighbour, neighbourAfter;
+    };
+    const Rect hidden(50, 0, 100, 100);
+    const Case ends[] = { { { 0, 0, 50, 40 }, { 0, 0, 100, 40 } }, { { 0, 40, 50, 100 }, { 0, 40, 100, 100 } } };
+    const auto mirrored = [](const Rect &r) { return Rect(100 - r.right, r.top, 100 - r.left, r.bottom); };
+    const auto turned = [](const Rect &r) { return Rect(r.top, r.left, r.bottom, r.right); };
+    for (int side = 0; side < 4; ++side) {
+        const auto place = [&](Rect r) {
+            if (side & 1)
+                r = mirrored(r);
+            return side & 2 ? turned(r) : r;
+        };
+        for (const Case &c : ends) {
+            const auto out = Closed({ { place(c.neighbour), false }, { place(hidden), true } });
+            EXPECT_EQ(place(c.neighbourAfter), out[0]) << "side " << side;
+            EXPECT_TRUE(out[1].IsEmpty()) << "side " << side;
+        }
+    }
+}
+
 TEST(QVZPaneLayout, AreaThatNoNeighbourMatchesStaysUncovered)
 {
     const auto out = Closed({ { { 0, 0, 50, 50 }, false }, { { 50, 50, 100, 100 }, true } });

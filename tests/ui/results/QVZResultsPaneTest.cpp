@@ -14,6 +14,7 @@
 #include "shell/toolkit/lists/KZListCodes.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/window/KZWindowHelpers.h"
+#include "ui/chart/QVZChartKeys.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
@@ -204,8 +205,8 @@ TEST_F(ResultsPane, OverlayButtonSwitchesTheModeAndTheChartsSetAndReactionLines)
     window->SetOverlayButton(true);
     EXPECT_TRUE(app->IsOverlayMode());
     EXPECT_TRUE(window->ClearOverlayButton()->IsVisible(false));
-    EXPECT_FALSE(registry->GetBool(kKeyChartShowSet)->Value());
-    EXPECT_FALSE(registry->GetBool(kKeyChartShowReaction)->Value());
+    EXPECT_FALSE(registry->GetBool(kKeyChartLineSet)->Value());
+    EXPECT_FALSE(registry->GetBool(kKeyChartLineReaction)->Value());
     Command(kCmdOverlayMode);
     EXPECT_FALSE(app->IsOverlayMode());
     EXPECT_FALSE(window->ClearOverlayButton()->IsVisible(false));
