@@ -53,7 +53,4 @@ private:
     DWORD started = 0;
 };
 
-// The folder of the built program (build/bin), found from this test's own location.
-std::wstring BuiltProgramFolder();
-
 #endif

@@ -71,3 +71,13 @@ bool FileExists(const std::wstring &path)
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+std::wstring BuiltProgramFolder()
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring folder = path;
+    for (int level = 0; level < 3; ++level)
+        folder.erase(folder.find_last_of(L"\\/"));
+    return folder + L"\\bin";
+}
