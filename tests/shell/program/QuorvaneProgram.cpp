@@ -70,6 +70,11 @@ QuorvaneProgram::~QuorvaneProgram()
     CloseHandle(process.hThread);
 }
 
+HWND QuorvaneProgram::StartToMainWindow(const std::wstring &arguments)
+{
+    return Start(arguments) ? WaitForWindow(kMainTitle) : nullptr;
+}
+
 bool QuorvaneProgram::Start(const std::wstring &arguments)
 {
     std::wstring line = L"\"" + folder.PathOf(L"quorvane.exe") + L"\"";
