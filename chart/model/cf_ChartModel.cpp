@@ -233,6 +233,13 @@ void SetStyleAt(int (&sequence)[cf_ChartModel::kStyleCount], int n, int style)
         sequence[(n - 1) % cf_ChartModel::kStyleCount] = style;
 }
 
+void SetSequence(int (&sequence)[cf_ChartModel::kStyleCount], int a, int b, int c)
+{
+    sequence[0] = a;
+    sequence[1] = b;
+    sequence[2] = c;
+}
+
 } // namespace
 
 int cf_ChartModel::StyleA(int n) const
@@ -247,9 +254,7 @@ void cf_ChartModel::SetStyleA(int n, int style)
 
 void cf_ChartModel::SetStyleSequenceA(int a, int b, int c)
 {
-    styleSequenceA[0] = a;
-    styleSequenceA[1] = b;
-    styleSequenceA[2] = c;
+    SetSequence(styleSequenceA, a, b, c);
 }
 
 int cf_ChartModel::StyleB(int n) const
@@ -264,9 +269,7 @@ void cf_ChartModel::SetStyleB(int n, int style)
 
 void cf_ChartModel::SetStyleSequenceB(int a, int b, int c)
 {
-    styleSequenceB[0] = a;
-    styleSequenceB[1] = b;
-    styleSequenceB[2] = c;
+    SetSequence(styleSequenceB, a, b, c);
 }
 
 unsigned char cf_ChartModel::MarkFlagFor(int k) const
