@@ -65,6 +65,14 @@ std::string ReadExactly(KSerialPort &port, int32_t count)
     return got;
 }
 
+// Opens first and second raw on the pair's near port and peer on its far one.
+void OpenSharedAndPeer(const ComPortPair &pair, KSerialPort &first, KSerialPort &second, KSerialPort &peer)
+{
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+}
+
 // Opens board raw as a scoreboard port repeating every period ms (its
 // description's last field) and the display raw on the pair's far end; writes
 // the messages through board, closes it after ms and answers all the display
@@ -237,9 +245,7 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort first(1024, 1024, 0x01), second(1024, 1024, 0x80), peer;
-    OpenRaw(first, ComPortPair::Description(pair.port));
-    OpenRaw(second, ComPortPair::Description(pair.port));
-    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    OpenSharedAndPeer(pair, first, second, peer);
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x81u);
 
     first.Close();
@@ -257,9 +263,7 @@ TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort first(1024, 1024, 0x02), second(1024, 1024, 0x02), peer;
-    OpenRaw(first, ComPortPair::Description(pair.port));
-    OpenRaw(second, ComPortPair::Description(pair.port));
-    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    OpenSharedAndPeer(pair, first, second, peer);
     first.Close();
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
     second.Write("ok", 2);
