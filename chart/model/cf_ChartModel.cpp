@@ -76,17 +76,12 @@ cf_DataGroup *cf_ChartModel::CurrentGroup() const
 
 cf_DataGroup *cf_ChartModel::Group(int n) const
 {
-    if (n < 1 || n > groupCount)
-        return nullptr;
-    return static_cast<cf_DataGroup *>(const_cast<cf_DyArr &>(groups).At(n));
+    return cf_SlotAt<cf_DataGroup>(groups, n, groupCount);
 }
 
 void cf_ChartModel::DeleteGroups()
 {
-    for (int n = 1; n <= groupCount; ++n) {
-        delete Group(n);
-        groups.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_DataGroup>(groups, groupCount);
     groupCount = lastGroup = firstGroup = currentGroup = 0;
     groupReady.clear();
 }

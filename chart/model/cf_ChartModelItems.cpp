@@ -193,10 +193,7 @@ void cf_ChartModel::ClearAxisTitles()
 
 void cf_ChartModel::ClearLegend()
 {
-    for (int n = 1; n <= legendCount; ++n) {
-        delete static_cast<cf_DataGroup *>(legend.At(n));
-        legend.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_DataGroup>(legend, legendCount);
     legendCount = 0;
     legendReady.clear();
 }
