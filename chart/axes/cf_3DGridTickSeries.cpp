@@ -35,9 +35,7 @@ cf_3DGridTickSeries::~cf_3DGridTickSeries()
 
 cf_3DTextMarker *cf_3DGridTickSeries::Tick(int n) const
 {
-    if (n < 1 || n > tickCount)
-        return nullptr;
-    return static_cast<cf_3DTextMarker *>(const_cast<cf_DyArr &>(ticks).At(n));
+    return cf_SlotAt<cf_3DTextMarker>(ticks, n, tickCount);
 }
 
 int cf_3DGridTickSeries::SetScaleSource(int source)

@@ -32,10 +32,7 @@ int cf_3DGridTickSeries::BuildPolar(cf_ChartModel *)
 
 void cf_3DGridTickSeries::ClearTicks()
 {
-    for (int i = 1; i <= tickCount; ++i) {
-        delete Tick(i);
-        ticks.At(i) = nullptr;
-    }
+    cf_DeleteSlots<cf_3DTextMarker>(ticks, tickCount);
     tickCount = 0;
     endTickHighMarker = endTickLowMarker = nullptr;
 }

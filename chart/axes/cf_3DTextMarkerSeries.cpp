@@ -16,17 +16,12 @@ cf_3DTextMarkerSeries::~cf_3DTextMarkerSeries()
 
 cf_3DTextMarker *cf_3DTextMarkerSeries::Marker(int n) const
 {
-    if (n < 1 || n > markerCount)
-        return nullptr;
-    return static_cast<cf_3DTextMarker *>(const_cast<cf_DyArr &>(markers).At(n));
+    return cf_SlotAt<cf_3DTextMarker>(markers, n, markerCount);
 }
 
 void cf_3DTextMarkerSeries::ClearMarkers()
 {
-    for (int n = 1; n <= markerCount; ++n) {
-        delete Marker(n);
-        markers.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_3DTextMarker>(markers, markerCount);
     markerCount = 0;
     current = nullptr;
 }

@@ -80,30 +80,28 @@ void SurfaceRanges(const cf_ChartModel &model, double *r)
     }
 }
 
+namespace {
+
+// In value mode 3, min..max widened by half an x step each way; otherwise
+// 0..countHigh.
+void SteppedRange(const cf_ChartModel &model, double min, double max, double countHigh, double &low,
+                  double &high)
+{
+    const bool stepped = model.ValueMode() == 3;
+    low = stepped ? min - model.XStep() / 2 : 0;
+    high = stepped ? max + model.XStep() / 2 : countHigh;
+}
+
+} // namespace
+
 void RowRange(const cf_ChartModel &model, double &low, double &high)
 {
-    low = model.ZMin();
-    high = model.ZMax();
-    if (model.ValueMode() == 3) {
-        low -= model.XStep() / 2;
-        high += model.XStep() / 2;
-    } else {
-        low = 0;
-        high = 2 * high - 1;
-    }
+    SteppedRange(model, model.ZMin(), model.ZMax(), 2 * model.ZMax() - 1, low, high);
 }
 
 void PositionRange(const cf_ChartModel &model, double &low, double &high)
 {
-    low = model.XMin();
-    high = model.XMax();
-    if (model.ValueMode() == 3) {
-        low -= model.XStep() / 2;
-        high += model.XStep() / 2;
-    } else {
-        low = 0;
-        high = PlusOne(high);
-    }
+    SteppedRange(model, model.XMin(), model.XMax(), PlusOne(model.XMax()), low, high);
 }
 
 void ShowAxisFaces(cf_ChartEngine &engine, int bottomSource, int leftSource)

@@ -76,17 +76,12 @@ cf_DataGroup *cf_ChartModel::CurrentGroup() const
 
 cf_DataGroup *cf_ChartModel::Group(int n) const
 {
-    if (n < 1 || n > groupCount)
-        return nullptr;
-    return static_cast<cf_DataGroup *>(const_cast<cf_DyArr &>(groups).At(n));
+    return cf_SlotAt<cf_DataGroup>(groups, n, groupCount);
 }
 
 void cf_ChartModel::DeleteGroups()
 {
-    for (int n = 1; n <= groupCount; ++n) {
-        delete Group(n);
-        groups.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_DataGroup>(groups, groupCount);
     groupCount = lastGroup = firstGroup = currentGroup = 0;
     groupReady.clear();
 }
@@ -233,6 +228,13 @@ void SetStyleAt(int (&sequence)[cf_ChartModel::kStyleCount], int n, int style)
         sequence[(n - 1) % cf_ChartModel::kStyleCount] = style;
 }
 
+void SetSequence(int (&sequence)[cf_ChartModel::kStyleCount], int a, int b, int c)
+{
+    sequence[0] = a;
+    sequence[1] = b;
+    sequence[2] = c;
+}
+
 } // namespace
 
 int cf_ChartModel::StyleA(int n) const
@@ -247,9 +249,7 @@ void cf_ChartModel::SetStyleA(int n, int style)
 
 void cf_ChartModel::SetStyleSequenceA(int a, int b, int c)
 {
-    styleSequenceA[0] = a;
-    styleSequenceA[1] = b;
-    styleSequenceA[2] = c;
+    SetSequence(styleSequenceA, a, b, c);
 }
 
 int cf_ChartModel::StyleB(int n) const
@@ -264,9 +264,7 @@ void cf_ChartModel::SetStyleB(int n, int style)
 
 void cf_ChartModel::SetStyleSequenceB(int a, int b, int c)
 {
-    styleSequenceB[0] = a;
-    styleSequenceB[1] = b;
-    styleSequenceB[2] = c;
+    SetSequence(styleSequenceB, a, b, c);
 }
 
 unsigned char cf_ChartModel::MarkFlagFor(int k) const

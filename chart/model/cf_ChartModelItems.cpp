@@ -73,6 +73,18 @@ void AnchorTextItem(int kind, cf_TextAttribs &t)
     }
 }
 
+// The text item of a kind (1..kItemKinds) among items, made and anchored by
+// anchor on first use.
+cf_DataGroup *TextItemOf(cf_DataGroup **items, int kind, void (*anchor)(int, cf_TextAttribs &))
+{
+    const int i = KindIndex(kind);
+    if (!items[i]) {
+        items[i] = NewTextItem();
+        anchor(i + 1, items[i]->TextAttribs());
+    }
+    return items[i];
+}
+
 void FillItem(cf_DataGroup *item, const wchar_t *text, double x, double y, double z)
 {
     item->Clear();
@@ -85,22 +97,12 @@ void FillItem(cf_DataGroup *item, const wchar_t *text, double x, double y, doubl
 
 cf_DataGroup *cf_ChartModel::AxisTitleItem(int kind)
 {
-    int i = KindIndex(kind);
-    if (!axisTitleItems[i]) {
-        axisTitleItems[i] = NewTextItem();
-        AnchorAxisTitle(i + 1, axisTitleItems[i]->TextAttribs());
-    }
-    return axisTitleItems[i];
+    return TextItemOf(axisTitleItems, kind, AnchorAxisTitle);
 }
 
 cf_DataGroup *cf_ChartModel::TextItem(int kind)
 {
-    int i = KindIndex(kind);
-    if (!textItems[i]) {
-        textItems[i] = NewTextItem();
-        AnchorTextItem(i + 1, textItems[i]->TextAttribs());
-    }
-    return textItems[i];
+    return TextItemOf(textItems, kind, AnchorTextItem);
 }
 
 cf_DataGroup *cf_ChartModel::TitleItem(int kind)
@@ -191,10 +193,7 @@ void cf_ChartModel::ClearAxisTitles()
 
 void cf_ChartModel::ClearLegend()
 {
-    for (int n = 1; n <= legendCount; ++n) {
-        delete static_cast<cf_DataGroup *>(legend.At(n));
-        legend.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_DataGroup>(legend, legendCount);
     legendCount = 0;
     legendReady.clear();
 }

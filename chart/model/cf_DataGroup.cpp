@@ -115,9 +115,6 @@ void cf_DataGroup::Clear()
 
 void cf_DataGroup::DeleteValues()
 {
-    for (int n = 1; n <= count; ++n) {
-        delete At(n);
-        values.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_XYZ>(values, count);
     count = 0;
 }

@@ -124,24 +124,21 @@ void cf_3DBitmap::DrawFormB(bf_Display *display)
     int n = riseA;
     int sums[4] = {0, 0, 0, 0};
     int sourceRow = 0;
+    // Moves an edge end by step each time its error sum passes zero, mapping
+    // the row once more before it moves.
+    auto advance = [&](int &sum, int rise, cf_2DPoint &end, const cf_2DPoint &step) {
+        if ((sum += rise) > 0) {
+            MapRow(display, sourceRow, a, b);
+            sum -= n;
+            end += step;
+        }
+    };
     for (int row = n; row >= 1; --row) {
         MapRow(display, sourceRow, a, b);
         a += upStep;
-        if ((sums[0] += runA) > 0) {
-            MapRow(display, sourceRow, a, b);
-            sums[0] -= n;
-            a += stepA;
-        }
-        if ((sums[1] += riseB) > 0) {
-            MapRow(display, sourceRow, a, b);
-            sums[1] -= n;
-            b += upStep;
-        }
-        if ((sums[2] += runB) > 0) {
-            MapRow(display, sourceRow, a, b);
-            sums[2] -= n;
-            b += stepB;
-        }
+        advance(sums[0], runA, a, stepA);
+        advance(sums[1], riseB, b, upStep);
+        advance(sums[2], runB, b, stepB);
         if ((sums[3] += scanCount) > 0) {
             sums[3] -= n;
             ++sourceRow;

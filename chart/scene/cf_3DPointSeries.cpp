@@ -119,10 +119,7 @@ void cf_3DPointSeries::DeletePoints()
         count = 0;
         return;
     }
-    for (int n = 1; n <= count; ++n) {
-        delete PointAt(n);
-        points.At(n) = nullptr;
-    }
+    cf_DeleteSlots<cf_3DPoint>(points, count);
     count = 0;
 }
 

@@ -43,41 +43,35 @@ cf_3DBoxHedra::cf_3DBoxHedra(double x0, double x1, double y0, double y1, double 
     }
 }
 
+void cf_3DBoxHedra::PlaceAnchor(double x, double y, double z, bool fromViewX)
+{
+    anchor.SetPosition(x, y, z);
+    depthFromViewX = fromViewX;
+}
+
+void cf_3DBoxHedra::UpdateDepthKey(const cf_Kernel &kernel)
+{
+    anchor.Transform(kernel);
+    depthKey = ViewLength(depthFromViewX ? anchor.ViewX() : anchor.ViewY());
+}
+
 cf_3DBarHedra::cf_3DBarHedra(double x0, double x1, double y0, double y1, double z0, double z1,
                              cf_DispAttribs *borrowed)
     : cf_3DBoxHedra(x0, x1, y0, y1, z0, z1, borrowed)
 {
-    anchor.SetPosition(0, (y0 + y1) * 0.5, (z0 + z1) * 0.5);
-}
-
-void cf_3DBarHedra::UpdateDepthKey(const cf_Kernel &kernel)
-{
-    anchor.Transform(kernel);
-    depthKey = ViewLength(anchor.ViewY());
+    PlaceAnchor(0, (y0 + y1) * 0.5, (z0 + z1) * 0.5, false);
 }
 
 cf_3DColumnHedra::cf_3DColumnHedra(double x0, double x1, double y0, double y1, double z0,
                                    double z1, cf_DispAttribs *borrowed)
     : cf_3DBoxHedra(x0, x1, y0, y1, z0, z1, borrowed)
 {
-    anchor.SetPosition((x0 + x1) * 0.5, 0, (z0 + z1) * 0.5);
-}
-
-void cf_3DColumnHedra::UpdateDepthKey(const cf_Kernel &kernel)
-{
-    anchor.Transform(kernel);
-    depthKey = ViewLength(anchor.ViewX());
+    PlaceAnchor((x0 + x1) * 0.5, 0, (z0 + z1) * 0.5, true);
 }
 
 cf_3DStackHedra::cf_3DStackHedra(double x0, double x1, double y0, double y1, double z0,
                                  double z1, cf_DispAttribs *borrowed)
     : cf_3DBoxHedra(x0, x1, y0, y1, z0, z1, borrowed)
 {
-    anchor.SetPosition((x0 + x1) * 0.5, (y0 + y1) * 0.5, (z0 + z1) * 0.5);
-}
-
-void cf_3DStackHedra::UpdateDepthKey(const cf_Kernel &kernel)
-{
-    anchor.Transform(kernel);
-    depthKey = ViewLength(anchor.ViewY());
+    PlaceAnchor((x0 + x1) * 0.5, (y0 + y1) * 0.5, (z0 + z1) * 0.5, false);
 }

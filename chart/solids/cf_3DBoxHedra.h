@@ -21,25 +21,32 @@ public:
     // The four corners of face f (0..5) of a box, in drawing order.
     static void FaceCorners(int f, double x0, double x1, double y0, double y1, double z0, double z1,
                             cf_3DPoint (&corners)[4]);
+
+    // Transforms the anchor; the depth key is the length of its view x or y.
+    void UpdateDepthKey(const cf_Kernel &kernel) override;
+
+protected:
+    // Places the anchor; depthFromViewX picks the view axis of the depth key.
+    void PlaceAnchor(double x, double y, double z, bool depthFromViewX);
+
+private:
+    bool depthFromViewX = false;
 };
 
 class cf_3DBarHedra : public cf_3DBoxHedra {
 public:
     cf_3DBarHedra(double x0, double x1, double y0, double y1, double z0, double z1,
                   cf_DispAttribs *borrowed);
-    void UpdateDepthKey(const cf_Kernel &kernel) override;
 };
 
 class cf_3DColumnHedra : public cf_3DBoxHedra {
 public:
     cf_3DColumnHedra(double x0, double x1, double y0, double y1, double z0, double z1,
                      cf_DispAttribs *borrowed);
-    void UpdateDepthKey(const cf_Kernel &kernel) override;
 };
 
 class cf_3DStackHedra : public cf_3DBoxHedra {
 public:
     cf_3DStackHedra(double x0, double x1, double y0, double y1, double z0, double z1,
                     cf_DispAttribs *borrowed);
-    void UpdateDepthKey(const cf_Kernel &kernel) override;
 };

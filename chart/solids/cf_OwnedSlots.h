@@ -30,10 +30,7 @@ public:
     // Deletes every part, counted or left behind.
     void Clear()
     {
-        for (int i = 1; i <= stored; ++i) {
-            delete static_cast<T *>(slots.At(i));
-            slots.At(i) = nullptr;
-        }
+        cf_DeleteSlots<T>(slots, stored);
         count = stored = 0;
     }
     // Takes the part (not null) as part Count() + 1.
@@ -48,12 +45,7 @@ public:
     }
 
     // Part i (1..Count()), else null.
-    T *At(int i) const
-    {
-        if (i < 1 || i > count)
-            return nullptr;
-        return static_cast<T *>(const_cast<cf_DyArr &>(slots).At(i));
-    }
+    T *At(int i) const { return cf_SlotAt<T>(slots, i, count); }
     int Count() const { return count; }
     // Calls f on every counted part, in order.
     template <class F> void ForEach(F f) const

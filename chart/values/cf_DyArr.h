@@ -24,3 +24,20 @@ private:
     void **slots;
     int capacity;
 };
+
+// Slot n of slots as a T; null outside 1..count (the slots an owner counts).
+template <class T> T *cf_SlotAt(const cf_DyArr &slots, int n, int count)
+{
+    if (n < 1 || n > count)
+        return nullptr;
+    return static_cast<T *>(const_cast<cf_DyArr &>(slots).At(n));
+}
+
+// Deletes the T that each of slots 1..count points to and empties the slots.
+template <class T> void cf_DeleteSlots(cf_DyArr &slots, int count)
+{
+    for (int n = 1; n <= count; ++n) {
+        delete static_cast<T *>(slots.At(n));
+        slots.At(n) = nullptr;
+    }
+}

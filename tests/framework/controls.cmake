@@ -30,11 +30,8 @@ list(APPEND TEST_SOURCES
 )
 # Their 8-bit window-system paths, run as a Windows 98 program (the wide
 # clipboard text has no 8-bit form there).
-add_test(NAME framework_controls_win98
-    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/display/run-as-win98.sh
-        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
-        --gtest_filter=ZafStringField.*:ZafPromptLabel.*:ZafTextField.*:ZafPopUp*:ZafPullDownMenuBar.*:ZafSystemButtonMenu.*:-*WideClipboardText)
-set_tests_properties(framework_controls_win98 PROPERTIES TIMEOUT 600 RESOURCE_LOCK test_display)
+qt_win98_test(framework_controls_win98
+    ZafStringField.*:ZafPromptLabel.*:ZafTextField.*:ZafPopUp*:ZafPullDownMenuBar.*:ZafSystemButtonMenu.*:-*WideClipboardText)
 
 # Scroll bars and sliders, lists, combo boxes, number fields, notebook.
 list(APPEND TEST_SOURCES

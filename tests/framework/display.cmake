@@ -11,11 +11,8 @@ list(APPEND TEST_SOURCES
 )
 
 # The same program once more as a Windows 98 program: the 8-bit path for real.
-add_test(NAME framework_tests_win98
-    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/display/run-as-win98.sh
-        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh
-        --gtest_filter=ZafAnsiPlatformTest.*:ZafPlatformDecision.*:ZafHotKeyText.*:ZafGdiDisplayTest.*:ZafWindowObjectDrawTest.*:ZafTitleTest.*:ZafButtonTest.*:ZafVtListText.*:ZafComboBoxText.*)
-set_tests_properties(framework_tests_win98 PROPERTIES TIMEOUT 600)
+qt_win98_test(framework_tests_win98
+    ZafAnsiPlatformTest.*:ZafPlatformDecision.*:ZafHotKeyText.*:ZafGdiDisplayTest.*:ZafWindowObjectDrawTest.*:ZafTitleTest.*:ZafButtonTest.*:ZafVtListText.*:ZafComboBoxText.*)
 
 # A stand-in "ctl3d32.dll" for the old-platform path, kept in a folder of its
 # own that only the test using it adds to the DLL search path.

@@ -55,23 +55,26 @@ public:
     int asked = 0;
 };
 
-// Answers the open-file dialog with a scripted path.
-class FileDialogAnswer
+// A firmware image of random bytes in a scratch folder; the open-file dialog
+// answers its path while this lives.
+class OfferedFirmware
 {
 public:
-    explicit FileDialogAnswer(const KString &path) : m_path(path)
+    OfferedFirmware(size_t size, unsigned seed)
     {
+        m_folder.WriteFile(L"unit.img", RandomBytes(size, seed));
         KFile::SetDialogHook([this](int, KFile &file, const KString &, const KString &) {
             ++asked;
-            file.SetFullName(m_path);
+            file.SetFullName(m_folder.File(L"unit.img"));
             return 0;
         });
     }
-    ~FileDialogAnswer() { KFile::SetDialogHook(nullptr); }
+    ~OfferedFirmware() { KFile::SetDialogHook(nullptr); }
+    std::vector<uint8_t> Image() const { return Vector(m_folder.ReadFile(L"unit.img")); }
     int asked = 0;
 
 private:
-    KString m_path;
+    ScratchFolder m_folder;
 };
 } // namespace
 
@@ -125,14 +128,12 @@ TEST_F(MonitorUpload, FirmwareImageArrivesByteIdenticalAfterPowerOn)
 
 TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
 {
-    ScratchFolder folder;
-    folder.WriteFile(L"unit.img", RandomBytes(3000, 11));
-    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    OfferedFirmware dialog(3000, 11);
     QVBlockSensors link;
     ServeForMenu(link, 300);
     ASSERT_TRUE(link.UpdateFirmware(true));
     EXPECT_EQ(1, dialog.asked);
-    EXPECT_TRUE(unit->Firmware() == Vector(folder.ReadFile(L"unit.img")));
+    EXPECT_TRUE(unit->Firmware() == dialog.Image());
     WaitForRestarts(1);
 
     Restart(300);
@@ -146,9 +147,7 @@ TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
 
 TEST_F(MonitorUpload, RefusedDataLineFailsTheUpdateWithTheUnitsText)
 {
-    ScratchFolder folder;
-    folder.WriteFile(L"unit.img", RandomBytes(1000, 3));
-    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    OfferedFirmware dialog(1000, 3);
     QVBlockSensors link;
     ServeForMenu(link, 100);
     unit->FailDataLine(3);
@@ -177,9 +176,7 @@ TEST_F(MonitorUpload, UnitThatNeverPromptsTimesOut)
 
 TEST_F(MonitorUpload, UpdateWithoutAPortSaysNoPortSelected)
 {
-    ScratchFolder folder;
-    folder.WriteFile(L"unit.img", RandomBytes(100, 5));
-    FileDialogAnswer dialog(folder.File(L"unit.img"));
+    OfferedFirmware dialog(100, 5);
     QVBlockSensors link;
     link.Settings().portDescription = L"0,19200,8,N,1.0";
     EXPECT_FALSE(link.UpdateFirmware(true));

@@ -40,13 +40,22 @@ void ExpectSameDocument(QVEvent &a, QVEvent &b)
     }
 }
 
+// A filled event whose save dialog answers the named file in a scratch folder.
+struct SavingEvent
+{
+    SavingEvent(ScratchFolder &folder, const wchar_t *name, int results = 3)
+    {
+        ui.savePath = folder.File(name);
+        FillTestEvent(event, results);
+    }
+    FakeUserInterface ui;
+    QVEvent event;
+};
+
 std::string Saved(ScratchFolder &folder, const wchar_t *name, int results = 3)
 {
-    FakeUserInterface ui;
-    ui.savePath = folder.File(name);
-    QVEvent event;
-    FillTestEvent(event, results);
-    EXPECT_EQ(event.Save(17), 0);
+    SavingEvent saving(folder, name, results);
+    EXPECT_EQ(saving.event.Save(17), 0);
     return folder.ReadFile(name);
 }
 
@@ -72,10 +81,9 @@ bool ReplaceText(std::string &bytes, const std::string &text, const std::string 
 TEST(QVEventFile, SavedResultsOpenIntoAFreshEventFieldForFieldAndSampleForSample)
 {
     ScratchFolder folder;
-    FakeUserInterface ui;
-    ui.savePath = folder.File(L"w1.qvw");
-    QVEvent original;
-    FillTestEvent(original);
+    SavingEvent saving(folder, L"w1.qvw");
+    QVEvent &original = saving.event;
+    FakeUserInterface &ui = saving.ui;
     ASSERT_EQ(original.Save(17), 0);
     EXPECT_EQ(ui.dialogs, 1);
     EXPECT_EQ(ui.offered, L"qvw");
@@ -109,14 +117,11 @@ TEST(QVEventFile, SavedResultsOpenIntoAFreshEventFieldForFieldAndSampleForSample
 TEST(QVEventFile, SaveWithoutTheWriteFlagDoesNothing)
 {
     ScratchFolder folder;
-    FakeUserInterface ui;
-    ui.savePath = folder.File(L"never.qvw");
-    QVEvent event;
-    FillTestEvent(event);
-    EXPECT_EQ(event.Save(0), 0);
-    EXPECT_EQ(ui.dialogs, 0);
-    EXPECT_FALSE(KFile(ui.savePath.CStr()).Exists());
-    EXPECT_TRUE(event.IsModified());
+    SavingEvent saving(folder, L"never.qvw");
+    EXPECT_EQ(saving.event.Save(0), 0);
+    EXPECT_EQ(saving.ui.dialogs, 0);
+    EXPECT_FALSE(KFile(saving.ui.savePath.CStr()).Exists());
+    EXPECT_TRUE(saving.event.IsModified());
 }
 
 TEST(QVEventFile, ACancelledDialogAnswers1004AndANeverSavedDocumentAlwaysAsks)
@@ -178,10 +183,9 @@ TEST(QVEventFile, AFailedSaveKeepsThePreviousFile)
 {
     ScratchFolder folder;
     std::string before = Saved(folder, L"keep.qvw", 1);
-    FakeUserInterface ui;
-    ui.savePath = folder.File(L"keep.qvw");
-    QVEvent event;
-    FillTestEvent(event, 3);
+    SavingEvent saving(folder, L"keep.qvw");
+    FakeUserInterface &ui = saving.ui;
+    QVEvent &event = saving.event;
     {
         // Another program holds the file open: it cannot be replaced.
         KFile holder(ui.savePath.CStr());

@@ -48,6 +48,17 @@ std::string Logged(Read read)
     return scratch.ReadFile(L"program.log");
 }
 
+// Last names of the people in one heat, in list order, joined by commas.
+std::wstring LastNames(const QVStartList &list, const wchar_t *event, const wchar_t *round, const wchar_t *heat)
+{
+    std::vector<const QVStartListPerson *> people;
+    list.PeopleOf(KString(event), KString(round), KString(heat), people);
+    std::wstring names;
+    for (const QVStartListPerson *person : people)
+        names += (names.empty() ? L"" : L",") + std::wstring(person->last.CStr());
+    return names;
+}
+
 } // namespace
 
 TEST(QVStartList, ReadsTheThreeFixtureFiles)
@@ -80,11 +91,10 @@ TEST(QVStartList, MalformedPeopleLinesAreSkippedNotMisplaced)
                                     "1,1,1,7,106,Lund,Eva"));             // last line without a line end
     QVStartList list;
     EXPECT_EQ(list.ReadPeople(stream, KString(L"vexa.ppl")), 5);
+    EXPECT_EQ(LastNames(list, L"1", L"1", L"1"), L"Berg,Lund");
     std::vector<const QVStartListPerson *> people;
     list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), people);
     ASSERT_EQ(people.size(), 2u);
-    EXPECT_EQ(people[0]->last, L"Berg");
-    EXPECT_EQ(people[1]->last, L"Lund");
     EXPECT_EQ(people[1]->lane, L"7");
 }
 
@@ -105,10 +115,7 @@ TEST(QVStartList, Utf16FilesAreReadInBothCharacterModes)
     for (int mode : {0, 1}) {
         QVStartList list;
         ASSERT_TRUE(list.Load(folder.Path(), mode, KString(L"\\")));
-        std::vector<const QVStartListPerson *> people;
-        list.PeopleOf(KString(L"3"), KString(L"1"), KString(L"1"), people);
-        ASSERT_EQ(people.size(), 1u) << mode;
-        EXPECT_EQ(people[0]->last, L"\x017Delazny");
+        EXPECT_EQ(LastNames(list, L"3", L"1", L"1"), L"\x017Delazny") << mode;
     }
 }
 
@@ -131,13 +138,8 @@ TEST(QVStartList, DamagedFilesKeepOnlyTheirGoodLines)
     EXPECT_EQ(list.Heats().front().event, L"1");
     EXPECT_GE(list.FindHeat(KString(L"4"), KString(L"1"), KString(L"1")), 0);
     EXPECT_EQ(list.EventName(KString(L"4"), KString(L"1")), L"Final");
-    std::vector<const QVStartListPerson *> people;
-    list.PeopleOf(KString(L"4"), KString(L"1"), KString(L"1"), people);
-    ASSERT_EQ(people.size(), 1u);
-    EXPECT_EQ(people[0]->last, L"Also");
-    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), people);
-    ASSERT_EQ(people.size(), 1u);
-    EXPECT_EQ(people[0]->last, L"Good");
+    EXPECT_EQ(LastNames(list, L"4", L"1", L"1"), L"Also");
+    EXPECT_EQ(LastNames(list, L"1", L"1", L"1"), L"Good");
 }
 
 TEST(QVStartList, LongHeatNumbersAreRefusedNotCutIntoOneHeat)
@@ -157,13 +159,8 @@ TEST(QVStartList, LongHeatNumbersAreRefusedNotCutIntoOneHeat)
     });
     ASSERT_EQ(list.Heats().size(), 2u);
     EXPECT_EQ(list.Heats()[1].heat, L"HEAT-0000000000");
-    std::vector<const QVStartListPerson *> heat;
-    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"HEAT-0000000000"), heat);
-    ASSERT_EQ(heat.size(), 1u);
-    EXPECT_EQ(heat[0]->last, L"Claes");
-    list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"1"), heat);
-    ASSERT_EQ(heat.size(), 1u);
-    EXPECT_EQ(heat[0]->last, L"Dahl");
+    EXPECT_EQ(LastNames(list, L"1", L"1", L"HEAT-0000000000"), L"Claes");
+    EXPECT_EQ(LastNames(list, L"1", L"1", L"1"), L"Dahl");
     EXPECT_EQ(Count(log, "vexa.sch line 2 skipped: heat longer than 15 characters"), 1);
     EXPECT_EQ(Count(log, "vexa.sch line 3 skipped: heat longer than 15 characters"), 1);
     EXPECT_EQ(Count(log, "vexa.ppl line 1 skipped: heat longer than 15 characters"), 1);

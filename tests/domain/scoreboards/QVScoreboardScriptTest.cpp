@@ -17,6 +17,14 @@ std::wstring Render(const QVScoreboardScript &script, QVScoreboardScript::Sectio
     return std::wstring(out.CStr());
 }
 
+// Parses a script that must be accepted and renders one of its sections.
+std::wstring RenderScript(const wchar_t *text, QVScoreboardScript::Section section, const QVScoreboardData &data)
+{
+    QVScoreboardScript script;
+    EXPECT_TRUE(script.Parse(KString(text))) << script.ErrorLine();
+    return Render(script, section, data);
+}
+
 QVScoreboardRow Row(const wchar_t *place, const wchar_t *lane, const wchar_t *last, const wchar_t *rt)
 {
     QVScoreboardRow r;
@@ -32,33 +40,33 @@ QVScoreboardRow Row(const wchar_t *place, const wchar_t *lane, const wchar_t *la
 
 TEST(QVScoreboardScript, TimeOfDayFollowsThe24HourSwitch)
 {
-    QVScoreboardScript script;
-    ASSERT_TRUE(script.Parse(KString(L"; clock board\r\n[TimeOfDay]\r\n{TIME}\\r\r\n")));
+    const wchar_t *clock = L"; clock board\r\n[TimeOfDay]\r\n{TIME}\\r\r\n";
     QVScoreboardData data;
     data.hour = 14;
     data.minute = 5;
     data.second = 9;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kTimeOfDay, data), L"14:05:09\r");
+    EXPECT_EQ(RenderScript(clock, QVScoreboardScript::kTimeOfDay, data), L"14:05:09\r");
     data.use24Hour = false;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kTimeOfDay, data), L"2:05:09\r");
+    EXPECT_EQ(RenderScript(clock, QVScoreboardScript::kTimeOfDay, data), L"2:05:09\r");
+    QVScoreboardScript script;
+    ASSERT_TRUE(script.Parse(KString(clock)));
     EXPECT_FALSE(script.HasSection(QVScoreboardScript::kResults));
     EXPECT_EQ(Render(script, QVScoreboardScript::kResults, data), L"");
 }
 
 TEST(QVScoreboardScript, WidthsAlignCutAndZeroPad)
 {
-    QVScoreboardScript script;
-    ASSERT_TRUE(script.Parse(KString(L"[Message]\n<{TEXT:-6}][{TEXT:6}][{TEXT:3}][{PAGE:03}][{ID:04}]")));
     QVScoreboardData data;
     data.message = L"Wind";
     data.page = 7;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kMessage, data), L"<Wind  ][  Wind][Win][007][    ]");
+    EXPECT_EQ(RenderScript(L"[Message]\n<{TEXT:-6}][{TEXT:6}][{TEXT:3}][{PAGE:03}][{ID:04}]",
+                           QVScoreboardScript::kMessage, data),
+              L"<Wind  ][  Wind][Win][007][    ]");
 }
 
 TEST(QVScoreboardScript, RowBlockRepeatsPerPageRowAndBlanksAShortPage)
 {
-    QVScoreboardScript script;
-    ASSERT_TRUE(script.Parse(KString(L"[Results]\n{EVENT}|\n{#ROWS}{PLACE:2} {NAME:-8}{RT:6}\\n{/ROWS}\nP{PAGE}/{PAGES}")));
+    const wchar_t *board = L"[Results]\n{EVENT}|\n{#ROWS}{PLACE:2} {NAME:-8}{RT:6}\\n{/ROWS}\nP{PAGE}/{PAGES}";
     QVScoreboardData data;
     data.eventName = L"60m";
     data.pageSize = 3;
@@ -66,19 +74,17 @@ TEST(QVScoreboardScript, RowBlockRepeatsPerPageRowAndBlanksAShortPage)
     data.rows.push_back(Row(L"1", L"4", L"Smith", L"0.142"));
     data.rows.push_back(Row(L"2", L"5", L"Jones", L"0.151"));
     data.pages = 2;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kResults, data),
+    EXPECT_EQ(RenderScript(board, QVScoreboardScript::kResults, data),
               L"60m| 1 Smith    0.142\n 2 Jones    0.151\n" + std::wstring(17, L' ') + L"\nP1/2");
     data.includeFirst = true;
     data.pageSize = 1;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kResults, data), L"60m| 1 Ann Smit 0.142\nP1/2");
+    EXPECT_EQ(RenderScript(board, QVScoreboardScript::kResults, data), L"60m| 1 Ann Smit 0.142\nP1/2");
 }
 
 TEST(QVScoreboardScript, EscapesGiveControlAndHexCharacters)
 {
-    QVScoreboardScript script;
-    ASSERT_TRUE(script.Parse(KString(L"[Init]\n\\x02\\t\\{x\\}\\\\\\u00E9\\[\\x1B")));
-    QVScoreboardData data;
-    EXPECT_EQ(Render(script, QVScoreboardScript::kInit, data), std::wstring(L"\x02\t{x}\\\x00E9[\x1B"));
+    EXPECT_EQ(RenderScript(L"[Init]\n\\x02\\t\\{x\\}\\\\\\u00E9\\[\\x1B", QVScoreboardScript::kInit, QVScoreboardData()),
+              std::wstring(L"\x02\t{x}\\\x00E9[\x1B"));
 }
 
 TEST(QVScoreboardScript, ErrorsAreRefusedWithTheirLineNumber)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,12 +64,30 @@ std::string ReadExactly(KSerialPort &port, int32_t count)
     port.Read(&got[0], count);
     return got;
 }
-// A scoreboard port repeating at period ms (as its description's last
-// field) and the display on the pair's far end, both opened raw.
-void OpenBoardAndDisplay(const ComPortPair &pair, const wchar_t *period, KSerialPort &board, KSerialPort &display)
+
+// Opens first and second raw on the pair's near port and peer on its far one.
+void OpenSharedAndPeer(const ComPortPair &pair, KSerialPort &first, KSerialPort &second, KSerialPort &peer)
 {
+    OpenRaw(first, ComPortPair::Description(pair.port));
+    OpenRaw(second, ComPortPair::Description(pair.port));
+    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+}
+
+// Opens board raw as a scoreboard port repeating every period ms (its
+// description's last field) and the display raw on the pair's far end; writes
+// the messages through board, closes it after ms and answers all the display
+// received, a copy still on its way included.
+std::string RepeatedToDisplay(const ComPortPair &pair, KSerialPort &board, const wchar_t *period,
+                              std::initializer_list<std::string> messages, int32_t ms)
+{
+    KSerialPort display;
     OpenRaw(display, ComPortPair::Description(pair.peerPort));
     OpenRaw(board, ComPortPair::Description(pair.port, (std::wstring(L"19200,8,N,1.0,") + period).c_str()));
+    for (const std::string &message : messages)
+        board.Write(message.data(), int32_t(message.size()));
+    std::string got = CollectFromPort(display, ms);
+    board.Close();
+    return got + Drain(display, 300);
 }
 
 } // namespace
@@ -226,9 +245,7 @@ TEST(KSerialPortState, TwoObjectsSharingAPortKeepItOpenUntilBothClose)
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort first(1024, 1024, 0x01), second(1024, 1024, 0x80), peer;
-    OpenRaw(first, ComPortPair::Description(pair.port));
-    OpenRaw(second, ComPortPair::Description(pair.port));
-    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    OpenSharedAndPeer(pair, first, second, peer);
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x81u);
 
     first.Close();
@@ -246,9 +263,7 @@ TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther
 {
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort first(1024, 1024, 0x02), second(1024, 1024, 0x02), peer;
-    OpenRaw(first, ComPortPair::Description(pair.port));
-    OpenRaw(second, ComPortPair::Description(pair.port));
-    OpenRaw(peer, ComPortPair::Description(pair.peerPort));
+    OpenSharedAndPeer(pair, first, second, peer);
     first.Close();
     EXPECT_EQ(KSerialPort::UsageMask(pair.port), 0x02u);
     second.Write("ok", 2);
@@ -258,13 +273,9 @@ TEST(KSerialPortState, ObjectsWithTheSameUsageBitDoNotCloseThePortUnderEachOther
 TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 {
     QV_REQUIRE_COMPORTS(pair);
-    KSerialPort board, display;
-    OpenBoardAndDisplay(pair, L"200", board, display);
+    KSerialPort board;
+    std::string got = RepeatedToDisplay(pair, board, L"200", {"<12:03>"}, 1000);
     EXPECT_EQ(board.RepeatPeriod(), 200);
-    board.Write("<12:03>", 7);
-    std::string got = CollectFromPort(display, 1000);
-    board.Close();
-    got += Drain(display, 300); // a copy on its way when the second ended
     // The message itself and about five repeats in one second (a busy
     // machine may delay a repeat, never add one).
     const int copies = Count(got, "<12:03>");
@@ -276,22 +287,16 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
 TEST(KSerialPortRepeat, ANegativePeriodIsKeptButRepeatsNothing)
 {
     QV_REQUIRE_COMPORTS(pair);
-    KSerialPort board, display;
-    OpenBoardAndDisplay(pair, L"-5000", board, display);
+    KSerialPort board;
+    EXPECT_EQ(RepeatedToDisplay(pair, board, L"-5000", {"once"}, 800), "once");
     EXPECT_EQ(board.RepeatPeriod(), -5000);
-    board.Write("once", 4);
-    EXPECT_EQ(Drain(display, 800), "once");
 }
 
 TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
 {
     QV_REQUIRE_COMPORTS(pair);
-    KSerialPort board, display;
-    OpenBoardAndDisplay(pair, L"150", board, display);
-    board.Write("old", 3);
-    board.Write("new", 3);
-    std::string got = CollectFromPort(display, 500);
-    board.Close();
+    KSerialPort board;
+    std::string got = RepeatedToDisplay(pair, board, L"150", {"old", "new"}, 500);
     EXPECT_EQ(Count(got, "old"), 1);
     EXPECT_GE(Count(got, "new"), 2);
 }
@@ -299,12 +304,8 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
 TEST(KSerialPortRepeat, AMessageLongerThanTheRepeatBufferIsNotRepeated)
 {
     QV_REQUIRE_COMPORTS(pair);
-    KSerialPort board(4, 1024, 1), display;
-    OpenBoardAndDisplay(pair, L"100", board, display);
-    board.Write("12:03:45", 8);
-    std::string got = CollectFromPort(display, 500);
-    board.Close();
-    EXPECT_EQ(got, "12:03:45") << "a cut copy would show a wrong time";
+    KSerialPort board(4, 1024, 1);
+    EXPECT_EQ(RepeatedToDisplay(pair, board, L"100", {"12:03:45"}, 500), "12:03:45") << "a cut copy would show a wrong time";
 }
 
 TEST(KSerialPortList, EnumeratePortsListsTheMappedPorts)

@@ -213,30 +213,22 @@ TEST(KBufferedFileIO, EachOpenDetectsTheEncodingAfreshUnlessTheCallerChoseIt)
     EXPECT_EQ(file.ReadChar(), 0xFF);
 }
 
-TEST(KReplacingFileSave, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
+TEST(KReplacingFileSave, OnlyCommitReplacesTheTargetAndNoTemporaryFileIsLeft)
 {
-    ScratchFolder scratch;
-    scratch.WriteFile(L"s.cfg", "old contents");
-    KReplacingFile file(scratch.File(L"s.cfg"));
-    file.Begin();
-    file.WriteText(L"new");
-    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "old contents");
-    file.Commit();
-    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "new");
-    EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
-}
-
-TEST(KReplacingFileSave, AbandonOrDestructionLeavesTheTargetUntouched)
-{
-    ScratchFolder scratch;
-    scratch.WriteFile(L"s.cfg", "keep me");
-    {
-        KReplacingFile file(scratch.File(L"s.cfg"));
-        file.Begin();
-        file.WriteText(L"half a");
+    for (bool commit : {true, false}) {
+        ScratchFolder scratch;
+        scratch.WriteFile(L"s.cfg", "old contents");
+        {
+            KReplacingFile file(scratch.File(L"s.cfg"));
+            file.Begin();
+            file.WriteText(L"new");
+            EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "old contents");
+            if (commit)
+                file.Commit();
+        }
+        EXPECT_EQ(scratch.ReadFile(L"s.cfg"), commit ? "new" : "old contents") << commit;
+        EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
     }
-    EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "keep me");
-    EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
 }
 
 TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBegin)

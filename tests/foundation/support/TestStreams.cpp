@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "support/RemoveTree.h"
+
 #include <cstring>
 
 int32_t MemoryStream::DoRead(void *buffer, int32_t count)
@@ -38,29 +40,6 @@ void MemoryStream::DoSeek(int64_t offset, int origin)
     if (itsPosition < 0)
         itsPosition = 0;
 }
-
-namespace
-{
-void RemoveTree(const std::wstring &folder)
-{
-    WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &data);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            std::wstring path = folder + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + L"\\");
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &data));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-} // namespace
 
 ScratchFolder::ScratchFolder()
 {

@@ -2,6 +2,9 @@
 // back with their texts and settings.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <memory>
+
 #include "framework/controls/ZafPrompt.h"
 #include "framework/controls/ZafString.h"
 #include "framework/controls/ZafText.h"
@@ -15,14 +18,31 @@ class ZafStringFieldStorage : public ::testing::Test, protected ZafMemoryPersist
 {
 protected:
     void SetUp() override { Construct<ZafWindow, ZafString, ZafPrompt, ZafText>(); }
+
+    // Writes a window "form" holding the fields (adopted), reads it back into
+    // read and answers its first child as a Field; null where it is none.
+    template <typename Field>
+    Field *ReadBackFirst(std::initializer_list<ZafWindowObject *> fields)
+    {
+        ZafWindow window(0, 0, 40, 10);
+        window.SetStringID(L"form");
+        for (ZafWindowObject *field : fields)
+            window.Add(field);
+        window.Write(persistence);
+        for (ZafWindowObject *field : fields)
+            EXPECT_EQ(0, field->Error());
+        read = std::make_unique<ZafWindow>(L"form", persistence);
+        EXPECT_EQ(0, read->Error());
+        return dynamic_cast<Field *>(read->FirstChild());
+    }
+
+    std::unique_ptr<ZafWindow> read;
 };
 
 } // namespace
 
 TEST_F(ZafStringFieldStorage, AFieldComesBackWithItsTextFormatsAndStyles)
 {
-    ZafWindow window(0, 0, 40, 10);
-    window.SetStringID(L"form");
     ZafString *field = new ZafString(1, 1, 20, L"hello world", 40);
     field->SetStringID(L"name");
     field->SetUpperCase(true);
@@ -31,13 +51,7 @@ TEST_F(ZafStringFieldStorage, AFieldComesBackWithItsTextFormatsAndStyles)
     field->SetOutputFormat(L"%d");
     field->SetFormatList(L"%x\n%d");
     field->SetRange(L"1..9");
-    window.Add(field);
-    window.Write(persistence);
-    ASSERT_EQ(0, field->Error());
-
-    ZafWindow read(L"form", persistence);
-    ASSERT_EQ(0, read.Error());
-    auto *copy = dynamic_cast<ZafString *>(read.FirstChild());
+    auto *copy = ReadBackFirst<ZafString>({field});
     ASSERT_NE(nullptr, copy);
     EXPECT_STREQ(L"hello world", copy->Text());
     EXPECT_EQ(40, copy->StringData()->MaxLength());
@@ -50,19 +64,12 @@ TEST_F(ZafStringFieldStorage, AFieldComesBackWithItsTextFormatsAndStyles)
 
 TEST_F(ZafStringFieldStorage, APromptKeepsItsRequestedRegionAndHotKey)
 {
-    ZafWindow window(0, 0, 40, 10);
-    window.SetStringID(L"form");
     ZafPrompt *prompt = new ZafPrompt(2, 3, 15, L"&Name");
     prompt->SetStringID(L"label");
     prompt->SetHotKey(L'n', 1);
     prompt->SetHzJustify(1);
     prompt->SetVtJustify(2);
-    window.Add(prompt);
-    window.Write(persistence);
-    ASSERT_EQ(0, prompt->Error());
-
-    ZafWindow read(L"form", persistence);
-    auto *copy = dynamic_cast<ZafPrompt *>(read.FirstChild());
+    auto *copy = ReadBackFirst<ZafPrompt>({prompt});
     ASSERT_NE(nullptr, copy);
     EXPECT_STREQ(L"&Name", copy->Text());
     EXPECT_EQ(L'N', copy->HotKeyChar());
@@ -75,21 +82,12 @@ TEST_F(ZafStringFieldStorage, APromptKeepsItsRequestedRegionAndHotKey)
 
 TEST_F(ZafStringFieldStorage, AMultiLineTextKeepsItsLinesAndWordWrap)
 {
-    ZafWindow window(0, 0, 40, 10);
-    window.SetStringID(L"form");
     ZafText *text = new ZafText(1, 1, 30, 5, L"first line\r\nsecond line");
     text->SetStringID(L"notes");
     text->SetWordWrap(false);
     text->SetViewOnly(true);
     text->SetJustification(1);
-    window.Add(text);
-    window.Add(new ZafString(1, 7, 10, L"after"));
-    window.Write(persistence);
-    ASSERT_EQ(0, text->Error());
-
-    ZafWindow read(L"form", persistence);
-    ASSERT_EQ(0, read.Error());
-    auto *copy = dynamic_cast<ZafText *>(read.FirstChild());
+    auto *copy = ReadBackFirst<ZafText>({text, new ZafString(1, 7, 10, L"after")});
     ASSERT_NE(nullptr, copy);
     EXPECT_EQ(0, copy->Error());
     EXPECT_STREQ(L"first line\r\nsecond line", copy->Text());

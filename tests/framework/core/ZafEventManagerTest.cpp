@@ -35,6 +35,21 @@ struct RecordingDevice : ZafDevice
 
 } // namespace
 
+// A manager and the log its recording devices share.
+class ZafEventManagerDevices : public ::testing::Test
+{
+protected:
+    // A recording device of that type and state, added to the manager.
+    RecordingDevice *Install(ZafDeviceType type, ZafDeviceState state)
+    {
+        auto *device = new RecordingDevice(type, state, &log);
+        manager.Add(device);
+        return device;
+    }
+    std::vector<ZafEventType> log;
+    ZafEventManager manager;
+};
+
 TEST(ZafEventStruct, InputClassOfRawAndFrameworkEvents)
 {
     EXPECT_EQ(OSMessage(0x0101).InputClass(), ZAF_INPUT_KEYBOARD);  // WM_KEYUP
@@ -124,10 +139,8 @@ TEST(ZafEventManagerQueue, EventsPutByTwoThreadsAreTakenExactlyOnce)
     EXPECT_GT(acceptedCount, 0);
 }
 
-TEST(ZafEventManagerDevices, AddAndSubtractTellTheDevice)
+TEST_F(ZafEventManagerDevices, AddAndSubtractTellTheDevice)
 {
-    std::vector<ZafEventType> log;
-    ZafEventManager manager;
     auto *mouse = new RecordingDevice(ZAF_MOUSE, ZAF_DEVICE_ON, &log);
     EXPECT_EQ(manager.Add(mouse), mouse);
     EXPECT_TRUE(mouse->Installed());
@@ -139,27 +152,20 @@ TEST(ZafEventManagerDevices, AddAndSubtractTellTheDevice)
     delete mouse;
 }
 
-TEST(ZafEventManagerDevices, DeviceStateAsksTheFirstDeviceOfTheType)
+TEST_F(ZafEventManagerDevices, DeviceStateAsksTheFirstDeviceOfTheType)
 {
-    std::vector<ZafEventType> log;
-    ZafEventManager manager;
-    manager.Add(new RecordingDevice(ZAF_KEYBOARD, ZAF_DEVICE_ON, &log));
-    manager.Add(new RecordingDevice(ZAF_MOUSE, -3200, &log));
+    Install(ZAF_KEYBOARD, ZAF_DEVICE_ON);
+    Install(ZAF_MOUSE, -3200);
     EXPECT_EQ(manager.DeviceState(ZAF_MOUSE, ZAF_DEVICE_STATE_QUERY), -3200);
     EXPECT_EQ(manager.DeviceState(ZAF_KEYBOARD, ZAF_DEVICE_STATE_QUERY), ZAF_DEVICE_ON);
     EXPECT_EQ(manager.DeviceState(ZAF_CARET, ZAF_DEVICE_STATE_QUERY), ZAF_DEVICE_STATE_QUERY);
 }
 
-TEST(ZafEventManagerDevices, SetDeviceStateSwitchesEveryDeviceOfTheType)
+TEST_F(ZafEventManagerDevices, SetDeviceStateSwitchesEveryDeviceOfTheType)
 {
-    std::vector<ZafEventType> log;
-    ZafEventManager manager;
-    auto *a = new RecordingDevice(ZAF_KEYBOARD, ZAF_DEVICE_ON, &log);
-    auto *b = new RecordingDevice(ZAF_KEYBOARD, ZAF_DEVICE_ON, &log);
-    auto *mouse = new RecordingDevice(ZAF_MOUSE, ZAF_DEVICE_ON, &log);
-    manager.Add(a);
-    manager.Add(b);
-    manager.Add(mouse);
+    RecordingDevice *a = Install(ZAF_KEYBOARD, ZAF_DEVICE_ON);
+    RecordingDevice *b = Install(ZAF_KEYBOARD, ZAF_DEVICE_ON);
+    RecordingDevice *mouse = Install(ZAF_MOUSE, ZAF_DEVICE_ON);
     log.clear();
     EXPECT_EQ(manager.SetDeviceState(ZAF_KEYBOARD, ZAF_DEVICE_OFF), ZAF_DEVICE_OFF);
     EXPECT_EQ(a->DeviceState(), ZAF_DEVICE_OFF);
@@ -170,14 +176,10 @@ TEST(ZafEventManagerDevices, SetDeviceStateSwitchesEveryDeviceOfTheType)
     EXPECT_EQ(manager.SetDeviceState(ZAF_HELP_TIPS, ZAF_DEVICE_ON), ZAF_DEVICE_OFF);
 }
 
-TEST(ZafEventManagerDevices, BroadcastReachesTheTypeOrEveryDeviceAndPollReachesEvery)
+TEST_F(ZafEventManagerDevices, BroadcastReachesTheTypeOrEveryDeviceAndPollReachesEvery)
 {
-    std::vector<ZafEventType> log;
-    ZafEventManager manager;
-    auto *keyboard = new RecordingDevice(ZAF_KEYBOARD, ZAF_DEVICE_ON, &log);
-    auto *tips = new RecordingDevice(ZAF_HELP_TIPS, ZAF_DEVICE_ON, &log);
-    manager.Add(keyboard);
-    manager.Add(tips);
+    RecordingDevice *keyboard = Install(ZAF_KEYBOARD, ZAF_DEVICE_ON);
+    RecordingDevice *tips = Install(ZAF_HELP_TIPS, ZAF_DEVICE_ON);
     manager.PollDevices();
     EXPECT_EQ(keyboard->polls + tips->polls, 2);
     log.clear();

@@ -108,6 +108,19 @@ protected:
         os.wParam = key;
         return ZafEventStruct(ZAF_EVENT_OS, os);
     }
+    // What object maps a fresh key message to.
+    ZafLogicalEvent MapKey(ZafWindowObject &object, UINT message, WPARAM key)
+    {
+        ZafEventStruct event = KeyEvent(message, key);
+        return object.MapEvent(event);
+    }
+    // The keyboard state shows the left Shift key held down.
+    void HoldShift()
+    {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+        SetKeyboardState(keys);
+    }
     BYTE savedKeys[256];
 };
 
@@ -128,29 +141,21 @@ TEST_F(ZafInputMapping, APostedLeftArrowBecomesTheLeftArrowEvent)
 
 TEST_F(ZafInputMapping, ShiftLeftHasNoEntryInTheBaseMap)
 {
-    BYTE keys[256] = {};
-    keys[VK_SHIFT] = 0x80;
-    keys[VK_LSHIFT] = 0x80;
-    SetKeyboardState(keys);
+    HoldShift();
     ZafWindowObject object(0, 0, 10, 10);
     ZafEventStruct event = KeyEvent(WM_KEYDOWN, VK_LEFT);
     EXPECT_EQ(ZAF_NO_EVENT, object.MapInputTable(ZafWindowObject::defaultInputMap, event));
     EXPECT_EQ(ZAF_SHIFT, event.modifiers & ZAF_SHIFT);
     // MapEvent answers the event's own type where the map has nothing.
-    ZafEventStruct again = KeyEvent(WM_KEYDOWN, VK_LEFT);
-    EXPECT_EQ(ZAF_EVENT_OS, object.MapEvent(again));
+    EXPECT_EQ(ZAF_EVENT_OS, MapKey(object, WM_KEYDOWN, VK_LEFT));
 }
 
 TEST_F(ZafInputMapping, WindowMapTellsTabFromShiftTab)
 {
     ZafWindow window(0, 0, 10, 10);
-    ZafEventStruct tab = KeyEvent(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ(ZAF_L_NEXT, window.MapEvent(tab));
-    BYTE keys[256] = {};
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    ZafEventStruct back = KeyEvent(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ(ZAF_L_PREVIOUS, window.MapEvent(back));
+    EXPECT_EQ(ZAF_L_NEXT, MapKey(window, WM_KEYDOWN, VK_TAB));
+    HoldShift();
+    EXPECT_EQ(ZAF_L_PREVIOUS, MapKey(window, WM_KEYDOWN, VK_TAB));
 }
 
 TEST_F(ZafInputMapping, KeyReleasesAndFrameworkEventsAreNotMapped)

@@ -29,6 +29,14 @@ protected:
         Pump(50);
         return window;
     }
+    // What target answers to a drop event while source is being dragged.
+    ZafEventType DropFrom(ZafWindowObject &source, ZafWindowObject &target, ZafEventType event)
+    {
+        manager->dragObject = &source;
+        const ZafEventType answer = target.DragDropEvent(ZafEventStruct(event, 0));
+        manager->dragObject = nullptr;
+        return answer;
+    }
 };
 
 TEST_F(ZafWindowObjectEvents, ADragStartsAfterFourPixelsAndNotAfterThree)
@@ -66,18 +74,16 @@ TEST_F(ZafWindowObjectEvents, AShiftDropMovesTheTextAndACtrlDropCopiesIt)
     source.SetDragShift(true);
     target.SetDropTarget(true);
     copyTarget.SetDropTarget(true);
-    manager->dragObject = &source;
-    EXPECT_EQ(-405, target.DragDropEvent(ZafEventStruct(-412, 0)));
+    EXPECT_EQ(-405, DropFrom(source, target, -412));
     EXPECT_EQ(L"moved", target.text);
     EXPECT_EQ(L"", source.text);
 
     source.text = L"copied";
     source.SetDragShift(false);
     source.SetDragCtrl(true);
-    EXPECT_EQ(-406, copyTarget.DragDropEvent(ZafEventStruct(-412, 0)));
+    EXPECT_EQ(-406, DropFrom(source, copyTarget, -412));
     EXPECT_EQ(L"copied", copyTarget.text);
     EXPECT_EQ(L"copied", source.text);
-    manager->dragObject = nullptr;
 }
 
 TEST_F(ZafWindowObjectEvents, DropsAreRefusedByNonTargetsDisabledTargetsAndTheSourceItself)
@@ -86,13 +92,10 @@ TEST_F(ZafWindowObjectEvents, DropsAreRefusedByNonTargetsDisabledTargetsAndTheSo
     source.SetDragShift(true);
     disabled.SetDropTarget(true);
     disabled.SetDisabled(true);
-    manager->dragObject = &source;
-    EXPECT_EQ(ZAF_REFUSED, plain.DragDropEvent(ZafEventStruct(-405, 0)));
-    EXPECT_EQ(ZAF_REFUSED, disabled.DragDropEvent(ZafEventStruct(-405, 0)));
-    EXPECT_EQ(ZAF_REFUSED, source.DragDropEvent(ZafEventStruct(-405, 0)));
+    for (TextObject *target : {&plain, &disabled, &source})
+        EXPECT_EQ(ZAF_REFUSED, DropFrom(source, *target, -405));
     EXPECT_EQ(L"text", source.text);
     EXPECT_EQ(L"", disabled.text);
-    manager->dragObject = nullptr;
 }
 
 TEST_F(ZafWindowObjectEvents, TheFocusLeavesOnlyWhenTheUserFunctionLetsItGo)

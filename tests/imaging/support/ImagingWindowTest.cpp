@@ -2,6 +2,7 @@
 
 #include "domain/ui/QVSettings.h"
 #include "imaging/windows/VZLaneBar.h"
+#include "shell/support/ShellScratch.h"
 
 void ImagingWindowTest::SetUp()
 {
@@ -17,16 +18,6 @@ void ImagingWindowTest::TearDown()
     hub.reset();
     QVSetSettings(nullptr);
     ToolkitTest::TearDown();
-}
-
-std::wstring ImagingWindowTest::BuiltProgramFolder()
-{
-    wchar_t path[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring folder = path;
-    for (int level = 0; level < 3; ++level)
-        folder.erase(folder.find_last_of(L"\\/"));
-    return folder + L"\\bin";
 }
 
 std::vector<std::wstring> ImagingWindowTest::LaneTexts(VZLaneBar *bar)

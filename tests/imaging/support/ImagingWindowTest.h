@@ -20,8 +20,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The built program's folder, where its data file lies.
-    static std::wstring BuiltProgramFolder();
     // The texts of a lane bar's cells, left to right.
     static std::vector<std::wstring> LaneTexts(VZLaneBar *bar);
 

@@ -50,16 +50,6 @@ std::wstring WindowText(HWND window)
 
 const wchar_t *const QuorvaneProgram::kMainTitle = L"Quorvane Training  v1.32";
 
-std::wstring BuiltProgramFolder()
-{
-    wchar_t path[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring folder = path;
-    for (int level = 0; level < 3; ++level)
-        folder.erase(folder.find_last_of(L"\\/"));
-    return folder + L"\\bin";
-}
-
 QuorvaneProgram::QuorvaneProgram(ShellScratch &folder, bool withDataFile) : folder(folder)
 {
     const std::wstring built = BuiltProgramFolder();
@@ -78,6 +68,11 @@ QuorvaneProgram::~QuorvaneProgram()
     }
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
+}
+
+HWND QuorvaneProgram::StartToMainWindow(const std::wstring &arguments)
+{
+    return Start(arguments) ? WaitForWindow(kMainTitle) : nullptr;
 }
 
 bool QuorvaneProgram::Start(const std::wstring &arguments)

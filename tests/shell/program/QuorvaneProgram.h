@@ -24,6 +24,9 @@ public:
 
     // Starts the program with these arguments; false when it cannot start.
     bool Start(const std::wstring &arguments = L"");
+    // Starts the program and answers its main window once shown; null when
+    // it cannot start or no main window appeared.
+    HWND StartToMainWindow(const std::wstring &arguments = L"");
     // The top-level window of this process with that title, waiting up to
     // timeout ms; null when none appeared.
     HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
@@ -52,8 +55,5 @@ private:
     PROCESS_INFORMATION process = {};
     DWORD started = 0;
 };
-
-// The folder of the built program (build/bin), found from this test's own location.
-std::wstring BuiltProgramFolder();
 
 #endif

@@ -18,8 +18,7 @@ TEST(QuorvaneProgram, AFirstStartShowsTheMainWindowAndSavesTheDefaults)
 {
     ShellScratch folder;
     QuorvaneProgram program(folder);
-    ASSERT_TRUE(program.Start());
-    HWND main = program.WaitForWindow(kMainTitle);
+    HWND main = program.StartToMainWindow();
     ASSERT_NE(nullptr, main);
     EXPECT_GE(program.Elapsed(), 3000u);   // the start-up lasts at least 3 s
     EXPECT_EQ(0u, program.Close(main));
@@ -47,8 +46,7 @@ TEST(QuorvaneProgram, ASecondCopyAsksAndCancelLeavesTheFirstRunning)
 {
     ShellScratch folder;
     QuorvaneProgram first(folder);
-    ASSERT_TRUE(first.Start());
-    HWND main = first.WaitForWindow(kMainTitle);
+    HWND main = first.StartToMainWindow();
     ASSERT_NE(nullptr, main);
 
     QuorvaneProgram second(folder);
@@ -69,8 +67,7 @@ TEST(QuorvaneProgram, NoRegistryLeavesTheSettingsFileAsItWas)
     QuorvaneProgram program(folder);
     const std::string settings = "Registry Version: 1.00\r\nCompetition\\Name:String=Spring Meet\r\n";
     WriteBytes(program.File(L"cfg"), settings);
-    ASSERT_TRUE(program.Start(L"-NoRegistry -noddeserver"));
-    HWND main = program.WaitForWindow(kMainTitle);
+    HWND main = program.StartToMainWindow(L"-NoRegistry -noddeserver");
     ASSERT_NE(nullptr, main);
     EXPECT_EQ(0u, program.Close(main));
     EXPECT_EQ(settings, ReadBytes(program.File(L"cfg")));

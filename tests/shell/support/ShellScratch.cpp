@@ -2,29 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-
-void RemoveTree(const std::wstring &folder)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-} // namespace
+#include "support/RemoveTree.h"
 
 ShellScratch::ShellScratch(const wchar_t *prefix)
 {
@@ -70,4 +48,14 @@ bool FileExists(const std::wstring &path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring BuiltProgramFolder()
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring folder = path;
+    for (int level = 0; level < 3; ++level)
+        folder.erase(folder.find_last_of(L"\\/"));
+    return folder + L"\\bin";
 }

@@ -25,5 +25,7 @@ private:
 std::string ReadBytes(const std::wstring &path);
 void WriteBytes(const std::wstring &path, const std::string &bytes);
 bool FileExists(const std::wstring &path);
+// The folder of the built program (build/bin), found from this test's own location.
+std::wstring BuiltProgramFolder();
 
 #endif

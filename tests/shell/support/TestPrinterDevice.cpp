@@ -90,30 +90,6 @@ int TestPrinterDevice::StartDocA(void *, const void *info)
     return 7;
 }
 
-int TestPrinterDevice::StartPage(void *)
-{
-    calls.push_back("StartPage");
-    return 1;
-}
-
-int TestPrinterDevice::EndPage(void *)
-{
-    calls.push_back("EndPage");
-    return 1;
-}
-
-int TestPrinterDevice::AbortDoc(void *)
-{
-    calls.push_back("AbortDoc");
-    return 1;
-}
-
-int TestPrinterDevice::EndDoc(void *)
-{
-    calls.push_back("EndDoc");
-    return 1;
-}
-
 void TestPrinterDevice::DeleteContext(void *dc)
 {
     calls.push_back("DeleteContext");

@@ -24,10 +24,11 @@ public:
     int Capability(void *dc, int index) override;
     int StartDocW(void *dc, const void *info) override;
     int StartDocA(void *dc, const void *info) override;
-    int StartPage(void *dc) override;
-    int EndPage(void *dc) override;
-    int AbortDoc(void *dc) override;
-    int EndDoc(void *dc) override;
+    // Each records its call and succeeds.
+    int StartPage(void *) override { return Recorded("StartPage"); }
+    int EndPage(void *) override { return Recorded("EndPage"); }
+    int AbortDoc(void *) override { return Recorded("AbortDoc"); }
+    int EndDoc(void *) override { return Recorded("EndDoc"); }
     void DeleteContext(void *dc) override;
 
     // The colour of a pixel of the picture (0xFFFFFFFF outside it or without one).
@@ -51,6 +52,12 @@ public:
     HDC context = nullptr;           // the last context handed out
 
 private:
+    // Records the call; answers success (1).
+    int Recorded(const char *call)
+    {
+        calls.push_back(call);
+        return 1;
+    }
     bool Answer(DWORD &flags, HGLOBAL &devMode, HDC &dc, size_t devModeSize);
     void MakeContext();
     void ReleaseContext();

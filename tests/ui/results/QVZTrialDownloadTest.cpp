@@ -143,9 +143,8 @@ TEST_F(TrialDownload, AUnitLostAfterCountingMissesOnlyItsTurnInThatPass)
 {
     AddPort(L"Lane 1", kPortA);
     AddPort(L"Lane 2", kPortB);
-    ScriptedUnit first = Unit(1, { 150, 151 });
-    first.failStatusOn = 3;   // asked when chosen, when counted, and when opened again to fetch
-    link.Add(kPortA, first);
+    // Status is asked when chosen, when counted, and when opened again to fetch.
+    link.Add(kPortA, Unit(1, { 150, 151 })).failStatusOn = 3;
     link.Add(kPortB, Unit(2, { 160, 161 }));
     list->choices.push_back({ kDialogOk, -2 });
     Answer({ kDialogYes, kDialogAbort });
@@ -171,9 +170,7 @@ TEST_F(TrialDownload, AnsweringNoToTheCountMismatchRefusesTheRun)
 TEST_F(TrialDownload, AFailedOrAbortedDownloadLeavesNoRow)
 {
     AddPort(L"Lane 1", kPortA);
-    ScriptedUnit unit = Unit(1, { 150 });
-    unit.failTrace = 1;
-    link.Add(kPortA, unit);
+    link.Add(kPortA, Unit(1, { 150 })).failTrace = 1;
     list->AddTrial(300, 2000, false);
     list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogAbort });
@@ -188,10 +185,9 @@ TEST_F(TrialDownload, AFailedOrAbortedDownloadLeavesNoRow)
 TEST_F(TrialDownload, RetryRepeatsTheFailedRequest)
 {
     AddPort(L"Lane 1", kPortA);
-    ScriptedUnit unit = Unit(1, { 150 });
+    ScriptedUnit &unit = link.Add(kPortA, Unit(1, { 150 }));
     unit.failIdentify = 1;
     unit.failHeader = 1;
-    link.Add(kPortA, unit);
     list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogRetry, kDialogRetry });
 
@@ -205,12 +201,8 @@ TEST_F(TrialDownload, ControlCenterOrSilentUnitIsReportedAndTheNextUnitFollows)
     AddPort(L"Centre", kPortA);
     AddPort(L"Lane 2", kPortB);
     AddPort(L"Lane 3", L"9,19200,8,N,1.0");
-    ScriptedUnit centre = Unit(5, {});
-    centre.deviceType = 0x20001;
-    link.Add(kPortA, centre);
-    ScriptedUnit silent = Unit(2, { 150 });
-    silent.deviceType = 0;
-    link.Add(kPortB, silent);
+    link.Add(kPortA, Unit(5, {})).deviceType = 0x20001;
+    link.Add(kPortB, Unit(2, { 150 })).deviceType = 0;
     link.Add(L"9,19200,8,N,1.0", Unit(3, { 170 }));
     list->choices.push_back({ kDialogOk, 0 });
     Answer({ kDialogOk, kDialogAbort });
@@ -228,9 +220,7 @@ TEST_F(TrialDownload, BusyUnitCancelledChoiceAndEmptyUnitFetchNothing)
 {
     AddPort(L"Lane 1", kPortA);
     AddPort(L"Lane 2", kPortB);
-    ScriptedUnit busy = Unit(1, { 150 });
-    busy.status = 3;
-    link.Add(kPortA, busy);
+    link.Add(kPortA, Unit(1, { 150 })).status = 3;
     link.Add(kPortB, Unit(2, { 160 }));
     // no scripted choice: the dialog of Lane 2 is cancelled
     EXPECT_EQ(1, Run(false, true));
@@ -249,9 +239,7 @@ TEST_F(TrialDownload, ImpossibleTrialCountIsAFailedRequest)
 {
     SetFlag(L"\\Serial\\PromptTraceDL", false);
     AddPort(L"Lane 1", kPortA);
-    ScriptedUnit unit = Unit(1, { 150 });
-    unit.reportedCount = 5000;
-    link.Add(kPortA, unit);
+    link.Add(kPortA, Unit(1, { 150 })).reportedCount = 5000;
     Answer({ kDialogAbort });
 
     EXPECT_EQ(1, Run(false, true));
