@@ -13,12 +13,7 @@ public:
     ZafBorder();
     ZafBorder(const ZafBorder &copy) : ZafWindowObject(copy) { }
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BORDER, L"ZafBorder")
 
     // -26 shares the parent's frame window, -20 forgets it; every event
     // answers -2 (Windows half).

@@ -16,9 +16,6 @@
 #include <cstdint>
 #include <cwchar>
 
-const ZafClassID ZafButton::classID = ZAF_ID_BUTTON;
-const ZafIChar *const ZafButton::className = L"ZafButton";
-
 namespace {
 
 constexpr int gap = 4;
@@ -148,16 +145,6 @@ ZafButton::~ZafButton()
     LetGo(stringData);
     LetGo(bitmapData);
     delete[] messageText;
-}
-
-bool ZafButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 // ---- Data objects -----------------------------------------------------------

@@ -61,12 +61,7 @@ public:
     ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafButton() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BUTTON, L"ZafButton")
 
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;        // Windows half

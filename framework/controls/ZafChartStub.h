@@ -24,12 +24,7 @@ public:
     ZafChartStub(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafChartStub() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_CHART_STUB, L"ZafChart")
     ZafWindowObject *Duplicate() override { return new ZafChartStub(*this); }
 
     void Write(ZafObjectPersistence &persistence) override;

@@ -25,12 +25,7 @@ public:
     // to SetError and the object is still built.
     ZafDialogWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_DIALOG_WINDOW, L"ZafDialogWindow")
 
     // A result code (-2999 .. -2993) is answered with its own type and
     // nothing else happens; everything else is the window's.

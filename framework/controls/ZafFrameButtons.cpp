@@ -7,13 +7,6 @@
 
 #include <cwchar>
 
-const ZafClassID ZafMaximizeButton::classID = ZAF_ID_MAXIMIZE_BUTTON;
-const ZafIChar *const ZafMaximizeButton::className = L"ZafMaximizeButton";
-const ZafClassID ZafMinimizeButton::classID = ZAF_ID_MINIMIZE_BUTTON;
-const ZafIChar *const ZafMinimizeButton::className = L"ZafMinimizeButton";
-const ZafClassID ZafSystemButton::classID = ZAF_ID_SYSTEM_BUTTON;
-const ZafIChar *const ZafSystemButton::className = L"ZafSystemButton";
-
 // ---- Shared -----------------------------------------------------------------
 
 ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocked, bool sends, ZafInt32 command)
@@ -74,16 +67,6 @@ ZafMaximizeButton::ZafMaximizeButton()
 {
 }
 
-bool ZafMaximizeButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafMaximizeButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
-}
-
 ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
 {
     return new ZafMaximizeButton;
@@ -100,16 +83,6 @@ ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 ZafMinimizeButton::ZafMinimizeButton()
     : ZafFrameButton(-3, L"ZAF_NUMID_MINIMIZE", true, true, ZAF_EV_MINIMIZE)
 {
-}
-
-bool ZafMinimizeButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafMinimizeButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
@@ -191,16 +164,6 @@ ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)
 }
 
 ZafSystemButton::~ZafSystemButton() = default;
-
-bool ZafSystemButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafSystemButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
-}
 
 int ZafSystemButton::SetSystemMenuType(int type)
 {

@@ -71,12 +71,7 @@ public:
     ZafMaximizeButton(const ZafMaximizeButton &copy) = default;
     ~ZafMaximizeButton() override = default;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MAXIMIZE_BUTTON, L"ZafMaximizeButton")
     ZafWindowObject *Duplicate() override { return new ZafMaximizeButton(*this); }
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
     ZafObjectConstructor NewFunction() const override { return &ZafMaximizeButton::New; }
@@ -95,12 +90,7 @@ public:
     ZafMinimizeButton(const ZafMinimizeButton &copy) = default;
     ~ZafMinimizeButton() override = default;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MINIMIZE_BUTTON, L"ZafMinimizeButton")
     ZafWindowObject *Duplicate() override { return new ZafMinimizeButton(*this); }
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
     ZafObjectConstructor NewFunction() const override { return &ZafMinimizeButton::New; }
@@ -122,12 +112,7 @@ public:
     ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafSystemButton() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_SYSTEM_BUTTON, L"ZafSystemButton")
     ZafWindowObject *Duplicate() override { return new ZafSystemButton(*this); }
     void Write(ZafObjectPersistence &persistence) override;
     ZafObjectConstructor NewFunction() const override { return &ZafSystemButton::New; }

@@ -28,11 +28,8 @@ public:
     ZafGeometryManager(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafGeometryManager() override;
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_GEOMETRY_MANAGER; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafGeometryManager";
+    ZAF_CLASS_IDENTITY(ZafWindowObject, ZAF_ID_GEOMETRY_MANAGER, className)
 
     // -201 runs the constraints; -9 settles itself and them; -10 settles and
     // asks the window for a layout (-3504); -400 and -401 add and subtract

@@ -14,9 +14,6 @@
 #include <memory>
 #include <string>
 
-const ZafClassID ZafIcon::classID = ZAF_ID_ICON;
-const ZafIChar *const ZafIcon::className = L"ZafIcon";
-
 namespace {
 
 constexpr ZafInt8 PAR = ZafInt8(ZAF_PARENT_COLOR);
@@ -61,16 +58,6 @@ ZafIcon::ZafIcon(const ZafIcon &copy) : ZafButton(copy)
 ZafIcon::~ZafIcon()
 {
     LetGoIcon();
-}
-
-bool ZafIcon::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafIcon::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 void ZafIcon::LetGoIcon()

@@ -24,12 +24,7 @@ public:
     ZafMDIWindow(const ZafMDIWindow &copy);
     ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_MDI_WINDOW, L"ZafMDIWindow")
 
     // The MDI command events and the kind's own handling of -9, -26, -27
     // and -201 (Windows half); every other event is the window's.

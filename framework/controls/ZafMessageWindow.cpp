@@ -8,11 +8,7 @@
 #include "framework/core/text/ZafLanguageData.h"
 #include "framework/core/text/ZafPrintf.h"
 
-#include <cwchar>
 #include <vector>
-
-const ZafClassID ZafMessageWindow::classID = ZAF_ID_MESSAGE_WINDOW;
-const ZafIChar *const ZafMessageWindow::className = L"ZafMessageWindow";
 
 namespace {
 
@@ -117,16 +113,6 @@ ZafMessageWindow::~ZafMessageWindow()
         delete title;
     if (text && !text->Parent())
         delete text;
-}
-
-bool ZafMessageWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafDialogWindow::IsAClassID(id);
-}
-
-bool ZafMessageWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafDialogWindow::IsAClassName(name);
 }
 
 ZafUInt16 ZafMessageWindow::SetButtons(ZafUInt16 flags)

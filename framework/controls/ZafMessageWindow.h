@@ -47,12 +47,7 @@ public:
     ZafMessageWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafMessageWindow() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafDialogWindow, ZAF_ID_MESSAGE_WINDOW, L"ZafMessageWindow")
 
     // -9 makes the children, -201 places them; the rest is the dialog's.
     ZafEventType Event(const ZafEventStruct &event) override;

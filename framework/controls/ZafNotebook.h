@@ -61,12 +61,7 @@ public:
     ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafNotebook() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_NOTEBOOK, L"ZafNotebook")
 
     ZafEventType Event(const ZafEventStruct &event) override;              // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;            // Windows half

@@ -115,12 +115,7 @@ public:
     ZafInteger(const ZafInteger &copy) : ZafNumberField(copy) { }
     ZafInteger(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_INTEGER, L"ZafInteger")
     ZafWindowObject *Duplicate() override { return new ZafInteger(*this); }
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
     ZafObjectConstructor NewFunction() const override { return &ZafInteger::New; }
@@ -135,12 +130,7 @@ public:
     ZafReal(const ZafReal &copy) : ZafNumberField(copy) { }
     ZafReal(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_REAL, L"ZafReal")
     ZafWindowObject *Duplicate() override { return new ZafReal(*this); }
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
     ZafObjectConstructor NewFunction() const override { return &ZafReal::New; }

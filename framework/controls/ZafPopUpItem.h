@@ -23,12 +23,7 @@ public:
     ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPopUpItem() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_POP_UP_ITEM, L"ZafPopUpItem")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half

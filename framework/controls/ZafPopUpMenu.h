@@ -27,12 +27,7 @@ public:
     ZafPopUpMenu(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPopUpMenu() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_POP_UP_MENU, L"ZafPopUpMenu")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half

@@ -6,10 +6,6 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
 
-#include <cwchar>
-
-const ZafClassID ZafPrompt::classID = ZAF_ID_PROMPT;
-const ZafIChar *const ZafPrompt::className = L"ZafPrompt";
 
 ZafPrompt::ZafPrompt(int left, int top, int width, ZafStringData *data)
     : ZafWindowObject(left, top, width, 1)
@@ -38,16 +34,6 @@ ZafPrompt::ZafPrompt(const ZafPrompt &copy)
 ZafPrompt::~ZafPrompt()
 {
     Release();
-}
-
-bool ZafPrompt::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafPrompt::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 void ZafPrompt::Observe()

@@ -19,12 +19,7 @@ public:
     ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPullDownItem() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_PULL_DOWN_ITEM, L"ZafPullDownItem")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half

@@ -9,11 +9,7 @@
 #include "framework/core/data/ZafScrollData.h"
 #include "framework/core/storage/ZafFile.h"
 
-#include <cwchar>
 #include <memory>
-
-const ZafClassID ZafScrollBar::classID = ZAF_ID_SCROLL_BAR;
-const ZafIChar *const ZafScrollBar::className = L"ZafScrollBar";
 
 namespace {
 
@@ -103,16 +99,6 @@ ZafScrollBar::~ZafScrollBar()
 void ZafScrollBar::ReleaseData(ZafScrollData *data)
 {
     ZafLetGoData(data, this);
-}
-
-bool ZafScrollBar::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafScrollBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 // ---- Settings -------------------------------------------------------------------

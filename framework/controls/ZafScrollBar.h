@@ -40,12 +40,7 @@ public:
     ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafScrollBar() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_SCROLL_BAR, L"ZafScrollBar")
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half

@@ -5,9 +5,6 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/objects/ZafChildObjects.h"
 
-#include <cwchar>
-
-const ZafIChar *const ZafStatusBar::className = L"ZafStatusBar";
 
 namespace {
 
@@ -58,16 +55,6 @@ void ZafStatusBar::Adopt(ZafWindowObject *object)
     object->SetOwnOSWindow(false);
     object->SetPaletteFromParent(true);
     object->SetBorderByParent(true);
-}
-
-bool ZafStatusBar::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_STATUS_BAR || ZafWindow::IsAClassID(id);
-}
-
-bool ZafStatusBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 ZafElement *ZafStatusBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)

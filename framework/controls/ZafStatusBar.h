@@ -23,11 +23,8 @@ public:
     ZafStatusBar(const ZafStatusBar &copy);
     ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_STATUS_BAR; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafStatusBar";
+    ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_STATUS_BAR, className)
 
     // -201 keeps the height and hangs the bar from the bottom of its area;
     // -3504 also invalidates the grip's strip.

@@ -5,11 +5,7 @@
 
 #include "framework/core/data/ZafStringData.h"
 
-#include <cwchar>
 #include <string>
-
-const ZafClassID ZafString::classID = ZAF_ID_STRING;
-const ZafIChar *const ZafString::className = L"ZafString";
 
 namespace {
 
@@ -74,16 +70,6 @@ ZafString::~ZafString()
     ReleaseData(formatList);
     ReleaseData(outputFormat);
     ReleaseData(range);
-}
-
-bool ZafString::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafString::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 void ZafString::ReleaseData(ZafStringData *data)

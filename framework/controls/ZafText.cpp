@@ -5,10 +5,6 @@
 
 #include "framework/core/data/ZafStringData.h"
 
-#include <cwchar>
-
-const ZafClassID ZafText::classID = ZAF_ID_TEXT;
-const ZafIChar *const ZafText::className = L"ZafText";
 
 ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text, int maxLength)
     : ZafText(left, top, width, height, new ZafStringData(text ? text : L"", maxLength, false))
@@ -38,16 +34,6 @@ ZafText::ZafText(const ZafText &copy)
 ZafText::~ZafText()
 {
     Release();
-}
-
-bool ZafText::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafText::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 void ZafText::Observe()

@@ -18,12 +18,7 @@ public:
     ZafTitle(const ZafTitle &copy);
     ZafTitle(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_TITLE, L"ZafTitle")
 
     // -26 shares the frame window and sets its caption, -20 forgets it;
     // every event answers -2 (Windows half).

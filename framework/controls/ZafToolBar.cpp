@@ -6,9 +6,6 @@
 #include "framework/core/objects/ZafChildObjects.h"
 
 #include <algorithm>
-#include <cwchar>
-
-const ZafIChar *const ZafToolBar::className = L"ZafToolBar";
 
 namespace {
 
@@ -51,16 +48,6 @@ void ZafToolBar::Configure()
     regionMode = 2;
     sizeable = false;
     useParentFrameHandle = true;
-}
-
-bool ZafToolBar::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_TOOL_BAR || ZafWindow::IsAClassID(id);
-}
-
-bool ZafToolBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 int ZafToolBar::SetDockType(int value)

@@ -28,11 +28,8 @@ public:
     // (the last four bytes of the record).
     ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_TOOL_BAR; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafToolBar";
+    ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_TOOL_BAR, className)
 
     // -201 lays the children out and docks the bar; -3504 moves their OS
     // windows and repaints the edge; 1054 and 1055 answer -2.

@@ -13,16 +13,7 @@ template <class Derived, class Number>
 class ZafNumberValueData : public ZafFormatData
 {
 public:
-    ZafClassID ClassID() const override { return Derived::dataClassID; }
-    ZafClassName ClassName() const override { return Derived::dataClassName; }
-    bool IsAClassID(ZafClassID id) const override
-    {
-        return id == Derived::dataClassID || ZafFormatData::IsAClassID(id);
-    }
-    bool IsAClassName(ZafClassName name) const override
-    {
-        return (name && ZafStrCmp(name, Derived::dataClassName) == 0) || ZafFormatData::IsAClassName(name);
-    }
+    ZAF_CLASS_IDENTITY(ZafFormatData, Derived::dataClassID, Derived::dataClassName)
 
     Number Value() const { return value; }
     // Format null selects the locale's default format.

@@ -8,8 +8,6 @@
 
 #include <cwchar>
 
-const ZafClassID ZafWindow::classID = ZAF_ID_WINDOW;
-const ZafIChar *const ZafWindow::className = L"ZafWindow";
 ZafFrameObjectFactory ZafWindow::frameObjectFactory = &ZafAddStandardFrameObjects;
 
 const ZafInputMap ZafWindow::defaultInputMap[] = {
@@ -74,16 +72,6 @@ ZafWindow::~ZafWindow()
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         AsObject(e)->SetParent(nullptr);
     ZafList::Destroy();
-}
-
-bool ZafWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 // ---- Children and support objects ------------------------------------------

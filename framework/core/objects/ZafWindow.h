@@ -57,12 +57,7 @@ protected:
     virtual void WriteRecordExtension(ZafFile &) { }
 public:
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_WINDOW, L"ZafWindow")
 
     ZafEventType Event(const ZafEventStruct &event) override;      // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;    // Windows half

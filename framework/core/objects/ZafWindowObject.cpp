@@ -6,8 +6,6 @@
 #include <cstring>
 #include <cwchar>
 
-const ZafClassID ZafWindowObject::classID = ZAF_ID_WINDOW_OBJECT;
-const ZafIChar *const ZafWindowObject::className = L"ZafWindowObject";
 ZafWindowObject *ZafWindowObject::windowManager = nullptr;
 int ZafWindowObject::repeatDelay = 250;
 int ZafWindowObject::repeatInterval = 50;
@@ -73,16 +71,6 @@ ZafWindowObject::~ZafWindowObject()
     delete[] tipText;
     delete[] tipText2;
     ReleasePaletteData();
-}
-
-bool ZafWindowObject::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafElement::IsAClassID(id);
-}
-
-bool ZafWindowObject::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafElement::IsAClassName(name);
 }
 
 // ---- Lookup and small queries ----------------------------------------------

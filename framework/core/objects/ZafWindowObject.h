@@ -40,12 +40,7 @@ public:
     virtual ~ZafWindowObject();
 
     // Class identity.
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    virtual ZafClassID ClassID() const { return classID; }
-    virtual ZafClassName ClassName() const { return className; }
-    virtual bool IsAClassID(ZafClassID id) const;
-    virtual bool IsAClassName(ZafClassName name) const;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafElement, ZAF_ID_WINDOW_OBJECT, L"ZafWindowObject")
 
     // Events (framework and raw).
     virtual ZafEventType Event(const ZafEventStruct &event);
