@@ -18,12 +18,10 @@ public:
     // -26 shares the parent's frame window, -20 forgets it; every event
     // answers -2 (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafBorder(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafBorder);
     // Stores an empty object file under the string id; reading it back
     // always makes a fresh border.
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafBorder::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The frame width in pixels, refreshed from the system for the border's
     // window (dialog frame, sizing frame or thin border); unchanged without

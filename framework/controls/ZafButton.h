@@ -65,10 +65,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;        // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafButton(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafButton);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The region the button was given, before automatic sizing.
     ZafRegionStruct Region() const override { return savedRegion; }

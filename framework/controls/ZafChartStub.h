@@ -25,11 +25,9 @@ public:
     ~ZafChartStub() override;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_CHART_STUB, L"ZafChart")
-    ZafWindowObject *Duplicate() override { return new ZafChartStub(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafChartStub);
 
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafChartStub::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Pinned: these ignore their argument. The help topic stays empty (null);
     // the drag, drop, selection, disabled and focus flags stay false; the

@@ -36,11 +36,9 @@ public:
     // "item~rest" (or "item") the items with that string id.
     ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
     ZafWindowObject *GetObjectByStringID(const char *path);
-    ZafWindowObject *Duplicate() override { return new ZafComboBox(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafComboBox);
     void Write(ZafObjectPersistence &persistence) override;
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafComboBox::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject *FocusObject() const override;
     // The control's text (read into the string data first).
     const ZafIChar *Text() override;

@@ -108,9 +108,7 @@ public:
     static constexpr const ZafIChar *className = L"ZafAttachment";
     ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_ATTACHMENT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafAttachment(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafAttachment::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafAttachment);
 
     // Null means the parent's client area (or the screen without parent).
     ZafWindowObject *SetReference(ZafWindowObject *value);
@@ -147,9 +145,7 @@ public:
     static constexpr const ZafIChar *className = L"ZafRelativeConstraint";
     ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_RELATIVE_CONSTRAINT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafRelativeConstraint(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafRelativeConstraint::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafRelativeConstraint);
 
     ZafInt32 SetPercent(ZafInt32 value) { return percent = value; }   // of the parent's extent
     int SetSide(int value) { return side = value; }
@@ -184,9 +180,7 @@ public:
     static constexpr const ZafIChar *className = L"ZafDimensionConstraint";
     ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_DIMENSION_CONSTRAINT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafDimensionConstraint(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafDimensionConstraint::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafDimensionConstraint);
 
     ZafInt32 SetMinimum(ZafInt32 value) { return minimum = value; }
     ZafInt32 SetMaximum(ZafInt32 value) { return maximum = value; }  // wins over the minimum

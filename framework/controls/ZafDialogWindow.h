@@ -30,10 +30,8 @@ public:
     // A result code (-2999 .. -2993) is answered with its own type and
     // nothing else happens; everything else is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafDialogWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafDialogWindow);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafDialogWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Shows the dialog through the application's window manager and runs
     // the events (flags go to ZafEventManager::Get) until a result code is

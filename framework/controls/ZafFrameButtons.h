@@ -72,10 +72,8 @@ public:
     ~ZafMaximizeButton() override = default;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MAXIMIZE_BUTTON, L"ZafMaximizeButton")
-    ZafWindowObject *Duplicate() override { return new ZafMaximizeButton(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMaximizeButton);
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
-    ZafObjectConstructor NewFunction() const override { return &ZafMaximizeButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     bool SetFocus(bool) override { return focus = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
@@ -91,10 +89,8 @@ public:
     ~ZafMinimizeButton() override = default;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MINIMIZE_BUTTON, L"ZafMinimizeButton")
-    ZafWindowObject *Duplicate() override { return new ZafMinimizeButton(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMinimizeButton);
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
-    ZafObjectConstructor NewFunction() const override { return &ZafMinimizeButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     bool SetFocus(bool) override { return focus = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
@@ -113,10 +109,8 @@ public:
     ~ZafSystemButton() override;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_SYSTEM_BUTTON, L"ZafSystemButton")
-    ZafWindowObject *Duplicate() override { return new ZafSystemButton(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafSystemButton);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafSystemButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;

@@ -35,10 +35,8 @@ public:
     // asks the window for a layout (-3504); -400 and -401 add and subtract
     // the event's constraint (dataObject). Others answer -2.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafGeometryManager(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafGeometryManager);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafGeometryManager::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
     void ApplyPosition() override { }
     // A hook for derived managers; answers 0.

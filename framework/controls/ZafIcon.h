@@ -39,10 +39,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;          // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;        // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafIcon(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafIcon);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafIcon::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;    // Windows half
     ZafEventType DragDropEvent(const ZafEventStruct &event) override;

@@ -30,10 +30,8 @@ public:
     // and -201 (Windows half); every other event is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafMDIWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMDIWindow);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafMDIWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Both kinds are their own root window.
     ZafWindowObject *RootObject() const override { return const_cast<ZafMDIWindow *>(this); }

@@ -51,14 +51,12 @@ public:
 
     // -9 makes the children, -201 places them; the rest is the dialog's.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafMessageWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMessageWindow);
     // The window part and the message record; the children are made anew
     // each time the window is shown, so none are stored.
     void Write(ZafObjectPersistence &persistence) override;
     void WriteSupportObjects(ZafObjectPersistence &) override { }
     void WriteChildren(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafMessageWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Settings the class fixes.
     const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }

@@ -67,10 +67,8 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;            // Windows half
     // The page area (pixels), below the tab row.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafNotebook(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafNotebook);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafNotebook::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // Each page is written with a temporary title carrying its tab text.
     void WriteChildren(ZafObjectPersistence &persistence) override;
     // The tabs are not written (the pages carry their texts).

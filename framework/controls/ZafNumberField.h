@@ -116,10 +116,8 @@ public:
     ZafInteger(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_INTEGER, L"ZafInteger")
-    ZafWindowObject *Duplicate() override { return new ZafInteger(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafInteger);
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
-    ZafObjectConstructor NewFunction() const override { return &ZafInteger::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 };
 
 class ZafReal : public ZafNumberField<ZafRealData>
@@ -131,10 +129,8 @@ public:
     ZafReal(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_REAL, L"ZafReal")
-    ZafWindowObject *Duplicate() override { return new ZafReal(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafReal);
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
-    ZafObjectConstructor NewFunction() const override { return &ZafReal::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 };
 
 // The number fields' built-in messages (their language data's default).

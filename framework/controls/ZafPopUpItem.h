@@ -27,10 +27,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPopUpItem(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPopUpItem);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPopUpItem::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // The entry, else an entry of its sub-menu.
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;

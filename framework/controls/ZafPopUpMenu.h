@@ -31,10 +31,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPopUpMenu(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPopUpMenu);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPopUpMenu::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Pinned settings.
     bool SetDropTarget(bool) override { return dropTarget = false; }

@@ -26,10 +26,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPrompt(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPrompt);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPrompt::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The region as the caller last set it (the shown one may be fitted).
     ZafRegionStruct Region() const override { return requestedRegion; }

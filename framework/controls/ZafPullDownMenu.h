@@ -22,10 +22,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPullDownMenu(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPullDownMenu);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPullDownMenu::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafRegionStruct ClientRegion(ZafWindowObject *) override { return region; }
 
     // Pinned settings.

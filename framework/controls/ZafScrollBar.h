@@ -44,10 +44,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafScrollBar(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafScrollBar);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafScrollBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // The scroll data is stored beside the record.
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 

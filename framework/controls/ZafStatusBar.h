@@ -32,9 +32,7 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // Below the edge: (0, upper spacing [+ 2]) to (width - 1, height - 1).
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafStatusBar(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafStatusBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafStatusBar);
 
     // The object is drawn by the bar, in the bar's window, palettes and
     // border; then added as by ZafWindow.

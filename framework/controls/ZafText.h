@@ -35,13 +35,11 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafText(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafText);
     // The control's text is taken into the data first.
     void Write(ZafObjectPersistence &persistence) override;
     // The field's own record (a text has no children of its own).
     void WriteChildren(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafText::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The control's text is taken into the data first.
     const ZafIChar *Text() override;

@@ -23,10 +23,8 @@ public:
     // -26 shares the frame window and sets its caption, -20 forgets it;
     // every event answers -2 (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafTitle(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafTitle);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafTitle::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // WM_SETTEXT of the frame with the title's text (Windows half).
     ZafEventType UpdateOSListItem() override;
 

@@ -37,9 +37,7 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // The bar's whole area, from (0, 0), in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafToolBar(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafToolBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafToolBar);
 
     // 0 top, 1 left, 2 bottom, 3 right; ignored once the OS window exists.
     int SetDockType(int value);

@@ -36,10 +36,8 @@ public:
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafVtList(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafVtList);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafVtList::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
 
     // Inside a combo box (temporary, with a parent) the drag flags are the

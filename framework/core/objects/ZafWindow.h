@@ -66,7 +66,7 @@ public:
     // The same for a path in the local 8-bit code set.
     ZafWindowObject *GetObjectByStringID(const char *path);
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override; // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafWindow);
     ZafWindowObject *FocusObject() const override;
     // The title support object's text; null without a title.
     const ZafIChar *Text() override;
@@ -103,8 +103,6 @@ public:
     // Persistence: the window object's record, the window's record, then the
     // support objects and children, each on its own level.
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     virtual void WriteChildren(ZafObjectPersistence &persistence);
     virtual void WriteSupportObjects(ZafObjectPersistence &persistence);
     // The name of a compare function in the persistence's table; null.
