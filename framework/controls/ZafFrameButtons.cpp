@@ -165,13 +165,6 @@ ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)
 
 ZafSystemButton::~ZafSystemButton() = default;
 
-int ZafSystemButton::SetSystemMenuType(int type)
-{
-    if (!Registered())
-        systemMenuType = type;
-    return systemMenuType;
-}
-
 ZafWindowObject *ZafSystemButton::AddMenuItem(ZafWindowObject *item, ZafWindowObject *position)
 {
     return systemMenu.ZafWindow::Add(item, position);

@@ -120,7 +120,7 @@ public:
     ZafInt32 SetValue(ZafInt32) override { return value = 0; }
 
     // Before registration only; answers the type in force.
-    virtual int SetSystemMenuType(int type);
+    virtual int SetSystemMenuType(int value) { return SetBeforeRegistration(systemMenuType, value); }
     virtual ZafWindowObject *AddMenuItem(ZafWindowObject *item, ZafWindowObject *position = nullptr);
     virtual void DestroyMenuItems() { systemMenu.DestroyChildren(); }
     virtual void SortMenuItems() { systemMenu.Sort(); }

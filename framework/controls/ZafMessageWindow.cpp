@@ -129,20 +129,6 @@ ZafUInt16 ZafMessageWindow::ClearButtons(ZafUInt16 flags)
     return buttonFlags;
 }
 
-ZafUInt16 ZafMessageWindow::SetDefaultButtonFlag(ZafUInt16 flag)
-{
-    if (!Registered())
-        defaultButton = flag;
-    return defaultButton;
-}
-
-ZafUInt16 ZafMessageWindow::SetIconType(ZafUInt16 type)
-{
-    if (!Registered())
-        iconType = type;
-    return iconType;
-}
-
 ZafError ZafMessageWindow::SetMessage(const ZafIChar *format, ...)
 {
     va_list arguments;

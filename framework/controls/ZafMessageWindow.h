@@ -79,8 +79,8 @@ public:
     // Before the OS window exists only; each answers the value in force.
     ZafUInt16 SetButtons(ZafUInt16 flags);
     ZafUInt16 ClearButtons(ZafUInt16 flags);
-    ZafUInt16 SetDefaultButtonFlag(ZafUInt16 flag);
-    ZafUInt16 SetIconType(ZafUInt16 type);
+    ZafUInt16 SetDefaultButtonFlag(ZafUInt16 value) { return SetBeforeRegistration(defaultButton, value); }
+    ZafUInt16 SetIconType(ZafUInt16 value) { return SetBeforeRegistration(iconType, value); }
     // The message, formatted and cut to its room; before the OS window
     // exists only (else 1). Answers 0.
     ZafError SetMessage(const ZafIChar *format, ...);

@@ -110,27 +110,6 @@ ZafNotebook::~ZafNotebook()
     DeleteScrollButtons();
 }
 
-bool ZafNotebook::SetBorder(bool value)
-{
-    if (!Registered())
-        border = value;
-    return border;
-}
-
-int ZafNotebook::SetTabHeight(int height)
-{
-    if (!Registered())
-        tabHeight = height;
-    return tabHeight;
-}
-
-int ZafNotebook::SetTabWidth(int width)
-{
-    if (!Registered())
-        tabWidth = width;
-    return tabWidth;
-}
-
 int ZafNotebook::Width() const
 {
     ZafRegionStruct pixels = region;

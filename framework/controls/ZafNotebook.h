@@ -76,7 +76,7 @@ public:
 
     bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetAutomaticUpdate(bool value) override { return ZafWindowObject::SetAutomaticUpdate(value); }
-    bool SetBorder(bool value) override;
+    bool SetBorder(bool value) override { return SetBeforeRegistration(border, value); }
     ZafEventType DropHook(const ZafEventStruct &) override { return -1; }
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;  // Windows half
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
@@ -95,10 +95,10 @@ public:
     virtual void SetCurrentPage(int index);                                             // Windows half
     virtual void SetCurrentPageObject(ZafWindow *page);
     // Before the OS window exists only; answer the value in force.
-    virtual int SetTabHeight(int height);
+    virtual int SetTabHeight(int value) { return SetBeforeRegistration(tabHeight, value); }
     virtual void SetTabHotKey(int index, ZafIChar character, int hotKeyIndex);
     virtual ZafError SetTabText(const ZafIChar *text, int index);
-    virtual int SetTabWidth(int width);
+    virtual int SetTabWidth(int value) { return SetBeforeRegistration(tabWidth, value); }
     ZafIChar TabHotKey(int index) const;
     int TabHotKeyIndex(int index) const;
 

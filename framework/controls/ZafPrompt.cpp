@@ -6,7 +6,6 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
 
-
 ZafPrompt::ZafPrompt(int left, int top, int width, ZafStringData *data)
     : ZafWindowObject(left, top, width, 1)
 {
@@ -119,13 +118,6 @@ ZafInt8 ZafPrompt::SetFont(ZafInt8 font)
     return answer;
 }
 
-bool ZafPrompt::SetAutoSize(bool value)
-{
-    if (!Registered())
-        autoSize = value;
-    return autoSize;
-}
-
 ZafIChar ZafPrompt::SetHotKey(ZafIChar character, int index)
 {
     if (!Registered())
@@ -136,23 +128,3 @@ ZafIChar ZafPrompt::SetHotKey(ZafIChar character, int index)
     return hotKeyChar;
 }
 
-int ZafPrompt::SetHzJustify(int value)
-{
-    if (!Registered())
-        hzJustify = value;
-    return hzJustify;
-}
-
-int ZafPrompt::SetVtJustify(int value)
-{
-    if (!Registered())
-        vtJustify = value;
-    return vtJustify;
-}
-
-bool ZafPrompt::SetTransparentBackground(bool value)
-{
-    if (!Registered())
-        transparent = value;
-    return transparent;
-}

@@ -103,13 +103,6 @@ void ZafScrollBar::ReleaseData(ZafScrollData *data)
 
 // ---- Settings -------------------------------------------------------------------
 
-bool ZafScrollBar::SetAutoSize(bool value)
-{
-    if (!Registered())
-        autoSize = value;
-    return autoSize;
-}
-
 ZafScrollData *ZafScrollBar::SetScrollData(ZafScrollData *data)
 {
     ZafScrollData *old = scrollData;

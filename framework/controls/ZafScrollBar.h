@@ -77,7 +77,7 @@ public:
     bool SetTemporary(bool) override { return temporary = false; }
 
     // Before registration only.
-    virtual bool SetAutoSize(bool value);
+    virtual bool SetAutoSize(bool value) { return SetBeforeRegistration(autoSize, value); }
     // Replaces the data (null: a new empty one), observes it and shows it.
     virtual ZafScrollData *SetScrollData(ZafScrollData *data);
     // Before registration and on a change only; a slider type also makes

@@ -143,13 +143,6 @@ ZafError ZafString::SetStringData(ZafStringData *data)
 
 // ---- Styles -------------------------------------------------------------------
 
-int ZafString::SetJustification(int value)
-{
-    if (!Registered())
-        justification = value;
-    return justification;
-}
-
 bool ZafString::SetLowerCase(bool value)
 {
     if (!Registered())
@@ -170,27 +163,6 @@ bool ZafString::SetUpperCase(bool value)
             lowerCase = false;
     }
     return upperCase;
-}
-
-bool ZafString::SetPassword(bool value)
-{
-    if (!Registered())
-        password = value;
-    return password;
-}
-
-bool ZafString::SetViewOnly(bool value)
-{
-    if (!Registered())
-        viewOnly = value;
-    return viewOnly;
-}
-
-bool ZafString::SetUnderscoreBlanks(bool value)
-{
-    if (!Registered())
-        underscoreBlanks = value;
-    return underscoreBlanks;
 }
 
 ZafCoordinateType ZafString::SetCoordinateType(ZafCoordinateType type)

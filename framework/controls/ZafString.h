@@ -64,12 +64,12 @@ public:
     virtual ZafError SetCursorPosition(int position);                // Windows half
     // Control styles: before registration only, answer the value in force.
     // Upper and lower case exclude each other.
-    virtual int SetJustification(int value);          // 0 left, 1 right, 2 centred
+    virtual int SetJustification(int value) { return SetBeforeRegistration(justification, value); } // 0 left, 1 right, 2 centred
     virtual bool SetLowerCase(bool value);
-    virtual bool SetPassword(bool value);
+    virtual bool SetPassword(bool value) { return SetBeforeRegistration(password, value); }
     virtual bool SetUpperCase(bool value);
-    virtual bool SetViewOnly(bool value);
-    virtual bool SetUnderscoreBlanks(bool value);
+    virtual bool SetViewOnly(bool value) { return SetBeforeRegistration(viewOnly, value); }
+    virtual bool SetUnderscoreBlanks(bool value) { return SetBeforeRegistration(underscoreBlanks, value); }
     // Data objects: the format setters act before registration only (else
     // 1); the field takes over the objects. Answer 0.
     virtual ZafError SetFormatListData(ZafStringData *data);

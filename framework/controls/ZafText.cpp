@@ -5,7 +5,6 @@
 
 #include "framework/core/data/ZafStringData.h"
 
-
 ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text, int maxLength)
     : ZafText(left, top, width, height, new ZafStringData(text ? text : L"", maxLength, false))
 {
@@ -90,16 +89,3 @@ bool ZafText::SetUnanswered(bool value)
     return unanswered = value;
 }
 
-int ZafText::SetJustification(int value)
-{
-    if (!Registered())
-        justification = value;
-    return justification;
-}
-
-bool ZafText::SetViewOnly(bool value)
-{
-    if (!Registered())
-        viewOnly = value;
-    return viewOnly;
-}

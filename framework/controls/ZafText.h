@@ -72,7 +72,7 @@ public:
     // Puts the caret at the position; 8 without an OS window.
     virtual ZafError SetCursorPosition(int position);               // Windows half
     // Before registration only.
-    virtual int SetJustification(int value);          // 0 left, 1 right, 2 centred
+    virtual int SetJustification(int value) { return SetBeforeRegistration(justification, value); } // 0 left, 1 right, 2 centred
     virtual bool SetInvalid(bool value) { return invalid = value; }
     // Replaces the data object (null: a new empty one) and shows it.
     virtual ZafError SetStringData(ZafStringData *data);
@@ -81,7 +81,7 @@ public:
     virtual ZafError SetCursorRowColumn(int column, int line);      // Windows half
     // Turning it on clears the data.
     virtual bool SetUnanswered(bool value);
-    virtual bool SetViewOnly(bool value);             // before registration only
+    virtual bool SetViewOnly(bool value) { return SetBeforeRegistration(viewOnly, value); }
     // Stored at once; on screen the control is made again with the style.
     virtual bool SetWordWrap(bool value);                           // Windows half
 

@@ -50,20 +50,6 @@ void ZafToolBar::Configure()
     useParentFrameHandle = true;
 }
 
-int ZafToolBar::SetDockType(int value)
-{
-    if (!Registered())
-        dockType = value;
-    return dockType;
-}
-
-bool ZafToolBar::SetWrap(bool value)
-{
-    if (!Registered())
-        wrap = value;
-    return wrap;
-}
-
 bool ZafToolBar::SetUseParentFrameHandle(bool value)
 {
     if (!parent)

@@ -40,9 +40,9 @@ public:
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafToolBar);
 
     // 0 top, 1 left, 2 bottom, 3 right; ignored once the OS window exists.
-    int SetDockType(int value);
+    int SetDockType(int value) { return SetBeforeRegistration(dockType, value); }
     // Ignored once the OS window exists.
-    bool SetWrap(bool value);
+    bool SetWrap(bool value) { return SetBeforeRegistration(wrap, value); }
     int DockType() const { return dockType; }
     bool Wrap() const { return wrap; }
     // Acts only while the bar has no parent.

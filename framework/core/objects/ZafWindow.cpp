@@ -341,13 +341,6 @@ ZafRegionStruct ZafWindow::SetRegion(const ZafRegionStruct &newRegion)
     return ZafWindowObject::SetRegion(newRegion);
 }
 
-bool ZafWindow::SetLocked(bool value) { if (!Registered()) locked = value; return locked; }
-bool ZafWindow::SetModal(bool value) { if (!Registered()) modal = value; return modal; }
-bool ZafWindow::SetMoveable(bool value) { if (!Registered()) moveable = value; return moveable; }
-bool ZafWindow::SetAltFreeHotKeys(bool value) { if (!Registered()) altFreeHotKeys = value; return altFreeHotKeys; }
-bool ZafWindow::SetSizeable(bool value) { if (!Registered()) sizeable = value; return sizeable; }
-bool ZafWindow::SetTemporary(bool value) { if (!Registered()) temporary = value; return temporary; }
-
 ZafWindow *ZafWindow::SetOwner(ZafWindow *window)
 {
     if (!Registered() && !parent && window != this)

@@ -114,12 +114,12 @@ public:
     virtual ZafEventType BroadcastEvent(const ZafEventStruct &event, int depth);
     virtual bool SetDestroyable(bool value) { return destroyable = value; }
     // These act only before the OS window exists; each answers the flag.
-    virtual bool SetLocked(bool value);
-    virtual bool SetModal(bool value);
-    virtual bool SetMoveable(bool value);
-    virtual bool SetAltFreeHotKeys(bool value);
-    virtual bool SetSizeable(bool value);
-    virtual bool SetTemporary(bool value);
+    virtual bool SetLocked(bool value) { return SetBeforeRegistration(locked, value); }
+    virtual bool SetModal(bool value) { return SetBeforeRegistration(modal, value); }
+    virtual bool SetMoveable(bool value) { return SetBeforeRegistration(moveable, value); }
+    virtual bool SetAltFreeHotKeys(bool value) { return SetBeforeRegistration(altFreeHotKeys, value); }
+    virtual bool SetSizeable(bool value) { return SetBeforeRegistration(sizeable, value); }
+    virtual bool SetTemporary(bool value) { return SetBeforeRegistration(temporary, value); }
     // Setting one clears the other; on screen, ShowWindow maximizes,
     // minimizes or restores at once. Answer the flag.
     virtual bool SetMaximized(bool value);                          // Windows half

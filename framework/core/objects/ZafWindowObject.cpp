@@ -229,55 +229,6 @@ bool ZafWindowObject::FocusBlocked() const
     return false;
 }
 
-bool ZafWindowObject::SetBorder(bool value)
-{
-    if (!Registered())
-        border = value;
-    return border;
-}
-
-bool ZafWindowObject::SetSystemDrawn(bool value)
-{
-    if (!Registered())
-        systemDrawn = value;
-    return systemDrawn;
-}
-
-bool ZafWindowObject::SetBorderByParent(bool value)
-{
-    if (!Registered())
-        borderByParent = value;
-    return borderByParent;
-}
-
-bool ZafWindowObject::SetFocusByParent(bool value)
-{
-    if (!Registered())
-        focusByParent = value;
-    return focusByParent;
-}
-
-bool ZafWindowObject::SetPaletteFromParent(bool value)
-{
-    if (!Registered())
-        paletteFromParent = value;
-    return paletteFromParent;
-}
-
-int ZafWindowObject::SetRegionMode(int value)
-{
-    if (!Registered())
-        regionMode = value;
-    return regionMode;
-}
-
-bool ZafWindowObject::SetDesignMode(bool value)
-{
-    if (!Registered())
-        designMode = value;
-    return designMode;
-}
-
 ZafCoordinateType ZafWindowObject::SetCoordinateType(ZafCoordinateType type)
 {
     if (!Registered())
