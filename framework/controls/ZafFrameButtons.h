@@ -11,6 +11,7 @@
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 // What the three frame buttons share: the pinned settings, no drawing and
 // no OS window; registration remembers the window's frame.
@@ -22,22 +23,11 @@ public:
     ZafFrameButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &reader);
     ZafFrameButton(const ZafFrameButton &copy);
 
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetDisabled(bool) override { return disabled = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetSelected(bool) override { return selected = false; }
+    ZAF_FIXED_HOOK_AND_TEXT_SETTINGS
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     int SetRegionMode(int) override { return regionMode = 2; }
-    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
-    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
     bool SetVisible(bool value) override { return visible = value; }
     bool SetAllowDefault(bool) override { return allowDefault = false; }
     bool SetToggle(bool) override { return toggle = false; }
@@ -51,10 +41,7 @@ public:
     int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
     ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; }
 
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    void OSRegisterObject() override { }
-    void ApplyPosition() override { }
-    ZafEventType ApplyOSFont() override { return 0; }
+    ZAF_NOTHING_TO_DRAW_OR_PLACE
     // -26 remembers the window's frame, -20 forgets it; everything else is
     // left to the window (-2).
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half

@@ -6,6 +6,7 @@
 // no virtual functions of its own. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafMenuEntryButton : public ZafButton
 {
@@ -13,14 +14,7 @@ public:
     using ZafButton::ZafButton;
 
     // Pinned settings of an entry.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
     int SetRegionMode(int) override { return regionMode = 0; }
     bool SetVisible(bool value) override { return visible = value; }

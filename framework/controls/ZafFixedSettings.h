@@ -1,0 +1,33 @@
+#pragma once
+// ZafFixedSettings: the settings that the framework's support objects (the
+// border, title, frame buttons, menu entries and geometry manager) keep
+// fixed whatever they are given. Each macro goes in the public part of the
+// class body of a ZafWindowObject descendant and overrides the setters it
+// names; each such setter ignores its argument and answers the fixed value.
+
+// No drag and drop, no border of its own, nothing taken from the parent.
+#define ZAF_FIXED_DRAG_AND_PARENT_SETTINGS                                             \
+    bool SetDropTarget(bool) override { return dropTarget = false; }                   \
+    bool SetBorder(bool) override { return border = false; }                           \
+    bool SetDragCtrl(bool) override { return dragCtrl = false; }                       \
+    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }             \
+    bool SetDragShift(bool) override { return dragShift = false; }                     \
+    bool SetBorderByParent(bool) override { return borderByParent = false; }           \
+    bool SetFocusByParent(bool) override { return focusByParent = false; }             \
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+
+// Never selected, no user function, no help topic and no tips.
+#define ZAF_FIXED_HOOK_AND_TEXT_SETTINGS                                               \
+    bool SetSelected(bool) override { return selected = false; }                       \
+    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; } \
+    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }        \
+    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }          \
+    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
+
+// Shown by the OS as part of its window's frame: nothing of its own to
+// draw, place or register.
+#define ZAF_NOTHING_TO_DRAW_OR_PLACE                                                   \
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; } \
+    void OSRegisterObject() override { }                                               \
+    void ApplyPosition() override { }                                                  \
+    ZafEventType ApplyOSFont() override { return 0; }
