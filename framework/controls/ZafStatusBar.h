@@ -11,9 +11,9 @@
 // and storage; the Windows half (framework/windows/ZafStatusBarOS.cpp) the
 // OS window, messages and drawing.
 
-#include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafBar.h"
 
-class ZafStatusBar : public ZafFramelessWindow
+class ZafStatusBar : public ZafBar
 {
 public:
     // The size grip's square, in pixels, at the bar's right end.
@@ -38,16 +38,11 @@ public:
     // border; then added as by ZafWindow.
     ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr) override;
 
-    // Pinned settings: the argument is ignored and the fixed value answered.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetDestroyable(bool) override { return destroyable = false; }
+    // Pinned beyond a bar's: the argument is ignored and the fixed value answered.
     bool SetFocus(bool) override { return focus = false; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
-    int SetRegionMode(int) override { return regionMode = 2; }
     int SetSelectionType(int) override { return selectionType = 0; }
 
     // The children sit 2 pixels lower in the OS window when bordered.
@@ -67,7 +62,6 @@ public:
     static const ZafPaletteMap defaultPaletteMap[];
 
 private:
-    void Configure();
     static void Adopt(ZafWindowObject *object);
     void InvalidateGrip(const ZafRegionStruct &previous);                    // Windows half
     void DrawGrip(const ZafRegionStruct &area);                              // Windows half

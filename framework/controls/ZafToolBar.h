@@ -10,9 +10,9 @@
 // Windows half (framework/windows/ZafToolBarOS.cpp) the OS window, messages
 // and drawing.
 
-#include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafBar.h"
 
-class ZafToolBar : public ZafFramelessWindow
+class ZafToolBar : public ZafBar
 {
 public:
     // Dock sides.
@@ -48,13 +48,6 @@ public:
     // Acts only while the bar has no parent.
     bool SetUseParentFrameHandle(bool value) override;
 
-    // Pinned settings: the argument is ignored and the fixed value answered.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
-    int SetRegionMode(int) override { return regionMode = 2; }
-
     // The 2-pixel edge leaves the height while converting to cells.
     void ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type) const override;
     // Drawing (Windows half): edge, then background; no focus rectangle.
@@ -73,7 +66,6 @@ protected:
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 
 private:
-    void Configure();
     void LayOut(int oldWidth, int oldHeight);
     // Place the children; answer the bar's height (width).
     int WrapRows(int barWidth);
