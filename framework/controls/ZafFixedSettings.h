@@ -1,9 +1,9 @@
 #pragma once
 // ZafFixedSettings: the settings that the framework's support objects (the
-// border, title, frame buttons, menu entries and geometry manager) keep
-// fixed whatever they are given. Each macro goes in the public part of the
-// class body of a ZafWindowObject descendant and overrides the setters it
-// names; each such setter ignores its argument and answers the fixed value.
+// border, title, frame buttons, menus, menu entries and geometry manager)
+// keep fixed whatever they are given. Each macro goes in the public part of
+// the class body of a ZafWindowObject descendant and overrides the functions
+// it names; each such setter ignores its argument and answers the fixed value.
 
 // No drag and drop, no border of its own, nothing taken from the parent.
 #define ZAF_FIXED_DRAG_AND_PARENT_SETTINGS                                             \
@@ -31,3 +31,25 @@
     void OSRegisterObject() override { }                                               \
     void ApplyPosition() override { }                                                  \
     ZafEventType ApplyOSFont() override { return 0; }
+
+// A menu (pop-up or pull-down): no drag and drop, always bordered, never
+// disabled or focus-blocked, its own palettes, hot keys without Alt. It is
+// no window on screen: visibility only keeps the flag and the focus cannot
+// be set.
+#define ZAF_FIXED_MENU_SETTINGS                                                        \
+    bool SetDropTarget(bool) override { return dropTarget = false; }                   \
+    bool SetBorder(bool) override { return border = true; }                            \
+    bool SetDisabled(bool) override { return disabled = false; }                       \
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }               \
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }     \
+    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }            \
+    bool SetVisible(bool value) override { return visible = value; }                   \
+    bool SetFocus(bool) override { return focus; }
+
+// A menu draws nothing and is placed by the OS; its OS handle is the menu
+// handle (null while unregistered).
+#define ZAF_MENU_DRAWN_BY_OS                                                           \
+    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; } \
+    ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; } \
+    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }                  \
+    void ApplyPosition() override { }
