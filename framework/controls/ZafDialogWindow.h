@@ -6,6 +6,7 @@
 // message window and the print dialog derive from it. GUI thread only.
 
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 // Dialog result codes: an event of one of these types ends DoModal with it.
 constexpr ZafEventType ZAF_DIALOG_OK = -2999;
@@ -50,13 +51,8 @@ public:
 
     // Settings the class fixes: each stores its value and answers it.
     bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
+    ZAF_FIXED_TOP_WINDOW_SETTINGS
     bool SetSizeable(bool) override { return sizeable = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
 
 private:
     // The enabled button of the dialog's own children that Escape presses.

@@ -1,9 +1,10 @@
 #pragma once
 // ZafFixedSettings: the settings that the framework's support objects (the
 // border, title, frame buttons, menus, menu entries and geometry manager)
-// keep fixed whatever they are given. Each macro goes in the public part of
-// the class body of a ZafWindowObject descendant and overrides the functions
-// it names; each such setter ignores its argument and answers the fixed value.
+// and top-level windows keep fixed whatever they are given. Each macro goes
+// in the public part of the class body of a ZafWindowObject descendant and
+// overrides the functions it names; each such setter ignores its argument
+// and answers the fixed value.
 
 // No drag and drop, no border of its own, nothing taken from the parent.
 #define ZAF_FIXED_DRAG_AND_PARENT_SETTINGS                                             \
@@ -53,3 +54,14 @@
     ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; } \
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }                  \
     void ApplyPosition() override { }
+
+// A top-level window (dialog or MDI window): no border object of its own,
+// never disabled, focus-blocked or temporary, its own palettes, placed by
+// its own region.
+#define ZAF_FIXED_TOP_WINDOW_SETTINGS                                                  \
+    bool SetBorder(bool) override { return border = false; }                           \
+    bool SetDisabled(bool) override { return disabled = false; }                       \
+    bool SetFocusBlocked(bool) override { return focusBlocked = false; }               \
+    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }     \
+    int SetRegionMode(int) override { return regionMode = 0; }                         \
+    bool SetTemporary(bool) override { return temporary = false; }

@@ -11,6 +11,7 @@
 // only.
 
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 #include <memory>
 
@@ -54,12 +55,7 @@ public:
     bool IsFrame() const { return mdiType == ZAF_MDI_FRAME; }
 
     // Settings the class fixes (by kind where noted).
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetTemporary(bool) override { return temporary = false; }
+    ZAF_FIXED_TOP_WINDOW_SETTINGS
     bool SetDropTarget(bool value) override;
     ZafWindow *SetOwner(ZafWindow *window) override;
     int SetSelectionType(int type) override;

@@ -58,23 +58,15 @@ public:
     void WriteSupportObjects(ZafObjectPersistence &) override { }
     void WriteChildren(ZafObjectPersistence &persistence) override;
 
-    // Settings the class fixes.
+    // Settings the class fixes beyond a dialog's.
     const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
-    bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
     bool SetDestroyable(bool) override { return destroyable = false; }
     bool SetLocked(bool) override { return locked = false; }
     bool SetMaximized(bool) override { return maximized = false; }
     bool SetMinimized(bool) override { return minimized = false; }
     bool SetMoveable(bool) override { return moveable = true; }
     int SetSelectionType(int) override { return selectionType = 0; }
-    bool SetSizeable(bool) override { return sizeable = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
 
     // Before the OS window exists only; each answers the value in force.
     ZafUInt16 SetButtons(ZafUInt16 flags);
