@@ -72,14 +72,6 @@ ZafInt32 ZafChartStub::SetChartOption(ZafInt32 option) { return chartOption = op
 bool ZafChartStub::SetFirstFlag(bool value) { return firstFlag = value; }
 bool ZafChartStub::SetSecondFlag(bool value) { return secondFlag = value; }
 
-const ZafIChar *ZafChartStub::ReplaceText(ZafIChar *&field, const ZafIChar *text)
-{
-    // Copy before freeing: text may be the field's own buffer.
-    ZafIChar *copy = CopyText(text);
-    delete[] field;
-    return field = copy;
-}
-
 const ZafIChar *ZafChartStub::SetText1(const ZafIChar *text) { return ReplaceText(text1, text); }
 const ZafIChar *ZafChartStub::SetText2(const ZafIChar *text) { return ReplaceText(text2, text); }
 const ZafIChar *ZafChartStub::SetText3(const ZafIChar *text) { return ReplaceText(text3, text); }

@@ -69,7 +69,6 @@ public:
     const ZafIChar *Text3() const { return text3; }
 
 private:
-    static const ZafIChar *ReplaceText(ZafIChar *&field, const ZafIChar *text);
 
     ZafUInt8 firstColor = 0;
     ZafUInt8 secondColor = 0;

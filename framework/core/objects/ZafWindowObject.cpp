@@ -25,6 +25,14 @@ ZafIChar *ZafWindowObject::CopyText(const ZafIChar *text)
     return copy;
 }
 
+const ZafIChar *ZafWindowObject::ReplaceText(ZafIChar *&field, const ZafIChar *text)
+{
+    // Copy before freeing: text may be the field's own buffer.
+    ZafIChar *copy = CopyText(text);
+    delete[] field;
+    return field = copy;
+}
+
 ZafWindowObject::ZafWindowObject(int left, int top, int width, int height)
 {
     region.Assign(left, top, left + width - 1, top + height - 1, ZAF_CELL);
@@ -142,33 +150,10 @@ ZafOSWindow ZafWindowObject::OSHandle(int) const
 
 // ---- Texts and plain setters ------------------------------------------------
 
-const ZafIChar *ZafWindowObject::SetTipText2(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] tipText2;
-    return tipText2 = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetHelpTopic(const ZafIChar *topic)
-{
-    ZafIChar *copy = CopyText(topic);
-    delete[] helpTopic;
-    return helpTopic = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetTipText(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] tipText;
-    return tipText = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetExtraText(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] extraText;
-    return extraText = copy;
-}
+const ZafIChar *ZafWindowObject::SetTipText2(const ZafIChar *text) { return ReplaceText(tipText2, text); }
+const ZafIChar *ZafWindowObject::SetHelpTopic(const ZafIChar *topic) { return ReplaceText(helpTopic, topic); }
+const ZafIChar *ZafWindowObject::SetTipText(const ZafIChar *text) { return ReplaceText(tipText, text); }
+const ZafIChar *ZafWindowObject::SetExtraText(const ZafIChar *text) { return ReplaceText(extraText, text); }
 
 ZafRegionStruct ZafWindowObject::SetRegion(const ZafRegionStruct &newRegion)
 {

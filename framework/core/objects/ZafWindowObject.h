@@ -282,6 +282,9 @@ protected:
     }
     static void ResetRegion(ZafRegionStruct &lastRegion);
     static ZafIChar *CopyText(const ZafIChar *text);
+    // Stores a copy of text (null clears) in field, freeing the old text;
+    // answers the stored copy.
+    static const ZafIChar *ReplaceText(ZafIChar *&field, const ZafIChar *text);
     // The drawing display (the framework's shared display).
     static ZafGdiDisplay *DrawDisplay();
 public:
