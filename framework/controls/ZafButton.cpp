@@ -161,22 +161,12 @@ void ZafButton::LetGo(ZafBitmapData *&data)
 
 ZafError ZafButton::StringChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafButton *>(observer)->UpdateOSListItem();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafButton *>(observer)->UpdateOSListItem(); });
 }
 
 ZafError ZafButton::BitmapChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafButton *>(observer)->UpdateSize();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafButton *>(observer)->UpdateSize(); });
 }
 
 ZafError ZafButton::SetStringData(ZafStringData *data)

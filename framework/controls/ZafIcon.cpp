@@ -67,12 +67,7 @@ void ZafIcon::LetGoIcon()
 
 ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafIcon *>(observer)->UpdateSize();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafIcon *>(observer)->UpdateSize(); });
 }
 
 void ZafIcon::SetIconData(ZafIconData *data)

@@ -12,6 +12,19 @@
 // Called with the observer and the kind of notification (1 or 2).
 using ZafNotificationFunction = ZafError (*)(ZafElement *observer, ZafUpdateCode code);
 
+// The answer of an observer that only follows changes: a read notice needs
+// nothing (0), a change calls follow() (0), any other kind is refused (1).
+template <class Follow>
+ZafError ZafFollowChange(ZafUpdateCode code, Follow follow)
+{
+    if (code == ZAF_UPDATE_READ)
+        return 0;
+    if (code != ZAF_UPDATE_CHANGED)
+        return 1;
+    follow();
+    return 0;
+}
+
 class ZafNotification
 {
 public:
