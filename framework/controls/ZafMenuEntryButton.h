@@ -2,16 +2,25 @@
 // ZafMenuEntryButton: what the two kinds of menu entry (ZafPopUpItem in a
 // pop-up menu, ZafPullDownItem in a menu bar) share as buttons: they have no
 // OS window of their own, draw nothing (the OS menu shows them) and keep the
-// button settings an OS menu entry cannot honour pinned. It adds no data and
-// no virtual functions of its own. GUI thread only.
+// button settings an OS menu entry cannot honour pinned. Each entry owns a
+// pop-up menu: the sub-menu of a pop-up entry, the drop-down menu of a bar
+// entry. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafFixedSettings.h"
+#include "framework/controls/ZafPopUpMenu.h"
 
 class ZafMenuEntryButton : public ZafButton
 {
 public:
     using ZafButton::ZafButton;
+    // The copy has a copy of the menu.
+    ZafMenuEntryButton(const ZafMenuEntryButton &copy) : ZafButton(copy), subMenu(copy.subMenu) { }
+
+    ZafPopUpMenu &SubMenu() { return subMenu; }
+    const ZafPopUpMenu &SubMenu() const { return subMenu; }
+    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
+    virtual void Destroy() { subMenu.Destroy(); }
 
     // Pinned settings of an entry.
     ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
@@ -33,4 +42,7 @@ public:
     ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
     void ApplyPosition() override { }
+
+protected:
+    ZafPopUpMenu subMenu;
 };

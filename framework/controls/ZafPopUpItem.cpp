@@ -61,7 +61,7 @@ ZafPopUpItem::ZafPopUpItem(ZafStringData *text, int type)
 }
 
 ZafPopUpItem::ZafPopUpItem(const ZafPopUpItem &copy)
-    : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
+    : ZafMenuEntryButton(copy)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);

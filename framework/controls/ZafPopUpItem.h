@@ -52,15 +52,11 @@ public:
     // Adds to / removes from the sub-menu; an entry on screen switches
     // between plain and sub-menu form.
     virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
-    virtual void Destroy() { subMenu.Destroy(); }
     virtual ZafWindowObject *Subtract(ZafWindowObject *object);
     // The object whose string id is the local 8-bit text.
     virtual ZafWindowObject *GetObjectByText(const char *text);
 
     int Type() const { return itemType; }
-    ZafPopUpMenu &SubMenu() { return subMenu; }
-    const ZafPopUpMenu &SubMenu() const { return subMenu; }
     // The command id the OS menu carries for the entry.
     ZafUInt32 CommandID() const;
     // The value chosen entries of a type send (0 for types without one).
@@ -76,7 +72,6 @@ protected:
     ZafUInt32 OSFlags() const;
     bool InSystemMenu() const;
 
-    ZafPopUpMenu subMenu;
     int itemType = 0;
     ZafLanguageData *languageData = nullptr;
     bool osCommand = false;         // a system command the OS carries out

@@ -45,13 +45,9 @@ public:
     // Adds to / removes from the pop-up menu; an entry on screen switches
     // between plain and drop-down form and keeps its position.
     virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
-    virtual void Destroy() { subMenu.Destroy(); }
     virtual ZafWindowObject *Subtract(ZafWindowObject *object);
     virtual ZafWindowObject *GetObjectByText(const char *text);
 
-    ZafPopUpMenu &SubMenu() { return subMenu; }
-    const ZafPopUpMenu &SubMenu() const { return subMenu; }
     ZafUInt32 CommandID() const;
     // The entry's position in the bar's OS menu.
     int OSPosition() const;
@@ -64,5 +60,4 @@ protected:
     void Construct();
     int MDIAdjustment() const;
 
-    ZafPopUpMenu subMenu;
 };

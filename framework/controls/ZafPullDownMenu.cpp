@@ -111,7 +111,7 @@ ZafPullDownItem::ZafPullDownItem(ZafStringData *text)
     Construct();
 }
 
-ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
+ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);
