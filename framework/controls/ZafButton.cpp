@@ -96,13 +96,8 @@ ZafButtonPlacement ZafPlaceButtonContents(ZafRegionStruct &region, int bw, int b
 
 ZafButton::ZafButton(int left, int top, int width, int height, const ZafIChar *text, ZafBitmapData *bitmap,
     int type)
-    : ZafWindowObject(left, top, width, height)
+    : ZafButton(left, top, width, height, text ? new ZafStringData(text, -1, false) : nullptr, bitmap, type)
 {
-    Initialise(type);
-    if (bitmap)
-        SetBitmap(bitmap);
-    if (text)
-        SetStringData(new ZafStringData(text, -1, false));
 }
 
 ZafButton::ZafButton(int left, int top, int width, int height, ZafStringData *text, ZafBitmapData *bitmap,
