@@ -22,12 +22,7 @@ public:
     ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafComboBox() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS_IN_FAMILY(ZafWindow, ZAF_ID_COMBO_BOX, L"ZafComboBox", ZAF_ID_LIST)
 
     ZafEventType Event(const ZafEventStruct &event) override;            // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;          // Windows half

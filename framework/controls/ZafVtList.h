@@ -27,12 +27,7 @@ public:
     ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafVtList() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS_IN_FAMILY(ZafWindow, ZAF_ID_VT_LIST, L"ZafVtList", ZAF_ID_LIST)
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
