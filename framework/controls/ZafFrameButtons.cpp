@@ -62,6 +62,13 @@ void ZafFrameButton::WriteEmpty(ZafObjectPersistence &persistence)
 
 // ---- Maximize and minimize ----------------------------------------------------
 
+ZafInt32 ZafFrameButton::SetSizeCommand(ZafInt32 command, ZafInt32 size, ZafInt32 mdiSize)
+{
+    if (command == size || command == ZAF_EV_RESTORE || command == mdiSize || command == ZAF_EV_MDI_RESTORE)
+        return ZafButton::SetValue(command);
+    return Value();
+}
+
 ZafMaximizeButton::ZafMaximizeButton()
     : ZafFrameButton(-2, L"ZAF_NUMID_MAXIMIZE", true, true, ZAF_EV_MAXIMIZE)
 {
@@ -74,10 +81,7 @@ ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
 
 ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 {
-    if (command == ZAF_EV_MAXIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MAXIMIZE
-        || command == ZAF_EV_MDI_RESTORE)
-        return ZafButton::SetValue(command);
-    return Value();
+    return SetSizeCommand(command, ZAF_EV_MAXIMIZE, ZAF_EV_MDI_MAXIMIZE);
 }
 
 ZafMinimizeButton::ZafMinimizeButton()
@@ -92,10 +96,7 @@ ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
 
 ZafInt32 ZafMinimizeButton::SetValue(ZafInt32 command)
 {
-    if (command == ZAF_EV_MINIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MINIMIZE
-        || command == ZAF_EV_MDI_RESTORE)
-        return ZafButton::SetValue(command);
-    return Value();
+    return SetSizeCommand(command, ZAF_EV_MINIMIZE, ZAF_EV_MDI_MINIMIZE);
 }
 
 // ---- System button ----------------------------------------------------------

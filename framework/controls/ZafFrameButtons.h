@@ -49,6 +49,9 @@ public:
 protected:
     ~ZafFrameButton() override;
     void WriteEmpty(ZafObjectPersistence &persistence);
+    // The maximize and minimize buttons' values: stores command when it is
+    // size, mdiSize or a restore (plain or MDI); answers the value in force.
+    ZafInt32 SetSizeCommand(ZafInt32 command, ZafInt32 size, ZafInt32 mdiSize);
 };
 
 class ZafMaximizeButton : public ZafFrameButton
