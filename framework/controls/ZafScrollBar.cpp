@@ -164,11 +164,7 @@ bool ZafScrollBar::SetUseParentFrameHandle(bool value)
 ZafError ZafScrollBar::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafScrollBar *bar = static_cast<ZafScrollBar *>(observer);
-    if (code == ZAF_UPDATE_CHANGED)
-        return ZafError(bar->UpdateOSScroll());
-    if (code == ZAF_UPDATE_READ)
-        return ZafError(bar->ReadOSPosition());
-    return 1;
+    return ZafAnswerNotice(code, [bar] { return bar->UpdateOSScroll(); }, [bar] { return bar->ReadOSPosition(); });
 }
 
 // ---- Scroll arithmetic ----------------------------------------------------------

@@ -92,14 +92,8 @@ void ZafString::IgnoreStringData()
 ZafError ZafString::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafString *field = static_cast<ZafString *>(static_cast<ZafWindowObject *>(observer));
-    if (code == ZAF_UPDATE_CHANGED)
-        return field->UpdateOSListItem();
-    if (code == ZAF_UPDATE_READ)
-    {
-        field->GetOSText();
-        return 0;
-    }
-    return 1;
+    return ZafAnswerNotice(code, [field] { return field->UpdateOSListItem(); },
+        [field] { field->GetOSText(); return 0; });
 }
 
 // ---- Text -------------------------------------------------------------------

@@ -48,14 +48,8 @@ void ZafText::Release()
 ZafError ZafText::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafText *text = static_cast<ZafText *>(static_cast<ZafWindowObject *>(observer));
-    if (code == ZAF_UPDATE_CHANGED)
-        return text->UpdateOSListItem();
-    if (code == ZAF_UPDATE_READ)
-    {
-        text->GetOSText();
-        return 0;
-    }
-    return 1;
+    return ZafAnswerNotice(code, [text] { return text->UpdateOSListItem(); },
+        [text] { text->GetOSText(); return 0; });
 }
 
 const ZafIChar *ZafText::Text()
