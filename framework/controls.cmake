@@ -82,6 +82,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafDimensionConstraint.cpp
     controls/ZafGeometryManager.cpp
     controls/ZafGeometryManagerStorage.cpp
+    controls/ZafBar.cpp
     controls/ZafToolBar.cpp
     windows/ZafToolBarOS.cpp
     controls/ZafStatusBar.cpp

@@ -5,6 +5,7 @@ list(APPEND FRAMEWORK_SOURCES
     core/text/ZafCollation.cpp
     core/storage/ZafFileNames.cpp
     core/text/ZafFormatOutput.cpp
+    core/text/ZafDirectiveFlags.cpp
     core/text/ZafPrintf.cpp
     core/text/ZafScanf.cpp
     core/text/ZafStringConversions.cpp

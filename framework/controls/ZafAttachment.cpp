@@ -9,9 +9,6 @@
 #include "framework/core/storage/ZafStorage.h"
 
 #include <algorithm>
-#include <cwchar>
-
-const ZafIChar *const ZafAttachment::className = L"ZafAttachment";
 
 ZafAttachment::ZafAttachment(ZafWindowObject *newObject, int newSide) : ZafConstraint(newObject), side(newSide)
 {
@@ -35,16 +32,6 @@ ZafAttachment::ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persist
     file->ReadUInt16(flags);
     if (ReadSucceeded(*file))
         SplitEdgeFlagWord(flags, side, stretch, opposite);
-}
-
-bool ZafAttachment::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_ATTACHMENT || ZafConstraint::IsAClassID(id);
-}
-
-bool ZafAttachment::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
 }
 
 ZafElement *ZafAttachment::New(const ZafIChar *name, ZafObjectPersistence &persistence)

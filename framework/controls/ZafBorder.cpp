@@ -4,10 +4,7 @@
 #include "framework/core/objects/ZafWindow.h"
 
 #include <algorithm>
-#include <cwchar>
 
-const ZafClassID ZafBorder::classID = ZAF_ID_BORDER;
-const ZafIChar *const ZafBorder::className = L"ZafBorder";
 int ZafBorder::width = 0;
 
 ZafBorder::ZafBorder() : ZafWindowObject(0, 0, 0, 0)
@@ -18,16 +15,6 @@ ZafBorder::ZafBorder() : ZafWindowObject(0, 0, 0, 0)
     focusBlocked = true;
     SetNumberID(ZAF_NUMID_BORDER);
     SetStringID(ZAF_STRID_BORDER);
-}
-
-bool ZafBorder::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafBorder::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 ZafElement *ZafBorder::New(const ZafIChar *, ZafObjectPersistence &)

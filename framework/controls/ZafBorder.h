@@ -6,6 +6,7 @@
 // fixed. The window owns it. GUI thread only.
 
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafBorder : public ZafWindowObject
 {
@@ -13,22 +14,15 @@ public:
     ZafBorder();
     ZafBorder(const ZafBorder &copy) : ZafWindowObject(copy) { }
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BORDER, L"ZafBorder")
 
     // -26 shares the parent's frame window, -20 forgets it; every event
     // answers -2 (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafBorder(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafBorder);
     // Stores an empty object file under the string id; reading it back
     // always makes a fresh border.
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafBorder::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The frame width in pixels, refreshed from the system for the border's
     // window (dialog frame, sizing frame or thin border); unchanged without
@@ -39,34 +33,20 @@ public:
     virtual bool WidthFixed() const { return true; }
 
     // Fixed settings.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetDisabled(bool) override { return disabled = false; }
     bool SetFocus(bool) override { return focus = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetSelected(bool) override { return selected = false; }
+    ZAF_FIXED_HOOK_AND_TEXT_SETTINGS
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     int SetRegionMode(int) override { return regionMode = 1; }
-    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
-    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
     ZafInt8 SetFont(ZafInt8) override { return -1; }
     ZafInt8 SetTextColor(ZafInt8, ZafInt8) override { return -2; }
 
     // Nothing to draw or place.
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
+    ZAF_NOTHING_TO_DRAW_OR_PLACE
     void DrawHook() override { }
     void ResolveSystemColors(ZafPaletteStruct &, ZafPaletteType, ZafPaletteState) override { }
-    void OSRegisterObject() override { }
-    void ApplyPosition() override { }
-    ZafEventType ApplyOSFont() override { return 0; }
 
 private:
     static int width;

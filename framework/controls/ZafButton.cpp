@@ -16,9 +16,6 @@
 #include <cstdint>
 #include <cwchar>
 
-const ZafClassID ZafButton::classID = ZAF_ID_BUTTON;
-const ZafIChar *const ZafButton::className = L"ZafButton";
-
 namespace {
 
 constexpr int gap = 4;
@@ -99,13 +96,8 @@ ZafButtonPlacement ZafPlaceButtonContents(ZafRegionStruct &region, int bw, int b
 
 ZafButton::ZafButton(int left, int top, int width, int height, const ZafIChar *text, ZafBitmapData *bitmap,
     int type)
-    : ZafWindowObject(left, top, width, height)
+    : ZafButton(left, top, width, height, text ? new ZafStringData(text, -1, false) : nullptr, bitmap, type)
 {
-    Initialise(type);
-    if (bitmap)
-        SetBitmap(bitmap);
-    if (text)
-        SetStringData(new ZafStringData(text, -1, false));
 }
 
 ZafButton::ZafButton(int left, int top, int width, int height, ZafStringData *text, ZafBitmapData *bitmap,
@@ -150,16 +142,6 @@ ZafButton::~ZafButton()
     delete[] messageText;
 }
 
-bool ZafButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
-}
-
 // ---- Data objects -----------------------------------------------------------
 
 void ZafButton::LetGo(ZafStringData *&data)
@@ -174,22 +156,12 @@ void ZafButton::LetGo(ZafBitmapData *&data)
 
 ZafError ZafButton::StringChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafButton *>(observer)->UpdateOSListItem();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafButton *>(observer)->UpdateOSListItem(); });
 }
 
 ZafError ZafButton::BitmapChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafButton *>(observer)->UpdateSize();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafButton *>(observer)->UpdateSize(); });
 }
 
 ZafError ZafButton::SetStringData(ZafStringData *data)

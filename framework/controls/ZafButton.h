@@ -61,19 +61,12 @@ public:
     ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafButton() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BUTTON, L"ZafButton")
 
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;        // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafButton(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafButton);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The region the button was given, before automatic sizing.
     ZafRegionStruct Region() const override { return savedRegion; }

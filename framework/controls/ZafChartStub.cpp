@@ -5,10 +5,6 @@
 #include "framework/core/base/ZafConstants.h"
 
 #include <cstring>
-#include <cwchar>
-
-const ZafClassID ZafChartStub::classID = ZAF_ID_CHART_STUB;
-const ZafIChar *const ZafChartStub::className = L"ZafChart";
 
 ZafChartStub::ZafChartStub(int left, int top, int width, int height, ZafInt32 type, ZafInt32 option)
     : ZafWindowObject(left, top, width, height)
@@ -38,16 +34,6 @@ ZafChartStub::~ZafChartStub()
     delete[] text1;
     delete[] text2;
     delete[] text3;
-}
-
-bool ZafChartStub::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafChartStub::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 // ---- Pinned setters ---------------------------------------------------------
@@ -85,14 +71,6 @@ ZafInt32 ZafChartStub::SetChartType(ZafInt32 type) { return chartType = type; }
 ZafInt32 ZafChartStub::SetChartOption(ZafInt32 option) { return chartOption = option; }
 bool ZafChartStub::SetFirstFlag(bool value) { return firstFlag = value; }
 bool ZafChartStub::SetSecondFlag(bool value) { return secondFlag = value; }
-
-const ZafIChar *ZafChartStub::ReplaceText(ZafIChar *&field, const ZafIChar *text)
-{
-    // Copy before freeing: text may be the field's own buffer.
-    ZafIChar *copy = CopyText(text);
-    delete[] field;
-    return field = copy;
-}
 
 const ZafIChar *ZafChartStub::SetText1(const ZafIChar *text) { return ReplaceText(text1, text); }
 const ZafIChar *ZafChartStub::SetText2(const ZafIChar *text) { return ReplaceText(text2, text); }

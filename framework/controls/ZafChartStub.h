@@ -24,17 +24,10 @@ public:
     ZafChartStub(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafChartStub() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafChartStub(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_CHART_STUB, L"ZafChart")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafChartStub);
 
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafChartStub::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Pinned: these ignore their argument. The help topic stays empty (null);
     // the drag, drop, selection, disabled and focus flags stay false; the
@@ -76,7 +69,6 @@ public:
     const ZafIChar *Text3() const { return text3; }
 
 private:
-    static const ZafIChar *ReplaceText(ZafIChar *&field, const ZafIChar *text);
 
     ZafUInt8 firstColor = 0;
     ZafUInt8 secondColor = 0;

@@ -13,9 +13,6 @@
 #include <memory>
 #include <vector>
 
-const ZafClassID ZafComboBox::classID = ZAF_ID_COMBO_BOX;
-const ZafIChar *const ZafComboBox::className = L"ZafComboBox";
-
 namespace {
 
 using ZafChildObjects::AsObject;
@@ -74,16 +71,6 @@ void ZafComboBox::AdoptList()
     list->SetDestroyable(false);
     list->SetTemporary(true);
     list->SetPaletteFromParent(true);
-}
-
-bool ZafComboBox::IsAClassID(ZafClassID id) const
-{
-    return id == classID || id == ZAF_ID_LIST || ZafWindow::IsAClassID(id);
-}
-
-bool ZafComboBox::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 const ZafPaletteStruct *ZafComboBox::MapPalette(ZafPaletteType type, ZafPaletteState state)

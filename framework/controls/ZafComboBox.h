@@ -22,12 +22,7 @@ public:
     ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafComboBox() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS_IN_FAMILY(ZafWindow, ZAF_ID_COMBO_BOX, L"ZafComboBox", ZAF_ID_LIST)
 
     ZafEventType Event(const ZafEventStruct &event) override;            // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;          // Windows half
@@ -36,11 +31,9 @@ public:
     // "item~rest" (or "item") the items with that string id.
     ZafWindowObject *GetObjectByStringID(const ZafIChar *path) override;
     ZafWindowObject *GetObjectByStringID(const char *path);
-    ZafWindowObject *Duplicate() override { return new ZafComboBox(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafComboBox);
     void Write(ZafObjectPersistence &persistence) override;
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafComboBox::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject *FocusObject() const override;
     // The control's text (read into the string data first).
     const ZafIChar *Text() override;

@@ -9,9 +9,6 @@
 #include "framework/core/storage/ZafStorage.h"
 
 #include <cstdint>
-#include <string>
-
-const ZafIChar *const ZafConstraint::className = L"ZafConstraint";
 
 ZafConstraint::ZafConstraint(ZafWindowObject *newObject) : object(newObject)
 {
@@ -40,16 +37,6 @@ ZafConstraint::~ZafConstraint()
 {
     if (manager)
         manager->Subtract(this);
-}
-
-bool ZafConstraint::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_CONSTRAINT || ZafElement::IsAClassID(id);
-}
-
-bool ZafConstraint::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wstring(name) == className) || ZafElement::IsAClassName(name);
 }
 
 ZafElement *ZafConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)

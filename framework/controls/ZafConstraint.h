@@ -34,11 +34,8 @@ public:
     ZafConstraint(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafConstraint() override;
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_CONSTRAINT; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafConstraint";
+    ZAF_CLASS_IDENTITY(ZafElement, ZAF_ID_CONSTRAINT, className)
 
     // -9 settles ids and pointers (answers -9); -201 moves the object
     // (answers -201); every other event answers -1.
@@ -108,15 +105,10 @@ public:
     ZafAttachment(const ZafAttachment &copy);
     ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_ATTACHMENT; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafAttachment";
+    ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_ATTACHMENT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafAttachment(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafAttachment::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafAttachment);
 
     // Null means the parent's client area (or the screen without parent).
     ZafWindowObject *SetReference(ZafWindowObject *value);
@@ -150,15 +142,10 @@ public:
     ZafRelativeConstraint(const ZafRelativeConstraint &copy) = default;
     ZafRelativeConstraint(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_RELATIVE_CONSTRAINT; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafRelativeConstraint";
+    ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_RELATIVE_CONSTRAINT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafRelativeConstraint(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafRelativeConstraint::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafRelativeConstraint);
 
     ZafInt32 SetPercent(ZafInt32 value) { return percent = value; }   // of the parent's extent
     int SetSide(int value) { return side = value; }
@@ -190,15 +177,10 @@ public:
     ZafDimensionConstraint(const ZafDimensionConstraint &copy) = default;
     ZafDimensionConstraint(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_DIMENSION_CONSTRAINT; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafDimensionConstraint";
+    ZAF_CLASS_IDENTITY(ZafConstraint, ZAF_ID_DIMENSION_CONSTRAINT, className)
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafConstraint *Duplicate() override { return new ZafDimensionConstraint(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafDimensionConstraint::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafConstraint, ZafDimensionConstraint);
 
     ZafInt32 SetMinimum(ZafInt32 value) { return minimum = value; }
     ZafInt32 SetMaximum(ZafInt32 value) { return maximum = value; }  // wins over the minimum

@@ -7,10 +7,6 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 
-#include <cwchar>
-
-const ZafClassID ZafDialogWindow::classID = ZAF_ID_DIALOG_WINDOW;
-const ZafIChar *const ZafDialogWindow::className = L"ZafDialogWindow";
 
 ZafDialogWindow::ZafDialogWindow(int left, int top, int width, int height) : ZafWindow(left, top, width, height)
 {
@@ -37,16 +33,6 @@ ZafElement *ZafDialogWindow::New(const ZafIChar *name, ZafObjectPersistence &per
 void ZafDialogWindow::Write(ZafObjectPersistence &persistence)
 {
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });
-}
-
-bool ZafDialogWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafDialogWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 ZafEventType ZafDialogWindow::Event(const ZafEventStruct &event)

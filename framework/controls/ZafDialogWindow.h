@@ -6,6 +6,7 @@
 // message window and the print dialog derive from it. GUI thread only.
 
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 // Dialog result codes: an event of one of these types ends DoModal with it.
 constexpr ZafEventType ZAF_DIALOG_OK = -2999;
@@ -25,20 +26,13 @@ public:
     // to SetError and the object is still built.
     ZafDialogWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_DIALOG_WINDOW, L"ZafDialogWindow")
 
     // A result code (-2999 .. -2993) is answered with its own type and
     // nothing else happens; everything else is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafDialogWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafDialogWindow);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafDialogWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Shows the dialog through the application's window manager and runs
     // the events (flags go to ZafEventManager::Get) until a result code is
@@ -57,13 +51,8 @@ public:
 
     // Settings the class fixes: each stores its value and answers it.
     bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
+    ZAF_FIXED_TOP_WINDOW_SETTINGS
     bool SetSizeable(bool) override { return sizeable = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
 
 private:
     // The enabled button of the dialog's own children that Escape presses.

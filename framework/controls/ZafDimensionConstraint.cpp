@@ -6,9 +6,6 @@
 
 #include "framework/core/storage/ZafStorage.h"
 
-#include <cwchar>
-
-const ZafIChar *const ZafDimensionConstraint::className = L"ZafDimensionConstraint";
 
 ZafDimensionConstraint::ZafDimensionConstraint(ZafWindowObject *newObject, int newType)
     : ZafConstraint(newObject), type(newType)
@@ -30,16 +27,6 @@ ZafDimensionConstraint::ZafDimensionConstraint(const ZafIChar *name, ZafObjectPe
         return;
     }
     type = flags >> 12;
-}
-
-bool ZafDimensionConstraint::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_DIMENSION_CONSTRAINT || ZafConstraint::IsAClassID(id);
-}
-
-bool ZafDimensionConstraint::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
 }
 
 ZafElement *ZafDimensionConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -7,13 +7,6 @@
 
 #include <cwchar>
 
-const ZafClassID ZafMaximizeButton::classID = ZAF_ID_MAXIMIZE_BUTTON;
-const ZafIChar *const ZafMaximizeButton::className = L"ZafMaximizeButton";
-const ZafClassID ZafMinimizeButton::classID = ZAF_ID_MINIMIZE_BUTTON;
-const ZafIChar *const ZafMinimizeButton::className = L"ZafMinimizeButton";
-const ZafClassID ZafSystemButton::classID = ZAF_ID_SYSTEM_BUTTON;
-const ZafIChar *const ZafSystemButton::className = L"ZafSystemButton";
-
 // ---- Shared -----------------------------------------------------------------
 
 ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocked, bool sends, ZafInt32 command)
@@ -69,19 +62,16 @@ void ZafFrameButton::WriteEmpty(ZafObjectPersistence &persistence)
 
 // ---- Maximize and minimize ----------------------------------------------------
 
+ZafInt32 ZafFrameButton::SetSizeCommand(ZafInt32 command, ZafInt32 size, ZafInt32 mdiSize)
+{
+    if (command == size || command == ZAF_EV_RESTORE || command == mdiSize || command == ZAF_EV_MDI_RESTORE)
+        return ZafButton::SetValue(command);
+    return Value();
+}
+
 ZafMaximizeButton::ZafMaximizeButton()
     : ZafFrameButton(-2, L"ZAF_NUMID_MAXIMIZE", true, true, ZAF_EV_MAXIMIZE)
 {
-}
-
-bool ZafMaximizeButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafMaximizeButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
@@ -91,25 +81,12 @@ ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
 
 ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 {
-    if (command == ZAF_EV_MAXIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MAXIMIZE
-        || command == ZAF_EV_MDI_RESTORE)
-        return ZafButton::SetValue(command);
-    return Value();
+    return SetSizeCommand(command, ZAF_EV_MAXIMIZE, ZAF_EV_MDI_MAXIMIZE);
 }
 
 ZafMinimizeButton::ZafMinimizeButton()
     : ZafFrameButton(-3, L"ZAF_NUMID_MINIMIZE", true, true, ZAF_EV_MINIMIZE)
 {
-}
-
-bool ZafMinimizeButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafMinimizeButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
@@ -119,10 +96,7 @@ ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
 
 ZafInt32 ZafMinimizeButton::SetValue(ZafInt32 command)
 {
-    if (command == ZAF_EV_MINIMIZE || command == ZAF_EV_RESTORE || command == ZAF_EV_MDI_MINIMIZE
-        || command == ZAF_EV_MDI_RESTORE)
-        return ZafButton::SetValue(command);
-    return Value();
+    return SetSizeCommand(command, ZAF_EV_MINIMIZE, ZAF_EV_MDI_MINIMIZE);
 }
 
 // ---- System button ----------------------------------------------------------
@@ -191,23 +165,6 @@ ZafSystemButton::ZafSystemButton(const ZafSystemButton &copy)
 }
 
 ZafSystemButton::~ZafSystemButton() = default;
-
-bool ZafSystemButton::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafSystemButton::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
-}
-
-int ZafSystemButton::SetSystemMenuType(int type)
-{
-    if (!Registered())
-        systemMenuType = type;
-    return systemMenuType;
-}
 
 ZafWindowObject *ZafSystemButton::AddMenuItem(ZafWindowObject *item, ZafWindowObject *position)
 {

@@ -11,6 +11,7 @@
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafMenuStorage.h"
 #include "framework/controls/ZafPopUpMenu.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 // What the three frame buttons share: the pinned settings, no drawing and
 // no OS window; registration remembers the window's frame.
@@ -22,22 +23,11 @@ public:
     ZafFrameButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &reader);
     ZafFrameButton(const ZafFrameButton &copy);
 
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetDisabled(bool) override { return disabled = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetSelected(bool) override { return selected = false; }
+    ZAF_FIXED_HOOK_AND_TEXT_SETTINGS
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     int SetRegionMode(int) override { return regionMode = 2; }
-    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
-    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
     bool SetVisible(bool value) override { return visible = value; }
     bool SetAllowDefault(bool) override { return allowDefault = false; }
     bool SetToggle(bool) override { return toggle = false; }
@@ -51,10 +41,7 @@ public:
     int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
     ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; }
 
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    void OSRegisterObject() override { }
-    void ApplyPosition() override { }
-    ZafEventType ApplyOSFont() override { return 0; }
+    ZAF_NOTHING_TO_DRAW_OR_PLACE
     // -26 remembers the window's frame, -20 forgets it; everything else is
     // left to the window (-2).
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
@@ -62,6 +49,9 @@ public:
 protected:
     ~ZafFrameButton() override;
     void WriteEmpty(ZafObjectPersistence &persistence);
+    // The maximize and minimize buttons' values: stores command when it is
+    // size, mdiSize or a restore (plain or MDI); answers the value in force.
+    ZafInt32 SetSizeCommand(ZafInt32 command, ZafInt32 size, ZafInt32 mdiSize);
 };
 
 class ZafMaximizeButton : public ZafFrameButton
@@ -71,16 +61,9 @@ public:
     ZafMaximizeButton(const ZafMaximizeButton &copy) = default;
     ~ZafMaximizeButton() override = default;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafMaximizeButton(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MAXIMIZE_BUTTON, L"ZafMaximizeButton")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMaximizeButton);
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
-    ZafObjectConstructor NewFunction() const override { return &ZafMaximizeButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     bool SetFocus(bool) override { return focus = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
@@ -95,16 +78,9 @@ public:
     ZafMinimizeButton(const ZafMinimizeButton &copy) = default;
     ~ZafMinimizeButton() override = default;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafMinimizeButton(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MINIMIZE_BUTTON, L"ZafMinimizeButton")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMinimizeButton);
     void Write(ZafObjectPersistence &persistence) override { WriteEmpty(persistence); }
-    ZafObjectConstructor NewFunction() const override { return &ZafMinimizeButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     bool SetFocus(bool) override { return focus = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
@@ -122,16 +98,9 @@ public:
     ZafSystemButton(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafSystemButton() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafSystemButton(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_SYSTEM_BUTTON, L"ZafSystemButton")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafSystemButton);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafSystemButton::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
@@ -141,7 +110,7 @@ public:
     ZafInt32 SetValue(ZafInt32) override { return value = 0; }
 
     // Before registration only; answers the type in force.
-    virtual int SetSystemMenuType(int type);
+    virtual int SetSystemMenuType(int value) { return SetBeforeRegistration(systemMenuType, value); }
     virtual ZafWindowObject *AddMenuItem(ZafWindowObject *item, ZafWindowObject *position = nullptr);
     virtual void DestroyMenuItems() { systemMenu.DestroyChildren(); }
     virtual void SortMenuItems() { systemMenu.Sort(); }

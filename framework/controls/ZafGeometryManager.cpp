@@ -3,9 +3,7 @@
 
 #include "framework/controls/ZafConstraint.h"
 
-#include <cwchar>
 
-const ZafIChar *const ZafGeometryManager::className = L"ZafGeometryManager";
 const ZafIChar *const ZafGeometryManager::stringIDText = L"ZAF_NUMID_GEOMETRY";
 
 ZafGeometryManager::ZafGeometryManager() : ZafWindowObject(0, 0, 0, 0), ZafList(nullptr)
@@ -46,16 +44,6 @@ void ZafGeometryManager::Pin()
     delete[] tipText2;
     helpTopic = tipText = tipText2 = nullptr;
     userFunction = nullptr;
-}
-
-bool ZafGeometryManager::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_GEOMETRY_MANAGER || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafGeometryManager::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 ZafCoordinateType ZafGeometryManager::SetCoordinateType(ZafCoordinateType)

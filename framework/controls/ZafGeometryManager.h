@@ -10,6 +10,7 @@
 
 #include "framework/core/base/ZafList.h"
 #include "framework/core/objects/ZafWindowObject.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafConstraint;
 
@@ -28,20 +29,15 @@ public:
     ZafGeometryManager(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafGeometryManager() override;
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_GEOMETRY_MANAGER; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafGeometryManager";
+    ZAF_CLASS_IDENTITY(ZafWindowObject, ZAF_ID_GEOMETRY_MANAGER, className)
 
     // -201 runs the constraints; -9 settles itself and them; -10 settles and
     // asks the window for a layout (-3504); -400 and -401 add and subtract
     // the event's constraint (dataObject). Others answer -2.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafGeometryManager(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafGeometryManager);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafGeometryManager::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
     void ApplyPosition() override { }
     // A hook for derived managers; answers 0.
@@ -62,23 +58,12 @@ public:
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
     bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
     bool SetVisible(bool) override { return visible = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetFocus(bool) override { return focus = false; }
     bool SetSystemDrawn(bool) override { return systemDrawn = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetSelected(bool) override { return selected = false; }
+    ZAF_FIXED_HOOK_AND_TEXT_SETTINGS
     ZafCoordinateType SetCoordinateType(ZafCoordinateType) override;
     int SetRegionMode(int) override { return regionMode = 2; }
-    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
-    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
     ZafInt8 SetFont(ZafInt8) override { return -1; }
     ZafInt8 SetBackgroundColor(ZafInt8, ZafInt8) override { return -2; }
     ZafInt8 SetTextColor(ZafInt8, ZafInt8) override { return -2; }

@@ -14,9 +14,6 @@
 #include <memory>
 #include <string>
 
-const ZafClassID ZafIcon::classID = ZAF_ID_ICON;
-const ZafIChar *const ZafIcon::className = L"ZafIcon";
-
 namespace {
 
 constexpr ZafInt8 PAR = ZafInt8(ZAF_PARENT_COLOR);
@@ -63,16 +60,6 @@ ZafIcon::~ZafIcon()
     LetGoIcon();
 }
 
-bool ZafIcon::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafIcon::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
-}
-
 void ZafIcon::LetGoIcon()
 {
     ZafLetGoData(iconData, this);
@@ -80,12 +67,7 @@ void ZafIcon::LetGoIcon()
 
 ZafError ZafIcon::IconChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafIcon *>(observer)->UpdateSize();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafIcon *>(observer)->UpdateSize(); });
 }
 
 void ZafIcon::SetIconData(ZafIconData *data)

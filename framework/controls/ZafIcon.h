@@ -35,19 +35,12 @@ public:
     ZafIcon(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafIcon() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_ICON, L"ZafIcon")
 
     ZafEventType Event(const ZafEventStruct &event) override;          // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;        // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafIcon(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafIcon);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafIcon::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;    // Windows half
     ZafEventType DragDropEvent(const ZafEventStruct &event) override;

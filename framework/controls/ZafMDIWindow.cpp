@@ -5,11 +5,7 @@
 
 #include "framework/core/base/ZafConstants.h"
 
-#include <cwchar>
 #include <memory>
-
-const ZafClassID ZafMDIWindow::classID = ZAF_ID_MDI_WINDOW;
-const ZafIChar *const ZafMDIWindow::className = L"ZafMDIWindow";
 
 namespace {
 
@@ -63,16 +59,6 @@ void ZafMDIWindow::Write(ZafObjectPersistence &persistence)
 void ZafMDIWindow::WriteRecordExtension(ZafFile &file)
 {
     file.WriteUInt16(ZafUInt16(mdiType & 0x0F));
-}
-
-bool ZafMDIWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafMDIWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 int ZafMDIWindow::SetMDIType(int type)

@@ -11,6 +11,7 @@
 // only.
 
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 #include <memory>
 
@@ -24,21 +25,14 @@ public:
     ZafMDIWindow(const ZafMDIWindow &copy);
     ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_MDI_WINDOW, L"ZafMDIWindow")
 
     // The MDI command events and the kind's own handling of -9, -26, -27
     // and -201 (Windows half); every other event is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafMDIWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMDIWindow);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafMDIWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Both kinds are their own root window.
     ZafWindowObject *RootObject() const override { return const_cast<ZafMDIWindow *>(this); }
@@ -61,12 +55,7 @@ public:
     bool IsFrame() const { return mdiType == ZAF_MDI_FRAME; }
 
     // Settings the class fixes (by kind where noted).
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetTemporary(bool) override { return temporary = false; }
+    ZAF_FIXED_TOP_WINDOW_SETTINGS
     bool SetDropTarget(bool value) override;
     ZafWindow *SetOwner(ZafWindow *window) override;
     int SetSelectionType(int type) override;

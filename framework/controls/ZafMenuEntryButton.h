@@ -2,25 +2,28 @@
 // ZafMenuEntryButton: what the two kinds of menu entry (ZafPopUpItem in a
 // pop-up menu, ZafPullDownItem in a menu bar) share as buttons: they have no
 // OS window of their own, draw nothing (the OS menu shows them) and keep the
-// button settings an OS menu entry cannot honour pinned. It adds no data and
-// no virtual functions of its own. GUI thread only.
+// button settings an OS menu entry cannot honour pinned. Each entry owns a
+// pop-up menu: the sub-menu of a pop-up entry, the drop-down menu of a bar
+// entry. GUI thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafFixedSettings.h"
+#include "framework/controls/ZafPopUpMenu.h"
 
 class ZafMenuEntryButton : public ZafButton
 {
 public:
     using ZafButton::ZafButton;
+    // The copy has a copy of the menu.
+    ZafMenuEntryButton(const ZafMenuEntryButton &copy) : ZafButton(copy), subMenu(copy.subMenu) { }
+
+    ZafPopUpMenu &SubMenu() { return subMenu; }
+    const ZafPopUpMenu &SubMenu() const { return subMenu; }
+    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
+    virtual void Destroy() { subMenu.Destroy(); }
 
     // Pinned settings of an entry.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }
     int SetRegionMode(int) override { return regionMode = 0; }
     bool SetVisible(bool value) override { return visible = value; }
@@ -39,4 +42,7 @@ public:
     ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
     void ApplyPosition() override { }
+
+protected:
+    ZafPopUpMenu subMenu;
 };

@@ -10,58 +10,27 @@ namespace {
 constexpr ZafInt8 T = -1;   // transparent
 constexpr ZafInt8 K = 0;    // black
 
-ZafInt8 check[10 * 9] = {
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, T, T, T, T, K, T,
-    T, T, T, T, T, T, K, K, T,
-    T, K, T, T, T, K, K, K, T,
-    T, K, K, T, K, K, K, T, T,
-    T, K, K, K, K, K, T, T, T,
-    T, T, K, K, K, T, T, T, T,
-    T, T, T, K, T, T, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-};
+// The pictures row by row, top first: bit (width - 1 - x) set makes pixel x
+// black, clear leaves it transparent. The left arrow is the right one
+// mirrored.
+constexpr ZafUInt16 checkRows[10] = { 0x00, 0x02, 0x06, 0x8E, 0xDC, 0xF8, 0x70, 0x20, 0x00, 0x00 };
+constexpr ZafUInt16 radioRows[10] = { 0x00, 0x00, 0x38, 0x7C, 0x7C, 0x7C, 0x38, 0x00, 0x00, 0x00 };
+constexpr ZafUInt16 arrowRows[9] = { 0x10, 0x18, 0x1C, 0x1E, 0x1F, 0x1E, 0x1C, 0x18, 0x10 };
 
-ZafInt8 radio[10 * 9] = {
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, K, K, K, T, T, T,
-    T, T, K, K, K, K, K, T, T,
-    T, T, K, K, K, K, K, T, T,
-    T, T, K, K, K, K, K, T, T,
-    T, T, T, K, K, K, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-    T, T, T, T, T, T, T, T, T,
-};
+// The bitmaps keep pointing at these.
+ZafInt8 check[10 * 9];
+ZafInt8 radio[10 * 9];
+ZafInt8 rightArrow[9 * 5];
+ZafInt8 leftArrow[9 * 5];
 
-ZafInt8 rightArrow[9 * 5] = {
-    K, T, T, T, T,
-    K, K, T, T, T,
-    K, K, K, T, T,
-    K, K, K, K, T,
-    K, K, K, K, K,
-    K, K, K, K, T,
-    K, K, K, T, T,
-    K, K, T, T, T,
-    K, T, T, T, T,
-};
-
-ZafInt8 leftArrow[9 * 5] = {
-    T, T, T, T, K,
-    T, T, T, K, K,
-    T, T, K, K, K,
-    T, K, K, K, K,
-    K, K, K, K, K,
-    T, K, K, K, K,
-    T, T, K, K, K,
-    T, T, T, K, K,
-    T, T, T, T, K,
-};
-
-ZafBitmapData *Make(ZafInt32 width, ZafInt32 height, ZafInt8 *pixels)
+ZafBitmapData *Make(ZafInt32 width, ZafInt32 height, const ZafUInt16 *rows, ZafInt8 *pixels, bool mirrored = false)
 {
+    for (ZafInt32 y = 0; y < height; ++y)
+        for (ZafInt32 x = 0; x < width; ++x)
+        {
+            const ZafInt32 column = mirrored ? width - 1 - x : x;
+            pixels[y * width + x] = (rows[y] >> (width - 1 - column)) & 1 ? K : T;
+        }
     ZafBitmapData *data = new ZafBitmapData(ZafBitmapStruct(width, height, pixels, true));
     data->SetDestroyable(false);
     return data;
@@ -73,10 +42,10 @@ void ZafMenuImages::Use()
 {
     if (images[0])
         return;
-    images[0] = Make(9, 10, check);
-    images[1] = Make(9, 10, radio);
-    images[2] = Make(5, 9, rightArrow);
-    images[3] = Make(5, 9, leftArrow);
+    images[0] = Make(9, 10, checkRows, check);
+    images[1] = Make(9, 10, radioRows, radio);
+    images[2] = Make(5, 9, arrowRows, rightArrow);
+    images[3] = Make(5, 9, arrowRows, leftArrow, true);
     ZafRegisterStaticData(&ZafMenuImages::Release);
 }
 

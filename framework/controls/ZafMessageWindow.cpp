@@ -8,11 +8,7 @@
 #include "framework/core/text/ZafLanguageData.h"
 #include "framework/core/text/ZafPrintf.h"
 
-#include <cwchar>
 #include <vector>
-
-const ZafClassID ZafMessageWindow::classID = ZAF_ID_MESSAGE_WINDOW;
-const ZafIChar *const ZafMessageWindow::className = L"ZafMessageWindow";
 
 namespace {
 
@@ -119,16 +115,6 @@ ZafMessageWindow::~ZafMessageWindow()
         delete text;
 }
 
-bool ZafMessageWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafDialogWindow::IsAClassID(id);
-}
-
-bool ZafMessageWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafDialogWindow::IsAClassName(name);
-}
-
 ZafUInt16 ZafMessageWindow::SetButtons(ZafUInt16 flags)
 {
     if (!Registered())
@@ -141,20 +127,6 @@ ZafUInt16 ZafMessageWindow::ClearButtons(ZafUInt16 flags)
     if (!Registered())
         buttonFlags &= ZafUInt16(~flags);
     return buttonFlags;
-}
-
-ZafUInt16 ZafMessageWindow::SetDefaultButtonFlag(ZafUInt16 flag)
-{
-    if (!Registered())
-        defaultButton = flag;
-    return defaultButton;
-}
-
-ZafUInt16 ZafMessageWindow::SetIconType(ZafUInt16 type)
-{
-    if (!Registered())
-        iconType = type;
-    return iconType;
 }
 
 ZafError ZafMessageWindow::SetMessage(const ZafIChar *format, ...)

@@ -47,47 +47,32 @@ public:
     ZafMessageWindow(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafMessageWindow() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafDialogWindow, ZAF_ID_MESSAGE_WINDOW, L"ZafMessageWindow")
 
     // -9 makes the children, -201 places them; the rest is the dialog's.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafMessageWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMessageWindow);
     // The window part and the message record; the children are made anew
     // each time the window is shown, so none are stored.
     void Write(ZafObjectPersistence &persistence) override;
     void WriteSupportObjects(ZafObjectPersistence &) override { }
     void WriteChildren(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafMessageWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    // Settings the class fixes.
+    // Settings the class fixes beyond a dialog's.
     const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
-    bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetAutomaticUpdate(bool) override { return automaticUpdate = true; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    int SetRegionMode(int) override { return regionMode = 0; }
     bool SetDestroyable(bool) override { return destroyable = false; }
     bool SetLocked(bool) override { return locked = false; }
     bool SetMaximized(bool) override { return maximized = false; }
     bool SetMinimized(bool) override { return minimized = false; }
     bool SetMoveable(bool) override { return moveable = true; }
     int SetSelectionType(int) override { return selectionType = 0; }
-    bool SetSizeable(bool) override { return sizeable = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
 
     // Before the OS window exists only; each answers the value in force.
     ZafUInt16 SetButtons(ZafUInt16 flags);
     ZafUInt16 ClearButtons(ZafUInt16 flags);
-    ZafUInt16 SetDefaultButtonFlag(ZafUInt16 flag);
-    ZafUInt16 SetIconType(ZafUInt16 type);
+    ZafUInt16 SetDefaultButtonFlag(ZafUInt16 value) { return SetBeforeRegistration(defaultButton, value); }
+    ZafUInt16 SetIconType(ZafUInt16 value) { return SetBeforeRegistration(iconType, value); }
     // The message, formatted and cut to its room; before the OS window
     // exists only (else 1). Answers 0.
     ZafError SetMessage(const ZafIChar *format, ...);

@@ -7,13 +7,9 @@
 #include "framework/core/storage/ZafFile.h"
 #include "framework/core/objects/ZafChildObjects.h"
 
-#include <cwchar>
 #include <memory>
 #include <utility>
 #include <vector>
-
-const ZafClassID ZafNotebook::classID = ZAF_ID_NOTEBOOK;
-const ZafIChar *const ZafNotebook::className = L"ZafNotebook";
 
 namespace {
 
@@ -112,37 +108,6 @@ ZafNotebook::ZafNotebook(const ZafNotebook &copy)
 ZafNotebook::~ZafNotebook()
 {
     DeleteScrollButtons();
-}
-
-bool ZafNotebook::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafNotebook::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
-
-bool ZafNotebook::SetBorder(bool value)
-{
-    if (!Registered())
-        border = value;
-    return border;
-}
-
-int ZafNotebook::SetTabHeight(int height)
-{
-    if (!Registered())
-        tabHeight = height;
-    return tabHeight;
-}
-
-int ZafNotebook::SetTabWidth(int width)
-{
-    if (!Registered())
-        tabWidth = width;
-    return tabWidth;
 }
 
 int ZafNotebook::Width() const

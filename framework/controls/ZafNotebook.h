@@ -61,21 +61,14 @@ public:
     ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafNotebook() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_NOTEBOOK, L"ZafNotebook")
 
     ZafEventType Event(const ZafEventStruct &event) override;              // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;            // Windows half
     // The page area (pixels), below the tab row.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafNotebook(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafNotebook);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafNotebook::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // Each page is written with a temporary title carrying its tab text.
     void WriteChildren(ZafObjectPersistence &persistence) override;
     // The tabs are not written (the pages carry their texts).
@@ -83,7 +76,7 @@ public:
 
     bool SetDropTarget(bool) override { return dropTarget = false; }
     bool SetAutomaticUpdate(bool value) override { return ZafWindowObject::SetAutomaticUpdate(value); }
-    bool SetBorder(bool value) override;
+    bool SetBorder(bool value) override { return SetBeforeRegistration(border, value); }
     ZafEventType DropHook(const ZafEventStruct &) override { return -1; }
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;  // Windows half
     ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
@@ -102,10 +95,10 @@ public:
     virtual void SetCurrentPage(int index);                                             // Windows half
     virtual void SetCurrentPageObject(ZafWindow *page);
     // Before the OS window exists only; answer the value in force.
-    virtual int SetTabHeight(int height);
+    virtual int SetTabHeight(int value) { return SetBeforeRegistration(tabHeight, value); }
     virtual void SetTabHotKey(int index, ZafIChar character, int hotKeyIndex);
     virtual ZafError SetTabText(const ZafIChar *text, int index);
-    virtual int SetTabWidth(int width);
+    virtual int SetTabWidth(int value) { return SetBeforeRegistration(tabWidth, value); }
     ZafIChar TabHotKey(int index) const;
     int TabHotKeyIndex(int index) const;
 

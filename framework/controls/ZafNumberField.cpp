@@ -108,14 +108,7 @@ template <typename Data>
 ZafError ZafNumberField<Data>::ValueNotification(ZafElement *observer, ZafUpdateCode code)
 {
     auto *field = static_cast<ZafNumberField *>(static_cast<ZafWindowObject *>(observer));
-    if (code == ZAF_UPDATE_CHANGED)
-    {
-        field->FormatValue();
-        return 0;
-    }
-    if (code == ZAF_UPDATE_READ)
-        return field->ParseText();
-    return 1;
+    return ZafAnswerNotice(code, [field] { field->FormatValue(); return 0; }, [field] { return field->ParseText(); });
 }
 
 // ---- Value and text ---------------------------------------------------------------------

@@ -115,16 +115,9 @@ public:
     ZafInteger(const ZafInteger &copy) : ZafNumberField(copy) { }
     ZafInteger(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafInteger(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_INTEGER, L"ZafInteger")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafInteger);
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
-    ZafObjectConstructor NewFunction() const override { return &ZafInteger::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 };
 
 class ZafReal : public ZafNumberField<ZafRealData>
@@ -135,16 +128,9 @@ public:
     ZafReal(const ZafReal &copy) : ZafNumberField(copy) { }
     ZafReal(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
-    ZafWindowObject *Duplicate() override { return new ZafReal(*this); }
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafString, ZAF_ID_REAL, L"ZafReal")
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafReal);
     void Write(ZafObjectPersistence &persistence) override { WriteNumber(persistence, className, classID); }
-    ZafObjectConstructor NewFunction() const override { return &ZafReal::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 };
 
 // The number fields' built-in messages (their language data's default).

@@ -9,7 +9,6 @@
 #include "framework/core/storage/ZafObjectPersistence.h"
 #include "framework/core/text/ZafLanguageData.h"
 
-#include <cwchar>
 
 namespace {
 
@@ -76,9 +75,6 @@ template void ZafNumberField<ZafRealData>::WriteNumber(ZafObjectPersistence &, c
 
 // ---- ZafInteger ------------------------------------------------------------------------------
 
-const ZafClassID ZafInteger::classID = ZAF_ID_INTEGER;
-const ZafIChar *const ZafInteger::className = L"ZafInteger";
-
 ZafInteger::ZafInteger(int left, int top, int width, int number)
     : ZafNumberField(left, top, width, new ZafIntegerData(number), className)
 {
@@ -99,20 +95,7 @@ ZafElement *ZafInteger::New(const ZafIChar *name, ZafObjectPersistence &persiste
     return new ZafInteger(name, persistence);
 }
 
-bool ZafInteger::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafString::IsAClassID(id);
-}
-
-bool ZafInteger::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafString::IsAClassName(name);
-}
-
 // ---- ZafReal ---------------------------------------------------------------------------------
-
-const ZafClassID ZafReal::classID = ZAF_ID_REAL;
-const ZafIChar *const ZafReal::className = L"ZafReal";
 
 ZafReal::ZafReal(int left, int top, int width, double number)
     : ZafNumberField(left, top, width, new ZafRealData(number), className)
@@ -131,14 +114,4 @@ ZafReal::ZafReal(const ZafIChar *name, ZafObjectPersistence &persistence)
 ZafElement *ZafReal::New(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
     return new ZafReal(name, persistence);
-}
-
-bool ZafReal::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafString::IsAClassID(id);
-}
-
-bool ZafReal::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafString::IsAClassName(name);
 }

@@ -10,9 +10,6 @@
 #include <cstring>
 #include <cwchar>
 
-const ZafClassID ZafPopUpItem::classID = ZAF_ID_POP_UP_ITEM;
-const ZafIChar *const ZafPopUpItem::className = L"ZafPopUpItem";
-
 namespace {
 
 // The texts of the standard entries; a loaded language replaces them.
@@ -64,7 +61,7 @@ ZafPopUpItem::ZafPopUpItem(ZafStringData *text, int type)
 }
 
 ZafPopUpItem::ZafPopUpItem(const ZafPopUpItem &copy)
-    : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
+    : ZafMenuEntryButton(copy)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);
@@ -93,16 +90,6 @@ ZafPopUpItem::~ZafPopUpItem()
     osWindow = nullptr;   // the parent's menu handle, never a window
     if (languageData)
         ZafLanguageManager::FreeLanguageData(languageData);
-}
-
-bool ZafPopUpItem::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafPopUpItem::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 int ZafPopUpItem::SetType(int type)

@@ -23,19 +23,12 @@ public:
     ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPopUpItem() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_POP_UP_ITEM, L"ZafPopUpItem")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPopUpItem(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPopUpItem);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPopUpItem::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // The entry, else an entry of its sub-menu.
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
@@ -59,15 +52,11 @@ public:
     // Adds to / removes from the sub-menu; an entry on screen switches
     // between plain and sub-menu form.
     virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
-    virtual void Destroy() { subMenu.Destroy(); }
     virtual ZafWindowObject *Subtract(ZafWindowObject *object);
     // The object whose string id is the local 8-bit text.
     virtual ZafWindowObject *GetObjectByText(const char *text);
 
     int Type() const { return itemType; }
-    ZafPopUpMenu &SubMenu() { return subMenu; }
-    const ZafPopUpMenu &SubMenu() const { return subMenu; }
     // The command id the OS menu carries for the entry.
     ZafUInt32 CommandID() const;
     // The value chosen entries of a type send (0 for types without one).
@@ -83,7 +72,6 @@ protected:
     ZafUInt32 OSFlags() const;
     bool InSystemMenu() const;
 
-    ZafPopUpMenu subMenu;
     int itemType = 0;
     ZafLanguageData *languageData = nullptr;
     bool osCommand = false;         // a system command the OS carries out

@@ -4,10 +4,6 @@
 #include "framework/controls/ZafPopUpItem.h"
 #include "framework/core/storage/ZafStorage.h"
 
-#include <cwchar>
-
-const ZafClassID ZafPopUpMenu::classID = ZAF_ID_POP_UP_MENU;
-const ZafIChar *const ZafPopUpMenu::className = L"ZafPopUpMenu";
 
 ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafFramelessWindow(left, top, 0, 0)
 {
@@ -55,16 +51,6 @@ void ZafPopUpMenu::Write(ZafObjectPersistence &persistence)
     ZafObjectPersistence::PushLevel(persistence, className, classID);
     ZafWindow::Write(persistence);
     ZafObjectPersistence::PopLevel(persistence);
-}
-
-bool ZafPopUpMenu::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafPopUpMenu::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 ZafPopUpItem *ZafPopUpMenu::CurrentItem() const

@@ -11,6 +11,7 @@
 // is unregistered. GUI thread only.
 
 #include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafPopUpItem;
 
@@ -27,40 +28,21 @@ public:
     ZafPopUpMenu(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPopUpMenu() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_POP_UP_MENU, L"ZafPopUpMenu")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPopUpMenu(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPopUpMenu);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPopUpMenu::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // Pinned settings.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = true; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    ZAF_FIXED_MENU_SETTINGS
     int SetRegionMode(int) override { return regionMode = 0; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
     bool SetTemporary(bool) override { return temporary = true; }
-    // A menu is no window on screen: these only keep the flag.
-    bool SetVisible(bool value) override { return visible = value; }
-    bool SetFocus(bool) override { return focus; }
 
     // Menus draw nothing: the OS does.
-    ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; }
+    ZAF_MENU_DRAWN_BY_OS
     void DrawHook() override { }
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    // The menu handle (null while unregistered).
-    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
-    void ApplyPosition() override { }
     // Creates the OS menu, only when the menu has entries.
     void OSRegisterObject() override;                                // Windows half
 

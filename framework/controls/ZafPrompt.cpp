@@ -6,11 +6,6 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafCharacters.h"
 
-#include <cwchar>
-
-const ZafClassID ZafPrompt::classID = ZAF_ID_PROMPT;
-const ZafIChar *const ZafPrompt::className = L"ZafPrompt";
-
 ZafPrompt::ZafPrompt(int left, int top, int width, ZafStringData *data)
     : ZafWindowObject(left, top, width, 1)
 {
@@ -38,16 +33,6 @@ ZafPrompt::ZafPrompt(const ZafPrompt &copy)
 ZafPrompt::~ZafPrompt()
 {
     Release();
-}
-
-bool ZafPrompt::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafPrompt::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 void ZafPrompt::Observe()
@@ -133,13 +118,6 @@ ZafInt8 ZafPrompt::SetFont(ZafInt8 font)
     return answer;
 }
 
-bool ZafPrompt::SetAutoSize(bool value)
-{
-    if (!Registered())
-        autoSize = value;
-    return autoSize;
-}
-
 ZafIChar ZafPrompt::SetHotKey(ZafIChar character, int index)
 {
     if (!Registered())
@@ -150,23 +128,3 @@ ZafIChar ZafPrompt::SetHotKey(ZafIChar character, int index)
     return hotKeyChar;
 }
 
-int ZafPrompt::SetHzJustify(int value)
-{
-    if (!Registered())
-        hzJustify = value;
-    return hzJustify;
-}
-
-int ZafPrompt::SetVtJustify(int value)
-{
-    if (!Registered())
-        vtJustify = value;
-    return vtJustify;
-}
-
-bool ZafPrompt::SetTransparentBackground(bool value)
-{
-    if (!Registered())
-        transparent = value;
-    return transparent;
-}

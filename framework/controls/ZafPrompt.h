@@ -22,19 +22,12 @@ public:
     ZafPrompt(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPrompt() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_PROMPT, L"ZafPrompt")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPrompt(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPrompt);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPrompt::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The region as the caller last set it (the shown one may be fitted).
     ZafRegionStruct Region() const override { return requestedRegion; }
@@ -67,13 +60,13 @@ public:
     ZafEventType UpdateOSListItem() override;                        // Windows half
 
     // Before registration only; each answers the value in force.
-    virtual bool SetAutoSize(bool value);
+    virtual bool SetAutoSize(bool value) { return SetBeforeRegistration(autoSize, value); }
     // The hot key (stored in upper case) and the index of the underlined
     // character (-1 none); answers the stored character.
     virtual ZafIChar SetHotKey(ZafIChar character, int index);
-    virtual int SetHzJustify(int value);              // 0 left, 1 right, 2 centred
-    virtual int SetVtJustify(int value);              // 0 top, 1 bottom, 2 centred
-    virtual bool SetTransparentBackground(bool value);
+    virtual int SetHzJustify(int value) { return SetBeforeRegistration(hzJustify, value); } // 0 left, 1 right, 2 centred
+    virtual int SetVtJustify(int value) { return SetBeforeRegistration(vtJustify, value); } // 0 top, 1 bottom, 2 centred
+    virtual bool SetTransparentBackground(bool value) { return SetBeforeRegistration(transparent, value); }
     // Replaces the data object (null: a new empty one); answers 0.
     virtual ZafError SetStringData(ZafStringData *data);
 

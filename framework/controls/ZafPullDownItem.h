@@ -19,19 +19,12 @@ public:
     ZafPullDownItem(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPullDownItem() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_PULL_DOWN_ITEM, L"ZafPullDownItem")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPullDownItem(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPullDownItem);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPullDownItem::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
     ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
     using ZafWindowObject::GetObjectByStringID;
@@ -52,13 +45,9 @@ public:
     // Adds to / removes from the pop-up menu; an entry on screen switches
     // between plain and drop-down form and keeps its position.
     virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual void DestroyChildren() { subMenu.DestroyChildren(); }
-    virtual void Destroy() { subMenu.Destroy(); }
     virtual ZafWindowObject *Subtract(ZafWindowObject *object);
     virtual ZafWindowObject *GetObjectByText(const char *text);
 
-    ZafPopUpMenu &SubMenu() { return subMenu; }
-    const ZafPopUpMenu &SubMenu() const { return subMenu; }
     ZafUInt32 CommandID() const;
     // The entry's position in the bar's OS menu.
     int OSPosition() const;
@@ -71,5 +60,4 @@ protected:
     void Construct();
     int MDIAdjustment() const;
 
-    ZafPopUpMenu subMenu;
 };

@@ -9,11 +9,6 @@
 
 #include <cwchar>
 
-const ZafClassID ZafPullDownMenu::classID = ZAF_ID_PULL_DOWN_MENU;
-const ZafIChar *const ZafPullDownMenu::className = L"ZafPullDownMenu";
-const ZafClassID ZafPullDownItem::classID = ZAF_ID_PULL_DOWN_ITEM;
-const ZafIChar *const ZafPullDownItem::className = L"ZafPullDownItem";
-
 namespace {
 
 void SetUpBar(ZafPullDownMenu &bar)
@@ -81,16 +76,6 @@ void ZafPullDownMenu::Write(ZafObjectPersistence &persistence)
     ZafObjectPersistence::PopLevel(persistence);
 }
 
-bool ZafPullDownMenu::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafPullDownMenu::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
-
 ZafPullDownItem *ZafPullDownMenu::CurrentItem() const
 {
     ZafWindowObject *current = CurrentChild();
@@ -126,7 +111,7 @@ ZafPullDownItem::ZafPullDownItem(ZafStringData *text)
     Construct();
 }
 
-ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy), subMenu(copy.subMenu)
+ZafPullDownItem::ZafPullDownItem(const ZafPullDownItem &copy) : ZafMenuEntryButton(copy)
 {
     ownOSWindow = false;
     subMenu.SetParent(this);
@@ -148,16 +133,6 @@ void ZafPullDownItem::Construct()
 ZafPullDownItem::~ZafPullDownItem()
 {
     osWindow = nullptr;   // the bar's menu handle, never a window
-}
-
-bool ZafPullDownItem::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafPullDownItem::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 ZafWindowObject *ZafPullDownItem::GetObjectByNumberID(ZafNumberID id)

@@ -7,6 +7,7 @@
 // thread only.
 
 #include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafPullDownItem;
 
@@ -18,41 +19,23 @@ public:
     ZafPullDownMenu(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafPullDownMenu() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_PULL_DOWN_MENU, L"ZafPullDownMenu")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafPullDownMenu(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPullDownMenu);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafPullDownMenu::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafRegionStruct ClientRegion(ZafWindowObject *) override { return region; }
 
     // Pinned settings.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetBorder(bool) override { return border = true; }
-    bool SetDisabled(bool) override { return disabled = false; }
-    bool SetFocusBlocked(bool) override { return focusBlocked = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
+    ZAF_FIXED_MENU_SETTINGS
     int SetRegionMode(int) override { return regionMode = 2; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     bool SetDestroyable(bool) override { return destroyable = false; }
     bool SetTemporary(bool) override { return temporary = false; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = true; }
     int SetSelectionType(int) override { return selectionType = 0; }
-    bool SetVisible(bool value) override { return visible = value; }
-    bool SetFocus(bool) override { return focus; }
 
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    ZafEventType DrawBorder(ZafRegionStruct &, ZafEventType code) override { return code; }
-    // The menu handle (null while unregistered).
-    ZafOSWindow OSHandle(int = 2) const override { return osWindow; }
-    void ApplyPosition() override { }
+    ZAF_MENU_DRAWN_BY_OS
     // The menu is made on event -26.
     void OSRegisterObject() override { }
 

@@ -8,9 +8,6 @@
 #include "framework/core/storage/ZafStorage.h"
 
 #include <cstdint>
-#include <cwchar>
-
-const ZafIChar *const ZafRelativeConstraint::className = L"ZafRelativeConstraint";
 
 namespace {
 
@@ -36,16 +33,6 @@ ZafRelativeConstraint::ZafRelativeConstraint(const ZafIChar *name, ZafObjectPers
         return;
     SplitEdgeFlagWord(flags, side, stretch, opposite);
     center = flags & centerBit;
-}
-
-bool ZafRelativeConstraint::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_RELATIVE_CONSTRAINT || ZafConstraint::IsAClassID(id);
-}
-
-bool ZafRelativeConstraint::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafConstraint::IsAClassName(name);
 }
 
 ZafElement *ZafRelativeConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)

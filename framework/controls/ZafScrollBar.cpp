@@ -9,11 +9,7 @@
 #include "framework/core/data/ZafScrollData.h"
 #include "framework/core/storage/ZafFile.h"
 
-#include <cwchar>
 #include <memory>
-
-const ZafClassID ZafScrollBar::classID = ZAF_ID_SCROLL_BAR;
-const ZafIChar *const ZafScrollBar::className = L"ZafScrollBar";
 
 namespace {
 
@@ -105,24 +101,7 @@ void ZafScrollBar::ReleaseData(ZafScrollData *data)
     ZafLetGoData(data, this);
 }
 
-bool ZafScrollBar::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafScrollBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
-
 // ---- Settings -------------------------------------------------------------------
-
-bool ZafScrollBar::SetAutoSize(bool value)
-{
-    if (!Registered())
-        autoSize = value;
-    return autoSize;
-}
 
 ZafScrollData *ZafScrollBar::SetScrollData(ZafScrollData *data)
 {
@@ -185,11 +164,7 @@ bool ZafScrollBar::SetUseParentFrameHandle(bool value)
 ZafError ZafScrollBar::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafScrollBar *bar = static_cast<ZafScrollBar *>(observer);
-    if (code == ZAF_UPDATE_CHANGED)
-        return ZafError(bar->UpdateOSScroll());
-    if (code == ZAF_UPDATE_READ)
-        return ZafError(bar->ReadOSPosition());
-    return 1;
+    return ZafAnswerNotice(code, [bar] { return bar->UpdateOSScroll(); }, [bar] { return bar->ReadOSPosition(); });
 }
 
 // ---- Scroll arithmetic ----------------------------------------------------------

@@ -40,19 +40,12 @@ public:
     ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafScrollBar() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_SCROLL_BAR, L"ZafScrollBar")
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafScrollBar(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafScrollBar);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafScrollBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // The scroll data is stored beside the record.
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 
@@ -84,7 +77,7 @@ public:
     bool SetTemporary(bool) override { return temporary = false; }
 
     // Before registration only.
-    virtual bool SetAutoSize(bool value);
+    virtual bool SetAutoSize(bool value) { return SetBeforeRegistration(autoSize, value); }
     // Replaces the data (null: a new empty one), observes it and shows it.
     virtual ZafScrollData *SetScrollData(ZafScrollData *data);
     // Before registration and on a change only; a slider type also makes

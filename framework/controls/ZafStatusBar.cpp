@@ -5,9 +5,6 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/objects/ZafChildObjects.h"
 
-#include <cwchar>
-
-const ZafIChar *const ZafStatusBar::className = L"ZafStatusBar";
 
 namespace {
 
@@ -23,34 +20,21 @@ const ZafPaletteMap ZafStatusBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
+ZafStatusBar::ZafStatusBar(int left, int top, int width, int height) : ZafBar(left, top, width, height)
 {
-    Configure();
 }
 
-ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafFramelessWindow(copy)
-{
-    Configure();
-    for (ZafElement *e = ZafList::First(); e; e = e->Next())
-        Adopt(AsObject(e));
-}
-
-ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
+ZafStatusBar::ZafStatusBar(const ZafStatusBar &copy) : ZafBar(copy)
 {
     Configure();
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         Adopt(AsObject(e));
 }
 
-void ZafStatusBar::Configure()
+ZafStatusBar::ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafBar(name, persistence)
 {
-    border = true;
-    destroyable = false;
-    moveable = false;
-    focusBlocked = true;
-    regionMode = 2;
-    sizeable = false;
-    useParentFrameHandle = true;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        Adopt(AsObject(e));
 }
 
 void ZafStatusBar::Adopt(ZafWindowObject *object)
@@ -58,16 +42,6 @@ void ZafStatusBar::Adopt(ZafWindowObject *object)
     object->SetOwnOSWindow(false);
     object->SetPaletteFromParent(true);
     object->SetBorderByParent(true);
-}
-
-bool ZafStatusBar::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_STATUS_BAR || ZafWindow::IsAClassID(id);
-}
-
-bool ZafStatusBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 ZafElement *ZafStatusBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)

@@ -11,9 +11,9 @@
 // and storage; the Windows half (framework/windows/ZafStatusBarOS.cpp) the
 // OS window, messages and drawing.
 
-#include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafBar.h"
 
-class ZafStatusBar : public ZafFramelessWindow
+class ZafStatusBar : public ZafBar
 {
 public:
     // The size grip's square, in pixels, at the bar's right end.
@@ -23,11 +23,8 @@ public:
     ZafStatusBar(const ZafStatusBar &copy);
     ZafStatusBar(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_STATUS_BAR; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafStatusBar";
+    ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_STATUS_BAR, className)
 
     // -201 keeps the height and hangs the bar from the bottom of its area;
     // -3504 also invalidates the grip's strip.
@@ -35,24 +32,17 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // Below the edge: (0, upper spacing [+ 2]) to (width - 1, height - 1).
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafStatusBar(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafStatusBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafStatusBar);
 
     // The object is drawn by the bar, in the bar's window, palettes and
     // border; then added as by ZafWindow.
     ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr) override;
 
-    // Pinned settings: the argument is ignored and the fixed value answered.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetDestroyable(bool) override { return destroyable = false; }
+    // Pinned beyond a bar's: the argument is ignored and the fixed value answered.
     bool SetFocus(bool) override { return focus = false; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
-    int SetRegionMode(int) override { return regionMode = 2; }
     int SetSelectionType(int) override { return selectionType = 0; }
 
     // The children sit 2 pixels lower in the OS window when bordered.
@@ -72,7 +62,6 @@ public:
     static const ZafPaletteMap defaultPaletteMap[];
 
 private:
-    void Configure();
     static void Adopt(ZafWindowObject *object);
     void InvalidateGrip(const ZafRegionStruct &previous);                    // Windows half
     void DrawGrip(const ZafRegionStruct &area);                              // Windows half

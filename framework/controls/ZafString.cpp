@@ -5,11 +5,7 @@
 
 #include "framework/core/data/ZafStringData.h"
 
-#include <cwchar>
 #include <string>
-
-const ZafClassID ZafString::classID = ZAF_ID_STRING;
-const ZafIChar *const ZafString::className = L"ZafString";
 
 namespace {
 
@@ -76,16 +72,6 @@ ZafString::~ZafString()
     ReleaseData(range);
 }
 
-bool ZafString::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafString::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
-}
-
 void ZafString::ReleaseData(ZafStringData *data)
 {
     ZafDeleteIfUnobserved(data);
@@ -106,14 +92,8 @@ void ZafString::IgnoreStringData()
 ZafError ZafString::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafString *field = static_cast<ZafString *>(static_cast<ZafWindowObject *>(observer));
-    if (code == ZAF_UPDATE_CHANGED)
-        return field->UpdateOSListItem();
-    if (code == ZAF_UPDATE_READ)
-    {
-        field->GetOSText();
-        return 0;
-    }
-    return 1;
+    return ZafAnswerNotice(code, [field] { return field->UpdateOSListItem(); },
+        [field] { field->GetOSText(); return 0; });
 }
 
 // ---- Text -------------------------------------------------------------------
@@ -157,13 +137,6 @@ ZafError ZafString::SetStringData(ZafStringData *data)
 
 // ---- Styles -------------------------------------------------------------------
 
-int ZafString::SetJustification(int value)
-{
-    if (!Registered())
-        justification = value;
-    return justification;
-}
-
 bool ZafString::SetLowerCase(bool value)
 {
     if (!Registered())
@@ -184,27 +157,6 @@ bool ZafString::SetUpperCase(bool value)
             lowerCase = false;
     }
     return upperCase;
-}
-
-bool ZafString::SetPassword(bool value)
-{
-    if (!Registered())
-        password = value;
-    return password;
-}
-
-bool ZafString::SetViewOnly(bool value)
-{
-    if (!Registered())
-        viewOnly = value;
-    return viewOnly;
-}
-
-bool ZafString::SetUnderscoreBlanks(bool value)
-{
-    if (!Registered())
-        underscoreBlanks = value;
-    return underscoreBlanks;
 }
 
 ZafCoordinateType ZafString::SetCoordinateType(ZafCoordinateType type)

@@ -28,19 +28,12 @@ public:
     ZafString(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafString() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_STRING, L"ZafString")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafString(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafString);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafString::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The current text: the control's text first taken into the data.
     const ZafIChar *Text() override;
@@ -71,12 +64,12 @@ public:
     virtual ZafError SetCursorPosition(int position);                // Windows half
     // Control styles: before registration only, answer the value in force.
     // Upper and lower case exclude each other.
-    virtual int SetJustification(int value);          // 0 left, 1 right, 2 centred
+    virtual int SetJustification(int value) { return SetBeforeRegistration(justification, value); } // 0 left, 1 right, 2 centred
     virtual bool SetLowerCase(bool value);
-    virtual bool SetPassword(bool value);
+    virtual bool SetPassword(bool value) { return SetBeforeRegistration(password, value); }
     virtual bool SetUpperCase(bool value);
-    virtual bool SetViewOnly(bool value);
-    virtual bool SetUnderscoreBlanks(bool value);
+    virtual bool SetViewOnly(bool value) { return SetBeforeRegistration(viewOnly, value); }
+    virtual bool SetUnderscoreBlanks(bool value) { return SetBeforeRegistration(underscoreBlanks, value); }
     // Data objects: the format setters act before registration only (else
     // 1); the field takes over the objects. Answer 0.
     virtual ZafError SetFormatListData(ZafStringData *data);

@@ -5,11 +5,6 @@
 
 #include "framework/core/data/ZafStringData.h"
 
-#include <cwchar>
-
-const ZafClassID ZafText::classID = ZAF_ID_TEXT;
-const ZafIChar *const ZafText::className = L"ZafText";
-
 ZafText::ZafText(int left, int top, int width, int height, const ZafIChar *text, int maxLength)
     : ZafText(left, top, width, height, new ZafStringData(text ? text : L"", maxLength, false))
 {
@@ -40,16 +35,6 @@ ZafText::~ZafText()
     Release();
 }
 
-bool ZafText::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafText::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
-
 void ZafText::Observe()
 {
     stringData->AddNotification(this, &ZafText::Notification, ZAF_NOTIFY_READ | ZAF_NOTIFY_CHANGED);
@@ -63,14 +48,8 @@ void ZafText::Release()
 ZafError ZafText::Notification(ZafElement *observer, ZafUpdateCode code)
 {
     ZafText *text = static_cast<ZafText *>(static_cast<ZafWindowObject *>(observer));
-    if (code == ZAF_UPDATE_CHANGED)
-        return text->UpdateOSListItem();
-    if (code == ZAF_UPDATE_READ)
-    {
-        text->GetOSText();
-        return 0;
-    }
-    return 1;
+    return ZafAnswerNotice(code, [text] { return text->UpdateOSListItem(); },
+        [text] { text->GetOSText(); return 0; });
 }
 
 const ZafIChar *ZafText::Text()
@@ -104,16 +83,3 @@ bool ZafText::SetUnanswered(bool value)
     return unanswered = value;
 }
 
-int ZafText::SetJustification(int value)
-{
-    if (!Registered())
-        justification = value;
-    return justification;
-}
-
-bool ZafText::SetViewOnly(bool value)
-{
-    if (!Registered())
-        viewOnly = value;
-    return viewOnly;
-}

@@ -31,22 +31,15 @@ public:
     ZafText(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafText() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_TEXT, L"ZafText")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafText(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafText);
     // The control's text is taken into the data first.
     void Write(ZafObjectPersistence &persistence) override;
     // The field's own record (a text has no children of its own).
     void WriteChildren(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafText::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
 
     // The control's text is taken into the data first.
     const ZafIChar *Text() override;
@@ -79,7 +72,7 @@ public:
     // Puts the caret at the position; 8 without an OS window.
     virtual ZafError SetCursorPosition(int position);               // Windows half
     // Before registration only.
-    virtual int SetJustification(int value);          // 0 left, 1 right, 2 centred
+    virtual int SetJustification(int value) { return SetBeforeRegistration(justification, value); } // 0 left, 1 right, 2 centred
     virtual bool SetInvalid(bool value) { return invalid = value; }
     // Replaces the data object (null: a new empty one) and shows it.
     virtual ZafError SetStringData(ZafStringData *data);
@@ -88,7 +81,7 @@ public:
     virtual ZafError SetCursorRowColumn(int column, int line);      // Windows half
     // Turning it on clears the data.
     virtual bool SetUnanswered(bool value);
-    virtual bool SetViewOnly(bool value);             // before registration only
+    virtual bool SetViewOnly(bool value) { return SetBeforeRegistration(viewOnly, value); }
     // Stored at once; on screen the control is made again with the style.
     virtual bool SetWordWrap(bool value);                           // Windows half
 

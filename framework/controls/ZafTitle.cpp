@@ -5,10 +5,6 @@
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/objects/ZafWindow.h"
 
-#include <cwchar>
-
-const ZafClassID ZafTitle::classID = ZAF_ID_TITLE;
-const ZafIChar *const ZafTitle::className = L"ZafTitle";
 
 namespace {
 
@@ -83,16 +79,6 @@ ZafElement *ZafTitle::New(const ZafIChar *name, ZafObjectPersistence &persistenc
 void ZafTitle::Write(ZafObjectPersistence &persistence)
 {
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
-}
-
-bool ZafTitle::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafButton::IsAClassID(id);
-}
-
-bool ZafTitle::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafButton::IsAClassName(name);
 }
 
 bool ZafTitle::SetSendMessage(bool)

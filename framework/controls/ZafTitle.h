@@ -9,6 +9,7 @@
 // thread only.
 
 #include "framework/controls/ZafButton.h"
+#include "framework/controls/ZafFixedSettings.h"
 
 class ZafTitle : public ZafButton
 {
@@ -18,38 +19,24 @@ public:
     ZafTitle(const ZafTitle &copy);
     ZafTitle(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_TITLE, L"ZafTitle")
 
     // -26 shares the frame window and sets its caption, -20 forgets it;
     // every event answers -2 (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafWindowObject *Duplicate() override { return new ZafTitle(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafTitle);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafTitle::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     // WM_SETTEXT of the frame with the title's text (Windows half).
     ZafEventType UpdateOSListItem() override;
 
     // Fixed settings.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
+    ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetAllowDefault(bool) override { return allowDefault = false; }
     bool SetToggle(bool) override { return toggle = false; }
     bool SetAutoRepeat(bool) override { return autoRepeat = false; }
-    bool SetBorder(bool) override { return border = false; }
-    bool SetDragCtrl(bool) override { return dragCtrl = false; }
-    bool SetDragCtrlShift(bool) override { return dragCtrlShift = false; }
-    bool SetDragShift(bool) override { return dragShift = false; }
     bool SetDisabled(bool) override { return disabled = false; }
     bool SetFocus(bool) override { return focus = false; }
-    bool SetBorderByParent(bool) override { return borderByParent = false; }
-    bool SetFocusByParent(bool) override { return focusByParent = false; }
-    bool SetPaletteFromParent(bool) override { return paletteFromParent = false; }
-    bool SetSelected(bool) override { return selected = false; }
+    ZAF_FIXED_HOOK_AND_TEXT_SETTINGS
     bool SetPressed(bool) override { return pressed = false; }
     bool SetAutoSize(bool) override { return autoSize = true; }
     bool SetFocusBlocked(bool) override { return focusBlocked = true; }
@@ -66,18 +53,11 @@ public:
     // Removes any bitmap; answers 1.
     ZafError SetBitmap(ZafBitmapData *bitmap) override;
     const ZafIChar *SetMessageText(const ZafIChar *) override;
-    ZafUserFunction SetUserFunction(ZafUserFunction) override { return userFunction = nullptr; }
-    const ZafIChar *SetHelpTopic(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }
-    const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
     // Accepts -5, -25, -502 and -504 only; answers the value in force.
     ZafInt32 SetValue(ZafInt32 newValue) override;
 
     // Nothing to draw or place on Windows.
-    ZafEventType Redisplay(const ZafEventStruct &, ZafEventType code) override { return code; }
-    void OSRegisterObject() override { }
-    void ApplyPosition() override { }
-    ZafEventType ApplyOSFont() override { return 0; }
+    ZAF_NOTHING_TO_DRAW_OR_PLACE
 
     static const ZafPaletteMap defaultPaletteMap[];
     const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;

@@ -6,9 +6,6 @@
 #include "framework/core/objects/ZafChildObjects.h"
 
 #include <algorithm>
-#include <cwchar>
-
-const ZafIChar *const ZafToolBar::className = L"ZafToolBar";
 
 namespace {
 
@@ -33,48 +30,12 @@ const ZafPaletteMap ZafToolBar::defaultPaletteMap[] = {
     { 0, 0, { 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
 };
 
-ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafFramelessWindow(left, top, width, height)
-{
-    Configure();
-}
-
-ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafFramelessWindow(copy), dockType(copy.dockType), wrap(copy.wrap)
+ZafToolBar::ZafToolBar(int left, int top, int width, int height) : ZafBar(left, top, width, height)
 {
 }
 
-void ZafToolBar::Configure()
+ZafToolBar::ZafToolBar(const ZafToolBar &copy) : ZafBar(copy), dockType(copy.dockType), wrap(copy.wrap)
 {
-    border = true;
-    destroyable = false;
-    moveable = false;
-    focusBlocked = true;
-    regionMode = 2;
-    sizeable = false;
-    useParentFrameHandle = true;
-}
-
-bool ZafToolBar::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_TOOL_BAR || ZafWindow::IsAClassID(id);
-}
-
-bool ZafToolBar::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
-
-int ZafToolBar::SetDockType(int value)
-{
-    if (!Registered())
-        dockType = value;
-    return dockType;
-}
-
-bool ZafToolBar::SetWrap(bool value)
-{
-    if (!Registered())
-        wrap = value;
-    return wrap;
 }
 
 bool ZafToolBar::SetUseParentFrameHandle(bool value)
@@ -216,9 +177,8 @@ void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
     ZafWindow::WriteSupportObjects(persistence);
 }
 
-ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafFramelessWindow(name, persistence)
+ZafToolBar::ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafBar(name, persistence)
 {
-    Configure();
     if (Error())
         return;
     // The window's reading has left the bar's directory: the two words are

@@ -10,9 +10,9 @@
 // Windows half (framework/windows/ZafToolBarOS.cpp) the OS window, messages
 // and drawing.
 
-#include "framework/controls/ZafFramelessWindow.h"
+#include "framework/controls/ZafBar.h"
 
-class ZafToolBar : public ZafFramelessWindow
+class ZafToolBar : public ZafBar
 {
 public:
     // Dock sides.
@@ -28,11 +28,8 @@ public:
     // (the last four bytes of the record).
     ZafToolBar(const ZafIChar *name, ZafObjectPersistence &persistence);
 
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return ZAF_ID_TOOL_BAR; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    static constexpr const ZafIChar *className = L"ZafToolBar";
+    ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_TOOL_BAR, className)
 
     // -201 lays the children out and docks the bar; -3504 moves their OS
     // windows and repaints the edge; 1054 and 1055 answer -2.
@@ -40,25 +37,16 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // The bar's whole area, from (0, 0), in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
-    ZafWindowObject *Duplicate() override { return new ZafToolBar(*this); }
-    ZafObjectConstructor NewFunction() const override { return &ZafToolBar::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafToolBar);
 
     // 0 top, 1 left, 2 bottom, 3 right; ignored once the OS window exists.
-    int SetDockType(int value);
+    int SetDockType(int value) { return SetBeforeRegistration(dockType, value); }
     // Ignored once the OS window exists.
-    bool SetWrap(bool value);
+    bool SetWrap(bool value) { return SetBeforeRegistration(wrap, value); }
     int DockType() const { return dockType; }
     bool Wrap() const { return wrap; }
     // Acts only while the bar has no parent.
     bool SetUseParentFrameHandle(bool value) override;
-
-    // Pinned settings: the argument is ignored and the fixed value answered.
-    bool SetDropTarget(bool) override { return dropTarget = false; }
-    bool SetDestroyable(bool) override { return destroyable = false; }
-    bool SetAltFreeHotKeys(bool) override { return altFreeHotKeys = false; }
-    bool SetTemporary(bool) override { return temporary = false; }
-    int SetRegionMode(int) override { return regionMode = 2; }
 
     // The 2-pixel edge leaves the height while converting to cells.
     void ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type) const override;
@@ -78,7 +66,6 @@ protected:
     void WriteSupportObjects(ZafObjectPersistence &persistence) override;
 
 private:
-    void Configure();
     void LayOut(int oldWidth, int oldHeight);
     // Place the children; answer the bar's height (width).
     int WrapRows(int barWidth);

@@ -11,12 +11,8 @@
 #include "framework/core/text/ZafStrings.h"
 #include "framework/core/objects/ZafChildObjects.h"
 
-#include <cwchar>
 #include <memory>
 #include <vector>
-
-const ZafClassID ZafVtList::classID = ZAF_ID_VT_LIST;
-const ZafIChar *const ZafVtList::className = L"ZafVtList";
 
 namespace {
 
@@ -75,16 +71,6 @@ ZafVtList::ZafVtList(const ZafVtList &copy) : ZafFramelessWindow(copy), sorted(c
 }
 
 ZafVtList::~ZafVtList() = default;
-
-bool ZafVtList::IsAClassID(ZafClassID id) const
-{
-    return id == classID || id == ZAF_ID_LIST || ZafWindow::IsAClassID(id);
-}
-
-bool ZafVtList::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
-}
 
 ZafLogicalEvent ZafVtList::MapEvent(ZafEventStruct &event)
 {

@@ -27,19 +27,12 @@ public:
     ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafVtList() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS_IN_FAMILY(ZafWindow, ZAF_ID_VT_LIST, L"ZafVtList", ZAF_ID_LIST)
 
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafVtList(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafVtList);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafVtList::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ZafLogicalEvent MapEvent(ZafEventStruct &event) override;
 
     // Inside a combo box (temporary, with a parent) the drag flags are the

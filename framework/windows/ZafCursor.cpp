@@ -1,7 +1,6 @@
 // The Windows half of the caret device.
 #include <windows.h>
 
-#include <cwchar>
 
 #include "framework/core/events/ZafCursor.h"
 
@@ -15,16 +14,6 @@ ZafCursor::ZafCursor(ZafDeviceState state, ZafEventType mode) : ZafDevice(ZAF_CA
 ZafCursor::~ZafCursor()
 {
     installed = 0;
-}
-
-bool ZafCursor::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_CURSOR || ZafDevice::IsAClassID(id);
-}
-
-bool ZafCursor::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafCursor") == 0) || ZafDevice::IsAClassName(name);
 }
 
 int ZafCursor::SetBlinkTime(int milliseconds)

@@ -2,7 +2,6 @@
 // the OS pointer.
 #include <windows.h>
 
-#include <cwchar>
 
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/events/ZafKeyboard.h"
@@ -16,16 +15,6 @@ ZafMouse::ZafMouse(ZafDeviceState state, ZafEventType image) : ZafDevice(ZAF_MOU
 ZafMouse::~ZafMouse()
 {
     installed = 0;
-}
-
-bool ZafMouse::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_MOUSE || ZafDevice::IsAClassID(id);
-}
-
-bool ZafMouse::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafMouse") == 0) || ZafDevice::IsAClassName(name);
 }
 
 ZafEventType ZafMouse::Event(const ZafEventStruct &event)

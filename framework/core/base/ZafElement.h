@@ -5,6 +5,7 @@
 // element. The list that holds an element owns it; an element belongs to at
 // most one list at a time. GUI thread only.
 
+#include "framework/core/base/ZafClassIdentity.h"
 #include "framework/core/base/ZafConstants.h"
 
 class ZafList;

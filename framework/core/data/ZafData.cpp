@@ -1,6 +1,5 @@
 #include "framework/core/data/ZafData.h"
 
-#include <cwchar>
 
 ZafData::ZafData(bool destroyable) : destroyable(destroyable)
 {
@@ -8,16 +7,6 @@ ZafData::ZafData(bool destroyable) : destroyable(destroyable)
 
 ZafData::ZafData(const ZafData &copy) : ZafElement(copy), ZafNotification(copy), destroyable(true)
 {
-}
-
-bool ZafData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_DATA || ZafElement::IsAClassID(id);
-}
-
-bool ZafData::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafData") == 0) || ZafElement::IsAClassName(name);
 }
 
 int ZafData::BeginUpdate()

@@ -18,10 +18,7 @@ public:
     ZafData(const ZafData &copy);
     ~ZafData() override = default;
 
-    ZafClassID ClassID() const override { return ZAF_ID_DATA; }
-    ZafClassName ClassName() const override { return L"ZafData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafElement, ZAF_ID_DATA, L"ZafData")
 
     // Raises the update count; answers it.
     int BeginUpdate();

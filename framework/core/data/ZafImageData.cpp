@@ -27,11 +27,6 @@ void FreePixels(ZafImageStruct &image)
     image.array = nullptr;
 }
 
-bool IsNamed(ZafClassName name, const wchar_t *own)
-{
-    return name && std::wcscmp(name, own) == 0;
-}
-
 } // namespace
 
 // ---- ZafBitmapData ----------------------------------------------------------
@@ -54,16 +49,6 @@ ZafBitmapData::~ZafBitmapData()
     FreePixels(bitmap);
 }
 
-bool ZafBitmapData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_BITMAP_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafBitmapData::IsAClassName(ZafClassName name) const
-{
-    return IsNamed(name, L"ZafBitmapData") || ZafData::IsAClassName(name);
-}
-
 // ---- ZafIconData ------------------------------------------------------------
 
 ZafIconData::ZafIconData(const ZafIconStruct &description) : icon(description)
@@ -82,16 +67,6 @@ ZafIconData::~ZafIconData()
 {
     DestroyOSHandles();
     FreePixels(icon);
-}
-
-bool ZafIconData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_ICON_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafIconData::IsAClassName(ZafClassName name) const
-{
-    return IsNamed(name, L"ZafIconData") || ZafData::IsAClassName(name);
 }
 
 // ---- ZafMouseData -----------------------------------------------------------
@@ -113,14 +88,4 @@ ZafMouseData::~ZafMouseData()
 {
     DestroyOSHandles();
     FreePixels(mouse);
-}
-
-bool ZafMouseData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_MOUSE_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafMouseData::IsAClassName(ZafClassName name) const
-{
-    return IsNamed(name, L"ZafMouseData") || ZafData::IsAClassName(name);
 }

@@ -24,10 +24,7 @@ public:
     virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafBitmapData() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_BITMAP_DATA; }
-    ZafClassName ClassName() const override { return L"ZafBitmapData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_BITMAP_DATA, L"ZafBitmapData")
 
     ZafInt32 Width() const { return bitmap.width; }
     ZafInt32 Height() const { return bitmap.height; }
@@ -54,10 +51,7 @@ public:
     virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafIconData() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_ICON_DATA; }
-    ZafClassName ClassName() const override { return L"ZafIconData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_ICON_DATA, L"ZafIconData")
 
     ZafInt32 Width() const { return icon.width; }
     ZafInt32 Height() const { return icon.height; }
@@ -83,10 +77,7 @@ public:
     virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafMouseData() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_MOUSE_DATA; }
-    ZafClassName ClassName() const override { return L"ZafMouseData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_MOUSE_DATA, L"ZafMouseData")
 
     ZafMouseStruct &Mouse() { return mouse; }
     const ZafMouseStruct &Mouse() const { return mouse; }

@@ -4,34 +4,10 @@
 #include "framework/core/text/ZafLocaleData.h"
 #include "framework/core/text/ZafStrings.h"
 
-namespace {
-
-long long IntegerValue(const void *data)
-{
-    return static_cast<const ZafIntegerData *>(static_cast<const ZafFormatData *>(data))->Value();
-}
-
-void SetIntegerValue(void *data, long long value)
-{
-    static_cast<ZafIntegerData *>(static_cast<ZafFormatData *>(data))->SetValue(int(value));
-}
-
-} // namespace
-
 void ZafIntegerData::RegisterConversions()
 {
-    zafNumberDataAccess.integerValue = IntegerValue;
-    zafNumberDataAccess.setIntegerValue = SetIntegerValue;
-}
-
-ZafIntegerData::ZafIntegerData(int value) : ZafNumberValueData(value)
-{
-    RegisterConversions();
-}
-
-ZafIntegerData::ZafIntegerData(const ZafIntegerData &copy) : ZafNumberValueData(copy)
-{
-    RegisterConversions();
+    zafNumberDataAccess.integerValue = EngineValue<long long>;
+    zafNumberDataAccess.setIntegerValue = SetEngineValue<long long>;
 }
 
 const wchar_t *ZafIntegerData::DefaultFormat()

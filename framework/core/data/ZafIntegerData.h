@@ -10,8 +10,8 @@ class ZafObjectPersistence;
 class ZafIntegerData : public ZafNumberValueData<ZafIntegerData, int>
 {
 public:
-    explicit ZafIntegerData(int value = 0);
-    ZafIntegerData(const ZafIntegerData &copy);
+    explicit ZafIntegerData(int value = 0) : ZafNumberValueData(value) { }
+    ZafIntegerData(const ZafIntegerData &copy) = default;
     // Storage form (written and read on the persistence's current level,
     // under the class's own name); a failure goes to Error().
     ZafIntegerData(const ZafIChar *name, ZafObjectPersistence &persistence);

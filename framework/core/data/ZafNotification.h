@@ -12,6 +12,27 @@
 // Called with the observer and the kind of notification (1 or 2).
 using ZafNotificationFunction = ZafError (*)(ZafElement *observer, ZafUpdateCode code);
 
+// How an observer answers its data's notices: a change calls changed(), a
+// read notice (the data is about to be read from the screen) calls read();
+// each answers what its function answers. Any other kind is refused (1).
+template <class Changed, class Read>
+ZafError ZafAnswerNotice(ZafUpdateCode code, Changed changed, Read read)
+{
+    if (code == ZAF_UPDATE_CHANGED)
+        return ZafError(changed());
+    if (code == ZAF_UPDATE_READ)
+        return ZafError(read());
+    return 1;
+}
+
+// The answer of an observer that only follows changes: a change calls
+// follow(); a change or a read notice answers 0.
+template <class Follow>
+ZafError ZafFollowChange(ZafUpdateCode code, Follow follow)
+{
+    return ZafAnswerNotice(code, [&follow] { follow(); return 0; }, [] { return 0; });
+}
+
 class ZafNotification
 {
 public:

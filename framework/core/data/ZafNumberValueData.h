@@ -3,8 +3,9 @@
 // observable number that formats and parses itself, where a null format
 // means the locale's default for that kind of number (Derived::DefaultFormat).
 // The class identity comes from Derived::dataClassID and dataClassName.
-// Every change notifies the observers once. It adds no virtual functions of
-// its own. Ownership and thread as ZafData.
+// Every change notifies the observers once; each constructor installs the
+// engines' access to the kind (Derived::RegisterConversions). It adds no
+// virtual functions of its own. Ownership and thread as ZafData.
 
 #include "framework/core/text/ZafFormatData.h"
 #include "framework/core/text/ZafStrings.h"
@@ -13,16 +14,7 @@ template <class Derived, class Number>
 class ZafNumberValueData : public ZafFormatData
 {
 public:
-    ZafClassID ClassID() const override { return Derived::dataClassID; }
-    ZafClassName ClassName() const override { return Derived::dataClassName; }
-    bool IsAClassID(ZafClassID id) const override
-    {
-        return id == Derived::dataClassID || ZafFormatData::IsAClassID(id);
-    }
-    bool IsAClassName(ZafClassName name) const override
-    {
-        return (name && ZafStrCmp(name, Derived::dataClassName) == 0) || ZafFormatData::IsAClassName(name);
-    }
+    ZAF_CLASS_IDENTITY(ZafFormatData, Derived::dataClassID, Derived::dataClassName)
 
     Number Value() const { return value; }
     // Format null selects the locale's default format.
@@ -53,8 +45,26 @@ public:
     Number Subtract(Number amount) { return SetValue(value - amount); }
 
 protected:
-    explicit ZafNumberValueData(Number initial) : value(initial) { }
-    ZafNumberValueData(const ZafNumberValueData &copy) : ZafFormatData(copy), value(copy.value) { }
+    // Both install the engines' access to values of this kind
+    // (Derived::RegisterConversions).
+    explicit ZafNumberValueData(Number initial) : value(initial) { Derived::RegisterConversions(); }
+    ZafNumberValueData(const ZafNumberValueData &copy) : ZafFormatData(copy), value(copy.value)
+    {
+        Derived::RegisterConversions();
+    }
+
+    // The engines' access to the value of a data object of this kind, handed
+    // over as a ZafFormatData pointer; Wide is the engines' number type.
+    template <class Wide>
+    static Wide EngineValue(const void *data)
+    {
+        return static_cast<const Derived *>(static_cast<const ZafFormatData *>(data))->Value();
+    }
+    template <class Wide>
+    static void SetEngineValue(void *data, Wide newValue)
+    {
+        static_cast<Derived *>(static_cast<ZafFormatData *>(data))->SetValue(Number(newValue));
+    }
 
     Number value;
 };

@@ -1,6 +1,5 @@
 #include "framework/core/data/ZafPaletteData.h"
 
-#include <cwchar>
 
 namespace {
 
@@ -14,16 +13,6 @@ ZafPaletteData::ZafPaletteData(bool staticData) : ZafData(!staticData), map{ end
 
 ZafPaletteData::ZafPaletteData(const ZafPaletteData &copy) : ZafData(copy), map(copy.map)
 {
-}
-
-bool ZafPaletteData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_PALETTE_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafPaletteData::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafPaletteData") == 0) || ZafData::IsAClassName(name);
 }
 
 ZafPaletteStruct ZafPaletteData::GetPalette(ZafPaletteType type, ZafPaletteState state) const

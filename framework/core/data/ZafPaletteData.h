@@ -32,10 +32,7 @@ public:
     virtual ZafError Write(ZafObjectPersistence &persistence);
     ~ZafPaletteData() override = default;
 
-    ZafClassID ClassID() const override { return ZAF_ID_PALETTE_DATA; }
-    ZafClassName ClassName() const override { return L"ZafPaletteData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_PALETTE_DATA, L"ZafPaletteData")
 
     // The palette of exactly that pair; an unset palette when absent.
     ZafPaletteStruct GetPalette(ZafPaletteType type, ZafPaletteState state) const;

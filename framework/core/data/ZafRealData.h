@@ -10,8 +10,8 @@ class ZafObjectPersistence;
 class ZafRealData : public ZafNumberValueData<ZafRealData, double>
 {
 public:
-    explicit ZafRealData(double value = 0.0);
-    ZafRealData(const ZafRealData &copy);
+    explicit ZafRealData(double value = 0.0) : ZafNumberValueData(value) { }
+    ZafRealData(const ZafRealData &copy) = default;
     // Storage form (written and read on the persistence's current level,
     // under the class's own name); a failure goes to Error().
     ZafRealData(const ZafIChar *name, ZafObjectPersistence &persistence);

@@ -22,16 +22,6 @@ ZafScrollData::ZafScrollData(const ZafScrollData &copy) :
 {
 }
 
-bool ZafScrollData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_SCROLL_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafScrollData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafScrollData") == 0) || ZafData::IsAClassName(name);
-}
-
 int ZafScrollData::SetValues(int newMinimum, int newMaximum, int newCurrent, int newLineStep, int newPageSize)
 {
     newCurrent = Clamp(newCurrent, newMinimum, newMaximum);

@@ -19,10 +19,7 @@ public:
     ZafScrollData(const ZafIChar *name, ZafObjectPersistence &persistence);
     virtual ZafError Write(ZafObjectPersistence &persistence);
 
-    ZafClassID ClassID() const override { return ZAF_ID_SCROLL_DATA; }
-    ZafClassName ClassName() const override { return L"ZafScrollData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_SCROLL_DATA, L"ZafScrollData")
 
     int Minimum() const { return minimum; }
     int Maximum() const { return maximum; }

@@ -67,16 +67,6 @@ ZafStringData::~ZafStringData()
         delete[] text;
 }
 
-bool ZafStringData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_STRING_DATA || ZafFormatData::IsAClassID(id);
-}
-
-bool ZafStringData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafStringData") == 0) || ZafFormatData::IsAClassName(name);
-}
-
 void ZafStringData::Allocate(int newCapacity)
 {
     wchar_t *buffer = new wchar_t[size_t(newCapacity)];

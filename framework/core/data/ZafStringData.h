@@ -40,10 +40,7 @@ public:
     static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     ~ZafStringData() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_STRING_DATA; }
-    ZafClassName ClassName() const override { return L"ZafStringData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafFormatData, ZAF_ID_STRING_DATA, L"ZafStringData")
     virtual ZafStringData *Duplicate() const { return new ZafStringData(*this); }
 
     // The text; null only for a static value without a buffer.

@@ -12,10 +12,7 @@ public:
     ZafCursor(ZafDeviceState state = ZAF_DEVICE_ON, ZafEventType mode = ZAF_CARET_INSERT);
     ~ZafCursor() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_CURSOR; }
-    ZafClassName ClassName() const override { return L"ZafCursor"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_CURSOR, L"ZafCursor")
 
     // -3101/-3100 set the mode; -3005 answers the state; -3001 shows and
     // -3000 hides the caret. Other codes are answered unchanged.

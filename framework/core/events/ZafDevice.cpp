@@ -1,19 +1,8 @@
 #include "framework/core/events/ZafDevice.h"
 
-#include <cwchar>
 
 ZafDevice::ZafDevice(ZafDeviceType type, ZafDeviceState state) : deviceType(type), deviceState(state)
 {
-}
-
-bool ZafDevice::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_DEVICE || ZafElement::IsAClassID(id);
-}
-
-bool ZafDevice::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafDevice") == 0) || ZafElement::IsAClassName(name);
 }
 
 ZafEventType ZafDevice::Event(const ZafEventStruct &event)

@@ -15,10 +15,7 @@ public:
     ZafDevice(ZafDeviceType type, ZafDeviceState state);
     ~ZafDevice() override = default;
 
-    ZafClassID ClassID() const override { return ZAF_ID_DEVICE; }
-    ZafClassName ClassName() const override { return L"ZafDevice"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafElement, ZAF_ID_DEVICE, L"ZafDevice")
 
     // -3005 answers the state; -3001 and -3000 become the state; -3006 and
     // -3007 set and clear the installed flag; other types are answered

@@ -20,16 +20,6 @@ ZafHelpTips::~ZafHelpTips()
     ForgetStatusText();
 }
 
-bool ZafHelpTips::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_HELP_TIPS || ZafDevice::IsAClassID(id);
-}
-
-bool ZafHelpTips::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafHelpTips") == 0) || ZafDevice::IsAClassName(name);
-}
-
 void ZafHelpTips::FollowObject(ZafWindowObject *object)
 {
     if (ZafWindowManager *manager = ZafWindowManager::Shared())

@@ -22,10 +22,7 @@ public:
     explicit ZafHelpTips(ZafDeviceState state = ZAF_DEVICE_ON, int style = 0);
     ~ZafHelpTips() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_HELP_TIPS; }
-    ZafClassName ClassName() const override { return L"ZafHelpTips"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_HELP_TIPS, L"ZafHelpTips")
 
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     void Poll() override;                                            // Windows half

@@ -1,7 +1,6 @@
 #include "framework/core/events/ZafKeyboard.h"
 #include "framework/core/events/ZafEventManager.h"
 
-#include <cwchar>
 
 void ZafDropQueuedInput(ZafEventType inputClass)
 {
@@ -18,16 +17,6 @@ ZafKeyboard::ZafKeyboard(ZafDeviceState state) : ZafDevice(ZAF_KEYBOARD, state)
 ZafKeyboard::~ZafKeyboard()
 {
     installed = 0;
-}
-
-bool ZafKeyboard::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_KEYBOARD || ZafDevice::IsAClassID(id);
-}
-
-bool ZafKeyboard::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafKeyboard") == 0) || ZafDevice::IsAClassName(name);
 }
 
 ZafEventType ZafKeyboard::Event(const ZafEventStruct &event)

@@ -13,10 +13,7 @@ public:
     explicit ZafKeyboard(ZafDeviceState state = ZAF_DEVICE_ON);
     ~ZafKeyboard() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_KEYBOARD; }
-    ZafClassName ClassName() const override { return L"ZafKeyboard"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_KEYBOARD, L"ZafKeyboard")
 
     // -3005 answers the state; -3001 and -3000 become the state; every
     // other code is answered unchanged.

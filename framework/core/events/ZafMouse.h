@@ -17,10 +17,7 @@ public:
     ZafMouse(ZafDeviceState state = ZAF_DEVICE_ON, ZafEventType image = ZAF_POINTER_ARROW);
     ~ZafMouse() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_MOUSE; }
-    ZafClassName ClassName() const override { return L"ZafMouse"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_MOUSE, L"ZafMouse")
 
     // -3008 moves the pointer to the event's position (screen pixels);
     // -3005 answers the state; -3001/-3000 show or hide the pointer;

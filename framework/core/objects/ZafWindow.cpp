@@ -8,8 +8,6 @@
 
 #include <cwchar>
 
-const ZafClassID ZafWindow::classID = ZAF_ID_WINDOW;
-const ZafIChar *const ZafWindow::className = L"ZafWindow";
 ZafFrameObjectFactory ZafWindow::frameObjectFactory = &ZafAddStandardFrameObjects;
 
 const ZafInputMap ZafWindow::defaultInputMap[] = {
@@ -74,16 +72,6 @@ ZafWindow::~ZafWindow()
     for (ZafElement *e = ZafList::First(); e; e = e->Next())
         AsObject(e)->SetParent(nullptr);
     ZafList::Destroy();
-}
-
-bool ZafWindow::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindowObject::IsAClassID(id);
-}
-
-bool ZafWindow::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindowObject::IsAClassName(name);
 }
 
 // ---- Children and support objects ------------------------------------------
@@ -352,13 +340,6 @@ ZafRegionStruct ZafWindow::SetRegion(const ZafRegionStruct &newRegion)
     fitToClient = false;
     return ZafWindowObject::SetRegion(newRegion);
 }
-
-bool ZafWindow::SetLocked(bool value) { if (!Registered()) locked = value; return locked; }
-bool ZafWindow::SetModal(bool value) { if (!Registered()) modal = value; return modal; }
-bool ZafWindow::SetMoveable(bool value) { if (!Registered()) moveable = value; return moveable; }
-bool ZafWindow::SetAltFreeHotKeys(bool value) { if (!Registered()) altFreeHotKeys = value; return altFreeHotKeys; }
-bool ZafWindow::SetSizeable(bool value) { if (!Registered()) sizeable = value; return sizeable; }
-bool ZafWindow::SetTemporary(bool value) { if (!Registered()) temporary = value; return temporary; }
 
 ZafWindow *ZafWindow::SetOwner(ZafWindow *window)
 {

@@ -57,12 +57,7 @@ protected:
     virtual void WriteRecordExtension(ZafFile &) { }
 public:
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_WINDOW, L"ZafWindow")
 
     ZafEventType Event(const ZafEventStruct &event) override;      // Windows half
     ZafEventType OSEvent(const ZafEventStruct &event) override;    // Windows half
@@ -71,7 +66,7 @@ public:
     // The same for a path in the local 8-bit code set.
     ZafWindowObject *GetObjectByStringID(const char *path);
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override; // Windows half
-    ZafWindowObject *Duplicate() override { return new ZafWindow(*this); }
+    ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafWindow);
     ZafWindowObject *FocusObject() const override;
     // The title support object's text; null without a title.
     const ZafIChar *Text() override;
@@ -108,8 +103,6 @@ public:
     // Persistence: the window object's record, the window's record, then the
     // support objects and children, each on its own level.
     void Write(ZafObjectPersistence &persistence) override;
-    ZafObjectConstructor NewFunction() const override { return &ZafWindow::New; }
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence);
     virtual void WriteChildren(ZafObjectPersistence &persistence);
     virtual void WriteSupportObjects(ZafObjectPersistence &persistence);
     // The name of a compare function in the persistence's table; null.
@@ -121,12 +114,12 @@ public:
     virtual ZafEventType BroadcastEvent(const ZafEventStruct &event, int depth);
     virtual bool SetDestroyable(bool value) { return destroyable = value; }
     // These act only before the OS window exists; each answers the flag.
-    virtual bool SetLocked(bool value);
-    virtual bool SetModal(bool value);
-    virtual bool SetMoveable(bool value);
-    virtual bool SetAltFreeHotKeys(bool value);
-    virtual bool SetSizeable(bool value);
-    virtual bool SetTemporary(bool value);
+    virtual bool SetLocked(bool value) { return SetBeforeRegistration(locked, value); }
+    virtual bool SetModal(bool value) { return SetBeforeRegistration(modal, value); }
+    virtual bool SetMoveable(bool value) { return SetBeforeRegistration(moveable, value); }
+    virtual bool SetAltFreeHotKeys(bool value) { return SetBeforeRegistration(altFreeHotKeys, value); }
+    virtual bool SetSizeable(bool value) { return SetBeforeRegistration(sizeable, value); }
+    virtual bool SetTemporary(bool value) { return SetBeforeRegistration(temporary, value); }
     // Setting one clears the other; on screen, ShowWindow maximizes,
     // minimizes or restores at once. Answer the flag.
     virtual bool SetMaximized(bool value);                          // Windows half

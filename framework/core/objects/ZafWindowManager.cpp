@@ -12,9 +12,6 @@
 #include <cwchar>
 #include <string>
 
-const ZafClassID ZafWindowManager::classID = ZAF_ID_WINDOW_MANAGER;
-const ZafIChar *const ZafWindowManager::className = L"ZafWindowManager";
-
 const ZafInputMap ZafWindowManager::defaultInputMap[] = {
     { ZAF_L_ESCAPE_WINDOW, ZAF_INPUT_KEYBOARD, 27, ZAF_KEY_PRESS },
     { ZAF_NO_EVENT, 0, 0, 0 },
@@ -77,16 +74,6 @@ ZafWindowManager::~ZafWindowManager()
 ZafWindowManager *ZafWindowManager::Shared()
 {
     return dynamic_cast<ZafWindowManager *>(WindowManager());
-}
-
-bool ZafWindowManager::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafWindow::IsAClassID(id);
-}
-
-bool ZafWindowManager::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafWindow::IsAClassName(name);
 }
 
 // ---- Making windows live and removing them ----------------------------------
@@ -213,7 +200,6 @@ void ZafWindowManager::Center(ZafWindowObject *window)
 }
 
 // ---- Lookups ----------------------------------------------------------------
-
 
 bool ZafWindowManager::Holds(const ZafWindowObject *object) const
 {

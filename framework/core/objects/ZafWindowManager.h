@@ -29,12 +29,7 @@ public:
     explicit ZafWindowManager(ZafExitFunction exitFunction = nullptr);
     ~ZafWindowManager() override;
 
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    ZafClassID ClassID() const override { return classID; }
-    ZafClassName ClassName() const override { return className; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_WINDOW_MANAGER, L"ZafWindowManager")
 
     // The process's window manager; null when none exists.
     static ZafWindowManager *Shared();

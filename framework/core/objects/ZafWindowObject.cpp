@@ -6,8 +6,6 @@
 #include <cstring>
 #include <cwchar>
 
-const ZafClassID ZafWindowObject::classID = ZAF_ID_WINDOW_OBJECT;
-const ZafIChar *const ZafWindowObject::className = L"ZafWindowObject";
 ZafWindowObject *ZafWindowObject::windowManager = nullptr;
 int ZafWindowObject::repeatDelay = 250;
 int ZafWindowObject::repeatInterval = 50;
@@ -25,6 +23,14 @@ ZafIChar *ZafWindowObject::CopyText(const ZafIChar *text)
     ZafIChar *copy = new ZafIChar[length + 1];
     std::wmemcpy(copy, text, length + 1);
     return copy;
+}
+
+const ZafIChar *ZafWindowObject::ReplaceText(ZafIChar *&field, const ZafIChar *text)
+{
+    // Copy before freeing: text may be the field's own buffer.
+    ZafIChar *copy = CopyText(text);
+    delete[] field;
+    return field = copy;
 }
 
 ZafWindowObject::ZafWindowObject(int left, int top, int width, int height)
@@ -73,16 +79,6 @@ ZafWindowObject::~ZafWindowObject()
     delete[] tipText;
     delete[] tipText2;
     ReleasePaletteData();
-}
-
-bool ZafWindowObject::IsAClassID(ZafClassID id) const
-{
-    return id == classID || ZafElement::IsAClassID(id);
-}
-
-bool ZafWindowObject::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, className) == 0) || ZafElement::IsAClassName(name);
 }
 
 // ---- Lookup and small queries ----------------------------------------------
@@ -154,33 +150,10 @@ ZafOSWindow ZafWindowObject::OSHandle(int) const
 
 // ---- Texts and plain setters ------------------------------------------------
 
-const ZafIChar *ZafWindowObject::SetTipText2(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] tipText2;
-    return tipText2 = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetHelpTopic(const ZafIChar *topic)
-{
-    ZafIChar *copy = CopyText(topic);
-    delete[] helpTopic;
-    return helpTopic = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetTipText(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] tipText;
-    return tipText = copy;
-}
-
-const ZafIChar *ZafWindowObject::SetExtraText(const ZafIChar *text)
-{
-    ZafIChar *copy = CopyText(text);
-    delete[] extraText;
-    return extraText = copy;
-}
+const ZafIChar *ZafWindowObject::SetTipText2(const ZafIChar *text) { return ReplaceText(tipText2, text); }
+const ZafIChar *ZafWindowObject::SetHelpTopic(const ZafIChar *topic) { return ReplaceText(helpTopic, topic); }
+const ZafIChar *ZafWindowObject::SetTipText(const ZafIChar *text) { return ReplaceText(tipText, text); }
+const ZafIChar *ZafWindowObject::SetExtraText(const ZafIChar *text) { return ReplaceText(extraText, text); }
 
 ZafRegionStruct ZafWindowObject::SetRegion(const ZafRegionStruct &newRegion)
 {
@@ -239,55 +212,6 @@ bool ZafWindowObject::FocusBlocked() const
         if (object->focusBlocked)
             return true;
     return false;
-}
-
-bool ZafWindowObject::SetBorder(bool value)
-{
-    if (!Registered())
-        border = value;
-    return border;
-}
-
-bool ZafWindowObject::SetSystemDrawn(bool value)
-{
-    if (!Registered())
-        systemDrawn = value;
-    return systemDrawn;
-}
-
-bool ZafWindowObject::SetBorderByParent(bool value)
-{
-    if (!Registered())
-        borderByParent = value;
-    return borderByParent;
-}
-
-bool ZafWindowObject::SetFocusByParent(bool value)
-{
-    if (!Registered())
-        focusByParent = value;
-    return focusByParent;
-}
-
-bool ZafWindowObject::SetPaletteFromParent(bool value)
-{
-    if (!Registered())
-        paletteFromParent = value;
-    return paletteFromParent;
-}
-
-int ZafWindowObject::SetRegionMode(int value)
-{
-    if (!Registered())
-        regionMode = value;
-    return regionMode;
-}
-
-bool ZafWindowObject::SetDesignMode(bool value)
-{
-    if (!Registered())
-        designMode = value;
-    return designMode;
 }
 
 ZafCoordinateType ZafWindowObject::SetCoordinateType(ZafCoordinateType type)

@@ -40,12 +40,7 @@ public:
     virtual ~ZafWindowObject();
 
     // Class identity.
-    static const ZafClassID classID;
-    static const ZafIChar *const className;
-    virtual ZafClassID ClassID() const { return classID; }
-    virtual ZafClassName ClassName() const { return className; }
-    virtual bool IsAClassID(ZafClassID id) const;
-    virtual bool IsAClassName(ZafClassName name) const;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafElement, ZAF_ID_WINDOW_OBJECT, L"ZafWindowObject")
 
     // Events (framework and raw).
     virtual ZafEventType Event(const ZafEventStruct &event);
@@ -173,7 +168,7 @@ public:
 
     virtual bool SetDropTarget(bool value) { return dropTarget = value; }
     virtual bool SetAutomaticUpdate(bool value);                  // OS half
-    virtual bool SetBorder(bool value);                           // before registration only
+    virtual bool SetBorder(bool value) { return SetBeforeRegistration(border, value); }
     virtual bool SetSelectionChanged(bool value) { return selectionChanged = value; }
     virtual bool SetDragCtrl(bool value) { return dragCtrl = value; }
     virtual bool SetDisabled(bool value);                         // OS half
@@ -184,16 +179,16 @@ public:
     virtual bool SetDragCtrlShift(bool value) { return dragCtrlShift = value; }
     virtual bool SetDragShift(bool value) { return dragShift = value; }
     virtual bool SetFocusBlocked(bool value) { return focusBlocked = value; }
-    virtual bool SetSystemDrawn(bool value);                      // before registration only
-    virtual bool SetBorderByParent(bool value);                   // before registration only
-    virtual bool SetFocusByParent(bool value);                    // before registration only
-    virtual bool SetPaletteFromParent(bool value);                // before registration only
-    virtual int SetRegionMode(int value);                         // before registration only
+    virtual bool SetSystemDrawn(bool value) { return SetBeforeRegistration(systemDrawn, value); }
+    virtual bool SetBorderByParent(bool value) { return SetBeforeRegistration(borderByParent, value); }
+    virtual bool SetFocusByParent(bool value) { return SetBeforeRegistration(focusByParent, value); }
+    virtual bool SetPaletteFromParent(bool value) { return SetBeforeRegistration(paletteFromParent, value); }
+    virtual int SetRegionMode(int value) { return SetBeforeRegistration(regionMode, value); }
     virtual bool SetSelected(bool value);
     virtual bool SetVisible(bool value);                          // OS half
     virtual bool ToggleSelected() { return SetSelected(!selected); }
     virtual bool DesignMode() const { return designMode; }
-    virtual bool SetDesignMode(bool value);                       // before registration only
+    virtual bool SetDesignMode(bool value) { return SetBeforeRegistration(designMode, value); }
     virtual ZafCoordinateType SetCoordinateType(ZafCoordinateType type); // before registration only
     // Base: always clears the flag and answers false; support objects set it.
     virtual bool SetUseParentFrameHandle(bool value);
@@ -276,8 +271,20 @@ public:
     static const ZafPaletteMap defaultPaletteMap[];   // constant-initialised
 
 protected:
+    // The setters of the styles the OS window takes at creation: stores value
+    // in field while the object is not registered; answers the field.
+    template <class Field, class Value>
+    Field SetBeforeRegistration(Field &field, Value value)
+    {
+        if (!Registered())
+            field = value;
+        return field;
+    }
     static void ResetRegion(ZafRegionStruct &lastRegion);
     static ZafIChar *CopyText(const ZafIChar *text);
+    // Stores a copy of text (null clears) in field, freeing the old text;
+    // answers the stored copy.
+    static const ZafIChar *ReplaceText(ZafIChar *&field, const ZafIChar *text);
     // The drawing display (the framework's shared display).
     static ZafGdiDisplay *DrawDisplay();
 public:

@@ -236,12 +236,7 @@ ZafInt8 ZafWindowObject::SetBackgroundColor(ZafInt8 color, ZafInt8 mono)
 
 ZafError ZafWindowObject::PaletteDataChanged(ZafElement *observer, ZafUpdateCode code)
 {
-    if (code == ZAF_UPDATE_READ)
-        return 0;
-    if (code != ZAF_UPDATE_CHANGED)
-        return 1;
-    static_cast<ZafWindowObject *>(observer)->ApplyOSFont();
-    return 0;
+    return ZafFollowChange(code, [observer] { static_cast<ZafWindowObject *>(observer)->ApplyOSFont(); });
 }
 
 void ZafWindowObject::ReleasePaletteData()

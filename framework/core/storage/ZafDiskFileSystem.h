@@ -40,27 +40,12 @@ class ZafDiskFileSystem : public ZafFileSystem
 public:
     ZafDiskFileSystem() = default;
 
-    int ChDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
-    // The disk file system does not enumerate: both answer -1.
-    int FindFirst(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int FindClose(ZafFindStruct &) override { return 0; }
-    int GetCWD(ZafIChar *buffer, int size) override;
-    int MkDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
-    int RmDir(const ZafIChar *path, bool recursive = false) override;
-    // Closes the stream (a failed flush sets this file system's error 14)
-    // and deletes the file.
-    void Close(ZafFile *file) override;
-    // mode: 1 read, 2 read-write, 4 create (empty, read-write), 0x20 binary
-    // (always binary). Never null.
-    ZafFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int Remove(const ZafIChar *path) override;
-    // Fails (non-zero) when the new name exists.
-    int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
+    // The disk file system does not enumerate: FindFirst and FindNext answer
+    // -1. Close closes the stream (a failed flush sets this file system's
+    // error 14) and deletes the file. Open's mode: 1 read, 2 read-write, 4
+    // create (empty, read-write), 0x20 binary (always binary); it never
+    // answers null. Rename fails (non-zero) when the new name exists.
+    ZAF_FILE_SYSTEM_OPERATIONS(ZafFile);
 
     bool Exists(const ZafIChar *path);
 

@@ -1,6 +1,7 @@
 #include "framework/core/storage/ZafFile.h"
 
 #include <cstring>
+#include <type_traits>
 
 int ZafFile::ReadExact(void *buffer, int count)
 {
@@ -21,43 +22,39 @@ int ZafFile::WriteExact(const void *buffer, int count)
     return written;
 }
 
-int ZafFile::ReadUInt8(ZafUInt8 &value)
+template <class Value>
+int ZafFile::ReadLittleEndian(Value &value)
 {
-    return ReadExact(&value, 1);
-}
-
-int ZafFile::ReadUInt16(ZafUInt16 &value)
-{
-    ZafUInt8 bytes[2];
-    int read = ReadExact(bytes, 2);
-    value = ZafUInt16(bytes[0] | (bytes[1] << 8));
+    ZafUInt8 bytes[sizeof(Value)] = {};
+    const int read = ReadExact(bytes, int(sizeof bytes));
+    std::make_unsigned_t<Value> raw = 0;
+    for (size_t i = sizeof bytes; i-- > 0;)
+        raw = std::make_unsigned_t<Value>((raw << 8) | bytes[i]);
+    value = Value(raw);
     return read;
 }
 
-int ZafFile::ReadInt16(ZafInt16 &value)
+template <class Value>
+int ZafFile::WriteLittleEndian(Value value)
 {
-    ZafUInt16 raw;
-    int read = ReadUInt16(raw);
-    value = ZafInt16(raw);
-    return read;
+    const auto raw = std::make_unsigned_t<Value>(value);
+    ZafUInt8 bytes[sizeof(Value)];
+    for (size_t i = 0; i < sizeof bytes; ++i)
+        bytes[i] = ZafUInt8(raw >> (8 * i));
+    return WriteExact(bytes, int(sizeof bytes));
 }
 
-int ZafFile::ReadUInt32(ZafUInt32 &value)
-{
-    ZafUInt8 bytes[4];
-    int read = ReadExact(bytes, 4);
-    value = ZafUInt32(bytes[0]) | (ZafUInt32(bytes[1]) << 8) | (ZafUInt32(bytes[2]) << 16) |
-            (ZafUInt32(bytes[3]) << 24);
-    return read;
-}
+int ZafFile::ReadUInt8(ZafUInt8 &value) { return ReadLittleEndian(value); }
+int ZafFile::ReadInt16(ZafInt16 &value) { return ReadLittleEndian(value); }
+int ZafFile::ReadUInt16(ZafUInt16 &value) { return ReadLittleEndian(value); }
+int ZafFile::ReadInt32(ZafInt32 &value) { return ReadLittleEndian(value); }
+int ZafFile::ReadUInt32(ZafUInt32 &value) { return ReadLittleEndian(value); }
 
-int ZafFile::ReadInt32(ZafInt32 &value)
-{
-    ZafUInt32 raw;
-    int read = ReadUInt32(raw);
-    value = ZafInt32(raw);
-    return read;
-}
+int ZafFile::WriteUInt8(ZafUInt8 value) { return WriteLittleEndian(value); }
+int ZafFile::WriteInt16(ZafInt16 value) { return WriteLittleEndian(value); }
+int ZafFile::WriteUInt16(ZafUInt16 value) { return WriteLittleEndian(value); }
+int ZafFile::WriteInt32(ZafInt32 value) { return WriteLittleEndian(value); }
+int ZafFile::WriteUInt32(ZafUInt32 value) { return WriteLittleEndian(value); }
 
 int ZafFile::ReadBlock(void *buffer, int size, int count)
 {
@@ -129,33 +126,6 @@ ZafIChar *ZafFile::ReadNewString()
         return nullptr;
     }
     return text;
-}
-
-int ZafFile::WriteUInt8(ZafUInt8 value)
-{
-    return WriteExact(&value, 1);
-}
-
-int ZafFile::WriteUInt16(ZafUInt16 value)
-{
-    ZafUInt8 bytes[2] = { ZafUInt8(value), ZafUInt8(value >> 8) };
-    return WriteExact(bytes, 2);
-}
-
-int ZafFile::WriteInt16(ZafInt16 value)
-{
-    return WriteUInt16(ZafUInt16(value));
-}
-
-int ZafFile::WriteUInt32(ZafUInt32 value)
-{
-    ZafUInt8 bytes[4] = { ZafUInt8(value), ZafUInt8(value >> 8), ZafUInt8(value >> 16), ZafUInt8(value >> 24) };
-    return WriteExact(bytes, 4);
-}
-
-int ZafFile::WriteInt32(ZafInt32 value)
-{
-    return WriteUInt32(ZafUInt32(value));
 }
 
 int ZafFile::WriteBlock(const void *buffer, int size, int count)

@@ -77,6 +77,9 @@ protected:
 private:
     int ReadExact(void *buffer, int count);
     int WriteExact(const void *buffer, int count);
+    // The typed reads and writes: Value's bytes, least significant first.
+    template <class Value> int ReadLittleEndian(Value &value);
+    template <class Value> int WriteLittleEndian(Value value);
     // The header and, when it fits, the characters; -1 when short.
     int ReadStringHeader(ZafUInt16 &count, bool &wide);
 };

@@ -31,6 +31,24 @@ constexpr int ZAF_FILE_CREATE = 0x04;
 constexpr int ZAF_FILE_OPENCREATE = 0x08;            // storages: open, or create when missing
 constexpr int ZAF_FILE_BINARY = 0x20;
 
+// Inside the class body of a file system: the overrides of every operation,
+// Open answering a FileType pointer.
+#define ZAF_FILE_SYSTEM_OPERATIONS(FileType)                                                \
+    int ChDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override; \
+    int FindFirst(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr, \
+        ZafNumberID numberID = 0) override;                                                 \
+    int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr, \
+        ZafNumberID numberID = 0) override;                                                 \
+    int GetCWD(ZafIChar *buffer, int size) override;                                        \
+    int MkDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override; \
+    int RmDir(const ZafIChar *path, bool recursive = false) override;                       \
+    void Close(ZafFile *file) override;                                                     \
+    FileType *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr,          \
+        ZafNumberID numberID = 0) override;                                                 \
+    int Remove(const ZafIChar *path) override;                                              \
+    int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr, \
+        ZafNumberID numberID = 0) override
+
 class ZafFileSystem
 {
 public:
@@ -48,7 +66,8 @@ public:
         ZafNumberID numberID = 0) = 0;
     virtual int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
         ZafNumberID numberID = 0) = 0;
-    virtual int FindClose(ZafFindStruct &find) = 0;
+    // Ends a search; nothing to release in the framework's file systems.
+    virtual int FindClose(ZafFindStruct &) { return 0; }
     // The current directory into buffer (size characters with terminator).
     virtual int GetCWD(ZafIChar *buffer, int size) = 0;
     virtual int MkDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) = 0;

@@ -27,6 +27,14 @@ struct ZafEventStruct;
 
 // Makes an object from its storage entry.
 using ZafObjectConstructor = ZafElement *(*)(const ZafIChar *name, ZafObjectPersistence &persistence);
+
+// Inside the body of a stored class: its copy (Duplicate, answering a Root
+// pointer), its creation function New (which reads an object from its storage
+// entry) and NewFunction answering it.
+#define ZAF_PERSISTENT_CLASS(Root, Class)                                                       \
+    Root *Duplicate() override { return new Class(*this); }                                     \
+    ZafObjectConstructor NewFunction() const override { return &Class::New; }                   \
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence)
 // Same types as in ZafWindowObject.h and ZafList.h.
 using ZafUserFunction = ZafEventType (*)(ZafWindowObject *object, ZafEventStruct &event, ZafEventType code);
 using ZafCompareFunction = int (*)(ZafElement *a, ZafElement *b);

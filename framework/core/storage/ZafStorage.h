@@ -51,27 +51,12 @@ public:
     ZafStorage(const ZafIChar *fileName, int mode, ZafDiskFileSystem *fileSystem);
     ~ZafStorage() override;
 
-    int ChDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
-    int FindFirst(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int FindNext(ZafFindStruct &find, const ZafIChar *pattern, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int FindClose(ZafFindStruct &) override { return 0; }
-    // "~" for the root, else "~a~b".
-    int GetCWD(ZafIChar *buffer, int size) override;
-    int MkDir(const ZafIChar *path, ZafStringID stringID = nullptr, ZafNumberID numberID = 0) override;
-    int RmDir(const ZafIChar *path, bool recursive = false) override;
-    // Appends a modified file's data to the temporary file and deletes the
-    // file object.
-    void Close(ZafFile *file) override;
-    // mode bits: 1 read, 2 write, 4 create (replace), 8 open or create.
-    // Null for a directory, a path that does not resolve or a missing file
-    // that is not to be made.
-    ZafStorageFile *Open(const ZafIChar *path, int mode, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
-    int Remove(const ZafIChar *path) override;
-    int Rename(const ZafIChar *oldPath, const ZafIChar *newPath, ZafStringID stringID = nullptr,
-        ZafNumberID numberID = 0) override;
+    // GetCWD gives "~" for the root, else "~a~b". Close appends a modified
+    // file's data to the temporary file and deletes the file object. Open's
+    // mode bits: 1 read, 2 write, 4 create (replace), 8 open or create; it
+    // answers null for a directory, a path that does not resolve or a
+    // missing file that is not to be made.
+    ZAF_FILE_SYSTEM_OPERATIONS(ZafStorageFile);
 
     // Writes the storage to its file, keeping backups ".bk1" ... ".bk9" of the
     // previous files. Answers 0, -1 (error code set), 10 (read-only) or 14

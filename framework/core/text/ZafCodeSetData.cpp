@@ -38,16 +38,6 @@ void ZafCodeSetData::SetShared(ZafCodeSetData *codeSet)
     delete old;
 }
 
-bool ZafCodeSetData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_CODE_SET_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafCodeSetData::IsAClassName(ZafClassName name) const
-{
-    return (name && std::wcscmp(name, L"ZafCodeSetData") == 0) || ZafData::IsAClassName(name);
-}
-
 char *ZafCodeSetData::WideToLocal(const ZafIChar *text, char *buffer, bool allocate, int bufferSize)
 {
     if (!text)

@@ -29,10 +29,7 @@ public:
     // one it replaces is deleted. Null returns to the defaults on next use.
     static void SetShared(ZafCodeSetData *codeSet);
 
-    ZafClassID ClassID() const override { return ZAF_ID_CODE_SET_DATA; }
-    ZafClassName ClassName() const override { return L"ZafCodeSetData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_CODE_SET_DATA, L"ZafCodeSetData")
 
     // Wide text to the local code set. bufferSize is the size of the
     // caller's buffer in bytes; -1 means it holds 2 x length + 1 bytes.

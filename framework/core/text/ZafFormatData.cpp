@@ -10,16 +10,6 @@ ZafFormatData::ZafFormatData(const ZafFormatData &copy) : ZafData(copy)
 {
 }
 
-bool ZafFormatData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_FORMAT_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafFormatData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafFormatData") == 0) || ZafData::IsAClassName(name);
-}
-
 const wchar_t *ZafFormatData::DataFormatLine(const wchar_t *line, wchar_t *out, int size)
 {
     int n = 0;

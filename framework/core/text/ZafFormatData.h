@@ -23,10 +23,7 @@ public:
     ZafFormatData(const ZafIChar *name, ZafObjectPersistence &persistence);
     virtual ZafError Write(ZafObjectPersistence &persistence);
 
-    ZafClassID ClassID() const override { return ZAF_ID_FORMAT_DATA; }
-    ZafClassName ClassName() const override { return L"ZafFormatData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_FORMAT_DATA, L"ZafFormatData")
 
     // Formats the object with the first line of format into buffer, which
     // holds maximum characters including the terminator. Answers the number

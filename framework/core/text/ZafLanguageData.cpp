@@ -38,16 +38,6 @@ void ZafLanguageData::FreeEntries()
     entries.clear();
 }
 
-bool ZafLanguageData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_LANGUAGE_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafLanguageData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafLanguageData") == 0) || ZafData::IsAClassName(name);
-}
-
 const wchar_t *ZafLanguageData::GetText(ZafNumberID numberID, bool useDefault, wchar_t *hotKeyChar,
     int *hotKeyIndex) const
 {

@@ -27,10 +27,7 @@ public:
     ZafLanguageData(const ZafLanguageData &) = delete;
     ZafLanguageData &operator=(const ZafLanguageData &) = delete;
 
-    ZafClassID ClassID() const override { return ZAF_ID_LANGUAGE_DATA; }
-    ZafClassName ClassName() const override { return L"ZafLanguageData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_LANGUAGE_DATA, L"ZafLanguageData")
 
     // The text of the entry with numberID, writing the hot-key outputs (when
     // given) only for a found entry. Without a match: the first entry's text

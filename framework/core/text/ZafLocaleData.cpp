@@ -75,16 +75,6 @@ ZafLocaleData::~ZafLocaleData()
         locale = nullptr;
 }
 
-bool ZafLocaleData::IsAClassID(ZafClassID id) const
-{
-    return id == ZAF_ID_LOCALE_DATA || ZafData::IsAClassID(id);
-}
-
-bool ZafLocaleData::IsAClassName(ZafClassName name) const
-{
-    return (name && ZafStrCmp(name, L"ZafLocaleData") == 0) || ZafData::IsAClassName(name);
-}
-
 void ZafLocaleData::SetLocale(ZafLocaleData *record)
 {
     if (record == locale)

@@ -36,10 +36,7 @@ public:
     ZafLocaleData &operator=(const ZafLocaleData &) = delete;
     ~ZafLocaleData() override;
 
-    ZafClassID ClassID() const override { return ZAF_ID_LOCALE_DATA; }
-    ZafClassName ClassName() const override { return L"ZafLocaleData"; }
-    bool IsAClassID(ZafClassID id) const override;
-    bool IsAClassName(ZafClassName name) const override;
+    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_LOCALE_DATA, L"ZafLocaleData")
 
     // The shared record; null until ZafI18nStartUp (or SetLocale) made one.
     static ZafLocaleData *Locale() { return locale; }

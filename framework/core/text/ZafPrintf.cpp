@@ -3,6 +3,7 @@
 // registered table. All writing goes through a bounded ZafFormatOutput.
 
 #include "framework/core/text/ZafPrintf.h"
+#include "framework/core/text/ZafDirectiveFlags.h"
 #include "framework/core/text/ZafFormatTables.h"
 
 #include <climits>
@@ -283,28 +284,22 @@ void FormatReal(ZafFormatOutput &out, va_list *args, const Directive &directive)
         EmitField(out, prefix, body, length, directive, true);
 }
 
+constexpr ZafDirectiveFlag leadingFlags[] = {
+    { L'#', ZAF_PRINTF_ALTERNATE }, { L'-', ZAF_PRINTF_LEFT }, { L'0', ZAF_PRINTF_ZERO },
+    { L' ', ZAF_PRINTF_BLANK }, { L'+', ZAF_PRINTF_PLUS }, { L'$', ZAF_PRINTF_CURRENCY },
+    { L'@', ZAF_PRINTF_AT }, { L',', ZAF_PRINTF_GROUP }, { L'Z', ZAF_PRINTF_DATA },
+    { L'a', ZAF_PRINTF_A }, { 0, 0 },
+};
+constexpr ZafDirectiveFlag sizeFlags[] = {
+    { L'L', ZAF_PRINTF_LONG_DOUBLE }, { L'l', ZAF_PRINTF_LONG }, { L'q', ZAF_PRINTF_QUAD },
+    { L'h', ZAF_PRINTF_SHORT }, { 0, 0 },
+};
+
 // Reads flags, width and precision after a "%"; leaves format on the
 // conversion character.
 void ParseDirective(const wchar_t *&format, va_list *args, Directive &directive)
 {
-    for (;; ++format)
-    {
-        switch (*format)
-        {
-        case L'#': directive.flags |= ZAF_PRINTF_ALTERNATE; continue;
-        case L'-': directive.flags |= ZAF_PRINTF_LEFT; continue;
-        case L'0': directive.flags |= ZAF_PRINTF_ZERO; continue;
-        case L' ': directive.flags |= ZAF_PRINTF_BLANK; continue;
-        case L'+': directive.flags |= ZAF_PRINTF_PLUS; continue;
-        case L'$': directive.flags |= ZAF_PRINTF_CURRENCY; continue;
-        case L'@': directive.flags |= ZAF_PRINTF_AT; continue;
-        case L',': directive.flags |= ZAF_PRINTF_GROUP; continue;
-        case L'Z': directive.flags |= ZAF_PRINTF_DATA; continue;
-        case L'a': directive.flags |= ZAF_PRINTF_A; continue;
-        default: break;
-        }
-        break;
-    }
+    ZafReadDirectiveFlags(format, leadingFlags, directive.flags);
     if (*format == L'*')
     {
         directive.width = va_arg(*args, int);
@@ -316,8 +311,7 @@ void ParseDirective(const wchar_t *&format, va_list *args, Directive &directive)
         ++format;
     }
     else
-        for (; *format >= L'0' && *format <= L'9'; ++format)
-            directive.width = directive.width < 100000 ? directive.width * 10 + (*format - L'0') : directive.width;
+        ZafReadDirectiveCount(format, directive.width);
     if (*format == L'.')
     {
         ++format;
@@ -330,21 +324,9 @@ void ParseDirective(const wchar_t *&format, va_list *args, Directive &directive)
             ++format;
         }
         else
-            for (; *format >= L'0' && *format <= L'9'; ++format)
-                directive.precision = directive.precision < 100000 ? directive.precision * 10 + (*format - L'0') : directive.precision;
+            ZafReadDirectiveCount(format, directive.precision);
     }
-    for (;; ++format)
-    {
-        switch (*format)
-        {
-        case L'L': directive.flags |= ZAF_PRINTF_LONG_DOUBLE; continue;
-        case L'l': directive.flags |= ZAF_PRINTF_LONG; continue;
-        case L'q': directive.flags |= ZAF_PRINTF_QUAD; continue;
-        case L'h': directive.flags |= ZAF_PRINTF_SHORT; continue;
-        default: break;
-        }
-        break;
-    }
+    ZafReadDirectiveFlags(format, sizeFlags, directive.flags);
     // "ll" is the usual spelling of a 64-bit integer.
     directive.conversion = *format;
 }

@@ -3,6 +3,7 @@
 // table. It answers the number of assignments made.
 
 #include "framework/core/text/ZafPrintf.h"
+#include "framework/core/text/ZafDirectiveFlags.h"
 #include "framework/core/text/ZafFormatTables.h"
 
 #include <cstdint>
@@ -233,15 +234,25 @@ bool ScanReal(const wchar_t *&input, const Directive &directive, long double &va
     return true;
 }
 
+// With the "Z" flag the argument is a data object: the value goes to it
+// through the data class's setter (none installed: nothing is assigned).
+// Answers whether the directive had the flag.
+template <class Value>
+bool StoreInDataObject(va_list *args, const Directive &directive, void (*setter)(void *, Value), Value value)
+{
+    if (!(directive.flags & ZAF_SCANF_DATA))
+        return false;
+    void *data = va_arg(*args, void *);
+    if (data && setter)
+        setter(data, value);
+    return true;
+}
+
 void StoreInteger(va_list *args, const Directive &directive, int64_t value)
 {
-    if (directive.flags & ZAF_SCANF_DATA)
-    {
-        void *data = va_arg(*args, void *);
-        if (data && zafNumberDataAccess.setIntegerValue)
-            zafNumberDataAccess.setIntegerValue(data, value);
-    }
-    else if (directive.flags & ZAF_SCANF_SHORT)
+    if (StoreInDataObject<long long>(args, directive, zafNumberDataAccess.setIntegerValue, value))
+        return;
+    if (directive.flags & ZAF_SCANF_SHORT)
         *va_arg(*args, short *) = short(value);
     else if (directive.flags & ZAF_SCANF_LONG_DOUBLE)
         *va_arg(*args, long long *) = value;
@@ -251,13 +262,9 @@ void StoreInteger(va_list *args, const Directive &directive, int64_t value)
 
 void StoreReal(va_list *args, const Directive &directive, long double value)
 {
-    if (directive.flags & ZAF_SCANF_DATA)
-    {
-        void *data = va_arg(*args, void *);
-        if (data && zafNumberDataAccess.setRealValue)
-            zafNumberDataAccess.setRealValue(data, value);
-    }
-    else if (directive.flags & ZAF_SCANF_LONG_DOUBLE)
+    if (StoreInDataObject<long double>(args, directive, zafNumberDataAccess.setRealValue, value))
+        return;
+    if (directive.flags & ZAF_SCANF_LONG_DOUBLE)
         *va_arg(*args, long double *) = value;
     else if (directive.flags & ZAF_SCANF_LONG)
         *va_arg(*args, double *) = double(value);
@@ -265,34 +272,20 @@ void StoreReal(va_list *args, const Directive &directive, long double value)
         *va_arg(*args, float *) = float(value);
 }
 
+constexpr ZafDirectiveFlag leadingFlags[] = {
+    { L'*', ZAF_SCANF_SUPPRESS }, { L'$', ZAF_SCANF_CURRENCY }, { L'@', ZAF_SCANF_AT },
+    { L',', ZAF_SCANF_GROUP }, { L'Z', ZAF_SCANF_DATA }, { 0, 0 },
+};
+constexpr ZafDirectiveFlag sizeFlags[] = {
+    { L'l', ZAF_SCANF_LONG }, { L'h', ZAF_SCANF_SHORT }, { L'L', ZAF_SCANF_LONG_DOUBLE },
+    { L'q', ZAF_SCANF_LONG_DOUBLE }, { 0, 0 },
+};
+
 void ParseDirective(const wchar_t *&format, Directive &directive)
 {
-    for (;; ++format)
-    {
-        switch (*format)
-        {
-        case L'*': directive.flags |= ZAF_SCANF_SUPPRESS; continue;
-        case L'$': directive.flags |= ZAF_SCANF_CURRENCY; continue;
-        case L'@': directive.flags |= ZAF_SCANF_AT; continue;
-        case L',': directive.flags |= ZAF_SCANF_GROUP; continue;
-        case L'Z': directive.flags |= ZAF_SCANF_DATA; continue;
-        default: break;
-        }
-        break;
-    }
-    for (; *format >= L'0' && *format <= L'9'; ++format)
-        directive.width = directive.width < 100000 ? directive.width * 10 + (*format - L'0') : directive.width;
-    for (;; ++format)
-    {
-        switch (*format)
-        {
-        case L'l': directive.flags |= ZAF_SCANF_LONG; continue;
-        case L'h': directive.flags |= ZAF_SCANF_SHORT; continue;
-        case L'L': case L'q': directive.flags |= ZAF_SCANF_LONG_DOUBLE; continue;
-        default: break;
-        }
-        break;
-    }
+    ZafReadDirectiveFlags(format, leadingFlags, directive.flags);
+    ZafReadDirectiveCount(format, directive.width);
+    ZafReadDirectiveFlags(format, sizeFlags, directive.flags);
     directive.conversion = *format;
 }
 

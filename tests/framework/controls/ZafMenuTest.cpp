@@ -2,10 +2,13 @@
 // real window.
 #include "ZafFieldTestSupport.h"
 
+#include <string>
 #include <vector>
 
 #include "framework/controls/ZafFrameButtons.h"
 #include "framework/controls/ZafMDIWindow.h"
+#include "framework/controls/ZafMenuImages.h"
+#include "framework/core/data/ZafImageData.h"
 #include "framework/controls/ZafPopUpItem.h"
 #include "framework/controls/ZafPopUpMenu.h"
 #include "framework/controls/ZafPullDownItem.h"
@@ -112,6 +115,32 @@ TEST_F(ZafPopUpMenuShowing, AMenuWithoutEntriesClosesAtOnce)
     Pump(50);
     EXPECT_FALSE(manager->Contains(&menu));
     EXPECT_EQ(window, manager->FrontWindow());
+}
+
+// The picture's rows, top first, separated by '|': 'X' black, '.' transparent.
+std::string Picture(const ZafBitmapData *image)
+{
+    const ZafBitmapStruct &bitmap = image->Bitmap();
+    std::string rows;
+    for (ZafInt32 y = 0; y < bitmap.height; ++y)
+    {
+        if (y)
+            rows += '|';
+        for (ZafInt32 x = 0; x < bitmap.width; ++x)
+            rows += bitmap.array[y * bitmap.width + x] == 0 ? 'X' : bitmap.array[y * bitmap.width + x] == -1 ? '.' : '?';
+    }
+    return rows;
+}
+
+TEST(ZafMenuImagesTest, MarksAndArrowsAreDrawnPixelForPixel)
+{
+    ZafMenuImages::Use();
+    EXPECT_EQ(".........|.......X.|......XX.|.X...XXX.|.XX.XXX..|.XXXXX...|..XXX....|...X.....|.........|.........",
+              Picture(ZafMenuImages::Check()));
+    EXPECT_EQ(".........|.........|...XXX...|..XXXXX..|..XXXXX..|..XXXXX..|...XXX...|.........|.........|.........",
+              Picture(ZafMenuImages::Radio()));
+    EXPECT_EQ("X....|XX...|XXX..|XXXX.|XXXXX|XXXX.|XXX..|XX...|X....", Picture(ZafMenuImages::RightArrow()));
+    EXPECT_EQ("....X|...XX|..XXX|.XXXX|XXXXX|.XXXX|..XXX|...XX|....X", Picture(ZafMenuImages::LeftArrow()));
 }
 
 using ZafPopUpItemEntry = FieldTest;
