@@ -15,8 +15,18 @@
 // target's with ".old" added, when no such file exists) until the new one
 // has taken its place, and that name is then deleted by KFileDisposal's
 // worker: the target always names a whole file, the old or the new one.
+//
+// Writing a file of megabytes to the disk takes as long as the rest of the
+// save. So that Commit does not wait for all of it at the end, the written
+// part of a large file is flushed on a worker thread, through a second handle
+// to the temporary file, while the caller goes on writing; Commit flushes the
+// whole file once more and waits for the worker. A failed early flush fails
+// Commit as a failed final flush does. Smaller files are flushed by Commit
+// alone: each flush has a fixed cost that only a large file's writing hides.
 
 #include "foundation/streams/KBufferedFile.h"
+
+#include <memory>
 
 class KReplacingFile : public KBufferedFile
 {
@@ -36,11 +46,32 @@ public:
     // Lets Commit hand the old file to KFileDisposal (see above).
     void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
+    // Bytes written before the first early flush, and between two of them.
+    static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
+
+protected:
+    void DoWrite(const void *buffer, int32_t count) override;
+    // Puts what was written through the system handle on the disk; false,
+    // with the system's error set, when that fails. Called on the worker
+    // thread for the early flushes, which end before Commit or Abandon do.
+    virtual bool FlushToDisk(void *handle);
+
 private:
+    struct EarlyFlush;
+
+    // Starts the worker; without one (the system refuses a thread or the
+    // second handle) everything is flushed by Commit.
+    void StartEarlyFlush();
+    // Ends the worker; the system's error of a failed early flush, else 0.
+    unsigned long EndEarlyFlush();
     // Puts the written temporary file in the target's place; throws KXStream.
     void Replace();
 
     KString itsTarget;
     bool itsBegun = false;
     bool itsReleaseInBackground = false;
+    std::unique_ptr<EarlyFlush> itsEarlyFlush;
+    bool itsEarlyFlushRefused = false;
+    int64_t itsWritten = 0;
+    int64_t itsNextFlushAt = kEarlyFlushBytes;
 };
