@@ -122,7 +122,7 @@ KReplacingFile::~KReplacingFile()
         Abandon();
 }
 
-void KReplacingFile::Begin()
+void KReplacingFile::Begin(int64_t expectedBytes)
 {
     if (itsBegun)
         Abandon();
@@ -131,13 +131,14 @@ void KReplacingFile::Begin()
     itsEarlyFlushRefused = false;
     itsWritten = 0;
     itsNextFlushAt = kEarlyFlushBytes;
+    itsLastFlushAt = expectedBytes - kEarlyFlushBytes;
 }
 
 void KReplacingFile::DoWrite(const void *buffer, int32_t count)
 {
     KBufferedFile::DoWrite(buffer, count);
     itsWritten += count;
-    if (itsWritten < itsNextFlushAt)
+    if (itsWritten < itsNextFlushAt || itsWritten > itsLastFlushAt)
         return;
     itsNextFlushAt = itsWritten + kEarlyFlushBytes;
     if (!itsEarlyFlush && !itsEarlyFlushRefused)

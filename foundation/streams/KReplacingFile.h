@@ -21,8 +21,11 @@
 // part of a large file is flushed on a worker thread, through a second handle
 // to the temporary file, while the caller goes on writing; Commit flushes the
 // whole file once more and waits for the worker. A failed early flush fails
-// Commit as a failed final flush does. Smaller files are flushed by Commit
-// alone: each flush has a fixed cost that only a large file's writing hides.
+// Commit as a failed final flush does. Each flush has a fixed cost that only
+// the writing of megabytes hides: the early flushes are made every
+// kEarlyFlushBytes, and only up to kEarlyFlushBytes before the size the
+// caller expects, so that none is still running when Commit flushes; smaller
+// files, and files of unknown size, are flushed by Commit alone.
 
 #include "foundation/streams/KBufferedFile.h"
 
@@ -37,7 +40,7 @@ public:
     const KString &Target() const { return itsTarget; }
     // Opens an empty temporary file for writing. Throws KXStream 3002 when it
     // cannot be made (for example when the target's folder does not exist).
-    void Begin();
+    void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
     // Throws KXStream (3005, 3006 or 3002) and leaves the target untouched on failure.
     void Commit();
@@ -46,7 +49,8 @@ public:
     // Lets Commit hand the old file to KFileDisposal (see above).
     void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
-    // Bytes written before the first early flush, and between two of them.
+    // Bytes written before the first early flush, between two of them, and
+    // after the last one.
     static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
 
 protected:
@@ -73,5 +77,7 @@ private:
     std::unique_ptr<EarlyFlush> itsEarlyFlush;
     bool itsEarlyFlushRefused = false;
     int64_t itsWritten = 0;
+    int64_t itsLastFlushAt = 0;
+    int64_t itsFlushEnd = 0;
     int64_t itsNextFlushAt = kEarlyFlushBytes;
 };

@@ -53,7 +53,8 @@ private:
     std::atomic<int> itsWorkerFlushes{0};
 };
 
-// Writes three early-flush steps of a known pattern.
+// Writes three early-flush steps of a known pattern into a file expected to
+// be larger.
 int64_t WriteLargeContents(KReplacingFile &file)
 {
     std::vector<uint8_t> piece(64 * 1024);
@@ -337,7 +338,7 @@ TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFailedEarlyFlushLeave
     scratch.WriteFile(L"big.qvw", "old contents");
     {
         WorkerFlushProbe file(scratch.File(L"big.qvw"), false);
-        file.Begin();
+        file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
         const int64_t total = WriteLargeContents(file);
         // The worker flushes while the caller has not yet committed.
         for (int waited = 0; file.WorkerFlushes() == 0 && waited < 5000; waited += 10)
@@ -351,7 +352,7 @@ TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFailedEarlyFlushLeave
     }
     scratch.WriteFile(L"big.qvw", "old contents");
     WorkerFlushProbe file(scratch.File(L"big.qvw"), true);
-    file.Begin();
+    file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
     WriteLargeContents(file);
     EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
     EXPECT_GT(file.WorkerFlushes(), 0);
