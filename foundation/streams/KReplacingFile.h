@@ -49,15 +49,16 @@ public:
     // Lets Commit hand the old file to KFileDisposal (see above).
     void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
-    // Bytes written before the first early flush, between two of them, and
-    // after the last one.
+    // Bytes written before the first early flush and between two of them;
+    // none is started in the last such stretch before the expected size.
     static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
 
 protected:
     void DoWrite(const void *buffer, int32_t count) override;
     // Puts what was written through the system handle on the disk; false,
     // with the system's error set, when that fails. Called on the worker
-    // thread for the early flushes, which end before Commit or Abandon do.
+    // thread for the early flushes, which end before Commit or Abandon do: a
+    // class that overrides it calls Abandon in its own destructor.
     virtual bool FlushToDisk(void *handle);
 
 private:
@@ -78,6 +79,5 @@ private:
     bool itsEarlyFlushRefused = false;
     int64_t itsWritten = 0;
     int64_t itsLastFlushAt = 0;
-    int64_t itsFlushEnd = 0;
     int64_t itsNextFlushAt = kEarlyFlushBytes;
 };

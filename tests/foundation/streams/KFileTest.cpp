@@ -33,6 +33,7 @@ public:
         : KReplacingFile(target, 256 * 1024), itsFail(failOnWorker), itsWriter(GetCurrentThreadId())
     {
     }
+    ~WorkerFlushProbe() override { Abandon(); }
     int WorkerFlushes() const { return itsWorkerFlushes; }
 
 protected:
