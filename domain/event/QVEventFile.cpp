@@ -28,6 +28,16 @@ void WriteDateTime(KStream &stream, const KDateTime &d)
         stream.WriteI32(v);
 }
 
+// The bytes of the document's traces when every result has one: nearly all
+// of a large file. The save is told about the size it is going to write.
+int64_t TraceBytes(const QVEvent &event)
+{
+    int64_t results = 0;
+    for (VLeg *leg = event.NextLeg(nullptr); leg; leg = event.NextLeg(leg))
+        results += leg->Results() ? leg->Results()->ResultCount() : 0;
+    return results * kTraceBytes;
+}
+
 KDateTime ReadDateTime(KStream &stream)
 {
     int32_t v[7];
@@ -153,7 +163,7 @@ int QVEvent::WriteFile(const KString &path)
     try {
         KReplacingFile file(path, kSavePieceBytes);
         file.SetReleaseInBackground(true);
-        file.Begin();
+        file.Begin(TraceBytes(*this));
         Write(file);
         file.Commit();
     } catch (const KX &x) {

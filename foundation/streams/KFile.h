@@ -118,11 +118,13 @@ protected:
     void *NativeHandle() const { return itsHandle; }
     // How the next Open makes its file: extra system access rights beside
     // those of the mode (for example the right to rename the open file),
-    // and with empty set a file that exists is emptied as it is opened.
-    void SetOpenOptions(uint32_t extraAccess, bool empty)
+    // with empty set a file that exists is emptied as it is opened, and
+    // extraShare adds to what the mode lets other handles do meanwhile.
+    void SetOpenOptions(uint32_t extraAccess, bool empty, uint32_t extraShare = 0)
     {
         itsExtraAccess = extraAccess;
         itsEmpty = empty;
+        itsExtraShare = extraShare;
     }
 
 private:
@@ -136,5 +138,6 @@ private:
     void *itsHandle = nullptr;
     int itsMode = kModeRead;
     uint32_t itsExtraAccess = 0;
+    uint32_t itsExtraShare = 0;
     bool itsEmpty = false;
 };

@@ -41,7 +41,7 @@ void KFile::Open(int mode, bool create)
         throw KXStream(kErrFileOpen, ERROR_INVALID_NAME);
     const DWORD disposition =
         create ? (itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS) : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
-    HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share, nullptr, disposition,
+    HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share | itsExtraShare, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw KXStream(kErrFileOpen, int32_t(GetLastError()));

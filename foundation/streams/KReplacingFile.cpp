@@ -4,9 +4,11 @@
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KFileDisposal.h"
 
+#include <process.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace
@@ -49,14 +51,69 @@ bool RenameOpenFile(void *handle, const KString &target)
 }
 } // namespace
 
+// The worker that flushes the temporary file while it is being written. It
+// flushes once for each request (requests made while it flushes make one
+// more flush), and on stop ends after the request it was woken for.
+struct KReplacingFile::EarlyFlush
+{
+    KReplacingFile *owner = nullptr;
+    HANDLE file = INVALID_HANDLE_VALUE;  // the second handle
+    HANDLE wake = nullptr;
+    HANDLE thread = nullptr;
+    std::atomic<int> requested{0};
+    std::atomic<bool> stop{false};
+    DWORD error = 0;  // read once the thread has ended
+
+    ~EarlyFlush()
+    {
+        if (thread)
+            CloseHandle(thread);
+        if (wake)
+            CloseHandle(wake);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+    }
+
+    static unsigned __stdcall Main(void *self)
+    {
+        static_cast<EarlyFlush *>(self)->Run();
+        return 0;
+    }
+
+    void Run()
+    {
+        int done = 0;
+        for (;;) {
+            WaitForSingleObject(wake, INFINITE);
+            const int wanted = requested;
+            if (wanted != done) {
+                done = wanted;
+                if (!owner->FlushToDisk(file)) {
+                    error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+                    return;
+                }
+            }
+            if (stop)
+                return;
+        }
+    }
+
+    void Request()
+    {
+        ++requested;
+        SetEvent(wake);
+    }
+};
+
 KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     : KBufferedFile(bufferSize), itsTarget(target)
 {
     KString temporary(target);
     temporary.Append(L".tmp");
     SetFullName(temporary);
-    // Made empty, and with the right to rename it while it is open.
-    SetOpenOptions(DELETE, true);
+    // Made empty, with the right to rename it while it is open, and letting
+    // the early flush's second handle write (a flush needs that right).
+    SetOpenOptions(DELETE, true, FILE_SHARE_WRITE);
 }
 
 KReplacingFile::~KReplacingFile()
@@ -65,12 +122,59 @@ KReplacingFile::~KReplacingFile()
         Abandon();
 }
 
-void KReplacingFile::Begin()
+void KReplacingFile::Begin(int64_t expectedBytes)
 {
     if (itsBegun)
         Abandon();
     Open(kModeWrite, true);
     itsBegun = true;
+    itsEarlyFlushRefused = false;
+    itsWritten = 0;
+    itsNextFlushAt = kEarlyFlushBytes;
+    itsLastFlushAt = expectedBytes - kEarlyFlushBytes;
+}
+
+void KReplacingFile::DoWrite(const void *buffer, int32_t count)
+{
+    KBufferedFile::DoWrite(buffer, count);
+    itsWritten += count;
+    if (itsWritten < itsNextFlushAt || itsWritten > itsLastFlushAt)
+        return;
+    itsNextFlushAt = itsWritten + kEarlyFlushBytes;
+    if (!itsEarlyFlush && !itsEarlyFlushRefused)
+        StartEarlyFlush();
+    if (itsEarlyFlush)
+        itsEarlyFlush->Request();
+}
+
+bool KReplacingFile::FlushToDisk(void *handle) { return FlushFileBuffers(static_cast<HANDLE>(handle)) != 0; }
+
+void KReplacingFile::StartEarlyFlush()
+{
+    std::unique_ptr<EarlyFlush> flush(new EarlyFlush);
+    flush->owner = this;
+    flush->file = CreateFileW(FullName().CStr(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    flush->wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (flush->file != INVALID_HANDLE_VALUE && flush->wake)
+        flush->thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &EarlyFlush::Main, flush.get(), 0, nullptr));
+    if (!flush->thread) {
+        itsEarlyFlushRefused = true;
+        return;
+    }
+    itsEarlyFlush = std::move(flush);
+}
+
+unsigned long KReplacingFile::EndEarlyFlush()
+{
+    if (!itsEarlyFlush)
+        return 0;
+    itsEarlyFlush->stop = true;
+    SetEvent(itsEarlyFlush->wake);
+    WaitForSingleObject(itsEarlyFlush->thread, INFINITE);
+    const DWORD error = itsEarlyFlush->error;
+    itsEarlyFlush.reset();
+    return error;
 }
 
 void KReplacingFile::Commit()
@@ -79,9 +183,15 @@ void KReplacingFile::Commit()
         throw KXStream(kErrFileWrite);
     try {
         Flush();
-        // The new contents must be on the disk before the old file goes.
-        if (!FlushFileBuffers(static_cast<HANDLE>(NativeHandle())))
-            throw KXStream(kErrFileWrite, int32_t(GetLastError()));
+        // The new contents must be on the disk before the old file goes:
+        // the whole file is flushed here, meanwhile the worker ends its
+        // flush of the part written before, and both must have succeeded.
+        const bool flushed = FlushToDisk(NativeHandle());
+        const int32_t error = flushed ? 0 : int32_t(GetLastError());
+        if (const unsigned long early = EndEarlyFlush())
+            throw KXStream(kErrFileWrite, int32_t(early));
+        if (!flushed)
+            throw KXStream(kErrFileWrite, error);
     } catch (...) {
         Abandon();
         throw;
@@ -126,6 +236,7 @@ void KReplacingFile::Replace()
 void KReplacingFile::Abandon()
 {
     itsBegun = false;
+    EndEarlyFlush();
     try {
         Close();
     } catch (...) {

@@ -15,8 +15,21 @@
 // target's with ".old" added, when no such file exists) until the new one
 // has taken its place, and that name is then deleted by KFileDisposal's
 // worker: the target always names a whole file, the old or the new one.
+//
+// Writing a file of megabytes to the disk takes as long as the rest of the
+// save. So that Commit does not wait for all of it at the end, the written
+// part of a large file is flushed on a worker thread, through a second handle
+// to the temporary file, while the caller goes on writing; Commit flushes the
+// whole file once more and waits for the worker. A failed early flush fails
+// Commit as a failed final flush does. Each flush has a fixed cost that only
+// the writing of megabytes hides: the early flushes are made every
+// kEarlyFlushBytes, and only up to kEarlyFlushBytes before the size the
+// caller expects, so that none is still running when Commit flushes; smaller
+// files, and files of unknown size, are flushed by Commit alone.
 
 #include "foundation/streams/KBufferedFile.h"
+
+#include <memory>
 
 class KReplacingFile : public KBufferedFile
 {
@@ -27,7 +40,7 @@ public:
     const KString &Target() const { return itsTarget; }
     // Opens an empty temporary file for writing. Throws KXStream 3002 when it
     // cannot be made (for example when the target's folder does not exist).
-    void Begin();
+    void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
     // Throws KXStream (3005, 3006 or 3002) and leaves the target untouched on failure.
     void Commit();
@@ -36,11 +49,35 @@ public:
     // Lets Commit hand the old file to KFileDisposal (see above).
     void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
+    // Bytes written before the first early flush and between two of them;
+    // none is started in the last such stretch before the expected size.
+    static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
+
+protected:
+    void DoWrite(const void *buffer, int32_t count) override;
+    // Puts what was written through the system handle on the disk; false,
+    // with the system's error set, when that fails. Called on the worker
+    // thread for the early flushes, which end before Commit or Abandon do: a
+    // class that overrides it calls Abandon in its own destructor.
+    virtual bool FlushToDisk(void *handle);
+
 private:
+    struct EarlyFlush;
+
+    // Starts the worker; without one (the system refuses a thread or the
+    // second handle) everything is flushed by Commit.
+    void StartEarlyFlush();
+    // Ends the worker; the system's error of a failed early flush, else 0.
+    unsigned long EndEarlyFlush();
     // Puts the written temporary file in the target's place; throws KXStream.
     void Replace();
 
     KString itsTarget;
     bool itsBegun = false;
     bool itsReleaseInBackground = false;
+    std::unique_ptr<EarlyFlush> itsEarlyFlush;
+    bool itsEarlyFlushRefused = false;
+    int64_t itsWritten = 0;
+    int64_t itsLastFlushAt = 0;
+    int64_t itsNextFlushAt = kEarlyFlushBytes;
 };

@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <atomic>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -18,6 +22,51 @@ KString Path(const KFile &file)
     KString text;
     file.GetFullName(text);
     return text;
+}
+
+// Counts the flushes made on the worker thread while the file is written,
+// and can make them fail as a full or failing disk does.
+class WorkerFlushProbe : public KReplacingFile
+{
+public:
+    WorkerFlushProbe(const KString &target, bool failOnWorker)
+        : KReplacingFile(target, 256 * 1024), itsFail(failOnWorker), itsWriter(GetCurrentThreadId())
+    {
+    }
+    ~WorkerFlushProbe() override { Abandon(); }
+    int WorkerFlushes() const { return itsWorkerFlushes; }
+
+protected:
+    bool FlushToDisk(void *handle) override
+    {
+        if (GetCurrentThreadId() == itsWriter)
+            return KReplacingFile::FlushToDisk(handle);
+        ++itsWorkerFlushes;
+        if (!itsFail)
+            return KReplacingFile::FlushToDisk(handle);
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    }
+
+private:
+    bool itsFail;
+    DWORD itsWriter;
+    std::atomic<int> itsWorkerFlushes{0};
+};
+
+// Writes three early-flush steps of a known pattern into a file expected to
+// be larger.
+int64_t WriteLargeContents(KReplacingFile &file)
+{
+    std::vector<uint8_t> piece(64 * 1024);
+    int64_t total = 0;
+    while (total < 3 * KReplacingFile::kEarlyFlushBytes) {
+        for (size_t i = 0; i < piece.size(); ++i)
+            piece[i] = uint8_t((total + int64_t(i)) % 251);
+        file.Write(piece.data(), int32_t(piece.size()));
+        total += int64_t(piece.size());
+    }
+    return total;
 }
 
 } // namespace
@@ -274,4 +323,32 @@ TEST(KReplacingFileSave, ReleasingTheOldFileInTheBackgroundLeavesOnlyTheTargetAn
     EXPECT_EQ(scratch.ReadFile(L"d.qvw"), "new");
     EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
     EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
+}
+
+TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFailedEarlyFlushLeavesTheTargetUntouched)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"big.qvw", "old contents");
+    {
+        WorkerFlushProbe file(scratch.File(L"big.qvw"), false);
+        file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+        const int64_t total = WriteLargeContents(file);
+        // The worker flushes while the caller has not yet committed.
+        for (int waited = 0; file.WorkerFlushes() == 0 && waited < 5000; waited += 10)
+            Sleep(10);
+        EXPECT_GT(file.WorkerFlushes(), 0);
+        file.Commit();
+        const std::string saved = scratch.ReadFile(L"big.qvw");
+        ASSERT_EQ(int64_t(saved.size()), total);
+        for (int64_t at : {int64_t(0), total / 2 + 7, total - 1})
+            EXPECT_EQ(uint8_t(saved[size_t(at)]), uint8_t(at % 251));
+    }
+    scratch.WriteFile(L"big.qvw", "old contents");
+    WorkerFlushProbe file(scratch.File(L"big.qvw"), true);
+    file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+    WriteLargeContents(file);
+    EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
+    EXPECT_GT(file.WorkerFlushes(), 0);
+    EXPECT_EQ(scratch.ReadFile(L"big.qvw"), "old contents");
+    EXPECT_FALSE(KFile(scratch.File(L"big.qvw.tmp").CStr()).Exists());
 }
