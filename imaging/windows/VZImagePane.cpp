@@ -11,6 +11,7 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/overlays/VOverlay.h"
 #include "imaging/printer/VZPrinter.h"
+#include "shell/toolkit/printing/KZModulePrinter.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ IntSetting g_ints[kIntSettings] = {
 KRString *g_competitionName = nullptr;
 KRString *g_competitionSponsor = nullptr;
 KFile g_exportFile;
-VZPrinter *g_printer = nullptr;
+KZModulePrinter<VZPrinter> g_printer;
 
 int32_t Read(int which)
 {
@@ -66,14 +67,12 @@ void VZImagePane::Startup()
     VOverlay::Startup();
     VOverlay::DiscoverProgramOverlays(VOverlay::Table());
 
-    if (!g_printer)
-        g_printer = new VZPrinter;
+    g_printer.Start([] { return std::make_unique<VZPrinter>(); });
 }
 
 void VZImagePane::Shutdown()
 {
-    delete g_printer;
-    g_printer = nullptr;
+    g_printer.Stop();
     VOverlay::Shutdown();
     for (IntSetting &setting : g_ints)
         setting.node = nullptr;
@@ -107,5 +106,5 @@ KFile &VZImagePane::ExportFile()
 
 VZPrinter *VZImagePane::Printer()
 {
-    return g_printer;
+    return g_printer.Get();
 }

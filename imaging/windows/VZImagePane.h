@@ -14,8 +14,8 @@
 // looks up the settings the pane reads (kept as nodes, read at each use; a
 // missing node reads as its built-in value), starts the export file in the
 // program's folder, finds the overlay pictures of the program's folder (none
-// with "-nooverlay") and makes the image printer; its shut-down undoes each
-// step.
+// with "-nooverlay") and readies the image printer, made at its first use;
+// its shut-down undoes each step.
 
 #include <cstdint>
 #include <vector>
@@ -152,7 +152,8 @@ public:
 
     // The last bitmap export path (the program's folder at first).
     static KFile &ExportFile();
-    // The image printer; none outside start-up and shut-down.
+    // The image printer, made at the first call after start-up; none outside
+    // start-up and shut-down.
     static VZPrinter *Printer();
 
 private:

@@ -11,4 +11,6 @@ if(TARGET quorvane)
     add_dependencies(shell_program_tests quorvane zafdata splashdata)
     add_test(NAME program_ships_without_debug_information
         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/program/shipped-program.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvane>)
+    add_test(NAME program_loads_dialog_and_printer_libraries_at_first_use
+        COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/program/program-imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvane>)
 endif()

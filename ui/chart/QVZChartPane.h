@@ -109,11 +109,12 @@ public:
     // overlay mode; the pane's own control is left as it was.
     void DrawChartOn(ZafPrinter &display, int top);
 
-    // The module's chart printer (made by Startup) and the remembered path
-    // of the bitmap export (the program file until the first export).
+    // The module's chart printer (made at its first use after Startup, null
+    // outside Startup and Shutdown) and the remembered path of the bitmap
+    // export (the program file until the first export).
     static void Startup();
     static void Shutdown();
-    static ZafPrinter *Printer() { return printer; }
+    static ZafPrinter *Printer();
 
 private:
     QVZChartTrials *Trials() const;
@@ -140,6 +141,5 @@ private:
 
     static int paneCount;
     static int fontNumber;
-    static ZafPrinter *printer;
     static KString exportPath;
 };

@@ -39,7 +39,7 @@ ZafEventType QVZChartPane::Event(const ZafEventStruct &event)
         ExportBitmap();
         return code;
     case kCmdChartPrinterSetup:
-        if (printer)
+        if (ZafPrinter *printer = Printer())
             printer->RunPrintSetup();
         return code;
     case kCmdChartPrint:

@@ -19,10 +19,9 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/printing/KZModulePrinter.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
-
-ZafPrinter *QVZChartPane::printer = nullptr;
 
 namespace {
 
@@ -31,6 +30,8 @@ constexpr int kRight = 1;
 constexpr int kCentre = 2;
 // The chart keeps this many device units clear of the paper's right edge.
 constexpr int kChartRightGap = 200;
+
+KZModulePrinter<ZafPrinter> chartPrinter;
 
 // The date and time at which the current print job started.
 KString63 printStart;
@@ -55,18 +56,22 @@ void QVZChartPane::Startup()
 {
     if (KZApplication *app = KZApplication::Instance())
         exportPath = app->GetProgramFile().FullName();
-    delete printer;
-    printer = new ZafPrinter;
+    chartPrinter.Start([] { return std::make_unique<ZafPrinter>(); });
 }
 
 void QVZChartPane::Shutdown()
 {
-    delete printer;
-    printer = nullptr;
+    chartPrinter.Stop();
+}
+
+ZafPrinter *QVZChartPane::Printer()
+{
+    return chartPrinter.Get();
 }
 
 void QVZChartPane::Print()
 {
+    ZafPrinter *printer = Printer();
     if (!printer || !printer->RunPrintSetup())
         return;
     VZApplication *app = VZApplication::Instance();

@@ -127,9 +127,10 @@ public:
     int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
 
-    // The module's printer: made at start-up with the margins of the
-    // results print settings (device: the printer seam, none the system's),
-    // margins written back and printer deleted at shut-down.
+    // The module's printer: made at its first use after start-up with the
+    // margins of the results print settings (device: the printer seam, none
+    // the system's); at shut-down a printer that was made writes its margins
+    // back and goes. Printer answers null outside start-up and shut-down.
     static void Startup(KZPrinterDevice *device = nullptr);
     static void Shutdown();
     static VZPrinter *Printer();

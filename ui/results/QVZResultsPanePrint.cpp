@@ -13,6 +13,7 @@
 #include "imaging/printer/VZPrinter.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/printing/KZModulePrinter.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 
@@ -29,7 +30,7 @@ constexpr int32_t kErrorPrinterNotResponding = 4001;
 constexpr int kHeaderLines = 6;   // header, heads and the notice line
 constexpr int kFirstRowLine = 3;
 
-std::unique_ptr<VZPrinter> resultsPrinter;
+KZModulePrinter<VZPrinter> resultsPrinter;
 
 // The wait pointer from the first page to the end of the job, the normal
 // one after it however the job ends.
@@ -54,22 +55,25 @@ KString63 QVZResultsPane::printDate;
 
 void QVZResultsPane::Startup(KZPrinterDevice *device)
 {
-    resultsPrinter = std::make_unique<VZPrinter>(device);
-    if (KRGroup *group = MarginsGroup())
-        resultsPrinter->LoadMargins(*group);
+    resultsPrinter.Start([device] {
+        auto printer = std::make_unique<VZPrinter>(device);
+        if (KRGroup *group = MarginsGroup())
+            printer->LoadMargins(*group);
+        return printer;
+    });
 }
 
 void QVZResultsPane::Shutdown()
 {
-    if (resultsPrinter)
+    if (VZPrinter *printer = resultsPrinter.Made())
         if (KRGroup *group = MarginsGroup())
-            resultsPrinter->SaveMargins(*group);
-    resultsPrinter.reset();
+            printer->SaveMargins(*group);
+    resultsPrinter.Stop();
 }
 
 VZPrinter *QVZResultsPane::Printer()
 {
-    return resultsPrinter.get();
+    return resultsPrinter.Get();
 }
 
 // A page closes before a result that no longer fits, but never while it is
@@ -105,7 +109,7 @@ std::vector<QVZResultsPane::PrintPage> QVZResultsPane::Pages(const std::vector<i
 
 bool QVZResultsPane::Print()
 {
-    KZPrinter *printer = resultsPrinter.get();
+    KZPrinter *printer = Printer();
     if (!printer || !printer->PrintDialog())
         return false;
     KString name(L"Quorvane Training ");

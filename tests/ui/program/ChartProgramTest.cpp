@@ -174,6 +174,43 @@ TEST_F(ChartProgram, ANewWorkoutsChartShowsItsEmptyFrameNotAGreyBox)
     EXPECT_GT(black, 1000) << "axes of the empty frame";
 }
 
+// The results' and the chart's printers are made at their first use:
+// Printer Setup in the Results and in the Chart menu is where the program
+// first reaches the spooler and the system's print dialog (both loaded at
+// that call, not with the program). Each time the dialog (or, without a
+// printer, the system's box saying so) shows, and Escape closes it.
+TEST_F(ChartProgram, PrinterSetupOfTheResultsAndOfTheChartShowsTheSystemDialogAndEscapeClosesIt)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    Open();
+    // Alt+R, P and Alt+C, P: each menu's "&Printer Setup...".
+    const std::vector<std::pair<WORD, const char *>> menus = { { 'R', "Results" }, { 'C', "Chart" } };
+    for (const auto &menu : menus)
+    {
+        SCOPED_TRACE(menu.second);
+        H::Focus(road->Main());
+        H::Chord({ VK_MENU, menu.first });
+        H::Rest(300);
+        H::Key('P');
+        HWND dialog = nullptr;
+        ASSERT_TRUE(H::WaitFor([&] {
+            dialog = H::FindWindowWhere(nullptr, [&](HWND window) {
+                return H::ProcessOf(window) == road->Process() && IsWindowVisible(window) &&
+                       H::ClassOf(window) == L"#32770";
+            });
+            return dialog != nullptr;
+        })) << "no print setup dialog:" << WindowsOf(road->Process());
+        H::Focus(dialog);
+        H::Key(VK_ESCAPE);
+        ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }))
+            << "the dialog stayed:" << WindowsOf(road->Process());
+        DWORD_PTR answer = 0;
+        ASSERT_NE(0, SendMessageTimeoutW(road->Main(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer))
+            << "the main window does not answer";
+    }
+    EXPECT_TRUE(road->Program().Running());
+}
+
 TEST_F(ChartProgram, EachClickedRowJoinsTheOverlayWithItsCurveColourAndTrialLabel)
 {
     QV_REQUIRE_COMPORTS(pair);

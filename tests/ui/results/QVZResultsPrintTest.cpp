@@ -10,6 +10,7 @@
 
 #include "domain/results/QVResult.h"
 #include "foundation/log/KLog.h"
+#include "foundation/registry/KRegistry.h"
 #include "imaging/printer/VZPrinter.h"
 #include "shell/support/TestPrinterDevice.h"
 #include "ui/main/QVZCommands.h"
@@ -213,6 +214,44 @@ protected:
     QVZResultsWindow *window = nullptr;
 };
 
+// The results printer is made at its first use, not at start-up (the
+// spooler's answer costs the program's start): it then takes the margins the
+// settings hold, and shut-down writes its margins back; a run that never
+// used it leaves the settings as they are.
+TEST_F(ResultsPrint, ThePrinterIsMadeAtItsFirstUseWithTheSettingsMarginsAndGivesThemBackAtShutDown)
+{
+    const wchar_t *const edges[] = { L"Left", L"Top", L"Right", L"Bottom" };
+    auto setMargins = [&](int32_t first) {
+        registry->Parse(L"Event\\Results\\Print\\Margins\\:=");
+        for (int i = 0; i < 4; ++i)
+            registry->Parse((std::wstring(L"Event\\Results\\Print\\Margins\\") + edges[i] + L":Int=" +
+                             std::to_wstring(first + 100 * i)).c_str());
+        registry->Parse(L"Event\\Results\\Print\\Margins\\Unit:Int=0");
+    };
+    auto margin = [&](int i) {
+        return registry->GetInt((std::wstring(L"\\Event\\Results\\Print\\Margins\\") + edges[i]).c_str())->Value();
+    };
+    setMargins(250);
+    EXPECT_EQ(0, Count("ReturnDefault")) << "start-up asked the spooler for the default printer";
+
+    VZPrinter *printer = QVZResultsPane::Printer();
+    ASSERT_NE(nullptr, printer);
+    EXPECT_EQ(printer, QVZResultsPane::Printer());
+    EXPECT_EQ(1, Count("ReturnDefault"));
+    EXPECT_EQ(KRect(250, 350, 450, 550), printer->Margins());
+    printer->SetMargins(KRect(10, 20, 30, 40));
+    QVZResultsPane::Shutdown();
+    EXPECT_EQ(nullptr, QVZResultsPane::Printer());
+    EXPECT_EQ((std::vector<int32_t>{ 10, 20, 30, 40 }), (std::vector<int32_t>{ margin(0), margin(1), margin(2), margin(3) }));
+
+    setMargins(700);
+    QVZResultsPane::Startup(&device);
+    QVZResultsPane::Shutdown();
+    EXPECT_EQ(1, Count("ReturnDefault"));
+    EXPECT_EQ(700, margin(0)) << "a printer never used changed the settings";
+    QVZResultsPane::Startup(&device);
+}
+
 TEST_F(ResultsPrint, PrintsOnePagePerSplitAndEndsTheDocument)
 {
     struct Case { int results; int breaks; long pages; };
@@ -328,6 +367,7 @@ TEST_F(ResultsPrint, CancelledPrintDialogPrintsNothing)
 {
     AddResults(2, 0);
     device.dialogAccepts = false;
+    ASSERT_NE(nullptr, QVZResultsPane::Printer());   // made already: the calls below are the print's own
     device.calls.clear();
     EXPECT_FALSE(ShowList()->Print());
     EXPECT_EQ(std::vector<std::string> { "Print" }, device.calls);
