@@ -12,11 +12,11 @@ const KString &EmptyText()
     static const KString empty;
     return empty;
 }
-
-bool FalseStartFor(const VRaceTime &reaction)
-{
-    return reaction.IsValid() && reaction.Milliseconds() < QVResult::kFalseStartLimit;
 }
+
+bool QVResult::IsFalseStartTime(const VRaceTime &reaction)
+{
+    return reaction.IsValid() && reaction.Milliseconds() < kFalseStartLimit;
 }
 
 QVResult::QVResult(QVResults *list, int32_t id) : m_list(list), m_id(id) {}
@@ -137,7 +137,7 @@ void QVResult::SetReactionTime(const VRaceTime &time)
 {
     BeginChange();
     m_reaction = time;
-    m_falseStart = FalseStartFor(time);
+    m_falseStart = IsFalseStartTime(time);
     EndChange();
 }
 

@@ -33,6 +33,8 @@ public:
     static constexpr int32_t kPowerInvalid = INT32_MIN + 0x1001; // 0x80001001
     // Reaction times below this many milliseconds are false starts.
     static constexpr int32_t kFalseStartLimit = 100;
+    // A false start: a valid reaction time below kFalseStartLimit milliseconds.
+    static bool IsFalseStartTime(const VRaceTime &reaction);
 
     // A free-standing empty result when list is none.
     explicit QVResult(QVResults *list = nullptr, int32_t id = -1);

@@ -125,8 +125,7 @@ void QVResults::MarkFalseStarts()
 {
     Send(kMsgBefore | kMsgResultsChanged, 0);
     for (QVResult *r = NextResult(nullptr); r; r = NextResult(r)) {
-        const VRaceTime &reaction = r->ReactionTime();
-        r->m_falseStart = reaction.IsValid() && reaction.Milliseconds() < QVResult::kFalseStartLimit;
+        r->m_falseStart = QVResult::IsFalseStartTime(r->ReactionTime());
     }
     Send(kMsgAfter | kMsgResultsChanged, 0);
 }

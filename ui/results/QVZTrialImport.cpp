@@ -23,12 +23,6 @@ bool HoldsTime(const VRaceTime &time)
     return time.IsValid() && time.Milliseconds() != INT32_MIN;
 }
 
-// A false start: a valid reaction time below 100 ms (ticks of 1/80000 s).
-bool IsFalseStart(const VRaceTime &reaction)
-{
-    return HoldsTime(reaction) && double(reaction.Ticks()) / 80.0 < double(QVResult::kFalseStartLimit);
-}
-
 } // namespace
 
 QVResult *QVZTrialDownload::FindPair(const QVResult &downloaded) const
@@ -98,7 +92,7 @@ QVZTrialDownload::Outcome QVZTrialDownload::Import(const KRGroup &group, int32_t
     if (!target)
         return Outcome::NoRecord;
     link.Fill(*target, !writeTrace);
-    target->SetFalseStart(IsFalseStart(target->ReactionTime()));
+    target->SetFalseStart(QVResult::IsFalseStartTime(target->ReactionTime()));
     target->SetSource(P::GroupName(group));
     results->ShowInViews(target);
     if (writeTrace)
