@@ -30,13 +30,7 @@ bool KTextIsSpace(wchar_t c)
 
 int KTextDigitValue(wchar_t c)
 {
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'z')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'Z')
-        return c - L'A' + 10;
-    return 99;
+    return ZafDigitValue(c);
 }
 
 namespace {

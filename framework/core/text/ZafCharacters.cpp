@@ -56,3 +56,14 @@ bool ZafIsLower(ZafIChar c)
 {
     return FindRun(ZafCaseTables::lowerLetters, ZafCaseTables::lowerLettersCount, unsigned(c)) != nullptr;
 }
+
+int ZafDigitValue(ZafIChar c)
+{
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'a' && c <= L'z')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'Z')
+        return c - L'A' + 10;
+    return 99;
+}

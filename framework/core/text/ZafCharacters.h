@@ -12,6 +12,9 @@ ZafIChar ZafToLower(ZafIChar c);
 // White space: U+0009-000D, U+0020, U+00A0, U+2000-200B, U+2028-2029,
 // U+3000 and U+FEFF.
 bool ZafIsSpace(ZafIChar c);
+// The value of an ASCII digit or letter as a digit of a base up to 36 (0-9,
+// then a/A 10 ... z/Z 35); 99 for any other character.
+int ZafDigitValue(ZafIChar c);
 // Upper-case (lower-case) letters.
 bool ZafIsUpper(ZafIChar c);
 bool ZafIsLower(ZafIChar c);

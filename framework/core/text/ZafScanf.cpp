@@ -3,6 +3,7 @@
 // table. It answers the number of assignments made.
 
 #include "framework/core/text/ZafPrintf.h"
+#include "framework/core/text/ZafCharacters.h"
 #include "framework/core/text/ZafDirectiveFlags.h"
 #include "framework/core/text/ZafFormatTables.h"
 
@@ -33,17 +34,6 @@ bool StartsWith(const wchar_t *text, const wchar_t *prefix)
         if (*text++ != *prefix++)
             return false;
     return true;
-}
-
-int DigitValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return 99;
 }
 
 // The parts of a currency amount around its digits: the symbol, the
@@ -106,7 +96,7 @@ bool ScanInteger(const wchar_t *&input, const Directive &directive, int64_t &val
     else if (directive.conversion == L'x' || directive.conversion == L'X')
         radix = 16;
     if ((directive.conversion == L'i' || radix == 16) && remaining >= 2 && p[0] == L'0' && (p[1] == L'x' || p[1] == L'X')
-        && DigitValue(p[2]) < 16)
+        && ZafDigitValue(p[2]) < 16)
     {
         p += 2;
         remaining -= 2;
@@ -122,7 +112,7 @@ bool ScanInteger(const wchar_t *&input, const Directive &directive, int64_t &val
     int digits = 0;
     while (remaining > 0)
     {
-        int d = DigitValue(*p);
+        int d = ZafDigitValue(*p);
         if (d < radix)
         {
             magnitude = magnitude * uint64_t(radix) + uint64_t(d);
