@@ -269,3 +269,26 @@ TEST_F(ZafComboBoxText, TextsOutsideASCIIReachTheControl)
     combo->SetText(L"d\u00e9j\u00e0");
     EXPECT_STREQ(L"d\u00e9j\u00e0", combo->Text());
 }
+
+TEST_F(ZafComboBoxTest, ADisabledComboShowsTheFaceColourInsideLikeADisabledField)
+{
+    for (bool drawnHere : { false, true }) {
+        auto *combo = new ZafComboBox(10, 10, 150, 100);
+        combo->SetCoordinateType(ZAF_PIXEL);
+        combo->SetViewOnly(true);
+        combo->SetSystemDrawn(!drawnHere);
+        combo->Add(new CountingString(L"board.txt"));
+        ShowWindow({ combo });
+        combo->SetDisabled(true);
+        HWND control = static_cast<HWND>(combo->OSWindow());
+        InvalidateRect(control, nullptr, TRUE);
+        UpdateWindow(control);
+        Drain();
+        RECT client = {};
+        GetClientRect(control, &client);
+        HDC context = GetDC(control);
+        const COLORREF inside = GetPixel(context, client.left + 4, (client.top + client.bottom) / 2);
+        ReleaseDC(control, context);
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), inside) << "drawn here: " << drawnHere << std::hex << " " << inside;
+    }
+}
