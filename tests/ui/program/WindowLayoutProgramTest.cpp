@@ -224,15 +224,38 @@ protected:
         list = road.NewWorkoutWithTrials();
         ASSERT_NE(nullptr, list) << "no workout with trials:" << WindowsOf(road.Process());
         main = road.Main();
-        GetWindowRect(main, &startRect);
         chartBar = BarWithButtons(main, 7);
         ASSERT_NE(nullptr, chartBar);
         Settled(main);
     }
 
-    void Resize(int width, int height)
+    // As a user does it: a maximised window is restored from its system
+    // menu (Alt+Space, R), then its lower right corner is dragged with the
+    // mouse until the frame has that size. Answers the restored frame's size.
+    SIZE Resize(int width, int height)
     {
-        SetWindowPos(main, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (IsZoomed(main))
+        {
+            H::Focus(main);
+            H::Chord({ VK_MENU, VK_SPACE });
+            H::Rest(300);
+            H::Key('R');
+            EXPECT_TRUE(H::WaitFor([&] { return !IsZoomed(main); })) << "Alt+Space, R left the window maximised";
+            Settled(main);
+        }
+        RECT frame = {};
+        GetWindowRect(main, &frame);
+        const SIZE restored = { frame.right - frame.left, frame.bottom - frame.top };
+        POINT from = { frame.right - 3, frame.bottom - 3 };
+        POINT to = { frame.left + width - 3, frame.top + height - 3 };
+        ScreenToClient(main, &from);
+        ScreenToClient(main, &to);
+        H::Drag(main, from, to);
+        EXPECT_TRUE(H::WaitFor([&] {
+            GetWindowRect(main, &frame);
+            return frame.right - frame.left == width && frame.bottom - frame.top == height;
+        }, 5000)) << "the dragged frame is " << frame.right - frame.left << " x " << frame.bottom - frame.top;
+        return restored;
     }
     // The chart's Maximize / Restore button, clicked.
     void ClickChartSizeButton()
@@ -267,7 +290,6 @@ protected:
     HWND main = nullptr;
     HWND list = nullptr;
     HWND chartBar = nullptr;
-    RECT startRect = {};
 };
 
 } // namespace
@@ -280,9 +302,9 @@ TEST_F(WindowLayoutProgram, AMainWindowResizedSmallerKeepsRowsUnderHeadingsAndBa
 
 TEST_F(WindowLayoutProgram, AMainWindowResizedBackShowsListBarsAndCurve)
 {
-    Resize(640, 480);
+    const SIZE restored = Resize(640, 480);
     Settled(main);
-    Resize(startRect.right - startRect.left, startRect.bottom - startRect.top);
+    Resize(restored.cx, restored.cy);
     ExpectWindowsPainted();
 }
 
