@@ -429,13 +429,9 @@ ZafEventType ZafComboBox::ApplyOSFont()
 
 void ZafComboBox::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    // A combo box that takes no choice shows the face colour inside, as
-    // Windows draws a disabled one (and as a disabled field shows).
-    if (type == ZAF_PT_BACKGROUND && (state & ZAF_PS_DISABLED))
-    {
-        ZafFillSystemColors(palette, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+    // Closed and disabled, it shows the face colour inside, as a field does.
+    if ((state & ZAF_PS_DISABLED) && ZafFillFieldBackground(palette, type, state))
         return;
-    }
     if (!ZafResolveListItemColors(palette, type, state, false))
         ZafWindow::ResolveSystemColors(palette, type, state);
 }

@@ -268,13 +268,6 @@ ZafEventType ZafString::Redisplay(const ZafEventStruct &, ZafEventType code)
 
 void ZafString::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
-    if (type == ZAF_PT_BACKGROUND)
-    {
-        // A field that takes no entry shows the face colour, as Windows
-        // draws a disabled edit control, not the white of an open one.
-        const int colour = (state & ZAF_PS_DISABLED) ? COLOR_BTNFACE : COLOR_WINDOW;
-        ZafFillSystemColors(palette, GetSysColor(colour), GetSysColor(colour));
-        return;
-    }
-    ZafWindowObject::ResolveSystemColors(palette, type, state);
+    if (!ZafFillFieldBackground(palette, type, state))
+        ZafWindowObject::ResolveSystemColors(palette, type, state);
 }

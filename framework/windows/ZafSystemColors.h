@@ -16,3 +16,15 @@ inline void ZafFillSystemColors(ZafPaletteStruct &palette, COLORREF foreground, 
     if (ZafUInt8(palette.colorBackground) == ZAF_SYSTEM_COLOR && palette.osColorBackground == ZAF_UNSET_OS_COLOR)
         palette.osColorBackground = background;
 }
+
+// The background of an entry field: the face colour while it takes no entry
+// (as Windows draws a disabled edit or combo box), the window colour
+// otherwise. False (nothing filled) for other palette types.
+inline bool ZafFillFieldBackground(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
+{
+    if (type != ZAF_PT_BACKGROUND)
+        return false;
+    const COLORREF colour = GetSysColor((state & ZAF_PS_DISABLED) ? COLOR_BTNFACE : COLOR_WINDOW);
+    ZafFillSystemColors(palette, colour, colour);
+    return true;
+}
