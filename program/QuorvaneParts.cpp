@@ -22,6 +22,7 @@
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"
+#include "ui/main/QVZAudioDialog.h"
 #include "ui/main/QVZControl.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
@@ -56,10 +57,12 @@ void QuorvaneParts::StartModules()
     VZRemotePane::Startup();
     VZHardwareBar::Startup();
     VZCameraDialog::Startup();
+    QVZAudioDialog::Startup();
 }
 
 void QuorvaneParts::StopModules()
 {
+    QVZAudioDialog::Shutdown();
     VZCameraDialog::Shutdown();
     VZHardwareBar::Shutdown();
     VZRemotePane::Shutdown();

@@ -8,8 +8,9 @@ list(APPEND UI_SOURCES
     main/QVZControlMenus.cpp
     main/QVZStatusBar.cpp
 )
-# The Goto dialog and the scoreboard message editor.
+# The Goto dialog, the sound-file dialog and the scoreboard message editor.
 list(APPEND UI_SOURCES
+    main/QVZAudioDialog.cpp
     main/QVZControlOptions.cpp
     main/QVZScheduleDialog.cpp
     main/QVZScoreboardMessage.cpp
