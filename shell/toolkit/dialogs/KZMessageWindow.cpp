@@ -35,3 +35,12 @@ KZMessageWindow::KZMessageWindow(const wchar_t *title, const wchar_t *text, uint
     AddPrompt(L" ");
     NewLine();
 }
+
+void KZMessageWindow::Prepare()
+{
+    KZDialog::Prepare();
+    // The window gives the focus to its current child when it opens; left
+    // alone that is the first button, whatever the default.
+    if (ZafWindowObject *button = DefaultButton(true))
+        SetCurrent(button);
+}

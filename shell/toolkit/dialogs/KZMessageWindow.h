@@ -2,7 +2,9 @@
 // KZMessageWindow: the program's message box, a KZDialog holding an
 // optional icon and the message as a prompt above the standard buttons.
 // The caller runs it with DoModal and reads the result (Ok -2999, Yes -2998,
-// ... Cancel -2993; -3 when it was closed from its frame). GUI thread only.
+// ... Cancel -2993; -3 when it was closed from its frame). It opens with the
+// focus on its default button, so that Enter gives the default answer.
+// GUI thread only.
 
 #include <cstdint>
 
@@ -18,6 +20,9 @@ public:
     // 0 for none.
     KZMessageWindow(const wchar_t *title, const wchar_t *message, uint32_t buttons, uint32_t defaultButton,
                     int icon);
+
+    // The dialog's layout, then the default button becomes the current child.
+    void Prepare() override;
 
     ZafIcon *Icon() const { return icon; }
     KZPrompt *Message() const { return message; }
