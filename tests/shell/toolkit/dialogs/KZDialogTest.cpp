@@ -346,3 +346,22 @@ TEST_F(Dialog, AMessageWindowShowsItsIconMessageAndButtons)
     EXPECT_EQ(nullptr, plain.Icon());
     EXPECT_EQ(4, Cells(plain.Message()).left);
 }
+
+TEST_F(Dialog, AMessageWindowOpensWithTheFocusOnItsDefaultButton)
+{
+    const std::pair<uint32_t, int32_t> cases[] = { { kButtonNo, kDialogNo }, { kButtonYes, kDialogYes } };
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.second);
+        KZMessageWindow box(L"Question", L"Delete all trials?", kButtonYes | kButtonNo, test.first, kIconQuestion);
+        int32_t focused = 0;
+        WhileModal([&] {
+            HWND focus = GetFocus();
+            for (KZButton *button : StandardButtons(box))
+                if (static_cast<HWND>(button->OSWindow()) == focus)
+                    focused = button->Value();
+            Queue(kDialogCancel);
+        });
+        box.DoModal();
+        EXPECT_EQ(test.second, focused) << "the button that holds the focus when the window opens";
+    }
+}
