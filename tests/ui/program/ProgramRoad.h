@@ -34,6 +34,9 @@ public:
     QuorvaneProgram &Program() { return program; }
     ShellScratch &Folder() { return folder; }
     const unitsim::Config &UnitConfig() const { return config; }
+    // The simulated unit once started (null without a COM pair), to switch
+    // it off and on and to read what it received.
+    unitsim::Unit *SimulatedUnit() const { return unit.get(); }
     // Another simulated unit than the three-trial block sensor; before Start.
     void UseUnit(const unitsim::Config &unitConfig) { config = unitConfig; }
     std::wstring SettingsFile() const { return program.File(L"cfg"); }
