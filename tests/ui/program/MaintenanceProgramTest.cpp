@@ -33,18 +33,17 @@ std::vector<uint8_t> AsVector(const std::string &bytes)
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
-// The visible descendants of parent with exactly that text, top first.
+// The visible descendants of parent whose text, without its mnemonic '&',
+// is exactly text, top first.
 std::vector<HWND> ChildrenByText(HWND parent, const std::wstring &text)
 {
     std::vector<HWND> found;
     H::FindWindowWhere(parent, [&](HWND window) {
-        if (IsWindowVisible(window) && H::FindChildByText(GetParent(window), text) && [&] {
-                wchar_t label[64] = {};
-                GetWindowTextW(window, label, 64);
-                std::wstring plain(label);
-                plain.erase(std::remove(plain.begin(), plain.end(), L'&'), plain.end());
-                return plain == text;
-            }())
+        wchar_t label[64] = {};
+        GetWindowTextW(window, label, 64);
+        std::wstring plain(label);
+        plain.erase(std::remove(plain.begin(), plain.end(), L'&'), plain.end());
+        if (IsWindowVisible(window) && plain == text)
             found.push_back(window);
         return false;
     });
