@@ -5,9 +5,10 @@ list(APPEND TEST_SOURCES
     main/QVZControlTest.cpp
     main/QVZStatusBarTest.cpp
 )
-# The Goto dialog and the scoreboard message editor.
+# The Goto dialog, the sound-file dialog and the scoreboard message editor.
 list(APPEND TEST_SOURCES
     ../shell/support/DialogTestSupport.cpp
+    main/QVZAudioDialogTest.cpp
     main/QVZControlOptionsTest.cpp
     main/QVZScheduleDialogTest.cpp
     main/QVZScoreboardMessagePortTest.cpp
