@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/program/QuorvaneProgram.h"
@@ -34,6 +36,79 @@ bool Holds(const std::vector<std::wstring> &entries, const std::wstring &entry)
         if (e == entry)
             return true;
     return false;
+}
+
+int Brightness(COLORREF c)
+{
+    return GetRValue(c) + GetGValue(c) + GetBValue(c);
+}
+
+// The bands of pixel rows of a list that hold text (pixels far from the
+// row's own background at its left edge), top first.
+std::vector<std::pair<int, int>> TextRows(const H::Picture &list)
+{
+    std::vector<std::pair<int, int>> rows;
+    bool inside = false;
+    for (int y = 0; y < list.height; ++y) {
+        const int background = Brightness(list.At(1, y));
+        bool ink = false;
+        for (int x = 20; x < list.width - 24 && !ink; ++x)
+            ink = std::abs(Brightness(list.At(x, y)) - background) > 3 * 90;
+        if (ink && !inside)
+            rows.push_back({ y, y });
+        if (ink)
+            rows.back().second = y;
+        inside = ink;
+    }
+    return rows;
+}
+
+void Hold(WORD key, bool down)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// Opens File > Options with Ctrl and Shift held: the settings editor. The
+// keys bring the highlight to Options (from the first entry round to Exit,
+// then up to Options); the mouse then chooses it with both keys held, as
+// the keyboard cannot (a menu takes no Enter with Ctrl held).
+HWND OpenSettingsEditor(ProgramRoad &road)
+{
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, 'F' });
+    H::Rest(300);
+    H::Key(VK_UP);
+    H::Rest(150);
+    H::Key(VK_UP);
+    H::Rest(300);
+    HWND menu = H::FindWindowWhere(nullptr, [&](HWND w) {
+        return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == road.Process() && IsWindowVisible(w);
+    });
+    if (!menu)
+        return nullptr;
+    const H::Picture picture = H::Capture(menu);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    int top = -1, bottom = -1;
+    for (int y = 0; y < picture.height; ++y)
+        if (picture.At(picture.width / 2, y) == highlight) {
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+    if (top < 0)
+        return nullptr;
+    Hold(VK_CONTROL, true);
+    Hold(VK_SHIFT, true);
+    H::Rest(100);
+    H::Click(menu, picture.width / 2, (top + bottom) / 2);
+    H::Rest(500);
+    Hold(VK_SHIFT, false);
+    Hold(VK_CONTROL, false);
+    return road.Program().WaitForWindow(L"Other Settings", 5000);
 }
 
 // The MDI children of the main window's client area.
@@ -114,4 +189,49 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
                     text == L"'Untitled 2' has changed. Save before exiting?")
             << std::string(text.begin(), text.end());
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndByItsKeys)
+{
+    ProgramRoad road(L"qsettings");
+    ASSERT_TRUE(road.Start());
+    HWND editor = OpenSettingsEditor(road);
+    ASSERT_NE(nullptr, editor) << WindowsOf(road.Process());
+    HWND list = H::FindList(editor);
+    ASSERT_NE(nullptr, list);
+    H::Rest(500);
+    const auto closed = TextRows(H::Capture(list));
+    ASSERT_GE(closed.size(), 3u);
+    auto rowCount = [&] { return TextRows(H::Capture(list)).size(); };
+
+    // The first group ("Competition", two settings) opens at one click on its "+".
+    const int markX = 18 + 7, firstRow = (closed[0].first + closed[0].second) / 2;
+    H::Click(list, markX, firstRow);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000))
+        << "one click on the mark left " << rowCount() << " rows of " << closed.size();
+
+    H::Key(VK_LEFT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size(); }, 3000)) << "Left did not close the group";
+    H::Key(VK_RIGHT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000)) << "Right did not open it";
+    H::Key(VK_SUBTRACT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size(); }, 3000)) << "- did not close it";
+    H::Key(VK_ADD);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000)) << "+ did not open it";
+
+    // Ctrl+A in the Value field takes its whole text: the new text replaces it.
+    const auto open = TextRows(H::Capture(list));
+    ASSERT_GE(open.size(), 2u);
+    H::Click(list, 60, (open[1].first + open[1].second) / 2);   // Competition\Name
+    H::Rest(500);
+    H::Type(L"Spring Meet");
+    H::Control('A');
+    H::Type(L"Relay");
+    H::Rest(300);
+    H::Key(VK_RETURN);   // Ok
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(editor); }, 5000));
+    EXPECT_EQ(0u, road.Close());
+    const std::string settings = ReadBytes(road.SettingsFile());
+    EXPECT_NE(std::string::npos, settings.find("Competition\\Name:String=Relay\r\n"))
+        << settings.substr(0, settings.find("Event\\"));
 }
