@@ -27,6 +27,18 @@ constexpr int32_t kConnectTimeout = 250;    // ms a TCP connection may take (on 
 constexpr int32_t kSendTimeout = 1000;      // ms a listener's client may leave an answer untaken
 constexpr int kLinesPerTick = 64;           // requests of one peer answered in one tick
 
+// A leg field is a whole decimal number, blanks around it allowed.
+bool ParseLeg(KString text, int32_t &leg)
+{
+    text.Trim();
+    text.SetCursor(0);
+    int32_t value = 0;
+    if (!text.ParseInt(value, 10) || !text.AtEnd())
+        return false;
+    leg = value;
+    return true;
+}
+
 bool IsZeroAddress(KString text)
 {
     text.Trim();
@@ -89,8 +101,26 @@ void QVResultsLink::Log(const wchar_t *text, const KString &detail) const
 {
     if (KLog *log = KProgramLog()) {
         KString line(L"results link: ");
-        line.Append(text).Append(detail);
+        line.Append(text);
+        AppendEscaped(line, detail);
         log->Warning(line);
+    }
+}
+
+void QVResultsLink::AppendEscaped(KString &line, const KString &text)
+{
+    // What a peer sent reaches the log as text: control characters (a tab
+    // aside) and DEL could cut the line or drive a terminal that shows it.
+    static const wchar_t kDigits[] = L"0123456789ABCDEF";
+    for (int i = 0; i < text.Length(); ++i) {
+        const wchar_t c = text[i];
+        if ((c < 0x20 && c != L'\t') || c == 0x7F) {
+            line.Append(L"\\x");
+            line.AppendChar(kDigits[(c >> 4) & 0xF]);
+            line.AppendChar(kDigits[c & 0xF]);
+        } else {
+            line.AppendChar(c);
+        }
     }
 }
 
@@ -194,10 +224,10 @@ const QVResults *QVResultsLink::FindResults(const KString &request, QVEvent &eve
     KString e, r, h, l;
     if (!request.GetField(e, 1) || !request.GetField(r, 2) || !request.GetField(h, 3))
         return nullptr;
-    leg = 1;
-    int32_t number = 0;
-    if (request.GetField(l, 4) && KString::ParseInt(l, number))
-        leg = number;
+    int32_t number = 1;
+    if (request.GetField(l, 4) && !ParseLeg(l, number))
+        return nullptr;   // a leg that is no number names no results
+    leg = number;
     if (leg < 1)
         return nullptr;
     auto matches = [&](QVEvent *doc) -> const QVResults * {

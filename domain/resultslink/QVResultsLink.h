@@ -86,7 +86,11 @@ private:
     QVLinkConnection *HandOverPeer();
     // Answers what the peer sends (event first) until it acknowledges.
     bool WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout);
+    // Writes "results link: ", text and detail to the program log; detail's
+    // characters below 0x20 (tab aside) and 0x7F appear as "\x" and two
+    // hexadecimal digits ("\x1B").
     void Log(const wchar_t *text, const KString &detail) const;
+    static void AppendEscaped(KString &line, const KString &text);
 
     KString m_description;
     int32_t m_ackTimeout = 10000;

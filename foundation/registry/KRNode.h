@@ -116,16 +116,32 @@ public:
     // answers the node the line set, none when it refused the line.
     KRNode *Parse(const KString &line, int flags = 0);
     KRNode *Parse(const wchar_t *line, int flags = 0);
+    // The same; on refusal reason (when given) says why, in a few words.
+    KRNode *Parse(const wchar_t *line, int flags, KString *reason);
     // The same; answers 0 when the line was accepted, else 3010.
     virtual int ParseLine(const KString &line, int flags = 0);
 
     // Settings text. Read drops the first line (the header; a warning goes
     // to the program log when it is not "Registry Version: ..."), then applies
-    // every further line through ParseLine; lines that do not parse are
+    // every further line through Parse; lines that do not parse are
     // skipped. Answers the number of lines skipped. Lines longer than
     // kMaxLine characters are cut.
     static constexpr int kMaxLine = 4095;
     int Read(KStream &stream);
+    // What a read met: the number of skipped lines, the file line number of
+    // the first and why it was skipped.
+    struct ReadReport
+    {
+        int skipped = 0;
+        int firstSkipped = 0;   // 0: none
+        KString firstReason;
+    };
+    // The same, for a text from source (a file name, shown in the log's
+    // lines; may be empty) whose header stands on line firstLine of it: a
+    // skipped line is logged as "KRNode::Read: <source> line <n> skipped:
+    // <reason>" with its line number in the source (the first 20 only).
+    // Fills report when given.
+    int Read(KStream &stream, const KString &source, int firstLine, ReadReport *report);
     // Writes "Registry Version: 1.00" and then, depth first, this node (not
     // when it is the root) and every saved, non-omitted node below it, each
     // as one line with its full path. Throws KXStream when the stream fails.

@@ -93,16 +93,25 @@ const KString &KRNode::GetText(const wchar_t *path) const
 
 KRNode *KRNode::Parse(const KString &line, int flags) { return Parse(line.CStr(), flags); }
 
-KRNode *KRNode::Parse(const wchar_t *line, int)
+KRNode *KRNode::Parse(const wchar_t *line, int flags) { return Parse(line, flags, nullptr); }
+
+KRNode *KRNode::Parse(const wchar_t *line, int, KString *reason)
 {
-    if (!line)
+    auto refuse = [reason](const wchar_t *why) -> KRNode * {
+        if (reason)
+            *reason = KString(why);
         return nullptr;
+    };
+    if (!line)
+        return refuse(L"no text");
     // The path ends at the first ":", the type at the first "=" after it;
     // the value is the rest of the line as it stands.
     const wchar_t *colon = wcschr(line, L':');
-    const wchar_t *equals = colon ? wcschr(colon + 1, L'=') : nullptr;
+    if (!colon)
+        return refuse(L"no \":\" after the path");
+    const wchar_t *equals = wcschr(colon + 1, L'=');
     if (!equals)
-        return nullptr;
+        return refuse(L"no \"=\" after the type");
     const wchar_t *pathBegin = line, *pathEnd = colon;
     TrimRange(pathBegin, pathEnd);
     const wchar_t *comma = colon + 1;
@@ -119,7 +128,7 @@ KRNode *KRNode::Parse(const wchar_t *line, int)
 
     std::vector<Segment> segments;
     if (!SplitPath(pathBegin, pathEnd, segments))
-        return nullptr;
+        return refuse(L"a name in the path is longer than 15 characters");
     // Walk down as far as the nodes exist.
     KRNode *node = this;
     size_t found = 0;
@@ -134,17 +143,19 @@ KRNode *KRNode::Parse(const wchar_t *line, int)
     std::unique_ptr<KRNode> fresh;
     if (!group) {
         if (segments.empty())
-            return nullptr;
+            return refuse(L"the setting has no name");
         if (found == segments.size())
-            return node->ParseValue(value) ? node : nullptr;
+            return node->ParseValue(value) ? node : refuse(L"the value does not suit the setting");
         const KRNode *prototype = KRegistry::FindPrototype(type);
         if (!prototype)
-            return nullptr;
+            return refuse(L"unknown type");
         fresh.reset(prototype->NewNode());
         const Segment &last = segments.back();
         fresh->SetName(last.text, last.length);
-        if (!fresh->ParseAttribute(attribute) || !fresh->ParseValue(value))
-            return nullptr;
+        if (!fresh->ParseAttribute(attribute))
+            return refuse(L"the limits cannot be read");
+        if (!fresh->ParseValue(value))
+            return refuse(L"the value does not suit the type");
         segments.pop_back();
     }
     // The line is good: make the missing groups, then the new node.

@@ -25,40 +25,63 @@ void Warn(const KString &text)
         log->Warning(text);
 }
 
-void WarnAboutHeader(const KString &line)
+void WarnAboutHeader(const KString &line, const KString &source)
 {
     KString start;
     line.Extract(start, 0, int(sizeof kHeaderStart / sizeof kHeaderStart[0]) - 1);
     if (start == kHeaderStart)
         return;
-    KString text(L"KRNode::Read: first line is not a registry header and was skipped: ");
+    KString text(L"KRNode::Read: ");
+    if (!source.IsEmpty())
+        text.Append(source).AppendChar(L' ');
+    text.Append(L"first line is not a registry header and was skipped: ");
     KString shown;
     line.Extract(shown, 0, 80);
     text.Append(shown);
+    Warn(text);
+}
+
+void WarnAboutLine(const KString &source, int number, const KString &reason)
+{
+    KString text(L"KRNode::Read: ");
+    if (!source.IsEmpty())
+        text.Append(source).AppendChar(L' ');
+    text.Append(L"line ").AppendInt(number).Append(L" skipped: ").Append(reason);
     Warn(text);
 }
 } // namespace
 
 int KRNode::Read(KStream &stream)
 {
+    return Read(stream, KString(), 1, nullptr);
+}
+
+int KRNode::Read(KStream &stream, const KString &source, int firstLine, ReadReport *report)
+{
+    ReadReport found;
     KString line;
     int end = stream.ReadLine(line, L"\n", L"\r", nullptr, kMaxLine);
-    if (end < 0 && line.IsEmpty())
+    if (end < 0 && line.IsEmpty()) {
+        if (report)
+            *report = found;
         return 0;
-    WarnAboutHeader(line);
-    int skipped = 0;
-    for (int number = 2; end >= 0; ++number) {
-        end = stream.ReadLine(line, L"\n", L"\r", nullptr, kMaxLine);
-        if (IsBlank(line) || ParseLine(line, 0) == 0)
-            continue;
-        if (++skipped <= kReportedLines) {
-            KString text(L"KRNode::Read: line ");
-            text.AppendInt(number);
-            text.Append(L" skipped");
-            Warn(text);
-        }
     }
-    return skipped;
+    WarnAboutHeader(line, source);
+    KString reason;
+    for (int number = firstLine + 1; end >= 0; ++number) {
+        end = stream.ReadLine(line, L"\n", L"\r", nullptr, kMaxLine);
+        if (IsBlank(line) || Parse(line.CStr(), 0, &reason))
+            continue;
+        if (++found.skipped == 1) {
+            found.firstSkipped = number;
+            found.firstReason = reason;
+        }
+        if (found.skipped <= kReportedLines)
+            WarnAboutLine(source, number, reason);
+    }
+    if (report)
+        *report = found;
+    return found.skipped;
 }
 
 void KRNode::Write(KStream &stream) const
@@ -154,7 +177,7 @@ int KRNode::Load(const KString &path)
         file.Close();
         return -1;
     }
-    Read(file);
+    Read(file, path, 1, nullptr);
     int encoding = file.ReadEncoding() == KStream::kEncoding16Bit ? KStream::kEncoding16Bit : KStream::kEncoding8Bit;
     file.Close();
     return encoding;

@@ -74,10 +74,18 @@ ZafMessageWindow::ZafMessageWindow(ZafStringData *titleData, ZafUInt16 icon, Zaf
 }
 
 ZafMessageWindow::ZafMessageWindow(const ZafMessageWindow &copy)
-    : ZafDialogWindow(0, 0, 0, 0)
+    : ZafDialogWindow(copy)
 {
-    region = copy.region;
-    coordinateType = copy.coordinateType;
+    // The copy keeps what the window copy took (ids, help topic, tips, ...)
+    // but makes its children itself when it is created: the duplicated ones go.
+    currentDefault = nullptr;
+    permanentDefault = nullptr;
+    for (ZafElement *e = supportList.First(); e; e = e->Next())
+        static_cast<ZafWindowObject *>(e)->SetParent(nullptr);
+    supportList.Destroy();
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        static_cast<ZafWindowObject *>(e)->SetParent(nullptr);
+    ZafList::Destroy();
     destroyable = false;
     sizeable = false;
     languageData = ZafLanguageManager::GetLanguageData(className, defaultLabels);

@@ -331,7 +331,10 @@ void ZafHelpTips::ShowTip()
         height += 2 * display->preSpace;
         width += 2 * display->cellWidth;
         int left = mouseX;
-        int top = mouseY + ((object->IsAClassID(ZAF_ID_STRING) || object->IsAClassID(ZAF_ID_TEXT)) ? 8 : 16);
+        // Only plain string and text fields, not the fields derived from them, keep
+        // their tips this close to the pointer.
+        const ZafClassID classID = object ? object->ClassID() : 0;
+        int top = mouseY + ((classID == ZAF_ID_STRING || classID == ZAF_ID_TEXT) ? 8 : 16);
         int right = left + width, bottom = top + height;
         if (right > display->columns - 1)
         {

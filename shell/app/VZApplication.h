@@ -66,7 +66,12 @@ public:
     bool LoadSettingsFile();
     // Fills "\Language\Choices\" from the "*.lng" files of the program folder.
     bool ListLanguages();
+    // Loads the chosen language file; its unreadable lines are skipped
+    // (each logged with the file's name, its line number and why).
     bool LoadLanguageFile();
+    // When the language file had unreadable lines: a warning naming the file
+    // and the first of them, shown once.
+    void WarnAboutLanguageFile();
     // Writes the settings file, without "\Strings\" and "\Language\Choices\".
     // Throws KXStream; the old file then stays whole.
     bool SaveSettingsFile();
@@ -173,6 +178,8 @@ private:
     uint8_t settingsLoaded = 0;
     int settingsEncoding = 3;
     int languageEncoding = 3;
+    KString languageFile;            // the loaded language file's path
+    int languageFirstBadLine = 0;    // its first skipped line until warned about; 0: none
     bool settingsUnreadable = false;
     bool overlayMode = false;
     int splashFont = -1;

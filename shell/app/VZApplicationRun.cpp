@@ -88,6 +88,7 @@ int VZApplication::RunSteps()
         ShowErrorCode(kErrAppResources);
         return EndRun(-1);
     }
+    WarnAboutLanguageFile();
     if (!ConfirmFurtherCopy())
         return EndRun(0);
 

@@ -155,13 +155,17 @@ bool VZApplication::LoadLanguageFile()
         return false;
     KString name;
     entry->GetValue().GetField(name, 0);
+    const KString path = ProgramFolderFile(GetProgramFile(), name);
     KBufferedFile file(4096);
-    file.SetFullName(ProgramFolderFile(GetProgramFile(), name));
+    file.SetFullName(path);
     try {
         file.Open(KFile::kModeRead);
         KString15 header;
         file.ReadLine(header, L"\n");   // the language header; the rest of a long line is dropped too
-        registry->Read(file);
+        KRNode::ReadReport report;
+        registry->Read(file, path, 2, &report);   // its header is the file's line 2
+        languageFile = path;
+        languageFirstBadLine = report.firstSkipped;
         languageEncoding = file.ReadEncoding() == KStream::kEncoding16Bit ? KStream::kEncoding16Bit
                                                                           : KStream::kEncoding8Bit;
     } catch (const KX &) {
@@ -170,6 +174,17 @@ bool VZApplication::LoadLanguageFile()
     }
     file.Close();
     return true;
+}
+
+void VZApplication::WarnAboutLanguageFile()
+{
+    if (languageFirstBadLine <= 0 || !registry)
+        return;
+    KString text(registry->GetText(kKeyAlertLanguageLines));
+    text.Append(L"\r\n\r\n").Append(languageFile).Append(L"\r\n");
+    text.Append(registry->GetText(kKeyAlertLanguageFirstLine)).AppendChar(L' ').AppendInt(languageFirstBadLine);
+    languageFirstBadLine = 0;   // said once
+    ShowAlert(messageCaption, text);
 }
 
 bool VZApplication::SaveSettingsFile()

@@ -9,6 +9,12 @@ constexpr const wchar_t *kKeyAlertError = L"\\Strings\\Alerts\\Error";      // c
 constexpr const wchar_t *kKeyAlertMessage = L"\\Strings\\Alerts\\Message";  // caption of message boxes
 constexpr const wchar_t *kKeyAlertCopyTitle = L"\\Strings\\Alerts\\CopyTitle";  // second-copy caption, before the number
 constexpr const wchar_t *kKeyAlertCopyText = L"\\Strings\\Alerts\\CopyText";
+// The start-up warning about a language file with unreadable lines: the text, then the file, then this
+// label and the first such line's number.
+constexpr const wchar_t *kKeyAlertLanguageLines = L"\\Strings\\Alerts\\LanguageLines";
+constexpr const wchar_t *kKeyAlertLanguageFirstLine = L"\\Strings\\Alerts\\LanguageLine";
+constexpr const wchar_t *kKeyAlertNoHelpFile = L"\\Strings\\Alerts\\NoHelpFile";   // before the help file's path
+constexpr const wchar_t *kKeyEventUntitled = L"\\Strings\\Event\\Untitled";  // the name of a document without a file
 constexpr const wchar_t *kKeyLanguageChoice = L"\\Language\\Choice";        // String: locale code of the chosen language
 constexpr const wchar_t *kKeyLanguageChoices = L"\\Language\\Choices\\";    // one entry per language file; never saved
 constexpr const wchar_t *kKeyEventLayout = L"\\Event\\Layout\\";            // window layouts, built again after a language change

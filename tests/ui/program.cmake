@@ -13,6 +13,7 @@ if(TARGET quorvane)
         program/WindowLayoutProgramTest.cpp
         program/ChartProgramTest.cpp
         program/MaintenanceProgramTest.cpp
+        program/MainWindowProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)

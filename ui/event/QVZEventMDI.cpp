@@ -11,7 +11,16 @@
 #include "shell/toolkit/window/KZGeometry.h"
 #include "ui/event/QVZPaneWindows.h"
 
+#include <set>
+
 namespace {
+
+// The numbers the open untitled documents hold (GUI thread only).
+std::set<int> &UntitledNumbersInUse()
+{
+    static std::set<int> numbers;
+    return numbers;
+}
 
 const uint32_t kEdgeFlags[4] = { kGeomLeft, kGeomTop, kGeomRight | kGeomOpposite, kGeomBottom | kGeomOpposite };
 
@@ -35,9 +44,8 @@ QVZEventMDI::QVZEventMDI(QVEvent *document) : KZMDIChild(0, 0, 500, 350), event(
     ReadLayout();
     event->View().SetWindow(this);
     leg = event->Leg(0);
-    KString title;
-    event->FileTitle(title);
-    SetTitle(title.CStr());
+    TakeUntitledNumber();
+    ShowDocumentName();
     geometry = new KZGeomMgr;
     Add(geometry);
     Reset();
@@ -49,6 +57,7 @@ QVZEventMDI::QVZEventMDI(QVEvent *document) : KZMDIChild(0, 0, 500, 350), event(
 
 QVZEventMDI::~QVZEventMDI()
 {
+    ReleaseUntitledNumber();
     if (event->View().Window() == this)
         event->View().SetWindow(nullptr);
     // The panes first: each deletes what it still owns, while the window
@@ -243,4 +252,44 @@ void QVZEventMDI::RestoreChart(ZafWindow *window)
         }
     maximized = nullptr;
     Event(ZafEventStruct(kEvtRelayout, 0));
+}
+
+// ---- The document's name ---------------------------------------------------
+
+void QVZEventMDI::TakeUntitledNumber()
+{
+    if (untitledNumber != 0 || !event->FileName().IsEmpty())
+        return;
+    std::set<int> &used = UntitledNumbersInUse();
+    int number = 1;
+    while (used.count(number))
+        ++number;
+    used.insert(number);
+    untitledNumber = number;
+}
+
+void QVZEventMDI::ReleaseUntitledNumber()
+{
+    if (untitledNumber != 0)
+        UntitledNumbersInUse().erase(untitledNumber);
+    untitledNumber = 0;
+}
+
+void QVZEventMDI::DocumentName(KString &out) const
+{
+    if (untitledNumber == 0 || !event->FileName().IsEmpty()) {
+        event->FileTitle(out);
+        return;
+    }
+    KRegistry *settings = VZApplication::Registry();
+    out.Append(settings ? settings->GetText(kKeyEventUntitled) : KRNode::EmptyText());
+    if (untitledNumber > 1)
+        out.AppendChar(L' ').AppendInt(untitledNumber);
+}
+
+void QVZEventMDI::ShowDocumentName()
+{
+    KString name;
+    DocumentName(name);
+    SetTitle(name.CStr());
 }

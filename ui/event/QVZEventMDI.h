@@ -76,6 +76,11 @@ public:
 
     // Saves the document (QVEvent::Save flags); true when it was written.
     bool Save(int flags);
+    // The document's name as its caption, Window-menu entry and questions
+    // give it: its file's title, or for a document without a file the text
+    // of "\Strings\Event\Untitled" ("Untitled"), followed by a blank and a
+    // number from 2 on while other such documents are open.
+    void DocumentName(KString &out) const;
 
     // The panes in layout order.
     Pane *FirstPane() const { return static_cast<Pane *>(panes.First()); }
@@ -103,6 +108,11 @@ private:
     ZafEventType AskToSave(const ZafEventStruct &event, ZafEventType code);
     ZafEventType PassTo(ZafWindow *window, const ZafEventStruct &event);
     void MenuOpening(const ZafEventStruct &event);
+    // Takes the lowest number no other open untitled document holds (none
+    // for a document with a file), and gives it back.
+    void TakeUntitledNumber();
+    void ReleaseUntitledNumber();
+    void ShowDocumentName();
 
     QVEvent *event;
     VLeg *leg = nullptr;
@@ -112,4 +122,5 @@ private:
     ZafWindow *summaryWindow = nullptr;
     Pane *maximized = nullptr;
     KList panes;
+    int untitledNumber = 0;   // 0: the document has a file (or the window no number)
 };

@@ -93,7 +93,7 @@ ZafEventType QVZEventMDI::AskToSave(const ZafEventStruct &, ZafEventType code)
     else
         caption.Append(SettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
     KString text(L"'");
-    event->FileTitle(text);
+    DocumentName(text);
     text.Append(L"' ");
     text.Append(SettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
     switch (KZMessageBox(caption, text, kButtonYes | kButtonNo | kButtonCancel, kButtonYes, kIconQuestion)) {
@@ -118,9 +118,8 @@ bool QVZEventMDI::Save(int flags)
         app->SetMousePointer(kPointerBusy);
     const int result = event->Save(flags);
     if (result == 0) {
-        KString title;
-        event->FileTitle(title);
-        SetTitle(title.CStr());
+        ReleaseUntitledNumber();   // the document has its file now
+        ShowDocumentName();
         if (QVZControl *control = VZApplication::MainControl())
             if (VZHardwareBar *bar = control->HardwareBar())
                 bar->UpdateStatus();

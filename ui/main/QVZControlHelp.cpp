@@ -8,7 +8,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZDialog.h"
-#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/main/QVZControl.h"
 
@@ -29,11 +29,24 @@ const KString &SettingText(const wchar_t *key)
     return settings ? settings->GetText(key) : KRNode::EmptyText();
 }
 
+// The help engine's own report of a missing file may not come at all (no
+// engine installed), so the program says which file it looked for.
+void ReportMissingHelpFile(const KString &file)
+{
+    VZApplication *app = VZApplication::Instance();
+    if (!app)
+        return;
+    KString text(SettingText(kKeyAlertNoHelpFile));
+    text.Append(L"\r\n").Append(file);
+    app->ShowAlert(SettingText(kKeyAlertMessage), text);
+}
+
 bool SystemHelp(HWND frame, const KString &file, uint32_t command)
 {
-    // Without the help file the help engine would only report it missing.
-    if (command == kHelpContents && !KFile(file.CStr()).Exists())
+    if (command == kHelpContents && !KFile(file.CStr()).Exists()) {
+        ReportMissingHelpFile(file);
         return false;
+    }
     KZOSText ansi(file);
     if (ansi.GetText())
         return WinHelpA(frame, ansi.GetText(), command, 0) != FALSE;

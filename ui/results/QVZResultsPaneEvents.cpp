@@ -180,13 +180,17 @@ bool QVZResultsPane::CellClicked(KPoint pixel, int mode)
     const QVResult *result = ResultAt(unit.y);
     if (!result)
         return true;
-    ChooseTrial(Selection());
     KRect row;
     UnitRect(unit, row);
     FitColumns();
     int across = pixel.x - row.left;
-    if (view && across >= view->ColumnPosition(kColumnTimeToDistance) &&
-        across < view->ColumnPosition(kColumnTimeToDistance + 1))
+    const bool breaks = view && across >= view->ColumnPosition(kColumnTimeToDistance) &&
+                        across < view->ColumnPosition(kColumnTimeToDistance + 1);
+    // In overlay mode a press on the selected row takes its trace out; the
+    // press that opens the breaks pop-up leaves the overlay as it was.
+    if (!breaks || !InOverlayMode())
+        ChooseTrial(Selection());
+    if (breaks)
         ShowBreaks(pixel, *result);
     return true;
 }

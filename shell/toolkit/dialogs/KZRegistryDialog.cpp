@@ -122,7 +122,9 @@ void KZRegistryDialog::ShowNode()
     comments->SetText(comment.CStr());
     current = node;
     UpdateDeleteButton();
-    if (value->OSWindow())
+    // A group has no value to edit: the keyboard stays with the list, where
+    // Right and Left open and close the group.
+    if (value->OSWindow() && !node->IsGroup())
         value->SetFocus(true);
 }
 

@@ -33,6 +33,13 @@ KZString::KZString(const KRect &rect, const wchar_t *text, int maxLength)
 
 ZafEventType KZString::Event(const ZafEventStruct &event)
 {
+    // Ctrl+A takes the whole text, as in every Windows field; the edit
+    // control itself does not know the key everywhere.
+    if (event.osEvent.message == WM_KEYDOWN && event.osEvent.wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) &&
+        !(GetKeyState(VK_MENU) & 0x8000) && OSWindow()) {
+        SelectAll();
+        return 0;
+    }
     return KZLeechThenBase<ZafString>(*this, event);
 }
 

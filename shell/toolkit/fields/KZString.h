@@ -20,6 +20,7 @@ public:
     // Left, top and width from the rectangle, bottom at its bottom.
     KZString(const KRect &rect, const wchar_t *text, int maxLength);
 
+    // Ctrl+A selects the whole text; the rest goes to the leech, then to the field.
     ZafEventType Event(const ZafEventStruct &event) override;
 
     // The text (its first 31 characters) as a race time in milliseconds;

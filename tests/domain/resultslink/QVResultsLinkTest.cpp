@@ -12,7 +12,9 @@
 #include "foundation/comm/KSocket.h"
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
+#include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
 #include "foundation/values/KDateTime.h"
 #include "foundation/values/KHelpers.h"
@@ -109,6 +111,48 @@ TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
     for (int tick = 0; tick < 3; ++tick)
         m_event.ServeResultsRequests();
     EXPECT_EQ(ReadLines(peer, 2, 2000), "RNR\r\nRNR\r\n");
+}
+
+TEST_F(QVResultsLinkTest, ALegThatIsNoNumberIsAnsweredRNR)
+{
+    KTCPSocket peer;
+    Listen(peer, kFirstPort + 8);
+    m_event.ServeResultsRequests();
+    ASSERT_TRUE(peer.Accept(2000));
+    Send(peer, "RRQ,1,1,2,x\r\nRRQ,1,1,2,1x\r\nRRQ,1,1,2, 1 \r\n");
+    KSleep(50);
+    for (int tick = 0; tick < 3; ++tick)
+        m_event.ServeResultsRequests();
+    std::string replies = ReadLines(peer, 5, 2000);
+    EXPECT_EQ(replies.substr(0, 10), "RNR\r\nRNR\r\n");
+    EXPECT_EQ(replies.substr(10, 7), "RRP,2\r\n");   // blanks around a number are no fault
+}
+
+TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
+{
+    KTestApplication app;
+    KLog log;
+    KSetProgramLog(&log);
+    KTCPSocket peer;
+    Listen(peer, kFirstPort + 9);
+    m_event.ServeResultsRequests();
+    ASSERT_TRUE(peer.Accept(2000));
+    const char request[] = "HELLO\x1B[2J\x00\tX\x7F\x07!\r\n";
+    Send(peer, std::string(request, sizeof request - 1));
+    KSleep(50);
+    for (int tick = 0; tick < 3; ++tick)
+        m_event.ServeResultsRequests();
+    KSetProgramLog(nullptr);
+    HANDLE file = CreateFileW(log.Path().CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    char buffer[4096] = {};
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
+    CloseHandle(file);
+    const std::string text(buffer, read);
+    EXPECT_NE(std::string::npos, text.find("results link: ignored HELLO\\x1B[2J\\x00\tX\\x7F\\x07!\r\n"))
+        << text;
 }
 
 TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipient)

@@ -125,6 +125,38 @@ TEST(KRegistryFile, GarbageLinesAreSkippedAndTheLinesAfterThemApply)
     EXPECT_EQ(registry.GetText(L"\\Competition\\Name"), L"last line without end");
 }
 
+TEST(KRegistryFile, SkippedLinesAreLoggedWithTheSourceTheirLineNumberInItAndWhy)
+{
+    ScratchFolder scratch;
+    KRNode::ReadReport report;
+    {
+        KTestApplication app;
+        app.SetProgram(scratch.File(L"program.exe").CStr());
+        KLog log;
+        KSetProgramLog(&log);
+        KRegistry registry(kTestDefaults);
+        // What follows a language file's first line: its header is the file's line 2.
+        MemoryStream stream(std::string("Registry Version: 1.00\r\n"
+                                        "Serial\\ShortTimeout:Int=200\r\n"
+                                        "Strings\\Alerts\\Error String=Fehler\r\n"
+                                        "\r\n"
+                                        "Serial\\LongTimeout:Int 5\r\n"
+                                        "Serial\\Strange:Colour=red\r\n"
+                                        "Serial\\ShortTimeout:Int=soon\r\n"));
+        EXPECT_EQ(registry.Read(stream, KString(L"C:\\q\\Deutsch.lng"), 2, &report), 4);
+        EXPECT_EQ(registry.GetInt(L"\\Serial\\ShortTimeout")->Value(), 200);
+        KSetProgramLog(nullptr);
+    }
+    EXPECT_EQ(report.skipped, 4);
+    EXPECT_EQ(report.firstSkipped, 4);
+    EXPECT_EQ(report.firstReason, L"no \":\" after the path");
+    std::string log = scratch.ReadFile(L"program.log");
+    EXPECT_TRUE(Contains(log, "KRNode::Read: C:\\q\\Deutsch.lng line 4 skipped: no \":\" after the path")) << log;
+    EXPECT_TRUE(Contains(log, "Deutsch.lng line 6 skipped: no \"=\" after the type")) << log;
+    EXPECT_TRUE(Contains(log, "Deutsch.lng line 7 skipped: unknown type")) << log;
+    EXPECT_TRUE(Contains(log, "Deutsch.lng line 8 skipped: the value does not suit the setting")) << log;
+}
+
 TEST(KRegistryFile, DamagedFilesNeverCrash)
 {
     KRegistry registry(kTestDefaults);

@@ -1,5 +1,7 @@
 #include "ZafFieldTestSupport.h"
 
+#include "framework/controls/ZafNumberField.h"
+#include "framework/controls/ZafString.h"
 #include "framework/core/events/ZafHelpTips.h"
 #include "framework/windows/ZafWindowsShared.h"
 
@@ -64,7 +66,7 @@ protected:
     }
 
     ZafHelpTips *tips = nullptr;
-    TextObject *target = nullptr;
+    ZafWindowObject *target = nullptr;
     ZafWindow *window = nullptr;
 };
 
@@ -87,6 +89,38 @@ TEST_F(ZafHelpTipsDevice, ATipShowsBelowThePointerOnceTheTimerHasRun)
     POINT expected = ScreenPoint(10, 5);
     EXPECT_EQ(expected.x, rect.left);
     EXPECT_EQ(expected.y + 16, rect.top);
+}
+
+TEST_F(ZafHelpTipsDevice, OnlyPlainStringAndTextFieldsHoldTheirTipsEightPixelsBelowThePointer)
+{
+    auto *plain = new ZafString(2, 40, 80, L"plain");
+    auto *number = new ZafInteger(2, 70, 80, 5);   // a string field by descent
+    for (ZafWindowObject *field : { static_cast<ZafWindowObject *>(plain), static_cast<ZafWindowObject *>(number) })
+    {
+        field->SetCoordinateType(ZAF_PIXEL);
+        field->SetTipText(L"Tip");
+        window->Add(field);
+    }
+    ASSERT_TRUE(Activate(window));
+    const struct
+    {
+        ZafWindowObject *field;
+        int below;
+    } cases[] = { { plain, 8 }, { number, 16 } };
+    for (const auto &item : cases)
+    {
+        target = item.field;
+        manager->tipObject = item.field;
+        PointerRestsAt(10, 5);
+        HWND tip = WaitForTip();
+        ASSERT_NE(nullptr, tip) << item.field->ClassName();
+        RECT rect;
+        GetWindowRect(tip, &rect);
+        EXPECT_EQ(ScreenPoint(10, 5).y + item.below, rect.top) << item.field->ClassName();
+        // A key disarms the tips, so that the next one waits for the pointer again.
+        PostMessageW(static_cast<HWND>(window->OSWindow()), WM_KEYDOWN, VK_SHIFT, 0);
+        Pump(50);
+    }
 }
 
 TEST_F(ZafHelpTipsDevice, ATipNearTheRightEdgeEndsAtTheEdge)

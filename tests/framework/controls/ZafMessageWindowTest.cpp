@@ -2,6 +2,7 @@
 // they end, and the message kept whole or cut without overrun.
 #include "ZafFieldTestSupport.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,39 @@ TEST_F(ZafMessageWindowBox, ALongMessageIsCutAtItsRoomAndPerCentSignsStay)
     EXPECT_STREQ(L"100% %d done", literal.Message());
     ZafMessageWindow small(nullptr, 0, ZAF_MESSAGE_OK, ZAF_MESSAGE_OK, 6, L"%s", L"abcdefgh");
     EXPECT_STREQ(L"abcde", small.Message());
+}
+
+TEST_F(ZafMessageWindowBox, ACopyKeepsItsIdsHelpTopicAndTipAndMakesItsOwnButtons)
+{
+    ZafMessageWindow original(L"Original", 2, ZAF_MESSAGE_YES | ZAF_MESSAGE_NO, ZAF_MESSAGE_NO, L"Copy me?");
+    seen = Seen();
+    seen.press = L"Yes";
+    SafetyTimer safety;
+    SetTimer(nullptr, 0, 300, LookAndPress);
+    ASSERT_EQ(ZAF_DIALOG_YES, original.DoModal(0));   // its buttons and text now exist
+    original.SetStringID(L"question");
+    original.SetNumberID(77);
+    original.SetHelpTopic(L"Saving");
+    original.SetTipText(L"Asks before saving");
+
+    std::unique_ptr<ZafWindowObject> duplicate(original.Duplicate());
+    auto *copy = dynamic_cast<ZafMessageWindow *>(duplicate.get());
+    ASSERT_NE(nullptr, copy);
+    EXPECT_STREQ(L"question", copy->StringID());
+    EXPECT_EQ(77, copy->NumberID());
+    EXPECT_STREQ(L"Saving", copy->HelpTopic());
+    EXPECT_STREQ(L"Asks before saving", copy->TipText());
+    EXPECT_STREQ(L"Copy me?", copy->Message());
+    EXPECT_EQ(ZAF_MESSAGE_NO, copy->DefaultButtonFlag());
+    EXPECT_EQ(2, copy->IconType());
+    EXPECT_EQ(nullptr, copy->FirstChild());
+
+    seen = Seen();
+    seen.press = L"No";
+    SetTimer(nullptr, 0, 300, LookAndPress);
+    EXPECT_EQ(ZAF_DIALOG_NO, copy->DoModal(0));
+    EXPECT_EQ((std::vector<std::wstring>{ L"Yes", L"No" }), seen.labels);
+    EXPECT_EQ(L"Copy me?", seen.message);
 }
 
 using ZafErrorReportBox = FieldTest;

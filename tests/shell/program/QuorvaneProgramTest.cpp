@@ -91,3 +91,30 @@ TEST(QuorvaneProgram, AnUnreadableSettingsFileIsReportedAndKept)
     CloseHandle(held);
     EXPECT_EQ(settings, ReadBytes(program.File(L"cfg")));
 }
+
+TEST(QuorvaneProgram, ALanguageFileWithBrokenLinesIsReportedOnceAndItsGoodLinesApply)
+{
+    ShellScratch folder;
+    QuorvaneProgram program(folder);
+    WriteBytes(program.File(L"cfg"), "Registry Version: 1.00\r\nLanguage\\Choice:String=de_DE\r\n");
+    WriteBytes(folder.PathOf(L"Deutsch.lng"), "Deutsch,de_DE\r\n"
+                                              "Registry Version: 1.00\r\n"
+                                              "Strings\\Alerts\\Message:String=Meldung\r\n"
+                                              "Strings\\Alerts\\Error String=Fehler\r\n"
+                                              "Strings\\Alerts\\Extra:Nonsense=Kopie\r\n");
+    ASSERT_TRUE(program.Start(L"-noddeserver"));
+    HWND box = program.WaitForWindow(L"Meldung");   // the caption comes from the file's good line
+    ASSERT_NE(nullptr, box);
+    const std::wstring text = QuorvaneProgram::BoxText(box);
+    EXPECT_NE(std::wstring::npos, text.find(folder.PathOf(L"Deutsch.lng"))) << text;
+    EXPECT_NE(std::wstring::npos, text.find(L"First unreadable line: 4")) << text;
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
+    HWND main = program.WaitForWindow(kMainTitle);
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ(nullptr, program.WaitForWindow(L"Meldung", 1000));   // said once
+    EXPECT_EQ(0u, program.Close(main));
+
+    const std::string log = ReadBytes(program.File(L"log"));
+    EXPECT_NE(std::string::npos, log.find("Deutsch.lng line 4 skipped: no \":\" after the path")) << log;
+    EXPECT_NE(std::string::npos, log.find("Deutsch.lng line 5 skipped: unknown type")) << log;
+}

@@ -183,13 +183,11 @@ TEST_F(QVZEventMDITest, ClosingAModifiedWorkoutAsksAndCancelKeepsTheWindow)
 {
     QVZEventMDI *window = NewWindow();
     window->Event()->SetModified(true);
-    KString title;
-    window->Event()->FileTitle(title);
     boxAnswer = kDialogCancel;
     control->Event(ZafEventStruct(kEvtCloseWindow, 0));
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"Close Event Window", boxes[0].caption);
-    EXPECT_EQ(L"'" + std::wstring(title.CStr()) + L"' has changed. Save before closing?", boxes[0].text);
+    EXPECT_EQ(L"'Untitled' has changed. Save before closing?", boxes[0].text);
     EXPECT_EQ(kButtonYes | kButtonNo | kButtonCancel, boxes[0].buttons);
     EXPECT_EQ(kButtonYes, boxes[0].defaultButton);
     EXPECT_EQ(1, EventWindowCount());
@@ -228,6 +226,25 @@ TEST_F(QVZEventMDITest, SaveAsGivesTheWindowTheNewFileTitle)
     window->Event(ZafEventStruct(kCmdFileSaveAs, 0));
     EXPECT_STREQ(L"Monday", window->Text());
     EXPECT_FALSE(window->Event()->IsModified());
+}
+
+TEST_F(QVZEventMDITest, DocumentsWithoutAFileAreUntitledFromTheSecondNumberedAndTheirMenuEntriesAgree)
+{
+    registry->GetInt(L"\\Event\\SingleEvent")->SetValue(0);
+    QVZEventMDI *first = NewWindow();
+    QVZEventMDI *second = NewWindow();
+    EXPECT_STREQ(L"Untitled", first->Text());
+    EXPECT_STREQ(L"Untitled 2", second->Text());
+    EXPECT_STREQ(L"Untitled", first->WindowMenuItem().Label().CStr());
+    EXPECT_STREQ(L"Untitled 2", second->WindowMenuItem().Label().CStr());
+
+    AnswerSaveDialog(scratch.PathOf(L"Monday.qvw"));
+    first->Event(ZafEventStruct(kCmdFileSaveAs, 0));
+    EXPECT_STREQ(L"Monday", first->Text());
+    EXPECT_STREQ(L"Monday", first->WindowMenuItem().Label().CStr());
+    QVZEventMDI *third = NewWindow();   // takes the name the saved one gave back
+    EXPECT_STREQ(L"Untitled", third->Text());
+    EXPECT_STREQ(L"Untitled", third->WindowMenuItem().Label().CStr());
 }
 
 TEST_F(QVZEventMDITest, WithASingleEventNewOverAModifiedDocumentAsksFirst)

@@ -172,11 +172,15 @@ TEST_F(QVZControlTest, HelpOpensTheContentsOfTheFileBesideTheProgramAndOtherComm
     EXPECT_EQ(3u, helpCalls[0].second);   // HELP_CONTENTS
 }
 
-TEST_F(QVZControlTest, WithoutTheHelpFileHelpAnswersFalseAndTheProgramGoesOn)
+TEST_F(QVZControlTest, WithoutTheHelpFileHelpSaysWhichFileItLookedForAndTheProgramGoesOn)
 {
     QVZControl::SetHelpCall({});
     EXPECT_FALSE(control->ShowHelp(0));
-    EXPECT_TRUE(boxes.empty());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_NE(std::wstring::npos, boxes[0].text.find(L"The help file cannot be found:"));
+    EXPECT_NE(std::wstring::npos, boxes[0].text.find(ProgramFolderFile(L"Quorvane_Help.hlp")));
+    control->ShowHelp(1);   // closing help without a file says nothing
+    EXPECT_EQ(1u, boxes.size());
 }
 
 TEST_F(QVZControlTest, AnAgreedExitClosesTheHelpWindowARefusedOneDoesNot)

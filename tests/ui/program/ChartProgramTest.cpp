@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "domain/results/QVResultsView.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -106,6 +107,16 @@ int PlotPixels(const H::Picture &chart, COLORREF colour)
         for (int x = chart.width / 8; x < chart.width * 3 / 4; ++x)
             n += chart.At(x, y) == colour ? 1 : 0;
     return n;
+}
+
+// The middle of a column of the results list, laid out as the list lays it out.
+int ColumnMiddle(HWND list, int column)
+{
+    RECT client = {};
+    GetClientRect(list, &client);
+    QVResultsView layout(nullptr);
+    layout.FitColumns(client.right, false);
+    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
 }
 
 class ChartProgram : public ::testing::Test
@@ -209,6 +220,32 @@ TEST_F(ChartProgram, PrinterSetupOfTheResultsAndOfTheChartShowsTheSystemDialogAn
             << "the main window does not answer";
     }
     EXPECT_TRUE(road->Program().Running());
+}
+
+// A click on the time to distance of the selected row opens its
+// "Photobeam Breaks" pop-up; in overlay mode that click leaves the overlay
+// as it was (the row's trace stays).
+TEST_F(ChartProgram, OpeningThePhotobeamBreaksOfAnOverlaidRowKeepsItsTrace)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    Open();
+    ChartMenu({ VK_RETURN });   // Overlay Mode
+    ASSERT_EQ(1u, Legend(ClickRow(0, 1)).size());
+    H::Rest(GetDoubleClickTime() + 200);
+    const int timeToDistance = ColumnMiddle(list, 6);
+    H::Click(list, timeToDistance, (rows[0].top + rows[0].bottom) / 2);
+    HWND popUp = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] {
+        popUp = H::FindWindowWhere(nullptr, [&](HWND w) {
+            return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == road->Process() && IsWindowVisible(w);
+        });
+        return popUp != nullptr;
+    }, 5000)) << "no pop-up:" << WindowsOf(road->Process());
+    H::Key(VK_ESCAPE);
+    H::Key(VK_ESCAPE);
+    H::WaitFor([&] { return !IsWindowVisible(popUp); }, 3000);
+    H::Rest(500);
+    EXPECT_EQ(1u, Legend(Settled(chart)).size()) << "the click that opened the pop-up took the trace away";
 }
 
 TEST_F(ChartProgram, EachClickedRowJoinsTheOverlayWithItsCurveColourAndTrialLabel)

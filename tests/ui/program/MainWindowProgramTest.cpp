@@ -1,0 +1,237 @@
+// The main window of quorvane.exe as a user meets it: Help > Contents
+// without its help file, the names of documents never saved (their
+// Window-menu entries, which another process cannot read, are checked
+// in-process with the event window), and the settings editor's groups.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/program/QuorvaneProgram.h"
+#include "shell/support/ShellScratch.h"
+#include "support/ComPortPair.h"
+#include "ui/program/ProgramHand.h"
+#include "ui/program/ProgramRoad.h"
+
+namespace H = ProgramHand;
+
+namespace {
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The labels of the entries of the menu-bar menu titled title (without its
+// hot-key marks, and without an accelerator after a tab).
+bool Holds(const std::vector<std::wstring> &entries, const std::wstring &entry)
+{
+    for (const std::wstring &e : entries)
+        if (e == entry)
+            return true;
+    return false;
+}
+
+int Brightness(COLORREF c)
+{
+    return GetRValue(c) + GetGValue(c) + GetBValue(c);
+}
+
+// The bands of pixel rows of a list that hold text (pixels far from the
+// row's own background at its left edge), top first.
+std::vector<std::pair<int, int>> TextRows(const H::Picture &list)
+{
+    std::vector<std::pair<int, int>> rows;
+    bool inside = false;
+    for (int y = 0; y < list.height; ++y) {
+        const int background = Brightness(list.At(1, y));
+        bool ink = false;
+        for (int x = 20; x < list.width - 24 && !ink; ++x)
+            ink = std::abs(Brightness(list.At(x, y)) - background) > 3 * 90;
+        if (ink && !inside)
+            rows.push_back({ y, y });
+        if (ink)
+            rows.back().second = y;
+        inside = ink;
+    }
+    return rows;
+}
+
+void Hold(WORD key, bool down)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// Opens File > Options with Ctrl and Shift held: the settings editor. The
+// keys bring the highlight to Options (from the first entry round to Exit,
+// then up to Options); the mouse then chooses it with both keys held, as
+// the keyboard cannot (a menu takes no Enter with Ctrl held).
+HWND OpenSettingsEditor(ProgramRoad &road)
+{
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, 'F' });
+    H::Rest(300);
+    H::Key(VK_UP);
+    H::Rest(150);
+    H::Key(VK_UP);
+    H::Rest(300);
+    HWND menu = H::FindWindowWhere(nullptr, [&](HWND w) {
+        return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == road.Process() && IsWindowVisible(w);
+    });
+    if (!menu)
+        return nullptr;
+    const H::Picture picture = H::Capture(menu);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    int top = -1, bottom = -1;
+    for (int y = 0; y < picture.height; ++y)
+        if (picture.At(picture.width / 2, y) == highlight) {
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+    if (top < 0)
+        return nullptr;
+    Hold(VK_CONTROL, true);
+    Hold(VK_SHIFT, true);
+    H::Rest(100);
+    H::Click(menu, picture.width / 2, (top + bottom) / 2);
+    H::Rest(500);
+    Hold(VK_SHIFT, false);
+    Hold(VK_CONTROL, false);
+    return road.Program().WaitForWindow(L"Other Settings", 5000);
+}
+
+// The MDI children of the main window's client area.
+std::vector<HWND> EventWindows(HWND main)
+{
+    std::vector<HWND> children;
+    HWND client = H::FindWindowWhere(main, [](HWND w) { return _wcsicmp(H::ClassOf(w).c_str(), L"MDIClient") == 0; });
+    for (HWND child = client ? GetWindow(client, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            children.push_back(child);
+    return children;
+}
+
+} // namespace
+
+TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
+{
+    ProgramRoad road(L"qhelp");
+    ASSERT_TRUE(road.Start());
+    // Alt+H opens the Hardware menu, which comes first; Help is the last menu.
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, 'F' });
+    H::Rest(300);
+    for (int menu = 0; menu < 6; ++menu) {   // Chart, Results, Hardware, Scoreboard, Window, Help
+        H::Key(VK_RIGHT);
+        H::Rest(200);
+    }
+    H::Key('C');
+    HWND box = road.Program().WaitForWindow(L"Message", 5000);
+    ASSERT_NE(nullptr, box) << "Help > Contents said nothing:" << WindowsOf(road.Process());
+    const std::wstring text = QuorvaneProgram::BoxText(box);
+    EXPECT_NE(std::wstring::npos, text.find(L"The help file cannot be found:")) << std::string(text.begin(), text.end());
+    EXPECT_NE(std::wstring::npos, text.find(road.Folder().PathOf(L"Quorvane_Help.hlp")));
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
+    EXPECT_EQ(0u, road.Close());
+}
+
+TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAndItsCloseQuestion)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"quntitled", "Event\\SingleEvent:Int=0\r\n");   // several documents open at once
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    HWND child = road.EventWindow();
+    ASSERT_NE(nullptr, child);
+    EXPECT_EQ(L"Untitled", TextOf(child));
+
+    H::Focus(road.Main());
+    H::Control('W');
+    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
+    EXPECT_EQ(L"'Untitled' has changed. Save before closing?", QuorvaneProgram::BoxText(box));
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
+
+    // Two new workouts: the first takes the plain name again, the second a number.
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 2; }, 5000));
+    std::vector<std::wstring> titles;
+    for (HWND window : EventWindows(road.Main()))
+        titles.push_back(TextOf(window));
+    EXPECT_TRUE(Holds(titles, L"Untitled"));
+    EXPECT_TRUE(Holds(titles, L"Untitled 2"));
+    // Leaving asks about each of them by its name.
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, VK_F4 });
+    std::vector<std::wstring> asked;
+    while (HWND question = road.Program().WaitForWindow(L"Exit Quorvane Training", 3000)) {
+        asked.push_back(QuorvaneProgram::BoxText(question));
+        ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+        ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(question); }, 5000));
+    }
+    for (const std::wstring &text : asked)
+        EXPECT_TRUE(text == L"'Untitled' has changed. Save before exiting?" ||
+                    text == L"'Untitled 2' has changed. Save before exiting?")
+            << std::string(text.begin(), text.end());
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndByItsKeys)
+{
+    ProgramRoad road(L"qsettings");
+    ASSERT_TRUE(road.Start());
+    HWND editor = OpenSettingsEditor(road);
+    ASSERT_NE(nullptr, editor) << WindowsOf(road.Process());
+    HWND list = H::FindList(editor);
+    ASSERT_NE(nullptr, list);
+    H::Rest(500);
+    const auto closed = TextRows(H::Capture(list));
+    ASSERT_GE(closed.size(), 3u);
+    auto rowCount = [&] { return TextRows(H::Capture(list)).size(); };
+
+    // The first group ("Competition", two settings) opens at one click on its "+".
+    const int markX = 18 + 7, firstRow = (closed[0].first + closed[0].second) / 2;
+    H::Click(list, markX, firstRow);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000))
+        << "one click on the mark left " << rowCount() << " rows of " << closed.size();
+
+    H::Key(VK_LEFT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size(); }, 3000)) << "Left did not close the group";
+    H::Key(VK_RIGHT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000)) << "Right did not open it";
+    H::Key(VK_SUBTRACT);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size(); }, 3000)) << "- did not close it";
+    H::Key(VK_ADD);
+    EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000)) << "+ did not open it";
+
+    // Ctrl+A in the Value field takes its whole text: the new text replaces it.
+    const auto open = TextRows(H::Capture(list));
+    ASSERT_GE(open.size(), 2u);
+    H::Click(list, 60, (open[1].first + open[1].second) / 2);   // Competition\Name
+    H::Rest(500);
+    H::Type(L"Spring Meet");
+    H::Control('A');
+    H::Type(L"Relay");
+    H::Rest(300);
+    H::Key(VK_RETURN);   // Ok
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(editor); }, 5000));
+    EXPECT_EQ(0u, road.Close());
+    const std::string settings = ReadBytes(road.SettingsFile());
+    EXPECT_NE(std::string::npos, settings.find("Competition\\Name:String=Relay\r\n"))
+        << settings.substr(0, settings.find("Event\\"));
+}
