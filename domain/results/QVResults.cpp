@@ -123,11 +123,17 @@ void QVResults::ShowInViews(QVResult *result)
 
 void QVResults::MarkFalseStarts()
 {
-    Send(kMsgBefore | kMsgResultsChanged, 0);
-    for (QVResult *r = NextResult(nullptr); r; r = NextResult(r)) {
+    // The marks follow from the stored reaction times: the document counts
+    // as changed only when a mark really moved (a list shown for the first
+    // time, or just made, has nothing to save).
+    bool changed = false;
+    for (QVResult *r = NextResult(nullptr); r && !changed; r = NextResult(r))
+        changed = r->m_falseStart != QVResult::IsFalseStartTime(r->ReactionTime());
+    const uint32_t modify = changed ? 0 : kMsgNoModify;
+    Send(kMsgBefore | kMsgResultsChanged | modify, 0);
+    for (QVResult *r = NextResult(nullptr); r; r = NextResult(r))
         r->m_falseStart = QVResult::IsFalseStartTime(r->ReactionTime());
-    }
-    Send(kMsgAfter | kMsgResultsChanged, 0);
+    Send(kMsgAfter | kMsgResultsChanged | modify, 0);
 }
 
 void QVResults::AnnounceResultChange(QVResult *result, bool before)

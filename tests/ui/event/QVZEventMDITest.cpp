@@ -338,3 +338,10 @@ TEST_F(QVZEventMDITest, ChoosingAnEventWindowAgainRegistersItsCurrentChartWindow
     EXPECT_EQ(&chart, first->ChartWindow());
     first->SetChartWindow(shown);
 }
+
+TEST_F(QVZEventMDITest, ANewDocumentIsNotModified)
+{
+    QVZEventMDI *window = NewWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_FALSE(window->Event()->IsModified());
+}
