@@ -134,6 +134,18 @@ QVEvent *QVSchedule::Navigate(QVEvent *target, int, int direction, int)
     return LoadHeat(target, next);
 }
 
+bool QVSchedule::Offers(int direction) const
+{
+    if (m_settings.mode == kModeOff)
+        return false;
+    if (direction == 0 || m_event.IsEmpty())
+        return true;
+    const int current = m_list.FindHeat(m_event, m_round, m_heat);
+    if (current < 0)
+        return true;
+    return direction > 0 ? current + 1 < int(m_list.Heats().size()) : current > 0;
+}
+
 QVEvent *QVSchedule::LoadHeat(QVEvent *target, int index)
 {
     const QVStartListHeat &heat = m_list.Heats()[size_t(index)];

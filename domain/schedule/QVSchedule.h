@@ -68,6 +68,11 @@ public:
     // loaded and AtStart or AtEnd is shown; Empty when the schedule has no
     // heat.
     QVEvent *Navigate(QVEvent *target, int flag, int direction, int unused = 0);
+    // Whether moving by direction (0: Goto) may load a heat, for the menu:
+    // never with the database off; Previous and Next not when the current
+    // heat is the first or the last of the schedule as last read (the
+    // files are read again when a heat is loaded).
+    bool Offers(int direction) const;
     // Rebuilds the entry list from the schedule, from the start.
     void BuildList();
 
