@@ -64,11 +64,28 @@ void QVSchedule::ApplySettings()
 bool QVSchedule::LoadStartList()
 {
     m_list.Clear();
+    bool loaded = false;
     if (m_settings.mode == kModeFiles)
-        return m_list.Load(m_settings.dataInDir, m_settings.charMode, m_settings.statusChar);
-    if (m_settings.mode == kModeSerial)
-        return LoadFromLookup();
-    return false;
+        loaded = m_list.Load(m_settings.dataInDir, m_settings.charMode, m_settings.statusChar);
+    else if (m_settings.mode == kModeSerial)
+        loaded = LoadFromLookup();
+    WarnSkippedLines();
+    return loaded;
+}
+
+void QVSchedule::WarnSkippedLines()
+{
+    const KString &first = m_list.FirstSkipped();
+    if (first.IsEmpty() || first == m_warnedLine)
+        return;
+    m_warnedLine = first;
+    QVUserInterface *ui = QVUserInterface::Installed();
+    KRegistry *settings = QVSettings();
+    if (!ui || !settings)
+        return;
+    KString text(settings->GetText(kTextLinesSkipped));
+    text.AppendChar(L' ').Append(first);
+    ui->ShowMessage(settings->GetText(kTextDatabaseTitle), text);
 }
 
 void QVSchedule::ShowText(const wchar_t *key) const

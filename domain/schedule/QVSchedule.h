@@ -105,6 +105,9 @@ private:
     QVEvent *LoadHeat(QVEvent *target, int index);
     void Fill(QVEvent &event, const QVStartListHeat &heat) const;
     void ShowText(const wchar_t *key) const;
+    // After the start list was read: when it skipped lines, says so on
+    // screen with the first of them, once for each first skipped line.
+    void WarnSkippedLines();
 
     Settings m_settings;
     QVStartList m_list;
@@ -112,4 +115,5 @@ private:
     KString15 m_event;
     KString15 m_round;
     KString15 m_heat;
+    KString m_warnedLine;   // the first skipped line last shown
 };

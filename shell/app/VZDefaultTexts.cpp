@@ -407,6 +407,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\Database\\AtStart:String=This is the first heat of the schedule.",
     L"Strings\\Database\\AtEnd:String=This is the last heat of the schedule.",
     L"Strings\\Database\\Empty:String=The schedule holds no heats.",
+    L"Strings\\Database\\LinesSkipped:String=Lines of the start list were skipped (the program log names each one). The first:",
     // Chart marker labels and the trial choice dialog
     L"Strings\\Chart\\:=",
     L"Strings\\Chart\\Title:String=Select Trial",

@@ -132,6 +132,7 @@ QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, 
         return nullptr;
     QVEvent *loaded = nullptr;
     if (direction == 0) {
+        schedule->BuildList();   // the dialog offers the heats as the files hold them now
         QVZScheduleDialog dialog;
         if (dialog.DoModal() == kDialogOk)
             loaded = schedule->LoadEvent(target, flag, dialog.EventText(), dialog.RoundText(), dialog.HeatText());
