@@ -69,29 +69,6 @@ HWND FindGotoWindow(DWORD process, bool message)
     });
 }
 
-HWND FieldAfter(HWND dialog, const std::wstring &prompt)
-{
-    HWND label = H::FindChildByText(dialog, prompt);
-    if (!label)
-        return nullptr;
-    RECT own = {};
-    GetWindowRect(label, &own);
-    HWND best = nullptr;
-    LONG bestLeft = LONG_MAX;
-    H::FindWindowWhere(dialog, [&](HWND window) {
-        RECT rect = {};
-        GetWindowRect(window, &rect);
-        if (H::ClassOf(window) == L"Edit" && IsWindowVisible(window) && rect.left >= own.right &&
-            rect.left < bestLeft && rect.top < own.bottom && rect.bottom > own.top)
-        {
-            best = window;
-            bestLeft = rect.left;
-        }
-        return false;
-    });
-    return best;
-}
-
 void TypeInto(HWND field, const std::wstring &text)
 {
     H::ClickCenter(field);
@@ -148,8 +125,8 @@ TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadL
     ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindGotoWindow(road.Process(), false)) != nullptr; }))
         << "File > Goto event shows no dialog:" << WindowsOf(road.Process());
     H::Rest(500);
-    HWND event = FieldAfter(dialog, L"Event:"), round = FieldAfter(dialog, L"Round:"),
-         heat = FieldAfter(dialog, L"Heat:");
+    HWND event = ControlAfter(dialog, L"Event:"), round = ControlAfter(dialog, L"Round:"),
+         heat = ControlAfter(dialog, L"Heat:");
     ASSERT_TRUE(event && round && heat);
     TypeInto(event, L"1");
     TypeInto(round, L"1");

@@ -18,30 +18,6 @@ namespace H = ProgramHand;
 
 namespace {
 
-// The visible window of that class right of a prompt, on the prompt's row.
-HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className)
-{
-    HWND label = H::FindChildByText(dialog, prompt);
-    if (!label)
-        return nullptr;
-    RECT own = {};
-    GetWindowRect(label, &own);
-    HWND best = nullptr;
-    LONG bestLeft = LONG_MAX;
-    H::FindWindowWhere(dialog, [&](HWND window) {
-        RECT rect = {};
-        GetWindowRect(window, &rect);
-        if (H::ClassOf(window) == className && IsWindowVisible(window) && rect.left >= own.right &&
-            rect.left < bestLeft && rect.top < own.bottom && rect.bottom > own.top)
-        {
-            best = window;
-            bestLeft = rect.left;
-        }
-        return false;
-    });
-    return best;
-}
-
 // Chooses the entry with that text in a drop-down list as a user does: a
 // click opens the list, the arrow keys step to the entry and a click on it
 // takes it (Enter would also reach the dialog's default button).
