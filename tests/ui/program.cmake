@@ -14,7 +14,10 @@ if(TARGET quorvane)
         program/ChartProgramTest.cpp
         program/ScheduleProgramTest.cpp
         program/ScoreboardProgramTest.cpp
+        program/ExampleProgramTest.cpp
     )
+    set_source_files_properties(program/ExampleProgramTest.cpp PROPERTIES
+        COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)
     qt_use_comports(ui_program_tests 49 50)
