@@ -220,9 +220,12 @@ TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
     EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
     EXPECT_EQ(1, EventWindowCount());
 
-    // Cancel loads nothing.
+    // Cancel loads nothing and, asked for a new window, leaves the open one.
     OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
     EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, window, 0));
+    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, nullptr, 0));
+    EXPECT_EQ(1, EventWindowCount()) << "Cancel in the Goto dialog closed the open workout";
 }
 
 TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
