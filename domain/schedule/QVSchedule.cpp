@@ -64,11 +64,28 @@ void QVSchedule::ApplySettings()
 bool QVSchedule::LoadStartList()
 {
     m_list.Clear();
+    bool loaded = false;
     if (m_settings.mode == kModeFiles)
-        return m_list.Load(m_settings.dataInDir, m_settings.charMode, m_settings.statusChar);
-    if (m_settings.mode == kModeSerial)
-        return LoadFromLookup();
-    return false;
+        loaded = m_list.Load(m_settings.dataInDir, m_settings.charMode, m_settings.statusChar);
+    else if (m_settings.mode == kModeSerial)
+        loaded = LoadFromLookup();
+    WarnSkippedLines();
+    return loaded;
+}
+
+void QVSchedule::WarnSkippedLines()
+{
+    const KString &first = m_list.FirstSkipped();
+    if (first.IsEmpty() || first == m_warnedLine)
+        return;
+    m_warnedLine = first;
+    QVUserInterface *ui = QVUserInterface::Installed();
+    KRegistry *settings = QVSettings();
+    if (!ui || !settings)
+        return;
+    KString text(settings->GetText(kTextLinesSkipped));
+    text.AppendChar(L' ').Append(first);
+    ui->ShowMessage(settings->GetText(kTextDatabaseTitle), text);
 }
 
 void QVSchedule::ShowText(const wchar_t *key) const
@@ -132,6 +149,18 @@ QVEvent *QVSchedule::Navigate(QVEvent *target, int, int direction, int)
         return nullptr;
     }
     return LoadHeat(target, next);
+}
+
+bool QVSchedule::Offers(int direction) const
+{
+    if (m_settings.mode == kModeOff)
+        return false;
+    if (direction == 0 || m_event.IsEmpty())
+        return true;
+    const int current = m_list.FindHeat(m_event, m_round, m_heat);
+    if (current < 0)
+        return true;
+    return direction > 0 ? current + 1 < int(m_list.Heats().size()) : current > 0;
 }
 
 QVEvent *QVSchedule::LoadHeat(QVEvent *target, int index)

@@ -68,6 +68,11 @@ public:
     // loaded and AtStart or AtEnd is shown; Empty when the schedule has no
     // heat.
     QVEvent *Navigate(QVEvent *target, int flag, int direction, int unused = 0);
+    // Whether moving by direction (0: Goto) may load a heat, for the menu:
+    // never with the database off; Previous and Next not when the current
+    // heat is the first or the last of the schedule as last read (the
+    // files are read again when a heat is loaded).
+    bool Offers(int direction) const;
     // Rebuilds the entry list from the schedule, from the start.
     void BuildList();
 
@@ -100,6 +105,9 @@ private:
     QVEvent *LoadHeat(QVEvent *target, int index);
     void Fill(QVEvent &event, const QVStartListHeat &heat) const;
     void ShowText(const wchar_t *key) const;
+    // After the start list was read: when it skipped lines, says so on
+    // screen with the first of them, once for each first skipped line.
+    void WarnSkippedLines();
 
     Settings m_settings;
     QVStartList m_list;
@@ -107,4 +115,5 @@ private:
     KString15 m_event;
     KString15 m_round;
     KString15 m_heat;
+    KString m_warnedLine;   // the first skipped line last shown
 };

@@ -22,6 +22,7 @@ constexpr const wchar_t *kTextNotFound = L"\\Strings\\Database\\NotFound";
 constexpr const wchar_t *kTextAtStart = L"\\Strings\\Database\\AtStart";
 constexpr const wchar_t *kTextAtEnd = L"\\Strings\\Database\\AtEnd";
 constexpr const wchar_t *kTextEmpty = L"\\Strings\\Database\\Empty";
+constexpr const wchar_t *kTextLinesSkipped = L"\\Strings\\Database\\LinesSkipped";
 
 // Scoreboards.
 constexpr const wchar_t *kKeyScoreboards = L"\\Scoreboards";                     // Group: one group per board

@@ -83,6 +83,7 @@ void QVStartList::Clear()
     m_events.clear();
     m_people.clear();
     m_skipped = 0;
+    m_firstSkipped.Clear();
     for (std::unordered_set<std::wstring> &seen : m_seen)
         seen.clear();
 }
@@ -187,14 +188,15 @@ bool QVStartList::IsNewLine(File which, const std::vector<KString> &f)
 void QVStartList::Skip(const KString &name, int lineNumber, const KString &reason)
 {
     ++m_skipped;
-    if (KLog *log = KProgramLog()) {
-        KString text(name);
-        text.Append(L" line ");
-        text.AppendInt(lineNumber);
-        text.Append(L" skipped: ");
-        text.Append(reason);
+    KString text(name);
+    text.Append(L" line ");
+    text.AppendInt(lineNumber);
+    text.Append(L" skipped: ");
+    text.Append(reason);
+    if (m_firstSkipped.IsEmpty())
+        m_firstSkipped = text;
+    if (KLog *log = KProgramLog())
         log->Warning(text);
-    }
 }
 
 bool QVStartList::IsComment(const KString &line)

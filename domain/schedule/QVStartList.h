@@ -96,6 +96,9 @@ public:
     // Person index (0 .. PersonCount - 1) in file order.
     const QVStartListPerson &PersonAt(int index) const { return m_people[size_t(index)]; }
     int SkippedLines() const { return m_skipped; }
+    // The first skipped line as the log names it ("vexa.ppl line 7 skipped:
+    // lane is not a number"); empty when none was skipped.
+    const KString &FirstSkipped() const { return m_firstSkipped; }
 
     // Number comparison used for event, round and heat texts.
     static bool SameNumber(const KString &a, const KString &b);
@@ -120,5 +123,6 @@ private:
     std::vector<QVStartListEvent> m_events;
     std::vector<QVStartListPerson> m_people;
     int m_skipped = 0;
+    KString m_firstSkipped;
     std::unordered_set<std::wstring> m_seen[3];   // lines kept, per file kind, numbers normalised
 };

@@ -36,6 +36,18 @@ void Warn(const KString &board, const wchar_t *text, const KString &detail)
     }
 }
 
+// Every setting of the group as "name=value" lines.
+KString SettingsText(const KRGroup &group)
+{
+    KString text;
+    for (KRNode *node = group.NextChild(); node; node = group.NextChild(node)) {
+        text.Append(node->Name()).AppendChar(L'=');
+        node->WriteValue(text);
+        text.AppendChar(L'\n');
+    }
+    return text;
+}
+
 } // namespace
 
 QVScoreboard::QVScoreboard(KRGroup &group, const KString &scriptFolder) : m_group(group)
@@ -68,6 +80,7 @@ void QVScoreboard::Reload(const KString &scriptFolder)
     m_includeFirst = BoolSetting(m_group, kBoardIncludeFirst, false);
     m_affilAbbr = BoolSetting(m_group, kBoardAffilAbbr, false);
     LoadScript(scriptFolder);
+    m_settingsText = SettingsText(m_group);
     m_initPending = true;
     m_forceNext = true;
     m_mutex.Unlock();
@@ -147,6 +160,13 @@ void QVScoreboard::RequestUpdate()
     m_pendingManualTake = true;
 }
 
+bool QVScoreboard::SettingsChanged() const
+{
+    const KString now = SettingsText(m_group);
+    KMutexHold hold(m_mutex);
+    return now != m_settingsText;
+}
+
 bool QVScoreboard::IsScriptLoaded() const
 {
     KMutexHold hold(m_mutex);
@@ -223,9 +243,9 @@ void QVScoreboard::Tick(const Frame &frame)
         if (m_sendPlace)
             data.rows[i].place.AppendInt(int32_t(i + 1));
     }
-    KString text;
+    KString init, text;
     if (m_initPending) {
-        m_script.Render(QVScoreboardScript::kInit, data, text);
+        m_script.Render(QVScoreboardScript::kInit, data, init);
         force = true;
     }
     if (frame.timeOfDay && m_script.HasSection(QVScoreboardScript::kTimeOfDay)) {
@@ -238,27 +258,31 @@ void QVScoreboard::Tick(const Frame &frame)
     } else {
         m_script.Render(QVScoreboardScript::kClear, data, text);
     }
-    std::vector<uint8_t> bytes;
+    std::vector<uint8_t> setUp, bytes;
+    QVEncodeScoreboardText(init, m_charMode, setUp);
     QVEncodeScoreboardText(text, m_charMode, bytes);
-    if (Send(bytes, frame.now, force || !frame.optimize)) {
+    if (Send(setUp, bytes, frame.now, force || !frame.optimize)) {
         m_initPending = false;
         m_forceNext = false;
     }
     m_mutex.Unlock();
 }
 
-bool QVScoreboard::Send(const std::vector<uint8_t> &bytes, int32_t now, bool force)
+bool QVScoreboard::Send(const std::vector<uint8_t> &setUp, const std::vector<uint8_t> &bytes, int32_t now,
+                        bool force)
 {
     if (!force && bytes == m_lastSent)
         return true;   // nothing new to show
     if (m_sentOnce && KTickElapsed(m_lastSendTime) < m_minUpdateDelay)
         return false;   // too soon: sent on a later tick
-    if (bytes.empty()) {
+    if (setUp.empty() && bytes.empty()) {
         m_lastSent.clear();
         return true;
     }
+    std::vector<uint8_t> out(setUp);
+    out.insert(out.end(), bytes.begin(), bytes.end());
     try {
-        m_port->Write(bytes.data(), int32_t(bytes.size()));
+        m_port->Write(out.data(), int32_t(out.size()));
         m_port->Flush();
     } catch (const KX &error) {
         if (!m_reportedSendError) {
@@ -273,6 +297,6 @@ bool QVScoreboard::Send(const std::vector<uint8_t> &bytes, int32_t now, bool for
     m_lastSent = bytes;
     m_lastSendTime = now;
     m_sentOnce = true;
-    m_sentBytes += uint32_t(bytes.size());
+    m_sentBytes += uint32_t(out.size());
     return true;
 }

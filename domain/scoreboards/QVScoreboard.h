@@ -48,6 +48,10 @@ public:
     // Re-reads the group's settings and the script and reopens the port
     // (GUI thread).
     void Reload(const KString &scriptFolder);
+    // True when a setting of the board's group differs from those the board
+    // was last loaded with (GUI thread).
+    bool SettingsChanged() const;
+    KRGroup &Group() const { return m_group; }
     // Sends the Init section and then the current content, whatever was sent
     // before; a manual board takes the latest results with it.
     void RequestUpdate();
@@ -66,7 +70,11 @@ private:
     static bool PortChanged(KRString &node, const KString &text, void *context);
     void OpenPort(const KString &description);
     void LoadScript(const KString &scriptFolder);
-    bool Send(const std::vector<uint8_t> &bytes, int32_t now, bool force);
+    // Sends setUp (the Init section, usually empty) directly followed by
+    // bytes; unless forced, equal content is not sent again. Only the
+    // content is remembered, so content sent with the Init section is not
+    // repeated on the next tick.
+    bool Send(const std::vector<uint8_t> &setUp, const std::vector<uint8_t> &bytes, int32_t now, bool force);
     void Page(const Frame &frame, QVScoreboardData &data);
 
     KRGroup &m_group;
@@ -77,6 +85,7 @@ private:
     bool m_scriptOk = false;           // a script was read and accepted
     std::unique_ptr<KSerialPort> m_port;
     KString m_portDescription;
+    KString m_settingsText;             // the group's settings when last loaded
     // Settings copy.
     int m_charMode = 0;
     int32_t m_minUpdateDelay = 0;

@@ -14,6 +14,7 @@
 #include "foundation/strings/KPathText.h"
 #include "foundation/values/KDateTime.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -211,6 +212,33 @@ void QVScoreboards::ReinitializeAll()
     RequestUpdate();
 }
 
+void QVScoreboards::ApplySettings()
+{
+    ReadOptimize();
+    KString folder;
+    ScriptFolder(folder);
+    std::vector<QVScoreboard *> boards;
+    for (int n = 0; KRGroup *group = GroupAt(n); ++n) {
+        if (group->IsOmitted())
+            continue;
+        QVScoreboard *board = nullptr;
+        for (QVScoreboard *existing : m_boards)
+            if (&existing->Group() == group)
+                board = existing;
+        if (!board)
+            board = new QVScoreboard(*group, folder);
+        else if (board->SettingsChanged())
+            board->Reload(folder);
+        boards.push_back(board);
+    }
+    m_boardsLock.Lock();
+    m_boards.swap(boards);
+    m_boardsLock.Unlock();
+    for (QVScoreboard *board : boards)
+        if (std::find(m_boards.begin(), m_boards.end(), board) == m_boards.end())
+            delete board;
+}
+
 bool QVScoreboards::TimeOfDay() const
 {
     KMutexHold hold(m_lock);
@@ -294,6 +322,7 @@ void QVScoreboards::Tick(int32_t now)
     frame.data.hour = clock.Hour();
     frame.data.minute = clock.Minute();
     frame.data.second = clock.Second();
+    KMutexHold hold(m_boardsLock);
     for (QVScoreboard *board : m_boards)
         board->Tick(frame);
 }

@@ -62,6 +62,12 @@ public:
     // Command 10157: every board re-reads its settings and script, then as RequestUpdate.
     void ReinitializeAll();
 
+    // Options were confirmed: a board is made for every group added since,
+    // a board whose group was removed (omitted) is ended, and a board whose
+    // settings changed reloads them and its script; boards left as they
+    // were go on undisturbed. Optimize is read again. GUI thread.
+    void ApplySettings();
+
     // The display switches (any thread; they take the lock).
     bool TimeOfDay() const;
     void SetTimeOfDay(bool on);
@@ -82,6 +88,9 @@ private:
     void ReadOptimize();
 
     mutable KMutex m_lock;
+    // The board list: changed only on the GUI thread, under m_boardsLock,
+    // which the scoreboard thread holds while it ticks the boards.
+    KMutex m_boardsLock;
     std::vector<QVScoreboard *> m_boards;
     // Shared state (under m_lock).
     bool m_timeOfDay = false;

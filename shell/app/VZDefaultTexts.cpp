@@ -276,6 +276,9 @@ const wchar_t *const kTexts[] = {
     L"Strings\\Hardware\\FlyOver\\OpenEvent:String=Open a Quorvane Event",
     L"Strings\\Hardware\\FlyOver\\SaveEvent:String=Save the selected Quorvane Event",
     L"Strings\\Hardware\\FlyOver\\Print:String=Print the selected window",
+    L"Strings\\Hardware\\FlyOver\\SchedulePrev:String=Load the previous event of the schedule",
+    L"Strings\\Hardware\\FlyOver\\ScheduleGoto:String=Choose an event of the schedule and load it",
+    L"Strings\\Hardware\\FlyOver\\ScheduleNext:String=Load the next event of the schedule",
     L"Strings\\Hardware\\UpdateFirmware\\:=",
     L"Strings\\Hardware\\UpdateFirmware\\PowerTitle:String=Power",
     L"Strings\\Hardware\\UpdateFirmware\\Power:String=Turn off the Quorvane unit, unplug power cord, and press OK",
@@ -413,6 +416,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\Database\\AtStart:String=This is the first heat of the schedule.",
     L"Strings\\Database\\AtEnd:String=This is the last heat of the schedule.",
     L"Strings\\Database\\Empty:String=The schedule holds no heats.",
+    L"Strings\\Database\\LinesSkipped:String=Lines of the start list were skipped (the program log names each one). The first:",
     // Chart marker labels and the trial choice dialog
     L"Strings\\Chart\\:=",
     L"Strings\\Chart\\Title:String=Select Trial",

@@ -1,6 +1,6 @@
 #pragma once
 // The command ids of the training user interface: the program events that
-// menu entries, tool-bar buttons and dialog buttons send (10001 to 10603),
+// menu entries, tool-bar buttons and dialog buttons send (10001 to 10606),
 // with the two framework codes the File menu uses. The application layer's
 // own codes (exit query, menu opening, idle tick, scoreboard Initialize and
 // Refresh) are in shell/app/KZAppCodes.h, the MDI frame's in
@@ -19,6 +19,10 @@ constexpr int32_t kCmdFileSaveAs = 10004;
 constexpr int32_t kCmdFileSave33 = 10005;                     // no entry: save with flags 33
 constexpr int32_t kCmdFileSaveQit = 10127;
 constexpr int32_t kCmdFileOptions = 10131;
+// ... the schedule's heats (docs/start-list-files.md)
+constexpr int32_t kCmdSchedulePrevious = 10604;
+constexpr int32_t kCmdScheduleGoto = 10605;
+constexpr int32_t kCmdScheduleNext = 10606;
 // kEvtExit (-32) ends the program after the exit query (KZAppCodes.h).
 
 // Options dialog pages (the page index is the id minus kCmdFileOptions)

@@ -69,6 +69,15 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
     case kCmdOptionsPage4:
         RunOptions(code);
         return code;
+    case kCmdSchedulePrevious:
+        LoadScheduledEvent(-1, nullptr, 0);
+        return code;
+    case kCmdScheduleGoto:
+        LoadScheduledEvent(0, nullptr, 0);
+        return code;
+    case kCmdScheduleNext:
+        LoadScheduledEvent(1, nullptr, 0);
+        return code;
     case kCmdScoreboardEditMessage:
         scoreboardMessage.Edit();
         return code;

@@ -123,21 +123,27 @@ QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
 
 QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, int flag)
 {
+    QVSchedule *schedule = QVSchedule::Instance();
+    if (!schedule)
+        return nullptr;
+    // The Goto dialog comes first, so that Cancel leaves the open windows
+    // as they are.
+    KString event, round, heat;
+    if (direction == 0) {
+        schedule->BuildList();   // the dialog offers the heats as the files hold them now
+        QVZScheduleDialog dialog;
+        if (dialog.DoModal() != kDialogOk)
+            return nullptr;
+        event = dialog.EventText();
+        round = dialog.RoundText();
+        heat = dialog.HeatText();
+    }
     if (!window && !CloseEventWindowsIfSingle())
         return nullptr;
     QVEvent *target = window ? window->Event() : nullptr;
     const bool wasModified = target && target->IsModified();
-    QVSchedule *schedule = QVSchedule::Instance();
-    if (!schedule)
-        return nullptr;
-    QVEvent *loaded = nullptr;
-    if (direction == 0) {
-        QVZScheduleDialog dialog;
-        if (dialog.DoModal() == kDialogOk)
-            loaded = schedule->LoadEvent(target, flag, dialog.EventText(), dialog.RoundText(), dialog.HeatText());
-    } else {
-        loaded = schedule->Navigate(target, flag, direction);
-    }
+    QVEvent *loaded = direction == 0 ? schedule->LoadEvent(target, flag, event, round, heat)
+                                     : schedule->Navigate(target, flag, direction);
     if (!loaded)
         return nullptr;
     if (window) {

@@ -1,6 +1,7 @@
 // The main window's menu bar and the states of its own entries.
 #include <iterator>
 
+#include "domain/schedule/QVSchedule.h"
 #include "domain/scoreboards/QVScoreboards.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
@@ -33,6 +34,8 @@ struct Menu
 const Entry kFile[] = {
     { kCmdFileNew, L"New" }, { kCmdFileOpen, L"Open" }, { kEvtCloseWindow, L"CloseWindow" },
     { kCmdFileSave, L"Save" }, { kCmdFileSaveAs, L"SaveAs" }, { kCmdFileSaveQit, L"SaveQIT" },
+    { kSeparator, nullptr }, { kCmdSchedulePrevious, L"SchedulePrev" }, { kCmdScheduleGoto, L"ScheduleGoto" },
+    { kCmdScheduleNext, L"ScheduleNext" },
     { kSeparator, nullptr }, { kCmdFileOptions, L"Options" }, { kSeparator, nullptr }, { kEvtExit, L"Exit" },
 };
 const Entry kChart[] = {
@@ -153,6 +156,11 @@ void QVZControl::MenuOpening()
         return;
     for (int32_t code : kAlwaysEnabled)
         menuBar->EnableItem(code, true);
+    if (const QVSchedule *schedule = QVSchedule::Instance()) {
+        menuBar->EnableItem(kCmdSchedulePrevious, schedule->Offers(-1));
+        menuBar->EnableItem(kCmdScheduleGoto, schedule->Offers(0));
+        menuBar->EnableItem(kCmdScheduleNext, schedule->Offers(1));
+    }
     QVScoreboards *scoreboards = VZApplication::Scoreboards();
     if (!scoreboards)
         return;

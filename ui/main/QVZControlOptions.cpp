@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "domain/schedule/QVSchedule.h"
+#include "domain/scoreboards/QVScoreboards.h"
 #include "foundation/registry/KRFloat.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
@@ -39,6 +40,16 @@ int32_t RunDialog(int32_t code)
     return dialog.DoModal();
 }
 
+// Boards added, changed or removed in the options take effect now; the
+// first board set up while the program runs starts the scoreboards.
+void ApplyScoreboards()
+{
+    if (QVScoreboards *boards = VZApplication::Scoreboards())
+        boards->ApplySettings();
+    else
+        VZApplication::PublishScoreboards(QVScoreboards::Create());
+}
+
 } // namespace
 
 void QVZControl::RunOptions(int32_t code)
@@ -61,8 +72,10 @@ void QVZControl::RunOptions(int32_t code)
             code = kCmdChartOptions;
         }
     }
-    if (result != kDialogCancel)
+    if (result != kDialogCancel) {
+        ApplyScoreboards();
         RefreshCharts();
+    }
     RefreshResults();
     RefreshOptions();
 }

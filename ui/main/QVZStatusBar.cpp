@@ -38,6 +38,9 @@ const FlyOver kFlyOvers[] = {
     { kCmdResultsAllChartsMode, L"\\Strings\\Event\\Results\\FlyOver\\AllChartsMode" },
     { kCmdHardwareBarNew, L"\\Strings\\Hardware\\FlyOver\\NewWorkout" },
     { kCmdHardwareBarOpen, L"\\Strings\\Hardware\\FlyOver\\OpenWorkout" },
+    { kCmdSchedulePrevious, L"\\Strings\\Hardware\\FlyOver\\SchedulePrev" },
+    { kCmdScheduleGoto, L"\\Strings\\Hardware\\FlyOver\\ScheduleGoto" },
+    { kCmdScheduleNext, L"\\Strings\\Hardware\\FlyOver\\ScheduleNext" },
 };
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindow.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/window/KZAccelerator.h"
 #include "shell/toolkit/menus/KZHotKeyText.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -53,6 +55,14 @@ void KZPopUpItem::SetCommand(int32_t value)
 
 ZafEventType KZPopUpItem::Event(const ZafEventStruct &event)
 {
+    // A highlighted command shows its fly-over text in the status bar, as a
+    // button under the pointer does; the bar clears when the highlight leaves.
+    if (KZStatusBar *bar = KZMainStatusBar()) {
+        if (event.type == ZAF_EV_FOCUS_GAINED && Value() > 0 && !IsSeparator())
+            bar->SetFlyOver(Value());
+        else if (event.type == ZAF_EV_FOCUS_LOST && Value() > 0)
+            bar->Clear();
+    }
     return KZLeechThenBase<ZafPopUpItem>(*this, event);
 }
 

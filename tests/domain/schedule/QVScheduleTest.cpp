@@ -7,6 +7,7 @@
 #include "domain/ui/QVSettings.h"
 #include "domain/fakes/QVRecordingFakes.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/support/TestStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -143,4 +144,44 @@ TEST_F(QVScheduleTest, FillResultTakesThePersonByTheirId)
     unknown.SetLastName(KString(L"kept"));
     EXPECT_FALSE(schedule.FillResult(unknown));
     EXPECT_EQ(unknown.LastName(), L"kept");
+}
+
+TEST_F(QVScheduleTest, SkippedLinesAreNamedOnScreenOnceUntilAnotherLineIsTheFirstSkipped)
+{
+    ScratchFolder folder;
+    folder.WriteFile(L"vexa.sch", "1,1,1\r\n1,1,2\r\n");
+    folder.WriteFile(L"vexa.ppl", "1,1,1,3,101,Berg,Anna\r\n1,1,1,x,102,Costa,Maria\r\n");
+    KString in(L"\\Database\\File\\DataInDir:String=");
+    m_settings.Parse(in.Append(folder.Path()));
+    m_settings.Parse(L"\\Strings\\Database\\LinesSkipped:String=Skipped:");
+    QVSchedule schedule;
+    schedule.BuildList();
+    EXPECT_EQ(m_ui.messages, std::vector<std::wstring>{L"Skipped: vexa.ppl line 2 skipped: lane is not a number"});
+    std::unique_ptr<QVEvent> event(schedule.Navigate(nullptr, 0, 1));
+    ASSERT_NE(event, nullptr);
+    EXPECT_EQ(event->Leg(0)->Results()->ResultCount(), 1);   // the good line is used
+    EXPECT_EQ(m_ui.messages.size(), 1u) << "the same first skipped line is named again";
+
+    folder.WriteFile(L"vexa.ppl", ",1,1,3,101,Berg,Anna\r\n");
+    ASSERT_NE(schedule.Navigate(event.get(), 0, 1), nullptr);
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages.back(), L"Skipped: vexa.ppl line 1 skipped: event, round, heat, lane, id, last and "
+                                    L"first name are needed");
+}
+
+TEST_F(QVScheduleTest, PreviousAndNextAreOfferedExceptAtTheirEndAndNothingWithTheDatabaseOff)
+{
+    QVSchedule schedule;
+    EXPECT_TRUE(schedule.Offers(-1) && schedule.Offers(0) && schedule.Offers(1));   // no heat loaded yet
+    std::unique_ptr<QVEvent> event(schedule.Navigate(nullptr, 0, 1));
+    ASSERT_NE(event, nullptr);
+    EXPECT_FALSE(schedule.Offers(-1));
+    EXPECT_TRUE(schedule.Offers(1));
+    ASSERT_NE(schedule.LoadEvent(event.get(), 0, KString(L"2"), KString(L"1"), KString(L"1")), nullptr);
+    EXPECT_TRUE(schedule.Offers(-1));
+    EXPECT_FALSE(schedule.Offers(1));
+    QVSchedule::Settings off = schedule.CurrentSettings();
+    off.mode = QVSchedule::kModeOff;
+    schedule.SetSettings(off);
+    EXPECT_FALSE(schedule.Offers(-1) || schedule.Offers(0) || schedule.Offers(1));
 }

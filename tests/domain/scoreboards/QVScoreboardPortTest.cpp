@@ -173,3 +173,49 @@ TEST_F(QVScoreboardPortTest, ResultsArePagedEveryPageTimeInSingleBytes)
     EXPECT_EQ(first, "1/2 1.Dubois   0.142\r");
     EXPECT_EQ(second, "2/2 2.O'Neill       \r");
 }
+
+TEST_F(QVScoreboardPortTest, InitGoesOutWithTheContentAndEqualContentIsNotSentAgain)
+{
+    m_folder.WriteFile(L"plain.vss", "[Init]\r\nI\r\n[Clear]\r\nC\r\n");
+    m_group->GetString(L"Script")->SetValue(KString(L"plain.vss"));
+    m_group->GetInt(L"CharMode")->SetValue(0);
+    KSerialPort peer;
+    OpenPeer(peer, m_pair.peerPort);
+    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    ASSERT_NE(boards, nullptr);
+    EXPECT_EQ(CollectFromPort(peer, 1200), "IC");
+    boards->RequestUpdate();
+    EXPECT_EQ(CollectFromPort(peer, 1200), "IC");
+}
+
+TEST_F(QVScoreboardPortTest, ConfirmedOptionsStartAnAddedBoardReloadAChangedOneAndEndARemovedOne)
+{
+    m_folder.WriteFile(L"plain.vss", "[Init]\r\nI\r\n[Clear]\r\nC\r\n");
+    m_folder.WriteFile(L"other.vss", "[Clear]\r\nD\r\n");
+    m_group->GetString(L"SerialPort")->SetValue(KString(L"0,9600,8,N,1.0"));
+    KSerialPort peer;
+    OpenPeer(peer, m_pair.peerPort);
+    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    ASSERT_NE(boards, nullptr);
+    QVScoreboard *first = boards->BoardAt(0);
+
+    KRGroup *added = QVScoreboards::AddGroup();
+    ASSERT_NE(added, nullptr);
+    added->GetString(L"Script")->SetValue(KString(L"plain.vss"));
+    added->GetString(L"SerialPort")->SetValue(Port(m_pair.port));
+    EXPECT_EQ(CollectFromPort(peer, 600), "");
+    boards->ApplySettings();
+    ASSERT_EQ(boards->BoardCount(), 2);
+    EXPECT_EQ(boards->BoardAt(0), first) << "an unchanged board was made again";
+    EXPECT_EQ(CollectFromPort(peer, 1200), "IC");
+
+    added->GetString(L"Script")->SetValue(KString(L"other"));
+    boards->ApplySettings();
+    EXPECT_EQ(CollectFromPort(peer, 1200), "D");
+
+    added->SetOmitted(true);
+    boards->ApplySettings();
+    ASSERT_EQ(boards->BoardCount(), 1);
+    EXPECT_EQ(boards->BoardAt(0), first);
+    EXPECT_EQ(added->GetString(L"SerialPort")->ChangeContext(), nullptr) << "the ended board still watches its port";
+}

@@ -15,12 +15,17 @@
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
 #include "domain/schedule/QVSchedule.h"
+#include "domain/scoreboards/QVScoreboards.h"
 #include "domain/timing/VLeg.h"
 #include "foundation/registry/KRFloat.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/controls/ZafNotebook.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/toolkit/menus/KZPopUpItem.h"
+#include "shell/toolkit/menus/KZPullDownMenu.h"
+#include "ui/main/QVZDialogCommands.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZReal.h"
@@ -215,9 +220,12 @@ TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
     EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
     EXPECT_EQ(1, EventWindowCount());
 
-    // Cancel loads nothing.
+    // Cancel loads nothing and, asked for a new window, leaves the open one.
     OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
     EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, window, 0));
+    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, nullptr, 0));
+    EXPECT_EQ(1, EventWindowCount()) << "Cancel in the Goto dialog closed the open workout";
 }
 
 TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
@@ -235,4 +243,24 @@ TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
     control->ScoreboardMessage().SetText(KString());
     Command(kCmdScoreboardSendMessage);
     EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), gSent);
+}
+
+TEST_F(MainWindowDialogs, ABoardAddedInTheOptionsStartsTheScoreboardsAtOkAndEnablesTheirEntries)
+{
+    ASSERT_EQ(nullptr, VZApplication::Scoreboards());
+    OnEachDialog({
+        [&](ZafWindow *front) {
+            front->Event(ZafEventStruct(kCmdOptionsScoreboardNew, 0));
+            Press(front, kDialogOk);
+        },
+    });
+    Command(kCmdScoreboardOptions);
+    QVScoreboards *boards = VZApplication::Scoreboards();
+    ASSERT_NE(nullptr, boards) << "the board waits for a restart";
+    EXPECT_EQ(1, boards->BoardCount());
+    control->MenuBar()->ResetItems();
+    constexpr int kScoreboardMenu = 4;
+    EXPECT_FALSE(Entry(kScoreboardMenu, kCmdScoreboardInitialize)->IsDisabled(true));
+    VZApplication::PublishScoreboards(nullptr);
+    delete boards;
 }

@@ -14,6 +14,7 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
+#include "domain/schedule/QVSchedule.h"
 #include "ui/main/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/main/QVZStatusBar.h"
@@ -60,7 +61,7 @@ TEST_F(QVZControlTest, TheFrameShowsTheProgramTitleAndSevenMenus)
     ASSERT_EQ(int(std::size(titles)), GetMenuItemCount(bar));
     for (int i = 0; i < int(std::size(titles)); ++i)
         EXPECT_EQ(titles[i], MenuText(bar, i)) << i;
-    EXPECT_EQ(10, GetMenuItemCount(GetSubMenu(bar, kFile)));
+    EXPECT_EQ(14, GetMenuItemCount(GetSubMenu(bar, kFile)));
     HMENU chart = GetSubMenu(bar, kChart);
     ASSERT_EQ(8, GetMenuItemCount(chart));
     EXPECT_EQ(L"P&rint...", MenuText(chart, 6));
@@ -128,6 +129,36 @@ TEST_F(QVZControlTest, WithNoEventWindowTheDocumentAndScoreboardEntriesAreGrey)
     EXPECT_FALSE(Entry(kScoreboard, kCmdScoreboardOptions)->IsDisabled(true));
     EXPECT_FALSE(Entry(kHardware, kCmdHardwareDeleteTrials)->IsDisabled(true));
     EXPECT_FALSE(Entry(kHelp, kCmdHelpAbout)->IsDisabled(true));
+}
+
+TEST_F(QVZControlTest, TheScheduleEntriesFollowTheDatabaseAndShowTheirFlyOverWhileHighlighted)
+{
+    QVSchedule schedule;
+    QVSchedule::SetInstance(&schedule);
+    HWND frame = Frame(control);
+    HMENU bar = GetMenu(frame), file = GetSubMenu(bar, kFile);
+    EXPECT_EQ(L"&Previous event", MenuText(file, 7));
+    EXPECT_EQ(L"&Goto event", MenuText(file, 8));
+    EXPECT_EQ(L"Ne&xt event", MenuText(file, 9));
+    control->MenuBar()->ResetItems();
+    for (int32_t command : { kCmdSchedulePrevious, kCmdScheduleGoto, kCmdScheduleNext })
+        EXPECT_FALSE(Entry(kFile, command)->IsDisabled(true)) << command;
+
+    SendMessageW(frame, WM_MENUSELECT, MAKEWPARAM(kFile, MF_POPUP | MF_HILITE), LPARAM(bar));
+    SendMessageW(frame, WM_MENUSELECT, MAKEWPARAM(GetMenuItemID(file, 8), MF_HILITE), LPARAM(file));
+    EXPECT_STREQ(L"Choose an event of the schedule and load it",
+                 control->StatusBar()->MessagePane()->ShownText().CStr());
+    SendMessageW(frame, WM_MENUSELECT, MAKEWPARAM(GetMenuItemID(file, 9), MF_HILITE), LPARAM(file));
+    EXPECT_STREQ(L"Load the next event of the schedule", control->StatusBar()->MessagePane()->ShownText().CStr());
+    SendMessageW(frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+
+    QVSchedule::Settings off = schedule.CurrentSettings();
+    off.mode = QVSchedule::kModeOff;
+    schedule.SetSettings(off);
+    control->MenuBar()->ResetItems();
+    for (int32_t command : { kCmdSchedulePrevious, kCmdScheduleGoto, kCmdScheduleNext })
+        EXPECT_TRUE(Entry(kFile, command)->IsDisabled(true)) << command;
+    QVSchedule::SetInstance(nullptr);
 }
 
 TEST_F(QVZControlTest, AnEventWindowEnablesTheSaveEntries)

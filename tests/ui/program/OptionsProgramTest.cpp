@@ -98,23 +98,7 @@ HWND FindBox(DWORD process, HWND besides)
 // The text field right of a prompt on the same row.
 HWND FieldAfter(HWND dialog, const std::wstring &prompt)
 {
-    HWND label = H::FindChildByText(dialog, prompt);
-    if (!label)
-        return nullptr;
-    const RECT own = ScreenRect(label);
-    HWND best = nullptr;
-    LONG bestLeft = LONG_MAX;
-    H::FindWindowWhere(dialog, [&](HWND window) {
-        const RECT rect = ScreenRect(window);
-        if (H::ClassOf(window) == L"Edit" && IsWindowVisible(window) && rect.left >= own.right &&
-            rect.left < bestLeft && rect.top < own.bottom && rect.bottom > own.top)
-        {
-            best = window;
-            bestLeft = rect.left;
-        }
-        return false;
-    });
-    return best;
+    return ControlAfter(dialog, prompt);
 }
 
 } // namespace

@@ -108,6 +108,29 @@ DWORD ProgramRoad::Close()
     return program.WaitForExit();
 }
 
+HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className)
+{
+    HWND label = H::FindChildByText(dialog, prompt);
+    if (!label)
+        return nullptr;
+    RECT own = {};
+    GetWindowRect(label, &own);
+    HWND best = nullptr;
+    LONG bestLeft = LONG_MAX;
+    H::FindWindowWhere(dialog, [&](HWND window) {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        if (H::ClassOf(window) == className && IsWindowVisible(window) && rect.left >= own.right &&
+            rect.left < bestLeft && rect.top < own.bottom && rect.bottom > own.top)
+        {
+            best = window;
+            bestLeft = rect.left;
+        }
+        return false;
+    });
+    return best;
+}
+
 std::string WindowsOf(DWORD process)
 {
     std::string names;

@@ -69,6 +69,9 @@ std::string WindowsOf(DWORD process);
 HWND FindFileDialog(DWORD process);
 // Types the full path into the process's open or save dialog and confirms it.
 bool ChooseFile(DWORD process, const std::wstring &path);
+// The visible window of that class nearest right of a prompt's text, on
+// the prompt's row (a dialog's text field or drop-down list); none.
+HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className = L"Edit");
 // The window's client area once it stopped changing (up to 20 s).
 ProgramHand::Picture Settled(HWND window);
 
