@@ -558,6 +558,11 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
         bytes.resize(bytes.size() / 2);
     if (fault == Fault::Trickle)
         m_trickleAt = Now() + std::max(1, m_config.trickleMs);
+    if (fault == Fault::StaleFirst)
+    {
+        std::vector<uint8_t> stale = BuildFrame(destination, command, sequence - 1, args, block);
+        bytes.insert(bytes.begin(), stale.begin(), stale.end());
+    }
     if (fault == Fault::RepeatedReply)
     {
         std::vector<uint8_t> once = bytes;

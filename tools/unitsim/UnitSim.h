@@ -99,7 +99,8 @@ enum class Fault
     FewerSamples,     // a data reply with half the samples asked (allowed)
     HugeTrialCount,   // a trial list beyond what a unit holds
     Trickle,          // sends half the frame, then a byte of noise every Config::trickleMs until the next request
-    RepeatedReply     // sends the reply and Config::repeats copies of it at once
+    RepeatedReply,    // sends the reply and Config::repeats copies of it at once
+    StaleFirst        // sends a reply to the request before (its number less one), then the reply, at once
 };
 
 struct Record

@@ -43,6 +43,24 @@ int WrongSamples(const QVTrialRecord &record, const unitsim::Trial &trial)
     return wrong;
 }
 
+// A port whose reader falls behind once: after its next read it stalls, as
+// a program on a loaded machine may, before it reads on.
+class StallingPort : public KSerialPort
+{
+public:
+    int32_t stallMs = 0;
+
+protected:
+    int32_t DoRead(void *buffer, int32_t count) override
+    {
+        int32_t got = KSerialPort::DoRead(buffer, count);
+        if (stallMs > 0)
+            KSleep(stallMs);
+        stallMs = 0;
+        return got;
+    }
+};
+
 struct DamagedReply
 {
     Fault fault;
@@ -452,6 +470,31 @@ TEST_F(BlockSensorLink, StaleRepliesWaitingInTheLineFailNothingAfterThem)
     EXPECT_TRUE(link.GetTrialList(*port, 2, count));
     EXPECT_EQ(3, count);
     EXPECT_TRUE(ui.errors.empty());
+}
+
+// A stale frame and the reply come in one burst well within the reply's
+// time, but the program gets to them only after that time has passed: what
+// had arrived by then counts as in time, so the stale frame is dropped and
+// the reply taken.
+TEST_F(BlockSensorLink, BurstThatCameInTimeIsReadEvenWhenTheProgramGetsToItLate)
+{
+    unit.reset(new unitsim::Unit(unitsim::Config::BlockSensor()));
+    ASSERT_TRUE(unit->Start(pair.peerPort));
+    StallingPort slow;
+    ASSERT_TRUE(slow.Open(KString(Description().c_str())));
+    slow.SetReadTimeout(kShortTimeout);
+    unit->SetFault(kUnitTrialList, Fault::StaleFirst, 1, 1);
+    QVUnitExchange exchange;
+    slow.stallMs = kShortTimeout + 200;
+    try
+    {
+        EXPECT_EQ(3u, exchange.Transact(slow, 0x202, kUnitTrialList, {}).arguments.at(1));
+    }
+    catch (const KX &error)
+    {
+        ADD_FAILURE() << "the exchange failed with " << error.Code();
+    }
+    slow.Close();
 }
 
 TEST_F(BlockSensorLink, BusyUnitAnswersZeroAndRaisesTheBusyAlert)
