@@ -40,6 +40,7 @@ private:
 };
 
 constexpr int32_t kQuietWithoutTimeout = 1000;   // ms of quiet a drain waits for on a port that waits for ever
+constexpr int32_t kTakeWaiting = 100;            // ms a read of bytes already there may take
 } // namespace
 
 int32_t QVFrameCheckError(QVFrameCheck check)
@@ -80,6 +81,8 @@ QVUnitPacket QVUnitExchange::Transact(KStream &port, uint32_t destination, uint3
     m_lastAnswer = QVFrameCheck::kOk;
     if (m_resync)
         Drain(port);
+    if (m_serial)
+        DropWaiting(port);
     port.Write(frame.data(), int32_t(frame.size()));
     port.Flush();
     StartClock();
@@ -106,7 +109,17 @@ int32_t QVUnitExchange::ReadPiece(KStream &port, uint8_t *buffer, int32_t count)
     {
         int32_t left = m_deadline - KTickCount();
         if (left <= 0)
-            throw KXSerialPort(kErrSerialTimeout);
+        {
+            // Time is up, but bytes that are here by now came in time (a
+            // frame that arrives in one burst at the deadline): they are
+            // taken without waiting; silence at the deadline is 5002.
+            int32_t waiting = m_serial->Waiting();
+            if (waiting <= 0)
+                throw KXSerialPort(kErrSerialTimeout);
+            if (count > waiting)
+                count = waiting;
+            left = kTakeWaiting;
+        }
         m_serial->SetReadTimeout(left);
     }
     // One wait at a time, so that the clock bounds it; a stream that ends
@@ -130,18 +143,28 @@ void QVUnitExchange::ReadBytes(KStream &port, uint8_t *buffer, int32_t count)
 void QVUnitExchange::Drain(KStream &port)
 {
     m_resync = false;
-    int32_t quiet = m_shortTimeout >= 0 ? m_shortTimeout : kQuietWithoutTimeout;
-    if (m_serial)
-        m_serial->SetReadTimeout(quiet);
-    int32_t start = KTickCount();
+    const int32_t quiet = m_shortTimeout >= 0 ? m_shortTimeout : kQuietWithoutTimeout;
+    const int32_t budget = kDrainLimit * quiet;
+    const int32_t start = KTickCount();
     uint8_t scrap[256];
     for (;;)
     {
-        if (m_serial && KTickElapsed(start) > kDrainLimit * quiet)
-            break;
+        // Each read waits at most the quiet time and what is left of the
+        // budget, and takes what has come by then: a line that trickles
+        // holds the next request for the budget at most.
+        int32_t wait = quiet;
+        if (m_serial)
+        {
+            int32_t left = budget - KTickElapsed(start);
+            if (left <= 0)
+                break;
+            if (wait > left)
+                wait = left;
+            m_serial->SetReadTimeout(wait);
+        }
         try
         {
-            if (port.Read(scrap, int32_t(sizeof scrap)) <= 0)
+            if (port.ReadSome(scrap, int32_t(sizeof scrap)) <= 0)
                 break;
         }
         catch (const KX &)
@@ -151,6 +174,30 @@ void QVUnitExchange::Drain(KStream &port)
     }
     if (m_serial)
         m_serial->SetReadTimeout(m_shortTimeout);
+}
+
+void QVUnitExchange::DropWaiting(KStream &port)
+{
+    // Whatever waits now answers no request of this exchange (late replies
+    // to failed ones): left there, a backlog of them would fail the next
+    // exchanges one after another. Frames are read whole, so that the rest
+    // of one still arriving is not met as stray bytes by the reply; noise
+    // is dropped as it stands.
+    for (int frames = 0; frames < kMostWaitingFrames && m_serial->Waiting() > 0; ++frames)
+    {
+        StartClock();
+        try
+        {
+            ReadFrame(port);
+        }
+        catch (const KX &)
+        {
+            m_resync = false;
+            break;
+        }
+    }
+    m_serial->DiscardInput();
+    m_serial->SetReadTimeout(m_shortTimeout);
 }
 
 QVUnitPacket QVUnitExchange::ReadReply(KStream &port, const QVUnitPacket &request)
@@ -202,12 +249,15 @@ QVUnitPacket QVUnitExchange::ReadFrame(KStream &port)
     int32_t got = ReadPiece(port, header, 3);
     try
     {
+        // The frame's time on the line counts from its first byte: the
+        // header's at once, the rest once the header gives the length.
+        ExtendClock(3);
         ReadBytes(port, header + got, 3 - got);
         int length = 0;
         QVFrameCheck check = QVCheckFrameHeader(header, length);
         if (check != QVFrameCheck::kOk)
             throw KXSerialPort(QVFrameCheckError(check));
-        ExtendClock(length + kUnitFrameOverhead);
+        ExtendClock(length + kUnitFrameOverhead - 3);
 
         std::vector<uint8_t> frame(size_t(length) + kUnitFrameOverhead);
         frame[0] = header[0];

@@ -12,13 +12,18 @@
 // time-out (the short time-out) from the request and be complete within that
 // time plus its own time on the line (10 bits a byte at the port's rate), in
 // total however its bytes arrive; a dropped frame's time on the line is
-// added, as the unit could not answer while sending it. Other streams are
-// read as they come.
+// added, as the unit could not answer while sending it. A frame's time
+// counts from its first byte; bytes already waiting when the time is up came
+// in time and are read. Other streams are read as they come.
 //
 // Resynchronisation: after a reply that was damaged on the line (cut short,
 // a wrong start byte or length, a wrong checksum), the next request first
 // reads and drops whatever comes until the line has been quiet for the short
-// time-out, so that one damaged reply costs one failed exchange.
+// time-out, for kDrainLimit short time-outs at most however the bytes
+// trickle, so that one damaged reply costs one failed exchange. On a serial
+// port, whatever waits unread when a request is about to go (late replies
+// to failed requests) is dropped first, so that no backlog of them fails the
+// exchanges after it.
 //
 // Every failure throws KXSerialPort: 5002 when the reply does not come in
 // time (also a cut-off frame), 5005 for a wrong checksum, 5006 when only
@@ -64,6 +69,9 @@ private:
     int32_t ReadPiece(KStream &port, uint8_t *buffer, int32_t count);
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
     void Drain(KStream &port);
+    // Drops the frames (and noise) waiting before a request; a frame still
+    // arriving is read to its end first.
+    void DropWaiting(KStream &port);
     QVUnitPacket ReadReply(KStream &port, const QVUnitPacket &request);
     QVUnitPacket ReadFrame(KStream &port);
 
@@ -71,6 +79,9 @@ private:
     // fails the exchange, so that a unit sending such frames without end
     // cannot hold the link.
     static constexpr int kMostDroppedFrames = 8;
+    // Waiting frames read whole before a request; what waits beyond them is
+    // dropped as it stands.
+    static constexpr int kMostWaitingFrames = 64;
     static bool IsForeignFrame(QVFrameCheck check);
 
     KSerialPort *m_serial = nullptr;   // the port of the exchange under way, when a serial one

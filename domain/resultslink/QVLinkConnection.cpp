@@ -2,6 +2,7 @@
 
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KStream.h"
 #include "foundation/strings/KString.h"
@@ -43,6 +44,10 @@ QVLinkConnection::QVLinkConnection(std::unique_ptr<KStream> stream)
     m_stream->SetWriteEncoding(KStream::kEncoding8Bit);
     m_stream->SetReadLineEnd(KStream::kLineEndRaw);
     m_stream->SetWriteLineEnd(KStream::kLineEndRaw);
+    // Every write is bounded, on whatever path the connection came: a peer
+    // that stops reading cannot hold the GUI thread in a send.
+    if (KTCPSocket *socket = dynamic_cast<KTCPSocket *>(m_stream.get()))
+        socket->SetWriteTimeout(kSendTimeout);
 }
 
 QVLinkConnection::~QVLinkConnection() = default;

@@ -20,6 +20,9 @@ class QVLinkConnection
 public:
     static constexpr int kReadBuffer = 65536;   // bytes taken from the peer in one transfer
     static constexpr int kMaxLine = 1024;       // characters of the longest line kept
+    // Milliseconds a TCP peer may leave what is sent to it untaken while its
+    // connection is full; then the send fails and the connection is closed.
+    static constexpr int32_t kSendTimeout = 1000;
 
     // What a Take met.
     enum Outcome
@@ -30,7 +33,8 @@ public:
         kFailed       // the transport failed; the error is in Error()
     };
 
-    // Takes the open stream over; its text settings are set to raw 8-bit.
+    // Takes the open stream over; its text settings are set to raw 8-bit and
+    // a TCP connection gets the send time-out.
     explicit QVLinkConnection(std::unique_ptr<KStream> stream);
     ~QVLinkConnection();
 

@@ -24,7 +24,6 @@ QVResultsLink *g_link = nullptr;
 
 constexpr int32_t kRetryOpenAfter = 10000;  // ms between attempts to open a failed link
 constexpr int32_t kConnectTimeout = 250;    // ms a TCP connection may take (on the GUI thread)
-constexpr int32_t kSendTimeout = 1000;      // ms a listener's client may leave an answer untaken
 constexpr int kLinesPerTick = 64;           // requests of one peer answered in one tick
 
 // A leg field is a whole decimal number, blanks around it allowed.
@@ -189,7 +188,6 @@ void QVResultsLink::AcceptClients()
             Close();
             return;
         }
-        client->SetWriteTimeout(kSendTimeout);
         m_connections.emplace_back(new QVLinkConnection(std::move(client)));
     }
 }

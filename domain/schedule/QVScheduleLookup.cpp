@@ -7,6 +7,7 @@
 #include "foundation/comm/KPortStream.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/values/KHelpers.h"
@@ -79,6 +80,10 @@ bool QVSchedule::LoadFromLookup()
         Warn(L"cannot open ", detail);
         return false;
     }
+    // A peer that takes nothing of a request holds the program for the short
+    // time-out at most, as one that sends no answer does.
+    if (KTCPSocket *socket = dynamic_cast<KTCPSocket *>(stream.get()))
+        socket->SetWriteTimeout(m_settings.shortTimeout);
     stream->SetReadEncoding(KStream::kEncoding8Bit);
     stream->SetWriteEncoding(KStream::kEncoding8Bit);
     stream->SetReadLineEnd(KStream::kLineEndRaw);

@@ -217,6 +217,22 @@ int32_t KSerialPort::DoRead(void *buffer, int32_t count)
     return int32_t(done);
 }
 
+int32_t KSerialPort::Waiting()
+{
+    DWORD errors = 0;
+    COMSTAT status = {};
+    if (!itsHandle || !ClearCommError(itsHandle, &errors, &status))
+        return 0;
+    return int32_t(status.cbInQue);
+}
+
+void KSerialPort::DiscardInput()
+{
+    DropReadAhead();
+    if (itsHandle)
+        PurgeComm(itsHandle, PURGE_RXCLEAR);
+}
+
 void KSerialPort::DoWrite(const void *buffer, int32_t count)
 {
     if (!itsHandle)

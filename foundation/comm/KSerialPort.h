@@ -80,6 +80,11 @@ public:
     int32_t ReadTimeout() const { return itsReadTimeout; }
     // The line's rate in baud, as the latest Open set it.
     int32_t Baud() const { return itsBaud; }
+    // Bytes that have arrived and wait to be read (0 on a closed port); a
+    // read of at most that many returns at once.
+    int32_t Waiting();
+    // Drops every byte that has arrived and not been read.
+    void DiscardInput();
 
     // The present-port list (probe order = ascending COM numbers).
     static void EnumeratePorts();

@@ -76,7 +76,8 @@ void KTCPSocket::Connect(uint32_t address, uint16_t port)
             throw KXStream(kErrSocketConnect, error);
         }
     }
-    SetBlocking(s, true);
+    // Stays non-blocking: reads wait in select, and the write time-out
+    // bounds every send.
     itsSocket = handle;
     itsListening = false;
 }
@@ -116,7 +117,7 @@ bool KTCPSocket::Accept(int32_t timeout)
     SOCKET client = accept(SOCKET(itsSocket), nullptr, nullptr);
     if (client == INVALID_SOCKET)
         return false;
-    SetBlocking(client, true);
+    SetBlocking(client, false);   // as every connection (see Connect)
     itsClient = uintptr_t(client);
     return true;
 }
@@ -166,6 +167,8 @@ int32_t KTCPSocket::DoRead(void *buffer, int32_t count)
     if (!WaitFor(s, true, itsReadTimeout, kErrSocketReceive))
         throw KXStream(kErrSocketReceive, WSAETIMEDOUT);
     int n = recv(SOCKET(s), static_cast<char *>(buffer), count, 0);
+    if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK)
+        throw KXStream(kErrSocketReceive, WSAETIMEDOUT);   // readable, yet nothing to take after all
     if (n == 0) {
         DropClient();
         throw KXStream(kErrSocketReadClosed);

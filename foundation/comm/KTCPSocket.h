@@ -14,7 +14,9 @@
 // Reads return what has arrived (at least one byte); no data within the read
 // time-out throws 8002, a peer that closed throws 8001; writes send every
 // byte or throw 8004, also when the peer takes none of them within the write
-// time-out (then the connection is dropped as if the peer had left). The socket library must be started (KSocketStartup).
+// time-out (then the connection is dropped as if the peer had left); this
+// holds for every connection, made by Open, Accept or AcceptClient. The
+// socket library must be started (KSocketStartup).
 // A socket belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"

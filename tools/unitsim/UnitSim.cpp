@@ -242,7 +242,17 @@ void Unit::Serve()
         }
         if (got > 0)
             ServeBytes(buffer, got);
+        Trickle();
     }
+}
+
+void Unit::Trickle()
+{
+    if (m_trickleAt < 0 || Now() < m_trickleAt)
+        return;
+    const uint8_t noise = 0x55;
+    SendBytes(&noise, 1);
+    m_trickleAt += std::max(1, m_config.trickleMs);
 }
 
 void Unit::ServeBytes(const uint8_t *bytes, int count)
@@ -359,6 +369,7 @@ void Unit::HandleFrame(const Frame &request)
     in.block = request.block;
     AwaitRequest(request.raw.size(), m_readAt);
     Log(in);
+    m_trickleAt = -1;   // a request ends the noise
 
     std::vector<uint32_t> args;
     std::vector<uint8_t> block;
@@ -543,8 +554,21 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
     std::vector<uint8_t> bytes = BuildFrame(destination, command, sequence, args, block);
     if (fault == Fault::BadChecksum)
         bytes.back() ^= 0x5A;
-    if (fault == Fault::Truncated)
+    if (fault == Fault::Truncated || fault == Fault::Trickle)
         bytes.resize(bytes.size() / 2);
+    if (fault == Fault::Trickle)
+        m_trickleAt = Now() + std::max(1, m_config.trickleMs);
+    if (fault == Fault::StaleFirst)
+    {
+        std::vector<uint8_t> stale = BuildFrame(destination, command, sequence - 1, args, block);
+        bytes.insert(bytes.begin(), stale.begin(), stale.end());
+    }
+    if (fault == Fault::RepeatedReply)
+    {
+        std::vector<uint8_t> once = bytes;
+        for (int i = 0; i < m_config.repeats; ++i)
+            bytes.insert(bytes.end(), once.begin(), once.end());
+    }
     if (fault == Fault::TrailingBytes)
         bytes.insert(bytes.end(), {0x55, 0x02, 0xAA});
     if (fault == Fault::StrayStart)

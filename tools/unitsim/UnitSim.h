@@ -58,6 +58,8 @@ struct Config
     int32_t ccTimeDifference = 5;
     std::vector<Trial> trials;
     int lateMs = 1500;               // delay of a late reply
+    int trickleMs = 900;             // Trickle: ms between two bytes of noise
+    int repeats = 40;                // RepeatedReply: copies sent after the reply
     int baud = 19200;                // the rate the unit's port is set to
     // Paced, the unit keeps to its line's rate as a real cable would: what
     // it sends leaves in small bursts no faster than 10 bits a byte at that
@@ -95,7 +97,10 @@ enum class Fault
     Busy,             // answers 0x8000FFFF
     TooManySamples,   // a data reply with one sample more than asked
     FewerSamples,     // a data reply with half the samples asked (allowed)
-    HugeTrialCount    // a trial list beyond what a unit holds
+    HugeTrialCount,   // a trial list beyond what a unit holds
+    Trickle,          // sends half the frame, then a byte of noise every Config::trickleMs until the next request
+    RepeatedReply,    // sends the reply and Config::repeats copies of it at once
+    StaleFirst        // sends a reply to the request before (its number less one), then the reply, at once
 };
 
 struct Record
@@ -164,6 +169,8 @@ private:
               const std::vector<uint8_t> &block, Fault fault);
     void Log(const Record &record);
     void FlushOutbox();
+    // Sends the byte of noise that is due, if any.
+    void Trickle();
     // Writes bytes at the line's rate when paced, else at once.
     void SendBytes(const uint8_t *bytes, size_t count);
     // Waits, when paced, until a request of size bytes read at readAt could
@@ -186,6 +193,7 @@ private:
     int64_t m_lineOut = 0;           // paced: microsecond the line out is free again
     int64_t m_lineIn = 0;            // paced: microsecond the last request came in wholly
     int64_t m_readAt = 0;            // microsecond the bytes being served were read
+    int64_t m_trickleAt = -1;        // Trickle: tick the next byte of noise is due (-1: none)
 
     // Power and monitor state (serving thread, power requests under the lock).
     Mode m_mode = Mode::Frames;

@@ -9,6 +9,7 @@
 #include "domain/results/QVResults.h"
 #include "foundation/errors/KX.h"
 #include "foundation/support/TestStreams.h"
+#include "foundation/values/KHelpers.h"
 
 namespace
 {
@@ -42,10 +43,29 @@ int WrongSamples(const QVTrialRecord &record, const unitsim::Trial &trial)
     return wrong;
 }
 
+// A port whose reader falls behind once: after its next read it stalls, as
+// a program on a loaded machine may, before it reads on.
+class StallingPort : public KSerialPort
+{
+public:
+    int32_t stallMs = 0;
+
+protected:
+    int32_t DoRead(void *buffer, int32_t count) override
+    {
+        int32_t got = KSerialPort::DoRead(buffer, count);
+        if (stallMs > 0)
+            KSleep(stallMs);
+        stallMs = 0;
+        return got;
+    }
+};
+
 struct DamagedReply
 {
     Fault fault;
     const char *name;
+    bool fails;   // the download it meets fails
 };
 } // namespace
 
@@ -143,12 +163,14 @@ TEST_F(BlockSensorLink, RepliesWithFewerSamplesAreCompletedAndLaterRequestsStayI
 
 // One damaged reply in the middle of a download costs that download only:
 // the link finds its frames again for the next one on the same open port.
+// Noise after a whole reply waits in the line when the next request goes
+// and is dropped then: it costs nothing.
 TEST_F(BlockSensorLink, DamagedReplyFailsOneDownloadAndTheNextSucceeds)
 {
     const DamagedReply cases[] = {
-        {Fault::Truncated, "cut short"},
-        {Fault::TrailingBytes, "extra bytes after the frame"},
-        {Fault::StrayStart, "stray start byte before the frame"},
+        {Fault::Truncated, "cut short", true},
+        {Fault::TrailingBytes, "extra bytes after the frame", false},
+        {Fault::StrayStart, "stray start byte before the frame", true},
     };
     unitsim::Config config = unitsim::Config::BlockSensor();
     Serve(config);
@@ -158,9 +180,10 @@ TEST_F(BlockSensorLink, DamagedReplyFailsOneDownloadAndTheNextSucceeds)
     {
         SCOPED_TRACE(damage.name);
         unit->SetFault(kUnitTrialData, damage.fault, 3, 1);
-        EXPECT_FALSE(link.DownloadTrial(*port, 0x202, 0, 0, false, false, true));
-        EXPECT_EQ(153, link.CurrentTrial().reaction);
-        EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[2]));
+        EXPECT_EQ(!damage.fails, link.DownloadTrial(*port, 0x202, 0, 0, false, false, true));
+        const int trial = damage.fails ? 2 : 0;
+        EXPECT_EQ(config.trials[size_t(trial)].reaction, link.CurrentTrial().reaction);
+        EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[size_t(trial)]));
 
         ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 1, 0, false, false, true));
         EXPECT_EQ(100, link.CurrentTrial().reaction);
@@ -391,6 +414,87 @@ TEST_F(BlockSensorLink, LateReplyIsDroppedAndADownloadStartedAtOnceSucceeds)
     ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, true, true));
     EXPECT_EQ(153, link.CurrentTrial().reaction);
     EXPECT_EQ(0, WrongSamples(link.CurrentTrial(), config.trials[2]));
+}
+
+// After a damaged reply the link waits for the line to fall quiet before its
+// next request, but a unit that keeps trickling noise (a byte every 0.9
+// short time-outs, so that the line never falls quiet) holds the next
+// request for ten short time-outs at most.
+TEST_F(BlockSensorLink, TricklingLineAfterADamagedReplyHoldsTheNextRequestTenShortTimeoutsAtMost)
+{
+    constexpr int32_t kShort = 300;
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.trickleMs = kShort * 9 / 10;
+    Serve(config);
+    port->SetReadTimeout(kShort);
+    unit->SetFault(kUnitTrialList, Fault::Trickle, 1, 1);
+    QVUnitExchange exchange;
+    EXPECT_NE(0, ExchangeError(exchange, *port, 0x202, kUnitTrialList));
+
+    int64_t start = Millis();
+    EXPECT_EQ(0, ExchangeError(exchange, *port, 0x202, kUnitTrialList));
+    int64_t elapsed = Millis() - start;
+    // Ten short time-outs of reading, then the request and its prompt reply
+    // (a generous margin for a loaded machine).
+    EXPECT_LT(elapsed, 10 * kShort + 2500);
+    EXPECT_EQ(2u, Requests().size());
+}
+
+// A unit that sent the same reply 41 times leaves 40 stale replies waiting
+// in the line: they are dropped before the next request, and the download
+// after them brings every value exactly.
+TEST_F(BlockSensorLink, StaleRepliesWaitingInTheLineFailNothingAfterThem)
+{
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.repeats = 40;
+    Serve(config);
+    unit->SetFault(kUnitStatus, Fault::RepeatedReply, 1, 1);
+    QVBlockSensors link;
+    int32_t status = -1, unitNumber = 0, valueA = 0, difference = 0, time = 0, version = 0;
+    ASSERT_TRUE(link.GetStatus(*port, kDeviceBlockSensor, status, unitNumber, valueA, difference, time, version));
+    KSleep(300);   // the copies reach the line
+
+    ASSERT_TRUE(link.DownloadTrial(*port, 0x202, 2, 0, false, true, true));
+    const unitsim::Trial &trial = config.trials[2];
+    const QVTrialRecord &record = link.CurrentTrial();
+    EXPECT_EQ(trial.reaction, record.reaction);
+    EXPECT_EQ(0, WrongSamples(record, trial));
+    QVResult result;
+    ASSERT_TRUE(link.FillResult(result, false));
+    EXPECT_EQ(2150, result.Power());
+    EXPECT_EQ(trial.timeToDistance, result.TimeToDistance().Milliseconds());
+    ASSERT_EQ(9, result.BreakCount());
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(trial.breaks[i], result.TrialTime(i).Milliseconds()) << "break " << i;
+    int32_t count = 0;
+    EXPECT_TRUE(link.GetTrialList(*port, 2, count));
+    EXPECT_EQ(3, count);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+// A stale frame and the reply come in one burst well within the reply's
+// time, but the program gets to them only after that time has passed: what
+// had arrived by then counts as in time, so the stale frame is dropped and
+// the reply taken.
+TEST_F(BlockSensorLink, BurstThatCameInTimeIsReadEvenWhenTheProgramGetsToItLate)
+{
+    unit.reset(new unitsim::Unit(unitsim::Config::BlockSensor()));
+    ASSERT_TRUE(unit->Start(pair.peerPort));
+    StallingPort slow;
+    ASSERT_TRUE(slow.Open(KString(Description().c_str())));
+    slow.SetReadTimeout(kShortTimeout);
+    unit->SetFault(kUnitTrialList, Fault::StaleFirst, 1, 1);
+    QVUnitExchange exchange;
+    slow.stallMs = kShortTimeout + 200;
+    try
+    {
+        EXPECT_EQ(3u, exchange.Transact(slow, 0x202, kUnitTrialList, {}).arguments.at(1));
+    }
+    catch (const KX &error)
+    {
+        ADD_FAILURE() << "the exchange failed with " << error.Code();
+    }
+    slow.Close();
 }
 
 TEST_F(BlockSensorLink, BusyUnitAnswersZeroAndRaisesTheBusyAlert)

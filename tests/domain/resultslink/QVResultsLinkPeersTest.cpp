@@ -260,3 +260,71 @@ TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
     for (int i = 0; i < kClients; ++i)
         EXPECT_EQ(answers[size_t(i)], kAnswerForHeat2) << "client " << i;
 }
+
+// A peer that takes a hand-over but never reads fills its connection long
+// before a results file of 1 MB has gone: the send gives up after the send
+// time-out, the peer is closed, and requests that came meanwhile are
+// answered at once. Both kinds of peer: a client the listener accepted
+// while the hand-over waited for one, and the listener the link connects to.
+TEST_F(QVResultsLinkPeersTest, HandOverToAPeerThatNeverReadsIsClosedAfterTheSendTimeout)
+{
+    QVResults *results = m_event.Leg(0)->Results();
+    const KString longText(std::wstring(120, L'w').c_str());
+    for (int i = 0; i < 40000; ++i) {
+        QVResult *result = results->NewResult();
+        result->SetLastName(longText);
+        result->SetTextField(QVResult::kAffiliation, longText);
+    }
+    for (bool listener : {true, false}) {
+        SCOPED_TRACE(listener ? "a client of the listener" : "the listener the link connects to");
+        const int port = kFirstPort + (listener ? 6 : 7);
+        KTCPSocket peer;
+        if (listener)
+            LinkListensOn(port);
+        else
+            LinkConnectsTo(peer, port);
+        std::atomic<bool> handedOver(false);
+        std::atomic<int32_t> connectedAt(0);
+        bool closed = false;
+        std::thread stuck([&] {
+            try {
+                if (listener) {
+                    // Connects once the file is written (the first case
+                    // writes it), while the hand-over waits for a client.
+                    for (int i = 0; i < 2000 && m_folder.ReadFile(L"1-1-2.qit").empty(); ++i)
+                        KSleep(5);
+                    KSleep(10);
+                    peer.SetReadTimeout(2000);
+                    peer.Open(Description(-1, port));
+                } else if (!peer.Accept(10000)) {
+                    return;
+                }
+                connectedAt = KTickCount();
+                // Never reads while the hand-over runs; leaves after 15 s at most.
+                for (int i = 0; i < 1500 && !handedOver; ++i)
+                    KSleep(10);
+                peer.SetReadTimeout(3000);
+                char buffer[65536];
+                for (;;)
+                    peer.ReadSome(buffer, sizeof buffer);
+            } catch (const KX &error) {
+                closed = error.Code() == kErrSocketReadClosed;
+            }
+        });
+        int32_t code = m_event.SendResults();
+        int32_t took = KTickElapsed(connectedAt);
+        handedOver = true;
+        stuck.join();
+        ASSERT_GE(m_folder.ReadFile(L"1-1-2.qit").size(), 6000000u);
+        EXPECT_EQ(code, kErrSendResults);
+        EXPECT_NE(connectedAt, 0);
+        EXPECT_LT(took, QVLinkConnection::kSendTimeout + 3000);
+        EXPECT_TRUE(closed);
+        if (listener) {
+            std::unique_ptr<KTCPSocket> asking = Client(port);
+            Send(*asking, "RRQ,1,1,9\r\n");
+            EXPECT_EQ(TickUntilAnswered(*asking, 20), "RNR\r\n");
+        }
+        QVResultsLink::Shutdown();
+    }
+}

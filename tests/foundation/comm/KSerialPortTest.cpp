@@ -189,6 +189,25 @@ TEST(KSerialPortTransfer, APartAnswerRaisesTheTimeoutAndTheNextReadStartsClean)
     EXPECT_EQ(ReadExactly(b, 2), "de");
 }
 
+TEST(KSerialPortTransfer, BytesWaitingAreCountedAndDroppedUnread)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort a, b;
+    OpenRaw(a, ComPortPair::Description(pair.port));
+    OpenRaw(b, ComPortPair::Description(pair.peerPort));
+    EXPECT_EQ(b.Waiting(), 0);
+    a.Write("stale", 5);
+    for (int i = 0; i < 200 && b.Waiting() < 5; ++i)
+        KSleep(10);
+    EXPECT_EQ(b.Waiting(), 5);
+    b.DiscardInput();
+    EXPECT_EQ(b.Waiting(), 0);
+    a.Write("new", 3);
+    EXPECT_EQ(ReadExactly(b, 3), "new");
+    b.Close();
+    EXPECT_EQ(b.Waiting(), 0);
+}
+
 TEST(KSerialPortState, ClosedPortsRefuseTransfersAndCloseTwiceHarmlessly)
 {
     QV_REQUIRE_COMPORTS(pair);

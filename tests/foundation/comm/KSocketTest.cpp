@@ -207,22 +207,28 @@ TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
     EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, clients[1]), kErrSocketReceive);
 }
 
+// On either end of a connection: the accepted one and the connecting one.
 TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
 {
     const int port = TestPort(10);
-    KTCPSocket listener, client, connection;
+    KTCPSocket listener;
     listener.Open(Description(-2, L"127.0.0.1", port));
-    client.Open(Description(-1, L"127.0.0.1", port));
-    ASSERT_TRUE(listener.AcceptClient(connection, 2000));
-    connection.SetWriteTimeout(200);
-    int32_t code = 0;
-    for (int i = 0; i < 256 && code == 0; ++i)
-        code = CodeOf([](KSocketStream &s) {
-                   static const std::vector<char> bytes(1024 * 1024, 'x');
-                   s.Write(bytes.data(), int32_t(bytes.size()));
-               }, connection);
-    EXPECT_EQ(code, kErrSocketSend);
-    EXPECT_FALSE(connection.IsOpen());
+    for (bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted ? "accepted" : "connecting");
+        KTCPSocket client, connection;
+        client.Open(Description(-1, L"127.0.0.1", port));
+        ASSERT_TRUE(listener.AcceptClient(connection, 2000));
+        KTCPSocket &writer = accepted ? connection : client;
+        writer.SetWriteTimeout(200);
+        int32_t code = 0;
+        for (int i = 0; i < 256 && code == 0; ++i)
+            code = CodeOf([](KSocketStream &s) {
+                       static const std::vector<char> bytes(1024 * 1024, 'x');
+                       s.Write(bytes.data(), int32_t(bytes.size()));
+                   }, writer);
+        EXPECT_EQ(code, kErrSocketSend);
+        EXPECT_FALSE(writer.IsOpen());
+    }
 }
 
 TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
