@@ -1,0 +1,92 @@
+// The long-operation scope: wait pointer, status bar and the message pump
+// between steps.
+#include "shell/app/KZLongOperation.h"
+
+#include <windows.h>
+
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/app/VZSettingKeys.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+
+KZLongOperation *KZLongOperation::current = nullptr;
+
+namespace {
+
+void Pointer(int32_t image)
+{
+    if (KZApplication *application = KZApplication::Instance())
+        application->SetMousePointer(image);
+}
+
+} // namespace
+
+KZLongOperation::KZLongOperation(const KString &text) : outer(current), text(text)
+{
+    current = this;
+    Show();
+    Pump();
+}
+
+KZLongOperation::~KZLongOperation()
+{
+    current = outer;
+    if (outer) {
+        outer->aborted = outer->aborted || aborted;
+        outer->Show();
+        return;
+    }
+    KZStatusBar *bar = KZMainStatusBar();
+    if (bar) {
+        bar->Clear();
+        if (aborted)
+            if (KRegistry *settings = VZApplication::Registry())
+                bar->SetMessage(settings->GetText(kKeyAlertUserAborted).CStr());
+    }
+    Pointer(kPointerArrow);
+    // The cleared bar is drawn now, not at the next idle pass.
+    if (KZApplication *application = KZApplication::Instance())
+        application->RunPendingWithoutInput();
+}
+
+void KZLongOperation::SetText(const KString &newText)
+{
+    text = newText;
+    if (KZStatusBar *bar = KZMainStatusBar())
+        bar->SetMessage(text.CStr());
+}
+
+bool KZLongOperation::Step(int newPercent)
+{
+    if (newPercent != percent) {
+        percent = newPercent;
+        if (KZStatusBar *bar = KZMainStatusBar())
+            bar->SetProgress(percent);
+    }
+    if (!pumped || GetTickCount() - lastPump >= unsigned(kPumpInterval))
+        Pump();
+    return !aborted;
+}
+
+void KZLongOperation::Show() const
+{
+    if (KZStatusBar *bar = KZMainStatusBar()) {
+        bar->SetMessage(text.CStr());
+        bar->SetProgress(percent);
+    }
+    Pointer(kPointerBusy);
+}
+
+void KZLongOperation::Pump()
+{
+    KZApplication *application = KZApplication::Instance();
+    if (!application)
+        return;
+    if (application->RunPendingWithoutInput())
+        aborted = true;
+    // A pointer move over a window set its own pointer again.
+    Pointer(kPointerBusy);
+    pumped = true;
+    lastPump = GetTickCount();
+}
