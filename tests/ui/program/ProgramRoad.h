@@ -36,6 +36,8 @@ public:
     const unitsim::Config &UnitConfig() const { return config; }
     // Another simulated unit than the three-trial block sensor; before Start.
     void UseUnit(const unitsim::Config &unitConfig) { config = unitConfig; }
+    // The simulated unit once started (its power switch); none before.
+    unitsim::Unit *Unit() const { return unit.get(); }
     std::wstring SettingsFile() const { return program.File(L"cfg"); }
 
     // Ctrl+N, Ctrl+T and "Download All" in the trial choice: the new
@@ -66,6 +68,10 @@ std::string WindowsOf(DWORD process);
 HWND FindFileDialog(DWORD process);
 // Types the full path into the process's open or save dialog and confirms it.
 bool ChooseFile(DWORD process, const std::wstring &path);
+// The main status bar's panes on the screen: the message pane and, right of
+// it, the 102-pixel percentage pane (whose right edge keeps a scroll bar's
+// width from the bar's); false when the main window has no status bar.
+bool StatusPanes(HWND main, RECT &message, RECT &progress);
 // The window's client area once it stopped changing (up to 20 s).
 ProgramHand::Picture Settled(HWND window);
 
