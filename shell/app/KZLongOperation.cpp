@@ -20,6 +20,13 @@ void Pointer(int32_t image)
         application->SetMousePointer(image);
 }
 
+KString AbortedText()
+{
+    KRegistry *settings = VZApplication::Registry();
+    const KString *text = settings ? &settings->GetText(kKeyAlertUserAborted) : nullptr;
+    return text && !text->IsEmpty() ? *text : KString(L"Operation aborted by user.");
+}
+
 } // namespace
 
 KZLongOperation::KZLongOperation(const KString &text) : outer(current), text(text)
@@ -41,8 +48,7 @@ KZLongOperation::~KZLongOperation()
     if (bar) {
         bar->Clear();
         if (aborted)
-            if (KRegistry *settings = VZApplication::Registry())
-                bar->SetMessage(settings->GetText(kKeyAlertUserAborted).CStr());
+            bar->SetMessage(AbortedText().CStr());
     }
     Pointer(kPointerArrow);
     // The cleared bar is drawn now, not at the next idle pass.
