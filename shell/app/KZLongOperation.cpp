@@ -77,11 +77,11 @@ bool KZLongOperation::Step(int newPercent)
 
 void KZLongOperation::Show() const
 {
+    Pointer(kPointerBusy);
     if (KZStatusBar *bar = KZMainStatusBar()) {
         bar->SetMessage(text.CStr());
         bar->SetProgress(percent);
     }
-    Pointer(kPointerBusy);
 }
 
 void KZLongOperation::Pump()
