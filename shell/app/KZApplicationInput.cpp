@@ -55,11 +55,12 @@ bool KZApplication::RunPendingWithoutInput()
         }
         if (inputClass == ZAF_INPUT_MOUSE)
             continue;
-        if (manager->Event(event) == kEvtExit) {
+        if (event.type == ZAF_EVENT_OS && event.osEvent.message == WM_QUIT) {
             // The end of the program waits for the main loop.
-            PostQuitMessage(0);
+            PostQuitMessage(int(event.osEvent.wParam));
             break;
         }
+        manager->Event(event);
     }
     return abort;
 }

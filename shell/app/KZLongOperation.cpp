@@ -2,7 +2,7 @@
 // between steps.
 #include "shell/app/KZLongOperation.h"
 
-#include <windows.h>
+#include <chrono>
 
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
@@ -25,6 +25,12 @@ KString AbortedText()
     KRegistry *settings = VZApplication::Registry();
     const KString *text = settings ? &settings->GetText(kKeyAlertUserAborted) : nullptr;
     return text && !text->IsEmpty() ? *text : KString(L"Operation aborted by user.");
+}
+
+int64_t Now()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -51,9 +57,13 @@ KZLongOperation::~KZLongOperation()
             bar->SetMessage(AbortedText().CStr());
     }
     Pointer(kPointerArrow);
-    // The cleared bar is drawn now, not at the next idle pass.
-    if (KZApplication *application = KZApplication::Instance())
-        application->RunPendingWithoutInput();
+    // The cleared bar is drawn now, not at the next idle pass. This end may
+    // come while an exception unwinds: nothing may escape from here.
+    try {
+        if (KZApplication *application = KZApplication::Instance())
+            application->RunPendingWithoutInput();
+    } catch (...) {
+    }
 }
 
 void KZLongOperation::SetText(const KString &newText)
@@ -70,7 +80,7 @@ bool KZLongOperation::Step(int newPercent)
         if (KZStatusBar *bar = KZMainStatusBar())
             bar->SetProgress(percent);
     }
-    if (!pumped || GetTickCount() - lastPump >= unsigned(kPumpInterval))
+    if (!pumped || Now() - lastPump >= kPumpInterval)
         Pump();
     return !aborted;
 }
@@ -94,5 +104,5 @@ void KZLongOperation::Pump()
     // A pointer move over a window set its own pointer again.
     Pointer(kPointerBusy);
     pumped = true;
-    lastPump = GetTickCount();
+    lastPump = Now();
 }

@@ -14,6 +14,8 @@
 // inner one shows its own text and progress and gives the outer one's back
 // at its end; an abort seen by either counts for both. GUI thread only.
 
+#include <cstdint>
+
 #include "foundation/strings/KString.h"
 
 class KZLongOperation
@@ -50,6 +52,6 @@ private:
     int percent = 0;
     bool aborted = false;
     bool pumped = false;
-    unsigned long lastPump = 0;
+    int64_t lastPump = 0;   // ms of a steady clock
     static KZLongOperation *current;
 };
