@@ -36,10 +36,7 @@ QVMonitorDialogue::Step UploadStep(const QVLinkTextKey &key)
         {
             lastPercent = percent;
             KString text;
-            if (total)
-                QVLinkText(key, text);
-            else
-                QVLinkText(kTextWaitMonitor, text);
+            QVLinkText(total ? key : kTextWaitMonitor, text);
             if (total)
                 text.AppendInt(percent).AppendChar(L'%');
             ui->WorkText(text);

@@ -35,7 +35,7 @@ int64_t Now()
 
 } // namespace
 
-KZLongOperation::KZLongOperation(const KString &text) : outer(current), text(text)
+KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(current), text(text), percent(percent)
 {
     current = this;
     Show();

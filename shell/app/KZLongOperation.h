@@ -21,9 +21,10 @@
 class KZLongOperation
 {
 public:
-    // Shows the wait pointer, the text and the progress 0, and lets the
-    // screen repaint (a closed dialog leaves no picture behind).
-    explicit KZLongOperation(const KString &text);
+    // Shows the wait pointer, the text and the progress (0, or -1 for an
+    // empty pane until the first step), and lets the screen repaint (a
+    // closed dialog leaves no picture behind).
+    explicit KZLongOperation(const KString &text, int percent = 0);
     ~KZLongOperation();
     KZLongOperation(const KZLongOperation &) = delete;
     KZLongOperation &operator=(const KZLongOperation &) = delete;

@@ -55,7 +55,7 @@ void VZUserInterface::BeginWork(const KString &text)
     if (work)
         work->SetText(text);
     else
-        work = std::make_unique<KZLongOperation>(text);
+        work = std::make_unique<KZLongOperation>(text, -1);
 }
 
 void VZUserInterface::WorkText(const KString &text)

@@ -119,8 +119,8 @@ protected:
         return road.Start();
     }
     // Hardware > Update Firmware...: the power box (the unit goes off, Ok),
-    // the image chosen, the unit switched on again.
-    void BeginUpload(const std::wstring &image)
+    // the image chosen, the unit switched on again powerOnMs later.
+    void BeginUpload(const std::wstring &image, int powerOnMs = 300)
     {
         H::Focus(road.Main());
         H::Chord({ VK_MENU, 'H' });
@@ -131,7 +131,7 @@ protected:
         road.Unit()->PowerOff();
         ClickButton(power, L"Ok");
         ASSERT_TRUE(ChooseFile(road.Process(), image)) << "no open dialog:" << WindowsOf(road.Process());
-        road.Unit()->PowerOn(300);
+        road.Unit()->PowerOn(powerOnMs);
     }
     std::string Received() { return ReadBytes(road.Folder().PathOf(L"unit\\firmware.img")); }
 
@@ -162,7 +162,11 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     MapWindowPoints(client, nullptr, reinterpret_cast<POINT *>(&area), 2);
     const H::Picture backdrop = H::CaptureScreen(area);
 
-    BeginUpload(big);
+    BeginUpload(big, 2000);
+    // The wait for the unit shows in the status bar, without a percentage.
+    EXPECT_TRUE(H::WaitFor([&] { return !(H::CaptureScreen(message).pixels == quietMessage.pixels); }, 1500))
+        << "nothing in the status bar while the program waits for the unit";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels);
     // The percentage rises while the image goes out.
     int first = 0;
     ASSERT_TRUE(H::WaitFor([&] { return (first = Filled(H::CaptureScreen(progress), emptyBar)) >= 2; }, 20000))
