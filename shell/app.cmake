@@ -6,6 +6,7 @@ list(APPEND SHELL_SOURCES
     app/KZApplicationLoop.cpp
     app/KZCommandLine.cpp
     app/KZLocaleName.cpp
+    app/KZLongOperation.cpp
     app/KZLocaleTables.cpp
     app/KZMessageBox.cpp
     app/KZSplash.cpp

@@ -15,26 +15,35 @@ namespace
 {
 constexpr uint32_t kUploadUsageBit = 0x100;   // the upload's bit in the shared port
 
-struct ProgressText
+// Thrown between two steps of an upload that the user stopped.
+struct UploadStopped
 {
-    const QVLinkTextKey *key;
-    int lastPercent;
 };
 
-void ShowProgress(void *context, size_t sent, size_t total)
+// The step of an upload's monitor dialogue: the status line says what is
+// sent and how far it got (key and percent), or that the program waits for
+// the unit; the user interface lets the windows repaint, and an Escape
+// stops the upload where it stands.
+QVMonitorDialogue::Step UploadStep(const QVLinkTextKey &key)
 {
-    ProgressText &progress = *static_cast<ProgressText *>(context);
-    int percent = total ? int(sent * 100 / total) : 100;
-    if (percent == progress.lastPercent)
-        return;
-    progress.lastPercent = percent;
-    if (QVUserInterface *ui = QVUserInterface::Installed())
-    {
-        KString text;
-        QVLinkText(*progress.key, text);
-        text.AppendInt(percent).AppendChar(L'%');
-        ui->StatusText(text);
-    }
+    int lastPercent = -2;
+    return [&key, lastPercent](size_t sent, size_t total) mutable {
+        QVUserInterface *ui = QVUserInterface::Installed();
+        if (!ui)
+            return;
+        int percent = total ? int(sent * 100 / total) : -1;
+        if (percent != lastPercent)
+        {
+            lastPercent = percent;
+            KString text;
+            QVLinkText(total ? key : kTextWaitMonitor, text);
+            if (total)
+                text.AppendInt(percent).AppendChar(L'%');
+            ui->WorkText(text);
+        }
+        if (!ui->Work(percent))
+            throw UploadStopped();
+    };
 }
 
 void Message(const QVLinkTextKey &key, const KString &detail)
@@ -49,11 +58,25 @@ void Message(const QVLinkTextKey &key, const KString &detail)
     }
 }
 
-void ClearStatus()
+// The user interface's long operation from the opened port to its close.
+class UploadWork
 {
-    if (QVUserInterface *ui = QVUserInterface::Installed())
-        ui->StatusText(KString());
-}
+public:
+    UploadWork()
+    {
+        KString text;
+        QVLinkText(kTextWaitMonitor, text);
+        if (QVUserInterface *ui = QVUserInterface::Installed())
+            ui->BeginWork(text);
+    }
+    ~UploadWork()
+    {
+        if (QVUserInterface *ui = QVUserInterface::Installed())
+            ui->EndWork();
+    }
+    UploadWork(const UploadWork &) = delete;
+    UploadWork &operator=(const UploadWork &) = delete;
+};
 
 // Reads a whole file of 1 byte up to the largest image; false (with the
 // message shown) when it cannot be read or has no usable size.
@@ -91,11 +114,11 @@ bool IsWave(const std::vector<uint8_t> &bytes)
 void QVBlockSensors::UploadFirmware(KSerialPort &port, const std::vector<uint8_t> &image)
 {
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
+    dialogue.SetStep(UploadStep(kTextSendFirmware));
     dialogue.WaitForPrompt();
-    ProgressText progress = {&kTextSendFirmware, -1};
     try
     {
-        dialogue.Transfer("F", image, ShowProgress, &progress);
+        dialogue.Transfer("F", image);
     }
     catch (const KXSerialPort &)
     {
@@ -108,12 +131,12 @@ void QVBlockSensors::UploadFirmware(KSerialPort &port, const std::vector<uint8_t
 void QVBlockSensors::UploadSound(KSerialPort &port, int slot, const std::vector<uint8_t> &sound, bool waitForPrompt)
 {
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
+    dialogue.SetStep(UploadStep(kTextSendSound));
     if (waitForPrompt)
         dialogue.WaitForPrompt();
-    ProgressText progress = {&kTextSendSound, -1};
     try
     {
-        dialogue.Transfer("W " + std::to_string(slot), sound, ShowProgress, &progress);
+        dialogue.Transfer("W " + std::to_string(slot), sound);
     }
     catch (const KXSerialPort &)
     {
@@ -141,10 +164,6 @@ bool QVBlockSensors::OpenUploadPort(KSerialPort &port)
     port.SetWriteEncoding(KStream::kEncoding8Bit);
     port.SetReadLineEnd(KStream::kLineEndRaw);
     port.SetWriteLineEnd(KStream::kLineEndRaw);
-    KString text;
-    QVLinkText(kTextWaitMonitor, text);
-    if (QVUserInterface *ui = QVUserInterface::Installed())
-        ui->StatusText(text);
     return true;
 }
 
@@ -237,16 +256,28 @@ bool QVBlockSensors::RunUpload(const std::function<void(KSerialPort &port)> &upl
         return false;
     m_unitText.Clear();
     bool done = false;
-    try
+    bool failed = false;
+    KX failure;
     {
-        upload(port);
-        done = true;
+        UploadWork work;
+        try
+        {
+            upload(port);
+            done = true;
+        }
+        catch (const UploadStopped &)
+        {
+            // The user stopped it: nothing to report.
+        }
+        catch (const KX &error)
+        {
+            failed = true;
+            failure = error;
+        }
+        port.Close();
     }
-    catch (const KX &error)
-    {
-        ShowUploadFailure(error);
-    }
-    port.Close();
-    ClearStatus();
+    // Reported once the pointer and the status line are back.
+    if (failed)
+        ShowUploadFailure(failure);
     return done;
 }

@@ -76,6 +76,8 @@ void QVMonitorDialogue::WaitForPrompt()
     {
         while (Now() < end)
         {
+            if (m_step)
+                m_step(0, 0);
             SendLine("");
             int64_t poll = Now() + kMonitorPollMs;
             while (Now() < poll)
@@ -197,8 +199,7 @@ void QVMonitorDialogue::Expect(const std::string &answer, const std::string &wan
     throw KXSerialPort(kErrSerialReceive);
 }
 
-void QVMonitorDialogue::Transfer(const std::string &command, const std::vector<uint8_t> &bytes,
-                                 void (*progress)(void *, size_t, size_t), void *context)
+void QVMonitorDialogue::Transfer(const std::string &command, const std::vector<uint8_t> &bytes)
 {
     uint32_t crc = QVCrc32(bytes.data(), bytes.size());
     SendLine(command + " " + std::to_string(bytes.size()) + " " + CrcText(crc));
@@ -208,8 +209,8 @@ void QVMonitorDialogue::Transfer(const std::string &command, const std::vector<u
         size_t count = std::min(bytes.size() - at, size_t(kMonitorLineBytes));
         SendLine(DataLine(bytes.data() + at, count));
         Expect(ReadAnswer(), "OK");
-        if (progress)
-            progress(context, at + count, bytes.size());
+        if (m_step)
+            m_step(at + count, bytes.size());
     }
     SendLine("E");
     // Some units end the transfer without a new prompt: the line decides.

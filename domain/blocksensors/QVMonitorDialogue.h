@@ -10,6 +10,7 @@
 // unit's own text is kept in UnitText). The port is not owned; one thread.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,15 @@ public:
     void WaitForPrompt();
     // One whole transfer: the command line ("F <size> <crc>" or "W <slot>
     // <size> <crc>"), the data lines and "E"; checks the CRC the unit
-    // reports. progress (may be none) is told the bytes sent so far.
-    void Transfer(const std::string &command, const std::vector<uint8_t> &bytes,
-                  void (*progress)(void *context, size_t sent, size_t total) = nullptr,
-                  void *context = nullptr);
+    // reports.
+    void Transfer(const std::string &command, const std::vector<uint8_t> &bytes);
+    // Called between the steps of the dialogue: at each CR while waiting for
+    // the prompt (sent and total 0) and after each answered data line (the
+    // bytes sent so far and all of them). It may throw to stop the
+    // dialogue where it stands; the unit then keeps what the protocol says
+    // of a transfer that never ended.
+    using Step = std::function<void(size_t sent, size_t total)>;
+    void SetStep(Step step) { m_step = std::move(step); }
     // "G": the unit restarts (no answer is awaited).
     void Restart();
 
@@ -55,4 +61,5 @@ private:
     std::string m_pending;   // received text not yet taken
     bool m_prompted = false; // the last answer came with its prompt
     KString m_unitText;
+    Step m_step;
 };

@@ -1,5 +1,7 @@
 #include "domain/ui/QVUserInterface.h"
 
+#include "foundation/strings/KString.h"
+
 namespace
 {
 QVUserInterface *g_installed = nullptr;
@@ -8,3 +10,11 @@ QVUserInterface *g_installed = nullptr;
 QVUserInterface *QVUserInterface::Installed() { return g_installed; }
 
 void QVUserInterface::Install(QVUserInterface *ui) { g_installed = ui; }
+
+void QVUserInterface::BeginWork(const KString &text) { StatusText(text); }
+
+void QVUserInterface::WorkText(const KString &text) { StatusText(text); }
+
+bool QVUserInterface::Work(int) { return true; }
+
+void QVUserInterface::EndWork() { StatusText(KString()); }

@@ -43,6 +43,15 @@ public:
     // extensions ("qvw"), and on Ok replaces path with the chosen file.
     // False when the user cancelled.
     virtual bool ChooseSaveFile(KString &path, const wchar_t *extensions) = 0;
+    // A long operation (an upload): BeginWork shows its text in the status
+    // line (and the wait pointer; no percentage yet); Work shows percent (0 to 100, -1 none)
+    // and lets the windows repaint, and answers false once the user asked
+    // to stop (Escape); EndWork ends it however it ended. WorkText changes
+    // the text. The defaults only show the texts.
+    virtual void BeginWork(const KString &text);
+    virtual void WorkText(const KString &text);
+    virtual bool Work(int percent);
+    virtual void EndWork();
 
     // The installed interface, or none.
     static QVUserInterface *Installed();

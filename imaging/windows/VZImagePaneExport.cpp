@@ -18,63 +18,13 @@
 #include "imaging/image/VImagingTexts.h"
 #include "imaging/views/VImageView.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 
 namespace {
 
 // Rows top down, 1-byte aligned, 15 bits: the words Targa's 15-bit rows hold.
 constexpr uint32_t kRowFormat = 8192 | 256 | 16;
-
-// The wait pointer and the progress on the status bar while the file is
-// written; the normal pointer and an empty bar (or the abort notice) after.
-class ExportProgress
-{
-public:
-    ExportProgress()
-    {
-        if (KZApplication *app = KZApplication::Instance())
-            app->SetMousePointer(kPointerBusy);
-        if (KZStatusBar *bar = KZMainStatusBar()) {
-            bar->SetMessage(VImagingText(kTextExportingBitmap).CStr());
-            bar->SetProgress(0);
-        }
-    }
-    ~ExportProgress()
-    {
-        if (KZStatusBar *bar = KZMainStatusBar()) {
-            bar->Clear();
-            if (aborted)
-                bar->SetMessage(VImagingText(kTextUserAborted).CStr());
-        }
-        if (KZApplication *app = KZApplication::Instance())
-            app->SetMousePointer(kPointerArrow);
-    }
-    ExportProgress(const ExportProgress &) = delete;
-    ExportProgress &operator=(const ExportProgress &) = delete;
-
-    // The bar is only touched when the figure changes.
-    void Set(int percent)
-    {
-        if (percent == shown)
-            return;
-        shown = percent;
-        if (KZStatusBar *bar = KZMainStatusBar())
-            bar->SetProgress(percent);
-    }
-    // True (and remembered) once the user pressed Escape.
-    bool CheckAbort()
-    {
-        if (!aborted)
-            if (KZApplication *app = KZApplication::Instance())
-                aborted = app->UserAbort();
-        return aborted;
-    }
-
-private:
-    int shown = 0;
-    bool aborted = false;
-};
 
 // The view at 1:1 with the image's print marks (the flagged results) for the
 // selection; the zoom and the marks are put back however the export ends.
@@ -117,7 +67,7 @@ struct ExportRows
     VImage *image;
     VImageView *view;
     KRect rect;            // view units at 1:1
-    ExportProgress *progress;
+    KZLongOperation *progress;   // wait pointer, status bar, Escape
     std::vector<uint8_t> row;
 };
 
@@ -125,9 +75,8 @@ struct ExportRows
 const uint8_t *NextRow(int32_t row, void *context)
 {
     auto *rows = static_cast<ExportRows *>(context);
-    if (rows->progress->CheckAbort())
+    if (!rows->progress->Step(int(int64_t(row) * 100 / rows->rect.Height())))
         return nullptr;
-    rows->progress->Set(int(int64_t(row) * 100 / rows->rect.Height()));
     const int32_t y = rows->rect.bottom - row;
     KRect band(rows->rect.left, y, rows->rect.right, y);
     const uint8_t *pixels = rows->image->RenderRect(band, *rows->view, kRowFormat);
@@ -192,7 +141,7 @@ bool VZImagePane::ExportBitmap()
     bool written = false;
     int32_t failure = 0;
     {
-        ExportProgress progress;
+        KZLongOperation progress(VImagingText(kTextExportingBitmap));
         const PrintBracket bracket(*image, *view, selection, PrintMarks());
         ExportRows rows{ image, view, bracket.printRect, &progress, {} };
         rows.row.assign(size_t(bitmap.RowBytes()), 0);

@@ -105,6 +105,11 @@ public:
     bool UserAbort();
     // Removes every pending key message; true when there was one.
     bool FlushKeys();
+    // Lets the pending messages of this thread run (paints, timers, sent
+    // messages) without the user's input, for long operations between
+    // their steps: key messages are removed as UserAbort removes them (true
+    // when Escape was among them), mouse input is dropped.
+    bool RunPendingWithoutInput();
     // With a window: the first grab takes it and the flags (kGrab...) and
     // captures the mouse; a later one only captures again. With none: ends
     // the grab.

@@ -7,20 +7,60 @@
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindow.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "shell/app/KZAppCodes.h"
+
+namespace {
+
+// True when the main window maps the key event to the cancel key (Escape).
+bool IsCancelKey(ZafWindow *mainWindow, ZafEventStruct event)
+{
+    if (!mainWindow)
+        return false;
+    mainWindow->TranslateInputEvent(event);
+    return mainWindow->MapEvent(event) == kEvtCancelKey;
+}
+
+} // namespace
 
 bool KZApplication::UserAbort()
 {
     bool abort = false;
     MSG message;
-    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-        if (!mainWindow)
-            continue;
-        ZafEventStruct event(ZAF_EVENT_OS, ZafOSEventFromMSG(message));
-        mainWindow->TranslateInputEvent(event);
-        if (mainWindow->MapEvent(event) == kEvtCancelKey)
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+        if (IsCancelKey(mainWindow, ZafEventStruct(ZAF_EVENT_OS, ZafOSEventFromMSG(message))))
             abort = true;
+    return abort;
+}
+
+bool KZApplication::RunPendingWithoutInput()
+{
+    bool abort = UserAbort();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
+        ;
+    while (PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE))
+        ;
+    ZafEventManager *events = EventManager();
+    ZafWindowManager *manager = WindowManager();
+    if (!events || !manager)
+        return abort;
+    ZafEventStruct event;
+    while (events->Get(event, ZAF_NO_WAIT) == 0) {
+        const ZafEventType inputClass = event.InputClass();
+        if (inputClass == ZAF_INPUT_KEYBOARD) {
+            abort = IsCancelKey(mainWindow, event) || abort;
+            continue;
+        }
+        if (inputClass == ZAF_INPUT_MOUSE)
+            continue;
+        if (event.type == ZAF_EVENT_OS && event.osEvent.message == WM_QUIT) {
+            // The end of the program waits for the main loop.
+            PostQuitMessage(int(event.osEvent.wParam));
+            break;
+        }
+        manager->Event(event);
     }
     return abort;
 }

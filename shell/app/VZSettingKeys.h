@@ -7,6 +7,7 @@ constexpr const wchar_t *kKeyErrors = L"\\Strings\\Errors\\";               // e
 constexpr const wchar_t *kKeyAlertOperationFailed = L"\\Strings\\Alerts\\OperationFailed";
 constexpr const wchar_t *kKeyAlertError = L"\\Strings\\Alerts\\Error";      // caption of error boxes
 constexpr const wchar_t *kKeyAlertMessage = L"\\Strings\\Alerts\\Message";  // caption of message boxes
+constexpr const wchar_t *kKeyAlertUserAborted = L"\\Strings\\Alerts\\UserAborted";  // a long operation stopped by Escape
 constexpr const wchar_t *kKeyAlertCopyTitle = L"\\Strings\\Alerts\\CopyTitle";  // second-copy caption, before the number
 constexpr const wchar_t *kKeyAlertCopyText = L"\\Strings\\Alerts\\CopyText";
 // The start-up warning about a language file with unreadable lines: the text, then the file, then this

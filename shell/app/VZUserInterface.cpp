@@ -49,3 +49,29 @@ bool VZUserInterface::ChooseSaveFile(KString &path, const wchar_t *extensions)
     path = file.FullName();
     return true;
 }
+
+void VZUserInterface::BeginWork(const KString &text)
+{
+    if (work)
+        work->SetText(text);
+    else
+        work = std::make_unique<KZLongOperation>(text, -1);
+}
+
+void VZUserInterface::WorkText(const KString &text)
+{
+    if (work)
+        work->SetText(text);
+    else
+        StatusText(text);
+}
+
+bool VZUserInterface::Work(int percent)
+{
+    return work ? work->Step(percent) : true;
+}
+
+void VZUserInterface::EndWork()
+{
+    work.reset();
+}

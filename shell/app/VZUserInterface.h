@@ -4,7 +4,10 @@
 // (QVUserInterface::Install) and removes it at shut-down. The status line
 // stays idle until the main window has a status bar. GUI thread only.
 
+#include <memory>
+
 #include "domain/ui/QVUserInterface.h"
+#include "shell/app/KZLongOperation.h"
 
 class VZApplication;
 
@@ -18,7 +21,13 @@ public:
     int Ask(const KString &title, const KString &text, int buttons) override;
     void StatusText(const KString &text) override;
     bool ChooseSaveFile(KString &path, const wchar_t *extensions) override;
+    // The domain's long operations run as a KZLongOperation.
+    void BeginWork(const KString &text) override;
+    void WorkText(const KString &text) override;
+    bool Work(int percent) override;
+    void EndWork() override;
 
 private:
     VZApplication &application;
+    std::unique_ptr<KZLongOperation> work;
 };

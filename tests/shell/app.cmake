@@ -4,6 +4,7 @@ list(APPEND TEST_SOURCES
     support/ShellAppTest.cpp
     app/KZApplicationServicesTest.cpp
     app/KZEventLoopTest.cpp
+    app/KZLongOperationTest.cpp
     app/KZLocaleNameTest.cpp
     app/VZDdeCommandTest.cpp
     app/VZErrorDisplayTest.cpp

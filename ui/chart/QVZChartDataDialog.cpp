@@ -1,5 +1,7 @@
 #include "ui/chart/QVZChartDataDialog.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 #include "foundation/errors/KX.h"
@@ -7,8 +9,11 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/fields/KZButton.h"
+#include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/main/QVZCommands.h"
 
@@ -39,12 +44,6 @@ int16_t Sample16(double value)
     if (value <= -2147483648.0)
         value = -2147483648.0;
     return static_cast<int16_t>(static_cast<int32_t>(value));
-}
-
-void SetPointer(int32_t image)
-{
-    if (VZApplication *app = VZApplication::Instance())
-        app->SetMousePointer(image);
 }
 
 } // namespace
@@ -95,16 +94,26 @@ void QVZChartDataDialog::Export()
         return;
     }
     file.SetExtension(L"txt");
-    SetPointer(kPointerBusy);
-    try {
-        WriteFile(file);
-    } catch (const KX &error) {
-        file.Close();
+    bool failed = false;
+    {
+        KZLongOperation work(KZSettingText(kTextExportDataExporting, L"Exporting chart data..."));
+        try {
+            WriteFile(file);
+        } catch (const KX &error) {
+            file.Close();
+            failed = true;
+            status = error.Code() ? error.Code() : -1;
+        }
+        // Escape leaves no half-written file behind.
+        if (work.Aborted()) {
+            file.Close();
+            DeleteFileW(file.FullName().CStr());
+            status = kStatusCancelled;
+        }
+    }
+    if (failed)
         if (VZApplication *app = VZApplication::Instance())
             app->ShowError(KString(L"Error writing export file"));
-        status = error.Code() ? error.Code() : -1;
-    }
-    SetPointer(kPointerArrow);
     if (ZafEventManager *events = ZafEventManager::Shared())
         events->Put(ZafEventStruct(kDialogOk, 0));
 }
@@ -118,7 +127,10 @@ void QVZChartDataDialog::WriteFile(KFile &file)
     file.SetSize(0);
     file.Seek(0);
     const QVZChartTraces &traces = QVZChartTraces::Shared();
+    KZLongOperation *work = KZLongOperation::Current();
     for (int i = 0; i < QVZChartTraces::kSamples; ++i) {
+        if (work && !work->Step(i * 100 / QVZChartTraces::kSamples))
+            break;
         KString line = Decimal((i - QVZChartTraces::kGunSample) * 0.001);
         line.AppendChar(L'\t');
         line.AppendInt(Sample16(traces.RawX()[i]));

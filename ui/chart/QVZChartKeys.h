@@ -61,6 +61,7 @@ constexpr int kCmdChartPopupOption = 10373;
 
 // Texts of the bitmap export.
 constexpr const wchar_t *kTextExportBitmapExporting = L"\\Strings\\Event\\Chart\\ExportBitmap\\Exporting";
+constexpr const wchar_t *kTextExportDataExporting = L"\\Strings\\Event\\Chart\\ExportData\\Exporting";
 constexpr const wchar_t *kTextExportBitmapError = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error";
 constexpr const wchar_t *kTextExportBitmapGeneral = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\General";
 constexpr const wchar_t *kTextExportBitmapMemory = L"\\Strings\\Event\\Chart\\ExportBitmap\\Error\\Memory";

@@ -1,10 +1,10 @@
 // QVZChartPane: the bitmap export of the chart as it stands on the screen.
-#include "imaging/image/VImagingTexts.h"
 #include "ui/chart/QVZChartPane.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "chart/view/ZafChartControl.h"
 #include "domain/event/QVEvent.h"
@@ -16,8 +16,8 @@
 #include "foundation/streams/KBufferedFile.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 
@@ -33,21 +33,6 @@ void Alert(const wchar_t *key)
 {
     if (VZApplication *app = VZApplication::Instance())
         app->ShowError(SettingString(key));
-}
-
-void Status(const wchar_t *text, int progress)
-{
-    if (KZStatusBar *bar = KZMainStatusBar()) {
-        bar->SetMessage(text);
-        if (progress >= 0)
-            bar->SetProgress(progress);
-    }
-}
-
-void Pointer(int32_t image)
-{
-    if (VZApplication *app = VZApplication::Instance())
-        app->SetMousePointer(image);
 }
 
 // A copy of the screen rectangle, clipped to the screen; null (with the
@@ -132,15 +117,6 @@ HGLOBAL BitmapToDib(HBITMAP bitmap)
     return memory;
 }
 
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 } // namespace
 
 KString QVZChartPane::exportPath;
@@ -172,26 +148,24 @@ void QVZChartPane::ExportBitmap()
     HWND window = control ? static_cast<HWND>(control->OSHandle()) : nullptr;
     if (window)
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages();
     RECT rect = {};
     if (!window || !GetWindowRect(window, &rect)) {
         Alert(kTextExportBitmapGeneral);
         return;
     }
-    Pointer(kPointerBusy);
-    Status(SettingString(kTextExportBitmapExporting).CStr(), 0);
+    // Its start lets the screen repaint after the dialog, before the copy.
+    std::optional<KZLongOperation> work(std::in_place, SettingString(kTextExportBitmapExporting));
     HBITMAP screen = RenderBitmap(rect);
     HGLOBAL dib = screen ? BitmapToDib(screen) : nullptr;
     if (screen)
         DeleteObject(screen);
     auto *header = dib ? static_cast<BITMAPINFOHEADER *>(GlobalLock(dib)) : nullptr;
     if (!header) {
+        work.reset();
         if (dib) {
             GlobalFree(dib);
             Alert(kTextExportBitmapError);
         }
-        Status(L"", -1);
-        Pointer(kPointerArrow);
         return;
     }
     KBitmap bitmap(header->biWidth, header->biHeight, KBitmap::kFormatBottomUp | KBitmap::kFormat24Bit,
@@ -215,25 +189,20 @@ void QVZChartPane::ExportBitmap()
     }
     GlobalUnlock(dib);
     GlobalFree(dib);
-    Status(L"", -1);
-    Pointer(kPointerArrow);
-    if (failed) {
+    // Its end clears the status bar (and says when the user aborted).
+    work.reset();
+    if (failed)
         Alert(kTextExportBitmapError);
-    } else if (context.aborted) {
-        Status(SettingString(kTextUserAborted).CStr(), -1);
-    }
 }
 
 const uint8_t *QVZChartPane::ExportRow(int32_t row, void *data)
 {
     auto *context = static_cast<ExportRowContext *>(data);
-    KZApplication *app = KZApplication::Instance();
-    if (app && app->UserAbort()) {
+    KZLongOperation *work = KZLongOperation::Current();
+    if (work && !work->Step(context->height > 0 ? row * 100 / context->height : 0)) {
         context->aborted = true;
         return nullptr;
     }
-    if (KZStatusBar *bar = KZMainStatusBar())
-        bar->SetProgress(context->height > 0 ? row * 100 / context->height : 0);
     if (context->rowsLeft < 1)
         return nullptr;
     --context->rowsLeft;

@@ -4,6 +4,7 @@
 #include "ui/chart/QVZChartPane.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "chart/view/ZafChartControl.h"
 #include "domain/event/QVEvent.h"
@@ -15,10 +16,10 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafPrinter.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "foundation/errors/KErrorCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/printing/KZModulePrinter.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
@@ -35,12 +36,6 @@ KZModulePrinter<ZafPrinter> chartPrinter;
 
 // The date and time at which the current print job started.
 KString63 printStart;
-
-void Pointer(int32_t image)
-{
-    if (VZApplication *app = VZApplication::Instance())
-        app->SetMousePointer(image);
-}
 
 void HeaderLine(ZafPrinter &printer, int font, int top, const KString &text, int alignment, int *bottom = nullptr)
 {
@@ -82,12 +77,7 @@ void QVZChartPane::Print()
             app->ShowErrorCode(kErrPrinterNotResponding);
         return;
     }
-    Pointer(kPointerBusy);
-    KZStatusBar *bar = KZMainStatusBar();
-    if (bar) {
-        bar->SetMessage(KZSettingText(kTextChartPrinting, L"Printing Chart...").CStr());
-        bar->SetProgress(0);
-    }
+    std::optional<KZLongOperation> work(std::in_place, KZSettingText(kTextChartPrinting, L"Printing Chart..."));
     KDateTime now;
     now.SetNow();
     KString started;
@@ -100,9 +90,7 @@ void QVZChartPane::Print()
         printer->EndPage();
     }
     printer->EndPrintJob();
-    if (bar)
-        bar->Clear();
-    Pointer(kPointerArrow);
+    work.reset();
     if (!paged && app)
         app->ShowErrorCode(kErrPrinterNotResponding);
 }

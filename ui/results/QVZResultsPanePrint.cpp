@@ -9,10 +9,9 @@
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KDateTime.h"
-#include "imaging/image/VImagingTexts.h"
+#include "shell/app/KZLongOperation.h"
 #include "imaging/printer/VZPrinter.h"
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/printing/KZModulePrinter.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
@@ -31,17 +30,6 @@ constexpr int kHeaderLines = 6;   // header, heads and the notice line
 constexpr int kFirstRowLine = 3;
 
 KZModulePrinter<VZPrinter> resultsPrinter;
-
-// The wait pointer from the first page to the end of the job, the normal
-// one after it however the job ends.
-class WaitPointer
-{
-public:
-    WaitPointer() { P::BusyPointer(true); }
-    ~WaitPointer() { P::BusyPointer(false); }
-    WaitPointer(const WaitPointer &) = delete;
-    WaitPointer &operator=(const WaitPointer &) = delete;
-};
 
 KRGroup *MarginsGroup()
 {
@@ -132,13 +120,8 @@ bool QVZResultsPane::Print()
             log->Error(KString(L"QVZResultsPane::Print: page too small"));
         return false;
     }
-    const WaitPointer wait;
-    KZStatusBar *status = KZMainStatusBar();
-    if (status)
-    {
-        status->SetMessage(P::Text(kTextPrinting, L"Printing results...").CStr());
-        status->SetProgress(0);
-    }
+    // From the first page to the end of the job, however it ends.
+    KZLongOperation work(P::Text(kTextPrinting, L"Printing results..."));
     KDateTime now;
     now.SetNow();
     printDate.Clear();
@@ -151,13 +134,11 @@ bool QVZResultsPane::Print()
     bool aborted = false;
     for (int page = 0; page < pageCount; ++page)
     {
-        if (application && application->UserAbort())
+        if (!work.Step(page * 100 / pageCount))
         {
             aborted = true;
             break;
         }
-        if (status)
-            status->SetProgress(page * 100 / pageCount);
         printer->StartPage();
         PrintPageHeader(*printer, page + 1, pageCount);
         const PrintPage &part = pages[page];
@@ -169,11 +150,5 @@ bool QVZResultsPane::Print()
     else
         printer->EndDoc();
     printer->EndPrinting();
-    if (status)
-    {
-        status->Clear();
-        if (aborted)
-            status->SetMessage(P::Text(kTextUserAborted, L"Operation aborted by user.").CStr());
-    }
     return !aborted;
 }

@@ -7,6 +7,7 @@
 #include "foundation/registry/KRInt.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
@@ -104,10 +105,10 @@ void BusyPointer(bool busy)
         application->SetMousePointer(busy ? kPointerBusy : kPointerArrow);
 }
 
-void Progress(int percent)
+bool Step(int percent)
 {
-    if (KZStatusBar *bar = KZMainStatusBar())
-        bar->SetProgress(percent);
+    KZLongOperation *work = KZLongOperation::Current();
+    return !work || work->Step(percent);
 }
 
 void ClearStatus()

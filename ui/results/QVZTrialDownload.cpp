@@ -6,6 +6,7 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "ui/options/QVZOptionsKeys.h"
 #include "ui/results/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
@@ -17,21 +18,17 @@ bool QVZTrialDownload::running = false;
 
 namespace {
 
-// Restores the normal pointer, clears the status bar and ends the run,
-// however the run is left.
+// The run as one long operation: wait pointer and status bar from its start,
+// the normal pointer and a clear status bar however the run is left.
 class RunScope
 {
 public:
-    explicit RunScope(bool &running) : running(running) { running = true; }
-    ~RunScope()
-    {
-        running = false;
-        P::BusyPointer(false);
-        P::ClearStatus();
-    }
+    explicit RunScope(bool &running) : running(running), work(KString()) { running = true; }
+    ~RunScope() { running = false; }
 
 private:
     bool &running;
+    KZLongOperation work;
 };
 
 } // namespace
@@ -260,9 +257,9 @@ bool QVZTrialDownload::Fetch(const KRGroup &group, bool empty)
         if (outcome == Outcome::Written)
         {
             ++downloaded;
-            P::BusyPointer(true);
-            P::Progress(downloaded * progressStep);
-            P::DispatchPending();
+            // Escape keeps the trials fetched so far and ends the run.
+            if (!P::Step(downloaded * progressStep))
+                stop = true;
         }
         return true;
     }
@@ -289,10 +286,13 @@ bool QVZTrialDownload::FetchEveryTrial(const KRGroup &group)
             return false;
         if (outcome == Outcome::Cancelled)
             break;
-        P::BusyPointer(true);
-        P::Progress(trial * step);
-        P::DispatchPending();
+        // Escape keeps the trials fetched so far and ends the run.
+        if (!P::Step(trial * step))
+        {
+            stop = true;
+            return true;
+        }
     }
-    P::Progress(100);
+    P::Step(100);
     return true;
 }

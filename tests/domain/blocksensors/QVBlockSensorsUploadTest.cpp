@@ -145,6 +145,42 @@ TEST_F(MonitorUpload, UpdateFirmwareChoosesTheImageOnlyOnTheFirstPass)
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// Escape midway: the upload ends at once without a message, the unit keeps
+// the firmware it had and takes the next image whole.
+TEST_F(MonitorUpload, UpdateStoppedMidwayLeavesTheUnitsFirmwareAndTheNextArrivesWhole)
+{
+    OfferedFirmware dialog(64 * 400, 13);
+    QVBlockSensors link;
+    ServeForMenu(link, 200);
+    unit->ClearTranscript();
+    ui.stopAt = 50;
+    EXPECT_FALSE(link.UpdateFirmware(true));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(1, ui.begun);
+    EXPECT_EQ(1, ui.ended);
+    ASSERT_FALSE(ui.percents.empty());
+    EXPECT_EQ(-1, ui.percents.front()) << "the wait for the prompt";
+    EXPECT_EQ(50, ui.percents.back());
+    // Nothing went out after the stop: neither the end of the transfer nor the restart.
+    size_t dataLines = 0;
+    for (const unitsim::Record &record : unit->Transcript())
+    {
+        EXPECT_NE("E", record.text);
+        EXPECT_NE("G", record.text);
+        dataLines += record.text.compare(0, 2, "D ") == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(200u, dataLines);
+    EXPECT_TRUE(unit->Firmware().empty()) << "the unit took half an image";
+
+    // The user switches the unit off and on and sends the image again.
+    ui.stopAt = -1;
+    Restart(200);
+    EXPECT_TRUE(link.UpdateFirmware(false));
+    EXPECT_TRUE(unit->Firmware() == dialog.Image());
+    EXPECT_EQ(2, ui.ended);
+}
+
 TEST_F(MonitorUpload, RefusedDataLineFailsTheUpdateWithTheUnitsText)
 {
     OfferedFirmware dialog(1000, 3);

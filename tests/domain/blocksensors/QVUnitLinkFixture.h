@@ -28,6 +28,18 @@ public:
     int Ask(const KString &, const KString &, int) override { return kCancel; }
     void StatusText(const KString &text) override { status.push_back(Narrow(text)); }
     bool ChooseSaveFile(KString &, const wchar_t *) override { return false; }
+    void BeginWork(const KString &text) override
+    {
+        ++begun;
+        StatusText(text);
+    }
+    // Escape once the progress reaches stopAt (-1: never).
+    bool Work(int percent) override
+    {
+        percents.push_back(percent);
+        return stopAt < 0 || percent < stopAt;
+    }
+    void EndWork() override { ++ended; }
 
     static std::string Narrow(const KString &text)
     {
@@ -40,6 +52,10 @@ public:
     std::vector<int32_t> errors;
     std::vector<std::string> messages;
     std::vector<std::string> status;
+    std::vector<int> percents;
+    int stopAt = -1;
+    int begun = 0;
+    int ended = 0;
 };
 
 class UnitLinkTest : public ::testing::Test

@@ -308,11 +308,14 @@ TEST_F(ChartProgram, TwelveTracesDownloadedIntoTheOverlayShowTwelveCurvesAndLege
     EXPECT_GT(PlotPixels(shown, kSeriesColour[kSeries - 1]), 300) << "the twelfth curve";
 }
 
-TEST_F(ChartProgram, ExportBitmapFromTheChartMenuWritesTheChartAsATargaFile)
+TEST_F(ChartProgram, ExportBitmapFromTheChartMenuWritesTheChartAsATargaFileAndLeavesNoProgressBehind)
 {
     QV_REQUIRE_COMPORTS(pair);
     Open();
     const H::Picture shown = Settled(chart);
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road->Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
     const std::wstring path = road->Folder().PathOf(L"chart.tga");
     ChartMenu({ 'B' });   // Export Bitmap...
     ASSERT_TRUE(ChooseFile(road->Process(), path)) << "no save dialog:" << WindowsOf(road->Process());
@@ -340,4 +343,6 @@ TEST_F(ChartProgram, ExportBitmapFromTheChartMenuWritesTheChartAsATargaFile)
         }
     EXPECT_EQ(0, different) << "pixels of the file that differ from the chart on the screen";
     EXPECT_GT(PlotPixels(shown, RGB(0, 0, 255)), 300) << "the chart showed its trace";
+    EXPECT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 3000))
+        << "the status bar's percentage pane kept a value after the export";
 }

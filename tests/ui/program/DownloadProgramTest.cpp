@@ -83,3 +83,37 @@ TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
         EXPECT_EQ(0, different);
     }
 }
+
+// Escape while Download All fetches the trials of a unit holding fifty:
+// the download stops, the trials fetched so far stay in the workout and the
+// status bar's percentage pane is empty again.
+TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qstopped");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    const std::wstring workout = road.Folder().PathOf(L"stopped.qvw");
+    ASSERT_TRUE(road.Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << "no trials listed:" << WindowsOf(road.Process());
+    H::Key(VK_ESCAPE);
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 10000))
+        << "the download went on";
+
+    H::Focus(main);
+    H::Control('S');
+    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    EXPECT_EQ(0u, road.Close());
+    QVEvent saved;
+    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
+    ASSERT_NE(nullptr, saved.Leg(0));
+    QVResults *results = saved.Leg(0)->Results();
+    ASSERT_NE(nullptr, results);
+    EXPECT_GE(results->ResultCount(), 3);
+    EXPECT_LT(results->ResultCount(), 50);
+    EXPECT_EQ(50u, road.Unit()->TrialCount()) << "the unit keeps its trials";
+}

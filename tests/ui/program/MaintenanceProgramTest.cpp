@@ -95,7 +95,7 @@ protected:
         QV_REQUIRE_COMPORTS(pair);
         road = std::make_unique<ProgramRoad>(L"qmaint");
         ASSERT_TRUE(road->Start()) << "the program or the simulated unit did not start";
-        unit = road->SimulatedUnit();
+        unit = road->Unit();
         ASSERT_NE(nullptr, unit);
     }
 

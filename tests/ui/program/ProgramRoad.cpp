@@ -164,6 +164,26 @@ bool ChooseFile(DWORD process, const std::wstring &path)
     return H::WaitFor([&] { return FindFileDialog(process) == nullptr; });
 }
 
+bool StatusPanes(HWND main, RECT &message, RECT &progress)
+{
+    RECT frame;
+    GetWindowRect(main, &frame);
+    HWND bar = H::FindWindowWhere(main, [&](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return GetParent(window) == main && IsWindowVisible(window) && H::ClassOf(window) == L"ZafWindow" &&
+               frame.bottom - r.bottom < 12 && r.bottom - r.top < 40;
+    });
+    if (!bar)
+        return false;
+    RECT r;
+    GetWindowRect(bar, &r);
+    const int right = r.right - GetSystemMetrics(SM_CXVSCROLL);
+    progress = { right - 102, r.top + 2, right, r.bottom };
+    message = { r.left + 2, r.top + 2, progress.left - 2, r.bottom };
+    return true;
+}
+
 H::Picture Settled(HWND window)
 {
     H::Picture last = H::Capture(window);

@@ -34,11 +34,11 @@ public:
     QuorvaneProgram &Program() { return program; }
     ShellScratch &Folder() { return folder; }
     const unitsim::Config &UnitConfig() const { return config; }
-    // The simulated unit once started (null without a COM pair), to switch
-    // it off and on and to read what it received.
-    unitsim::Unit *SimulatedUnit() const { return unit.get(); }
     // Another simulated unit than the three-trial block sensor; before Start.
     void UseUnit(const unitsim::Config &unitConfig) { config = unitConfig; }
+    // The simulated unit once started (its power switch, what it received);
+    // none before or without a COM pair.
+    unitsim::Unit *Unit() const { return unit.get(); }
     std::wstring SettingsFile() const { return program.File(L"cfg"); }
 
     // Ctrl+N, Ctrl+T and "Download All" in the trial choice: the new
@@ -72,6 +72,10 @@ bool ChooseFile(DWORD process, const std::wstring &path);
 // The visible window of that class nearest right of a prompt's text, on
 // the prompt's row (a dialog's text field or drop-down list); none.
 HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className = L"Edit");
+// The main status bar's panes on the screen: the message pane and, right of
+// it, the 102-pixel percentage pane (whose right edge keeps a scroll bar's
+// width from the bar's); false when the main window has no status bar.
+bool StatusPanes(HWND main, RECT &message, RECT &progress);
 // The window's client area once it stopped changing (up to 20 s).
 ProgramHand::Picture Settled(HWND window);
 

@@ -1,0 +1,108 @@
+// The long-operation scope: wait pointer, status bar and the message pump
+// between steps.
+#include "shell/app/KZLongOperation.h"
+
+#include <chrono>
+
+#include "foundation/registry/KRegistry.h"
+#include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
+#include "shell/app/VZSettingKeys.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
+
+KZLongOperation *KZLongOperation::current = nullptr;
+
+namespace {
+
+void Pointer(int32_t image)
+{
+    if (KZApplication *application = KZApplication::Instance())
+        application->SetMousePointer(image);
+}
+
+KString AbortedText()
+{
+    KRegistry *settings = VZApplication::Registry();
+    const KString *text = settings ? &settings->GetText(kKeyAlertUserAborted) : nullptr;
+    return text && !text->IsEmpty() ? *text : KString(L"Operation aborted by user.");
+}
+
+int64_t Now()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(current), text(text), percent(percent)
+{
+    current = this;
+    Show();
+    Pump();
+}
+
+KZLongOperation::~KZLongOperation()
+{
+    current = outer;
+    if (outer) {
+        outer->aborted = outer->aborted || aborted;
+        outer->Show();
+        return;
+    }
+    KZStatusBar *bar = KZMainStatusBar();
+    if (bar) {
+        bar->Clear();
+        if (aborted)
+            bar->SetMessage(AbortedText().CStr());
+    }
+    Pointer(kPointerArrow);
+    // The cleared bar is drawn now, not at the next idle pass. This end may
+    // come while an exception unwinds: nothing may escape from here.
+    try {
+        if (KZApplication *application = KZApplication::Instance())
+            application->RunPendingWithoutInput();
+    } catch (...) {
+    }
+}
+
+void KZLongOperation::SetText(const KString &newText)
+{
+    text = newText;
+    if (KZStatusBar *bar = KZMainStatusBar())
+        bar->SetMessage(text.CStr());
+}
+
+bool KZLongOperation::Step(int newPercent)
+{
+    if (newPercent != percent) {
+        percent = newPercent;
+        if (KZStatusBar *bar = KZMainStatusBar())
+            bar->SetProgress(percent);
+    }
+    if (!pumped || Now() - lastPump >= kPumpInterval)
+        Pump();
+    return !aborted;
+}
+
+void KZLongOperation::Show() const
+{
+    Pointer(kPointerBusy);
+    if (KZStatusBar *bar = KZMainStatusBar()) {
+        bar->SetMessage(text.CStr());
+        bar->SetProgress(percent);
+    }
+}
+
+void KZLongOperation::Pump()
+{
+    KZApplication *application = KZApplication::Instance();
+    if (!application)
+        return;
+    if (application->RunPendingWithoutInput())
+        aborted = true;
+    // A pointer move over a window set its own pointer again.
+    Pointer(kPointerBusy);
+    pumped = true;
+    lastPump = Now();
+}

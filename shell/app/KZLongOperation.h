@@ -1,0 +1,58 @@
+#pragma once
+// KZLongOperation: one long operation of the program (a trial download, a
+// firmware or sound upload, printing, an export) from its start to its end.
+// While it lives the mouse shows the wait pointer and the main status bar
+// shows its text and its progress (0 to 100). Each Step lets the pending
+// window messages run, so that every window repaints, while the user's keys
+// and clicks are held back: the keys are read for the Escape key (the
+// user's abort), clicks are dropped, so that no other command starts in the
+// middle. Its end, however the operation ends, gives the normal pointer
+// back and clears the status bar, which then says "Operation aborted by
+// user." when the user aborted.
+//
+// Operations may nest (an upload inside a command that already waits): an
+// inner one shows its own text and progress and gives the outer one's back
+// at its end; an abort seen by either counts for both. GUI thread only.
+
+#include <cstdint>
+
+#include "foundation/strings/KString.h"
+
+class KZLongOperation
+{
+public:
+    // Shows the wait pointer, the text and the progress (0, or -1 for an
+    // empty pane until the first step), and lets the screen repaint (a
+    // closed dialog leaves no picture behind).
+    explicit KZLongOperation(const KString &text, int percent = 0);
+    ~KZLongOperation();
+    KZLongOperation(const KZLongOperation &) = delete;
+    KZLongOperation &operator=(const KZLongOperation &) = delete;
+
+    // A new text in the status bar.
+    void SetText(const KString &text);
+    // Shows percent (0 to 100; -1 clears the pane) and, at most every
+    // kPumpInterval ms, lets pending messages run and looks for Escape.
+    // False once the user aborted.
+    bool Step(int percent);
+    // As Step, keeping the progress shown.
+    bool Step() { return Step(percent); }
+    bool Aborted() const { return aborted; }
+
+    // The innermost running operation; none.
+    static KZLongOperation *Current() { return current; }
+
+    static constexpr int kPumpInterval = 25;   // ms between two looks at the queue
+
+private:
+    void Show() const;
+    void Pump();
+
+    KZLongOperation *outer;
+    KString text;
+    int percent = 0;
+    bool aborted = false;
+    bool pumped = false;
+    int64_t lastPump = 0;   // ms of a steady clock
+    static KZLongOperation *current;
+};

@@ -1,0 +1,209 @@
+// Firmware uploads as a user does them: Hardware > Update Firmware..., the
+// power box, the image chosen in the open dialog and the simulated Control
+// Center switched off and on again on the COM pair. While the image goes
+// out, the status bar shows how far it got, the windows repaint and Escape
+// stops it; the unit then takes the next image whole.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <random>
+#include <string>
+
+#include "ui/program/ProgramRoad.h"
+
+namespace H = ProgramHand;
+
+namespace {
+
+constexpr COLORREF kCover = RGB(255, 0, 255);
+
+std::string RandomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char &c : bytes)
+        c = char(random() & 0xFF);
+    return bytes;
+}
+
+std::string Narrow(const std::wstring &text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+HCURSOR ShownPointer()
+{
+    CURSORINFO info = {};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+// Columns of the percentage pane that differ from the empty pane's over
+// most of their height: the filled part of the bar (one column a
+// percent), not the strokes of its text.
+int Filled(const H::Picture &pane, const H::Picture &empty)
+{
+    int filled = 0;
+    for (int x = 0; x < pane.width && x < empty.width; ++x)
+    {
+        int changed = 0;
+        for (int y = 0; y < pane.height && y < empty.height; ++y)
+            changed += pane.At(x, y) != empty.At(x, y) ? 1 : 0;
+        filled += changed * 10 > pane.height * 4 ? 1 : 0;
+    }
+    return filled;
+}
+
+// A plain magenta window of this process over a screen rectangle, shown
+// until it is destroyed.
+HWND Cover(const RECT &area)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = CreateSolidBrush(kCover);
+    wc.lpszClassName = L"UploadTestCover";
+    RegisterClassW(&wc);
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"",
+                                 WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    UpdateWindow(cover);
+    return cover;
+}
+
+void PumpOwnMessages(DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    while (GetTickCount() < end)
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(20);
+    }
+}
+
+// A click on the box's button with that label (case ignored).
+void ClickButton(HWND box, const std::wstring &label)
+{
+    HWND button = H::FindWindowWhere(box, [&](HWND window) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        std::wstring plain;
+        for (const wchar_t *c = text; *c; ++c)
+            if (*c != L'&')
+                plain += wchar_t(towlower(*c));
+        std::wstring wanted;
+        for (wchar_t c : label)
+            wanted += wchar_t(towlower(c));
+        return IsWindowVisible(window) && plain == wanted;
+    });
+    ASSERT_NE(nullptr, button) << "no button " << Narrow(label);
+    H::ClickCenter(button);
+}
+
+class UploadProgram : public ::testing::Test
+{
+protected:
+    // A Control Center that keeps what it receives in the folder "unit".
+    bool Start()
+    {
+        CreateDirectoryW(road.Folder().PathOf(L"unit").c_str(), nullptr);
+        unitsim::Config unit = unitsim::Config::ControlCenter();
+        unit.outputDir = Narrow(road.Folder().PathOf(L"unit"));
+        road.UseUnit(unit);
+        return road.Start();
+    }
+    // Hardware > Update Firmware...: the power box (the unit goes off, Ok),
+    // the image chosen, the unit switched on again powerOnMs later.
+    void BeginUpload(const std::wstring &image, int powerOnMs = 300)
+    {
+        H::Focus(road.Main());
+        H::Chord({ VK_MENU, 'H' });
+        H::Rest(300);
+        H::Key('U');
+        HWND power = road.Program().WaitForWindow(L"Power");
+        ASSERT_NE(nullptr, power) << "no power box:" << WindowsOf(road.Process());
+        road.Unit()->PowerOff();
+        ClickButton(power, L"Ok");
+        ASSERT_TRUE(ChooseFile(road.Process(), image)) << "no open dialog:" << WindowsOf(road.Process());
+        road.Unit()->PowerOn(powerOnMs);
+    }
+    std::string Received() { return ReadBytes(road.Folder().PathOf(L"unit\\firmware.img")); }
+
+    ProgramRoad road{ L"qupload" };
+};
+
+} // namespace
+
+TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndTheNextOneArrivesWhole)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    const std::wstring big = road.Folder().PathOf(L"big.img");
+    const std::wstring small = road.Folder().PathOf(L"small.img");
+    WriteBytes(big, RandomBytes(3 * 1024 * 1024, 3));
+    WriteBytes(small, RandomBytes(200 * 1024, 5));
+    ASSERT_TRUE(Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
+    HWND client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
+    ASSERT_NE(nullptr, client);
+    H::MoveTo(client, 40, 40);
+    H::Rest(300);
+    const HCURSOR normal = ShownPointer();
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    const H::Picture quietMessage = H::CaptureScreen(message);
+    RECT area = { 20, 20, 220, 120 };
+    MapWindowPoints(client, nullptr, reinterpret_cast<POINT *>(&area), 2);
+    const H::Picture backdrop = H::CaptureScreen(area);
+
+    BeginUpload(big, 2000);
+    // The wait for the unit shows in the status bar, without a percentage.
+    EXPECT_TRUE(H::WaitFor([&] { return !(H::CaptureScreen(message).pixels == quietMessage.pixels); }, 1500))
+        << "nothing in the status bar while the program waits for the unit";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels);
+    // The percentage rises while the image goes out.
+    int first = 0;
+    ASSERT_TRUE(H::WaitFor([&] { return (first = Filled(H::CaptureScreen(progress), emptyBar)) >= 2; }, 20000))
+        << "no progress shown:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return Filled(H::CaptureScreen(progress), emptyBar) > first + 1; }, 10000))
+        << "the progress stood still at " << first;
+    EXPECT_NE(normal, ShownPointer()) << "the wait pointer while the upload runs";
+    const H::Picture sending = H::CaptureScreen(message);
+    EXPECT_FALSE(sending.pixels == quietMessage.pixels) << "the status bar names the upload";
+    // A region of the main window covered and uncovered is drawn again.
+    HWND cover = Cover(area);
+    PumpOwnMessages(500);
+    EXPECT_EQ(kCover, H::CaptureScreen(area).At(50, 50)) << "the cover showed";
+    DestroyWindow(cover);
+    EXPECT_TRUE(H::WaitFor([&] { return H::CaptureScreen(area).pixels == backdrop.pixels; }, 2000))
+        << "the uncovered region was not drawn again";
+    EXPECT_GT(Filled(H::CaptureScreen(progress), emptyBar), first) << "the upload ran on";
+
+    // Escape ends it within a second, with no alert, and gives pointer,
+    // status text and percentage pane back.
+    H::Key(VK_ESCAPE);
+    const DWORD pressed = GetTickCount();
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 5000))
+        << "the percentage pane stayed:" << WindowsOf(road.Process());
+    EXPECT_LE(GetTickCount() - pressed, 1000u) << "ms from Escape to the end of the upload";
+    H::Rest(1000);
+    EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Error", 10)) << WindowsOf(road.Process());
+    EXPECT_EQ(normal, ShownPointer()) << "the normal pointer after the upload";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels);
+    EXPECT_FALSE(H::CaptureScreen(message).pixels == sending.pixels) << "the upload's text stayed in the status bar";
+    EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
+
+    // The next upload arrives byte for byte.
+    BeginUpload(small);
+    HWND more = road.Program().WaitForWindow(L"Confirm", 60000);
+    ASSERT_NE(nullptr, more) << "the second upload did not end:" << WindowsOf(road.Process());
+    EXPECT_TRUE(Received() == ReadBytes(small)) << Received().size() << " bytes received";
+    ClickButton(more, L"No");
+    EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(more); }));
+}
