@@ -6,11 +6,9 @@
 //   it replaces the old file;
 // - an open against a plain read of the file into new memory, as opening a
 //   document must put the data somewhere it was not before.
-// Before each timed step the disk is settled: the old file a save let go is
-// deleted (the program does that on a worker thread just after the save)
-// and a small scratch file is flushed, so that work the file system still
-// owed for earlier steps (the blocks of a replaced or deleted file) is not
-// charged to the next one.
+// Before each timed step the disk is settled: a small scratch file is
+// flushed, so that work the file system still owed for earlier steps (the
+// blocks of a replaced or deleted file) is not charged to the next one.
 // Each figure is the median of 21 rounds: other work on the machine moves
 // single rounds by a tenth and more.
 // Goals: save at most 1.5 x at 10 trials and 1.1 x at 1,000; open at most
@@ -25,7 +23,6 @@
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVUserInterface.h"
 #include "foundation/streams/KFile.h"
-#include "foundation/streams/KFileDisposal.h"
 #include "foundation/strings/KString.h"
 
 #include <windows.h>
@@ -86,11 +83,9 @@ void FillWorkout(QVEvent &event, int trials)
     }
 }
 
-// Deletes what the last save let go and flushes a one-byte scratch file:
-// the file system finishes what it owes.
+// Flushes a one-byte scratch file: the file system finishes what it owes.
 void Settle(const KString &scratch)
 {
-    KFileDisposal::Shared().Finish();
     HANDLE file = CreateFileW(scratch.CStr(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     DWORD written = 0;
