@@ -116,6 +116,49 @@ TEST(EventWindowProgram, NamesEndedWithTabAndEnterOrWithAClickOnAnotherRowAreKep
     EXPECT_EQ(1u, names.count(L"Bob")) << "the name ended with a click on another row was lost";
 }
 
+// A workout made read-only after its first save: Ctrl+S shows the write
+// error, and the file keeps its bytes and its mark, with nothing beside it.
+TEST(EventWindowProgram, SavingOverAReadOnlyWorkoutShowsTheWriteErrorAndLeavesTheFileAsItWas)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qreadonly");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    const std::wstring workout = road.Folder().PathOf(L"w.qvw");
+    H::Focus(road.Main());
+    H::Control('S');
+    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    H::Rest(500);
+    const std::string before = ReadBytes(workout);
+    ASSERT_FALSE(before.empty());
+    ASSERT_TRUE(SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    H::Focus(road.Main());
+    H::Control('S');
+    HWND box = nullptr;
+    EXPECT_TRUE(H::WaitFor([&] {
+        box = H::FindWindowWhere(nullptr, [&](HWND window) {
+            return H::ProcessOf(window) == road.Process() && IsWindowVisible(window) &&
+                   H::ClassOf(window) == L"#32770";
+        });
+        return box != nullptr;
+    }, 10000)) << "no error shown:" << WindowsOf(road.Process());
+    if (box)
+    {
+        EXPECT_NE(std::wstring::npos, QuorvaneProgram::BoxText(box).find(L"Error writing to a file"));
+        H::Focus(box);
+        H::Key(VK_RETURN);
+        EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
+    }
+    EXPECT_TRUE(ReadBytes(workout) == before) << "the read-only workout was changed";
+    EXPECT_NE(0u, GetFileAttributesW(workout.c_str()) & FILE_ATTRIBUTE_READONLY) << "the read-only mark was dropped";
+    EXPECT_FALSE(FileExists(workout + L".tmp"));
+    EXPECT_FALSE(FileExists(workout + L".old"));
+    SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(0u, road.Close());
+}
+
 // The close button of a window's caption shows a cross, which is the same
 // mirrored left to right; the letter "r" that stands in for it without
 // the symbol font is not.
