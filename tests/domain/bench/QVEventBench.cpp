@@ -4,9 +4,10 @@
 //   to a fresh file (one that did not exist), in pieces of the size a save
 //   writes, flushed to the disk before it is closed, as a save must before
 //   it replaces the old file;
-// - a save against the bare calls of a safe replace of the same bytes: a
-//   temporary file beside an existing target written in the same pieces,
-//   flushed, closed, and moved over the target with MoveFileEx;
+// - a save against the bare calls of a safe replace of the same bytes over
+//   the same target: a temporary file beside the saved workout written in
+//   the same pieces, flushed, closed, and moved over the workout with
+//   MoveFileEx (the next round's save then replaces that file);
 // - an open against a plain read of the file into new memory, as opening a
 //   document must put the data somewhere it was not before.
 // Before each timed step the disk is settled: a small scratch file is
@@ -212,7 +213,7 @@ bool Measure(const KString &folder, int trials, int rounds, Figures &figures)
         Settle(scratch);
         writes.push_back(FlushedWrite(plain, bytes));
         Settle(scratch);
-        replaces.push_back(SafeReplace(plain, bytes));
+        replaces.push_back(SafeReplace(workout, bytes));
         Settle(scratch);
         reads.push_back(PlainRead(plain, bytes.size()));
     }
