@@ -204,7 +204,9 @@ TEST(QVEventFile, AFailedSaveKeepsThePreviousFileAndLeavesNothingBesideIt)
     EXPECT_NE(event.Save(17), 0);
 }
 
-TEST(QVEventFile, ADocumentSavedUnderTheNameOfAnotherOnePlusOldRightAfterItsSaveIsKept)
+// A second document saved as "heat.qve.old" just after "heat.qve" was saved
+// over its previous version: a save touches no file but its own target.
+TEST(QVEventFile, AFileNamedLikeTheTargetPlusOldAndSavedRightAfterTheTargetsSaveIsKept)
 {
     ScratchFolder folder;
     Saved(folder, L"heat.qve");
