@@ -2,7 +2,6 @@ list(APPEND FOUNDATION_SOURCES
     streams/KBufferedFile.cpp
     streams/KFile.cpp
     streams/KFileDialogs.cpp
-    streams/KFileDisposal.cpp
     streams/KFileExtension.cpp
     streams/KFileIO.cpp
     streams/KGeometryRecord.cpp

@@ -162,7 +162,6 @@ int QVEvent::WriteFile(const KString &path)
     int code = 0;
     try {
         KReplacingFile file(path, kSavePieceBytes);
-        file.SetReleaseInBackground(true);
         file.Begin(TraceBytes(*this));
         Write(file);
         file.Commit();

@@ -105,6 +105,10 @@ public:
     // Installs (or, with an empty hook, removes) the answer for every dialog.
     static void SetDialogHook(DialogHook hook);
 
+    // The error for a system error met while writing: kErrDiskFull when the
+    // disk is full, else kErrFileWrite.
+    static int32_t WriteErrorCode(unsigned long systemError);
+
 protected:
     int32_t DoRead(void *buffer, int32_t count) override;
     void DoWrite(const void *buffer, int32_t count) override;

@@ -9,12 +9,12 @@
 namespace
 {
 HANDLE Native(void *handle) { return static_cast<HANDLE>(handle); }
-
-int32_t WriteErrorCode(DWORD error)
-{
-    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? kErrDiskFull : kErrFileWrite;
-}
 } // namespace
+
+int32_t KFile::WriteErrorCode(unsigned long systemError)
+{
+    return systemError == ERROR_DISK_FULL || systemError == ERROR_HANDLE_DISK_FULL ? kErrDiskFull : kErrFileWrite;
+}
 
 void KFile::Open(int mode, bool create)
 {

@@ -2,7 +2,6 @@
 #include "foundation/streams/KReplacingFile.h"
 
 #include "foundation/errors/KX.h"
-#include "foundation/streams/KFileDisposal.h"
 
 #include <process.h>
 #include <windows.h>
@@ -13,11 +12,16 @@
 
 namespace
 {
-// The system's call that renames an open file (from Windows Vista on; looked
-// up at run time). Its rename record: replace flag, root folder, name
-// length in bytes, name.
+// The system's call that renames or deletes an open file (from Windows
+// Vista on; looked up at run time), its classes and records: a rename
+// (replace flag, root folder, name length in bytes, name), a deletion and a
+// deletion that frees the name at once (from Windows 10 on).
 using SetInformationByHandle = BOOL(WINAPI *)(HANDLE, int, void *, DWORD);
 constexpr int kFileRenameInfo = 3;
+constexpr int kFileDispositionInfo = 4;
+constexpr int kFileDispositionInfoEx = 21;
+constexpr DWORD kDispositionDelete = 1;
+constexpr DWORD kDispositionPosixSemantics = 2;
 struct RenameRecord
 {
     DWORD replaceIfExists;
@@ -26,20 +30,28 @@ struct RenameRecord
     wchar_t name[1];
 };
 
-SetInformationByHandle RenameCall()
+SetInformationByHandle InformationCall()
 {
     static const SetInformationByHandle call = reinterpret_cast<SetInformationByHandle>(
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetFileInformationByHandle")));
     return call;
 }
 
-// Renames the open file to target, replacing a file there; false when the
-// system cannot (the caller then renames the closed file by its name).
-bool RenameOpenFile(void *handle, const KString &target)
+// Whether a failed call on an open file means that the system cannot do it
+// that way at all (the caller then goes by the file's name).
+bool NotSupported(DWORD error)
 {
-    SetInformationByHandle call = RenameCall();
+    return error == ERROR_CALL_NOT_IMPLEMENTED || error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
+           error == ERROR_INVALID_PARAMETER;
+}
+
+// Renames the open file to target, replacing a file there; 0 when done,
+// else the system's error.
+DWORD RenameOpenFile(void *handle, const KString &target)
+{
+    SetInformationByHandle call = InformationCall();
     if (!call || !handle)
-        return false;
+        return ERROR_CALL_NOT_IMPLEMENTED;
     const size_t nameBytes = size_t(target.Length()) * sizeof(wchar_t);
     std::vector<uint8_t> bytes(sizeof(RenameRecord) + nameBytes, 0);
     auto *record = reinterpret_cast<RenameRecord *>(bytes.data());
@@ -47,7 +59,21 @@ bool RenameOpenFile(void *handle, const KString &target)
     record->rootDirectory = nullptr;
     record->nameBytes = DWORD(nameBytes);
     std::copy(target.CStr(), target.CStr() + target.Length(), record->name);
-    return call(static_cast<HANDLE>(handle), kFileRenameInfo, record, DWORD(bytes.size())) != 0;
+    return call(static_cast<HANDLE>(handle), kFileRenameInfo, record, DWORD(bytes.size())) ? 0 : GetLastError();
+}
+
+// Marks the open file for deletion when its last handle closes, freeing its
+// name at once where the system can; false when the system cannot.
+bool DeleteOpenFile(void *handle)
+{
+    SetInformationByHandle call = InformationCall();
+    if (!call || !handle)
+        return false;
+    DWORD flags = kDispositionDelete | kDispositionPosixSemantics;
+    if (call(static_cast<HANDLE>(handle), kFileDispositionInfoEx, &flags, sizeof(flags)))
+        return true;
+    BOOLEAN remove = TRUE;
+    return call(static_cast<HANDLE>(handle), kFileDispositionInfo, &remove, sizeof(remove)) != 0;
 }
 } // namespace
 
@@ -57,7 +83,7 @@ bool RenameOpenFile(void *handle, const KString &target)
 struct KReplacingFile::EarlyFlush
 {
     KReplacingFile *owner = nullptr;
-    HANDLE file = INVALID_HANDLE_VALUE;  // the second handle
+    HANDLE file = nullptr;  // a duplicate of the owner's handle
     HANDLE wake = nullptr;
     HANDLE thread = nullptr;
     std::atomic<int> requested{0};
@@ -70,7 +96,7 @@ struct KReplacingFile::EarlyFlush
             CloseHandle(thread);
         if (wake)
             CloseHandle(wake);
-        if (file != INVALID_HANDLE_VALUE)
+        if (file)
             CloseHandle(file);
     }
 
@@ -111,9 +137,9 @@ KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     KString temporary(target);
     temporary.Append(L".tmp");
     SetFullName(temporary);
-    // Made empty, with the right to rename it while it is open, and letting
-    // the early flush's second handle write (a flush needs that right).
-    SetOpenOptions(DELETE, true, FILE_SHARE_WRITE);
+    // Made empty, with the right to rename or delete it while it is open;
+    // others may read it at most (the write mode's sharing).
+    SetOpenOptions(DELETE, true);
 }
 
 KReplacingFile::~KReplacingFile()
@@ -122,11 +148,25 @@ KReplacingFile::~KReplacingFile()
         Abandon();
 }
 
+void KReplacingFile::RefuseReadOnlyTarget() const
+{
+    const DWORD attributes = GetFileAttributesW(itsTarget.CStr());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw KXStream(kErrFileWrite, ERROR_ACCESS_DENIED);
+}
+
 void KReplacingFile::Begin(int64_t expectedBytes)
 {
     if (itsBegun)
         Abandon();
-    Open(kModeWrite, true);
+    RefuseReadOnlyTarget();
+    try {
+        Open(kModeWrite, true);
+    } catch (const KXStream &x) {
+        if (WriteErrorCode(static_cast<unsigned long>(x.Extra())) == kErrDiskFull)
+            throw KXStream(kErrDiskFull, x.Extra());
+        throw;
+    }
     itsBegun = true;
     itsEarlyFlushRefused = false;
     itsWritten = 0;
@@ -153,10 +193,12 @@ void KReplacingFile::StartEarlyFlush()
 {
     std::unique_ptr<EarlyFlush> flush(new EarlyFlush);
     flush->owner = this;
-    flush->file = CreateFileW(FullName().CStr(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE process = GetCurrentProcess();
+    if (!DuplicateHandle(process, static_cast<HANDLE>(NativeHandle()), process, &flush->file, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS))
+        flush->file = nullptr;
     flush->wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    if (flush->file != INVALID_HANDLE_VALUE && flush->wake)
+    if (flush->file && flush->wake)
         flush->thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &EarlyFlush::Main, flush.get(), 0, nullptr));
     if (!flush->thread) {
         itsEarlyFlushRefused = true;
@@ -187,60 +229,52 @@ void KReplacingFile::Commit()
         // the whole file is flushed here, meanwhile the worker ends its
         // flush of the part written before, and both must have succeeded.
         const bool flushed = FlushToDisk(NativeHandle());
-        const int32_t error = flushed ? 0 : int32_t(GetLastError());
-        if (const unsigned long early = EndEarlyFlush())
-            throw KXStream(kErrFileWrite, int32_t(early));
+        const DWORD error = flushed ? 0 : GetLastError();
+        if (const DWORD early = EndEarlyFlush())
+            throw KXStream(WriteErrorCode(early), int32_t(early));
         if (!flushed)
-            throw KXStream(kErrFileWrite, error);
+            throw KXStream(WriteErrorCode(error), int32_t(error));
+        RefuseReadOnlyTarget();
+        Replace();
     } catch (...) {
         Abandon();
         throw;
     }
-    Replace();
     itsBegun = false;
 }
 
 void KReplacingFile::Replace()
 {
-    // A second name keeps the old file's space allocated through the
-    // rename; only the disposal worker then frees it. Freeing even a few
-    // hundred kilobytes costs the file system longer than the whole rename.
-    // No second name is made when there is no old file or the name is taken.
-    KString kept;
-    if (itsReleaseInBackground) {
-        kept = itsTarget;
-        kept.Append(L".old");
-        if (!CreateHardLinkW(kept.CStr(), itsTarget.CStr(), nullptr))
-            kept.Clear();
+    DWORD error = RenameOpenFile(NativeHandle(), itsTarget);
+    if (error == 0) {
+        try {
+            Close();
+        } catch (...) {
+            // Flushed already: nothing was left to write.
+        }
+        return;
     }
-    bool renamed = RenameOpenFile(NativeHandle(), itsTarget);
-    try {
-        Close();
-    } catch (...) {
-        // Flushed already: nothing was left to write.
+    if (!NotSupported(error))
+        throw KXStream(WriteErrorCode(error), int32_t(error));
+    Close();
+    if (!MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = GetLastError();
+        throw KXStream(WriteErrorCode(error), int32_t(error));
     }
-    if (!renamed &&
-        !MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        int32_t error = int32_t(GetLastError());
-        // The old file may be held open by the program that kept the rename
-        // from happening: its second name then goes when it is let go.
-        if (!kept.IsEmpty() && !DeleteFileW(kept.CStr()))
-            KFileDisposal::Shared().Dispose(kept);
-        Abandon();
-        throw KXStream(kErrFileWrite, error);
-    }
-    if (!kept.IsEmpty())
-        KFileDisposal::Shared().Dispose(kept);
 }
 
 void KReplacingFile::Abandon()
 {
+    if (!itsBegun)
+        return;
     itsBegun = false;
     EndEarlyFlush();
+    const bool deleted = IsOpen() && DeleteOpenFile(NativeHandle());
     try {
         Close();
     } catch (...) {
-        // The temporary file is deleted below whatever its state.
+        // The temporary file is deleted whatever its state.
     }
-    DeleteFileW(FullName().CStr());
+    if (!deleted)
+        DeleteFileW(FullName().CStr());
 }

@@ -1,28 +1,31 @@
 #pragma once
 // KReplacingFile: writes a new version of a file without ever losing the old
 // one. Begin creates a temporary file beside the target (the target's name
-// with ".tmp" added) and the caller writes into it; Commit writes it out and
-// only then puts it in the target's place. When anything fails before that,
-// or the object is destroyed without Commit, the temporary file is deleted
-// and the target stays byte for byte as it was. One thread at a time.
+// with ".tmp" added; a file of that name left by a save that never ended is
+// replaced) and the caller writes into it; Commit writes it out and only then
+// renames it over the target, which the system releases there and then. When
+// anything fails before that, or the object is destroyed without Commit, the
+// temporary file is deleted and the target stays byte for byte as it was.
+// Nothing but the target and the temporary file is ever made, changed or
+// deleted. One thread at a time.
 //
-// The temporary file is renamed while still open where the system can
-// (from Windows Vista on), else closed and renamed by its name.
+// A read-only target is refused (KXStream 3005) before anything is written,
+// by Begin, and by Commit when it became read-only meanwhile.
 //
-// Replacing a file makes the file system free the old file's space, which
-// costs more than the rename itself (milliseconds for a file of megabytes).
-// With SetReleaseInBackground the old file is kept under a second name (the
-// target's with ".old" added, when no such file exists) until the new one
-// has taken its place, and that name is then deleted by KFileDisposal's
-// worker: the target always names a whole file, the old or the new one.
+// The temporary file is open for writing through this object alone: others
+// may only read it, and only when they let it be deleted. It is renamed and,
+// on failure, deleted through its own handle where the system can (from
+// Windows Vista on), so that nothing but the file written is ever put in
+// the target's place or deleted; on older systems it is closed first and
+// renamed or deleted by its name.
 //
 // Writing a file of megabytes to the disk takes as long as the rest of the
 // save. So that Commit does not wait for all of it at the end, the written
-// part of a large file is flushed on a worker thread, through a second handle
-// to the temporary file, while the caller goes on writing; Commit flushes the
-// whole file once more and waits for the worker. A failed early flush fails
-// Commit as a failed final flush does. Each flush has a fixed cost that only
-// the writing of megabytes hides: the early flushes are made every
+// part of a large file is flushed on a worker thread, through a duplicate of
+// the object's own handle, while the caller goes on writing; Commit flushes
+// the whole file once more and waits for the worker. A failed early flush
+// fails Commit as a failed final flush does. Each flush has a fixed cost that
+// only the writing of megabytes hides: the early flushes are made every
 // kEarlyFlushBytes, and only up to kEarlyFlushBytes before the size the
 // caller expects, so that none is still running when Commit flushes; smaller
 // files, and files of unknown size, are flushed by Commit alone.
@@ -38,16 +41,17 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // Opens an empty temporary file for writing. Throws KXStream 3002 when it
-    // cannot be made (for example when the target's folder does not exist).
+    // Opens an empty temporary file for writing. Throws KXStream 3005 for a
+    // read-only target, 3006 when the disk is full and 3002 when the file
+    // cannot be made otherwise (for example when the target's folder does
+    // not exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
-    // Throws KXStream (3005, 3006 or 3002) and leaves the target untouched on failure.
+    // Throws KXStream (3006 when the disk is full, else 3005) and leaves the
+    // target untouched, and no temporary file, on failure.
     void Commit();
     // Deletes the temporary file; the target is untouched.
     void Abandon();
-    // Lets Commit hand the old file to KFileDisposal (see above).
-    void SetReleaseInBackground(bool release) { itsReleaseInBackground = release; }
 
     // Bytes written before the first early flush and between two of them;
     // none is started in the last such stretch before the expected size.
@@ -69,12 +73,13 @@ private:
     void StartEarlyFlush();
     // Ends the worker; the system's error of a failed early flush, else 0.
     unsigned long EndEarlyFlush();
+    // Throws KXStream 3005 when the target is read-only.
+    void RefuseReadOnlyTarget() const;
     // Puts the written temporary file in the target's place; throws KXStream.
     void Replace();
 
     KString itsTarget;
     bool itsBegun = false;
-    bool itsReleaseInBackground = false;
     std::unique_ptr<EarlyFlush> itsEarlyFlush;
     bool itsEarlyFlushRefused = false;
     int64_t itsWritten = 0;

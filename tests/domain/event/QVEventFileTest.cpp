@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <random>
 
 namespace
@@ -179,7 +181,7 @@ TEST(QVEventFile, AFileCutInTheMiddleOfATraceGives3010)
     EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"missing.qvw")), kErrFileOpen);
 }
 
-TEST(QVEventFile, AFailedSaveKeepsThePreviousFile)
+TEST(QVEventFile, AFailedSaveKeepsThePreviousFileAndLeavesNothingBesideIt)
 {
     ScratchFolder folder;
     std::string before = Saved(folder, L"keep.qvw", 1);
@@ -187,16 +189,32 @@ TEST(QVEventFile, AFailedSaveKeepsThePreviousFile)
     FakeUserInterface &ui = saving.ui;
     QVEvent &event = saving.event;
     {
-        // Another program holds the file open: it cannot be replaced.
+        // Another program holds the file open, without letting it be
+        // deleted, until after the save: it cannot be replaced.
         KFile holder(ui.savePath.CStr());
         holder.Open(KFile::kModeRead);
-        EXPECT_NE(event.Save(17), 0);
+        EXPECT_EQ(event.Save(17), kErrFileWrite);
+        EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"keep.qvw"});
     }
     EXPECT_EQ(folder.ReadFile(L"keep.qvw"), before);
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"keep.qvw"});
     EXPECT_TRUE(event.IsModified());
 
     ui.savePath = folder.File(L"no such folder\\x.qvw");
     EXPECT_NE(event.Save(17), 0);
+}
+
+// A second document saved as "heat.qve.old" just after "heat.qve" was saved
+// over its previous version: a save touches no file but its own target.
+TEST(QVEventFile, AFileNamedLikeTheTargetPlusOldAndSavedRightAfterTheTargetsSaveIsKept)
+{
+    ScratchFolder folder;
+    Saved(folder, L"heat.qve");
+    Saved(folder, L"heat.qve");
+    const std::string second = Saved(folder, L"heat.qve.old", 1);
+    Sleep(1000);
+    EXPECT_TRUE(folder.ReadFile(L"heat.qve.old") == second) << "the second document was deleted or changed";
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qve", L"heat.qve.old"}));
 }
 
 TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)

@@ -2,7 +2,6 @@
 // scratch folder.
 #include "foundation/streams/KBufferedFile.h"
 #include "foundation/streams/KFile.h"
-#include "foundation/streams/KFileDisposal.h"
 #include "foundation/streams/KFileInfo.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/support/TestStreams.h"
@@ -25,12 +24,18 @@ KString Path(const KFile &file)
 }
 
 // Counts the flushes made on the worker thread while the file is written,
-// and can make them fail as a full or failing disk does.
+// and can make the worker's or the final flush fail as a full disk does.
 class WorkerFlushProbe : public KReplacingFile
 {
 public:
-    WorkerFlushProbe(const KString &target, bool failOnWorker)
-        : KReplacingFile(target, 256 * 1024), itsFail(failOnWorker), itsWriter(GetCurrentThreadId())
+    enum Failing
+    {
+        kNone,
+        kWorker,
+        kFinal
+    };
+    WorkerFlushProbe(const KString &target, Failing failing = kNone)
+        : KReplacingFile(target, 256 * 1024), itsFailing(failing), itsWriter(GetCurrentThreadId())
     {
     }
     ~WorkerFlushProbe() override { Abandon(); }
@@ -39,20 +44,35 @@ public:
 protected:
     bool FlushToDisk(void *handle) override
     {
-        if (GetCurrentThreadId() == itsWriter)
-            return KReplacingFile::FlushToDisk(handle);
-        ++itsWorkerFlushes;
-        if (!itsFail)
+        const bool onWorker = GetCurrentThreadId() != itsWriter;
+        if (onWorker)
+            ++itsWorkerFlushes;
+        if (itsFailing != (onWorker ? kWorker : kFinal))
             return KReplacingFile::FlushToDisk(handle);
         SetLastError(ERROR_DISK_FULL);
         return false;
     }
 
 private:
-    bool itsFail;
+    Failing itsFailing;
     DWORD itsWriter;
     std::atomic<int> itsWorkerFlushes{0};
 };
+
+bool ReadOnly(const KString &path) { return (GetFileAttributesW(path.CStr()) & FILE_ATTRIBUTE_READONLY) != 0; }
+
+void SetReadOnly(const KString &path, bool readOnly)
+{
+    SetFileAttributesW(path.CStr(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+void Save(const KString &target, const wchar_t *text)
+{
+    KReplacingFile file(target);
+    file.Begin();
+    file.WriteText(text);
+    file.Commit();
+}
 
 // Writes three early-flush steps of a known pattern into a file expected to
 // be larger.
@@ -289,48 +309,79 @@ TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBegin)
     EXPECT_EQ(scratch.ReadFile(L"plain"), "x");
 }
 
-TEST(KReplacingFileSave, ReleasingTheOldFileInTheBackgroundLeavesOnlyTheTargetAndNoForeignFileTouched)
+TEST(KReplacingFileSave, ASaveReplacesAStaleTemporaryFileAndLeavesNothingElseBesideItsTarget)
 {
     ScratchFolder scratch;
     scratch.WriteFile(L"d.qvw", "old d");
-    scratch.WriteFile(L"e.qvw", "old e");
     scratch.WriteFile(L"e.qvw.old", "someone else's");
-    for (const wchar_t *name : {L"d.qvw", L"e.qvw", L"new.qvw"}) {
-        KReplacingFile file(scratch.File(name));
-        file.SetReleaseInBackground(true);
-        file.Begin();
-        file.WriteText(L"new");
-        file.Commit();
+    scratch.WriteFile(L"d.qvw.tmp", "half a save that was killed");
+    for (const wchar_t *name : {L"d.qvw", L"e.qvw"}) {
+        Save(scratch.File(name), L"new");
         EXPECT_EQ(scratch.ReadFile(name), "new");
     }
-    KFileDisposal::Shared().Finish();
-    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
-    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
     EXPECT_EQ(scratch.ReadFile(L"e.qvw.old"), "someone else's");
-
-    // A target another program holds open cannot be replaced: it stays, and
-    // neither the second name nor the temporary file is left behind once
-    // that program lets go.
-    KFile holder(scratch.File(L"d.qvw").CStr());
-    holder.Open(KFile::kModeRead);
-    KReplacingFile file(scratch.File(L"d.qvw"));
-    file.SetReleaseInBackground(true);
-    file.Begin();
-    file.WriteText(L"newer");
-    EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
-    holder.Close();
-    KFileDisposal::Shared().Finish();
-    EXPECT_EQ(scratch.ReadFile(L"d.qvw"), "new");
-    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.old").CStr()).Exists());
-    EXPECT_FALSE(KFile(scratch.File(L"d.qvw.tmp").CStr()).Exists());
+    EXPECT_EQ(scratch.Names(), (std::set<std::wstring>{L"d.qvw", L"e.qvw", L"e.qvw.old"}));
 }
 
-TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFailedEarlyFlushLeavesTheTargetUntouched)
+TEST(KReplacingFileSave, AReadOnlyTargetIsRefusedWith3005BeforeAnythingIsWrittenAndStaysReadOnly)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"r.qvw", "kept");
+    SetReadOnly(scratch.File(L"r.qvw"), true);
+    {
+        KReplacingFile file(scratch.File(L"r.qvw"));
+        EXPECT_EQ(CodeOf([&] { file.Begin(); }), kErrFileWrite);
+        EXPECT_EQ(scratch.Names(), std::set<std::wstring>{L"r.qvw"});
+    }
+    // Made read-only while the save was being written.
+    scratch.WriteFile(L"s.qvw", "kept too");
+    {
+        KReplacingFile file(scratch.File(L"s.qvw"));
+        file.Begin();
+        file.WriteText(L"new");
+        SetReadOnly(scratch.File(L"s.qvw"), true);
+        EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
+    }
+    EXPECT_EQ(scratch.ReadFile(L"r.qvw"), "kept");
+    EXPECT_EQ(scratch.ReadFile(L"s.qvw"), "kept too");
+    EXPECT_TRUE(ReadOnly(scratch.File(L"r.qvw")));
+    EXPECT_TRUE(ReadOnly(scratch.File(L"s.qvw")));
+    EXPECT_EQ(scratch.Names(), (std::set<std::wstring>{L"r.qvw", L"s.qvw"}));
+    SetReadOnly(scratch.File(L"r.qvw"), false);
+    SetReadOnly(scratch.File(L"s.qvw"), false);
+}
+
+TEST(KReplacingFileSave, NoOtherHandleCanWriteTheTemporaryFileWhileASaveRuns)
+{
+    ScratchFolder scratch;
+    const KString temporary = scratch.File(L"big.qvw.tmp");
+    // Asked with every sharing another program could grant.
+    auto openForWriting = [&] {
+        HANDLE other = CreateFileW(temporary.CStr(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (other == INVALID_HANDLE_VALUE)
+            return false;
+        CloseHandle(other);
+        return true;
+    };
+    WorkerFlushProbe file(scratch.File(L"big.qvw"));
+    file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+    EXPECT_FALSE(openForWriting());
+    const int64_t total = WriteLargeContents(file);
+    for (int waited = 0; file.WorkerFlushes() == 0 && waited < 5000; waited += 10)
+        Sleep(10);
+    ASSERT_GT(file.WorkerFlushes(), 0);
+    EXPECT_FALSE(openForWriting());
+    file.Commit();
+    EXPECT_EQ(int64_t(scratch.ReadFile(L"big.qvw").size()), total);
+}
+
+TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFullDiskOnAnyFlushGives3006)
 {
     ScratchFolder scratch;
     scratch.WriteFile(L"big.qvw", "old contents");
     {
-        WorkerFlushProbe file(scratch.File(L"big.qvw"), false);
+        WorkerFlushProbe file(scratch.File(L"big.qvw"));
         file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
         const int64_t total = WriteLargeContents(file);
         // The worker flushes while the caller has not yet committed.
@@ -343,12 +394,14 @@ TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFailedEarlyFlushLeave
         for (int64_t at : {int64_t(0), total / 2 + 7, total - 1})
             EXPECT_EQ(uint8_t(saved[size_t(at)]), uint8_t(at % 251));
     }
-    scratch.WriteFile(L"big.qvw", "old contents");
-    WorkerFlushProbe file(scratch.File(L"big.qvw"), true);
-    file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
-    WriteLargeContents(file);
-    EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrFileWrite);
-    EXPECT_GT(file.WorkerFlushes(), 0);
-    EXPECT_EQ(scratch.ReadFile(L"big.qvw"), "old contents");
-    EXPECT_FALSE(KFile(scratch.File(L"big.qvw.tmp").CStr()).Exists());
+    for (WorkerFlushProbe::Failing failing : {WorkerFlushProbe::kWorker, WorkerFlushProbe::kFinal}) {
+        scratch.WriteFile(L"big.qvw", "old contents");
+        WorkerFlushProbe file(scratch.File(L"big.qvw"), failing);
+        file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+        WriteLargeContents(file);
+        EXPECT_EQ(CodeOf([&] { file.Commit(); }), kErrDiskFull) << failing;
+        EXPECT_GT(file.WorkerFlushes(), 0);
+        EXPECT_EQ(scratch.ReadFile(L"big.qvw"), "old contents");
+        EXPECT_EQ(scratch.Names(), std::set<std::wstring>{L"big.qvw"});
+    }
 }

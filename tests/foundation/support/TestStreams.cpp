@@ -2,6 +2,8 @@
 #include "foundation/support/TestStreams.h"
 
 #include "foundation/registry/KRNode.h"
+#include "foundation/streams/KFile.h"
+#include "foundation/streams/KFileInfo.h"
 
 #include <windows.h>
 
@@ -68,6 +70,16 @@ void ScratchFolder::WriteFile(const wchar_t *name, const std::string &bytes) con
     DWORD done = 0;
     ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &done, nullptr);
     CloseHandle(file);
+}
+
+std::set<std::wstring> ScratchFolder::Names() const
+{
+    std::set<std::wstring> names;
+    KFile pattern(File(L"*").CStr());
+    KFileInfo info;
+    while (pattern.FindNext(info))
+        names.insert(info.GetName().CStr());
+    return names;
 }
 
 std::string ScratchFolder::ReadFile(const wchar_t *name) const

@@ -9,6 +9,7 @@
 #include "foundation/strings/KString.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,8 @@ public:
     void WriteFile(const wchar_t *name, const std::string &bytes) const;
     // The file's bytes; empty when it cannot be read.
     std::string ReadFile(const wchar_t *name) const;
+    // The names of the files and folders in it.
+    std::set<std::wstring> Names() const;
 
 private:
     KString itsPath;

@@ -116,6 +116,71 @@ TEST(EventWindowProgram, NamesEndedWithTabAndEnterOrWithAClickOnAnotherRowAreKep
     EXPECT_EQ(1u, names.count(L"Bob")) << "the name ended with a click on another row was lost";
 }
 
+// The program's box on top of its windows once it shows (up to 10 s); none.
+HWND WaitForBox(DWORD process)
+{
+    HWND box = nullptr;
+    H::WaitFor([&] {
+        box = H::FindWindowWhere(nullptr, [&](HWND window) {
+            return H::ProcessOf(window) == process && IsWindowVisible(window) && H::ClassOf(window) == L"#32770";
+        });
+        return box != nullptr;
+    }, 10000);
+    return box;
+}
+
+// Ctrl+S on the saved workout: the write error shows and Enter closes it.
+void SaveAndExpectTheWriteError(ProgramRoad &road)
+{
+    H::Focus(road.Main());
+    H::Control('S');
+    HWND box = WaitForBox(road.Process());
+    ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
+    EXPECT_NE(std::wstring::npos, QuorvaneProgram::BoxText(box).find(L"Error writing to a file"));
+    H::Focus(box);
+    H::Key(VK_RETURN);
+    EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
+}
+
+// A saved workout made read-only, then held open by another program (this
+// test) until after the program has ended: each Ctrl+S shows the write
+// error, and the file keeps its bytes and its mark, with nothing beside it.
+TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndLeavesNothingBesideIt)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qrefused");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    const std::wstring workout = road.Folder().PathOf(L"w.qvw");
+    H::Focus(road.Main());
+    H::Control('S');
+    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    H::Rest(500);
+    const std::string before = ReadBytes(workout);
+    ASSERT_FALSE(before.empty());
+    auto nothingBeside = [&] { return !FileExists(workout + L".tmp") && !FileExists(workout + L".old"); };
+
+    ASSERT_TRUE(SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_READONLY));
+    SaveAndExpectTheWriteError(road);
+    EXPECT_TRUE(ReadBytes(workout) == before) << "the read-only workout was changed";
+    EXPECT_NE(0u, GetFileAttributesW(workout.c_str()) & FILE_ATTRIBUTE_READONLY) << "the read-only mark was dropped";
+    EXPECT_TRUE(nothingBeside());
+    SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // Read by another program that does not let it be deleted meanwhile.
+    HANDLE holder = CreateFileW(workout.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    SaveAndExpectTheWriteError(road);
+    EXPECT_EQ(0u, road.Close());
+    EXPECT_TRUE(nothingBeside()) << "a file of the save was left while the workout is held";
+    CloseHandle(holder);
+    H::Rest(1000);
+    EXPECT_TRUE(ReadBytes(workout) == before);
+    EXPECT_TRUE(nothingBeside()) << "a file of the save was left after the workout was let go";
+}
+
 // The close button of a window's caption shows a cross, which is the same
 // mirrored left to right; the letter "r" that stands in for it without
 // the symbol font is not.
