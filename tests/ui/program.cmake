@@ -12,6 +12,8 @@ if(TARGET quorvane)
         program/EventWindowProgramTest.cpp
         program/WindowLayoutProgramTest.cpp
         program/ChartProgramTest.cpp
+        program/DesktopHand.cpp
+        program/DesktopProgramTest.cpp
     )
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)
