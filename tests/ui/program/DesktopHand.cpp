@@ -1,6 +1,7 @@
 #include "ui/program/DesktopHand.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 

@@ -177,8 +177,8 @@ protected:
 TEST_F(DesktopProgram, TheOpenDialogOpensOverTheMainWindowAndStaysAboveItWhenTheWindowIsClicked)
 {
     ProgramRoad road(L"qdeskopen");
-    Start(road);
-    PlaceMain({ 290, 240 });
+    ASSERT_NO_FATAL_FAILURE(Start(road));
+    ASSERT_NO_FATAL_FAILURE(PlaceMain({ 290, 240 }));
     H::Focus(main);
     H::Control('O');
     HWND dialog = nullptr;
@@ -200,7 +200,7 @@ TEST_F(DesktopProgram, AMessageBoxOpensOverTheMainWindowAndStaysAboveItWhenTheWi
 {
     // Minimum above maximum: Ok in the chart options shows an error box.
     ProgramRoad road(L"qdeskbox", "Chart\\Axes\\MinX:Float=1.5\r\nChart\\Axes\\MaxX:Float=1\r\n");
-    Start(road);
+    ASSERT_NO_FATAL_FAILURE(Start(road));
     HWND dialog = OpenFromMenu(road, 'C', 'O', L"Options");
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     H::Key(VK_RETURN);
@@ -226,8 +226,8 @@ TEST_F(DesktopProgram, AMessageBoxOpensOverTheMainWindowAndStaysAboveItWhenTheWi
 TEST_F(DesktopProgram, AMinimisedMainWindowComesBackAtItsPlaceAndSizeAndAMaximisedOneMaximised)
 {
     ProgramRoad road(L"qdeskmin");
-    Start(road);
-    PlaceMain({ 150, 120 });
+    ASSERT_NO_FATAL_FAILURE(Start(road));
+    ASSERT_NO_FATAL_FAILURE(PlaceMain({ 150, 120 }));
     const RECT placed = WindowRect(main);
 
     SystemMenu(main, 'N');
@@ -257,7 +257,7 @@ TEST_F(DesktopProgram, AMinimisedMainWindowComesBackAtItsPlaceAndSizeAndAMaximis
 TEST_F(DesktopProgram, AltTabToAnotherWindowAndBackLeavesTheFocusWhereItWas)
 {
     ProgramRoad road(L"qdesktab");
-    Start(road);
+    ASSERT_NO_FATAL_FAILURE(Start(road));
     H::Focus(main);
     H::Control('N');
     ASSERT_TRUE(H::WaitFor([&] { return H::FindList(main) != nullptr; })) << "no workout";
