@@ -7,7 +7,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 for p in cmake make ninja-build googletest mingw-w64 g++-mingw-w64-i686-posix \
-         wine wine64 wine32:i386 fonts-wine xvfb xauth socat imagemagick \
+         wine wine64 wine32:i386 fonts-wine xvfb xauth openbox x11-utils xdotool socat imagemagick \
          cups printer-driver-cups-pdf libcups2:i386 poppler-utils; do
     have_pkg "$p" || need+=("$p")
 done

@@ -18,6 +18,8 @@ if(TARGET quorvane)
         program/ScoreboardProgramTest.cpp
         program/ExampleProgramTest.cpp
         program/UploadProgramTest.cpp
+        program/DesktopHand.cpp
+        program/DesktopProgramTest.cpp
     )
     set_source_files_properties(program/ExampleProgramTest.cpp PROPERTIES
         COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")
@@ -28,4 +30,7 @@ if(TARGET quorvane)
     qt_tests_share_display(ui_program_tests)
     # Each test starts the program and downloads the trials (about 25 s).
     set_tests_properties(ui_program_tests PROPERTIES TIMEOUT 1800)
+    # Once more as on a user's desktop, with a window manager.
+    include(${PROJECT_SOURCE_DIR}/tests/support/Desktop.cmake)
+    qt_test_on_desktop(ui_program_tests COMPORTS 49 50 55 56)
 endif()

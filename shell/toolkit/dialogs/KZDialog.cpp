@@ -37,6 +37,18 @@ const StandardButton *FindStandard(uint32_t flag)
 // The dialog's font: the display's font number 1.
 constexpr ZafInt8 kDialogFont = 1;
 
+// The window a dialog opens over: the front window on screen that is not a
+// temporary one (a menu closes as the dialog opens); none.
+ZafWindow *WindowUnderneath(const ZafWindowManager &manager)
+{
+    for (ZafElement *e = manager.FrontWindow(); e; e = e->Next()) {
+        auto *window = dynamic_cast<ZafWindow *>(e);
+        if (window && !window->Temporary() && window->Registered())
+            return window;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 KZDialog::KZDialog(const wchar_t *title, uint32_t buttonFlags, uint32_t defaultFlag)
@@ -92,6 +104,12 @@ int32_t KZDialog::DoModal()
     if (!manager)
         return kEvtWindowGone;
     Prepare();
+    // Owned by the window it opens over, the dialog stays above that window
+    // wherever the user clicks, on Windows and under a desktop's window
+    // manager alike; unowned, a click on the main window hid it there.
+    if (!Owner())
+        if (ZafWindow *underneath = WindowUnderneath(*manager))
+            SetOwner(underneath);
     manager->Add(this);
     const int32_t result = app->Control(this);
     Finish(result);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/program/DesktopHand.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -231,7 +232,8 @@ protected:
 
     // As a user does it: a maximised window is restored from its system
     // menu (Alt+Space, R), then its lower right corner is dragged with the
-    // mouse until the frame has that size. Answers the restored frame's size.
+    // mouse until the frame has that size (the corner of the window
+    // manager's frame on a desktop that has one). Answers the restored frame's size.
     SIZE Resize(int width, int height)
     {
         if (IsZoomed(main))
@@ -246,11 +248,22 @@ protected:
         RECT frame = {};
         GetWindowRect(main, &frame);
         const SIZE restored = { frame.right - frame.left, frame.bottom - frame.top };
-        POINT from = { frame.right - 3, frame.bottom - 3 };
-        POINT to = { frame.left + width - 3, frame.top + height - 3 };
-        ScreenToClient(main, &from);
-        ScreenToClient(main, &to);
-        H::Drag(main, from, to);
+        if (DesktopHand::WindowManagerRuns())
+        {
+            // The window manager draws the frame, and only the X server's
+            // pointer reaches it.
+            const RECT drawn = DesktopHand::FrameOf(main);
+            const POINT corner = { drawn.right - 2, drawn.bottom - 2 };
+            DesktopHand::Drag(corner, { corner.x + width - restored.cx, corner.y + height - restored.cy });
+        }
+        else
+        {
+            POINT from = { frame.right - 3, frame.bottom - 3 };
+            POINT to = { frame.left + width - 3, frame.top + height - 3 };
+            ScreenToClient(main, &from);
+            ScreenToClient(main, &to);
+            H::Drag(main, from, to);
+        }
         EXPECT_TRUE(H::WaitFor([&] {
             GetWindowRect(main, &frame);
             return frame.right - frame.left == width && frame.bottom - frame.top == height;

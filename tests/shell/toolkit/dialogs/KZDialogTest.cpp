@@ -276,6 +276,30 @@ TEST_F(Dialog, ClosingTheDialogFromItsFrameEndsWithMinus3AndFinishSeesIt)
     EXPECT_EQ(kEvtWindowGone, dialog.finished);
 }
 
+// Owned, a dialog stays above the window it opens over wherever the user
+// clicks (a desktop's window manager keeps an owned window above its owner
+// too), and a box opened over the dialog stays above the dialog.
+TEST_F(Dialog, ADialogIsOwnedByTheWindowItOpensOverAndABoxOverItByTheDialog)
+{
+    HWND dialogOwner = nullptr, dialogFrame = nullptr, boxOwner = nullptr;
+    KZDialog dialog(L"Outer", kButtonOk, kButtonOk);
+    WhileModal([&] {
+        dialogFrame = static_cast<HWND>(dialog.OSHandle(2));
+        dialogOwner = GetWindow(dialogFrame, GW_OWNER);
+        KZMessageWindow box(L"Inner", L"Sure?", kButtonOk, kButtonOk, 0);
+        WhileModal([&] {
+            boxOwner = GetWindow(static_cast<HWND>(box.OSHandle(2)), GW_OWNER);
+            Queue(kDialogOk);
+        });
+        box.DoModal();
+        Queue(kDialogOk);
+    });
+    EXPECT_EQ(kDialogOk, dialog.DoModal());
+    EXPECT_EQ(static_cast<HWND>(host->OSHandle(2)), dialogOwner);
+    ASSERT_NE(nullptr, dialogFrame);
+    EXPECT_EQ(dialogFrame, boxOwner);
+}
+
 TEST_F(Dialog, BrowseButtonsFillTheirFieldOnlyWhenSomethingIsChosen)
 {
     KZDialog dialog(L"Browse", kButtonOk, kButtonOk);
