@@ -198,6 +198,18 @@ protected:
 
 private:
     void Initialise(int buttonType);
+    // One handler per raw message of OSEvent (Windows half); each answers
+    // what OSEvent answers.
+    ZafEventType TimerMessage(const ZafEventStruct &event);
+    ZafEventType DrawItemMessage(const ZafEventStruct &event);
+    ZafEventType EraseBackgroundMessage(const ZafEventStruct &event);
+    ZafEventType KeyDownMessage(const ZafEventStruct &event);
+    ZafEventType KeyUpMessage(const ZafEventStruct &event);
+    ZafEventType ControlColorMessage(const ZafEventStruct &event);
+    ZafEventType MouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType ButtonDownMessage(const ZafEventStruct &event);
+    ZafEventType ButtonUpMessage(const ZafEventStruct &event);
+    ZafEventType DoubleClickMessage(const ZafEventStruct &event);
 };
 
 // The event a sending button queues has the button's value as its type, a

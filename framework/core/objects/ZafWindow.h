@@ -241,6 +241,20 @@ protected:
     bool fitToClient = true;
 
 private:
+    // One handler per framework event of Event (Windows half); each answers
+    // what Event answers.
+    ZafEventType RestoreEvent(const ZafEventStruct &event);
+    ZafEventType SettleEvent(const ZafEventStruct &event);
+    ZafEventType RebuildEvent(const ZafEventStruct &event);
+    ZafEventType CloseEvent(const ZafEventStruct &event);
+    ZafEventType OSWindowGoneEvent(const ZafEventStruct &event);
+    ZafEventType RegisterWithChildren(const ZafEventStruct &event);
+    ZafEventType UnregisterEvent(const ZafEventStruct &event);
+    ZafEventType HotKeyToChildren(const ZafEventStruct &event);
+    ZafEventType SetRegionEvent(const ZafEventStruct &event);
+    ZafEventType SizedEvent(const ZafEventStruct &event);
+    ZafEventType MovedEvent(const ZafEventStruct &event);
+
     static ZafFrameObjectFactory frameObjectFactory;
     friend class ZafWindowManager;
     friend class ZafFrameRouting;

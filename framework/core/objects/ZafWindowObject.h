@@ -333,6 +333,31 @@ protected:
     ZafRegionStruct lastRegion;
 
 private:
+    // One handler per framework event of Event and per raw message of
+    // OSEvent (Windows half); each answers what Event or OSEvent answers.
+    ZafEventType SettleEvent(const ZafEventStruct &event);
+    ZafEventType RebuildEvent(const ZafEventStruct &event);
+    ZafEventType RedrawDataEvent(const ZafEventStruct &event);
+    ZafEventType RedrawEvent(const ZafEventStruct &event);
+    ZafEventType OSWindowGoneEvent(const ZafEventStruct &event);
+    ZafEventType UnregisterEvent(const ZafEventStruct &event);
+    ZafEventType HelpEvent(const ZafEventStruct &event);
+    ZafEventType ActivateEvent(const ZafEventStruct &event);
+    ZafEventType SetRegionEvent(const ZafEventStruct &event);
+    ZafEventType ComputeRegionEvent(const ZafEventStruct &event);
+    ZafEventType PointerCrossedEvent(const ZafEventStruct &event);
+    ZafEventType SetFocusMessage(const ZafEventStruct &event);
+    ZafEventType PaintMessage(const ZafEventStruct &event);
+    ZafEventType SetCursorMessage(const ZafEventStruct &event);
+    ZafEventType MouseActivateMessage(const ZafEventStruct &event);
+    ZafEventType WindowPosChangedMessage(const ZafEventStruct &event);
+    ZafEventType KeyMessage(const ZafEventStruct &event);
+    ZafEventType NCDestroyMessage(const ZafEventStruct &event);
+    ZafEventType NCMouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType MouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType ButtonDownMessage(const ZafEventStruct &event);
+    ZafEventType ButtonUpMessage(const ZafEventStruct &event);
+
     static ZafError PaletteDataChanged(ZafElement *observer, ZafUpdateCode code);
     void ReleasePaletteData();
     ZafPaletteStruct OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
