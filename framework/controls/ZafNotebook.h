@@ -116,7 +116,7 @@ public:
     int RowHeight() const { return tabHeight > 0 ? tabHeight : 24; }
 
 protected:
-    // Tab layout (-3504), the scroll steps (-310, -311) and the scroll
+    // Tab layout (ZAF_EV_SIZED), the scroll steps (-310, -311) and the scroll
     // buttons (Windows half).
     void LayoutTabs();
     bool ScrollTabs(bool right);

@@ -26,8 +26,8 @@ public:
     static constexpr const ZafIChar *className = L"ZafStatusBar";
     ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_STATUS_BAR, className)
 
-    // -201 keeps the height and hangs the bar from the bottom of its area;
-    // -3504 also invalidates the grip's strip.
+    // ZAF_EV_COMPUTE_REGION keeps the height and hangs the bar from the
+    // bottom of its area; ZAF_EV_SIZED also invalidates the grip's strip.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Below the edge: (0, upper spacing [+ 2]) to (width - 1, height - 1).
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;

@@ -31,8 +31,9 @@ public:
     static constexpr const ZafIChar *className = L"ZafToolBar";
     ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_TOOL_BAR, className)
 
-    // -201 lays the children out and docks the bar; -3504 moves their OS
-    // windows and repaints the edge; 1054 and 1055 answer -2.
+    // ZAF_EV_COMPUTE_REGION lays the children out and docks the bar;
+    // ZAF_EV_SIZED moves their OS windows and repaints the edge;
+    // ZAF_L_PREVIOUS and ZAF_L_NEXT answer ZAF_NOT_HANDLED.
     ZafEventType Event(const ZafEventStruct &event) override;
     // The bar's whole area, from (0, 0), in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
