@@ -53,11 +53,11 @@ public:
     // or cut contents) or the file error; on an error the document is left
     // exactly as it was.
     int Open(int mode, const KString &path);
-    // Without kSaveWrite nothing happens (0). kSaveAskWorkout/kSaveAskEvent,
-    // or a document never saved, ask for the file with the save-file dialog
-    // first (1004 when cancelled). The file is written in full to a
-    // temporary file that then replaces the old one, so a failure leaves
-    // the old file intact; answers 0 or the error code.
+    // Without kSaveWrite nothing happens (0). kSaveAskWorkout/kSaveAskEvent, or
+    // a document never saved, ask for the file with the save-file dialog first
+    // (kErrDialogCancelled when cancelled). The file is written in full to a
+    // temporary file that then replaces the old one, so a failure leaves the
+    // old file intact; answers 0 or the error code.
     int Save(int flags);
     // The flags of the last successful save.
     int SaveFlags() const { return m_saveFlags; }

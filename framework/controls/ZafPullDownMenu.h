@@ -36,7 +36,7 @@ public:
     int SetSelectionType(int) override { return selectionType = 0; }
 
     ZAF_MENU_DRAWN_BY_OS
-    // The menu is made on event -26.
+    // The menu is made on ZAF_EV_REGISTER.
     void OSRegisterObject() override { }
 
     // 1 when the bar's window is an MDI window whose last child is

@@ -93,7 +93,8 @@ public:
     void ShowAlert(const KString &caption, const KString &text);
     void ShowMessage(const KString &text);
     void ShowInfo(const KString &caption, const KString &text);
-    // Answer the pressed button's result (Abort -2996, Retry -2995, Ignore -2994).
+    // Answer the pressed button's result (kDialogAbort, kDialogRetry or
+    // kDialogIgnore).
     int32_t AskAbortRetry(const KString &caption, const KString &text);
     int32_t AskAbortRetryIgnore(const KString &caption, const KString &text);
     // Takes the alert texts from the settings.

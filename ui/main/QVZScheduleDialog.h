@@ -3,7 +3,7 @@
 // start-list schedule by typing its event, round and heat numbers or by
 // choosing it from the list of the schedule's entries; Load Schedule reads
 // the schedule files again. Opened with the schedule's current numbers; Ok
-// answers -2999 and the three texts are read after the dialog ended. The
+// answers kDialogOk and the three texts are read after the dialog ended. The
 // schedule is the program's (QVSchedule::Instance); without one the list
 // stays empty. Made on its caller's stack; GUI thread only.
 

@@ -28,7 +28,8 @@ public:
     // Installs an event manager as the shared one; answers the previous one.
     static ZafEventManager *SetShared(ZafEventManager *eventManager);
 
-    // Takes ownership of the device, then sends it -3006. Answers the device.
+    // Takes ownership of the device, then sends it ZAF_DEVICE_ADDED. Answers
+    // the device.
     ZafDevice *Add(ZafDevice *device);
     // Sends the device ZAF_DEVICE_REMOVED and hands it back to the caller;
     // answers it (null when it is not one of this manager's devices).

@@ -73,7 +73,8 @@ public:
     // is temporary itself), puts it at the front and builds it (ZAF_EV_REBUILD).
     ZafWindowObject *Add(ZafWindowObject *window, ZafWindowObject *position = nullptr) override;
     // Removes a window (and the windows it owns), destroying its OS windows;
-    // the caller owns it afterwards. The last window out queues -7.
+    // the caller owns it afterwards. The last window out queues
+    // ZAF_EV_LAST_WINDOW_GONE.
     ZafWindowObject *Subtract(ZafWindowObject *window) override;
     // Subtracts the window and deletes it when it is destroyable.
     void Remove(ZafWindow *window);
@@ -104,7 +105,7 @@ public:
     ZafWindowObject *tipObject = nullptr;          // under the pointer, for tips
     ZafWindowObject *previousFocusObject = nullptr;
 
-    // The window manager's input map: Esc gives 1020.
+    // The window manager's input map: Esc gives ZAF_L_ESCAPE_WINDOW.
     static const ZafInputMap defaultInputMap[];
 
 private:

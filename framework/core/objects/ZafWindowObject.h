@@ -58,7 +58,7 @@ public:
     // has none; the event's own type for types outside 0 .. 99.
     ZafLogicalEvent MapInputTable(const ZafInputMap *map, ZafEventStruct &event);
     // MapInputTable over the class input map, answering the event's own
-    // type instead of 9999.
+    // type instead of ZAF_NO_EVENT.
     virtual ZafLogicalEvent MapEvent(ZafEventStruct &event);
     // An object inside this one gains (true) or gives up the focus; answers
     // null on success, else the object that refused.
@@ -66,7 +66,8 @@ public:
     // Drag and drop events ZAF_EV_DRAG_FIRST .. ZAF_EV_DRAG_LAST: the answered
     // drag code, or ZAF_REFUSED.
     virtual ZafEventType DragDropEvent(const ZafEventStruct &event);
-    // Design mode: moves or sizes the object with the mouse; answers 1005.
+    // Design mode: moves or sizes the object with the mouse; answers
+    // ZAF_L_END_SELECT.
     virtual ZafEventType MoveSizeEvent(const ZafEventStruct &event);
     virtual ZafEventType DragHook(const ZafEventStruct &event) { return event.type; }
     virtual ZafEventType DropHook(const ZafEventStruct &event) { return event.type; }

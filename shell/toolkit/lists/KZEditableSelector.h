@@ -58,7 +58,8 @@ public:
     // cannot be made, editing ends and the list is redrawn.
     void OpenEditor();
     // Closes the field (committing unless the code is Escape) and moves on
-    // by the code: 1050, 1052, 1054 backward, 1051, 1053, 1055 forward.
+    // by the code: kEvtKeyUp, kEvtKeyLeft, kEvtShiftTab backward; kEvtKeyDown,
+    // kEvtKeyRight, kEvtTab forward.
     void EndEdit(int32_t code);
 
     // The field has queued an end for this list.

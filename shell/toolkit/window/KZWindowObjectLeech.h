@@ -46,7 +46,8 @@ public:
     virtual void TakeFocus();
     // Redisplay when the full-redraw flag is set.
     virtual void RedisplayIfShown();
-    // Marks the host for repainting (-17); RedisplayNow repaints at once (-16).
+    // Marks the host for repainting (kEvtRedisplay); RedisplayNow repaints at
+    // once (kEvtRedisplayNow).
     virtual void Redisplay();
     virtual void RedisplayNow();
     // The host's inside, from (0, 0).
