@@ -37,7 +37,7 @@ public:
     // The text of the unit's last "ERR" answer.
     const KString &UnitText() const { return m_unitText; }
 
-    // The line texts, for tests: "D" and up to 128 hex digits of bytes.
+    // The line texts as sent: "D" and up to 128 hex digits of bytes.
     static std::string DataLine(const uint8_t *bytes, size_t count);
     static std::string CrcText(uint32_t crc);
 

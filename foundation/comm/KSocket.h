@@ -1,7 +1,7 @@
 #pragma once
-// Network streams. KSocketStartup and KSocketCleanup start and end the
-// system's socket library; the program calls them once at start-up and once
-// at shut-down (tests around their socket cases). Calls may nest: each
+// Network streams. KSocketStartup and KSocketCleanup start and end the system's
+// socket library; the program calls them once at start-up and once at shut-down
+// (any user of sockets may pair them around its own use). Calls may nest: each
 // startup needs its own cleanup.
 //
 // KSocketStream is the common part of KTCPSocket and KUDPSocket: the socket

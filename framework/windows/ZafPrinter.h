@@ -24,8 +24,8 @@ struct ZafPrintJobSettings
 };
 #pragma pack(pop)
 
-// The system calls printing goes through. Tests put in their own to record
-// the job calls and to script the Print dialogs.
+// The system calls printing goes through; any other table (one that records
+// the job calls and answers the Print dialogs, say) may be put in their place.
 struct ZafPrintCalls
 {
     BOOL (WINAPI *printDlg)(LPPRINTDLGA dialog);

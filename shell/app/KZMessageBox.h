@@ -4,8 +4,8 @@
 // buttons given as kButton... flags with one of them as the default and a
 // kIcon... image, and answers the pressed button's dialog result (Ok kDialogOk
 // ... Cancel kDialogCancel; closing the box counts as its Cancel when it offers
-// one, else it answers kEvtWindowGone, which confirms nothing). Tests install a
-// hook that answers in place of the screen. GUI thread only.
+// one, else it answers kEvtWindowGone, which confirms nothing). An installed
+// hook answers in place of the screen. GUI thread only.
 
 #include <cstdint>
 #include <functional>

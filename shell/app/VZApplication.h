@@ -28,7 +28,8 @@ public:
     // The program's title: the name of its instance count and DDE service.
     static const wchar_t *const kProgramTitle;   // "Quorvane Training"
 
-    // instanceName names the instance count (tests pass their own).
+    // instanceName names the instance count; programs under another name
+    // are counted apart.
     VZApplication(int argc, wchar_t **argv, const wchar_t *instanceName = kProgramTitle);
     ~VZApplication() override;
 

@@ -83,7 +83,7 @@ public:
     static void AboutText(KString &out);
     // "<program folder>\Quorvane_Help.hlp".
     static void HelpFile(KString &out);
-    // Makes the system help call in place of WinHelp (tests); an empty one
+    // Makes the given call in place of WinHelp; an empty one
     // restores the system's.
     using HelpCall = std::function<bool(const KString &file, uint32_t command)>;
     static void SetHelpCall(HelpCall call);

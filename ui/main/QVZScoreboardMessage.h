@@ -25,7 +25,7 @@ public:
     const KString &Text() const { return text; }
     void SetText(const KString &value) { text = value; }
 
-    // Tests put a recorder in place of the boards; null restores them.
+    // Puts another sender in place of the boards; null restores them.
     static void SetSender(Sender sender);
 
 private:

@@ -54,7 +54,7 @@ public:
     // Size and Time follow the paging box.
     void UpdatePaging();
 
-    // ---- Fields, for the lists and the tests ----
+    // ---- Fields, for the lists ----
     QVZSerialSelector *PortList() const { return portList; }
     QVZScoreboardSelector *BoardList() const { return boardList; }
     KRGroup *CurrentPortGroup() const { return portGroup; }
