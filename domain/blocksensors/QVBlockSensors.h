@@ -113,10 +113,10 @@ public:
     bool UpdateFirmware(bool firstPass);
     bool LoadAudio(bool firstPass);
 
-    // The monitor-dialogue uploads on an open port, as the two above run
-    // them: image bytes as firmware, or sounds by slot (QVSoundSlot).
-    // Throw KXSerialPort on failure (5002 no prompt or answer, 5001 a refused
-    // or wrong answer).
+    // The monitor-dialogue uploads on an open port, as the two above run them:
+    // image bytes as firmware, or sounds by slot (QVSoundSlot). Throw
+    // KXSerialPort on failure (kErrSerialTimeout no prompt or answer,
+    // kErrSerialReceive a refused or wrong answer).
     void UploadFirmware(KSerialPort &port, const std::vector<uint8_t> &image);
     void UploadSound(KSerialPort &port, int slot, const std::vector<uint8_t> &sound, bool waitForPrompt);
 

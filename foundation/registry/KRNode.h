@@ -116,7 +116,7 @@ public:
     // answers the node the line set, none when it refused the line.
     KRNode *Parse(const KString &line, int flags = 0);
     KRNode *Parse(const wchar_t *line, int flags = 0);
-    // The same; answers 0 when the line was accepted, else 3010.
+    // The same; answers 0 when the line was accepted, else kErrFileContents.
     virtual int ParseLine(const KString &line, int flags = 0);
 
     // Settings text. Read drops the first line (the header; a warning goes

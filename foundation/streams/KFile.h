@@ -71,8 +71,9 @@ public:
     bool Exists() const;
 
     // Opens the file in a mode above; with create a missing file is made.
-    // Nothing is truncated (SetSize(0) does that). Throws KXStream 3001 when
-    // already open, 3002 when the system refuses (extra: its error number).
+    // Nothing is truncated (SetSize(0) does that). Throws KXStream
+    // kErrFileAlreadyOpen when already open, kErrFileOpen when the system
+    // refuses (extra: its error number).
     virtual void Open(int mode, bool create = false);
     bool IsOpen() const { return itsHandle != nullptr; }
     int Mode() const { return itsMode; }

@@ -38,11 +38,13 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // Opens an empty temporary file for writing. Throws KXStream 3002 when it
-    // cannot be made (for example when the target's folder does not exist).
+    // Opens an empty temporary file for writing. Throws KXStream kErrFileOpen
+    // when it cannot be made (for example when the target's folder does not
+    // exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
-    // Throws KXStream (3005, 3006 or 3002) and leaves the target untouched on failure.
+    // Throws KXStream (kErrFileWrite, kErrDiskFull or kErrFileOpen) and leaves
+    // the target untouched on failure.
     void Commit();
     // Deletes the temporary file; the target is untouched.
     void Abandon();

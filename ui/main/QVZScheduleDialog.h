@@ -24,7 +24,8 @@ public:
 
     QVZScheduleDialog();
 
-    // 10602 and 10603 here; everything else as KZDialog.
+    // kCmdScheduleEntryChosen and kCmdScheduleLoad here; everything else as
+    // KZDialog.
     ZafEventType Event(const ZafEventStruct &event) override;
 
     // The field texts, as they were when the dialog ended.

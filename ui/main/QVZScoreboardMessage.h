@@ -16,10 +16,11 @@ public:
 
     QVZScoreboardMessage();
 
-    // Command 10161: the dialog on the kept text; answers its result.
+    // Command kCmdScoreboardEditMessage: the dialog on the kept text; answers
+    // its result.
     int32_t Edit();
-    // Command 10162 and the dialog's Send: a text is shown at once, an
-    // empty one takes the message off the boards.
+    // Command kCmdScoreboardSendMessage and the dialog's Send: a text is shown
+    // at once, an empty one takes the message off the boards.
     void Send();
 
     const KString &Text() const { return text; }

@@ -57,7 +57,7 @@ public:
                       const KRGroup &group);
     ~QVZWaveformDialog() override;
 
-    // 10165 Download and 10166 Download All; the rest as the dialog.
+    // kCmdWaveformDownload and kCmdWaveformDownloadAll; the rest as the dialog.
     ZafEventType Event(const ZafEventStruct &event) override;
 
     // Makes the dialog, runs it and answers its result (kDialogOk after a
