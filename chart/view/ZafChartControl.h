@@ -27,8 +27,8 @@ public:
 
     ZafClassID ClassID() const override { return classID; }
     ZafClassName ClassName() const override { return className; }
-    // -3504 (sized): the engine takes the new region and a redisplay
-    // follows; answers -3504. Everything else goes to the window object.
+    // ZAF_EV_SIZED: the engine takes the new region and a redisplay
+    // follows; answers ZAF_EV_SIZED. Everything else goes to the window object.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Rebuilds the scene from the model and draws it; answers code.
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;

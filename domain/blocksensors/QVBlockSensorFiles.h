@@ -3,8 +3,8 @@
 // when it loads sounds into a unit: the sound-file dialog (QVZAudioDialog in
 // the user interface), which offers the three WAV names, shows its own
 // reminder to switch the unit off and on, and answers false on Cancel. The
-// shell installs one implementation at start-up; tests install a recording
-// fake. Without one, LoadAudio answers false. GUI thread only.
+// shell installs one implementation at start-up; any other may stand in
+// for it (none owned). Without one, LoadAudio answers false. GUI thread only.
 
 class KString;
 

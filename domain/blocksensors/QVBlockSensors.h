@@ -28,7 +28,7 @@ class QVResults;
 class QVResultsView;
 
 // The settings the link works with; QVBlockSensors::LoadSettings reads them
-// from the program's settings, tests set them directly.
+// from the program's settings; a caller may also fill them in itself.
 struct QVBlockSensorSettings
 {
     double startTimeDL = 0.0;   // "\Hardware\BlockSensor\StartTimeDL", seconds from the trace start
@@ -113,10 +113,10 @@ public:
     bool UpdateFirmware(bool firstPass);
     bool LoadAudio(bool firstPass);
 
-    // The monitor-dialogue uploads on an open port, for the two above and
-    // for tests: image bytes as firmware, or sounds by slot (QVSoundSlot).
-    // Throw KXSerialPort on failure (5002 no prompt or answer, 5001 a refused
-    // or wrong answer).
+    // The monitor-dialogue uploads on an open port, as the two above run them:
+    // image bytes as firmware, or sounds by slot (QVSoundSlot). Throw
+    // KXSerialPort on failure (kErrSerialTimeout no prompt or answer,
+    // kErrSerialReceive a refused or wrong answer).
     void UploadFirmware(KSerialPort &port, const std::vector<uint8_t> &image);
     void UploadSound(KSerialPort &port, int slot, const std::vector<uint8_t> &sound, bool waitForPrompt);
 

@@ -1,13 +1,13 @@
 #pragma once
-// QVMonitorDialogue: the host side of a unit's text monitor dialogue, used
-// for firmware images and start-command sounds. Lines from the host end in
-// CR; the unit answers each command line with "OK" or "ERR <text>" and a
-// new prompt "> "; "E" ends a transfer with "DONE <crc32>" or "ERR <text>",
-// which counts as soon as its line is complete (a prompt after it is taken
-// when it comes soon, not awaited).
-// Every failure throws KXSerialPort: 5002 when the prompt or an answer does
-// not come in time, 5001 for an answer that is not the expected one (the
-// unit's own text is kept in UnitText). The port is not owned; one thread.
+// QVMonitorDialogue: the host side of a unit's text monitor dialogue, used for
+// firmware images and start-command sounds. Lines from the host end in CR; the
+// unit answers each command line with "OK" or "ERR <text>" and a new prompt ">
+// "; "E" ends a transfer with "DONE <crc32>" or "ERR <text>", which counts as
+// soon as its line is complete (a prompt after it is taken when it comes soon,
+// not awaited). Every failure throws KXSerialPort: kErrSerialTimeout when the
+// prompt or an answer does not come in time, 5001 for an answer that is not the
+// expected one (the unit's own text is kept in UnitText). The port is not
+// owned; one thread.
 
 #include <cstdint>
 #include <functional>
@@ -43,7 +43,7 @@ public:
     // The text of the unit's last "ERR" answer.
     const KString &UnitText() const { return m_unitText; }
 
-    // The line texts, for tests: "D" and up to 128 hex digits of bytes.
+    // The line texts as sent: "D" and up to 128 hex digits of bytes.
     static std::string DataLine(const uint8_t *bytes, size_t count);
     static std::string CrcText(uint32_t crc);
 

@@ -25,12 +25,13 @@
 // to failed requests) is dropped first, so that no backlog of them fails the
 // exchanges after it.
 //
-// Every failure throws KXSerialPort: 5002 when the reply does not come in
-// time (also a cut-off frame), 5005 for a wrong checksum, 5006 when only
-// frames for other requests came (or more than kMostDroppedFrames of them),
-// 5001 for any other bad reply (a wrong start byte or length, a broken
-// layout, a busy or refused answer). Errors of the port itself pass unchanged
-// (5003, 5004, 5007). The port is not owned; one thread at a time.
+// Every failure throws KXSerialPort: kErrSerialTimeout when the reply does not
+// come in time (also a cut-off frame), kErrSerialChecksum for a wrong checksum,
+// kErrSerialHandshake when only frames for other requests came (or more than
+// kMostDroppedFrames of them), kErrSerialReceive for any other bad reply (a
+// wrong start byte or length, a broken layout, a busy or refused answer).
+// Errors of the port itself pass unchanged (kErrSerialTransmit, kErrSerialBusy,
+// kErrSerialNotOpen). The port is not owned; one thread at a time.
 
 #include <cstdint>
 #include <initializer_list>
@@ -65,7 +66,8 @@ private:
     void StartClock();
     // Adds the line time of a frame of bytes to the clock.
     void ExtendClock(int32_t bytes);
-    // What one wait within the clock brings (at least a byte, else 5002).
+    // What one wait within the clock brings (at least a byte, else
+    // kErrSerialTimeout).
     int32_t ReadPiece(KStream &port, uint8_t *buffer, int32_t count);
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
     void Drain(KStream &port);

@@ -2,8 +2,9 @@
 // Pure decoders of the unit link's reply arguments, each checking every field
 // before any of it is used: a reply of the wrong shape, a value out of range,
 // more samples than asked or a data block that does not match answers false
-// (the link turns that into a bad-reply error 5001). Also the trial record
-// the link keeps between the header and data passes. Values; any thread.
+// (the link turns that into a bad-reply error kErrSerialReceive). Also the
+// trial record the link keeps between the header and data passes. Values; any
+// thread.
 
 #include <cstdint>
 

@@ -119,12 +119,12 @@ public:
     void CopyFrom(const VCamera &other, int flags);
     bool Equals(const VCamera &other) const;
 
-    // The record: version, name, lane count, display values, the first
-    // value and the lane boundaries, then for each parameter its value and
-    // flags. Read takes back exactly what Write wrote; it throws KXPersistent
-    // 3009 for another version and 3010 for contents out of range (a value
-    // outside its parameter's limits among them), leaving the camera
-    // unchanged.
+    // The record: version, name, lane count, display values, the first value
+    // and the lane boundaries, then for each parameter its value and flags.
+    // Read takes back exactly what Write wrote; it throws KXPersistent
+    // kErrFileVersion for another version and kErrFileContents for contents out
+    // of range (a value outside its parameter's limits among them), leaving the
+    // camera unchanged.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 

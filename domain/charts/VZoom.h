@@ -66,7 +66,7 @@ public:
 
     // The record of version 0x20011; Read also takes the old one-word zooms
     // (1..256 magnify, -2..-16 reduce, one ignored word after them) and
-    // throws KXPersistent 3009 for any other word.
+    // throws KXPersistent kErrFileVersion for any other word.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 

@@ -44,20 +44,20 @@ public:
     QVEvent &operator=(const QVEvent &) = delete;
 
     // With kInitNew: builds the first leg with the views of its first two
-    // charts (unless the document has legs already), arms the document with
-    // the hub and answers 0; any other flags value answers 31000 and changes
+    // charts (unless the document has legs already), arms the document with the
+    // hub and answers 0; any other flags value answers kErrEventArm and changes
     // nothing.
     int Initialize(int flags);
     // Mode 1: reads the document from path and keeps the file as its own.
-    // Answers 0, 3009 (a version this program does not read), 3010 (damaged
-    // or cut contents) or the file error; on an error the document is left
-    // exactly as it was.
+    // Answers 0, kErrFileVersion (a version this program does not read),
+    // kErrFileContents (damaged or cut contents) or the file error; on an error
+    // the document is left exactly as it was.
     int Open(int mode, const KString &path);
-    // Without kSaveWrite nothing happens (0). kSaveAskWorkout/kSaveAskEvent,
-    // or a document never saved, ask for the file with the save-file dialog
-    // first (1004 when cancelled). The file is written in full to a
-    // temporary file that then replaces the old one, so a failure leaves
-    // the old file intact; answers 0 or the error code.
+    // Without kSaveWrite nothing happens (0). kSaveAskWorkout/kSaveAskEvent, or
+    // a document never saved, ask for the file with the save-file dialog first
+    // (kErrDialogCancelled when cancelled). The file is written in full to a
+    // temporary file that then replaces the old one, so a failure leaves the
+    // old file intact; answers 0 or the error code.
     int Save(int flags);
     // The flags of the last successful save.
     int SaveFlags() const { return m_saveFlags; }
@@ -118,10 +118,10 @@ public:
     // The results interface towards the photo-finish system
     // (QVEventResults.cpp, docs/results-interface.md). SendResults writes the
     // results file into the data-out folder and hands it over on the results
-    // link: 0 when acknowledged, 33002 when the file could not be written,
-    // 35001 when it was not handed over (no link configured, no answer).
-    // ServeResultsRequests answers the requests that arrived on the link,
-    // without waiting; called on every idle tick of the event's window.
+    // link: 0 when acknowledged, kErrWriteQifFile when the file could not be
+    // written, kErrSendResults when it was not handed over (no link configured,
+    // no answer). ServeResultsRequests answers the requests that arrived on the
+    // link, without waiting; called on every idle tick of the event's window.
     int SendResults();
     void ServeResultsRequests();
 

@@ -15,7 +15,7 @@ class QVFileReader : public KStream
 public:
     static constexpr int32_t kWindow = 256 * 1024;
 
-    // Opens path for reading; throws KXStream 3002 when it cannot.
+    // Opens path for reading; throws KXStream kErrFileOpen when it cannot.
     explicit QVFileReader(const KString &path);
     ~QVFileReader() override;
 

@@ -125,7 +125,8 @@ public:
     void DecodeTrace(double *destination) const;
 
     // The stored record (see docs/event-files.md). Read throws KXPersistent
-    // 3009 for a version it does not take and 3010 for bad contents.
+    // kErrFileVersion for a version it does not take and kErrFileContents for
+    // bad contents.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 

@@ -29,10 +29,10 @@ public:
     // numbers the document's file title, else "results", with ".qit".
     static void FileName(const QVEvent &event, KString &out);
     // Writes the file into folder, 8-bit (charMode 0 or 2) or UTF-16 with a
-    // byte-order mark (1), lines ended by CR LF, replacing an older file
-    // only once the new one is complete. Answers 0 and the full path, or
-    // 33002 when the file cannot be written (folder missing, a regular
-    // file, full disk).
+    // byte-order mark (1), lines ended by CR LF, replacing an older file only
+    // once the new one is complete. Answers 0 and the full path, or
+    // kErrWriteQifFile when the file cannot be written (folder missing, a
+    // regular file, full disk).
     static int32_t Write(const QVEvent &event, const KString &folder, int charMode, KString &path);
 
     // Helpers also used by the link: a field with quoting as needed, and a

@@ -63,7 +63,7 @@ public:
     bool IsPortOpen() const;
     // The description the port was last opened with.
     KString PortDescription() const;
-    // Bytes sent since the board was made (tests and the board list).
+    // Bytes sent since the board was made (the board list shows it).
     uint32_t SentCount() const;
 
 private:

@@ -87,8 +87,8 @@ public:
     static wchar_t DecimalPoint();
 
     // The stored form: time (low 32 bits, then the high 16 sign-extended),
-    // resolution and tag, each a 32-bit word. Read throws KXPersistent 3010
-    // for a resolution below -1.
+    // resolution and tag, each a 32-bit word. Read throws KXPersistent
+    // kErrFileContents for a resolution below -1.
     void Write(KStream &stream) const;
     void Read(KStream &stream);
 

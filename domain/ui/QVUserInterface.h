@@ -1,10 +1,10 @@
 #pragma once
-// QVUserInterface: what the training domain asks of the user interface:
-// errors and messages, questions, the status line and the save-file dialog.
-// The application shell installs one implementation at start-up and removes
-// it at shut-down; tests install recording fakes. Without an installed
-// interface the domain stays silent and every question answers Cancel.
-// Called on the GUI thread only.
+// QVUserInterface: what the training domain asks of the user interface: errors
+// and messages, questions, the status line and the save-file dialog. The
+// application shell installs one implementation at start-up and removes it at
+// shut-down; any other implementation may be installed instead. Without an
+// installed interface the domain stays silent and every question answers
+// Cancel. Called on the GUI thread only.
 
 #include <cstdint>
 

@@ -2,7 +2,8 @@
 // KApplicationHooks: what the foundation asks of the application object:
 // the program's path and the command-line options. The application object
 // implements this interface and installs itself at start-up with
-// KSetApplicationHooks (tests install their own). The hooks are not owned;
+// KSetApplicationHooks (any other implementation may be installed
+// instead). The hooks are not owned;
 // install them before other threads start and remove them (none) before
 // they are destroyed.
 

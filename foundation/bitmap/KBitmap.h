@@ -90,13 +90,12 @@ public:
     // has none). False, with the bitmap left empty, when the data is no
     // uncompressed true-colour Targa, is damaged or cut short, or the stream fails.
     bool ImportTarga(KStream &stream);
-    // Writes the picture as a Targa file to the stream at its position. With
-    // a callback each row comes from it (the bitmap then needs no pixels);
-    // else from the bitmap. True when every row was written; false when the
-    // callback ended the export (the header and the rows before remain).
-    // Throws KXStream 3005 when the bitmap cannot be written (no depth, a
-    // side of 0 or above 65535, no pixels and no callback), and whatever the
-    // stream throws.
+    // Writes the picture as a Targa file to the stream at its position. With a
+    // callback each row comes from it (the bitmap then needs no pixels); else
+    // from the bitmap. True when every row was written; false when the callback
+    // ended the export (the header and the rows before remain). Throws KXStream
+    // kErrFileWrite when the bitmap cannot be written (no depth, a side of 0 or
+    // above 65535, no pixels and no callback), and whatever the stream throws.
     bool Export(KStream &file, RowCallback callback = nullptr, void *context = nullptr) const;
     // The picture format for a file name: Targa (kFileTarga) for every name,
     // since Targa is the only format written.

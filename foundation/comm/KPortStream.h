@@ -4,10 +4,11 @@
 //   0 or more   a serial port (KSerialPort, usage bit 1);
 //   -1, -2      a TCP connection or listener (KTCPSocket);
 //   -3          UDP datagrams (KUDPSocket).
-// The caller owns the stream. readTimeout (ms; negative waits for ever) is
-// set before the stream is handed out. Failures throw: KXSerialPort 5007
-// when a serial port cannot be opened (extra: the port number), KXStream
-// 8003 from the sockets, KXStream 3002 for a description of no known kind.
+// The caller owns the stream. readTimeout (ms; negative waits for ever) is set
+// before the stream is handed out. Failures throw: KXSerialPort
+// kErrSerialNotOpen when a serial port cannot be opened (extra: the port
+// number), KXStream kErrSocketConnect from the sockets, KXStream kErrFileOpen
+// for a description of no known kind.
 
 #include <cstdint>
 #include <memory>

@@ -10,10 +10,11 @@
 // of the latest Open.
 //
 // Transfers: a read waits up to the read time-out for data and returns what
-// arrived (at least one byte); no byte in that time throws KXSerialPort 5002.
-// A write sends every byte or throws: 5003 when the system fails or sends
-// fewer, 5004 when the line does not take the bytes in time. Reads and writes
-// on a closed port throw 5007, a failing read 5001. The extra value of these
+// arrived (at least one byte); no byte in that time throws KXSerialPort
+// kErrSerialTimeout. A write sends every byte or throws: kErrSerialTransmit
+// when the system fails or sends fewer, kErrSerialBusy when the line does not
+// take the bytes in time. Reads and writes on a closed port throw
+// kErrSerialNotOpen, a failing read kErrSerialReceive. The extra value of these
 // errors is the COM number.
 //
 // Repeat period (description field 5): when positive, a worker thread sends

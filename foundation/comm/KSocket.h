@@ -1,17 +1,17 @@
 #pragma once
-// Network streams. KSocketStartup and KSocketCleanup start and end the
-// system's socket library; the program calls them once at start-up and once
-// at shut-down (tests around their socket cases). Calls may nest: each
+// Network streams. KSocketStartup and KSocketCleanup start and end the system's
+// socket library; the program calls them once at start-up and once at shut-down
+// (any user of sockets may pair them around its own use). Calls may nest: each
 // startup needs its own cleanup.
 //
 // KSocketStream is the common part of KTCPSocket and KUDPSocket: the socket
 // handle, the read time-out and closing. A socket stream belongs to one
 // thread at a time. Failures throw KXStream with the socket codes:
-//   8001 the peer closed the connection while reading,
-//   8002 receive failed or no data within the read time-out,
-//   8003 connect, bind or listen failed (also: a description that names no
-//        usable address or port),
-//   8004 send failed.
+//   kErrSocketReadClosed: the peer closed the connection while reading,
+//   kErrSocketReceive: receive failed or no data within the read time-out,
+//   kErrSocketConnect: connect, bind or listen failed (also: a description
+//        that names no usable address or port),
+//   kErrSocketSend: send failed.
 
 #include "foundation/streams/KStream.h"
 
@@ -35,9 +35,9 @@ public:
 
     ~KSocketStream() override;
 
-    // Opens from a port description with the given mode (1 read, 2 write,
-    // 3 both); a stream that is open is closed first. Throws KXStream 8003
-    // when the description is unusable or the system refuses.
+    // Opens from a port description with the given mode (1 read, 2 write, 3
+    // both); a stream that is open is closed first. Throws KXStream
+    // kErrSocketConnect when the description is unusable or the system refuses.
     virtual void Open(const KString &description, int mode = 3) = 0;
     // Closes the socket; harmless when closed.
     virtual void Close();

@@ -10,14 +10,14 @@
 //                       can serve several at once; up to kBacklog clients
 //                       wait to be accepted.
 // A connect description with address 0 ("-1,0,1950") means "not configured":
-// Open refuses it with 8003 instead of trying 0.0.0.0.
-// Reads return what has arrived (at least one byte); no data within the read
-// time-out throws 8002, a peer that closed throws 8001; writes send every
-// byte or throw 8004, also when the peer takes none of them within the write
-// time-out (then the connection is dropped as if the peer had left); this
-// holds for every connection, made by Open, Accept or AcceptClient. The
-// socket library must be started (KSocketStartup).
-// A socket belongs to one thread at a time.
+// Open refuses it with kErrSocketConnect instead of trying 0.0.0.0. Reads
+// return what has arrived (at least one byte); no data within the read time-out
+// throws kErrSocketReceive, a peer that closed throws kErrSocketReadClosed;
+// writes send every byte or throw kErrSocketSend, also when the peer takes none
+// of them within the write time-out (then the connection is dropped as if the
+// peer had left); this holds for every connection, made by Open, Accept or
+// AcceptClient. The socket library must be started (KSocketStartup). A socket
+// belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
 

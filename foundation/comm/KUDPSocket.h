@@ -1,14 +1,14 @@
 #pragma once
 // KUDPSocket: UDP datagrams as a stream, opened from a port description
-// "-3,[address],port". The socket receives on that port (every local
-// address) and sends each Write as one datagram to the address and port;
-// with no address (or "255.255.255.255", or "0.0.0.0") it broadcasts. An
-// address text that is not a dotted-decimal address is refused (8003), never
-// taken for broadcast. A read waits up to the read time-out for a datagram
-// (8002 when none comes) and hands out its bytes, the rest of it on the next
-// reads. A Write larger than one datagram can carry throws 8004. The socket
-// library must be started (KSocketStartup). A socket belongs to one thread
-// at a time.
+// "-3,[address],port". The socket receives on that port (every local address)
+// and sends each Write as one datagram to the address and port; with no address
+// (or "255.255.255.255", or "0.0.0.0") it broadcasts. An address text that is
+// not a dotted-decimal address is refused (kErrSocketConnect), never taken for
+// broadcast. A read waits up to the read time-out for a datagram
+// (kErrSocketReceive when none comes) and hands out its bytes, the rest of it
+// on the next reads. A Write larger than one datagram can carry throws
+// kErrSocketSend. The socket library must be started (KSocketStartup). A socket
+// belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
 

@@ -118,7 +118,7 @@ public:
     KRNode *Parse(const wchar_t *line, int flags = 0);
     // The same; on refusal reason (when given) says why, in a few words.
     KRNode *Parse(const wchar_t *line, int flags, KString *reason);
-    // The same; answers 0 when the line was accepted, else 3010.
+    // The same; answers 0 when the line was accepted, else kErrFileContents.
     virtual int ParseLine(const KString &line, int flags = 0);
 
     // Settings text. Read drops the first line (the header; a warning goes

@@ -5,7 +5,8 @@
 // of three modes; reads and writes go straight to the system (KBufferedFile
 // adds a buffer). Open and the transport throw KXStream; the destructor closes
 // the file. The system file dialogs and the folder chooser live here too
-// (KFileDialogs.cpp); tests answer them through a hook instead of a window.
+// (KFileDialogs.cpp); an installed hook answers them in place of the
+// system's windows.
 // A KFile belongs to one thread at a time.
 
 #include "foundation/streams/KStream.h"
@@ -35,7 +36,7 @@ public:
         kDialogSave = 1,    // GetSaveFileName
         kDialogFolder = 2   // GetFolderName
     };
-    // Answers a file dialog in place of the system (tests): receives the kind,
+    // Answers a file dialog in place of the system's: receives the kind,
     // the file (which it may give a new path), the extension list and the
     // title, and answers what the dialog function would return.
     using DialogHook = std::function<int(int kind, KFile &file, const KString &extensions, const KString &title)>;
@@ -70,8 +71,9 @@ public:
     bool Exists() const;
 
     // Opens the file in a mode above; with create a missing file is made.
-    // Nothing is truncated (SetSize(0) does that). Throws KXStream 3001 when
-    // already open, 3002 when the system refuses (extra: its error number).
+    // Nothing is truncated (SetSize(0) does that). Throws KXStream
+    // kErrFileAlreadyOpen when already open, kErrFileOpen when the system
+    // refuses (extra: its error number).
     virtual void Open(int mode, bool create = false);
     bool IsOpen() const { return itsHandle != nullptr; }
     int Mode() const { return itsMode; }

@@ -1,7 +1,7 @@
 #pragma once
 // Stream records of the geometry values, without tag or version: a KPoint is
 // x, y and a KRect left, top, right, bottom, each a signed 32-bit value.
-// Reads throw KXStream 3004 when the stream ends early.
+// Reads throw KXStream kErrFileRead when the stream ends early.
 
 class KPoint;
 class KRect;

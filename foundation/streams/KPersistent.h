@@ -1,10 +1,11 @@
 #pragma once
-// KPersistent: the base of objects that write themselves to a KStream and
-// read themselves back. Every record starts with a 32-bit version word; a
-// reader that does not accept the version it finds throws KXPersistent 3009,
-// and one that finds impossible contents throws KXPersistent 3010. Counts
-// read from a stream are checked (ReadCount) before anything is allocated.
-// Values are little-endian (KStream). The object belongs to its owner.
+// KPersistent: the base of objects that write themselves to a KStream and read
+// themselves back. Every record starts with a 32-bit version word; a reader
+// that does not accept the version it finds throws KXPersistent
+// kErrFileVersion, and one that finds impossible contents throws KXPersistent
+// kErrFileContents. Counts read from a stream are checked (ReadCount) before
+// anything is allocated. Values are little-endian (KStream). The object belongs
+// to its owner.
 
 #include <cstdint>
 #include <initializer_list>
@@ -25,12 +26,12 @@ public:
     virtual const wchar_t *ClassName() const;
 
     static void WriteVersion(KStream &stream, uint32_t version);
-    // Reads the version word; throws KXPersistent 3009 (extra: the low 31
-    // bits of the word read) when it is not among accepted.
+    // Reads the version word; throws KXPersistent kErrFileVersion (extra: the
+    // low 31 bits of the word read) when it is not among accepted.
     static uint32_t ReadVersion(KStream &stream, std::initializer_list<uint32_t> accepted);
-    // Reads a 32-bit count of items of at least bytesPerItem bytes each;
-    // throws KXPersistent 3010 when it exceeds maximum or what is left of the
-    // stream (when the stream knows its length).
+    // Reads a 32-bit count of items of at least bytesPerItem bytes each; throws
+    // KXPersistent kErrFileContents when it exceeds maximum or what is left of
+    // the stream (when the stream knows its length).
     static uint32_t ReadCount(KStream &stream, uint32_t bytesPerItem, uint32_t maximum);
 };
 

@@ -41,14 +41,14 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // Opens an empty temporary file for writing. Throws KXStream 3005 for a
-    // read-only target, 3006 when the disk is full and 3002 when the file
-    // cannot be made otherwise (for example when the target's folder does
-    // not exist).
+    // Opens an empty temporary file for writing. Throws KXStream kErrFileWrite
+    // for a read-only target, kErrDiskFull when the disk is full and
+    // kErrFileOpen when the file cannot be made otherwise (for example when
+    // the target's folder does not exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
-    // Throws KXStream (3006 when the disk is full, else 3005) and leaves the
-    // target untouched, and no temporary file, on failure.
+    // Throws KXStream (kErrDiskFull when the disk is full, else kErrFileWrite)
+    // and leaves the target untouched, and no temporary file, on failure.
     void Commit();
     // Deletes the temporary file; the target is untouched.
     void Abandon();

@@ -58,7 +58,8 @@ public:
     // fewer whenever less has arrived. A port or socket waits up to its read
     // time-out for the first byte and throws as its reads do.
     int32_t ReadSome(void *buffer, int32_t count);
-    // Reads exactly count bytes; throws KXStream 3004 when the input ends first.
+    // Reads exactly count bytes; throws KXStream kErrFileRead when the input
+    // ends first.
     void ReadExact(void *buffer, int32_t count);
 
     // Length and position in bytes; -1 when the stream has none (ports,
@@ -129,7 +130,8 @@ protected:
     // and may return fewer than asked; DoWrite writes all or throws.
     virtual int32_t DoRead(void *buffer, int32_t count) = 0;
     virtual void DoWrite(const void *buffer, int32_t count) = 0;
-    // Defaults: no length or position (-1); SetSize and Seek throw 3003.
+    // Defaults: no length or position (-1); SetSize and Seek throw
+    // kErrFileAccess.
     virtual int64_t DoGetSize();
     virtual void DoSetSize(int64_t size);
     virtual int64_t DoGetPosition();

@@ -48,6 +48,6 @@ bool KUseAnsiApi();
 // Decides the answer from a platform id of the system's version data:
 // true for the Windows 9x family (platform ids 0 and 1), false for NT.
 bool KIsAnsiOnlyPlatform(uint32_t platformId);
-// Test seam: 1 makes KUseAnsiApi answer true, 0 false, -1 (the default)
-// asks the running system again.
+// Overrides the decision: 1 makes KUseAnsiApi answer true, 0 false, -1 (the
+// default) asks the running system again.
 void KForceAnsiApi(int forced);

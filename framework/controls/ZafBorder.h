@@ -16,8 +16,8 @@ public:
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BORDER, L"ZafBorder")
 
-    // -26 shares the parent's frame window, -20 forgets it; every event
-    // answers -2 (Windows half).
+    // ZAF_EV_REGISTER shares the parent's frame window, ZAF_EV_OS_WINDOW_GONE
+    // forgets it; every event answers ZAF_NOT_HANDLED (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafBorder);
     // Stores an empty object file under the string id; reading it back

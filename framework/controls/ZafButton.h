@@ -119,7 +119,7 @@ public:
     virtual ZafError SetStringData(ZafStringData *data);
     virtual ZafInt32 SetValue(ZafInt32 newValue);
     virtual int SetVerticalPlacement(int value);                    // *
-    // On screen: size again (-201), place, redraw. Answers 0.
+    // On screen: size again (ZAF_EV_COMPUTE_REGION), place, redraw. Answers 0.
     virtual ZafError UpdateSize();
 
     ZafStringData *StringData() const { return stringData; }
@@ -143,8 +143,9 @@ public:
     bool Native() const;
     bool IsDefault() const;
 
-    // The sending routine: the user function, then (for 1012, or 1002
-    // without selectOnDoubleClick) the value event at the queue's end.
+    // The sending routine: the user function, then (for ZAF_L_DOUBLE_CLICK, or
+    // ZAF_L_SELECT without selectOnDoubleClick) the value event at the queue's
+    // end.
     ZafEventType SendMessageRoutine(const ZafEventStruct &event, ZafEventType code);
     // The built-in 13 x 13 images: type radio (1) or check box (2).
     static ZafBitmapData *BuiltInImage(int type, bool selected, bool pressed);
@@ -161,10 +162,10 @@ protected:
     ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &readExtension);
     virtual void WriteRecordExtension(ZafFile &, ZafObjectPersistence &) { }
 
-    // The selection with code 1002 or 1012: toggling, then the member
-    // function.
+    // The selection with code ZAF_L_SELECT or ZAF_L_DOUBLE_CLICK: toggling,
+    // then the member function.
     ZafEventType Select(const ZafEventStruct &event, ZafEventType code);
-    // Automatic sizing (-201, Windows half).
+    // Automatic sizing (ZAF_EV_COMPUTE_REGION, Windows half).
     ZafEventType SizeEvent(const ZafEventStruct &event);
     // The extent of the text in the text palette's font (pixels).
     ZafRegionStruct MeasureText();
@@ -198,6 +199,18 @@ protected:
 
 private:
     void Initialise(int buttonType);
+    // One handler per raw message of OSEvent (Windows half); each answers
+    // what OSEvent answers.
+    ZafEventType TimerMessage(const ZafEventStruct &event);
+    ZafEventType DrawItemMessage(const ZafEventStruct &event);
+    ZafEventType EraseBackgroundMessage(const ZafEventStruct &event);
+    ZafEventType KeyDownMessage(const ZafEventStruct &event);
+    ZafEventType KeyUpMessage(const ZafEventStruct &event);
+    ZafEventType ControlColorMessage(const ZafEventStruct &event);
+    ZafEventType MouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType ButtonDownMessage(const ZafEventStruct &event);
+    ZafEventType ButtonUpMessage(const ZafEventStruct &event);
+    ZafEventType DoubleClickMessage(const ZafEventStruct &event);
 };
 
 // The event a sending button queues has the button's value as its type, a

@@ -119,7 +119,7 @@ public:
 protected:
     // The list's settings inside a combo box.
     void AdoptList();
-    // Sends -27 then -10 (the control is made again).
+    // Sends ZAF_EV_UNREGISTER then ZAF_EV_REBUILD (the control is made again).
     void Rebuild();
     ZafEventType TakeDrop(ZafWindowObject *source, ZafEventType code);
     // Raw key messages, owner drawing and measuring (Windows half).

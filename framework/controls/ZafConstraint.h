@@ -6,10 +6,10 @@
 // percentage of the parent's client area) and ZafDimensionConstraint (a
 // minimum and a maximum width or height).
 //
-// A constraint moves its object on event -201 and settles its ids and
-// pointers on event -9; it never owns the objects it points at. The manager
-// that holds it owns it. Lengths (offsets, sizes) are in the moved object's
-// coordinate type. GUI thread only.
+// A constraint moves its object on ZAF_EV_COMPUTE_REGION and settles its ids
+// and pointers on ZAF_EV_SETTLE; it never owns the objects it points at. The
+// manager that holds it owns it. Lengths (offsets, sizes) are in the moved
+// object's coordinate type. GUI thread only.
 
 #include "framework/core/base/ZafElement.h"
 #include "framework/core/display/ZafRegionStruct.h"
@@ -25,7 +25,7 @@ class ZafConstraint : public ZafElement
 public:
     explicit ZafConstraint(ZafWindowObject *object);
     // The copy belongs to no manager and points at no object; it keeps the
-    // number ids, so that -9 finds the objects again.
+    // number ids, so that ZAF_EV_SETTLE finds the objects again.
     ZafConstraint(const ZafConstraint &copy);
     // Persistent constructor: opens the constraint's object file on the
     // persistence's current level and reads the object number id; the
@@ -37,8 +37,9 @@ public:
     static constexpr const ZafIChar *className = L"ZafConstraint";
     ZAF_CLASS_IDENTITY(ZafElement, ZAF_ID_CONSTRAINT, className)
 
-    // -9 settles ids and pointers (answers -9); -201 moves the object
-    // (answers -201); every other event answers -1.
+    // ZAF_EV_SETTLE settles ids and pointers (answers ZAF_EV_SETTLE);
+    // ZAF_EV_COMPUTE_REGION moves the object (answers ZAF_EV_COMPUTE_REGION);
+    // every other event answers ZAF_REFUSED.
     virtual ZafEventType Event(const ZafEventStruct &event);
     virtual ZafConstraint *Duplicate() { return new ZafConstraint(*this); }
     // Writes the constraint on the persistence's current level (which the

@@ -28,17 +28,18 @@ public:
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_DIALOG_WINDOW, L"ZafDialogWindow")
 
-    // A result code (-2999 .. -2993) is answered with its own type and
-    // nothing else happens; everything else is the window's.
+    // A result code (ZAF_DIALOG_OK .. ZAF_DIALOG_CANCEL) is answered with its
+    // own type and nothing else happens; everything else is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafDialogWindow);
     void Write(ZafObjectPersistence &persistence) override;
 
-    // Shows the dialog through the application's window manager and runs
-    // the events (flags go to ZafEventManager::Get) until a result code is
-    // answered, the dialog's OS window is gone (-3) or the program ends
-    // (-32 then -3). Answers -1 at once, showing nothing, for a destroyable
-    // dialog. The dialog is taken off the screen again; the caller owns it.
+    // Shows the dialog through the application's window manager and runs the
+    // events (flags go to ZafEventManager::Get) until a result code is
+    // answered, the dialog's OS window is gone (ZAF_MODAL_GONE) or the program
+    // ends (ZAF_EV_EXIT then ZAF_MODAL_GONE). Answers ZAF_REFUSED at once,
+    // showing nothing, for a destroyable dialog. The dialog is taken off the
+    // screen again; the caller owns it.
     ZafInt32 DoModal(ZafUInt32 flags = 0);
 
     // The OS dialog frame (class atom 32770) with the framework's frame

@@ -42,8 +42,8 @@ public:
     ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; }
 
     ZAF_NOTHING_TO_DRAW_OR_PLACE
-    // -26 remembers the window's frame, -20 forgets it; everything else is
-    // left to the window (-2).
+    // ZAF_EV_REGISTER remembers the window's frame, ZAF_EV_OS_WINDOW_GONE
+    // forgets it; everything else is left to the window (ZAF_NOT_HANDLED).
     ZafEventType Event(const ZafEventStruct &event) override;        // Windows half
 
 protected:

@@ -1,12 +1,12 @@
 #pragma once
-// ZafGeometryManager: the support object (number id -9) that lays the
-// children of its window out by rules. It holds its constraints in the order
-// they were added and owns them; on -201 every constraint moves its object in
-// that order, so later constraints see what earlier ones did. The window runs
-// it on every -3504, after its children computed their own regions and
-// before they move their OS windows. It has no OS window, never draws, never
-// takes the focus and keeps none of the window object's texts or colours.
-// GUI thread only.
+// ZafGeometryManager: the support object (number id ZAF_NUMID_GEOMETRY) that
+// lays the children of its window out by rules. It holds its constraints in the
+// order they were added and owns them; on ZAF_EV_COMPUTE_REGION every
+// constraint moves its object in that order, so later constraints see what
+// earlier ones did. The window runs it on every ZAF_EV_SIZED, after its
+// children computed their own regions and before they move their OS windows. It
+// has no OS window, never draws, never takes the focus and keeps none of the
+// window object's texts or colours. GUI thread only.
 
 #include "framework/core/base/ZafList.h"
 #include "framework/core/objects/ZafWindowObject.h"
@@ -32,9 +32,11 @@ public:
     static constexpr const ZafIChar *className = L"ZafGeometryManager";
     ZAF_CLASS_IDENTITY(ZafWindowObject, ZAF_ID_GEOMETRY_MANAGER, className)
 
-    // -201 runs the constraints; -9 settles itself and them; -10 settles and
-    // asks the window for a layout (-3504); -400 and -401 add and subtract
-    // the event's constraint (dataObject). Others answer -2.
+    // ZAF_EV_COMPUTE_REGION runs the constraints; ZAF_EV_SETTLE settles
+    // itself and them; ZAF_EV_REBUILD settles and asks the window for a
+    // layout (ZAF_EV_SIZED); ZAF_EV_ADD_OBJECT and ZAF_EV_SUBTRACT_OBJECT add
+    // and subtract the event's constraint (dataObject). Others answer
+    // ZAF_NOT_HANDLED.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafGeometryManager);
     void Write(ZafObjectPersistence &persistence) override;

@@ -1,14 +1,14 @@
 #pragma once
-// ZafMDIWindow: the framework's multiple-document window. One class plays
-// two roles by its MDI kind: the frame (kind 0, a top-level window holding
-// an OS "MDICLIENT" window) and the child (kind 1, a document window inside
-// its frame's MDI client). The kind follows the window's place when it is
-// settled (-9): with a parent it is a child, without one a frame. The frame
-// turns the MDI command events (-501 .. -509) into the OS MDI messages and
-// keeps its child list, current child and focus in step with the active MDI
-// child; the newest child is first in the list. A child is its own root
-// window. Children are owned by their frame like any window's. GUI thread
-// only.
+// ZafMDIWindow: the framework's multiple-document window. One class plays two
+// roles by its MDI kind: the frame (kind 0, a top-level window holding an OS
+// "MDICLIENT" window) and the child (kind 1, a document window inside its
+// frame's MDI client). The kind follows the window's place when it is settled
+// (ZAF_EV_SETTLE): with a parent it is a child, without one a frame. The frame
+// turns the MDI command events (ZAF_EV_MDI_CLOSE .. ZAF_EV_MDI_TILE) into the
+// OS MDI messages and keeps its child list, current child and focus in step
+// with the active MDI child; the newest child is first in the list. A child is
+// its own root window. Children are owned by their frame like any window's. GUI
+// thread only.
 
 #include "framework/core/objects/ZafWindow.h"
 #include "framework/controls/ZafFixedSettings.h"
@@ -27,8 +27,9 @@ public:
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafWindow, ZAF_ID_MDI_WINDOW, L"ZafMDIWindow")
 
-    // The MDI command events and the kind's own handling of -9, -26, -27
-    // and -201 (Windows half); every other event is the window's.
+    // The MDI command events and the kind's own handling of ZAF_EV_SETTLE,
+    // ZAF_EV_REGISTER, ZAF_EV_UNREGISTER and ZAF_EV_COMPUTE_REGION (Windows
+    // half); every other event is the window's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZafEventType OSEvent(const ZafEventStruct &event) override;      // Windows half
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMDIWindow);

@@ -1,11 +1,11 @@
 #pragma once
 // ZafMessageWindow: the framework's message box. A dialog that shows an
 // optional title, an optional system icon, a message and a row of standard
-// buttons, sizes itself to them and centres itself on the screen. Each
-// button queues its result when pressed, which ends DoModal with it (Help
-// queues -34 and the dialog goes on). The children are made each time the
-// window is built and placed when it is sized, in pixels. The title and
-// the message belong to the window until it adds them. GUI thread only.
+// buttons, sizes itself to them and centres itself on the screen. Each button
+// queues its result when pressed, which ends DoModal with it (Help queues
+// ZAF_EV_HELP and the dialog goes on). The children are made each time the
+// window is built and placed when it is sized, in pixels. The title and the
+// message belong to the window until it adds them. GUI thread only.
 
 #include <cstdarg>
 
@@ -27,7 +27,7 @@ constexpr ZafUInt16 ZAF_MESSAGE_ABORT = 0x0008;
 constexpr ZafUInt16 ZAF_MESSAGE_RETRY = 0x0010;
 constexpr ZafUInt16 ZAF_MESSAGE_IGNORE = 0x0020;
 constexpr ZafUInt16 ZAF_MESSAGE_CANCEL = 0x0040;
-constexpr ZafUInt16 ZAF_MESSAGE_HELP = 0x0080;       // queues -34; the dialog goes on
+constexpr ZafUInt16 ZAF_MESSAGE_HELP = 0x0080;       // queues ZAF_EV_HELP; the dialog goes on
 
 class ZafMessageWindow : public ZafDialogWindow
 {
@@ -49,7 +49,8 @@ public:
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafDialogWindow, ZAF_ID_MESSAGE_WINDOW, L"ZafMessageWindow")
 
-    // -9 makes the children, -201 places them; the rest is the dialog's.
+    // ZAF_EV_SETTLE makes the children, ZAF_EV_COMPUTE_REGION places them; the
+    // rest is the dialog's.
     ZafEventType Event(const ZafEventStruct &event) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafMessageWindow);
     // The window part and the message record; the children are made anew

@@ -6,7 +6,7 @@
 // own OS window; when they do not fit, two small scroll buttons at the right
 // end of the row shift the row by whole tabs. A page is chosen by a click on
 // its tab, Page Up / Page Down, Ctrl+Tab / Ctrl+Shift+Tab, the hot key of its
-// tab, or SetCurrentPage; each change is announced with -3508.
+// tab, or SetCurrentPage; each change is announced with ZAF_EV_PAGE_CHANGED.
 //
 // ZafNotebookTab: the tab of a page. It holds the support objects taken from
 // the page (the page's title becomes its label, whose text is the tab text)
@@ -116,7 +116,7 @@ public:
     int RowHeight() const { return tabHeight > 0 ? tabHeight : 24; }
 
 protected:
-    // Tab layout (-3504), the scroll steps (-310, -311) and the scroll
+    // Tab layout (ZAF_EV_SIZED), the scroll steps (-310, -311) and the scroll
     // buttons (Windows half).
     void LayoutTabs();
     bool ScrollTabs(bool right);

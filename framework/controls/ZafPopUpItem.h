@@ -1,12 +1,12 @@
 #pragma once
-// ZafPopUpItem: one entry of a pop-up menu. It is a button without an OS
-// window of its own: registered, it is an entry of its parent menu's OS menu
-// at its list index. An entry whose sub-menu has entries is an OS sub-menu;
-// choosing a plain entry sends it event 1010, which calls its user function
-// and, for an entry that sends its value, queues that value. The item type
-// gives standard entries (close, exit, copy ...) their value and text; in a
-// system button's menu the window commands are the OS's own. The parent
-// menu owns the entry; the entry owns its sub-menu. GUI thread only.
+// ZafPopUpItem: one entry of a pop-up menu. It is a button without an OS window
+// of its own: registered, it is an entry of its parent menu's OS menu at its
+// list index. An entry whose sub-menu has entries is an OS sub-menu; choosing a
+// plain entry sends it ZAF_EV_MENU_CHOSEN, which calls its user function and,
+// for an entry that sends its value, queues that value. The item type gives
+// standard entries (close, exit, copy ...) their value and text; in a system
+// button's menu the window commands are the OS's own. The parent menu owns the
+// entry; the entry owns its sub-menu. GUI thread only.
 
 #include "framework/controls/ZafMenuEntryButton.h"
 #include "framework/controls/ZafMenuStorage.h"

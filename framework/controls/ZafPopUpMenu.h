@@ -52,7 +52,7 @@ public:
 
 protected:
     template <class Menu> friend struct ZafMenuEvents;
-    // Shows a free-standing menu and closes it (event -10).
+    // Shows a free-standing menu and closes it (ZAF_EV_REBUILD).
     ZafEventType Show();                                             // Windows half
     ZafEventType MenuSelect(const ZafEventStruct &event);            // Windows half
     void Unregister();                                               // Windows half

@@ -2,9 +2,9 @@
 // ZafPullDownItem: one entry of a menu bar. A button without an OS window of
 // its own: on screen it is the bar's OS menu entry at its list index (plus
 // one after a maximized MDI child's system menu). An entry whose pop-up
-// menu has entries drops that menu down; a plain entry sends itself event
-// 1010 when chosen, which calls its user function. The bar owns the entry;
-// the entry owns its pop-up menu. GUI thread only.
+// menu has entries drops that menu down; a plain entry sends itself
+// ZAF_EV_MENU_CHOSEN when chosen, which calls its user function. The bar
+// owns the entry; the entry owns its pop-up menu. GUI thread only.
 
 #include "framework/controls/ZafMenuEntryButton.h"
 #include "framework/controls/ZafMenuStorage.h"

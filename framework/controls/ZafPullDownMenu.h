@@ -1,9 +1,9 @@
 #pragma once
 // ZafPullDownMenu: a window's menu bar, a support object of the window (number
-// id -11). It has no OS window: on screen it is an OS menu attached to the
-// window's frame, in which each entry (ZafPullDownItem) stands at its list
-// index (after the system menu of a maximized MDI child, which takes
-// position 0). The window owns the bar; the bar owns its entries. GUI
+// id ZAF_NUMID_PULL_DOWN_MENU). It has no OS window: on screen it is an OS menu
+// attached to the window's frame, in which each entry (ZafPullDownItem) stands
+// at its list index (after the system menu of a maximized MDI child, which
+// takes position 0). The window owns the bar; the bar owns its entries. GUI
 // thread only.
 
 #include "framework/controls/ZafFramelessWindow.h"
@@ -36,7 +36,7 @@ public:
     int SetSelectionType(int) override { return selectionType = 0; }
 
     ZAF_MENU_DRAWN_BY_OS
-    // The menu is made on event -26.
+    // The menu is made on ZAF_EV_REGISTER.
     void OSRegisterObject() override { }
 
     // 1 when the bar's window is an MDI window whose last child is

@@ -5,9 +5,9 @@
 // slider (a track bar). A scroll bar of type 0 to 2 made by the first
 // constructors is a support object of its window: it has no OS window of its
 // own, stands for the window's own scroll bars and reports scrolling to the
-// window (-3506 vertical, -3507 the others, the change in scroll.delta). A
-// free-standing bar or a slider is an OS control of its own and reports to
-// its user function (code 1002) instead.
+// window (ZAF_EV_VERTICAL_SCROLLED, ZAF_EV_HORIZONTAL_SCROLLED for the others,
+// the change in scroll.delta). A free-standing bar or a slider is an OS control
+// of its own and reports to its user function (code ZAF_L_SELECT) instead.
 //
 // The range and position live in a ZafScrollData that the bar observes; it
 // is owned by the bar when destroyable and nobody else observes it. The OS

@@ -9,7 +9,7 @@
 //
 // The portable half (here) holds the settings, the region rule, coordinates
 // and storage; the Windows half (framework/windows/ZafStatusBarOS.cpp) the
-// OS window, messages and drawing.
+// drawing. The OS window and its messages are ZafBar's.
 
 #include "framework/controls/ZafBar.h"
 
@@ -26,10 +26,9 @@ public:
     static constexpr const ZafIChar *className = L"ZafStatusBar";
     ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_STATUS_BAR, className)
 
-    // -201 keeps the height and hangs the bar from the bottom of its area;
-    // -3504 also invalidates the grip's strip.
+    // ZAF_EV_COMPUTE_REGION keeps the height and hangs the bar from the
+    // bottom of its area; ZAF_EV_SIZED also invalidates the grip's strip.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // Below the edge: (0, upper spacing [+ 2]) to (width - 1, height - 1).
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafStatusBar);
@@ -53,11 +52,7 @@ public:
     // meet the update region.
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;
     ZafEventType DrawBorder(ZafRegionStruct &drawRegion, ZafEventType code) override;
-    void ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state) override;
-    ZafOSWindow OSHandle(int kind = 2) const override;
-    void ApplyPosition() override;
     const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
-    void OSRegisterObject() override;                                        // Windows half
 
     static const ZafPaletteMap defaultPaletteMap[];
 

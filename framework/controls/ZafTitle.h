@@ -1,12 +1,12 @@
 #pragma once
-// ZafTitle: the title bar of a window, a support object that holds the
-// window's title text (ZafWindow::Text and SetText read and write it). On
-// Windows it has no OS window and draws nothing: the window's frame gets a
-// caption, and the title keeps the frame's caption text equal to its own
-// text, at registration and whenever the text changes. Its settings are
-// fixed; as a value it accepts only the window commands maximize (-5),
-// restore (-25) and their MDI forms (-502, -504). The window owns it. GUI
-// thread only.
+// ZafTitle: the title bar of a window, a support object that holds the window's
+// title text (ZafWindow::Text and SetText read and write it). On Windows it has
+// no OS window and draws nothing: the window's frame gets a caption, and the
+// title keeps the frame's caption text equal to its own text, at registration
+// and whenever the text changes. Its settings are fixed; as a value it accepts
+// only the window commands ZAF_EV_MAXIMIZE, ZAF_EV_RESTORE and their MDI forms
+// (ZAF_EV_MDI_MAXIMIZE, ZAF_EV_MDI_RESTORE). The window owns it. GUI thread
+// only.
 
 #include "framework/controls/ZafButton.h"
 #include "framework/controls/ZafFixedSettings.h"
@@ -21,8 +21,9 @@ public:
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_TITLE, L"ZafTitle")
 
-    // -26 shares the frame window and sets its caption, -20 forgets it;
-    // every event answers -2 (Windows half).
+    // ZAF_EV_REGISTER shares the frame window and sets its caption,
+    // ZAF_EV_OS_WINDOW_GONE forgets it; every event answers ZAF_NOT_HANDLED
+    // (Windows half).
     ZafEventType Event(const ZafEventStruct &event) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafTitle);
     void Write(ZafObjectPersistence &persistence) override;
@@ -53,7 +54,7 @@ public:
     // Removes any bitmap; answers 1.
     ZafError SetBitmap(ZafBitmapData *bitmap) override;
     const ZafIChar *SetMessageText(const ZafIChar *) override;
-    // Accepts -5, -25, -502 and -504 only; answers the value in force.
+    // Accepts those four commands only; answers the value in force.
     ZafInt32 SetValue(ZafInt32 newValue) override;
 
     // Nothing to draw or place on Windows.

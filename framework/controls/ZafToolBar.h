@@ -7,8 +7,8 @@
 // Dock type and wrap are fixed once the OS window exists. GUI thread only.
 //
 // The portable half (here) holds the layout, storage and settings; the
-// Windows half (framework/windows/ZafToolBarOS.cpp) the OS window, messages
-// and drawing.
+// Windows half (framework/windows/ZafToolBarOS.cpp) moving the children's OS
+// windows and drawing. The OS window and its messages are ZafBar's.
 
 #include "framework/controls/ZafBar.h"
 
@@ -31,10 +31,10 @@ public:
     static constexpr const ZafIChar *className = L"ZafToolBar";
     ZAF_CLASS_IDENTITY(ZafWindow, ZAF_ID_TOOL_BAR, className)
 
-    // -201 lays the children out and docks the bar; -3504 moves their OS
-    // windows and repaints the edge; 1054 and 1055 answer -2.
+    // ZAF_EV_COMPUTE_REGION lays the children out and docks the bar;
+    // ZAF_EV_SIZED moves their OS windows and repaints the edge;
+    // ZAF_L_PREVIOUS and ZAF_L_NEXT answer ZAF_NOT_HANDLED.
     ZafEventType Event(const ZafEventStruct &event) override;
-    ZafEventType OSEvent(const ZafEventStruct &event) override;             // Windows half
     // The bar's whole area, from (0, 0), in pixels.
     ZafRegionStruct ClientRegion(ZafWindowObject *object) override;
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafToolBar);
@@ -54,11 +54,7 @@ public:
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType code) override;
     ZafEventType DrawBorder(ZafRegionStruct &drawRegion, ZafEventType code) override;
     ZafEventType DrawFocus(ZafRegionStruct &, ZafEventType code) override { return code; }
-    void ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state) override;
-    ZafOSWindow OSHandle(int kind = 2) const override;
-    void ApplyPosition() override;
     const ZafPaletteStruct *MapPalette(ZafPaletteType type, ZafPaletteState state) override;
-    void OSRegisterObject() override;                                        // Windows half
 
     static const ZafPaletteMap defaultPaletteMap[];
 

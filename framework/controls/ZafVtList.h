@@ -53,7 +53,7 @@ public:
     ZafEventType DragHook(const ZafEventStruct &event) override { return event.type; }
     ZafWindowObject *NotifyFocus(ZafWindowObject *object, bool gained) override;      // Windows half
     void NotifySelection(ZafWindowObject *object, bool selected) override;            // Windows half
-    // -300: scrolls the OS list by the change in scroll.delta.
+    // ZAF_EV_SCROLL_VERTICAL: scrolls the OS list by the change in scroll.delta.
     ZafEventType DropHook(const ZafEventStruct &event) override;                       // Windows half
     // The OS draws the list and its border.
     ZafEventType Redisplay(const ZafEventStruct &event, ZafEventType) override { return event.type; }
@@ -121,12 +121,13 @@ ZafInt8 ZafSetListBackgroundColor(ZafWindowObject *object, ZafInt8 color, ZafInt
 ZafInt8 ZafSetListTextColor(ZafWindowObject *object, ZafInt8 color, ZafInt8 mono);
 ZafInt8 ZafSetListFont(ZafWindowObject *object, ZafInt8 font);
 
-// A drop code for a -412 drop of the object: -405 with Shift dragging,
-// -406 with Ctrl dragging, else -1.
+// A drop code for a ZAF_EV_DROP_DEFAULT drop of the object: ZAF_EV_DROP_MOVE
+// with Shift dragging, ZAF_EV_DROP_COPY with Ctrl dragging, else ZAF_REFUSED.
 ZafEventType ZafListDropCode(const ZafWindowObject *dragObject);
-// For a list's drag-and-drop event: false when it is no drop (-412, -405
-// or -406); else the object dragged (null when none) and the drop code,
-// a default drop resolved by ZafListDropCode.
+// For a list's drag-and-drop event: false when it is no drop
+// (ZAF_EV_DROP_DEFAULT, ZAF_EV_DROP_MOVE or ZAF_EV_DROP_COPY); else the object
+// dragged (null when none) and the drop code, a default drop resolved by
+// ZafListDropCode.
 bool ZafListDrop(const ZafEventStruct &event, ZafWindowObject *&source, ZafEventType &code);
 // The drop of an object that is no list on a list or combo box: a new
 // borderless text item of the object's text (the list's width) added to

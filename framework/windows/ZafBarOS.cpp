@@ -1,36 +1,47 @@
-#include "framework/windows/ZafBarOS.h"
+// ZafBar, Windows half: the bar's own OS window, its messages and colours.
+#include "framework/controls/ZafBar.h"
 #include "framework/windows/ZafSystemColors.h"
 
 #include <windows.h>
 
-ZafOSWindow ZafCreateBarWindow(ZafWindow &bar, bool visible)
+void ZafBar::OSRegisterObject()
 {
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
-    return ZafWindowObject::CreateOSWindow(&bar, nullptr, style);
+    osWindow = CreateOSWindow(this, nullptr, style);
 }
 
-ZafEventType ZafBarOSEvent(ZafWindow &bar, const ZafEventStruct &event)
+ZafOSWindow ZafBar::OSHandle(int) const
+{
+    return osWindow;
+}
+
+void ZafBar::ApplyPosition()
+{
+    ZafWindowObject::ApplyPosition();
+}
+
+ZafEventType ZafBar::OSEvent(const ZafEventStruct &event)
 {
     switch (event.osEvent.message)
     {
     case WM_PAINT:
     case WM_ERASEBKGND:
-        return bar.ZafWindowObject::OSEvent(event);
+        return ZafWindowObject::OSEvent(event);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        if (ZafWindowObject *root = bar.RootObject())
+        if (ZafWindowObject *root = RootObject())
             SetForegroundWindow(static_cast<HWND>(root->OSHandle(2)));
-        return bar.ZafWindowObject::OSEvent(event);
+        return ZafWindowObject::OSEvent(event);
     default:
-        return bar.ZafWindow::OSEvent(event);
+        return ZafWindow::OSEvent(event);
     }
 }
 
-void ZafResolveBarColors(ZafWindow &bar, ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
+void ZafBar::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
     if (type != ZAF_PT_BACKGROUND)
     {
-        bar.ZafWindow::ResolveSystemColors(palette, type, state);
+        ZafWindow::ResolveSystemColors(palette, type, state);
         return;
     }
     ZafFillSystemColors(palette, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));

@@ -24,6 +24,12 @@ constexpr UINT_PTR repeatTimer = 1;
 
 bool IsMark(int type) { return type == ZAF_RADIO_BUTTON || type == ZAF_CHECK_BOX; }
 
+// Whether the button's OS window shows it pushed.
+bool Pushed(HWND window)
+{
+    return window && (ZafMSWindowsApp::Entry().sendMessage(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
 } // namespace
 
 LRESULT ZafSetOSWindowText(HWND window, const wchar_t *text)
@@ -140,165 +146,190 @@ ZafEventType ZafButton::DefaultStateEvent(const ZafEventStruct &event)
 
 ZafEventType ZafButton::OSEvent(const ZafEventStruct &event)
 {
-    const UINT message = event.osEvent.message;
-    const WPARAM wParam = event.osEvent.wParam;
-    const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
-    HWND window = Handle(osWindow);
     if (designMode && event.InputClass() == ZAF_INPUT_MOUSE)
         return ZafWindowObject::Event(event);
-    auto pushed = [&]() { return window && (os.sendMessage(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
-
-    switch (message)
+    switch (event.osEvent.message)
     {
-    case WM_TIMER:
-        if (wParam != repeatTimer)
-            return ZafWindowObject::OSEvent(event);
-        if (autoRepeat && pushed())
-        {
-            Select(event, ZAF_L_SELECT);
-            SetTimer(window, repeatTimer, UINT(RepeatInterval()), nullptr);
-        }
-        return 0;
-
-    case WM_DRAWITEM:
-    {
-        const DRAWITEMSTRUCT *item = reinterpret_cast<const DRAWITEMSTRUCT *>(event.osEvent.lParam);
-        if (!item)
-            return ZafWindowObject::OSEvent(event);
-        if (item->CtlType == ODT_BUTTON)
-        {
-            const bool wasPressed = pressed;
-            if (item->itemState & ODS_SELECTED)
-                pressed = true;
-            else
-                pressed = (toggle && !IsMark(buttonType)) ? selected : false;
-            if (toggle && item->itemAction == ODA_SELECT && pressed == wasPressed)
-                return 1;
-            return ZafWindowObject::OSEvent(event);
-        }
-        DRAWITEMSTRUCT copy = *item;
-        if (!IsMark(buttonType) && buttonType != ZAF_FLAT_BUTTON)
-            pressed = (item->itemState & ODS_SELECTED) != 0;
-        if (copy.itemAction == ODA_SELECT)
-            copy.itemAction = ODA_DRAWENTIRE;
-        ZafEventStruct changed = event;
-        changed.osEvent.lParam = reinterpret_cast<LPARAM>(&copy);
-        return ZafWindowObject::OSEvent(changed);
+    case WM_TIMER: return TimerMessage(event);
+    case WM_DRAWITEM: return DrawItemMessage(event);
+    case WM_PAINT: return ZafCallClassProcedure(event);
+    case WM_ERASEBKGND: return EraseBackgroundMessage(event);
+    case WM_KEYDOWN: return KeyDownMessage(event);
+    case WM_KEYUP: return KeyUpMessage(event);
+    case WM_CTLCOLORBTN: return ControlColorMessage(event);
+    case WM_MOUSEMOVE: return MouseMoveMessage(event);
+    case WM_LBUTTONDOWN: return ButtonDownMessage(event);
+    case WM_LBUTTONUP: return ButtonUpMessage(event);
+    case WM_LBUTTONDBLCLK: return DoubleClickMessage(event);
+    default: return ZafWindowObject::OSEvent(event);
     }
+}
 
-    case WM_PAINT:
-        return ZafCallClassProcedure(event);
-
-    case WM_ERASEBKGND:
-        if (systemDrawn && Native())
-            return ZafCallClassProcedure(event);
+// The auto-repeat timer: selects again while the button is held down.
+ZafEventType ZafButton::TimerMessage(const ZafEventStruct &event)
+{
+    HWND window = Handle(osWindow);
+    if (event.osEvent.wParam != repeatTimer)
         return ZafWindowObject::OSEvent(event);
-
-    case WM_KEYDOWN:
-        if (wParam == VK_RETURN)
-        {
-            if (IsMark(buttonType))
-                return ZAF_NOT_HANDLED;
-            // The button pressed itself: the window must not press its
-            // default button too (one Enter, one press).
-            Event(ZafEventStruct(ZAF_L_SELECT, 0));
-            return ZAF_L_SELECT;
-        }
-        if (wParam == VK_SPACE)
-        {
-            ZafEventType answer = ZafCallClassProcedure(event);
-            const bool repeated = (event.osEvent.lParam & 0x40000000) != 0;
-            if ((repeated && autoRepeat) || (!repeated && selectOnPress))
-                Select(event, ZAF_L_SELECT);
-            return answer;
-        }
-        return ZafWindowObject::OSEvent(event);
-
-    case WM_KEYUP:
-        if (wParam == VK_RETURN)
-            return 0;
-        if (wParam == VK_SPACE)
-        {
-            if (!selectOnPress && pushed())
-                Select(event, ZAF_L_SELECT);
-            return ZafCallClassProcedure(event);
-        }
-        return ZafWindowObject::OSEvent(event);
-
-    case WM_CTLCOLORBTN:
-        if (IsMark(buttonType))
-        {
-            ZafGdiDisplay *display = DrawDisplay();
-            if (!display)
-                return ZafCallClassProcedure(event);
-            ZafPaletteStruct text = ResolvePalette(ZAF_PT_TEXT, PaletteState());
-            ZafPaletteStruct background = parent ? parent->ResolvePalette(ZAF_PT_BACKGROUND, parent->PaletteState())
-                                                 : ResolvePalette(ZAF_PT_BACKGROUND, PaletteState());
-            HDC context = reinterpret_cast<HDC>(wParam);
-            HBRUSH brush = display->ControlColors(context, text, background);
-            SetBkMode(context, TRANSPARENT);
-            return ZafEventType(reinterpret_cast<intptr_t>(brush));
-        }
-        return ZafWindowObject::OSEvent(event);
-
-    case WM_MOUSEMOVE:
-        if (FocusBlocked() && GetCapture() == window && (wParam & MK_LBUTTON))
-        {
-            POINT point = { ZafInt16(LOWORD(event.osEvent.lParam)), ZafInt16(HIWORD(event.osEvent.lParam)) };
-            RECT area;
-            GetClientRect(window, &area);
-            os.sendMessage(window, BM_SETSTATE, PtInRect(&area, point) ? 1 : 0, 0);
-            return 0;
-        }
-        {
-            ZafEventType answer = ZafWindowObject::OSEvent(event);
-            ZafWindowManager *manager = ZafWindowManager::Shared();
-            if (manager && manager->dragObject)
-                ZafCallClassProcedure(event);
-            return answer;
-        }
-
-    case WM_LBUTTONDOWN:
+    if (autoRepeat && Pushed(window))
     {
-        ZafEventType answer = 0;
-        if (FocusBlocked())
-        {
-            SetCapture(window);
-            os.sendMessage(window, BM_SETSTATE, 1, 0);
-        }
+        Select(event, ZAF_L_SELECT);
+        SetTimer(window, repeatTimer, UINT(RepeatInterval()), nullptr);
+    }
+    return 0;
+}
+
+ZafEventType ZafButton::DrawItemMessage(const ZafEventStruct &event)
+{
+    const DRAWITEMSTRUCT *item = reinterpret_cast<const DRAWITEMSTRUCT *>(event.osEvent.lParam);
+    if (!item)
+        return ZafWindowObject::OSEvent(event);
+    if (item->CtlType == ODT_BUTTON)
+    {
+        const bool wasPressed = pressed;
+        if (item->itemState & ODS_SELECTED)
+            pressed = true;
         else
-            answer = ZafWindowObject::OSEvent(event);
-        if (selectOnPress)
+            pressed = (toggle && !IsMark(buttonType)) ? selected : false;
+        if (toggle && item->itemAction == ODA_SELECT && pressed == wasPressed)
+            return 1;
+        return ZafWindowObject::OSEvent(event);
+    }
+    DRAWITEMSTRUCT copy = *item;
+    if (!IsMark(buttonType) && buttonType != ZAF_FLAT_BUTTON)
+        pressed = (item->itemState & ODS_SELECTED) != 0;
+    if (copy.itemAction == ODA_SELECT)
+        copy.itemAction = ODA_DRAWENTIRE;
+    ZafEventStruct changed = event;
+    changed.osEvent.lParam = reinterpret_cast<LPARAM>(&copy);
+    return ZafWindowObject::OSEvent(changed);
+}
+
+ZafEventType ZafButton::EraseBackgroundMessage(const ZafEventStruct &event)
+{
+    if (systemDrawn && Native())
+        return ZafCallClassProcedure(event);
+    return ZafWindowObject::OSEvent(event);
+}
+
+ZafEventType ZafButton::KeyDownMessage(const ZafEventStruct &event)
+{
+    const WPARAM wParam = event.osEvent.wParam;
+    if (wParam == VK_RETURN)
+    {
+        if (IsMark(buttonType))
+            return ZAF_NOT_HANDLED;
+        // The button pressed itself: the window must not press its
+        // default button too (one Enter, one press).
+        Event(ZafEventStruct(ZAF_L_SELECT, 0));
+        return ZAF_L_SELECT;
+    }
+    if (wParam == VK_SPACE)
+    {
+        ZafEventType answer = ZafCallClassProcedure(event);
+        const bool repeated = (event.osEvent.lParam & 0x40000000) != 0;
+        if ((repeated && autoRepeat) || (!repeated && selectOnPress))
             Select(event, ZAF_L_SELECT);
-        if (autoRepeat)
-            SetTimer(window, repeatTimer, UINT(RepeatDelay()), nullptr);
         return answer;
     }
+    return ZafWindowObject::OSEvent(event);
+}
 
-    case WM_LBUTTONUP:
-    {
-        if (autoRepeat)
-            KillTimer(window, repeatTimer);
-        if (!selectOnPress && pushed())
-            Select(event, ZAF_L_SELECT);
-        if (FocusBlocked())
-        {
-            ReleaseCapture();
-            os.sendMessage(window, BM_SETSTATE, 0, 0);
-            return 0;
-        }
-        return ZafWindowObject::OSEvent(event);
-    }
-
-    case WM_LBUTTONDBLCLK:
-        os.sendMessage(window, WM_LBUTTONDOWN, wParam, event.osEvent.lParam);
-        if (selectOnDoubleClick)
-            Select(event, ZAF_L_DOUBLE_CLICK);
+ZafEventType ZafButton::KeyUpMessage(const ZafEventStruct &event)
+{
+    const WPARAM wParam = event.osEvent.wParam;
+    if (wParam == VK_RETURN)
         return 0;
-
-    default:
-        return ZafWindowObject::OSEvent(event);
+    if (wParam == VK_SPACE)
+    {
+        if (!selectOnPress && Pushed(Handle(osWindow)))
+            Select(event, ZAF_L_SELECT);
+        return ZafCallClassProcedure(event);
     }
+    return ZafWindowObject::OSEvent(event);
+}
+
+// Check boxes and radio buttons take their text colour and their parent's
+// background, drawn transparently.
+ZafEventType ZafButton::ControlColorMessage(const ZafEventStruct &event)
+{
+    if (IsMark(buttonType))
+    {
+        ZafGdiDisplay *display = DrawDisplay();
+        if (!display)
+            return ZafCallClassProcedure(event);
+        ZafPaletteStruct text = ResolvePalette(ZAF_PT_TEXT, PaletteState());
+        ZafPaletteStruct background = parent ? parent->ResolvePalette(ZAF_PT_BACKGROUND, parent->PaletteState())
+                                             : ResolvePalette(ZAF_PT_BACKGROUND, PaletteState());
+        HDC context = reinterpret_cast<HDC>(event.osEvent.wParam);
+        HBRUSH brush = display->ControlColors(context, text, background);
+        SetBkMode(context, TRANSPARENT);
+        return ZafEventType(reinterpret_cast<intptr_t>(brush));
+    }
+    return ZafWindowObject::OSEvent(event);
+}
+
+// A focus-blocked button holding the capture shows itself pushed only while
+// the pointer is over it.
+ZafEventType ZafButton::MouseMoveMessage(const ZafEventStruct &event)
+{
+    HWND window = Handle(osWindow);
+    if (FocusBlocked() && GetCapture() == window && (event.osEvent.wParam & MK_LBUTTON))
+    {
+        POINT point = { ZafInt16(LOWORD(event.osEvent.lParam)), ZafInt16(HIWORD(event.osEvent.lParam)) };
+        RECT area;
+        GetClientRect(window, &area);
+        ZafMSWindowsApp::Entry().sendMessage(window, BM_SETSTATE, PtInRect(&area, point) ? 1 : 0, 0);
+        return 0;
+    }
+    ZafEventType answer = ZafWindowObject::OSEvent(event);
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    if (manager && manager->dragObject)
+        ZafCallClassProcedure(event);
+    return answer;
+}
+
+ZafEventType ZafButton::ButtonDownMessage(const ZafEventStruct &event)
+{
+    HWND window = Handle(osWindow);
+    ZafEventType answer = 0;
+    if (FocusBlocked())
+    {
+        SetCapture(window);
+        ZafMSWindowsApp::Entry().sendMessage(window, BM_SETSTATE, 1, 0);
+    }
+    else
+        answer = ZafWindowObject::OSEvent(event);
+    if (selectOnPress)
+        Select(event, ZAF_L_SELECT);
+    if (autoRepeat)
+        SetTimer(window, repeatTimer, UINT(RepeatDelay()), nullptr);
+    return answer;
+}
+
+ZafEventType ZafButton::ButtonUpMessage(const ZafEventStruct &event)
+{
+    HWND window = Handle(osWindow);
+    if (autoRepeat)
+        KillTimer(window, repeatTimer);
+    if (!selectOnPress && Pushed(window))
+        Select(event, ZAF_L_SELECT);
+    if (FocusBlocked())
+    {
+        ReleaseCapture();
+        ZafMSWindowsApp::Entry().sendMessage(window, BM_SETSTATE, 0, 0);
+        return 0;
+    }
+    return ZafWindowObject::OSEvent(event);
+}
+
+ZafEventType ZafButton::DoubleClickMessage(const ZafEventStruct &event)
+{
+    const ZafOSEntryPoints &os = ZafMSWindowsApp::Entry();
+    os.sendMessage(Handle(osWindow), WM_LBUTTONDOWN, event.osEvent.wParam, event.osEvent.lParam);
+    if (selectOnDoubleClick)
+        Select(event, ZAF_L_DOUBLE_CLICK);
+    return 0;
 }
 
 // ---- Child controls -----------------------------------------------------------------

@@ -39,7 +39,7 @@ public:
 
     int Entries() const { return entries; }
     int Capacity() const { return capacity; }
-    // The use count of a handle, -1 when absent (for diagnostics and tests).
+    // The use count of a handle, -1 when absent.
     int UseCount(void *handle) const;
 
 private:

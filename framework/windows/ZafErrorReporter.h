@@ -8,7 +8,7 @@
 
 #include "framework/core/objects/ZafErrorSystem.h"
 
-// Sounds the warning beep; replaceable so that a test can count beeps.
+// Sounds the warning beep; replaceable (SetBeep) by any other sound or none.
 using ZafBeepFunction = void (*)();
 
 class ZafErrorReporter : public ZafErrorSystem

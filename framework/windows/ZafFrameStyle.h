@@ -1,10 +1,10 @@
 #pragma once
-// The OS styles a frame takes from its support objects that have no OS
-// window of their own: number id -1 (border), -2 (maximize button), -3
-// (minimize button), -4 (system menu) and -5 (title) style the frame, -6
-// and -7 give the client window its horizontal and vertical scroll bars.
-// Each kind of frame names the style that stands for each of the first
-// five. GUI thread only.
+// The OS styles a frame takes from its support objects that have no OS window
+// of their own: number id ZAF_NUMID_BORDER, ZAF_NUMID_MAXIMIZE,
+// ZAF_NUMID_MINIMIZE, ZAF_NUMID_SYSTEM (system menu) and ZAF_NUMID_TITLE style
+// the frame, ZAF_NUMID_HZ_SCROLL and ZAF_NUMID_VT_SCROLL give the client window
+// its horizontal and vertical scroll bars. Each kind of frame names the style
+// that stands for each of the first five. GUI thread only.
 #include <windows.h>
 
 class ZafList;

@@ -8,7 +8,7 @@
 
 // The byte layouts the operating system takes images in, made from the
 // framework's pixel arrays (one signed byte per pixel, top row first, -1
-// transparent). Pure functions, so that the layouts are testable alone.
+// transparent). Pure functions of their inputs; they touch no device.
 
 // An 8-bit device-independent image with its transparency mask.
 struct ZafPackedBitmap

@@ -6,7 +6,7 @@
 // The platform decision taken from the operating system's version data: which
 // family of Windows runs, whether it draws three-dimensional controls itself
 // and whether the window system takes wide (W) or 8-bit (A) texts. A pure value
-// so that tests can ask it for any version.
+// of the version data, so that any version can be decided without running it.
 struct ZafPlatformInfo
 {
     int platform = 3;          // 1 Win32s, 2 Windows 95 family, 3 NT
@@ -48,8 +48,8 @@ struct ZafOSEntryPoints
 class ZafMSWindowsApp
 {
 public:
-    // version: null asks the operating system (GetVersionExA); tests pass
-    // another version to run the paths of other platforms.
+    // version: null asks the operating system (GetVersionExA); another
+    // version runs the paths of that platform.
     explicit ZafMSWindowsApp(HINSTANCE instance, const OSVERSIONINFOA *version = nullptr);
     ~ZafMSWindowsApp();
     ZafMSWindowsApp(const ZafMSWindowsApp &) = delete;
@@ -69,7 +69,7 @@ public:
     static void SubclassThreeD(HWND window);
 
     // Sets the platform state and entry points as a platform object would for
-    // that information, without registering classes (tests of other platforms).
+    // that information, without registering classes.
     static void ApplyPlatform(const ZafPlatformInfo &info);
 
     static const wchar_t *const windowClassName;   // "ZafWindow"

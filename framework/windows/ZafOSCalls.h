@@ -1,7 +1,7 @@
 #pragma once
 // The two calls nearly every Windows-half source makes: the window handle
 // kept in a portable half's opaque handle field, and SendMessage through the
-// entry-point table (so that tests and old platforms can stand in for it).
+// entry-point table (which old platforms, or a recorder, may replace).
 // Sources bring them in with using-declarations. GUI thread only.
 
 #include <windows.h>

@@ -17,9 +17,9 @@ public:
     ZafPrintDialog(int left, int top, ZafPrinter *printer, ZafPrintJobSettings *settings);
 
     // Runs the system Print dialog instead of the framework's loop (it hides
-    // ZafDialogWindow::DoModal; call it on the print dialog): answers -2999
-    // when the user accepted, -2993 when the dialog was cancelled or failed
-    // (the printer and the record are then unchanged).
+    // ZafDialogWindow::DoModal; call it on the print dialog): answers
+    // ZAF_DIALOG_OK when the user accepted, ZAF_DIALOG_CANCEL when the dialog
+    // was cancelled or failed (the printer and the record are then unchanged).
     ZafInt32 DoModal(ZafUInt32 flags = 0);
 
     bool SetCopiesAllowed(bool value) { return copiesAllowed = value; }

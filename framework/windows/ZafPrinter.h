@@ -24,8 +24,8 @@ struct ZafPrintJobSettings
 };
 #pragma pack(pop)
 
-// The system calls printing goes through. Tests put in their own to record
-// the job calls and to script the Print dialogs.
+// The system calls printing goes through; any other table (one that records
+// the job calls and answers the Print dialogs, say) may be put in their place.
 struct ZafPrintCalls
 {
     BOOL (WINAPI *printDlg)(LPPRINTDLGA dialog);
@@ -109,9 +109,10 @@ public:
     // the field's value; 0 when the printer cannot be opened or lacks it.
     int CreatePrinterDC(ZafUInt32 field, int value);
 
-    // The print dialog's run (ZafPrintDialog): answers -2999 when the user
-    // accepted (the printer and the settings take the choice) and -2993
-    // when the dialog was cancelled or failed (nothing changes).
+    // The print dialog's run (ZafPrintDialog): answers ZAF_DIALOG_OK when the
+    // user accepted (the printer and the settings take the choice) and
+    // ZAF_DIALOG_CANCEL when the dialog was cancelled or failed (nothing
+    // changes).
     ZafEventType RunPrintDialog(ZafPrintJobSettings &settings, bool copiesAllowed, bool collationAllowed,
         bool pageNumbersAllowed);
 

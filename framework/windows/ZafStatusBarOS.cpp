@@ -1,4 +1,4 @@
-// ZafStatusBar, Windows half: its OS window, messages and drawing.
+// ZafStatusBar, Windows half: invalidating the grip and drawing.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,8 +15,6 @@ using ZafOSCalls::Handle;
 using ZafChildObjects::AsObject;
 
 } // namespace
-
-ZAF_BAR_WINDOWS_HALF(ZafStatusBar)
 
 void ZafStatusBar::InvalidateGrip(const ZafRegionStruct &previous)
 {

@@ -1,5 +1,5 @@
-// ZafToolBar, Windows half: its OS window, messages, moving the children's
-// OS windows after a layout, and drawing the edge and background.
+// ZafToolBar, Windows half: moving the children's OS windows after a
+// layout, and drawing the edge and background.
 #include <windows.h>
 
 #include "framework/controls/ZafToolBar.h"
@@ -12,8 +12,6 @@ namespace {
 using ZafChildObjects::AsObject;
 
 } // namespace
-
-ZAF_BAR_WINDOWS_HALF(ZafToolBar)
 
 ZafEventType ZafToolBar::ApplyLayout(const ZafEventStruct &event)
 {

@@ -38,175 +38,24 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
     const ZafEventType type = event.type;
     switch (type)
     {
-    case ZAF_EVENT_OS:
-        return OSEvent(event);
-
-    case ZAF_EV_MINIMIZE:
-        SetMinimized(true);
-        return type;
-
-    case ZAF_EV_MAXIMIZE:
-        SetMaximized(true);
-        return type;
-
-    case ZAF_EV_RESTORE:
-        if (maximized)
-            SetMaximized(false);
-        else if (minimized)
-            SetMinimized(false);
-        return type;
-
-    case ZAF_EV_SETTLE:
-    {
-        ZafWindowObject::Event(event);
-        ConvertRegion(clientSize, ZAF_PIXEL);
-        BroadcastEvent(event, 0);
-        ZafWindowManager *manager = ZafWindowManager::Shared();
-        if (modal && !parent && manager)
-            for (ZafElement *e = manager->ZafList::First(); e; e = e->Next())
-            {
-                ZafWindowObject *other = AsObject(e);
-                if (other != this && other->Registered())
-                    EnableWindow(Handle(other->OSHandle(2)), FALSE);
-            }
-        return type;
-    }
-
-    case ZAF_EV_REBUILD:
-    {
-        if ((maximized || minimized) && restoreRegion.left < restoreRegion.right
-            && restoreRegion.top < restoreRegion.bottom)
-            region = restoreRegion;
-        bool wasVisible = visible, wasMaximized = maximized, wasMinimized = minimized;
-        visible = maximized = minimized = false;
-        ZafEventType answer = ZafWindowObject::Event(event);
-        // The children's OS windows are new and not placed yet; a window
-        // made again at its old size gets no size notice that would place
-        // them.
-        if (Registered())
-            Event(ZafEventStruct(ZAF_EV_SIZED, 0, lastRegion));
-        // Maximizing or minimizing shows the OS window: the window counts as
-        // visible from then on, or the first paint of its bars and children
-        // would find it hidden and be validated undrawn. A hidden window is
-        // hidden again below.
-        if (wasMaximized || wasMinimized)
-            visible = true;
-        SetMaximized(wasMaximized);
-        SetMinimized(wasMinimized);
-        SetVisible(wasVisible);
-        return answer;
-    }
-
-    case ZAF_EV_CLOSE:
-    {
-        ZafEventStruct close = event;
-        close.windowObject = nullptr;
-        close.dataObject = RootObject();
-        if (ZafEventManager *events = ZafEventManager::Shared())
-            events->Put(close, ZAF_QUEUE_BACK);
-        return type;
-    }
-
-    case ZAF_EV_REDRAW_DATA:
-        BroadcastEvent(event, 0);
-        return type;
-
-    case ZAF_EV_OS_WINDOW_GONE:
-    {
-        ZafWindowManager *manager = ZafWindowManager::Shared();
-        if (!parent && manager && manager->statusObject && manager->statusObject->RootObject() == this)
-        {
-            manager->statusObject = nullptr;
-            if (ZafEventManager *events = ZafEventManager::Shared())
-                events->BroadcastToDevices(ZafEventStruct(ZAF_TIPS_FOLLOW_OBJECT, 0), ZAF_HELP_TIPS);
-        }
-        BroadcastEvent(event, 0);
-        frameWindow = nullptr;
-        return ZafWindowObject::Event(event);
-    }
-
-    case ZAF_EV_REGISTER:
-    {
-        ZafEventType answer = ZafWindowObject::Event(event);
-        BroadcastEvent(event, 0);
-        return answer;
-    }
-
-    case ZAF_EV_UNREGISTER:
-        // The children leave the screen first; their OS windows go with ours.
-        if (!ownOSWindow)
-        {
-            ZafWindowObject::Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
-            BroadcastEvent(event, 0);
-            ZafWindowObject::Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
-            return type;
-        }
-        BroadcastEvent(event, 0);
-        // Destroying the frame takes the client window with it.
-        ReleaseFrame();
-        return ZafWindowObject::Event(event);
-
-    case ZAF_EV_HOT_KEY:
-    {
-        ZafEventType answer = ZAF_NOT_HANDLED;
-        for (int pass = 0; pass < 2; ++pass)
-            for (ZafElement *e = pass ? ZafList::First() : supportList.First(); e; e = e->Next())
-            {
-                answer = AsObject(e)->Event(event);
-                if (answer != ZAF_REFUSED && answer != ZAF_NOT_HANDLED)
-                    return answer;
-            }
-        return answer;
-    }
-
-    case ZAF_EV_SET_REGION:
-        if (useParentFrameHandle && Registered() && parent)
-        {
-            region = event.region;
-            ConvertCoordinates(ZAF_PIXEL);
-            static_cast<ZafWindow *>(parent)->RelayoutFrame();
-            return type;
-        }
-        return ZafWindowObject::Event(event);
-
-    case ZAF_EV_ADD_OBJECT:
-        Add(event.dataObject);
-        return type;
-
-    case ZAF_EV_SUBTRACT_OBJECT:
-        Subtract(event.dataObject);
-        return type;
-
-    case ZAF_EV_CLOSE_QUERY:
-        return locked ? ZAF_REFUSED : 0;
-
-    case ZAF_EV_SIZED:
-        for (ZafElement *e = ZafList::First(); e; e = e->Next())
-            AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-        if (ZafWindowObject *geometry = GeometryManager())
-            geometry->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-        for (ZafElement *e = ZafList::First(); e; e = e->Next())
-            AsObject(e)->ApplyPosition();
-        return type;
-
-    case ZAF_EV_MOVED:
-        if (ownOSWindow)
-            return type;
-        for (ZafElement *e = ZafList::First(); e; e = e->Next())
-        {
-            ZafWindowObject *child = AsObject(e);
-            if (!child->OwnOSWindow())
-                child->Event(event);
-            else if (child->Registered())
-            {
-                ZafRegionStruct target = child->Region();
-                ConvertToOSRegion(child, target);
-                MoveWindow(Handle(child->OSHandle(2)), target.left, target.top, target.Width(), target.Height(), TRUE);
-                UpdateWindow(Handle(child->OSHandle(2)));
-            }
-        }
-        return type;
-
+    case ZAF_EVENT_OS: return OSEvent(event);
+    case ZAF_EV_MINIMIZE: SetMinimized(true); return type;
+    case ZAF_EV_MAXIMIZE: SetMaximized(true); return type;
+    case ZAF_EV_RESTORE: return RestoreEvent(event);
+    case ZAF_EV_SETTLE: return SettleEvent(event);
+    case ZAF_EV_REBUILD: return RebuildEvent(event);
+    case ZAF_EV_CLOSE: return CloseEvent(event);
+    case ZAF_EV_REDRAW_DATA: BroadcastEvent(event, 0); return type;
+    case ZAF_EV_OS_WINDOW_GONE: return OSWindowGoneEvent(event);
+    case ZAF_EV_REGISTER: return RegisterWithChildren(event);
+    case ZAF_EV_UNREGISTER: return UnregisterEvent(event);
+    case ZAF_EV_HOT_KEY: return HotKeyToChildren(event);
+    case ZAF_EV_SET_REGION: return SetRegionEvent(event);
+    case ZAF_EV_ADD_OBJECT: Add(event.dataObject); return type;
+    case ZAF_EV_SUBTRACT_OBJECT: Subtract(event.dataObject); return type;
+    case ZAF_EV_CLOSE_QUERY: return locked ? ZAF_REFUSED : 0;
+    case ZAF_EV_SIZED: return SizedEvent(event);
+    case ZAF_EV_MOVED: return MovedEvent(event);
     default:
         if (type == ZAF_EV_SCROLL_VERTICAL || type == ZAF_EV_SCROLL_HORIZONTAL
             || (type <= -304 && type >= -307) || type == ZAF_EV_VERTICAL_SCROLLED
@@ -220,6 +69,164 @@ ZafEventType ZafWindow::Event(const ZafEventStruct &event)
             return answer;
         }
     }
+}
+
+ZafEventType ZafWindow::RestoreEvent(const ZafEventStruct &event)
+{
+    if (maximized)
+        SetMaximized(false);
+    else if (minimized)
+        SetMinimized(false);
+    return event.type;
+}
+
+// Settles the children too; a modal top-level window disables the other
+// top-level windows.
+ZafEventType ZafWindow::SettleEvent(const ZafEventStruct &event)
+{
+    ZafWindowObject::Event(event);
+    ConvertRegion(clientSize, ZAF_PIXEL);
+    BroadcastEvent(event, 0);
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    if (modal && !parent && manager)
+        for (ZafElement *e = manager->ZafList::First(); e; e = e->Next())
+        {
+            ZafWindowObject *other = AsObject(e);
+            if (other != this && other->Registered())
+                EnableWindow(Handle(other->OSHandle(2)), FALSE);
+        }
+    return event.type;
+}
+
+ZafEventType ZafWindow::RebuildEvent(const ZafEventStruct &event)
+{
+    if ((maximized || minimized) && restoreRegion.left < restoreRegion.right
+        && restoreRegion.top < restoreRegion.bottom)
+        region = restoreRegion;
+    bool wasVisible = visible, wasMaximized = maximized, wasMinimized = minimized;
+    visible = maximized = minimized = false;
+    ZafEventType answer = ZafWindowObject::Event(event);
+    // The children's OS windows are new and not placed yet; a window
+    // made again at its old size gets no size notice that would place
+    // them.
+    if (Registered())
+        Event(ZafEventStruct(ZAF_EV_SIZED, 0, lastRegion));
+    // Maximizing or minimizing shows the OS window: the window counts as
+    // visible from then on, or the first paint of its bars and children
+    // would find it hidden and be validated undrawn. A hidden window is
+    // hidden again below.
+    if (wasMaximized || wasMinimized)
+        visible = true;
+    SetMaximized(wasMaximized);
+    SetMinimized(wasMinimized);
+    SetVisible(wasVisible);
+    return answer;
+}
+
+ZafEventType ZafWindow::CloseEvent(const ZafEventStruct &event)
+{
+    ZafEventStruct close = event;
+    close.windowObject = nullptr;
+    close.dataObject = RootObject();
+    if (ZafEventManager *events = ZafEventManager::Shared())
+        events->Put(close, ZAF_QUEUE_BACK);
+    return event.type;
+}
+
+ZafEventType ZafWindow::OSWindowGoneEvent(const ZafEventStruct &event)
+{
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    if (!parent && manager && manager->statusObject && manager->statusObject->RootObject() == this)
+    {
+        manager->statusObject = nullptr;
+        if (ZafEventManager *events = ZafEventManager::Shared())
+            events->BroadcastToDevices(ZafEventStruct(ZAF_TIPS_FOLLOW_OBJECT, 0), ZAF_HELP_TIPS);
+    }
+    BroadcastEvent(event, 0);
+    frameWindow = nullptr;
+    return ZafWindowObject::Event(event);
+}
+
+ZafEventType ZafWindow::RegisterWithChildren(const ZafEventStruct &event)
+{
+    ZafEventType answer = ZafWindowObject::Event(event);
+    BroadcastEvent(event, 0);
+    return answer;
+}
+
+ZafEventType ZafWindow::UnregisterEvent(const ZafEventStruct &event)
+{
+    // The children leave the screen first; their OS windows go with ours.
+    if (!ownOSWindow)
+    {
+        ZafWindowObject::Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+        BroadcastEvent(event, 0);
+        ZafWindowObject::Event(ZafEventStruct(ZAF_EV_OS_WINDOW_GONE, 0));
+        return event.type;
+    }
+    BroadcastEvent(event, 0);
+    // Destroying the frame takes the client window with it.
+    ReleaseFrame();
+    return ZafWindowObject::Event(event);
+}
+
+// The support objects, then the children, until one takes the key.
+ZafEventType ZafWindow::HotKeyToChildren(const ZafEventStruct &event)
+{
+    ZafEventType answer = ZAF_NOT_HANDLED;
+    for (int pass = 0; pass < 2; ++pass)
+        for (ZafElement *e = pass ? ZafList::First() : supportList.First(); e; e = e->Next())
+        {
+            answer = AsObject(e)->Event(event);
+            if (answer != ZAF_REFUSED && answer != ZAF_NOT_HANDLED)
+                return answer;
+        }
+    return answer;
+}
+
+ZafEventType ZafWindow::SetRegionEvent(const ZafEventStruct &event)
+{
+    if (useParentFrameHandle && Registered() && parent)
+    {
+        region = event.region;
+        ConvertCoordinates(ZAF_PIXEL);
+        static_cast<ZafWindow *>(parent)->RelayoutFrame();
+        return event.type;
+    }
+    return ZafWindowObject::Event(event);
+}
+
+ZafEventType ZafWindow::SizedEvent(const ZafEventStruct &event)
+{
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+    if (ZafWindowObject *geometry = GeometryManager())
+        geometry->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+        AsObject(e)->ApplyPosition();
+    return event.type;
+}
+
+// Children drawn in this window's OS window move with it; those with an OS
+// window of their own are moved to their place in it.
+ZafEventType ZafWindow::MovedEvent(const ZafEventStruct &event)
+{
+    if (ownOSWindow)
+        return event.type;
+    for (ZafElement *e = ZafList::First(); e; e = e->Next())
+    {
+        ZafWindowObject *child = AsObject(e);
+        if (!child->OwnOSWindow())
+            child->Event(event);
+        else if (child->Registered())
+        {
+            ZafRegionStruct target = child->Region();
+            ConvertToOSRegion(child, target);
+            MoveWindow(Handle(child->OSHandle(2)), target.left, target.top, target.Width(), target.Height(), TRUE);
+            UpdateWindow(Handle(child->OSHandle(2)));
+        }
+    }
+    return event.type;
 }
 
 // ---- OS windows -------------------------------------------------------------

@@ -24,7 +24,8 @@ class VZHardwareBar : public KZToolBar,
                       public VZModuleBitmaps<kHardwareBarBitmaps> // "New", "Open" and "Save"
 {
 public:
-    // Buttons New (10578), Open (10579) and Save (10003), left to right.
+    // Buttons New (kEvtNewEvent), Open (kEvtOpenEvent) and Save
+    // (kEvtSaveEvent), left to right.
     VZHardwareBar(VZMainWindowHook *mainWindow, VHardwareView *view);
     ~VZHardwareBar() override;
 

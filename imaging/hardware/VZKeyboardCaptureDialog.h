@@ -1,8 +1,8 @@
 #pragma once
-// VZKeyboardCaptureDialog: while it is open, the capture key reaches a
-// target window: the program's capture key event (10186) is passed to the
-// target as 10585. A press of the space bar only beeps. Made on the stack;
-// GUI thread only.
+// VZKeyboardCaptureDialog: while it is open, the capture key reaches a target
+// window: the program's capture key event (kEvtKeyboardCapture) is passed to
+// the target as kEvtCaptureKey. A press of the space bar only beeps. Made on
+// the stack; GUI thread only.
 
 #include "shell/toolkit/dialogs/KZDialog.h"
 

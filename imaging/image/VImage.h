@@ -100,7 +100,7 @@ public:
     // cannot be had. Reads at most that one block.
     VImageBlock *BlockOfFrame(int32_t stored);
     // Called with the block number each time a block is read, from memory
-    // or from the block file (tests count the reads); an empty hook removes it.
+    // or from the block file; an empty hook removes it.
     using BlockReadHook = std::function<void(int32_t block)>;
     static void SetBlockReadHook(BlockReadHook hook);
     // The pixels of a displayed frame; the blank frame when it cannot be

@@ -1,9 +1,9 @@
 #pragma once
-// What the image store asks of the rest of the program, as narrow seams:
-// the capture side of the hardware hub, and the progress display with the
-// wait cursor and the user's abort key. The application installs them at
-// start-up (tests install recording ones); without them capture is refused
-// and progress is silent. GUI thread.
+// What the image store asks of the rest of the program, as narrow seams: the
+// capture side of the hardware hub, and the progress display with the wait
+// cursor and the user's abort key. The application installs them at start-up
+// (any other implementation may be installed instead); without them capture is
+// refused and progress is silent. GUI thread.
 
 #include <cstdint>
 

@@ -26,8 +26,8 @@ public:
     // image's pixel rows.
     VZPrintImageDialog(KZPrinter *printer, int32_t imageRows);
 
-    // A zoom, resolution or unit choice (10542) renews the height field;
-    // every other event as the dialog.
+    // A zoom, resolution or unit choice (kEvtPrintImageChoice) renews the
+    // height field; every other event as the dialog.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Keeps the choices when the result is Ok.
     void Finish(int32_t result) override;

@@ -82,7 +82,7 @@ public:
     void Handle(const KMessage &message) override;
     void Write(KStream &stream) const override;
     // Accepts 0x2000b (flags become 1, the id the next free one of the
-    // image's views) and 0x2000c; else KXPersistent 3009.
+    // image's views) and 0x2000c; else KXPersistent kErrFileVersion.
     void Read(KStream &stream) override;
     const wchar_t *ClassName() const override { return L"VImageView"; }
 

@@ -53,7 +53,7 @@ public:
     // "(minimum - maximum)" of a camera parameter.
     static KString RangeText(const VCamera &camera, int parameter);
 
-    // Controls, for the program's callers and the tests.
+    // Controls, for the program's callers.
     ZafNotebook *notebook = nullptr;
     KZString *nameField = nullptr;
     KZRadioGroup *pixelModeGroup = nullptr;

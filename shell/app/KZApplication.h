@@ -24,7 +24,7 @@ class ZafWindowObject;
 
 // A modal window that decides for itself which events end its loop
 // (dialogs implement it); other windows end their loop on the dialog
-// results -2999 .. -2000.
+// results kDialogEndFirst .. kDialogEndLast.
 class KZModalWindow
 {
 public:
@@ -67,12 +67,12 @@ public:
     // Takes the next event (never waiting with ZAF_NO_WAIT in flags); true
     // when the caller is to handle the event now in the record.
     virtual bool GetEvent(ZafEventStruct &event, uint32_t flags);
-    // The modal loop. Without a window: the main loop, until the window
-    // manager answers -32. With a window (added to the window manager): until
-    // the window ends it (a dialog result, or its own KZModalWindow rule;
-    // the result is the ending event's type) or goes away (-3). With noWait
-    // it returns as soon as nothing is waiting. An exception escaping one
-    // pass is shown (ShowLoopError) and the loop goes on.
+    // The modal loop. Without a window: the main loop, until the window manager
+    // answers kEvtExit. With a window (added to the window manager): until the
+    // window ends it (a dialog result, or its own KZModalWindow rule; the
+    // result is the ending event's type) or goes away (kEvtWindowGone). With
+    // noWait it returns as soon as nothing is waiting. An exception escaping
+    // one pass is shown (ShowLoopError) and the loop goes on.
     virtual int32_t Control(ZafWindow *window = nullptr, bool noWait = false);
     // Loops now running (nested dialogs count); 0 outside every loop.
     int LoopDepth() const { return loopDepth; }
@@ -80,7 +80,8 @@ public:
     bool InMainLoopOnly() const { return loopDepth == 1 && modalDepth == 0; }
 
     // The window manager's exit check: with no main window 0; otherwise the
-    // main window's answer to 10019: 0 refuses (-7), anything else allows (0).
+    // main window's answer to kEvtExitQuery: 0 refuses (kEvtExitRefused),
+    // anything else allows (0).
     int32_t ExitQuery();
 
     // Counts the copies started under name: 1 for the first, at least 2 for
@@ -98,7 +99,7 @@ public:
     // defaultButton are kButton... flags, icon a kIcon... number.
     bool Ask(const KString &caption, const KString &text, uint32_t buttons, uint32_t defaultButton, int icon);
 
-    // Hands a pointer image (-3200 normal, -3202 busy) to the mouse device.
+    // Hands a pointer image (kPointerArrow, kPointerBusy) to the mouse device.
     void SetMousePointer(int32_t image);
     // Removes every pending key message of this thread; true when one of
     // them is the Escape key as the main window maps it.

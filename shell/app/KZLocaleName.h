@@ -8,10 +8,10 @@
 class KString;
 
 const KString &LocaleName();
-// Forgets the built text so that the next call builds it again (tests).
+// Forgets the built text so that the next call builds it again.
 void ResetLocaleName();
 
-// The pieces, for tests: the two-letter language code of a Windows primary
+// The pieces: the two-letter language code of a Windows primary
 // language id ("en" when unknown); the alpha-2 code of an ISO 3166 alpha-3
 // country code, case ignored ("US" when unknown).
 const wchar_t *LocaleLanguageCode(int primaryLanguage);

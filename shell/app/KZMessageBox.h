@@ -1,11 +1,11 @@
 #pragma once
-// KZMessageBox: the one place that puts a modal message box on screen for
-// the application's prompts and error display. It shows a caption, a text,
-// the buttons given as kButton... flags with one of them as the default and
-// a kIcon... image, and answers the pressed button's dialog result (Ok
-// -2999 ... Cancel -2993; closing the box counts as its Cancel when it
-// offers one, else it answers -3, which confirms nothing). Tests install
-// a hook that answers in place of the screen. GUI thread only.
+// KZMessageBox: the one place that puts a modal message box on screen for the
+// application's prompts and error display. It shows a caption, a text, the
+// buttons given as kButton... flags with one of them as the default and a
+// kIcon... image, and answers the pressed button's dialog result (Ok kDialogOk
+// ... Cancel kDialogCancel; closing the box counts as its Cancel when it offers
+// one, else it answers kEvtWindowGone, which confirms nothing). An installed
+// hook answers in place of the screen. GUI thread only.
 
 #include <cstdint>
 #include <functional>

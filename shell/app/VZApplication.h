@@ -28,7 +28,8 @@ public:
     // The program's title: the name of its instance count and DDE service.
     static const wchar_t *const kProgramTitle;   // "Quorvane Training"
 
-    // instanceName names the instance count (tests pass their own).
+    // instanceName names the instance count; programs under another name
+    // are counted apart.
     VZApplication(int argc, wchar_t **argv, const wchar_t *instanceName = kProgramTitle);
     ~VZApplication() override;
 
@@ -98,7 +99,8 @@ public:
     void ShowAlert(const KString &caption, const KString &text);
     void ShowMessage(const KString &text);
     void ShowInfo(const KString &caption, const KString &text);
-    // Answer the pressed button's result (Abort -2996, Retry -2995, Ignore -2994).
+    // Answer the pressed button's result (kDialogAbort, kDialogRetry or
+    // kDialogIgnore).
     int32_t AskAbortRetry(const KString &caption, const KString &text);
     int32_t AskAbortRetryIgnore(const KString &caption, const KString &text);
     // Takes the alert texts from the settings.

@@ -102,6 +102,7 @@ int VZApplication::RunSteps()
         Sleep(floor - elapsed);
     RemoveSplash(WindowManager());
     ShowMainWindow();
+    // The main loop: runs until the window manager ends the program (kEvtExit).
     Control(nullptr, false);
 
     ShutDown();

@@ -1,10 +1,9 @@
 #pragma once
 // VZProgramParts: what the application's start-up and shut-down ask of the
-// program built on the shell: which modules start and in which order, the
-// main window, and opening an event file for a DDE command. The program's
-// composition (program/) implements it and lends it to the application for
-// its run; without one, the application runs its own steps only (as the
-// shell's tests do). GUI thread only.
+// program built on the shell: which modules start and in which order, the main
+// window, and opening an event file for a DDE command. The program's
+// composition (program/) implements it and lends it to the application for its
+// run; without one, the application runs its own steps only. GUI thread only.
 
 class KString;
 class ZafWindowManager;

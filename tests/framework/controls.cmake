@@ -42,12 +42,13 @@ list(APPEND TEST_SOURCES
     controls/ZafNotebookTest.cpp
 )
 
-# Geometry manager, tool bar, status bar, printer and print dialog.
+# Geometry manager, tool and status bars, printer and print dialog.
 list(APPEND TEST_SOURCES
     controls/ZafLayoutTestSupport.cpp
     controls/ZafGeometryManagerTest.cpp
     controls/ZafToolBarTest.cpp
     controls/ZafStatusBarTest.cpp
+    controls/ZafBarTest.cpp
     controls/ZafPrinterTest.cpp
 )
 

@@ -34,8 +34,8 @@ public:
     QVZChartPane(QVZChartWindow *owner, QVChartView *view);
     ~QVZChartPane() override;
 
-    // Menu states on 10020, the pop-up menu on a mouse press or release,
-    // everything else to the scroller.
+    // Menu states on kEvtMenuOpening, the pop-up menu on a mouse press or
+    // release, everything else to the scroller.
     ZafEventType Event(const ZafEventStruct &event) override;
     using KZScroller::Redisplay;
     // The scroller's move, then the position is kept in the attached view.
@@ -97,10 +97,10 @@ public:
     // rows are used up.
     static const uint8_t *ExportRow(int32_t row, void *context);
 
-    // Prints the chart on one page after the printer's setup dialog: a
-    // header (print time, title, page number, event start) and the chart
-    // drawn afresh below it. A job that does not start shows error 4001 and
-    // prints nothing; a cancelled setup dialog prints nothing.
+    // Prints the chart on one page after the printer's setup dialog: a header
+    // (print time, title, page number, event start) and the chart drawn afresh
+    // below it. A job that does not start shows error kErrPrinterNotResponding
+    // and prints nothing; a cancelled setup dialog prints nothing.
     void Print();
     // The header lines of a page on the printer; answers the y below them.
     int PrintPage(ZafPrinter &printer, int page, int pageCount);

@@ -2,8 +2,8 @@
 // QVZChartPlotter: the chart engine calls of one plot, made on a chart
 // control from plain inputs: series styles, the series values of the time
 // window, the time and power axes, the marker lines, the power lines and
-// the frame. It looks nothing up in windows or documents, so the chart pane
-// and the tests drive it alike. Holds a reference to the control only for
+// the frame. It looks nothing up in windows or documents, so any caller
+// drives it as the chart pane does. Holds a reference to the control only for
 // the call; GUI thread only.
 
 #include "ui/chart/QVZChartTraces.h"
@@ -63,7 +63,7 @@ public:
     // and margins.
     void SetupFrame(const KRNode *registry, int fontNumber);
 
-    // Builds the sorted marker lines (exposed for the pane's tests).
+    // Builds the sorted marker lines.
     void BuildTimeLines(KSortedList &lines, const Markers &markers) const;
 
 private:

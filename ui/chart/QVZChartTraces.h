@@ -40,8 +40,9 @@ public:
 
     // The program-wide arrays.
     static QVZChartTraces &Shared();
-    // The display mode: one of the chart mode commands (10169-10173),
-    // "Summed X and Y" at start. An unknown id is refused (false).
+    // The display mode: one of the chart mode commands (kCmdChartRawX ..
+    // kCmdChartSummedXY), "Summed X and Y" at start. An unknown id is refused
+    // (false).
     static int DisplayMode();
     static bool SetDisplayMode(int mode);
     // The local reaction-time detection switch (0 or 1, 0 at start).

@@ -28,7 +28,7 @@ public:
     ~QVZChartWindow() override;
 
     // Line toggles, Maximize/Restore; menu opening and the pane's commands
-    // (10480-10482) go to the pane.
+    // (kCmdChartExportBitmap .. kCmdChartPrint) go to the pane.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Makes this window its event window's current chart window.
     virtual void RegisterWithEventWindow();

@@ -1,6 +1,6 @@
 #pragma once
 // QVZIdPane: a tool-bar text field that knows the window that owns it and
-// ignores the logical event 1002; everything else is the string field's.
+// ignores the logical event kEvtEnter; everything else is the string field's.
 // Owned by its tool bar; GUI thread only.
 
 #include "shell/toolkit/bars/KZTBString.h"

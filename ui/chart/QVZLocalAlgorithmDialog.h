@@ -21,7 +21,7 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;
     void Finish(int32_t result) override;
 
-    // The fields, for the code (and tests) that fill them in.
+    // The fields, for the code that fills them in.
     KZInteger *incSlope = nullptr;
     KZInteger *consIncSlope = nullptr;
     KZInteger *totalIncSlope = nullptr;

@@ -25,7 +25,8 @@ public:
 
     // Shows the view's event (none: nothing); nothing when it is the shown view.
     void SetView(QVEventView *view);
-    // 10020 and the summary commands 10185-10239 go to the list.
+    // kEvtMenuOpening and the summary commands kCmdSummaryFirst ..
+    // kCmdSummaryLast go to the list.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Redraws the list from the view.
     virtual void Update();

@@ -13,7 +13,7 @@
 // File menu
 constexpr int32_t kCmdFileNew = 10001;
 constexpr int32_t kCmdFileOpen = 10002;
-constexpr int32_t kEvtCloseWindow = kEvtCloseChild;           // -501, served by the MDI frame
+constexpr int32_t kEvtCloseWindow = kEvtCloseChild;           // served by the MDI frame
 constexpr int32_t kCmdFileSave = 10003;
 constexpr int32_t kCmdFileSaveAs = 10004;
 constexpr int32_t kCmdFileSave33 = 10005;                     // no entry: save with flags 33
@@ -23,7 +23,7 @@ constexpr int32_t kCmdFileOptions = 10131;
 constexpr int32_t kCmdSchedulePrevious = 10604;
 constexpr int32_t kCmdScheduleGoto = 10605;
 constexpr int32_t kCmdScheduleNext = 10606;
-// kEvtExit (-32) ends the program after the exit query (KZAppCodes.h).
+// kEvtExit ends the program after the exit query (KZAppCodes.h).
 
 // Options dialog pages (the page index is the id minus kCmdFileOptions)
 constexpr int32_t kCmdHardwareOptions = 10132;

@@ -65,10 +65,10 @@ public:
     QVZEventMDI *NextEventWindow(QVZEventMDI *after) const;
     QVZEventMDI *ActiveEventWindow() const;
 
-    // ---- Options (QVZControlOptions.cpp) ----
-    // Commands 10131 to 10135: the options dialog on the page of the code
-    // (the settings editor for 10131 with Ctrl and Shift held), again on the
-    // Chart page while the chart's time range is empty, then the refreshes.
+    // ---- Options (QVZControlOptions.cpp) ---- Commands kCmdFileOptions to
+    // kCmdOptionsPage4: the options dialog on the page of the code (the
+    // settings editor for kCmdFileOptions with Ctrl and Shift held), again on
+    // the Chart page while the chart's time range is empty, then the refreshes.
     void RunOptions(int32_t code);
     // The scoreboards' free text, kept while the program runs.
     QVZScoreboardMessage &ScoreboardMessage() { return scoreboardMessage; }
@@ -83,7 +83,7 @@ public:
     static void AboutText(KString &out);
     // "<program folder>\Quorvane_Help.hlp".
     static void HelpFile(KString &out);
-    // Makes the system help call in place of WinHelp (tests); an empty one
+    // Makes the given call in place of WinHelp; an empty one
     // restores the system's.
     using HelpCall = std::function<bool(const KString &file, uint32_t command)>;
     static void SetHelpCall(HelpCall call);

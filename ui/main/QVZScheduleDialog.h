@@ -3,7 +3,7 @@
 // start-list schedule by typing its event, round and heat numbers or by
 // choosing it from the list of the schedule's entries; Load Schedule reads
 // the schedule files again. Opened with the schedule's current numbers; Ok
-// answers -2999 and the three texts are read after the dialog ended. The
+// answers kDialogOk and the three texts are read after the dialog ended. The
 // schedule is the program's (QVSchedule::Instance); without one the list
 // stays empty. Made on its caller's stack; GUI thread only.
 
@@ -24,7 +24,8 @@ public:
 
     QVZScheduleDialog();
 
-    // 10602 and 10603 here; everything else as KZDialog.
+    // kCmdScheduleEntryChosen and kCmdScheduleLoad here; everything else as
+    // KZDialog.
     ZafEventType Event(const ZafEventStruct &event) override;
 
     // The field texts, as they were when the dialog ended.

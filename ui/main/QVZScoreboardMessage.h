@@ -16,16 +16,17 @@ public:
 
     QVZScoreboardMessage();
 
-    // Command 10161: the dialog on the kept text; answers its result.
+    // Command kCmdScoreboardEditMessage: the dialog on the kept text; answers
+    // its result.
     int32_t Edit();
-    // Command 10162 and the dialog's Send: a text is shown at once, an
-    // empty one takes the message off the boards.
+    // Command kCmdScoreboardSendMessage and the dialog's Send: a text is shown
+    // at once, an empty one takes the message off the boards.
     void Send();
 
     const KString &Text() const { return text; }
     void SetText(const KString &value) { text = value; }
 
-    // Tests put a recorder in place of the boards; null restores them.
+    // Puts another sender in place of the boards; null restores them.
     static void SetSender(Sender sender);
 
 private:

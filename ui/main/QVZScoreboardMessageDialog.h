@@ -23,7 +23,7 @@ public:
 
     explicit QVZScoreboardMessageDialog(QVZScoreboardMessage &message);
 
-    // 10163 (Send) here; everything else as KZDialog.
+    // kCmdScoreboardMessageSend (Send) here; everything else as KZDialog.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Ok keeps the field's text.
     void Finish(int32_t result) override;

@@ -43,7 +43,7 @@ public:
 
     // New, Delete and the paging box here; everything else as KZDialog.
     ZafEventType Event(const ZafEventStruct &event) override;
-    // Ok (-2999) writes the General and Chart values and the shown groups.
+    // Ok (kDialogOk) writes the General and Chart values and the shown groups.
     void Finish(int32_t result) override;
 
     // ---- Group editors (the lists call them around every selection change) ----
@@ -54,7 +54,7 @@ public:
     // Size and Time follow the paging box.
     void UpdatePaging();
 
-    // ---- Fields, for the lists and the tests ----
+    // ---- Fields, for the lists ----
     QVZSerialSelector *PortList() const { return portList; }
     QVZScoreboardSelector *BoardList() const { return boardList; }
     KRGroup *CurrentPortGroup() const { return portGroup; }

@@ -42,8 +42,8 @@ public:
     QVZResultsPane(QVZResultsWindow *owner, QVResultsView *view, int left, int top, int width, int height);
     ~QVZResultsPane() override;
 
-    // Results commands 10491..10541 and the menu-opening event 10020; the
-    // rest as the selector.
+    // Results commands kCmdResultsWindowFirst .. kCmdResultsWindowLast and the
+    // menu-opening event kEvtMenuOpening; the rest as the selector.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Extent (1, listed count), then the selector's redisplay.
     void Redisplay() override;

@@ -1,7 +1,7 @@
 #pragma once
 // QVZResultsPrompts: the settings, texts and message boxes of the results
 // area. Texts are read from the program's settings at each use; boxes go
-// through the shell's message box (which tests answer through its hook).
+// through the shell's message box (and its hook, when one is installed).
 // Also the busy pointer, the main status bar's progress and the dispatch of
 // pending events during long operations. GUI thread.
 
@@ -14,8 +14,8 @@ class KRegistry;
 
 namespace QVZResultsPrompts
 {
-// The settings in use: the application's, else the domain's; none in tests
-// that install neither.
+// The settings in use: the application's, else the domain's; null when
+// neither is installed.
 KRegistry *Settings();
 // The text of a String setting (empty when missing), a Bool or Int setting
 // (fallback when missing).

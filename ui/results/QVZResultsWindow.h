@@ -24,7 +24,8 @@ public:
     QVZResultsWindow(ZafWindowObject *owner, QVResultsView *view, int left, int top, int width, int height);
     ~QVZResultsWindow() override;
 
-    // 10491..10541 and 10020 go to the pane; the rest to the window.
+    // kCmdResultsWindowFirst .. kCmdResultsWindowLast and kEvtMenuOpening go to
+    // the pane; the rest to the window.
     ZafEventType Event(const ZafEventStruct &event) override;
 
     // Attaches a view (none detaches) and refreshes.

@@ -41,8 +41,8 @@ public:
     // wrote, which selects its row.
     virtual KPoint SelectedCell() = 0;
     // The trial choice dialog for the unit on link: writes the chosen trial
-    // (from 0) or -2 for every trial into choice; answers the dialog result
-    // (-2993 when cancelled).
+    // (from 0) or kTrialAll for every trial into choice; answers the dialog
+    // result (kDialogCancel when cancelled).
     virtual int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                                 int32_t &choice) = 0;
 };

@@ -2,7 +2,7 @@
 // QVZUnitLink: the block-sensor requests of the results area, one unit at a
 // time: the port is opened for a unit, asked and closed again. The program
 // runs them through QVZBlockSensorLink (a serial port and QVBlockSensors);
-// tests put scripted links in its place. Every request answers false (or 0)
+// any other link may stand in its place. Every request answers false (or 0)
 // when it failed; what the user sees of a failure is the caller's concern.
 // GUI thread.
 

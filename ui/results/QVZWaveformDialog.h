@@ -49,19 +49,19 @@ public:
     static constexpr int kTrialCells = 10;
     static constexpr int kTimeCells = 15;
 
-    // Reads the unit's trial list on link (unit: the unit's number) and
-    // lays the dialog out. choice receives the chosen trial (from 0) or -2
-    // for every trial; it must outlive the dialog. When the list cannot be
-    // read and the user gives up, the dialog ends with Cancel when run.
+    // Reads the unit's trial list on link (unit: the unit's number) and lays
+    // the dialog out. choice receives the chosen trial (from 0) or kTrialAll
+    // for every trial; it must outlive the dialog. When the list cannot be read
+    // and the user gives up, the dialog ends with Cancel when run.
     QVZWaveformDialog(QVZUnitLink &link, int32_t unit, int32_t &choice, const KString &title,
                       const KRGroup &group);
     ~QVZWaveformDialog() override;
 
-    // 10165 Download and 10166 Download All; the rest as the dialog.
+    // kCmdWaveformDownload and kCmdWaveformDownloadAll; the rest as the dialog.
     ZafEventType Event(const ZafEventStruct &event) override;
 
-    // Makes the dialog, runs it and answers its result (-2999 after a
-    // download choice, -2993 otherwise).
+    // Makes the dialog, runs it and answers its result (kDialogOk after a
+    // download choice, kDialogCancel otherwise).
     static int32_t Choose(QVZUnitLink &link, int32_t unit, int32_t &choice, const KString &title,
                           const KRGroup &group);
 

@@ -64,7 +64,8 @@ private:
     ZafIconStruct icon;
 };
 
-// A pointer image; its number id selects the pointer (-3200 ... -3299).
+// A pointer image; its number id selects the pointer (ZAF_POINTER_ARROW ...
+// ZAF_POINTER_LAST).
 class ZafMouseData : public ZafData
 {
 public:

@@ -1,7 +1,7 @@
 #pragma once
-// ZafCursor: the text caret device (device type 50). It shows and hides the
-// caret of the window that owns it and keeps the caret mode (-3100 insert,
-// -3101 overstrike) for the text controls. Owned by the event manager's
+// ZafCursor: the text caret device (device type ZAF_CARET). It shows and hides the
+// caret of the window that owns it and keeps the caret mode (ZAF_CARET_INSERT,
+// ZAF_CARET_OVERSTRIKE) for the text controls. Owned by the event manager's
 // device list once added. GUI thread only.
 
 #include "framework/core/events/ZafDevice.h"
@@ -14,8 +14,9 @@ public:
 
     ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_CURSOR, L"ZafCursor")
 
-    // -3101/-3100 set the mode; -3005 answers the state; -3001 shows and
-    // -3000 hides the caret. Other codes are answered unchanged.
+    // ZAF_CARET_OVERSTRIKE/ZAF_CARET_INSERT set the mode;
+    // ZAF_DEVICE_STATE_QUERY answers the state; ZAF_DEVICE_ON shows and
+    // ZAF_DEVICE_OFF hides the caret. Other codes are answered unchanged.
     ZafEventType Event(const ZafEventStruct &event) override;
     // The caret needs no polling.
     void Poll() override { }

@@ -17,9 +17,9 @@ public:
 
     ZAF_CLASS_IDENTITY(ZafElement, ZAF_ID_DEVICE, L"ZafDevice")
 
-    // -3005 answers the state; -3001 and -3000 become the state; -3006 and
-    // -3007 set and clear the installed flag; other types are answered
-    // unchanged.
+    // ZAF_DEVICE_STATE_QUERY answers the state; ZAF_DEVICE_ON and
+    // ZAF_DEVICE_OFF become the state; ZAF_DEVICE_ADDED and ZAF_DEVICE_REMOVED
+    // set and clear the installed flag; other types are answered unchanged.
     virtual ZafEventType Event(const ZafEventStruct &event);
     // Called when the queue is empty; a device may queue events. Base: nothing.
     virtual void Poll();

@@ -28,10 +28,11 @@ public:
     // Installs an event manager as the shared one; answers the previous one.
     static ZafEventManager *SetShared(ZafEventManager *eventManager);
 
-    // Takes ownership of the device, then sends it -3006. Answers the device.
+    // Takes ownership of the device, then sends it ZAF_DEVICE_ADDED. Answers
+    // the device.
     ZafDevice *Add(ZafDevice *device);
-    // Sends the device -3007 and hands it back to the caller; answers it
-    // (null when it is not one of this manager's devices).
+    // Sends the device ZAF_DEVICE_REMOVED and hands it back to the caller;
+    // answers it (null when it is not one of this manager's devices).
     ZafDevice *Subtract(ZafDevice *device);
     ZafDevice *First() const { return static_cast<ZafDevice *>(first); }
 
@@ -39,11 +40,11 @@ public:
     // (flag 2), else at the front. False when the queue is full (the event
     // is then lost; nothing queued is overwritten). Any thread.
     bool Put(const ZafEventStruct &event, ZafUInt32 flags = ZAF_QUEUE_BACK);
-    // Waits for (or, with ZAF_NO_WAIT, looks for) the next event: reads the
-    // OS queue, polls the devices and takes a queued event. 0 when an event
-    // was delivered; -2 with type 9999 when none was and the caller would
-    // not wait, or when reading the OS queue failed (a waiting Get never
-    // spins on a failing read). Defined by the Windows half. GUI thread.
+    // Waits for (or, with ZAF_NO_WAIT, looks for) the next event: reads the OS
+    // queue, polls the devices and takes a queued event. 0 when an event was
+    // delivered; ZAF_NOT_HANDLED with type ZAF_NO_EVENT when none was and the
+    // caller would not wait, or when reading the OS queue failed (a waiting Get
+    // never spins on a failing read). Defined by the Windows half. GUI thread.
     ZafEventType Get(ZafEventStruct &event, ZafUInt32 flags = 0);
 
     // Takes the event at the front (back with ZAF_QUEUE_BACK) of the queue
@@ -67,10 +68,11 @@ public:
     // answers the device's answer; the value itself when no device has it.
     ZafEventType DeviceState(ZafDeviceType type, ZafEventType value);
     // Gives every device of the type an event of type 'state' and then
-    // -3005; answers the last answer to -3005, -3000 when there is none.
+    // ZAF_DEVICE_STATE_QUERY; answers the last answer to it, ZAF_DEVICE_OFF
+    // when there is none.
     ZafEventType SetDeviceState(ZafDeviceType type, ZafDeviceState state);
     // Gives the event to every device of the type (99: every device);
-    // answers the last answer, -2 when no device took it.
+    // answers the last answer, ZAF_NOT_HANDLED when no device took it.
     ZafEventType BroadcastToDevices(const ZafEventStruct &event, ZafDeviceType type);
 
 private:

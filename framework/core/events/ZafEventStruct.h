@@ -1,11 +1,11 @@
 #pragma once
 // ZafEventStruct: the framework's event record. It is a plain value, copied
-// whole into and out of the event queue: event type, a copy of the OS
-// message, raw code or value, modifier words, the object the event names and
-// five data words (a region or position, an object, a text or the scroll
-// values). It owns nothing: a text passed in the data words belongs to the
-// receiver once the receiver answers anything other than -2 or -3, else it
-// stays with the sender.
+// whole into and out of the event queue: event type, a copy of the OS message,
+// raw code or value, modifier words, the object the event names and five data
+// words (a region or position, an object, a text or the scroll values). It owns
+// nothing: a text passed in the data words belongs to the receiver once the
+// receiver answers anything other than ZAF_NOT_HANDLED or ZAF_MODAL_GONE, else
+// it stays with the sender.
 
 #include "framework/core/display/ZafRegionStruct.h"
 
@@ -45,7 +45,7 @@ struct ZafEventStruct
     union
     {
         ZafRegionStruct region;       // also a position: left = x, top = y, coordinateType
-        ZafWindowObject *dataObject;  // first data word: the window of -11, -18, -50, -400, -401
+        ZafWindowObject *dataObject;  // first data word: the window (ZafEventObject)
         ZafIChar *text;               // first data word: a text (see ownership above)
         ZafScrollStruct scroll;
     };
@@ -59,9 +59,9 @@ struct ZafEventStruct
     // Type, value and the five region words; every other word cleared.
     ZafEventStruct(ZafEventType type, ZafRawCode value, const ZafRegionStruct &region);
 
-    // 10 keyboard (raw key messages), 30 mouse (raw client and non-client
-    // mouse messages), -2999 system (types -2999 .. -1), 100 user
-    // (types 100 .. 9999), else the type itself.
+    // ZAF_INPUT_KEYBOARD (raw key messages), ZAF_INPUT_MOUSE (raw client and
+    // non-client mouse messages), ZAF_INPUT_SYSTEM (types -2999 .. -1),
+    // ZAF_INPUT_USER (types 100 .. 9999), else the type itself.
     ZafEventType InputClass() const;
 
     ZafPositionStruct Position() const { return { region.left, region.top, region.coordinateType }; }

@@ -27,8 +27,8 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;       // Windows half
     void Poll() override;                                            // Windows half
 
-    // The object the tips follow (event -3300): the window manager's tip
-    // object.
+    // The object the tips follow (ZAF_TIPS_FOLLOW_OBJECT): the window manager's
+    // tip object.
     virtual void FollowObject(ZafWindowObject *object);
     // 0 pop-up only, 1 status line only, 2 both.
     int Style() const { return style; }

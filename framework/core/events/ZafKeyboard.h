@@ -15,8 +15,9 @@ public:
 
     ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_KEYBOARD, L"ZafKeyboard")
 
-    // -3005 answers the state; -3001 and -3000 become the state; every
-    // other code is answered unchanged.
+    // ZAF_DEVICE_STATE_QUERY answers the state; ZAF_DEVICE_ON and
+    // ZAF_DEVICE_OFF become the state; every other code is answered
+    // unchanged.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Switched off: drops a keyboard event at the head of the queue.
     void Poll() override;

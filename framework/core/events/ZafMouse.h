@@ -1,11 +1,12 @@
 #pragma once
 // ZafMouse: the mouse device (device type and input class 30): the pointer
 // image, the pointer's visibility and its position. Images are selected by
-// number id (-3200 arrow, -3202 busy, ... -3299) from the framework's table
-// of pointer images, which the first mouse builds and which lives until the
-// framework's static data is released. While switched off (-3000) the
-// pointer is hidden and polling drops mouse input from the head of the
-// queue. Owned by the event manager's device list once added. GUI thread.
+// number id (ZAF_POINTER_ARROW, ZAF_POINTER_BUSY, ... ZAF_POINTER_LAST) from
+// the framework's table of pointer images, which the first mouse builds and
+// which lives until the framework's static data is released. While switched off
+// (ZAF_DEVICE_OFF) the pointer is hidden and polling drops mouse input from the
+// head of the queue. Owned by the event manager's device list once added. GUI
+// thread.
 
 #include "framework/core/events/ZafDevice.h"
 
@@ -19,10 +20,12 @@ public:
 
     ZAF_CLASS_IDENTITY(ZafDevice, ZAF_ID_MOUSE, L"ZafMouse")
 
-    // -3008 moves the pointer to the event's position (screen pixels);
-    // -3005 answers the state; -3001/-3000 show or hide the pointer;
-    // -3299 .. -3200 select the pointer image (an unknown number is stored
-    // and leaves the pointer as it is). Other codes are answered unchanged.
+    // ZAF_DEVICE_MOVE_POINTER moves the pointer to the event's position (screen
+    // pixels); ZAF_DEVICE_STATE_QUERY answers the state;
+    // ZAF_DEVICE_ON/ZAF_DEVICE_OFF show or hide the pointer; ZAF_POINTER_LAST
+    // .. ZAF_POINTER_ARROW select the pointer image (an unknown number is
+    // stored and leaves the pointer as it is). Other codes are answered
+    // unchanged.
     ZafEventType Event(const ZafEventStruct &event) override;
     void Poll() override;
 

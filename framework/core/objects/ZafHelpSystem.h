@@ -1,6 +1,6 @@
 #pragma once
 // ZafHelpSystem: the process-wide help viewer hook. Window objects ask it to
-// show the topic named by their help text (F1, event -34). None is installed
+// show the topic named by their help text (F1, ZAF_EV_HELP). None is installed
 // by default; then help requests do nothing. The installer owns the object.
 // GUI thread only.
 

@@ -133,12 +133,12 @@ public:
     // that already has a parent is refused. On screen the object is built at
     // once. The window owns the object afterwards. Answers the object.
     virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    // Sends -27 to every child, then deletes them.
+    // Sends ZAF_EV_UNREGISTER to every child, then deletes them.
     virtual void DestroyChildren();
     // Removes the object (child or support object) and hands ownership back
     // to the caller; its OS window is destroyed. Answers the object.
     virtual ZafWindowObject *Subtract(ZafWindowObject *object);
-    // Sends -27 (unregister) to every child.
+    // Sends ZAF_EV_UNREGISTER to every child.
     virtual void NotifyChildrenDestroy();
 
     // Adds the frame objects (through the installed factory) holding the
@@ -200,10 +200,10 @@ public:
 
 protected:
     // Moves the keyboard focus among the children (Tab, Shift+Tab, arrows);
-    // answers 0 when it moved, -2 when no child could take it. Tab wraps
-    // round only in a root window: a window inside another answers -2 at
-    // the end of its children (and at once when it allows one selection
-    // among them), so that the window around it moves on.
+    // answers 0 when it moved, ZAF_NOT_HANDLED when no child could take it. Tab
+    // wraps round only in a root window: a window inside another answers
+    // ZAF_NOT_HANDLED at the end of its children (and at once when it allows
+    // one selection among them), so that the window around it moves on.
     ZafEventType MoveFocusByTab(bool backwards);
     ZafEventType MoveFocusByArrow(ZafRawCode key);
     ZafEventType HotKeyEvent(const ZafEventStruct &event);
@@ -213,7 +213,8 @@ protected:
     ZafEventType FrameStyleChanged();
     // Destroys the frame window of a frame and client pair.
     void ReleaseFrame();
-    // The window's raw WM_WINDOWPOSCHANGED (client size, -3505 / -3504).
+    // The window's raw WM_WINDOWPOSCHANGED (client size, ZAF_EV_MOVED /
+    // ZAF_EV_SIZED).
     ZafEventType WindowPosChanged(const ZafEventStruct &event, ZafEventType answer);
     ZafEventType EraseBackground(const ZafEventStruct &event);
     ZafEventType PaletteEvent(const ZafEventStruct &event);
@@ -241,6 +242,20 @@ protected:
     bool fitToClient = true;
 
 private:
+    // One handler per framework event of Event (Windows half); each answers
+    // what Event answers.
+    ZafEventType RestoreEvent(const ZafEventStruct &event);
+    ZafEventType SettleEvent(const ZafEventStruct &event);
+    ZafEventType RebuildEvent(const ZafEventStruct &event);
+    ZafEventType CloseEvent(const ZafEventStruct &event);
+    ZafEventType OSWindowGoneEvent(const ZafEventStruct &event);
+    ZafEventType RegisterWithChildren(const ZafEventStruct &event);
+    ZafEventType UnregisterEvent(const ZafEventStruct &event);
+    ZafEventType HotKeyToChildren(const ZafEventStruct &event);
+    ZafEventType SetRegionEvent(const ZafEventStruct &event);
+    ZafEventType SizedEvent(const ZafEventStruct &event);
+    ZafEventType MovedEvent(const ZafEventStruct &event);
+
     static ZafFrameObjectFactory frameObjectFactory;
     friend class ZafWindowManager;
     friend class ZafFrameRouting;

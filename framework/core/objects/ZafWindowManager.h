@@ -37,9 +37,10 @@ public:
     ZafEventType Event(const ZafEventStruct &event) override;
     // Raw events that no window claimed (Windows half).
     ZafEventType OSEvent(const ZafEventStruct &event) override;
-    // Window commands -3600 .. -3640. Whoever handles a command owns its
-    // text: the window manager deletes the text of a command it carries out
-    // itself, and of a command the front window did not take.
+    // Window commands ZAF_EV_WM_COMMAND_LAST .. ZAF_EV_WM_COMMAND_FIRST.
+    // Whoever handles a command owns its text: the window manager deletes the
+    // text of a command it carries out itself, and of a command the front
+    // window did not take.
     virtual ZafEventType WindowCommandEvent(const ZafEventStruct &event);
 
     ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
@@ -69,10 +70,11 @@ public:
     bool SetTemporary(bool) override { return temporary = false; }
 
     // Makes a window live: closes the temporary windows in front (unless it
-    // is temporary itself), puts it at the front and builds it (-10).
+    // is temporary itself), puts it at the front and builds it (ZAF_EV_REBUILD).
     ZafWindowObject *Add(ZafWindowObject *window, ZafWindowObject *position = nullptr) override;
     // Removes a window (and the windows it owns), destroying its OS windows;
-    // the caller owns it afterwards. The last window out queues -7.
+    // the caller owns it afterwards. The last window out queues
+    // ZAF_EV_LAST_WINDOW_GONE.
     ZafWindowObject *Subtract(ZafWindowObject *window) override;
     // Subtracts the window and deletes it when it is destroyable.
     void Remove(ZafWindow *window);
@@ -103,7 +105,7 @@ public:
     ZafWindowObject *tipObject = nullptr;          // under the pointer, for tips
     ZafWindowObject *previousFocusObject = nullptr;
 
-    // The window manager's input map: Esc gives 1020.
+    // The window manager's input map: Esc gives ZAF_L_ESCAPE_WINDOW.
     static const ZafInputMap defaultInputMap[];
 
 private:
@@ -124,6 +126,7 @@ private:
     ZafExitFunction exitFunction;
 };
 
-// The window named in the first data word of -11, -18, -50, -400 and -401
-// (null when none).
+// The window named in the first data word of ZAF_EV_CLOSE,
+// ZAF_EV_CLOSE_TEMPORARY, ZAF_EV_ACTIVATE, ZAF_EV_ADD_OBJECT and
+// ZAF_EV_SUBTRACT_OBJECT (null when none).
 inline ZafWindowObject *ZafEventObject(const ZafEventStruct &event) { return event.dataObject; }

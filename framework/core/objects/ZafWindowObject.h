@@ -14,7 +14,8 @@ class ZafGdiDisplay;
 
 // Called by CallUserFunction with (object, a copy of the event, code).
 using ZafUserFunction = ZafEventType (*)(ZafWindowObject *object, ZafEventStruct &event, ZafEventType code);
-// The object's event callback for -3502, -3503 and 1002.
+// The object's event callback for ZAF_EV_BECAME_CURRENT, ZAF_EV_MAY_LEAVE
+// and ZAF_L_SELECT.
 using ZafMemberUserFunction = ZafEventType (ZafWindowObject::*)(const ZafEventStruct &event, ZafEventType code);
 
 // ZafWindowObject: the base of every visible object of the framework (windows,
@@ -53,18 +54,20 @@ public:
     // field, position) of a keyboard or mouse event for this object and
     // makes the event name it; 1 when it did, 0 otherwise.
     virtual int TranslateInputEvent(ZafEventStruct &event);
-    // The logical event of a raw input event by the map; 9999 when the map
+    // The logical event of a raw input event by the map; ZAF_NO_EVENT when the map
     // has none; the event's own type for types outside 0 .. 99.
     ZafLogicalEvent MapInputTable(const ZafInputMap *map, ZafEventStruct &event);
     // MapInputTable over the class input map, answering the event's own
-    // type instead of 9999.
+    // type instead of ZAF_NO_EVENT.
     virtual ZafLogicalEvent MapEvent(ZafEventStruct &event);
     // An object inside this one gains (true) or gives up the focus; answers
     // null on success, else the object that refused.
     virtual ZafWindowObject *NotifyFocus(ZafWindowObject *object, bool gained);
-    // Drag and drop events -412 .. -403: the answered drag code, or -1.
+    // Drag and drop events ZAF_EV_DRAG_FIRST .. ZAF_EV_DRAG_LAST: the answered
+    // drag code, or ZAF_REFUSED.
     virtual ZafEventType DragDropEvent(const ZafEventStruct &event);
-    // Design mode: moves or sizes the object with the mouse; answers 1005.
+    // Design mode: moves or sizes the object with the mouse; answers
+    // ZAF_L_END_SELECT.
     virtual ZafEventType MoveSizeEvent(const ZafEventStruct &event);
     virtual ZafEventType DragHook(const ZafEventStruct &event) { return event.type; }
     virtual ZafEventType DropHook(const ZafEventStruct &event) { return event.type; }
@@ -240,7 +243,7 @@ public:
     virtual const ZafPaletteStruct *FindPalette(const ZafPaletteMap *map, ZafPaletteType type, ZafPaletteState state);
     const ZafPaletteStruct *FindPalette(const ZafPaletteData *data, ZafPaletteType type, ZafPaletteState state);
 
-    // Registration (event -26) and its OS half.
+    // Registration (ZAF_EV_REGISTER) and its OS half.
     virtual void RegisterWithOS();
     virtual void OSRegisterObject();
     // Destroys an own OS window (it no longer reaches this object) and
@@ -333,6 +336,31 @@ protected:
     ZafRegionStruct lastRegion;
 
 private:
+    // One handler per framework event of Event and per raw message of
+    // OSEvent (Windows half); each answers what Event or OSEvent answers.
+    ZafEventType SettleEvent(const ZafEventStruct &event);
+    ZafEventType RebuildEvent(const ZafEventStruct &event);
+    ZafEventType RedrawDataEvent(const ZafEventStruct &event);
+    ZafEventType RedrawEvent(const ZafEventStruct &event);
+    ZafEventType OSWindowGoneEvent(const ZafEventStruct &event);
+    ZafEventType UnregisterEvent(const ZafEventStruct &event);
+    ZafEventType HelpEvent(const ZafEventStruct &event);
+    ZafEventType ActivateEvent(const ZafEventStruct &event);
+    ZafEventType SetRegionEvent(const ZafEventStruct &event);
+    ZafEventType ComputeRegionEvent(const ZafEventStruct &event);
+    ZafEventType PointerCrossedEvent(const ZafEventStruct &event);
+    ZafEventType SetFocusMessage(const ZafEventStruct &event);
+    ZafEventType PaintMessage(const ZafEventStruct &event);
+    ZafEventType SetCursorMessage(const ZafEventStruct &event);
+    ZafEventType MouseActivateMessage(const ZafEventStruct &event);
+    ZafEventType WindowPosChangedMessage(const ZafEventStruct &event);
+    ZafEventType KeyMessage(const ZafEventStruct &event);
+    ZafEventType NCDestroyMessage(const ZafEventStruct &event);
+    ZafEventType NCMouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType MouseMoveMessage(const ZafEventStruct &event);
+    ZafEventType ButtonDownMessage(const ZafEventStruct &event);
+    ZafEventType ButtonUpMessage(const ZafEventStruct &event);
+
     static ZafError PaletteDataChanged(ZafElement *observer, ZafUpdateCode code);
     void ReleasePaletteData();
     ZafPaletteStruct OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);

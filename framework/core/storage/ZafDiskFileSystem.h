@@ -1,10 +1,10 @@
 #pragma once
 // ZafDiskFileSystem: the native file system under ZafStorage. Open never
-// answers null: a file that could not be opened carries error 14 and moves
-// no bytes. Paths are wide and go to the C runtime's wide calls. The path
+// answers null: a file that could not be opened carries ZAF_FILE_ERROR_OPEN and
+// moves no bytes. Paths are wide and go to the C runtime's wide calls. The path
 // helpers split a path, replace its extension and find a free temporary name
-// ("ZTMP" + number + ".$$$"). Virtual so that a test can stand in a file
-// system whose writes fail. One thread at a time.
+// ("ZTMP" + number + ".$$$"). Virtual, so that another file system (one whose
+// writes fail, say) can stand in for it. One thread at a time.
 
 #include "framework/core/storage/ZafFileSystem.h"
 

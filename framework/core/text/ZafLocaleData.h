@@ -48,8 +48,8 @@ public:
     // on Windows NT, else the "Intl" profile section. A setting that cannot
     // be read keeps the value the record already has. Answers 1.
     int ReadSystemLocale();
-    // The two halves of ReadSystemLocale, for the platform decision and tests
-    // (reader null: GetLocaleInfoW of the user's default locale).
+    // The two halves of ReadSystemLocale, each callable alone with
+    // its own reader (reader null: GetLocaleInfoW of the user's default locale).
     void ReadLocaleInfo(ZafLocaleInfoReader reader = nullptr);
     void ReadProfile(ZafLocaleProfile &profile);
 

@@ -3,7 +3,7 @@
 // the window leech, holding a message pane and a percentage pane. Long
 // operations write a message and a percentage into it and clear it at the
 // end; with a display time-out the bar also clears itself on the first idle
-// tick (10021) that comes more than the time-out after its last change. The
+// tick (kEvtIdle) that comes more than the time-out after its last change. The
 // program's status bar derives from it, creates and places the panes (see
 // SetPanes) and shows the fly-over texts. The bar owns its panes as
 // children; its window owns the bar. GUI thread only.

@@ -1,10 +1,10 @@
 #pragma once
-// KZToolBar: the toolkit's tool bar, a framework tool bar bound to the
-// program through the window leech. Docked at one edge of its window (0 top,
-// 1 left, 2 bottom, 3 right), it holds a row of items and may show a text
-// after the last one. It never takes the focus. With flag 0x1 a released
-// button of the bar asks the bar's parent window to take the focus (10016).
-// Owned by its window once added; GUI thread only.
+// KZToolBar: the toolkit's tool bar, a framework tool bar bound to the program
+// through the window leech. Docked at one edge of its window (0 top, 1 left, 2
+// bottom, 3 right), it holds a row of items and may show a text after the last
+// one. It never takes the focus. With flag 0x1 a released button of the bar
+// asks the bar's parent window to take the focus (kEvtTakeFocus). Owned by its
+// window once added; GUI thread only.
 
 #include <cstdint>
 

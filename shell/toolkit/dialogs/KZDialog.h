@@ -7,7 +7,8 @@
 // fields, adds a centred row of standard buttons chosen by the button flags
 // (kButtonOk ... kButtonIgnore, labels from "\Strings\Dialog\"), centres it
 // and moves it up, and runs the application's modal loop until a code in
-// -2999..-2000 arrives (the result) or the window goes (-3).
+// kDialogEndFirst .. kDialogEndLast arrives (the result) or the window goes
+// (kEvtWindowGone).
 //
 // The dialog owns its fields (framework ownership); the caller owns the
 // dialog, usually on its stack, and reads the fields it kept after DoModal.
@@ -116,8 +117,8 @@ public:
     void EndPage();
     ZafNotebook *EndNotebook(int selected);
 
-    // ---- Slots ----
-    // 2 (end the loop with the event's code) for -2999..-2000, else 0.
+    // ---- Slots ---- 2 (end the loop with the event's code) for
+    // kDialogEndFirst .. kDialogEndLast, else 0.
     int IsEndCode(const ZafEventStruct &event) override;
     // Called by DoModal with the result after the loop; applies nothing here.
     virtual void Finish(int32_t result);

@@ -1,9 +1,9 @@
 #pragma once
-// KZMessageWindow: the program's message box, a KZDialog holding an
-// optional icon and the message as a prompt above the standard buttons.
-// The caller runs it with DoModal and reads the result (Ok -2999, Yes -2998,
-// ... Cancel -2993; -3 when it was closed from its frame). It opens with the
-// focus on its default button, so that Enter gives the default answer.
+// KZMessageWindow: the program's message box, a KZDialog holding an optional
+// icon and the message as a prompt above the standard buttons. The caller runs
+// it with DoModal and reads the result (kDialogOk, kDialogYes, ...
+// kDialogCancel; kEvtWindowGone when it was closed from its frame). It opens
+// with the focus on its default button, so that Enter gives the default answer.
 // GUI thread only.
 
 #include <cstdint>

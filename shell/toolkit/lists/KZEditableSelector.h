@@ -1,9 +1,9 @@
 #pragma once
-// KZEditableSelector: a selector whose cells are edited in place. A left
-// press on a cell of the already selected row opens a one-line field
+// KZEditableSelector: a selector whose cells are edited in place. A left press
+// on a cell of the already selected row opens a one-line field
 // (KZEditableSelectorString) exactly over the cell; Enter, Escape, a press
-// outside the field, Tab and Shift+Tab end the edit through the program
-// event 10017 (only Escape drops the text; a press outside keeps it, as
+// outside the field, Tab and Shift+Tab end the edit through the program event
+// kEvtCellEdited (only Escape drops the text; a press outside keeps it, as
 // Enter does), after which the pane stores the text and editing may go on in
 // the next editable cell of the same or the adjacent row. The pane decides
 // which cells are editable, supplies the text, stores the result and tells
@@ -25,7 +25,7 @@ public:
     KZEditableSelector(int left, int top, int width, int height);
     ~KZEditableSelector() override;
 
-    // Tab and Shift+Tab end an open edit; 10017 ends it for good.
+    // Tab and Shift+Tab end an open edit; kEvtCellEdited ends it for good.
     ZafEventType Event(const ZafEventStruct &event) override;
     // Held while an edit runs.
     void Redisplay() override;
@@ -58,7 +58,8 @@ public:
     // cannot be made, editing ends and the list is redrawn.
     void OpenEditor();
     // Closes the field (committing unless the code is Escape) and moves on
-    // by the code: 1050, 1052, 1054 backward, 1051, 1053, 1055 forward.
+    // by the code: kEvtKeyUp, kEvtKeyLeft, kEvtShiftTab backward; kEvtKeyDown,
+    // kEvtKeyRight, kEvtTab forward.
     void EndEdit(int32_t code);
 
     // The field has queued an end for this list.

@@ -1,8 +1,8 @@
 #pragma once
-// KZEditableSelectorString: the one-line field an editable selector opens
-// over a cell. While open it keeps the mouse and the keyboard; Enter, Escape,
-// Tab, Shift+Tab and a left press outside it end the edit by queueing the
-// program event 10017 for its list, so that the edit ends after the current
+// KZEditableSelectorString: the one-line field an editable selector opens over
+// a cell. While open it keeps the mouse and the keyboard; Enter, Escape, Tab,
+// Shift+Tab and a left press outside it end the edit by queueing the program
+// event kEvtCellEdited for its list, so that the edit ends after the current
 // event, never inside the field's own handler. A press outside ends it like
 // Enter: what was typed is kept. Owned by its list.
 
@@ -21,7 +21,7 @@ public:
     ~KZEditableSelectorString() override;
 
     ZafEventType Event(const ZafEventStruct &event) override;
-    // Queues 10017 with the end code for the owner.
+    // Queues kEvtCellEdited with the end code for the owner.
     void PostEnd(int32_t code);
 
     KZEditableSelector *Owner() const { return owner; }

@@ -106,7 +106,8 @@ public:
     // The smallest move that shows the unit (whole or partly visible).
     void ScrollIntoView(KPoint unit, bool whole, bool byScrolling);
     void CenterOn(KPoint unit, bool byScrolling);
-    // Sends -307, then -306, to the window itself.
+    // Sends kEvtUpdateHorizontalBar, then kEvtUpdateVerticalBar, to the window
+    // itself.
     void UpdateScrollBars();
 
     // ---- Automatic scrolling while a button is held ----

@@ -1,10 +1,10 @@
 #pragma once
 // KZPullDownMenu: the toolkit's menu bar, a framework menu bar with the window
 // leech. Before a menu opens, and before a Ctrl or Alt key press is matched
-// against the entries' accelerators, every entry is disabled and unchecked
-// and the bar's window is sent 10020, so that it enables and checks what
-// applies now. With a time-out the bar owns a watchdog that closes a menu
-// left open without activity. The window owns the bar; GUI thread only.
+// against the entries' accelerators, every entry is disabled and unchecked and
+// the bar's window is sent kEvtMenuOpening, so that it enables and checks what
+// applies now. With a time-out the bar owns a watchdog that closes a menu left
+// open without activity. The window owns the bar; GUI thread only.
 
 #include <cstdint>
 #include <memory>
@@ -26,7 +26,8 @@ public:
     // first enabled entry whose accelerator matches queues its value; true
     // then (the key is used up), else false.
     bool DispatchAccelerator(const ZafEventStruct &event);
-    // Every entry disabled and unchecked, then 10020 to the bar's window.
+    // Every entry disabled and unchecked, then kEvtMenuOpening to the bar's
+    // window.
     void ResetItems();
     // Every entry (and sub-entry) whose value is code.
     void EnableItem(int32_t code, bool enable);

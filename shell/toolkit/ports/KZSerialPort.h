@@ -101,7 +101,7 @@ public:
     KZComboBox *PortList() const { return portList; }
 
     // The serial ports the port list offers: those found at start-up, or,
-    // with a list given here (tests), that list (null: back to start-up's).
+    // with a list given here, that list (null: back to start-up's).
     static void SetPresentPorts(const std::vector<int32_t> *ports);
 
 protected:

@@ -1,6 +1,6 @@
 #pragma once
 // The serial ports the port-settings panel offers: the start-up's present-port
-// list, or the one a test gave KZSerialPort::SetPresentPorts. GUI thread only.
+// list, or the one given to KZSerialPort::SetPresentPorts. GUI thread only.
 
 #include <cstdint>
 

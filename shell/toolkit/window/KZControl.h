@@ -1,12 +1,12 @@
 #pragma once
-// KZControl: the program's multiple-document frame, a framework MDI frame
-// with the window leech. It keeps the Window menu in step with its child
-// windows (KZMDIChild): one numbered entry per child (10025 and up, Alt+1 ..
-// Alt+9 for the first nine), checked for the active one; it arranges the
-// children (cascade, tile), closes the active one, asks all of them before
-// the program exits, enables its own menu entries when a menu opens and
-// passes the idle tick to the status bar. The window manager owns the
-// frame; the frame owns its children. GUI thread only.
+// KZControl: the program's multiple-document frame, a framework MDI frame with
+// the window leech. It keeps the Window menu in step with its child windows
+// (KZMDIChild): one numbered entry per child (kEvtWindowMenuFirst and up, Alt+1
+// .. Alt+9 for the first nine), checked for the active one; it arranges the
+// children (cascade, tile), closes the active one, asks all of them before the
+// program exits, enables its own menu entries when a menu opens and passes the
+// idle tick to the status bar. The window manager owns the frame; the frame
+// owns its children. GUI thread only.
 
 #include <cstdint>
 
@@ -37,8 +37,8 @@ public:
     KZMDIChild *NextChild(KZMDIChild *child) const;
     KZMDIChild *PreviousChild(KZMDIChild *child) const;
     int ChildCount() const;
-    // Numbers the child entries in menu order from 10025, enables them,
-    // checks the active child's and gives the first nine their keys. An
+    // Numbers the child entries in menu order from kEvtWindowMenuFirst, enables
+    // them, checks the active child's and gives the first nine their keys. An
     // entry past the hundredth carries no command and stays disabled.
     void UpdateWindowMenu();
 

@@ -1,7 +1,6 @@
 #pragma once
 // KZMessageBeep: the system message beep of the program's refusals. The
-// sound can be replaced, so that a test counts the beeps instead of hearing
-// them. GUI thread only.
+// sound can be replaced by any other call (or none). GUI thread only.
 
 #include <cstdint>
 

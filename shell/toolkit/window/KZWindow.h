@@ -33,7 +33,7 @@ public:
     // One row of the mouse map.
     struct MouseMapRow
     {
-        ZafLogicalEvent logicalEvent;   // 9999 ends the map
+        ZafLogicalEvent logicalEvent;   // ZAF_NO_EVENT ends the map
         ZafEventType inputClass;        // 30 mouse
         ZafRawCode mouseState;          // the framework's mouse state word
         ZafUInt32 modifiers;            // not compared

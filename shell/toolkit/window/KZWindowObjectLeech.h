@@ -1,12 +1,12 @@
 #pragma once
 // KZWindowObjectLeech: the mix-in every toolkit wrapper carries as its second
 // base. It binds the framework object it lives in (its host) to the program:
-// the wrapper offers each event to the leech before the framework sees it
-// (a nonzero answer is final), the leech answers the program's take-focus
-// request (10016), and it gives owner-drawn windows their pixel services:
-// coordinate conversions, text measuring and drawing on the framework's
-// shared display. It owns nothing and lives and dies with its wrapper; GUI
-// thread only.
+// the wrapper offers each event to the leech before the framework sees it (a
+// nonzero answer is final), the leech answers the program's take-focus request
+// (kEvtTakeFocus), and it gives owner-drawn windows their pixel services:
+// coordinate conversions, text measuring and drawing on the framework's shared
+// display. It owns nothing and lives and dies with its wrapper; GUI thread
+// only.
 //
 // Coordinates are pixels. Client coordinates are relative to the host's own
 // top-left corner; OS coordinates to the window the host draws in (its own
@@ -39,14 +39,14 @@ public:
     KZWindowObjectLeech(const KZWindowObjectLeech &) = delete;
     KZWindowObjectLeech &operator=(const KZWindowObjectLeech &) = delete;
 
-    // ---- Virtual slots ----
-    // A nonzero answer means the leech handled the event: only 10016, which
-    // gives the host the focus.
+    // ---- Virtual slots ---- A nonzero answer means the leech handled the
+    // event: only kEvtTakeFocus, which gives the host the focus.
     virtual ZafEventType Event(const ZafEventStruct &event);
     virtual void TakeFocus();
     // Redisplay when the full-redraw flag is set.
     virtual void RedisplayIfShown();
-    // Marks the host for repainting (-17); RedisplayNow repaints at once (-16).
+    // Marks the host for repainting (kEvtRedisplay); RedisplayNow repaints at
+    // once (kEvtRedisplayNow).
     virtual void Redisplay();
     virtual void RedisplayNow();
     // The host's inside, from (0, 0).
