@@ -9,8 +9,8 @@
 // Nothing but the target and the temporary file is ever made, changed or
 // deleted. One thread at a time.
 //
-// A read-only target is refused (KXStream 3005) before anything is written,
-// by Begin, and by Commit when it became read-only meanwhile.
+// A read-only target is refused (KXStream kErrFileWrite) before anything is
+// written, by Begin, and by Commit when it became read-only meanwhile.
 //
 // The temporary file is open for writing through this object alone: others
 // may only read it, and only when they let it be deleted. It is renamed and,
@@ -73,7 +73,7 @@ private:
     void StartEarlyFlush();
     // Ends the worker; the system's error of a failed early flush, else 0.
     unsigned long EndEarlyFlush();
-    // Throws KXStream 3005 when the target is read-only.
+    // Throws KXStream kErrFileWrite when the target is read-only.
     void RefuseReadOnlyTarget() const;
     // Puts the written temporary file in the target's place; throws KXStream.
     void Replace();
