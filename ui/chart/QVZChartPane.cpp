@@ -17,6 +17,7 @@
 #include "shell/toolkit/window/KZGeometry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
+#include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/results/QVZOverlayList.h"
 #include "ui/chart/QVZChartWindow.h"
@@ -138,7 +139,7 @@ void QVZChartPane::ComputeTraces(const QVResult *result, bool updateScale)
     const QVZChartSettings settings = ReadSettings();
     const int mode = QVZChartTraces::DisplayMode();
     QVZChartTraces &traces = QVZChartTraces::Shared();
-    traces.Compute(result, settings, mode);
+    QVZChartTraceCache::Shared().Compute(result, settings, mode, traces);
     if (updateScale)
         scale = traces.RaisedScale(scale, settings, mode);
 }

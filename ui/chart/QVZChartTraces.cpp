@@ -86,11 +86,16 @@ void QVZChartTraces::SetLocalDetection(int on) { localDetection = on ? 1 : 0; }
 
 void QVZChartTraces::Compute(const QVResult *result, const QVZChartSettings &settings, int mode)
 {
+    Decode(result);
+    ComputeFromRaw(settings, mode);
+}
+
+void QVZChartTraces::Decode(const QVResult *result)
+{
     if (result)
         result->DecodeTrace(raw[0]); // both channels: raw Y follows raw X
     else
         std::memset(raw, 0, sizeof raw);
-    ComputeFromRaw(settings, mode);
 }
 
 void QVZChartTraces::ComputeFromRaw(const QVZChartSettings &settings, int mode)

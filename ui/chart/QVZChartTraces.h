@@ -51,6 +51,9 @@ public:
     // Decodes the result's trace into the raw pair (zeros for none), then
     // fills the other pairs for the mode.
     void Compute(const QVResult *result, const QVZChartSettings &settings, int mode);
+    // Only the first step of Compute: the result's trace into the raw pair
+    // (zeros for none).
+    void Decode(const QVResult *result);
     // Filters and sums the raw pair as it stands.
     void ComputeFromRaw(const QVZChartSettings &settings, int mode);
     // The array the chart shows in this mode: sum in the two X modes (there
