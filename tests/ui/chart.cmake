@@ -5,6 +5,7 @@ list(APPEND TEST_SOURCES
     chart/QVZChartExportTest.cpp
     chart/QVZChartPrintTest.cpp
     chart/QVZChartPaneTest.cpp
+    chart/QVZChartOverlayTest.cpp
     chart/QVZChartPlotterTest.cpp
     chart/QVZChartTracesTest.cpp
     chart/QVZChartWindowTest.cpp
