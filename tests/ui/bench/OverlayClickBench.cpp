@@ -133,18 +133,21 @@ private:
         window = new QVZChartWindow(nullptr, nullptr);
         window->SetTrials(this);
         window->SetCoordinateType(kCoordPixels);
-        KRect area(0, 0, kChartWidth - 1, kChartHeight + 39);
-        window->SetRegion(KZMakeRegion(area, kCoordPixels));
+        window->SetRegion(KZMakeRegion(KRect(0, 0, kChartWidth - 1, kChartHeight - 1), kCoordPixels));
         frame->Add(window);
         Pump(100);
-        // Grow the window by what its tool bar and frame take from the chart.
-        GetClientRect(Chart(), &size);
-        area.right += kChartWidth - size.right;
-        area.bottom += kChartHeight - size.bottom;
-        window->SetRegion(KZMakeRegion(area, kCoordPixels));
-        window->Event(ZafEventStruct(ZAF_EV_SIZED, 0));
-        Pump(200);
-        GetClientRect(Chart(), &size);
+        // Grow the window by what its frame and tool bar take from the chart.
+        HWND own = static_cast<HWND>(window->OSWindow());
+        for (int pass = 0; pass < 4; ++pass) {
+            GetClientRect(Chart(), &size);
+            if (size.right == kChartWidth && size.bottom == kChartHeight)
+                break;
+            RECT outer;
+            GetWindowRect(own, &outer);
+            SetWindowPos(own, nullptr, 0, 0, outer.right - outer.left + kChartWidth - size.right,
+                         outer.bottom - outer.top + kChartHeight - size.bottom, SWP_NOMOVE | SWP_NOZORDER);
+            Pump(200);
+        }
     }
 
     // Computing the first count trials' traces from their samples, as the
