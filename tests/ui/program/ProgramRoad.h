@@ -36,6 +36,8 @@ public:
     const unitsim::Config &UnitConfig() const { return config; }
     // Another simulated unit than the three-trial block sensor; before Start.
     void UseUnit(const unitsim::Config &unitConfig) { config = unitConfig; }
+    // The simulated unit once started; null before.
+    const unitsim::Unit *Unit() const { return unit.get(); }
     std::wstring SettingsFile() const { return program.File(L"cfg"); }
 
     // Ctrl+N, Ctrl+T and "Download All" in the trial choice: the new
