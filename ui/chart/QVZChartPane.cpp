@@ -74,6 +74,8 @@ QVZChartPane::QVZChartPane(QVZChartWindow *owner, QVChartView *attached)
     : KZScroller(0, 0, 0, 0), owner(owner)
 {
     control = new ZafChartControl(0, 0, 0, 0, 4, 1, 2);
+    // The time axis's labels are laid out after each trace's values.
+    control->Model()->SetNumberNewValues(false);
     Add(control);
     geometry = new KZGeomMgr;
     for (uint32_t edge : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
@@ -142,6 +144,13 @@ void QVZChartPane::ComputeTraces(const QVResult *result, bool updateScale)
     QVZChartTraceCache::Shared().Compute(result, settings, mode, traces);
     if (updateScale)
         scale = traces.RaisedScale(scale, settings, mode);
+}
+
+void QVZChartPane::RaiseScale(const QVResult *result)
+{
+    const QVZChartSettings settings = ReadSettings();
+    const int mode = QVZChartTraces::DisplayMode();
+    scale = QVZChartTraceCache::Shared().Computed(result, settings, mode).RaisedScale(scale, settings, mode);
 }
 
 void QVZChartPane::AddSeriesData(ZafChartControl *target, int k)

@@ -123,6 +123,11 @@ private:
     void OverlayResults(std::vector<const QVResult *> &out) const;
     void ShowDisplayResMessage();
     void AddAxisTitles();
+    // The power scale raised by the trial's trace, as ComputeTraces with the
+    // scale update does, leaving the working arrays as they are.
+    void RaiseScale(const QVResult *result);
+    // Every trial's scale raised; the working arrays end with the last one.
+    void RaiseScaleOverAll(const std::vector<const QVResult *> &trials);
     // Series k (the series number) of the trial, computed and styled.
     void AddSeries(const QVResult *result);
     // The overlay legend entry of a results row for series k, in the

@@ -61,8 +61,7 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     if (overlay) {
         std::vector<const QVResult *> overlaid;
         OverlayResults(overlaid);
-        for (const QVResult *r : overlaid)
-            ComputeTraces(r, true);
+        RaiseScaleOverAll(overlaid);
         result = results->MatchingAt(selection.y, resultsView);
     } else {
         result = results->MatchingAt(selection.y, resultsView);
@@ -82,6 +81,14 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     }
     FinishPlot(result);
     SetPointer(-3200);
+}
+
+void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials)
+{
+    for (size_t i = 0; i + 1 < trials.size(); ++i)
+        RaiseScale(trials[i]);
+    if (!trials.empty())
+        ComputeTraces(trials.back(), true);
 }
 
 void QVZChartPane::AddSeries(const QVResult *result)
@@ -153,8 +160,10 @@ void QVZChartPane::PlotOverlay()
     for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
         if (const QVResult *r = results->MatchingAt(item->Row(), resultsView))
             shown.emplace_back(item->Row(), r);
+    std::vector<const QVResult *> trialsShown;
     for (const auto &trial : shown)
-        ComputeTraces(trial.second, true);
+        trialsShown.push_back(trial.second);
+    RaiseScaleOverAll(trialsShown);
     for (const auto &trial : shown) {
         AddSeries(trial.second);
         AddLegendEntry(trial.first);

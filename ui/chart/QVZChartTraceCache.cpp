@@ -25,24 +25,32 @@ QVZChartTraceCache &QVZChartTraceCache::Shared()
     return cache;
 }
 
-void QVZChartTraceCache::Compute(const QVResult *result, const QVZChartSettings &settings, int mode,
-                                 QVZChartTraces &traces)
+const QVZChartTraces &QVZChartTraceCache::Computed(const QVResult *result, const QVZChartSettings &settings,
+                                                   int mode)
 {
-    traces.Decode(result);
-    if (Entry *kept = Find(traces, settings, mode)) {
+    if (!probe)
+        probe = std::make_unique<QVZChartTraces>();
+    probe->Decode(result);
+    if (Entry *kept = Find(*probe, settings, mode)) {
         kept->used = ++clock;
-        traces = *kept->traces;
-        return;
+        return *kept->traces;
     }
-    traces.ComputeFromRaw(settings, mode);
+    probe->ComputeFromRaw(settings, mode);
     ++computations;
     Entry &slot = Slot();
     slot.settings = settings;
     slot.mode = mode;
     slot.used = ++clock;
-    if (!slot.traces)
-        slot.traces = std::make_unique<QVZChartTraces>();
-    *slot.traces = traces;
+    slot.traces.swap(probe); // the slot's old arrays decode the next search
+    return *slot.traces;
+}
+
+void QVZChartTraceCache::Compute(const QVResult *result, const QVZChartSettings &settings, int mode,
+                                 QVZChartTraces &traces)
+{
+    const QVZChartTraces &computed = Computed(result, settings, mode);
+    if (&computed != &traces)
+        traces = computed;
 }
 
 QVZChartTraceCache::Entry *QVZChartTraceCache::Find(const QVZChartTraces &raw, const QVZChartSettings &settings,

@@ -23,9 +23,11 @@ public:
 
     static QVZChartTraceCache &Shared();
 
-    // Fills traces as QVZChartTraces::Compute does, from a kept entry when
-    // one matches; a new computation is kept in place of the entry used
-    // longest ago.
+    // The arrays QVZChartTraces::Compute would fill for the result, from a
+    // kept entry when one matches; a new computation is kept in place of
+    // the entry used longest ago. Valid until the next call.
+    const QVZChartTraces &Computed(const QVResult *result, const QVZChartSettings &settings, int mode);
+    // The same, copied into traces.
     void Compute(const QVResult *result, const QVZChartSettings &settings, int mode, QVZChartTraces &traces);
     // The computations made since the start (hits not counted).
     long Computations() const { return computations; }
@@ -42,6 +44,7 @@ private:
     Entry &Slot();
 
     std::vector<Entry> entries;
+    std::unique_ptr<QVZChartTraces> probe; // the trace decoded for the search
     uint64_t clock = 0;
     long computations = 0;
 };
