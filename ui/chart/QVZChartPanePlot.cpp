@@ -16,7 +16,6 @@
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/results/QVZOverlayList.h"
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -154,25 +153,23 @@ void QVZChartPane::PlotOverlay()
     cf_ChartModel *model = control->Model();
     model->Reset();
     model->ClearLegend();
-    model->Range()->Clear();
-    model->Groups()->Clear();
-    std::vector<std::pair<int, const QVResult *>> shown;
+    std::vector<int> rows;
+    std::vector<const QVResult *> shown;
     for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
-        if (const QVResult *r = results->MatchingAt(item->Row(), resultsView))
-            shown.emplace_back(item->Row(), r);
-    std::vector<const QVResult *> trialsShown;
-    for (const auto &trial : shown)
-        trialsShown.push_back(trial.second);
-    RaiseScaleOverAll(trialsShown);
-    for (const auto &trial : shown) {
-        AddSeries(trial.second);
-        AddLegendEntry(trial.first);
+        if (const QVResult *r = results->MatchingAt(item->Row(), resultsView)) {
+            rows.push_back(item->Row());
+            shown.push_back(r);
+        }
+    RaiseScaleOverAll(shown);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        AddSeries(shown[i]);
+        AddLegendEntry(rows[i]);
     }
     if (shown.empty()) {
         RedrawControl();
     } else {
         SetupScales();
-        FinishPlot(shown.back().second);
+        FinishPlot(shown.back());
     }
     SetPointer(-3200);
 }
