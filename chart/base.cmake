@@ -10,6 +10,7 @@ list(APPEND CHART_SOURCES
     backend/bf_Font.cpp
     backend/bf_Display.cpp
     backend/bf_DisplayDraw.cpp
+    backend/bf_TextExtents.cpp
     backend/bf_PolylineReduction.cpp
     attribs/cf_AutoScaleFont.cpp
     attribs/cf_TextAttribs.cpp

@@ -8,6 +8,7 @@ list(APPEND UI_SOURCES
     chart/QVZChartPanePrint.cpp
     chart/QVZChartPlotter.cpp
     chart/QVZChartTraces.cpp
+    chart/QVZChartTraceCache.cpp
     chart/QVZChartWindow.cpp
     chart/QVZChartWindowEvents.cpp
     chart/QVZIdPane.cpp

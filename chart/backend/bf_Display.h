@@ -13,6 +13,7 @@
 #include "chart/values/cf_2DRect.h"
 #include "chart/values/cf_Stack.h"
 
+class bf_TextExtents;
 class ZafDisplay;
 class ZafGdiDisplay;
 class ZafWindowObject;
@@ -82,8 +83,12 @@ public:
     bool Text(const cf_2DPoint &point, const wchar_t *text);
     bool Text(const cf_2DPoint &point, const cf_String &text);
     // Size of a text in the current framework font as (0, 0, w + 1, h + 1).
+    // With a store of extents a text met before in the same font is not
+    // measured again, and drawing a text takes its size from there too.
     cf_2DRect TextExtent(const wchar_t *text, int length) const;
     cf_2DRect TextExtent(const cf_String &text) const;
+    // The store the measurements are kept in (not owned; none by default).
+    void UseTextExtents(bf_TextExtents *store) { extents = store; }
     bool DrawBitmap(const cf_2DPoint &, const bf_2DBitmap *) { return true; }
 
     // The window's region in its OS window: the chart's drawing rectangle.
@@ -109,4 +114,5 @@ private:
     ZafDisplay *display;
     ZafWindowObject *window;
     ZafGdiDisplay *gdi; // the display as a GDI display, or null
+    bf_TextExtents *extents = nullptr;
 };

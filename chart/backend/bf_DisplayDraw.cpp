@@ -1,6 +1,7 @@
 #include "chart/backend/bf_Display.h"
 
 #include "chart/backend/bf_PolylineReduction.h"
+#include "chart/backend/bf_TextExtents.h"
 #include "framework/windows/ZafGdiDisplay.h"
 
 #include <vector>
@@ -139,8 +140,15 @@ bf_Color bf_Display::Pixel(const cf_2DPoint &point, bf_Color color)
 
 bool bf_Display::Text(const cf_2DPoint &point, const wchar_t *text)
 {
-    if (gdi && text && *text)
+    if (!gdi || !text || !*text)
+        return true;
+    if (!extents) {
         gdi->Text(point.x, point.y, text, -1, -1, false);
+        return true;
+    }
+    // The box the framework would measure for the text at the point.
+    const cf_2DRect size = TextExtent(text, -1);
+    gdi->Text(point.x, point.y, point.x + size.right - 1, point.y + size.bottom - 1, text, -1, 0, 0, -1, false);
     return true;
 }
 
@@ -153,8 +161,17 @@ cf_2DRect bf_Display::TextExtent(const wchar_t *text, int length) const
 {
     if (!gdi || !text)
         return cf_2DRect();
+    const void *font = extents ? gdi->FontHandle(gdi->Font()) : nullptr;
+    cf_2DRect kept;
+    if (extents && extents->Find(font, text, length, kept))
+        return kept;
     ZafRegionStruct extent = gdi->TextExtent(text, length);
-    return cf_2DRect(0, 0, extent.right - extent.left + 1, extent.bottom - extent.top + 1);
+    const cf_2DRect measured(0, 0, extent.right - extent.left + 1, extent.bottom - extent.top + 1);
+    if (extents) {
+        extents->CountMeasurement();
+        extents->Keep(font, text, length, measured);
+    }
+    return measured;
 }
 
 cf_2DRect bf_Display::TextExtent(const cf_String &text) const

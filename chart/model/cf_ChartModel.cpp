@@ -97,7 +97,7 @@ void cf_ChartModel::AddValue(double y, const wchar_t *labelX, const wchar_t *lab
     int domainCount = domainGroup.Count();
     if (labelX) {
         AddAxisEntry(domainGroup, x, 0, currentGroup, labelX);
-    } else if (valueMode == 2 ? domainCount <= x : domainCount < x) {
+    } else if (numberNewValues && (valueMode == 2 ? domainCount <= x : domainCount < x)) {
         domainGroup.AddValue(x, 0, currentGroup)->SetLabel(x, kNumberFormat);
     }
     if (labelY)

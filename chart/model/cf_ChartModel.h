@@ -47,6 +47,10 @@ public:
     void AddValueXYZ(double x, double y, double z, const wchar_t *labelX = nullptr,
                      const wchar_t *labelY = nullptr);
     int ValueMode() const { return valueMode; }
+    // Whether AddValue gives a value past the "Domain" group's entries a
+    // numbered entry of its own (on at first). A chart that lays out its
+    // domain labels itself once its values are in turns it off.
+    void SetNumberNewValues(bool on) { numberNewValues = on; }
     // Stores the mode and rebuilds the "Domain" labels from the data; with
     // notify and an engine the engine rebuilds and redraws.
     void SetValueMode(int mode, bool notify);
@@ -197,6 +201,7 @@ private:
     int firstGroup;
     int currentGroup;
     unsigned char changed;
+    bool numberNewValues = true;
     cf_DyArr groups;
     std::vector<bool> groupReady; // by group number: colours given
     cf_DataGroup groupsGroup;

@@ -2,7 +2,9 @@
 
 #include "framework/core/text/ZafPrintf.h"
 
+#include <cmath>
 #include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
@@ -111,6 +113,11 @@ template <class T> std::wstring FormatOrPlain(T value, const wchar_t *fmt, const
 
 std::wstring Double(double value, const wchar_t *fmt)
 {
+    // A whole number below a million in "%g" is its digits: the model labels
+    // every point of a long series so, and skips the general formatter.
+    if (fmt && std::wcscmp(fmt, L"%g") == 0 && std::fabs(value) < 1e6 && value == std::trunc(value) &&
+        !(value == 0 && std::signbit(value)))
+        return std::to_wstring(static_cast<long>(value));
     return FormatOrPlain(value, fmt, L"%g", true);
 }
 

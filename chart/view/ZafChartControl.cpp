@@ -38,6 +38,7 @@ ZafEventType ZafChartControl::Redisplay(const ZafEventStruct &, ZafEventType cod
     DrawBackground(drawRegion, code);
     {
         bf_Display display(ZafDisplay::Shared(), this);
+        display.UseTextExtents(&view->TextExtents());
         view->Prepare(&display);
         view->Draw(&display);
         EndDraw();
@@ -53,7 +54,13 @@ ZafEventType ZafChartControl::Event(const ZafEventStruct &event)
     // alone outside a drawing sequence. The redisplay rebuilds the rest.
     ZafRegionStruct region = OSRegion();
     cf_ChartEngine *engine = view->Engine();
-    engine->Kernel()->PrepareRect(cf_2DRect(region.left, region.top, region.right, region.bottom));
+    const cf_2DRect shown(region.left, region.top, region.right, region.bottom);
+    const cf_2DRect &before = engine->Kernel()->DisplayRect();
+    // Texts may be drawn in another size on another display size: they are
+    // measured again.
+    if (shown.Width() != before.Width() || shown.Height() != before.Height())
+        view->TextExtents().Clear();
+    engine->Kernel()->PrepareRect(shown);
     engine->Project();
     engine->Refresh();
     Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
@@ -65,6 +72,7 @@ void ZafChartControl::PrepareIfStale()
     if (!view || view->IsCurrent())
         return;
     auto display = std::make_unique<bf_Display>(ZafDisplay::Shared(), this);
+    display->UseTextExtents(&view->TextExtents());
     view->Prepare(display.get());
 }
 

@@ -8,6 +8,7 @@
 // GUI thread only.
 
 #include "chart/backend/bf_Color.h"
+#include "chart/backend/bf_TextExtents.h"
 
 class bf_Display;
 class cf_ChartEngine;
@@ -41,6 +42,9 @@ public:
     bool Draw(bf_Display *display);
     bool IsCurrent() const { return current != 0; }
     void MarkStale() { current = 0; }
+    // The sizes of the texts measured on the screen, kept between redraws
+    // until the display's size changes.
+    bf_TextExtents &TextExtents() { return textExtents; }
 
     bool SetChartType(int type);
     bool SetDimension(int dimension);
@@ -154,6 +158,7 @@ private:
     cf_ChartEngine *engine = nullptr;
     unsigned char ownsEngine = 0;
     unsigned char current = 0;
+    bf_TextExtents textExtents;
 };
 
 #include "chart/view/cf_EngineFactory.h"

@@ -34,3 +34,16 @@ if(TARGET quorvane)
     include(${PROJECT_SOURCE_DIR}/tests/support/Desktop.cmake)
     qt_test_on_desktop(ui_program_tests COMPORTS 49 50 55 56)
 endif()
+
+# A download of twelve trials into the overlay against the same download
+# without it (run by hand; the source says how).
+if(TARGET quorvane)
+    add_executable(overlay_download_bench bench/OverlayDownloadBench.cpp
+        ../shell/support/ShellScratch.cpp ../shell/program/QuorvaneProgram.cpp ../support/ComPortPair.cpp
+        program/ProgramHand.cpp program/ProgramRoad.cpp)
+    target_include_directories(overlay_download_bench PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests
+        ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(overlay_download_bench PRIVATE ${QT_WARNINGS})
+    target_link_libraries(overlay_download_bench PRIVATE domain unitsim user32 gdi32 GTest::gtest)
+    add_dependencies(overlay_download_bench quorvane zafdata splashdata)
+endif()

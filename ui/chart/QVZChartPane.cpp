@@ -17,6 +17,7 @@
 #include "shell/toolkit/window/KZGeometry.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
+#include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/results/QVZOverlayList.h"
 #include "ui/chart/QVZChartWindow.h"
@@ -73,6 +74,8 @@ QVZChartPane::QVZChartPane(QVZChartWindow *owner, QVChartView *attached)
     : KZScroller(0, 0, 0, 0), owner(owner)
 {
     control = new ZafChartControl(0, 0, 0, 0, 4, 1, 2);
+    // The time axis's labels are laid out after each trace's values.
+    control->Model()->SetNumberNewValues(false);
     Add(control);
     geometry = new KZGeomMgr;
     for (uint32_t edge : { kGeomLeft, kGeomTop, kGeomRight, kGeomBottom })
@@ -138,9 +141,16 @@ void QVZChartPane::ComputeTraces(const QVResult *result, bool updateScale)
     const QVZChartSettings settings = ReadSettings();
     const int mode = QVZChartTraces::DisplayMode();
     QVZChartTraces &traces = QVZChartTraces::Shared();
-    traces.Compute(result, settings, mode);
+    QVZChartTraceCache::Shared().Compute(result, settings, mode, traces);
     if (updateScale)
         scale = traces.RaisedScale(scale, settings, mode);
+}
+
+void QVZChartPane::RaiseScale(const QVResult *result)
+{
+    const QVZChartSettings settings = ReadSettings();
+    const int mode = QVZChartTraces::DisplayMode();
+    scale = QVZChartTraceCache::Shared().Computed(result, settings, mode).RaisedScale(scale, settings, mode);
 }
 
 void QVZChartPane::AddSeriesData(ZafChartControl *target, int k)

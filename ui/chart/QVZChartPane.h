@@ -52,7 +52,8 @@ public:
     // the chart cleared.
     void Plot(KPoint selection, bool redraw);
     // Every trial of the overlay list plotted afresh, in list order, each
-    // as its own series with its own legend entry (an empty list clears).
+    // as its own series with its own legend entry (an empty list clears):
+    // the chart a plot of each in turn leaves, with one redraw.
     void PlotOverlay();
     // Computes the selected trial (the results view's selection) and shows
     // its numbers in the chart data dialog; nothing without a trial.
@@ -122,6 +123,19 @@ private:
     void OverlayResults(std::vector<const QVResult *> &out) const;
     void ShowDisplayResMessage();
     void AddAxisTitles();
+    // The power scale raised by the trial's trace, as ComputeTraces with the
+    // scale update does, leaving the working arrays as they are.
+    void RaiseScale(const QVResult *result);
+    // Every trial's scale raised; the working arrays end with the last one.
+    void RaiseScaleOverAll(const std::vector<const QVResult *> &trials);
+    // Series k (the series number) of the trial, computed and styled.
+    void AddSeries(const QVResult *result);
+    // The overlay legend entry of a results row for series k, in the
+    // series' colour; the series number then goes up by one.
+    void AddLegendEntry(int row);
+    // The marker lines and power lines, the frame and the axis titles, then
+    // the redraw that ends every plot.
+    void FinishPlot(const QVResult *result);
     // The chart of no trial: the cleared series, the axes and their titles
     // in the frame the settings give.
     void ShowEmptyFrame();

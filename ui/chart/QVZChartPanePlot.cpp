@@ -16,6 +16,8 @@
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/results/QVZOverlayList.h"
 
+#include <vector>
+
 namespace {
 
 const KString &SettingText(const wchar_t *key)
@@ -58,8 +60,7 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     if (overlay) {
         std::vector<const QVResult *> overlaid;
         OverlayResults(overlaid);
-        for (const QVResult *r : overlaid)
-            ComputeTraces(r, true);
+        RaiseScaleOverAll(overlaid);
         result = results->MatchingAt(selection.y, resultsView);
     } else {
         result = results->MatchingAt(selection.y, resultsView);
@@ -72,25 +73,48 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
         return;
     }
     if (redraw) {
-        SetSeriesStyle(result, series);
-        ComputeTraces(result, false);
-        AddSeriesData(control, series);
+        AddSeries(result);
         SetupScales();
-        if (overlay) {
-            KString legend(SettingText(kTextChartTrial));
-            legend.Append(L" ").AppendInt(selection.y + 1);
-            control->AddLegendEntry(legend.CStr(), 115, 100 - 6 * (series - 1), 0);
-            if (cf_DataGroup *entry = model->LegendEntry(model->LegendCount()))
-                entry->TextAttribs().SetTextColor(control->GroupDispAttribs(series)->FillColor());
-            ++series;
-        }
+        if (overlay)
+            AddLegendEntry(selection.y);
     }
+    FinishPlot(result);
+    SetPointer(-3200);
+}
+
+void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials)
+{
+    for (size_t i = 0; i + 1 < trials.size(); ++i)
+        RaiseScale(trials[i]);
+    if (!trials.empty())
+        ComputeTraces(trials.back(), true);
+}
+
+void QVZChartPane::AddSeries(const QVResult *result)
+{
+    SetSeriesStyle(result, series);
+    ComputeTraces(result, false);
+    AddSeriesData(control, series);
+}
+
+void QVZChartPane::AddLegendEntry(int row)
+{
+    KString legend(SettingText(kTextChartTrial));
+    legend.Append(L" ").AppendInt(row + 1);
+    control->AddLegendEntry(legend.CStr(), 115, 100 - 6 * (series - 1), 0);
+    cf_ChartModel *model = control->Model();
+    if (cf_DataGroup *entry = model->LegendEntry(model->LegendCount()))
+        entry->TextAttribs().SetTextColor(control->GroupDispAttribs(series)->FillColor());
+    ++series;
+}
+
+void QVZChartPane::FinishPlot(const QVResult *result)
+{
     AddMarkerLines(result);
     AddPowerLine(result);
     SetupFrame();
     AddAxisTitles();
     RedrawControl();
-    SetPointer(-3200);
 }
 
 void QVZChartPane::AddAxisTitles()
@@ -113,12 +137,41 @@ void QVZChartPane::PlotOverlay()
     rangeMultiplier = 1;
     QVZChartTrials *trials = Trials();
     const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr;
+    QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
+    QVResults *results = resultsView ? resultsView->Results() : nullptr;
     if (!overlay || !overlay->Next()) {
         Clear();
         return;
     }
+    if (!results)
+        return;
+    // The chart each trial's own plot would leave behind, built in one go:
+    // every trial computed once for the scale, its series, the lines of the
+    // last one and a single redraw.
+    SetPointer(-3202);
+    scale = 0;
+    cf_ChartModel *model = control->Model();
+    model->Reset();
+    model->ClearLegend();
+    std::vector<int> rows;
+    std::vector<const QVResult *> shown;
     for (const QVTraceInfo *item = overlay->Next(); item; item = overlay->Next(item))
-        Plot(KPoint(0, item->Row()), true);
+        if (const QVResult *r = results->MatchingAt(item->Row(), resultsView)) {
+            rows.push_back(item->Row());
+            shown.push_back(r);
+        }
+    RaiseScaleOverAll(shown);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        AddSeries(shown[i]);
+        AddLegendEntry(rows[i]);
+    }
+    if (shown.empty()) {
+        RedrawControl();
+    } else {
+        SetupScales();
+        FinishPlot(shown.back());
+    }
+    SetPointer(-3200);
 }
 
 void QVZChartPane::Clear()

@@ -86,11 +86,16 @@ void QVZChartTraces::SetLocalDetection(int on) { localDetection = on ? 1 : 0; }
 
 void QVZChartTraces::Compute(const QVResult *result, const QVZChartSettings &settings, int mode)
 {
+    Decode(result);
+    ComputeFromRaw(settings, mode);
+}
+
+void QVZChartTraces::Decode(const QVResult *result)
+{
     if (result)
         result->DecodeTrace(raw[0]); // both channels: raw Y follows raw X
     else
         std::memset(raw, 0, sizeof raw);
-    ComputeFromRaw(settings, mode);
 }
 
 void QVZChartTraces::ComputeFromRaw(const QVZChartSettings &settings, int mode)
@@ -115,11 +120,20 @@ void QVZChartTraces::Filter(int length)
         return;
     }
     for (int channel = 0; channel < 2; ++channel) {
-        for (int i = length - 1; i < kSamples; ++i) {
-            double total = 0.0;
-            for (int j = i - length + 1; j <= i; ++j)
-                total += raw[channel][j];
-            filtered[channel][i] = total / length;
+        const double *in = raw[channel];
+        double *out = filtered[channel];
+        const bool whole = WholeNumbers(in, kSamples);
+        double total = 0.0;
+        for (int i = 0; i < kSamples; ++i) {
+            if (whole) {
+                total += in[i];
+                if (i >= length)
+                    total -= in[i - length];
+            } else if (i >= length - 1) {
+                total = WindowSum(in, i, length);
+            }
+            if (i >= length - 1)
+                out[i] = total / length;
         }
     }
 }
@@ -131,12 +145,35 @@ void QVZChartTraces::SumAndIntegrate(int length)
     for (int i = 0; i < kSamples; ++i)
         sum[i] = std::fabs(filtered[0][i]) + std::fabs(filtered[1][i]);
     length = std::min(length, kSamples);
-    for (int i = length - 1; i < kSamples; ++i) {
-        double total = 0.0;
-        for (int j = i - length + 1; j <= i; ++j)
-            total += sum[j];
-        integral[i] = total;
+    const bool whole = WholeNumbers(sum, kSamples);
+    double total = 0.0;
+    for (int i = 0; i < kSamples; ++i) {
+        if (whole) {
+            total += sum[i];
+            if (i >= length)
+                total -= sum[i - length];
+        } else if (i >= length - 1) {
+            total = WindowSum(sum, i, length);
+        }
+        if (i >= length - 1)
+            integral[i] = total;
     }
+}
+
+bool QVZChartTraces::WholeNumbers(const double *values, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (values[i] != std::trunc(values[i]) || std::fabs(values[i]) > kWholeLimit)
+            return false;
+    return true;
+}
+
+double QVZChartTraces::WindowSum(const double *values, int last, int length)
+{
+    double total = 0.0;
+    for (int j = last - length + 1; j <= last; ++j)
+        total += values[j];
+    return total;
 }
 
 const double *QVZChartTraces::Plotted(int mode) const

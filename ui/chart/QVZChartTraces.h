@@ -52,6 +52,9 @@ public:
     // Decodes the result's trace into the raw pair (zeros for none), then
     // fills the other pairs for the mode.
     void Compute(const QVResult *result, const QVZChartSettings &settings, int mode);
+    // Only the first step of Compute: the result's trace into the raw pair
+    // (zeros for none).
+    void Decode(const QVResult *result);
     // Filters and sums the raw pair as it stands.
     void ComputeFromRaw(const QVZChartSettings &settings, int mode);
     // The array the chart shows in this mode: sum in the two X modes (there
@@ -72,8 +75,15 @@ public:
     const double *Integral() const { return summed[1]; }
 
 private:
+    // Window sums over whole numbers are exact in any order, so they run
+    // along the samples; other values are summed window by window, first
+    // sample first, as the definition reads.
+    static constexpr double kWholeLimit = 1e9; // far below where doubles stop being exact for sums of 5001
     void Filter(int length);
     void SumAndIntegrate(int length);
+    static bool WholeNumbers(const double *values, int count);
+    // values[last - length + 1] + ... + values[last], in that order.
+    static double WindowSum(const double *values, int last, int length);
 
     double raw[2][kSamples] = {};
     double filtered[2][kSamples] = {};

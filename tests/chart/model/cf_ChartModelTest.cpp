@@ -103,6 +103,23 @@ TEST(cf_ChartModel, ModeOneCountsFromOne)
     EXPECT_EQ(LabelOf(m.Range()->Value(1)), L"three");
 }
 
+TEST(cf_ChartModel, ValuesPastTheDomainAreNumberedUnlessTheChartLaysItOutItself)
+{
+    cf_ChartModel m(nullptr, 1);
+    m.AddDomainLabel(1, L"start");
+    m.SetNumberNewValues(false);
+    for (double y : {5.0, 6.0, 7.0})
+        m.AddValue(y);
+    m.AddValue(8, L"labelled");
+    ASSERT_EQ(m.Domain()->Count(), 2); // its own entry and the labelled one
+    EXPECT_EQ(LabelOf(m.Domain()->Value(2)), L"labelled");
+    EXPECT_DOUBLE_EQ(m.XMax(), 4);
+    m.SetNumberNewValues(true);
+    m.AddValue(9);
+    ASSERT_EQ(m.Domain()->Count(), 3);
+    EXPECT_EQ(LabelOf(m.Domain()->Value(3)), L"5");
+}
+
 TEST(cf_ChartModel, ExplicitValuesSwitchToModeThreeAndUseTheirExtremes)
 {
     cf_ChartModel m(nullptr, 1);

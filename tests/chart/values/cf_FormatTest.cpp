@@ -38,3 +38,14 @@ TEST(cf_Format, BoundCoversTheLongestResult)
     EXPECT_EQ(cf_Format::Bound(L"%x %d", false), 0u);
     EXPECT_GT(cf_Format::Bound(L"%99.99f", true), 99u + 99u + 309u);
 }
+
+TEST(cf_Format, WholeNumbersInPlainGReadAsTheGeneralFormatterWritesThem)
+{
+    // "%g|" takes the general formatter; plain "%g" must give the same text.
+    for (double value : {0.0, -0.0, 1.0, -3.0, 4999.0, 5000.0, 123456.0, 999999.0, -999999.0, 1e6, -1e6, 2.5e6,
+                         0.5, 4999.5, -7.25}) {
+        std::wstring general = cf_Format::Double(value, L"%g|");
+        general.pop_back();
+        EXPECT_EQ(general, cf_Format::Double(value, L"%g")) << value;
+    }
+}

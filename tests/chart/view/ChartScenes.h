@@ -8,6 +8,16 @@
 
 #include <string>
 
+// The time axis's labels in place of those the values brought along.
+template <class Chart> void AddPaneTimeLabels(Chart &chart)
+{
+    chart.Model()->Domain()->Clear();
+    static const wchar_t *const seconds[] = {L"-3", L"-2.5", L"-2", L"-1.5", L"-1", L"-0.5",
+                                             L"Gun", L"0.5", L"1", L"1.5", L"2"};
+    for (int k = 0; k <= 50; ++k)
+        chart.AddAxisLabel(k % 5 == 0 ? seconds[k / 5] : L"", 1, k * 100.0);
+}
+
 template <class Chart> void BuildPaneChart(Chart &chart, int samples = 5001, double value = 1500)
 {
     chart.SetKernelFlag(1);
@@ -19,11 +29,7 @@ template <class Chart> void BuildPaneChart(Chart &chart, int samples = 5001, dou
     chart.SetRange(0, 3000);
     chart.SetAxisTicks(4, 600, 1, 2, 0);
     chart.SetAxisLabelStep(4, 1, 0);
-    chart.Model()->Domain()->Clear();
-    static const wchar_t *const seconds[] = {L"-3", L"-2.5", L"-2", L"-1.5", L"-1", L"-0.5",
-                                             L"Gun", L"0.5", L"1", L"1.5", L"2"};
-    for (int k = 0; k <= 50; ++k)
-        chart.AddAxisLabel(k % 5 == 0 ? seconds[k / 5] : L"", 1, k * 100.0);
+    AddPaneTimeLabels(chart);
     chart.SetAxisScaleSource(2, 1);
     chart.AddAxisTitleAt(L"Power", 4, -117, 0, 0);
 }

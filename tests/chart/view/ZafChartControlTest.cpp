@@ -18,12 +18,23 @@
 
 namespace {
 
+// The screen display, counting the texts it is asked to measure.
+class MeasuringScreenDisplay : public ZafScreenDisplay {
+public:
+    ZafRegionStruct TextExtent(const ZafIChar *text, int length = -1) override
+    {
+        ++measured;
+        return ZafScreenDisplay::TextExtent(text, length);
+    }
+    int measured = 0;
+};
+
 class ZafChartControlWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
         app = std::make_unique<ZafMSWindowsApp>(GetModuleHandleW(nullptr));
-        display = std::make_unique<ZafScreenDisplay>();
+        display = std::make_unique<MeasuringScreenDisplay>();
         events = std::make_unique<ZafEventManager>();
         ZafEventManager::SetShared(events.get());
         events->Add(new ZafKeyboard(ZAF_DEVICE_ON));
@@ -65,6 +76,13 @@ protected:
             Sleep(10);
         }
     }
+    // Redraws the chart at once, as an uncovered window does.
+    static void Repaint(ZafChartControl *chart)
+    {
+        HWND window = static_cast<HWND>(chart->OSWindow());
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateWindow(window);
+    }
     static COLORREF PixelAt(ZafChartControl *chart, int x, int y)
     {
         HWND window = static_cast<HWND>(chart->OSWindow());
@@ -75,7 +93,7 @@ protected:
     }
 
     std::unique_ptr<ZafMSWindowsApp> app;
-    std::unique_ptr<ZafScreenDisplay> display;
+    std::unique_ptr<MeasuringScreenDisplay> display;
     std::unique_ptr<ZafEventManager> events;
     std::unique_ptr<ZafWindowManager> manager;
 };
@@ -120,4 +138,36 @@ TEST_F(ZafChartControlWindow, UnknownTypeAndDimensionStillPaint)
     Open(chart);
     EXPECT_EQ(6, chart->ChartType());
     EXPECT_EQ(RGB(192, 192, 192), PixelAt(chart, 100, 60));
+}
+
+TEST_F(ZafChartControlWindow, TextsAreMeasuredAgainOnlyAfterTheDisplaySizeChanged)
+{
+    ZafChartControl *chart = Show(4, 1);
+    BuildPaneChart(*chart);
+    Open(chart);
+    // Each text once: eleven time labels, six power values and the title.
+    const int first = display->measured;
+    ASSERT_EQ(18, first);
+
+    // Uncovered, and with a second trace added: nothing is measured.
+    Repaint(chart);
+    EXPECT_EQ(first, display->measured);
+    for (int i = 0; i < 5001; ++i)
+        chart->AddGroupValue(2, 900);
+    AddPaneTimeLabels(*chart);
+    chart->Event(ZafEventStruct(ZAF_EV_REDRAW, 0));
+    Pump();
+    Repaint(chart);
+    EXPECT_EQ(first, display->measured);
+    EXPECT_EQ(2, chart->Model()->GroupCount());
+
+    // Another size: every text once more.
+    ZafRegionStruct smaller;
+    smaller.Assign(0, 0, 359, 269, ZAF_PIXEL);
+    chart->SetRegion(smaller);
+    chart->Event(ZafEventStruct(ZAF_EV_SIZED, 0));
+    Pump();
+    EXPECT_EQ(2 * first, display->measured);
+    Repaint(chart);
+    EXPECT_EQ(2 * first, display->measured);
 }

@@ -9,6 +9,8 @@
 #include "shell/toolkit/window/KZWindow.h"
 #include "shell/toolkit/window/KZWindowHelpers.h"
 #include "ui/chart/QVZChartTraces.h"
+#include "chart/view/ZafChartControl.h"
+#include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/main/QVZCommands.h"
 
@@ -50,6 +52,33 @@ QVZChartWindow *ChartTest::MakeWindow()
     host->Add(window);
     Pump();
     return window;
+}
+
+std::vector<uint32_t> ChartTest::ChartPixels(QVZChartWindow *window)
+{
+    HWND chart = static_cast<HWND>(window->Pane()->Control()->OSWindow());
+    RECT client;
+    GetClientRect(chart, &client);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC screen = GetDC(chart);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto *first = static_cast<const uint32_t *>(bits);
+    std::vector<uint32_t> pixels(first, first + size_t(client.right) * size_t(client.bottom));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(chart, screen);
+    return pixels;
 }
 
 void ChartTest::SetOverlayMode(bool on)

@@ -3,7 +3,9 @@
 // built-in defaults, a results list with one view and an overlay list that
 // a chart window reads through its trial source, and trials with traces.
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
@@ -29,6 +31,9 @@ protected:
     // A chart window filling the host, reading this fixture's trials.
     QVZChartWindow *MakeWindow();
     void SetOverlayMode(bool on);
+    // The pixels of the window's chart as they stand on the screen, rows
+    // top first.
+    static std::vector<uint32_t> ChartPixels(QVZChartWindow *window);
     void Select(int row) { view->SetSelection(KPoint(0, row)); }
     void SetInt(const wchar_t *key, int value);
     void SetBool(const wchar_t *key, bool value);

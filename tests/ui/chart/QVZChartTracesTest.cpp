@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <utility>
 
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartTraces.h"
@@ -131,6 +133,50 @@ TEST(QVZChartTraces, TheFilterIsATrailingMeanAndOffForShortLengthsAndRawModes)
     EXPECT_EQ(t->FilteredX()[2], 0.0);
     EXPECT_EQ(t->FilteredX()[3], 5.0);
     EXPECT_EQ(t->Integral()[10], (7 + 8 + 9 + 10) / 4.0); // filtered Y is plotted
+}
+
+TEST(QVZChartTraces, EveryWindowHoldsTheSumOfItsSamples)
+{
+    // Traces decode to whole numbers, whose window sums are exact: a mean
+    // is the exact sum divided once, and the integral of an unfiltered trace
+    // is exact. Sums of fractions hold within rounding.
+    const auto windowSum = [](const double *values, int last, int length) {
+        long double total = 0.0;
+        for (int j = last - length + 1; j <= last; ++j)
+            total += values[j];
+        return total;
+    };
+    const auto divided = [](long double total, int length) {
+        volatile double mean = double(total) / length; // rounded to a double once
+        return double(mean);
+    };
+    const auto near = [](double value, long double sum) {
+        return std::fabs(double(value - sum)) <= 1e-9 * (1 + std::fabs(double(sum)));
+    };
+    for (bool whole : { true, false }) {
+        for (int filter : { 0, 7 }) {
+            QVZChartSettings s;
+            s.filtAvePts = filter;
+            auto t = Traces();
+            for (int i = 0; i < kSamples; ++i) {
+                t->RawX()[i] = whole ? (i * 37) % 2001 - 1000 : 0.1 * i + std::sin(i * 0.3);
+                t->RawY()[i] = whole ? -((i * 11) % 301) : std::cos(i * 0.7) / 3;
+            }
+            t->ComputeFromRaw(s, kCmdChartSummedXY);
+            int wrong = 0;
+            for (int i = 6; filter && i < kSamples; ++i)
+                for (const auto &pair : { std::make_pair(t->RawX(), t->FilteredX()),
+                                          std::make_pair(t->RawY(), t->FilteredY()) }) {
+                    const long double sum = windowSum(pair.first, i, 7);
+                    wrong += whole ? pair.second[i] != divided(sum, 7) : !near(pair.second[i] * 7, sum);
+                }
+            for (int i = 191; i < kSamples; ++i) {
+                const long double sum = windowSum(t->Sum(), i, 192);
+                wrong += whole && !filter ? t->Integral()[i] != sum : !near(t->Integral()[i], sum);
+            }
+            EXPECT_EQ(0, wrong) << (whole ? "whole" : "fractional") << " samples, filter " << filter;
+        }
+    }
 }
 
 TEST(QVZChartTraces, AFilterLongerThanTheWindowAveragesOverTheWindow)

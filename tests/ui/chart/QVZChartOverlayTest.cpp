@@ -1,0 +1,94 @@
+// The overlay chart built click by click and drawn anew: the same picture,
+// and each trial's trace computed once while it stays what it was.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+#include <vector>
+
+#include "ChartTest.h"
+#include "chart/model/cf_ChartModel.h"
+#include "chart/view/ZafChartControl.h"
+#include "domain/results/QVResult.h"
+#include "ui/chart/QVZChartPane.h"
+#include "ui/chart/QVZChartTraceCache.h"
+#include "ui/chart/QVZChartTraces.h"
+#include "ui/chart/QVZChartWindow.h"
+#include "ui/results/QVZResultsKeys.h"
+
+namespace {
+
+class ChartOverlay : public ChartTest
+{
+protected:
+    void SetUp() override
+    {
+        ChartTest::SetUp();
+        QVZChartTraceCache::Shared().Clear();
+        // Twelve trials of rising levels (the scale grows along the way),
+        // each with its reaction and power lines.
+        for (int k = 0; k < kMaxOverlayTraces; ++k)
+            AddTrial(1500, 140 + 7 * k, 1500 + 150 * k, 8 + 3 * k);
+        SetOverlayMode(true);
+        window = MakeWindow();
+        window->Clear();
+    }
+    // A click on a row: it joins the overlay and its trace is added.
+    void Click(int row)
+    {
+        overlay.Add(row);
+        Select(row);
+        window->Update(KPoint(0, row));
+    }
+    long Computations() const { return QVZChartTraceCache::Shared().Computations(); }
+    cf_ChartModel *Model() { return window->Pane()->Control()->Model(); }
+
+    QVZChartWindow *window = nullptr;
+};
+
+} // namespace
+
+TEST_F(ChartOverlay, AnOverlayBuiltClickByClickLooksLikeTheSameOverlayDrawnAtOnce)
+{
+    for (int row = 0; row < kMaxOverlayTraces; ++row)
+        Click(row);
+    Pump();
+    const std::vector<uint32_t> clicked = ChartPixels(window);
+    ASSERT_EQ(kMaxOverlayTraces, Model()->GroupCount());
+
+    window->Clear();
+    Pump();
+    ASSERT_NE(clicked, ChartPixels(window));
+    window->Update(KPoint(-1, -1)); // the results changed: the overlay anew
+    Pump();
+    EXPECT_EQ(kMaxOverlayTraces, Model()->GroupCount());
+    EXPECT_EQ(kMaxOverlayTraces, Model()->LegendCount());
+    const std::vector<uint32_t> atOnce = ChartPixels(window);
+    ASSERT_EQ(clicked.size(), atOnce.size());
+    const auto differing = std::inner_product(clicked.begin(), clicked.end(), atOnce.begin(), size_t(0),
+                                              std::plus<size_t>(), std::not_equal_to<uint32_t>());
+    EXPECT_EQ(size_t(0), differing) << "pixels that differ between the overlay built by clicks and drawn at once";
+}
+
+TEST_F(ChartOverlay, EachTraceIsComputedOnceWhileItStaysTheSame)
+{
+    for (int row = 0; row < kMaxOverlayTraces; ++row) {
+        const long before = Computations();
+        Click(row);
+        EXPECT_EQ(before + 1, Computations()) << "click " << row + 1;
+    }
+    const long clicked = Computations();
+    window->Update(KPoint(-1, -1));
+    window->Update(KPoint(-1, -1));
+    EXPECT_EQ(clicked, Computations()) << "the overlay drawn anew twice";
+
+    // A trial whose trace changed is computed afresh and shown as it is now.
+    QVResult *fourth = results.MatchingAt(3, view);
+    ASSERT_NE(nullptr, fourth);
+    std::vector<int16_t> x(QVZChartTraces::kSamples, 40), y(QVZChartTraces::kSamples, 0);
+    fourth->SetTrace(x.data(), y.data());
+    window->Update(KPoint(-1, -1));
+    EXPECT_EQ(clicked + 1, Computations());
+    // Level 40 over the 192-sample integral, raised by the series offset 3.
+    EXPECT_EQ(40.0 * 192 + 3, Model()->Group(4)->Value(1000)->Y());
+}
