@@ -12,18 +12,10 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
+#include "support/RandomBytes.h"
 
 namespace
 {
-std::string RandomBytes(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char &c : bytes)
-        c = char(random() & 0xFF);
-    return bytes;
-}
-
 std::string Wave(size_t size, unsigned seed)
 {
     std::string bytes = "RIFF....WAVEfmt " + RandomBytes(size, seed);

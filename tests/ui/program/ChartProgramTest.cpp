@@ -109,16 +109,6 @@ int PlotPixels(const H::Picture &chart, COLORREF colour)
     return n;
 }
 
-// The middle of a column of the results list, laid out as the list lays it out.
-int ColumnMiddle(HWND list, int column)
-{
-    RECT client = {};
-    GetClientRect(list, &client);
-    QVResultsView layout(nullptr);
-    layout.FitColumns(client.right, false);
-    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
-}
-
 class ChartProgram : public ::testing::Test
 {
 protected:

@@ -17,6 +17,15 @@ namespace H = ProgramHand;
 
 namespace {
 
+// The results of the first leg of the workout saved at path, read into
+// saved; null when the file cannot be read or holds no results.
+QVResults *SavedResults(QVEvent &saved, const std::wstring &path)
+{
+    if (saved.Open(QVEvent::kOpenRead, KString(path.c_str())) != 0 || !saved.Leg(0))
+        return nullptr;
+    return saved.Leg(0)->Results();
+}
+
 bool IsPureRed(COLORREF c)
 {
     return c == RGB(255, 0, 0);
@@ -65,10 +74,8 @@ TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
     EXPECT_EQ(0u, road.Close());
 
     QVEvent saved;
-    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
-    ASSERT_NE(nullptr, saved.Leg(0));
-    QVResults *results = saved.Leg(0)->Results();
-    ASSERT_NE(nullptr, results);
+    QVResults *results = SavedResults(saved, workout);
+    ASSERT_NE(nullptr, results) << "the saved workout cannot be read";
     ASSERT_EQ(3, results->ResultCount());
     int row = 0;
     for (QVResult *result = results->NextResult(nullptr); result; result = results->NextResult(result), ++row)
@@ -109,10 +116,8 @@ TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
     ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
     EXPECT_EQ(0u, road.Close());
     QVEvent saved;
-    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
-    ASSERT_NE(nullptr, saved.Leg(0));
-    QVResults *results = saved.Leg(0)->Results();
-    ASSERT_NE(nullptr, results);
+    QVResults *results = SavedResults(saved, workout);
+    ASSERT_NE(nullptr, results) << "the saved workout cannot be read";
     EXPECT_GE(results->ResultCount(), 3);
     EXPECT_LT(results->ResultCount(), 50);
     EXPECT_EQ(50u, road.Unit()->TrialCount()) << "the unit keeps its trials";

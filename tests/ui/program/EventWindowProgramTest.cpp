@@ -33,16 +33,6 @@ std::vector<int> RowMiddles(HWND list)
     return middles;
 }
 
-// The middle of a column of the list, laid out as the list lays it out.
-int ColumnMiddle(HWND list, int column)
-{
-    RECT client = {};
-    GetClientRect(list, &client);
-    QVResultsView layout(nullptr);
-    layout.FitColumns(client.right, false);
-    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
-}
-
 // A click on a cell of the selected row opens its editor; a pause first so
 // that the two clicks are not one double click.
 void EditCell(HWND list, int x, int y)

@@ -12,21 +12,13 @@
 #include <string>
 
 #include "ui/program/ProgramRoad.h"
+#include "support/RandomBytes.h"
 
 namespace H = ProgramHand;
 
 namespace {
 
 constexpr COLORREF kCover = RGB(255, 0, 255);
-
-std::string RandomBytes(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char &c : bytes)
-        c = char(random() & 0xFF);
-    return bytes;
-}
 
 std::string Narrow(const std::wstring &text)
 {
