@@ -3,7 +3,8 @@
 // that locks it owns it and may lock it again (each Lock paired with an
 // Unlock). A mutex whose owning thread ended without unlocking counts as
 // taken by the next locker. Not copyable. The system object is made at the
-// first Lock, so a mutex that is never locked costs no system call.
+// first Lock, already held by that locker, so a mutex that is never locked
+// costs no system call and the first Lock costs one.
 
 #include <atomic>
 #include <cstdint>
@@ -24,8 +25,9 @@ public:
     bool Unlock();
 
 private:
-    // The system mutex, made by the first caller (any thread).
-    void *Handle();
+    // The system mutex, made by the first caller (any thread); madeOwned
+    // tells that this call made it, already held by the calling thread.
+    void *Handle(bool &madeOwned);
 
     std::atomic<void *> itsHandle{nullptr};
 };
