@@ -97,15 +97,22 @@ void KBufferedFile::DoWrite(const void *buffer, int32_t count)
 {
     if (itsNext != itsEnd)
         DropReadBuffer();
-    const int32_t capacity = itsCapacity;
-    if (itsPending + count > capacity)
-        FlushWrites();
-    if (count >= capacity) {
-        KFile::DoWrite(buffer, count);
-        return;
+    // The buffer goes to the system only when full: a long file is written
+    // in pieces of the buffer's size, each ending on a page boundary.
+    const uint8_t *bytes = static_cast<const uint8_t *>(buffer);
+    while (count > 0) {
+        if (itsPending == 0 && count >= itsCapacity) {
+            KFile::DoWrite(bytes, count);
+            return;
+        }
+        const int32_t n = count < itsCapacity - itsPending ? count : itsCapacity - itsPending;
+        CopyBytes(itsBuffer.get() + itsPending, bytes, n);
+        itsPending += n;
+        bytes += n;
+        count -= n;
+        if (itsPending == itsCapacity)
+            FlushWrites();
     }
-    CopyBytes(itsBuffer.get() + itsPending, buffer, count);
-    itsPending += count;
 }
 
 int64_t KBufferedFile::DoGetSize()
