@@ -9,6 +9,7 @@ list(APPEND FOUNDATION_SOURCES
     streams/KPersistent.cpp
     streams/KReplacingFile.cpp
     streams/KStream.cpp
+    streams/KStreamBuffer.cpp
     streams/KStreamText.cpp
     streams/KStringRecord.cpp
 )

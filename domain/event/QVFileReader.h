@@ -9,6 +9,7 @@
 
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KStream.h"
+#include "foundation/streams/KStreamBuffer.h"
 
 class QVFileReader : public KStream
 {
@@ -29,7 +30,7 @@ private:
     KFile m_file;
     // At most kWindow bytes, no more than the file holds; not cleared when
     // made, only bytes read into it are used.
-    std::unique_ptr<uint8_t[]> m_window;
+    std::unique_ptr<KStreamBuffer> m_window;
     int32_t m_capacity = 0;
     int64_t m_size = 0;
     int64_t m_windowStart = 0;   // file offset of m_window[0]

@@ -23,7 +23,7 @@ void CopyBytes(uint8_t *to, const void *from, int32_t count)
 } // namespace
 
 KBufferedFile::KBufferedFile(int32_t bufferSize)
-    : itsBuffer(new uint8_t[size_t(Capacity(bufferSize))]), itsCapacity(Capacity(bufferSize))
+    : itsBuffer(Capacity(bufferSize)), itsCapacity(Capacity(bufferSize))
 {
 }
 
@@ -61,7 +61,7 @@ void KBufferedFile::FlushWrites()
     if (itsPending > 0) {
         int32_t count = itsPending;
         itsPending = 0;
-        KFile::DoWrite(itsBuffer.get(), count);
+        KFile::DoWrite(itsBuffer.Data(), count);
     }
 }
 
@@ -81,14 +81,14 @@ int32_t KBufferedFile::DoRead(void *buffer, int32_t count)
         if (count >= itsCapacity)
             return KFile::DoRead(buffer, count);
         itsNext = 0;
-        itsEnd = KFile::DoRead(itsBuffer.get(), itsCapacity);
+        itsEnd = KFile::DoRead(itsBuffer.Data(), itsCapacity);
         if (itsEnd <= 0) {
             itsEnd = 0;
             return 0;
         }
     }
     int32_t n = count < itsEnd - itsNext ? count : itsEnd - itsNext;
-    std::memcpy(buffer, itsBuffer.get() + itsNext, size_t(n));
+    std::memcpy(buffer, itsBuffer.Data() + itsNext, size_t(n));
     itsNext += n;
     return n;
 }
@@ -97,15 +97,22 @@ void KBufferedFile::DoWrite(const void *buffer, int32_t count)
 {
     if (itsNext != itsEnd)
         DropReadBuffer();
-    const int32_t capacity = itsCapacity;
-    if (itsPending + count > capacity)
-        FlushWrites();
-    if (count >= capacity) {
-        KFile::DoWrite(buffer, count);
-        return;
+    // The buffer goes to the system only when full: a long file is written
+    // in pieces of the buffer's size, each ending on a page boundary.
+    const uint8_t *bytes = static_cast<const uint8_t *>(buffer);
+    while (count > 0) {
+        if (itsPending == 0 && count >= itsCapacity) {
+            KFile::DoWrite(bytes, count);
+            return;
+        }
+        const int32_t n = count < itsCapacity - itsPending ? count : itsCapacity - itsPending;
+        CopyBytes(itsBuffer.Data() + itsPending, bytes, n);
+        itsPending += n;
+        bytes += n;
+        count -= n;
+        if (itsPending == itsCapacity)
+            FlushWrites();
     }
-    CopyBytes(itsBuffer.get() + itsPending, buffer, count);
-    itsPending += count;
 }
 
 int64_t KBufferedFile::DoGetSize()

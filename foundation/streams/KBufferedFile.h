@@ -7,8 +7,7 @@
 // it out too but swallows a failure, so close explicitly when it matters.
 
 #include "foundation/streams/KFile.h"
-
-#include <memory>
+#include "foundation/streams/KStreamBuffer.h"
 
 class KBufferedFile : public KFile
 {
@@ -34,9 +33,8 @@ private:
     // Forgets read-ahead bytes, moving the file back to the logical position.
     void DropReadBuffer();
 
-    // Not cleared when made: only bytes read or written into it are used, and
-    // pages never touched cost nothing.
-    std::unique_ptr<uint8_t[]> itsBuffer;
+    // Not cleared when made: only bytes read or written into it are used.
+    KStreamBuffer itsBuffer;
     int32_t itsCapacity;
     int32_t itsNext = 0;     // reading: next unread byte of the buffer
     int32_t itsEnd = 0;      // reading: end of the bytes read ahead

@@ -5,6 +5,7 @@ list(APPEND TEST_SOURCES
     streams/KDamageTest.cpp
     streams/KFileDialogTest.cpp
     streams/KFileTest.cpp
+    streams/KStreamBufferTest.cpp
     streams/KRecordTest.cpp
     streams/KStreamTest.cpp
     support/TestStreams.cpp

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -77,4 +78,47 @@ TEST(KMutex, TheOwnerMayLockAgainAndMustUnlockAsOften)
     EXPECT_FALSE(otherGotIt);
     EXPECT_TRUE(mutex.Unlock());
     EXPECT_FALSE(mutex.Unlock()); // not held any more
+}
+
+TEST(KMutex, KeepsThreadsThatIncrementOneCounterFromLosingAnIncrement)
+{
+    KMutex mutex;
+    int counter = 0;
+    constexpr int kThreads = 4, kRounds = 20000;
+    std::atomic<bool> go{false};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&] {
+            WaitFor(go);
+            for (int i = 0; i < kRounds; ++i) {
+                ASSERT_TRUE(mutex.Lock());
+                // Read, yield now and then so that others queue up, write.
+                int seen = counter;
+                if (i % 64 == 0)
+                    KSleep(0);
+                counter = seen + 1;
+                mutex.Unlock();
+            }
+        });
+    go = true;
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(counter, kThreads * kRounds);
+}
+
+TEST(KMutex, AWaitingThreadGetsTheMutexWhenItsHolderEndsHoldingIt)
+{
+    KMutex mutex;
+    std::atomic<bool> held{false}, waiting{false};
+    std::thread owner([&] {
+        mutex.Lock();
+        held = true;
+        WaitFor(waiting);
+        KSleep(50);  // the other thread is asleep in Lock by now
+    });                // ends still holding it
+    WaitFor(held);
+    waiting = true;
+    EXPECT_TRUE(mutex.Lock(0, 5000));
+    EXPECT_TRUE(mutex.Unlock());
+    owner.join();
 }
