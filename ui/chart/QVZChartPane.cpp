@@ -15,10 +15,10 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/window/KZGeometry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/chart/QVZSlopeDetector.h"
 

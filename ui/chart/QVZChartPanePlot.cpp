@@ -12,9 +12,9 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
 #include "ui/chart/QVZChartDataDialog.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 
 namespace {
 

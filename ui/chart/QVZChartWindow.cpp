@@ -14,14 +14,12 @@
 #include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/chart/QVZChartHost.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
-#include "ui/results/QVZResultsPane.h"
-#include "ui/results/QVZResultsWindow.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace {
 
@@ -72,38 +70,11 @@ bool OverlayMode()
     return app && app->IsOverlayMode();
 }
 
-// The trials of the event window's results window.
-class EventWindowTrials : public QVZChartTrials
-{
-public:
-    explicit EventWindowTrials(QVZEventMDI *eventWindow) : eventWindow(eventWindow) {}
-
-    QVResultsView *ResultsView() override
-    {
-        QVZResultsWindow *results = Results();
-        return results ? results->View() : nullptr;
-    }
-
-    const QVZOverlayList *OverlayList() override
-    {
-        QVZResultsWindow *results = Results();
-        return results && results->Pane() ? &results->Pane()->Overlay() : nullptr;
-    }
-
-private:
-    QVZResultsWindow *Results() const
-    {
-        return eventWindow ? dynamic_cast<QVZResultsWindow *>(eventWindow->ResultsWindow()) : nullptr;
-    }
-
-    QVZEventMDI *eventWindow;
-};
-
 } // namespace
 
 QVZChartTrials *QVZChartWindow::Trials() const
 {
-    return trials ? trials : eventTrials.get();
+    return trials ? trials : host ? host->ChartTrials() : nullptr;
 }
 
 void QVZChartWindow::Startup()
@@ -129,8 +100,7 @@ void QVZChartWindow::Shutdown()
     }
 }
 
-QVZChartWindow::QVZChartWindow(QVZEventMDI *eventWindow, QVChartView *attached)
-    : KZWindow(0, 0, 0, 0), eventWindow(eventWindow), eventTrials(new EventWindowTrials(eventWindow))
+QVZChartWindow::QVZChartWindow(QVZChartHost *host, QVChartView *attached) : KZWindow(0, 0, 0, 0), host(host)
 {
     Startup(); // the bitmaps must exist before the buttons show them
     toolBar = new KZToolBar(0, -1);

@@ -5,13 +5,12 @@
 #include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "foundation/registry/KRegistry.h"
-#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/main/QVZControl.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/event/QVZEventHost.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
 
@@ -120,9 +119,8 @@ bool QVZEventMDI::Save(int flags)
     if (result == 0) {
         ReleaseUntitledNumber();   // the document has its file now
         ShowDocumentName();
-        if (QVZControl *control = VZApplication::MainControl())
-            if (VZHardwareBar *bar = control->HardwareBar())
-                bar->UpdateStatus();
+        if (host)
+            host->EventSaved(*this);
         event->SetModified(false);
     } else if (result != 1004 && app) {
         app->ShowErrorCode(result, -1);
@@ -132,6 +130,11 @@ bool QVZEventMDI::Save(int flags)
     if (app)
         app->SetMousePointer(kPointerArrow);
     return result == 0;
+}
+
+bool QVZEventMDI::LoadScheduled(int direction)
+{
+    return host && host->LoadScheduledInto(*this, direction);
 }
 
 void QVZEventMDI::Activate()

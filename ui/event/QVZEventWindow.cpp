@@ -12,7 +12,7 @@
 #include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/event/QVZEventPane.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 namespace {

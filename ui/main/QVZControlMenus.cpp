@@ -9,7 +9,7 @@
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "domain/results/QVResultsView.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZResultsTitle.h"
 

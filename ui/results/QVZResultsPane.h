@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "shell/toolkit/lists/KZEditableSelector.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
 class KRGroup;
@@ -96,8 +96,8 @@ public:
     int SendEventName(const KString &text);
     int SendResults();
 
-    // Asks the main window to load the start-list entry in direction into
-    // the event window of this pane; true when it did.
+    // Asks the window's host (the event window) to load the start-list
+    // entry in direction into its document; true when it did.
     bool LoadScheduled(int direction);
 
     // The lines of the photobeam-break pop-up of result: each break with a

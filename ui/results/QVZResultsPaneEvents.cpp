@@ -15,8 +15,8 @@
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZResultsWindow.h"
 

@@ -12,9 +12,9 @@
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
-#include "ui/chart/QVZChartKeys.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 

@@ -7,8 +7,8 @@
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLongOperation.h"
-#include "ui/options/QVZOptionsKeys.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
 

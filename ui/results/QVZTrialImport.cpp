@@ -1,5 +1,5 @@
 // The trial download: importing one trial into the results list.
-#include "ui/options/QVZOptionsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
 #include "ui/results/QVZTrialDownload.h"
 
 #include <climits>
@@ -9,8 +9,8 @@
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/app/KZAppCodes.h"
-#include "ui/results/QVZOverlayList.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZOverlayList.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
 

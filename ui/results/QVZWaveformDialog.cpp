@@ -14,7 +14,7 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"

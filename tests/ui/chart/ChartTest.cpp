@@ -10,7 +10,7 @@
 #include "shell/toolkit/window/KZWindowHelpers.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 void ChartTest::SetUp()
 {

@@ -14,7 +14,7 @@
 #include "domain/ui/QVWindowHooks.h"
 #include "ui/results/ScriptedUnitLink.h"
 #include "shell/support/ToolkitTest.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
 class KRGroup;

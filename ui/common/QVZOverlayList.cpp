@@ -1,8 +1,8 @@
 // The overlay list of the results pane.
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 
 #include "foundation/values/KPoint.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 
 QVZOverlayList::~QVZOverlayList()
 {
