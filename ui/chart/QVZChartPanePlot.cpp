@@ -11,18 +11,13 @@
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/common/QVZOverlayList.h"
 
 namespace {
-
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
 
 void SetPointer(int image)
 {
@@ -77,7 +72,7 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
         AddSeriesData(control, series);
         SetupScales();
         if (overlay) {
-            KString legend(SettingText(kTextChartTrial));
+            KString legend(KZSettingText(kTextChartTrial));
             legend.Append(L" ").AppendInt(selection.y + 1);
             control->AddLegendEntry(legend.CStr(), 115, 100 - 6 * (series - 1), 0);
             if (cf_DataGroup *entry = model->LegendEntry(model->LegendCount()))
@@ -95,8 +90,8 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
 
 void QVZChartPane::AddAxisTitles()
 {
-    control->AddAxisTitleAt(SettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
-    control->AddAxisTitleAt(SettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
+    control->AddAxisTitleAt(KZSettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
+    control->AddAxisTitleAt(KZSettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
 }
 
 void QVZChartPane::ShowEmptyFrame()

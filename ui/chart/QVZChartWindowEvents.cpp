@@ -68,9 +68,8 @@ ZafEventType QVZChartWindow::Event(const ZafEventStruct &event)
 bool QVZChartWindow::SetLineAllowed()
 {
     KRegistry *settings = VZApplication::Registry();
-    VZApplication *app = VZApplication::Instance();
     const KRBool *line = settings ? settings->GetBool(kKeyChartLineSet) : nullptr;
-    if (!app || !app->IsOverlayMode() || !line || line->Value())
+    if (!QVZOverlayList::InOverlayMode() || !line || line->Value())
         return true;
     QVZChartTrials *source = Trials();
     QVResultsView *resultsView = source ? source->ResultsView() : nullptr;
@@ -86,7 +85,8 @@ bool QVZChartWindow::SetLineAllowed()
         if (!reference) {
             reference = &r->SetCommandTime();
         } else if (*reference != r->SetCommandTime()) {
-            app->ShowMessage(settings->GetText(kTextChartNoSetOverlay));
+            if (VZApplication *app = VZApplication::Instance())
+                app->ShowMessage(settings->GetText(kTextChartNoSetOverlay));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 #include "ui/common/QVZOverlayList.h"
 
 #include "foundation/values/KPoint.h"
+#include "shell/app/VZApplication.h"
 #include "ui/common/QVZResultsKeys.h"
 
 QVZOverlayList::~QVZOverlayList()
@@ -49,4 +50,10 @@ void QVZOverlayList::Clear()
 QVTraceInfo *QVZOverlayList::Next(const QVTraceInfo *entry) const
 {
     return static_cast<QVTraceInfo *>(entries.Next(entry));
+}
+
+bool QVZOverlayList::InOverlayMode()
+{
+    VZApplication *application = VZApplication::Instance();
+    return application && application->IsOverlayMode();
 }

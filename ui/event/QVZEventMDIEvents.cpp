@@ -7,22 +7,13 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/common/QVZCommands.h"
 #include "ui/event/QVZEventHost.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
-
-namespace {
-
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
-
-} // namespace
 
 ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
 {
@@ -88,13 +79,13 @@ ZafEventType QVZEventMDI::AskToSave(const ZafEventStruct &, ZafEventType code)
     const bool exiting = code == kEvtExitQuery;
     KString caption;
     if (exiting)
-        caption.Append(SettingText(L"\\Strings\\Event\\Close\\ExitTitle")).Append(L" ").Append(VZApplication::kProgramTitle);
+        caption.Append(KZSettingText(L"\\Strings\\Event\\Close\\ExitTitle")).Append(L" ").Append(VZApplication::kProgramTitle);
     else
-        caption.Append(SettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
+        caption.Append(KZSettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
     KString text(L"'");
     DocumentName(text);
     text.Append(L"' ");
-    text.Append(SettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
+    text.Append(KZSettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
     switch (KZMessageBox(caption, text, kButtonYes | kButtonNo | kButtonCancel, kButtonYes, kIconQuestion)) {
     case kDialogYes:
         return Save(QVEvent::kSaveWrite) ? code : 0;

@@ -4,7 +4,7 @@
 
 #include "domain/event/QVEvent.h"
 #include "domain/event/QVEventView.h"
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/bars/KZTBButton.h"

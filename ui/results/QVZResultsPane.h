@@ -124,7 +124,7 @@ public:
     bool InOverlayMode() override;
     void StartOverlayMode() override;
     KPoint SelectedCell() override { return Selection(); }
-    int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
+    int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
 
     // The module's printer: made at its first use after start-up with the
@@ -174,7 +174,7 @@ private:
     void ToggleOverlayRow(int row);
     ZafEventType SelectorEvent(const ZafEventStruct &event);
     // The chart shows the trial of cell, or the overlay takes or drops it.
-    void ChooseTrial(KPoint cell);
+    void ShowOrOverlayTrial(KPoint cell);
     void ShowBreaks(KPoint pixel, const QVResult &result);
     int SendToControlCenter(const KString *text);
 

@@ -31,7 +31,7 @@ int QVZResultsPane::DownloadTrials(bool addTimes, bool downloadTraces)
     return answer;
 }
 
-int32_t QVZResultsPane::ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &dialogTitle,
+int32_t QVZResultsPane::AskForTrial(QVZUnitLink &link, int32_t unit, const KString &dialogTitle,
                                     const KRGroup &group, int32_t &choice)
 {
     if (trialChooser)
