@@ -66,10 +66,10 @@ private:
     void Replot();
     void ResizeInEventWindow(bool maximize);
 
-    QVZChartHost *host;
+    QVZChartHost *host;   // not owned; outlives this window
+    QVZChartTrials *trials = nullptr;   // not owned; before the host's
     QVChart *chart = nullptr;
     QVChartView *view = nullptr;
-    QVZChartTrials *trials = nullptr;
     QVZChartPane *pane = nullptr;
     KZToolBar *toolBar = nullptr;
     KZGeomMgr *geometry = nullptr;

@@ -126,7 +126,8 @@ private:
     void ShowDocumentName();
 
     QVEvent *event;
-    QVZEventHost *host;
+    QVZEventHost *host;   // not owned; the main window, which outlives this one
+    std::unique_ptr<QVZChartTrials> chartTrials;   // the charts' way to the results window
     VLeg *leg = nullptr;
     KZGeomMgr *geometry = nullptr;
     ZafWindow *resultsWindow = nullptr;
@@ -134,6 +135,5 @@ private:
     ZafWindow *summaryWindow = nullptr;
     Pane *maximized = nullptr;
     KList panes;
-    std::unique_ptr<QVZChartTrials> chartTrials;
     int untitledNumber = 0;   // 0: the document has a file (or the window no number)
 };

@@ -69,7 +69,7 @@ private:
     void BuildToolBar();
 
     ZafWindowObject *owner;
-    QVZResultsHost *host = nullptr;
+    QVZResultsHost *host = nullptr;   // not owned; the owner, as the pane reaches it
     QVResults *results = nullptr;
     QVResultsView *view = nullptr;
     QVZResultsPane *pane = nullptr;

@@ -107,6 +107,23 @@ protected:
     }
     void Command(int32_t code) { control->Event(ZafEventStruct(code, 0)); }
     double Float(const wchar_t *key) { return registry->GetFloat(key)->Value(); }
+    // A start list of heats 1 and 2 of one event, and the Goto dialog's
+    // answer: heat, confirmed.
+    void ScheduleTwoHeatsAndGoTo(const wchar_t *heat)
+    {
+        WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
+        WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
+        WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
+        schedule = std::make_unique<QVSchedule>();
+        QVSchedule::SetInstance(schedule.get());
+        OnEachDialog({ [heat](ZafWindow *front) {
+            const std::vector<KZString *> fields = FieldsOf<KZString>(front);
+            fields[0]->SetText(L"1");
+            fields[1]->SetText(L"1");
+            fields[2]->SetText(heat);
+            Press(front, kDialogOk);
+        } });
+    }
 
     std::unique_ptr<QVSchedule> schedule;
 };
@@ -205,18 +222,7 @@ TEST_F(MainWindowDialogs, FileOptionsWithCtrlAndShiftHeldOpensTheSettingsEditor)
 
 TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
 {
-    WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
-    schedule = std::make_unique<QVSchedule>();
-    QVSchedule::SetInstance(schedule.get());
-    OnEachDialog({ [&](ZafWindow *front) {
-        const std::vector<KZString *> fields = FieldsOf<KZString>(front);
-        fields[0]->SetText(L"1");
-        fields[1]->SetText(L"1");
-        fields[2]->SetText(L"2");
-        Press(front, kDialogOk);
-    } });
+    ScheduleTwoHeatsAndGoTo(L"2");
     QVZEventMDI *window = control->LoadScheduledEvent(0, nullptr, 0);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
@@ -232,18 +238,7 @@ TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
 
 TEST_F(MainWindowDialogs, TheResultsPaneStepsItsOwnEventWindowToTheNextHeat)
 {
-    WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
-    schedule = std::make_unique<QVSchedule>();
-    QVSchedule::SetInstance(schedule.get());
-    OnEachDialog({ [&](ZafWindow *front) {
-        const std::vector<KZString *> fields = FieldsOf<KZString>(front);
-        fields[0]->SetText(L"1");
-        fields[1]->SetText(L"1");
-        fields[2]->SetText(L"1");
-        Press(front, kDialogOk);
-    } });
+    ScheduleTwoHeatsAndGoTo(L"1");
     QVZEventMDI *window = control->LoadScheduledEvent(0, nullptr, 0);
     ASSERT_NE(nullptr, window);
     auto *results = dynamic_cast<QVZResultsWindow *>(window->ResultsWindow());

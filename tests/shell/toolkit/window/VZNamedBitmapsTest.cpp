@@ -19,13 +19,8 @@ protected:
     void SetUp() override
     {
         ToolkitTest::SetUp();
-        wchar_t path[MAX_PATH * 4] = {};
-        GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-        std::wstring built = path;
-        for (int level = 0; level < 3; ++level)
-            built.erase(built.find_last_of(L"\\/"));
-        ASSERT_TRUE(app->OpenDataFile((built + L"\\bin\\quorvane.zaf").c_str()));
-        log = std::make_unique<KLog>();
+        ASSERT_TRUE(OpenProgramDataFile());
+        log = std::make_unique<KLog>();   // in the test's own folder
         KSetProgramLog(log.get());
     }
     void TearDown() override
@@ -34,12 +29,7 @@ protected:
         log.reset();
         ToolkitTest::TearDown();
     }
-    // True when the program log holds a line tagged E.
-    bool LogHasErrors() const
-    {
-        const std::string text = ReadBytes(log->Path().CStr());
-        return text.rfind("E ", 0) == 0 || text.find("\nE ") != std::string::npos;
-    }
+    std::string Logged() const { return ReadBytes(log->Path().CStr()); }
 
     std::unique_ptr<KLog> log;
 };
@@ -54,7 +44,7 @@ TEST_F(NamedBitmaps, ABitmapMissingFromTheDataFileIsEmptyAndLogged)
     EXPECT_GT(bitmaps.At(0)->Width(), 0);
     EXPECT_EQ(0, bitmaps.At(1)->Width());
     EXPECT_EQ(nullptr, bitmaps.At(2));
-    EXPECT_TRUE(LogHasErrors());
+    EXPECT_NE(std::string::npos, Logged().find("NoSuchPicture"));
 }
 
 // A window made before its module's start-up loads the bitmaps for its
@@ -70,7 +60,7 @@ TEST_F(NamedBitmaps, LoadOnceKeepsTheBitmapsButtonsAlreadyShowUntilTheyAreFreed)
     bitmaps.LoadOnce(others, 2);
     EXPECT_EQ(1, bitmaps.Count());
     EXPECT_EQ(nullptr, bitmaps.Find(L"NoSuchPicture"));
-    EXPECT_FALSE(LogHasErrors());
+    EXPECT_EQ(std::string::npos, Logged().find("NoSuchPicture"));
     bitmaps.Free();
     EXPECT_EQ(nullptr, bitmaps.Find(L"Print"));
     bitmaps.LoadOnce(others, 2);
