@@ -1,7 +1,6 @@
 # Module start-ups of the image and hardware windows: their named bitmaps,
 # the image pane's settings, export file and overlays.
 list(APPEND IMAGING_SOURCES
-    windows/VZNamedBitmaps.cpp
     windows/VZImagePane.cpp
     windows/VZHardwareWindow.cpp
     windows/VZRemotePane.cpp

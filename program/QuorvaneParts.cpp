@@ -5,6 +5,7 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResultsView.h"
+#include "domain/resultslink/QVResultsLink.h"
 #include "domain/schedule/QVSchedule.h"
 #include "domain/scoreboards/QVScoreboards.h"
 #include "domain/timing/VGray15.h"
@@ -81,6 +82,7 @@ void QuorvaneParts::StopModules()
     QVSerialPort::Shutdown();
     QVScoreboards::ForgetScripts();
     QVSchedule::Shutdown();
+    QVResultsLink::Shutdown();
     VImage::Shutdown();
     VImageFrame::Shutdown();
     QVResult::Shutdown();

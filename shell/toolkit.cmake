@@ -4,6 +4,7 @@ list(APPEND SHELL_SOURCES
     toolkit/window/KZAccelerator.cpp
     toolkit/menus/KZAnchoredPopUpMenu.cpp
     toolkit/window/KZBitmap.cpp
+    toolkit/window/VZNamedBitmaps.cpp
     toolkit/fields/KZButton.cpp
     toolkit/fields/KZComboBox.cpp
     toolkit/window/KZControl.cpp

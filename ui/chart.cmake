@@ -1,6 +1,5 @@
 # The chart pane, its window, the chart data pipeline and the chart dialogs.
 list(APPEND UI_SOURCES
-    chart/QVZChartCommands.cpp
     chart/QVZChartPane.cpp
     chart/QVZChartPaneEvents.cpp
     chart/QVZChartPanePlot.cpp

@@ -1,6 +1,7 @@
 # The main window, its commands and its status bar.
 list(APPEND UI_SOURCES
     main/QVZControl.cpp
+    main/QVZControlChart.cpp
     main/QVZControlCommands.cpp
     main/QVZControlDocuments.cpp
     main/QVZControlHelp.cpp

@@ -1,7 +1,6 @@
 # The results area: results list and window, trial download, trial choice dialog.
 list(APPEND UI_SOURCES
     results/QVZBlockSensorLink.cpp
-    results/QVZOverlayList.cpp
     results/QVZPrintColumns.cpp
     results/QVZResultsPane.cpp
     results/QVZResultsPaneEdit.cpp

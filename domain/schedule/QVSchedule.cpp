@@ -3,7 +3,6 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
-#include "domain/resultslink/QVResultsLink.h"
 #include "domain/schedule/QVScheduleItem.h"
 #include "domain/schedule/QVServiceKeys.h"
 #include "domain/timing/VLeg.h"
@@ -272,7 +271,4 @@ int QVSchedule::SendResults(QVEvent *event, int)
 
 void QVSchedule::Startup() {}
 
-void QVSchedule::Shutdown()
-{
-    QVResultsLink::Shutdown();
-}
+void QVSchedule::Shutdown() {}

@@ -47,7 +47,8 @@ public:
     // The program's schedule; none before start-up made one.
     static QVSchedule *Instance();
     static void SetInstance(QVSchedule *schedule);
-    // Module start-up and shut-down (the results link is closed at shut-down).
+    // Module start-up and shut-down (nothing to do: the program closes the
+    // results link right after).
     static void Startup();
     static void Shutdown();
 

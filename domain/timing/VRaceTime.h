@@ -41,6 +41,8 @@ public:
     int32_t Tag() const { return m_tag; }
     void SetTag(int32_t tag) { m_tag = tag; }
 
+    // Holds a time, not "no time": the one test of it. Milliseconds() of a
+    // time never gives kNoMilliseconds.
     bool IsValid() const { return m_resolution >= 0; }
     void Clear();
     // Whole milliseconds (truncated towards zero); 0x80000000 for no time.

@@ -104,14 +104,12 @@ void KLog::WriteLine(wchar_t tag, const KString &text)
     std::vector<char> utf8(size_t(bytes), 0);
     WideCharToMultiByte(CP_UTF8, 0, line.CStr(), line.Length(), utf8.data(), bytes, nullptr, nullptr);
 
-    if (!itsMutex.Lock(0, -1))
-        return;
+    std::lock_guard<std::mutex> hold(itsMutex);
     // Another program copy may have appended meanwhile: write at the end.
     LARGE_INTEGER zero = {};
     SetFilePointerEx(itsFile, zero, nullptr, FILE_END);
     DWORD written = 0;
     WriteFile(itsFile, utf8.data(), DWORD(bytes), &written, nullptr);
-    itsMutex.Unlock();
 }
 
 KLog *KProgramLog()

@@ -7,13 +7,14 @@
 // Consistency. The file is written in UTF-8. When the log is destroyed and
 // the file is empty it is deleted, so a clean run leaves no log behind.
 //
-// Any thread may write: a KMutex keeps lines whole. A log whose file cannot
+// Any thread may write: a mutex keeps lines whole. A log whose file cannot
 // be opened writes nothing and reports so through IsOpen. The start-up
 // publishes one log as the program's log (KSetProgramLog); others reach it
 // with KProgramLog.
 
+#include <mutex>
+
 #include "foundation/strings/KString.h"
-#include "foundation/threads/KMutex.h"
 
 class KLog
 {
@@ -35,7 +36,7 @@ public:
 private:
     void WriteLine(wchar_t tag, const KString &text);
 
-    KMutex itsMutex;
+    std::mutex itsMutex;
     KString itsPath;
     void *itsFile = nullptr;
 };

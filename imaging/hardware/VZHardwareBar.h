@@ -10,7 +10,7 @@
 
 #include "domain/ui/QVWindowHooks.h"
 #include "imaging/VZWindowCodes.h"
-#include "imaging/windows/VZModuleBitmaps.h"
+#include "shell/toolkit/window/VZModuleBitmaps.h"
 #include "shell/toolkit/bars/KZToolBar.h"
 
 class KZTBButton;

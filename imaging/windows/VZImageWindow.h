@@ -16,7 +16,7 @@
 #include "foundation/values/KPoint.h"
 #include "imaging/views/VImageViewWindow.h"
 #include "imaging/VZWindowCodes.h"
-#include "imaging/windows/VZModuleBitmaps.h"
+#include "shell/toolkit/window/VZModuleBitmaps.h"
 #include "shell/toolkit/bars/KZTBComboBox.h"
 #include "shell/toolkit/bars/KZTBString.h"
 #include "shell/toolkit/window/KZWindow.h"

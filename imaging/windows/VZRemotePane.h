@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "imaging/VZWindowCodes.h"
-#include "imaging/windows/VZModuleBitmaps.h"
+#include "shell/toolkit/window/VZModuleBitmaps.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;

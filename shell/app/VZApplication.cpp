@@ -10,6 +10,7 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 
 const wchar_t *const VZApplication::kProgramTitle = L"Quorvane Training";
 
@@ -27,6 +28,7 @@ KZStatusBar *gMainStatusBar = nullptr;
 
 KZPullDownMenu *KZMainMenuBar() { return gMainMenuBar; }
 KZStatusBar *KZMainStatusBar() { return gMainStatusBar; }
+KZStatusLine *KZMainStatusLine() { return gMainStatusBar; }
 void KZSetMainMenuBar(KZPullDownMenu *menu) { gMainMenuBar = menu; }
 void KZSetMainStatusBar(KZStatusBar *bar) { gMainStatusBar = bar; }
 

@@ -18,6 +18,7 @@ class KRegistry;
 class KRString;
 class KZPullDownMenu;
 class KZStatusBar;
+class KZStatusLine;
 class QVScoreboards;
 class QVZControl;
 class VZProgramParts;
@@ -192,5 +193,7 @@ private:
 // exists and after it went.
 KZPullDownMenu *KZMainMenuBar();
 KZStatusBar *KZMainStatusBar();
+// The same status bar as the toolkit's windows and fields reach it.
+KZStatusLine *KZMainStatusLine();
 void KZSetMainMenuBar(KZPullDownMenu *menu);
 void KZSetMainStatusBar(KZStatusBar *bar);

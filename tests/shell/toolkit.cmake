@@ -11,6 +11,7 @@ list(APPEND TEST_SOURCES
     toolkit/window/KZSplashTest.cpp
     toolkit/bars/KZStatusBarTest.cpp
     toolkit/window/KZWindowLeechTest.cpp
+    toolkit/window/VZNamedBitmapsTest.cpp
 )
 
 # Owner-drawn lists and bars: scroller, selector, title bar, tool bar,

@@ -13,9 +13,9 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/fields/KZButton.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTraces.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

@@ -14,12 +14,13 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/window/KZGeometry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/chart/QVZSlopeDetector.h"
 
@@ -33,11 +34,6 @@ constexpr int kNormalPointer = -3200;
 
 KRegistry *Settings() { return VZApplication::Registry(); }
 
-const KString &SettingText(const wchar_t *key)
-{
-    return Settings() ? Settings()->GetText(key) : KRNode::EmptyText();
-}
-
 bool Switch(const wchar_t *key)
 {
     const KRBool *node = Settings() ? Settings()->GetBool(key) : nullptr;
@@ -45,11 +41,6 @@ bool Switch(const wchar_t *key)
 }
 
 QVZChartSettings ReadSettings() { return QVZChartSettings::Read(Settings()); }
-
-bool HasTime(const VRaceTime &time)
-{
-    return time.IsValid() && time.Milliseconds() != VRaceTime::kNoMilliseconds;
-}
 
 // The busy pointer for the life of a plot.
 class BusyPointer
@@ -85,7 +76,7 @@ QVZChartPane::QVZChartPane(QVZChartWindow *owner, QVChartView *attached)
         if (ZafGdiDisplay *display = ScreenDisplay())
             fontNumber = display->CreateOSFont(-1, L"helvetica", 8, 0, 0);
     printTitle = KString(VZApplication::kProgramTitle);
-    printTitle.Append(L" ").Append(SettingText(kTextChartPrintTitle));
+    printTitle.Append(L" ").Append(KZSettingText(kTextChartPrintTitle));
     SetView(attached);
     // Until a trial is plotted the chart shows its empty frame, not the
     // engine's bare box.
@@ -132,8 +123,7 @@ QVZChartTrials *QVZChartPane::Trials() const
 
 bool QVZChartPane::OverlayMode() const
 {
-    VZApplication *app = VZApplication::Instance();
-    return app && app->IsOverlayMode();
+    return QVZOverlayList::InOverlayMode();
 }
 
 void QVZChartPane::ComputeTraces(const QVResult *result, bool updateScale)
@@ -166,13 +156,13 @@ void QVZChartPane::SetSeriesStyle(const QVResult *result, int k)
 
 void QVZChartPane::SetupScales()
 {
-    if (!QVZChartPlotter(*control, ReadSettings()).SetupScales(scale * rangeMultiplier, SettingText(kTextChartGun)))
+    if (!QVZChartPlotter(*control, ReadSettings()).SetupScales(scale * rangeMultiplier, KZSettingText(kTextChartGun)))
         ShowDisplayResMessage();
 }
 
 void QVZChartPane::ShowDisplayResMessage()
 {
-    KZMessageBox(KString(VZApplication::kProgramTitle), SettingText(kTextChartDisplayRes), kButtonOk, kButtonOk,
+    KZMessageBox(KString(VZApplication::kProgramTitle), KZSettingText(kTextChartDisplayRes), kButtonOk, kButtonOk,
                  kIconExclamation);
 }
 
@@ -193,8 +183,8 @@ void QVZChartPane::AddMarkerLines(const QVResult *result)
 {
     const QVZChartSettings settings = ReadSettings();
     QVZChartPlotter plotter(*control, settings);
-    KString set(SettingText(kTextChartSet));
-    KString legal(SettingText(kTextChartLegal));
+    KString set(KZSettingText(kTextChartSet));
+    KString legal(KZSettingText(kTextChartLegal));
     QVZChartPlotter::Markers m;
     m.showSet = Switch(kKeyChartLineSet);
     m.showGun = Switch(kKeyChartLineGun);
@@ -202,7 +192,7 @@ void QVZChartPane::AddMarkerLines(const QVResult *result)
     m.showReaction = Switch(kKeyChartLineReaction);
     m.setLabel = &set;
     m.legalLabel = &legal;
-    if (result && HasTime(result->SetCommandTime())) {
+    if (result && result->SetCommandTime().IsValid()) {
         m.hasSet = true;
         m.setMs = result->SetCommandTime().Milliseconds();
     }
@@ -212,7 +202,7 @@ void QVZChartPane::AddMarkerLines(const QVResult *result)
     else if (result)
         reacting.push_back(result);
     for (const QVResult *r : reacting)
-        if (HasTime(r->ReactionTime()))
+        if (r->ReactionTime().IsValid())
             m.reactionMs.push_back(r->ReactionTime().Milliseconds());
     plotter.AddMarkerLines(m);
 
@@ -220,7 +210,7 @@ void QVZChartPane::AddMarkerLines(const QVResult *result)
     KZApplication *app = KZApplication::Instance();
     if (!result || !app || !app->FindOption(L"-devel") || !QVZChartTraces::LocalDetection())
         return;
-    if (result->ReactionTime().Milliseconds() == VRaceTime::kNoMilliseconds)
+    if (!result->ReactionTime().IsValid())
         return;
     const int onset = QVZSlopeDetector::Detect(QVZChartTraces::Shared().Integral(), QVZSlopeSettings::Read(Settings()),
                                                result->SetReferenceTime().Milliseconds());

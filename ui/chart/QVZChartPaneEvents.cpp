@@ -10,9 +10,9 @@
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

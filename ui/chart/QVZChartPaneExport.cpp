@@ -18,7 +18,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 
 namespace {

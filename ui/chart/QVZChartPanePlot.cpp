@@ -11,20 +11,15 @@
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/chart/QVZChartDataDialog.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 
 #include <vector>
 
 namespace {
-
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
 
 void SetPointer(int image)
 {
@@ -99,7 +94,7 @@ void QVZChartPane::AddSeries(const QVResult *result)
 
 void QVZChartPane::AddLegendEntry(int row)
 {
-    KString legend(SettingText(kTextChartTrial));
+    KString legend(KZSettingText(kTextChartTrial));
     legend.Append(L" ").AppendInt(row + 1);
     control->AddLegendEntry(legend.CStr(), 115, 100 - 6 * (series - 1), 0);
     cf_ChartModel *model = control->Model();
@@ -119,8 +114,8 @@ void QVZChartPane::FinishPlot(const QVResult *result)
 
 void QVZChartPane::AddAxisTitles()
 {
-    control->AddAxisTitleAt(SettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
-    control->AddAxisTitleAt(SettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
+    control->AddAxisTitleAt(KZSettingText(kTextChartAxisTime).CStr(), 2, 0, -117, 0);
+    control->AddAxisTitleAt(KZSettingText(kTextChartAxisPower).CStr(), 4, -117, 0, 0);
 }
 
 void QVZChartPane::ShowEmptyFrame()

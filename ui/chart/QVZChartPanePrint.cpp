@@ -21,7 +21,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/printing/KZModulePrinter.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "chart/view/ZafChartControl.h"
 #include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTimeLine.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "domain/results/QVResult.h"
 #include "foundation/registry/KRValueOr.h"
 #include "foundation/registry/KRegistry.h"
-#include "ui/chart/QVZChartKeys.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,5 @@
 #include "ui/chart/QVZChartWindow.h"
 
-#include <cwchar>
-
 #include "domain/charts/QVChartView.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -12,16 +10,17 @@
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
+#include "ui/chart/QVZChartHost.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
-#include "ui/results/QVZResultsPane.h"
-#include "ui/results/QVZResultsWindow.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZOverlayList.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ const wchar_t *const kBitmapNames[] = {
     L"ShowReactionTimeLine", L"HideReactionTimeLine", L"ShowPowerLine", L"HidePowerLine",
 };
 constexpr int kBitmapCount = sizeof kBitmapNames / sizeof kBitmapNames[0];
-KZBitmap *bitmaps[kBitmapCount] = {};
+VZNamedBitmaps bitmaps;
 
 // The line toggles in tool-bar order.
 constexpr int kLineCount = 5;
@@ -43,11 +42,6 @@ const wchar_t *const kLineKeys[kLineCount] = { kKeyChartLineSet, kKeyChartLineGu
                                                kKeyChartLineReaction, kKeyChartLinePower };
 
 KRegistry *Settings() { return VZApplication::Registry(); }
-
-const KString &SettingText(const wchar_t *key)
-{
-    return Settings() ? Settings()->GetText(key) : KRNode::EmptyText();
-}
 
 bool LineOn(int line)
 {
@@ -63,83 +57,41 @@ bool BarSetting(const wchar_t *key)
 
 ZafBitmapData *LineBitmap(int line, bool on)
 {
-    return bitmaps[kFirstLine + 2 * line + (on ? 0 : 1)];
+    return bitmaps.At(kFirstLine + 2 * line + (on ? 0 : 1));
 }
-
-bool OverlayMode()
-{
-    VZApplication *app = VZApplication::Instance();
-    return app && app->IsOverlayMode();
-}
-
-// The trials of the event window's results window.
-class EventWindowTrials : public QVZChartTrials
-{
-public:
-    explicit EventWindowTrials(QVZEventMDI *eventWindow) : eventWindow(eventWindow) {}
-
-    QVResultsView *ResultsView() override
-    {
-        QVZResultsWindow *results = Results();
-        return results ? results->View() : nullptr;
-    }
-
-    const QVZOverlayList *OverlayList() override
-    {
-        QVZResultsWindow *results = Results();
-        return results && results->Pane() ? &results->Pane()->Overlay() : nullptr;
-    }
-
-private:
-    QVZResultsWindow *Results() const
-    {
-        return eventWindow ? dynamic_cast<QVZResultsWindow *>(eventWindow->ResultsWindow()) : nullptr;
-    }
-
-    QVZEventMDI *eventWindow;
-};
 
 } // namespace
 
 QVZChartTrials *QVZChartWindow::Trials() const
 {
-    return trials ? trials : eventTrials.get();
+    return trials ? trials : host ? host->ChartTrials() : nullptr;
 }
 
 void QVZChartWindow::Startup()
 {
-    for (int i = 0; i < kBitmapCount; ++i)
-        if (!bitmaps[i])
-            bitmaps[i] = new KZBitmap(kBitmapNames[i]);
+    bitmaps.LoadOnce(kBitmapNames, kBitmapCount);
 }
 
 ZafBitmapData *QVZChartWindow::Bitmap(const wchar_t *name)
 {
-    for (int i = 0; i < kBitmapCount; ++i)
-        if (std::wcscmp(kBitmapNames[i], name) == 0)
-            return bitmaps[i];
-    return nullptr;
+    return bitmaps.Find(name);
 }
 
 void QVZChartWindow::Shutdown()
 {
-    for (KZBitmap *&bitmap : bitmaps) {
-        delete bitmap;
-        bitmap = nullptr;
-    }
+    bitmaps.Free();
 }
 
-QVZChartWindow::QVZChartWindow(QVZEventMDI *eventWindow, QVChartView *attached)
-    : KZWindow(0, 0, 0, 0), eventWindow(eventWindow), eventTrials(new EventWindowTrials(eventWindow))
+QVZChartWindow::QVZChartWindow(QVZChartHost *host, QVChartView *attached) : KZWindow(0, 0, 0, 0), host(host)
 {
     Startup(); // the bitmaps must exist before the buttons show them
     toolBar = new KZToolBar(0, -1);
     if (BarSetting(kKeyChartBarPrint)) {
-        printButton = new KZTBButton(kCmdChartPrint, bitmaps[kPrint], 0, 0);
+        printButton = new KZTBButton(kCmdChartPrint, bitmaps.At(kPrint), 0, 0);
         toolBar->Add(printButton);
     }
     if (BarSetting(kKeyChartBarMaximize)) {
-        sizeButton = new KZTBButton(kCmdChartMaximize, bitmaps[kMaximize], 0, 0);
+        sizeButton = new KZTBButton(kCmdChartMaximize, bitmaps.At(kMaximize), 0, 0);
         toolBar->Add(sizeButton);
     }
     for (int i = 0; i < 4; ++i)
@@ -196,7 +148,7 @@ void QVZChartWindow::UpdateButtons(bool redisplay)
     if (redisplay)
         pane->Redisplay();
     if (sizeButton) {
-        sizeButton->SetBitmap(bitmaps[maximized ? kRestore : kMaximize]);
+        sizeButton->SetBitmap(bitmaps.At(maximized ? kRestore : kMaximize));
         sizeButton->SetValue(maximized ? kCmdChartRestore : kCmdChartMaximize);
     }
     for (int line = 0; line < kLineCount; ++line)
@@ -205,21 +157,21 @@ void QVZChartWindow::UpdateButtons(bool redisplay)
 
 void QVZChartWindow::Update(const KPoint &selection)
 {
-    if (!OverlayMode()) {
+    if (!QVZOverlayList::InOverlayMode()) {
         KString caption;
         QVZChartTrials *source = Trials();
         QVResultsView *resultsView = source ? source->ResultsView() : nullptr;
         QVResults *results = resultsView ? resultsView->Results() : nullptr;
         const KPoint cell = selection == KPoint(-1, -1) && resultsView ? resultsView->Selection() : selection;
         if (const QVResult *result = results ? results->MatchingAt(cell.y, resultsView) : nullptr) {
-            caption.Append(SettingText(kTextTrialNum)).Append(L" ").AppendInt(cell.y + 1);
-            caption.Append(L"     (").Append(SettingText(kTextChartSetTime)).Append(L" = ");
+            caption.Append(KZSettingText(kTextTrialNum)).Append(L" ").AppendInt(cell.y + 1);
+            caption.Append(L"     (").Append(KZSettingText(kTextChartSetTime)).Append(L" = ");
             const VRaceTime &set = result->SetCommandTime();
-            if (set.IsValid() && set.Milliseconds() != VRaceTime::kNoMilliseconds) {
+            if (set.IsValid()) {
                 set.Format(caption, VRaceTime::kHundredth);
                 caption.Append(L"s");
             } else {
-                caption.Append(SettingText(kTextChartNotAvailable));
+                caption.Append(KZSettingText(kTextChartNotAvailable));
             }
             caption.Append(L")");
         }
@@ -227,7 +179,7 @@ void QVZChartWindow::Update(const KPoint &selection)
     }
     // Without a cell (the results changed) an overlay is drawn again as a
     // whole: plotting the selected row would add its curve a second time.
-    if (OverlayMode() && selection == KPoint(-1, -1))
+    if (QVZOverlayList::InOverlayMode() && selection == KPoint(-1, -1))
         pane->PlotOverlay();
     else
         pane->Plot(selection, true);
@@ -241,7 +193,7 @@ void QVZChartWindow::ShowChartData()
 void QVZChartWindow::Clear()
 {
     if (KZTBButton *set = lineButtons[0]) {
-        if (OverlayMode()) {
+        if (QVZOverlayList::InOverlayMode()) {
             set->SetDisabled(true);
             toolBar->SetText(KString());
         } else {

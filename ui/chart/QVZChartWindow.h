@@ -6,8 +6,6 @@
 // selection or the data change. The thirteen tool-bar bitmaps are made by
 // Startup and deleted by Shutdown. Owned by its event window; GUI thread only.
 
-#include <memory>
-
 #include "domain/ui/QVWindowHooks.h"
 #include "shell/toolkit/window/KZWindow.h"
 
@@ -16,21 +14,22 @@ class KZTBButton;
 class KZToolBar;
 class QVChart;
 class QVChartView;
+class QVZChartHost;
 class QVZChartPane;
 class QVZChartTrials;
-class QVZEventMDI;
 class ZafBitmapData;
 
 class QVZChartWindow : public KZWindow, public QVChartWindowHook
 {
 public:
-    QVZChartWindow(QVZEventMDI *eventWindow, QVChartView *view);
+    // host: the window that holds this one (none: no host); view may be none.
+    QVZChartWindow(QVZChartHost *host, QVChartView *view);
     ~QVZChartWindow() override;
 
     // Line toggles, Maximize/Restore; menu opening and the pane's commands
     // (kCmdChartExportBitmap .. kCmdChartPrint) go to the pane.
     ZafEventType Event(const ZafEventStruct &event) override;
-    // Makes this window its event window's current chart window.
+    // Makes this window its host's current chart window.
     virtual void RegisterWithEventWindow();
 
     // Attaches a chart view (none detaches) to the window and its pane.
@@ -44,8 +43,7 @@ public:
     void Clear() override;
     void RefreshFrame() override;
 
-    // Where the pane finds its trials: the one set here, else the event
-    // window's results window with its view and overlay list.
+    // Where the pane finds its trials: the one set here, else the host's.
     QVZChartTrials *Trials() const;
     void SetTrials(QVZChartTrials *source) { trials = source; }
 
@@ -68,11 +66,10 @@ private:
     void Replot();
     void ResizeInEventWindow(bool maximize);
 
-    QVZEventMDI *eventWindow;
+    QVZChartHost *host;   // not owned; outlives this window
+    QVZChartTrials *trials = nullptr;   // not owned; before the host's
     QVChart *chart = nullptr;
     QVChartView *view = nullptr;
-    QVZChartTrials *trials = nullptr;
-    std::unique_ptr<QVZChartTrials> eventTrials;
     QVZChartPane *pane = nullptr;
     KZToolBar *toolBar = nullptr;
     KZGeomMgr *geometry = nullptr;

@@ -8,12 +8,12 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/chart/QVZChartHost.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZOverlayList.h"
 
 namespace {
 
@@ -68,9 +68,8 @@ ZafEventType QVZChartWindow::Event(const ZafEventStruct &event)
 bool QVZChartWindow::SetLineAllowed()
 {
     KRegistry *settings = VZApplication::Registry();
-    VZApplication *app = VZApplication::Instance();
     const KRBool *line = settings ? settings->GetBool(kKeyChartLineSet) : nullptr;
-    if (!app || !app->IsOverlayMode() || !line || line->Value())
+    if (!QVZOverlayList::InOverlayMode() || !line || line->Value())
         return true;
     QVZChartTrials *source = Trials();
     QVResultsView *resultsView = source ? source->ResultsView() : nullptr;
@@ -86,7 +85,8 @@ bool QVZChartWindow::SetLineAllowed()
         if (!reference) {
             reference = &r->SetCommandTime();
         } else if (*reference != r->SetCommandTime()) {
-            app->ShowMessage(settings->GetText(kTextChartNoSetOverlay));
+            if (VZApplication *app = VZApplication::Instance())
+                app->ShowMessage(settings->GetText(kTextChartNoSetOverlay));
             return false;
         }
     }
@@ -109,16 +109,16 @@ void QVZChartWindow::Replot()
 
 void QVZChartWindow::ResizeInEventWindow(bool maximize)
 {
-    if (!eventWindow)
+    if (!host)
         return;
     if (maximize)
-        eventWindow->MaximizeChart(this);
+        host->MaximizeChart(this);
     else
-        eventWindow->RestoreChart(this);
+        host->RestoreChart(this);
 }
 
 void QVZChartWindow::RegisterWithEventWindow()
 {
-    if (eventWindow)
-        eventWindow->SetChartWindow(this);
+    if (host)
+        host->SetChartWindow(this);
 }

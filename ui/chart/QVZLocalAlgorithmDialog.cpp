@@ -6,7 +6,7 @@
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZInteger.h"
 #include "shell/toolkit/fields/KZReal.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZSlopeDetector.h"
 
 QVZLocalAlgorithmDialog::QVZLocalAlgorithmDialog()

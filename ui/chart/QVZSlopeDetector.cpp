@@ -1,7 +1,7 @@
 #include "ui/chart/QVZSlopeDetector.h"
 
 #include "foundation/registry/KRegistry.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartTraces.h"
 
 namespace {

@@ -9,6 +9,8 @@
 #include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "ui/chart/QVZChartTrials.h"
+#include "ui/event/QVZEventHost.h"
 #include "ui/event/QVZPaneWindows.h"
 
 #include <set>
@@ -37,7 +39,8 @@ QVZEventMDI::Pane::~Pane()
 
 // ---- Construction -----------------------------------------------------------
 
-QVZEventMDI::QVZEventMDI(QVEvent *document) : KZMDIChild(0, 0, 500, 350), event(document)
+QVZEventMDI::QVZEventMDI(QVEvent *document, QVZEventHost *mainWindow)
+    : KZMDIChild(0, 0, 500, 350), event(document), host(mainWindow), chartTrials(QVZMakeChartTrials(*this))
 {
     SetCoordinateType(kCoordPixels);
     SetMaximized(true);

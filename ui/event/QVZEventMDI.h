@@ -11,20 +11,26 @@
 // document's event window. Owned by the main window's frame; GUI thread.
 
 #include <cstdint>
+#include <memory>
 
 #include "domain/ui/QVWindowHooks.h"
 #include "foundation/containers/KList.h"
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/window/KZMDIChild.h"
+#include "ui/chart/QVZChartHost.h"
 #include "ui/event/QVZPaneLayout.h"
+#include "ui/results/QVZResultsHost.h"
 
 class KZGeomMgr;
 class KZGeomRC;
 class QVEvent;
+class QVZChartTrials;
+class QVZEventHost;
 class VLeg;
 class ZafWindow;
 
-class QVZEventMDI : public KZMDIChild, public QVEventWindowHook
+class QVZEventMDI : public KZMDIChild, public QVEventWindowHook, public QVZChartHost,
+                    public QVZResultsHost
 {
 public:
     // Pane flags
@@ -52,8 +58,9 @@ public:
         bool hasView = false;      // the window shows the document
     };
 
-    // Takes the document, which it deletes when it goes.
-    explicit QVZEventMDI(QVEvent *event);
+    // Takes the document, which it deletes when it goes; host: the main
+    // window (none: nothing is loaded into it and nobody hears of saves).
+    explicit QVZEventMDI(QVEvent *event, QVZEventHost *host = nullptr);
     ~QVZEventMDI() override;
 
     ZafEventType Event(const ZafEventStruct &event) override;
@@ -63,16 +70,18 @@ public:
     void SetTitle(const wchar_t *text) override;
 
     void SetSummaryWindow(ZafWindow *window) { summaryWindow = window; }
-    void SetChartWindow(ZafWindow *window) { chartWindow = window; }
+    void SetChartWindow(ZafWindow *window) override { chartWindow = window; }
     void SetResultsWindow(ZafWindow *window) { resultsWindow = window; }
     ZafWindow *SummaryWindow() const { return summaryWindow; }
     ZafWindow *ChartWindow() const { return chartWindow; }
     ZafWindow *ResultsWindow() const { return resultsWindow; }
 
-    // Only when no pane is maximised and a chart pane holds window.
-    void MaximizeChart(ZafWindow *window);
-    // Only when the maximised pane holds window.
-    void RestoreChart(ZafWindow *window);
+    // QVZChartHost: the results window's view and overlay list are the
+    // charts' trials. Maximising works only when no pane is maximised and a
+    // chart pane holds window; restoring only when the maximised pane holds it.
+    QVZChartTrials *ChartTrials() override { return chartTrials.get(); }
+    void MaximizeChart(ZafWindow *window) override;
+    void RestoreChart(ZafWindow *window) override;
 
     // Saves the document (QVEvent::Save flags); true when it was written.
     bool Save(int flags);
@@ -93,6 +102,8 @@ public:
 
     // QVEventWindowHook
     void DocumentChanged() override {}
+    // QVZResultsHost: through the main window.
+    bool LoadScheduled(int direction) override;
 
 private:
     void ReadLayout();
@@ -115,6 +126,8 @@ private:
     void ShowDocumentName();
 
     QVEvent *event;
+    QVZEventHost *host;   // not owned; the main window, which outlives this one
+    std::unique_ptr<QVZChartTrials> chartTrials;   // the charts' way to the results window
     VLeg *leg = nullptr;
     KZGeomMgr *geometry = nullptr;
     ZafWindow *resultsWindow = nullptr;

@@ -5,25 +5,15 @@
 #include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "foundation/registry/KRegistry.h"
-#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/main/QVZControl.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/event/QVZEventHost.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
-
-namespace {
-
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
-
-} // namespace
 
 ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
 {
@@ -89,13 +79,13 @@ ZafEventType QVZEventMDI::AskToSave(const ZafEventStruct &, ZafEventType code)
     const bool exiting = code == kEvtExitQuery;
     KString caption;
     if (exiting)
-        caption.Append(SettingText(L"\\Strings\\Event\\Close\\ExitTitle")).Append(L" ").Append(VZApplication::kProgramTitle);
+        caption.Append(KZSettingText(L"\\Strings\\Event\\Close\\ExitTitle")).Append(L" ").Append(VZApplication::kProgramTitle);
     else
-        caption.Append(SettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
+        caption.Append(KZSettingText(L"\\Strings\\Event\\Close\\CloseTitle"));
     KString text(L"'");
     DocumentName(text);
     text.Append(L"' ");
-    text.Append(SettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
+    text.Append(KZSettingText(exiting ? L"\\Strings\\Event\\Close\\ExitText" : L"\\Strings\\Event\\Close\\CloseText"));
     switch (KZMessageBox(caption, text, kButtonYes | kButtonNo | kButtonCancel, kButtonYes, kIconQuestion)) {
     case kDialogYes:
         return Save(QVEvent::kSaveWrite) ? code : 0;
@@ -120,9 +110,8 @@ bool QVZEventMDI::Save(int flags)
     if (result == 0) {
         ReleaseUntitledNumber();   // the document has its file now
         ShowDocumentName();
-        if (QVZControl *control = VZApplication::MainControl())
-            if (VZHardwareBar *bar = control->HardwareBar())
-                bar->UpdateStatus();
+        if (host)
+            host->EventSaved(*this);
         event->SetModified(false);
     } else if (result != 1004 && app) {
         app->ShowErrorCode(result, -1);
@@ -132,6 +121,11 @@ bool QVZEventMDI::Save(int flags)
     if (app)
         app->SetMousePointer(kPointerArrow);
     return result == 0;
+}
+
+bool QVZEventMDI::LoadScheduled(int direction)
+{
+    return host && host->LoadScheduledInto(*this, direction);
 }
 
 void QVZEventMDI::Activate()

@@ -6,7 +6,7 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/event/QVZEventTitle.h"
 #include "ui/event/QVZEventWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

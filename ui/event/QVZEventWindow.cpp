@@ -4,7 +4,7 @@
 
 #include "domain/event/QVEvent.h"
 #include "domain/event/QVEventView.h"
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/bars/KZTBButton.h"
@@ -12,7 +12,7 @@
 #include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/event/QVZEventPane.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

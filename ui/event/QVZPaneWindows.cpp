@@ -7,11 +7,46 @@
 #include "domain/timing/VLeg.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/window/KZWindow.h"
+#include "ui/chart/QVZChartTrials.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZEventWindow.h"
 #include "ui/event/QVZPaneLayout.h"
+#include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
+
+namespace {
+
+// The trials of the event window's current results window.
+class ResultsWindowTrials : public QVZChartTrials
+{
+public:
+    explicit ResultsWindowTrials(QVZEventMDI &owner) : owner(owner) {}
+
+    QVResultsView *ResultsView() override
+    {
+        QVZResultsWindow *results = Results();
+        return results ? results->View() : nullptr;
+    }
+
+    const QVZOverlayList *OverlayList() override
+    {
+        QVZResultsWindow *results = Results();
+        return results && results->Pane() ? &results->Pane()->Overlay() : nullptr;
+    }
+
+private:
+    QVZResultsWindow *Results() const { return dynamic_cast<QVZResultsWindow *>(owner.ResultsWindow()); }
+
+    QVZEventMDI &owner;
+};
+
+} // namespace
+
+std::unique_ptr<QVZChartTrials> QVZMakeChartTrials(QVZEventMDI &owner)
+{
+    return std::make_unique<ResultsWindowTrials>(owner);
+}
 
 ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
 {
@@ -19,7 +54,11 @@ ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner)
         return new QVZEventWindow(&owner, nullptr);
     ZafWindow *window = nullptr;
     if (kind == kPaneKindResults)
-        window = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
+    {
+        auto *results = new QVZResultsWindow(&owner, nullptr, 0, 0, 0, 0);
+        results->SetHost(&owner);
+        window = results;
+    }
     else if (kind == kPaneKindChart)
         window = new QVZChartWindow(&owner, nullptr);
     else

@@ -4,6 +4,9 @@
 // first pane of its kind. The results and chart panes are plain windows
 // until their own windows take their place here.
 
+#include <memory>
+
+class QVZChartTrials;
 class QVZEventMDI;
 class ZafWindow;
 
@@ -12,3 +15,6 @@ ZafWindow *QVZMakePaneWindow(int kind, QVZEventMDI &owner);
 // Gives window (of kind) the document's view of its kind; true when the
 // window shows a view now.
 bool QVZSetPaneView(int kind, ZafWindow *window, QVZEventMDI &owner);
+// The trials owner's chart windows plot: the view and overlay list of
+// owner's current results window (none while it has none).
+std::unique_ptr<QVZChartTrials> QVZMakeChartTrials(QVZEventMDI &owner);

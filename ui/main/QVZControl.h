@@ -18,6 +18,7 @@
 #include "foundation/values/KRect.h"
 #include "imaging/hardware/VZMainWindowHook.h"
 #include "shell/toolkit/window/KZControl.h"
+#include "ui/event/QVZEventHost.h"
 #include "ui/main/QVZScoreboardMessage.h"
 
 // The system headers' OpenEvent macro would rename the operation below.
@@ -31,7 +32,7 @@ class QVZEventMDI;
 class QVZStatusBar;
 class VZHardwareBar;
 
-class QVZControl : public KZControl, public VZMainWindowHook
+class QVZControl : public KZControl, public VZMainWindowHook, public QVZEventHost
 {
 public:
     QVZControl();
@@ -54,6 +55,10 @@ public:
     // An event of the start-list schedule into window (none: a new one);
     // direction 0 asks with the Goto dialog, others step through the list.
     QVZEventMDI *LoadScheduledEvent(int direction, QVZEventMDI *window, int flag);
+    // QVZEventHost: LoadScheduledEvent into window with the flag 0; the
+    // hardware tool bar's status after a save.
+    bool LoadScheduledInto(QVZEventMDI &window, int direction) override;
+    void EventSaved(QVZEventMDI &window) override;
     // Leg 0 of every event window's document: selection cleared, results
     // changed, options changed.
     void RefreshCharts();
@@ -115,7 +120,7 @@ private:
     void SoundLoop();
     int32_t DeleteAllTrials();
     // The developer chart commands: display modes, the local algorithm's
-    // dialog and switch (ui/chart/QVZChartCommands.cpp).
+    // dialog and switch (QVZControlChart.cpp).
     void ChartCommand(int32_t code);
     bool OpenMaintenancePort(const KString &description);
 

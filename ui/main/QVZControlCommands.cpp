@@ -6,7 +6,7 @@
 #include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/VZApplication.h"
 #include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 ZafEventType QVZControl::Event(const ZafEventStruct &event)

@@ -5,10 +5,11 @@
 #include "domain/timing/VLeg.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
-#include "shell/app/VZApplication.h"
-#include "ui/event/QVZEventMDI.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/VZApplication.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "ui/event/QVZEventMDI.h"
 #include "ui/main/QVZControl.h"
 #include "ui/main/QVZScheduleDialog.h"
 
@@ -89,7 +90,7 @@ QVZEventMDI *QVZControl::AddEventWindow(QVEvent *event, int result)
         return nullptr;
     }
     SetOverlayOff();
-    auto *window = new QVZEventMDI(event);
+    auto *window = new QVZEventMDI(event, this);
     Add(window);
     return window;
 }
@@ -153,6 +154,17 @@ QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, 
     QVZEventMDI *made = AddEventWindow(loaded, 0);
     loaded->SetModified(false);
     return made;
+}
+
+bool QVZControl::LoadScheduledInto(QVZEventMDI &window, int direction)
+{
+    return LoadScheduledEvent(direction, &window, 0) != nullptr;
+}
+
+void QVZControl::EventSaved(QVZEventMDI &)
+{
+    if (hardwareBar)
+        hardwareBar->UpdateStatus();
 }
 
 void QVZControl::RefreshCharts()

@@ -10,6 +10,7 @@
 #include "shell/toolkit/dialogs/KZDialog.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/main/QVZControl.h"
 
 namespace {
@@ -23,12 +24,6 @@ QVZControl::HelpCall &InstalledHelpCall()
     return call;
 }
 
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
-
 // The help engine's own report of a missing file may not come at all (no
 // engine installed), so the program says which file it looked for.
 void ReportMissingHelpFile(const KString &file)
@@ -36,9 +31,9 @@ void ReportMissingHelpFile(const KString &file)
     VZApplication *app = VZApplication::Instance();
     if (!app)
         return;
-    KString text(SettingText(kKeyAlertNoHelpFile));
+    KString text(KZSettingText(kKeyAlertNoHelpFile));
     text.Append(L"\r\n").Append(file);
-    app->ShowAlert(SettingText(kKeyAlertMessage), text);
+    app->ShowAlert(KZSettingText(kKeyAlertMessage), text);
 }
 
 bool SystemHelp(HWND frame, const KString &file, uint32_t command)
@@ -88,16 +83,16 @@ bool QVZControl::ShowHelp(int command)
 void QVZControl::AboutText(KString &out)
 {
     out.Append(L"\r\n");
-    out.Append(SettingText(L"\\Strings\\About\\Version")).Append(L"  ").Append(VZApplication::VersionString());
+    out.Append(KZSettingText(L"\\Strings\\About\\Version")).Append(L"  ").Append(VZApplication::VersionString());
     out.Append(L"\r\n");
-    out.Append(SettingText(L"\\Strings\\About\\Released")).Append(L"  ").Append(VZApplication::ReleaseDateString());
+    out.Append(KZSettingText(L"\\Strings\\About\\Released")).Append(L"  ").Append(VZApplication::ReleaseDateString());
     out.Append(L"\r\n");
 }
 
 void QVZControl::ShowAbout()
 {
     KString caption;
-    caption.Append(SettingText(L"\\Strings\\About\\Title")).Append(L" ").Append(VZApplication::kProgramTitle);
+    caption.Append(KZSettingText(L"\\Strings\\About\\Title")).Append(L" ").Append(VZApplication::kProgramTitle);
     KString text;
     AboutText(text);
     KZDialog about(caption.CStr(), kButtonOk, kButtonOk);

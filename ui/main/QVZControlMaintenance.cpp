@@ -9,32 +9,27 @@
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
-#include "ui/main/QVZCommands.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 namespace {
 
-const KString &SettingText(const wchar_t *key)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(key) : KRNode::EmptyText();
-}
-
 int32_t Ask(const wchar_t *captionKey, const wchar_t *textKey, uint32_t buttons, uint32_t defaultButton)
 {
-    return KZMessageBox(SettingText(captionKey), SettingText(textKey), buttons, defaultButton, kIconQuestion);
+    return KZMessageBox(KZSettingText(captionKey), KZSettingText(textKey), buttons, defaultButton, kIconQuestion);
 }
 
 void ShowMessage(const wchar_t *key)
 {
     if (VZApplication *app = VZApplication::Instance())
-        app->ShowMessage(SettingText(key));
+        app->ShowMessage(KZSettingText(key));
 }
 
 void ShowError(const wchar_t *key)
 {
     if (VZApplication *app = VZApplication::Instance())
-        app->ShowError(SettingText(key));
+        app->ShowError(KZSettingText(key));
 }
 
 // The communication-error prompt for the port group: true for Retry.
@@ -43,11 +38,11 @@ bool AskRetry(KRGroup &group)
     VZApplication *app = VZApplication::Instance();
     if (!app)
         return false;
-    KString text(SettingText(L"\\Strings\\Alerts\\TimeoutError"));
+    KString text(KZSettingText(L"\\Strings\\Alerts\\TimeoutError"));
     text.Append(L": ");
     if (KRString *name = group.GetString(L"Name"))
         text.Append(name->GetValue());
-    return app->AskAbortRetry(SettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
+    return app->AskAbortRetry(KZSettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
 }
 
 // Repeats exchange while it fails and the user answers Retry.

@@ -5,11 +5,12 @@
 #include "domain/scoreboards/QVScoreboards.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 namespace {
@@ -102,17 +103,12 @@ const int32_t kScoreboardEntries[] = {
     kCmdScoreboardEditMessage, kCmdScoreboardSendMessage,
 };
 
-const KString &SettingText(const KString &path)
-{
-    KRegistry *settings = VZApplication::Registry();
-    return settings ? settings->GetText(path) : KRNode::EmptyText();
-}
-
-KString GroupPath(const wchar_t *group, const wchar_t *key)
+// The text of "\Strings\MenuBar\<group>\<key>".
+const wchar_t *MenuText(const wchar_t *group, const wchar_t *key)
 {
     KString path(L"\\Strings\\MenuBar\\");
     path.Append(group).Append(L"\\").Append(key);
-    return path;
+    return KZSettingText(path.CStr()).CStr();
 }
 
 void AddEntries(KZPullDownItem *menu, const Menu &table, const Entry *entries, size_t count, bool literal)
@@ -124,7 +120,7 @@ void AddEntries(KZPullDownItem *menu, const Menu &table, const Entry *entries, s
         else if (literal)
             KZAddToMenu(menu, new KZPopUpItem(entry.command, entry.key, 0));
         else
-            KZAddToMenu(menu, new KZPopUpItem(entry.command, SettingText(GroupPath(table.group, entry.key)).CStr(), 0));
+            KZAddToMenu(menu, new KZPopUpItem(entry.command, MenuText(table.group, entry.key), 0));
     }
 }
 
@@ -139,7 +135,7 @@ bool DeveloperMode()
 void QVZControl::BuildMenus()
 {
     for (const Menu &table : kMenus) {
-        auto *menu = new KZPullDownItem(SettingText(GroupPath(table.group, L"Title")).CStr());
+        auto *menu = new KZPullDownItem(MenuText(table.group, L"Title"));
         AddEntries(menu, table, table.entries, table.count, false);
         if (table.entries == kChart && DeveloperMode())
             AddEntries(menu, table, kChartDevel, std::size(kChartDevel), true);

@@ -9,7 +9,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZRegistryDialog.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/options/QVZOptionsDialog.h"
 

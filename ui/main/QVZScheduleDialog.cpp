@@ -9,7 +9,7 @@
 #include "shell/toolkit/fields/KZComboBox.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/fields/KZString.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 
 namespace {
 

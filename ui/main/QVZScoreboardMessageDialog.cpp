@@ -4,7 +4,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/fields/KZString.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 #include "ui/main/QVZScoreboardMessage.h"
 
 QVZScoreboardMessageDialog::QVZScoreboardMessageDialog(QVZScoreboardMessage &kept)

@@ -9,7 +9,7 @@
 #include "shell/toolkit/bars/KZProgressBar.h"
 #include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "shell/toolkit/ports/KZSerialPort.h"
 #include "shell/toolkit/fields/KZString.h"
 #include "ui/options/QVZGroupSelectors.h"
-#include "ui/options/QVZOptionsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
 
 namespace {
 

@@ -22,9 +22,9 @@
 #include "shell/toolkit/ports/KZSerialPort.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/fields/KZString.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 #include "ui/options/QVZGroupSelectors.h"
-#include "ui/options/QVZOptionsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
 
 #include <climits>
 

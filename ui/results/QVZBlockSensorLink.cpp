@@ -8,7 +8,7 @@
 #include "domain/ui/QVUserInterface.h"
 #include "foundation/registry/KRInt.h"
 #include "foundation/registry/KRegistry.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // GUI thread.
 
 #include "foundation/comm/KSerialPort.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZUnitLink.h"
 
 #include <vector>

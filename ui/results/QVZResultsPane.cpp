@@ -1,14 +1,12 @@
 // QVZResultsPane: construction, the view, list queries, columns and cells.
 #include "ui/results/QVZResultsPane.h"
 
-#include <climits>
-
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZResultsTitle.h"
 
@@ -19,11 +17,6 @@ namespace {
 constexpr int64_t kDisplayResolution = 80;   // ticks: times are shown to the millisecond
 constexpr int8_t kColorLightRed = 12;
 constexpr int8_t kColorDarkGrey = 8;
-
-bool HoldsTime(const VRaceTime &time)
-{
-    return time.IsValid() && time.Milliseconds() != INT32_MIN;
-}
 
 } // namespace
 
@@ -169,7 +162,7 @@ KZPaletteEntry QVZResultsPane::CellPalette(KPoint unit, int column, uint16_t typ
 
 void QVZResultsPane::FormatTime(const VRaceTime &time, KString &text)
 {
-    if (!HoldsTime(time))
+    if (!time.IsValid())
         text.Append(P::Text(kTextNoTime));
     else
         time.Format(text, kDisplayResolution);

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "shell/toolkit/lists/KZEditableSelector.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
 class KRGroup;
@@ -96,8 +96,8 @@ public:
     int SendEventName(const KString &text);
     int SendResults();
 
-    // Asks the main window to load the start-list entry in direction into
-    // the event window of this pane; true when it did.
+    // Asks the window's host (the event window) to load the start-list
+    // entry in direction into its document; true when it did.
     bool LoadScheduled(int direction);
 
     // The lines of the photobeam-break pop-up of result: each break with a
@@ -124,7 +124,7 @@ public:
     bool InOverlayMode() override;
     void StartOverlayMode() override;
     KPoint SelectedCell() override { return Selection(); }
-    int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
+    int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
 
     // The module's printer: made at its first use after start-up with the
@@ -174,7 +174,7 @@ private:
     void ToggleOverlayRow(int row);
     ZafEventType SelectorEvent(const ZafEventStruct &event);
     // The chart shows the trial of cell, or the overlay takes or drops it.
-    void ChooseTrial(KPoint cell);
+    void ShowOrOverlayTrial(KPoint cell);
     void ShowBreaks(KPoint pixel, const QVResult &result);
     int SendToControlCenter(const KString *text);
 

@@ -2,8 +2,6 @@
 // the photobeam-break pop-up.
 #include "ui/results/QVZResultsPane.h"
 
-#include <climits>
-
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/results/QVResultsView.h"
@@ -15,19 +13,14 @@
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZResultsWindow.h"
 
 namespace P = QVZResultsPrompts;
 
 namespace {
-
-bool HoldsTime(const VRaceTime &time)
-{
-    return time.IsValid() && time.Milliseconds() != INT32_MIN;
-}
 
 VLeg *LegOf(const QVResults *results)
 {
@@ -38,8 +31,7 @@ VLeg *LegOf(const QVResults *results)
 
 bool QVZResultsPane::InOverlayMode()
 {
-    VZApplication *application = VZApplication::Instance();
-    return application && application->IsOverlayMode();
+    return QVZOverlayList::InOverlayMode();
 }
 
 void QVZResultsPane::StartOverlayMode()
@@ -108,11 +100,11 @@ ZafEventType QVZResultsPane::SelectorEvent(const ZafEventStruct &event)
     const KPoint before = Selection();
     const ZafEventType answer = KZEditableSelector::Event(event);
     if (press && Selection() != before && ResultAt(Selection().y))
-        ChooseTrial(Selection());
+        ShowOrOverlayTrial(Selection());
     return answer;
 }
 
-void QVZResultsPane::ChooseTrial(KPoint cell)
+void QVZResultsPane::ShowOrOverlayTrial(KPoint cell)
 {
     if (!InOverlayMode())
     {
@@ -189,7 +181,7 @@ bool QVZResultsPane::CellClicked(KPoint pixel, int mode)
     // In overlay mode a press on the selected row takes its trace out; the
     // press that opens the breaks pop-up leaves the overlay as it was.
     if (!breaks || !InOverlayMode())
-        ChooseTrial(Selection());
+        ShowOrOverlayTrial(Selection());
     if (breaks)
         ShowBreaks(pixel, *result);
     return true;
@@ -227,7 +219,7 @@ void QVZResultsPane::BreakLines(const QVResult &result, std::vector<KString> &li
     for (int i = 0; i < result.BreakCount(); ++i)
     {
         VRaceTime time = result.TrialTime(i);
-        if (!HoldsTime(time))
+        if (!time.IsValid())
             continue;
         KString line;
         FormatTime(time, line);
@@ -244,7 +236,7 @@ void QVZResultsPane::BreakLines(const QVResult &result, std::vector<KString> &li
     KString final;
     const VRaceTime &distance = result.TimeToDistance();
     FormatTime(distance, final);
-    if (listed && HoldsTime(distance))
+    if (listed && distance.IsValid())
     {
         final.Append(L" (");
         FormatTime(distance - last, final);

@@ -6,12 +6,10 @@
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/hardware/QVSerialPort.h"
 #include "foundation/registry/KRGroup.h"
-#include "shell/app/VZApplication.h"
-#include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZControl.h"
 #include "shell/app/KZAppCodes.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZBlockSensorLink.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/results/QVZResultsHost.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZWaveformDialog.h"
@@ -33,7 +31,7 @@ int QVZResultsPane::DownloadTrials(bool addTimes, bool downloadTraces)
     return answer;
 }
 
-int32_t QVZResultsPane::ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &dialogTitle,
+int32_t QVZResultsPane::AskForTrial(QVZUnitLink &link, int32_t unit, const KString &dialogTitle,
                                     const KRGroup &group, int32_t &choice)
 {
     if (trialChooser)
@@ -105,7 +103,6 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
 
 bool QVZResultsPane::LoadScheduled(int direction)
 {
-    QVZControl *control = VZApplication::MainControl();
-    auto *window = owner ? dynamic_cast<QVZEventMDI *>(owner->Owner()) : nullptr;
-    return control && window && control->LoadScheduledEvent(direction, window, 0) != nullptr;
+    QVZResultsHost *host = owner ? owner->Host() : nullptr;
+    return host && host->LoadScheduled(direction);
 }

@@ -12,7 +12,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace QVZResultsPrompts
 {

@@ -6,7 +6,7 @@
 #include "domain/results/QVResultsView.h"
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 

@@ -8,13 +8,15 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/window/KZBitmap.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
-#include "ui/chart/QVZChartKeys.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZOverlayList.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 
@@ -26,13 +28,12 @@ const wchar_t *const kPictureNames[kPictureCount] = {
     L"AddReactionTimes", L"DownloadData", L"DeleteTrace", L"OverlayModeOn", L"OverlayModeOff", L"OverlayClear", L"Print",
 };
 
-KZBitmap *pictures[kPictureCount] = {};
+VZNamedBitmaps pictures;
 
 KZBitmap *Picture(int index)
 {
-    if (!pictures[index])
-        pictures[index] = new KZBitmap(kPictureNames[index]);
-    return pictures[index];
+    pictures.LoadOnce(kPictureNames, kPictureCount);
+    return pictures.At(index);
 }
 
 constexpr int kSpacers = 10;
@@ -44,17 +45,12 @@ QVZResultsWindow *QVZResultsWindow::front = nullptr;
 
 void QVZResultsWindow::Startup()
 {
-    for (int i = 0; i < kPictureCount; ++i)
-        Picture(i);
+    pictures.LoadOnce(kPictureNames, kPictureCount);
 }
 
 void QVZResultsWindow::Shutdown()
 {
-    for (KZBitmap *&picture : pictures)
-    {
-        delete picture;
-        picture = nullptr;
-    }
+    pictures.Free();
 }
 
 QVZResultsWindow::QVZResultsWindow(ZafWindowObject *owner, QVResultsView *attach, int left, int top, int width,
@@ -65,8 +61,7 @@ QVZResultsWindow::QVZResultsWindow(ZafWindowObject *owner, QVResultsView *attach
     pane = new QVZResultsPane(this, nullptr, 0, 0, width, height);
     Add(pane);
     Add(KZGeomFill(pane));
-    VZApplication *application = VZApplication::Instance();
-    clearButton->SetVisible(application && application->IsOverlayMode());
+    clearButton->SetVisible(QVZOverlayList::InOverlayMode());
     SetView(attach);
 }
 

@@ -15,6 +15,7 @@ class KZTBButton;
 class KZToolBar;
 class QVResults;
 class QVResultsView;
+class QVZResultsHost;
 class QVZResultsPane;
 
 class QVZResultsWindow : public KZWindow, public QVResultsWindowHook
@@ -35,6 +36,9 @@ public:
     QVZResultsPane *Pane() const { return pane; }
     // The event window that holds this window; none.
     ZafWindowObject *Owner() const { return owner; }
+    // What the pane asks of its event window; none (the default) asks nothing.
+    QVZResultsHost *Host() const { return host; }
+    void SetHost(QVZResultsHost *windowHost) { host = windowHost; }
 
     // QVResultsWindowHook: Refresh redisplays the pane (with the flag) and
     // hands the list to the scoreboards when this is the front window.
@@ -66,6 +70,7 @@ private:
     void BuildToolBar();
 
     ZafWindowObject *owner;
+    QVZResultsHost *host = nullptr;   // not owned; the owner, as the pane reaches it
     QVResults *results = nullptr;
     QVResultsView *view = nullptr;
     QVZResultsPane *pane = nullptr;

@@ -7,8 +7,8 @@
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLongOperation.h"
-#include "ui/options/QVZOptionsKeys.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
 
@@ -140,7 +140,7 @@ bool QVZTrialDownload::VisitUnit(const KRGroup &group)
     title = P::Text(kTextChartTitle);
     title.AppendChar(L' ').Append(P::Text(kTextChartFrom)).AppendChar(L' ').Append(P::GroupName(group));
     bool empty = false;
-    if (!ChooseTrial(group, empty))
+    if (!SetTrialToFetch(group, empty))
         return true;
     if (trialIndex == kTrialAll && groupCount > 1 && firstOfPass && !downloadAll)
     {
@@ -160,7 +160,7 @@ bool QVZTrialDownload::VisitUnit(const KRGroup &group)
 }
 
 // Sets the trial index for this unit; false when the unit is given up.
-bool QVZTrialDownload::ChooseTrial(const KRGroup &group, bool &empty)
+bool QVZTrialDownload::SetTrialToFetch(const KRGroup &group, bool &empty)
 {
     if (!P::Flag(QVZOptionsKeys::kPromptTraceDL, true))
     {
@@ -177,7 +177,7 @@ bool QVZTrialDownload::ChooseTrial(const KRGroup &group, bool &empty)
         return true;
     P::BusyPointer(true);
     int32_t choice = trialIndex;
-    int32_t result = host.ChooseTrial(link, unit, title, group, choice);
+    int32_t result = host.AskForTrial(link, unit, title, group, choice);
     trialIndex = result == kDialogCancel ? kTrialCancelled : choice;
     return true;
 }

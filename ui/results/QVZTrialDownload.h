@@ -43,7 +43,7 @@ public:
     // The trial choice dialog for the unit on link: writes the chosen trial
     // (from 0) or kTrialAll for every trial into choice; answers the dialog
     // result (kDialogCancel when cancelled).
-    virtual int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
+    virtual int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                                 int32_t &choice) = 0;
 };
 
@@ -70,7 +70,7 @@ private:
     int32_t Identify(const KRGroup &group);
     bool ReadStatus(const KRGroup &group);
     bool ReadTrialCount(const KRGroup &group, int32_t &count);
-    bool ChooseTrial(const KRGroup &group, bool &empty);
+    bool SetTrialToFetch(const KRGroup &group, bool &empty);
     CountOutcome CountUnits(const KRGroup &current);
     bool Fetch(const KRGroup &group, bool empty);
     bool FetchEveryTrial(const KRGroup &group);

@@ -1,41 +1,30 @@
 // The trial download: importing one trial into the results list.
-#include "ui/options/QVZOptionsKeys.h"
+#include "ui/common/QVZOptionsKeys.h"
 #include "ui/results/QVZTrialDownload.h"
-
-#include <climits>
 
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
 #include "shell/app/KZAppCodes.h"
-#include "ui/results/QVZOverlayList.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZOverlayList.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
 
 namespace P = QVZResultsPrompts;
 
-namespace {
-
-bool HoldsTime(const VRaceTime &time)
-{
-    return time.IsValid() && time.Milliseconds() != INT32_MIN;
-}
-
-} // namespace
-
 QVResult *QVZTrialDownload::FindPair(const QVResult &downloaded) const
 {
     QVResults *results = host.DownloadResults();
-    if (!results || !HoldsTime(downloaded.ReactionTime()) || downloaded.Power() <= 0)
+    if (!results || !downloaded.ReactionTime().IsValid() || downloaded.Power() <= 0)
         return nullptr;
     const QVResultsView *view = host.DownloadView();
     for (QVResult *result = results->NextMatching(nullptr, view); result;
          result = results->NextMatching(result, view))
     {
         const VRaceTime &reaction = result->ReactionTime();
-        if (HoldsTime(reaction) && reaction.Ticks() == downloaded.ReactionTime().Ticks() &&
+        if (reaction.IsValid() && reaction.Ticks() == downloaded.ReactionTime().Ticks() &&
             result->Power() == downloaded.Power())
             return result;
     }

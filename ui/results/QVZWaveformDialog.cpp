@@ -1,7 +1,6 @@
 // QVZWaveformDialog: the trial choice dialog and its list.
 #include "ui/results/QVZWaveformDialog.h"
 
-#include <climits>
 #include <new>
 
 #include "domain/blocksensors/QVUnitProtocol.h"
@@ -14,7 +13,7 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
@@ -200,7 +199,7 @@ void QVZWaveformDialog::FetchReactionTimes(QVZUnitLink &link, int32_t unit)
         if (!link.Download(destination, i, 0, true, true) || !link.Fill(header, true))
             continue;
         const VRaceTime &reaction = header.ReactionTime();
-        if (reaction.IsValid() && reaction.Milliseconds() != INT32_MIN)
+        if (reaction.IsValid())
             reactionTimes[i] = reaction.Ticks();
     }
     P::BusyPointer(false);

@@ -11,12 +11,13 @@
 #include <cstdint>
 
 #include "framework/controls/ZafStatusBar.h"
+#include "shell/toolkit/window/KZStatusLine.h"
 #include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZProgressBar;
 class KZStatusString;
 
-class KZStatusBar : public ZafStatusBar, public KZWindowLeech
+class KZStatusBar : public ZafStatusBar, public KZWindowLeech, public KZStatusLine
 {
 public:
     // height in pixels; timeout in milliseconds, 0 or less never clears by time.
@@ -24,17 +25,19 @@ public:
     ~KZStatusBar() override;
 
     // Empty message, no percentage, nothing left to clear by time.
-    virtual void Clear();
+    void Clear() override;
     // Shows text; a change renews the time of the last change.
     virtual void SetMessage(const wchar_t *text);
     // The fly-over help of a command: nothing here.
-    virtual void SetFlyOver(int32_t command);
+    void SetFlyOver(int32_t command) override;
     // Shows percent (clamped to -1..100; -1 none); a change renews the time.
     virtual void SetProgress(int percent);
 
     // The idle tick is handled here and not passed on; everything else goes
     // to the framework status bar.
     ZafEventType Event(const ZafEventStruct &event) override;
+    // KZStatusLine: the event handler's answer to the idle tick.
+    ZafEventType OnIdle(const ZafEventStruct &event) override { return Event(event); }
 
     KZStatusString *MessagePane() const { return messagePane; }
     KZProgressBar *ProgressPane() const { return progressPane; }

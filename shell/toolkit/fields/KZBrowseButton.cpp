@@ -1,7 +1,7 @@
 #include "shell/toolkit/fields/KZBrowseButton.h"
 
 #include "foundation/streams/KFile.h"
-#include "shell/toolkit/dialogs/KZDialog.h"
+#include "framework/core/objects/ZafWindow.h"
 #include "shell/toolkit/fields/KZString.h"
 
 namespace {
@@ -17,7 +17,7 @@ template <typename Button> ZafEventType Activated(ZafWindowObject *object, ZafEv
     return 0;
 }
 
-void *Owner(KZDialog *dialog)
+void *Owner(ZafWindow *dialog)
 {
     return dialog ? dialog->OSWindow() : nullptr;
 }
@@ -31,7 +31,7 @@ const wchar_t *FieldText(KZString *field)
 } // namespace
 
 KZBrowseFileButton::KZBrowseFileButton(int left, int top, int width, const wchar_t *label, KZString *field,
-                                       KZDialog *dialog, const wchar_t *filter)
+                                       ZafWindow *dialog, const wchar_t *filter)
     : KZButton(left, top, width, 1, label ? label : L"", nullptr, kPush, 0), field(field), dialog(dialog),
       filter(filter ? filter : L"")
 {
@@ -52,7 +52,7 @@ bool KZBrowseFileButton::Browse()
 }
 
 KZBrowseDirectoryButton::KZBrowseDirectoryButton(int left, int top, int width, const wchar_t *label,
-                                                 KZString *field, KZDialog *dialog)
+                                                 KZString *field, ZafWindow *dialog)
     : KZButton(left, top, width, 1, label ? label : L"", nullptr, kPush, 0), field(field), dialog(dialog)
 {
     SetUserFunction(&Activated<KZBrowseDirectoryButton>);

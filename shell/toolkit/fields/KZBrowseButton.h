@@ -10,15 +10,15 @@
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/fields/KZButton.h"
 
-class KZDialog;
 class KZString;
+class ZafWindow;
 
 class KZBrowseFileButton : public KZButton
 {
 public:
     // filter: comma-separated extensions, one filter entry each ("qvw,qve");
     // at most 31 characters are kept.
-    KZBrowseFileButton(int left, int top, int width, const wchar_t *label, KZString *field, KZDialog *dialog,
+    KZBrowseFileButton(int left, int top, int width, const wchar_t *label, KZString *field, ZafWindow *dialog,
                        const wchar_t *filter);
     // Shows the open-file dialog; true when a file was chosen.
     bool Browse();
@@ -26,18 +26,18 @@ public:
 
 private:
     KZString *field;
-    KZDialog *dialog;
+    ZafWindow *dialog;
     KString31 filter;
 };
 
 class KZBrowseDirectoryButton : public KZButton
 {
 public:
-    KZBrowseDirectoryButton(int left, int top, int width, const wchar_t *label, KZString *field, KZDialog *dialog);
+    KZBrowseDirectoryButton(int left, int top, int width, const wchar_t *label, KZString *field, ZafWindow *dialog);
     // Shows the folder chooser; true when a folder was chosen.
     bool Browse();
 
 private:
     KZString *field;
-    KZDialog *dialog;
+    ZafWindow *dialog;
 };

@@ -1,7 +1,7 @@
 #include "shell/toolkit/fields/KZButton.h"
 
 #include "shell/app/VZApplication.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/window/KZStatusLine.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 KZButton::KZButton(int left, int top, int width, int height, const wchar_t *text, ZafBitmapData *bitmap, int mode,
@@ -38,11 +38,11 @@ ZafEventType KZButton::Event(const ZafEventStruct &event)
         return answer;
     ZafEventStruct mapped = event;
     const ZafLogicalEvent code = MapEvent(mapped);
-    if (KZStatusBar *bar = KZMainStatusBar()) {
+    if (KZStatusLine *line = KZMainStatusLine()) {
         if (code == kEvtPointerLeft)
-            bar->Clear();
+            line->Clear();
         else if (code == kEvtPointerEntered)
-            bar->SetFlyOver(Value());
+            line->SetFlyOver(Value());
     }
     return ZafButton::Event(event);
 }

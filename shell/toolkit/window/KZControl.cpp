@@ -7,7 +7,7 @@
 #include "shell/toolkit/menus/KZPopUpMenu.h"
 #include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
+#include "shell/toolkit/window/KZStatusLine.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
 namespace {
@@ -158,8 +158,8 @@ ZafEventType KZControl::Event(const ZafEventStruct &event)
     case kEvtMenuOpening:
         return MenuOpening(event);
     case kEvtIdle:
-        if (KZStatusBar *bar = KZMainStatusBar())
-            return bar->Event(event);
+        if (KZStatusLine *line = KZMainStatusLine())
+            return line->OnIdle(event);
         return 0;
     default:
         return ZafMDIWindow::Event(event);

@@ -72,6 +72,11 @@ TEST(VRaceTime, MillisecondsMarksNoTimeAndTruncates)
     EXPECT_FALSE(VRaceTime::FromMilliseconds(int32_t(0x80000000)).IsValid());
     EXPECT_EQ(VRaceTime(12345, 1, 1).Milliseconds(), 154);
     EXPECT_EQ(VRaceTime(-12345, 1, 1).Milliseconds(), -154);
+    // A time below the 32-bit millisecond range still holds a time and never
+    // answers the no-time mark, so IsValid() alone tells the two apart.
+    const VRaceTime low(int64_t(INT32_MIN) - 5, VRaceTime::kMillisecond, VRaceTime::kMillisecond);
+    EXPECT_TRUE(low.IsValid());
+    EXPECT_EQ(low.Milliseconds(), VRaceTime::kNoMilliseconds + 1);
 }
 
 TEST(VRaceTime, ArithmeticCarriesNoTimeAndTheCoarserResolution)

@@ -112,17 +112,6 @@ TEST_F(WindowModules, StartUpsLoadEveryNamedBitmapAndShutDownsFreeThem)
     EXPECT_FALSE(LogHasErrors());
 }
 
-TEST_F(WindowModules, ABitmapMissingFromTheDataFileIsEmptyAndLogged)
-{
-    VZNamedBitmaps bitmaps;
-    const wchar_t *const names[] = { L"New", L"NoSuchPicture" };
-    bitmaps.Load(names, 2);
-    EXPECT_EQ(16, bitmaps.At(0)->Width());
-    EXPECT_EQ(0, bitmaps.At(1)->Width());
-    EXPECT_EQ(nullptr, bitmaps.At(2));
-    EXPECT_TRUE(LogHasErrors());
-}
-
 TEST_F(WindowModules, ImagePaneReadsItsSettingsAtEachUseAndItsBuiltInValuesWithoutThem)
 {
     VZImagePane::Startup();

@@ -75,3 +75,13 @@ void ToolkitTest::WriteTarga(const wchar_t *name, int width, int height, COLORRE
         bytes.append(pixel, 3);
     WriteBytes(ProgramFolderFile(name), bytes);
 }
+
+bool ToolkitTest::OpenProgramDataFile()
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring built = path;
+    for (int level = 0; level < 3; ++level)
+        built.erase(built.find_last_of(L"\\/"));
+    return app->OpenDataFile((built + L"\\bin\\quorvane.zaf").c_str());
+}

@@ -27,6 +27,9 @@ protected:
     static COLORREF PixelOf(ZafWindowObject *object, int x, int y);
     // A Targa picture of one colour (24 bits, rows top first) beside the program.
     void WriteTarga(const wchar_t *name, int width, int height, COLORREF color);
+    // Opens the program's own data file (bin\quorvane.zaf of the build), for
+    // its bitmaps; true when it opened.
+    bool OpenProgramDataFile();
 
     KZWindow *host = nullptr;                 // 400 x 300 pixels at (40, 40)
 

@@ -17,7 +17,7 @@
 #include "framework/windows/ZafScreenDisplay.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTraces.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 #include <windows.h>
 

@@ -36,8 +36,8 @@
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace {
 

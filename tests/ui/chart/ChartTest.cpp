@@ -12,7 +12,7 @@
 #include "chart/view/ZafChartControl.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 void ChartTest::SetUp()
 {

@@ -11,7 +11,7 @@
 #include "domain/results/QVResultsView.h"
 #include "shell/support/ToolkitTest.h"
 #include "ui/chart/QVZChartTrials.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 
 class QVResult;
 class QVZChartWindow;

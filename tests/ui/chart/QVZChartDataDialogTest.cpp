@@ -18,7 +18,7 @@
 #include "shell/toolkit/fields/KZButton.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartTraces.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

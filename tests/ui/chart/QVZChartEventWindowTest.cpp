@@ -21,7 +21,7 @@
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/event/QVZEventMDI.h"
 #include "ui/event/QVZPaneLayout.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/support/MainWindowTest.h"
 

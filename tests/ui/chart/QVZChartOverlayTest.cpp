@@ -14,7 +14,7 @@
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "ui/common/QVZResultsKeys.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "chart/view/ZafChartControl.h"
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartPlotter.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

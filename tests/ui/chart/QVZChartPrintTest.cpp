@@ -21,7 +21,7 @@
 #include "framework/windows/ZafPrinter.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/support/PrintedMetafile.h"
 
 namespace {

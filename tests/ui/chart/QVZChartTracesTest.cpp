@@ -9,7 +9,7 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "ui/chart/QVZChartTraces.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

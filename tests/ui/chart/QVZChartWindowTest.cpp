@@ -14,10 +14,10 @@
 #include "framework/core/display/ZafDisplay.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZToolBar.h"
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 
 namespace {
 

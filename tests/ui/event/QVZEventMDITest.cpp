@@ -13,7 +13,7 @@
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 namespace {

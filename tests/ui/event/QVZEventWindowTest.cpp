@@ -14,7 +14,7 @@
 #include "ui/event/QVZEventPane.h"
 #include "ui/event/QVZEventTitle.h"
 #include "ui/event/QVZEventWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/support/MainWindowTest.h"
 

@@ -11,7 +11,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "support/ComPortPair.h"
 #include "tools/unitsim/UnitSim.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/support/MainWindowTest.h"
 

@@ -25,18 +25,20 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZReal.h"
 #include "shell/toolkit/dialogs/KZRegistryDialog.h"
 #include "shell/toolkit/fields/KZString.h"
 #include "ui/event/QVZEventMDI.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/main/QVZScheduleDialog.h"
 #include "ui/main/QVZScoreboardMessage.h"
 #include "ui/options/QVZOptionsDialog.h"
+#include "ui/results/QVZResultsPane.h"
+#include "ui/results/QVZResultsWindow.h"
 #include "ui/support/MainWindowTest.h"
 
 namespace {
@@ -105,6 +107,23 @@ protected:
     }
     void Command(int32_t code) { control->Event(ZafEventStruct(code, 0)); }
     double Float(const wchar_t *key) { return registry->GetFloat(key)->Value(); }
+    // A start list of heats 1 and 2 of one event, and the Goto dialog's
+    // answer: heat, confirmed.
+    void ScheduleTwoHeatsAndGoTo(const wchar_t *heat)
+    {
+        WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
+        WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
+        WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
+        schedule = std::make_unique<QVSchedule>();
+        QVSchedule::SetInstance(schedule.get());
+        OnEachDialog({ [heat](ZafWindow *front) {
+            const std::vector<KZString *> fields = FieldsOf<KZString>(front);
+            fields[0]->SetText(L"1");
+            fields[1]->SetText(L"1");
+            fields[2]->SetText(heat);
+            Press(front, kDialogOk);
+        } });
+    }
 
     std::unique_ptr<QVSchedule> schedule;
 };
@@ -203,18 +222,7 @@ TEST_F(MainWindowDialogs, FileOptionsWithCtrlAndShiftHeldOpensTheSettingsEditor)
 
 TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
 {
-    WriteBytes(scratch.PathOf(L"vexa.sch"), "1,1,1\r\n1,1,2\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.evt"), "1,1,60 m Women Heats\r\n");
-    WriteBytes(scratch.PathOf(L"vexa.ppl"), "1,1,2,5,202,Costa,Maria,SL Benfica\r\n");
-    schedule = std::make_unique<QVSchedule>();
-    QVSchedule::SetInstance(schedule.get());
-    OnEachDialog({ [&](ZafWindow *front) {
-        const std::vector<KZString *> fields = FieldsOf<KZString>(front);
-        fields[0]->SetText(L"1");
-        fields[1]->SetText(L"1");
-        fields[2]->SetText(L"2");
-        Press(front, kDialogOk);
-    } });
+    ScheduleTwoHeatsAndGoTo(L"2");
     QVZEventMDI *window = control->LoadScheduledEvent(0, nullptr, 0);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
@@ -226,6 +234,19 @@ TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
     OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
     EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, nullptr, 0));
     EXPECT_EQ(1, EventWindowCount()) << "Cancel in the Goto dialog closed the open workout";
+}
+
+TEST_F(MainWindowDialogs, TheResultsPaneStepsItsOwnEventWindowToTheNextHeat)
+{
+    ScheduleTwoHeatsAndGoTo(L"1");
+    QVZEventMDI *window = control->LoadScheduledEvent(0, nullptr, 0);
+    ASSERT_NE(nullptr, window);
+    auto *results = dynamic_cast<QVZResultsWindow *>(window->ResultsWindow());
+    ASSERT_TRUE(results && results->Pane());
+
+    EXPECT_TRUE(results->Pane()->LoadScheduled(1));
+    EXPECT_EQ(std::wstring(L"2"), window->Event()->HeatNumber().CStr());
+    EXPECT_EQ(1, EventWindowCount()) << "the next heat went into a window of its own";
 }
 
 TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)

@@ -15,7 +15,7 @@
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
 #include "domain/schedule/QVSchedule.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 #include "ui/main/QVZStatusBar.h"
 #include "shell/toolkit/bars/KZProgressBar.h"

@@ -20,7 +20,7 @@
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/fields/KZComboBox.h"
 #include "shell/toolkit/fields/KZString.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 #include "ui/main/QVZScheduleDialog.h"
 #include "ui/main/QVZScoreboardMessage.h"
 #include "ui/main/QVZScoreboardMessageDialog.h"

@@ -27,7 +27,7 @@
 #include "shell/toolkit/fields/KZReal.h"
 #include "shell/toolkit/fields/KZString.h"
 #include "shell/toolkit/lists/KZListCodes.h"
-#include "ui/main/QVZDialogCommands.h"
+#include "ui/common/QVZDialogCommands.h"
 #include "ui/options/QVZGroupSelectors.h"
 #include "ui/options/QVZOptionsDialog.h"
 

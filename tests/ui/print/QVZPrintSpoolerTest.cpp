@@ -15,7 +15,7 @@
 #include "ui/chart/ChartTest.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/ResultsTest.h"

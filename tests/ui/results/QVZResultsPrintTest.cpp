@@ -13,7 +13,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "imaging/printer/VZPrinter.h"
 #include "shell/support/TestPrinterDevice.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/results/QVZPrintColumns.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"

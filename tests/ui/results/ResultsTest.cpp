@@ -17,7 +17,7 @@ RecordingDownloadHost::~RecordingDownloadHost()
     view->SetWindow(nullptr);
 }
 
-int32_t RecordingDownloadHost::ChooseTrial(QVZUnitLink &, int32_t, const KString &title, const KRGroup &,
+int32_t RecordingDownloadHost::AskForTrial(QVZUnitLink &, int32_t, const KString &title, const KRGroup &,
                                            int32_t &choice)
 {
     dialogTitles.push_back(title.CStr());

@@ -14,7 +14,7 @@
 #include "domain/ui/QVWindowHooks.h"
 #include "ui/results/ScriptedUnitLink.h"
 #include "shell/support/ToolkitTest.h"
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 #include "ui/results/QVZTrialDownload.h"
 
 class KRGroup;
@@ -34,7 +34,7 @@ public:
     bool InOverlayMode() override { return overlayMode; }
     void StartOverlayMode() override { overlayMode = true; }
     KPoint SelectedCell() override { return selected; }
-    int32_t ChooseTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
+    int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
 
     void Refresh(bool) override {}

@@ -249,12 +249,7 @@ TEST_F(KZFields, RelativeConstraintMovesItsEdgeByTheExtraOffset)
 
 TEST_F(KZFields, BitmapsComeFromTheProgramsDataFileAndStayWithTheirMaker)
 {
-    wchar_t path[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring built = path;
-    for (int level = 0; level < 3; ++level)
-        built.erase(built.find_last_of(L"\\/"));
-    ASSERT_TRUE(app->OpenDataFile((built + L"\\bin\\quorvane.zaf").c_str()));
+    ASSERT_TRUE(OpenProgramDataFile());
     KZBitmap print(L"Print");
     EXPECT_GT(print.Width(), 0);
     EXPECT_FALSE(print.Destroyable());

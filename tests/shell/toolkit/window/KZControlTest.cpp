@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "shell/app/VZApplication.h"
 #include "shell/support/MenuFrameTest.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
@@ -111,6 +113,28 @@ TEST_F(KZControlTest, MenuOpeningEnablesTheFrameCommands)
     menuBar->ResetItems();
     EXPECT_FALSE(child->WindowMenuItem().IsDisabled(true));
     EXPECT_TRUE(child->WindowMenuItem().Selected());
+}
+
+// The frame's idle tick lets the main status bar clear itself by time; with
+// no status bar nothing answers it.
+TEST_F(KZControlTest, TheIdleTickGoesToTheMainStatusBar)
+{
+    struct CountingBar : KZStatusBar
+    {
+        CountingBar() : KZStatusBar(20, 0) {}
+        ZafEventType Event(const ZafEventStruct &event) override
+        {
+            idles += event.type == kEvtIdle;
+            return KZStatusBar::Event(event);
+        }
+        int idles = 0;
+    } bar;
+    KZSetMainStatusBar(&bar);
+    EXPECT_EQ(kEvtIdle, frame->Event(ZafEventStruct(kEvtIdle, 0)));
+    KZSetMainStatusBar(nullptr);
+    EXPECT_EQ(1, bar.idles);
+    EXPECT_EQ(0, frame->Event(ZafEventStruct(kEvtIdle, 0)));
+    EXPECT_EQ(1, bar.idles);
 }
 
 TEST(KZControlMenu, EntriesPastTheHundredthCarryNoCommand)

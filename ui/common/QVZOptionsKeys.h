@@ -2,7 +2,7 @@
 // Settings the options dialog edits, and the group of its texts. The chart
 // settings it edits are the chart's own keys.
 
-#include "ui/chart/QVZChartKeys.h"
+#include "ui/common/QVZChartKeys.h"
 
 namespace QVZOptionsKeys {
 

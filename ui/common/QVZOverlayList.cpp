@@ -1,8 +1,9 @@
 // The overlay list of the results pane.
-#include "ui/results/QVZOverlayList.h"
+#include "ui/common/QVZOverlayList.h"
 
 #include "foundation/values/KPoint.h"
-#include "ui/results/QVZResultsKeys.h"
+#include "shell/app/VZApplication.h"
+#include "ui/common/QVZResultsKeys.h"
 
 QVZOverlayList::~QVZOverlayList()
 {
@@ -49,4 +50,10 @@ void QVZOverlayList::Clear()
 QVTraceInfo *QVZOverlayList::Next(const QVTraceInfo *entry) const
 {
     return static_cast<QVTraceInfo *>(entries.Next(entry));
+}
+
+bool QVZOverlayList::InOverlayMode()
+{
+    VZApplication *application = VZApplication::Instance();
+    return application && application->IsOverlayMode();
 }

@@ -1,4 +1,4 @@
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
 
 #include <cwchar>
 
@@ -17,6 +17,12 @@ void VZNamedBitmaps::Load(const wchar_t *const *list, int count)
         names.push_back(list[i]);
         bitmaps.push_back(bitmap);
     }
+}
+
+void VZNamedBitmaps::LoadOnce(const wchar_t *const *list, int count)
+{
+    if (bitmaps.empty())
+        Load(list, count);
 }
 
 void VZNamedBitmaps::Free()

@@ -27,6 +27,11 @@ public:
     // The entry after entry (the first for none); none at the end.
     QVTraceInfo *Next(const QVTraceInfo *entry = nullptr) const;
 
+    // Whether the program is in overlay mode (the application's switch,
+    // which the results window's overlay button turns); not without an
+    // application.
+    static bool InOverlayMode();
+
 private:
     QVTraceInfo *Find(int32_t row) const;
 

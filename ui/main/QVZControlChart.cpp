@@ -3,7 +3,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZLocalAlgorithmDialog.h"
-#include "ui/main/QVZCommands.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/main/QVZControl.h"
 
 void QVZControl::ChartCommand(int32_t code)

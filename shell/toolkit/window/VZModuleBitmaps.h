@@ -5,7 +5,7 @@
 // the names in the program's data file): Startup reads the bitmaps,
 // Shutdown frees them. GUI thread.
 
-#include "imaging/windows/VZNamedBitmaps.h"
+#include "shell/toolkit/window/VZNamedBitmaps.h"
 
 #include <iterator>
 

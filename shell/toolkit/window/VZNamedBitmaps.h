@@ -18,6 +18,9 @@ public:
 
     // Reads the count bitmaps named, in order (those loaded before are freed).
     void Load(const wchar_t *const *names, int count);
+    // Load, unless bitmaps are loaded already: for a module whose windows
+    // may be made before its start-up, whose buttons keep the bitmaps.
+    void LoadOnce(const wchar_t *const *names, int count);
     void Free();
 
     int Count() const { return int(bitmaps.size()); }
