@@ -1,7 +1,6 @@
 // Firmware and sound upload through the monitor dialogue of a simulated unit.
 #include "QVUnitLinkFixture.h"
 
-#include <random>
 
 #include "domain/blocksensors/QVBlockSensorFiles.h"
 #include "domain/blocksensors/QVBlockSensors.h"
@@ -12,18 +11,10 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
+#include "support/TestBytes.h"
 
 namespace
 {
-std::string RandomBytes(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char &c : bytes)
-        c = char(random() & 0xFF);
-    return bytes;
-}
-
 std::string Wave(size_t size, unsigned seed)
 {
     std::string bytes = "RIFF....WAVEfmt " + RandomBytes(size, seed);

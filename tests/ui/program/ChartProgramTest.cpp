@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "domain/results/QVResultsView.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -107,16 +106,6 @@ int PlotPixels(const H::Picture &chart, COLORREF colour)
         for (int x = chart.width / 8; x < chart.width * 3 / 4; ++x)
             n += chart.At(x, y) == colour ? 1 : 0;
     return n;
-}
-
-// The middle of a column of the results list, laid out as the list lays it out.
-int ColumnMiddle(HWND list, int column)
-{
-    RECT client = {};
-    GetClientRect(list, &client);
-    QVResultsView layout(nullptr);
-    layout.FitColumns(client.right, false);
-    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
 }
 
 class ChartProgram : public ::testing::Test

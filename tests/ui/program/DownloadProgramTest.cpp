@@ -22,6 +22,15 @@ bool IsPureRed(COLORREF c)
     return c == RGB(255, 0, 0);
 }
 
+// Opens the workout the program saved and finds the results of its first leg.
+void OpenSavedResults(QVEvent &saved, const std::wstring &workout, QVResults *&results)
+{
+    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
+    ASSERT_NE(nullptr, saved.Leg(0));
+    results = saved.Leg(0)->Results();
+    ASSERT_NE(nullptr, results);
+}
+
 } // namespace
 
 TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
@@ -65,10 +74,8 @@ TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
     EXPECT_EQ(0u, road.Close());
 
     QVEvent saved;
-    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
-    ASSERT_NE(nullptr, saved.Leg(0));
-    QVResults *results = saved.Leg(0)->Results();
-    ASSERT_NE(nullptr, results);
+    QVResults *results = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenSavedResults(saved, workout, results));
     ASSERT_EQ(3, results->ResultCount());
     int row = 0;
     for (QVResult *result = results->NextResult(nullptr); result; result = results->NextResult(result), ++row)
@@ -109,10 +116,8 @@ TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
     ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
     EXPECT_EQ(0u, road.Close());
     QVEvent saved;
-    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
-    ASSERT_NE(nullptr, saved.Leg(0));
-    QVResults *results = saved.Leg(0)->Results();
-    ASSERT_NE(nullptr, results);
+    QVResults *results = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenSavedResults(saved, workout, results));
     EXPECT_GE(results->ResultCount(), 3);
     EXPECT_LT(results->ResultCount(), 50);
     EXPECT_EQ(50u, road.Unit()->TrialCount()) << "the unit keeps its trials";

@@ -13,7 +13,6 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
-#include "domain/results/QVResultsView.h"
 #include "domain/timing/VLeg.h"
 #include "shell/support/ShellScratch.h"
 #include "support/ComPortPair.h"
@@ -31,16 +30,6 @@ std::vector<int> RowMiddles(HWND list)
     for (const Band &band : NumberBands(Settled(list)))
         middles.push_back((band.top + band.bottom) / 2);
     return middles;
-}
-
-// The middle of a column of the list, laid out as the list lays it out.
-int ColumnMiddle(HWND list, int column)
-{
-    RECT client = {};
-    GetClientRect(list, &client);
-    QVResultsView layout(nullptr);
-    layout.FitColumns(client.right, false);
-    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
 }
 
 // A click on a cell of the selected row opens its editor; a pause first so

@@ -1,5 +1,7 @@
 #include "ui/program/ProgramRoad.h"
 
+#include "domain/results/QVResultsView.h"
+
 #include <algorithm>
 
 namespace H = ProgramHand;
@@ -218,4 +220,13 @@ std::vector<Band> NumberBands(const H::Picture &picture)
         inside = glyph;
     }
     return bands;
+}
+
+int ColumnMiddle(HWND list, int column)
+{
+    RECT client = {};
+    GetClientRect(list, &client);
+    QVResultsView layout(nullptr);
+    layout.FitColumns(client.right, false);
+    return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
 }

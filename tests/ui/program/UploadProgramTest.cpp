@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
-#include <random>
 #include <string>
 
+#include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -18,15 +18,6 @@ namespace H = ProgramHand;
 namespace {
 
 constexpr COLORREF kCover = RGB(255, 0, 255);
-
-std::string RandomBytes(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char &c : bytes)
-        c = char(random() & 0xFF);
-    return bytes;
-}
 
 std::string Narrow(const std::wstring &text)
 {
