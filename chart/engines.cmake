@@ -1,6 +1,6 @@
 # Chart engines, axes and titles, the view, the factory and the hosting control.
 list(APPEND CHART_SOURCES
-    engine/cf_EngineFrame.cpp
+    axes/cf_EngineFrame.cpp
     axes/cf_3DTextMarker.cpp
     axes/cf_3DTextMarkerDraw.cpp
     axes/cf_3DTextMarkerSeries.cpp
@@ -12,10 +12,10 @@ list(APPEND CHART_SOURCES
     engine/cf_ChartEngine.cpp
     engine/cf_ChartEngineLayout.cpp
     engine/cf_ChartEngineDraw.cpp
-    engine/cf_eng_CartXYZ.cpp
-    engine/cf_eng_Polar.cpp
-    engine/cf_eng_Line2D.cpp
-    engine/cf_eng_PointSer2D.cpp
+    kinds/cf_eng_CartXYZ.cpp
+    kinds/cf_eng_Polar.cpp
+    kinds/cf_eng_Line2D.cpp
+    kinds/cf_eng_PointSer2D.cpp
     view/cf_EngineFactory.cpp
     view/cf_ChartView.cpp
     view/cf_ChartViewSettings.cpp
@@ -36,22 +36,22 @@ list(APPEND CHART_SOURCES
     solids/cf_3DRadialHedraDraw.cpp
     solids/cf_3DPhedraSeries.cpp
     solids/cf_3DSurface.cpp
-    engines/cf_GroupLayout.cpp
-    engines/cf_eng_Area2D.cpp
-    engines/cf_eng_Bar2D.cpp
-    engines/cf_eng_Col2D.cpp
-    engines/cf_eng_StackBase.cpp
-    engines/cf_eng_Stack2D.cpp
-    engines/cf_eng_PointSer3D.cpp
-    engines/cf_eng_Line3D.cpp
-    engines/cf_eng_Area3D.cpp
-    engines/cf_eng_Bar3D.cpp
-    engines/cf_eng_Col3D.cpp
-    engines/cf_eng_Stack3D.cpp
-    engines/cf_eng_Ribbon3D.cpp
-    engines/cf_eng_Ribbon2D.cpp
-    engines/cf_PieTopRim.cpp
-    engines/cf_eng_Pie2D.cpp
-    engines/cf_eng_Pie3D.cpp
-    engines/cf_eng_XPie2D3D.cpp
+    engine/cf_GroupLayout.cpp
+    kinds/cf_eng_Area2D.cpp
+    kinds/cf_eng_Bar2D.cpp
+    kinds/cf_eng_Col2D.cpp
+    kinds/cf_eng_StackBase.cpp
+    kinds/cf_eng_Stack2D.cpp
+    kinds/cf_eng_PointSer3D.cpp
+    kinds/cf_eng_Line3D.cpp
+    kinds/cf_eng_Area3D.cpp
+    kinds/cf_eng_Bar3D.cpp
+    kinds/cf_eng_Col3D.cpp
+    kinds/cf_eng_Stack3D.cpp
+    kinds/cf_eng_Ribbon3D.cpp
+    kinds/cf_eng_Ribbon2D.cpp
+    kinds/cf_PieTopRim.cpp
+    kinds/cf_eng_Pie2D.cpp
+    kinds/cf_eng_Pie3D.cpp
+    kinds/cf_eng_XPie2D3D.cpp
 )

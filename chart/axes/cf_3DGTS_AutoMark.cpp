@@ -1,6 +1,6 @@
 #include "chart/axes/cf_3DGTS_AutoMark.h"
 
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/values/cf_Check.h"
 #include "chart/values/cf_Constants.h"
 

@@ -3,7 +3,7 @@
 #include "chart/axes/cf_3DGridTickSeries.h"
 
 #include "chart/backend/bf_Display.h"
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/values/cf_Extent.h"
 

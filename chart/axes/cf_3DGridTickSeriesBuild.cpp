@@ -2,7 +2,7 @@
 
 #include "chart/axes/cf_3DGridTickSeries.h"
 
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/values/cf_Constants.h"
 

@@ -1,6 +1,6 @@
 #include "chart/axes/cf_3DTextMarkerSeries.h"
 
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/values/cf_Extent.h"
 

@@ -1,7 +1,7 @@
 #include "chart/axes/cf_TitleMarkerMgr.h"
 
 #include "chart/axes/cf_3DGridTickSeries.h"
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/model/cf_ChartModel.h"
 
 cf_TitleMarkerMgr::cf_TitleMarkerMgr(cf_EngineFrame *owner, const cf_GridFaces &gridFaces)

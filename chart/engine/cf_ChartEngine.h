@@ -10,7 +10,7 @@
 // the data list from the model. The view owns the engine; GUI thread only.
 
 #include "chart/attribs/cf_DispAttribs.h"
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/model/cf_EngineLink.h"
 #include "chart/scene/cf_3DPoint.h"
 #include "chart/scene/cf_3DPolygon.h"

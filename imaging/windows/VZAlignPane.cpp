@@ -13,8 +13,7 @@
 #include "shell/app/VZApplication.h"
 
 VZAlignPane::VZAlignPane(ZafWindowObject *owner, VHardwareView *hardwareView)
-    : KZWindow(0, 0, 0, 0), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZWindow(0, 0, 0, 0), VZViewedHardware(hardwareView), owner(owner)
 {
     SetCoordinateType(kCoordPixels);
     laneBar = new VZLaneBar(nullptr, hardware, -1);
@@ -33,8 +32,7 @@ void VZAlignPane::SetView(VHardwareView *view)
 {
     if (hardwareView && hardwareView->LaneBar() == laneBar)
         hardwareView->SetLaneBar(nullptr);
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
     if (view)
         view->SetLaneBar(laneBar);
 }

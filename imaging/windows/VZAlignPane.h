@@ -7,13 +7,14 @@
 
 #include <cstdint>
 
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;
 class VZLaneBar;
 
-class VZAlignPane : public KZWindow
+class VZAlignPane : public KZWindow, private VZViewedHardware
 {
 public:
     static constexpr int32_t kFullRate = 400000;
@@ -38,8 +39,6 @@ private:
     void Start(int mode);
 
     ZafWindowObject *owner;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZLaneBar *laneBar = nullptr;
     int cameraNumber = -1;
     int32_t alignColumn = 0;

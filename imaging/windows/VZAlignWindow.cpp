@@ -5,8 +5,7 @@
 #include "shell/app/KZAppCodes.h"
 
 VZAlignWindow::VZAlignWindow(ZafWindowObject *owner, VHardwareView *hardwareView)
-    : KZWindow(0, 0, 0, 0), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZWindow(0, 0, 0, 0), VZViewedHardware(hardwareView), owner(owner)
 {
     SetCoordinateType(kCoordPixels);
     pane = new VZAlignPane(this, hardwareView);
@@ -43,8 +42,7 @@ void VZAlignWindow::SetView(VHardwareView *view)
 {
     if (hardwareView && hardwareView->AlignWindow() == this)
         hardwareView->SetAlignWindow(nullptr);
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
     if (view)
         view->SetAlignWindow(this);
     pane->SetView(view);

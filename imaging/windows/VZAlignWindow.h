@@ -5,12 +5,13 @@
 // shut-down have nothing to do. GUI thread.
 
 #include "domain/hardware/VHardwareView.h"
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VZAlignPane;
 
-class VZAlignWindow : public KZWindow, public VHardwareLanesHook
+class VZAlignWindow : public KZWindow, public VHardwareLanesHook, private VZViewedHardware
 {
 public:
     static void Startup() {}
@@ -33,8 +34,6 @@ public:
 
 private:
     ZafWindowObject *owner;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZAlignPane *pane = nullptr;
     int cameraNumber = -1;
 };

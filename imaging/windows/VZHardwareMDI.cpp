@@ -30,8 +30,7 @@ bool Route(Window *window, const ZafEventStruct &event, ZafEventType &answer)
 } // namespace
 
 VZHardwareMDI::VZHardwareMDI(VHardwareView *hardwareView)
-    : KZMDIChild(0, 0, 500, 350), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZMDIChild(0, 0, 500, 350), VZViewedHardware(hardwareView)
 {
     SetCoordinateType(kCoordPixels);
     SetTitle(VImagingText(kTextHardwareTitle).CStr());

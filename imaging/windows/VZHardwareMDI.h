@@ -5,6 +5,7 @@
 // the list, the alignment window and a remote window where there is one.
 // Owned by its MDI frame; GUI thread.
 
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZMDIChild.h"
 
 class KZGeomMgr;
@@ -14,7 +15,7 @@ class VZAlignWindow;
 class VZHardwareWindow;
 class VZRemoteWindow;
 
-class VZHardwareMDI : public KZMDIChild
+class VZHardwareMDI : public KZMDIChild, private VZViewedHardware
 {
 public:
     explicit VZHardwareMDI(VHardwareView *hardwareView);
@@ -29,8 +30,6 @@ public:
     VZAlignWindow *AlignWindow() const { return alignWindow; }
 
 private:
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZHardwareWindow *hardwareWindow = nullptr;
     VZRemoteWindow *remoteWindow = nullptr;
     VZAlignWindow *alignWindow = nullptr;

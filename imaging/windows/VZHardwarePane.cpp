@@ -13,8 +13,7 @@
 #include "shell/app/KZAppCodes.h"
 
 VZHardwarePane::VZHardwarePane(VZHardwareWindow *window, VHardwareView *hardwareView)
-    : KZEditableSelector(0, 0, 0, 0), window(window), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZEditableSelector(0, 0, 0, 0), VZViewedHardware(hardwareView), window(window)
 {
     title = new VZHardwareTitle(this, hardwareView, UnitSize().y);
     Add(title);
@@ -125,8 +124,7 @@ bool VZHardwarePane::CanEdit(KPoint, int)
 
 void VZHardwarePane::SetView(VHardwareView *view)
 {
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
     if (title)
         title->SetView(view);
     Redisplay();

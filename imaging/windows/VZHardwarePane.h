@@ -7,6 +7,7 @@
 // of the selected row. Cells show no text. Owned by its hardware window;
 // GUI thread.
 
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/lists/KZEditableSelector.h"
 
 class VHardware;
@@ -14,7 +15,7 @@ class VHardwareView;
 class VZHardwareTitle;
 class VZHardwareWindow;
 
-class VZHardwarePane : public KZEditableSelector
+class VZHardwarePane : public KZEditableSelector, private VZViewedHardware
 {
 public:
     VZHardwarePane(VZHardwareWindow *window, VHardwareView *hardwareView);
@@ -46,7 +47,5 @@ public:
 
 private:
     VZHardwareWindow *window;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZHardwareTitle *title = nullptr;
 };

@@ -8,8 +8,7 @@
 #include "shell/toolkit/window/KZGeometry.h"
 
 VZHardwareWindow::VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView)
-    : KZWindow(0, 0, 0, 0), mdi(mdi), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZWindow(0, 0, 0, 0), VZViewedHardware(hardwareView), mdi(mdi)
 {
     SetCoordinateType(kCoordPixels);
     if (hardwareView)
@@ -44,8 +43,7 @@ void VZHardwareWindow::SetView(VHardwareView *view)
 {
     if (hardwareView && hardwareView->Window() == this)
         hardwareView->SetWindow(nullptr);
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
     if (view)
         view->SetWindow(this);
     pane->SetView(view);

@@ -8,6 +8,7 @@
 #include "domain/ui/QVWindowHooks.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/toolkit/window/VZModuleBitmaps.h"
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
@@ -17,7 +18,8 @@ class VZHardwarePane;
 
 class VZHardwareWindow : public KZWindow,
                          public QVHardwareWindowHook,
-                         public VZModuleBitmaps<kHardwareWindowBitmaps>
+                         public VZModuleBitmaps<kHardwareWindowBitmaps>,
+                         private VZViewedHardware
 {
 public:
 
@@ -38,7 +40,5 @@ public:
 
 private:
     VZHardwareMDI *mdi;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZHardwarePane *pane = nullptr;
 };

@@ -41,8 +41,7 @@ wchar_t FastSpeed(wchar_t command)
 } // namespace
 
 VZRemotePane::VZRemotePane(ZafWindowObject *owner, VHardwareView *hardwareView)
-    : KZWindow(0, 0, kPadWidth, kPadHeight), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZWindow(0, 0, kPadWidth, kPadHeight), VZViewedHardware(hardwareView), owner(owner)
 {
     SetCoordinateType(kCoordPixels);
     for (int i = 0; i < kButtonCount; ++i) {
@@ -55,8 +54,7 @@ VZRemotePane::VZRemotePane(ZafWindowObject *owner, VHardwareView *hardwareView)
 
 void VZRemotePane::SetView(VHardwareView *view)
 {
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
 }
 
 void VZRemotePane::Send(wchar_t command, wchar_t speed)

@@ -11,13 +11,14 @@
 
 #include "imaging/VZWindowCodes.h"
 #include "shell/toolkit/window/VZModuleBitmaps.h"
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;
 class VZRemoteButton;
 
-class VZRemotePane : public KZWindow, public VZModuleBitmaps<kRemotePaneBitmaps>
+class VZRemotePane : public KZWindow, public VZModuleBitmaps<kRemotePaneBitmaps>, private VZViewedHardware
 {
 public:
 
@@ -47,8 +48,6 @@ private:
     void Send(wchar_t command, wchar_t speed);
 
     ZafWindowObject *owner;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     int cameraNumber = -1;
     int32_t heldCode = -1;
     wchar_t heldCommand = 0;

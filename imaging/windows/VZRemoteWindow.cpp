@@ -6,8 +6,7 @@
 #include "shell/app/KZAppCodes.h"
 
 VZRemoteWindow::VZRemoteWindow(ZafWindowObject *owner, VHardwareView *hardwareView)
-    : KZWindow(0, 0, VZRemotePane::kPadWidth, VZRemotePane::kPadHeight), owner(owner), hardware(hardwareView ? hardwareView->Hardware() : nullptr),
-      hardwareView(hardwareView)
+    : KZWindow(0, 0, VZRemotePane::kPadWidth, VZRemotePane::kPadHeight), VZViewedHardware(hardwareView), owner(owner)
 {
     SetCoordinateType(kCoordPixels);
     pane = new VZRemotePane(this, hardwareView);
@@ -24,8 +23,7 @@ ZafEventType VZRemoteWindow::Event(const ZafEventStruct &event)
 
 void VZRemoteWindow::SetView(VHardwareView *view)
 {
-    hardwareView = view;
-    hardware = view ? view->Hardware() : nullptr;
+    Follow(view);
     pane->SetView(view);
 }
 

@@ -4,13 +4,14 @@
 // sets the camera number. The module's start-up and shut-down have nothing
 // to do. GUI thread.
 
+#include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
 class VHardware;
 class VHardwareView;
 class VZRemotePane;
 
-class VZRemoteWindow : public KZWindow
+class VZRemoteWindow : public KZWindow, private VZViewedHardware
 {
 public:
     static void Startup() {}
@@ -27,7 +28,5 @@ public:
 
 private:
     ZafWindowObject *owner;
-    VHardware *hardware;
-    VHardwareView *hardwareView;
     VZRemotePane *pane = nullptr;
 };

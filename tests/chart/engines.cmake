@@ -18,15 +18,15 @@ target_link_libraries(chart_bench PRIVATE chart)
 
 # Solids, surfaces, the other chart engines and every chart type drawn.
 list(APPEND TEST_SOURCES
-    engines/cf_ChartMatrixTest.cpp
+    kinds/cf_ChartMatrixTest.cpp
 )
 list(APPEND TEST_SOURCES
     solids/cf_SolidsTest.cpp
 )
 list(APPEND TEST_SOURCES
-    engines/cf_FlatEnginesTest.cpp
-    engines/cf_DepthEnginesTest.cpp
+    kinds/cf_FlatEnginesTest.cpp
+    kinds/cf_DepthEnginesTest.cpp
 )
 list(APPEND TEST_SOURCES
-    engines/cf_PieEnginesTest.cpp
+    kinds/cf_PieEnginesTest.cpp
 )

@@ -1,14 +1,10 @@
 #include "support/DibSurface.h"
 
+#include "support/ScreenPixels.h"
+
 DibSurface::DibSurface(int width, int height, COLORREF fill)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     void *pixels = nullptr;
     context = CreateCompatibleDC(nullptr);
     bitmap = CreateDIBSection(context, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);

@@ -18,6 +18,20 @@ constexpr ZafPaletteStruct Entry(ZafUInt8 line, ZafUInt8 fill, ZafUInt8 fg, ZafU
 bool StyleUnset(ZafInt8 value) { return ZafUInt8(value) == ZAF_UNSET_STYLE; }
 bool ColorUnset(ZafInt8 value) { return ZafUInt8(value) == ZAF_UNSET_COLOR; }
 
+// A colour and its mono colour of the object's own palette entry, each when
+// set, else of the mapped entry, else unset.
+void OwnElseMapped(const ZafPaletteStruct &own, const ZafPaletteStruct *mapped, ZafInt8 ZafPaletteStruct::*color,
+    ZafInt8 ZafPaletteStruct::*monoColor, ZafInt8 &value, ZafInt8 &mono)
+{
+    auto pick = [&](ZafInt8 ZafPaletteStruct::*field) {
+        if (!ColorUnset(own.*field))
+            return own.*field;
+        return mapped ? mapped->*field : ZafInt8(ZAF_UNSET_COLOR);
+    };
+    value = pick(color);
+    mono = pick(monoColor);
+}
+
 // Every unset byte of the result takes the record's value; OS colours come
 // only from ResolveSystemColors.
 void FillUnset(ZafPaletteStruct &result, const ZafPaletteStruct &record)
@@ -172,24 +186,14 @@ ZafInt8 ZafWindowObject::PaletteFont()
 
 void ZafWindowObject::PaletteTextColor(ZafInt8 &foreground, ZafInt8 &mono)
 {
-    ZafPaletteStruct own = OwnPaletteEntry(ZAF_PT_TEXT, 0x61);
-    const ZafPaletteStruct *mapped = MapPalette(ZAF_PT_TEXT, 0x61);
-    ZafInt8 unset = ZafInt8(ZAF_UNSET_COLOR);
-    foreground = !ColorUnset(own.colorForeground) ? own.colorForeground
-        : mapped ? mapped->colorForeground : unset;
-    mono = !ColorUnset(own.monoForeground) ? own.monoForeground
-        : mapped ? mapped->monoForeground : unset;
+    OwnElseMapped(OwnPaletteEntry(ZAF_PT_TEXT, 0x61), MapPalette(ZAF_PT_TEXT, 0x61),
+        &ZafPaletteStruct::colorForeground, &ZafPaletteStruct::monoForeground, foreground, mono);
 }
 
 void ZafWindowObject::PaletteBackgroundColor(ZafInt8 &background, ZafInt8 &mono)
 {
-    ZafPaletteStruct own = OwnPaletteEntry(ZAF_PT_BACKGROUND, 0x61);
-    const ZafPaletteStruct *mapped = MapPalette(ZAF_PT_BACKGROUND, 0x61);
-    ZafInt8 unset = ZafInt8(ZAF_UNSET_COLOR);
-    background = !ColorUnset(own.colorBackground) ? own.colorBackground
-        : mapped ? mapped->colorBackground : unset;
-    mono = !ColorUnset(own.monoBackground) ? own.monoBackground
-        : mapped ? mapped->monoBackground : unset;
+    OwnElseMapped(OwnPaletteEntry(ZAF_PT_BACKGROUND, 0x61), MapPalette(ZAF_PT_BACKGROUND, 0x61),
+        &ZafPaletteStruct::colorBackground, &ZafPaletteStruct::monoBackground, background, mono);
 }
 
 // ---- Setters ------------------------------------------------------------------

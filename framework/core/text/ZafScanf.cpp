@@ -36,6 +36,17 @@ bool StartsWith(const wchar_t *text, const wchar_t *prefix)
     return true;
 }
 
+// Steps over part when the input starts with it within the remaining width.
+bool SkipPart(const wchar_t *&p, int &remaining, const wchar_t *part)
+{
+    int length = int(std::wcslen(part));
+    if (!length || length > remaining || !StartsWith(p, part))
+        return false;
+    p += length;
+    remaining -= length;
+    return true;
+}
+
 // The parts of a currency amount around its digits: the symbol, the
 // negative sign and parentheses, in whatever order the locale puts them.
 void SkipCurrencyParts(const wchar_t *&p, int &remaining, const ZafNumberConventions &conventions,
@@ -43,16 +54,7 @@ void SkipCurrencyParts(const wchar_t *&p, int &remaining, const ZafNumberConvent
 {
     for (int round = 0; round < 4 && remaining > 0; ++round)
     {
-        auto skip = [&](const wchar_t *part) {
-            int length = int(std::wcslen(part));
-            if (length && length <= remaining && StartsWith(p, part))
-            {
-                p += length;
-                remaining -= length;
-                return true;
-            }
-            return false;
-        };
+        auto skip = [&](const wchar_t *part) { return SkipPart(p, remaining, part); };
         while (remaining > 0 && *p == L' ')
         {
             ++p;
@@ -120,13 +122,7 @@ bool ScanInteger(const wchar_t *&input, const Directive &directive, int64_t &val
             ++p;
             --remaining;
         }
-        else if (grouped && digits && StartsWith(p, conventions.thousands))
-        {
-            int length = int(std::wcslen(conventions.thousands));
-            p += length;
-            remaining -= length;
-        }
-        else
+        else if (!(grouped && digits && SkipPart(p, remaining, conventions.thousands)))
             break;
     }
     if (!digits)
@@ -175,21 +171,12 @@ bool ScanReal(const wchar_t *&input, const Directive &directive, long double &va
             take(*p);
             point = true;
         }
-        else if (!point && localised && StartsWith(p, conventions.decimal))
+        else if (!point && localised && SkipPart(p, remaining, conventions.decimal))
         {
             text[n < 126 ? n++ : n] = '.';
-            int length = int(std::wcslen(conventions.decimal));
-            p += length;
-            remaining -= length;
             point = true;
         }
-        else if (!point && localised && digits && StartsWith(p, conventions.thousands))
-        {
-            int length = int(std::wcslen(conventions.thousands));
-            p += length;
-            remaining -= length;
-        }
-        else
+        else if (!(!point && localised && digits && SkipPart(p, remaining, conventions.thousands)))
             break;
     }
     if (!digits)

@@ -3,7 +3,7 @@
 #include "chart/axes/cf_3DGTS_AutoMark.h"
 #include "chart/axes/cf_TitleMarkerMgr.h"
 #include "chart/backend/bf_Display.h"
-#include "chart/engine/cf_EngineFrame.h"
+#include "chart/axes/cf_EngineFrame.h"
 #include "chart/harness/FlatView.h"
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"

@@ -10,8 +10,6 @@
 
 #include "chart/harness/ChartBenchRun.h"
 #include "chart/view/ZafChartControl.h"
-#include "framework/windows/ZafMSWindowsApp.h"
-#include "framework/windows/ZafScreenDisplay.h"
 
 #include <windows.h>
 
@@ -45,17 +43,9 @@ void FillChart(ZafChartControl &chart)
 int main(int argc, char **argv)
 {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
-    ZafMSWindowsApp app(GetModuleHandleW(nullptr));
-    ZafScreenDisplay display;
-    ZafChartControl chart(0, 0, kWidth, kHeight, 4, 1, 2);
-    chart.SetCoordinateType(ZAF_PIXEL);
-    FillChart(chart);
-
-    const ChartBenchTimes times = TimeChartAgainstPolylines(chart, kWidth, kHeight, frames, kRuns);
-    if (times.traces != kGroups) {
-        std::printf("expected %d traces, the chart built %d\n", kGroups, times.traces);
+    ChartBenchTimes times;
+    if (!TimeLineChart(FillChart, kWidth, kHeight, frames, kRuns, kGroups, times))
         return 1;
-    }
     std::printf("%d traces of %d samples on %d x %d pixels, medians of %d runs of %d frames\n", kGroups, kSamples,
                 kWidth, kHeight, kRuns, frames);
     PrintChartBenchTimes("chart", times, 1);

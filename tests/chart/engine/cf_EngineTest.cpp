@@ -1,8 +1,8 @@
-// The chart engine, its bases and the line chart.
+// The chart engine base, driven through the line chart.
 
 #include "chart/axes/cf_3DGridTickSeries.h"
-#include "chart/engine/cf_eng_Line2D.h"
-#include "chart/engine/cf_eng_Polar.h"
+#include "chart/kinds/cf_eng_Line2D.h"
+#include "chart/kinds/cf_eng_Polar.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/scene/cf_3DBitmap.h"
@@ -90,48 +90,6 @@ TEST(cf_ChartEngine, DataBoxIsTheKernelBoxWithoutObjectsAndReachesTheOriginForRa
     engine.BuildFromModel(&model); // data range y 3..8: the trace's own lowest point
     engine.SetDataBox();
     EXPECT_DOUBLE_EQ(3 + engine.Origin()[1], engine.DataBoxYMin());
-}
-
-TEST(cf_eng_Polar, FloorIsAlwaysSquare)
-{
-    cf_eng_Polar engine(5, 1);
-    engine.Kernel()->SetCubeSize(200, 10, 150);
-    engine.Relayout();
-    EXPECT_DOUBLE_EQ(200, engine.Kernel()->XExtent());
-    EXPECT_DOUBLE_EQ(10, engine.Kernel()->YExtent());
-    EXPECT_DOUBLE_EQ(200, engine.Kernel()->ZExtent());
-    EXPECT_DOUBLE_EQ(100, engine.ReferencePoint(cf_eng_Polar::kFar).WorkZ());
-}
-
-TEST(cf_eng_Polar, FlatViewLooksStraightDownAndGivesTheViewBack)
-{
-    cf_eng_Polar engine(5, 2);
-    double elevation = engine.Kernel()->Elevation();
-    ASSERT_TRUE(engine.SetViewMode(1));
-    EXPECT_DOUBLE_EQ(90, engine.Kernel()->Elevation());
-    EXPECT_DOUBLE_EQ(0, engine.Kernel()->Perspective());
-    ASSERT_TRUE(engine.SetViewMode(2));
-    EXPECT_DOUBLE_EQ(elevation, engine.Kernel()->Elevation());
-    EXPECT_FALSE(engine.SetViewMode(3));
-}
-
-TEST(cf_eng_Line2D, GroupWithoutValuesGetsNoLineAndTheNextKeepsItsColour)
-{
-    cf_eng_Line2D engine;
-    cf_ChartModel model(nullptr, 2);
-    model.SelectGroup(1);
-    model.SelectGroup(2);
-    model.AddValue(5);
-    model.AddValue(7);
-    engine.BuildFromModel(&model);
-    ASSERT_EQ(1u, engine.List(3).size());
-    auto *line = static_cast<cf_3DPointSeries *>(engine.List(3)[0]);
-    EXPECT_EQ(model.Group(2)->DispAttribs().FillColor(), line->DispAttribs()->FillColor());
-    EXPECT_NE(model.Group(1)->DispAttribs().FillColor(), line->DispAttribs()->FillColor());
-    // Mode 2: x from 0, z = group - 1.
-    EXPECT_DOUBLE_EQ(0, line->PointAt(1)->DataX());
-    EXPECT_DOUBLE_EQ(1, line->PointAt(2)->DataX());
-    EXPECT_DOUBLE_EQ(1, line->PointAt(1)->DataZ());
 }
 
 TEST(cf_3DBitmap, WithoutAFileNameNothingIsDrawn)

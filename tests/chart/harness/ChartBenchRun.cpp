@@ -3,7 +3,9 @@
 #include "chart/engine/cf_ChartEngine.h"
 #include "chart/scene/cf_3DPolyLine.h"
 #include "chart/view/ZafChartControl.h"
+#include "framework/windows/ZafMSWindowsApp.h"
 #include "framework/windows/ZafScreenDisplay.h"
+#include "support/BenchTools.h"
 #include "support/DibSurface.h"
 
 #include <algorithm>
@@ -15,12 +17,6 @@ namespace {
 double Seconds(std::chrono::steady_clock::time_point since)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The device points of every poly-line the chart drew.
@@ -96,4 +92,19 @@ void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int go
     std::printf("against 1-px %.2f, against 2-px %.2f (goal: at most 1.00 against %d-px)\n",
                 times.chart / times.thin, times.chart / times.wide, goalWidth);
     std::printf("%s ratio %.2f\n", name, times.chart / (goalWidth == 2 ? times.wide : times.thin));
+}
+
+bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int width, int height, int frames, int runs,
+                   int traces, ChartBenchTimes &times)
+{
+    ZafMSWindowsApp app(GetModuleHandleW(nullptr));
+    ZafScreenDisplay display;
+    ZafChartControl chart(0, 0, width, height, 4, 1, 2);
+    chart.SetCoordinateType(ZAF_PIXEL);
+    fill(chart);
+    times = TimeChartAgainstPolylines(chart, width, height, frames, runs);
+    if (times.traces == traces)
+        return true;
+    std::printf("expected %d traces, the chart built %d\n", traces, times.traces);
+    return false;
 }

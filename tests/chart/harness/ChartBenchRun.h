@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class ZafChartControl;
@@ -27,3 +28,10 @@ ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int
 // Prints the medians and both ratios; the last line is "<name> ratio <r>"
 // against the pen of goalWidth (1 or 2), whose goal is at most 1.00.
 void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int goalWidth);
+
+// Starts the application and the screen display, makes a line chart of
+// width x height pixels, lets fill give it its content and times it as
+// above. False, after printing why, when the chart drew other than traces
+// poly-lines.
+bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int width, int height, int frames, int runs,
+                   int traces, ChartBenchTimes &times);

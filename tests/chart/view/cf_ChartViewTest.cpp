@@ -2,8 +2,8 @@
 
 #include "chart/axes/cf_3DGridTickSeries.h"
 #include "chart/backend/bf_Display.h"
-#include "chart/engine/cf_eng_Line2D.h"
-#include "chart/engine/cf_eng_PointSer2D.h"
+#include "chart/kinds/cf_eng_Line2D.h"
+#include "chart/kinds/cf_eng_PointSer2D.h"
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"

@@ -1,7 +1,6 @@
 // Firmware and sound upload through the monitor dialogue of a simulated unit.
 #include "QVUnitLinkFixture.h"
 
-#include <random>
 
 #include "domain/blocksensors/QVBlockSensorFiles.h"
 #include "domain/blocksensors/QVBlockSensors.h"
@@ -12,7 +11,7 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
-#include "support/RandomBytes.h"
+#include "support/TestBytes.h"
 
 namespace
 {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "support/RemoveTree.h"
+#include "support/TestBytes.h"
 
 #include <cstring>
 
@@ -84,17 +85,7 @@ std::set<std::wstring> ScratchFolder::Names() const
 
 std::string ScratchFolder::ReadFile(const wchar_t *name) const
 {
-    std::string bytes;
-    HANDLE file = CreateFileW(File(name).CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD done = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &done, nullptr) && done > 0)
-        bytes.append(buffer, done);
-    CloseHandle(file);
-    return bytes;
+    return ReadWholeFile(File(name).CStr());
 }
 
 int32_t CodeOf(const std::function<void()> &action)

@@ -47,6 +47,10 @@ TEST(ZafScanf, GroupingFlagAcceptsThousandsSeparators)
     EXPECT_EQ(a, 1234567);
     EXPECT_EQ(ZafSScanf(L"1,234", L"%d", &a), 1);
     EXPECT_EQ(a, 1);
+    double d = 0;
+    EXPECT_EQ(ZafSScanf(L"12,345.5,7", L"%,lf,%d", &d, &a), 2); // no separator after the point
+    EXPECT_DOUBLE_EQ(d, 12345.5);
+    EXPECT_EQ(a, 7);
 }
 
 TEST(ZafScanf, StringConversionsStopAtWhiteSpaceAndWidth)

@@ -69,6 +69,25 @@ TEST_F(HardwareList, TheChildIs500By350AndRegistersItsWindows)
     EXPECT_EQ(nullptr, view->LaneBar());
 }
 
+TEST_F(HardwareList, AnotherViewTakesTheWindowAndItsPaneAlongWithItsHardware)
+{
+    auto view = ThreeRows();
+    VZHardwareMDI *mdi = Open(view.get());
+    EXPECT_EQ(view.get(), mdi->HardwareView());
+    EXPECT_EQ(view->Hardware(), mdi->Hardware());
+    VZHardwareWindow *window = mdi->HardwareWindow();
+    EXPECT_EQ(view.get(), window->Pane()->HardwareView());
+
+    auto other = ThreeRows();
+    window->SetView(other.get());
+    EXPECT_EQ(nullptr, view->Window());
+    EXPECT_EQ(window, dynamic_cast<VZHardwareWindow *>(other->Window()));
+    EXPECT_EQ(other.get(), window->Pane()->HardwareView());
+    window->SetView(view.get());
+    EXPECT_EQ(nullptr, other->Window());
+    frame->CloseChild(mdi);
+}
+
 TEST_F(HardwareList, EventsWithoutATargetWindowAnswerTheirCode)
 {
     auto view = ThreeRows();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "support/RemoveTree.h"
+#include "support/TestBytes.h"
 
 ShellScratch::ShellScratch(const wchar_t *prefix)
 {
@@ -21,17 +22,7 @@ ShellScratch::~ShellScratch()
 
 std::string ReadBytes(const std::wstring &path)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD count = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0)
-        bytes.append(buffer, count);
-    CloseHandle(file);
-    return bytes;
+    return ReadWholeFile(path);
 }
 
 void WriteBytes(const std::wstring &path, const std::string &bytes)

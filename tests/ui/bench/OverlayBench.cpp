@@ -13,8 +13,6 @@
 #include "chart/harness/ChartBenchRun.h"
 #include "chart/view/ZafChartControl.h"
 #include "foundation/strings/KString.h"
-#include "framework/windows/ZafMSWindowsApp.h"
-#include "framework/windows/ZafScreenDisplay.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/common/QVZCommands.h"
@@ -75,17 +73,9 @@ int main(int argc, char **argv)
 {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-    ZafMSWindowsApp app(GetModuleHandleW(nullptr));
-    ZafScreenDisplay display;
-    ZafChartControl chart(0, 0, kWidth, kHeight, 4, 1, 2);
-    chart.SetCoordinateType(ZAF_PIXEL);
-    FillChart(chart);
-
-    const ChartBenchTimes times = TimeChartAgainstPolylines(chart, kWidth, kHeight, frames, runs);
-    if (times.traces != kTrials) {
-        std::printf("expected %d traces, the chart built %d\n", kTrials, times.traces);
+    ChartBenchTimes times;
+    if (!TimeLineChart(FillChart, kWidth, kHeight, frames, runs, kTrials, times))
         return 1;
-    }
     std::printf("%d overlaid trials of %d points on %d x %d pixels, medians of %d runs of %d frames\n", kTrials,
                 times.points, kWidth, kHeight, std::max(runs, 1), std::max(frames, 1));
     PrintChartBenchTimes("overlay", times, 2);

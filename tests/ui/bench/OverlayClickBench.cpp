@@ -32,6 +32,7 @@
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "shell/toolkit/window/KZWindow.h"
 #include "shell/toolkit/window/KZWindowHelpers.h"
+#include "support/BenchTools.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
@@ -44,20 +45,6 @@ namespace {
 constexpr int kTrials = kMaxOverlayTraces;
 constexpr int kChartWidth = 1280;
 constexpr int kChartHeight = 666;
-
-double Now()
-{
-    LARGE_INTEGER frequency, count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return double(count.QuadPart) / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // The timings of one k over the runs, in seconds.
 struct Step
@@ -101,17 +88,17 @@ public:
             const int row = k - 1;
             overlay.Add(row);
             Select(row);
-            double start = Now();
+            double start = BenchSeconds();
             window->Update(KPoint(0, row));
-            const double plotted = Now();
+            const double plotted = BenchSeconds();
             UpdateWindow(Chart());
-            step.click.push_back(Now() - start);
+            step.click.push_back(BenchSeconds() - start);
             step.work.push_back(plotted - start);
 
-            start = Now();
+            start = BenchSeconds();
             InvalidateRect(Chart(), nullptr, TRUE);
             UpdateWindow(Chart());
-            step.repaint.push_back(Now() - start);
+            step.repaint.push_back(BenchSeconds() - start);
 
             step.one.push_back(TimeComputing(1));
             step.all.push_back(TimeComputing(k));
@@ -156,10 +143,10 @@ private:
     {
         const QVZChartSettings settings = QVZChartSettings::Read(registry);
         QVZChartTraces &traces = QVZChartTraces::Shared();
-        const double start = Now();
+        const double start = BenchSeconds();
         for (int row = 0; row < count; ++row)
             traces.Compute(results.MatchingAt(row, view), settings, kCmdChartSummedXY);
-        return Now() - start;
+        return BenchSeconds() - start;
     }
 
     QVZChartWindow *window = nullptr;

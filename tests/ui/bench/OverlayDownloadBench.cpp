@@ -28,7 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "support/BenchTools.h"
 #include "support/ComPortPair.h"
+#include "support/TestBytes.h"
 #include "tools/unitsim/UnitSim.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -40,30 +42,6 @@ constexpr int kTrials = 12;
 constexpr DWORD kQuietMs = 2500;       // the unit quiet, the windows painted this long: done
 constexpr DWORD kSettleMs = 20;        // the unit quiet this long: the windows are asked
 constexpr DWORD kLongestMs = 120000;   // a download that takes longer failed
-
-double Now()
-{
-    LARGE_INTEGER frequency, count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return double(count.QuadPart) / double(frequency.QuadPart);
-}
-
-// The whole of a small file (Linux's process files report no size).
-std::string ReadWhole(const std::wstring &path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
 
 // The program's CPU time: the user and system time of every thread of its
 // Linux process (Wine's answer for another process leaves most of it out),
@@ -83,7 +61,7 @@ public:
             const std::wstring name = found.cFileName;
             if (name.find_first_not_of(L"0123456789") != std::wstring::npos)
                 continue;
-            const std::string line = ReadWhole(L"Z:\\proc\\" + name + L"\\cmdline");
+            const std::string line = ReadWholeFile(L"Z:\\proc\\" + name + L"\\cmdline");
             if (line.find(tag) != std::string::npos && line.find("quorvane.exe") != std::string::npos)
                 stat = L"Z:\\proc\\" + name + L"\\stat";
         } while (stat.empty() && FindNextFileW(search, &found));
@@ -94,7 +72,7 @@ public:
     {
         // After the command name in parentheses: state, then ten numbers,
         // then user and system time.
-        const std::string line = ReadWhole(stat);
+        const std::string line = ReadWholeFile(stat);
         const size_t close = line.rfind(')');
         if (close == std::string::npos)
             return 0;
@@ -110,38 +88,6 @@ public:
 private:
     std::wstring stat;
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-BOOL CALLBACK FindDirty(HWND child, LPARAM dirty)
-{
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
-        *reinterpret_cast<bool *>(dirty) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Shown, and nothing of it or its children left to paint.
-bool Painted(HWND window)
-{
-    if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
-        return false;
-    bool dirty = false;
-    EnumChildWindows(window, FindDirty, reinterpret_cast<LPARAM>(&dirty));
-    return !dirty;
-}
-
-// The window's thread took a message: it is not busy.
-bool Answers(HWND window)
-{
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kLongestMs, &result) != 0;
-}
 
 struct Download
 {
@@ -178,7 +124,7 @@ Download TimeDownload(bool overlay)
         return result;
     const size_t asked = road.Unit()->Transcript().size();
     const double cpuStart = cpu.Seconds();
-    const double start = Now();
+    const double start = BenchSeconds();
     H::ClickCenter(downloadAll);
 
     // Polled until the unit has been quiet for a while and the program's
@@ -187,19 +133,19 @@ Download TimeDownload(bool overlay)
     // that the asking does not slow the download.
     size_t records = asked;
     double lastRecord = start, paintedSince = -1, cpuWhenPainted = cpuStart;
-    while (Now() - start < kLongestMs / 1000.0) {
+    while (BenchSeconds() - start < kLongestMs / 1000.0) {
         Sleep(2);
         const size_t nowRecords = road.Unit()->Transcript().size();
         if (nowRecords != records) {
             records = nowRecords;
-            lastRecord = Now();
+            lastRecord = BenchSeconds();
             paintedSince = -1;
             continue;
         }
-        if (records == asked || Now() - lastRecord < kSettleMs / 1000.0)
+        if (records == asked || BenchSeconds() - lastRecord < kSettleMs / 1000.0)
             continue;
-        const double asking = Now();
-        if (!Answers(main) || !Painted(main)) {
+        const double asking = BenchSeconds();
+        if (!Answers(main, kLongestMs) || !Painted(main)) {
             paintedSince = -1;
             Sleep(kSettleMs);
             continue;
@@ -208,7 +154,7 @@ Download TimeDownload(bool overlay)
             paintedSince = asking;
             cpuWhenPainted = cpu.Seconds();
         }
-        if (Now() - lastRecord > kQuietMs / 1000.0 && Now() - paintedSince > kQuietMs / 2000.0) {
+        if (BenchSeconds() - lastRecord > kQuietMs / 1000.0 && BenchSeconds() - paintedSince > kQuietMs / 2000.0) {
             result.done = true;
             break;
         }

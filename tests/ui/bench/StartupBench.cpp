@@ -30,6 +30,7 @@
 
 #include "shell/program/QuorvaneProgram.h"
 #include "shell/support/ShellScratch.h"
+#include "support/BenchTools.h"
 
 namespace {
 
@@ -37,13 +38,8 @@ constexpr DWORD kWindowTimeout = 60000;
 constexpr double kSplashFloorMs = 3000;
 const wchar_t *const kProgramTitle = L"Quorvane Training  v1.32";
 
-double Now()
-{
-    LARGE_INTEGER frequency, count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return double(count.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
+// Milliseconds on the performance counter.
+double BenchMs() { return BenchSeconds() * 1000.0; }
 
 // Polls the condition every millisecond; false after timeout ms.
 template <typename Condition> bool Await(Condition condition, DWORD timeout = kWindowTimeout)
@@ -116,31 +112,6 @@ HWND TopWindow(DWORD process, const wchar_t *title, HWND except = nullptr)
     return search.found;
 }
 
-BOOL CALLBACK FindDirty(HWND child, LPARAM dirty)
-{
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
-        *reinterpret_cast<bool *>(dirty) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Shown, and nothing of it left to paint.
-bool Painted(HWND window)
-{
-    if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
-        return false;
-    bool dirty = false;
-    EnumChildWindows(window, FindDirty, reinterpret_cast<LPARAM>(&dirty));
-    return !dirty;
-}
-
-bool Answers(HWND window)
-{
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kWindowTimeout, &result) != 0;
-}
-
 // One timed life of a program: start, About box closed, exit (ms; negative
 // when that step failed or was not asked for).
 struct Life
@@ -164,10 +135,10 @@ public:
     {
         Life life;
         SetEnvironmentVariableW(L"QUORVANE_SPLASH_FLOOR", splashFloor);
-        const double began = Now();
+        const double began = BenchMs();
         if (Start()) {
             if (Await([&] { return (window = TopWindow(process.dwProcessId, title)) != nullptr && Painted(window); }))
-                life.start = Now() - began;
+                life.start = BenchMs() - began;
             if (life.start >= 0 && withDialog)
                 life.dialogClose = CloseDialog();
             if (life.start >= 0)
@@ -206,21 +177,21 @@ private:
         if (!Await([&] { return (box = TopWindow(process.dwProcessId, nullptr, window)) != nullptr && Painted(box); }))
             return -1;
         Sleep(200);
-        const double began = Now();
+        const double began = BenchMs();
         Press({ VK_RETURN });
-        if (!Await([&] { return !IsWindow(box) || !IsWindowVisible(box); }) || !Answers(window))
+        if (!Await([&] { return !IsWindow(box) || !IsWindowVisible(box); }) || !Answers(window, kWindowTimeout))
             return -1;
-        return Now() - began;
+        return BenchMs() - began;
     }
 
     double Exit()
     {
         Focus();
-        const double began = Now();
+        const double began = BenchMs();
         Press({ VK_MENU, VK_F4 });
         if (WaitForSingleObject(process.hProcess, kWindowTimeout) != WAIT_OBJECT_0)
             return -1;
-        return Now() - began;
+        return BenchMs() - began;
     }
 
     void End()
@@ -242,12 +213,6 @@ private:
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
 
 void CopyBeside(const std::wstring &from, const ShellScratch &to, const wchar_t *name)
 {
@@ -286,7 +251,7 @@ struct Figures
 
 void PrintTimes(const char *what, const std::vector<double> &times)
 {
-    std::printf("%-40s median %8.1f ms  (", what, Median(times));
+    std::printf("%-40s median %8.1f ms  (", what, Median(times, -1));
     for (size_t i = 0; i < times.size(); ++i)
         std::printf(i ? " %.1f" : "%.1f", times[i]);
     std::printf(")\n");
@@ -340,9 +305,9 @@ int wmain(int argc, wchar_t **argv)
     PrintTimes("baseline dialog close:", probeFigures.dialogClose);
     PrintTimes("baseline exit:", probeFigures.exit);
 
-    const double start = Median(programFigures.start), baseline = Median(probeFigures.start);
-    const double floored = Median(programFigures.flooredStart);
-    const double close = Median(programFigures.dialogClose), exit = Median(programFigures.exit);
+    const double start = Median(programFigures.start, -1), baseline = Median(probeFigures.start, -1);
+    const double floored = Median(programFigures.flooredStart, -1);
+    const double close = Median(programFigures.dialogClose, -1), exit = Median(programFigures.exit, -1);
     std::printf("startup ratio %.2f (goal <= 2): %s\n", start / baseline, Verdict(start <= 2 * baseline));
     std::printf("startup with floor %.1f ms (goal <= %.1f ms = floor + 2 x baseline): %s\n", floored,
                 kSplashFloorMs + 2 * baseline, Verdict(floored <= kSplashFloorMs + 2 * baseline));

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "support/ScreenPixels.h"
+
 #include "domain/results/QVResult.h"
 #include "domain/timing/VRaceTime.h"
 #include "foundation/registry/KRegistry.h"
@@ -59,24 +61,8 @@ std::vector<uint32_t> ChartTest::ChartPixels(QVZChartWindow *window)
     HWND chart = static_cast<HWND>(window->Pane()->Control()->OSWindow());
     RECT client;
     GetClientRect(chart, &client);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
     HDC screen = GetDC(chart);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto *first = static_cast<const uint32_t *>(bits);
-    std::vector<uint32_t> pixels(first, first + size_t(client.right) * size_t(client.bottom));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<uint32_t> pixels = CopyPixels(screen, 0, 0, client.right, client.bottom);
     ReleaseDC(chart, screen);
     return pixels;
 }

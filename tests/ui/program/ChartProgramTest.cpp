@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "domain/results/QVResultsView.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;

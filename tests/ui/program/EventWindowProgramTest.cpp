@@ -13,7 +13,6 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
-#include "domain/results/QVResultsView.h"
 #include "domain/timing/VLeg.h"
 #include "shell/support/ShellScratch.h"
 #include "support/ComPortPair.h"

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "support/ScreenPixels.h"
+
 namespace ProgramHand
 {
 
@@ -265,35 +267,19 @@ Picture Capture(HWND window)
 Picture CaptureScreen(const RECT &area)
 {
     Picture picture;
-    const POINT origin = { area.left, area.top };
     picture.width = area.right - area.left;
     picture.height = area.bottom - area.top;
     if (picture.width <= 0 || picture.height <= 0)
         return picture;
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    picture.pixels.resize(size_t(picture.width) * size_t(picture.height));
-    const auto *source = static_cast<const uint32_t *>(bits);
-    for (size_t i = 0; i < picture.pixels.size(); ++i)
+    const std::vector<uint32_t> source = CopyPixels(screen, area.left, area.top, picture.width, picture.height);
+    ReleaseDC(nullptr, screen);
+    picture.pixels.resize(source.size());
+    for (size_t i = 0; i < source.size(); ++i)
     {
         const uint32_t p = source[i];
         picture.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return picture;
 }
 

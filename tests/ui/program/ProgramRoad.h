@@ -88,6 +88,5 @@ struct Band
 // The rows of a results list that hold a trial number near the left of the
 // trial column, top first.
 std::vector<Band> NumberBands(const ProgramHand::Picture &list);
-// The middle of a column of the results list (client x), laid out as the
-// list lays it out.
+// The middle of a column of a results list, laid out as the list lays it out.
 int ColumnMiddle(HWND list, int column);

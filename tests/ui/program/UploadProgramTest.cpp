@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
-#include <random>
 #include <string>
 
+#include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
-#include "support/RandomBytes.h"
 
 namespace H = ProgramHand;
 

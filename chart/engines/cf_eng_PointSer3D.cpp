@@ -1,7 +1,0 @@
-#include "chart/engines/cf_eng_PointSer3D.h"
-
-cf_eng_PointSer3D::cf_eng_PointSer3D()
-{
-    dimension = 2;
-    SetDimension(2);
-}

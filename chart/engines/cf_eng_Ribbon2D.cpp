@@ -1,7 +1,0 @@
-#include "chart/engines/cf_eng_Ribbon2D.h"
-
-cf_eng_Ribbon2D::cf_eng_Ribbon2D()
-{
-    dimension = 1;
-    SetDimension(1);
-}

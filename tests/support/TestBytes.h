@@ -1,0 +1,37 @@
+#pragma once
+// Bytes for file tests: the whole of a file as it stands on disk, and a
+// repeatable run of random bytes. Header only, so that any test program can
+// use them without another source in its list.
+#include <windows.h>
+
+#include <cstddef>
+#include <random>
+#include <string>
+
+// The bytes of a file, read to its end (Linux's process files report no
+// size); empty when it cannot be opened.
+inline std::string ReadWholeFile(const std::wstring &path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string bytes;
+    char buffer[4096];
+    DWORD count = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0)
+        bytes.append(buffer, count);
+    CloseHandle(file);
+    return bytes;
+}
+
+// size bytes drawn from a generator started at seed: the same seed gives the
+// same bytes.
+inline std::string RandomBytes(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char &c : bytes)
+        c = char(random() & 0xFF);
+    return bytes;
+}
