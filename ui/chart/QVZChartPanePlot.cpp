@@ -10,12 +10,14 @@
 #include "domain/results/QVResultsView.h"
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "ui/chart/QVZChartDataDialog.h"
 #include "ui/chart/QVZChartKeys.h"
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/results/QVZOverlayList.h"
 
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -24,6 +26,12 @@ const KString &SettingText(const wchar_t *key)
 {
     KRegistry *settings = VZApplication::Registry();
     return settings ? settings->GetText(key) : KRNode::EmptyText();
+}
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 void SetPointer(int image)
@@ -36,6 +44,7 @@ void SetPointer(int image)
 
 void QVZChartPane::Plot(KPoint selection, bool redraw)
 {
+    lastPlotted = NowMs();
     scale = 0;
     QVZChartTrials *trials = Trials();
     QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
@@ -131,8 +140,30 @@ void QVZChartPane::ShowEmptyFrame()
     RedrawControl();
 }
 
+bool QVZChartPane::InOverlay(int row) const
+{
+    QVZChartTrials *trials = Trials();
+    const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr;
+    return overlay && overlay->Contains(row);
+}
+
+bool QVZChartPane::HoldOverlayChange(KPoint selection)
+{
+    if (!KZLongOperation::Current() || !OverlayMode())
+        return false;
+    if (selection != KPoint(-1, -1) && !InOverlay(selection.y))
+        return false;
+    if (NowMs() - lastPlotted < kBusyRedrawInterval) {
+        overlayStale = true;
+        return true;
+    }
+    return false;
+}
+
 void QVZChartPane::PlotOverlay()
 {
+    overlayStale = false;
+    lastPlotted = NowMs();
     series = 1;
     rangeMultiplier = 1;
     QVZChartTrials *trials = Trials();

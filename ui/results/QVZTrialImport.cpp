@@ -121,6 +121,7 @@ void QVZTrialDownload::ShowWritten(bool everyTrialLoop)
         return;
     if (overlay.Add(cell.y))
     {
+        overlayGrown = true;
         if (leg)
             leg->Select(cell);
         return;
