@@ -10,6 +10,7 @@
 #include "chart/model/cf_ChartModel.h"
 #include "chart/view/ZafChartControl.h"
 #include "domain/results/QVResult.h"
+#include "shell/app/KZLongOperation.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
@@ -68,6 +69,45 @@ TEST_F(ChartOverlay, AnOverlayBuiltClickByClickLooksLikeTheSameOverlayDrawnAtOnc
     const auto differing = std::inner_product(clicked.begin(), clicked.end(), atOnce.begin(), size_t(0),
                                               std::plus<size_t>(), std::not_equal_to<uint32_t>());
     EXPECT_EQ(size_t(0), differing) << "pixels that differ between the overlay built by clicks and drawn at once";
+}
+
+// A download adds trial after trial during a long operation: the chart is
+// not built and drawn again for each (drawing the growing overlay each time
+// cost more than the download), and the results change at its end shows
+// the whole overlay.
+TEST_F(ChartOverlay, ADownloadIntoTheOverlayIsDrawnOnceWhenItEnds)
+{
+    window->Update(KPoint(-1, -1));
+    Pump();
+    const int shownBefore = Model()->GroupCount();
+    {
+        KZLongOperation download{KString()};
+        for (int row = 0; row < kMaxOverlayTraces; ++row) {
+            window->Update(KPoint(-1, -1)); // the new row
+            Click(row);                     // shown: the overlay takes it
+            download.Step(row * 8);
+        }
+        EXPECT_EQ(shownBefore, Model()->GroupCount()) << "series built while the download ran";
+        EXPECT_TRUE(window->Pane()->OverlayStale());
+    }
+    window->Update(KPoint(-1, -1)); // the download's end
+    Pump();
+    EXPECT_FALSE(window->Pane()->OverlayStale());
+    EXPECT_EQ(kMaxOverlayTraces, Model()->GroupCount());
+    EXPECT_EQ(kMaxOverlayTraces, Model()->LegendCount());
+    const std::vector<uint32_t> downloaded = ChartPixels(window);
+
+    window->Clear();
+    Pump();
+    window->Pane()->PlotOverlay();
+    Pump();
+    EXPECT_EQ(downloaded, ChartPixels(window)) << "the overlay after the download and the same overlay drawn at once";
+
+    // A click after the operation ended is drawn at once again.
+    overlay.Remove(kMaxOverlayTraces - 1);
+    window->Update(KPoint(-1, -1));
+    Click(kMaxOverlayTraces - 1);
+    EXPECT_EQ(kMaxOverlayTraces, Model()->GroupCount());
 }
 
 TEST_F(ChartOverlay, EachTraceIsComputedOnceWhileItStaysTheSame)
