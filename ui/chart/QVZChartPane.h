@@ -56,11 +56,12 @@ public:
     // the chart a plot of each in turn leaves, with one redraw.
     void PlotOverlay();
     // A change of the overlay while a long operation runs (a download) is
-    // held back: the chart is built and drawn again at most every
-    // kBusyRedrawInterval ms, so that the growing overlay is not drawn once
-    // per trial; the next PlotOverlay shows every held change. True when
-    // held (the caller draws nothing). Nothing is held outside a long
-    // operation, nor for a cell whose row is not in the overlay list.
+    // held back: a change of the results always, the selection of a row of
+    // the overlay list when the chart was built less than
+    // kBusyRedrawInterval ms ago, so that the growing overlay is not drawn
+    // once per trial; the next PlotOverlay shows every held change. True
+    // when held (the caller draws nothing). Nothing is held outside a long
+    // operation or overlay mode, nor for a row outside the overlay list.
     bool HoldOverlayChange(KPoint selection);
     // A held change not drawn yet.
     bool OverlayStale() const { return overlayStale; }

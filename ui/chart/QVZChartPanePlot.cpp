@@ -151,9 +151,12 @@ bool QVZChartPane::HoldOverlayChange(KPoint selection)
 {
     if (!KZLongOperation::Current() || !OverlayMode())
         return false;
-    if (selection != KPoint(-1, -1) && !InOverlay(selection.y))
+    const bool whole = selection == KPoint(-1, -1);
+    if (!whole && !InOverlay(selection.y))
         return false;
-    if (NowMs() - lastPlotted < kBusyRedrawInterval) {
+    // A download's change of the results comes just before the selection
+    // of its row: held always, it is drawn with that selection.
+    if (whole || NowMs() - lastPlotted < kBusyRedrawInterval) {
         overlayStale = true;
         return true;
     }

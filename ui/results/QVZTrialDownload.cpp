@@ -45,13 +45,13 @@ int QVZTrialDownload::Run(bool times, bool traces)
         return 1;
     addTimes = times;
     downloadTraces = traces;
-    overlayGrown = false;
+    overlayHeld = false;
     int result = 0;
     {
         RunScope scope(running);
         result = RunUnits();
     }
-    QVResults *results = overlayGrown ? host.DownloadResults() : nullptr;
+    QVResults *results = overlayHeld ? host.DownloadResults() : nullptr;
     if (VLeg *leg = results ? results->Leg() : nullptr)
         leg->NotifyResultsChanged();
     return result;

@@ -58,7 +58,7 @@ public:
     // made or the current unit of a download-all run has no port.
     int Run(bool addTimes, bool downloadTraces);
 
-    // The run's long operation holds back the chart's redraws of a growing
+    // The run's long operation holds back the chart's redraws of the
     // overlay; once it has ended the views draw the results as they are.
 
     // True while a run is under way (in any pane).
@@ -100,7 +100,7 @@ private:
     int32_t progressStep = 0;
     int32_t downloaded = 0;
     bool overlayStopped = false;   // the every-trial loop met a full overlay
-    bool overlayGrown = false;     // a trace went to the overlay
+    bool overlayHeld = false;      // the chart's overlay may wait for the run's end
 
     int32_t status = 0;
     int32_t unit = 0;

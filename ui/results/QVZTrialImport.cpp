@@ -97,6 +97,9 @@ QVZTrialDownload::Outcome QVZTrialDownload::Import(const KRGroup &group, int32_t
     results->ShowInViews(target);
     if (writeTrace)
         ShowWritten(everyTrialLoop);
+    // Only a trace shown as the chart's own trial has been drawn already.
+    if (host.InOverlayMode() && !(writeTrace && !P::Flag(QVZOptionsKeys::kAddDLToOverlay, false)))
+        overlayHeld = true;
     return Outcome::Written;
 }
 
@@ -121,7 +124,6 @@ void QVZTrialDownload::ShowWritten(bool everyTrialLoop)
         return;
     if (overlay.Add(cell.y))
     {
-        overlayGrown = true;
         if (leg)
             leg->Select(cell);
         return;
