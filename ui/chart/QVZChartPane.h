@@ -55,6 +55,18 @@ public:
     // as its own series with its own legend entry (an empty list clears):
     // the chart a plot of each in turn leaves, with one redraw.
     void PlotOverlay();
+    // A change of the overlay while a long operation runs (a download) is
+    // held back: a change of the results always, the selection of a row of
+    // the overlay list when the chart was built less than
+    // kBusyRedrawInterval ms ago, so that the growing overlay is not drawn
+    // once per trial; the next PlotOverlay shows every held change. True
+    // when held (the caller draws nothing). Nothing is held outside a long
+    // operation or overlay mode, nor for a row outside the overlay list.
+    bool HoldOverlayChange(KPoint selection);
+    // A held change not drawn yet.
+    bool OverlayStale() const { return overlayStale; }
+    bool InOverlay(int row) const;
+    static constexpr int kBusyRedrawInterval = 1000;   // ms
     // Computes the selected trial (the results view's selection) and shows
     // its numbers in the chart data dialog; nothing without a trial.
     void ShowChartData();
@@ -152,6 +164,8 @@ private:
     int series = 1;
     int rangeMultiplier = 1;
     KString printTitle;
+    bool overlayStale = false;
+    int64_t lastPlotted = 0;   // ms of a steady clock
 
     static int paneCount;
     static int fontNumber;

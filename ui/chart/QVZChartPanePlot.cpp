@@ -10,6 +10,7 @@
 #include "domain/results/QVResultsView.h"
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/chart/QVZChartDataDialog.h"
@@ -17,9 +18,16 @@
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/common/QVZOverlayList.h"
 
+#include <chrono>
 #include <vector>
 
 namespace {
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 void SetPointer(int image)
 {
@@ -31,6 +39,7 @@ void SetPointer(int image)
 
 void QVZChartPane::Plot(KPoint selection, bool redraw)
 {
+    lastPlotted = NowMs();
     scale = 0;
     QVZChartTrials *trials = Trials();
     QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
@@ -126,8 +135,33 @@ void QVZChartPane::ShowEmptyFrame()
     RedrawControl();
 }
 
+bool QVZChartPane::InOverlay(int row) const
+{
+    QVZChartTrials *trials = Trials();
+    const QVZOverlayList *overlay = trials ? trials->OverlayList() : nullptr;
+    return overlay && overlay->Contains(row);
+}
+
+bool QVZChartPane::HoldOverlayChange(KPoint selection)
+{
+    if (!KZLongOperation::Current() || !OverlayMode())
+        return false;
+    const bool whole = selection == KPoint(-1, -1);
+    if (!whole && !InOverlay(selection.y))
+        return false;
+    // A download's change of the results comes just before the selection
+    // of its row: held always, it is drawn with that selection.
+    if (whole || NowMs() - lastPlotted < kBusyRedrawInterval) {
+        overlayStale = true;
+        return true;
+    }
+    return false;
+}
+
 void QVZChartPane::PlotOverlay()
 {
+    overlayStale = false;
+    lastPlotted = NowMs();
     series = 1;
     rangeMultiplier = 1;
     QVZChartTrials *trials = Trials();

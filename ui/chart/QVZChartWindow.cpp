@@ -177,12 +177,20 @@ void QVZChartWindow::Update(const KPoint &selection)
         }
         toolBar->SetText(caption);
     }
-    // Without a cell (the results changed) an overlay is drawn again as a
-    // whole: plotting the selected row would add its curve a second time.
-    if (QVZOverlayList::InOverlayMode() && selection == KPoint(-1, -1))
-        pane->PlotOverlay();
-    else
-        pane->Plot(selection, true);
+    if (QVZOverlayList::InOverlayMode()) {
+        if (pane->HoldOverlayChange(selection))
+            return;
+        // Without a cell (the results changed), or after a held change, an
+        // overlay is drawn again as a whole: plotting the selected row would
+        // add its curve a second time.
+        const bool whole = selection == KPoint(-1, -1);
+        if (whole || pane->OverlayStale()) {
+            pane->PlotOverlay();
+            if (whole || pane->InOverlay(selection.y))
+                return;
+        }
+    }
+    pane->Plot(selection, true);
 }
 
 void QVZChartWindow::ShowChartData()

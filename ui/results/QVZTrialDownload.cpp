@@ -4,6 +4,8 @@
 
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/hardware/QVSerialPort.h"
+#include "domain/results/QVResults.h"
+#include "domain/timing/VLeg.h"
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLongOperation.h"
@@ -41,9 +43,22 @@ int QVZTrialDownload::Run(bool times, bool traces)
 {
     if (running)
         return 1;
-    RunScope scope(running);
     addTimes = times;
     downloadTraces = traces;
+    overlayHeld = false;
+    int result = 0;
+    {
+        RunScope scope(running);
+        result = RunUnits();
+    }
+    QVResults *results = overlayHeld ? host.DownloadResults() : nullptr;
+    if (VLeg *leg = results ? results->Leg() : nullptr)
+        leg->NotifyResultsChanged();
+    return result;
+}
+
+int QVZTrialDownload::RunUnits()
+{
     groupCount = QVSerialPort::GroupCount();
     groupIndex = 0;
     while (groupIndex < groupCount && !stop)

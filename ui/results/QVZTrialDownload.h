@@ -58,6 +58,9 @@ public:
     // made or the current unit of a download-all run has no port.
     int Run(bool addTimes, bool downloadTraces);
 
+    // The run's long operation holds back the chart's redraws of the
+    // overlay; once it has ended the views draw the results as they are.
+
     // True while a run is under way (in any pane).
     static bool Running() { return running; }
 
@@ -65,6 +68,7 @@ private:
     enum class Outcome { Written, NotWritten, Cancelled, NoRecord };
     enum class CountOutcome { Fetch, SkipUnit, NoPort };
 
+    int RunUnits();
     bool VisitUnit(const KRGroup &group);
     void NextGroup(bool opened);
     int32_t Identify(const KRGroup &group);
@@ -96,6 +100,7 @@ private:
     int32_t progressStep = 0;
     int32_t downloaded = 0;
     bool overlayStopped = false;   // the every-trial loop met a full overlay
+    bool overlayHeld = false;      // the chart's overlay may wait for the run's end
 
     int32_t status = 0;
     int32_t unit = 0;

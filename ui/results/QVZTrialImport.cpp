@@ -86,6 +86,9 @@ QVZTrialDownload::Outcome QVZTrialDownload::Import(const KRGroup &group, int32_t
     results->ShowInViews(target);
     if (writeTrace)
         ShowWritten(everyTrialLoop);
+    // Only a trace shown as the chart's own trial has been drawn already.
+    if (host.InOverlayMode() && !(writeTrace && !P::Flag(QVZOptionsKeys::kAddDLToOverlay, false)))
+        overlayHeld = true;
     return Outcome::Written;
 }
 

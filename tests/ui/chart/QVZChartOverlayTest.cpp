@@ -2,6 +2,7 @@
 // and each trial's trace computed once while it stays what it was.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "chart/model/cf_ChartModel.h"
 #include "chart/view/ZafChartControl.h"
 #include "domain/results/QVResult.h"
+#include "shell/app/KZLongOperation.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
@@ -68,6 +70,51 @@ TEST_F(ChartOverlay, AnOverlayBuiltClickByClickLooksLikeTheSameOverlayDrawnAtOnc
     const auto differing = std::inner_product(clicked.begin(), clicked.end(), atOnce.begin(), size_t(0),
                                               std::plus<size_t>(), std::not_equal_to<uint32_t>());
     EXPECT_EQ(size_t(0), differing) << "pixels that differ between the overlay built by clicks and drawn at once";
+}
+
+// A download adds trial after trial during a long operation: the chart is
+// not built and drawn again for each (drawing the growing overlay each time
+// cost more than the download), and the results change at its end shows
+// the whole overlay.
+TEST_F(ChartOverlay, ADownloadIntoTheOverlayIsDrawnOnceWhenItEnds)
+{
+    window->Update(KPoint(-1, -1));
+    Pump();
+    const int shownBefore = Model()->GroupCount();
+    const auto started = std::chrono::steady_clock::now();
+    {
+        KZLongOperation download{KString()};
+        for (int row = 0; row < kMaxOverlayTraces; ++row) {
+            window->Update(KPoint(-1, -1)); // the new row
+            Click(row);                     // shown: the overlay takes it
+            download.Step(row * 8);
+        }
+        // The twelve steps take a few ms; on a machine so busy that they
+        // took longer than the redraw interval, a catch-up draw is right.
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        if (took.count() < QVZChartPane::kBusyRedrawInterval) {
+            EXPECT_EQ(shownBefore, Model()->GroupCount()) << "series built while the download ran";
+            EXPECT_TRUE(window->Pane()->OverlayStale());
+        }
+    }
+    window->Update(KPoint(-1, -1)); // the download's end
+    Pump();
+    EXPECT_FALSE(window->Pane()->OverlayStale());
+    EXPECT_EQ(kMaxOverlayTraces, Model()->GroupCount());
+    EXPECT_EQ(kMaxOverlayTraces, Model()->LegendCount());
+    const std::vector<uint32_t> downloaded = ChartPixels(window);
+
+    window->Clear();
+    Pump();
+    window->Pane()->PlotOverlay();
+    Pump();
+    EXPECT_EQ(downloaded, ChartPixels(window)) << "the overlay after the download and the same overlay drawn at once";
+
+    // A click after the operation ended is drawn at once again.
+    overlay.Remove(kMaxOverlayTraces - 1);
+    window->Update(KPoint(-1, -1));
+    Click(kMaxOverlayTraces - 1);
+    EXPECT_EQ(kMaxOverlayTraces, Model()->GroupCount());
 }
 
 TEST_F(ChartOverlay, EachTraceIsComputedOnceWhileItStaysTheSame)
