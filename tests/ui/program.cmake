@@ -18,6 +18,7 @@ if(TARGET quorvane)
         program/ScoreboardProgramTest.cpp
         program/ExampleProgramTest.cpp
         program/UploadProgramTest.cpp
+        program/SideRoadsProgramTest.cpp
     )
     set_source_files_properties(program/ExampleProgramTest.cpp PROPERTIES
         COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")
