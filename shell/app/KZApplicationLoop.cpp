@@ -18,6 +18,17 @@
 
 namespace {
 
+// A key press taken by an accelerator never reaches the window. The system's
+// default handling still has to see an Alt press of it: it is what tells
+// the system that Alt was not pressed alone, and without it releasing Alt
+// after Alt+1 would open the menu bar and swallow the next key.
+void ShowAltPressToSystem(const ZafEventStruct &event)
+{
+    const ZafOSEventStruct &os = event.osEvent;
+    if (os.message == WM_SYSKEYDOWN && os.hwnd && IsWindow(static_cast<HWND>(os.hwnd)))
+        DefWindowProcW(static_cast<HWND>(os.hwnd), os.message, WPARAM(os.wParam), LPARAM(os.lParam));
+}
+
 // Keeps the loop depth counted while one Control call runs.
 class DepthGuard
 {
@@ -123,8 +134,10 @@ bool KZApplication::GetEvent(ZafEventStruct &event, uint32_t flags)
     // Keys go to the menu accelerators first; one they use goes no further.
     if (!grabWindow)
         if (KZPullDownMenu *menu = KZMainMenuBar())
-            if (menu->DispatchAccelerator(event))
+            if (menu->DispatchAccelerator(event)) {
+                ShowAltPressToSystem(event);
                 return false;
+            }
     return true;
 }
 

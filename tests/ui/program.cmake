@@ -20,6 +20,7 @@ if(TARGET quorvane)
         program/UploadProgramTest.cpp
         program/DesktopHand.cpp
         program/DesktopProgramTest.cpp
+        program/SideRoadsProgramTest.cpp
     )
     set_source_files_properties(program/ExampleProgramTest.cpp PROPERTIES
         COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")

@@ -69,7 +69,9 @@ QVZChartDataDialog::QVZChartDataDialog()
     NewLine();
     Move(charsTotal, 0);
     AddButton(L"Export", kCmdChartDataExport);
+    // The list opens on the gun: its row selected and at the top of the view.
     list->SetSelection(KPoint(0, QVZChartTraces::kGunSample));
+    list->SetScrollPosition(KPoint(0, QVZChartTraces::kGunSample));
 }
 
 QVZChartDataDialog::~QVZChartDataDialog() = default;

@@ -102,6 +102,20 @@ TEST_F(ChartDataDialog, ListOpensAtTheGunOverAllSamples)
     EXPECT_EQ(dialog.List()->ColumnCount(KPoint(0, 0)), QVZChartDataDisplaySelector::kColumns);
 }
 
+TEST_F(ChartDataDialog, TheShownListHasTheGunRowInViewNotTheFirstSample)
+{
+    QVZChartDataDialog dialog;
+    KRect shown;
+    const int32_t result = RunWith(dialog, [&dialog, &shown] {
+        shown = dialog.List()->VisibleUnitRect(true);
+        ZafEventManager::Shared()->Put(ZafEventStruct(kDialogCancel, 0));
+    });
+    EXPECT_EQ(result, kDialogCancel);
+    EXPECT_GT(shown.Height(), 1) << "the list shows no rows";
+    EXPECT_LE(shown.top, QVZChartTraces::kGunSample);
+    EXPECT_GE(shown.bottom, QVZChartTraces::kGunSample) << "rows " << shown.top << " to " << shown.bottom << " shown";
+}
+
 TEST_F(ChartDataDialog, ExportWritesOneLinePerSampleToATxtFileAndCloses)
 {
     QVZChartTraces &traces = QVZChartTraces::Shared();
