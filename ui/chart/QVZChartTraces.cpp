@@ -119,23 +119,8 @@ void QVZChartTraces::Filter(int length)
         std::memcpy(filtered, raw, sizeof raw);
         return;
     }
-    for (int channel = 0; channel < 2; ++channel) {
-        const double *in = raw[channel];
-        double *out = filtered[channel];
-        const bool whole = WholeNumbers(in, kSamples);
-        double total = 0.0;
-        for (int i = 0; i < kSamples; ++i) {
-            if (whole) {
-                total += in[i];
-                if (i >= length)
-                    total -= in[i - length];
-            } else if (i >= length - 1) {
-                total = WindowSum(in, i, length);
-            }
-            if (i >= length - 1)
-                out[i] = total / length;
-        }
-    }
+    for (int channel = 0; channel < 2; ++channel)
+        WindowSums(raw[channel], length, length, filtered[channel]);
 }
 
 void QVZChartTraces::SumAndIntegrate(int length)
@@ -144,19 +129,23 @@ void QVZChartTraces::SumAndIntegrate(int length)
     double *integral = summed[1];
     for (int i = 0; i < kSamples; ++i)
         sum[i] = std::fabs(filtered[0][i]) + std::fabs(filtered[1][i]);
-    length = std::min(length, kSamples);
-    const bool whole = WholeNumbers(sum, kSamples);
+    WindowSums(sum, std::min(length, kSamples), 1, integral);
+}
+
+void QVZChartTraces::WindowSums(const double *in, int length, int divisor, double *out)
+{
+    const bool whole = WholeNumbers(in, kSamples);
     double total = 0.0;
     for (int i = 0; i < kSamples; ++i) {
         if (whole) {
-            total += sum[i];
+            total += in[i];
             if (i >= length)
-                total -= sum[i - length];
+                total -= in[i - length];
         } else if (i >= length - 1) {
-            total = WindowSum(sum, i, length);
+            total = WindowSum(in, i, length);
         }
         if (i >= length - 1)
-            integral[i] = total;
+            out[i] = total / divisor;
     }
 }
 

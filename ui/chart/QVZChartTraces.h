@@ -81,6 +81,9 @@ private:
     static constexpr double kWholeLimit = 1e9; // far below where doubles stop being exact for sums of 5001
     void Filter(int length);
     void SumAndIntegrate(int length);
+    // out[i] = the sum of the length samples of in ending at i, divided by
+    // divisor, for every i from length - 1 on (earlier ones are left).
+    static void WindowSums(const double *in, int length, int divisor, double *out);
     static bool WholeNumbers(const double *values, int count);
     // values[last - length + 1] + ... + values[last], in that order.
     static double WindowSum(const double *values, int last, int length);
