@@ -64,34 +64,15 @@ void KList::InsertBefore(KListItem *item, KListItem *before)
     if (before && before->itsOwner != this)
         before = nullptr;
     item->itsOwner = this;
-    item->itsNext = before;
-    item->itsPrevious = before ? before->itsPrevious : itsLast;
-    if (item->itsPrevious)
-        item->itsPrevious->itsNext = item;
-    else
-        itsFirst = item;
-    if (before)
-        before->itsPrevious = item;
-    else
-        itsLast = item;
-    ++itsCount;
+    Links::LinkAfter(itsFirst, itsLast, itsCount, item, before ? before->itsPrevious : itsLast);
 }
 
 bool KList::Remove(KListItem *item)
 {
     if (!item || item->itsOwner != this)
         return false;
-    if (item->itsPrevious)
-        item->itsPrevious->itsNext = item->itsNext;
-    else
-        itsFirst = item->itsNext;
-    if (item->itsNext)
-        item->itsNext->itsPrevious = item->itsPrevious;
-    else
-        itsLast = item->itsPrevious;
+    Links::Unlink(itsFirst, itsLast, itsCount, item);
     item->itsOwner = nullptr;
-    item->itsPrevious = item->itsNext = nullptr;
-    --itsCount;
     return true;
 }
 

@@ -10,6 +10,8 @@
 // The stream record (Write/Read: tag, count, then per item its class name
 // and record) is defined with the stream classes.
 
+#include "framework/core/base/ZafChainLinks.h"
+
 #include <cstdint>
 
 class KList;
@@ -89,6 +91,8 @@ protected:
     void InsertBefore(KListItem *item, KListItem *before);
 
 private:
+    using Links = ZafChainLinks<KListItem, &KListItem::itsPrevious, &KListItem::itsNext>;
+
     KListItem *itsFirst = nullptr;
     KListItem *itsLast = nullptr;
     int32_t itsCount = 0;

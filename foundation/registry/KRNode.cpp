@@ -1,6 +1,7 @@
 // KRNode: names, flags and the list of children.
 #include "foundation/registry/KRNode.h"
 
+#include "foundation/registry/KRGroup.h"
 #include "foundation/strings/KText.h"
 
 #include <cwchar>
@@ -22,7 +23,7 @@ bool KRNode::ParseAttribute(const KString &attribute) { return attribute.IsEmpty
 
 void KRNode::WriteAttribute(KString &) const {}
 
-bool KRNode::IsGroup() const { return wcscmp(TypeName(), L"Group") == 0; }
+bool KRNode::IsGroup() const { return wcscmp(TypeName(), KRGroup::kTypeName) == 0; }
 
 void KRNode::AppendName(const KString &text)
 {
@@ -111,17 +112,7 @@ void KRNode::AddChild(KRNode *node, KRNode *after)
     if (node->itsParent)
         node->itsParent->RemoveChild(node);
     node->itsParent = this;
-    node->itsPrevious = after;
-    node->itsNext = after ? after->itsNext : itsFirstChild;
-    if (node->itsNext)
-        node->itsNext->itsPrevious = node;
-    else
-        itsLastChild = node;
-    if (after)
-        after->itsNext = node;
-    else
-        itsFirstChild = node;
-    ++itsChildCount;
+    ChildLinks::LinkAfter(itsFirstChild, itsLastChild, itsChildCount, node, after);
 }
 
 void KRNode::AppendChild(KRNode *node)
@@ -135,16 +126,8 @@ bool KRNode::RemoveChild(KRNode *child)
 {
     if (!child || child->itsParent != this)
         return false;
-    if (child->itsPrevious)
-        child->itsPrevious->itsNext = child->itsNext;
-    else
-        itsFirstChild = child->itsNext;
-    if (child->itsNext)
-        child->itsNext->itsPrevious = child->itsPrevious;
-    else
-        itsLastChild = child->itsPrevious;
-    child->itsParent = child->itsPrevious = child->itsNext = nullptr;
-    --itsChildCount;
+    ChildLinks::Unlink(itsFirstChild, itsLastChild, itsChildCount, child);
+    child->itsParent = nullptr;
     return true;
 }
 

@@ -14,6 +14,7 @@
 // names are matched ignoring case. GUI thread only.
 
 #include "foundation/strings/KString.h"
+#include "framework/core/base/ZafChainLinks.h"
 
 class KRBool;
 class KRFloat;
@@ -185,4 +186,6 @@ private:
     int itsChildCount = 0;
     uint32_t itsFlags = 0;
     uint32_t itsDisplayFlags = 0;
+
+    using ChildLinks = ZafChainLinks<KRNode, &KRNode::itsPrevious, &KRNode::itsNext>;
 };

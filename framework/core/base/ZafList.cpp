@@ -12,17 +12,7 @@ ZafList::~ZafList()
 // Links element after 'after' (at the front when 'after' is null).
 void ZafList::LinkAfter(ZafElement *element, ZafElement *after)
 {
-    element->previous = after;
-    element->next = after ? after->next : first;
-    if (element->next)
-        element->next->previous = element;
-    else
-        last = element;
-    if (after)
-        after->next = element;
-    else
-        first = element;
-    ++count;
+    Links::LinkAfter(first, last, count, element, after);
 }
 
 ZafElement *ZafList::Add(ZafElement *element)
@@ -72,18 +62,9 @@ ZafElement *ZafList::Subtract(ZafElement *element)
     if (!Contains(element))
         return element;
     ZafElement *following = element->next;
-    if (element->previous)
-        element->previous->next = element->next;
-    else
-        first = element->next;
-    if (element->next)
-        element->next->previous = element->previous;
-    else
-        last = element->previous;
+    Links::Unlink(first, last, count, element);
     if (current == element)
         current = nullptr;
-    element->previous = element->next = nullptr;
-    --count;
     return following;
 }
 

@@ -5,6 +5,7 @@
 // still holds when it is destroyed. GUI thread only (the event manager guards
 // its own lists).
 
+#include "framework/core/base/ZafChainLinks.h"
 #include "framework/core/base/ZafElement.h"
 
 // Answers negative, zero or positive as a sorts before, with or after b.
@@ -58,5 +59,7 @@ protected:
     int count = 0;
 
 private:
+    using Links = ZafChainLinks<ZafElement, &ZafElement::previous, &ZafElement::next>;
+
     void LinkAfter(ZafElement *element, ZafElement *after);
 };
