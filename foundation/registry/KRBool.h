@@ -3,22 +3,13 @@
 // integer (not 0 = on) and the words true/false, yes/no, on/off in any case.
 // GUI thread only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 
-class KRBool : public KRNode
+class KRBool : public KRValueNode<KRBool, bool>
 {
 public:
-    KRBool() = default;
+    static constexpr const wchar_t *kTypeName = L"Bool";
 
-    const wchar_t *TypeName() const override { return L"Bool"; }
-    KRNode *NewNode() const override { return new KRBool; }
     bool ParseValue(const KString &text) override;
     void WriteValue(KString &out) const override;
-
-    bool Value() const { return itsValue != 0; }
-    // Stores 1 for true, 0 for false.
-    void SetValue(bool value) { itsValue = value ? 1 : 0; }
-
-private:
-    int itsValue = 0;
 };

@@ -4,21 +4,13 @@
 // it writes the shortest text that reads back to the same value. GUI thread
 // only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 
-class KRFloat : public KRNode
+class KRFloat : public KRValueNode<KRFloat, double>
 {
 public:
-    KRFloat() = default;
+    static constexpr const wchar_t *kTypeName = L"Float";
 
-    const wchar_t *TypeName() const override { return L"Float"; }
-    KRNode *NewNode() const override { return new KRFloat; }
     bool ParseValue(const KString &text) override;
     void WriteValue(KString &out) const override;
-
-    double Value() const { return itsValue; }
-    void SetValue(double value) { itsValue = value; }
-
-private:
-    double itsValue = 0.0;
 };

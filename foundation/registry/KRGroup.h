@@ -4,17 +4,16 @@
 // path and ":="; the tree operations (lookups, Parse, NextChild) are those of
 // KRNode. Owned by its parent; GUI thread only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 
-class KRGroup : public KRNode
+class KRGroup : public KRTypedNode<KRGroup>
 {
 public:
+    static constexpr const wchar_t *kTypeName = L"Group";
+
     KRGroup() = default;
     // A group named name (cut at 15 characters).
     explicit KRGroup(const wchar_t *name);
-
-    const wchar_t *TypeName() const override { return L"Group"; }
-    KRNode *NewNode() const override { return new KRGroup; }
     // A group has no value: every text is accepted and ignored.
     bool ParseValue(const KString &) override { return true; }
     void WriteValue(KString &) const override {}

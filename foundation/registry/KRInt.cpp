@@ -15,15 +15,8 @@ bool KRInt::ParseAttribute(const KString &attribute)
 {
     if (attribute.IsEmpty())
         return true;
-    KString text(attribute);
-    text.SetCursor(0);
     int32_t minimum = 0, maximum = 0;
-    if (!text.ParseInt(minimum))
-        return false;
-    text.SkipWhiteSpace();
-    if (text.NextChar() != L'.' || text.NextChar() != L'.')
-        return false;
-    if (!text.ParseInt(maximum) || !KRValueText::RestIsBlank(text))
+    if (!KRValueText::ParseIntPair(attribute, L"..", false, minimum, maximum))
         return false;
     SetLimits(minimum, maximum);
     return true;

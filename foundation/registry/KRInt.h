@@ -5,7 +5,7 @@
 // the value and accepts it; a live object may install its own and refuse.
 // GUI thread only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 
 #include <cstdint>
 
@@ -15,13 +15,11 @@ class KRInt;
 // word; answers whether the value was accepted.
 using KRIntChangeHandler = bool (*)(KRInt &node, int32_t value, void *context);
 
-class KRInt : public KRNode
+class KRInt : public KRTypedNode<KRInt>
 {
 public:
-    KRInt() = default;
+    static constexpr const wchar_t *kTypeName = L"Int";
 
-    const wchar_t *TypeName() const override { return L"Int"; }
-    KRNode *NewNode() const override { return new KRInt; }
     // An integer (decimal, "0x" hexadecimal, leading-0 octal, optional sign),
     // blanks around it allowed.
     bool ParseValue(const KString &text) override;

@@ -139,7 +139,7 @@ KRNode *KRNode::Parse(const wchar_t *line, int, KString *reason)
         node = child;
     }
 
-    const bool group = type.IsEmpty() || type.EqualsIgnoreCase(KString(L"Group"));
+    const bool group = type.IsEmpty() || type.EqualsIgnoreCase(KString(KRGroup::kTypeName));
     std::unique_ptr<KRNode> fresh;
     if (!group) {
         if (segments.empty())

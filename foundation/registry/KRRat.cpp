@@ -6,18 +6,8 @@
 
 bool KRRat::ParseValue(const KString &text)
 {
-    KString copy(text);
-    copy.SetCursor(0);
     int32_t numerator = 0, denominator = 1;
-    if (!copy.ParseInt(numerator))
-        return false;
-    copy.SkipWhiteSpace();
-    if (copy.Peek() == L'/') {
-        copy.NextChar();
-        if (!copy.ParseInt(denominator))
-            return false;
-    }
-    if (!KRValueText::RestIsBlank(copy))
+    if (!KRValueText::ParseIntPair(text, L"/", true, numerator, denominator))
         return false;
     try {
         itsValue = KRational(numerator, denominator);

@@ -3,22 +3,14 @@
 // "numerator/denominator" in lowest terms; a whole number reads as n/1 and a
 // zero denominator is refused. GUI thread only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 #include "foundation/values/KRational.h"
 
-class KRRat : public KRNode
+class KRRat : public KRValueNode<KRRat, KRational>
 {
 public:
-    KRRat() = default;
+    static constexpr const wchar_t *kTypeName = L"Rat";
 
-    const wchar_t *TypeName() const override { return L"Rat"; }
-    KRNode *NewNode() const override { return new KRRat; }
     bool ParseValue(const KString &text) override;
     void WriteValue(KString &out) const override;
-
-    const KRational &Value() const { return itsValue; }
-    void SetValue(const KRational &value) { itsValue = value; }
-
-private:
-    KRational itsValue;
 };

@@ -7,7 +7,7 @@
 // read from the settings file pass through the handler too. The stored text
 // keeps its address for the node's life. GUI thread only.
 
-#include "foundation/registry/KRNode.h"
+#include "foundation/registry/KRTypedNode.h"
 
 class KRString;
 
@@ -15,13 +15,11 @@ class KRString;
 // the text was accepted.
 using KRStringChangeHandler = bool (*)(KRString &node, const KString &text, void *context);
 
-class KRString : public KRNode
+class KRString : public KRTypedNode<KRString>
 {
 public:
-    KRString() = default;
+    static constexpr const wchar_t *kTypeName = L"String";
 
-    const wchar_t *TypeName() const override { return L"String"; }
-    KRNode *NewNode() const override { return new KRString; }
     bool ParseValue(const KString &text) override { return SetValue(text); }
     // Appends the text; a line break in it is written as a blank so that it
     // can never start a line of its own.

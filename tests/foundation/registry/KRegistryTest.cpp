@@ -81,8 +81,12 @@ TEST(KRegistryLines, MalformedLinesAreRefusedAndChangeNothing)
         L"Chart\\Axes\\MinX:Float=nan",
         L"Chart\\Axes\\MaxX:Float=2,5",
         L"Chart\\New:Rat=1/0",
+        L"Chart\\Half:Rat=3/",
+        L"Chart\\Gap:Rat=1 2",
         L"Serial\\PromptTraceDL:Bool=maybe",
         L"Serial\\Fresh:Int,0..=5",
+        L"Serial\\Dot:Int,1.5=1",
+        L"Serial\\Tail:Int,1..5 x=1",
         L"Serial\\Other:Int,abc=1",
         L"",
     };
