@@ -169,8 +169,7 @@ bool QVScoreboard::SettingsChanged() const
 
 bool QVScoreboard::IsScriptLoaded() const
 {
-    KMutexHold hold(m_mutex);
-    return m_scriptOk;
+    return KHeldRead(m_mutex, m_scriptOk);
 }
 
 bool QVScoreboard::IsPortOpen() const
@@ -181,14 +180,12 @@ bool QVScoreboard::IsPortOpen() const
 
 KString QVScoreboard::PortDescription() const
 {
-    KMutexHold hold(m_mutex);
-    return m_portDescription;
+    return KHeldRead(m_mutex, m_portDescription);
 }
 
 uint32_t QVScoreboard::SentCount() const
 {
-    KMutexHold hold(m_mutex);
-    return m_sentBytes;
+    return KHeldRead(m_mutex, m_sentBytes);
 }
 
 void QVScoreboard::Page(const Frame &frame, QVScoreboardData &data)

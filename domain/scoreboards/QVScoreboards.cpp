@@ -241,26 +241,22 @@ void QVScoreboards::ApplySettings()
 
 bool QVScoreboards::TimeOfDay() const
 {
-    KMutexHold hold(m_lock);
-    return m_timeOfDay;
+    return KHeldRead(m_lock, m_timeOfDay);
 }
 
 void QVScoreboards::SetTimeOfDay(bool on)
 {
-    KMutexHold hold(m_lock);
-    m_timeOfDay = on;
+    KHeldWrite(m_lock, m_timeOfDay, on);
 }
 
 bool QVScoreboards::Use24Hour() const
 {
-    KMutexHold hold(m_lock);
-    return m_use24Hour;
+    return KHeldRead(m_lock, m_use24Hour);
 }
 
 void QVScoreboards::SetUse24Hour(bool on)
 {
-    KMutexHold hold(m_lock);
-    m_use24Hour = on;
+    KHeldWrite(m_lock, m_use24Hour, on);
 }
 
 void QVScoreboards::SetResults(const QVResults *results, const QVEvent *event)

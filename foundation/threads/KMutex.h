@@ -53,3 +53,19 @@ public:
 private:
     KMutex &itsMutex;
 };
+
+// A copy of value read while mutex is held.
+template <class T>
+T KHeldRead(KMutex &mutex, const T &value)
+{
+    KMutexHold hold(mutex);
+    return value;
+}
+
+// Sets field to value while mutex is held.
+template <class T>
+void KHeldWrite(KMutex &mutex, T &field, const T &value)
+{
+    KMutexHold hold(mutex);
+    field = value;
+}
