@@ -46,6 +46,13 @@ bool Refuse(uint32_t &command, std::vector<uint32_t> &args, uint32_t reason)
     args = {reason};
     return true;
 }
+
+// A frame's entry in the transcript.
+Record FrameRecord(bool fromHost, uint32_t destination, uint32_t command, uint32_t sequence,
+                   const std::vector<uint32_t> &args, const std::vector<uint8_t> &block)
+{
+    return Record{fromHost, destination, command, sequence, args, block, std::string()};
+}
 } // namespace
 
 Trial Trial::Make(int index, int32_t reaction, int32_t power, int breakCount)
@@ -361,14 +368,8 @@ Fault Unit::TakeFault(uint32_t command)
 
 void Unit::HandleFrame(const Frame &request)
 {
-    Record in;
-    in.destination = request.destination;
-    in.command = request.command;
-    in.sequence = request.sequence;
-    in.args = request.args;
-    in.block = request.block;
     AwaitRequest(request.raw.size(), m_readAt);
-    Log(in);
+    Log(FrameRecord(true, request.destination, request.command, request.sequence, request.args, request.block));
     m_trickleAt = -1;   // a request ends the noise
 
     std::vector<uint32_t> args;
@@ -582,14 +583,7 @@ void Unit::Send(const Frame &request, uint32_t command, const std::vector<uint32
         bytes.erase(bytes.begin(), bytes.begin() + long(bytes.size() / 2));
     }
 
-    Record out;
-    out.fromHost = false;
-    out.destination = destination;
-    out.command = command;
-    out.sequence = sequence;
-    out.args = args;
-    out.block = block;
-    Log(out);
+    Log(FrameRecord(false, destination, command, sequence, args, block));
     m_outbox.insert(m_outbox.end(), bytes.begin(), bytes.end());
 }
 
