@@ -18,6 +18,16 @@ namespace {
 const wchar_t kParityLetters[] = L"NOEMS";
 const wchar_t *const kStopTexts[] = {L"1.0", L"1.5", L"2.0"};
 constexpr int32_t kDefaultBaud = 9600;
+
+// The field of that index with the blanks around it trimmed; false when the
+// description has no such field.
+bool TrimmedField(const KString &text, int field, KString &value)
+{
+    if (!KString::GetField(text, value, field))
+        return false;
+    value.Trim();
+    return true;
+}
 } // namespace
 
 bool KSerialPort::MakeDescription(KString &out, int32_t port, int32_t baud, int32_t dataBits,
@@ -66,10 +76,7 @@ bool KSerialPort::ParseParity(const KString &text, int32_t &index, int field)
 {
     KString value;
     index = 0;
-    if (!KString::GetField(text, value, field))
-        return false;
-    value.Trim();
-    if (value.IsEmpty())
+    if (!TrimmedField(text, field, value) || value.IsEmpty())
         return false;
     const wchar_t *letter = std::wcschr(kParityLetters, KTextToUpper(value[0]));
     if (!letter || !*letter)
@@ -82,9 +89,8 @@ bool KSerialPort::ParseStopBits(const KString &text, int32_t &index, int field)
 {
     KString value;
     index = 0;
-    if (!KString::GetField(text, value, field))
+    if (!TrimmedField(text, field, value))
         return false;
-    value.Trim();
     std::wstring number(value.CStr());
     wchar_t *end = nullptr;
     double bits = std::wcstod(number.c_str(), &end);

@@ -149,44 +149,9 @@ private:
     wchar_t itsBuffer[N + 1];
 };
 
-class KString15 : public KFixedString<15>
-{
-public:
-    using KFixedString<15>::KFixedString;
-    using KFixedString<15>::operator=;
-};
-
-class KString31 : public KFixedString<31>
-{
-public:
-    using KFixedString<31>::KFixedString;
-    using KFixedString<31>::operator=;
-};
-
-class KString63 : public KFixedString<63>
-{
-public:
-    using KFixedString<63>::KFixedString;
-    using KFixedString<63>::operator=;
-};
-
-class KString127 : public KFixedString<127>
-{
-public:
-    using KFixedString<127>::KFixedString;
-    using KFixedString<127>::operator=;
-};
-
-class KString255 : public KFixedString<255>
-{
-public:
-    using KFixedString<255>::KFixedString;
-    using KFixedString<255>::operator=;
-};
-
-class KString511 : public KFixedString<511>
-{
-public:
-    using KFixedString<511>::KFixedString;
-    using KFixedString<511>::operator=;
-};
+using KString15 = KFixedString<15>;
+using KString31 = KFixedString<31>;
+using KString63 = KFixedString<63>;
+using KString127 = KFixedString<127>;
+using KString255 = KFixedString<255>;
+using KString511 = KFixedString<511>;

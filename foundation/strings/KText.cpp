@@ -129,6 +129,21 @@ int CopyOut(const std::basic_string<Char> &converted, Char *buffer, int capacity
     return n;
 }
 
+// Converts length characters of text (all of it when length is negative)
+// with convert and copies what fits into buffer; see KTextAnsiToWide.
+template <typename From, typename To>
+int ConvertInto(const From *text, int length, To *buffer, int capacity,
+                std::basic_string<To> (*convert)(const From *, int))
+{
+    if (!text)
+        return 0;
+    if (length < 0)
+        length = int(std::char_traits<From>::length(text));
+    if (length == 0 || (buffer && capacity <= 0))
+        return 0;
+    return CopyOut(convert(text, length), buffer, capacity);
+}
+
 int FormattedLength(const wchar_t *format, ...)
 {
     va_list args;
@@ -154,22 +169,10 @@ int KTextFormatInt(wchar_t *buffer, int capacity, const wchar_t *format, int32_t
 
 int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity)
 {
-    if (!text)
-        return 0;
-    if (length < 0)
-        length = int(std::strlen(text));
-    if (length == 0 || (buffer && capacity <= 0))
-        return 0;
-    return CopyOut(ToWide(text, length), buffer, capacity);
+    return ConvertInto(text, length, buffer, capacity, ToWide);
 }
 
 int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity)
 {
-    if (!text)
-        return 0;
-    if (length < 0)
-        length = int(std::wcslen(text));
-    if (length == 0 || (buffer && capacity <= 0))
-        return 0;
-    return CopyOut(ToLocal(text, length), buffer, capacity);
+    return ConvertInto(text, length, buffer, capacity, ToLocal);
 }

@@ -12,9 +12,7 @@ KPoint &KPoint::operator+=(const KPoint &offset)
 
 KPoint &KPoint::operator-=(const KPoint &offset)
 {
-    x -= offset.x;
-    y -= offset.y;
-    return *this;
+    return *this += KPoint(-offset.x, -offset.y);
 }
 
 bool KPoint::ClampTo(const KRect &bounds)

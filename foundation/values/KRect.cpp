@@ -34,11 +34,7 @@ KRect &KRect::operator+=(const KPoint &offset)
 
 KRect &KRect::operator-=(const KPoint &offset)
 {
-    left -= offset.x;
-    right -= offset.x;
-    top -= offset.y;
-    bottom -= offset.y;
-    return *this;
+    return *this += KPoint(-offset.x, -offset.y);
 }
 
 void KRect::Inflate(int32_t n)
