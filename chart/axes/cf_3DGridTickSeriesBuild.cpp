@@ -72,24 +72,18 @@ void cf_3DGridTickSeries::RefreshBounds()
 {
     if (!engine)
         return;
-    dataBoxV[0] = engine->DataRangeXMax();
-    dataBoxV[1] = engine->DataRangeXMin();
-    dataBoxV[2] = engine->DataRangeYMax();
-    dataBoxV[3] = engine->DataRangeYMin();
-    dataBoxV[4] = engine->DataRangeZMax();
-    dataBoxV[5] = engine->DataRangeZMin();
-    sceneBox[0] = engine->DataBoxXMax();
-    sceneBox[1] = engine->DataBoxXMin();
-    sceneBox[2] = engine->DataBoxYMax();
-    sceneBox[3] = engine->DataBoxYMin();
-    sceneBox[4] = engine->DataBoxZMax();
-    sceneBox[5] = engine->DataBoxZMin();
-    dEngDataXDim = dataBoxV[0] - dataBoxV[1];
-    dEngDataYDim = dataBoxV[2] - dataBoxV[3];
-    dEngDataZDim = dataBoxV[4] - dataBoxV[5];
-    sceneXDim = sceneBox[0] - sceneBox[1];
-    sceneYDim = sceneBox[2] - sceneBox[3];
-    sceneZDim = sceneBox[4] - sceneBox[5];
+    double *dataDims[3] = {&dEngDataXDim, &dEngDataYDim, &dEngDataZDim};
+    double *sceneDims[3] = {&sceneXDim, &sceneYDim, &sceneZDim};
+    for (int axis = 0; axis < 3; ++axis) {
+        double *data = dataBoxV + 2 * axis;
+        double *scene = sceneBox + 2 * axis;
+        data[0] = engine->DataRangeMax(axis);
+        data[1] = engine->DataRangeMin(axis);
+        scene[0] = engine->DataBoxMax(axis);
+        scene[1] = engine->DataBoxMin(axis);
+        *dataDims[axis] = data[0] - data[1];
+        *sceneDims[axis] = scene[0] - scene[1];
+    }
 }
 
 int cf_3DGridTickSeries::Rebuild(cf_ChartModel *model)

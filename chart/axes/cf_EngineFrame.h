@@ -36,6 +36,11 @@ public:
     double DataBoxXMax() const { return dataBox[3]; }
     double DataBoxYMax() const { return dataBox[4]; }
     double DataBoxZMax() const { return dataBox[5]; }
+    // The same by axis number (0 x, 1 y, 2 z).
+    double DataRangeMin(int axis) const { return dataRange[2 * axis]; }
+    double DataRangeMax(int axis) const { return dataRange[2 * axis + 1]; }
+    double DataBoxMin(int axis) const { return dataBox[axis]; }
+    double DataBoxMax(int axis) const { return dataBox[3 + axis]; }
 
     const double *Origin() const { return origin; }
     const double *BoxExtent() const { return boxExtent; }

@@ -9,7 +9,7 @@
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/model/cf_ChartModel.h"
-#include "chart/values/cf_Check.h"
+#include "chart/harness/CheckLog.h"
 
 #include <gtest/gtest.h>
 
@@ -279,27 +279,17 @@ TEST(cf_TitleMarkerMgr, AnAxisTitleIsDrawnOnceWhetherOrNotItsSeriesIsShown)
     EXPECT_EQ(1u, recorder.Calls("Text").size());
 }
 
-namespace {
-std::vector<std::string> reportedChecks;
-void RecordCheck(const char *module, const char *condition)
-{
-    reportedChecks.push_back(std::string(module) + ": " + condition);
-}
-} // namespace
-
 TEST(cf_3DGTS_AutoMarkBottomFaceX, ZeroDataSpanIsReportedAndTheTickStillMade)
 {
     TestFrame frame;
     frame.SetRange(0, 5, 5);
     cf_3DGTS_AutoMarkBottomFaceX bottom(&frame);
     bottom.RefreshBounds();
-    reportedChecks.clear();
-    cf_CheckReporter previous = cf_SetCheckReporter(RecordCheck);
+    CheckLog checks;
     cf_3DTextMarker *tick = bottom.CreateTick(5, 0);
-    cf_SetCheckReporter(previous);
     ASSERT_NE(nullptr, tick);
-    ASSERT_EQ(1u, reportedChecks.size());
-    EXPECT_EQ("CO1_GTS: fabs( this->dEngDataXDim ) > CF_NUM_ZERO_IF_LT", reportedChecks[0]);
+    ASSERT_EQ(1u, checks.Reported().size());
+    EXPECT_EQ("CO1_GTS: fabs( this->dEngDataXDim ) > CF_NUM_ZERO_IF_LT", checks.Reported()[0]);
     // With the fallback factor 1 the value at the data minimum lies at 0.
     EXPECT_DOUBLE_EQ(0, tick->Point1()->WorkX());
 }

@@ -1,6 +1,6 @@
 #include "chart/harness/FlatView.h"
 #include "chart/kernel/cf_Kernel.h"
-#include "chart/values/cf_Check.h"
+#include "chart/harness/CheckLog.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,6 @@ cf_2DPoint Map(const cf_Kernel &k, double x, double y, double z)
     cf_2DPoint p;
     k.ProjectPoints(&x, &y, &p, 1);
     return p;
-}
-
-std::vector<std::string> reported;
-void Record(const char *module, const char *condition)
-{
-    reported.push_back(std::string(module) + ": " + condition);
 }
 
 } // namespace
@@ -133,15 +127,13 @@ TEST(cf_Kernel, PerspectiveDividesByTheWeightOnlyAboveTheThreshold)
 
 TEST(cf_Kernel, StaleProjectionIsReportedByItsModule)
 {
-    reported.clear();
-    cf_CheckReporter previous = cf_SetCheckReporter(Record);
+    CheckLog checks;
     cf_Kernel k(100, 100, 100);
     (void)k.GeomMatrix();
-    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(checks.Reported().empty());
     (void)k.ProjMatrix();
-    cf_SetCheckReporter(previous);
-    ASSERT_EQ(reported.size(), 1u);
-    EXPECT_EQ(reported[0], "C1_KERNL: bIsProjMatrixCurrent_ == TRUE");
+    ASSERT_EQ(checks.Reported().size(), 1u);
+    EXPECT_EQ(checks.Reported()[0], "C1_KERNL: bIsProjMatrixCurrent_ == TRUE");
 }
 
 TEST(cf_Kernel, CornerTablesFollowTheFixedNumbering)

@@ -8,7 +8,7 @@
 #include "chart/harness/RecordingDisplay.h"
 #include "chart/harness/StandInWindow.h"
 #include "chart/kernel/cf_Kernel.h"
-#include "chart/values/cf_Check.h"
+#include "chart/harness/CheckLog.h"
 #include "chart/view/cf_ChartView.h"
 
 #include <gtest/gtest.h>
@@ -52,12 +52,6 @@ std::vector<RecordedCall> Filled(const std::vector<RecordedCall> &calls, const c
         if (c.op == op && c.fill)
             filled.push_back(c);
     return filled;
-}
-
-std::vector<std::string> reported;
-void Remember(const char *module, const char *condition)
-{
-    reported.push_back(std::string(module) + ": " + condition);
 }
 
 } // namespace
@@ -119,20 +113,18 @@ TEST(cf_eng_Pie2D, WithoutGroupsOrWithOneTheWholeFloorIsOneEllipse)
 
 TEST(cf_eng_Pie2D, AZeroTotalPutsEveryWedgeAtAngleZeroWithoutAFailedCheck)
 {
-    reported.clear();
-    cf_CheckReporter previous = cf_SetCheckReporter(&Remember);
+    CheckLog checks;
     cf_ChartView view(5, 1, 1);
     view.AddGroupValue(1, 0);
     view.AddGroupValue(2, 0);
     Drawn(view);
-    cf_SetCheckReporter(previous);
     auto *pie = static_cast<cf_eng_Pie2D *>(view.Engine());
     ASSERT_EQ(2, pie->RingCount());
     for (int n = 1; n <= 2; ++n) {
         EXPECT_GT(pie->RingPoint(n)->DataX(), 0);
         EXPECT_DOUBLE_EQ(0, pie->RingPoint(n)->DataZ());
     }
-    EXPECT_TRUE(reported.empty()) << reported.front();
+    EXPECT_TRUE(checks.Reported().empty()) << checks.Reported().front();
 }
 
 TEST(cf_eng_Pie2D, WedgeOutlinesDrawArcsAndRadiiInColourZero)
