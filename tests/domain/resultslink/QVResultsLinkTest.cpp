@@ -87,6 +87,22 @@ protected:
         line.Append(Description(-1, L"127.0.0.1", port));
         m_settings.Parse(line);
     }
+    // The peer listens on the port and the link's next tick connects to it;
+    // false when the link did not come.
+    bool Connected(KTCPSocket &peer, int port)
+    {
+        Listen(peer, port);
+        m_event.ServeResultsRequests();
+        return peer.Accept(2000);
+    }
+    // The peer sends bytes; the link then has three idle ticks to answer.
+    void Ask(KTCPSocket &peer, const std::string &bytes)
+    {
+        Send(peer, bytes);
+        KSleep(50);
+        for (int tick = 0; tick < 3; ++tick)
+            m_event.ServeResultsRequests();
+    }
 };
 
 } // namespace
@@ -94,35 +110,22 @@ protected:
 TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
 {
     KTCPSocket peer;
-    Listen(peer, kFirstPort);
-    m_event.ServeResultsRequests();   // connects
-    ASSERT_TRUE(peer.Accept(2000));
-    Send(peer, "RRQ,1,01,2\r\n");
-    KSleep(50);
-    for (int tick = 0; tick < 3; ++tick)
-        m_event.ServeResultsRequests();
+    ASSERT_TRUE(Connected(peer, kFirstPort));
+    Ask(peer, "RRQ,1,01,2\r\n");
     std::string reply = ReadLines(peer, 3, 2000);
     EXPECT_EQ(reply, "RRP,2\r\n"
                      "RESULT,1,1,2,201,,Dubois,Claire,,0.142,,1830,0,0\r\n"
                      "RESULT,1,2,,,,\"O\"\"Neill\",,\"Dublin, AC\",,,,0,0\r\n");
 
-    Send(peer, "RRQ,1,1,3\r\nRRQ,1,1,2,2\r\n");   // unknown heat; a leg the document lacks
-    KSleep(50);
-    for (int tick = 0; tick < 3; ++tick)
-        m_event.ServeResultsRequests();
+    Ask(peer, "RRQ,1,1,3\r\nRRQ,1,1,2,2\r\n");   // unknown heat; a leg the document lacks
     EXPECT_EQ(ReadLines(peer, 2, 2000), "RNR\r\nRNR\r\n");
 }
 
 TEST_F(QVResultsLinkTest, ALegThatIsNoNumberIsAnsweredRNR)
 {
     KTCPSocket peer;
-    Listen(peer, kFirstPort + 8);
-    m_event.ServeResultsRequests();
-    ASSERT_TRUE(peer.Accept(2000));
-    Send(peer, "RRQ,1,1,2,x\r\nRRQ,1,1,2,1x\r\nRRQ,1,1,2, 1 \r\n");
-    KSleep(50);
-    for (int tick = 0; tick < 3; ++tick)
-        m_event.ServeResultsRequests();
+    ASSERT_TRUE(Connected(peer, kFirstPort + 8));
+    Ask(peer, "RRQ,1,1,2,x\r\nRRQ,1,1,2,1x\r\nRRQ,1,1,2, 1 \r\n");
     std::string replies = ReadLines(peer, 5, 2000);
     EXPECT_EQ(replies.substr(0, 10), "RNR\r\nRNR\r\n");
     EXPECT_EQ(replies.substr(10, 7), "RRP,2\r\n");   // blanks around a number are no fault
@@ -134,14 +137,9 @@ TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
     KLog log;
     KSetProgramLog(&log);
     KTCPSocket peer;
-    Listen(peer, kFirstPort + 9);
-    m_event.ServeResultsRequests();
-    ASSERT_TRUE(peer.Accept(2000));
+    ASSERT_TRUE(Connected(peer, kFirstPort + 9));
     const char request[] = "HELLO\x1B[2J\x00\tX\x7F\x07!\r\n";
-    Send(peer, std::string(request, sizeof request - 1));
-    KSleep(50);
-    for (int tick = 0; tick < 3; ++tick)
-        m_event.ServeResultsRequests();
+    Ask(peer, std::string(request, sizeof request - 1));
     KSetProgramLog(nullptr);
     HANDLE file = CreateFileW(log.Path().CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
