@@ -1,6 +1,7 @@
 // ZafGdiDisplay: bitmaps, icons and pointer images, drawn and converted to
 // and from the operating system's objects.
 #include "framework/windows/ZafGdiDisplay.h"
+#include "framework/windows/ZafDibHeader.h"
 #include "framework/windows/ZafImagePacking.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
@@ -119,12 +120,7 @@ int ZafGdiDisplay::ConvertToOSBitmap(ZafBitmapStruct &bitmap)
         DestroyOSBitmap(bitmap);
     ZafPackedBitmap packed = ZafPackBitmap(bitmap);
     BitmapInfo256 info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = bitmap.width;
-    info.header.biHeight = bitmap.height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 8;
-    info.header.biCompression = BI_RGB;
+    info.header = ZafDibHeader(bitmap.width, bitmap.height, 8);
     info.header.biClrUsed = info.header.biClrImportant = DWORD(packed.colors);
     UINT usage = DIB_RGB_COLORS;
     if (paletteDevice)
@@ -164,14 +160,9 @@ int ZafGdiDisplay::ConvertToZafBitmap(ZafBitmapStruct &bitmap)
     // Image: palette devices give OS palette slots, mapped back to the colour
     // table; others give RGB values, mapped to the entry that matches best.
     BitmapInfo256 info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = width;
-    info.header.biHeight = -height;
-    info.header.biPlanes = 1;
-    info.header.biCompression = BI_RGB;
+    info.header = ZafDibHeader(width, -height, paletteDevice ? 8 : 32);
     if (paletteDevice)
     {
-        info.header.biBitCount = 8;
         int rowBytes = (width + 3) & ~3;
         std::vector<uint8_t> rows(size_t(rowBytes) * size_t(height));
         HGDIOBJ old = osPalette ? SelectPalette(screen, static_cast<HPALETTE>(osPalette), FALSE) : nullptr;
@@ -188,7 +179,6 @@ int ZafGdiDisplay::ConvertToZafBitmap(ZafBitmapStruct &bitmap)
     }
     else
     {
-        info.header.biBitCount = 32;
         std::vector<uint32_t> rows(size_t(width) * size_t(height));
         GetDIBits(screen, static_cast<HBITMAP>(bitmap.osBitmap), 0, UINT(height), rows.data(),
             reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS);
@@ -215,12 +205,7 @@ int ZafGdiDisplay::ConvertToZafBitmap(ZafBitmapStruct &bitmap)
     if (bitmap.osMask)
     {
         struct { BITMAPINFOHEADER header; RGBQUAD colors[2]; } maskInfo = {};
-        maskInfo.header.biSize = sizeof(BITMAPINFOHEADER);
-        maskInfo.header.biWidth = width;
-        maskInfo.header.biHeight = -height;
-        maskInfo.header.biPlanes = 1;
-        maskInfo.header.biBitCount = 1;
-        maskInfo.header.biCompression = BI_RGB;
+        maskInfo.header = ZafDibHeader(width, -height, 1);
         int rowBytes = ((width + 31) / 32) * 4;
         std::vector<uint8_t> rows(size_t(rowBytes) * size_t(height));
         GetDIBits(screen, static_cast<HBITMAP>(bitmap.osMask), 0, UINT(height), rows.data(),

@@ -11,6 +11,7 @@
 #include "foundation/strings/KString.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/windows/ZafDibHeader.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/window/KZFontCache.h"
@@ -107,12 +108,7 @@ void KZSplash::DrawPicture()
     const bool bottomUp = (bitmap.FormatFlags() & KBitmap::kFormatBottomUp) != 0;
     BITMAPINFO info;
     std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = bottomUp ? height : -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = ZafDibHeader(width, bottomUp ? height : -height, 32);
     KPoint origin(0, 0);
     ClientToOS(origin);
     StretchDIBits(dc, origin.x, origin.y, width, height, 0, 0, width, height, bitmap.RowPointer(0), &info,

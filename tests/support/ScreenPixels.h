@@ -3,6 +3,8 @@
 // what a device context shows in an area, copied through such a DIB
 // section. Header only, so that any test program can use it without another
 // source in its list.
+#include "framework/windows/ZafDibHeader.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -13,12 +15,7 @@
 inline BITMAPINFO TopDownDibInfo(int width, int height)
 {
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = ZafDibHeader(width, -height, 32);
     return info;
 }
 
