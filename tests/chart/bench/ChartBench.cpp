@@ -21,8 +21,6 @@ namespace {
 
 constexpr int kGroups = 12;
 constexpr int kSamples = 5001;
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 constexpr int kRuns = 5;
 
 // Twelve traces of a force curve, each shifted a little.
@@ -44,10 +42,10 @@ int main(int argc, char **argv)
 {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
     ChartBenchTimes times;
-    if (!TimeLineChart(FillChart, kWidth, kHeight, frames, kRuns, kGroups, times))
+    if (!TimeLineChart(FillChart, frames, kRuns, kGroups, times))
         return 1;
     std::printf("%d traces of %d samples on %d x %d pixels, medians of %d runs of %d frames\n", kGroups, kSamples,
-                kWidth, kHeight, kRuns, frames);
+                kChartBenchWidth, kChartBenchHeight, kRuns, frames);
     PrintChartBenchTimes("chart", times, 1);
     return 0;
 }

@@ -94,15 +94,15 @@ void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int go
     std::printf("%s ratio %.2f\n", name, times.chart / (goalWidth == 2 ? times.wide : times.thin));
 }
 
-bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int width, int height, int frames, int runs,
-                   int traces, ChartBenchTimes &times)
+bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int frames, int runs, int traces,
+                   ChartBenchTimes &times)
 {
     ZafMSWindowsApp app(GetModuleHandleW(nullptr));
     ZafScreenDisplay display;
-    ZafChartControl chart(0, 0, width, height, 4, 1, 2);
+    ZafChartControl chart(0, 0, kChartBenchWidth, kChartBenchHeight, 4, 1, 2);
     chart.SetCoordinateType(ZAF_PIXEL);
     fill(chart);
-    times = TimeChartAgainstPolylines(chart, width, height, frames, runs);
+    times = TimeChartAgainstPolylines(chart, kChartBenchWidth, kChartBenchHeight, frames, runs);
     if (times.traces == traces)
         return true;
     std::printf("expected %d traces, the chart built %d\n", traces, times.traces);

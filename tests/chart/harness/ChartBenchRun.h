@@ -11,6 +11,10 @@
 
 class ZafChartControl;
 
+// The chart benchmarks draw on the chart pane's usual size, in pixels.
+constexpr int kChartBenchWidth = 400;
+constexpr int kChartBenchHeight = 300;
+
 struct ChartBenchTimes
 {
     int traces = 0;        // poly-lines the chart drew (list 3 of its engine)
@@ -30,8 +34,8 @@ ChartBenchTimes TimeChartAgainstPolylines(ZafChartControl &chart, int width, int
 void PrintChartBenchTimes(const char *name, const ChartBenchTimes &times, int goalWidth);
 
 // Starts the application and the screen display, makes a line chart of
-// width x height pixels, lets fill give it its content and times it as
-// above. False, after printing why, when the chart drew other than traces
-// poly-lines.
-bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int width, int height, int frames, int runs,
-                   int traces, ChartBenchTimes &times);
+// kChartBenchWidth x kChartBenchHeight pixels, lets fill give it its content
+// and times it as above. False, after printing why, when the chart drew
+// other than traces poly-lines.
+bool TimeLineChart(const std::function<void(ZafChartControl &)> &fill, int frames, int runs, int traces,
+                   ChartBenchTimes &times);

@@ -29,8 +29,6 @@
 namespace {
 
 constexpr int kTrials = 12;
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 
 // Twelve start traces, each a push that begins a little later, plotted the
 // way the pane plots an overlay.
@@ -74,10 +72,10 @@ int main(int argc, char **argv)
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     ChartBenchTimes times;
-    if (!TimeLineChart(FillChart, kWidth, kHeight, frames, runs, kTrials, times))
+    if (!TimeLineChart(FillChart, frames, runs, kTrials, times))
         return 1;
     std::printf("%d overlaid trials of %d points on %d x %d pixels, medians of %d runs of %d frames\n", kTrials,
-                times.points, kWidth, kHeight, std::max(runs, 1), std::max(frames, 1));
+                times.points, kChartBenchWidth, kChartBenchHeight, std::max(runs, 1), std::max(frames, 1));
     PrintChartBenchTimes("overlay", times, 2);
     return 0;
 }
