@@ -190,6 +190,16 @@ void KZSelector::SetColumnPosition(int column, int x)
         columnPositions[column] = x;
 }
 
+void KZSelector::SetColumnWidths(const int *widths, int count)
+{
+    SetColumnCount(count);
+    int x = 0;
+    for (int column = 0; column < count; ++column) {
+        SetColumnPosition(column, x);
+        x += widths[column];
+    }
+}
+
 void KZSelector::SetCellTextProvider(CellTextProvider function, void *user)
 {
     provider = function;

@@ -71,6 +71,9 @@ public:
     void SetColumnCount(int count);
     // Ignored before SetColumnCount or for a column outside the count.
     void SetColumnPosition(int column, int x);
+    // count columns side by side from the row's left, widths in pixels; the
+    // last one reaches the row's right end whatever its width.
+    void SetColumnWidths(const int *widths, int count);
     void SetCellTextProvider(CellTextProvider function, void *user);
     // Moves the client pixel point to its unit and answers through column
     // the cell that holds the pixel (-1 none).
