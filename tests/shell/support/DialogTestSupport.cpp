@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "foundation/streams/KFile.h"
+#include "foundation/strings/KString.h"
 #include "framework/core/objects/ZafWindowManager.h"
 
 namespace {
@@ -23,6 +25,16 @@ void WhileModal(std::function<void()> action)
 {
     pendingAction = std::move(action);
     SetTimer(nullptr, 0, 30, &RunPending);
+}
+
+void AnswerFileDialogs(const std::wstring &path)
+{
+    KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
+        if (path.empty())
+            return -1;
+        file.SetFullName(path.c_str());
+        return 0;
+    });
 }
 
 ZafWindow *FrontWindow()

@@ -20,7 +20,6 @@
 #include "foundation/registry/KRFloat.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/controls/ZafNotebook.h"
-#include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
@@ -40,25 +39,16 @@
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/support/MainWindowTest.h"
+#include "ui/support/ScoreboardSends.h"
 
 namespace {
 
 // Steps run on each new dialog that comes to the front, one per dialog.
 std::vector<std::function<void(ZafWindow *)>> gSteps;
 
-// The open dialog among the window manager's windows.
-ZafWindow *OpenDialog()
-{
-    ZafWindowManager *manager = ZafWindowManager::Shared();
-    for (ZafElement *e = manager ? manager->ZafList::First() : nullptr; e; e = e->Next())
-        if (auto *dialog = dynamic_cast<KZDialog *>(static_cast<ZafWindowObject *>(e)))
-            return dialog;
-    return nullptr;
-}
-
 void CALLBACK NextStep(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    ZafWindow *front = OpenDialog();
+    ZafWindow *front = OpenWindowOf<KZDialog>();
     if (gSteps.empty()) {
         KillTimer(nullptr, timer);
         return;
@@ -87,20 +77,12 @@ void Press(ZafWindow *dialog, int32_t result)
             PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
 }
 
-std::vector<std::pair<std::wstring, bool>> gSent;
-
-void Record(const KString &text, bool show)
-{
-    gSent.emplace_back(text.CStr(), show);
-}
-
 class MainWindowDialogs : public MainWindowTest
 {
 protected:
     void TearDown() override
     {
         gSteps.clear();
-        QVZScoreboardMessage::SetSender(nullptr);
         QVSchedule::SetInstance(nullptr);
         schedule.reset();
         MainWindowTest::TearDown();
@@ -251,19 +233,18 @@ TEST_F(MainWindowDialogs, TheResultsPaneStepsItsOwnEventWindowToTheNextHeat)
 
 TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
 {
-    QVZScoreboardMessage::SetSender(&Record);
-    gSent.clear();
+    ScoreboardSends sends;
     OnEachDialog({ [&](ZafWindow *front) {
         FieldsOf<KZString>(front).front()->SetText(L"Final call 100 m");
         Press(front, kDialogOk);
     } });
     Command(kCmdScoreboardEditMessage);
     EXPECT_EQ(std::wstring(L"Final call 100 m"), control->ScoreboardMessage().Text().CStr());
-    EXPECT_TRUE(gSent.empty());
+    EXPECT_TRUE(sends.Texts().empty());
     Command(kCmdScoreboardSendMessage);
     control->ScoreboardMessage().SetText(KString());
     Command(kCmdScoreboardSendMessage);
-    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), gSent);
+    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), sends.Texts());
 }
 
 TEST_F(MainWindowDialogs, ABoardAddedInTheOptionsStartsTheScoreboardsAtOkAndEnablesTheirEntries)
