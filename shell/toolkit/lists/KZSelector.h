@@ -93,6 +93,11 @@ protected:
     // given system colour indexes, -1 leaving a colour unset.
     static void UseSystemColors(ZafPaletteStruct &palette, int foreground, int background);
     void ResolveFrameworkColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state);
+    // The list colours: the highlight for the selected unit, for the others
+    // the window's text on unselectedBackground (a system colour index, -1
+    // leaving it unset); then the framework's colours for the rest.
+    void ResolveListColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state,
+                           int unselectedBackground);
 
 private:
     void Press(KPoint position);
