@@ -5,6 +5,7 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 namespace {
 
@@ -35,6 +36,13 @@ void AnswerFileDialogs(const std::wstring &path)
         file.SetFullName(path.c_str());
         return 0;
     });
+}
+
+void PressButton(ZafWindow *window, int32_t value)
+{
+    for (KZButton *button : FieldsOf<KZButton>(window))
+        if (button->Value() == value)
+            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
 }
 
 ZafWindow *FrontWindow()

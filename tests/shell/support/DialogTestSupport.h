@@ -4,6 +4,7 @@
 // Helpers of the dialog tests: an action run from inside the next modal
 // loop (the hand of a user at a dialog that is open), the answer of the file
 // dialogs, and walks over the open windows and a window's fields.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ void AnswerFileDialogs(const std::wstring &path);
 
 // The front window of the window manager (an open dialog), none without one.
 ZafWindow *FrontWindow();
+
+// Posts a click to every button below window whose value is value (a
+// standard button's dialog result, a command button's code).
+void PressButton(ZafWindow *window, int32_t value);
 
 // The first of the window manager's windows that is a T (an open dialog of
 // that kind), none without one.

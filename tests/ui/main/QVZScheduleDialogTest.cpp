@@ -75,9 +75,7 @@ protected:
         WhileModal([&dialog, action] {
             if (action)
                 action();
-            for (KZButton *button : FieldsOf<KZButton>(&dialog))
-                if (button->Value() == kDialogOk)
-                    PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+            PressButton(&dialog, kDialogOk);
         });
         return dialog.DoModal();
     }

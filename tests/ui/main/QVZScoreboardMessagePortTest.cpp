@@ -39,13 +39,6 @@ KString Port(int number)
     return KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str());
 }
 
-void Click(ZafWindow *dialog, int32_t value)
-{
-    for (KZButton *button : FieldsOf<KZButton>(dialog))
-        if (button->Value() == value)
-            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
-}
-
 class ScoreboardOnPort : public MainWindowTest
 {
 protected:
@@ -94,11 +87,11 @@ TEST_F(ScoreboardOnPort, SendInTheEditorPutsTheTextOnTheBoardAndTheEditorStaysOp
             return;
         }
         FieldsOf<KZString>(dialog).front()->SetText(L"Final call 100 m");
-        Click(dialog, kCmdScoreboardMessageSend);
+        PressButton(dialog, kCmdScoreboardMessageSend);
         WhileModal([&, dialog] {
             openAfterSend = OpenWindowOf<QVZScoreboardMessageDialog>() == dialog;
             sent = CollectFromPort(peer, 3000, "\r");
-            Click(dialog, kDialogCancel);
+            PressButton(dialog, kDialogCancel);
         });
     };
     WhileModal(edit);
