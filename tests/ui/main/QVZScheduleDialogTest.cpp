@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "domain/ui/QVSettings.h"
 #include "foundation/strings/KString.h"
