@@ -49,30 +49,16 @@ void QuorvaneParts::StartModules()
     QVZResultsPane::Startup();
     QVZChartWindow::Startup();
     QVZChartPane::Startup();
-    VZImageWindow::Startup();
-    VZImagePane::Startup();
+    VZWindowModules::Startup();
     QVZEventMDI::Startup();
-    VZHardwareWindow::Startup();
-    VZAlignWindow::Startup();
-    VZRemoteWindow::Startup();
-    VZRemotePane::Startup();
-    VZHardwareBar::Startup();
-    VZCameraDialog::Startup();
     QVZAudioDialog::Startup();
 }
 
 void QuorvaneParts::StopModules()
 {
     QVZAudioDialog::Shutdown();
-    VZCameraDialog::Shutdown();
-    VZHardwareBar::Shutdown();
-    VZRemotePane::Shutdown();
-    VZRemoteWindow::Shutdown();
-    VZAlignWindow::Shutdown();
-    VZHardwareWindow::Shutdown();
     QVZEventMDI::Shutdown();
-    VZImagePane::Shutdown();
-    VZImageWindow::Shutdown();
+    VZWindowModules::Shutdown();
     QVZChartPane::Shutdown();
     QVZChartWindow::Shutdown();
     QVZResultsPane::Shutdown();

@@ -49,7 +49,7 @@ void SetPointer(int32_t image)
 } // namespace
 
 VZHardwareBar::VZHardwareBar(VZMainWindowHook *mainWindow, VHardwareView *view)
-    : KZToolBar(0, -1), mainWindow(mainWindow), view(view), hardware(view ? view->Hardware() : nullptr)
+    : KZToolBar(0, -1), mainWindow(mainWindow), hardware(view ? view->Hardware() : nullptr)
 {
     // Buttons at least as tall as two lines of the bar's font.
     const int widen = std::max(0, (2 * KZFontHeight(1) + 4) - (BitmapHeight(1) + kButtonFrame));
@@ -59,14 +59,7 @@ VZHardwareBar::VZHardwareBar(VZMainWindowHook *mainWindow, VHardwareView *view)
     Add(newButton);
     Add(openButton);
     Add(saveButton);
-    if (view)
-        view->SetToolBar(this);
-}
-
-VZHardwareBar::~VZHardwareBar()
-{
-    if (view && view->ToolBar() == this)
-        view->SetToolBar(nullptr);
+    place.Take(view, this);
 }
 
 ZafEventType VZHardwareBar::Event(const ZafEventStruct &event)

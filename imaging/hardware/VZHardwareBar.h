@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "domain/ui/QVWindowHooks.h"
+#include "imaging/VZHardwareViewPlace.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/toolkit/window/VZModuleBitmaps.h"
 #include "shell/toolkit/bars/KZToolBar.h"
@@ -27,7 +28,6 @@ public:
     // Buttons New (kEvtNewEvent), Open (kEvtOpenEvent) and Save
     // (kEvtSaveEvent), left to right.
     VZHardwareBar(VZMainWindowHook *mainWindow, VHardwareView *view);
-    ~VZHardwareBar() override;
 
     // The idle tick (status at most every 100 ms), New, Open and the stop
     // of a capture; everything else as the tool bar.
@@ -56,9 +56,9 @@ private:
 
     int32_t lastUpdate = 0;
     VZMainWindowHook *mainWindow;
-    VHardwareView *view;
     VHardware *hardware;
     KZTBButton *newButton;
     KZTBButton *openButton;
     KZTBButton *saveButton;
+    VZHardwareViewPlace<QVHardwareWindowHook> place{ &VHardwareView::ToolBar, &VHardwareView::SetToolBar };
 };

@@ -1,12 +1,15 @@
 #pragma once
-// The image and hardware window modules whose start-ups and shut-downs the
-// program's start-up and shut-down sequence calls.
+// VZWindowModules: the start-ups and shut-downs of the image and hardware
+// window modules (their named bitmaps, the image pane's printer and
+// settings), in the order the program's start-up and shut-down call them.
+// GUI thread, once the program's data file is open.
 
-#include "imaging/hardware/VZHardwareBar.h"
-#include "imaging/windows/VZAlignWindow.h"
-#include "imaging/windows/VZCameraDialog.h"
-#include "imaging/windows/VZHardwareWindow.h"
-#include "imaging/windows/VZImagePane.h"
-#include "imaging/windows/VZImageWindow.h"
-#include "imaging/windows/VZRemotePane.h"
-#include "imaging/windows/VZRemoteWindow.h"
+class VZWindowModules
+{
+public:
+    // Image window and pane, hardware window, alignment window, remote
+    // window and pane, hardware tool bar, camera dialog.
+    static void Startup();
+    // The same modules in the reverse order.
+    static void Shutdown();
+};

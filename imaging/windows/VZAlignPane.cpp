@@ -18,23 +18,13 @@ VZAlignPane::VZAlignPane(ZafWindowObject *owner, VHardwareView *hardwareView)
     SetCoordinateType(kCoordPixels);
     laneBar = new VZLaneBar(nullptr, hardware, -1);
     Add(laneBar);
-    if (hardwareView)
-        hardwareView->SetLaneBar(laneBar);
-}
-
-VZAlignPane::~VZAlignPane()
-{
-    if (hardwareView && hardwareView->LaneBar() == laneBar)
-        hardwareView->SetLaneBar(nullptr);
+    place.Take(hardwareView, laneBar);
 }
 
 void VZAlignPane::SetView(VHardwareView *view)
 {
-    if (hardwareView && hardwareView->LaneBar() == laneBar)
-        hardwareView->SetLaneBar(nullptr);
+    place.Take(view, laneBar);
     Follow(view);
-    if (view)
-        view->SetLaneBar(laneBar);
 }
 
 void VZAlignPane::RedisplayLaneBar()

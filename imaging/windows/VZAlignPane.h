@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "imaging/VZHardwareViewPlace.h"
 #include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
@@ -22,7 +23,6 @@ public:
     static constexpr int32_t kSlowestRate = 10000;
 
     VZAlignPane(ZafWindowObject *owner, VHardwareView *hardwareView);
-    ~VZAlignPane() override;
 
     void SetView(VHardwareView *view);
     void SetCameraNumber(int number) { cameraNumber = number; }
@@ -43,4 +43,5 @@ private:
     int cameraNumber = -1;
     int32_t alignColumn = 0;
     int32_t rate = kFullRate;
+    VZHardwareViewPlace<VHardwareLanesHook> place{ &VHardwareView::LaneBar, &VHardwareView::SetLaneBar };
 };

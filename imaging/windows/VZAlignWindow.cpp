@@ -10,15 +10,8 @@ VZAlignWindow::VZAlignWindow(ZafWindowObject *owner, VHardwareView *hardwareView
     SetCoordinateType(kCoordPixels);
     pane = new VZAlignPane(this, hardwareView);
     Add(pane);
-    if (hardwareView)
-        hardwareView->SetAlignWindow(this);
+    place.Take(hardwareView, this);
     RedisplayLaneBar();
-}
-
-VZAlignWindow::~VZAlignWindow()
-{
-    if (hardwareView && hardwareView->AlignWindow() == this)
-        hardwareView->SetAlignWindow(nullptr);
 }
 
 ZafEventType VZAlignWindow::Event(const ZafEventStruct &event)
@@ -40,11 +33,8 @@ void VZAlignWindow::SetCameraNumber(int number)
 
 void VZAlignWindow::SetView(VHardwareView *view)
 {
-    if (hardwareView && hardwareView->AlignWindow() == this)
-        hardwareView->SetAlignWindow(nullptr);
+    place.Take(view, this);
     Follow(view);
-    if (view)
-        view->SetAlignWindow(this);
     pane->SetView(view);
 }
 

@@ -5,6 +5,7 @@
 // shut-down have nothing to do. GUI thread.
 
 #include "domain/hardware/VHardwareView.h"
+#include "imaging/VZHardwareViewPlace.h"
 #include "imaging/windows/VZViewedHardware.h"
 #include "shell/toolkit/window/KZWindow.h"
 
@@ -18,7 +19,6 @@ public:
     static void Shutdown() {}
 
     VZAlignWindow(ZafWindowObject *owner, VHardwareView *hardwareView);
-    ~VZAlignWindow() override;
 
     // The idle tick runs the pane's idle step; the rest as KZWindow.
     ZafEventType Event(const ZafEventStruct &event) override;
@@ -36,4 +36,5 @@ private:
     ZafWindowObject *owner;
     VZAlignPane *pane = nullptr;
     int cameraNumber = -1;
+    VZHardwareViewPlace<VHardwareLanesHook> place{ &VHardwareView::AlignWindow, &VHardwareView::SetAlignWindow };
 };

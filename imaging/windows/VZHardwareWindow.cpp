@@ -11,8 +11,7 @@ VZHardwareWindow::VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareVi
     : KZWindow(0, 0, 0, 0), VZViewedHardware(hardwareView), mdi(mdi)
 {
     SetCoordinateType(kCoordPixels);
-    if (hardwareView)
-        hardwareView->SetWindow(this);
+    place.Take(hardwareView, this);
     pane = new VZHardwarePane(this, hardwareView);
     Add(pane);
     // The pane fills the window.
@@ -21,12 +20,6 @@ VZHardwareWindow::VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareVi
         geometry->Add(new KZGeomAtt(pane, edge, 0));
     Add(geometry);
     RedisplayPane(false);
-}
-
-VZHardwareWindow::~VZHardwareWindow()
-{
-    if (hardwareView && hardwareView->Window() == this)
-        hardwareView->SetWindow(nullptr);
 }
 
 ZafEventType VZHardwareWindow::Event(const ZafEventStruct &event)
@@ -41,11 +34,8 @@ ZafEventType VZHardwareWindow::Event(const ZafEventStruct &event)
 
 void VZHardwareWindow::SetView(VHardwareView *view)
 {
-    if (hardwareView && hardwareView->Window() == this)
-        hardwareView->SetWindow(nullptr);
+    place.Take(view, this);
     Follow(view);
-    if (view)
-        view->SetWindow(this);
     pane->SetView(view);
 }
 

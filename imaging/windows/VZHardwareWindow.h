@@ -6,6 +6,7 @@
 // them); its shut-down deletes them. Owned by its MDI child; GUI thread.
 
 #include "domain/ui/QVWindowHooks.h"
+#include "imaging/VZHardwareViewPlace.h"
 #include "imaging/VZWindowCodes.h"
 #include "shell/toolkit/window/VZModuleBitmaps.h"
 #include "imaging/windows/VZViewedHardware.h"
@@ -24,7 +25,6 @@ class VZHardwareWindow : public KZWindow,
 public:
 
     VZHardwareWindow(VZHardwareMDI *mdi, VHardwareView *hardwareView);
-    ~VZHardwareWindow() override;
 
     // The list's events, the menu opening, the idle tick and the refresh go
     // to the pane; the rest as KZWindow.
@@ -41,4 +41,5 @@ public:
 private:
     VZHardwareMDI *mdi;
     VZHardwarePane *pane = nullptr;
+    VZHardwareViewPlace<QVHardwareWindowHook> place{ &VHardwareView::Window, &VHardwareView::SetWindow };
 };

@@ -183,6 +183,10 @@ private:
     void TrackCursor(ZafLogicalEvent code, KPoint at);
     void RightPress(KPoint at);
     void TrackSelection(ZafLogicalEvent code, KPoint at);
+    // The unit under a drag at a parent point, clamped into the extent. Near
+    // an edge the pane scrolls first (scrolled tells), after erase took the
+    // drag's mark (the cursor or the selection) off the screen.
+    KPoint DragUnit(KPoint at, void (VZImagePane::*erase)(), bool &scrolled);
     void EndDrag();
     // A point of the event's (OS window) coordinates on the screen.
     KPoint ScreenPoint(KPoint at) const;

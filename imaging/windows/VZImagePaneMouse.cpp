@@ -98,15 +98,22 @@ void VZImagePane::LeftPress(const ZafEventStruct &event, KPoint at)
     view->SetRedrawSuspended(kModeCursorDrag);
 }
 
-void VZImagePane::TrackCursor(ZafLogicalEvent code, KPoint at)
+KPoint VZImagePane::DragUnit(KPoint at, void (VZImagePane::*erase)(), bool &scrolled)
 {
     KPoint unit = ParentToUnit(at);
-    bool scrolled = false;
+    scrolled = false;
     if (AutoScrollNeeded(unit)) {
-        EraseCursor();
+        (this->*erase)();
         scrolled = AutoScroll(unit);
     }
     unit.ClampTo(ExtentRect());
+    return unit;
+}
+
+void VZImagePane::TrackCursor(ZafLogicalEvent code, KPoint at)
+{
+    bool scrolled = false;
+    const KPoint unit = DragUnit(at, &VZImagePane::EraseCursor, scrolled);
     if (unit != view->TimeTrackPoint()) {
         EraseCursor();
         view->SetTimeTrackPoint(unit);
@@ -132,13 +139,8 @@ void VZImagePane::RightPress(KPoint at)
 
 void VZImagePane::TrackSelection(ZafLogicalEvent code, KPoint at)
 {
-    KPoint unit = ParentToUnit(at);
     bool scrolled = false;
-    if (AutoScrollNeeded(unit)) {
-        ClearSelection();
-        scrolled = AutoScroll(unit);
-    }
-    unit.ClampTo(ExtentRect());
+    const KPoint unit = DragUnit(at, &VZImagePane::ClearSelection, scrolled);
     if (unit != dragLast) {
         ClearSelection();
         view->SetFirstRect(KRect(std::min(dragAnchor.x, unit.x), std::min(dragAnchor.y, unit.y),

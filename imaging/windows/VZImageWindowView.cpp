@@ -17,6 +17,7 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
@@ -144,20 +145,17 @@ void VZImageWindow::BuildToolBar()
 
 void VZImageWindow::SetView(VImageView *newView)
 {
-    if (newView == view)
-        return;
-    if (view) {
-        if (view->Window() == this)
-            view->SetWindow(nullptr);
+    KZSwitchView(view, newView, [this](VImageView &old) {
+        if (old.Window() == this)
+            old.SetWindow(nullptr);
         pane->SetView(nullptr);
-    }
-    view = newView;
-    image = view ? view->Image() : nullptr;
-    if (!view)
-        return;
-    view->SetWindow(this);
-    pane->SetView(view);
-    Update(false);
+        image = nullptr;
+    }, [this](VImageView &shown) {
+        image = shown.Image();
+        shown.SetWindow(this);
+        pane->SetView(&shown);
+        Update(false);
+    });
 }
 
 int64_t VZImageWindow::EffectiveTimeResolution() const

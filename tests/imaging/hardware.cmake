@@ -8,6 +8,7 @@ list(APPEND TEST_SOURCES
     support/ImagingWindowTest.cpp
     windows/VZWindowModulesTest.cpp
     hardware/VZHardwareBarTest.cpp
+    hardware/VZHardwareViewPlaceTest.cpp
     hardware/VZHardwareListsTest.cpp
     hardware/VZHardwareDialogsTest.cpp
     support/ModalTestSupport.cpp

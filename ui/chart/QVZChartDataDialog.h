@@ -30,9 +30,6 @@ public:
     // The extent is always one column of 5001 rows.
     void Redisplay() override;
     using KZSelector::Redisplay;
-    bool SetSelection(KPoint unit) override;
-    int ColumnCount(KPoint unit) override;
-    void CellRect(KPoint unit, int column, KRect &rect, int part) override;
     void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
 
     // The text of the cell of sample row in column: the number printed with
@@ -42,7 +39,6 @@ public:
 
 private:
     QVZChartDataDialog *owner;
-    int widths[kColumns];
 };
 
 class QVZChartDataDialog : public KZDialog

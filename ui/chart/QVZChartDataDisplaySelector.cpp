@@ -25,8 +25,7 @@ QVZChartDataDisplaySelector::QVZChartDataDisplaySelector(QVZChartDataDialog *own
                                                          int left, int top, int height)
     : KZSelector(left, top, TotalWidth(columnWidths), height), owner(owner)
 {
-    for (int c = 0; c < kColumns; ++c)
-        widths[c] = columnWidths[c];
+    SetColumnWidths(columnWidths, kColumns);
     Add(new ZafBorder);
     Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
     SetExtent(KPoint(1, QVZChartTraces::kSamples));
@@ -38,28 +37,6 @@ void QVZChartDataDisplaySelector::Redisplay()
 {
     SetExtent(KPoint(1, QVZChartTraces::kSamples));
     KZSelector::Redisplay();
-}
-
-bool QVZChartDataDisplaySelector::SetSelection(KPoint unit)
-{
-    return KZSelector::SetSelection(unit);
-}
-
-int QVZChartDataDisplaySelector::ColumnCount(KPoint)
-{
-    return kColumns;
-}
-
-void QVZChartDataDisplaySelector::CellRect(KPoint unit, int column, KRect &rect, int part)
-{
-    if (column >= 0 && column < kColumns) {
-        int left = rect.left;
-        for (int c = 0; c < column; ++c)
-            left += widths[c];
-        rect.left = left;
-        rect.right = left + widths[column] - 1;
-    }
-    KZSelector::CellRect(unit, column, rect, part);
 }
 
 void QVZChartDataDisplaySelector::CellText(KPoint unit, int column, KString &text, uint32_t &)

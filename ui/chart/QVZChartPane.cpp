@@ -16,6 +16,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "ui/common/QVZChartKeys.h"
 #include "ui/chart/QVZChartPlotter.h"
 #include "ui/chart/QVZChartTraceCache.h"
@@ -103,17 +104,12 @@ bool QVZChartPane::SetScrollPosition(KPoint position)
 
 void QVZChartPane::SetView(QVChartView *attached)
 {
-    if (attached == view)
-        return;
-    view = nullptr;
-    chart = nullptr;
-    if (!attached)
-        return;
-    view = attached;
-    chart = attached->Chart();
-    const KPoint stored = attached->ScrollPosition();
-    SetScrollPosition(stored);
-    Redisplay();
+    KZSwitchView(view, attached, [this](QVChartView &) { chart = nullptr; }, [this](QVChartView &shown) {
+        chart = shown.Chart();
+        const KPoint stored = shown.ScrollPosition();
+        SetScrollPosition(stored);
+        Redisplay();
+    });
 }
 
 QVZChartTrials *QVZChartPane::Trials() const

@@ -13,6 +13,7 @@
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "ui/chart/QVZChartHost.h"
 #include "ui/chart/QVZChartPane.h"
@@ -118,19 +119,16 @@ QVZChartWindow::~QVZChartWindow()
 
 void QVZChartWindow::SetView(QVChartView *attached)
 {
-    if (attached == view)
-        return;
-    if (view) {
-        view->SetWindow(nullptr);
+    KZSwitchView(view, attached, [this](QVChartView &old) {
+        old.SetWindow(nullptr);
         pane->SetView(nullptr);
-    }
-    view = attached;
-    chart = attached ? attached->Chart() : nullptr;
-    if (!attached)
-        return;
-    attached->SetWindow(this);
-    pane->SetView(attached);
-    UpdateButtons(false);
+        chart = nullptr;
+    }, [this](QVChartView &shown) {
+        chart = shown.Chart();
+        shown.SetWindow(this);
+        pane->SetView(&shown);
+        UpdateButtons(false);
+    });
 }
 
 KZTBButton *QVZChartWindow::Button(int code) const

@@ -4,6 +4,7 @@
 #include "domain/event/QVEventView.h"
 #include "framework/controls/ZafScrollBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "ui/event/QVZEventTitle.h"
 #include "ui/event/QVZEventWindow.h"
 #include "ui/common/QVZCommands.h"
@@ -37,24 +38,19 @@ QVZEventPane::~QVZEventPane()
 
 void QVZEventPane::SetView(QVEventView *newView)
 {
-    if (newView == view)
-        return;
-    if (view) {
+    KZSwitchView(view, newView, [this](QVEventView &) {
         title->SetView(nullptr);
         event = nullptr;
-        view = nullptr;
-    }
-    if (!newView)
-        return;
-    view = newView;
-    event = view->Event();
-    title->SetView(view);
-    SetExtent(KPoint(1, view->RowCount()));
-    // The stored cell is read before the scroll position is stored again.
-    const KPoint selected = view->Selection();
-    SetScrollPosition(view->ScrollPosition());
-    SetSelection(selected);
-    Redisplay();
+    }, [this](QVEventView &shown) {
+        event = shown.Event();
+        title->SetView(&shown);
+        SetExtent(KPoint(1, shown.RowCount()));
+        // The stored cell is read before the scroll position is stored again.
+        const KPoint selected = shown.Selection();
+        SetScrollPosition(shown.ScrollPosition());
+        SetSelection(selected);
+        Redisplay();
+    });
 }
 
 ZafEventType QVZEventPane::Event(const ZafEventStruct &zafEvent)

@@ -7,6 +7,7 @@
 #include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
@@ -62,22 +63,17 @@ QVZEventWindow::~QVZEventWindow()
 
 void QVZEventWindow::SetView(QVEventView *newView)
 {
-    if (newView == view)
-        return;
-    if (view) {
-        if (view->Pane() == this)
-            view->SetPane(nullptr);
+    KZSwitchView(view, newView, [this](QVEventView &old) {
+        if (old.Pane() == this)
+            old.SetPane(nullptr);
         pane->SetView(nullptr);
         event = nullptr;
-        view = nullptr;
-    }
-    if (!newView)
-        return;
-    view = newView;
-    event = view->Event();
-    view->SetPane(this);
-    pane->SetView(view);
-    Update();
+    }, [this](QVEventView &shown) {
+        event = shown.Event();
+        shown.SetPane(this);
+        pane->SetView(&shown);
+        Update();
+    });
 }
 
 ZafEventType QVZEventWindow::Event(const ZafEventStruct &zafEvent)

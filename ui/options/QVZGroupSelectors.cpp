@@ -57,8 +57,11 @@ const wchar_t *StateKey(const Family &family, KRGroup &group)
 
 QVZGroupSelector::QVZGroupSelector(const Family &source, QVZOptionsDialog *owner, int left, int top, int width,
                                    int height)
-    : KZSelector(left, top, width, height), family(source), dialog(owner), nameWidth(NameWidth())
+    : KZSelector(left, top, width, height), family(source), dialog(owner)
 {
+    // The name column, then the state in the rest of the row.
+    const int widths[] = { NameWidth(), 0 };
+    SetColumnWidths(widths, 2);
     Add(new ZafScrollBar(ZafScrollBar::VERTICAL_BAR));
     SetExtent(KPoint{ 1, family.count() });
 }
@@ -77,20 +80,6 @@ bool QVZGroupSelector::SetSelection(KPoint unit)
     const bool changed = KZSelector::SetSelection(unit);
     (dialog->*family.load)();
     return changed;
-}
-
-int QVZGroupSelector::ColumnCount(KPoint)
-{
-    return 2;
-}
-
-void QVZGroupSelector::CellRect(KPoint unit, int column, KRect &rect, int part)
-{
-    if (column == 0)
-        rect.right = rect.left + nameWidth - 1;
-    else
-        rect.left += nameWidth;
-    KZSelector::CellRect(unit, column, rect, part);
 }
 
 void QVZGroupSelector::CellText(KPoint unit, int column, KString &text, uint32_t &flags)

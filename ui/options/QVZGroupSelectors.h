@@ -26,8 +26,6 @@ public:
     void Redisplay() override;
     using KZSelector::Redisplay;
     bool SetSelection(KPoint unit) override;
-    int ColumnCount(KPoint unit) override;
-    void CellRect(KPoint unit, int column, KRect &rect, int part) override;
     void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
 
 protected:
@@ -38,7 +36,6 @@ protected:
 private:
     const QVZGroupFamily &family;
     QVZOptionsDialog *dialog;
-    int nameWidth;
 };
 
 class QVZSerialSelector : public QVZGroupSelector

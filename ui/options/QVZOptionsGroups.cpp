@@ -2,6 +2,8 @@
 // and from the fields, and New and Delete on the two lists.
 #include "ui/options/QVZOptionsDialog.h"
 
+#include <utility>
+
 #include "domain/hardware/QVSerialPort.h"
 #include "domain/scoreboards/QVScoreboards.h"
 #include "foundation/registry/KRBool.h"
@@ -79,26 +81,22 @@ void OmitSelectedRow(KRGroup *(*groupAt)(int n), KZSelector &list)
     list.Redisplay();
 }
 
-void StoreDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay)
+// The download check boxes of the Serial page and their settings: store
+// writes the boxes into the settings, load shows the settings in the boxes.
+void ExchangeDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay, bool store)
 {
     KRegistry *settings = VZApplication::Registry();
     if (!settings)
         return;
-    if (KRBool *prompt = settings->GetBool(QVZOptionsKeys::kPromptTraceDL))
-        prompt->SetValue(promptTrace->Selected());
-    if (KRBool *overlay = settings->GetBool(QVZOptionsKeys::kAddDLToOverlay))
-        overlay->SetValue(addToOverlay->Selected());
-}
-
-void LoadDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay)
-{
-    KRegistry *settings = VZApplication::Registry();
-    if (!settings)
-        return;
-    if (KRBool *prompt = settings->GetBool(QVZOptionsKeys::kPromptTraceDL))
-        promptTrace->SetSelected(prompt->Value());
-    if (KRBool *overlay = settings->GetBool(QVZOptionsKeys::kAddDLToOverlay))
-        addToOverlay->SetSelected(overlay->Value());
+    const std::pair<const wchar_t *, KZButton *> choices[] = { { QVZOptionsKeys::kPromptTraceDL, promptTrace },
+                                                               { QVZOptionsKeys::kAddDLToOverlay, addToOverlay } };
+    for (const auto &[key, box] : choices) {
+        KRBool *setting = settings->GetBool(key);
+        if (setting && store)
+            setting->SetValue(box->Selected());
+        else if (setting)
+            box->SetSelected(setting->Value());
+    }
 }
 
 } // namespace
@@ -111,7 +109,7 @@ void QVZOptionsDialog::StoreSerialPort()
         StoreString(*portGroup, L"Name", FieldText(portName));
         StorePortDescription(*portGroup, *portPanel);
     }
-    StoreDownloadChoices(promptTrace, addToOverlay);
+    ExchangeDownloadChoices(promptTrace, addToOverlay, true);
 }
 
 void QVZOptionsDialog::LoadSerialPort()
@@ -125,7 +123,7 @@ void QVZOptionsDialog::LoadSerialPort()
             portPanel->SetDescription(port->GetValue());
         portPanel->SetChanged(false);
     }
-    LoadDownloadChoices(promptTrace, addToOverlay);
+    ExchangeDownloadChoices(promptTrace, addToOverlay, false);
     portGroup = group;
 }
 

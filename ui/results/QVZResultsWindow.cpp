@@ -10,6 +10,7 @@
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/window/VZNamedBitmaps.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/toolkit/window/KZSwitchView.h"
 #include "shell/toolkit/bars/KZTBButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
@@ -101,22 +102,16 @@ ZafEventType QVZResultsWindow::Event(const ZafEventStruct &event)
 
 void QVZResultsWindow::SetView(QVResultsView *attach)
 {
-    if (attach == view)
-        return;
-    if (view)
-    {
-        view->SetWindow(nullptr);
+    KZSwitchView(view, attach, [this](QVResultsView &old) {
+        old.SetWindow(nullptr);
         pane->SetView(nullptr);
         results = nullptr;
-        view = nullptr;
-    }
-    if (!attach)
-        return;
-    view = attach;
-    results = view->Results();
-    view->SetWindow(this);
-    pane->SetView(view);
-    Refresh(true);
+    }, [this](QVResultsView &shown) {
+        results = shown.Results();
+        shown.SetWindow(this);
+        pane->SetView(&shown);
+        Refresh(true);
+    });
 }
 
 void QVZResultsWindow::Refresh(bool redisplay)

@@ -40,9 +40,9 @@ QVZWaveformSelector::QVZWaveformSelector(QVZWaveformDialog *dialog, int left, in
     : KZSelector(left, top, width, height), dialog(dialog)
 {
     const int cell = ZafDisplay::SharedOrDefault().cellWidth;
-    widths[0] = QVZWaveformDialog::kSourceCells * cell;
-    widths[1] = QVZWaveformDialog::kTrialCells * cell;
-    widths[2] = QVZWaveformDialog::kTimeCells * cell;
+    const int widths[] = { QVZWaveformDialog::kSourceCells * cell, QVZWaveformDialog::kTrialCells * cell,
+                           QVZWaveformDialog::kTimeCells * cell };
+    SetColumnWidths(widths, 3);
     SetLayoutFlags(LayoutFlags() | kScrollUnitWidthFollows);
 }
 
@@ -58,21 +58,6 @@ bool QVZWaveformSelector::SetSelection(KPoint unit)
     if (dialog && dialog->DownloadButton() && Selection().y >= 0)
         dialog->DownloadButton()->SetDisabled(false);
     return changed;
-}
-
-int QVZWaveformSelector::ColumnCount(KPoint)
-{
-    return 3;
-}
-
-void QVZWaveformSelector::CellRect(KPoint unit, int column, KRect &rect, int part)
-{
-    int left = rect.left;
-    for (int i = 0; i < column && i < 3; ++i)
-        left += widths[i];
-    rect.left = left;
-    rect.right = left + widths[column >= 0 && column < 3 ? column : 0] - 1;
-    KZSelector::CellRect(unit, column, rect, part);
 }
 
 void QVZWaveformSelector::CellText(KPoint unit, int column, KString &text, uint32_t &)

@@ -32,13 +32,10 @@ public:
     using KZSelector::Redisplay;
     // Selects, then enables the dialog's Download button.
     bool SetSelection(KPoint unit) override;
-    int ColumnCount(KPoint unit) override;
-    void CellRect(KPoint unit, int column, KRect &rect, int part) override;
     void CellText(KPoint unit, int column, KString &text, uint32_t &flags) override;
 
 private:
     QVZWaveformDialog *dialog;
-    int widths[3];   // pixels
 };
 
 class QVZWaveformDialog : public KZDialog

@@ -190,6 +190,16 @@ void KZSelector::SetColumnPosition(int column, int x)
         columnPositions[column] = x;
 }
 
+void KZSelector::SetColumnWidths(const int *widths, int count)
+{
+    SetColumnCount(count);
+    int x = 0;
+    for (int column = 0; column < count; ++column) {
+        SetColumnPosition(column, x);
+        x += widths[column];
+    }
+}
+
 void KZSelector::SetCellTextProvider(CellTextProvider function, void *user)
 {
     provider = function;
@@ -233,13 +243,19 @@ void KZSelector::ResolveFrameworkColors(ZafPaletteStruct &palette, ZafPaletteTyp
 
 void KZSelector::ResolveSystemColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state)
 {
+    ResolveListColors(palette, type, state, COLOR_WINDOW);
+}
+
+void KZSelector::ResolveListColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state,
+                                   int unselectedBackground)
+{
     const bool selected = (state & kStateSelected) != 0;
     const bool greyed = (state & kStateGreyed) != 0;
+    const int background = selected ? COLOR_HIGHLIGHT : unselectedBackground;
     if (type & (kPaletteText | kPaletteFaceText))
-        UseSystemColors(palette,
-            greyed ? COLOR_GRAYTEXT : (selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT),
-            selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+        UseSystemColors(palette, greyed ? COLOR_GRAYTEXT : (selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT),
+                        background);
     else if (type & kPaletteBackground)
-        UseSystemColors(palette, selected ? COLOR_HIGHLIGHT : COLOR_WINDOW, selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+        UseSystemColors(palette, background, background);
     ResolveFrameworkColors(palette, type, state);
 }

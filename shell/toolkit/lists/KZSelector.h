@@ -71,6 +71,9 @@ public:
     void SetColumnCount(int count);
     // Ignored before SetColumnCount or for a column outside the count.
     void SetColumnPosition(int column, int x);
+    // count columns side by side from the row's left, widths in pixels; the
+    // last one reaches the row's right end whatever its width.
+    void SetColumnWidths(const int *widths, int count);
     void SetCellTextProvider(CellTextProvider function, void *user);
     // Moves the client pixel point to its unit and answers through column
     // the cell that holds the pixel (-1 none).
@@ -90,6 +93,11 @@ protected:
     // given system colour indexes, -1 leaving a colour unset.
     static void UseSystemColors(ZafPaletteStruct &palette, int foreground, int background);
     void ResolveFrameworkColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state);
+    // The list colours: the highlight for the selected unit, for the others
+    // the window's text on unselectedBackground (a system colour index, -1
+    // leaving it unset); then the framework's colours for the rest.
+    void ResolveListColors(ZafPaletteStruct &palette, ZafPaletteType type, ZafPaletteState state,
+                           int unselectedBackground);
 
 private:
     void Press(KPoint position);

@@ -66,12 +66,6 @@ VZImageWindow *ImagePaneTest::ShowImageWindow(KMessageObject *owner)
     return window;
 }
 
-void ImagePaneTest::RemoveImageWindow(VZImageWindow *window)
-{
-    host->Subtract(window);
-    delete window;
-}
-
 KZStatusString *ImagePaneTest::InstallStatusBar()
 {
     auto *bar = new StatusBar;
@@ -83,10 +77,7 @@ KZStatusString *ImagePaneTest::InstallStatusBar()
 void ImagePaneTest::TearDown()
 {
     KZSetMainStatusBar(nullptr);
-    if (pane) {
-        host->Subtract(pane);
-        delete pane;
-    }
+    RemoveFromHost(pane);
     image.reset();
     VZImagePane::Shutdown();
     VImage::Shutdown();

@@ -33,9 +33,8 @@ protected:
     // A pane over the view, width x height pixels at (0, 0) of the host.
     VZImagePane *MakePane(int width, int height);
     // An image window over the view, 360 x 260 pixels at (0, 0) of the
-    // host, shown; RemoveImageWindow takes it down and deletes it.
+    // host, shown; RemoveFromHost takes it down and deletes it.
     VZImageWindow *ShowImageWindow(KMessageObject *owner);
-    void RemoveImageWindow(VZImageWindow *window);
     // The colour on the screen of a view unit of the pane.
     COLORREF UnitPixel(KPoint unit);
     // The colour a frame's pixel should show.

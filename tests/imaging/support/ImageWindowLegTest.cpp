@@ -79,7 +79,7 @@ void ImageWindowLegTest::SetUp()
 
 void ImageWindowLegTest::TearDown()
 {
-    RemoveImageWindow(window);
+    RemoveFromHost(window);
     image->SetParent(nullptr);
     leg.reset();
     KZSetMainMenuBar(nullptr);

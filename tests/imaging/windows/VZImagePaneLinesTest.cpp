@@ -103,9 +103,7 @@ TEST_F(ImagePaneLines, TimeLinesMarkTimedResultsInsideTheImageWhenShown)
                     EXPECT_TRUE(ShowsImage(KPoint(x, y))) << x << "," << y;
             }
         }
-        host->Subtract(pane);
-        delete pane;
-        pane = nullptr;
+        RemoveFromHost(pane);
     }
 }
 
@@ -140,9 +138,7 @@ TEST_F(ImagePaneLines, CursorMovedToAResultsTimeLandsOnItsColumnUnderZoomAndMirr
         EXPECT_EQ(KPoint(c.column, 12), view->TimeTrackPoint());
         pane->MoveCursorToTime(VRaceTime(), 3);
         EXPECT_EQ(KPoint(c.column, 12), view->TimeTrackPoint());
-        host->Subtract(pane);
-        delete pane;
-        pane = nullptr;
+        RemoveFromHost(pane);
     }
 }
 
@@ -156,9 +152,7 @@ TEST_F(ImagePaneLines, SelectionSizeShowsOnTheStatusBarInFramesAndPixels)
     Send(ZAF_L_END_ALT, KPoint(12, 12));
     EXPECT_STREQ(L"(29,19)", message->ShownText().CStr());
 
-    host->Subtract(pane);
-    delete pane;
-    pane = nullptr;
+    RemoveFromHost(pane);
     view->Zoom().SetBoth(2, 1, false);
     MakePane(300, 200);
     Select(KPoint(10, 12), KPoint(48, 31));
@@ -213,9 +207,7 @@ TEST_F(ImagePaneLines, PressWithPrintLinesOffOrOutsideTheSelectionStartsACursorD
         EXPECT_FALSE(pane->HasSelection());
         EXPECT_TRUE(Flagged().empty());
         Send(ZAF_L_END_SELECT, KPoint(60, 20));
-        host->Subtract(pane);
-        delete pane;
-        pane = nullptr;
+        RemoveFromHost(pane);
     }
 }
 
@@ -245,9 +237,7 @@ TEST_F(ImagePaneLines, ReleaseWithPrintLinesTwoFlagsTheResultsBetweenTheEdgesWha
         EXPECT_TRUE(Flagged().empty());
         for (int x : c.flagged)
             EXPECT_TRUE(ShowsImage(KPoint(x, 30))) << x;
-        host->Subtract(pane);
-        delete pane;
-        pane = nullptr;
+        RemoveFromHost(pane);
     }
 }
 

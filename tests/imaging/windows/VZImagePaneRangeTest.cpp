@@ -30,7 +30,7 @@ protected:
     void TearDown() override
     {
         if (window) {
-            RemoveImageWindow(window);
+            RemoveFromHost(window);
             VZImageWindow::Shutdown();
         }
         ImagePaneTest::TearDown();

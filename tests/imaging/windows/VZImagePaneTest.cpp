@@ -113,9 +113,7 @@ TEST_F(ImagePane, CursorSettingsDecideColourColumnsAndStroke)
             const bool stroked = line || (x >= 40 - c.stroke && x <= 40 + c.stroke);
             EXPECT_EQ(stroked, UnitPixel(KPoint(x, 30)) == c.colour) << x;
         }
-        host->Subtract(pane);
-        delete pane;
-        pane = nullptr;
+        RemoveFromHost(pane);
     }
 }
 

@@ -44,8 +44,7 @@ protected:
     }
     void TearDown() override
     {
-        if (window)
-            RemoveImageWindow(window);
+        RemoveFromHost(window);
         VZImageWindow::Shutdown();
         ImagePaneTest::TearDown();
     }

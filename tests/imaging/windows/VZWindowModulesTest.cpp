@@ -14,7 +14,12 @@
 #include "imaging/printer/VZPrinter.h"
 #include "imaging/image/VImage.h"
 #include "imaging/store/VImageFrame.h"
+#include "imaging/hardware/VZHardwareBar.h"
 #include "imaging/startup/VZWindowModules.h"
+#include "imaging/windows/VZHardwareWindow.h"
+#include "imaging/windows/VZImagePane.h"
+#include "imaging/windows/VZImageWindow.h"
+#include "imaging/windows/VZRemotePane.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "imaging/support/ImagingWindowTest.h"
 #include "shell/toolkit/window/KZWindow.h"
@@ -62,26 +67,12 @@ void StartAll()
 {
     VImageFrame::Startup();
     VImage::Startup();
-    VZImageWindow::Startup();
-    VZImagePane::Startup();
-    VZHardwareWindow::Startup();
-    VZAlignWindow::Startup();
-    VZRemoteWindow::Startup();
-    VZRemotePane::Startup();
-    VZHardwareBar::Startup();
-    VZCameraDialog::Startup();
+    VZWindowModules::Startup();
 }
 
 void StopAll()
 {
-    VZCameraDialog::Shutdown();
-    VZHardwareBar::Shutdown();
-    VZRemotePane::Shutdown();
-    VZRemoteWindow::Shutdown();
-    VZAlignWindow::Shutdown();
-    VZHardwareWindow::Shutdown();
-    VZImagePane::Shutdown();
-    VZImageWindow::Shutdown();
+    VZWindowModules::Shutdown();
     VImage::Shutdown();
     VImageFrame::Shutdown();
 }

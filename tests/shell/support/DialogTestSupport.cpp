@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "foundation/streams/KFile.h"
+#include "foundation/strings/KString.h"
 #include "framework/core/objects/ZafWindowManager.h"
+#include "shell/toolkit/fields/KZButton.h"
 
 namespace {
 
@@ -23,6 +26,23 @@ void WhileModal(std::function<void()> action)
 {
     pendingAction = std::move(action);
     SetTimer(nullptr, 0, 30, &RunPending);
+}
+
+void AnswerFileDialogs(const std::wstring &path)
+{
+    KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
+        if (path.empty())
+            return -1;
+        file.SetFullName(path.c_str());
+        return 0;
+    });
+}
+
+void PressButton(ZafWindow *window, int32_t value)
+{
+    for (KZButton *button : FieldsOf<KZButton>(window))
+        if (button->Value() == value)
+            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
 }
 
 ZafWindow *FrontWindow()

@@ -130,30 +130,29 @@ COLORREF TestPrinterDevice::Pixel(int x, int y) const
 
 std::pair<int, int> TestPrinterDevice::InkedRows() const
 {
-    std::pair<int, int> rows(-1, -1);
-    GdiFlush();
-    for (int y = 0; bits && y < pictureHeight; ++y)
-        for (int x = 0; x < pictureWidth; ++x)
-            if (!IsWhite(bits[y * pictureWidth + x])) {
-                if (rows.first < 0)
-                    rows.first = y;
-                rows.second = y;
-                break;
-            }
-    return rows;
+    return InkedLines(true);
 }
 
 std::pair<int, int> TestPrinterDevice::InkedColumns() const
 {
-    std::pair<int, int> columns(-1, -1);
+    return InkedLines(false);
+}
+
+std::pair<int, int> TestPrinterDevice::InkedLines(bool rows) const
+{
+    std::pair<int, int> lines(-1, -1);
     GdiFlush();
-    for (int x = 0; bits && x < pictureWidth; ++x)
-        for (int y = 0; y < pictureHeight; ++y)
+    const int count = rows ? pictureHeight : pictureWidth;
+    const int length = rows ? pictureWidth : pictureHeight;
+    for (int line = 0; bits && line < count; ++line)
+        for (int along = 0; along < length; ++along) {
+            const int x = rows ? along : line, y = rows ? line : along;
             if (!IsWhite(bits[y * pictureWidth + x])) {
-                if (columns.first < 0)
-                    columns.first = x;
-                columns.second = x;
+                if (lines.first < 0)
+                    lines.first = line;
+                lines.second = line;
                 break;
             }
-    return columns;
+        }
+    return lines;
 }

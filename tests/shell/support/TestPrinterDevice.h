@@ -59,6 +59,8 @@ private:
         return 1;
     }
     bool Answer(DWORD &flags, HGLOBAL &devMode, HDC &dc, size_t devModeSize);
+    // The first and last row (or column) holding a pixel that is not white.
+    std::pair<int, int> InkedLines(bool rows) const;
     void MakeContext();
     void ReleaseContext();
 

@@ -34,6 +34,14 @@ void ToolkitTest::Show(ZafWindowObject *window)
     Pump();
 }
 
+void ToolkitTest::DeleteFromHost(ZafWindowObject *object)
+{
+    if (!object)
+        return;
+    host->Subtract(object);
+    delete object;
+}
+
 void ToolkitTest::Pump(int milliseconds)
 {
     const DWORD end = GetTickCount() + DWORD(milliseconds);

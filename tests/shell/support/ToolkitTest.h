@@ -20,6 +20,13 @@ protected:
 
     // Adds a top-level window to the window manager; the fixture removes it.
     void Show(ZafWindowObject *window);
+    // Takes an object out of the host window and deletes it; the pointer
+    // becomes none. Nothing happens when it is none already.
+    template <class T> void RemoveFromHost(T *&object)
+    {
+        DeleteFromHost(object);
+        object = nullptr;
+    }
     // Dispatches the thread's messages for a while, so that windows paint.
     static void Pump(int milliseconds = 50);
     // The colour of a pixel of an OS window's client area.
@@ -34,6 +41,8 @@ protected:
     KZWindow *host = nullptr;                 // 400 x 300 pixels at (40, 40)
 
 private:
+    void DeleteFromHost(ZafWindowObject *object);
+
     std::vector<ZafWindowObject *> shown;
 };
 

@@ -14,6 +14,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
+#include "shell/support/ShellScratch.h"
 #include "shell/support/ToolkitTest.h"
 #include "shell/toolkit/fields/KZButton.h"
 #include "ui/chart/QVZChartDataDialog.h"
@@ -37,11 +38,6 @@ std::vector<std::string> ReadLines(const std::wstring &path)
     while (std::getline(in, line))
         lines.push_back(line);
     return lines;
-}
-
-bool Exists(const std::wstring &path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 class ChartDataDialog : public ToolkitTest
@@ -146,7 +142,7 @@ TEST_F(ChartDataDialog, ExportAfterACancelledFileDialogStillWrites)
     const int32_t result = RunWith(dialog, [&] {
         dialog.Export();
         statusAfterCancel = dialog.Status();
-        writtenAfterCancel = Exists(name);
+        writtenAfterCancel = FileExists(name);
         dialog.Export();
     });
     EXPECT_EQ(statusAfterCancel, QVZChartDataDialog::kStatusCancelled);

@@ -13,6 +13,8 @@
 #include "ChartTest.h"
 #include "chart/view/ZafChartControl.h"
 #include "foundation/streams/KFile.h"
+#include "shell/support/DialogTestSupport.h"
+#include "shell/support/ShellScratch.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartPane.h"
 #include "ui/chart/QVZChartWindow.h"
@@ -24,11 +26,6 @@ std::vector<uint8_t> ReadAll(const std::wstring &path)
 {
     std::ifstream in(path.c_str(), std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool Exists(const std::wstring &path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 class ChartExport : public ChartTest
@@ -47,15 +44,6 @@ protected:
     {
         KFile::SetDialogHook({});
         ChartTest::TearDown();
-    }
-    void Answer(const std::wstring &path)
-    {
-        KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
-            if (path.empty())
-                return -1;
-            file.SetFullName(path.c_str());
-            return 0;
-        });
     }
 
     QVZChartWindow *window = nullptr;
@@ -102,7 +90,7 @@ TEST_F(ChartExport, StartsInTheProgramFolderThenWhereTheLastExportWent)
     ASSERT_EQ(2u, offered.size());
     EXPECT_EQ(ProgramFolderFile(L"QV-"), offered[0]);
     EXPECT_EQ(folder + L"\\QV-", offered[1]);
-    EXPECT_TRUE(Exists(folder + L"\\chart.tga"));
+    EXPECT_TRUE(FileExists(folder + L"\\chart.tga"));
 }
 
 TEST_F(ChartExport, EscapeWhileWritingAbortsAndKeepsThePictureThereBefore)
@@ -110,7 +98,7 @@ TEST_F(ChartExport, EscapeWhileWritingAbortsAndKeepsThePictureThereBefore)
     const std::wstring path = ProgramFolderFile(L"stopped.tga");
     const std::vector<uint8_t> before = { 'o', 'l', 'd' };
     std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char *>(before.data()), 3);
-    Answer(path);
+    AnswerFileDialogs(path);
     HWND target = static_cast<HWND>(host->OSWindow());
     EscapeWhileExporting bar(target);
     KZSetMainStatusBar(&bar);
@@ -119,16 +107,16 @@ TEST_F(ChartExport, EscapeWhileWritingAbortsAndKeepsThePictureThereBefore)
     KZApplication::SetMainWindow(nullptr);
     KZSetMainStatusBar(nullptr);
     EXPECT_EQ(before, ReadAll(path));
-    EXPECT_FALSE(Exists(path + L".tmp"));
+    EXPECT_FALSE(FileExists(path + L".tmp"));
     ASSERT_FALSE(bar.messages.empty());
     EXPECT_EQ(L"Operation aborted by user.", bar.messages.back());
 }
 
 TEST_F(ChartExport, WritesTheChartsScreenPixelsAsTargaUnderATgaName)
 {
-    Answer(ProgramFolderFile(L"x.jpg"));
+    AnswerFileDialogs(ProgramFolderFile(L"x.jpg"));
     window->Pane()->ExportBitmap();
-    EXPECT_FALSE(Exists(ProgramFolderFile(L"x.jpg")));
+    EXPECT_FALSE(FileExists(ProgramFolderFile(L"x.jpg")));
     const std::vector<uint8_t> tga = ReadAll(ProgramFolderFile(L"x.tga"));
     ASSERT_GT(tga.size(), 18u);
 
@@ -155,9 +143,9 @@ TEST_F(ChartExport, WritesTheChartsScreenPixelsAsTargaUnderATgaName)
 
 TEST_F(ChartExport, ACancelledFileDialogWritesNothing)
 {
-    Answer(L"");
+    AnswerFileDialogs(L"");
     window->Pane()->ExportBitmap();
-    EXPECT_FALSE(Exists(ProgramFolderFile(L"QV-.tga")));
+    EXPECT_FALSE(FileExists(ProgramFolderFile(L"QV-.tga")));
 }
 
 TEST_F(ChartExport, RowsStepByThePaddedStrideAndEndWhenUsedUp)

@@ -15,6 +15,7 @@
 #include "domain/results/QVResult.h"
 #include "domain/timing/VLeg.h"
 #include "foundation/streams/KFile.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/app/VZUserInterface.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "foundation/registry/KRegistry.h"
@@ -102,10 +103,7 @@ TEST_F(ChartPrint, TitleNamesTheEventFileWithItsEventRoundAndHeat)
     QVResults *legResults = event.AddLeg()->CreateResults();
     event.SetEventRoundHeat(KString(L"12"), KString(L"2"), KString(L"3"));
     const std::wstring path = ProgramFolderFile(L"Heats.qve");
-    KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
-        file.SetFullName(path.c_str());
-        return 0;
-    });
+    AnswerFileDialogs(path);
     const int saved = event.Save(QVEvent::kSaveWrite);
     KFile::SetDialogHook({});
     QVUserInterface::Install(nullptr);

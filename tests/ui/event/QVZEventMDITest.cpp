@@ -8,6 +8,7 @@
 #include "domain/event/QVEvent.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
+#include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 #include "ui/chart/QVZChartWindow.h"
@@ -66,16 +67,6 @@ protected:
         control->Event(ZafEventStruct(kCmdFileNew, 0));
         Pump();
         return control->ActiveEventWindow();
-    }
-    // Saves answer to the file dialog with path (empty: cancelled).
-    void AnswerSaveDialog(const std::wstring &path)
-    {
-        KFile::SetDialogHook([path](int, KFile &file, const KString &, const KString &) {
-            if (path.empty())
-                return -1;
-            file.SetFullName(path.c_str());
-            return 0;
-        });
     }
     void TearDown() override
     {
@@ -202,18 +193,18 @@ TEST_F(QVZEventMDITest, YesSavesAndAFailedSaveKeepsTheWindow)
     QVZEventMDI *window = NewWindow();
     window->Event()->SetModified(true);
     boxAnswer = kDialogYes;
-    AnswerSaveDialog(scratch.PathOf(L"no such folder\\x.qvw"));
+    AnswerFileDialogs(scratch.PathOf(L"no such folder\\x.qvw"));
     control->Event(ZafEventStruct(kEvtCloseWindow, 0));
     EXPECT_EQ(1, EventWindowCount());
     ASSERT_EQ(2u, boxes.size());   // the question, then the save's error
     EXPECT_EQ(kIconExclamation, boxes[1].icon);
 
-    AnswerSaveDialog(L"");   // cancelled: nothing shown, the window stays
+    AnswerFileDialogs(L"");   // cancelled: nothing shown, the window stays
     control->Event(ZafEventStruct(kEvtCloseWindow, 0));
     EXPECT_EQ(1, EventWindowCount());
     EXPECT_EQ(3u, boxes.size());
 
-    AnswerSaveDialog(scratch.PathOf(L"kept.qvw"));
+    AnswerFileDialogs(scratch.PathOf(L"kept.qvw"));
     control->Event(ZafEventStruct(kEvtCloseWindow, 0));
     EXPECT_EQ(0, EventWindowCount());
     EXPECT_TRUE(FileExists(scratch.PathOf(L"kept.qvw")));
@@ -222,7 +213,7 @@ TEST_F(QVZEventMDITest, YesSavesAndAFailedSaveKeepsTheWindow)
 TEST_F(QVZEventMDITest, SaveAsGivesTheWindowTheNewFileTitle)
 {
     QVZEventMDI *window = NewWindow();
-    AnswerSaveDialog(scratch.PathOf(L"Monday.qvw"));
+    AnswerFileDialogs(scratch.PathOf(L"Monday.qvw"));
     window->Event(ZafEventStruct(kCmdFileSaveAs, 0));
     EXPECT_STREQ(L"Monday", window->Text());
     EXPECT_FALSE(window->Event()->IsModified());
@@ -238,7 +229,7 @@ TEST_F(QVZEventMDITest, DocumentsWithoutAFileAreUntitledFromTheSecondNumberedAnd
     EXPECT_STREQ(L"Untitled", first->WindowMenuItem().Label().CStr());
     EXPECT_STREQ(L"Untitled 2", second->WindowMenuItem().Label().CStr());
 
-    AnswerSaveDialog(scratch.PathOf(L"Monday.qvw"));
+    AnswerFileDialogs(scratch.PathOf(L"Monday.qvw"));
     first->Event(ZafEventStruct(kCmdFileSaveAs, 0));
     EXPECT_STREQ(L"Monday", first->Text());
     EXPECT_STREQ(L"Monday", first->WindowMenuItem().Label().CStr());
@@ -270,7 +261,7 @@ TEST_F(QVZEventMDITest, OpeningAFileThatIsOpenBringsItsWindowToTheFront)
     {
         QVEvent event;
         ASSERT_EQ(0, event.Initialize(QVEvent::kInitNew));
-        AnswerSaveDialog(path);
+        AnswerFileDialogs(path);
         ASSERT_EQ(0, event.Save(QVEvent::kSaveWrite));
     }
     const KString name(path.c_str());

@@ -32,7 +32,7 @@ protected:
     }
     void TearDown() override
     {
-        CloseWindow();
+        RemoveFromHost(window);
         ToolkitTest::TearDown();
     }
     QVZEventWindow *OpenWindow()
@@ -42,14 +42,6 @@ protected:
         host->Add(window);
         Pump();
         return window;
-    }
-    void CloseWindow()
-    {
-        if (!window)
-            return;
-        host->Subtract(window);
-        delete window;
-        window = nullptr;
     }
 
     QVEvent event;
@@ -66,7 +58,7 @@ TEST_F(QVZEventWindowTest, TwoLegsWithResultListsGiveFiveRowsAndTheSelectionStay
     EXPECT_EQ(KPoint(0, 3), event.View().Selection());
     EXPECT_EQ(window, event.View().Pane());
 
-    CloseWindow();
+    RemoveFromHost(window);
     EXPECT_EQ(nullptr, event.View().Pane());
     EXPECT_EQ(KPoint(0, 3), OpenWindow()->Pane()->Selection());
 }

@@ -41,9 +41,7 @@ protected:
             ZafWindow *dialog = FrontWindow();
             shown = FieldsOf<KZString>(dialog).size();
             FieldsOf<KZString>(dialog).back()->SetText(text);
-            for (KZButton *button : FieldsOf<KZButton>(dialog))
-                if (button->Value() == result)
-                    PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+            PressButton(dialog, result);
         });
         return files->ChooseSounds(names[0], names[1], names[2], gunAudio, false);
     }

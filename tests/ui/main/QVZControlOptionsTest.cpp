@@ -20,7 +20,6 @@
 #include "foundation/registry/KRFloat.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/controls/ZafNotebook.h"
-#include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
@@ -40,25 +39,16 @@
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/support/MainWindowTest.h"
+#include "ui/support/ScoreboardSends.h"
 
 namespace {
 
 // Steps run on each new dialog that comes to the front, one per dialog.
 std::vector<std::function<void(ZafWindow *)>> gSteps;
 
-// The open dialog among the window manager's windows.
-ZafWindow *OpenDialog()
-{
-    ZafWindowManager *manager = ZafWindowManager::Shared();
-    for (ZafElement *e = manager ? manager->ZafList::First() : nullptr; e; e = e->Next())
-        if (auto *dialog = dynamic_cast<KZDialog *>(static_cast<ZafWindowObject *>(e)))
-            return dialog;
-    return nullptr;
-}
-
 void CALLBACK NextStep(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    ZafWindow *front = OpenDialog();
+    ZafWindow *front = OpenWindowOf<KZDialog>();
     if (gSteps.empty()) {
         KillTimer(nullptr, timer);
         return;
@@ -80,27 +70,12 @@ void OnEachDialog(std::vector<std::function<void(ZafWindow *)>> steps)
     SetTimer(nullptr, 0, 40, &NextStep);
 }
 
-void Press(ZafWindow *dialog, int32_t result)
-{
-    for (KZButton *button : FieldsOf<KZButton>(dialog))
-        if (button->Value() == result)
-            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
-}
-
-std::vector<std::pair<std::wstring, bool>> gSent;
-
-void Record(const KString &text, bool show)
-{
-    gSent.emplace_back(text.CStr(), show);
-}
-
 class MainWindowDialogs : public MainWindowTest
 {
 protected:
     void TearDown() override
     {
         gSteps.clear();
-        QVZScoreboardMessage::SetSender(nullptr);
         QVSchedule::SetInstance(nullptr);
         schedule.reset();
         MainWindowTest::TearDown();
@@ -121,7 +96,7 @@ protected:
             fields[0]->SetText(L"1");
             fields[1]->SetText(L"1");
             fields[2]->SetText(heat);
-            Press(front, kDialogOk);
+            PressButton(front, kDialogOk);
         } });
     }
 
@@ -140,13 +115,13 @@ TEST_F(MainWindowDialogs, AnEmptyTimeRangeShowsTheAlertAndReopensOnTheChartPageU
             pages.push_back(dialog->Notebook()->CurrentPageIndex());
             dialog->MinimumField()->SetValue(1.0);
             dialog->MaximumField()->SetValue(0.0);
-            Press(dialog, kDialogOk);
+            PressButton(dialog, kDialogOk);
         },
         [&](ZafWindow *front) {
             auto *dialog = dynamic_cast<QVZOptionsDialog *>(front);
             ASSERT_NE(nullptr, dialog);
             pages.push_back(dialog->Notebook()->CurrentPageIndex());
-            Press(dialog, kDialogCancel);
+            PressButton(dialog, kDialogCancel);
         },
     });
     Command(kCmdScoreboardOptions);
@@ -170,7 +145,7 @@ TEST_F(MainWindowDialogs, AfterTheOptionsTheResultsAndOptionsBroadcastsGoOutAndT
     chartView->SetWindow(&chartWindow);
     resultsView->SetWindow(&resultsWindow);
 
-    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    OnEachDialog({ [&](ZafWindow *front) { PressButton(front, kDialogCancel); } });
     Command(kCmdChartOptions);
     // No select-none for the charts; the results re-read (Update(-1,-1) on the
     // chart, Refresh on the list), then the options (frame and buttons, list).
@@ -179,7 +154,7 @@ TEST_F(MainWindowDialogs, AfterTheOptionsTheResultsAndOptionsBroadcastsGoOutAndT
 
     chartWindow.calls.clear();
     resultsWindow.calls.clear();
-    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogOk); } });
+    OnEachDialog({ [&](ZafWindow *front) { PressButton(front, kDialogOk); } });
     Command(kCmdChartOptions);
     EXPECT_EQ((std::vector<std::string>{ "Update(-1,-1)", "Update(-1,-1)", "RefreshFrame", "UpdateButtons" }),
               chartWindow.calls);
@@ -196,7 +171,7 @@ TEST_F(MainWindowDialogs, AValidRangeEndsTheLoopAfterOnePass)
     int opened = 0;
     OnEachDialog({ [&](ZafWindow *front) {
         ++opened;
-        Press(front, kDialogOk);
+        PressButton(front, kDialogOk);
     } });
     Command(kCmdChartOptions);
     EXPECT_EQ(1, opened);
@@ -229,9 +204,9 @@ TEST_F(MainWindowDialogs, TheGotoDialogLoadsTheChosenHeatIntoANewEventWindow)
     EXPECT_EQ(1, EventWindowCount());
 
     // Cancel loads nothing and, asked for a new window, leaves the open one.
-    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    OnEachDialog({ [&](ZafWindow *front) { PressButton(front, kDialogCancel); } });
     EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, window, 0));
-    OnEachDialog({ [&](ZafWindow *front) { Press(front, kDialogCancel); } });
+    OnEachDialog({ [&](ZafWindow *front) { PressButton(front, kDialogCancel); } });
     EXPECT_EQ(nullptr, control->LoadScheduledEvent(0, nullptr, 0));
     EXPECT_EQ(1, EventWindowCount()) << "Cancel in the Goto dialog closed the open workout";
 }
@@ -251,19 +226,18 @@ TEST_F(MainWindowDialogs, TheResultsPaneStepsItsOwnEventWindowToTheNextHeat)
 
 TEST_F(MainWindowDialogs, TheMessageCommandsEditAndSendTheKeptText)
 {
-    QVZScoreboardMessage::SetSender(&Record);
-    gSent.clear();
+    ScoreboardSends sends;
     OnEachDialog({ [&](ZafWindow *front) {
         FieldsOf<KZString>(front).front()->SetText(L"Final call 100 m");
-        Press(front, kDialogOk);
+        PressButton(front, kDialogOk);
     } });
     Command(kCmdScoreboardEditMessage);
     EXPECT_EQ(std::wstring(L"Final call 100 m"), control->ScoreboardMessage().Text().CStr());
-    EXPECT_TRUE(gSent.empty());
+    EXPECT_TRUE(sends.Texts().empty());
     Command(kCmdScoreboardSendMessage);
     control->ScoreboardMessage().SetText(KString());
     Command(kCmdScoreboardSendMessage);
-    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), gSent);
+    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Final call 100 m", true }, { L"", false } }), sends.Texts());
 }
 
 TEST_F(MainWindowDialogs, ABoardAddedInTheOptionsStartsTheScoreboardsAtOkAndEnablesTheirEntries)
@@ -272,7 +246,7 @@ TEST_F(MainWindowDialogs, ABoardAddedInTheOptionsStartsTheScoreboardsAtOkAndEnab
     OnEachDialog({
         [&](ZafWindow *front) {
             front->Event(ZafEventStruct(kCmdOptionsScoreboardNew, 0));
-            Press(front, kDialogOk);
+            PressButton(front, kDialogOk);
         },
     });
     Command(kCmdScoreboardOptions);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "domain/event/QVEvent.h"
 #include "domain/schedule/QVSchedule.h"
 #include "domain/ui/QVSettings.h"
 #include "foundation/strings/KString.h"
@@ -24,6 +25,7 @@
 #include "ui/main/QVZScheduleDialog.h"
 #include "ui/main/QVZScoreboardMessage.h"
 #include "ui/main/QVZScoreboardMessageDialog.h"
+#include "ui/support/ScoreboardSends.h"
 
 namespace {
 
@@ -74,9 +76,7 @@ protected:
         WhileModal([&dialog, action] {
             if (action)
                 action();
-            for (KZButton *button : FieldsOf<KZButton>(&dialog))
-                if (button->Value() == kDialogOk)
-                    PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
+            PressButton(&dialog, kDialogOk);
         });
         return dialog.DoModal();
     }
@@ -209,27 +209,9 @@ TEST_F(GotoDialog, ShowsOkAndCancelEscapeCancelsAndEnterInAFieldPressesOk)
 
 namespace {
 
-std::vector<std::pair<std::wstring, bool>> gSent;
-
-void Record(const KString &text, bool show)
-{
-    gSent.emplace_back(text.CStr(), show);
-}
-
 class MessageEditor : public ToolkitTest
 {
 protected:
-    void SetUp() override
-    {
-        ToolkitTest::SetUp();
-        gSent.clear();
-        QVZScoreboardMessage::SetSender(&Record);
-    }
-    void TearDown() override
-    {
-        QVZScoreboardMessage::SetSender(nullptr);
-        ToolkitTest::TearDown();
-    }
     static void Click(ZafWindow *dialog, const wchar_t *label)
     {
         for (KZButton *button : FieldsOf<KZButton>(dialog))
@@ -237,6 +219,8 @@ protected:
                 SendMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
     }
     static KZString *Field() { return FieldsOf<KZString>(FrontWindow()).front(); }
+
+    ScoreboardSends sends;
 };
 
 } // namespace
@@ -259,9 +243,9 @@ TEST_F(MessageEditor, SendShowsTheTextAtOnceAndTheDialogStaysOpen)
     EXPECT_EQ(kDialogCancel, message.Edit());
     EXPECT_TRUE(openAfterSend);
     EXPECT_EQ((std::vector<std::wstring>{ L"Send", L"Ok", L"Cancel" }), labels);
-    ASSERT_EQ(1u, gSent.size());
-    EXPECT_EQ(L"Wind +1.2", gSent[0].first);
-    EXPECT_TRUE(gSent[0].second);
+    ASSERT_EQ(1u, sends.Texts().size());
+    EXPECT_EQ(L"Wind +1.2", sends.Texts()[0].first);
+    EXPECT_TRUE(sends.Texts()[0].second);
     // Send kept the text: Cancel afterwards does not take it back.
     EXPECT_EQ(std::wstring(L"Wind +1.2"), message.Text().CStr());
 }
@@ -282,7 +266,7 @@ TEST_F(MessageEditor, OkKeepsTheTextCancelDropsTheEditAndNothingIsSentUntilAsked
     });
     message.Edit();
     EXPECT_EQ(std::wstring(L"Second"), message.Text().CStr());
-    EXPECT_TRUE(gSent.empty());
+    EXPECT_TRUE(sends.Texts().empty());
     EXPECT_EQ(QVZScoreboardMessageDialog::kTextLength, QVZScoreboardMessageDialog(message).TextField()->StringData()->MaxLength());
 }
 
@@ -293,5 +277,5 @@ TEST_F(MessageEditor, SendingAnEmptyTextTakesTheMessageOffTheBoards)
     message.Send();
     message.SetText(KString());
     message.Send();
-    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Lunch break", true }, { L"", false } }), gSent);
+    EXPECT_EQ((std::vector<std::pair<std::wstring, bool>>{ { L"Lunch break", true }, { L"", false } }), sends.Texts());
 }

@@ -13,7 +13,6 @@
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
-#include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/fields/KZButton.h"
@@ -38,23 +37,6 @@ const char kScript[] = "; test board\r\n"
 KString Port(int number)
 {
     return KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str());
-}
-
-// The open message dialog among the window manager's windows, none when closed.
-ZafWindow *MessageDialog()
-{
-    ZafWindowManager *manager = ZafWindowManager::Shared();
-    for (ZafElement *e = manager ? manager->ZafList::First() : nullptr; e; e = e->Next())
-        if (auto *dialog = dynamic_cast<QVZScoreboardMessageDialog *>(static_cast<ZafWindowObject *>(e)))
-            return dialog;
-    return nullptr;
-}
-
-void Click(ZafWindow *dialog, int32_t value)
-{
-    for (KZButton *button : FieldsOf<KZButton>(dialog))
-        if (button->Value() == value)
-            PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
 }
 
 class ScoreboardOnPort : public MainWindowTest
@@ -99,17 +81,17 @@ TEST_F(ScoreboardOnPort, SendInTheEditorPutsTheTextOnTheBoardAndTheEditorStaysOp
     std::string sent;
     bool openAfterSend = false;
     std::function<void()> edit = [&] {
-        ZafWindow *dialog = MessageDialog();
+        ZafWindow *dialog = OpenWindowOf<QVZScoreboardMessageDialog>();
         if (!dialog) {
             WhileModal(edit);   // not up yet
             return;
         }
         FieldsOf<KZString>(dialog).front()->SetText(L"Final call 100 m");
-        Click(dialog, kCmdScoreboardMessageSend);
+        PressButton(dialog, kCmdScoreboardMessageSend);
         WhileModal([&, dialog] {
-            openAfterSend = MessageDialog() == dialog;
+            openAfterSend = OpenWindowOf<QVZScoreboardMessageDialog>() == dialog;
             sent = CollectFromPort(peer, 3000, "\r");
-            Click(dialog, kDialogCancel);
+            PressButton(dialog, kDialogCancel);
         });
     };
     WhileModal(edit);

@@ -60,16 +60,9 @@ protected:
         WhileModal([&dialog, result, action] {
             if (action)
                 action();
-            Press(&dialog, result);
+            PressButton(&dialog, result);
         });
         return dialog.DoModal();
-    }
-    // Clicks the standard button that ends the dialog with result.
-    static void Press(ZafWindow *dialog, int32_t result)
-    {
-        for (KZButton *button : FieldsOf<KZButton>(dialog))
-            if (button->Value() == result)
-                PostMessageW(static_cast<HWND>(button->OSWindow()), BM_CLICK, 0, 0);
     }
     static void Send(QVZOptionsDialog &dialog, int32_t code)
     {

@@ -72,8 +72,7 @@ TEST_F(ResultsSpooler, AResultsPageWithAFalseStartPrintsThroughTheDefaultPrinter
     host->Add(window);
     Pump();
     EXPECT_TRUE(window->Pane()->Print());
-    host->Subtract(window);
-    delete window;
+    RemoveFromHost(window);
     QVZResultsPane::Shutdown();
     QVZResultsWindow::Shutdown();
     EXPECT_TRUE(boxes.empty());

@@ -85,21 +85,6 @@ void SystemMenu(HWND window, char entry)
     H::Key(WORD(entry));
 }
 
-// A menu of the main window by Alt and its letter, then the entry's letter;
-// the top-level window of the process with that title.
-HWND OpenFromMenu(ProgramRoad &road, char menu, char entry, const std::wstring &title)
-{
-    H::Focus(road.Main());
-    H::Chord({ VK_MENU, WORD(menu) });
-    H::Rest(300);
-    H::Key(WORD(entry));
-    HWND window = nullptr;
-    H::WaitFor([&] { return (window = H::FindTopWindow(road.Process(), title)) != nullptr; });
-    if (window)
-        H::Rest(500);
-    return window;
-}
-
 // A window of another program, as far as the window manager can tell: a
 // top-level window of this process (a text field of its own).
 class OtherWindow
@@ -169,6 +154,18 @@ protected:
         }, 5000)) << "the dragged window stands at " << Text(WindowRect(main));
     }
 
+    // A window just shown (what: "dialog", "box") stands over the main
+    // window and stays above it when the main window is clicked beside it.
+    void ExpectOverMainAfterAClickBeside(HWND over, const std::string &what)
+    {
+        H::Rest(500);
+        const RECT shown = WindowRect(over), owner = WindowRect(main);
+        EXPECT_TRUE(Inside(Centre(shown), owner)) << "the " << what << " at " << Text(shown) << ", its window at "
+                                                  << Text(owner);
+        D::Click({ owner.right - 30, owner.bottom - 40 });
+        EXPECT_EQ(over, ShownAt(Centre(shown))) << "the " << what << " went behind the main window";
+    }
+
     HWND main = nullptr;
 };
 
@@ -184,13 +181,7 @@ TEST_F(DesktopProgram, TheOpenDialogOpensOverTheMainWindowAndStaysAboveItWhenThe
     HWND dialog = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
         << "no open dialog:" << WindowsOf(road.Process());
-    H::Rest(500);
-    const RECT over = WindowRect(dialog), owner = WindowRect(main);
-    EXPECT_TRUE(Inside(Centre(over), owner)) << "the dialog at " << Text(over) << ", its window at " << Text(owner);
-
-    // A click on the main window beside the dialog.
-    D::Click({ owner.right - 30, owner.bottom - 40 });
-    EXPECT_EQ(dialog, ShownAt(Centre(over))) << "the dialog went behind the main window";
+    ExpectOverMainAfterAClickBeside(dialog, "dialog");
     H::Focus(dialog);
     H::Key(VK_ESCAPE);
     EXPECT_TRUE(H::WaitFor([&] { return FindFileDialog(road.Process()) == nullptr; }));
@@ -201,18 +192,13 @@ TEST_F(DesktopProgram, AMessageBoxOpensOverTheMainWindowAndStaysAboveItWhenTheWi
     // Minimum above maximum: Ok in the chart options shows an error box.
     ProgramRoad road(L"qdeskbox", "Chart\\Axes\\MinX:Float=1.5\r\nChart\\Axes\\MaxX:Float=1\r\n");
     ASSERT_NO_FATAL_FAILURE(Start(road));
-    HWND dialog = OpenFromMenu(road, 'C', 'O', L"Options");
+    HWND dialog = road.OpenFromMenu('C', 'O', L"Options");
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     H::Key(VK_RETURN);
     HWND box = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Error")) != nullptr; }))
         << "no error box:" << WindowsOf(road.Process());
-    H::Rest(500);
-    const RECT over = WindowRect(box), owner = WindowRect(main);
-    EXPECT_TRUE(Inside(Centre(over), owner)) << "the box at " << Text(over) << ", its window at " << Text(owner);
-
-    D::Click({ owner.right - 30, owner.bottom - 40 });
-    EXPECT_EQ(box, ShownAt(Centre(over))) << "the box went behind the main window";
+    ExpectOverMainAfterAClickBeside(box, "box");
     H::Focus(box);
     H::Key(VK_RETURN);
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
@@ -274,7 +260,7 @@ TEST_F(DesktopProgram, AltTabToAnotherWindowAndBackLeavesTheFocusWhereItWas)
     EXPECT_TRUE(H::WaitFor([&] { return FocusOf(main) == inWorkout; }, 3000)) << "the workout lost the focus";
 
     // A field of a dialog, clicked into.
-    HWND dialog = OpenFromMenu(road, 'C', 'O', L"Options");
+    HWND dialog = road.OpenFromMenu('C', 'O', L"Options");
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     HWND prompt = H::FindChildByText(dialog, L"Maximum:");
     ASSERT_NE(nullptr, prompt);

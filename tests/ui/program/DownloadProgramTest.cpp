@@ -56,10 +56,7 @@ TEST(DownloadProgram, TrialsOfABlockAreDownloadedListedSavedAndOpenedAgain)
     EXPECT_GT(redInFirst, 0);
     EXPECT_EQ(0, redOutside);
 
-    H::Focus(main);
-    H::Control('S');
-    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    ASSERT_TRUE(road.SaveWorkoutAs(workout)) << "not saved:" << WindowsOf(road.Process());
     H::Focus(main);
     H::Control('W');
     ASSERT_TRUE(H::WaitFor([&] { return H::FindList(main) == nullptr; })) << "the workout stayed open:" << WindowsOf(road.Process());
@@ -110,10 +107,7 @@ TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
     ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 10000))
         << "the download went on";
 
-    H::Focus(main);
-    H::Control('S');
-    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    ASSERT_TRUE(road.SaveWorkoutAs(workout)) << "not saved:" << WindowsOf(road.Process());
     EXPECT_EQ(0u, road.Close());
     QVEvent saved;
     QVResults *results = SavedResults(saved, workout);

@@ -94,10 +94,7 @@ TEST(EventWindowProgram, NamesEndedWithTabAndEnterOrWithAClickOnAnotherRowAreKep
     H::Rest(500);
 
     const std::wstring workout = road.Folder().PathOf(L"names.qvw");
-    H::Focus(road.Main());
-    H::Control('S');
-    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    ASSERT_TRUE(road.SaveWorkoutAs(workout)) << "not saved:" << WindowsOf(road.Process());
     H::Rest(500);
     EXPECT_EQ(0u, road.Close());
     const std::set<std::wstring> names = SavedFirstNames(workout);
@@ -141,10 +138,7 @@ TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndL
     ASSERT_TRUE(road.Start());
     ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
     const std::wstring workout = road.Folder().PathOf(L"w.qvw");
-    H::Focus(road.Main());
-    H::Control('S');
-    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no save dialog:" << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return FileExists(workout); }));
+    ASSERT_TRUE(road.SaveWorkoutAs(workout)) << "not saved:" << WindowsOf(road.Process());
     H::Rest(500);
     const std::string before = ReadBytes(workout);
     ASSERT_FALSE(before.empty());

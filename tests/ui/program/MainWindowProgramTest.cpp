@@ -45,22 +45,15 @@ int Brightness(COLORREF c)
 
 // The bands of pixel rows of a list that hold text (pixels far from the
 // row's own background at its left edge), top first.
-std::vector<std::pair<int, int>> TextRows(const H::Picture &list)
+std::vector<Band> TextRows(const H::Picture &list)
 {
-    std::vector<std::pair<int, int>> rows;
-    bool inside = false;
-    for (int y = 0; y < list.height; ++y) {
+    return RowBands(list, [&](int y) {
         const int background = Brightness(list.At(1, y));
         bool ink = false;
         for (int x = 20; x < list.width - 24 && !ink; ++x)
             ink = std::abs(Brightness(list.At(x, y)) - background) > 3 * 90;
-        if (ink && !inside)
-            rows.push_back({ y, y });
-        if (ink)
-            rows.back().second = y;
-        inside = ink;
-    }
-    return rows;
+        return ink;
+    });
 }
 
 void Hold(WORD key, bool down)
@@ -205,7 +198,7 @@ TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndB
     auto rowCount = [&] { return TextRows(H::Capture(list)).size(); };
 
     // The first group ("Competition", two settings) opens at one click on its "+".
-    const int markX = 18 + 7, firstRow = (closed[0].first + closed[0].second) / 2;
+    const int markX = 18 + 7, firstRow = (closed[0].top + closed[0].bottom) / 2;
     H::Click(list, markX, firstRow);
     EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000))
         << "one click on the mark left " << rowCount() << " rows of " << closed.size();
@@ -222,7 +215,7 @@ TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndB
     // Ctrl+A in the Value field takes its whole text: the new text replaces it.
     const auto open = TextRows(H::Capture(list));
     ASSERT_GE(open.size(), 2u);
-    H::Click(list, 60, (open[1].first + open[1].second) / 2);   // Competition\Name
+    H::Click(list, 60, (open[1].top + open[1].bottom) / 2);   // Competition\Name
     H::Rest(500);
     H::Type(L"Spring Meet");
     H::Control('A');

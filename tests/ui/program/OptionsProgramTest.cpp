@@ -18,21 +18,6 @@ namespace {
 
 const std::wstring kOptionsTitle = L"Options";
 
-// Opens a menu of the main window with Alt and its letter and chooses the
-// entry with the letter: the options dialog it opens.
-HWND OpenOptions(ProgramRoad &road, char menu, char entry)
-{
-    H::Focus(road.Main());
-    H::Chord({ VK_MENU, WORD(menu) });
-    H::Rest(300);
-    H::Key(WORD(entry));
-    HWND dialog = nullptr;
-    H::WaitFor([&] { return (dialog = H::FindTopWindow(road.Process(), kOptionsTitle)) != nullptr; });
-    if (dialog)
-        H::Rest(500);
-    return dialog;
-}
-
 bool Gone(HWND window)
 {
     return H::WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 5000);
@@ -107,7 +92,7 @@ TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved
 {
     ProgramRoad road(L"qoptesc");
     ASSERT_TRUE(road.Start());
-    HWND dialog = OpenOptions(road, 'F', 'T');
+    HWND dialog = road.OpenFromMenu('F', 'T', kOptionsTitle);
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Ok"))) << "Ok";
     EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Cancel"))) << "Cancel";
@@ -127,7 +112,7 @@ TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSav
 {
     ProgramRoad road(L"qoptmarks");
     ASSERT_TRUE(road.Start());
-    HWND dialog = OpenOptions(road, 'F', 'T');
+    HWND dialog = road.OpenFromMenu('F', 'T', kOptionsTitle);
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     HWND off = H::FindChildByText(dialog, L"Off"), on = H::FindChildByText(dialog, L"On");
     ASSERT_TRUE(off && on);
@@ -140,7 +125,7 @@ TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSav
     H::Key(VK_RETURN);
     ASSERT_TRUE(Gone(dialog)) << "Enter on a radio button does not press Ok";
 
-    dialog = OpenOptions(road, 'H', 'T');
+    dialog = road.OpenFromMenu('H', 'T', kOptionsTitle);
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     HWND prompt = H::FindChildByText(dialog, L"Prompt to select a trace to download");
     HWND overlay = H::FindChildByText(dialog, L"Add trace downloads to the overlay");
@@ -164,7 +149,7 @@ TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
 {
     ProgramRoad road(L"qoptrange", "Chart\\Axes\\MinX:Float=1.5\r\nChart\\Axes\\MaxX:Float=1\r\n");
     ASSERT_TRUE(road.Start());
-    HWND dialog = OpenOptions(road, 'C', 'O');
+    HWND dialog = road.OpenFromMenu('C', 'O', kOptionsTitle);
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     H::Key(VK_RETURN);
     HWND box = nullptr;
@@ -188,7 +173,7 @@ TEST(OptionsProgram, ANumberOutOfRangeIsRefusedWithAMessageAndTheOldValueComesBa
 {
     ProgramRoad road(L"qoptnumber");
     ASSERT_TRUE(road.Start());
-    HWND dialog = OpenOptions(road, 'C', 'O');
+    HWND dialog = road.OpenFromMenu('C', 'O', kOptionsTitle);
     ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
     HWND minimum = FieldAfter(dialog, L"Minimum:");
     ASSERT_NE(nullptr, minimum);

@@ -100,6 +100,31 @@ HWND ProgramRoad::EventWindow() const
     return window && GetParent(window) ? window : nullptr;
 }
 
+void ProgramRoad::ChooseFromMenu(char menu, char entry)
+{
+    H::Focus(main);
+    H::Chord({ VK_MENU, WORD(menu) });
+    H::Rest(300);
+    H::Key(WORD(entry));
+}
+
+HWND ProgramRoad::OpenFromMenu(char menu, char entry, const std::wstring &title)
+{
+    ChooseFromMenu(menu, entry);
+    HWND window = nullptr;
+    H::WaitFor([&] { return (window = H::FindTopWindow(Process(), title)) != nullptr; });
+    if (window)
+        H::Rest(500);
+    return window;
+}
+
+bool ProgramRoad::SaveWorkoutAs(const std::wstring &path)
+{
+    H::Focus(main);
+    H::Control('S');
+    return ChooseFile(Process(), path) && H::WaitFor([&] { return FileExists(path); });
+}
+
 DWORD ProgramRoad::Close()
 {
     if (IsWindow(main))
@@ -200,26 +225,32 @@ H::Picture Settled(HWND window)
     return last;
 }
 
+std::vector<Band> RowBands(const H::Picture &picture, const std::function<bool(int y)> &inked)
+{
+    std::vector<Band> bands;
+    bool inside = false;
+    for (int y = 0; y < picture.height; ++y) {
+        const bool ink = inked(y);
+        if (ink && !inside)
+            bands.push_back({ y, y });
+        if (ink)
+            bands.back().bottom = y;
+        inside = ink;
+    }
+    return bands;
+}
+
 std::vector<Band> NumberBands(const H::Picture &picture)
 {
     // A row number leaves a few ink pixels near the left of the trial
     // column; edge lines across the column leave many.
-    std::vector<Band> bands;
-    bool inside = false;
-    for (int y = 0; y < picture.height; ++y)
-    {
+    return RowBands(picture, [&](int y) {
         int ink = 0;
         const COLORREF background = picture.At(3, y);
         for (int x = 6; x < 30 && x < picture.width; ++x)
             ink += IsInk(picture.At(x, y), background) ? 1 : 0;
-        const bool glyph = ink > 0 && ink < 12;
-        if (glyph && !inside)
-            bands.push_back({ y, y });
-        if (glyph)
-            bands.back().bottom = y;
-        inside = glyph;
-    }
-    return bands;
+        return ink > 0 && ink < 12;
+    });
 }
 
 int ColumnMiddle(HWND list, int column)

@@ -6,8 +6,10 @@
 // its trials. The program is ended when the road goes out of scope.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/program/QuorvaneProgram.h"
 #include "shell/support/ShellScratch.h"
@@ -48,6 +50,15 @@ public:
     // The MDI child that holds the results list; null before a workout.
     HWND EventWindow() const;
 
+    // Alt and a menu's letter on the main window, then the entry's letter.
+    void ChooseFromMenu(char menu, char entry);
+    // The same, then the top-level window of the process with that title
+    // once it shows, given half a second to draw; none.
+    HWND OpenFromMenu(char menu, char entry, const std::wstring &title);
+    // Ctrl+S on the main window and path typed into the save dialog: true
+    // once the file is there.
+    bool SaveWorkoutAs(const std::wstring &path);
+
     // Alt+F4 on the main window, as File > Exit; waits for the end and
     // answers the exit code (STILL_ACTIVE when it runs on).
     DWORD Close();
@@ -85,6 +96,8 @@ struct Band
     int top;
     int bottom;
 };
+// The bands of the picture's rows for which inked(y) holds, top first.
+std::vector<Band> RowBands(const ProgramHand::Picture &picture, const std::function<bool(int y)> &inked);
 // The rows of a results list that hold a trial number near the left of the
 // trial column, top first.
 std::vector<Band> NumberBands(const ProgramHand::Picture &list);

@@ -46,15 +46,6 @@ void WriteStartList(ShellScratch &folder)
                                            "1,1,2,x,204,Lane,Bad\r\n");
 }
 
-// Alt and the menu's letter, then the entry's letter.
-void ChooseFromMenu(ProgramRoad &road, char menu, char entry)
-{
-    H::Focus(road.Main());
-    H::Chord({ VK_MENU, WORD(menu) });
-    H::Rest(300);
-    H::Key(WORD(entry));
-}
-
 // A top-level window of the process titled "Goto Event" whose first text
 // passes the test (the dialog's first text is its "Event:" prompt, a
 // message's its message); none.
@@ -79,11 +70,7 @@ void TypeInto(HWND field, const std::wstring &text)
 // The workout the program shows, saved under path with Ctrl+S.
 bool SaveShownWorkout(ProgramRoad &road, const std::wstring &path)
 {
-    H::Focus(road.Main());
-    H::Control('S');
-    if (!ChooseFile(road.Process(), path))
-        return false;
-    return H::WaitFor([&] { return FileExists(path) && ReadBytes(path).size() > 18; });
+    return road.SaveWorkoutAs(path) && H::WaitFor([&] { return ReadBytes(path).size() > 18; });
 }
 
 struct Saved
@@ -113,7 +100,7 @@ TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadL
     WriteStartList(road.Folder());
     ASSERT_TRUE(road.Start());
 
-    ChooseFromMenu(road, 'F', 'G');
+    road.ChooseFromMenu('F', 'G');
     HWND warning = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (warning = FindGotoWindow(road.Process(), true)) != nullptr; }))
         << "no word of the bad line:" << WindowsOf(road.Process());
@@ -141,7 +128,7 @@ TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadL
     EXPECT_EQ(L"60 m Women Heats", heat112.name);
     EXPECT_EQ((std::vector<std::wstring>{ L"Dubois", L"O'Neill", L"Ekberg" }), heat112.lastNames);
 
-    ChooseFromMenu(road, 'F', 'X');
+    road.ChooseFromMenu('F', 'X');
     H::Rest(1500);
     EXPECT_EQ(nullptr, FindGotoWindow(road.Process(), true)) << "the same bad line was reported again";
     const std::wstring second = road.Folder().PathOf(L"heat211.qvw");
@@ -152,7 +139,7 @@ TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadL
 
     // The last heat is shown: Next event is grey, so its letter loads nothing
     // and brings no message.
-    ChooseFromMenu(road, 'F', 'X');
+    road.ChooseFromMenu('F', 'X');
     H::Rest(1500);
     EXPECT_EQ(nullptr, FindGotoWindow(road.Process(), true)) << "Next event is offered after the last heat";
     H::Key(VK_ESCAPE);

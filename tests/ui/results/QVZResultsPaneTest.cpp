@@ -33,23 +33,15 @@ protected:
     }
     void TearDown() override
     {
-        DropList();
+        RemoveFromHost(window);
         app->SetOverlayMode(false);
         QVZResultsWindow::Shutdown();
         ResultsTest::TearDown();
     }
-    void DropList()
-    {
-        if (!window)
-            return;
-        host->Subtract(window);
-        delete window;
-        window = nullptr;
-    }
     // A results window over the list in the fixture's window, shown.
     QVZResultsPane *ShowList()
     {
-        DropList();
+        RemoveFromHost(window);
         list->view->SetWindow(nullptr);
         window = new QVZResultsWindow(nullptr, list->view, 0, 0, 380, 260);
         window->SetCoordinateType(kCoordPixels);

@@ -168,11 +168,7 @@ protected:
     }
     void TearDown() override
     {
-        if (window)
-        {
-            host->Subtract(window);
-            delete window;
-        }
+        RemoveFromHost(window);
         QVZResultsPane::Shutdown();
         QVZResultsWindow::Shutdown();
         ResultsTest::TearDown();
@@ -260,11 +256,7 @@ TEST_F(ResultsPrint, PrintsOnePagePerSplitAndEndsTheDocument)
         list = std::make_unique<RecordingDownloadHost>();
         AddResults(c.results, c.breaks);
         PageOfLines(46);
-        if (window)
-        {
-            host->Subtract(window);
-            delete window;
-        }
+        RemoveFromHost(window);
         EXPECT_TRUE(ShowList()->Print()) << c.results;
         EXPECT_EQ(c.pages, Count("StartPage")) << c.results;
         EXPECT_EQ(c.pages, Count("EndPage")) << c.results;

@@ -290,9 +290,7 @@ TEST_F(EditableSelector, ListGoneBeforeItsQueuedEndIsNotReached)
     const int before = events->QueueCount();
     pane->Editor()->PostEnd(kEvtEnter);
     EXPECT_EQ(before + 1, events->QueueCount());
-    host->Subtract(pane);
-    delete pane;
-    pane = nullptr;
+    RemoveFromHost(pane);
     EXPECT_EQ(before, events->QueueCount());
     RunQueued();
 }

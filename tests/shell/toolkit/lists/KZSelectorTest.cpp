@@ -46,14 +46,12 @@ TEST_F(Selector, RedisplayClampsTheSelectionIntoAShrunkList)
     EXPECT_EQ(KPoint(0, 1), list->Selection());
 }
 
-TEST_F(Selector, ColumnPositionsGiveTheCellsAndMarginsTheirContent)
+TEST_F(Selector, ColumnWidthsGiveTheCellsTheLastToTheRowEndAndMarginsTheirContent)
 {
     RecordingSelector *list = MakeList(200, 100, 3);
     ASSERT_EQ(200, list->UnitSize().x);
-    list->SetColumnCount(3);
-    list->SetColumnPosition(0, 0);
-    list->SetColumnPosition(1, 40);
-    list->SetColumnPosition(2, 100);
+    const int widths[] = { 40, 60, 30 };
+    list->SetColumnWidths(widths, 3);
     const KRect expected[] = { KRect(0, 16, 39, 31), KRect(40, 16, 99, 31), KRect(100, 16, 199, 31) };
     for (int column = 0; column < 3; ++column) {
         KRect rect;
