@@ -69,12 +69,14 @@ cf_XYZ *cf_DataGroup::AddValue(const cf_XYZ &value)
 
 cf_XYZ *cf_DataGroup::NewValue()
 {
-    if (usedInBlock == BlockSize(filling)) {
-        ++filling;
+    if (usedInBlock == blockRoom) {
+        if (!blocks.empty())
+            ++filling;
         usedInBlock = 0;
+        blockRoom = BlockSize(filling);
+        if (filling == blocks.size())
+            blocks.emplace_back(new cf_XYZ[size_t(blockRoom)]);
     }
-    if (filling == blocks.size())
-        blocks.emplace_back(new cf_XYZ[size_t(BlockSize(filling))]);
     cf_XYZ *value = &blocks[filling][size_t(usedInBlock++)];
     // A place a cleared value held: that value's label goes only now.
     if (value->Label() || value->Flag() != 1)
@@ -164,5 +166,6 @@ void cf_DataGroup::DropValues()
     // when they are taken.
     filling = 0;
     usedInBlock = 0;
+    blockRoom = blocks.empty() ? 0 : BlockSize(0);
     count = 0;
 }

@@ -88,5 +88,6 @@ private:
     std::vector<std::unique_ptr<cf_XYZ[]>> blocks; // each twice the one before, up to a limit
     size_t filling = 0;                             // the block the next value comes from
     int usedInBlock = 0;                            // values taken from it
+    int blockRoom = 0;                              // the values it holds (0: no block yet)
     cf_XYZ emptyValue; // answered by Value on an empty group
 };
