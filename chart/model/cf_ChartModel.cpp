@@ -42,7 +42,12 @@ cf_DataGroup *cf_ChartModel::SelectGroup(int n)
         n = 1;
     while (groupCount < n) {
         ++groupCount;
-        groups.At(groupCount) = new cf_DataGroup();
+        if (spareGroups.empty()) {
+            groups.At(groupCount) = new cf_DataGroup();
+        } else {
+            groups.At(groupCount) = spareGroups.back().release();
+            spareGroups.pop_back();
+        }
     }
     currentGroup = n;
     if (n > lastGroup)
@@ -81,7 +86,14 @@ cf_DataGroup *cf_ChartModel::Group(int n) const
 
 void cf_ChartModel::DeleteGroups()
 {
-    cf_DeleteSlots<cf_DataGroup>(groups, groupCount);
+    // The groups of a curve of thousands of values are kept, cleared, so
+    // that the chart that follows does not allocate them again.
+    for (int n = groupCount; n >= 1; --n) {
+        auto *group = static_cast<cf_DataGroup *>(groups.At(n));
+        group->Renew();
+        spareGroups.emplace_back(group);
+        groups.At(n) = nullptr;
+    }
     groupCount = lastGroup = firstGroup = currentGroup = 0;
     groupReady.clear();
 }

@@ -12,6 +12,7 @@
 #include "chart/model/cf_DataGroup.h"
 #include "chart/values/cf_DyArr.h"
 
+#include <memory>
 #include <vector>
 
 class cf_ChartView;
@@ -203,6 +204,8 @@ private:
     unsigned char changed;
     bool numberNewValues = true;
     cf_DyArr groups;
+    // Groups of a reset, kept with their room for the groups that follow.
+    std::vector<std::unique_ptr<cf_DataGroup>> spareGroups;
     std::vector<bool> groupReady; // by group number: colours given
     cf_DataGroup groupsGroup;
     cf_DataGroup domainGroup;

@@ -3,13 +3,20 @@
 // the labelled values of one axis). It owns its values, numbered from 1,
 // keeps the minimum, maximum and sum of each coordinate current as values
 // are added, and carries the display and text attributes its series and
-// labels are drawn with. Owned by the chart model; GUI thread only.
+// labels are drawn with. The values live in blocks of growing size, so that
+// a curve of thousands of points costs a few allocations, not one a point;
+// a cleared group keeps its blocks for the values that follow. A value keeps
+// its address until the group is cleared. Owned by the chart model; GUI
+// thread only.
 
 #include "chart/attribs/cf_DispAttribs.h"
 #include "chart/attribs/cf_TextAttribs.h"
 #include "chart/values/cf_DyArr.h"
 #include "chart/values/cf_String.h"
 #include "chart/values/cf_XYZ.h"
+
+#include <memory>
+#include <vector>
 
 class cf_DataGroup {
 public:
@@ -59,10 +66,16 @@ public:
     // Deletes every value, zeroes extremes and sums, empties the name and
     // marks the group changed; the attributes stay.
     void Clear();
+    // The group as a new one (no values, no name, default attributes, not
+    // changed), keeping the room its values took.
+    void Renew();
 
 private:
+    // A value (0, 0, 0) without label in the next free place of the blocks.
+    cf_XYZ *NewValue();
     cf_XYZ *Append(cf_XYZ *value);
-    void DeleteValues();
+    // Every value gone; the blocks stay for the values that follow.
+    void DropValues();
     cf_XYZ *At(int n) const;
 
     unsigned char changed;
@@ -72,5 +85,9 @@ private:
     double xMax, xMin, xSum, yMax, yMin, ySum, zMax, zMin, zSum;
     mutable cf_DyArr values;
     int count;
+    std::vector<std::unique_ptr<cf_XYZ[]>> blocks; // each twice the one before, up to a limit
+    size_t filling = 0;                             // the block the next value comes from
+    int usedInBlock = 0;                            // values taken from it
+    int blockRoom = 0;                              // the values it holds (0: no block yet)
     cf_XYZ emptyValue; // answered by Value on an empty group
 };

@@ -15,7 +15,7 @@ cf_DyArr::~cf_DyArr()
     delete[] slots;
 }
 
-void *&cf_DyArr::At(int i)
+void *&cf_DyArr::Grown(int i)
 {
     if (i < 0)
         i = 0;

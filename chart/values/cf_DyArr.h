@@ -13,7 +13,7 @@ public:
 
     // Slot i, growing the array first while i is not below the capacity.
     // A negative index refers to slot 0, which the chart never uses.
-    void *&At(int i);
+    void *&At(int i) { return i >= 0 && i < capacity ? slots[i] : Grown(i); }
     // Capacity becomes capacity + n (n below 1 changes nothing).
     void Grow(int n);
     // Enlarges to n slots, keeping the old ones; a smaller n changes nothing.
@@ -21,6 +21,9 @@ public:
     int Capacity() const { return capacity; }
 
 private:
+    // At for an index outside the slots.
+    void *&Grown(int i);
+
     void **slots;
     int capacity;
 };

@@ -140,8 +140,9 @@ private:
     void RaiseScale(const QVResult *result);
     // Every trial's scale raised; the working arrays end with the last one.
     void RaiseScaleOverAll(const std::vector<const QVResult *> &trials);
-    // Series k (the series number) of the trial, computed and styled.
-    void AddSeries(const QVResult *result);
+    // Series k (the series number) of the trial, styled, and computed
+    // unless the working arrays hold its traces already (computed).
+    void AddSeries(const QVResult *result, bool computed);
     // The overlay legend entry of a results row for series k, in the
     // series' colour; the series number then goes up by one.
     void AddLegendEntry(int row);

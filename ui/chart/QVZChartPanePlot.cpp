@@ -61,11 +61,14 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
         selection = resultsView->Selection();
 
     const QVResult *result = nullptr;
+    // Whether the working arrays hold the result's traces already.
+    bool computed = true;
     if (overlay) {
         std::vector<const QVResult *> overlaid;
         OverlayResults(overlaid);
         RaiseScaleOverAll(overlaid);
         result = results->MatchingAt(selection.y, resultsView);
+        computed = !overlaid.empty() && overlaid.back() == result;
     } else {
         result = results->MatchingAt(selection.y, resultsView);
         if (result)
@@ -77,7 +80,7 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
         return;
     }
     if (redraw) {
-        AddSeries(result);
+        AddSeries(result, computed);
         SetupScales();
         if (overlay)
             AddLegendEntry(selection.y);
@@ -94,10 +97,11 @@ void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials
         ComputeTraces(trials.back(), true);
 }
 
-void QVZChartPane::AddSeries(const QVResult *result)
+void QVZChartPane::AddSeries(const QVResult *result, bool computed)
 {
     SetSeriesStyle(result, series);
-    ComputeTraces(result, false);
+    if (!computed)
+        ComputeTraces(result, false);
     AddSeriesData(control, series);
 }
 
@@ -191,7 +195,7 @@ void QVZChartPane::PlotOverlay()
         }
     RaiseScaleOverAll(shown);
     for (size_t i = 0; i < shown.size(); ++i) {
-        AddSeries(shown[i]);
+        AddSeries(shown[i], shown.size() == 1);
         AddLegendEntry(rows[i]);
     }
     if (shown.empty()) {

@@ -32,6 +32,23 @@ constexpr int kKindMarker = 4;
 
 bool Inside(double t, const QVZChartSettings &s) { return s.minX <= t && t <= s.maxX; }
 
+// The monochrome half of the chart's background colour.
+constexpr ZafInt8 kBackgroundMono = -2;
+
+// Every change of a window object's colours redraws it whole (a second
+// invalidation on top of the plot's own): the control takes the colour only
+// when it holds another one.
+void SetBackground(ZafChartControl &control, ZafInt8 colour)
+{
+    const ZafPaletteData *palette = control.PaletteData();
+    if (palette) {
+        const ZafPaletteStruct entry = palette->GetPalette(ZAF_PT_BACKGROUND, 0);
+        if (entry.colorBackground == colour && entry.monoBackground == kBackgroundMono)
+            return;
+    }
+    control.SetBackgroundColor(colour, kBackgroundMono);
+}
+
 } // namespace
 
 int QVZChartPlotter::OverlayColour(int k)
@@ -183,7 +200,7 @@ void QVZChartPlotter::SetupFrame(const KRNode *registry, int fontNumber)
             control.TextAttribs(item)->SetFontSpec(font);
     }
     const int back = PaletteOf(KRIntOr(registry, kKeyChartBackColor, 1), 15);
-    control.SetBackgroundColor(static_cast<ZafInt8>(back), -2);
+    SetBackground(control, static_cast<ZafInt8>(back));
     const int face = PaletteOf(KRIntOr(registry, kKeyChartFaceColor, 1), 15);
     control.Engine()->SetFaceColor(bf_Color(static_cast<unsigned char>(face)));
     control.SetMargins(KRFloatOr(registry, kKeyChartMarginTop, 8), KRFloatOr(registry, kKeyChartMarginBottom, 12),

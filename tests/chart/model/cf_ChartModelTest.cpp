@@ -266,6 +266,37 @@ TEST(cf_ChartModel, ResetStartsAgainFromGroupOne)
     EXPECT_DOUBLE_EQ(m.CurrentGroup()->Value(1)->X(), 0);
 }
 
+TEST(cf_ChartModel, GroupsAfterAResetLookLikeTheGroupsOfANewModel)
+{
+    cf_ChartModel used(nullptr, 2);
+    for (int n = 1; n <= 3; ++n) {
+        cf_DataGroup *group = used.SelectGroup(n);
+        group->SetName(L"old");
+        group->DispAttribs().SetLineWidth(4);
+        group->DispAttribs().SetLineStyle(1);
+        group->DispAttribs().SetFillColor(bf_Color(3));
+        group->TextAttribs().SetTextColor(bf_Color(5));
+        for (int i = 0; i < 100; ++i)
+            used.AddValue(i, L"x", L"y");
+    }
+    used.Reset();
+    cf_ChartModel fresh(nullptr, 2);
+    for (int n = 1; n <= 3; ++n) {
+        cf_DataGroup &again = *used.SelectGroup(n);
+        cf_DataGroup &made = *fresh.SelectGroup(n);
+        EXPECT_EQ(again.Count(), 0) << n;
+        EXPECT_TRUE(again.Name() == L"") << n;
+        EXPECT_EQ(again.DispAttribs().LineWidth(), made.DispAttribs().LineWidth()) << n;
+        EXPECT_EQ(again.DispAttribs().LineStyle(), made.DispAttribs().LineStyle()) << n;
+        EXPECT_EQ(again.DispAttribs().FillColor().Index(), made.DispAttribs().FillColor().Index()) << n;
+        EXPECT_EQ(again.DispAttribs().MarkPointsA(), made.DispAttribs().MarkPointsA()) << n;
+        EXPECT_EQ(again.TextAttribs().TextColor().Index(), made.TextAttribs().TextColor().Index()) << n;
+    }
+    used.AddValue(5);
+    EXPECT_DOUBLE_EQ(used.CurrentGroup()->Value(1)->Y(), 5);
+    EXPECT_FALSE(used.CurrentGroup()->Value(1)->HasLabel());
+}
+
 TEST(cf_ChartModel, NotifyDoesNothingWithoutAnEngineAndDrivesOneWhenSet)
 {
     cf_ChartModel m(nullptr, 2);

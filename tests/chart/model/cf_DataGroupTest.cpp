@@ -93,3 +93,32 @@ TEST(cf_DataGroup, AssignmentCopiesValuesButKeepsOwnTextAttributes)
     EXPECT_EQ(target.TextAttribs().TextColor().Index(), 0);
     EXPECT_DOUBLE_EQ(target.XMax(), 1);
 }
+
+TEST(cf_DataGroup, ValuesAddedAfterAClearCarryNothingOfTheValuesBefore)
+{
+    cf_DataGroup g;
+    for (int i = 1; i <= 5000; ++i) {
+        cf_XYZ *value = g.AddValue(i, i, i);
+        value->SetLabel(L"old");
+        value->SetFlag(0);
+    }
+    cf_XYZ *kept = g.Value(1);
+    g.Clear();
+    for (int i = 1; i <= 6000; ++i)
+        g.AddValue(-i, 2 * i, 0);
+    g.AddValue(cf_XYZ(7, 8, 9))->SetLabel(L"copied");
+    ASSERT_EQ(g.Count(), 6001);
+    for (int n = 1; n <= 6000; ++n) {
+        const cf_XYZ *value = g.Value(n);
+        ASSERT_TRUE(value->X() == -n && value->Y() == 2 * n && value->Z() == 0) << n;
+        ASSERT_FALSE(value->HasLabel() || value->Label()) << n;
+        ASSERT_EQ(value->Flag(), 1) << n;
+    }
+    EXPECT_TRUE(*g.Value(6001)->Label() == L"copied");
+    EXPECT_DOUBLE_EQ(g.XMin(), -6000);
+    EXPECT_DOUBLE_EQ(g.YMax(), 12000);
+    EXPECT_DOUBLE_EQ(g.ZMax(), 9);
+    // A value keeps its place while the group grows.
+    EXPECT_EQ(g.Value(1), kept);
+    EXPECT_DOUBLE_EQ(kept->X(), -1);
+}

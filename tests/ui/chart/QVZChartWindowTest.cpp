@@ -128,3 +128,29 @@ TEST_F(ChartWindow, TheSetLineStaysOffOverOverlayTrialsWithDifferentSetTimes)
     EXPECT_TRUE(Bool(kKeyChartLineSet));
     EXPECT_EQ(boxes.size(), 1u);
 }
+
+// A plot sets the frame's colours from the settings each time: only a
+// colour that changed may redraw the chart (a second redraw on top of the
+// plot's own), and such a change is shown.
+TEST_F(ChartWindow, TheFrameRedrawsTheChartOnlyWhenItsBackgroundColourChanged)
+{
+    AddTrial(1520, 153, 1500, 800);
+    QVZChartWindow *window = MakeWindow();
+    Select(0);
+    window->Update(KPoint(-1, -1));
+    Pump(200);
+    HWND chart = static_cast<HWND>(window->Pane()->Control()->OSWindow());
+    ASSERT_NE(chart, nullptr);
+    const COLORREF white = ZafDisplay::Shared()->ColorValue(15);
+    EXPECT_EQ(PixelOf(chart, 2, 2), white);
+
+    ValidateRect(chart, nullptr);
+    window->Pane()->SetupFrame();
+    EXPECT_FALSE(GetUpdateRect(chart, nullptr, FALSE)) << "the same colours redrew the chart";
+
+    SetInt(kKeyChartBackColor, 4); // blue
+    window->Pane()->SetupFrame();
+    EXPECT_TRUE(GetUpdateRect(chart, nullptr, FALSE)) << "a new background colour left the chart as it was";
+    Pump(200);
+    EXPECT_EQ(PixelOf(chart, 2, 2), ZafDisplay::Shared()->ColorValue(9));
+}
