@@ -1,12 +1,10 @@
 #include "framework/core/display/ZafDisplay.h"
-#include "framework/core/base/ZafSharedSlot.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace {
 
-ZafSharedSlot<ZafDisplay> sharedDisplay;
 
 // The size of one unit of a coordinate type in pixels, as a fraction.
 struct UnitSize
@@ -71,23 +69,13 @@ ZafDisplay::ZafDisplay()
 
 ZafDisplay::~ZafDisplay()
 {
-    sharedDisplay.Forget(this);
-}
-
-ZafDisplay *ZafDisplay::Shared()
-{
-    return sharedDisplay.Get();
-}
-
-ZafDisplay *ZafDisplay::SetShared(ZafDisplay *display)
-{
-    return sharedDisplay.Set(display);
+    ForgetShared(this);
 }
 
 ZafDisplay &ZafDisplay::SharedOrDefault()
 {
     static ZafDisplay defaultDisplay;
-    ZafDisplay *shared = sharedDisplay.Get();
+    ZafDisplay *shared = Shared();
     return shared ? *shared : defaultDisplay;
 }
 
