@@ -336,6 +336,11 @@ protected:
     ZafRegionStruct lastRegion;
 
 private:
+    // The region converted to pixels of the object (null: this one), then
+    // both corners moved by convertPosition.
+    void ConvertOSRegion(ZafWindowObject *object, ZafRegionStruct &convert,
+                         void (ZafWindowObject::*convertPosition)(ZafWindowObject *, int &, int &) const) const;
+
     // One handler per framework event of Event and per raw message of
     // OSEvent (Windows half); each answers what Event or OSEvent answers.
     ZafEventType SettleEvent(const ZafEventStruct &event);
