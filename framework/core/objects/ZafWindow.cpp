@@ -92,17 +92,7 @@ ZafWindowObject *ZafWindow::Add(ZafWindowObject *object, ZafWindowObject *positi
     if (!object || object->Parent() || object == this)
         return object;
     const bool support = object->UseParentFrameHandle();
-    ZafList &list = support ? supportList : static_cast<ZafList &>(*this);
-    if (position && list.Contains(position))
-        list.AddBefore(object, position);
-    else
-        list.Add(object);
-    const bool hadFocus = object->Focus();
-    const bool wasSelected = object->Selected();
-    object->SetFocus(false);
-    object->SetSelected(false);
-    object->SetParent(this);
-
+    const EnteredState state = EnterList(support ? supportList : static_cast<ZafList &>(*this), object, position);
     if (Registered())
     {
         if (!support)
@@ -118,16 +108,34 @@ ZafWindowObject *ZafWindow::Add(ZafWindowObject *object, ZafWindowObject *positi
             RelayoutFrame();
         }
     }
-    if (hadFocus)
+    SettleEntered(object, state, !support);
+    return object;
+}
+
+ZafWindow::EnteredState ZafWindow::EnterList(ZafList &list, ZafWindowObject *object, ZafWindowObject *position)
+{
+    if (position && list.Contains(position))
+        list.AddBefore(object, position);
+    else
+        list.Add(object);
+    const EnteredState state = { object->Focus(), object->Selected() };
+    object->SetFocus(false);
+    object->SetSelected(false);
+    object->SetParent(this);
+    return state;
+}
+
+void ZafWindow::SettleEntered(ZafWindowObject *object, EnteredState state, bool mayBeCurrent)
+{
+    if (state.hadFocus)
     {
-        if (!focus && !support)
+        if (!focus && mayBeCurrent)
             SetCurrent(object);
         else
             object->SetFocus(true);
     }
-    if (wasSelected)
+    if (state.wasSelected)
         object->SetSelected(true);
-    return object;
 }
 
 ZafWindowObject *ZafWindow::Subtract(ZafWindowObject *object)
