@@ -34,11 +34,6 @@ ZafAttachment::ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persist
         SplitEdgeFlagWord(flags, side, stretch, opposite);
 }
 
-ZafElement *ZafAttachment::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafAttachment(name, persistence);
-}
-
 ZafWindowObject *ZafAttachment::SetReference(ZafWindowObject *value)
 {
     reference = value;

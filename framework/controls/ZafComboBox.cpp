@@ -341,11 +341,6 @@ ZafEventType ZafComboBox::TakeDrop(ZafWindowObject *source, ZafEventType code)
 // After the window's record, in the same record file: u16 flags (bit 0
 // view-only). The list is stored as a window of its own named "list".
 
-ZafElement *ZafComboBox::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafComboBox(name, persistence);
-}
-
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafComboBox(name, persistence, std::make_shared<bool>(false))
 {

@@ -29,11 +29,6 @@ ZafDimensionConstraint::ZafDimensionConstraint(const ZafIChar *name, ZafObjectPe
     type = flags >> 12;
 }
 
-ZafElement *ZafDimensionConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafDimensionConstraint(name, persistence);
-}
-
 ZafEventType ZafDimensionConstraint::Event(const ZafEventStruct &event)
 {
     if (event.type != ZAF_EV_COMPUTE_REGION)

@@ -74,11 +74,6 @@ ZafMaximizeButton::ZafMaximizeButton()
 {
 }
 
-ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
-{
-    return new ZafMaximizeButton;
-}
-
 ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 {
     return SetSizeCommand(command, ZAF_EV_MAXIMIZE, ZAF_EV_MDI_MAXIMIZE);
@@ -87,11 +82,6 @@ ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 ZafMinimizeButton::ZafMinimizeButton()
     : ZafFrameButton(-3, L"ZAF_NUMID_MINIMIZE", true, true, ZAF_EV_MINIMIZE)
 {
-}
-
-ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
-{
-    return new ZafMinimizeButton;
 }
 
 ZafInt32 ZafMinimizeButton::SetValue(ZafInt32 command)
@@ -114,11 +104,6 @@ void ZafSystemButton::SetUp()
     systemMenu.SetDestroyable(false);
     systemMenu.SetNumberID(-12);
     systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
-}
-
-ZafElement *ZafSystemButton::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafSystemButton(name, persistence);
 }
 
 void ZafSystemButton::Write(ZafObjectPersistence &persistence)

@@ -41,11 +41,6 @@ ZafPopUpMenu::~ZafPopUpMenu()
     Unregister();
 }
 
-ZafElement *ZafPopUpMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPopUpMenu(name, persistence);
-}
-
 void ZafPopUpMenu::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);

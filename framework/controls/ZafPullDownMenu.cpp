@@ -64,11 +64,6 @@ ZafPullDownMenu::~ZafPullDownMenu()
         Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
 }
 
-ZafElement *ZafPullDownMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPullDownMenu(name, persistence);
-}
-
 void ZafPullDownMenu::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);

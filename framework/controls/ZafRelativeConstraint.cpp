@@ -35,11 +35,6 @@ ZafRelativeConstraint::ZafRelativeConstraint(const ZafIChar *name, ZafObjectPers
     center = flags & centerBit;
 }
 
-ZafElement *ZafRelativeConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafRelativeConstraint(name, persistence);
-}
-
 ZafEventType ZafRelativeConstraint::Event(const ZafEventStruct &event)
 {
     if (event.type != ZAF_EV_COMPUTE_REGION)

@@ -159,11 +159,6 @@ ZafEventType ZafToolBar::Event(const ZafEventStruct &event)
 
 // ---- Storage --------------------------------------------------------------------
 
-ZafElement *ZafToolBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafToolBar(name, persistence);
-}
-
 void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
 {
     // The window's record is written and its file still open: the bar's own
