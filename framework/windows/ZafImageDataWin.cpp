@@ -1,7 +1,7 @@
-// The Windows half of the image data objects: releasing the OS handles that
-// the display made from their descriptions.
+// The Windows half of the image descriptions: releasing the OS handles that
+// the display made from them (for the display and the image data objects).
 
-#include "framework/core/data/ZafImageData.h"
+#include "framework/core/data/ZafImageStruct.h"
 
 #include <windows.h>
 

@@ -12,12 +12,6 @@
 
 class ZafObjectPersistence;
 
-// Windows half: deletes a description's OS handles unless they are static,
-// then clears them.
-void ZafDestroyOSHandles(ZafBitmapStruct &bitmap);
-void ZafDestroyOSHandles(ZafIconStruct &icon);
-void ZafDestroyOSHandles(ZafMouseStruct &mouse);
-
 // What the three share: the description (Struct) they own under the rules
 // above, and its storage form, written under Derived's class name and id.
 template <class Derived, class Struct>
