@@ -3,7 +3,6 @@
 #include "framework/controls/ZafPullDownItem.h"
 #include "framework/controls/ZafPullDownMenu.h"
 
-#include "framework/controls/ZafSubMenuItem.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/storage/ZafStorage.h"
 
@@ -128,34 +127,4 @@ void ZafPullDownItem::Construct()
 ZafPullDownItem::~ZafPullDownItem()
 {
     osWindow = nullptr;   // the bar's menu handle, never a window
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByNumberID(ZafNumberID id)
-{
-    return ZafSubMenuByNumberID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByStringID(const ZafIChar *id)
-{
-    return ZafSubMenuByStringID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByText(const char *text)
-{
-    return ZafSubMenuByText(*this, text);
-}
-
-ZafWindowObject *ZafPullDownItem::FocusObject() const
-{
-    return ZafSubMenuFocusObject(*this, focus, subMenu);
-}
-
-ZafWindowObject *ZafPullDownItem::Add(ZafWindowObject *object, ZafWindowObject *position)
-{
-    return ZafSubMenuAdd(*this, subMenu, object, position);
-}
-
-ZafWindowObject *ZafPullDownItem::Subtract(ZafWindowObject *object)
-{
-    return ZafSubMenuSubtract(*this, subMenu, object);
 }
