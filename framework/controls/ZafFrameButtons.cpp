@@ -5,8 +5,6 @@
 
 #include "framework/core/storage/ZafStorage.h"
 
-#include <cwchar>
-
 // ---- Shared -----------------------------------------------------------------
 
 ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocked, bool sends, ZafInt32 command)
@@ -158,14 +156,10 @@ ZafWindowObject *ZafSystemButton::AddMenuItem(ZafWindowObject *item, ZafWindowOb
 
 ZafWindowObject *ZafSystemButton::GetObjectByNumberID(ZafNumberID id)
 {
-    if (numberID == id)
-        return this;
-    return systemMenu.GetObjectByNumberID(id);
+    return ZafMenuOwnerByNumberID(*this, systemMenu, id);
 }
 
 ZafWindowObject *ZafSystemButton::GetObjectByStringID(const ZafIChar *id)
 {
-    if (id && stringID && std::wcscmp(id, stringID) == 0)
-        return this;
-    return systemMenu.GetObjectByStringID(id);
+    return ZafMenuOwnerByStringID(*this, systemMenu, id);
 }

@@ -3,20 +3,14 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/windows/ZafOSText.h"
 
-#include <cwchar>
-
 ZafWindowObject *ZafMenuEntryButton::GetObjectByNumberID(ZafNumberID id)
 {
-    if (numberID == id)
-        return this;
-    return subMenu.GetObjectByNumberID(id);
+    return ZafMenuOwnerByNumberID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafMenuEntryButton::GetObjectByStringID(const ZafIChar *id)
 {
-    if (id && stringID && std::wcscmp(id, stringID) == 0)
-        return this;
-    return subMenu.GetObjectByStringID(id);
+    return ZafMenuOwnerByStringID(*this, subMenu, id);
 }
 
 ZafWindowObject *ZafMenuEntryButton::GetObjectByText(const char *text)
