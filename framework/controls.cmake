@@ -44,7 +44,7 @@ list(APPEND FRAMEWORK_SOURCES
     controls/ZafPopUpItem.cpp
     windows/ZafPopUpItemOS.cpp
     controls/ZafPullDownMenu.cpp
-    controls/ZafSubMenuItem.cpp
+    controls/ZafMenuEntryButton.cpp
     windows/ZafPullDownMenuOS.cpp
     controls/ZafMenuStorage.cpp
     controls/ZafMenuItemStorage.cpp

@@ -11,6 +11,7 @@ list(APPEND FRAMEWORK_SOURCES
     core/text/ZafStringConversions.cpp
     core/text/ZafNumberConventions.cpp
     core/text/ZafFormatData.cpp
+    core/data/ZafNumberValueData.cpp
     core/data/ZafIntegerData.cpp
     core/data/ZafRealData.cpp
     core/data/ZafScrollData.cpp

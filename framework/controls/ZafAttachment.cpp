@@ -23,20 +23,11 @@ ZafAttachment::ZafAttachment(const ZafAttachment &copy)
 ZafAttachment::ZafAttachment(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafConstraint(name, persistence)
 {
-    ZafFile *file = TakeFile();
-    if (!file || error)
-        return;
-    ZafUInt16 flags = 0;
-    file->ReadInt16(referenceNumberID);
-    file->ReadInt32(offset);
-    file->ReadUInt16(flags);
-    if (ReadSucceeded(*file))
-        SplitEdgeFlagWord(flags, side, stretch, opposite);
-}
-
-ZafElement *ZafAttachment::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafAttachment(name, persistence);
+    auto fields = [this](ZafFile &file) {
+        file.ReadInt16(referenceNumberID);
+        file.ReadInt32(offset);
+    };
+    ReadOwnRecord(fields, [this](ZafUInt16 flags) { SplitEdgeFlagWord(flags, side, stretch, opposite); });
 }
 
 ZafWindowObject *ZafAttachment::SetReference(ZafWindowObject *value)

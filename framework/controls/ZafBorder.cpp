@@ -17,11 +17,6 @@ ZafBorder::ZafBorder() : ZafWindowObject(0, 0, 0, 0)
     SetStringID(ZAF_STRID_BORDER);
 }
 
-ZafElement *ZafBorder::New(const ZafIChar *, ZafObjectPersistence &)
-{
-    return new ZafBorder;
-}
-
 void ZafBorder::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);

@@ -13,6 +13,8 @@ class ZafBorder : public ZafWindowObject
 public:
     ZafBorder();
     ZafBorder(const ZafBorder &copy) : ZafWindowObject(copy) { }
+    // A border stores nothing of its own: the entry gives a fresh one.
+    ZafBorder(const ZafIChar *, ZafObjectPersistence &) : ZafBorder() { }
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafWindowObject, ZAF_ID_BORDER, L"ZafBorder")
 

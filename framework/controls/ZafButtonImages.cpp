@@ -55,13 +55,7 @@ void Paint(ZafInt8 *image, const Span (&spans)[count], int from, int to)
 
 void ReleaseImages(bool release)
 {
-    if (!release)
-        return;
-    for (ZafBitmapData *&image : images)
-    {
-        delete image;
-        image = nullptr;
-    }
+    ZafReleaseTable(release, images);
 }
 
 } // namespace

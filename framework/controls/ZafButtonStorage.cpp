@@ -34,11 +34,6 @@ const ZafIChar *DataName(ZafData *data, const ZafWindowObject &owner, const wcha
 
 } // namespace
 
-ZafElement *ZafButton::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafButton(name, persistence);
-}
-
 ZafButton::ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafButton(name, persistence, RecordExtensionReader())
 {

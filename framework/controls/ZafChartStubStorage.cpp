@@ -14,11 +14,6 @@ enum : ZafUInt16 { flagFirst = 0x0001, flagSecond = 0x0002 };
 
 } // namespace
 
-ZafElement *ZafChartStub::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafChartStub(name, persistence);
-}
-
 void ZafChartStub::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);

@@ -187,25 +187,26 @@ bool ZafComboBox::SetSelectionChanged(bool value)
     return answer;
 }
 
+bool ZafComboBox::SetDragFlag(bool value, bool (ZafWindowObject::*setter)(bool), bool &own)
+{
+    bool answer = FirstChild() ? (FirstChild()->*setter)(value) : (own = value);
+    (list->*setter)(answer);
+    return answer;
+}
+
 bool ZafComboBox::SetDragCtrl(bool value)
 {
-    bool answer = FirstChild() ? FirstChild()->SetDragCtrl(value) : (dragCtrl = value);
-    list->SetDragCtrl(answer);
-    return answer;
+    return SetDragFlag(value, &ZafWindowObject::SetDragCtrl, dragCtrl);
 }
 
 bool ZafComboBox::SetDragCtrlShift(bool value)
 {
-    bool answer = FirstChild() ? FirstChild()->SetDragCtrlShift(value) : (dragCtrlShift = value);
-    list->SetDragCtrlShift(answer);
-    return answer;
+    return SetDragFlag(value, &ZafWindowObject::SetDragCtrlShift, dragCtrlShift);
 }
 
 bool ZafComboBox::SetDragShift(bool value)
 {
-    bool answer = FirstChild() ? FirstChild()->SetDragShift(value) : (dragShift = value);
-    list->SetDragShift(answer);
-    return answer;
+    return SetDragFlag(value, &ZafWindowObject::SetDragShift, dragShift);
 }
 
 bool ZafComboBox::SetFocusBlocked(bool value)
@@ -339,11 +340,6 @@ ZafEventType ZafComboBox::TakeDrop(ZafWindowObject *source, ZafEventType code)
 // ---- Storage -----------------------------------------------------------------------------
 // After the window's record, in the same record file: u16 flags (bit 0
 // view-only). The list is stored as a window of its own named "list".
-
-ZafElement *ZafComboBox::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafComboBox(name, persistence);
-}
 
 ZafComboBox::ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafComboBox(name, persistence, std::make_shared<bool>(false))

@@ -135,4 +135,7 @@ protected:
 
 private:
     ZafComboBox(const ZafIChar *name, ZafObjectPersistence &persistence, std::shared_ptr<bool> storedViewOnly);
+    // A drag flag set through setter on the first child (else into own),
+    // then copied to the list; answers the flag in force.
+    bool SetDragFlag(bool value, bool (ZafWindowObject::*setter)(bool), bool &own);
 };

@@ -152,6 +152,19 @@ bool ZafConstraint::ReadSucceeded(const ZafFile &in)
     return !in.Error();
 }
 
+void ZafConstraint::ReadOwnRecord(const std::function<void(ZafFile &)> &readFields,
+                                  const std::function<void(ZafUInt16)> &applyFlags)
+{
+    ZafFile *in = TakeFile();
+    if (!in || error)
+        return;
+    readFields(*in);
+    ZafUInt16 flags = 0;
+    in->ReadUInt16(flags);
+    if (ReadSucceeded(*in))
+        applyFlags(flags);
+}
+
 namespace {
 
 constexpr ZafUInt16 stretchBit = 0x0001;

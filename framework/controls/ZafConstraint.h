@@ -16,6 +16,8 @@
 #include "framework/core/events/ZafEventStruct.h"
 #include "framework/core/storage/ZafObjectPersistence.h"
 
+#include <functional>
+
 class ZafWindowObject;
 class ZafGeometryManager;
 class ZafFile;
@@ -77,6 +79,11 @@ protected:
     // Ends a persistent constructor's reading: a read error goes to error;
     // true when the fields read are sound.
     bool ReadSucceeded(const ZafFile &file);
+    // A persistent constructor's own part of the record: readFields reads
+    // the fields, then the u16 flag word goes to applyFlags when all was
+    // read soundly (nothing happens without the file or after an error).
+    void ReadOwnRecord(const std::function<void(ZafFile &)> &readFields,
+                       const std::function<void(ZafUInt16)> &applyFlags);
 
     // The flag word of the edge constraints: the side (0 left, 1 top, 2 right,
     // 3 bottom) in the top four bits, stretch in bit 0, opposite in bit 1 and

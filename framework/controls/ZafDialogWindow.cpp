@@ -25,11 +25,6 @@ ZafDialogWindow::ZafDialogWindow(const ZafIChar *name, ZafObjectPersistence &per
     ZafPopObjectLevel(*this, persistence);
 }
 
-ZafElement *ZafDialogWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafDialogWindow(name, persistence);
-}
-
 void ZafDialogWindow::Write(ZafObjectPersistence &persistence)
 {
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });

@@ -15,23 +15,11 @@ ZafDimensionConstraint::ZafDimensionConstraint(ZafWindowObject *newObject, int n
 ZafDimensionConstraint::ZafDimensionConstraint(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafConstraint(name, persistence)
 {
-    ZafFile *file = TakeFile();
-    if (!file || error)
-        return;
-    ZafUInt16 flags = 0;
-    file->ReadInt32(maximum);
-    file->ReadInt32(minimum);
-    file->ReadUInt16(flags);
-    if (file->Error()) {
-        error = file->Error();
-        return;
-    }
-    type = flags >> 12;
-}
-
-ZafElement *ZafDimensionConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafDimensionConstraint(name, persistence);
+    auto fields = [this](ZafFile &file) {
+        file.ReadInt32(maximum);
+        file.ReadInt32(minimum);
+    };
+    ReadOwnRecord(fields, [this](ZafUInt16 flags) { type = flags >> 12; });
 }
 
 ZafEventType ZafDimensionConstraint::Event(const ZafEventStruct &event)

@@ -5,8 +5,6 @@
 
 #include "framework/core/storage/ZafStorage.h"
 
-#include <cwchar>
-
 // ---- Shared -----------------------------------------------------------------
 
 ZafFrameButton::ZafFrameButton(ZafNumberID id, const ZafIChar *name, bool blocked, bool sends, ZafInt32 command)
@@ -74,11 +72,6 @@ ZafMaximizeButton::ZafMaximizeButton()
 {
 }
 
-ZafElement *ZafMaximizeButton::New(const ZafIChar *, ZafObjectPersistence &)
-{
-    return new ZafMaximizeButton;
-}
-
 ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 {
     return SetSizeCommand(command, ZAF_EV_MAXIMIZE, ZAF_EV_MDI_MAXIMIZE);
@@ -87,11 +80,6 @@ ZafInt32 ZafMaximizeButton::SetValue(ZafInt32 command)
 ZafMinimizeButton::ZafMinimizeButton()
     : ZafFrameButton(-3, L"ZAF_NUMID_MINIMIZE", true, true, ZAF_EV_MINIMIZE)
 {
-}
-
-ZafElement *ZafMinimizeButton::New(const ZafIChar *, ZafObjectPersistence &)
-{
-    return new ZafMinimizeButton;
 }
 
 ZafInt32 ZafMinimizeButton::SetValue(ZafInt32 command)
@@ -114,11 +102,6 @@ void ZafSystemButton::SetUp()
     systemMenu.SetDestroyable(false);
     systemMenu.SetNumberID(-12);
     systemMenu.SetStringID(L"ZAF_NUMID_SYSTEM_BUTTON_MENU");
-}
-
-ZafElement *ZafSystemButton::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafSystemButton(name, persistence);
 }
 
 void ZafSystemButton::Write(ZafObjectPersistence &persistence)
@@ -173,14 +156,10 @@ ZafWindowObject *ZafSystemButton::AddMenuItem(ZafWindowObject *item, ZafWindowOb
 
 ZafWindowObject *ZafSystemButton::GetObjectByNumberID(ZafNumberID id)
 {
-    if (numberID == id)
-        return this;
-    return systemMenu.GetObjectByNumberID(id);
+    return ZafMenuOwnerByNumberID(*this, systemMenu, id);
 }
 
 ZafWindowObject *ZafSystemButton::GetObjectByStringID(const ZafIChar *id)
 {
-    if (id && stringID && std::wcscmp(id, stringID) == 0)
-        return this;
-    return systemMenu.GetObjectByStringID(id);
+    return ZafMenuOwnerByStringID(*this, systemMenu, id);
 }

@@ -59,6 +59,8 @@ class ZafMaximizeButton : public ZafFrameButton
 public:
     ZafMaximizeButton();
     ZafMaximizeButton(const ZafMaximizeButton &copy) = default;
+    // Nothing of its own is stored: the entry gives a fresh button.
+    ZafMaximizeButton(const ZafIChar *, ZafObjectPersistence &) : ZafMaximizeButton() { }
     ~ZafMaximizeButton() override = default;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MAXIMIZE_BUTTON, L"ZafMaximizeButton")
@@ -76,6 +78,7 @@ class ZafMinimizeButton : public ZafFrameButton
 public:
     ZafMinimizeButton();
     ZafMinimizeButton(const ZafMinimizeButton &copy) = default;
+    ZafMinimizeButton(const ZafIChar *, ZafObjectPersistence &) : ZafMinimizeButton() { }
     ~ZafMinimizeButton() override = default;
 
     ZAF_CLASS_IDENTITY_MEMBERS(ZafButton, ZAF_ID_MINIMIZE_BUTTON, L"ZafMinimizeButton")

@@ -30,11 +30,6 @@ void NameConstraint(ZafConstraint *constraint, ZafObjectPersistence &persistence
 
 } // namespace
 
-ZafElement *ZafGeometryManager::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafGeometryManager(name, persistence);
-}
-
 void ZafGeometryManager::Write(ZafObjectPersistence &persistence)
 {
     const bool ownLevel = persistence.Depth() == 0;

@@ -196,11 +196,6 @@ ZafIcon *ZafWindow::MinimizeIcon() const
 
 // ---- Storage ----------------------------------------------------------------------
 
-ZafElement *ZafIcon::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafIcon(name, persistence);
-}
-
 ZafIcon::ZafIcon(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafIcon(name, persistence, std::make_shared<StoredIcon>())
 {

@@ -46,11 +46,6 @@ ZafMDIWindow::ZafMDIWindow(const ZafIChar *name, ZafObjectPersistence &persisten
     ZafPopObjectLevel(*this, persistence);
 }
 
-ZafElement *ZafMDIWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafMDIWindow(name, persistence);
-}
-
 void ZafMDIWindow::Write(ZafObjectPersistence &persistence)
 {
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafWindow::Write(persistence); });

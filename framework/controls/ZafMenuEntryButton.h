@@ -22,6 +22,22 @@ public:
     virtual void DestroyChildren() { subMenu.DestroyChildren(); }
     virtual void Destroy() { subMenu.Destroy(); }
 
+    // The entry when its number (string id) is id, else the menu's object
+    // of that id.
+    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
+    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
+    using ZafWindowObject::GetObjectByStringID;
+    // The string-id lookup with a local 8-bit text (null finds nothing named).
+    virtual ZafWindowObject *GetObjectByText(const char *text);
+    // The open menu's focus object, the menu itself while nothing in it is
+    // current, the entry when it is current, else null.
+    ZafWindowObject *FocusObject() const override;
+    // Add to / remove from the menu and answer the object. An entry on
+    // screen whose form changes (plain to drop-down or back) is unregistered
+    // first and rebuilt after, so it keeps its position in its OS menu.
+    virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
+    virtual ZafWindowObject *Subtract(ZafWindowObject *object);
+
     // Pinned settings of an entry.
     ZAF_FIXED_DRAG_AND_PARENT_SETTINGS
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = false; }

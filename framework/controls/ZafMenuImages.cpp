@@ -51,11 +51,5 @@ void ZafMenuImages::Use()
 
 void ZafMenuImages::Release(bool release)
 {
-    if (!release)
-        return;
-    for (ZafBitmapData *&image : images)
-    {
-        delete image;
-        image = nullptr;
-    }
+    ZafReleaseTable(release, images);
 }

@@ -9,11 +9,6 @@
 
 // ---- Pop-up entries ---------------------------------------------------------
 
-ZafElement *ZafPopUpItem::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPopUpItem(name, persistence);
-}
-
 void ZafPopUpItem::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
@@ -52,11 +47,6 @@ ZafPopUpItem::ZafPopUpItem(const ZafIChar *name, ZafObjectPersistence &persisten
 }
 
 // ---- Menu-bar entries -----------------------------------------------------
-
-ZafElement *ZafPullDownItem::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPullDownItem(name, persistence);
-}
 
 void ZafPullDownItem::Write(ZafObjectPersistence &persistence)
 {

@@ -21,11 +21,6 @@ const ZafIChar *const recordName = L"messageData";
 
 } // namespace
 
-ZafElement *ZafMessageWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafMessageWindow(name, persistence);
-}
-
 void ZafMessageWindow::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);

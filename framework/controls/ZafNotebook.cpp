@@ -262,11 +262,6 @@ int ZafNotebook::TabHotKeyIndex(int index) const
 // position. The pages are the stored children, each with a temporary title
 // carrying its tab text.
 
-ZafElement *ZafNotebook::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafNotebook(name, persistence);
-}
-
 ZafNotebook::ZafNotebook(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafNotebook(name, persistence, std::make_shared<Stored>())
 {

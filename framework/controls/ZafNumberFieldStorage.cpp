@@ -90,11 +90,6 @@ ZafInteger::ZafInteger(const ZafIChar *name, ZafObjectPersistence &persistence)
 {
 }
 
-ZafElement *ZafInteger::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafInteger(name, persistence);
-}
-
 // ---- ZafReal ---------------------------------------------------------------------------------
 
 ZafReal::ZafReal(int left, int top, int width, double number)
@@ -109,9 +104,4 @@ ZafReal::ZafReal(int left, int top, int width, ZafRealData *data) : ZafNumberFie
 ZafReal::ZafReal(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafNumberField(name, persistence, className, classID, className)
 {
-}
-
-ZafElement *ZafReal::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafReal(name, persistence);
 }

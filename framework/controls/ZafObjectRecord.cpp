@@ -18,32 +18,32 @@ ZafError StorageError(ZafObjectPersistence &persistence)
     return persistence.Error() ? persistence.Error() : 16;
 }
 
-} // namespace
-
-ZafError ZafWriteObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
-    ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &writer)
+// Opens the object's record in mode and hands it to use; answers the
+// storage error, else the record's.
+ZafError UseObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
+    ZafClassID classID, const ZafIChar *recordName, int mode, const std::function<void(ZafFile &)> &use)
 {
     if (!EnterObject(persistence, name, className, classID))
         return StorageError(persistence);
-    ZafFile *file = persistence.OpenFile(recordName, ZAF_PERSIST_WRITE);
+    ZafFile *file = persistence.OpenFile(recordName, mode);
     if (!file)
         return StorageError(persistence);
-    writer(*file);
+    use(*file);
     ZafError error = file->Error();
     persistence.CloseFile(file);
     return error;
 }
 
+} // namespace
+
+ZafError ZafWriteObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
+    ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &writer)
+{
+    return UseObjectRecord(persistence, name, className, classID, recordName, ZAF_PERSIST_WRITE, writer);
+}
+
 ZafError ZafReadObjectRecord(ZafObjectPersistence &persistence, const ZafIChar *name, const ZafIChar *className,
     ZafClassID classID, const ZafIChar *recordName, const std::function<void(ZafFile &)> &reader)
 {
-    if (!EnterObject(persistence, name, className, classID))
-        return StorageError(persistence);
-    ZafFile *file = persistence.OpenFile(recordName, ZAF_PERSIST_READ);
-    if (!file)
-        return StorageError(persistence);
-    reader(*file);
-    ZafError error = file->Error();
-    persistence.CloseFile(file);
-    return error;
+    return UseObjectRecord(persistence, name, className, classID, recordName, ZAF_PERSIST_READ, reader);
 }

@@ -3,7 +3,6 @@
 #include "framework/controls/ZafPopUpItem.h"
 
 #include "framework/controls/ZafMenuImages.h"
-#include "framework/controls/ZafSubMenuItem.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/text/ZafLanguageData.h"
 
@@ -117,40 +116,10 @@ int ZafPopUpItem::SetType(int type)
     return itemType;
 }
 
-ZafWindowObject *ZafPopUpItem::GetObjectByNumberID(ZafNumberID id)
-{
-    return ZafSubMenuByNumberID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPopUpItem::GetObjectByStringID(const ZafIChar *id)
-{
-    return ZafSubMenuByStringID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPopUpItem::GetObjectByText(const char *text)
-{
-    return ZafSubMenuByText(*this, text);
-}
-
-ZafWindowObject *ZafPopUpItem::FocusObject() const
-{
-    return ZafSubMenuFocusObject(*this, focus, subMenu);
-}
-
 bool ZafPopUpItem::InSystemMenu() const
 {
     for (ZafWindowObject *object = parent; object; object = object->Parent())
         if (object->IsAClassID(ZAF_ID_SYSTEM_BUTTON))
             return true;
     return false;
-}
-
-ZafWindowObject *ZafPopUpItem::Add(ZafWindowObject *object, ZafWindowObject *position)
-{
-    return ZafSubMenuAdd(*this, subMenu, object, position);
-}
-
-ZafWindowObject *ZafPopUpItem::Subtract(ZafWindowObject *object)
-{
-    return ZafSubMenuSubtract(*this, subMenu, object);
 }

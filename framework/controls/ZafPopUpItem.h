@@ -29,13 +29,6 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPopUpItem);
     void Write(ZafObjectPersistence &persistence) override;
-    // The entry, else an entry of its sub-menu.
-    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
-    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
-    using ZafWindowObject::GetObjectByStringID;
-    // The open sub-menu's focus object, the sub-menu itself while nothing in
-    // it is current, the entry when it is current, else null.
-    ZafWindowObject *FocusObject() const override;
 
     // Pinned settings of this kind of entry (the others: ZafMenuEntryButton).
     int SetHorizontalPlacement(int) override { return horizontalPlacement = 0; }
@@ -49,12 +42,6 @@ public:
 
     // Only while not registered; answers the type in force.
     virtual int SetType(int type);
-    // Adds to / removes from the sub-menu; an entry on screen switches
-    // between plain and sub-menu form.
-    virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual ZafWindowObject *Subtract(ZafWindowObject *object);
-    // The object whose string id is the local 8-bit text.
-    virtual ZafWindowObject *GetObjectByText(const char *text);
 
     int Type() const { return itemType; }
     // The command id the OS menu carries for the entry.

@@ -4,6 +4,8 @@
 #include "framework/controls/ZafPopUpItem.h"
 #include "framework/core/storage/ZafStorage.h"
 
+#include <cwchar>
+
 
 ZafPopUpMenu::ZafPopUpMenu(int left, int top) : ZafFramelessWindow(left, top, 0, 0)
 {
@@ -41,11 +43,6 @@ ZafPopUpMenu::~ZafPopUpMenu()
     Unregister();
 }
 
-ZafElement *ZafPopUpMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPopUpMenu(name, persistence);
-}
-
 void ZafPopUpMenu::Write(ZafObjectPersistence &persistence)
 {
     ZafObjectPersistence::PushLevel(persistence, className, classID);
@@ -57,4 +54,19 @@ ZafPopUpItem *ZafPopUpMenu::CurrentItem() const
 {
     ZafWindowObject *current = CurrentChild();
     return current && current->IsAClassID(ZAF_ID_POP_UP_ITEM) ? static_cast<ZafPopUpItem *>(current) : nullptr;
+}
+
+ZafWindowObject *ZafMenuOwnerByNumberID(ZafWindowObject &owner, ZafPopUpMenu &menu, ZafNumberID id)
+{
+    if (owner.NumberID() == id)
+        return &owner;
+    return menu.GetObjectByNumberID(id);
+}
+
+ZafWindowObject *ZafMenuOwnerByStringID(ZafWindowObject &owner, ZafPopUpMenu &menu, const ZafIChar *id)
+{
+    const ZafIChar *own = owner.StringID();
+    if (id && own && std::wcscmp(id, own) == 0)
+        return &owner;
+    return menu.GetObjectByStringID(id);
 }

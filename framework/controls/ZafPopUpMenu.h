@@ -60,3 +60,9 @@ protected:
 
     bool createdMenu = false;       // the handle came from CreatePopupMenu
 };
+
+// The lookups of a button that carries a menu (the menu entries, the system
+// button): the button itself when its number (string id) is id, else the
+// menu's object of that id.
+ZafWindowObject *ZafMenuOwnerByNumberID(ZafWindowObject &owner, ZafPopUpMenu &menu, ZafNumberID id);
+ZafWindowObject *ZafMenuOwnerByStringID(ZafWindowObject &owner, ZafPopUpMenu &menu, const ZafIChar *id);

@@ -10,11 +10,6 @@
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/storage/ZafStorage.h"
 
-ZafElement *ZafPrompt::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPrompt(name, persistence);
-}
-
 void ZafPrompt::Write(ZafObjectPersistence &persistence)
 {
     // The record keeps the region the caller asked for, not the fitted one.

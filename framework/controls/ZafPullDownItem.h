@@ -25,10 +25,6 @@ public:
     ZafEventType OSEvent(const ZafEventStruct &event) override;     // Windows half
     ZAF_PERSISTENT_CLASS(ZafWindowObject, ZafPullDownItem);
     void Write(ZafObjectPersistence &persistence) override;
-    ZafWindowObject *GetObjectByNumberID(ZafNumberID id) override;
-    ZafWindowObject *GetObjectByStringID(const ZafIChar *id) override;
-    using ZafWindowObject::GetObjectByStringID;
-    ZafWindowObject *FocusObject() const override;
 
     // Pinned settings of this kind of entry (the others: ZafMenuEntryButton).
     bool SetSelected(bool) override { return selected = false; }
@@ -42,11 +38,6 @@ public:
     void OSRegisterObject() override;                                // Windows half
     ZafEventType UpdateOSListItem() override;                        // Windows half
 
-    // Adds to / removes from the pop-up menu; an entry on screen switches
-    // between plain and drop-down form and keeps its position.
-    virtual ZafWindowObject *Add(ZafWindowObject *object, ZafWindowObject *position = nullptr);
-    virtual ZafWindowObject *Subtract(ZafWindowObject *object);
-    virtual ZafWindowObject *GetObjectByText(const char *text);
 
     ZafUInt32 CommandID() const;
     // The entry's position in the bar's OS menu.

@@ -3,7 +3,6 @@
 #include "framework/controls/ZafPullDownItem.h"
 #include "framework/controls/ZafPullDownMenu.h"
 
-#include "framework/controls/ZafSubMenuItem.h"
 #include "framework/core/data/ZafStringData.h"
 #include "framework/core/storage/ZafStorage.h"
 
@@ -62,11 +61,6 @@ ZafPullDownMenu::~ZafPullDownMenu()
     // The menu handle is released through the bar's own handling only.
     if (Registered())
         Event(ZafEventStruct(ZAF_EV_UNREGISTER, 0));
-}
-
-ZafElement *ZafPullDownMenu::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafPullDownMenu(name, persistence);
 }
 
 void ZafPullDownMenu::Write(ZafObjectPersistence &persistence)
@@ -133,34 +127,4 @@ void ZafPullDownItem::Construct()
 ZafPullDownItem::~ZafPullDownItem()
 {
     osWindow = nullptr;   // the bar's menu handle, never a window
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByNumberID(ZafNumberID id)
-{
-    return ZafSubMenuByNumberID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByStringID(const ZafIChar *id)
-{
-    return ZafSubMenuByStringID(*this, subMenu, id);
-}
-
-ZafWindowObject *ZafPullDownItem::GetObjectByText(const char *text)
-{
-    return ZafSubMenuByText(*this, text);
-}
-
-ZafWindowObject *ZafPullDownItem::FocusObject() const
-{
-    return ZafSubMenuFocusObject(*this, focus, subMenu);
-}
-
-ZafWindowObject *ZafPullDownItem::Add(ZafWindowObject *object, ZafWindowObject *position)
-{
-    return ZafSubMenuAdd(*this, subMenu, object, position);
-}
-
-ZafWindowObject *ZafPullDownItem::Subtract(ZafWindowObject *object)
-{
-    return ZafSubMenuSubtract(*this, subMenu, object);
 }

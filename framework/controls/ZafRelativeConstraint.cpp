@@ -23,21 +23,10 @@ ZafRelativeConstraint::ZafRelativeConstraint(ZafWindowObject *newObject, int new
 ZafRelativeConstraint::ZafRelativeConstraint(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafConstraint(name, persistence)
 {
-    ZafFile *file = TakeFile();
-    if (!file || error)
-        return;
-    ZafUInt16 flags = 0;
-    file->ReadInt32(percent);
-    file->ReadUInt16(flags);
-    if (!ReadSucceeded(*file))
-        return;
-    SplitEdgeFlagWord(flags, side, stretch, opposite);
-    center = flags & centerBit;
-}
-
-ZafElement *ZafRelativeConstraint::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafRelativeConstraint(name, persistence);
+    ReadOwnRecord([this](ZafFile &file) { file.ReadInt32(percent); }, [this](ZafUInt16 flags) {
+        SplitEdgeFlagWord(flags, side, stretch, opposite);
+        center = flags & centerBit;
+    });
 }
 
 ZafEventType ZafRelativeConstraint::Event(const ZafEventStruct &event)

@@ -225,11 +225,6 @@ void ZafScrollBar::StoreCurrent(int value)
 // automatic size), u16 scroll type (low four bits), the name of the scroll
 // data, which is stored beside the record under that name.
 
-ZafElement *ZafScrollBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafScrollBar(name, persistence);
-}
-
 ZafScrollBar::ZafScrollBar(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafScrollBar(name, persistence, std::make_shared<Stored>())
 {

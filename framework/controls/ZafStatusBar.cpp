@@ -44,11 +44,6 @@ void ZafStatusBar::Adopt(ZafWindowObject *object)
     object->SetBorderByParent(true);
 }
 
-ZafElement *ZafStatusBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafStatusBar(name, persistence);
-}
-
 ZafWindowObject *ZafStatusBar::Add(ZafWindowObject *object, ZafWindowObject *position)
 {
     if (object && !object->Parent())

@@ -21,11 +21,6 @@ enum : ZafUInt16 {
 
 } // namespace
 
-ZafElement *ZafString::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafString(name, persistence);
-}
-
 void ZafString::Write(ZafObjectPersistence &persistence)
 {
     GetOSText();

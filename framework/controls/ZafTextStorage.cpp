@@ -15,11 +15,6 @@ const ZafIChar *const recordName = L"textData";
 
 } // namespace
 
-ZafElement *ZafText::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafText(name, persistence);
-}
-
 void ZafText::Write(ZafObjectPersistence &persistence)
 {
     GetOSText();

@@ -71,11 +71,6 @@ void ZafTitle::ApplySettings()
     SetStringID(ZAF_STRID_TITLE);
 }
 
-ZafElement *ZafTitle::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafTitle(name, persistence);
-}
-
 void ZafTitle::Write(ZafObjectPersistence &persistence)
 {
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });

@@ -73,51 +73,34 @@ void ZafToolBar::ConvertRegion(ZafRegionStruct &convert, ZafCoordinateType type)
 
 // ---- Layout -------------------------------------------------------------------
 
-int ZafToolBar::WrapRows(int barWidth)
+int ZafToolBar::WrapLines(int barLength, bool rows)
 {
-    int rowHeight = 1;
+    auto along = [rows](const ZafRegionStruct &r) { return rows ? r.Width() : r.Height(); };
+    auto across = [rows](const ZafRegionStruct &r) { return rows ? r.Height() : r.Width(); };
+    int thickness = 1;
     for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
         AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-        rowHeight = std::max(rowHeight, PixelRegion(AsObject(e)).Height());
+        thickness = std::max(thickness, across(PixelRegion(AsObject(e))));
     }
-    int rowTop = edge + (border && dockType == DOCK_BOTTOM ? edge : 0);
-    int x = edge;
+    int lineStart = edge + (border && dockType == (rows ? DOCK_BOTTOM : DOCK_RIGHT) ? edge : 0);
+    int position = edge;
     for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
-        const int w = PixelRegion(AsObject(e)).Width();
-        // Also true at a row's start: a child wider than the bar opens a row.
-        if (x + w > barWidth - edge) {
-            x = edge;
-            rowTop += rowHeight + edge;
+        const int length = along(PixelRegion(AsObject(e)));
+        // Also true at a line's start: a child longer than the bar opens a line.
+        if (position + length > barLength - edge) {
+            position = edge;
+            lineStart += thickness + edge;
         }
+        const int lineEnd = lineStart + thickness - 1, end = position + length - 1;
         ZafRegionStruct place;
-        place.Assign(x, rowTop, x + w - 1, rowTop + rowHeight - 1, ZAF_PIXEL);
+        if (rows)
+            place.Assign(position, lineStart, end, lineEnd, ZAF_PIXEL);
+        else
+            place.Assign(lineStart, position, lineEnd, end, ZAF_PIXEL);
         AsObject(e)->SetRegion(place);
-        x += w;
+        position += length;
     }
-    return (border ? edge : 0) + rowTop + rowHeight + edge;
-}
-
-int ZafToolBar::WrapColumns(int barHeight)
-{
-    int columnWidth = 1;
-    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
-        AsObject(e)->Event(ZafEventStruct(ZAF_EV_COMPUTE_REGION, 0));
-        columnWidth = std::max(columnWidth, PixelRegion(AsObject(e)).Width());
-    }
-    int columnLeft = edge + (border && dockType == DOCK_RIGHT ? edge : 0);
-    int y = edge;
-    for (ZafElement *e = ZafList::First(); e; e = e->Next()) {
-        const int h = PixelRegion(AsObject(e)).Height();
-        if (y + h > barHeight - edge) {
-            y = edge;
-            columnLeft += columnWidth + edge;
-        }
-        ZafRegionStruct place;
-        place.Assign(columnLeft, y, columnLeft + columnWidth - 1, y + h - 1, ZAF_PIXEL);
-        AsObject(e)->SetRegion(place);
-        y += h;
-    }
-    return (border ? edge : 0) + columnLeft + columnWidth + edge;
+    return (border ? edge : 0) + lineStart + thickness + edge;
 }
 
 void ZafToolBar::LayOut(int oldWidth, int oldHeight)
@@ -130,9 +113,9 @@ void ZafToolBar::LayOut(int oldWidth, int oldHeight)
     const bool empty = ZafList::First() == nullptr;
     int width = oldWidth, height = oldHeight;
     if (wrap && horizontal)
-        height = empty ? display.cellHeight : WrapRows(region.Width());
+        height = empty ? display.cellHeight : WrapLines(region.Width(), true);
     else if (wrap)
-        width = empty ? 3 * display.cellWidth : WrapColumns(region.Height());
+        width = empty ? 3 * display.cellWidth : WrapLines(region.Height(), false);
     switch (dockType) {
     case DOCK_TOP: region.bottom = region.top + height - 1; break;
     case DOCK_BOTTOM: region.top = region.bottom - height + 1; break;
@@ -158,11 +141,6 @@ ZafEventType ZafToolBar::Event(const ZafEventStruct &event)
 }
 
 // ---- Storage --------------------------------------------------------------------
-
-ZafElement *ZafToolBar::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafToolBar(name, persistence);
-}
 
 void ZafToolBar::WriteSupportObjects(ZafObjectPersistence &persistence)
 {

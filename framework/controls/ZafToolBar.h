@@ -63,9 +63,10 @@ protected:
 
 private:
     void LayOut(int oldWidth, int oldHeight);
-    // Place the children; answer the bar's height (width).
-    int WrapRows(int barWidth);
-    int WrapColumns(int barHeight);
+    // Places the children in lines along the bar (rows, else columns), each
+    // line as thick as the thickest child, a new line wherever the next
+    // child would pass the far edge; answers the bar's height (width).
+    int WrapLines(int barLength, bool rows);
     ZafEventType ApplyLayout(const ZafEventStruct &event);             // Windows half
 
     int dockType = DOCK_TOP;

@@ -278,11 +278,6 @@ ZafEventType ZafVtList::TakeDrop(ZafWindowObject *source, ZafEventType code)
 // After the window's record, in the same record file: u16 flags (bit 0
 // sorted); the items are the stored children.
 
-ZafElement *ZafVtList::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafVtList(name, persistence);
-}
-
 ZafVtList::ZafVtList(const ZafIChar *name, ZafObjectPersistence &persistence)
     : ZafVtList(name, persistence, std::make_shared<bool>(false))
 {

@@ -31,20 +31,13 @@ ZafEventType ZafCursor::Event(const ZafEventStruct &event)
     case ZAF_CARET_OVERSTRIKE:
         SetMode(event.type);
         return event.type;
-    case ZAF_DEVICE_STATE_QUERY:
-        return deviceState;
     case ZAF_DEVICE_ON:
-        deviceState = event.type;
         ShowCaret(nullptr);
-        return event.type;
+        break;
     case ZAF_DEVICE_OFF:
-        deviceState = event.type;
         HideCaret(nullptr);
-        return event.type;
-    case ZAF_DEVICE_ADDED:
-    case ZAF_DEVICE_REMOVED:
-        return ZafDevice::Event(event);
-    default:
-        return event.type;
+        break;
     }
+    // The device keeps the state and the installed flag.
+    return ZafDevice::Event(event);
 }

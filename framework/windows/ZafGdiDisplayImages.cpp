@@ -225,15 +225,7 @@ int ZafGdiDisplay::ConvertToZafBitmap(ZafBitmapStruct &bitmap)
 
 int ZafGdiDisplay::DestroyOSBitmap(ZafBitmapStruct &bitmap)
 {
-    if (!bitmap.staticHandle)
-    {
-        if (bitmap.osBitmap)
-            DeleteObject(static_cast<HGDIOBJ>(bitmap.osBitmap));
-        if (bitmap.osMask)
-            DeleteObject(static_cast<HGDIOBJ>(bitmap.osMask));
-    }
-    bitmap.osBitmap = nullptr;
-    bitmap.osMask = nullptr;
+    ZafDestroyOSHandles(bitmap);
     return ZAF_DISPLAY_OK;
 }
 
@@ -331,9 +323,7 @@ int ZafGdiDisplay::ConvertToZafIcon(ZafIconStruct &icon)
 
 int ZafGdiDisplay::DestroyOSIcon(ZafIconStruct &icon)
 {
-    if (icon.osIcon && !icon.staticHandle)
-        DestroyIcon(static_cast<HICON>(icon.osIcon));
-    icon.osIcon = nullptr;
+    ZafDestroyOSHandles(icon);
     return ZAF_DISPLAY_OK;
 }
 
@@ -396,9 +386,7 @@ int ZafGdiDisplay::ConvertToZafMouse(ZafMouseStruct &)
 
 int ZafGdiDisplay::DestroyOSMouse(ZafMouseStruct &mouse)
 {
-    if (mouse.osCursor && !mouse.staticHandle)
-        DestroyCursor(static_cast<HCURSOR>(mouse.osCursor));
-    mouse.osCursor = nullptr;
+    ZafDestroyOSHandles(mouse);
     return ZAF_DISPLAY_OK;
 }
 

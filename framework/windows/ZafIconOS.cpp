@@ -27,13 +27,7 @@ ZafIconData *systemIcons[ZAF_SYSTEM_ICONS + 1] = {};
 
 void ReleaseSystemIcons(bool release)
 {
-    if (!release)
-        return;
-    for (ZafIconData *&icon : systemIcons)
-    {
-        delete icon;
-        icon = nullptr;
-    }
+    ZafReleaseTable(release, systemIcons);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-// The Windows half of the image data objects: releasing the OS handles that
-// the display made from their descriptions.
+// The Windows half of the image descriptions: releasing the OS handles that
+// the display made from them (for the display and the image data objects).
 
-#include "framework/core/data/ZafImageData.h"
+#include "framework/core/data/ZafImageStruct.h"
 
 #include <windows.h>
 
-void ZafBitmapData::DestroyOSHandles()
+void ZafDestroyOSHandles(ZafBitmapStruct &bitmap)
 {
     if (!bitmap.staticHandle) {
         if (bitmap.osBitmap)
@@ -16,14 +16,14 @@ void ZafBitmapData::DestroyOSHandles()
     bitmap.osBitmap = bitmap.osMask = nullptr;
 }
 
-void ZafIconData::DestroyOSHandles()
+void ZafDestroyOSHandles(ZafIconStruct &icon)
 {
     if (!icon.staticHandle && icon.osIcon)
         DestroyIcon(static_cast<HICON>(icon.osIcon));
     icon.osIcon = nullptr;
 }
 
-void ZafMouseData::DestroyOSHandles()
+void ZafDestroyOSHandles(ZafMouseStruct &mouse)
 {
     if (!mouse.staticHandle && mouse.osCursor)
         DestroyCursor(static_cast<HCURSOR>(mouse.osCursor));

@@ -89,29 +89,14 @@ ZafWindowObject *ZafVtList::Add(ZafWindowObject *object, ZafWindowObject *positi
     ZafChildObjects::TakeAsListItem(object);
     if (object->UseParentFrameHandle())
         return ZafWindow::Add(object, position);
-    if (position && Contains(position))
-        ZafList::AddBefore(object, position);
-    else
-        ZafList::Add(object);
-    const bool hadFocus = object->Focus(), wasSelected = object->Selected();
-    object->SetFocus(false);
-    object->SetSelected(false);
-    object->SetParent(this);
+    const EnteredState state = EnterList(*this, object, position);
     if (Registered())
     {
         object->Event(ZafEventStruct(ZAF_EV_REBUILD, 0));
         if (ownOSWindow)
             ZafInsertOSListItem(osWindow, LB_INSERTSTRING, Index(object), object, systemDrawn);
     }
-    if (hadFocus)
-    {
-        if (!focus)
-            SetCurrent(object);
-        else
-            object->SetFocus(true);
-    }
-    if (wasSelected)
-        object->SetSelected(true);
+    SettleEntered(object, state, true);
     return object;
 }
 

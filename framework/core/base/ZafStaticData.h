@@ -6,6 +6,8 @@
 // clears its pointers. The module builds its data again when it is next
 // needed. GUI thread only.
 
+#include <cstddef>
+
 // Called with true at shut-down.
 using ZafStaticDataFunction = void (*)(bool release);
 
@@ -14,3 +16,17 @@ using ZafStaticDataFunction = void (*)(bool release);
 bool ZafRegisterStaticData(ZafStaticDataFunction function);
 // Calls every registered function with true and empties the table.
 void ZafReleaseStaticData();
+
+// The usual body of a release function: deletes every object of a
+// class-wide table and clears its pointers (nothing without release).
+template <class Object, std::size_t count>
+void ZafReleaseTable(bool release, Object *(&table)[count])
+{
+    if (!release)
+        return;
+    for (Object *&object : table)
+    {
+        delete object;
+        object = nullptr;
+    }
+}

@@ -27,65 +27,50 @@ void FreePixels(ZafImageStruct &image)
     image.array = nullptr;
 }
 
+// A copy starts without the OS handles unless they are static.
+void ForgetOSHandles(ZafBitmapStruct &bitmap)
+{
+    bitmap.osBitmap = bitmap.osMask = nullptr;
+}
+
+void ForgetOSHandles(ZafIconStruct &icon)
+{
+    icon.osIcon = nullptr;
+}
+
+void ForgetOSHandles(ZafMouseStruct &mouse)
+{
+    mouse.osCursor = nullptr;
+}
+
 } // namespace
 
-// ---- ZafBitmapData ----------------------------------------------------------
-
-ZafBitmapData::ZafBitmapData(const ZafBitmapStruct &description) : bitmap(description)
+template <class Derived, class Struct>
+ZafImageDataOf<Derived, Struct>::ZafImageDataOf(const Struct &description) : image(description)
 {
-    OwnPixels(bitmap);
+    OwnPixels(image);
 }
 
-ZafBitmapData::ZafBitmapData(const ZafBitmapData &copy) : ZafData(copy), bitmap(copy.bitmap)
+template <class Derived, class Struct>
+ZafImageDataOf<Derived, Struct>::ZafImageDataOf(const ZafImageDataOf &copy) : ZafData(copy), image(copy.image)
 {
-    OwnPixels(bitmap);
-    if (!bitmap.staticHandle)
-        bitmap.osBitmap = bitmap.osMask = nullptr;
+    OwnPixels(image);
+    if (!image.staticHandle)
+        ForgetOSHandles(image);
 }
 
-ZafBitmapData::~ZafBitmapData()
+template <class Derived, class Struct>
+ZafImageDataOf<Derived, Struct>::~ZafImageDataOf()
 {
-    DestroyOSHandles();
-    FreePixels(bitmap);
+    ZafDestroyOSHandles(image);
+    FreePixels(image);
 }
 
-// ---- ZafIconData ------------------------------------------------------------
+template class ZafImageDataOf<ZafBitmapData, ZafBitmapStruct>;
+template class ZafImageDataOf<ZafIconData, ZafIconStruct>;
+template class ZafImageDataOf<ZafMouseData, ZafMouseStruct>;
 
-ZafIconData::ZafIconData(const ZafIconStruct &description) : icon(description)
+ZafMouseData::ZafMouseData(const ZafMouseStruct &description, ZafNumberID id) : ZafImageDataOf(description)
 {
-    OwnPixels(icon);
-}
-
-ZafIconData::ZafIconData(const ZafIconData &copy) : ZafData(copy), icon(copy.icon)
-{
-    OwnPixels(icon);
-    if (!icon.staticHandle)
-        icon.osIcon = nullptr;
-}
-
-ZafIconData::~ZafIconData()
-{
-    DestroyOSHandles();
-    FreePixels(icon);
-}
-
-// ---- ZafMouseData -----------------------------------------------------------
-
-ZafMouseData::ZafMouseData(const ZafMouseStruct &description, ZafNumberID id) : mouse(description)
-{
-    OwnPixels(mouse);
     SetNumberID(id);
-}
-
-ZafMouseData::ZafMouseData(const ZafMouseData &copy) : ZafData(copy), mouse(copy.mouse)
-{
-    OwnPixels(mouse);
-    if (!mouse.staticHandle)
-        mouse.osCursor = nullptr;
-}
-
-ZafMouseData::~ZafMouseData()
-{
-    DestroyOSHandles();
-    FreePixels(mouse);
 }

@@ -12,79 +12,61 @@
 
 class ZafObjectPersistence;
 
-class ZafBitmapData : public ZafData
+// What the three share: the description (Struct) they own under the rules
+// above, and its storage form, written under Derived's class name and id.
+template <class Derived, class Struct>
+class ZafImageDataOf : public ZafData
 {
 public:
-    explicit ZafBitmapData(const ZafBitmapStruct &description);
-    ZafBitmapData(const ZafBitmapData &copy);
+    explicit ZafImageDataOf(const Struct &description);
+    ZafImageDataOf(const ZafImageDataOf &copy);
     // Storage form (docs/zaf-data-files.md): read by name from the
     // persistence's data file; the pixel array is owned. A failure goes to
     // Error() and leaves an empty image.
-    ZafBitmapData(const ZafIChar *name, ZafObjectPersistence &persistence);
+    ZafImageDataOf(const ZafIChar *name, ZafObjectPersistence &persistence);
     virtual ZafError Write(ZafObjectPersistence &persistence);
-    ~ZafBitmapData() override;
+    ~ZafImageDataOf() override;
 
-    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_BITMAP_DATA, L"ZafBitmapData")
+    ZafInt32 Width() const { return image.width; }
+    ZafInt32 Height() const { return image.height; }
 
-    ZafInt32 Width() const { return bitmap.width; }
-    ZafInt32 Height() const { return bitmap.height; }
-    // The description; the display stores the OS handles it makes here.
-    ZafBitmapStruct &Bitmap() { return bitmap; }
-    const ZafBitmapStruct &Bitmap() const { return bitmap; }
-
-private:
-    // Windows half: deletes the handles unless they are static.
-    void DestroyOSHandles();
-
-    ZafBitmapStruct bitmap;
+protected:
+    Struct image;
 };
 
-class ZafIconData : public ZafData
+class ZafBitmapData : public ZafImageDataOf<ZafBitmapData, ZafBitmapStruct>
 {
 public:
-    explicit ZafIconData(const ZafIconStruct &description);
-    ZafIconData(const ZafIconData &copy);
-    // Storage form (docs/zaf-data-files.md): read by name from the
-    // persistence's data file; the pixel array is owned. A failure goes to
-    // Error() and leaves an empty image.
-    ZafIconData(const ZafIChar *name, ZafObjectPersistence &persistence);
-    virtual ZafError Write(ZafObjectPersistence &persistence);
-    ~ZafIconData() override;
+    using ZafImageDataOf::ZafImageDataOf;
 
-    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_ICON_DATA, L"ZafIconData")
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafData, ZAF_ID_BITMAP_DATA, L"ZafBitmapData")
 
-    ZafInt32 Width() const { return icon.width; }
-    ZafInt32 Height() const { return icon.height; }
-    ZafIconStruct &Icon() { return icon; }
-    const ZafIconStruct &Icon() const { return icon; }
+    // The description; the display stores the OS handles it makes here.
+    ZafBitmapStruct &Bitmap() { return image; }
+    const ZafBitmapStruct &Bitmap() const { return image; }
+};
 
-private:
-    void DestroyOSHandles();
+class ZafIconData : public ZafImageDataOf<ZafIconData, ZafIconStruct>
+{
+public:
+    using ZafImageDataOf::ZafImageDataOf;
 
-    ZafIconStruct icon;
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafData, ZAF_ID_ICON_DATA, L"ZafIconData")
+
+    ZafIconStruct &Icon() { return image; }
+    const ZafIconStruct &Icon() const { return image; }
 };
 
 // A pointer image; its number id selects the pointer (ZAF_POINTER_ARROW ...
 // ZAF_POINTER_LAST).
-class ZafMouseData : public ZafData
+class ZafMouseData : public ZafImageDataOf<ZafMouseData, ZafMouseStruct>
 {
 public:
     explicit ZafMouseData(const ZafMouseStruct &description, ZafNumberID id = 0);
-    ZafMouseData(const ZafMouseData &copy);
-    // Storage form (docs/zaf-data-files.md): read by name from the
-    // persistence's data file; the pixel array is owned. A failure goes to
-    // Error() and leaves an empty image.
-    ZafMouseData(const ZafIChar *name, ZafObjectPersistence &persistence);
-    virtual ZafError Write(ZafObjectPersistence &persistence);
-    ~ZafMouseData() override;
+    ZafMouseData(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafImageDataOf(name, persistence) { }
 
-    ZAF_CLASS_IDENTITY(ZafData, ZAF_ID_MOUSE_DATA, L"ZafMouseData")
+    ZAF_CLASS_IDENTITY_MEMBERS(ZafData, ZAF_ID_MOUSE_DATA, L"ZafMouseData")
 
-    ZafMouseStruct &Mouse() { return mouse; }
-    const ZafMouseStruct &Mouse() const { return mouse; }
-
-private:
-    void DestroyOSHandles();
-
-    ZafMouseStruct mouse;
+    ZafMouseStruct &Mouse() { return image; }
+    const ZafMouseStruct &Mouse() const { return image; }
 };

@@ -38,63 +38,54 @@ void WriteImage(ZafFile &file, const ZafImageStruct &image)
         file.WriteBlock(image.array, 1, count);
 }
 
+// A pointer image adds its hot spot; one outside the image is moved onto its
+// nearest edge.
+bool ReadImage(ZafFile &file, ZafMouseStruct &mouse)
+{
+    ZafImageStruct read;
+    if (!ReadImage(file, read))
+        return false;
+    ZafInt32 x, y;
+    if (!file.ReadInt32(x) || !file.ReadInt32(y)) {
+        delete[] read.array;
+        return false;
+    }
+    if (!mouse.staticArray)
+        delete[] mouse.array;
+    static_cast<ZafImageStruct &>(mouse) = read;
+    mouse.hotSpotX = x < 0 ? 0 : (read.width > 0 && x >= read.width) ? read.width - 1 : x;
+    mouse.hotSpotY = y < 0 ? 0 : (read.height > 0 && y >= read.height) ? read.height - 1 : y;
+    return true;
+}
+
+void WriteImage(ZafFile &file, const ZafMouseStruct &mouse)
+{
+    WriteImage(file, static_cast<const ZafImageStruct &>(mouse));
+    file.WriteInt32(mouse.hotSpotX);
+    file.WriteInt32(mouse.hotSpotY);
+}
+
 } // namespace
 
-ZafBitmapData::ZafBitmapData(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafBitmapData(ZafBitmapStruct())
+template <class Derived, class Struct>
+ZafImageDataOf<Derived, Struct>::ZafImageDataOf(const ZafIChar *name, ZafObjectPersistence &persistence)
+    : ZafImageDataOf(Struct())
 {
-    ZafReadDataRecord(*this, name, persistence, L"ZafBitmapData", ZAF_ID_BITMAP_DATA,
-        [this](ZafFile &file) { return ReadImage(file, bitmap); });
+    ZafReadDataRecord(*this, name, persistence, Derived::className, Derived::classID,
+        [this](ZafFile &file) { return ReadImage(file, image); });
 }
 
-ZafError ZafBitmapData::Write(ZafObjectPersistence &persistence)
+template <class Derived, class Struct>
+ZafError ZafImageDataOf<Derived, Struct>::Write(ZafObjectPersistence &persistence)
 {
-    return ZafWriteDataRecord(*this, persistence, L"ZafBitmapData", ZAF_ID_BITMAP_DATA,
-        [this](ZafFile &file) { WriteImage(file, bitmap); });
+    return ZafWriteDataRecord(*this, persistence, Derived::className, Derived::classID,
+        [this](ZafFile &file) { WriteImage(file, image); });
 }
 
-ZafIconData::ZafIconData(const ZafIChar *name, ZafObjectPersistence &persistence) : ZafIconData(ZafIconStruct())
-{
-    ZafReadDataRecord(*this, name, persistence, L"ZafIconData", ZAF_ID_ICON_DATA,
-        [this](ZafFile &file) { return ReadImage(file, icon); });
-}
-
-ZafError ZafIconData::Write(ZafObjectPersistence &persistence)
-{
-    return ZafWriteDataRecord(*this, persistence, L"ZafIconData", ZAF_ID_ICON_DATA,
-        [this](ZafFile &file) { WriteImage(file, icon); });
-}
-
-ZafMouseData::ZafMouseData(const ZafIChar *name, ZafObjectPersistence &persistence)
-    : ZafMouseData(ZafMouseStruct())
-{
-    ZafReadDataRecord(*this, name, persistence, L"ZafMouseData", ZAF_ID_MOUSE_DATA, [this](ZafFile &file) {
-        ZafMouseStruct read;
-        if (!ReadImage(file, read))
-            return false;
-        ZafInt32 x, y;
-        if (!file.ReadInt32(x) || !file.ReadInt32(y)) {
-            delete[] read.array;
-            return false;
-        }
-        if (!mouse.staticArray)
-            delete[] mouse.array;
-        mouse.width = read.width;
-        mouse.height = read.height;
-        mouse.array = read.array;
-        mouse.staticArray = 0;
-        // A hot spot outside the image is moved onto its nearest edge.
-        mouse.hotSpotX = x < 0 ? 0 : (read.width > 0 && x >= read.width) ? read.width - 1 : x;
-        mouse.hotSpotY = y < 0 ? 0 : (read.height > 0 && y >= read.height) ? read.height - 1 : y;
-        return true;
-    });
-}
-
-ZafError ZafMouseData::Write(ZafObjectPersistence &persistence)
-{
-    return ZafWriteDataRecord(*this, persistence, L"ZafMouseData", ZAF_ID_MOUSE_DATA, [this](ZafFile &file) {
-        WriteImage(file, mouse);
-        file.WriteInt32(mouse.hotSpotX);
-        file.WriteInt32(mouse.hotSpotY);
-    });
-}
+// The class itself is instantiated with its other members in ZafImageData.cpp.
+template ZafImageDataOf<ZafBitmapData, ZafBitmapStruct>::ZafImageDataOf(const ZafIChar *, ZafObjectPersistence &);
+template ZafError ZafImageDataOf<ZafBitmapData, ZafBitmapStruct>::Write(ZafObjectPersistence &);
+template ZafImageDataOf<ZafIconData, ZafIconStruct>::ZafImageDataOf(const ZafIChar *, ZafObjectPersistence &);
+template ZafError ZafImageDataOf<ZafIconData, ZafIconStruct>::Write(ZafObjectPersistence &);
+template ZafImageDataOf<ZafMouseData, ZafMouseStruct>::ZafImageDataOf(const ZafIChar *, ZafObjectPersistence &);
+template ZafError ZafImageDataOf<ZafMouseData, ZafMouseStruct>::Write(ZafObjectPersistence &);

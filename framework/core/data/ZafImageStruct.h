@@ -65,3 +65,9 @@ struct ZafMouseStruct : ZafImageStruct
     {
     }
 };
+
+// Windows half (ZafImageDataWin.cpp): deletes a description's OS handles
+// unless they are static, then clears them.
+void ZafDestroyOSHandles(ZafBitmapStruct &bitmap);
+void ZafDestroyOSHandles(ZafIconStruct &icon);
+void ZafDestroyOSHandles(ZafMouseStruct &mouse);

@@ -1,6 +1,5 @@
 #include "framework/core/data/ZafIntegerData.h"
 #include "framework/core/text/ZafFormatTables.h"
-#include "framework/core/text/ZafI18nData.h"
 #include "framework/core/text/ZafLocaleData.h"
 #include "framework/core/text/ZafStrings.h"
 
@@ -12,7 +11,5 @@ void ZafIntegerData::RegisterConversions()
 
 const wchar_t *ZafIntegerData::DefaultFormat()
 {
-    ZafI18nStartUp(0);
-    ZafLocaleData *locale = ZafLocaleData::Locale();
-    return locale ? locale->IntegerFormat() : L"%d";
+    return ZafLocaleNumberFormat(&ZafLocaleData::IntegerFormat, L"%d");
 }

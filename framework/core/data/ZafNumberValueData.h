@@ -10,6 +10,12 @@
 #include "framework/core/text/ZafFormatData.h"
 #include "framework/core/text/ZafStrings.h"
 
+class ZafLocaleData;
+
+// The DefaultFormat of a kind of number: the format of the locale in force
+// (made first when there is none yet), or fallback when no locale can be made.
+const wchar_t *ZafLocaleNumberFormat(const wchar_t *(ZafLocaleData::*format)() const, const wchar_t *fallback);
+
 template <class Derived, class Number>
 class ZafNumberValueData : public ZafFormatData
 {

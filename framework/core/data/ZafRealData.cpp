@@ -1,6 +1,5 @@
 #include "framework/core/data/ZafRealData.h"
 #include "framework/core/text/ZafFormatTables.h"
-#include "framework/core/text/ZafI18nData.h"
 #include "framework/core/text/ZafLocaleData.h"
 #include "framework/core/text/ZafStrings.h"
 
@@ -12,7 +11,5 @@ void ZafRealData::RegisterConversions()
 
 const wchar_t *ZafRealData::DefaultFormat()
 {
-    ZafI18nStartUp(0);
-    ZafLocaleData *locale = ZafLocaleData::Locale();
-    return locale ? locale->RealFormat() : L"%g";
+    return ZafLocaleNumberFormat(&ZafLocaleData::RealFormat, L"%g");
 }

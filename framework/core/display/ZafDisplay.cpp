@@ -1,12 +1,26 @@
 #include "framework/core/display/ZafDisplay.h"
-#include "framework/core/base/ZafSharedSlot.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace {
 
-ZafSharedSlot<ZafDisplay> sharedDisplay;
+// The entry at index, or fallback outside the table.
+template <class Entry, int Size>
+Entry TableEntry(const Entry (&table)[Size], int index, Entry fallback)
+{
+    return index >= 0 && index < Size ? table[index] : fallback;
+}
+
+// Stores value at index; false (nothing stored) outside the table.
+template <class Entry, int Size>
+bool SetTableEntry(Entry (&table)[Size], int index, Entry value)
+{
+    if (index < 0 || index >= Size)
+        return false;
+    table[index] = value;
+    return true;
+}
 
 // The size of one unit of a coordinate type in pixels, as a fraction.
 struct UnitSize
@@ -71,23 +85,13 @@ ZafDisplay::ZafDisplay()
 
 ZafDisplay::~ZafDisplay()
 {
-    sharedDisplay.Forget(this);
-}
-
-ZafDisplay *ZafDisplay::Shared()
-{
-    return sharedDisplay.Get();
-}
-
-ZafDisplay *ZafDisplay::SetShared(ZafDisplay *display)
-{
-    return sharedDisplay.Set(display);
+    ForgetShared(this);
 }
 
 ZafDisplay &ZafDisplay::SharedOrDefault()
 {
     static ZafDisplay defaultDisplay;
-    ZafDisplay *shared = sharedDisplay.Get();
+    ZafDisplay *shared = Shared();
     return shared ? *shared : defaultDisplay;
 }
 
@@ -103,28 +107,22 @@ ZafInt32 ZafDisplay::ConvertYValue(ZafInt32 value, ZafCoordinateType from, ZafCo
 
 ZafUInt32 ZafDisplay::ColorValue(int index) const
 {
-    return ValidColorIndex(index) ? colorTable[index] : UNUSED_COLOR;
+    return TableEntry(colorTable, index, UNUSED_COLOR);
 }
 
 bool ZafDisplay::SetColorValue(int index, ZafUInt32 value)
 {
-    if (!ValidColorIndex(index))
-        return false;
-    colorTable[index] = value;
-    return true;
+    return SetTableEntry(colorTable, index, value);
 }
 
 ZafOSFont ZafDisplay::FontHandle(int index) const
 {
-    return ValidFontIndex(index) ? fontTable[index] : nullptr;
+    return TableEntry(fontTable, index, ZafOSFont(nullptr));
 }
 
 bool ZafDisplay::SetFontHandle(int index, ZafOSFont font)
 {
-    if (!ValidFontIndex(index))
-        return false;
-    fontTable[index] = font;
-    return true;
+    return SetTableEntry(fontTable, index, font);
 }
 
 ZafInt8 ZafDisplay::SetMonoForeground(ZafInt8 color)

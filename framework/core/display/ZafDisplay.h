@@ -9,10 +9,11 @@
 // swaps a printer display in and back). The shared pointer does not own the
 // display. GUI thread only.
 
+#include "framework/core/base/ZafSharedInstance.h"
 #include "framework/core/data/ZafPaletteStruct.h"
 #include "framework/core/display/ZafRegionStruct.h"
 
-class ZafDisplay
+class ZafDisplay : public ZafSharedInstance<ZafDisplay>
 {
 public:
     static constexpr int COLOR_TABLE_SIZE = 127;
@@ -27,11 +28,9 @@ public:
     ZafDisplay &operator=(const ZafDisplay &) = delete;
     virtual ~ZafDisplay();
 
-    // The display window objects draw on; null before one is made.
-    static ZafDisplay *Shared();
-    // Installs a display as the shared one (null clears); answers the one
-    // it replaces, so that a caller can put it back.
-    static ZafDisplay *SetShared(ZafDisplay *display);
+    // Shared(): the display window objects draw on; null before one is
+    // made. SetShared installs one (null clears) and answers the one it
+    // replaces.
     // The shared display, or a default one when none is installed.
     static ZafDisplay &SharedOrDefault();
 

@@ -1,11 +1,4 @@
 #include "framework/core/events/ZafEventManager.h"
-#include "framework/core/base/ZafSharedSlot.h"
-
-namespace {
-
-ZafSharedSlot<ZafEventManager> sharedEventManager;
-
-} // namespace
 
 ZafEventManager::ZafEventManager(int queueCapacity) : guiThread(AttachThread()), queueBlock(queueCapacity)
 {
@@ -13,20 +6,10 @@ ZafEventManager::ZafEventManager(int queueCapacity) : guiThread(AttachThread()),
 
 ZafEventManager::~ZafEventManager()
 {
-    sharedEventManager.Forget(this);
+    ForgetShared(this);
     // Devices still added are told they leave before they are deleted.
     while (ZafDevice *device = First())
         delete Subtract(device);
-}
-
-ZafEventManager *ZafEventManager::Shared()
-{
-    return sharedEventManager.Get();
-}
-
-ZafEventManager *ZafEventManager::SetShared(ZafEventManager *eventManager)
-{
-    return sharedEventManager.Set(eventManager);
 }
 
 ZafDevice *ZafEventManager::Add(ZafDevice *device)

@@ -13,20 +13,19 @@
 
 #include "framework/core/events/ZafDevice.h"
 #include "framework/core/base/ZafList.h"
+#include "framework/core/base/ZafSharedInstance.h"
 #include "framework/core/base/ZafQueueBlock.h"
 
 #include <mutex>
 
-class ZafEventManager : public ZafList
+class ZafEventManager : public ZafList, public ZafSharedInstance<ZafEventManager>
 {
 public:
     explicit ZafEventManager(int queueCapacity = ZafQueueBlock::DEFAULT_CAPACITY);
     ~ZafEventManager() override;
 
-    // The event manager of the process; null before one is made.
-    static ZafEventManager *Shared();
-    // Installs an event manager as the shared one; answers the previous one.
-    static ZafEventManager *SetShared(ZafEventManager *eventManager);
+    // Shared(): the event manager of the process; null before one is made.
+    // SetShared installs one and answers the previous one.
 
     // Takes ownership of the device, then sends it ZAF_DEVICE_ADDED. Answers
     // the device.

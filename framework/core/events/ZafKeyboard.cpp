@@ -21,20 +21,9 @@ ZafKeyboard::~ZafKeyboard()
 
 ZafEventType ZafKeyboard::Event(const ZafEventStruct &event)
 {
-    switch (event.type)
-    {
-    case ZAF_DEVICE_STATE_QUERY:
-        return deviceState;
-    case ZAF_DEVICE_ON:
-    case ZAF_DEVICE_OFF:
-        deviceState = event.type;
-        return event.type;
-    case ZAF_DEVICE_ADDED:
-    case ZAF_DEVICE_REMOVED:
-        return ZafDevice::Event(event);
-    default:
-        return event.type;
-    }
+    // The keyboard only keeps its state: a switched-off keyboard drops its
+    // input in Poll.
+    return ZafDevice::Event(event);
 }
 
 void ZafKeyboard::Poll()

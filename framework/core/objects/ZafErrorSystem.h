@@ -6,11 +6,12 @@
 // reports are dropped and answer ZAF_NOT_HANDLED. The installer owns the
 // object. GUI thread only.
 
+#include "framework/core/base/ZafSharedInstance.h"
 #include "framework/core/base/ZafTypes.h"
 
 class ZafWindowManager;
 
-class ZafErrorSystem
+class ZafErrorSystem : public ZafSharedInstance<ZafErrorSystem>
 {
 public:
     static constexpr int MESSAGE_SIZE = 2048;    // characters of a formatted message
@@ -22,10 +23,8 @@ public:
     virtual ZafInt32 ReportError(ZafWindowManager *windowManager, const ZafIChar *title,
                                  ZafUInt32 options, const ZafIChar *message) = 0;
 
-    // The installed error system, or null.
-    static ZafErrorSystem *Shared();
-    // Installs an error system (null removes it); answers the previous one.
-    static ZafErrorSystem *SetShared(ZafErrorSystem *errorSystem);
+    // Shared(): the installed error system, or null; SetShared installs one
+    // (null removes it) and answers the previous one.
     // Reports through the given error system, else the shared one; answers
     // its answer, or ZAF_NOT_HANDLED when there is none.
     static ZafInt32 Report(ZafErrorSystem *errorSystem, ZafWindowManager *windowManager,

@@ -1,30 +1,13 @@
 #include "framework/core/objects/ZafHelpSystem.h"
-#include "framework/core/base/ZafSharedSlot.h"
-
-namespace {
-
-ZafSharedSlot<ZafHelpSystem> sharedHelpSystem;
-
-} // namespace
 
 ZafHelpSystem::~ZafHelpSystem()
 {
-    sharedHelpSystem.Forget(this);
-}
-
-ZafHelpSystem *ZafHelpSystem::Shared()
-{
-    return sharedHelpSystem.Get();
-}
-
-ZafHelpSystem *ZafHelpSystem::SetShared(ZafHelpSystem *helpSystem)
-{
-    return sharedHelpSystem.Set(helpSystem);
+    ForgetShared(this);
 }
 
 bool ZafHelpSystem::Show(const ZafIChar *topic)
 {
-    ZafHelpSystem *shared = sharedHelpSystem.Get();
+    ZafHelpSystem *shared = Shared();
     if (!shared)
         return false;
     shared->DisplayHelp(topic);

@@ -4,9 +4,10 @@
 // by default; then help requests do nothing. The installer owns the object.
 // GUI thread only.
 
+#include "framework/core/base/ZafSharedInstance.h"
 #include "framework/core/base/ZafTypes.h"
 
-class ZafHelpSystem
+class ZafHelpSystem : public ZafSharedInstance<ZafHelpSystem>
 {
 public:
     virtual ~ZafHelpSystem();
@@ -14,10 +15,8 @@ public:
     // Shows the help topic of that name (null: the contents).
     virtual void DisplayHelp(const ZafIChar *topic) = 0;
 
-    // The installed help system, or null.
-    static ZafHelpSystem *Shared();
-    // Installs a help system (null removes it); answers the previous one.
-    static ZafHelpSystem *SetShared(ZafHelpSystem *helpSystem);
+    // Shared(): the installed help system, or null; SetShared installs one
+    // (null removes it) and answers the previous one.
     // Shows the topic through the shared help system; false when none is
     // installed.
     static bool Show(const ZafIChar *topic);

@@ -27,6 +27,17 @@ namespace {
 
 using ZafChildObjects::AsObject;
 
+// The first object that find answers for the objects of a list, in order;
+// null when it answers null for all.
+template <class Find>
+ZafWindowObject *FirstFound(ZafElement *first, Find find)
+{
+    for (ZafElement *e = first; e; e = e->Next())
+        if (ZafWindowObject *found = find(AsObject(e)))
+            return found;
+    return nullptr;
+}
+
 } // namespace
 
 ZafWindow::ZafWindow(int left, int top, int width, int height)
@@ -81,17 +92,7 @@ ZafWindowObject *ZafWindow::Add(ZafWindowObject *object, ZafWindowObject *positi
     if (!object || object->Parent() || object == this)
         return object;
     const bool support = object->UseParentFrameHandle();
-    ZafList &list = support ? supportList : static_cast<ZafList &>(*this);
-    if (position && list.Contains(position))
-        list.AddBefore(object, position);
-    else
-        list.Add(object);
-    const bool hadFocus = object->Focus();
-    const bool wasSelected = object->Selected();
-    object->SetFocus(false);
-    object->SetSelected(false);
-    object->SetParent(this);
-
+    const EnteredState state = EnterList(support ? supportList : static_cast<ZafList &>(*this), object, position);
     if (Registered())
     {
         if (!support)
@@ -107,16 +108,34 @@ ZafWindowObject *ZafWindow::Add(ZafWindowObject *object, ZafWindowObject *positi
             RelayoutFrame();
         }
     }
-    if (hadFocus)
+    SettleEntered(object, state, !support);
+    return object;
+}
+
+ZafWindow::EnteredState ZafWindow::EnterList(ZafList &list, ZafWindowObject *object, ZafWindowObject *position)
+{
+    if (position && list.Contains(position))
+        list.AddBefore(object, position);
+    else
+        list.Add(object);
+    const EnteredState state = { object->Focus(), object->Selected() };
+    object->SetFocus(false);
+    object->SetSelected(false);
+    object->SetParent(this);
+    return state;
+}
+
+void ZafWindow::SettleEntered(ZafWindowObject *object, EnteredState state, bool mayBeCurrent)
+{
+    if (state.hadFocus)
     {
-        if (!focus && !support)
+        if (!focus && mayBeCurrent)
             SetCurrent(object);
         else
             object->SetFocus(true);
     }
-    if (wasSelected)
+    if (state.wasSelected)
         object->SetSelected(true);
-    return object;
 }
 
 ZafWindowObject *ZafWindow::Subtract(ZafWindowObject *object)
@@ -213,20 +232,11 @@ ZafWindowObject *ZafWindow::GetObjectByNumberID(ZafNumberID id)
 {
     if (numberID == id)
         return this;
-    if (id < 0)
-    {
-        for (ZafElement *e = supportList.First(); e; e = e->Next())
-            if (ZafWindowObject *found = AsObject(e)->GetObjectByNumberID(id))
-                return found;
-        return nullptr;
-    }
-    for (ZafElement *e = supportList.First(); e; e = e->Next())
-        if (ZafWindowObject *found = AsObject(e)->GetObjectByNumberID(id))
-            return found;
-    for (ZafElement *e = ZafList::First(); e; e = e->Next())
-        if (ZafWindowObject *found = AsObject(e)->GetObjectByNumberID(id))
-            return found;
-    return nullptr;
+    auto find = [id](ZafWindowObject *object) { return object->GetObjectByNumberID(id); };
+    if (ZafWindowObject *found = FirstFound(supportList.First(), find))
+        return found;
+    // A negative id is looked for among the support objects only.
+    return id < 0 ? nullptr : FirstFound(ZafList::First(), find);
 }
 
 ZafWindowObject *ZafWindow::GetObjectByStringID(const ZafIChar *path)
@@ -240,13 +250,9 @@ ZafWindowObject *ZafWindow::GetObjectByStringID(const ZafIChar *path)
     const ZafIChar *tilde = std::wcschr(path, L'~');
     if (!tilde)
     {
-        for (ZafElement *e = supportList.First(); e; e = e->Next())
-            if (ZafWindowObject *found = AsObject(e)->GetObjectByStringID(path))
-                return found;
-        for (ZafElement *e = ZafList::First(); e; e = e->Next())
-            if (ZafWindowObject *found = AsObject(e)->GetObjectByStringID(path))
-                return found;
-        return nullptr;
+        auto find = [path](ZafWindowObject *object) { return object->GetObjectByStringID(path); };
+        ZafWindowObject *found = FirstFound(supportList.First(), find);
+        return found ? found : FirstFound(ZafList::First(), find);
     }
     const size_t length = size_t(tilde - path);
     const ZafIChar *rest = tilde + 1;

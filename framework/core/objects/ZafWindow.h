@@ -211,6 +211,18 @@ protected:
     // The WINDOWPOS resend that makes the frame lay its parts out again.
     void RelayoutFrame();
     ZafEventType FrameStyleChanged();
+    // The two halves of Add around the OS work. EnterList puts the object
+    // into list (before position when that is in it) as a child of this
+    // window, its focus and selection taken off and kept; SettleEntered gives
+    // them back, making it the current child when it had the focus, this
+    // window holds none and mayBeCurrent.
+    struct EnteredState
+    {
+        bool hadFocus;
+        bool wasSelected;
+    };
+    EnteredState EnterList(ZafList &list, ZafWindowObject *object, ZafWindowObject *position);
+    void SettleEntered(ZafWindowObject *object, EnteredState state, bool mayBeCurrent);
     // Destroys the frame window of a frame and client pair.
     void ReleaseFrame();
     // The window's raw WM_WINDOWPOSCHANGED (client size, ZAF_EV_MOVED /

@@ -112,10 +112,15 @@ ZafWindowObject *ZafWindowManager::Add(ZafWindowObject *object, ZafWindowObject 
     return window;
 }
 
+std::array<ZafWindowObject **, 7> ZafWindowManager::RememberedObjects()
+{
+    return { &grabObject, &dragObject, &focusObject, &statusObject, &captureObject, &tipObject,
+             &previousFocusObject };
+}
+
 void ZafWindowManager::ForgetObject(const ZafWindowObject *object)
 {
-    for (ZafWindowObject **field : { &grabObject, &dragObject, &focusObject, &statusObject, &captureObject,
-             &tipObject, &previousFocusObject })
+    for (ZafWindowObject **field : RememberedObjects())
         if (*field == object)
             *field = nullptr;
 }
@@ -129,20 +134,9 @@ void ZafWindowManager::ForgetObjectsOf(ZafWindowObject *window)
             || (container && (TreeHolds(container->SupportList().First(), object)
                 || TreeHolds(container->FirstChild(), object))));
     };
-    if (of(dragObject))
-        dragObject = nullptr;
-    if (of(tipObject))
-        tipObject = nullptr;
-    if (of(statusObject))
-        statusObject = nullptr;
-    if (of(grabObject))
-        grabObject = nullptr;
-    if (of(captureObject))
-        captureObject = nullptr;
-    if (of(focusObject))
-        focusObject = nullptr;
-    if (of(previousFocusObject))
-        previousFocusObject = nullptr;
+    for (ZafWindowObject **field : RememberedObjects())
+        if (of(*field))
+            *field = nullptr;
 }
 
 ZafWindowObject *ZafWindowManager::Subtract(ZafWindowObject *object)

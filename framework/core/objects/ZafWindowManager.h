@@ -13,6 +13,7 @@
 
 #include "framework/core/objects/ZafWindow.h"
 
+#include <array>
 #include <string>
 
 class ZafDisplay;
@@ -113,6 +114,8 @@ private:
     ZafEventType ExitQuery();
     void CloseTemporaryWindowsInFront();
     void ForgetObjectsOf(ZafWindowObject *window);
+    // Every field that remembers an object (focus, capture, tip, ...).
+    std::array<ZafWindowObject **, 7> RememberedObjects();
     ZafEventType KeyDispatch(const ZafEventStruct &event);
     ZafEventType TimerEvent(const ZafEventStruct &event);
     ZafEventType Dispatch(const ZafEventStruct &event);

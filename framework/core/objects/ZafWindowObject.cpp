@@ -295,26 +295,26 @@ void ZafWindowObject::ConvertFromOSPosition(ZafWindowObject *, int &x, int &y) c
     }
 }
 
-void ZafWindowObject::ConvertToOSRegion(ZafWindowObject *object, ZafRegionStruct &convert) const
+void ZafWindowObject::ConvertOSRegion(ZafWindowObject *object, ZafRegionStruct &convert,
+                                      void (ZafWindowObject::*convertPosition)(ZafWindowObject *, int &, int &) const) const
 {
     if (object)
         object->ConvertRegion(convert, ZAF_PIXEL);
     else
         ConvertRegion(convert, ZAF_PIXEL);
-    ConvertToOSPosition(object, convert.left, convert.top);
-    ConvertToOSPosition(object, convert.right, convert.bottom);
+    (this->*convertPosition)(object, convert.left, convert.top);
+    (this->*convertPosition)(object, convert.right, convert.bottom);
     convert.coordinateType = ZAF_PIXEL;
+}
+
+void ZafWindowObject::ConvertToOSRegion(ZafWindowObject *object, ZafRegionStruct &convert) const
+{
+    ConvertOSRegion(object, convert, &ZafWindowObject::ConvertToOSPosition);
 }
 
 void ZafWindowObject::ConvertFromOSRegion(ZafWindowObject *object, ZafRegionStruct &convert) const
 {
-    if (object)
-        object->ConvertRegion(convert, ZAF_PIXEL);
-    else
-        ConvertRegion(convert, ZAF_PIXEL);
-    ConvertFromOSPosition(object, convert.left, convert.top);
-    ConvertFromOSPosition(object, convert.right, convert.bottom);
-    convert.coordinateType = ZAF_PIXEL;
+    ConvertOSRegion(object, convert, &ZafWindowObject::ConvertFromOSPosition);
 }
 
 ZafRegionStruct ZafWindowObject::OSRegion(ZafWindowObject *reference, const ZafRegionStruct *given)

@@ -336,6 +336,11 @@ protected:
     ZafRegionStruct lastRegion;
 
 private:
+    // The region converted to pixels of the object (null: this one), then
+    // both corners moved by convertPosition.
+    void ConvertOSRegion(ZafWindowObject *object, ZafRegionStruct &convert,
+                         void (ZafWindowObject::*convertPosition)(ZafWindowObject *, int &, int &) const) const;
+
     // One handler per framework event of Event and per raw message of
     // OSEvent (Windows half); each answers what Event or OSEvent answers.
     ZafEventType SettleEvent(const ZafEventStruct &event);
@@ -364,6 +369,11 @@ private:
     static ZafError PaletteDataChanged(ZafElement *observer, ZafUpdateCode code);
     void ReleasePaletteData();
     ZafPaletteStruct OwnPaletteEntry(ZafPaletteType type, ZafPaletteState state);
+    // Stores the checked colour and mono bytes into the (type, state) entry
+    // of the object's own palette data (made when there is none); answers
+    // the colour stored.
+    ZafInt8 SetPaletteColors(ZafPaletteType type, ZafPaletteState state, ZafInt8 ZafPaletteStruct::*colorField,
+                             ZafInt8 ZafPaletteStruct::*monoField, ZafInt8 color, ZafInt8 mono);
     static ZafWindowObject *windowManager;
     static int repeatDelay;
     static int repeatInterval;

@@ -212,30 +212,29 @@ ZafInt8 ZafWindowObject::SetFont(ZafInt8 font)
     return font;
 }
 
-ZafInt8 ZafWindowObject::SetTextColor(ZafInt8 color, ZafInt8 mono)
+ZafInt8 ZafWindowObject::SetPaletteColors(ZafPaletteType type, ZafPaletteState state,
+                                          ZafInt8 ZafPaletteStruct::*colorField,
+                                          ZafInt8 ZafPaletteStruct::*monoField, ZafInt8 color, ZafInt8 mono)
 {
-    color = CheckedColorByte(color);
-    mono = CheckedColorByte(mono);
     if (!paletteData)
         SetPaletteData(new ZafPaletteData(false));
-    ZafPaletteStruct entry = paletteData->GetPalette(ZAF_PT_TEXT, ZAF_PS_ENABLED);
-    entry.colorForeground = color;
-    entry.monoForeground = mono;
-    paletteData->AddPalette(ZAF_PT_TEXT, ZAF_PS_ENABLED, entry);
-    return color;
+    ZafPaletteStruct entry = paletteData->GetPalette(type, state);
+    entry.*colorField = CheckedColorByte(color);
+    entry.*monoField = CheckedColorByte(mono);
+    paletteData->AddPalette(type, state, entry);
+    return entry.*colorField;
+}
+
+ZafInt8 ZafWindowObject::SetTextColor(ZafInt8 color, ZafInt8 mono)
+{
+    return SetPaletteColors(ZAF_PT_TEXT, ZAF_PS_ENABLED, &ZafPaletteStruct::colorForeground,
+                            &ZafPaletteStruct::monoForeground, color, mono);
 }
 
 ZafInt8 ZafWindowObject::SetBackgroundColor(ZafInt8 color, ZafInt8 mono)
 {
-    color = CheckedColorByte(color);
-    mono = CheckedColorByte(mono);
-    if (!paletteData)
-        SetPaletteData(new ZafPaletteData(false));
-    ZafPaletteStruct entry = paletteData->GetPalette(ZAF_PT_BACKGROUND, 0);
-    entry.colorBackground = color;
-    entry.monoBackground = mono;
-    paletteData->AddPalette(ZAF_PT_BACKGROUND, 0, entry);
-    return color;
+    return SetPaletteColors(ZAF_PT_BACKGROUND, 0, &ZafPaletteStruct::colorBackground,
+                            &ZafPaletteStruct::monoBackground, color, mono);
 }
 
 ZafError ZafWindowObject::PaletteDataChanged(ZafElement *observer, ZafUpdateCode code)

@@ -53,11 +53,6 @@ void WriteObject(ZafWindowObject *object, ZafObjectPersistence &persistence)
 
 } // namespace
 
-ZafElement *ZafWindow::New(const ZafIChar *name, ZafObjectPersistence &persistence)
-{
-    return new ZafWindow(name, persistence);
-}
-
 const ZafIChar *ZafWindow::CompareFunctionName(ZafCompareFunction function, ZafObjectPersistence &persistence) const
 {
     return persistence.CompareFunctionName(function);

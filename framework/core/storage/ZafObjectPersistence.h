@@ -30,11 +30,15 @@ using ZafObjectConstructor = ZafElement *(*)(const ZafIChar *name, ZafObjectPers
 
 // Inside the body of a stored class: its copy (Duplicate, answering a Root
 // pointer), its creation function New (which reads an object from its storage
-// entry) and NewFunction answering it.
+// entry through the class's persistent constructor) and NewFunction
+// answering it.
 #define ZAF_PERSISTENT_CLASS(Root, Class)                                                       \
     Root *Duplicate() override { return new Class(*this); }                                     \
     ZafObjectConstructor NewFunction() const override { return &Class::New; }                   \
-    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence)
+    static ZafElement *New(const ZafIChar *name, ZafObjectPersistence &persistence)             \
+    {                                                                                           \
+        return new Class(name, persistence);                                                    \
+    }
 // Same types as in ZafWindowObject.h and ZafList.h.
 using ZafUserFunction = ZafEventType (*)(ZafWindowObject *object, ZafEventStruct &event, ZafEventType code);
 using ZafCompareFunction = int (*)(ZafElement *a, ZafElement *b);

@@ -1,4 +1,5 @@
 #include "framework/core/text/ZafCodeSetData.h"
+#include "framework/core/base/ZafReplaceOwned.h"
 
 #include <cstring>
 #include <cwchar>
@@ -6,6 +7,41 @@
 namespace {
 
 ZafCodeSetData *sharedCodeSet = nullptr;
+
+// A conversion of text (length characters) into: the caller's buffer
+// (bufferSize < 0: as large as needed), else a new array of needed
+// characters when allocate, else the object's own buffer. The answer is
+// terminated unless it has no room at all.
+template <class From, class To, int OwnSize>
+To *ConvertInto(const From *text, int length, int needed, To *buffer, bool allocate, int bufferSize,
+                To (&own)[OwnSize], unsigned codePage, int (*convert)(unsigned, const From *, int, To *, int))
+{
+    To *out = buffer;
+    int size = bufferSize;
+    if (!buffer && allocate) {
+        out = new To[needed];
+        size = needed;
+    } else if (!buffer) {
+        out = own;
+        size = OwnSize;
+    } else if (size < 0) {
+        size = needed;
+    }
+    if (size > 0)
+        out[convert(codePage, text, length, out, size - 1)] = To(0);
+    return out;
+}
+
+// A copy as ConvertInto wants it: at most outSize units (text may lie in
+// out), never ending on the first half of a surrogate pair.
+int CopyWideText(unsigned, const ZafIChar *text, int length, ZafIChar *out, int outSize)
+{
+    int count = length < outSize ? length : outSize;
+    if (count < length && count > 0 && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF)
+        --count;
+    std::wmemmove(out, text, size_t(count));
+    return count;
+}
 
 } // namespace
 
@@ -31,11 +67,7 @@ ZafCodeSetData *ZafCodeSetData::Shared()
 
 void ZafCodeSetData::SetShared(ZafCodeSetData *codeSet)
 {
-    if (codeSet == sharedCodeSet)
-        return;
-    ZafCodeSetData *old = sharedCodeSet;
-    sharedCodeSet = codeSet;
-    delete old;
+    ZafReplaceOwned(sharedCodeSet, codeSet);
 }
 
 char *ZafCodeSetData::WideToLocal(const ZafIChar *text, char *buffer, bool allocate, int bufferSize)
@@ -44,23 +76,8 @@ char *ZafCodeSetData::WideToLocal(const ZafIChar *text, char *buffer, bool alloc
         return nullptr;
     const int length = int(std::wcslen(text));
     // A local character takes at most two bytes (double-byte code pages).
-    const int needed = 2 * length + 1;
-    char *out = buffer;
-    int size = bufferSize;
-    if (!out && allocate) {
-        out = new char[needed];
-        size = needed;
-    } else if (!out) {
-        out = localBuffer;
-        size = LOCAL_BUFFER_SIZE;
-    } else if (size < 0) {
-        size = needed;
-    }
-    if (size <= 0)
-        return out;
-    int written = WideToLocalText(codePage, text, length, out, size - 1);
-    out[written] = '\0';
-    return out;
+    return ConvertInto(text, length, 2 * length + 1, buffer, allocate, bufferSize, localBuffer, codePage,
+                       &WideToLocalText);
 }
 
 ZafIChar *ZafCodeSetData::LocalToWide(const char *text, ZafIChar *buffer, bool allocate, int bufferSize)
@@ -68,23 +85,8 @@ ZafIChar *ZafCodeSetData::LocalToWide(const char *text, ZafIChar *buffer, bool a
     if (!text)
         return nullptr;
     const int length = int(std::strlen(text));
-    const int needed = length + 1;
-    ZafIChar *out = buffer;
-    int size = bufferSize;
-    if (!out && allocate) {
-        out = new ZafIChar[needed];
-        size = needed;
-    } else if (!out) {
-        out = wideBuffer;
-        size = WIDE_BUFFER_SIZE;
-    } else if (size < 0) {
-        size = needed;
-    }
-    if (size <= 0)
-        return out;
-    int written = LocalToWideText(codePage, text, length, out, size - 1);
-    out[written] = L'\0';
-    return out;
+    return ConvertInto(text, length, length + 1, buffer, allocate, bufferSize, wideBuffer, codePage,
+                       &LocalToWideText);
 }
 
 int ZafCodeSetData::LocalCharToWide(char local, ZafIChar &wide) const
@@ -104,26 +106,7 @@ ZafIChar *ZafCodeSetData::CopyWide(const ZafIChar *text, ZafIChar *buffer, bool 
     if (!text)
         return nullptr;
     const int length = int(std::wcslen(text));
-    ZafIChar *out = buffer;
-    int size = bufferSize;
-    if (!out && allocate) {
-        out = new ZafIChar[length + 1];
-        size = length + 1;
-    } else if (!out) {
-        out = wideBuffer;
-        size = WIDE_BUFFER_SIZE;
-    } else if (size < 0) {
-        size = length + 1;
-    }
-    if (size <= 0)
-        return out;
-    int count = length < size - 1 ? length : size - 1;
-    // Do not leave the first half of a surrogate pair at the end.
-    if (count < length && count > 0 && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF)
-        --count;
-    std::wmemmove(out, text, size_t(count));
-    out[count] = L'\0';
-    return out;
+    return ConvertInto(text, length, length + 1, buffer, allocate, bufferSize, wideBuffer, codePage, &CopyWideText);
 }
 
 ZafIChar *ZafCodeSetData::MapWideOut(const ZafIChar *text, ZafIChar *buffer, bool allocate, int bufferSize)

@@ -3,6 +3,7 @@
 // framework/windows/ZafLocaleDataWindows.cpp.
 
 #include "framework/core/text/ZafLocaleData.h"
+#include "framework/core/base/ZafReplaceOwned.h"
 #include "framework/core/text/ZafStrings.h"
 
 #include <cstring>
@@ -77,11 +78,7 @@ ZafLocaleData::~ZafLocaleData()
 
 void ZafLocaleData::SetLocale(ZafLocaleData *record)
 {
-    if (record == locale)
-        return;
-    ZafLocaleData *old = locale;
-    locale = record;
-    delete old;
+    ZafReplaceOwned(locale, record);
 }
 
 void ZafLocaleData::Replace(wchar_t *&field, const wchar_t *text)

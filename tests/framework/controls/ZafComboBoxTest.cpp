@@ -208,6 +208,14 @@ TEST_F(ZafComboBoxTest, AShiftDropOfATextFieldAddsItsTextAndEmptiesIt)
 {
     ZafComboBox *combo = ShowCombo({ L"a" });
     combo->SetDropTarget(true);
+    // Each drag flag of the combo box is its own, and its list follows it.
+    EXPECT_TRUE(combo->SetDragCtrlShift(true));
+    EXPECT_TRUE(combo->DragCtrlShift());
+    EXPECT_TRUE(combo->List()->DragCtrlShift());
+    EXPECT_FALSE(combo->DragCtrl());
+    EXPECT_FALSE(combo->DragShift());
+    EXPECT_FALSE(combo->SetDragCtrlShift(false));
+    EXPECT_FALSE(combo->List()->DragCtrlShift());
     auto *field = new ZafString(10, 150, 100, L"dropped");
     field->SetDragShift(true);
     ZafWindowManager *windows = ZafWindowManager::Shared();

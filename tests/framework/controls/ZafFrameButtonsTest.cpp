@@ -71,6 +71,20 @@ TEST_F(ZafSystemButtonMenu, MenuTypeZeroLeavesTheSystemMenuAlone)
     EXPECT_EQ(standard, GetMenuItemCount(SystemMenu(window)));
 }
 
+TEST_F(ZafSystemButtonMenu, LookupsFindTheButtonItselfElseAnItemOfItsMenu)
+{
+    ZafSystemButton button(1);
+    ZafPopUpItem *item = new ZafPopUpItem(L"Close");
+    item->SetNumberID(9);
+    item->SetStringID(L"close");
+    button.AddMenuItem(item);
+    EXPECT_EQ(&button, button.GetObjectByNumberID(-4));
+    EXPECT_EQ(&button, button.GetObjectByStringID(L"ZAF_NUMID_SYSTEM"));
+    EXPECT_EQ(item, button.GetObjectByNumberID(9));
+    EXPECT_EQ(item, button.GetObjectByStringID(L"close"));
+    EXPECT_EQ(nullptr, button.GetObjectByStringID(L"open"));
+}
+
 TEST_F(ZafSystemButtonMenu, ItsOwnItemsReplaceTheSystemMenuUntilItIsUnregistered)
 {
     ZafWindow *window = NewTopLevel(200, 100, { -1, -5 });

@@ -69,6 +69,8 @@ TEST_F(ZafToolBarTest, ChildrenWrapIntoRowsOrColumnsAndTheBarTakesTheirSize)
           { Rect(2, 14, 80, 10), Rect(2, 26, 80, 10) }, 40 },
         { "left, columns", ZafToolBar::DOCK_LEFT, 120, 70, 20, 30, 3,
           { Rect(2, 2, 20, 30), Rect(2, 32, 20, 30), Rect(24, 2, 20, 30) }, 48 },
+        { "right, the edge before the first column", ZafToolBar::DOCK_RIGHT, 120, 70, 20, 30, 3,
+          { Rect(4, 2, 20, 30), Rect(4, 32, 20, 30), Rect(26, 2, 20, 30) }, 50 },
     };
     for (const WrapCase &test : cases) {
         SCOPED_TRACE(test.name);
@@ -95,6 +97,8 @@ TEST_F(ZafToolBarTest, ChildrenWrapIntoRowsOrColumnsAndTheBarTakesTheirSize)
             EXPECT_EQ(place.bottom, client.top);
         else if (test.dock == ZafToolBar::DOCK_BOTTOM)
             EXPECT_EQ(place.top, client.bottom);
+        else if (test.dock == ZafToolBar::DOCK_RIGHT)
+            EXPECT_EQ(place.left, client.right);
         else
             EXPECT_EQ(place.right, client.left);
         manager->Subtract(window);

@@ -41,6 +41,25 @@ TEST(ZafStaticData, ReleaseCallsEachFunctionOnceWithTrueLastFirst)
     EXPECT_EQ(releaseOrder.size(), 2u);
 }
 
+TEST(ZafStaticData, AReleasedTableIsDeletedAndClearedOnlyWhenReleaseIsTrue)
+{
+    struct Counted
+    {
+        explicit Counted(int &alive) : alive(alive) { ++alive; }
+        ~Counted() { --alive; }
+        int &alive;
+    };
+    int alive = 0;
+    Counted *table[3] = { new Counted(alive), nullptr, new Counted(alive) };
+    ZafReleaseTable(false, table);
+    EXPECT_EQ(alive, 2);
+    EXPECT_NE(table[0], nullptr);
+    ZafReleaseTable(true, table);
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(table[0], nullptr);
+    EXPECT_EQ(table[2], nullptr);
+}
+
 TEST(ZafStaticData, TheApplicationReleasesStaticDataWhenItEnds)
 {
     releaseOrder.clear();

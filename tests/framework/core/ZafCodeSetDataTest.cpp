@@ -41,6 +41,13 @@ TEST(ZafCodeSetData, CallerBufferAllocationAndSharedBuffer)
     EXPECT_STREQ(allocated, "xyz");
     delete[] allocated;
 
+    ZafIChar small[3] = { L'x', L'x', L'x' };
+    EXPECT_EQ(codeSet.LocalToWide("abcdef", small, false, 3), small);
+    EXPECT_STREQ(small, L"ab");
+    small[0] = L'x';
+    codeSet.LocalToWide("abc", small, false, 0);
+    EXPECT_EQ(small[0], L'x');
+
     char *shared = codeSet.WideToLocal(L"one");
     char *again = codeSet.WideToLocal(L"two");
     EXPECT_EQ(shared, again);
@@ -83,4 +90,29 @@ TEST(ZafCodeSetData, DoubleByteTextIsCutAtACharacterBoundary)
     ZafIChar back[4];
     codeSet.LocalToWide(buffer, back, false, 4);
     EXPECT_STREQ(back, L"\x3042");
+}
+
+namespace {
+
+struct WatchedCodeSet : ZafCodeSetData
+{
+    explicit WatchedCodeSet(bool &gone) : gone(gone) { }
+    ~WatchedCodeSet() override { gone = true; }
+    bool &gone;
+};
+
+} // namespace
+
+TEST(ZafCodeSetData, SharingAgainKeepsTheCodeSetAndAnotherReplacesAndDeletesIt)
+{
+    bool firstGone = false, secondGone = false;
+    WatchedCodeSet *first = new WatchedCodeSet(firstGone);
+    ZafCodeSetData::SetShared(first);
+    ZafCodeSetData::SetShared(first);
+    EXPECT_FALSE(firstGone);
+    EXPECT_EQ(ZafCodeSetData::Shared(), first);
+    ZafCodeSetData::SetShared(new WatchedCodeSet(secondGone));
+    EXPECT_TRUE(firstGone);
+    ZafCodeSetData::SetShared(nullptr);
+    EXPECT_TRUE(secondGone);
 }

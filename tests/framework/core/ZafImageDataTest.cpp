@@ -36,4 +36,25 @@ TEST(ZafImageData, CopiesShareStaticDataAndNeverAnOwnedHandle)
     ZafIconData iconCopy(sharedIcon);
     EXPECT_EQ(iconCopy.Icon().array, staticPixels);
     EXPECT_EQ(iconCopy.Icon().osIcon, icon.osIcon);
+
+    // Handles of the original's own are left to it (fake values, cleared
+    // again before the originals go).
+    ZafBitmapStruct drawn(2, 2, staticPixels, true);
+    drawn.osBitmap = reinterpret_cast<ZafOSBitmap>(0x1234);
+    drawn.osMask = reinterpret_cast<ZafOSBitmap>(0x5678);
+    ZafBitmapData withHandles(drawn);
+    ZafBitmapData bitmapCopy(withHandles);
+    EXPECT_EQ(nullptr, bitmapCopy.Bitmap().osBitmap);
+    EXPECT_EQ(nullptr, bitmapCopy.Bitmap().osMask);
+    EXPECT_EQ(drawn.osMask, withHandles.Bitmap().osMask);
+    withHandles.Bitmap().osBitmap = withHandles.Bitmap().osMask = nullptr;
+
+    ZafMouseStruct pointer(2, 2, staticPixels, 1, 1, true);
+    pointer.osCursor = reinterpret_cast<ZafOSCursor>(0x1234);
+    ZafMouseData withCursor(pointer, 7);
+    ZafMouseData cursorCopy(withCursor);
+    EXPECT_EQ(nullptr, cursorCopy.Mouse().osCursor);
+    EXPECT_EQ(7, cursorCopy.NumberID());
+    EXPECT_EQ(1, cursorCopy.Mouse().hotSpotX);
+    withCursor.Mouse().osCursor = nullptr;
 }

@@ -75,12 +75,18 @@ TEST(ZafDisplayTables, IndicesOutsideTheTablesAreRefused)
     EXPECT_EQ(display.scaleNumerator, 1);
 }
 
-TEST(ZafDisplayShared, ADestroyedDisplayIsNoLongerShared)
+TEST(ZafDisplayShared, ADestroyedDisplayIsNoLongerSharedWhileOthersLeaveItAlone)
 {
     ZafDisplay *before = ZafDisplay::Shared();
+    ZafDisplay kept;
+    EXPECT_EQ(ZafDisplay::SetShared(&kept), before);
+    {
+        ZafDisplay neverShared;
+    }
+    EXPECT_EQ(ZafDisplay::Shared(), &kept);
     {
         ZafDisplay temporary;
-        ZafDisplay::SetShared(&temporary);
+        EXPECT_EQ(ZafDisplay::SetShared(&temporary), &kept);
     }
     EXPECT_EQ(ZafDisplay::Shared(), nullptr);
     ZafDisplay::SetShared(before);

@@ -98,6 +98,16 @@ TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow
     middle.ConvertFromOSPosition(&inner, x, y);
     EXPECT_EQ(1, x);
     EXPECT_EQ(2, y);
+    // A whole region goes there and back the same way.
+    ZafRegionStruct placed = inner.Region();
+    middle.ConvertToOSRegion(&inner, placed);
+    EXPECT_EQ(6, placed.left);
+    EXPECT_EQ(17, placed.bottom);
+    middle.ConvertFromOSRegion(&inner, placed);
+    EXPECT_EQ(1, placed.left);
+    EXPECT_EQ(2, placed.top);
+    EXPECT_EQ(10, placed.right);
+    EXPECT_EQ(11, placed.bottom);
     ZafRegionStruct own = outer.OSRegion();
     EXPECT_EQ(0, own.left);
     EXPECT_EQ(99, own.right);

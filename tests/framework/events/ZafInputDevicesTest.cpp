@@ -25,6 +25,11 @@ TEST_F(ZafInputDevices, TheStateQueryAnswersTheStateWithoutChangingIt)
     ZafCursor caret(ZAF_DEVICE_ON, ZAF_CARET_INSERT);
     EXPECT_EQ(ZAF_DEVICE_OFF, keyboard.Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
     EXPECT_EQ(ZAF_DEVICE_OFF, keyboard.DeviceState());
+    // Switching answers the new state; other codes come back unchanged.
+    EXPECT_EQ(ZAF_DEVICE_ON, keyboard.Event(ZafEventStruct(ZAF_DEVICE_ON, 0)));
+    EXPECT_EQ(ZAF_DEVICE_ON, keyboard.Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
+    EXPECT_EQ(ZAF_CARET_INSERT, keyboard.Event(ZafEventStruct(ZAF_CARET_INSERT, 0)));
+    EXPECT_EQ(ZAF_DEVICE_ON, keyboard.DeviceState());
     EXPECT_EQ(ZAF_DEVICE_ON, caret.Event(ZafEventStruct(ZAF_DEVICE_STATE_QUERY, 0)));
     ZafDevice *mouse = FindDevice(*events, ZAF_MOUSE);
     ASSERT_NE(nullptr, mouse);

@@ -94,6 +94,35 @@ TEST_F(ZafWindowManagerTest, AQuitMessageEndsTheLoopOnlyWhenTheExitQueryAllows)
     EXPECT_EQ(ZAF_EV_EXIT, RunLoop(1000));
 }
 
+TEST_F(ZafWindowManagerTest, ASubtractedWindowTakesEveryObjectRememberedInItAlong)
+{
+    ZafWindow *kept = NewTopLevel(100, 50, { -1, -5 });
+    ZafWindow *leaving = NewTopLevel(100, 50, { -1, -5 });
+    ZafWindowObject *inside = leaving->Add(new ZafWindowObject(0, 0, 5, 1));
+    ZafWindowObject *outside = kept->Add(new ZafWindowObject(0, 0, 5, 1));
+    manager->Add(kept);
+    manager->Add(leaving);
+    // (The focus fields follow the focus, which moves to the window left.)
+    ZafWindowObject **fields[] = { &manager->grabObject, &manager->dragObject, &manager->statusObject,
+                                   &manager->captureObject, &manager->tipObject };
+    for (ZafWindowObject **field : fields)
+    {
+        *field = inside;
+        manager->Subtract(leaving);
+        EXPECT_EQ(nullptr, *field);
+        manager->Add(leaving);
+        *field = outside;
+        manager->Subtract(leaving);
+        EXPECT_EQ(outside, *field);
+        *field = nullptr;
+        manager->Add(leaving);
+    }
+    manager->Subtract(leaving);
+    manager->Subtract(kept);
+    delete leaving;
+    delete kept;
+}
+
 TEST_F(ZafWindowManagerTest, RemovingTheLastWindowQueuesTheEndWhichTheLoopAnswersWithMinusThree)
 {
     ZafWindow *window = NewTopLevel(100, 50, { -1, -5 });

@@ -42,6 +42,14 @@ TEST_F(ZafWindowContainer, SupportObjectsGoToTheSupportListAndChildrenToTheChild
     EXPECT_EQ(1, window.Count());
     EXPECT_NE(nullptr, window.SupportObject(-5));
     EXPECT_EQ(window.SupportObject(-5), window.GetObjectByNumberID(-5));
+    // Children are searched for other ids only; a negative one stays with
+    // the support objects.
+    ZafWindowObject *child = window.FirstChild();
+    child->SetNumberID(7);
+    EXPECT_EQ(child, window.GetObjectByNumberID(7));
+    child->SetNumberID(-6);
+    EXPECT_EQ(nullptr, window.GetObjectByNumberID(-6));
+    EXPECT_EQ(nullptr, window.GetObjectByNumberID(8));
 }
 
 TEST_F(ZafWindowContainer, AddBeforeAPositionKeepsTheTabOrder)
