@@ -5,6 +5,8 @@
 // thread and its pieces are made at the first use and kept, since making a
 // thread costs more than writing megabytes. One file at a time holds it; a
 // second file asking meanwhile gets none (Held() false) and writes itself.
+// An object belongs to the thread that made it, which fills the pieces;
+// the writer thread only writes them.
 //
 // The pieces are written in order, each whole, through the handle given;
 // the caller must not touch the file through that handle before Finish or
