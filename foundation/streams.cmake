@@ -12,7 +12,6 @@ list(APPEND FOUNDATION_SOURCES
     streams/KStreamBuffer.cpp
     streams/KStreamText.cpp
     streams/KStringRecord.cpp
-    streams/KWriteBehind.cpp
 )
 list(APPEND FOUNDATION_LIBS comdlg32 shell32 ole32)
 list(APPEND FOUNDATION_SOURCES

@@ -6,6 +6,20 @@
 namespace
 {
 int32_t Capacity(int32_t requested) { return requested > 16 ? requested : 16; }
+
+// Copies into the buffer. The typed values (a few bytes each, tens of
+// thousands of them in a document) are copied in place: calling the
+// library's copy costs more than such a value.
+void CopyBytes(uint8_t *to, const void *from, int32_t count)
+{
+    const uint8_t *bytes = static_cast<const uint8_t *>(from);
+    if (count > 8) {
+        std::memcpy(to, bytes, size_t(count));
+        return;
+    }
+    for (int32_t i = 0; i < count; ++i)
+        to[i] = bytes[i];
+}
 } // namespace
 
 KBufferedFile::KBufferedFile(int32_t bufferSize)
@@ -92,7 +106,7 @@ void KBufferedFile::DoWrite(const void *buffer, int32_t count)
             return;
         }
         const int32_t n = count < itsCapacity - itsPending ? count : itsCapacity - itsPending;
-        KStreamBuffer::Copy(itsBuffer.Data() + itsPending, bytes, n);
+        CopyBytes(itsBuffer.Data() + itsPending, bytes, n);
         itsPending += n;
         bytes += n;
         count -= n;

@@ -19,8 +19,6 @@ public:
     void Close() override;
 
 protected:
-    // The buffer's size in bytes: a long file is written in pieces of it.
-    int32_t BufferSize() const { return itsCapacity; }
     int32_t DoRead(void *buffer, int32_t count) override;
     void DoWrite(const void *buffer, int32_t count) override;
     int64_t DoGetSize() override;

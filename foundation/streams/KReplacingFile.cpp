@@ -216,73 +216,11 @@ void KReplacingFile::Begin(int64_t expectedBytes)
     itsWritten = 0;
     itsNextFlushAt = kFirstEarlyFlushBytes;
     itsLastFlushAt = expectedBytes - kLastEarlyFlushGap;
-    if (expectedBytes >= 2 * int64_t(BufferSize())) {
-        itsWriteBehind.reset(new KWriteBehind(NativeHandle(), BufferSize(), &WritePieceOf, this));
-        if (!itsWriteBehind->Held())
-            itsWriteBehind.reset();
-    }
-}
-
-unsigned long KReplacingFile::WritePiece(void *handle, const uint8_t *bytes, int32_t count)
-{
-    return KWriteBehind::WriteAll(handle, bytes, count);
-}
-
-unsigned long KReplacingFile::WritePieceOf(void *self, void *handle, const uint8_t *bytes, int32_t count)
-{
-    return static_cast<KReplacingFile *>(self)->WritePiece(handle, bytes, count);
-}
-
-void KReplacingFile::EndWriteBehind()
-{
-    if (!itsWriteBehind)
-        return;
-    std::unique_ptr<KWriteBehind> writeBehind(std::move(itsWriteBehind));
-    writeBehind->Finish();
-}
-
-int32_t KReplacingFile::DoRead(void *buffer, int32_t count)
-{
-    EndWriteBehind();
-    return KBufferedFile::DoRead(buffer, count);
-}
-
-int64_t KReplacingFile::DoGetSize()
-{
-    EndWriteBehind();
-    return KBufferedFile::DoGetSize();
-}
-
-void KReplacingFile::DoSetSize(int64_t size)
-{
-    EndWriteBehind();
-    KBufferedFile::DoSetSize(size);
-}
-
-int64_t KReplacingFile::DoGetPosition()
-{
-    EndWriteBehind();
-    return KBufferedFile::DoGetPosition();
-}
-
-void KReplacingFile::DoSeek(int64_t offset, int origin)
-{
-    EndWriteBehind();
-    KBufferedFile::DoSeek(offset, origin);
-}
-
-void KReplacingFile::DoFlush()
-{
-    EndWriteBehind();
-    KBufferedFile::DoFlush();
 }
 
 void KReplacingFile::DoWrite(const void *buffer, int32_t count)
 {
-    if (itsWriteBehind)
-        itsWriteBehind->Write(buffer, count);
-    else
-        KBufferedFile::DoWrite(buffer, count);
+    KBufferedFile::DoWrite(buffer, count);
     itsWritten += count;
     if (itsWritten < itsNextFlushAt || itsWritten > itsLastFlushAt)
         return;
@@ -354,7 +292,6 @@ void KReplacingFile::Abandon()
     if (!itsBegun)
         return;
     itsBegun = false;
-    itsWriteBehind.reset();
     EndEarlyFlush();
     const bool deleted = IsOpen() && DeleteOpenFile(NativeHandle());
     try {

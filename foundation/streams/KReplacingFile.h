@@ -33,18 +33,8 @@
 // such worker, made at the first early flush: making a thread costs more
 // than the flushes gain. A file begun while another holds it is flushed by
 // its Commit alone.
-//
-// A file expected to fill two buffers or more is written in pieces of the
-// buffer's size by the process's write-behind thread (KWriteBehind) while
-// the caller fills the next piece; a write that fails there fails the next
-// Write or Commit as it would have failed itself. Anything else done with
-// the file meanwhile (reading, seeking, asking its size or position) first
-// waits for the pieces, and the rest is written by the caller.
 
 #include "foundation/streams/KBufferedFile.h"
-#include "foundation/streams/KWriteBehind.h"
-
-#include <memory>
 
 class KReplacingFile : public KBufferedFile
 {
@@ -72,22 +62,12 @@ public:
     static constexpr int64_t kLastEarlyFlushGap = 1024 * 1024;
 
 protected:
-    int32_t DoRead(void *buffer, int32_t count) override;
     void DoWrite(const void *buffer, int32_t count) override;
-    int64_t DoGetSize() override;
-    void DoSetSize(int64_t size) override;
-    int64_t DoGetPosition() override;
-    void DoSeek(int64_t offset, int origin) override;
-    void DoFlush() override;
     // Puts what was written through the system handle on the disk; false,
     // with the system's error set, when that fails. Called on the worker
     // thread for the early flushes, which end before Commit or Abandon do: a
     // class that overrides it calls Abandon in its own destructor.
     virtual bool FlushToDisk(void *handle);
-    // Writes one piece through the system handle; 0 when done, else the
-    // system's error. Called on the write-behind thread, which ends its
-    // pieces before Commit or Abandon do: the same rule as above holds.
-    virtual unsigned long WritePiece(void *handle, const uint8_t *bytes, int32_t count);
 
 private:
     struct EarlyFlush;
@@ -95,10 +75,6 @@ private:
     // Waits for the worker's flushes of this file and lets it go; the
     // system's error of a failed early flush, else 0.
     unsigned long EndEarlyFlush();
-    static unsigned long WritePieceOf(void *self, void *handle, const uint8_t *bytes, int32_t count);
-    // Waits for the write-behind thread's pieces and lets it go; throws
-    // KXStream for a failed piece.
-    void EndWriteBehind();
     // Throws KXStream kErrFileWrite when the target is read-only.
     void RefuseReadOnlyTarget() const;
     // Puts the written temporary file in the target's place; throws KXStream.
@@ -109,7 +85,6 @@ private:
     // Whether this file holds the worker, or could not have it.
     bool itsEarlyFlushHeld = false;
     bool itsEarlyFlushRefused = false;
-    std::unique_ptr<KWriteBehind> itsWriteBehind;
     int64_t itsWritten = 0;
     int64_t itsLastFlushAt = 0;
     int64_t itsNextFlushAt = kFirstEarlyFlushBytes;

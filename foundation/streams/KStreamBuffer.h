@@ -7,7 +7,6 @@
 // when made. Any thread; one buffer belongs to one stream.
 
 #include <cstdint>
-#include <cstring>
 
 class KStreamBuffer
 {
@@ -21,20 +20,6 @@ public:
     KStreamBuffer &operator=(const KStreamBuffer &) = delete;
 
     uint8_t *Data() const { return itsData; }
-
-    // Copies count bytes into a buffer. The typed values (a few bytes each,
-    // tens of thousands of them in a document) are copied in place: calling
-    // the library's copy costs more than such a value.
-    static void Copy(uint8_t *to, const void *from, int32_t count)
-    {
-        const uint8_t *bytes = static_cast<const uint8_t *>(from);
-        if (count > 8) {
-            std::memcpy(to, bytes, size_t(count));
-            return;
-        }
-        for (int32_t i = 0; i < count; ++i)
-            to[i] = bytes[i];
-    }
 
 private:
     void *itsBlock;     // the block's size, then its bytes

@@ -10,7 +10,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <atomic>
 #include <set>
 #include <vector>
@@ -58,36 +57,6 @@ private:
     Failing itsFailing;
     DWORD itsWriter;
     std::atomic<int> itsWorkerFlushes{0};
-};
-
-// Counts the pieces written behind the caller, and can make one of them
-// fail as a full disk does.
-class PieceProbe : public KReplacingFile
-{
-public:
-    static constexpr int32_t kPiece = 256 * 1024;
-    explicit PieceProbe(const KString &target, int failingPiece = -1)
-        : KReplacingFile(target, kPiece), itsFailingPiece(failingPiece), itsWriter(GetCurrentThreadId())
-    {
-    }
-    ~PieceProbe() override { Abandon(); }
-    int PiecesBehind() const { return itsPiecesBehind; }
-
-protected:
-    unsigned long WritePiece(void *handle, const uint8_t *bytes, int32_t count) override
-    {
-        if (GetCurrentThreadId() != itsWriter)
-            ++itsPiecesBehind;
-        if (itsPieces++ == itsFailingPiece)
-            return ERROR_DISK_FULL;
-        return KReplacingFile::WritePiece(handle, bytes, count);
-    }
-
-private:
-    int itsFailingPiece;
-    DWORD itsWriter;
-    std::atomic<int> itsPieces{0};
-    std::atomic<int> itsPiecesBehind{0};
 };
 
 bool ReadOnly(const KString &path) { return (GetFileAttributesW(path.CStr()) & FILE_ATTRIBUTE_READONLY) != 0; }
@@ -494,60 +463,4 @@ TEST(KReplacingFileSave, TheFlushWorkerServesEachLargeSaveOnItsOwn)
         EXPECT_EQ(int64_t(scratch.ReadFile(L"b.qvw").size()), totals[1]);
     }
     EXPECT_EQ(scratch.Names(), (std::set<std::wstring>{L"a.qvw", L"b.qvw", L"big.qvw", L"w.qvw"}));
-}
-
-TEST(KReplacingFileSave, ALargeFileWrittenBehindHoldsEveryByteAlsoWhenItsPositionIsAskedMidway)
-{
-    ScratchFolder scratch;
-    PieceProbe file(scratch.File(L"p.qvw"));
-    const int64_t total = 4 * PieceProbe::kPiece + 13;
-    file.Begin(total);
-    // Blocks of every size, from a typed value to more than a piece.
-    const int32_t sizes[] = {1, 4, 20004, 3, PieceProbe::kPiece + 5, 64 * 1024, 2};
-    std::vector<uint8_t> block;
-    int64_t written = 0;
-    bool asked = false;
-    for (int i = 0; written < total; ++i) {
-        const int32_t n = int32_t(std::min<int64_t>(sizes[i % 7], total - written));
-        block.resize(size_t(n));
-        for (int32_t k = 0; k < n; ++k)
-            block[size_t(k)] = uint8_t((written + k) % 251);
-        file.Write(block.data(), n);
-        written += n;
-        if (!asked && written > 2 * PieceProbe::kPiece + 100) {
-            EXPECT_GT(file.PiecesBehind(), 0);
-            EXPECT_EQ(file.GetPosition(), written);
-            asked = true;
-        }
-    }
-    file.Commit();
-    const std::string saved = scratch.ReadFile(L"p.qvw");
-    ASSERT_EQ(int64_t(saved.size()), total);
-    int64_t wrong = 0;
-    for (int64_t at = 0; at < total; ++at)
-        wrong += uint8_t(saved[size_t(at)]) != uint8_t(at % 251);
-    EXPECT_EQ(wrong, 0);
-}
-
-TEST(KReplacingFileSave, AFailedWriteBehindTheCallerGives3006AndKeepsTheTarget)
-{
-    ScratchFolder scratch;
-    for (int failing : {0, 2}) {
-        scratch.WriteFile(L"f.qvw", "old contents");
-        {
-            // A save stops at the first failure, which a later write or the
-            // commit reports, and the file goes.
-            PieceProbe file(scratch.File(L"f.qvw"), failing);
-            file.Begin(4 * PieceProbe::kPiece);
-            EXPECT_EQ(CodeOf([&] {
-                          WriteLargeContents(file, 4 * PieceProbe::kPiece);
-                          file.Commit();
-                      }),
-                      kErrDiskFull)
-                << failing;
-            EXPECT_GT(file.PiecesBehind(), 0);
-        }
-        EXPECT_EQ(scratch.ReadFile(L"f.qvw"), "old contents");
-        EXPECT_EQ(scratch.Names(), std::set<std::wstring>{L"f.qvw"});
-    }
 }
