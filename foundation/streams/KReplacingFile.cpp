@@ -77,27 +77,32 @@ bool DeleteOpenFile(void *handle)
 }
 } // namespace
 
-// The worker that flushes the temporary file while it is being written. It
-// flushes once for each request (requests made while it flushes make one
-// more flush), and on stop ends after the request it was woken for.
+// The process's flush worker. Its thread is made at the first early flush
+// and kept: making a thread costs a save more than the flush gains, and
+// each large save would pay that again. One file at a time holds it; the
+// holder's requests are served in order, those made while it flushes by
+// one more flush, and the holder waits for all of them before it lets go.
 struct KReplacingFile::EarlyFlush
 {
+    std::atomic<bool> held{false};
+    bool refused = false;  // the system refused the thread: not asked again
+    HANDLE thread = nullptr;
+    HANDLE wake = nullptr;  // set with each request
+    HANDLE done = nullptr;  // set after each flush
+    // Requests made and served since the thread started.
+    std::atomic<int> requested{0};
+    std::atomic<int> served{0};
+
+    // The holder's file, set before its first request.
     KReplacingFile *owner = nullptr;
     HANDLE file = nullptr;  // a duplicate of the owner's handle
-    HANDLE wake = nullptr;
-    HANDLE thread = nullptr;
-    std::atomic<int> requested{0};
-    std::atomic<bool> stop{false};
-    DWORD error = 0;  // read once the thread has ended
+    DWORD error = 0;        // the first failed flush's; read once served
 
-    ~EarlyFlush()
+    // Lives as long as the process, as its thread does.
+    static EarlyFlush &Worker()
     {
-        if (thread)
-            CloseHandle(thread);
-        if (wake)
-            CloseHandle(wake);
-        if (file)
-            CloseHandle(file);
+        static EarlyFlush *worker = new EarlyFlush;
+        return *worker;
     }
 
     static unsigned __stdcall Main(void *self)
@@ -108,26 +113,65 @@ struct KReplacingFile::EarlyFlush
 
     void Run()
     {
-        int done = 0;
         for (;;) {
             WaitForSingleObject(wake, INFINITE);
-            const int wanted = requested;
-            if (wanted != done) {
-                done = wanted;
-                if (!owner->FlushToDisk(file)) {
+            for (int wanted = requested; served != wanted; wanted = requested) {
+                if (error == 0 && !owner->FlushToDisk(file))
                     error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
-                    return;
-                }
+                served = wanted;
+                SetEvent(done);
             }
-            if (stop)
-                return;
         }
+    }
+
+    // Takes the worker for owner's file; false when another file holds it
+    // or the system refuses the thread or the second handle.
+    bool Hold(KReplacingFile *holder)
+    {
+        if (held.exchange(true))
+            return false;
+        HANDLE process = GetCurrentProcess();
+        if (Start() && DuplicateHandle(process, static_cast<HANDLE>(holder->NativeHandle()), process, &file, 0,
+                                       FALSE, DUPLICATE_SAME_ACCESS)) {
+            owner = holder;
+            error = 0;
+            return true;
+        }
+        file = nullptr;
+        held = false;
+        return false;
+    }
+
+    bool Start()
+    {
+        if (thread || refused)
+            return !refused;
+        wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        if (wake && done)
+            thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Main, this, 0, nullptr));
+        refused = thread == nullptr;
+        return !refused;
     }
 
     void Request()
     {
         ++requested;
         SetEvent(wake);
+    }
+
+    // Waits for the holder's requests and lets the worker go; the system's
+    // error of a failed flush, else 0.
+    DWORD Release()
+    {
+        while (served != requested)
+            WaitForSingleObject(done, INFINITE);
+        const DWORD failed = error;
+        CloseHandle(file);
+        file = nullptr;
+        owner = nullptr;
+        held = false;
+        return failed;
     }
 };
 
@@ -170,8 +214,8 @@ void KReplacingFile::Begin(int64_t expectedBytes)
     itsBegun = true;
     itsEarlyFlushRefused = false;
     itsWritten = 0;
-    itsNextFlushAt = kEarlyFlushBytes;
-    itsLastFlushAt = expectedBytes - kEarlyFlushBytes;
+    itsNextFlushAt = kFirstEarlyFlushBytes;
+    itsLastFlushAt = expectedBytes - kLastEarlyFlushGap;
 }
 
 void KReplacingFile::DoWrite(const void *buffer, int32_t count)
@@ -181,42 +225,22 @@ void KReplacingFile::DoWrite(const void *buffer, int32_t count)
     if (itsWritten < itsNextFlushAt || itsWritten > itsLastFlushAt)
         return;
     itsNextFlushAt = itsWritten + kEarlyFlushBytes;
-    if (!itsEarlyFlush && !itsEarlyFlushRefused)
-        StartEarlyFlush();
-    if (itsEarlyFlush)
-        itsEarlyFlush->Request();
+    if (!itsEarlyFlushHeld && !itsEarlyFlushRefused) {
+        itsEarlyFlushHeld = EarlyFlush::Worker().Hold(this);
+        itsEarlyFlushRefused = !itsEarlyFlushHeld;
+    }
+    if (itsEarlyFlushHeld)
+        EarlyFlush::Worker().Request();
 }
 
 bool KReplacingFile::FlushToDisk(void *handle) { return FlushFileBuffers(static_cast<HANDLE>(handle)) != 0; }
 
-void KReplacingFile::StartEarlyFlush()
-{
-    std::unique_ptr<EarlyFlush> flush(new EarlyFlush);
-    flush->owner = this;
-    HANDLE process = GetCurrentProcess();
-    if (!DuplicateHandle(process, static_cast<HANDLE>(NativeHandle()), process, &flush->file, 0, FALSE,
-                         DUPLICATE_SAME_ACCESS))
-        flush->file = nullptr;
-    flush->wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    if (flush->file && flush->wake)
-        flush->thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &EarlyFlush::Main, flush.get(), 0, nullptr));
-    if (!flush->thread) {
-        itsEarlyFlushRefused = true;
-        return;
-    }
-    itsEarlyFlush = std::move(flush);
-}
-
 unsigned long KReplacingFile::EndEarlyFlush()
 {
-    if (!itsEarlyFlush)
+    if (!itsEarlyFlushHeld)
         return 0;
-    itsEarlyFlush->stop = true;
-    SetEvent(itsEarlyFlush->wake);
-    WaitForSingleObject(itsEarlyFlush->thread, INFINITE);
-    const DWORD error = itsEarlyFlush->error;
-    itsEarlyFlush.reset();
-    return error;
+    itsEarlyFlushHeld = false;
+    return EarlyFlush::Worker().Release();
 }
 
 void KReplacingFile::Commit()

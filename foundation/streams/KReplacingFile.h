@@ -25,14 +25,16 @@
 // the object's own handle, while the caller goes on writing; Commit flushes
 // the whole file once more and waits for the worker. A failed early flush
 // fails Commit as a failed final flush does. Each flush has a fixed cost that
-// only the writing of megabytes hides: the early flushes are made every
-// kEarlyFlushBytes, and only up to kEarlyFlushBytes before the size the
-// caller expects, so that none is still running when Commit flushes; smaller
-// files, and files of unknown size, are flushed by Commit alone.
+// only the writing of a megabyte or more hides: the first early flush is
+// made at kFirstEarlyFlushBytes, the next ones every kEarlyFlushBytes, and
+// none in the last kLastEarlyFlushGap before the size the caller expects,
+// so that none is still running long when Commit flushes; smaller files, and
+// files of unknown size, are flushed by Commit alone. The process keeps one
+// such worker, made at the first early flush: making a thread costs more
+// than the flushes gain. A file begun while another holds it is flushed by
+// its Commit alone.
 
 #include "foundation/streams/KBufferedFile.h"
-
-#include <memory>
 
 class KReplacingFile : public KBufferedFile
 {
@@ -53,9 +55,11 @@ public:
     // Deletes the temporary file; the target is untouched.
     void Abandon();
 
-    // Bytes written before the first early flush and between two of them;
-    // none is started in the last such stretch before the expected size.
+    // Bytes written before the first early flush, between two of them, and
+    // before the expected size after the last one at least.
+    static constexpr int64_t kFirstEarlyFlushBytes = 768 * 1024;
     static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
+    static constexpr int64_t kLastEarlyFlushGap = 1024 * 1024;
 
 protected:
     void DoWrite(const void *buffer, int32_t count) override;
@@ -68,10 +72,8 @@ protected:
 private:
     struct EarlyFlush;
 
-    // Starts the worker; without one (the system refuses a thread or the
-    // second handle) everything is flushed by Commit.
-    void StartEarlyFlush();
-    // Ends the worker; the system's error of a failed early flush, else 0.
+    // Waits for the worker's flushes of this file and lets it go; the
+    // system's error of a failed early flush, else 0.
     unsigned long EndEarlyFlush();
     // Throws KXStream kErrFileWrite when the target is read-only.
     void RefuseReadOnlyTarget() const;
@@ -80,9 +82,10 @@ private:
 
     KString itsTarget;
     bool itsBegun = false;
-    std::unique_ptr<EarlyFlush> itsEarlyFlush;
+    // Whether this file holds the worker, or could not have it.
+    bool itsEarlyFlushHeld = false;
     bool itsEarlyFlushRefused = false;
     int64_t itsWritten = 0;
     int64_t itsLastFlushAt = 0;
-    int64_t itsNextFlushAt = kEarlyFlushBytes;
+    int64_t itsNextFlushAt = kFirstEarlyFlushBytes;
 };

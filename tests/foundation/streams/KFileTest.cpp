@@ -74,19 +74,31 @@ void Save(const KString &target, const wchar_t *text)
     file.Commit();
 }
 
-// Writes three early-flush steps of a known pattern into a file expected to
-// be larger.
-int64_t WriteLargeContents(KReplacingFile &file)
+// Writes a known pattern of at least bytes (three early-flush steps unless
+// told) into a file, in pieces of 64 KB.
+int64_t WriteLargeContents(KReplacingFile &file, int64_t bytes = 3 * KReplacingFile::kEarlyFlushBytes)
 {
     std::vector<uint8_t> piece(64 * 1024);
     int64_t total = 0;
-    while (total < 3 * KReplacingFile::kEarlyFlushBytes) {
+    while (total < bytes) {
         for (size_t i = 0; i < piece.size(); ++i)
             piece[i] = uint8_t((total + int64_t(i)) % 251);
         file.Write(piece.data(), int32_t(piece.size()));
         total += int64_t(piece.size());
     }
     return total;
+}
+
+// Whether the file at path holds the pattern of WriteLargeContents.
+bool HoldsLargeContents(ScratchFolder &scratch, const wchar_t *name, int64_t total)
+{
+    const std::string saved = scratch.ReadFile(name);
+    if (int64_t(saved.size()) != total)
+        return false;
+    for (int64_t at : {int64_t(0), total / 2 + 7, total - 1})
+        if (uint8_t(saved[size_t(at)]) != uint8_t(at % 251))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -389,10 +401,7 @@ TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFullDiskOnAnyFlushGiv
             Sleep(10);
         EXPECT_GT(file.WorkerFlushes(), 0);
         file.Commit();
-        const std::string saved = scratch.ReadFile(L"big.qvw");
-        ASSERT_EQ(int64_t(saved.size()), total);
-        for (int64_t at : {int64_t(0), total / 2 + 7, total - 1})
-            EXPECT_EQ(uint8_t(saved[size_t(at)]), uint8_t(at % 251));
+        EXPECT_TRUE(HoldsLargeContents(scratch, L"big.qvw", total));
     }
     for (WorkerFlushProbe::Failing failing : {WorkerFlushProbe::kWorker, WorkerFlushProbe::kFinal}) {
         scratch.WriteFile(L"big.qvw", "old contents");
@@ -404,4 +413,54 @@ TEST(KReplacingFileSave, LargeFileIsFlushedWhileWrittenAndAFullDiskOnAnyFlushGiv
         EXPECT_EQ(scratch.ReadFile(L"big.qvw"), "old contents");
         EXPECT_EQ(scratch.Names(), std::set<std::wstring>{L"big.qvw"});
     }
+}
+
+TEST(KReplacingFileSave, TheFlushWorkerServesEachLargeSaveOnItsOwn)
+{
+    ScratchFolder scratch;
+    // A workout of a hundred trials is flushed once while it is written.
+    {
+        WorkerFlushProbe file(scratch.File(L"w.qvw"));
+        const int64_t size = 100 * 20350;
+        file.Begin(size);
+        const int64_t total = WriteLargeContents(file, size);
+        file.Commit();
+        EXPECT_EQ(file.WorkerFlushes(), 1);
+        EXPECT_TRUE(HoldsLargeContents(scratch, L"w.qvw", total));
+    }
+    // A failed early flush fails its own save only.
+    for (WorkerFlushProbe::Failing failing : {WorkerFlushProbe::kWorker, WorkerFlushProbe::kNone}) {
+        scratch.WriteFile(L"big.qvw", "old contents");
+        WorkerFlushProbe file(scratch.File(L"big.qvw"), failing);
+        file.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+        const int64_t total = WriteLargeContents(file);
+        const int code = CodeOf([&] { file.Commit(); });
+        EXPECT_GT(file.WorkerFlushes(), 0) << failing;
+        if (failing == WorkerFlushProbe::kWorker) {
+            EXPECT_EQ(code, kErrDiskFull);
+            EXPECT_EQ(scratch.ReadFile(L"big.qvw"), "old contents");
+        } else {
+            EXPECT_EQ(code, 0);
+            EXPECT_TRUE(HoldsLargeContents(scratch, L"big.qvw", total));
+        }
+    }
+    // Two large saves written at the same time: the second one begun is
+    // flushed by its commit alone, and both are complete.
+    {
+        WorkerFlushProbe first(scratch.File(L"a.qvw")), second(scratch.File(L"b.qvw"));
+        first.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+        second.Begin(5 * KReplacingFile::kEarlyFlushBytes);
+        int64_t totals[2] = {0, 0};
+        for (int step = 0; step < 3; ++step) {
+            totals[0] += WriteLargeContents(first, KReplacingFile::kEarlyFlushBytes);
+            totals[1] += WriteLargeContents(second, KReplacingFile::kEarlyFlushBytes);
+        }
+        first.Commit();
+        second.Commit();
+        EXPECT_GT(first.WorkerFlushes(), 0);
+        EXPECT_EQ(second.WorkerFlushes(), 0);
+        EXPECT_EQ(int64_t(scratch.ReadFile(L"a.qvw").size()), totals[0]);
+        EXPECT_EQ(int64_t(scratch.ReadFile(L"b.qvw").size()), totals[1]);
+    }
+    EXPECT_EQ(scratch.Names(), (std::set<std::wstring>{L"a.qvw", L"b.qvw", L"big.qvw", L"w.qvw"}));
 }
