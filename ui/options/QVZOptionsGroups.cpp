@@ -81,6 +81,15 @@ void OmitSelectedRow(KRGroup *(*groupAt)(int n), KZSelector &list)
     list.Redisplay();
 }
 
+// Delete enabled only while the selected row holds a group not yet deleted.
+void FollowSelectedRow(KZButton *remove, KRGroup *(*groupAt)(int n), const KZSelector *list)
+{
+    if (!remove || !list)
+        return;
+    const KRGroup *group = groupAt(list->Selection().y);
+    remove->SetDisabled(!group || group->IsOmitted());
+}
+
 // The download check boxes of the Serial page and their settings: store
 // writes the boxes into the settings, load shows the settings in the boxes.
 void ExchangeDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay, bool store)
@@ -100,6 +109,12 @@ void ExchangeDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay, bool
 }
 
 } // namespace
+
+void QVZOptionsDialog::UpdateDeleteButtons()
+{
+    FollowSelectedRow(portDelete, &QVSerialPort::GroupAt, portList);
+    FollowSelectedRow(boardDelete, &QVScoreboards::GroupAt, boardList);
+}
 
 // ---- Ports ----
 
