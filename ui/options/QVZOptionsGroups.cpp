@@ -82,12 +82,17 @@ void OmitSelectedRow(KRGroup *(*groupAt)(int n), KZSelector &list)
 }
 
 // Delete enabled only while the selected row holds a group not yet deleted.
-void FollowSelectedRow(KZButton *remove, KRGroup *(*groupAt)(int n), const KZSelector *list)
+// A Delete button greyed under the keyboard hands it to the list first, so
+// that the keys still reach the dialog.
+void FollowSelectedRow(KZButton *remove, KRGroup *(*groupAt)(int n), KZSelector *list)
 {
     if (!remove || !list)
         return;
     const KRGroup *group = groupAt(list->Selection().y);
-    remove->SetDisabled(!group || group->IsOmitted());
+    const bool deletable = group && !group->IsOmitted();
+    if (!deletable && remove->Focus())
+        list->TakeFocus();
+    remove->SetDisabled(!deletable);
 }
 
 // The download check boxes of the Serial page and their settings: store
