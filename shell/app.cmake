@@ -17,5 +17,6 @@ list(APPEND SHELL_SOURCES
     app/VZApplicationSettings.cpp
     app/VZDefaults.cpp
     app/VZDefaultTexts.cpp
+    app/VZFieldErrors.cpp
     app/VZUserInterface.cpp
 )

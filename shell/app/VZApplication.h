@@ -106,6 +106,8 @@ public:
     int32_t AskAbortRetryIgnore(const KString &caption, const KString &text);
     // Takes the alert texts from the settings.
     void LoadAlertTexts();
+    // The caption of error boxes ("Error" until the settings give another).
+    const KString &ErrorCaption() const { return errorCaption; }
 
     // ---- DDE command server (VZApplicationDde.cpp) ----
     // False only when DDE could not start.

@@ -17,10 +17,10 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
-#include "framework/windows/ZafErrorReporter.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLocaleName.h"
 #include "shell/app/KZSplash.h"
+#include "shell/app/VZFieldErrors.h"
 #include "shell/app/VZProgramParts.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/app/VZUserInterface.h"
@@ -42,7 +42,7 @@ DWORD SplashMinimum()
 
 std::unique_ptr<VZUserInterface> gUserInterface;
 // Tells the user why a field refused an entry (a beep and a message window).
-ZafErrorReporter gFieldErrors;
+VZFieldErrors gFieldErrors;
 KZSplash *gSplash = nullptr;
 
 void ShowSplash(ZafWindowManager *manager)

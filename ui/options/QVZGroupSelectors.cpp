@@ -72,6 +72,7 @@ void QVZGroupSelector::Redisplay()
 {
     SetExtent(KPoint{ 1, family.count() });
     KZSelector::Redisplay();
+    dialog->UpdateDeleteButtons();
 }
 
 bool QVZGroupSelector::SetSelection(KPoint unit)
@@ -79,6 +80,7 @@ bool QVZGroupSelector::SetSelection(KPoint unit)
     (dialog->*family.store)();
     const bool changed = KZSelector::SetSelection(unit);
     (dialog->*family.load)();
+    dialog->UpdateDeleteButtons();
     return changed;
 }
 

@@ -5,7 +5,8 @@
 // boards under "\Scoreboards\", omitted ones included and drawn greyed):
 // its name and whether it runs ("Running", "Not Running", "Not Loaded").
 // Every change of the selection stores the dialog's fields into the group
-// being left and loads the group of the new row. The row count follows the
+// being left and loads the group of the new row, and the dialog's Delete
+// buttons follow the selected row. The row count follows the
 // settings only on Redisplay. Owned by the dialog window; GUI thread only.
 
 #include "shell/toolkit/lists/KZSelector.h"

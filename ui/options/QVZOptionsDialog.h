@@ -53,6 +53,9 @@ public:
     void LoadScoreboard();
     // Size and Time follow the paging box.
     void UpdatePaging();
+    // Each Delete button is enabled only while its list's selected row
+    // holds a group not yet deleted.
+    void UpdateDeleteButtons();
 
     // ---- Fields, for the lists ----
     QVZSerialSelector *PortList() const { return portList; }

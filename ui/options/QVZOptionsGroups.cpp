@@ -81,6 +81,20 @@ void OmitSelectedRow(KRGroup *(*groupAt)(int n), KZSelector &list)
     list.Redisplay();
 }
 
+// Delete enabled only while the selected row holds a group not yet deleted.
+// A Delete button greyed under the keyboard hands it to the list first, so
+// that the keys still reach the dialog.
+void FollowSelectedRow(KZButton *remove, KRGroup *(*groupAt)(int n), KZSelector *list)
+{
+    if (!remove || !list)
+        return;
+    const KRGroup *group = groupAt(list->Selection().y);
+    const bool deletable = group && !group->IsOmitted();
+    if (!deletable && remove->Focus())
+        list->TakeFocus();
+    remove->SetDisabled(!deletable);
+}
+
 // The download check boxes of the Serial page and their settings: store
 // writes the boxes into the settings, load shows the settings in the boxes.
 void ExchangeDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay, bool store)
@@ -100,6 +114,12 @@ void ExchangeDownloadChoices(KZButton *promptTrace, KZButton *addToOverlay, bool
 }
 
 } // namespace
+
+void QVZOptionsDialog::UpdateDeleteButtons()
+{
+    FollowSelectedRow(portDelete, &QVSerialPort::GroupAt, portList);
+    FollowSelectedRow(boardDelete, &QVScoreboards::GroupAt, boardList);
+}
 
 // ---- Ports ----
 

@@ -59,6 +59,7 @@ ZafWindowObject *KZControl::Add(ZafWindowObject *object, ZafWindowObject *positi
     SetAutomaticUpdate(true);
     child->Activate();
     if (before != this && windowMenu) {
+        ShowChildSeparator(true);
         KZAddToMenu(windowMenu, &child->WindowMenuItem());
         UpdateWindowMenu();
     }
@@ -70,6 +71,7 @@ ZafWindowObject *KZControl::Subtract(ZafWindowObject *object)
     if (auto *child = dynamic_cast<KZMDIChild *>(object))
         if (windowMenu && child->WindowMenuItem().Parent()) {
             windowMenu->Subtract(&child->WindowMenuItem());
+            ShowChildSeparator(HasChildEntries());
             UpdateWindowMenu();
         }
     return ZafMDIWindow::Subtract(object);
@@ -103,6 +105,42 @@ int KZControl::ChildCount() const
     for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
         ++count;
     return count;
+}
+
+void KZControl::SetWindowMenu(KZPullDownItem *menu)
+{
+    ShowChildSeparator(true);
+    hiddenSeparator.reset();
+    childSeparator = nullptr;
+    windowMenu = menu;
+    if (!menu)
+        return;
+    KZPopUpItem *last = nullptr;
+    for (KZPopUpItem *entry = menu->NextEntry(nullptr); entry && !entry->Window(); entry = menu->NextEntry(entry))
+        last = entry;
+    if (last && last->IsSeparator())
+        childSeparator = last;
+    ShowChildSeparator(HasChildEntries());
+}
+
+bool KZControl::HasChildEntries() const
+{
+    for (KZPopUpItem *entry = windowMenu->NextEntry(nullptr); entry; entry = windowMenu->NextEntry(entry))
+        if (entry->Window())
+            return true;
+    return false;
+}
+
+void KZControl::ShowChildSeparator(bool shown)
+{
+    if (!windowMenu || !childSeparator || shown == !hiddenSeparator)
+        return;
+    if (shown) {
+        KZAddToMenu(windowMenu, hiddenSeparator.release());
+    } else {
+        windowMenu->Subtract(childSeparator);
+        hiddenSeparator.reset(childSeparator);
+    }
 }
 
 void KZControl::UpdateWindowMenu()

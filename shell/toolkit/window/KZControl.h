@@ -9,11 +9,13 @@
 // owns its children. GUI thread only.
 
 #include <cstdint>
+#include <memory>
 
 #include "framework/controls/ZafMDIWindow.h"
 #include "shell/toolkit/window/KZWindowLeech.h"
 
 class KZMDIChild;
+class KZPopUpItem;
 class KZPullDownItem;
 
 class KZControl : public ZafMDIWindow, public KZWindowLeech
@@ -43,8 +45,10 @@ public:
     void UpdateWindowMenu();
 
     // The menu-bar title whose menu lists the child windows (not owned;
-    // null: no Window menu is kept).
-    void SetWindowMenu(KZPullDownItem *menu) { windowMenu = menu; }
+    // null: no Window menu is kept). A separator that ends its entries
+    // stands before the child entries: it shows only while there are any,
+    // so that the menu never ends with a separator.
+    void SetWindowMenu(KZPullDownItem *menu);
     KZPullDownItem *WindowMenu() const { return windowMenu; }
     // The modifiers of the first nine child keys (Alt by default; 0: no keys).
     void SetWindowKeyModifier(uint32_t modifier) { windowKeyModifier = modifier; }
@@ -61,7 +65,13 @@ private:
     ZafEventType CloseActive();
     ZafEventType ExitQuery(const ZafEventStruct &event);
     ZafEventType MenuOpening(const ZafEventStruct &event);
+    bool HasChildEntries() const;
+    // Puts the separator before the child entries into the Window menu or
+    // takes it out (keeping it) as shown says.
+    void ShowChildSeparator(bool shown);
 
     KZPullDownItem *windowMenu = nullptr;
+    KZPopUpItem *childSeparator = nullptr;              // none when the menu has none
+    std::unique_ptr<KZPopUpItem> hiddenSeparator;        // the separator while out of the menu
     uint32_t windowKeyModifier;
 };

@@ -1,7 +1,8 @@
-// The main window of quorvane.exe as a user meets it: Help > Contents
-// without its help file, the names of documents never saved (their
-// Window-menu entries, which another process cannot read, are checked
-// in-process with the event window), and the settings editor's groups.
+// The main window of quorvane.exe as a user meets it: the Window menu's
+// separator, Help > Contents without its help file, the names of documents
+// never saved (their Window-menu entries, which another process cannot
+// read, are checked in-process with the event window), and the settings
+// editor's groups.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -115,7 +116,81 @@ std::vector<HWND> EventWindows(HWND main)
     return children;
 }
 
+// The open drop-down menu of the process as the screen shows it (empty
+// when none shows).
+H::Picture OpenMenu(DWORD process)
+{
+    HWND menu = nullptr;
+    H::WaitFor([&] {
+        menu = H::FindWindowWhere(nullptr, [&](HWND w) {
+            return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == process && IsWindowVisible(w);
+        });
+        return menu != nullptr;
+    }, 3000);
+    H::Rest(300);
+    return menu ? H::Capture(menu) : H::Picture{};
+}
+
+// The separator lines of a drop-down menu: bands of rows drawn mostly in one
+// colour other than the menu's own and the highlight's (text never fills a
+// row so; the frame's rows and columns are left out).
+std::vector<Band> SeparatorLines(const H::Picture &menu)
+{
+    const COLORREF face = GetSysColor(COLOR_MENU), highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const int inset = 4, span = menu.width - 2 * inset;
+    return RowBands(menu, [&](int y) {
+        if (y < inset || y >= menu.height - inset || span <= 0)
+            return false;
+        const COLORREF line = menu.At(menu.width / 2, y);
+        if (line == face || line == highlight)
+            return false;
+        int same = 0;
+        for (int x = inset; x < menu.width - inset; ++x)
+            same += menu.At(x, y) == line;
+        return same * 10 >= span * 8;
+    });
+}
+
+// Alt+W on the main window: the separator lines of the Window menu; the
+// menu is closed again.
+size_t WindowMenuSeparators(ProgramRoad &road)
+{
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, 'W' });
+    const std::vector<Band> lines = SeparatorLines(OpenMenu(road.Process()));
+    H::Key(VK_ESCAPE);
+    H::Key(VK_ESCAPE);
+    H::Rest(300);
+    return lines.size();
+}
+
 } // namespace
+
+TEST(MainWindowProgram, TheWindowMenuShowsItsSeparatorOnlyAboveTheWorkoutsItLists)
+{
+    ProgramRoad road(L"qwinmenu", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    EXPECT_EQ(0u, WindowMenuSeparators(road)) << "with no workout open";
+
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
+    EXPECT_EQ(1u, WindowMenuSeparators(road)) << "with one workout open";
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 2; }, 5000));
+    EXPECT_EQ(1u, WindowMenuSeparators(road)) << "with two workouts open";
+
+    for (size_t open = 2; open > 0; --open) {
+        H::Focus(road.Main());
+        H::Control('W');
+        if (HWND box = road.Program().WaitForWindow(L"Close Event Window", 2000))
+            ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
+        ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == open - 1; }, 5000));
+    }
+    EXPECT_EQ(0u, WindowMenuSeparators(road)) << "after the last workout closed";
+    EXPECT_EQ(0u, road.Close());
+}
 
 TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
 {

@@ -62,7 +62,7 @@ bool Saved(ProgramRoad &road, const std::string &line)
     return ReadBytes(road.SettingsFile()).find(line + "\r\n") != std::string::npos;
 }
 
-// What a text field shows (asked of the control itself).
+// What a text field or a caption shows (asked of the window itself).
 std::wstring TextOf(HWND window)
 {
     wchar_t text[256] = {};
@@ -169,7 +169,7 @@ TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
     EXPECT_EQ(0u, road.Close());
 }
 
-TEST(OptionsProgram, ANumberOutOfRangeIsRefusedWithAMessageAndTheOldValueComesBack)
+TEST(OptionsProgram, ANumberOutOfRangeIsRefusedInAnErrorBoxAndTheOldValueComesBack)
 {
     ProgramRoad road(L"qoptnumber");
     ASSERT_TRUE(road.Start());
@@ -186,6 +186,7 @@ TEST(OptionsProgram, ANumberOutOfRangeIsRefusedWithAMessageAndTheOldValueComesBa
     HWND box = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (box = FindBox(road.Process(), dialog)) != nullptr; }, 5000))
         << "no message about the number:" << WindowsOf(road.Process());
+    EXPECT_EQ(L"Error", TextOf(box)) << "the box is not titled as the program's other errors";
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the refused entry closed the dialog";
     H::Key(VK_RETURN);
     EXPECT_TRUE(Gone(box));
@@ -193,5 +194,30 @@ TEST(OptionsProgram, ANumberOutOfRangeIsRefusedWithAMessageAndTheOldValueComesBa
         << "the field shows " << std::string(TextOf(minimum).begin(), TextOf(minimum).end());
     H::Key(VK_ESCAPE);
     EXPECT_TRUE(Gone(dialog));
+    EXPECT_EQ(0u, road.Close());
+}
+
+TEST(OptionsProgram, TheScoreboardDeleteButtonIsGreyWhileNoBoardIsLeftToDelete)
+{
+    ProgramRoad road(L"qoptboards");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = road.OpenFromMenu('S', 'T', kOptionsTitle);
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND add = H::FindChildByText(dialog, L"New"), remove = H::FindChildByText(dialog, L"Delete");
+    ASSERT_TRUE(add && remove);
+    auto enabled = [&](bool wanted) { return H::WaitFor([&] { return !IsWindowEnabled(remove) == !wanted; }, 3000); };
+    EXPECT_TRUE(enabled(false)) << "with an empty list";
+
+    H::ClickCenter(add);
+    EXPECT_TRUE(enabled(true)) << "after New";
+    H::ClickCenter(remove);
+    EXPECT_TRUE(enabled(false)) << "after the only board was deleted";
+    H::ClickCenter(add);
+    EXPECT_TRUE(enabled(true)) << "after a second New";
+    H::ClickCenter(remove);
+    EXPECT_TRUE(enabled(false)) << "after the second board was deleted";
+    // The greyed button held the keyboard: the keys still reach the dialog.
+    H::Key(VK_ESCAPE);
+    EXPECT_TRUE(Gone(dialog)) << "Escape after Delete went nowhere";
     EXPECT_EQ(0u, road.Close());
 }
