@@ -1,22 +1,16 @@
 #include "domain/blocksensors/QVMonitorDialogue.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 #include "domain/blocksensors/QVUnitCrc.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/errors/KX.h"
+#include "foundation/values/KHelpers.h"
 
 namespace
 {
-int64_t Now()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 constexpr int kShortestAnswer = 6;   // "OK\r\n> "
 
 // Drops prompts and blank lines in front of an answer.
@@ -68,19 +62,19 @@ void QVMonitorDialogue::SendLine(const std::string &line)
 
 void QVMonitorDialogue::WaitForPrompt()
 {
-    int64_t end = Now() + m_longTimeout;
+    int64_t end = KSteadyMilliseconds() + m_longTimeout;
     int32_t saved = m_port.ReadTimeout();
     m_port.SetReadTimeout(kMonitorPollMs);
     m_pending.clear();
     try
     {
-        while (Now() < end)
+        while (KSteadyMilliseconds() < end)
         {
             if (m_step)
                 m_step(0, 0);
             SendLine("");
-            int64_t poll = Now() + kMonitorPollMs;
-            while (Now() < poll)
+            int64_t poll = KSteadyMilliseconds() + kMonitorPollMs;
+            while (KSteadyMilliseconds() < poll)
             {
                 char c = 0;
                 int32_t got = 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+
 int KRoundDown(int value, int step)
 {
     if (step <= 0)
@@ -26,6 +28,12 @@ int32_t KTickCount()
 void KSetTickSource(KTickSource source)
 {
     g_tickSource = source;
+}
+
+int64_t KSteadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 void KSleep(int milliseconds)

@@ -33,6 +33,10 @@ void KSetTickSource(KTickSource source);
 // Milliseconds from then to now, correct across the wrap of the tick count.
 inline int32_t KTickElapsed(int32_t then) { return int32_t(uint32_t(KTickCount()) - uint32_t(then)); }
 
+// Milliseconds on the steady clock: never wraps, never jumps, and is not
+// replaced by KSetTickSource. For intervals the program measures for itself.
+int64_t KSteadyMilliseconds();
+
 void KSleep(int milliseconds);
 
 // Byte orders of stored 32-bit values.

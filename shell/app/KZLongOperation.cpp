@@ -2,9 +2,8 @@
 // between steps.
 #include "shell/app/KZLongOperation.h"
 
-#include <chrono>
-
 #include "foundation/registry/KRegistry.h"
+#include "foundation/values/KHelpers.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
@@ -25,12 +24,6 @@ KString AbortedText()
     KRegistry *settings = VZApplication::Registry();
     const KString *text = settings ? &settings->GetText(kKeyAlertUserAborted) : nullptr;
     return text && !text->IsEmpty() ? *text : KString(L"Operation aborted by user.");
-}
-
-int64_t Now()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -80,7 +73,7 @@ bool KZLongOperation::Step(int newPercent)
         if (KZStatusBar *bar = KZMainStatusBar())
             bar->SetProgress(percent);
     }
-    if (!pumped || Now() - lastPump >= kPumpInterval)
+    if (!pumped || KSteadyMilliseconds() - lastPump >= kPumpInterval)
         Pump();
     return !aborted;
 }
@@ -104,5 +97,5 @@ void KZLongOperation::Pump()
     // A pointer move over a window set its own pointer again.
     Pointer(kPointerBusy);
     pumped = true;
-    lastPump = Now();
+    lastPump = KSteadyMilliseconds();
 }

@@ -10,6 +10,7 @@
 #include "domain/results/QVResultsView.h"
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/values/KHelpers.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -18,16 +19,9 @@
 #include "ui/chart/QVZChartTrials.h"
 #include "ui/common/QVZOverlayList.h"
 
-#include <chrono>
 #include <vector>
 
 namespace {
-
-int64_t NowMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 void SetPointer(int image)
 {
@@ -39,7 +33,7 @@ void SetPointer(int image)
 
 void QVZChartPane::Plot(KPoint selection, bool redraw)
 {
-    lastPlotted = NowMs();
+    lastPlotted = KSteadyMilliseconds();
     scale = 0;
     QVZChartTrials *trials = Trials();
     QVResultsView *resultsView = trials ? trials->ResultsView() : nullptr;
@@ -155,7 +149,7 @@ bool QVZChartPane::HoldOverlayChange(KPoint selection)
         return false;
     // A download's change of the results comes just before the selection
     // of its row: held always, it is drawn with that selection.
-    if (whole || NowMs() - lastPlotted < kBusyRedrawInterval) {
+    if (whole || KSteadyMilliseconds() - lastPlotted < kBusyRedrawInterval) {
         overlayStale = true;
         return true;
     }
@@ -165,7 +159,7 @@ bool QVZChartPane::HoldOverlayChange(KPoint selection)
 void QVZChartPane::PlotOverlay()
 {
     overlayStale = false;
-    lastPlotted = NowMs();
+    lastPlotted = KSteadyMilliseconds();
     series = 1;
     rangeMultiplier = 1;
     QVZChartTrials *trials = Trials();
