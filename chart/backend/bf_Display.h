@@ -62,8 +62,9 @@ public:
 
     // Drawing, in the current pen, brush and line width.
     // The pixels of count - 1 lines, in one framework poly-line call (a thin
-    // run then sets the last point's pixel); wide lines in exclusive-or mode
-    // are drawn one by one. Fewer than two points draw nothing. For a solid
+    // run then sets the last point's pixel); wide lines in copy mode in
+    // poly-lines of at most 16 lines that share their end points, in
+    // exclusive-or mode one by one. Fewer than two points draw nothing. For a solid
     // pen one or two pixels wide in copy mode only the points that change a
     // pixel are handed on (bf_PolylineReduction): the same pixels, far
     // fewer lines for a trace of many points a column.
