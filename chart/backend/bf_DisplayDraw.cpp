@@ -42,19 +42,28 @@ bool bf_Display::Polyline(const cf_2DPoint *points, int count)
         points = reduced.data();
         count = int(reduced.size());
     }
-    if (!wide) {
+    if (!wide || !OnScreen()) {
         gdi->Polygon(count, &points[0].x, lineWidth, false, false);
-        gdi->Pixel(points[count - 1].x, points[count - 1].y);
+        if (!wide)
+            gdi->Pixel(points[count - 1].x, points[count - 1].y);
         return true;
     }
-    // A wide run is handed on in short runs, each from the last point of
-    // the one before. Round ends and joins make them cover the same pixels;
-    // but a wide poly-line costs the system far more than its length (a
-    // jagged 2000-point trace about 15 ms, the same lines in runs of 16
-    // about a tenth of that).
+    // On the screen a wide run is handed on in short runs, each from the
+    // last point of the one before. Round ends and joins make them cover
+    // the same pixels; but a wide poly-line costs the system far more than
+    // its length (a jagged 2000-point trace about 15 ms, the same lines in
+    // runs of 16 about a tenth of that).
     for (int first = 0; first + 1 < count; first += kWideRunLines)
         gdi->Polygon(std::min(kWideRunLines + 1, count - first), &points[first].x, lineWidth, false, false);
     return true;
+}
+
+// A printer, or a recording of drawing calls, gets each run as one line.
+bool bf_Display::OnScreen() const
+{
+    const HDC dc = gdi->DeviceContext();
+    const DWORD kind = dc ? GetObjectType(dc) : 0;
+    return (kind == OBJ_DC || kind == OBJ_MEMDC) && GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY;
 }
 
 // Dropping the points inside a pixel column keeps the pixels of a solid
