@@ -62,8 +62,9 @@ public:
 
     // Drawing, in the current pen, brush and line width.
     // The pixels of count - 1 lines, in one framework poly-line call (a thin
-    // run then sets the last point's pixel); wide lines in exclusive-or mode
-    // are drawn one by one. Fewer than two points draw nothing. For a solid
+    // run then sets the last point's pixel); wide lines in copy mode on the
+    // screen in poly-lines of at most 16 lines that share their end points,
+    // in exclusive-or mode one by one. Fewer than two points draw nothing. For a solid
     // pen one or two pixels wide in copy mode only the points that change a
     // pixel are handed on (bf_PolylineReduction): the same pixels, far
     // fewer lines for a trace of many points a column.
@@ -103,6 +104,9 @@ public:
 private:
     // True when Polyline may draw only the points that change a pixel.
     bool ReducesToColumns() const;
+    // True on the screen or a bitmap made for it (not a printer, not a
+    // recording of drawing calls).
+    bool OnScreen() const;
     bool EllipseBetween(const cf_2DRect &rect, const cf_2DPoint &start, const cf_2DPoint &end, bool fill);
     void ApplyPen(const bf_Pen &pen);
     void ApplyBrush(const bf_Brush &brush);

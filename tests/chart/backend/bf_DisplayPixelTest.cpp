@@ -92,6 +92,12 @@ std::vector<TestRun> TestRuns()
     };
     for (int i = 0; i < 170; ++i)
         runs.back().points.push_back(cf_2DPoint(15 + i, 50 + int(35 * std::sin(i * 0.4) * std::cos(i * 0.05))));
+    // A long zigzag whose every point comes twice, so that lines of no
+    // length fall on both sides of every few points.
+    runs.push_back({"zigzag with pauses", {}});
+    for (int i = 0; i < 45; ++i)
+        for (int twice = 0; twice < 2; ++twice)
+            runs.back().points.push_back(cf_2DPoint(12 + 4 * i, i % 2 ? 25 : 75));
     return runs;
 }
 
