@@ -2,6 +2,7 @@
 #include "ui/results/QVZResultsPrompts.h"
 
 #include "domain/ui/QVSettings.h"
+#include "foundation/comm/KSerialPort.h"
 #include "foundation/registry/KRBool.h"
 #include "foundation/registry/KRGroup.h"
 #include "foundation/registry/KRInt.h"
@@ -90,13 +91,31 @@ int32_t Ask(const KString &caption, const KString &text, uint32_t buttons)
     return KZMessageBox(caption, text, buttons, kButtonYes, kIconQuestion);
 }
 
+namespace {
+
+bool AskRetry(const KString &text)
+{
+    int32_t answer = KZMessageBox(Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
+                                  kIconAsterisk);
+    return answer == kDialogRetry;
+}
+
+} // namespace
+
 bool RetryAfterFailure(const KRGroup &group)
 {
     KString text(Text(kTextTimeoutError));
     text.Append(L": ").Append(GroupName(group));
-    int32_t answer = KZMessageBox(Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
-                                  kIconAsterisk);
-    return answer == kDialogRetry;
+    return AskRetry(text);
+}
+
+bool RetryAfterOpenFailure(const KRGroup &group)
+{
+    KString text(Text(kTextPortNotOpen, kEnglishPortNotOpen));
+    text.Append(L": ");
+    KSerialPort::PortName(GroupPortNumber(group), text);
+    text.Append(L" (").Append(GroupName(group)).AppendChar(L')');
+    return AskRetry(text);
 }
 
 void BusyPointer(bool busy)
