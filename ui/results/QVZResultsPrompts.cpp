@@ -2,7 +2,6 @@
 #include "ui/results/QVZResultsPrompts.h"
 
 #include "domain/ui/QVSettings.h"
-#include "foundation/comm/KSerialPort.h"
 #include "foundation/registry/KRBool.h"
 #include "foundation/registry/KRGroup.h"
 #include "foundation/registry/KRInt.h"
@@ -13,6 +12,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
+#include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
 
 namespace QVZResultsPrompts
@@ -111,11 +111,7 @@ bool RetryAfterFailure(const KRGroup &group)
 
 bool RetryAfterOpenFailure(const KRGroup &group)
 {
-    KString text(Text(kTextPortNotOpen, kEnglishPortNotOpen));
-    text.Append(L": ");
-    KSerialPort::PortName(GroupPortNumber(group), text);
-    text.Append(L" (").Append(GroupName(group)).AppendChar(L')');
-    return AskRetry(text);
+    return AskRetry(QVZPortNotOpenText(Text(kTextPortNotOpen), GroupPortNumber(group), GroupName(group)));
 }
 
 void BusyPointer(bool busy)
