@@ -191,23 +191,19 @@ bool QVBlockSensors::DownloadTrial(KStream &port, int32_t destination, int32_t t
     {
         if (trial < 0 || trial >= kUnitMaxTrials)
             throw KXSerialPort(kErrSerialReceive);
-        if (headerOnly)
+        // The status line names the trial from its header on, so that a
+        // question about this trial never shows under the previous one's.
+        if (!quiet)
         {
-            DownloadHeader(port, destination, trial, record);
+            KString text;
+            QVLinkText(kTextDownloading, text);
+            QVLinkText(kTextTrial, text);
+            text.Append(L": ").AppendInt(trial + 1);
+            Status(text);
         }
-        else
-        {
-            if (!quiet)
-            {
-                KString text;
-                QVLinkText(kTextDownloading, text);
-                QVLinkText(kTextTrial, text);
-                text.Append(L": ").AppendInt(trial + 1);
-                Status(text);
-            }
-            DownloadHeader(port, destination, trial, record);
+        DownloadHeader(port, destination, trial, record);
+        if (!headerOnly)
             DownloadSamples(port, destination, trial, record);
-        }
         std::swap(m_trial, m_scratch);
         return true;
     }

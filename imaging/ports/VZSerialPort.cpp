@@ -18,6 +18,8 @@ bool VZSerialPort::ListsDomainPorts() const
 bool VZSerialPort::GetPort(int32_t &port)
 {
     if (ListsDomainPorts()) {
+        if (AbsentPortSelected(port))
+            return true;
         const int selected = PortList()->Selection();
         if (selected < NetworkIndex()) {
             port = VSerialPort::PortFromIndex(selected - 1);
@@ -31,7 +33,8 @@ bool VZSerialPort::SetPort(int32_t port)
 {
     if (!ListsDomainPorts() || port < 0)
         return KZSerialPort::SetPort(port);
-    PortList()->SetSelection(VSerialPort::IndexOfPort(port) + 1);
+    const int32_t index = VSerialPort::IndexOfPort(port);
+    SelectSerialEntry(index >= 0 ? index + 1 : -1, port);
     ShowFields();
     return true;
 }

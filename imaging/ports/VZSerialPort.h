@@ -18,8 +18,9 @@ public:
     // The port number of the selected serial or hub entry (0 for the first
     // entry); network entries as the base.
     bool GetPort(int32_t &port) override;
-    // Selects the entry of a serial or hub port (the first entry for a port
-    // not offered) and shows the serial fields; network kinds as the base.
+    // Selects the entry of a serial or hub port (the first entry for port 0,
+    // an entry of its own for a port not offered) and shows the serial
+    // fields; network kinds as the base.
     bool SetPort(int32_t port) override;
     // One entry per hub port; answers how many.
     int32_t AddPortEntries(int32_t serialEntries) override;

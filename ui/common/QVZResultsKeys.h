@@ -15,6 +15,9 @@ constexpr const wchar_t *kKeyShowAllFSInRed = L"\\Event\\Results\\ShowAllFSInRed
 // Texts
 constexpr const wchar_t *kTextCommErrorTitle = L"\\Strings\\Alerts\\CommErrorTitle";
 constexpr const wchar_t *kTextTimeoutError = L"\\Strings\\Alerts\\TimeoutError";
+// The error text of a port that cannot be opened, with its English text.
+constexpr const wchar_t *kTextPortNotOpen = L"\\Strings\\Errors\\5007";
+constexpr const wchar_t *kEnglishPortNotOpen = L"Serial communication port not open";
 constexpr const wchar_t *kTextDeviceIsCC = L"\\Strings\\Alerts\\DeviceIsCC";
 constexpr const wchar_t *kTextDeviceIsBS = L"\\Strings\\Alerts\\DeviceIsBS";
 constexpr const wchar_t *kTextDeviceBusy = L"\\Strings\\Alerts\\DeviceBusy";

@@ -11,6 +11,8 @@
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
 #include "ui/common/QVZCommands.h"
+#include "ui/common/QVZPortNotOpen.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/main/QVZControl.h"
 
 namespace {
@@ -32,28 +34,47 @@ void ShowError(const wchar_t *key)
         app->ShowError(KZSettingText(key));
 }
 
-// The communication-error prompt for the port group: true for Retry.
-bool AskRetry(KRGroup &group)
+KString GroupName(KRGroup &group)
 {
-    VZApplication *app = VZApplication::Instance();
-    if (!app)
-        return false;
-    KString text(KZSettingText(L"\\Strings\\Alerts\\TimeoutError"));
-    text.Append(L": ");
-    if (KRString *name = group.GetString(L"Name"))
-        text.Append(name->GetValue());
-    return app->AskAbortRetry(KZSettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
+    KRString *name = group.GetString(L"Name");
+    return name ? name->GetValue() : KString();
 }
 
-// Repeats exchange while it fails and the user answers Retry.
-template <typename Exchange> bool WithRetry(KRGroup &group, Exchange exchange)
+// The communication-error prompt with text: true for Retry.
+bool AskRetry(const KString &text)
+{
+    VZApplication *app = VZApplication::Instance();
+    return app && app->AskAbortRetry(KZSettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
+}
+
+// The prompt for a unit of the port group that does not answer.
+bool AskRetry(KRGroup &group)
+{
+    KString text(KZSettingText(L"\\Strings\\Alerts\\TimeoutError"));
+    text.Append(L": ").Append(GroupName(group));
+    return AskRetry(text);
+}
+
+// The prompt for the group's port that cannot be opened, naming the port.
+bool AskRetryOpen(KRGroup &group, int32_t portNumber)
+{
+    return AskRetry(QVZPortNotOpenText(KZSettingText(kTextPortNotOpen), portNumber, GroupName(group)));
+}
+
+// Repeats exchange while it fails and the user answers Retry (ask).
+template <typename Exchange, typename Ask> bool WithRetry(Exchange exchange, Ask ask)
 {
     for (;;) {
         if (exchange())
             return true;
-        if (!AskRetry(group))
+        if (!ask())
             return false;
     }
+}
+
+template <typename Exchange> bool WithRetry(KRGroup &group, Exchange exchange)
+{
+    return WithRetry(exchange, [&] { return AskRetry(group); });
 }
 
 int32_t ShortTimeout()
@@ -120,7 +141,8 @@ int32_t QVZControl::DeleteAllTrials()
         ShowMessage(L"\\Strings\\SerialPort\\NoComSelected");
         return 0;
     }
-    if (!WithRetry(*group, [&] { return OpenMaintenancePort(setting->GetValue()); }))
+    if (!WithRetry([&] { return OpenMaintenancePort(setting->GetValue()); },
+                   [&] { return AskRetryOpen(*group, portNumber); }))
         return 0;
     KSerialPort &port = *maintenancePort;
     QVBlockSensors link;

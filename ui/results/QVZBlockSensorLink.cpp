@@ -76,11 +76,13 @@ bool QVZBlockSensorLink::Open(const KString &description)
     port.SetWriteEncoding(KStream::kEncoding8Bit);
     port.SetReadLineEnd(KStream::kLineEndRaw);
     port.SetWriteLineEnd(KStream::kLineEndRaw);
-    bool opened = port.Open(description);
+    // A port that cannot be opened is reported at once, without the wait.
+    if (!port.Open(description))
+        return false;
     if (settleMs > 0)
         Sleep(DWORD(settleMs));
     port.SetReadTimeout(timeoutMs >= 0 ? timeoutMs : ShortTimeout());
-    return opened;
+    return true;
 }
 
 void QVZBlockSensorLink::Close()

@@ -68,9 +68,12 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
         own = std::make_unique<QVZBlockSensorLink>();
         link = own.get();
     }
-    link->Open(P::GroupDescription(*group));
+    bool opened = false;
+    while (!(opened = link->Open(P::GroupDescription(*group))) && P::RetryAfterOpenFailure(*group))
+    {
+    }
     int32_t type = 0;
-    while ((type = link->DeviceType()) == 0 && P::RetryAfterFailure(*group))
+    while (opened && (type = link->DeviceType()) == 0 && P::RetryAfterFailure(*group))
     {
     }
     if (type == int32_t(kDeviceBlockSensor))

@@ -12,6 +12,7 @@
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
+#include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
 
 namespace QVZResultsPrompts
@@ -90,13 +91,27 @@ int32_t Ask(const KString &caption, const KString &text, uint32_t buttons)
     return KZMessageBox(caption, text, buttons, kButtonYes, kIconQuestion);
 }
 
+namespace {
+
+bool AskRetry(const KString &text)
+{
+    int32_t answer = KZMessageBox(Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
+                                  kIconAsterisk);
+    return answer == kDialogRetry;
+}
+
+} // namespace
+
 bool RetryAfterFailure(const KRGroup &group)
 {
     KString text(Text(kTextTimeoutError));
     text.Append(L": ").Append(GroupName(group));
-    int32_t answer = KZMessageBox(Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
-                                  kIconAsterisk);
-    return answer == kDialogRetry;
+    return AskRetry(text);
+}
+
+bool RetryAfterOpenFailure(const KRGroup &group)
+{
+    return AskRetry(QVZPortNotOpenText(Text(kTextPortNotOpen), GroupPortNumber(group), GroupName(group)));
 }
 
 void BusyPointer(bool busy)

@@ -42,6 +42,10 @@ int32_t Ask(const KString &caption, const KString &text, uint32_t buttons);
 // The communication-error prompt for the unit of a port group: "Abort" or
 // "Retry" under the communication-error caption. True for Retry.
 bool RetryAfterFailure(const KRGroup &group);
+// The same prompt for a port that cannot be opened (missing, or held by
+// another program): the port-not-open text, ": ", the port's name and the
+// group's "Name" in parentheses. True for Retry.
+bool RetryAfterOpenFailure(const KRGroup &group);
 
 // The wait pointer (busy true) or the normal one.
 void BusyPointer(bool busy);

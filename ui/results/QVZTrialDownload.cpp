@@ -90,9 +90,17 @@ void QVZTrialDownload::NextGroup(bool opened)
     }
 }
 
-void QVZTrialDownload::OpenUnit(const KRGroup &group)
+// A port that cannot be opened is told as such, not left to time out as if
+// the unit did not answer; Abort gives the unit up.
+bool QVZTrialDownload::OpenUnit(const KRGroup &group)
 {
-    link.Open(P::GroupDescription(group));
+    for (;;)
+    {
+        if (link.Open(P::GroupDescription(group)))
+            return true;
+        if (!P::RetryAfterOpenFailure(group))
+            return false;
+    }
 }
 
 int32_t QVZTrialDownload::Identify(const KRGroup &group)
@@ -132,8 +140,8 @@ bool QVZTrialDownload::ReadTrialCount(const KRGroup &group, int32_t &count)
 // Returns false when the run is to end with 0.
 bool QVZTrialDownload::VisitUnit(const KRGroup &group)
 {
-    OpenUnit(group);
-    int32_t type = Identify(group);
+    const bool opened = OpenUnit(group);
+    int32_t type = opened ? Identify(group) : 0;
     if (!downloadAll)
         trialIndex = kTrialNone;
     else if (firstOfPass)
@@ -212,9 +220,8 @@ QVZTrialDownload::CountOutcome QVZTrialDownload::CountUnits(const KRGroup &curre
         if (!group || P::GroupPortNumber(*group) < 1)
             continue;
         ++groupsWithPort;
-        OpenUnit(*group);
         int32_t count = -1;
-        if (ReadStatus(*group))
+        if (OpenUnit(*group) && ReadStatus(*group))
         {
             carryOn = ReadTrialCount(*group, count);
             if (carryOn)
@@ -247,10 +254,9 @@ QVZTrialDownload::CountOutcome QVZTrialDownload::CountUnits(const KRGroup &curre
         P::ShowMessage(P::Text(kTextNoComSelected));
         return CountOutcome::NoPort;
     }
-    OpenUnit(current);
     // A unit that no longer answers is given up for this pass; the run
     // goes on with the next.
-    return ReadStatus(current) ? CountOutcome::Fetch : CountOutcome::SkipUnit;
+    return OpenUnit(current) && ReadStatus(current) ? CountOutcome::Fetch : CountOutcome::SkipUnit;
 }
 
 bool QVZTrialDownload::Fetch(const KRGroup &group, bool empty)

@@ -82,7 +82,7 @@ private:
     QVResult *FindPair(const QVResult &downloaded) const;
     int32_t AskOverwrite(const wchar_t *titleKey, const wchar_t *textKey, const QVResult &existing) const;
     void ShowWritten(bool everyTrialLoop);
-    void OpenUnit(const KRGroup &group);
+    bool OpenUnit(const KRGroup &group);
 
     QVZDownloadHost &host;
     QVZUnitLink &link;

@@ -19,8 +19,8 @@ public:
     virtual ~QVZUnitLink() = default;
 
     // Opens the port of a one-line port description for raw bytes, lets the
-    // line settle and sets the short read time-out. False when the port
-    // cannot be opened (the requests then fail).
+    // line settle and sets the short read time-out. False at once, without
+    // the wait, when the port cannot be opened (the requests then fail).
     virtual bool Open(const KString &description) = 0;
     virtual void Close() = 0;
 

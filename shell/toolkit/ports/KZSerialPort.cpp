@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kDropDownRows = 15;
+constexpr int kAbsentEntryWidth = 10;   // cells of the entry of a port the list does not offer
 constexpr ZafEventType kEntryChosen = 1002;   // the framework's selection of a list entry
 
 const wchar_t *const kBaudRates[] = { L"110",   L"300",   L"600",   L"1200",  L"2400",  L"4800",  L"9600",
@@ -143,6 +144,49 @@ void KZSerialPort::BuildPortList(const wchar_t *noneText)
         entry->SetUserObject(this);
         entry->SetUserFunction(&EntryChosen);
     }
+}
+
+void KZSerialPort::SelectSerialEntry(int32_t entry, int32_t port)
+{
+    if (!portList)
+        return;
+    if (entry >= 0 || port <= 0) {
+        DropAbsentEntry();
+        portList->SetSelection(entry >= 0 ? entry : 0);
+        return;
+    }
+    if (absentEntry && absentPort != port)
+        DropAbsentEntry();
+    if (!absentEntry) {
+        KString name;
+        KSerialPort::PortName(port, name);
+        absentEntry = new KZButton(0, 0, kAbsentEntryWidth, 1, name.CStr(), nullptr, KZButton::kPush, port);
+        absentEntry->SetUserObject(this);
+        absentEntry->SetUserFunction(&EntryChosen);
+        portList->Add(absentEntry);
+        absentPort = port;
+    }
+    absentEntry->SetSelected(true);
+}
+
+bool KZSerialPort::AbsentPortSelected(int32_t &port) const
+{
+    if (!absentEntry || !absentEntry->Selected())
+        return false;
+    port = absentPort;
+    return true;
+}
+
+void KZSerialPort::DropAbsentEntry()
+{
+    if (!absentEntry)
+        return;
+    const bool selected = absentEntry->Selected();
+    delete portList->Subtract(absentEntry);
+    absentEntry = nullptr;
+    absentPort = 0;
+    if (selected)
+        portList->SetSelection(0);
 }
 
 KZComboBox *KZSerialPort::BuildChoice(const wchar_t *promptKey, const wchar_t *const *entryKeys, int count,

@@ -53,8 +53,10 @@ public:
     // The kind of the selected entry (a port number, or a kind above);
     // false without a port list, or for a serial entry without kPortLocal.
     virtual bool GetPort(int32_t &port);
-    // Selects the entry of a port number or kind (entry 0 for a number not
-    // found) and shows the fields of its kind; false as for GetPort.
+    // Selects the entry of a port number or kind (entry 0 for port 0, an
+    // entry of its own for a number the list does not offer, see
+    // SelectSerialEntry) and shows the fields of its kind; false as for
+    // GetPort.
     virtual bool SetPort(int32_t port);
     // Called while the port list is built, after the serial entries: a
     // derived panel adds its entries (KZDialog::AddComboItem) and answers
@@ -106,6 +108,14 @@ public:
 
 protected:
     KZDialog *Dialog() const { return dialog; }
+    // Selects a serial entry of the list (entry < 0: port is not offered).
+    // A port above 0 that the list does not offer (configured, but gone from
+    // the machine or not yet plugged in) gets an entry of its own at the end
+    // of the list, named like the others, so that the panel shows the port
+    // it will give back; the entry goes again when another port is selected.
+    void SelectSerialEntry(int32_t entry, int32_t port);
+    // The port of that entry, when it is the selected one.
+    bool AbsentPortSelected(int32_t &port) const;
 
 private:
     void BuildPortList(const wchar_t *noneText);
@@ -114,6 +124,7 @@ private:
     std::vector<ZafWindowObject *> Fields() const;
     int32_t NetworkKind(int offset) const;
     int NetworkOffset(int32_t kind) const;
+    void DropAbsentEntry();
 
     KZDialog *dialog;
     const uint32_t mask;
@@ -133,4 +144,6 @@ private:
     KZPrompt *ipPortPrompt = nullptr;
     KZString *address = nullptr;
     KZPrompt *addressPrompt = nullptr;
+    KZButton *absentEntry = nullptr;   // the entry of a port the list does not offer
+    int32_t absentPort = 0;
 };

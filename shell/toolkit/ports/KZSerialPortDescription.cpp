@@ -43,6 +43,8 @@ bool KZSerialPort::GetPort(int32_t &port)
 {
     if (!portList)
         return false;
+    if (AbsentPortSelected(port))
+        return true;
     const int32_t selected = portList->Selection();
     if ((mask & (kPortNetTCP | kPortNetUDP)) && selected >= networkIndex) {
         port = NetworkKind(selected - networkIndex);
@@ -62,12 +64,13 @@ bool KZSerialPort::SetPort(int32_t port)
         const int offset = NetworkOffset(port);
         if (offset < 0)
             return false;
+        DropAbsentEntry();
         portList->SetSelection(networkIndex + offset);
     } else {
         if (!(mask & kPortLocal))
             return false;
         const int32_t index = port > 0 ? KZSerialPortList::Index(port) : -1;
-        portList->SetSelection(index >= 0 ? index + 1 : 0);
+        SelectSerialEntry(index >= 0 ? index + 1 : -1, port);
     }
     ShowFields();
     return true;

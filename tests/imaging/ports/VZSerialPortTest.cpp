@@ -63,9 +63,14 @@ TEST_F(SerialPortPanel, HubPortsFollowTheMachinesAndAreChosenByNumber)
     EXPECT_EQ(int(entries.size()) - 1, panel.PortList()->Selection());
     EXPECT_EQ(257, PortOf(panel));
 
+    // A port neither the machine nor the hub offers keeps its number.
     EXPECT_TRUE(panel.SetPort(999));
+    EXPECT_EQ(int(entries.size()), panel.PortList()->Selection());
+    EXPECT_EQ(L"COM999", EntriesOf(panel).back());
+    EXPECT_EQ(999, PortOf(panel));
+    EXPECT_TRUE(panel.SetPort(0));
     EXPECT_EQ(0, panel.PortList()->Selection());
-    EXPECT_EQ(L"<none>", entries[0]);
+    EXPECT_EQ(entries, EntriesOf(panel));
     EXPECT_EQ(0, PortOf(panel));
 
     panel.SetPort(256);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
@@ -115,4 +116,108 @@ TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
     EXPECT_GE(results->ResultCount(), 3);
     EXPECT_LT(results->ResultCount(), 50);
     EXPECT_EQ(50u, road.Unit()->TrialCount()) << "the unit keeps its trials";
+}
+
+namespace {
+
+// The settings line that moves "Lane 1" to COM73, a port this machine does
+// not have.
+const char *const kLaneOnAbsentPort = "SerialPorts\\1\\SerialPort:String=73,19200,8,N,1.0\r\n";
+
+// Download All on the open workout once more, answering each overwrite
+// question (trials 1 to count) from the keyboard, Yes (the default) or No;
+// what the status bar's message pane shows while each question is up. The
+// pointer waits on the main window's caption, where it shows no fly-over
+// text of its own in the status bar.
+std::vector<H::Picture> AnswerOverwriteQuestions(ProgramRoad &road, const RECT &message, int count, bool yes)
+{
+    std::vector<H::Picture> shown;
+    H::Focus(road.Main());
+    H::Control('T');
+    HWND choice = nullptr;
+    if (!H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; }))
+        return shown;
+    H::Rest(300);
+    H::ClickCenter(H::FindChildByText(choice, L"Download All"));
+    H::MoveTo(road.Main(), 200, -8);
+    for (int trial = 1; trial <= count; ++trial)
+    {
+        const std::wstring title = L"Overwrite Existing Traces: Trial " + std::to_wstring(trial);
+        HWND box = nullptr;
+        if (!H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), title)) != nullptr; }, 30000))
+            return shown;
+        H::Rest(500);
+        shown.push_back(H::CaptureScreen(message));
+        H::Focus(box);
+        if (!yes)
+            H::Key(VK_TAB);
+        H::Key(VK_RETURN);
+        H::WaitFor([&] { return !IsWindow(box); }, 5000);
+    }
+    return shown;
+}
+
+} // namespace
+
+// While the question about overwriting a trial's traces is up, the status
+// bar names that trial, whether the trial before it was downloaded (Yes) or
+// left as it was (No).
+TEST(DownloadProgram, TheStatusBarNamesTheTrialAnOverwriteQuestionIsAbout)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdlstatus");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(3));
+    ASSERT_TRUE(road.Start());
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << "no trials listed:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 30000))
+        << "the first download did not end";
+
+    const std::vector<H::Picture> afterYes = AnswerOverwriteQuestions(road, message, 3, true);
+    ASSERT_EQ(3u, afterYes.size()) << "overwrite questions:" << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 30000));
+    const std::vector<H::Picture> afterNo = AnswerOverwriteQuestions(road, message, 3, false);
+    ASSERT_EQ(3u, afterNo.size()) << "overwrite questions:" << WindowsOf(road.Process());
+    for (size_t k = 0; k < 3; ++k)
+    {
+        SCOPED_TRACE(k + 1);
+        EXPECT_TRUE(afterYes[k].pixels == afterNo[k].pixels) << "the status bar depends on the answer before";
+        EXPECT_FALSE(afterYes[k].pixels == afterYes[(k + 1) % 3].pixels) << "two trials, one status text";
+    }
+}
+
+// A block on a port that cannot be opened is reported as such, naming the
+// port, not as a unit that does not answer; Retry tries the port again and
+// Abort gives the block up without a trial.
+TEST(DownloadProgram, APortThatCannotBeOpenedIsToldByItsNameNotAsATimeOut)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdlnoport", kLaneOnAbsentPort);
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    HWND list = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(road.Main())) != nullptr; }));
+    H::Control('T');
+    for (const wchar_t *answer : { L"Retry", L"Abort" })
+    {
+        SCOPED_TRACE(answer[0] == L'R' ? "before Retry" : "before Abort");
+        HWND box = nullptr;
+        ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Communication Error")) != nullptr; }))
+            << "no error:" << WindowsOf(road.Process());
+        H::Rest(300);
+        const std::wstring text = QuorvaneProgram::BoxText(box);
+        EXPECT_NE(std::wstring::npos, text.find(L"Serial communication port not open: COM73 (Lane 1)"))
+            << std::string(text.begin(), text.end());
+        EXPECT_EQ(std::wstring::npos, text.find(L"timeout"));
+        H::ClickCenter(H::FindChildByText(box, answer));
+        ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000));
+    }
+    H::Rest(2500);
+    EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error")) << "asked again after Abort";
+    EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Select Trial from Lane 1"));
+    EXPECT_TRUE(NumberBands(H::Capture(list)).empty()) << "a row was listed";
+    EXPECT_EQ(0u, road.Close());
 }

@@ -221,3 +221,37 @@ TEST(OptionsProgram, TheScoreboardDeleteButtonIsGreyWhileNoBoardIsLeftToDelete)
     EXPECT_TRUE(Gone(dialog)) << "Escape after Delete went nowhere";
     EXPECT_EQ(0u, road.Close());
 }
+
+// A block's port that this machine does not have is shown by its name on
+// the Serial page, and Ok after another baud rate keeps it.
+TEST(OptionsProgram, APortTheMachineDoesNotHaveIsShownAndKeptWhenTheBaudRateChanges)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qoptabsent", "SerialPorts\\1\\SerialPort:String=73,19200,8,N,1.0\r\n");
+    ASSERT_TRUE(road.Start());
+    HWND dialog = road.OpenFromMenu('H', 'T', kOptionsTitle);
+    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND port = ControlAfter(dialog, L"Serial Port:", L"ComboBox");
+    HWND baud = ControlAfter(dialog, L"Baud", L"ComboBox");
+    ASSERT_TRUE(port && baud);
+    EXPECT_EQ(L"COM73", TextOf(port));
+    EXPECT_EQ(L"19200", TextOf(baud));
+    // Drop the list down and click the next rate in it.
+    H::ClickCenter(baud);
+    HWND rates = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] {
+        rates = H::FindWindowWhere(nullptr, [&](HWND w) {
+            return H::ProcessOf(w) == road.Process() && IsWindowVisible(w) && H::ClassOf(w) == L"ComboLBox";
+        });
+        return rates != nullptr;
+    }, 3000)) << "the list did not drop down";
+    RECT next = {};
+    SendMessageW(rates, LB_GETITEMRECT, WPARAM(SendMessageW(rates, LB_GETCURSEL, 0, 0) + 1), LPARAM(&next));
+    H::Click(rates, (next.left + next.right) / 2, (next.top + next.bottom) / 2);
+    ASSERT_TRUE(H::WaitFor([&] { return TextOf(baud) == L"38400"; }, 3000));
+    H::ClickCenter(H::FindChildByText(dialog, L"Ok"));
+    ASSERT_TRUE(Gone(dialog));
+    EXPECT_EQ(0u, road.Close());
+    EXPECT_TRUE(Saved(road, "SerialPorts\\1\\SerialPort:String=73,38400,8,N,1.0"))
+        << ReadBytes(road.SettingsFile());
+}

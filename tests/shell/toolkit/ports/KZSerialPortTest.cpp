@@ -94,7 +94,7 @@ TEST_F(PortPanel, SerialDescriptionsReadBackAsTheyShouldBeStored)
     const std::pair<const wchar_t *, const wchar_t *> cases[] = {
         { L"3,19200,8,N,1.0", L"3,19200,8,N,1.0" },
         { L"1,115200,7,E,2.0", L"1,115200,7,E,2.0" },
-        { L"5,9600,8,N,1.0", L"0,9600,8,N,1.0" },    // COM5 is not present: no port
+        { L"5,9600,8,N,1.0", L"5,9600,8,N,1.0" },    // COM5 is not present, yet kept
         { L"", L"0,9600,8,N,1.0" },                  // every field at its default
         { L"3,12345,8,N,1.0", L"3,9600,8,N,1.0" },   // a rate not offered keeps the selection
     };
@@ -111,6 +111,46 @@ TEST_F(PortPanel, SerialDescriptionsReadBackAsTheyShouldBeStored)
     EXPECT_TRUE(port.GetStopBits(stop));
     EXPECT_EQ(1, parity);
     EXPECT_EQ(1, stop);
+}
+
+// A configured port the machine does not offer is listed by its name at
+// the end, on screen too, and leaves the list once another port is chosen.
+TEST_F(PortPanel, APortNotPresentIsShownByItsNameUntilAnotherIsChosen)
+{
+    KZSerialPort &port = Make(kEveryOption);
+    Open();
+    HWND box = static_cast<HWND>(port.PortList()->OSWindow());
+    auto entries = [&] {
+        std::vector<std::wstring> names;
+        for (ZafElement *e = port.PortList()->List()->ZafList::First(); e; e = e->Next())
+            names.push_back(static_cast<ZafWindowObject *>(e)->Text());
+        return names;
+    };
+    const std::vector<std::wstring> offered = entries();
+
+    port.SetDescription(KString(L"5,19200,8,N,1.0"));
+    Pump();
+    std::vector<std::wstring> withAbsent = offered;
+    withAbsent.push_back(L"COM5");
+    EXPECT_EQ(withAbsent, entries());
+    EXPECT_EQ(LRESULT(withAbsent.size()), SendMessageW(box, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(LRESULT(withAbsent.size() - 1), SendMessageW(box, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(L"5,19200,8,N,1.0", Description());
+    EXPECT_TRUE(Shown(After(L"Baud"))) << "a serial port shows its line fields";
+
+    port.SetDescription(KString(L"7,9600,8,N,1.0"));   // another absent port takes its place
+    withAbsent.back() = L"COM7";
+    EXPECT_EQ(withAbsent, entries());
+    EXPECT_EQ(L"7,9600,8,N,1.0", Description());
+
+    for (const wchar_t *other : { L"3,9600,8,N,1.0", L"-2,0.0.0.0,1950", L"0,9600,8,N,1.0" }) {
+        port.SetDescription(KString(L"7,9600,8,N,1.0"));
+        port.SetDescription(KString(other));
+        Pump();
+        EXPECT_EQ(offered, entries()) << other;
+        EXPECT_EQ(LRESULT(offered.size()), SendMessageW(box, CB_GETCOUNT, 0, 0)) << other;
+        EXPECT_EQ(other, Description());
+    }
 }
 
 TEST_F(PortPanel, AnUnknownKindIsRefusedAndChangesNothing)
