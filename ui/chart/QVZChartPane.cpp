@@ -25,6 +25,8 @@
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/chart/QVZSlopeDetector.h"
 
+#include <algorithm>
+
 int QVZChartPane::paneCount = 0;
 int QVZChartPane::fontNumber = -1;
 
@@ -137,6 +139,30 @@ void QVZChartPane::RaiseScale(const QVResult *result)
     const QVZChartSettings settings = ReadSettings();
     const int mode = QVZChartTraces::DisplayMode();
     scale = QVZChartTraceCache::Shared().Computed(result, settings, mode).RaisedScale(scale, settings, mode);
+}
+
+void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials, bool reuse)
+{
+    const QVZChartSettings settings = ReadSettings();
+    const int mode = QVZChartTraces::DisplayMode();
+    const std::vector<const QVResult *> &kept = raisedOver.trials;
+    size_t from = 0;
+    if (reuse && !kept.empty() && kept.size() <= trials.size() && raisedOver.mode == mode &&
+        raisedOver.settings.SameAs(settings) && std::equal(kept.begin(), kept.end(), trials.begin())) {
+        // The same trials once more: the last one raises the scale again
+        // from where it found it.
+        from = kept.size() == trials.size() ? kept.size() - 1 : kept.size();
+        scale = from < kept.size() ? raisedOver.beforeLast : raisedOver.scale;
+    }
+    for (size_t i = from; i + 1 < trials.size(); ++i)
+        RaiseScale(trials[i]);
+    raisedOver.beforeLast = scale;
+    if (!trials.empty())
+        ComputeTraces(trials.back(), true);
+    raisedOver.trials = trials;
+    raisedOver.settings = settings;
+    raisedOver.mode = mode;
+    raisedOver.scale = scale;
 }
 
 void QVZChartPane::AddSeriesData(ZafChartControl *target, int k)

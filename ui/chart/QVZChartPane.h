@@ -139,7 +139,11 @@ private:
     // scale update does, leaving the working arrays as they are.
     void RaiseScale(const QVResult *result);
     // Every trial's scale raised; the working arrays end with the last one.
-    void RaiseScaleOverAll(const std::vector<const QVResult *> &trials);
+    // With reuse, the scale the previous overlay plot reached over the same
+    // first trials, settings and display mode is taken as it stands and
+    // only the trials after them raise it (a click adds one trial at the
+    // end); the outcome is the scale of the whole walk.
+    void RaiseScaleOverAll(const std::vector<const QVResult *> &trials, bool reuse);
     // Series k (the series number) of the trial, styled, and computed
     // unless the working arrays hold its traces already (computed).
     void AddSeries(const QVResult *result, bool computed);
@@ -166,6 +170,18 @@ private:
     int rangeMultiplier = 1;
     KString printTitle;
     bool overlayStale = false;
+    // What the last overlay plot raised the scale over: its trials in list
+    // order, the settings and display mode, the scale before the last trial
+    // and after it. Forgotten (no trials) when the chart is cleared, a
+    // single trial is plotted or a change of the results is held.
+    struct RaisedOver
+    {
+        std::vector<const QVResult *> trials;
+        QVZChartSettings settings;
+        int mode = 0;
+        int beforeLast = 0;
+        int scale = 0;
+    } raisedOver;
     int64_t lastPlotted = 0;   // ms of a steady clock
 
     static int paneCount;

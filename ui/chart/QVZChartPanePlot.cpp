@@ -60,10 +60,11 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     if (overlay) {
         std::vector<const QVResult *> overlaid;
         OverlayResults(overlaid);
-        RaiseScaleOverAll(overlaid);
+        RaiseScaleOverAll(overlaid, true);
         result = results->MatchingAt(selection.y, resultsView);
         computed = !overlaid.empty() && overlaid.back() == result;
     } else {
+        raisedOver.trials.clear();
         result = results->MatchingAt(selection.y, resultsView);
         if (result)
             ComputeTraces(result, true);
@@ -81,14 +82,6 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     }
     FinishPlot(result);
     SetPointer(-3200);
-}
-
-void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials)
-{
-    for (size_t i = 0; i + 1 < trials.size(); ++i)
-        RaiseScale(trials[i]);
-    if (!trials.empty())
-        ComputeTraces(trials.back(), true);
 }
 
 void QVZChartPane::AddSeries(const QVResult *result, bool computed)
@@ -151,6 +144,7 @@ bool QVZChartPane::HoldOverlayChange(KPoint selection)
     // of its row: held always, it is drawn with that selection.
     if (whole || KSteadyMilliseconds() - lastPlotted < kBusyRedrawInterval) {
         overlayStale = true;
+        raisedOver.trials.clear();
         return true;
     }
     return false;
@@ -187,7 +181,7 @@ void QVZChartPane::PlotOverlay()
             rows.push_back(item->Row());
             shown.push_back(r);
         }
-    RaiseScaleOverAll(shown);
+    RaiseScaleOverAll(shown, false);
     for (size_t i = 0; i < shown.size(); ++i) {
         AddSeries(shown[i], shown.size() == 1);
         AddLegendEntry(rows[i]);
@@ -203,6 +197,7 @@ void QVZChartPane::PlotOverlay()
 
 void QVZChartPane::Clear()
 {
+    raisedOver.trials.clear();
     series = 1;
     rangeMultiplier = 1;
     scale = 0;

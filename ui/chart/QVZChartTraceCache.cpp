@@ -5,12 +5,6 @@
 
 namespace {
 
-bool SameSettings(const QVZChartSettings &a, const QVZChartSettings &b)
-{
-    return a.minX == b.minX && a.maxX == b.maxX && a.filtAvePts == b.filtAvePts && a.sumIntegral == b.sumIntegral &&
-           a.minScaleVal == b.minScaleVal && a.defScaleVal == b.defScaleVal && a.powerRoundVal == b.powerRoundVal;
-}
-
 bool SameRaw(const QVZChartTraces &a, const QVZChartTraces &b)
 {
     // Both channels: raw Y follows raw X.
@@ -57,7 +51,7 @@ QVZChartTraceCache::Entry *QVZChartTraceCache::Find(const QVZChartTraces &raw, c
                                                     int mode)
 {
     for (Entry &entry : entries)
-        if (entry.mode == mode && SameSettings(entry.settings, settings) && SameRaw(*entry.traces, raw))
+        if (entry.mode == mode && entry.settings.SameAs(settings) && SameRaw(*entry.traces, raw))
             return &entry;
     return nullptr;
 }

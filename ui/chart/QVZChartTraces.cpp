@@ -65,6 +65,13 @@ int QVZChartSettings::SampleCount() const
     return std::clamp(count, 1, QVZChartTraces::kSamples - 1 - StartSample());
 }
 
+bool QVZChartSettings::SameAs(const QVZChartSettings &other) const
+{
+    return minX == other.minX && maxX == other.maxX && filtAvePts == other.filtAvePts &&
+           sumIntegral == other.sumIntegral && minScaleVal == other.minScaleVal && defScaleVal == other.defScaleVal &&
+           powerRoundVal == other.powerRoundVal;
+}
+
 QVZChartTraces &QVZChartTraces::Shared()
 {
     static QVZChartTraces traces;

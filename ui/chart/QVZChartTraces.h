@@ -31,6 +31,8 @@ struct QVZChartSettings {
     // First sample of the window and its number of samples (at least 1).
     int StartSample() const;
     int SampleCount() const;
+    // Every field equal: the same arrays come out of the same trace.
+    bool SameAs(const QVZChartSettings &other) const;
 };
 
 class QVZChartTraces {

@@ -16,6 +16,8 @@
 #include "ui/chart/QVZChartTraceCache.h"
 #include "ui/chart/QVZChartTraces.h"
 #include "ui/chart/QVZChartWindow.h"
+#include "ui/common/QVZChartKeys.h"
+#include "ui/common/QVZCommands.h"
 #include "ui/common/QVZResultsKeys.h"
 
 namespace {
@@ -70,6 +72,37 @@ TEST_F(ChartOverlay, AnOverlayBuiltClickByClickLooksLikeTheSameOverlayDrawnAtOnc
     const auto differing = std::inner_product(clicked.begin(), clicked.end(), atOnce.begin(), size_t(0),
                                               std::plus<size_t>(), std::not_equal_to<uint32_t>());
     EXPECT_EQ(size_t(0), differing) << "pixels that differ between the overlay built by clicks and drawn at once";
+}
+
+// A click keeps the power scale the overlay reached before and raises it by
+// the new trial only; after a change of the settings, of the display mode or
+// of the trials already overlaid, it must take the scale of the whole
+// overlay as drawn anew, not the kept one.
+TEST_F(ChartOverlay, AClickAfterAChangeTakesTheScaleOfTheWholeOverlay)
+{
+    int row = 0;
+    const struct
+    {
+        const char *change;
+        std::function<void()> make;
+    } changes[] = {
+        {"a finer rounding step", [this] { SetInt(kKeyChartPowerRoundVal, 250); }},
+        {"a trial taken out", [this, &row] { overlay.Remove(row - 2); }},
+        {"another display mode", [] { QVZChartTraces::SetDisplayMode(kCmdChartRawY); }},
+    };
+    for (; row < 4; ++row)
+        Click(row);
+    for (const auto &change : changes) {
+        change.make();
+        Click(row++);
+        const int clicked = window->Pane()->Scale();
+        window->Update(KPoint(-1, -1));
+        EXPECT_EQ(window->Pane()->Scale(), clicked) << "a click after " << change.change;
+        Click(row++); // and one more from the overlay drawn anew
+        const int next = window->Pane()->Scale();
+        window->Update(KPoint(-1, -1));
+        EXPECT_EQ(window->Pane()->Scale(), next) << "the next click after " << change.change;
+    }
 }
 
 // A download adds trial after trial during a long operation: the chart is
