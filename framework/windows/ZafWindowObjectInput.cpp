@@ -34,8 +34,13 @@ ZafIChar KeyCharacter(UINT key, UINT scanCode, const BYTE *state)
     bool shift = (state[VK_SHIFT] & 0x80) != 0;
     if (control)
     {
+        // A key without a character (F1-F12, the number pad, the arrows)
+        // has none with Ctrl either: its virtual-key code would pass for a
+        // letter (F4 is 0x73, 's') and set off that letter's Ctrl command.
         UINT mapped = MapVirtualKeyW(key, 2);
-        ZafIChar character = ZafIChar(mapped ? (mapped & 0xFFFF) : key);
+        if (!mapped)
+            return 0;
+        ZafIChar character = ZafIChar(mapped & 0xFFFF);
         return shift ? ZafToUpper(character) : ZafToLower(character);
     }
     WORD characters[2] = { 0, 0 };

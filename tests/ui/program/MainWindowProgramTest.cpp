@@ -192,6 +192,24 @@ TEST(MainWindowProgram, TheWindowMenuShowsItsSeparatorOnlyAboveTheWorkoutsItList
     EXPECT_EQ(0u, road.Close());
 }
 
+// Ctrl with a key that has no character is no letter's command: Ctrl+F4
+// (0x73, like 's') closes the untouched workout, where it used to save it
+// as Ctrl+S does.
+TEST(MainWindowProgram, CtrlWithAFunctionKeyIsNotTakenForTheLetterOfTheSameCode)
+{
+    ProgramRoad road(L"qctrlfkey", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
+    H::Focus(road.Main());
+    H::Chord({ VK_CONTROL, VK_F4 });
+    EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Save As", 2000)) << "Ctrl+F4 saved the workout";
+    EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000))
+        << "Ctrl+F4 left the workout open";
+    EXPECT_EQ(0u, road.Close());
+}
+
 TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
 {
     ProgramRoad road(L"qhelp");
