@@ -21,7 +21,21 @@
 
 namespace {
 
-using ChartWindow = ChartTest;
+// The chart fixture with a helper for the tests that look at one drawn trial.
+class ChartWindow : public ChartTest
+{
+protected:
+    // A window whose chart shows one trial (set 1.52 s), drawn on the screen.
+    QVZChartWindow *WindowShowingOneTrial()
+    {
+        AddTrial(1520, 153, 1500, 800);
+        QVZChartWindow *window = MakeWindow();
+        Select(0);
+        window->Update(KPoint(-1, -1));
+        Pump(200);
+        return window;
+    }
+};
 
 std::wstring Caption(QVZChartWindow *window)
 {
@@ -57,11 +71,7 @@ TEST_F(ChartWindow, TheCaptionNamesTheSelectedTrialAndItsSetTime)
 
 TEST_F(ChartWindow, TheTraceIsDrawnInTheBrushColourInsideTheChart)
 {
-    AddTrial(1520, 153, 1500, 800);
-    QVZChartWindow *window = MakeWindow();
-    Select(0);
-    window->Update(KPoint(-1, -1));
-    Pump(200);
+    QVZChartWindow *window = WindowShowingOneTrial();
     ZafChartControl *control = window->Pane()->Control();
     HWND chart = static_cast<HWND>(control->OSWindow());
     ASSERT_NE(chart, nullptr);
@@ -134,11 +144,7 @@ TEST_F(ChartWindow, TheSetLineStaysOffOverOverlayTrialsWithDifferentSetTimes)
 // plot's own), and such a change is shown.
 TEST_F(ChartWindow, TheFrameRedrawsTheChartOnlyWhenItsBackgroundColourChanged)
 {
-    AddTrial(1520, 153, 1500, 800);
-    QVZChartWindow *window = MakeWindow();
-    Select(0);
-    window->Update(KPoint(-1, -1));
-    Pump(200);
+    QVZChartWindow *window = WindowShowingOneTrial();
     HWND chart = static_cast<HWND>(window->Pane()->Control()->OSWindow());
     ASSERT_NE(chart, nullptr);
     const COLORREF white = ZafDisplay::Shared()->ColorValue(15);

@@ -57,6 +57,20 @@ bool Checked(HWND box)
 }
 
 // The settings file as the program left it: does it hold that line?
+// Starts the program and opens the Options dialog from the menu and item
+// whose mnemonics are given; null (with the failure said) when either fails.
+HWND StartAndOpenOptions(ProgramRoad &road, char menu, char item)
+{
+    if (!road.Start()) {
+        ADD_FAILURE() << "the program did not start";
+        return nullptr;
+    }
+    HWND dialog = road.OpenFromMenu(menu, item, kOptionsTitle);
+    if (!dialog)
+        ADD_FAILURE() << "no Options dialog: " << WindowsOf(road.Process());
+    return dialog;
+}
+
 bool Saved(ProgramRoad &road, const std::string &line)
 {
     return ReadBytes(road.SettingsFile()).find(line + "\r\n") != std::string::npos;
@@ -91,9 +105,8 @@ HWND FieldAfter(HWND dialog, const std::wstring &prompt)
 TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved)
 {
     ProgramRoad road(L"qoptesc");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('F', 'T', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'F', 'T');
+    ASSERT_NE(nullptr, dialog);
     EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Ok"))) << "Ok";
     EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Cancel"))) << "Cancel";
 
@@ -111,9 +124,8 @@ TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved
 TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem)
 {
     ProgramRoad road(L"qoptmarks");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('F', 'T', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'F', 'T');
+    ASSERT_NE(nullptr, dialog);
     HWND off = H::FindChildByText(dialog, L"Off"), on = H::FindChildByText(dialog, L"On");
     ASSERT_TRUE(off && on);
     H::ClickCenter(off);
@@ -148,9 +160,8 @@ TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSav
 TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
 {
     ProgramRoad road(L"qoptrange", "Chart\\Axes\\MinX:Float=1.5\r\nChart\\Axes\\MaxX:Float=1\r\n");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('C', 'O', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'C', 'O');
+    ASSERT_NE(nullptr, dialog);
     H::Key(VK_RETURN);
     HWND box = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Error")) != nullptr; }))
@@ -172,9 +183,8 @@ TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
 TEST(OptionsProgram, ANumberOutOfRangeIsRefusedInAnErrorBoxAndTheOldValueComesBack)
 {
     ProgramRoad road(L"qoptnumber");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('C', 'O', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'C', 'O');
+    ASSERT_NE(nullptr, dialog);
     HWND minimum = FieldAfter(dialog, L"Minimum:");
     ASSERT_NE(nullptr, minimum);
     const std::wstring before = TextOf(minimum);
@@ -200,9 +210,8 @@ TEST(OptionsProgram, ANumberOutOfRangeIsRefusedInAnErrorBoxAndTheOldValueComesBa
 TEST(OptionsProgram, TheScoreboardDeleteButtonIsGreyWhileNoBoardIsLeftToDelete)
 {
     ProgramRoad road(L"qoptboards");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('S', 'T', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'S', 'T');
+    ASSERT_NE(nullptr, dialog);
     HWND add = H::FindChildByText(dialog, L"New"), remove = H::FindChildByText(dialog, L"Delete");
     ASSERT_TRUE(add && remove);
     auto enabled = [&](bool wanted) { return H::WaitFor([&] { return !IsWindowEnabled(remove) == !wanted; }, 3000); };
@@ -228,9 +237,8 @@ TEST(OptionsProgram, APortTheMachineDoesNotHaveIsShownAndKeptWhenTheBaudRateChan
 {
     QV_REQUIRE_COMPORTS(pair);
     ProgramRoad road(L"qoptabsent", "SerialPorts\\1\\SerialPort:String=73,19200,8,N,1.0\r\n");
-    ASSERT_TRUE(road.Start());
-    HWND dialog = road.OpenFromMenu('H', 'T', kOptionsTitle);
-    ASSERT_NE(nullptr, dialog) << WindowsOf(road.Process());
+    HWND dialog = StartAndOpenOptions(road, 'H', 'T');
+    ASSERT_NE(nullptr, dialog);
     HWND port = ControlAfter(dialog, L"Serial Port:", L"ComboBox");
     HWND baud = ControlAfter(dialog, L"Baud", L"ComboBox");
     ASSERT_TRUE(port && baud);
