@@ -144,7 +144,17 @@ protected:
             SystemMenu(main, 'R');
             ASSERT_TRUE(H::WaitFor([&] { return !IsZoomed(main); })) << "Alt+Space, R left the window maximised";
         }
-        const RECT frame = D::FrameOf(main), now = WindowRect(main);
+        // The window manager redraws its frame after the window has changed:
+        // the frame is taken once two looks agree and it no longer spans the
+        // screen.
+        RECT frame = D::FrameOf(main);
+        H::WaitFor([&] {
+            const RECT before = frame;
+            H::Rest(200);
+            frame = D::FrameOf(main);
+            return SameRect(before, frame) && frame.right - frame.left < GetSystemMetrics(SM_CXSCREEN);
+        }, 3000);
+        const RECT now = WindowRect(main);
         ASSERT_LT(frame.left, frame.right) << "the window manager shows no frame around the main window";
         const POINT title = { (frame.left + frame.right) / 2, frame.top + 6 };
         ASSERT_TRUE(D::Drag(title, { title.x + place.x - now.left, title.y + place.y - now.top }));

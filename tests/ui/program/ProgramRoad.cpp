@@ -173,10 +173,13 @@ std::string WindowsOf(DWORD process)
     return names;
 }
 
+// A file dialog is a dialog with a field to type a name in; a message box
+// still closing after its Ok (the same class) is not one.
 HWND FindFileDialog(DWORD process)
 {
     return H::FindWindowWhere(nullptr, [&](HWND window) {
-        return H::ProcessOf(window) == process && IsWindowVisible(window) && H::ClassOf(window) == L"#32770";
+        return H::ProcessOf(window) == process && IsWindowVisible(window) && H::ClassOf(window) == L"#32770" &&
+               H::FindWindowWhere(window, [](HWND child) { return H::ClassOf(child) == L"Edit"; }) != nullptr;
     });
 }
 

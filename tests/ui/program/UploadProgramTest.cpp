@@ -94,7 +94,16 @@ void ClickButton(HWND box, const std::wstring &label)
         return IsWindowVisible(window) && plain == wanted;
     });
     ASSERT_NE(nullptr, button) << "no button " << Narrow(label);
-    H::ClickCenter(button);
+    // A box just shown takes a moment to become the active window and to
+    // settle where the window manager puts it; a click before that can miss,
+    // and a user whose click missed clicks again.
+    H::WaitFor([&] { return GetForegroundWindow() == box; }, 2000);
+    H::Rest(300);
+    for (int attempt = 0; attempt < 2 && IsWindow(box) && IsWindowVisible(box); ++attempt)
+    {
+        H::ClickCenter(button);
+        H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000);
+    }
 }
 
 class UploadProgram : public ::testing::Test
