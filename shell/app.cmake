@@ -7,6 +7,7 @@ list(APPEND SHELL_SOURCES
     app/KZCommandLine.cpp
     app/KZLocaleName.cpp
     app/KZLongOperation.cpp
+    app/KZDelayedBusyPointer.cpp
     app/KZLocaleTables.cpp
     app/KZMessageBox.cpp
     app/KZSplash.cpp

@@ -5,6 +5,7 @@ list(APPEND TEST_SOURCES
     app/KZApplicationServicesTest.cpp
     app/KZEventLoopTest.cpp
     app/KZLongOperationTest.cpp
+    app/KZDelayedBusyPointerTest.cpp
     app/KZLocaleNameTest.cpp
     app/VZDdeCommandTest.cpp
     app/VZErrorDisplayTest.cpp

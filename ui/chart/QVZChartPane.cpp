@@ -12,6 +12,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZDelayedBusyPointer.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -130,6 +131,7 @@ void QVZChartPane::ComputeTraces(const QVResult *result, bool updateScale)
     const int mode = QVZChartTraces::DisplayMode();
     QVZChartTraces &traces = QVZChartTraces::Shared();
     QVZChartTraceCache::Shared().Compute(result, settings, mode, traces);
+    StillBusy();
     if (updateScale)
         scale = traces.RaisedScale(scale, settings, mode);
 }
@@ -139,6 +141,13 @@ void QVZChartPane::RaiseScale(const QVResult *result)
     const QVZChartSettings settings = ReadSettings();
     const int mode = QVZChartTraces::DisplayMode();
     scale = QVZChartTraceCache::Shared().Computed(result, settings, mode).RaisedScale(scale, settings, mode);
+    StillBusy();
+}
+
+void QVZChartPane::StillBusy()
+{
+    if (busy)
+        busy->Check();
 }
 
 void QVZChartPane::RaiseScaleOverAll(const std::vector<const QVResult *> &trials, bool reuse)

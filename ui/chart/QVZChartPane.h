@@ -17,6 +17,7 @@
 #include "ui/chart/QVZChartTimeLine.h"
 #include "ui/chart/QVZChartTraces.h"
 
+class KZDelayedBusyPointer;
 class KZGeomMgr;
 class QVChart;
 class QVChartView;
@@ -144,6 +145,10 @@ private:
     // only the trials after them raise it (a click adds one trial at the
     // end); the outcome is the scale of the whole walk.
     void RaiseScaleOverAll(const std::vector<const QVResult *> &trials, bool reuse);
+    // Plot's build, under its wait pointer.
+    void BuildPlot(KPoint selection, bool redraw);
+    // Shows the plot's wait pointer when the plot has run long enough.
+    void StillBusy();
     // Series k (the series number) of the trial, styled, and computed
     // unless the working arrays hold its traces already (computed).
     void AddSeries(const QVResult *result, bool computed);
@@ -183,6 +188,9 @@ private:
         int scale = 0;
     } raisedOver;
     int64_t lastPlotted = 0;   // ms of a steady clock
+    // The wait pointer of the plot being built, shown once the plot runs
+    // long enough to be seen; none outside Plot.
+    KZDelayedBusyPointer *busy = nullptr;
 
     static int paneCount;
     static int fontNumber;

@@ -11,6 +11,7 @@
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
+#include "shell/app/KZDelayedBusyPointer.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -33,6 +34,19 @@ void SetPointer(int image)
 
 void QVZChartPane::Plot(KPoint selection, bool redraw)
 {
+    // A plot adds at most a dozen traces and is mostly over in a few
+    // milliseconds, before a wait pointer could be seen.
+    KZDelayedBusyPointer pointer;
+    struct Scope
+    {
+        KZDelayedBusyPointer *&busy;
+        ~Scope() { busy = nullptr; }
+    } scope{ busy = &pointer };
+    BuildPlot(selection, redraw);
+}
+
+void QVZChartPane::BuildPlot(KPoint selection, bool redraw)
+{
     lastPlotted = KSteadyMilliseconds();
     scale = 0;
     QVZChartTrials *trials = Trials();
@@ -40,7 +54,6 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     QVResults *results = resultsView ? resultsView->Results() : nullptr;
     if (!results || !trials->OverlayList())
         return;
-    SetPointer(-3202);
     const bool overlay = OverlayMode();
     cf_ChartModel *model = control->Model();
     if (redraw && (!overlay || series == 1)) {
@@ -71,7 +84,6 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
     }
     if (!result) { // a row without a trial keeps the cleared chart
         RedrawControl();
-        SetPointer(-3200);
         return;
     }
     if (redraw) {
@@ -81,7 +93,6 @@ void QVZChartPane::Plot(KPoint selection, bool redraw)
             AddLegendEntry(selection.y);
     }
     FinishPlot(result);
-    SetPointer(-3200);
 }
 
 void QVZChartPane::AddSeries(const QVResult *result, bool computed)

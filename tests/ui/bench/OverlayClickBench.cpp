@@ -97,6 +97,7 @@ public:
             window->Update(KPoint(0, row));
             const double plotted = BenchSeconds();
             UpdateWindow(Chart());
+            Drawn();
             step.click.push_back(BenchSeconds() - start);
             step.work.push_back(plotted - start);
 
@@ -119,6 +120,14 @@ private:
     {
         InvalidateRect(Chart(), nullptr, TRUE);
         UpdateWindow(Chart());
+        Drawn();
+    }
+    // Waits until the screen has carried out what the paint sent it.
+    void Drawn() const
+    {
+        HDC dc = GetDC(Chart());
+        GetPixel(dc, 0, 0);
+        ReleaseDC(Chart(), dc);
     }
 
     // A chart window on a host of its own whose chart is the program's size.
