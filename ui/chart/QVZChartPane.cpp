@@ -33,9 +33,6 @@ int QVZChartPane::fontNumber = -1;
 
 namespace {
 
-constexpr int kBusyPointer = -3202;
-constexpr int kNormalPointer = -3200;
-
 KRegistry *Settings() { return VZApplication::Registry(); }
 
 bool Switch(const wchar_t *key)
@@ -43,23 +40,6 @@ bool Switch(const wchar_t *key)
     const KRBool *node = Settings() ? Settings()->GetBool(key) : nullptr;
     return node ? node->Value() : true;
 }
-
-QVZChartSettings ReadSettings() { return QVZChartSettings::Read(Settings()); }
-
-// The busy pointer for the life of a plot.
-class BusyPointer
-{
-public:
-    BusyPointer() { Set(kBusyPointer); }
-    ~BusyPointer() { Set(kNormalPointer); }
-
-private:
-    static void Set(int image)
-    {
-        if (KZApplication *app = KZApplication::Instance())
-            app->SetMousePointer(image);
-    }
-};
 
 ZafGdiDisplay *ScreenDisplay() { return dynamic_cast<ZafGdiDisplay *>(ZafDisplay::Shared()); }
 
@@ -142,6 +122,11 @@ void QVZChartPane::RaiseScale(const QVResult *result)
     const int mode = QVZChartTraces::DisplayMode();
     scale = QVZChartTraceCache::Shared().Computed(result, settings, mode).RaisedScale(scale, settings, mode);
     StillBusy();
+}
+
+QVZChartSettings QVZChartPane::ReadSettings() const
+{
+    return plotSettings ? *plotSettings : QVZChartSettings::Read(Settings());
 }
 
 void QVZChartPane::StillBusy()

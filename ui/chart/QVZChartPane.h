@@ -145,10 +145,27 @@ private:
     // only the trials after them raise it (a click adds one trial at the
     // end); the outcome is the scale of the whole walk.
     void RaiseScaleOverAll(const std::vector<const QVResult *> &trials, bool reuse);
-    // Plot's build, under its wait pointer.
+    // The builds of Plot and PlotOverlay, inside their plot scope.
     void BuildPlot(KPoint selection, bool redraw);
+    void BuildOverlay();
+    // The settings read once, and the wait pointer (or none), of one plot
+    // for the life of the scope.
+    class PlotScope
+    {
+    public:
+        PlotScope(QVZChartPane &pane, KZDelayedBusyPointer *pointer);
+        ~PlotScope();
+        PlotScope(const PlotScope &) = delete;
+        PlotScope &operator=(const PlotScope &) = delete;
+
+    private:
+        QVZChartPane &pane;
+        const QVZChartSettings settings;
+    };
     // Shows the plot's wait pointer when the plot has run long enough.
     void StillBusy();
+    // The chart settings: those the plot being built read at its start.
+    QVZChartSettings ReadSettings() const;
     // Series k (the series number) of the trial, styled, and computed
     // unless the working arrays hold its traces already (computed).
     void AddSeries(const QVResult *result, bool computed);
@@ -191,6 +208,9 @@ private:
     // The wait pointer of the plot being built, shown once the plot runs
     // long enough to be seen; none outside Plot.
     KZDelayedBusyPointer *busy = nullptr;
+    // The settings of the plot being built, read once at its start (they
+    // cannot change while it is built); none outside a plot.
+    const QVZChartSettings *plotSettings = nullptr;
 
     static int paneCount;
     static int fontNumber;

@@ -11,6 +11,7 @@
 #include "domain/results/QVTraceInfo.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
+#include "shell/app/KZAppCodes.h"
 #include "shell/app/KZDelayedBusyPointer.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
@@ -32,16 +33,25 @@ void SetPointer(int image)
 
 } // namespace
 
+QVZChartPane::PlotScope::PlotScope(QVZChartPane &pane, KZDelayedBusyPointer *pointer)
+    : pane(pane), settings(pane.ReadSettings())
+{
+    pane.busy = pointer;
+    pane.plotSettings = &settings;
+}
+
+QVZChartPane::PlotScope::~PlotScope()
+{
+    pane.busy = nullptr;
+    pane.plotSettings = nullptr;
+}
+
 void QVZChartPane::Plot(KPoint selection, bool redraw)
 {
     // A plot adds at most a dozen traces and is mostly over in a few
     // milliseconds, before a wait pointer could be seen.
     KZDelayedBusyPointer pointer;
-    struct Scope
-    {
-        KZDelayedBusyPointer *&busy;
-        ~Scope() { busy = nullptr; }
-    } scope{ busy = &pointer };
+    PlotScope scope(*this, &pointer);
     BuildPlot(selection, redraw);
 }
 
@@ -163,6 +173,12 @@ bool QVZChartPane::HoldOverlayChange(KPoint selection)
 
 void QVZChartPane::PlotOverlay()
 {
+    PlotScope scope(*this, nullptr);
+    BuildOverlay();
+}
+
+void QVZChartPane::BuildOverlay()
+{
     overlayStale = false;
     lastPlotted = KSteadyMilliseconds();
     series = 1;
@@ -180,7 +196,7 @@ void QVZChartPane::PlotOverlay()
     // The chart each trial's own plot would leave behind, built in one go:
     // every trial computed once for the scale, its series, the lines of the
     // last one and a single redraw.
-    SetPointer(-3202);
+    SetPointer(kPointerBusy);
     scale = 0;
     cf_ChartModel *model = control->Model();
     model->Reset();
@@ -203,7 +219,7 @@ void QVZChartPane::PlotOverlay()
         SetupScales();
         FinishPlot(shown.back());
     }
-    SetPointer(-3200);
+    SetPointer(kPointerArrow);
 }
 
 void QVZChartPane::Clear()
