@@ -32,11 +32,17 @@ ZafIChar Map(const CaseRun *runs, int count, ZafIChar c)
 
 ZafIChar ZafToUpper(ZafIChar c)
 {
+    // Plain ASCII, most of what is compared (setting names, file types),
+    // without the table search.
+    if (unsigned(c) < 0x80)
+        return c >= L'a' && c <= L'z' ? ZafIChar(c - (L'a' - L'A')) : c;
     return Map(ZafCaseTables::toUpper, ZafCaseTables::toUpperCount, c);
 }
 
 ZafIChar ZafToLower(ZafIChar c)
 {
+    if (unsigned(c) < 0x80)
+        return c >= L'A' && c <= L'Z' ? ZafIChar(c + (L'a' - L'A')) : c;
     return Map(ZafCaseTables::toLower, ZafCaseTables::toLowerCount, c);
 }
 

@@ -25,6 +25,20 @@ TEST(ZafCharacters, CharactersWithoutAnotherCaseStayUnchanged)
     EXPECT_EQ(ZafToUpper(0xD800), 0xD800);
 }
 
+TEST(ZafCharacters, AsciiMapsExactlyItsLettersAsTheLetterClassesSay)
+{
+    for (ZafIChar c = 0; c < 0x80; ++c) {
+        const ZafIChar upper = ZafToUpper(c), lower = ZafToLower(c);
+        EXPECT_EQ(ZafIsLower(c), upper != c) << int(c);
+        EXPECT_EQ(ZafIsUpper(c), lower != c) << int(c);
+        if (upper != c) {
+            EXPECT_TRUE(ZafIsUpper(upper) && ZafToLower(upper) == c) << int(c);
+        }
+    }
+    EXPECT_EQ(ZafToUpper(L'q'), L'Q');
+    EXPECT_EQ(ZafToLower(L'Z'), L'z');
+}
+
 TEST(ZafCharacters, UpperAndLowerClassesFollowTheLetter)
 {
     EXPECT_TRUE(ZafIsUpper(0x00C9));
