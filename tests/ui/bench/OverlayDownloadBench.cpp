@@ -17,8 +17,9 @@
 // Usage: overlay_download_bench [runs]   (default 3)
 // It needs the COM pair of the harness; from the source folder:
 //   export WINEPREFIX=$PWD/build/wineprefix
-//   bash scripts/with-display.sh bash tools/comport/comport.sh run build/comports/dlbench 51 52 -- \
+//   bash scripts/with-display.sh bash tools/comport/comport.sh run build/comports/dlbench 51 52 --
 //       build/wine-run.sh build/tests/ui/overlay_download_bench.exe
+// (one command line)
 #include <windows.h>
 
 #include <algorithm>

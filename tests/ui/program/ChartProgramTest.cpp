@@ -83,7 +83,7 @@ std::vector<Entry> Legend(const H::Picture &chart)
             if (count[k] > 0 && (dominant < 0 || count[k] > count[dominant]))
                 dominant = k;
         if (dominant >= 0 && dominant != last)
-            entries.push_back(Entry{ y, y });
+            entries.push_back(Entry{ y, y, {}, {} });
         if (dominant >= 0)
         {
             Entry &e = entries.back();

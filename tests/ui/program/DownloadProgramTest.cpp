@@ -137,8 +137,7 @@ std::vector<H::Picture> AnswerOverwriteQuestions(ProgramRoad &road, const RECT &
     HWND choice = nullptr;
     if (!H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; }))
         return shown;
-    H::Rest(300);
-    H::ClickCenter(H::FindChildByText(choice, L"Download All"));
+    ClickToClose(choice, H::FindChildByText(choice, L"Download All"));
     H::MoveTo(road.Main(), 200, -8);
     for (int trial = 1; trial <= count; ++trial)
     {
@@ -212,8 +211,7 @@ TEST(DownloadProgram, APortThatCannotBeOpenedIsToldByItsNameNotAsATimeOut)
         EXPECT_NE(std::wstring::npos, text.find(L"Serial communication port not open: COM73 (Lane 1)"))
             << std::string(text.begin(), text.end());
         EXPECT_EQ(std::wstring::npos, text.find(L"timeout"));
-        H::ClickCenter(H::FindChildByText(box, answer));
-        ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000));
+        ASSERT_TRUE(ClickToClose(box, H::FindChildByText(box, answer)));
     }
     H::Rest(2500);
     EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error")) << "asked again after Abort";

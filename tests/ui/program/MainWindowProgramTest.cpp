@@ -184,8 +184,9 @@ TEST(MainWindowProgram, TheWindowMenuShowsItsSeparatorOnlyAboveTheWorkoutsItList
     for (size_t open = 2; open > 0; --open) {
         H::Focus(road.Main());
         H::Control('W');
-        if (HWND box = road.Program().WaitForWindow(L"Close Event Window", 2000))
+        if (HWND box = road.Program().WaitForWindow(L"Close Event Window", 2000)) {
             ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
+        }
         ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == open - 1; }, 5000));
     }
     EXPECT_EQ(0u, WindowMenuSeparators(road)) << "after the last workout closed";

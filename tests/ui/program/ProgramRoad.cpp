@@ -80,10 +80,8 @@ HWND ProgramRoad::NewWorkoutWithTrials()
     if (!H::WaitFor([&] { return (choice = H::FindTopWindow(Process(), L"Select Trial from Lane 1")) != nullptr; }))
         return nullptr;
     H::Rest(300);
-    HWND downloadAll = H::FindChildByText(choice, L"Download All");
-    if (!downloadAll)
+    if (!ClickToClose(choice, H::FindChildByText(choice, L"Download All")))
         return nullptr;
-    H::ClickCenter(downloadAll);
     // The download goes on after the dialog has gone (the port settles for
     // a second first): wait for the rows.
     const size_t first = std::min<size_t>(config.trials.size(), 3);
@@ -192,6 +190,20 @@ bool ChooseFile(DWORD process, const std::wstring &path)
     H::Type(path);
     H::Key(VK_RETURN);
     return H::WaitFor([&] { return FindFileDialog(process) == nullptr; });
+}
+
+bool ClickToClose(HWND box, HWND button)
+{
+    auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
+    if (!button)
+        return gone();
+    H::WaitFor([&] { return GetForegroundWindow() == box; }, 2000);
+    H::Rest(300);
+    for (int attempt = 0; attempt < 2 && !gone(); ++attempt) {
+        H::ClickCenter(button);
+        H::WaitFor(gone, 3000);
+    }
+    return gone();
 }
 
 bool StatusPanes(HWND main, RECT &message, RECT &progress)

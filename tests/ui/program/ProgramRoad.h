@@ -80,6 +80,10 @@ std::string WindowsOf(DWORD process);
 HWND FindFileDialog(DWORD process);
 // Types the full path into the process's open or save dialog and confirms it.
 bool ChooseFile(DWORD process, const std::wstring &path);
+// Clicks the button of a box or dialog just shown, as a user does: once the
+// box is the active window, and again when the first click missed (a box
+// still settling where the window manager puts it); true once it is gone.
+bool ClickToClose(HWND box, HWND button);
 // The visible window of that class nearest right of a prompt's text, on
 // the prompt's row (a dialog's text field or drop-down list); none.
 HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className = L"Edit");

@@ -94,16 +94,7 @@ void ClickButton(HWND box, const std::wstring &label)
         return IsWindowVisible(window) && plain == wanted;
     });
     ASSERT_NE(nullptr, button) << "no button " << Narrow(label);
-    // A box just shown takes a moment to become the active window and to
-    // settle where the window manager puts it; a click before that can miss,
-    // and a user whose click missed clicks again.
-    H::WaitFor([&] { return GetForegroundWindow() == box; }, 2000);
-    H::Rest(300);
-    for (int attempt = 0; attempt < 2 && IsWindow(box) && IsWindowVisible(box); ++attempt)
-    {
-        H::ClickCenter(button);
-        H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000);
-    }
+    EXPECT_TRUE(ClickToClose(box, button)) << "the box stayed after " << Narrow(label);
 }
 
 class UploadProgram : public ::testing::Test
