@@ -149,7 +149,8 @@ private:
     void BuildPlot(KPoint selection, bool redraw);
     void BuildOverlay();
     // The settings read once, and the wait pointer (or none), of one plot
-    // for the life of the scope.
+    // for the life of the scope; a plot inside another gets the outer
+    // one's back at its end.
     class PlotScope
     {
     public:
@@ -161,6 +162,8 @@ private:
     private:
         QVZChartPane &pane;
         const QVZChartSettings settings;
+        KZDelayedBusyPointer *outerBusy;
+        const QVZChartSettings *outerSettings;
     };
     // Shows the plot's wait pointer when the plot has run long enough.
     void StillBusy();

@@ -34,7 +34,7 @@ void SetPointer(int image)
 } // namespace
 
 QVZChartPane::PlotScope::PlotScope(QVZChartPane &pane, KZDelayedBusyPointer *pointer)
-    : pane(pane), settings(pane.ReadSettings())
+    : pane(pane), settings(pane.ReadSettings()), outerBusy(pane.busy), outerSettings(pane.plotSettings)
 {
     pane.busy = pointer;
     pane.plotSettings = &settings;
@@ -42,8 +42,8 @@ QVZChartPane::PlotScope::PlotScope(QVZChartPane &pane, KZDelayedBusyPointer *poi
 
 QVZChartPane::PlotScope::~PlotScope()
 {
-    pane.busy = nullptr;
-    pane.plotSettings = nullptr;
+    pane.busy = outerBusy;
+    pane.plotSettings = outerSettings;
 }
 
 void QVZChartPane::Plot(KPoint selection, bool redraw)
