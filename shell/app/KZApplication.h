@@ -101,6 +101,8 @@ public:
 
     // Hands a pointer image (kPointerArrow, kPointerBusy) to the mouse device.
     void SetMousePointer(int32_t image);
+    // The same on the running application; nothing without one.
+    static void ShowPointer(int32_t image);
     // Removes every pending key message of this thread; true when one of
     // them is the Escape key as the main window maps it.
     bool UserAbort();

@@ -80,6 +80,12 @@ void KZApplication::SetMousePointer(int32_t image)
         events->DeviceState(ZAF_MOUSE, image);
 }
 
+void KZApplication::ShowPointer(int32_t image)
+{
+    if (KZApplication *application = Instance())
+        application->SetMousePointer(image);
+}
+
 void KZApplication::Grab(ZafWindowObject *window, uint32_t flags)
 {
     if (window) {

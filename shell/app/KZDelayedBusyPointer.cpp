@@ -5,28 +5,18 @@
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZApplication.h"
 
-namespace {
-
-void Pointer(int32_t image)
-{
-    if (KZApplication *application = KZApplication::Instance())
-        application->SetMousePointer(image);
-}
-
-} // namespace
-
 KZDelayedBusyPointer::KZDelayedBusyPointer() : start(KSteadyMilliseconds()) {}
 
 KZDelayedBusyPointer::~KZDelayedBusyPointer()
 {
     if (shown)
-        Pointer(kPointerArrow);
+        KZApplication::ShowPointer(kPointerArrow);
 }
 
 void KZDelayedBusyPointer::Check()
 {
     if (!shown && KSteadyMilliseconds() - start >= kDelay) {
         shown = true;
-        Pointer(kPointerBusy);
+        KZApplication::ShowPointer(kPointerBusy);
     }
 }

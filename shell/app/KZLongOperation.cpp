@@ -13,12 +13,6 @@ KZLongOperation *KZLongOperation::current = nullptr;
 
 namespace {
 
-void Pointer(int32_t image)
-{
-    if (KZApplication *application = KZApplication::Instance())
-        application->SetMousePointer(image);
-}
-
 KString AbortedText()
 {
     KRegistry *settings = VZApplication::Registry();
@@ -49,7 +43,7 @@ KZLongOperation::~KZLongOperation()
         if (aborted)
             bar->SetMessage(AbortedText().CStr());
     }
-    Pointer(kPointerArrow);
+    KZApplication::ShowPointer(kPointerArrow);
     // The cleared bar is drawn now, not at the next idle pass. This end may
     // come while an exception unwinds: nothing may escape from here.
     try {
@@ -80,7 +74,7 @@ bool KZLongOperation::Step(int newPercent)
 
 void KZLongOperation::Show() const
 {
-    Pointer(kPointerBusy);
+    KZApplication::ShowPointer(kPointerBusy);
     if (KZStatusBar *bar = KZMainStatusBar()) {
         bar->SetMessage(text.CStr());
         bar->SetProgress(percent);
@@ -95,7 +89,7 @@ void KZLongOperation::Pump()
     if (application->RunPendingWithoutInput())
         aborted = true;
     // A pointer move over a window set its own pointer again.
-    Pointer(kPointerBusy);
+    KZApplication::ShowPointer(kPointerBusy);
     pumped = true;
     lastPump = KSteadyMilliseconds();
 }

@@ -23,16 +23,6 @@
 
 #include <vector>
 
-namespace {
-
-void SetPointer(int image)
-{
-    if (KZApplication *app = KZApplication::Instance())
-        app->SetMousePointer(image);
-}
-
-} // namespace
-
 QVZChartPane::PlotScope::PlotScope(QVZChartPane &pane, KZDelayedBusyPointer *pointer)
     : pane(pane), settings(pane.ReadSettings()), outerBusy(pane.busy), outerSettings(pane.plotSettings)
 {
@@ -196,7 +186,7 @@ void QVZChartPane::BuildOverlay()
     // The chart each trial's own plot would leave behind, built in one go:
     // every trial computed once for the scale, its series, the lines of the
     // last one and a single redraw.
-    SetPointer(kPointerBusy);
+    KZApplication::ShowPointer(kPointerBusy);
     scale = 0;
     cf_ChartModel *model = control->Model();
     model->Reset();
@@ -219,7 +209,7 @@ void QVZChartPane::BuildOverlay()
         SetupScales();
         FinishPlot(shown.back());
     }
-    SetPointer(kPointerArrow);
+    KZApplication::ShowPointer(kPointerArrow);
 }
 
 void QVZChartPane::Clear()

@@ -116,8 +116,7 @@ bool RetryAfterOpenFailure(const KRGroup &group)
 
 void BusyPointer(bool busy)
 {
-    if (KZApplication *application = KZApplication::Instance())
-        application->SetMousePointer(busy ? kPointerBusy : kPointerArrow);
+    KZApplication::ShowPointer(busy ? kPointerBusy : kPointerArrow);
 }
 
 bool Step(int percent)

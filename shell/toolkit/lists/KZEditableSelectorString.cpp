@@ -10,12 +10,6 @@
 
 namespace {
 
-void SetMousePointer(int32_t image)
-{
-    if (KZApplication *app = KZApplication::Instance())
-        app->SetMousePointer(image);
-}
-
 void GrabFor(ZafWindowObject *window)
 {
     if (KZApplication *app = KZApplication::Instance())
@@ -65,7 +59,7 @@ ZafEventType KZEditableSelectorString::Event(const ZafEventStruct &event)
     ZafEventStruct mapped = event;
     ZafLogicalEvent code = MapEvent(mapped);
     if (event.InputClass() == ZAF_INPUT_MOUSE && !ClientRect().ContainsPoint(KPoint(mapped.region.left, mapped.region.top))) {
-        SetMousePointer(kPointerArrow);
+        KZApplication::ShowPointer(kPointerArrow);
         if (code != kEvtLeftPress)
             return code;
         // A click elsewhere keeps what was typed, as leaving a field does.
@@ -83,7 +77,7 @@ ZafEventType KZEditableSelectorString::Event(const ZafEventStruct &event)
     ZafEventType answer = code;
     switch (code) {
     case kEvtMouseMove:
-        SetMousePointer(kPointerText);
+        KZApplication::ShowPointer(kPointerText);
         break;
     case kEvtObjectRemoved:
         capture = false;
@@ -99,7 +93,7 @@ ZafEventType KZEditableSelectorString::Event(const ZafEventStruct &event)
         answer = KZString::Event(event);
         if (code == kEvtObjectAdded) {
             capture = true;
-            SetMousePointer(kPointerText);
+            KZApplication::ShowPointer(kPointerText);
         }
         break;
     }

@@ -8,12 +8,6 @@
 
 namespace {
 
-void SetMousePointer(int32_t image)
-{
-    if (KZApplication *app = KZApplication::Instance())
-        app->SetMousePointer(image);
-}
-
 void GrabFor(ZafWindowObject *window, uint32_t flags)
 {
     if (KZApplication *app = KZApplication::Instance())
@@ -25,9 +19,9 @@ void GrabFor(ZafWindowObject *window, uint32_t flags)
 void KZSizer::SetPointer(KPoint point)
 {
     if (DividerAt(point, nullptr))
-        SetMousePointer(IsHorizontal() ? kPointerSizeWE : kPointerSizeNS);
+        KZApplication::ShowPointer(IsHorizontal() ? kPointerSizeWE : kPointerSizeNS);
     else
-        SetMousePointer(kPointerArrow);
+        KZApplication::ShowPointer(kPointerArrow);
 }
 
 // The parent hears of the press first, also when the press starts a drag.

@@ -231,8 +231,9 @@ TEST_F(ImagePaneLines, ReleaseWithPrintLinesTwoFlagsTheResultsBetweenTheEdgesWha
         EXPECT_TRUE(pane->HasSelection());
         EXPECT_EQ(c.flagged, Flagged());
         for (int x : c.flagged)
-            if (x > c.selection.left && x < c.selection.right)
+            if (x > c.selection.left && x < c.selection.right) {
                 EXPECT_TRUE(ShowsInverted(KPoint(x, 30))) << x;
+            }
         pane->ClearSelection();
         EXPECT_TRUE(Flagged().empty());
         for (int x : c.flagged)

@@ -75,8 +75,9 @@ TEST_F(ImagePane, HashCursorDrawsItsColumnsAndStrokeAndErasingRestoresTheImage)
     for (int y : { 0, 12, 30, 63 }) {
         EXPECT_TRUE(ShowsRed(KPoint(40, y))) << y;
         EXPECT_TRUE(ShowsRed(KPoint(39, y))) << y;
-        if (y != 30)
+        if (y != 30) {
             EXPECT_TRUE(ShowsImage(KPoint(41, y))) << y;
+        }
     }
     for (int x = 37; x <= 43; ++x)
         EXPECT_TRUE(ShowsRed(KPoint(x, 30))) << x;

@@ -141,8 +141,9 @@ TEST_F(VZSettings, EveryTextLiesInOneOfTheEighteenGroupsOnceAndWithinItsCount)
         const int lines = counts[group.name];
         total += lines;
         EXPECT_LE(lines, group.lines) << group.name;
-        if (group.complete)
+        if (group.complete) {
             EXPECT_EQ(group.lines, lines) << group.name;
+        }
     }
     EXPECT_EQ(18u, counts.size());
     EXPECT_EQ(texts.count, total);
