@@ -1,6 +1,7 @@
 #include "foundation/app/KApplicationHooks.h"
 
 #include "foundation/strings/KString.h"
+#include "foundation/values/KHelpers.h"
 
 #include <windows.h>
 
@@ -47,4 +48,22 @@ void KProgramPath(KString &path)
 const wchar_t *KFindOption(const wchar_t *option)
 {
     return gHooks && option ? gHooks->FindOption(option) : nullptr;
+}
+
+bool KWaitGoesOn()
+{
+    return gHooks ? gHooks->WaitGoesOn() : true;
+}
+
+bool KWaitSleep(int milliseconds)
+{
+    const int32_t start = KTickCount();
+    for (;;) {
+        int left = milliseconds - KTickElapsed(start);
+        if (left <= 0)
+            return true;
+        KSleep(left < KWaitSlice ? left : KWaitSlice);
+        if (!KWaitGoesOn())
+            return false;
+    }
 }

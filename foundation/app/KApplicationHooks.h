@@ -1,6 +1,7 @@
 #pragma once
 // KApplicationHooks: what the foundation asks of the application object:
-// the program's path and the command-line options. The application object
+// the program's path, the command-line options, and what a wait that may
+// last does meanwhile. The application object
 // implements this interface and installs itself at start-up with
 // KSetApplicationHooks (any other implementation may be installed
 // instead). The hooks are not owned;
@@ -20,7 +21,16 @@ public:
     // with option, case ignored (so "-DEVEL" and "-develX" match "-devel");
     // none when no argument matches.
     virtual const wchar_t *FindOption(const wchar_t *option) const = 0;
+    // Called by a wait that may last (a unit's reply, a port's settling, a
+    // peer taking a large file) between two slices of at most kWaitSlice ms,
+    // on any thread. On the GUI thread inside a long operation it lets the
+    // windows repaint and looks for the user's Escape or a close request;
+    // false once the operation under way is to stop. Elsewhere true.
+    virtual bool WaitGoesOn() { return true; }
 };
+
+// Longest a wait that may last runs between two calls of KWaitGoesOn, in ms.
+constexpr int KWaitSlice = 50;
 
 // Installs hooks; none restores the built-in answers below.
 void KSetApplicationHooks(KApplicationHooks *hooks);
@@ -31,3 +41,8 @@ KApplicationHooks *KGetApplicationHooks();
 void KProgramPath(KString &path);
 // The hooks' answer; none when no hooks are installed.
 const wchar_t *KFindOption(const wchar_t *option);
+// The hooks' answer; true when no hooks are installed.
+bool KWaitGoesOn();
+// Sleeps milliseconds in slices of at most KWaitSlice ms, asking
+// KWaitGoesOn after each; false (at once) when it answered false.
+bool KWaitSleep(int milliseconds);

@@ -13,6 +13,7 @@ constexpr int32_t kErrMainLoop = 1001;             // an error caught by the mai
 constexpr int32_t kErrDdeInit = 1002;              // the DDE server could not start
 constexpr int32_t kErrAppResources = 1003;         // the framework data file is missing
 constexpr int32_t kErrDialogCancelled = 1004;      // a file dialog was cancelled; never shown
+constexpr int32_t kErrUserAborted = 1005;          // the user stopped a long operation (Escape, a close request); never shown
 
 // 2xxx memory
 constexpr int32_t kErrMemory = 2000;               // "Memory error"

@@ -35,6 +35,7 @@ KZApplication::KZApplication(int argc, wchar_t **argv)
     : ZafApplication(argc, argv)
 {
     instance = this;
+    guiThread = GetCurrentThreadId();
     if (ZafWindowManager *manager = WindowManager())
         manager->SetExitFunction(&KZApplication::ExitCheck);
     if (Argument(0))

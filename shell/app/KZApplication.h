@@ -93,6 +93,9 @@ public:
     // argument after it that begins with option, case ignored.
     void ProgramPath(KString &path) const override;
     const wchar_t *FindOption(const wchar_t *option) const override;
+    // On the thread that made the application, inside a long operation:
+    // that operation's Step (repaint, Escape, close requests); else true.
+    bool WaitGoesOn() override;
     const KFile &GetProgramFile() const { return programFile; }
 
     // Shows a message box and waits for it; true for Ok or Yes. buttons and
@@ -146,6 +149,7 @@ private:
     static ZafWindow *mainWindow;
 
     int32_t instanceNumber = 1;
+    uint32_t guiThread = 0;   // the thread that made the application
     ZafWindowObject *grabWindow = nullptr;
     uint32_t grabFlags = 0;
     ZafEventStruct lastMouseEvent;

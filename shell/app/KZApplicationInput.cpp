@@ -10,6 +10,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafOSEventWin.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 
 namespace {
 
@@ -63,6 +64,16 @@ bool KZApplication::RunPendingWithoutInput()
         manager->Event(event);
     }
     return abort;
+}
+
+bool KZApplication::WaitGoesOn()
+{
+    // A worker's wait, or one outside a long operation, only waits: pumping
+    // there would run the GUI on the wrong thread or drop the user's input.
+    if (GetCurrentThreadId() != guiThread)
+        return true;
+    KZLongOperation *operation = KZLongOperation::Current();
+    return operation ? operation->Step() : true;
 }
 
 bool KZApplication::FlushKeys()
