@@ -2,6 +2,7 @@
 #include "shell/app/VZApplication.h"
 
 #include "foundation/errors/KErrorCodes.h"
+#include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
@@ -43,6 +44,20 @@ void VZApplication::ErrorText(int32_t code, int32_t extra, KString &out) const
         text.AppendChar(L',').AppendInt(extra);
     text.Append(L").");
     out = text;
+}
+
+void VZApplication::ErrorText(const KX &error, KString &out) const
+{
+    ErrorText(error.Code(), error.Extra(), out);
+    if (!error.Text().IsEmpty())
+        out.AppendChar(L'\n').Append(error.Text());
+}
+
+void VZApplication::ShowError(const KX &error)
+{
+    KString text;
+    ErrorText(error, text);
+    ShowError(text);
 }
 
 void VZApplication::ShowErrorCode(int32_t code, int32_t extra)
