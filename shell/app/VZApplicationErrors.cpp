@@ -49,8 +49,12 @@ void VZApplication::ErrorText(int32_t code, int32_t extra, KString &out) const
 void VZApplication::ErrorText(const KX &error, KString &out) const
 {
     ErrorText(error.Code(), error.Extra(), out);
-    if (!error.Text().IsEmpty())
-        out.AppendChar(L'\n').Append(error.Text());
+    if (error.Text().IsEmpty())
+        return;
+    // The box shows one line: the file follows the sentence in place of its full stop.
+    if (out.Length() > 0 && out[out.Length() - 1] == L'.')
+        out.Truncate(out.Length() - 1);
+    out.Append(L": ").Append(error.Text());
 }
 
 void VZApplication::ShowError(const KX &error)

@@ -47,11 +47,11 @@ TEST_F(VZErrorDisplay, CodesShowTheirOwnTextTheirGroupsOrTheFallback)
         EXPECT_EQ(c.expected, Text(c.code, c.extra)) << c.code;
 }
 
-TEST_F(VZErrorDisplay, AnErrorNamingAFileShowsItOnALineOfItsOwn)
+TEST_F(VZErrorDisplay, AnErrorNamingAFileEndsWithItsPath)
 {
     KString text;
     app->ErrorText(KXStream(3005, 32, KString(L"C:\\Workouts\\heat.qvw.tmp")), text);
-    EXPECT_EQ(std::wstring(L"Error writing to a file (3005,32).\nC:\\Workouts\\heat.qvw.tmp"), text.CStr());
+    EXPECT_EQ(std::wstring(L"Error writing to a file (3005,32): C:\\Workouts\\heat.qvw.tmp"), text.CStr());
     text.Clear();
     app->ErrorText(KXStream(3006), text);
     EXPECT_EQ(std::wstring(L"Disk full (3006)."), text.CStr());
