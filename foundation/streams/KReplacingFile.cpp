@@ -259,6 +259,12 @@ KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     SetOpenOptions(DELETE, true, 0, true);
 }
 
+KReplacingFile::~KReplacingFile()
+{
+    if (itsBegun)
+        Abandon();
+}
+
 KString KReplacingFile::TemporaryName(const KString &target, int attempt)
 {
     KString suffix(L".");
@@ -279,12 +285,6 @@ KString KReplacingFile::TemporaryName(const KString &target, int attempt)
     }
     name.Append(suffix);
     return name;
-}
-
-KReplacingFile::~KReplacingFile()
-{
-    if (itsBegun)
-        Abandon();
 }
 
 void KReplacingFile::RefuseReadOnlyTarget() const
