@@ -13,6 +13,7 @@
 
 #include "domain/event/QVEventView.h"
 #include "foundation/containers/KList.h"
+#include "foundation/errors/KX.h"
 #include "foundation/messages/KMessageObject.h"
 #include "foundation/strings/KString.h"
 #include "foundation/threads/KMutex.h"
@@ -59,6 +60,11 @@ public:
     // temporary file that then replaces the old one, so a failure leaves the
     // old file intact; answers 0 or the error code.
     int Save(int flags);
+    // Why the last save failed in writing its file: the code Save answered,
+    // the system's error and the file it could not make, write or replace.
+    // The code is kErrUnspecified after a save that failed otherwise or
+    // did not fail.
+    const KX &SaveError() const { return m_saveError; }
     // The flags of the last successful save.
     int SaveFlags() const { return m_saveFlags; }
 
@@ -155,6 +161,7 @@ private:
     bool m_modified = false;
     bool m_oldVersion = false;
     int m_saveFlags = 0;
+    KX m_saveError;
     KString m_path;
     KString63 m_name;
     KString15 m_eventNumber;

@@ -127,6 +127,7 @@ int QVEvent::Save(int flags)
 {
     if (!(flags & kSaveWrite))
         return 0;
+    m_saveError = KX();
     if (m_oldVersion)
         return kErrSaveOldVersion;
     KString path(m_path);
@@ -167,6 +168,7 @@ int QVEvent::WriteFile(const KString &path)
         file.Commit();
     } catch (const KX &x) {
         code = x.Code();
+        m_saveError = x;
     } catch (const std::bad_alloc &) {
         code = kErrMemoryAlloc;
     }

@@ -73,7 +73,7 @@ public:
     // Opens the file in a mode above; with create a missing file is made.
     // Nothing is truncated (SetSize(0) does that). Throws KXStream
     // kErrFileAlreadyOpen when already open, kErrFileOpen when the system
-    // refuses (extra: its error number).
+    // refuses (extra: its error number; text: the path).
     virtual void Open(int mode, bool create = false);
     bool IsOpen() const { return itsHandle != nullptr; }
     int Mode() const { return itsMode; }
@@ -126,11 +126,14 @@ protected:
     // those of the mode (for example the right to rename the open file),
     // with empty set a file that exists is emptied as it is opened, and
     // extraShare adds to what the mode lets other handles do meanwhile.
-    void SetOpenOptions(uint32_t extraAccess, bool empty, uint32_t extraShare = 0)
+    // With onlyNew, an Open with create makes a new file and fails when
+    // anything (a file, a folder, a link) already has the name.
+    void SetOpenOptions(uint32_t extraAccess, bool empty, uint32_t extraShare = 0, bool onlyNew = false)
     {
         itsExtraAccess = extraAccess;
         itsEmpty = empty;
         itsExtraShare = extraShare;
+        itsOnlyNew = onlyNew;
     }
 
 private:
@@ -146,4 +149,5 @@ private:
     uint32_t itsExtraAccess = 0;
     uint32_t itsExtraShare = 0;
     bool itsEmpty = false;
+    bool itsOnlyNew = false;
 };

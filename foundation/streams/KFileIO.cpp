@@ -39,12 +39,12 @@ void KFile::Open(int mode, bool create)
     }
     if (itsPath.IsEmpty())
         throw KXStream(kErrFileOpen, ERROR_INVALID_NAME);
-    const DWORD disposition =
-        create ? (itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS) : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
+    const DWORD disposition = create ? (itsOnlyNew ? CREATE_NEW : itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS)
+                                     : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
     HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share | itsExtraShare, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        throw KXStream(kErrFileOpen, int32_t(GetLastError()));
+        throw KXStream(kErrFileOpen, int32_t(GetLastError()), itsPath);
     itsHandle = handle;
     itsMode = mode;
     DropReadAhead();
@@ -129,10 +129,12 @@ void KFile::DoWrite(const void *buffer, int32_t count)
     const char *bytes = static_cast<const char *>(buffer);
     while (count > 0) {
         DWORD done = 0;
-        if (!WriteFile(Native(itsHandle), bytes, DWORD(count), &done, nullptr))
-            throw KXStream(WriteErrorCode(GetLastError()), int32_t(GetLastError()));
+        if (!WriteFile(Native(itsHandle), bytes, DWORD(count), &done, nullptr)) {
+            const DWORD error = GetLastError();
+            throw KXStream(WriteErrorCode(error), int32_t(error), itsPath);
+        }
         if (done == 0)
-            throw KXStream(kErrDiskFull);
+            throw KXStream(kErrDiskFull, -1, itsPath);
         bytes += done;
         count -= int32_t(done);
     }

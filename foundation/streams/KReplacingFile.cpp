@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <string>
 #include <vector>
 
 namespace
@@ -63,18 +64,91 @@ DWORD RenameOpenFile(void *handle, const KString &target)
 }
 
 // Marks the open file for deletion when its last handle closes, freeing its
-// name at once where the system can; false when the system cannot.
-bool DeleteOpenFile(void *handle)
+// name at once where the system can; 0 when done, else the system's error
+// (ERROR_CALL_NOT_IMPLEMENTED when the system cannot).
+DWORD DeleteOpenFile(void *handle)
 {
     SetInformationByHandle call = InformationCall();
     if (!call || !handle)
-        return false;
+        return ERROR_CALL_NOT_IMPLEMENTED;
     DWORD flags = kDispositionDelete | kDispositionPosixSemantics;
     if (call(static_cast<HANDLE>(handle), kFileDispositionInfoEx, &flags, sizeof(flags)))
-        return true;
+        return 0;
     BOOLEAN remove = TRUE;
-    return call(static_cast<HANDLE>(handle), kFileDispositionInfo, &remove, sizeof(remove)) != 0;
+    return call(static_cast<HANDLE>(handle), kFileDispositionInfo, &remove, sizeof(remove)) ? 0 : GetLastError();
 }
+
+// The system's call that tells the path of an open file as the file system
+// knows it, links followed (from Windows Vista on; looked up at run time).
+using FinalPathCall = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
+
+FinalPathCall FinalPath()
+{
+    static const FinalPathCall call = reinterpret_cast<FinalPathCall>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+    return call;
+}
+
+// The open file's path with links followed; empty when the system cannot tell.
+std::wstring FinalPathOf(HANDLE handle)
+{
+    FinalPathCall call = FinalPath();
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = call ? call(handle, &path[0], DWORD(path.size()), 0) : 0;
+    if (length >= path.size()) {
+        path.resize(length + 1);
+        length = call(handle, &path[0], DWORD(path.size()), 0);
+    }
+    path.resize(length < path.size() ? length : 0);
+    return path;
+}
+
+// A handle closed when it goes out of scope.
+struct ScopedHandle
+{
+    explicit ScopedHandle(HANDLE h) : handle(h) {}
+    ~ScopedHandle()
+    {
+        if (Valid())
+            CloseHandle(handle);
+    }
+    ScopedHandle(const ScopedHandle &) = delete;
+    ScopedHandle &operator=(const ScopedHandle &) = delete;
+    bool Valid() const { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
+    HANDLE handle;
+};
+
+// Whether the name at path, open as file, leads to a file of another name or
+// in another folder: a link that the system followed when it opened the name
+// (Wine does so for a symbolic link, even when asked for the link itself, and
+// then deletes or renames the file the link names, never the link). Before
+// Windows Vista, which makes no links to files, the answer is false.
+bool ReachedThroughLink(HANDLE file, const KString &path)
+{
+    if (!FinalPath())
+        return false;
+    // Unknown counts as a link: the name is then left alone.
+    const DWORD length = GetFullPathNameW(path.CStr(), 0, nullptr, nullptr);
+    std::vector<wchar_t> full(length + 1);
+    wchar_t *name = nullptr;
+    if (length == 0 || GetFullPathNameW(path.CStr(), DWORD(full.size()), full.data(), &name) >= full.size() || !name)
+        return true;
+    const std::wstring folderPath(full.data(), name);
+    ScopedHandle folder(CreateFileW(folderPath.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    std::wstring expected = folder.Valid() ? FinalPathOf(folder.handle) : std::wstring();
+    const std::wstring found = FinalPathOf(file);
+    if (expected.empty() || found.empty())
+        return true;
+    if (expected.back() != L'\\')
+        expected += L'\\';
+    expected += name;
+    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, expected.c_str(), int(expected.size()), found.c_str(),
+                          int(found.size())) != CSTR_EQUAL;
+}
+
+bool NameTaken(DWORD error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 } // namespace
 
 // The process's flush worker. Its thread is made at the first early flush
@@ -178,12 +252,11 @@ struct KReplacingFile::EarlyFlush
 KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     : KBufferedFile(bufferSize), itsTarget(target)
 {
-    KString temporary(target);
-    temporary.Append(L".tmp");
-    SetFullName(temporary);
-    // Made empty, with the right to rename or delete it while it is open;
-    // others may read it at most (the write mode's sharing).
-    SetOpenOptions(DELETE, true);
+    SetFullName(TemporaryName(target, 0));
+    // Made new, never through anything found under the name, with the right
+    // to rename or delete it while it is open; others may read it at most
+    // (the write mode's sharing).
+    SetOpenOptions(DELETE, true, 0, true);
 }
 
 KReplacingFile::~KReplacingFile()
@@ -192,11 +265,90 @@ KReplacingFile::~KReplacingFile()
         Abandon();
 }
 
+KString KReplacingFile::TemporaryName(const KString &target, int attempt)
+{
+    KString suffix(L".");
+    if (attempt > 0)
+        suffix.AppendInt(attempt).AppendChar(L'.');
+    suffix.Append(L"tmp");
+    int nameStart = target.Length();
+    while (nameStart > 0 && target[nameStart - 1] != L'\\' && target[nameStart - 1] != L'/' &&
+           target[nameStart - 1] != L':')
+        --nameStart;
+    KString name(target);
+    int end = nameStart + kMaxNameLength - suffix.Length();
+    if (end < target.Length()) {
+        // Never half of a character that takes two.
+        if (target[end - 1] >= 0xD800 && target[end - 1] <= 0xDBFF)
+            --end;
+        name.Truncate(end);
+    }
+    name.Append(suffix);
+    return name;
+}
+
 void KReplacingFile::RefuseReadOnlyTarget() const
 {
     const DWORD attributes = GetFileAttributesW(itsTarget.CStr());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        throw KXStream(kErrFileWrite, ERROR_ACCESS_DENIED);
+        throw KXStream(kErrFileWrite, ERROR_ACCESS_DENIED, itsTarget);
+}
+
+bool KReplacingFile::ClearTemporaryName() const
+{
+    const KString &path = FullName();
+    // The name itself, not what a link names, where the system can; with the
+    // sharing that lets another program's open file be freed of its name.
+    ScopedHandle found(CreateFileW(path.CStr(), DELETE | FILE_READ_ATTRIBUTES,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!found.Valid()) {
+        const DWORD error = GetLastError();
+        // Nothing there, or no folder to make the file in, which the
+        // making reports.
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return true;
+        throw KXStream(WriteErrorCode(error), int32_t(error), path);
+    }
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!GetFileInformationByHandle(found.handle, &information)) {
+        const DWORD error = GetLastError();
+        throw KXStream(WriteErrorCode(error), int32_t(error), path);
+    }
+    if (ReachedThroughLink(found.handle, path))
+        return false;
+    const DWORD attributes = information.dwFileAttributes;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        throw KXStream(kErrFileWrite, ERROR_ALREADY_EXISTS, path);
+    DWORD error = DeleteOpenFile(found.handle);
+    if (error == ERROR_CALL_NOT_IMPLEMENTED) {
+        // Older systems make no links to files: the name is the file's own.
+        CloseHandle(found.handle);
+        found.handle = nullptr;
+        error = DeleteFileW(path.CStr()) ? 0 : GetLastError();
+    }
+    if (error != 0)
+        throw KXStream(WriteErrorCode(error), int32_t(error), path);
+    return true;
+}
+
+void KReplacingFile::OpenTemporaryFile()
+{
+    for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
+        SetFullName(TemporaryName(itsTarget, attempt));
+        if (!ClearTemporaryName())
+            continue;
+        try {
+            Open(kModeWrite, true);
+            return;
+        } catch (const KXStream &x) {
+            // Taken again since it was cleared: the next name.
+            if (!NameTaken(DWORD(x.Extra())))
+                throw KXStream(WriteErrorCode(static_cast<unsigned long>(x.Extra())), x.Extra(), FullName());
+        }
+    }
+    SetFullName(TemporaryName(itsTarget, 0));
+    throw KXStream(kErrFileWrite, ERROR_FILE_EXISTS, FullName());
 }
 
 void KReplacingFile::Begin(int64_t expectedBytes)
@@ -204,13 +356,7 @@ void KReplacingFile::Begin(int64_t expectedBytes)
     if (itsBegun)
         Abandon();
     RefuseReadOnlyTarget();
-    try {
-        Open(kModeWrite, true);
-    } catch (const KXStream &x) {
-        if (WriteErrorCode(static_cast<unsigned long>(x.Extra())) == kErrDiskFull)
-            throw KXStream(kErrDiskFull, x.Extra());
-        throw;
-    }
+    OpenTemporaryFile();
     itsBegun = true;
     itsEarlyFlushRefused = false;
     itsWritten = 0;
@@ -246,7 +392,7 @@ unsigned long KReplacingFile::EndEarlyFlush()
 void KReplacingFile::Commit()
 {
     if (!itsBegun)
-        throw KXStream(kErrFileWrite);
+        throw KXStream(kErrFileWrite, -1, itsTarget);
     try {
         Flush();
         // The new contents must be on the disk before the old file goes:
@@ -255,9 +401,9 @@ void KReplacingFile::Commit()
         const bool flushed = FlushToDisk(NativeHandle());
         const DWORD error = flushed ? 0 : GetLastError();
         if (const DWORD early = EndEarlyFlush())
-            throw KXStream(WriteErrorCode(early), int32_t(early));
+            throw KXStream(WriteErrorCode(early), int32_t(early), FullName());
         if (!flushed)
-            throw KXStream(WriteErrorCode(error), int32_t(error));
+            throw KXStream(WriteErrorCode(error), int32_t(error), FullName());
         RefuseReadOnlyTarget();
         Replace();
     } catch (...) {
@@ -279,11 +425,11 @@ void KReplacingFile::Replace()
         return;
     }
     if (!NotSupported(error))
-        throw KXStream(WriteErrorCode(error), int32_t(error));
+        throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
     Close();
     if (!MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = GetLastError();
-        throw KXStream(WriteErrorCode(error), int32_t(error));
+        throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
     }
 }
 
@@ -293,7 +439,7 @@ void KReplacingFile::Abandon()
         return;
     itsBegun = false;
     EndEarlyFlush();
-    const bool deleted = IsOpen() && DeleteOpenFile(NativeHandle());
+    const bool deleted = IsOpen() && DeleteOpenFile(NativeHandle()) == 0;
     try {
         Close();
     } catch (...) {

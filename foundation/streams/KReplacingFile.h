@@ -1,14 +1,22 @@
 #pragma once
 // KReplacingFile: writes a new version of a file without ever losing the old
-// one. Begin creates a temporary file beside the target (the target's name
-// with ".tmp" added; a file of that name left by a save that never ended is
-// replaced) and the caller writes into it; Commit writes it out and only then
-// renames it over the target, which the system releases there and then. When
-// anything fails before that, or the object is destroyed without Commit, the
-// temporary file is deleted and the target stays byte for byte as it was.
-// Nothing but the target and the temporary file is ever made, changed or
-// deleted. One thread at a time.
+// one. Begin creates a temporary file beside the target and the caller writes
+// into it; Commit writes it out and only then renames it over the target,
+// which the system releases there and then. When anything fails before that,
+// or the object is destroyed without Commit, the temporary file is deleted
+// and the target stays byte for byte as it was. Nothing but the target and
+// the temporary file is ever made, changed or deleted. One thread at a time.
 //
+// The temporary name is the target's name with ".tmp" added, the name cut
+// so that it keeps to kMaxNameLength characters. Whatever Begin finds under
+// it (a file left by a save that never ended, a hard link) is removed as a
+// name, never written through, and the file is made new. A name that leads
+// elsewhere when opened, a link the system cannot remove by itself (Wine's
+// symbolic links), is left alone and the next name is taken: ".1.tmp",
+// ".2.tmp" and so on, each name cleared the same way.
+//
+// Every error names its file (KX::Text): the temporary file for making,
+// writing and flushing it, the target for a refused target or rename.
 // A read-only target is refused (KXStream kErrFileWrite) before anything is
 // written, by Begin, and by Commit when it became read-only meanwhile.
 //
@@ -43,10 +51,11 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // Opens an empty temporary file for writing. Throws KXStream kErrFileWrite
-    // for a read-only target, kErrDiskFull when the disk is full and
-    // kErrFileOpen when the file cannot be made otherwise (for example when
-    // the target's folder does not exist).
+    // Opens a new, empty temporary file for writing. Throws KXStream
+    // kErrDiskFull when the disk is full, else kErrFileWrite: for a read-only
+    // target, a temporary name that holds a folder or cannot be removed
+    // (another program holds it open) and a file that cannot be made (for
+    // example when the target's folder does not exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
     // Throws KXStream (kErrDiskFull when the disk is full, else kErrFileWrite)
@@ -60,6 +69,14 @@ public:
     static constexpr int64_t kFirstEarlyFlushBytes = 768 * 1024;
     static constexpr int64_t kEarlyFlushBytes = 2 * 1024 * 1024;
     static constexpr int64_t kLastEarlyFlushGap = 1024 * 1024;
+    // The longest file name (without its folder) the file systems take.
+    static constexpr int kMaxNameLength = 255;
+    // Temporary names tried past links before Begin gives up.
+    static constexpr int kTemporaryNames = 10;
+    // The temporary name of a try from 0: the target with ".tmp", or with
+    // "." attempt ".tmp", added; the target's file name is cut so that the
+    // whole file name keeps to kMaxNameLength characters.
+    static KString TemporaryName(const KString &target, int attempt);
 
 protected:
     void DoWrite(const void *buffer, int32_t count) override;
@@ -77,6 +94,12 @@ private:
     unsigned long EndEarlyFlush();
     // Throws KXStream kErrFileWrite when the target is read-only.
     void RefuseReadOnlyTarget() const;
+    // Removes whatever has the temporary name (FullName) as a name; false,
+    // leaving it, for a name that leads elsewhere. Throws KXStream for a
+    // folder and for a name that cannot be removed.
+    bool ClearTemporaryName() const;
+    // Makes the temporary file new under the first name it can clear.
+    void OpenTemporaryFile();
     // Puts the written temporary file in the target's place; throws KXStream.
     void Replace();
 

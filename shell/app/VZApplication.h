@@ -16,6 +16,7 @@
 
 class KRegistry;
 class KRString;
+class KX;
 class KZPullDownMenu;
 class KZStatusBar;
 class KZStatusLine;
@@ -95,7 +96,11 @@ public:
     // The sentence of an error code: its text (or its thousand group's, or
     // the fallback), then " (code[,extra])." (extra < 0: none).
     void ErrorText(int32_t code, int32_t extra, KString &out) const;
+    // The sentence of the error's code and extra; when the error names a
+    // file (or other thing), ": " and that name in place of the full stop.
+    void ErrorText(const KX &error, KString &out) const;
     void ShowErrorCode(int32_t code, int32_t extra = -1);
+    void ShowError(const KX &error);
     void ShowError(const KString &text);
     void ShowAlert(const KString &caption, const KString &text);
     void ShowMessage(const KString &text);

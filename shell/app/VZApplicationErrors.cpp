@@ -2,6 +2,7 @@
 #include "shell/app/VZApplication.h"
 
 #include "foundation/errors/KErrorCodes.h"
+#include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
@@ -43,6 +44,24 @@ void VZApplication::ErrorText(int32_t code, int32_t extra, KString &out) const
         text.AppendChar(L',').AppendInt(extra);
     text.Append(L").");
     out = text;
+}
+
+void VZApplication::ErrorText(const KX &error, KString &out) const
+{
+    ErrorText(error.Code(), error.Extra(), out);
+    if (error.Text().IsEmpty())
+        return;
+    // The box shows one line: the file follows the sentence in place of its full stop.
+    if (out.Length() > 0 && out[out.Length() - 1] == L'.')
+        out.Truncate(out.Length() - 1);
+    out.Append(L": ").Append(error.Text());
+}
+
+void VZApplication::ShowError(const KX &error)
+{
+    KString text;
+    ErrorText(error, text);
+    ShowError(text);
 }
 
 void VZApplication::ShowErrorCode(int32_t code, int32_t extra)

@@ -114,7 +114,11 @@ bool QVZEventMDI::Save(int flags)
             host->EventSaved(*this);
         event->SetModified(false);
     } else if (result != 1004 && app) {
-        app->ShowErrorCode(result, -1);
+        // A failed write names its file.
+        if (event->SaveError().Code() == result)
+            app->ShowError(event->SaveError());
+        else
+            app->ShowErrorCode(result, -1);
     }
     if (QVSchedule *schedule = QVSchedule::Instance())
         schedule->SendResults(event, 0);

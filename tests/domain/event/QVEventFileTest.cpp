@@ -194,6 +194,8 @@ TEST(QVEventFile, AFailedSaveKeepsThePreviousFileAndLeavesNothingBesideIt)
         KFile holder(ui.savePath.CStr());
         holder.Open(KFile::kModeRead);
         EXPECT_EQ(event.Save(17), kErrFileWrite);
+        EXPECT_EQ(event.SaveError().Code(), kErrFileWrite);
+        EXPECT_EQ(event.SaveError().Text(), ui.savePath);   // the message names the file
         EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"keep.qvw"});
     }
     EXPECT_EQ(folder.ReadFile(L"keep.qvw"), before);
@@ -202,6 +204,28 @@ TEST(QVEventFile, AFailedSaveKeepsThePreviousFileAndLeavesNothingBesideIt)
 
     ui.savePath = folder.File(L"no such folder\\x.qvw");
     EXPECT_NE(event.Save(17), 0);
+}
+
+// A name of 255 characters, the most a file system takes: the temporary
+// file beside it has a shorter name of its own.
+TEST(QVEventFile, AWorkoutWithANameOfTheLongestLengthIsSavedInPlaceAndReopensEqual)
+{
+    ScratchFolder folder;
+    const std::wstring name = std::wstring(251, L'w') + L".qvw";
+    SavingEvent saving(folder, name.c_str());
+    ASSERT_EQ(saving.event.Save(17), 0);
+
+    QVEvent reopened;
+    ASSERT_EQ(reopened.Open(QVEvent::kOpenRead, saving.ui.savePath), 0);
+    reopened.SetName(KString(L"Evening blocks"));
+    ASSERT_EQ(reopened.Save(QVEvent::kSaveWrite), 0) << reopened.SaveError().Code();
+    EXPECT_EQ(saving.ui.dialogs, 1);   // saved in place, without asking
+
+    QVEvent again;
+    ASSERT_EQ(again.Open(QVEvent::kOpenRead, saving.ui.savePath), 0);
+    ExpectSameDocument(reopened, again);
+    EXPECT_EQ(again.Name(), L"Evening blocks");
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{name});
 }
 
 // A second document saved as "heat.qve.old" just after "heat.qve" was saved

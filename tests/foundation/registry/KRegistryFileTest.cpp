@@ -244,7 +244,7 @@ TEST(KRegistryFile, SavingIntoAFolderPathThatIsAFileFailsCleanly)
         registry.Save(scratch.File(L"plain\\s.cfg"), KStream::kEncoding8Bit);
         FAIL() << "the save did not fail";
     } catch (const KXStream &error) {
-        EXPECT_EQ(error.Code(), kErrFileOpen);
+        EXPECT_EQ(error.Code(), kErrFileWrite);
     }
     EXPECT_EQ(scratch.ReadFile(L"plain"), "not a folder");
 }

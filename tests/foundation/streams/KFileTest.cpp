@@ -10,8 +10,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace
@@ -100,6 +103,85 @@ bool HoldsLargeContents(ScratchFolder &scratch, const wchar_t *name, int64_t tot
             return false;
     return true;
 }
+
+// The KX the action throws; code 0 when it throws none.
+KX Thrown(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const KX &error) {
+        return error;
+    }
+    return KX(0);
+}
+
+// The Linux path a Windows path maps to under Wine; empty elsewhere.
+std::string UnixPath(const KString &path)
+{
+    using UnixName = char *(CDECL *)(const wchar_t *);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char *name = unixName ? unixName(path.CStr()) : nullptr;
+    if (!name)
+        return std::string();
+    std::string text(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    return text;
+}
+
+// Starts a Linux program from its Windows path (Wine runs it on its own:
+// the handle it gives back does not wait for it), then waits up to 5 s for
+// done to answer true.
+bool RunLinux(const wchar_t *program, const std::string &arguments, const std::function<bool()> &done)
+{
+    std::wstring line(program);
+    line.erase(0, 2);
+    std::replace(line.begin(), line.end(), L'\\', L'/');
+    line += L' ' + std::wstring(arguments.begin(), arguments.end());
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    for (int waited = 0; !done() && waited < 5000; waited += 10)
+        Sleep(10);
+    return done();
+}
+
+// A symbolic link to a file, made by the system, or from the Linux side
+// where the system only pretends to make one (Wine). Removed at the end from
+// the side that made it: Wine deletes the file a link names, not the link.
+class SymbolicLink
+{
+public:
+    SymbolicLink(const KString &link, const KString &target) : itsLink(link)
+    {
+        using Create = BOOLEAN(WINAPI *)(const wchar_t *, const wchar_t *, DWORD);
+        auto create = reinterpret_cast<Create>(
+            reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CreateSymbolicLinkW")));
+        const DWORD allowUnprivileged = 2;
+        if (create && create(link.CStr(), target.CStr(), allowUnprivileged) && Exists())
+            return;
+        itsUnixLink = UnixPath(link);
+        const std::string unixTarget = UnixPath(target);
+        if (itsUnixLink.empty() || unixTarget.empty() ||
+            !RunLinux(L"Z:\\bin\\ln", "-s \"" + unixTarget + "\" \"" + itsUnixLink + "\"", [this] { return Exists(); }))
+            itsUnixLink.clear();
+    }
+    ~SymbolicLink()
+    {
+        if (!itsUnixLink.empty())
+            RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Exists(); });
+    }
+    // Whether the link leads to a file (a link to nothing counts as none).
+    bool Exists() const { return GetFileAttributesW(itsLink.CStr()) != INVALID_FILE_ATTRIBUTES; }
+
+private:
+    KString itsLink;
+    std::string itsUnixLink;
+};
 
 } // namespace
 
@@ -312,13 +394,77 @@ TEST(KReplacingFileSave, OnlyCommitReplacesTheTargetAndNoTemporaryFileIsLeft)
     }
 }
 
-TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBegin)
+TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBeginWith3005NamingTheTemporaryFile)
 {
     ScratchFolder scratch;
     scratch.WriteFile(L"plain", "x");
     KReplacingFile file(scratch.File(L"plain\\s.cfg"));
-    EXPECT_EQ(CodeOf([&] { file.Begin(); }), kErrFileOpen);
+    const KX error = Thrown([&] { file.Begin(); });
+    EXPECT_EQ(error.Code(), kErrFileWrite);
+    EXPECT_EQ(error.Text(), scratch.File(L"plain\\s.cfg.tmp"));
     EXPECT_EQ(scratch.ReadFile(L"plain"), "x");
+}
+
+// A link under the temporary name, left there by anyone: the save neither
+// writes through it nor moves or deletes the file it names.
+TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
+{
+    ScratchFolder scratch;
+    const std::string notes(5555, 'n');
+    scratch.WriteFile(L"users-notes.txt", notes);
+    scratch.WriteFile(L"link.qvw", "old link");
+    ASSERT_TRUE(CreateHardLinkW(scratch.File(L"link.qvw.tmp").CStr(), scratch.File(L"users-notes.txt").CStr(), nullptr));
+    CreateDirectoryW(scratch.File(L"elsewhere").CStr(), nullptr);
+    scratch.WriteFile(L"elsewhere\\notes.bin", notes);
+    scratch.WriteFile(L"s.qvw", "old s");
+    const SymbolicLink symbolic(scratch.File(L"s.qvw.tmp"), scratch.File(L"elsewhere\\notes.bin"));
+    ASSERT_TRUE(symbolic.Exists());
+
+    // Twice: the second save meets the same names again.
+    for (const std::string text : {"new document", "newer document"}) {
+        const std::wstring wide(text.begin(), text.end());
+        Save(scratch.File(L"link.qvw"), wide.c_str());
+        Save(scratch.File(L"s.qvw"), wide.c_str());
+        EXPECT_EQ(scratch.ReadFile(L"link.qvw"), text);
+        EXPECT_EQ(scratch.ReadFile(L"s.qvw"), text);
+        EXPECT_TRUE(scratch.ReadFile(L"users-notes.txt") == notes);
+        EXPECT_TRUE(scratch.ReadFile(L"elsewhere\\notes.bin") == notes);
+        // The hard link is gone as a name; a symbolic link the system
+        // cannot remove by itself stays, and nothing else is beside them.
+        std::set<std::wstring> names = scratch.Names();
+        names.erase(L"s.qvw.tmp");
+        EXPECT_EQ(names, (std::set<std::wstring>{L"elsewhere", L"link.qvw", L"s.qvw", L"users-notes.txt"}));
+    }
+}
+
+// Another program holds a file of the temporary name open without letting
+// it be deleted, or the name is a folder: the save cannot clear the name.
+TEST(KReplacingFileSave, ATemporaryNameThatCannotBeClearedFailsWith3005NamingItAndChangesNothing)
+{
+    ScratchFolder scratch;
+    scratch.WriteFile(L"h.qvw", "old h");
+    scratch.WriteFile(L"h.qvw.tmp", "another program's");
+    scratch.WriteFile(L"f.qvw", "old f");
+    CreateDirectoryW(scratch.File(L"f.qvw.tmp").CStr(), nullptr);
+    scratch.WriteFile(L"f.qvw.tmp\\inside", "kept");
+    const std::set<std::wstring> before = scratch.Names();
+    HANDLE holder = CreateFileW(scratch.File(L"h.qvw.tmp").CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    for (const wchar_t *name : {L"h.qvw", L"f.qvw"}) {
+        KReplacingFile file(scratch.File(name));
+        const KX error = Thrown([&] { file.Begin(); });
+        EXPECT_EQ(error.Code(), kErrFileWrite) << std::string(name, name + wcslen(name));
+        KString temporary(scratch.File(name));
+        temporary.Append(L".tmp");
+        EXPECT_EQ(error.Text(), temporary);
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(scratch.ReadFile(L"h.qvw"), "old h");
+    EXPECT_EQ(scratch.ReadFile(L"h.qvw.tmp"), "another program's");
+    EXPECT_EQ(scratch.ReadFile(L"f.qvw"), "old f");
+    EXPECT_EQ(scratch.ReadFile(L"f.qvw.tmp\\inside"), "kept");
+    EXPECT_EQ(scratch.Names(), before);
 }
 
 TEST(KReplacingFileSave, ASaveReplacesAStaleTemporaryFileAndLeavesNothingElseBesideItsTarget)

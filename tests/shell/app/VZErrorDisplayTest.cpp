@@ -7,6 +7,7 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZMessageBox.h"
 
+#include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/support/ShellAppTest.h"
@@ -44,6 +45,16 @@ TEST_F(VZErrorDisplay, CodesShowTheirOwnTextTheirGroupsOrTheFallback)
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.expected, Text(c.code, c.extra)) << c.code;
+}
+
+TEST_F(VZErrorDisplay, AnErrorNamingAFileEndsWithItsPath)
+{
+    KString text;
+    app->ErrorText(KXStream(3005, 32, KString(L"C:\\Workouts\\heat.qvw.tmp")), text);
+    EXPECT_EQ(std::wstring(L"Error writing to a file (3005,32): C:\\Workouts\\heat.qvw.tmp"), text.CStr());
+    text.Clear();
+    app->ErrorText(KXStream(3006), text);
+    EXPECT_EQ(std::wstring(L"Disk full (3006)."), text.CStr());
 }
 
 TEST_F(VZErrorDisplay, TranslatedTextsReplaceTheEnglishAndMissingOnesStayEnglish)

@@ -115,14 +115,19 @@ HWND WaitForBox(DWORD process)
     return box;
 }
 
-// Ctrl+S on the saved workout: the write error shows and Enter closes it.
-void SaveAndExpectTheWriteError(ProgramRoad &road)
+// Ctrl+S on the saved workout: the write error naming the workout's file
+// shows and Enter closes it.
+void SaveAndExpectTheWriteError(ProgramRoad &road, const std::wstring &workout)
 {
     H::Focus(road.Main());
     H::Control('S');
     HWND box = WaitForBox(road.Process());
     ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
-    EXPECT_NE(std::wstring::npos, QuorvaneProgram::BoxText(box).find(L"Error writing to a file"));
+    const std::wstring text = QuorvaneProgram::BoxText(box);
+    EXPECT_NE(std::wstring::npos, text.find(L"Error writing to a file"));
+    const std::wstring named = L": " + workout;
+    EXPECT_TRUE(text.size() > named.size() && text.compare(text.size() - named.size(), named.size(), named) == 0)
+        << "the file is not named";
     H::Focus(box);
     H::Key(VK_RETURN);
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
@@ -145,7 +150,7 @@ TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndL
     auto nothingBeside = [&] { return !FileExists(workout + L".tmp") && !FileExists(workout + L".old"); };
 
     ASSERT_TRUE(SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_READONLY));
-    SaveAndExpectTheWriteError(road);
+    SaveAndExpectTheWriteError(road, workout);
     EXPECT_TRUE(ReadBytes(workout) == before) << "the read-only workout was changed";
     EXPECT_NE(0u, GetFileAttributesW(workout.c_str()) & FILE_ATTRIBUTE_READONLY) << "the read-only mark was dropped";
     EXPECT_TRUE(nothingBeside());
@@ -155,7 +160,7 @@ TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndL
     HANDLE holder = CreateFileW(workout.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    SaveAndExpectTheWriteError(road);
+    SaveAndExpectTheWriteError(road, workout);
     EXPECT_EQ(0u, road.Close());
     EXPECT_TRUE(nothingBeside()) << "a file of the save was left while the workout is held";
     CloseHandle(holder);
