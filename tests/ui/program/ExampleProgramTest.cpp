@@ -13,7 +13,21 @@
 
 namespace H = ProgramHand;
 
-TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullName)
+namespace {
+
+// The kind word of a saved document (0 workout, 1 event); -1 without one.
+int KindOf(const std::wstring &path)
+{
+    const std::string bytes = ReadBytes(path);
+    if (bytes.size() < 8)
+        return -1;
+    return int(static_cast<unsigned char>(bytes[4]) | static_cast<unsigned char>(bytes[5]) << 8);
+}
+
+} // namespace
+
+// ... and File > Save as... keeps it an event under any name.
+TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullNameAndStaysAnEventWhenSavedAs)
 {
     ProgramRoad road(L"qexample");
     const std::wstring event = road.Folder().PathOf(L"example-event.qve");
@@ -26,5 +40,15 @@ TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullName)
     ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(road.Main())) != nullptr; }))
         << "the event did not open:" << WindowsOf(road.Process());
     EXPECT_EQ(3u, NumberBands(Settled(list)).size()) << "rows of the example event";
+
+    for (const wchar_t *name : { L"event-copy.qve", L"event-copy.qvw" })
+    {
+        const std::wstring copy = road.Folder().PathOf(name);
+        road.ChooseFromMenu('F', 'A');
+        ASSERT_TRUE(ChooseFile(road.Process(), copy) && H::WaitFor([&] { return FileExists(copy); }))
+            << "no save dialog:" << WindowsOf(road.Process());
+        EXPECT_TRUE(H::WaitFor([&] { return KindOf(copy) == 1; }))
+            << "File > Save as... wrote kind " << KindOf(copy) << " to " << std::string(copy.begin(), copy.end());
+    }
     EXPECT_EQ(0u, road.Close());
 }
