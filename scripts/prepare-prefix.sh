@@ -10,12 +10,50 @@ set -euo pipefail
 export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 windows=${2:-}
 marker="$WINEPREFIX/.prepared-3"
+# Longest wait, in seconds, for the prefix's programs to end.
+settle_seconds=5
+
+# The Windows programs that run in the prefix, apart from the helpers Wine
+# starts and ends itself: "NAME (process PID)", one a line.
+prefix_programs() {
+    local own environ pid prefix exe name
+    own=$(realpath -m "$WINEPREFIX")
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        prefix=$(tr '\0' '\n' 2>/dev/null <"$environ" | sed -n 's/^WINEPREFIX=//p' | head -n 1) || continue
+        [ -n "$prefix" ] && [ "$(realpath -m "$prefix")" = "$own" ] || continue
+        exe=$(tr '\0' '\n' 2>/dev/null <"/proc/$pid/cmdline" | head -n 1) || continue
+        name=${exe##*[\\/]}
+        case "${name,,}" in
+            services.exe | winedevice.exe | plugplay.exe | explorer.exe | svchost.exe | rpcss.exe | \
+            conhost.exe | wineboot.exe | winemenubuilder.exe | reg.exe | start.exe) ;;
+            *.exe) echo "$name (process $pid)" ;;
+        esac
+    done
+}
+
+# Lets the prefix's wineserver end, so that what was written is on the disk;
+# why ($1) is said when other programs keep it running. It never waits
+# longer than settle_seconds: the wineserver keeps every change for the
+# programs started next, whether it ends or not.
+settle() {
+    local others
+    others=$(prefix_programs | paste -sd, - | sed 's/,/, /g')
+    if [ -n "$others" ]; then
+        echo "prepare-prefix.sh: $1; not waiting for the programs that run in $WINEPREFIX: $others" >&2
+        return 0
+    fi
+    if ! timeout "$settle_seconds" wineserver -w; then
+        echo "prepare-prefix.sh: $1; the prefix $WINEPREFIX did not close within $settle_seconds s, going on" >&2
+    fi
+}
 
 if [ ! -f "$marker" ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "build: creating the Wine prefix in $WINEPREFIX"
         wineboot --init >/dev/null 2>&1 || true
-        wineserver -w
+        settle "the new prefix is set up"
     fi
 
     # A program that crashes ends at once instead of waiting in the debugger,
@@ -34,7 +72,7 @@ if [ ! -f "$marker" ]; then
         mkdir -p "$fonts"
         cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
-    wineserver -w
+    settle "the prefix is prepared"
     touch "$marker"
 fi
 
@@ -48,6 +86,6 @@ if [ -n "$windows" ] && [ "$(cat "$windows_file" 2>/dev/null)" != "$windows" ]; 
         managed) wine reg delete "$key" /v Managed /f >/dev/null 2>&1 || true ;;
         *) echo "prepare-prefix.sh: managed or unmanaged, not $windows" >&2; exit 2 ;;
     esac
-    wineserver -w
+    settle "Wine's windows are $windows for the programs started from now on"
     echo "$windows" >"$windows_file"
 fi

@@ -30,8 +30,8 @@ public:
     static constexpr int kInitNew = 1;          // a new document with its first leg
     // Save flags.
     static constexpr int kSaveWrite = 1;        // write the document (nothing happens without it)
-    static constexpr int kSaveAskWorkout = 16;  // ask for a workout file name first ("qvw")
-    static constexpr int kSaveAskEvent = 32;    // ask for an event file name first ("qve")
+    static constexpr int kSaveAsk = 16;         // ask for a file name first; the kind stays
+    static constexpr int kSaveAskEvent = 32;    // ask for an event file name first ("qve"): an event from now on
     // A save hands its file to the system in pieces of this many bytes.
     static constexpr int32_t kSavePieceBytes = 256 * 1024;
     // Open modes.
@@ -54,9 +54,10 @@ public:
     // kErrFileContents (damaged or cut contents) or the file error; on an error
     // the document is left exactly as it was.
     int Open(int mode, const KString &path);
-    // Without kSaveWrite nothing happens (0). kSaveAskWorkout/kSaveAskEvent, or
-    // a document never saved, ask for the file with the save-file dialog first
-    // (kErrDialogCancelled when cancelled). The file is written in full to a
+    // Without kSaveWrite nothing happens (0). kSaveAsk/kSaveAskEvent, or a
+    // document never saved, ask for the file with the save-file dialog first
+    // (kErrDialogCancelled when cancelled); the dialog offers the extension of
+    // the kind, and the name chosen never changes the kind. The file is written in full to a
     // temporary file that then replaces the old one, so a failure leaves the
     // old file intact; answers 0 or the error code.
     int Save(int flags);

@@ -132,8 +132,8 @@ int QVEvent::Save(int flags)
         return kErrSaveOldVersion;
     KString path(m_path);
     Kind kind = m_kind;
-    if ((flags & (kSaveAskWorkout | kSaveAskEvent)) || path.IsEmpty()) {
-        bool asEvent = (flags & kSaveAskEvent) || (!(flags & kSaveAskWorkout) && m_kind == kEvent);
+    if ((flags & (kSaveAsk | kSaveAskEvent)) || path.IsEmpty()) {
+        const bool asEvent = (flags & kSaveAskEvent) || m_kind == kEvent;
         QVUserInterface *ui = QVUserInterface::Installed();
         if (path.IsEmpty()) {
             Directory(path);

@@ -125,6 +125,11 @@ QVEvent *QVSchedule::LoadEvent(QVEvent *target, int, const KString &event, const
     return LoadHeat(target, index);
 }
 
+bool QVSchedule::Lacks(const KString &event, const KString &round, const KString &heat) const
+{
+    return !m_list.Heats().empty() && m_list.FindHeat(event, round, heat) < 0;
+}
+
 QVEvent *QVSchedule::Navigate(QVEvent *target, int, int direction, int)
 {
     LoadStartList();

@@ -64,6 +64,9 @@ public:
     // flag is passed on by the callers and changes nothing here.
     QVEvent *LoadEvent(QVEvent *target, int flag, const KString &event, const KString &round,
                        const KString &heat);
+    // Whether the schedule as last read has heats but none numbered
+    // event/round/heat: what LoadEvent answered with NotFound.
+    bool Lacks(const KString &event, const KString &round, const KString &heat) const;
     // Loads the heat direction steps from the current one in running order
     // (from before the first when there is none). At either end nothing is
     // loaded and AtStart or AtEnd is shown; Empty when the schedule has no

@@ -414,6 +414,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\Database\\Goto\\Round:String=Round:",
     L"Strings\\Database\\Goto\\Heat:String=Heat:",
     L"Strings\\Database\\Goto\\Refresh:String=Load Schedule",
+    L"Strings\\Database\\Goto\\Done:String=(done)",
     L"Strings\\Database\\NotFound:String=The event, round and heat were not found in the schedule.",
     L"Strings\\Database\\AtStart:String=This is the first heat of the schedule.",
     L"Strings\\Database\\AtEnd:String=This is the last heat of the schedule.",

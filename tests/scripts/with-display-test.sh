@@ -4,7 +4,8 @@
 # given through DISPLAY without a window manager Wine keeps its windows
 # itself (override-redirect, no frame of a window manager), with openbox
 # running there openbox frames them; --desktop brings its own openbox. Each
-# run says its choice once on standard error.
+# run says its choice once on standard error, and a change of mode names the
+# programs that run in the prefix meanwhile instead of waiting for them.
 # Usage: with-display-test.sh PREFIX   (a Wine prefix of its own, made once)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -85,10 +86,23 @@ got=$(notepad_window --desktop)
 [ "$got" = managed ] || fail "--desktop gave a window that is $got"
 said_once "Openbox manages" || fail "with --desktop it said: $(cat "$work/said")"
 
+# A program that still runs in the prefix (here a Notepad on the openbox
+# screen) does not hold up the change of mode: it is named, nothing waits for
+# it, and the program started next gets the new mode.
+DISPLAY=":$disp" wine notepad >/dev/null 2>&1 </dev/null &
+pids+=($!)
+for _ in $(seq 300); do
+    DISPLAY=":$disp" xwininfo -root -tree 2>/dev/null | grep -q '"Untitled - Notepad"' && break
+    sleep 0.1
+done
 unset DISPLAY
+started=$SECONDS
 got=$(notepad_window)
 [ "$got" = unmanaged ] || fail "without DISPLAY the private screen gave a window that is $got"
 said_once "no window manager" || fail "on its private screen it said: $(cat "$work/said")"
+grep -q 'not waiting for the programs that run in .*: notepad.exe (process [0-9]*)' "$work/said" ||
+    fail "the Notepad holding the prefix was not named: $(cat "$work/said")"
+[ $((SECONDS - started)) -le 15 ] || fail "the change of mode took $((SECONDS - started)) s beside a running Notepad"
 
 [ $failures -eq 0 ] && echo "with-display.sh: all cases passed"
 exit $((failures > 0))

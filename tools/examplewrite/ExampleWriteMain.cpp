@@ -112,7 +112,7 @@ int wmain(int argc, wchar_t **argv)
     }
     event.SetDateTime(KDateTime(2026, 12, 7, 9, 30, 0, 0));
     event.SetName(KString(L"Example workout"));
-    bool written = Save(event, writer, argv[3], L"example-workout.qvw", QVEvent::kSaveAskWorkout);
+    bool written = Save(event, writer, argv[3], L"example-workout.qvw", QVEvent::kSaveAsk);
     event.SetName(KString(L"Example event"));
     event.SetEventRoundHeat(KString(L"100H"), KString(L"1"), KString(L"2"));
     written = Save(event, writer, argv[3], L"example-event.qve", QVEvent::kSaveAskEvent) && written;

@@ -35,7 +35,7 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
         Save(QVEvent::kSaveWrite);
         return code;
     case kCmdFileSaveAs:
-        Save(QVEvent::kSaveWrite | QVEvent::kSaveAskWorkout);
+        Save(QVEvent::kSaveWrite | QVEvent::kSaveAsk);
         return code;
     case kCmdFileSave33:
         Save(QVEvent::kSaveWrite | QVEvent::kSaveAskEvent);

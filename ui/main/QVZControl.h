@@ -53,7 +53,8 @@ public:
     // close query; false when one refused.
     bool CloseEventWindowsIfSingle();
     // An event of the start-list schedule into window (none: a new one);
-    // direction 0 asks with the Goto dialog, others step through the list.
+    // direction 0 asks with the Goto dialog (again, with the typed numbers,
+    // while the schedule does not hold them), others step through the list.
     QVZEventMDI *LoadScheduledEvent(int direction, QVZEventMDI *window, int flag);
     // QVZEventHost: LoadScheduledEvent into window with the flag 0; the
     // hardware tool bar's status after a save.
@@ -109,6 +110,9 @@ private:
     // result; on failure (nonzero) the error is shown, the event deleted and
     // the answer null.
     QVZEventMDI *AddEventWindow(QVEvent *event, int result);
+    // The document load makes of window's (none: after the single-event
+    // close), shown in window or in a new one; none when nothing came.
+    QVZEventMDI *LoadScheduled(QVZEventMDI *window, const std::function<QVEvent *(QVEvent *)> &load);
     // QVZControlMenus.cpp
     void BuildMenus();
     void MenuOpening();

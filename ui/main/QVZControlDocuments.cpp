@@ -127,24 +127,41 @@ QVZEventMDI *QVZControl::LoadScheduledEvent(int direction, QVZEventMDI *window, 
     QVSchedule *schedule = QVSchedule::Instance();
     if (!schedule)
         return nullptr;
-    // The Goto dialog comes first, so that Cancel leaves the open windows
-    // as they are.
+    if (direction != 0)
+        return LoadScheduled(window, [&](QVEvent *target) { return schedule->Navigate(target, flag, direction); });
+    // The Goto dialog comes first, so that Cancel leaves the open windows as
+    // they are. Numbers the schedule does not hold bring the dialog back,
+    // after the schedule said so, with the numbers as they were typed.
+    schedule->BuildList();   // the dialog offers the heats as the files hold them now
     KString event, round, heat;
-    if (direction == 0) {
-        schedule->BuildList();   // the dialog offers the heats as the files hold them now
-        QVZScheduleDialog dialog;
+    schedule->CurrentEvent(event);
+    schedule->CurrentRound(round);
+    schedule->CurrentHeat(heat);
+    for (;;) {
+        QVZScheduleDialog dialog(event, round, heat);
         if (dialog.DoModal() != kDialogOk)
             return nullptr;
         event = dialog.EventText();
         round = dialog.RoundText();
         heat = dialog.HeatText();
+        bool lacking = false;
+        QVZEventMDI *shown = LoadScheduled(window, [&](QVEvent *target) {
+            QVEvent *loaded = schedule->LoadEvent(target, flag, event, round, heat);
+            lacking = !loaded && schedule->Lacks(event, round, heat);
+            return loaded;
+        });
+        if (shown || !lacking)
+            return shown;
     }
+}
+
+QVZEventMDI *QVZControl::LoadScheduled(QVZEventMDI *window, const std::function<QVEvent *(QVEvent *)> &load)
+{
     if (!window && !CloseEventWindowsIfSingle())
         return nullptr;
     QVEvent *target = window ? window->Event() : nullptr;
     const bool wasModified = target && target->IsModified();
-    QVEvent *loaded = direction == 0 ? schedule->LoadEvent(target, flag, event, round, heat)
-                                     : schedule->Navigate(target, flag, direction);
+    QVEvent *loaded = load(target);
     if (!loaded)
         return nullptr;
     if (window) {

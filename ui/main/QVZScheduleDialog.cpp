@@ -21,26 +21,28 @@ const wchar_t *Label(const wchar_t *key)
     return KZSettingText(key).CStr();
 }
 
-void CurrentNumber(void (QVSchedule::*read)(KString &) const, KString &out)
+KString CurrentNumber(void (QVSchedule::*read)(KString &) const)
 {
+    KString number;
     if (QVSchedule *schedule = QVSchedule::Instance())
-        (schedule->*read)(out);
+        (schedule->*read)(number);
+    return number;
 }
 
 } // namespace
 
 QVZScheduleDialog::QVZScheduleDialog()
+    : QVZScheduleDialog(CurrentNumber(&QVSchedule::CurrentEvent), CurrentNumber(&QVSchedule::CurrentRound),
+                        CurrentNumber(&QVSchedule::CurrentHeat))
+{
+}
+
+QVZScheduleDialog::QVZScheduleDialog(const KString &event, const KString &round, const KString &heat)
     : KZDialog(Label(L"\\Strings\\Database\\Goto\\Title"), kButtonOk | kButtonCancel, kButtonOk)
 {
-    KString value;
-    CurrentNumber(&QVSchedule::CurrentEvent, value);
-    eventField = AddNumberRow(L"\\Strings\\Database\\Goto\\Event", value, true);
-    value.Clear();
-    CurrentNumber(&QVSchedule::CurrentRound, value);
-    roundField = AddNumberRow(L"\\Strings\\Database\\Goto\\Round", value, false);
-    value.Clear();
-    CurrentNumber(&QVSchedule::CurrentHeat, value);
-    heatField = AddNumberRow(L"\\Strings\\Database\\Goto\\Heat", value, true);
+    eventField = AddNumberRow(L"\\Strings\\Database\\Goto\\Event", event, true);
+    roundField = AddNumberRow(L"\\Strings\\Database\\Goto\\Round", round, false);
+    heatField = AddNumberRow(L"\\Strings\\Database\\Goto\\Heat", heat, true);
     AlignColumn(1);
 
     loadButton = AddButton(Label(L"\\Strings\\Database\\Goto\\Refresh"), kCmdScheduleLoad);
@@ -103,6 +105,8 @@ void QVZScheduleDialog::FillList()
          entry = schedule->NextEntry(entry), ++index) {
         KString text;
         entry->Text(text);
+        if (entry->IsDone())
+            text.Append(L"  ").Append(KZSettingText(L"\\Strings\\Database\\Goto\\Done", L"(done)"));
         list->Add(new KZButton(0, 0, 1, 1, text.CStr(), nullptr, KZButton::kPush, kCmdScheduleEntryChosen));
         if (entry->EventText() == eventText && entry->RoundText() == roundText && entry->HeatText() == heatText)
             matched = index;

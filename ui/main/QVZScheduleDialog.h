@@ -2,10 +2,13 @@
 // QVZScheduleDialog: the "Goto Event" dialog. The user picks a heat of the
 // start-list schedule by typing its event, round and heat numbers or by
 // choosing it from the list of the schedule's entries; Load Schedule reads
-// the schedule files again. Opened with the schedule's current numbers; Ok
-// answers kDialogOk and the three texts are read after the dialog ended. The
-// schedule is the program's (QVSchedule::Instance); without one the list
-// stays empty. Made on its caller's stack; GUI thread only.
+// the schedule files again. Opened with the schedule's current numbers, or
+// with the numbers given (the user's own, shown again); Ok answers
+// kDialogOk and the three texts are read after the dialog ended. A heat
+// marked done in the schedule carries the text "\Strings\Database\Goto\Done"
+// after its name in the list. The schedule is the program's
+// (QVSchedule::Instance); without one the list stays empty. Made on its
+// caller's stack; GUI thread only.
 
 #include "foundation/strings/KString.h"
 #include "shell/toolkit/dialogs/KZDialog.h"
@@ -23,6 +26,7 @@ public:
     static constexpr int kListRows = 15;
 
     QVZScheduleDialog();
+    QVZScheduleDialog(const KString &event, const KString &round, const KString &heat);
 
     // kCmdScheduleEntryChosen and kCmdScheduleLoad here; everything else as
     // KZDialog.

@@ -2,6 +2,37 @@
 
 #include <algorithm>
 
+// The narrow columns keep their whole need and the widest ones share what
+// is left equally: the largest cap with every column's min(need, cap)
+// summing to no more than total; what rounding leaves goes a unit at a time
+// to the capped columns, from the left.
+void QVZPrintColumns::Cap(std::vector<int32_t> &widths, const std::vector<int32_t> &needs, int64_t total)
+{
+    const size_t n = std::min(widths.size(), needs.size());
+    std::vector<int32_t> sorted(needs.begin(), needs.begin() + n);
+    std::sort(sorted.begin(), sorted.end());
+    int64_t below = 0;   // the needs under the cap together
+    int64_t cap = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const int64_t above = int64_t(n - i);
+        if (below + above * sorted[i] >= total) {
+            cap = std::max<int64_t>(0, (total - below) / above);
+            break;
+        }
+        below += sorted[i];
+    }
+    int64_t rest = total;
+    for (size_t c = 0; c < n; ++c) {
+        widths[c] = int32_t(std::min<int64_t>(needs[c], cap));
+        rest -= widths[c];
+    }
+    for (size_t c = 0; rest > 0 && c < n; ++c)
+        if (needs[c] > widths[c]) {
+            ++widths[c];
+            --rest;
+        }
+}
+
 bool QVZPrintColumns::Widen(std::vector<int32_t> &widths, const std::vector<int32_t> &needs)
 {
     const size_t n = std::min(widths.size(), needs.size());
@@ -17,13 +48,7 @@ bool QVZPrintColumns::Widen(std::vector<int32_t> &widths, const std::vector<int3
     if (missing == 0)
         return true;
     if (total < needed) {
-        int64_t given = 0;
-        for (size_t c = 0; c < n; ++c) {
-            widths[c] = needed > 0 ? int32_t(total * needs[c] / needed) : 0;
-            given += widths[c];
-        }
-        if (n > 0)
-            widths[n - 1] += int32_t(total - given);
+        Cap(widths, needs, total);
         return false;
     }
     // Every column short of its need gets it; the columns with spare width

@@ -164,6 +164,7 @@ private:
     static KString63 printDate;
 
     void LayOutPrintColumns(KZPrinter &printer, int32_t width, const KString *heads);
+    static void RowTexts(const QVResult &result, int number, KString *cells);
     void FitColumns();
     bool HasCellArea(KPoint unit, int column);
     void SetResultCode(int32_t code);

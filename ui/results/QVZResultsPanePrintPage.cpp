@@ -1,4 +1,6 @@
 // QVZResultsPane: the header and the rows of one printed page.
+#include <algorithm>
+
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -97,8 +99,22 @@ void QVZResultsPane::PrintPageHeader(KZPrinter &printer, int page, int pageCount
     printer.DrawText(line, VZApplication::NoticeString(), kLeft, kBottom);
 }
 
-// The list's columns fitted to the page, widened where a head (in the
-// printer's current font) would otherwise be cut.
+// The texts of a result's row, column by column; number is its trial number.
+void QVZResultsPane::RowTexts(const QVResult &result, int number, KString *cells)
+{
+    cells[0].AppendInt(number);
+    cells[1] = result.FirstName();
+    cells[2] = result.LastName();
+    cells[3] = result.Source();
+    cells[4] = Time(result.ReactionTime());
+    result.FormatPower(cells[5]);
+    cells[6] = Time(result.TimeToDistance());
+    cells[7] = Time(result.RawTime());
+}
+
+// The list's columns fitted to the page, then widened where a head (in its
+// font) or a cell of any listed result (in the rows' font) would otherwise
+// be cut; the same on every page of a job.
 void QVZResultsPane::LayOutPrintColumns(KZPrinter &printer, int32_t width, const KString *heads)
 {
     printEdges.clear();
@@ -109,8 +125,30 @@ void QVZResultsPane::LayOutPrintColumns(KZPrinter &printer, int32_t width, const
     for (int column = 0; column < kColumnCount; ++column)
     {
         widths[column] = view->ColumnWidth(column);
-        needs[column] = printer.TextWidth(heads[column]) + kCellInset + 1;
+        needs[column] = printer.TextWidth(heads[column]);
     }
+    const int headFont = printer.Font();
+    printer.SetFont(1);
+    auto need = [&](int column, const KString &text) {
+        needs[column] = std::max(needs[column], printer.TextWidth(text));
+    };
+    int number = 1;
+    for (QVResult *result = ResultAt(0); result; result = NextResult(result))
+    {
+        KString cells[kColumnCount];
+        RowTexts(*result, number++, cells);
+        for (int column = 0; column < kColumnCount; ++column)
+            need(column, cells[column]);
+        need(kColumnTimeToDistance, Field(L"Breaks", L"Breaks"));
+        for (int i = 0; i < result->BreakCount(); ++i)
+        {
+            need(kColumnTimeToDistance, Time(result->TrialTime(i)));
+            need(kColumnTimeToDistance + 1, Time(result->RawTrialTime(i)));
+        }
+    }
+    printer.SetFont(headFont);
+    for (int32_t &n : needs)
+        n += kCellInset + 1;
     QVZPrintColumns::Widen(widths, needs);
     printEdges.push_back(view->ColumnPosition(0));
     for (int32_t w : widths)
@@ -152,18 +190,10 @@ void QVZResultsPane::PrintRows(KZPrinter &printer, int lineNumber, int first, in
     for (QVResult *result = ResultAt(first); result && count > 0; result = NextResult(result), --count)
     {
         blockLine = 0;
-        KString trial;
-        trial.AppendInt(number++);
-        KString power;
-        result->FormatPower(power);
-        cell(0, trial, kLeft);
-        cell(1, result->FirstName(), kLeft);
-        cell(2, result->LastName(), kLeft);
-        cell(3, result->Source(), kCentre);
-        cell(4, Time(result->ReactionTime()), kRight);
-        cell(5, power, kRight);
-        cell(6, Time(result->TimeToDistance()), kRight);
-        cell(7, Time(result->RawTime()), kRight);
+        KString cells[kColumnCount];
+        RowTexts(*result, number++, cells);
+        for (int column = 0; column < kColumnCount; ++column)
+            cell(column, cells[column], kHeads[column].alignment);
         next();
         if (shown())
             printer.DrawText(ColumnRect(kColumnTimeToDistance, line), Field(L"Breaks", L"Breaks"), kLeft,

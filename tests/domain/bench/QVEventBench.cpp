@@ -188,7 +188,7 @@ bool Measure(const KString &folder, int trials, int rounds, Figures &figures)
     for (int round = 0; round < rounds; ++round) {
         Settle(scratch);
         auto start = std::chrono::steady_clock::now();
-        int code = event.Save(QVEvent::kSaveWrite | QVEvent::kSaveAskWorkout);
+        int code = event.Save(QVEvent::kSaveWrite | QVEvent::kSaveAsk);
         saves.push_back(Seconds(start));
         if (code != 0) {
             std::printf("save failed: %d\n", code);

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "domain/results/QVResult.h"
 #include "foundation/registry/KRegistry.h"
 #include "framework/windows/ZafPrinter.h"
 #include "shell/support/DefaultPrinterDevice.h"
@@ -64,9 +65,11 @@ TEST_F(ResultsSpooler, AResultsPageWithAFalseStartPrintsThroughTheDefaultPrinter
     DefaultPrinterDevice device;
     QVZResultsWindow::Startup();
     QVZResultsPane::Startup(&device);
-    list->AddTrial(152, 900, false);
-    list->AddTrial(87, 850, false);   // a false start
-    list->AddTrial(131, 910, false);
+    // Trials as the example event holds them: downloaded from a block
+    // sensor, without names.
+    for (QVResult *trial : { list->AddTrial(152, 900, false), list->AddTrial(87, 850, false),   // a false start
+                             list->AddTrial(131, 910, false) })
+        trial->SetSource(KString(L"Block Sensor"));
     list->view->SetWindow(nullptr);
     auto *window = new QVZResultsWindow(nullptr, list->view, 0, 0, 380, 260);
     host->Add(window);

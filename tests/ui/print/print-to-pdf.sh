@@ -1,8 +1,9 @@
 #!/bin/sh
 # Prints a results page and a chart page through Wine's spooler to the CUPS
 # PDF printer and checks their pictures: the results list fits one page and
-# its rows are printed; the chart page holds the trace in the brush colour
-# (blue) inside the chart, and its power labels are printed whole.
+# its rows are printed, each cell whole (read back with pdftotext); the
+# chart page holds the trace in the brush colour (blue) inside the chart,
+# and its power labels are printed whole.
 # Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
@@ -25,6 +26,10 @@ if printed_page "*$name-results" "$work/results"; then
     # Header, column heads and three rows: ink in the top quarter of the page.
     height=$(identify -format %h "$page")
     [ "$(ink "100%x$((height / 4))+0+0")" -lt 999 ] || { echo "the results page shows no rows"; status=1; }
+    # Every row's source is printed whole.
+    whole=$(pdftotext -layout "$pdf" - 2>/dev/null | grep -c 'Block Sensor')
+    [ "$whole" = 3 ] || { echo "the source \"Block Sensor\" is printed whole in $whole rows of 3:"
+                         pdftotext -layout "$pdf" - | grep -i 'block'; status=1; }
 else
     status=1
 fi

@@ -13,7 +13,8 @@
 
 namespace H = ProgramHand;
 
-TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullName)
+// ... and File > Save as... keeps it an event under any name.
+TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullNameAndStaysAnEventWhenSavedAs)
 {
     ProgramRoad road(L"qexample");
     const std::wstring event = road.Folder().PathOf(L"example-event.qve");
@@ -26,5 +27,14 @@ TEST(ExampleProgram, TheExampleEventOpensThroughFileOpenByItsFullName)
     ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(road.Main())) != nullptr; }))
         << "the event did not open:" << WindowsOf(road.Process());
     EXPECT_EQ(3u, NumberBands(Settled(list)).size()) << "rows of the example event";
+
+    for (const wchar_t *name : { L"event-copy.qve", L"event-copy.qvw" })
+    {
+        const std::wstring copy = road.Folder().PathOf(name);
+        road.ChooseFromMenu('F', 'A');
+        ASSERT_TRUE(ChooseFile(road.Process(), copy) && H::WaitFor([&] { return FileExists(copy); }))
+            << "no save dialog:" << WindowsOf(road.Process());
+        EXPECT_EQ(1, ReadBytes(copy).at(4)) << "the kind word of " << std::string(copy.begin(), copy.end());
+    }
     EXPECT_EQ(0u, road.Close());
 }

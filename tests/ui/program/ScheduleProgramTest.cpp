@@ -67,6 +67,30 @@ void TypeInto(HWND field, const std::wstring &text)
     H::Type(text);
 }
 
+// A field's text (GetWindowText does not read another program's controls).
+std::wstring TextOf(HWND field)
+{
+    wchar_t text[64] = {};
+    SendMessageW(field, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The right end of the ink of each row of a drop-down list on the screen,
+// within a frame of 2 pixels (a focus frame may run around a row).
+std::vector<int> RowInkEnds(HWND dropDown, int rowHeight)
+{
+    const H::Picture picture = H::Capture(dropDown);
+    std::vector<int> ends;
+    for (int top = 0; rowHeight > 4 && top + rowHeight <= picture.height; top += rowHeight) {
+        ends.push_back(0);
+        for (int y = top + 2; y < top + rowHeight - 2; ++y)
+            for (int x = 2; x < picture.width - 2; ++x)
+                if (picture.At(x, y) != picture.At(picture.width - 3, top + rowHeight / 2) && x > ends.back())
+                    ends.back() = x;
+    }
+    return ends;
+}
+
 // The workout the program shows, saved under path with Ctrl+S.
 bool SaveShownWorkout(ProgramRoad &road, const std::wstring &path)
 {
@@ -94,7 +118,7 @@ Saved ReadWorkout(const std::wstring &path)
 
 } // namespace
 
-TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadLineIsNamedOnce)
+TEST(ScheduleProgram, GotoEventMarksDoneHeatsAsksAgainWithUnknownNumbersAndLoadsTheHeatWithItsPeopleNextEventTheNext)
 {
     ProgramRoad road(L"qsched", "Database\\File\\WriteVIF:Bool=0\r\n");
     WriteStartList(road.Folder());
@@ -117,7 +141,45 @@ TEST(ScheduleProgram, GotoEventLoadsTheHeatWithItsPeopleNextEventTheNextAndABadL
     ASSERT_TRUE(event && round && heat);
     TypeInto(event, L"1");
     TypeInto(round, L"1");
-    TypeInto(heat, L"2");
+    TypeInto(heat, L"7");
+    const H::Picture typedRound = H::Capture(round);
+    H::Key(VK_RETURN);
+
+    // No heat 1-1-7: the schedule says so, and the dialog comes back with
+    // the numbers as typed.
+    HWND notFound = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (notFound = FindGotoWindow(road.Process(), true)) != nullptr; }));
+    EXPECT_EQ(L"The event, round and heat were not found in the schedule.", QuorvaneProgram::BoxText(notFound));
+    ASSERT_TRUE(QuorvaneProgram::Press(notFound, L"Ok"));
+    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindGotoWindow(road.Process(), false)) != nullptr; }))
+        << "the Goto dialog did not come back:" << WindowsOf(road.Process());
+    H::Rest(500);
+    round = ControlAfter(dialog, L"Round:"), heat = ControlAfter(dialog, L"Heat:");
+    ASSERT_TRUE(round && heat);
+    EXPECT_EQ(typedRound.pixels, H::Capture(round).pixels) << "the round typed is not shown again";
+    EXPECT_EQ(L"7", TextOf(heat));
+
+    // The list marks heat 1-1-1 done: its row reads on past the same text
+    // of heat 1-1-2. The entry of 1-1-2 chosen there fills the fields.
+    HWND combo = H::FindWindowWhere(dialog, [](HWND w) { return H::ClassOf(w) == L"ComboBox"; }), dropDown = nullptr;
+    ASSERT_NE(nullptr, combo);
+    RECT box = {};
+    GetClientRect(combo, &box);
+    H::Click(combo, box.right - 6, box.bottom / 2);
+    ASSERT_TRUE(H::WaitFor([&] {
+        return (dropDown = H::FindWindowWhere(nullptr, [&](HWND w) {
+                    return H::ClassOf(w) == L"ComboLBox" && IsWindowVisible(w) && H::ProcessOf(w) == road.Process();
+                })) != nullptr;
+    })) << "the entry list does not drop down";
+    H::Rest(500);
+    const int rowHeight = int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    const std::vector<int> ends = RowInkEnds(dropDown, rowHeight);
+    ASSERT_GE(ends.size(), 3u);
+    EXPECT_GT(ends[0], ends[1] + 15) << "heat 1-1-1 shows no done mark";
+    H::Click(dropDown, 20, rowHeight + rowHeight / 2);
+    EXPECT_TRUE(H::WaitFor([&] { return TextOf(heat) == L"2"; })) << "the chosen entry did not fill the fields";
+    H::ClickCenter(heat);
+    H::Rest(200);
     H::Key(VK_RETURN);
     ASSERT_TRUE(H::WaitFor([&] { return H::FindList(road.Main()) != nullptr; }))
         << "no workout for the heat:" << WindowsOf(road.Process());

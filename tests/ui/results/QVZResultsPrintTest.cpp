@@ -54,11 +54,12 @@ TEST(PrintColumns, ShortColumnsTakeTheirNeedFromTheSpareOnesAndThePageWidthIsKep
     EXPECT_EQ(widths, (std::vector<int32_t>{ 72, 150, 78 }));
     EXPECT_EQ(Sum(widths), 300);
 
-    // Less room than all the heads need: shares of the need, the page
-    // width kept, and the caller told the heads do not fit.
-    std::vector<int32_t> cramped{ 50, 50 };
-    EXPECT_FALSE(QVZPrintColumns::Widen(cramped, { 100, 50 }));
-    EXPECT_EQ(cramped, (std::vector<int32_t>{ 66, 34 }));
+    // Less room than all the columns need: the narrow one keeps its need,
+    // the two widest share the rest, the page width is kept and the caller
+    // is told that not everything fits.
+    std::vector<int32_t> cramped{ 100, 100, 100 };
+    EXPECT_FALSE(QVZPrintColumns::Widen(cramped, { 40, 200, 150 }));
+    EXPECT_EQ(cramped, (std::vector<int32_t>{ 40, 130, 130 }));
 }
 
 TEST(ResultsPrintPages, SplitsResultsOverPagesWithoutEverClosingAnEmptyOne)
