@@ -156,6 +156,12 @@ void Unit::FailDataLine(int n)
     m_failDataLine = n;
 }
 
+void Unit::SilenceFromDataLine(int n)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_silentDataLine = n;
+}
+
 std::vector<Record> Unit::Transcript() const
 {
     std::lock_guard<std::mutex> hold(m_lock);
