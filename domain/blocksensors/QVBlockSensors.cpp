@@ -41,6 +41,9 @@ QVBlockSensors::~QVBlockSensors() = default;
 
 void QVBlockSensors::ShowFailure(const KX &error)
 {
+    // The user stopped the operation: that is no failure to report.
+    if (error.Code() == kErrUserAborted)
+        return;
     if (QVUserInterface *ui = QVUserInterface::Installed())
         ui->ShowError(error.Code(), error.Extra());
 }

@@ -271,7 +271,8 @@ bool QVBlockSensors::RunUpload(const std::function<void(KSerialPort &port)> &upl
         }
         catch (const KX &error)
         {
-            failed = true;
+            // A wait the user stopped (Escape) is no failure either.
+            failed = error.Code() != kErrUserAborted;
             failure = error;
         }
         port.Close();

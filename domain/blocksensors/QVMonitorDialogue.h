@@ -6,8 +6,9 @@
 // soon as its line is complete (a prompt after it is taken when it comes soon,
 // not awaited). Every failure throws KXSerialPort: kErrSerialTimeout when the
 // prompt or an answer does not come in time, 5001 for an answer that is not the
-// expected one (the unit's own text is kept in UnitText). The port is not
-// owned; one thread.
+// expected one (the unit's own text is kept in UnitText). The port's waits
+// ask KWaitGoesOn between slices; one told to stop throws kErrUserAborted
+// (the dialogue ends where it stands). The port is not owned; one thread.
 
 #include <cstdint>
 #include <functional>

@@ -79,6 +79,8 @@ QVUnitPacket QVUnitExchange::Transact(KStream &port, uint32_t destination, uint3
     m_shortTimeout = m_serial ? m_serial->ReadTimeout() : -1;
     ReadTimeoutKeeper keeper(m_serial);
     m_lastAnswer = QVFrameCheck::kOk;
+    // The drain and the purge share one budget of kDrainLimit quiet times.
+    m_budgetEnd = KTickCount() + kDrainLimit * QuietTime();
     if (m_resync)
         Drain(port);
     if (m_serial)
@@ -103,11 +105,24 @@ void QVUnitExchange::ExtendClock(int32_t bytes)
     m_deadline += int32_t((int64_t(bytes) * 10000 + baud - 1) / baud);
 }
 
+int32_t QVUnitExchange::QuietTime() const
+{
+    return m_shortTimeout >= 0 ? m_shortTimeout : kQuietWithoutTimeout;
+}
+
+bool QVUnitExchange::IsUserAbort(const KX &error)
+{
+    return error.Code() == kErrUserAborted;
+}
+
 int32_t QVUnitExchange::ReadPiece(KStream &port, uint8_t *buffer, int32_t count)
 {
     if (m_clocked)
     {
-        int32_t left = m_deadline - KTickCount();
+        int32_t end = m_deadline;
+        if (m_purging && end - m_budgetEnd > 0)
+            end = m_budgetEnd;
+        int32_t left = end - KTickCount();
         if (left <= 0)
         {
             // Time is up, but bytes that are here by now came in time (a
@@ -143,9 +158,7 @@ void QVUnitExchange::ReadBytes(KStream &port, uint8_t *buffer, int32_t count)
 void QVUnitExchange::Drain(KStream &port)
 {
     m_resync = false;
-    const int32_t quiet = m_shortTimeout >= 0 ? m_shortTimeout : kQuietWithoutTimeout;
-    const int32_t budget = kDrainLimit * quiet;
-    const int32_t start = KTickCount();
+    const int32_t quiet = QuietTime();
     uint8_t scrap[256];
     for (;;)
     {
@@ -155,7 +168,7 @@ void QVUnitExchange::Drain(KStream &port)
         int32_t wait = quiet;
         if (m_serial)
         {
-            int32_t left = budget - KTickElapsed(start);
+            int32_t left = m_budgetEnd - KTickCount();
             if (left <= 0)
                 break;
             if (wait > left)
@@ -167,8 +180,13 @@ void QVUnitExchange::Drain(KStream &port)
             if (port.ReadSome(scrap, int32_t(sizeof scrap)) <= 0)
                 break;
         }
-        catch (const KX &)
+        catch (const KX &error)
         {
+            if (IsUserAbort(error))
+            {
+                m_resync = true;   // the line is still to be drained
+                throw;
+            }
             break;   // quiet (or a port error, which the request meets again)
         }
     }
@@ -182,20 +200,29 @@ void QVUnitExchange::DropWaiting(KStream &port)
     // to failed ones): left there, a backlog of them would fail the next
     // exchanges one after another. Frames are read whole, so that the rest
     // of one still arriving is not met as stray bytes by the reply; noise
-    // is dropped as it stands.
-    for (int frames = 0; frames < kMostWaitingFrames && m_serial->Waiting() > 0; ++frames)
+    // is dropped as it stands. All of it within what is left of the drain's
+    // budget: whatever still waits after that is dropped unread.
+    m_purging = true;
+    for (int frames = 0; frames < kMostWaitingFrames && m_serial->Waiting() > 0 && m_budgetEnd - KTickCount() > 0;
+         ++frames)
     {
         StartClock();
         try
         {
             ReadFrame(port);
         }
-        catch (const KX &)
+        catch (const KX &error)
         {
+            if (IsUserAbort(error))
+            {
+                m_purging = false;
+                throw;
+            }
             m_resync = false;
             break;
         }
     }
+    m_purging = false;
     m_serial->DiscardInput();
     m_serial->SetReadTimeout(m_shortTimeout);
 }

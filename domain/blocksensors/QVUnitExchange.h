@@ -23,7 +23,12 @@
 // trickle, so that one damaged reply costs one failed exchange. On a serial
 // port, whatever waits unread when a request is about to go (late replies
 // to failed requests) is dropped first, so that no backlog of them fails the
-// exchanges after it.
+// exchanges after it; the drain and this purge share the one budget of
+// kDrainLimit short time-outs, and what still waits after it is discarded.
+//
+// Every wait is the port's: a serial port asks KWaitGoesOn between slices of
+// KWaitSlice ms and throws kErrUserAborted when told to stop, which ends the
+// exchange at once (the drain and the purge pass it on too).
 //
 // Every failure throws KXSerialPort: kErrSerialTimeout when the reply does not
 // come in time (also a cut-off frame), kErrSerialChecksum for a wrong checksum,
@@ -41,6 +46,7 @@
 
 class KSerialPort;
 class KStream;
+class KX;
 
 class QVUnitExchange
 {
@@ -69,6 +75,10 @@ private:
     // What one wait within the clock brings (at least a byte, else
     // kErrSerialTimeout).
     int32_t ReadPiece(KStream &port, uint8_t *buffer, int32_t count);
+    // The quiet a drain waits for: the short time-out, or a second on a
+    // port that waits for ever.
+    int32_t QuietTime() const;
+    static bool IsUserAbort(const KX &error);
     void ReadBytes(KStream &port, uint8_t *buffer, int32_t count);
     void Drain(KStream &port);
     // Drops the frames (and noise) waiting before a request; a frame still
@@ -91,6 +101,8 @@ private:
     int32_t m_deadline = 0;            // tick by which the reply must be complete
     bool m_clocked = false;            // a deadline applies
     bool m_resync = false;             // the line must fall quiet before the next request
+    int32_t m_budgetEnd = 0;           // tick by which the drain and the purge before a request end
+    bool m_purging = false;            // the purge runs: reads end by m_budgetEnd too
     QVFrameCheck m_lastAnswer = QVFrameCheck::kOk;
 };
 

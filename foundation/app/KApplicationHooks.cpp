@@ -52,7 +52,18 @@ const wchar_t *KFindOption(const wchar_t *option)
 
 bool KWaitGoesOn()
 {
-    return gHooks ? gHooks->WaitGoesOn() : true;
+    // A wait inside what the hooks run meanwhile (a window's handler that
+    // itself waits on a port) only waits: the hooks are never entered twice.
+    static thread_local bool asking = false;
+    if (!gHooks || asking)
+        return true;
+    struct Asking
+    {
+        bool &flag;
+        explicit Asking(bool &flag) : flag(flag) { flag = true; }
+        ~Asking() { flag = false; }
+    } scope(asking);
+    return gHooks->WaitGoesOn();
 }
 
 bool KWaitSleep(int milliseconds)

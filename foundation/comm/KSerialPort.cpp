@@ -2,6 +2,7 @@
 // KSerialPortList.cpp, the description fields in KSerialPortDescription.cpp.
 #include "foundation/comm/KSerialPort.h"
 
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KSerialPortShare.h"
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
@@ -69,12 +70,44 @@ bool OptionalField(const KString &text, int field, int32_t &value, Parser parse)
     return parse(text, value, field);
 }
 
+enum class TransferEnd
+{
+    kDone,      // finished, or time-out: done holds the bytes moved
+    kFailed,    // the system failed
+    kStopped    // KWaitGoesOn answered false: the transfer was cancelled
+};
+
+// Waits for a transfer's event up to timeout ms (negative: for ever) in
+// slices of at most KWaitSlice ms, asking KWaitGoesOn after each, so that
+// the GUI thread keeps its windows alive while a unit takes its time.
+// True once the event is set; false at the time-out or when told to stop.
+bool WaitInSlices(HANDLE event, int32_t timeout, bool &stopped)
+{
+    const int32_t start = KTickCount();
+    for (;;) {
+        int32_t slice = KWaitSlice;
+        if (timeout >= 0) {
+            int32_t left = timeout - KTickElapsed(start);
+            if (left < slice)
+                slice = left > 0 ? left : 0;
+        }
+        if (WaitForSingleObject(event, DWORD(slice)) == WAIT_OBJECT_0)
+            return true;
+        if (timeout >= 0 && KTickElapsed(start) >= timeout)
+            return false;
+        if (!KWaitGoesOn()) {
+            stopped = true;
+            return false;
+        }
+    }
+}
+
 // One overlapped transfer of count bytes, waiting up to timeout ms
-// (negative: for ever). done receives the bytes moved; false on a system
-// failure. A transfer still pending at the time-out is cancelled, and the
+// (negative: for ever). done receives the bytes moved. A transfer still
+// pending at the time-out (or when told to stop) is cancelled, and the
 // bytes it moved until then are counted.
-bool Transfer(HANDLE handle, HANDLE event, bool write, void *buffer, DWORD count, int32_t timeout,
-              DWORD &done)
+TransferEnd Transfer(HANDLE handle, HANDLE event, bool write, void *buffer, DWORD count, int32_t timeout,
+                     DWORD &done)
 {
     OVERLAPPED overlapped = {};
     overlapped.hEvent = event;
@@ -83,14 +116,17 @@ bool Transfer(HANDLE handle, HANDLE event, bool write, void *buffer, DWORD count
     BOOL ok = write ? WriteFile(handle, buffer, count, &done, &overlapped)
                     : ReadFile(handle, buffer, count, &done, &overlapped);
     if (ok)
-        return true;
+        return TransferEnd::kDone;
     if (GetLastError() != ERROR_IO_PENDING)
-        return false;
-    if (WaitForSingleObject(event, timeout < 0 ? INFINITE : DWORD(timeout)) != WAIT_OBJECT_0)
+        return TransferEnd::kFailed;
+    bool stopped = false;
+    if (!WaitInSlices(event, timeout, stopped))
         CancelIo(handle);
     // Waits for the cancellation too: the OVERLAPPED lives on this stack.
     ok = GetOverlappedResult(handle, &overlapped, &done, TRUE);
-    return ok || GetLastError() == ERROR_OPERATION_ABORTED;
+    if (stopped)
+        return TransferEnd::kStopped;
+    return ok || GetLastError() == ERROR_OPERATION_ABORTED ? TransferEnd::kDone : TransferEnd::kFailed;
 }
 } // namespace
 
@@ -210,7 +246,10 @@ int32_t KSerialPort::DoRead(void *buffer, int32_t count)
         throw KXSerialPort(kErrSerialNotOpen);
     DWORD done = 0;
     DWORD wanted = DWORD(count < itsReadBufferSize ? count : itsReadBufferSize);
-    if (!Transfer(itsHandle, itsReadEvent, false, buffer, wanted, itsReadTimeout, done))
+    TransferEnd end = Transfer(itsHandle, itsReadEvent, false, buffer, wanted, itsReadTimeout, done);
+    if (end == TransferEnd::kStopped)
+        throw KXSerialPort(kErrUserAborted, itsPort);
+    if (end == TransferEnd::kFailed)
         throw KXSerialPort(kErrSerialReceive, itsPort);
     if (done == 0)
         throw KXSerialPort(kErrSerialTimeout, itsPort);
@@ -253,10 +292,12 @@ void KSerialPort::Transmit(const void *buffer, int32_t count)
     // Time for the bytes at the line's speed (10 bits each), twice over, plus a margin.
     int64_t timeout = 2000 + int64_t(count) * 20000 / (itsBaud > 0 ? itsBaud : 9600);
     DWORD done = 0;
-    bool ok = Transfer(itsHandle, itsWriteEvent, true, const_cast<void *>(buffer), DWORD(count),
-                       int32_t(timeout > 0x7FFFFFFF ? 0x7FFFFFFF : timeout), done);
+    TransferEnd end = Transfer(itsHandle, itsWriteEvent, true, const_cast<void *>(buffer), DWORD(count),
+                               int32_t(timeout > 0x7FFFFFFF ? 0x7FFFFFFF : timeout), done);
     itsLastSend = KTickCount();
-    if (!ok)
+    if (end == TransferEnd::kStopped)
+        throw KXSerialPort(kErrUserAborted, itsPort);
+    if (end == TransferEnd::kFailed)
         throw KXSerialPort(kErrSerialTransmit, itsPort);
     if (done != DWORD(count))
         throw KXSerialPort(done == 0 ? kErrSerialBusy : kErrSerialTransmit, itsPort);

@@ -17,6 +17,12 @@
 // kErrSerialNotOpen, a failing read kErrSerialReceive. The extra value of these
 // errors is the COM number.
 //
+// Waits: a read or write waits in slices of at most KWaitSlice ms and asks
+// KWaitGoesOn between them (on the GUI thread inside a long operation the
+// windows repaint meanwhile); its time-out stays the whole wait's. When
+// KWaitGoesOn answers false the transfer is cancelled and kErrUserAborted
+// thrown.
+//
 // Repeat period (description field 5): when positive, a worker thread sends
 // the last message (the bytes of the last Write, if they fit the repeat
 // buffer) again whenever the period passed without a transmission; a negative

@@ -156,6 +156,12 @@ void Unit::FailDataLine(int n)
     m_failDataLine = n;
 }
 
+void Unit::SilenceFromDataLine(int n)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_silentDataLine = n;
+}
+
 std::vector<Record> Unit::Transcript() const
 {
     std::lock_guard<std::mutex> hold(m_lock);
@@ -329,7 +335,7 @@ void Unit::SendBytes(const uint8_t *bytes, size_t count)
     }
     // Each burst leaves when its last byte would have reached the far end.
     m_lineOut = std::max(m_lineOut, NowMicro());
-    for (size_t at = 0; at < count; at += kBurstBytes)
+    for (size_t at = 0; at < count && !m_stop; at += kBurstBytes)
     {
         size_t burst = std::min(kBurstBytes, count - at);
         m_lineOut += int64_t(burst) * 10000000 / m_config.baud;

@@ -136,6 +136,9 @@ public:
     void PowerOn(int delayMs = 0);
     // The monitor answers "ERR" to the data line number n (1 = the first).
     void FailDataLine(int n);
+    // The monitor answers nothing from the data line number n on (1 = the
+    // first), as a unit that hangs midway; 0 answers again.
+    void SilenceFromDataLine(int n);
 
     std::vector<Record> Transcript() const;
     void ClearTranscript();
@@ -201,6 +204,7 @@ private:
     int64_t m_bootUntil = 0;
     std::string m_line;
     int m_failDataLine = 0;
+    int m_silentDataLine = 0;
     int m_dataLines = 0;
     int m_transferSlot = -2;       // -1 firmware, 0..2 a sound, -2 none
     uint32_t m_transferSize = 0;

@@ -2,10 +2,12 @@
 // trying the program by hand (the far end of a port pair, see
 // tools/comport/comport.sh).
 //
-//   unitsim COM [-cc] [-trials N] [-off] [-out DIR] [-log FILE]
+//   unitsim COM [-cc] [-trials N] [-off] [-paced] [-out DIR] [-log FILE]
 //     -cc    a Control Center instead of a block sensor with three trials
 //     -trials a block sensor with N trials (1 to 50) that all have a power
 //     -off   starts switched off; "on" on the input switches it on
+//     -paced sends and takes bytes at its port's rate (19,200 baud), as a
+//            cable would; a pseudo-terminal pair is otherwise much faster
 //     -out   folder for received firmware images and sounds
 //     -log   transcript file
 // Input lines: "on", "off", "quit".
@@ -21,11 +23,11 @@ int main(int argc, char **argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: unitsim COM [-cc] [-trials N] [-off] [-out DIR] [-log FILE]\n");
+        std::fprintf(stderr, "usage: unitsim COM [-cc] [-trials N] [-off] [-paced] [-out DIR] [-log FILE]\n");
         return 2;
     }
     int port = std::atoi(argv[1]);
-    bool controlCenter = false, off = false;
+    bool controlCenter = false, off = false, paced = false;
     int trials = 0;
     std::string out, log;
     for (int i = 2; i < argc; ++i)
@@ -43,6 +45,8 @@ int main(int argc, char **argv)
         }
         else if (!std::strcmp(argv[i], "-off"))
             off = true;
+        else if (!std::strcmp(argv[i], "-paced"))
+            paced = true;
         else if (!std::strcmp(argv[i], "-out") && i + 1 < argc)
             out = argv[++i];
         else if (!std::strcmp(argv[i], "-log") && i + 1 < argc)
@@ -51,6 +55,7 @@ int main(int argc, char **argv)
     unitsim::Config config = controlCenter ? unitsim::Config::ControlCenter()
                              : trials > 0  ? unitsim::Config::BlockSensorWithTrials(trials)
                                            : unitsim::Config::BlockSensor();
+    config.paced = paced;
     config.outputDir = out;
     config.transcriptFile = log;
     unitsim::Unit unit(config);

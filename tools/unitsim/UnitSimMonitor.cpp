@@ -99,11 +99,14 @@ void Unit::MonitorLine(const std::string &line)
     if (verb == "D")
     {
         ++m_dataLines;
-        bool fail;
+        bool fail, silent;
         {
             std::lock_guard<std::mutex> hold(m_lock);
             fail = m_failDataLine == m_dataLines;
+            silent = m_silentDataLine > 0 && m_dataLines >= m_silentDataLine;
         }
+        if (silent)
+            return;
         if (m_transferSlot == -2 || fail || a.empty() || a.size() > 128 || a.size() % 2 || !b.empty())
         {
             MonitorSay("ERR bad data\r\n> ");

@@ -1,11 +1,10 @@
 // The results area's unit link on a serial port.
 #include "ui/results/QVZBlockSensorLink.h"
 
-#include <windows.h>
-
 #include "domain/blocksensors/QVBlockSensors.h"
 #include "domain/ui/QVSettings.h"
 #include "domain/ui/QVUserInterface.h"
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/registry/KRInt.h"
 #include "foundation/registry/KRegistry.h"
 #include "ui/common/QVZResultsKeys.h"
@@ -79,8 +78,13 @@ bool QVZBlockSensorLink::Open(const KString &description)
     // A port that cannot be opened is reported at once, without the wait.
     if (!port.Open(description))
         return false;
-    if (settleMs > 0)
-        Sleep(DWORD(settleMs));
+    // The line settles while the windows repaint; Escape ends the wait and
+    // leaves the port closed (the caller sees the operation aborted).
+    if (settleMs > 0 && !KWaitSleep(settleMs))
+    {
+        port.Close();
+        return false;
+    }
     port.SetReadTimeout(timeoutMs >= 0 ? timeoutMs : ShortTimeout());
     return true;
 }

@@ -95,6 +95,8 @@ namespace {
 
 bool AskRetry(const KString &text)
 {
+    if (Aborted())
+        return false;
     int32_t answer = KZMessageBox(Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
                                   kIconAsterisk);
     return answer == kDialogRetry;
@@ -117,6 +119,12 @@ bool RetryAfterOpenFailure(const KRGroup &group)
 void BusyPointer(bool busy)
 {
     KZApplication::ShowPointer(busy ? kPointerBusy : kPointerArrow);
+}
+
+bool Aborted()
+{
+    KZLongOperation *work = KZLongOperation::Current();
+    return work && work->Aborted();
 }
 
 bool Step(int percent)

@@ -40,12 +40,18 @@ void ShowMessage(const KString &text);
 // message box's flags. Answers the pressed button's dialog result.
 int32_t Ask(const KString &caption, const KString &text, uint32_t buttons);
 // The communication-error prompt for the unit of a port group: "Abort" or
-// "Retry" under the communication-error caption. True for Retry.
+// "Retry" under the communication-error caption. True for Retry; false
+// without a prompt once the user aborted the long operation under way (the
+// request failed because he stopped it).
 bool RetryAfterFailure(const KRGroup &group);
 // The same prompt for a port that cannot be opened (missing, or held by
 // another program): the port-not-open text, ": ", the port's name and the
-// group's "Name" in parentheses. True for Retry.
+// group's "Name" in parentheses. True for Retry; false without a prompt once
+// the user aborted.
 bool RetryAfterOpenFailure(const KRGroup &group);
+// True once the user aborted the long operation under way (Escape during
+// one of its steps or waits).
+bool Aborted();
 
 // The wait pointer (busy true) or the normal one.
 void BusyPointer(bool busy);

@@ -61,7 +61,8 @@ int QVZTrialDownload::RunUnits()
 {
     groupCount = QVSerialPort::GroupCount();
     groupIndex = 0;
-    while (groupIndex < groupCount && !stop)
+    // Escape during any wait of a unit's exchanges ends the run there.
+    while (groupIndex < groupCount && !stop && !P::Aborted())
     {
         const KRGroup *group = QVSerialPort::GroupAt(groupIndex);
         if (!group || P::GroupPortNumber(*group) < 1)
@@ -214,7 +215,7 @@ QVZTrialDownload::CountOutcome QVZTrialDownload::CountUnits(const KRGroup &curre
     bool carryOn = true;
     bool firstCounted = true;
     groupsWithPort = 0;
-    for (int index = 0; index < groupCount && carryOn; ++index)
+    for (int index = 0; index < groupCount && carryOn && !P::Aborted(); ++index)
     {
         const KRGroup *group = QVSerialPort::GroupAt(index);
         if (!group || P::GroupPortNumber(*group) < 1)

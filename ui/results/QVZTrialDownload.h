@@ -10,9 +10,11 @@
 //
 // A new row is added only once its data is in hand; every way out restores
 // the normal pointer and clears the main status bar. Runs on the GUI thread
-// inside the command; pending events are dispatched between trials, so a
-// second run started meanwhile is refused (the pane's port serves one
-// exchange at a time).
+// inside the command; pending events are dispatched between trials and
+// during every wait of the unit's exchanges, so a second run started
+// meanwhile is refused (the pane's port serves one exchange at a time).
+// Escape during such a wait ends the run there: the trial being fetched is
+// dropped, those fetched before stay, and no error is shown.
 
 #include <cstdint>
 

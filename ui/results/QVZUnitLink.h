@@ -4,6 +4,9 @@
 // runs them through QVZBlockSensorLink (a serial port and QVBlockSensors);
 // any other link may stand in its place. Every request answers false (or 0)
 // when it failed; what the user sees of a failure is the caller's concern.
+// Every wait (the settling, each reply) lets the windows repaint and looks
+// for Escape; a request the user stopped so fails as well, and the long
+// operation under way then counts as aborted.
 // GUI thread.
 
 #include <cstdint>
@@ -20,7 +23,9 @@ public:
 
     // Opens the port of a one-line port description for raw bytes, lets the
     // line settle and sets the short read time-out. False at once, without
-    // the wait, when the port cannot be opened (the requests then fail).
+    // the wait, when the port cannot be opened (the requests then fail), and
+    // false with the port closed when the user stopped the operation during
+    // the wait.
     virtual bool Open(const KString &description) = 0;
     virtual void Close() = 0;
 

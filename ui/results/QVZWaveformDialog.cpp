@@ -100,6 +100,9 @@ QVZWaveformDialog::QVZWaveformDialog(QVZUnitLink &link, int32_t unit, int32_t &c
     }
     Layout();
     FetchReactionTimes(link, unit);
+    // Escape while the times came in ends the download: no choice to make.
+    if (P::Aborted())
+        Queue(kDialogCancel);
 }
 
 QVZWaveformDialog::~QVZWaveformDialog()
@@ -126,6 +129,8 @@ bool QVZWaveformDialog::ReadTrialList(QVZUnitLink &link, int32_t unit, const KRG
             trialCount = count;
             return true;
         }
+        if (P::Aborted())
+            return false;
         KString text(P::GroupName(group));
         text.Append(L": ").Append(P::Text(kTextTimeoutError));
         if (KZMessageBox(P::Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
@@ -175,7 +180,7 @@ void QVZWaveformDialog::FetchReactionTimes(QVZUnitLink &link, int32_t unit)
     P::BusyPointer(true);
     reactionTimes = new int64_t[size_t(trialCount > 0 ? trialCount : 1)]();
     const int32_t destination = int32_t(kUnitBlockSensor) | unit;
-    for (int32_t i = 0; i < trialCount; ++i)
+    for (int32_t i = 0; i < trialCount && !P::Aborted(); ++i)
     {
         // A fresh record for each trial: a header that cannot be read shows
         // no time rather than the previous trial's.

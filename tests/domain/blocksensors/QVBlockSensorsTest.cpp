@@ -1,12 +1,14 @@
 // The block-sensor link against a simulated unit on a COM port.
 #include "QVUnitLinkFixture.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "domain/blocksensors/QVBlockSensors.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/errors/KX.h"
 #include "foundation/support/TestStreams.h"
 #include "foundation/values/KHelpers.h"
@@ -439,6 +441,110 @@ TEST_F(BlockSensorLink, TricklingLineAfterADamagedReplyHoldsTheNextRequestTenSho
     // (a generous margin for a loaded machine).
     EXPECT_LT(elapsed, 10 * kShort + 2500);
     EXPECT_EQ(2u, Requests().size());
+}
+
+namespace
+{
+// Application hooks that note how often a wait asks whether to go on and
+// tell it to stop once stopAfter ms have passed since they were installed.
+class StoppingHooks : public KApplicationHooks
+{
+public:
+    explicit StoppingHooks(int64_t stopAfter) : outer(KGetApplicationHooks()), stopAfter(stopAfter)
+    {
+        KSetApplicationHooks(this);
+    }
+    ~StoppingHooks() override { KSetApplicationHooks(outer); }
+    void ProgramPath(KString &) const override {}
+    const wchar_t *FindOption(const wchar_t *) const override { return nullptr; }
+    bool WaitGoesOn() override
+    {
+        const int64_t now = Millis();
+        longestGap = std::max(longestGap, now - last);
+        last = now;
+        return now - start < stopAfter;
+    }
+    // Ms since installed; the longest time between two asks (from the start).
+    int64_t Elapsed() const { return Millis() - start; }
+
+    KApplicationHooks *outer;
+    const int64_t stopAfter;
+    const int64_t start = Millis();
+    int64_t last = start;
+    int64_t longestGap = 0;
+};
+} // namespace
+
+// Waiting for a silent unit's reply and draining a line that trickles both
+// ask the application at least every 100 ms whether to go on, and end the
+// exchange at once, with kErrUserAborted, when it says no: well before the
+// reply's time-out or the drain's budget.
+TEST_F(BlockSensorLink, EveryWaitAsksBetweenSlicesAndEndsAtOnceWhenTheUserStops)
+{
+    constexpr int32_t kShort = 500;
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.trickleMs = kShort / 2;
+    Serve(config);
+    port->SetReadTimeout(kShort);
+    unit->SetFault(kUnitStatus, Fault::NoReply, 1, 1);
+    unit->SetFault(kUnitTrialList, Fault::Trickle, 1, 1);
+    QVUnitExchange exchange;
+    {
+        SCOPED_TRACE("a silent unit");
+        StoppingHooks hooks(kShort / 2);
+        EXPECT_EQ(kErrUserAborted, ExchangeError(exchange, *port, 0x200, kUnitStatus));
+        EXPECT_LT(hooks.Elapsed(), kShort / 2 + 150);
+        EXPECT_LE(hooks.longestGap, 100);
+    }
+    EXPECT_EQ(kErrSerialTimeout, ExchangeError(exchange, *port, 0x202, kUnitTrialList));
+    {
+        SCOPED_TRACE("the drain of a trickling line");
+        StoppingHooks hooks(2 * kShort);
+        EXPECT_EQ(kErrUserAborted, ExchangeError(exchange, *port, 0x202, kUnitTrialList));
+        EXPECT_LT(hooks.Elapsed(), 2 * kShort + 150);
+        EXPECT_LE(hooks.longestGap, 100);
+    }
+    EXPECT_EQ(2u, Requests().size()) << "a request went out after the stop";
+}
+
+// Stale copies of a long reply that keep coming in at the line's rate (64 of
+// them, 34 s at 19,200 baud) hold the next request for the drain's budget
+// at most: the purge reads what comes for ten short time-outs and discards
+// the rest, and the request's own wait follows.
+TEST_F(BlockSensorLink, ThePurgeBeforeARequestStaysWithinTheDrainsBudget)
+{
+    constexpr int32_t kShort = 200;
+    unitsim::Config config = unitsim::Config::BlockSensor();
+    config.paced = true;
+    config.repeats = 64;
+    Serve(config);
+    port->SetReadTimeout(kShort);
+    unit->SetFault(kUnitTrialData, Fault::RepeatedReply, 1, 1);
+    QVUnitExchange exchange;
+    ASSERT_EQ(0, [&] {
+        try
+        {
+            exchange.Transact(*port, 0x202, kUnitTrialData, {0, 0, 248});
+            return 0;
+        }
+        catch (const KX &error)
+        {
+            return error.Code();
+        }
+    }());
+
+    const int64_t start = Millis();
+    ExchangeError(exchange, *port, 0x202, kUnitStatus);   // the unit is still busy sending copies
+    // The budget, the reply's time and up to nine copies dropped while it
+    // is awaited (532 ms each on the line), and a margin.
+    EXPECT_LT(Millis() - start, 10 * kShort + kShort + 9 * 560 + 1500);
+
+    // The busy unit never took that request: a fresh one answers it, so
+    // that nothing of this test is left on the line.
+    unit->Stop();
+    Serve(unitsim::Config::BlockSensor());
+    KSleep(300);
+    DrainLine();
 }
 
 // A unit that sent the same reply 41 times leaves 40 stale replies waiting

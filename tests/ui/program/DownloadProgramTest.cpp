@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
@@ -217,5 +218,104 @@ TEST(DownloadProgram, APortThatCannotBeOpenedIsToldByItsNameNotAsATimeOut)
     EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error")) << "asked again after Abort";
     EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Select Trial from Lane 1"));
     EXPECT_TRUE(NumberBands(H::Capture(list)).empty()) << "a row was listed";
+    EXPECT_EQ(0u, road.Close());
+}
+
+namespace {
+
+// A part of the results list in screen coordinates: what a covering window
+// hides there must come back.
+RECT ListArea(HWND list)
+{
+    RECT area = { 10, 30, 210, 130 };
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT *>(&area), 2);
+    return area;
+}
+
+// Escape on a running download: the milliseconds until the status bar's
+// message pane no longer shows what it showed while the download ran (it
+// says that the user aborted); 15000 when it stayed.
+DWORD EscapeToEnd(const RECT &message, const H::Picture &running)
+{
+    H::Key(VK_ESCAPE);
+    const DWORD pressed = GetTickCount();
+    if (!H::WaitFor([&] { return !(H::CaptureScreen(message).pixels == running.pixels); }, 15000))
+        return 15000;
+    return GetTickCount() - pressed;
+}
+
+} // namespace
+
+// Download All of full trials at the line's own pace (19,200 baud: about
+// 10 s of samples a trial): all along the main window answers within a
+// second and a covered part of it is drawn again within a second; Escape
+// ends the download within a second, in the middle of the first trial,
+// which is not listed.
+TEST(DownloadProgram, ATrialAtTheLineRateKeepsTheWindowAliveAndEscapeEndsItWithinASecond)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qpaced");
+    unitsim::Config unit = unitsim::Config::BlockSensorWithTrials(3);
+    unit.paced = true;
+    road.UseUnit(unit);
+    ASSERT_TRUE(road.Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    HWND list = road.StartDownloadAll();
+    ASSERT_NE(nullptr, list) << "no download:" << WindowsOf(road.Process());
+
+    EXPECT_LE(H::LongestAnswer(main, 3000), 1000u) << "ms the main window took to answer while the trial came in";
+    const H::Picture downloading = H::CaptureScreen(message);
+    EXPECT_LE(H::RepaintTime(ListArea(list)), 1000u) << "ms until an uncovered part was drawn again";
+    EXPECT_LE(H::LongestAnswer(main, 1000), 1000u);
+    ASSERT_TRUE(H::CaptureScreen(message).pixels == downloading.pixels) << "the first trial's download ended early";
+
+    EXPECT_LE(EscapeToEnd(message, downloading), 1000u) << "ms from Escape to the end of the download";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the percentage pane stayed";
+    H::Rest(500);
+    EXPECT_TRUE(NumberBands(H::Capture(list)).empty()) << "a trial cut short was listed";
+    EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error"));
+    EXPECT_EQ(0u, road.Close());
+}
+
+// A unit whose reply breaks off and that then sends a byte of noise every
+// half second: after Retry the program waits for the line to fall quiet,
+// and meanwhile the main window answers and repaints within a second and
+// Escape ends the download within a second, without another error box.
+TEST(DownloadProgram, ATricklingUnitAfterADamagedReplyKeepsTheWindowAliveAndEscapeEndsTheWait)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qtrickle");
+    unitsim::Config unit = unitsim::Config::BlockSensorWithTrials(3);
+    unit.trickleMs = 500;
+    road.UseUnit(unit);
+    ASSERT_TRUE(road.Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    road.Unit()->SetFault(kUnitTrialData, unitsim::Fault::Trickle, 1, 1);
+    HWND list = road.StartDownloadAll();
+    ASSERT_NE(nullptr, list) << "no download:" << WindowsOf(road.Process());
+    HWND box = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Communication Error")) != nullptr; }))
+        << "the damaged reply was not reported:" << WindowsOf(road.Process());
+    H::Rest(300);
+    H::Focus(box);
+    H::Key(VK_RETURN);   // Retry
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(box); }, 5000));
+
+    H::Rest(300);
+    const H::Picture downloading = H::CaptureScreen(message);
+    EXPECT_LE(H::LongestAnswer(main, 2500), 1000u) << "ms the main window took to answer while the line trickled";
+    EXPECT_LE(H::RepaintTime(ListArea(list)), 1000u) << "ms until an uncovered part was drawn again";
+    ASSERT_TRUE(H::CaptureScreen(message).pixels == downloading.pixels) << "the wait ended early";
+
+    EXPECT_LE(EscapeToEnd(message, downloading), 1000u) << "ms from Escape to the end of the download";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the percentage pane stayed";
+    H::Rest(1000);
+    EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error")) << "an error after Escape";
     EXPECT_EQ(0u, road.Close());
 }

@@ -1,5 +1,6 @@
 #include "ui/program/ProgramHand.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "support/ScreenPixels.h"
@@ -281,6 +282,74 @@ Picture CaptureScreen(const RECT &area)
         picture.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
     return picture;
+}
+
+DWORD AnswerTime(HWND window, DWORD limit)
+{
+    const DWORD start = GetTickCount();
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, limit, &result))
+        return limit;
+    return GetTickCount() - start;
+}
+
+DWORD LongestAnswer(HWND window, DWORD span)
+{
+    DWORD longest = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < span)
+    {
+        longest = std::max(longest, AnswerTime(window));
+        Sleep(100);
+    }
+    return longest;
+}
+
+HWND Cover(const RECT &area, COLORREF colour)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = CreateSolidBrush(colour);
+    static int classes = 0;
+    const std::wstring name = L"ProgramHandCover" + std::to_wstring(++classes);
+    wc.lpszClassName = name.c_str();
+    RegisterClassW(&wc);
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"",
+                                 WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    UpdateWindow(cover);
+    return cover;
+}
+
+void PumpOwnMessages(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds)
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(20);
+    }
+}
+
+DWORD RepaintTime(const RECT &area, DWORD limit)
+{
+    const Picture before = CaptureScreen(area);
+    HWND cover = Cover(area, RGB(255, 0, 254));
+    PumpOwnMessages(300);
+    DestroyWindow(cover);
+    const DWORD start = GetTickCount();
+    for (;;)
+    {
+        if (CaptureScreen(area).pixels == before.pixels)
+            return GetTickCount() - start;
+        if (GetTickCount() - start >= limit)
+            return limit;
+        Sleep(20);
+    }
 }
 
 } // namespace ProgramHand

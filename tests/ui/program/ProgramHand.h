@@ -67,4 +67,20 @@ struct Picture
 Picture Capture(HWND window);
 // A rectangle of the screen (screen coordinates).
 Picture CaptureScreen(const RECT &area);
+
+// Whether the program is alive, as a user sees it.
+// Milliseconds the window's thread took to answer WM_NULL (limit when it
+// did not answer within limit).
+DWORD AnswerTime(HWND window, DWORD limit = 5000);
+// The longest AnswerTime over span ms, asking every 100 ms.
+DWORD LongestAnswer(HWND window, DWORD span);
+// A window of this process in colour over a screen rectangle, shown until
+// it is destroyed; it takes neither focus nor activation.
+HWND Cover(const RECT &area, COLORREF colour);
+// Lets this process's own windows (a cover) draw for a while.
+void PumpOwnMessages(DWORD milliseconds);
+// Covers the screen rectangle for a moment and answers the milliseconds
+// from uncovering until the screen there shows again what it showed before
+// (limit when it did not); for a part of the program that stays as it is.
+DWORD RepaintTime(const RECT &area, DWORD limit = 5000);
 }

@@ -71,6 +71,18 @@ bool ProgramRoad::Start(const std::wstring &arguments)
 
 HWND ProgramRoad::NewWorkoutWithTrials()
 {
+    if (!StartDownloadAll())
+        return nullptr;
+    // The download goes on after the dialog has gone (the port settles for
+    // a second first): wait for the rows.
+    const size_t first = std::min<size_t>(config.trials.size(), 3);
+    if (!H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= first; }, 60000))
+        return nullptr;
+    return list;
+}
+
+HWND ProgramRoad::StartDownloadAll()
+{
     H::Focus(main);
     H::Control('N');
     if (!H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; }))
@@ -81,11 +93,6 @@ HWND ProgramRoad::NewWorkoutWithTrials()
         return nullptr;
     H::Rest(300);
     if (!ClickToClose(choice, H::FindChildByText(choice, L"Download All")))
-        return nullptr;
-    // The download goes on after the dialog has gone (the port settles for
-    // a second first): wait for the rows.
-    const size_t first = std::min<size_t>(config.trials.size(), 3);
-    if (!H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= first; }, 60000))
         return nullptr;
     return list;
 }

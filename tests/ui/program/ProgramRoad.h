@@ -47,6 +47,9 @@ public:
     // workout's results list once its first three rows show (the download
     // of a unit with more trials goes on); null on failure.
     HWND NewWorkoutWithTrials();
+    // The same up to "Download All": the new workout's results list once
+    // the trial choice has gone and the download runs; null on failure.
+    HWND StartDownloadAll();
     // The MDI child that holds the results list; null before a workout.
     HWND EventWindow() const;
 

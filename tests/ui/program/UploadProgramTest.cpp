@@ -198,3 +198,42 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     ClickButton(more, L"No");
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(more); }));
 }
+
+// A unit that stops answering in the middle of an image: while the program
+// waits for its answer (up to the long time-out of 10 s) the main window
+// answers and repaints within a second, and Escape ends the upload within a
+// second, with no alert; the unit keeps no firmware from it.
+TEST_F(UploadProgram, AUnitThatStopsAnsweringMidwayLeavesTheWindowAliveAndEscapeEndsTheWait)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    const std::wstring image = road.Folder().PathOf(L"hang.img");
+    WriteBytes(image, RandomBytes(200 * 1024, 7));
+    ASSERT_TRUE(Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
+    HWND client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
+    ASSERT_NE(nullptr, client);
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    RECT area = { 20, 20, 220, 120 };
+    MapWindowPoints(client, nullptr, reinterpret_cast<POINT *>(&area), 2);
+    road.Unit()->SilenceFromDataLine(1000);   // about a third of the image
+
+    BeginUpload(image);
+    ASSERT_TRUE(H::WaitFor([&] { return Filled(H::CaptureScreen(progress), emptyBar) >= 20; }, 30000))
+        << "no progress shown:" << WindowsOf(road.Process());
+    H::Rest(2000);   // the unit falls silent
+    EXPECT_LE(H::LongestAnswer(main, 2500), 1000u) << "ms the main window took to answer while the unit was silent";
+    EXPECT_LE(H::RepaintTime(area), 1000u) << "ms until an uncovered part was drawn again";
+    ASSERT_FALSE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the upload ended early";
+
+    H::Key(VK_ESCAPE);
+    const DWORD pressed = GetTickCount();
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 15000))
+        << "the upload went on:" << WindowsOf(road.Process());
+    EXPECT_LE(GetTickCount() - pressed, 1000u) << "ms from Escape to the end of the upload";
+    H::Rest(1000);
+    EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Error", 10)) << WindowsOf(road.Process());
+    EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Confirm", 10)) << "asked about another unit";
+    EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
+}
