@@ -67,4 +67,9 @@ struct Picture
 Picture Capture(HWND window);
 // A rectangle of the screen (screen coordinates).
 Picture CaptureScreen(const RECT &area);
+// The lines of text painted in an area of the window's client area (client
+// coordinates), top first: bands of pixel rows holding dark pixels, with a
+// single clear row inside a band joined over; each line spans its ink
+// (left, top, right and bottom inside it).
+std::vector<RECT> TextLines(HWND window, const RECT &area);
 }
