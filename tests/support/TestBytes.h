@@ -45,7 +45,8 @@ inline std::string WaveFileBytes(std::size_t dataBytes, unsigned seed)
         return std::string{ char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
                             char(value >> 24 & 0xFF) };
     };
-    const std::string format = std::string("\x01\x00\x01\x00", 4) + word(8000) + word(8000) + std::string("\x01\x00\x08\x00", 4);
+    const std::string format =
+        std::string("\x01\x00\x01\x00", 4) + word(8000) + word(8000) + std::string("\x01\x00\x08\x00", 4);
     return "RIFF" + word(std::uint32_t(36 + dataBytes)) + "WAVEfmt " + word(16) + format + "data" +
            word(std::uint32_t(dataBytes)) + RandomBytes(dataBytes, seed);
 }

@@ -369,29 +369,6 @@ TEST_F(Dialog, AMessageWindowShowsItsIconMessageAndButtons)
     KZMessageWindow plain(L"Note", L"Done", kButtonOk, kButtonOk, 0);
     EXPECT_EQ(nullptr, plain.Icon());
     EXPECT_EQ(4, Cells(plain.Message()).left);
-
-    // Each line of a message on a row of its own, under the first; an empty
-    // line keeps its row, a last line break adds none; the box is as wide as
-    // the widest line needs.
-    const std::wstring wide(60, L'w');
-    KZMessageWindow lines(L"Note", (L"Short\r\n\r\n" + wide + L"\nEnd\r\n").c_str(), kButtonOk, kButtonOk,
-                          kIconAsterisk);
-    std::vector<KZPrompt *> prompts;
-    for (ZafWindowObject *child = lines.FirstChild(); child; child = static_cast<ZafWindowObject *>(child->Next()))
-        if (auto *prompt = dynamic_cast<KZPrompt *>(child))
-            prompts.push_back(prompt);
-    ASSERT_EQ(5u, prompts.size());   // four lines and the blank above the buttons
-    EXPECT_EQ(4, lines.LineCount());
-    const wchar_t *expected[] = { L"Short", L" ", wide.c_str(), L"End" };
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_STREQ(expected[i], prompts[size_t(i)]->Text());
-        EXPECT_EQ(1 + i, Cells(prompts[size_t(i)]).top);
-        EXPECT_EQ(Cells(lines.Message()).left, Cells(prompts[size_t(i)]).left);
-    }
-    lines.Prepare();
-    const ZafRegionStruct widest = Cells(prompts[2]), outline = Cells(&lines);
-    EXPECT_GT(outline.right - outline.left, widest.right);
-    EXPECT_LT(outline.right - outline.left, widest.right + 6);
 }
 
 TEST_F(Dialog, AMessageWindowOpensWithTheFocusOnItsDefaultButton)
