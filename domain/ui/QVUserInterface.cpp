@@ -16,6 +16,11 @@ void QVUserInterface::ShowErrorAbout(int32_t code, int32_t extra, const KString 
     ShowError(code, extra);
 }
 
+void QVUserInterface::ShowFileError(int32_t code, int32_t extra, const KString &file)
+{
+    ShowErrorAbout(code, extra, file, KString());
+}
+
 void QVUserInterface::BeginWork(const KString &text) { StatusText(text); }
 
 void QVUserInterface::WorkText(const KString &text) { StatusText(text); }

@@ -30,6 +30,11 @@ void VZUserInterface::ShowErrorAbout(int32_t code, int32_t extra, const KString 
     application.ShowErrorCode(code, extra, about, why);
 }
 
+void VZUserInterface::ShowFileError(int32_t code, int32_t extra, const KString &file)
+{
+    application.ShowFileError(code, extra, file);
+}
+
 void VZUserInterface::ShowMessage(const KString &title, const KString &text)
 {
     application.ShowInfo(title, text);
