@@ -53,7 +53,6 @@ void KZMessageWindow::AddLines(const wchar_t *text)
         KZPrompt *prompt = AddPrompt(line.empty() ? L" " : line.c_str());
         if (!message)
             message = prompt;
-        ++lines;
         start = end + (end[0] == L'\r' && end[1] == L'\n' ? 2 : (*end ? 1 : 0));
         if (!*start)
             break;   // a line break at the very end adds no line

@@ -2,11 +2,10 @@
 // KZMessageWindow: the program's message box, a KZDialog holding an optional
 // icon and the message above the standard buttons, one prompt per line of
 // the message (lines end at CR, LF or CR LF), so that every line shows and
-// the box is as wide as its widest line. The caller runs
-// it with DoModal and reads the result (kDialogOk, kDialogYes, ...
-// kDialogCancel; kEvtWindowGone when it was closed from its frame). It opens
-// with the focus on its default button, so that Enter gives the default answer.
-// GUI thread only.
+// the box is as wide as its widest line. The caller runs it with DoModal and
+// reads the result (kDialogOk, kDialogYes, ... kDialogCancel; kEvtWindowGone
+// when it was closed from its frame). It opens with the focus on its default
+// button, so that Enter gives the default answer. GUI thread only.
 
 #include <cstdint>
 
@@ -29,8 +28,6 @@ public:
     ZafIcon *Icon() const { return icon; }
     // The prompt of the message's first line.
     KZPrompt *Message() const { return message; }
-    // The number of message lines shown (an empty message shows one).
-    int LineCount() const { return lines; }
 
 private:
     // Adds one prompt per line of text at the cursor, each on a row of its
@@ -39,5 +36,4 @@ private:
 
     ZafIcon *icon = nullptr;
     KZPrompt *message = nullptr;
-    int lines = 0;
 };
