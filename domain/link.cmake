@@ -11,4 +11,5 @@ list(APPEND DOMAIN_SOURCES
     blocksensors/QVBlockSensorsSettings.cpp
     blocksensors/QVMonitorDialogue.cpp
     blocksensors/QVBlockSensorsUpload.cpp
+    blocksensors/QVWaveCheck.cpp
 )

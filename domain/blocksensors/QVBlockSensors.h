@@ -35,6 +35,7 @@ struct QVBlockSensorSettings
     double endTimeDL = 5.0;     // "\Hardware\BlockSensor\EndTimeDL"
     int32_t longTimeout = 10000; // "\Serial\LongTimeout", ms: the monitor dialogue
     KString255 portDescription;  // "SerialPort" of the first "\SerialPorts\" group
+    KString255 unitName;         // "Name" of that group
     KString255 firmwareName;     // the image chosen on the first firmware pass
     KString255 soundNames[3];    // "\Hardware\BlockSensor\OnMarkFName", "SetFName", "GunFName"
 };
@@ -137,6 +138,9 @@ private:
     void ShowFailure(const class KX &error);
     bool OpenUploadPort(KSerialPort &port);
     void ShowUploadFailure(const class KX &error);
+    // The monitor prompt of the unit on the upload port; a unit that never
+    // answers is marked silent before the time-out goes on.
+    void WaitForUnit(class QVMonitorDialogue &dialogue);
     // Opens the upload port and runs upload on it; a KX it throws is shown.
     // True when upload ran to its end. The port is closed and the status
     // cleared afterwards either way.
@@ -148,4 +152,5 @@ private:
     std::unique_ptr<QVTrialRecord> m_trial;
     std::unique_ptr<QVTrialRecord> m_scratch;   // the download under way
     KString255 m_unitText;                      // the unit's answer to a refused upload
+    bool m_unitSilent = false;                  // the upload's unit never gave its prompt
 };

@@ -27,7 +27,10 @@ void QVBlockSensors::LoadSettings()
         if (settings->GetString(kSoundKeys[slot]))
             m_settings.soundNames[slot] = settings->GetText(kSoundKeys[slot]);
     if (KRGroup *group = QVSerialPort::GroupAt(0))
+    {
         m_settings.portDescription = group->GetText(L"SerialPort");
+        m_settings.unitName = group->GetText(L"Name");
+    }
 }
 
 void QVBlockSensors::SaveSoundNames()

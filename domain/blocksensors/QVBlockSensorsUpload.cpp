@@ -5,6 +5,7 @@
 #include "domain/blocksensors/QVLinkTexts.h"
 #include "domain/blocksensors/QVMonitorDialogue.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
+#include "domain/blocksensors/QVWaveCheck.h"
 #include "domain/ui/QVUserInterface.h"
 #include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KSerialPort.h"
@@ -58,6 +59,30 @@ void Message(const QVLinkTextKey &key, const KString &detail)
     }
 }
 
+// The file that cannot be used, and on the next line why.
+void RefuseFile(const KString &name, const QVLinkTextKey &why)
+{
+    KString text(name);
+    text.Append(L"\r\n");
+    QVLinkText(why, text);
+    Message(kTextBadFile, text);
+}
+
+// Why a sound file is refused; none for a WAV file.
+const QVLinkTextKey *WaveFault(const std::vector<uint8_t> &bytes)
+{
+    switch (QVCheckWave(bytes))
+    {
+    case QVWaveFault::kNone: return nullptr;
+    case QVWaveFault::kNotWave: return &kTextWaveNotWave;
+    case QVWaveFault::kHeaderCut: return &kTextWaveHeaderCut;
+    case QVWaveFault::kNoFormat: return &kTextWaveNoFormat;
+    case QVWaveFault::kNoData: return &kTextWaveNoData;
+    case QVWaveFault::kDataPastEnd: return &kTextWaveDataPastEnd;
+    }
+    return &kTextWaveNotWave;
+}
+
 // The user interface's long operation from the opened port to its close.
 class UploadWork
 {
@@ -89,7 +114,7 @@ bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
         int64_t size = file.GetSize();
         if (size < 1 || size > kMonitorMaxImage)
         {
-            Message(kTextBadFile, name);
+            RefuseFile(name, kTextFileSize);
             return false;
         }
         bytes.resize(size_t(size));
@@ -99,15 +124,9 @@ bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
     }
     catch (const KX &)
     {
-        Message(kTextBadFile, name);
+        RefuseFile(name, kTextFileUnreadable);
         return false;
     }
-}
-
-bool IsWave(const std::vector<uint8_t> &bytes)
-{
-    return bytes.size() >= 12 && bytes[0] == 'R' && bytes[1] == 'I' && bytes[2] == 'F' && bytes[3] == 'F' &&
-           bytes[8] == 'W' && bytes[9] == 'A' && bytes[10] == 'V' && bytes[11] == 'E';
 }
 } // namespace
 
@@ -115,7 +134,7 @@ void QVBlockSensors::UploadFirmware(KSerialPort &port, const std::vector<uint8_t
 {
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
     dialogue.SetStep(UploadStep(kTextSendFirmware));
-    dialogue.WaitForPrompt();
+    WaitForUnit(dialogue);
     try
     {
         dialogue.Transfer("F", image);
@@ -133,7 +152,7 @@ void QVBlockSensors::UploadSound(KSerialPort &port, int slot, const std::vector<
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
     dialogue.SetStep(UploadStep(kTextSendSound));
     if (waitForPrompt)
-        dialogue.WaitForPrompt();
+        WaitForUnit(dialogue);
     try
     {
         dialogue.Transfer("W " + std::to_string(slot), sound);
@@ -167,12 +186,42 @@ bool QVBlockSensors::OpenUploadPort(KSerialPort &port)
     return true;
 }
 
+void QVBlockSensors::WaitForUnit(QVMonitorDialogue &dialogue)
+{
+    try
+    {
+        dialogue.WaitForPrompt();
+    }
+    catch (const KXSerialPort &error)
+    {
+        m_unitSilent = error.Code() == kErrSerialTimeout;
+        throw;
+    }
+}
+
 void QVBlockSensors::ShowUploadFailure(const KX &error)
 {
+    QVUserInterface *ui = QVUserInterface::Installed();
     if (!m_unitText.IsEmpty())
+    {
         Message(kTextUnitRefused, m_unitText);
+    }
+    else if (m_unitSilent && ui)
+    {
+        // Which unit on which port, and what the user can do about it.
+        int32_t number = 0;
+        KSerialPort::ParsePort(m_settings.portDescription, number);
+        KString about, why;
+        KSerialPort::PortName(number, about);
+        if (!m_settings.unitName.IsEmpty())
+            about.Append(L" (").Append(m_settings.unitName).AppendChar(L')');
+        QVLinkText(kTextUnitSilent, why);
+        ui->ShowErrorAbout(error.Code(), error.Extra(), about, why);
+    }
     else
+    {
         ShowFailure(error);
+    }
 }
 
 bool QVBlockSensors::UpdateFirmware(bool firstPass)
@@ -223,16 +272,16 @@ bool QVBlockSensors::LoadAudio(bool firstPass)
             continue;
         if (!ReadWholeFile(name, sounds[slot]))
             return false;
-        if (!IsWave(sounds[slot]))
+        if (const QVLinkTextKey *fault = WaveFault(sounds[slot]))
         {
-            Message(kTextBadFile, name);
+            RefuseFile(name, *fault);
             return false;
         }
         ++count;
     }
     if (count == 0)
     {
-        Message(kTextBadFile, KString());
+        Message(kTextNoSound, KString());
         return false;
     }
 
@@ -255,6 +304,7 @@ bool QVBlockSensors::RunUpload(const std::function<void(KSerialPort &port)> &upl
     if (!OpenUploadPort(port))
         return false;
     m_unitText.Clear();
+    m_unitSilent = false;
     bool done = false;
     bool failed = false;
     KX failure;

@@ -22,7 +22,22 @@ constexpr QVLinkTextKey kTextWaitMonitor = {L"BlockSensor\\WaitMonitor", L"Waiti
 constexpr QVLinkTextKey kTextSendFirmware = {L"BlockSensor\\SendFirmware", L"Sending firmware: "};
 constexpr QVLinkTextKey kTextSendSound = {L"BlockSensor\\SendSound", L"Sending sound: "};
 constexpr QVLinkTextKey kTextUnitRefused = {L"BlockSensor\\UnitRefused", L"The Quorvane unit refused the transfer: "};
+constexpr QVLinkTextKey kTextUnitSilent = {L"Alerts\\UnitSilent",
+                                           L"The unit did not answer: is it switched on and connected?"};
 constexpr QVLinkTextKey kTextBadFile = {L"BlockSensor\\BadFile", L"The file cannot be used: "};
+// Why a firmware or sound file cannot be used, on the line after its name.
+constexpr QVLinkTextKey kTextFileUnreadable = {L"BlockSensor\\FileUnreadable",
+                                               L"The file does not exist or cannot be read."};
+constexpr QVLinkTextKey kTextFileSize = {L"BlockSensor\\FileSize", L"The file is empty or larger than 16 MiB."};
+constexpr QVLinkTextKey kTextNoSound = {L"BlockSensor\\NoSound", L"No sound file was chosen."};
+constexpr QVLinkTextKey kTextWaveNotWave = {L"BlockSensor\\WaveNotWave",
+                                            L"It is no WAV file: it does not start with RIFF and WAVE."};
+constexpr QVLinkTextKey kTextWaveHeaderCut = {L"BlockSensor\\WaveHeaderCut", L"Its WAV header is cut short."};
+constexpr QVLinkTextKey kTextWaveNoFormat = {L"BlockSensor\\WaveNoFormat",
+                                             L"Its sound data comes without a format chunk before it."};
+constexpr QVLinkTextKey kTextWaveNoData = {L"BlockSensor\\WaveNoData", L"It holds no sound data (no data chunk)."};
+constexpr QVLinkTextKey kTextWaveDataPastEnd = {L"BlockSensor\\WaveDataPastEnd",
+                                                L"Its sound data runs past the end of the file."};
 constexpr QVLinkTextKey kTextNoPort = {L"SerialPort\\NoComSelected", L"No COM port has been selected"};
 
 void QVLinkText(const QVLinkTextKey &key, KString &out);

@@ -78,6 +78,8 @@ public:
 
     // The document's file, empty before the first save.
     const KString &FileName() const { return m_path; }
+    // The file the last save wrote or tried to write (for its error message).
+    const KString &SavedToFile() const { return m_savePath; }
     bool HasFileName(const KString &path) const;   // case ignored
     // Appends the file's name without folder or extension.
     void FileTitle(KString &text) const;
@@ -164,6 +166,7 @@ private:
     int m_saveFlags = 0;
     KX m_saveError;
     KString m_path;
+    KString m_savePath;
     KString63 m_name;
     KString15 m_eventNumber;
     KString15 m_roundNumber;

@@ -128,6 +128,7 @@ int QVEvent::Save(int flags)
     if (!(flags & kSaveWrite))
         return 0;
     m_saveError = KX();
+    m_savePath = m_path;
     if (m_oldVersion)
         return kErrSaveOldVersion;
     KString path(m_path);
@@ -146,6 +147,7 @@ int QVEvent::Save(int flags)
     }
     Kind previous = m_kind;
     m_kind = kind;
+    m_savePath = path;
     int code = WriteFile(path);
     if (code != 0) {
         m_kind = previous;

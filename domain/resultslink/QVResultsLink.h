@@ -32,7 +32,7 @@ class QVResultsLink
 {
 public:
     // What became of the last hand-over.
-    enum HandOver { kNotTried, kSent, kNotConfigured, kNotAcknowledged, kNotNumbered };
+    enum HandOver { kNotTried, kSent, kNotConfigured, kNotAcknowledged, kNotNumbered, kNotOpened, kNoClient };
 
     static constexpr int kMaxClients = 32;               // clients a listener serves at once
     static constexpr int32_t kClientTimeout = 30000;    // ms a listener's client may stay silent

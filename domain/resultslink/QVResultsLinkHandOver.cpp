@@ -87,9 +87,10 @@ int32_t QVResultsLink::SendResults(QVEvent &event)
         return kErrSendResults;
     }
     m_triedOpen = false;   // a hand-over asked for by the user tries at once
-    m_lastHandOver = kNotAcknowledged;
+    m_lastHandOver = kNotOpened;
     if (!EnsureOpen())
         return kErrSendResults;
+    m_lastHandOver = kNotAcknowledged;
     std::vector<uint8_t> bytes;
     try {
         KFile file;
@@ -106,6 +107,7 @@ int32_t QVResultsLink::SendResults(QVEvent &event)
     QVResultsFile::FileName(event, name);
     QVLinkConnection *peer = HandOverPeer();
     if (!peer) {
+        m_lastHandOver = kNoClient;
         Log(L"no client to hand over to: ", name);
         return kErrSendResults;
     }

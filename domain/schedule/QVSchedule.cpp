@@ -101,6 +101,15 @@ void QVSchedule::ShowText(const wchar_t *key) const
     ui->ShowMessage(title, text);
 }
 
+void QVSchedule::ShowEmpty() const
+{
+    QVUserInterface *ui = QVUserInterface::Installed();
+    if (m_settings.mode == kModeFiles && m_list.LoadError() != 0 && ui)
+        ui->ShowFileError(m_list.LoadError(), m_list.LoadErrorExtra(), m_list.LoadErrorFile());
+    else
+        ShowText(kTextEmpty);
+}
+
 void QVSchedule::BuildList()
 {
     m_entries.DeleteAll();
@@ -114,7 +123,7 @@ QVEvent *QVSchedule::LoadEvent(QVEvent *target, int, const KString &event, const
 {
     LoadStartList();
     if (m_list.Heats().empty()) {
-        ShowText(kTextEmpty);
+        ShowEmpty();
         return nullptr;
     }
     int index = m_list.FindHeat(event, round, heat);
@@ -135,7 +144,7 @@ QVEvent *QVSchedule::Navigate(QVEvent *target, int, int direction, int)
     LoadStartList();
     const int count = int(m_list.Heats().size());
     if (count == 0) {
-        ShowText(kTextEmpty);
+        ShowEmpty();
         return nullptr;
     }
     int current = m_event.IsEmpty() ? -1 : m_list.FindHeat(m_event, m_round, m_heat);

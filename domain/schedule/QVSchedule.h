@@ -109,6 +109,9 @@ private:
     QVEvent *LoadHeat(QVEvent *target, int index);
     void Fill(QVEvent &event, const QVStartListHeat &heat) const;
     void ShowText(const wchar_t *key) const;
+    // The schedule holds no heats: the file error that left it empty, else
+    // "\Strings\Database\Empty".
+    void ShowEmpty() const;
     // After the start list was read: when it skipped lines, says so on
     // screen with the first of them, once for each first skipped line.
     void WarnSkippedLines();

@@ -285,8 +285,14 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
     KString path(folder);
     KAppendPathName(path, KString(file));
     stream.SetFullName(path);
-    if (!stream.Exists())
+    if (!stream.Exists()) {
+        if (which == kScheduleLines) {
+            m_loadError = kErrFileOpen;
+            m_loadErrorExtra = -1;
+            m_loadErrorFile = stream.FullName();
+        }
         return false;
+    }
     KString name(file);
     try {
         stream.Open(KFile::kModeRead);
@@ -306,6 +312,11 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
             text.AppendInt(error.Code());
             log->Error(text);
         }
+        if (which == kScheduleLines) {
+            m_loadError = error.Code();
+            m_loadErrorExtra = error.Extra();
+            m_loadErrorFile = stream.FullName();
+        }
         return false;
     }
     return true;
@@ -314,6 +325,7 @@ bool QVStartList::ReadFile(const KString &folder, const wchar_t *file, int charM
 bool QVStartList::Load(const KString &folder, int charMode, const KString &statusChar)
 {
     Clear();
+    m_loadError = 0;
     if (!ReadFile(folder, kScheduleFile, charMode, kScheduleLines, statusChar)) {
         Clear();
         return false;

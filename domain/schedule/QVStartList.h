@@ -99,6 +99,11 @@ public:
     // The first skipped line as the log names it ("vexa.ppl line 7 skipped:
     // lane is not a number"); empty when none was skipped.
     const KString &FirstSkipped() const { return m_firstSkipped; }
+    // Why the last Load found no schedule: the error code (0 none; a missing
+    // file is kErrFileOpen), its extra value and the schedule file's path.
+    int32_t LoadError() const { return m_loadError; }
+    int32_t LoadErrorExtra() const { return m_loadErrorExtra; }
+    const KString &LoadErrorFile() const { return m_loadErrorFile; }
 
     // Number comparison used for event, round and heat texts.
     static bool SameNumber(const KString &a, const KString &b);
@@ -124,5 +129,8 @@ private:
     std::vector<QVStartListPerson> m_people;
     int m_skipped = 0;
     KString m_firstSkipped;
+    int32_t m_loadError = 0;
+    int32_t m_loadErrorExtra = -1;
+    KString m_loadErrorFile;
     std::unordered_set<std::wstring> m_seen[3];   // lines kept, per file kind, numbers normalised
 };

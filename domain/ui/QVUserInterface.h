@@ -34,6 +34,13 @@ public:
 
     // Shows the text of an error code (extra < 0: none).
     virtual void ShowError(int32_t code, int32_t extra) = 0;
+    // The same, then on lines of their own what the error is about (a port
+    // and unit, a file) and why; empty ones are left out. The default shows
+    // the code alone.
+    virtual void ShowErrorAbout(int32_t code, int32_t extra, const KString &about, const KString &why);
+    // An error met on a file: the code, the file's path and why when the
+    // interface knows it. The default shows the path as ShowErrorAbout.
+    virtual void ShowFileError(int32_t code, int32_t extra, const KString &file);
     virtual void ShowMessage(const KString &title, const KString &text) = 0;
     // Asks a question with the given buttons; answers one dialog result.
     virtual int Ask(const KString &title, const KString &text, int buttons) = 0;

@@ -163,6 +163,6 @@ bool VZImagePane::ExportBitmap()
     }
     VZApplication *app = VZApplication::Instance();
     if (!written && failure && app)
-        app->ShowErrorCode(failure);
+        app->ShowFileError(failure, -1, file.FullName());
     return written;
 }

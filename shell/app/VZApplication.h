@@ -96,11 +96,14 @@ public:
     // The sentence of an error code: its text (or its thousand group's, or
     // the fallback), then " (code[,extra])." (extra < 0: none).
     void ErrorText(int32_t code, int32_t extra, KString &out) const;
-    // The sentence of the error's code and extra; when the error names a
-    // file (or other thing), ": " and that name in place of the full stop.
-    void ErrorText(const KX &error, KString &out) const;
     void ShowErrorCode(int32_t code, int32_t extra = -1);
-    void ShowError(const KX &error);
+    // The same sentence, then on lines of their own what the error is about
+    // (a file, a port and unit) and why, each left out when empty.
+    void ShowErrorCode(int32_t code, int32_t extra, const KString &about, const KString &why);
+    // An error met on a file: the sentence, the file's full name and, for a
+    // file that could not be opened, the reason when it is known (the
+    // system error in extra, else whether the file exists).
+    void ShowFileError(int32_t code, int32_t extra, const KString &file);
     void ShowError(const KString &text);
     void ShowAlert(const KString &caption, const KString &text);
     void ShowMessage(const KString &text);

@@ -1,9 +1,12 @@
 // The error and alert display.
 #include "shell/app/VZApplication.h"
 
+#include <windows.h>
+
 #include "foundation/errors/KErrorCodes.h"
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZSettingKeys.h"
@@ -46,29 +49,35 @@ void VZApplication::ErrorText(int32_t code, int32_t extra, KString &out) const
     out = text;
 }
 
-void VZApplication::ErrorText(const KX &error, KString &out) const
-{
-    ErrorText(error.Code(), error.Extra(), out);
-    if (error.Text().IsEmpty())
-        return;
-    // The box shows one line: the file follows the sentence in place of its full stop.
-    if (out.Length() > 0 && out[out.Length() - 1] == L'.')
-        out.Truncate(out.Length() - 1);
-    out.Append(L": ").Append(error.Text());
-}
-
-void VZApplication::ShowError(const KX &error)
-{
-    KString text;
-    ErrorText(error, text);
-    ShowError(text);
-}
-
 void VZApplication::ShowErrorCode(int32_t code, int32_t extra)
 {
     KString text;
     ErrorText(code, extra, text);
     ShowError(text);
+}
+
+void VZApplication::ShowErrorCode(int32_t code, int32_t extra, const KString &about, const KString &why)
+{
+    KString text;
+    ErrorText(code, extra, text);
+    for (const KString *line : { &about, &why })
+        if (!line->IsEmpty())
+            text.Append(L"\r\n").Append(*line);
+    ShowError(text);
+}
+
+void VZApplication::ShowFileError(int32_t code, int32_t extra, const KString &file)
+{
+    KString why;
+    if (code == kErrFileOpen && registry) {
+        const bool missing = extra == ERROR_FILE_NOT_FOUND || extra == ERROR_PATH_NOT_FOUND
+                             || (extra < 0 && !file.IsEmpty() && !KFile(file.CStr()).Exists());
+        if (missing)
+            why = registry->GetText(kKeyAlertFileMissing);
+        else if (extra == ERROR_ACCESS_DENIED || extra == ERROR_SHARING_VIOLATION)
+            why = registry->GetText(kKeyAlertFileDenied);
+    }
+    ShowErrorCode(code, extra, file, why);
 }
 
 void VZApplication::ShowError(const KString &text)

@@ -15,6 +15,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/streams/KFile.h"
 #include "foundation/streams/KFileExtension.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
@@ -62,6 +63,14 @@ void RemoveSplash(ZafWindowManager *manager)
     gSplash = nullptr;
 }
 
+// The file beside the program with its name and that extension.
+KString ProgramFile(const KFile &program, const wchar_t *extension)
+{
+    KFile file(program);
+    file.SetExtension(extension);
+    return file.FullName();
+}
+
 } // namespace
 
 int VZApplication::Run()
@@ -85,7 +94,7 @@ int VZApplication::RunSteps()
         LoadSettings();
     LoadAlertTexts();
     if (!OpenDataFile()) {
-        ShowErrorCode(kErrAppResources);
+        ShowFileError(kErrAppResources, -1, ProgramFile(GetProgramFile(), L"zaf"));
         return EndRun(-1);
     }
     WarnAboutLanguageFile();
@@ -157,7 +166,7 @@ void VZApplication::ShutDown()
         try {
             WriteLanguageFile();
         } catch (const KX &error) {
-            ShowErrorCode(error.Code(), error.Extra());
+            ShowFileError(error.Code(), error.Extra(), languageFile);
         }
     }
     if (!FindOption(L"-noregistry"))
@@ -177,7 +186,7 @@ void VZApplication::LoadSettings()
     } catch (const KX &) {
         // The file is there but cannot be read: keep it as it is at the end.
         settingsUnreadable = true;
-        ShowErrorCode(kErrConfigLoad);
+        ShowFileError(kErrConfigLoad, -1, ProgramFile(GetProgramFile(), L"cfg"));
     }
     ListLanguages();
     if (!SettingsLoaded())
@@ -196,7 +205,7 @@ void VZApplication::SaveSettings()
     try {
         SaveSettingsFile();
     } catch (const KX &) {
-        ShowErrorCode(kErrConfigSave);
+        ShowFileError(kErrConfigSave, -1, ProgramFile(GetProgramFile(), L"cfg"));
     }
 }
 

@@ -15,6 +15,9 @@ constexpr const wchar_t *kKeyAlertCopyText = L"\\Strings\\Alerts\\CopyText";
 constexpr const wchar_t *kKeyAlertLanguageLines = L"\\Strings\\Alerts\\LanguageLines";
 constexpr const wchar_t *kKeyAlertLanguageFirstLine = L"\\Strings\\Alerts\\LanguageLine";
 constexpr const wchar_t *kKeyAlertNoHelpFile = L"\\Strings\\Alerts\\NoHelpFile";   // before the help file's path
+// Why a file could not be opened, on the line after its name.
+constexpr const wchar_t *kKeyAlertFileMissing = L"\\Strings\\Alerts\\FileMissing";
+constexpr const wchar_t *kKeyAlertFileDenied = L"\\Strings\\Alerts\\FileDenied";
 constexpr const wchar_t *kKeyEventUntitled = L"\\Strings\\Event\\Untitled";  // the name of a document without a file
 constexpr const wchar_t *kKeyLanguageChoice = L"\\Language\\Choice";        // String: locale code of the chosen language
 constexpr const wchar_t *kKeyLanguageChoices = L"\\Language\\Choices\\";    // one entry per language file; never saved

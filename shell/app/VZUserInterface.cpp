@@ -25,6 +25,16 @@ void VZUserInterface::ShowError(int32_t code, int32_t extra)
     application.ShowErrorCode(code, extra);
 }
 
+void VZUserInterface::ShowErrorAbout(int32_t code, int32_t extra, const KString &about, const KString &why)
+{
+    application.ShowErrorCode(code, extra, about, why);
+}
+
+void VZUserInterface::ShowFileError(int32_t code, int32_t extra, const KString &file)
+{
+    application.ShowFileError(code, extra, file);
+}
+
 void VZUserInterface::ShowMessage(const KString &title, const KString &text)
 {
     application.ShowInfo(title, text);

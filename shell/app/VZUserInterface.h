@@ -17,6 +17,8 @@ public:
     explicit VZUserInterface(VZApplication &application) : application(application) {}
 
     void ShowError(int32_t code, int32_t extra) override;
+    void ShowErrorAbout(int32_t code, int32_t extra, const KString &about, const KString &why) override;
+    void ShowFileError(int32_t code, int32_t extra, const KString &file) override;
     void ShowMessage(const KString &title, const KString &text) override;
     int Ask(const KString &title, const KString &text, int buttons) override;
     void StatusText(const KString &text) override;

@@ -6,6 +6,7 @@ list(APPEND TEST_SOURCES
     blocksensors/QVUnitWireAgreementTest.cpp
     blocksensors/QVUnitExchangeTest.cpp
     blocksensors/QVBlockSensorsSettingsTest.cpp
+    blocksensors/QVWaveCheckTest.cpp
 )
 # domain_tests is made after the fragments are read; the agreement test
 # compares with the simulated units' own wire code.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -34,4 +35,18 @@ inline std::string RandomBytes(std::size_t size, unsigned seed)
     for (char &c : bytes)
         c = char(random() & 0xFF);
     return bytes;
+}
+
+// A WAV file of 8-bit mono PCM at 8 kHz whose data chunk holds dataBytes
+// bytes drawn from seed (the whole file is 44 bytes longer).
+inline std::string WaveFileBytes(std::size_t dataBytes, unsigned seed)
+{
+    auto word = [](std::uint32_t value) {
+        return std::string{ char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
+                            char(value >> 24 & 0xFF) };
+    };
+    const std::string format =
+        std::string("\x01\x00\x01\x00", 4) + word(8000) + word(8000) + std::string("\x01\x00\x08\x00", 4);
+    return "RIFF" + word(std::uint32_t(36 + dataBytes)) + "WAVEfmt " + word(16) + format + "data" +
+           word(std::uint32_t(dataBytes)) + RandomBytes(dataBytes, seed);
 }

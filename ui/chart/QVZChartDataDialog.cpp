@@ -97,6 +97,7 @@ void QVZChartDataDialog::Export()
     }
     file.SetExtension(L"txt");
     bool failed = false;
+    int32_t extra = -1;
     {
         KZLongOperation work(KZSettingText(kTextExportDataExporting, L"Exporting chart data..."));
         try {
@@ -105,6 +106,7 @@ void QVZChartDataDialog::Export()
             file.Close();
             failed = true;
             status = error.Code() ? error.Code() : -1;
+            extra = error.Extra();
         }
         // Escape leaves no half-written file behind.
         if (work.Aborted()) {
@@ -115,7 +117,7 @@ void QVZChartDataDialog::Export()
     }
     if (failed)
         if (VZApplication *app = VZApplication::Instance())
-            app->ShowError(KString(L"Error writing export file"));
+            app->ShowFileError(status, extra, file.FullName());
     if (ZafEventManager *events = ZafEventManager::Shared())
         events->Put(ZafEventStruct(kDialogOk, 0));
 }

@@ -29,10 +29,14 @@ const KString &SettingString(const wchar_t *key)
     return settings ? settings->GetText(key) : KRNode::EmptyText();
 }
 
-void Alert(const wchar_t *key)
+// The text of key, then on the next line the file it is about (when given).
+void Alert(const wchar_t *key, const KString &file = KString())
 {
+    KString text(SettingString(key));
+    if (!file.IsEmpty())
+        text.Append(L"\r\n").Append(file);
     if (VZApplication *app = VZApplication::Instance())
-        app->ShowError(SettingString(key));
+        app->ShowError(text);
 }
 
 // A copy of the screen rectangle, clipped to the screen; null (with the
@@ -192,7 +196,7 @@ void QVZChartPane::ExportBitmap()
     // Its end clears the status bar (and says when the user aborted).
     work.reset();
     if (failed)
-        Alert(kTextExportBitmapError);
+        Alert(kTextExportBitmapError, file.FullName());
 }
 
 const uint8_t *QVZChartPane::ExportRow(int32_t row, void *data)

@@ -18,6 +18,12 @@ constexpr const wchar_t *kTextTimeoutError = L"\\Strings\\Alerts\\TimeoutError";
 // The error text of a port that cannot be opened, with its English text.
 constexpr const wchar_t *kTextPortNotOpen = L"\\Strings\\Errors\\5007";
 constexpr const wchar_t *kEnglishPortNotOpen = L"Serial communication port not open";
+// Why a results file was not handed over on the results link (error 35001).
+constexpr const wchar_t *kTextLinkNotSetUp = L"\\Strings\\Database\\LinkNotSetUp";
+constexpr const wchar_t *kTextLinkNotOpen = L"\\Strings\\Database\\LinkNotOpen";
+constexpr const wchar_t *kTextLinkNoClient = L"\\Strings\\Database\\NoClient";
+constexpr const wchar_t *kTextLinkNoAcknowledge = L"\\Strings\\Database\\NoAcknowledge";
+constexpr const wchar_t *kTextLinkNoNumbers = L"\\Strings\\Database\\NoNumbers";
 constexpr const wchar_t *kTextDeviceIsCC = L"\\Strings\\Alerts\\DeviceIsCC";
 constexpr const wchar_t *kTextDeviceIsBS = L"\\Strings\\Alerts\\DeviceIsBS";
 constexpr const wchar_t *kTextDeviceBusy = L"\\Strings\\Alerts\\DeviceBusy";

@@ -3,6 +3,8 @@
 #include "ui/event/QVZEventMDI.h"
 
 #include "domain/event/QVEvent.h"
+#include "domain/resultslink/QVResultsLink.h"
+#include "foundation/errors/KErrorCodes.h"
 #include "domain/schedule/QVSchedule.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZMessageBox.h"
@@ -11,9 +13,27 @@
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/common/QVZCommands.h"
+#include "ui/common/QVZResultsKeys.h"
 #include "ui/event/QVZEventHost.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
+
+namespace {
+
+// Why the last results file was not handed over; empty when not known.
+KString HandOverFailure()
+{
+    switch (QVResultsLink::Instance().LastHandOver()) {
+    case QVResultsLink::kNotConfigured: return KZSettingText(kTextLinkNotSetUp);
+    case QVResultsLink::kNotOpened: return KZSettingText(kTextLinkNotOpen);
+    case QVResultsLink::kNoClient: return KZSettingText(kTextLinkNoClient);
+    case QVResultsLink::kNotAcknowledged: return KZSettingText(kTextLinkNoAcknowledge);
+    case QVResultsLink::kNotNumbered: return KZSettingText(kTextLinkNoNumbers);
+    default: return KString();
+    }
+}
+
+} // namespace
 
 ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
 {
@@ -42,8 +62,13 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
         return code;
     case kCmdFileSaveQit:
         if (int result = event->SendResults())
-            if (VZApplication *app = VZApplication::Instance())
-                app->ShowErrorCode(result, -1);
+            if (VZApplication *app = VZApplication::Instance()) {
+                // The results file stays written unless the document had no numbers.
+                const QVResultsLink &link = QVResultsLink::Instance();
+                const bool written = result == kErrSendResults && link.LastHandOver() != QVResultsLink::kNotNumbered;
+                app->ShowErrorCode(result, -1, written ? link.LastFile() : KString(),
+                                   result == kErrSendResults ? HandOverFailure() : KString());
+            }
         return code;
     case kEvtMenuOpening:
         MenuOpening(zafEvent);
@@ -114,11 +139,9 @@ bool QVZEventMDI::Save(int flags)
             host->EventSaved(*this);
         event->SetModified(false);
     } else if (result != 1004 && app) {
-        // A failed write names its file.
-        if (event->SaveError().Code() == result)
-            app->ShowError(event->SaveError());
-        else
-            app->ShowErrorCode(result, -1);
+        // A failed write names its file and, where the system said, why.
+        const int32_t extra = event->SaveError().Code() == result ? event->SaveError().Extra() : -1;
+        app->ShowFileError(result, extra, event->SavedToFile());
     }
     if (QVSchedule *schedule = QVSchedule::Instance())
         schedule->SendResults(event, 0);

@@ -116,9 +116,14 @@ QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
             return window;
         }
     auto *event = new QVEvent;
-    QVZEventMDI *window = AddEventWindow(event, event->Open(QVEvent::kOpenRead, file.FullName()));
-    if (window)
-        event->SetModified(false);
+    if (const int result = event->Open(QVEvent::kOpenRead, file.FullName())) {
+        delete event;
+        if (VZApplication *app = VZApplication::Instance())
+            app->ShowFileError(result, -1, file.FullName());
+        return nullptr;
+    }
+    QVZEventMDI *window = AddEventWindow(event, 0);
+    event->SetModified(false);
     return window;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/toolkit/dialogs/KZMessageWindow.h"
 
+#include <string>
+
 #include "framework/controls/ZafIcon.h"
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/display/ZafDisplay.h"
@@ -30,10 +32,33 @@ KZMessageWindow::KZMessageWindow(const wchar_t *title, const wchar_t *text, uint
         Move(cellWidth > 0 ? (pixels + cellWidth - 1) / cellWidth : 0, 0);
     }
     Move(2, 1);
-    message = AddPrompt(text ? text : L"");
+    AddLines(text ? text : L"");
     NewLine();
     AddPrompt(L" ");
     NewLine();
+}
+
+void KZMessageWindow::AddLines(const wchar_t *text)
+{
+    // Every line starts in the column of the first, right of the icon.
+    const int column = CursorColumn();
+    const wchar_t *start = text;
+    for (;;) {
+        const wchar_t *end = start;
+        while (*end && *end != L'\r' && *end != L'\n')
+            ++end;
+        const std::wstring line(start, end);
+        // A blank keeps the row of an empty line: the layout measures rows
+        // by their fields.
+        KZPrompt *prompt = AddPrompt(line.empty() ? L" " : line.c_str());
+        if (!message)
+            message = prompt;
+        start = end + (end[0] == L'\r' && end[1] == L'\n' ? 2 : (*end ? 1 : 0));
+        if (!*start)
+            break;   // a line break at the very end adds no line
+        NewLine();
+        Move(column - CursorColumn(), 0);
+    }
 }
 
 void KZMessageWindow::Prepare()

@@ -1,10 +1,11 @@
 #pragma once
 // KZMessageWindow: the program's message box, a KZDialog holding an optional
-// icon and the message as a prompt above the standard buttons. The caller runs
-// it with DoModal and reads the result (kDialogOk, kDialogYes, ...
-// kDialogCancel; kEvtWindowGone when it was closed from its frame). It opens
-// with the focus on its default button, so that Enter gives the default answer.
-// GUI thread only.
+// icon and the message above the standard buttons, one prompt per line of
+// the message (lines end at CR, LF or CR LF), so that every line shows and
+// the box is as wide as its widest line. The caller runs it with DoModal and
+// reads the result (kDialogOk, kDialogYes, ... kDialogCancel; kEvtWindowGone
+// when it was closed from its frame). It opens with the focus on its default
+// button, so that Enter gives the default answer. GUI thread only.
 
 #include <cstdint>
 
@@ -25,9 +26,14 @@ public:
     void Prepare() override;
 
     ZafIcon *Icon() const { return icon; }
+    // The prompt of the message's first line.
     KZPrompt *Message() const { return message; }
 
 private:
+    // Adds one prompt per line of text at the cursor, each on a row of its
+    // own; an empty line keeps its row.
+    void AddLines(const wchar_t *text);
+
     ZafIcon *icon = nullptr;
     KZPrompt *message = nullptr;
 };

@@ -15,11 +15,7 @@
 
 namespace
 {
-std::string Wave(size_t size, unsigned seed)
-{
-    std::string bytes = "RIFF....WAVEfmt " + RandomBytes(size, seed);
-    return bytes;
-}
+std::string Wave(size_t size, unsigned seed) { return WaveFileBytes(size, seed); }
 
 std::vector<uint8_t> Vector(const std::string &bytes) { return std::vector<uint8_t>(bytes.begin(), bytes.end()); }
 
@@ -199,6 +195,16 @@ TEST_F(MonitorUpload, UnitThatNeverPromptsTimesOut)
     {
         EXPECT_EQ(kErrSerialTimeout, error.Code());
     }
+
+    // From the menu: the error names the port and unit and says what to check.
+    OfferedFirmware dialog(100, 5);
+    link.Settings().portDescription = Description().c_str();
+    link.Settings().unitName = L"Lane 1";
+    port->Close();
+    EXPECT_FALSE(link.UpdateFirmware(true));
+    ASSERT_EQ(std::vector<int32_t>{kErrSerialTimeout}, ui.errors);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(std::string::npos, ui.messages[0].find(" (Lane 1)\nThe unit did not answer: is it switched on")) << ui.messages[0];
 }
 
 TEST_F(MonitorUpload, UpdateWithoutAPortSaysNoPortSelected)
@@ -261,7 +267,7 @@ TEST_F(MonitorUpload, LoadAudioRefusesCancelAndFilesThatAreNoSound)
     files.names[0] = folder.File(L"notes.txt");
     EXPECT_FALSE(link.LoadAudio(true));
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_NE(std::string::npos, ui.messages[0].find("notes.txt"));
+    EXPECT_NE(std::string::npos, ui.messages[0].find("notes.txt\r\nIt is no WAV file")) << ui.messages[0];
 }
 
 TEST_F(MonitorUpload, ChosenSoundNamesAreKeptInTheSettings)

@@ -24,6 +24,11 @@ public:
     ~RecordingUserInterface() override { QVUserInterface::Install(nullptr); }
 
     void ShowError(int32_t code, int32_t) override { errors.push_back(code); }
+    void ShowErrorAbout(int32_t code, int32_t extra, const KString &about, const KString &why) override
+    {   // the error's further lines become a message of their own
+        ShowError(code, extra);
+        messages.push_back(Narrow(about) + "\n" + Narrow(why));
+    }
     void ShowMessage(const KString &, const KString &text) override { messages.push_back(Narrow(text)); }
     int Ask(const KString &, const KString &, int) override { return kCancel; }
     void StatusText(const KString &text) override { status.push_back(Narrow(text)); }

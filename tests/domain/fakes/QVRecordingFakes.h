@@ -57,6 +57,11 @@ public:
     ~FakeUserInterface() override { QVUserInterface::Install(nullptr); }
 
     void ShowError(int32_t code, int32_t) override { errors.push_back(code); }
+    void ShowErrorAbout(int32_t code, int32_t, const KString &about, const KString &) override
+    {
+        errors.push_back(code);
+        abouts.push_back(about.CStr());
+    }
     void ShowMessage(const KString &, const KString &text) override { messages.push_back(text.CStr()); }
     int Ask(const KString &, const KString &, int) override { return answer; }
     void StatusText(const KString &) override {}
@@ -76,4 +81,5 @@ public:
     std::vector<std::wstring> messages;
     int answer = QVUserInterface::kCancel;
     std::vector<int32_t> errors;
+    std::vector<std::wstring> abouts;   // what each error with further lines was about
 };

@@ -113,6 +113,18 @@ TEST_F(QVScheduleTest, EmptyOrSwitchedOffDatabaseShowsEmpty)
     EXPECT_EQ(m_ui.messages, std::vector<std::wstring>{L"Empty"});
 }
 
+TEST_F(QVScheduleTest, AMissingScheduleFileIsNamedInsteadOfAnEmptySchedule)
+{
+    m_settings.Parse(L"\\Database\\File\\DataInDir:String=" QV_SERVICES_INPUTS L"/no-such-folder/");
+    QVSchedule schedule;
+    EXPECT_EQ(schedule.LoadEvent(nullptr, 0, KString(L"1"), KString(L"1"), KString(L"1")), nullptr);
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_EQ(m_ui.errors, std::vector<int32_t>{3002});
+    ASSERT_EQ(1u, m_ui.abouts.size());
+    EXPECT_NE(std::wstring::npos, m_ui.abouts[0].find(L"no-such-folder")) << m_ui.abouts[0];
+    EXPECT_NE(std::wstring::npos, m_ui.abouts[0].find(L"vexa.sch")) << m_ui.abouts[0];
+}
+
 TEST_F(QVScheduleTest, LoadingIntoADocumentKeepsMeasuredTrials)
 {
     QVSchedule schedule;

@@ -47,16 +47,6 @@ TEST_F(VZErrorDisplay, CodesShowTheirOwnTextTheirGroupsOrTheFallback)
         EXPECT_EQ(c.expected, Text(c.code, c.extra)) << c.code;
 }
 
-TEST_F(VZErrorDisplay, AnErrorNamingAFileEndsWithItsPath)
-{
-    KString text;
-    app->ErrorText(KXStream(3005, 32, KString(L"C:\\Workouts\\heat.qvw.tmp")), text);
-    EXPECT_EQ(std::wstring(L"Error writing to a file (3005,32): C:\\Workouts\\heat.qvw.tmp"), text.CStr());
-    text.Clear();
-    app->ErrorText(KXStream(3006), text);
-    EXPECT_EQ(std::wstring(L"Disk full (3006)."), text.CStr());
-}
-
 TEST_F(VZErrorDisplay, TranslatedTextsReplaceTheEnglishAndMissingOnesStayEnglish)
 {
     registry->Parse(L"Strings\\Errors\\5000:String=Fehler der seriellen Verbindung");
@@ -70,6 +60,17 @@ TEST_F(VZErrorDisplay, TranslatedTextsReplaceTheEnglishAndMissingOnesStayEnglish
     EXPECT_EQ(L"Fehler", boxes[0].caption);
     EXPECT_EQ(kButtonOk, boxes[0].buttons);
     EXPECT_EQ(kIconExclamation, boxes[0].icon);
+}
+
+TEST_F(VZErrorDisplay, AFileErrorNamesTheFileAndWhyOnLinesOfTheirOwn)
+{
+    const KString file(L"C:\\no\\such.qvw");
+    app->ShowFileError(3002, 32, file);   // in use by another program
+    app->ShowFileError(3005, -1, file);   // no reason known
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ(L"Error opening a file (3002,32).\r\nC:\\no\\such.qvw\r\n"
+              L"The file is in use by another program, or you may not open it.", boxes[0].text);
+    EXPECT_EQ(L"Error writing to a file (3005).\r\nC:\\no\\such.qvw", boxes[1].text);
 }
 
 TEST_F(VZErrorDisplay, BeforeTheSettingsExistTheBuiltInFallbackIsShown)

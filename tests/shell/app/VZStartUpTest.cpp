@@ -52,7 +52,8 @@ TEST_F(VZStartUp, WithoutTheDataFileItReportsAndAnswersMinusOne)
     EXPECT_EQ(-1, app->Run());
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"Error", boxes[0].caption);
-    EXPECT_EQ(L"Error loading application resources (1003).", boxes[0].text);
+    // The error, then the data file it looked for.
+    EXPECT_EQ(L"Error loading application resources (1003).\r\n" + ProgramFolderFile(L"quorvane.zaf"), boxes[0].text);
     EXPECT_EQ(kButtonOk, boxes[0].buttons);
     EXPECT_EQ(kIconExclamation, boxes[0].icon);
     ExpectCleanedUp();
@@ -67,8 +68,8 @@ TEST_F(VZStartUp, AnUnreadableSettingsFileIsReportedAndTheStartUpGoesOn)
     EXPECT_EQ(-1, app->Run());
     CloseHandle(held);
     ASSERT_EQ(2u, boxes.size());
-    EXPECT_EQ(L"Error loading the configuration file (6001).", boxes[0].text);
-    EXPECT_EQ(L"Error loading application resources (1003).", boxes[1].text);
+    EXPECT_EQ(L"Error loading the configuration file (6001).\r\n" + ProgramFolderFile(L"quorvane.cfg"), boxes[0].text);
+    EXPECT_EQ(0u, boxes[1].text.rfind(L"Error loading application resources (1003).\r\n", 0));
     EXPECT_TRUE(app->SettingsUnreadable());
 }
 

@@ -125,6 +125,13 @@ TEST(DdeProgram, OpenEventCommandsArriveAndOthersAreDropped)
     EXPECT_TRUE(run.client.Execute(L"OpenEvent,\"C:\\t\\a,b.qvw\""));
     HWND box = run.program.WaitForWindow(L"Error");
     ASSERT_NE(nullptr, box);
+    // The box names the file and why, and shows it: the error, the file and
+    // the reason on three lines of the screen.
+    const std::wstring text = QuorvaneProgram::BoxText(box);
+    EXPECT_EQ(L"Error opening a file (3002).\nC:\\t\\a,b.qvw\nThe file or its folder does not exist.", text)
+        << std::string(text.begin(), text.end());
+    Sleep(500);
+    EXPECT_EQ(3u, QuorvaneProgram::PaintedLines(box).size());
     ASSERT_TRUE(CloseBox(box));
 
     EXPECT_TRUE(run.client.Execute(L"openevent,x"));

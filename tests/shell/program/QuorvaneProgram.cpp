@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <vector>
 
+#include "ui/program/ProgramHand.h"
+
 namespace {
 
 struct Search
@@ -128,12 +130,43 @@ std::vector<HWND> Descendants(HWND box)
 
 std::wstring QuorvaneProgram::BoxText(HWND box)
 {
+    std::wstring lines;
     for (HWND child : Descendants(box)) {
         const std::wstring text = WindowText(child);
         if (Lower(ClassOf(child)) == L"static" && text.find_first_not_of(L" \t\r\n") != std::wstring::npos)
-            return text;
+            lines += (lines.empty() ? L"" : L"\n") + text;
     }
-    return std::wstring();
+    return lines;
+}
+
+std::vector<RECT> QuorvaneProgram::PaintedLines(HWND box)
+{
+    RECT area = {};
+    GetClientRect(box, &area);
+    bool first = true;
+    for (HWND child : Descendants(box)) {
+        RECT place = {};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT *>(&place), 2);
+        const std::wstring kind = Lower(ClassOf(child));
+        if (kind == L"static" && first && WindowText(child).find_first_not_of(L" ") != std::wstring::npos) {
+            area.left = place.left;   // the message starts right of the icon
+            first = false;
+        } else if (kind == L"button") {
+            area.bottom = std::min(area.bottom, place.top);
+        }
+    }
+    return ProgramHand::TextLines(box, area);
+}
+
+int QuorvaneProgram::UnpaintedWidth(HWND box)
+{
+    RECT client = {};
+    GetClientRect(box, &client);
+    LONG widest = 0;
+    for (const RECT &line : PaintedLines(box))
+        widest = std::max(widest, line.right);
+    return int(client.right - widest);
 }
 
 std::vector<std::wstring> QuorvaneProgram::ButtonLabels(HWND box)

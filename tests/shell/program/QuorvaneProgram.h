@@ -30,9 +30,14 @@ public:
     // The top-level window of this process with that title, waiting up to
     // timeout ms; null when none appeared.
     HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
-    // The text of a message box's message: its first static text that is
-    // not blank, at any depth.
+    // The text of a message box's message: its static texts that are not
+    // blank, at any depth, one line each, joined by line feeds.
     static std::wstring BoxText(HWND box);
+    // The lines of text the box paints for its message (right of its icon,
+    // above its buttons), as ProgramHand::TextLines finds them on the screen.
+    static std::vector<RECT> PaintedLines(HWND box);
+    // The pixels between the box's widest painted line and its right edge.
+    static int UnpaintedWidth(HWND box);
     // The labels of the box's buttons, at any depth, in window order.
     static std::vector<std::wstring> ButtonLabels(HWND box);
     // Presses the box's button with that label (case ignored).

@@ -108,6 +108,12 @@ TEST(QuorvaneProgram, ALanguageFileWithBrokenLinesIsReportedOnceAndItsGoodLinesA
     const std::wstring text = QuorvaneProgram::BoxText(box);
     EXPECT_NE(std::wstring::npos, text.find(folder.PathOf(L"Deutsch.lng"))) << text;
     EXPECT_NE(std::wstring::npos, text.find(L"First unreadable line: 4")) << text;
+    // On the screen: the sentence, the file and its line, and a box no wider
+    // than its widest line needs.
+    Sleep(500);
+    const std::vector<RECT> lines = QuorvaneProgram::PaintedLines(box);
+    EXPECT_EQ(3u, lines.size());
+    EXPECT_LT(QuorvaneProgram::UnpaintedWidth(box), 64);
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
     HWND main = program.WaitForWindow(kMainTitle);
     ASSERT_NE(nullptr, main);

@@ -125,7 +125,7 @@ void SaveAndExpectTheWriteError(ProgramRoad &road, const std::wstring &workout)
     ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
     const std::wstring text = QuorvaneProgram::BoxText(box);
     EXPECT_NE(std::wstring::npos, text.find(L"Error writing to a file"));
-    const std::wstring named = L": " + workout;
+    const std::wstring named = L"\n" + workout;   // on a line of its own
     EXPECT_TRUE(text.size() > named.size() && text.compare(text.size() - named.size(), named.size(), named) == 0)
         << "the file is not named";
     H::Focus(box);

@@ -229,6 +229,9 @@ TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
     const std::wstring text = QuorvaneProgram::BoxText(box);
     EXPECT_NE(std::wstring::npos, text.find(L"The help file cannot be found:")) << std::string(text.begin(), text.end());
     EXPECT_NE(std::wstring::npos, text.find(road.Folder().PathOf(L"Quorvane_Help.hlp")));
+    H::Rest(500);
+    EXPECT_EQ(2u, QuorvaneProgram::PaintedLines(box).size()) << "the sentence and the file on the screen";
+    EXPECT_LT(QuorvaneProgram::UnpaintedWidth(box), 64);
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
     EXPECT_EQ(0u, road.Close());
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -19,13 +20,10 @@ namespace {
 
 const std::wstring kConfirmTitle = L"Confirm";
 
-// A small WAV file: a RIFF/WAVE header and bytes that differ with seed.
+// A small WAV file of size bytes whose sound differs with seed.
 std::string WaveBytes(int seed, size_t size)
 {
-    std::string bytes = "RIFF....WAVEfmt ";
-    for (size_t i = bytes.size(); i < size; ++i)
-        bytes.push_back(char((i * 7 + size_t(seed) * 13) & 0xff));
-    return bytes;
+    return WaveFileBytes(size - 44, unsigned(seed));
 }
 
 std::vector<uint8_t> AsVector(const std::string &bytes)

@@ -352,4 +352,35 @@ DWORD RepaintTime(const RECT &area, DWORD limit)
     }
 }
 
+std::vector<RECT> TextLines(HWND window, const RECT &area)
+{
+    const Picture picture = Capture(window);
+    // Text is drawn in the window-text colour; frames, faces and
+    // backgrounds are lighter.
+    auto dark = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 96; };
+    std::vector<RECT> lines;
+    int clear = 2;   // clear rows since the last ink
+    for (int y = std::max(0, int(area.top)); y < std::min(picture.height, int(area.bottom)); ++y) {
+        int left = -1, right = -1;
+        for (int x = std::max(0, int(area.left)); x < std::min(picture.width, int(area.right)); ++x)
+            if (dark(picture.At(x, y))) {
+                if (left < 0)
+                    left = x;
+                right = x + 1;
+            }
+        if (left < 0) {
+            ++clear;
+            continue;
+        }
+        if (clear > 1)
+            lines.push_back({ left, y, right, y + 1 });
+        RECT &line = lines.back();
+        line.left = std::min<LONG>(line.left, left);
+        line.right = std::max<LONG>(line.right, right);
+        line.bottom = y + 1;
+        clear = 0;
+    }
+    return lines;
+}
+
 } // namespace ProgramHand

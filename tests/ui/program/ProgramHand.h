@@ -83,4 +83,9 @@ void PumpOwnMessages(DWORD milliseconds);
 // from uncovering until the screen there shows again what it showed before
 // (limit when it did not); for a part of the program that stays as it is.
 DWORD RepaintTime(const RECT &area, DWORD limit = 5000);
+// The lines of text painted in an area of the window's client area (client
+// coordinates), top first: bands of pixel rows holding dark pixels, with a
+// single clear row inside a band joined over; each line spans its ink
+// (left, top, right and bottom inside it).
+std::vector<RECT> TextLines(HWND window, const RECT &area);
 }

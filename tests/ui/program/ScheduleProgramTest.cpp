@@ -56,7 +56,7 @@ HWND FindGotoWindow(DWORD process, bool message)
         GetWindowTextW(window, title, 128);
         if (H::ProcessOf(window) != process || !IsWindowVisible(window) || kGotoTitle != title)
             return false;
-        return (QuorvaneProgram::BoxText(window) == L"Event:") != message;
+        return (QuorvaneProgram::BoxText(window).rfind(L"Event:\n", 0) == 0) != message;
     });
 }
 

@@ -1,0 +1,50 @@
+#include "domain/blocksensors/QVWaveCheck.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr size_t kRiffHeader = 12;     // "RIFF", size, "WAVE"
+constexpr size_t kChunkHeader = 8;     // id, size
+constexpr uint32_t kFormatBytes = 16;  // the PCM format fields every reader needs
+
+bool IdAt(const std::vector<uint8_t> &bytes, size_t at, const char *id)
+{
+    return bytes.size() >= at + 4 && std::memcmp(bytes.data() + at, id, 4) == 0;
+}
+
+uint32_t SizeAt(const std::vector<uint8_t> &bytes, size_t at)
+{
+    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
+           uint32_t(bytes[at + 3]) << 24;
+}
+} // namespace
+
+QVWaveFault QVCheckWave(const std::vector<uint8_t> &bytes)
+{
+    if (!IdAt(bytes, 0, "RIFF") || !IdAt(bytes, 8, "WAVE"))
+        return QVWaveFault::kNotWave;
+    const uint64_t end = bytes.size();
+    bool format = false;
+    for (uint64_t at = kRiffHeader; at < end;)
+    {
+        if (end - at < kChunkHeader)
+            return QVWaveFault::kHeaderCut;
+        const uint64_t size = SizeAt(bytes, size_t(at) + 4);
+        const uint64_t body = at + kChunkHeader;
+        if (IdAt(bytes, size_t(at), "data"))
+        {
+            if (!format)
+                return QVWaveFault::kNoFormat;
+            return body + size > end ? QVWaveFault::kDataPastEnd : QVWaveFault::kNone;
+        }
+        if (IdAt(bytes, size_t(at), "fmt "))
+        {
+            if (size < kFormatBytes || body + size > end)
+                return QVWaveFault::kHeaderCut;
+            format = true;
+        }
+        at = body + size + (size & 1);
+    }
+    return QVWaveFault::kNoData;
+}
