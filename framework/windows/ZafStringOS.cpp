@@ -143,7 +143,7 @@ ZafEventType ZafString::Event(const ZafEventStruct &event)
     {
         ZafEventType answer = ZafWindowObject::Event(event);
         if (autoSelect && ownOSWindow && systemDrawn && Registered())
-            ZafTextControlSelect(osWindow, 0, -1);
+            ZafTextControlAutoSelect(this, osWindow);
         return answer;
     }
 
