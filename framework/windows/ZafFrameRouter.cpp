@@ -97,7 +97,10 @@ LRESULT ZafFrameRouting::Route(ZafWindow *window, WNDPROC defaultProcedure, HWND
     case WM_ACTIVATEAPP:
         if (!wParam && window->Focus())
             if (ZafWindowManager *manager = ZafWindowManager::Shared())
+            {
+                manager->inactiveFocusObject = manager->focusObject;
                 manager->NotifyFocus(nullptr, false);
+            }
         return callDefault();
     case WM_QUERYDRAGICON:
         return 0;

@@ -327,6 +327,10 @@ ZafEventType ZafNotebook::OSEvent(const ZafEventStruct &event)
         return ZafWindowObject::OSEvent(event);
     case WM_KEYDOWN:
     {
+        // Ctrl+Tab is the notebook's before any page sees it: the page would
+        // take it for its own Tab order.
+        if (event.osEvent.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0)
+            return KeyEvent(event);
         ZafEventType answer = ZafWindow::OSEvent(event);
         if (answer != ZAF_NOT_HANDLED)
             return answer;

@@ -143,7 +143,7 @@ ZafEventType ZafString::Event(const ZafEventStruct &event)
     {
         ZafEventType answer = ZafWindowObject::Event(event);
         if (autoSelect && ownOSWindow && systemDrawn && Registered())
-            ZafTextControlSelect(osWindow, 0, -1);
+            ZafTextControlAutoSelect(this, osWindow);
         return answer;
     }
 
@@ -200,6 +200,10 @@ ZafEventType ZafString::OSEvent(const ZafEventStruct &event)
     case WM_KEYUP:
         if (wParam == VK_RETURN)
             return message == WM_KEYDOWN ? Event(ZafEventStruct(ZAF_L_SELECT, 0)) : 0;
+        // One line has no pages to move by: Page Up and Page Down are left
+        // to the window around the field (a notebook turns its pages).
+        if (wParam == VK_PRIOR || wParam == VK_NEXT)
+            return ZAF_NOT_HANDLED;
         return ZafTextControlKey(this, event);
 
     case WM_CHAR:

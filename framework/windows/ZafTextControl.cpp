@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/core/data/ZafStringData.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "framework/core/objects/ZafWindowObject.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/windows/ZafGdiDisplay.h"
@@ -97,6 +98,14 @@ void ZafTextControlSelect(ZafOSWindow control, int start, int end)
 {
     Send(control, EM_SETSEL, WPARAM(start), LPARAM(end));
     Send(control, EM_SCROLLCARET);
+}
+
+void ZafTextControlAutoSelect(ZafWindowObject *object, ZafOSWindow control)
+{
+    ZafWindowManager *manager = ZafWindowManager::Shared();
+    if (manager && manager->inactiveFocusObject == object)
+        return;
+    ZafTextControlSelect(control, 0, -1);
 }
 
 void ZafTextControlClipboard(ZafOSWindow control, ZafEventType type)

@@ -37,6 +37,10 @@ ZafEventType ZafTextControlKey(ZafWindowObject *object, const ZafEventStruct &ev
 // Selects start..end (-1 for the end of the text) and scrolls the caret
 // into view.
 void ZafTextControlSelect(ZafOSWindow control, int start, int end);
+// On gaining the focus, a field that selects its whole text does so unless
+// the focus only comes back to it from another application: then its caret
+// and selection stay as the user left them.
+void ZafTextControlAutoSelect(ZafWindowObject *object, ZafOSWindow control);
 // WM_CUT, WM_COPY or WM_PASTE for ZAF_EV_CUT, ZAF_EV_COPY or ZAF_EV_PASTE.
 void ZafTextControlClipboard(ZafOSWindow control, ZafEventType type);
 // Feeds the clipboard's text to the control as typed characters (so that

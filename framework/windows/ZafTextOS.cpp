@@ -163,7 +163,7 @@ ZafEventType ZafText::Event(const ZafEventStruct &event)
         return ZafWindowObject::Event(event);
     case ZAF_EV_FOCUS_GAINED:
         if (autoSelect && RealControl())
-            ZafTextControlSelect(osWindow, 0, -1);
+            ZafTextControlAutoSelect(this, osWindow);
         return ZafWindowObject::Event(event);
     case ZAF_EV_MAY_LEAVE:
     {

@@ -105,6 +105,15 @@ ZafRawCode MouseCode(UINT message, WPARAM wParam, bool &doubleClick)
 
 ZafWindowManager *Manager() { return ZafWindowManager::Shared(); }
 
+// True when object lies inside outer (not outer itself).
+bool Surrounds(const ZafWindowObject *outer, const ZafWindowObject *object)
+{
+    for (const ZafWindowObject *above = object ? object->Parent() : nullptr; above; above = above->Parent())
+        if (above == outer)
+            return true;
+    return false;
+}
+
 } // namespace
 
 const ZafInputMap ZafWindowObject::defaultInputMap[] = {
@@ -265,6 +274,10 @@ ZafWindowObject *ZafWindowObject::NotifyFocus(ZafWindowObject *object, bool gain
         if (manager)
             manager->focusObject = this;
         Event(ZafEventStruct(ZAF_EV_BECAME_CURRENT, 0));
+        // The focus coming back after a switch to another application passes
+        // the windows around the object that had it; any other object ends it.
+        if (object == this && manager && !Surrounds(this, manager->inactiveFocusObject))
+            manager->inactiveFocusObject = nullptr;
     }
     return refused;
 }

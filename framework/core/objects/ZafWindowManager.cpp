@@ -112,10 +112,10 @@ ZafWindowObject *ZafWindowManager::Add(ZafWindowObject *object, ZafWindowObject 
     return window;
 }
 
-std::array<ZafWindowObject **, 7> ZafWindowManager::RememberedObjects()
+std::array<ZafWindowObject **, 8> ZafWindowManager::RememberedObjects()
 {
     return { &grabObject, &dragObject, &focusObject, &statusObject, &captureObject, &tipObject,
-             &previousFocusObject };
+             &previousFocusObject, &inactiveFocusObject };
 }
 
 void ZafWindowManager::ForgetObject(const ZafWindowObject *object)

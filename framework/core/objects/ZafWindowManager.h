@@ -105,6 +105,10 @@ public:
     ZafWindowObject *captureObject = nullptr;      // every mouse event goes to it first
     ZafWindowObject *tipObject = nullptr;          // under the pointer, for tips
     ZafWindowObject *previousFocusObject = nullptr;
+    // The object that held the focus when the application was switched away
+    // from; when it gets the focus back, it keeps its caret and selection as
+    // they were. Cleared by the next object gaining the focus.
+    ZafWindowObject *inactiveFocusObject = nullptr;
 
     // The window manager's input map: Esc gives ZAF_L_ESCAPE_WINDOW.
     static const ZafInputMap defaultInputMap[];
@@ -115,7 +119,7 @@ private:
     void CloseTemporaryWindowsInFront();
     void ForgetObjectsOf(ZafWindowObject *window);
     // Every field that remembers an object (focus, capture, tip, ...).
-    std::array<ZafWindowObject **, 7> RememberedObjects();
+    std::array<ZafWindowObject **, 8> RememberedObjects();
     ZafEventType KeyDispatch(const ZafEventStruct &event);
     ZafEventType TimerEvent(const ZafEventStruct &event);
     ZafEventType Dispatch(const ZafEventStruct &event);

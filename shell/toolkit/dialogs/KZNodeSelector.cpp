@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "foundation/registry/KRIterator.h"
 #include "foundation/registry/KRNode.h"
 #include "foundation/strings/KString.h"
@@ -104,21 +106,103 @@ bool KZNodeSelector::ExpandSelected(bool expand)
     return true;
 }
 
+int32_t KZNodeSelector::RowForKey(unsigned key)
+{
+    const int32_t rows = iterator ? iterator->Count() : 0;
+    const int32_t row = Selection().y;
+    if (rows <= 0)
+        return row;
+    if (row < 0)
+        return 0;
+    // A page is the rows shown in full less one, so that one row stays in sight.
+    const int32_t page = std::max<int32_t>(1, VisibleUnitRect(true).Height() - 1);
+    KRNode *node = NodeAt(row);
+    switch (key) {
+    case VK_UP:
+        return std::max<int32_t>(0, row - 1);
+    case VK_DOWN:
+        return std::min(rows - 1, row + 1);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return rows - 1;
+    case VK_PRIOR:
+        return std::max<int32_t>(0, row - page);
+    case VK_NEXT:
+        return std::min(rows - 1, row + page);
+    case VK_RIGHT: {
+        // An open group's first child is the row right below it.
+        KRNode *below = NodeAt(row + 1);
+        return (node && below && below->Parent() == node) ? row + 1 : row;
+    }
+    case VK_LEFT:
+        if (node && node->Parent())
+            for (int32_t above = row - 1; above >= 0; --above)
+                if (NodeAt(above) == node->Parent())
+                    return above;
+        return row;
+    default:
+        return row;
+    }
+}
+
+void KZNodeSelector::SelectRow(int32_t row)
+{
+    if (row < 0)
+        return;
+    if (row != Selection().y) {
+        movingByKeys = true;
+        Select(KPoint(0, row));
+        movingByKeys = false;
+    }
+    ScrollIntoView(Selection(), true, true);
+}
+
+bool KZNodeSelector::KeyPress(unsigned key, wchar_t character)
+{
+    const bool plus = key == VK_ADD || character == L'+';
+    const bool minus = key == VK_SUBTRACT || character == L'-';
+    KRNode *node = NodeAt(Selection().y);
+    const bool closedGroup = node && node->IsGroup() && !node->IsExpanded();
+    const bool openGroup = node && node->IsGroup() && node->IsExpanded();
+    if ((plus || key == VK_RIGHT) && closedGroup)
+        return ExpandSelected(true);
+    if ((minus || key == VK_LEFT) && openGroup)
+        return ExpandSelected(false);
+    if (plus || minus)
+        return true;
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+        SelectRow(RowForKey(key));
+        return true;
+    default:
+        return false;
+    }
+}
+
 ZafEventType KZNodeSelector::Event(const ZafEventStruct &event)
 {
     ZafEventStruct mapped = event;
     const ZafLogicalEvent code = MapEvent(mapped);
-    if (code == kEvtLeftPress && !(SelectorFlags() & kSelectorTracking) &&
-        PressOnMark(KPoint(mapped.region.left, mapped.region.top)))
-        return code;
-    if ((code == kEvtKeyRight || code == kEvtKeyLeft) && ExpandSelected(code == kEvtKeyRight))
-        return code;
-    if (event.InputClass() == kInputKeyboard && event.osEvent.message == WM_KEYDOWN) {
-        const bool plus = event.osEvent.wParam == VK_ADD || event.key == L'+';
-        const bool minus = event.osEvent.wParam == VK_SUBTRACT || event.key == L'-';
-        if ((plus || minus) && ExpandSelected(plus))
+    if (code == kEvtLeftPress && !(SelectorFlags() & kSelectorTracking)) {
+        // A list takes the keyboard when it is clicked; a setting chosen by
+        // the press hands it on to its Value field.
+        SetFocus(true);
+        if (PressOnMark(KPoint(mapped.region.left, mapped.region.top)))
             return code;
     }
+    // The list's own keys, once it holds the keyboard; the rest (Tab, Enter,
+    // Escape) go on to the dialog.
+    if (event.InputClass() == kInputKeyboard && event.osEvent.message == WM_KEYDOWN && event.windowObject == this &&
+        KeyPress(unsigned(event.osEvent.wParam), wchar_t(event.key)))
+        return 0;
     return KZSelector::Event(event);
 }
 

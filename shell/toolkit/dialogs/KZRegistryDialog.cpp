@@ -122,9 +122,14 @@ void KZRegistryDialog::ShowNode()
     comments->SetText(comment.CStr());
     current = node;
     UpdateDeleteButton();
-    // A group has no value to edit: the keyboard stays with the list, where
-    // Right and Left open and close the group.
-    if (value->OSWindow() && !node->IsGroup())
+    // A setting chosen with the mouse gives the keyboard to its Value field.
+    // A group has no value to edit, and keys walking the tree go on walking
+    // it: the keyboard stays with the list.
+    if (!value->OSWindow())
+        return;
+    if (node->IsGroup() || selector->MovingByKeys())
+        selector->SetFocus(true);
+    else
         value->SetFocus(true);
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/controls/ZafNotebook.h"
 #include "framework/controls/ZafString.h"
+#include "framework/controls/ZafText.h"
 #include "framework/controls/ZafTitle.h"
 #include "framework/storage/ZafMemoryPersistence.h"
 #include "framework/windows/ZafGdiDisplay.h"
@@ -68,7 +69,7 @@ protected:
     ZafWindow *window = nullptr;
 };
 
-void PressKeys(std::initializer_list<std::pair<WORD, bool>> keys)
+void PressKeys(const std::vector<std::pair<WORD, bool>> &keys)
 {
     std::vector<INPUT> inputs;
     for (const auto &key : keys)
@@ -80,6 +81,18 @@ void PressKeys(std::initializer_list<std::pair<WORD, bool>> keys)
         inputs.push_back(input);
     }
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Keys held together: pressed in order, released in reverse.
+void Chord(std::initializer_list<WORD> keys)
+{
+    std::vector<std::pair<WORD, bool>> strokes;
+    for (WORD key : keys)
+        strokes.push_back({ key, true });
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        strokes.push_back({ *key, false });
+    PressKeys(strokes);
+    DispatchFor(300);
 }
 
 } // namespace
@@ -178,6 +191,47 @@ TEST_F(ZafNotebookTest, PageKeysAndCtrlTabChooseTheNeighbouringPages)
         { VK_SHIFT, false }, { VK_CONTROL, false } });
     DispatchFor(300);
     EXPECT_EQ(2, notebook->CurrentPageIndex());
+}
+
+// The focus on a control of a page: Ctrl+Tab is the notebook's whatever the
+// control; Page Down turns the page from a one-line field, which has no use
+// for it, and stays with a multi-line text, which moves by a page with it.
+TEST_F(ZafNotebookTest, FromAControlOfAPageCtrlTabTurnsThePageAndPageDownWhereTheControlDoesNotUseIt)
+{
+    ShowNotebook({ L"One", L"Two", L"Three" });
+    // A page whose controls Tab moves through (a dialog's page is so).
+    notebook->SetCurrentPage(1);
+    Page(0)->SetSelectionType(1);
+    auto *field = new ZafString(10, 10, 60, L"text");
+    field->SetCoordinateType(ZAF_PIXEL);
+    auto *lines = new ZafText(10, 40, 80, 40, L"one\r\ntwo\r\nthree");
+    lines->SetCoordinateType(ZAF_PIXEL);
+    Page(0)->Add(field);
+    Page(0)->Add(lines);
+    ASSERT_TRUE(Activate(window));
+    // The first page shown afresh, with the focus on the control.
+    auto focusOnFirstPage = [&](ZafWindowObject *control) {
+        notebook->SetCurrentPage(1);
+        notebook->SetCurrentPage(0);
+        Page(0)->SetCurrent(control);
+        control->SetFocus(true);
+        DispatchFor(100);
+        return GetFocus() == static_cast<HWND>(control->OSWindow());
+    };
+
+    ASSERT_TRUE(focusOnFirstPage(field));
+    Chord({ VK_CONTROL, VK_TAB });
+    EXPECT_EQ(1, notebook->CurrentPageIndex()) << "Ctrl+Tab in a one-line field";
+    ASSERT_TRUE(focusOnFirstPage(lines));
+    Chord({ VK_CONTROL, VK_SHIFT, VK_TAB });
+    EXPECT_EQ(2, notebook->CurrentPageIndex()) << "Ctrl+Shift+Tab in a multi-line text";
+
+    ASSERT_TRUE(focusOnFirstPage(field));
+    Chord({ VK_NEXT });
+    EXPECT_EQ(1, notebook->CurrentPageIndex()) << "Page Down in a one-line field";
+    ASSERT_TRUE(focusOnFirstPage(lines));
+    Chord({ VK_NEXT });
+    EXPECT_EQ(0, notebook->CurrentPageIndex()) << "Page Down in a multi-line text";
 }
 
 TEST_F(ZafNotebookTest, APressOnATabChoosesItsPage)

@@ -4,14 +4,17 @@
 // program's keys and clicks through SendInput (ProgramHand). Dialogs and
 // message boxes open over their owner and stay above it, a minimised or
 // maximised main window comes back at its place and size, and Alt+Tab away
-// and back leaves the keyboard focus where it was. Skipped on a display
-// without a window manager (on-desktop.sh gives them one).
+// and back leaves the keyboard focus where it was, with a field's caret as
+// the user left it. Skipped on a display without a window manager
+// (on-desktop.sh gives them one).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "support/ComPortPair.h"
 #include "ui/program/DesktopHand.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -287,21 +290,60 @@ TEST_F(DesktopProgram, AltTabToAnotherWindowAndBackLeavesTheFocusWhereItWas)
     ASSERT_NE(nullptr, maximum);
     H::ClickCenter(maximum);
     ASSERT_TRUE(H::WaitFor([&] { return FocusOf(main) == maximum; }, 3000)) << "a click did not focus the field";
+    H::Key(VK_HOME);
+    H::Rest(300);
 
     ASSERT_TRUE(AltTabTo(other.Handle())) << "Alt+Tab did not reach the other window";
     ASSERT_TRUE(AltTabTo(dialog)) << "Alt+Tab did not reach the dialog";
-    // Back in a dialog, Windows selects the whole text of the field that
-    // had the focus, a moment after the activation; End, as a user would.
     H::Rest(500);
     EXPECT_EQ(maximum, FocusOf(main)) << "the field lost the focus";
     EXPECT_EQ(dialog, ShownAt(Centre(WindowRect(maximum)))) << "the dialog is not on top";
+    // The caret is where the user left it, at the start: the next key goes
+    // in there and replaces nothing. The keys come from the X server's
+    // keyboard, as the Alt+Tab before them: Wine took Alt's press there but
+    // the window manager its release, and only the X server's next key
+    // tells Wine that Alt is up again.
     const std::wstring before = TextOf(maximum);
-    // The keys come from the X server's keyboard, as the Alt+Tab before
-    // them: Wine took Alt's press there but the window manager its release,
-    // and only the X server's next key tells Wine that Alt is up again.
-    D::Keys("End 7");
-    EXPECT_TRUE(H::WaitFor([&] { return TextOf(maximum) == before + L"7"; }, 3000))
+    D::Keys("7");
+    EXPECT_TRUE(H::WaitFor([&] { return TextOf(maximum) == L"7" + before; }, 3000))
         << "the field shows \"" << Narrow(TextOf(maximum)) << "\" after \"" << Narrow(before) << "\" and 7";
     H::Key(VK_ESCAPE);
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+}
+
+// A name being typed into the results list: Alt+Tab away and back leaves
+// its caret where it was, so the next key goes on with the name.
+TEST_F(DesktopProgram, AltTabAwayAndBackKeepsTheCaretOfANameBeingTypedInTheResultsList)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdeskname");
+    ASSERT_NO_FATAL_FAILURE(Start(road));
+    OtherWindow other;
+    const RECT otherRect = WindowRect(other.Handle());
+    D::Click({ otherRect.left + 40, otherRect.top + 60 });
+    ASSERT_TRUE(H::WaitFor([&] { return GetForegroundWindow() == other.Handle(); }));
+    ASSERT_TRUE(AltTabTo(main)) << "Alt+Tab did not reach the program";
+
+    HWND list = road.NewWorkoutWithTrials();
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+    const std::vector<Band> rows = NumberBands(Settled(list));
+    ASSERT_FALSE(rows.empty());
+    // A click on the name cell selects the row, a second one opens its editor.
+    const int x = ColumnMiddle(list, 1), y = (rows[0].top + rows[0].bottom) / 2;
+    H::Click(list, x, y);
+    H::Rest(GetDoubleClickTime() + 200);
+    H::Click(list, x, y);
+    HWND editor = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return H::ClassOf(editor = FocusOf(main)) == L"Edit"; }, 3000))
+        << "no editor opened";
+    H::Type(L"An");
+    ASSERT_TRUE(H::WaitFor([&] { return TextOf(editor) == L"An"; }, 3000)) << Narrow(TextOf(editor));
+
+    ASSERT_TRUE(AltTabTo(other.Handle())) << "Alt+Tab did not reach the other window";
+    ASSERT_TRUE(AltTabTo(main)) << "Alt+Tab did not bring the program back";
+    H::Rest(500);
+    EXPECT_EQ(editor, FocusOf(main)) << "the editor lost the focus";
+    D::Keys("n");
+    EXPECT_TRUE(H::WaitFor([&] { return TextOf(editor) == L"Ann"; }, 3000))
+        << "the editor shows \"" << Narrow(TextOf(editor)) << "\" after \"An\" and n";
 }

@@ -164,6 +164,27 @@ size_t WindowMenuSeparators(ProgramRoad &road)
     return lines.size();
 }
 
+// The middle of the row of the list painted as selected (in the highlight
+// colour at the row's right end, where no text reaches); -1 when no row or
+// more than one shows so.
+int SelectedRowMiddle(HWND list)
+{
+    const H::Picture picture = H::Capture(list);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const std::vector<Band> bands =
+        RowBands(picture, [&](int y) { return picture.At(picture.width - 6, y) == highlight; });
+    return bands.size() == 1 ? (bands[0].top + bands[0].bottom) / 2 : -1;
+}
+
+// Whether the selected row shows on the row of that band (up to 3 s).
+bool SelectedAt(HWND list, const Band &row)
+{
+    return H::WaitFor([&] {
+        const int middle = SelectedRowMiddle(list);
+        return middle >= row.top && middle <= row.bottom;
+    }, 3000);
+}
+
 } // namespace
 
 TEST(MainWindowProgram, TheWindowMenuShowsItsSeparatorOnlyAboveTheWorkoutsItLists)
@@ -281,7 +302,7 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
 
-TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndByItsKeys)
+TEST(MainWindowProgram, TheSettingsEditorOpensGroupsAtTheFirstClickOnTheMarkAndIsWalkedByItsKeys)
 {
     ProgramRoad road(L"qsettings");
     ASSERT_TRUE(road.Start());
@@ -309,15 +330,37 @@ TEST(MainWindowProgram, TheSettingsEditorOpensAGroupAtTheFirstClickOnItsMarkAndB
     H::Key(VK_ADD);
     EXPECT_TRUE(H::WaitFor([&] { return rowCount() == closed.size() + 2; }, 3000)) << "+ did not open it";
 
-    // Ctrl+A in the Value field takes its whole text: the new text replaces it.
+    // The arrows walk the tree, over the settings as over the groups; Left on
+    // a setting goes to its group, Home to the first row.
     const auto open = TextRows(H::Capture(list));
-    ASSERT_GE(open.size(), 2u);
+    ASSERT_GE(open.size(), 4u);
+    ASSERT_TRUE(SelectedAt(list, open[0])) << "the group clicked is not shown selected";
+    H::Key(VK_DOWN);
+    EXPECT_TRUE(SelectedAt(list, open[1])) << "Down from the group";
+    H::Key(VK_DOWN);
+    EXPECT_TRUE(SelectedAt(list, open[2])) << "Down from the first setting";
+    H::Key(VK_DOWN);
+    EXPECT_TRUE(SelectedAt(list, open[3])) << "Down from the second setting";
+    H::Key(VK_UP);
+    EXPECT_TRUE(SelectedAt(list, open[2])) << "Up";
+    H::Key(VK_LEFT);
+    EXPECT_TRUE(SelectedAt(list, open[0])) << "Left on a setting";
+    H::Key(VK_END);
+    H::Key(VK_HOME);
+    EXPECT_TRUE(SelectedAt(list, open[0])) << "End, then Home";
+
+    // Ctrl+A in the Value field takes its whole text: the new text replaces it.
     H::Click(list, 60, (open[1].top + open[1].bottom) / 2);   // Competition\Name
     H::Rest(500);
     H::Type(L"Spring Meet");
     H::Control('A');
     H::Type(L"Relay");
     H::Rest(300);
+    // A click on a group (on its name) gives the keys back to the list.
+    H::Click(list, 60, firstRow);
+    ASSERT_TRUE(SelectedAt(list, open[0]));
+    H::Key(VK_DOWN);
+    EXPECT_TRUE(SelectedAt(list, open[1])) << "Down after a click on a group";
     H::Key(VK_RETURN);   // Ok
     ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(editor); }, 5000));
     EXPECT_EQ(0u, road.Close());

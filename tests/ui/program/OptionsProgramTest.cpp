@@ -100,6 +100,41 @@ HWND FieldAfter(HWND dialog, const std::wstring &prompt)
     return ControlAfter(dialog, prompt);
 }
 
+// The window of the program's GUI thread that holds the keyboard focus.
+HWND FocusOf(HWND dialog)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool Showing(HWND window)
+{
+    return window && IsWindowVisible(window);
+}
+
+// The page the dialog shows (0 General, 1 Serial, 2 Chart, 3 Scoreboard),
+// told by controls that only that page has (the other pages have no
+// windows while hidden); -1 when it shows none or several of them.
+int PageShown(HWND dialog)
+{
+    const bool shown[] = { Showing(H::FindChildByText(dialog, L"Event Directory:")),
+                           Showing(H::FindChildByText(dialog, L"Prompt to select a trace to download")),
+                           Showing(H::FindChildByText(dialog, L"Brush Width:")),
+                           Showing(H::FindChildByText(dialog, L"Include first name")) };
+    int page = -1;
+    for (int i = 0; i < 4; ++i)
+        if (shown[i])
+            page = (page < 0) ? i : -2;
+    return page < 0 ? -1 : page;
+}
+
+bool Shows(HWND dialog, int page)
+{
+    return H::WaitFor([&] { return PageShown(dialog) == page; }, 3000);
+}
+
 } // namespace
 
 TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved)
@@ -262,4 +297,51 @@ TEST(OptionsProgram, APortTheMachineDoesNotHaveIsShownAndKeptWhenTheBaudRateChan
     EXPECT_EQ(0u, road.Close());
     EXPECT_TRUE(Saved(road, "SerialPorts\\1\\SerialPort:String=73,38400,8,N,1.0"))
         << ReadBytes(road.SettingsFile());
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages whatever holds the focus on a
+// page (a text field, a button), round from the last page to the first;
+// Page Down and Page Up turn them from a one-line field, which has no use
+// for them.
+TEST(OptionsProgram, CtrlTabAndThePageKeysTurnThePagesFromATextFieldAndFromAButton)
+{
+    ProgramRoad road(L"qoptpages");
+    HWND dialog = StartAndOpenOptions(road, 'F', 'T');
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(Shows(dialog, 0));
+    HWND folder = FieldAfter(dialog, L"Event Directory:");
+    HWND browse = ControlAfter(dialog, L"Event Directory:", L"Button");
+    ASSERT_TRUE(folder && browse);
+
+    H::ClickCenter(folder);
+    ASSERT_TRUE(H::WaitFor([&] { return FocusOf(dialog) == folder; }, 3000));
+    H::Chord({ VK_CONTROL, VK_TAB });
+    EXPECT_TRUE(Shows(dialog, 1)) << "Ctrl+Tab in a text field; the page shown: " << PageShown(dialog);
+    EXPECT_TRUE(ShownInside(dialog, H::FindChildByText(dialog, L"Prompt to select a trace to download")));
+    H::Chord({ VK_CONTROL, VK_SHIFT, VK_TAB });
+    EXPECT_TRUE(Shows(dialog, 0)) << "Ctrl+Shift+Tab; the page shown: " << PageShown(dialog);
+
+    folder = FieldAfter(dialog, L"Event Directory:");
+    browse = ControlAfter(dialog, L"Event Directory:", L"Button");
+    ASSERT_TRUE(folder && browse);
+    H::ClickCenter(folder);
+    H::Key(VK_TAB);
+    ASSERT_TRUE(H::WaitFor([&] { return FocusOf(dialog) == browse; }, 3000)) << "Tab did not reach the button";
+    H::Chord({ VK_CONTROL, VK_SHIFT, VK_TAB });
+    EXPECT_TRUE(Shows(dialog, 3)) << "Ctrl+Shift+Tab on a button; the page shown: " << PageShown(dialog);
+    H::Chord({ VK_CONTROL, VK_TAB });
+    EXPECT_TRUE(Shows(dialog, 0)) << "Ctrl+Tab on the last page; the page shown: " << PageShown(dialog);
+
+    folder = FieldAfter(dialog, L"Event Directory:");
+    ASSERT_NE(nullptr, folder);
+    H::ClickCenter(folder);
+    ASSERT_TRUE(H::WaitFor([&] { return FocusOf(dialog) == folder; }, 3000));
+    H::Key(VK_NEXT);
+    EXPECT_TRUE(Shows(dialog, 1)) << "Page Down in a text field; the page shown: " << PageShown(dialog);
+    H::Key(VK_PRIOR);
+    EXPECT_TRUE(Shows(dialog, 0)) << "Page Up; the page shown: " << PageShown(dialog);
+
+    H::Key(VK_ESCAPE);
+    EXPECT_TRUE(Gone(dialog));
+    EXPECT_EQ(0u, road.Close());
 }
