@@ -12,6 +12,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/app/KZMessageBox.h"
@@ -151,6 +152,8 @@ bool KZApplication::Idle(int32_t)
     }
     if (!withheld && mainWindow)
         mainWindow->Event(ZafEventStruct(kEvtIdle, 0));
+    if (CloseHeld() && InMainLoopOnly() && !KZLongOperation::Current())
+        RunHeldClose();
     return true;
 }
 
@@ -158,7 +161,19 @@ int32_t KZApplication::ExitQuery()
 {
     if (!mainWindow)
         return 0;
-    return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
+    if (HoldClose(CloseRequest::Program) || askingExit)
+        return kEvtExitRefused;
+    // A session end may ask while the save questions of an exit are up.
+    askingExit = true;
+    int32_t answer = kEvtExitRefused;
+    try {
+        answer = mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
+    } catch (...) {
+        askingExit = false;
+        throw;
+    }
+    askingExit = false;
+    return answer;
 }
 
 int32_t KZApplication::ExitCheck(ZafDisplay *, ZafEventManager *, ZafWindowManager *)

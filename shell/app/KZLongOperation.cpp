@@ -24,7 +24,11 @@ KString AbortedText()
 
 KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(current), text(text), percent(percent)
 {
+    // Set before the first pump: a close request waiting in the queue finds
+    // the operation under way and is held.
     current = this;
+    if (KZApplication *application = KZApplication::Instance())
+        aborted = application->CloseHeld();
     Show();
     Pump();
 }
