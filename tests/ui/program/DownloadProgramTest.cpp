@@ -153,7 +153,7 @@ void ExpectStoppedThenSavedOnExit(ProgramRoad &road, const RECT &progress, const
 {
     HWND question = WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
-    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the download ran";
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the operation ran";
     H::Focus(question);
     H::Key(VK_RETURN);
     EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
