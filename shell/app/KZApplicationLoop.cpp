@@ -53,6 +53,17 @@ private:
     bool isModal;
 };
 
+// Marks the exit query as under way while it runs.
+class AskingGuard
+{
+public:
+    explicit AskingGuard(bool &asking) : asking(asking) { asking = true; }
+    ~AskingGuard() { asking = false; }
+
+private:
+    bool &asking;
+};
+
 } // namespace
 
 int32_t KZApplication::Control(ZafWindow *window, bool noWait)
@@ -164,16 +175,8 @@ int32_t KZApplication::ExitQuery()
     if (HoldClose(CloseRequest::Program) || askingExit)
         return kEvtExitRefused;
     // A session end may ask while the save questions of an exit are up.
-    askingExit = true;
-    int32_t answer = kEvtExitRefused;
-    try {
-        answer = mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
-    } catch (...) {
-        askingExit = false;
-        throw;
-    }
-    askingExit = false;
-    return answer;
+    AskingGuard asking(askingExit);
+    return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
 }
 
 int32_t KZApplication::ExitCheck(ZafDisplay *, ZafEventManager *, ZafWindowManager *)

@@ -35,8 +35,8 @@ KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(curre
 
 KZLongOperation::~KZLongOperation()
 {
-    current = outer;
     if (outer) {
+        current = outer;
         outer->aborted = outer->aborted || aborted;
         outer->Show();
         return;
@@ -48,13 +48,16 @@ KZLongOperation::~KZLongOperation()
             bar->SetMessage(AbortedText().CStr());
     }
     KZApplication::ShowPointer(kPointerArrow);
-    // The cleared bar is drawn now, not at the next idle pass. This end may
-    // come while an exception unwinds: nothing may escape from here.
+    // The cleared bar is drawn now, not at the next idle pass. The operation
+    // still counts as running: its caller has yet to leave what it used, so
+    // a close request met here is held too. This end may come while an
+    // exception unwinds: nothing may escape from here.
     try {
         if (KZApplication *application = KZApplication::Instance())
             application->RunPendingWithoutInput();
     } catch (...) {
     }
+    current = nullptr;
 }
 
 void KZLongOperation::SetText(const KString &newText)
