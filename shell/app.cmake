@@ -2,6 +2,7 @@
 # settings and language files, error display, DDE server.
 list(APPEND SHELL_SOURCES
     app/KZApplication.cpp
+    app/KZApplicationClose.cpp
     app/KZApplicationInput.cpp
     app/KZApplicationLoop.cpp
     app/KZCommandLine.cpp

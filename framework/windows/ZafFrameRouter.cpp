@@ -94,6 +94,12 @@ LRESULT ZafFrameRouting::Route(ZafWindow *window, WNDPROC defaultProcedure, HWND
             events->Put(close, ZAF_QUEUE_BACK);
         return 0;
     }
+    case WM_QUERYENDSESSION:
+        // The main window answers as to an exit request: its exit query
+        // may refuse (the user keeps the program, or it cannot end now).
+        if (ZafWindowManager *manager = ZafWindowManager::Shared())
+            return manager->MayEndSession(window) ? TRUE : FALSE;
+        return callDefault();
     case WM_ACTIVATEAPP:
         if (!wParam && window->Focus())
             if (ZafWindowManager *manager = ZafWindowManager::Shared())

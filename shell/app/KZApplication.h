@@ -81,8 +81,22 @@ public:
 
     // The window manager's exit check: with no main window 0; otherwise the
     // main window's answer to kEvtExitQuery: 0 refuses (kEvtExitRefused),
-    // anything else allows (0).
+    // anything else allows (0). While a long operation runs the request is
+    // held (HoldClose) and refused for now; while the question is being
+    // asked already, a second one is refused.
     int32_t ExitQuery();
+
+    // A close request that reaches the program while a long operation runs
+    // (KZLongOperation) must not run inside it: the operation still uses
+    // what the close deletes. The request is held instead and the operation
+    // stops as Escape does; once the main loop runs alone again its idle
+    // step puts the request back in the queue, where it takes its normal
+    // path (the exit query asks to save each modified workout). A program
+    // request outweighs a child window's. True when held (the caller goes
+    // no further); false when no operation runs.
+    enum class CloseRequest { None, ChildWindow, Program };
+    bool HoldClose(CloseRequest request);
+    bool CloseHeld() const { return heldClose != CloseRequest::None; }
 
     // Counts the copies started under name: 1 for the first, at least 2 for
     // later ones. The count is never lowered while any copy holds it.
@@ -144,6 +158,8 @@ private:
     void AdjustLocale();
     int EndCode(ZafWindow *window, const ZafEventStruct &event);
     bool ModalWindowGone(ZafWindow *window) const;
+    // Queues the held close request again (idle step of the main loop).
+    void RunHeldClose();
 
     static KZApplication *instance;
     static ZafWindow *mainWindow;
@@ -162,4 +178,6 @@ private:
     int loopDepth = 0;
     int modalDepth = 0;
     bool showingLoopError = false;
+    CloseRequest heldClose = CloseRequest::None;
+    bool askingExit = false;   // the exit query is under way
 };

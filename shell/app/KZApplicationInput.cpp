@@ -57,8 +57,10 @@ bool KZApplication::RunPendingWithoutInput()
         if (inputClass == ZAF_INPUT_MOUSE)
             continue;
         if (event.type == ZAF_EVENT_OS && event.osEvent.message == WM_QUIT) {
-            // The end of the program waits for the main loop.
-            PostQuitMessage(int(event.osEvent.wParam));
+            // The end of the program never runs inside an operation: it is
+            // held and runs after it, else it waits for the main loop.
+            if (!HoldClose(CloseRequest::Program))
+                PostQuitMessage(int(event.osEvent.wParam));
             break;
         }
         manager->Event(event);

@@ -12,6 +12,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/app/KZMessageBox.h"
@@ -50,6 +51,17 @@ private:
     int &depth;
     int &modal;
     bool isModal;
+};
+
+// Marks the exit query as under way while it runs.
+class AskingGuard
+{
+public:
+    explicit AskingGuard(bool &asking) : asking(asking) { asking = true; }
+    ~AskingGuard() { asking = false; }
+
+private:
+    bool &asking;
 };
 
 } // namespace
@@ -151,6 +163,8 @@ bool KZApplication::Idle(int32_t)
     }
     if (!withheld && mainWindow)
         mainWindow->Event(ZafEventStruct(kEvtIdle, 0));
+    if (CloseHeld() && InMainLoopOnly() && !KZLongOperation::Current())
+        RunHeldClose();
     return true;
 }
 
@@ -158,6 +172,10 @@ int32_t KZApplication::ExitQuery()
 {
     if (!mainWindow)
         return 0;
+    if (HoldClose(CloseRequest::Program) || askingExit)
+        return kEvtExitRefused;
+    // A session end may ask while the save questions of an exit are up.
+    AskingGuard asking(askingExit);
     return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
 }
 

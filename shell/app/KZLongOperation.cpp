@@ -24,15 +24,19 @@ KString AbortedText()
 
 KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(current), text(text), percent(percent)
 {
+    // Set before the first pump: a close request waiting in the queue finds
+    // the operation under way and is held.
     current = this;
+    if (KZApplication *application = KZApplication::Instance())
+        aborted = application->CloseHeld();
     Show();
     Pump();
 }
 
 KZLongOperation::~KZLongOperation()
 {
-    current = outer;
     if (outer) {
+        current = outer;
         outer->aborted = outer->aborted || aborted;
         outer->Show();
         return;
@@ -44,13 +48,16 @@ KZLongOperation::~KZLongOperation()
             bar->SetMessage(AbortedText().CStr());
     }
     KZApplication::ShowPointer(kPointerArrow);
-    // The cleared bar is drawn now, not at the next idle pass. This end may
-    // come while an exception unwinds: nothing may escape from here.
+    // The cleared bar is drawn now, not at the next idle pass. The operation
+    // still counts as running: its caller has yet to leave what it used, so
+    // a close request met here is held too. This end may come while an
+    // exception unwinds: nothing may escape from here.
     try {
         if (KZApplication *application = KZApplication::Instance())
             application->RunPendingWithoutInput();
     } catch (...) {
     }
+    current = nullptr;
 }
 
 void KZLongOperation::SetText(const KString &newText)

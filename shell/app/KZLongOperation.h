@@ -12,7 +12,12 @@
 //
 // Operations may nest (an upload inside a command that already waits): an
 // inner one shows its own text and progress and gives the outer one's back
-// at its end; an abort seen by either counts for both. GUI thread only.
+// at its end; an abort seen by either counts for both. A close request
+// (closing the main window, the Exit command, a session end) that reaches
+// the program while one runs stops it as Escape does; the application runs
+// the request once the operation has ended (KZApplication::HoldClose). One
+// that has been held and not yet run stops each operation at its start.
+// GUI thread only.
 
 #include <cstdint>
 
@@ -38,6 +43,8 @@ public:
     // As Step, keeping the progress shown.
     bool Step() { return Step(percent); }
     bool Aborted() const { return aborted; }
+    // Stops the operation as Escape does: the next Step answers false.
+    void Abort() { aborted = true; }
 
     // The innermost running operation; none.
     static KZLongOperation *Current() { return current; }

@@ -22,7 +22,7 @@ if(TARGET quorvane)
         program/DesktopProgramTest.cpp
         program/SideRoadsProgramTest.cpp
     )
-    set_source_files_properties(program/ExampleProgramTest.cpp PROPERTIES
+    set_source_files_properties(program/ExampleProgramTest.cpp program/UploadProgramTest.cpp PROPERTIES
         COMPILE_DEFINITIONS "QV_EXAMPLES=L\"Z:${PROJECT_SOURCE_DIR}/docs/examples\"")
     add_dependencies(ui_program_tests quorvane zafdata splashdata)
     include(${PROJECT_SOURCE_DIR}/tools/comport/ComPort.cmake)

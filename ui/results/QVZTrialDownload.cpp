@@ -21,15 +21,22 @@ bool QVZTrialDownload::running = false;
 namespace {
 
 // The run as one long operation: wait pointer and status bar from its start,
-// the normal pointer and a clear status bar however the run is left.
+// the normal pointer and a clear status bar however the run is left. The
+// run counts as running before the operation first lets events in (a close
+// request may wait there) and until the operation has ended.
 class RunScope
 {
 public:
-    explicit RunScope(bool &running) : running(running), work(KString()) { running = true; }
-    ~RunScope() { running = false; }
+    explicit RunScope(bool &running) : flag(running), work(KString()) {}
 
 private:
-    bool &running;
+    struct RunningFlag
+    {
+        explicit RunningFlag(bool &running) : running(running) { running = true; }
+        ~RunningFlag() { running = false; }
+        bool &running;
+    };
+    RunningFlag flag;
     KZLongOperation work;
 };
 

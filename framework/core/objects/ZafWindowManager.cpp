@@ -352,6 +352,13 @@ ZafEventType ZafWindowManager::ExitQuery()
     return answer;
 }
 
+bool ZafWindowManager::MayEndSession(const ZafWindow *window)
+{
+    if (!window || !osWindow || window->OSWindow() != osWindow || !exitFunction)
+        return true;
+    return exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
+}
+
 ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)
 {
     const bool temporaryOnly = (event.type == ZAF_EV_CLOSE_TEMPORARY);

@@ -88,6 +88,11 @@ public:
     // window: closing that window asks the exit query and ends the program.
     ZafOSWindow SetMainWindow(ZafOSWindow window) { return osWindow = window; }
     ZafOSWindow MainWindow() const { return osWindow; }
+    // The system ends the session and asks every top-level window: for the
+    // main window the exit function's answer (0 lets the session end),
+    // which stays installed, since the session end may yet be called off;
+    // true for any other window and without an exit function.
+    bool MayEndSession(const ZafWindow *window);
 
     // Clears every remembered object (grab, drag, focus, status, capture,
     // tip, previous focus) that is the object; called as it is deleted.

@@ -219,7 +219,13 @@ ZafEventType KZControl::ActivateByMenu(ZafEventType code)
 ZafEventType KZControl::CloseActive()
 {
     KZMDIChild *child = ActiveChild();
-    if (!child || child->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
+    if (!child)
+        return kEvtNotHandled;
+    // Not while a long operation may still use the window: after it.
+    KZApplication *application = KZApplication::Instance();
+    if (application && application->HoldClose(KZApplication::CloseRequest::ChildWindow))
+        return kEvtNotHandled;
+    if (child->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
         return kEvtNotHandled;
     CloseChild(child);
     return kEvtCloseChild;

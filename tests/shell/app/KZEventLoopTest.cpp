@@ -10,6 +10,7 @@
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/support/ShellAppTest.h"
 
 namespace {
@@ -24,6 +25,8 @@ public:
     {
         if (gone)
             *gone = true;
+        if (KZApplication::MainWindow() == this)
+            KZApplication::SetMainWindow(nullptr);
     }
 
     ZafEventType Event(const ZafEventStruct &event) override
@@ -137,6 +140,36 @@ TEST_F(KZEventLoop, ARefusedExitKeepsTheProgramRunning)
     EXPECT_GE(main->exitQueries, 2);
     KZApplication::SetMainWindow(nullptr);
     EXPECT_EQ(0, app->ExitQuery());   // no main window: nothing to ask
+}
+
+// The Exit command in the middle of a long operation never ends the program
+// there: the operation stops as on Escape, as does one started before the
+// request has run, and the main loop then runs the exit with its query.
+TEST_F(KZEventLoop, AnExitDuringALongOperationStopsItAndRunsFromTheMainLoopAfterIt)
+{
+    bool stopped = false, stoppedAtStart = false, mainKept = false;
+    int queriesDuringOperation = -1;
+    main->onCommand = [&](ZafEventType) {
+        {
+            KZLongOperation work(KString(L"Printing"));
+            Put(kEvtExit);
+            Sleep(2 * KZLongOperation::kPumpInterval);
+            stopped = !work.Step(10);
+            mainKept = manager->Holds(main);
+            queriesDuringOperation = main->exitQueries;
+        }
+        KZLongOperation next(KString(L"Exporting"));
+        stoppedAtStart = !next.Step(0);
+    };
+    Put(10500);
+    const int32_t end = app->Control();
+    EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
+    EXPECT_TRUE(stopped) << "the operation went on";
+    EXPECT_TRUE(mainKept);
+    EXPECT_EQ(0, queriesDuringOperation) << "the exit was asked inside the operation";
+    EXPECT_TRUE(stoppedAtStart) << "an operation began while the exit waited";
+    EXPECT_TRUE(mainGone) << "the exit did not run after the operation";
+    EXPECT_FALSE(app->CloseHeld());
 }
 
 TEST_F(KZEventLoop, AHandlersExceptionIsShownOnceAndTheLoopGoesOn)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,172 @@ TEST(DownloadProgram, EscapeStopsADownloadAndTheTrialsFetchedSoFarStay)
     EXPECT_GE(results->ResultCount(), 3);
     EXPECT_LT(results->ResultCount(), 50);
     EXPECT_EQ(50u, road.Unit()->TrialCount()) << "the unit keeps its trials";
+}
+
+namespace {
+
+// Ctrl+N, the empty workout saved at path, then Ctrl+T and "Download All" in
+// the trial choice, with beforeClick done just before the click: the
+// workout's results list; none.
+HWND DownloadAllIntoSavedWorkout(ProgramRoad &road, const std::wstring &path,
+                                 const std::function<void()> &beforeClick = nullptr)
+{
+    H::Focus(road.Main());
+    H::Control('N');
+    HWND list = nullptr;
+    if (!H::WaitFor([&] { return (list = H::FindList(road.Main())) != nullptr; }) || !road.SaveWorkoutAs(path))
+        return nullptr;
+    H::Focus(road.Main());
+    H::Control('T');
+    HWND choice = nullptr;
+    if (!H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; }))
+        return nullptr;
+    H::Rest(300);
+    if (beforeClick)
+        beforeClick();
+    return ClickToClose(choice, H::FindChildByText(choice, L"Download All")) ? list : nullptr;
+}
+
+// What a close request during a long operation comes to: the operation has
+// ended by the time the question about saving the workout shows (the
+// percentage pane is empty again), Yes (Enter) saves it and the program
+// ends; the saved workout holds fewest to most of the unit's trials, each
+// whole, in the unit's order.
+void ExpectStoppedThenSavedOnExit(ProgramRoad &road, const RECT &progress, const H::Picture &emptyBar,
+                                  const std::wstring &workout, int fewest, int most)
+{
+    HWND question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the operation ran";
+    H::Focus(question);
+    H::Key(VK_RETURN);
+    EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
+
+    QVEvent saved;
+    QVResults *results = SavedResults(saved, workout);
+    ASSERT_NE(nullptr, results) << "the saved workout cannot be read";
+    const int count = results->ResultCount();
+    EXPECT_GE(count, fewest);
+    EXPECT_LE(count, most);
+    int row = 0;
+    for (QVResult *result = results->NextResult(nullptr); result; result = results->NextResult(result), ++row)
+    {
+        const unitsim::Trial &trial = road.UnitConfig().trials[size_t(row)];
+        int different = 0;
+        for (int i = 0; i < unitsim::kSamples; ++i)
+            different += (result->Sample(0, i) != trial.x[size_t(i)] || result->Sample(1, i) != trial.y[size_t(i)]) ? 1 : 0;
+        EXPECT_EQ(0, different) << "trial " << row + 1;
+    }
+}
+
+// The system's print dialog of the process; none.
+HWND FindPrintDialog(DWORD process)
+{
+    return H::FindWindowWhere(nullptr, [&](HWND window) {
+        return H::ProcessOf(window) == process && IsWindowVisible(window) && H::ClassOf(window) == L"#32770";
+    });
+}
+
+} // namespace
+
+// "End task" (WM_CLOSE from another process) while Download All fetches
+// the fifty trials of a unit: the download stops as on Escape, then the
+// program asks to save the workout, and the saved workout keeps every
+// trial fetched.
+TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeepsTheTrials)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdlclose");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    const std::wstring workout = road.Folder().PathOf(L"closed.qvw");
+    ASSERT_TRUE(road.Start());
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    HWND list = DownloadAllIntoSavedWorkout(road, workout);
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
+    RequestClose(road.Main());
+    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 3, 49);
+}
+
+// A close request already waiting as Download All is pressed stops the
+// download at once, then the program asks to save the workout; what was
+// fetched is saved.
+TEST(DownloadProgram, ACloseRequestWaitingAsDownloadAllStartsStopsItThenAsksToSave)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdlwaiting");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    const std::wstring workout = road.Folder().PathOf(L"waiting.qvw");
+    ASSERT_TRUE(road.Start());
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    ASSERT_NE(nullptr, DownloadAllIntoSavedWorkout(road, workout, [&] { RequestClose(road.Main()); }))
+        << WindowsOf(road.Process());
+    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 0, 49);
+}
+
+// The session ends (the system asks WM_QUERYENDSESSION) during Download
+// All: the program answers "not now", the download stops, and then the
+// program asks to save the workout as on any close; the trials stay.
+TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedForNowThenTheWorkoutIsSaved)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qdlsession");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    const std::wstring workout = road.Folder().PathOf(L"session.qvw");
+    ASSERT_TRUE(road.Start());
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    HWND list = DownloadAllIntoSavedWorkout(road, workout);
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
+    DWORD_PTR answer = 1;
+    ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
+        << "the main window does not answer";
+    EXPECT_EQ(0u, answer) << "the session may end in the middle of the download";
+    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 3, 49);
+}
+
+// "End task" as the results of fifty trials (some ten pages) go to the
+// printer: the printout is cancelled, then the program asks to save the
+// workout and every trial is saved.
+TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKeepsTheTrials)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qprintclose");
+    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    const std::wstring workout = road.Folder().PathOf(L"printed.qvw");
+    ASSERT_TRUE(road.Start());
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+    HWND list = DownloadAllIntoSavedWorkout(road, workout);
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 120000))
+        << "the download did not end";
+
+    // Results > Print Results... (the menu's last entry) and Print in the system's dialog.
+    H::Focus(road.Main());
+    H::Chord({ VK_MENU, 'R' });
+    H::Rest(300);
+    H::Key(VK_UP);
+    H::Key(VK_RETURN);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindPrintDialog(road.Process())) != nullptr; }))
+        << "no print dialog:" << WindowsOf(road.Process());
+    // Without a printer the system says so in a box without a printer list.
+    if (!H::FindWindowWhere(dialog, [](HWND child) { return H::ClassOf(child) == L"ComboBox"; }))
+        GTEST_SKIP() << "no printer to print on";
+    H::Rest(500);
+    H::Focus(dialog);
+    H::Key(VK_RETURN);
+    RequestClose(road.Main());
+    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 50, 50);
 }
 
 namespace {

@@ -140,6 +140,22 @@ DWORD ProgramRoad::Close()
     return program.WaitForExit();
 }
 
+void RequestClose(HWND main, bool systemCommand)
+{
+    if (systemCommand)
+        PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        PostMessageW(main, WM_CLOSE, 0, 0);
+}
+
+HWND WaitForSaveOnExit(DWORD process, DWORD timeout)
+{
+    HWND box = nullptr;
+    if (H::WaitFor([&] { return (box = H::FindTopWindow(process, L"Exit Quorvane Training")) != nullptr; }, timeout))
+        H::Rest(300);
+    return box;
+}
+
 HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &className)
 {
     HWND label = H::FindChildByText(dialog, prompt);

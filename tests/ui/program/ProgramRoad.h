@@ -76,6 +76,14 @@ private:
     HWND list = nullptr;
 };
 
+// A close request from another process, as users make one: WM_CLOSE posted
+// to the main window (Task Manager's "End task"), or with systemCommand
+// WM_SYSCOMMAND SC_CLOSE (a window manager's close button).
+void RequestClose(HWND main, bool systemCommand = false);
+// The question whether to save a modified workout before the program ends
+// ("Exit Quorvane Training"), once it shows and has been drawn; none.
+HWND WaitForSaveOnExit(DWORD process, DWORD timeout = 30000);
+
 // The visible top-level windows of the process ("[class "title"]..."), for
 // failure messages.
 std::string WindowsOf(DWORD process);

@@ -10,6 +10,10 @@
 #include <cwctype>
 #include <string>
 
+#include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/timing/VLeg.h"
 #include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -236,4 +240,60 @@ TEST_F(UploadProgram, AUnitThatStopsAnsweringMidwayLeavesTheWindowAliveAndEscape
     EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Error", 10)) << WindowsOf(road.Process());
     EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Confirm", 10)) << "asked about another unit";
     EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
+}
+
+// A window manager's close button (WM_SYSCOMMAND SC_CLOSE from another
+// process) while a 3 MiB image goes out: the upload stops as on Escape (the
+// unit keeps no image), then the program asks to save the workout changed
+// before, and what was typed into it is saved.
+TEST_F(UploadProgram, ACloseRequestDuringAnUploadStopsItThenAsksToSaveTheChangedWorkout)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    const std::wstring big = road.Folder().PathOf(L"big.img");
+    const std::wstring workout = road.Folder().PathOf(L"example.qvw");
+    WriteBytes(big, RandomBytes(3 * 1024 * 1024, 7));
+    WriteBytes(workout, ReadBytes(QV_EXAMPLES L"/example-workout.qvw"));
+    ASSERT_TRUE(Start());
+    HWND main = road.Main();
+    RECT message, progress;
+    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
+    const H::Picture emptyBar = H::CaptureScreen(progress);
+
+    // The example workout opened and a first name typed into its first row.
+    H::Focus(main);
+    H::Control('O');
+    ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no open dialog:" << WindowsOf(road.Process());
+    HWND list = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; })) << WindowsOf(road.Process());
+    const std::vector<Band> rows = NumberBands(Settled(list));
+    ASSERT_FALSE(rows.empty());
+    const int x = ColumnMiddle(list, 1), y = (rows[0].top + rows[0].bottom) / 2;
+    H::Click(list, x, y);
+    H::Rest(GetDoubleClickTime() + 200);
+    H::Click(list, x, y);
+    H::Rest(300);
+    H::Type(L"Ann");
+    H::Key(VK_RETURN);
+    H::Rest(500);
+
+    BeginUpload(big, 2000);
+    ASSERT_TRUE(H::WaitFor([&] { return Filled(H::CaptureScreen(progress), emptyBar) >= 2; }, 20000))
+        << "no progress shown:" << WindowsOf(road.Process());
+    RequestClose(main, true);
+    HWND question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
+    EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the upload ran";
+    EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
+    H::Focus(question);
+    H::Key(VK_RETURN);
+    EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
+
+    QVEvent saved;
+    ASSERT_EQ(0, saved.Open(QVEvent::kOpenRead, KString(workout.c_str())));
+    ASSERT_NE(nullptr, saved.Leg(0));
+    QVResults *results = saved.Leg(0)->Results();
+    ASSERT_NE(nullptr, results);
+    QVResult *first = results->NextResult(nullptr);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(std::wstring(L"Ann"), first->FirstName().CStr());
 }
