@@ -326,13 +326,7 @@ TEST_F(DesktopProgram, AltTabAwayAndBackKeepsTheCaretOfANameBeingTypedInTheResul
 
     HWND list = road.NewWorkoutWithTrials();
     ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
-    const std::vector<Band> rows = NumberBands(Settled(list));
-    ASSERT_FALSE(rows.empty());
-    // A click on the name cell selects the row, a second one opens its editor.
-    const int x = ColumnMiddle(list, 1), y = (rows[0].top + rows[0].bottom) / 2;
-    H::Click(list, x, y);
-    H::Rest(GetDoubleClickTime() + 200);
-    H::Click(list, x, y);
+    ASSERT_TRUE(OpenFirstNameEditor(list)) << "no trial listed";
     HWND editor = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return H::ClassOf(editor = FocusOf(main)) == L"Edit"; }, 3000))
         << "no editor opened";

@@ -176,6 +176,40 @@ void ExpectStoppedThenSavedOnExit(ProgramRoad &road, const RECT &progress, const
     }
 }
 
+// The program started with a unit of fifty trials and the workout to save
+// them in; the status bar's percentage pane and what it shows empty.
+struct FiftyTrialRoad
+{
+    FiftyTrialRoad(const wchar_t *name, const wchar_t *file) : road(name), workout(road.Folder().PathOf(file))
+    {
+        road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+    }
+    bool Start()
+    {
+        RECT message;
+        if (!road.Start() || !StatusPanes(road.Main(), message, progress))
+            return false;
+        emptyBar = H::CaptureScreen(progress);
+        return true;
+    }
+    // Download All into the saved workout, until three trials are listed:
+    // the results list; none.
+    HWND ThreeTrialsListed()
+    {
+        HWND list = DownloadAllIntoSavedWorkout(road, workout);
+        return list && H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000) ? list : nullptr;
+    }
+    void ExpectStoppedThenSaved(int fewest, int most)
+    {
+        ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, fewest, most);
+    }
+
+    ProgramRoad road;
+    std::wstring workout;
+    RECT progress = {};
+    H::Picture emptyBar;
+};
+
 // The system's print dialog of the process; none.
 HWND FindPrintDialog(DWORD process)
 {
@@ -193,18 +227,12 @@ HWND FindPrintDialog(DWORD process)
 TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeepsTheTrials)
 {
     QV_REQUIRE_COMPORTS(pair);
-    ProgramRoad road(L"qdlclose");
-    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
-    const std::wstring workout = road.Folder().PathOf(L"closed.qvw");
-    ASSERT_TRUE(road.Start());
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
-    const H::Picture emptyBar = H::CaptureScreen(progress);
-    HWND list = DownloadAllIntoSavedWorkout(road, workout);
-    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
+    FiftyTrialRoad t(L"qdlclose", L"closed.qvw");
+    ProgramRoad &road = t.road;
+    ASSERT_TRUE(t.Start());
+    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
     RequestClose(road.Main());
-    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 3, 49);
+    t.ExpectStoppedThenSaved(3, 49);
 }
 
 // A close request already waiting as Download All is pressed stops the
@@ -213,16 +241,12 @@ TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeep
 TEST(DownloadProgram, ACloseRequestWaitingAsDownloadAllStartsStopsItThenAsksToSave)
 {
     QV_REQUIRE_COMPORTS(pair);
-    ProgramRoad road(L"qdlwaiting");
-    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
-    const std::wstring workout = road.Folder().PathOf(L"waiting.qvw");
-    ASSERT_TRUE(road.Start());
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
-    const H::Picture emptyBar = H::CaptureScreen(progress);
-    ASSERT_NE(nullptr, DownloadAllIntoSavedWorkout(road, workout, [&] { RequestClose(road.Main()); }))
+    FiftyTrialRoad t(L"qdlwaiting", L"waiting.qvw");
+    ProgramRoad &road = t.road;
+    ASSERT_TRUE(t.Start());
+    ASSERT_NE(nullptr, DownloadAllIntoSavedWorkout(road, t.workout, [&] { RequestClose(road.Main()); }))
         << WindowsOf(road.Process());
-    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 0, 49);
+    t.ExpectStoppedThenSaved(0, 49);
 }
 
 // The session ends (the system asks WM_QUERYENDSESSION) during Download
@@ -231,21 +255,15 @@ TEST(DownloadProgram, ACloseRequestWaitingAsDownloadAllStartsStopsItThenAsksToSa
 TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedForNowThenTheWorkoutIsSaved)
 {
     QV_REQUIRE_COMPORTS(pair);
-    ProgramRoad road(L"qdlsession");
-    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
-    const std::wstring workout = road.Folder().PathOf(L"session.qvw");
-    ASSERT_TRUE(road.Start());
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
-    const H::Picture emptyBar = H::CaptureScreen(progress);
-    HWND list = DownloadAllIntoSavedWorkout(road, workout);
-    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
+    FiftyTrialRoad t(L"qdlsession", L"session.qvw");
+    ProgramRoad &road = t.road;
+    ASSERT_TRUE(t.Start());
+    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
     DWORD_PTR answer = 1;
     ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
         << "the main window does not answer";
     EXPECT_EQ(0u, answer) << "the session may end in the middle of the download";
-    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 3, 49);
+    t.ExpectStoppedThenSaved(3, 49);
 }
 
 // "End task" as the results of fifty trials (some ten pages) go to the
@@ -254,17 +272,11 @@ TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedForNowThenTheWorkoutI
 TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKeepsTheTrials)
 {
     QV_REQUIRE_COMPORTS(pair);
-    ProgramRoad road(L"qprintclose");
-    road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
-    const std::wstring workout = road.Folder().PathOf(L"printed.qvw");
-    ASSERT_TRUE(road.Start());
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(road.Main(), message, progress));
-    const H::Picture emptyBar = H::CaptureScreen(progress);
-    HWND list = DownloadAllIntoSavedWorkout(road, workout);
-    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000)) << "no trials listed";
-    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 120000))
+    FiftyTrialRoad t(L"qprintclose", L"printed.qvw");
+    ProgramRoad &road = t.road;
+    ASSERT_TRUE(t.Start());
+    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(t.progress).pixels == t.emptyBar.pixels; }, 120000))
         << "the download did not end";
 
     // Results > Print Results... (the menu's last entry) and Print in the system's dialog.
@@ -283,7 +295,7 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
     H::Focus(dialog);
     H::Key(VK_RETURN);
     RequestClose(road.Main());
-    ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, 50, 50);
+    t.ExpectStoppedThenSaved(50, 50);
 }
 
 namespace {

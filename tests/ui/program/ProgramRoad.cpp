@@ -299,3 +299,15 @@ int ColumnMiddle(HWND list, int column)
     layout.FitColumns(client.right, false);
     return layout.ColumnPosition(column) + layout.ColumnWidth(column) / 2;
 }
+
+bool OpenFirstNameEditor(HWND list)
+{
+    const std::vector<Band> rows = NumberBands(Settled(list));
+    if (rows.empty())
+        return false;
+    const int x = ColumnMiddle(list, 1), y = (rows[0].top + rows[0].bottom) / 2;
+    ProgramHand::Click(list, x, y);
+    ProgramHand::Rest(GetDoubleClickTime() + 200);
+    ProgramHand::Click(list, x, y);
+    return true;
+}

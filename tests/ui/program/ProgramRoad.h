@@ -118,3 +118,6 @@ std::vector<Band> RowBands(const ProgramHand::Picture &picture, const std::funct
 std::vector<Band> NumberBands(const ProgramHand::Picture &list);
 // The middle of a column of a results list, laid out as the list lays it out.
 int ColumnMiddle(HWND list, int column);
+// A click on the first name of the list's top trial, and a second one after
+// the double-click time, which opens its editor; false with no trial listed.
+bool OpenFirstNameEditor(HWND list);

@@ -52,36 +52,6 @@ int Filled(const H::Picture &pane, const H::Picture &empty)
     return filled;
 }
 
-// A plain magenta window of this process over a screen rectangle, shown
-// until it is destroyed.
-HWND Cover(const RECT &area)
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = CreateSolidBrush(kCover);
-    wc.lpszClassName = L"UploadTestCover";
-    RegisterClassW(&wc);
-    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"",
-                                 WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(cover, SW_SHOWNOACTIVATE);
-    UpdateWindow(cover);
-    return cover;
-}
-
-void PumpOwnMessages(DWORD milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    while (GetTickCount() < end)
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        Sleep(20);
-    }
-}
-
 // A click on the box's button with that label (case ignored).
 void ClickButton(HWND box, const std::wstring &label)
 {
@@ -172,8 +142,8 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     const H::Picture sending = H::CaptureScreen(message);
     EXPECT_FALSE(sending.pixels == quietMessage.pixels) << "the status bar names the upload";
     // A region of the main window covered and uncovered is drawn again.
-    HWND cover = Cover(area);
-    PumpOwnMessages(500);
+    HWND cover = H::Cover(area, kCover);
+    H::PumpOwnMessages(500);
     EXPECT_EQ(kCover, H::CaptureScreen(area).At(50, 50)) << "the cover showed";
     DestroyWindow(cover);
     EXPECT_TRUE(H::WaitFor([&] { return H::CaptureScreen(area).pixels == backdrop.pixels; }, 2000))
@@ -265,12 +235,7 @@ TEST_F(UploadProgram, ACloseRequestDuringAnUploadStopsItThenAsksToSaveTheChanged
     ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no open dialog:" << WindowsOf(road.Process());
     HWND list = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; })) << WindowsOf(road.Process());
-    const std::vector<Band> rows = NumberBands(Settled(list));
-    ASSERT_FALSE(rows.empty());
-    const int x = ColumnMiddle(list, 1), y = (rows[0].top + rows[0].bottom) / 2;
-    H::Click(list, x, y);
-    H::Rest(GetDoubleClickTime() + 200);
-    H::Click(list, x, y);
+    ASSERT_TRUE(OpenFirstNameEditor(list)) << "no trial listed";
     H::Rest(300);
     H::Type(L"Ann");
     H::Key(VK_RETURN);
