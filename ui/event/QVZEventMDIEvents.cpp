@@ -3,8 +3,11 @@
 #include "ui/event/QVZEventMDI.h"
 
 #include "domain/event/QVEvent.h"
+#include "domain/resultslink/QVResultsLink.h"
 #include "domain/schedule/QVSchedule.h"
+#include "foundation/errors/KErrorCodes.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -14,6 +17,22 @@
 #include "ui/event/QVZEventHost.h"
 #include "ui/results/QVZResultsWindow.h"
 #include "ui/results/QVZTrialDownload.h"
+
+namespace {
+
+// Runs a hand-over of the results as a long operation when it goes out on
+// the results link: the screen stays alive while the peer takes a large
+// file, and Escape stops it.
+template <typename HandOver>
+int HandOverResults(HandOver handOver)
+{
+    if (!QVResultsLink::Instance().IsConfigured())
+        return handOver();
+    KZLongOperation sending(KZSettingText(L"\\Strings\\Event\\SendingResults", L"Sending results..."));
+    return handOver();
+}
+
+} // namespace
 
 ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
 {
@@ -41,7 +60,7 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
         Save(QVEvent::kSaveWrite | QVEvent::kSaveAskEvent);
         return code;
     case kCmdFileSaveQit:
-        if (int result = event->SendResults())
+        if (int result = HandOverResults([this] { return event->SendResults(); }); result && result != kErrUserAborted)
             if (VZApplication *app = VZApplication::Instance())
                 app->ShowErrorCode(result, -1);
         return code;
@@ -49,6 +68,7 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
         MenuOpening(zafEvent);
         return code;
     case kEvtIdle:
+    case kEvtOperationIdle:
         event->ServeResultsRequests();
         return code;
     default:
@@ -117,7 +137,7 @@ bool QVZEventMDI::Save(int flags)
         app->ShowErrorCode(result, -1);
     }
     if (QVSchedule *schedule = QVSchedule::Instance())
-        schedule->SendResults(event, 0);
+        HandOverResults([&] { return schedule->SendResults(event, 0); });
     if (app)
         app->SetMousePointer(kPointerArrow);
     return result == 0;
