@@ -167,15 +167,6 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     WriteBytes(small, RandomBytes(200 * 1024, 5));
     ASSERT_TRUE(Start());
     HWND main = road.Main();
-    // A workout open, whose window answers the photo-finish system.
-    H::Focus(main);
-    H::Control('N');
-    ASSERT_TRUE(H::WaitFor([&] { return H::FindList(main) != nullptr; })) << WindowsOf(road.Process());
-    ASSERT_TRUE(KSocketStartup());
-    KTCPSocket link;
-    link.SetReadTimeout(5000);
-    ASSERT_NO_THROW(link.Open(KString(L"-1,127.0.0.1,").AppendInt(kResultsPort)));
-    EXPECT_GE(RequestAnsweredAfter(link), 0) << "no answer before the upload";
     RECT message, progress;
     ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
     HWND client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
@@ -183,6 +174,27 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     H::MoveTo(client, 40, 40);
     H::Rest(300);
     const HCURSOR normal = ShownPointer();
+    // A workout open, whose window answers the photo-finish system.
+    H::Focus(main);
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return H::FindList(main) != nullptr; })) << WindowsOf(road.Process());
+    ASSERT_TRUE(KSocketStartup());
+    KTCPSocket link;
+    link.SetReadTimeout(5000);
+    // The program listens from its first idle moment with the workout.
+    ASSERT_TRUE(H::WaitFor([&] {
+        try
+        {
+            link.Open(KString(L"-1,127.0.0.1,").AppendInt(kResultsPort));
+            return true;
+        }
+        catch (const KX &)
+        {
+            return false;
+        }
+    })) << "the results link does not listen";
+    EXPECT_GE(RequestAnsweredAfter(link), 0) << "no answer before the upload";
+    H::Rest(300);
     const H::Picture emptyBar = H::CaptureScreen(progress);
     const H::Picture quietMessage = H::CaptureScreen(message);
     RECT area = { 20, 20, 220, 120 };
