@@ -15,6 +15,12 @@ namespace {
 // One buffer for every connection: they are all read on the GUI thread.
 char g_buffer[QVLinkConnection::kReadBuffer];
 
+void SetWriteLimit(KStream &stream, int32_t milliseconds)
+{
+    if (KTCPSocket *socket = dynamic_cast<KTCPSocket *>(&stream))
+        socket->SetWriteLimit(milliseconds);
+}
+
 void SetReadTimeout(KStream &stream, int32_t milliseconds)
 {
     if (KSerialPort *port = dynamic_cast<KSerialPort *>(&stream))
@@ -138,6 +144,7 @@ void QVLinkConnection::DropUnread()
 
 bool QVLinkConnection::Send(const void *bytes, int32_t count)
 {
+    SetWriteLimit(*m_stream, -1);
     try {
         if (count > 0)
             m_stream->Write(bytes, count);
@@ -151,6 +158,7 @@ bool QVLinkConnection::Send(const void *bytes, int32_t count)
 
 bool QVLinkConnection::Send(const KString &text)
 {
+    SetWriteLimit(*m_stream, kAnswerLimit);
     try {
         m_stream->WriteText(text);
         m_stream->Flush();

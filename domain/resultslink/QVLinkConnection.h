@@ -22,7 +22,14 @@ public:
     static constexpr int kMaxLine = 1024;       // characters of the longest line kept
     // Milliseconds a TCP peer may leave what is sent to it untaken while its
     // connection is full; then the send fails and the connection is closed.
-    static constexpr int32_t kSendTimeout = 1000;
+    // The time counts anew whenever the connection takes a byte. TCP itself
+    // hands a steady reader of 64 KB a second its bytes in bursts up to
+    // about one and a half seconds apart.
+    static constexpr int32_t kSendTimeout = 3000;
+    // Milliseconds the sending of one line or answer may last in all: a TCP
+    // peer that has not taken it whole by then is closed. Answers go out
+    // from idle moments, so this is the longest one holds the program.
+    static constexpr int32_t kAnswerLimit = 2000;
 
     // What a Take met.
     enum Outcome
@@ -51,9 +58,12 @@ public:
     // Forgets the unfinished line and the lines not yet handled (a hand-over
     // reads only what its peer sends after the file).
     void DropUnread();
-    // Writes every byte; false (with the error in Error()) when the transport
-    // failed.
+    // Writes every byte of a file, for as long as a TCP peer keeps taking
+    // them, asking KWaitGoesOn between slices while it waits (kErrUserAborted
+    // when that answered false); false (with the error in Error()) when the
+    // transport failed or the send stopped.
     bool Send(const void *bytes, int32_t count);
+    // Writes a line or an answer within kAnswerLimit; false as above.
     bool Send(const KString &text);
 
     // Milliseconds since the peer last sent anything (or since the

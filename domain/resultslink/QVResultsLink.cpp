@@ -86,6 +86,12 @@ bool QVResultsLink::IsConfigured(const KString &description)
     return false;
 }
 
+bool QVResultsLink::IsConfigured()
+{
+    ReadSettings();
+    return IsConfigured(m_description);
+}
+
 void QVResultsLink::ReadSettings()
 {
     KRegistry *settings = QVSettings();
@@ -303,6 +309,10 @@ bool QVResultsLink::ServeConnection(QVLinkConnection &peer, QVEvent &event)
 
 void QVResultsLink::Serve(QVEvent &event)
 {
+    // A hand-over's pump must not read from its peer behind its back.
+    if (m_busy)
+        return;
+    Busy busy(m_busy);
     if (!EnsureOpen())
         return;
     AcceptClients();

@@ -14,8 +14,11 @@
 // in the listen queue until a slot frees), each with its own unfinished
 // line, answers each only to itself and closes a client that stayed silent
 // for the client time-out. A link that failed to open is tried again at
-// most every ten seconds (a hand-over asked for tries at once). One link
-// for the program, made on first use and closed by Shutdown; GUI thread.
+// most every ten seconds (a hand-over asked for tries at once). A hand-over
+// may let the GUI run while the peer takes the file (a long operation's
+// pump): Serve and SendResults called meanwhile from there return at once
+// without touching the link. One link for the program, made on first use
+// and closed by Shutdown; GUI thread.
 
 #include <cstdint>
 #include <memory>
@@ -43,12 +46,17 @@ public:
 
     // True when description names a port the link can use.
     static bool IsConfigured(const KString &description);
+    // True when the settings name a port the link can use now.
+    bool IsConfigured();
 
     // Reads what arrived and answers every complete request; event is the
     // document asking (tried first), then the documents armed with the hub.
+    // Nothing while a hand-over runs.
     void Serve(QVEvent &event);
     // Writes the results file and hands it over; the codes of
-    // QVEvent::SendResults.
+    // QVEvent::SendResults (kErrUserAborted when the long operation it runs
+    // in was stopped; the peer is then closed). kErrSendResults at once
+    // while another hand-over runs.
     int32_t SendResults(QVEvent &event);
     HandOver LastHandOver() const { return m_lastHandOver; }
     // The path of the last results file written.
@@ -65,6 +73,14 @@ public:
     int32_t LargestTake() const { return m_largestTake; }
 
 private:
+    // Marks the link busy for its lifetime.
+    struct Busy
+    {
+        explicit Busy(bool &flag) : flag(flag) { flag = true; }
+        ~Busy() { flag = false; }
+        bool &flag;
+    };
+
     QVResultsLink();
     ~QVResultsLink();
     void ReadSettings();
@@ -84,8 +100,12 @@ private:
     // The peer a hand-over goes to (the one heard from last); none when no
     // peer is connected within the connect time.
     QVLinkConnection *HandOverPeer();
-    // Answers what the peer sends (event first) until it acknowledges.
-    bool WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout);
+    // The hand-over proper: the peer, the file's bytes to it and the wait
+    // for the acknowledge; 0 or the error code.
+    int32_t HandOverFile(QVEvent &event, const KString &path);
+    // Answers what the peer sends (event first) until it acknowledges; 0,
+    // kErrSendResults or kErrUserAborted.
+    int32_t WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout);
     // Writes "results link: ", text and detail to the program log; detail's
     // characters below 0x20 (tab aside) and 0x7F appear as "\x" and two
     // hexadecimal digits ("\x1B").
@@ -107,6 +127,7 @@ private:
     int32_t m_largestTake = 0;
     int m_acknowledges = 0;
     QVLinkConnection *m_handOverPeer = nullptr;   // the peer whose acknowledge is awaited
+    bool m_busy = false;                          // a Serve or a hand-over runs
     HandOver m_lastHandOver = kNotTried;
     KString m_lastFile;
 };

@@ -5,6 +5,7 @@
 #include "domain/event/QVEvent.h"
 #include "domain/resultslink/QVLinkConnection.h"
 #include "domain/resultslink/QVResultsFile.h"
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KFile.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kAckSlice = 100;        // ms of each wait for the acknowledge
 constexpr int32_t kClientWait = 250;      // ms a listener waits for a client to hand over to
 constexpr int kTransfersBeforeSend = 16;  // buffers read and answered before the file goes out
 
@@ -43,7 +43,7 @@ QVLinkConnection *QVResultsLink::HandOverPeer()
     return peer;
 }
 
-bool QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout)
+int32_t QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout)
 {
     m_acknowledges = 0;
     const int32_t start = KTickCount();
@@ -54,21 +54,28 @@ bool QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, i
         while (peer.NextLine(line)) {
             Answer(line, event, peer);
             if (m_acknowledges > 0)
-                return true;
+                return 0;
             if (peer.IsGone())
-                return false;
+                return kErrSendResults;
         }
         int32_t left = timeout - KTickElapsed(start);
         if (left <= 0)
-            return false;
-        QVLinkConnection::Outcome outcome = peer.Take(left < kAckSlice ? left : kAckSlice);
+            return kErrSendResults;
+        QVLinkConnection::Outcome outcome = peer.Take(left < KWaitSlice ? left : KWaitSlice);
         if (outcome == QVLinkConnection::kEnded || outcome == QVLinkConnection::kFailed)
-            return false;
+            return kErrSendResults;
+        if (!KWaitGoesOn())
+            return kErrUserAborted;
     }
 }
 
 int32_t QVResultsLink::SendResults(QVEvent &event)
 {
+    if (m_busy) {
+        Log(L"not handed over: another hand-over runs", KString());
+        return kErrSendResults;
+    }
+    Busy busy(m_busy);
     ReadSettings();
     m_lastHandOver = kNotTried;
     if (!event.HasEventRoundHeat() && !m_ignoreERHCheck) {
@@ -91,6 +98,14 @@ int32_t QVResultsLink::SendResults(QVEvent &event)
     if (!EnsureOpen())
         return kErrSendResults;
     m_lastHandOver = kNotAcknowledged;
+    code = HandOverFile(event, path);
+    if (code == 0)
+        m_lastHandOver = kSent;
+    return code;
+}
+
+int32_t QVResultsLink::HandOverFile(QVEvent &event, const KString &path)
+{
     std::vector<uint8_t> bytes;
     try {
         KFile file;
@@ -123,21 +138,24 @@ int32_t QVResultsLink::SendResults(QVEvent &event)
     QVResultsFile::AppendField(header, name);
     header.AppendChar(L',').AppendInt(int32_t(bytes.size())).Append(L"\r\n");
     m_handOverPeer = peer;
-    bool acknowledged = !peer->IsGone() && SendLine(*peer, header) &&
-                        peer->Send(bytes.data(), int32_t(bytes.size())) &&
-                        WaitForAcknowledge(*peer, event, m_ackTimeout);
+    int32_t code = kErrSendResults;
+    if (!peer->IsGone() && SendLine(*peer, header) && peer->Send(bytes.data(), int32_t(bytes.size())))
+        code = WaitForAcknowledge(*peer, event, m_ackTimeout);
+    else if (peer->Error() == kErrUserAborted)
+        code = kErrUserAborted;
     m_handOverPeer = nullptr;
-    if (peer->IsGone()) {
+    // A file stopped half-way has closed its connection: the peer's next
+    // one starts clean. One stopped while awaiting the acknowledge has
+    // arrived whole; its late ROK is ignored.
+    if (code == kErrUserAborted)
+        Log(L"hand-over stopped by the user: ", name);
+    if (peer->IsGone())
         for (size_t i = 0; i < m_connections.size(); ++i)
             if (m_connections[i].get() == peer) {
                 EndConnection(i, nullptr);
                 break;
             }
-    }
-    if (!acknowledged) {
+    if (code == kErrSendResults)
         Log(L"no acknowledge for ", name);
-        return kErrSendResults;
-    }
-    m_lastHandOver = kSent;
-    return 0;
+    return code;
 }

@@ -1,9 +1,11 @@
 // TCP connections and listeners.
 #include "foundation/comm/KTCPSocket.h"
 
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KAddress.h"
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
+#include "foundation/values/KHelpers.h"
 
 #include <winsock2.h>
 
@@ -17,10 +19,28 @@ sockaddr_in MakeAddress(uint32_t address, uint16_t port)
     return where;
 }
 
+// True once milliseconds (negative: never) have passed since tick.
+bool Passed(int32_t tick, int32_t milliseconds)
+{
+    return milliseconds >= 0 && KTickElapsed(tick) >= milliseconds;
+}
+
 void SetBlocking(SOCKET s, bool blocking)
 {
     u_long nonBlocking = blocking ? 0 : 1;
     ioctlsocket(s, FIONBIO, &nonBlocking);
+}
+
+// A connection: non-blocking, with a send buffer small enough that the
+// system reports room again soon after a slow peer took some bytes: Linux
+// reports it only once a third of the buffer drained, and Wine refuses
+// every send until then (with the system's default of megabytes a peer
+// reading 100 KB a second would seem to take nothing for many seconds).
+void PrepareConnection(SOCKET s)
+{
+    SetBlocking(s, false);
+    int size = KTCPSocket::kSendBuffer;
+    setsockopt(s, SOL_SOCKET, SO_SNDBUF, reinterpret_cast<const char *>(&size), sizeof size);
 }
 } // namespace
 
@@ -57,7 +77,7 @@ void KTCPSocket::Connect(uint32_t address, uint16_t port)
         Fail(kErrSocketConnect);
     uintptr_t handle = uintptr_t(s);
     // Connect without blocking so that the read time-out bounds the wait.
-    SetBlocking(s, false);
+    PrepareConnection(s);
     sockaddr_in where = MakeAddress(address, port);
     if (connect(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == SOCKET_ERROR) {
         int error = WSAGetLastError();
@@ -117,7 +137,7 @@ bool KTCPSocket::Accept(int32_t timeout)
     SOCKET client = accept(SOCKET(itsSocket), nullptr, nullptr);
     if (client == INVALID_SOCKET)
         return false;
-    SetBlocking(client, false);   // as every connection (see Connect)
+    PrepareConnection(client);   // as every connection (see Connect)
     itsClient = uintptr_t(client);
     return true;
 }
@@ -134,7 +154,7 @@ bool KTCPSocket::AcceptClient(KTCPSocket &connection, int32_t timeout)
         return false;   // the client gave up between the wait and the accept
     // Reads wait in select; a non-blocking socket lets the write time-out
     // bound every send too.
-    SetBlocking(client, false);
+    PrepareConnection(client);
     connection.itsSocket = uintptr_t(client);
     connection.itsListening = false;
     return true;
@@ -185,13 +205,22 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
 {
     uintptr_t s = Connection(kErrSocketSend);
     const char *bytes = static_cast<const char *>(buffer);
+    const int32_t start = KTickCount();
+    int32_t lastTaken = start;
     while (count > 0) {
         int n = send(SOCKET(s), bytes, count, 0);
         if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) {
-            // The peer's window is full: wait until it takes bytes again.
-            if (!WaitFor(s, false, itsWriteTimeout, kErrSocketSend)) {
+            // The connection is full. The send is tried again every slice:
+            // the system reports room only once much of it drained, while
+            // the peer may be taking bytes all along.
+            if (Passed(lastTaken, itsWriteTimeout) || Passed(start, itsWriteLimit)) {
                 DropClient();
                 throw KXStream(kErrSocketSend, WSAETIMEDOUT);
+            }
+            WaitFor(s, false, kWriteSlice, kErrSocketSend);
+            if (itsWriteLimit < 0 && !KWaitGoesOn()) {
+                DropClient();
+                throw KXStream(kErrUserAborted);
             }
             continue;
         }
@@ -202,5 +231,6 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
         }
         bytes += n;
         count -= n;
+        lastTaken = KTickCount();
     }
 }

@@ -14,9 +14,13 @@
 // return what has arrived (at least one byte); no data within the read time-out
 // throws kErrSocketReceive, a peer that closed throws kErrSocketReadClosed;
 // writes send every byte or throw kErrSocketSend, also when the peer takes none
-// of them within the write time-out (then the connection is dropped as if the
-// peer had left); this holds for every connection, made by Open, Accept or
-// AcceptClient. The socket library must be started (KSocketStartup). A socket
+// of them within the write time-out, or the write outlasts its limit (then the
+// connection is dropped as if the peer had left); this holds for every
+// connection, made by Open, Accept or AcceptClient. The write time-out counts
+// from the last byte the connection took, not from the system's report of
+// free room (Linux and Wine report it only once a third of the connection
+// drained): a peer that keeps reading, however slowly, is never cut off by
+// it. The socket library must be started (KSocketStartup). A socket
 // belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
@@ -41,6 +45,21 @@ public:
     // Milliseconds a write may wait for the peer to take bytes; negative (the
     // default) waits for ever.
     void SetWriteTimeout(int32_t milliseconds) { itsWriteTimeout = milliseconds; }
+    // Milliseconds one write may last in all, however steadily the peer
+    // takes bytes; negative (the default): no limit. A write without a limit
+    // that waits for the peer asks KWaitGoesOn between its slices (inside a
+    // long operation the GUI runs meanwhile) and, when that answers false,
+    // drops the connection and throws kErrUserAborted; a limited write only
+    // waits.
+    void SetWriteLimit(int32_t milliseconds) { itsWriteLimit = milliseconds; }
+
+    // Milliseconds between two tries of a write the connection had no room for.
+    static constexpr int32_t kWriteSlice = 10;
+    // Bytes of the send buffer asked for every connection (the system may
+    // double it): a peer reading 64 KB a second frees a third of it well
+    // within a second and a half, while a fast peer still gets its bytes
+    // at the network's pace.
+    static constexpr int kSendBuffer = 65536;
 
     // Clients that may wait to be accepted by a listener.
     static constexpr int kBacklog = 32;
@@ -60,4 +79,5 @@ private:
     uintptr_t itsClient;
     bool itsListening = false;
     int32_t itsWriteTimeout = -1;
+    int32_t itsWriteLimit = -1;
 };

@@ -10,6 +10,7 @@
 constexpr int32_t kEvtExitQuery = 10019;             // to the main window: may the program end? 0 refuses
 constexpr int32_t kEvtMenuOpening = 10020;           // to a menu's parent before the menu opens
 constexpr int32_t kEvtIdle = 10021;                  // idle tick to the main window
+constexpr int32_t kEvtOperationIdle = 10022;         // to the main window between a long operation's steps
 constexpr int32_t kCmdScoreboardInitialize = 10152;  // Scoreboard > Initialize
 constexpr int32_t kCmdScoreboardMode1 = 10153;       // no menu entry, no effect
 constexpr int32_t kCmdScoreboardMode2 = 10154;       // no menu entry, no effect

@@ -67,6 +67,10 @@ public:
     // Takes the next event (never waiting with ZAF_NO_WAIT in flags); true
     // when the caller is to handle the event now in the record.
     virtual bool GetEvent(ZafEventStruct &event, uint32_t flags);
+    // Called by a long operation's pump once the pending messages ran: the
+    // moment for what may not wait for the operation's end. It never runs
+    // the user's input nor a held command. Here: nothing.
+    virtual void OperationIdle() {}
     // The modal loop. Without a window: the main loop, until the window manager
     // answers kEvtExit. With a window (added to the window manager): until the
     // window ends it (a dialog result, or its own KZModalWindow rule; the

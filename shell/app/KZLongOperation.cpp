@@ -95,6 +95,7 @@ void KZLongOperation::Pump()
         return;
     if (application->RunPendingWithoutInput())
         aborted = true;
+    application->OperationIdle();
     // A pointer move over a window set its own pointer again.
     KZApplication::ShowPointer(kPointerBusy);
     pumped = true;

@@ -8,6 +8,7 @@
 
 #include "domain/scoreboards/QVScoreboards.h"
 #include "framework/core/display/ZafDisplay.h"
+#include "framework/core/objects/ZafWindow.h"
 #include "framework/windows/ZafGdiDisplay.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/bars/KZStatusBar.h"
@@ -121,6 +122,12 @@ bool VZApplication::GetEvent(ZafEventStruct &event, uint32_t flags)
             scoreboards->ReinitializeAll();
     }
     return false;
+}
+
+void VZApplication::OperationIdle()
+{
+    if (ZafWindow *window = MainWindow())
+        window->Event(ZafEventStruct(kEvtOperationIdle, 0));
 }
 
 bool VZApplication::Idle(int32_t count)

@@ -45,6 +45,9 @@ public:
     // Loop overrides: the idle step serves a pending DDE command first (only
     // from the main loop); the event step takes the scoreboard commands.
     bool Idle(int32_t count) override;
+    // Between a long operation's steps the main window gets
+    // kEvtOperationIdle (a held DDE command still waits for the main loop).
+    void OperationIdle() override;
     bool GetEvent(ZafEventStruct &event, uint32_t flags) override;
 
     // Static texts.

@@ -8,6 +8,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\:=",
     // Event windows: image, chart and results panes, printing, layout, closing
     L"Strings\\Event\\:=",
+    L"Strings\\Event\\SendingResults:String=Sending results...",
     L"Strings\\Event\\Results\\:=",
     L"Strings\\Event\\Results\\DLAll:String=Do you want to 'Download All' traces from every block sensor that is connected?",
     L"Strings\\Event\\Results\\DLAllTitle:String=Download from every block?",

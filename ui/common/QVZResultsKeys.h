@@ -24,6 +24,8 @@ constexpr const wchar_t *kTextLinkNotOpen = L"\\Strings\\Database\\LinkNotOpen";
 constexpr const wchar_t *kTextLinkNoClient = L"\\Strings\\Database\\NoClient";
 constexpr const wchar_t *kTextLinkNoAcknowledge = L"\\Strings\\Database\\NoAcknowledge";
 constexpr const wchar_t *kTextLinkNoNumbers = L"\\Strings\\Database\\NoNumbers";
+// The status text of a hand-over on the results link.
+constexpr const wchar_t *kTextSendingResults = L"\\Strings\\Event\\SendingResults";
 constexpr const wchar_t *kTextDeviceIsCC = L"\\Strings\\Alerts\\DeviceIsCC";
 constexpr const wchar_t *kTextDeviceIsBS = L"\\Strings\\Alerts\\DeviceIsBS";
 constexpr const wchar_t *kTextDeviceBusy = L"\\Strings\\Alerts\\DeviceBusy";

@@ -4,9 +4,10 @@
 
 #include "domain/event/QVEvent.h"
 #include "domain/resultslink/QVResultsLink.h"
-#include "foundation/errors/KErrorCodes.h"
 #include "domain/schedule/QVSchedule.h"
+#include "foundation/errors/KErrorCodes.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -31,6 +32,18 @@ KString HandOverFailure()
     case QVResultsLink::kNotNumbered: return KZSettingText(kTextLinkNoNumbers);
     default: return KString();
     }
+}
+
+// Runs a hand-over of the results as a long operation when it goes out on
+// the results link: the screen stays alive while the peer takes a large
+// file, and Escape stops it.
+template <typename HandOver>
+int HandOverResults(HandOver handOver)
+{
+    if (!QVResultsLink::Instance().IsConfigured())
+        return handOver();
+    KZLongOperation sending(KZSettingText(kTextSendingResults, L"Sending results..."));
+    return handOver();
 }
 
 } // namespace
@@ -69,11 +82,17 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
                 app->ShowErrorCode(result, -1, written ? link.LastFile() : KString(),
                                    result == kErrSendResults ? HandOverFailure() : KString());
             }
+}
+
+        if (int result = HandOverResults([this] { return event->SendResults(); }); result && result != kErrUserAborted)
+            if (VZApplication *app = VZApplication::Instance())
+                app->ShowErrorCode(result, -1);
         return code;
     case kEvtMenuOpening:
         MenuOpening(zafEvent);
         return code;
     case kEvtIdle:
+    case kEvtOperationIdle:
         event->ServeResultsRequests();
         return code;
     default:
@@ -144,7 +163,7 @@ bool QVZEventMDI::Save(int flags)
         app->ShowFileError(result, extra, event->SavedToFile());
     }
     if (QVSchedule *schedule = QVSchedule::Instance())
-        schedule->SendResults(event, 0);
+        HandOverResults([&] { return schedule->SendResults(event, 0); });
     if (app)
         app->SetMousePointer(kPointerArrow);
     return result == 0;

@@ -23,6 +23,12 @@ ZafEventType QVZControl::Event(const ZafEventStruct &event)
         return code;
     case kEvtIdle:
         return Idle(event);
+    case kEvtOperationIdle:
+        // Only the results link is served meanwhile: the front event window
+        // answers the requests that came.
+        if (ZafWindowObject *child = CurrentChild())
+            child->Event(event);
+        return code;
     case kCmdFileOpen:
         HardwareBarEvent(ZafEventStruct(kCmdHardwareBarOpen, 0), kCmdHardwareBarOpen);
         return code;

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -82,6 +83,17 @@ protected:
         client->SetReadTimeout(2000);
         client->Open(Description(-1, port));
         return client;
+    }
+    // 68,000 results with long names: a results file of 10.5 MB.
+    void MakeTenMegabyteResults()
+    {
+        QVResults *results = m_event.Leg(0)->Results();
+        const KString longText(std::wstring(120, L'w').c_str());
+        for (int i = 0; i < 68000; ++i) {
+            QVResult *result = results->NewResult();
+            result->SetLastName(longText);
+            result->SetTextField(QVResult::kAffiliation, longText);
+        }
     }
     void Tick(int count = 1)
     {
@@ -261,6 +273,70 @@ TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
         EXPECT_EQ(answers[size_t(i)], kAnswerForHeat2) << "client " << i;
 }
 
+// A peer that keeps reading at 100 KB/s gets a results file of 10 MB
+// whole, although the system reports room on its connection only after
+// much of it drained; one that stops reading half-way is closed a send
+// time-out after the last byte it took.
+TEST_F(QVResultsLinkPeersTest, HandOverToASlowSteadyReaderArrivesWholeAndStoppingReadingClosesWithinTheSendTimeout)
+{
+    MakeTenMegabyteResults();
+    for (bool stops : {false, true}) {
+        SCOPED_TRACE(stops ? "a peer that stops reading after 2 s" : "a peer reading to the end");
+        const int port = kFirstPort + (stops ? 9 : 8);
+        KTCPSocket peer;
+        LinkConnectsTo(peer, port);
+        std::string got;
+        std::atomic<int32_t> stoppedAt(0);
+        std::thread reader([&] {
+            try {
+                if (!peer.Accept(10000))
+                    return;
+                const int32_t start = KTickCount();
+                char buffer[4096];
+                size_t expected = std::string::npos;
+                while (got.size() < expected) {
+                    const int32_t elapsed = KTickElapsed(start);
+                    if (stops && elapsed >= 2000) {
+                        stoppedAt = KTickCount();
+                        KSleep(QVLinkConnection::kSendTimeout + 3000);
+                        return;
+                    }
+                    // 100 bytes a millisecond, at most one buffer at a time.
+                    const size_t due = size_t(elapsed) * 100;
+                    if (got.size() >= due) {
+                        KSleep(5);
+                        continue;
+                    }
+                    peer.SetReadTimeout(QVLinkConnection::kSendTimeout);
+                    const size_t want = std::min(sizeof buffer, due - got.size());
+                    got.append(buffer, size_t(peer.ReadSome(buffer, int32_t(want))));
+                    const size_t header = got.find("\r\n");
+                    if (expected == std::string::npos && header != std::string::npos)
+                        expected = header + 2 + std::stoul(got.substr(got.rfind(',', header) + 1));
+                }
+                Send(peer, "ROK\r\n");
+            } catch (const KX &) {
+            }
+        });
+        const int32_t code = m_event.SendResults();
+        const int32_t ended = KTickCount();
+        reader.join();
+        const std::string file = m_folder.ReadFile(L"1-1-2.qit");
+        if (stops) {
+            EXPECT_EQ(code, kErrSendResults);
+            ASSERT_NE(stoppedAt, 0);
+            // The last byte taken came at most a burst before the stop.
+            EXPECT_LE(int32_t(ended - stoppedAt), QVLinkConnection::kSendTimeout + 1500);
+        } else {
+            EXPECT_EQ(code, 0);
+            EXPECT_TRUE(got == "RFL,1-1-2.qit," + std::to_string(file.size()) + "\r\n" + file)
+                << got.size() << " bytes of " << file.size();
+        }
+        EXPECT_GE(file.size(), 10000000u);
+        QVResultsLink::Shutdown();
+    }
+}
+
 // A peer that takes a hand-over but never reads fills its connection long
 // before a results file of 1 MB has gone: the send gives up after the send
 // time-out, the peer is closed, and requests that came meanwhile are
@@ -268,13 +344,7 @@ TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
 // while the hand-over waited for one, and the listener the link connects to.
 TEST_F(QVResultsLinkPeersTest, HandOverToAPeerThatNeverReadsIsClosedAfterTheSendTimeout)
 {
-    QVResults *results = m_event.Leg(0)->Results();
-    const KString longText(std::wstring(120, L'w').c_str());
-    for (int i = 0; i < 40000; ++i) {
-        QVResult *result = results->NewResult();
-        result->SetLastName(longText);
-        result->SetTextField(QVResult::kAffiliation, longText);
-    }
+    MakeTenMegabyteResults();
     for (bool listener : {true, false}) {
         SCOPED_TRACE(listener ? "a client of the listener" : "the listener the link connects to");
         const int port = kFirstPort + (listener ? 6 : 7);

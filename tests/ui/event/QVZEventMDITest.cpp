@@ -3,14 +3,26 @@
 // question, and the main window's document operations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <set>
+#include <thread>
 
 #include "domain/event/QVEvent.h"
+#include "domain/results/QVResult.h"
+#include "domain/results/QVResults.h"
+#include "domain/resultslink/QVResultsLink.h"
+#include "domain/timing/VLeg.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/window/KZGeometry.h"
+#include "shell/app/KZApplication.h"
 #include "shell/toolkit/KZToolkitCodes.h"
+#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/chart/QVZChartWindow.h"
 #include "ui/support/MainWindowTest.h"
 #include "ui/event/QVZEventMDI.h"
@@ -57,6 +69,19 @@ public:
         QVZChartWindow::RegisterWithEventWindow();
     }
     int registrations = 0;
+};
+
+// A status bar that keeps every message it shows.
+class RecordingStatusBar : public KZStatusBar
+{
+public:
+    RecordingStatusBar() : KZStatusBar(20, 0) {}
+    void SetMessage(const wchar_t *text) override
+    {
+        KZStatusBar::SetMessage(text);
+        messages.emplace_back(text ? text : L"");
+    }
+    std::vector<std::wstring> messages;
 };
 
 class QVZEventMDITest : public MainWindowTest
@@ -292,6 +317,73 @@ TEST_F(QVZEventMDITest, SaveQitWithoutAResultsLinkShowsItsError)
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(kIconExclamation, boxes[0].icon);
     EXPECT_NE(std::wstring::npos, boxes[0].text.find(L"35001")) << boxes[0].text;
+}
+
+// Save QIT hands the results over as a long operation: while a peer takes a
+// file of megabytes slowly the status bar names the hand-over, and Escape
+// stops it within a second, without an error box, closing the connection
+// so that the peer never takes part of the file for all of it.
+TEST_F(QVZEventMDITest, SaveQitToASlowReaderRunsAsALongOperationThatEscapeStops)
+{
+    ASSERT_TRUE(KSocketStartup());
+    KTCPSocket peer;
+    ASSERT_NO_THROW(peer.Open(KString(L"-2,127.0.0.1,46281")));
+    registry->Parse(L"\\Database\\QIF\\SerialPort:String=-1,127.0.0.1,46281");
+    registry->Parse(KString(L"\\Database\\File\\DataOutDir:String=").Append(scratch.PathOf(L"").c_str()));
+    QVZEventMDI *window = NewWindow();
+    ASSERT_NE(nullptr, window);
+    QVResults *results = window->Event()->Leg(0)->Results();
+    const KString longText(std::wstring(120, L'w').c_str());
+    for (int i = 0; i < 4000; ++i) {   // a results file of 600 KB
+        QVResult *result = results->NewResult();
+        result->SetLastName(longText);
+        result->SetTextField(QVResult::kAffiliation, longText);
+    }
+    RecordingStatusBar bar;
+    KZSetMainStatusBar(&bar);
+    KZApplication::SetMainWindow(control);
+    KSetApplicationHooks(KZApplication::Instance());
+    HWND target = static_cast<HWND>(control->OSWindow());
+    std::atomic<DWORD> escapedAt(0);
+    size_t taken = 0;
+    DWORD readEnded = 0;
+    std::thread reader([&] {
+        try {
+            if (!peer.Accept(5000))
+                return;
+            peer.SetReadTimeout(10000);
+            char buffer[2048];
+            for (;;) {
+                taken += size_t(peer.ReadSome(buffer, sizeof buffer));
+                Sleep(20);   // about 100 KB a second
+                if (taken >= 100000 && !escapedAt) {
+                    escapedAt = GetTickCount();
+                    PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                    PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+                }
+            }
+        } catch (const KX &) {
+            readEnded = GetTickCount();
+        }
+    });
+    window->Event(ZafEventStruct(kCmdFileSaveQit, 0));
+    const DWORD ended = GetTickCount();
+    reader.join();
+    KSetApplicationHooks(nullptr);
+    KZApplication::SetMainWindow(nullptr);
+    KZSetMainStatusBar(nullptr);
+    QVResultsLink::Shutdown();
+    KSocketCleanup();
+
+    ASSERT_NE(0u, escapedAt.load()) << taken << " bytes taken";
+    EXPECT_LT(ended - escapedAt, 1000u);
+    EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? std::string() : std::string(boxes[0].text.begin(), boxes[0].text.end()));
+    // The connection ended (what was under way drains first), the file unfinished.
+    EXPECT_LT(readEnded - escapedAt, 6000u);
+    EXPECT_LT(taken, 550000u);
+    ASSERT_FALSE(bar.messages.empty());
+    EXPECT_NE(bar.messages.end(), std::find(bar.messages.begin(), bar.messages.end(), L"Sending results..."));
+    EXPECT_EQ(L"Operation aborted by user.", bar.messages.back());
 }
 
 TEST_F(QVZEventMDITest, ChildrenThatAreNotEventWindowsAreSkipped)

@@ -1,8 +1,9 @@
 // Firmware uploads as a user does them: Hardware > Update Firmware..., the
 // power box, the image chosen in the open dialog and the simulated Control
 // Center switched off and on again on the COM pair. While the image goes
-// out, the status bar shows how far it got, the windows repaint and Escape
-// stops it; the unit then takes the next image whole.
+// out, the status bar shows how far it got, the windows repaint, the
+// photo-finish system's results requests are answered and Escape stops it;
+// the unit then takes the next image whole.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,10 @@
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
 #include "domain/timing/VLeg.h"
+#include "foundation/comm/KSocket.h"
+#include "foundation/comm/KTCPSocket.h"
+#include "foundation/errors/KX.h"
+#include "foundation/strings/KString.h"
 #include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -22,6 +27,8 @@ namespace H = ProgramHand;
 namespace {
 
 constexpr COLORREF kCover = RGB(255, 0, 255);
+constexpr int kResultsPort = 46391;   // the program's results link listens here
+const std::string kResultsLink = "Database\\QIF\\SerialPort:String=-2,," + std::to_string(kResultsPort) + "\r\n";
 
 std::string Narrow(const std::wstring &text)
 {
@@ -71,6 +78,26 @@ void ClickButton(HWND box, const std::wstring &label)
     EXPECT_TRUE(ClickToClose(box, button)) << "the box stayed after " << Narrow(label);
 }
 
+// A photo-finish system on loopback asks for a heat no document holds: the
+// ms until the answer "RNR" came; -1 when another or none came within 5 s.
+int RequestAnsweredAfter(KTCPSocket &link)
+{
+    const DWORD asked = GetTickCount();
+    std::string answer;
+    try
+    {
+        link.Write("RRQ,9,9,9\r\n", 11);
+        link.SetReadTimeout(5000);
+        char buffer[64];
+        while (answer.find('\n') == std::string::npos && GetTickCount() - asked < 5000)
+            answer.append(buffer, size_t(link.ReadSome(buffer, sizeof buffer)));
+    }
+    catch (const KX &)
+    {
+    }
+    return answer == "RNR\r\n" ? int(GetTickCount() - asked) : -1;
+}
+
 class UploadProgram : public ::testing::Test
 {
 protected:
@@ -100,7 +127,7 @@ protected:
     }
     std::string Received() { return ReadBytes(road.Folder().PathOf(L"unit\\firmware.img")); }
 
-    ProgramRoad road{ L"qupload" };
+    ProgramRoad road{ L"qupload", kResultsLink };
 };
 
 } // namespace
@@ -121,6 +148,27 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     H::MoveTo(client, 40, 40);
     H::Rest(300);
     const HCURSOR normal = ShownPointer();
+    // A workout open, whose window answers the photo-finish system.
+    H::Focus(main);
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return H::FindList(main) != nullptr; })) << WindowsOf(road.Process());
+    ASSERT_TRUE(KSocketStartup());
+    KTCPSocket link;
+    link.SetReadTimeout(5000);
+    // The program listens from its first idle moment with the workout.
+    ASSERT_TRUE(H::WaitFor([&] {
+        try
+        {
+            link.Open(KString(L"-1,127.0.0.1,").AppendInt(kResultsPort));
+            return true;
+        }
+        catch (const KX &)
+        {
+            return false;
+        }
+    })) << "the results link does not listen";
+    EXPECT_GE(RequestAnsweredAfter(link), 0) << "no answer before the upload";
+    H::Rest(300);
     const H::Picture emptyBar = H::CaptureScreen(progress);
     const H::Picture quietMessage = H::CaptureScreen(message);
     RECT area = { 20, 20, 220, 120 };
@@ -149,6 +197,15 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     EXPECT_TRUE(H::WaitFor([&] { return H::CaptureScreen(area).pixels == backdrop.pixels; }, 2000))
         << "the uncovered region was not drawn again";
     EXPECT_GT(Filled(H::CaptureScreen(progress), emptyBar), first) << "the upload ran on";
+    // Results requests are answered while the image goes out.
+    for (int request = 0; request < 3; ++request)
+    {
+        const int took = RequestAnsweredAfter(link);
+        EXPECT_GE(took, 0) << "request " << request << " not answered during the upload";
+        EXPECT_LE(took, 1000) << "ms until request " << request << " was answered during the upload";
+        H::Rest(200);
+    }
+    EXPECT_GT(Filled(H::CaptureScreen(progress), emptyBar), first) << "the upload ran on";
 
     // Escape ends it within a second, with no alert, and gives pointer,
     // status text and percentage pane back.
@@ -171,6 +228,8 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     EXPECT_TRUE(Received() == ReadBytes(small)) << Received().size() << " bytes received";
     ClickButton(more, L"No");
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(more); }));
+    link.Close();
+    KSocketCleanup();
 }
 
 // A unit that stops answering in the middle of an image: while the program
