@@ -74,7 +74,7 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
         Save(QVEvent::kSaveWrite | QVEvent::kSaveAskEvent);
         return code;
     case kCmdFileSaveQit:
-        if (int result = event->SendResults())
+        if (int result = HandOverResults([this] { return event->SendResults(); }); result && result != kErrUserAborted)
             if (VZApplication *app = VZApplication::Instance()) {
                 // The results file stays written unless the document had no numbers.
                 const QVResultsLink &link = QVResultsLink::Instance();
@@ -82,11 +82,6 @@ ZafEventType QVZEventMDI::Event(const ZafEventStruct &zafEvent)
                 app->ShowErrorCode(result, -1, written ? link.LastFile() : KString(),
                                    result == kErrSendResults ? HandOverFailure() : KString());
             }
-}
-
-        if (int result = HandOverResults([this] { return event->SendResults(); }); result && result != kErrUserAborted)
-            if (VZApplication *app = VZApplication::Instance())
-                app->ShowErrorCode(result, -1);
         return code;
     case kEvtMenuOpening:
         MenuOpening(zafEvent);
