@@ -83,17 +83,30 @@ void ClickButton(HWND box, const std::wstring &label)
 int RequestAnsweredAfter(KTCPSocket &link)
 {
     const DWORD asked = GetTickCount();
-    std::string answer;
     try
     {
         link.Write("RRQ,9,9,9\r\n", 11);
-        link.SetReadTimeout(5000);
-        char buffer[64];
-        while (answer.find('\n') == std::string::npos && GetTickCount() - asked < 5000)
-            answer.append(buffer, size_t(link.ReadSome(buffer, sizeof buffer)));
     }
     catch (const KX &)
     {
+        return -1;
+    }
+    std::string answer;
+    char buffer[64];
+    while (answer.find('\n') == std::string::npos && GetTickCount() - asked < 5000)
+    {
+        try
+        {
+            link.SetReadTimeout(200);
+            answer.append(buffer, size_t(link.ReadSome(buffer, sizeof buffer)));
+        }
+        catch (const KX &error)
+        {
+            // Nothing yet (a wait that ran out, or a socket reported
+            // readable with nothing to take): ask again until the time is up.
+            if (error.Code() != kErrSocketReceive || error.Extra() != WSAETIMEDOUT)
+                return -1;
+        }
     }
     return answer == "RNR\r\n" ? int(GetTickCount() - asked) : -1;
 }
