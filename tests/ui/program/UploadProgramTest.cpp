@@ -4,6 +4,7 @@
 // out, the status bar shows how far it got, the windows repaint, the
 // photo-finish system's results requests are answered and Escape stops it;
 // the unit then takes the next image whole.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,8 +28,32 @@ namespace H = ProgramHand;
 namespace {
 
 constexpr COLORREF kCover = RGB(255, 0, 255);
-constexpr int kResultsPort = 46391;   // the program's results link listens here
-const std::string kResultsLink = "Database\\QIF\\SerialPort:String=-2,," + std::to_string(kResultsPort) + "\r\n";
+// A loopback port on which no one listens now, for the program's results
+// link: each run takes its own, so that two runs at once (the plain one and
+// the one on a desktop) never answer each other's requests.
+int FreeLoopbackPort()
+{
+    KSocketStartup();
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in where = {};
+    where.sin_family = AF_INET;
+    where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof where;
+    int port = 0;
+    if (s != INVALID_SOCKET && bind(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == 0 &&
+        getsockname(s, reinterpret_cast<sockaddr *>(&where), &length) == 0)
+        port = ntohs(where.sin_port);
+    if (s != INVALID_SOCKET)
+        closesocket(s);
+    return port;
+}
+
+// The settings line that makes the program listen for the photo-finish
+// system on port.
+std::string ResultsLink(int port)
+{
+    return "Database\\QIF\\SerialPort:String=-2,," + std::to_string(port) + "\r\n";
+}
 
 std::string Narrow(const std::wstring &text)
 {
@@ -140,7 +165,8 @@ protected:
     }
     std::string Received() { return ReadBytes(road.Folder().PathOf(L"unit\\firmware.img")); }
 
-    ProgramRoad road{ L"qupload", kResultsLink };
+    const int resultsPort = FreeLoopbackPort();
+    ProgramRoad road{ L"qupload", ResultsLink(resultsPort) };
 };
 
 } // namespace
@@ -172,7 +198,7 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     ASSERT_TRUE(H::WaitFor([&] {
         try
         {
-            link.Open(KString(L"-1,127.0.0.1,").AppendInt(kResultsPort));
+            link.Open(KString(L"-1,127.0.0.1,").AppendInt(resultsPort));
             return true;
         }
         catch (const KX &)
