@@ -30,7 +30,7 @@ public:
 };
 
 // Longest a wait that may last runs between two calls of KWaitGoesOn, in ms.
-constexpr int KWaitSlice = 50;
+constexpr int KWaitSlice = 40;
 
 // Installs hooks; none restores the built-in answers below.
 void KSetApplicationHooks(KApplicationHooks *hooks);

@@ -126,6 +126,7 @@ bool QVZResultsPane::Print()
     now.SetNow();
     printDate.Clear();
     now.Format(printDate);
+    printEdges.clear();   // laid out on the first page, kept for the job
     std::vector<int> breaks;
     for (int row = 0; ResultAt(row); ++row)
         breaks.push_back(ResultAt(row)->BreakCount());

@@ -163,7 +163,8 @@ void QVZResultsPane::PrintRows(KZPrinter &printer, int lineNumber, int first, in
     KString heads[kColumnCount];
     for (int column = 0; column < kColumnCount; ++column)
         heads[column] = Field(kHeads[column].key, kHeads[column].english);
-    LayOutPrintColumns(printer, line.right - line.left + 1, heads);
+    if (printEdges.empty())
+        LayOutPrintColumns(printer, line.right - line.left + 1, heads);
     for (int column = 0; column < kColumnCount; ++column)
         printer.DrawText(ColumnRect(column, line), heads[column], kHeads[column].alignment, kBottom);
     printer.DrawRule(line);

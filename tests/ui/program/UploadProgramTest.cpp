@@ -164,7 +164,21 @@ protected:
         road.Unit()->PowerOn(powerOnMs);
     }
     std::string Received() { return ReadBytes(road.Folder().PathOf(L"unit\\firmware.img")); }
+    // Start, then the main window, the panes of its status bar and its MDI
+    // client; false when one of them is missing.
+    bool StartWithWindows()
+    {
+        if (!Start())
+            return false;
+        main = road.Main();
+        client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
+        return StatusPanes(main, message, progress) && client;
+    }
 
+    HWND main = nullptr;
+    HWND client = nullptr;
+    RECT message = {};
+    RECT progress = {};
     const int resultsPort = FreeLoopbackPort();
     ProgramRoad road{ L"qupload", ResultsLink(resultsPort) };
 };
@@ -178,12 +192,7 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     const std::wstring small = road.Folder().PathOf(L"small.img");
     WriteBytes(big, RandomBytes(3 * 1024 * 1024, 3));
     WriteBytes(small, RandomBytes(200 * 1024, 5));
-    ASSERT_TRUE(Start());
-    HWND main = road.Main();
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
-    HWND client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
-    ASSERT_NE(nullptr, client);
+    ASSERT_TRUE(StartWithWindows()) << "no status bar or MDI client";
     H::MoveTo(client, 40, 40);
     H::Rest(300);
     const HCURSOR normal = ShownPointer();
@@ -280,12 +289,7 @@ TEST_F(UploadProgram, AUnitThatStopsAnsweringMidwayLeavesTheWindowAliveAndEscape
     QV_REQUIRE_COMPORTS(pair);
     const std::wstring image = road.Folder().PathOf(L"hang.img");
     WriteBytes(image, RandomBytes(200 * 1024, 7));
-    ASSERT_TRUE(Start());
-    HWND main = road.Main();
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
-    HWND client = H::FindWindowWhere(main, [](HWND w) { return H::ClassOf(w) == L"MDIClient"; });
-    ASSERT_NE(nullptr, client);
+    ASSERT_TRUE(StartWithWindows()) << "no status bar or MDI client";
     const H::Picture emptyBar = H::CaptureScreen(progress);
     RECT area = { 20, 20, 220, 120 };
     MapWindowPoints(client, nullptr, reinterpret_cast<POINT *>(&area), 2);
@@ -321,10 +325,7 @@ TEST_F(UploadProgram, ACloseRequestDuringAnUploadStopsItThenAsksToSaveTheChanged
     const std::wstring workout = road.Folder().PathOf(L"example.qvw");
     WriteBytes(big, RandomBytes(3 * 1024 * 1024, 7));
     WriteBytes(workout, ReadBytes(QV_EXAMPLES L"/example-workout.qvw"));
-    ASSERT_TRUE(Start());
-    HWND main = road.Main();
-    RECT message, progress;
-    ASSERT_TRUE(StatusPanes(main, message, progress)) << "no status bar";
+    ASSERT_TRUE(StartWithWindows()) << "no status bar or MDI client";
     const H::Picture emptyBar = H::CaptureScreen(progress);
 
     // The example workout opened and a first name typed into its first row.
