@@ -67,8 +67,9 @@ public:
     // Opens a new, empty temporary file for writing. Throws KXStream
     // kErrDiskFull when the disk is full, else kErrFileWrite: for a read-only
     // target, a temporary name that holds a folder or cannot be removed
-    // (another program holds it open) and a file that cannot be made (for
-    // example when the target's folder does not exist).
+    // (another program holds it open), all kTemporaryNames names taken by
+    // links, and a file that cannot be made (for example when the target's
+    // folder does not exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
     // Throws KXStream (kErrDiskFull when the disk is full, else kErrFileWrite)
@@ -87,13 +88,14 @@ public:
     // Temporary names tried past links before Begin gives up: ".tmp" and
     // ".1.tmp" to ".9.tmp".
     static constexpr int kTemporaryNames = 10;
+    // Hexadecimal digits of the mark of a cut temporary name.
+    static constexpr int kNameMarkDigits = 16;
     // The temporary name of a try from 0: the target with ".tmp", or with
     // "." attempt ".tmp", added. When that is longer than kMaxNameLength
     // characters, the target's file name is cut so that it keeps to them
-    // with "~", kNameMarkDigits hexadecimal digits of a hash of the whole
-    // file name (in capitals) and the suffix added.
+    // with "~", kNameMarkDigits hexadecimal digits of a 64-bit FNV-1a hash
+    // of the whole file name (in capitals) and the suffix added.
     static KString TemporaryName(const KString &target, int attempt);
-    static constexpr int kNameMarkDigits = 16;
 
 protected:
     void DoWrite(const void *buffer, int32_t count) override;
