@@ -18,12 +18,9 @@
 // Goals: save at most 1.1 x the safe replace at 10 trials and 1.0 x at 100
 // and 1,000; open at most 1.2 x the read at 10 trials and 1.0 x at 100 and
 // 1,000.
-// Apart, what a save does about its names beyond the bare calls (whether
-// the target is read-only, making the temporary file only new, the marks it
-// takes over from the target, the rename through the open file): an empty
-// save through KReplacingFile, its flushes left out, against the bare
-// calls of an empty replace without flush, median of 101 rounds; goal: at
-// most 0.2 ms more.
+// Apart, a save's work on names (read-only target, temporary name, marks
+// taken over, rename): an empty save without its flushes against the bare
+// calls of an empty replace, median of 101 rounds; goal: at most 0.2 ms more.
 //
 // Usage: domain_bench [folder]   (default: the system's temporary folder)
 

@@ -1,12 +1,10 @@
 // A save that stops in the middle, for the tests of what a save killed
-// there leaves behind (KFileTest.cpp runs it and kills it). It saves bytes
-// of the pattern of those tests (byte i is i % 251) through KReplacingFile,
-// and once stopAt of them are written it sets the named event and waits to
-// be killed. Not killed within a minute, it ends without committing.
+// there leaves (KFileTest.cpp kills it). It saves bytes of the pattern of
+// those tests (byte i is i % 251) through KReplacingFile; once stopAt of
+// them are written it sets the named event and waits a minute to be killed.
 //
 // Usage: interrupted_save TARGET BYTES STOP_AT EVENT
-// Exit code: 2 for wrong arguments, 3 when the save failed before STOP_AT
-// bytes, 4 when it was not killed.
+// Exit code: 2 for wrong arguments, 3 when the save failed, 4 when not killed.
 
 #include "foundation/errors/KX.h"
 #include "foundation/streams/KReplacingFile.h"
@@ -19,23 +17,17 @@
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 5)
-        return 2;
-    const int64_t bytes = _wtoi64(argv[2]);
-    const int64_t stopAt = _wtoi64(argv[3]);
-    HANDLE stopped = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[4]);
-    if (!stopped || stopAt > bytes)
+    HANDLE stopped = argc == 5 ? OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[4]) : nullptr;
+    if (!stopped)
         return 2;
     try {
         KReplacingFile file(argv[1], 64 * 1024);
-        file.Begin(bytes);
+        file.Begin(_wtoi64(argv[2]));
         std::vector<uint8_t> piece(64 * 1024);
-        for (int64_t written = 0; written < stopAt;) {
-            const int64_t count = std::min<int64_t>(int64_t(piece.size()), stopAt - written);
-            for (int64_t i = 0; i < count; ++i)
-                piece[size_t(i)] = uint8_t((written + i) % 251);
-            file.Write(piece.data(), int32_t(count));
-            written += count;
+        for (int64_t written = 0, stopAt = _wtoi64(argv[3]); written < stopAt; written += int64_t(piece.size())) {
+            for (size_t i = 0; i < piece.size(); ++i)
+                piece[i] = uint8_t((written + int64_t(i)) % 251);
+            file.Write(piece.data(), int32_t(std::min<int64_t>(int64_t(piece.size()), stopAt - written)));
         }
         file.Flush();
         SetEvent(stopped);
