@@ -18,9 +18,6 @@
 // Goals: save at most 1.1 x the safe replace at 10 trials and 1.0 x at 100
 // and 1,000; open at most 1.2 x the read at 10 trials and 1.0 x at 100 and
 // 1,000.
-// Apart, a save's work on names (read-only target, temporary name, marks
-// taken over, rename): an empty save without its flushes against the bare
-// calls of an empty replace, median of 101 rounds; goal: at most 0.2 ms more.
 //
 // Usage: domain_bench [folder]   (default: the system's temporary folder)
 
@@ -31,7 +28,6 @@
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVUserInterface.h"
 #include "foundation/streams/KFile.h"
-#include "foundation/streams/KReplacingFile.h"
 #include "foundation/strings/KString.h"
 
 #include <windows.h>
@@ -177,42 +173,6 @@ struct Figures
     double save = 0, write = 0, replace = 0, open = 0, read = 0;
 };
 
-// A save that leaves the disk out: what is left is the work on names.
-class UnflushedSave : public KReplacingFile
-{
-public:
-    using KReplacingFile::KReplacingFile;
-    ~UnflushedSave() override { Abandon(); }
-
-protected:
-    bool FlushToDisk(void *) override { return true; }
-};
-
-// The median time of an empty save without flushes and of the bare calls
-// of an empty replace without flush, over the same target in folder.
-void MeasureNameWork(const KString &folder, double &save, double &bare)
-{
-    KString target(folder), temporary(folder);
-    target.Append(L"qv_bench_names.qvw");
-    temporary.Append(L"qv_bench_names.qvw.tmp");
-    std::vector<double> saves, bares;
-    for (int round = 0; round < 101; ++round) {
-        auto start = std::chrono::steady_clock::now();
-        UnflushedSave file(target);
-        file.Begin();
-        file.Commit();
-        saves.push_back(Seconds(start));
-        start = std::chrono::steady_clock::now();
-        CloseHandle(CreateFileW(temporary.CStr(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-        MoveFileExW(temporary.CStr(), target.CStr(), MOVEFILE_REPLACE_EXISTING);
-        bares.push_back(Seconds(start));
-    }
-    KFile(target.CStr()).Delete();
-    save = Median(saves);
-    bare = Median(bares);
-}
-
 bool Measure(const KString &folder, int trials, int rounds, Figures &figures)
 {
     KString workout(folder), plain(folder), scratch(folder);
@@ -300,9 +260,5 @@ int main(int argc, char **argv)
         std::printf("%32s plain read    %7.2f ms  open %7.2f ms  ratio %.2f (%.2f)\n", "", f.read * 1000,
                     f.open * 1000, f.open / f.read, goal.open);
     }
-    double save = 0, bare = 0;
-    MeasureNameWork(folder, save, bare);
-    std::printf("empty save without flush %.3f ms, bare calls %.3f ms: the save's work on names %.3f ms (0.2)\n",
-                save * 1000, bare * 1000, (save - bare) * 1000);
     return 0;
 }
