@@ -8,6 +8,7 @@ list(APPEND FOUNDATION_SOURCES
     streams/KListRecord.cpp
     streams/KPersistent.cpp
     streams/KReplacingFile.cpp
+    streams/KReplacingFileNames.cpp
     streams/KStream.cpp
     streams/KStreamBuffer.cpp
     streams/KStreamText.cpp

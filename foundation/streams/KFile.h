@@ -127,13 +127,16 @@ protected:
     // with empty set a file that exists is emptied as it is opened, and
     // extraShare adds to what the mode lets other handles do meanwhile.
     // With onlyNew, an Open with create makes a new file and fails when
-    // anything (a file, a folder, a link) already has the name.
-    void SetOpenOptions(uint32_t extraAccess, bool empty, uint32_t extraShare = 0, bool onlyNew = false)
+    // anything (a file, a folder, a link) already has the name. systemFlags
+    // are the system's attributes and flags of the open (0: a normal file).
+    void SetOpenOptions(uint32_t extraAccess, bool empty, uint32_t extraShare = 0, bool onlyNew = false,
+                        uint32_t systemFlags = 0)
     {
         itsExtraAccess = extraAccess;
         itsEmpty = empty;
         itsExtraShare = extraShare;
         itsOnlyNew = onlyNew;
+        itsSystemFlags = systemFlags;
     }
 
 private:
@@ -148,6 +151,7 @@ private:
     int itsMode = kModeRead;
     uint32_t itsExtraAccess = 0;
     uint32_t itsExtraShare = 0;
+    uint32_t itsSystemFlags = 0;
     bool itsEmpty = false;
     bool itsOnlyNew = false;
 };

@@ -42,7 +42,7 @@ void KFile::Open(int mode, bool create)
     const DWORD disposition = create ? (itsOnlyNew ? CREATE_NEW : itsEmpty ? CREATE_ALWAYS : OPEN_ALWAYS)
                                      : (itsEmpty ? TRUNCATE_EXISTING : OPEN_EXISTING);
     HANDLE handle = CreateFileW(itsPath.CStr(), access | itsExtraAccess, share | itsExtraShare, nullptr, disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+                                itsSystemFlags ? itsSystemFlags : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw KXStream(kErrFileOpen, int32_t(GetLastError()), itsPath);
     itsHandle = handle;

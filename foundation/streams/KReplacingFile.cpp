@@ -1,4 +1,5 @@
-// KReplacingFile: temporary file, flush to disk, then one rename.
+// KReplacingFile: temporary file, flush to disk, then one rename; the flush
+// worker and what the new file takes over from the old one.
 #include "foundation/streams/KReplacingFile.h"
 
 #include "foundation/errors/KX.h"
@@ -8,21 +9,28 @@
 
 #include <algorithm>
 #include <atomic>
-#include <string>
 #include <vector>
 
 namespace
 {
 // The system's call that renames or deletes an open file (from Windows
-// Vista on; looked up at run time), its classes and records: a rename
-// (replace flag, root folder, name length in bytes, name), a deletion and a
-// deletion that frees the name at once (from Windows 10 on).
+// Vista on; looked up at run time), its classes and records: the times and
+// attributes, a rename (replace flag, root folder, name length in bytes,
+// name), a deletion and a deletion that frees the name at once (from
+// Windows 10 on).
 using SetInformationByHandle = BOOL(WINAPI *)(HANDLE, int, void *, DWORD);
+constexpr int kFileBasicInfo = 0;
 constexpr int kFileRenameInfo = 3;
 constexpr int kFileDispositionInfo = 4;
 constexpr int kFileDispositionInfoEx = 21;
 constexpr DWORD kDispositionDelete = 1;
 constexpr DWORD kDispositionPosixSemantics = 2;
+struct BasicRecord
+{
+    // Times in 100 ns since 1601; 0 leaves one as it is.
+    LARGE_INTEGER creation, lastAccess, lastWrite, change;
+    DWORD attributes;  // 0 leaves them as they are
+};
 struct RenameRecord
 {
     DWORD replaceIfExists;
@@ -63,10 +71,13 @@ DWORD RenameOpenFile(void *handle, const KString &target)
     return call(static_cast<HANDLE>(handle), kFileRenameInfo, record, DWORD(bytes.size())) ? 0 : GetLastError();
 }
 
-// Marks the open file for deletion when its last handle closes, freeing its
-// name at once where the system can; 0 when done, else the system's error
-// (ERROR_CALL_NOT_IMPLEMENTED when the system cannot).
-DWORD DeleteOpenFile(void *handle)
+// What a save keeps of the file it replaces: the marks a user or the
+// system set on it. Others (read-only is refused; compressed and encrypted
+// follow the folder) are not the save's to give.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+} // namespace
+
+unsigned long KReplacingFile::DeleteOpenFile(void *handle)
 {
     SetInformationByHandle call = InformationCall();
     if (!call || !handle)
@@ -77,79 +88,6 @@ DWORD DeleteOpenFile(void *handle)
     BOOLEAN remove = TRUE;
     return call(static_cast<HANDLE>(handle), kFileDispositionInfo, &remove, sizeof(remove)) ? 0 : GetLastError();
 }
-
-// The system's call that tells the path of an open file as the file system
-// knows it, links followed (from Windows Vista on; looked up at run time).
-using FinalPathCall = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
-
-FinalPathCall FinalPath()
-{
-    static const FinalPathCall call = reinterpret_cast<FinalPathCall>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
-    return call;
-}
-
-// The open file's path with links followed; empty when the system cannot tell.
-std::wstring FinalPathOf(HANDLE handle)
-{
-    FinalPathCall call = FinalPath();
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = call ? call(handle, &path[0], DWORD(path.size()), 0) : 0;
-    if (length >= path.size()) {
-        path.resize(length + 1);
-        length = call(handle, &path[0], DWORD(path.size()), 0);
-    }
-    path.resize(length < path.size() ? length : 0);
-    return path;
-}
-
-// A handle closed when it goes out of scope.
-struct ScopedHandle
-{
-    explicit ScopedHandle(HANDLE h) : handle(h) {}
-    ~ScopedHandle()
-    {
-        if (Valid())
-            CloseHandle(handle);
-    }
-    ScopedHandle(const ScopedHandle &) = delete;
-    ScopedHandle &operator=(const ScopedHandle &) = delete;
-    bool Valid() const { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
-    HANDLE handle;
-};
-
-// Whether the name at path, open as file, leads to a file of another name or
-// in another folder: a link that the system followed when it opened the name
-// (Wine does so for a symbolic link, even when asked for the link itself, and
-// then deletes or renames the file the link names, never the link). Before
-// Windows Vista, which makes no links to files, the answer is false.
-bool ReachedThroughLink(HANDLE file, const KString &path)
-{
-    if (!FinalPath())
-        return false;
-    // Unknown counts as a link: the name is then left alone.
-    const DWORD length = GetFullPathNameW(path.CStr(), 0, nullptr, nullptr);
-    std::vector<wchar_t> full(length + 1);
-    wchar_t *name = nullptr;
-    if (length == 0 || GetFullPathNameW(path.CStr(), DWORD(full.size()), full.data(), &name) >= full.size() || !name)
-        return true;
-    const std::wstring folderPath(full.data(), name);
-    ScopedHandle folder(CreateFileW(folderPath.c_str(), FILE_READ_ATTRIBUTES,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    std::wstring expected = folder.Valid() ? FinalPathOf(folder.handle) : std::wstring();
-    const std::wstring found = FinalPathOf(file);
-    if (expected.empty() || found.empty())
-        return true;
-    if (expected.back() != L'\\')
-        expected += L'\\';
-    expected += name;
-    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, expected.c_str(), int(expected.size()), found.c_str(),
-                          int(found.size())) != CSTR_EQUAL;
-}
-
-bool NameTaken(DWORD error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
-} // namespace
 
 // The process's flush worker. Its thread is made at the first early flush
 // and kept: making a thread costs a save more than the flush gains, and
@@ -255,8 +193,9 @@ KReplacingFile::KReplacingFile(const KString &target, int32_t bufferSize)
     SetFullName(TemporaryName(target, 0));
     // Made new, never through anything found under the name, with the right
     // to rename or delete it while it is open; others may read it at most
-    // (the write mode's sharing).
-    SetOpenOptions(DELETE, true, 0, true);
+    // (the write mode's sharing). The temporary attribute marks it as a
+    // save's until Commit.
+    SetOpenOptions(DELETE, true, 0, true, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_OPEN_REPARSE_POINT);
 }
 
 KReplacingFile::~KReplacingFile()
@@ -265,90 +204,11 @@ KReplacingFile::~KReplacingFile()
         Abandon();
 }
 
-KString KReplacingFile::TemporaryName(const KString &target, int attempt)
-{
-    KString suffix(L".");
-    if (attempt > 0)
-        suffix.AppendInt(attempt).AppendChar(L'.');
-    suffix.Append(L"tmp");
-    int nameStart = target.Length();
-    while (nameStart > 0 && target[nameStart - 1] != L'\\' && target[nameStart - 1] != L'/' &&
-           target[nameStart - 1] != L':')
-        --nameStart;
-    KString name(target);
-    int end = nameStart + kMaxNameLength - suffix.Length();
-    if (end < target.Length()) {
-        // Never half of a character that takes two.
-        if (target[end - 1] >= 0xD800 && target[end - 1] <= 0xDBFF)
-            --end;
-        name.Truncate(end);
-    }
-    name.Append(suffix);
-    return name;
-}
-
 void KReplacingFile::RefuseReadOnlyTarget() const
 {
     const DWORD attributes = GetFileAttributesW(itsTarget.CStr());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         throw KXStream(kErrFileWrite, ERROR_ACCESS_DENIED, itsTarget);
-}
-
-bool KReplacingFile::ClearTemporaryName() const
-{
-    const KString &path = FullName();
-    // The name itself, not what a link names, where the system can; with the
-    // sharing that lets another program's open file be freed of its name.
-    ScopedHandle found(CreateFileW(path.CStr(), DELETE | FILE_READ_ATTRIBUTES,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!found.Valid()) {
-        const DWORD error = GetLastError();
-        // Nothing there, or no folder to make the file in, which the
-        // making reports.
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return true;
-        throw KXStream(WriteErrorCode(error), int32_t(error), path);
-    }
-    BY_HANDLE_FILE_INFORMATION information;
-    if (!GetFileInformationByHandle(found.handle, &information)) {
-        const DWORD error = GetLastError();
-        throw KXStream(WriteErrorCode(error), int32_t(error), path);
-    }
-    if (ReachedThroughLink(found.handle, path))
-        return false;
-    const DWORD attributes = information.dwFileAttributes;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        throw KXStream(kErrFileWrite, ERROR_ALREADY_EXISTS, path);
-    DWORD error = DeleteOpenFile(found.handle);
-    if (error == ERROR_CALL_NOT_IMPLEMENTED) {
-        // Older systems make no links to files: the name is the file's own.
-        CloseHandle(found.handle);
-        found.handle = nullptr;
-        error = DeleteFileW(path.CStr()) ? 0 : GetLastError();
-    }
-    if (error != 0)
-        throw KXStream(WriteErrorCode(error), int32_t(error), path);
-    return true;
-}
-
-void KReplacingFile::OpenTemporaryFile()
-{
-    for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
-        SetFullName(TemporaryName(itsTarget, attempt));
-        if (!ClearTemporaryName())
-            continue;
-        try {
-            Open(kModeWrite, true);
-            return;
-        } catch (const KXStream &x) {
-            // Taken again since it was cleared: the next name.
-            if (!NameTaken(DWORD(x.Extra())))
-                throw KXStream(WriteErrorCode(static_cast<unsigned long>(x.Extra())), x.Extra(), FullName());
-        }
-    }
-    SetFullName(TemporaryName(itsTarget, 0));
-    throw KXStream(kErrFileWrite, ERROR_FILE_EXISTS, FullName());
 }
 
 void KReplacingFile::Begin(int64_t expectedBytes)
@@ -404,8 +264,7 @@ void KReplacingFile::Commit()
             throw KXStream(WriteErrorCode(early), int32_t(early), FullName());
         if (!flushed)
             throw KXStream(WriteErrorCode(error), int32_t(error), FullName());
-        RefuseReadOnlyTarget();
-        Replace();
+        Replace(TakeOverTargetMarks());
     } catch (...) {
         Abandon();
         throw;
@@ -413,7 +272,30 @@ void KReplacingFile::Commit()
     itsBegun = false;
 }
 
-void KReplacingFile::Replace()
+unsigned long KReplacingFile::TakeOverTargetMarks()
+{
+    WIN32_FILE_ATTRIBUTE_DATA target;
+    const bool exists = GetFileAttributesExW(itsTarget.CStr(), GetFileExInfoStandard, &target) != 0;
+    if (exists && (target.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+        throw KXStream(kErrFileWrite, ERROR_ACCESS_DENIED, itsTarget);
+    BasicRecord record = {};
+    record.attributes = (exists ? target.dwFileAttributes & kKeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE;
+    if (exists) {
+        record.creation.LowPart = target.ftCreationTime.dwLowDateTime;
+        record.creation.HighPart = LONG(target.ftCreationTime.dwHighDateTime);
+    }
+    SetInformationByHandle call = InformationCall();
+    if (call && call(static_cast<HANDLE>(NativeHandle()), kFileBasicInfo, &record, sizeof(record)))
+        return 0;
+    // Before Windows Vista: the time through the open file, the attributes
+    // by name once it is the target. A system that cannot keep them does
+    // not fail the save.
+    if (exists)
+        SetFileTime(static_cast<HANDLE>(NativeHandle()), &target.ftCreationTime, nullptr, nullptr);
+    return record.attributes;
+}
+
+void KReplacingFile::Replace(unsigned long attributes)
 {
     DWORD error = RenameOpenFile(NativeHandle(), itsTarget);
     if (error == 0) {
@@ -422,15 +304,17 @@ void KReplacingFile::Replace()
         } catch (...) {
             // Flushed already: nothing was left to write.
         }
-        return;
+    } else {
+        if (!NotSupported(error))
+            throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
+        Close();
+        if (!MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            error = GetLastError();
+            throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
+        }
     }
-    if (!NotSupported(error))
-        throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
-    Close();
-    if (!MoveFileExW(FullName().CStr(), itsTarget.CStr(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = GetLastError();
-        throw KXStream(WriteErrorCode(error), int32_t(error), itsTarget);
-    }
+    if (attributes != 0)
+        SetFileAttributesW(itsTarget.CStr(), attributes);
 }
 
 void KReplacingFile::Abandon()

@@ -7,13 +7,26 @@
 // and the target stays byte for byte as it was. Nothing but the target and
 // the temporary file is ever made, changed or deleted. One thread at a time.
 //
-// The temporary name is the target's name with ".tmp" added, the name cut
-// so that it keeps to kMaxNameLength characters. Whatever Begin finds under
-// it (a file left by a save that never ended, a hard link) is removed as a
-// name, never written through, and the file is made new. A name that leads
-// elsewhere when opened, a link the system cannot remove by itself (Wine's
-// symbolic links), is left alone and the next name is taken: ".1.tmp",
-// ".2.tmp" and so on, each name cleared the same way.
+// The temporary name is the target's name with ".tmp" added. A name that
+// would be longer than kMaxNameLength characters is cut and gets a mark of
+// the whole name before ".tmp", so that no two targets share a temporary
+// name and none is its own target's. The file is made new; only when the
+// name is taken is what has it looked at. A file there (left by a save that
+// never ended, a hard link) is removed as a name, never written through. A
+// name that leads elsewhere when opened (a symbolic link the system follows
+// and cannot remove by itself, as Wine's) and a link that cannot be opened
+// at all (to a file another program holds, to a device, in a circle) are
+// left alone, and the next name is taken: ".1.tmp", ".2.tmp" and so on,
+// each cleared the same way. Where a name leads is told by the paths that
+// the system gives for the open file and its folder, at any length; when
+// those cannot be had, a file is removed only when it carries this class's
+// mark: it is made with the system's temporary attribute, which Commit
+// takes off.
+//
+// Commit gives the new file the target's hidden, system and not-indexed
+// attributes (the archive attribute set, as for any file written) and its
+// creation time where the system keeps one, as the system's own replace
+// does.
 //
 // Every error names its file (KX::Text): the temporary file for making,
 // writing and flushing it, the target for a refused target or rename.
@@ -54,8 +67,9 @@ public:
     // Opens a new, empty temporary file for writing. Throws KXStream
     // kErrDiskFull when the disk is full, else kErrFileWrite: for a read-only
     // target, a temporary name that holds a folder or cannot be removed
-    // (another program holds it open) and a file that cannot be made (for
-    // example when the target's folder does not exist).
+    // (another program holds it open), all kTemporaryNames names taken by
+    // links, and a file that cannot be made (for example when the target's
+    // folder does not exist).
     void Begin(int64_t expectedBytes = 0);
     // Writes everything out and replaces the target with the temporary file.
     // Throws KXStream (kErrDiskFull when the disk is full, else kErrFileWrite)
@@ -71,11 +85,16 @@ public:
     static constexpr int64_t kLastEarlyFlushGap = 1024 * 1024;
     // The longest file name (without its folder) the file systems take.
     static constexpr int kMaxNameLength = 255;
-    // Temporary names tried past links before Begin gives up.
+    // Temporary names tried past links before Begin gives up: ".tmp" and
+    // ".1.tmp" to ".9.tmp".
     static constexpr int kTemporaryNames = 10;
+    // Hexadecimal digits of the mark of a cut temporary name.
+    static constexpr int kNameMarkDigits = 16;
     // The temporary name of a try from 0: the target with ".tmp", or with
-    // "." attempt ".tmp", added; the target's file name is cut so that the
-    // whole file name keeps to kMaxNameLength characters.
+    // "." attempt ".tmp", added. When that is longer than kMaxNameLength
+    // characters, the target's file name is cut so that it keeps to them
+    // with "~", kNameMarkDigits hexadecimal digits of a 64-bit FNV-1a hash
+    // of the whole file name (in capitals) and the suffix added.
     static KString TemporaryName(const KString &target, int attempt);
 
 protected:
@@ -94,14 +113,31 @@ private:
     unsigned long EndEarlyFlush();
     // Throws KXStream kErrFileWrite when the target is read-only.
     void RefuseReadOnlyTarget() const;
+    // Makes the temporary file new under FullName; false when the name is
+    // taken. Throws KXStream for any other failure.
+    bool MadeTemporaryFile();
     // Removes whatever has the temporary name (FullName) as a name; false,
-    // leaving it, for a name that leads elsewhere. Throws KXStream for a
-    // folder and for a name that cannot be removed.
+    // leaving it, for a name that leads elsewhere or a link that cannot be
+    // opened. Throws KXStream for a folder and for a file of that name that
+    // cannot be removed.
     bool ClearTemporaryName() const;
+    // Answers ClearTemporaryName for a name that could not be opened for
+    // removal, with the system's error.
+    bool ClearUnopenedName(unsigned long error) const;
     // Makes the temporary file new under the first name it can clear.
     void OpenTemporaryFile();
-    // Puts the written temporary file in the target's place; throws KXStream.
-    void Replace();
+    // Refuses a read-only target (KXStream kErrFileWrite) and gives the
+    // temporary file the target's attributes and creation time; answers the
+    // attributes that the file still lacks (the system could not set them
+    // on the open file).
+    unsigned long TakeOverTargetMarks();
+    // Puts the written temporary file in the target's place and gives it
+    // the attributes still lacking; throws KXStream.
+    void Replace(unsigned long attributes);
+    // Marks the open file for deletion when its last handle closes, freeing
+    // its name at once where the system can; 0 when done, else the system's
+    // error (ERROR_CALL_NOT_IMPLEMENTED when the system cannot).
+    static unsigned long DeleteOpenFile(void *handle);
 
     KString itsTarget;
     bool itsBegun = false;

@@ -247,8 +247,8 @@ int main(int argc, char **argv)
         int trials, rounds;
         double save, open;
     };
-    const Goal goals[] = {{10, 21, 1.1, 1.2}, {100, 21, 1.0, 1.0}, {1000, 21, 1.0, 1.0}};
-    std::printf("medians of 21 rounds; goals in brackets\n");
+    const Goal goals[] = {{10, 31, 1.1, 1.2}, {100, 31, 1.0, 1.0}, {1000, 31, 1.0, 1.0}};
+    std::printf("medians of 31 rounds; goals in brackets\n");
     for (const Goal &goal : goals) {
         Figures f;
         if (!Measure(folder, goal.trials, goal.rounds, f))

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -151,8 +152,10 @@ bool RunLinux(const wchar_t *program, const std::string &arguments, const std::f
 }
 
 // A symbolic link to a file, made by the system, or from the Linux side
-// where the system only pretends to make one (Wine). Removed at the end from
-// the side that made it: Wine deletes the file a link names, not the link.
+// where the system only pretends to make one (Wine), or to a Linux path
+// (Wine only: a device, or the link itself for one that leads round in a
+// circle). Removed at the end from the side that made it: Wine deletes the
+// file a link names, not the link.
 class SymbolicLink
 {
 public:
@@ -162,26 +165,65 @@ public:
         auto create = reinterpret_cast<Create>(
             reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CreateSymbolicLinkW")));
         const DWORD allowUnprivileged = 2;
-        if (create && create(link.CStr(), target.CStr(), allowUnprivileged) && Exists())
+        if (create && create(link.CStr(), target.CStr(), allowUnprivileged) && Made())
             return;
-        itsUnixLink = UnixPath(link);
-        const std::string unixTarget = UnixPath(target);
-        if (itsUnixLink.empty() || unixTarget.empty() ||
-            !RunLinux(L"Z:\\bin\\ln", "-s \"" + unixTarget + "\" \"" + itsUnixLink + "\"", [this] { return Exists(); }))
-            itsUnixLink.clear();
+        MakeOnLinux(UnixPath(target));
+    }
+    SymbolicLink(const KString &link, const std::string &unixTarget) : itsLink(link)
+    {
+        MakeOnLinux(unixTarget.empty() ? UnixPath(link) : unixTarget);
     }
     ~SymbolicLink()
     {
         if (!itsUnixLink.empty())
-            RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Exists(); });
+            RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Made(); });
     }
-    // Whether the link leads to a file (a link to nothing counts as none).
-    bool Exists() const { return GetFileAttributesW(itsLink.CStr()) != INVALID_FILE_ATTRIBUTES; }
+    // Whether the name is taken (a link to nothing counts as none).
+    bool Made() const
+    {
+        return GetFileAttributesW(itsLink.CStr()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
+    }
 
 private:
+    void MakeOnLinux(const std::string &unixTarget)
+    {
+        itsUnixLink = UnixPath(itsLink);
+        if (itsUnixLink.empty() || unixTarget.empty() ||
+            !RunLinux(L"Z:\\bin\\ln", "-s \"" + unixTarget + "\" \"" + itsUnixLink + "\"", [this] { return Made(); }))
+            itsUnixLink.clear();
+    }
+
     KString itsLink;
     std::string itsUnixLink;
 };
+
+// Runs interrupted_save (beside this program) on target: a save of bytes of
+// the pattern of WriteLargeContents, killed once it has written stopAt of
+// them. False when it did not get that far.
+bool KillASaveInTheMiddle(const KString &target, int64_t bytes, int64_t stopAt)
+{
+    wchar_t self[MAX_PATH];
+    std::wstring program(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    program.replace(program.find_last_of(L'\\') + 1, std::wstring::npos, L"interrupted_save.exe");
+    const std::wstring event = L"kstest_save_" + std::to_wstring(GetCurrentProcessId());
+    std::wstring line = L"\"" + program + L"\" \"" + target.CStr() + L"\" " + std::to_wstring(bytes) + L" " +
+                        std::to_wstring(stopAt) + L" " + event;
+    HANDLE stopped = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    bool killed = false;
+    if (CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        HANDLE waits[] = {stopped, process.hProcess};
+        killed = WaitForMultipleObjects(2, waits, FALSE, 60 * 1000) == WAIT_OBJECT_0;
+        TerminateProcess(process.hProcess, 9);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(stopped);
+    return killed;
+}
 
 } // namespace
 
@@ -376,21 +418,40 @@ TEST(KBufferedFileIO, EachOpenDetectsTheEncodingAfreshUnlessTheCallerChoseIt)
     EXPECT_EQ(file.ReadChar(), 0xFF);
 }
 
-TEST(KReplacingFileSave, OnlyCommitReplacesTheTargetAndNoTemporaryFileIsLeft)
+// The new file keeps what was set on the old one: hidden and system, and
+// the creation time where the system keeps one that a program sets (Wine on
+// Linux keeps none).
+TEST(KReplacingFileSave, OnlyCommitReplacesTheTargetWhichKeepsItsMarksAndNoTemporaryFileIsLeft)
 {
+    const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
+    const FILETIME created = {0x12345600, 0x01C07400};  // in 2001
     for (bool commit : {true, false}) {
-        ScratchFolder scratch;
-        scratch.WriteFile(L"s.cfg", "old contents");
-        {
-            KReplacingFile file(scratch.File(L"s.cfg"));
-            file.Begin();
-            file.WriteText(L"new");
-            EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "old contents");
-            if (commit)
-                file.Commit();
+        for (DWORD set : {DWORD(FILE_ATTRIBUTE_NORMAL), DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)}) {
+            ScratchFolder scratch;
+            scratch.WriteFile(L"s.cfg", "old contents");
+            const KString target = scratch.File(L"s.cfg");
+            HANDLE old = CreateFileW(target.CStr(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            SetFileTime(old, &created, nullptr, nullptr);
+            CloseHandle(old);
+            SetFileAttributesW(target.CStr(), set);
+            WIN32_FILE_ATTRIBUTE_DATA before, after;
+            GetFileAttributesExW(target.CStr(), GetFileExInfoStandard, &before);
+            {
+                KReplacingFile file(target);
+                file.Begin();
+                file.WriteText(L"new");
+                EXPECT_EQ(scratch.ReadFile(L"s.cfg"), "old contents");
+                if (commit)
+                    file.Commit();
+            }
+            EXPECT_EQ(scratch.ReadFile(L"s.cfg"), commit ? "new" : "old contents") << commit;
+            EXPECT_EQ(scratch.Names(), std::set<std::wstring>{L"s.cfg"});
+            GetFileAttributesExW(target.CStr(), GetFileExInfoStandard, &after);
+            EXPECT_EQ(after.dwFileAttributes & marks, before.dwFileAttributes & marks) << set;
+            if (CompareFileTime(&before.ftCreationTime, &created) == 0) {
+                EXPECT_EQ(CompareFileTime(&after.ftCreationTime, &created), 0) << set;
+            }
         }
-        EXPECT_EQ(scratch.ReadFile(L"s.cfg"), commit ? "new" : "old contents") << commit;
-        EXPECT_FALSE(KFile(scratch.File(L"s.cfg.tmp").CStr()).Exists());
     }
 }
 
@@ -406,7 +467,9 @@ TEST(KReplacingFileSave, TargetInsideAPlainFileFailsOnBeginWith3005NamingTheTemp
 }
 
 // A link under the temporary name, left there by anyone: the save neither
-// writes through it nor moves or deletes the file it names.
+// writes through it nor moves or deletes the file it names, also when the
+// link cannot be opened (it names a file another program holds, a device,
+// or itself).
 TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
 {
     ScratchFolder scratch;
@@ -416,25 +479,47 @@ TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
     ASSERT_TRUE(CreateHardLinkW(scratch.File(L"link.qvw.tmp").CStr(), scratch.File(L"users-notes.txt").CStr(), nullptr));
     CreateDirectoryW(scratch.File(L"elsewhere").CStr(), nullptr);
     scratch.WriteFile(L"elsewhere\\notes.bin", notes);
-    scratch.WriteFile(L"s.qvw", "old s");
-    const SymbolicLink symbolic(scratch.File(L"s.qvw.tmp"), scratch.File(L"elsewhere\\notes.bin"));
-    ASSERT_TRUE(symbolic.Exists());
+    scratch.WriteFile(L"elsewhere\\held.bin", notes);
+    std::vector<std::unique_ptr<SymbolicLink>> links;
+    links.emplace_back(new SymbolicLink(scratch.File(L"s.qvw.tmp"), scratch.File(L"elsewhere\\notes.bin")));
+    links.emplace_back(new SymbolicLink(scratch.File(L"held.qvw.tmp"), scratch.File(L"elsewhere\\held.bin")));
+    if (!UnixPath(scratch.Path()).empty()) {
+        links.emplace_back(new SymbolicLink(scratch.File(L"device.qvw.tmp"), std::string("/dev/null")));
+        links.emplace_back(new SymbolicLink(scratch.File(L"circle.qvw.tmp"), std::string()));
+    }
+    const wchar_t *linked[] = {L"s.qvw", L"held.qvw", L"device.qvw", L"circle.qvw"};
+    for (size_t i = 0; i < links.size(); ++i) {
+        ASSERT_TRUE(links[i]->Made()) << i;
+        scratch.WriteFile(linked[i], "old");
+    }
+    HANDLE holder = CreateFileW(scratch.File(L"elsewhere\\held.bin").CStr(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
 
     // Twice: the second save meets the same names again.
     for (const std::string text : {"new document", "newer document"}) {
         const std::wstring wide(text.begin(), text.end());
         Save(scratch.File(L"link.qvw"), wide.c_str());
-        Save(scratch.File(L"s.qvw"), wide.c_str());
         EXPECT_EQ(scratch.ReadFile(L"link.qvw"), text);
-        EXPECT_EQ(scratch.ReadFile(L"s.qvw"), text);
+        std::set<std::wstring> names = scratch.Names();
+        for (size_t i = 0; i < links.size(); ++i) {
+            EXPECT_EQ(CodeOf([&] { Save(scratch.File(linked[i]), wide.c_str()); }), 0) << i;
+            EXPECT_EQ(scratch.ReadFile(linked[i]), text) << i;
+            EXPECT_TRUE(links[i]->Made()) << i;
+            names.erase(std::wstring(linked[i]) + L".tmp");
+        }
         EXPECT_TRUE(scratch.ReadFile(L"users-notes.txt") == notes);
         EXPECT_TRUE(scratch.ReadFile(L"elsewhere\\notes.bin") == notes);
-        // The hard link is gone as a name; a symbolic link the system
-        // cannot remove by itself stays, and nothing else is beside them.
-        std::set<std::wstring> names = scratch.Names();
-        names.erase(L"s.qvw.tmp");
-        EXPECT_EQ(names, (std::set<std::wstring>{L"elsewhere", L"link.qvw", L"s.qvw", L"users-notes.txt"}));
+        // The hard link is gone as a name; the symbolic links that the
+        // system cannot remove by itself stay, and nothing else is beside.
+        std::set<std::wstring> expected{L"elsewhere", L"link.qvw", L"users-notes.txt"};
+        for (size_t i = 0; i < links.size(); ++i)
+            expected.insert(linked[i]);
+        EXPECT_EQ(names, expected);
     }
+    CloseHandle(holder);
+    EXPECT_TRUE(scratch.ReadFile(L"elsewhere\\held.bin") == notes);
+    EXPECT_EQ(scratch.Names(L"elsewhere"), (std::set<std::wstring>{L"held.bin", L"notes.bin"}));
 }
 
 // Another program holds a file of the temporary name open without letting
@@ -479,6 +564,47 @@ TEST(KReplacingFileSave, ASaveReplacesAStaleTemporaryFileAndLeavesNothingElseBes
     }
     EXPECT_EQ(scratch.ReadFile(L"e.qvw.old"), "someone else's");
     EXPECT_EQ(scratch.Names(), (std::set<std::wstring>{L"d.qvw", L"e.qvw", L"e.qvw.old"}));
+}
+
+// A save killed in the middle, again and again (the program was ended, the
+// machine stopped): the target stays whole, and the next save clears what
+// the killed one left and saves, also at a path of 300 characters and for a
+// name of 255 characters that ends in ".tmp" as a temporary name does; at
+// the same time a document whose name differs only at its end is saved.
+TEST(KReplacingFileSave, ASaveKilledInTheMiddleLeavesTheTargetWholeAndTheNextSaveClearsWhatItLeft)
+{
+    ScratchFolder scratch;
+    struct Case
+    {
+        std::wstring folder, name;
+        int kills;
+        int64_t bytes;
+    };
+    const Case cases[] = {
+        {L"long-" + std::wstring(200, L'f'), std::wstring(60, L'w') + L".qvw", 30, 256 * 1024},
+        // A workout of a thousand trials.
+        {L"tmp", std::wstring(251, L't') + L".TMP", 12, 1000 * 20350},
+    };
+    const std::string old(5000, 'o');
+    for (const Case &c : cases) {
+        CreateDirectoryW(scratch.File(c.folder.c_str()).CStr(), nullptr);
+        const std::wstring name = c.folder + L"\\" + c.name;
+        const std::wstring sibling = c.name.substr(0, c.name.size() - 3) + L"QVE";
+        const KString target = scratch.File(name.c_str());
+        scratch.WriteFile(name.c_str(), old);
+        for (int kill = 1; kill <= c.kills; ++kill) {
+            ASSERT_TRUE(KillASaveInTheMiddle(target, c.bytes, c.bytes * (kill % 12 + 1) / 13)) << kill;
+            ASSERT_TRUE(scratch.ReadFile(name.c_str()) == old) << kill;
+        }
+        KReplacingFile file(target, 64 * 1024), other(scratch.File((c.folder + L"\\" + sibling).c_str()));
+        file.Begin(c.bytes);
+        other.Begin();
+        const int64_t total = WriteLargeContents(file, c.bytes);
+        file.Commit();
+        other.Commit();
+        EXPECT_TRUE(HoldsLargeContents(scratch, name.c_str(), total));
+        EXPECT_EQ(scratch.Names(c.folder.c_str()), (std::set<std::wstring>{c.name, sibling}));
+    }
 }
 
 TEST(KReplacingFileSave, AReadOnlyTargetIsRefusedWith3005BeforeAnythingIsWrittenAndStaysReadOnly)

@@ -73,10 +73,12 @@ void ScratchFolder::WriteFile(const wchar_t *name, const std::string &bytes) con
     CloseHandle(file);
 }
 
-std::set<std::wstring> ScratchFolder::Names() const
+std::set<std::wstring> ScratchFolder::Names(const wchar_t *folder) const
 {
     std::set<std::wstring> names;
-    KFile pattern(File(L"*").CStr());
+    KString all(folder ? folder : L"");
+    all.Append(folder ? L"\\*" : L"*");
+    KFile pattern(File(all.CStr()).CStr());
     KFileInfo info;
     while (pattern.FindNext(info))
         names.insert(info.GetName().CStr());

@@ -62,8 +62,8 @@ public:
     void WriteFile(const wchar_t *name, const std::string &bytes) const;
     // The file's bytes; empty when it cannot be read.
     std::string ReadFile(const wchar_t *name) const;
-    // The names of the files and folders in it.
-    std::set<std::wstring> Names() const;
+    // The names of the files and folders in it, or in the named folder in it.
+    std::set<std::wstring> Names(const wchar_t *folder = nullptr) const;
 
 private:
     KString itsPath;
