@@ -96,8 +96,17 @@ void QVEvent::Read(KStream &stream)
 
 int QVEvent::Open(int mode, const KString &path)
 {
-    if (mode != kOpenRead)
-        return kErrUnspecified;
+    m_openError = KX();
+    const int code = mode == kOpenRead ? ReadFile(path) : kErrUnspecified;
+    if (code != 0 && m_openError.Code() != code)
+        m_openError = KX(code, -1, path);
+    return code;
+}
+
+// Reads path into a document of its own and takes it over when complete;
+// a file error is kept in m_openError.
+int QVEvent::ReadFile(const KString &path)
+{
     QVEvent loaded;
     try {
         QVFileReader file(path);
@@ -110,6 +119,7 @@ int QVEvent::Open(int mode, const KString &path)
             return x.Code();
         }
     } catch (const KX &x) {
+        m_openError = KX(x.Code(), x.Extra(), x.Text().IsEmpty() ? path : x.Text());
         return x.Code();
     } catch (const std::exception &) {
         // A damaged count that still passed the checks asked for too much.

@@ -35,3 +35,39 @@ TEST(QVWaveCheck, OnlyFilesEveryWavReaderOpensPass)
     // The data chunk ends past the end of the file.
     EXPECT_EQ(QVWaveFault::kDataPastEnd, Check(good.substr(0, good.size() - 1)));
 }
+
+// A format chunk with a field no reader can play from is refused, whatever
+// the other fields; other format tags pass as they stand.
+TEST(QVWaveCheck, AFormatWithoutTagChannelsRateOrSampleSizeIsRefused)
+{
+    const std::string good = WaveFileBytes(300, 2);
+    // Offsets in the file of the format chunk's fields and their widths.
+    const struct
+    {
+        size_t at;
+        size_t bytes;
+    } fields[] = { { 20, 2 }, { 22, 2 }, { 24, 4 }, { 34, 2 } };   // tag, channels, rate, bits
+    for (const auto &field : fields) {
+        std::string bad = good;
+        bad.replace(field.at, field.bytes, std::string(field.bytes, '\0'));
+        EXPECT_EQ(QVWaveFault::kBadFormat, Check(bad)) << "field at " << field.at;
+    }
+    std::string extensible = good;
+    extensible.replace(20, 2, "\xFE\xFF");
+    EXPECT_EQ(QVWaveFault::kNone, Check(extensible));
+    // Byte rate and block alignment are not looked at.
+    std::string loose = good;
+    loose.replace(28, 6, std::string(6, '\0'));
+    EXPECT_EQ(QVWaveFault::kNone, Check(loose));
+}
+
+// A data size of 0xFFFFFFFF ("length unknown") is refused with its own
+// reason, even when the rest of the file would hold a sound.
+TEST(QVWaveCheck, ADataChunkOfUnknownLengthIsRefused)
+{
+    std::string unsized = WaveFileBytes(300, 3);
+    unsized.replace(40, 4, "\xFF\xFF\xFF\xFF");
+    EXPECT_EQ(QVWaveFault::kDataUnsized, Check(unsized));
+    unsized.replace(40, 4, "\xFE\xFF\xFF\xFF");
+    EXPECT_EQ(QVWaveFault::kDataPastEnd, Check(unsized));
+}
