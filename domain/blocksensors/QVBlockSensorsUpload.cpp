@@ -106,7 +106,7 @@ public:
 };
 
 // Reads a whole file of 1 byte up to the largest image; false (with the
-// message shown) when it cannot be read or has no usable size.
+// message shown) when it cannot be opened or read or has no usable size.
 bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
 {
     try
@@ -124,9 +124,15 @@ bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
         file.Close();
         return true;
     }
-    catch (const KX &)
+    catch (const KX &error)
     {
-        RefuseFile(name, kTextFileUnreadable);
+        // Where the system said why it would not open the file, the box
+        // says so as for any file the user chose.
+        QVUserInterface *ui = QVUserInterface::Installed();
+        if (error.Code() == kErrFileOpen && error.Extra() >= 0 && ui)
+            ui->ShowFileError(error.Code(), error.Extra(), name);
+        else
+            RefuseFile(name, kTextFileUnreadable);
         return false;
     }
 }

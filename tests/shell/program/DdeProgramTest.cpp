@@ -128,7 +128,7 @@ TEST(DdeProgram, OpenEventCommandsArriveSayWhyTheirFileDoesNotOpenAndOthersAreDr
     // The box names the file and why, and shows it: the error, the file and
     // the reason on three lines of the screen.
     const std::wstring text = QuorvaneProgram::BoxText(box);
-    EXPECT_EQ(L"Error opening a file (3002).\nC:\\t\\a,b.qvw\nThe file or its folder does not exist.", text)
+    EXPECT_EQ(L"Error opening a file (3002,3).\nC:\\t\\a,b.qvw\nThe file or its folder does not exist.", text)
         << std::string(text.begin(), text.end());
     Sleep(500);
     EXPECT_EQ(3u, QuorvaneProgram::PaintedLines(box).size());
