@@ -118,8 +118,11 @@ int QVEvent::ReadFile(const KString &path)
                 return kErrFileContents;
             return x.Code();
         }
-    } catch (const KX &x) {
+    } catch (const KXStream &x) {
+        // The system refused the file: its error goes into the message.
         m_openError = KX(x.Code(), x.Extra(), x.Text().IsEmpty() ? path : x.Text());
+        return x.Code();
+    } catch (const KX &x) {
         return x.Code();
     } catch (const std::exception &) {
         // A damaged count that still passed the checks asked for too much.

@@ -68,14 +68,12 @@ TEST_F(VZErrorDisplay, AFileErrorNamesTheFileAndTheSystemsReasonOnLinesOfTheirOw
 {
     wchar_t scratch[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, scratch);
-    const KString folder(scratch);   // a folder that exists
-    const KString file(L"C:\\no\\such.qvw");
+    const KString folder(scratch), file(L"C:\\no\\such.qvw");   // a folder that exists, a file that does not
     const struct
     {
-        int32_t code;
-        int32_t extra;
+        int32_t code, extra;
         const KString &path;
-        const wchar_t *why;   // null: no reason line
+        const wchar_t *why;   // empty: no reason line
     } cases[] = {
         { 3002, 2, file, L"The file or its folder does not exist." },
         { 3002, -1, file, L"The file or its folder does not exist." },   // no system error: looked at
@@ -84,22 +82,16 @@ TEST_F(VZErrorDisplay, AFileErrorNamesTheFileAndTheSystemsReasonOnLinesOfTheirOw
         { 3002, 5, file, L"You may not open or change the file." },
         { 3002, 5, folder, L"A folder of that name is in the way." },
         { 3005, 183, folder, L"A folder of that name is in the way." },
-        { 3005, 183, file, nullptr },
+        { 3005, 183, file, L"" },
         { 3005, 112, file, L"The disk is full." },
         { 3006, -1, file, L"The disk is full." },
-        { 3005, -1, file, nullptr },
-        { 3010, 5, file, nullptr },   // contents: the extra is no system error
+        { 3010, 5, file, L"" },   // contents: the extra is no system error
     };
     for (const auto &c : cases) {
         boxes.clear();
         app->ShowFileError(c.code, c.extra, c.path);
         ASSERT_EQ(1u, boxes.size());
-        std::wstring expected;
-        KString sentence;
-        app->ErrorText(c.code, c.extra, sentence);
-        expected.append(sentence.CStr()).append(L"\r\n").append(c.path.CStr());
-        if (c.why)
-            expected.append(L"\r\n").append(c.why);
+        const std::wstring expected = Text(c.code, c.extra) + L"\r\n" + c.path.CStr() + (*c.why ? L"\r\n" : L"") + c.why;
         EXPECT_EQ(expected, boxes[0].text) << c.code << "," << c.extra;
     }
 }

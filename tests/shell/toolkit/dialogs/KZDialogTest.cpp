@@ -371,35 +371,6 @@ TEST_F(Dialog, AMessageWindowShowsItsIconMessageAndButtons)
     EXPECT_EQ(4, Cells(plain.Message()).left);
 }
 
-// A path far wider than the screen: the box fits on the screen, its message
-// runs on several rows that join to the whole text, and the file's name
-// ends the last row whole.
-TEST_F(Dialog, AMessageWindowBreaksAPathWiderThanTheScreenAndKeepsItsFileNameWhole)
-{
-    std::wstring path = L"C:";
-    while (path.size() < 400)
-        path += L"\\a-folder-of-a-very-deep-tree";
-    path += L"\\the-file-name.qvw";
-    const std::wstring message = L"Error opening a file (3002).\r\n" + path;
-    KZMessageWindow box(L"Error", message.c_str(), kButtonOk, kButtonOk, kIconExclamation);
-    Open(box);
-    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
-    EXPECT_LE(Cells(&box).right + 1, display.columns / display.cellWidth) << "the box is wider than the screen";
-    std::wstring rows;
-    std::vector<std::wstring> lines;
-    for (ZafWindowObject *child = box.FirstChild(); child; child = static_cast<ZafWindowObject *>(child->Next()))
-        if (auto *prompt = dynamic_cast<KZPrompt *>(child))
-            if (prompt->Text() && std::wstring(prompt->Text()) != L" ")
-                lines.push_back(prompt->Text());
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(L"Error opening a file (3002).", lines.front());
-    for (size_t i = 1; i < lines.size(); ++i)
-        rows += lines[i];
-    EXPECT_EQ(path, rows);
-    EXPECT_EQ(L"the-file-name.qvw", lines.back().substr(lines.back().rfind(L'\\') + 1));
-    Close(box);
-}
-
 TEST_F(Dialog, AMessageWindowOpensWithTheFocusOnItsDefaultButton)
 {
     const std::pair<uint32_t, int32_t> cases[] = { { kButtonNo, kDialogNo }, { kButtonYes, kDialogYes } };
