@@ -5,6 +5,7 @@ list(APPEND SHELL_SOURCES
     toolkit/dialogs/KZDialog.cpp
     toolkit/dialogs/KZDialogBuilder.cpp
     toolkit/dialogs/KZDialogLayout.cpp
+    toolkit/dialogs/KZLineBreaks.cpp
     toolkit/dialogs/KZMessageWindow.cpp
     toolkit/dialogs/KZNodeSelector.cpp
     toolkit/printing/KZPrinter.cpp

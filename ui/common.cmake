@@ -4,4 +4,5 @@
 list(APPEND UI_SOURCES
     common/QVZOverlayList.cpp
     common/QVZPortNotOpen.cpp
+    common/QVZUnitSilent.cpp
 )

@@ -138,9 +138,6 @@ private:
     void ShowFailure(const class KX &error);
     bool OpenUploadPort(KSerialPort &port);
     void ShowUploadFailure(const class KX &error);
-    // The monitor prompt of the unit on the upload port; a unit that never
-    // answers is marked silent before the time-out goes on.
-    void WaitForUnit(class QVMonitorDialogue &dialogue);
     // Opens the upload port and runs upload on it; a KX it throws is shown.
     // True when upload ran to its end. The port is closed and the status
     // cleared afterwards either way.
@@ -152,5 +149,4 @@ private:
     std::unique_ptr<QVTrialRecord> m_trial;
     std::unique_ptr<QVTrialRecord> m_scratch;   // the download under way
     KString255 m_unitText;                      // the unit's answer to a refused upload
-    bool m_unitSilent = false;                  // the upload's unit never gave its prompt
 };

@@ -77,6 +77,8 @@ const QVLinkTextKey *WaveFault(const std::vector<uint8_t> &bytes)
     case QVWaveFault::kNotWave: return &kTextWaveNotWave;
     case QVWaveFault::kHeaderCut: return &kTextWaveHeaderCut;
     case QVWaveFault::kNoFormat: return &kTextWaveNoFormat;
+    case QVWaveFault::kBadFormat: return &kTextWaveBadFormat;
+    case QVWaveFault::kDataUnsized: return &kTextWaveDataUnsized;
     case QVWaveFault::kNoData: return &kTextWaveNoData;
     case QVWaveFault::kDataPastEnd: return &kTextWaveDataPastEnd;
     }
@@ -104,7 +106,7 @@ public:
 };
 
 // Reads a whole file of 1 byte up to the largest image; false (with the
-// message shown) when it cannot be read or has no usable size.
+// message shown) when it cannot be opened or read or has no usable size.
 bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
 {
     try
@@ -122,9 +124,15 @@ bool ReadWholeFile(const KString &name, std::vector<uint8_t> &bytes)
         file.Close();
         return true;
     }
-    catch (const KX &)
+    catch (const KX &error)
     {
-        RefuseFile(name, kTextFileUnreadable);
+        // Where the system said why it would not open the file, the box
+        // says so as for any file the user chose.
+        QVUserInterface *ui = QVUserInterface::Installed();
+        if (error.Code() == kErrFileOpen && error.Extra() >= 0 && ui)
+            ui->ShowFileError(error.Code(), error.Extra(), name);
+        else
+            RefuseFile(name, kTextFileUnreadable);
         return false;
     }
 }
@@ -134,7 +142,7 @@ void QVBlockSensors::UploadFirmware(KSerialPort &port, const std::vector<uint8_t
 {
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
     dialogue.SetStep(UploadStep(kTextSendFirmware));
-    WaitForUnit(dialogue);
+    dialogue.WaitForPrompt();
     try
     {
         dialogue.Transfer("F", image);
@@ -152,7 +160,7 @@ void QVBlockSensors::UploadSound(KSerialPort &port, int slot, const std::vector<
     QVMonitorDialogue dialogue(port, m_settings.longTimeout);
     dialogue.SetStep(UploadStep(kTextSendSound));
     if (waitForPrompt)
-        WaitForUnit(dialogue);
+        dialogue.WaitForPrompt();
     try
     {
         dialogue.Transfer("W " + std::to_string(slot), sound);
@@ -186,19 +194,6 @@ bool QVBlockSensors::OpenUploadPort(KSerialPort &port)
     return true;
 }
 
-void QVBlockSensors::WaitForUnit(QVMonitorDialogue &dialogue)
-{
-    try
-    {
-        dialogue.WaitForPrompt();
-    }
-    catch (const KXSerialPort &error)
-    {
-        m_unitSilent = error.Code() == kErrSerialTimeout;
-        throw;
-    }
-}
-
 void QVBlockSensors::ShowUploadFailure(const KX &error)
 {
     QVUserInterface *ui = QVUserInterface::Installed();
@@ -206,16 +201,14 @@ void QVBlockSensors::ShowUploadFailure(const KX &error)
     {
         Message(kTextUnitRefused, m_unitText);
     }
-    else if (m_unitSilent && ui)
+    else if (error.Code() == kErrSerialTimeout && ui)
     {
-        // Which unit on which port, and what the user can do about it.
+        // Silent before its prompt or in the middle of the file: which unit
+        // on which port, and what the user can do about it.
         int32_t number = 0;
         KSerialPort::ParsePort(m_settings.portDescription, number);
         KString about, why;
-        KSerialPort::PortName(number, about);
-        if (!m_settings.unitName.IsEmpty())
-            about.Append(L" (").Append(m_settings.unitName).AppendChar(L')');
-        QVLinkText(kTextUnitSilent, why);
+        QVSilentUnitText(number, m_settings.unitName, about, why);
         ui->ShowErrorAbout(error.Code(), error.Extra(), about, why);
     }
     else
@@ -304,7 +297,6 @@ bool QVBlockSensors::RunUpload(const std::function<void(KSerialPort &port)> &upl
     if (!OpenUploadPort(port))
         return false;
     m_unitText.Clear();
-    m_unitSilent = false;
     bool done = false;
     bool failed = false;
     KX failure;

@@ -1,6 +1,7 @@
 #include "domain/blocksensors/QVLinkTexts.h"
 
 #include "domain/ui/QVSettings.h"
+#include "foundation/comm/KSerialPort.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/strings/KString.h"
 
@@ -18,4 +19,12 @@ void QVLinkText(const QVLinkTextKey &key, KString &out)
         }
     }
     out.Append(key.english);
+}
+
+void QVSilentUnitText(int32_t port, const KString &group, KString &about, KString &why)
+{
+    KSerialPort::PortName(port, about);
+    if (!group.IsEmpty())
+        about.Append(L" (").Append(group).AppendChar(L')');
+    QVLinkText(kTextUnitSilent, why);
 }

@@ -3,6 +3,8 @@
 // "\Strings\" and the English text each falls back to. QVLinkText appends
 // the text of a key to out.
 
+#include <cstdint>
+
 class KString;
 
 struct QVLinkTextKey
@@ -35,9 +37,17 @@ constexpr QVLinkTextKey kTextWaveNotWave = {L"BlockSensor\\WaveNotWave",
 constexpr QVLinkTextKey kTextWaveHeaderCut = {L"BlockSensor\\WaveHeaderCut", L"Its WAV header is cut short."};
 constexpr QVLinkTextKey kTextWaveNoFormat = {L"BlockSensor\\WaveNoFormat",
                                              L"Its sound data comes without a format chunk before it."};
+constexpr QVLinkTextKey kTextWaveBadFormat = {
+    L"BlockSensor\\WaveBadFormat", L"Its format chunk gives no format, no channels, no sample rate or no sample size."};
+constexpr QVLinkTextKey kTextWaveDataUnsized = {
+    L"BlockSensor\\WaveDataUnsized", L"Its sound data has no length (size 0xFFFFFFFF): save it again with a sound editor."};
 constexpr QVLinkTextKey kTextWaveNoData = {L"BlockSensor\\WaveNoData", L"It holds no sound data (no data chunk)."};
 constexpr QVLinkTextKey kTextWaveDataPastEnd = {L"BlockSensor\\WaveDataPastEnd",
                                                 L"Its sound data runs past the end of the file."};
 constexpr QVLinkTextKey kTextNoPort = {L"SerialPort\\NoComSelected", L"No COM port has been selected"};
 
 void QVLinkText(const QVLinkTextKey &key, KString &out);
+// What a box about a unit that did not answer says below its first line:
+// about, the COM port and the unit's port group ("COM5 (Lane 1)"; the
+// group left out when unnamed), and why, what the user should check.
+void QVSilentUnitText(int32_t port, const KString &group, KString &about, KString &why);

@@ -7,6 +7,7 @@ namespace
 constexpr size_t kRiffHeader = 12;     // "RIFF", size, "WAVE"
 constexpr size_t kChunkHeader = 8;     // id, size
 constexpr uint32_t kFormatBytes = 16;  // the PCM format fields every reader needs
+constexpr uint32_t kUnsized = 0xFFFFFFFF;  // a data size some recorders leave while they record
 
 bool IdAt(const std::vector<uint8_t> &bytes, size_t at, const char *id)
 {
@@ -17,6 +18,19 @@ uint32_t SizeAt(const std::vector<uint8_t> &bytes, size_t at)
 {
     return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
            uint32_t(bytes[at + 3]) << 24;
+}
+
+uint32_t HalfAt(const std::vector<uint8_t> &bytes, size_t at)
+{
+    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8;
+}
+
+// The format fields at body: tag, channels, sample rate, (byte rate, block
+// alignment,) bits per sample; a reader plays nothing when one is 0.
+bool Playable(const std::vector<uint8_t> &bytes, size_t body)
+{
+    return HalfAt(bytes, body) != 0 && HalfAt(bytes, body + 2) != 0 && SizeAt(bytes, body + 4) != 0 &&
+           HalfAt(bytes, body + 14) != 0;
 }
 } // namespace
 
@@ -36,12 +50,16 @@ QVWaveFault QVCheckWave(const std::vector<uint8_t> &bytes)
         {
             if (!format)
                 return QVWaveFault::kNoFormat;
+            if (size == kUnsized)
+                return QVWaveFault::kDataUnsized;
             return body + size > end ? QVWaveFault::kDataPastEnd : QVWaveFault::kNone;
         }
         if (IdAt(bytes, size_t(at), "fmt "))
         {
             if (size < kFormatBytes || body + size > end)
                 return QVWaveFault::kHeaderCut;
+            if (!Playable(bytes, size_t(body)))
+                return QVWaveFault::kBadFormat;
             format = true;
         }
         at = body + size + (size & 1);

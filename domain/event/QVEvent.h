@@ -54,6 +54,10 @@ public:
     // kErrFileContents (damaged or cut contents) or the file error; on an error
     // the document is left exactly as it was.
     int Open(int mode, const KString &path);
+    // Why the last Open failed: the code it answered, the system's error
+    // (negative: none) and the file. The code is kErrUnspecified after an
+    // Open that succeeded.
+    const KX &OpenError() const { return m_openError; }
     // Without kSaveWrite nothing happens (0). kSaveAsk/kSaveAskEvent, or a
     // document never saved, ask for the file with the save-file dialog first
     // (kErrDialogCancelled when cancelled); the dialog offers the extension of
@@ -159,12 +163,14 @@ public:
 private:
     void TakeContents(QVEvent &other);
     int WriteFile(const KString &path);
+    int ReadFile(const KString &path);
 
     Kind m_kind = kWorkout;
     bool m_modified = false;
     bool m_oldVersion = false;
     int m_saveFlags = 0;
     KX m_saveError;
+    KX m_openError;
     KString m_path;
     KString m_savePath;
     KString63 m_name;

@@ -96,8 +96,17 @@ void QVEvent::Read(KStream &stream)
 
 int QVEvent::Open(int mode, const KString &path)
 {
-    if (mode != kOpenRead)
-        return kErrUnspecified;
+    m_openError = KX();
+    const int code = mode == kOpenRead ? ReadFile(path) : kErrUnspecified;
+    if (code != 0 && m_openError.Code() != code)
+        m_openError = KX(code, -1, path);
+    return code;
+}
+
+// Reads path into a document of its own and takes it over when complete;
+// a file error is kept in m_openError.
+int QVEvent::ReadFile(const KString &path)
+{
     QVEvent loaded;
     try {
         QVFileReader file(path);
@@ -109,6 +118,10 @@ int QVEvent::Open(int mode, const KString &path)
                 return kErrFileContents;
             return x.Code();
         }
+    } catch (const KXStream &x) {
+        // The system refused the file: its error goes into the message.
+        m_openError = KX(x.Code(), x.Extra(), x.Text().IsEmpty() ? path : x.Text());
+        return x.Code();
     } catch (const KX &x) {
         return x.Code();
     } catch (const std::exception &) {

@@ -139,7 +139,7 @@ bool VZImagePane::ExportBitmap()
 
     const KBitmap bitmap(selection.Width(), selection.Height(), KBitmap::kFormat15Bit);
     bool written = false;
-    int32_t failure = 0;
+    KX failure(0);
     {
         KZLongOperation progress(VImagingText(kTextExportingBitmap));
         const PrintBracket bracket(*image, *view, selection, PrintMarks());
@@ -158,11 +158,12 @@ bool VZImagePane::ExportBitmap()
                 out.Abandon();
         } catch (const KX &error) {
             written = false;
-            failure = error.Code();
+            failure = error;
         }
     }
     VZApplication *app = VZApplication::Instance();
-    if (!written && failure && app)
-        app->ShowFileError(failure, -1, file.FullName());
+    if (!written && failure.Code() && app)
+        app->ShowFileError(failure.Code(), failure.Extra(),
+                           failure.Text().IsEmpty() ? file.FullName() : failure.Text());
     return written;
 }

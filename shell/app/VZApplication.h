@@ -103,9 +103,10 @@ public:
     // The same sentence, then on lines of their own what the error is about
     // (a file, a port and unit) and why, each left out when empty.
     void ShowErrorCode(int32_t code, int32_t extra, const KString &about, const KString &why);
-    // An error met on a file: the sentence, the file's full name and, for a
-    // file that could not be opened, the reason when it is known (the
-    // system error in extra, else whether the file exists).
+    // An error met on a file: the sentence, the file's full name and the
+    // reason when it is known: from the system error in extra (missing, in
+    // use, denied, a folder in the way, disk full), else for an open that
+    // failed from what stands at the path.
     void ShowFileError(int32_t code, int32_t extra, const KString &file);
     void ShowError(const KString &text);
     void ShowAlert(const KString &caption, const KString &text);

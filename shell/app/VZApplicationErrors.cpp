@@ -30,6 +30,44 @@ const KString *ErrorSetting(const KRegistry &settings, int32_t code)
     return text ? &text->GetValue() : nullptr;
 }
 
+bool IsFolder(const KString &path)
+{
+    const DWORD attributes = path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.CStr());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The key of why a file operation failed, from the system's error in extra;
+// null when no reason is known. Only the codes from opening to deleting a
+// file carry a system error in extra (others carry positions or nothing).
+const wchar_t *FileErrorReason(int32_t code, int32_t extra, const KString &file)
+{
+    if (code == kErrDiskFull)
+        return kKeyAlertDiskFull;
+    if (code < kErrFileOpen || code > kErrFileDelete)
+        return nullptr;
+    switch (extra) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return kKeyAlertFileMissing;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return kKeyAlertFileInUse;
+    case ERROR_ACCESS_DENIED:
+        // Opening a folder as a file is refused as access denied.
+        return IsFolder(file) ? kKeyAlertFileIsFolder : kKeyAlertFileDenied;
+    case ERROR_ALREADY_EXISTS:   // a save finds a folder under the name it writes
+        return IsFolder(file) ? kKeyAlertFileIsFolder : nullptr;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return kKeyAlertDiskFull;
+    default:
+        break;
+    }
+    if (extra < 0 && code == kErrFileOpen && !file.IsEmpty())
+        return IsFolder(file) ? kKeyAlertFileIsFolder : !KFile(file.CStr()).Exists() ? kKeyAlertFileMissing : nullptr;
+    return nullptr;
+}
+
 } // namespace
 
 void VZApplication::ErrorText(int32_t code, int32_t extra, KString &out) const
@@ -69,14 +107,9 @@ void VZApplication::ShowErrorCode(int32_t code, int32_t extra, const KString &ab
 void VZApplication::ShowFileError(int32_t code, int32_t extra, const KString &file)
 {
     KString why;
-    if (code == kErrFileOpen && registry) {
-        const bool missing = extra == ERROR_FILE_NOT_FOUND || extra == ERROR_PATH_NOT_FOUND
-                             || (extra < 0 && !file.IsEmpty() && !KFile(file.CStr()).Exists());
-        if (missing)
-            why = registry->GetText(kKeyAlertFileMissing);
-        else if (extra == ERROR_ACCESS_DENIED || extra == ERROR_SHARING_VIOLATION)
-            why = registry->GetText(kKeyAlertFileDenied);
-    }
+    if (registry)
+        if (const wchar_t *key = FileErrorReason(code, extra, file))
+            why = registry->GetText(key);
     ShowErrorCode(code, extra, file, why);
 }
 

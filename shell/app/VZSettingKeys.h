@@ -15,9 +15,12 @@ constexpr const wchar_t *kKeyAlertCopyText = L"\\Strings\\Alerts\\CopyText";
 constexpr const wchar_t *kKeyAlertLanguageLines = L"\\Strings\\Alerts\\LanguageLines";
 constexpr const wchar_t *kKeyAlertLanguageFirstLine = L"\\Strings\\Alerts\\LanguageLine";
 constexpr const wchar_t *kKeyAlertNoHelpFile = L"\\Strings\\Alerts\\NoHelpFile";   // before the help file's path
-// Why a file could not be opened, on the line after its name.
-constexpr const wchar_t *kKeyAlertFileMissing = L"\\Strings\\Alerts\\FileMissing";
-constexpr const wchar_t *kKeyAlertFileDenied = L"\\Strings\\Alerts\\FileDenied";
+// Why a file could not be opened, made or written, on the line after its name.
+constexpr const wchar_t *kKeyAlertFileMissing = L"\\Strings\\Alerts\\FileMissing";    // no such file or folder
+constexpr const wchar_t *kKeyAlertFileInUse = L"\\Strings\\Alerts\\FileInUse";        // another program holds it
+constexpr const wchar_t *kKeyAlertFileDenied = L"\\Strings\\Alerts\\FileDenied";      // no permission, read-only
+constexpr const wchar_t *kKeyAlertFileIsFolder = L"\\Strings\\Alerts\\FileIsFolder";  // a folder has its name
+constexpr const wchar_t *kKeyAlertDiskFull = L"\\Strings\\Alerts\\DiskFull";          // no room left on the disk
 constexpr const wchar_t *kKeyEventUntitled = L"\\Strings\\Event\\Untitled";  // the name of a document without a file
 constexpr const wchar_t *kKeyLanguageChoice = L"\\Language\\Choice";        // String: locale code of the chosen language
 constexpr const wchar_t *kKeyLanguageChoices = L"\\Language\\Choices\\";    // one entry per language file; never saved

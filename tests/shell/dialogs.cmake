@@ -4,6 +4,7 @@ list(APPEND TEST_SOURCES
     support/TestPrinterDevice.cpp
     ../support/DibSurface.cpp
     toolkit/dialogs/KZDialogTest.cpp
+    toolkit/dialogs/KZLineBreaksTest.cpp
     toolkit/printing/KZPrinterTest.cpp
     toolkit/dialogs/KZRegistryDialogTest.cpp
     toolkit/ports/KZSerialPortTest.cpp

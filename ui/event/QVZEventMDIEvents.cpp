@@ -153,9 +153,12 @@ bool QVZEventMDI::Save(int flags)
             host->EventSaved(*this);
         event->SetModified(false);
     } else if (result != 1004 && app) {
-        // A failed write names its file and, where the system said, why.
-        const int32_t extra = event->SaveError().Code() == result ? event->SaveError().Extra() : -1;
-        app->ShowFileError(result, extra, event->SavedToFile());
+        // A failed write names the file it failed on (the temporary file
+        // beside the target, say) and, where the system said, why.
+        const KX &why = event->SaveError();
+        const bool known = why.Code() == result;
+        app->ShowFileError(result, known ? why.Extra() : -1,
+                           known && !why.Text().IsEmpty() ? why.Text() : event->SavedToFile());
     }
     if (QVSchedule *schedule = QVSchedule::Instance())
         HandOverResults([&] { return schedule->SendResults(event, 0); });

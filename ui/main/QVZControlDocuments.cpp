@@ -4,6 +4,7 @@
 #include "domain/schedule/QVSchedule.h"
 #include "domain/timing/VLeg.h"
 #include "foundation/registry/KRegistry.h"
+#include "foundation/errors/KX.h"
 #include "foundation/streams/KFile.h"
 #include "imaging/hardware/VZHardwareBar.h"
 #include "shell/app/KZAppCodes.h"
@@ -117,9 +118,10 @@ QVZEventMDI *QVZControl::OpenEvent(const KString *fileName)
         }
     auto *event = new QVEvent;
     if (const int result = event->Open(QVEvent::kOpenRead, file.FullName())) {
+        const KX why = event->OpenError();
         delete event;
         if (VZApplication *app = VZApplication::Instance())
-            app->ShowFileError(result, -1, file.FullName());
+            app->ShowFileError(result, why.Extra(), why.Text());
         return nullptr;
     }
     QVZEventMDI *window = AddEventWindow(event, 0);

@@ -13,6 +13,7 @@
 #include "ui/common/QVZCommands.h"
 #include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
+#include "ui/common/QVZUnitSilent.h"
 #include "ui/main/QVZControl.h"
 
 namespace {
@@ -47,12 +48,13 @@ bool AskRetry(const KString &text)
     return app && app->AskAbortRetry(KZSettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
 }
 
-// The prompt for a unit of the port group that does not answer.
-bool AskRetry(KRGroup &group)
+// The prompt for a unit of the port group that does not answer, naming its
+// port and what to check.
+bool AskRetry(KRGroup &group, int32_t portNumber)
 {
     KString text(KZSettingText(L"\\Strings\\Alerts\\TimeoutError"));
     text.Append(L": ").Append(GroupName(group));
-    return AskRetry(text);
+    return AskRetry(QVZUnitSilentText(text, portNumber, GroupName(group)));
 }
 
 // The prompt for the group's port that cannot be opened, naming the port.
@@ -72,9 +74,9 @@ template <typename Exchange, typename Ask> bool WithRetry(Exchange exchange, Ask
     }
 }
 
-template <typename Exchange> bool WithRetry(KRGroup &group, Exchange exchange)
+template <typename Exchange> bool WithRetry(KRGroup &group, int32_t portNumber, Exchange exchange)
 {
-    return WithRetry(exchange, [&] { return AskRetry(group); });
+    return WithRetry(exchange, [&] { return AskRetry(group, portNumber); });
 }
 
 int32_t ShortTimeout()
@@ -150,13 +152,13 @@ int32_t QVZControl::DeleteAllTrials()
     // nothing is deleted on a Control Center, a busy unit or a silent one.
     int32_t type = 0;
     int32_t status = 0, unit = 0, valueA = 0, difference = 0, time = 0, version = 0;
-    bool go = WithRetry(*group, [&] { return (type = link.GetDeviceType(port)) != 0; });
+    bool go = WithRetry(*group, portNumber, [&] { return (type = link.GetDeviceType(port)) != 0; });
     if (go && uint32_t(type) == kDeviceControlCenter) {
         ShowError(L"\\Strings\\Alerts\\DeviceIsCC");
         go = false;
     }
     go = go && uint32_t(type) == kDeviceBlockSensor &&
-         WithRetry(*group, [&] {
+         WithRetry(*group, portNumber, [&] {
              return link.GetStatus(port, kDeviceBlockSensor, status, unit, valueA, difference, time, version);
          });
     if (go && status != 0) {
@@ -165,7 +167,7 @@ int32_t QVZControl::DeleteAllTrials()
     }
     if (go && Ask(L"\\Strings\\BlockSensor\\DeleteAll\\ConfirmTitle", L"\\Strings\\BlockSensor\\DeleteAll\\Confirm",
                   kButtonYes | kButtonNo, kButtonNo) == kDialogYes)
-        WithRetry(*group, [&] { return link.DeleteAllTrials(port, 0); });
+        WithRetry(*group, portNumber, [&] { return link.DeleteAllTrials(port, 0); });
     port.Close();
     return kCmdHardwareDeleteTrials;
 }

@@ -14,6 +14,7 @@
 #include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
+#include "ui/common/QVZUnitSilent.h"
 
 namespace QVZResultsPrompts
 {
@@ -108,7 +109,7 @@ bool RetryAfterFailure(const KRGroup &group)
 {
     KString text(Text(kTextTimeoutError));
     text.Append(L": ").Append(GroupName(group));
-    return AskRetry(text);
+    return AskRetry(QVZUnitSilentText(text, GroupPortNumber(group), GroupName(group)));
 }
 
 bool RetryAfterOpenFailure(const KRGroup &group)

@@ -39,8 +39,10 @@ void ShowMessage(const KString &text);
 // A question with the question icon, Yes the default; buttons are the
 // message box's flags. Answers the pressed button's dialog result.
 int32_t Ask(const KString &caption, const KString &text, uint32_t buttons);
-// The communication-error prompt for the unit of a port group: "Abort" or
-// "Retry" under the communication-error caption. True for Retry; false
+// The communication-error prompt for the unit of a port group: the time-out
+// text, ": " and the group's "Name", then its port and what to check on
+// lines of their own; "Abort" or "Retry" under the communication-error
+// caption. True for Retry; false
 // without a prompt once the user aborted the long operation under way (the
 // request failed because he stopped it).
 bool RetryAfterFailure(const KRGroup &group);

@@ -14,6 +14,7 @@
 #include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/lists/KZListCodes.h"
 #include "ui/common/QVZResultsKeys.h"
+#include "ui/common/QVZUnitSilent.h"
 #include "ui/results/QVZResultsPane.h"
 #include "ui/results/QVZResultsPrompts.h"
 #include "ui/results/QVZUnitLink.h"
@@ -133,6 +134,7 @@ bool QVZWaveformDialog::ReadTrialList(QVZUnitLink &link, int32_t unit, const KRG
             return false;
         KString text(P::GroupName(group));
         text.Append(L": ").Append(P::Text(kTextTimeoutError));
+        text = QVZUnitSilentText(text, P::GroupPortNumber(group), P::GroupName(group));
         if (KZMessageBox(P::Text(kTextCommErrorTitle), text, kButtonAbort | kButtonRetry, kButtonRetry,
                          kIconAsterisk) != kDialogRetry)
             return false;

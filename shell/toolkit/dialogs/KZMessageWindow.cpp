@@ -5,6 +5,7 @@
 #include "framework/controls/ZafIcon.h"
 #include "framework/core/data/ZafImageData.h"
 #include "framework/core/display/ZafDisplay.h"
+#include "shell/toolkit/dialogs/KZLineBreaks.h"
 #include "shell/toolkit/fields/KZPrompt.h"
 
 namespace {
@@ -14,6 +15,9 @@ constexpr int kIconPixels = 32;
 // Where the icon sits.
 constexpr int kIconColumn = 2;
 constexpr int kIconRow = 1;
+// Cells right of the widest line that the box needs on the screen: its
+// right margin (as wide as the left one) and its frame.
+constexpr int kRightCells = KZDialog::kLeftMargin + 2;
 
 } // namespace
 
@@ -42,22 +46,30 @@ void KZMessageWindow::AddLines(const wchar_t *text)
 {
     // Every line starts in the column of the first, right of the icon.
     const int column = CursorColumn();
+    const ZafDisplay &display = ZafDisplay::SharedOrDefault();
+    const int screenCells = display.cellWidth > 0 ? display.columns / display.cellWidth : display.columns;
+    const int widest = screenCells - column - kRightCells;
+    const KZMeasure cells = [this](const std::wstring &piece) { return Cells(piece.c_str()); };
     const wchar_t *start = text;
     for (;;) {
         const wchar_t *end = start;
         while (*end && *end != L'\r' && *end != L'\n')
             ++end;
-        const std::wstring line(start, end);
-        // A blank keeps the row of an empty line: the layout measures rows
-        // by their fields.
-        KZPrompt *prompt = AddPrompt(line.empty() ? L" " : line.c_str());
-        if (!message)
-            message = prompt;
+        // A line too wide for the screen goes on as many rows as it needs.
+        for (const std::wstring &piece : KZBreakLine(std::wstring(start, end), widest, cells)) {
+            if (message) {
+                NewLine();
+                Move(column - CursorColumn(), 0);
+            }
+            // A blank keeps the row of an empty line: the layout measures
+            // rows by their fields.
+            KZPrompt *prompt = AddPrompt(piece.empty() ? L" " : piece.c_str());
+            if (!message)
+                message = prompt;
+        }
         start = end + (end[0] == L'\r' && end[1] == L'\n' ? 2 : (*end ? 1 : 0));
         if (!*start)
             break;   // a line break at the very end adds no line
-        NewLine();
-        Move(column - CursorColumn(), 0);
     }
 }
 

@@ -252,7 +252,7 @@ TEST_F(MonitorUpload, LoadAudioWithGunAudioSendsTheGunSound)
     EXPECT_TRUE(unit->Sound(2) == Vector(folder.ReadFile(L"gun.wav")));
 }
 
-TEST_F(MonitorUpload, LoadAudioRefusesCancelAndFilesThatAreNoSound)
+TEST_F(MonitorUpload, LoadAudioRefusesCancelMissingFilesAndFilesThatAreNoSound)
 {
     ScratchFolder folder;
     folder.WriteFile(L"notes.txt", "not a sound at all");
@@ -268,6 +268,14 @@ TEST_F(MonitorUpload, LoadAudioRefusesCancelAndFilesThatAreNoSound)
     EXPECT_FALSE(link.LoadAudio(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_NE(std::string::npos, ui.messages[0].find("notes.txt\r\nIt is no WAV file")) << ui.messages[0];
+
+    // A sound that is not there: the system's file error, naming the file.
+    ui.messages.clear();
+    files.names[0] = folder.File(L"gone.wav");
+    EXPECT_FALSE(link.LoadAudio(true));
+    EXPECT_EQ(std::vector<int32_t>{kErrFileOpen}, ui.errors);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(std::string::npos, ui.messages[0].find("gone.wav\n")) << ui.messages[0];
 }
 
 TEST_F(MonitorUpload, ChosenSoundNamesAreKeptInTheSettings)

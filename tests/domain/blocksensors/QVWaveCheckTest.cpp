@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "support/TestBytes.h"
 
@@ -34,4 +35,26 @@ TEST(QVWaveCheck, OnlyFilesEveryWavReaderOpensPass)
     EXPECT_EQ(QVWaveFault::kNoFormat, Check(good.substr(0, 12) + good.substr(36)));
     // The data chunk ends past the end of the file.
     EXPECT_EQ(QVWaveFault::kDataPastEnd, Check(good.substr(0, good.size() - 1)));
+}
+
+// A format chunk with a field no reader plays from is refused, whatever the
+// others; other format tags pass as they stand. A data size of 0xFFFFFFFF
+// ("length unknown") has its own reason, however many bytes follow.
+TEST(QVWaveCheck, AFormatWithoutTagChannelsRateOrBitsAndDataOfUnknownLengthAreRefused)
+{
+    const std::string good = WaveFileBytes(300, 2);
+    // Offsets in the file of the tag, the channels, the rate and the bits.
+    for (const auto &field : { std::make_pair(20, 2), std::make_pair(22, 2), std::make_pair(24, 4), std::make_pair(34, 2) }) {
+        std::string bad = good;
+        bad.replace(size_t(field.first), size_t(field.second), std::string(size_t(field.second), '\0'));
+        EXPECT_EQ(QVWaveFault::kBadFormat, Check(bad)) << "field at " << field.first;
+    }
+    std::string loose = good;
+    loose.replace(20, 2, "\xFE\xFF");                // the extensible format
+    loose.replace(28, 6, std::string(6, '\0'));       // byte rate and alignment are not looked at
+    EXPECT_EQ(QVWaveFault::kNone, Check(loose));
+
+    std::string unsized = good;
+    EXPECT_EQ(QVWaveFault::kDataUnsized, Check(unsized.replace(40, 4, "\xFF\xFF\xFF\xFF")));
+    EXPECT_EQ(QVWaveFault::kDataPastEnd, Check(unsized.replace(40, 4, "\xFE\xFF\xFF\xFF")));
 }

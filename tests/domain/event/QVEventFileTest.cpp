@@ -178,7 +178,11 @@ TEST(QVEventFile, AFileCutInTheMiddleOfATraceGives3010)
     EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"tail.qvw")), kErrFileContents);
     folder.WriteFile(L"empty.qvw", "");
     EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"empty.qvw")), kErrFileContents);
+    EXPECT_EQ(-1, event.OpenError().Extra()) << "a damaged file carries no system error";
     EXPECT_EQ(event.Open(QVEvent::kOpenRead, folder.File(L"missing.qvw")), kErrFileOpen);
+    // The system's error and the file, for the message.
+    EXPECT_EQ(2, event.OpenError().Extra());   // ERROR_FILE_NOT_FOUND
+    EXPECT_EQ(folder.File(L"missing.qvw"), event.OpenError().Text());
 }
 
 TEST(QVEventFile, AFailedSaveKeepsThePreviousFileAndLeavesNothingBesideIt)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <chrono>
 #include <thread>
 
@@ -62,15 +64,36 @@ TEST_F(VZErrorDisplay, TranslatedTextsReplaceTheEnglishAndMissingOnesStayEnglish
     EXPECT_EQ(kIconExclamation, boxes[0].icon);
 }
 
-TEST_F(VZErrorDisplay, AFileErrorNamesTheFileAndWhyOnLinesOfTheirOwn)
+TEST_F(VZErrorDisplay, AFileErrorNamesTheFileAndTheSystemsReasonOnLinesOfTheirOwn)
 {
-    const KString file(L"C:\\no\\such.qvw");
-    app->ShowFileError(3002, 32, file);   // in use by another program
-    app->ShowFileError(3005, -1, file);   // no reason known
-    ASSERT_EQ(2u, boxes.size());
-    EXPECT_EQ(L"Error opening a file (3002,32).\r\nC:\\no\\such.qvw\r\n"
-              L"The file is in use by another program, or you may not open it.", boxes[0].text);
-    EXPECT_EQ(L"Error writing to a file (3005).\r\nC:\\no\\such.qvw", boxes[1].text);
+    wchar_t scratch[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, scratch);
+    const KString folder(scratch), file(L"C:\\no\\such.qvw");   // a folder that exists, a file that does not
+    const struct
+    {
+        int32_t code, extra;
+        const KString &path;
+        const wchar_t *why;   // empty: no reason line
+    } cases[] = {
+        { 3002, 2, file, L"The file or its folder does not exist." },
+        { 3002, -1, file, L"The file or its folder does not exist." },   // no system error: looked at
+        { 3002, 32, file, L"The file is in use by another program." },
+        { 3005, 33, file, L"The file is in use by another program." },
+        { 3002, 5, file, L"You may not open or change the file." },
+        { 3002, 5, folder, L"A folder of that name is in the way." },
+        { 3005, 183, folder, L"A folder of that name is in the way." },
+        { 3005, 183, file, L"" },
+        { 3005, 112, file, L"The disk is full." },
+        { 3006, -1, file, L"The disk is full." },
+        { 3010, 5, file, L"" },   // contents: the extra is no system error
+    };
+    for (const auto &c : cases) {
+        boxes.clear();
+        app->ShowFileError(c.code, c.extra, c.path);
+        ASSERT_EQ(1u, boxes.size());
+        const std::wstring expected = Text(c.code, c.extra) + L"\r\n" + c.path.CStr() + (*c.why ? L"\r\n" : L"") + c.why;
+        EXPECT_EQ(expected, boxes[0].text) << c.code << "," << c.extra;
+    }
 }
 
 TEST_F(VZErrorDisplay, BeforeTheSettingsExistTheBuiltInFallbackIsShown)

@@ -112,7 +112,7 @@ struct Running
 
 } // namespace
 
-TEST(DdeProgram, OpenEventCommandsArriveAndOthersAreDropped)
+TEST(DdeProgram, OpenEventCommandsArriveSayWhyTheirFileDoesNotOpenAndOthersAreDropped)
 {
     Running run;
     ASSERT_TRUE(run.Start());
@@ -128,11 +128,29 @@ TEST(DdeProgram, OpenEventCommandsArriveAndOthersAreDropped)
     // The box names the file and why, and shows it: the error, the file and
     // the reason on three lines of the screen.
     const std::wstring text = QuorvaneProgram::BoxText(box);
-    EXPECT_EQ(L"Error opening a file (3002).\nC:\\t\\a,b.qvw\nThe file or its folder does not exist.", text)
+    EXPECT_EQ(L"Error opening a file (3002,3).\nC:\\t\\a,b.qvw\nThe file or its folder does not exist.", text)
         << std::string(text.begin(), text.end());
     Sleep(500);
     EXPECT_EQ(3u, QuorvaneProgram::PaintedLines(box).size());
     ASSERT_TRUE(CloseBox(box));
+
+    // A workout another program holds without sharing: the box says so.
+    const std::wstring held = run.folder.PathOf(L"held.qvw");
+    WriteWorkout(held);
+    HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    EXPECT_TRUE(run.client.Execute(L"OpenEvent,\"" + held + L"\""));
+    box = run.program.WaitForWindow(L"Error");
+    ASSERT_NE(nullptr, box);
+    const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ(0u, lines[0].find(L"Error opening a file (3002,"));
+    EXPECT_TRUE(lines[1] == held);
+    EXPECT_TRUE(lines[2] == L"The file is in use by another program.");
+    Sleep(500);
+    EXPECT_EQ(3u, QuorvaneProgram::PaintedLines(box).size());
+    ASSERT_TRUE(CloseBox(box));
+    CloseHandle(holder);
 
     EXPECT_TRUE(run.client.Execute(L"openevent,x"));
     EXPECT_EQ(nullptr, run.program.WaitForWindow(L"Error", 500));

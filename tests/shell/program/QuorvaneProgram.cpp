@@ -139,6 +139,38 @@ std::wstring QuorvaneProgram::BoxText(HWND box)
     return lines;
 }
 
+std::vector<std::wstring> QuorvaneProgram::BoxLines(HWND box)
+{
+    const std::wstring text = BoxText(box);
+    std::vector<std::wstring> lines;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find(L'\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool QuorvaneProgram::WholeOnScreen(HWND box)
+{
+    RECT frame = {};
+    GetWindowRect(box, &frame);
+    if (frame.left < 0 || frame.top < 0 || frame.right > GetSystemMetrics(SM_CXSCREEN) ||
+        frame.bottom > GetSystemMetrics(SM_CYSCREEN))
+        return false;
+    RECT client = {};
+    GetClientRect(box, &client);
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT *>(&client), 2);
+    for (HWND child : Descendants(box)) {
+        RECT place = {};
+        GetWindowRect(child, &place);
+        if (Lower(ClassOf(child)) == L"static" &&
+            (place.left < client.left || place.right > client.right || place.bottom > client.bottom))
+            return false;
+    }
+    return true;
+}
+
 std::vector<RECT> QuorvaneProgram::PaintedLines(HWND box)
 {
     RECT area = {};

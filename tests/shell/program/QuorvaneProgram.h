@@ -33,6 +33,11 @@ public:
     // The text of a message box's message: its static texts that are not
     // blank, at any depth, one line each, joined by line feeds.
     static std::wstring BoxText(HWND box);
+    // The same text as a list of its lines.
+    static std::vector<std::wstring> BoxLines(HWND box);
+    // True when the whole box lies on the screen and each line of its
+    // message lies inside the box's client area.
+    static bool WholeOnScreen(HWND box);
     // The lines of text the box paints for its message (right of its icon,
     // above its buttons), as ProgramHand::TextLines finds them on the screen.
     static std::vector<RECT> PaintedLines(HWND box);

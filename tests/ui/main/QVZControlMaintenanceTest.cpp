@@ -108,7 +108,9 @@ TEST_F(QVZDeleteTrialsTest, ASilentUnitGetsTheCommunicationPromptAndNothingIsDel
     ASSERT_GE(boxes.size(), 2u);
     EXPECT_EQ(L"Communication Error", boxes[0].caption);
     const std::wstring name = group->GetString(L"Name")->GetValue().CStr();
-    EXPECT_EQ(L"A timeout error occurred when communicating with Quorvane: " + name, boxes[0].text);
+    EXPECT_EQ(L"A timeout error occurred when communicating with Quorvane: " + name + L"\r\nCOM" +
+                  std::to_wstring(pair.port) + L" (" + name + L")\r\nThe unit did not answer: is it switched on and connected?",
+              boxes[0].text);
     EXPECT_EQ(L"Delete All trials", boxes[1].caption);   // after the retry the unit answered
     EXPECT_FALSE(Sent(kUnitDeleteAll));
 

@@ -102,6 +102,8 @@ TEST(EventWindowProgram, NamesEndedWithTabAndEnterOrWithAClickOnAnotherRowAreKep
     EXPECT_EQ(1u, names.count(L"Bob")) << "the name ended with a click on another row was lost";
 }
 
+namespace {
+
 // The program's box on top of its windows once it shows (up to 10 s); none.
 HWND WaitForBox(DWORD process)
 {
@@ -115,27 +117,37 @@ HWND WaitForBox(DWORD process)
     return box;
 }
 
-// Ctrl+S on the saved workout: the write error naming the workout's file
-// shows and Enter closes it.
-void SaveAndExpectTheWriteError(ProgramRoad &road, const std::wstring &workout)
+// Ctrl+S on the saved workout: the write error shows, with the file it
+// failed on on the second line of the screen and, when given, why on the
+// third; Enter closes it.
+void SaveAndExpectTheWriteError(ProgramRoad &road, const std::wstring &file, const std::wstring &why = L"")
 {
     H::Focus(road.Main());
     H::Control('S');
     HWND box = WaitForBox(road.Process());
     ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
-    const std::wstring text = QuorvaneProgram::BoxText(box);
-    EXPECT_NE(std::wstring::npos, text.find(L"Error writing to a file"));
-    const std::wstring named = L"\n" + workout;   // on a line of its own
-    EXPECT_TRUE(text.size() > named.size() && text.compare(text.size() - named.size(), named.size(), named) == 0)
-        << "the file is not named";
+    const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(0u, lines[0].find(L"Error writing to a file"));
+    EXPECT_TRUE(lines[1] == file) << "the file is not named on a line of its own";
+    if (!why.empty()) {
+        ASSERT_EQ(3u, lines.size());
+        EXPECT_TRUE(lines[2] == why) << "not the reason";
+    }
+    H::Rest(500);
+    EXPECT_EQ(lines.size(), QuorvaneProgram::PaintedLines(box).size()) << "lines on the screen";
     H::Focus(box);
     H::Key(VK_RETURN);
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
 }
 
-// A saved workout made read-only, then held open by another program (this
-// test) until after the program has ended: each Ctrl+S shows the write
-// error, and the file keeps its bytes and its mark, with nothing beside it.
+} // namespace
+
+// A saved workout made read-only, then its temporary name held by another
+// program, then the workout itself held open by it until after the
+// program has ended: each Ctrl+S shows the write error naming the file it
+// failed on and why, and the workout keeps its bytes and its mark, with
+// nothing of the save beside it.
 TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndLeavesNothingBesideIt)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -143,18 +155,29 @@ TEST(EventWindowProgram, SavingOverAReadOnlyOrAHeldWorkoutShowsTheWriteErrorAndL
     ASSERT_TRUE(road.Start());
     ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
     const std::wstring workout = road.Folder().PathOf(L"w.qvw");
+    const std::wstring temporary = workout + L".tmp";
     ASSERT_TRUE(road.SaveWorkoutAs(workout)) << "not saved:" << WindowsOf(road.Process());
     H::Rest(500);
     const std::string before = ReadBytes(workout);
     ASSERT_FALSE(before.empty());
-    auto nothingBeside = [&] { return !FileExists(workout + L".tmp") && !FileExists(workout + L".old"); };
+    auto nothingBeside = [&] { return !FileExists(temporary) && !FileExists(workout + L".old"); };
 
     ASSERT_TRUE(SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_READONLY));
-    SaveAndExpectTheWriteError(road, workout);
+    SaveAndExpectTheWriteError(road, workout, L"You may not open or change the file.");
     EXPECT_TRUE(ReadBytes(workout) == before) << "the read-only workout was changed";
     EXPECT_NE(0u, GetFileAttributesW(workout.c_str()) & FILE_ATTRIBUTE_READONLY) << "the read-only mark was dropped";
     EXPECT_TRUE(nothingBeside());
     SetFileAttributesW(workout.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // A file under the temporary name, held by another program that shares
+    // nothing: the save names that file, not the workout.
+    HANDLE tmpHolder = CreateFileW(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, tmpHolder);
+    SaveAndExpectTheWriteError(road, temporary, L"The file is in use by another program.");
+    CloseHandle(tmpHolder);
+    DeleteFileW(temporary.c_str());
+    EXPECT_TRUE(ReadBytes(workout) == before) << "the workout was changed";
 
     // Read by another program that does not let it be deleted meanwhile.
     HANDLE holder = CreateFileW(workout.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

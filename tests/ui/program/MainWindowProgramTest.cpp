@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "shell/program/QuorvaneProgram.h"
 #include "shell/support/ShellScratch.h"
 #include "support/ComPortPair.h"
+#include "support/TestBytes.h"
 #include "ui/program/ProgramHand.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -254,6 +256,61 @@ TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
     EXPECT_EQ(2u, QuorvaneProgram::PaintedLines(box).size()) << "the sentence and the file on the screen";
     EXPECT_LT(QuorvaneProgram::UnpaintedWidth(box), 64);
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
+    EXPECT_EQ(0u, road.Close());
+}
+
+namespace {
+
+// A path of 245 characters to name, in nested folders made under folder.
+std::wstring LongPath(const std::wstring &folder, const std::wstring &name)
+{
+    constexpr int kLength = 245;
+    std::wstring path = folder;
+    CreateDirectoryW(path.c_str(), nullptr);
+    for (int room; (room = kLength - int(path.size() + 1 + name.size())) >= 2;) {
+        path += L"\\" + std::wstring(size_t(std::min(40, room - 1)), L'd');
+        CreateDirectoryW(path.c_str(), nullptr);
+    }
+    return path + L"\\" + name;
+}
+
+} // namespace
+
+// A workout at a 245-character path, held by another program that shares
+// nothing, chosen with File > Open: the box says it is in use, stays on the
+// screen, and shows the whole path (its file's name in full) on lines of
+// its own.
+TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTheWholePathOnTheScreen)
+{
+    ProgramRoad road(L"qheld");
+    const std::wstring name = L"the-workout-to-open.qvw";
+    const std::wstring path = LongPath(road.Folder().PathOf(L"long"), name);
+    ASSERT_GE(path.size(), 244u);
+    WriteBytes(path, "held before it is read");
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    ASSERT_TRUE(road.Start());
+
+    H::Focus(road.Main());
+    H::Control('O');
+    ASSERT_TRUE(ChooseFile(road.Process(), path)) << "no open dialog:" << WindowsOf(road.Process());
+    HWND box = road.Program().WaitForWindow(L"Error", 10000);
+    ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
+    const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
+    ASSERT_GE(lines.size(), 4u) << "the path on more than one line";
+    EXPECT_EQ(0u, lines.front().find(L"Error opening a file (3002"));
+    EXPECT_TRUE(lines.back() == L"The file is in use by another program.");
+    std::wstring shown;
+    for (size_t i = 1; i + 1 < lines.size(); ++i)
+        shown += lines[i];
+    EXPECT_TRUE(shown == path) << "the path is not shown whole";
+    EXPECT_EQ(lines[lines.size() - 2].size() - name.size(), lines[lines.size() - 2].rfind(name)) << "the name is cut";
+    H::Rest(500);
+    EXPECT_TRUE(QuorvaneProgram::WholeOnScreen(box)) << "the box or a line of it is off the screen";
+    EXPECT_EQ(lines.size(), QuorvaneProgram::PaintedLines(box).size()) << "lines painted";
+    EXPECT_GT(QuorvaneProgram::UnpaintedWidth(box), 0) << "a line is painted up to the box's edge";
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
+    CloseHandle(holder);
     EXPECT_EQ(0u, road.Close());
 }
 

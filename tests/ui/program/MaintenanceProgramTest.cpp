@@ -187,6 +187,37 @@ TEST_F(MaintenanceProgram, LoadAudioSendsTheTwoChosenSoundsAndEnterOnAnotherUnit
     EXPECT_EQ(nullptr, H::FindTopWindow(road->Process(), kConfirmTitle));
 }
 
+// A sound whose format chunk gives no channels: the program names the file,
+// says why on the next line and sends the unit nothing.
+TEST_F(MaintenanceProgram, LoadAudioRefusesASoundWithoutChannelsSaysWhyAndSendsNothing)
+{
+    std::string mute = WaveBytes(3, 2000);
+    mute[22] = mute[23] = 0;   // the channels of the format chunk
+    const std::wstring muteFile = road->Folder().PathOf(L"mute.wav");
+    WriteBytes(muteFile, mute);
+
+    HardwareMenu('L');
+    HWND dialog = WaitForTop(L"Load Audio");
+    ASSERT_NE(nullptr, dialog) << "Hardware > Load Audio... showed no sound dialog:" << WindowsOf(road->Process());
+    const std::vector<HWND> browse = ChildrenByText(dialog, L"Browse");
+    ASSERT_FALSE(browse.empty());
+    H::ClickCenter(browse[0]);
+    ASSERT_TRUE(ChooseFileFrom(road->Process(), dialog, muteFile)) << "no open dialog:" << WindowsOf(road->Process());
+    H::ClickCenter(H::FindChildByText(dialog, L"Ok"));
+
+    HWND box = WaitForTop(L"Error");
+    ASSERT_NE(nullptr, box) << "the sound was not refused:" << WindowsOf(road->Process());
+    const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_TRUE(lines[0] == L"The file cannot be used: " + muteFile);
+    EXPECT_TRUE(lines[1] == L"Its format chunk gives no format, no channels, no sample rate or no sample size.");
+    EXPECT_EQ(2u, QuorvaneProgram::PaintedLines(box).size()) << "lines painted";
+    AnswerWithEnter(box);
+    H::Rest(1000);
+    EXPECT_EQ(0, HostLines(*unit, "W ")) << "a sound was sent";
+    EXPECT_TRUE(unit->Sound(0).empty());
+}
+
 TEST_F(MaintenanceProgram, EnterOnUpdateFirmwareOnAnotherUnitEndsTheLoop)
 {
     std::string image(5000, '\0');

@@ -314,6 +314,32 @@ TEST_F(UploadProgram, AUnitThatStopsAnsweringMidwayLeavesTheWindowAliveAndEscape
     EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
 }
 
+// A unit that falls silent after the first lines of an image, left to the
+// long time-out: the error names the port group, its COM port and what to
+// check, each painted on a line of its own, and the unit keeps nothing.
+TEST_F(UploadProgram, AUnitSilentAfterTheFirstLinesOfAnImageIsNamedWithItsPortAndWhatToCheck)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    const std::wstring image = road.Folder().PathOf(L"mute.img");
+    WriteBytes(image, RandomBytes(200 * 1024, 9));
+    ASSERT_TRUE(Start());
+    road.Unit()->SilenceFromDataLine(3);
+
+    BeginUpload(image);
+    HWND box = road.Program().WaitForWindow(L"Error", 40000);
+    ASSERT_NE(nullptr, box) << "no error after the unit fell silent:" << WindowsOf(road.Process());
+    const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
+    ASSERT_EQ(3u, lines.size()) << Narrow(QuorvaneProgram::BoxText(box));
+    EXPECT_EQ(0u, lines[0].find(L"Serial communication receive timeout (5002")) << Narrow(lines[0]);
+    EXPECT_EQ(0u, lines[1].find(L"COM")) << "no port: " << Narrow(lines[1]);
+    EXPECT_EQ(lines[1].size() - 9, lines[1].find(L" (Lane 1)")) << "no port group: " << Narrow(lines[1]);
+    EXPECT_EQ(L"The unit did not answer: is it switched on and connected?", lines[2]);
+    H::Rest(500);
+    EXPECT_EQ(3u, QuorvaneProgram::PaintedLines(box).size()) << "lines painted";
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));
+    EXPECT_TRUE(Received().empty()) << "the cut image was kept as firmware";
+}
+
 // A window manager's close button (WM_SYSCOMMAND SC_CLOSE from another
 // process) while a 3 MiB image goes out: the upload stops as on Escape (the
 // unit keeps no image), then the program asks to save the workout changed

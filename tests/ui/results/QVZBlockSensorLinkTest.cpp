@@ -52,7 +52,9 @@ TEST_F(SerialDownload, ASilentUnitGivesOneTimeoutPromptNamingItsBlock)
     EXPECT_EQ(1, Download(serial));
     ASSERT_EQ(1u, boxes.size());   // the link's own report stays off the screen
     EXPECT_EQ(L"Communication Error", boxes[0].caption);
-    EXPECT_EQ(L"A timeout error occurred when communicating with Quorvane: Lane 1", boxes[0].text);
+    EXPECT_EQ(L"A timeout error occurred when communicating with Quorvane: Lane 1\r\nCOM" + std::to_wstring(pair.port) +
+                  L" (Lane 1)\r\nThe unit did not answer: is it switched on and connected?",
+              boxes[0].text);
     EXPECT_EQ(0, list->results.Count());
 }
 

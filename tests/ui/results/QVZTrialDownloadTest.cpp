@@ -179,7 +179,9 @@ TEST_F(TrialDownload, AFailedOrAbortedDownloadLeavesNoRow)
     EXPECT_EQ(1, list->results.Count());
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(std::wstring(L"Communication Error"), boxes[0].caption);
-    EXPECT_EQ(std::wstring(L"A timeout error occurred when communicating with Quorvane: Lane 1"), boxes[0].text);
+    EXPECT_EQ(std::wstring(L"A timeout error occurred when communicating with Quorvane: Lane 1\r\nCOM7 (Lane 1)"
+                           L"\r\nThe unit did not answer: is it switched on and connected?"),
+              boxes[0].text);
 }
 
 TEST_F(TrialDownload, RetryRepeatsTheFailedRequest)
@@ -212,7 +214,9 @@ TEST_F(TrialDownload, ControlCenterOrSilentUnitIsReportedAndTheNextUnitFollows)
     EXPECT_EQ(std::wstring(L"The Device you are currently communicating with is the Quorvane Control Center"),
               boxes[0].text);
     EXPECT_EQ(std::wstring(L"Error"), boxes[0].caption);
-    EXPECT_EQ(std::wstring(L"A timeout error occurred when communicating with Quorvane: Lane 2"), boxes[1].text);
+    EXPECT_EQ(std::wstring(L"A timeout error occurred when communicating with Quorvane: Lane 2\r\nCOM8 (Lane 2)"
+                           L"\r\nThe unit did not answer: is it switched on and connected?"),
+              boxes[1].text);
     EXPECT_EQ(std::vector<std::string>{ "u3t0" }, link.traces);
 }
 

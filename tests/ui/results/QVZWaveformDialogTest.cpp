@@ -133,7 +133,9 @@ TEST_F(WaveformDialog, AnUnreadableTrialListEndsTheDialogWithCancel)
     QVZWaveformDialog dialog(link, 3, choice, KString(L"Select"), Group());
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(L"Communication Error", boxes[0].caption);
-    EXPECT_EQ(L"Lane 1: A timeout error occurred when communicating with Quorvane", boxes[0].text);
+    EXPECT_EQ(L"Lane 1: A timeout error occurred when communicating with Quorvane\r\nCOM7 (Lane 1)"
+              L"\r\nThe unit did not answer: is it switched on and connected?",
+              boxes[0].text);
     EXPECT_FALSE(dialog.ListRead());
     EXPECT_EQ(kDialogCancel, dialog.DoModal());
     EXPECT_EQ(77, choice);
