@@ -1,12 +1,13 @@
 // The main window of quorvane.exe as a user meets it: the Window menu's
 // separator, Help > Contents without its help file, the names of documents
 // never saved (their Window-menu entries, which another process cannot
-// read, are checked in-process with the event window), and the settings
-// editor's groups.
+// read, are checked in-process with the event window), close requests and
+// session ends that meet a question, and the settings editor's groups.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -114,6 +115,94 @@ std::vector<HWND> EventWindows(HWND main)
         if (IsWindowVisible(child))
             children.push_back(child);
     return children;
+}
+
+struct QuestionCount
+{
+    DWORD process;
+    int questions;
+};
+
+BOOL CALLBACK CountQuestion(HWND window, LPARAM data)
+{
+    QuestionCount &count = *reinterpret_cast<QuestionCount *>(data);
+    const std::wstring title = TextOf(window);
+    if (H::ProcessOf(window) == count.process && IsWindowVisible(window)
+        && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0))
+        ++count.questions;
+    return TRUE;
+}
+
+// The close and exit questions of the process on screen.
+int QuestionsOnScreen(DWORD process)
+{
+    QuestionCount count = { process, 0 };
+    EnumWindows(&CountQuestion, reinterpret_cast<LPARAM>(&count));
+    return count.questions;
+}
+
+// The most questions on screen at once while watched for a while.
+int MostQuestionsWhileWatched(DWORD process, DWORD watch = 1500)
+{
+    int most = 0;
+    const DWORD start = GetTickCount();
+    do {
+        most = std::max(most, QuestionsOnScreen(process));
+        H::Rest(100);
+    } while (GetTickCount() - start < watch);
+    return most;
+}
+
+// Asks a message-like request of the main window from this process; the
+// window's answer, or -1 when it does not answer within 10 s.
+LRESULT Ask(HWND main, UINT message, WPARAM wParam)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(main, message, wParam, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
+        return -1;
+    return LRESULT(answer);
+}
+
+// A freed block is filled and checked by Wine while the program runs, so
+// that a use of freed memory faults at once.
+class HeapChecking
+{
+public:
+    HeapChecking()
+    {
+        wchar_t value[256] = {};
+        had = GetEnvironmentVariableW(L"WINEDEBUG", value, 256) > 0;
+        old = value;
+        SetEnvironmentVariableW(L"WINEDEBUG", L"warn+heap");
+    }
+    ~HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", had ? old.c_str() : nullptr); }
+
+private:
+    bool had = false;
+    std::wstring old;
+};
+
+// A modified workout, Ctrl+W and "Close Event Window" on screen; then the
+// system asks to end the session, which is refused under the question, and
+// calls the end off. The question, still the only one; null on failure.
+HWND CloseQuestionOutlivingACalledOffSessionEnd(ProgramRoad &road)
+{
+    if (!road.NewWorkoutWithTrials()) {
+        ADD_FAILURE() << "no workout:" << WindowsOf(road.Process());
+        return nullptr;
+    }
+    H::Focus(road.Main());
+    H::Control('W');
+    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    if (!box) {
+        ADD_FAILURE() << "no close question:" << WindowsOf(road.Process());
+        return nullptr;
+    }
+    EXPECT_EQ(0, Ask(road.Main(), WM_QUERYENDSESSION, 0)) << "the session may end under the question";
+    EXPECT_EQ(0, Ask(road.Main(), WM_ENDSESSION, FALSE));
+    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
+    EXPECT_EQ(1u, EventWindows(road.Main()).size()) << "the workout went under its question";
+    return IsWindow(box) ? box : nullptr;
 }
 
 // The open drop-down menu of the process as the screen shows it (empty
@@ -299,6 +388,78 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
         EXPECT_TRUE(text == L"'Untitled' has changed. Save before exiting?" ||
                     text == L"'Untitled 2' has changed. Save before exiting?")
             << std::string(text.begin(), text.end());
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+// "No" to the close question answered after a session end that was called
+// off closes the workout unsaved, and the program runs on whole.
+TEST(MainWindowProgram, NoToTheCloseQuestionAfterACalledOffSessionEndClosesTheWorkoutUnsaved)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    HeapChecking checking;
+    ProgramRoad road(L"qsessionno", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    HWND box = CloseQuestionOutlivingACalledOffSessionEnd(road);
+    ASSERT_NE(nullptr, box);
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
+    EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
+    EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << "a save dialog after No";
+    EXPECT_TRUE(road.Program().Running()) << "the answer ended the program";
+    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
+}
+
+// "Yes" in the same place saves that very workout (its Save As over the
+// main window), then closes it.
+TEST(MainWindowProgram, YesToTheCloseQuestionAfterACalledOffSessionEndSavesTheWorkoutThenClosesIt)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    HeapChecking checking;
+    ProgramRoad road(L"qsessionyes", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    HWND box = CloseQuestionOutlivingACalledOffSessionEnd(road);
+    ASSERT_NE(nullptr, box);
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"Yes"));
+    const std::wstring path = road.Folder().PathOf(L"kept.qvw");
+    ASSERT_TRUE(ChooseFile(road.Process(), path, road.Main())) << WindowsOf(road.Process());
+    EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
+    EXPECT_TRUE(H::WaitFor([&] { return ReadBytes(path).size() > 100; }, 5000)) << "the workout was not saved";
+    EXPECT_TRUE(road.Program().Running()) << "the answer ended the program";
+    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
+}
+
+// End task while the close question is up waits for its answer: Cancel, and
+// the close runs once, with its own question alone on screen. A second
+// request (the window manager's close) while that one is up is the same
+// request and asks nothing more; after Cancel the program runs on, and a
+// close asked again asks once.
+TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQuestionAtATime)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qcloseheld", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    H::Focus(road.Main());
+    H::Control('W');
+    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
+
+    HWND exitBox = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, exitBox) << "the held close did not run:" << WindowsOf(road.Process());
+    RequestClose(road.Main(), true);
+    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"Cancel"));
+    EXPECT_EQ(0, MostQuestionsWhileWatched(road.Process())) << "the close asked again by itself";
+    EXPECT_TRUE(road.Program().Running());
+    EXPECT_EQ(1u, EventWindows(road.Main()).size());
+
+    RequestClose(road.Main());
+    exitBox = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, exitBox) << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process(), 1000));
+    ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
 
