@@ -451,7 +451,9 @@ TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQ
     RequestClose(road.Main(), true);
     EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"Cancel"));
-    EXPECT_EQ(0, MostQuestionsWhileWatched(road.Process())) << "the close asked again by itself";
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(exitBox) || !IsWindowVisible(exitBox); }, 5000));
+    EXPECT_EQ(0, MostQuestionsWhileWatched(road.Process()))
+        << "the close asked again by itself:" << WindowsOf(road.Process());
     EXPECT_TRUE(road.Program().Running());
     EXPECT_EQ(1u, EventWindows(road.Main()).size());
 
