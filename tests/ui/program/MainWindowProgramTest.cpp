@@ -392,8 +392,9 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
 }
 
 // "No" to the close question answered after a session end that was called
-// off closes the workout unsaved, and the program runs on whole.
-TEST(MainWindowProgram, NoToTheCloseQuestionAfterACalledOffSessionEndClosesTheWorkoutUnsaved)
+// off closes the workout unsaved, and the program runs on whole. A session
+// end allowed and then called off leaves the next workout open.
+TEST(MainWindowProgram, NoToTheCloseQuestionAfterACalledOffSessionEndClosesTheWorkoutUnsavedAndTheNextStays)
 {
     QV_REQUIRE_COMPORTS(pair);
     HeapChecking checking;
@@ -405,6 +406,13 @@ TEST(MainWindowProgram, NoToTheCloseQuestionAfterACalledOffSessionEndClosesTheWo
     EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
     EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << "a save dialog after No";
     EXPECT_TRUE(road.Program().Running()) << "the answer ended the program";
+
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
+    EXPECT_EQ(TRUE, Ask(road.Main(), WM_QUERYENDSESSION, 0)) << "nothing to save, yet the session end is refused";
+    EXPECT_EQ(0, Ask(road.Main(), WM_ENDSESSION, FALSE));
+    EXPECT_EQ(1u, EventWindows(road.Main()).size()) << "the called-off session end closed the workout";
     EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
 }
 
