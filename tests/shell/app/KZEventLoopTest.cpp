@@ -25,8 +25,6 @@ public:
     {
         if (gone)
             *gone = true;
-        if (queriesWhenGone)
-            *queriesWhenGone = exitQueries;
         if (KZApplication::MainWindow() == this)
             KZApplication::SetMainWindow(nullptr);
     }
@@ -59,7 +57,6 @@ public:
     std::function<void()> onIdle;
     std::function<void(ZafEventType)> onCommand;
     bool *gone = nullptr;
-    int *queriesWhenGone = nullptr;
 };
 
 class KZEventLoop : public ShellAppTest
@@ -178,60 +175,6 @@ TEST_F(KZEventLoop, AnExitDuringALongOperationStopsItAndRunsFromTheMainLoopAfter
     EXPECT_EQ(0, queriesDuringOperation) << "the exit was asked inside the operation";
     EXPECT_TRUE(stoppedAtStart) << "an operation began while the exit waited";
     EXPECT_TRUE(mainGone) << "the exit did not run after the operation";
-    EXPECT_FALSE(app->CloseHeld());
-}
-
-// A dialog or question up holds a close request until it has been answered;
-// the close then takes its normal path once, from the main loop. A session
-// end asked meanwhile is refused without asking, and nothing of it stays.
-TEST_F(KZEventLoop, ACloseDuringADialogWaitsForItsAnswerAndASessionEndThenIsOnlyRefused)
-{
-    HWND frame = static_cast<HWND>(main->OSHandle(2));
-    manager->SetMainWindow(main->OSWindow());
-    bool boxUp = false;
-    int boxTicks = 0, queriesInDialog = -1;
-    std::function<void()> request;
-    main->onIdle = [&] {
-        if (!boxUp)
-            return;
-        if (++boxTicks == 1)
-            request();
-        if (boxTicks == 20) {
-            queriesInDialog = main->exitQueries;
-            Put(kDialogOk);
-        }
-    };
-    auto dialog = [&](std::function<void()> made) {
-        request = std::move(made);
-        boxTicks = 0;
-        boxUp = true;
-        auto *box = new ZafWindow(60, 60, 100, 60);
-        box->SetCoordinateType(ZAF_PIXEL);
-        manager->Add(box);
-        app->Control(box);
-        manager->Subtract(box);
-        delete box;
-        boxUp = false;
-    };
-
-    LRESULT sessionAnswer = -1;
-    dialog([&] { sessionAnswer = SendMessageW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); });
-    EXPECT_EQ(FALSE, sessionAnswer) << "the session may end under the dialog";
-    EXPECT_EQ(0, queriesInDialog);
-    EXPECT_FALSE(app->CloseHeld()) << "a refused session end would close the program later";
-
-    int queries = -1;
-    main->queriesWhenGone = &queries;
-    main->onCommand = [&](ZafEventType type) {
-        if (type == 10500)
-            dialog([&] { PostMessageW(frame, WM_CLOSE, 0, 0); });
-    };
-    Put(10500);
-    const int32_t end = app->Control();
-    EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
-    EXPECT_EQ(0, queriesInDialog) << "the exit was asked over the dialog";
-    ASSERT_TRUE(mainGone) << "the close did not run after the dialog";
-    EXPECT_EQ(1, queries);
     EXPECT_FALSE(app->CloseHeld());
 }
 

@@ -117,28 +117,17 @@ std::vector<HWND> EventWindows(HWND main)
     return children;
 }
 
-struct QuestionCount
-{
-    DWORD process;
-    int questions;
-};
-
-BOOL CALLBACK CountQuestion(HWND window, LPARAM data)
-{
-    QuestionCount &count = *reinterpret_cast<QuestionCount *>(data);
-    const std::wstring title = TextOf(window);
-    if (H::ProcessOf(window) == count.process && IsWindowVisible(window)
-        && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0))
-        ++count.questions;
-    return TRUE;
-}
-
 // The close and exit questions of the process on screen.
 int QuestionsOnScreen(DWORD process)
 {
-    QuestionCount count = { process, 0 };
-    EnumWindows(&CountQuestion, reinterpret_cast<LPARAM>(&count));
-    return count.questions;
+    int questions = 0;
+    H::FindWindowWhere(nullptr, [&](HWND window) {
+        const std::wstring title = TextOf(window);
+        questions += H::ProcessOf(window) == process && IsWindowVisible(window)
+                     && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0);
+        return false;
+    });
+    return questions;
 }
 
 // The most questions on screen at once while watched for a while.
@@ -163,23 +152,13 @@ LRESULT Ask(HWND main, UINT message, WPARAM wParam)
     return LRESULT(answer);
 }
 
-// A freed block is filled and checked by Wine while the program runs, so
-// that a use of freed memory faults at once.
+// Wine's heap checking for the programs started meanwhile: a use of freed
+// memory faults at once.
 class HeapChecking
 {
 public:
-    HeapChecking()
-    {
-        wchar_t value[256] = {};
-        had = GetEnvironmentVariableW(L"WINEDEBUG", value, 256) > 0;
-        old = value;
-        SetEnvironmentVariableW(L"WINEDEBUG", L"warn+heap");
-    }
-    ~HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", had ? old.c_str() : nullptr); }
-
-private:
-    bool had = false;
-    std::wstring old;
+    HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"warn+heap"); }
+    ~HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"-all"); }
 };
 
 // A modified workout, Ctrl+W and "Close Event Window" on screen; then the
