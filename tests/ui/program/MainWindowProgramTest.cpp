@@ -117,39 +117,22 @@ std::vector<HWND> EventWindows(HWND main)
     return children;
 }
 
-// The close and exit questions of the process on screen.
-int QuestionsOnScreen(DWORD process)
-{
-    int questions = 0;
-    H::FindWindowWhere(nullptr, [&](HWND window) {
-        const std::wstring title = TextOf(window);
-        questions += H::ProcessOf(window) == process && IsWindowVisible(window)
-                     && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0);
-        return false;
-    });
-    return questions;
-}
-
-// The most questions on screen at once while watched for a while.
-int MostQuestionsWhileWatched(DWORD process, DWORD watch = 1500)
+// The most close and exit questions of the process on screen at once while
+// watched for a while.
+int MostQuestionsOnScreen(DWORD process, DWORD watch = 1500)
 {
     int most = 0;
-    const DWORD start = GetTickCount();
-    do {
-        most = std::max(most, QuestionsOnScreen(process));
-        H::Rest(100);
-    } while (GetTickCount() - start < watch);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < watch; H::Rest(100)) {
+        int questions = 0;
+        H::FindWindowWhere(nullptr, [&](HWND window) {
+            const std::wstring title = TextOf(window);
+            questions += H::ProcessOf(window) == process && IsWindowVisible(window)
+                         && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0);
+            return false;
+        });
+        most = std::max(most, questions);
+    }
     return most;
-}
-
-// Asks a message-like request of the main window from this process; the
-// window's answer, or -1 when it does not answer within 10 s.
-LRESULT Ask(HWND main, UINT message, WPARAM wParam)
-{
-    DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(main, message, wParam, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
-        return -1;
-    return LRESULT(answer);
 }
 
 // Wine's heap checking for the programs started meanwhile: a use of freed
@@ -160,29 +143,6 @@ public:
     HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"warn+heap"); }
     ~HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"-all"); }
 };
-
-// A modified workout, Ctrl+W and "Close Event Window" on screen; then the
-// system asks to end the session, which is refused under the question, and
-// calls the end off. The question, still the only one; null on failure.
-HWND CloseQuestionOutlivingACalledOffSessionEnd(ProgramRoad &road)
-{
-    if (!road.NewWorkoutWithTrials()) {
-        ADD_FAILURE() << "no workout:" << WindowsOf(road.Process());
-        return nullptr;
-    }
-    H::Focus(road.Main());
-    H::Control('W');
-    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
-    if (!box) {
-        ADD_FAILURE() << "no close question:" << WindowsOf(road.Process());
-        return nullptr;
-    }
-    EXPECT_EQ(0, Ask(road.Main(), WM_QUERYENDSESSION, 0)) << "the session may end under the question";
-    EXPECT_EQ(0, Ask(road.Main(), WM_ENDSESSION, FALSE));
-    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
-    EXPECT_EQ(1u, EventWindows(road.Main()).size()) << "the workout went under its question";
-    return IsWindow(box) ? box : nullptr;
-}
 
 // The open drop-down menu of the process as the screen shows it (empty
 // when none shows).
@@ -370,47 +330,47 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
 
-// "No" to the close question answered after a session end that was called
-// off closes the workout unsaved, and the program runs on whole. A session
-// end allowed and then called off leaves the next workout open.
-TEST(MainWindowProgram, NoToTheCloseQuestionAfterACalledOffSessionEndClosesTheWorkoutUnsavedAndTheNextStays)
+// A session end asked while "Close Event Window" is up is refused and then
+// called off: the question stays alone, and its answer still works on the
+// workout it asks about: No closes it unsaved, Yes saves it (in a Save As
+// over the main window), then closes it. A session end allowed and then
+// called off leaves the open workout as it was.
+TEST(MainWindowProgram, TheCloseQuestionOutlivesACalledOffSessionEndAndItsAnswerWorksOnTheWorkout)
 {
     QV_REQUIRE_COMPORTS(pair);
     HeapChecking checking;
-    ProgramRoad road(L"qsessionno", "Event\\SingleEvent:Int=0\r\n");
+    ProgramRoad road(L"qsessionq", "Event\\SingleEvent:Int=0\r\n");
     ASSERT_TRUE(road.Start());
-    HWND box = CloseQuestionOutlivingACalledOffSessionEnd(road);
-    ASSERT_NE(nullptr, box);
-    ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
-    EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
-    EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << "a save dialog after No";
-    EXPECT_TRUE(road.Program().Running()) << "the answer ended the program";
-
+    // The session end's answer (2: none), once the end has been called off.
+    auto askThenCallOff = [&] {
+        DWORD_PTR allowed = 2, ended = 2;
+        SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &allowed);
+        SendMessageTimeoutW(road.Main(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended);
+        return ended == 0 ? allowed : 2;
+    };
+    const std::wstring path = road.Folder().PathOf(L"kept.qvw");
+    for (const bool yes : { false, true }) {
+        ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+        H::Focus(road.Main());
+        H::Control('W');
+        HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+        ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
+        EXPECT_EQ(FALSE, askThenCallOff()) << "the session may end under the question";
+        EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+        ASSERT_TRUE(QuorvaneProgram::Press(box, yes ? L"Yes" : L"No"));
+        if (yes)
+            ASSERT_TRUE(ChooseFile(road.Process(), path, road.Main())) << WindowsOf(road.Process());
+        EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000)) << "Yes: " << yes;
+        if (yes)
+            EXPECT_TRUE(H::WaitFor([&] { return ReadBytes(path).size() > 100; }, 5000)) << "the workout was not saved";
+        else
+            EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << "No asked where to save";
+    }
     H::Focus(road.Main());
     H::Control('N');
     ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
-    EXPECT_EQ(TRUE, Ask(road.Main(), WM_QUERYENDSESSION, 0)) << "nothing to save, yet the session end is refused";
-    EXPECT_EQ(0, Ask(road.Main(), WM_ENDSESSION, FALSE));
+    EXPECT_EQ(TRUE, askThenCallOff()) << "nothing to save, yet the session end is refused";
     EXPECT_EQ(1u, EventWindows(road.Main()).size()) << "the called-off session end closed the workout";
-    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
-}
-
-// "Yes" in the same place saves that very workout (its Save As over the
-// main window), then closes it.
-TEST(MainWindowProgram, YesToTheCloseQuestionAfterACalledOffSessionEndSavesTheWorkoutThenClosesIt)
-{
-    QV_REQUIRE_COMPORTS(pair);
-    HeapChecking checking;
-    ProgramRoad road(L"qsessionyes", "Event\\SingleEvent:Int=0\r\n");
-    ASSERT_TRUE(road.Start());
-    HWND box = CloseQuestionOutlivingACalledOffSessionEnd(road);
-    ASSERT_NE(nullptr, box);
-    ASSERT_TRUE(QuorvaneProgram::Press(box, L"Yes"));
-    const std::wstring path = road.Folder().PathOf(L"kept.qvw");
-    ASSERT_TRUE(ChooseFile(road.Process(), path, road.Main())) << WindowsOf(road.Process());
-    EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000));
-    EXPECT_TRUE(H::WaitFor([&] { return ReadBytes(path).size() > 100; }, 5000)) << "the workout was not saved";
-    EXPECT_TRUE(road.Program().Running()) << "the answer ended the program";
     EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
 }
 
@@ -430,16 +390,16 @@ TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQ
     HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
     ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
     RequestClose(road.Main());
-    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
 
     HWND exitBox = WaitForSaveOnExit(road.Process(), 5000);
     ASSERT_NE(nullptr, exitBox) << "the held close did not run:" << WindowsOf(road.Process());
     RequestClose(road.Main(), true);
-    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process())) << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"Cancel"));
     ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(exitBox) || !IsWindowVisible(exitBox); }, 5000));
-    EXPECT_EQ(0, MostQuestionsWhileWatched(road.Process()))
+    EXPECT_EQ(0, MostQuestionsOnScreen(road.Process()))
         << "the close asked again by itself:" << WindowsOf(road.Process());
     EXPECT_TRUE(road.Program().Running());
     EXPECT_EQ(1u, EventWindows(road.Main()).size());
@@ -447,7 +407,7 @@ TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQ
     RequestClose(road.Main());
     exitBox = WaitForSaveOnExit(road.Process(), 5000);
     ASSERT_NE(nullptr, exitBox) << WindowsOf(road.Process());
-    EXPECT_EQ(1, MostQuestionsWhileWatched(road.Process(), 1000));
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process(), 1000));
     ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
