@@ -95,7 +95,9 @@ public:
     // The system open-file dialog, starting at this file's folder, with one
     // filter per comma-separated extension; the chosen file must exist. On Ok
     // the path becomes the file's and the answer is the chosen filter's index
-    // from 0; -1 when cancelled. owner is a window handle or null.
+    // from 0; -1 when cancelled. owner is a window handle or null; the
+    // dialog is owned by owner's top-level window (null: the thread's active
+    // window), which stays disabled while the dialog is up.
     int GetOpenFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
     // The system save-file dialog; the same answers. The chosen filter's
     // extension is added when the typed name has none.

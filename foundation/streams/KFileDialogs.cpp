@@ -65,6 +65,17 @@ std::vector<wchar_t> BuildFilter(const std::vector<KString> &extensions)
     return filter;
 }
 
+// The top-level window the dialog was opened from, which it disables while
+// it is up: a child window given stands for its frame; none given, the
+// thread's active window (the one whose command opened the dialog).
+HWND DialogOwner(void *owner)
+{
+    HWND window = static_cast<HWND>(owner);
+    if (window && IsWindow(window))
+        return GetAncestor(window, GA_ROOT);
+    return GetActiveWindow();
+}
+
 int RunFileDialog(KFile &file, const KString &extensions, const KString &title, void *owner, bool save)
 {
     std::vector<KString> list = SplitExtensions(extensions);
@@ -79,7 +90,7 @@ int RunFileDialog(KFile &file, const KString &extensions, const KString &title, 
     OPENFILENAMEW ofn;
     ZeroMemory(&ofn, sizeof ofn);
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = static_cast<HWND>(owner);
+    ofn.hwndOwner = DialogOwner(owner);
     ofn.lpstrFilter = filter.data();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = buffer.data();
@@ -137,7 +148,7 @@ int KFile::GetFolderName(const KString &title, void *owner)
     wchar_t display[MAX_PATH] = {0};
     BROWSEINFOW info;
     ZeroMemory(&info, sizeof info);
-    info.hwndOwner = static_cast<HWND>(owner);
+    info.hwndOwner = DialogOwner(owner);
     info.pszDisplayName = display;
     info.lpszTitle = title.IsEmpty() ? nullptr : title.CStr();
     info.ulFlags = BIF_RETURNONLYFSDIRS;

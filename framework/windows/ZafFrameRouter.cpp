@@ -100,6 +100,10 @@ LRESULT ZafFrameRouting::Route(ZafWindow *window, WNDPROC defaultProcedure, HWND
         if (ZafWindowManager *manager = ZafWindowManager::Shared())
             return manager->MayEndSession(window) ? TRUE : FALSE;
         return callDefault();
+    case WM_ENDSESSION:
+        if (ZafWindowManager *manager = ZafWindowManager::Shared())
+            manager->SessionEnds(window, wParam != 0);
+        return 0;
     case WM_ACTIVATEAPP:
         if (!wParam && window->Focus())
             if (ZafWindowManager *manager = ZafWindowManager::Shared())

@@ -132,7 +132,7 @@ bool VZImagePane::ExportBitmap()
     NameExportFile(file);
     // Targa is the only format written, so it is the only one offered, and
     // the file gets its extension whatever name was typed.
-    if (file.GetSaveFileName(KString(L"tga")) != 0)
+    if (file.GetSaveFileName(KString(L"tga"), KString(), OSWindow()) != 0)
         return false;
     file.SetExtension(KString(L"tga"));
     ExportFile() = file;

@@ -36,8 +36,10 @@ KZApplication::KZApplication(int argc, wchar_t **argv)
 {
     instance = this;
     guiThread = GetCurrentThreadId();
-    if (ZafWindowManager *manager = WindowManager())
+    if (ZafWindowManager *manager = WindowManager()) {
         manager->SetExitFunction(&KZApplication::ExitCheck);
+        manager->SetSessionEndFunction(&KZApplication::SessionEndCheck);
+    }
     if (Argument(0))
         programFile.SetFullName(Argument(0));
     AdjustLocale();
@@ -45,9 +47,12 @@ KZApplication::KZApplication(int argc, wchar_t **argv)
 
 KZApplication::~KZApplication()
 {
-    if (ZafWindowManager *manager = WindowManager())
+    if (ZafWindowManager *manager = WindowManager()) {
         if (manager->ExitFunction() == &KZApplication::ExitCheck)
             manager->SetExitFunction(nullptr);
+        if (manager->SessionEndFunction() == &KZApplication::SessionEndCheck)
+            manager->SetSessionEndFunction(nullptr);
+    }
     if (semaphore)
         CloseHandle(static_cast<HANDLE>(semaphore));
     if (ZafObjectPersistence::DefaultPersistence() == currentPersistence && currentPersistence)

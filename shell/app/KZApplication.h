@@ -85,22 +85,33 @@ public:
 
     // The window manager's exit check: with no main window 0; otherwise the
     // main window's answer to kEvtExitQuery: 0 refuses (kEvtExitRefused),
-    // anything else allows (0). While a long operation runs the request is
-    // held (HoldClose) and refused for now; while the question is being
-    // asked already, a second one is refused.
+    // anything else allows (0). While the question is being asked already,
+    // a second one is refused and dropped: it is the one being answered. A
+    // session end asked while a question or dialog is up is refused and
+    // nothing is held, so that a session end called off leaves everything
+    // as it was. Any other request met during a long operation or a modal
+    // loop is held (HoldClose) and refused for now.
     int32_t ExitQuery();
 
     // A close request that reaches the program while a long operation runs
-    // (KZLongOperation) must not run inside it: the operation still uses
-    // what the close deletes. The request is held instead and the operation
-    // stops as Escape does; once the main loop runs alone again its idle
-    // step puts the request back in the queue, where it takes its normal
-    // path (the exit query asks to save each modified workout). A program
-    // request outweighs a child window's. True when held (the caller goes
-    // no further); false when no operation runs.
+    // (KZLongOperation) or a question or dialog is up (ModalUp) must not run
+    // inside it: the operation or the dialog still uses what the close
+    // deletes. The request is held instead, and an operation stops as
+    // Escape does; once the main loop runs alone again its idle step puts
+    // the request back in the queue, where it takes its normal path (the
+    // exit query asks to save each modified workout). A program request
+    // outweighs a child window's. True when held (the caller goes no
+    // further); false when neither runs.
     enum class CloseRequest { None, ChildWindow, Program };
     bool HoldClose(CloseRequest request);
     bool CloseHeld() const { return heldClose != CloseRequest::None; }
+    // True while a modal loop is up: a dialog or message box of the
+    // program's loop, or a system dialog or box that disabled the main
+    // window (a file or print dialog owned by it).
+    bool ModalUp() const;
+    // The session ends for good: the program keeps what it keeps at its
+    // exit. Here: nothing. Runs inside WM_ENDSESSION, after the exit query.
+    virtual void SessionEnding() {}
 
     // Counts the copies started under name: 1 for the first, at least 2 for
     // later ones. The count is never lowered while any copy holds it.
@@ -159,6 +170,7 @@ protected:
 
 private:
     static int32_t ExitCheck(ZafDisplay *display, ZafEventManager *events, ZafWindowManager *manager);
+    static void SessionEndCheck(ZafWindowManager *manager);
     void AdjustLocale();
     int EndCode(ZafWindow *window, const ZafEventStruct &event);
     bool ModalWindowGone(ZafWindow *window) const;

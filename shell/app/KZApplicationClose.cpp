@@ -1,6 +1,8 @@
-// Close requests met during a long operation: held, the operation stopped,
-// and run from the main loop once the operation has ended.
+// Close requests met during a long operation or a modal loop: held (an
+// operation stopped) and run from the main loop once it runs alone again.
 #include "shell/app/KZApplication.h"
+
+#include <windows.h>
 
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/events/ZafEventManager.h"
@@ -11,12 +13,23 @@
 bool KZApplication::HoldClose(CloseRequest request)
 {
     KZLongOperation *operation = KZLongOperation::Current();
-    if (!operation || request == CloseRequest::None)
+    if (request == CloseRequest::None || (!operation && !ModalUp()))
         return false;
     if (request > heldClose)
         heldClose = request;
-    operation->Abort();
+    if (operation)
+        operation->Abort();
     return true;
+}
+
+bool KZApplication::ModalUp() const
+{
+    if (modalDepth > 0)
+        return true;
+    // A system dialog or box runs its own loop; it disables its owner.
+    HWND main = mainWindow ? static_cast<HWND>(mainWindow->OSWindow()) : nullptr;
+    HWND frame = main && IsWindow(main) ? GetAncestor(main, GA_ROOT) : nullptr;
+    return frame && !IsWindowEnabled(frame);
 }
 
 void KZApplication::RunHeldClose()

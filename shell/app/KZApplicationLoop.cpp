@@ -163,7 +163,7 @@ bool KZApplication::Idle(int32_t)
     }
     if (!withheld && mainWindow)
         mainWindow->Event(ZafEventStruct(kEvtIdle, 0));
-    if (CloseHeld() && InMainLoopOnly() && !KZLongOperation::Current())
+    if (CloseHeld() && InMainLoopOnly() && !ModalUp() && !KZLongOperation::Current())
         RunHeldClose();
     return true;
 }
@@ -172,9 +172,15 @@ int32_t KZApplication::ExitQuery()
 {
     if (!mainWindow)
         return 0;
-    if (HoldClose(CloseRequest::Program) || askingExit)
+    // A session end or a close may ask while the save questions of an exit
+    // are up: they are that exit's, answered once.
+    if (askingExit)
         return kEvtExitRefused;
-    // A session end may ask while the save questions of an exit are up.
+    ZafWindowManager *manager = WindowManager();
+    if (manager && manager->AskingSessionEnd() && ModalUp())
+        return kEvtExitRefused;
+    if (HoldClose(CloseRequest::Program))
+        return kEvtExitRefused;
     AskingGuard asking(askingExit);
     return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
 }
@@ -182,6 +188,12 @@ int32_t KZApplication::ExitQuery()
 int32_t KZApplication::ExitCheck(ZafDisplay *, ZafEventManager *, ZafWindowManager *)
 {
     return instance ? instance->ExitQuery() : 0;
+}
+
+void KZApplication::SessionEndCheck(ZafWindowManager *)
+{
+    if (instance)
+        instance->SessionEnding();
 }
 
 void KZApplication::ReportLoopException(const wchar_t *what)

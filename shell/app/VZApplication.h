@@ -49,6 +49,9 @@ public:
     // kEvtOperationIdle (a held DDE command still waits for the main loop).
     void OperationIdle() override;
     bool GetEvent(ZafEventStruct &event, uint32_t flags) override;
+    // The session ends for good: the settings file is written as at the
+    // program's end (not with -noregistry); no document is saved here.
+    void SessionEnding() override;
 
     // Static texts.
     static const KString &VersionString();        // "1.32"
@@ -165,6 +168,8 @@ private:
     void ShutDown();
     void LoadSettings();
     void SaveSettings();
+    // SaveSettings unless -noregistry keeps the settings file out.
+    void KeepSettings();
     void StartModules();
     void StopModules();
     void CreateDomainObjects();

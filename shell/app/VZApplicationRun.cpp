@@ -169,6 +169,16 @@ void VZApplication::ShutDown()
             ShowFileError(error.Code(), error.Extra(), languageFile);
         }
     }
+    KeepSettings();
+}
+
+void VZApplication::SessionEnding()
+{
+    KeepSettings();
+}
+
+void VZApplication::KeepSettings()
+{
     if (!FindOption(L"-noregistry"))
         SaveSettings();
 }

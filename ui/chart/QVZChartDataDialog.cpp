@@ -91,7 +91,7 @@ void QVZChartDataDialog::Export()
     // not block the next one.
     status = kStatusNone;
     KFile file;
-    if (file.GetSaveFileName(L"txt") < 0) {
+    if (file.GetSaveFileName(L"txt", KString(), OSWindow()) < 0) {
         status = kStatusCancelled;
         return;
     }

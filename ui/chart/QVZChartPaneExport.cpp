@@ -144,7 +144,7 @@ void QVZChartPane::ExportBitmap()
     file.SetName(name, true);
     file.RemoveExtension();
     // Only Targa is written, so only ".tga" is offered and forced.
-    if (file.GetSaveFileName(L"tga") < 0)
+    if (file.GetSaveFileName(L"tga", KString(), OSWindow()) < 0)
         return;
     file.SetExtension(L"tga");
     exportPath = file.FullName();

@@ -356,7 +356,19 @@ bool ZafWindowManager::MayEndSession(const ZafWindow *window)
 {
     if (!window || !osWindow || window->OSWindow() != osWindow || !exitFunction)
         return true;
+    askingSessionEnd = true;
+    struct Reset
+    {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{ askingSessionEnd };
     return exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
+}
+
+void ZafWindowManager::SessionEnds(const ZafWindow *window, bool ending)
+{
+    if (ending && window && osWindow && window->OSWindow() == osWindow && sessionEndFunction)
+        sessionEndFunction(this);
 }
 
 ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)

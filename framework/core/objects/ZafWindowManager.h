@@ -23,6 +23,8 @@ class ZafWindowManager;
 // Asked before the program ends: 0 allows the exit.
 using ZafExitFunction = ZafInt32 (*)(ZafDisplay *display, ZafEventManager *eventManager,
     ZafWindowManager *windowManager);
+// Runs when the session ends for good (after every window agreed to end it).
+using ZafSessionEndFunction = void (*)(ZafWindowManager *windowManager);
 
 class ZafWindowManager : public ZafWindow
 {
@@ -93,6 +95,18 @@ public:
     // which stays installed, since the session end may yet be called off;
     // true for any other window and without an exit function.
     bool MayEndSession(const ZafWindow *window);
+    // True while MayEndSession asks the exit function: the exit function
+    // tells a session end from a close request by it.
+    bool AskingSessionEnd() const { return askingSessionEnd; }
+    // The session ends for good (ending true) or was called off (false).
+    // For the main window an ending session runs the session function; the
+    // windows stay as they are either way.
+    void SessionEnds(const ZafWindow *window, bool ending);
+    ZafSessionEndFunction SetSessionEndFunction(ZafSessionEndFunction function)
+    {
+        return sessionEndFunction = function;
+    }
+    ZafSessionEndFunction SessionEndFunction() const { return sessionEndFunction; }
 
     // Clears every remembered object (grab, drag, focus, status, capture,
     // tip, previous focus) that is the object; called as it is deleted.
@@ -136,6 +150,8 @@ private:
     static void ChangeLanguage(const ZafIChar *name);
 
     ZafExitFunction exitFunction;
+    ZafSessionEndFunction sessionEndFunction = nullptr;
+    bool askingSessionEnd = false;
 };
 
 // The window named in the first data word of ZAF_EV_CLOSE,

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/window/KZMDIChild.h"
 #include "shell/toolkit/menus/KZPopUpMenu.h"
@@ -236,6 +237,11 @@ ZafEventType KZControl::ExitQuery(const ZafEventStruct &event)
     for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
         if (child->Event(event) == 0)
             return 0;
+    // A session end may yet be called off: the windows stay as they are (if
+    // it goes ahead, the system ends the process).
+    if (ZafWindowManager *manager = ZafWindowManager::Shared())
+        if (manager->AskingSessionEnd())
+            return kEvtExitQuery;
     while (KZMDIChild *child = NextChild(nullptr))
         CloseChild(child);
     return kEvtExitQuery;

@@ -297,7 +297,7 @@ TEST_F(ChartProgram, TwelveTracesDownloadedIntoTheOverlayShowTwelveCurvesAndLege
     EXPECT_GT(PlotPixels(shown, kSeriesColour[kSeries - 1]), 300) << "the twelfth curve";
 }
 
-TEST_F(ChartProgram, ExportBitmapFromTheChartMenuWritesTheChartAsATargaFileAndLeavesNoProgressBehind)
+TEST_F(ChartProgram, ExportBitmapAsksOverTheDisabledMainWindowWritesTheChartAsATargaFileAndLeavesNoProgressBehind)
 {
     QV_REQUIRE_COMPORTS(pair);
     Open();
@@ -307,7 +307,8 @@ TEST_F(ChartProgram, ExportBitmapFromTheChartMenuWritesTheChartAsATargaFileAndLe
     const H::Picture emptyBar = H::CaptureScreen(progress);
     const std::wstring path = road->Folder().PathOf(L"chart.tga");
     ChartMenu({ 'B' });   // Export Bitmap...
-    ASSERT_TRUE(ChooseFile(road->Process(), path)) << "no save dialog:" << WindowsOf(road->Process());
+    ASSERT_TRUE(ChooseFile(road->Process(), path, road->Main()))
+        << "no save dialog over the disabled main window:" << WindowsOf(road->Process());
     ASSERT_TRUE(H::WaitFor([&] { return FileExists(path) && ReadBytes(path).size() > 18; }));
     H::Rest(500);
     const std::string file = ReadBytes(path);

@@ -1,8 +1,8 @@
 // The main window of quorvane.exe as a user meets it: the Window menu's
 // separator, Help > Contents without its help file, the names of documents
 // never saved (their Window-menu entries, which another process cannot
-// read, are checked in-process with the event window), and the settings
-// editor's groups.
+// read, are checked in-process with the event window), close requests and
+// session ends that meet a question, and the settings editor's groups.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -117,6 +117,33 @@ std::vector<HWND> EventWindows(HWND main)
             children.push_back(child);
     return children;
 }
+
+// The most close and exit questions of the process on screen at once while
+// watched for a while.
+int MostQuestionsOnScreen(DWORD process, DWORD watch = 1500)
+{
+    int most = 0;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < watch; H::Rest(100)) {
+        int questions = 0;
+        H::FindWindowWhere(nullptr, [&](HWND window) {
+            const std::wstring title = TextOf(window);
+            questions += H::ProcessOf(window) == process && IsWindowVisible(window)
+                         && (title == L"Close Event Window" || title.rfind(L"Exit Quorvane Training", 0) == 0);
+            return false;
+        });
+        most = std::max(most, questions);
+    }
+    return most;
+}
+
+// Wine's heap checking for the programs started meanwhile: a use of freed
+// memory faults at once.
+class HeapChecking
+{
+public:
+    HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"warn+heap"); }
+    ~HeapChecking() { SetEnvironmentVariableW(L"WINEDEBUG", L"-all"); }
+};
 
 // The open drop-down menu of the process as the screen shows it (empty
 // when none shows).
@@ -356,6 +383,88 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
         EXPECT_TRUE(text == L"'Untitled' has changed. Save before exiting?" ||
                     text == L"'Untitled 2' has changed. Save before exiting?")
             << std::string(text.begin(), text.end());
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+// A session end asked while "Close Event Window" is up is refused and then
+// called off: the question stays alone, and its answer still works on the
+// workout it asks about: No closes it unsaved, Yes saves it (in a Save As
+// over the main window), then closes it. A session end allowed and then
+// called off leaves the open workout as it was.
+TEST(MainWindowProgram, TheCloseQuestionOutlivesACalledOffSessionEndAndItsAnswerWorksOnTheWorkout)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    HeapChecking checking;
+    ProgramRoad road(L"qsessionq", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    // The session end's answer (2: none), once the end has been called off.
+    auto askThenCallOff = [&] {
+        DWORD_PTR allowed = 2, ended = 2;
+        SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &allowed);
+        SendMessageTimeoutW(road.Main(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended);
+        return ended == 0 ? allowed : 2;
+    };
+    const std::wstring path = road.Folder().PathOf(L"kept.qvw");
+    for (const bool yes : { false, true }) {
+        ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+        H::Focus(road.Main());
+        H::Control('W');
+        HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+        ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
+        EXPECT_EQ(FALSE, askThenCallOff()) << "the session may end under the question";
+        EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+        ASSERT_TRUE(QuorvaneProgram::Press(box, yes ? L"Yes" : L"No"));
+        if (yes)
+            ASSERT_TRUE(ChooseFile(road.Process(), path, road.Main())) << WindowsOf(road.Process());
+        EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000)) << "Yes: " << yes;
+        if (yes)
+            EXPECT_TRUE(H::WaitFor([&] { return ReadBytes(path).size() > 100; }, 5000)) << "the workout was not saved";
+        else
+            EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << "No asked where to save";
+    }
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; }, 5000));
+    EXPECT_EQ(TRUE, askThenCallOff()) << "nothing to save, yet the session end is refused";
+    EXPECT_EQ(1u, EventWindows(road.Main()).size()) << "the called-off session end closed the workout";
+    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
+}
+
+// End task while the close question is up waits for its answer: Cancel, and
+// the close runs once, with its own question alone on screen. A second
+// request (the window manager's close) while that one is up is the same
+// request and asks nothing more; after Cancel the program runs on, and a
+// close asked again asks once.
+TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQuestionAtATime)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qcloseheld", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    H::Focus(road.Main());
+    H::Control('W');
+    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
+
+    HWND exitBox = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, exitBox) << "the held close did not run:" << WindowsOf(road.Process());
+    RequestClose(road.Main(), true);
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"Cancel"));
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(exitBox) || !IsWindowVisible(exitBox); }, 5000));
+    EXPECT_EQ(0, MostQuestionsOnScreen(road.Process()))
+        << "the close asked again by itself:" << WindowsOf(road.Process());
+    EXPECT_TRUE(road.Program().Running());
+    EXPECT_EQ(1u, EventWindows(road.Main()).size());
+
+    RequestClose(road.Main());
+    exitBox = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, exitBox) << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process(), 1000));
+    ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
 

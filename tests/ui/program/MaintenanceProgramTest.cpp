@@ -56,7 +56,8 @@ std::vector<HWND> ChildrenByText(HWND parent, const std::wstring &text)
 
 // The open dialog a Browse button of owner brings up (the program's own
 // dialogs share the class of the system's file dialogs): types the path and
-// confirms it; false when no such dialog came or it stayed.
+// confirms it; false when no such dialog came, it stayed, or it was not
+// owned by owner, which it keeps disabled while it is up.
 bool ChooseFileFrom(DWORD process, HWND owner, const std::wstring &path)
 {
     auto fileDialog = [&] {
@@ -67,6 +68,8 @@ bool ChooseFileFrom(DWORD process, HWND owner, const std::wstring &path)
     };
     HWND dialog = nullptr;
     if (!H::WaitFor([&] { return (dialog = fileDialog()) != nullptr; }))
+        return false;
+    if (GetWindow(dialog, GW_OWNER) != owner || IsWindowEnabled(owner))
         return false;
     H::Rest(300);
     H::Focus(dialog);
@@ -231,7 +234,8 @@ TEST_F(MaintenanceProgram, EnterOnUpdateFirmwareOnAnotherUnitEndsTheLoop)
     HWND power = WaitForTop(L"Power");
     ASSERT_NE(nullptr, power) << "no power prompt:" << WindowsOf(road->Process());
     AnswerWithEnter(power);
-    ASSERT_TRUE(ChooseFile(road->Process(), imageFile)) << "no open dialog:" << WindowsOf(road->Process());
+    ASSERT_TRUE(ChooseFile(road->Process(), imageFile, road->Main()))
+        << "no open dialog over the disabled main window:" << WindowsOf(road->Process());
     unit->PowerOn(300);
 
     HWND another = WaitForQuestion(kConfirmTitle, L"Update firmware on another Quorvane unit?");

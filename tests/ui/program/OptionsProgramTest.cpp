@@ -156,7 +156,7 @@ TEST(OptionsProgram, OkAndCancelShowInTheDialogAndEscapeClosesItWithNothingSaved
     EXPECT_TRUE(Saved(road, "Event\\SingleEvent:Int=1"));
 }
 
-TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSavesThem)
+TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndASessionEndSavesWhatOkKept)
 {
     ProgramRoad road(L"qoptmarks");
     HWND dialog = StartAndOpenOptions(road, 'F', 'T');
@@ -186,10 +186,18 @@ TEST(OptionsProgram, ClicksArrowsAndSpaceChangeRadioButtonsAndCheckBoxesAndOkSav
     EXPECT_TRUE(H::WaitFor([&] { return Checked(overlay); }, 3000)) << "Space does not tick the check box";
     H::Key(VK_RETURN);
     ASSERT_TRUE(Gone(dialog));
-    EXPECT_EQ(0u, road.Close());
+
+    // The user logs off with the program open: the settings file holds the
+    // options as the session ends (the system then ends the process).
+    DWORD_PTR allowed = 0, ended = 0;
+    ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                                     &allowed));
+    EXPECT_EQ(TRUE, allowed) << "nothing to save, yet the session end is refused";
+    ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended));
     EXPECT_TRUE(Saved(road, "Event\\SingleEvent:Int=0"));
     EXPECT_TRUE(Saved(road, "Serial\\PromptTraceDL:Bool=0"));
     EXPECT_TRUE(Saved(road, "Serial\\AddDLToOvly:Bool=1"));
+    EXPECT_EQ(0u, road.Close());
 }
 
 TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)

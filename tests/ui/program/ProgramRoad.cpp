@@ -127,7 +127,7 @@ bool ProgramRoad::SaveWorkoutAs(const std::wstring &path)
 {
     H::Focus(main);
     H::Control('S');
-    return ChooseFile(Process(), path) && H::WaitFor([&] { return FileExists(path); });
+    return ChooseFile(Process(), path, main) && H::WaitFor([&] { return FileExists(path); });
 }
 
 DWORD ProgramRoad::Close()
@@ -204,10 +204,12 @@ HWND FindFileDialog(DWORD process)
     });
 }
 
-bool ChooseFile(DWORD process, const std::wstring &path)
+bool ChooseFile(DWORD process, const std::wstring &path, HWND owner)
 {
     HWND dialog = nullptr;
     if (!H::WaitFor([&] { return (dialog = FindFileDialog(process)) != nullptr; }))
+        return false;
+    if (owner && (GetWindow(dialog, GW_OWNER) != owner || IsWindowEnabled(owner)))
         return false;
     H::Focus(dialog);
     H::Type(path);

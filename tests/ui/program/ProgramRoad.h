@@ -58,8 +58,8 @@ public:
     // The same, then the top-level window of the process with that title
     // once it shows, given half a second to draw; none.
     HWND OpenFromMenu(char menu, char entry, const std::wstring &title);
-    // Ctrl+S on the main window and path typed into the save dialog: true
-    // once the file is there.
+    // Ctrl+S on the main window and path typed into the save dialog, which
+    // the main window owns and is disabled by: true once the file is there.
     bool SaveWorkoutAs(const std::wstring &path);
 
     // Alt+F4 on the main window, as File > Exit; waits for the end and
@@ -90,7 +90,9 @@ std::string WindowsOf(DWORD process);
 // A common file dialog of the process; none.
 HWND FindFileDialog(DWORD process);
 // Types the full path into the process's open or save dialog and confirms it.
-bool ChooseFile(DWORD process, const std::wstring &path);
+// With an owner, the dialog must be owned by that window and keep it
+// disabled while it is up (false otherwise, the dialog left open).
+bool ChooseFile(DWORD process, const std::wstring &path, HWND owner = nullptr);
 // Clicks the button of a box or dialog just shown, as a user does: once the
 // box is the active window, and again when the first click missed (a box
 // still settling where the window manager puts it); true once it is gone.
