@@ -133,16 +133,4 @@ bool Step(int percent)
     return !work || work->Step(percent);
 }
 
-void ClearStatus()
-{
-    if (KZStatusBar *bar = KZMainStatusBar())
-        bar->Clear();
-}
-
-void DispatchPending()
-{
-    if (KZApplication *application = KZApplication::Instance())
-        application->Control(nullptr, true);
-}
-
 } // namespace QVZResultsPrompts

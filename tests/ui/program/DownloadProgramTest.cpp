@@ -498,3 +498,46 @@ TEST(DownloadProgram, ATricklingUnitAfterADamagedReplyKeepsTheWindowAliveAndEsca
     EXPECT_EQ(nullptr, H::FindTopWindow(road.Process(), L"Communication Error")) << "an error after Escape";
     EXPECT_EQ(0u, road.Close());
 }
+
+// The trial choice of Results > Download Trace, closed by Download on its
+// first trial, by Escape and by Download All: from its opening on, while
+// it goes away and while the trials come in, the main window answers
+// within half a second.
+TEST(DownloadProgram, TheMainWindowAnswersWhileTheTrialChoiceOpensAndCloses)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qchoice");
+    ASSERT_TRUE(road.Start());
+    HWND main = road.Main();
+    H::Focus(main);
+    H::Control('N');
+    HWND list = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; }));
+    for (const std::wstring way : { L"Download", L"Escape", L"Download All" })
+    {
+        SCOPED_TRACE(std::string(way.begin(), way.end()));
+        H::Focus(main);
+        H::AnswerWatch watch(main);
+        H::Control('T');
+        HWND choice = nullptr;
+        ASSERT_TRUE(H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; }))
+            << "no trial choice:" << WindowsOf(road.Process());
+        H::Rest(300);
+        if (way == L"Escape")
+        {
+            H::Focus(choice);
+            H::Key(VK_ESCAPE);
+        }
+        else
+        {
+            if (way == L"Download")
+                H::Click(H::FindList(choice), 20, 8);
+            H::Rest(300);
+            ASSERT_TRUE(ClickToClose(choice, H::FindChildByText(choice, way)));
+        }
+        EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(choice) || !IsWindowVisible(choice); }, 3000));
+        H::Rest(1500);
+        EXPECT_LE(watch.Longest(), 500u) << "ms the main window took to answer";
+    }
+    EXPECT_TRUE(H::WaitFor([&] { return NumberBands(H::Capture(list)).size() == 4; })) << "the trials were not listed";
+}
