@@ -98,8 +98,9 @@ private:
     const QVResults *FindResults(const KString &request, QVEvent &event, int &leg) const;
     bool SendLine(QVLinkConnection &peer, const KString &line);
     // The peer a hand-over goes to (the one heard from last); none when no
-    // peer is connected within the connect time.
-    QVLinkConnection *HandOverPeer();
+    // peer is connected within the connect time, or (stopped) when the wait
+    // for one was stopped as a long operation stops.
+    QVLinkConnection *HandOverPeer(bool &stopped);
     // The hand-over proper: the peer, the file's bytes to it and the wait
     // for the acknowledge; 0 or the error code.
     int32_t HandOverFile(QVEvent &event, const KString &path);
