@@ -11,7 +11,6 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
 

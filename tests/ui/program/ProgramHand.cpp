@@ -305,30 +305,6 @@ DWORD LongestAnswer(HWND window, DWORD span)
     return longest;
 }
 
-AnswerWatch::AnswerWatch(HWND window)
-    : asker([this, window] {
-          while (!stop)
-          {
-              longest = std::max(longest.load(), AnswerTime(window));
-              Sleep(100);
-          }
-      })
-{
-}
-
-AnswerWatch::~AnswerWatch()
-{
-    Longest();
-}
-
-DWORD AnswerWatch::Longest()
-{
-    stop = true;
-    if (asker.joinable())
-        asker.join();
-    return longest;
-}
-
 HWND Cover(const RECT &area, COLORREF colour)
 {
     WNDCLASSW wc = {};

@@ -7,11 +7,9 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <initializer_list>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace ProgramHand
@@ -76,23 +74,6 @@ Picture CaptureScreen(const RECT &area);
 DWORD AnswerTime(HWND window, DWORD limit = 5000);
 // The longest AnswerTime over span ms, asking every 100 ms.
 DWORD LongestAnswer(HWND window, DWORD span);
-// AnswerTime asked every 100 ms from a thread of its own, from the watch's
-// making until Longest (or its end), while the test works the program.
-class AnswerWatch
-{
-public:
-    explicit AnswerWatch(HWND window);
-    ~AnswerWatch();
-    AnswerWatch(const AnswerWatch &) = delete;
-    AnswerWatch &operator=(const AnswerWatch &) = delete;
-    // Ends the watch: the longest answer it met, in ms.
-    DWORD Longest();
-
-private:
-    std::atomic<bool> stop{ false };
-    std::atomic<DWORD> longest{ 0 };
-    std::thread asker;
-};
 // A window of this process in colour over a screen rectangle, shown until
 // it is destroyed; it takes neither focus nor activation.
 HWND Cover(const RECT &area, COLORREF colour);
