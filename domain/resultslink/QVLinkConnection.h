@@ -20,11 +20,10 @@ class QVLinkConnection
 public:
     static constexpr int kReadBuffer = 65536;   // bytes taken from the peer in one transfer
     static constexpr int kMaxLine = 1024;       // characters of the longest line kept
-    // Milliseconds a TCP peer may leave what is sent to it untaken while its
-    // connection is full; then the send fails and the connection is closed.
-    // The time counts anew whenever the connection takes a byte. TCP itself
-    // hands a steady reader of 64 KB a second its bytes in bursts up to
-    // about one and a half seconds apart.
+    // Milliseconds a TCP peer may leave a file untaken while its connection
+    // is full, counted from the last byte taken; the socket adds the time a
+    // reader of 64 KB a second needs for the last burst (KTCPSocket). Then
+    // the send fails and the connection is closed.
     static constexpr int32_t kSendTimeout = 3000;
     // Milliseconds a TCP peer has to take one line or answer whole; one
     // that has not by then is closed. An answer never holds the program:
@@ -59,9 +58,10 @@ public:
     // reads only what its peer sends after the file).
     void DropUnread();
     // Writes what waits in the outbox, then every byte of a file, for as
-    // long as a TCP peer keeps taking them, asking KWaitGoesOn between slices while it waits (kErrUserAborted
-    // when that answered false); false (with the error in Error()) when the
-    // transport failed or the send stopped.
+    // long as a TCP peer keeps taking them, asking KWaitGoesOn between
+    // slices while it waits (kErrUserAborted when that answered false);
+    // false (with the error in Error()) when the transport failed or the
+    // send stopped.
     bool Send(const void *bytes, int32_t count);
     // Writes a line or an answer. On a TCP connection it never waits: what
     // the connection does not take now stays in the outbox for Flush. On a

@@ -15,11 +15,13 @@
 // throws kErrSocketReceive, a peer that closed throws kErrSocketReadClosed;
 // writes send every byte or throw kErrSocketSend, also when the peer takes none
 // of them within the write time-out (then the connection is dropped as if
-// the peer had left); this holds for every
-// connection, made by Open, Accept or AcceptClient. The write time-out counts
-// from the last byte the connection took, not from the system's report of
-// free room (Linux and Wine report it only once a third of the connection
-// drained). Each time the connection is found full after taking bytes, the
+// the peer had left); this holds for every connection, made by Open, Accept
+// or AcceptClient. A write that waits for the peer asks KWaitGoesOn between
+// its slices (inside a long operation the GUI runs meanwhile) and, when that
+// answers false, drops the connection and throws kErrUserAborted. The write
+// time-out counts from the last byte the connection took, not from the
+// system's report of free room (Linux and Wine report it only once a third
+// of the connection drained). Each time the connection is found full after taking bytes, the
 // peer is granted the time a reader of kSteadyReadRate needs for what it
 // took since it was last full (at most kMaxCatchUp ms) on top of the write
 // time-out: TCP hands a slow steady reader its bytes in bursts seconds
@@ -48,9 +50,6 @@ public:
     // Milliseconds a write may wait for the peer to take bytes; negative (the
     // default) waits for ever.
     void SetWriteTimeout(int32_t milliseconds) { itsWriteTimeout = milliseconds; }
-    // A write that waits for the peer asks KWaitGoesOn between its slices
-    // (inside a long operation the GUI runs meanwhile) and, when that
-    // answers false, drops the connection and throws kErrUserAborted.
     // Sends what the connection takes now, without waiting: the bytes taken
     // (0 when it is full). A transport failure drops the connection and
     // throws kErrSocketSend.
