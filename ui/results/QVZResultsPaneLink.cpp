@@ -74,8 +74,7 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
     // and a close request waits for its end.
     KZLongOperation work{KString()};
     bool opened = false;
-    while (!(opened = link->Open(P::GroupDescription(*group))) && !work.Aborted() &&
-           P::RetryAfterOpenFailure(*group))
+    while (!(opened = link->Open(P::GroupDescription(*group))) && P::RetryAfterOpenFailure(*group))
     {
     }
     int32_t type = 0;
