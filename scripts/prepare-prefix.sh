@@ -56,7 +56,8 @@ if [ ! -f "$marker" ]; then
         settle "the new prefix is set up"
     fi
 
-    # A program that crashes ends at once instead of waiting in the debugger,
+    # A program that crashes ends at once, with its exception's code as its
+    # exit code, instead of waiting in a debugger: no debugger answers for it,
     # so a crashing test fails in seconds rather than at its time-out.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
         /v Debugger /d "none" /f >/dev/null 2>&1

@@ -14,11 +14,8 @@ function(qt_test_on_desktop test)
     if(D_COMPORTS)
         set(comports --comports ${CMAKE_BINARY_DIR}/comports/${name} ${D_COMPORTS})
     endif()
-    add_test(NAME ${name}
+    get_test_property(${test} TIMEOUT timeout)
+    qt_gtest_entry(${name} TIMEOUT ${timeout}
         COMMAND bash ${QT_ON_DESKTOP_SCRIPT} ${CMAKE_BINARY_DIR}/desktop-prefixes/${test} ${comports}
                 -- $<TARGET_FILE:${test}>)
-    get_test_property(${test} TIMEOUT timeout)
-    if(timeout)
-        set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
-    endif()
 endfunction()

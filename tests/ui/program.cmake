@@ -1,7 +1,8 @@
 # quorvane.exe end to end with the simulated block sensor on a COM pair (the
 # program must be built first).
 if(TARGET quorvane)
-    qt_test(ui_program_tests LIBS domain unitsim user32 gdi32 SOURCES
+    # Each test starts the program and downloads the trials (about 25 s).
+    qt_test(ui_program_tests TIMEOUT 1800 LIBS domain unitsim user32 gdi32 SOURCES
         ../shell/support/ShellScratch.cpp
         ../shell/program/QuorvaneProgram.cpp
         ../support/ComPortPair.cpp
@@ -29,8 +30,6 @@ if(TARGET quorvane)
     qt_use_comports(ui_program_tests 49 50)
     qt_use_second_comports(ui_program_tests 55 56)   # a scoreboard
     qt_tests_share_display(ui_program_tests)
-    # Each test starts the program and downloads the trials (about 25 s).
-    set_tests_properties(ui_program_tests PROPERTIES TIMEOUT 1800)
     # Once more as on a user's desktop, with a window manager.
     include(${PROJECT_SOURCE_DIR}/tests/support/Desktop.cmake)
     qt_test_on_desktop(ui_program_tests COMPORTS 49 50 55 56)

@@ -99,6 +99,14 @@ protected:
 
 const std::wstring kLoopError = L"Unhandled main loop exception (1001).";
 
+bool endedByFallback = false;
+
+void CALLBACK EndLoopAfterAll(HWND, UINT, UINT_PTR, DWORD)
+{
+    endedByFallback = true;
+    PostQuitMessage(0);
+}
+
 } // namespace
 
 TEST_F(KZEventLoop, AnIdleLoopTicksTheMainWindowUntilTheExitIsAllowed)
@@ -149,7 +157,9 @@ TEST_F(KZEventLoop, AnExitDuringALongOperationStopsItAndRunsFromTheMainLoopAfter
 {
     bool stopped = false, stoppedAtStart = false, mainKept = false;
     int queriesDuringOperation = -1;
-    main->onCommand = [&](ZafEventType) {
+    main->onCommand = [&](ZafEventType type) {
+        if (type != 10500)   // the operation's own idle events come here too
+            return;
         {
             KZLongOperation work(KString(L"Printing"));
             Put(kEvtExit);
@@ -169,6 +179,44 @@ TEST_F(KZEventLoop, AnExitDuringALongOperationStopsItAndRunsFromTheMainLoopAfter
     EXPECT_EQ(0, queriesDuringOperation) << "the exit was asked inside the operation";
     EXPECT_TRUE(stoppedAtStart) << "an operation began while the exit waited";
     EXPECT_TRUE(mainGone) << "the exit did not run after the operation";
+    EXPECT_FALSE(app->CloseHeld());
+}
+
+// End task (WM_CLOSE) and the window manager's close button (SC_CLOSE) reach
+// the main window in the middle of an operation: the operation stops, the
+// window and the exit question wait until it has ended, and the program then
+// ends from the main loop.
+TEST_F(KZEventLoop, ACloseOfTheMainWindowDuringALongOperationWaitsUntilItHasEnded)
+{
+    const HWND frame = static_cast<HWND>(main->OSHandle(2));
+    bool stopped = false, mainKept = false;
+    int queriesDuringOperation = -1;
+    main->onCommand = [&](ZafEventType type) {
+        if (type != 10500)
+            return;
+        KZLongOperation work(KString(L"Downloading"));
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        PostMessageW(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        for (int step = 0; step < 10 && !stopped; ++step) {
+            Sleep(KZLongOperation::kPumpInterval);
+            stopped = !work.Step(step);
+        }
+        mainKept = !mainGone && manager->Holds(main) && IsWindow(frame);
+        if (mainKept)
+            queriesDuringOperation = main->exitQueries;
+    };
+    Put(10500);
+    // Should the close be lost, the loop is ended after 5 s rather than hang.
+    endedByFallback = false;
+    const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndLoopAfterAll);
+    const int32_t end = app->Control();
+    KillTimer(nullptr, fallback);
+    EXPECT_FALSE(endedByFallback) << "the program did not end after the operation";
+    EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
+    EXPECT_TRUE(stopped) << "the operation went on";
+    EXPECT_TRUE(mainKept) << "the main window was closed inside the operation";
+    EXPECT_EQ(0, queriesDuringOperation) << "the exit was asked inside the operation";
+    EXPECT_TRUE(mainGone) << "the close did not run after the operation";
     EXPECT_FALSE(app->CloseHeld());
 }
 

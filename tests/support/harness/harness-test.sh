@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Checks that the ctest entries of the test programs fail when a program does
+# not run to its end. It runs the entry "harness_probe" (made as every test
+# program's entry is) with the faults its probe program can meet, and the
+# probe itself once more without the entry's runner:
+#   - without a fault, the entry passes;
+#   - a stack overflow, a write through a null pointer or an exit with code 0
+#     in its third test, and a crash after gtest's summary, each fail it, and
+#     the three mid-run faults name the test they happened in;
+#   - a crash ends the program with a non-zero exit code (no debugger
+#     answers for it in the prefix).
+#   harness-test.sh BUILD_DIR
+set -uo pipefail
+build=$1
+probe_test=HarnessProbe.ThirdTestMeetsTheFaultAskedFor
+
+# The entry's command line, as ctest runs it (ctest quotes each argument).
+entry=$(ctest --test-dir "$build" -N -V -R '^harness_probe$' | sed -n 's/^.*Test command: //p' | head -n 1)
+[ -n "$entry" ] || { echo "no ctest entry harness_probe in $build"; exit 1; }
+eval "command=($entry)"
+probe=$(printf '%s\n' "${command[@]}" | grep -i 'harness_probe\.exe$' | head -n 1)
+
+status=0
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+
+# run_entry FAULT: the entry's command with the probe meeting FAULT; sets rc.
+run_entry() {
+    QV_HARNESS_FAULT=$1 "${command[@]}" >"$out" 2>&1
+    rc=$?
+}
+
+run_entry ""
+if [ "$rc" -ne 0 ]; then
+    echo "the entry failed a probe whose tests all pass (exit code $rc):"
+    cat "$out"
+    status=1
+fi
+
+for fault in stack null exit late; do
+    run_entry "$fault"
+    if [ "$rc" -eq 0 ]; then
+        echo "the entry passed a probe that met the fault \"$fault\":"
+        cat "$out"
+        status=1
+    elif [ "$fault" != late ] && ! grep -q "FAILED.*$probe_test" "$out"; then
+        echo "the entry failed on the fault \"$fault\" without naming $probe_test:"
+        cat "$out"
+        status=1
+    fi
+done
+
+# Without the runner: a crash still gives the program a non-zero exit code.
+if [ -n "$probe" ]; then
+    for fault in stack null; do
+        QV_HARNESS_FAULT=$fault "$build/wine-run.sh" "$probe" >"$out" 2>&1
+        rc=$?
+        if [ "$rc" -eq 0 ]; then
+            echo "the probe ended with exit code 0 after the fault \"$fault\":"
+            cat "$out"
+            status=1
+        fi
+    done
+else
+    echo "the entry harness_probe does not run harness_probe.exe: $entry"
+    status=1
+fi
+
+[ "$status" -eq 0 ] && echo "harness: the entries fail on every fault and pass a whole run"
+exit $status
