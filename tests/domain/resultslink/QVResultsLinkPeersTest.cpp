@@ -15,6 +15,7 @@
 #include "foundation/registry/KRegistry.h"
 #include "foundation/support/TestStreams.h"
 #include "foundation/values/KHelpers.h"
+#include "support/FreePort.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr int kFirstPort = 46241;   // each case takes its own port
 
 const std::string kAnswerForHeat2 = "RRP,1\r\nRESULT,1,1,2,201,,Dubois,Claire,,,,,0,0\r\n";
 
@@ -118,7 +118,7 @@ protected:
 
 TEST_F(QVResultsLinkPeersTest, RequestAfterAnOverLongLineIsAnsweredWithinAFewTicks)
 {
-    const int port = kFirstPort;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     std::unique_ptr<KTCPSocket> client = Client(port);
     std::atomic<bool> sent(false);
@@ -151,7 +151,7 @@ TEST_F(QVResultsLinkPeersTest, RequestAfterAnOverLongLineIsAnsweredWithinAFewTic
 
 TEST_F(QVResultsLinkPeersTest, UnfinishedLineOfALeavingClientNeverReachesTheNextClient)
 {
-    const int port = kFirstPort + 1;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     {
         std::unique_ptr<KTCPSocket> first = Client(port);
@@ -168,7 +168,7 @@ TEST_F(QVResultsLinkPeersTest, UnfinishedLineOfALeavingClientNeverReachesTheNext
 
 TEST_F(QVResultsLinkPeersTest, SilentClientNeitherBlocksOthersNorStaysForEver)
 {
-    const int port = kFirstPort + 2;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     std::unique_ptr<KTCPSocket> silent = Client(port);
     Tick(2);
@@ -194,7 +194,7 @@ TEST_F(QVResultsLinkPeersTest, SilentClientNeitherBlocksOthersNorStaysForEver)
 
 TEST_F(QVResultsLinkPeersTest, ClientsConnectingAtOnceEachGetOnlyTheirOwnAnswer)
 {
-    const int port = kFirstPort + 3;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     std::vector<std::unique_ptr<KTCPSocket>> clients;
     for (int i = 0; i < 20; ++i)
@@ -212,7 +212,7 @@ TEST_F(QVResultsLinkPeersTest, ClientsConnectingAtOnceEachGetOnlyTheirOwnAnswer)
 
 TEST_F(QVResultsLinkPeersTest, HandOverAfterAJunkFloodIsAcknowledged)
 {
-    const int port = kFirstPort + 4;
+    const int port = FreeLoopbackPort();
     KTCPSocket peer;
     LinkConnectsTo(peer, port);
     std::atomic<bool> flooded(false);
@@ -246,7 +246,7 @@ TEST_F(QVResultsLinkPeersTest, HandOverAfterAJunkFloodIsAcknowledged)
 // look: those beyond the limit wait their turn instead of being closed.
 TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
 {
-    const int port = kFirstPort + 5;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     constexpr int kClients = QVResultsLink::kMaxClients + 8;
     std::vector<std::string> answers(kClients);
@@ -282,7 +282,7 @@ TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
 TEST_F(QVResultsLinkPeersTest, AnAnswerNotTakenHoldsNoTickAndItsClientIsClosedAfterTheAnswerLimit)
 {
     MakeLongResults(8000);
-    const int port = kFirstPort + 10;
+    const int port = FreeLoopbackPort();
     LinkListensOn(port);
     std::unique_ptr<KTCPSocket> stuck = Client(port);
     Send(*stuck, "RRQ,1,1,2\r\n");
@@ -322,7 +322,7 @@ TEST_F(QVResultsLinkPeersTest, HandOverToASlowSteadyReaderArrivesWholeAndStoppin
     m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=10000");
     for (bool stops : {false, true}) {
         SCOPED_TRACE(stops ? "a peer that stops reading after 2 s" : "a peer reading to the end");
-        const int port = kFirstPort + (stops ? 9 : 8);
+        const int port = FreeLoopbackPort();
         KTCPSocket peer;
         LinkConnectsTo(peer, port);
         std::string got;
@@ -381,7 +381,7 @@ TEST_F(QVResultsLinkPeersTest, HandOverToAPeerThatNeverReadsIsClosedAfterTheSend
     MakeTenMegabyteResults();
     for (bool listener : {true, false}) {
         SCOPED_TRACE(listener ? "a client of the listener" : "the listener the link connects to");
-        const int port = kFirstPort + (listener ? 6 : 7);
+        const int port = FreeLoopbackPort();
         KTCPSocket peer;
         if (listener)
             LinkListensOn(port);
