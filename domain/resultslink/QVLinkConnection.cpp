@@ -15,12 +15,6 @@ namespace {
 // One buffer for every connection: they are all read on the GUI thread.
 char g_buffer[QVLinkConnection::kReadBuffer];
 
-void SetWriteLimit(KStream &stream, int32_t milliseconds)
-{
-    if (KTCPSocket *socket = dynamic_cast<KTCPSocket *>(&stream))
-        socket->SetWriteLimit(milliseconds);
-}
-
 void SetReadTimeout(KStream &stream, int32_t milliseconds)
 {
     if (KSerialPort *port = dynamic_cast<KSerialPort *>(&stream))
@@ -40,6 +34,28 @@ bool IsNoData(KStream &stream, int32_t code)
     KSocketStream *socket = dynamic_cast<KSocketStream *>(&stream);
     return !socket || socket->IsOpen();
 }
+
+// Collects what a text write makes of a text (the stream's 8-bit encoding),
+// so that the bytes can wait for a connection that is full.
+class TextBytes : public KStream
+{
+public:
+    explicit TextBytes(std::string &bytes) : m_bytes(bytes)
+    {
+        SetWriteEncoding(kEncoding8Bit);
+        SetWriteLineEnd(kLineEndRaw);
+    }
+
+protected:
+    int32_t DoRead(void *, int32_t) override { return 0; }
+    void DoWrite(const void *buffer, int32_t count) override
+    {
+        m_bytes.append(static_cast<const char *>(buffer), size_t(count));
+    }
+
+private:
+    std::string &m_bytes;
+};
 
 } // namespace
 
@@ -144,8 +160,11 @@ void QVLinkConnection::DropUnread()
 
 bool QVLinkConnection::Send(const void *bytes, int32_t count)
 {
-    SetWriteLimit(*m_stream, -1);
     try {
+        if (HasOutbox())
+            m_stream->Write(m_outbox.data() + m_sent, int32_t(m_outbox.size() - m_sent));
+        m_outbox.clear();
+        m_sent = 0;
         if (count > 0)
             m_stream->Write(bytes, count);
         m_stream->Flush();
@@ -158,12 +177,45 @@ bool QVLinkConnection::Send(const void *bytes, int32_t count)
 
 bool QVLinkConnection::Send(const KString &text)
 {
-    SetWriteLimit(*m_stream, kAnswerLimit);
+    if (m_error != 0)
+        return false;
+    if (!dynamic_cast<KTCPSocket *>(m_stream.get())) {
+        try {
+            m_stream->WriteText(text);
+            m_stream->Flush();
+        } catch (const KX &error) {
+            m_error = error.Code();
+            return false;
+        }
+        return true;
+    }
+    if (!HasOutbox())
+        m_outboxSince = KTickCount();
+    TextBytes(m_outbox).WriteText(text);
+    return Flush();
+}
+
+bool QVLinkConnection::Flush()
+{
+    KTCPSocket *socket = dynamic_cast<KTCPSocket *>(m_stream.get());
+    if (m_error != 0 || !socket || !HasOutbox())
+        return m_error == 0;
     try {
-        m_stream->WriteText(text);
-        m_stream->Flush();
+        while (HasOutbox()) {
+            int32_t n = socket->WriteSome(m_outbox.data() + m_sent, int32_t(m_outbox.size() - m_sent));
+            if (n <= 0)
+                break;
+            m_sent += size_t(n);
+        }
     } catch (const KX &error) {
         m_error = error.Code();
+        return false;
+    }
+    if (!HasOutbox()) {
+        m_outbox.clear();
+        m_sent = 0;
+    } else if (KTickElapsed(m_outboxSince) >= kAnswerLimit) {
+        m_error = kErrSocketSend;
         return false;
     }
     return true;

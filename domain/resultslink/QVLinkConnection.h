@@ -20,15 +20,14 @@ class QVLinkConnection
 public:
     static constexpr int kReadBuffer = 65536;   // bytes taken from the peer in one transfer
     static constexpr int kMaxLine = 1024;       // characters of the longest line kept
-    // Milliseconds a TCP peer may leave what is sent to it untaken while its
-    // connection is full; then the send fails and the connection is closed.
-    // The time counts anew whenever the connection takes a byte. TCP itself
-    // hands a steady reader of 64 KB a second its bytes in bursts up to
-    // about one and a half seconds apart.
+    // Milliseconds a TCP peer may leave a file untaken while its connection
+    // is full, counted from the last byte taken; the socket adds the time a
+    // reader of 64 KB a second needs for the last burst (KTCPSocket). Then
+    // the send fails and the connection is closed.
     static constexpr int32_t kSendTimeout = 3000;
-    // Milliseconds the sending of one line or answer may last in all: a TCP
-    // peer that has not taken it whole by then is closed. Answers go out
-    // from idle moments, so this is the longest one holds the program.
+    // Milliseconds a TCP peer has to take one line or answer whole; one
+    // that has not by then is closed. An answer never holds the program:
+    // what the connection does not take at once waits in its outbox.
     static constexpr int32_t kAnswerLimit = 2000;
 
     // What a Take met.
@@ -58,13 +57,22 @@ public:
     // Forgets the unfinished line and the lines not yet handled (a hand-over
     // reads only what its peer sends after the file).
     void DropUnread();
-    // Writes every byte of a file, for as long as a TCP peer keeps taking
-    // them, asking KWaitGoesOn between slices while it waits (kErrUserAborted
-    // when that answered false); false (with the error in Error()) when the
-    // transport failed or the send stopped.
+    // Writes what waits in the outbox, then every byte of a file, for as
+    // long as a TCP peer keeps taking them, asking KWaitGoesOn between
+    // slices while it waits (kErrUserAborted when that answered false);
+    // false (with the error in Error()) when the transport failed or the
+    // send stopped.
     bool Send(const void *bytes, int32_t count);
-    // Writes a line or an answer within kAnswerLimit; false as above.
+    // Writes a line or an answer. On a TCP connection it never waits: what
+    // the connection does not take now stays in the outbox for Flush. On a
+    // serial port it waits as the port bounds its writes. False as above.
     bool Send(const KString &text);
+    // Sends what waits in the outbox as far as the connection takes it now;
+    // false once the connection failed (kErrSocketSend when the outbox was
+    // not emptied within kAnswerLimit of the answer that filled it).
+    bool Flush();
+    // True while part of an answer waits to be taken.
+    bool HasOutbox() const { return m_sent < m_outbox.size(); }
 
     // Milliseconds since the peer last sent anything (or since the
     // connection began).
@@ -85,6 +93,9 @@ private:
     std::string m_unfinished;          // bytes of the line not yet ended
     bool m_dropping = false;           // inside an over-long line, up to its end
     std::deque<std::string> m_lines;   // complete lines not yet handled
+    std::string m_outbox;              // answer bytes not taken yet (TCP)
+    size_t m_sent = 0;                 // of m_outbox, the bytes already taken
+    int32_t m_outboxSince = 0;         // tick the outbox was filled
     int32_t m_lastHeard;
     int32_t m_lastTaken = 0;
     int m_droppedLines = 0;

@@ -284,6 +284,12 @@ void QVResultsLink::Answer(const KString &line, QVEvent &event, QVLinkConnection
 
 bool QVResultsLink::ServeConnection(QVLinkConnection &peer, QVEvent &event)
 {
+    // An answer the peer has not taken yet goes out first; until it has,
+    // the peer's further requests wait.
+    if (!peer.Flush())
+        return false;
+    if (peer.HasOutbox())
+        return true;
     // A peer with requests still waiting gives no more until they are
     // answered: a flood of requests is met at the pace of the ticks.
     if (!peer.HasLine()) {
@@ -299,7 +305,7 @@ bool QVResultsLink::ServeConnection(QVLinkConnection &peer, QVEvent &event)
         Log(L"dropped over-long lines: ", detail);
     }
     KString line;
-    for (int i = 0; i < kLinesPerTick && peer.NextLine(line); ++i) {
+    for (int i = 0; i < kLinesPerTick && !peer.HasOutbox() && peer.NextLine(line); ++i) {
         Answer(line, event, peer);
         if (peer.IsGone())
             return false;

@@ -7,9 +7,11 @@
 // is described in docs/results-interface.md. A description that names no
 // port (serial port 0, or a TCP connection to address 0 as in the default
 // "-1,0,1950") means the link is not configured: nothing is opened and no
-// connection to 0.0.0.0 is tried. Requests are read without waiting, so the
-// idle tick that polls them never blocks, and one tick takes at most one
-// buffer (QVLinkConnection::kReadBuffer) from each peer, whatever it sends.
+// connection to 0.0.0.0 is tried. Requests are read and answered without
+// waiting, so the idle tick that polls them never blocks (an answer a TCP
+// peer does not take at once goes out in later ticks), and one tick takes at
+// most one buffer (QVLinkConnection::kReadBuffer) from each peer, whatever
+// it sends.
 // A TCP listener serves up to kMaxClients clients at once (further ones wait
 // in the listen queue until a slot frees), each with its own unfinished
 // line, answers each only to itself and closes a client that stayed silent
@@ -98,8 +100,9 @@ private:
     const QVResults *FindResults(const KString &request, QVEvent &event, int &leg) const;
     bool SendLine(QVLinkConnection &peer, const KString &line);
     // The peer a hand-over goes to (the one heard from last); none when no
-    // peer is connected within the connect time.
-    QVLinkConnection *HandOverPeer();
+    // peer is connected within the connect time, or (stopped) when the wait
+    // for one was stopped as a long operation stops.
+    QVLinkConnection *HandOverPeer(bool &stopped);
     // The hand-over proper: the peer, the file's bytes to it and the wait
     // for the acknowledge; 0 or the error code.
     int32_t HandOverFile(QVEvent &event, const KString &path);

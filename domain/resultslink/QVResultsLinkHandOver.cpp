@@ -20,16 +20,26 @@ constexpr int kTransfersBeforeSend = 16;  // buffers read and answered before th
 
 } // namespace
 
-QVLinkConnection *QVResultsLink::HandOverPeer()
+QVLinkConnection *QVResultsLink::HandOverPeer(bool &stopped)
 {
+    stopped = false;
     if (IsListener()) {
         AcceptClients();
-        if (m_connections.empty() && m_listener) {
+        // The wait for a client looks at the screen between its slices.
+        const int32_t start = KTickCount();
+        while (m_connections.empty() && m_listener) {
+            const int32_t left = kClientWait - KTickElapsed(start);
+            if (left <= 0)
+                break;
             std::unique_ptr<KTCPSocket> client(new KTCPSocket);
             try {
-                if (m_listener->AcceptClient(*client, kClientWait))
+                if (m_listener->AcceptClient(*client, left < KWaitSlice ? left : KWaitSlice))
                     m_connections.emplace_back(new QVLinkConnection(std::move(client)));
             } catch (const KX &) {
+                return nullptr;
+            }
+            if (m_connections.empty() && !KWaitGoesOn()) {
+                stopped = true;
                 return nullptr;
             }
         }
@@ -51,7 +61,9 @@ int32_t QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event
     for (;;) {
         // Requests that arrive meanwhile are answered on the way; the event
         // that is being handed over is the one asked first.
-        while (peer.NextLine(line)) {
+        if (!peer.Flush())
+            return kErrSendResults;
+        while (!peer.HasOutbox() && peer.NextLine(line)) {
             Answer(line, event, peer);
             if (m_acknowledges > 0)
                 return 0;
@@ -120,7 +132,10 @@ int32_t QVResultsLink::HandOverFile(QVEvent &event, const KString &path)
     }
     KString name;
     QVResultsFile::FileName(event, name);
-    QVLinkConnection *peer = HandOverPeer();
+    bool stopped = false;
+    QVLinkConnection *peer = HandOverPeer(stopped);
+    if (stopped)
+        return kErrUserAborted;
     if (!peer) {
         m_lastHandOver = kNoClient;
         Log(L"no client to hand over to: ", name);

@@ -201,24 +201,50 @@ int32_t KTCPSocket::DoRead(void *buffer, int32_t count)
     return n;
 }
 
+int32_t KTCPSocket::StallAllowance(int32_t burst) const
+{
+    // A reader of kSteadyReadRate needs burst's time to drain what the
+    // connection took in one go before the system reports room again.
+    const int64_t catchUp = int64_t(burst) * 1000 / kSteadyReadRate;
+    return itsWriteTimeout + int32_t(catchUp < kMaxCatchUp ? catchUp : kMaxCatchUp);
+}
+
+int32_t KTCPSocket::WriteSome(const void *buffer, int32_t count)
+{
+    uintptr_t s = Connection(kErrSocketSend);
+    int n = count > 0 ? send(SOCKET(s), static_cast<const char *>(buffer), count, 0) : 0;
+    if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK)
+        return 0;
+    if (n == SOCKET_ERROR || (n == 0 && count > 0)) {
+        int error = WSAGetLastError();
+        DropClient();
+        throw KXStream(kErrSocketSend, error);
+    }
+    return n;
+}
+
 void KTCPSocket::DoWrite(const void *buffer, int32_t count)
 {
     uintptr_t s = Connection(kErrSocketSend);
     const char *bytes = static_cast<const char *>(buffer);
-    const int32_t start = KTickCount();
-    int32_t lastTaken = start;
+    int32_t lastTaken = KTickCount();
+    int32_t burst = 0;                        // bytes taken since the connection was last full
+    int32_t allowance = itsWriteTimeout;      // ms the peer may leave it full after lastTaken
     while (count > 0) {
         int n = send(SOCKET(s), bytes, count, 0);
         if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) {
             // The connection is full. The send is tried again every slice:
             // the system reports room only once much of it drained, while
             // the peer may be taking bytes all along.
-            if (Passed(lastTaken, itsWriteTimeout) || Passed(start, itsWriteLimit)) {
+            if (burst > 0 && itsWriteTimeout >= 0)
+                allowance = StallAllowance(burst);
+            burst = 0;
+            if (Passed(lastTaken, allowance)) {
                 DropClient();
                 throw KXStream(kErrSocketSend, WSAETIMEDOUT);
             }
             WaitFor(s, false, kWriteSlice, kErrSocketSend);
-            if (itsWriteLimit < 0 && !KWaitGoesOn()) {
+            if (!KWaitGoesOn()) {
                 DropClient();
                 throw KXStream(kErrUserAborted);
             }
@@ -231,6 +257,7 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
         }
         bytes += n;
         count -= n;
+        burst += n;
         lastTaken = KTickCount();
     }
 }

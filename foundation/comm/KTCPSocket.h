@@ -14,14 +14,19 @@
 // return what has arrived (at least one byte); no data within the read time-out
 // throws kErrSocketReceive, a peer that closed throws kErrSocketReadClosed;
 // writes send every byte or throw kErrSocketSend, also when the peer takes none
-// of them within the write time-out, or the write outlasts its limit (then the
-// connection is dropped as if the peer had left); this holds for every
-// connection, made by Open, Accept or AcceptClient. The write time-out counts
-// from the last byte the connection took, not from the system's report of
-// free room (Linux and Wine report it only once a third of the connection
-// drained): a peer that keeps reading, however slowly, is never cut off by
-// it. The socket library must be started (KSocketStartup). A socket
-// belongs to one thread at a time.
+// of them within the write time-out (then the connection is dropped as if
+// the peer had left); this holds for every connection, made by Open, Accept
+// or AcceptClient. A write that waits for the peer asks KWaitGoesOn between
+// its slices (inside a long operation the GUI runs meanwhile) and, when that
+// answers false, drops the connection and throws kErrUserAborted. The write
+// time-out counts from the last byte the connection took, not from the
+// system's report of free room (Linux and Wine report it only once a third
+// of the connection drained). Each time the connection is found full after taking bytes, the
+// peer is granted the time a reader of kSteadyReadRate needs for what it
+// took since it was last full (at most kMaxCatchUp ms) on top of the write
+// time-out: TCP hands a slow steady reader its bytes in bursts seconds
+// apart, and the grace follows the size of each burst. The socket library
+// must be started (KSocketStartup). A socket belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
 
@@ -45,13 +50,10 @@ public:
     // Milliseconds a write may wait for the peer to take bytes; negative (the
     // default) waits for ever.
     void SetWriteTimeout(int32_t milliseconds) { itsWriteTimeout = milliseconds; }
-    // Milliseconds one write may last in all, however steadily the peer
-    // takes bytes; negative (the default): no limit. A write without a limit
-    // that waits for the peer asks KWaitGoesOn between its slices (inside a
-    // long operation the GUI runs meanwhile) and, when that answers false,
-    // drops the connection and throws kErrUserAborted; a limited write only
-    // waits.
-    void SetWriteLimit(int32_t milliseconds) { itsWriteLimit = milliseconds; }
+    // Sends what the connection takes now, without waiting: the bytes taken
+    // (0 when it is full). A transport failure drops the connection and
+    // throws kErrSocketSend.
+    int32_t WriteSome(const void *buffer, int32_t count);
 
     // Milliseconds between two tries of a write the connection had no room for.
     static constexpr int32_t kWriteSlice = 10;
@@ -60,6 +62,11 @@ public:
     // within a second and a half, while a fast peer still gets its bytes
     // at the network's pace.
     static constexpr int kSendBuffer = 65536;
+
+    // Bytes a second of the slowest reader a write keeps serving, and the
+    // most ms the grace for one burst adds to the write time-out.
+    static constexpr int32_t kSteadyReadRate = 65536;
+    static constexpr int32_t kMaxCatchUp = 5000;
 
     // Clients that may wait to be accepted by a listener.
     static constexpr int kBacklog = 32;
@@ -75,9 +82,10 @@ private:
     // throws code when there is none.
     uintptr_t Connection(int32_t code);
     void DropClient();
+    // The ms a full connection may stay full after it took burst bytes.
+    int32_t StallAllowance(int32_t burst) const;
 
     uintptr_t itsClient;
     bool itsListening = false;
     int32_t itsWriteTimeout = -1;
-    int32_t itsWriteLimit = -1;
 };

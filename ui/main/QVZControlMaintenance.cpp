@@ -1,12 +1,12 @@
 // The main window's block-sensor maintenance: the firmware and sound
 // upload loops and deleting all trials of a unit.
-#include <windows.h>
-
 #include "domain/blocksensors/QVBlockSensors.h"
 #include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/hardware/QVSerialPort.h"
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/comm/KSerialPort.h"
 #include "foundation/registry/KRegistry.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/dialogs/KZSettingText.h"
@@ -41,9 +41,13 @@ KString GroupName(KRGroup &group)
     return name ? name->GetValue() : KString();
 }
 
-// The communication-error prompt with text: true for Retry.
+// The communication-error prompt with text: true for Retry. A failure the
+// user caused with Escape (or a close request) is not asked about.
 bool AskRetry(const KString &text)
 {
+    KZLongOperation *work = KZLongOperation::Current();
+    if (work && work->Aborted())
+        return false;
     VZApplication *app = VZApplication::Instance();
     return app && app->AskAbortRetry(KZSettingText(L"\\Strings\\Alerts\\CommErrorTitle"), text) == kDialogRetry;
 }
@@ -78,6 +82,8 @@ template <typename Exchange> bool WithRetry(KRGroup &group, int32_t portNumber, 
 {
     return WithRetry(exchange, [&] { return AskRetry(group, portNumber); });
 }
+
+constexpr int kMaintenanceSettle = 1100;   // ms the line settles after the port opened
 
 int32_t ShortTimeout()
 {
@@ -127,7 +133,11 @@ bool QVZControl::OpenMaintenancePort(const KString &description)
     port.SetWriteLineEnd(0);
     if (!port.Open(description))
         return false;
-    Sleep(1100);
+    // The line settles while the windows repaint; Escape ends the wait.
+    if (!KWaitSleep(kMaintenanceSettle)) {
+        port.Close();
+        return false;
+    }
     port.SetReadTimeout(ShortTimeout());
     return true;
 }
@@ -143,6 +153,10 @@ int32_t QVZControl::DeleteAllTrials()
         ShowMessage(L"\\Strings\\SerialPort\\NoComSelected");
         return 0;
     }
+    // The port's settling and the unit's exchanges run as a long operation:
+    // the windows stay alive, Escape ends the wait and a close request
+    // waits for the end.
+    KZLongOperation work{KString()};
     if (!WithRetry([&] { return OpenMaintenancePort(setting->GetValue()); },
                    [&] { return AskRetryOpen(*group, portNumber); }))
         return 0;
@@ -165,6 +179,7 @@ int32_t QVZControl::DeleteAllTrials()
         ShowMessage(L"\\Strings\\Alerts\\DeviceBusy");
         go = false;
     }
+    go = go && !work.Aborted();
     if (go && Ask(L"\\Strings\\BlockSensor\\DeleteAll\\ConfirmTitle", L"\\Strings\\BlockSensor\\DeleteAll\\Confirm",
                   kButtonYes | kButtonNo, kButtonNo) == kDialogYes)
         WithRetry(*group, portNumber, [&] { return link.DeleteAllTrials(port, 0); });

@@ -7,6 +7,7 @@
 #include "domain/hardware/QVSerialPort.h"
 #include "foundation/registry/KRGroup.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "ui/common/QVZResultsKeys.h"
 #include "ui/results/QVZBlockSensorLink.h"
 #include "ui/results/QVZResultsHost.h"
@@ -68,6 +69,10 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
         own = std::make_unique<QVZBlockSensorLink>();
         link = own.get();
     }
+    // The line's settling and each exchange run as a long operation: the
+    // windows repaint, the user's input is held back (Escape ends the send)
+    // and a close request waits for its end.
+    KZLongOperation work{KString()};
     bool opened = false;
     while (!(opened = link->Open(P::GroupDescription(*group))) && P::RetryAfterOpenFailure(*group))
     {
@@ -88,14 +93,10 @@ int QVZResultsPane::SendToControlCenter(const KString *text)
         }
         if (known && status == 0)
         {
-            P::BusyPointer(true);
             auto send = [&] { return text ? link->SendText(*text) : !results || link->SendLaneData(*results, view); };
             while (!send() && P::RetryAfterFailure(*group))
             {
             }
-            P::DispatchPending();
-            P::BusyPointer(false);
-            P::ClearStatus();
         }
         else if (known)
             P::ShowMessage(P::Text(kTextDeviceBusy));

@@ -11,7 +11,6 @@
 #include "shell/app/KZMessageBox.h"
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
-#include "shell/toolkit/bars/KZStatusBar.h"
 #include "ui/common/QVZPortNotOpen.h"
 #include "ui/common/QVZResultsKeys.h"
 #include "ui/common/QVZUnitSilent.h"
@@ -132,18 +131,6 @@ bool Step(int percent)
 {
     KZLongOperation *work = KZLongOperation::Current();
     return !work || work->Step(percent);
-}
-
-void ClearStatus()
-{
-    if (KZStatusBar *bar = KZMainStatusBar())
-        bar->Clear();
-}
-
-void DispatchPending()
-{
-    if (KZApplication *application = KZApplication::Instance())
-        application->Control(nullptr, true);
 }
 
 } // namespace QVZResultsPrompts

@@ -57,13 +57,8 @@ bool Aborted();
 
 // The wait pointer (busy true) or the normal one.
 void BusyPointer(bool busy);
-// The main status bar's clearing; nothing without a main status bar.
-void ClearStatus();
 // A step of the long operation that runs (KZLongOperation): the progress
 // (0..100), the pending events run, the wait pointer again. False when the
 // user pressed Escape.
 bool Step(int percent);
-// Runs the events waiting in the queue (the window repaints, the status
-// bar shows progress) and returns when none is left.
-void DispatchPending();
 }

@@ -20,6 +20,7 @@
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
+#include "support/FreePort.h"
 #include "support/TestBytes.h"
 #include "ui/program/ProgramRoad.h"
 
@@ -28,26 +29,6 @@ namespace H = ProgramHand;
 namespace {
 
 constexpr COLORREF kCover = RGB(255, 0, 255);
-// A loopback port on which no one listens now, for the program's results
-// link: each run takes its own, so that two runs at once (the plain one and
-// the one on a desktop) never answer each other's requests.
-int FreeLoopbackPort()
-{
-    KSocketStartup();
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in where = {};
-    where.sin_family = AF_INET;
-    where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof where;
-    int port = 0;
-    if (s != INVALID_SOCKET && bind(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == 0 &&
-        getsockname(s, reinterpret_cast<sockaddr *>(&where), &length) == 0)
-        port = ntohs(where.sin_port);
-    if (s != INVALID_SOCKET)
-        closesocket(s);
-    return port;
-}
-
 // The settings line that makes the program listen for the photo-finish
 // system on port.
 std::string ResultsLink(int port)

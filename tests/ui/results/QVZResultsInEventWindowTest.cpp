@@ -3,9 +3,14 @@
 // window to the results list.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include "domain/blocksensors/QVUnitProtocol.h"
 #include "domain/results/QVResults.h"
+#include "foundation/app/KApplicationHooks.h"
 #include "foundation/registry/KRegistry.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZLongOperation.h"
 #include "shell/app/VZApplication.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/bars/KZProgressBar.h"
@@ -119,4 +124,37 @@ TEST_F(ResultsInEventWindow, EveryWayOutOfADownloadClearsTheStatusBar)
         EXPECT_EQ(c.rows, results->Results()->Count());
         EXPECT_EQ(KZProgressBar::kNoValue, bar->ProgressPane()->Value());
     }
+}
+
+// A result code goes to the Control Center at once, as a long operation:
+// the wait pointer and the status bar meanwhile, the windows repaint while
+// the unit is waited for, and the user's Escape is read there, not carried
+// out afterwards; the failed send it leaves is not asked about again.
+TEST_F(ResultsInEventWindow, AResultCodeIsSentAsALongOperationThatEscapeEnds)
+{
+    QVZResultsWindow *results = NewWorkout();
+    ASSERT_NE(nullptr, results);
+    AddLane();
+    ScriptedUnit centre;
+    centre.deviceType = int32_t(kDeviceControlCenter);
+    link.Add(kLanePort, centre);
+    results->Pane()->SetUnitLink(&link);
+    results->Results()->NewResult();
+    results->Pane()->Redisplay();
+    results->Pane()->Select(KPoint(0, 0));
+    bool inOperation = false, escapeSeen = false;
+    link.whileSending = [&] {
+        inOperation = KZLongOperation::Current() != nullptr;
+        PostMessageW(static_cast<HWND>(control->OSWindow()), WM_KEYDOWN, VK_ESCAPE, 0);
+        escapeSeen = !KWaitSleep(4 * KWaitSlice);
+        return !escapeSeen;
+    };
+
+    results->Pane()->Event(ZafEventStruct(kCmdResultCodeFirst + 2, 0));
+    EXPECT_TRUE(inOperation);
+    EXPECT_TRUE(escapeSeen) << "the wait for the unit did not look for Escape";
+    EXPECT_TRUE(boxes.empty()) << "the send stopped by Escape was asked about";
+    EXPECT_EQ(nullptr, KZLongOperation::Current());
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE)) << "Escape stayed queued";
 }

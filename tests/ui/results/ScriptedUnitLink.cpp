@@ -113,7 +113,7 @@ bool ScriptedUnitLink::SendText(const KString &text)
 
 bool ScriptedUnitLink::SendLaneData(const QVResults &, const QVResultsView *)
 {
-    if (!current || current->deviceType == 0)
+    if (!current || current->deviceType == 0 || (whileSending && !whileSending()))
         return false;
     ++laneSends;
     return true;

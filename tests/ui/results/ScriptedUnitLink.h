@@ -54,6 +54,7 @@ public:
     std::vector<std::wstring> sentTexts;
     int laneSends = 0;
     std::function<void()> whileDownloading;   // runs inside each trial download
+    std::function<bool()> whileSending;       // runs inside each send; false fails it
 
 private:
     static bool Fails(int &counter);
