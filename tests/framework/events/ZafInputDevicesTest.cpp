@@ -1,7 +1,6 @@
 #include "ZafEventTestSupport.h"
 
 #include "framework/core/events/ZafCursor.h"
-#include "framework/core/data/ZafImageData.h"
 #include "framework/core/events/ZafKeyboard.h"
 #include "framework/core/events/ZafMouse.h"
 

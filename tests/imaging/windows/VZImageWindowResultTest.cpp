@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <utility>
-#include <string>
 
 #include "domain/camera/VCamera.h"
 #include "domain/results/QVResult.h"
