@@ -119,7 +119,7 @@ class ZafWindowObjectGui : public HostedObjectTest
 {
 };
 
-TEST_F(ZafWindowObjectGui, RegisteredObjectGetsAFrameworkChildWindowThatKnowsIt)
+TEST_F(ZafWindowObjectGui, RegisteredObjectsChildWindowKnowsItFollowsItsStateAndConvertsScreenPositions)
 {
     std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
     HWND window = static_cast<HWND>(object->OSWindow());
@@ -139,12 +139,6 @@ TEST_F(ZafWindowObjectGui, RegisteredObjectGetsAFrameworkChildWindowThatKnowsIt)
     EXPECT_EQ(4, rect.top);
     EXPECT_EQ(10, rect.right - rect.left);
     EXPECT_EQ(5, rect.bottom - rect.top);
-}
-
-TEST_F(ZafWindowObjectGui, VisibilityAndEnablingActOnTheOSWindow)
-{
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
-    HWND window = static_cast<HWND>(object->OSWindow());
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(object->SetVisible(false));
     EXPECT_FALSE(IsWindowVisible(window));
@@ -154,6 +148,14 @@ TEST_F(ZafWindowObjectGui, VisibilityAndEnablingActOnTheOSWindow)
     EXPECT_FALSE(IsWindowEnabled(window));
     object->SetDisabled(false);
     EXPECT_TRUE(IsWindowEnabled(window));
+    ZafRegionStruct screen = object->ConvertToScreenRegion(object.get(), 2, 1);
+    POINT expected = { 2, 1 };
+    ClientToScreen(static_cast<HWND>(object->OSWindow()), &expected);
+    EXPECT_EQ(expected.x, screen.left);
+    EXPECT_EQ(expected.y, screen.top);
+    ZafRegionStruct back = object->ConvertFromScreenRegion(object.get(), screen.left, screen.top);
+    EXPECT_EQ(2, back.left);
+    EXPECT_EQ(1, back.top);
 }
 
 TEST_F(ZafWindowObjectGui, CreationStylesAreRefusedAfterRegistration)
@@ -210,19 +212,6 @@ TEST_F(ZafWindowObjectGui, MovingAParentDrawnObjectReportsMovedOnly)
     object->types.clear();
     object->ApplyPosition();
     EXPECT_TRUE(object->types.empty());
-}
-
-TEST_F(ZafWindowObjectGui, ScreenConversionRoundTrips)
-{
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
-    ZafRegionStruct screen = object->ConvertToScreenRegion(object.get(), 2, 1);
-    POINT expected = { 2, 1 };
-    ClientToScreen(static_cast<HWND>(object->OSWindow()), &expected);
-    EXPECT_EQ(expected.x, screen.left);
-    EXPECT_EQ(expected.y, screen.top);
-    ZafRegionStruct back = object->ConvertFromScreenRegion(object.get(), screen.left, screen.top);
-    EXPECT_EQ(2, back.left);
-    EXPECT_EQ(1, back.top);
 }
 
 TEST_F(ZafWindowObjectGui, ChangingOwnWindowReregistersTheObjectAndDeletingItDestroysTheWindow)
