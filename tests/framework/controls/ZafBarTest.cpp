@@ -24,7 +24,6 @@ protected:
         manager->Add(other);
         Pump(30);
     }
-    static HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
 
     ZafWindow *window = nullptr;
     ZafWindow *other = nullptr;

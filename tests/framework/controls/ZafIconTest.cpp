@@ -16,7 +16,6 @@ ZafEventType RecordCall(ZafWindowObject *, ZafEventStruct &, ZafEventType code)
     return 0;
 }
 
-HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
 
 } // namespace
 

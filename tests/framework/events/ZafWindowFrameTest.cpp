@@ -112,7 +112,6 @@ protected:
         window->Add(field);
         return field;
     }
-    HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
     void Key(WPARAM key)
     {
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
