@@ -161,7 +161,7 @@ TEST(ZafLocaleData, GroupingFlagFollowsTheSharedLocale)
     ZafLocaleData::SetLocale(new ZafLocaleData);
 }
 
-TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
+TEST(ZafI18nData, StartUpMakesOneLocaleLanguageChangeReplacesItAndShutDownReleasesItTillItsNextUse)
 {
     ZafLocaleData::SetLocale(nullptr);
     ZafI18nStartUp(0);
@@ -175,10 +175,6 @@ TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
     ZafI18nData::ResetI18n(nullptr);
     EXPECT_EQ(std::wstring(ZafI18nData::LocaleName()), L"C");
     ZafLocaleData::SetLocale(new ZafLocaleData);
-}
-
-TEST(ZafI18nData, ShutDownReleasesTheLocaleAndItComesBackOnNextUse)
-{
     ZafLocaleData::SetLocale(nullptr);
     ZafI18nStartUp(0);
     ASSERT_NE(ZafLocaleData::Locale(), nullptr);

@@ -115,9 +115,7 @@ TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow
     middle.SetParent(nullptr);
 }
 
-class ZafWindowObjectGui : public HostedObjectTest
-{
-};
+using ZafWindowObjectGui = HostedObjectTest;
 
 TEST_F(ZafWindowObjectGui, RegisteredObjectsChildWindowKnowsItFollowsItsStateAndConvertsScreenPositions)
 {
