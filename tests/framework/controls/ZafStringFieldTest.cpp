@@ -77,38 +77,29 @@ TEST_F(ZafStringField, UnderscoreBlanksStoreTypedBlanksAsUnderscores)
     EXPECT_EQ(L"c_d", ControlText(field->OSWindow()));
 }
 
-TEST_F(ZafStringField, PastingWithUnderscoreBlanksTypesTheWideClipboardText)
+TEST_F(ZafStringField, PastingTypesTheWideClipboardTextCountingTheSelectionAsRoomAndAnEmptyClipboardChangesNothing)
 {
-    ZafString *field = new ZafString(1, 1, 20, L"");
-    field->SetUnderscoreBlanks(true);
-    ShowWindow({ field });
-    ASSERT_TRUE(PutOnClipboard(static_cast<HWND>(field->OSWindow()), L"a b\x03A9"));
-    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"a_b\x03A9", field->Text());
-}
+    ZafString *wide = new ZafString(1, 1, 20, L"");
+    ZafString *limited = new ZafString(1, 3, 20, L"abcd", 5);
+    ZafString *kept = new ZafString(1, 5, 20, L"keep");
+    for (ZafString *field : { wide, limited, kept })
+        field->SetUnderscoreBlanks(true);
+    ShowWindow({ wide, limited, kept });
+    ASSERT_TRUE(PutOnClipboard(static_cast<HWND>(wide->OSWindow()), L"a b\x03A9"));
+    wide->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"a_b\x03A9", wide->Text());
 
-TEST_F(ZafStringField, PastingCountsTheSelectionItReplacesAsRoom)
-{
-    ZafString *field = new ZafString(1, 1, 20, L"abcd", 5);
-    field->SetUnderscoreBlanks(true);
-    ShowWindow({ field });
-    HWND edit = static_cast<HWND>(field->OSWindow());
+    HWND edit = static_cast<HWND>(limited->OSWindow());
     ASSERT_TRUE(PutOnClipboard(edit, L"x y z"));
     SendMessageW(edit, EM_SETSEL, 1, 3);    // "bc" goes
-    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"ax_yd", field->Text());
-}
+    limited->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"ax_yd", limited->Text());
 
-TEST_F(ZafStringField, PastingWithNothingOnTheClipboardChangesNothing)
-{
-    ZafString *field = new ZafString(1, 1, 20, L"keep");
-    field->SetUnderscoreBlanks(true);
-    ShowWindow({ field });
-    ASSERT_TRUE(OpenClipboard(static_cast<HWND>(field->OSWindow())));
+    ASSERT_TRUE(OpenClipboard(static_cast<HWND>(kept->OSWindow())));
     EmptyClipboard();
     CloseClipboard();
-    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"keep", field->Text());
+    kept->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"keep", kept->Text());
 }
 
 TEST_F(ZafStringField, EnterCallsTheUserFunctionWithSelectAndTabIsLeftToTheWindow)
