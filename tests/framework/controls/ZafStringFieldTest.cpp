@@ -77,18 +77,23 @@ TEST_F(ZafStringField, UnderscoreBlanksStoreTypedBlanksAsUnderscores)
     EXPECT_EQ(L"c_d", ControlText(field->OSWindow()));
 }
 
-TEST_F(ZafStringField, PastingTypesTheWideClipboardTextCountingTheSelectionAsRoomAndAnEmptyClipboardChangesNothing)
+TEST_F(ZafStringField, PastingWithUnderscoreBlanksTypesTheWideClipboardText)
 {
-    ZafString *wide = new ZafString(1, 1, 20, L"");
-    ZafString *limited = new ZafString(1, 3, 20, L"abcd", 5);
-    ZafString *kept = new ZafString(1, 5, 20, L"keep");
-    for (ZafString *field : { wide, limited, kept })
-        field->SetUnderscoreBlanks(true);
-    ShowWindow({ wide, limited, kept });
-    ASSERT_TRUE(PutOnClipboard(static_cast<HWND>(wide->OSWindow()), L"a b\x03A9"));
-    wide->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"a_b\x03A9", wide->Text());
+    ZafString *field = new ZafString(1, 1, 20, L"");
+    field->SetUnderscoreBlanks(true);
+    ShowWindow({ field });
+    ASSERT_TRUE(PutOnClipboard(static_cast<HWND>(field->OSWindow()), L"a b\x03A9"));
+    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"a_b\x03A9", field->Text());
+}
 
+TEST_F(ZafStringField, PastingCountsTheSelectionItReplacesAsRoomAndAnEmptyClipboardChangesNothing)
+{
+    ZafString *limited = new ZafString(1, 1, 20, L"abcd", 5);
+    ZafString *kept = new ZafString(1, 3, 20, L"keep");
+    for (ZafString *field : { limited, kept })
+        field->SetUnderscoreBlanks(true);
+    ShowWindow({ limited, kept });
     HWND edit = static_cast<HWND>(limited->OSWindow());
     ASSERT_TRUE(PutOnClipboard(edit, L"x y z"));
     SendMessageW(edit, EM_SETSEL, 1, 3);    // "bc" goes
