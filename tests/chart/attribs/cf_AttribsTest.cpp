@@ -1,4 +1,3 @@
-#include "chart/attribs/cf_DispAttribs.h"
 #include "chart/attribs/cf_TextAttribs.h"
 
 #include <gtest/gtest.h>

@@ -16,7 +16,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <vector>
 
 namespace {
 

@@ -1,12 +1,10 @@
 // The polar base and the flat, cylinder and exploded pies on the recording display.
 
 #include "chart/axes/cf_3DGridTickSeries.h"
-#include "chart/backend/bf_Display.h"
 #include "chart/kinds/cf_eng_Pie3D.h"
 #include "chart/kinds/cf_eng_Polar.h"
 #include "chart/kinds/cf_eng_XPie2D3D.h"
-#include "chart/harness/RecordingDisplay.h"
-#include "chart/harness/StandInWindow.h"
+#include "chart/harness/RecordDrawing.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/harness/CheckLog.h"
 #include "chart/view/cf_ChartView.h"
@@ -18,31 +16,16 @@
 
 namespace {
 
-// The recorded calls of preparing and drawing the view's chart.
+// The recorded calls of drawing the view's chart, once prepared.
 std::vector<RecordedCall> Drawn(cf_ChartView &view)
 {
-    RecordingDisplay recorder;
-    StandInWindow window(0, 0, 399, 299);
-    {
-        bf_Display display(&recorder, &window);
-        view.Prepare(&display);
-        recorder.Clear();
-        view.Draw(&display);
-    }
-    return recorder.Drawing();
+    return RecordDrawing([&](bf_Display *d) { view.Draw(d); }, [&](bf_Display *d) { view.Prepare(d); });
 }
 
 // The recorded calls of drawing an engine that never built from a model.
 std::vector<RecordedCall> DrawnWithoutModel(cf_ChartEngine &engine)
 {
-    RecordingDisplay recorder;
-    StandInWindow window(0, 0, 399, 299);
-    {
-        bf_Display display(&recorder, &window);
-        recorder.Clear();
-        engine.Draw(&display);
-    }
-    return recorder.Drawing();
+    return RecordDrawing([&](bf_Display *d) { engine.Draw(d); });
 }
 
 std::vector<RecordedCall> Filled(const std::vector<RecordedCall> &calls, const char *op)

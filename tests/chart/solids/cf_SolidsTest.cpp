@@ -1,10 +1,8 @@
 // Facets, solids, series of solids and surfaces: facing, overlap tests,
 // painter's order, scaling about the offset and the wedge's geometry.
 
-#include "chart/backend/bf_Display.h"
 #include "chart/harness/FlatView.h"
-#include "chart/harness/RecordingDisplay.h"
-#include "chart/harness/StandInWindow.h"
+#include "chart/harness/RecordDrawing.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/solids/cf_3DBoxHedra.h"
 #include "chart/solids/cf_3DPhedraSeries.h"
@@ -45,17 +43,7 @@ cf_3DFacet *Facet(std::initializer_list<P> points, cf_DispAttribs *attribs = nul
 // The recorded calls of drawing an object already transformed and projected.
 template <class Object> std::vector<RecordedCall> Recorded(Object &object, bool formA = false)
 {
-    RecordingDisplay recorder;
-    StandInWindow window(0, 0, 399, 399);
-    {
-        bf_Display display(&recorder, &window);
-        recorder.Clear();
-        if (formA)
-            object.DrawFormA(&display);
-        else
-            object.DrawFormB(&display);
-    }
-    return recorder.Drawing();
+    return RecordDrawing([&](bf_Display *d) { formA ? object.DrawFormA(d) : object.DrawFormB(d); }, 399, 399);
 }
 
 template <class Object> void Mapped(Object &object, const cf_Kernel &k)

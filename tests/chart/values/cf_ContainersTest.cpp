@@ -16,7 +16,7 @@ TEST(cf_DyArr, AtGrowsByDoublingAndKeepsEarlierSlots)
     EXPECT_EQ(a.At(50), nullptr); // new slots start empty
 }
 
-TEST(cf_DyArr, GrowAndResizeOnlyEnlarge)
+TEST(cf_DyArr, GrowResizeAndDegenerateSizesOnlyEnlargeAndStayInBounds)
 {
     cf_DyArr a(26);
     a.Grow(4);
@@ -25,16 +25,12 @@ TEST(cf_DyArr, GrowAndResizeOnlyEnlarge)
     EXPECT_EQ(a.Capacity(), 30);
     a.Resize(41);
     EXPECT_EQ(a.Capacity(), 41);
-}
-
-TEST(cf_DyArr, DegenerateSizesAndIndicesStayInBounds)
-{
-    cf_DyArr a(0);
-    EXPECT_EQ(a.Capacity(), 1);
-    a.At(5) = &a; // would loop for ever if the capacity stayed 0
-    EXPECT_EQ(a.Capacity(), 8);
-    a.At(-4) = nullptr; // refers to slot 0
-    EXPECT_EQ(a.At(5), &a);
+    cf_DyArr none(0);
+    EXPECT_EQ(none.Capacity(), 1);
+    none.At(5) = &none; // would loop for ever if the capacity stayed 0
+    EXPECT_EQ(none.Capacity(), 8);
+    none.At(-4) = nullptr; // refers to slot 0
+    EXPECT_EQ(none.At(5), &none);
 }
 
 TEST(cf_Stack, PushPopTopInLastInFirstOutOrder)

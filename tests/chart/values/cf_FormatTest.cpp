@@ -3,16 +3,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(cf_Format, FormatsOneNumberWithLiteralText)
+TEST(cf_Format, FormatsOneNumberWithLiteralTextAndKeepsLongResultsWhole)
 {
     EXPECT_EQ(cf_Format::Double(1.5, L"%g s"), L"1.5 s");
     EXPECT_EQ(cf_Format::Double(0.0, L"%g"), L"0");
     EXPECT_EQ(cf_Format::Int(42, L"#%03d"), L"#042");
     EXPECT_EQ(cf_Format::Double(2.0, L"%.2f%%"), L"2.00%");
-}
-
-TEST(cf_Format, KeepsLongResultsWhole)
-{
     EXPECT_EQ(cf_Format::Double(-1.23457e-05, L"%g"), L"-1.23457e-05");
     std::wstring huge = cf_Format::Double(1e300, L"%f");
     EXPECT_EQ(huge.size(), 301u + 7u); // 301 digits, point, six decimals

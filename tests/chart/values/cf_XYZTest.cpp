@@ -22,7 +22,7 @@ TEST(cf_XYZ, AttachedLabelOutlivesTheValue)
     EXPECT_TRUE(shared == L"axis");
 }
 
-TEST(cf_XYZ, SetLabelWithNullKeepsTextButMarksLabelled)
+TEST(cf_XYZ, LabelsSetFromNullKeepTheirTextAndFromNumbersHoldTheWholeText)
 {
     cf_XYZ v;
     v.SetLabel(L"first");
@@ -31,13 +31,9 @@ TEST(cf_XYZ, SetLabelWithNullKeepsTextButMarksLabelled)
     cf_XYZ bare;
     bare.SetLabel(static_cast<const wchar_t *>(nullptr));
     EXPECT_TRUE(bare.HasLabel());
-}
-
-TEST(cf_XYZ, NumberLabelsHoldTheWholeText)
-{
-    cf_XYZ v;
-    v.SetLabel(-1.23457e-05, L"%g");
-    EXPECT_TRUE(*v.Label() == L"-1.23457e-05");
+    cf_XYZ number;
+    number.SetLabel(-1.23457e-05, L"%g");
+    EXPECT_TRUE(*number.Label() == L"-1.23457e-05");
 }
 
 TEST(cf_XYZ, AssignmentCopiesOwnedSharesBorrowedAndDropsStaleLabels)

@@ -6,7 +6,6 @@
 
 #include "chart/model/cf_ChartModel.h"
 
-#include <string>
 
 // The time axis's labels in place of those the values brought along.
 template <class Chart> void AddPaneTimeLabels(Chart &chart)

@@ -1,11 +1,9 @@
 // The chart view, the engine factory and the recorded drawing of a chart.
 
 #include "chart/axes/cf_3DGridTickSeries.h"
-#include "chart/backend/bf_Display.h"
 #include "chart/kinds/cf_eng_Line2D.h"
 #include "chart/kinds/cf_eng_PointSer2D.h"
-#include "chart/harness/RecordingDisplay.h"
-#include "chart/harness/StandInWindow.h"
+#include "chart/harness/RecordDrawing.h"
 #include "chart/kernel/cf_Kernel.h"
 #include "chart/model/cf_ChartModel.h"
 #include "chart/view/cf_ChartView.h"
@@ -76,21 +74,16 @@ TEST(cf_ChartView, RecordedChartDrawsWallThenGridWithItsTitleThenTrace)
 {
     cf_ChartView view(4, 1, 2);
     BuildPaneChart(view);
-    RecordingDisplay recorder;
-    StandInWindow window(0, 0, 399, 299);
-    {
-        bf_Display display(&recorder, &window);
-        recorder.Clear();
-        view.Prepare(&display);
-        view.Draw(&display);
-    }
+    const std::vector<RecordedCall> calls = RecordDrawing([&](bf_Display *d) {
+        view.Prepare(d);
+        view.Draw(d);
+    });
     EXPECT_TRUE(view.IsCurrent());
     // The left margin grew from 39 to make room for the power title beside
     // the labels (at its place it would stand on them).
     const cf_2DRect plot = view.Engine()->Kernel()->PlotRect();
     EXPECT_EQ(cf_2DRect(50, 23, 352, 264), plot);
 
-    std::vector<RecordedCall> calls = recorder.Drawing();
     auto first = [&calls](auto match) {
         return std::find_if(calls.begin(), calls.end(), match) - calls.begin();
     };
@@ -105,8 +98,9 @@ TEST(cf_ChartView, RecordedChartDrawsWallThenGridWithItsTitleThenTrace)
     EXPECT_LT(title, trace);
 
     std::vector<std::wstring> texts;
-    for (const RecordedCall &c : recorder.Calls("Text"))
-        texts.push_back(c.text);
+    for (const RecordedCall &c : calls)
+        if (c.op == "Text")
+            texts.push_back(c.text);
     for (const wchar_t *expected : {L"0", L"600", L"1200", L"1800", L"2400", L"3000", L"-3", L"-2.5", L"Gun",
                                     L"1.5", L"2", L"Power"})
         EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), expected)) << expected;
@@ -126,20 +120,16 @@ TEST(cf_ChartView, LabelsAndTitlesStayWholeAndApartHoweverSmallTheChart)
         view.SetRange(0, 720000);
         view.SetAxisTicks(4, 144000, 1, 2, 0);
         view.AddAxisTitleAt(L"Time (seconds)", 2, 0, -117, 0);
-        RecordingDisplay recorder;
-        StandInWindow window(0, 0, width - 1, height - 1);
-        {
-            bf_Display display(&recorder, &window);
-            view.Prepare(&display);
-            recorder.Clear();
-            view.Draw(&display);
-        }
+        const std::vector<RecordedCall> calls = RecordDrawing([&](bf_Display *d) { view.Draw(d); },
+                                                              [&](bf_Display *d) { view.Prepare(d); }, width - 1, height - 1);
         struct Box {
             std::wstring text;
             int left, top, right, bottom;
         };
         std::vector<Box> boxes;
-        for (const RecordedCall &c : recorder.Calls("Text")) {
+        for (const RecordedCall &c : calls) {
+            if (c.op != "Text")
+                continue;
             const int w = int(c.text.size()) * RecordingDisplay::kCharWidth, h = RecordingDisplay::kCharHeight;
             const int x = c.args[0], y = c.args[1];
             // The power title is turned up: it runs upwards from its corner.

@@ -28,7 +28,6 @@ ZafEventType CountSelection(ZafWindowObject *, ZafEventStruct &, ZafEventType co
 
 std::vector<ZafInt8> bitmapPixels(16 * 16, 4);
 
-HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
 LONG ButtonStyle(ZafWindowObject *object) { return GetWindowLongW(Handle(object), GWL_STYLE) & 0x0F; }
 
 RECT ClientRectIn(ZafWindowObject *object)

@@ -29,7 +29,7 @@ void CALLBACK DestroyDialogClient(HWND, UINT, UINT_PTR id, DWORD)
 
 using ZafDialogWindowTest = EventTest;
 
-TEST_F(ZafDialogWindowTest, SettingsTheDialogFixesStayOff)
+TEST_F(ZafDialogWindowTest, TheSettingsItFixesStayOffAndResultCodesAnswerThemselvesAndNothingElse)
 {
     ZafDialogWindow dialog(0, 0, 20, 5);
     EXPECT_FALSE(dialog.SetSizeable(true));
@@ -43,11 +43,6 @@ TEST_F(ZafDialogWindowTest, SettingsTheDialogFixesStayOff)
     EXPECT_TRUE(dialog.Modal());
     EXPECT_FALSE(dialog.Destroyable());
     EXPECT_TRUE(dialog.SetDestroyable(true));
-}
-
-TEST_F(ZafDialogWindowTest, ResultCodesAnswerThemselvesAndNothingElse)
-{
-    ZafDialogWindow dialog(0, 0, 20, 5);
     for (ZafEventType code = ZAF_DIALOG_OK; code <= ZAF_DIALOG_CANCEL; ++code)
         EXPECT_EQ(code, dialog.Event(ZafEventStruct(code, 0)));
     EXPECT_NE(-2992, dialog.Event(ZafEventStruct(-2992, 0)));

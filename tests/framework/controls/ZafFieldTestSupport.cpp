@@ -1,7 +1,6 @@
 #include "ZafFieldTestSupport.h"
 
 #include <cstring>
-#include <vector>
 
 void FieldTest::SetUp()
 {

@@ -15,11 +15,13 @@ HWND Frame(ZafWindow *window) { return static_cast<HWND>(window->OSHandle(2)); }
 using ZafBorderTest = ControlTest;
 using ZafTitleTest = ControlTest;
 
-TEST_F(ZafBorderTest, WidthIsTheFrameOfItsKindOfWindow)
+TEST_F(ZafBorderTest, WidthIsTheFrameOfItsKindOfWindowAndCannotBeSet)
 {
     ZafWindow sizeable(0, 0, 100, 50);
     ZafBorder *border = static_cast<ZafBorder *>(sizeable.Add(new ZafBorder));
     EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), border->Width());
+    EXPECT_EQ(border->Width(), border->SetWidth(0));
+    EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), border->SetWidth(40));
     ZafDialogWindow dialog(0, 0, 100, 50);
     ZafBorder *dialogBorder = static_cast<ZafBorder *>(dialog.Add(new ZafBorder));
     EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), dialogBorder->Width());
@@ -27,15 +29,6 @@ TEST_F(ZafBorderTest, WidthIsTheFrameOfItsKindOfWindow)
     fixed.SetSizeable(false);
     ZafBorder *thin = static_cast<ZafBorder *>(fixed.Add(new ZafBorder));
     EXPECT_EQ(GetSystemMetrics(SM_CXBORDER), thin->Width());
-}
-
-TEST_F(ZafBorderTest, TheWidthCannotBeSet)
-{
-    ZafWindow window(0, 0, 100, 50);
-    ZafBorder *border = static_cast<ZafBorder *>(window.Add(new ZafBorder));
-    const int width = border->Width();
-    EXPECT_EQ(width, border->SetWidth(0));
-    EXPECT_EQ(width, border->SetWidth(40));
 }
 
 TEST_F(ZafBorderTest, SettingsStayFixed)
@@ -49,17 +42,6 @@ TEST_F(ZafBorderTest, SettingsStayFixed)
     EXPECT_EQ(nullptr, border.HelpTopic());
 }
 
-TEST_F(ZafTitleTest, SettingTheWindowTextChangesTheCaptionAtOnce)
-{
-    ZafWindow *window = NewTopLevel(200, 100, {});
-    window->AddFrameObjects(L"First");
-    manager->Add(window);
-    EXPECT_EQ(L"First", WindowText(Frame(window)));
-    window->SetText(L"Abc");
-    EXPECT_EQ(L"Abc", WindowText(Frame(window)));
-    EXPECT_STREQ(L"Abc", window->Text());
-}
-
 TEST_F(ZafTitleTest, OnlyWindowCommandsAreAcceptedAsValue)
 {
     ZafTitle title(L"T");
@@ -69,7 +51,7 @@ TEST_F(ZafTitleTest, OnlyWindowCommandsAreAcceptedAsValue)
     EXPECT_EQ(ZAF_EV_RESTORE, title.SetValue(ZAF_EV_RESTORE));
 }
 
-TEST_F(ZafTitleTest, AddFrameObjectsGivesABorderAndATitleInThatOrder)
+TEST_F(ZafTitleTest, AddFrameObjectsGivesABorderAndATitleInThatOrderWhoseCaptionFollowsTheText)
 {
     ZafWindow *window = NewTopLevel(200, 100, {});
     window->AddFrameObjects(L"Caption");
@@ -82,6 +64,10 @@ TEST_F(ZafTitleTest, AddFrameObjectsGivesABorderAndATitleInThatOrder)
     EXPECT_EQ(LONG(WS_CAPTION), style & WS_CAPTION);
     EXPECT_EQ(LONG(WS_THICKFRAME), style & WS_THICKFRAME);
     EXPECT_EQ(L"Caption", WindowText(Frame(window)));
+    // Setting the window text changes the caption at once.
+    window->SetText(L"Abc");
+    EXPECT_EQ(L"Abc", WindowText(Frame(window)));
+    EXPECT_STREQ(L"Abc", window->Text());
 }
 
 TEST_F(ZafTitleTest, AWindowWithoutFrameObjectsHasNoTitle)

@@ -16,8 +16,6 @@ ZafEventType RecordCall(ZafWindowObject *, ZafEventStruct &, ZafEventType code)
     return 0;
 }
 
-HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
-
 } // namespace
 
 class ZafIconTest : public ControlTest
@@ -32,22 +30,18 @@ protected:
     ZafWindow *window = nullptr;
 };
 
-TEST_F(ZafIconTest, AnIconWithoutTextOrImageHasNoSize)
+TEST_F(ZafIconTest, AnIconSizesToItsImageAndWithoutTextOrImageHasNoSize)
 {
-    ZafIcon *icon = new ZafIcon(10, 10, static_cast<const ZafIChar *>(nullptr));
-    icon->SetCoordinateType(ZAF_PIXEL);
-    window->Add(icon);
+    ZafIcon *empty = new ZafIcon(10, 10, static_cast<const ZafIChar *>(nullptr));
+    ZafIcon *icon = new ZafIcon(60, 10, static_cast<const ZafIChar *>(nullptr), ZafIcon::SystemIcon(0));
+    for (ZafIcon *each : { empty, icon })
+    {
+        each->SetCoordinateType(ZAF_PIXEL);
+        window->Add(each);
+    }
     manager->Add(window);
-    EXPECT_EQ(0, icon->Region().Width());
-    EXPECT_EQ(0, icon->Region().Height());
-}
-
-TEST_F(ZafIconTest, AnIconSizesToItsImage)
-{
-    ZafIcon *icon = new ZafIcon(10, 10, static_cast<const ZafIChar *>(nullptr), ZafIcon::SystemIcon(0));
-    icon->SetCoordinateType(ZAF_PIXEL);
-    window->Add(icon);
-    manager->Add(window);
+    EXPECT_EQ(0, empty->Region().Width());
+    EXPECT_EQ(0, empty->Region().Height());
     EXPECT_EQ(32, icon->Region().Width());
     EXPECT_EQ(32, icon->Region().Height());
     EXPECT_NE(nullptr, ZafIcon::SystemIcon(0)->Icon().array);   // pixels taken from the OS icon

@@ -77,17 +77,12 @@ TEST_F(ZafMDIWindowTest, TheFrameHoldsAnMDIClientWithTheDocumentsInIt)
     EXPECT_EQ(second, frame->FirstChild());
 }
 
-TEST_F(ZafMDIWindowTest, TilingLeavesNoDocumentsOverlapping)
+TEST_F(ZafMDIWindowTest, TilingSeparatesTheDocumentsAndMaximizeActsOnTheCurrentOneOnly)
 {
     ShowWithTwoDocuments();
     frame->Event(ZafEventStruct(ZAF_EV_MDI_TILE, 0));
     RECT a = ScreenRect(first), b = ScreenRect(second), overlap;
     EXPECT_FALSE(IntersectRect(&overlap, &a, &b));
-}
-
-TEST_F(ZafMDIWindowTest, MaximizeActsOnTheCurrentDocumentOnly)
-{
-    ShowWithTwoDocuments();
     ZafWindowObject *current = frame->CurrentChild();
     ASSERT_NE(nullptr, current);
     EXPECT_EQ(ZAF_EV_MDI_MAXIMIZE, frame->Event(ZafEventStruct(ZAF_EV_MDI_MAXIMIZE, 0)));

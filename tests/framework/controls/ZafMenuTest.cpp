@@ -294,7 +294,7 @@ TEST_F(ZafPullDownMenuBar, AnEntryThatGainsItsFirstSubEntryOnScreenKeepsItsPosit
     EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
 }
 
-TEST_F(ZafPullDownMenuBar, ClosingAllMenusChangesNoCurrentEntry)
+TEST_F(ZafPullDownMenuBar, ClosingAllMenusChangesNoCurrentEntryAndTheBarsMenuGoesWithTheWindow)
 {
     ZafPullDownMenu *bar = new ZafPullDownMenu;
     ZafPullDownItem *file = AddFileWithOpen(bar);
@@ -308,14 +308,6 @@ TEST_F(ZafPullDownMenuBar, ClosingAllMenusChangesNoCurrentEntry)
     bar->Event(ZafEventStruct(ZAF_EV_FOCUS_LOST, 0));
     EXPECT_EQ(nullptr, bar->CurrentChild());
     EXPECT_FALSE(file->Focus());
-}
-
-TEST_F(ZafPullDownMenuBar, TheBarsMenuGoesWithTheWindow)
-{
-    ZafPullDownMenu *bar = new ZafPullDownMenu;
-    ZafPullDownItem *file = AddFileWithOpen(bar);
-    ZafWindow *window = Show(bar);
-    HMENU menu = FrameMenu(window);
     HMENU sub = GetSubMenu(menu, 0);
     manager->Remove(window);
     EXPECT_FALSE(IsMenu(menu));

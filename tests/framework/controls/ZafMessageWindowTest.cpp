@@ -1,5 +1,6 @@
 // The message window and the error reporter: their buttons, the modal loop
 // they end, and the message kept whole or cut without overrun.
+#include "ZafControlTestSupport.h"
 #include "ZafFieldTestSupport.h"
 
 #include <memory>
@@ -16,19 +17,13 @@
 
 namespace {
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM data)
-{
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (std::wstring(name) == L"#32770" && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND> *>(data)->push_back(window);
-    return TRUE;
-}
-
+// The visible dialog frames of this thread.
 std::vector<HWND> DialogFrames()
 {
     std::vector<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&found));
+    for (HWND window : ThreadWindowsOfClass(L"#32770"))
+        if (IsWindowVisible(window))
+            found.push_back(window);
     return found;
 }
 
@@ -40,9 +35,7 @@ struct ButtonSearch
 
 BOOL CALLBACK CollectButton(HWND child, LPARAM data)
 {
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (std::wstring(name) == L"Button")
+    if (WindowClassName(child) == L"Button")
     {
         auto *found = reinterpret_cast<ButtonSearch *>(data);
         wchar_t label[32] = {};

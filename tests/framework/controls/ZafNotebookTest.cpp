@@ -234,7 +234,7 @@ TEST_F(ZafNotebookTest, FromAControlOfAPageCtrlTabTurnsThePageAndPageDownWhereTh
     EXPECT_EQ(0, notebook->CurrentPageIndex()) << "Page Down in a multi-line text";
 }
 
-TEST_F(ZafNotebookTest, APressOnATabChoosesItsPage)
+TEST_F(ZafNotebookTest, APressOnATabOrItsHotKeyChoosesItsPage)
 {
     ShowNotebook({ L"One", L"Two", L"Three" });
     ZafRegionStruct tab = notebook->Tab(2)->Region();
@@ -246,11 +246,6 @@ TEST_F(ZafNotebookTest, APressOnATabChoosesItsPage)
     SendMessageW(Control(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 100));
     SendMessageW(Control(), WM_LBUTTONUP, 0, MAKELPARAM(x, 100));
     EXPECT_EQ(2, notebook->CurrentPageIndex());
-}
-
-TEST_F(ZafNotebookTest, ATabHotKeyChoosesItsPage)
-{
-    ShowNotebook({ L"One", L"Two", L"Three" });
     notebook->SetTabHotKey(1, L'T', 0);
     EXPECT_EQ(L'T', notebook->TabHotKey(1));
     ZafEventStruct hotKey(ZAF_EV_HOT_KEY, 0);

@@ -80,7 +80,7 @@ SCROLLINFO ControlInfo(ZafScrollBar *bar, int which = SB_CTL)
 
 } // namespace
 
-TEST_F(ZafScrollBarTest, ARangeOfAHundredStartsTheOSPositionsAtMinus32767)
+TEST_F(ZafScrollBarTest, BarsAndSlidersStartTheirOSPositionsAtMinus32767AndFollowChangesOfTheirData)
 {
     ZafScrollBar *bar = AddBar(1, 0, 100, 0, 1, 1);
     ASSERT_TRUE(bar->Registered());
@@ -90,6 +90,14 @@ TEST_F(ZafScrollBarTest, ARangeOfAHundredStartsTheOSPositionsAtMinus32767)
     EXPECT_EQ(-32767, info.nPos);
     EXPECT_EQ(1u, info.nPage);
     EXPECT_EQ(1, bar->ScaleFactor());
+    ZafScrollBar *slider = AddBar(3, 0, 100, 40, 1, 10);
+    HWND control = static_cast<HWND>(slider->OSWindow());
+    EXPECT_EQ(L"msctls_trackbar32", WindowClassName(control));
+    EXPECT_EQ(-32767, SendMessageW(control, TBM_GETRANGEMIN, 0, 0));
+    EXPECT_EQ(-32667, SendMessageW(control, TBM_GETRANGEMAX, 0, 0));
+    EXPECT_EQ(-32767 + 40, SendMessageW(control, TBM_GETPOS, 0, 0));
+    bar->ScrollData()->SetCurrent(60);
+    EXPECT_EQ(-32767 + 60, ControlInfo(bar).nPos);
 }
 
 TEST_F(ZafScrollBarTest, AWideRangeIsScaledAndTheThumbPositionScaledBack)
@@ -185,23 +193,6 @@ TEST_F(ZafScrollBarTest, ScrollingByAnAmountStaysInsideTheRange)
     bar->Event(event);
     EXPECT_EQ(0, bar->ScrollData()->Current());
     EXPECT_EQ(-32767, ControlInfo(bar).nPos);
-}
-
-TEST_F(ZafScrollBarTest, TheSliderRangeStartsAtMinus32767)
-{
-    ZafScrollBar *slider = AddBar(3, 0, 100, 40, 1, 10);
-    HWND control = static_cast<HWND>(slider->OSWindow());
-    EXPECT_EQ(L"msctls_trackbar32", WindowClassName(control));
-    EXPECT_EQ(-32767, SendMessageW(control, TBM_GETRANGEMIN, 0, 0));
-    EXPECT_EQ(-32667, SendMessageW(control, TBM_GETRANGEMAX, 0, 0));
-    EXPECT_EQ(-32767 + 40, SendMessageW(control, TBM_GETPOS, 0, 0));
-}
-
-TEST_F(ZafScrollBarTest, AChangeOfTheDataThroughItsOwnOperationsMovesTheControl)
-{
-    ZafScrollBar *bar = AddBar(1, 0, 100, 0, 1, 10);
-    bar->ScrollData()->SetCurrent(60);
-    EXPECT_EQ(-32767 + 60, ControlInfo(bar).nPos);
 }
 
 TEST_F(ZafScrollBarTest, SupportIdsFollowTheTypeAndASliderNeverBecomesASupportObject)

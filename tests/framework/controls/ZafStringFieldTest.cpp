@@ -87,28 +87,24 @@ TEST_F(ZafStringField, PastingWithUnderscoreBlanksTypesTheWideClipboardText)
     EXPECT_STREQ(L"a_b\x03A9", field->Text());
 }
 
-TEST_F(ZafStringField, PastingCountsTheSelectionItReplacesAsRoom)
+TEST_F(ZafStringField, PastingCountsTheSelectionItReplacesAsRoomAndAnEmptyClipboardChangesNothing)
 {
-    ZafString *field = new ZafString(1, 1, 20, L"abcd", 5);
-    field->SetUnderscoreBlanks(true);
-    ShowWindow({ field });
-    HWND edit = static_cast<HWND>(field->OSWindow());
+    ZafString *limited = new ZafString(1, 1, 20, L"abcd", 5);
+    ZafString *kept = new ZafString(1, 3, 20, L"keep");
+    for (ZafString *field : { limited, kept })
+        field->SetUnderscoreBlanks(true);
+    ShowWindow({ limited, kept });
+    HWND edit = static_cast<HWND>(limited->OSWindow());
     ASSERT_TRUE(PutOnClipboard(edit, L"x y z"));
     SendMessageW(edit, EM_SETSEL, 1, 3);    // "bc" goes
-    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"ax_yd", field->Text());
-}
+    limited->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"ax_yd", limited->Text());
 
-TEST_F(ZafStringField, PastingWithNothingOnTheClipboardChangesNothing)
-{
-    ZafString *field = new ZafString(1, 1, 20, L"keep");
-    field->SetUnderscoreBlanks(true);
-    ShowWindow({ field });
-    ASSERT_TRUE(OpenClipboard(static_cast<HWND>(field->OSWindow())));
+    ASSERT_TRUE(OpenClipboard(static_cast<HWND>(kept->OSWindow())));
     EmptyClipboard();
     CloseClipboard();
-    field->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
-    EXPECT_STREQ(L"keep", field->Text());
+    kept->Event(ZafEventStruct(ZAF_EV_PASTE, 0));
+    EXPECT_STREQ(L"keep", kept->Text());
 }
 
 TEST_F(ZafStringField, EnterCallsTheUserFunctionWithSelectAndTabIsLeftToTheWindow)

@@ -132,8 +132,6 @@ TEST(ZafData, EndUpdateNotifiesOnceWhenTheCountReachesZero)
     data.BeginUpdate();
     data.EndUpdate(false);
     EXPECT_EQ(observer.kinds.size(), 1u);
-    EXPECT_EQ(data.SetError(16), 16);
-    EXPECT_EQ(data.Error(), 16);
 }
 
 TEST(ZafPaletteData, GetPaletteOfAMissingPairAnswersTheUnsetValues)

@@ -43,17 +43,13 @@ struct FakeProfile : ZafLocaleProfile
 
 } // namespace
 
-TEST(ZafLocaleData, DatePicturesBecomeTheFrameworkNotation)
+TEST(ZafLocaleData, DatePicturesBecomeTheFrameworkNotationWithoutPassingTheBuffer)
 {
     EXPECT_EQ(Translate(L"dd.MM.yyyy", L"."), L"%d.%m.%Y");
     EXPECT_EQ(Translate(L"M/d/yy", L"/"), L"%v/%e/%y");
     EXPECT_EQ(Translate(L"d-MMM-yyy", L"-"), L"%e-%b-%y");
     // Any other character stands for the separator field, whatever it was.
     EXPECT_EQ(Translate(L"yyyy/MM/dd", L"-"), L"%Y-%m-%d");
-}
-
-TEST(ZafLocaleData, DatePictureTranslationStaysInsideItsBuffer)
-{
     wchar_t result[8];
     result[7] = 0x7777;
     ZafLocaleData::TranslateDatePicture(L"dd.MM.yyyy dd.MM.yyyy", L".", result, 7);
@@ -161,7 +157,7 @@ TEST(ZafLocaleData, GroupingFlagFollowsTheSharedLocale)
     ZafLocaleData::SetLocale(new ZafLocaleData);
 }
 
-TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
+TEST(ZafI18nData, StartUpMakesOneLocaleLanguageChangeReplacesItAndShutDownReleasesItTillItsNextUse)
 {
     ZafLocaleData::SetLocale(nullptr);
     ZafI18nStartUp(0);
@@ -175,10 +171,6 @@ TEST(ZafI18nData, StartUpMakesOneLocaleAndLanguageChangeReplacesIt)
     ZafI18nData::ResetI18n(nullptr);
     EXPECT_EQ(std::wstring(ZafI18nData::LocaleName()), L"C");
     ZafLocaleData::SetLocale(new ZafLocaleData);
-}
-
-TEST(ZafI18nData, ShutDownReleasesTheLocaleAndItComesBackOnNextUse)
-{
     ZafLocaleData::SetLocale(nullptr);
     ZafI18nStartUp(0);
     ASSERT_NE(ZafLocaleData::Locale(), nullptr);

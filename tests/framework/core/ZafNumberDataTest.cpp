@@ -132,19 +132,17 @@ TEST(ZafNumberData, EachKindIsItsOwnClassAndAFormatDataButNotTheOtherKind)
     }
 }
 
-TEST(ZafScrollData, CurrentIsClampedIntoTheRange)
+TEST(ZafScrollData, CurrentIsClampedIntoTheRangeAndSetValuesNotifiesOnlyWhenSomethingChanged)
 {
     ZafScrollData data(0, 10, 15, 1, 5);
     EXPECT_EQ(data.Current(), 10);
     ZafScrollData below(0, 10, -3, 1, 5);
     EXPECT_EQ(below.Current(), 0);
-}
-
-TEST(ZafScrollData, SetValuesNotifiesOnlyWhenSomethingChanged)
-{
-    ZafScrollData data(0, 100, 50, 1, 10);
     Counter counter;
     data.AddNotification(&counter, Counter::Changed, 2);
+    data.SetValues(0, 100, 50, 1, 10);
+    EXPECT_EQ(counter.changes, 1);
+    counter.changes = 0;
     data.SetValues(0, 100, 50, 1, 10);
     EXPECT_EQ(counter.changes, 0);
     EXPECT_EQ(data.SetValues(0, 40, 50, 2, 10), 40);

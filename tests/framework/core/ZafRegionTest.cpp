@@ -24,7 +24,7 @@ struct TestDisplay : ZafDisplay
 
 } // namespace
 
-TEST(ZafDisplayConversion, PointsTwipsMilsAndTenthMillimetresFollowTheDpi)
+TEST(ZafDisplayConversion, PointsTwipsMilsAndTenthMillimetresFollowTheDpiRoundingHalfAwayFromZero)
 {
     TestDisplay display;
     EXPECT_EQ(display.ConvertXValue(72, ZAF_POINTS, ZAF_PIXEL), 96);
@@ -36,11 +36,6 @@ TEST(ZafDisplayConversion, PointsTwipsMilsAndTenthMillimetresFollowTheDpi)
     EXPECT_EQ(display.ConvertYValue(3, ZAF_CELL, ZAF_PIXEL), 60);
     EXPECT_EQ(display.ConvertXValue(25, ZAF_MINICELL, ZAF_PIXEL), 25);
     EXPECT_EQ(display.ConvertXValue(17, ZAF_POINTS, ZAF_POINTS), 17);
-}
-
-TEST(ZafDisplayConversion, RoundsHalfAwayFromZero)
-{
-    TestDisplay display;
     EXPECT_EQ(display.ConvertXValue(15, ZAF_PIXEL, ZAF_CELL), 2);    // 1.5
     EXPECT_EQ(display.ConvertXValue(-15, ZAF_PIXEL, ZAF_CELL), -2);  // -1.5
     display.dotsPerInchX = 120;
@@ -105,7 +100,7 @@ TEST(ZafRegionStruct, CellRegionBecomesWholeCellsOfPixelsAndBack)
     EXPECT_EQ(region, Region(1, 2, 4, 2, ZAF_CELL));
 }
 
-TEST(ZafRegionStruct, ConversionUsesTheSharedDisplayWhenNoneIsGiven)
+TEST(ZafRegionStruct, ConversionAndDifferenceUseTheSharedDisplayWhenNoneIsGivenComparingInTheFirstRegionsType)
 {
     TestDisplay display;
     ZafDisplay *before = ZafDisplay::SetShared(&display);
@@ -117,6 +112,8 @@ TEST(ZafRegionStruct, ConversionUsesTheSharedDisplayWhenNoneIsGiven)
     position.ConvertCoordinates(ZAF_PIXEL);
     EXPECT_EQ(position.column, 96);
     EXPECT_EQ(position.line, 48);
+    EXPECT_FALSE(Region(0, 0, 9, 19) != Region(0, 0, 0, 0, ZAF_CELL));
+    EXPECT_TRUE(Region(0, 0, 9, 18) != Region(0, 0, 0, 0, ZAF_CELL));
     ZafDisplay::SetShared(before);
 }
 
@@ -142,15 +139,6 @@ TEST(ZafRegionStruct, OverlapAnswersTheCommonPartAndConvertsTheOther)
     EXPECT_FALSE(a.Overlap(Region(10, 0, 20, 9), nullptr, &display));
     EXPECT_TRUE(a.Overlap(Region(0, 0, 0, 0, ZAF_CELL), &common, &display));
     EXPECT_EQ(common, Region(0, 0, 9, 9));
-}
-
-TEST(ZafRegionStruct, DifferenceComparesInTheFirstRegionsType)
-{
-    TestDisplay display;
-    ZafDisplay *before = ZafDisplay::SetShared(&display);
-    EXPECT_FALSE(Region(0, 0, 9, 19) != Region(0, 0, 0, 0, ZAF_CELL));
-    EXPECT_TRUE(Region(0, 0, 9, 18) != Region(0, 0, 0, 0, ZAF_CELL));
-    ZafDisplay::SetShared(before);
 }
 
 TEST(ZafRegionList, SubtractingACentralSquareLeavesFourPartsCoveringTheRest)

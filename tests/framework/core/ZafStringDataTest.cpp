@@ -181,7 +181,7 @@ TEST(ZafStringData, StaticBuffersAreNeverWrittenPastTheirRoom)
     EXPECT_EQ(std::wstring(buffer.Inner()), L"overl");
 }
 
-TEST(ZafStringData, StaticValueWithoutBufferTakesOnlyItsSetters)
+TEST(ZafStringData, StaticValuesTakeOnlyTheirSettersAndSwitchedOffOwnACopy)
 {
     ZafStringData data(true);
     EXPECT_EQ(data.Text(), nullptr);
@@ -197,16 +197,12 @@ TEST(ZafStringData, StaticValueWithoutBufferTakesOnlyItsSetters)
     data.SetStaticText(false);
     data.SetText(L"now owned");
     EXPECT_EQ(TextOf(data), L"now owned");
-}
-
-TEST(ZafStringData, SwitchingStaticOffTakesAnOwnedCopy)
-{
     wchar_t buffer[8] = L"abc";
-    ZafStringData data(buffer, 7, true);
-    data.SetStaticText(false);
-    data.SetText(L"changed");
+    ZafStringData borrowed(buffer, 7, true);
+    borrowed.SetStaticText(false);
+    borrowed.SetText(L"changed");
     EXPECT_EQ(std::wstring(buffer), L"abc");
-    EXPECT_EQ(TextOf(data), L"changed");
+    EXPECT_EQ(TextOf(borrowed), L"changed");
 }
 
 TEST(ZafStringData, OperatorsBuildNewOwnedValues)

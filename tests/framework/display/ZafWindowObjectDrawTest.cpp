@@ -51,11 +51,18 @@ ZafPaletteStruct Background(ZafInt8 color)
 
 } // namespace
 
-TEST_F(ZafWindowObjectDrawTest, SunkenEdgePaintsTheSystemEdgeColoursAtItsCorners)
+TEST_F(ZafWindowObjectDrawTest, SunkenEdgePaintsTheSystemEdgeColoursOnARedrawAndOnlyShrinksTheRegionForOtherCodes)
 {
     std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(0, 0, 64, 64)));
     display->BeginDraw(surface->Context(), nullptr);
     ZafRegionStruct region = object->OSRegion();
+    object->DrawEdge(region, 1, ZAF_EV_REDRAW_DATA);
+    display->EndDraw();
+    EXPECT_EQ(1, region.left);
+    EXPECT_EQ(62, region.bottom);
+    EXPECT_EQ(0, ChangedPixels());
+    display->BeginDraw(surface->Context(), nullptr);
+    region = object->OSRegion();
     EXPECT_EQ(ZAF_EV_REDRAW, object->DrawEdge(region, -2, ZAF_EV_REDRAW));
     display->EndDraw();
     EXPECT_EQ(2, region.left);
@@ -69,18 +76,6 @@ TEST_F(ZafWindowObjectDrawTest, SunkenEdgePaintsTheSystemEdgeColoursAtItsCorners
     EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), surface->PixelAt(62, 62));
     EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), surface->PixelAt(1, 1));
     EXPECT_EQ(RGB(255, 255, 255), surface->PixelAt(2, 2));
-}
-
-TEST_F(ZafWindowObjectDrawTest, EdgeOnlyShrinksTheRegionForOtherCodes)
-{
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(0, 0, 64, 64)));
-    display->BeginDraw(surface->Context(), nullptr);
-    ZafRegionStruct region = object->OSRegion();
-    object->DrawEdge(region, 1, ZAF_EV_REDRAW_DATA);
-    display->EndDraw();
-    EXPECT_EQ(1, region.left);
-    EXPECT_EQ(62, region.bottom);
-    EXPECT_EQ(0, ChangedPixels());
 }
 
 TEST_F(ZafWindowObjectDrawTest, RedisplayFillsTheBackgroundFromTheOwnMapWithinTheObject)
@@ -103,33 +98,25 @@ TEST_F(ZafWindowObjectDrawTest, RedisplayFillsTheBackgroundFromTheOwnMapWithinTh
     display->EndDraw();
 }
 
-TEST_F(ZafWindowObjectDrawTest, PaletteFromParentSkipsTheClassMap)
+TEST_F(ZafWindowObjectDrawTest, PaletteFromParentOrAParentMarkerTakesTheParentsColourAndOthersTheSystemOne)
 {
     ZafPaletteData *parentMap = new ZafPaletteData(false);
     parentMap->AddPalette(ZAF_PT_BACKGROUND, 0, Background(4));
     host->SetPaletteData(parentMap);
-    ZafWindowObject *child = new ZafWindowObject(0, 0, 10, 10);
-    child->SetPaletteFromParent(true);
-    std::unique_ptr<ZafWindowObject> owner(Register(child));
-    ZafPaletteStruct resolved = child->ResolvePalette(ZAF_PT_BACKGROUND, child->PaletteState());
-    EXPECT_EQ(4, resolved.colorBackground);
+    ZafWindowObject *fromParent = new ZafWindowObject(0, 0, 10, 10);
+    fromParent->SetPaletteFromParent(true);
+    ZafWindowObject *marked = new ZafWindowObject(0, 0, 10, 10);
+    marked->SetBackgroundColor(ZafInt8(ZAF_PARENT_COLOR), 0);
+    for (ZafWindowObject *child : { fromParent, marked })
+    {
+        std::unique_ptr<ZafWindowObject> owner(Register(child));
+        EXPECT_EQ(4, child->ResolvePalette(ZAF_PT_BACKGROUND, child->PaletteState()).colorBackground);
+    }
 
     std::unique_ptr<ZafWindowObject> plain(Register(new ZafWindowObject(0, 0, 10, 10)));
     ZafPaletteStruct system = plain->ResolvePalette(ZAF_PT_BACKGROUND, plain->PaletteState());
     EXPECT_EQ(ZAF_SYSTEM_COLOR, ZafUInt8(system.colorBackground));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), system.osColorBackground);
-    host->SetPaletteData(nullptr);
-}
-
-TEST_F(ZafWindowObjectDrawTest, OwnMapWithParentMarkerTakesTheParentsColour)
-{
-    ZafPaletteData *parentMap = new ZafPaletteData(false);
-    parentMap->AddPalette(ZAF_PT_BACKGROUND, 0, Background(4));
-    host->SetPaletteData(parentMap);
-    ZafWindowObject *child = new ZafWindowObject(0, 0, 10, 10);
-    child->SetBackgroundColor(ZafInt8(ZAF_PARENT_COLOR), 0);
-    std::unique_ptr<ZafWindowObject> owner(Register(child));
-    EXPECT_EQ(4, child->ResolvePalette(ZAF_PT_BACKGROUND, child->PaletteState()).colorBackground);
     host->SetPaletteData(nullptr);
 }
 

@@ -115,11 +115,9 @@ TEST(ZafWindowObjectModel, PositionsOfParentDrawnObjectsAddUpToTheFirstOwnWindow
     middle.SetParent(nullptr);
 }
 
-class ZafWindowObjectGui : public HostedObjectTest
-{
-};
+using ZafWindowObjectGui = HostedObjectTest;
 
-TEST_F(ZafWindowObjectGui, RegisteredObjectGetsAFrameworkChildWindowThatKnowsIt)
+TEST_F(ZafWindowObjectGui, RegisteredObjectsChildWindowKnowsItFollowsItsStateAndConvertsScreenPositions)
 {
     std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
     HWND window = static_cast<HWND>(object->OSWindow());
@@ -139,12 +137,6 @@ TEST_F(ZafWindowObjectGui, RegisteredObjectGetsAFrameworkChildWindowThatKnowsIt)
     EXPECT_EQ(4, rect.top);
     EXPECT_EQ(10, rect.right - rect.left);
     EXPECT_EQ(5, rect.bottom - rect.top);
-}
-
-TEST_F(ZafWindowObjectGui, VisibilityAndEnablingActOnTheOSWindow)
-{
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
-    HWND window = static_cast<HWND>(object->OSWindow());
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(object->SetVisible(false));
     EXPECT_FALSE(IsWindowVisible(window));
@@ -154,6 +146,14 @@ TEST_F(ZafWindowObjectGui, VisibilityAndEnablingActOnTheOSWindow)
     EXPECT_FALSE(IsWindowEnabled(window));
     object->SetDisabled(false);
     EXPECT_TRUE(IsWindowEnabled(window));
+    ZafRegionStruct screen = object->ConvertToScreenRegion(object.get(), 2, 1);
+    POINT expected = { 2, 1 };
+    ClientToScreen(static_cast<HWND>(object->OSWindow()), &expected);
+    EXPECT_EQ(expected.x, screen.left);
+    EXPECT_EQ(expected.y, screen.top);
+    ZafRegionStruct back = object->ConvertFromScreenRegion(object.get(), screen.left, screen.top);
+    EXPECT_EQ(2, back.left);
+    EXPECT_EQ(1, back.top);
 }
 
 TEST_F(ZafWindowObjectGui, CreationStylesAreRefusedAfterRegistration)
@@ -212,37 +212,19 @@ TEST_F(ZafWindowObjectGui, MovingAParentDrawnObjectReportsMovedOnly)
     EXPECT_TRUE(object->types.empty());
 }
 
-TEST_F(ZafWindowObjectGui, ScreenConversionRoundTrips)
+TEST_F(ZafWindowObjectGui, ChangingOwnWindowReregistersTheObjectAndDeletingItDestroysTheWindow)
 {
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
-    ZafRegionStruct screen = object->ConvertToScreenRegion(object.get(), 2, 1);
-    POINT expected = { 2, 1 };
-    ClientToScreen(static_cast<HWND>(object->OSWindow()), &expected);
-    EXPECT_EQ(expected.x, screen.left);
-    EXPECT_EQ(expected.y, screen.top);
-    ZafRegionStruct back = object->ConvertFromScreenRegion(object.get(), screen.left, screen.top);
-    EXPECT_EQ(2, back.left);
-    EXPECT_EQ(1, back.top);
-}
-
-TEST_F(ZafWindowObjectGui, DeletingAnObjectDestroysItsWindow)
-{
-    ZafWindowObject *object = Register(new ZafWindowObject(0, 0, 10, 5));
-    HWND window = static_cast<HWND>(object->OSWindow());
-    delete object;
-    EXPECT_FALSE(IsWindow(window));
-}
-
-TEST_F(ZafWindowObjectGui, ChangingOwnWindowReregistersTheObject)
-{
-    std::unique_ptr<ZafWindowObject> object(Register(new ZafWindowObject(3, 4, 10, 5)));
+    ZafWindowObject *object = Register(new ZafWindowObject(3, 4, 10, 5));
     HWND window = static_cast<HWND>(object->OSWindow());
     EXPECT_FALSE(object->SetOwnOSWindow(false));
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(top->Handle(), object->OSWindow());
     EXPECT_TRUE(object->SetOwnOSWindow(true));
-    ASSERT_NE(top->Handle(), object->OSWindow());
-    EXPECT_TRUE(IsWindow(static_cast<HWND>(object->OSWindow())));
+    window = static_cast<HWND>(object->OSWindow());
+    ASSERT_NE(top->Handle(), window);
+    EXPECT_TRUE(IsWindow(window));
+    delete object;
+    EXPECT_FALSE(IsWindow(window));
 }
 
 namespace {
@@ -280,46 +262,37 @@ std::wstring ItemText(HWND list, int index)
 
 } // namespace
 
-TEST_F(ZafWindowObjectGui, ListItemReplacesItsLineAndKeepsItsSelection)
+TEST_F(ZafWindowObjectGui, ListItemReplacesItsLineAndKeepsItsSelectionInSingleAndMultipleSelectionLists)
 {
-    ListStandIn list(top->Handle(), LBS_NOTIFY);
-    HWND listWindow = static_cast<HWND>(list.OSWindow());
-    ZafList items;
-    ListItem *first = new ListItem(L"one");
-    ListItem *second = new ListItem(L"TWO");
-    items.Add(first);
-    items.Add(second);
-    for (ListItem *item : { first, second })
+    for (DWORD multiple : { DWORD(0), DWORD(LBS_MULTIPLESEL) })
     {
-        item->SetParent(&list);
-        item->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+        SCOPED_TRACE(multiple);
+        ListStandIn list(top->Handle(), LBS_NOTIFY | multiple);
+        HWND listWindow = static_cast<HWND>(list.OSWindow());
+        ZafList items;
+        ListItem *first = new ListItem(L"one");
+        ListItem *second = new ListItem(L"TWO");
+        items.Add(first);
+        items.Add(second);
+        for (ListItem *item : { first, second })
+        {
+            item->SetParent(&list);
+            item->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
+        }
+        second->SetSelected(true);
+        EXPECT_EQ(0, second->UpdateOSListItem());
+        EXPECT_EQ(L"TWO", ItemText(listWindow, 1));
+        EXPECT_EQ(3, SendMessageW(listWindow, LB_GETCOUNT, 0, 0));
+        EXPECT_GT(SendMessageW(listWindow, LB_GETSEL, 1, 0), 0);
+        if (!multiple)
+        {
+            EXPECT_EQ(1, SendMessageW(listWindow, LB_GETCURSEL, 0, 0));
+        }
+        for (ListItem *item : { first, second })
+            item->SetParent(nullptr);
     }
-    second->SetSelected(true);
-    EXPECT_EQ(0, second->UpdateOSListItem());
-    EXPECT_EQ(L"TWO", ItemText(listWindow, 1));
-    EXPECT_EQ(3, SendMessageW(listWindow, LB_GETCOUNT, 0, 0));
-    EXPECT_EQ(1, SendMessageW(listWindow, LB_GETCURSEL, 0, 0));
-
     ZafWindowObject outsider(0, 0, 1, 1);
     EXPECT_EQ(1, outsider.UpdateOSListItem());
-    for (ListItem *item : { first, second })
-        item->SetParent(nullptr);
-}
-
-TEST_F(ZafWindowObjectGui, ListItemOfAMultipleSelectionListIsSelectedAlongside)
-{
-    ListStandIn list(top->Handle(), LBS_NOTIFY | LBS_MULTIPLESEL);
-    HWND listWindow = static_cast<HWND>(list.OSWindow());
-    ZafList items;
-    ListItem *first = new ListItem(L"ONE");
-    items.Add(first);
-    first->SetParent(&list);
-    first->Event(ZafEventStruct(ZAF_EV_REGISTER, 0));
-    first->SetSelected(true);
-    EXPECT_EQ(0, first->UpdateOSListItem());
-    EXPECT_EQ(L"ONE", ItemText(listWindow, 0));
-    EXPECT_GT(SendMessageW(listWindow, LB_GETSEL, 0, 0), 0);
-    first->SetParent(nullptr);
 }
 
 TEST_F(ZafWindowObjectGui, AutomaticUpdateSwitchesRedrawingOfTheOwnWindow)

@@ -13,7 +13,7 @@ TEST_F(ZafEventRetrieval, NoWaitGetOnAnEmptyQueueAnswersAtOnceWithNoEvent)
     EXPECT_EQ(ZAF_NO_EVENT, event.type);
 }
 
-TEST_F(ZafEventRetrieval, PeekLeavesTheEventSoTwoCallsAnswerTheSameEvent)
+TEST_F(ZafEventRetrieval, PeekLeavesTheEventAndTakingFromTheBackAnswersTheMostRecentEventPutThere)
 {
     events->Put(ZafEventStruct(-500, 1), ZAF_QUEUE_BACK);
     events->Put(ZafEventStruct(-501, 2), ZAF_QUEUE_BACK);
@@ -23,12 +23,6 @@ TEST_F(ZafEventRetrieval, PeekLeavesTheEventSoTwoCallsAnswerTheSameEvent)
     EXPECT_EQ(-500, first.type);
     EXPECT_EQ(-500, second.type);
     EXPECT_EQ(2, events->QueueCount());
-}
-
-TEST_F(ZafEventRetrieval, TakingFromTheBackAnswersTheMostRecentEventPutAtTheBack)
-{
-    events->Put(ZafEventStruct(-500, 1), ZAF_QUEUE_BACK);
-    events->Put(ZafEventStruct(-501, 2), ZAF_QUEUE_BACK);
     ZafEventStruct event;
     ASSERT_EQ(0, events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_BACK));
     EXPECT_EQ(-501, event.type);

@@ -18,6 +18,9 @@
 #include "framework/core/objects/ZafWindowManager.h"
 #include "framework/windows/ZafMSWindowsApp.h"
 
+// The object's own OS window.
+inline HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
+
 // A support object without an OS window of its own: a frame style of its
 // window (number id -1 border, -2 maximize, -3 minimize, -4 system button,
 // -5 title).

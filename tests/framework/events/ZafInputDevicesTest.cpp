@@ -1,7 +1,6 @@
 #include "ZafEventTestSupport.h"
 
 #include "framework/core/events/ZafCursor.h"
-#include "framework/core/data/ZafImageData.h"
 #include "framework/core/events/ZafKeyboard.h"
 #include "framework/core/events/ZafMouse.h"
 
@@ -37,7 +36,7 @@ TEST_F(ZafInputDevices, TheStateQueryAnswersTheStateWithoutChangingIt)
     EXPECT_EQ(ZAF_DEVICE_ON, mouse->DeviceState());
 }
 
-TEST_F(ZafInputDevices, TheBusyAndArrowImagesShowTheSystemCursors)
+TEST_F(ZafInputDevices, TheBusyAndArrowImagesShowTheSystemCursorsAndAnUnknownImageIsStoredLeavingThePointerAlone)
 {
     EXPECT_EQ(ZAF_POINTER_BUSY, events->DeviceState(ZAF_MOUSE, ZAF_POINTER_BUSY));
     EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
@@ -46,10 +45,6 @@ TEST_F(ZafInputDevices, TheBusyAndArrowImagesShowTheSystemCursors)
     events->DeviceState(ZAF_MOUSE, ZAF_POINTER_ARROW);
     EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
     EXPECT_EQ(ZAF_POINTER_ARROW, static_cast<ZafMouse *>(FindDevice(*events, ZAF_MOUSE))->Image());
-}
-
-TEST_F(ZafInputDevices, AnUnknownImageIsStoredAndLeavesThePointerAlone)
-{
     events->DeviceState(ZAF_MOUSE, ZAF_POINTER_BUSY);
     HCURSOR before = GetCursor();
     EXPECT_EQ(-3250, events->DeviceState(ZAF_MOUSE, -3250));

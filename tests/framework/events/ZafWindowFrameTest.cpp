@@ -112,7 +112,6 @@ protected:
         window->Add(field);
         return field;
     }
-    HWND Handle(ZafWindowObject *object) { return static_cast<HWND>(object->OSWindow()); }
     void Key(WPARAM key)
     {
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
@@ -163,10 +162,11 @@ TEST_F(ZafWindowNavigation, ArrowsMoveAcrossTheRowAndWrapToTheFarSide)
     EXPECT_EQ(Handle(below), GetFocus());
 }
 
-TEST_F(ZafWindowFrame, WmCloseDestroysTheWindowAndEndsTheLoop)
+TEST_F(ZafWindowFrame, WmCloseDestroysAWindowOtherThanTheMainOneAndEndsTheLoopWithoutAskingTheExitFunctionOrQuitting)
 {
     ZafWindow *window = NewTopLevel(200, 100, { -1, -5 });
     manager->Add(window);
+    manager->SetExitFunction(refuseExit);
     Pump(30);
     HWND frame = static_cast<HWND>(window->OSHandle(2));
     HWND client = static_cast<HWND>(window->OSWindow());
@@ -183,6 +183,8 @@ TEST_F(ZafWindowFrame, WmCloseDestroysTheWindowAndEndsTheLoop)
     while (events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
         lastWindowGone = lastWindowGone || event.type == ZAF_EV_LAST_WINDOW_GONE;
     EXPECT_TRUE(lastWindowGone);
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
 TEST_F(ZafWindowFrame, ClosingTheMainWindowAsksTheExitFunctionWhichMayRefuse)
@@ -197,17 +199,6 @@ TEST_F(ZafWindowFrame, ClosingTheMainWindowAsksTheExitFunctionWhichMayRefuse)
     EXPECT_TRUE(IsWindow(frame));
     EXPECT_EQ(window, manager->FrontWindow());
     manager->SetMainWindow(nullptr);
-}
-
-TEST_F(ZafWindowFrame, ClosingAnotherWindowNeitherAsksTheExitFunctionNorQuits)
-{
-    ZafWindow *window = NewTopLevel(200, 100, { -1, -5 });
-    manager->Add(window);
-    manager->SetExitFunction(refuseExit);
-    PostMessageW(static_cast<HWND>(window->OSHandle(2)), WM_CLOSE, 0, 0);
-    EXPECT_EQ(ZAF_MODAL_GONE, RunLoop(2000));
-    MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
 TEST_F(ZafWindowFrame, ALockedWindowStaysOnWmClose)

@@ -1,6 +1,5 @@
 #include "ZafEventTestSupport.h"
 
-#include <cstring>
 
 namespace {
 

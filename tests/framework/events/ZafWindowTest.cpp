@@ -23,7 +23,7 @@ ZafWindowObject *Named(const wchar_t *name, ZafWindowObject *object)
 
 using ZafWindowContainer = EventTest;
 
-TEST_F(ZafWindowContainer, AddingAnObjectThatHasAParentChangesNothing)
+TEST_F(ZafWindowContainer, AddingAnObjectThatHasAParentChangesNothingAndSubtractHandsItBackWithoutParent)
 {
     ZafWindow first(0, 0, 40, 10), second(0, 0, 40, 10);
     ZafWindowObject *child = first.Add(new ZafWindowObject(0, 0, 5, 1));
@@ -31,6 +31,10 @@ TEST_F(ZafWindowContainer, AddingAnObjectThatHasAParentChangesNothing)
     EXPECT_EQ(&first, child->Parent());
     EXPECT_EQ(1, first.Count());
     EXPECT_EQ(0, second.Count());
+    EXPECT_EQ(child, first.Subtract(child));
+    EXPECT_EQ(nullptr, child->Parent());
+    EXPECT_EQ(0, first.Count());
+    delete child;
 }
 
 TEST_F(ZafWindowContainer, SupportObjectsGoToTheSupportListAndChildrenToTheChildList)
@@ -61,16 +65,6 @@ TEST_F(ZafWindowContainer, AddBeforeAPositionKeepsTheTabOrder)
     EXPECT_EQ(0, window.Index(a));
     EXPECT_EQ(1, window.Index(b));
     EXPECT_EQ(2, window.Index(c));
-}
-
-TEST_F(ZafWindowContainer, SubtractHandsTheObjectBackWithoutParent)
-{
-    ZafWindow window(0, 0, 40, 10);
-    ZafWindowObject *child = window.Add(new ZafWindowObject(0, 0, 5, 1));
-    EXPECT_EQ(child, window.Subtract(child));
-    EXPECT_EQ(nullptr, child->Parent());
-    EXPECT_EQ(0, window.Count());
-    delete child;
 }
 
 TEST_F(ZafWindowContainer, APathWithATildeLooksInsideTheObjectNamedByTheFirstSegment)

@@ -1,6 +1,5 @@
 // Stored language data and the application's "i18n.zaf".
 
-#include "ZafStorageTestSupport.h"
 
 #include "framework/core/objects/ZafApplication.h"
 #include "framework/core/text/ZafLanguageStorage.h"

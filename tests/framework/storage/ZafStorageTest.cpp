@@ -45,6 +45,17 @@ ZafUInt32 Word32(const std::vector<unsigned char> &bytes, size_t at)
            ZafUInt32(bytes[at + 3]) << 24;
 }
 
+// A scratch folder of the test's own, holding the storage file "t".
+class ZafStorageOnDisk : public ::testing::Test
+{
+protected:
+    ZafScratchFolder folder{Widen(::testing::UnitTest::GetInstance()->current_test_info()->name())};
+    std::wstring name = folder.Path(L"t");
+
+private:
+    static std::wstring Widen(const std::string &text) { return std::wstring(text.begin(), text.end()); }
+};
+
 } // namespace
 
 TEST(ZafStorageFile, GrowsByDoublingAndClampsSeeks)
@@ -128,10 +139,8 @@ TEST(ZafFile, ReadStringCutsToTheBufferAndSkipsTheRest)
     EXPECT_STREQ(L"z", buffer);
 }
 
-TEST(ZafStorage, SavedFileHasTheSignatureHeaderAndReadsBackTheSameBytes)
+TEST_F(ZafStorageOnDisk, SavedFileHasTheSignatureHeaderAndReadsBackTheSameBytes)
 {
-    ZafScratchFolder folder(L"save");
-    std::wstring name = folder.Path(L"t");
     {
         ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
         ASSERT_EQ(0, storage.Error());
@@ -168,10 +177,8 @@ TEST(ZafStorage, SavedFileHasTheSignatureHeaderAndReadsBackTheSameBytes)
     EXPECT_EQ(ZafNumberID(10), reread.Save());   // read-only: 10
 }
 
-TEST(ZafStorage, SecondSaveWithOneBackupLeavesBk1AndNoTemporaryFiles)
+TEST_F(ZafStorageOnDisk, SecondSaveWithOneBackupLeavesBk1AndNoTemporaryFiles)
 {
-    ZafScratchFolder folder(L"backup");
-    std::wstring name = folder.Path(L"t");
     ZafStorage storage(name.c_str(), ZAF_FILE_OPENCREATE);
     ASSERT_TRUE(WriteFile(storage, L"f", "one"));
     ASSERT_EQ(0, storage.Save(1));
@@ -192,10 +199,8 @@ TEST(ZafStorage, SecondSaveWithOneBackupLeavesBk1AndNoTemporaryFiles)
     EXPECT_EQ(1, temporaries);
 }
 
-TEST(ZafStorage, AFileClosedTwiceIsWrittenOnceBySave)
+TEST_F(ZafStorageOnDisk, AFileClosedTwiceIsWrittenOnceBySave)
 {
-    ZafScratchFolder folder(L"twice");
-    std::wstring name = folder.Path(L"t");
     ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);
     std::string data(1000, 'q');
     ASSERT_TRUE(WriteFile(storage, L"f", data));
@@ -212,10 +217,9 @@ TEST(ZafStorage, AFileClosedTwiceIsWrittenOnceBySave)
     EXPECT_EQ('Q', saved[72]);
 }
 
-TEST(ZafStorage, ForeignSignatureTextOpensWhenMagicAndMajorVersionFit)
+TEST_F(ZafStorageOnDisk, ForeignSignatureTextOpensWhenMagicAndMajorVersionFit)
 {
-    ZafScratchFolder folder(L"foreign");
-    std::wstring name = folder.Path(L"t.zaf");
+    name = folder.Path(L"t.zaf");
     ASSERT_EQ(0, SaveNewStorage(name, L"f", "x"));
     std::vector<unsigned char> bytes = folder.Read(L"t.zaf");
     std::memcpy(bytes.data(), "Something else entirely   ", 27);
@@ -233,9 +237,8 @@ TEST(ZafStorage, ForeignSignatureTextOpensWhenMagicAndMajorVersionFit)
     EXPECT_EQ(0, old.Root()->ChildCount());
 }
 
-TEST(ZafStorage, MissingFileIsError14AndOpenCreateStartsEmpty)
+TEST_F(ZafStorageOnDisk, MissingFileIsError14AndOpenCreateStartsEmpty)
 {
-    ZafScratchFolder folder(L"missing");
     ZafStorage missing(folder.Path(L"none").c_str(), ZAF_FILE_READ);
     EXPECT_EQ(14, missing.Error());
     EXPECT_EQ(nullptr, missing.Open(L"f", ZAF_FILE_READ));
@@ -352,10 +355,8 @@ TEST(ZafStorage, AFileOfAnotherStorageIsNotClosedIntoThisOne)
     EXPECT_EQ("abc", ReadFile(one, L"f"));
 }
 
-TEST(ZafStorage, ReadOnlyStorageNeitherAddsNorReplacesEntries)
+TEST_F(ZafStorageOnDisk, ReadOnlyStorageNeitherAddsNorReplacesEntries)
 {
-    ZafScratchFolder folder(L"readonly");
-    std::wstring name = folder.Path(L"t");
     SaveNewStorage(name, L"f", "keep");
     ZafStorage storage(name.c_str(), ZAF_FILE_READ);
     EXPECT_EQ(nullptr, storage.Open(L"g", ZAF_FILE_OPENCREATE));
@@ -364,10 +365,8 @@ TEST(ZafStorage, ReadOnlyStorageNeitherAddsNorReplacesEntries)
     EXPECT_EQ(10, storage.Save());
 }
 
-TEST(ZafStorage, SaveInterruptedByAFailingWriteLeavesThePreviousFileReadable)
+TEST_F(ZafStorageOnDisk, SaveInterruptedByAFailingWriteLeavesThePreviousFileReadable)
 {
-    ZafScratchFolder folder(L"interrupted");
-    std::wstring name = folder.Path(L"t");
     ASSERT_EQ(0, SaveNewStorage(name, L"f", "version one"));
     std::vector<unsigned char> before = folder.Read(L"t.zaf");
     auto *fileSystem = new ZafFailingDiskFileSystem;
@@ -391,10 +390,8 @@ TEST(ZafStorage, SaveInterruptedByAFailingWriteLeavesThePreviousFileReadable)
     EXPECT_EQ("version one", ReadFile(backup, L"f"));
 }
 
-TEST(ZafStorage, SaveCopiesTheNewFileInPlaceWhenItCannotBeRenamed)
+TEST_F(ZafStorageOnDisk, SaveCopiesTheNewFileInPlaceWhenItCannotBeRenamed)
 {
-    ZafScratchFolder folder(L"copied");
-    std::wstring name = folder.Path(L"t");
     auto *fileSystem = new ZafFailingDiskFileSystem;
     fileSystem->failTemporaryRenames = true;
     {
@@ -409,10 +406,8 @@ TEST(ZafStorage, SaveCopiesTheNewFileInPlaceWhenItCannotBeRenamed)
         EXPECT_NE(0, file.compare(0, 4, L"ZTMP")) << "left behind: " << std::string(file.begin(), file.end());
 }
 
-TEST(ZafStorage, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
+TEST_F(ZafStorageOnDisk, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
 {
-    ZafScratchFolder folder(L"shortcopy");
-    std::wstring name = folder.Path(L"t");
     ASSERT_EQ(0, SaveNewStorage(name, L"f", "old"));
     auto *fileSystem = new ZafFailingDiskFileSystem;
     std::wstring newFile;
@@ -438,10 +433,8 @@ TEST(ZafStorage, ShortCopyPutsThePreviousFileBackAndKeepsTheCompleteNewOne)
     EXPECT_EQ("new", ReadFile(kept, L"f"));
 }
 
-TEST(ZafStorage, FailedReopenAfterSaveLeavesAClearErrorStateAndTheSavedFile)
+TEST_F(ZafStorageOnDisk, FailedReopenAfterSaveLeavesAClearErrorStateAndTheSavedFile)
 {
-    ZafScratchFolder folder(L"reopen");
-    std::wstring name = folder.Path(L"t");
     auto *fileSystem = new ZafFailingDiskFileSystem;
     {
         ZafStorage storage(name.c_str(), ZAF_FILE_CREATE, fileSystem);
@@ -461,9 +454,8 @@ TEST(ZafStorage, FailedReopenAfterSaveLeavesAClearErrorStateAndTheSavedFile)
     EXPECT_EQ("also saved", ReadFile(reread, L"g"));
 }
 
-TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
+TEST_F(ZafStorageOnDisk, SaveAsWritesUnderTheNewNameWithZafAdded)
 {
-    ZafScratchFolder folder(L"saveas");
     ZafStorage storage;
     WriteFile(storage, L"f", "abc");
     EXPECT_EQ(-1, storage.Save());
@@ -477,9 +469,8 @@ TEST(ZafStorage, SaveAsWritesUnderTheNewNameWithZafAdded)
     EXPECT_EQ("abc", ReadFile(reread, L"f"));
 }
 
-TEST(ZafStorage, TreesAreKeptWithinTheDepthAFileCanBeReadBackWith)
+TEST_F(ZafStorageOnDisk, TreesAreKeptWithinTheDepthAFileCanBeReadBackWith)
 {
-    ZafScratchFolder folder(L"depth");
     std::wstring name = folder.Path(L"deep");
     {
         ZafStorage storage(name.c_str(), ZAF_FILE_CREATE);

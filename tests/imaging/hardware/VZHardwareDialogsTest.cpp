@@ -1,7 +1,6 @@
 // The manual-start and keyboard-capture dialogs on real windows.
 #include <gtest/gtest.h>
 
-#include <string>
 
 #include "imaging/VZWindowCodes.h"
 #include "imaging/hardware/VZKeyboardCaptureDialog.h"

@@ -11,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 #ifndef QV_IMAGING_INPUTS

@@ -15,9 +15,7 @@
 
 namespace
 {
-class VImageTest : public ImageTest
-{
-};
+using VImageTest = ImageTest;
 
 VImageBlock *PlainColourBlock(VImage &image, int device, int frames)
 {

@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(HardwareList, TheChildIs500By350AndRegistersItsWindows)
+TEST_F(HardwareList, TheChildIs500By350RegistersItsWindowsAndAnswersTheCodeOfEventsNoWindowTakes)
 {
     auto view = ThreeRows();
     VZHardwareMDI *mdi = Open(view.get());
@@ -62,6 +62,11 @@ TEST_F(HardwareList, TheChildIs500By350AndRegistersItsWindows)
     EXPECT_EQ(mdi->HardwareWindow(), dynamic_cast<VZHardwareWindow *>(view->Window()));
     EXPECT_EQ(mdi->AlignWindow(), view->AlignWindow());
     EXPECT_EQ(3, mdi->HardwareWindow()->Pane()->Extent().y);
+    EXPECT_EQ(0, mdi->Event(ZafEventStruct(kEvtCloseQuery, 0)));
+    for (int32_t code = kEvtRemoteFirst; code <= kEvtRemoteLast; ++code)
+        EXPECT_EQ(code, mdi->Event(ZafEventStruct(code, 0))) << code;
+    for (int32_t code : { kEvtHardwareFirst, kEvtHardwareLast, kEvtHardwareRefresh })
+        EXPECT_EQ(code, mdi->Event(ZafEventStruct(code, 0))) << code;
 
     frame->CloseChild(mdi);
     EXPECT_EQ(nullptr, view->Window());
@@ -86,17 +91,6 @@ TEST_F(HardwareList, AnotherViewTakesTheWindowAndItsPaneAlongWithItsHardware)
     window->SetView(view.get());
     EXPECT_EQ(nullptr, other->Window());
     frame->CloseChild(mdi);
-}
-
-TEST_F(HardwareList, EventsWithoutATargetWindowAnswerTheirCode)
-{
-    auto view = ThreeRows();
-    VZHardwareMDI *mdi = Open(view.get());
-    EXPECT_EQ(0, mdi->Event(ZafEventStruct(kEvtCloseQuery, 0)));
-    for (int32_t code = kEvtRemoteFirst; code <= kEvtRemoteLast; ++code)
-        EXPECT_EQ(code, mdi->Event(ZafEventStruct(code, 0))) << code;
-    for (int32_t code : { kEvtHardwareFirst, kEvtHardwareLast, kEvtHardwareRefresh })
-        EXPECT_EQ(code, mdi->Event(ZafEventStruct(code, 0))) << code;
 }
 
 TEST_F(HardwareList, TheSelectionIsKeptInTheViewAndANewPaneRestoresIt)

@@ -23,7 +23,6 @@
 #include "imaging/windows/VZImagePane.h"
 #include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/window/KZWindowHelpers.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "domain/camera/VCamera.h"
-#include "domain/charts/VZoom.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/base/ZafConstants.h"
 #include "imaging/VZWindowCodes.h"

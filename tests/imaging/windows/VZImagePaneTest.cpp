@@ -14,10 +14,8 @@
 #include "imaging/image/VImage.h"
 #include "imaging/support/ImagePaneTest.h"
 #include "imaging/views/VImageView.h"
-#include "shell/app/VZApplication.h"
 #include "shell/toolkit/bars/KZStatusString.h"
 #include "shell/toolkit/KZToolkitCodes.h"
-#include "shell/toolkit/window/KZWindowHelpers.h"
 #include "imaging/windows/VZImagePane.h"
 
 namespace {

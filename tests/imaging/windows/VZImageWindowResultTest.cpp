@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <utility>
-#include <string>
 
 #include "domain/camera/VCamera.h"
 #include "domain/results/QVResult.h"
@@ -109,7 +108,7 @@ TEST_F(ImageWindowResults, TimedCodedAndNearbyResultsAskBeforeTheTimeIsStored)
     EXPECT_EQ(0, beeps);
 }
 
-TEST_F(ImageWindowResults, RefusalsBeepShowTheirTextAndStoreNothing)
+TEST_F(ImageWindowResults, RefusalsBeepAndStoreNothingAndShowTheirTextWhenTheImageHasALeg)
 {
     AddResult(L"3");
     // No cursor: no time.
@@ -124,6 +123,12 @@ TEST_F(ImageWindowResults, RefusalsBeepShowTheirTextAndStoreNothing)
     ASSERT_EQ(2u, boxes.size());
     EXPECT_EQ(L"NoValue", boxes[1].text);
     EXPECT_EQ(2, beeps);
+    // An image without a leg beeps without a text.
+    image->SetParent(nullptr);
+    EXPECT_EQ(nullptr, window->Leg());
+    EnterId(L"3");
+    EXPECT_EQ(3, beeps);
+    EXPECT_EQ(2u, boxes.size());
     EXPECT_EQ(1, results->ResultCount());
     EXPECT_EQ(nullptr, results->NextTimed(nullptr));
 }
@@ -140,18 +145,6 @@ TEST_F(ImageWindowResults, WithoutAnIdentificationMethodEachEnterMakesANewTimedR
         EXPECT_TRUE(r->FinishTime().IsValid());
         EXPECT_TRUE(r->TextField(QVResult::kLane).IsEmpty());
     }
-}
-
-TEST_F(ImageWindowResults, AnImageWithoutALegStoresNothing)
-{
-    AddResult(L"3");
-    image->SetParent(nullptr);
-    PlaceCursor(KPoint(30, 10));
-    EXPECT_EQ(nullptr, window->Leg());
-    EnterId(L"3");
-    EXPECT_EQ(1, beeps);
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(nullptr, results->NextTimed(nullptr));
 }
 
 TEST_F(ImageWindowResults, AutomaticResolutionIsATenthForAHandStartAndAHundredthOtherwise)

@@ -160,29 +160,24 @@ TEST_F(ImageWindow, WithoutASelectionCropAndEnhanceButtonsUndoAndMaximisedOffers
     EXPECT_EQ("10250 10256 10364 ", Toggles()) << "uncropped";
 }
 
-TEST_F(ImageWindow, ZoomSelectorChoiceSetsBothRatiosAndShowsTheZoom)
+TEST_F(ImageWindow, ZoomButtonsFromFullSizeAndTheSelectorsChoiceSetTheZoomAndShowIt)
 {
     SetSwitch(L"ZoomSelector", 1);
     MakeWindow();
     ASSERT_NE(nullptr, window->ZoomSelector());
     EXPECT_STREQ(L"100", window->ZoomSelector()->Text());
+    window->Event(ZafEventStruct(kEvtImageZoomIn, 0));
+    EXPECT_STREQ(L"200", window->ZoomSelector()->Text());
+    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
+    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
+    EXPECT_STREQ(L"50", window->ZoomSelector()->Text());
+
     window->ZoomSelector()->SetValue(L"125");
     window->Event(ZafEventStruct(kEvtImageZoomChoice, 0));
     EXPECT_EQ(125, view->Zoom().HorizontalPercent());
     EXPECT_EQ(125 * view->Zoom().VerticalDenominator(), 100 * view->Zoom().VerticalNumerator());
     EXPECT_STREQ(L"125", window->ZoomSelector()->Text());
     EXPECT_EQ(KPoint(100, 80), window->Pane()->Extent());
-}
-
-TEST_F(ImageWindow, ZoomInFromFullSizeShowsTwoHundred)
-{
-    SetSwitch(L"ZoomSelector", 1);
-    MakeWindow();
-    window->Event(ZafEventStruct(kEvtImageZoomIn, 0));
-    EXPECT_STREQ(L"200", window->ZoomSelector()->Text());
-    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
-    window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
-    EXPECT_STREQ(L"50", window->ZoomSelector()->Text());
 }
 
 TEST_F(ImageWindow, ResolutionCommandsSetTheirTicks)
