@@ -224,12 +224,8 @@ TEST_F(ChartProgram, OpeningThePhotobeamBreaksOfAnOverlaidRowKeepsItsTrace)
     const int timeToDistance = ColumnMiddle(list, 6);
     H::Click(list, timeToDistance, (rows[0].top + rows[0].bottom) / 2);
     HWND popUp = nullptr;
-    ASSERT_TRUE(H::WaitFor([&] {
-        popUp = H::FindWindowWhere(nullptr, [&](HWND w) {
-            return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == road->Process() && IsWindowVisible(w);
-        });
-        return popUp != nullptr;
-    }, 5000)) << "no pop-up:" << WindowsOf(road->Process());
+    ASSERT_TRUE(H::WaitFor([&] { return (popUp = H::VisibleMenu(road->Process())) != nullptr; }, 5000))
+        << "no pop-up:" << WindowsOf(road->Process());
     H::Key(VK_ESCAPE);
     H::Key(VK_ESCAPE);
     H::WaitFor([&] { return !IsWindowVisible(popUp); }, 3000);

@@ -282,7 +282,9 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
     // Results > Print Results... (the menu's last entry) and Print in the system's dialog.
     H::Focus(road.Main());
     H::Chord({ VK_MENU, 'R' });
-    H::Rest(300);
+    ASSERT_TRUE(H::WaitFor([&] { return H::VisibleMenu(road.Process()) != nullptr; }, 5000))
+        << "the Results menu did not open";
+    H::Rest(150);
     H::Key(VK_UP);
     H::Key(VK_RETURN);
     HWND dialog = nullptr;

@@ -81,9 +81,7 @@ HWND OpenSettingsEditor(ProgramRoad &road)
     H::Rest(150);
     H::Key(VK_UP);
     H::Rest(300);
-    HWND menu = H::FindWindowWhere(nullptr, [&](HWND w) {
-        return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == road.Process() && IsWindowVisible(w);
-    });
+    HWND menu = H::VisibleMenu(road.Process());
     if (!menu)
         return nullptr;
     const H::Picture picture = H::Capture(menu);
@@ -150,12 +148,7 @@ public:
 H::Picture OpenMenu(DWORD process)
 {
     HWND menu = nullptr;
-    H::WaitFor([&] {
-        menu = H::FindWindowWhere(nullptr, [&](HWND w) {
-            return H::ClassOf(w) == L"#32768" && H::ProcessOf(w) == process && IsWindowVisible(w);
-        });
-        return menu != nullptr;
-    }, 3000);
+    H::WaitFor([&] { return (menu = H::VisibleMenu(process)) != nullptr; }, 3000);
     H::Rest(300);
     return menu ? H::Capture(menu) : H::Picture{};
 }

@@ -212,6 +212,13 @@ HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)> &test)
     return search.found;
 }
 
+HWND VisibleMenu(DWORD process)
+{
+    return FindWindowWhere(nullptr, [process](HWND w) {
+        return ClassOf(w) == L"#32768" && ProcessOf(w) == process && IsWindowVisible(w);
+    });
+}
+
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};

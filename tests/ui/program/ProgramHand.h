@@ -45,6 +45,8 @@ void Rest(DWORD milliseconds);
 HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)> &test);
 std::wstring ClassOf(HWND window);
 DWORD ProcessOf(HWND window);
+// The drop-down or pop-up menu of process that the screen shows; none.
+HWND VisibleMenu(DWORD process);
 
 // A visible descendant window of parent with the WS_VSCROLL style and the
 // framework's window class: the owner-drawn list of an event window.
