@@ -21,12 +21,13 @@
 // answers false, drops the connection and throws kErrUserAborted. The write
 // time-out counts from the last byte the connection took, not from the
 // system's report of free room (Linux and Wine report it only once a third
-// of the connection drained). Each time the connection is found full after taking bytes, the
-// peer is granted the time a reader of kSteadyReadRate needs for what it
-// took since it was last full (at most kMaxCatchUp ms) on top of the write
-// time-out: TCP hands a slow steady reader its bytes in bursts seconds
-// apart, and the grace follows the size of each burst. The socket library
-// must be started (KSocketStartup). A socket belongs to one thread at a time.
+// of the connection drained). Each time the connection is found full after
+// taking bytes, the peer is granted the time a reader of kSteadyReadRate
+// needs for what it took since it was last full (at most kMaxCatchUp ms) on
+// top of the write time-out: TCP hands a slow steady reader its bytes in
+// bursts seconds apart, and the grace follows the size of each burst. The
+// socket library must be started (KSocketStartup). A socket belongs to one
+// thread at a time.
 
 #include "foundation/comm/KSocket.h"
 

@@ -56,7 +56,7 @@ bool AskRetry(const KString &text)
 // port and what to check.
 bool AskRetry(KRGroup &group, int32_t portNumber)
 {
-    KString text(KZSettingText(L"\\Strings\\Alerts\\TimeoutError"));
+    KString text(KZSettingText(kTextTimeoutError));
     text.Append(L": ").Append(GroupName(group));
     return AskRetry(QVZUnitSilentText(text, portNumber, GroupName(group)));
 }

@@ -1,10 +1,10 @@
 #pragma once
 // KZMessageWindow: the program's message box, a KZDialog holding an optional
-// icon and the message above the standard buttons, one prompt per line of
-// the message (lines end at CR, LF or CR LF), so that every line shows and
-// the box is as wide as its widest line. A line wider than the screen
-// allows is cut into rows that fit (see KZBreakLine), so that the box stays
-// on the screen and a long path's file name shows in full. The caller runs it with DoModal and
+// icon and the message above the standard buttons, one prompt per line of the
+// message (lines end at CR, LF or CR LF), so that every line shows and the box
+// is as wide as its widest line. A line wider than the screen allows is cut
+// into rows that fit (see KZBreakLine), so that the box stays on the screen and
+// a long path's file name shows in full. The caller runs it with DoModal and
 // reads the result (kDialogOk, kDialogYes, ... kDialogCancel; kEvtWindowGone
 // when it was closed from its frame). It opens with the focus on its default
 // button, so that Enter gives the default answer. GUI thread only.

@@ -4,10 +4,10 @@
 // (KZMDIChild): one numbered entry per child (kEvtWindowMenuFirst and up, Alt+1
 // .. Alt+9 for the first nine), checked for the active one; it arranges the
 // children (cascade, tile), closes the active one, asks all of them before the
-// program exits (and closes them, except when the system asks for its
-// session end, which may yet be called off), enables its own menu entries when a menu opens and passes the
-// idle tick to the status bar. The window manager owns the frame; the frame
-// owns its children. GUI thread only.
+// program exits (and closes them, except when the system asks for its session
+// end, which may yet be called off), enables its own menu entries when a menu
+// opens and passes the idle tick to the status bar. The window manager owns the
+// frame; the frame owns its children. GUI thread only.
 
 #include <cstdint>
 #include <memory>
