@@ -15,34 +15,40 @@ function(qt_library name)
     endif()
 endfunction()
 
-# qt_gtest_entry(name TIMEOUT seconds COMMAND command...): the ctest entry of
-# a GoogleTest program, started by the command given. Every such entry is made
-# here: it runs through run-gtest.sh, which passes it only when the program
-# ran each test it announced to the end, none failed, and it exited with 0.
+# qt_gtest_entry(name [TIMEOUT seconds] [ALLOW_SKIPS pattern...] COMMAND
+# command...): the ctest entry of a GoogleTest program, started by the command
+# given. Every such entry is made here: it runs through run-gtest.sh, which
+# passes it only when the program ran each test it announced to its verdict,
+# none failed, none was skipped but those matching ALLOW_SKIPS (shell patterns
+# over Suite.Test; the caller says why beside them), and it exited with 0.
 # The runner stops the program 20 s before ctest's time limit, so that a hang
 # is reported with the test it hung in.
 set(QT_GTEST_RUNNER ${PROJECT_SOURCE_DIR}/tests/support/run-gtest.sh)
 
 function(qt_gtest_entry name)
-    cmake_parse_arguments(E "" "TIMEOUT" "COMMAND" ${ARGN})
+    cmake_parse_arguments(E "" "TIMEOUT" "ALLOW_SKIPS;COMMAND" ${ARGN})
     if(NOT E_TIMEOUT)
         set(E_TIMEOUT 600)
     endif()
     math(EXPR limit "${E_TIMEOUT} - 20")
-    add_test(NAME ${name} COMMAND bash ${QT_GTEST_RUNNER} --time-limit ${limit} ${E_COMMAND})
+    set(allow "")
+    foreach(pattern ${E_ALLOW_SKIPS})
+        list(APPEND allow --allow-skip ${pattern})
+    endforeach()
+    add_test(NAME ${name} COMMAND bash ${QT_GTEST_RUNNER} --time-limit ${limit} ${allow} ${E_COMMAND})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${E_TIMEOUT})
 endfunction()
 
-# qt_test(name [TIMEOUT seconds] LIBS lib... SOURCES src...): one GoogleTest
-# program registered with ctest (600 s unless TIMEOUT says otherwise); it runs
-# under Wine through the build's wrapper.
+# qt_test(name [TIMEOUT seconds] [ALLOW_SKIPS pattern...] LIBS lib...
+# SOURCES src...): one GoogleTest program registered with ctest (600 s unless
+# TIMEOUT says otherwise); it runs under Wine through the build's wrapper.
 function(qt_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "LIBS;SOURCES" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "ALLOW_SKIPS;LIBS;SOURCES" ${ARGN})
     add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/StackOverflowEnd.cpp)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(${name} PRIVATE ${QT_WARNINGS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
-    qt_gtest_entry(${name} TIMEOUT ${T_TIMEOUT}
+    qt_gtest_entry(${name} TIMEOUT ${T_TIMEOUT} ALLOW_SKIPS ${T_ALLOW_SKIPS}
         COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:${name}>)
 endfunction()
 

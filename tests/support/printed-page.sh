@@ -3,8 +3,9 @@
 # 50 dpi, and checks pixels of it. Usage (sourced):
 # spool_document <prefix> <variable> <program> <runner> <test filter> runs
 # the program's print tests with a fresh document name (set in $name) in the
-# environment variable; it exits 77 (skipped) when there is no PDF printer
-# and 1 when the tests fail.
+# environment variable, through run-gtest.sh as every test program runs (the
+# caller sets $support to this folder); it exits 77 (skipped) when there is
+# no PDF printer and 1 when the tests fail, crash or end early.
 # printed_page <job name> <work folder> sets $pdf and $page, answers
 # non-zero when no complete file came within 30 s; open_page <job name> does
 # the same in a fresh $work folder, removes both on exit, and exits 1 when no
@@ -17,7 +18,7 @@ spool_document() {
         exit 77
     fi
     name="$1-$$-$(date +%s)"
-    env "$2=$name" sh "$4" "$3" --gtest_filter="$5" || exit 1
+    env "$2=$name" bash "$support/run-gtest.sh" sh "$4" "$3" --gtest_filter="$5" || exit 1
 }
 
 printed_page() {

@@ -5,7 +5,8 @@
 # Usage: print-to-pdf.sh <framework_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-. "$(dirname "$0")/../../support/printed-page.sh"
+support="$(dirname "$0")/../../support"
+. "$support/printed-page.sh"
 spool_document zafcheck ZAF_PRINT_DOCUMENT "$1" "$2" 'ZafPrinterSpooler.*'
 open_page "$name"
 

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -38,6 +40,29 @@ protected:
 };
 
 } // namespace
+
+// The run that exists for the 8-bit path says so in QV_WINDOWS_VERSION ("98");
+// every other run must see an NT version. Without this, a run that silently
+// got the ordinary version would skip the tests above and still pass.
+TEST(ZafPlatformVersion, TheProgramSeesTheWindowsVersionItsRunIsMadeFor)
+{
+    const char *asked = std::getenv("QV_WINDOWS_VERSION");
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    ASSERT_TRUE(GetVersionExA(&info));
+    ZafMSWindowsApp app(GetModuleHandleW(nullptr));
+    if (asked && std::string(asked) == "98") {
+        EXPECT_EQ(DWORD(VER_PLATFORM_WIN32_WINDOWS), info.dwPlatformId);
+        EXPECT_EQ(4u, info.dwMajorVersion);
+        EXPECT_EQ(10u, info.dwMinorVersion);
+        EXPECT_EQ(2, ZafMSWindowsApp::Platform().platform);
+        EXPECT_TRUE(ZafMSWindowsApp::Ansi());
+    } else {
+        EXPECT_EQ(nullptr, asked) << "no run is made for Windows " << asked;
+        EXPECT_EQ(DWORD(VER_PLATFORM_WIN32_NT), info.dwPlatformId);
+        EXPECT_EQ(3, ZafMSWindowsApp::Platform().platform);
+    }
+}
 
 TEST_F(ZafAnsiPlatformTest, NinetyFiveFamilyTakesTheAnsiPathWithThreeDControls)
 {

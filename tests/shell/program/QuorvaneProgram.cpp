@@ -1,6 +1,9 @@
 #include "shell/program/QuorvaneProgram.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cwctype>
 #include <vector>
 
@@ -64,12 +67,85 @@ QuorvaneProgram::~QuorvaneProgram()
 {
     if (!process.hProcess)
         return;
-    if (Running()) {
-        TerminateProcess(process.hProcess, 99);
-        WaitForSingleObject(process.hProcess, 5000);
-    }
+    CheckEnd();
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
+}
+
+namespace {
+
+struct ProcessWindows
+{
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter)
+{
+    auto *windows = reinterpret_cast<ProcessWindows *>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == windows->processId && IsWindowVisible(window))
+        windows->found.push_back(window);
+    return TRUE;
+}
+
+// One step of a user's way out: the first window that takes input gets
+// the answer that keeps things as they are.
+void AnswerOrClose(DWORD processId)
+{
+    ProcessWindows windows = { processId, {} };
+    EnumWindows(&CollectVisible, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows.found) {
+        // Tool tips, menus and other windows without a caption take no answer.
+        if (!IsWindowEnabled(window) || (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
+            continue;
+        wchar_t title[128] = {};
+        GetWindowTextW(window, title, 128);
+        const bool main = QuorvaneProgram::kMainTitle == std::wstring(title);
+        if (main || (!QuorvaneProgram::Press(window, L"No") && !QuorvaneProgram::Press(window, L"Cancel")))
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        return;
+    }
+}
+
+// An exit code as a reader of a failure wants it: exception codes in hex.
+std::string Described(DWORD code)
+{
+    char text[64];
+    if (code >= 0xC0000000u)
+        std::snprintf(text, sizeof text, "0x%08lX (an exception: the program crashed)", static_cast<unsigned long>(code));
+    else
+        std::snprintf(text, sizeof text, "%lu", static_cast<unsigned long>(code));
+    return text;
+}
+
+} // namespace
+
+DWORD QuorvaneProgram::End()
+{
+    const DWORD end = GetTickCount() + 30000;
+    while (Running() && int(end - GetTickCount()) > 0) {
+        AnswerOrClose(process.dwProcessId);
+        WaitForSingleObject(process.hProcess, 1000);
+    }
+    return WaitForExit(0);
+}
+
+void QuorvaneProgram::CheckEnd()
+{
+    const bool ranOn = Running();
+    const DWORD code = End();
+    if (code == STILL_ACTIVE) {
+        ADD_FAILURE() << "quorvane.exe did not end when its windows were answered and closed";
+        TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 5000);
+        return;
+    }
+    if (code != expectedExit)
+        ADD_FAILURE() << "quorvane.exe ended with exit code " << Described(code) << " where "
+                      << Described(expectedExit) << " was expected"
+                      << (ranOn ? ", when the test's end closed it" : "");
 }
 
 HWND QuorvaneProgram::StartToMainWindow(const std::wstring &arguments)

@@ -5,6 +5,13 @@
 // copy of the program (and, unless asked otherwise, its data file), finds
 // its windows and boxes (by their captions), presses their buttons and
 // waits for its end. The boxes' messages are checked in-process.
+//
+// Every test's program ends here: when the object goes, a program still
+// running is ended as a user ends it (its boxes and dialogs answered No or
+// Cancel, then its main window closed), and the test fails unless the
+// program ended, and with the exit code the test expects: 0 unless the test
+// said otherwise (ExpectExit). A crash while the program ends therefore
+// fails the test that ran it.
 #include <windows.h>
 
 #include <string>
@@ -54,6 +61,13 @@ public:
     // Ends the program through its main window, as the user's close does,
     // and answers its exit code.
     DWORD Close(HWND main) const;
+    // The test ends the program on purpose with this exit code (or makes it
+    // end so); the end is checked against it instead of 0.
+    void ExpectExit(DWORD code) { expectedExit = code; }
+    // Ends a program that still runs as a user does, within about 30 s: what
+    // is up is answered (No, else Cancel, else closed), then the main window
+    // is closed. Answers the exit code; STILL_ACTIVE when it runs on.
+    DWORD End();
     // Milliseconds since Start.
     DWORD Elapsed() const { return GetTickCount() - started; }
     DWORD ProcessId() const { return process.dwProcessId; }
@@ -62,8 +76,12 @@ public:
 
 private:
     ShellScratch &folder;
+    // Fails the running test unless the program ended with expectedExit.
+    void CheckEnd();
+
     PROCESS_INFORMATION process = {};
     DWORD started = 0;
+    DWORD expectedExit = 0;
 };
 
 #endif

@@ -38,6 +38,7 @@ TEST(QuorvaneProgram, WithoutTheDataFileItReportsAndEndsWithMinusOne)
     HWND box = program.WaitForWindow(L"Error");
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(nullptr, program.WaitForWindow(kMainTitle, 200));
+    program.ExpectExit(DWORD(-1));
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"OK"));   // its only button
     EXPECT_EQ(DWORD(-1), program.WaitForExit());
 }

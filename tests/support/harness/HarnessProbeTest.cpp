@@ -2,11 +2,14 @@
 // tests pass. QV_HARNESS_FAULT makes its third test end the program the way
 // a broken test can: "stack" overflows the stack, "null" writes through a
 // null pointer, "exit" ends the process with code 0 in the middle of the
-// run, "late" writes through a null pointer after gtest's summary.
+// run, "late" writes through a null pointer after gtest's summary; or in a
+// way that hides a test that never ran: "skip" skips it, "summary" prints a
+// summary of all four tests passed and ends the process with code 0.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -51,6 +54,13 @@ TEST(HarnessProbe, ThirdTestMeetsTheFaultAskedFor)
         ExitProcess(0);
     else if (fault == "late")
         std::atexit(WriteThroughNull);
+    else if (fault == "skip")
+        GTEST_SKIP() << "the probe was asked to skip";
+    else if (fault == "summary") {
+        std::printf("[==========] 4 tests from 1 test suite ran. (1 ms total)\n[  PASSED  ] 4 tests.\n");
+        std::fflush(stdout);
+        ExitProcess(0);
+    }
     SUCCEED();
 }
 

@@ -5,8 +5,11 @@
 # probe itself once more without the entry's runner:
 #   - without a fault, the entry passes;
 #   - a stack overflow, a write through a null pointer or an exit with code 0
-#     in its third test, and a crash after gtest's summary, each fail it, and
-#     the three mid-run faults name the test they happened in;
+#     in its third test, a skip of that test, a summary of the test's own
+#     making followed by an exit with code 0, and a crash after gtest's
+#     summary, each fail it, and the mid-run faults name the test they
+#     happened in;
+#   - a skip the entry allows passes, and a run of no test at all fails;
 #   - a crash ends the program with a non-zero exit code (no debugger
 #     answers for it in the prefix).
 #   harness-test.sh BUILD_DIR
@@ -37,7 +40,7 @@ if [ "$rc" -ne 0 ]; then
     status=1
 fi
 
-for fault in stack null exit late; do
+for fault in stack null exit skip summary late; do
     run_entry "$fault"
     if [ "$rc" -eq 0 ]; then
         echo "the entry passed a probe that met the fault \"$fault\":"
@@ -49,6 +52,29 @@ for fault in stack null exit late; do
         status=1
     fi
 done
+
+# The same skip, allowed by the entry, passes; a filter that matches no test
+# fails. The runner's options go before the command it runs.
+allowed=("${command[@]}")
+for i in "${!allowed[@]}"; do
+    case "${allowed[$i]}" in
+        *run-gtest.sh)
+            allowed=("${allowed[@]:0:$((i + 1))}" --allow-skip 'HarnessProbe.Third*' "${allowed[@]:$((i + 1))}")
+            break ;;
+    esac
+done
+QV_HARNESS_FAULT=skip "${allowed[@]}" >"$out" 2>&1
+if [ $? -ne 0 ] || ! grep -q "1 skipped" "$out"; then
+    echo "the entry failed a skip it allows:"
+    cat "$out"
+    status=1
+fi
+"${command[@]}" --gtest_filter='NoSuchSuite.*' >"$out" 2>&1
+if [ $? -eq 0 ]; then
+    echo "the entry passed a run of no test:"
+    cat "$out"
+    status=1
+fi
 
 # Without the runner: a crash still gives the program a non-zero exit code.
 if [ -n "$probe" ]; then

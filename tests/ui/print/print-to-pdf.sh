@@ -7,7 +7,8 @@
 # Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-. "$(dirname "$0")/../../support/printed-page.sh"
+support="$(dirname "$0")/../../support"
+. "$support/printed-page.sh"
 spool_document uicheck UI_PRINT_DOCUMENT "$1" "$2" 'ResultsSpooler.*:ChartSpooler.*'
 
 work=$(mktemp -d)

@@ -47,8 +47,9 @@ ProgramRoad::ProgramRoad(const wchar_t *folderName, const std::string &moreSetti
 
 ProgramRoad::~ProgramRoad()
 {
-    if (program.Running())
-        Close();
+    // The program ends before its unit goes, as a user leaves them; how it
+    // ended is checked when the program object goes.
+    program.End();
     if (unit)
         unit->Stop();
 }

@@ -3,7 +3,8 @@
 // a scratch folder with a copy of the program and a settings file that puts
 // "Lane 1" on the test's COM pair, the simulated block sensor (three trials)
 // answering on the other end, and the keys that open a workout and download
-// its trials. The program is ended when the road goes out of scope.
+// its trials. The program is ended as a user ends it when the road goes out
+// of scope, and the test fails unless it ended with the code expected.
 #include <windows.h>
 
 #include <functional>

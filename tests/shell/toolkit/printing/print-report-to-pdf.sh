@@ -6,7 +6,8 @@
 # Usage: print-report-to-pdf.sh <shell_tests.exe> <wine-run.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
-. "$(dirname "$0")/../../../support/printed-page.sh"
+support="$(dirname "$0")/../../../support"
+. "$support/printed-page.sh"
 spool_document kzcheck KZ_PRINT_DOCUMENT "$1" "$2" 'KZPrinterSpooler.*'
 open_page "$name"
 [ -n "${KZ_KEEP_PAGE:-}" ] && cp "$page" "$KZ_KEEP_PAGE"
