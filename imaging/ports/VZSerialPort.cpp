@@ -47,7 +47,7 @@ int32_t VZSerialPort::AddPortEntries(int32_t serialEntries)
         const int32_t port = VSerialPort::PortFromIndex(index);
         KString text(prefix);
         text.AppendInt(port);
-        Dialog()->AddComboItem(text.CStr(), port);
+        Dialog()->AddComboItem(text.CStr(), 0);
     }
     return added;
 }

@@ -8,6 +8,7 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/image/VImagingTexts.h"
+#include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/toolkit/fields/KZPrompt.h"
 #include "shell/toolkit/fields/KZSlider.h"
@@ -32,6 +33,9 @@ VZAdjustmentsDialog::VZAdjustmentsDialog(VZImagePane *pane, VImage *image)
     AddRow(kTextAdjustmentsContrast, 1, kPercentMinimum, kPercentMaximum, image ? Hundredths(image->Contrast()) : 0);
     AddRow(kTextAdjustmentsGamma, 2, kGammaMinimum, kGammaMaximum, image ? Hundredths(image->Gamma()) : 100);
     FillValues();
+    // Owned by the frame of the pane it is opened from.
+    if (auto *frame = pane ? dynamic_cast<ZafWindow *>(pane->RootObject()) : nullptr)
+        SetOwner(frame);
 }
 
 void VZAdjustmentsDialog::AddRow(const wchar_t *labelKey, int row, int minimum, int maximum, int current)

@@ -25,7 +25,8 @@ public:
     static constexpr int kGammaMinimum = 25;
     static constexpr int kGammaMaximum = 175;
 
-    // pane: the image pane it is opened from (may be none).
+    // pane: the image pane it is opened from (may be none); its frame owns
+    // the dialog.
     VZAdjustmentsDialog(VZImagePane *pane, VImage *image);
 
     // On a slider move the image takes the three values and the texts follow.

@@ -4,7 +4,10 @@
 // hash cursor (the view's time-track point), the time lines of the timed
 // results of the image's leg, the selection with the print lines of the
 // results flagged in it, and the lane ruler beside the rows. It moves the
-// cursor with the mouse and the arrow keys. One scroll unit is one view
+// cursor with the mouse and the arrow keys. Its commands open the
+// adjustments dialog over the image (Cancel puts the old brightness,
+// contrast and gamma back) and the image printer's page-setup and printer
+// dialogs, each owned by the pane's frame. One scroll unit is one view
 // pixel. Owned by its window once added; GUI thread.
 //
 // The image's leg is the first leg in the image's message parent chain; an

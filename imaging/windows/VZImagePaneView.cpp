@@ -10,6 +10,8 @@
 #include "imaging/image/VImage.h"
 #include "shell/app/KZAppCodes.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/printer/VZPrinter.h"
+#include "imaging/windows/VZAdjustmentsDialog.h"
 #include "imaging/windows/VZImageWindow.h"
 #include "imaging/windows/VZLaneBar.h"
 #include "shell/app/VZApplication.h"
@@ -282,6 +284,17 @@ bool VZImagePane::Command(ZafLogicalEvent code)
         return true;
     case kEvtImagePrint:
     case kEvtImagePrintPopup:
+        return true;
+    case kEvtImageAdjustments:
+        VZAdjustmentsDialog::Adjust(this, image);
+        return true;
+    case kEvtImagePageSetup:
+        if (VZPrinter *printer = Printer())
+            printer->PageSetup(dynamic_cast<ZafWindow *>(RootObject()));
+        return true;
+    case kEvtImageChoosePrinter:
+        if (VZPrinter *printer = Printer())
+            printer->ChoosePrinter(OSWindow());
         return true;
     default:
         return false;

@@ -43,7 +43,8 @@ private:
     VZImageWindow *owner;
 };
 
-// The zoom choices, in percent, from "1600" down to "10".
+// The zoom choices, in percent, from "1600" down to "10". Choosing an entry
+// (by mouse or keyboard) queues kEvtImageZoomChoice for the window.
 class VZZoomSelector : public KZTBComboBox
 {
 public:
@@ -51,11 +52,17 @@ public:
     static const wchar_t *const kPercents[kEntries];
 
     explicit VZZoomSelector(VZImageWindow *owner);
+    // Notes whether a choice is made while the box handles a key.
+    ZafEventType Event(const ZafEventStruct &event) override;
     // The chosen entry's percentage, 0 when none is chosen.
     int32_t ChosenPercent();
+    // Whether the last choice came from the keyboard; asking forgets it.
+    bool TakeKeyboardChoice();
 
 private:
     VZImageWindow *owner;
+    bool handlingKey = false;
+    bool keyboardChoice = false;
 };
 
 class VZImageWindow : public KZWindow, public VImageViewWindow, public VZModuleBitmaps<kImageWindowBitmaps>

@@ -3,23 +3,26 @@
 
 #include <cwchar>
 
+#include <windows.h>
+
 #include "domain/charts/VZoom.h"
 #include "domain/timing/VLeg.h"
 #include "domain/timing/VRaceTime.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/data/ZafStringData.h"
-#include "framework/controls/ZafString.h"
 #include "imaging/VImagingSettings.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/views/VImageView.h"
 #include "imaging/windows/VZImagePane.h"
 #include "shell/app/KZAppCodes.h"
+#include "shell/app/KZApplication.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/toolkit/window/KZSwitchView.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/bars/KZTBButton.h"
+#include "shell/toolkit/fields/KZButton.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -30,6 +33,9 @@ enum Bitmap { kIdMethodNone, kIdMethodId, kIdMethodLane, kIdMethodLicense, kZoom
               kAutoCrop, kFindObject, kEnhance, kUnenhance, kPrint, kMaximize, kRestore };
 
 constexpr int kIdLength = 31;
+// The zoom selector's width in cells and its dropped-down height in rows.
+constexpr int kZoomSelectorWidth = 6;
+constexpr int kZoomSelectorHeight = 14;
 
 // A two-state tool-bar button: its picture and command follow the state.
 void ShowState(KZTBButton *button, bool second, int firstBitmap, int32_t firstCode, int secondBitmap,
@@ -69,10 +75,35 @@ ZafEventType VZIdPane::Event(const ZafEventStruct &event)
     return KZTBString::Event(event);
 }
 
-VZZoomSelector::VZZoomSelector(VZImageWindow *owner) : KZTBComboBox(6, 14, false), owner(owner)
+VZZoomSelector::VZZoomSelector(VZImageWindow *owner)
+    : KZTBComboBox(kZoomSelectorWidth, kZoomSelectorHeight, false), owner(owner)
 {
     for (const wchar_t *percent : kPercents)
-        Add(new ZafString(0, 0, 6, percent));
+        Add(new KZButton(0, 0, kZoomSelectorWidth, 1, percent, nullptr, KZButton::kPush, kEvtImageZoomChoice));
+}
+
+ZafEventType VZZoomSelector::Event(const ZafEventStruct &event)
+{
+    if (event.type != ZAF_EVENT_OS)
+        return KZTBComboBox::Event(event);
+    const unsigned message = event.osEvent.message;
+    if (message == WM_COMMAND && HIWORD(event.osEvent.wParam) == CBN_SELCHANGE)
+        keyboardChoice = handlingKey;
+    if (message != WM_KEYDOWN && message != WM_CHAR && message != WM_SYSKEYDOWN)
+        return KZTBComboBox::Event(event);
+    // The control changes its choice inside its own handling of the key.
+    const bool outer = handlingKey;
+    handlingKey = true;
+    const ZafEventType answer = KZTBComboBox::Event(event);
+    handlingKey = outer;
+    return answer;
+}
+
+bool VZZoomSelector::TakeKeyboardChoice()
+{
+    const bool keyboard = keyboardChoice;
+    keyboardChoice = false;
+    return keyboard;
 }
 
 int32_t VZZoomSelector::ChosenPercent()
@@ -210,6 +241,10 @@ void VZImageWindow::ChooseZoom()
     view->Zoom().SetBoth(percent, 100, true);
     Recentre();
     Update(true);
+    // Keys typed while a keyboard choice redrew the image would choose again.
+    if (zoomSelector->TakeKeyboardChoice())
+        if (KZApplication *application = KZApplication::Instance())
+            application->FlushKeys();
 }
 
 void VZImageWindow::LanesChanged()
@@ -249,6 +284,9 @@ ZafEventType VZImageWindow::Event(const ZafEventStruct &event)
     case ZAF_L_DOWN:
     case ZAF_L_LEFT:
     case ZAF_L_RIGHT:
+        // The zoom selector with the focus takes its keys to move its choice.
+        if (zoomSelector && event.type == ZAF_EVENT_OS && event.windowObject == zoomSelector)
+            return KZWindow::Event(event);
         return pane->Event(event);
     case ZAF_L_PREVIOUS:
     case ZAF_L_NEXT:

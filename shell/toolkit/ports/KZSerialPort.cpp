@@ -160,7 +160,8 @@ void KZSerialPort::SelectSerialEntry(int32_t entry, int32_t port)
     if (!absentEntry) {
         KString name;
         KSerialPort::PortName(port, name);
-        absentEntry = new KZButton(0, 0, kAbsentEntryWidth, 1, name.CStr(), nullptr, KZButton::kPush, port);
+        // Like every entry it sends no event of its own: choosing it only shows the fields.
+        absentEntry = new KZButton(0, 0, kAbsentEntryWidth, 1, name.CStr(), nullptr, KZButton::kPush, 0);
         absentEntry->SetUserObject(this);
         absentEntry->SetUserFunction(&EntryChosen);
         portList->Add(absentEntry);

@@ -24,8 +24,12 @@ int32_t ClampMargin(int32_t value)
     return std::min(std::max(value, int32_t(0)), kMaxMargin);
 }
 
-HWND OwnerWindow()
+// The frame of the window a dialog is opened from; none given, the main window.
+HWND OwnerWindow(void *from = nullptr)
 {
+    HWND window = static_cast<HWND>(from);
+    if (window && IsWindow(window))
+        return GetAncestor(window, GA_ROOT);
     if (ZafWindow *main = KZApplication::MainWindow())
         return static_cast<HWND>(main->OSWindow());
     return nullptr;
@@ -96,15 +100,15 @@ void KZPrinter::SetMargins(const KRect &thousandths)
                     ClampMargin(thousandths.bottom));
 }
 
-bool KZPrinter::ChoosePrinter()
+bool KZPrinter::ChoosePrinter(void *owner)
 {
     const DWORD flags = PD_PRINTSETUP | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     if (KUseAnsiApi()) {
-        records->narrow.hwndOwner = OwnerWindow();
+        records->narrow.hwndOwner = OwnerWindow(owner);
         records->narrow.Flags = flags;
         return device->PrintDialogA(&records->narrow);
     }
-    records->wide.hwndOwner = OwnerWindow();
+    records->wide.hwndOwner = OwnerWindow(owner);
     records->wide.Flags = flags;
     return device->PrintDialogW(&records->wide);
 }

@@ -26,6 +26,7 @@
 class KRNode;
 class KString;
 class KZPrinterDevice;
+class ZafWindow;
 struct _devicemodeW;
 struct _devicemodeA;
 struct tagDEVNAMES;
@@ -57,12 +58,15 @@ public:
     int Unit() const { return unit; }
 
     // The system print-setup dialog; true when confirmed (the choice is kept).
-    bool ChoosePrinter();
+    // owner: a window (OS handle) the dialog is opened from, whose frame owns
+    // it; none: the main window.
+    bool ChoosePrinter(void *owner = nullptr);
     // The system print dialog; true when confirmed. Its printer context is
     // the one BeginPrinting takes over.
     bool PrintDialog();
     // The margins dialog; true when closed with Ok (margins and unit taken).
-    bool PageSetup();
+    // owner: the window it is opened from; none: the window underneath.
+    bool PageSetup(ZafWindow *owner = nullptr);
 
     // Prepares a job on the last print dialog's context: page size, mapping,
     // fonts 0, 1 and 3, line height. False (nothing kept) when there is no

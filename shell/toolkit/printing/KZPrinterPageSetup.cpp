@@ -31,7 +31,7 @@ const wchar_t *Text(const wchar_t *key)
 
 } // namespace
 
-bool KZPrinter::PageSetup()
+bool KZPrinter::PageSetup(ZafWindow *owner)
 {
     const double factor = Factor(unit);
     KZDialog dialog(Text(L"\\Strings\\Print\\PageSetupDlg\\Title"), kButtonOk | kButtonCancel, kButtonOk);
@@ -60,6 +60,8 @@ bool KZPrinter::PageSetup()
     dialog.AlignColumn(1);
     dialog.EndPage();
     dialog.EndNotebook(0);
+    if (owner)
+        dialog.SetOwner(owner);
 
     if (dialog.DoModal() != kDialogOk)
         return false;

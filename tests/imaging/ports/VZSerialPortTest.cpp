@@ -1,11 +1,16 @@
 // The options pages' serial-port panel in a dialog being built: the hub's
-// ports after the machine's, and the port numbers it reads and selects.
+// ports after the machine's, the port numbers it reads and selects, and
+// entries chosen on screen that queue nothing.
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "foundation/strings/KString.h"
+#include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "imaging/ports/VZSerialPort.h"
 #include "imaging/support/ImagingWindowTest.h"
 #include "shell/app/KZAppCodes.h"
@@ -92,4 +97,40 @@ TEST_F(SerialPortPanel, SerialFieldsComeFromTheChosenFieldsOfADescription)
     EXPECT_EQ(1, dataBits);
     EXPECT_EQ(2, parity);
     EXPECT_EQ(2, stopBits);
+}
+
+// Every entry, a port the machine lacks among them, chosen as the box's own
+// notification reports a choice, leaves no event behind for anyone to take.
+TEST_F(SerialPortPanel, ChoosingAnyEntryOnScreenQueuesNoEvent)
+{
+    hub->ports = 2;
+    KZDialog dialog(L"Ports", kButtonOk, kButtonOk);
+    VZSerialPort panel(&dialog, kOptionsPanel);
+    panel.Build();
+    panel.SetPort(999);
+    const std::vector<std::wstring> entries = EntriesOf(panel);
+    ASSERT_EQ(L"COM999", entries.back());
+    dialog.Prepare();
+    app->WindowManager()->Add(&dialog);
+    Pump();
+    HWND box = static_cast<HWND>(panel.PortList()->OSWindow());
+    ZafEventManager *events = ZafEventManager::Shared();
+    ZafEventStruct stale;
+    while (events->Get(stale, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+        ;
+    for (int index = int(entries.size()) - 1; index >= 0; --index) {
+        SendMessageW(box, CB_SETCURSEL, WPARAM(index), 0);
+        SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), LPARAM(box));
+        Pump();
+        std::vector<ZafEventType> queued;
+        ZafEventStruct event;
+        while (events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+            queued.push_back(event.type);
+        EXPECT_EQ(std::vector<ZafEventType>{}, queued) << entries[size_t(index)];
+        EXPECT_EQ(index, panel.PortList()->Selection());
+        if (entries[size_t(index)] == L"COM999") {
+            EXPECT_EQ(999, PortOf(panel));
+        }
+    }
+    app->WindowManager()->Subtract(&dialog);
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "framework/core/events/ZafEventManager.h"
+#include "framework/core/objects/ZafWindowManager.h"
 #include "imaging/image/VImage.h"
 #include "imaging/store/VImageBlockManager.h"
 #include "imaging/store/VImageFrame.h"
@@ -57,10 +58,10 @@ void ImagePaneTest::SendTo(VZImagePane *target, ZafLogicalEvent code, KPoint uni
     target->Event(event);
 }
 
-VZImageWindow *ImagePaneTest::ShowImageWindow(KMessageObject *owner)
+VZImageWindow *ImagePaneTest::ShowImageWindow(KMessageObject *owner, int height)
 {
     auto *window = new VZImageWindow(owner, view);
-    window->SetRegion(KZMakeRegion(KRect(0, 0, 359, 259), kCoordPixels));
+    window->SetRegion(KZMakeRegion(KRect(0, 0, 359, height - 1), kCoordPixels));
     host->Add(window);
     Pump();
     return window;
@@ -98,6 +99,18 @@ std::vector<int32_t> ImagePaneTest::DeliverCommandsTo(ZafWindowObject *window)
         window->Event(event);
     }
     return codes;
+}
+
+void ImagePaneTest::RunLoopFor(ZafWindowObject *window)
+{
+    ZafEventManager *events = ZafEventManager::Shared();
+    ZafEventStruct event;
+    while (events->Get(event, ZAF_NO_WAIT) == 0) {
+        if (event.type >= 10000)
+            window->Event(event);
+        else
+            app->WindowManager()->Event(event);
+    }
 }
 
 void ImagePaneTest::SetInt(const wchar_t *key, int32_t value)

@@ -32,9 +32,12 @@ protected:
     std::vector<int32_t> DeliverCommandsTo(ZafWindowObject *window);
     // A pane over the view, width x height pixels at (0, 0) of the host.
     VZImagePane *MakePane(int width, int height);
-    // An image window over the view, 360 x 260 pixels at (0, 0) of the
+    // An image window over the view, 360 x height pixels at (0, 0) of the
     // host, shown; RemoveFromHost takes it down and deletes it.
-    VZImageWindow *ShowImageWindow(KMessageObject *owner);
+    VZImageWindow *ShowImageWindow(KMessageObject *owner, int height = 260);
+    // Runs what waits as the program's loop would, one event at a time:
+    // messages go to the window manager, program commands to window.
+    void RunLoopFor(ZafWindowObject *window);
     // The colour on the screen of a view unit of the pane.
     COLORREF UnitPixel(KPoint unit);
     // The colour a frame's pixel should show.

@@ -1,9 +1,15 @@
 // The image window on real windows over a synthetic colour image: the tool
-// bar the switches give, the zoom buttons and selector, the time resolution.
+// bar the switches give, the zoom buttons, the zoom selector chosen from by
+// mouse and keys, the adjustments and printer dialogs, the time resolution.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "domain/camera/VCamera.h"
@@ -12,11 +18,16 @@
 #include "imaging/VZWindowCodes.h"
 #include "imaging/image/VImage.h"
 #include "imaging/support/ImagePaneTest.h"
+#include "imaging/support/ModalTestSupport.h"
 #include "imaging/views/VImageView.h"
+#include "imaging/printer/VZPrinter.h"
+#include "imaging/windows/VZAdjustmentsDialog.h"
 #include "imaging/windows/VZImagePane.h"
 #include "imaging/windows/VZImageWindow.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
+#include "shell/toolkit/fields/KZReal.h"
+#include "shell/toolkit/fields/KZSlider.h"
 #include "shell/toolkit/window/KZBitmap.h"
 #include "shell/toolkit/menus/KZPopUpItem.h"
 #include "shell/toolkit/menus/KZPopUpMenu.h"
@@ -160,7 +171,7 @@ TEST_F(ImageWindow, WithoutASelectionCropAndEnhanceButtonsUndoAndMaximisedOffers
     EXPECT_EQ("10250 10256 10364 ", Toggles()) << "uncropped";
 }
 
-TEST_F(ImageWindow, ZoomButtonsFromFullSizeAndTheSelectorsChoiceSetTheZoomAndShowIt)
+TEST_F(ImageWindow, ZoomButtonsFromFullSizeSetTheZoomAndTheSelectorShowsIt)
 {
     SetSwitch(L"ZoomSelector", 1);
     MakeWindow();
@@ -171,13 +182,202 @@ TEST_F(ImageWindow, ZoomButtonsFromFullSizeAndTheSelectorsChoiceSetTheZoomAndSho
     window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
     window->Event(ZafEventStruct(kEvtImageZoomOut, 0));
     EXPECT_STREQ(L"50", window->ZoomSelector()->Text());
+}
 
-    window->ZoomSelector()->SetValue(L"125");
-    window->Event(ZafEventStruct(kEvtImageZoomChoice, 0));
-    EXPECT_EQ(125, view->Zoom().HorizontalPercent());
-    EXPECT_EQ(125 * view->Zoom().VerticalDenominator(), 100 * view->Zoom().VerticalNumerator());
-    EXPECT_STREQ(L"125", window->ZoomSelector()->Text());
-    EXPECT_EQ(KPoint(100, 80), window->Pane()->Extent());
+namespace {
+
+// The zoom selector of a low window (the image scrolls up and down), the
+// cursor shown on row 30, chosen from by the box's own messages.
+class ZoomChoice : public ImageWindow
+{
+protected:
+    void SetUp() override
+    {
+        ImageWindow::SetUp();
+        SetSwitch(L"ZoomSelector", 1);
+        window = ShowImageWindow(nullptr, 90);
+        window->Pane()->MoveCursorTo(KPoint(20, 30));
+        box = static_cast<HWND>(window->ZoomSelector()->OSWindow());
+    }
+    // Shows percent as the zoom (without choosing it) and gives the box the focus.
+    void StartAt(int32_t percent)
+    {
+        view->Zoom().SetBoth(percent, 100, true);
+        window->Update(true);
+        SetFocus(box);
+        Pump();
+    }
+    // Posts a key's press and release to the box.
+    void PostKey(WPARAM key)
+    {
+        PostMessageW(box, WM_KEYDOWN, key, 1);
+        PostMessageW(box, WM_KEYUP, key, LPARAM(0xC0000001));
+    }
+    // The zoom is 125 % both ways, the selector shows it, and the pane is
+    // centred (up and down) on the cursor.
+    void ExpectChosen125(const char *how)
+    {
+        EXPECT_EQ(125, view->Zoom().HorizontalPercent()) << how;
+        EXPECT_EQ(125 * view->Zoom().VerticalDenominator(), 100 * view->Zoom().VerticalNumerator()) << how;
+        EXPECT_STREQ(L"125", window->ZoomSelector()->Text()) << how;
+        EXPECT_EQ(KPoint(100, 80), window->Pane()->Extent()) << how;
+        KZScroller *pane = window->Pane();
+        ASSERT_LT(pane->VisibleRows(), 70) << how << ": the image must scroll";
+        const int32_t middle = pane->ScrollPosition().y + pane->VisibleRows() / 2;
+        EXPECT_NEAR(view->TimeTrackPoint().y, middle, 1) << how;
+    }
+    bool KeysWaiting()
+    {
+        MSG message;
+        return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) != 0;
+    }
+
+    HWND box = nullptr;
+};
+
+} // namespace
+
+TEST_F(ZoomChoice, AnEntryClickedInTheDroppedListSetsBothRatiosAndRecentres)
+{
+    StartAt(100);
+    SendMessageW(box, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info;
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    RECT item;
+    SendMessageW(info.hwndList, LB_GETITEMRECT, 8, LPARAM(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+    RunLoopFor(window);
+    ExpectChosen125("mouse");
+}
+
+TEST_F(ZoomChoice, ADigitOrAnArrowOnTheFocusedBoxChoosesAndDropsTheKeysTypedAhead)
+{
+    // "1" after "150" comes to "125"; the arrow up from "100" too.
+    const struct
+    {
+        int32_t from;
+        const char *how;
+        std::function<void()> choose;
+    } cases[] = {
+        { 150, "digit", [this] { PostMessageW(box, WM_CHAR, '1', 1); } },
+        { 100, "arrow", [this] { PostKey(VK_UP); } },
+    };
+    for (const auto &c : cases) {
+        StartAt(c.from);
+        c.choose();
+        // Typed before the zoom was shown: they would choose again.
+        PostKey(VK_DOWN);
+        PostMessageW(box, WM_CHAR, '5', 1);
+        RunLoopFor(window);
+        ExpectChosen125(c.how);
+        EXPECT_FALSE(KeysWaiting()) << c.how;
+    }
+}
+
+TEST_F(ImageWindow, AdjustmentsOpenOverTheWindowAndOnlyOkKeepsTheMovedSliders)
+{
+    MakeWindow();
+    for (int32_t answer : { kDialogCancel, kDialogOk }) {
+        image->SetBrightness(0.2);
+        image->SetContrast(0.0);
+        image->SetGamma(1.0);
+        ZafWindow *owner = nullptr;
+        double contrastWhileOpen = 0;
+        WhileModal([&] {
+            if (auto *dialog = FrontWindowAs<VZAdjustmentsDialog>()) {
+                owner = dialog->Owner();
+                // A step left on the contrast slider, one right on the gamma slider.
+                SendMessageW(static_cast<HWND>(dialog->ContrastSlider()->OSHandle(2)), WM_KEYDOWN, VK_LEFT, 1);
+                SendMessageW(static_cast<HWND>(dialog->GammaSlider()->OSHandle(2)), WM_KEYDOWN, VK_RIGHT, 1);
+                contrastWhileOpen = image->Contrast();
+            }
+            QueueEvent(answer);
+        });
+        window->Event(ZafEventStruct(kEvtImageAdjustments, 0));
+        ASSERT_EQ(static_cast<ZafWindow *>(host), owner) << answer;
+        EXPECT_DOUBLE_EQ(-0.01, contrastWhileOpen) << answer;
+        const bool kept = answer == kDialogOk;
+        EXPECT_DOUBLE_EQ(0.2, image->Brightness()) << answer;
+        EXPECT_DOUBLE_EQ(kept ? -0.01 : 0.0, image->Contrast()) << answer;
+        EXPECT_DOUBLE_EQ(kept ? 1.01 : 1.0, image->Gamma()) << answer;
+    }
+}
+
+namespace {
+
+// Cancels the next system dialog (a visible "#32770" window of this process)
+// from a second thread, and remembers its owner; stops looking when dropped.
+class SystemDialogCloser
+{
+public:
+    SystemDialogCloser() : thread([this] { Run(); }) {}
+    ~SystemDialogCloser()
+    {
+        stop = true;
+        thread.join();
+    }
+    HWND Owner() const { return owner; }
+    bool Closed() const { return closed; }
+
+private:
+    static BOOL CALLBACK Visit(HWND window, LPARAM found)
+    {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(name) != L"#32770")
+            return TRUE;
+        *reinterpret_cast<HWND *>(found) = window;
+        return FALSE;
+    }
+    void Run()
+    {
+        while (!stop) {
+            HWND dialog = nullptr;
+            EnumWindows(Visit, LPARAM(&dialog));
+            if (dialog) {
+                owner = GetWindow(dialog, GW_OWNER);
+                closed = true;
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                return;
+            }
+            Sleep(50);
+        }
+    }
+
+    std::atomic<bool> stop{ false };
+    std::atomic<bool> closed{ false };
+    std::atomic<HWND> owner{ nullptr };
+    std::thread thread;
+};
+
+} // namespace
+
+TEST_F(ImageWindow, PageSetupAndPrinterChoiceOpenTheImagePrintersDialogsOverTheWindow)
+{
+    MakeWindow();
+    ASSERT_NE(nullptr, VZImagePane::Printer());
+    ZafWindow *owner = nullptr;
+    WhileModal([&] {
+        ZafWindow *dialog = FrontWindow();
+        std::vector<KZReal *> margins = FieldsOf<KZReal>(dialog);
+        owner = dialog ? dialog->Owner() : nullptr;
+        if (margins.size() == 4)
+            margins[0]->SetValue(1.5);
+        QueueEvent(kDialogOk);
+    });
+    window->Event(ZafEventStruct(kEvtImagePageSetup, 0));
+    EXPECT_EQ(static_cast<ZafWindow *>(host), owner);
+    EXPECT_EQ(1500, VZImagePane::Printer()->Margins().left);
+
+    SystemDialogCloser closer;
+    window->Event(ZafEventStruct(kEvtImageChoosePrinter, 0));
+    EXPECT_TRUE(closer.Closed());
+    EXPECT_EQ(GetAncestor(static_cast<HWND>(host->OSWindow()), GA_ROOT), closer.Owner());
 }
 
 TEST_F(ImageWindow, ResolutionCommandsSetTheirTicks)
