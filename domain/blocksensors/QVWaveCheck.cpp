@@ -25,12 +25,28 @@ uint32_t HalfAt(const std::vector<uint8_t> &bytes, size_t at)
     return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8;
 }
 
+// Format tags whose samples are read by their size: a 0 there leaves a
+// reader nothing to read. Compressed formats (GSM 6.10 and the like) give 0
+// by their definition and pass as any other tag does.
+constexpr uint32_t kTagPcm = 0x0001;
+constexpr uint32_t kTagFloat = 0x0003;
+constexpr uint32_t kTagALaw = 0x0006;
+constexpr uint32_t kTagMuLaw = 0x0007;
+constexpr uint32_t kTagExtensible = 0xFFFE;
+
+bool NeedsSampleSize(uint32_t tag)
+{
+    return tag == kTagPcm || tag == kTagFloat || tag == kTagALaw || tag == kTagMuLaw || tag == kTagExtensible;
+}
+
 // The format fields at body: tag, channels, sample rate, (byte rate, block
-// alignment,) bits per sample; a reader plays nothing when one is 0.
+// alignment,) bits per sample; a reader plays nothing when one it reads is 0.
 bool Playable(const std::vector<uint8_t> &bytes, size_t body)
 {
-    return HalfAt(bytes, body) != 0 && HalfAt(bytes, body + 2) != 0 && SizeAt(bytes, body + 4) != 0 &&
-           HalfAt(bytes, body + 14) != 0;
+    const uint32_t tag = HalfAt(bytes, body);
+    if (tag == 0 || HalfAt(bytes, body + 2) == 0 || SizeAt(bytes, body + 4) == 0)
+        return false;
+    return !NeedsSampleSize(tag) || HalfAt(bytes, body + 14) != 0;
 }
 } // namespace
 

@@ -38,9 +38,11 @@ TEST(QVWaveCheck, OnlyFilesEveryWavReaderOpensPass)
 }
 
 // A format chunk with a field no reader plays from is refused, whatever the
-// others; other format tags pass as they stand. A data size of 0xFFFFFFFF
-// ("length unknown") has its own reason, however many bytes follow.
-TEST(QVWaveCheck, AFormatWithoutTagChannelsRateOrBitsAndDataOfUnknownLengthAreRefused)
+// others; other format tags pass as they stand. Bits a sample count only for
+// the formats read sample by sample: a compressed format gives 0 there. A
+// data size of 0xFFFFFFFF ("length unknown") has its own reason, however
+// many bytes follow.
+TEST(QVWaveCheck, AFormatWithoutTagChannelsRateOrNeededBitsAndDataOfUnknownLengthAreRefused)
 {
     const std::string good = WaveFileBytes(300, 2);
     // Offsets in the file of the tag, the channels, the rate and the bits.
@@ -53,6 +55,16 @@ TEST(QVWaveCheck, AFormatWithoutTagChannelsRateOrBitsAndDataOfUnknownLengthAreRe
     loose.replace(20, 2, "\xFE\xFF");                // the extensible format
     loose.replace(28, 6, std::string(6, '\0'));       // byte rate and alignment are not looked at
     EXPECT_EQ(QVWaveFault::kNone, Check(loose));
+
+    // PCM, float, A-law, mu-law and extensible without bits a sample; GSM 6.10
+    // and MPEG layer 3 with them at 0, as their writers leave them.
+    std::string bitless = good;
+    bitless.replace(34, 2, std::string(2, '\0'));
+    for (const char *tag : { "\x01\x00", "\x03\x00", "\x06\x00", "\x07\x00", "\xFE\xFF" })
+        EXPECT_EQ(QVWaveFault::kBadFormat, Check(bitless.replace(20, 2, tag, 2))) << "tag " << int(uint8_t(tag[0]));
+    EXPECT_EQ(QVWaveFault::kNone, Check(bitless.replace(20, 2, "\x31\x00", 2)));
+    EXPECT_EQ(QVWaveFault::kNone, Check(bitless.replace(20, 2, "\x55\x00", 2)));
+    EXPECT_EQ(QVWaveFault::kBadFormat, Check(bitless.replace(22, 2, std::string(2, '\0'))));
 
     std::string unsized = good;
     EXPECT_EQ(QVWaveFault::kDataUnsized, Check(unsized.replace(40, 4, "\xFF\xFF\xFF\xFF")));
