@@ -21,9 +21,9 @@ public:
     static constexpr int kReadBuffer = 65536;   // bytes taken from the peer in one transfer
     static constexpr int kMaxLine = 1024;       // characters of the longest line kept
     // Milliseconds a TCP peer may leave a file untaken while its connection
-    // is full, counted from the last byte taken; the socket adds the time a
-    // reader of 64 KB a second needs for the last burst (KTCPSocket). Then
-    // the send fails and the connection is closed.
+    // is full, counted from the last byte taken or, when later, from when a
+    // reader of 64 KB a second has read what the connection took of the file
+    // (KTCPSocket). Then the send fails and the connection is closed.
     static constexpr int32_t kSendTimeout = 3000;
     // Milliseconds a TCP peer has to take one line or answer whole; one
     // that has not by then is closed. An answer never holds the program:

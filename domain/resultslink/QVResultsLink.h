@@ -106,6 +106,11 @@ private:
     // The hand-over proper: the peer, the file's bytes to it and the wait
     // for the acknowledge; 0 or the error code.
     int32_t HandOverFile(QVEvent &event, const KString &path);
+    // The ms to wait for the acknowledge of a file of size bytes whose
+    // hand-over began at fileStart and has just been taken by the system:
+    // the acknowledge time-out, counted from when a reader of
+    // KTCPSocket::kSteadyReadRate has read the file.
+    int32_t AcknowledgeTime(int32_t fileStart, int32_t size) const;
     // Answers what the peer sends (event first) until it acknowledges; 0,
     // kErrSendResults or kErrUserAborted.
     int32_t WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event, int32_t timeout);

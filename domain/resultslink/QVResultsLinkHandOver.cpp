@@ -81,6 +81,14 @@ int32_t QVResultsLink::WaitForAcknowledge(QVLinkConnection &peer, QVEvent &event
     }
 }
 
+int32_t QVResultsLink::AcknowledgeTime(int32_t fileStart, int32_t size) const
+{
+    // The system took the last byte, yet megabytes may still wait in the
+    // buffers between the two ends for a slow reader to take them.
+    const int32_t stillReading = KTCPSocket::SteadyReadTime(size) - KTickElapsed(fileStart);
+    return m_ackTimeout + (stillReading > 0 ? stillReading : 0);
+}
+
 int32_t QVResultsLink::SendResults(QVEvent &event)
 {
     if (m_busy) {
@@ -154,8 +162,9 @@ int32_t QVResultsLink::HandOverFile(QVEvent &event, const KString &path)
     header.AppendChar(L',').AppendInt(int32_t(bytes.size())).Append(L"\r\n");
     m_handOverPeer = peer;
     int32_t code = kErrSendResults;
+    const int32_t fileStart = KTickCount();
     if (!peer->IsGone() && SendLine(*peer, header) && peer->Send(bytes.data(), int32_t(bytes.size())))
-        code = WaitForAcknowledge(*peer, event, m_ackTimeout);
+        code = WaitForAcknowledge(*peer, event, AcknowledgeTime(fileStart, int32_t(bytes.size())));
     else if (peer->Error() == kErrUserAborted)
         code = kErrUserAborted;
     m_handOverPeer = nullptr;

@@ -19,12 +19,6 @@ sockaddr_in MakeAddress(uint32_t address, uint16_t port)
     return where;
 }
 
-// True once milliseconds (negative: never) have passed since tick.
-bool Passed(int32_t tick, int32_t milliseconds)
-{
-    return milliseconds >= 0 && KTickElapsed(tick) >= milliseconds;
-}
-
 void SetBlocking(SOCKET s, bool blocking)
 {
     u_long nonBlocking = blocking ? 0 : 1;
@@ -201,12 +195,19 @@ int32_t KTCPSocket::DoRead(void *buffer, int32_t count)
     return n;
 }
 
-int32_t KTCPSocket::StallAllowance(int32_t burst) const
+int32_t KTCPSocket::SteadyReadTime(int64_t bytes)
 {
-    // A reader of kSteadyReadRate needs burst's time to drain what the
-    // connection took in one go before the system reports room again.
-    const int64_t catchUp = int64_t(burst) * 1000 / kSteadyReadRate;
-    return itsWriteTimeout + int32_t(catchUp < kMaxCatchUp ? catchUp : kMaxCatchUp);
+    return int32_t(bytes * 1000 / kSteadyReadRate);
+}
+
+bool KTCPSocket::PeerStalled(int32_t start, int64_t taken, int32_t lastTaken) const
+{
+    if (itsWriteTimeout < 0)
+        return false;
+    // A reader of kSteadyReadRate may still have bytes of this write to
+    // read, wherever they wait, until SteadyReadTime(taken) after it began.
+    const int32_t sinceReaderDone = KTickElapsed(start) - SteadyReadTime(taken);
+    return KTickElapsed(lastTaken) >= itsWriteTimeout && sinceReaderDone >= itsWriteTimeout;
 }
 
 int32_t KTCPSocket::WriteSome(const void *buffer, int32_t count)
@@ -227,19 +228,16 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
 {
     uintptr_t s = Connection(kErrSocketSend);
     const char *bytes = static_cast<const char *>(buffer);
-    int32_t lastTaken = KTickCount();
-    int32_t burst = 0;                        // bytes taken since the connection was last full
-    int32_t allowance = itsWriteTimeout;      // ms the peer may leave it full after lastTaken
+    const int32_t start = KTickCount();
+    int32_t lastTaken = start;
+    int64_t taken = 0;
     while (count > 0) {
         int n = send(SOCKET(s), bytes, count, 0);
         if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) {
             // The connection is full. The send is tried again every slice:
             // the system reports room only once much of it drained, while
             // the peer may be taking bytes all along.
-            if (burst > 0 && itsWriteTimeout >= 0)
-                allowance = StallAllowance(burst);
-            burst = 0;
-            if (Passed(lastTaken, allowance)) {
+            if (PeerStalled(start, taken, lastTaken)) {
                 DropClient();
                 throw KXStream(kErrSocketSend, WSAETIMEDOUT);
             }
@@ -257,7 +255,7 @@ void KTCPSocket::DoWrite(const void *buffer, int32_t count)
         }
         bytes += n;
         count -= n;
-        burst += n;
+        taken += n;
         lastTaken = KTickCount();
     }
 }

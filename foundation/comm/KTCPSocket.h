@@ -13,21 +13,20 @@
 // Open refuses it with kErrSocketConnect instead of trying 0.0.0.0. Reads
 // return what has arrived (at least one byte); no data within the read time-out
 // throws kErrSocketReceive, a peer that closed throws kErrSocketReadClosed;
-// writes send every byte or throw kErrSocketSend, also when the peer takes none
-// of them within the write time-out (then the connection is dropped as if
-// the peer had left); this holds for every connection, made by Open, Accept
-// or AcceptClient. A write that waits for the peer asks KWaitGoesOn between
-// its slices (inside a long operation the GUI runs meanwhile) and, when that
-// answers false, drops the connection and throws kErrUserAborted. The write
-// time-out counts from the last byte the connection took, not from the
-// system's report of free room (Linux and Wine report it only once a third
-// of the connection drained). Each time the connection is found full after
-// taking bytes, the peer is granted the time a reader of kSteadyReadRate
-// needs for what it took since it was last full (at most kMaxCatchUp ms) on
-// top of the write time-out: TCP hands a slow steady reader its bytes in
-// bursts seconds apart, and the grace follows the size of each burst. The
-// socket library must be started (KSocketStartup). A socket belongs to one
-// thread at a time.
+// writes send every byte or throw kErrSocketSend, also when the peer leaves
+// the connection full for longer than the write time-out (then the connection
+// is dropped as if the peer had left); this holds for every connection, made
+// by Open, Accept or AcceptClient. A write that waits for the peer asks
+// KWaitGoesOn between its slices (inside a long operation the GUI runs
+// meanwhile) and, when that answers false, drops the connection and throws
+// kErrUserAborted. The write time-out counts from the later of the last byte
+// the connection took and the moment a reader of kSteadyReadRate, starting
+// with the write, has read every byte the write handed over (SteadyReadTime):
+// TCP hands a slow steady reader its bytes in bursts seconds apart, in as
+// many pieces as the system likes, while megabytes may wait in the buffers
+// between the two ends; the system reports free room only once much of the
+// connection drained. The socket library must be started (KSocketStartup).
+// A socket belongs to one thread at a time.
 
 #include "foundation/comm/KSocket.h"
 
@@ -64,10 +63,10 @@ public:
     // at the network's pace.
     static constexpr int kSendBuffer = 65536;
 
-    // Bytes a second of the slowest reader a write keeps serving, and the
-    // most ms the grace for one burst adds to the write time-out.
+    // Bytes a second of the slowest reader a write keeps serving.
     static constexpr int32_t kSteadyReadRate = 65536;
-    static constexpr int32_t kMaxCatchUp = 5000;
+    // The ms a reader of kSteadyReadRate needs for bytes.
+    static int32_t SteadyReadTime(int64_t bytes);
 
     // Clients that may wait to be accepted by a listener.
     static constexpr int kBacklog = 32;
@@ -83,8 +82,10 @@ private:
     // throws code when there is none.
     uintptr_t Connection(int32_t code);
     void DropClient();
-    // The ms a full connection may stay full after it took burst bytes.
-    int32_t StallAllowance(int32_t burst) const;
+    // True once a write that began at start and handed over taken bytes,
+    // the last of them at lastTaken, has waited for room longer than the
+    // write time-out allows.
+    bool PeerStalled(int32_t start, int64_t taken, int32_t lastTaken) const;
 
     uintptr_t itsClient;
     bool itsListening = false;

@@ -18,6 +18,9 @@ list(APPEND TEST_SOURCES
     resultslink/QVResultsLinkTest.cpp
     resultslink/QVResultsLinkPeersTest.cpp
 )
+# A slow reader in a Linux process of its own, started through socat.
+set_source_files_properties(resultslink/QVResultsLinkPeersTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS "QV_STEADY_READER=\"${CMAKE_CURRENT_SOURCE_DIR}/resultslink/steady-reader.sh\"")
 # Idle tick of the results link under a flood against a quiet one; a program
 # to run by hand, not a test.
 add_executable(domain_link_bench bench/QVResultsLinkBench.cpp)

@@ -208,6 +208,8 @@ TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
 }
 
 // On either end of a connection: the accepted one and the connecting one.
+// The time-out counts from when a steady reader would have read what the
+// connection took: a few seconds for what its buffers hold.
 TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
 {
     const int port = TestPort(10);
