@@ -88,6 +88,12 @@ LRESULT ZafFrameRouting::Route(ZafWindow *window, WNDPROC defaultProcedure, HWND
     case WM_CLOSE:
     {
         // Closing goes through the window manager's close query: queue it.
+        // The application may take a close of its main window at once: a
+        // dialog's own loop (a system dialog's) never reads the queue, and
+        // what the request meets is known only now.
+        ZafWindowManager *manager = ZafWindowManager::Shared();
+        if (manager && !manager->MayQueueClose(window))
+            return 0;
         ZafEventStruct close(ZAF_EV_CLOSE, 0);
         close.dataObject = window;
         if (ZafEventManager *events = ZafEventManager::Shared())

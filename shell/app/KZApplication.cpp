@@ -39,6 +39,7 @@ KZApplication::KZApplication(int argc, wchar_t **argv)
     if (ZafWindowManager *manager = WindowManager()) {
         manager->SetExitFunction(&KZApplication::ExitCheck);
         manager->SetSessionEndFunction(&KZApplication::SessionEndCheck);
+        manager->SetCloseRequestFunction(&KZApplication::CloseRequestCheck);
     }
     if (Argument(0))
         programFile.SetFullName(Argument(0));
@@ -52,6 +53,8 @@ KZApplication::~KZApplication()
             manager->SetExitFunction(nullptr);
         if (manager->SessionEndFunction() == &KZApplication::SessionEndCheck)
             manager->SetSessionEndFunction(nullptr);
+        if (manager->CloseRequestFunction() == &KZApplication::CloseRequestCheck)
+            manager->SetCloseRequestFunction(nullptr);
     }
     if (semaphore)
         CloseHandle(static_cast<HANDLE>(semaphore));

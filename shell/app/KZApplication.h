@@ -85,26 +85,32 @@ public:
 
     // The window manager's exit check: with no main window 0; otherwise the
     // main window's answer to kEvtExitQuery: 0 refuses (kEvtExitRefused),
-    // anything else allows (0). While the question is being asked already,
-    // a second one is refused and dropped: it is the one being answered. A
-    // session end asked while a question or dialog is up is refused and
+    // anything else allows (0). A session end and a close are told apart
+    // (ZafWindowManager::AskingSessionEnd). A session end asked while a
+    // question, a dialog or a long operation is under way is refused and
     // nothing is held, so that a session end called off leaves everything
-    // as it was. Any other request met during a long operation or a modal
-    // loop is held (HoldClose) and refused for now.
+    // as it was. A close met while the exit's own questions are up is that
+    // exit's and is dropped; one met during a long operation, a modal loop
+    // or a session end's questions is held (HoldClose) and refused for now.
     int32_t ExitQuery();
 
     // A close request that reaches the program while a long operation runs
-    // (KZLongOperation) or a question or dialog is up (ModalUp) must not run
-    // inside it: the operation or the dialog still uses what the close
-    // deletes. The request is held instead, and an operation stops as
-    // Escape does; once the main loop runs alone again its idle step puts
-    // the request back in the queue, where it takes its normal path (the
-    // exit query asks to save each modified workout). A program request
-    // outweighs a child window's. True when held (the caller goes no
-    // further); false when neither runs.
+    // (KZLongOperation), a question or dialog is up (ModalUp) or a session
+    // end asks must not run inside it: the operation or the dialog still
+    // uses what the close deletes. The request is held instead; a running
+    // operation stops as Escape does, unless a dialog is up over it: what
+    // the user confirms in a dialog runs to its end. Once the main loop runs alone again (and a session
+    // end allowed has been called off) its idle step puts the request back
+    // in the queue, where it takes its normal path (the exit query asks to
+    // save each modified workout). A program request outweighs a child
+    // window's. True when held (the caller goes no further); false when
+    // none of them is under way.
     enum class CloseRequest { None, ChildWindow, Program };
     bool HoldClose(CloseRequest request);
     bool CloseHeld() const { return heldClose != CloseRequest::None; }
+    // True while a held close has stopped an operation: the operations the
+    // same command goes on to start stop at once.
+    bool HeldCloseStopsOperations() const { return heldCloseStopped; }
     // True while a modal loop is up: a dialog or message box of the
     // program's loop, or a system dialog or box that disabled the main
     // window (a file or print dialog owned by it).
@@ -171,6 +177,10 @@ protected:
 private:
     static int32_t ExitCheck(ZafDisplay *display, ZafEventManager *events, ZafWindowManager *manager);
     static void SessionEndCheck(ZafWindowManager *manager);
+    static bool CloseRequestCheck(ZafWindowManager *manager);
+    // A close of the main window as it arrives: false when it is taken
+    // here (dropped or held) instead of queued.
+    bool MayQueueClose();
     void AdjustLocale();
     int EndCode(ZafWindow *window, const ZafEventStruct &event);
     bool ModalWindowGone(ZafWindow *window) const;
@@ -195,5 +205,7 @@ private:
     int modalDepth = 0;
     bool showingLoopError = false;
     CloseRequest heldClose = CloseRequest::None;
-    bool askingExit = false;   // the exit query is under way
+    bool heldCloseStopped = false;   // the held close stopped an operation
+    enum class Asking { Nothing, Exit, SessionEnd };
+    Asking asking = Asking::Nothing;   // what the exit query under way is for
 };

@@ -1,5 +1,6 @@
-// Close requests met during a long operation or a modal loop: held (an
-// operation stopped) and run from the main loop once it runs alone again.
+// Close requests met during a long operation, a modal loop or a session
+// end's questions: held (an operation stopped) and run from the main loop
+// once it runs alone again.
 #include "shell/app/KZApplication.h"
 
 #include <windows.h>
@@ -13,13 +14,27 @@
 bool KZApplication::HoldClose(CloseRequest request)
 {
     KZLongOperation *operation = KZLongOperation::Current();
-    if (request == CloseRequest::None || (!operation && !ModalUp()))
+    if (request == CloseRequest::None || (!operation && !ModalUp() && asking != Asking::SessionEnd))
         return false;
     if (request > heldClose)
         heldClose = request;
-    if (operation)
+    // A dialog up over an operation asks the user something the operation
+    // needs: what the user confirms there runs on.
+    if (operation && !ModalUp()) {
         operation->Abort();
+        heldCloseStopped = true;
+    }
     return true;
+}
+
+bool KZApplication::MayQueueClose()
+{
+    // Met while the exit asks (its question, its Save As): that exit's own.
+    if (asking == Asking::Exit)
+        return false;
+    // A system dialog's loop never reads the queue: the close would first be
+    // read after the dialog, inside what the user confirmed there.
+    return !HoldClose(CloseRequest::Program);
 }
 
 bool KZApplication::ModalUp() const
@@ -37,6 +52,7 @@ void KZApplication::RunHeldClose()
     ZafEventManager *events = EventManager();
     const CloseRequest request = heldClose;
     heldClose = CloseRequest::None;
+    heldCloseStopped = false;
     if (!events || !mainWindow)
         return;
     // The same events a close of the main window (the router queues it

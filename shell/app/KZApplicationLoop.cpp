@@ -53,15 +53,20 @@ private:
     bool isModal;
 };
 
-// Marks the exit query as under way while it runs.
+// Marks what the exit query under way is for while it runs, and gives back
+// what it found.
+template <typename Value>
 class AskingGuard
 {
 public:
-    explicit AskingGuard(bool &asking) : asking(asking) { asking = true; }
-    ~AskingGuard() { asking = false; }
+    AskingGuard(Value &asking, Value value) : asking(asking), found(asking) { asking = value; }
+    ~AskingGuard() { asking = found; }
+    AskingGuard(const AskingGuard &) = delete;
+    AskingGuard &operator=(const AskingGuard &) = delete;
 
 private:
-    bool &asking;
+    Value &asking;
+    Value found;
 };
 
 } // namespace
@@ -163,7 +168,9 @@ bool KZApplication::Idle(int32_t)
     }
     if (!withheld && mainWindow)
         mainWindow->Event(ZafEventStruct(kEvtIdle, 0));
-    if (CloseHeld() && InMainLoopOnly() && !ModalUp() && !KZLongOperation::Current())
+    ZafWindowManager *manager = WindowManager();
+    const bool sessionEndPending = manager && manager->SessionEndPending();
+    if (CloseHeld() && InMainLoopOnly() && !ModalUp() && !KZLongOperation::Current() && !sessionEndPending)
         RunHeldClose();
     return true;
 }
@@ -172,16 +179,20 @@ int32_t KZApplication::ExitQuery()
 {
     if (!mainWindow)
         return 0;
-    // A session end or a close may ask while the save questions of an exit
-    // are up: they are that exit's, answered once.
-    if (askingExit)
-        return kEvtExitRefused;
     ZafWindowManager *manager = WindowManager();
-    if (manager && manager->AskingSessionEnd() && ModalUp())
-        return kEvtExitRefused;
-    if (HoldClose(CloseRequest::Program))
-        return kEvtExitRefused;
-    AskingGuard asking(askingExit);
+    const bool sessionEnd = manager && manager->AskingSessionEnd();
+    if (sessionEnd) {
+        // Never held: should the session end be called off, nothing changes.
+        if (asking != Asking::Nothing || ModalUp() || KZLongOperation::Current())
+            return kEvtExitRefused;
+    } else {
+        // The exit asking already: this request is the one being answered.
+        if (asking == Asking::Exit)
+            return kEvtExitRefused;
+        if (HoldClose(CloseRequest::Program))
+            return kEvtExitRefused;
+    }
+    AskingGuard<Asking> guard(asking, sessionEnd ? Asking::SessionEnd : Asking::Exit);
     return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
 }
 
@@ -194,6 +205,11 @@ void KZApplication::SessionEndCheck(ZafWindowManager *)
 {
     if (instance)
         instance->SessionEnding();
+}
+
+bool KZApplication::CloseRequestCheck(ZafWindowManager *)
+{
+    return instance ? instance->MayQueueClose() : true;
 }
 
 void KZApplication::ReportLoopException(const wchar_t *what)

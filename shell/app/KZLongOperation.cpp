@@ -28,7 +28,7 @@ KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(curre
     // the operation under way and is held.
     current = this;
     if (KZApplication *application = KZApplication::Instance())
-        aborted = application->CloseHeld();
+        aborted = application->HeldCloseStopsOperations();
     Show();
     Pump();
 }

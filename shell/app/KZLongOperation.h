@@ -13,11 +13,12 @@
 // Operations may nest (an upload inside a command that already waits): an
 // inner one shows its own text and progress and gives the outer one's back
 // at its end; an abort seen by either counts for both. A close request
-// (closing the main window, the Exit command, a session end) that reaches
-// the program while one runs stops it as Escape does; the application runs
-// the request once the operation has ended (KZApplication::HoldClose). One
-// that has been held and not yet run stops each operation at its start.
-// GUI thread only.
+// (closing the main window, the Exit command) that reaches the program while
+// one runs stops it as Escape does; the application runs the request once
+// the operation has ended (KZApplication::HoldClose), and until then each
+// further operation stops at its start. A close held while a dialog was up
+// stops nothing: what the user confirmed there runs to its end. A session
+// end asked meanwhile is refused and stops nothing. GUI thread only.
 
 #include <cstdint>
 

@@ -44,6 +44,21 @@ void DeleteCommandText(const ZafEventStruct &event)
     delete[] event.text;
 }
 
+// Sets the flag for one call and gives back what it found: requests nest
+// (a second session end or a close met while the first one asks).
+class FlagScope
+{
+public:
+    FlagScope(bool &flag, bool value) : flag(flag), found(flag) { flag = value; }
+    ~FlagScope() { flag = found; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &flag;
+    bool found;
+};
+
 } // namespace
 
 ZafWindowManager::ZafWindowManager(ZafExitFunction exitFunction)
@@ -346,6 +361,7 @@ ZafEventType ZafWindowManager::ExitQuery()
 {
     if (!exitFunction)
         return 0;
+    FlagScope closing(askingSessionEnd, false);
     ZafEventType answer = exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this);
     if (answer == 0)
         exitFunction = nullptr;
@@ -356,19 +372,29 @@ bool ZafWindowManager::MayEndSession(const ZafWindow *window)
 {
     if (!window || !osWindow || window->OSWindow() != osWindow || !exitFunction)
         return true;
-    askingSessionEnd = true;
-    struct Reset
+    bool allowed = false;
     {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{ askingSessionEnd };
-    return exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
+        FlagScope asking(askingSessionEnd, true);
+        allowed = exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
+    }
+    sessionEndPending = sessionEndPending || allowed;
+    return allowed;
 }
 
 void ZafWindowManager::SessionEnds(const ZafWindow *window, bool ending)
 {
-    if (ending && window && osWindow && window->OSWindow() == osWindow && sessionEndFunction)
+    if (!window || !osWindow || window->OSWindow() != osWindow)
+        return;
+    sessionEndPending = false;
+    if (ending && sessionEndFunction)
         sessionEndFunction(this);
+}
+
+bool ZafWindowManager::MayQueueClose(const ZafWindow *window)
+{
+    if (!window || !osWindow || window->OSWindow() != osWindow || !closeRequestFunction)
+        return true;
+    return closeRequestFunction(this);
 }
 
 ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)

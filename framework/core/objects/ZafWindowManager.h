@@ -25,6 +25,9 @@ using ZafExitFunction = ZafInt32 (*)(ZafDisplay *display, ZafEventManager *event
     ZafWindowManager *windowManager);
 // Runs when the session ends for good (after every window agreed to end it).
 using ZafSessionEndFunction = void (*)(ZafWindowManager *windowManager);
+// Asked when a close request reaches the main window, before it is queued:
+// true queues it; false means the application took it (held or dropped).
+using ZafCloseRequestFunction = bool (*)(ZafWindowManager *windowManager);
 
 class ZafWindowManager : public ZafWindow
 {
@@ -95,13 +98,25 @@ public:
     // which stays installed, since the session end may yet be called off;
     // true for any other window and without an exit function.
     bool MayEndSession(const ZafWindow *window);
-    // True while MayEndSession asks the exit function: the exit function
-    // tells a session end from a close request by it.
+    // True while the exit function is asked for a session end (MayEndSession),
+    // false while it is asked for a close: the exit function tells the two
+    // requests apart by it, however they nest.
     bool AskingSessionEnd() const { return askingSessionEnd; }
     // The session ends for good (ending true) or was called off (false).
     // For the main window an ending session runs the session function; the
     // windows stay as they are either way.
     void SessionEnds(const ZafWindow *window, bool ending);
+    // True from a session end the main window allowed until the system says
+    // whether it ends (SessionEnds).
+    bool SessionEndPending() const { return sessionEndPending; }
+    // A close request for the window arrived: false when it is the main
+    // window and the close request function took it; true to queue it.
+    bool MayQueueClose(const ZafWindow *window);
+    ZafCloseRequestFunction SetCloseRequestFunction(ZafCloseRequestFunction function)
+    {
+        return closeRequestFunction = function;
+    }
+    ZafCloseRequestFunction CloseRequestFunction() const { return closeRequestFunction; }
     ZafSessionEndFunction SetSessionEndFunction(ZafSessionEndFunction function)
     {
         return sessionEndFunction = function;
@@ -151,7 +166,9 @@ private:
 
     ZafExitFunction exitFunction;
     ZafSessionEndFunction sessionEndFunction = nullptr;
+    ZafCloseRequestFunction closeRequestFunction = nullptr;
     bool askingSessionEnd = false;
+    bool sessionEndPending = false;
 };
 
 // The window named in the first data word of ZAF_EV_CLOSE,

@@ -4,6 +4,30 @@ namespace {
 
 ZafInt32 refuseExit(ZafDisplay *, ZafEventManager *, ZafWindowManager *) { return 1; }
 
+// What the exit function saw of AskingSessionEnd, call by call; at its
+// first call it meets a second session end and a close, as a question of
+// the program's may while it is up.
+std::vector<bool> askedForSessionEnd;
+HWND nestedFrame = nullptr;
+ZafWindow *nestedWindow = nullptr;
+ZafInt32 nestingExit(ZafDisplay *, ZafEventManager *, ZafWindowManager *manager)
+{
+    askedForSessionEnd.push_back(manager->AskingSessionEnd());
+    if (askedForSessionEnd.size() == 1)
+    {
+        SendMessageW(nestedFrame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        askedForSessionEnd.push_back(manager->AskingSessionEnd());
+        ZafEventStruct close(ZAF_EV_CLOSE, 0);
+        close.dataObject = nestedWindow;
+        manager->Event(close);
+        askedForSessionEnd.push_back(manager->AskingSessionEnd());
+    }
+    return askedForSessionEnd.size() == 5 ? 0 : 1;
+}
+
+int closeRequests = 0;
+bool takeClose(ZafWindowManager *) { ++closeRequests; return false; }
+
 LONG Style(ZafOSWindow window) { return GetWindowLongW(static_cast<HWND>(window), GWL_STYLE); }
 
 SIZE ClientSize(ZafOSWindow window)
@@ -198,6 +222,50 @@ TEST_F(ZafWindowFrame, ClosingTheMainWindowAsksTheExitFunctionWhichMayRefuse)
     EXPECT_EQ(0, RunLoop(300));
     EXPECT_TRUE(IsWindow(frame));
     EXPECT_EQ(window, manager->FrontWindow());
+    manager->SetMainWindow(nullptr);
+}
+
+// A session end and a close are told apart by the exit function however
+// they nest, and each gives back what it found; a session end allowed stays
+// pending until the system says whether it ends.
+TEST_F(ZafWindowFrame, NestedSessionEndsAndClosesAreToldApartAndAnAllowedEndIsPendingUntilItsAnswer)
+{
+    nestedWindow = NewTopLevel(200, 100, { -1, -5 });
+    manager->Add(nestedWindow);
+    manager->SetMainWindow(nestedWindow->OSWindow());
+    manager->SetExitFunction(nestingExit);
+    nestedFrame = static_cast<HWND>(nestedWindow->OSHandle(2));
+    askedForSessionEnd.clear();
+    EXPECT_EQ(TRUE, SendMessageW(nestedFrame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_EQ((std::vector<bool>{ true, true, true, false, true }), askedForSessionEnd);
+    EXPECT_FALSE(manager->AskingSessionEnd());
+    EXPECT_TRUE(manager->SessionEndPending());
+    SendMessageW(nestedFrame, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(manager->SessionEndPending());
+    EXPECT_TRUE(IsWindow(nestedFrame)) << "a called-off session end closed the window";
+    manager->SetMainWindow(nullptr);
+}
+
+// The application may take a close of its main window as it arrives (a
+// dialog's own loop never reads the queue): then nothing is queued.
+TEST_F(ZafWindowFrame, ACloseOfTheMainWindowTakenByTheCloseRequestFunctionIsNotQueued)
+{
+    ZafWindow *window = NewTopLevel(200, 100, { -1, -5 });
+    manager->Add(window);
+    manager->SetMainWindow(window->OSWindow());
+    manager->SetExitFunction(refuseExit);
+    manager->SetCloseRequestFunction(takeClose);
+    Drain();
+    closeRequests = 0;
+    HWND frame = static_cast<HWND>(window->OSHandle(2));
+    EXPECT_EQ(0, SendMessageW(frame, WM_CLOSE, 0, 0));
+    EXPECT_EQ(1, closeRequests);
+    ZafEventStruct event;
+    bool queued = false;
+    while (events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+        queued = queued || event.type == ZAF_EV_CLOSE;
+    EXPECT_FALSE(queued);
+    manager->SetCloseRequestFunction(nullptr);
     manager->SetMainWindow(nullptr);
 }
 

@@ -220,6 +220,48 @@ TEST_F(KZEventLoop, ACloseOfTheMainWindowDuringALongOperationWaitsUntilItHasEnde
     EXPECT_FALSE(app->CloseHeld());
 }
 
+// End task while a system dialog is up (it disables the main window and
+// runs its own loop) waits and stops nothing: the operation the dialog
+// confirmed runs on. A session end asked during it is refused, holds
+// nothing and stops nothing. The close then runs from the main loop.
+TEST_F(KZEventLoop, ACloseMetUnderADialogAndASessionEndDuringTheOperationItConfirmedStopNothing)
+{
+    const HWND frame = static_cast<HWND>(main->OSHandle(2));
+    bool heldUnderDialog = false, ranOn = false;
+    LRESULT sessionAnswer = -1;
+    int queriesDuringOperation = -1;
+    main->onCommand = [&](ZafEventType type) {
+        if (type != 10500)
+            return;
+        EnableWindow(frame, FALSE);
+        SendMessageW(frame, WM_CLOSE, 0, 0);
+        EnableWindow(frame, TRUE);
+        heldUnderDialog = app->CloseHeld();
+        KZLongOperation work(KString(L"Printing"));
+        sessionAnswer = SendMessageW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        SendMessageW(frame, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+        ranOn = true;
+        for (int step = 0; step < 4; ++step) {
+            Sleep(KZLongOperation::kPumpInterval);
+            ranOn = work.Step(step * 25) && ranOn;
+        }
+        queriesDuringOperation = main->exitQueries;
+    };
+    Put(10500);
+    endedByFallback = false;
+    const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndLoopAfterAll);
+    const int32_t end = app->Control();
+    KillTimer(nullptr, fallback);
+    EXPECT_FALSE(endedByFallback) << "the held close did not run";
+    EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
+    EXPECT_TRUE(heldUnderDialog);
+    EXPECT_EQ(FALSE, sessionAnswer) << "the session may end during the operation";
+    EXPECT_TRUE(ranOn) << "the operation was stopped";
+    EXPECT_EQ(0, queriesDuringOperation) << "a question was asked inside the operation";
+    EXPECT_TRUE(mainGone);
+    EXPECT_FALSE(app->CloseHeld());
+}
+
 TEST_F(KZEventLoop, AHandlersExceptionIsShownOnceAndTheLoopGoesOn)
 {
     main->onCommand = [](ZafEventType type) {

@@ -293,7 +293,10 @@ TEST_F(ChartProgram, TwelveTracesDownloadedIntoTheOverlayShowTwelveCurvesAndLege
     EXPECT_GT(PlotPixels(shown, kSeriesColour[kSeries - 1]), 300) << "the twelfth curve";
 }
 
-TEST_F(ChartProgram, ExportBitmapAsksOverTheDisabledMainWindowWritesTheChartAsATargaFileAndLeavesNoProgressBehind)
+// Export Bitmap... asks where over the disabled main window; End task
+// meanwhile waits: the chart is written whole, and the close then asks to
+// save the workout.
+TEST_F(ChartProgram, ExportBitmapAsksOverTheDisabledMainWindowWritesTheChartWholeThenRunsACloseMadeWhileItAsked)
 {
     QV_REQUIRE_COMPORTS(pair);
     Open();
@@ -303,6 +306,9 @@ TEST_F(ChartProgram, ExportBitmapAsksOverTheDisabledMainWindowWritesTheChartAsAT
     const H::Picture emptyBar = H::CaptureScreen(progress);
     const std::wstring path = road->Folder().PathOf(L"chart.tga");
     ChartMenu({ 'B' });   // Export Bitmap...
+    ASSERT_TRUE(H::WaitFor([&] { return FindFileDialog(road->Process()) != nullptr; })) << WindowsOf(road->Process());
+    RequestClose(road->Main());
+    H::Rest(500);
     ASSERT_TRUE(ChooseFile(road->Process(), path, road->Main()))
         << "no save dialog over the disabled main window:" << WindowsOf(road->Process());
     ASSERT_TRUE(H::WaitFor([&] { return FileExists(path) && ReadBytes(path).size() > 18; }));
@@ -331,4 +337,8 @@ TEST_F(ChartProgram, ExportBitmapAsksOverTheDisabledMainWindowWritesTheChartAsAT
     EXPECT_GT(PlotPixels(shown, RGB(0, 0, 255)), 300) << "the chart showed its trace";
     EXPECT_TRUE(H::WaitFor([&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; }, 3000))
         << "the status bar's percentage pane kept a value after the export";
+    HWND question = WaitForSaveOnExit(road->Process());
+    ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road->Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(0u, road->Program().WaitForExit(30000)) << WindowsOf(road->Process());
 }

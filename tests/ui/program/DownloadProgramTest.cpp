@@ -218,6 +218,65 @@ HWND FindPrintDialog(DWORD process)
     });
 }
 
+// Results > Print Results... (the menu's last entry): the system's print
+// dialog; none. The menu is asked for again should the program, still busy
+// with trials it fetched, have missed the keys.
+HWND OpenResultsPrint(ProgramRoad &road)
+{
+    bool menuOpen = false;
+    for (int attempt = 0; attempt < 3 && !menuOpen; ++attempt) {
+        H::Focus(road.Main());
+        H::Chord({ VK_MENU, 'R' });
+        menuOpen = H::WaitFor([&] { return H::VisibleMenu(road.Process()) != nullptr; }, 5000);
+        if (!menuOpen)
+            H::Key(VK_ESCAPE);   // a lone Alt may have left the menu bar selected
+    }
+    if (!menuOpen)
+        return nullptr;
+    H::Rest(150);
+    H::Key(VK_UP);
+    H::Key(VK_RETURN);
+    HWND dialog = nullptr;
+    H::WaitFor([&] { return (dialog = FindPrintDialog(road.Process())) != nullptr; });
+    return dialog;
+}
+
+// Without a printer the system says so in a box without a printer list.
+bool HasPrinterList(HWND dialog)
+{
+    return H::FindWindowWhere(dialog, [](HWND child) { return H::ClassOf(child) == L"ComboBox"; }) != nullptr;
+}
+
+// The PDF printer's file of the job whose name holds token, once it is
+// whole (it ends with its end-of-file mark); empty when none came within a
+// minute. The printer writes into the PDF folder of the job owner's home
+// (Wine hides HOME, but keeps the user's name).
+std::string PrintedPdf(const std::string &token)
+{
+    char user[MAX_PATH] = {};
+    GetEnvironmentVariableA("USERNAME", user, MAX_PATH);
+    const std::string home = std::string(user) == "root" ? "Z:/root" : std::string("Z:/home/") + user;
+    const std::string folders[] = { home + "/PDF", "Z:/var/spool/cups-pdf/ANONYMOUS" };
+    std::string pdf;
+    H::WaitFor([&] {
+        for (const std::string &folder : folders) {
+            WIN32_FIND_DATAA found;
+            HANDLE search = FindFirstFileA((folder + "/*" + token + "*.pdf").c_str(), &found);
+            if (search == INVALID_HANDLE_VALUE)
+                continue;
+            FindClose(search);
+            const std::string path = folder + "/" + found.cFileName;
+            pdf = ReadBytes(std::wstring(path.begin(), path.end()));
+            const size_t end = pdf.rfind("%%EOF");
+            if (pdf.rfind("%PDF", 0) == 0 && end != std::string::npos && pdf.size() - end <= 8)
+                return true;
+        }
+        pdf.clear();
+        return false;
+    }, 60000);
+    return pdf;
+}
+
 } // namespace
 
 // "End task" (WM_CLOSE from another process) while Download All fetches
@@ -235,10 +294,10 @@ TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeep
     t.ExpectStoppedThenSaved(3, 49);
 }
 
-// A close request already waiting as Download All is pressed stops the
-// download at once, then the program asks to save the workout; what was
-// fetched is saved.
-TEST(DownloadProgram, ACloseRequestWaitingAsDownloadAllStartsStopsItThenAsksToSave)
+// End task while the trial choice is up waits for it: Download All, which
+// the user then pressed, fetches every trial, and the program then asks to
+// save the workout; all of them are saved.
+TEST(DownloadProgram, ACloseRequestMadeWhileTheTrialChoiceIsUpLetsDownloadAllEndThenAsksToSave)
 {
     QV_REQUIRE_COMPORTS(pair);
     FiftyTrialRoad t(L"qdlwaiting", L"waiting.qvw");
@@ -246,24 +305,46 @@ TEST(DownloadProgram, ACloseRequestWaitingAsDownloadAllStartsStopsItThenAsksToSa
     ASSERT_TRUE(t.Start());
     ASSERT_NE(nullptr, DownloadAllIntoSavedWorkout(road, t.workout, [&] { RequestClose(road.Main()); }))
         << WindowsOf(road.Process());
-    t.ExpectStoppedThenSaved(0, 49);
+    t.ExpectStoppedThenSaved(50, 50);
 }
 
+namespace {
+
+FILETIME LastWritten(const std::wstring &path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+} // namespace
+
 // The session ends (the system asks WM_QUERYENDSESSION) during Download
-// All: the program answers "not now", the download stops, and then the
-// program asks to save the workout as on any close; the trials stay.
-TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedForNowThenTheWorkoutIsSaved)
+// All: the program answers "not now" and the download goes on. Should the
+// session end all the same (WM_ENDSESSION TRUE), the settings are written
+// as at any session end; nothing else changes: the download fetches every
+// trial and no question comes until the user closes the program.
+TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedAndLeavesTheDownloadAloneButKeepsTheSettings)
 {
     QV_REQUIRE_COMPORTS(pair);
     FiftyTrialRoad t(L"qdlsession", L"session.qvw");
     ProgramRoad &road = t.road;
     ASSERT_TRUE(t.Start());
     ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
-    DWORD_PTR answer = 1;
+    const FILETIME before = LastWritten(road.SettingsFile());
+    H::Rest(100);
+    DWORD_PTR answer = 1, ended = 1;
     ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
         << "the main window does not answer";
     EXPECT_EQ(0u, answer) << "the session may end in the middle of the download";
-    t.ExpectStoppedThenSaved(3, 49);
+    ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended));
+    const FILETIME after = LastWritten(road.SettingsFile());
+    EXPECT_NE(0, CompareFileTime(&before, &after)) << "the settings were not written";
+    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(t.progress).pixels == t.emptyBar.pixels; }, 120000))
+        << "the download did not end";
+    EXPECT_EQ(nullptr, WaitForSaveOnExit(road.Process(), 1000)) << "a close nobody asked for";
+    RequestClose(road.Main());
+    t.ExpectStoppedThenSaved(50, 50);
 }
 
 // "End task" as the results of fifty trials (some ten pages) go to the
@@ -279,32 +360,43 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
     ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(t.progress).pixels == t.emptyBar.pixels; }, 120000))
         << "the download did not end";
 
-    // Results > Print Results... (the menu's last entry) and Print in the system's dialog.
-    // The menu is asked for again should the program, still busy with the
-    // fifty trials it fetched, have missed the keys.
-    bool menuOpen = false;
-    for (int attempt = 0; attempt < 3 && !menuOpen; ++attempt) {
-        H::Focus(road.Main());
-        H::Chord({ VK_MENU, 'R' });
-        menuOpen = H::WaitFor([&] { return H::VisibleMenu(road.Process()) != nullptr; }, 5000);
-        if (!menuOpen)
-            H::Key(VK_ESCAPE);   // a lone Alt may have left the menu bar selected
-    }
-    ASSERT_TRUE(menuOpen) << "the Results menu did not open:" << WindowsOf(road.Process());
-    H::Rest(150);
-    H::Key(VK_UP);
-    H::Key(VK_RETURN);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindPrintDialog(road.Process())) != nullptr; }))
-        << "no print dialog:" << WindowsOf(road.Process());
-    // Without a printer the system says so in a box without a printer list.
-    if (!H::FindWindowWhere(dialog, [](HWND child) { return H::ClassOf(child) == L"ComboBox"; }))
+    // Results > Print Results... and Print in the system's dialog.
+    HWND dialog = OpenResultsPrint(road);
+    ASSERT_NE(nullptr, dialog) << "no print dialog:" << WindowsOf(road.Process());
+    if (!HasPrinterList(dialog))
         GTEST_SKIP() << "no printer to print on";
     H::Rest(500);
     H::Focus(dialog);
     H::Key(VK_RETURN);
+    ASSERT_TRUE(H::WaitFor([&] { return FindPrintDialog(road.Process()) == nullptr; }));
     RequestClose(road.Main());
     t.ExpectStoppedThenSaved(50, 50);
+}
+
+// End task while the print dialog is up waits for it: Print, which the user
+// then pressed, sends the whole printout to the printer, and the close then
+// runs and asks to save the workout.
+TEST(DownloadProgram, ACloseRequestMadeWhileThePrintDialogIsUpLetsThePrintoutEndThenRuns)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    const std::string job = "qvheldclose" + std::to_string(GetCurrentProcessId()) + "x" + std::to_string(GetTickCount());
+    ProgramRoad road(L"qprintheld", "Strings\\Event\\Results\\Print\\Title:String=" + job + "\r\n");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    HWND dialog = OpenResultsPrint(road);
+    ASSERT_NE(nullptr, dialog) << "no print dialog:" << WindowsOf(road.Process());
+    if (!HasPrinterList(dialog))
+        GTEST_SKIP() << "no printer to print on";
+    H::Rest(500);
+    RequestClose(road.Main());
+    H::Rest(500);
+    H::Focus(dialog);
+    H::Key(VK_RETURN);
+    EXPECT_FALSE(PrintedPdf(job).empty()) << "no whole printout named " << job;
+    HWND question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
 }
 
 namespace {

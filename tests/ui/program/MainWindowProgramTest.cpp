@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 #include <string>
 #include <utility>
 #include <vector>
@@ -423,11 +424,76 @@ TEST(MainWindowProgram, TheCloseQuestionOutlivesACalledOffSessionEndAndItsAnswer
     EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
 }
 
+namespace {
+
+// A session end the system asks from another thread, since its question
+// waits for the user: the answer (2: none within a minute).
+std::future<DWORD_PTR> AskSessionEnd(HWND main)
+{
+    return std::async(std::launch::async, [main] {
+        DWORD_PTR allowed = 2;
+        SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000, &allowed);
+        return allowed;
+    });
+}
+
+bool CallOffSessionEnd(HWND main)
+{
+    DWORD_PTR ended = 2;
+    return SendMessageTimeoutW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended) != 0;
+}
+
+} // namespace
+
+// A session end on a changed workout asks whether to save it. A second
+// session end met meanwhile is refused and changes nothing: No, and the end
+// called off leave the workout and its trials open. End task met meanwhile
+// is held: No, the end called off, and the close then runs on its own,
+// with its own question.
+TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOnceItIsCalledOff)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qsessionmeet", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    HWND list = road.NewWorkoutWithTrials();
+    ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
+
+    std::future<DWORD_PTR> first = AskSessionEnd(road.Main());
+    HWND question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "the session end asked nothing:" << WindowsOf(road.Process());
+    DWORD_PTR second = 2;
+    SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &second);
+    EXPECT_EQ(FALSE, second) << "a second session end under the question";
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(TRUE, first.get());
+    ASSERT_TRUE(CallOffSessionEnd(road.Main()));
+    H::Rest(1000);
+    ASSERT_EQ(1u, EventWindows(road.Main()).size()) << "the called-off session end closed the workout";
+    EXPECT_GE(NumberBands(H::Capture(list)).size(), 3u) << "the trials are gone";
+
+    first = AskSessionEnd(road.Main());
+    question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "the workout was not changed any more:" << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(TRUE, first.get());
+    EXPECT_EQ(nullptr, WaitForSaveOnExit(road.Process(), 1000)) << "the close ran before the end was called off";
+    ASSERT_TRUE(CallOffSessionEnd(road.Main()));
+    question = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
 // End task while the close question is up waits for its answer: Cancel, and
 // the close runs once, with its own question alone on screen. A second
 // request (the window manager's close) while that one is up is the same
 // request and asks nothing more; after Cancel the program runs on, and a
-// close asked again asks once.
+// close asked again asks once. Yes there, and End task while the exit's
+// Save As is up is that exit's too: after Cancel in the Save As the program
+// runs on and asks nothing more.
 TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQuestionAtATime)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -453,10 +519,27 @@ TEST(MainWindowProgram, ACloseRequestDuringAQuestionWaitsForItsAnswerAndAsksOneQ
     EXPECT_TRUE(road.Program().Running());
     EXPECT_EQ(1u, EventWindows(road.Main()).size());
 
+    // Yes, and End task while the exit's Save As is up: it is that exit's
+    // request; Cancel in the Save As, and the program runs on, asking nothing.
     RequestClose(road.Main());
     exitBox = WaitForSaveOnExit(road.Process(), 5000);
     ASSERT_NE(nullptr, exitBox) << WindowsOf(road.Process());
     EXPECT_EQ(1, MostQuestionsOnScreen(road.Process(), 1000));
+    ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"Yes"));
+    HWND saveAs = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (saveAs = FindFileDialog(road.Process())) != nullptr; }))
+        << "no Save As:" << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    H::Rest(500);
+    H::Focus(saveAs);
+    H::Key(VK_ESCAPE);
+    ASSERT_TRUE(H::WaitFor([&] { return FindFileDialog(road.Process()) == nullptr; }));
+    EXPECT_EQ(0, MostQuestionsOnScreen(road.Process(), 2000)) << "asked again:" << WindowsOf(road.Process());
+    EXPECT_TRUE(road.Program().Running());
+
+    RequestClose(road.Main());
+    exitBox = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, exitBox) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(exitBox, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }

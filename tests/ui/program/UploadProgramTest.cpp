@@ -166,7 +166,7 @@ protected:
 
 } // namespace
 
-TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndTheNextOneArrivesWhole)
+TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndTheNextOneArrivesWholeThroughASessionEnd)
 {
     QV_REQUIRE_COMPORTS(pair);
     const std::wstring big = road.Folder().PathOf(L"big.img");
@@ -250,13 +250,22 @@ TEST_F(UploadProgram, FirmwareUploadShowsItsProgressRepaintsAndStopsOnEscapeAndT
     EXPECT_FALSE(H::CaptureScreen(message).pixels == sending.pixels) << "the upload's text stayed in the status bar";
     EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
 
-    // The next upload arrives byte for byte.
+    // The next upload arrives byte for byte, through a session end asked
+    // meanwhile, refused and called off: nothing stops and nothing is asked.
     BeginUpload(small);
+    ASSERT_TRUE(H::WaitFor([&] { return Filled(H::CaptureScreen(progress), emptyBar) >= 1; }, 20000))
+        << "no progress shown:" << WindowsOf(road.Process());
+    DWORD_PTR allowed = 2, ended = 2;
+    ASSERT_NE(0, SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &allowed));
+    EXPECT_EQ(FALSE, allowed) << "the session may end in the middle of the upload";
+    ASSERT_NE(0, SendMessageTimeoutW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended));
     HWND more = road.Program().WaitForWindow(L"Confirm", 60000);
     ASSERT_NE(nullptr, more) << "the second upload did not end:" << WindowsOf(road.Process());
     EXPECT_TRUE(Received() == ReadBytes(small)) << Received().size() << " bytes received";
     ClickButton(more, L"No");
     EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(more); }));
+    EXPECT_EQ(nullptr, WaitForSaveOnExit(road.Process(), 1000)) << "a close nobody asked for";
+    EXPECT_TRUE(road.Program().Running());
     link.Close();
     KSocketCleanup();
 }
