@@ -1,5 +1,6 @@
-// KFile: the system open and save dialogs (COMDLG32) and the folder chooser
-// (SHELL32), with the hook through which tests answer them.
+// KFile: the system open and save dialogs (COMDLG32), kept to the paths
+// they take, and the folder chooser (SHELL32), with the hook through which
+// tests answer them.
 #include "foundation/streams/KFile.h"
 
 #include "foundation/streams/KFileExtension.h"
@@ -76,6 +77,35 @@ HWND DialogOwner(void *owner)
     return GetActiveWindow();
 }
 
+// The longest path the system's dialog and the file systems take: MAX_PATH
+// less its closing null. Wine's dialog copies what is typed into a buffer of
+// MAX_PATH characters and overruns its stack beyond it.
+constexpr int kLongestPath = MAX_PATH - 1;
+
+BOOL CALLBACK LimitTypedText(HWND child, LPARAM)
+{
+    wchar_t name[16] = {0};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Edit") == 0)
+        SendMessageW(child, EM_LIMITTEXT, kLongestPath, 0);
+    else if (lstrcmpiW(name, L"ComboBox") == 0)
+        SendMessageW(child, CB_LIMITTEXT, kLongestPath, 0);
+    return TRUE;
+}
+
+// The dialog's hook: every field a user types or pastes a path into (the
+// name box is an edit or a combo box, depending on the system) takes what
+// the dialog can take. The hook's window is a child of the dialog, made
+// before the dialog's last fields on some systems: once more when it is
+// ready.
+UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
+{
+    if (message == WM_INITDIALOG ||
+        (message == WM_NOTIFY && reinterpret_cast<const NMHDR *>(data)->code == UINT(CDN_INITDONE)))
+        EnumChildWindows(GetParent(hook), LimitTypedText, 0);
+    return 0;
+}
+
 int RunFileDialog(KFile &file, const KString &extensions, const KString &title, void *owner, bool save)
 {
     std::vector<KString> list = SplitExtensions(extensions);
@@ -98,8 +128,9 @@ int RunFileDialog(KFile &file, const KString &extensions, const KString &title, 
     ofn.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.CStr();
     ofn.lpstrTitle = title.IsEmpty() ? nullptr : title.CStr();
     ofn.lpstrDefExt = list.empty() ? nullptr : list[0].CStr();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    ofn.lpfnHook = FileDialogHook;
     BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok)
         return -1;

@@ -178,10 +178,27 @@ public:
         if (!itsUnixLink.empty())
             RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Made(); });
     }
-    // Whether the name is taken (a link to nothing counts as none).
+    // Whether the name is taken (a link to nothing counts as none) and its
+    // folder lists it as it is spelt (Wine finds a name of another case in
+    // its place).
     bool Made() const
     {
-        return GetFileAttributesW(itsLink.CStr()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
+        if (GetFileAttributesW(itsLink.CStr()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND)
+            return false;
+        int cut = itsLink.Length() - 1;
+        while (cut > 0 && itsLink[cut] != L'\\')
+            --cut;
+        KString pattern(itsLink);
+        pattern.Truncate(cut + 1);
+        pattern.Append(L"*");
+        WIN32_FIND_DATAW entry;
+        HANDLE search = FindFirstFileW(pattern.CStr(), &entry);
+        bool listed = false;
+        for (bool more = search != INVALID_HANDLE_VALUE; more && !listed; more = FindNextFileW(search, &entry))
+            listed = wcscmp(entry.cFileName, itsLink.CStr() + cut + 1) == 0;
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+        return listed;
     }
 
 private:
@@ -520,6 +537,84 @@ TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
     CloseHandle(holder);
     EXPECT_TRUE(scratch.ReadFile(L"elsewhere\\held.bin") == notes);
     EXPECT_EQ(scratch.Names(L"elsewhere"), (std::set<std::wstring>{L"held.bin", L"notes.bin"}));
+}
+
+// Under Wine, which follows a link by itself, links under the temporary name
+// to a user's file whose name or folder differs in case alone (the Linux
+// file system tells them apart), and to the same path on another drive
+// letter: that file stays as it was, the link stays, and the save writes
+// its target all the same.
+TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFileAsItWas)
+{
+    ScratchFolder scratch;
+    std::string base = UnixPath(scratch.Path());
+    if (base.empty())
+        GTEST_SKIP() << "only Wine follows every link by itself";
+    base.erase(base.find_last_not_of('/') + 1);
+    const std::string notes(3333, 'n');
+    ASSERT_TRUE(RunLinux(L"Z:\\bin\\mkdir", "\"" + base + "/work\" \"" + base + "/Work\"",
+                         [&] { return scratch.Names().count(L"work") && scratch.Names().count(L"Work"); }));
+    for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
+        scratch.WriteFile(users, notes);
+
+    // A drive letter for the scratch folder, and a folder of the same name
+    // in it and on C:, the user's file on C:.
+    const std::string drives = UnixPath(KString(L"C:\\"));
+    std::string letter;
+    for (char c = 'q'; c <= 'y' && letter.empty(); ++c) {
+        const wchar_t root[] = {wchar_t(c), L':', L'\\', 0};
+        if (GetFileAttributesW(root) == INVALID_FILE_ATTRIBUTES)
+            letter.assign(1, c);
+    }
+    ASSERT_FALSE(letter.empty());
+    const std::string drive = drives.substr(0, drives.rfind('/', drives.size() - 2) + 1) + letter + ":";
+    const KString root(KString(std::wstring(letter.begin(), letter.end()).c_str()).Append(L":\\"));
+    ASSERT_TRUE(RunLinux(L"Z:\\bin\\ln", "-s \"" + base + "\" \"" + drive + "\"",
+                         [&] { return GetFileAttributesW(root.CStr()) != INVALID_FILE_ATTRIBUTES; }));
+    const std::wstring shared = L"kfiletest-" + std::to_wstring(GetCurrentProcessId());
+    const KString onC(KString(L"C:\\").Append(shared.c_str()).Append(L"\\"));
+    CreateDirectoryW(onC.CStr(), nullptr);
+    CreateDirectoryW(scratch.File(shared.c_str()).CStr(), nullptr);
+    const KString usersOnC(KString(onC).Append(L"t.qvw.tmp"));
+    {
+        KFile file(usersOnC.CStr());
+        file.Open(KFile::kModeWrite, true);
+        file.Write(notes.data(), int32_t(notes.size()));
+    }
+
+    std::vector<std::unique_ptr<SymbolicLink>> links;
+    links.emplace_back(new SymbolicLink(scratch.File(L"a.qvw.tmp"), base + "/A.QVW.TMP"));
+    links.emplace_back(new SymbolicLink(scratch.File(L"b.qvw.tmp"), base + "/b.qvw.TMP"));
+    links.emplace_back(new SymbolicLink(scratch.File(L"work\\c.qvw.tmp"), base + "/Work/c.qvw.tmp"));
+    links.emplace_back(new SymbolicLink(KString(root).Append(shared.c_str()).Append(L"\\t.qvw.tmp"), usersOnC));
+    const KString targets[] = {scratch.File(L"a.qvw"), scratch.File(L"b.qvw"), scratch.File(L"work\\c.qvw"),
+                               KString(root).Append(shared.c_str()).Append(L"\\t.qvw")};
+    for (size_t i = 0; i < links.size(); ++i) {
+        EXPECT_TRUE(links[i]->Made()) << i;
+        EXPECT_EQ(CodeOf([&] { Save(targets[i], L"new document"); }), 0) << i;
+        KFile saved(targets[i].CStr());
+        char text[12] = {};
+        EXPECT_EQ(CodeOf([&] { saved.Open(KFile::kModeRead); saved.Read(text, 12); }), 0) << i;
+        EXPECT_EQ(std::string(text, 12), "new document") << i;
+        EXPECT_TRUE(links[i]->Made()) << i;
+    }
+    for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
+        EXPECT_TRUE(scratch.ReadFile(users) == notes) << "changed or deleted";
+    std::string onCNow(notes.size() + 1, '\0');
+    {
+        KFile file(usersOnC.CStr());
+        EXPECT_EQ(CodeOf([&] {
+                      file.Open(KFile::kModeRead);
+                      onCNow.resize(size_t(file.Read(&onCNow[0], int32_t(onCNow.size()))));
+                  }),
+                  0);
+    }
+    EXPECT_TRUE(onCNow == notes) << "the file on C: was changed or deleted";
+
+    links.clear();
+    DeleteFileW(usersOnC.CStr());
+    RemoveDirectoryW(onC.CStr());
+    RunLinux(L"Z:\\bin\\rm", "-f \"" + drive + "\"", [&] { return GetFileAttributesW(root.CStr()) == INVALID_FILE_ATTRIBUTES; });
 }
 
 // Another program holds a file of the temporary name open without letting

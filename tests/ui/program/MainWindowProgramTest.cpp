@@ -334,6 +334,43 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
     EXPECT_EQ(0u, road.Close());
 }
 
+// Save As with a path of 300 characters typed into the dialog, longer than
+// the dialog and the file systems take: the program lives on, the dialog
+// (or its message) stays on the screen, and no file is made.
+TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
+{
+    ProgramRoad road(L"qlongsave");
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return H::FindList(road.Main()) != nullptr; })) << WindowsOf(road.Process());
+    H::Control('S');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
+        << "no save dialog:" << WindowsOf(road.Process());
+    std::wstring path = road.Folder().PathOf(L"no such folder\\");
+    path += std::wstring(300 - path.size() - 4, L'x') + L".qvw";
+    H::Focus(dialog);
+    H::Type(path);
+    H::Key(VK_RETURN);
+    H::Rest(2000);
+
+    ASSERT_EQ(STILL_ACTIVE, road.Program().WaitForExit(0)) << "the program ended";
+    EXPECT_LT(H::AnswerTime(road.Main()), 5000u);
+    EXPECT_NE(nullptr, FindFileDialog(road.Process())) << WindowsOf(road.Process());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(road.Folder().PathOf(L"no such folder").c_str()));
+    // The dialog's message, then the dialog itself, away.
+    for (int i = 0; i < 4 && FindFileDialog(road.Process()); ++i) {
+        H::Key(GetWindow(GetForegroundWindow(), GW_OWNER) == dialog ? VK_RETURN : VK_ESCAPE);
+        H::Rest(500);
+    }
+    EXPECT_EQ(nullptr, FindFileDialog(road.Process())) << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    if (HWND box = WaitForSaveOnExit(road.Process(), 5000))
+        QuorvaneProgram::Press(box, L"No");
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
 TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAndItsCloseQuestion)
 {
     QV_REQUIRE_COMPORTS(pair);
