@@ -78,9 +78,12 @@ HWND DialogOwner(void *owner)
 }
 
 // The longest path the system's dialog and the file systems take: MAX_PATH
-// less its closing null. Wine's dialog copies what is typed into a buffer of
-// MAX_PATH characters and overruns its stack beyond it.
+// less its closing null. Wine's dialog copies the name typed, or the folder
+// shown and a name typed without a drive, into a buffer of MAX_PATH
+// characters and overruns its stack beyond it.
 constexpr int kLongestPath = MAX_PATH - 1;
+// The window property that keeps the dialog's own window procedure.
+const wchar_t *const kDialogProcedure = L"KFileDialogProcedure";
 
 BOOL CALLBACK LimitTypedText(HWND child, LPARAM)
 {
@@ -93,16 +96,59 @@ BOOL CALLBACK LimitTypedText(HWND child, LPARAM)
     return TRUE;
 }
 
+// The characters of a text the dialog answers, without its closing null.
+int DialogTextLength(HWND dialog, UINT message) { return int(SendMessageW(dialog, message, 0, 0)) - 1; }
+
+// Whether the path that the dialog would make of the name typed is longer
+// than it takes: the name alone when it has a drive, else joined to the
+// drive or to the folder shown.
+bool TypedPathTooLong(HWND dialog)
+{
+    const int length = DialogTextLength(dialog, CDM_GETSPEC);
+    if (length <= 0)
+        return false;
+    std::vector<wchar_t> typed(size_t(length) + 1, 0);
+    SendMessageW(dialog, CDM_GETSPEC, WPARAM(typed.size()), LPARAM(typed.data()));
+    int path = length;
+    if (typed[0] == L'\\' || typed[0] == L'/')
+        path += 2;
+    else if (length < 2 || typed[1] != L':')
+        path += DialogTextLength(dialog, CDM_GETFOLDERPATH) + 1;
+    return path > kLongestPath;
+}
+
+// The dialog's window procedure in front of its own: Ok with a path too
+// long is refused, and the dialog stays as it is.
+LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetPropW(dialog, kDialogProcedure));
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK && TypedPathTooLong(dialog)) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        RemovePropW(dialog, kDialogProcedure);
+    }
+    return CallWindowProcW(own, dialog, message, wParam, lParam);
+}
+
 // The dialog's hook: every field a user types or pastes a path into (the
-// name box is an edit or a combo box, depending on the system) takes what
-// the dialog can take. The hook's window is a child of the dialog, made
+// name box is an edit or a combo box, depending on the system) takes no
+// longer a path than the dialog can, and Ok refuses a name that makes one
+// with the folder shown. The hook's window is a child of the dialog, made
 // before the dialog's last fields on some systems: once more when it is
 // ready.
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
 {
-    if (message == WM_INITDIALOG ||
-        (message == WM_NOTIFY && reinterpret_cast<const NMHDR *>(data)->code == UINT(CDN_INITDONE)))
-        EnumChildWindows(GetParent(hook), LimitTypedText, 0);
+    const HWND dialog = GetParent(hook);
+    if (message == WM_INITDIALOG) {
+        EnumChildWindows(dialog, LimitTypedText, 0);
+        const LONG_PTR own = SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GuardDialog));
+        SetPropW(dialog, kDialogProcedure, reinterpret_cast<HANDLE>(own));
+    } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR *>(data)->code == UINT(CDN_INITDONE)) {
+        EnumChildWindows(dialog, LimitTypedText, 0);
+    }
     return 0;
 }
 

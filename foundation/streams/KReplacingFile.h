@@ -18,11 +18,11 @@
 // at all (to a file another program holds, to a device, in a circle) are
 // left alone, and the next name is taken: ".1.tmp", ".2.tmp" and so on,
 // each cleared the same way, and so is a file the caller keeps (KeepFiles).
-// Where a name leads is told by the paths, drive included, that the system
-// gives for the open file and its folder, at any length: compared exactly
-// where the volume tells names apart by case (and always under Wine, whose
-// Linux file systems do so whatever the volume reports), case ignored
-// elsewhere. When those paths cannot be had, a file is removed only when it
+// Where a name leads is told by the volumes and the paths on them that the
+// system gives for the open file and its folder, at any length; the paths
+// compared exactly where the volume tells names apart by case (and always
+// under Wine, whose Linux file systems do so whatever the volume reports),
+// case ignored elsewhere. When those paths cannot be had, a file is removed only when it
 // carries this class's mark: it is made with the system's temporary
 // attribute, which Commit takes off.
 //

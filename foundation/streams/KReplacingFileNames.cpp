@@ -37,16 +37,13 @@ HANDLE OpenName(const wchar_t *path, DWORD access, bool linkItself)
                        FILE_FLAG_BACKUP_SEMANTICS | (linkItself ? FILE_FLAG_OPEN_REPARSE_POINT : 0), nullptr);
 }
 
-// The system's calls (from Windows Vista on; looked up at run time) that
-// give an open file's path as the system knows it, drive and folders with
-// links followed and names in the case the file system keeps, at any
-// length; and its volume's flags.
-using FinalPathCall = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
+// The system's calls that tell about an open file, among others its path
+// on its volume as the file system knows it, links followed and names in
+// the case the file system keeps, at any length; and its volume's flags
+// (from Windows Vista on; looked up at run time). The class for the path.
+using FileInformationCall = BOOL(WINAPI *)(HANDLE, int, void *, DWORD);
 using VolumeCall = BOOL(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD *, DWORD *, DWORD *, wchar_t *, DWORD);
-// The path kinds of the final path: by drive letter, else by volume name
-// (a volume mounted on a folder alone has no drive letter).
-constexpr DWORD kPathByDrive = 0x0;
-constexpr DWORD kPathByVolume = 0x1;
+constexpr int kFileNameInfo = 2;
 
 template <typename Call> Call KernelCall(const char *name)
 {
@@ -54,25 +51,30 @@ template <typename Call> Call KernelCall(const char *name)
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }
 
-FinalPathCall FinalPathOf()
+FileInformationCall InformationCall()
 {
-    static const FinalPathCall call = KernelCall<FinalPathCall>("GetFinalPathNameByHandleW");
+    static const FileInformationCall call = KernelCall<FileInformationCall>("GetFileInformationByHandleEx");
     return call;
 }
 
-// The open file's path of that kind; empty when the system cannot tell.
-std::wstring FinalPath(HANDLE handle, DWORD kind)
+// The open file's path on its volume; empty when the system cannot tell.
+std::wstring PathOnVolume(HANDLE handle)
 {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (int tries = 0; tries < 2; ++tries) {
-        const DWORD length = FinalPathOf()(handle, path.data(), DWORD(path.size()), kind);
-        if (length == 0)
-            return std::wstring();
-        if (length < path.size())
-            return std::wstring(path.data(), length);
-        path.resize(length + 1);
-    }
-    return std::wstring();
+    // The length in bytes, then the characters: at most 32,767 of them.
+    std::vector<DWORD> record(1 + 32768 / 2);
+    if (!InformationCall()(handle, kFileNameInfo, record.data(), DWORD(record.size() * sizeof(DWORD))))
+        return std::wstring();
+    const size_t length = std::min<size_t>(record[0] / sizeof(wchar_t), (record.size() - 1) * 2);
+    return std::wstring(reinterpret_cast<const wchar_t *>(record.data() + 1), length);
+}
+
+// Whether the two open files are on the same volume (Wine gives each drive
+// letter a volume of its own); false when the system cannot tell.
+bool SameVolume(HANDLE one, HANDLE other)
+{
+    BY_HANDLE_FILE_INFORMATION first, second;
+    return GetFileInformationByHandle(one, &first) && GetFileInformationByHandle(other, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber;
 }
 
 // Wine maps names to those of the Linux file system, which tells case
@@ -112,13 +114,13 @@ enum class Lead
 // Where the name at path, open as file, leads: a link that the system
 // followed when it opened the name (Wine does so for a symbolic link, even
 // when asked for the link itself, and then deletes or renames the file the
-// link names, never the link) leads elsewhere, also to a name that differs
-// from its own in case alone where the file system tells case apart. Before
-// Windows Vista, which makes no links to files, every name is its file's
-// own.
+// link names, never the link) leads elsewhere: to another volume (another
+// drive), and to a name that differs from its own in case alone where the
+// file system tells case apart. Before Windows Vista, which makes no links
+// to files, every name is its file's own.
 Lead WhereNameLeads(HANDLE file, const KString &path)
 {
-    if (!FinalPathOf())
+    if (!InformationCall())
         return Lead::kOwnName;
     const DWORD length = GetFullPathNameW(path.CStr(), 0, nullptr, nullptr);
     std::vector<wchar_t> full(length + 1);
@@ -129,19 +131,16 @@ Lead WhereNameLeads(HANDLE file, const KString &path)
     // they are on the way to the file.
     const std::wstring folderPath(full.data(), name);
     ScopedHandle folder(OpenName(folderPath.c_str(), FILE_READ_ATTRIBUTES, false));
-    if (!folder.Valid())
+    std::wstring expected = folder.Valid() ? PathOnVolume(folder.handle) : std::wstring();
+    const std::wstring found = PathOnVolume(file);
+    if (expected.empty() || found.empty())
         return Lead::kUnknown;
-    for (DWORD kind : {kPathByDrive, kPathByVolume}) {
-        std::wstring expected = FinalPath(folder.handle, kind);
-        const std::wstring found = FinalPath(file, kind);
-        if (expected.empty() || found.empty())
-            continue;
-        if (expected.back() != L'\\')
-            expected += L'\\';
-        expected += name;
-        return SamePath(expected, found, CaseMatters(folder.handle)) ? Lead::kOwnName : Lead::kElsewhere;
-    }
-    return Lead::kUnknown;
+    if (!SameVolume(folder.handle, file))
+        return Lead::kElsewhere;
+    if (expected.back() != L'\\')
+        expected += L'\\';
+    expected += name;
+    return SamePath(expected, found, CaseMatters(folder.handle)) ? Lead::kOwnName : Lead::kElsewhere;
 }
 
 // Whether the found file is one of the kept ones, by its name or, reached

@@ -178,16 +178,14 @@ public:
         if (!itsUnixLink.empty())
             RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Made(); });
     }
-    // Whether the name is taken (a link to nothing counts as none) and its
-    // folder lists it as it is spelt (Wine finds a name of another case in
-    // its place).
+    // Whether the name is taken (a link to nothing counts as none) and, for
+    // a link that leads to something, its folder lists it as it is spelt
+    // (Wine finds a name of another case in its place).
     bool Made() const
     {
-        if (GetFileAttributesW(itsLink.CStr()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND)
-            return false;
-        int cut = itsLink.Length() - 1;
-        while (cut > 0 && itsLink[cut] != L'\\')
-            --cut;
+        if (GetFileAttributesW(itsLink.CStr()) == INVALID_FILE_ATTRIBUTES)
+            return GetLastError() != ERROR_FILE_NOT_FOUND;
+        const int cut = NameStart() - 1;
         KString pattern(itsLink);
         pattern.Truncate(cut + 1);
         pattern.Append(L"*");
@@ -202,9 +200,25 @@ public:
     }
 
 private:
+    int NameStart() const
+    {
+        int start = itsLink.Length();
+        while (start > 0 && itsLink[start - 1] != L'\\')
+            --start;
+        return start;
+    }
     void MakeOnLinux(const std::string &unixTarget)
     {
-        itsUnixLink = UnixPath(itsLink);
+        // The folder as Wine finds it, the name as it is spelt: Wine would
+        // find a name of another case in its place.
+        KString folder(itsLink);
+        folder.Truncate(NameStart() - 1);
+        itsUnixLink = UnixPath(folder);
+        if (!itsUnixLink.empty() && itsUnixLink.back() != '/')
+            itsUnixLink += '/';
+        if (!itsUnixLink.empty())
+            for (const wchar_t *c = itsLink.CStr() + NameStart(); *c; ++c)
+                itsUnixLink += char(*c);
         if (itsUnixLink.empty() || unixTarget.empty() ||
             !RunLinux(L"Z:\\bin\\ln", "-s \"" + unixTarget + "\" \"" + itsUnixLink + "\"", [this] { return Made(); }))
             itsUnixLink.clear();
