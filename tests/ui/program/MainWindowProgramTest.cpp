@@ -335,12 +335,14 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
 }
 
 // Save As with a path of 300 characters typed into the dialog, longer than
-// the dialog and the file systems take, then with a name without a drive
-// that the folder shown makes too long: the program lives on, the dialog
-// (or its message) stays on the screen, and no file is made.
+// the dialog and the file systems take; then, in a folder of 240, a name
+// without a drive as long as a path may be: the program lives on, the
+// dialog (or its message) stays on the screen, and no file is made.
 TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
 {
     ProgramRoad road(L"qlongsave");
+    std::wstring deep = LongPath(road.Folder().PathOf(L"deep"), L"x");
+    deep.resize(deep.size() - 2);
     ASSERT_TRUE(road.Start());
     H::Focus(road.Main());
     H::Control('N');
@@ -358,7 +360,8 @@ TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProg
             H::Rest(500);
         }
     };
-    const std::wstring typed[] = {path, std::wstring(250, L'y')};
+    // The deep folder typed in between takes the dialog there.
+    const std::wstring typed[] = {path, deep, std::wstring(259, L'y')};
     for (const std::wstring &text : typed) {
         answerMessage();
         H::Focus(dialog);
@@ -372,6 +375,11 @@ TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProg
         EXPECT_NE(nullptr, FindFileDialog(road.Process())) << text.size() << WindowsOf(road.Process());
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(road.Folder().PathOf(L"no such folder").c_str()));
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((deep + L"\\y*").c_str(), &entry);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "a file was made";
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
     answerMessage();
     H::Focus(dialog);
     H::Key(VK_ESCAPE);
