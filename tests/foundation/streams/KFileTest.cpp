@@ -5,6 +5,7 @@
 #include "foundation/streams/KFileInfo.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/support/TestStreams.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -590,11 +591,8 @@ TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFile
     CreateDirectoryW(onC.CStr(), nullptr);
     CreateDirectoryW(scratch.File(shared.c_str()).CStr(), nullptr);
     const KString usersOnC(KString(onC).Append(L"t.qvw.tmp"));
-    {
-        KFile file(usersOnC.CStr());
-        file.Open(KFile::kModeWrite, true);
-        file.Write(notes.data(), int32_t(notes.size()));
-    }
+    Save(usersOnC, L"the user's notes");
+    const std::string onCBefore = ReadWholeFile(usersOnC.CStr());
 
     std::vector<std::unique_ptr<SymbolicLink>> links;
     links.emplace_back(new SymbolicLink(scratch.File(L"a.qvw.tmp"), base + "/A.QVW.TMP"));
@@ -606,29 +604,18 @@ TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFile
     for (size_t i = 0; i < links.size(); ++i) {
         EXPECT_TRUE(links[i]->Made()) << i;
         EXPECT_EQ(CodeOf([&] { Save(targets[i], L"new document"); }), 0) << i;
-        KFile saved(targets[i].CStr());
-        char text[12] = {};
-        EXPECT_EQ(CodeOf([&] { saved.Open(KFile::kModeRead); saved.Read(text, 12); }), 0) << i;
-        EXPECT_EQ(std::string(text, 12), "new document") << i;
+        EXPECT_EQ(ReadWholeFile(targets[i].CStr()), "new document") << i;
         EXPECT_TRUE(links[i]->Made()) << i;
     }
     for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
         EXPECT_TRUE(scratch.ReadFile(users) == notes) << "changed or deleted";
-    std::string onCNow(notes.size() + 1, '\0');
-    {
-        KFile file(usersOnC.CStr());
-        EXPECT_EQ(CodeOf([&] {
-                      file.Open(KFile::kModeRead);
-                      onCNow.resize(size_t(file.Read(&onCNow[0], int32_t(onCNow.size()))));
-                  }),
-                  0);
-    }
-    EXPECT_TRUE(onCNow == notes) << "the file on C: was changed or deleted";
+    EXPECT_TRUE(ReadWholeFile(usersOnC.CStr()) == onCBefore) << "the file on C: was changed or deleted";
 
     links.clear();
     DeleteFileW(usersOnC.CStr());
     RemoveDirectoryW(onC.CStr());
-    RunLinux(L"Z:\\bin\\rm", "-f \"" + drive + "\"", [&] { return GetFileAttributesW(root.CStr()) == INVALID_FILE_ATTRIBUTES; });
+    RunLinux(L"Z:\\bin\\rm", "-f \"" + drive + "\"",
+             [&] { return GetFileAttributesW(root.CStr()) == INVALID_FILE_ATTRIBUTES; });
 }
 
 // Another program holds a file of the temporary name open without letting
