@@ -574,16 +574,13 @@ TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFile
 
     // A drive letter for the scratch folder, and a folder of the same name
     // in it and on C:, the user's file on C:.
+    wchar_t letter[] = L"q:\\";
+    while (letter[0] < L'z' && GetFileAttributesW(letter) != INVALID_FILE_ATTRIBUTES)
+        ++letter[0];
+    ASSERT_LT(letter[0], L'z') << "no drive letter free";
     const std::string drives = UnixPath(KString(L"C:\\"));
-    std::string letter;
-    for (char c = 'q'; c <= 'y' && letter.empty(); ++c) {
-        const wchar_t root[] = {wchar_t(c), L':', L'\\', 0};
-        if (GetFileAttributesW(root) == INVALID_FILE_ATTRIBUTES)
-            letter.assign(1, c);
-    }
-    ASSERT_FALSE(letter.empty());
-    const std::string drive = drives.substr(0, drives.rfind('/', drives.size() - 2) + 1) + letter + ":";
-    const KString root(KString(std::wstring(letter.begin(), letter.end()).c_str()).Append(L":\\"));
+    const std::string drive = drives.substr(0, drives.rfind('/', drives.size() - 2) + 1) + char(letter[0]) + ":";
+    const KString root(letter);
     ASSERT_TRUE(RunLinux(L"Z:\\bin\\ln", "-s \"" + base + "\" \"" + drive + "\"",
                          [&] { return GetFileAttributesW(root.CStr()) != INVALID_FILE_ATTRIBUTES; }));
     const std::wstring shared = L"kfiletest-" + std::to_wstring(GetCurrentProcessId());
