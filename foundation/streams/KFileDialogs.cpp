@@ -101,14 +101,16 @@ int DialogTextLength(HWND dialog, UINT message) { return int(SendMessageW(dialog
 
 // Whether the path that the dialog would make of the name typed is longer
 // than it takes: the name alone when it has a drive, else joined to the
-// drive or to the folder shown.
+// drive or to the folder shown. The name box takes no more than fits here.
 bool TypedPathTooLong(HWND dialog)
 {
     const int length = DialogTextLength(dialog, CDM_GETSPEC);
     if (length <= 0)
         return false;
-    std::vector<wchar_t> typed(size_t(length) + 1, 0);
-    SendMessageW(dialog, CDM_GETSPEC, WPARAM(typed.size()), LPARAM(typed.data()));
+    if (length > kLongestPath)
+        return true;
+    wchar_t typed[kLongestPath + 1] = {0};
+    SendMessageW(dialog, CDM_GETSPEC, WPARAM(kLongestPath + 1), LPARAM(typed));
     int path = length;
     if (typed[0] == L'\\' || typed[0] == L'/')
         path += 2;
