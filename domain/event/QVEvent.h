@@ -7,9 +7,12 @@
 // and the document holds its lock from the one to the other; an
 // after-message without kMsgNoModify marks it modified. The event window
 // owns the document; while armed it also sits in the hub's armed list
-// (which never deletes it). GUI thread; other threads take Lock first.
+// (which never deletes it). Every document is listed, while it lives, among
+// those whose files saves keep (OpenFiles). GUI thread; other threads take
+// Lock first.
 
 #include <cstdint>
+#include <vector>
 
 #include "domain/event/QVEventView.h"
 #include "foundation/containers/KList.h"
@@ -85,6 +88,9 @@ public:
     // The file the last save wrote or tried to write (for its error message).
     const KString &SavedToFile() const { return m_savePath; }
     bool HasFileName(const KString &path) const;   // case ignored
+    // The files of every document in memory that has one (the documents
+    // open in the program): no save takes them for leftovers of its own.
+    static std::vector<KString> OpenFiles();
     // Appends the file's name without folder or extension.
     void FileTitle(KString &text) const;
 

@@ -97,7 +97,11 @@ public:
     // the path becomes the file's and the answer is the chosen filter's index
     // from 0; -1 when cancelled. owner is a window handle or null; the
     // dialog is owned by owner's top-level window (null: the thread's active
-    // window), which stays disabled while the dialog is up.
+    // window), which stays disabled while the dialog is up. Its fields take
+    // no longer a path than the dialog and the file systems do (259
+    // characters), whatever is typed or pasted, and Ok is refused with a
+    // beep, the dialog left as it is, for a name that makes a longer path
+    // with the folder shown.
     int GetOpenFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
     // The system save-file dialog; the same answers. The chosen filter's
     // extension is added when the typed name has none.

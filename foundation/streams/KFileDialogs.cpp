@@ -1,5 +1,6 @@
-// KFile: the system open and save dialogs (COMDLG32) and the folder chooser
-// (SHELL32), with the hook through which tests answer them.
+// KFile: the system open and save dialogs (COMDLG32), kept to the paths
+// they take, and the folder chooser (SHELL32), with the hook through which
+// tests answer them.
 #include "foundation/streams/KFile.h"
 
 #include "foundation/streams/KFileExtension.h"
@@ -76,6 +77,83 @@ HWND DialogOwner(void *owner)
     return GetActiveWindow();
 }
 
+// The longest path the system's dialog and the file systems take: MAX_PATH
+// less its closing null. Wine's dialog copies the name typed, or the folder
+// shown and a name typed without a drive, into a buffer of MAX_PATH
+// characters and overruns its stack beyond it.
+constexpr int kLongestPath = MAX_PATH - 1;
+// The window property that keeps the dialog's own window procedure.
+const wchar_t *const kDialogProcedure = L"KFileDialogProcedure";
+
+BOOL CALLBACK LimitTypedText(HWND child, LPARAM)
+{
+    wchar_t name[16] = {0};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Edit") == 0)
+        SendMessageW(child, EM_LIMITTEXT, kLongestPath, 0);
+    else if (lstrcmpiW(name, L"ComboBox") == 0)
+        SendMessageW(child, CB_LIMITTEXT, kLongestPath, 0);
+    return TRUE;
+}
+
+// The characters of a text the dialog answers, without its closing null.
+int DialogTextLength(HWND dialog, UINT message) { return int(SendMessageW(dialog, message, 0, 0)) - 1; }
+
+// Whether the path that the dialog would make of the name typed is longer
+// than it takes: the name alone when it has a drive, else joined to the
+// drive or to the folder shown. The name box takes no more than fits here.
+bool TypedPathTooLong(HWND dialog)
+{
+    const int length = DialogTextLength(dialog, CDM_GETSPEC);
+    if (length <= 0)
+        return false;
+    if (length > kLongestPath)
+        return true;
+    wchar_t typed[kLongestPath + 1] = {0};
+    SendMessageW(dialog, CDM_GETSPEC, WPARAM(kLongestPath + 1), LPARAM(typed));
+    int path = length;
+    if (typed[0] == L'\\' || typed[0] == L'/')
+        path += 2;
+    else if (length < 2 || typed[1] != L':')
+        path += DialogTextLength(dialog, CDM_GETFOLDERPATH) + 1;
+    return path > kLongestPath;
+}
+
+// The dialog's window procedure in front of its own: Ok with a path too
+// long is refused, and the dialog stays as it is.
+LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetPropW(dialog, kDialogProcedure));
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK && TypedPathTooLong(dialog)) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        RemovePropW(dialog, kDialogProcedure);
+    }
+    return CallWindowProcW(own, dialog, message, wParam, lParam);
+}
+
+// The dialog's hook: every field a user types or pastes a path into (the
+// name box is an edit or a combo box, depending on the system) takes no
+// longer a path than the dialog can, and Ok refuses a name that makes one
+// with the folder shown. The hook's window is a child of the dialog, made
+// before the dialog's last fields on some systems: once more when it is
+// ready.
+UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
+{
+    const HWND dialog = GetParent(hook);
+    if (message == WM_INITDIALOG) {
+        EnumChildWindows(dialog, LimitTypedText, 0);
+        const LONG_PTR own = SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GuardDialog));
+        SetPropW(dialog, kDialogProcedure, reinterpret_cast<HANDLE>(own));
+    } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR *>(data)->code == UINT(CDN_INITDONE)) {
+        EnumChildWindows(dialog, LimitTypedText, 0);
+    }
+    return 0;
+}
+
 int RunFileDialog(KFile &file, const KString &extensions, const KString &title, void *owner, bool save)
 {
     std::vector<KString> list = SplitExtensions(extensions);
@@ -98,8 +176,9 @@ int RunFileDialog(KFile &file, const KString &extensions, const KString &title, 
     ofn.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.CStr();
     ofn.lpstrTitle = title.IsEmpty() ? nullptr : title.CStr();
     ofn.lpstrDefExt = list.empty() ? nullptr : list[0].CStr();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    ofn.lpfnHook = FileDialogHook;
     BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok)
         return -1;

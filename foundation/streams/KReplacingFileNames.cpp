@@ -37,16 +37,23 @@ HANDLE OpenName(const wchar_t *path, DWORD access, bool linkItself)
                        FILE_FLAG_BACKUP_SEMANTICS | (linkItself ? FILE_FLAG_OPEN_REPARSE_POINT : 0), nullptr);
 }
 
-// The system's call that tells about an open file, among others its path on
-// its volume as the file system knows it, links followed, at any length
-// (from Windows Vista on; looked up at run time); its class for the path.
+// The system's calls that tell about an open file, among others its path
+// on its volume as the file system knows it, links followed and names in
+// the case the file system keeps, at any length; and its volume's flags
+// (from Windows Vista on; looked up at run time). The class for the path.
 using FileInformationCall = BOOL(WINAPI *)(HANDLE, int, void *, DWORD);
+using VolumeCall = BOOL(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD *, DWORD *, DWORD *, wchar_t *, DWORD);
 constexpr int kFileNameInfo = 2;
+
+template <typename Call> Call KernelCall(const char *name)
+{
+    return reinterpret_cast<Call>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
+}
 
 FileInformationCall InformationCall()
 {
-    static const FileInformationCall call = reinterpret_cast<FileInformationCall>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFileInformationByHandleEx")));
+    static const FileInformationCall call = KernelCall<FileInformationCall>("GetFileInformationByHandleEx");
     return call;
 }
 
@@ -61,18 +68,56 @@ std::wstring PathOnVolume(HANDLE handle)
     return std::wstring(reinterpret_cast<const wchar_t *>(record.data() + 1), length);
 }
 
+// Whether the two open files are on the same volume (Wine gives each drive
+// letter a volume of its own); false when the system cannot tell.
+bool SameVolume(HANDLE one, HANDLE other)
+{
+    BY_HANDLE_FILE_INFORMATION first, second;
+    return GetFileInformationByHandle(one, &first) && GetFileInformationByHandle(other, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber;
+}
+
+// Wine maps names to those of the Linux file system, which tells case
+// apart, while it reports every volume as one that does not.
+bool RunsOnWine()
+{
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// Whether names on the folder's volume differ by case alone; so where the
+// system cannot tell.
+bool CaseMatters(HANDLE folder)
+{
+    static const VolumeCall call = KernelCall<VolumeCall>("GetVolumeInformationByHandleW");
+    DWORD flags = 0;
+    if (RunsOnWine() || !call || !call(folder, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0))
+        return true;
+    return (flags & FILE_CASE_SENSITIVE_SEARCH) != 0;
+}
+
+bool SamePath(const std::wstring &a, const std::wstring &b, bool caseMatters)
+{
+    if (caseMatters)
+        return a == b;
+    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(), int(b.size())) ==
+           CSTR_EQUAL;
+}
+
 enum class Lead
 {
     kOwnName,   // the file of that name in its folder
-    kElsewhere, // a file of another name or in another folder
+    kElsewhere, // a file of another name, in another folder or on another drive
     kUnknown    // the system cannot tell
 };
 
 // Where the name at path, open as file, leads: a link that the system
 // followed when it opened the name (Wine does so for a symbolic link, even
 // when asked for the link itself, and then deletes or renames the file the
-// link names, never the link) leads elsewhere. Before Windows Vista, which
-// makes no links to files, every name is its file's own.
+// link names, never the link) leads elsewhere: to another volume (another
+// drive), and to a name that differs from its own in case alone where the
+// file system tells case apart. Before Windows Vista, which makes no links
+// to files, every name is its file's own.
 Lead WhereNameLeads(HANDLE file, const KString &path)
 {
     if (!InformationCall())
@@ -90,13 +135,31 @@ Lead WhereNameLeads(HANDLE file, const KString &path)
     const std::wstring found = PathOnVolume(file);
     if (expected.empty() || found.empty())
         return Lead::kUnknown;
+    if (!SameVolume(folder.handle, file))
+        return Lead::kElsewhere;
     if (expected.back() != L'\\')
         expected += L'\\';
     expected += name;
-    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, expected.c_str(), int(expected.size()), found.c_str(),
-                          int(found.size())) == CSTR_EQUAL
-               ? Lead::kOwnName
-               : Lead::kElsewhere;
+    return SamePath(expected, found, CaseMatters(folder.handle)) ? Lead::kOwnName : Lead::kElsewhere;
+}
+
+// Whether the found file is one of the kept ones, by its name or, reached
+// by any other name, as the same file on the same volume.
+bool IsKeptFile(const BY_HANDLE_FILE_INFORMATION &found, const KString &path, const std::vector<KString> &kept)
+{
+    for (const KString &file : kept) {
+        if (file.IsEmpty())
+            continue;
+        if (file.EqualsIgnoreCase(path))
+            return true;
+        ScopedHandle other(OpenName(file.CStr(), FILE_READ_ATTRIBUTES, false));
+        BY_HANDLE_FILE_INFORMATION information;
+        if (other.Valid() && GetFileInformationByHandle(other.handle, &information) &&
+            information.dwVolumeSerialNumber == found.dwVolumeSerialNumber &&
+            information.nFileIndexHigh == found.nFileIndexHigh && information.nFileIndexLow == found.nFileIndexLow)
+            return true;
+    }
+    return false;
 }
 
 // The mark of a cut name: "~" and the hexadecimal digits of a 64-bit FNV-1a
@@ -173,6 +236,8 @@ bool KReplacingFile::ClearTemporaryName() const
         const DWORD error = GetLastError();
         throw KXStream(WriteErrorCode(error), int32_t(error), path);
     }
+    if (IsKeptFile(information, path, itsKeptFiles))
+        return false;
     const DWORD attributes = information.dwFileAttributes;
     // Not told by the paths: only a file with the mark of a save is its own.
     if (lead == Lead::kUnknown && (attributes & (FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_REPARSE_POINT)) !=

@@ -245,6 +245,27 @@ TEST(QVEventFile, AFileNamedLikeTheTargetPlusOldAndSavedRightAfterTheTargetsSave
     EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qve", L"heat.qve.old"}));
 }
 
+// Workout A saved as "heat.qvw.tmp", then workout B as "heat.qvw" and A
+// saved as "heat.qvw" too: while A is open its file is nobody's leftover,
+// whichever save meets it under its temporary name.
+TEST(QVEventFile, AnOpenDocumentsFileUnderAnotherTargetsTemporaryNameIsKept)
+{
+    ScratchFolder folder;
+    SavingEvent a(folder, L"heat.qvw.tmp", 1);
+    ASSERT_EQ(a.event.Save(17), 0);
+    const std::string first = folder.ReadFile(L"heat.qvw.tmp");
+    const std::string second = Saved(folder, L"heat.qvw");
+    EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == first) << "the open workout's file was deleted or changed";
+    EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == second);
+
+    QVUserInterface::Install(&a.ui);   // B's interface has gone
+    a.ui.savePath = folder.File(L"heat.qvw");
+    ASSERT_EQ(a.event.Save(17), 0);
+    EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == first);
+    EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == first);
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"heat.qvw.tmp"}));
+}
+
 TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)
 {
     ScratchFolder folder;

@@ -5,6 +5,7 @@
 #include "foundation/streams/KFileInfo.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/support/TestStreams.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -178,16 +179,47 @@ public:
         if (!itsUnixLink.empty())
             RunLinux(L"Z:\\bin\\rm", "-f \"" + itsUnixLink + "\"", [this] { return !Made(); });
     }
-    // Whether the name is taken (a link to nothing counts as none).
+    // Whether the name is taken (a link to nothing counts as none) and, for
+    // a link that leads to something, its folder lists it as it is spelt
+    // (Wine finds a name of another case in its place).
     bool Made() const
     {
-        return GetFileAttributesW(itsLink.CStr()) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
+        if (GetFileAttributesW(itsLink.CStr()) == INVALID_FILE_ATTRIBUTES)
+            return GetLastError() != ERROR_FILE_NOT_FOUND;
+        const int cut = NameStart() - 1;
+        KString pattern(itsLink);
+        pattern.Truncate(cut + 1);
+        pattern.Append(L"*");
+        WIN32_FIND_DATAW entry;
+        HANDLE search = FindFirstFileW(pattern.CStr(), &entry);
+        bool listed = false;
+        for (bool more = search != INVALID_HANDLE_VALUE; more && !listed; more = FindNextFileW(search, &entry))
+            listed = wcscmp(entry.cFileName, itsLink.CStr() + cut + 1) == 0;
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+        return listed;
     }
 
 private:
+    int NameStart() const
+    {
+        int start = itsLink.Length();
+        while (start > 0 && itsLink[start - 1] != L'\\')
+            --start;
+        return start;
+    }
     void MakeOnLinux(const std::string &unixTarget)
     {
-        itsUnixLink = UnixPath(itsLink);
+        // The folder as Wine finds it, the name as it is spelt: Wine would
+        // find a name of another case in its place.
+        KString folder(itsLink);
+        folder.Truncate(NameStart() - 1);
+        itsUnixLink = UnixPath(folder);
+        if (!itsUnixLink.empty() && itsUnixLink.back() != '/')
+            itsUnixLink += '/';
+        if (!itsUnixLink.empty())
+            for (const wchar_t *c = itsLink.CStr() + NameStart(); *c; ++c)
+                itsUnixLink += char(*c);
         if (itsUnixLink.empty() || unixTarget.empty() ||
             !RunLinux(L"Z:\\bin\\ln", "-s \"" + unixTarget + "\" \"" + itsUnixLink + "\"", [this] { return Made(); }))
             itsUnixLink.clear();
@@ -520,6 +552,67 @@ TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
     CloseHandle(holder);
     EXPECT_TRUE(scratch.ReadFile(L"elsewhere\\held.bin") == notes);
     EXPECT_EQ(scratch.Names(L"elsewhere"), (std::set<std::wstring>{L"held.bin", L"notes.bin"}));
+}
+
+// Under Wine, which follows a link by itself, links under the temporary name
+// to a user's file whose name or folder differs in case alone (the Linux
+// file system tells them apart), and to the same path on another drive
+// letter: that file stays as it was, the link stays, and the save writes
+// its target all the same.
+TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFileAsItWas)
+{
+    ScratchFolder scratch;
+    std::string base = UnixPath(scratch.Path());
+    if (base.empty())
+        GTEST_SKIP() << "only Wine follows every link by itself";
+    base.erase(base.find_last_not_of('/') + 1);
+    const std::string notes(3333, 'n');
+    ASSERT_TRUE(RunLinux(L"Z:\\bin\\mkdir", "\"" + base + "/work\" \"" + base + "/Work\"",
+                         [&] { return scratch.Names().count(L"work") && scratch.Names().count(L"Work"); }));
+    for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
+        scratch.WriteFile(users, notes);
+
+    // A drive letter for the scratch folder, and a folder of the same name
+    // in it and on C:, the user's file on C:.
+    wchar_t letter[] = L"q:\\";
+    while (letter[0] < L'z' && GetFileAttributesW(letter) != INVALID_FILE_ATTRIBUTES)
+        ++letter[0];
+    ASSERT_LT(letter[0], L'z') << "no drive letter free";
+    const std::string drives = UnixPath(KString(L"C:\\"));
+    const std::string drive = drives.substr(0, drives.rfind('/', drives.size() - 2) + 1) + char(letter[0]) + ":";
+    const KString root(letter);
+    ASSERT_TRUE(RunLinux(L"Z:\\bin\\ln", "-s \"" + base + "\" \"" + drive + "\"",
+                         [&] { return GetFileAttributesW(root.CStr()) != INVALID_FILE_ATTRIBUTES; }));
+    const std::wstring shared = L"kfiletest-" + std::to_wstring(GetCurrentProcessId());
+    const KString onC(KString(L"C:\\").Append(shared.c_str()).Append(L"\\"));
+    CreateDirectoryW(onC.CStr(), nullptr);
+    CreateDirectoryW(scratch.File(shared.c_str()).CStr(), nullptr);
+    const KString usersOnC(KString(onC).Append(L"t.qvw.tmp"));
+    Save(usersOnC, L"the user's notes");
+    const std::string onCBefore = ReadWholeFile(usersOnC.CStr());
+
+    std::vector<std::unique_ptr<SymbolicLink>> links;
+    links.emplace_back(new SymbolicLink(scratch.File(L"a.qvw.tmp"), base + "/A.QVW.TMP"));
+    links.emplace_back(new SymbolicLink(scratch.File(L"b.qvw.tmp"), base + "/b.qvw.TMP"));
+    links.emplace_back(new SymbolicLink(scratch.File(L"work\\c.qvw.tmp"), base + "/Work/c.qvw.tmp"));
+    links.emplace_back(new SymbolicLink(KString(root).Append(shared.c_str()).Append(L"\\t.qvw.tmp"), usersOnC));
+    const KString targets[] = {scratch.File(L"a.qvw"), scratch.File(L"b.qvw"), scratch.File(L"work\\c.qvw"),
+                               KString(root).Append(shared.c_str()).Append(L"\\t.qvw")};
+    for (size_t i = 0; i < links.size(); ++i) {
+        EXPECT_TRUE(links[i]->Made()) << i;
+        EXPECT_EQ(CodeOf([&] { Save(targets[i], L"new document"); }), 0) << i;
+        EXPECT_EQ(ReadWholeFile(targets[i].CStr()), "new document") << i;
+        EXPECT_TRUE(links[i]->Made()) << i;
+    }
+    for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
+        EXPECT_TRUE(scratch.ReadFile(users) == notes) << "changed or deleted";
+    EXPECT_TRUE(ReadWholeFile(usersOnC.CStr()) == onCBefore) << "the file on C: was changed or deleted";
+
+    links.clear();
+    DeleteFileW(usersOnC.CStr());
+    RemoveDirectoryW(onC.CStr());
+    RunLinux(L"Z:\\bin\\rm", "-f \"" + drive + "\"",
+             [&] { return GetFileAttributesW(root.CStr()) == INVALID_FILE_ATTRIBUTES; });
 }
 
 // Another program holds a file of the temporary name open without letting

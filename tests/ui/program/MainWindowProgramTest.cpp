@@ -335,6 +335,58 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
     EXPECT_EQ(0u, road.Close());
 }
 
+// Save As with a path of 300 characters typed into the dialog, longer than
+// the dialog and the file systems take; then, in a folder of 240, a name
+// without a drive as long as a path may be: the program lives on, the
+// dialog (or its message) stays on the screen, and no file is made.
+TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
+{
+    ProgramRoad road(L"qlongsave");
+    std::wstring deep = LongPath(road.Folder().PathOf(L"deep"), L"x");
+    deep.resize(deep.size() - 2);
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return H::FindList(road.Main()) != nullptr; })) << WindowsOf(road.Process());
+    H::Control('S');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
+        << "no save dialog:" << WindowsOf(road.Process());
+    std::wstring path = road.Folder().PathOf(L"no such folder\\");
+    path += std::wstring(300 - path.size() - 4, L'x') + L".qvw";
+    // A message of the dialog's own, when it shows one, is answered.
+    auto answerMessage = [&] {
+        if (GetWindow(GetForegroundWindow(), GW_OWNER) == dialog) {
+            H::Key(VK_RETURN);
+            H::Rest(500);
+        }
+    };
+    // The deep folder typed in between takes the dialog there.
+    const std::wstring typed[] = {path, deep, std::wstring(259, L'y')};
+    for (const std::wstring &text : typed) {
+        answerMessage();
+        H::Focus(dialog);
+        H::Key(VK_HOME);
+        H::Chord({ VK_SHIFT, VK_END });
+        H::Type(text);
+        H::Key(VK_RETURN);
+        H::Rest(2000);
+        ASSERT_EQ(STILL_ACTIVE, road.Program().WaitForExit(0)) << "the program ended at " << text.size();
+        EXPECT_LT(H::AnswerTime(road.Main()), 5000u);
+        EXPECT_NE(nullptr, FindFileDialog(road.Process())) << text.size() << WindowsOf(road.Process());
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(road.Folder().PathOf(L"no such folder").c_str()));
+    answerMessage();
+    H::Focus(dialog);
+    H::Key(VK_ESCAPE);
+    EXPECT_TRUE(H::WaitFor([&] { return FindFileDialog(road.Process()) == nullptr; }, 5000))
+        << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    if (HWND box = WaitForSaveOnExit(road.Process(), 5000))
+        QuorvaneProgram::Press(box, L"No");
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
 TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAndItsCloseQuestion)
 {
     QV_REQUIRE_COMPORTS(pair);
