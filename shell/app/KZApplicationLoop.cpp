@@ -9,6 +9,7 @@
 #include "foundation/log/KLog.h"
 #include "foundation/strings/KString.h"
 #include "framework/core/base/ZafConstants.h"
+#include "framework/core/base/ZafRestoreOnExit.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
@@ -51,22 +52,6 @@ private:
     int &depth;
     int &modal;
     bool isModal;
-};
-
-// Marks what the exit query under way is for while it runs, and gives back
-// what it found.
-template <typename Value>
-class AskingGuard
-{
-public:
-    AskingGuard(Value &asking, Value value) : asking(asking), found(asking) { asking = value; }
-    ~AskingGuard() { asking = found; }
-    AskingGuard(const AskingGuard &) = delete;
-    AskingGuard &operator=(const AskingGuard &) = delete;
-
-private:
-    Value &asking;
-    Value found;
 };
 
 } // namespace
@@ -192,7 +177,7 @@ int32_t KZApplication::ExitQuery()
         if (HoldClose(CloseRequest::Program))
             return kEvtExitRefused;
     }
-    AskingGuard<Asking> guard(asking, sessionEnd ? Asking::SessionEnd : Asking::Exit);
+    ZafRestoreOnExit<Asking> guard(asking, sessionEnd ? Asking::SessionEnd : Asking::Exit);
     return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
 }
 

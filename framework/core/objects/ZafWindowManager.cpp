@@ -2,6 +2,7 @@
 // them, focus between top-level windows, event routing, closing with the
 // close and exit queries, and the window commands.
 #include "framework/core/objects/ZafWindowManager.h"
+#include "framework/core/base/ZafRestoreOnExit.h"
 #include "framework/core/display/ZafDisplay.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafHelpSystem.h"
@@ -43,21 +44,6 @@ void DeleteCommandText(const ZafEventStruct &event)
 {
     delete[] event.text;
 }
-
-// Sets the flag for one call and gives back what it found: requests nest
-// (a second session end or a close met while the first one asks).
-class FlagScope
-{
-public:
-    FlagScope(bool &flag, bool value) : flag(flag), found(flag) { flag = value; }
-    ~FlagScope() { flag = found; }
-    FlagScope(const FlagScope &) = delete;
-    FlagScope &operator=(const FlagScope &) = delete;
-
-private:
-    bool &flag;
-    bool found;
-};
 
 } // namespace
 
@@ -361,7 +347,7 @@ ZafEventType ZafWindowManager::ExitQuery()
 {
     if (!exitFunction)
         return 0;
-    FlagScope closing(askingSessionEnd, false);
+    ZafRestoreOnExit<bool> closing(askingSessionEnd, false);
     ZafEventType answer = exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this);
     if (answer == 0)
         exitFunction = nullptr;
@@ -374,7 +360,7 @@ bool ZafWindowManager::MayEndSession(const ZafWindow *window)
         return true;
     bool allowed = false;
     {
-        FlagScope asking(askingSessionEnd, true);
+        ZafRestoreOnExit<bool> asking(askingSessionEnd, true);
         allowed = exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
     }
     sessionEndPending = sessionEndPending || allowed;

@@ -107,6 +107,17 @@ void CALLBACK EndLoopAfterAll(HWND, UINT, UINT_PTR, DWORD)
     PostQuitMessage(0);
 }
 
+// The application's main loop, ended after 5 s should a close be lost rather
+// than hang; endedByFallback says whether it was.
+int32_t ControlWithFallback(KZApplication *app)
+{
+    endedByFallback = false;
+    const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndLoopAfterAll);
+    const int32_t end = app->Control();
+    KillTimer(nullptr, fallback);
+    return end;
+}
+
 } // namespace
 
 TEST_F(KZEventLoop, AnIdleLoopTicksTheMainWindowUntilTheExitIsAllowed)
@@ -206,11 +217,7 @@ TEST_F(KZEventLoop, ACloseOfTheMainWindowDuringALongOperationWaitsUntilItHasEnde
             queriesDuringOperation = main->exitQueries;
     };
     Put(10500);
-    // Should the close be lost, the loop is ended after 5 s rather than hang.
-    endedByFallback = false;
-    const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndLoopAfterAll);
-    const int32_t end = app->Control();
-    KillTimer(nullptr, fallback);
+    const int32_t end = ControlWithFallback(app.get());
     EXPECT_FALSE(endedByFallback) << "the program did not end after the operation";
     EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
     EXPECT_TRUE(stopped) << "the operation went on";
@@ -248,10 +255,7 @@ TEST_F(KZEventLoop, ACloseMetUnderADialogAndASessionEndDuringTheOperationItConfi
         queriesDuringOperation = main->exitQueries;
     };
     Put(10500);
-    endedByFallback = false;
-    const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndLoopAfterAll);
-    const int32_t end = app->Control();
-    KillTimer(nullptr, fallback);
+    const int32_t end = ControlWithFallback(app.get());
     EXPECT_FALSE(endedByFallback) << "the held close did not run";
     EXPECT_TRUE(end == kEvtExit || end == kEvtWindowGone) << end;
     EXPECT_TRUE(heldUnderDialog);
