@@ -7,57 +7,13 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <thread>
+#include "support/SystemDialogCloser.h"
 
 namespace
 {
 struct HookGuard
 {
     ~HookGuard() { KFile::SetDialogHook(nullptr); }
-};
-
-// Cancels the first dialog window of this process that appears.
-class DialogCanceller
-{
-public:
-    DialogCanceller() : itsThread([this] { Run(); }) {}
-    ~DialogCanceller()
-    {
-        itsStop = true;
-        itsThread.join();
-    }
-    bool Cancelled() const { return itsCancelled; }
-
-private:
-    static BOOL CALLBACK Visit(HWND window, LPARAM data)
-    {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t name[32] = {0};
-        GetClassNameW(window, name, 32);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) && wcscmp(name, L"#32770") == 0) {
-            *reinterpret_cast<HWND *>(data) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    void Run()
-    {
-        for (int i = 0; i < 600 && !itsStop; ++i) {
-            HWND dialog = nullptr;
-            EnumWindows(Visit, LPARAM(&dialog));
-            if (dialog) {
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                itsCancelled = true;
-                return;
-            }
-            Sleep(50);
-        }
-    }
-    std::atomic<bool> itsStop{false};
-    std::atomic<bool> itsCancelled{false};
-    std::thread itsThread;
 };
 } // namespace
 
@@ -101,17 +57,17 @@ TEST(KFileExtensionList, FindIgnoresCaseAndALeadingDot)
 TEST(KFileDialogSystem, RealOpenDialogCancelledAnswersMinusOne)
 {
     KFile file(L"C:\\windows\\none.txt");
-    DialogCanceller canceller;
+    SystemDialogCloser canceller;
     EXPECT_EQ(file.GetOpenFileName(KString(L"txt,ini"), KString(L"Open a test file")), -1);
-    EXPECT_TRUE(canceller.Cancelled());
+    EXPECT_TRUE(canceller.Closed());
     EXPECT_EQ(file.FullName(), L"C:\\windows\\none.txt");
 }
 
 TEST(KFileDialogSystem, RealFolderChooserCancelledAnswersMinusOne)
 {
     KFile file(L"C:\\windows\\none.txt");
-    DialogCanceller canceller;
+    SystemDialogCloser canceller;
     EXPECT_EQ(file.GetFolderName(KString(L"Choose a folder")), -1);
-    EXPECT_TRUE(canceller.Cancelled());
+    EXPECT_TRUE(canceller.Closed());
     EXPECT_EQ(file.FullName(), L"C:\\windows\\none.txt");
 }

@@ -5,11 +5,9 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "domain/camera/VCamera.h"
@@ -34,6 +32,7 @@
 #include "shell/toolkit/menus/KZPullDownItem.h"
 #include "shell/toolkit/menus/KZPullDownMenu.h"
 #include "shell/toolkit/bars/KZTBButton.h"
+#include "support/SystemDialogCloser.h"
 #include "shell/toolkit/bars/KZTBSpace.h"
 #include "shell/toolkit/bars/KZToolBar.h"
 #include "shell/toolkit/KZToolkitCodes.h"
@@ -305,57 +304,6 @@ TEST_F(ImageWindow, AdjustmentsOpenOverTheWindowAndOnlyOkKeepsTheMovedSliders)
         EXPECT_DOUBLE_EQ(kept ? 1.01 : 1.0, image->Gamma()) << answer;
     }
 }
-
-namespace {
-
-// Cancels the next system dialog (a visible "#32770" window of this process)
-// from a second thread, and remembers its owner; stops looking when dropped.
-class SystemDialogCloser
-{
-public:
-    SystemDialogCloser() : thread([this] { Run(); }) {}
-    ~SystemDialogCloser()
-    {
-        stop = true;
-        thread.join();
-    }
-    HWND Owner() const { return owner; }
-    bool Closed() const { return closed; }
-
-private:
-    static BOOL CALLBACK Visit(HWND window, LPARAM found)
-    {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(name) != L"#32770")
-            return TRUE;
-        *reinterpret_cast<HWND *>(found) = window;
-        return FALSE;
-    }
-    void Run()
-    {
-        while (!stop) {
-            HWND dialog = nullptr;
-            EnumWindows(Visit, LPARAM(&dialog));
-            if (dialog) {
-                owner = GetWindow(dialog, GW_OWNER);
-                closed = true;
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                return;
-            }
-            Sleep(50);
-        }
-    }
-
-    std::atomic<bool> stop{ false };
-    std::atomic<bool> closed{ false };
-    std::atomic<HWND> owner{ nullptr };
-    std::thread thread;
-};
-
-} // namespace
 
 TEST_F(ImageWindow, PageSetupAndPrinterChoiceOpenTheImagePrintersDialogsOverTheWindow)
 {
