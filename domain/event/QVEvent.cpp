@@ -8,6 +8,7 @@
 #include "foundation/errors/KErrorCodes.h"
 #include "foundation/messages/KMessage.h"
 #include "foundation/streams/KFile.h"
+#include "foundation/streams/KReplacingFile.h"
 
 #include <algorithm>
 
@@ -21,7 +22,13 @@ std::vector<const QVEvent *> &Documents()
 }
 } // namespace
 
-QVEvent::QVEvent() : KMessageObject(nullptr), m_view(this) { Documents().push_back(this); }
+QVEvent::QVEvent() : KMessageObject(nullptr), m_view(this)
+{
+    // Every save of the process, whatever it writes, keeps these files.
+    if (Documents().empty())
+        KReplacingFile::SetKeptFiles(&OpenFiles);
+    Documents().push_back(this);
+}
 
 QVEvent::~QVEvent()
 {

@@ -89,7 +89,8 @@ public:
     const KString &SavedToFile() const { return m_savePath; }
     bool HasFileName(const KString &path) const;   // case ignored
     // The files of every document in memory that has one (the documents
-    // open in the program): no save takes them for leftovers of its own.
+    // open in the program): no save takes them for leftovers of its own
+    // (KReplacingFile::SetKeptFiles, set by the first document).
     static std::vector<KString> OpenFiles();
     // Appends the file's name without folder or extension.
     void FileTitle(KString &text) const;

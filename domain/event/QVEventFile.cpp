@@ -178,7 +178,6 @@ int QVEvent::WriteFile(const KString &path)
     int code = 0;
     try {
         KReplacingFile file(path, kSavePieceBytes);
-        file.KeepFiles(OpenFiles());
         file.Begin(TraceBytes(*this));
         Write(file);
         file.Commit();

@@ -163,7 +163,6 @@ int32_t QVResultsFile::Write(const QVEvent &event, const KString &folder, int ch
     Format(event, text);
     try {
         KReplacingFile file(path);
-        file.KeepFiles(QVEvent::OpenFiles());
         file.Begin();
         file.SetWriteEncoding(charMode == 1 ? KStream::kEncoding16Bit : KStream::kEncoding8Bit);
         file.SetWriteLineEnd(KStream::kLineEndCRLF);

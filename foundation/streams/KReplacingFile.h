@@ -17,14 +17,15 @@
 // and cannot remove by itself, as Wine's) and a link that cannot be opened
 // at all (to a file another program holds, to a device, in a circle) are
 // left alone, and the next name is taken: ".1.tmp", ".2.tmp" and so on,
-// each cleared the same way, and so is a file the caller keeps (KeepFiles).
+// each cleared the same way, and so is a file of an open document
+// (SetKeptFiles).
 // Where a name leads is told by the volumes and the paths on them that the
 // system gives for the open file and its folder, at any length; the paths
 // compared exactly where the volume tells names apart by case (and always
 // under Wine, whose Linux file systems do so whatever the volume reports),
-// case ignored elsewhere. When those paths cannot be had, a file is removed only when it
-// carries this class's mark: it is made with the system's temporary
-// attribute, which Commit takes off.
+// case ignored elsewhere. When those paths cannot be had, a file is removed
+// only when it carries this class's mark: it is made with the system's
+// temporary attribute, which Commit takes off.
 //
 // Commit gives the new file the target's hidden, system and not-indexed
 // attributes (the archive attribute set, as for any file written) and its
@@ -60,7 +61,6 @@
 
 #include "foundation/streams/KBufferedFile.h"
 
-#include <utility>
 #include <vector>
 
 class KReplacingFile : public KBufferedFile
@@ -70,10 +70,12 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // Files never removed from a temporary name, whichever name leads to
-    // them (the same file on the same volume): the files of the documents
-    // open in the program. Before Begin.
-    void KeepFiles(std::vector<KString> files) { itsKeptFiles = std::move(files); }
+    // The files that no save removes from a temporary name, whichever name
+    // leads to them (the same file on the same volume): the program's open
+    // documents register the call that lists theirs, once, for every save
+    // of the process (a plain function; none: no such files).
+    using KeptFilesSource = std::vector<KString> (*)();
+    static void SetKeptFiles(KeptFilesSource source);
     // Opens a new, empty temporary file for writing. Throws KXStream
     // kErrDiskFull when the disk is full, else kErrFileWrite: for a read-only
     // target, a temporary name that holds a folder or cannot be removed
@@ -150,7 +152,6 @@ private:
     static unsigned long DeleteOpenFile(void *handle);
 
     KString itsTarget;
-    std::vector<KString> itsKeptFiles;
     bool itsBegun = false;
     // Whether this file holds the worker, or could not have it.
     bool itsEarlyFlushHeld = false;

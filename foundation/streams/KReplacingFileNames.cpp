@@ -143,11 +143,15 @@ Lead WhereNameLeads(HANDLE file, const KString &path)
     return SamePath(expected, found, CaseMatters(folder.handle)) ? Lead::kOwnName : Lead::kElsewhere;
 }
 
+KReplacingFile::KeptFilesSource keptFiles = nullptr;
+
 // Whether the found file is one of the kept ones, by its name or, reached
 // by any other name, as the same file on the same volume.
-bool IsKeptFile(const BY_HANDLE_FILE_INFORMATION &found, const KString &path, const std::vector<KString> &kept)
+bool IsKeptFile(const BY_HANDLE_FILE_INFORMATION &found, const KString &path)
 {
-    for (const KString &file : kept) {
+    if (!keptFiles)
+        return false;
+    for (const KString &file : keptFiles()) {
         if (file.IsEmpty())
             continue;
         if (file.EqualsIgnoreCase(path))
@@ -222,6 +226,11 @@ bool KReplacingFile::MadeTemporaryFile()
     }
 }
 
+void KReplacingFile::SetKeptFiles(KeptFilesSource source)
+{
+    keptFiles = source;
+}
+
 bool KReplacingFile::ClearTemporaryName() const
 {
     const KString &path = FullName();
@@ -236,7 +245,7 @@ bool KReplacingFile::ClearTemporaryName() const
         const DWORD error = GetLastError();
         throw KXStream(WriteErrorCode(error), int32_t(error), path);
     }
-    if (IsKeptFile(information, path, itsKeptFiles))
+    if (IsKeptFile(information, path))
         return false;
     const DWORD attributes = information.dwFileAttributes;
     // Not told by the paths: only a file with the mark of a save is its own.

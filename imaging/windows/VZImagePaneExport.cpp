@@ -149,7 +149,6 @@ bool VZImagePane::ExportBitmap()
         // only when it is whole: an abort or a failure leaves no half-written
         // picture and keeps a file that was there before.
         KReplacingFile out(file.FullName(), 64 * 1024);
-        out.KeepFiles(QVEvent::OpenFiles());
         try {
             out.Begin();
             written = bitmap.Export(out, &NextRow, &rows);

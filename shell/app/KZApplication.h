@@ -99,10 +99,10 @@ public:
     // end asks must not run inside it: the operation or the dialog still
     // uses what the close deletes. The request is held instead; a running
     // operation stops as Escape does, unless a dialog is up over it: what
-    // the user confirms in a dialog runs to its end. Once the main loop runs alone again (and a session
-    // end allowed has been called off) its idle step puts the request back
-    // in the queue, where it takes its normal path (the exit query asks to
-    // save each modified workout). A program request outweighs a child
+    // the user confirms in a dialog runs to its end. Once the main loop runs
+    // alone again (and a session end allowed has been called off) its idle
+    // step puts the request back in the queue, where it takes its normal
+    // path (the exit query asks to save each modified workout). A program request outweighs a child
     // window's. True when held (the caller goes no further); false when
     // none of them is under way.
     enum class CloseRequest { None, ChildWindow, Program };

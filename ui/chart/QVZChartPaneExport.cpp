@@ -181,7 +181,6 @@ void QVZChartPane::ExportBitmap()
     // an abort or a failure keeps a picture that was there before.
     bool failed = false;
     KReplacingFile out(file.FullName(), 64 * 1024);
-    out.KeepFiles(QVEvent::OpenFiles());
     try {
         out.Begin();
         bitmap.Export(out, &QVZChartPane::ExportRow, &context);
