@@ -54,8 +54,14 @@ LRESULT CALLBACK ZafMDIChildProc(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_CLOSE)
     {
         // Closing goes through the frame's close command, carrying the child.
+        // The application may take it as it arrives, as a close of the main
+        // window: a system dialog's own loop never reads the queue.
+        ZafWindowObject *object = ObjectOf(window);
+        ZafWindowManager *manager = ZafWindowManager::Shared();
+        if (manager && !manager->MayQueueClose(dynamic_cast<ZafWindow *>(object)))
+            return 0;
         ZafEventStruct close(ZAF_EV_MDI_CLOSE, 0);
-        close.dataObject = ObjectOf(window);
+        close.dataObject = object;
         if (ZafEventManager *events = ZafEventManager::Shared())
             events->Put(close, ZAF_QUEUE_BACK);
         return 0;

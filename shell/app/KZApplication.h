@@ -9,6 +9,7 @@
 // destroyed on the GUI thread.
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/app/KApplicationHooks.h"
 #include "foundation/streams/KFile.h"
@@ -102,11 +103,13 @@ public:
     // the user confirms in a dialog runs to its end. Once the main loop runs
     // alone again (and a session end allowed has been called off) its idle
     // step puts the request back in the queue, where it takes its normal
-    // path (the exit query asks to save each modified workout). A program request outweighs a child
-    // window's. True when held (the caller goes no further); false when
-    // none of them is under way.
+    // path (the exit query asks to save each modified workout). A close of
+    // a child window names it (none: the active child window); a held one
+    // closes that window when it runs, or nothing when it has gone by then.
+    // A program request outweighs a child window's. True when held (the
+    // caller goes no further); false when none of them is under way.
     enum class CloseRequest { None, ChildWindow, Program };
-    bool HoldClose(CloseRequest request);
+    bool HoldClose(CloseRequest request, ZafWindowObject *child = nullptr);
     bool CloseHeld() const { return heldClose != CloseRequest::None; }
     // True while a held close has stopped an operation: the operations the
     // same command goes on to start stop at once.
@@ -177,15 +180,19 @@ protected:
 private:
     static int32_t ExitCheck(ZafDisplay *display, ZafEventManager *events, ZafWindowManager *manager);
     static void SessionEndCheck(ZafWindowManager *manager);
-    static bool CloseRequestCheck(ZafWindowManager *manager);
-    // A close of the main window as it arrives: false when it is taken
-    // here (dropped or held) instead of queued.
-    bool MayQueueClose();
+    static bool CloseRequestCheck(ZafWindowManager *manager, ZafWindowObject *child);
+    // A close of the main window (child null) or of a child window as it
+    // arrives: false when it is taken here (dropped or held) instead of queued.
+    bool MayQueueClose(ZafWindowObject *child);
     void AdjustLocale();
     int EndCode(ZafWindow *window, const ZafEventStruct &event);
     bool ModalWindowGone(ZafWindow *window) const;
     // Queues the held close request again (idle step of the main loop).
     void RunHeldClose();
+    // Remembers the child window (none: the active one) a held close names.
+    void HoldChildClose(ZafWindowObject *child);
+    // The main window's child window whose frame is the handle; none.
+    ZafWindowObject *ChildOfFrame(void *frame) const;
 
     static KZApplication *instance;
     static ZafWindow *mainWindow;
@@ -205,6 +212,7 @@ private:
     int modalDepth = 0;
     bool showingLoopError = false;
     CloseRequest heldClose = CloseRequest::None;
+    std::vector<void *> heldChildren;   // frames of the child windows a held close names
     bool heldCloseStopped = false;   // the held close stopped an operation
     enum class Asking { Nothing, Exit, SessionEnd };
     Asking asking = Asking::Nothing;   // what the exit query under way is for

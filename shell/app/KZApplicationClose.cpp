@@ -5,19 +5,23 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/toolkit/KZToolkitCodes.h"
 
-bool KZApplication::HoldClose(CloseRequest request)
+bool KZApplication::HoldClose(CloseRequest request, ZafWindowObject *child)
 {
     KZLongOperation *operation = KZLongOperation::Current();
     if (request == CloseRequest::None || (!operation && !ModalUp() && asking != Asking::SessionEnd))
         return false;
     if (request > heldClose)
         heldClose = request;
+    if (request == CloseRequest::ChildWindow)
+        HoldChildClose(child);
     // A dialog up over an operation asks the user something the operation
     // needs: what the user confirms there runs on.
     if (operation && !ModalUp()) {
@@ -27,8 +31,22 @@ bool KZApplication::HoldClose(CloseRequest request)
     return true;
 }
 
-bool KZApplication::MayQueueClose()
+void KZApplication::HoldChildClose(ZafWindowObject *child)
 {
+    if (!child)
+        if (ZafWindow *main = mainWindow)
+            child = main->CurrentChild();
+    // The frame's handle, not the object: the window may go before the
+    // close runs, and another may then be made at the same address.
+    void *frame = child ? child->OSHandle(2) : nullptr;
+    if (frame && std::find(heldChildren.begin(), heldChildren.end(), frame) == heldChildren.end())
+        heldChildren.push_back(frame);
+}
+
+bool KZApplication::MayQueueClose(ZafWindowObject *child)
+{
+    if (child)
+        return !HoldClose(CloseRequest::ChildWindow, child);
     // Met while the exit asks (its question, its Save As): that exit's own.
     if (asking == Asking::Exit)
         return false;
@@ -51,14 +69,35 @@ void KZApplication::RunHeldClose()
 {
     ZafEventManager *events = EventManager();
     const CloseRequest request = heldClose;
+    std::vector<void *> children;
+    children.swap(heldChildren);
     heldClose = CloseRequest::None;
     heldCloseStopped = false;
     if (!events || !mainWindow)
         return;
     // The same events a close of the main window (the router queues it
-    // naming the window) or of the active event window makes.
-    ZafEventStruct close(request == CloseRequest::Program ? ZAF_EV_CLOSE : kEvtCloseChild, 0);
-    if (request == CloseRequest::Program)
+    // naming the window) or of a child window (its procedure queues it
+    // naming the child) makes.
+    if (request == CloseRequest::Program) {
+        ZafEventStruct close(ZAF_EV_CLOSE, 0);
         close.dataObject = mainWindow;
-    events->Put(close, ZAF_QUEUE_BACK);
+        events->Put(close, ZAF_QUEUE_BACK);
+        return;
+    }
+    for (void *frame : children)
+        if (ZafWindowObject *child = ChildOfFrame(frame)) {
+            ZafEventStruct close(kEvtCloseChild, 0);
+            close.dataObject = child;
+            events->Put(close, ZAF_QUEUE_BACK);
+        }
+}
+
+ZafWindowObject *KZApplication::ChildOfFrame(void *frame) const
+{
+    if (!mainWindow || !frame || !IsWindow(static_cast<HWND>(frame)))
+        return nullptr;
+    for (ZafElement *e = mainWindow->FirstChild(); e; e = e->Next())
+        if (static_cast<ZafWindowObject *>(e)->OSHandle(2) == frame)
+            return static_cast<ZafWindowObject *>(e);
+    return nullptr;
 }

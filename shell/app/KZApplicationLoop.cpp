@@ -192,9 +192,9 @@ void KZApplication::SessionEndCheck(ZafWindowManager *)
         instance->SessionEnding();
 }
 
-bool KZApplication::CloseRequestCheck(ZafWindowManager *)
+bool KZApplication::CloseRequestCheck(ZafWindowManager *, ZafWindowObject *child)
 {
-    return instance ? instance->MayQueueClose() : true;
+    return instance ? instance->MayQueueClose(child) : true;
 }
 
 void KZApplication::ReportLoopException(const wchar_t *what)

@@ -359,11 +359,15 @@ bool ZafWindowManager::MayEndSession(const ZafWindow *window)
     if (!window || !osWindow || window->OSWindow() != osWindow || !exitFunction)
         return true;
     bool allowed = false;
+    const unsigned answersBefore = sessionEndAnswers;
     {
         ZafRestoreOnExit<bool> asking(askingSessionEnd, true);
         allowed = exitFunction(ZafDisplay::Shared(), ZafEventManager::Shared(), this) == 0;
     }
-    sessionEndPending = sessionEndPending || allowed;
+    // The system may have given up waiting and answered meanwhile: then
+    // nothing is left to wait for.
+    if (sessionEndAnswers == answersBefore)
+        sessionEndPending = sessionEndPending || allowed;
     return allowed;
 }
 
@@ -372,15 +376,20 @@ void ZafWindowManager::SessionEnds(const ZafWindow *window, bool ending)
     if (!window || !osWindow || window->OSWindow() != osWindow)
         return;
     sessionEndPending = false;
+    ++sessionEndAnswers;
     if (ending && sessionEndFunction)
         sessionEndFunction(this);
 }
 
-bool ZafWindowManager::MayQueueClose(const ZafWindow *window)
+bool ZafWindowManager::MayQueueClose(ZafWindow *window)
 {
-    if (!window || !osWindow || window->OSWindow() != osWindow || !closeRequestFunction)
+    if (!window || !closeRequestFunction)
         return true;
-    return closeRequestFunction(this);
+    if (osWindow && window->OSWindow() == osWindow)
+        return closeRequestFunction(this, nullptr);
+    if (window->Parent())
+        return closeRequestFunction(this, window);
+    return true;
 }
 
 ZafEventType ZafWindowManager::CloseWindow(const ZafEventStruct &event)

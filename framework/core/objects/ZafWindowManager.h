@@ -25,9 +25,10 @@ using ZafExitFunction = ZafInt32 (*)(ZafDisplay *display, ZafEventManager *event
     ZafWindowManager *windowManager);
 // Runs when the session ends for good (after every window agreed to end it).
 using ZafSessionEndFunction = void (*)(ZafWindowManager *windowManager);
-// Asked when a close request reaches the main window, before it is queued:
+// Asked when a close request reaches the main window (window null) or a
+// document window inside a window (window names it), before it is queued:
 // true queues it; false means the application took it (held or dropped).
-using ZafCloseRequestFunction = bool (*)(ZafWindowManager *windowManager);
+using ZafCloseRequestFunction = bool (*)(ZafWindowManager *windowManager, ZafWindowObject *window);
 
 class ZafWindowManager : public ZafWindow
 {
@@ -107,11 +108,14 @@ public:
     // windows stay as they are either way.
     void SessionEnds(const ZafWindow *window, bool ending);
     // True from a session end the main window allowed until the system says
-    // whether it ends (SessionEnds).
+    // whether it ends (SessionEnds). The system's answer may come while the
+    // exit function still asks (its questions wait for the user): a session
+    // end answered before its query returned is not pending afterwards.
     bool SessionEndPending() const { return sessionEndPending; }
-    // A close request for the window arrived: false when it is the main
-    // window and the close request function took it; true to queue it.
-    bool MayQueueClose(const ZafWindow *window);
+    // A close request for the window arrived: false when the close request
+    // function took it (a close of the main window, or of a window inside
+    // another one, such as a document window); true to queue it.
+    bool MayQueueClose(ZafWindow *window);
     ZafCloseRequestFunction SetCloseRequestFunction(ZafCloseRequestFunction function)
     {
         return closeRequestFunction = function;
@@ -169,6 +173,7 @@ private:
     ZafCloseRequestFunction closeRequestFunction = nullptr;
     bool askingSessionEnd = false;
     bool sessionEndPending = false;
+    unsigned sessionEndAnswers = 0;   // WM_ENDSESSION answers received so far
 };
 
 // The window named in the first data word of ZAF_EV_CLOSE,

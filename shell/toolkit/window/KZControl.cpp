@@ -191,7 +191,7 @@ ZafEventType KZControl::Event(const ZafEventStruct &event)
             SendMessageW(client, WM_MDITILE, MDITILE_VERTICAL, 0);
         return code;
     case kEvtCloseChild:
-        return CloseActive();
+        return CloseRequested(event.dataObject);
     case kEvtExitQuery:
         return ExitQuery(event);
     case kEvtMenuOpening:
@@ -217,14 +217,23 @@ ZafEventType KZControl::ActivateByMenu(ZafEventType code)
     return code;
 }
 
-ZafEventType KZControl::CloseActive()
+KZMDIChild *KZControl::OwnChild(const ZafWindowObject *object) const
 {
-    KZMDIChild *child = ActiveChild();
+    // Addresses only: the object may have been deleted meanwhile.
+    for (KZMDIChild *child = NextChild(nullptr); child; child = NextChild(child))
+        if (child == object)
+            return child;
+    return nullptr;
+}
+
+ZafEventType KZControl::CloseRequested(ZafWindowObject *named)
+{
+    KZMDIChild *child = named ? OwnChild(named) : ActiveChild();
     if (!child)
         return kEvtNotHandled;
     // Not while a long operation may still use the window: after it.
     KZApplication *application = KZApplication::Instance();
-    if (application && application->HoldClose(KZApplication::CloseRequest::ChildWindow))
+    if (application && application->HoldClose(KZApplication::CloseRequest::ChildWindow, child))
         return kEvtNotHandled;
     if (child->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
         return kEvtNotHandled;

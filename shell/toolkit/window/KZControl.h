@@ -63,7 +63,11 @@ public:
 
 private:
     ZafEventType ActivateByMenu(ZafEventType code);
-    ZafEventType CloseActive();
+    // A close of the child window named (none: the active one): asked and
+    // closed, or held while something is under way. A named window that is
+    // no longer here went while the close waited: nothing is closed.
+    ZafEventType CloseRequested(ZafWindowObject *named);
+    KZMDIChild *OwnChild(const ZafWindowObject *object) const;
     ZafEventType ExitQuery(const ZafEventStruct &event);
     ZafEventType MenuOpening(const ZafEventStruct &event);
     bool HasChildEntries() const;

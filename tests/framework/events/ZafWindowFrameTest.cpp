@@ -26,7 +26,7 @@ ZafInt32 nestingExit(ZafDisplay *, ZafEventManager *, ZafWindowManager *manager)
 }
 
 int closeRequests = 0;
-bool takeClose(ZafWindowManager *) { ++closeRequests; return false; }
+bool takeClose(ZafWindowManager *, ZafWindowObject *) { ++closeRequests; return false; }
 
 LONG Style(ZafOSWindow window) { return GetWindowLongW(static_cast<HWND>(window), GWL_STYLE); }
 

@@ -375,28 +375,42 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
 
 // End task while the print dialog is up waits for it: Print, which the user
 // then pressed, sends the whole printout to the printer, and the close then
-// runs and asks to save the workout.
+// runs and asks to save the workout. A close sent to the workout's own window
+// waits the same way, then asks about that workout and closes it.
 TEST(DownloadProgram, ACloseRequestMadeWhileThePrintDialogIsUpLetsThePrintoutEndThenRuns)
 {
     QV_REQUIRE_COMPORTS(pair);
-    const std::string job = "qvheldclose" + std::to_string(GetCurrentProcessId()) + "x" + std::to_string(GetTickCount());
-    ProgramRoad road(L"qprintheld", "Strings\\Event\\Results\\Print\\Title:String=" + job + "\r\n");
-    ASSERT_TRUE(road.Start());
-    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
-    HWND dialog = OpenResultsPrint(road);
-    ASSERT_NE(nullptr, dialog) << "no print dialog:" << WindowsOf(road.Process());
-    if (!HasPrinterList(dialog))
-        GTEST_SKIP() << "no printer to print on";
-    H::Rest(500);
-    RequestClose(road.Main());
-    H::Rest(500);
-    H::Focus(dialog);
-    H::Key(VK_RETURN);
-    EXPECT_FALSE(PrintedPdf(job).empty()) << "no whole printout named " << job;
-    HWND question = WaitForSaveOnExit(road.Process());
-    ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road.Process());
-    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
-    EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
+    for (const bool toWorkout : { false, true }) {
+        SCOPED_TRACE(toWorkout ? "WM_CLOSE to the workout's window" : "WM_CLOSE to the main window");
+        const std::string job = "qvheldclose" + std::to_string(GetCurrentProcessId()) + "x" +
+                                std::to_string(GetTickCount()) + (toWorkout ? "w" : "m");
+        ProgramRoad road(toWorkout ? L"qprintheldw" : L"qprintheld",
+                         "Strings\\Event\\Results\\Print\\Title:String=" + job + "\r\n");
+        ASSERT_TRUE(road.Start());
+        ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+        HWND workout = road.EventWindow();
+        ASSERT_NE(nullptr, workout);
+        HWND dialog = OpenResultsPrint(road);
+        ASSERT_NE(nullptr, dialog) << "no print dialog:" << WindowsOf(road.Process());
+        if (!HasPrinterList(dialog))
+            GTEST_SKIP() << "no printer to print on";
+        H::Rest(500);
+        PostMessageW(toWorkout ? workout : road.Main(), WM_CLOSE, 0, 0);
+        H::Rest(500);
+        H::Focus(dialog);
+        H::Key(VK_RETURN);
+        EXPECT_FALSE(PrintedPdf(job).empty()) << "no whole printout named " << job;
+        HWND question = toWorkout ? road.Program().WaitForWindow(L"Close Event Window", 30000)
+                                  : WaitForSaveOnExit(road.Process());
+        ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road.Process());
+        ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+        if (toWorkout) {
+            EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(workout); }, 5000)) << "the workout stayed open";
+            EXPECT_TRUE(road.Program().Running());
+        } else {
+            EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
+        }
+    }
 }
 
 namespace {

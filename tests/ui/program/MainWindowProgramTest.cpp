@@ -479,13 +479,22 @@ TEST(MainWindowProgram, TheCloseQuestionOutlivesACalledOffSessionEndAndItsAnswer
 namespace {
 
 // A session end the system asks from another thread, since its question
-// waits for the user: the answer (2: none within a minute).
-std::future<DWORD_PTR> AskSessionEnd(HWND main)
+// waits for the user: the answer (2: none within a minute). The rows of a
+// download show before it has ended, and a session end met by the download
+// is refused at once, changing nothing: with afterWork the end is asked
+// again until one is not refused at once (for ten seconds at most).
+std::future<DWORD_PTR> AskSessionEnd(HWND main, bool afterWork = false)
 {
-    return std::async(std::launch::async, [main] {
-        DWORD_PTR allowed = 2;
-        SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000, &allowed);
-        return allowed;
+    return std::async(std::launch::async, [main, afterWork] {
+        const DWORD start = GetTickCount();
+        for (;;) {
+            const DWORD asked = GetTickCount();
+            DWORD_PTR allowed = 2;
+            SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000, &allowed);
+            if (!afterWork || allowed != FALSE || GetTickCount() - asked > 250 || GetTickCount() - start > 10000)
+                return allowed;
+            Sleep(100);
+        }
     });
 }
 
@@ -499,9 +508,11 @@ bool CallOffSessionEnd(HWND main)
 
 // A session end on a changed workout asks whether to save it. A second
 // session end met meanwhile is refused and changes nothing: No, and the end
-// called off leave the workout and its trials open. End task met meanwhile
-// is held: No, the end called off, and the close then runs on its own,
-// with its own question.
+// called off leave the workout and its trials open. The end called off while
+// its question is still up leaves nothing waiting for it: End task under the
+// Options dialog then runs once the dialog is cancelled. End task met
+// meanwhile is held: No, the end called off, and the close then runs on its
+// own, with its own question.
 TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOnceItIsCalledOff)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -510,7 +521,7 @@ TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOn
     HWND list = road.NewWorkoutWithTrials();
     ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
 
-    std::future<DWORD_PTR> first = AskSessionEnd(road.Main());
+    std::future<DWORD_PTR> first = AskSessionEnd(road.Main(), true);
     HWND question = WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "the session end asked nothing:" << WindowsOf(road.Process());
     DWORD_PTR second = 2;
@@ -525,6 +536,24 @@ TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOn
 
     first = AskSessionEnd(road.Main());
     question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "the session end asked nothing:" << WindowsOf(road.Process());
+    ASSERT_TRUE(CallOffSessionEnd(road.Main()));
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    first.get();
+    HWND options = road.OpenFromMenu('C', 'O', L"Options");
+    ASSERT_NE(nullptr, options) << WindowsOf(road.Process());
+    RequestClose(road.Main());
+    H::Rest(500);
+    ASSERT_TRUE(QuorvaneProgram::Press(options, L"Cancel"));
+    question = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, question) << "the close waits for a session end long called off:" << WindowsOf(road.Process());
+    EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"Cancel"));
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(question) || !IsWindowVisible(question); }, 5000));
+    EXPECT_EQ(0, MostQuestionsOnScreen(road.Process())) << "asked again:" << WindowsOf(road.Process());
+
+    first = AskSessionEnd(road.Main());
+    question = WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "the workout was not changed any more:" << WindowsOf(road.Process());
     RequestClose(road.Main());
     EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
@@ -535,6 +564,49 @@ TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOn
     question = WaitForSaveOnExit(road.Process(), 5000);
     ASSERT_NE(nullptr, question) << "the held close did not run:" << WindowsOf(road.Process());
     EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
+    ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
+    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+// A close sent to a workout's own window (by another program, or one that
+// waited while another window became active) closes that window, whichever
+// is active: behind an unchanged workout, a changed one is asked about and
+// the active one stays; behind a changed one, an unchanged workout closes
+// without a word and the changed one stays, unasked.
+TEST(MainWindowProgram, ACloseSentToAWorkoutWindowActsOnThatWindowNotOnTheActiveOne)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    ProgramRoad road(L"qclosenamed", "Event\\SingleEvent:Int=0\r\n");
+    ASSERT_TRUE(road.Start());
+    ASSERT_NE(nullptr, road.NewWorkoutWithTrials()) << WindowsOf(road.Process());
+    HWND changed = road.EventWindow();
+    ASSERT_NE(nullptr, changed);
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 2; }, 5000));
+    HWND client = GetParent(changed);
+    HWND unchanged = EventWindows(road.Main())[0] == changed ? EventWindows(road.Main())[1] : EventWindows(road.Main())[0];
+    auto active = [&] { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); };
+    ASSERT_EQ(unchanged, active());
+
+    PostMessageW(changed, WM_CLOSE, 0, 0);
+    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    ASSERT_NE(nullptr, box) << "the changed workout was not asked about:" << WindowsOf(road.Process());
+    EXPECT_EQ(L"'Untitled' has changed. Save before closing?", QuorvaneProgram::BoxText(box));
+    EXPECT_TRUE(IsWindow(unchanged)) << "the active workout was closed instead";
+    ASSERT_TRUE(QuorvaneProgram::Press(box, L"Cancel"));
+    ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000));
+    EXPECT_EQ(2u, EventWindows(road.Main()).size());
+
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(changed), 0);
+    ASSERT_TRUE(H::WaitFor([&] { return active() == changed; }, 5000));
+    PostMessageW(unchanged, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(unchanged); }, 5000)) << "the unchanged workout stayed";
+    EXPECT_EQ(0, MostQuestionsOnScreen(road.Process())) << "asked:" << WindowsOf(road.Process());
+    EXPECT_TRUE(IsWindow(changed)) << "the changed workout went";
+    RequestClose(road.Main());
+    HWND question = WaitForSaveOnExit(road.Process(), 5000);
+    ASSERT_NE(nullptr, question) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
 }
