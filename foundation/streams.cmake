@@ -5,6 +5,8 @@ list(APPEND FOUNDATION_SOURCES
     streams/KFileExtension.cpp
     streams/KFileIO.cpp
     streams/KGeometryRecord.cpp
+    streams/KKeptFile.cpp
+    streams/KKeptFileTable.cpp
     streams/KListRecord.cpp
     streams/KPersistent.cpp
     streams/KReplacingFile.cpp

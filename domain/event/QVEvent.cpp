@@ -8,31 +8,11 @@
 #include "foundation/errors/KErrorCodes.h"
 #include "foundation/messages/KMessage.h"
 #include "foundation/streams/KFile.h"
-#include "foundation/streams/KReplacingFile.h"
 
-#include <algorithm>
-
-namespace
-{
-// The documents in memory, for the files saves keep.
-std::vector<const QVEvent *> &Documents()
-{
-    static std::vector<const QVEvent *> documents;
-    return documents;
-}
-} // namespace
-
-QVEvent::QVEvent() : KMessageObject(nullptr), m_view(this)
-{
-    // Every save of the process, whatever it writes, keeps these files.
-    if (Documents().empty())
-        KReplacingFile::SetKeptFiles(&OpenFiles);
-    Documents().push_back(this);
-}
+QVEvent::QVEvent() : KMessageObject(nullptr), m_view(this) {}
 
 QVEvent::~QVEvent()
 {
-    Documents().erase(std::find(Documents().begin(), Documents().end(), this));
     if (VHardware *hub = VHardware::Instance())
         hub->Disarm(this);
     m_legs.DeleteAll();
@@ -74,15 +54,6 @@ void QVEvent::SetModified(bool on)
 bool QVEvent::HasFileName(const KString &path) const
 {
     return !m_path.IsEmpty() && m_path.EqualsIgnoreCase(path);
-}
-
-std::vector<KString> QVEvent::OpenFiles()
-{
-    std::vector<KString> files;
-    for (const QVEvent *document : Documents())
-        if (!document->m_path.IsEmpty())
-            files.push_back(document->m_path);
-    return files;
 }
 
 void QVEvent::FileTitle(KString &text) const

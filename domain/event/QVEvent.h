@@ -7,17 +7,18 @@
 // and the document holds its lock from the one to the other; an
 // after-message without kMsgNoModify marks it modified. The event window
 // owns the document; while armed it also sits in the hub's armed list
-// (which never deletes it). Every document is listed, while it lives, among
-// those whose files saves keep (OpenFiles). GUI thread; other threads take
-// Lock first.
+// (which never deletes it). The document's file, from when it is opened or
+// saved until the document goes, is kept from every save's temporary name in
+// every running copy of the program (KKeptFile). GUI thread; other threads
+// take Lock first.
 
 #include <cstdint>
-#include <vector>
 
 #include "domain/event/QVEventView.h"
 #include "foundation/containers/KList.h"
 #include "foundation/errors/KX.h"
 #include "foundation/messages/KMessageObject.h"
+#include "foundation/streams/KKeptFile.h"
 #include "foundation/strings/KString.h"
 #include "foundation/threads/KMutex.h"
 #include "foundation/values/KDateTime.h"
@@ -88,10 +89,6 @@ public:
     // The file the last save wrote or tried to write (for its error message).
     const KString &SavedToFile() const { return m_savePath; }
     bool HasFileName(const KString &path) const;   // case ignored
-    // The files of every document in memory that has one (the documents
-    // open in the program): no save takes them for leftovers of its own
-    // (KReplacingFile::SetKeptFiles, set by the first document).
-    static std::vector<KString> OpenFiles();
     // Appends the file's name without folder or extension.
     void FileTitle(KString &text) const;
 
@@ -179,6 +176,7 @@ private:
     KX m_saveError;
     KX m_openError;
     KString m_path;
+    KKeptFile m_keptFile;   // m_path's file, kept from every save's temporary name
     KString m_savePath;
     KString63 m_name;
     KString15 m_eventNumber;

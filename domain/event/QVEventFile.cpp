@@ -131,6 +131,7 @@ int QVEvent::ReadFile(const KString &path)
     Send(kMsgListBefore | kMsgLegList, 0);
     TakeContents(loaded);
     m_path = path;
+    m_keptFile.Keep(path);
     m_modified = false;
     Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
     return 0;
@@ -167,7 +168,9 @@ int QVEvent::Save(int flags)
         return code;
     }
     m_saveFlags = flags;
+    // A new file has the name now, and the name may be another.
     m_path = path;
+    m_keptFile.Keep(path);
     SetModified(false);
     return 0;
 }

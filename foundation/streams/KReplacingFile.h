@@ -17,8 +17,8 @@
 // and cannot remove by itself, as Wine's) and a link that cannot be opened
 // at all (to a file another program holds, to a device, in a circle) are
 // left alone, and the next name is taken: ".1.tmp", ".2.tmp" and so on,
-// each cleared the same way, and so is a file of an open document
-// (SetKeptFiles).
+// each cleared the same way, and so is a file that any running copy of the
+// program keeps (KKeptFile: the file of an open document).
 // Where a name leads is told by the volumes and the paths on them that the
 // system gives for the open file and its folder, at any length; the paths
 // compared exactly where the volume tells names apart by case (and always
@@ -61,8 +61,6 @@
 
 #include "foundation/streams/KBufferedFile.h"
 
-#include <vector>
-
 class KReplacingFile : public KBufferedFile
 {
 public:
@@ -70,12 +68,6 @@ public:
     ~KReplacingFile() override;
 
     const KString &Target() const { return itsTarget; }
-    // The files that no save removes from a temporary name, whichever name
-    // leads to them (the same file on the same volume): the program's open
-    // documents register the call that lists theirs, once, for every save
-    // of the process (a plain function; none: no such files).
-    using KeptFilesSource = std::vector<KString> (*)();
-    static void SetKeptFiles(KeptFilesSource source);
     // Opens a new, empty temporary file for writing. Throws KXStream
     // kErrDiskFull when the disk is full, else kErrFileWrite: for a read-only
     // target, a temporary name that holds a folder or cannot be removed

@@ -2,6 +2,7 @@
 #include "foundation/streams/KReplacingFile.h"
 
 #include "foundation/errors/KX.h"
+#include "foundation/streams/KKeptFile.h"
 
 #include <windows.h>
 
@@ -143,29 +144,6 @@ Lead WhereNameLeads(HANDLE file, const KString &path)
     return SamePath(expected, found, CaseMatters(folder.handle)) ? Lead::kOwnName : Lead::kElsewhere;
 }
 
-KReplacingFile::KeptFilesSource keptFiles = nullptr;
-
-// Whether the found file is one of the kept ones, by its name or, reached
-// by any other name, as the same file on the same volume.
-bool IsKeptFile(const BY_HANDLE_FILE_INFORMATION &found, const KString &path)
-{
-    if (!keptFiles)
-        return false;
-    for (const KString &file : keptFiles()) {
-        if (file.IsEmpty())
-            continue;
-        if (file.EqualsIgnoreCase(path))
-            return true;
-        ScopedHandle other(OpenName(file.CStr(), FILE_READ_ATTRIBUTES, false));
-        BY_HANDLE_FILE_INFORMATION information;
-        if (other.Valid() && GetFileInformationByHandle(other.handle, &information) &&
-            information.dwVolumeSerialNumber == found.dwVolumeSerialNumber &&
-            information.nFileIndexHigh == found.nFileIndexHigh && information.nFileIndexLow == found.nFileIndexLow)
-            return true;
-    }
-    return false;
-}
-
 // The mark of a cut name: "~" and the hexadecimal digits of a 64-bit FNV-1a
 // hash of the file name's characters in capitals, as the file systems
 // compare names.
@@ -226,11 +204,6 @@ bool KReplacingFile::MadeTemporaryFile()
     }
 }
 
-void KReplacingFile::SetKeptFiles(KeptFilesSource source)
-{
-    keptFiles = source;
-}
-
 bool KReplacingFile::ClearTemporaryName() const
 {
     const KString &path = FullName();
@@ -245,7 +218,8 @@ bool KReplacingFile::ClearTemporaryName() const
         const DWORD error = GetLastError();
         throw KXStream(WriteErrorCode(error), int32_t(error), path);
     }
-    if (IsKeptFile(information, path))
+    if (KKeptFile::IsKept(path, information.dwVolumeSerialNumber,
+                          uint64_t(information.nFileIndexHigh) << 32 | information.nFileIndexLow))
         return false;
     const DWORD attributes = information.dwFileAttributes;
     // Not told by the paths: only a file with the mark of a save is its own.

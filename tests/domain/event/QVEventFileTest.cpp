@@ -61,6 +61,64 @@ std::string Saved(ScratchFolder &folder, const wchar_t *name, int results = 3)
     return folder.ReadFile(name);
 }
 
+// Another running copy of the program (open_workout, beside this program)
+// that has the workout open until it is told to end or killed.
+class OtherCopy
+{
+public:
+    explicit OtherCopy(const KString &workout)
+    {
+        wchar_t self[MAX_PATH];
+        std::wstring program(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+        program.replace(program.find_last_of(L'\\') + 1, std::wstring::npos, L"open_workout.exe");
+        const std::wstring name = L"qvtest_copy_" + std::to_wstring(GetCurrentProcessId());
+        std::wstring line = L"\"" + program + L"\" \"" + workout.CStr() + L"\" " + name + L"_opened " + name + L"_end";
+        HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, (name + L"_opened").c_str());
+        itsEnd = CreateEventW(nullptr, TRUE, FALSE, (name + L"_end").c_str());
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
+        if (CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &itsCopy)) {
+            HANDLE waits[] = {opened, itsCopy.hProcess};
+            itsOpened = WaitForMultipleObjects(2, waits, FALSE, 30 * 1000) == WAIT_OBJECT_0;
+        }
+        CloseHandle(opened);
+    }
+    ~OtherCopy()
+    {
+        Kill();
+        CloseHandle(itsEnd);
+    }
+    bool Opened() const { return itsOpened; }
+    // Ends the copy as the program ends; its exit code.
+    DWORD End()
+    {
+        SetEvent(itsEnd);
+        return Ended(WaitForSingleObject(itsCopy.hProcess, 30 * 1000) == WAIT_OBJECT_0);
+    }
+    void Kill() { Ended(itsCopy.hProcess && TerminateProcess(itsCopy.hProcess, 9)); }
+
+private:
+    DWORD Ended(bool ended)
+    {
+        DWORD code = STILL_ACTIVE;
+        if (!itsCopy.hProcess)
+            return code;
+        if (!ended)
+            TerminateProcess(itsCopy.hProcess, 9);
+        WaitForSingleObject(itsCopy.hProcess, INFINITE);
+        GetExitCodeProcess(itsCopy.hProcess, &code);
+        CloseHandle(itsCopy.hProcess);
+        CloseHandle(itsCopy.hThread);
+        itsCopy = PROCESS_INFORMATION{};
+        return code;
+    }
+
+    PROCESS_INFORMATION itsCopy = {};
+    HANDLE itsEnd;
+    bool itsOpened = false;
+};
+
 // Replaces the first string record holding text by one holding replacement.
 bool ReplaceText(std::string &bytes, const std::string &text, const std::string &replacement)
 {
@@ -247,7 +305,8 @@ TEST(QVEventFile, AFileNamedLikeTheTargetPlusOldAndSavedRightAfterTheTargetsSave
 
 // Workout A saved as "heat.qvw.tmp", then workout B as "heat.qvw" and A
 // saved as "heat.qvw" too: while A is open its file is nobody's leftover,
-// whichever save meets it under its temporary name.
+// whichever save meets it under its temporary name. What is kept follows A's
+// saves: its new file, also under another name, and no longer its old one.
 TEST(QVEventFile, AnOpenDocumentsFileUnderAnotherTargetsTemporaryNameIsKept)
 {
     ScratchFolder folder;
@@ -264,6 +323,36 @@ TEST(QVEventFile, AnOpenDocumentsFileUnderAnotherTargetsTemporaryNameIsKept)
     EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == first);
     EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == first);
     EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"heat.qvw.tmp"}));
+
+    ASSERT_TRUE(CreateHardLinkW(folder.File(L"notes.qvw.tmp").CStr(), folder.File(L"heat.qvw").CStr(), nullptr));
+    Saved(folder, L"notes.qvw");
+    Saved(folder, L"heat.qvw");
+    EXPECT_TRUE(folder.ReadFile(L"notes.qvw.tmp") == first);
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"notes.qvw", L"notes.qvw.tmp"}));
+}
+
+// Another running copy of the program has "heat.qvw.tmp" open: a save of
+// "heat.qvw" takes the next temporary name and leaves that workout whole.
+// Once that copy has ended, or was killed, the name is a leftover again that
+// the next save clears.
+TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKilled)
+{
+    ScratchFolder folder;
+    for (const bool killed : {false, true}) {
+        const std::string open = Saved(folder, L"heat.qvw.tmp", 1);
+        OtherCopy other(folder.File(L"heat.qvw.tmp"));
+        ASSERT_TRUE(other.Opened());
+        const std::string second = Saved(folder, L"heat.qvw");
+        EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == open) << "the other copy's workout was deleted or changed";
+        EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == second);
+        if (killed)
+            other.Kill();
+        else
+            EXPECT_EQ(other.End(), 0u);
+        const std::string third = Saved(folder, L"heat.qvw", 2);
+        EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == third);
+        EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"heat.qvw"}) << "killed: " << killed;
+    }
 }
 
 TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)

@@ -10,9 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <winioctl.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <set>
@@ -227,6 +230,92 @@ private:
 
     KString itsLink;
     std::string itsUnixLink;
+};
+
+// The first free drive letter from Q: on, a fixed drive for a folder while
+// the object lives (Wine only). Wine's mount manager makes it (a drive letter
+// linked in the prefix's dosdevices folder meanwhile would have no volume
+// serial number) and reads its serial number from ".windows-serial" in the
+// folder: here a number of the letter's own.
+class DriveLetter
+{
+public:
+    explicit DriveLetter(const KString &folder)
+    {
+        while (itsRoot[0] < L'z' && GetFileAttributesW(itsRoot) != INVALID_FILE_ATTRIBUTES)
+            ++itsRoot[0];
+        char serial[16];
+        snprintf(serial, sizeof(serial), "7e57%04x\n", unsigned(itsRoot[0]));
+        HANDLE file = CreateFileW(KString(folder).Append(L".windows-serial").CStr(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(file, serial, DWORD(strlen(serial)), &written, nullptr);
+        CloseHandle(file);
+        itsDefined = itsRoot[0] < L'z' && Define(UnixPath(folder));
+        for (int waited = 0; itsDefined && !Made() && waited < 5000; waited += 10)
+            Sleep(10);
+    }
+    ~DriveLetter()
+    {
+        if (itsDefined)
+            Define(std::string());
+    }
+    DriveLetter(const DriveLetter &) = delete;
+    DriveLetter &operator=(const DriveLetter &) = delete;
+    // Whether the letter leads to its folder and Wine gives it back as the
+    // drive of the folder's files, which it does only once it has read its
+    // drives again (at most once a second).
+    bool Made() const
+    {
+        using FinalPath = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
+        static const auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void *>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+        HANDLE root = CreateFileW(itsRoot, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (root == INVALID_HANDLE_VALUE)
+            return false;
+        wchar_t path[MAX_PATH] = L"";
+        const bool made = finalPath && finalPath(root, path, MAX_PATH, 0) > 4 && towlower(path[4]) == itsRoot[0];
+        CloseHandle(root);
+        return made;
+    }
+    // The path of name on the drive.
+    KString File(const std::wstring &name) const { return KString(itsRoot).Append(name.c_str()); }
+
+private:
+    // Asks Wine's mount manager to make the letter a fixed drive for the
+    // Linux folder, or to remove it (no folder).
+    bool Define(const std::string &folder) const
+    {
+        struct UnixDrive   // the request as Wine's mount manager reads it
+        {
+            ULONG size, type, fileSystem;
+            DWORD serial;
+            ULONGLONG device;
+            WCHAR letter;
+            USHORT folderAt, deviceAt, labelAt;
+        };
+        std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1);
+        auto *drive = reinterpret_cast<UnixDrive *>(request.data());
+        drive->size = ULONG(request.size());
+        drive->type = folder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_FIXED;
+        drive->letter = itsRoot[0];
+        drive->folderAt = folder.empty() ? 0 : USHORT(sizeof(UnixDrive));
+        memcpy(request.data() + sizeof(UnixDrive), folder.c_str(), folder.size() + 1);
+        HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (manager == INVALID_HANDLE_VALUE)
+            return false;
+        DWORD answered = 0;
+        const DWORD defineDrive = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+        const bool done = DeviceIoControl(manager, defineDrive, request.data(), DWORD(request.size()), nullptr, 0,
+                                          &answered, nullptr) != 0;
+        CloseHandle(manager);
+        return done;
+    }
+
+    wchar_t itsRoot[4] = L"q:\\";
+    bool itsDefined = false;
 };
 
 // Runs interrupted_save (beside this program) on target: a save of bytes of
@@ -556,9 +645,10 @@ TEST(KReplacingFileSave, ALinkUnderTheTemporaryNameLeavesTheFileItNamesAsItWas)
 
 // Under Wine, which follows a link by itself, links under the temporary name
 // to a user's file whose name or folder differs in case alone (the Linux
-// file system tells them apart), and to the same path on another drive
-// letter: that file stays as it was, the link stays, and the save writes
-// its target all the same.
+// file system tells them apart), and to the same path on another drive, C:
+// or the letter of another folder: only the volumes tell the paths apart.
+// That file stays as it was, the link stays, and the save writes its target
+// all the same.
 TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFileAsItWas)
 {
     ScratchFolder scratch;
@@ -572,32 +662,31 @@ TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFile
     for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
         scratch.WriteFile(users, notes);
 
-    // A drive letter for the scratch folder, and a folder of the same name
-    // in it and on C:, the user's file on C:.
-    wchar_t letter[] = L"q:\\";
-    while (letter[0] < L'z' && GetFileAttributesW(letter) != INVALID_FILE_ATTRIBUTES)
-        ++letter[0];
-    ASSERT_LT(letter[0], L'z') << "no drive letter free";
-    const std::string drives = UnixPath(KString(L"C:\\"));
-    const std::string drive = drives.substr(0, drives.rfind('/', drives.size() - 2) + 1) + char(letter[0]) + ":";
-    const KString root(letter);
-    ASSERT_TRUE(RunLinux(L"Z:\\bin\\ln", "-s \"" + base + "\" \"" + drive + "\"",
-                         [&] { return GetFileAttributesW(root.CStr()) != INVALID_FILE_ATTRIBUTES; }));
+    // Drive letters for the scratch folder and for two volumes in it, and a
+    // folder of the same name on each and on C:; the user's files on C: and
+    // on the second volume.
     const std::wstring shared = L"kfiletest-" + std::to_wstring(GetCurrentProcessId());
+    for (const wchar_t *volume : {L"", L"one\\", L"two\\"}) {
+        CreateDirectoryW(scratch.File(volume).CStr(), nullptr);
+        CreateDirectoryW(scratch.File((volume + shared).c_str()).CStr(), nullptr);
+    }
+    const DriveLetter root(scratch.Path()), one(scratch.File(L"one\\")), two(scratch.File(L"two\\"));
+    ASSERT_TRUE(root.Made() && one.Made() && two.Made()) << "no drive letter free";
     const KString onC(KString(L"C:\\").Append(shared.c_str()).Append(L"\\"));
     CreateDirectoryW(onC.CStr(), nullptr);
-    CreateDirectoryW(scratch.File(shared.c_str()).CStr(), nullptr);
-    const KString usersOnC(KString(onC).Append(L"t.qvw.tmp"));
-    Save(usersOnC, L"the user's notes");
-    const std::string onCBefore = ReadWholeFile(usersOnC.CStr());
+    const KString usersOnC(KString(onC).Append(L"t.qvw.tmp")), usersOnTwo(two.File(shared + L"\\v.qvw.tmp"));
+    for (const KString &users : {usersOnC, usersOnTwo})
+        Save(users, L"the user's notes");
+    const std::string onCBefore = ReadWholeFile(usersOnC.CStr()), onTwoBefore = ReadWholeFile(usersOnTwo.CStr());
 
     std::vector<std::unique_ptr<SymbolicLink>> links;
     links.emplace_back(new SymbolicLink(scratch.File(L"a.qvw.tmp"), base + "/A.QVW.TMP"));
     links.emplace_back(new SymbolicLink(scratch.File(L"b.qvw.tmp"), base + "/b.qvw.TMP"));
     links.emplace_back(new SymbolicLink(scratch.File(L"work\\c.qvw.tmp"), base + "/Work/c.qvw.tmp"));
-    links.emplace_back(new SymbolicLink(KString(root).Append(shared.c_str()).Append(L"\\t.qvw.tmp"), usersOnC));
+    links.emplace_back(new SymbolicLink(root.File(shared + L"\\t.qvw.tmp"), usersOnC));
+    links.emplace_back(new SymbolicLink(one.File(shared + L"\\v.qvw.tmp"), usersOnTwo));
     const KString targets[] = {scratch.File(L"a.qvw"), scratch.File(L"b.qvw"), scratch.File(L"work\\c.qvw"),
-                               KString(root).Append(shared.c_str()).Append(L"\\t.qvw")};
+                               root.File(shared + L"\\t.qvw"), one.File(shared + L"\\v.qvw")};
     for (size_t i = 0; i < links.size(); ++i) {
         EXPECT_TRUE(links[i]->Made()) << i;
         EXPECT_EQ(CodeOf([&] { Save(targets[i], L"new document"); }), 0) << i;
@@ -607,12 +696,11 @@ TEST(KReplacingFileSave, ALinkToANameOfAnotherCaseOrOnAnotherDriveLeavesThatFile
     for (const wchar_t *users : {L"A.QVW.TMP", L"b.qvw.TMP", L"Work\\c.qvw.tmp"})
         EXPECT_TRUE(scratch.ReadFile(users) == notes) << "changed or deleted";
     EXPECT_TRUE(ReadWholeFile(usersOnC.CStr()) == onCBefore) << "the file on C: was changed or deleted";
+    EXPECT_TRUE(ReadWholeFile(usersOnTwo.CStr()) == onTwoBefore) << "the file behind the other letter was changed";
 
     links.clear();
     DeleteFileW(usersOnC.CStr());
     RemoveDirectoryW(onC.CStr());
-    RunLinux(L"Z:\\bin\\rm", "-f \"" + drive + "\"",
-             [&] { return GetFileAttributesW(root.CStr()) == INVALID_FILE_ATTRIBUTES; });
 }
 
 // Another program holds a file of the temporary name open without letting
