@@ -284,6 +284,11 @@ bool ZafButton::SetSendMessage(bool value)
 {
     if (Registered())
         return sendMessage;
+    return SwitchSendMessage(value);
+}
+
+bool ZafButton::SwitchSendMessage(bool value)
+{
     sendMessage = value;
     memberFunction = value ? static_cast<ZafMemberUserFunction>(&ZafButton::SendMessageRoutine)
                            : &ZafWindowObject::CallUserFunction;

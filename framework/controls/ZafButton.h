@@ -161,6 +161,9 @@ protected:
     using RecordExtensionReader = std::function<void(ZafFile &file, ZafObjectPersistence &persistence)>;
     ZafButton(const ZafIChar *name, ZafObjectPersistence &persistence, const RecordExtensionReader &readExtension);
     virtual void WriteRecordExtension(ZafFile &, ZafObjectPersistence &) { }
+    // SetSendMessage without its registration check, for the buttons that
+    // keep the setting pinned; answers value.
+    bool SwitchSendMessage(bool value);
 
     // The selection with code ZAF_L_SELECT or ZAF_L_DOUBLE_CLICK: toggling,
     // then the member function.

@@ -25,6 +25,12 @@
     const ZafIChar *SetTipText(const ZafIChar *) override { return nullptr; }          \
     const ZafIChar *SetTipText2(const ZafIChar *) override { return nullptr; }
 
+// A button that is part of its window's frame: no hot key, no text sent
+// with its command (answers none).
+#define ZAF_FIXED_FRAME_BUTTON_TEXT_SETTINGS                                           \
+    ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; } \
+    const ZafIChar *SetMessageText(const ZafIChar *) override { delete[] messageText; return messageText = nullptr; }
+
 // Shown by the OS as part of its window's frame: nothing of its own to
 // draw, place or register.
 #define ZAF_NOTHING_TO_DRAW_OR_PLACE                                                   \

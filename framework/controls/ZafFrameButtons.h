@@ -39,7 +39,10 @@ public:
     int SetDepth(int) override { return depth = 1; }
     int SetHorizontalPlacement(int) override { return horizontalPlacement = 2; }
     int SetVerticalPlacement(int) override { return verticalPlacement = 2; }
-    ZafIChar SetHotKey(ZafIChar, int) override { hotKeyIndex = -1; return hotKeyChar = 0; }
+    ZAF_FIXED_FRAME_BUTTON_TEXT_SETTINGS
+    // The maximize and minimize buttons always queue their command; the
+    // system button overrides this and never does.
+    bool SetSendMessage(bool) override { return SwitchSendMessage(true); }
 
     ZAF_NOTHING_TO_DRAW_OR_PLACE
     // ZAF_EV_REGISTER remembers the window's frame, ZAF_EV_OS_WINDOW_GONE
@@ -110,6 +113,7 @@ public:
     using ZafWindowObject::GetObjectByStringID;
 
     bool SetFocusBlocked(bool) override { return focusBlocked = false; }
+    bool SetSendMessage(bool) override { return SwitchSendMessage(false); }
     ZafInt32 SetValue(ZafInt32) override { return value = 0; }
 
     // Before registration only; answers the type in force.

@@ -76,28 +76,10 @@ void ZafTitle::Write(ZafObjectPersistence &persistence)
     ZafWriteAtLevel(*this, persistence, className, classID, [&] { ZafButton::Write(persistence); });
 }
 
-bool ZafTitle::SetSendMessage(bool)
-{
-    memberFunction = static_cast<ZafMemberUserFunction>(&ZafButton::SendMessageRoutine);
-    return sendMessage = true;
-}
-
-ZafIChar ZafTitle::SetHotKey(ZafIChar, int)
-{
-    hotKeyIndex = -1;
-    return hotKeyChar = 0;
-}
-
 ZafError ZafTitle::SetBitmap(ZafBitmapData *)
 {
     ZafButton::SetBitmap(nullptr);
     return 1;
-}
-
-const ZafIChar *ZafTitle::SetMessageText(const ZafIChar *)
-{
-    delete[] messageText;
-    return messageText = nullptr;
 }
 
 ZafInt32 ZafTitle::SetValue(ZafInt32 newValue)

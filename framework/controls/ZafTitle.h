@@ -44,16 +44,15 @@ public:
     bool SetUseParentFrameHandle(bool) override { return useParentFrameHandle = true; }
     bool SetSelectOnDoubleClick(bool) override { return selectOnDoubleClick = true; }
     bool SetSelectOnPress(bool) override { return selectOnPress = true; }
-    bool SetSendMessage(bool) override;
+    bool SetSendMessage(bool) override { return SwitchSendMessage(true); }
     int SetButtonType(int) override { return buttonType = ZAF_FLAT_BUTTON; }
     int SetDepth(int) override { return depth = 0; }
     int SetHorizontalPlacement(int) override { return horizontalPlacement = ZAF_PLACE_CENTER; }
     int SetVerticalPlacement(int) override { return verticalPlacement = ZAF_PLACE_CENTER; }
     int SetRegionMode(int) override { return regionMode = 2; }
-    ZafIChar SetHotKey(ZafIChar, int) override;
+    ZAF_FIXED_FRAME_BUTTON_TEXT_SETTINGS
     // Removes any bitmap; answers 1.
     ZafError SetBitmap(ZafBitmapData *bitmap) override;
-    const ZafIChar *SetMessageText(const ZafIChar *) override;
     // Accepts those four commands only; answers the value in force.
     ZafInt32 SetValue(ZafInt32 newValue) override;
 

@@ -161,20 +161,33 @@ bool VImage::RefreshGain()
 
 void VImage::SetBrightness(double value)
 {
+    const double before = itsCamera.Brightness();
     itsCamera.SetBrightness(value);
-    ApplyDisplayMap();
+    ShowDisplayValue(itsCamera.Brightness() != before);
 }
 
 void VImage::SetContrast(double value)
 {
+    const double before = itsCamera.Contrast();
     itsCamera.SetContrast(value);
-    ApplyDisplayMap();
+    ShowDisplayValue(itsCamera.Contrast() != before);
 }
 
 void VImage::SetGamma(double value)
 {
+    const double before = itsCamera.Gamma();
     itsCamera.SetGamma(value);
+    ShowDisplayValue(itsCamera.Gamma() != before);
+}
+
+// The camera announces its new value before the map is rebuilt, and the
+// views only refresh their window's controls on that; the picture itself is
+// redrawn on the image's own notice, sent once the map is in force.
+void VImage::ShowDisplayValue(bool changed)
+{
     ApplyDisplayMap();
+    if (changed)
+        SendTopic(kMsgTopicImage);
 }
 
 void VImage::SetOrientation(int32_t value)

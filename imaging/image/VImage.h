@@ -69,6 +69,8 @@ public:
     double Brightness() const { return itsCamera.Brightness(); }
     double Contrast() const { return itsCamera.Contrast(); }
     double Gamma() const { return itsCamera.Gamma(); }
+    // Each sets the camera's value and rebuilds the display map; a changed
+    // value redraws the views (kMsgTopicImage).
     void SetBrightness(double value);
     void SetContrast(double value);
     void SetGamma(double value);
@@ -218,6 +220,8 @@ private:
     friend class VImageView;
 
     void SendTopic(uint32_t code, uint32_t data = 0);
+    // After a display value was set: rebuilds the map, redraws when changed.
+    void ShowDisplayValue(bool changed);
     void LockParameters(const int *parameters, int count, bool lock);
     bool WriteBlock(VImageBlock &block);
     bool ReadBlock(int32_t i, VImageBlock &block);

@@ -208,11 +208,11 @@ void VZCameraDialog::BuildGainRows()
     Move(1, 0);
     Prompt(L"Frequency");
     if (camera->IsModel101()) {
+        // The entries queue nothing: Apply reads the chosen index.
         BeginComboBox();
-        int entry = 0;
         for (const wchar_t *key : { L"FreqEighth", L"FreqQuarter", L"FreqHalf", L"FreqOne", L"FreqTwo", L"FreqFour",
                                     L"FreqEight", L"FreqSixteen" })
-            AddComboItem(DialogText(key).CStr(), entry++);
+            AddComboItem(DialogText(key).CStr(), 0);
         frequencyBox = EndComboBox(camera->Parameter(kFrequency), false, 8);
     } else if (camera->IsModel102()) {
         frequencyField = AddParameterField(kFrequency, 4);

@@ -1,6 +1,9 @@
-// The frame buttons: the commands they accept, their settings, and the
-// system button's menu in the window's OS system menu.
+// The frame buttons: the commands they accept, their settings, what their
+// selection queues, and the system button's menu in the window's OS system
+// menu.
 #include "ZafFieldTestSupport.h"
+
+#include <initializer_list>
 
 #include "framework/controls/ZafFrameButtons.h"
 #include "framework/controls/ZafPopUpItem.h"
@@ -36,6 +39,13 @@ int QueuedCount(ZafEventManager &events, ZafEventType type)
     return count;
 }
 
+// Selects the button as the framework does: through its member function.
+void Select(ZafButton &button)
+{
+    if (const ZafMemberUserFunction select = button.MemberUserFunction())
+        (button.*select)(ZafEventStruct(ZAF_L_SELECT, 0), ZAF_L_SELECT);
+}
+
 } // namespace
 
 using ZafMaximizeButtonCommands = FieldTest;
@@ -55,6 +65,29 @@ TEST_F(ZafMaximizeButtonCommands, EachFrameButtonTakesOnlyTheCommandsOfItsKind)
     ZafSystemButton system(0);
     EXPECT_EQ(0, system.SetValue(ZAF_EV_CLOSE));
     EXPECT_FALSE(system.SetFocusBlocked(true));
+}
+
+TEST_F(ZafMaximizeButtonCommands, SendingIsPinnedPerButtonAndNoneKeepsAMessageText)
+{
+    ZafMaximizeButton maximize;
+    ZafMinimizeButton minimize;
+    ZafSystemButton system(0);
+    for (ZafButton *sizing : std::initializer_list<ZafButton *>{ &maximize, &minimize })
+    {
+        Drain();
+        EXPECT_TRUE(sizing->SetSendMessage(false)) << sizing->ClassName();
+        Select(*sizing);
+        EXPECT_EQ(1, QueuedCount(*events, sizing->Value())) << sizing->ClassName();
+    }
+    Drain();
+    EXPECT_FALSE(system.SetSendMessage(true));
+    Select(system);
+    EXPECT_EQ(0, QueuedCount(*events, system.Value()));
+    for (ZafButton *button : std::initializer_list<ZafButton *>{ &maximize, &minimize, &system })
+    {
+        EXPECT_EQ(nullptr, button->SetMessageText(L"note")) << button->ClassName();
+        EXPECT_EQ(nullptr, button->MessageText()) << button->ClassName();
+    }
 }
 
 using ZafSystemButtonMenu = FieldTest;

@@ -127,11 +127,12 @@ VZImagePane *ImagePaneTest::MakePane(int width, int height)
     return pane;
 }
 
-COLORREF ImagePaneTest::UnitPixel(KPoint unit)
+COLORREF ImagePaneTest::UnitPixel(KPoint unit, VZImagePane *of)
 {
-    KPoint pixel = pane->UnitToPixel(unit);
-    pane->ClientToOS(pixel);
-    return PixelOf(pane, pixel.x, pixel.y);
+    VZImagePane *shown = of ? of : pane;
+    KPoint pixel = shown->UnitToPixel(unit);
+    shown->ClientToOS(pixel);
+    return PixelOf(shown, pixel.x, pixel.y);
 }
 
 COLORREF ImagePaneTest::ImageColour(KPoint unit) const

@@ -38,8 +38,8 @@ protected:
     // Runs what waits as the program's loop would, one event at a time:
     // messages go to the window manager, program commands to window.
     void RunLoopFor(ZafWindowObject *window);
-    // The colour on the screen of a view unit of the pane.
-    COLORREF UnitPixel(KPoint unit);
+    // The colour on the screen of a view unit of the fixture's pane, or of another.
+    COLORREF UnitPixel(KPoint unit, VZImagePane *of = nullptr);
     // The colour a frame's pixel should show.
     COLORREF ImageColour(KPoint unit) const;
     static bool Near(COLORREF a, COLORREF b);

@@ -1,15 +1,18 @@
 // The camera dialog over a camera description: what Cancel and Ok leave in
 // the camera, the brightness pair, the model 101 density and frame-mode
-// rule on screen, time fields and the frame-rate range.
+// rule on screen, time fields, the frame-rate range and the frequency list
+// chosen from on screen.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "domain/camera/VCamera.h"
 #include "framework/core/data/ZafStringData.h"
+#include "framework/core/events/ZafEventManager.h"
 #include "imaging/VZWindowCodes.h"
 #include "imaging/support/ImagingWindowTest.h"
 #include "imaging/support/ModalTestSupport.h"
@@ -17,6 +20,7 @@
 #include "shell/app/KZAppCodes.h"
 #include "framework/controls/ZafNotebook.h"
 #include "shell/toolkit/fields/KZButton.h"
+#include "shell/toolkit/fields/KZComboBox.h"
 #include "shell/toolkit/fields/KZInteger.h"
 #include "shell/toolkit/fields/KZRadioGroup.h"
 #include "shell/toolkit/fields/KZString.h"
@@ -139,4 +143,34 @@ TEST_F(CameraDialog, TimeFieldsWriteOnlyATimeAndTheRangeShowsTheFrameRateLimits)
     EXPECT_EQ(L"(1 - 20000)", range);
     EXPECT_EQ(250, camera.Parameter(VZCameraDialog::kGunDebounce));
     EXPECT_EQ(1500, camera.Parameter(VZCameraDialog::kPhotoEyeDebounce));
+}
+
+// Each entry chosen as the box's own notification reports a choice leaves no
+// event behind for anyone to take; Ok writes the last one chosen.
+TEST_F(CameraDialog, ChoosingAnyFrequencyOnScreenQueuesNothingAndOkWritesTheChoice)
+{
+    VCamera camera = Model(101);
+    std::vector<std::vector<ZafEventType>> queued;
+    Run(camera, [&](VZCameraDialog &dialog) {
+        dialog.notebook->SetCurrentPage(1);
+        Pump();
+        HWND box = static_cast<HWND>(dialog.frequencyBox->OSWindow());
+        ZafEventManager *events = ZafEventManager::Shared();
+        ZafEventStruct event;
+        while (events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+            ;
+        const int entries = int(SendMessageW(box, CB_GETCOUNT, 0, 0));
+        for (int index = 0; index < entries; ++index) {
+            SendMessageW(box, CB_SETCURSEL, WPARAM(index), 0);
+            SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), LPARAM(box));
+            Pump();
+            queued.emplace_back();
+            while (events->Get(event, ZAF_NO_WAIT | ZAF_QUEUE_ONLY) == 0)
+                queued.back().push_back(event.type);
+        }
+    }, kDialogOk);
+    ASSERT_EQ(8u, queued.size());
+    for (size_t index = 0; index < queued.size(); ++index)
+        EXPECT_EQ(std::vector<ZafEventType>{}, queued[index]) << "entry " << index;
+    EXPECT_EQ(7, camera.Parameter(VZCameraDialog::kFrequency));
 }

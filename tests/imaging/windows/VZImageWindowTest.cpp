@@ -305,6 +305,48 @@ TEST_F(ImageWindow, AdjustmentsOpenOverTheWindowAndOnlyOkKeepsTheMovedSliders)
     }
 }
 
+// What the user sees of it: with the dialog up and moved aside, the pane
+// repaints as the slider moves, and after Cancel it shows the old picture.
+TEST_F(ImageWindow, ThePaneShowsEachSliderMoveWhileTheDialogIsUpAndTheOldPictureAfterCancel)
+{
+    MakeWindow();
+    VZImagePane *shown = window->Pane();
+    // A pixel neither black nor white, which full brightness lightens.
+    KPoint unit(0, 10);
+    auto level = [&](KPoint at) {
+        const uint16_t word = frames.pixels.at(size_t(at.x)).at(size_t(at.y));
+        return (word >> 10 & 31) + (word >> 5 & 31) + (word & 31);
+    };
+    while (unit.x + 1 < int32_t(frames.pixels.size()) && (level(unit) < 10 || level(unit) > 70))
+        ++unit.x;
+    Pump();
+    const COLORREF before = UnitPixel(unit, shown);
+    ASSERT_TRUE(Near(ImageColour(unit), before));
+    COLORREF whileUp = before;
+    double brightnessWhileUp = 0;
+    WhileModal([&] {
+        auto *dialog = FrontWindowAs<VZAdjustmentsDialog>();
+        if (!dialog) {
+            QueueEvent(kDialogCancel);
+            return;
+        }
+        HWND frame = GetAncestor(static_cast<HWND>(dialog->OSWindow()), GA_ROOT);
+        SetWindowPos(frame, nullptr, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(static_cast<HWND>(dialog->BrightnessSlider()->OSHandle(2)), WM_KEYDOWN, VK_END, 1);
+        // Read once the dialog's loop has run on.
+        WhileModal([&] {
+            whileUp = UnitPixel(unit, shown);
+            brightnessWhileUp = image->Brightness();
+            QueueEvent(kDialogCancel);
+        });
+    });
+    window->Event(ZafEventStruct(kEvtImageAdjustments, 0));
+    EXPECT_DOUBLE_EQ(1.0, brightnessWhileUp);
+    EXPECT_FALSE(Near(before, whileUp));
+    Pump();
+    EXPECT_TRUE(Near(before, UnitPixel(unit, shown)));
+}
+
 TEST_F(ImageWindow, PageSetupAndPrinterChoiceOpenTheImagePrintersDialogsOverTheWindow)
 {
     MakeWindow();
