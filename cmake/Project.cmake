@@ -41,7 +41,8 @@ endfunction()
 
 # qt_test(name [TIMEOUT seconds] [ALLOW_SKIPS pattern...] LIBS lib...
 # SOURCES src...): one GoogleTest program registered with ctest (600 s unless
-# TIMEOUT says otherwise); it runs under Wine through the build's wrapper.
+# TIMEOUT says otherwise); it runs under Wine through the tests' wrapper, in
+# the tests' own prefix.
 function(qt_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "ALLOW_SKIPS;LIBS;SOURCES" ${ARGN})
     add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/StackOverflowEnd.cpp)
@@ -49,7 +50,7 @@ function(qt_test name)
     target_compile_options(${name} PRIVATE ${QT_WARNINGS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
     qt_gtest_entry(${name} TIMEOUT ${T_TIMEOUT} ALLOW_SKIPS ${T_ALLOW_SKIPS}
-        COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:${name}>)
+        COMMAND ${QT_TEST_WINE_RUN} $<TARGET_FILE:${name}>)
 endfunction()
 
 # qt_tests_share_display(test...): these test programs show windows on the one

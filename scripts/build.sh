@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the whole tree into $BUILD_DIR (default: build/),
-# and makes the build's private Wine prefix once.
+# and makes the program's private Wine prefix once (wineprefix, that of
+# run.sh and wine-run.sh); test.sh makes the tests' own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"

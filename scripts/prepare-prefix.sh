@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the build's private Wine prefix once, and sets it up for tests.
+# Makes a private Wine prefix of the build once (the program's, the tests' or
+# a desktop run's) and sets it up for its programs and tests.
 # Usage: prepare-prefix.sh PREFIX [managed|unmanaged]
 # The second argument sets how the prefix's X11 driver treats top-level
 # windows: "managed" hands them to the display's window manager (Wine's

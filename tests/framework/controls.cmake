@@ -57,7 +57,7 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_ALLOW_SKIPS ZafPrinterSpooler.*)
 add_test(NAME framework_print_pdf
     COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/controls/print-to-pdf.sh
-        $<TARGET_FILE:framework_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
+        $<TARGET_FILE:framework_tests> ${QT_TEST_WINE_RUN})
 set_tests_properties(framework_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 
 # Chart stub.

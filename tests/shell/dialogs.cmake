@@ -15,5 +15,5 @@ list(APPEND TEST_SOURCES
 list(APPEND TEST_ALLOW_SKIPS KZPrinterSpooler.*)
 add_test(NAME shell_print_pdf
     COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/printing/print-report-to-pdf.sh
-        $<TARGET_FILE:shell_tests> ${CMAKE_BINARY_DIR}/wine-run.sh)
+        $<TARGET_FILE:shell_tests> ${QT_TEST_WINE_RUN})
 set_tests_properties(shell_print_pdf PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RESOURCE_LOCK test_display)

@@ -1,7 +1,9 @@
 # qt_use_comports(<test> <COM_A> [<COM_B>]): gives the ctest test <test> a
 # connected pair of COM ports for its run. Two fixture tests start the
 # serial-port harness (comport.sh) before it and stop it afterwards; the test
-# finds the ports in its environment (see tests/support/ComPortPair.h).
+# finds the ports in its environment (see tests/support/ComPortPair.h). The
+# ports are linked into the tests' own prefix (QT_TEST_PREFIX), apart from
+# those a user links into the program's.
 # Each test program takes COM numbers of its own, so that programs can run
 # in parallel; tools/comport/README.md lists the numbers in use.
 set(QT_COMPORT_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/comport.sh)
@@ -9,7 +11,7 @@ set(QT_COMPORT_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/comport.sh)
 function(qt_use_comports test com_a)
     set(com_b "${ARGV2}")
     set(dir ${CMAKE_BINARY_DIR}/comports/${test})
-    set(prefix_env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+    set(prefix_env WINEPREFIX=${QT_TEST_PREFIX})
     add_test(NAME ${test}_comports_start
              COMMAND bash ${QT_COMPORT_SCRIPT} start ${dir} ${com_a} ${com_b})
     add_test(NAME ${test}_comports_stop COMMAND bash ${QT_COMPORT_SCRIPT} stop ${dir})
@@ -27,7 +29,7 @@ endfunction()
 # QV_TEST_PEER_COM2.
 function(qt_use_second_comports test com_a com_b)
     set(dir ${CMAKE_BINARY_DIR}/comports/${test}_2)
-    set(prefix_env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+    set(prefix_env WINEPREFIX=${QT_TEST_PREFIX})
     add_test(NAME ${test}_comports2_start COMMAND bash ${QT_COMPORT_SCRIPT} start ${dir} ${com_a} ${com_b})
     add_test(NAME ${test}_comports2_stop COMMAND bash ${QT_COMPORT_SCRIPT} stop ${dir})
     set_tests_properties(${test}_comports2_start PROPERTIES

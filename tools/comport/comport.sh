@@ -10,7 +10,8 @@
 # COM_A (and COM_B) are port numbers (41 means COM41). End A of the pair is
 # linked as COM_A; end B is linked as COM_B when given, and is always
 # reachable as the Linux path DIR/unitB for a simulated unit running natively.
-# WINEPREFIX names the prefix (default: the build tree's wineprefix).
+# WINEPREFIX names the prefix (default: the program's, build/wineprefix; the
+# tests' fixtures name the tests' own).
 #
 # "run" exports for CMD:
 #   QV_TEST_COM=COM_A  QV_TEST_PEER_COM=COM_B (or empty)  QV_TEST_PEER_PTY=DIR/unitB

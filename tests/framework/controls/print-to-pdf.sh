@@ -2,7 +2,7 @@
 # Prints one page through Wine's spooler to the CUPS PDF printer and checks
 # the picture of the page: a black bar where the program drew it, white
 # around it, and ink where it wrote its line of text.
-# Usage: print-to-pdf.sh <framework_tests.exe> <wine-run.sh>
+# Usage: print-to-pdf.sh <framework_tests.exe> <wine-test.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
 support="$(dirname "$0")/../../support"

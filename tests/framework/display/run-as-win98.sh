@@ -2,7 +2,7 @@
 # Runs a copy of the framework test program with Wine's per-program Windows
 # version set to Windows 98, so that the 8-bit window-system path runs for
 # real; QV_WINDOWS_VERSION tells its tests which version they must see.
-# Arguments: the test program, the build's Wine wrapper, gtest options.
+# Arguments: the test program, the tests' Wine wrapper, gtest options.
 set -e
 program=$1
 wine_run=$2

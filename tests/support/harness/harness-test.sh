@@ -11,7 +11,11 @@
 #     happened in;
 #   - a skip the entry allows passes, and a run of no test at all fails;
 #   - a crash ends the program with a non-zero exit code (no debugger
-#     answers for it in the prefix).
+#     answers for it in the prefix);
+#   - the tests run in a Wine prefix of their own (that of wine-test.sh), and
+#     no entry names the program's prefix or its wrapper wine-run.sh, where
+#     run.sh and a user's programs run: the end of a test run, which ends the
+#     tests' wineserver, ends none of them.
 #   harness-test.sh BUILD_DIR
 set -uo pipefail
 build=$1
@@ -79,7 +83,7 @@ fi
 # Without the runner: a crash still gives the program a non-zero exit code.
 if [ -n "$probe" ]; then
     for fault in stack null; do
-        QV_HARNESS_FAULT=$fault "$build/wine-run.sh" "$probe" >"$out" 2>&1
+        QV_HARNESS_FAULT=$fault "$build/wine-test.sh" "$probe" >"$out" 2>&1
         rc=$?
         if [ "$rc" -eq 0 ]; then
             echo "the probe ended with exit code 0 after the fault \"$fault\":"
@@ -92,5 +96,27 @@ else
     status=1
 fi
 
-[ "$status" -eq 0 ] && echo "harness: the entries fail on every fault and pass a whole run"
+# The prefix a wrapper of the build runs its programs in.
+wrapper_prefix() {
+    sed -n 's/^export WINEPREFIX="${WINEPREFIX:-\(.*\)}"$/\1/p' "$1" 2>/dev/null
+}
+tests_prefix=$(wrapper_prefix "$build/wine-test.sh")
+program_prefix=$(wrapper_prefix "$build/wine-run.sh")
+if [ -z "$tests_prefix" ] || [ -z "$program_prefix" ] || [ "$tests_prefix" = "$program_prefix" ]; then
+    echo "the tests' wrapper runs in \"$tests_prefix\", the program's in \"$program_prefix\": not two prefixes"
+    status=1
+elif [ "$(realpath -m "${WINEPREFIX:-}")" != "$(realpath -m "$tests_prefix")" ]; then
+    echo "the tests run in the prefix \"${WINEPREFIX:-}\", not in their own $tests_prefix"
+    status=1
+fi
+# ctest -N -V prints an entry's command and environment before its name.
+[ -n "$program_prefix" ] && strays=$(ctest --test-dir "$build" -N -V | awk -v prefix="$program_prefix" -v wrapper="$build/wine-run.sh" '
+    index($0, prefix) || index($0, wrapper) { named = 1 }
+    /^ *Test +#[0-9]+: / { if (named) print $NF; named = 0 }')
+if [ -n "${strays:-}" ]; then
+    echo "entries that run in the program's prefix $program_prefix:" $strays
+    status=1
+fi
+
+[ "$status" -eq 0 ] && echo "harness: the entries fail on every fault, pass a whole run and run in the tests' own prefix"
 exit $status

@@ -4,7 +4,7 @@
 # its rows are printed, each cell whole (read back with pdftotext); the
 # chart page holds the trace in the brush colour (blue) inside the chart,
 # and its power labels are printed whole.
-# Usage: print-to-pdf.sh <ui_tests.exe> <wine-run.sh>
+# Usage: print-to-pdf.sh <ui_tests.exe> <wine-test.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
 support="$(dirname "$0")/../../support"

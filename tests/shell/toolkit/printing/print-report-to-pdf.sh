@@ -3,7 +3,7 @@
 # checks its picture: a black square one inch in from the margins' corner,
 # white around it, a rule below it and ink where the line of text was
 # written.
-# Usage: print-report-to-pdf.sh <shell_tests.exe> <wine-run.sh>
+# Usage: print-report-to-pdf.sh <shell_tests.exe> <wine-test.sh>
 # Answers 77 (skipped) when there is no PDF printer.
 set -u
 support="$(dirname "$0")/../../../support"
