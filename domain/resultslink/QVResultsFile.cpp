@@ -3,11 +3,13 @@
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
 #include "domain/results/QVResults.h"
+#include "domain/schedule/QVServiceKeys.h"
 #include "domain/timing/VLeg.h"
 #include "foundation/errors/KX.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/strings/KPathText.h"
+#include "foundation/strings/KText.h"
 
 namespace {
 
@@ -64,6 +66,23 @@ void QVResultsFile::AppendMilliseconds(KString &out, int32_t milliseconds)
     out.AppendInt(int32_t(magnitude / 1000));
     out.AppendChar(L'.');
     out.AppendIntFormat(int32_t(magnitude % 1000), L"%03d");
+}
+
+void QVResultsFile::LogLostCharacters(const KString &text, const KString &where)
+{
+    KLog *log = KProgramLog();
+    if (!log)
+        return;
+    for (int start = 0, end = 0; start < text.Length(); start = end + 1) {
+        for (end = start; end < text.Length() && text[end] != L'\n';)
+            ++end;
+        if (KTextAnsiHolds(text.CStr() + start, end - start))
+            continue;
+        KString line(where);
+        line.Append(L": characters the 8-bit code page lacks are \"?\" in ").Append(text.CStr() + start, end - start);
+        line.Append(L" (").Append(kKeyCharModeVIF).Append(L"=1 writes results files in Unicode, keeping every character)");
+        log->Warning(line);
+    }
 }
 
 void QVResultsFile::ResultLine(const QVResult &r, int leg, int row, KString &out)
@@ -169,6 +188,8 @@ int32_t QVResultsFile::Write(const QVEvent &event, const KString &folder, int ch
         file.WriteByteOrderMark();
         file.WriteText(text);
         file.Commit();
+        if (charMode != 1)
+            LogLostCharacters(text, KString(L"results file ").Append(path));
     } catch (const KX &error) {
         if (KLog *log = KProgramLog()) {
             KString line(L"results file ");

@@ -30,7 +30,9 @@ public:
     static void FileName(const QVEvent &event, KString &out);
     // Writes the file into folder, 8-bit (charMode 0 or 2) or UTF-16 with a
     // byte-order mark (1), lines ended by CR LF, replacing an older file only
-    // once the new one is complete. Answers 0 and the full path, or
+    // once the new one is complete; in 8-bit text each line that loses a
+    // character is said in the program log (LogLostCharacters). Answers 0
+    // and the full path, or
     // kErrWriteQifFile when the file cannot be written (folder missing, a
     // regular file, full disk).
     static int32_t Write(const QVEvent &event, const KString &folder, int charMode, KString &path);
@@ -39,4 +41,8 @@ public:
     // time as seconds with three decimals (nothing for no time).
     static void AppendField(KString &out, const KString &field);
     static void AppendMilliseconds(KString &out, int32_t milliseconds);
+    // Says in the program log, once for each line of text (lines ended by
+    // line feeds) that the 8-bit code page cannot hold exactly, the line and
+    // the setting that keeps every character; where opens each log line.
+    static void LogLostCharacters(const KString &text, const KString &where);
 };

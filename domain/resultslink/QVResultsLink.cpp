@@ -272,6 +272,7 @@ void QVResultsLink::Answer(const KString &line, QVEvent &event, QVLinkConnection
     }
     KString lines;
     int count = QVResultsFile::ResultLines(*results, leg, lines);
+    QVResultsFile::LogLostCharacters(lines, KString(L"results link: answer"));   // the link's text is 8-bit
     KString reply(L"RRP,");
     reply.AppendInt(count).Append(L"\r\n");
     for (int i = 0; i < lines.Length(); ++i) {

@@ -109,7 +109,7 @@ private:
     // The ms to wait for the acknowledge of a file of size bytes whose
     // hand-over began at fileStart and has just been taken by the system:
     // the acknowledge time-out, counted from when a reader of
-    // KTCPSocket::kSteadyReadRate has read the file.
+    // KTCPSocket::kSteadyReadRate has read the file; at most KLongestTickWait.
     int32_t AcknowledgeTime(int32_t fileStart, int32_t size) const;
     // Answers what the peer sends (event first) until it acknowledges; 0,
     // kErrSendResults or kErrUserAborted.

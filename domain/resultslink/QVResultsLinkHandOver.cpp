@@ -85,8 +85,10 @@ int32_t QVResultsLink::AcknowledgeTime(int32_t fileStart, int32_t size) const
 {
     // The system took the last byte, yet megabytes may still wait in the
     // buffers between the two ends for a slow reader to take them.
-    const int32_t stillReading = KTCPSocket::SteadyReadTime(size) - KTickElapsed(fileStart);
-    return m_ackTimeout + (stillReading > 0 ? stillReading : 0);
+    // Counted in 64 bits: the time-out may be set to the longest wait there is.
+    const int64_t stillReading = int64_t(KTCPSocket::SteadyReadTime(size)) - KTickElapsed(fileStart);
+    const int64_t wait = int64_t(m_ackTimeout) + (stillReading > 0 ? stillReading : 0);
+    return wait < KLongestTickWait ? int32_t(wait) : KLongestTickWait;
 }
 
 int32_t QVResultsLink::SendResults(QVEvent &event)

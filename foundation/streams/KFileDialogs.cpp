@@ -10,6 +10,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 // The dialog members share their names with the system's ANSI/wide macros.
@@ -82,27 +84,113 @@ HWND DialogOwner(void *owner)
 // shown and a name typed without a drive, into a buffer of MAX_PATH
 // characters and overruns its stack beyond it.
 constexpr int kLongestPath = MAX_PATH - 1;
-// The window property that keeps the dialog's own window procedure.
-const wchar_t *const kDialogProcedure = L"KFileDialogProcedure";
+// The window properties of a guarded dialog: the window procedure it had
+// (also on its combo boxes), and its DialogGuard.
+const wchar_t *const kOwnProcedure = L"KFileDialogProcedure";
+const wchar_t *const kGuardProperty = L"KFileDialogGuard";
+
+// What the hook keeps for one dialog: the characters the dialog adds to a
+// name typed without an extension, and the text of the field that last
+// refused characters typed or pasted into it, as it held it afterwards.
+struct DialogGuard
+{
+    int extension = 0;   // "." and the longest extension the dialog may add
+    HWND cutField = nullptr;
+    std::wstring cutText;
+};
+
+DialogGuard *GuardOf(HWND window)
+{
+    return static_cast<DialogGuard *>(GetPropW(GetAncestor(window, GA_ROOT), kGuardProperty));
+}
+
+std::wstring TextOf(HWND window)
+{
+    std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(window, &text[0], int(text.size()))));
+    return text;
+}
+
+// Put in front of the window's own procedure, once.
+void Subclass(HWND window, WNDPROC guard)
+{
+    if (GetPropW(window, kOwnProcedure))
+        return;
+    const LONG_PTR own = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guard));
+    SetPropW(window, kOwnProcedure, reinterpret_cast<HANDLE>(own));
+}
+
+// Hands the message to the window's own procedure; the last one gives it back.
+LRESULT CallOwn(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetPropW(window, kOwnProcedure));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        RemovePropW(window, kOwnProcedure);
+        RemovePropW(window, kGuardProperty);
+    }
+    return CallWindowProcW(own, window, message, wParam, lParam);
+}
+
+// The message that a field which refused characters posts to its dialog:
+// it arrives once the paste or key that was cut has changed the text.
+UINT CutMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"KFileDialogCut");
+    return message;
+}
+
+// A field tells its parent that it refused characters (EN_MAXTEXT).
+void NoteRefusal(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_MAXTEXT && lParam)
+        PostMessageW(GetAncestor(HWND(lParam), GA_ROOT), CutMessage(), 0, lParam);
+}
+
+// A combo box in front of its own procedure: its edit's refusals, which it
+// does not pass on.
+LRESULT CALLBACK GuardComboBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NoteRefusal(message, wParam, lParam);
+    return CallOwn(box, message, wParam, lParam);
+}
 
 BOOL CALLBACK LimitTypedText(HWND child, LPARAM)
 {
     wchar_t name[16] = {0};
     GetClassNameW(child, name, 16);
-    if (lstrcmpiW(name, L"Edit") == 0)
+    if (lstrcmpiW(name, L"Edit") == 0) {
         SendMessageW(child, EM_LIMITTEXT, kLongestPath, 0);
-    else if (lstrcmpiW(name, L"ComboBox") == 0)
+    } else if (lstrcmpiW(name, L"ComboBox") == 0) {
         SendMessageW(child, CB_LIMITTEXT, kLongestPath, 0);
+        Subclass(child, GuardComboBox);
+    }
     return TRUE;
 }
 
 // The characters of a text the dialog answers, without its closing null.
 int DialogTextLength(HWND dialog, UINT message) { return int(SendMessageW(dialog, message, 0, 0)) - 1; }
 
+// Whether the dialog adds its extension to the name typed: it does unless
+// the name's last part has one of its own (a dot, then characters without
+// a blank).
+bool LacksExtension(const wchar_t *name)
+{
+    const wchar_t *dot = nullptr;
+    for (; *name; ++name) {
+        if (*name == L'\\' || *name == L'/' || *name == L' ')
+            dot = nullptr;
+        else if (*name == L'.')
+            dot = name;
+    }
+    return !dot || !dot[1];
+}
+
 // Whether the path that the dialog would make of the name typed is longer
 // than it takes: the name alone when it has a drive, else joined to the
-// drive or to the folder shown. The name box takes no more than fits here.
-bool TypedPathTooLong(HWND dialog)
+// drive or to the folder shown, with the extension the dialog adds. The
+// name box takes no more than fits here.
+bool TypedPathTooLong(HWND dialog, const DialogGuard &guard)
 {
     const int length = DialogTextLength(dialog, CDM_GETSPEC);
     if (length <= 0)
@@ -111,7 +199,7 @@ bool TypedPathTooLong(HWND dialog)
         return true;
     wchar_t typed[kLongestPath + 1] = {0};
     SendMessageW(dialog, CDM_GETSPEC, WPARAM(kLongestPath + 1), LPARAM(typed));
-    int path = length;
+    int path = length + (LacksExtension(typed) ? guard.extension : 0);
     if (typed[0] == L'\\' || typed[0] == L'/')
         path += 2;
     else if (length < 2 || typed[1] != L':')
@@ -119,35 +207,47 @@ bool TypedPathTooLong(HWND dialog)
     return path > kLongestPath;
 }
 
+// Whether Ok would take a name the user did not give: a field still holds
+// what was left of a paste or of typing it had to cut.
+bool HoldsCutText(const DialogGuard &guard)
+{
+    return guard.cutField && IsWindow(guard.cutField) && TextOf(guard.cutField) == guard.cutText;
+}
+
 // The dialog's window procedure in front of its own: Ok with a path too
-// long is refused, and the dialog stays as it is.
+// long, or with a name cut by its field, is refused, and the dialog stays
+// as it is.
 LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto own = reinterpret_cast<WNDPROC>(GetPropW(dialog, kDialogProcedure));
-    if (message == WM_COMMAND && LOWORD(wParam) == IDOK && TypedPathTooLong(dialog)) {
+    DialogGuard *guard = GuardOf(dialog);
+    if (guard && message == CutMessage()) {
+        guard->cutField = HWND(lParam);
+        guard->cutText = TextOf(guard->cutField);
+        return 0;
+    }
+    if (guard && message == WM_COMMAND && LOWORD(wParam) == IDOK &&
+        (TypedPathTooLong(dialog, *guard) || HoldsCutText(*guard))) {
         MessageBeep(MB_ICONEXCLAMATION);
         return 0;
     }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-        RemovePropW(dialog, kDialogProcedure);
-    }
-    return CallWindowProcW(own, dialog, message, wParam, lParam);
+    NoteRefusal(message, wParam, lParam);
+    return CallOwn(dialog, message, wParam, lParam);
 }
 
 // The dialog's hook: every field a user types or pastes a path into (the
 // name box is an edit or a combo box, depending on the system) takes no
 // longer a path than the dialog can, and Ok refuses a name that makes one
-// with the folder shown. The hook's window is a child of the dialog, made
-// before the dialog's last fields on some systems: once more when it is
-// ready.
+// with the folder shown and the extension added, or that a field cut. The
+// hook's window is a child of the dialog, made before the dialog's last
+// fields on some systems: once more when it is ready.
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
 {
     const HWND dialog = GetParent(hook);
     if (message == WM_INITDIALOG) {
+        SetPropW(dialog, kGuardProperty,
+                 reinterpret_cast<HANDLE>(reinterpret_cast<const OPENFILENAMEW *>(data)->lCustData));
+        Subclass(dialog, GuardDialog);
         EnumChildWindows(dialog, LimitTypedText, 0);
-        const LONG_PTR own = SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GuardDialog));
-        SetPropW(dialog, kDialogProcedure, reinterpret_cast<HANDLE>(own));
     } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR *>(data)->code == UINT(CDN_INITDONE)) {
         EnumChildWindows(dialog, LimitTypedText, 0);
     }
@@ -176,9 +276,14 @@ int RunFileDialog(KFile &file, const KString &extensions, const KString &title, 
     ofn.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.CStr();
     ofn.lpstrTitle = title.IsEmpty() ? nullptr : title.CStr();
     ofn.lpstrDefExt = list.empty() ? nullptr : list[0].CStr();
+    // A hooked dialog keeps a fixed size unless it asks for sizing.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK |
-                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+                OFN_ENABLESIZING | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     ofn.lpfnHook = FileDialogHook;
+    DialogGuard guard;
+    for (const KString &extension : list)
+        guard.extension = std::max(guard.extension, 1 + extension.Length());
+    ofn.lCustData = reinterpret_cast<LPARAM>(&guard);
     BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok)
         return -1;

@@ -176,3 +176,13 @@ int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity)
 {
     return ConvertInto(text, length, buffer, capacity, ToLocal);
 }
+
+bool KTextAnsiHolds(const wchar_t *text, int length)
+{
+    if (!text)
+        return true;
+    if (length < 0)
+        length = int(std::wcslen(text));
+    const std::string local = ToLocal(text, length);
+    return ToWide(local.data(), int(local.size())) == std::wstring(text, size_t(length));
+}

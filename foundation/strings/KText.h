@@ -40,3 +40,8 @@ int KTextAnsiToWide(const char *text, int length, wchar_t *buffer, int capacity)
 // 8-bit text of the ANSI code page; characters without an 8-bit form become
 // "?". Same buffer rules as above.
 int KTextWideToAnsi(const wchar_t *text, int length, char *buffer, int capacity);
+
+// True when length wide characters (-1: up to the terminating 0) come back
+// unchanged from 8-bit text of the ANSI code page: none becomes "?" or a
+// look-alike.
+bool KTextAnsiHolds(const wchar_t *text, int length);

@@ -32,6 +32,8 @@ void KSetTickSource(KTickSource source);
 
 // Milliseconds from then to now, correct across the wrap of the tick count.
 inline int32_t KTickElapsed(int32_t then) { return int32_t(uint32_t(KTickCount()) - uint32_t(then)); }
+// The longest time-out that KTickElapsed can be compared with (24.8 days).
+constexpr int32_t KLongestTickWait = INT32_MAX;
 
 // Milliseconds on the steady clock: never wraps, never jumps, and is not
 // replaced by KSetTickSource. For intervals the program measures for itself.

@@ -23,6 +23,14 @@ public:
     HWND Owner() const { return owner; }
     bool Closed() const { return closed; }
 
+    // The topmost visible system dialog of this process; none: null.
+    static HWND Find()
+    {
+        HWND dialog = nullptr;
+        EnumWindows(Visit, LPARAM(&dialog));
+        return dialog;
+    }
+
 private:
     static BOOL CALLBACK Visit(HWND window, LPARAM found)
     {
@@ -38,9 +46,7 @@ private:
     void Run()
     {
         for (int i = 0; i < 600 && !stop; ++i) {
-            HWND dialog = nullptr;
-            EnumWindows(Visit, LPARAM(&dialog));
-            if (dialog) {
+            if (HWND dialog = Find()) {
                 owner = GetWindow(dialog, GW_OWNER);
                 closed = true;
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

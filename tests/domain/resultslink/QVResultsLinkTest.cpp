@@ -58,6 +58,27 @@ std::string ReadLines(KTCPSocket &peer, int lines, int32_t timeout)
     return text;
 }
 
+// What the log holds (UTF-8).
+std::string LogText(const KLog &log)
+{
+    HANDLE file = CreateFileW(log.Path().CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, file);
+    char buffer[8192] = {};
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, read);
+}
+
+size_t Count(const std::string &text, const std::string &part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // The event named, the first result given a reaction time and power, and a
 // second result (O"Neill of "Dublin, AC"); the link's text mode, hand-over
 // check and port set.
@@ -141,38 +162,39 @@ TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
     const char request[] = "HELLO\x1B[2J\x00\tX\x7F\x07!\r\n";
     Ask(peer, std::string(request, sizeof request - 1));
     KSetProgramLog(nullptr);
-    HANDLE file = CreateFileW(log.Path().CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    char buffer[4096] = {};
-    DWORD read = 0;
-    ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
-    CloseHandle(file);
-    const std::string text(buffer, read);
+    const std::string text = LogText(log);
     EXPECT_NE(std::string::npos, text.find("results link: ignored HELLO\\x1B[2J\\x00\tX\\x7F\\x07!\r\n"))
         << text;
 }
 
-TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipient)
+// Also with the longest acknowledge time-out the setting takes, which the
+// wait must not overflow into a time-out already past.
+TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipientAtAnyTimeout)
 {
-    KTCPSocket peer;
-    Listen(peer, kFirstPort + 1);
-    std::string received;
-    std::thread recipient([&] {
-        if (!peer.Accept(5000))
-            return;
-        received = ReadLines(peer, 6, 4000);   // the RFL line and the file's five lines
-        Send(peer, "ROK\r\n");
-    });
-    int32_t code = m_event.SendResults();
-    recipient.join();
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kSent);
-    std::string file = m_folder.ReadFile(L"1-1-2.qit");
-    ASSERT_FALSE(file.empty());
-    EXPECT_EQ(received, "RFL,1-1-2.qit," + std::to_string(file.size()) + "\r\n" + file);
-    EXPECT_EQ(file.substr(0, 33), "QIT,1\r\nEVENT,1,1,2,\"60 m, Women\",");
-    EXPECT_NE(file.find("\r\nEND,2\r\n"), std::string::npos);
+    int port = kFirstPort + 1;   // and + 3
+    for (int32_t timeout : {3000, INT32_MAX}) {
+        KString setting(L"\\Database\\Serial\\LongTimeout:Int=");
+        m_settings.Parse(setting.AppendInt(timeout));
+        KTCPSocket peer;
+        Listen(peer, port);
+        port += 2;
+        std::string received;
+        std::thread recipient([&] {
+            if (!peer.Accept(5000))
+                return;
+            received = ReadLines(peer, 6, 4000);   // the RFL line and the file's five lines
+            Send(peer, "ROK\r\n");
+        });
+        int32_t code = m_event.SendResults();
+        recipient.join();
+        EXPECT_EQ(code, 0) << "LongTimeout " << timeout;
+        EXPECT_EQ(QVResultsLink::Instance().LastHandOver(), QVResultsLink::kSent);
+        std::string file = m_folder.ReadFile(L"1-1-2.qit");
+        ASSERT_FALSE(file.empty());
+        EXPECT_EQ(received, "RFL,1-1-2.qit," + std::to_string(file.size()) + "\r\n" + file);
+        EXPECT_EQ(file.substr(0, 33), "QIT,1\r\nEVENT,1,1,2,\"60 m, Women\",");
+        EXPECT_NE(file.find("\r\nEND,2\r\n"), std::string::npos);
+    }
 }
 
 TEST_F(QVResultsLinkTest, HandOverWithoutAcknowledgeAnswers35001)
@@ -258,4 +280,36 @@ TEST_F(QVResultsLinkTest, TheEventLineGivesTheDateAndTimeZeroPaddedAndLeavesUnse
     EXPECT_EQ(eventLine(), L"EVENT,1,1,2,\"60 m, Women\",2026-03-07,09:05:03");
     m_event.SetDateTime(KDateTime(2026, 12, 31));
     EXPECT_EQ(eventLine(), L"EVENT,1,1,2,\"60 m, Women\",2026-12-31,");
+}
+
+// A name the 8-bit code page lacks letters of: the 8-bit results file and
+// the link's answer each say it once in the log, with the setting that keeps
+// every character; the Unicode results file keeps it whole.
+TEST_F(QVResultsLinkTest, ANameOutsideTheCodePageIsLoggedOnceInEightBitTextAndKeptWholeInUnicode)
+{
+    KTestApplication app;
+    KLog log;
+    KSetProgramLog(&log);
+    m_dubois->SetLastName(KString(L"\u0141ukasiewicz"));
+    m_dubois->SetFirstName(KString(L"W\u0142adys\u0142aw"));
+    m_event.SendResults();
+    m_settings.Parse(L"\\Database\\File\\CharModeVIF:Int=1");
+    m_event.SendResults();
+    const std::string file = m_folder.ReadFile(L"1-1-2.qit");
+    KTCPSocket peer;
+    ASSERT_TRUE(Connected(peer, kFirstPort + 4));
+    Ask(peer, "RRQ,1,1,2\r\n");
+    EXPECT_EQ(ReadLines(peer, 3, 2000).find("RESULT,1,1,2,201,,?ukasiewicz,W?adys?aw,"), 7u);
+    KSetProgramLog(nullptr);
+
+    const std::string name = "\xC5\x81" "ukasiewicz,W\xC5\x82" "adys\xC5\x82" "aw";   // UTF-8
+    const std::string text = LogText(log);
+    EXPECT_EQ(Count(text, name), 2u) << text;
+    EXPECT_EQ(Count(text, "1-1-2.qit: characters the 8-bit code page lacks"), 1u) << text;
+    EXPECT_EQ(Count(text, "results link: answer: characters the 8-bit code page lacks"), 1u) << text;
+    EXPECT_EQ(Count(text, "\\Database\\File\\CharModeVIF=1"), 2u) << text;
+    EXPECT_EQ(Count(text, "O\"\"Neill"), 0u) << "a name the code page holds";
+    const std::wstring wide(reinterpret_cast<const wchar_t *>(file.data()), file.size() / 2);
+    EXPECT_EQ(wide.find(L"\uFEFFQIT,1\r\n"), 0u);
+    EXPECT_NE(wide.find(L",\u0141ukasiewicz,W\u0142adys\u0142aw,"), std::wstring::npos);
 }

@@ -16,6 +16,7 @@
 
 #include "shell/program/QuorvaneProgram.h"
 #include "shell/support/ShellScratch.h"
+#include "support/ClipboardText.h"
 #include "support/ComPortPair.h"
 #include "support/TestBytes.h"
 #include "ui/program/ProgramHand.h"
@@ -335,11 +336,12 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
     EXPECT_EQ(0u, road.Close());
 }
 
-// Save As with a path of 300 characters typed into the dialog, longer than
-// the dialog and the file systems take; then, in a folder of 240, a name
-// without a drive as long as a path may be: the program lives on, the
-// dialog (or its message) stays on the screen, and no file is made.
-TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
+// Save As with paths longer than the dialog and the file systems take:
+// pasted into a folder that exists, 300 characters, and 260 ending ".qvw"
+// (both cut by the name box); typed, 300 characters; then, in a folder of
+// 240, a name without a drive as long as a path may be: the program lives
+// on, the dialog (or its message) stays on the screen, and no file is made.
+TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
 {
     ProgramRoad road(L"qlongsave");
     std::wstring deep = LongPath(road.Folder().PathOf(L"deep"), L"x");
@@ -352,6 +354,7 @@ TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProg
     HWND dialog = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
         << "no save dialog:" << WindowsOf(road.Process());
+    const std::wstring here = road.Folder().PathOf(L"pasted");
     std::wstring path = road.Folder().PathOf(L"no such folder\\");
     path += std::wstring(300 - path.size() - 4, L'x') + L".qvw";
     // A message of the dialog's own, when it shows one, is answered.
@@ -362,13 +365,22 @@ TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProg
         }
     };
     // The deep folder typed in between takes the dialog there.
-    const std::wstring typed[] = {path, deep, std::wstring(259, L'y')};
-    for (const std::wstring &text : typed) {
+    const std::pair<std::wstring, bool> entries[] = {
+        { here + std::wstring(300 - here.size() - 4, L'p') + L".qvw", true },
+        { here + std::wstring(260 - here.size() - 4, L'p') + L".qvw", true },
+        { path, false }, { deep, false }, { std::wstring(259, L'y'), false } };
+    for (const auto &entry : entries) {
+        const std::wstring &text = entry.first;
         answerMessage();
         H::Focus(dialog);
         H::Key(VK_HOME);
         H::Chord({ VK_SHIFT, VK_END });
-        H::Type(text);
+        if (entry.second) {
+            ASSERT_TRUE(PutOnClipboard(text));
+            H::Chord({ VK_CONTROL, 'V' });
+        } else {
+            H::Type(text);
+        }
         H::Key(VK_RETURN);
         H::Rest(2000);
         ASSERT_EQ(STILL_ACTIVE, road.Program().WaitForExit(0)) << "the program ended at " << text.size();
@@ -376,6 +388,11 @@ TEST(MainWindowProgram, SaveAsWithATypedPathLongerThanTheSystemTakesKeepsTheProg
         EXPECT_NE(nullptr, FindFileDialog(road.Process())) << text.size() << WindowsOf(road.Process());
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(road.Folder().PathOf(L"no such folder").c_str()));
+    WIN32_FIND_DATAW found;
+    const HANDLE pasted = FindFirstFileW((here + L"*").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, pasted) << "a file of a cut paste was made";
+    if (pasted != INVALID_HANDLE_VALUE)
+        FindClose(pasted);
     answerMessage();
     H::Focus(dialog);
     H::Key(VK_ESCAPE);
