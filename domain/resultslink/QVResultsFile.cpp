@@ -10,6 +10,10 @@
 #include "foundation/streams/KReplacingFile.h"
 #include "foundation/strings/KPathText.h"
 #include "foundation/strings/KText.h"
+#include "foundation/threads/KMutex.h"
+
+#include <set>
+#include <string>
 
 namespace {
 
@@ -68,6 +72,29 @@ void QVResultsFile::AppendMilliseconds(KString &out, int32_t milliseconds)
     out.AppendIntFormat(int32_t(magnitude % 1000), L"%03d");
 }
 
+namespace {
+
+// Whether the line was said already from where: a peer that asks for the
+// same results again and again, or saves of the same document, say each
+// line once. Beyond a few hundred lines the oldest are forgotten together.
+bool SaidBefore(const KString &where, const wchar_t *text, int length)
+{
+    static KMutex *mutex = new KMutex;
+    static std::set<std::wstring> *said = new std::set<std::wstring>;
+    constexpr size_t kMostRemembered = 256;
+    std::wstring key(where.CStr());
+    key.append(1, L'\n').append(text, size_t(length));
+    KMutexHold hold(*mutex);
+    if (said->count(key))
+        return true;
+    if (said->size() >= kMostRemembered)
+        said->clear();
+    said->insert(key);
+    return false;
+}
+
+} // namespace
+
 void QVResultsFile::LogLostCharacters(const KString &text, const KString &where)
 {
     KLog *log = KProgramLog();
@@ -76,7 +103,7 @@ void QVResultsFile::LogLostCharacters(const KString &text, const KString &where)
     for (int start = 0, end = 0; start < text.Length(); start = end + 1) {
         for (end = start; end < text.Length() && text[end] != L'\n';)
             ++end;
-        if (KTextAnsiHolds(text.CStr() + start, end - start))
+        if (KTextAnsiHolds(text.CStr() + start, end - start) || SaidBefore(where, text.CStr() + start, end - start))
             continue;
         KString line(where);
         line.Append(L": characters the 8-bit code page lacks are \"?\" in ").Append(text.CStr() + start, end - start);

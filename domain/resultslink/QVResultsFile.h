@@ -43,6 +43,7 @@ public:
     static void AppendMilliseconds(KString &out, int32_t milliseconds);
     // Says in the program log, once for each line of text (lines ended by
     // line feeds) that the 8-bit code page cannot hold exactly, the line and
-    // the setting that keeps every character; where opens each log line.
+    // the setting that keeps every character; where opens each log line. A
+    // line said from the same where before is not said again.
     static void LogLostCharacters(const KString &text, const KString &where);
 };

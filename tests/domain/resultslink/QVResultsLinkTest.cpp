@@ -283,7 +283,7 @@ TEST_F(QVResultsLinkTest, TheEventLineGivesTheDateAndTimeZeroPaddedAndLeavesUnse
 }
 
 // A name the 8-bit code page lacks letters of: the 8-bit results file and
-// the link's answer each say it once in the log, with the setting that keeps
+// the link's answers (asked twice) each say it once in the log, with the setting that keeps
 // every character; the Unicode results file keeps it whole.
 TEST_F(QVResultsLinkTest, ANameOutsideTheCodePageIsLoggedOnceInEightBitTextAndKeptWholeInUnicode)
 {
@@ -298,8 +298,10 @@ TEST_F(QVResultsLinkTest, ANameOutsideTheCodePageIsLoggedOnceInEightBitTextAndKe
     const std::string file = m_folder.ReadFile(L"1-1-2.qit");
     KTCPSocket peer;
     ASSERT_TRUE(Connected(peer, kFirstPort + 4));
-    Ask(peer, "RRQ,1,1,2\r\n");
-    EXPECT_EQ(ReadLines(peer, 3, 2000).find("RESULT,1,1,2,201,,?ukasiewicz,W?adys?aw,"), 7u);
+    for (int asked = 0; asked < 2; ++asked) {   // a peer that asks again is not said again
+        Ask(peer, "RRQ,1,1,2\r\n");
+        EXPECT_EQ(ReadLines(peer, 3, 2000).find("RESULT,1,1,2,201,,?ukasiewicz,W?adys?aw,"), 7u);
+    }
     KSetProgramLog(nullptr);
 
     const std::string name = "\xC5\x81" "ukasiewicz,W\xC5\x82" "adys\xC5\x82" "aw";   // UTF-8

@@ -20,6 +20,7 @@
 #include "support/ComPortPair.h"
 #include "support/TestBytes.h"
 #include "ui/program/ProgramHand.h"
+#include "ui/program/DesktopHand.h"
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
@@ -341,6 +342,7 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
 // (both cut by the name box); typed, 300 characters; then, in a folder of
 // 240, a name without a drive as long as a path may be: the program lives
 // on, the dialog (or its message) stays on the screen, and no file is made.
+// The dialog is resized by its size grip first.
 TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
 {
     ProgramRoad road(L"qlongsave");
@@ -354,6 +356,23 @@ TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAn
     HWND dialog = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
         << "no save dialog:" << WindowsOf(road.Process());
+    // Its size grip, dragged with the mouse, makes it larger. A window
+    // manager takes the drag over: there it comes through the X server.
+    H::Rest(500);
+    RECT before, after, client;
+    GetWindowRect(dialog, &before);
+    GetClientRect(dialog, &client);
+    POINT grip = { client.right - 3, client.bottom - 3 };
+    if (DesktopHand::WindowManagerRuns()) {
+        ClientToScreen(dialog, &grip);
+        DesktopHand::Drag(grip, { grip.x + 120, grip.y + 80 });
+    } else {
+        H::Drag(dialog, grip, { grip.x + 120, grip.y + 80 });
+    }
+    EXPECT_TRUE(H::WaitFor([&] {
+        GetWindowRect(dialog, &after);
+        return after.right - after.left > before.right - before.left + 60 && after.bottom - after.top > before.bottom - before.top + 40;
+    }, 5000)) << "the save dialog cannot be resized";
     const std::wstring here = road.Folder().PathOf(L"pasted");
     std::wstring path = road.Folder().PathOf(L"no such folder\\");
     path += std::wstring(300 - path.size() - 4, L'x') + L".qvw";
