@@ -12,8 +12,8 @@
 #include "foundation/strings/KText.h"
 #include "foundation/threads/KMutex.h"
 
-#include <set>
-#include <string>
+#include <cstdint>
+#include <unordered_set>
 
 namespace {
 
@@ -74,23 +74,29 @@ void QVResultsFile::AppendMilliseconds(KString &out, int32_t milliseconds)
 
 namespace {
 
+// 64-bit FNV-1a over the characters, continued from hash.
+uint64_t Hash(uint64_t hash, const wchar_t *text, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        hash ^= uint64_t(uint16_t(text[i]));
+        hash *= 0x100000001B3ull;
+    }
+    return hash;
+}
+
 // Whether the line was said already from where: a peer that asks for the
 // same results again and again, or saves of the same document, say each
-// line once. Beyond a few hundred lines the oldest are forgotten together.
+// line once for as long as the program runs. Only a hash of each line is
+// kept, a few bytes whatever the line's length.
 bool SaidBefore(const KString &where, const wchar_t *text, int length)
 {
     static KMutex *mutex = new KMutex;
-    static std::set<std::wstring> *said = new std::set<std::wstring>;
-    constexpr size_t kMostRemembered = 256;
-    std::wstring key(where.CStr());
-    key.append(1, L'\n').append(text, size_t(length));
+    static std::unordered_set<uint64_t> *said = new std::unordered_set<uint64_t>;
+    const wchar_t separator = L'\n';
+    uint64_t key = Hash(0xCBF29CE484222325ull, where.CStr(), where.Length());
+    key = Hash(Hash(key, &separator, 1), text, length);
     KMutexHold hold(*mutex);
-    if (said->count(key))
-        return true;
-    if (said->size() >= kMostRemembered)
-        said->clear();
-    said->insert(key);
-    return false;
+    return !said->insert(key).second;
 }
 
 } // namespace

@@ -44,6 +44,7 @@ public:
     // Says in the program log, once for each line of text (lines ended by
     // line feeds) that the 8-bit code page cannot hold exactly, the line and
     // the setting that keeps every character; where opens each log line. A
-    // line said from the same where before is not said again.
+    // line said from the same where before is not said again while the
+    // program runs, however many lines were said.
     static void LogLostCharacters(const KString &text, const KString &where);
 };

@@ -33,9 +33,50 @@ void AppendTwoDigits(KString &text, int value)
     text.AppendChar(wchar_t(L'0' + value / 10 % 10)).AppendChar(wchar_t(L'0' + value % 10));
 }
 
+// Cuts a line longer than the whole log to most bytes, at a character's
+// start, keeping its line end.
+void CutToFit(std::vector<char> &utf8, int64_t most)
+{
+    size_t keep = most > 2 ? size_t(most - 2) : 0;
+    while (keep > 0 && (utf8[keep] & 0xC0) == 0x80)
+        --keep;
+    utf8.resize(keep);
+    utf8.push_back('\r');
+    utf8.push_back('\n');
+}
+
+// Moves the whole lines among the last keep bytes of the file (size bytes
+// long) to its start and drops the rest; the file pointer ends at the new
+// end. A file that cannot be read is emptied: the log never grows past its
+// size.
+void DropOldest(HANDLE file, int64_t size, int64_t keep)
+{
+    // One byte more, to see whether the first kept byte starts a line.
+    std::vector<char> tail(size_t(keep > 0 ? keep + 1 : 0));
+    LARGE_INTEGER at = {};
+    at.QuadPart = size - int64_t(tail.size());
+    DWORD read = 0;
+    size_t from = tail.size();
+    if (!tail.empty() && SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+        ReadFile(file, tail.data(), DWORD(tail.size()), &read, nullptr) && read == tail.size())
+        for (size_t i = 0; i < tail.size(); ++i)
+            if (tail[i] == '\n') {
+                from = i + 1;
+                break;
+            }
+    at.QuadPart = 0;
+    SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+    DWORD written = 0;
+    if (from < tail.size())
+        WriteFile(file, tail.data() + from, DWORD(tail.size() - from), &written, nullptr);
+    SetEndOfFile(file);
+}
+
 } // namespace
 
-KLog::KLog()
+KLog::KLog() : KLog(kMostBytes) {}
+
+KLog::KLog(int64_t mostBytes) : itsMostBytes(mostBytes)
 {
     KProgramPath(itsPath);
     if (itsPath.IsEmpty())
@@ -104,12 +145,23 @@ void KLog::WriteLine(wchar_t tag, const KString &text)
     std::vector<char> utf8(size_t(bytes), 0);
     WideCharToMultiByte(CP_UTF8, 0, line.CStr(), line.Length(), utf8.data(), bytes, nullptr, nullptr);
 
+    Append(utf8);
+}
+
+void KLog::Append(std::vector<char> &utf8)
+{
+    if (int64_t(utf8.size()) > itsMostBytes)
+        CutToFit(utf8, itsMostBytes);
     std::lock_guard<std::mutex> hold(itsMutex);
     // Another program copy may have appended meanwhile: write at the end.
-    LARGE_INTEGER zero = {};
-    SetFilePointerEx(itsFile, zero, nullptr, FILE_END);
+    LARGE_INTEGER zero = {}, end = {};
+    if (!SetFilePointerEx(itsFile, zero, &end, FILE_END))
+        return;
+    const int64_t room = itsMostBytes - int64_t(utf8.size());
+    if (end.QuadPart > room)
+        DropOldest(itsFile, end.QuadPart, room < itsMostBytes / 2 ? room : itsMostBytes / 2);
     DWORD written = 0;
-    WriteFile(itsFile, utf8.data(), DWORD(bytes), &written, nullptr);
+    WriteFile(itsFile, utf8.data(), DWORD(utf8.size()), &written, nullptr);
 }
 
 KLog *KProgramLog()

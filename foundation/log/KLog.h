@@ -6,21 +6,32 @@
 // Internal consistency checks write "class::method: condition" lines through
 // Consistency. The file is written in UTF-8. When the log is destroyed and
 // the file is empty it is deleted, so a clean run leaves no log behind.
+// The file keeps to kMostBytes, whatever earlier runs left: a line that
+// would take it past first drops the oldest lines (the newest whole lines,
+// at most half of kMostBytes, move to the file's start and the line follows
+// them); a line longer than the whole log is cut to fit.
 //
 // Any thread may write: a mutex keeps lines whole. A log whose file cannot
 // be opened writes nothing and reports so through IsOpen. The start-up
 // publishes one log as the program's log (KSetProgramLog); others reach it
 // with KProgramLog.
 
+#include <cstdint>
 #include <mutex>
+#include <vector>
 
 #include "foundation/strings/KString.h"
 
 class KLog
 {
 public:
+    // The file's largest size in bytes.
+    static constexpr int64_t kMostBytes = 4 * 1024 * 1024;
+
     // Opens (creating) the program path with the extension "log".
     KLog();
+    // The same, kept to mostBytes instead of kMostBytes.
+    explicit KLog(int64_t mostBytes);
     KLog(const KLog &) = delete;
     KLog &operator=(const KLog &) = delete;
     ~KLog();
@@ -35,10 +46,13 @@ public:
 
 private:
     void WriteLine(wchar_t tag, const KString &text);
+    // Appends the line (UTF-8, its line end included) within the size.
+    void Append(std::vector<char> &utf8);
 
     std::mutex itsMutex;
     KString itsPath;
     void *itsFile = nullptr;
+    int64_t itsMostBytes;
 };
 
 // The program's log, none before the start-up publishes one or after it was

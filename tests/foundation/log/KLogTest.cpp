@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -129,4 +132,44 @@ TEST(KLog, ThePublishedLogIsWithdrawnWhenDestroyed)
         EXPECT_EQ(KProgramLog(), &log);
     }
     EXPECT_EQ(KProgramLog(), nullptr);
+}
+
+// Past its size the log drops its oldest lines, also those an earlier run
+// left, and keeps the newest whole and in order; a line longer than the
+// whole log is cut to fit.
+TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
+{
+    constexpr int64_t kMost = 1000;
+    KTestApplication app;
+    const std::wstring path = app.PathOf(L"test.log");
+    {
+        std::ofstream old(path.c_str(), std::ios::binary);
+        old << std::string(3000, 'x') << "\r\n";
+    }
+    const auto size = [&path] { return int64_t(ReadAll(path).size()); };
+    {
+        KLog log(kMost);
+        for (int i = 0; i < 100; ++i) {
+            wchar_t text[16];
+            std::swprintf(text, 16, L"line %03d", i);
+            log.Warning(KString(text));
+            ASSERT_LE(size(), kMost) << "after line " << i;
+        }
+    }
+    std::vector<std::string> lines = Lines(ReadAll(path));
+    ASSERT_GE(lines.size(), 5u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        char text[16];
+        std::snprintf(text, sizeof text, " line %03d\r", int(100 - lines.size() + i));
+        EXPECT_EQ(lines[i].rfind("W ", 0), 0u) << lines[i];
+        EXPECT_EQ(lines[i].find(text), lines[i].size() - std::strlen(text)) << lines[i];
+    }
+    {
+        KLog log(kMost);
+        log.Error(KString(std::wstring(2000, L'y').c_str()));
+    }
+    const std::string cut = ReadAll(path);
+    EXPECT_EQ(int64_t(cut.size()), kMost);
+    EXPECT_EQ(cut.rfind("E ", 0), 0u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "y\r\n");
 }
