@@ -36,6 +36,9 @@ public:
         kDialogSave = 1,    // GetSaveFileName
         kDialogFolder = 2   // GetFolderName
     };
+    // The longest path the system file dialogs and the file systems take:
+    // MAX_PATH less its closing null.
+    static constexpr int kLongestPath = 259;
     // Answers a file dialog in place of the system's: receives the kind,
     // the file (which it may give a new path), the extension list and the
     // title, and answers what the dialog function would return.
@@ -98,10 +101,14 @@ public:
     // from 0; -1 when cancelled. owner is a window handle or null; the
     // dialog is owned by owner's top-level window (null: the thread's active
     // window), which stays disabled while the dialog is up. Its fields take
-    // no longer a path than the dialog and the file systems do (259
-    // characters), whatever is typed or pasted, and Ok is refused with a
-    // beep, the dialog left as it is, for a name that makes a longer path
-    // with the folder shown.
+    // no longer a path than the dialog and the file systems do
+    // (kLongestPath), whatever is typed or pasted. A name typed with a drive
+    // and no root ("D:name") names a file in the folder shown when that is
+    // on drive D, else in drive D's current folder; the name box then holds
+    // that full path. Ok on a name that makes a longer path with the folder
+    // shown and the extension added, or that a field had to cut, shows the
+    // too-long message (SetPathTooLongText) in a box the dialog owns, and
+    // leaves the dialog as it is.
     int GetOpenFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
     // The system save-file dialog; the same answers. The chosen filter's
     // extension is added when the typed name has none.
@@ -112,6 +119,13 @@ public:
     int GetFolderName(const KString &title = KString(), void *owner = nullptr);
     // Installs (or, with an empty hook, removes) the answer for every dialog.
     static void SetDialogHook(DialogHook hook);
+    // The message of a file dialog that refuses a name for making too long a
+    // path: a format with at most one integer conversion ("%d": the
+    // characters a path may have; "%%" for a per-cent sign, see
+    // KTextFormatInt). Empty, or a format KTextFormatInt refuses: the
+    // built-in English text. GUI thread; the start-up sets it from the
+    // settings' texts.
+    static void SetPathTooLongText(const KString &format);
 
     // The error for a system error met while writing: kErrDiskFull when the
     // disk is full, else kErrFileWrite.

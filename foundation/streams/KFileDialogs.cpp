@@ -4,9 +4,11 @@
 #include "foundation/streams/KFile.h"
 
 #include "foundation/streams/KFileExtension.h"
+#include "foundation/strings/KText.h"
 
 #include <windows.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -25,6 +27,16 @@ KFile::DialogHook &Hook()
     static KFile::DialogHook hook;
     return hook;
 }
+
+// The message of a name refused for too long a path, as the start-up set it.
+KString &PathTooLongText()
+{
+    static KString text;
+    return text;
+}
+
+const wchar_t *const kBuiltInPathTooLong =
+    L"The name is too long: with its folder and extension a file's path may have at most %d characters.";
 
 // The comma-separated extensions, trimmed, empty ones dropped.
 std::vector<KString> SplitExtensions(const KString &extensions)
@@ -79,24 +91,27 @@ HWND DialogOwner(void *owner)
     return GetActiveWindow();
 }
 
-// The longest path the system's dialog and the file systems take: MAX_PATH
-// less its closing null. Wine's dialog copies the name typed, or the folder
-// shown and a name typed without a drive, into a buffer of MAX_PATH
-// characters and overruns its stack beyond it.
-constexpr int kLongestPath = MAX_PATH - 1;
+// The longest path the dialogs take: Wine's dialog copies the name typed,
+// or the folder shown and a name typed without a drive, into a buffer of
+// MAX_PATH characters and overruns its stack beyond it.
+constexpr int kLongestPath = KFile::kLongestPath;
+static_assert(kLongestPath == MAX_PATH - 1, "a path and its closing null fill MAX_PATH");
 // The window properties of a guarded dialog: the window procedure it had
 // (also on its combo boxes), and its DialogGuard.
 const wchar_t *const kOwnProcedure = L"KFileDialogProcedure";
 const wchar_t *const kGuardProperty = L"KFileDialogGuard";
 
 // What the hook keeps for one dialog: the characters the dialog adds to a
-// name typed without an extension, and the text of the field that last
-// refused characters typed or pasted into it, as it held it afterwards.
+// name typed without an extension, the text of the field that last refused
+// characters typed or pasted into it, as it held it afterwards, and the
+// process's current folder before the dialog (which changes it while it
+// browses).
 struct DialogGuard
 {
     int extension = 0;   // "." and the longest extension the dialog may add
     HWND cutField = nullptr;
     std::wstring cutText;
+    wchar_t startFolder[kLongestPath + 1] = {0};
 };
 
 DialogGuard *GuardOf(HWND window)
@@ -186,10 +201,58 @@ bool LacksExtension(const wchar_t *name)
     return !dot || !dot[1];
 }
 
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+// A drive and no root: "D:name", which names a file relative to a folder of drive D.
+bool HasDriveWithoutRoot(const wchar_t *name)
+{
+    const wchar_t letter = KTextToUpper(name[0]);
+    return letter >= L'A' && letter <= L'Z' && name[1] == L':' && name[2] && !IsSeparator(name[2]);
+}
+
+bool OnDriveOf(const wchar_t *folder, const wchar_t *name)
+{
+    return folder[0] && folder[1] == L':' && KTextToUpper(folder[0]) == KTextToUpper(name[0]);
+}
+
+// The full path that a name with a drive and no root names: in the folder
+// shown when that is on the name's drive, else in that drive's current
+// folder, as the file would be found once the dialog has given the process
+// its current folder back. Answers its length, written into path
+// (kLongestPath + 1 characters) when it fits; 0 when the system makes no
+// path of it.
+int DriveRelativePath(HWND dialog, const DialogGuard &guard, const wchar_t *name, wchar_t *path)
+{
+    wchar_t folder[kLongestPath + 1] = {0};
+    const int shown = DialogTextLength(dialog, CDM_GETFOLDERPATH);
+    if (shown > 0 && shown <= kLongestPath)
+        SendMessageW(dialog, CDM_GETFOLDERPATH, WPARAM(kLongestPath + 1), LPARAM(folder));
+    if (!OnDriveOf(folder, name))
+        lstrcpyW(folder, guard.startFolder);
+    if (!OnDriveOf(folder, name)) {
+        // Neither is on that drive: the drive's own current folder, the same
+        // while the dialog is up as after it.
+        const DWORD length = GetFullPathNameW(name, kLongestPath + 1, path, nullptr);
+        return length > DWORD(kLongestPath) ? int(length) - 1 : int(length);
+    }
+    const int folderLength = lstrlenW(folder);
+    const int separator = IsSeparator(folder[folderLength - 1]) ? 0 : 1;
+    const int length = folderLength + separator + lstrlenW(name + 2);
+    if (length <= kLongestPath) {
+        lstrcpyW(path, folder);
+        if (separator)
+            lstrcatW(path, L"\\");
+        lstrcatW(path, name + 2);
+    }
+    return length;
+}
+
 // Whether the path that the dialog would make of the name typed is longer
-// than it takes: the name alone when it has a drive, else joined to the
-// drive or to the folder shown, with the extension the dialog adds. The
-// name box takes no more than fits here.
+// than it takes: the name alone when it has a drive and a root, else joined
+// to the drive or to the folder shown, with the extension the dialog adds.
+// The name box takes no more than fits here. A name with a drive and no
+// root that fits is put into the name box as the full path it names, which
+// the dialog then takes as typed.
 bool TypedPathTooLong(HWND dialog, const DialogGuard &guard)
 {
     const int length = DialogTextLength(dialog, CDM_GETSPEC);
@@ -199,8 +262,18 @@ bool TypedPathTooLong(HWND dialog, const DialogGuard &guard)
         return true;
     wchar_t typed[kLongestPath + 1] = {0};
     SendMessageW(dialog, CDM_GETSPEC, WPARAM(kLongestPath + 1), LPARAM(typed));
+    if (HasDriveWithoutRoot(typed)) {
+        wchar_t full[kLongestPath + 1] = {0};
+        const int path = DriveRelativePath(dialog, guard, typed, full);
+        if (path == 0)
+            return false;
+        if (path + (LacksExtension(full) ? guard.extension : 0) > kLongestPath)
+            return true;
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, GetDlgItem(dialog, cmb13) ? cmb13 : edt1, LPARAM(full));
+        return false;
+    }
     int path = length + (LacksExtension(typed) ? guard.extension : 0);
-    if (typed[0] == L'\\' || typed[0] == L'/')
+    if (IsSeparator(typed[0]))
         path += 2;
     else if (length < 2 || typed[1] != L':')
         path += DialogTextLength(dialog, CDM_GETFOLDERPATH) + 1;
@@ -214,9 +287,20 @@ bool HoldsCutText(const DialogGuard &guard)
     return guard.cutField && IsWindow(guard.cutField) && TextOf(guard.cutField) == guard.cutText;
 }
 
+// Says why Ok did nothing, in a box the dialog owns, under the dialog's title.
+void ShowPathTooLong(HWND dialog)
+{
+    wchar_t text[1024] = {0};
+    if (KTextFormatInt(text, 1024, PathTooLongText().CStr(), kLongestPath) <= 0)
+        KTextFormatInt(text, 1024, kBuiltInPathTooLong, kLongestPath);
+    wchar_t title[256] = {0};
+    GetWindowTextW(dialog, title, 256);
+    MessageBoxW(dialog, text, title, MB_OK | MB_ICONEXCLAMATION);
+}
+
 // The dialog's window procedure in front of its own: Ok with a path too
-// long, or with a name cut by its field, is refused, and the dialog stays
-// as it is.
+// long, or with a name cut by its field, is refused with a message that
+// says so, and the dialog stays as it is.
 LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogGuard *guard = GuardOf(dialog);
@@ -226,8 +310,8 @@ LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     if (guard && message == WM_COMMAND && LOWORD(wParam) == IDOK &&
-        (TypedPathTooLong(dialog, *guard) || HoldsCutText(*guard))) {
-        MessageBeep(MB_ICONEXCLAMATION);
+        (HoldsCutText(*guard) || TypedPathTooLong(dialog, *guard))) {
+        ShowPathTooLong(dialog);
         return 0;
     }
     NoteRefusal(message, wParam, lParam);
@@ -237,7 +321,8 @@ LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 // The dialog's hook: every field a user types or pastes a path into (the
 // name box is an edit or a combo box, depending on the system) takes no
 // longer a path than the dialog can, and Ok refuses a name that makes one
-// with the folder shown and the extension added, or that a field cut. The
+// with the folder shown and the extension added, or that a field cut, and
+// takes a name with a drive and no root in the folder shown. The
 // hook's window is a child of the dialog, made before the dialog's last
 // fields on some systems: once more when it is ready.
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
@@ -283,6 +368,8 @@ int RunFileDialog(KFile &file, const KString &extensions, const KString &title, 
     DialogGuard guard;
     for (const KString &extension : list)
         guard.extension = std::max(guard.extension, 1 + extension.Length());
+    if (GetCurrentDirectoryW(kLongestPath + 1, guard.startFolder) > DWORD(kLongestPath))
+        guard.startFolder[0] = 0;
     ofn.lCustData = reinterpret_cast<LPARAM>(&guard);
     BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok)
@@ -305,6 +392,8 @@ int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM data)
 } // namespace
 
 void KFile::SetDialogHook(DialogHook hook) { Hook() = std::move(hook); }
+
+void KFile::SetPathTooLongText(const KString &format) { PathTooLongText() = format; }
 
 int KFile::GetOpenFileName(const KString &extensions, const KString &title, void *owner)
 {

@@ -150,6 +150,7 @@ void VZApplication::LoadAlertTexts()
     operationFailedText = registry->GetText(kKeyAlertOperationFailed);
     errorCaption = registry->GetText(kKeyAlertError);
     messageCaption = registry->GetText(kKeyAlertMessage);
+    KFile::SetPathTooLongText(registry->GetText(kKeyAlertPathTooLong));
 }
 
 void VZApplication::ShowLoopError()

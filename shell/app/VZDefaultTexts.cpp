@@ -364,6 +364,7 @@ const wchar_t *const kTexts[] = {
     L"Strings\\Alerts\\FileDenied:String=You may not open or change the file.",
     L"Strings\\Alerts\\FileIsFolder:String=A folder of that name is in the way.",
     L"Strings\\Alerts\\DiskFull:String=The disk is full.",
+    L"Strings\\Alerts\\PathTooLong:String=The name is too long: with its folder and extension a file's path may have at most %d characters.",
     L"Strings\\Alerts\\DeviceIsBS:String=The Device you are currently communicating with is a Quorvane Block Sensor",
     L"Strings\\Alerts\\NoTracesOn:String=No Traces on: ",
     L"Strings\\Alerts\\NoMoreOverlay:String=No more traces can be added to the overlay",

@@ -21,6 +21,8 @@ constexpr const wchar_t *kKeyAlertFileInUse = L"\\Strings\\Alerts\\FileInUse";  
 constexpr const wchar_t *kKeyAlertFileDenied = L"\\Strings\\Alerts\\FileDenied";      // no permission, read-only
 constexpr const wchar_t *kKeyAlertFileIsFolder = L"\\Strings\\Alerts\\FileIsFolder";  // a folder has its name
 constexpr const wchar_t *kKeyAlertDiskFull = L"\\Strings\\Alerts\\DiskFull";          // no room left on the disk
+// A file dialog refuses a name that makes too long a path; "%d": the characters a path may have.
+constexpr const wchar_t *kKeyAlertPathTooLong = L"\\Strings\\Alerts\\PathTooLong";
 constexpr const wchar_t *kKeyEventUntitled = L"\\Strings\\Event\\Untitled";  // the name of a document without a file
 constexpr const wchar_t *kKeyLanguageChoice = L"\\Language\\Choice";        // String: locale code of the chosen language
 constexpr const wchar_t *kKeyLanguageChoices = L"\\Language\\Choices\\";    // one entry per language file; never saved

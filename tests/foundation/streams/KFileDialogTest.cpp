@@ -36,10 +36,53 @@ HWND NameBox(HWND dialog)
     return box;
 }
 
+struct OwnedSearch
+{
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK VisitOwned(HWND window, LPARAM data)
+{
+    auto *search = reinterpret_cast<OwnedSearch *>(data);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window) || lstrcmpW(name, L"#32770"))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The visible system dialog that owner owns (a message over it); none.
+HWND OwnedDialog(HWND owner)
+{
+    OwnedSearch search = { owner, nullptr };
+    EnumWindows(VisitOwned, LPARAM(&search));
+    return search.found;
+}
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM texts)
+{
+    wchar_t name[16] = {}, text[1024] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, text, 1024) > 0)
+        *reinterpret_cast<std::wstring *>(texts) += text;
+    return TRUE;
+}
+
+// The texts of the window's static fields, one after the other.
+std::wstring StaticTexts(HWND window)
+{
+    std::wstring texts;
+    EnumChildWindows(window, AddStaticText, LPARAM(&texts));
+    return texts;
+}
+
 // A user of the next system dialog of this process, on a second thread:
-// puts text into its name box, pasted or typed key by key, and presses Ok;
-// a dialog still up a second later is cancelled (a message of its own over
-// it first).
+// once its name box takes no more than a path may have, puts text into it,
+// pasted or typed key by key, and presses Ok. A message the dialog then
+// shows over itself is read and answered with Ok; a dialog still up once
+// its message has gone (or that showed none within 10 s) is cancelled.
 class SaveAsUser
 {
 public:
@@ -52,16 +95,18 @@ public:
     }
     bool Stayed() const { return stayed; }
     LONG Style() const { return style; }
+    // The message shown over the dialog after Ok; empty: none. Read once joined.
+    const std::wstring &Message() const { return message; }
 
 private:
     void Run(const std::wstring &text, bool paste)
     {
-        HWND dialog = nullptr;
+        HWND dialog = nullptr, box = nullptr;
         for (int i = 0; i < 600 && !(dialog = SystemDialogCloser::Find()); ++i)
             Sleep(50);
-        Sleep(300);   // its last fields are made
+        for (int i = 0; i < 600 && !((box = NameBox(dialog)) && SendMessageW(box, EM_GETLIMITTEXT, 0, 0) == KFile::kLongestPath); ++i)
+            Sleep(50);
         style = GetWindowLongW(dialog, GWL_STYLE);
-        HWND box = NameBox(dialog);
         SendMessageW(box, EM_SETSEL, 0, -1);
         if (!paste)
             for (wchar_t c : text)
@@ -69,7 +114,15 @@ private:
         else if (PutOnClipboard(text))
             SendMessageW(box, WM_PASTE, 0, 0);
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
-        Sleep(1000);
+        HWND shown = nullptr;
+        for (int i = 0; i < 200 && IsWindow(dialog) && !(shown = OwnedDialog(dialog)); ++i)
+            Sleep(50);
+        if (shown) {
+            message = StaticTexts(shown);
+            PostMessageW(shown, WM_COMMAND, IDOK, 0);
+            for (int i = 0; i < 200 && IsWindow(shown); ++i)
+                Sleep(50);
+        }
         stayed = IsWindow(dialog) != FALSE;
         for (int i = 0; i < 100 && IsWindow(dialog); ++i) {
             if (HWND top = SystemDialogCloser::Find())
@@ -80,6 +133,7 @@ private:
 
     std::atomic<bool> stayed{ false };
     std::atomic<LONG> style{ 0 };
+    std::wstring message;
     std::thread thread;   // last: it starts once the rest is made
 };
 
@@ -146,10 +200,14 @@ TEST(KFileDialogSystem, RealFolderChooserCancelledAnswersMinusOne)
 }
 
 // Save As in a folder of some 200 characters: a path pasted whole that the
-// name box had to cut (300 characters, or 260 ending ".qvw" cut to ".qv") and
-// a name typed that the dialog's ".qvw" takes past 259 characters leave the
-// dialog up; a name that reaches 259 with ".qvw" is saved as typed. The
-// dialog's frame can be resized.
+// name box had to cut (300 characters, or 260 ending ".qvw" cut to ".qv"),
+// a name typed that the dialog's ".qvw" takes past 259 characters, and one
+// typed with the folder's drive and no root ("C:name") that reaches 260
+// only in the folder shown leave the dialog up, under a message that says
+// how long a path may be. A name that reaches 259 with ".qvw", also typed
+// as "C:name", is saved as typed in the folder shown; "D:name" of another
+// drive names a file in that drive's current folder. The dialog's frame
+// can be resized.
 TEST(KFileDialogSystem, SaveAsAnswersOnlyPathsOfAtMost259CharactersNamingTheFileGiven)
 {
     ScratchFolder scratch;
@@ -159,31 +217,54 @@ TEST(KFileDialogSystem, SaveAsAnswersOnlyPathsOfAtMost259CharactersNamingTheFile
         folder += L"\\" + std::wstring(std::min<size_t>(40, 200 - folder.size()), L'd');
         CreateDirectoryW(folder.c_str(), nullptr);
     }
+    ASSERT_EQ(L':', folder[1]);
+    const std::wstring drive = folder.substr(0, 2);
+    // Another drive, and the full path the system makes of a name on it.
+    std::wstring other, otherPath;
+    for (wchar_t letter = L'Z'; letter > L'A' && other.empty(); --letter)
+        if ((GetLogicalDrives() >> (letter - L'A')) & 1 && towupper(drive[0]) != letter)
+            other = std::wstring(1, letter) + L":other.qvw";
+    if (!other.empty()) {
+        wchar_t full[MAX_PATH] = {};
+        GetFullPathNameW(other.c_str(), MAX_PATH, full, nullptr);
+        otherPath = full;
+    }
+    const size_t limit = KFile::kLongestPath;
     struct Case
     {
         std::wstring text;
         bool paste;
-        std::wstring answer;   // empty: the dialog stays up
+        std::wstring answer;   // empty: the dialog stays up under its message
     };
+    const std::wstring fits(limit - folder.size() - 5, L'c');   // in the folder, with ".qvw": 259
     const Case cases[] = {
         { PathOf(folder, 300, L".qvw"), true, L"" },
         { PathOf(folder, 260, L".qvw"), true, L"" },
-        { PathOf(folder, 255, L""), false, PathOf(folder, 255, L"") + L".qvw" },
-        { PathOf(folder, 256, L""), false, L"" },
+        { PathOf(folder, limit - 4, L""), false, PathOf(folder, limit - 4, L"") + L".qvw" },
+        { PathOf(folder, limit - 3, L""), false, L"" },
+        { drive + fits + L"c", false, L"" },
+        { drive + fits, false, folder + L"\\" + fits + L".qvw" },
+        { other, false, otherPath },
     };
     for (const Case &c : cases) {
+        if (c.text.empty())
+            continue;
+        SCOPED_TRACE(testing::Message() << c.text.size() << (c.paste ? " pasted: " : " typed: ") << c.text.substr(0, 3));
         SaveAsUser user(c.text, c.paste);
         KFile file((folder + L"\\first.qvw").c_str());
         const int answer = file.GetSaveFileName(KString(L"qvw"), KString(L"Save a test file"));
         user.Join();
         EXPECT_TRUE(user.Style() & WS_THICKFRAME) << "a frame of fixed size";
-        EXPECT_LE(file.FullName().Length(), 259) << c.text.size() << (c.paste ? " pasted" : " typed");
+        EXPECT_LE(file.FullName().Length(), 259);
         if (c.answer.empty()) {
-            EXPECT_EQ(answer, -1) << c.text.size() << (c.paste ? " pasted" : " typed");
+            EXPECT_EQ(answer, -1);
             EXPECT_TRUE(user.Stayed());
+            EXPECT_NE(std::wstring::npos, user.Message().find(L"too long")) << "no message says why";
+            EXPECT_NE(std::wstring::npos, user.Message().find(std::to_wstring(limit)));
         } else {
-            EXPECT_EQ(answer, 0) << c.text.size() << " typed";
+            EXPECT_EQ(answer, 0);
             EXPECT_EQ(std::wstring(file.FullName().CStr()), c.answer);
+            EXPECT_EQ(L"", user.Message());
         }
     }
 }

@@ -340,14 +340,19 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
 // Save As with paths longer than the dialog and the file systems take:
 // pasted into a folder that exists, 300 characters, and 260 ending ".qvw"
 // (both cut by the name box); typed, 300 characters; then, in a folder of
-// 240, a name without a drive as long as a path may be: the program lives
-// on, the dialog (or its message) stays on the screen, and no file is made.
-// The dialog is resized by its size grip first.
+// 240, a name without a drive as long as a path may be, and one with the
+// folder's drive and no root ("C:name") that is too long only in that
+// folder: the program lives on, the dialog stays on the screen under a
+// message of its own that says how long a path may be, and no file is
+// made. A short "C:name" is then saved in the folder shown. The dialog is
+// resized by its size grip first.
 TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAndItsWorkout)
 {
     ProgramRoad road(L"qlongsave");
     std::wstring deep = LongPath(road.Folder().PathOf(L"deep"), L"x");
     deep.resize(deep.size() - 2);
+    ASSERT_EQ(L':', deep[1]);
+    const std::wstring drive = deep.substr(0, 2);
     ASSERT_TRUE(road.Start());
     H::Focus(road.Main());
     H::Control('N');
@@ -376,35 +381,56 @@ TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAn
     const std::wstring here = road.Folder().PathOf(L"pasted");
     std::wstring path = road.Folder().PathOf(L"no such folder\\");
     path += std::wstring(300 - path.size() - 4, L'x') + L".qvw";
-    // A message of the dialog's own, when it shows one, is answered.
+    // The text of the message the dialog shows over itself, once answered
+    // with Enter and gone; empty when none shows within 5 s.
     auto answerMessage = [&] {
-        if (GetWindow(GetForegroundWindow(), GW_OWNER) == dialog) {
-            H::Key(VK_RETURN);
-            H::Rest(500);
-        }
+        HWND box = nullptr;
+        if (!H::WaitFor([&] {
+                box = H::FindWindowWhere(nullptr, [&](HWND w) {
+                    return GetWindow(w, GW_OWNER) == dialog && IsWindowVisible(w) && H::ClassOf(w) == L"#32770";
+                });
+                return box != nullptr;
+            }, 5000))
+            return std::wstring();
+        const std::wstring text = QuorvaneProgram::BoxText(box);
+        H::Focus(box);
+        H::Key(VK_RETURN);
+        EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(box); }, 5000)) << "the message stays";
+        return text;
+    };
+    struct Entry
+    {
+        std::wstring text;
+        bool paste;
+        bool refused;   // a message says why; else the deep folder, typed, is shown
     };
     // The deep folder typed in between takes the dialog there.
-    const std::pair<std::wstring, bool> entries[] = {
-        { here + std::wstring(300 - here.size() - 4, L'p') + L".qvw", true },
-        { here + std::wstring(260 - here.size() - 4, L'p') + L".qvw", true },
-        { path, false }, { deep, false }, { std::wstring(259, L'y'), false } };
-    for (const auto &entry : entries) {
-        const std::wstring &text = entry.first;
-        answerMessage();
+    const Entry entries[] = {
+        { here + std::wstring(300 - here.size() - 4, L'p') + L".qvw", true, true },
+        { here + std::wstring(260 - here.size() - 4, L'p') + L".qvw", true, true },
+        { path, false, true }, { deep, false, false }, { std::wstring(259, L'y'), false, true },
+        { drive + std::wstring(260 - deep.size() - 5, L'c'), false, true } };
+    for (const Entry &entry : entries) {
+        const std::wstring &text = entry.text;
         H::Focus(dialog);
         H::Key(VK_HOME);
         H::Chord({ VK_SHIFT, VK_END });
-        if (entry.second) {
+        if (entry.paste) {
             ASSERT_TRUE(PutOnClipboard(text));
             H::Chord({ VK_CONTROL, 'V' });
         } else {
             H::Type(text);
         }
         H::Key(VK_RETURN);
-        H::Rest(2000);
+        if (entry.refused) {
+            const std::wstring message = answerMessage();
+            EXPECT_NE(std::wstring::npos, message.find(L"at most 259 characters")) << text.size() << " no message says why";
+        } else {
+            H::Rest(2000);
+        }
         ASSERT_EQ(STILL_ACTIVE, road.Program().WaitForExit(0)) << "the program ended at " << text.size();
         EXPECT_LT(H::AnswerTime(road.Main()), 5000u);
-        EXPECT_NE(nullptr, FindFileDialog(road.Process())) << text.size() << WindowsOf(road.Process());
+        ASSERT_NE(nullptr, FindFileDialog(road.Process())) << text.size() << WindowsOf(road.Process());
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(road.Folder().PathOf(L"no such folder").c_str()));
     WIN32_FIND_DATAW found;
@@ -412,15 +438,16 @@ TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAn
     EXPECT_EQ(INVALID_HANDLE_VALUE, pasted) << "a file of a cut paste was made";
     if (pasted != INVALID_HANDLE_VALUE)
         FindClose(pasted);
-    answerMessage();
     H::Focus(dialog);
-    H::Key(VK_ESCAPE);
+    H::Key(VK_HOME);
+    H::Chord({ VK_SHIFT, VK_END });
+    H::Type(drive + L"saved");
+    H::Key(VK_RETURN);
     EXPECT_TRUE(H::WaitFor([&] { return FindFileDialog(road.Process()) == nullptr; }, 5000))
         << WindowsOf(road.Process());
-    RequestClose(road.Main());
-    if (HWND box = WaitForSaveOnExit(road.Process(), 5000))
-        QuorvaneProgram::Press(box, L"No");
-    EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+    EXPECT_TRUE(H::WaitFor([&] { return GetFileAttributesW((deep + L"\\saved.qvw").c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000))
+        << "not saved in the folder shown";
+    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
 }
 
 TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAndItsCloseQuestion)
