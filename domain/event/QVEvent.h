@@ -166,7 +166,8 @@ public:
 
 private:
     void TakeContents(QVEvent &other);
-    int WriteFile(const KString &path);
+    // Saves to path; the saved file's index (KFile::FileIndex) in fileIndex.
+    int WriteFile(const KString &path, uint64_t &fileIndex);
     int ReadFile(const KString &path);
 
     Kind m_kind = kWorkout;

@@ -108,8 +108,10 @@ int QVEvent::Open(int mode, const KString &path)
 int QVEvent::ReadFile(const KString &path)
 {
     QVEvent loaded;
+    uint64_t fileIndex = 0;
     try {
         QVFileReader file(path);
+        fileIndex = file.FileIndex();
         try {
             loaded.Read(file);
         } catch (const KXStream &x) {
@@ -131,9 +133,10 @@ int QVEvent::ReadFile(const KString &path)
     Send(kMsgListBefore | kMsgLegList, 0);
     TakeContents(loaded);
     m_path = path;
-    m_keptFile.Keep(path);
     m_modified = false;
     Send(kMsgListAfter | kMsgLegList | kMsgNoModify, 0);
+    // Only now: the windows may paint while this waits for another copy.
+    m_keptFile.Keep(path, fileIndex);
     return 0;
 }
 
@@ -162,7 +165,8 @@ int QVEvent::Save(int flags)
     Kind previous = m_kind;
     m_kind = kind;
     m_savePath = path;
-    int code = WriteFile(path);
+    uint64_t fileIndex = 0;
+    int code = WriteFile(path, fileIndex);
     if (code != 0) {
         m_kind = previous;
         return code;
@@ -170,12 +174,13 @@ int QVEvent::Save(int flags)
     m_saveFlags = flags;
     // A new file has the name now, and the name may be another.
     m_path = path;
-    m_keptFile.Keep(path);
     SetModified(false);
+    // Last: what the windows do while this waits for another copy stays.
+    m_keptFile.Keep(path, fileIndex);
     return 0;
 }
 
-int QVEvent::WriteFile(const KString &path)
+int QVEvent::WriteFile(const KString &path, uint64_t &fileIndex)
 {
     Lock();
     int code = 0;
@@ -184,6 +189,7 @@ int QVEvent::WriteFile(const KString &path)
         file.Begin(TraceBytes(*this));
         Write(file);
         file.Commit();
+        fileIndex = file.CommittedFileIndex();
     } catch (const KX &x) {
         code = x.Code();
         m_saveError = x;

@@ -19,6 +19,8 @@ public:
     // Opens path for reading; throws KXStream kErrFileOpen when it cannot.
     explicit QVFileReader(const KString &path);
     ~QVFileReader() override;
+    // The file's KFile::FileIndex.
+    uint64_t FileIndex() const { return m_file.FileIndex(); }
 
 protected:
     int32_t DoRead(void *buffer, int32_t count) override;

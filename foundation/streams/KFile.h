@@ -90,6 +90,14 @@ public:
     // Closes this file and takes over other's open file, path and mode;
     // other is left closed.
     void TakeOver(KFile &other);
+    // The system's index of the open file: one number for every name that
+    // leads to the file, unique on its volume while the file exists, kept
+    // when it is renamed. 0 when closed or the system cannot tell. Costs no
+    // look at the volume (which under Wine asks another process).
+    uint64_t FileIndex() const;
+    // FileIndex of the file at path, opened for a moment with every sharing
+    // and no right to its contents; 0 when it cannot be opened.
+    static uint64_t FileIndexAt(const KString &path);
     // Directory search with this path as the pattern ("C:\x\*.lng"): the
     // first call starts it, each call gives the next entry ("." and ".."
     // skipped); false at the end.

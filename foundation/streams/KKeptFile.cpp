@@ -1,11 +1,13 @@
 #include "foundation/streams/KKeptFile.h"
 
+#include "foundation/streams/KFile.h"
 #include "foundation/streams/KKeptFileTable.h"
 #include "foundation/threads/KMutex.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace
@@ -25,20 +27,31 @@ ProcessFiles &Kept()
     return *kept;
 }
 
-// The volume serial number and file index of what the name leads to; false
-// when it cannot be opened.
-bool Identify(const KString &path, uint32_t &volume, uint64_t &index)
+// The mark of a name in the table: a 64-bit FNV-1a hash of its full path in
+// capitals, the same for every spelling the system resolves to that path
+// (relative, with "/", in another case).
+uint64_t NameMark(const KString &path)
 {
-    HANDLE file = CreateFileW(path.CStr(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    BY_HANDLE_FILE_INFORMATION information;
-    const bool known = GetFileInformationByHandle(file, &information) != 0;
-    CloseHandle(file);
-    volume = information.dwVolumeSerialNumber;
-    index = uint64_t(information.nFileIndexHigh) << 32 | information.nFileIndexLow;
-    return known;
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.CStr(), DWORD(full.size()), &full[0], nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.CStr(), length, &full[0], nullptr);
+    }
+    if (length == 0 || length >= full.size())
+        full = path.CStr();
+    else
+        full.resize(length);
+    const int count = int(full.size());
+    std::wstring upper(full.size(), L'\0');
+    if (count > 0 && LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, full.c_str(), count, &upper[0], count) != count)
+        upper = full;
+    uint64_t hash = 14695981039346656037ull;
+    for (wchar_t c : upper) {
+        hash ^= uint16_t(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
 }
 
 // Counts a kept file that the table does not list (change 1) or no longer
@@ -50,39 +63,49 @@ void CountUnlisted(ProcessFiles &kept, int change)
 }
 } // namespace
 
-void KKeptFile::Keep(const KString &path)
+void KKeptFile::Keep(const KString &path, uint64_t fileIndex)
 {
-    Release();
-    if (path.IsEmpty())
+    if (path.IsEmpty()) {
+        Release();
         return;
+    }
+    if (fileIndex == 0)
+        fileIndex = KFile::FileIndexAt(path);
+    // The file takes the place of the one kept before in the same entry.
+    int32_t entry = -1;
+    if (fileIndex != 0)
+        entry = KKeptFileTable::Put(itsEntry, fileIndex, NameMark(path));
+    else
+        KKeptFileTable::Remove(itsEntry);
     ProcessFiles &kept = Kept();
     KMutexHold hold(kept.mutex);
+    const bool wasUnlisted = !itsPath.IsEmpty() && itsEntry < 0;
+    if (itsPath.IsEmpty())
+        kept.files.push_back(this);
     itsPath = path;
-    kept.files.push_back(this);
-    uint32_t volume = 0;
-    uint64_t index = 0;
-    if (Identify(path, volume, index))
-        itsEntry = KKeptFileTable::Put(volume, index);
-    if (itsEntry < 0)
-        CountUnlisted(kept, 1);
+    itsEntry = entry;
+    if (wasUnlisted != (entry < 0))
+        CountUnlisted(kept, entry < 0 ? 1 : -1);
 }
 
 void KKeptFile::Release()
 {
     if (itsPath.IsEmpty())
         return;
-    ProcessFiles &kept = Kept();
-    KMutexHold hold(kept.mutex);
-    kept.files.erase(std::find(kept.files.begin(), kept.files.end(), this));
-    if (itsEntry >= 0)
-        KKeptFileTable::Remove(itsEntry);
-    else
-        CountUnlisted(kept, -1);
-    itsEntry = -1;
-    itsPath = KString();
+    const int32_t entry = itsEntry;
+    {
+        ProcessFiles &kept = Kept();
+        KMutexHold hold(kept.mutex);
+        kept.files.erase(std::find(kept.files.begin(), kept.files.end(), this));
+        if (entry < 0)
+            CountUnlisted(kept, -1);
+        itsEntry = -1;
+        itsPath = KString();
+    }
+    KKeptFileTable::Remove(entry);
 }
 
-bool KKeptFile::IsKept(const KString &path, uint32_t volume, uint64_t index)
+bool KKeptFile::IsKept(const KString &path, uint64_t index)
 {
     {
         ProcessFiles &kept = Kept();
@@ -91,5 +114,5 @@ bool KKeptFile::IsKept(const KString &path, uint32_t volume, uint64_t index)
             if (file->itsPath.EqualsIgnoreCase(path))
                 return true;
     }
-    return KKeptFileTable::Holds(volume, index);
+    return KKeptFileTable::Holds(index, NameMark(path));
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -23,13 +24,14 @@ struct Owner
 struct Entry
 {
     Owner owner;   // process 0: a free entry
-    uint32_t volume;
     uint32_t indexLow;
     uint32_t indexHigh;
-    bool Lists(uint32_t fileVolume, uint64_t index) const
+    uint32_t nameLow;
+    uint32_t nameHigh;
+    bool Lists(uint64_t index, uint64_t name) const
     {
-        return owner.process != 0 && volume == fileVolume && indexLow == uint32_t(index) &&
-               indexHigh == uint32_t(index >> 32);
+        return owner.process != 0 && ((indexLow == uint32_t(index) && indexHigh == uint32_t(index >> 32)) ||
+                                      (nameLow == uint32_t(name) && nameHigh == uint32_t(name >> 32)));
     }
 };
 
@@ -112,6 +114,59 @@ const Shared &TheShared()
     return shared;
 }
 
+// What the process remembers of the lock: when a wait for it last ended
+// without it.
+struct Refusal
+{
+    std::atomic<bool> refused{false};
+    std::atomic<uint32_t> at{0};   // tick count of the last try that found the lock taken
+};
+
+Refusal &LastRefusal()
+{
+    static Refusal refusal;
+    return refusal;
+}
+
+// Waits for the lock, handing the thread's sent messages and paint messages
+// to their windows meanwhile, so that they answer and paint; their other
+// messages stay queued. Answers as WaitForSingleObject does.
+DWORD WaitAnswering(HANDLE lock, DWORD timeout)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD spent = GetTickCount() - start;
+        const DWORD left = spent < timeout ? timeout - spent : 0;
+        const DWORD waited = MsgWaitForMultipleObjects(1, &lock, FALSE, left, QS_SENDMESSAGE | QS_PAINT);
+        if (waited != WAIT_OBJECT_0 + 1)
+            return waited == WAIT_ABANDONED_0 ? WAIT_ABANDONED : waited;
+        // Bounded: a window that never validates would be painted for ever.
+        // The next wait wakes only for messages that come after this look.
+        MSG message;
+        for (int n = 0; n < 64 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE);
+             ++n)
+            DispatchMessageW(&message);
+    }
+}
+
+// Takes the lock: at once when it is free, else by waiting kLockWait at
+// most, unless a wait ended without it less than kLockWait before the last
+// try that found it taken.
+bool TakeLock(HANDLE lock)
+{
+    Refusal &refusal = LastRefusal();
+    DWORD waited = WaitForSingleObject(lock, 0);
+    if (waited == WAIT_TIMEOUT && !(refusal.refused && GetTickCount() - refusal.at < KKeptFileTable::kLockWait))
+        waited = WaitAnswering(lock, KKeptFileTable::kLockWait);
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+        refusal.refused = false;
+        return true;
+    }
+    refusal.at = GetTickCount();
+    refusal.refused = true;
+    return false;
+}
+
 // The table, locked for the scope; none when it cannot be had. A lock left
 // by a process that ended holding it is taken over: what that process was
 // writing is its own, and it counts as gone.
@@ -121,8 +176,7 @@ public:
     HeldTable()
     {
         const Shared &shared = TheShared();
-        const DWORD waited = shared.table ? WaitForSingleObject(shared.lock, KKeptFileTable::kLockWait) : WAIT_FAILED;
-        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+        if (shared.table && TakeLock(shared.lock))
             itsTable = shared.table;
     }
     ~HeldTable()
@@ -153,9 +207,29 @@ int32_t FreeEntry(const Table &table)
     return -1;
 }
 
+// Whether the entry is this process's. Only its owner changes an entry of a
+// running process, and a process writes no entry but its own without the
+// lock: what it owns, it updates and frees without it.
 bool Own(const Table &table, int32_t entry)
 {
     return entry >= 0 && entry < KKeptFileTable::kFiles && table.entries[entry].owner == Self();
+}
+
+void Describe(Entry &entry, uint64_t index, uint64_t name)
+{
+    entry.indexLow = uint32_t(index);
+    entry.indexHigh = uint32_t(index >> 32);
+    entry.nameLow = uint32_t(name);
+    entry.nameHigh = uint32_t(name >> 32);
+}
+
+// Frees an entry of this process: the process number last, so that a
+// process that takes the entry (under the lock) finds the rest cleared.
+void Clear(Entry &entry)
+{
+    Describe(entry, 0, 0);
+    entry.owner.madeLow = entry.owner.madeHigh = 0;
+    InterlockedExchange(reinterpret_cast<volatile LONG *>(&entry.owner.process), 0);
 }
 
 bool AnyUnsure()
@@ -168,22 +242,28 @@ bool AnyUnsure()
 }
 } // namespace
 
-int32_t KKeptFileTable::Put(uint32_t volume, uint64_t index)
+int32_t KKeptFileTable::Put(int32_t previous, uint64_t index, uint64_t name)
 {
+    Table *shared = TheShared().table;
+    if (shared && Own(*shared, previous)) {
+        Describe(shared->entries[previous], index, name);
+        return previous;
+    }
     HeldTable table;
     if (!table)
         return -1;
     const int32_t entry = FreeEntry(*table);
     if (entry >= 0)
-        table->entries[entry] = Entry{Self(), volume, uint32_t(index), uint32_t(index >> 32)};
+        table->entries[entry] =
+            Entry{Self(), uint32_t(index), uint32_t(index >> 32), uint32_t(name), uint32_t(name >> 32)};
     return entry;
 }
 
 void KKeptFileTable::Remove(int32_t entry)
 {
-    HeldTable table;
-    if (table && Own(*table, entry))
-        table->entries[entry] = Entry{};
+    Table *shared = TheShared().table;
+    if (shared && Own(*shared, entry))
+        Clear(shared->entries[entry]);
 }
 
 void KKeptFileTable::SetUnsure(bool unsure)
@@ -199,7 +279,7 @@ void KKeptFileTable::SetUnsure(bool unsure)
     }
 }
 
-bool KKeptFileTable::Holds(uint32_t volume, uint64_t index)
+bool KKeptFileTable::Holds(uint64_t index, uint64_t name)
 {
     if (AnyUnsure())
         return true;
@@ -208,7 +288,7 @@ bool KKeptFileTable::Holds(uint32_t volume, uint64_t index)
         return true;
     RunningProcesses running;
     for (const Entry &entry : table->entries)
-        if (entry.Lists(volume, index) && running(entry.owner))
+        if (entry.Lists(index, name) && running(entry.owner))
             return true;
     return false;
 }

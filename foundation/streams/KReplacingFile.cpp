@@ -216,6 +216,7 @@ void KReplacingFile::Begin(int64_t expectedBytes)
     if (itsBegun)
         Abandon();
     RefuseReadOnlyTarget();
+    itsCommittedIndex = 0;
     OpenTemporaryFile();
     itsBegun = true;
     itsEarlyFlushRefused = false;
@@ -264,7 +265,9 @@ void KReplacingFile::Commit()
             throw KXStream(WriteErrorCode(early), int32_t(early), FullName());
         if (!flushed)
             throw KXStream(WriteErrorCode(error), int32_t(error), FullName());
+        const uint64_t index = FileIndex();
         Replace(TakeOverTargetMarks());
+        itsCommittedIndex = index;
     } catch (...) {
         Abandon();
         throw;

@@ -18,7 +18,8 @@
 // at all (to a file another program holds, to a device, in a circle) are
 // left alone, and the next name is taken: ".1.tmp", ".2.tmp" and so on,
 // each cleared the same way, and so is a file that any running copy of the
-// program keeps (KKeptFile: the file of an open document).
+// program keeps (KKeptFile: the file of an open document, or whatever file
+// has its name).
 // Where a name leads is told by the volumes and the paths on them that the
 // system gives for the open file and its folder, at any length; the paths
 // compared exactly where the volume tells names apart by case (and always
@@ -81,6 +82,9 @@ public:
     void Commit();
     // Deletes the temporary file; the target is untouched.
     void Abandon();
+    // The file index (KFile::FileIndex) of the file the last Commit put in
+    // the target's place; 0 before, or when the system could not tell.
+    uint64_t CommittedFileIndex() const { return itsCommittedIndex; }
 
     // Bytes written before the first early flush, between two of them, and
     // before the expected size after the last one at least.
@@ -151,4 +155,5 @@ private:
     int64_t itsWritten = 0;
     int64_t itsLastFlushAt = 0;
     int64_t itsNextFlushAt = kFirstEarlyFlushBytes;
+    uint64_t itsCommittedIndex = 0;
 };

@@ -218,8 +218,7 @@ bool KReplacingFile::ClearTemporaryName() const
         const DWORD error = GetLastError();
         throw KXStream(WriteErrorCode(error), int32_t(error), path);
     }
-    if (KKeptFile::IsKept(path, information.dwVolumeSerialNumber,
-                          uint64_t(information.nFileIndexHigh) << 32 | information.nFileIndexLow))
+    if (KKeptFile::IsKept(path, uint64_t(information.nFileIndexHigh) << 32 | information.nFileIndexLow))
         return false;
     const DWORD attributes = information.dwFileAttributes;
     // Not told by the paths: only a file with the mark of a save is its own.

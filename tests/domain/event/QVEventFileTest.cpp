@@ -8,6 +8,7 @@
 #include "foundation/errors/KErrorCodes.h"
 #include "foundation/log/KLog.h"
 #include "foundation/streams/KFile.h"
+#include "foundation/streams/KKeptFileTable.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
 
@@ -15,7 +16,11 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <random>
+#include <thread>
 
 namespace
 {
@@ -117,6 +122,93 @@ private:
     PROCESS_INFORMATION itsCopy = {};
     HANDLE itsEnd;
     bool itsOpened = false;
+};
+
+// Stands in for another copy that holds the shared list's lock: a thread of
+// its own, since the lock is a mutex, which a thread owns. It holds the lock
+// from when it is made until told to let go.
+class LockHolder
+{
+public:
+    LockHolder()
+    {
+        itsThread = std::thread([this] {
+            HANDLE lock = CreateMutexW(nullptr, FALSE, KKeptFileTable::kLockName);
+            WaitForSingleObject(lock, INFINITE);
+            SetEvent(itsHeld);
+            WaitForSingleObject(itsLetGo, INFINITE);
+            ReleaseMutex(lock);
+            CloseHandle(lock);
+        });
+        WaitForSingleObject(itsHeld, INFINITE);
+    }
+    ~LockHolder()
+    {
+        LetGo();
+        CloseHandle(itsHeld);
+        CloseHandle(itsLetGo);
+    }
+    void LetGo()
+    {
+        SetEvent(itsLetGo);
+        if (itsThread.joinable())
+            itsThread.join();
+    }
+
+private:
+    HANDLE itsHeld = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE itsLetGo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread itsThread;
+};
+
+// A window of this thread that another thread asks, every 50 ms while a
+// step of this thread runs, as the system and other programs ask a window
+// whether it answers.
+class AskedWindow
+{
+public:
+    // Longest wait of the other thread for an answer before it counts one
+    // as missing: well under the lock's wait, well over a busy machine's
+    // delays.
+    static constexpr DWORD kAnswerTime = 2000;
+
+    AskedWindow()
+        : itsWindow(CreateWindowW(L"STATIC", L"asked", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr))
+    {
+    }
+    ~AskedWindow() { DestroyWindow(itsWindow); }
+    // Runs step while the window is asked; the milliseconds it took.
+    template <typename Step> long long During(Step step)
+    {
+        std::atomic<bool> done{false};
+        HANDLE ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::thread asker([&] {
+            while (!done) {
+                DWORD_PTR answer = 0;
+                if (!SendMessageTimeoutW(itsWindow, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTime, &answer))
+                    ++itsMissing;
+                Sleep(50);
+            }
+            SetEvent(ended);
+        });
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const auto took = std::chrono::steady_clock::now() - start;
+        // This thread answers what came after the step until the asker ends.
+        done = true;
+        MSG message;
+        while (MsgWaitForMultipleObjects(1, &ended, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0)
+            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        asker.join();
+        CloseHandle(ended);
+        return std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
+    }
+    // Questions that were not answered within kAnswerTime.
+    int Missing() const { return itsMissing; }
+
+private:
+    HWND itsWindow;
+    std::atomic<int> itsMissing{0};
 };
 
 // Replaces the first string record holding text by one holding replacement.
@@ -333,6 +425,8 @@ TEST(QVEventFile, AnOpenDocumentsFileUnderAnotherTargetsTemporaryNameIsKept)
 
 // Another running copy of the program has "heat.qvw.tmp" open: a save of
 // "heat.qvw" takes the next temporary name and leaves that workout whole.
+// Its name stays kept when this copy saves another workout over it and
+// closes that: a save of "heat.qvw" leaves the file that has the name now.
 // Once that copy has ended, or was killed, the name is a leftover again that
 // the next save clears.
 TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKilled)
@@ -345,6 +439,9 @@ TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKil
         const std::string second = Saved(folder, L"heat.qvw");
         EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == open) << "the other copy's workout was deleted or changed";
         EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == second);
+        const std::string over = Saved(folder, L"heat.qvw.tmp", 2);
+        Saved(folder, L"heat.qvw");
+        EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == over) << "the file at the other copy's open name was deleted";
         if (killed)
             other.Kill();
         else
@@ -353,6 +450,49 @@ TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKil
         EXPECT_TRUE(folder.ReadFile(L"heat.qvw") == third);
         EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"heat.qvw"}) << "killed: " << killed;
     }
+}
+
+// Another copy takes the shared list's lock while a workout is open here,
+// and never lets go: saving the workout twice with leftovers under its
+// temporary names, opening it once more and closing both each wait for the
+// lock once at most, kLockWait, and then go on as for a list they cannot
+// have: the leftovers are kept and each save takes the next free name. The
+// window of the waiting thread answers throughout. Once the lock is free
+// again, the next save clears a leftover again.
+TEST(QVEventFile, WhileAnotherCopyHoldsTheSharedListsLockEachStepWaitsOnceAtMostAndTheWindowAnswers)
+{
+    ScratchFolder folder;
+    const KString path = folder.File(L"heat.qvw");
+    Saved(folder, L"heat.qvw");
+    const wchar_t *leftovers[] = {L"heat.qvw.tmp", L"heat.qvw.1.tmp", L"heat.qvw.2.tmp"};
+    for (const wchar_t *left : leftovers)
+        folder.WriteFile(left, "left");
+    std::unique_ptr<SavingEvent> workout(new SavingEvent(folder, L"heat.qvw"));
+    ASSERT_EQ(workout->event.Open(QVEvent::kOpenRead, path), 0);
+    const long long bound = KKeptFileTable::kLockWait + 1000;
+    {
+        LockHolder holder;
+        AskedWindow window;
+        for (int save = 1; save <= 2; ++save) {
+            int code = -1;
+            EXPECT_LE(window.During([&] { code = workout->event.Save(17); }), bound) << "save " << save;
+            EXPECT_EQ(code, 0) << "save " << save;
+            for (const wchar_t *left : leftovers)
+                EXPECT_EQ(folder.ReadFile(left), "left") << "save " << save;
+        }
+        std::unique_ptr<QVEvent> again(new QVEvent);
+        int code = -1;
+        EXPECT_LE(window.During([&] { code = again->Open(QVEvent::kOpenRead, path); }), bound) << "open";
+        EXPECT_EQ(code, 0);
+        const auto close = [&] {
+            workout.reset();
+            again.reset();
+        };
+        EXPECT_LE(window.During(close), bound) << "close";
+        EXPECT_EQ(window.Missing(), 0) << "the window did not answer while a step waited";
+    }
+    Saved(folder, L"heat.qvw");
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"heat.qvw.1.tmp", L"heat.qvw.2.tmp"}));
 }
 
 TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)
