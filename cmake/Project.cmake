@@ -42,13 +42,16 @@ endfunction()
 # qt_test(name [TIMEOUT seconds] [ALLOW_SKIPS pattern...] LIBS lib...
 # SOURCES src...): one GoogleTest program registered with ctest (600 s unless
 # TIMEOUT says otherwise); it runs under Wine through the tests' wrapper, in
-# the tests' own prefix.
+# the tests' own prefix. Every test program has the same main
+# (tests/support/TestMain.cpp) and ends at once on a stack overflow
+# (tests/support/StackOverflowEnd.cpp).
 function(qt_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "ALLOW_SKIPS;LIBS;SOURCES" ${ARGN})
-    add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/StackOverflowEnd.cpp)
+    add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/StackOverflowEnd.cpp
+        ${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(${name} PRIVATE ${QT_WARNINGS})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest)
     qt_gtest_entry(${name} TIMEOUT ${T_TIMEOUT} ALLOW_SKIPS ${T_ALLOW_SKIPS}
         COMMAND ${QT_TEST_WINE_RUN} $<TARGET_FILE:${name}>)
 endfunction()

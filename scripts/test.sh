@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test under Wine with an Xvfb display.
+# Sets up, builds and runs every test under Wine on a private Xvfb screen of
+# its own, whatever DISPLAY says: the tests' windows, clicks and keys never
+# reach the user's screen.
 # Extra arguments go to ctest (for example -R foundation, or -R '^chart_tests$'
 # for that one entry).
 set -euo pipefail
@@ -18,7 +20,7 @@ bash "$root/scripts/start-printer.sh"
 # Wine's helper processes (services, devices) must start detached from ctest's
 # output pipes, or ctest waits for them after each test: start them first,
 # under a wineserver that stays for the whole run.
-bash "$root/scripts/with-display.sh" bash -c '
+bash "$root/scripts/with-display.sh" --private bash -c '
     wineserver -p
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     rc=0

@@ -2,6 +2,10 @@
 # Runs a command with an X display: the caller's (DISPLAY), or a private
 # Xvfb screen when DISPLAY names none that answers.
 #   with-display.sh CMD...             the caller's display, else a private one
+#                                      (run.sh: the program on the user's screen)
+#   with-display.sh --private CMD...   always a private screen, whatever DISPLAY
+#                                      says (test.sh: the tests' windows and
+#                                      input stay off the user's screen)
 #   with-display.sh --desktop CMD...   always a private screen, with the window
 #                                      manager openbox on it, standing in for a
 #                                      user's desktop
@@ -14,11 +18,13 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-desktop=no
-if [ "${1:-}" = "--desktop" ]; then
-    desktop=yes
-    shift
-fi
+# The screen asked for: the caller's (caller), a private one (private), or a
+# private one with a window manager (desktop).
+screen=caller
+case "${1:-}" in
+    --private) screen=private; shift ;;
+    --desktop) screen=desktop; shift ;;
+esac
 
 # Whether DISPLAY names a screen that answers.
 display_answers() {
@@ -65,7 +71,7 @@ choose_windows() {
     fi
 }
 
-if [ $desktop = no ] && display_answers; then
+if [ $screen = caller ] && display_answers; then
     choose_windows
     exec "$@"
 fi
@@ -79,7 +85,7 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1
 pids+=($!)
 read -r disp <"$fifo"
 export DISPLAY=":$disp"
-if [ $desktop = yes ]; then
+if [ $screen = desktop ]; then
     # Its own output goes nowhere: a caller that reads ours (ctest) would
     # otherwise wait for it to end.
     openbox --sm-disable >/dev/null 2>&1 </dev/null &

@@ -3,9 +3,11 @@
 # window manager runs on the display, whoever's display it is: on an Xvfb
 # given through DISPLAY without a window manager Wine keeps its windows
 # itself (override-redirect, no frame of a window manager), with openbox
-# running there openbox frames them; --desktop brings its own openbox. Each
-# run says its choice once on standard error, and a change of mode names the
-# programs that run in the prefix meanwhile instead of waiting for them.
+# running there openbox frames them; --desktop brings its own openbox, and
+# --private (the test command's) a screen of its own without one, even where
+# DISPLAY names a screen that answers. Each run says its choice once on
+# standard error, and a change of mode names the programs that run in the
+# prefix meanwhile instead of waiting for them.
 # Usage: with-display-test.sh PREFIX   (a Wine prefix of its own, made once)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -81,6 +83,12 @@ done
 got=$(notepad_window)
 [ "$got" = managed ] || fail "the Xvfb with openbox running gave a window that is $got"
 said_once "Openbox manages $DISPLAY" || fail "with openbox it said: $(cat "$work/said")"
+
+# --private leaves the screen DISPLAY names, openbox and all, for one of its own.
+got=$(notepad_window --private)
+[ "$got" = unmanaged ] || fail "--private gave a window that is $got"
+[ "$(cat "$work/display" 2>/dev/null)" != "$DISPLAY" ] || fail "--private ran on the caller's display $DISPLAY"
+said_once "no window manager" || fail "with --private it said: $(cat "$work/said")"
 
 got=$(notepad_window --desktop)
 [ "$got" = managed ] || fail "--desktop gave a window that is $got"
