@@ -149,7 +149,7 @@ public:
     std::vector<uint8_t> CcLanes(uint32_t &laneCount) const;
     int Restarts() const { return m_restarts; }
     // Bytes of the image or sound under way (else of the last one) that
-    // have come in so far.
+    // have come in so far; 0 from switching the unit off to the next one.
     size_t TransferReceived() const { return m_transferReceived; }
 
 private:

@@ -147,6 +147,8 @@ protected:
         CreateDirectoryW(road.Folder().PathOf(L"unit").c_str(), nullptr);
         unitsim::Config unit = unitsim::Config::ControlCenter();
         unit.outputDir = Narrow(road.Folder().PathOf(L"unit"));
+        unit.paced = pacedBaud > 0;
+        unit.baud = unit.paced ? pacedBaud : unit.baud;
         road.UseUnit(unit);
         return road.Start();
     }
@@ -213,8 +215,9 @@ protected:
     HWND client = nullptr;
     RECT message = {};
     RECT progress = {};
+    int pacedBaud = 0;   // the line rate the unit keeps to (0: as fast as the pseudo-terminal)
     const int resultsPort = FreeLoopbackPort();
-    ProgramRoad road{ L"qupload", ResultsLink(resultsPort) };
+    ProgramRoad road{ L"qupload", ResultsLink(resultsPort) + "Event\\SingleEvent:Int=0\r\n" };
 };
 
 } // namespace
@@ -379,40 +382,69 @@ TEST_F(UploadProgram, AUnitSilentAfterTheFirstLinesOfAnImageIsNamedWithItsPortAn
     EXPECT_TRUE(Received().empty()) << "the cut image was kept as firmware";
 }
 
-// A window manager's close button (WM_SYSCOMMAND SC_CLOSE from another
-// process) while a 3 MiB image goes out: the upload stops as on Escape (the
-// unit keeps no image), then the program asks to save the workout changed
-// before, and what was typed into it is saved.
-TEST_F(UploadProgram, ACloseRequestDuringAnUploadStopsItThenAsksToSaveTheChangedWorkout)
+// Two workouts: a new one behind the example workout, changed. A close sent
+// to the new one's window a fifth into a 200,000-byte image going out at the
+// line's pace waits for the upload, which the unit gets whole; once the user
+// has answered "another unit?" the window closes (unchanged, unasked). A
+// window manager's close button (WM_SYSCOMMAND SC_CLOSE from another
+// process) during the next upload stops it as on Escape (the unit keeps the
+// first image), then the program asks to save the changed workout, and what
+// was typed into it is saved.
+TEST_F(UploadProgram, AWorkoutClosedDuringAnUploadWaitsForItsEndButAProgramCloseStopsItAndAsksToSave)
 {
     QV_REQUIRE_COMPORTS(pair);
-    const std::wstring big = road.Folder().PathOf(L"big.img");
+    const size_t size = 200000;
+    const std::wstring whole = road.Folder().PathOf(L"whole.img");
+    const std::wstring stopped = road.Folder().PathOf(L"stopped.img");
     const std::wstring workout = road.Folder().PathOf(L"example.qvw");
-    WriteBytes(big, RandomBytes(3 * 1024 * 1024, 7));
+    WriteBytes(whole, RandomBytes(size, 7));
+    WriteBytes(stopped, RandomBytes(size, 8));
     WriteBytes(workout, ReadBytes(QV_EXAMPLES L"/example-workout.qvw"));
+    pacedBaud = 115200;
     ASSERT_TRUE(StartWithWindows()) << "no status bar or MDI client";
     const H::Picture emptyBar = H::CaptureScreen(progress);
+    auto active = [&] { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); };
 
-    // The example workout opened and a first name typed into its first row.
+    // A new workout, then the example one opened and a first name typed
+    // into its first row.
     H::Focus(main);
+    H::Control('N');
+    HWND spare = nullptr, example = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (spare = active()) != nullptr; })) << WindowsOf(road.Process());
     H::Control('O');
     ASSERT_TRUE(ChooseFile(road.Process(), workout)) << "no open dialog:" << WindowsOf(road.Process());
     HWND list = nullptr;
-    ASSERT_TRUE(H::WaitFor([&] { return (list = H::FindList(main)) != nullptr; })) << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return (example = active()) != spare && (list = H::FindList(example)) != nullptr; }))
+        << WindowsOf(road.Process());
     ASSERT_TRUE(OpenFirstNameEditor(list)) << "no trial listed";
     H::Rest(300);
     H::Type(L"Ann");
     H::Key(VK_RETURN);
     H::Rest(500);
 
-    BeginUpload(big, 2000);
-    ASSERT_TRUE(H::WaitFor([&] { return Filled(H::CaptureScreen(progress), emptyBar) >= 2; }, 20000))
-        << "no progress shown:" << WindowsOf(road.Process());
+    BeginUpload(whole);
+    ASSERT_TRUE(WhileTheUnitReceives([&] { return road.Unit()->TransferReceived() >= size / 5; }))
+        << "the upload did not start:" << WindowsOf(road.Process());
+    PostMessageW(spare, WM_CLOSE, 0, 0);
+    HWND more = nullptr;
+    ASSERT_TRUE(WhileTheUnitReceives([&] {
+        return (more = H::FindTopWindow(road.Process(), L"Confirm")) != nullptr || !IsWindow(spare);
+    })) << "the upload did not end:" << WindowsOf(road.Process());
+    ASSERT_NE(nullptr, more) << "the upload stopped and the workout closed";
+    EXPECT_TRUE(Received() == ReadBytes(whole)) << Received().size() << " bytes received";
+    EXPECT_TRUE(IsWindow(spare)) << "the workout closed before the question was answered";
+    ClickButton(more, L"No");
+    EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(spare); }, 5000)) << "the held close did not run";
+    EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Close Event Window", 10)) << "the unchanged workout was asked about";
+    ASSERT_EQ(example, active());
+
+    BeginUpload(stopped);
+    ASSERT_GE(ShownAtLeast(emptyBar, 2, size), 2) << "no progress shown:" << WindowsOf(road.Process());
     RequestClose(main, true);
     HWND question = WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
     EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the upload ran";
-    EXPECT_TRUE(Received().empty()) << "the stopped image was kept as firmware";
+    EXPECT_TRUE(Received() == ReadBytes(whole)) << "the stopped image was kept as firmware";
     H::Focus(question);
     H::Key(VK_RETURN);
     EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
