@@ -99,18 +99,25 @@ public:
     // (KZLongOperation), a question or dialog is up (ModalUp) or a session
     // end asks must not run inside it: the operation or the dialog still
     // uses what the close deletes. The request is held instead; a running
-    // operation stops as Escape does, unless a dialog is up over it: what
-    // the user confirms in a dialog runs to its end. Once the main loop runs
-    // alone again (and a session end allowed has been called off) its idle
-    // step puts the request back in the queue, where it takes its normal
-    // path (the exit query asks to save each modified workout). A close of
-    // a child window names it (none: the active child window); a held one
-    // closes that window when it runs, or nothing when it has gone by then.
-    // A program request outweighs a child window's. True when held (the
-    // caller goes no further); false when none of them is under way.
+    // operation stops as Escape does when the request is the program's, or
+    // a child window's and the operation works on that window; unless a
+    // dialog is up over it: what the user confirms in a dialog runs to its
+    // end. Once the main loop runs alone again (and a session end allowed
+    // has been called off) its idle step puts the request back in the
+    // queue, where it takes its normal path (the exit query asks to save
+    // each modified workout). A close of a child window names it (none: the
+    // active child window); a held one closes that window when it runs, or
+    // nothing when it has gone by then. A program request outweighs a child
+    // window's. A close of a child window whose own close query runs
+    // (QueryChildClose) is that query's and is dropped. True when held or
+    // dropped (the caller goes no further); false when none of them is
+    // under way.
     enum class CloseRequest { None, ChildWindow, Program };
     bool HoldClose(CloseRequest request, ZafWindowObject *child = nullptr);
     bool CloseHeld() const { return heldClose != CloseRequest::None; }
+    // Asks child whether it may close (kEvtCloseQuery) and answers its
+    // answer (0 refuses); a further close of child met meanwhile is dropped.
+    static ZafEventType QueryChildClose(ZafWindowObject &child);
     // True while a held close has stopped an operation: the operations the
     // same command goes on to start stop at once.
     bool HeldCloseStopsOperations() const { return heldCloseStopped; }
@@ -214,6 +221,7 @@ private:
     CloseRequest heldClose = CloseRequest::None;
     std::vector<void *> heldChildren;   // frames of the child windows a held close names
     bool heldCloseStopped = false;   // the held close stopped an operation
+    ZafWindowObject *askedChild = nullptr;   // the child window whose close query runs
     enum class Asking { Nothing, Exit, SessionEnd };
     Asking asking = Asking::Nothing;   // what the exit query under way is for
 };

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "framework/core/base/ZafConstants.h"
+#include "framework/core/base/ZafRestoreOnExit.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindow.h"
 #include "shell/app/KZLongOperation.h"
@@ -15,27 +16,41 @@
 
 bool KZApplication::HoldClose(CloseRequest request, ZafWindowObject *child)
 {
+    const bool childClose = request == CloseRequest::ChildWindow;
+    if (childClose && !child && mainWindow)
+        child = mainWindow->CurrentChild();
+    // Its own question is up: the answer given there is this close's too.
+    if (childClose && child && child == askedChild)
+        return true;
     KZLongOperation *operation = KZLongOperation::Current();
     if (request == CloseRequest::None || (!operation && !ModalUp() && asking != Asking::SessionEnd))
         return false;
     if (request > heldClose)
         heldClose = request;
-    if (request == CloseRequest::ChildWindow)
+    if (childClose)
         HoldChildClose(child);
     // A dialog up over an operation asks the user something the operation
-    // needs: what the user confirms there runs on.
-    if (operation && !ModalUp()) {
+    // needs: what the user confirms there runs on. A child window's close
+    // stops only what works on that window: work started elsewhere (an
+    // upload, another workout's download) runs to its end first.
+    if (operation && !ModalUp() && (!childClose || operation->WorksOn(child))) {
         operation->Abort();
         heldCloseStopped = true;
     }
     return true;
 }
 
+ZafEventType KZApplication::QueryChildClose(ZafWindowObject &child)
+{
+    const ZafEventStruct query(kEvtCloseQuery, 0);
+    if (!instance)
+        return child.Event(query);
+    ZafRestoreOnExit<ZafWindowObject *> asked(instance->askedChild, &child);
+    return child.Event(query);
+}
+
 void KZApplication::HoldChildClose(ZafWindowObject *child)
 {
-    if (!child)
-        if (ZafWindow *main = mainWindow)
-            child = main->CurrentChild();
     // The frame's handle, not the object: the window may go before the
     // close runs, and another may then be made at the same address.
     void *frame = child ? child->OSHandle(2) : nullptr;

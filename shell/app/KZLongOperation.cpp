@@ -4,6 +4,7 @@
 
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
+#include "framework/core/objects/ZafWindowObject.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/VZApplication.h"
 #include "shell/app/VZSettingKeys.h"
@@ -22,7 +23,8 @@ KString AbortedText()
 
 } // namespace
 
-KZLongOperation::KZLongOperation(const KString &text, int percent) : outer(current), text(text), percent(percent)
+KZLongOperation::KZLongOperation(const KString &text, int percent, const ZafWindowObject *window)
+    : outer(current), window(window), text(text), percent(percent)
 {
     // Set before the first pump: a close request waiting in the queue finds
     // the operation under way and is held.
@@ -58,6 +60,17 @@ KZLongOperation::~KZLongOperation()
     } catch (...) {
     }
     current = nullptr;
+}
+
+bool KZLongOperation::WorksOn(const ZafWindowObject *named) const
+{
+    if (!named)
+        return false;
+    for (const KZLongOperation *operation = this; operation; operation = operation->outer)
+        for (const ZafWindowObject *w = operation->window; w; w = w->Parent())
+            if (w == named)
+                return true;
+    return false;
 }
 
 void KZLongOperation::SetText(const KString &newText)

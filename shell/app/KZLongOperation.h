@@ -16,21 +16,26 @@
 // (closing the main window, the Exit command) that reaches the program while
 // one runs stops it as Escape does; the application runs the request once
 // the operation has ended (KZApplication::HoldClose), and until then each
-// further operation stops at its start. A close held while a dialog was up
-// stops nothing: what the user confirmed there runs to its end. A session
-// end asked meanwhile is refused and stops nothing. GUI thread only.
+// further operation stops at its start. A close of a child window stops only
+// an operation that works on that window (a download into it); any other
+// runs to its end before that close runs. A close held while a dialog was
+// up stops nothing: what the user confirmed there runs to its end. A
+// session end asked meanwhile is refused and stops nothing. GUI thread only.
 
 #include <cstdint>
 
 #include "foundation/strings/KString.h"
+
+class ZafWindowObject;
 
 class KZLongOperation
 {
 public:
     // Shows the wait pointer, the text and the progress (0, or -1 for an
     // empty pane until the first step), and lets the screen repaint (a
-    // closed dialog leaves no picture behind).
-    explicit KZLongOperation(const KString &text, int percent = 0);
+    // closed dialog leaves no picture behind). window: the window the
+    // operation works on, which outlives it (none: no window's own).
+    explicit KZLongOperation(const KString &text, int percent = 0, const ZafWindowObject *window = nullptr);
     ~KZLongOperation();
     KZLongOperation(const KZLongOperation &) = delete;
     KZLongOperation &operator=(const KZLongOperation &) = delete;
@@ -46,6 +51,9 @@ public:
     bool Aborted() const { return aborted; }
     // Stops the operation as Escape does: the next Step answers false.
     void Abort() { aborted = true; }
+    // True when this operation or one it runs inside works on window or on
+    // a window inside it.
+    bool WorksOn(const ZafWindowObject *window) const;
 
     // The innermost running operation; none.
     static KZLongOperation *Current() { return current; }
@@ -57,6 +65,7 @@ private:
     void Pump();
 
     KZLongOperation *outer;
+    const ZafWindowObject *window;
     KString text;
     int percent = 0;
     bool aborted = false;

@@ -142,6 +142,7 @@ void Unit::PowerOff()
     std::lock_guard<std::mutex> hold(m_lock);
     m_mode = Mode::Off;
     m_powerOnAt = -1;
+    m_transferReceived = 0;
 }
 
 void Unit::PowerOn(int delayMs)

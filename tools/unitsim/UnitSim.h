@@ -148,6 +148,9 @@ public:
     std::string CcText(int half) const;
     std::vector<uint8_t> CcLanes(uint32_t &laneCount) const;
     int Restarts() const { return m_restarts; }
+    // Bytes of the image or sound under way (else of the last one) that
+    // have come in so far; 0 from switching the unit off to the next one.
+    size_t TransferReceived() const { return m_transferReceived; }
 
 private:
     struct FaultRule
@@ -216,6 +219,7 @@ private:
     std::vector<uint8_t> m_ccLanes;
     uint32_t m_ccLaneCount = 0;
     std::atomic<int> m_restarts{0};
+    std::atomic<size_t> m_transferReceived{0};
 };
 
 } // namespace unitsim

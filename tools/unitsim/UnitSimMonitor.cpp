@@ -92,6 +92,7 @@ void Unit::MonitorLine(const std::string &line)
         m_transferSize = size;
         m_transferCrc = crc;
         m_transfer.clear();
+        m_transferReceived = 0;
         m_dataLines = 0;
         MonitorSay("OK\r\n> ");
         return;
@@ -122,6 +123,7 @@ void Unit::MonitorLine(const std::string &line)
             }
             m_transfer.push_back(uint8_t(hi * 16 + lo));
         }
+        m_transferReceived = m_transfer.size();
         MonitorSay("OK\r\n> ");
         return;
     }

@@ -68,7 +68,7 @@ bool QVZControl::CloseEventWindowsIfSingle()
     if (!singleEvent || singleEvent->Value() == 0)
         return true;
     while (QVZEventMDI *window = NextEventWindow(nullptr)) {
-        if (window->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
+        if (KZApplication::QueryChildClose(*window) == 0)
             return false;
         CloseChild(window);
     }

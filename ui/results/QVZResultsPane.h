@@ -126,6 +126,7 @@ public:
     KPoint SelectedCell() override { return Selection(); }
     int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                         int32_t &choice) override;
+    const ZafWindowObject *DownloadWindow() override { return this; }
 
     // The module's printer: made at its first use after start-up with the
     // margins of the results print settings (device: the printer seam, none

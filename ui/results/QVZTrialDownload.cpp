@@ -27,7 +27,7 @@ namespace {
 class RunScope
 {
 public:
-    explicit RunScope(bool &running) : flag(running), work(KString()) {}
+    RunScope(bool &running, const ZafWindowObject *window) : flag(running), work(KString(), 0, window) {}
 
 private:
     struct RunningFlag
@@ -55,7 +55,7 @@ int QVZTrialDownload::Run(bool times, bool traces)
     overlayHeld = false;
     int result = 0;
     {
-        RunScope scope(running);
+        RunScope scope(running, host.DownloadWindow());
         result = RunUnits();
     }
     QVResults *results = overlayHeld ? host.DownloadResults() : nullptr;

@@ -27,6 +27,7 @@ class QVResults;
 class QVResultsView;
 class QVZOverlayList;
 class QVZUnitLink;
+class ZafWindowObject;
 
 // What the download needs of the pane that runs it.
 class QVZDownloadHost
@@ -47,6 +48,9 @@ public:
     // result (kDialogCancel when cancelled).
     virtual int32_t AskForTrial(QVZUnitLink &link, int32_t unit, const KString &title, const KRGroup &group,
                                 int32_t &choice) = 0;
+    // The window the download fills: a close of the window that holds it
+    // stops the run, closes of other windows wait for its end; none.
+    virtual const ZafWindowObject *DownloadWindow() { return nullptr; }
 };
 
 class QVZTrialDownload

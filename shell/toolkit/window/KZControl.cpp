@@ -235,7 +235,7 @@ ZafEventType KZControl::CloseRequested(ZafWindowObject *named)
     KZApplication *application = KZApplication::Instance();
     if (application && application->HoldClose(KZApplication::CloseRequest::ChildWindow, child))
         return kEvtNotHandled;
-    if (child->Event(ZafEventStruct(kEvtCloseQuery, 0)) == 0)
+    if (KZApplication::QueryChildClose(*child) == 0)
         return kEvtNotHandled;
     CloseChild(child);
     return kEvtCloseChild;

@@ -147,17 +147,21 @@ HWND DownloadAllIntoSavedWorkout(ProgramRoad &road, const std::wstring &path,
 // What a close request during a long operation comes to: the operation has
 // ended by the time the question about saving the workout shows (the
 // percentage pane is empty again), Yes (Enter) saves it and the program
-// ends; the saved workout holds fewest to most of the unit's trials, each
-// whole, in the unit's order.
+// ends (with closed, a workout window closed: that window goes); the saved
+// workout holds fewest to most of the unit's trials, each whole, in the
+// unit's order.
 void ExpectStoppedThenSavedOnExit(ProgramRoad &road, const RECT &progress, const H::Picture &emptyBar,
-                                  const std::wstring &workout, int fewest, int most)
+                                  const std::wstring &workout, int fewest, int most, HWND closed = nullptr)
 {
-    HWND question = WaitForSaveOnExit(road.Process());
+    HWND question = closed ? road.Program().WaitForWindow(L"Close Event Window", 30000) : WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
     EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the operation ran";
     H::Focus(question);
     H::Key(VK_RETURN);
-    EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
+    if (closed)
+        EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(closed); }, 30000)) << WindowsOf(road.Process());
+    else
+        EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
 
     QVEvent saved;
     QVResults *results = SavedResults(saved, workout);
@@ -199,9 +203,9 @@ struct FiftyTrialRoad
         HWND list = DownloadAllIntoSavedWorkout(road, workout);
         return list && H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000) ? list : nullptr;
     }
-    void ExpectStoppedThenSaved(int fewest, int most)
+    void ExpectStoppedThenSaved(int fewest, int most, HWND closed = nullptr)
     {
-        ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, fewest, most);
+        ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, fewest, most, closed);
     }
 
     ProgramRoad road;
@@ -282,16 +286,24 @@ std::string PrintedPdf(const std::string &token)
 // "End task" (WM_CLOSE from another process) while Download All fetches
 // the fifty trials of a unit: the download stops as on Escape, then the
 // program asks to save the workout, and the saved workout keeps every
-// trial fetched.
+// trial fetched. A close sent to the window of the workout being filled
+// stops it the same way, and asks about that workout.
 TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeepsTheTrials)
 {
     QV_REQUIRE_COMPORTS(pair);
-    FiftyTrialRoad t(L"qdlclose", L"closed.qvw");
-    ProgramRoad &road = t.road;
-    ASSERT_TRUE(t.Start());
-    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
-    RequestClose(road.Main());
-    t.ExpectStoppedThenSaved(3, 49);
+    for (const bool toWorkout : { false, true }) {
+        SCOPED_TRACE(toWorkout ? "WM_CLOSE to the workout's window" : "WM_CLOSE to the main window");
+        FiftyTrialRoad t(toWorkout ? L"qdlclosew" : L"qdlclose", L"closed.qvw");
+        ProgramRoad &road = t.road;
+        ASSERT_TRUE(t.Start());
+        HWND list = t.ThreeTrialsListed();
+        ASSERT_NE(nullptr, list) << "no trials listed:" << WindowsOf(t.road.Process());
+        HWND workout = list;   // the workout's MDI child window
+        while (GetParent(workout) && H::ClassOf(GetParent(workout)) != L"MDIClient")
+            workout = GetParent(workout);
+        RequestClose(toWorkout ? workout : road.Main());
+        t.ExpectStoppedThenSaved(3, 49, toWorkout ? workout : nullptr);
+    }
 }
 
 // End task while the trial choice is up waits for it: Download All, which
