@@ -73,6 +73,9 @@ public:
     bool Flush();
     // True while part of an answer waits to be taken.
     bool HasOutbox() const { return m_sent < m_outbox.size(); }
+    // The tick at which the answer waiting in the outbox was handed to Send:
+    // kAnswerLimit counts from it. Meaningful while HasOutbox.
+    int32_t OutboxSince() const { return m_outboxSince; }
 
     // Milliseconds since the peer last sent anything (or since the
     // connection began).

@@ -314,6 +314,17 @@ bool QVResultsLink::ServeConnection(QVLinkConnection &peer, QVEvent &event)
     return true;
 }
 
+bool QVResultsLink::AnswerWaitingSince(int32_t &since) const
+{
+    bool waits = false;
+    for (const std::unique_ptr<QVLinkConnection> &peer : m_connections)
+        if (peer->HasOutbox() && (!waits || KTickElapsed(peer->OutboxSince()) > KTickElapsed(since))) {
+            since = peer->OutboxSince();
+            waits = true;
+        }
+    return waits;
+}
+
 void QVResultsLink::Serve(QVEvent &event)
 {
     // A hand-over's pump must not read from its peer behind its back.

@@ -73,6 +73,13 @@ public:
     // The most bytes taken from one peer in one idle tick since the link was
     // opened (never more than QVLinkConnection::kReadBuffer).
     int32_t LargestTake() const { return m_largestTake; }
+    // The tick at which the answer that has waited longest for its peer to
+    // take it began to wait (its peer is closed QVLinkConnection::kAnswerLimit
+    // after it); false when no answer waits.
+    bool AnswerWaitingSince(int32_t &since) const;
+    // The tick at which the last hand-over began to send its peer the file
+    // (the RFL line first); the send time-out counts from it. 0 before any.
+    int32_t LastFileStart() const { return m_lastFileStart; }
 
 private:
     // Marks the link busy for its lifetime.
@@ -137,5 +144,6 @@ private:
     QVLinkConnection *m_handOverPeer = nullptr;   // the peer whose acknowledge is awaited
     bool m_busy = false;                          // a Serve or a hand-over runs
     HandOver m_lastHandOver = kNotTried;
+    int32_t m_lastFileStart = 0;
     KString m_lastFile;
 };

@@ -165,6 +165,7 @@ int32_t QVResultsLink::HandOverFile(QVEvent &event, const KString &path)
     m_handOverPeer = peer;
     int32_t code = kErrSendResults;
     const int32_t fileStart = KTickCount();
+    m_lastFileStart = fileStart;
     if (!peer->IsGone() && SendLine(*peer, header) && peer->Send(bytes.data(), int32_t(bytes.size())))
         code = WaitForAcknowledge(*peer, event, AcknowledgeTime(fileStart, int32_t(bytes.size())));
     else if (peer->Error() == kErrUserAborted)

@@ -24,7 +24,7 @@ set_source_files_properties(resultslink/QVResultsLinkPeersTest.cpp PROPERTIES
 # Idle tick of the results link under a flood against a quiet one; a program
 # to run by hand, not a test.
 add_executable(domain_link_bench bench/QVResultsLinkBench.cpp)
-target_include_directories(domain_link_bench PRIVATE ${PROJECT_SOURCE_DIR})
+target_include_directories(domain_link_bench PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
 target_compile_options(domain_link_bench PRIVATE ${QT_WARNINGS})
 target_link_libraries(domain_link_bench PRIVATE domain)
 

@@ -1,18 +1,21 @@
 #pragma once
-// A loopback port on which no one listens now: a test that listens or
-// connects on it never meets another test program running at the same time
-// (the plain run and the desktop run, or another copy of the tree).
+// Ports on which no one listens now: a test that listens or connects on one
+// never meets another test program running at the same time (the plain run
+// and the desktop run, or another copy of the tree). The system hands out
+// the port; it stays free until someone binds it.
 #include <winsock2.h>
 
 #include "foundation/comm/KSocket.h"
 
-inline int FreeLoopbackPort()
+// A port of type (SOCK_STREAM: TCP, SOCK_DGRAM: UDP) free on the address
+// (in host order); 0 when the system gave none.
+inline int FreePort(int type, unsigned long address)
 {
     KSocketStartup();
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    SOCKET s = socket(AF_INET, type, type == SOCK_DGRAM ? IPPROTO_UDP : IPPROTO_TCP);
     sockaddr_in where = {};
     where.sin_family = AF_INET;
-    where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    where.sin_addr.s_addr = htonl(address);
     int length = sizeof where;
     int port = 0;
     if (s != INVALID_SOCKET && bind(s, reinterpret_cast<sockaddr *>(&where), sizeof where) == 0 &&
@@ -21,4 +24,16 @@ inline int FreeLoopbackPort()
     if (s != INVALID_SOCKET)
         closesocket(s);
     return port;
+}
+
+// A TCP port on loopback.
+inline int FreeLoopbackPort()
+{
+    return FreePort(SOCK_STREAM, INADDR_LOOPBACK);
+}
+
+// A UDP port free on every address (a datagram socket binds them all).
+inline int FreeUdpPort()
+{
+    return FreePort(SOCK_DGRAM, INADDR_ANY);
 }

@@ -4,7 +4,7 @@
 // nothing, measured in the same run. Target: the longest tick under the
 // flood stays within a few milliseconds.
 //
-// Usage: domain_link_bench [port]   (default 46299)
+// Usage: domain_link_bench [port]   (default: a loopback port free now)
 
 #include "domain/event/QVEvent.h"
 #include "domain/results/QVResult.h"
@@ -18,6 +18,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/values/KHelpers.h"
+#include "support/FreePort.h"
 
 #include <algorithm>
 #include <atomic>
@@ -73,7 +74,7 @@ void Flood(KTCPSocket &client, std::atomic<bool> &answered)
 
 int main(int argc, char **argv)
 {
-    const int port = argc > 1 ? std::atoi(argv[1]) : 46299;
+    const int port = argc > 1 ? std::atoi(argv[1]) : FreeLoopbackPort();
     if (!KSocketStartup())
         return 1;
     KRegistry settings;

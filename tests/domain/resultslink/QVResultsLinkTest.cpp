@@ -18,6 +18,7 @@
 #include "foundation/support/TestStreams.h"
 #include "foundation/values/KDateTime.h"
 #include "foundation/values/KHelpers.h"
+#include "support/FreePort.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,6 @@
 #include <thread>
 
 namespace {
-
-constexpr int kFirstPort = 46211;   // each case takes its own ports
 
 KString Description(int kind, const wchar_t *address, int port)
 {
@@ -132,7 +131,7 @@ protected:
 TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
 {
     KTCPSocket peer;
-    ASSERT_TRUE(Connected(peer, kFirstPort));
+    ASSERT_TRUE(Connected(peer, FreeLoopbackPort()));
     Ask(peer, "RRQ,1,01,2\r\n");
     std::string reply = ReadLines(peer, 3, 2000);
     EXPECT_EQ(reply, "RRP,2\r\n"
@@ -146,7 +145,7 @@ TEST_F(QVResultsLinkTest, RequestIsAnsweredWithTheResultsWithinThreeIdleTicks)
 TEST_F(QVResultsLinkTest, ALegThatIsNoNumberIsAnsweredRNR)
 {
     KTCPSocket peer;
-    ASSERT_TRUE(Connected(peer, kFirstPort + 8));
+    ASSERT_TRUE(Connected(peer, FreeLoopbackPort()));
     Ask(peer, "RRQ,1,1,2,x\r\nRRQ,1,1,2,1x\r\nRRQ,1,1,2, 1 \r\n");
     std::string replies = ReadLines(peer, 5, 2000);
     EXPECT_EQ(replies.substr(0, 10), "RNR\r\nRNR\r\n");
@@ -159,7 +158,7 @@ TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
     KLog log;
     KSetProgramLog(&log);
     KTCPSocket peer;
-    ASSERT_TRUE(Connected(peer, kFirstPort + 9));
+    ASSERT_TRUE(Connected(peer, FreeLoopbackPort()));
     const char request[] = "HELLO\x1B[2J\x00\tX\x7F\x07!\r\n";
     Ask(peer, std::string(request, sizeof request - 1));
     KSetProgramLog(nullptr);
@@ -172,13 +171,11 @@ TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
 // wait must not overflow into a time-out already past.
 TEST_F(QVResultsLinkTest, HandOverIsAcknowledgedByTheRecipientAtAnyTimeout)
 {
-    int port = kFirstPort + 1;   // and + 3
     for (int32_t timeout : {3000, INT32_MAX}) {
         KString setting(L"\\Database\\Serial\\LongTimeout:Int=");
         m_settings.Parse(setting.AppendInt(timeout));
         KTCPSocket peer;
-        Listen(peer, port);
-        port += 2;
+        Listen(peer, FreeLoopbackPort());
         std::string received;
         std::thread recipient([&] {
             if (!peer.Accept(5000))
@@ -202,7 +199,7 @@ TEST_F(QVResultsLinkTest, HandOverWithoutAcknowledgeAnswers35001)
 {
     m_settings.Parse(L"\\Database\\Serial\\LongTimeout:Int=300");
     KTCPSocket peer;
-    Listen(peer, kFirstPort + 2);
+    Listen(peer, FreeLoopbackPort());
     std::thread silent([&] {
         if (peer.Accept(5000))
             ReadLines(peer, 6, 1500);
@@ -308,7 +305,7 @@ TEST_F(QVResultsLinkTest, NamesOutsideTheCodePageAreLoggedOnceEachInEightBitText
     m_event.SendResults();
     const std::string file = m_folder.ReadFile(L"1-1-2.qit");
     KTCPSocket peer;
-    ASSERT_TRUE(Connected(peer, kFirstPort + 4));
+    ASSERT_TRUE(Connected(peer, FreeLoopbackPort()));
     for (int asked = 0; asked < 3; ++asked) {   // a peer that asks again is not said again
         Ask(peer, "RRQ,1,1,2\r\n");
         EXPECT_EQ(ReadLines(peer, kLossyNames + 2, 5000).find("RESULT,1,1,2,201,,?ukasiewicz,W?adys?aw,"), 9u);

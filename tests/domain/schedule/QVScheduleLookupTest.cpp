@@ -6,6 +6,7 @@
 #include "foundation/comm/KTCPSocket.h"
 #include "foundation/errors/KX.h"
 #include "foundation/values/KHelpers.h"
+#include "support/FreePort.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +33,16 @@ void Send(KTCPSocket &peer, const std::string &text)
     peer.Write(text.data(), int32_t(text.size()));
 }
 
+// A TCP port description on loopback: kind -2 listens, -1 connects.
+KString Loopback(int kind, int port)
+{
+    KString text;
+    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
+    return text;
+}
+
 // Sets the schedule to look its files up over a link to that address.
-void UseLookup(QVSchedule &schedule, const wchar_t *address, int32_t shortTimeout)
+void UseLookup(QVSchedule &schedule, const KString &address, int32_t shortTimeout)
 {
     QVSchedule::Settings settings;
     settings.mode = QVSchedule::kModeSerial;
@@ -47,8 +56,9 @@ void UseLookup(QVSchedule &schedule, const wchar_t *address, int32_t shortTimeou
 TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
 {
     ASSERT_TRUE(KSocketStartup());
+    const int port = FreeLoopbackPort();
     KTCPSocket peer;
-    peer.Open(KString(L"-2,127.0.0.1,46231"));
+    peer.Open(Loopback(-2, port));
     std::vector<std::string> requests;
     std::thread server([&] {
         if (!peer.Accept(5000))
@@ -65,7 +75,7 @@ TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
         }
     });
     QVSchedule schedule;
-    UseLookup(schedule, L"-1,127.0.0.1,46231", 2000);
+    UseLookup(schedule, Loopback(-1, port), 2000);
     schedule.BuildList();
     server.join();
     ASSERT_EQ(requests.size(), 3u);
@@ -79,15 +89,16 @@ TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
 TEST(QVScheduleLookup, SilentOrUnconfiguredLinkGivesAnEmptySchedule)
 {
     ASSERT_TRUE(KSocketStartup());
+    const int port = FreeLoopbackPort();
     KTCPSocket peer;
-    peer.Open(KString(L"-2,127.0.0.1,46232"));
+    peer.Open(Loopback(-2, port));
     QVSchedule schedule;
-    UseLookup(schedule, L"-1,127.0.0.1,46232", 300);
+    UseLookup(schedule, Loopback(-1, port), 300);
     int32_t start = KTickCount();
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
     EXPECT_LT(KTickElapsed(start), 3000);
-    UseLookup(schedule, L"0,9600,8,N,1.0", 300);
+    UseLookup(schedule, KString(L"0,9600,8,N,1.0"), 300);
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
     KSocketCleanup();

@@ -6,6 +6,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
+#include "support/FreePort.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,6 @@
 #include <vector>
 
 namespace {
-// Each case takes its own ports, so a port left in TIME_WAIT cannot disturb
-// another. The range starts at a point drawn once per run: test programs of
-// other build trees on the same machine share the loopback interface.
-int TestPort(int offset)
-{
-    static const int base = [] {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 30000 + int((uint64_t(now.QuadPart) ^ GetCurrentProcessId()) % 2000) * 16;
-    }();
-    return base + offset;
-}
 
 class KSocketTest : public ::testing::Test
 {
@@ -74,7 +63,7 @@ std::vector<uint8_t> Pattern(size_t size, int seed)
 
 TEST_F(KSocketTest, ListenerAndClientOnLoopbackExchange64KiB)
 {
-    const int port = TestPort(0);
+    const int port = FreePort(SOCK_STREAM, INADDR_ANY);   // listened on every address
     KTCPSocket listener;
     listener.Open(Description(-2, L"0.0.0.0", port));
     EXPECT_TRUE(listener.IsListener());
@@ -130,13 +119,13 @@ TEST_F(KSocketTest, UnusableDescriptionsAndConnectsWithoutAListenerAreRefused)
     EXPECT_FALSE(udp.IsOpen());
     // A well-formed description with no listener behind it fails the same way.
     tcp.SetReadTimeout(2000);
-    EXPECT_EQ(OpenCode(tcp, Description(-1, L"127.0.0.1", TestPort(1))), kErrSocketConnect);
+    EXPECT_EQ(OpenCode(tcp, Description(-1, L"127.0.0.1", FreeLoopbackPort())), kErrSocketConnect);
     EXPECT_FALSE(tcp.IsOpen());
 }
 
 TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
 {
-    const int port = TestPort(2);
+    const int port = FreeLoopbackPort();
     KTCPSocket listener, client;
     listener.Open(Description(-2, L"127.0.0.1", port));
     client.Open(Description(-1, L"127.0.0.1", port));
@@ -157,7 +146,7 @@ TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
 
 TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
 {
-    const int port = TestPort(3);
+    const int port = FreePort(SOCK_STREAM, INADDR_ANY);   // listened on every address
     KTCPSocket listener;
     listener.Open(Description(-2, L"", port));
     listener.SetReadTimeout(2000);
@@ -175,7 +164,7 @@ TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
 TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
 {
     KTCPSocket listener;
-    listener.Open(Description(-2, L"127.0.0.1", TestPort(4)));
+    listener.Open(Description(-2, L"127.0.0.1", FreeLoopbackPort()));
     listener.SetReadTimeout(200);
     EXPECT_FALSE(listener.Accept(100));
     EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
@@ -183,7 +172,7 @@ TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
 
 TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
 {
-    const int port = TestPort(9);
+    const int port = FreeLoopbackPort();
     KTCPSocket listener;
     listener.Open(Description(-2, L"127.0.0.1", port));
     KTCPSocket clients[3], connections[3];
@@ -212,7 +201,7 @@ TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
 // connection took: a few seconds for what its buffers hold.
 TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
 {
-    const int port = TestPort(10);
+    const int port = FreeLoopbackPort();
     KTCPSocket listener;
     listener.Open(Description(-2, L"127.0.0.1", port));
     for (bool accepted : {true, false}) {
@@ -235,7 +224,7 @@ TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
 
 TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 {
-    const int port = TestPort(5);
+    const int port = FreeUdpPort();
     KUDPSocket socket;
     socket.Open(Description(-3, L"127.0.0.1", port));
     EXPECT_EQ(socket.Destination(), 0x7F000001u);
@@ -258,7 +247,7 @@ TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
 
 TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
 {
-    const int port = TestPort(8);
+    const int port = FreeUdpPort();
     for (const wchar_t *address : {L"", L"  ", L"255.255.255.255"}) {
         KUDPSocket socket;
         socket.Open(Description(-3, address, port));
@@ -269,14 +258,14 @@ TEST_F(KSocketTest, UdpWithoutAddressBroadcasts)
 
 TEST_F(KSocketTest, FactoryOpensTheStreamOfEachKind)
 {
-    const int port = TestPort(6);
+    const int port = FreePort(SOCK_STREAM, INADDR_ANY);   // listened on every address
     std::unique_ptr<KStream> listener = KOpenPortStream(Description(-2, L"0.0.0.0", port), 3, 2000);
     ASSERT_NE(dynamic_cast<KTCPSocket *>(listener.get()), nullptr);
     std::unique_ptr<KStream> client = KOpenPortStream(Description(-1, L"127.0.0.1", port), 3, 2000);
     client->WriteU32(0xC0FFEE);
     EXPECT_EQ(listener->ReadU32(), 0xC0FFEEu);
 
-    std::unique_ptr<KStream> udp = KOpenPortStream(Description(-3, L"127.0.0.1", port + 1));
+    std::unique_ptr<KStream> udp = KOpenPortStream(Description(-3, L"127.0.0.1", FreeUdpPort()));
     EXPECT_NE(dynamic_cast<KUDPSocket *>(udp.get()), nullptr);
 
     try {

@@ -16,6 +16,7 @@ public:
 
     std::atomic<int> ticks{0};
     std::atomic<int32_t> lastNow{0};
+    std::atomic<int32_t> nows[16] = {};   // the first ticks' KTickCount, in order
     std::atomic<int> priority{-99};
     bool throwOnFirst = false;
 
@@ -23,11 +24,22 @@ protected:
     void Tick(int32_t now) override
     {
         lastNow = now;
+        if (ticks < 16)
+            nows[ticks] = now;
         priority = GetThreadPriority(GetCurrentThread());
         if (ticks++ == 0 && throwOnFirst)
             throw 1;
     }
 };
+
+// Waits up to 10 s for the task's count to reach count: a busy machine
+// wakes its thread late.
+bool TicksReach(const CountingTask &task, int count)
+{
+    for (int32_t start = KTickCount(); task.ticks < count && KTickElapsed(start) < 10000;)
+        KSleep(5);
+    return task.ticks >= count;
+}
 
 } // namespace
 
@@ -37,17 +49,16 @@ TEST(KPeriodicTask, TicksOncePerPeriodWhileRunning)
     ASSERT_TRUE(task.Start(100, 0, 32768));
     EXPECT_EQ(task.GetState(), KPeriodicTask::kPaused);
     EXPECT_FALSE(task.IsRunning());
-    int32_t start = KTickCount();
     task.Resume();
     EXPECT_TRUE(task.IsRunning());
-    KSleep(1050);
+    ASSERT_TRUE(TicksReach(task, 10));
     task.Pause();
-    int32_t elapsed = KTickElapsed(start);
-    int ticks = task.ticks;
-    // About one tick per 100 ms of the time actually spent running.
-    int expected = elapsed / 100;
-    EXPECT_GE(ticks, expected - 2) << "elapsed " << elapsed;
-    EXPECT_LE(ticks, expected + 2) << "elapsed " << elapsed;
+    // A tick comes only after a whole period has passed since the one
+    // before (the system may round the wait down a little), and not long
+    // after it, even when a busy machine wakes the thread late.
+    for (int i = 1; i < 10; ++i)
+        EXPECT_GE(task.nows[i] - task.nows[i - 1], 80) << "between ticks " << i - 1 << " and " << i;
+    EXPECT_LT(task.nows[9] - task.nows[0], 9 * 300) << "ms for nine periods of 100 ms";
     int32_t sinceLast = KTickElapsed(task.lastNow);
     EXPECT_GE(sinceLast, 0);
     EXPECT_LT(sinceLast, 5000);
@@ -60,13 +71,11 @@ TEST(KPeriodicTask, NoTicksBeforeResumeOrWhilePaused)
     KSleep(200);
     EXPECT_EQ(task.ticks, 0);
     task.Resume();
-    KSleep(150);
+    ASSERT_TRUE(TicksReach(task, 1));
     task.Pause();
-    KSleep(30); // a tick already past its check may still finish
-    int ticks = task.ticks;
-    EXPECT_GT(ticks, 0);
+    const int ticks = task.ticks;
     KSleep(300);
-    EXPECT_EQ(task.ticks, ticks);
+    EXPECT_LE(task.ticks, ticks + 1) << "ticks while paused"; // one already past its check may still finish
     EXPECT_EQ(task.GetState(), KPeriodicTask::kPaused);
 }
 
@@ -76,7 +85,7 @@ TEST(KPeriodicTask, StopEndsTheThreadAndAllowsANewStart)
     ASSERT_TRUE(task.Start(10, 1));
     EXPECT_FALSE(task.Start(10)); // already has a thread
     task.Resume();
-    KSleep(100);
+    ASSERT_TRUE(TicksReach(task, 1));
     int32_t start = KTickCount();
     task.Stop();
     EXPECT_LT(KTickElapsed(start), 1000); // the event wakes the thread at once

@@ -18,6 +18,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/registry/KRegistry.h"
 #include "foundation/streams/KFile.h"
+#include "support/FreePort.h"
 #include "shell/support/DialogTestSupport.h"
 #include "shell/toolkit/window/KZGeometry.h"
 #include "shell/app/KZApplication.h"
@@ -326,9 +327,10 @@ TEST_F(QVZEventMDITest, SaveQitWithoutAResultsLinkShowsItsError)
 TEST_F(QVZEventMDITest, SaveQitToASlowReaderRunsAsALongOperationThatEscapeStops)
 {
     ASSERT_TRUE(KSocketStartup());
+    const int port = FreeLoopbackPort();
     KTCPSocket peer;
-    ASSERT_NO_THROW(peer.Open(KString(L"-2,127.0.0.1,46281")));
-    registry->Parse(L"\\Database\\QIF\\SerialPort:String=-1,127.0.0.1,46281");
+    ASSERT_NO_THROW(peer.Open(KString(L"-2,127.0.0.1,").AppendInt(port)));
+    registry->Parse(KString(L"\\Database\\QIF\\SerialPort:String=-1,127.0.0.1,").AppendInt(port));
     registry->Parse(KString(L"\\Database\\File\\DataOutDir:String=").Append(scratch.PathOf(L"").c_str()));
     QVZEventMDI *window = NewWindow();
     ASSERT_NE(nullptr, window);

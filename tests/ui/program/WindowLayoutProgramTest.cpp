@@ -253,8 +253,10 @@ protected:
             // The window manager draws the frame, and only the X server's
             // pointer reaches it.
             const RECT drawn = DesktopHand::FrameOf(main);
+            EXPECT_FALSE(IsRectEmpty(&drawn)) << "the window manager's frame could not be read";
             const POINT corner = { drawn.right - 2, drawn.bottom - 2 };
-            DesktopHand::Drag(corner, { corner.x + width - restored.cx, corner.y + height - restored.cy });
+            EXPECT_TRUE(DesktopHand::Drag(corner, { corner.x + width - restored.cx, corner.y + height - restored.cy }))
+                << "xdotool did not drag";
         }
         else
         {
