@@ -29,12 +29,16 @@ fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
 # window stands there ("managed" or "unmanaged") and keeps what
 # with-display.sh said in $work/said.
 notepad_window() {
-    rm -f "$work/display"
+    rm -f "$work/display" "$work/ready"
+    local began=$SECONDS
     "$with_display" "$@" bash -c 'echo "$DISPLAY" >"$0/display"; exec wine notepad' "$work" \
         2>"$work/said" >/dev/null </dev/null &
     local runner=$! id="" shown=""
-    for _ in $(seq 300); do
+    # A loaded machine starts Notepad slowly: the wait is long, and the time
+    # the script itself took (until it ran the command) is kept apart.
+    while [ $((SECONDS - began)) -lt 180 ]; do
         if [ -s "$work/display" ]; then
+            [ -e "$work/ready" ] || echo $((SECONDS - began)) >"$work/ready"
             id=$(DISPLAY=$(cat "$work/display") xwininfo -root -tree 2>/dev/null |
                 sed -n 's/^ *\(0x[0-9a-f]*\) "Untitled - Notepad".*/\1/p' | head -n 1)
             [ -n "$id" ] && break
@@ -76,7 +80,8 @@ said_once "no window manager on $DISPLAY" || fail "without a window manager it s
 
 openbox --sm-disable >/dev/null 2>&1 </dev/null &
 pids=("$!" "${pids[@]}")
-for _ in $(seq 100); do
+began=$SECONDS
+while [ $((SECONDS - began)) -lt 60 ]; do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
@@ -99,18 +104,20 @@ said_once "Openbox manages" || fail "with --desktop it said: $(cat "$work/said")
 # it, and the program started next gets the new mode.
 DISPLAY=":$disp" wine notepad >/dev/null 2>&1 </dev/null &
 pids+=($!)
-for _ in $(seq 300); do
+began=$SECONDS
+while [ $((SECONDS - began)) -lt 180 ]; do
     DISPLAY=":$disp" xwininfo -root -tree 2>/dev/null | grep -q '"Untitled - Notepad"' && break
     sleep 0.1
 done
 unset DISPLAY
-started=$SECONDS
 got=$(notepad_window)
 [ "$got" = unmanaged ] || fail "without DISPLAY the private screen gave a window that is $got"
 said_once "no window manager" || fail "on its private screen it said: $(cat "$work/said")"
 grep -q 'not waiting for the programs that run in .*: notepad.exe (process [0-9]*)' "$work/said" ||
     fail "the Notepad holding the prefix was not named: $(cat "$work/said")"
-[ $((SECONDS - started)) -le 15 ] || fail "the change of mode took $((SECONDS - started)) s beside a running Notepad"
+# Waiting for the Notepad would never end; the change itself takes seconds.
+ready=$(cat "$work/ready" 2>/dev/null || echo never)
+[ "$ready" != never ] && [ "$ready" -le 60 ] || fail "the change of mode took $ready s beside a running Notepad"
 
 [ $failures -eq 0 ] && echo "with-display.sh: all cases passed"
 exit $((failures > 0))
