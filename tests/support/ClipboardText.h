@@ -15,10 +15,17 @@ inline bool PutOnClipboard(const std::wstring &text)
         return false;
     std::memcpy(GlobalLock(memory), text.c_str(), bytes);
     GlobalUnlock(memory);
-    // The clipboard takes data only from an owner window.
+    // The clipboard takes data only from an owner window. Another process
+    // may hold it open a moment (Wine's own copies it to the X selection
+    // after every change, slowly on a busy machine): try again for a while.
     HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const bool put = OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    const DWORD start = GetTickCount();
+    bool open = false;
+    while (!(open = OpenClipboard(owner)) && GetTickCount() - start < 10000)
+        Sleep(20);
+    const bool put = open && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    if (open)
+        CloseClipboard();
     DestroyWindow(owner);
     if (!put)
         GlobalFree(memory);
