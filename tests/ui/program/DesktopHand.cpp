@@ -14,8 +14,7 @@ namespace {
 
 // The Linux command's output and exit status. Wine starts a Linux program
 // from CreateProcess but cannot wait for it: the shell leaves its output in
-// a file when it is done, in the temporary folder of this Wine prefix (its
-// working folder), where no other test run on the machine writes.
+// a file under /tmp (the drive Z: of the prefix) when it is done.
 struct Outcome
 {
     bool ended = false;
@@ -47,31 +46,23 @@ std::string Quoted(const std::string &argument)
 Outcome RunLinux(const std::string &command)
 {
     static int count = 0;
-    Outcome outcome;
-    wchar_t folder[MAX_PATH] = {};
-    if (!GetTempPathW(MAX_PATH, folder))
-        return outcome;
-    const std::string done = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
-    const std::string partial = done + ".part";
-    const std::wstring seen = folder + std::wstring(done.begin(), done.end());
-    // One an earlier run of this prefix left behind is not this one's.
-    DeleteFileW(seen.c_str());
-    DeleteFileW((seen + L".part").c_str());
-    // The file appears only with the status in it: a write that failed
-    // leaves none, and the command counts as not ended.
+    const std::string name = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    const std::string done = "/tmp/" + name, partial = done + ".part";
     const std::string shell = "/bin/sh -c " + Quoted("(" + command + ") >" + partial + " 2>&1; echo $? >>" + partial +
-                                                      " && mv " + partial + " " + done);
+                                                      "; mv " + partial + " " + done);
     std::vector<wchar_t> line(shell.begin(), shell.end());
     line.push_back(0);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process))
+    Outcome outcome;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return outcome;
     if (process.hProcess)
         CloseHandle(process.hProcess);
     if (process.hThread)
         CloseHandle(process.hThread);
+    const std::wstring seen = L"Z:\\tmp\\" + std::wstring(name.begin(), name.end());
     if (!ProgramHand::WaitFor([&] { return GetFileAttributesW(seen.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
         return outcome;
     if (FILE *file = _wfopen(seen.c_str(), L"rb"))
