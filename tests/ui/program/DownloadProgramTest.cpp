@@ -203,6 +203,30 @@ struct FiftyTrialRoad
         HWND list = DownloadAllIntoSavedWorkout(road, workout);
         return list && H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000) ? list : nullptr;
     }
+    // Waits up to two minutes for Download All to end: the unit was asked
+    // for its last trial and the percentage pane is empty, on two looks half
+    // a second apart. The pane may look empty for a moment while the
+    // download runs (a loaded machine draws it late), so that alone does
+    // not tell the end.
+    bool DownloadEnded()
+    {
+        const uint32_t last = uint32_t(road.UnitConfig().trials.size() - 1);
+        auto empty = [&] { return H::CaptureScreen(progress).pixels == emptyBar.pixels; };
+        return H::WaitFor([&] {
+            if (!AskedForTrial(last) || !empty())
+                return false;
+            H::Rest(500);
+            return empty();
+        }, 120000);
+    }
+    // Whether the program asked the unit for the data of the trial at index.
+    bool AskedForTrial(uint32_t index) const
+    {
+        for (const unitsim::Record &record : road.Unit()->Transcript())
+            if (record.fromHost && record.command == kUnitTrialData && !record.args.empty() && record.args[0] == index)
+                return true;
+        return false;
+    }
     void ExpectStoppedThenSaved(int fewest, int most, HWND closed = nullptr)
     {
         ExpectStoppedThenSavedOnExit(road, progress, emptyBar, workout, fewest, most, closed);
@@ -352,8 +376,7 @@ TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedAndLeavesTheDownloadA
     ASSERT_NE(0, SendMessageTimeoutW(road.Main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ended));
     const FILETIME after = LastWritten(road.SettingsFile());
     EXPECT_NE(0, CompareFileTime(&before, &after)) << "the settings were not written";
-    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(t.progress).pixels == t.emptyBar.pixels; }, 120000))
-        << "the download did not end";
+    ASSERT_TRUE(t.DownloadEnded()) << "the download did not end";
     EXPECT_EQ(nullptr, WaitForSaveOnExit(road.Process(), 1000)) << "a close nobody asked for";
     RequestClose(road.Main());
     t.ExpectStoppedThenSaved(50, 50);
@@ -369,8 +392,7 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
     ProgramRoad &road = t.road;
     ASSERT_TRUE(t.Start());
     ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
-    ASSERT_TRUE(H::WaitFor([&] { return H::CaptureScreen(t.progress).pixels == t.emptyBar.pixels; }, 120000))
-        << "the download did not end";
+    ASSERT_TRUE(t.DownloadEnded()) << "the download did not end";
 
     // Results > Print Results... and Print in the system's dialog.
     HWND dialog = OpenResultsPrint(road);
@@ -439,10 +461,17 @@ const char *const kLaneOnAbsentPort = "SerialPorts\\1\\SerialPort:String=73,1920
 std::vector<H::Picture> AnswerOverwriteQuestions(ProgramRoad &road, const RECT &message, int count, bool yes)
 {
     std::vector<H::Picture> shown;
-    H::Focus(road.Main());
-    H::Control('T');
+    // The download before may still run, holding keys back: Ctrl+T is
+    // pressed again until the trial choice shows.
     HWND choice = nullptr;
-    if (!H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; }))
+    for (int attempt = 0; attempt < 6 && !choice; ++attempt)
+    {
+        H::Focus(road.Main());
+        H::Control('T');
+        H::WaitFor([&] { return (choice = H::FindTopWindow(road.Process(), L"Select Trial from Lane 1")) != nullptr; },
+                   5000);
+    }
+    if (!choice)
         return shown;
     ClickToClose(choice, H::FindChildByText(choice, L"Download All"));
     H::MoveTo(road.Main(), 200, -8);
