@@ -45,8 +45,16 @@ std::string Quoted(const std::string &argument)
 
 Outcome RunLinux(const std::string &command)
 {
+    // Two test runs' prefixes hand out the same process ids: the moment this
+    // process first ran a command keeps their files apart under the one /tmp.
+    static const LONGLONG started = [] {
+        LARGE_INTEGER now = {};
+        QueryPerformanceCounter(&now);
+        return now.QuadPart;
+    }();
     static int count = 0;
-    const std::string name = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    const std::string name = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(started) + "-" +
+                             std::to_string(++count);
     const std::string done = "/tmp/" + name, partial = done + ".part";
     const std::string shell = "/bin/sh -c " + Quoted("(" + command + ") >" + partial + " 2>&1; echo $? >>" + partial +
                                                       "; mv " + partial + " " + done);
@@ -63,7 +71,7 @@ Outcome RunLinux(const std::string &command)
     if (process.hThread)
         CloseHandle(process.hThread);
     const std::wstring seen = L"Z:\\tmp\\" + std::wstring(name.begin(), name.end());
-    if (!ProgramHand::WaitFor([&] { return GetFileAttributesW(seen.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
+    if (!ProgramHand::WaitFor([&] { return GetFileAttributesW(seen.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000))
         return outcome;
     if (FILE *file = _wfopen(seen.c_str(), L"rb"))
     {
