@@ -45,16 +45,8 @@ std::string Quoted(const std::string &argument)
 
 Outcome RunLinux(const std::string &command)
 {
-    // Two test runs' prefixes hand out the same process ids: the moment this
-    // process first ran a command keeps their files apart under the one /tmp.
-    static const LONGLONG started = [] {
-        LARGE_INTEGER now = {};
-        QueryPerformanceCounter(&now);
-        return now.QuadPart;
-    }();
     static int count = 0;
-    const std::string name = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(started) + "-" +
-                             std::to_string(++count);
+    const std::string name = "qv-desktop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     const std::string done = "/tmp/" + name, partial = done + ".part";
     const std::string shell = "/bin/sh -c " + Quoted("(" + command + ") >" + partial + " 2>&1; echo $? >>" + partial +
                                                       "; mv " + partial + " " + done);
@@ -71,7 +63,7 @@ Outcome RunLinux(const std::string &command)
     if (process.hThread)
         CloseHandle(process.hThread);
     const std::wstring seen = L"Z:\\tmp\\" + std::wstring(name.begin(), name.end());
-    if (!ProgramHand::WaitFor([&] { return GetFileAttributesW(seen.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000))
+    if (!ProgramHand::WaitFor([&] { return GetFileAttributesW(seen.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
         return outcome;
     if (FILE *file = _wfopen(seen.c_str(), L"rb"))
     {
@@ -160,6 +152,40 @@ RECT FrameOf(HWND window)
     if (outcome.ended && outcome.status == 0 && numbers >> left >> top >> width >> height)
         frame = { left, top, left + width, top + height };
     return frame;
+}
+
+} // namespace DesktopHand
+
+namespace DesktopHand
+{
+
+std::string InputState()
+{
+    std::ostringstream state;
+    HWND foreground = GetForegroundWindow();
+    wchar_t name[128] = {}, title[128] = {};
+    DWORD process = 0;
+    if (foreground)
+    {
+        GetClassNameW(foreground, name, 128);
+        GetWindowTextW(foreground, title, 128);
+        GetWindowThreadProcessId(foreground, &process);
+    }
+    state << "foreground " << foreground << " [" << std::string(name, name + wcslen(name)) << " \""
+          << std::string(title, title + wcslen(title)) << "\"] of process " << process << "; held:";
+    const struct { int key; const char *name; } keys[] = {
+        { VK_MENU, "Alt" }, { VK_CONTROL, "Ctrl" }, { VK_SHIFT, "Shift" }, { VK_LBUTTON, "left button" }
+    };
+    for (const auto &key : keys)
+        if (GetAsyncKeyState(key.key) & 0x8000)
+            state << ' ' << key.name;
+    if (WindowManagerRuns())
+    {
+        const Outcome outcome = RunLinux("xdotool getwindowfocus getwindowname; xprop -root _NET_ACTIVE_WINDOW; "
+                                         "xdotool getmouselocation");
+        state << "; X: " << outcome.output;
+    }
+    return state.str();
 }
 
 } // namespace DesktopHand

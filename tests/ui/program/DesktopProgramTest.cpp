@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,26 @@ namespace H = ProgramHand;
 namespace D = DesktopHand;
 
 namespace {
+
+// Says where the keyboard's input went with each test's first failure: a
+// program that took no keys may have been left without the focus.
+class InputStateOnFailure : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo &) override { said = false; }
+    void OnTestPartResult(const ::testing::TestPartResult &result) override
+    {
+        if (!result.failed() || said)
+            return;
+        said = true;
+        std::printf("input state: %s\n", D::InputState().c_str());
+    }
+    bool said = false;
+};
+
+const bool kInputStateSaid = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new InputStateOnFailure);
+    return true;
+}();
 
 RECT WindowRect(HWND window)
 {

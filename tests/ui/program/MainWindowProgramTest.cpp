@@ -523,8 +523,9 @@ TEST(MainWindowProgram, TheCloseQuestionOutlivesACalledOffSessionEndAndItsAnswer
         EXPECT_EQ(FALSE, askThenCallOff()) << "the session may end under the question";
         EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
         ASSERT_TRUE(QuorvaneProgram::Press(box, yes ? L"Yes" : L"No"));
-        if (yes)
+        if (yes) {
             ASSERT_TRUE(ChooseFile(road.Process(), path, road.Main())) << WindowsOf(road.Process());
+        }
         EXPECT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).empty(); }, 5000)) << "Yes: " << yes;
         if (yes)
             EXPECT_TRUE(H::WaitFor([&] { return ReadBytes(path).size() > 100; }, 5000)) << "the workout was not saved";
