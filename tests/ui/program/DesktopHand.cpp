@@ -154,25 +154,19 @@ RECT FrameOf(HWND window)
     return frame;
 }
 
-} // namespace DesktopHand
-
-namespace DesktopHand
-{
-
 std::string InputState()
 {
     std::ostringstream state;
     HWND foreground = GetForegroundWindow();
-    wchar_t name[128] = {}, title[128] = {};
+    wchar_t title[128] = {};
     DWORD process = 0;
     if (foreground)
     {
-        GetClassNameW(foreground, name, 128);
         GetWindowTextW(foreground, title, 128);
         GetWindowThreadProcessId(foreground, &process);
     }
-    state << "foreground " << foreground << " [" << std::string(name, name + wcslen(name)) << " \""
-          << std::string(title, title + wcslen(title)) << "\"] of process " << process << "; held:";
+    state << "foreground " << foreground << " [" << ProgramHand::Narrow(ProgramHand::ClassOf(foreground)) << " \""
+          << ProgramHand::Narrow(title) << "\"] of process " << process << "; held:";
     const struct { int key; const char *name; } keys[] = {
         { VK_MENU, "Alt" }, { VK_CONTROL, "Ctrl" }, { VK_SHIFT, "Shift" }, { VK_LBUTTON, "left button" }
     };

@@ -31,10 +31,7 @@ bool Drag(POINT from, POINT to);
 // The frame the window manager draws around a top-level window, in screen
 // coordinates (right and bottom outside it); empty when it has none.
 RECT FrameOf(HWND window);
-}
 
-namespace DesktopHand
-{
 // Where the keyboard's input goes, as the system and the X server see it:
 // the foreground window and its process, the modifier keys and button held
 // down, and the X server's focus. Said with a test's first failure.

@@ -20,6 +20,7 @@
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
+using ProgramHand::Narrow;
 namespace D = DesktopHand;
 
 namespace {
@@ -70,11 +71,6 @@ std::string Text(const RECT &rect)
 {
     return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ") " +
            std::to_string(rect.right - rect.left) + " x " + std::to_string(rect.bottom - rect.top);
-}
-
-std::string Narrow(const std::wstring &text)
-{
-    return std::string(text.begin(), text.end());
 }
 
 // The top-level window the screen shows at that point.

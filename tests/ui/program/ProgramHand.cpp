@@ -219,6 +219,11 @@ HWND VisibleMenu(DWORD process)
     });
 }
 
+std::string Narrow(const std::wstring &text)
+{
+    return std::string(text.begin(), text.end());
+}
+
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};

@@ -44,6 +44,8 @@ void Rest(DWORD milliseconds);
 // parent) that passes the test; none.
 HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)> &test);
 std::wstring ClassOf(HWND window);
+// Text for a failure message (characters past 8 bits cut to their low byte).
+std::string Narrow(const std::wstring &text);
 DWORD ProcessOf(HWND window);
 // The drop-down or pop-up menu of process that the screen shows; none.
 HWND VisibleMenu(DWORD process);

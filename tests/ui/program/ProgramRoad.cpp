@@ -5,15 +5,11 @@
 #include <algorithm>
 
 namespace H = ProgramHand;
+using ProgramHand::Narrow;
 
 const wchar_t *const kMainTitle = L"Quorvane Training  v1.32";
 
 namespace {
-
-std::string Narrow(const std::wstring &text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 std::string SettingsText(const ComPortPair &pair, const std::string &more)
 {

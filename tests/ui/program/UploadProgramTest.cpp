@@ -27,6 +27,7 @@
 #include "ui/program/ProgramRoad.h"
 
 namespace H = ProgramHand;
+using ProgramHand::Narrow;
 
 namespace {
 
@@ -36,11 +37,6 @@ constexpr COLORREF kCover = RGB(255, 0, 255);
 std::string ResultsLink(int port)
 {
     return "Database\\QIF\\SerialPort:String=-2,," + std::to_string(port) + "\r\n";
-}
-
-std::string Narrow(const std::wstring &text)
-{
-    return std::string(text.begin(), text.end());
 }
 
 HCURSOR ShownPointer()
