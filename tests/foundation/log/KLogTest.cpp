@@ -37,6 +37,12 @@ std::vector<std::string> Lines(const std::string &text)
     return lines;
 }
 
+// True when text is well-formed UTF-8 (no character cut or stray byte).
+bool IsUtf8(const std::string &text)
+{
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0) > 0;
+}
+
 } // namespace
 
 TEST(KLog, IsNamedLikeTheProgramWithExtensionLog)
@@ -136,7 +142,7 @@ TEST(KLog, ThePublishedLogIsWithdrawnWhenDestroyed)
 
 // Past its size the log drops its oldest lines, also those an earlier run
 // left, and keeps the newest whole and in order; a line longer than the
-// whole log is cut to fit.
+// whole log is cut to fit, at a character's start.
 TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
 {
     constexpr int64_t kMost = 1000;
@@ -164,12 +170,15 @@ TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
         EXPECT_EQ(lines[i].rfind("W ", 0), 0u) << lines[i];
         EXPECT_EQ(lines[i].find(text), lines[i].size() - std::strlen(text)) << lines[i];
     }
+    // An odd size, so that the cut falls inside a two-byte character.
     {
-        KLog log(kMost);
-        log.Error(KString(std::wstring(2000, L'y').c_str()));
+        KLog log(kMost + 1);
+        log.Error(KString(std::wstring(2000, L'\x00E9').c_str()));
     }
     const std::string cut = ReadAll(path);
-    EXPECT_EQ(int64_t(cut.size()), kMost);
+    EXPECT_LE(int64_t(cut.size()), kMost + 1);
+    EXPECT_GE(int64_t(cut.size()), kMost - 2);
     EXPECT_EQ(cut.rfind("E ", 0), 0u);
-    EXPECT_EQ(cut.substr(cut.size() - 3), "y\r\n");
+    EXPECT_TRUE(IsUtf8(cut));
+    EXPECT_EQ(cut.substr(cut.size() - 4), "\xC3\xA9\r\n");
 }
