@@ -4,11 +4,84 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
 
 KLog *gProgramLog = nullptr;
+
+// What the name of a file's lock starts with.
+constexpr wchar_t kLockPrefix[] = L"KLog.";
+
+// The full path of path in its long form and in upper case, the same for
+// every spelling the system resolves to the file (relative, a short name,
+// another case). The file must exist.
+std::wstring FullPathInCapitals(const KString &path)
+{
+    std::wstring full(32768, L'\0');
+    DWORD length = GetFullPathNameW(path.CStr(), DWORD(full.size()), &full[0], nullptr);
+    full.resize(length < full.size() ? length : 0);
+    if (full.empty())
+        full = path.CStr();
+    std::wstring longer(32768, L'\0');
+    length = GetLongPathNameW(full.c_str(), &longer[0], DWORD(longer.size()));
+    if (length > 0 && length < longer.size())
+        full.assign(longer.c_str(), length);
+    const int count = int(full.size());
+    std::wstring upper(full.size(), L'\0');
+    if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, full.c_str(), count, &upper[0], count) != count)
+        return full;
+    return upper;
+}
+
+// The name of the lock of the file at path: the prefix and the file's full
+// path with '/' for '\', which a name of a system object cannot hold. A
+// path too long for a name (fewer than MAX_PATH characters) gives way to
+// its 64-bit FNV-1a hash.
+KString LockNameOf(const KString &path)
+{
+    std::wstring name = FullPathInCapitals(path);
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    if (name.size() + wcslen(kLockPrefix) >= MAX_PATH) {
+        uint64_t hash = 14695981039346656037ull;
+        for (wchar_t c : name)
+            hash = (hash ^ uint16_t(c)) * 1099511628211ull;
+        name.clear();
+        for (int shift = 60; shift >= 0; shift -= 4)
+            name += L"0123456789ABCDEF"[(hash >> shift) & 15];
+    }
+    return KString((kLockPrefix + name).c_str());
+}
+
+// Holds the lock of a log file for a scope, once it had it within
+// KLog::kLockWait. A lock whose holder ended without releasing it
+// (WAIT_ABANDONED: a copy died, perhaps in the middle of a line) is held
+// all the same: the log goes on.
+class HeldLock
+{
+public:
+    explicit HeldLock(HANDLE lock)
+    {
+        const DWORD waited = WaitForSingleObject(lock, KLog::kLockWait);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+            itsLock = lock;
+    }
+    ~HeldLock()
+    {
+        if (itsLock)
+            ReleaseMutex(itsLock);
+    }
+    HeldLock(const HeldLock &) = delete;
+    HeldLock &operator=(const HeldLock &) = delete;
+
+    bool IsHeld() const { return itsLock != nullptr; }
+
+private:
+    HANDLE itsLock = nullptr;
+};
 
 // Replaces the extension of the file part of path (or adds one).
 void SetExtension(KString &path, const wchar_t *extension)
@@ -84,8 +157,18 @@ KLog::KLog(int64_t mostBytes) : itsMostBytes(mostBytes)
     SetExtension(itsPath, L"log");
     HANDLE file = CreateFileW(itsPath.CStr(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        itsFile = file;
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    const KString lockName = LockNameOf(itsPath);
+    HANDLE lock = CreateMutexW(nullptr, FALSE, lockName.CStr());
+    // Without the lock another copy's lines could tear this one's.
+    if (!lock) {
+        CloseHandle(file);
+        return;
+    }
+    itsFile = file;
+    itsLock = lock;
+    itsLockName = lockName;
 }
 
 KLog::~KLog()
@@ -97,6 +180,7 @@ KLog::~KLog()
     LARGE_INTEGER size = {};
     bool empty = GetFileSizeEx(itsFile, &size) && size.QuadPart == 0;
     CloseHandle(itsFile);
+    CloseHandle(itsLock);
     if (empty)
         DeleteFileW(itsPath.CStr());
 }
@@ -152,8 +236,10 @@ void KLog::Append(std::vector<char> &utf8)
 {
     if (int64_t(utf8.size()) > itsMostBytes)
         CutToFit(utf8, itsMostBytes);
-    std::lock_guard<std::mutex> hold(itsMutex);
-    // Another program copy may have appended meanwhile: write at the end.
+    HeldLock hold(itsLock);
+    if (!hold.IsHeld())
+        return; // rather than write past another copy's cut
+    // Another copy may have appended or cut meanwhile: write at the end.
     LARGE_INTEGER zero = {}, end = {};
     if (!SetFilePointerEx(itsFile, zero, &end, FILE_END))
         return;

@@ -11,13 +11,17 @@
 // at most half of kMostBytes, move to the file's start and the line follows
 // them); a line longer than the whole log is cut to fit.
 //
-// Any thread may write: a mutex keeps lines whole. A log whose file cannot
-// be opened writes nothing and reports so through IsOpen. The start-up
-// publishes one log as the program's log (KSetProgramLog); others reach it
-// with KProgramLog.
+// Any thread of any number of copies of the program may write the same file:
+// each line is appended, and the oldest dropped, under one lock that every
+// copy takes, a named mutex derived from the file's full path (LockName), so
+// that lines stay whole and no copy writes past another's cut. A line that
+// cannot have the lock within kLockWait is not written; a lock whose holder
+// ended without releasing it is taken all the same. A log whose file or lock
+// cannot be opened writes nothing and reports so through IsOpen. The
+// start-up publishes one log as the program's log (KSetProgramLog); others
+// reach it with KProgramLog.
 
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 #include "foundation/strings/KString.h"
@@ -27,6 +31,8 @@ class KLog
 public:
     // The file's largest size in bytes.
     static constexpr int64_t kMostBytes = 4 * 1024 * 1024;
+    // The longest wait for the lock of the file, in milliseconds.
+    static constexpr uint32_t kLockWait = 1000;
 
     // Opens (creating) the program path with the extension "log".
     KLog();
@@ -38,6 +44,10 @@ public:
 
     bool IsOpen() const { return itsFile != nullptr; }
     const KString &Path() const { return itsPath; }
+    // The name of the mutex that every copy writing the file takes: "KLog."
+    // and the file's full path in upper case, with '/' for '\' (a path too
+    // long for a name: a hash of it). Empty when the log is not open.
+    const KString &LockName() const { return itsLockName; }
 
     void Error(const KString &text);
     void Warning(const KString &text);
@@ -49,9 +59,10 @@ private:
     // Appends the line (UTF-8, its line end included) within the size.
     void Append(std::vector<char> &utf8);
 
-    std::mutex itsMutex;
     KString itsPath;
+    KString itsLockName;
     void *itsFile = nullptr;
+    void *itsLock = nullptr;
     int64_t itsMostBytes;
 };
 
