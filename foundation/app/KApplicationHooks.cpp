@@ -66,6 +66,12 @@ bool KWaitGoesOn()
     return gHooks->WaitGoesOn();
 }
 
+void KAnsweringWait(bool begins)
+{
+    if (gHooks)
+        gHooks->AnsweringWait(begins);
+}
+
 bool KWaitSleep(int milliseconds)
 {
     const int32_t start = KTickCount();

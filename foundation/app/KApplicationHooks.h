@@ -1,7 +1,7 @@
 #pragma once
 // KApplicationHooks: what the foundation asks of the application object:
 // the program's path, the command-line options, and what a wait that may
-// last does meanwhile. The application object
+// last does meanwhile or refuses while it runs. The application object
 // implements this interface and installs itself at start-up with
 // KSetApplicationHooks (any other implementation may be installed
 // instead). The hooks are not owned;
@@ -27,6 +27,13 @@ public:
     // windows repaint and looks for the user's Escape or a close request;
     // false once the operation under way is to stop. Elsewhere true.
     virtual bool WaitGoesOn() { return true; }
+    // Called on the waiting thread when a wait begins (true) and when it
+    // ends (false) that lets that thread's windows paint and answer what is
+    // sent to them, and runs nothing else (the wait for the list of open
+    // files that the program's copies share). What a window answers
+    // meanwhile must start nothing that the wait's caller did not ask for
+    // (a session end's questions). The calls pair and may nest.
+    virtual void AnsweringWait(bool begins) { (void)begins; }
 };
 
 // Longest a wait that may last runs between two calls of KWaitGoesOn, in ms.
@@ -43,6 +50,9 @@ void KProgramPath(KString &path);
 const wchar_t *KFindOption(const wchar_t *option);
 // The hooks' answer; true when no hooks are installed.
 bool KWaitGoesOn();
+// Tells the hooks that an answering wait begins or ends; nothing when no
+// hooks are installed.
+void KAnsweringWait(bool begins);
 // Sleeps milliseconds in slices of at most KWaitSlice ms, asking
 // KWaitGoesOn after each; false (at once) when it answered false.
 bool KWaitSleep(int milliseconds);

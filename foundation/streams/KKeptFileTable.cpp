@@ -1,5 +1,7 @@
 #include "foundation/streams/KKeptFileTable.h"
 
+#include "foundation/app/KApplicationHooks.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -128,11 +130,38 @@ Refusal &LastRefusal()
     return refusal;
 }
 
+// The thread's wait for the lock, from its start to its end: the
+// application hears of it (KAnsweringWait), and a lookup started from what
+// the wait answers meanwhile does not wait again.
+class Waiting
+{
+public:
+    Waiting()
+    {
+        waiting = true;
+        KAnsweringWait(true);
+    }
+    ~Waiting()
+    {
+        KAnsweringWait(false);
+        waiting = false;
+    }
+    Waiting(const Waiting &) = delete;
+    Waiting &operator=(const Waiting &) = delete;
+    static bool Now() { return waiting; }
+
+private:
+    static thread_local bool waiting;
+};
+
+thread_local bool Waiting::waiting = false;
+
 // Waits for the lock, handing the thread's sent messages and paint messages
 // to their windows meanwhile, so that they answer and paint; their other
 // messages stay queued. Answers as WaitForSingleObject does.
 DWORD WaitAnswering(HANDLE lock, DWORD timeout)
 {
+    const Waiting waiting;
     const DWORD start = GetTickCount();
     for (;;) {
         const DWORD spent = GetTickCount() - start;
@@ -151,12 +180,14 @@ DWORD WaitAnswering(HANDLE lock, DWORD timeout)
 
 // Takes the lock: at once when it is free, else by waiting kLockWait at
 // most, unless a wait ended without it less than kLockWait before the last
-// try that found it taken.
+// try that found it taken, or the thread waits for it already (a window it
+// answers meanwhile saves): one wait at most for what the user started.
 bool TakeLock(HANDLE lock)
 {
     Refusal &refusal = LastRefusal();
     DWORD waited = WaitForSingleObject(lock, 0);
-    if (waited == WAIT_TIMEOUT && !(refusal.refused && GetTickCount() - refusal.at < KKeptFileTable::kLockWait))
+    const bool spared = refusal.refused && GetTickCount() - refusal.at < KKeptFileTable::kLockWait;
+    if (waited == WAIT_TIMEOUT && !spared && !Waiting::Now())
         waited = WaitAnswering(lock, KKeptFileTable::kLockWait);
     if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
         refusal.refused = false;

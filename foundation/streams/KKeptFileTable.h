@@ -16,11 +16,15 @@
 // while it runs), so that a save of a listed file and a close never wait.
 // The lock is waited for at most kLockWait, and the windows of the waiting
 // thread go on painting and answering what is sent to them meanwhile (their
-// input waits until the wait ends). A wait that ends without the lock spares
-// the process every further wait until kLockWait has passed since the last
-// try that found the lock taken: until then each call finds the table taken
-// at once and answers as for a table it cannot have. Any thread. Internal
-// to KKeptFile.
+// input waits until the wait ends); the application hears of the wait
+// (KAnsweringWait), so that nothing it did not ask for starts inside it. A
+// call made from what the wait answers (a window's handler that saves)
+// does not wait again: it takes the lock when it is free, else answers at
+// once as after a wait that ended without it. A wait that ends without the
+// lock spares the process every further wait until kLockWait has passed
+// since the last try that found the lock taken: until then each call finds
+// the table taken at once and answers as for a table it cannot have. Any
+// thread. Internal to KKeptFile.
 
 #include <cstdint>
 

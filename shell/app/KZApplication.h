@@ -88,11 +88,13 @@ public:
     // main window's answer to kEvtExitQuery: 0 refuses (kEvtExitRefused),
     // anything else allows (0). A session end and a close are told apart
     // (ZafWindowManager::AskingSessionEnd). A session end asked while a
-    // question, a dialog or a long operation is under way is refused and
-    // nothing is held, so that a session end called off leaves everything
-    // as it was. A close met while the exit's own questions are up is that
-    // exit's and is dropped; one met during a long operation, a modal loop
-    // or a session end's questions is held (HoldClose) and refused for now.
+    // question, a dialog or a long operation is under way, or while the GUI
+    // thread waits answering its windows (AnsweringWait: a save waiting for
+    // another copy), is refused and nothing is held, so that a session end
+    // called off leaves everything as it was. A close met while the exit's
+    // own questions are up is that exit's and is dropped; one met during a
+    // long operation, a modal loop or a session end's questions is held
+    // (HoldClose) and refused for now.
     int32_t ExitQuery();
 
     // A close request that reaches the program while a long operation runs
@@ -141,6 +143,9 @@ public:
     // On the thread that made the application, inside a long operation:
     // that operation's Step (repaint, Escape, close requests); else true.
     bool WaitGoesOn() override;
+    // Counts the answering waits of the thread that made the application;
+    // those of other threads change nothing.
+    void AnsweringWait(bool begins) override;
     const KFile &GetProgramFile() const { return programFile; }
 
     // Shows a message box and waits for it; true for Ok or Yes. buttons and
@@ -217,6 +222,7 @@ private:
 
     int loopDepth = 0;
     int modalDepth = 0;
+    int answeringWaits = 0;   // answering waits of the GUI thread under way
     bool showingLoopError = false;
     CloseRequest heldClose = CloseRequest::None;
     std::vector<void *> heldChildren;   // frames of the child windows a held close names

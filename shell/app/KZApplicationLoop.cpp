@@ -168,7 +168,7 @@ int32_t KZApplication::ExitQuery()
     const bool sessionEnd = manager && manager->AskingSessionEnd();
     if (sessionEnd) {
         // Never held: should the session end be called off, nothing changes.
-        if (asking != Asking::Nothing || ModalUp() || KZLongOperation::Current())
+        if (asking != Asking::Nothing || ModalUp() || KZLongOperation::Current() || answeringWaits > 0)
             return kEvtExitRefused;
     } else {
         // The exit asking already: this request is the one being answered.
@@ -179,6 +179,12 @@ int32_t KZApplication::ExitQuery()
     }
     ZafRestoreOnExit<Asking> guard(asking, sessionEnd ? Asking::SessionEnd : Asking::Exit);
     return mainWindow->Event(ZafEventStruct(kEvtExitQuery, 0)) == 0 ? kEvtExitRefused : 0;
+}
+
+void KZApplication::AnsweringWait(bool begins)
+{
+    if (GetCurrentThreadId() == guiThread)
+        answeringWaits += begins ? 1 : -1;
 }
 
 int32_t KZApplication::ExitCheck(ZafDisplay *, ZafEventManager *, ZafWindowManager *)

@@ -10,6 +10,7 @@
 #include "foundation/streams/KFile.h"
 #include "foundation/streams/KKeptFileTable.h"
 #include "foundation/support/KTestApplication.h"
+#include "foundation/support/SharedListLockHolder.h"
 #include "foundation/support/TestStreams.h"
 
 #include <gtest/gtest.h>
@@ -122,43 +123,6 @@ private:
     PROCESS_INFORMATION itsCopy = {};
     HANDLE itsEnd;
     bool itsOpened = false;
-};
-
-// Stands in for another copy that holds the shared list's lock: a thread of
-// its own, since the lock is a mutex, which a thread owns. It holds the lock
-// from when it is made until told to let go.
-class LockHolder
-{
-public:
-    LockHolder()
-    {
-        itsThread = std::thread([this] {
-            HANDLE lock = CreateMutexW(nullptr, FALSE, KKeptFileTable::kLockName);
-            WaitForSingleObject(lock, INFINITE);
-            SetEvent(itsHeld);
-            WaitForSingleObject(itsLetGo, INFINITE);
-            ReleaseMutex(lock);
-            CloseHandle(lock);
-        });
-        WaitForSingleObject(itsHeld, INFINITE);
-    }
-    ~LockHolder()
-    {
-        LetGo();
-        CloseHandle(itsHeld);
-        CloseHandle(itsLetGo);
-    }
-    void LetGo()
-    {
-        SetEvent(itsLetGo);
-        if (itsThread.joinable())
-            itsThread.join();
-    }
-
-private:
-    HANDLE itsHeld = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE itsLetGo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread itsThread;
 };
 
 // A window of this thread that another thread asks, every 50 ms while a
@@ -423,18 +387,19 @@ TEST(QVEventFile, AnOpenDocumentsFileUnderAnotherTargetsTemporaryNameIsKept)
     EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"notes.qvw", L"notes.qvw.tmp"}));
 }
 
-// Another running copy of the program has "heat.qvw.tmp" open: a save of
-// "heat.qvw" takes the next temporary name and leaves that workout whole.
-// Its name stays kept when this copy saves another workout over it and
-// closes that: a save of "heat.qvw" leaves the file that has the name now.
-// Once that copy has ended, or was killed, the name is a leftover again that
-// the next save clears.
-TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKilled)
+// Another running copy of the program has "heat.qvw.tmp" open, by the name
+// "HEAT.QVW.TMP": a save of "heat.qvw" takes the next temporary name and
+// leaves that workout whole. Its name stays kept, letter case ignored, when
+// this copy saves another workout over it and closes that: a save of
+// "heat.qvw" leaves the file that has the name now. Once that copy has
+// ended, or was killed, the name is a leftover again that the next save
+// clears.
+TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptByItsNameInAnyCaseUntilThatCopyEndsOrIsKilled)
 {
     ScratchFolder folder;
     for (const bool killed : {false, true}) {
         const std::string open = Saved(folder, L"heat.qvw.tmp", 1);
-        OtherCopy other(folder.File(L"heat.qvw.tmp"));
+        OtherCopy other(folder.File(L"HEAT.QVW.TMP"));
         ASSERT_TRUE(other.Opened());
         const std::string second = Saved(folder, L"heat.qvw");
         EXPECT_TRUE(folder.ReadFile(L"heat.qvw.tmp") == open) << "the other copy's workout was deleted or changed";
@@ -454,11 +419,13 @@ TEST(QVEventFile, AWorkoutOpenInAnotherRunningCopyIsKeptUntilThatCopyEndsOrIsKil
 
 // Another copy takes the shared list's lock while a workout is open here,
 // and never lets go: saving the workout twice with leftovers under its
-// temporary names, opening it once more and closing both each wait for the
-// lock once at most, kLockWait, and then go on as for a list they cannot
-// have: the leftovers are kept and each save takes the next free name. The
-// window of the waiting thread answers throughout. Once the lock is free
-// again, the next save clears a leftover again.
+// temporary names and opening it once more each wait for the lock once at
+// most, kLockWait, and then go on as for a list they cannot have: the
+// leftovers are kept and each save takes the next free name. Once no step
+// has found the lock taken for kLockWait, a step that took it would wait
+// again: a save of the listed workout that finds its temporary name free
+// and closing both answer at once. The window of the waiting thread answers
+// throughout. Once the lock is free again, the next save clears a leftover.
 TEST(QVEventFile, WhileAnotherCopyHoldsTheSharedListsLockEachStepWaitsOnceAtMostAndTheWindowAnswers)
 {
     ScratchFolder folder;
@@ -470,8 +437,9 @@ TEST(QVEventFile, WhileAnotherCopyHoldsTheSharedListsLockEachStepWaitsOnceAtMost
     std::unique_ptr<SavingEvent> workout(new SavingEvent(folder, L"heat.qvw"));
     ASSERT_EQ(workout->event.Open(QVEvent::kOpenRead, path), 0);
     const long long bound = KKeptFileTable::kLockWait + 1000;
+    const long long atOnce = KKeptFileTable::kLockWait / 2;
     {
-        LockHolder holder;
+        SharedListLockHolder holder;
         AskedWindow window;
         for (int save = 1; save <= 2; ++save) {
             int code = -1;
@@ -484,15 +452,24 @@ TEST(QVEventFile, WhileAnotherCopyHoldsTheSharedListsLockEachStepWaitsOnceAtMost
         int code = -1;
         EXPECT_LE(window.During([&] { code = again->Open(QVEvent::kOpenRead, path); }), bound) << "open";
         EXPECT_EQ(code, 0);
+        // The open was the last step to find the lock taken.
+        const auto lastTry = std::chrono::steady_clock::now();
+        for (const wchar_t *left : leftovers)
+            ASSERT_TRUE(DeleteFileW(folder.File(left).CStr()));
+        std::this_thread::sleep_until(lastTry + std::chrono::milliseconds(KKeptFileTable::kLockWait + 500));
+        code = -1;
+        EXPECT_LE(window.During([&] { code = workout->event.Save(17); }), atOnce) << "save of the listed workout";
+        EXPECT_EQ(code, 0);
         const auto close = [&] {
             workout.reset();
             again.reset();
         };
-        EXPECT_LE(window.During(close), bound) << "close";
+        EXPECT_LE(window.During(close), atOnce) << "close";
         EXPECT_EQ(window.Missing(), 0) << "the window did not answer while a step waited";
     }
+    folder.WriteFile(L"heat.qvw.tmp", "left");
     Saved(folder, L"heat.qvw");
-    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"heat.qvw", L"heat.qvw.1.tmp", L"heat.qvw.2.tmp"}));
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"heat.qvw"});
 }
 
 TEST(QVEventFile, RandomlyDamagedFilesOpenWithAnErrorOrAsAValidDocument)

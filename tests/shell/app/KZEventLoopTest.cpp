@@ -2,16 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
+#include "foundation/streams/KKeptFile.h"
+#include "foundation/streams/KKeptFileTable.h"
+#include "foundation/support/SharedListLockHolder.h"
 #include "framework/core/base/ZafConstants.h"
 #include "framework/core/events/ZafEventManager.h"
 #include "framework/core/objects/ZafWindowManager.h"
 #include "shell/app/KZAppCodes.h"
 #include "shell/app/KZLongOperation.h"
 #include "shell/support/ShellAppTest.h"
+#include "shell/support/ShellScratch.h"
 
 namespace {
 
@@ -96,6 +102,46 @@ protected:
     TestMain *main = nullptr;
     bool mainGone = false;
 };
+
+// A window of this thread that runs a step when another program sends it
+// kRunStep: a window whose handler saves.
+class StepWindow
+{
+public:
+    static constexpr UINT kRunStep = WM_APP + 7;
+
+    explicit StepWindow(std::function<void()> step)
+        : step(std::move(step)),
+          window(CreateWindowW(L"STATIC", L"step", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr))
+    {
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+    }
+    ~StepWindow() { DestroyWindow(window); }
+    StepWindow(const StepWindow &) = delete;
+    StepWindow &operator=(const StepWindow &) = delete;
+    HWND Handle() const { return window; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        StepWindow *self = reinterpret_cast<StepWindow *>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+        if (message != kRunStep)
+            return CallWindowProcW(self->previous, handle, message, wParam, lParam);
+        self->step();
+        return 1;
+    }
+
+    std::function<void()> step;
+    HWND window;
+    WNDPROC previous = nullptr;
+};
+
+long long MillisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
 
 const std::wstring kLoopError = L"Unhandled main loop exception (1001).";
 
@@ -264,6 +310,71 @@ TEST_F(KZEventLoop, ACloseMetUnderADialogAndASessionEndDuringTheOperationItConfi
     EXPECT_EQ(0, queriesDuringOperation) << "a question was asked inside the operation";
     EXPECT_TRUE(mainGone);
     EXPECT_FALSE(app->CloseHeld());
+}
+
+// Another copy holds the lock of the list of open files that the program's
+// copies share while a save here waits for it (it lists its file for the
+// first time, as a save under a new name does), and another program sends
+// this program a session end and a message whose handler saves: the
+// session end is refused without a question, and the save started inside
+// the wait does not wait again, so that the first save waits once at most.
+TEST_F(KZEventLoop, ASessionEndAndASaveMetWhileASaveWaitsForTheSharedListsLockNeitherAskNorWaitAgain)
+{
+    const HWND frame = static_cast<HWND>(main->OSHandle(2));
+    const std::wstring first = scratch.PathOf(L"first.qvw"), second = scratch.PathOf(L"second.qvw");
+    WriteBytes(first, "first");
+    WriteBytes(second, "second");
+    bool waiting = false, innerInside = false;
+    long long innerTook = -1;
+    StepWindow saver([&] {
+        innerInside = waiting;
+        const auto start = std::chrono::steady_clock::now();
+        KKeptFile inner;
+        inner.Keep(KString(second.c_str()));
+        innerTook = MillisecondsSince(start);
+    });
+    DWORD_PTR sessionAnswer = 2;
+    int queriesDuringSave = -1;
+    long long took = -1;
+    main->onCommand = [&](ZafEventType type) {
+        if (type != 10500)
+            return;
+        SharedListLockHolder holder;
+        HANDLE sending = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE sent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::thread other([&] {
+            SetEvent(sending);
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &sessionAnswer);
+            SendMessageTimeoutW(frame, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+            SendMessageTimeoutW(saver.Handle(), StepWindow::kRunStep, 0, 0, SMTO_NORMAL, 10000, &answer);
+            SetEvent(sent);
+        });
+        WaitForSingleObject(sending, INFINITE);
+        KKeptFile outer;
+        waiting = true;
+        const auto start = std::chrono::steady_clock::now();
+        outer.Keep(KString(first.c_str()));
+        took = MillisecondsSince(start);
+        waiting = false;
+        queriesDuringSave = main->exitQueries;
+        // What the other program sent after the wait is answered now.
+        MSG message;
+        while (MsgWaitForMultipleObjects(1, &sent, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0)
+            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        other.join();
+        CloseHandle(sending);
+        CloseHandle(sent);
+        PostQuitMessage(0);
+    };
+    Put(10500);
+    EXPECT_EQ(kEvtExit, ControlWithFallback(app.get()));
+    EXPECT_FALSE(endedByFallback);
+    EXPECT_TRUE(innerInside) << "the second save did not start inside the first one's wait";
+    EXPECT_EQ(DWORD_PTR(FALSE), sessionAnswer) << "the session may end during the save";
+    EXPECT_EQ(0, queriesDuringSave) << "the exit's question came up inside the save";
+    EXPECT_LE(innerTook, KKeptFileTable::kLockWait / 2) << "the save started inside the wait waited again";
+    EXPECT_LE(took, KKeptFileTable::kLockWait + 1000) << "the save waited more than once";
 }
 
 TEST_F(KZEventLoop, AHandlersExceptionIsShownOnceAndTheLoopGoesOn)
