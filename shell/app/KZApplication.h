@@ -109,8 +109,9 @@ public:
     // queue, where it takes its normal path (the exit query asks to save
     // each modified workout). A close of a child window names it (none: the
     // active child window); a held one closes that window when it runs, or
-    // nothing when it has gone by then. A program request outweighs a child
-    // window's. A close of a child window whose own close query runs
+    // nothing when it has gone by then. A program request runs first; the
+    // child windows' closes held with it run should its exit be called
+    // off. A close of a child window whose own close query runs
     // (QueryChildClose) is that query's and is dropped. True when held or
     // dropped (the caller goes no further); false when none of them is
     // under way.
@@ -157,14 +158,18 @@ public:
     // The same on the running application; nothing without one.
     static void ShowPointer(int32_t image);
     // Removes every pending key message of this thread; true when one of
-    // them is the Escape key as the main window maps it.
+    // them is the Escape key as the main window maps it. The keys that
+    // close a window (Alt+F4; Ctrl+W and Ctrl+F4 on the active child
+    // window) make that close, as they do outside an operation.
     bool UserAbort();
     // Removes every pending key message; true when there was one.
     bool FlushKeys();
     // Lets the pending messages of this thread run (paints, timers, sent
     // messages) without the user's input, for long operations between
     // their steps: key messages are removed as UserAbort removes them (true
-    // when Escape was among them), mouse input is dropped.
+    // when Escape was among them), mouse input is dropped, but a press on
+    // a close box (in a window's caption, or the one a maximised child
+    // window shows on the menu bar) makes that window's close.
     bool RunPendingWithoutInput();
     // With a window: the first grab takes it and the flags (kGrab...) and
     // captures the mouse; a later one only captures again. With none: ends
@@ -199,6 +204,9 @@ private:
     void AdjustLocale();
     int EndCode(ZafWindow *window, const ZafEventStruct &event);
     bool ModalWindowGone(ZafWindow *window) const;
+    // A key removed while input is held back: true for Escape; a key that
+    // closes a window makes that close; any other is dropped.
+    bool TakeHeldBackKey(const ZafEventStruct &event);
     // Queues the held close request again (idle step of the main loop).
     void RunHeldClose();
     // Remembers the child window (none: the active one) a held close names.

@@ -84,21 +84,27 @@ void KZApplication::RunHeldClose()
 {
     ZafEventManager *events = EventManager();
     const CloseRequest request = heldClose;
-    std::vector<void *> children;
-    children.swap(heldChildren);
     heldClose = CloseRequest::None;
     heldCloseStopped = false;
-    if (!events || !mainWindow)
+    if (!events || !mainWindow) {
+        heldChildren.clear();
         return;
+    }
     // The same events a close of the main window (the router queues it
     // naming the window) or of a child window (its procedure queues it
-    // naming the child) makes.
+    // naming the child) makes. The child windows' closes wait behind the
+    // program's: should its exit be called off, they run at the next idle
+    // step (the exit may have closed some of their windows meanwhile).
     if (request == CloseRequest::Program) {
+        if (!heldChildren.empty())
+            heldClose = CloseRequest::ChildWindow;
         ZafEventStruct close(ZAF_EV_CLOSE, 0);
         close.dataObject = mainWindow;
         events->Put(close, ZAF_QUEUE_BACK);
         return;
     }
+    std::vector<void *> children;
+    children.swap(heldChildren);
     for (void *frame : children)
         if (ZafWindowObject *child = ChildOfFrame(frame)) {
             ZafEventStruct close(kEvtCloseChild, 0);

@@ -6,9 +6,10 @@
 // window messages run, so that every window repaints, while the user's keys
 // and clicks are held back: the keys are read for the Escape key (the
 // user's abort), clicks are dropped, so that no other command starts in the
-// middle. Its end, however the operation ends, gives the normal pointer
-// back and clears the status bar, which then says "Operation aborted by
-// user." when the user aborted.
+// middle; only the closes the user makes (a close box, Alt+F4, Ctrl+W)
+// still count, as close requests. Its end, however the operation ends,
+// gives the normal pointer back and clears the status bar, which then says
+// "Operation aborted by user." when the user aborted.
 //
 // Operations may nest (an upload inside a command that already waits): an
 // inner one shows its own text and progress and gives the outer one's back

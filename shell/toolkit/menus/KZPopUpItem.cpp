@@ -124,6 +124,15 @@ bool KZPopUpItem::DispatchAccelerator(const ZafEventStruct &event)
     return dispatched;
 }
 
+bool KZPopUpItem::IsAcceleratorOf(int32_t code, const ZafEventStruct &event)
+{
+    if (Value() == code && accelerator && KZAcceleratorMatches(accelerator, wchar_t(event.key), event.modifiers))
+        return true;
+    bool matched = false;
+    ForEachSubEntry([&](KZPopUpItem *entry) { return matched = entry->IsAcceleratorOf(code, event); });
+    return matched;
+}
+
 void KZPopUpItem::EnableTree(bool enable, bool recursive)
 {
     Enable(enable);

@@ -42,6 +42,9 @@ public:
     // Queues the value of this entry or of its first enabled sub-entry whose
     // accelerator matches the key press; true when one did.
     bool DispatchAccelerator(const ZafEventStruct &event);
+    // True when the key press is the accelerator of this entry or of a
+    // sub-entry whose value is code, enabled or not; nothing is queued.
+    bool IsAcceleratorOf(int32_t code, const ZafEventStruct &event);
     // Enables or disables (checks or clears) the entry, and with recursive its sub-entries.
     void EnableTree(bool enable, bool recursive);
     void SetSelectedTree(bool checked, bool recursive);

@@ -32,6 +32,13 @@ bool KZPullDownItem::DispatchAccelerator(const ZafEventStruct &event)
     return dispatched;
 }
 
+bool KZPullDownItem::IsAcceleratorOf(int32_t code, const ZafEventStruct &event) const
+{
+    bool matched = false;
+    ForEachEntry([&](KZPopUpItem *entry) { return matched = entry->IsAcceleratorOf(code, event); });
+    return matched;
+}
+
 void KZPullDownItem::EnableAll(bool enable)
 {
     ForEachEntry([&](KZPopUpItem *entry) {

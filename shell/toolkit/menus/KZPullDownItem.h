@@ -21,6 +21,8 @@ public:
 
     // The first entry whose accelerator the key press matches queues its value.
     bool DispatchAccelerator(const ZafEventStruct &event);
+    // True when the key press is the accelerator of an entry whose value is code.
+    bool IsAcceleratorOf(int32_t code, const ZafEventStruct &event) const;
     // Every entry and sub-entry enabled or disabled.
     void EnableAll(bool enable);
     // Every entry and sub-entry checked or cleared.

@@ -43,14 +43,30 @@ ZafEventType KZPullDownMenu::Event(const ZafEventStruct &event)
     return ZafPullDownMenu::Event(event);
 }
 
-bool KZPullDownMenu::DispatchAccelerator(const ZafEventStruct &event)
+bool KZPullDownMenu::AcceleratorKey(const ZafEventStruct &event, ZafEventStruct &key)
 {
     if (event.InputClass() != ZAF_INPUT_KEYBOARD)
         return false;
-    ZafEventStruct key = event;
+    key = event;
     key.windowObject = nullptr;
     TranslateInputEvent(key);
-    if (!(key.mapModifiers & ZAF_KEY_PRESS) || !(key.modifiers & (ZAF_CTRL | ZAF_ALT)))
+    return (key.mapModifiers & ZAF_KEY_PRESS) && (key.modifiers & (ZAF_CTRL | ZAF_ALT));
+}
+
+bool KZPullDownMenu::IsAcceleratorOf(int32_t code, const ZafEventStruct &event)
+{
+    ZafEventStruct key;
+    if (!AcceleratorKey(event, key))
+        return false;
+    bool matched = false;
+    ForEachTitle([&](KZPullDownItem *title) { return matched = title->IsAcceleratorOf(code, key); });
+    return matched;
+}
+
+bool KZPullDownMenu::DispatchAccelerator(const ZafEventStruct &event)
+{
+    ZafEventStruct key;
+    if (!AcceleratorKey(event, key))
         return false;
     ResetItems();
     bool dispatched = false;

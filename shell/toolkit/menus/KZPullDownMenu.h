@@ -26,6 +26,10 @@ public:
     // first enabled entry whose accelerator matches queues its value; true
     // then (the key is used up), else false.
     bool DispatchAccelerator(const ZafEventStruct &event);
+    // True when the event is a key press with Ctrl or Alt held that is the
+    // accelerator of an entry whose value is code, whatever the entries'
+    // states; nothing is reset or queued.
+    bool IsAcceleratorOf(int32_t code, const ZafEventStruct &event);
     // Every entry disabled and unchecked, then kEvtMenuOpening to the bar's
     // window.
     void ResetItems();
@@ -44,6 +48,9 @@ public:
 
 private:
     template <typename Visit> void ForEachTitle(Visit visit) const;
+    // The key press of event as the accelerators are matched against;
+    // false when it is none or holds neither Ctrl nor Alt.
+    bool AcceleratorKey(const ZafEventStruct &event, ZafEventStruct &key);
 
     std::unique_ptr<KZMenuWatchDog> watchDog;
 };

@@ -184,9 +184,13 @@ void ExpectStoppedThenSavedOnExit(ProgramRoad &road, const RECT &progress, const
 // them in; the status bar's percentage pane and what it shows empty.
 struct FiftyTrialRoad
 {
-    FiftyTrialRoad(const wchar_t *name, const wchar_t *file) : road(name), workout(road.Folder().PathOf(file))
+    // paced: the unit sends at the line's rate, some 10 s a trial.
+    FiftyTrialRoad(const wchar_t *name, const wchar_t *file, bool paced = false)
+        : road(name), workout(road.Folder().PathOf(file))
     {
-        road.UseUnit(unitsim::Config::BlockSensorWithTrials(50));
+        unitsim::Config unit = unitsim::Config::BlockSensorWithTrials(50);
+        unit.paced = paced;
+        road.UseUnit(unit);
     }
     bool Start()
     {
@@ -196,12 +200,12 @@ struct FiftyTrialRoad
         emptyBar = H::CaptureScreen(progress);
         return true;
     }
-    // Download All into the saved workout, until three trials are listed:
+    // Download All into the saved workout, until count trials are listed:
     // the results list; none.
-    HWND ThreeTrialsListed()
+    HWND TrialsListed(size_t count = 3)
     {
         HWND list = DownloadAllIntoSavedWorkout(road, workout);
-        return list && H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= 3; }, 60000) ? list : nullptr;
+        return list && H::WaitFor([&] { return NumberBands(H::Capture(list)).size() >= count; }, 60000) ? list : nullptr;
     }
     // Waits up to two minutes for Download All to end: the unit was asked
     // for its last trial and the percentage pane is empty, on two looks half
@@ -311,22 +315,32 @@ std::string PrintedPdf(const std::string &token)
 // the fifty trials of a unit: the download stops as on Escape, then the
 // program asks to save the workout, and the saved workout keeps every
 // trial fetched. A close sent to the window of the workout being filled
-// stops it the same way, and asks about that workout.
+// stops it the same way, and asks about that workout; so does Ctrl+W
+// pressed while the trials come in at the line's pace.
 TEST(DownloadProgram, ACloseRequestDuringDownloadAllStopsItThenAsksToSaveAndKeepsTheTrials)
 {
     QV_REQUIRE_COMPORTS(pair);
-    for (const bool toWorkout : { false, true }) {
-        SCOPED_TRACE(toWorkout ? "WM_CLOSE to the workout's window" : "WM_CLOSE to the main window");
-        FiftyTrialRoad t(toWorkout ? L"qdlclosew" : L"qdlclose", L"closed.qvw");
+    enum Close { ToMain, ToWorkout, CtrlW };
+    for (const Close close : { ToMain, ToWorkout, CtrlW }) {
+        SCOPED_TRACE(close == ToMain ? "WM_CLOSE to the main window"
+                                     : close == ToWorkout ? "WM_CLOSE to the workout's window" : "Ctrl+W");
+        FiftyTrialRoad t(close == ToMain ? L"qdlclose" : close == ToWorkout ? L"qdlclosew" : L"qdlctrlw",
+                         L"closed.qvw", close == CtrlW);
         ProgramRoad &road = t.road;
         ASSERT_TRUE(t.Start());
-        HWND list = t.ThreeTrialsListed();
+        const size_t listed = close == CtrlW ? 2 : 3;
+        HWND list = t.TrialsListed(listed);
         ASSERT_NE(nullptr, list) << "no trials listed:" << WindowsOf(t.road.Process());
         HWND workout = list;   // the workout's MDI child window
         while (GetParent(workout) && H::ClassOf(GetParent(workout)) != L"MDIClient")
             workout = GetParent(workout);
-        RequestClose(toWorkout ? workout : road.Main());
-        t.ExpectStoppedThenSaved(3, 49, toWorkout ? workout : nullptr);
+        if (close == CtrlW) {
+            H::Focus(road.Main());
+            H::Control('W');
+        } else {
+            RequestClose(close == ToWorkout ? workout : road.Main());
+        }
+        t.ExpectStoppedThenSaved(int(listed), 49, close == ToMain ? nullptr : workout);
     }
 }
 
@@ -366,7 +380,7 @@ TEST(DownloadProgram, ASessionEndDuringDownloadAllIsRefusedAndLeavesTheDownloadA
     FiftyTrialRoad t(L"qdlsession", L"session.qvw");
     ProgramRoad &road = t.road;
     ASSERT_TRUE(t.Start());
-    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
+    ASSERT_NE(nullptr, t.TrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
     const FILETIME before = LastWritten(road.SettingsFile());
     H::Rest(100);
     DWORD_PTR answer = 1, ended = 1;
@@ -391,7 +405,7 @@ TEST(DownloadProgram, ACloseRequestDuringAResultsPrintStopsItThenAsksToSaveAndKe
     FiftyTrialRoad t(L"qprintclose", L"printed.qvw");
     ProgramRoad &road = t.road;
     ASSERT_TRUE(t.Start());
-    ASSERT_NE(nullptr, t.ThreeTrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
+    ASSERT_NE(nullptr, t.TrialsListed()) << "no trials listed:" << WindowsOf(t.road.Process());
     ASSERT_TRUE(t.DownloadEnded()) << "the download did not end";
 
     // Results > Print Results... and Print in the system's dialog.

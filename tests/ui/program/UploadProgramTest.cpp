@@ -378,14 +378,44 @@ TEST_F(UploadProgram, AUnitSilentAfterTheFirstLinesOfAnImageIsNamedWithItsPortAn
     EXPECT_TRUE(Received().empty()) << "the cut image was kept as firmware";
 }
 
-// Two workouts: a new one behind the example workout, changed. A close sent
-// to the new one's window a fifth into a 200,000-byte image going out at the
-// line's pace waits for the upload, which the unit gets whole; once the user
-// has answered "another unit?" the window closes (unchanged, unasked). A
-// window manager's close button (WM_SYSCOMMAND SC_CLOSE from another
-// process) during the next upload stops it as on Escape (the unit keeps the
-// first image), then the program asks to save the changed workout, and what
-// was typed into it is saved.
+namespace {
+
+// The middle of the close box in the caption of an MDI child window, in
+// the client coordinates of its MDI client.
+POINT CloseBoxOf(HWND child, HWND client)
+{
+    RECT frame = {};
+    GetWindowRect(child, &frame);
+    const int border = GetSystemMetrics(SM_CXFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
+    POINT middle = { frame.right - border - 2 - GetSystemMetrics(SM_CXSIZE) / 2, frame.top + border + caption / 2 };
+    ScreenToClient(client, &middle);
+    return middle;
+}
+
+// The middle of the close box a maximised MDI child window shows at the
+// right end of the main window's menu bar, in the main window's client
+// coordinates.
+POINT MenuBarCloseBox(HWND main)
+{
+    RECT area = {};
+    GetClientRect(main, &area);
+    const int bar = GetSystemMetrics(SM_CYMENU);
+    return { area.right - bar / 2, -bar / 2 };
+}
+
+} // namespace
+
+// Two workouts, cascaded: a new one behind the example workout, changed. A
+// click on the new one's close box a fifth into a 200,000-byte image going
+// out at the line's pace waits for the upload, which the unit gets whole;
+// once the user has answered "another unit?" the window closes (unchanged,
+// unasked). During the next upload a click on the close box of a third
+// workout, maximised (on the menu bar), waits, and Alt+F4 stops the upload
+// as on Escape (the unit keeps the first image) and asks to save the changed
+// workout: Cancel keeps the program and the changed workout, and the
+// waiting close then closes the third one. A window manager's close button
+// (WM_SYSCOMMAND SC_CLOSE from another process) asks again, and what was
+// typed into the workout is saved.
 TEST_F(UploadProgram, AWorkoutClosedDuringAnUploadWaitsForItsEndButAProgramCloseStopsItAndAsksToSave)
 {
     QV_REQUIRE_COMPORTS(pair);
@@ -417,11 +447,16 @@ TEST_F(UploadProgram, AWorkoutClosedDuringAnUploadWaitsForItsEndButAProgramClose
     H::Type(L"Ann");
     H::Key(VK_RETURN);
     H::Rest(500);
+    H::Chord({ VK_MENU, 'W' });
+    H::Rest(300);
+    H::Key('C');
+    ASSERT_TRUE(H::WaitFor([&] { return !IsZoomed(spare) && !IsZoomed(example); })) << "not cascaded";
 
     BeginUpload(whole);
     ASSERT_TRUE(WhileTheUnitReceives([&] { return road.Unit()->TransferReceived() >= size / 5; }))
         << "the upload did not start:" << WindowsOf(road.Process());
-    PostMessageW(spare, WM_CLOSE, 0, 0);
+    const POINT box = CloseBoxOf(spare, client);
+    H::Click(client, box.x, box.y);
     HWND more = nullptr;
     ASSERT_TRUE(WhileTheUnitReceives([&] {
         return (more = H::FindTopWindow(road.Process(), L"Confirm")) != nullptr || !IsWindow(spare);
@@ -434,13 +469,29 @@ TEST_F(UploadProgram, AWorkoutClosedDuringAnUploadWaitsForItsEndButAProgramClose
     EXPECT_EQ(nullptr, road.Program().WaitForWindow(L"Close Event Window", 10)) << "the unchanged workout was asked about";
     ASSERT_EQ(example, active());
 
+    H::Focus(main);
+    H::Control('N');
+    HWND third = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (third = active()) != example && third && IsZoomed(third); }))
+        << WindowsOf(road.Process());
     BeginUpload(stopped);
     ASSERT_GE(ShownAtLeast(emptyBar, 2, size), 2) << "no progress shown:" << WindowsOf(road.Process());
-    RequestClose(main, true);
+    const POINT barBox = MenuBarCloseBox(main);
+    H::Click(main, barBox.x, barBox.y);
+    H::Focus(main);
+    H::Chord({ VK_MENU, VK_F4 });
     HWND question = WaitForSaveOnExit(road.Process());
     ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
     EXPECT_TRUE(H::CaptureScreen(progress).pixels == emptyBar.pixels) << "the question came while the upload ran";
     EXPECT_TRUE(Received() == ReadBytes(whole)) << "the stopped image was kept as firmware";
+    ClickButton(question, L"Cancel");
+    EXPECT_TRUE(H::WaitFor([&] { return !IsWindow(third); }, 5000)) << "the waiting close did not run";
+    EXPECT_TRUE(IsWindow(example)) << "the changed workout closed";
+    EXPECT_TRUE(road.Program().Running());
+
+    RequestClose(main, true);
+    question = WaitForSaveOnExit(road.Process());
+    ASSERT_NE(nullptr, question) << "no question about saving:" << WindowsOf(road.Process());
     H::Focus(question);
     H::Key(VK_RETURN);
     EXPECT_EQ(0u, road.Program().WaitForExit(30000)) << WindowsOf(road.Process());
