@@ -40,6 +40,14 @@ if(TARGET quorvane)
     # Once more as on a user's desktop, with a window manager.
     include(${PROJECT_SOURCE_DIR}/tests/support/Desktop.cmake)
     qt_test_on_desktop(ui_program_tests COMPORTS 49 50 55 56 ALLOW_SKIPS ${printing_tests})
+    # Holding the lock of the list of open files that every process of the
+    # program shares would stall the saves of the tests running beside it:
+    # the test that holds it runs alone (it needs no COM pair).
+    set_property(TEST ui_program_tests ui_program_tests_on_desktop APPEND PROPERTY ENVIRONMENT
+        "GTEST_FILTER=-*SharedListsLock*")
+    qt_gtest_entry(ui_program_shared_lists_lock TIMEOUT 180
+        COMMAND ${QT_TEST_WINE_RUN} $<TARGET_FILE:ui_program_tests> --gtest_filter=*SharedListsLock*)
+    set_tests_properties(ui_program_shared_lists_lock PROPERTIES RUN_SERIAL TRUE)
 endif()
 
 # A download of twelve trials into the overlay against the same download

@@ -2,7 +2,8 @@
 // separator, Help > Contents without its help file, the names of documents
 // never saved (their Window-menu entries, which another process cannot
 // read, are checked in-process with the event window), close requests and
-// session ends that meet a question, and the settings editor's groups.
+// session ends that meet a question or a save waiting for another copy,
+// and the settings editor's groups.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/support/SharedListLockHolder.h"
 #include "shell/program/QuorvaneProgram.h"
 #include "shell/support/ShellScratch.h"
 #include "support/ClipboardText.h"
@@ -630,6 +632,62 @@ TEST(MainWindowProgram, ASessionEndsQuestionKeepsItsOwnAnswerAndAHeldCloseRunsOn
     EXPECT_EQ(1, MostQuestionsOnScreen(road.Process())) << WindowsOf(road.Process());
     ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
     EXPECT_EQ(0u, road.Program().WaitForExit()) << WindowsOf(road.Process());
+}
+
+// Another copy holds the list of open files that the copies share while a
+// new workout is saved under a new name, which lists its file: the save
+// writes the file, then waits for the list. A session end asked in that
+// wait is refused without a question and called off; the save ends once
+// its one wait is over, and the program goes on.
+TEST(MainWindowProgram, ASessionEndDuringASaveWaitingForTheSharedListsLockIsRefusedWithoutAQuestion)
+{
+    ProgramRoad road(L"qlistlock");
+    ASSERT_TRUE(road.Start());
+    H::Focus(road.Main());
+    H::Control('N');
+    ASSERT_TRUE(H::WaitFor([&] { return EventWindows(road.Main()).size() == 1; })) << WindowsOf(road.Process());
+    const HWND workout = EventWindows(road.Main())[0];
+    ASSERT_EQ(L"Untitled", TextOf(workout));
+    const std::wstring path = road.Folder().PathOf(L"waited.qvw");
+    SharedListLockHolder otherCopy;
+    H::Control('S');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(H::WaitFor([&] { return (dialog = FindFileDialog(road.Process())) != nullptr; }))
+        << "no save dialog:" << WindowsOf(road.Process());
+    H::Focus(dialog);
+    H::Type(path);
+    const DWORD entered = GetTickCount();
+    H::Key(VK_RETURN);
+    // The caption names the file once the save has ended, wait and all.
+    ASSERT_TRUE(H::WaitFor([&] { return FindFileDialog(road.Process()) == nullptr && FileExists(path); }, 5000))
+        << WindowsOf(road.Process());
+    ASSERT_EQ(L"Untitled", TextOf(workout)) << "the save did not wait for the list";
+    DWORD_PTR allowed = 2;
+    SendMessageTimeoutW(road.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &allowed);
+    EXPECT_EQ(FALSE, allowed) << "the session may end during the save";
+    ASSERT_TRUE(CallOffSessionEnd(road.Main()));
+    std::string shown;
+    const bool saved = H::WaitFor([&] {
+        HWND other = H::FindWindowWhere(nullptr, [&](HWND w) {
+            return w != road.Main() && H::ProcessOf(w) == road.Process() && IsWindowVisible(w);
+        });
+        if (other && shown.empty())
+            shown = WindowsOf(road.Process());
+        return TextOf(workout) == L"waited";
+    }, 10000);
+    const DWORD took = GetTickCount() - entered;
+    ASSERT_TRUE(saved) << "the save did not end:" << WindowsOf(road.Process());
+    EXPECT_LE(took, KKeptFileTable::kLockWait + 1000) << "the save did not end after its one wait";
+    EXPECT_EQ("", shown) << "something came up inside the save";
+    otherCopy.LetGo();
+
+    H::Focus(road.Main());
+    H::Control('N');
+    EXPECT_TRUE(H::WaitFor([&] {
+        const std::vector<HWND> windows = EventWindows(road.Main());
+        return windows.size() == 1 && TextOf(windows[0]) == L"Untitled";
+    }, 5000)) << "no new workout after the save:" << WindowsOf(road.Process());
+    EXPECT_EQ(0u, road.Close()) << WindowsOf(road.Process());
 }
 
 // A close sent to a workout's own window (by another program, or one that
