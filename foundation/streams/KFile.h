@@ -39,6 +39,8 @@ public:
     // The longest path the system file dialogs and the file systems take:
     // MAX_PATH less its closing null.
     static constexpr int kLongestPath = 259;
+    // The longest name of a folder or a file, extension included, in such a path.
+    static constexpr int kLongestName = 255;
     // Answers a file dialog in place of the system's: receives the kind,
     // the file (which it may give a new path), the extension list and the
     // title, and answers what the dialog function would return.
@@ -114,8 +116,9 @@ public:
     // and no root ("D:name") names a file in the folder shown when that is
     // on drive D, else in drive D's current folder; the name box then holds
     // that full path. Ok on a name that makes a longer path with the folder
-    // shown and the extension added, or that a field had to cut, shows the
-    // too-long message (SetPathTooLongText) in a box the dialog owns, and
+    // shown and the extension added, that holds a name of more than
+    // kLongestName characters (the last with the extension added), or that
+    // a field had to cut, shows the too-long message (SetPathTooLongText) in a box the dialog owns, and
     // leaves the dialog as it is.
     int GetOpenFileName(const KString &extensions, const KString &title = KString(), void *owner = nullptr);
     // The system save-file dialog; the same answers. The chosen filter's
@@ -128,7 +131,7 @@ public:
     // Installs (or, with an empty hook, removes) the answer for every dialog.
     static void SetDialogHook(DialogHook hook);
     // The message of a file dialog that refuses a name for making too long a
-    // path: a format with at most one integer conversion ("%d": the
+    // path or for being too long itself: a format with at most one integer conversion ("%d": the
     // characters a path may have; "%%" for a per-cent sign, see
     // KTextFormatInt). Empty, or a format KTextFormatInt refuses: the
     // built-in English text. GUI thread; the start-up sets it from the

@@ -36,7 +36,8 @@ KString &PathTooLongText()
 }
 
 const wchar_t *const kBuiltInPathTooLong =
-    L"The name is too long: with its folder and extension a file's path may have at most %d characters.";
+    L"The name is too long: with its folder and extension a file's path may have at most %d characters, and "
+    L"each name in it at most 255.";
 
 // The comma-separated extensions, trimmed, empty ones dropped.
 std::vector<KString> SplitExtensions(const KString &extensions)
@@ -96,6 +97,9 @@ HWND DialogOwner(void *owner)
 // MAX_PATH characters and overruns its stack beyond it.
 constexpr int kLongestPath = KFile::kLongestPath;
 static_assert(kLongestPath == MAX_PATH - 1, "a path and its closing null fill MAX_PATH");
+// The longest folder or file name: the file systems refuse a longer one,
+// which the dialog would answer all the same when the path fits.
+constexpr int kLongestName = KFile::kLongestName;
 // The window properties of a guarded dialog: the window procedure it had
 // (also on its combo boxes), and its DialogGuard.
 const wchar_t *const kOwnProcedure = L"KFileDialogProcedure";
@@ -203,6 +207,18 @@ bool LacksExtension(const wchar_t *name)
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
+// The characters of the longest name (a folder's or the file's) in a path,
+// the characters added to the last one counted with it.
+int LongestName(const wchar_t *path, int added)
+{
+    int longest = 0, length = 0;
+    for (; *path; ++path) {
+        length = IsSeparator(*path) ? 0 : length + 1;
+        longest = std::max(longest, length);
+    }
+    return std::max(longest, length + added);
+}
+
 // A drive and no root: "D:name", which names a file relative to a folder of drive D.
 bool HasDriveWithoutRoot(const wchar_t *name)
 {
@@ -248,8 +264,9 @@ int DriveRelativePath(HWND dialog, const DialogGuard &guard, const wchar_t *name
 }
 
 // Whether the path that the dialog would make of the name typed is longer
-// than it takes: the name alone when it has a drive and a root, else joined
-// to the drive or to the folder shown, with the extension the dialog adds.
+// than it takes, or holds a longer name than the file systems take: the
+// name alone when it has a drive and a root, else joined to the drive or to
+// the folder shown, with the extension the dialog adds.
 // The name box takes no more than fits here. A name with a drive and no
 // root that fits is put into the name box as the full path it names, which
 // the dialog then takes as typed.
@@ -267,12 +284,16 @@ bool TypedPathTooLong(HWND dialog, const DialogGuard &guard)
         const int path = DriveRelativePath(dialog, guard, typed, full);
         if (path == 0)
             return false;
-        if (path + (LacksExtension(full) ? guard.extension : 0) > kLongestPath)
+        const int added = LacksExtension(full) ? guard.extension : 0;
+        if (path + added > kLongestPath || LongestName(full, added) > kLongestName)
             return true;
         SendMessageW(dialog, CDM_SETCONTROLTEXT, GetDlgItem(dialog, cmb13) ? cmb13 : edt1, LPARAM(full));
         return false;
     }
-    int path = length + (LacksExtension(typed) ? guard.extension : 0);
+    const int added = LacksExtension(typed) ? guard.extension : 0;
+    if (LongestName(typed, added) > kLongestName)
+        return true;
+    int path = length + added;
     if (IsSeparator(typed[0]))
         path += 2;
     else if (length < 2 || typed[1] != L':')
@@ -298,9 +319,9 @@ void ShowPathTooLong(HWND dialog)
     MessageBoxW(dialog, text, title, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The dialog's window procedure in front of its own: Ok with a path too
-// long, or with a name cut by its field, is refused with a message that
-// says so, and the dialog stays as it is.
+// The dialog's window procedure in front of its own: Ok with a path or a
+// name too long, or with a name cut by its field, is refused with a message
+// that says so, and the dialog stays as it is.
 LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogGuard *guard = GuardOf(dialog);
@@ -321,10 +342,10 @@ LRESULT CALLBACK GuardDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 // The dialog's hook: every field a user types or pastes a path into (the
 // name box is an edit or a combo box, depending on the system) takes no
 // longer a path than the dialog can, and Ok refuses a name that makes one
-// with the folder shown and the extension added, or that a field cut, and
-// takes a name with a drive and no root in the folder shown. The
-// hook's window is a child of the dialog, made before the dialog's last
-// fields on some systems: once more when it is ready.
+// with the folder shown and the extension added, that holds too long a
+// name, or that a field cut, and takes a name with a drive and no root in
+// the folder shown. The hook's window is a child of the dialog, made before
+// the dialog's last fields on some systems: once more when it is ready.
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM data)
 {
     const HWND dialog = GetParent(hook);

@@ -142,6 +142,40 @@ std::wstring PathOf(const std::wstring &folder, size_t length, const std::wstrin
 {
     return folder + L"\\" + std::wstring(length - folder.size() - 1 - extension.size(), L'n') + extension;
 }
+
+// A text typed or pasted into the name box of Save As, and what the dialog answers.
+struct SaveAsCase
+{
+    std::wstring text;
+    bool paste;
+    std::wstring answer;   // empty: the dialog stays up under its message
+};
+
+// Save As of workouts opened on the file start, given the case's text and
+// Ok: a path answered is the case's, of at most 259 characters, with no
+// message; a name refused leaves the dialog up under a message that says it
+// is too long and names the limits. The dialog's frame can be resized.
+void ExpectSaveAs(const std::wstring &start, const SaveAsCase &c)
+{
+    SCOPED_TRACE(testing::Message() << c.text.size() << (c.paste ? " pasted: " : " typed: ") << c.text.substr(0, 3));
+    SaveAsUser user(c.text, c.paste);
+    KFile file(start.c_str());
+    const int answer = file.GetSaveFileName(KString(L"qvw"), KString(L"Save a test file"));
+    user.Join();
+    EXPECT_TRUE(user.Style() & WS_THICKFRAME) << "a frame of fixed size";
+    EXPECT_LE(file.FullName().Length(), KFile::kLongestPath);
+    if (c.answer.empty()) {
+        EXPECT_EQ(answer, -1);
+        EXPECT_TRUE(user.Stayed());
+        EXPECT_NE(std::wstring::npos, user.Message().find(L"too long")) << "no message says why";
+        EXPECT_NE(std::wstring::npos, user.Message().find(std::to_wstring(KFile::kLongestPath)));
+        EXPECT_NE(std::wstring::npos, user.Message().find(std::to_wstring(KFile::kLongestName)));
+    } else {
+        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(std::wstring(file.FullName().CStr()), c.answer);
+        EXPECT_EQ(L"", user.Message());
+    }
+}
 } // namespace
 
 TEST(KFileDialogHook, TheHookAnswersEveryDialogAndMayChooseAPath)
@@ -206,8 +240,7 @@ TEST(KFileDialogSystem, RealFolderChooserCancelledAnswersMinusOne)
 // only in the folder shown leave the dialog up, under a message that says
 // how long a path may be. A name that reaches 259 with ".qvw", also typed
 // as "C:name", is saved as typed in the folder shown; "D:name" of another
-// drive names a file in that drive's current folder. The dialog's frame
-// can be resized.
+// drive names a file in that drive's current folder.
 TEST(KFileDialogSystem, SaveAsAnswersOnlyPathsOfAtMost259CharactersNamingTheFileGiven)
 {
     ScratchFolder scratch;
@@ -230,14 +263,8 @@ TEST(KFileDialogSystem, SaveAsAnswersOnlyPathsOfAtMost259CharactersNamingTheFile
         otherPath = full;
     }
     const size_t limit = KFile::kLongestPath;
-    struct Case
-    {
-        std::wstring text;
-        bool paste;
-        std::wstring answer;   // empty: the dialog stays up under its message
-    };
     const std::wstring fits(limit - folder.size() - 5, L'c');   // in the folder, with ".qvw": 259
-    const Case cases[] = {
+    const SaveAsCase cases[] = {
         { PathOf(folder, 300, L".qvw"), true, L"" },
         { PathOf(folder, 260, L".qvw"), true, L"" },
         { PathOf(folder, limit - 4, L""), false, PathOf(folder, limit - 4, L"") + L".qvw" },
@@ -246,25 +273,32 @@ TEST(KFileDialogSystem, SaveAsAnswersOnlyPathsOfAtMost259CharactersNamingTheFile
         { drive + fits, false, folder + L"\\" + fits + L".qvw" },
         { other, false, otherPath },
     };
-    for (const Case &c : cases) {
-        if (c.text.empty())
-            continue;
-        SCOPED_TRACE(testing::Message() << c.text.size() << (c.paste ? " pasted: " : " typed: ") << c.text.substr(0, 3));
-        SaveAsUser user(c.text, c.paste);
-        KFile file((folder + L"\\first.qvw").c_str());
-        const int answer = file.GetSaveFileName(KString(L"qvw"), KString(L"Save a test file"));
-        user.Join();
-        EXPECT_TRUE(user.Style() & WS_THICKFRAME) << "a frame of fixed size";
-        EXPECT_LE(file.FullName().Length(), 259);
-        if (c.answer.empty()) {
-            EXPECT_EQ(answer, -1);
-            EXPECT_TRUE(user.Stayed());
-            EXPECT_NE(std::wstring::npos, user.Message().find(L"too long")) << "no message says why";
-            EXPECT_NE(std::wstring::npos, user.Message().find(std::to_wstring(limit)));
-        } else {
-            EXPECT_EQ(answer, 0);
-            EXPECT_EQ(std::wstring(file.FullName().CStr()), c.answer);
-            EXPECT_EQ(L"", user.Message());
-        }
-    }
+    for (const SaveAsCase &c : cases)
+        if (!c.text.empty())
+            ExpectSaveAs(folder + L"\\first.qvw", c);
+}
+
+// Save As in the root of drive C:, where a path of 259 characters leaves
+// room for a name of 256: a name that the dialog's ".qvw" takes to 256
+// characters, the same typed as "C:name", and a full path whose name has
+// 256 with an extension of its own leave the dialog up under its message,
+// which says how long a name may be; a name of 255 with ".qvw" is saved,
+// and the file systems take it.
+TEST(KFileDialogSystem, SaveAsAnswersOnlyNamesOfAtMost255CharactersWhereThePathWouldFit)
+{
+    const std::wstring root = L"C:\\";
+    const std::wstring over(KFile::kLongestName - 3, L'n'), longest(KFile::kLongestName - 4, L'n');
+    const SaveAsCase cases[] = {
+        { over, false, L"" },
+        { L"C:" + over, false, L"" },
+        { root + over + L".txt", false, L"" },
+        { longest, false, root + longest + L".qvw" },
+    };
+    for (const SaveAsCase &c : cases)
+        ExpectSaveAs(root + L"first.qvw", c);
+    HANDLE made = CreateFileW((root + longest + L".qvw").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, made) << "the name answered cannot be saved: error " << GetLastError();
+    if (made != INVALID_HANDLE_VALUE)
+        CloseHandle(made);
 }

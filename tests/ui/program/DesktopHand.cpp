@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -96,6 +97,82 @@ std::string At(POINT point)
     return std::to_string(point.x) + " " + std::to_string(point.y);
 }
 
+// How long the window manager gets to show an action carried out before it
+// is sent again, how long a change of its state that missed the goal gets to
+// settle (the program may hand the activation on to its dialog), and how
+// often an action is sent at most.
+constexpr DWORD kWindowManagerWait = 5000;
+constexpr DWORD kWindowManagerSettle = 2000;
+constexpr int kWindowManagerAttempts = 6;
+
+void Say(const std::string &line)
+{
+    std::printf("desktop hand: %s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+std::string Hex(unsigned long id)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", id);
+    return text;
+}
+
+// The X window of a top-level window, as Wine keeps it; 0 when it has none.
+unsigned long XWindowOf(HWND window)
+{
+    return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "__wine_x11_whole_window")));
+}
+
+// The window manager's active window (_NET_ACTIVE_WINDOW), as
+// "active window 0x...", or that it has none or could not be read.
+std::string ActiveWindow()
+{
+    const Outcome outcome = RunLinux("xprop -root _NET_ACTIVE_WINDOW");
+    const size_t hash = outcome.output.find("# ");
+    if (!outcome.ended || outcome.status != 0)
+        return "active window unread";
+    if (hash == std::string::npos)
+        return "no active window";
+    return "active window " + Hex(std::strtoul(outcome.output.c_str() + hash + 2, nullptr, 16));
+}
+
+std::string FrameText(const RECT &frame)
+{
+    if (IsRectEmpty(&frame))
+        return "no frame";
+    return "frame at (" + std::to_string(frame.left) + ", " + std::to_string(frame.top) + ") " +
+           std::to_string(frame.right - frame.left) + " x " + std::to_string(frame.bottom - frame.top);
+}
+
+// Sends an action of the window manager's (send, given the attempt from 0)
+// until its state (state) is one that shows the action carried out
+// (reached), kWindowManagerAttempts times at most. A state that stayed as
+// it was says that the window manager did not carry it out; one that
+// changed and missed (Alt+Tab to another window of its list) that it did,
+// short of the goal. Either is said, and the action sent again.
+bool UntilCarried(const std::string &action, const std::function<bool(int)> &send,
+                  const std::function<std::string()> &state, const std::function<bool(const std::string &)> &reached)
+{
+    for (int attempt = 0; attempt < kWindowManagerAttempts; ++attempt)
+    {
+        const std::string before = state();
+        std::string now = before;
+        if (send(attempt))
+        {
+            ProgramHand::WaitFor([&] { return reached(now = state()) || now != before; }, kWindowManagerWait);
+            if (!reached(now) && now != before)
+                ProgramHand::WaitFor([&] { return reached(now = state()); }, kWindowManagerSettle);
+            if (reached(now))
+                return true;
+        }
+        Say(action + " (" + std::to_string(attempt + 1) + " of " + std::to_string(kWindowManagerAttempts) +
+            "): the window manager's " + (now == before ? now + " stayed as it was" : before + " became " + now) +
+            (attempt + 1 < kWindowManagerAttempts ? "; sending it again" : "; giving up"));
+    }
+    return false;
+}
+
 } // namespace
 
 bool WindowManagerRuns()
@@ -152,6 +229,41 @@ RECT FrameOf(HWND window)
     if (outcome.ended && outcome.status == 0 && numbers >> left >> top >> width >> height)
         frame = { left, top, left + width, top + height };
     return frame;
+}
+
+bool AltTabTo(HWND window)
+{
+    const std::string goal = "active window " + Hex(XWindowOf(window));
+    // What came before (a window minimised, another one activated) reaches
+    // the window manager first.
+    ProgramHand::WaitFor([&] { return ActiveWindow() != goal; }, kWindowManagerSettle);
+    return UntilCarried("Alt+Tab to the " + goal, [](int attempt) { return AltTab(attempt % 3 + 1); }, ActiveWindow,
+                        [&](const std::string &now) { return now == goal; });
+}
+
+bool ClickToActivate(HWND window, POINT screen)
+{
+    const std::string goal = "active window " + Hex(XWindowOf(window));
+    return UntilCarried("a click at " + At(screen) + " to the " + goal, [&](int) { return Click(screen); },
+                        ActiveWindow, [&](const std::string &now) { return now == goal; });
+}
+
+bool DragFrame(HWND window, POINT from, POINT to)
+{
+    const std::string was = FrameText(FrameOf(window)), none = FrameText(RECT{});
+    if (was == none)
+    {
+        Say("no frame around the window to drag");
+        return false;
+    }
+    if (from.x == to.x && from.y == to.y)
+        return Drag(from, to);   // a drag that leaves the frame as it is
+    // Any frame but the one before shows the drag carried out, wherever the
+    // window manager took it: whether the window followed is the test's to
+    // check.
+    return UntilCarried("a drag from " + At(from) + " to " + At(to), [&](int) { return Drag(from, to); },
+                        [&] { return FrameText(FrameOf(window)); },
+                        [&](const std::string &now) { return now != was && now != none; });
 }
 
 std::string InputState()

@@ -32,6 +32,29 @@ bool Drag(POINT from, POINT to);
 // coordinates (right and bottom outside it); empty when it has none.
 RECT FrameOf(HWND window);
 
+// What the window manager itself must carry out. Each sends its action and
+// waits for the window manager's own state to show it done (its active
+// window, _NET_ACTIVE_WINDOW; the frame's place and size): a busy window
+// manager may drop what the X server hands it. While that state does not
+// show it (it stayed as it was, or Alt+Tab reached another window), what
+// the window manager did is said on the test's output ("desktop hand: ...")
+// and the action sent again, a few times at most. True once the window
+// manager carried it out; whether the program followed is the test's to
+// check.
+
+// Alt+Tab, then Alt held with Tab pressed twice, three times, until the
+// window manager makes the top-level window the active one: its list of
+// recent windows may hold a window and its dialog apart, and which of them
+// it lists is its own affair.
+bool AltTabTo(HWND window);
+// The left button clicked at a point of a top-level window that the window
+// manager answers by making it the active one.
+bool ClickToActivate(HWND window, POINT screen);
+// A drag from a point of the frame the window manager draws around a
+// top-level window (its title, its corner, the window's size grip) to
+// another, which the window manager answers by moving or sizing the frame.
+bool DragFrame(HWND window, POINT from, POINT to);
+
 // Where the keyboard's input goes, as the system and the X server see it:
 // the foreground window and its process, the modifier keys and button held
 // down, and the X server's focus. Said with a test's first failure.

@@ -125,19 +125,16 @@ private:
     HWND window;
 };
 
-// Alt+Tab, then Alt held with Tab pressed twice, three times, until the
-// window is the active one: the window manager's list of recent windows
-// may hold the main window and its dialog apart, and which of them it
-// lists is its own affair.
-bool AltTabTo(HWND window)
+// The window manager made the window the active one (carried: the answer
+// of DesktopHand::AltTabTo, ClickToActivate), and the system followed it:
+// the window is the foreground one.
+::testing::AssertionResult Activated(bool carried, HWND window)
 {
-    for (int presses = 1; presses <= 3; ++presses)
-    {
-        D::AltTab(presses);
-        if (H::WaitFor([&] { return GetForegroundWindow() == window; }, 2000))
-            return true;
-    }
-    return false;
+    if (!carried)
+        return ::testing::AssertionFailure() << "the window manager did not make the window active";
+    if (!H::WaitFor([&] { return GetForegroundWindow() == window; }, 5000))
+        return ::testing::AssertionFailure() << "the window manager made the window active, the system did not";
+    return ::testing::AssertionSuccess();
 }
 
 class DesktopProgram : public ::testing::Test
@@ -177,7 +174,8 @@ protected:
         const RECT now = WindowRect(main);
         ASSERT_LT(frame.left, frame.right) << "the window manager shows no frame around the main window";
         const POINT title = { (frame.left + frame.right) / 2, frame.top + 6 };
-        ASSERT_TRUE(D::Drag(title, { title.x + place.x - now.left, title.y + place.y - now.top }));
+        ASSERT_TRUE(D::DragFrame(main, title, { title.x + place.x - now.left, title.y + place.y - now.top }))
+            << "the window manager did not move its frame";
         ASSERT_TRUE(H::WaitFor([&] {
             const RECT moved = WindowRect(main);
             return moved.left == place.x && moved.top == place.y;
@@ -249,8 +247,8 @@ TEST_F(DesktopProgram, AMinimisedMainWindowComesBackAtItsPlaceAndSizeAndAMaximis
     SystemMenu(main, 'N');
     ASSERT_TRUE(H::WaitFor([&] { return IsIconic(main) != FALSE; })) << "Alt+Space, N did not minimise";
     // The window manager brings it back: Alt+Tab to it.
-    D::Keys("alt+Tab");
-    ASSERT_TRUE(H::WaitFor([&] { return !IsIconic(main); })) << "Alt+Tab did not bring the window back";
+    ASSERT_TRUE(Activated(D::AltTabTo(main), main)) << "Alt+Tab did not bring the window back";
+    ASSERT_TRUE(H::WaitFor([&] { return !IsIconic(main); })) << "Alt+Tab left the window minimised";
     EXPECT_TRUE(H::WaitFor([&] { return SameRect(placed, WindowRect(main)); }, 3000))
         << "placed at " << Text(placed) << ", back at " << Text(WindowRect(main));
 
@@ -260,8 +258,8 @@ TEST_F(DesktopProgram, AMinimisedMainWindowComesBackAtItsPlaceAndSizeAndAMaximis
     const RECT maximised = WindowRect(main);
     SystemMenu(main, 'N');
     ASSERT_TRUE(H::WaitFor([&] { return IsIconic(main) != FALSE; }));
-    D::Keys("alt+Tab");
-    ASSERT_TRUE(H::WaitFor([&] { return !IsIconic(main); })) << "Alt+Tab did not bring the window back";
+    ASSERT_TRUE(Activated(D::AltTabTo(main), main)) << "Alt+Tab did not bring the window back";
+    ASSERT_TRUE(H::WaitFor([&] { return !IsIconic(main); })) << "Alt+Tab left the window minimised";
     EXPECT_TRUE(H::WaitFor([&] { return IsZoomed(main) && SameRect(maximised, WindowRect(main)); }, 3000))
         << "maximised at " << Text(maximised) << ", back at " << Text(WindowRect(main));
 
@@ -283,10 +281,10 @@ TEST_F(DesktopProgram, AltTabToAnotherWindowAndBackLeavesTheFocusWhereItWas)
 
     OtherWindow other;
     const RECT otherRect = WindowRect(other.Handle());
-    D::Click({ otherRect.left + 40, otherRect.top + 60 });
-    ASSERT_TRUE(H::WaitFor([&] { return GetForegroundWindow() == other.Handle(); }))
+    const POINT inOther = { otherRect.left + 40, otherRect.top + 60 };
+    ASSERT_TRUE(Activated(D::ClickToActivate(other.Handle(), inOther), other.Handle()))
         << "a click did not activate the other window";
-    ASSERT_TRUE(AltTabTo(main)) << "Alt+Tab did not reach the program";
+    ASSERT_TRUE(Activated(D::AltTabTo(main), main)) << "Alt+Tab did not reach the program";
     EXPECT_TRUE(H::WaitFor([&] { return FocusOf(main) == inWorkout; }, 3000)) << "the workout lost the focus";
 
     // A field of a dialog, clicked into.
@@ -310,8 +308,8 @@ TEST_F(DesktopProgram, AltTabToAnotherWindowAndBackLeavesTheFocusWhereItWas)
     H::Key(VK_HOME);
     H::Rest(300);
 
-    ASSERT_TRUE(AltTabTo(other.Handle())) << "Alt+Tab did not reach the other window";
-    ASSERT_TRUE(AltTabTo(dialog)) << "Alt+Tab did not reach the dialog";
+    ASSERT_TRUE(Activated(D::AltTabTo(other.Handle()), other.Handle())) << "Alt+Tab did not reach the other window";
+    ASSERT_TRUE(Activated(D::AltTabTo(dialog), dialog)) << "Alt+Tab did not reach the dialog";
     H::Rest(500);
     EXPECT_EQ(maximum, FocusOf(main)) << "the field lost the focus";
     EXPECT_EQ(dialog, ShownAt(Centre(WindowRect(maximum)))) << "the dialog is not on top";
@@ -337,9 +335,10 @@ TEST_F(DesktopProgram, AltTabAwayAndBackKeepsTheCaretOfANameBeingTypedInTheResul
     ASSERT_NO_FATAL_FAILURE(Start(road));
     OtherWindow other;
     const RECT otherRect = WindowRect(other.Handle());
-    D::Click({ otherRect.left + 40, otherRect.top + 60 });
-    ASSERT_TRUE(H::WaitFor([&] { return GetForegroundWindow() == other.Handle(); }));
-    ASSERT_TRUE(AltTabTo(main)) << "Alt+Tab did not reach the program";
+    const POINT inOther = { otherRect.left + 40, otherRect.top + 60 };
+    ASSERT_TRUE(Activated(D::ClickToActivate(other.Handle(), inOther), other.Handle()))
+        << "a click did not activate the other window";
+    ASSERT_TRUE(Activated(D::AltTabTo(main), main)) << "Alt+Tab did not reach the program";
 
     HWND list = road.NewWorkoutWithTrials();
     ASSERT_NE(nullptr, list) << WindowsOf(road.Process());
@@ -350,8 +349,8 @@ TEST_F(DesktopProgram, AltTabAwayAndBackKeepsTheCaretOfANameBeingTypedInTheResul
     H::Type(L"An");
     ASSERT_TRUE(H::WaitFor([&] { return TextOf(editor) == L"An"; }, 3000)) << Narrow(TextOf(editor));
 
-    ASSERT_TRUE(AltTabTo(other.Handle())) << "Alt+Tab did not reach the other window";
-    ASSERT_TRUE(AltTabTo(main)) << "Alt+Tab did not bring the program back";
+    ASSERT_TRUE(Activated(D::AltTabTo(other.Handle()), other.Handle())) << "Alt+Tab did not reach the other window";
+    ASSERT_TRUE(Activated(D::AltTabTo(main), main)) << "Alt+Tab did not bring the program back";
     H::Rest(500);
     EXPECT_EQ(editor, FocusOf(main)) << "the editor lost the focus";
     D::Keys("n");

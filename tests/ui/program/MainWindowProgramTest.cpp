@@ -372,7 +372,7 @@ TEST(MainWindowProgram, SaveAsWithAPathLongerThanTheSystemTakesKeepsTheProgramAn
     POINT grip = { client.right - 3, client.bottom - 3 };
     if (DesktopHand::WindowManagerRuns()) {
         ClientToScreen(dialog, &grip);
-        DesktopHand::Drag(grip, { grip.x + 120, grip.y + 80 });
+        DesktopHand::DragFrame(dialog, grip, { grip.x + 120, grip.y + 80 });
     } else {
         H::Drag(dialog, grip, { grip.x + 120, grip.y + 80 });
     }

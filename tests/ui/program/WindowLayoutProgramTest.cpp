@@ -255,8 +255,9 @@ protected:
             const RECT drawn = DesktopHand::FrameOf(main);
             EXPECT_FALSE(IsRectEmpty(&drawn)) << "the window manager's frame could not be read";
             const POINT corner = { drawn.right - 2, drawn.bottom - 2 };
-            EXPECT_TRUE(DesktopHand::Drag(corner, { corner.x + width - restored.cx, corner.y + height - restored.cy }))
-                << "xdotool did not drag";
+            EXPECT_TRUE(
+                DesktopHand::DragFrame(main, corner, { corner.x + width - restored.cx, corner.y + height - restored.cy }))
+                << "the window manager did not size its frame";
         }
         else
         {
