@@ -34,13 +34,6 @@ namespace {
 
 const std::string kAnswerForHeat2 = "RRP,1\r\nRESULT,1,1,2,201,,Dubois,Claire,,,,,0,0\r\n";
 
-KString Description(int kind, int port)
-{
-    KString text;
-    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
-    return text;
-}
-
 // What the peer has received so far, waiting at most wait ms for the first byte.
 std::string Received(KTCPSocket &peer, int32_t wait)
 {
@@ -171,29 +164,25 @@ protected:
     // The link listens on port (opened by the first tick).
     void LinkListensOn(int port)
     {
-        KString line(L"\\Database\\QIF\\SerialPort:String=");
-        line.Append(Description(-2, port));
-        m_settings.Parse(line);
+        SetLinkPort(-2, port);
         Tick();
         ASSERT_TRUE(QVResultsLink::Instance().IsOpen());
     }
     // The link connects to a peer listening on port.
     void LinkConnectsTo(KTCPSocket &peer, int port)
     {
-        peer.Open(Description(-2, port));
+        peer.Open(LoopbackDescription(-2, port));
         LinkConnectsTo(port);
     }
     void LinkConnectsTo(int port)
     {
-        KString line(L"\\Database\\QIF\\SerialPort:String=");
-        line.Append(Description(-1, port));
-        m_settings.Parse(line);
+        SetLinkPort(-1, port);
     }
     std::unique_ptr<KTCPSocket> Client(int port)
     {
         std::unique_ptr<KTCPSocket> client(new KTCPSocket);
         client->SetReadTimeout(2000);
-        client->Open(Description(-1, port));
+        client->Open(LoopbackDescription(-1, port));
         return client;
     }
     // 68,000 results with long names: a results file of 10.5 MB.
@@ -377,7 +366,7 @@ TEST_F(QVResultsLinkPeersTest, BurstOfMoreClientsThanServedAtOnceIsAllAnswered)
             try {
                 KTCPSocket client;
                 client.SetReadTimeout(10000);
-                client.Open(Description(-1, port));
+                client.Open(LoopbackDescription(-1, port));
                 Send(client, "RRQ,1,1,2\r\n");
                 answers[size_t(i)] = Received(client, 10000);
             } catch (const KX &) {
@@ -528,7 +517,7 @@ TEST_F(QVResultsLinkPeersTest, HandOverToAPeerThatNeverReadsIsClosedAfterTheSend
         std::unique_ptr<ConnectsOnTheFirstWait> client;
         if (listener) {
             LinkListensOn(port);
-            client.reset(new ConnectsOnTheFirstWait(peer, Description(-1, port)));
+            client.reset(new ConnectsOnTheFirstWait(peer, LoopbackDescription(-1, port)));
         } else {
             LinkConnectsTo(peer, port);
         }

@@ -29,13 +29,6 @@
 
 namespace {
 
-KString Description(int kind, const wchar_t *address, int port)
-{
-    KString text;
-    text.AppendInt(kind).AppendChar(L',').Append(address).AppendChar(L',').AppendInt(port);
-    return text;
-}
-
 // Reads from the peer until the text holds that many complete lines or
 // time runs out; it may hold more lines when more came at once.
 std::string ReadLines(KTCPSocket &peer, int lines, int32_t timeout)
@@ -103,10 +96,8 @@ protected:
     // The peer listens on the port and the link is set to connect to it.
     void Listen(KTCPSocket &peer, int port)
     {
-        peer.Open(Description(-2, L"127.0.0.1", port));
-        KString line(L"\\Database\\QIF\\SerialPort:String=");
-        line.Append(Description(-1, L"127.0.0.1", port));
-        m_settings.Parse(line);
+        peer.Open(LoopbackDescription(-2, port));
+        SetLinkPort(-1, port);
     }
     // The peer listens on the port and the link's next tick connects to it;
     // false when the link did not come.

@@ -30,6 +30,18 @@ void ResultsLinkTest::TearDown()
     KSocketCleanup();
 }
 
+void ResultsLinkTest::SetLinkPort(int kind, int port)
+{
+    m_settings.Parse(KString(L"\\Database\\QIF\\SerialPort:String=").Append(LoopbackDescription(kind, port)));
+}
+
+KString LoopbackDescription(int kind, int port)
+{
+    KString text;
+    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
+    return text;
+}
+
 void Send(KTCPSocket &peer, const std::string &text)
 {
     peer.Write(text.data(), int32_t(text.size()));

@@ -20,12 +20,19 @@ class ResultsLinkTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Sets the link's port to a socket on loopback that listens (kind -2)
+    // or connects (kind -1).
+    void SetLinkPort(int kind, int port);
 
     ScratchFolder m_folder;
     KRegistry m_settings;
     QVEvent m_event;
     QVResult *m_dubois = nullptr;   // the event's one result
 };
+
+// "kind,127.0.0.1,port": a socket on loopback that listens (kind -2) or
+// connects (kind -1).
+KString LoopbackDescription(int kind, int port);
 
 // Writes all of text to the peer.
 void Send(KTCPSocket &peer, const std::string &text);

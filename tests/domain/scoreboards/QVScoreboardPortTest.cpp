@@ -21,12 +21,6 @@
 
 namespace {
 
-int NumberFrom(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? std::atoi(value) : 0;
-}
-
 void OpenPeer(KSerialPort &port, int number)
 {
     port.SetReadEncoding(0);
@@ -72,6 +66,15 @@ protected:
 
     static KString Port(int number) { return KString(ComPortPair::Description(number, L"9600,8,N,1.0").c_str()); }
 
+    // Opens the peer end and makes the boards of the settings.
+    std::unique_ptr<QVScoreboards> Start(KSerialPort &peer)
+    {
+        OpenPeer(peer, m_pair.peerPort);
+        std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+        EXPECT_NE(boards, nullptr);
+        return boards;
+    }
+
     // The first whole time text the peer receives in UTF-16LE, as 8-bit text.
     static std::string TimeLine(KSerialPort &peer, int32_t ms)
     {
@@ -96,8 +99,7 @@ protected:
 TEST_F(QVScoreboardPortTest, TimeOfDayScriptSendsTheClockInUtf16Within1500ms)
 {
     KSerialPort peer;
-    OpenPeer(peer, m_pair.peerPort);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    std::unique_ptr<QVScoreboards> boards = Start(peer);
     ASSERT_NE(boards, nullptr);
     EXPECT_EQ(QVScoreboards::RunningWorkers(), 1);
     boards->SetTimeOfDay(true);
@@ -116,14 +118,13 @@ TEST_F(QVScoreboardPortTest, TimeOfDayScriptSendsTheClockInUtf16Within1500ms)
 
 TEST_F(QVScoreboardPortTest, ChangingTheSerialPortSettingMovesTheOutputAtOnce)
 {
-    const int secondPort = NumberFrom("QV_TEST_COM2");
-    const int secondPeer = NumberFrom("QV_TEST_PEER_COM2");
-    if (secondPort == 0 || secondPeer == 0)
+    const ComPortPair further = ComPortPair::SecondFromEnvironment();
+    if (!further.HasPort() || !further.HasPeerPort())
         GTEST_SKIP() << "needs a second COM port pair";
+    const int secondPort = further.port;
     KSerialPort first, second;
-    OpenPeer(first, m_pair.peerPort);
-    OpenPeer(second, secondPeer);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    OpenPeer(second, further.peerPort);
+    std::unique_ptr<QVScoreboards> boards = Start(first);
     ASSERT_NE(boards, nullptr);
     boards->SetTimeOfDay(true);
     ASSERT_FALSE(TimeLine(first, 1500).empty());
@@ -140,8 +141,7 @@ TEST_F(QVScoreboardPortTest, ScriptWithASyntaxErrorSendsNothing)
 {
     m_group->GetString(L"Script")->SetValue(KString(L"broken"));
     KSerialPort peer;
-    OpenPeer(peer, m_pair.peerPort);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    std::unique_ptr<QVScoreboards> boards = Start(peer);
     ASSERT_NE(boards, nullptr);
     EXPECT_FALSE(boards->BoardAt(0)->IsScriptLoaded());
     EXPECT_TRUE(boards->BoardAt(0)->IsPortOpen());
@@ -164,8 +164,7 @@ TEST_F(QVScoreboardPortTest, ResultsArePagedEveryPageTimeInSingleBytes)
     a->SetReactionTime(VRaceTime::FromMilliseconds(142));
     results.NewResult()->SetLastName(KString(L"O'Neill"));
     KSerialPort peer;
-    OpenPeer(peer, m_pair.peerPort);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    std::unique_ptr<QVScoreboards> boards = Start(peer);
     ASSERT_NE(boards, nullptr);
     boards->SetResults(&results, nullptr);
     std::string first = CollectFromPort(peer, 1500, "\r");
@@ -180,8 +179,7 @@ TEST_F(QVScoreboardPortTest, InitGoesOutWithTheContentAndEqualContentIsNotSentAg
     m_group->GetString(L"Script")->SetValue(KString(L"plain.vss"));
     m_group->GetInt(L"CharMode")->SetValue(0);
     KSerialPort peer;
-    OpenPeer(peer, m_pair.peerPort);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    std::unique_ptr<QVScoreboards> boards = Start(peer);
     ASSERT_NE(boards, nullptr);
     EXPECT_EQ(CollectFromPort(peer, 1200), "IC");
     boards->RequestUpdate();
@@ -194,8 +192,7 @@ TEST_F(QVScoreboardPortTest, ConfirmedOptionsStartAnAddedBoardReloadAChangedOneA
     m_folder.WriteFile(L"other.vss", "[Clear]\r\nD\r\n");
     m_group->GetString(L"SerialPort")->SetValue(KString(L"0,9600,8,N,1.0"));
     KSerialPort peer;
-    OpenPeer(peer, m_pair.peerPort);
-    std::unique_ptr<QVScoreboards> boards(QVScoreboards::Create());
+    std::unique_ptr<QVScoreboards> boards = Start(peer);
     ASSERT_NE(boards, nullptr);
     QVScoreboard *first = boards->BoardAt(0);
 

@@ -110,34 +110,30 @@ TEST(KStreamLines, LineEndModesTranslateOnReadAndWrite)
     EXPECT_EQ(text, L"a\nb\nc\rd\n");
 }
 
-TEST(KStreamEncoding, DetectFindsTheByteOrderMarkAndReportsSixteenBit)
+// A byte order mark makes the text 16-bit (an odd last byte is dropped);
+// without one the first bytes are 8-bit text.
+TEST(KStreamEncoding, DetectionReadsTheByteOrderMarkOrKeepsTheFirstBytes)
 {
-    MemoryStream stream(Bytes({0xFF, 0xFE, 'H', 0, 'i', 0, 0xAC, 0x20, '\n', 0}));
-    EXPECT_EQ(stream.ReadEncoding(), KStream::kEncodingDetect);
-    KString line;
-    EXPECT_EQ(stream.ReadLine(line), L'\n');
-    EXPECT_EQ(stream.ReadEncoding(), KStream::kEncoding16Bit);
-    EXPECT_EQ(line, L"Hi\x20AC");
-}
-
-TEST(KStreamEncoding, DetectWithoutByteOrderMarkKeepsTheFirstBytes)
-{
-    MemoryStream stream(std::string("Ab\n"));
-    KString line;
-    EXPECT_EQ(stream.ReadLine(line), L'\n');
-    EXPECT_EQ(stream.ReadEncoding(), KStream::kEncoding8Bit);
-    EXPECT_EQ(line, L"Ab");
-    MemoryStream oneByte(std::string("x"));
-    EXPECT_EQ(oneByte.ReadLine(line), -1);
-    EXPECT_EQ(line, L"x");
-}
-
-TEST(KStreamEncoding, TruncatedSixteenBitTextDropsTheOddByte)
-{
-    MemoryStream stream(Bytes({0xFF, 0xFE, 'o', 0, 'k', 0, '!'}));
-    KString line;
-    EXPECT_EQ(stream.ReadLine(line), -1);
-    EXPECT_EQ(line, L"ok");
+    const struct
+    {
+        std::string bytes;
+        int end;
+        const wchar_t *line;
+        int encoding;
+    } cases[] = {
+        {Bytes({0xFF, 0xFE, 'H', 0, 'i', 0, 0xAC, 0x20, '\n', 0}), L'\n', L"Hi\x20AC", KStream::kEncoding16Bit},
+        {Bytes({0xFF, 0xFE, 'o', 0, 'k', 0, '!'}), -1, L"ok", KStream::kEncoding16Bit},
+        {"Ab\n", L'\n', L"Ab", KStream::kEncoding8Bit},
+        {"x", -1, L"x", KStream::kEncoding8Bit},
+    };
+    for (const auto &c : cases) {
+        MemoryStream stream(c.bytes);
+        EXPECT_EQ(stream.ReadEncoding(), KStream::kEncodingDetect);
+        KString line;
+        EXPECT_EQ(stream.ReadLine(line), c.end) << c.bytes;
+        EXPECT_EQ(line, c.line);
+        EXPECT_EQ(stream.ReadEncoding(), c.encoding) << c.bytes;
+    }
 }
 
 TEST(KStreamEncoding, SixteenBitWritingPutsTheMarkAndLineEnds)

@@ -8,6 +8,7 @@
 #include "imaging/store/VImageBlockManager.h"
 #include "imaging/support/ImagingTestSupport.h"
 #include "imaging/views/VImageView.h"
+#include "shell/support/ShellScratch.h"
 
 #include <gtest/gtest.h>
 
@@ -20,26 +21,6 @@
 
 namespace
 {
-std::string ReadBytes(const std::wstring &path)
-{
-    KFile file(path.c_str());
-    file.Open(KFile::kModeRead);
-    std::string bytes(size_t(file.GetSize()), '\0');
-    if (!bytes.empty())
-        file.ReadExact(&bytes[0], int32_t(bytes.size()));
-    return bytes;
-}
-
-void WriteBytes(const std::wstring &path, const std::string &bytes)
-{
-    KFile file(path.c_str());
-    file.Open(KFile::kModeReadWrite, true);
-    file.SetSize(0);
-    if (!bytes.empty())
-        file.Write(bytes.data(), int32_t(bytes.size()));
-    file.Close();
-}
-
 // Replaces the first UTF-16 occurrence of from (same length as to).
 bool PatchText(std::string &bytes, const std::wstring &from, const std::wstring &to)
 {

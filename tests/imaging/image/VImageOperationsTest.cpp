@@ -165,10 +165,7 @@ TEST_F(VImageOperationsTest, PackedBlocksOfACutImageReadBackAsShown)
         encoder.AddPaired(2 + 2 * k, 3 + 2 * k, reference, first, second);
         reference = second;
     }
-    VImageBlock *block = manager->CheckOutBlock(&image.Blocks(), 0);
-    block->SetImage(&image);
-    encoder.WriteTo(*block);
-    ASSERT_TRUE(image.AddBlock(block));
+    AddEncodedBlock(image, encoder);
     ASSERT_EQ(image.FrameCount(), 1023);
     // Six pairs of every seven are cut (less would not leave room for a
     // plain frame): each frame left loses its reference and is stored plain,
@@ -270,13 +267,10 @@ TEST_F(VImageOperationsTest, WhiteBalanceEvensOutTheChannelsOfTheRegion)
 {
     VImage grey;
     SetCodedCamera(grey.Camera(), 64, 1);
-    VImageBlock *block = manager->CheckOutBlock(&grey.Blocks(), 0);
-    block->SetImage(&grey);
     TestBlockEncoder encoder(VImageBlock::kPixelColour);
     encoder.AddColourPlain(1, std::vector<uint16_t>(64, Rgb15(10, 10, 10)));
     encoder.AddColourPlain(2, std::vector<uint16_t>(64, Rgb15(20, 10, 10)));
-    encoder.WriteTo(*block);
-    ASSERT_TRUE(grey.AddBlock(block));
+    AddEncodedBlock(grey, encoder);
 
     grey.WhiteBalance({KRect(0, 0, 0, 63)});
     for (int p : {19, 20, 21})
@@ -425,15 +419,12 @@ TEST_F(VImageOperationsTest, BlackFractionsAreShownOnlyWhenThereArePixels)
 
     VImage image;
     SetCodedCamera(image.Camera(), 64, 1);
-    VImageBlock *block = manager->CheckOutBlock(&image.Blocks(), 0);
-    block->SetImage(&image);
     TestBlockEncoder encoder(VImageBlock::kPixelColour);
     std::vector<uint16_t> pixels(64, Rgb15(0, 5, 5));
     for (int i = 32; i < 64; ++i)
         pixels[size_t(i)] = Rgb15(5, 5, 0);
     encoder.AddColourPlain(1, pixels);
-    encoder.WriteTo(*block);
-    ASSERT_TRUE(image.AddBlock(block));
+    AddEncodedBlock(image, encoder);
     image.ShowBlackFractions(*image.GetView(0, true));
     VImageProgress::Install(nullptr);
     ASSERT_EQ(messages.shown.size(), 1u);

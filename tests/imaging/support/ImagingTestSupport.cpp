@@ -83,9 +83,6 @@ void ImageTest::TearDown()
     QVSetSettings(nullptr);
 }
 
-namespace {
-
-// Writes encoder into a block from the test pool and adds it to image.
 void AddEncodedBlock(VImage &image, const TestBlockEncoder &encoder)
 {
     VImageBlock *block = VImageBlockManager::Instance()->CheckOutBlock(&image.Blocks(), 0);
@@ -96,8 +93,6 @@ void AddEncodedBlock(VImage &image, const TestBlockEncoder &encoder)
     if (!image.AddBlock(block))
         throw std::runtime_error("block refused");
 }
-
-} // namespace
 
 TestFrames AddColourBlocks(VImage &image, int blocks, int framesPerBlock, uint32_t seed, int firstTime)
 {

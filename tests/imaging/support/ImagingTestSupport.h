@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class TestBlockEncoder;
 class VCamera;
 
 // The program log, written into a scratch folder for the test's lifetime.
@@ -81,6 +82,9 @@ protected:
     VImageBlockManager *manager = nullptr;
 };
 
+// Writes encoder into a block from the installed pool and adds it to image;
+// throws when the pool is empty or the image refuses the block.
+void AddEncodedBlock(VImage &image, const TestBlockEncoder &encoder);
 // Adds blocks of colour frames (a plain frame, then delta and paired frames)
 // to a coded colour image, blocks from the installed pool.
 TestFrames AddColourBlocks(VImage &image, int blocks, int framesPerBlock, uint32_t seed, int firstTime = 1000);

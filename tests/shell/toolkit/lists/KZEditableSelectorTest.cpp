@@ -112,6 +112,18 @@ protected:
     }
     // Lets the program's loop handle what is queued.
     void RunQueued() { app->Control(nullptr, true); }
+    // A key pressed in the open field, then the loop.
+    void KeyInField(UINT key)
+    {
+        pane->Editor()->Event(KeyDown(pane->Editor(), key));
+        RunQueued();
+    }
+    // An event sent to the list, then the loop.
+    void SendToList(ZafEventType type)
+    {
+        pane->Event(ZafEventStruct(type, 0));
+        RunQueued();
+    }
     std::wstring EditorText() { return pane->Editor() && pane->Editor()->Text() ? pane->Editor()->Text() : L"?"; }
 
     EditablePane *pane = nullptr;
@@ -149,8 +161,7 @@ TEST_F(EditableSelector, EscapeCommitsNothingAndEnterCommitsOnce)
 {
     OpenAt(1, 1);
     ASSERT_NE(nullptr, pane->Editor());
-    pane->Editor()->Event(KeyDown(pane->Editor(), VK_ESCAPE));
-    RunQueued();
+    KeyInField(VK_ESCAPE);
     EXPECT_EQ(nullptr, pane->Editor());
     EXPECT_TRUE(pane->commits.empty());
     EXPECT_FALSE(pane->IsEditing());
@@ -158,8 +169,7 @@ TEST_F(EditableSelector, EscapeCommitsNothingAndEnterCommitsOnce)
     OpenAt(1, 2);
     ASSERT_NE(nullptr, pane->Editor());
     pane->Editor()->SetText(L"12.5");
-    pane->Editor()->Event(KeyDown(pane->Editor(), VK_RETURN));
-    RunQueued();
+    KeyInField(VK_RETURN);
     ASSERT_EQ(1u, pane->commits.size());
     EXPECT_EQ(2, pane->commits[0].column);
     EXPECT_EQ(L"12.5", pane->commits[0].text);
@@ -184,14 +194,12 @@ TEST_F(EditableSelector, PressOutsideTheFieldEndsTheEditKeepingTheText)
 TEST_F(EditableSelector, TabMovesThroughTheEditableCellsAndOnToTheNextRowIntoView)
 {
     OpenAt(4, 1);
-    pane->Editor()->Event(KeyDown(pane->Editor(), VK_TAB));
-    RunQueued();
+    KeyInField(VK_TAB);
     ASSERT_NE(nullptr, pane->Editor());
     EXPECT_EQ(2, pane->EditColumn());
     EXPECT_EQ(L"r4c2", EditorText());
 
-    pane->Editor()->Event(KeyDown(pane->Editor(), VK_TAB));
-    RunQueued();
+    KeyInField(VK_TAB);
     ASSERT_NE(nullptr, pane->Editor());
     EXPECT_EQ(KPoint(0, 5), pane->Selection());
     EXPECT_EQ(1, pane->EditColumn());
@@ -205,14 +213,12 @@ TEST_F(EditableSelector, TabMovesThroughTheEditableCellsAndOnToTheNextRowIntoVie
 TEST_F(EditableSelector, TabOrShiftTabAtTheEndsOfTheListEndsEditing)
 {
     OpenAt(9, 2);
-    pane->Event(ZafEventStruct(kEvtTab, 0));
-    RunQueued();
+    SendToList(kEvtTab);
     EXPECT_EQ(nullptr, pane->Editor());
     EXPECT_FALSE(pane->IsEditing());
 
     OpenAt(0, 1);
-    pane->Event(ZafEventStruct(kEvtShiftTab, 0));
-    RunQueued();
+    SendToList(kEvtShiftTab);
     EXPECT_EQ(nullptr, pane->Editor());
     EXPECT_FALSE(pane->IsEditing());
     EXPECT_EQ(KPoint(0, 0), pane->Selection());
@@ -240,16 +246,14 @@ TEST_F(EditableSelector, PaneThatKeepsTheRowOrHasNoNavigationEndsOnTab)
 {
     pane->stayOnRow = true;
     OpenAt(2, 2);
-    pane->Event(ZafEventStruct(kEvtTab, 0));
-    RunQueued();
+    SendToList(kEvtTab);
     EXPECT_EQ(nullptr, pane->Editor());
     EXPECT_EQ(KPoint(0, 2), pane->Selection());
 
     pane->stayOnRow = false;
     pane->navigate = false;
     OpenAt(2, 1);
-    pane->Event(ZafEventStruct(kEvtTab, 0));
-    RunQueued();
+    SendToList(kEvtTab);
     EXPECT_EQ(nullptr, pane->Editor());
     EXPECT_EQ(2u, pane->commits.size());
 }
