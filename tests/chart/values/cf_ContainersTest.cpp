@@ -48,13 +48,6 @@ TEST(cf_Stack, PushPopTopInLastInFirstOutOrder)
     EXPECT_TRUE(s.IsEmpty());
 }
 
-TEST(cf_2DPoint, MinAndMaxAreComponentWise)
-{
-    cf_2DPoint a(3, 9), b(5, 2);
-    EXPECT_EQ(cf_2DPoint::Min(a, b), cf_2DPoint(3, 2));
-    EXPECT_EQ(cf_2DPoint::Max(a, b), cf_2DPoint(5, 9));
-}
-
 TEST(cf_2DRect, WidthAndHeightAreNotNormalised)
 {
     cf_2DRect r(10, 20, 5, 50);

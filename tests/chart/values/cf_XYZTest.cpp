@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(cf_XYZ, ArithmeticIsComponentWise)
-{
-    cf_XYZ v(1, 2, 3);
-    EXPECT_DOUBLE_EQ((v + cf_XYZ(1, 1, 1)).Z(), 4);
-    EXPECT_DOUBLE_EQ((v * cf_XYZ(2, 3, 4)).Y(), 6);
-}
-
 TEST(cf_XYZ, AttachedLabelOutlivesTheValue)
 {
     cf_String shared(L"axis");

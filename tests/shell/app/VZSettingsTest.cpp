@@ -61,6 +61,13 @@ protected:
         entry->GetValue().GetField(name, 0);
         return name.CStr();
     }
+    // Lists the language files, chooses the locale and loads its file.
+    bool Choose(const wchar_t *locale)
+    {
+        app->ListLanguages();
+        Set(kKeyLanguageChoice, locale);
+        return app->LoadLanguageFile();
+    }
 };
 
 // The text groups under "Strings\" with the line count each may reach
@@ -270,9 +277,7 @@ TEST_F(VZLanguages, LoadingAFileReplacesTheEnglishTexts)
 {
     WriteLanguage(L"de.lng", ("Deutsch,de_DE," + std::string(40, 'x')).c_str(),
                   "Strings\\Alerts\\Error:String=Fehler\r\nStrings\\Alerts\\Message:String=Meldung\r\n");
-    app->ListLanguages();
-    Set(kKeyLanguageChoice, L"de_AT.850");
-    EXPECT_TRUE(app->LoadLanguageFile());
+    EXPECT_TRUE(Choose(L"de_AT.850"));
     EXPECT_EQ(L"Fehler", Text(kKeyAlertError));
     EXPECT_EQ(L"Meldung", Text(kKeyAlertMessage));
     EXPECT_EQ(L"Copy", Text(kKeyAlertCopyTitle));   // a text the file lacks stays English
@@ -284,9 +289,7 @@ TEST_F(VZLanguages, GroupLinesInAFileKeepTheTextsTheFileLacks)
                   "Strings\\Options\\:=\r\nStrings\\Options\\Chart\\Colors\\:=\r\n"
                   "Strings\\Options\\Chart\\Colors\\DarkRed:String=Dunkelrot\r\n"
                   "Strings\\Event\\Chart\\ExportBitmap\\Error\\General:String=Export nicht moeglich\r\n");
-    app->ListLanguages();
-    Set(kKeyLanguageChoice, L"de_DE");
-    ASSERT_TRUE(app->LoadLanguageFile());
+    ASSERT_TRUE(Choose(L"de_DE"));
     EXPECT_EQ(L"Dunkelrot", Text(L"\\Strings\\Options\\Chart\\Colors\\DarkRed"));
     EXPECT_EQ(L"Light Gray", Text(L"\\Strings\\Options\\Chart\\Colors\\LightGray"));
     EXPECT_EQ(L"Options", Text(L"\\Strings\\Options\\Title"));
@@ -297,17 +300,13 @@ TEST_F(VZLanguages, GroupLinesInAFileKeepTheTextsTheFileLacks)
 TEST_F(VZLanguages, AWrittenLanguageFileReadsBackTheSameTexts)
 {
     WriteLanguage(L"de.lng", "Deutsch,de_DE", "Strings\\Alerts\\Error:String=Fehler\r\n");
-    app->ListLanguages();
-    Set(kKeyLanguageChoice, L"de_DE");
-    ASSERT_TRUE(app->LoadLanguageFile());
+    ASSERT_TRUE(Choose(L"de_DE"));
     Set(L"\\Strings\\Alerts\\CopyTitle", L"Kopie");
     Set(L"\\Strings\\Errors\\1003", L"Fehler beim Laden der Programmdaten \x263A");   // beyond the code page
     ASSERT_TRUE(app->WriteLanguageFile());
 
     MakeApplication({});
-    app->ListLanguages();
-    Set(kKeyLanguageChoice, L"de_DE");
-    ASSERT_TRUE(app->LoadLanguageFile());
+    ASSERT_TRUE(Choose(L"de_DE"));
     EXPECT_EQ(L"Fehler", Text(kKeyAlertError));
     EXPECT_EQ(L"Kopie", Text(kKeyAlertCopyTitle));
     EXPECT_EQ(L"Fehler beim Laden der Programmdaten \x263A", Text(L"\\Strings\\Errors\\1003"));
