@@ -26,6 +26,15 @@ inline std::string ReadWholeFile(const std::wstring &path)
     return bytes;
 }
 
+// How many times part stands in text, overlapping places counted.
+inline int CountOf(const std::string &text, const std::string &part)
+{
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // size bytes drawn from a generator started at seed: the same seed gives the
 // same bytes.
 inline std::string RandomBytes(std::size_t size, unsigned seed)

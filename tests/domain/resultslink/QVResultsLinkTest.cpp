@@ -19,6 +19,7 @@
 #include "foundation/values/KDateTime.h"
 #include "foundation/values/KHelpers.h"
 #include "support/FreePort.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -47,29 +48,6 @@ std::string ReadLines(KTCPSocket &peer, int lines, int32_t timeout)
         }
     }
     return text;
-}
-
-// What the log holds (UTF-8).
-std::string LogText(const KLog &log)
-{
-    HANDLE file = CreateFileW(log.Path().CStr(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    EXPECT_NE(INVALID_HANDLE_VALUE, file);
-    std::string text;
-    char buffer[8192];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    CloseHandle(file);
-    return text;
-}
-
-size_t Count(const std::string &text, const std::string &part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 // The event named, the first result given a reaction time and power, and a
@@ -153,7 +131,7 @@ TEST_F(QVResultsLinkTest, ControlCharactersFromAPeerAreLoggedEscaped)
     const char request[] = "HELLO\x1B[2J\x00\tX\x7F\x07!\r\n";
     Ask(peer, std::string(request, sizeof request - 1));
     KSetProgramLog(nullptr);
-    const std::string text = LogText(log);
+    const std::string text = ReadWholeFile(log.Path().CStr());
     EXPECT_NE(std::string::npos, text.find("results link: ignored HELLO\\x1B[2J\\x00\tX\\x7F\\x07!\r\n"))
         << text;
 }
@@ -303,20 +281,20 @@ TEST_F(QVResultsLinkTest, NamesOutsideTheCodePageAreLoggedOnceEachInEightBitText
     }
     KSetProgramLog(nullptr);
 
-    const std::string text = LogText(log);
+    const std::string text = ReadWholeFile(log.Path().CStr());
     const std::string name = "\xC5\x81" "ukasiewicz,W\xC5\x82" "adys\xC5\x82" "aw";   // UTF-8
-    EXPECT_EQ(Count(text, name), 2u);
+    EXPECT_EQ(CountOf(text, name), 2);
     int notTwice = 0;
     for (int i = 1; i < kLossyNames; ++i) {
         char last[16];
         std::snprintf(last, sizeof last, "\xC5\x81ukasz%03d,", i);
-        notTwice += Count(text, last) != 2;
+        notTwice += CountOf(text, last) != 2;
     }
     EXPECT_EQ(notTwice, 0);
-    EXPECT_EQ(Count(text, "1-1-2.qit: characters the 8-bit code page lacks"), size_t(kLossyNames));
-    EXPECT_EQ(Count(text, "results link: answer: characters the 8-bit code page lacks"), size_t(kLossyNames));
-    EXPECT_EQ(Count(text, "\\Database\\File\\CharModeVIF=1"), size_t(2 * kLossyNames));
-    EXPECT_EQ(Count(text, "O\"\"Neill"), 0u) << "a name the code page holds";
+    EXPECT_EQ(CountOf(text, "1-1-2.qit: characters the 8-bit code page lacks"), kLossyNames);
+    EXPECT_EQ(CountOf(text, "results link: answer: characters the 8-bit code page lacks"), kLossyNames);
+    EXPECT_EQ(CountOf(text, "\\Database\\File\\CharModeVIF=1"), size_t(2 * kLossyNames));
+    EXPECT_EQ(CountOf(text, "O\"\"Neill"), 0u) << "a name the code page holds";
     const std::wstring wide(reinterpret_cast<const wchar_t *>(file.data()), file.size() / 2);
     EXPECT_EQ(wide.find(L"\uFEFFQIT,1\r\n"), 0u);
     EXPECT_NE(wide.find(L",\u0141ukasiewicz,W\u0142adys\u0142aw,"), std::wstring::npos);

@@ -2,6 +2,7 @@
 #include "foundation/log/KLog.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/support/TestStreams.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,6 @@ std::string Utf16WithBom(const std::wstring &text)
         bytes.push_back(char((c >> 8) & 0xFF));
     }
     return bytes;
-}
-
-int Count(const std::string &text, const std::string &part)
-{
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
 }
 
 // Runs read with the program log in a scratch folder; answers the log.
@@ -161,10 +154,10 @@ TEST(QVStartList, LongHeatNumbersAreRefusedNotCutIntoOneHeat)
     EXPECT_EQ(list.Heats()[1].heat, L"HEAT-0000000000");
     EXPECT_EQ(LastNames(list, L"1", L"1", L"HEAT-0000000000"), L"Claes");
     EXPECT_EQ(LastNames(list, L"1", L"1", L"1"), L"Dahl");
-    EXPECT_EQ(Count(log, "vexa.sch line 2 skipped: heat longer than 15 characters"), 1);
-    EXPECT_EQ(Count(log, "vexa.sch line 3 skipped: heat longer than 15 characters"), 1);
-    EXPECT_EQ(Count(log, "vexa.ppl line 1 skipped: heat longer than 15 characters"), 1);
-    EXPECT_EQ(Count(log, "vexa.ppl line 2 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.sch line 2 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.sch line 3 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.ppl line 1 skipped: heat longer than 15 characters"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.ppl line 2 skipped: heat longer than 15 characters"), 1);
 }
 
 TEST(QVStartList, EveryFieldIsKeptWholeOrItsLineIsSkipped)
@@ -191,7 +184,7 @@ TEST(QVStartList, EveryFieldIsKeptWholeOrItsLineIsSkipped)
         std::string log = Logged([&] { list.ReadPeople(stream, KString(L"vexa.ppl")); });
         EXPECT_EQ(list.PersonCount(), c.field ? 0 : 1) << c.line;
         if (c.field)
-            EXPECT_EQ(Count(log, std::string("line 1 skipped: ") + c.field + " longer than"), 1) << c.line;
+            EXPECT_EQ(CountOf(log, std::string("line 1 skipped: ") + c.field + " longer than"), 1) << c.line;
         else
             EXPECT_EQ(list.PersonAt(0).licence, std::wstring(31, L'i').c_str());
     }
@@ -218,6 +211,6 @@ TEST(QVStartList, ALineListedTwiceIsKeptOnce)
     list.PeopleOf(KString(L"1"), KString(L"1"), KString(L"2"), heat);
     ASSERT_EQ(heat.size(), 3u);
     EXPECT_EQ(heat[2]->lane, L"5");
-    EXPECT_EQ(Count(log, "vexa.ppl line 3 skipped: line listed twice"), 1);
-    EXPECT_EQ(Count(log, "vexa.evt line 2 skipped: line listed twice"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.ppl line 3 skipped: line listed twice"), 1);
+    EXPECT_EQ(CountOf(log, "vexa.evt line 2 skipped: line listed twice"), 1);
 }

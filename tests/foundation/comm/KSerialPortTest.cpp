@@ -9,6 +9,7 @@
 #include "foundation/values/KHelpers.h"
 #include "foundation/support/KTestApplication.h"
 #include "support/ComPortPair.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -46,14 +47,6 @@ std::string Drain(KSerialPort &port, int32_t quiet)
         EXPECT_EQ(e.Code(), kErrSerialTimeout);
     }
     return got;
-}
-
-int Count(const std::string &text, const std::string &part)
-{
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
-        ++n;
-    return n;
 }
 
 // Reads exactly count bytes, waiting up to two seconds for them.
@@ -300,7 +293,7 @@ TEST(KSerialPortRepeat, APositivePeriodResendsTheLastMessageAtThatRate)
     EXPECT_EQ(board.RepeatPeriod(), 200);
     // The message itself and about five repeats in one second (a busy
     // machine may delay a repeat, never add one).
-    const int copies = Count(got, "<12:03>");
+    const int copies = CountOf(got, "<12:03>");
     EXPECT_GE(copies, 3);
     EXPECT_LE(copies, 8);
     EXPECT_EQ(got.size(), size_t(copies) * 7) << "only whole messages are repeated";
@@ -311,8 +304,8 @@ TEST(KSerialPortRepeat, OnlyTheLatestMessageIsRepeated)
     QV_REQUIRE_COMPORTS(pair);
     KSerialPort board;
     std::string got = RepeatedToDisplay(pair, board, L"150", {"old", "new"}, 500);
-    EXPECT_EQ(Count(got, "old"), 1);
-    EXPECT_GE(Count(got, "new"), 2);
+    EXPECT_EQ(CountOf(got, "old"), 1);
+    EXPECT_GE(CountOf(got, "new"), 2);
 }
 
 TEST(KSerialPortRepeat, ANegativePeriodOrAMessageLongerThanTheRepeatBufferIsSentOnce)

@@ -3,6 +3,7 @@
 #include "LogCopyLine.h"
 #include "foundation/support/KTestApplication.h"
 #include "foundation/values/KHelpers.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,6 @@ namespace {
 bool Exists(const std::wstring &path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadAll(const std::wstring &path)
-{
-    std::ifstream in(path.c_str(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 std::vector<std::string> Lines(const std::string &text)
@@ -228,7 +221,7 @@ TEST(KLog, ErrorsAndWarningsBecomeTaggedUtf8Lines)
         log.Warning(KString(L"careful"));
         log.Consistency(L"VImageBlocks", L"Add", L"p null");
     }
-    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    std::vector<std::string> lines = Lines(ReadWholeFile(app.PathOf(L"test.log")));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind("E ", 0), 0u);
     EXPECT_NE(lines[0].find(" x\xC3\xA4\r"), std::string::npos); // stored as UTF-8
@@ -248,7 +241,7 @@ TEST(KLog, AppendsToWhatAnEarlierRunLeft)
         KLog log;
         log.Error(KString(L"later"));
     }
-    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    std::vector<std::string> lines = Lines(ReadWholeFile(app.PathOf(L"test.log")));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "earlier line\r");
     EXPECT_NE(lines[1].find("later"), std::string::npos);
@@ -268,7 +261,7 @@ TEST(KLog, LinesFromSeveralThreadsStayWhole)
         for (std::thread &writer : writers)
             writer.join();
     }
-    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    std::vector<std::string> lines = Lines(ReadWholeFile(app.PathOf(L"test.log")));
     ASSERT_EQ(lines.size(), 200u);
     for (const std::string &line : lines) {
         EXPECT_EQ(line.rfind("W ", 0), 0u);
@@ -310,12 +303,12 @@ TEST(KLog, ALineWaitsForTheLockOfEveryCopyAndGoesOnWhenItsHolderDied)
     {
         LockHolder holder(other.LockName());
         log.Error(KString(L"lost"));
-        EXPECT_EQ(ReadAll(app.PathOf(L"test.log")), "");
+        EXPECT_EQ(ReadWholeFile(app.PathOf(L"test.log")), "");
     }
     log.Error(KString(L"after a release"));
     LockHolder(other.LockName()).Abandon();
     log.Error(KString(L"after a holder died"));
-    std::vector<std::string> lines = Lines(ReadAll(app.PathOf(L"test.log")));
+    std::vector<std::string> lines = Lines(ReadWholeFile(app.PathOf(L"test.log")));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find(" after a release\r"), std::string::npos) << lines[0];
     EXPECT_NE(lines[1].find(" after a holder died\r"), std::string::npos) << lines[1];
@@ -347,7 +340,7 @@ TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
         std::ofstream old(path.c_str(), std::ios::binary);
         old << std::string(3000, 'x') << "\r\n";
     }
-    const auto size = [&path] { return int64_t(ReadAll(path).size()); };
+    const auto size = [&path] { return int64_t(ReadWholeFile(path).size()); };
     {
         KLog log(kMost);
         for (int i = 0; i < 100; ++i) {
@@ -357,7 +350,7 @@ TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
             ASSERT_LE(size(), kMost) << "after line " << i;
         }
     }
-    std::vector<std::string> lines = Lines(ReadAll(path));
+    std::vector<std::string> lines = Lines(ReadWholeFile(path));
     ASSERT_GE(lines.size(), 5u);
     for (size_t i = 0; i < lines.size(); ++i) {
         char text[16];
@@ -370,7 +363,7 @@ TEST(KLog, NeverPassesItsSizeAndKeepsTheNewestLinesWhole)
         KLog log(kMost + 1);
         log.Error(KString(std::wstring(2000, L'\x00E9').c_str()));
     }
-    const std::string cut = ReadAll(path);
+    const std::string cut = ReadWholeFile(path);
     EXPECT_LE(int64_t(cut.size()), kMost + 1);
     EXPECT_GE(int64_t(cut.size()), kMost - 2);
     EXPECT_EQ(cut.rfind("E ", 0), 0u);
@@ -409,7 +402,7 @@ TEST(KLog, TwoCopiesWritingOneLogKeepItWholeAndWithinItsSize)
     EXPECT_GE(watch.smallestOnceHalfFull, kFewest);
     EXPECT_EQ(watch.nulBytes, 0);
 
-    const std::string text = ReadAll(path);
+    const std::string text = ReadWholeFile(path);
     EXPECT_EQ(text.find('\0'), std::string::npos) << "NUL byte at " << text.find('\0');
     EXPECT_LE(int64_t(text.size()), kMost);
     EXPECT_GE(int64_t(text.size()), kFewest);
