@@ -6,6 +6,7 @@
 #include <winsock2.h>
 
 #include "foundation/comm/KSocket.h"
+#include "foundation/strings/KString.h"
 
 // A port of type (SOCK_STREAM: TCP, SOCK_DGRAM: UDP) free on the address
 // (in host order); 0 when the system gave none.
@@ -36,4 +37,11 @@ inline int FreeLoopbackPort()
 inline int FreeUdpPort()
 {
     return FreePort(SOCK_DGRAM, INADDR_ANY);
+}
+
+// "kind,127.0.0.1,port": a TCP socket on loopback that listens (kind -2) or
+// connects (kind -1).
+inline KString LoopbackDescription(int kind, int port)
+{
+    return KString(L"").AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
 }

@@ -42,13 +42,6 @@ double TickMicroseconds(QVEvent &event)
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 
-KString Description(int kind, int port)
-{
-    KString text;
-    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
-    return text;
-}
-
 // Sends the flood and the request, then waits for the answer's first line.
 void Flood(KTCPSocket &client, std::atomic<bool> &answered)
 {
@@ -79,7 +72,7 @@ int main(int argc, char **argv)
         return 1;
     KRegistry settings;
     KString link(L"\\Database\\QIF\\SerialPort:String=");
-    link.Append(Description(-2, port));
+    link.Append(LoopbackDescription(-2, port));
     settings.Parse(link);
     QVSetSettings(&settings);
     QVEvent event;
@@ -94,7 +87,7 @@ int main(int argc, char **argv)
 
     KTCPSocket client;
     client.SetReadTimeout(2000);
-    client.Open(Description(-1, port));
+    client.Open(LoopbackDescription(-1, port));
     event.ServeResultsRequests();   // accepts the client
     std::vector<double> quiet;
     for (int i = 0; i < kQuietTicks; ++i)

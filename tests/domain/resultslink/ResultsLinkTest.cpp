@@ -5,6 +5,7 @@
 #include "domain/timing/VLeg.h"
 #include "domain/ui/QVSettings.h"
 #include "foundation/comm/KSocket.h"
+#include "support/FreePort.h"
 
 void ResultsLinkTest::SetUp()
 {
@@ -33,13 +34,6 @@ void ResultsLinkTest::TearDown()
 void ResultsLinkTest::SetLinkPort(int kind, int port)
 {
     m_settings.Parse(KString(L"\\Database\\QIF\\SerialPort:String=").Append(LoopbackDescription(kind, port)));
-}
-
-KString LoopbackDescription(int kind, int port)
-{
-    KString text;
-    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
-    return text;
 }
 
 void Send(KTCPSocket &peer, const std::string &text)

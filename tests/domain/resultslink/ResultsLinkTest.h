@@ -30,9 +30,5 @@ protected:
     QVResult *m_dubois = nullptr;   // the event's one result
 };
 
-// "kind,127.0.0.1,port": a socket on loopback that listens (kind -2) or
-// connects (kind -1).
-KString LoopbackDescription(int kind, int port);
-
 // Writes all of text to the peer.
 void Send(KTCPSocket &peer, const std::string &text);

@@ -33,14 +33,6 @@ void Send(KTCPSocket &peer, const std::string &text)
     peer.Write(text.data(), int32_t(text.size()));
 }
 
-// A TCP port description on loopback: kind -2 listens, -1 connects.
-KString Loopback(int kind, int port)
-{
-    KString text;
-    text.AppendInt(kind).Append(L",127.0.0.1,").AppendInt(port);
-    return text;
-}
-
 // Sets the schedule to look its files up over a link to that address.
 void UseLookup(QVSchedule &schedule, const KString &address, int32_t shortTimeout)
 {
@@ -58,7 +50,7 @@ TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
     ASSERT_TRUE(KSocketStartup());
     const int port = FreeLoopbackPort();
     KTCPSocket peer;
-    peer.Open(Loopback(-2, port));
+    peer.Open(LoopbackDescription(-2, port));
     std::vector<std::string> requests;
     std::thread server([&] {
         if (!peer.Accept(5000))
@@ -75,7 +67,7 @@ TEST(QVScheduleLookup, ScheduleComesOverTheLinkFileByFile)
         }
     });
     QVSchedule schedule;
-    UseLookup(schedule, Loopback(-1, port), 2000);
+    UseLookup(schedule, LoopbackDescription(-1, port), 2000);
     schedule.BuildList();
     server.join();
     ASSERT_EQ(requests.size(), 3u);
@@ -91,9 +83,9 @@ TEST(QVScheduleLookup, SilentOrUnconfiguredLinkGivesAnEmptySchedule)
     ASSERT_TRUE(KSocketStartup());
     const int port = FreeLoopbackPort();
     KTCPSocket peer;
-    peer.Open(Loopback(-2, port));
+    peer.Open(LoopbackDescription(-2, port));
     QVSchedule schedule;
-    UseLookup(schedule, Loopback(-1, port), 300);
+    UseLookup(schedule, LoopbackDescription(-1, port), 300);
     int32_t start = KTickCount();
     schedule.BuildList();
     EXPECT_EQ(schedule.EntryCount(), 0);
