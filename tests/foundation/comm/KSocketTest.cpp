@@ -6,6 +6,7 @@
 #include "foundation/errors/KX.h"
 #include "foundation/strings/KString.h"
 #include "foundation/values/KHelpers.h"
+#include "foundation/support/TestStreams.h"
 #include "support/FreePort.h"
 
 #include <gtest/gtest.h>
@@ -32,24 +33,9 @@ protected:
     }
 };
 
-int32_t CodeOf(void (*action)(KSocketStream &), KSocketStream &socket)
-{
-    try {
-        action(socket);
-    } catch (const KX &e) {
-        return e.Code();
-    }
-    return 0;
-}
-
 int32_t OpenCode(KSocketStream &socket, const KString &description)
 {
-    try {
-        socket.Open(description);
-    } catch (const KX &e) {
-        return e.Code();
-    }
-    return 0;
+    return CodeOf([&] { socket.Open(description); });
 }
 
 std::vector<uint8_t> Pattern(size_t size, int seed)
@@ -131,17 +117,14 @@ TEST_F(KSocketTest, ReadsReportSilenceAndAClosedPeer)
     client.Open(Description(-1, L"127.0.0.1", port));
     listener.SetReadTimeout(300);
     EXPECT_TRUE(listener.Accept(2000));
-    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
+    EXPECT_EQ(CodeOf([&] { listener.ReadU8(); }), kErrSocketReceive);
 
     client.Write("ab", 2);
     client.Close();
     // The bytes sent before the close arrive; reading on after them reports the close.
-    EXPECT_EQ(CodeOf([](KSocketStream &s) {
-                  char buffer[4];
-                  s.Read(buffer, 4);
-              }, listener),
-              kErrSocketReadClosed);
-    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.WriteU8(1); }, client), kErrSocketSend);
+    char buffer[4];
+    EXPECT_EQ(CodeOf([&] { listener.Read(buffer, 4); }), kErrSocketReadClosed);
+    EXPECT_EQ(CodeOf([&] { client.WriteU8(1); }), kErrSocketSend);
 }
 
 TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
@@ -156,7 +139,7 @@ TEST_F(KSocketTest, ListenerServesTheNextClientAfterOneLeft)
         client.WriteU8(round);
         EXPECT_EQ(listener.ReadU8(), round);
         client.Close();
-        EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReadClosed);
+        EXPECT_EQ(CodeOf([&] { listener.ReadU8(); }), kErrSocketReadClosed);
     }
     EXPECT_TRUE(listener.IsOpen());
 }
@@ -167,7 +150,7 @@ TEST_F(KSocketTest, ListenerWithoutClientTimesOut)
     listener.Open(Description(-2, L"127.0.0.1", FreeLoopbackPort()));
     listener.SetReadTimeout(200);
     EXPECT_FALSE(listener.Accept(100));
-    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, listener), kErrSocketReceive);
+    EXPECT_EQ(CodeOf([&] { listener.ReadU8(); }), kErrSocketReceive);
 }
 
 TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
@@ -193,7 +176,7 @@ TEST_F(KSocketTest, ListenerHandsEachWaitingClientItsOwnConnection)
     clients[2].SetReadTimeout(2000);
     EXPECT_EQ(clients[2].ReadU8(), 'z');
     clients[1].SetReadTimeout(100);
-    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, clients[1]), kErrSocketReceive);
+    EXPECT_EQ(CodeOf([&] { clients[1].ReadU8(); }), kErrSocketReceive);
 }
 
 // On either end of a connection: the accepted one and the connecting one.
@@ -211,12 +194,10 @@ TEST_F(KSocketTest, WriteToAPeerThatTakesNothingFailsAfterTheWriteTimeout)
         ASSERT_TRUE(listener.AcceptClient(connection, 2000));
         KTCPSocket &writer = accepted ? connection : client;
         writer.SetWriteTimeout(200);
+        const std::vector<char> bytes(1024 * 1024, 'x');
         int32_t code = 0;
         for (int i = 0; i < 256 && code == 0; ++i)
-            code = CodeOf([](KSocketStream &s) {
-                       static const std::vector<char> bytes(1024 * 1024, 'x');
-                       s.Write(bytes.data(), int32_t(bytes.size()));
-                   }, writer);
+            code = CodeOf([&] { writer.Write(bytes.data(), int32_t(bytes.size())); });
         EXPECT_EQ(code, kErrSocketSend);
         EXPECT_FALSE(writer.IsOpen());
     }
@@ -235,7 +216,7 @@ TEST_F(KSocketTest, UdpDatagramsArriveWholeAndInOrder)
     socket.ReadExact(got, 12);
     EXPECT_EQ(std::string(got, 12), "firstsecond!");
     socket.SetReadTimeout(200);
-    EXPECT_EQ(CodeOf([](KSocketStream &s) { s.ReadU8(); }, socket), kErrSocketReceive);
+    EXPECT_EQ(CodeOf([&] { socket.ReadU8(); }), kErrSocketReceive);
     std::vector<char> huge(KUDPSocket::kMaxDatagram + 1);
     try {
         socket.Write(huge.data(), int32_t(huge.size()));
