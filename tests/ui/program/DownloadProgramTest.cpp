@@ -355,6 +355,9 @@ TEST(DownloadProgram, ACloseRequestMadeWhileTheTrialChoiceIsUpLetsDownloadAllEnd
     ASSERT_TRUE(t.Start());
     ASSERT_NE(nullptr, DownloadAllIntoSavedWorkout(road, t.workout, [&] { RequestClose(road.Main()); }))
         << WindowsOf(road.Process());
+    // A loaded machine takes longer for fifty trials than the question's
+    // wait: the question is looked for from the download's end.
+    ASSERT_TRUE(t.DownloadEnded()) << "the download did not end:" << WindowsOf(road.Process());
     t.ExpectStoppedThenSaved(50, 50);
 }
 
