@@ -240,7 +240,7 @@ private:
 class DriveLetter
 {
 public:
-    explicit DriveLetter(const KString &folder)
+    explicit DriveLetter(const KString &folder) : itsFolder(folder)
     {
         while (itsRoot[0] < L'z' && GetFileAttributesW(itsRoot) != INVALID_FILE_ATTRIBUTES)
             ++itsRoot[0];
@@ -255,34 +255,44 @@ public:
         for (int waited = 0; itsDefined && !Made() && waited < 5000; waited += 10)
             Sleep(10);
     }
+    // Waits until this process no longer takes the folder for the drive's
+    // root: Wine keeps the drives it read for up to a second, and a folder
+    // made meanwhile on the freed place on the disk would pass for it.
     ~DriveLetter()
     {
-        if (itsDefined)
-            Define(std::string());
+        if (!itsDefined)
+            return;
+        Define(std::string());
+        for (int waited = 0; FinalLetter(itsFolder) == itsRoot[0] && waited < 5000; waited += 10)
+            Sleep(10);
     }
     DriveLetter(const DriveLetter &) = delete;
     DriveLetter &operator=(const DriveLetter &) = delete;
     // Whether the letter leads to its folder and Wine gives it back as the
     // drive of the folder's files, which it does only once it has read its
     // drives again (at most once a second).
-    bool Made() const
-    {
-        using FinalPath = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
-        static const auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void *>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
-        HANDLE root = CreateFileW(itsRoot, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (root == INVALID_HANDLE_VALUE)
-            return false;
-        wchar_t path[MAX_PATH] = L"";
-        const bool made = finalPath && finalPath(root, path, MAX_PATH, 0) > 4 && towlower(path[4]) == itsRoot[0];
-        CloseHandle(root);
-        return made;
-    }
+    bool Made() const { return FinalLetter(itsRoot) == itsRoot[0]; }
     // The path of name on the drive.
     KString File(const std::wstring &name) const { return KString(itsRoot).Append(name.c_str()); }
 
 private:
+    // The drive letter, in lower case, of the path the system gives back for
+    // the folder at path; 0 when it cannot be opened.
+    static wchar_t FinalLetter(const KString &path)
+    {
+        using FinalPath = DWORD(WINAPI *)(HANDLE, wchar_t *, DWORD, DWORD);
+        static const auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void *>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+        HANDLE folder = CreateFileW(path.CStr(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (folder == INVALID_HANDLE_VALUE)
+            return 0;
+        wchar_t final[MAX_PATH] = L"";
+        const bool found = finalPath && finalPath(folder, final, MAX_PATH, 0) > 4;
+        CloseHandle(folder);
+        return found ? wchar_t(towlower(final[4])) : 0;
+    }
+
     // Asks Wine's mount manager to make the letter a fixed drive for the
     // Linux folder, or to remove it (no folder).
     bool Define(const std::string &folder) const
@@ -314,6 +324,7 @@ private:
         return done;
     }
 
+    const KString itsFolder;
     wchar_t itsRoot[4] = L"q:\\";
     bool itsDefined = false;
 };
