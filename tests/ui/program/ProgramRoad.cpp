@@ -61,9 +61,31 @@ bool ProgramRoad::Start(const std::wstring &arguments)
     if (!program.Start(arguments))
         return false;
     main = program.WaitForWindow(kMainTitle, 60000);
-    if (main)
-        H::Rest(300);
-    return main != nullptr;
+    return main != nullptr && Placed(main);
+}
+
+bool ProgramRoad::Placed(HWND window)
+{
+    // A loaded machine (and its window manager) may still place, size and
+    // paint the window well after its title came up: wait until neither its
+    // frame nor its picture changes for a while; a picture that keeps
+    // changing (a busy start-up) is given 10 s.
+    RECT before = {}, now = {};
+    GetWindowRect(window, &before);
+    H::Picture shown = H::Capture(window);
+    const DWORD start = GetTickCount();
+    return H::WaitFor(
+        [&] {
+            H::Rest(400);
+            GetWindowRect(window, &now);
+            H::Picture later = H::Capture(window);
+            const bool settled = EqualRect(&before, &now) &&
+                                 (later.pixels == shown.pixels || GetTickCount() - start > 10000);
+            before = now;
+            shown = std::move(later);
+            return settled && IsWindowVisible(window);
+        },
+        30000);
 }
 
 HWND ProgramRoad::NewWorkoutWithTrials()

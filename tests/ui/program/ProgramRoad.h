@@ -32,6 +32,8 @@ public:
     // The simulated unit on the COM pair (when the test has one), then the
     // program, until its main window shows; false on failure.
     bool Start(const std::wstring &arguments = L"");
+    // Waits until the window stands still and its picture is drawn.
+    static bool Placed(HWND window);
     HWND Main() const { return main; }
     DWORD Process() const { return program.ProcessId(); }
     QuorvaneProgram &Program() { return program; }
