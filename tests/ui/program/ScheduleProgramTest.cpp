@@ -56,7 +56,10 @@ HWND FindGotoWindow(DWORD process, bool message)
         GetWindowTextW(window, title, 128);
         if (H::ProcessOf(window) != process || !IsWindowVisible(window) || kGotoTitle != title)
             return false;
-        return (QuorvaneProgram::BoxText(window).rfind(L"Event:\n", 0) == 0) != message;
+        // A box is taken once its text is there: a loaded machine shows a
+        // window before its lines.
+        const std::wstring text = QuorvaneProgram::BoxText(window);
+        return !text.empty() && (text.rfind(L"Event:\n", 0) == 0) != message;
     });
 }
 
