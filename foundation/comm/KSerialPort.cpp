@@ -102,6 +102,17 @@ bool WaitInSlices(HANDLE event, int32_t timeout, bool &stopped)
     }
 }
 
+// Cancels this thread's pending transfer on the port and waits until it
+// has ended. The cancellation is asked again after each slice: one that
+// meets a byte arriving for a read may be lost (the system then goes on
+// with the read), and the read would run until its buffer is full.
+void CancelUntilEnded(HANDLE handle, HANDLE event)
+{
+    do
+        CancelIo(handle);
+    while (WaitForSingleObject(event, KWaitSlice) == WAIT_TIMEOUT);
+}
+
 // One overlapped transfer of count bytes, waiting up to timeout ms
 // (negative: for ever). done receives the bytes moved. A transfer still
 // pending at the time-out (or when told to stop) is cancelled, and the
@@ -121,8 +132,8 @@ TransferEnd Transfer(HANDLE handle, HANDLE event, bool write, void *buffer, DWOR
         return TransferEnd::kFailed;
     bool stopped = false;
     if (!WaitInSlices(event, timeout, stopped))
-        CancelIo(handle);
-    // Waits for the cancellation too: the OVERLAPPED lives on this stack.
+        CancelUntilEnded(handle, event);
+    // The transfer has ended: the OVERLAPPED lives on this stack.
     ok = GetOverlappedResult(handle, &overlapped, &done, TRUE);
     if (stopped)
         return TransferEnd::kStopped;

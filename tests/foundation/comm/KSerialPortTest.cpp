@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -184,6 +186,58 @@ TEST(KSerialPortTransfer, APartAnswerRaisesTheTimeoutAndTheNextReadStartsClean)
     EXPECT_THROW(b.Read(got, 5), KXSerialPort);
     a.Write("de", 2);
     EXPECT_EQ(ReadExactly(b, 2), "de");
+}
+
+// A read that asks for more than comes is cut at its time-out even while
+// bytes keep trickling in (a cancellation that meets an arriving byte must
+// not be lost, or the read would run until its buffer is full), and the
+// bytes it took before the cut are handed out: none is lost or doubled.
+TEST(KSerialPortTransfer, AReadCutByItsTimeOutWhileBytesTrickleInEndsAtOnceAndLosesNone)
+{
+    QV_REQUIRE_COMPORTS(pair);
+    KSerialPort a, b;
+    OpenPair(pair, a, b);
+    constexpr int kBytes = 1500;
+    std::atomic<bool> readerDone{ false };
+    std::thread trickle([&] {
+        for (int i = 0; i < kBytes; ++i) {
+            const uint8_t byte = uint8_t(i);
+            a.Write(&byte, 1);
+            KSleep(2);
+        }
+        // A read whose cancellation was lost would wait for ever: fill its
+        // buffer, so that the test ends and says so.
+        for (int i = 0; i < 1000 && !readerDone; ++i)
+            KSleep(10);
+        if (!readerDone) {
+            const std::vector<uint8_t> filler(1024, 0xFF);
+            a.Write(filler.data(), int32_t(filler.size()));
+        }
+    });
+    std::vector<uint8_t> got;
+    int32_t longest = 0;
+    b.SetReadTimeout(15);
+    uint8_t buffer[1000];
+    for (int32_t quietSince = KTickCount(); got.size() < size_t(kBytes) && KTickElapsed(quietSince) < 2000;) {
+        const int32_t start = KTickCount();
+        int32_t n = 0;
+        try {
+            n = b.ReadSome(buffer, int32_t(sizeof buffer));
+        } catch (const KXSerialPort &e) {
+            EXPECT_EQ(e.Code(), kErrSerialTimeout);
+        }
+        longest = std::max(longest, KTickElapsed(start));
+        got.insert(got.end(), buffer, buffer + n);
+        if (n > 0)
+            quietSince = KTickCount();
+    }
+    readerDone = true;
+    trickle.join();
+    // A lost cancellation waits for a thousand bytes: two seconds and more.
+    EXPECT_LT(longest, 1000);
+    ASSERT_EQ(got.size(), size_t(kBytes));
+    for (int i = 0; i < kBytes; ++i)
+        ASSERT_EQ(got[size_t(i)], uint8_t(i)) << "at byte " << i;
 }
 
 TEST(KSerialPortTransfer, BytesWaitingAreCountedAndDroppedUnread)

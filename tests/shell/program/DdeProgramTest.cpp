@@ -123,7 +123,7 @@ TEST(DdeProgram, OpenEventCommandsArriveSayWhyTheirFileDoesNotOpenAndOthersAreDr
     // The files do not exist: each command the main window carries out
     // ends in the error box of the failed open.
     EXPECT_TRUE(run.client.Execute(L"OpenEvent,\"C:\\t\\a,b.qvw\""));
-    HWND box = run.program.WaitForWindow(L"Error");
+    HWND box = run.program.WaitForBox(L"Error");
     ASSERT_NE(nullptr, box);
     // The box names the file and why, and shows it: the error, the file and
     // the reason on three lines of the screen.
@@ -140,7 +140,7 @@ TEST(DdeProgram, OpenEventCommandsArriveSayWhyTheirFileDoesNotOpenAndOthersAreDr
     HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, holder);
     EXPECT_TRUE(run.client.Execute(L"OpenEvent,\"" + held + L"\""));
-    box = run.program.WaitForWindow(L"Error");
+    box = run.program.WaitForBox(L"Error");
     ASSERT_NE(nullptr, box);
     const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
     ASSERT_EQ(3u, lines.size());

@@ -16,6 +16,7 @@ struct Search
     DWORD processId;
     std::wstring title;
     HWND found;
+    bool lettered;   // taken only once its message text is there
 };
 
 BOOL CALLBACK FindTitled(HWND window, LPARAM parameter)
@@ -27,7 +28,7 @@ BOOL CALLBACK FindTitled(HWND window, LPARAM parameter)
         return TRUE;
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
-    if (search->title == text) {
+    if (search->title == text && (!search->lettered || !QuorvaneProgram::BoxText(window).empty())) {
         search->found = window;
         return FALSE;
     }
@@ -170,9 +171,19 @@ bool QuorvaneProgram::Start(const std::wstring &arguments)
 
 HWND QuorvaneProgram::WaitForWindow(const std::wstring &title, DWORD timeout) const
 {
+    return WaitTitled(title, timeout, false);
+}
+
+HWND QuorvaneProgram::WaitForBox(const std::wstring &title, DWORD timeout) const
+{
+    return WaitTitled(title, timeout, true);
+}
+
+HWND QuorvaneProgram::WaitTitled(const std::wstring &title, DWORD timeout, bool lettered) const
+{
     const DWORD end = GetTickCount() + timeout;
     do {
-        Search search = { process.dwProcessId, title, nullptr };
+        Search search = { process.dwProcessId, title, nullptr, lettered };
         EnumWindows(&FindTitled, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;

@@ -37,6 +37,9 @@ public:
     // The top-level window of this process with that title, waiting up to
     // timeout ms; null when none appeared.
     HWND WaitForWindow(const std::wstring &title, DWORD timeout = 15000) const;
+    // The same for a message box, taken only once its message text is
+    // there: a loaded machine may show the box before its lines.
+    HWND WaitForBox(const std::wstring &title, DWORD timeout = 15000) const;
     // The text of a message box's message: its static texts that are not
     // blank, at any depth, one line each, joined by line feeds.
     static std::wstring BoxText(HWND box);
@@ -78,6 +81,7 @@ private:
     ShellScratch &folder;
     // Fails the running test unless the program ended with expectedExit.
     void CheckEnd();
+    HWND WaitTitled(const std::wstring &title, DWORD timeout, bool lettered) const;
 
     PROCESS_INFORMATION process = {};
     DWORD started = 0;

@@ -52,7 +52,7 @@ TEST(QuorvaneProgram, ASecondCopyAsksAndCancelLeavesTheFirstRunning)
 
     QuorvaneProgram second(folder);
     ASSERT_TRUE(second.Start());
-    HWND box = second.WaitForWindow(L"Copy 2");
+    HWND box = second.WaitForBox(L"Copy 2");
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(L"A copy of Quorvane is already running.", QuorvaneProgram::BoxText(box));
     EXPECT_EQ((std::vector<std::wstring>{ L"Ok", L"Cancel" }), QuorvaneProgram::ButtonLabels(box));
@@ -104,7 +104,7 @@ TEST(QuorvaneProgram, ALanguageFileWithBrokenLinesIsReportedOnceAndItsGoodLinesA
                                               "Strings\\Alerts\\Error String=Fehler\r\n"
                                               "Strings\\Alerts\\Extra:Nonsense=Kopie\r\n");
     ASSERT_TRUE(program.Start(L"-noddeserver"));
-    HWND box = program.WaitForWindow(L"Meldung");   // the caption comes from the file's good line
+    HWND box = program.WaitForBox(L"Meldung");   // the caption comes from the file's good line
     ASSERT_NE(nullptr, box);
     const std::wstring text = QuorvaneProgram::BoxText(box);
     EXPECT_NE(std::wstring::npos, text.find(folder.PathOf(L"Deutsch.lng"))) << text;

@@ -255,15 +255,7 @@ HWND FindPrintDialog(DWORD process)
 // with trials it fetched, have missed the keys.
 HWND OpenResultsPrint(ProgramRoad &road)
 {
-    bool menuOpen = false;
-    for (int attempt = 0; attempt < 3 && !menuOpen; ++attempt) {
-        H::Focus(road.Main());
-        H::Chord({ VK_MENU, 'R' });
-        menuOpen = H::WaitFor([&] { return H::VisibleMenu(road.Process()) != nullptr; }, 5000);
-        if (!menuOpen)
-            H::Key(VK_ESCAPE);   // a lone Alt may have left the menu bar selected
-    }
-    if (!menuOpen)
+    if (!road.ChooseFromMenu('R', 0))
         return nullptr;
     H::Rest(150);
     H::Key(VK_UP);
@@ -557,9 +549,7 @@ TEST(DownloadProgram, APortThatCannotBeOpenedIsToldByItsNameNotAsATimeOut)
     {
         SCOPED_TRACE(answer[0] == L'R' ? "before Retry" : "before Abort");
         HWND box = nullptr;
-        ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Communication Error")) != nullptr; }))
-            << "no error:" << WindowsOf(road.Process());
-        H::Rest(300);
+        ASSERT_NE(nullptr, box = road.Program().WaitForBox(L"Communication Error")) << "no error:" << WindowsOf(road.Process());
         const std::wstring text = QuorvaneProgram::BoxText(box);
         EXPECT_NE(std::wstring::npos, text.find(L"Serial communication port not open: COM73 (Lane 1)"))
             << std::string(text.begin(), text.end());

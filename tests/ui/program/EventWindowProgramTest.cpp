@@ -203,10 +203,10 @@ TEST(EventWindowProgram, CaptionButtonsOfACascadedEventWindowArePicturesNotLette
     H::Control('N');
     HWND child = nullptr;
     ASSERT_TRUE(H::WaitFor([&] { return (child = EventChild(road.Main())) != nullptr; })) << WindowsOf(road.Process());
-    H::Chord({ VK_MENU, 'W' });
-    H::Rest(300);
-    H::Key('C');
-    H::Rest(1000);
+    // The new window comes maximised; Cascade gives it its own caption.
+    ASSERT_TRUE(road.ChooseFromMenu('W', 'C')) << WindowsOf(road.Process());
+    ASSERT_TRUE(H::WaitFor([&] { return !IsZoomed(child); })) << "Window > Cascade did not act";
+    Settled(child);
 
     RECT frame = {};
     GetWindowRect(child, &frame);

@@ -272,7 +272,7 @@ TEST(MainWindowProgram, HelpContentsWithoutItsHelpFileSaysWhichFileItLookedFor)
         H::Rest(200);
     }
     H::Key('C');
-    HWND box = road.Program().WaitForWindow(L"Message", 5000);
+    HWND box = road.Program().WaitForBox(L"Message", 5000);
     ASSERT_NE(nullptr, box) << "Help > Contents said nothing:" << WindowsOf(road.Process());
     const std::wstring text = QuorvaneProgram::BoxText(box);
     EXPECT_NE(std::wstring::npos, text.find(L"The help file cannot be found:")) << std::string(text.begin(), text.end());
@@ -319,7 +319,7 @@ TEST(MainWindowProgram, FileOpenOfAHeldWorkoutAtALongPathSaysItIsInUseAndShowsTh
     H::Focus(road.Main());
     H::Control('O');
     ASSERT_TRUE(ChooseFile(road.Process(), path)) << "no open dialog:" << WindowsOf(road.Process());
-    HWND box = road.Program().WaitForWindow(L"Error", 10000);
+    HWND box = road.Program().WaitForBox(L"Error", 10000);
     ASSERT_NE(nullptr, box) << "no error shown:" << WindowsOf(road.Process());
     const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
     ASSERT_GE(lines.size(), 4u) << "the path on more than one line";
@@ -466,7 +466,7 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
 
     H::Focus(road.Main());
     H::Control('W');
-    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    HWND box = road.Program().WaitForBox(L"Close Event Window", 5000);
     ASSERT_NE(nullptr, box) << WindowsOf(road.Process());
     EXPECT_EQ(L"'Untitled' has changed. Save before closing?", QuorvaneProgram::BoxText(box));
     ASSERT_TRUE(QuorvaneProgram::Press(box, L"No"));
@@ -487,7 +487,7 @@ TEST(MainWindowProgram, AnUnsavedWorkoutIsNamedInItsCaptionItsWindowMenuEntryAnd
     H::Focus(road.Main());
     H::Chord({ VK_MENU, VK_F4 });
     std::vector<std::wstring> asked;
-    while (HWND question = road.Program().WaitForWindow(L"Exit Quorvane Training", 3000)) {
+    while (HWND question = road.Program().WaitForBox(L"Exit Quorvane Training", 3000)) {
         asked.push_back(QuorvaneProgram::BoxText(question));
         ASSERT_TRUE(QuorvaneProgram::Press(question, L"No"));
         ASSERT_TRUE(H::WaitFor([&] { return !IsWindow(question); }, 5000));
@@ -716,7 +716,7 @@ TEST(MainWindowProgram, ACloseSentToAWorkoutWindowActsOnThatWindowNotOnTheActive
     ASSERT_EQ(unchanged, active());
 
     PostMessageW(changed, WM_CLOSE, 0, 0);
-    HWND box = road.Program().WaitForWindow(L"Close Event Window", 5000);
+    HWND box = road.Program().WaitForBox(L"Close Event Window", 5000);
     ASSERT_NE(nullptr, box) << "the changed workout was not asked about:" << WindowsOf(road.Process());
     EXPECT_EQ(L"'Untitled' has changed. Save before closing?", QuorvaneProgram::BoxText(box));
     EXPECT_TRUE(IsWindow(unchanged)) << "the active workout was closed instead";

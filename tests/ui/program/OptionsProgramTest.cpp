@@ -206,9 +206,8 @@ TEST(OptionsProgram, TheRangeErrorDismissedWithEnterLeavesTheReopenedDialogOpen)
     HWND dialog = StartAndOpenOptions(road, 'C', 'O');
     ASSERT_NE(nullptr, dialog);
     H::Key(VK_RETURN);
-    HWND box = nullptr;
-    ASSERT_TRUE(H::WaitFor([&] { return (box = H::FindTopWindow(road.Process(), L"Error")) != nullptr; }))
-        << "no range error:" << WindowsOf(road.Process());
+    HWND box = road.Program().WaitForBox(L"Error");
+    ASSERT_NE(nullptr, box) << "no range error:" << WindowsOf(road.Process());
     EXPECT_NE(std::wstring::npos, QuorvaneProgram::BoxText(box).find(L"minimum X axis"));
     H::Focus(box);
     H::Key(VK_RETURN);

@@ -32,6 +32,30 @@ bool IsInk(COLORREF c, COLORREF background)
            apart(GetBValue(c), GetBValue(background));
 }
 
+// Captures the window every rest ms until its frame and its picture are the
+// same in two captures in a row; once pictureMs have passed, a picture that
+// still changes no longer counts. shown: the last capture. False when the
+// window did not stand still within limitMs.
+bool StandsStill(HWND window, DWORD rest, DWORD pictureMs, DWORD limitMs, H::Picture &shown)
+{
+    RECT before = {}, now = {};
+    GetWindowRect(window, &before);
+    shown = H::Capture(window);
+    const DWORD start = GetTickCount();
+    return H::WaitFor(
+        [&] {
+            H::Rest(rest);
+            GetWindowRect(window, &now);
+            H::Picture later = H::Capture(window);
+            const bool still = EqualRect(&before, &now) &&
+                               (later.pixels == shown.pixels || GetTickCount() - start > pictureMs);
+            before = now;
+            shown = std::move(later);
+            return still;
+        },
+        limitMs);
+}
+
 } // namespace
 
 ProgramRoad::ProgramRoad(const wchar_t *folderName, const std::string &moreSettings)
@@ -61,31 +85,11 @@ bool ProgramRoad::Start(const std::wstring &arguments)
     if (!program.Start(arguments))
         return false;
     main = program.WaitForWindow(kMainTitle, 60000);
-    return main != nullptr && Placed(main);
-}
-
-bool ProgramRoad::Placed(HWND window)
-{
     // A loaded machine (and its window manager) may still place, size and
-    // paint the window well after its title came up: wait until neither its
-    // frame nor its picture changes for a while; a picture that keeps
+    // paint the window well after its title came up; a picture that keeps
     // changing (a busy start-up) is given 10 s.
-    RECT before = {}, now = {};
-    GetWindowRect(window, &before);
-    H::Picture shown = H::Capture(window);
-    const DWORD start = GetTickCount();
-    return H::WaitFor(
-        [&] {
-            H::Rest(400);
-            GetWindowRect(window, &now);
-            H::Picture later = H::Capture(window);
-            const bool settled = EqualRect(&before, &now) &&
-                                 (later.pixels == shown.pixels || GetTickCount() - start > 10000);
-            before = now;
-            shown = std::move(later);
-            return settled && IsWindowVisible(window);
-        },
-        30000);
+    H::Picture shown;
+    return main != nullptr && StandsStill(main, 400, 10000, 30000, shown) && IsWindowVisible(main);
 }
 
 HWND ProgramRoad::NewWorkoutWithTrials()
@@ -124,12 +128,19 @@ HWND ProgramRoad::EventWindow() const
     return window && GetParent(window) ? window : nullptr;
 }
 
-void ProgramRoad::ChooseFromMenu(char menu, char entry)
+bool ProgramRoad::ChooseFromMenu(char menu, char entry)
 {
-    H::Focus(main);
-    H::Chord({ VK_MENU, WORD(menu) });
-    H::Rest(300);
-    H::Key(WORD(entry));
+    bool menuOpen = false;
+    for (int attempt = 0; attempt < 3 && !menuOpen; ++attempt) {
+        H::Focus(main);
+        H::Chord({ VK_MENU, WORD(menu) });
+        menuOpen = H::WaitFor([&] { return H::VisibleMenu(Process()) != nullptr; }, 5000);
+        if (!menuOpen)
+            H::Key(VK_ESCAPE);   // a lone Alt may have left the menu bar selected
+    }
+    if (menuOpen && entry)
+        H::Key(WORD(entry));
+    return menuOpen;
 }
 
 HWND ProgramRoad::OpenFromMenu(char menu, char entry, const std::wstring &title)
@@ -272,16 +283,9 @@ bool StatusPanes(HWND main, RECT &message, RECT &progress)
 
 H::Picture Settled(HWND window)
 {
-    H::Picture last = H::Capture(window);
-    for (int i = 0; i < 40; ++i)
-    {
-        H::Rest(500);
-        H::Picture now = H::Capture(window);
-        if (now.pixels == last.pixels)
-            return now;
-        last = now;
-    }
-    return last;
+    H::Picture shown;
+    StandsStill(window, 500, 20000, 20000, shown);
+    return shown;
 }
 
 std::vector<Band> RowBands(const H::Picture &picture, const std::function<bool(int y)> &inked)

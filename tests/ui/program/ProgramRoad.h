@@ -32,8 +32,6 @@ public:
     // The simulated unit on the COM pair (when the test has one), then the
     // program, until its main window shows; false on failure.
     bool Start(const std::wstring &arguments = L"");
-    // Waits until the window stands still and its picture is drawn.
-    static bool Placed(HWND window);
     HWND Main() const { return main; }
     DWORD Process() const { return program.ProcessId(); }
     QuorvaneProgram &Program() { return program; }
@@ -56,8 +54,10 @@ public:
     // The MDI child that holds the results list; null before a workout.
     HWND EventWindow() const;
 
-    // Alt and a menu's letter on the main window, then the entry's letter.
-    void ChooseFromMenu(char menu, char entry);
+    // Alt and a menu's letter on the main window until its menu shows
+    // (three tries: a loaded machine may miss the keys), then the entry's
+    // key (none for 0); false when the menu did not show.
+    bool ChooseFromMenu(char menu, char entry);
     // The same, then the top-level window of the process with that title
     // once it shows, given half a second to draw; none.
     HWND OpenFromMenu(char menu, char entry, const std::wstring &title);
@@ -107,7 +107,7 @@ HWND ControlAfter(HWND dialog, const std::wstring &prompt, const std::wstring &c
 // it, the 102-pixel percentage pane (whose right edge keeps a scroll bar's
 // width from the bar's); false when the main window has no status bar.
 bool StatusPanes(HWND main, RECT &message, RECT &progress);
-// The window's client area once it stopped changing (up to 20 s).
+// The window's client area once it and its frame stopped changing (up to 20 s).
 ProgramHand::Picture Settled(HWND window);
 
 // A horizontal band of pixel rows.

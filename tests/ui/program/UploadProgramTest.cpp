@@ -364,7 +364,7 @@ TEST_F(UploadProgram, AUnitSilentAfterTheFirstLinesOfAnImageIsNamedWithItsPortAn
     road.Unit()->SilenceFromDataLine(3);
 
     BeginUpload(image);
-    HWND box = road.Program().WaitForWindow(L"Error", 40000);
+    HWND box = road.Program().WaitForBox(L"Error", 40000);
     ASSERT_NE(nullptr, box) << "no error after the unit fell silent:" << WindowsOf(road.Process());
     const std::vector<std::wstring> lines = QuorvaneProgram::BoxLines(box);
     ASSERT_EQ(3u, lines.size()) << Narrow(QuorvaneProgram::BoxText(box));
