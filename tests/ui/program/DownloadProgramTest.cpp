@@ -548,8 +548,8 @@ TEST(DownloadProgram, APortThatCannotBeOpenedIsToldByItsNameNotAsATimeOut)
     for (const wchar_t *answer : { L"Retry", L"Abort" })
     {
         SCOPED_TRACE(answer[0] == L'R' ? "before Retry" : "before Abort");
-        HWND box = nullptr;
-        ASSERT_NE(nullptr, box = road.Program().WaitForBox(L"Communication Error")) << "no error:" << WindowsOf(road.Process());
+        HWND box = road.Program().WaitForBox(L"Communication Error");
+        ASSERT_NE(nullptr, box) << "no error:" << WindowsOf(road.Process());
         const std::wstring text = QuorvaneProgram::BoxText(box);
         EXPECT_NE(std::wstring::npos, text.find(L"Serial communication port not open: COM73 (Lane 1)"))
             << std::string(text.begin(), text.end());

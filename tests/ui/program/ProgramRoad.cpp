@@ -145,7 +145,8 @@ bool ProgramRoad::ChooseFromMenu(char menu, char entry)
 
 HWND ProgramRoad::OpenFromMenu(char menu, char entry, const std::wstring &title)
 {
-    ChooseFromMenu(menu, entry);
+    if (!ChooseFromMenu(menu, entry))
+        return nullptr;
     HWND window = nullptr;
     H::WaitFor([&] { return (window = H::FindTopWindow(Process(), title)) != nullptr; });
     if (window)
